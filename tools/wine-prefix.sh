@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Creates (once) the Wine prefix of a build: <build>/wine/null for headless tests (Wine's null
+# graphics driver: real windows and messages, no display) or <build>/wine/x11 for a display.
+# The null prefix also gets two CD-ROM drives, X: (labelled) and Y: (no label), onto
+# <build>/wine/cdrom/x and <build>/wine/cdrom/y.
+# Usage: tools/wine-prefix.sh <build dir> <null|x11>
+set -euo pipefail
+TOP=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(realpath -m "${1:-build}")
+KIND=${2:-null}
+. "$TOP/tools/wine-env.sh" "$BUILD" "$KIND"
+
+mkdir -p "$BUILD/wine"
+exec 9>"$BUILD/wine/$KIND.lock"
+flock 9
+# The stamp carries a digest of the scripts that shape the prefix: change one and it is made anew.
+stamp=$(cat "$TOP"/tools/wine-prefix.sh "$TOP"/tools/wine-cdrom.sh "$TOP"/tools/wine-env.sh | md5sum | cut -c1-32)
+if [ "$(cat "$WINEPREFIX/.lornival-ready" 2>/dev/null)" = "$stamp" ]; then exit 0; fi
+"$WINESERVER" -k 2>/dev/null || true
+
+rm -rf "$WINEPREFIX"
+"$WINE" wineboot -i >/dev/null 2>&1 || true
+"$WINESERVER" -w
+if [ "$KIND" = null ]; then
+  "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+else
+  # Without a window manager a managed window stalls two seconds when it closes.
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
+"$WINESERVER" -w
+if [ "$KIND" = null ]; then
+  mkdir -p "$LORNIVAL_CDROM_DIR/x" "$LORNIVAL_CDROM_DIR/y"
+  printf '%s\n' "$LORNIVAL_CDROM_LABEL" >"$LORNIVAL_CDROM_DIR/x/.windows-label"
+  "$TOP/tools/wine-cdrom.sh" "$BUILD" "$KIND" x "$LORNIVAL_CDROM_DIR/x"
+  "$TOP/tools/wine-cdrom.sh" "$BUILD" "$KIND" y "$LORNIVAL_CDROM_DIR/y"
+fi
+echo "$stamp" >"$WINEPREFIX/.lornival-ready"
+echo "wine-prefix: $WINEPREFIX ready"
