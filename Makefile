@@ -7,8 +7,9 @@
 TOP       := $(CURDIR)
 JOBS      ?= $(shell nproc)
 TEST_ARCH := $(shell bash tools/test-arch.sh)
-SHIP      := build/i686
-TESTB     := build/$(TEST_ARCH)
+BUILD_ROOT ?= build
+SHIP      := $(BUILD_ROOT)/i686
+TESTB     := $(BUILD_ROOT)/$(TEST_ARCH)
 CMAKE_FLAGS ?=
 
 .PHONY: all setup build test run bench clean
@@ -41,4 +42,4 @@ run: build
 	@bash tools/run.sh $(TESTB)
 
 clean:
-	rm -rf build
+	rm -rf $(BUILD_ROOT)
