@@ -1,0 +1,26 @@
+// The UI library's rule for registry key paths (see ZAVPRegistryPath.h).
+#include "ui/foundation/ZAVPRegistryPath.h"
+
+namespace
+{
+bool IsEmpty(const char* s)
+{
+    return s == nullptr || *s == '\0';
+}
+std::string Text(const char* s)
+{
+    return s ? s : "";
+}
+}  // namespace
+
+std::string ComposeRegistryPath(const char* postfix, const char* profile, const char* registryKey,
+                                const char* profileName)
+{
+    if (!IsEmpty(profile))
+        return profile;
+    std::string path;
+    if (!IsEmpty(registryKey))
+        path = "SOFTWARE\\" + Text(registryKey) + "\\";
+    path += Text(profileName) + "\\" + Text(postfix) + "\\";
+    return path;
+}
