@@ -1,0 +1,89 @@
+// Base of every catalogue node: a type code, a UTF-16 name, a parent link and the owned children.
+// Also the walk that the search and the views use to visit a node's descendants.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <set>
+#include <string>
+#include "catalog/CatalogText.h"
+#include "catalog/NodeVisitor.h"
+#include "catalog/WildcardPattern.h"
+
+class DatabaseStream;
+
+// The type code of a node; the same number tags each child record in the database file.
+enum NodeType : std::uint32_t {
+    NodeCollection = 0,
+    NodeUserFolder = 1,
+    NodeDiscFolder = 2,
+    NodeDisc = 3,
+};
+
+// The state of one walk: the visitor, the prepared pattern, the cancel event and a buffer for the
+// narrow form of each name.
+class WalkState
+{
+public:
+    WalkState(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel);
+    NodeVisitor* Visitor() const { return m_visitor; }
+    bool Deep() const { return m_deep; }
+    // True when the name passes the pattern (a null pattern passes everything).
+    bool Accepts(const CatalogText& name);
+    // Poll the cancel event: before each child node and before each reported entry; between entries
+    // that are not reported only every few hundred, since each poll is a system call. A poll with
+    // no name tested since the last one answers from that last one.
+    bool Cancelled();
+    bool CancelledBeforeEntry();
+
+private:
+    NodeVisitor* m_visitor;
+    bool m_hasPattern;
+    WildcardPattern m_pattern;
+    bool m_deep;
+    HANDLE m_cancel;        // null: the walk cannot be cancelled
+    bool m_cancelled = false;
+    bool m_polledSinceWork = false;  // nothing was tested since the last poll
+    unsigned m_sincePoll = 0;
+    std::string m_narrow;   // reused for every name
+};
+
+class CatalogNode
+{
+public:
+    explicit CatalogNode(std::uint32_t type);
+    virtual void Serialize(DatabaseStream& stream);
+    virtual ~CatalogNode();  // destroys the whole subtree
+
+    // Visits the descendants: every child whose narrow name matches `pattern` (null: all), and
+    // with `deep` the children's own descendants too; an entry container also reports its file
+    // entries. Never reports the node it starts on. `cancel` (or null) is an event that stops the walk.
+    void Walk(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel);
+
+    void AddChild(CatalogNode* child);     // takes ownership
+    void RemoveChild(CatalogNode* child);  // destroys the child and its subtree
+    // Takes the child out without destroying it (moves between parents).
+    void DetachChild(CatalogNode* child);
+
+    void SerializeChildren(DatabaseStream& stream);
+    void LoadChild(DatabaseStream& stream);
+
+    // The topmost node above this one (this node itself without a parent).
+    CatalogNode* Root();
+    // True when `node` is this node or lies in its subtree.
+    bool Contains(const CatalogNode* node) const;
+
+    const std::uint32_t m_type;
+    CatalogText m_name;
+    CatalogNode* m_parent = nullptr;  // not owned; null for a collection
+    // Owned; keyed by address, so equal names are kept apart. The order means nothing: views sort.
+    std::set<CatalogNode*> m_children;
+
+    CatalogNode(const CatalogNode&) = delete;
+    CatalogNode& operator=(const CatalogNode&) = delete;
+
+protected:
+    friend class WalkState;
+    // The walk after the state was prepared; each kind of node adds its own rules.
+    virtual void WalkChildren(WalkState& state);
+    void WalkNodeChildren(WalkState& state);
+};

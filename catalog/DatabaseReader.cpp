@@ -1,0 +1,94 @@
+// The database reader: "BZ" test, buffered reading through bzip2 or plain.
+#include "catalog/DatabaseReader.h"
+#include "catalog/DatabaseError.h"
+#include <windows.h>
+#include <bzlib.h>
+#include <cstring>
+
+namespace {
+const std::size_t BufferSize = 64 * 1024;
+}
+
+DatabaseReader::DatabaseReader(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA(path.c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) throw DatabaseError(DatabaseError::Unreadable, "Can't find file");
+    FindClose(h);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        throw DatabaseError(DatabaseError::Unreadable, "the database path names a directory");
+
+    m_file = std::fopen(path.c_str(), "rb");
+    if (!m_file) throw DatabaseError(DatabaseError::Unreadable, "cannot open the database file");
+    unsigned char magic[2] = {0, 0};
+    std::size_t got = std::fread(magic, 1, 2, m_file);
+    std::rewind(m_file);
+    if (got == 2 && magic[0] == 'B' && magic[1] == 'Z') {
+        int err = BZ_OK;
+        m_bz = BZ2_bzReadOpen(&err, m_file, 0, 0, nullptr, 0);
+        if (err != BZ_OK) {
+            m_bz = nullptr;
+            Close();
+            throw DatabaseError(DatabaseError::Unreadable, "cannot decompress the database file");
+        }
+    }
+    m_buffer.resize(BufferSize);
+    try {
+        m_header.Serialize(*this);
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+DatabaseReader::~DatabaseReader() { Close(); }
+
+void DatabaseReader::Close()
+{
+    if (m_bz) {
+        int err = BZ_OK;
+        BZ2_bzReadClose(&err, m_bz);
+        m_bz = nullptr;
+    }
+    if (m_file) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+    m_atEnd = true;
+}
+
+bool DatabaseReader::Fill()
+{
+    m_pos = m_size = 0;
+    if (m_atEnd || !m_file) return false;
+    if (m_bz) {
+        int err = BZ_OK;
+        int n = BZ2_bzRead(&err, m_bz, m_buffer.data(), (int)m_buffer.size());
+        if (err == BZ_STREAM_END)
+            m_atEnd = true;
+        else if (err != BZ_OK)
+            throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
+        m_size = n > 0 ? (std::size_t)n : 0;
+    } else {
+        m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (m_size < m_buffer.size()) {
+            if (std::ferror(m_file)) throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
+            m_atEnd = true;
+        }
+    }
+    return m_size > 0;
+}
+
+std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
+{
+    char* out = static_cast<char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        if (m_pos == m_size && !Fill()) break;
+        std::size_t n = count - done < m_size - m_pos ? count - done : m_size - m_pos;
+        std::memcpy(out + done, m_buffer.data() + m_pos, n);
+        m_pos += n;
+        done += n;
+    }
+    return done;
+}

@@ -1,0 +1,65 @@
+// The field-by-field stream through which every catalogue record writes and reads itself; one
+// Serialize serves both directions and asks the stream which one it runs. DatabaseWriter and
+// DatabaseReader are the two streams behind it.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <cstddef>
+#include "catalog/CatalogText.h"
+
+class DatabaseHeader;
+
+class DatabaseStream
+{
+public:
+    virtual ~DatabaseStream() = default;
+
+    // Returns how many bytes were read: fewer than asked only at the end of the data.
+    virtual std::size_t Read(void* buffer, std::size_t count) = 0;
+    // Raises DatabaseError (WriteFailed) when the bytes cannot be written.
+    virtual void Write(const void* buffer, std::size_t count) = 0;
+    // Ends the stream without result: a writer removes its temporary file.
+    virtual void Abort() = 0;
+    // Ends the stream: a writer puts its temporary file in place of the target (false, with the
+    // target untouched, when that fails); a reader only closes.
+    virtual bool Commit() = 0;
+    virtual std::uint32_t GetVersion() const = 0;
+    virtual bool IsStoring() const = 0;
+    virtual bool IsLoading() const = 0;
+    virtual DatabaseHeader& GetHeader() = 0;
+
+    // Reads exactly `count` bytes or raises DatabaseError (Truncated).
+    void ReadExact(void* buffer, std::size_t count);
+    std::uint8_t ReadByte();
+    std::uint32_t ReadU32();
+    std::uint64_t ReadU64();
+    FILETIME ReadFileTime();
+    void WriteByte(std::uint8_t value) { Write(&value, 1); }
+    void WriteU32(std::uint32_t value) { Write(&value, 4); }  // the format is little-endian, as x86
+    void WriteU64(std::uint64_t value) { Write(&value, 8); }
+    void WriteFileTime(const FILETIME& value) { Write(&value, 8); }
+
+    // Bounds the nesting of child lists while reading, so that a hostile file cannot exhaust the
+    // loader's stack; no real disc comes near the limit (a path holds at most 260 characters).
+    static const int MaxNesting = 512;
+    class NestingGuard
+    {
+    public:
+        explicit NestingGuard(DatabaseStream& stream);
+        ~NestingGuard() { --m_stream.m_nesting; }
+        NestingGuard(const NestingGuard&) = delete;
+        NestingGuard& operator=(const NestingGuard&) = delete;
+
+    private:
+        DatabaseStream& m_stream;
+    };
+
+private:
+    int m_nesting = 0;
+};
+
+// A string is a u32 byte count (UTF-16 units + 1 NUL unit, times 2; 0 for the empty text) and the
+// bytes. Reading takes the units before the first NUL, at most count / 2 of them, and allocates
+// only as the bytes actually arrive.
+void WriteString(const CatalogText& text, DatabaseStream& stream);
+void ReadString(CatalogText& text, DatabaseStream& stream);

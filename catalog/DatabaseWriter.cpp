@@ -1,0 +1,146 @@
+// The database writer: temporary file, checked bzip2 compression, one-step replacement.
+#include "catalog/DatabaseWriter.h"
+#include "catalog/CollectionNode.h"
+#include "catalog/DatabaseError.h"
+#include <windows.h>
+#include <bzlib.h>
+#include <io.h>
+#include <cstring>
+
+namespace {
+
+const std::size_t BufferSize = 64 * 1024;
+
+// The directory the temporary file goes to: the target's own, so that the final move stays on
+// one volume and is a rename; the current directory for a bare file name.
+std::string DirectoryOf(const std::string& path)
+{
+    std::size_t cut = path.find_last_of("\\/");
+    if (cut == std::string::npos) {
+        if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
+        char dir[MAX_PATH + 1];
+        DWORD n = GetCurrentDirectoryA(sizeof dir, dir);
+        return (n > 0 && n < sizeof dir) ? std::string(dir, n) : std::string(".");
+    }
+    return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
+}
+
+} // namespace
+
+DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText& description, std::uint8_t flags)
+    : m_targetPath(targetPath)
+{
+    char temp[MAX_PATH + 1];
+    if (!GetTempFileNameA(DirectoryOf(targetPath).c_str(), "vrel", 0, temp))
+        throw DatabaseError(DatabaseError::WriteFailed, "cannot make a temporary file for the database");
+    m_tempPath = temp;
+    m_file = std::fopen(temp, "wb");
+    if (!m_file) {
+        DeleteFileA(temp);
+        throw DatabaseError(DatabaseError::WriteFailed, "cannot open the temporary file for the database");
+    }
+    int err = BZ_OK;
+    m_bz = BZ2_bzWriteOpen(&err, m_file, BlockSize100k, 0, WorkFactor);
+    if (err != BZ_OK) m_bz = nullptr;  // no compressor: the file is written plain, which reads back as well
+    m_buffer.reserve(BufferSize);
+
+    m_header.m_version = CollectionNode::CurrentVersion;
+    // The reader takes the collection's description and flag from here, so they live here.
+    m_header.m_name = description;
+    m_header.SetFlags(flags & DatabaseHeader::FlagCollection);
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    SystemTimeToFileTime(&now, &m_header.m_time);
+    try {
+        m_header.Serialize(*this);
+    } catch (...) {
+        Abort();
+        throw;
+    }
+}
+
+DatabaseWriter::~DatabaseWriter()
+{
+    if (!m_finished) Abort();
+}
+
+std::uint32_t DatabaseWriter::GetVersion() const { return CollectionNode::CurrentVersion; }
+
+void DatabaseWriter::Fail(const char* what)
+{
+    throw DatabaseError(DatabaseError::WriteFailed, what);
+}
+
+void DatabaseWriter::Write(const void* buffer, std::size_t count)
+{
+    if (m_finished) Fail("write to a closed database stream");
+    const char* bytes = static_cast<const char*>(buffer);
+    while (count > 0) {
+        std::size_t room = BufferSize - m_buffer.size();
+        std::size_t n = count < room ? count : room;
+        m_buffer.insert(m_buffer.end(), bytes, bytes + n);
+        bytes += n;
+        count -= n;
+        if (m_buffer.size() == BufferSize) Flush();
+    }
+}
+
+void DatabaseWriter::Flush()
+{
+    if (m_buffer.empty()) return;
+    if (m_bz) {
+        int err = BZ_OK;
+        BZ2_bzWrite(&err, m_bz, m_buffer.data(), (int)m_buffer.size());
+        if (err != BZ_OK) Fail("the compressor refused the database data");
+    } else if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size()) {
+        Fail("cannot write the database file");
+    }
+    m_buffer.clear();
+}
+
+bool DatabaseWriter::CloseFile(bool abandon)
+{
+    bool ok = true;
+    if (m_bz) {
+        int err = BZ_OK;
+        unsigned inLo = 0, inHi = 0, outLo = 0, outHi = 0;
+        BZ2_bzWriteClose64(&err, m_bz, abandon ? 1 : 0, &inLo, &inHi, &outLo, &outHi);
+        m_bz = nullptr;
+        ok = err == BZ_OK;
+    }
+    if (m_file) {
+        if (!abandon) {
+            // The bytes must be on the disc before the file takes the target's place.
+            ok = ok && std::fflush(m_file) == 0;
+            ok = ok && _commit(_fileno(m_file)) == 0;
+        }
+        ok = (std::fclose(m_file) == 0) && ok;
+        m_file = nullptr;
+    }
+    return ok;
+}
+
+void DatabaseWriter::Abort()
+{
+    if (m_finished) return;
+    m_finished = true;
+    CloseFile(true);
+    DeleteFileA(m_tempPath.c_str());
+}
+
+bool DatabaseWriter::Commit()
+{
+    if (m_finished) return false;
+    bool ok = true;
+    try {
+        Flush();
+    } catch (const DatabaseError&) {
+        ok = false;
+    }
+    m_finished = true;
+    ok = CloseFile(!ok) && ok;
+    // One step: the old file stays whole until the new one is complete, and is never missing.
+    ok = ok && MoveFileExA(m_tempPath.c_str(), m_targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(m_tempPath.c_str());
+    return ok;
+}
