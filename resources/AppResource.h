@@ -12,6 +12,8 @@
 #define IDS_CONFIRM_DELETE        50000
 #define IDS_DATABASE_LOAD_ERROR   51000
 #define IDS_ADD_DISC_ERROR        51001
+#define IDS_DATABASE_SAVE_ERROR   51104  // a save failed; the old file is kept
+#define IDS_DATABASE_NOT_OVERWRITTEN 51105  // the file was unreadable at start-up, so it is not saved over
 
 // Dialogs
 #define IDD_ABOUTBOX              100

@@ -33,6 +33,9 @@ TEST(AppResources, StringTable)
         {IDS_CONFIRM_DELETE, L"Вы действительно хотите удалить папку, со всем её содержимым?"},
         {IDS_DATABASE_LOAD_ERROR, L"Ошибка загрузки базы данных! Продолжение работы невозможно..."},
         {IDS_ADD_DISC_ERROR, L"Ошибка при добавлении нового диска!"},
+        {IDS_DATABASE_SAVE_ERROR, L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
+        {IDS_DATABASE_NOT_OVERWRITTEN,
+         L"Файл базы данных не удалось прочитать при запуске, поэтому он не будет перезаписан."},
     };
     for (const auto& s : strings)
         EXPECT_EQ(std::wstring(s.text), LoadText(s.id)) << s.id;
