@@ -1,0 +1,11 @@
+// An array of untyped pointers, owned by nobody; never stored.
+#pragma once
+
+#include "framework/CArray.h"
+
+class CPtrArray : public CArray<void*, void*>
+{
+    DECLARE_DYNAMIC(CPtrArray)
+public:
+    CPtrArray() = default;
+};

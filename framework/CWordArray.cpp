@@ -1,0 +1,4 @@
+// CWordArray's run-time class record.
+#include "framework/CWordArray.h"
+
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
