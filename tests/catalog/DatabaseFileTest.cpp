@@ -240,7 +240,7 @@ TEST(DatabaseFile, CollectionIsNamedByTheBareBaseName)
 {
     EXPECT_EQ("My collections", CollectionNameFromPath("C:\\data\\My collections.dat"));
     EXPECT_EQ("My collections", CollectionNameFromPath("C:My collections.dat"));
-    EXPECT_EQ("base", CollectionNameFromPath("dir/sub\\base.x.dat"));
+    EXPECT_EQ("base.x", CollectionNameFromPath("dir/sub\\base.x.dat"));
     EXPECT_THROW(CollectionNameFromPath("no_dot"), _com_error);
 
     // A missing file still names the collection and leaves it empty and savable.
@@ -507,4 +507,76 @@ TEST(DatabaseFile, ExceptionDuringSaveAbortsTheWriter)
     EXPECT_EQ(DatabaseSaveResult::Failed, SaveDatabaseAs(bad, dir.File("e.dat")));
     EXPECT_EQ(before, ReadFileBytes(dir.File("e.dat")));
     EXPECT_EQ(std::vector<std::string>{"e.dat"}, dir.List());
+}
+
+namespace {
+
+const wchar_t SaveForeverSwitch[] = L"--lornival-save-forever=";
+
+// Started as "<this program> --lornival-save-forever=<path>", the program saves a large catalogue
+// to <path> again and again until it is killed: the child of the test below.
+int SaveForeverIfAsked()
+{
+    const wchar_t* cmd = GetCommandLineW();
+    const wchar_t* arg = wcsstr(cmd, SaveForeverSwitch);
+    if (!arg) return 0;
+    std::wstring wpath = arg + wcslen(SaveForeverSwitch);
+    std::string path(wpath.begin(), wpath.end());  // the scratch path is plain ASCII
+    CollectionNode c;
+    c.m_name = L"big";
+    for (int d = 0; d < 30; ++d) {
+        auto disc = new DiscNode;
+        disc->m_name = (L"DISC " + std::to_wstring(d)).c_str();
+        std::vector<FileEntry> files(10000);
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            files[i].m_name = (L"track_" + std::to_wstring(d * 100003 + i * 7919) + L".mp3").c_str();
+            files[i].SetSize(i * 4099 + d);
+        }
+        disc->SetEntries(files);
+        c.AddChild(disc);
+    }
+    for (;;) SaveDatabaseAs(c, path);
+}
+
+const int saveForeverChild = SaveForeverIfAsked();
+
+} // namespace
+
+TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
+{
+    ScratchDir dir;
+    const std::string target = dir.File("killed.dat");
+    CollectionNode old;
+    FillEverything(old);
+    ASSERT_EQ(DatabaseSaveResult::Saved, SaveDatabaseAs(old, target));
+    const Bytes before = ReadFileBytes(target);
+
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring cmd = L"\"" + std::wstring(exe) + L"\" " + SaveForeverSwitch + std::wstring(target.begin(), target.end());
+    STARTUPINFOW si = {sizeof si};
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+
+    // Kill the child once its first temporary file holds a good part of the save.
+    bool writing = false;
+    for (int i = 0; i < 6000 && !writing; ++i) {
+        for (const std::string& name : dir.List()) {
+            if (name.compare(0, 3, "vre") != 0) continue;  // the system keeps three letters of the prefix
+            WIN32_FILE_ATTRIBUTE_DATA fa;
+            if (GetFileAttributesExA(dir.File(name).c_str(), GetFileExInfoStandard, &fa) && fa.nFileSizeLow > 100000)
+                writing = true;
+        }
+        if (!writing) Sleep(10);
+    }
+    TerminateProcess(pi.hProcess, 9);
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    ASSERT_TRUE(writing) << "the child never started writing";
+
+    EXPECT_EQ(before, ReadFileBytes(target));
+    CollectionNode back;
+    EXPECT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, target));
+    EXPECT_EQ(DumpTree(&old).substr(DumpTree(&old).find('\n')), DumpTree(&back).substr(DumpTree(&back).find('\n')));
 }
