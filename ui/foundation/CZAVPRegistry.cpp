@@ -77,8 +77,6 @@ void CZAVPRegistry::SetCurrentKey(HKEY hKey)
 
 BOOL CZAVPRegistry::EnumValue(CStringArray& names)
 {
-    if (!m_hKey)
-        return FALSE;
     for (DWORD index = 0;; ++index)
     {
         char name[kNameBuffer];
@@ -520,8 +518,6 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, int& nValue)
 
 BOOL CZAVPRegistry::EnumKey(CStringArray& names)
 {
-    if (!m_hKey)
-        return FALSE;
     for (DWORD index = 0;; ++index)
     {
         char name[kNameBuffer];

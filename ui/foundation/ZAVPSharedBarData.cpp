@@ -1,0 +1,28 @@
+// Process-wide toolbar and mini-frame values read by the foundation (see ZAVPSharedBarData.h).
+#include "ui/foundation/ZAVPSharedBarData.h"
+
+namespace ZAVPSharedBarData
+{
+namespace
+{
+const INT_PTR kListBlockSize = 10;
+}
+
+CObList& AllToolbars()
+{
+    static CObList list(kListBlockSize);
+    return list;
+}
+
+CPtrList& AllMiniFrames()
+{
+    static CPtrList list(kListBlockSize);
+    return list;
+}
+
+BOOL g_bCustomizeMode = FALSE;
+COLORREF g_clrHotText = (COLORREF)-1;
+int g_nButtonBorderCx = 3;
+int g_nButtonBorderCy = 3;
+BOOL g_bMenuShadows = TRUE;
+}  // namespace ZAVPSharedBarData

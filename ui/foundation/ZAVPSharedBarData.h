@@ -1,0 +1,27 @@
+// Process-wide values of the toolbar and mini-frame code that the foundation's drawing and font
+// refresh read. Their meaning belongs to the toolbar and mini-frame code, which keeps them up to
+// date; they are defined here because the foundation sits below both and walks them.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CObList.h"
+#include "framework/CPtrList.h"
+
+namespace ZAVPSharedBarData
+{
+// Every toolbar object whose window was created, in creation order (CZAVPToolBar objects).
+CObList& AllToolbars();
+// Every mini-frame window handle (HWND values).
+CPtrList& AllMiniFrames();
+
+// Nonzero while toolbars are customised (the customisation sheet is open or a button is dragged).
+extern BOOL g_bCustomizeMode;
+// Text colour of highlighted toolbar buttons; -1: the global button-text colour.
+extern COLORREF g_clrHotText;
+// Pixels by which the default look shrinks a checked button's fill, horizontally and vertically.
+extern int g_nButtonBorderCx;
+extern int g_nButtonBorderCy;
+// Menu shadows switched on (toolbar parameters).
+extern BOOL g_bMenuShadows;
+}  // namespace ZAVPSharedBarData
