@@ -1,0 +1,78 @@
+// The fake shell's dialogs.
+#include "FakeCatalogShell.h"
+#include "catalog/MessagePump.h"
+
+INT_PTR FakeSaveDialog::DoModal()
+{
+    ++m_running;
+    WaitPumping(m_done);
+    --m_running;
+    return IDOK;
+}
+
+namespace {
+
+// A real window that counts the scan thread's messages, as the add-disc progress dialog does,
+// and ends its modal loop on the user's OK after the end message.
+class FakeProgressDialog : public ScanProgressDialog
+{
+public:
+    explicit FakeProgressDialog(FakeCatalogShell& shell) : m_shell(shell) {}
+    ~FakeProgressDialog() override
+    {
+        if (m_hwnd) DestroyWindow(m_hwnd);
+    }
+    INT_PTR DoModal() override
+    {
+        if (m_shell.progressFails) return -1;
+        static ATOM cls = 0;
+        if (!cls) {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "LornivalFakeProgress";
+            cls = RegisterClassA(&wc);
+        }
+        m_hwnd = CreateWindowA("LornivalFakeProgress", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, (LONG_PTR)this);
+        MSG msg;
+        while (!m_ended && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        HWND h = m_hwnd;
+        m_hwnd = nullptr;
+        DestroyWindow(h);
+        return IDOK;
+    }
+    HWND GetSafeHwnd() const override { return m_hwnd; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        auto self = reinterpret_cast<FakeProgressDialog*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self && msg == WM_USER + 2) {
+            if (wp == 0) ++self->m_shell.progressFolders;
+            if (wp == 1) ++self->m_shell.progressFiles;
+            return 0;
+        }
+        if (self && msg == WM_USER + 1) {
+            ++self->m_shell.progressEnds;
+            self->m_ended = true;  // the user presses OK once the end is shown
+            return 0;
+        }
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+
+    FakeCatalogShell& m_shell;
+    HWND m_hwnd = nullptr;
+    bool m_ended = false;
+};
+
+} // namespace
+
+std::unique_ptr<ScanProgressDialog> FakeCatalogShell::CreateAddDiscProgressDialog()
+{
+    return std::unique_ptr<ScanProgressDialog>(new FakeProgressDialog(*this));
+}
