@@ -13,9 +13,8 @@ CCriticalSection::~CCriticalSection()
     DeleteCriticalSection(&m_sect);
 }
 
-BOOL CCriticalSection::Lock(DWORD dwTimeout)
+BOOL CCriticalSection::Lock(DWORD)
 {
-    if (dwTimeout != INFINITE) return FALSE;
     EnterCriticalSection(&m_sect);
     return TRUE;
 }

@@ -10,7 +10,7 @@ public:
     CCriticalSection();
     ~CCriticalSection() override;
 
-    // Waits without a time-out: a critical section has none; any other time-out is refused.
+    // A critical section has no time-out: the call waits until it enters, whatever is given.
     BOOL Lock(DWORD dwTimeout = INFINITE) override;
     BOOL Unlock() override;
 

@@ -1,0 +1,42 @@
+// The test classes' records and Serialize, and the archive test helper.
+#include "TestClasses.h"
+
+#include "ArchiveImage.h"
+#include "framework/CArchiveException.h"
+
+int TestItem::s_live = 0;
+
+IMPLEMENT_SERIAL(TestItem, CObject, 1)
+IMPLEMENT_SERIAL(VersionedItem, CObject, VERSIONABLE_SCHEMA | 2)
+IMPLEMENT_SERIAL(DerivedItem, TestItem, 1)
+IMPLEMENT_SERIAL(UnrelatedItem, CObject, 1)
+IMPLEMENT_DYNCREATE(CreatableOnly, CObject)
+IMPLEMENT_DYNAMIC(PlainDynamic, CObject)
+
+void TestItem::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) ar << value;
+    else ar >> value;
+}
+
+void VersionedItem::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << value;
+    } else {
+        loadedSchema = ar.GetObjectSchema();
+        ar >> value;
+    }
+}
+
+int LoadFailure(const Bytes& bytes, const std::function<void(CArchive&)>& read)
+{
+    try {
+        LoadImage(bytes, read);
+    } catch (CArchiveException* e) {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
+}
