@@ -1,0 +1,190 @@
+// The search worker: patterns from the user's text, hits with their paths, the end that always
+// comes, and stopping a search half-way without hanging or losing the hits found so far.
+#pragma code_page(65001)
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <memory>
+#include "catalog/CollectionNode.h"
+#include "catalog/DiscFolderNode.h"
+#include "catalog/DiscNode.h"
+#include "catalog/MessagePump.h"
+#include "catalog/SearchHit.h"
+#include "catalog/SearchSession.h"
+#include "catalog/TextConversion.h"
+#include "catalog/UserFolderNode.h"
+
+namespace {
+
+// A window standing in for the search dialog: takes the hits and ends the session on its end.
+struct HitWindow
+{
+    HWND hwnd = nullptr;
+    SearchSession* session = nullptr;
+    std::vector<std::unique_ptr<SearchHit>> hits;
+    int ends = 0;
+
+    HitWindow()
+    {
+        static ATOM cls = 0;
+        if (!cls) {
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = Proc;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "LornivalSearchTest";
+            cls = RegisterClassA(&wc);
+        }
+        hwnd = CreateWindowA("LornivalSearchTest", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr),
+                             nullptr);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)this);
+    }
+    ~HitWindow() { DestroyWindow(hwnd); }
+
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        HitWindow* self = reinterpret_cast<HitWindow*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+        if (self && msg == SearchResultSink::HitMessage) {
+            SearchHit* hit = reinterpret_cast<SearchHit*>(lp);
+            EXPECT_EQ(wp, (WPARAM)hit->kind);
+            self->hits.emplace_back(hit);
+            return 0;
+        }
+        if (self && msg == SearchSession::EndMessage) {
+            ++self->ends;
+            self->session->OnWorkerEnded();
+            return 0;
+        }
+        return DefWindowProcA(h, msg, wp, lp);
+    }
+
+    // Pumps until the session has no worker left.
+    void RunUntilEnded()
+    {
+        while (session->IsRunning()) {
+            MSG m;
+            if (GetMessageA(&m, nullptr, 0, 0) <= 0) break;
+            DispatchMessageA(&m);
+        }
+    }
+};
+
+std::string Name(const CatalogNode* n) { return ToAnsiString(n->m_name.c_str()); }
+
+} // namespace
+
+TEST(SearchPattern, FromTheUsersText)
+{
+    struct Case
+    {
+        const char* text;
+        const char* pattern;
+    } cases[] = {
+        {"cd", "*CD*"},
+        {"my disc", "*MY*DISC*"},
+        {"tab\there", "*TAB*HERE*"},
+        {"a?b.*", "A?B.*"},
+        {"*.mp3", "*.MP3"},
+        {"two  blanks", "*TWO**BLANKS*"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.pattern, SearchSession::MakePattern(c.text)) << c.text;
+    EXPECT_EQ(ToAnsiString(L"*ДИСК*"), SearchSession::MakePattern(ToAnsiString(L"диск")));
+}
+
+TEST(SearchWorker, FindsNodesAndEntriesWithTheirPathsAndAlwaysEnds)
+{
+    CollectionNode col;
+    col.m_name = L"CD collection";  // collections themselves never match
+    auto folder = new UserFolderNode;
+    folder->m_name = L"Old CDs";
+    col.AddChild(folder);
+    auto disc = new DiscNode;
+    disc->m_name = L"DISC";
+    folder->AddChild(disc);
+    std::vector<FileEntry> files(2);
+    files[0].m_name = L"readme.txt";
+    files[1].m_name = L"cdplayer.exe";
+    disc->SetEntries(files);
+    auto excluded = new DiscFolderNode;
+    excluded->m_name = L"CDROM";
+    excluded->m_attributes = DiscFolderNode::AttrExcluded;
+    std::vector<FileEntry> inner(1);
+    inner[0].m_name = L"cd.txt";
+    excluded->SetEntries(inner);
+    disc->AddChild(excluded);
+    std::vector<CollectionNode*> all = {&col};
+
+    SearchSession session;
+    HitWindow w;
+    w.session = &session;
+    ASSERT_TRUE(session.Start(w.hwnd, "cd", &all, 0));
+    w.RunUntilEnded();
+    EXPECT_EQ(1, w.ends);
+    ASSERT_EQ(3u, w.hits.size());
+    std::vector<std::string> seen;
+    for (auto& h : w.hits) {
+        std::string path;
+        for (CatalogNode* n : h->path) path += Name(n) + "/";
+        std::string name = h->kind == SearchHit::Node ? Name(h->AsNode()) : ToAnsiString(h->AsEntry()->m_name.c_str());
+        seen.push_back(path + name);
+    }
+    std::sort(seen.begin(), seen.end());
+    // The excluded folder is found itself, but "cd.txt" inside it is not.
+    EXPECT_EQ((std::vector<std::string>{"CD collection/Old CDs", "CD collection/Old CDs/DISC/CDROM",
+                                        "CD collection/Old CDs/DISC/cdplayer.exe"}),
+              seen);
+    for (auto& h : w.hits) {
+        if (h->kind == SearchHit::Entry) {
+            EXPECT_EQ(disc, h->Holder());
+        }
+        EXPECT_TRUE(h->LiesUnder(folder) || h->AsNode() == folder);
+    }
+
+    // Nothing found: the end still comes.
+    ASSERT_TRUE(session.Start(w.hwnd, "nothing like it", &all, 0));
+    w.RunUntilEnded();
+    EXPECT_EQ(2, w.ends);
+}
+
+// Stopping could hang: the worker reported its end only when it saw the cancel event, and it
+// touched the dialog's controls while the user-interface thread waited for it.
+TEST(SearchWorker, StopHalfWayKeepsTheHitsAndNeverHangs)
+{
+    CollectionNode col;
+    auto disc = new DiscNode;
+    col.AddChild(disc);
+    std::vector<FileEntry> files(400);
+    for (std::size_t i = 0; i < files.size(); ++i) files[i].m_name = (L"match" + std::to_wstring(i)).c_str();
+    disc->SetEntries(files);
+    std::vector<CollectionNode*> all = {&col};
+
+    SearchSession session;
+    HitWindow w;
+    w.session = &session;
+    ASSERT_TRUE(session.Start(w.hwnd, "match", &all));  // 50 ms after each hit: about 20 s in all
+    EXPECT_FALSE(session.Start(w.hwnd, "other", &all));  // one search at a time
+    // Let a few hits arrive, then stop as "Готово" does.
+    DWORD start = GetTickCount();
+    while (w.hits.size() < 3 && GetTickCount() - start < 10000) {
+        MSG m;
+        if (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+        else
+            Sleep(5);
+    }
+    ASSERT_GE(w.hits.size(), 3u);
+    DWORD stopAt = GetTickCount();
+    session.Stop();
+    EXPECT_LT(GetTickCount() - stopAt, 2000u);
+    EXPECT_FALSE(session.IsRunning());
+    // Every hit the worker posted was delivered before Stop returned; nothing more comes.
+    const std::size_t kept = w.hits.size();
+    EXPECT_LT(kept, 400u);
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    EXPECT_EQ(kept, w.hits.size());
+
+    // The next search starts cleanly.
+    w.hits.clear();
+    ASSERT_TRUE(session.Start(w.hwnd, "match39?", &all, 0));
+    w.RunUntilEnded();
+    EXPECT_EQ(10u, w.hits.size());
+}
