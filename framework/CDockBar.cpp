@@ -1,0 +1,4 @@
+// The platform's dock bar class record.
+#include "framework/CDockBar.h"
+
+IMPLEMENT_DYNAMIC(CDockBar, CControlBar)

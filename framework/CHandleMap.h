@@ -1,0 +1,107 @@
+// Maps from a Win32 handle to the C++ object that wraps it. Permanent entries are made by Attach
+// and live until Detach; they are shared by all threads, so a worker can find the window its
+// message names. Temporary wrappers made by FromHandle for handles nobody attached belong to the
+// thread that asked and are deleted when that thread is idle (CWinThread::OnIdle).
+#pragma once
+
+#include <windows.h>
+#include <unordered_map>
+#include <vector>
+
+// Deletes the temporary wrappers of every handle kind of the calling thread.
+void AfxDeleteTempMaps();
+
+// Registers a per-thread clean-up that AfxDeleteTempMaps runs (one per handle kind).
+void AfxRegisterTempMapCleanup(void (*pfn)());
+
+template <class T, class H, H T::*pmHandle>
+class CHandleMap {
+public:
+    static T* FromHandlePermanent(H h)
+    {
+        if (h == nullptr) return nullptr;
+        Lock lock;
+        auto& m = Permanent();
+        auto it = m.find(h);
+        return it == m.end() ? nullptr : it->second;
+    }
+
+    // The permanent wrapper, else this thread's temporary one, made with pfnNew when missing.
+    static T* FromHandle(H h, T* (*pfnNew)())
+    {
+        if (h == nullptr) return nullptr;
+        if (T* p = FromHandlePermanent(h)) return p;
+        auto& temp = Temporary();
+        auto it = temp.find(h);
+        if (it != temp.end()) return it->second;
+        static thread_local bool registered = false;
+        if (!registered) {
+            registered = true;
+            AfxRegisterTempMapCleanup(&DeleteTemp);
+        }
+        T* p = pfnNew();
+        p->*pmHandle = h;
+        temp[h] = p;
+        return p;
+    }
+
+    static void SetPermanent(H h, T* p)
+    {
+        Lock lock;
+        Permanent()[h] = p;
+    }
+
+    static void RemoveHandle(H h)
+    {
+        {
+            Lock lock;
+            Permanent().erase(h);
+        }
+        Temporary().erase(h);
+    }
+
+    // Deletes this thread's temporary wrappers without touching their handles.
+    static void DeleteTemp()
+    {
+        auto& temp = Temporary();
+        std::vector<T*> doomed;
+        for (auto& kv : temp) doomed.push_back(kv.second);
+        temp.clear();
+        for (T* p : doomed) {
+            p->*pmHandle = nullptr;
+            delete p;
+        }
+    }
+
+    static bool IsTemporary(const T* p)
+    {
+        for (auto& kv : Temporary())
+            if (kv.second == p) return true;
+        return false;
+    }
+
+private:
+    struct Lock {
+        Lock() { ::EnterCriticalSection(&Section()); }
+        ~Lock() { ::LeaveCriticalSection(&Section()); }
+    };
+    static CRITICAL_SECTION& Section()
+    {
+        static CRITICAL_SECTION* cs = [] {
+            auto* s = new CRITICAL_SECTION;
+            ::InitializeCriticalSection(s);
+            return s;
+        }();
+        return *cs;
+    }
+    static std::unordered_map<H, T*>& Permanent()
+    {
+        static auto* m = new std::unordered_map<H, T*>;   // never destroyed: used until exit
+        return *m;
+    }
+    static std::unordered_map<H, T*>& Temporary()
+    {
+        static thread_local std::unordered_map<H, T*> m;
+        return m;
+    }
+};
