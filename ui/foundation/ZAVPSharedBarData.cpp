@@ -22,7 +22,6 @@ CPtrList& AllMiniFrames()
 
 BOOL g_bCustomizeMode = FALSE;
 COLORREF g_clrHotText = (COLORREF)-1;
-int g_nButtonBorderCx = 3;
-int g_nButtonBorderCy = 3;
-BOOL g_bMenuShadows = TRUE;
+int g_nButtonBorderCx = 0;
+int g_nButtonBorderCy = 0;
 }  // namespace ZAVPSharedBarData

@@ -19,9 +19,8 @@ CPtrList& AllMiniFrames();
 extern BOOL g_bCustomizeMode;
 // Text colour of highlighted toolbar buttons; -1: the global button-text colour.
 extern COLORREF g_clrHotText;
-// Pixels by which the default look shrinks a checked button's fill, horizontally and vertically.
+// Pixels by which the default look shrinks a checked button's fill, horizontally and vertically;
+// the toolbar code sets them.
 extern int g_nButtonBorderCx;
 extern int g_nButtonBorderCy;
-// Menu shadows switched on (toolbar parameters).
-extern BOOL g_bMenuShadows;
 }  // namespace ZAVPSharedBarData
