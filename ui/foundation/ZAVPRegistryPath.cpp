@@ -1,6 +1,8 @@
 // The UI library's rule for registry key paths (see ZAVPRegistryPath.h).
 #include "ui/foundation/ZAVPRegistryPath.h"
 
+#include "framework/CWinApp.h"
+
 namespace
 {
 bool IsEmpty(const char* s)
@@ -23,4 +25,12 @@ std::string ComposeRegistryPath(const char* postfix, const char* profile, const 
         path = "SOFTWARE\\" + Text(registryKey) + "\\";
     path += Text(profileName) + "\\" + Text(postfix) + "\\";
     return path;
+}
+
+CString BuildRegistryPath(const char* postfix, const char* profile)
+{
+    const CWinApp* pApp = AfxGetApp();
+    return ComposeRegistryPath(postfix, profile, pApp ? pApp->m_pszRegistryKey : nullptr,
+                               pApp ? pApp->m_pszProfileName : nullptr)
+        .c_str();
 }

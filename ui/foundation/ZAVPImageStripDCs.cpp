@@ -1,0 +1,37 @@
+// The image strips' shared memory DCs (see ZAVPImageStripDCs.h).
+#include "ui/foundation/ZAVPImageStripDCs.h"
+
+namespace
+{
+HDC s_hdcImages = nullptr;
+HDC s_hdcMask = nullptr;
+}  // namespace
+
+BOOL CZAVPImageStripDCs::Acquire()
+{
+    if (s_hdcImages == nullptr)
+        s_hdcImages = ::CreateCompatibleDC(nullptr);
+    if (s_hdcMask == nullptr)
+        s_hdcMask = ::CreateCompatibleDC(nullptr);
+    return s_hdcImages != nullptr && s_hdcMask != nullptr;
+}
+
+HDC CZAVPImageStripDCs::Images()
+{
+    return s_hdcImages;
+}
+
+HDC CZAVPImageStripDCs::Mask()
+{
+    return s_hdcMask;
+}
+
+void CZAVPImageStripDCs::Release()
+{
+    if (s_hdcImages)
+        ::DeleteDC(s_hdcImages);
+    if (s_hdcMask)
+        ::DeleteDC(s_hdcMask);
+    s_hdcImages = nullptr;
+    s_hdcMask = nullptr;
+}
