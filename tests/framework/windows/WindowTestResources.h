@@ -1,0 +1,16 @@
+// Resource ids of the window tests.
+#pragma once
+
+#define IDR_TEST_FRAME 200
+#define IDD_TEST_DIALOG 201
+#define IDC_TEST_TEXT 1001
+#define IDC_TEST_NUMBER 1002
+#define IDC_TEST_CHECK 1003
+#define IDC_TEST_COMBO 1004
+#define ID_TEST_VIEW_ONLY 32900
+#define ID_TEST_DOC_ONLY 32901
+#define ID_TEST_FRAME_ONLY 32902
+#define ID_TEST_APP_ONLY 32903
+#define ID_TEST_EVERYWHERE 32904
+#define ID_TEST_NOBODY 32905
+#define ID_TEST_CLOSE 32906
