@@ -10,10 +10,15 @@
 
 namespace {
 
-// Both are constant-initialised (a null pointer and a mutex with a constexpr constructor), so
-// registration works from any static constructor, whichever file's runs first.
+// The head is constant-initialised and the lock is made on first use, so registration works from
+// any static constructor, whichever file's runs first.
 CRuntimeClass* g_firstClass = nullptr;
-std::mutex g_registryLock;
+
+std::mutex& RegistryLock()
+{
+    static std::mutex s_lock;
+    return s_lock;
+}
 
 // No class of this program has a longer name; a longer one in an archive is not ours.
 const UINT kMaxClassNameLength = 64;
@@ -42,7 +47,7 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
     if (lpszClassName == nullptr) return nullptr;
-    std::lock_guard<std::mutex> lock(g_registryLock);
+    std::lock_guard<std::mutex> lock(RegistryLock());
     for (CRuntimeClass* p = g_firstClass; p != nullptr; p = p->m_pNextClass) {
         if (std::strcmp(p->m_lpszClassName, lpszClassName) == 0) return p;
     }
@@ -51,7 +56,7 @@ CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
 
 void CRuntimeClass::Register(CRuntimeClass* pClass)
 {
-    std::lock_guard<std::mutex> lock(g_registryLock);
+    std::lock_guard<std::mutex> lock(RegistryLock());
     for (CRuntimeClass* p = g_firstClass; p != nullptr; p = p->m_pNextClass) {
         if (p == pClass) return;
     }

@@ -73,7 +73,7 @@ public: \
         #class_name, (int)sizeof(class_name), (UINT)(wSchema), pfnNew, \
         RUNTIME_CLASS(base_class_name), nullptr}; \
     CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); } \
-    static const CRuntimeClassRegistrar _lornival_register_##class_name(RUNTIME_CLASS(class_name));
+    static const CRuntimeClassRegistrar lornivalRegister##class_name(RUNTIME_CLASS(class_name));
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NO_SCHEMA, nullptr)

@@ -7,6 +7,11 @@
 #include <cstdarg>
 #include <string>
 
+// A CString handed to Format, printf or any other "..." would not arrive as the character pointer
+// the format expects (the 64-bit calling convention passes a copy by address): make that an error
+// wherever strings are used, so the caller writes (LPCSTR)s.
+#pragma GCC diagnostic error "-Wconditionally-supported"
+
 class CString
 {
 public:
