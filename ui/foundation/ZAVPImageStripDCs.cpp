@@ -5,6 +5,12 @@ namespace
 {
 HDC s_hdcImages = nullptr;
 HDC s_hdcMask = nullptr;
+
+// Frees the DCs at process exit when the library clean-up did not.
+struct ExitRelease
+{
+    ~ExitRelease() { CZAVPImageStripDCs::Release(); }
+} s_exitRelease;
 }  // namespace
 
 BOOL CZAVPImageStripDCs::Acquire()

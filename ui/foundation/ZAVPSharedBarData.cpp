@@ -24,4 +24,6 @@ BOOL g_bCustomizeMode = FALSE;
 COLORREF g_clrHotText = (COLORREF)-1;
 int g_nButtonBorderCx = 0;
 int g_nButtonBorderCy = 0;
+CZAVPImageStrip* g_pUserImages = nullptr;
+BOOL g_bButtonImageUpdate = TRUE;
 }  // namespace ZAVPSharedBarData

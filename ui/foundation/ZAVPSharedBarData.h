@@ -8,6 +8,8 @@
 #include "framework/CObList.h"
 #include "framework/CPtrList.h"
 
+class CZAVPImageStrip;
+
 namespace ZAVPSharedBarData
 {
 // Every toolbar object whose window was created, in creation order (CZAVPToolBar objects).
@@ -23,4 +25,10 @@ extern COLORREF g_clrHotText;
 // the toolbar code sets them.
 extern int g_nButtonBorderCx;
 extern int g_nButtonBorderCy;
+// The strip of user-defined button images, null when the application has none; the workspace
+// saves it with the rest of the UI state.
+extern CZAVPImageStrip* g_pUserImages;
+// Clear while the workspace loads the UI state with resource smart update: buttons then keep
+// the command manager's command-to-image map as it is.
+extern BOOL g_bButtonImageUpdate;
 }  // namespace ZAVPSharedBarData

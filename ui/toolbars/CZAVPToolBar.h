@@ -44,6 +44,8 @@ public:
     static BOOL SaveParameters(LPCSTR lpszProfileName = nullptr);
     // FALSE for the commands that may not be placed on bars.
     static BOOL IsCommandPermitted(UINT uiCmd);
+    // Clears the shared image strips, the command-to-image map and the usage statistics.
+    static void CleanUpImages();
 
 protected:
     BOOL m_bResourceWasChanged = FALSE;  // set by LoadState when it added missing buttons
