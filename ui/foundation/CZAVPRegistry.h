@@ -8,6 +8,7 @@
 
 #include "framework/CObject.h"
 #include "framework/CString.h"
+#include "ui/foundation/ZAVPRegistryPath.h"
 
 class CObList;
 class CStringArray;

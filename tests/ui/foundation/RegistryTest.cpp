@@ -13,8 +13,10 @@
 #include "framework/CStringArray.h"
 #include "framework/CStringList.h"
 #include "framework/CWordArray.h"
+#include "framework/CWinApp.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
+#include "ui/foundation/ZAVPRegistryPath.h"
 
 namespace
 {
@@ -371,4 +373,14 @@ TEST(RegistryHolder, CreatesOneObjectWithItsMode)
     EXPECT_TRUE(first.IsAdmin());
     EXPECT_TRUE(first.IsReadOnly());
     EXPECT_EQ(HKEY_LOCAL_MACHINE, first.GetCurrentKey());
+}
+
+TEST(BuildRegistryPath, TakesTheApplicationsKeyAndProfileUnlessAPathIsGiven)
+{
+    CWinApp app("Lornival");
+    app.SetRegistryKey("rimsel");
+    EXPECT_STREQ("SOFTWARE\\rimsel\\Lornival\\ZAVWorkspace\\",
+                 (LPCSTR)BuildRegistryPath("ZAVWorkspace", nullptr));
+    EXPECT_STREQ("Software\\rimsel\\Lornival\\Settings\\1.16\\",
+                 (LPCSTR)BuildRegistryPath("ZAVMouseManager", "Software\\rimsel\\Lornival\\Settings\\1.16\\"));
 }

@@ -1,0 +1,45 @@
+// Test stand-ins for the toolbars, menus, frames and tools the foundation calls into: their
+// operations record what was asked of them in one call log, in call order, so tests can compare
+// the order of a load or save with the expected one.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/toolbars/CZAVPToolBar.h"
+
+namespace UpperLayerFakes
+{
+// Every recorded call, as "who.what(argument)".
+std::vector<std::string>& CallLog();
+void Record(const std::string& call);
+// The calls whose text starts with the prefix, in order.
+std::vector<std::string> CallsStartingWith(const std::string& prefix);
+
+// Commands the toolbars refuse (IsCommandPermitted answers FALSE for them).
+std::set<UINT>& ForbiddenCommands();
+
+// A toolbar with a window of its own, a name for the log and a list of button commands.
+class TestToolBar : public CZAVPToolBar
+{
+public:
+    TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating = FALSE);
+    ~TestToolBar() override;
+
+    BOOL LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID) override;
+    BOOL SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID) override;
+    void ResetAllImages() override;
+    BOOL RemoveButton(int iIndex) override;
+    void AdjustLayout() override;
+    BOOL IsFloating() const override { return m_bFloatingForTest; }
+    void Serialize(CArchive& ar) override;
+
+    std::string m_name;
+    std::vector<UINT> m_commands;   // button commands, by index
+    BOOL m_bAddsMissingButtons = FALSE;
+    BOOL m_bFloatingForTest;
+};
+}  // namespace UpperLayerFakes
