@@ -1,0 +1,292 @@
+// Test stand-ins for the classes above the foundation (see UpperLayerFakes.h). Each definition
+// here takes the place of the real one in the test programs, which link the foundation alone.
+#include "UpperLayerFakes.h"
+
+#include "framework/CArchive.h"
+#include "ui/docking/CZAVPFrameImpl.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/toolbars/CZAVPCommandManager.h"
+#include "ui/toolbars/CZAVPDialog.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "ui/toolbars/CZAVPPropertyPage.h"
+#include "ui/toolbars/CZAVPUserTool.h"
+
+namespace UpperLayerFakes
+{
+std::vector<std::string>& CallLog()
+{
+    static std::vector<std::string> log;
+    return log;
+}
+
+void Record(const std::string& call)
+{
+    CallLog().push_back(call);
+}
+
+std::vector<std::string> CallsStartingWith(const std::string& prefix)
+{
+    std::vector<std::string> calls;
+    for (const std::string& call : CallLog())
+        if (call.compare(0, prefix.size(), prefix) == 0)
+            calls.push_back(call);
+    return calls;
+}
+
+std::set<UINT>& ForbiddenCommands()
+{
+    static std::set<UINT> commands;
+    return commands;
+}
+
+namespace
+{
+std::string Text(LPCSTR psz)
+{
+    return psz ? psz : "";
+}
+}  // namespace
+
+TestToolBar::TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating)
+    : m_name(lpszName), m_bFloatingForTest(bFloating)
+{
+    CreateEx(0, nullptr, lpszName, pParent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+             pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
+    ZAVPSharedBarData::AllToolbars().AddTail(this);
+}
+
+TestToolBar::~TestToolBar()
+{
+    CObList& list = ZAVPSharedBarData::AllToolbars();
+    if (POSITION pos = list.Find(this))
+        list.RemoveAt(pos);
+    DestroyWindow();
+}
+
+BOOL TestToolBar::LoadState(LPCSTR lpszProfileName, int, UINT)
+{
+    Record(m_name + ".LoadState(" + Text(lpszProfileName) + ")");
+    m_bResourceWasChanged = m_bAddsMissingButtons;
+    return TRUE;
+}
+
+BOOL TestToolBar::SaveState(LPCSTR lpszProfileName, int, UINT)
+{
+    Record(m_name + ".SaveState(" + Text(lpszProfileName) + ")");
+    return TRUE;
+}
+
+void TestToolBar::ResetAllImages()
+{
+    Record(m_name + ".ResetAllImages");
+}
+
+BOOL TestToolBar::RemoveButton(int iIndex)
+{
+    if (iIndex < 0 || iIndex >= (int)m_commands.size())
+        return FALSE;
+    m_commands.erase(m_commands.begin() + iIndex);
+    return TRUE;
+}
+
+void TestToolBar::AdjustLayout()
+{
+    Record(m_name + ".AdjustLayout");
+}
+
+void TestToolBar::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (DWORD)m_commands.size();
+        for (UINT id : m_commands)
+            ar << (DWORD)id;
+        return;
+    }
+    DWORD n = 0;
+    ar >> n;
+    std::vector<UINT> commands;
+    for (DWORD i = 0; i < n; ++i)
+    {
+        DWORD id = 0;
+        ar >> id;
+        commands.push_back(id);
+    }
+    m_commands = commands;
+}
+}  // namespace UpperLayerFakes
+
+using UpperLayerFakes::Record;
+
+// ---- toolbars
+IMPLEMENT_DYNAMIC(CZAVPBaseToolBar, CZAVPControlBar)
+IMPLEMENT_DYNAMIC(CZAVPToolBar, CZAVPBaseToolBar)
+
+void CZAVPToolBar::OnGlobalFontsChanged() {}
+BOOL CZAVPToolBar::Create(CWnd*, DWORD, UINT) { return FALSE; }
+void CZAVPToolBar::ResetAllImages() {}
+BOOL CZAVPToolBar::RemoveButton(int) { return FALSE; }
+void CZAVPToolBar::AdjustLayout() {}
+BOOL CZAVPToolBar::LoadState(LPCSTR, int, UINT) { return FALSE; }
+BOOL CZAVPToolBar::SaveState(LPCSTR, int, UINT) { return FALSE; }
+
+int CZAVPToolBar::GetCount() const
+{
+    return (int)static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands.size();
+}
+
+int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
+{
+    const auto& commands = static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands;
+    for (int i = iIndexFirst < 0 ? 0 : iIndexFirst; i < (int)commands.size(); ++i)
+        if (commands[(size_t)i] == nIDFind)
+            return i;
+    return -1;
+}
+
+BOOL CZAVPToolBar::LoadParameters(LPCSTR lpszProfileName)
+{
+    Record("ToolBar::LoadParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
+    return TRUE;
+}
+
+BOOL CZAVPToolBar::SaveParameters(LPCSTR lpszProfileName)
+{
+    Record("ToolBar::SaveParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
+    return TRUE;
+}
+
+BOOL CZAVPToolBar::IsCommandPermitted(UINT uiCmd)
+{
+    return UpperLayerFakes::ForbiddenCommands().count(uiCmd) == 0;
+}
+
+void CZAVPToolBar::CleanUpImages()
+{
+    Record("ToolBar::CleanUpImages");
+}
+
+// ---- command manager
+CZAVPCommandManager::CZAVPCommandManager() {}
+CZAVPCommandManager::~CZAVPCommandManager() {}
+
+BOOL CZAVPCommandManager::LoadState(LPCSTR)
+{
+    Record("CommandManager::LoadState");
+    return TRUE;
+}
+
+BOOL CZAVPCommandManager::SaveState(LPCSTR)
+{
+    Record("CommandManager::SaveState");
+    return TRUE;
+}
+
+void CZAVPCommandManager::ClearAll()
+{
+    Record("CommandManager::ClearAll");
+}
+
+CZAVPCommandManager* GetCommandManager()
+{
+    static CZAVPCommandManager manager;
+    return &manager;
+}
+
+// ---- frame, frame implementation and dock manager
+CZAVPDockManager::CZAVPDockManager() {}
+CZAVPDockManager::~CZAVPDockManager() {}
+BOOL CZAVPDockManager::LoadState(LPCSTR, UINT) { return TRUE; }
+BOOL CZAVPDockManager::SaveState(LPCSTR, UINT) { return TRUE; }
+
+CZAVPFrameImpl::CZAVPFrameImpl(CFrameWnd* pFrame)
+    : m_uiUserToolbarFirst((UINT)-1), m_uiUserToolbarLast((UINT)-1), m_pMenuBar(nullptr),
+      m_hDefaultMenu(nullptr), m_pFrame(pFrame), m_pDockManager(nullptr), m_nIDDefaultResource(0),
+      m_bLoadDockState(TRUE)
+{
+}
+
+CZAVPFrameImpl::~CZAVPFrameImpl() {}
+void CZAVPFrameImpl::LoadUserToolbars(LPCSTR) { Record("FrameImpl::LoadUserToolbars"); }
+void CZAVPFrameImpl::LoadTearOffBars(LPCSTR) { Record("FrameImpl::LoadTearOffBars"); }
+
+void CZAVPFrameImpl::SaveUserToolbars(LPCSTR, BOOL bFrameBarsOnly)
+{
+    Record(bFrameBarsOnly ? "FrameImpl::SaveUserToolbars(frame only)" : "FrameImpl::SaveUserToolbars");
+}
+
+void CZAVPFrameImpl::SaveTearOffBars(LPCSTR, BOOL bFrameBarsOnly)
+{
+    Record(bFrameBarsOnly ? "FrameImpl::SaveTearOffBars(frame only)" : "FrameImpl::SaveTearOffBars");
+}
+
+BOOL CZAVPFrameImpl::LoadDockState(LPCSTR)
+{
+    Record("FrameImpl::LoadDockState");
+    return TRUE;
+}
+
+BOOL CZAVPFrameImpl::SaveDockState(LPCSTR)
+{
+    Record("FrameImpl::SaveDockState");
+    return TRUE;
+}
+
+IMPLEMENT_DYNCREATE(CZAVPFrameWnd, CFrameWnd)
+CZAVPFrameWnd::CZAVPFrameWnd() : m_Impl(this) {}
+CZAVPFrameWnd::~CZAVPFrameWnd() {}
+
+// ---- popup menus, dialogs, pages
+IMPLEMENT_SERIAL(CZAVPPopupMenuBar, CZAVPToolBar, 1)
+CZAVPPopupMenuBar::CZAVPPopupMenuBar() {}
+CZAVPPopupMenuBar::~CZAVPPopupMenuBar() {}
+BOOL CZAVPPopupMenuBar::ImportFromMenu(HMENU, BOOL) { return TRUE; }
+HMENU CZAVPPopupMenuBar::ExportToMenu() const { return nullptr; }
+
+IMPLEMENT_SERIAL(CZAVPPopupMenu, CFrameWnd, VERSIONABLE_SCHEMA | 1)
+CZAVPPopupMenu* CZAVPPopupMenu::m_pActivePopupMenu = nullptr;
+CZAVPPopupMenu::CZAVPPopupMenu()
+    : m_bAutoDestroyParent(TRUE), m_bAutoDestroy(TRUE), m_bTrackMode(FALSE), m_bRightAlign(FALSE),
+      m_hMenu(nullptr), m_pParentBtn(nullptr)
+{
+}
+CZAVPPopupMenu::~CZAVPPopupMenu() {}
+BOOL CZAVPPopupMenu::Create(CWnd*, int, int, HMENU, BOOL, BOOL) { return FALSE; }
+CZAVPPopupMenuBar* CZAVPPopupMenu::GetMenuBar() { return nullptr; }
+
+IMPLEMENT_DYNAMIC(CZAVPDialog, CWnd)
+void CZAVPDialog::SetActiveMenu(CZAVPPopupMenu*) {}
+IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CWnd)
+void CZAVPPropertyPage::SetActiveMenu(CZAVPPopupMenu*) {}
+
+// ---- user tools: label, command, arguments, directory, then the id, as the real tool stores
+IMPLEMENT_SERIAL(CZAVPUserTool, CObject, VERSIONABLE_SCHEMA | 1)
+CZAVPUserTool::CZAVPUserTool() : m_uiCmdId(0), m_hIcon(nullptr) {}
+CZAVPUserTool::~CZAVPUserTool() {}
+
+void CZAVPUserTool::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << (DWORD)m_uiCmdId;
+        return;
+    }
+    DWORD dwCmdId = 0;
+    ar >> m_strLabel >> m_strCommand >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
+    m_uiCmdId = dwCmdId;
+}
+
+BOOL CZAVPUserTool::Invoke()
+{
+    Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
+    return TRUE;
+}
+
+void CZAVPUserTool::SetCommand(LPCSTR lpszCmd) { m_strCommand = lpszCmd; }
+void CZAVPUserTool::DrawToolIcon(CDC*, const RECT&) {}
+BOOL CZAVPUserTool::CopyIconToClipboard() { return FALSE; }
+HICON CZAVPUserTool::LoadToolIcon() { return nullptr; }
+HICON CZAVPUserTool::LoadDefaultIcon() { return nullptr; }
+void CZAVPUserTool::DeleteIcon() {}

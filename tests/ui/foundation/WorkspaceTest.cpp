@@ -1,0 +1,344 @@
+// The workspace: the order of a load and a save with stand-in bars and frame, the state version
+// rules, a disabled save, the window placement, the input managers made once, double clicks.
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <memory>
+
+#include "UpperLayerFakes.h"
+#include "framework/CWinApp.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPContextMenuManager.h"
+#include "ui/foundation/CZAVPKeyboardManager.h"
+#include "ui/foundation/CZAVPMouseManager.h"
+#include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
+
+using UpperLayerFakes::CallLog;
+using UpperLayerFakes::TestToolBar;
+
+namespace
+{
+const char kRegistryKey[] = "LornivalU2WorkspaceTests";
+const char kRoot[] = "Software\\LornivalU2WorkspaceTests";
+const char kAppName[] = "App";
+const char kSection[] = "Settings\\1.16";
+// The workspace path: "SOFTWARE\" + key + "\" + profile (the application name) + "\" + section.
+const char kPath[] = "SOFTWARE\\LornivalU2WorkspaceTests\\App\\Settings\\1.16\\";
+
+std::string KeyOf(const char* sub)
+{
+    return std::string("Software\\LornivalU2WorkspaceTests\\App\\Settings\\1.16\\") + sub;
+}
+
+BOOL KeyExists(const std::string& key)
+{
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return FALSE;
+    RegCloseKey(hKey);
+    return TRUE;
+}
+
+DWORD ReadDword(const std::string& key, const char* value)
+{
+    DWORD data = 0xDEAD, size = sizeof data;
+    SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, &data, &size);
+    return data;
+}
+
+void WriteDword(const std::string& key, const char* value, DWORD data)
+{
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_DWORD, &data, sizeof data);
+}
+
+// A toolbar that notes what it sees of the workspace while it loads.
+class ProbeToolBar : public TestToolBar
+{
+public:
+    using TestToolBar::TestToolBar;
+    BOOL LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID) override
+    {
+        m_majorSeen = GetWorkspace()->GetDataVersionMajor();
+        m_minorSeen = GetWorkspace()->GetDataVersionMinor();
+        m_imageUpdateSeen = ZAVPSharedBarData::g_bButtonImageUpdate;
+        return TestToolBar::LoadState(lpszProfileName, nIndex, uiID);
+    }
+    int m_majorSeen = 0;
+    int m_minorSeen = 0;
+    BOOL m_imageUpdateSeen = -1;
+};
+
+// A window that keeps the commands sent to it.
+class CommandSink : public CWnd
+{
+public:
+    CommandSink() { CreateEx(0, nullptr, "sink", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr); }
+    ~CommandSink() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND)
+            m_commands.push_back(wParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<WPARAM> m_commands;
+};
+
+class WorkspaceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        m_app.SetRegistryKey(kRegistryKey);
+        CallLog().clear();
+        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
+    }
+    void TearDown() override
+    {
+        m_frame.DestroyWindow();
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    }
+
+    CWinApp m_app{kAppName};
+    CZAVPFrameWnd m_frame;
+};
+
+TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    TestToolBar docked("Docked", &m_frame);
+    TestToolBar floating("Floating", &m_frame, TRUE);
+
+    EXPECT_TRUE(workspace.LoadState(nullptr, &m_frame.m_Impl));
+
+    const std::vector<std::string> expected = {
+        std::string("ToolBar::LoadParameters(") + kPath + ")",
+        "CommandManager::LoadState",
+        std::string("Docked.LoadState(") + kPath + ")",
+        "FrameImpl::LoadUserToolbars",
+        "FrameImpl::LoadTearOffBars",
+        "FrameImpl::LoadDockState",
+    };
+    EXPECT_EQ(expected, CallLog());
+}
+
+TEST_F(WorkspaceTest, VersionIsNoneWhileAFirstLoadRunsAndCurrentAfter)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    ProbeToolBar bar("Bar", &m_frame);
+    EXPECT_EQ(-1, workspace.GetDataVersionMajor());
+    EXPECT_TRUE(workspace.IsStateVersionAtLeast(6, 52));  // nothing read counts as current
+
+    workspace.LoadState(nullptr, &m_frame.m_Impl);
+
+    EXPECT_EQ(-1, bar.m_majorSeen);
+    EXPECT_EQ(-1, bar.m_minorSeen);
+    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("FrameImpl::LoadDockState").size());
+    EXPECT_EQ(6, workspace.GetDataVersionMajor());
+    EXPECT_EQ(70, workspace.GetDataVersionMinor());
+}
+
+TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
+{
+    struct Case
+    {
+        DWORD major, minor;
+        bool dockLayoutLoaded;
+        bool hasFieldsOf641;
+    };
+    const Case cases[] = {{6, 41, true, true}, {5, 90, true, false}, {0, 70, false, false},
+                          {6, 0, false, false}};
+    for (const Case& c : cases)
+    {
+        CallLog().clear();
+        WriteDword(KeyOf("ZAVControlBarVersion"), "Major", c.major);
+        WriteDword(KeyOf("ZAVControlBarVersion"), "Minor", c.minor);
+        CZAVPWorkspace workspace;
+        workspace.SetRegistrySection(kSection);
+        ProbeToolBar bar("Bar", &m_frame);
+        BOOL hasFields = -1;
+        bar.m_name = "Bar";
+        workspace.LoadState(nullptr, &m_frame.m_Impl);
+        EXPECT_EQ((int)c.major, bar.m_majorSeen) << c.major << "." << c.minor;
+        EXPECT_EQ((int)c.minor, bar.m_minorSeen) << c.major << "." << c.minor;
+        EXPECT_EQ(c.dockLayoutLoaded, !UpperLayerFakes::CallsStartingWith("FrameImpl::LoadDockState").empty())
+            << c.major << "." << c.minor;
+        (void)hasFields;
+        EXPECT_EQ(6, workspace.GetDataVersionMajor());
+        EXPECT_EQ(70, workspace.GetDataVersionMinor());
+    }
+}
+
+TEST_F(WorkspaceTest, SaveRunsInTheFixedOrderWritesTheVersionAndSavesFloatingToolbars)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    TestToolBar docked("Docked", &m_frame);
+    TestToolBar floating("Floating", &m_frame, TRUE);
+
+    EXPECT_TRUE(workspace.SaveState(&m_frame.m_Impl));
+
+    const std::vector<std::string> expected = {
+        std::string("ToolBar::SaveParameters(") + kPath + ")",
+        "CommandManager::SaveState",
+        "FrameImpl::SaveDockState",
+        std::string("Docked.SaveState(") + kPath + ")",
+        std::string("Floating.SaveState(") + kPath + ")",
+        "FrameImpl::SaveUserToolbars",
+        "FrameImpl::SaveTearOffBars",
+    };
+    EXPECT_EQ(expected, CallLog());
+    EXPECT_EQ(6u, ReadDword(KeyOf("ZAVControlBarVersion"), "Major"));
+    EXPECT_EQ(70u, ReadDword(KeyOf("ZAVControlBarVersion"), "Minor"));
+}
+
+TEST_F(WorkspaceTest, DisabledSaveWritesNothingAtAll)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    workspace.InitMouseManager();
+    TestToolBar docked("Docked", &m_frame);
+    workspace.m_bSaveState = FALSE;
+
+    EXPECT_FALSE(workspace.SaveState(&m_frame.m_Impl));
+
+    EXPECT_TRUE(CallLog().empty());
+    EXPECT_FALSE(KeyExists(kRoot));
+}
+
+TEST_F(WorkspaceTest, FrameBarsOnlySkipsToolbarsOfOtherFrames)
+{
+    CZAVPFrameWnd other;
+    ASSERT_TRUE(other.Create(nullptr, "Other", WS_OVERLAPPEDWINDOW));
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    workspace.m_bLoadSaveFrameBarsOnly = TRUE;
+    TestToolBar mine("Mine", &m_frame);
+    TestToolBar theirs("Theirs", &other);
+
+    workspace.LoadState(nullptr, &m_frame.m_Impl);
+    workspace.SaveState(&m_frame.m_Impl);
+
+    EXPECT_EQ(2u, UpperLayerFakes::CallsStartingWith("Mine.").size());
+    EXPECT_TRUE(UpperLayerFakes::CallsStartingWith("Theirs.").empty());
+    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("FrameImpl::SaveUserToolbars(frame only)").size());
+    other.DestroyWindow();
+}
+
+TEST_F(WorkspaceTest, SmartUpdateResetsImagesWhenAToolbarAddedMissingButtons)
+{
+    CZAVPWorkspace workspace(TRUE);
+    workspace.SetRegistrySection(kSection);
+    ProbeToolBar changed("Changed", &m_frame);
+    changed.m_bAddsMissingButtons = TRUE;
+    TestToolBar other("Other", &m_frame);
+
+    workspace.LoadState(nullptr, &m_frame.m_Impl);
+
+    EXPECT_FALSE(changed.m_imageUpdateSeen);  // image updates are off while the bars load
+    EXPECT_TRUE(ZAVPSharedBarData::g_bButtonImageUpdate);
+    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("Changed.ResetAllImages").size());
+    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("Other.ResetAllImages").size());
+}
+
+TEST_F(WorkspaceTest, WithoutSmartUpdateAddedButtonsResetNoImages)
+{
+    CZAVPWorkspace workspace(FALSE);
+    workspace.SetRegistrySection(kSection);
+    ProbeToolBar changed("Changed", &m_frame);
+    changed.m_bAddsMissingButtons = TRUE;
+
+    workspace.LoadState(nullptr, &m_frame.m_Impl);
+
+    EXPECT_TRUE(changed.m_imageUpdateSeen);
+    EXPECT_TRUE(UpperLayerFakes::CallsStartingWith("Changed.ResetAllImages").empty());
+}
+
+TEST_F(WorkspaceTest, SectionGivenToLoadStaysForLaterCalls)
+{
+    CZAVPWorkspace workspace;
+    EXPECT_STREQ("ZAVWorkspace", workspace.GetRegistrySection());
+    workspace.LoadState(kSection);
+    EXPECT_TRUE(workspace.SaveState());
+    EXPECT_EQ(6u, ReadDword(KeyOf("ZAVControlBarVersion"), "Major"));
+}
+
+TEST_F(WorkspaceTest, CleanStateDeletesTheWholeWorkspaceKey)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    workspace.SaveState();
+    ASSERT_TRUE(KeyExists(KeyOf("ZAVControlBarVersion")));
+    EXPECT_TRUE(workspace.CleanState());
+    EXPECT_FALSE(KeyExists(KeyOf("")));
+}
+
+TEST_F(WorkspaceTest, WindowPlacementRoundTripsAndAPartialOneIsRefused)
+{
+    CZAVPWorkspace workspace;
+    workspace.SetRegistrySection(kSection);
+    RECT rect = {};
+    int flags = 0, showCmd = 0;
+    EXPECT_FALSE(workspace.LoadWindowPlacement(rect, flags, showCmd));
+
+    const RECT stored = {10, 20, 630, 470};
+    ASSERT_TRUE(workspace.StoreWindowPlacement(stored, WPF_RESTORETOMAXIMIZED, SW_SHOWMAXIMIZED));
+    ASSERT_TRUE(workspace.LoadWindowPlacement(rect, flags, showCmd));
+    EXPECT_TRUE(EqualRect(&stored, &rect));
+    EXPECT_EQ(WPF_RESTORETOMAXIMIZED, flags);
+    EXPECT_EQ(SW_SHOWMAXIMIZED, showCmd);
+
+    SHDeleteValueA(HKEY_CURRENT_USER, KeyOf("WindowPlacement").c_str(), "ShowCmd");
+    EXPECT_FALSE(workspace.LoadWindowPlacement(rect, flags, showCmd));
+}
+
+TEST_F(WorkspaceTest, InputManagersAreMadeOnceAndOwnedByTheWorkspaceThatMadeThem)
+{
+    {
+        CZAVPWorkspace workspace;
+        EXPECT_EQ(&workspace, GetWorkspace());
+        EXPECT_TRUE(workspace.InitMouseManager());
+        CZAVPMouseManager* pFirst = g_pMouseManager;
+        EXPECT_FALSE(workspace.InitMouseManager());
+        EXPECT_EQ(pFirst, g_pMouseManager);
+        EXPECT_TRUE(workspace.InitContextMenuManager());
+        EXPECT_TRUE(workspace.InitKeyboardManager());
+        EXPECT_FALSE(workspace.InitKeyboardManager());
+        ASSERT_NE(nullptr, g_pContextMenuManager);
+        ASSERT_NE(nullptr, g_pKeyboardManager);
+    }
+    EXPECT_EQ(nullptr, GetWorkspace());
+    EXPECT_EQ(nullptr, g_pMouseManager);
+    EXPECT_EQ(nullptr, g_pContextMenuManager);
+    EXPECT_EQ(nullptr, g_pKeyboardManager);
+
+    // A manager made elsewhere is not the workspace's to delete.
+    auto pMouse = std::make_unique<CZAVPMouseManager>();
+    {
+        CZAVPWorkspace workspace;
+        EXPECT_FALSE(workspace.InitMouseManager());
+    }
+    EXPECT_EQ(pMouse.get(), g_pMouseManager);
+}
+
+TEST_F(WorkspaceTest, DoubleClickSendsTheBoundCommandAndFailsWithoutOne)
+{
+    CZAVPWorkspace workspace;
+    EXPECT_FALSE(workspace.OnViewDoubleClick(nullptr, 7));  // no mouse manager
+    workspace.InitMouseManager();
+    CommandSink sink;
+    m_app.m_pMainWnd = &sink;
+
+    EXPECT_FALSE(workspace.OnViewDoubleClick(nullptr, 7));
+    g_pMouseManager->SetCommandForDblClick(7, 32771);
+    EXPECT_TRUE(workspace.OnViewDoubleClick(nullptr, 7));
+    g_pMouseManager->SetCommandForDblClick(7, 0);
+    EXPECT_FALSE(workspace.OnViewDoubleClick(nullptr, 7));
+
+    EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(32771, 0)}, sink.m_commands);
+    m_app.m_pMainWnd = nullptr;
+}
+}  // namespace
