@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace {
-const unsigned EntriesPerCancelPoll = 256;
+const DWORD CancelPollInterval = 2;  // ms between polls of the cancel event when nothing is reported
 }
 
 WalkState::WalkState(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel)
@@ -19,28 +19,21 @@ WalkState::WalkState(NodeVisitor* visitor, const char* pattern, bool deep, HANDL
 
 bool WalkState::Accepts(const CatalogText& name)
 {
-    m_polledSinceWork = false;
     if (!m_hasPattern) return true;
-    const wchar_t* w = name.c_str();
-    ToAnsiString(w, name.length(), m_narrow);
+    ToAnsiString(name.c_str(), name.length(), m_narrow);
     return m_pattern.Matches(m_narrow);
 }
 
-bool WalkState::Cancelled()
+bool WalkState::Cancelled(bool beforeReport)
 {
     if (m_cancelled) return true;
-    if (!m_cancel || m_polledSinceWork) return false;
-    m_sincePoll = 0;
-    m_polledSinceWork = true;
+    if (!m_cancel) return false;
+    const DWORD now = GetTickCount();
+    if (!beforeReport && m_polled && now - m_lastPoll < CancelPollInterval) return false;
+    m_polled = true;
+    m_lastPoll = now;
     if (WaitForSingleObject(m_cancel, 0) != WAIT_TIMEOUT) m_cancelled = true;
     return m_cancelled;
-}
-
-bool WalkState::CancelledBeforeEntry()
-{
-    if (m_cancelled) return true;
-    if (++m_sincePoll < EntriesPerCancelPoll) return false;
-    return Cancelled();
 }
 
 CatalogNode::CatalogNode(std::uint32_t type) : m_type(type) {}
@@ -63,7 +56,10 @@ void CatalogNode::WalkNodeChildren(WalkState& state)
     if (state.Cancelled()) return;
     for (CatalogNode* child : m_children) {
         if (state.Cancelled()) return;
-        if (state.Accepts(child->m_name)) state.Visitor()->VisitNode(child);
+        if (state.Accepts(child->m_name)) {
+            if (state.Cancelled(true)) return;
+            state.Visitor()->VisitNode(child);
+        }
         if (state.Deep()) child->WalkChildren(state);
     }
 }

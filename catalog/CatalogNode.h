@@ -29,11 +29,10 @@ public:
     bool Deep() const { return m_deep; }
     // True when the name passes the pattern (a null pattern passes everything).
     bool Accepts(const CatalogText& name);
-    // Poll the cancel event: before each child node and before each reported entry; between entries
-    // that are not reported only every few hundred, since each poll is a system call. A poll with
-    // no name tested since the last one answers from that last one.
-    bool Cancelled();
-    bool CancelledBeforeEntry();
+    // Polls the cancel event: always before a report, otherwise at most once a millisecond or
+    // so, since a poll is a system call (a slow one under some emulators) and walks go over
+    // millions of names. So no report follows a cancel, and a walk stops moments after one.
+    bool Cancelled(bool beforeReport = false);
 
 private:
     NodeVisitor* m_visitor;
@@ -42,8 +41,8 @@ private:
     bool m_deep;
     HANDLE m_cancel;        // null: the walk cannot be cancelled
     bool m_cancelled = false;
-    bool m_polledSinceWork = false;  // nothing was tested since the last poll
-    unsigned m_sincePoll = 0;
+    bool m_polled = false;   // the event was polled at least once
+    DWORD m_lastPoll = 0;    // GetTickCount of the last poll
     std::string m_narrow;   // reused for every name
 };
 

@@ -15,25 +15,6 @@
 
 namespace {
 
-// Puts the current directory back when the scan ends, normally or by an error.
-class CurrentDirectoryGuard
-{
-public:
-    CurrentDirectoryGuard()
-    {
-        DWORD n = GetCurrentDirectoryW(0, nullptr);
-        m_dir.resize(n);
-        if (n) m_dir.resize(GetCurrentDirectoryW(n, &m_dir[0]));
-    }
-    ~CurrentDirectoryGuard()
-    {
-        if (!m_dir.empty()) SetCurrentDirectoryW(m_dir.c_str());
-    }
-
-private:
-    std::wstring m_dir;
-};
-
 // Closes a find handle however the loop over it ends.
 class FindHandle
 {
@@ -51,6 +32,13 @@ private:
 
 const wchar_t LimitMark[] = L" ...";  // after the name of a folder whose subfolders were not recorded
 
+// Paths of deep folders may pass the classic length limit; the long form lifts it.
+std::wstring LongPath(const std::wstring& path)
+{
+    if (path.size() < MAX_PATH - 1 || path.compare(0, 4, L"\\\\?\\") == 0) return path;
+    return L"\\\\?\\" + path;
+}
+
 bool IsDotName(const wchar_t* name)
 {
     return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
@@ -60,8 +48,7 @@ bool IsDotName(const wchar_t* name)
 
 DiscNode* DiscScanner::ScanDisc()
 {
-    CurrentDirectoryGuard keep;
-    const std::wstring root = AnsiToWide(m_context.rootPath.c_str());
+    std::wstring root = AnsiToWide(m_context.rootPath.c_str());
     wchar_t label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
     if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, fs, MAX_PATH + 1))
         _com_issue_error(E_INVALIDARG);
@@ -74,6 +61,7 @@ DiscNode* DiscScanner::ScanDisc()
     GetSystemTime(&now);
     SystemTimeToFileTime(&now, &disc->m_addedTime);
     m_depth = 0;
+    if (root.empty() || (root.back() != L'\\' && root.back() != L'/')) root += L'\\';
     ScanFolder(disc.get(), root);
     return disc.release();
 }
@@ -84,14 +72,13 @@ void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
     const bool limitReached = m_context.limitEnabled && m_depth == m_context.limit;
     ++m_depth;
     if (m_context.dialog) SendMessageA(m_context.dialog, CountMessage, CountFolder, 0);
-    if (!SetCurrentDirectoryW(path.c_str())) _com_issue_error(E_INVALIDARG);
 
     std::vector<FileEntry> files;
     bool hasSubfolders = false;
     WIN32_FIND_DATAW found;
-    FindHandle find(FindFirstFileW(L"*.*", &found));
+    FindHandle find(FindFirstFileW(LongPath(path + L"*.*").c_str(), &found));
     if (find.Get() == INVALID_HANDLE_VALUE) {
-        // An empty root answers "no files"; anything else is a folder we cannot read.
+        // An empty root answers "no files"; anything else is a folder we cannot enter.
         DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES) _com_issue_error(E_INVALIDARG);
     } else {
@@ -100,7 +87,7 @@ void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
             if (IsDotName(found.cFileName)) continue;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 hasSubfolders = true;
-                if (!limitReached) node->AddChild(ScanSubfolder(found));
+                if (!limitReached) node->AddChild(ScanSubfolder(found, path));
             } else {
                 files.push_back(FileEntry::FromFindData(found));
                 if (m_context.dialog) SendMessageA(m_context.dialog, CountMessage, CountFile, 0);
@@ -109,11 +96,10 @@ void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
     }
     if (limitReached && hasSubfolders) node->m_name = node->m_name.str() + LimitMark;
     node->SetEntries(files);
-    SetCurrentDirectoryW(L"..");
     --m_depth;
 }
 
-DiscFolderNode* DiscScanner::ScanSubfolder(const WIN32_FIND_DATAW& found)
+DiscFolderNode* DiscScanner::ScanSubfolder(const WIN32_FIND_DATAW& found, const std::wstring& parentPath)
 {
     std::unique_ptr<DiscFolderNode> folder(new DiscFolderNode);
     folder->m_attributes = (std::uint8_t)(found.dwFileAttributes & (DiscFolderNode::AttrReadOnly |
@@ -121,7 +107,7 @@ DiscFolderNode* DiscScanner::ScanSubfolder(const WIN32_FIND_DATAW& found)
                                                                     DiscFolderNode::AttrSystem));
     folder->m_time = RecordedTime(found.ftLastWriteTime, found.ftCreationTime);
     folder->m_name = found.cFileName;
-    ScanFolder(folder.get(), found.cFileName);
+    ScanFolder(folder.get(), parentPath + found.cFileName + L"\\");
     return folder.release();
 }
 

@@ -41,12 +41,12 @@ public:
     explicit DiscScanner(ScanContext& context) : m_context(context) {}
 
     // Scans the disc of the context's root: a new disc named after the volume label (or
-    // "Новый элемент"). Raises _com_error when the volume or a folder cannot be read; the
-    // process's current directory is what it was before, whatever happens.
+    // "Новый элемент"). Raises _com_error when the volume or a folder cannot be read. Folders are
+    // read by their full paths, so the process's current directory is never touched.
     DiscNode* ScanDisc();
-    // Scans one folder (a path relative to the current directory, or the root) into a node.
+    // Scans one folder (its full path, ending in '') into a node.
     void ScanFolder(EntryContainerNode* node, const std::wstring& path);
-    DiscFolderNode* ScanSubfolder(const WIN32_FIND_DATAW& found);
+    DiscFolderNode* ScanSubfolder(const WIN32_FIND_DATAW& found, const std::wstring& parentPath);
 
     int Depth() const { return m_depth; }
 

@@ -46,10 +46,10 @@ void EntryContainerNode::WalkChildren(WalkState& state) { WalkEntriesThenChildre
 void EntryContainerNode::WalkEntriesThenChildren(WalkState& state)
 {
     for (std::uint32_t i = 0; i < m_entryCount; ++i) {
-        if (state.CancelledBeforeEntry()) return;
+        if (state.Cancelled()) return;
         FileEntry& e = m_entries[i];
         if (state.Accepts(e.m_name)) {
-            if (state.Cancelled()) return;
+            if (state.Cancelled(true)) return;
             state.Visitor()->VisitEntry(this, &e);
         }
     }
