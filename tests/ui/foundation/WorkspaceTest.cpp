@@ -62,11 +62,13 @@ public:
         m_majorSeen = GetWorkspace()->GetDataVersionMajor();
         m_minorSeen = GetWorkspace()->GetDataVersionMinor();
         m_imageUpdateSeen = ZAVPSharedBarData::g_bButtonImageUpdate;
+        m_has641Seen = GetWorkspace()->IsStateVersionAtLeast(6, 41);
         return TestToolBar::LoadState(lpszProfileName, nIndex, uiID);
     }
     int m_majorSeen = 0;
     int m_minorSeen = 0;
     BOOL m_imageUpdateSeen = -1;
+    BOOL m_has641Seen = -1;
 };
 
 // A window that keeps the commands sent to it.
@@ -159,14 +161,12 @@ TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
         CZAVPWorkspace workspace;
         workspace.SetRegistrySection(kSection);
         ProbeToolBar bar("Bar", &m_frame);
-        BOOL hasFields = -1;
-        bar.m_name = "Bar";
         workspace.LoadState(nullptr, &m_frame.m_Impl);
         EXPECT_EQ((int)c.major, bar.m_majorSeen) << c.major << "." << c.minor;
         EXPECT_EQ((int)c.minor, bar.m_minorSeen) << c.major << "." << c.minor;
         EXPECT_EQ(c.dockLayoutLoaded, !UpperLayerFakes::CallsStartingWith("FrameImpl::LoadDockState").empty())
             << c.major << "." << c.minor;
-        (void)hasFields;
+        EXPECT_EQ(c.hasFieldsOf641, bar.m_has641Seen != FALSE) << c.major << "." << c.minor;
         EXPECT_EQ(6, workspace.GetDataVersionMajor());
         EXPECT_EQ(70, workspace.GetDataVersionMinor());
     }
