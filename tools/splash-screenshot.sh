@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Shows the loading splash on a virtual display and saves a screenshot of it into the build tree,
+# for a look at how it is drawn. Run by hand; it is no test.
+# Usage: tools/splash-screenshot.sh [build dir]   (a tree built with the tools, e.g. build/x86_64)
+set -euo pipefail
+TOP=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$(realpath -m "${1:-$TOP/build/$("$TOP/tools/test-arch.sh")}")
+cmake --build "$BUILD" --target splash_preview >/dev/null
+display=:$(( 90 + RANDOM % 100 ))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+"$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
+. "$TOP/tools/wine-env.sh" "$BUILD" x11
+"$WINE" "$BUILD/tools/splash_preview.exe" 6 &
+app=$!
+sleep 4
+shot="$BUILD/splash-screenshot.png"
+import -window root "$shot"
+wait "$app" 2>/dev/null || true
+"$WINESERVER" -k 2>/dev/null || true
+echo "splash-screenshot: $shot"
