@@ -218,18 +218,22 @@ DWORD CArchive::NextMapIndex()
     return m_nMapCount++;
 }
 
+void CArchive::WriteReference(DWORD index, bool isClass)
+{
+    if (index < kBigObjectTag) {
+        *this << (WORD)(index | (isClass ? kClassTag : 0));
+    } else {
+        *this << kBigObjectTag << (DWORD)(index | (isClass ? kBigClassTag : 0));
+    }
+}
+
 void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 {
     CheckStoring();
     if (pClassRef == nullptr || !pClassRef->IsSerializable()) Fail(CArchiveException::badClass);
     const auto it = m_storeMap.find(pClassRef);
     if (it != m_storeMap.end()) {
-        const DWORD index = it->second;
-        if (index < kBigObjectTag) {
-            *this << (WORD)(kClassTag | index);
-        } else {
-            *this << kBigObjectTag << (DWORD)(kBigClassTag | index);
-        }
+        WriteReference(it->second, true);
         return;
     }
     *this << kNewClassTag;
@@ -246,12 +250,7 @@ void CArchive::WriteObject(const CObject* pOb)
     }
     const auto it = m_storeMap.find(pOb);
     if (it != m_storeMap.end()) {
-        const DWORD index = it->second;
-        if (index < kBigObjectTag) {
-            *this << (WORD)index;
-        } else {
-            *this << kBigObjectTag << index;
-        }
+        WriteReference(it->second, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());

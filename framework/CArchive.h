@@ -123,6 +123,8 @@ private:
     void CheckStoring() const;
     void FillBuffer();
     DWORD NextMapIndex();
+    // A class or object written before, by its index.
+    void WriteReference(DWORD index, bool isClass);
 
     // One class or object defined by the image, at its index.
     struct LoadedItem {

@@ -81,30 +81,10 @@ public:
     POSITION GetTailPosition() const { return (POSITION)m_pNodeTail; }
 
     // The element at rPosition; rPosition moves on (null past the end).
-    TYPE& GetNext(POSITION& rPosition)
-    {
-        CNode* pNode = Node(rPosition);
-        rPosition = (POSITION)pNode->pNext;
-        return pNode->data;
-    }
-    const TYPE& GetNext(POSITION& rPosition) const
-    {
-        CNode* pNode = Node(rPosition);
-        rPosition = (POSITION)pNode->pNext;
-        return pNode->data;
-    }
-    TYPE& GetPrev(POSITION& rPosition)
-    {
-        CNode* pNode = Node(rPosition);
-        rPosition = (POSITION)pNode->pPrev;
-        return pNode->data;
-    }
-    const TYPE& GetPrev(POSITION& rPosition) const
-    {
-        CNode* pNode = Node(rPosition);
-        rPosition = (POSITION)pNode->pPrev;
-        return pNode->data;
-    }
+    TYPE& GetNext(POSITION& rPosition) { return Step(rPosition, true)->data; }
+    const TYPE& GetNext(POSITION& rPosition) const { return Step(rPosition, true)->data; }
+    TYPE& GetPrev(POSITION& rPosition) { return Step(rPosition, false)->data; }
+    const TYPE& GetPrev(POSITION& rPosition) const { return Step(rPosition, false)->data; }
 
     TYPE& GetAt(POSITION position) { return Node(position)->data; }
     const TYPE& GetAt(POSITION position) const { return Node(position)->data; }
@@ -123,22 +103,14 @@ public:
     POSITION InsertBefore(POSITION position, ARG_TYPE newElement)
     {
         CNode* pOld = (CNode*)position;
-        CNode* pNode = NewNode(newElement);
-        pNode->pNext = pOld != nullptr ? pOld : m_pNodeHead;
-        pNode->pPrev = pOld != nullptr ? pOld->pPrev : nullptr;
-        (pNode->pPrev != nullptr ? pNode->pPrev->pNext : m_pNodeHead) = pNode;
-        (pNode->pNext != nullptr ? pNode->pNext->pPrev : m_pNodeTail) = pNode;
-        return (POSITION)pNode;
+        return Link(NewNode(newElement), pOld != nullptr ? pOld->pPrev : nullptr,
+                    pOld != nullptr ? pOld : m_pNodeHead);
     }
     POSITION InsertAfter(POSITION position, ARG_TYPE newElement)
     {
         CNode* pOld = (CNode*)position;
-        CNode* pNode = NewNode(newElement);
-        pNode->pPrev = pOld != nullptr ? pOld : m_pNodeTail;
-        pNode->pNext = pOld != nullptr ? pOld->pNext : nullptr;
-        (pNode->pPrev != nullptr ? pNode->pPrev->pNext : m_pNodeHead) = pNode;
-        (pNode->pNext != nullptr ? pNode->pNext->pPrev : m_pNodeTail) = pNode;
-        return (POSITION)pNode;
+        return Link(NewNode(newElement), pOld != nullptr ? pOld : m_pNodeTail,
+                    pOld != nullptr ? pOld->pNext : nullptr);
     }
 
     // The first element equal to searchValue after startAfter (from the head when null).
@@ -186,6 +158,21 @@ private:
             throw;
         }
         ++m_nCount;
+        return pNode;
+    }
+    // Puts a new node between two neighbours (null at either end of the list).
+    POSITION Link(CNode* pNode, CNode* pPrev, CNode* pNext)
+    {
+        pNode->pPrev = pPrev;
+        pNode->pNext = pNext;
+        (pPrev != nullptr ? pPrev->pNext : m_pNodeHead) = pNode;
+        (pNext != nullptr ? pNext->pPrev : m_pNodeTail) = pNode;
+        return (POSITION)pNode;
+    }
+    static CNode* Step(POSITION& rPosition, bool forward)
+    {
+        CNode* pNode = Node(rPosition);
+        rPosition = (POSITION)(forward ? pNode->pNext : pNode->pPrev);
         return pNode;
     }
     static CNode* Node(POSITION position)

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "ArchiveImage.h"
 #include "TestClasses.h"
@@ -69,6 +70,39 @@ TEST(ArchiveObjects, ObjectListRoundTrip)
     delete items[0];
     delete items[1];
     delete items[2];
+}
+
+// From index 0x7FFF on, references are the WORD 0x7FFF and a DWORD (class bit 0x80000000).
+// By hand: class TestItem is 1 and item k is k + 2, so the last of 0x7FFE items is 0x7FFF;
+// class DerivedItem is then 0x8000, d1 0x8001 and d2 0x8002.
+TEST(ArchiveObjects, LargeIndexesUseTheLongReference)
+{
+    const int kItems = 0x7FFE;
+    std::vector<std::unique_ptr<TestItem>> items;
+    for (int k = 0; k < kItems; ++k) items.emplace_back(new TestItem(k));
+    DerivedItem d1, d2;
+    const Bytes image = StoreImage([&](CArchive& ar) {
+        for (auto& item : items) ar << item.get();
+        ar << &d1 << &d2 << items.front().get() << items.back().get() << &d1;
+    });
+    const Bytes tail = Hex("FF 7F 00 80 00 80 00 00 00 00"  // d2: class 0x8000 again, its value
+                           " 02 00"                         // item 0
+                           " FF 7F FF 7F 00 00"             // the last item, 0x7FFF
+                           " FF 7F 01 80 00 00");           // d1, 0x8001
+    ASSERT_GT(image.size(), tail.size());
+    EXPECT_EQ(tail, Bytes(image.end() - tail.size(), image.end()));
+
+    std::vector<CObject*> back;
+    LoadImage(image, [&](CArchive& ar) {
+        for (int i = 0; i < kItems + 5; ++i) back.push_back(ar.ReadObject(nullptr));
+    });
+    ASSERT_EQ((size_t)kItems + 5, back.size());
+    EXPECT_EQ(RUNTIME_CLASS(DerivedItem), back[kItems + 1]->GetRuntimeClass());
+    EXPECT_EQ(back[0], back[kItems + 2]);
+    EXPECT_EQ(back[kItems - 1], back[kItems + 3]);
+    EXPECT_EQ(back[kItems], back[kItems + 4]);
+    EXPECT_EQ(kItems - 1, (int)static_cast<TestItem*>(back[kItems - 1])->value);
+    for (int i = 0; i < kItems + 2; ++i) delete back[i];
 }
 
 TEST(ArchiveObjects, ClassesAreFoundAndCreatedByName)
