@@ -6,6 +6,7 @@
 #include "catalog/CollectionNode.h"
 #include "catalog/FileTypeIcons.h"
 #include "catalog/NodeOperations.h"
+#include "catalog/SearchDialog.h"
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 #include "framework/CCmdUI.h"
@@ -47,6 +48,7 @@ std::string CTarnimelDoc::DatabaseDirectory()
 CTarnimelDoc::CTarnimelDoc()
 {
     CatalogShell* shell = CatalogShell::Get();
+    m_searchDialog = new SearchDialog(this, nullptr);
     LoadingSplashStatus* splash = shell ? shell->CreateLoadingSplash() : nullptr;
     if (splash) splash->Show();
     CreateImageList();
@@ -66,6 +68,7 @@ CTarnimelDoc::CTarnimelDoc()
 
 CTarnimelDoc::~CTarnimelDoc()
 {
+    delete m_searchDialog;
     DestroyCollections();
     if (m_images) ImageList_Destroy(m_images);
 }
@@ -108,6 +111,8 @@ BOOL CTarnimelDoc::OnNewDocument()
 
 void CTarnimelDoc::OnCloseDocument()
 {
+    // No search may read the tree while it is saved and freed, and no kept hit may outlive it.
+    if (m_searchDialog) m_searchDialog->ForgetAllHits();
     SaveModifiedCollections(m_collections, DatabaseDirectory(), false, CatalogShell::Get());
     if (CatalogShell* shell = CatalogShell::Get()) shell->CloseInstanceMutex();
     DestroyCollections();
@@ -153,6 +158,7 @@ void CTarnimelDoc::DeleteNode(CatalogNode* node)
     if (node->Contains(m_history.Current())) NavigateTo(node->m_parent, nullptr);
     UpdateAllViews(nullptr, HintNodeRemoving, reinterpret_cast<CObject*>(node));
     m_history.ForgetSubtree(node);
+    if (m_searchDialog) m_searchDialog->ForgetHitsUnder(node);
     CatalogNode* parent = node->m_parent;
     MarkCollectionModified(parent);
     parent->RemoveChild(node);

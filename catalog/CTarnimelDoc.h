@@ -17,6 +17,7 @@ class CatalogShell;
 class CCmdUI;
 class CollectionNode;
 class DiscNode;
+class SearchDialog;
 
 class CTarnimelDoc : public CDocument
 {
@@ -56,6 +57,8 @@ public:
     // Scans the disc in the CD-ROM drive into the nearest collection or user folder above the
     // node (null: the current node). True when a disc was added.
     bool OnAddDisc(CatalogNode* node);
+    // Runs the search dialog; a node chosen in its results becomes the current node.
+    void OnSearch();
     void OnSettings();
     void OnSaveDatabase();
     int GetFileIconIndex(const wchar_t* fileName);
@@ -66,6 +69,7 @@ public:
     CatalogNode* GetCurrentNode() const { return m_history.Current(); }
     const NavigationHistory& History() const { return m_history; }
     bool AnyCollectionModified() const;
+    SearchDialog* GetSearchDialog() const { return m_searchDialog; }
 
     // The directory of the database files: the executable's, unless set before the document is made.
     static void SetDatabaseDirectory(const std::string& directory);
@@ -88,6 +92,7 @@ private:
 
     NavigationHistory m_history;
     FileIconCache m_iconCache;
+    SearchDialog* m_searchDialog = nullptr;  // owned; kept so that its results survive between searches
 
     DECLARE_MESSAGE_MAP()
 };

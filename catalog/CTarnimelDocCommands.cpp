@@ -5,6 +5,7 @@
 #include "catalog/CdromDrives.h"
 #include "catalog/DiscNode.h"
 #include "catalog/DiscScanner.h"
+#include "catalog/SearchDialog.h"
 #include "catalog/TextConversion.h"
 
 
@@ -47,4 +48,13 @@ bool CTarnimelDoc::OnAddDisc(CatalogNode* node)
     if (!disc) return false;
     UpdateAllViews(nullptr, HintNodeAdded, reinterpret_cast<CObject*>(disc));
     return true;
+}
+
+void CTarnimelDoc::OnSearch()
+{
+    // Nodes are heap addresses far above this; smaller results are the dialog's button ids.
+    const INT_PTR smallestNode = 0x10000;
+    if (!m_searchDialog) return;
+    INT_PTR result = m_searchDialog->DoModal();
+    if (result > smallestNode) NavigateTo(reinterpret_cast<CatalogNode*>(result), nullptr);
 }

@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 #include "app/LoadingSplashStatus.h"
+#include "catalog/SearchResultList.h"
+
+class CTarnimelDoc;
 
 // The save dialog ("Сохранение БД..."): runs modally until the save thread has called SetDone.
 class SaveWaitDialog
@@ -47,6 +50,8 @@ public:
     virtual void DestroyLoadingSplash(LoadingSplashStatus* splash) = 0;
     virtual std::unique_ptr<SaveWaitDialog> CreateSaveDialog() = 0;
     virtual std::unique_ptr<ScanProgressDialog> CreateAddDiscProgressDialog() = 0;
+    // The search dialog's result list, drawing with the document's images.
+    virtual std::unique_ptr<SearchResultList> CreateSearchResultList(CTarnimelDoc* document) = 0;
     // Runs the settings dialog on the values; IDOK or IDCANCEL.
     virtual INT_PTR RunSettingsDialog(SettingsDialogValues& values) = 0;
     // Closes the application's single-instance mutex.

@@ -76,3 +76,40 @@ std::unique_ptr<ScanProgressDialog> FakeCatalogShell::CreateAddDiscProgressDialo
 {
     return std::unique_ptr<ScanProgressDialog>(new FakeProgressDialog(*this));
 }
+
+bool FakeResultList::AddResult(SearchHit* hit)
+{
+    if (hits.size() >= capacity) {
+        delete hit;
+        return false;
+    }
+    hits.push_back(hit);
+    if (m_list.GetSafeHwnd()) m_list.SendMessage(LB_ADDSTRING, 0, (LPARAM)(hits.size() - 1));
+    return true;
+}
+
+void FakeResultList::Clear()
+{
+    if (m_list.GetSafeHwnd()) m_list.SendMessage(LB_RESETCONTENT);
+    for (SearchHit* h : hits) delete h;
+    hits.clear();
+}
+
+void FakeResultList::AddAllItems()
+{
+    ++addAllCalls;
+    for (std::size_t i = 0; i < hits.size(); ++i)
+        if (m_list.GetSafeHwnd()) m_list.SendMessage(LB_ADDSTRING, 0, (LPARAM)i);
+}
+
+void FakeResultList::RemoveHitsUnder(const CatalogNode* node)
+{
+    std::vector<SearchHit*> kept;
+    for (SearchHit* h : hits) {
+        if (h->LiesUnder(node))
+            delete h;
+        else
+            kept.push_back(h);
+    }
+    hits = kept;
+}

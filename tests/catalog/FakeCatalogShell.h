@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 #include "catalog/CatalogShell.h"
+#include "catalog/SearchHit.h"
+#include "framework/CListBox.h"
 
 class FakeSplash final : public LoadingSplashStatus
 {
@@ -50,6 +52,26 @@ private:
     HANDLE m_done;
 };
 
+// A plain list box holding hits as the search dialog's result list does; it refuses hits beyond
+// a capacity, as a full list box would.
+class FakeResultList : public SearchResultList
+{
+public:
+    ~FakeResultList() override { Clear(); }
+    CWnd& Control() override { return m_list; }
+    bool AddResult(SearchHit* hit) override;
+    void Clear() override;
+    void AddAllItems() override;
+    void RemoveHitsUnder(const CatalogNode* node) override;
+
+    std::vector<SearchHit*> hits;
+    std::size_t capacity = 100000;
+    int addAllCalls = 0;
+
+private:
+    CListBox m_list;
+};
+
 class FakeCatalogShell : public CatalogShell
 {
 public:
@@ -70,6 +92,12 @@ public:
         return std::unique_ptr<SaveWaitDialog>(new FakeSaveDialog(saveDialogsRunning));
     }
     std::unique_ptr<ScanProgressDialog> CreateAddDiscProgressDialog() override;
+    std::unique_ptr<SearchResultList> CreateSearchResultList(CTarnimelDoc*) override
+    {
+        auto list = new FakeResultList;
+        lastResultList = list;
+        return std::unique_ptr<SearchResultList>(list);
+    }
     INT_PTR RunSettingsDialog(SettingsDialogValues& values) override
     {
         settingsShown = values;
@@ -91,6 +119,7 @@ public:
     SettingsDialogValues settingsShown, settingsAnswer;
     INT_PTR settingsResult = IDCANCEL;
     int mutexClosed = 0;
+    FakeResultList* lastResultList = nullptr;
     // The add-disc progress dialog: how it behaves.
     bool progressFails = false;  // DoModal returns -1 without a window
     int progressFolders = 0, progressFiles = 0, progressEnds = 0;

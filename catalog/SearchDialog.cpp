@@ -1,0 +1,126 @@
+// The search dialog: starting, showing hits, stopping and closing on a chosen node.
+#pragma code_page(65001)
+#include "catalog/SearchDialog.h"
+#include "catalog/CTarnimelDoc.h"
+#include "catalog/CatalogShell.h"
+#include "catalog/SearchHit.h"
+#include "catalog/TextConversion.h"
+#include "framework/CDataExchange.h"
+#include <cstdio>
+
+BEGIN_MESSAGE_MAP(SearchDialog, CDialog)
+    ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
+    ON_MESSAGE(SearchDialog::EndSearchMessage, &SearchDialog::EndSearch)
+    ON_MESSAGE(SearchSession::EndMessage, &SearchDialog::OnWorkerEnded)
+END_MESSAGE_MAP()
+
+SearchDialog::SearchDialog(CTarnimelDoc* document, CWnd* parent)
+    : CDialog(TemplateId, parent), m_countText("0"), m_document(document)
+{
+    if (CatalogShell* shell = CatalogShell::Get()) m_results = shell->CreateSearchResultList(document);
+}
+
+SearchDialog::~SearchDialog() { m_session.Stop(); }
+
+void SearchDialog::Tell(const char* text)
+{
+    if (CatalogShell* shell = CatalogShell::Get()) shell->ShowMessage(text, MB_OK | MB_ICONWARNING);
+}
+
+void SearchDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IdSearchText, m_searchEdit);
+    DDX_Control(pDX, IDCANCEL, m_closeButton);
+    DDX_Control(pDX, IDOK, m_searchButton);
+    if (m_results) DDX_Control(pDX, IdResults, m_results->Control());
+    DDX_Text(pDX, IdSearchText, m_searchText);
+    DDX_Text(pDX, IdFoundCount, m_countText);
+}
+
+BOOL SearchDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (m_results) m_results->AddAllItems();
+    m_closing = false;
+    return TRUE;
+}
+
+void SearchDialog::OnOK() { StartSearch(); }
+
+void SearchDialog::StartSearch()
+{
+    if (m_session.IsRunning()) return;  // one search at a time
+    UpdateData(TRUE);
+    if (m_searchText.IsEmpty()) {
+        Tell(ToAnsiString(L"Ошибка!\nПустая строка для поиска!").c_str());
+        return;
+    }
+    m_searchEdit.EnableWindow(FALSE);
+    m_searchButton.ShowWindow(SW_HIDE);
+    if (m_results) m_results->Clear();
+    m_found = 0;
+    m_toldTooMany = false;
+    m_countText = "0";
+    UpdateData(FALSE);
+    if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections)) OnWorkerEnded(0, 0);
+}
+
+LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM lParam)
+{
+    SearchHit* hit = reinterpret_cast<SearchHit*>(lParam);
+    if (!hit) return 0;
+    if (!m_results || !m_results->AddResult(hit)) {
+        if (!m_results) delete hit;
+        m_session.Cancel();
+        if (!m_toldTooMany) {
+            m_toldTooMany = true;
+            Tell(ToAnsiString(L"Слишком много результатов!").c_str());
+        }
+        return 0;
+    }
+    ++m_found;
+    char count[16];
+    std::snprintf(count, sizeof count, "%d", m_found);
+    m_countText = count;
+    // Only the count: the search text in the edit stays as the user typed it.
+    if (CWnd* countControl = GetDlgItem(IdFoundCount)) countControl->SetWindowText(m_countText);
+    return 0;
+}
+
+LRESULT SearchDialog::OnWorkerEnded(WPARAM, LPARAM)
+{
+    m_session.OnWorkerEnded();
+    if (m_session.IsRunning()) return 0;
+    m_searchButton.ShowWindow(SW_SHOW);
+    m_searchEdit.EnableWindow(TRUE);
+    return 0;
+}
+
+void SearchDialog::StopSearch() { m_session.Stop(); }
+
+LRESULT SearchDialog::EndSearch(WPARAM, LPARAM node)
+{
+    if (m_closing) return 0;
+    m_closing = true;
+    StopSearch();
+    EndDialog((INT_PTR)node);
+    return 0;
+}
+
+void SearchDialog::OnCancel()
+{
+    StopSearch();
+    CDialog::OnCancel();
+}
+
+void SearchDialog::ForgetHitsUnder(const CatalogNode* node)
+{
+    if (m_results) m_results->RemoveHitsUnder(node);
+}
+
+void SearchDialog::ForgetAllHits()
+{
+    StopSearch();
+    if (m_results) m_results->Clear();
+}

@@ -1,0 +1,65 @@
+// The search dialog (template 143, "Поиск..."): the user's text, the result list and the count.
+// The search itself runs in a SearchSession; this window only shows what the worker posts and
+// decides when it stops. The document keeps one for its whole life, so the results of the last
+// search come back when the dialog is shown again.
+#pragma once
+#include <memory>
+#include "catalog/SearchSession.h"
+#include "catalog/SearchResultList.h"
+#include "framework/CButton.h"
+#include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "framework/CString.h"
+
+class CatalogNode;
+class CTarnimelDoc;
+
+class SearchDialog : public CDialog
+{
+public:
+    static const UINT TemplateId = 143;
+    static const int IdSearchText = 1013;
+    static const int IdResults = 1017;
+    static const int IdFoundCount = 1020;
+    // The result list asks the dialog to close on a node: lParam is the node.
+    static const UINT EndSearchMessage = WM_USER + 100;
+
+    SearchDialog(CTarnimelDoc* document, CWnd* parent);
+    ~SearchDialog() override;
+
+    // Stops a running search and waits for its worker (pumping messages).
+    void StopSearch();
+    // Drops kept results in the subtree of a node that is about to be destroyed.
+    void ForgetHitsUnder(const CatalogNode* node);
+    void ForgetAllHits();
+    bool IsSearching() const { return m_session.IsRunning(); }
+    SearchResultList* Results() const { return m_results.get(); }
+
+    CString m_searchText;  // the user's text, as typed
+    CString m_countText;   // "0" at first
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;      // "Поиск" starts the search
+    void OnCancel() override;  // "Готово" and Esc stop it and close
+    LRESULT OnSearchHit(WPARAM kind, LPARAM hit);
+    LRESULT EndSearch(WPARAM, LPARAM node);
+    LRESULT OnWorkerEnded(WPARAM, LPARAM);
+
+private:
+    void StartSearch();
+    void Tell(const char* text);
+
+    SearchSession m_session;
+    CEdit m_searchEdit;
+    CButton m_closeButton;
+    CButton m_searchButton;
+    std::unique_ptr<SearchResultList> m_results;
+    CTarnimelDoc* m_document;
+    int m_found = 0;
+    bool m_closing = false;      // EndSearch has begun to end the dialog
+    bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
+
+    DECLARE_MESSAGE_MAP()
+};

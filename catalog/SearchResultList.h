@@ -1,0 +1,23 @@
+// The search dialog's result list (list box 1017) as the catalogue uses it. It owns the hits
+// added to it. The application shell gives the real, owner-drawn list through CatalogShell.
+#pragma once
+
+class CatalogNode;
+class CWnd;
+struct SearchHit;
+
+class SearchResultList
+{
+public:
+    virtual ~SearchResultList() = default;
+    // The list box window object, bound to control 1017 of the dialog.
+    virtual CWnd& Control() = 0;
+    // Takes the hit and shows it; when the list refuses it the hit is freed and false returned.
+    virtual bool AddResult(SearchHit* hit) = 0;
+    // Empties the list and frees every hit.
+    virtual void Clear() = 0;
+    // Shows again every hit held (the dialog's window was made anew).
+    virtual void AddAllItems() = 0;
+    // Frees the hits that lie in the subtree of `node`, which is about to be destroyed.
+    virtual void RemoveHitsUnder(const CatalogNode* node) = 0;
+};

@@ -1,0 +1,184 @@
+// The search dialog driven through its messages while it runs modally from the document:
+// searching, choosing a result, stopping half-way, reopening, and deletes dropping kept hits.
+#pragma code_page(65001)
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <functional>
+#include <memory>
+#include "FakeCatalogShell.h"
+#include "catalog/CTarnimelDoc.h"
+#include "catalog/CatalogTestSupport.h"
+#include "catalog/CollectionNode.h"
+#include "catalog/DiscNode.h"
+#include "catalog/SearchDialog.h"
+#include "catalog/TextConversion.h"
+#include "catalog/UserFolderNode.h"
+
+namespace {
+
+// Runs steps from a thread timer inside the dialog's modal loop, one step per tick while the
+// step answers true; the last step must end the dialog.
+struct Script
+{
+    std::vector<std::function<bool()>> steps;
+    std::size_t next = 0;
+    DWORD started = GetTickCount();
+    static Script* current;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        Script* s = current;
+        if (!s || s->next >= s->steps.size()) return;
+        if (GetTickCount() - s->started > 20000) {
+            ADD_FAILURE() << "script step " << s->next << " never finished";
+            s->next = s->steps.size();
+            return;
+        }
+        if (s->steps[s->next]()) ++s->next;
+    }
+    void Run(const std::function<void()>& modal)
+    {
+        current = this;
+        UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
+        modal();
+        KillTimer(nullptr, timer);
+        current = nullptr;
+        EXPECT_EQ(steps.size(), next) << "the dialog closed before its script ended";
+    }
+};
+Script* Script::current = nullptr;
+
+struct KeepCurrentDirectory
+{
+    char dir[MAX_PATH];
+    KeepCurrentDirectory() { GetCurrentDirectoryA(sizeof dir, dir); }
+    ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
+};
+
+struct SearchFixture
+{
+    KeepCurrentDirectory keep;
+    FakeCatalogShell shell;
+    ScratchDir dir;
+    std::unique_ptr<CTarnimelDoc> doc;
+    UserFolderNode* folder = nullptr;
+    DiscNode* disc = nullptr;
+
+    SearchFixture(int entries = 2)
+    {
+        CTarnimelDoc::SetDatabaseDirectory(dir.Path());
+        doc.reset(new CTarnimelDoc);
+        doc->m_bAutoDelete = FALSE;
+        EXPECT_TRUE(doc->OnNewDocument());
+        folder = new UserFolderNode;
+        folder->m_name = L"Shelf";
+        doc->m_collections[0]->AddChild(folder);
+        disc = new DiscNode;
+        disc->m_name = L"DISC";
+        folder->AddChild(disc);
+        std::vector<FileEntry> files((std::size_t)entries);
+        for (std::size_t i = 0; i < files.size(); ++i) files[i].m_name = (L"cd_track" + std::to_wstring(i) + L".mp3").c_str();
+        disc->SetEntries(files);
+    }
+    ~SearchFixture()
+    {
+        doc->m_collections[0]->m_modified = 0;  // nothing to save
+        CTarnimelDoc::SetDatabaseDirectory(std::string());
+    }
+    SearchDialog* Dialog() { return doc->GetSearchDialog(); }
+    HWND Window() { return Dialog()->GetSafeHwnd(); }
+    FakeResultList* List() { return shell.lastResultList; }
+    std::string Text(int id)
+    {
+        char t[256] = {};
+        GetDlgItemTextA(Window(), id, t, sizeof t);
+        return t;
+    }
+    bool TypeAndSearch(const char* text)
+    {
+        if (!Window()) return false;
+        SetDlgItemTextA(Window(), SearchDialog::IdSearchText, text);
+        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(Window(), IDOK));
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
+{
+    SearchFixture f;
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("Cd"); },
+        [&] { return !f.Dialog()->IsSearching() && f.List()->hits.size() == 2; },
+        [&] {
+            EXPECT_EQ("2", f.Text(SearchDialog::IdFoundCount));
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));  // the search button is back
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(f.Window(), SearchDialog::IdSearchText)));
+            SendMessageA(f.Window(), SearchDialog::EndSearchMessage, 0, (LPARAM)f.List()->hits[0]->Holder());
+            return true;
+        },
+    };
+    s.Run([&] { f.doc->OnSearch(); });
+    EXPECT_EQ(f.disc, f.doc->GetCurrentNode());
+
+    // Shown again: the last hits come back, and the text as the user typed it.
+    Script again;
+    again.steps = {[&] {
+        if (!f.Window()) return false;
+        EXPECT_EQ(1, f.List()->addAllCalls - 1);
+        EXPECT_EQ(2, (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults, LB_GETCOUNT, 0, 0));
+        EXPECT_EQ("Cd", f.Text(SearchDialog::IdSearchText));
+        PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }};
+    again.Run([&] { f.doc->OnSearch(); });
+    EXPECT_EQ(f.disc, f.doc->GetCurrentNode());
+}
+
+TEST(SearchDialogRun, EmptyTextIsRefusedAndCloseStopsARunningSearch)
+{
+    SearchFixture f(300);
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch(""); },
+        [&] {
+            if (f.shell.Messages().empty()) return false;
+            EXPECT_EQ(ToAnsiString(L"Ошибка!\nПустая строка для поиска!"), f.shell.Messages()[0]);
+            EXPECT_FALSE(f.Dialog()->IsSearching());
+            return f.TypeAndSearch("track");
+        },
+        [&] { return f.List()->hits.size() >= 2; },  // hits come about twenty a second
+        [&] {
+            EXPECT_TRUE(f.Dialog()->IsSearching());
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    const DWORD start = GetTickCount();
+    s.Run([&] { EXPECT_EQ(IDCANCEL, f.Dialog()->DoModal()); });
+    EXPECT_LT(GetTickCount() - start, 10000u);
+    EXPECT_FALSE(f.Dialog()->IsSearching());
+    EXPECT_GE(f.List()->hits.size(), 2u);
+    EXPECT_LT(f.List()->hits.size(), 300u);
+}
+
+TEST(SearchDialogRun, DeletingADiscDropsItsKeptHits)
+{
+    SearchFixture f;
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("*"); },
+        [&] { return !f.Dialog()->IsSearching(); },
+        [&] {
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ(4u, f.List()->hits.size());  // Shelf, DISC and its two files
+    f.shell.answer = IDYES;
+    f.doc->DeleteNode(f.disc);
+    ASSERT_EQ(1u, f.List()->hits.size());
+    EXPECT_EQ(f.folder, f.List()->hits[0]->AsNode());
+}
