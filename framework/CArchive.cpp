@@ -331,8 +331,11 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         m_nObjectSchema = nSchemaSave;
     } catch (...) {
         m_nObjectSchema = nSchemaSave;
-        // Nobody has seen the object yet: it goes, and later references to it become faults.
-        if (index < m_loadArray.size()) m_loadArray[index].p = nullptr;
+        // Nobody has seen the object yet: it goes, and with it whatever it read (its destructor
+        // may free those). Later references to any of them are faults, not dangling pointers.
+        for (size_t i = index; i < m_loadArray.size(); ++i) {
+            if (!m_loadArray[i].isClass) m_loadArray[i].p = nullptr;
+        }
         delete pOb;
         throw;
     }

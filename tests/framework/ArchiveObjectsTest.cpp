@@ -197,6 +197,34 @@ TEST(ArchiveObjects, BadImagesRaiseArchiveExceptionsWithTheirCause)
     }
 }
 
+TEST(ArchiveObjects, ObjectsOfAFailedLoadCannotBeReferencedAfterwards)
+{
+    // The owner reads a TestItem (index 4), then a record of an unknown class; the owner is
+    // dropped and takes its TestItem with it. A reader that goes on and names index 4 gets a
+    // fault, not the freed object.
+    const Bytes image = Hex("FF FF 01 00 0A 00 'OwningItem'"
+                            " FF FF 01 00 08 00 'TestItem' 07 00 00 00"
+                            " FF FF 01 00 07 00 'NoClass'"
+                            " 04 00");
+    LoadImage(image, [](CArchive& ar) {
+        try {
+            ar.ReadObject(nullptr);
+            ADD_FAILURE() << "an unknown class was read";
+        } catch (CArchiveException* e) {
+            EXPECT_EQ(CArchiveException::badClass, e->m_cause);
+            e->Delete();
+        }
+        EXPECT_EQ(0, TestItem::s_live);
+        try {
+            ar.ReadObject(nullptr);
+            ADD_FAILURE() << "a freed object was handed out";
+        } catch (CArchiveException* e) {
+            EXPECT_EQ(CArchiveException::badIndex, e->m_cause);
+            e->Delete();
+        }
+    });
+}
+
 TEST(ArchiveObjects, ImageCutAtEveryLengthRaisesAndLeavesNoObjectBehind)
 {
     TestItem a(1), b(2);

@@ -9,6 +9,7 @@ int TestItem::s_live = 0;
 IMPLEMENT_SERIAL(TestItem, CObject, 1)
 IMPLEMENT_SERIAL(VersionedItem, CObject, VERSIONABLE_SCHEMA | 2)
 IMPLEMENT_SERIAL(DerivedItem, TestItem, 1)
+IMPLEMENT_SERIAL(OwningItem, CObject, 1)
 IMPLEMENT_SERIAL(UnrelatedItem, CObject, 1)
 IMPLEMENT_DYNCREATE(CreatableOnly, CObject)
 IMPLEMENT_DYNAMIC(PlainDynamic, CObject)
@@ -26,6 +27,22 @@ void VersionedItem::Serialize(CArchive& ar)
     } else {
         loadedSchema = ar.GetObjectSchema();
         ar >> value;
+    }
+}
+
+OwningItem::~OwningItem()
+{
+    delete first;
+    delete second;
+}
+
+void OwningItem::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << first << second;
+    } else {
+        first = ar.ReadObject(nullptr);
+        second = ar.ReadObject(nullptr);
     }
 }
 

@@ -36,6 +36,18 @@ class DerivedItem : public TestItem
     DECLARE_SERIAL(DerivedItem)
 };
 
+// Owns the two objects it stores after itself.
+class OwningItem : public CObject
+{
+    DECLARE_SERIAL(OwningItem)
+public:
+    ~OwningItem() override;
+    void Serialize(CArchive& ar) override;
+
+    CObject* first = nullptr;
+    CObject* second = nullptr;
+};
+
 class UnrelatedItem : public CObject
 {
     DECLARE_SERIAL(UnrelatedItem)
