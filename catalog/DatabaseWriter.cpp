@@ -42,7 +42,7 @@ DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText&
     int err = BZ_OK;
     m_bz = BZ2_bzWriteOpen(&err, m_file, BlockSize100k, 0, WorkFactor);
     if (err != BZ_OK) m_bz = nullptr;  // no compressor: the file is written plain, which reads back as well
-    m_buffer.reserve(BufferSize);
+    m_buffer.resize(BufferSize);
 
     m_header.m_version = CollectionNode::CurrentVersion;
     // The reader takes the collection's description and flag from here, so they live here.
@@ -76,26 +76,28 @@ void DatabaseWriter::Write(const void* buffer, std::size_t count)
     if (m_finished) Fail("write to a closed database stream");
     const char* bytes = static_cast<const char*>(buffer);
     while (count > 0) {
-        std::size_t room = BufferSize - m_buffer.size();
+        std::size_t room = BufferSize - m_used;
         std::size_t n = count < room ? count : room;
-        m_buffer.insert(m_buffer.end(), bytes, bytes + n);
+        std::memcpy(m_buffer.data() + m_used, bytes, n);
+        m_used += n;
         bytes += n;
         count -= n;
-        if (m_buffer.size() == BufferSize) Flush();
+        if (m_used == BufferSize) Flush();
     }
 }
 
 void DatabaseWriter::Flush()
 {
-    if (m_buffer.empty()) return;
+    if (m_used == 0) return;
+    const std::size_t n = m_used;
+    m_used = 0;
     if (m_bz) {
         int err = BZ_OK;
-        BZ2_bzWrite(&err, m_bz, m_buffer.data(), (int)m_buffer.size());
+        BZ2_bzWrite(&err, m_bz, m_buffer.data(), (int)n);
         if (err != BZ_OK) Fail("the compressor refused the database data");
-    } else if (std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_file) != m_buffer.size()) {
+    } else if (std::fwrite(m_buffer.data(), 1, n, m_file) != n) {
         Fail("cannot write the database file");
     }
-    m_buffer.clear();
 }
 
 bool DatabaseWriter::CloseFile(bool abandon)

@@ -43,5 +43,6 @@ private:
     std::string m_tempPath;
     DatabaseHeader m_header;
     std::vector<char> m_buffer;   // fields gather here so the compressor sees large blocks
+    std::size_t m_used = 0;       // bytes of m_buffer in use
     bool m_finished = false;      // Commit or Abort ran
 };
