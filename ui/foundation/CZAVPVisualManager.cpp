@@ -142,6 +142,23 @@ CZAVPVisualManager::BarColors CZAVPVisualManager::ColorsOf(const CZAVPBaseContro
             globalData.clrBarDkShadow, globalData.clrBarLight, globalData.clrBarText};
 }
 
+int CZAVPVisualManager::CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximized)
+{
+    switch (nHit)
+    {
+    case HTMINBUTTON:
+        return bHorz ? (bMaximized ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowRight)
+                     : (bMaximized ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp);
+    case HTMAXBUTTON: return bMaximized ? CZAVPMenuGlyphs::IdMaximized : CZAVPMenuGlyphs::IdMaximize;
+    case kHitCloseBar:
+    case HTCLOSE: return CZAVPMenuGlyphs::IdClose;
+    case kHitPinHorz: return CZAVPMenuGlyphs::IdPinHorz;
+    case kHitPinVert: return CZAVPMenuGlyphs::IdPinVert;
+    case kHitMenu: return CZAVPMenuGlyphs::IdArrowDown;
+    default: return -1;
+    }
+}
+
 void CZAVPVisualManager::DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                            int nOffset)
 {
@@ -291,24 +308,7 @@ void CZAVPVisualManager::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton
     CRect rect = pButton->GetRect();
     const BOOL bPushed = pButton->m_bPushed, bFocused = pButton->m_bFocused;
     if (nImageID == -1)
-    {
-        switch (pButton->GetHitTest())
-        {
-        case HTMINBUTTON:
-            nImageID = bHorz ? (bMaximized ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowRight)
-                             : (bMaximized ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp);
-            break;
-        case HTMAXBUTTON:
-            nImageID = bMaximized ? CZAVPMenuGlyphs::IdMaximized : CZAVPMenuGlyphs::IdMaximize;
-            break;
-        case kHitCloseBar:
-        case HTCLOSE: nImageID = CZAVPMenuGlyphs::IdClose; break;
-        case kHitPinHorz: nImageID = CZAVPMenuGlyphs::IdPinHorz; break;
-        case kHitPinVert: nImageID = CZAVPMenuGlyphs::IdPinVert; break;
-        case kHitMenu: nImageID = CZAVPMenuGlyphs::IdArrowDown; break;
-        default: break;
-        }
-    }
+        nImageID = CaptionButtonGlyph(pButton->GetHitTest(), bHorz, bMaximized);
     if (nImageID != -1)
     {
         int nState = CZAVPMenuGlyphs::StateGray;

@@ -197,6 +197,8 @@ protected:
         COLORREF face, shadow, hilite, dkShadow, light, text;
     };
     static BarColors ColorsOf(const CZAVPBaseControlBar* pBar);
+    // The menu glyph of a caption button by its hit-test code; -1 for none.
+    static int CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximized);
     // Draws a menu glyph centred in a rectangle.
     static void DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                   int nOffset = 0);

@@ -26,4 +26,7 @@ int g_nButtonBorderCx = 0;
 int g_nButtonBorderCy = 0;
 CZAVPImageStrip* g_pUserImages = nullptr;
 BOOL g_bButtonImageUpdate = TRUE;
+BOOL g_bMenuShadows = TRUE;
+BOOL g_bEditBoxBorders = FALSE;
+SIZE g_sizeMenuImage = {16, 15};
 }  // namespace ZAVPSharedBarData

@@ -31,4 +31,10 @@ extern CZAVPImageStrip* g_pUserImages;
 // Clear while the workspace loads the UI state with resource smart update: buttons then keep
 // the command manager's command-to-image map as it is.
 extern BOOL g_bButtonImageUpdate;
+// Popup menus cast shadows (toolbar option "MenuShadows").
+extern BOOL g_bMenuShadows;
+// Edit boxes on toolbars are framed by the flat looks only while this is set.
+extern BOOL g_bEditBoxBorders;
+// Size of the images of menu items; the toolbar code keeps it (16 x 15 until it sets one).
+extern SIZE g_sizeMenuImage;
 }  // namespace ZAVPSharedBarData
