@@ -17,6 +17,7 @@
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/CZAVPVisualManagerXP.h"
 #include "ui/panes/CZAVPTask.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 
@@ -171,8 +172,8 @@ private:
             COLORREF clrText = globalData.clrBarText;
             if (i == 1)
             {
-                m_vm.OnHighlightMenuItem(&m_dc, nullptr, item, clrText);
                 clrText = globalData.clrTextHilite;
+                m_vm.OnHighlightMenuItem(&m_dc, nullptr, item, clrText);
             }
             if (i == 3)
                 m_vm.OnHighlightRarelyUsedMenuItems(&m_dc, item);
@@ -321,7 +322,7 @@ int main(int argc, char** argv)
     std::string directory = argc > 1 ? argv[1] : "";
     if (!directory.empty() && directory.back() != '\\' && directory.back() != '/')
         directory += '\\';
-    CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager)};
+    CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP)};
     int failures = 0;
     for (CRuntimeClass* pClass : looks)
         failures += DrawLook(pClass, directory) ? 0 : 1;
