@@ -315,6 +315,9 @@ UINT CZAVPKeyboardManager::TranslateCharToUpper(const UINT nChar)
             ::CharUpperA(szChar);
             return (BYTE)szChar[0];
         }
+        // A layout that gives a keypad key no character (Num Lock off) still means its digit.
+        if (bKeypadDigit)
+            return '0' + (nChar - kNumpadFirst);
     }
     if (!bAltDown && nChar <= 0xFF)
         return (UINT)std::toupper((int)nChar);
