@@ -6,6 +6,7 @@
 #include "catalog/MessagePump.h"
 #include "catalog/ThreadClosure.h"
 #include "catalog/TextConversion.h"
+#include "catalog/UtcNow.h"
 #include <comdef.h>
 #include <new>
 
@@ -21,15 +22,6 @@ void Tell(const std::string& text)
 
 void LoaderRoutine(void*, void* argument) { LoadDatabaseThread(*static_cast<LoaderContext*>(argument)); }
 void SaveRoutine(void*, void* argument) { SaveWorker(*static_cast<SaveJob*>(argument)); }
-
-FILETIME Now()
-{
-    SYSTEMTIME st;
-    GetSystemTime(&st);
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    return ft;
-}
 
 } // namespace
 
@@ -66,7 +58,7 @@ StartupLoad LoadDatabaseThread(LoaderContext& context)
         } else if (h == INVALID_HANDLE_VALUE && error == ERROR_FILE_NOT_FOUND) {
             std::unique_ptr<CollectionNode> c(new CollectionNode);
             AssignBstrText(c->m_name, name.c_str());
-            c->m_time = Now();
+            c->m_time = UtcNow();
             c->m_modified = 1;
             c->m_flags = 0;
             context.collections->push_back(c.release());

@@ -2,6 +2,7 @@
 #include "catalog/DatabaseWriter.h"
 #include "catalog/CollectionNode.h"
 #include "catalog/DatabaseError.h"
+#include "catalog/UtcNow.h"
 #include <windows.h>
 #include <bzlib.h>
 #include <io.h>
@@ -48,9 +49,7 @@ DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText&
     // The reader takes the collection's description and flag from here, so they live here.
     m_header.m_name = description;
     m_header.SetFlags(flags & DatabaseHeader::FlagCollection);
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    SystemTimeToFileTime(&now, &m_header.m_time);
+    m_header.m_time = UtcNow();
     try {
         m_header.Serialize(*this);
     } catch (...) {

@@ -8,6 +8,7 @@
 #include "catalog/MessagePump.h"
 #include "catalog/NodeOperations.h"
 #include "catalog/TextConversion.h"
+#include "catalog/UtcNow.h"
 #include <comdef.h>
 #include <memory>
 #include <new>
@@ -57,9 +58,7 @@ DiscNode* DiscScanner::ScanDisc()
         disc->m_name = label;
     else
         AssignBstrText(disc->m_name, LoadCatalogString(IdsUnlabelledDisc).c_str());
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    SystemTimeToFileTime(&now, &disc->m_addedTime);
+    disc->m_addedTime = UtcNow();
     m_depth = 0;
     if (root.empty() || (root.back() != L'\\' && root.back() != L'/')) root += L'\\';
     ScanFolder(disc.get(), root);

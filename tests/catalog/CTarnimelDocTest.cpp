@@ -36,13 +36,6 @@ public:
     }
 };
 
-struct KeepCurrentDirectory
-{
-    char dir[MAX_PATH];
-    KeepCurrentDirectory() { GetCurrentDirectoryA(sizeof dir, dir); }
-    ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
-};
-
 // A document over a scratch directory, with two views, as the template would make it.
 struct DocFixture
 {

@@ -50,6 +50,15 @@ private:
     std::string m_path;
 };
 
+// Puts the current directory back at the end: loading and saving make the database's
+// directory current.
+struct KeepCurrentDirectory
+{
+    char dir[MAX_PATH];
+    KeepCurrentDirectory() { GetCurrentDirectoryA(sizeof dir, dir); }
+    ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
+};
+
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 Bytes Decompress(const Bytes& compressed);

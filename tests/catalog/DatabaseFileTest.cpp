@@ -14,6 +14,7 @@
 #include "catalog/DiscFolderNode.h"
 #include "catalog/DiscNode.h"
 #include "catalog/UserFolderNode.h"
+#include "catalog/UtcNow.h"
 
 namespace {
 
@@ -21,15 +22,6 @@ const std::uint32_t Version = 0x20001;
 
 FILETIME Ft(std::uint64_t v) { return FILETIME{(DWORD)v, (DWORD)(v >> 32)}; }
 std::uint64_t U64(const FILETIME& f) { return ((std::uint64_t)f.dwHighDateTime << 32) | f.dwLowDateTime; }
-
-FILETIME Now()
-{
-    SYSTEMTIME st;
-    GetSystemTime(&st);
-    FILETIME ft;
-    SystemTimeToFileTime(&st, &ft);
-    return ft;
-}
 
 // A collection with every kind of record and field.
 void FillEverything(CollectionNode& c)
@@ -112,9 +104,9 @@ TEST(DatabaseFormat, CollectionWithOneFolderIs48DecompressedBytes)
     auto a = new UserFolderNode;
     a->m_name = L"A";
     c.AddChild(a);
-    const FILETIME before = Now();
+    const FILETIME before = UtcNow();
     ASSERT_EQ(DatabaseSaveResult::Saved, SaveDatabaseAs(c, dir.File("One.dat")));
-    const FILETIME after = Now();
+    const FILETIME after = UtcNow();
 
     const Bytes file = ReadFileBytes(dir.File("One.dat"));
     ASSERT_GE(file.size(), 2u);

@@ -32,14 +32,6 @@ StartupLoad LoadIn(const ScratchDir& dir, Collections& into, FakeSplash* splash 
     return LoadDatabaseBehindSplash(context);
 }
 
-// Restores the current directory, which loading and saving change.
-struct KeepCurrentDirectory
-{
-    char dir[MAX_PATH];
-    KeepCurrentDirectory() { GetCurrentDirectoryA(sizeof dir, dir); }
-    ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
-};
-
 const std::string DbName = ToAnsiString(L"My collections.dat");
 
 } // namespace

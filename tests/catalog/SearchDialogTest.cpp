@@ -47,13 +47,6 @@ struct Script
 };
 Script* Script::current = nullptr;
 
-struct KeepCurrentDirectory
-{
-    char dir[MAX_PATH];
-    KeepCurrentDirectory() { GetCurrentDirectoryA(sizeof dir, dir); }
-    ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
-};
-
 struct SearchFixture
 {
     KeepCurrentDirectory keep;
