@@ -18,6 +18,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/CZAVPVisualManagerXP.h"
+#include "ui/foundation/CZAVPWinXPVisualManager.h"
 #include "ui/panes/CZAVPTask.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 
@@ -322,7 +323,8 @@ int main(int argc, char** argv)
     std::string directory = argc > 1 ? argv[1] : "";
     if (!directory.empty() && directory.back() != '\\' && directory.back() != '/')
         directory += '\\';
-    CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP)};
+    CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP),
+                              RUNTIME_CLASS(CZAVPWinXPVisualManager)};
     int failures = 0;
     for (CRuntimeClass* pClass : looks)
         failures += DrawLook(pClass, directory) ? 0 : 1;
