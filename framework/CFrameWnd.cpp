@@ -282,8 +282,40 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (m_pViewActive != nullptr && nState != WA_INACTIVE && !bMinimized)
+    // The top-level frame stays active-looking while the window taking activation is itself, or
+    // a floating window of its own that synchronises with it.
+    CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
+    CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
+    BOOL bStayActive = FALSE;
+    if (pActive != nullptr && pTopLevel != nullptr)
+        bStayActive = pTopLevel == pActive ||
+                      (pActive->GetTopLevelOwner() == pTopLevel->GetTopLevelOwner() &&
+                       pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0);
+    if (pTopLevel != nullptr) {
+        pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
+        if (bStayActive) pTopLevel->m_nFlags |= WF_STAYACTIVE;
+    }
+    NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
+    if (m_pViewActive != nullptr) {
+        if (nState != WA_INACTIVE && !bMinimized) m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
         m_pViewActive->OnActivateFrame(nState, this);
+    }
+}
+
+void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
+{
+    CFrameWnd* pParent = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
+    if (pParent == nullptr) return;
+    if (dwFlags & (FS_DEACTIVATE | FS_ACTIVATE)) {
+        BOOL bActivate = !(dwFlags & FS_DEACTIVATE);
+        pParent->SendMessage(WM_NCACTIVATE, bActivate && pParent->IsWindowEnabled());
+    }
+    // Every top-level window the frame owns hears the new state.
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        HWND hOwner = hWnd;
+        while ((hOwner = ::GetWindow(hOwner, GW_OWNER)) != nullptr && hOwner != pParent->m_hWnd) {}
+        if (hOwner == pParent->m_hWnd) ::SendMessageA(hWnd, WM_FLOATSTATUS, dwFlags, 0);
+    }
 }
 
 BOOL CFrameWnd::OnNcActivate(BOOL bActive)

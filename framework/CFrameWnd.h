@@ -109,6 +109,8 @@ public:
     void OnContextHelp();
     BOOL m_bHelpMode = FALSE;           // HELP_ACTIVE while the help cursor waits for a click
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    // Sends WM_FLOATSTATUS (FS_*) to every floating window the top-level frame owns.
+    void NotifyFloatingWindows(DWORD dwFlags);
     BOOL (*m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;   // set in print preview
 
     // ---- control bars (the library's bars are windows with ids in the control-bar range)

@@ -134,10 +134,11 @@ public:
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     // ---- modal loops
-    int RunModalLoop(DWORD dwFlags = 0);
+    // The result is pointer-sized: a modal window may end with a pointer as its result.
+    INT_PTR RunModalLoop(DWORD dwFlags = 0);
     virtual BOOL ContinueModal();
-    virtual void EndModalLoop(int nResult);
-    int m_nModalResult = 0;
+    virtual void EndModalLoop(INT_PTR nResult);
+    INT_PTR m_nModalResult = 0;
 
     // ---- data exchange (dialogs and form-like windows)
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);

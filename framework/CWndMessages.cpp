@@ -254,7 +254,7 @@ void CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPAR
 
 BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
 
-void CWnd::EndModalLoop(int nResult)
+void CWnd::EndModalLoop(INT_PTR nResult)
 {
     m_nModalResult = nResult;
     if (m_nFlags & WF_CONTINUEMODAL) {
@@ -263,7 +263,7 @@ void CWnd::EndModalLoop(int nResult)
     }
 }
 
-int CWnd::RunModalLoop(DWORD dwFlags)
+INT_PTR CWnd::RunModalLoop(DWORD dwFlags)
 {
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
