@@ -52,5 +52,10 @@ inline Bytes Hex(const std::string& text)
     return bytes;
 }
 
-// The cause of the CArchiveException a load raises; -1 when it raises none.
-int LoadFailure(const Bytes& bytes, const std::function<void(CArchive&)>& read);
+// The cause of the CArchiveException an action raises; -1 when it raises none.
+int ArchiveFailure(const std::function<void()>& action);
+
+inline int LoadFailure(const Bytes& bytes, const std::function<void(CArchive&)>& read)
+{
+    return ArchiveFailure([&] { LoadImage(bytes, read); });
+}

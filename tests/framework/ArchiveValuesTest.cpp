@@ -129,20 +129,8 @@ TEST(ArchiveValues, WrongDirectionRaisesItsCause)
     CMemFile file;
     CArchive storing(&file, CArchive::store);
     BYTE b = 0;
-    try {
-        storing >> b;
-        ADD_FAILURE() << "read from a storing archive";
-    } catch (CArchiveException* e) {
-        EXPECT_EQ(CArchiveException::writeOnly, e->m_cause);
-        e->Delete();
-    }
-    try {
-        storing.ReadObject(nullptr);
-        ADD_FAILURE() << "object read from a storing archive";
-    } catch (CArchiveException* e) {
-        EXPECT_EQ(CArchiveException::writeOnly, e->m_cause);
-        e->Delete();
-    }
+    EXPECT_EQ(CArchiveException::writeOnly, ArchiveFailure([&] { storing >> b; }));
+    EXPECT_EQ(CArchiveException::writeOnly, ArchiveFailure([&] { storing.ReadObject(nullptr); }));
     storing.Close();
 
     const Bytes image = Hex("01");

@@ -46,10 +46,10 @@ void OwningItem::Serialize(CArchive& ar)
     }
 }
 
-int LoadFailure(const Bytes& bytes, const std::function<void(CArchive&)>& read)
+int ArchiveFailure(const std::function<void()>& action)
 {
     try {
-        LoadImage(bytes, read);
+        action();
     } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
