@@ -539,3 +539,23 @@ TEST_F(MenuHashTest, FailedWriteLeavesNoHalfWrittenFileAndKeepsTheEarlierOne)
     DestroyMenu(hOther);
 }
 }  // namespace
+
+namespace
+{
+TEST(LibraryResourcesTest, CursorsAndTheToolIconLoad)
+{
+    for (UINT id : {IDC_ZAVP_PANE_HAND, IDC_ZAVP_SPLIT_HORZ, IDC_ZAVP_SPLIT_VERT})
+        EXPECT_NE(nullptr, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) << id;
+    HICON hIcon = (HICON)LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ZAVP_USER_TOOL),
+                                    IMAGE_ICON, 16, 16, 0);
+    ASSERT_NE(nullptr, hIcon);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(hIcon, &info));
+    BITMAP bmp = {};
+    GetObjectA(info.hbmMask, sizeof bmp, &bmp);
+    EXPECT_EQ(16, bmp.bmWidth);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    DestroyIcon(hIcon);
+}
+}  // namespace
