@@ -213,45 +213,42 @@ UINT CZAVPContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWn
     return m_nLastCommandID;
 }
 
-BOOL CZAVPContextMenuManager::SaveState(LPCSTR lpszProfileName)
+template <class Visit>
+BOOL CZAVPContextMenuManager::ForEachMenuBar(Visit visit)
 {
-    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection, lpszProfileName);
     for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
     {
         UINT uiResId = 0;
         HMENU hMenu = nullptr;
         m_Menus.GetNextAssoc(pos, uiResId, hMenu);
-        HMENU hSubMenu = ::GetSubMenu(hMenu, 0);
         CZAVPPopupMenuBar* pBar = CreateStateBar();
         if (pBar == nullptr)
             continue;
-        // Menus the user never customised have nothing to store.
-        if (g_menuHash.LoadMenuBar(hSubMenu, pBar) && !pBar->SaveState(strPath, 0, uiResId))
-        {
-            DestroyStateBar(pBar);
-            return FALSE;
-        }
+        const BOOL bGoOn = visit(uiResId, ::GetSubMenu(hMenu, 0), pBar);
         DestroyStateBar(pBar);
+        if (!bGoOn)
+            return FALSE;
     }
     return TRUE;
+}
+
+BOOL CZAVPContextMenuManager::SaveState(LPCSTR lpszProfileName)
+{
+    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection, lpszProfileName);
+    return ForEachMenuBar([&](UINT uiResId, HMENU hSubMenu, CZAVPPopupMenuBar* pBar) {
+        // Menus the user never customised have nothing to store.
+        return !g_menuHash.LoadMenuBar(hSubMenu, pBar) || pBar->SaveState(strPath, 0, uiResId);
+    });
 }
 
 BOOL CZAVPContextMenuManager::LoadState(LPCSTR lpszProfileName)
 {
     const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection, lpszProfileName);
-    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
-    {
-        UINT uiResId = 0;
-        HMENU hMenu = nullptr;
-        m_Menus.GetNextAssoc(pos, uiResId, hMenu);
-        HMENU hSubMenu = ::GetSubMenu(hMenu, 0);
-        CZAVPPopupMenuBar* pBar = CreateStateBar();
-        if (pBar == nullptr)
-            continue;
+    ForEachMenuBar([&](UINT uiResId, HMENU hSubMenu, CZAVPPopupMenuBar* pBar) {
         pBar->ImportFromMenu(hSubMenu);
         if (pBar->LoadState(strPath, 0, uiResId))
             g_menuHash.SaveMenuBar(hSubMenu, pBar);
-        DestroyStateBar(pBar);
-    }
+        return TRUE;
+    });
     return TRUE;
 }

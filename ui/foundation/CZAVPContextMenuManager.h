@@ -12,6 +12,7 @@
 class CStringList;
 class CWnd;
 class CZAVPPopupMenu;
+class CZAVPPopupMenuBar;
 
 class CZAVPContextMenuManager : public CObject
 {
@@ -50,6 +51,11 @@ public:
     BOOL IsTracking() const { return m_bTrackMode; }
 
 protected:
+    // Runs visit (resource id, sub-menu 0, a hidden state bar) for every registered menu; stops
+    // with FALSE when a visit answers FALSE.
+    template <class Visit>
+    BOOL ForEachMenuBar(Visit visit);
+
     // Nothing in this program registers context menus, so both maps stay empty here.
     CMap<UINT, UINT, HMENU, HMENU> m_Menus;              // registered menus by resource id; owned
     CMap<CString, LPCSTR, HMENU, HMENU> m_MenuNames;     // the same menus by display name

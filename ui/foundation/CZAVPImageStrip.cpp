@@ -125,12 +125,17 @@ BOOL CZAVPImageStrip::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
         m_hbmImageWell = hbmp;
     }
     m_nBitsPerPixel = nBitsPerPixel;
+    AfterLoad();
+    return TRUE;
+}
+
+void CZAVPImageStrip::AfterLoad()
+{
     // The loader maps the 3D colours of bitmaps of 8 bits or less only.
     if (m_nBitsPerPixel > 8)
         MapTo3dColors(FALSE);
     Recount();
     UpdateLightImage();
-    return TRUE;
 }
 
 BOOL CZAVPImageStrip::LoadFromFile(LPCSTR lpszPath)
@@ -167,10 +172,7 @@ BOOL CZAVPImageStrip::LoadFromFile(LPCSTR lpszPath)
     const DWORD dwAttributes = ::GetFileAttributesA(strPath);
     m_bReadOnlyFile = dwAttributes != INVALID_FILE_ATTRIBUTES &&
                       (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (m_nBitsPerPixel > 8)
-        MapTo3dColors(FALSE);
-    Recount();
-    UpdateLightImage();
+    AfterLoad();
     return TRUE;
 }
 
@@ -330,10 +332,7 @@ void CZAVPImageStrip::OnSysColorChange()
             ::DeleteObject(hbmp);
         }
     }
-    Recount();
-    if (m_nBitsPerPixel > 8)
-        MapTo3dColors(FALSE);
-    UpdateLightImage();
+    AfterLoad();
     m_clrImageShadow = ZAVPStripColors::Shadow();
 }
 

@@ -103,6 +103,8 @@ private:
     BOOL LoadResourceBitmap(UINT uiResID, HINSTANCE hinstRes, HBITMAP& hbmp) const;
     void DeleteBitmaps();
     void Recount();
+    // Recolours a bitmap above 8 bits to the system colours, recounts, rebuilds the light copy.
+    void AfterLoad();
     void SelectImages(HBITMAP hbmp);
     // Mask of image i in the shared mask DC: background pixels 1, image pixels 0.
     void CreateMask(int iImage, BOOL bHilite, BOOL bHiliteShadow);

@@ -119,31 +119,23 @@ BOOL CZAVPUserToolsManager::RemoveTool(CZAVPUserTool* pTool)
     return TRUE;
 }
 
-BOOL CZAVPUserToolsManager::MoveToolUp(CZAVPUserTool* pTool)
+BOOL CZAVPUserToolsManager::MoveTool(CZAVPUserTool* pTool, BOOL bUp)
 {
     POSITION pos = m_lstUserTools.Find(pTool);
     if (pos == nullptr)
         return FALSE;
-    POSITION posPrev = pos;
-    m_lstUserTools.GetPrev(posPrev);
-    if (posPrev == nullptr)
+    POSITION posOther = pos;
+    if (bUp)
+        m_lstUserTools.GetPrev(posOther);
+    else
+        m_lstUserTools.GetNext(posOther);
+    if (posOther == nullptr)
         return FALSE;
     m_lstUserTools.RemoveAt(pos);
-    m_lstUserTools.InsertBefore(posPrev, pTool);
-    return TRUE;
-}
-
-BOOL CZAVPUserToolsManager::MoveToolDown(CZAVPUserTool* pTool)
-{
-    POSITION pos = m_lstUserTools.Find(pTool);
-    if (pos == nullptr)
-        return FALSE;
-    POSITION posNext = pos;
-    m_lstUserTools.GetNext(posNext);
-    if (posNext == nullptr)
-        return FALSE;
-    m_lstUserTools.RemoveAt(pos);
-    m_lstUserTools.InsertAfter(posNext, pTool);
+    if (bUp)
+        m_lstUserTools.InsertBefore(posOther, pTool);
+    else
+        m_lstUserTools.InsertAfter(posOther, pTool);
     return TRUE;
 }
 

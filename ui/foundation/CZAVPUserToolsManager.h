@@ -23,8 +23,9 @@ public:
     CZAVPUserTool* CreateNewTool();
     // Deletes the tool and takes its buttons off every toolbar; FALSE when it is not listed.
     BOOL RemoveTool(CZAVPUserTool* pTool);
-    BOOL MoveToolUp(CZAVPUserTool* pTool);
-    BOOL MoveToolDown(CZAVPUserTool* pTool);
+    // Swap with the previous / next tool; FALSE when absent or already first / last.
+    BOOL MoveToolUp(CZAVPUserTool* pTool) { return MoveTool(pTool, TRUE); }
+    BOOL MoveToolDown(CZAVPUserTool* pTool) { return MoveTool(pTool, FALSE); }
     CZAVPUserTool* FindTool(UINT uiCmdId) const;
     BOOL InvokeTool(UINT uiCmdId);
 
@@ -48,6 +49,7 @@ public:
 
 private:
     void DeleteAllTools();
+    BOOL MoveTool(CZAVPUserTool* pTool, BOOL bUp);
 
     CObList m_lstUserTools;      // CZAVPUserTool objects in menu order; owned
     UINT m_uiCmdToolsDummy;      // menu command standing for the tool list

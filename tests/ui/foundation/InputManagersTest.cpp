@@ -6,31 +6,18 @@
 #include <cstring>
 #include <vector>
 
+#include "RegistryValues.h"
 #include "UpperLayerFakes.h"
 #include "framework/CFrameWnd.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
+#include "ui/toolbars/CZAVPDialog.h"
 
 namespace
 {
 const char kRoot[] = "Software\\LornivalU2InputTests";
 const char kPath[] = "Software\\LornivalU2InputTests\\State\\";
-
-std::vector<BYTE> ReadValue(const std::string& key, const char* value)
-{
-    DWORD size = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) != ERROR_SUCCESS)
-        return {};
-    std::vector<BYTE> bytes(size);
-    SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, bytes.data(), &size);
-    return bytes;
-}
-
-void WriteValue(const std::string& key, const char* value, const std::vector<BYTE>& bytes)
-{
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(), (DWORD)bytes.size());
-}
 
 std::vector<ACCEL> Entries(HACCEL hAccel)
 {
@@ -247,5 +234,23 @@ TEST_F(InputManagersTest, ContextMenusNeverRegisteredShowNothingAndStoreNothing)
     AppendMenuA(hMenu, MF_STRING, 5, "Item");
     EXPECT_EQ(0u, manager.TrackPopupMenu(hMenu, 0, 0, &m_frame));
     DestroyMenu(hMenu);
+}
+TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
+{
+    CZAVPContextMenuManager manager;
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    HMENU hMenu = CreatePopupMenu();
+    UpperLayerFakes::CallLog().clear();
+
+    EXPECT_EQ(nullptr, manager.ShowPopupMenu(hMenu, 10, 20, &dialog, FALSE));
+    EXPECT_TRUE(UpperLayerFakes::CallLog().empty());
+    manager.ShowPopupMenu(hMenu, 10, 20, &dialog, TRUE);
+    // Tracking always lets the popup take its own commands.
+    manager.TrackPopupMenu(hMenu, 30, 40, &m_frame);
+    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(10,20,own)", "PopupMenu::Create(30,40,own,track)"}),
+              UpperLayerFakes::CallLog());
+    DestroyMenu(hMenu);
+    dialog.DestroyWindow();
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "RegistryValues.h"
 #include "UpperLayerFakes.h"
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
@@ -19,7 +20,6 @@
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/CZAVPTearOffManager.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
-#include "ui/foundation/ZAVPBarRules.h"
 #include "ui/foundation/ZAVPRebarState.h"
 #include "ui/toolbars/CZAVPUserTool.h"
 
@@ -27,21 +27,6 @@ namespace
 {
 const char kRoot[] = "Software\\LornivalU2ToolsTests";
 const char kPath[] = "Software\\LornivalU2ToolsTests\\State\\";
-
-std::vector<BYTE> ReadValue(const std::string& key, const char* value)
-{
-    DWORD size = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) != ERROR_SUCCESS)
-        return {};
-    std::vector<BYTE> bytes(size);
-    SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, bytes.data(), &size);
-    return bytes;
-}
-
-void WriteValue(const std::string& key, const char* value, const std::vector<BYTE>& bytes)
-{
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(), (DWORD)bytes.size());
-}
 
 bool Contains(const std::vector<BYTE>& bytes, const char* text)
 {
@@ -352,23 +337,6 @@ TEST_F(UserToolsTest, StoredListsOfOtherClassesOrBadIdsLeaveNoTools)
         WriteValue(kPath, "Tools", blob);
         expectRefused("truncated");
     }
-}
-
-TEST(ReservedCommandsTest, PlatformRangesAndTheToolsPlaceholder)
-{
-    const struct
-    {
-        UINT id;
-        BOOL reserved;
-    } cases[] = {{57615, FALSE}, {57616, TRUE}, {57631, TRUE}, {57632, FALSE},
-                 {61440, TRUE}, {61935, TRUE}, {61936, FALSE}, {57871, FALSE},
-                 {57872, TRUE}, {57887, TRUE}, {57888, FALSE}, {65279, FALSE},
-                 {65280, TRUE}, {0x7FFFFFFF, TRUE}, {0x80000000, FALSE}, {32771, FALSE}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.reserved, ZAVPBarRules::IsReservedCommandId(c.id)) << c.id;
-    CZAVPUserToolsManager manager(32000, 32001, 32010, RUNTIME_CLASS(CZAVPUserTool));
-    EXPECT_TRUE(ZAVPBarRules::IsReservedCommandId(32000));
-    EXPECT_FALSE(ZAVPBarRules::IsReservedCommandId(32001));
 }
 
 // ---- rebar bands

@@ -253,7 +253,12 @@ CZAVPPopupMenu::CZAVPPopupMenu()
 {
 }
 CZAVPPopupMenu::~CZAVPPopupMenu() {}
-BOOL CZAVPPopupMenu::Create(CWnd*, int, int, HMENU, BOOL, BOOL) { return FALSE; }
+BOOL CZAVPPopupMenu::Create(CWnd*, int x, int y, HMENU, BOOL, BOOL bOwnMessage)
+{
+    Record("PopupMenu::Create(" + std::to_string(x) + "," + std::to_string(y) +
+           (bOwnMessage ? ",own" : "") + (m_bTrackMode ? ",track" : "") + ")");
+    return FALSE;
+}
 CZAVPPopupMenuBar* CZAVPPopupMenu::GetMenuBar() { return nullptr; }
 
 IMPLEMENT_DYNAMIC(CZAVPDialog, CWnd)

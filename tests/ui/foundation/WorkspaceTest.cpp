@@ -11,6 +11,8 @@
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
+#include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 
@@ -339,6 +341,21 @@ TEST_F(WorkspaceTest, DoubleClickSendsTheBoundCommandAndFailsWithoutOne)
     EXPECT_FALSE(workspace.OnViewDoubleClick(nullptr, 7));
 
     EXPECT_EQ(std::vector<WPARAM>{MAKEWPARAM(32771, 0)}, sink.m_commands);
+    m_app.m_pMainWnd = nullptr;
+}
+TEST_F(WorkspaceTest, DoubleClickOnAUserToolCommandRunsTheTool)
+{
+    CZAVPWorkspace workspace;
+    workspace.InitMouseManager();
+    CZAVPUserToolsManager tools(999, 1000, 1004, RUNTIME_CLASS(CZAVPUserTool));
+    tools.CreateNewTool();
+    CommandSink sink;
+    m_app.m_pMainWnd = &sink;
+    g_pMouseManager->SetCommandForDblClick(2, 1000);
+
+    EXPECT_TRUE(workspace.OnViewDoubleClick(nullptr, 2));
+    EXPECT_EQ(std::vector<std::string>{"UserTool::Invoke(1000)"}, CallLog());
+    EXPECT_TRUE(sink.m_commands.empty());
     m_app.m_pMainWnd = nullptr;
 }
 }  // namespace
