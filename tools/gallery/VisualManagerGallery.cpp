@@ -17,6 +17,7 @@
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/CZAVPVisualManager2003.h"
 #include "ui/foundation/CZAVPVisualManagerXP.h"
 #include "ui/foundation/CZAVPWinXPVisualManager.h"
 #include "ui/panes/CZAVPTask.h"
@@ -324,7 +325,7 @@ int main(int argc, char** argv)
     if (!directory.empty() && directory.back() != '\\' && directory.back() != '/')
         directory += '\\';
     CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP),
-                              RUNTIME_CLASS(CZAVPWinXPVisualManager)};
+                              RUNTIME_CLASS(CZAVPWinXPVisualManager), RUNTIME_CLASS(CZAVPVisualManager2003)};
     int failures = 0;
     for (CRuntimeClass* pClass : looks)
         failures += DrawLook(pClass, directory) ? 0 : 1;
