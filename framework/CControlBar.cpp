@@ -7,6 +7,7 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_SIZEPARENT, &CControlBar::OnSizeParent)
@@ -56,6 +57,14 @@ CControlBar::~CControlBar() {}
 void CControlBar::PostNcDestroy()
 {
     if (m_bAutoDelete) delete this;
+}
+
+int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1) return -1;
+    // A new bar takes its share of the frame at the next layout, done when the thread is idle.
+    if (CFrameWnd* pFrame = GetParentFrame()) pFrame->DelayRecalcLayout();
+    return 0;
 }
 
 void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)

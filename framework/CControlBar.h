@@ -89,6 +89,7 @@ public:
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
+    int OnCreate(LPCREATESTRUCT lpcs);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
