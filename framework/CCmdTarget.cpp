@@ -62,6 +62,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return e->pfn(this, m);
 }
 
-void CCmdTarget::BeginWaitCursor() { AfxGetApp()->DoWaitCursor(1); }
-void CCmdTarget::EndWaitCursor() { AfxGetApp()->DoWaitCursor(-1); }
-void CCmdTarget::RestoreWaitCursor() { AfxGetApp()->DoWaitCursor(0); }
+void CCmdTarget::BeginWaitCursor() { AfxDoWaitCursor(1); }
+void CCmdTarget::EndWaitCursor() { AfxDoWaitCursor(-1); }
+void CCmdTarget::RestoreWaitCursor() { AfxDoWaitCursor(0); }

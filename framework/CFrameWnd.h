@@ -9,6 +9,7 @@ class CView;
 class CDocument;
 class CControlBar;
 class CCreateContext;
+class CDockState;
 
 // Frame window styles (the platform's values, in the low word of the window style)
 #define FWS_ADDTOTITLE 0x00008000L
@@ -115,6 +116,9 @@ public:
 
     // ---- control bars (the library's bars are windows with ids in the control-bar range)
     CControlBar* GetControlBar(UINT nID);
+    // The platform's own docking record: no bar is docked by the platform here (see CDockState).
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
 
     // ---- overrides

@@ -3,6 +3,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CCmdUI.h"
 #include "framework/CControlBar.h"
+#include "framework/CDockState.h"
 #include "framework/CDocument.h"
 #include "framework/CMenu.h"
 #include "framework/CView.h"
@@ -299,3 +300,11 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
     ShowControlBar(pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
     return TRUE;
 }
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    state.m_sizeScreen = CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+void CFrameWnd::SetDockState(const CDockState&) {}   // no bar of the platform's to place

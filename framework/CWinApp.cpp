@@ -195,6 +195,16 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
     return nResult;
 }
 
+void AfxDoWaitCursor(int nCode)
+{
+    if (CWinApp* pApp = AfxGetApp()) {
+        pApp->DoWaitCursor(nCode);
+        return;
+    }
+    // Without an application object there is no count to keep: show or restore the arrow.
+    ::SetCursor(::LoadCursor(nullptr, nCode >= 0 ? IDC_WAIT : IDC_ARROW));
+}
+
 void CWinApp::DoWaitCursor(int nCode)
 {
     m_nWaitCursorCount += nCode;

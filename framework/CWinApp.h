@@ -86,6 +86,8 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
 void AfxWinTerm();
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
+// The wait cursor: +1 shows it (counted), -1 takes one back, 0 shows it again.
+void AfxDoWaitCursor(int nCode);
 // Registers the common-control classes the wrappers create (once per process).
 void AfxInitCommonControls();
 
