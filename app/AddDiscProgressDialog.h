@@ -6,7 +6,9 @@
 #include "framework/CStatic.h"
 #include "framework/CString.h"
 
-class AddDiscProgressDialog : public CDialog
+#include "catalog/CatalogShell.h"
+
+class AddDiscProgressDialog : public CDialog, public ScanProgressDialog
 {
 public:
     // Messages the scan thread posts or sends to the dialog.
@@ -16,6 +18,9 @@ public:
     static const WPARAM kFileAdded = 1;
 
     explicit AddDiscProgressDialog(CWnd* parent = nullptr);
+
+    INT_PTR DoModal() override { return CDialog::DoModal(); }
+    HWND GetSafeHwnd() const override { return CDialog::GetSafeHwnd(); }
 
     int GetFoldersAdded() const { return m_foldersAdded; }
     int GetFilesAdded() const { return m_filesAdded; }

@@ -6,15 +6,17 @@
 #include "framework/CString.h"
 
 #include "app/LockedFlag.h"
+#include "catalog/CatalogShell.h"
 
-class DLG_SaveDatabase : public CDialog
+class DLG_SaveDatabase : public CDialog, public SaveWaitDialog
 {
     DECLARE_DYNCREATE(DLG_SaveDatabase)
 public:
     explicit DLG_SaveDatabase(CWnd* parent = nullptr);
 
+    INT_PTR DoModal() override { return CDialog::DoModal(); }
     // Called from the save thread when the file is written; safe from any thread.
-    void SetDone();
+    void SetDone() override;
 
     static const UINT_PTR kProgressTimer = 1;
     static const UINT kProgressPeriod = 200;  // ms

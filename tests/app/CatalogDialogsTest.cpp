@@ -1,12 +1,16 @@
 // The catalogue's small dialogs driven through their messages: add-disc progress counting and
-// finishing, the save dialog ended only by its thread, the statistics and About boxes.
+// finishing, the save dialog ended only by its thread, the statistics and About boxes, and the
+// same dialogs as the catalogue reaches them through the application's shell.
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <thread>
 #include <windows.h>
 
 #include "DrivenDialog.h"
 #include "app/AboutDialog.h"
 #include "app/AddDiscProgressDialog.h"
+#include "app/AppCatalogShell.h"
 #include "app/DLG_SaveDatabase.h"
 #include "app/DLG_Statistics.h"
 #include "resources/AppResource.h"
@@ -190,4 +194,39 @@ TEST(AboutDialog, VersionAndFonts)
         EXPECT_EQ(FW_BOLD, lf.lfWeight);
         EXPECT_EQ(MulDiv(9, dpi, 72), std::abs(lf.lfHeight));
     }
+}
+
+TEST(AppCatalogShell, DialogsWorkThroughTheCatalogueInterfaces)
+{
+    AppCatalogShell shell;
+
+    // The save thread ends the save dialog it only knows as a SaveWaitDialog.
+    std::unique_ptr<SaveWaitDialog> save = shell.CreateSaveDialog();
+    std::thread saver([&] {
+        Sleep(100);
+        save->SetDone();
+    });
+    EXPECT_EQ(IDOK, save->DoModal());
+    saver.join();
+
+    // The scanner finds the progress dialog's window while DoModal runs and reports to it.
+    std::unique_ptr<ScanProgressDialog> progress = shell.CreateAddDiscProgressDialog();
+    EXPECT_EQ(nullptr, progress->GetSafeHwnd());
+    std::thread scanner([&] {
+        HWND window = nullptr;
+        for (int i = 0; i < 1000 && (window = progress->GetSafeHwnd()) == nullptr; ++i)
+            Sleep(10);
+        SendMessageA(window, kScanProgress, 1, 0);
+        PostMessageA(window, kScanFinished, 0, 0);
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, progress->DoModal());
+    scanner.join();
+    EXPECT_EQ(1, static_cast<AddDiscProgressDialog*>(progress.get())->GetFilesAdded());
+
+    LoadingSplashStatus* splash = shell.CreateLoadingSplash();
+    splash->Show();
+    splash->SetStatusText("x");
+    splash->Close();
+    shell.DestroyLoadingSplash(splash);
 }

@@ -1,0 +1,135 @@
+// The search result list: owned hits, their staircase drawing and the double click.
+#include "app/SearchResultsListBox.h"
+
+#include "framework/WideText.h"
+
+#include "catalog/CTarnimelDoc.h"
+#include "catalog/CatalogNode.h"
+#include "catalog/FileEntry.h"
+#include "catalog/NodeOperations.h"
+
+BEGIN_MESSAGE_MAP(SearchResultsListBox, CListBox)
+    ON_CONTROL_REFLECT(LBN_DBLCLK, &SearchResultsListBox::OnDblClk)
+END_MESSAGE_MAP()
+
+SearchResultsListBox::SearchResultsListBox(CTarnimelDoc* document) : m_document(document)
+{
+}
+
+SearchResultsListBox::~SearchResultsListBox() = default;
+
+bool SearchResultsListBox::AddResult(SearchHit* hit)
+{
+    // The hit goes in first: adding the item measures it, and that looks the hit up.
+    m_results.emplace_back(hit);
+    const int item = AddString(reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(m_results.size() - 1)));
+    if (item <= LB_ERR) {
+        m_results.pop_back();
+        return false;
+    }
+    return true;
+}
+
+void SearchResultsListBox::AddAllItems()
+{
+    for (size_t i = 0; i < m_results.size(); ++i)
+        AddString(reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(i)));
+}
+
+void SearchResultsListBox::Clear()
+{
+    if (GetSafeHwnd() != nullptr)
+        ResetContent();
+    m_results.clear();
+}
+
+void SearchResultsListBox::RemoveHitsUnder(const CatalogNode* node)
+{
+    std::vector<std::unique_ptr<SearchHit>> kept;
+    for (auto& hit : m_results)
+        if (!hit->LiesUnder(node))
+            kept.push_back(std::move(hit));
+    if (kept.size() == m_results.size()) {
+        m_results.swap(kept);
+        return;
+    }
+    m_results.swap(kept);
+    // Item data are indices into the hits, so the list is made again.
+    if (GetSafeHwnd() != nullptr) {
+        ResetContent();
+        AddAllItems();
+    }
+}
+
+void SearchResultsListBox::MeasureItem(LPMEASUREITEMSTRUCT measureItem)
+{
+    const size_t index = static_cast<size_t>(measureItem->itemData);
+    const size_t pathLength = index < m_results.size() ? m_results[index]->path.size() : 0;
+    measureItem->itemHeight = static_cast<UINT>(ItemHeight(pathLength));
+}
+
+void SearchResultsListBox::DrawLine(HDC dc, int x, int y, int image, const wchar_t* name)
+{
+    if (m_document != nullptr)
+        ImageList_Draw(m_document->m_images, image, dc, x, y, ILD_TRANSPARENT);
+    const CString narrow = WideToAnsi(name);
+    TextOutA(dc, x + kTextOffset, y, narrow, narrow.GetLength());
+}
+
+void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
+{
+    if (drawItem->itemID == static_cast<UINT>(-1))
+        return;
+    const size_t index = static_cast<size_t>(drawItem->itemData);
+    if (index >= m_results.size())
+        return;
+    const SearchHit& hit = *m_results[index];
+    const HDC dc = drawItem->hDC;
+    RECT rect = drawItem->rcItem;
+    rect.bottom -= 1;
+
+    if (drawItem->itemAction & ODA_DRAWENTIRE) {
+        const HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        int x = rect.left + kLeftMargin;
+        int y = rect.top + 1;
+        for (const CatalogNode* node : hit.path) {
+            DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
+            x += kIndentStep;
+            y += kLineHeight;
+        }
+        if (const CatalogNode* node = hit.AsNode())
+            DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
+        else if (const FileEntry* entry = hit.AsEntry())
+            DrawLine(dc, x, y, m_document != nullptr ? m_document->GetFileIconIndex(entry->m_name.c_str()) : 0,
+                     entry->m_name.c_str());
+        // The separator between hits, along the bottom edge.
+        const HGDIOBJ oldPen = SelectObject(dc, pen);
+        MoveToEx(dc, rect.left, rect.bottom, nullptr);
+        LineTo(dc, rect.right, rect.bottom);
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+        if (drawItem->itemState & ODS_FOCUS)
+            DrawFocusRect(dc, &rect);
+    } else if (drawItem->itemAction & ODA_FOCUS) {
+        DrawFocusRect(dc, &rect);
+    }
+}
+
+void SearchResultsListBox::OnDblClk()
+{
+    const int item = GetCurSel();
+    if (item == LB_ERR)
+        return;
+    const size_t index = static_cast<size_t>(GetItemData(item));
+    if (index >= m_results.size())
+        return;
+    CatalogNode* holder = m_results[index]->Holder();
+    if (holder == nullptr)
+        return;  // a hit without a path has nowhere to be shown
+    CWnd* parent = GetParent();
+    if (parent != nullptr)
+        parent->SendMessage(WM_SHOW_SEARCH_RESULT, 0, reinterpret_cast<LPARAM>(holder));
+}

@@ -1,0 +1,64 @@
+// The search dialog's result list: an owner-drawn list box that owns the hits the search thread
+// found and draws each one as a staircase of its path, the hit itself on the last line. A double
+// click asks the dialog to show the folder that holds the hit.
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "framework/CListBox.h"
+
+#include "catalog/SearchHit.h"
+#include "catalog/SearchResultList.h"
+
+class CatalogNode;
+class CTarnimelDoc;
+
+class SearchResultsListBox : public CListBox, public SearchResultList
+{
+public:
+    // Sent to the parent on a double click: wParam 0, lParam the CatalogNode holding the hit.
+    static const UINT WM_SHOW_SEARCH_RESULT = WM_USER + 100;
+    static const int kLineHeight = 16;   // one path step: an icon and a name
+    static const int kItemPadding = 20;  // added to every item's height
+    static const int kIndentStep = 16;
+    static const int kLeftMargin = 6;
+    static const int kTextOffset = 18;   // from an icon's left edge to its name
+
+    // `document` gives the image list and file-type icons the hits are drawn with; null draws
+    // the names alone.
+    explicit SearchResultsListBox(CTarnimelDoc* document = nullptr);
+    ~SearchResultsListBox() override;
+
+    CWnd& Control() override { return *this; }
+    // Takes the hit and lists it; when the list box refuses the item, frees the hit and answers
+    // false.
+    bool AddResult(SearchHit* hit) override;
+    // Lists again every hit held (the dialog's window was made anew).
+    void AddAllItems() override;
+    // Empties the list and frees every hit.
+    void Clear() override;
+    // Frees the hits that lie in the subtree of `node`, which is about to be destroyed, and lists
+    // the rest again.
+    void RemoveHitsUnder(const CatalogNode* node) override;
+
+    size_t GetResultCount() const { return m_results.size(); }
+    const SearchHit* GetResult(size_t index) const { return m_results[index].get(); }
+
+    // Item height for a hit whose path has `pathLength` nodes.
+    static int ItemHeight(size_t pathLength) { return kLineHeight * static_cast<int>(pathLength) + kItemPadding; }
+
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT measureItem) override;
+
+protected:
+    void OnDblClk();
+
+private:
+    // Draws `image` of the document's list (if any) and `name` at (x, y).
+    void DrawLine(HDC dc, int x, int y, int image, const wchar_t* name);
+
+    std::vector<std::unique_ptr<SearchHit>> m_results;  // item data of each list item: its index here
+    CTarnimelDoc* m_document;                           // not owned; null draws names only
+
+    DECLARE_MESSAGE_MAP()
+};

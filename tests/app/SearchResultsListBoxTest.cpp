@@ -1,0 +1,228 @@
+// The search result list in a window of the search dialog's template: item heights by path
+// length, the staircase drawing, the double click that names the holder, and the hits it keeps,
+// clears and drops.
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+#include <windows.h>
+
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
+
+#include "app/SearchResultsListBox.h"
+#include "catalog/CollectionNode.h"
+#include "catalog/DiscNode.h"
+#include "catalog/FileEntry.h"
+#include "catalog/UserFolderNode.h"
+#include "resources/AppResource.h"
+
+namespace {
+
+const UINT kShowResult = WM_USER + 100;
+
+// The search dialog's template with only the result list bound; records what the list asks.
+class ResultHost : public CDialog
+{
+public:
+    ResultHost() : CDialog(IDD_SEARCH) {}
+    SearchResultsListBox list;
+    std::vector<LPARAM> shown;  // lParam of every WM_USER+100 received
+
+    void DoubleClick(int item)
+    {
+        HWND box = list.GetSafeHwnd();
+        ::SendMessageA(box, LB_SETCURSEL, item, 0);
+        ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SEARCH_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
+    }
+    int Count() const { return static_cast<int>(::SendMessageA(list.GetSafeHwnd(), LB_GETCOUNT, 0, 0)); }
+    int Height(int item) const
+    {
+        return static_cast<int>(::SendMessageA(list.GetSafeHwnd(), LB_GETITEMHEIGHT, item, 0));
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_SEARCH_RESULTS, list); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == kShowResult) {
+            shown.push_back(lParam);
+            return 0;
+        }
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+// "Коллекция" / "Музыка" / "Диск" with a file "Ш.mp3" on the disc.
+struct Tree
+{
+    Tree()
+    {
+        collection.m_name = L"Коллекция";
+        folder->m_name = L"Музыка";
+        disc->m_name = L"Диск";
+        collection.AddChild(folder);
+        folder->AddChild(disc);
+        file.m_name = L"Ш.mp3";
+    }
+    CollectionNode collection;
+    UserFolderNode* folder = new UserFolderNode;  // owned by the collection
+    DiscNode* disc = new DiscNode;                // owned by the folder
+    FileEntry file;
+};
+
+SearchHit* NodeHit(CatalogNode* node, std::vector<CatalogNode*> path)
+{
+    SearchHit* hit = new SearchHit;
+    hit->kind = SearchHit::Node;
+    hit->object = node;
+    hit->path = std::move(path);
+    return hit;
+}
+
+SearchHit* EntryHit(FileEntry* entry, std::vector<CatalogNode*> path)
+{
+    SearchHit* hit = new SearchHit;
+    hit->kind = SearchHit::Entry;
+    hit->object = entry;
+    hit->path = std::move(path);
+    return hit;
+}
+
+}  // namespace
+
+TEST(SearchResultsListBox, ItemHeightGrowsSixteenPerPathNode)
+{
+    Tree t;
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    ASSERT_TRUE(host.list.AddResult(NodeHit(&t.collection, {})));
+    ASSERT_TRUE(host.list.AddResult(NodeHit(t.folder, {&t.collection})));
+    ASSERT_TRUE(host.list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc})));
+    ASSERT_EQ(3, host.Count());
+    EXPECT_EQ(20, host.Height(0));
+    EXPECT_EQ(16 + 20, host.Height(1));
+    EXPECT_EQ(16 * 3 + 20, host.Height(2));
+    host.DestroyWindow();
+}
+
+TEST(SearchResultsListBox, DoubleClickNamesTheHolderOfTheHit)
+{
+    Tree t;
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    host.list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc}));
+    host.list.AddResult(NodeHit(t.disc, {&t.collection, t.folder}));
+    host.list.AddResult(NodeHit(&t.collection, {}));
+    host.DoubleClick(0);  // a file: the disc holding it
+    host.DoubleClick(1);  // a node: its parent
+    host.DoubleClick(2);  // no path: nothing to show
+    ASSERT_EQ(2u, host.shown.size());
+    EXPECT_EQ(reinterpret_cast<LPARAM>(t.disc), host.shown[0]);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(t.folder), host.shown[1]);
+    host.DestroyWindow();
+}
+
+TEST(SearchResultsListBox, ClearThenNewHitsShowsOnlyTheNewOnes)
+{
+    Tree t;
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    host.list.AddResult(NodeHit(t.folder, {&t.collection}));
+    host.list.AddResult(NodeHit(t.disc, {&t.collection, t.folder}));
+    host.list.Clear();
+    EXPECT_EQ(0, host.Count());
+    EXPECT_EQ(0u, host.list.GetResultCount());
+    host.list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc}));
+    ASSERT_EQ(1, host.Count());
+    host.DoubleClick(0);
+    ASSERT_EQ(1u, host.shown.size());
+    EXPECT_EQ(reinterpret_cast<LPARAM>(t.disc), host.shown[0]);
+    host.DestroyWindow();
+}
+
+TEST(SearchResultsListBox, KeptHitsComeBackInANewWindowAndDropWithTheirSubtree)
+{
+    Tree t;
+    UserFolderNode* other = new UserFolderNode;
+    other->m_name = L"Другое";
+    t.collection.AddChild(other);
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    host.list.AddResult(NodeHit(t.disc, {&t.collection, t.folder}));
+    host.list.AddResult(NodeHit(other, {&t.collection}));
+    host.list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc}));
+    host.DestroyWindow();
+
+    // The dialog is shown again: a new window, the same hits.
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    EXPECT_EQ(0, host.Count());
+    host.list.AddAllItems();
+    EXPECT_EQ(3, host.Count());
+
+    // The folder is about to be deleted: the hits inside it go, the list is made again.
+    host.list.RemoveHitsUnder(t.folder);
+    ASSERT_EQ(1u, host.list.GetResultCount());
+    ASSERT_EQ(1, host.Count());
+    EXPECT_EQ(36, host.Height(0));
+    host.DoubleClick(0);
+    ASSERT_EQ(1u, host.shown.size());
+    EXPECT_EQ(reinterpret_cast<LPARAM>(&t.collection), host.shown[0]);
+    host.DestroyWindow();
+}
+
+TEST(SearchResultsListBox, DrawsAStaircaseWithTheHitLastAndASeparator)
+{
+    Tree t;
+    SearchResultsListBox list;
+    list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc}));  // no window: kept only
+
+    const int width = 300, height = 68;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    DWORD* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bmp);
+
+    DRAWITEMSTRUCT di = {};
+    di.CtlType = ODT_LISTBOX;
+    di.itemID = 0;
+    di.itemAction = ODA_DRAWENTIRE;
+    di.hDC = dc;
+    di.rcItem = {0, 0, width, height};
+    di.itemData = 0;
+    list.DrawItem(&di);
+    GdiFlush();
+
+    auto rgb = [](COLORREF c) { return DWORD(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c)); };
+    const DWORD window = rgb(GetSysColor(COLOR_WINDOW));
+    const DWORD face = rgb(GetSysColor(COLOR_BTNFACE));
+    // Four lines, 16 pixels apart from y = 1; line k's name starts at 6 + 16 k + 18.
+    for (int k = 0; k < 4; ++k) {
+        int left = width;
+        for (int y = 1 + 16 * k; y < 1 + 16 * (k + 1) && y < height - 1; ++y)
+            for (int x = 0; x < width; ++x)
+                if ((bits[y * width + x] & 0xFFFFFF) != window && x < left)
+                    left = x;
+        const int expected = 6 + 16 * k + 18;
+        EXPECT_GE(left, expected) << "line " << k;
+        EXPECT_LT(left, expected + 6) << "line " << k;
+    }
+    for (int x = 0; x < width - 1; ++x)
+        ASSERT_EQ(face, bits[(height - 1) * width + x] & 0xFFFFFF) << x;
+
+    // An index past the hits draws nothing.
+    FillRect(dc, &di.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    di.itemData = 1;
+    list.DrawItem(&di);
+    GdiFlush();
+    EXPECT_EQ(0u, bits[5 * width + 40] & 0xFFFFFF);
+
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+}
