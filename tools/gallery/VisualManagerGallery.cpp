@@ -20,6 +20,7 @@
 #include "ui/foundation/CZAVPVisualManager2003.h"
 #include "ui/foundation/CZAVPVisualManagerXP.h"
 #include "ui/foundation/CZAVPWinXPVisualManager.h"
+#include "ui/foundation/ZAVPDib.h"
 #include "ui/panes/CZAVPTask.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 
@@ -291,15 +292,8 @@ BOOL DrawLook(CRuntimeClass* pClass, const std::string& directory)
     HDC screen = GetDC(nullptr);
     HDC hdc = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof bih;
-    bih.biWidth = kWidth;
-    bih.biHeight = kHeight;
-    bih.biPlanes = 1;
-    bih.biBitCount = 32;
-    bih.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(hdc, (BITMAPINFO*)&bih, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP dib = CreateDib32(hdc, kWidth, kHeight, false, &bits);
     HGDIOBJ old = SelectObject(hdc, dib);
     {
         CDC dc;

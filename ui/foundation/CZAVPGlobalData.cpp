@@ -181,15 +181,18 @@ void CZAVPGlobalData::CreateLightBrush(CBrush& brush, int bitsPerPixel, COLORREF
     brush.Attach(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
+void CZAVPGlobalData::DeleteFonts(BOOL bWithMarlett)
+{
+    CFont* fonts[] = {&fontRegular, &fontStatusBar, &fontBold, &fontUnderline, &fontVert, &fontVertCaption};
+    for (CFont* pFont : fonts)
+        pFont->DeleteObject();
+    if (bWithMarlett)
+        fontMarlett.DeleteObject();
+}
+
 void CZAVPGlobalData::UpdateFonts()
 {
-    fontRegular.DeleteObject();
-    fontStatusBar.DeleteObject();
-    fontBold.DeleteObject();
-    fontUnderline.DeleteObject();
-    fontVert.DeleteObject();
-    fontVertCaption.DeleteObject();
-    fontMarlett.DeleteObject();
+    DeleteFonts(TRUE);
 
     NONCLIENTMETRICSA ncm = {};
     ncm.cbSize = sizeof ncm;
@@ -328,12 +331,7 @@ BOOL CZAVPGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
 void CZAVPGlobalData::CleanUp()
 {
     brLight.DeleteObject();
-    fontRegular.DeleteObject();
-    fontStatusBar.DeleteObject();
-    fontBold.DeleteObject();
-    fontUnderline.DeleteObject();
-    fontVert.DeleteObject();
-    fontVertCaption.DeleteObject();
+    DeleteFonts(FALSE);  // the symbol font lives until the block itself goes
     if (m_hinstUXThemeDLL)
     {
         FreeLibrary(m_hinstUXThemeDLL);

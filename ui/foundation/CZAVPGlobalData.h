@@ -110,6 +110,7 @@ public:
     HMODULE m_hinstUXThemeDLL;   // "UxTheme.dll", loaded on first use by DrawParentBackground
 
 private:
+    void DeleteFonts(BOOL bWithMarlett);
     void UpdateSmallIconSize();
     void ReadOsVersion();
     

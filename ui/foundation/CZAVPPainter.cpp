@@ -9,6 +9,7 @@
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "ui/foundation/CZAVPGlobalData.h"
+#include "ui/foundation/ZAVPDib.h"
 #include "ui/foundation/ZAVPPixelOps.h"
 
 namespace
@@ -27,15 +28,8 @@ public:
         m_memDC = CreateCompatibleDC(hdc);
         if (!m_memDC)
             return;
-        BITMAPINFOHEADER bih = {};
-        bih.biSize = sizeof bih;
-        bih.biWidth = cx;
-        bih.biHeight = cy;
-        bih.biPlanes = 1;
-        bih.biBitCount = 32;
-        bih.biCompression = BI_RGB;
         void* bits = nullptr;
-        m_bitmap = CreateDIBSection(hdc, (BITMAPINFO*)&bih, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap = CreateDib32(hdc, cx, cy, false, &bits);
         if (!m_bitmap || !bits)
             return;
         m_old = SelectObject(m_memDC, m_bitmap);
@@ -99,29 +93,21 @@ void SaveArea(HDC hdc, CBitmap* pBitmap, int bitmapCx, int bitmapCy, int x, int 
 
 BOOL CZAVPPainter::HighlightRect(const RECT& rect, int percentage, COLORREF transparent)
 {
-    const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-    if (percentage == 100 || cx <= 0 || cy <= 0)
-        return TRUE;
-    HDC hdc = m_pDC->GetSafeHdc();
-    if (globalData.m_nBitsPerPixel <= 8)
-    {
-        FillRect(hdc, &rect, (HBRUSH)globalData.brLight.GetSafeHandle());
-        return TRUE;
-    }
-    DibCopy dib(hdc, rect.left, rect.top, cx, cy);
-    if (!dib.IsValid())
-        return FALSE;
-    ZAVPPixelOps::HighlightPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
-    dib.Commit();
-    return TRUE;
+    return percentage == 100 ? TRUE : RecolourRect(rect, percentage, transparent, false);
 }
 
 BOOL CZAVPPainter::GrayRect(const RECT& rect, int percentage, COLORREF transparent)
+{
+    return RecolourRect(rect, percentage, transparent, true);
+}
+
+BOOL CZAVPPainter::RecolourRect(const RECT& rect, int percentage, COLORREF transparent, bool bGray)
 {
     const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
     if (cx <= 0 || cy <= 0)
         return TRUE;
     HDC hdc = m_pDC->GetSafeHdc();
+    // At 8 bits per pixel or less no pixel work is done: the halftone light brush stands in.
     if (globalData.m_nBitsPerPixel <= 8)
     {
         FillRect(hdc, &rect, (HBRUSH)globalData.brLight.GetSafeHandle());
@@ -130,7 +116,10 @@ BOOL CZAVPPainter::GrayRect(const RECT& rect, int percentage, COLORREF transpare
     DibCopy dib(hdc, rect.left, rect.top, cx, cy);
     if (!dib.IsValid())
         return FALSE;
-    ZAVPPixelOps::GrayPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
+    if (bGray)
+        ZAVPPixelOps::GrayPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
+    else
+        ZAVPPixelOps::HighlightPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
     dib.Commit();
     return TRUE;
 }

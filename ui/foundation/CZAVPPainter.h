@@ -52,5 +52,7 @@ public:
     static COLORREF HsvToRgb(double h, double s, double v) { return ZAVPColorMath::HsvToRgb(h, s, v); }
 
 private:
+    BOOL RecolourRect(const RECT& rect, int percentage, COLORREF transparent, bool bGray);
+
     CDC* m_pDC;
 };

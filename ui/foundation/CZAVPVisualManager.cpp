@@ -159,6 +159,41 @@ int CZAVPVisualManager::CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximize
     }
 }
 
+void CZAVPVisualManager::SplitSpinRect(const CRect& rectSpin, BOOL bHorz, CRect halves[2], int glyphs[2])
+{
+    halves[0] = halves[1] = rectSpin;
+    const CPoint centre = rectSpin.CenterPoint();
+    if (bHorz)
+        halves[0].right = centre.x, halves[1].left = centre.x + 1;
+    else
+        halves[0].bottom = centre.y, halves[1].top = centre.y + 1;
+    glyphs[0] = bHorz ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowUp;
+    glyphs[1] = bHorz ? CZAVPMenuGlyphs::IdArrowRight : CZAVPMenuGlyphs::IdArrowDown;
+}
+
+void CZAVPVisualManager::DrawTextIn(CDC* pDC, const CString& text, CRect rect, CFont* pFont, COLORREF color,
+                                    UINT nFormat)
+{
+    CFont* pOldFont = pDC->SelectObject(pFont);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF clrOld = pDC->SetTextColor(color);
+    pDC->DrawText(text, rect, nFormat);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
+    pDC->SelectObject(pOldFont);
+}
+
+void CZAVPVisualManager::DrawWindowFrame(CWnd* pWnd, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    if (!pWnd || !pWnd->GetSafeHwnd())
+        return;
+    CWindowDC dc(pWnd);
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    rect.OffsetRect(-rect.left, -rect.top);
+    dc.Draw3dRect(rect, clrTopLeft, clrBottomRight);
+}
+
 void CZAVPVisualManager::DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                            int nOffset)
 {

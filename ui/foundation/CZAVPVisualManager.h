@@ -13,6 +13,8 @@
 class CDC;
 class CBitmap;
 class CBrush;
+class CFont;
+class CString;
 class CWnd;
 class CZAVPBaseControlBar;
 class CZAVPDockingControlBar;
@@ -199,6 +201,13 @@ protected:
     static BarColors ColorsOf(const CZAVPBaseControlBar* pBar);
     // The menu glyph of a caption button by its hit-test code; -1 for none.
     static int CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximized);
+    // The two halves of a spin control (left/right or top/bottom) and their arrow glyphs.
+    static void SplitSpinRect(const CRect& rectSpin, BOOL bHorz, CRect halves[2], int glyphs[2]);
+    // Draws one line of text in a font and colour, transparent, restoring the DC afterwards.
+    static void DrawTextIn(CDC* pDC, const CString& text, CRect rect, CFont* pFont, COLORREF color,
+                           UINT nFormat);
+    // A frame round a whole window, drawn through a window DC.
+    static void DrawWindowFrame(CWnd* pWnd, COLORREF clrTopLeft, COLORREF clrBottomRight);
     // Draws a menu glyph centred in a rectangle.
     static void DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                   int nOffset = 0);

@@ -403,10 +403,8 @@ void CZAVPVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bD
         OnFillHighlightedArea(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight, nullptr);
         pDC->FillSolidRect(rect.left, rect.top, 1, rect.Height(), m_clrFrameHilite);
     }
-    const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    CZAVPMenuGlyphs::Draw(pDC, CZAVPMenuGlyphs::IdArrowDown,
-                          CPoint(rect.left + (rect.Width() - glyph.cx) / 2, rect.top + (rect.Height() - glyph.cy) / 2),
-                          bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
+    DrawGlyphCentered(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
+                      bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,

@@ -160,20 +160,12 @@ void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* 
     else
         Gradient(pDC, rect, m_clrTasksGroupCaptionDark, m_clrTasksGroupCaptionLight, FALSE);
     CRect rectText(rect.left + m_tasksPane.nGroupCaptionHorzOffset, rect.top, rect.right - rect.Height(), rect.bottom);
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(bIsHighlighted ? globalData.clrHilite : m_clrTasksGroupBorder);
-    pDC->DrawText(pGroup->m_strName, rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    pDC->SetTextColor(clrOld);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
+               bIsHighlighted ? globalData.clrHilite : m_clrTasksGroupBorder, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     if (!bCanCollapse || pGroup->m_strName.GetLength() == 0)
         return;
-    const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    const CRect box(rect.right - rect.Height(), rect.top, rect.right, rect.bottom);
-    CZAVPMenuGlyphs::Draw(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
-                          CPoint(box.left + (box.Width() - glyph.cx) / 2, box.top + (box.Height() - glyph.cy) / 2),
-                          CZAVPMenuGlyphs::StateBlack);
+    DrawGlyphCentered(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
+                      CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManager2003::OnFillTasksGroupInterior(CDC* pDC, CRect rect)
@@ -209,10 +201,7 @@ void CZAVPVisualManager2003::OnDrawScrollButtons(CDC* pDC, const CRect& rect, in
     if (bHilited)
         OnFillHighlightedArea(pDC, rect, &m_brHighlight, nullptr);
     pDC->Draw3dRect(rect, globalData.clrBarShadow, globalData.clrBarShadow);
-    const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    CZAVPMenuGlyphs::Draw(pDC, iImage,
-                          CPoint(rect.left + (rect.Width() - glyph.cx) / 2, rect.top + (rect.Height() - glyph.cy) / 2),
-                          CZAVPMenuGlyphs::StateBlack);
+    DrawGlyphCentered(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect, CZAVPAutoHideButton* pButton)

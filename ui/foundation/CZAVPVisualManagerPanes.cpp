@@ -94,14 +94,9 @@ void CZAVPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState
 {
     FillSolid(pDC, rectSpin, globalData.clrBarFace);
     pDC->Draw3dRect(rectSpin, globalData.clrBarHilite, globalData.clrBarHilite);
-    CRect halves[2] = {rectSpin, rectSpin};
-    const CPoint centre = rectSpin.CenterPoint();
-    if (bOrientation)
-        halves[0].right = centre.x, halves[1].left = centre.x + 1;
-    else
-        halves[0].bottom = centre.y, halves[1].top = centre.y + 1;
-    const int glyphs[2] = {bOrientation ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowUp,
-                           bOrientation ? CZAVPMenuGlyphs::IdArrowRight : CZAVPMenuGlyphs::IdArrowDown};
+    CRect halves[2];
+    int glyphs[2];
+    SplitSpinRect(rectSpin, bOrientation, halves, glyphs);
     const int nPressed = (nState & 3) - 1;
     const int nGlyphState = (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack;
     for (int i = 0; i < 2; ++i)
@@ -452,14 +447,9 @@ void CZAVPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGro
     CRect rectText(rect.left + nTextLeft, rect.top + nVert, rect.right, rect.bottom);
     if (rectText.Width() > rect.Height())
         rectText.right -= rect.Height();
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOldText =
-        pDC->SetTextColor(pGroup->m_bIsSpecial ? globalData.clrBarWindow : globalData.clrWindowText);
-    pDC->DrawText(pGroup->m_strName, rectText, DT_SINGLELINE | DT_END_ELLIPSIS);
-    pDC->SetTextColor(clrOldText);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
+               pGroup->m_bIsSpecial ? globalData.clrBarWindow : globalData.clrWindowText,
+               DT_SINGLELINE | DT_END_ELLIPSIS);
     if (!bCanCollapse || pGroup->m_strName.GetLength() == 0)
         return;
     const CSize glyph = CZAVPMenuGlyphs::GetSize();
@@ -518,15 +508,9 @@ void CZAVPVisualManager::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcon
         clrText = globalData.clrGrayedText;
     else if (pTask->m_uiCommandID != 0 && bIsHighlighted)
         pFont = &globalData.fontUnderline;
-    CFont* pOldFont = pDC->SelectObject(pFont);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(clrText);
     CRect rectText = rect;
     rectText.left += cx + nOffset;
-    pDC->DrawText(pTask->m_strName, rectText, DT_SINGLELINE | DT_VCENTER);
-    pDC->SetTextColor(clrOld);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawTextIn(pDC, pTask->m_strName, rectText, pFont, clrText, DT_SINGLELINE | DT_VCENTER);
 }
 
 void CZAVPVisualManager::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize,
@@ -626,13 +610,7 @@ void CZAVPVisualManager::OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlighted,
 
 void CZAVPVisualManager::OnDrawControlBorder(CWnd* pWndCtrl)
 {
-    if (!pWndCtrl || !pWndCtrl->GetSafeHwnd())
-        return;
-    CWindowDC dc(pWndCtrl);
-    CRect rect;
-    pWndCtrl->GetWindowRect(rect);
-    rect.OffsetRect(-rect.left, -rect.top);
-    dc.Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
+    DrawWindowFrame(pWndCtrl, globalData.clrBarDkShadow, globalData.clrBarHilite);
 }
 
 void CZAVPVisualManager::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect, CZAVPAutoHideButton*)

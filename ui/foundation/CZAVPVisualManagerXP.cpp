@@ -41,13 +41,6 @@ bool IsOnPopupMenuBar(CZAVPToolbarButton* pButton)
            ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
 }
 
-void DrawGlyph(CDC* pDC, int nGlyph, const CRect& rect, int nState)
-{
-    const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    CZAVPMenuGlyphs::Draw(pDC, nGlyph,
-                          CPoint(rect.left + (rect.Width() - glyph.cx) / 2, rect.top + (rect.Height() - glyph.cy) / 2),
-                          nState);
-}
 }  // namespace
 
 CZAVPVisualManagerXP::CZAVPVisualManagerXP(BOOL bTemporary)
@@ -380,7 +373,7 @@ void CZAVPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiS
         OnFillHighlightedArea(pDC, rect, (nStyle & TBBS_PRESSED) ? &m_brHighlightDn : &m_brHighlight, nullptr);
         Frame(pDC, rect, m_clrFrameHilite);
     }
-    DrawGlyph(pDC, nGlyph, rect,
+    DrawGlyphCentered(pDC, nGlyph, rect,
               bDisabled ? CZAVPMenuGlyphs::StateGray : (bHighlight ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack));
 }
 

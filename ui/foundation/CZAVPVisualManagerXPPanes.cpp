@@ -24,14 +24,6 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF color)
     pDC->Draw3dRect(rect, color, color);
 }
 
-void DrawGlyph(CDC* pDC, int nGlyph, const CRect& rect, int nState)
-{
-    const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    CZAVPMenuGlyphs::Draw(pDC, nGlyph,
-                          CPoint(rect.left + (rect.Width() - glyph.cx) / 2, rect.top + (rect.Height() - glyph.cy) / 2),
-                          nState);
-}
-
 void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 {
     pDC->MoveTo(x1, y1);
@@ -49,7 +41,7 @@ void CZAVPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDis
     }
     else
         pDC->FillRect(rect, &globalData.brBarFace);
-    DrawGlyph(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
+    DrawGlyphCentered(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
               bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
 }
 
@@ -95,14 +87,9 @@ void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nSta
 {
     pDC->FillSolidRect(rectSpin, globalData.clrBarFace);
     Frame(pDC, rectSpin, globalData.clrBarHilite);
-    CRect halves[2] = {rectSpin, rectSpin};
-    const CPoint centre = rectSpin.CenterPoint();
-    if (bOrientation)
-        halves[0].right = centre.x, halves[1].left = centre.x + 1;
-    else
-        halves[0].bottom = centre.y, halves[1].top = centre.y + 1;
-    const int glyphs[2] = {bOrientation ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowUp,
-                           bOrientation ? CZAVPMenuGlyphs::IdArrowRight : CZAVPMenuGlyphs::IdArrowDown};
+    CRect halves[2];
+    int glyphs[2];
+    SplitSpinRect(rectSpin, bOrientation, halves, glyphs);
     const int nPressed = (nState & 3) - 1;
     for (int i = 0; i < 2; ++i)
     {
@@ -111,7 +98,7 @@ void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nSta
             OnFillHighlightedArea(pDC, halves[i], &m_brHighlightDn, nullptr);
             Frame(pDC, halves[i], m_clrFrameHilite);
         }
-        DrawGlyph(pDC, glyphs[i], halves[i], (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
+        DrawGlyphCentered(pDC, glyphs[i], halves[i], (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
     }
 }
 
@@ -238,16 +225,11 @@ void CZAVPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pG
         nTextLeft = rect.left + pGroup->m_sizeIcon.cx + 2;
     }
     CRect rectText(nTextLeft, rect.top, rect.right - rect.Height(), rect.bottom);
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(bIsHighlighted || pGroup->m_bIsSpecial ? globalData.clrHilite
-                                                                                    : globalData.clrWindowText);
-    pDC->DrawText(pGroup->m_strName, rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    pDC->SetTextColor(clrOld);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
+               bIsHighlighted || pGroup->m_bIsSpecial ? globalData.clrHilite : globalData.clrWindowText,
+               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     if (bCanCollapse && pGroup->m_strName.GetLength() > 0)
-        DrawGlyph(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
+        DrawGlyphCentered(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
                   CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
 }
 
@@ -287,7 +269,7 @@ void CZAVPVisualManagerXP::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int 
         pDC->FillRect(rect, &m_brHighlight);
         Frame(pDC, rect, m_clrFrameHilite);
     }
-    DrawGlyph(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
+    DrawGlyphCentered(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManagerXP::OnDrawDoubleFrame(CDC* pDC, CWnd*, CRect rect)

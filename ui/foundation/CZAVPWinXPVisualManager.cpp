@@ -366,13 +366,9 @@ void CZAVPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup*
     const CRect rect = pGroup->m_rect;
     DrawThemePart(ThemeExplorerBar, pDC, pGroup->m_bIsSpecial ? EBP_SPECIALGROUPHEAD : EBP_NORMALGROUPHEAD, 0, rect);
     CRect rectText(rect.left + m_tasksPane.nGroupCaptionHorzOffset, rect.top, rect.right - rect.Height(), rect.bottom);
-    CFont* pOldFont = pDC->SelectObject(&globalData.fontBold);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(pGroup->m_bIsSpecial ? globalData.clrTextHilite : globalData.clrHilite);
-    pDC->DrawText(pGroup->m_strName, rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    pDC->SetTextColor(clrOld);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
+               pGroup->m_bIsSpecial ? globalData.clrTextHilite : globalData.clrHilite,
+               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     if (!bCanCollapse || pGroup->m_strName.GetLength() == 0)
         return;
     const int nPart = pGroup->m_bIsSpecial
@@ -432,13 +428,7 @@ void CZAVPWinXPVisualManager::OnDrawControlBorder(CWnd* pWndCtrl)
         CZAVPVisualManager::OnDrawControlBorder(pWndCtrl);
         return;
     }
-    if (!pWndCtrl || !pWndCtrl->GetSafeHwnd())
-        return;
-    CWindowDC dc(pWndCtrl);
-    CRect rect;
-    pWndCtrl->GetWindowRect(rect);
-    rect.OffsetRect(-rect.left, -rect.top);
-    dc.Draw3dRect(rect, m_clrFrameHilite, m_clrFrameHilite);
+    DrawWindowFrame(pWndCtrl, m_clrFrameHilite, m_clrFrameHilite);
 }
 
 void CZAVPWinXPVisualManager::OnDrawCaptionButtonGlyph(CDC* pDC, CZAVPTitleButton*, int nImage, BOOL,

@@ -94,15 +94,10 @@ LRESULT CALLBACK SplitParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 TEST(GlobalData, ParentBackgroundIsPaintedAtTheChildsPlace)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = SplitParentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "LornivalSplitParent";
-    RegisterClassA(&wc);
-    HWND parent = CreateWindowA("LornivalSplitParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-    HWND child = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 10, 10, parent,
-                               nullptr, wc.hInstance, nullptr);
+    HWND parent = CreateWindowA(TestWindowClass("LornivalSplitParent", SplitParentProc), "",
+                                WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND child = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 10, 10, parent, nullptr,
+                               nullptr, nullptr);
     ASSERT_NE(nullptr, child);
     MemoryDC dc(10, 10, RGB(0, 255, 0));
     globalData.DrawParentBackground(CWnd::FromHandle(child), &dc.DC());

@@ -1,10 +1,11 @@
 // A 32-bit memory device context of a given size, filled with one colour, for tests that draw and
-// then read pixels back.
+// then read pixels back; and a window class of the tests' own with a given window procedure.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/CDC.h"
+#include "ui/foundation/ZAVPDib.h"
 
 class MemoryDC
 {
@@ -14,15 +15,8 @@ public:
         HDC screen = GetDC(nullptr);
         m_hdc = CreateCompatibleDC(screen);
         ReleaseDC(nullptr, screen);
-        BITMAPINFOHEADER bih = {};
-        bih.biSize = sizeof bih;
-        bih.biWidth = cx;
-        bih.biHeight = -cy;
-        bih.biPlanes = 1;
-        bih.biBitCount = 32;
-        bih.biCompression = BI_RGB;
         void* bits = nullptr;
-        m_bitmap = CreateDIBSection(m_hdc, (BITMAPINFO*)&bih, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap = CreateDib32(m_hdc, cx, cy, true, &bits);
         m_old = SelectObject(m_hdc, m_bitmap);
         m_dc.Attach(m_hdc);
         Fill(fill);
@@ -67,3 +61,14 @@ private:
     HGDIOBJ m_old;
     CDC m_dc;
 };
+
+// Registers (once per name) a window class with the given procedure; returns its name.
+inline const char* TestWindowClass(const char* name, WNDPROC proc)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+    return name;
+}

@@ -286,13 +286,8 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 TEST(VisualManagerLife, ChangingTheLookRedrawsEveryMiniFrame)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = CountingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "LornivalPaintCounter";
-    RegisterClassA(&wc);
-    HWND frame = CreateWindowA("LornivalPaintCounter", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                               nullptr, nullptr, wc.hInstance, nullptr);
+    HWND frame = CreateWindowA(TestWindowClass("LornivalPaintCounter", CountingProc), "",
+                               WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, frame);
     UpdateWindow(frame);
     CPtrList& frames = ZAVPSharedBarData::AllMiniFrames();
