@@ -172,7 +172,7 @@ TEST(DiscScan, HugeSparseFileAndNamesOutsideTheCodePage)
     EXPECT_EQ(total, CatalogStatistics::TotalSize());
 }
 
-TEST(DiscScan, UnreadableVolumeAddsNothingAndRestoresTheDirectory)
+TEST(DiscScan, UnreadableVolumeAddsNothingAndLeavesTheDirectory)
 {
     const std::wstring before = CurrentDirectory();
     Scan s;
