@@ -87,6 +87,20 @@ std::vector<std::string> ScratchDir::List() const
     return names;
 }
 
+HWND MakeTestWindow(const char* className, WNDPROC proc, void* self)
+{
+    WNDCLASSA wc = {};
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), className, &wc)) {
+        wc.lpfnWndProc = proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = className;
+        RegisterClassA(&wc);
+    }
+    HWND hwnd = CreateWindowA(className, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)self);
+    return hwnd;
+}
+
 Bytes ReadFileBytes(const std::string& path)
 {
     Bytes b;

@@ -59,6 +59,10 @@ struct KeepCurrentDirectory
     ~KeepCurrentDirectory() { SetCurrentDirectoryA(dir); }
 };
 
+// A hidden top-level window of a class registered once under `className`, with `self` in its
+// GWLP_USERDATA for the procedure to find.
+HWND MakeTestWindow(const char* className, WNDPROC proc, void* self);
+
 Bytes ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const Bytes& bytes);
 Bytes Decompress(const Bytes& compressed);

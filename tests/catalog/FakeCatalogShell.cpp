@@ -1,6 +1,7 @@
 // The fake shell's dialogs.
 #include "FakeCatalogShell.h"
 #include "catalog/MessagePump.h"
+#include "catalog/CatalogTestSupport.h"
 
 INT_PTR FakeSaveDialog::DoModal()
 {
@@ -25,17 +26,7 @@ public:
     INT_PTR DoModal() override
     {
         if (m_shell.progressFails) return -1;
-        static ATOM cls = 0;
-        if (!cls) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "LornivalFakeProgress";
-            cls = RegisterClassA(&wc);
-        }
-        m_hwnd = CreateWindowA("LornivalFakeProgress", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-        SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, (LONG_PTR)this);
+        m_hwnd = MakeTestWindow("LornivalFakeProgress", Proc, this);
         MSG msg;
         while (!m_ended && GetMessageA(&msg, nullptr, 0, 0) > 0) {
             TranslateMessage(&msg);

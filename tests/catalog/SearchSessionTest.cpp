@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <memory>
+#include "catalog/CatalogTestSupport.h"
 #include "catalog/CollectionNode.h"
 #include "catalog/DiscFolderNode.h"
 #include "catalog/DiscNode.h"
@@ -25,17 +26,7 @@ struct HitWindow
 
     HitWindow()
     {
-        static ATOM cls = 0;
-        if (!cls) {
-            WNDCLASSA wc = {};
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "LornivalSearchTest";
-            cls = RegisterClassA(&wc);
-        }
-        hwnd = CreateWindowA("LornivalSearchTest", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, GetModuleHandleA(nullptr),
-                             nullptr);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)this);
+        hwnd = MakeTestWindow("LornivalSearchTest", Proc, this);
     }
     ~HitWindow() { DestroyWindow(hwnd); }
 
