@@ -9,6 +9,7 @@
 #include "RegistryValues.h"
 #include "UpperLayerFakes.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CWinApp.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
@@ -237,6 +238,7 @@ TEST_F(InputManagersTest, ContextMenusNeverRegisteredShowNothingAndStoreNothing)
 }
 TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
 {
+    CWinApp app("InputTests");  // tracking runs only inside an application
     CZAVPContextMenuManager manager;
     CZAVPDialog dialog;
     ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));

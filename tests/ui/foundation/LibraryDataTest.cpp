@@ -51,7 +51,7 @@ TEST(BarRulesTest, FixedLayoutAndMinimumSizes)
 TEST(BarRulesTest, RowHeightAndColumnWidth)
 {
     using Row = ZAVPBarRules::RowInputs;
-    const DWORD top = 0x1000, left = 0x4000;  // CBRS_ALIGN_TOP, CBRS_ALIGN_LEFT
+    const DWORD top = 0x2000, left = 0x1000;  // CBRS_ALIGN_TOP, CBRS_ALIGN_LEFT
     const struct
     {
         Row in;
