@@ -5,7 +5,9 @@
 #include "MemoryDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CRect.h"
+#include "framework/CFrameWnd.h"
 #include "framework/CWnd.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 
 TEST(GlobalData, GetColorAnswersStoredColoursAndAsksTheSystemForOthers)
@@ -116,4 +118,44 @@ TEST(GlobalData, CleanUpMayRunTwice)
     EXPECT_EQ(nullptr, data.m_hinstUXThemeDLL);
     EXPECT_EQ(nullptr, data.fontRegular.GetSafeHandle());
     EXPECT_EQ(nullptr, data.brLight.GetSafeHandle());
+}
+
+namespace
+{
+// A mini frame of the test that belongs to a frame window it is not a child of.
+class OwnedMiniFrame : public CZAVPMiniFrameWnd
+{
+public:
+    void BelongTo(HWND hFrame) { m_hParentWnd = hFrame; }
+};
+}  // namespace
+
+TEST(GlobalData, ParentFrameOfAChildAndOfABarInAFloatingMiniFrame)
+{
+    EXPECT_EQ(nullptr, CZAVPGlobalData::GetParentFrameOf(nullptr));
+    CWnd unmade;
+    EXPECT_EQ(nullptr, CZAVPGlobalData::GetParentFrameOf(&unmade));
+
+    CFrameWnd* pFrame = new CFrameWnd;  // a frame deletes itself when its window goes
+    ASSERT_TRUE(pFrame->Create(nullptr, "Frame"));
+    CWnd child, grandchild;
+    ASSERT_TRUE(child.Create("STATIC", "", WS_CHILD, CRect(0, 0, 50, 50), pFrame, 1));
+    ASSERT_TRUE(grandchild.Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &child, 2));
+    EXPECT_EQ(pFrame, CZAVPGlobalData::GetParentFrameOf(&grandchild));
+
+    // A floating mini frame is a top-level window: the search goes on with the frame it belongs to.
+    OwnedMiniFrame mini;
+    ASSERT_TRUE(mini.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, CRect(0, 0, 60, 60), nullptr, 0));
+    mini.BelongTo(pFrame->GetSafeHwnd());
+    CWnd bar;
+    ASSERT_TRUE(bar.Create("STATIC", "", WS_CHILD, CRect(0, 0, 20, 20), &mini, 3));
+    EXPECT_EQ(pFrame, CZAVPGlobalData::GetParentFrameOf(&bar));
+    mini.BelongTo(nullptr);
+    EXPECT_EQ(nullptr, CZAVPGlobalData::GetParentFrameOf(&bar));
+
+    bar.DestroyWindow();
+    mini.DestroyWindow();
+    grandchild.DestroyWindow();
+    child.DestroyWindow();
+    pFrame->DestroyWindow();
 }
