@@ -8,6 +8,7 @@
 #include "framework/CObList.h"
 #include "framework/CString.h"
 
+class CDockState;
 class CFrameWnd;
 class CZAVPDockManager;
 class CZAVPMenuBar;
@@ -27,6 +28,8 @@ public:
     // The dock manager's layout under the state path, indexed by the frame id.
     BOOL LoadDockState(LPCSTR lpszProfileName);
     BOOL SaveDockState(LPCSTR lpszProfileName);
+    // The dock manager applies the platform's dock record.
+    void SetDockState(const CDockState& state);
 
     UINT m_uiUserToolbarFirst;          // user-toolbar id range; -1 until set
     UINT m_uiUserToolbarLast;

@@ -1,6 +1,7 @@
 // The workspace (see CZAVPWorkspace.h).
 #include "ui/foundation/CZAVPWorkspace.h"
 
+#include "framework/CDockState.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPFrameImpl.h"
@@ -180,9 +181,15 @@ BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
         });
         pFrameImpl->LoadUserToolbars(strSection);
         pFrameImpl->LoadTearOffBars(strSection);
-        // Only a stored version of 0 blocks the docking layout; (-1, -1) reads as current.
+        CDockState dockState;
+        dockState.LoadState(strSection + ZAVPLibraryNames::kDockStateSuffix);
+        // Only a stored version of 0 blocks the docking layout; (-1, -1) reads as current. The
+        // frame accepts every platform dock record, so only the versions decide here.
         if (m_iSavedVersionMajor != 0 && m_iSavedVersionMinor != 0)
+        {
             pFrameImpl->LoadDockState(strSection);
+            pFrameImpl->SetDockState(dockState);
+        }
     }
 
     if (g_pMouseManager != nullptr)
@@ -249,6 +256,12 @@ BOOL CZAVPWorkspace::SaveState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
     if (pFrameImpl != nullptr)
     {
         CFrameWnd* pFrame = pFrameImpl->m_pFrame;
+        if (pFrame != nullptr)
+        {
+            CDockState dockState;
+            pFrame->GetDockState(dockState);
+            dockState.SaveState(strSection + ZAVPLibraryNames::kDockStateSuffix);
+        }
         pFrameImpl->SaveDockState(strSection);
         ForEachLiveToolbar([&](CZAVPToolBar* pToolBar) {
             if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame)

@@ -1,14 +1,13 @@
 // The window of every drop-down menu, sub-menu and context menu: a pop-up frame hosting one popup
 // menu bar. Declared so far: the creation options and operations the context-menu manager uses.
-// (Its base is the platform's mini frame, a frame window.)
 #pragma once
 
-#include "framework/CFrameWnd.h"
+#include "framework/CMiniFrameWnd.h"
 
 class CZAVPPopupMenuBar;
 class CZAVPToolbarMenuButton;
 
-class CZAVPPopupMenu : public CFrameWnd
+class CZAVPPopupMenu : public CMiniFrameWnd
 {
     DECLARE_SERIAL(CZAVPPopupMenu)
 public:

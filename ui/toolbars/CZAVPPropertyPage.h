@@ -1,13 +1,12 @@
 // The library's property page base, with the same popup-menu handling as its dialog base.
 // Declared so far: the active-menu hook the context-menu manager calls.
-// (Its base is the platform's property page, a window.)
 #pragma once
 
-#include "framework/CWnd.h"
+#include "framework/CPropertyPage.h"
 
 class CZAVPPopupMenu;
 
-class CZAVPPropertyPage : public CWnd
+class CZAVPPropertyPage : public CPropertyPage
 {
     DECLARE_DYNAMIC(CZAVPPropertyPage)
 public:

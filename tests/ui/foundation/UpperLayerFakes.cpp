@@ -228,6 +228,11 @@ BOOL CZAVPFrameImpl::LoadDockState(LPCSTR)
     return TRUE;
 }
 
+void CZAVPFrameImpl::SetDockState(const CDockState&)
+{
+    Record("FrameImpl::SetDockState");
+}
+
 BOOL CZAVPFrameImpl::SaveDockState(LPCSTR)
 {
     Record("FrameImpl::SaveDockState");
@@ -245,7 +250,7 @@ CZAVPPopupMenuBar::~CZAVPPopupMenuBar() {}
 BOOL CZAVPPopupMenuBar::ImportFromMenu(HMENU, BOOL) { return TRUE; }
 HMENU CZAVPPopupMenuBar::ExportToMenu() const { return nullptr; }
 
-IMPLEMENT_SERIAL(CZAVPPopupMenu, CFrameWnd, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CZAVPPopupMenu, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
 CZAVPPopupMenu* CZAVPPopupMenu::m_pActivePopupMenu = nullptr;
 CZAVPPopupMenu::CZAVPPopupMenu()
     : m_bAutoDestroyParent(TRUE), m_bAutoDestroy(TRUE), m_bTrackMode(FALSE), m_bRightAlign(FALSE),
@@ -261,9 +266,9 @@ BOOL CZAVPPopupMenu::Create(CWnd*, int x, int y, HMENU, BOOL, BOOL bOwnMessage)
 }
 CZAVPPopupMenuBar* CZAVPPopupMenu::GetMenuBar() { return nullptr; }
 
-IMPLEMENT_DYNAMIC(CZAVPDialog, CWnd)
+IMPLEMENT_DYNAMIC(CZAVPDialog, CDialog)
 void CZAVPDialog::SetActiveMenu(CZAVPPopupMenu*) {}
-IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CWnd)
+IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CPropertyPage)
 void CZAVPPropertyPage::SetActiveMenu(CZAVPPopupMenu*) {}
 
 // ---- user tools: label, command, arguments, directory, then the id, as the real tool stores

@@ -124,6 +124,7 @@ TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
         "FrameImpl::LoadUserToolbars",
         "FrameImpl::LoadTearOffBars",
         "FrameImpl::LoadDockState",
+        "FrameImpl::SetDockState",
     };
     EXPECT_EQ(expected, CallLog());
 }
