@@ -363,13 +363,56 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject*& pObject, const CRuntimeClass
 
 BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
 {
-    return ReadArchive(lpszName, [&](CArchive& ar, UINT) { object.Serialize(ar); });
+    // The object's state before the read is kept as its own archive image, so that a value that
+    // does not read back whole leaves the object as it was instead of half overwritten.
+    BYTE* pSaved = nullptr;
+    UINT nSaved = 0;
+    try
+    {
+        CMemFile file(kGrowBytes);
+        {
+            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            object.Serialize(ar);
+            ar.Close();
+        }
+        nSaved = (UINT)file.GetLength();
+        pSaved = file.Detach();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+    const BOOL bResult = ReadArchive(lpszName, [&](CArchive& ar, UINT) { object.Serialize(ar); });
+    if (!bResult && pSaved)
+    {
+        try
+        {
+            CMemFile file(pSaved, nSaved);
+            CArchive ar(&file, CArchive::load, kArchiveBuffer);
+            object.Serialize(ar);
+            ar.Close();
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+    }
+    free(pSaved);
+    return bResult;
 }
 
-BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObList& list)
+BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObList& list, const CRuntimeClass* pExpected)
 {
     CObList read;
-    const BOOL bResult = ReadArchive(lpszName, [&](CArchive& ar, UINT) { read.Serialize(ar); });
+    BOOL bResult = ReadArchive(lpszName, [&](CArchive& ar, UINT) { read.Serialize(ar); });
+    // Only objects of the expected class are taken from a stored list.
+    for (POSITION pos = read.GetHeadPosition(); bResult && pos != nullptr;)
+    {
+        CObject* pObject = read.GetNext(pos);
+        if (!pObject || !pObject->IsKindOf(pExpected))
+            bResult = FALSE;
+    }
     CObList& doomed = bResult ? list : read;  // a list that did not read back whole is dropped
     while (!doomed.IsEmpty())
         delete doomed.RemoveHead();

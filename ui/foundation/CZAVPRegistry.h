@@ -60,8 +60,11 @@ public:
     // The caller owns the object created; it must be of the expected class (or derived from it).
     virtual BOOL Read(LPCSTR lpszName, CObject*& pObject,
                       const CRuntimeClass* pExpected = RUNTIME_CLASS(CObject));
+    // A value that does not read back whole leaves the object as it was.
     virtual BOOL Read(LPCSTR lpszName, CObject& object);
-    virtual BOOL Read(LPCSTR lpszName, CObList& list);
+    // The list is replaced only when every stored object reads back and is of the expected class.
+    virtual BOOL Read(LPCSTR lpszName, CObList& list,
+                      const CRuntimeClass* pExpected = RUNTIME_CLASS(CObject));
     // Allocated with new[]; the caller deletes it. Null and 0 on failure.
     virtual BOOL ReadBinary(LPCSTR lpszName, BYTE*& pData, UINT& nBytes);
     virtual BOOL Read(LPCSTR lpszName, RECT& rect);

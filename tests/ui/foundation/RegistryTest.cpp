@@ -253,6 +253,61 @@ TEST_F(RegistryTest, DamagedBlobsKeepTheDefaults)
     EXPECT_EQ(nullptr, pObject);
 }
 
+TEST_F(RegistryTest, AnObjectOrListThatDoesNotReadBackWholeStaysAsItWas)
+{
+    {
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry* reg;
+        OpenForWriting(holder, reg);
+        CRegistrySample stored;
+        stored.m_nNumber = 42;
+        stored.m_strName = "stored";
+        ASSERT_TRUE(reg->Write("Object", stored));
+        CObList list;
+        list.AddTail(&stored);
+        ASSERT_TRUE(reg->Write("List", list));
+        list.RemoveAll();
+        CStringArray strings;
+        strings.Add("not a sample");
+        CObList wrong;
+        wrong.AddTail(&strings);
+        ASSERT_TRUE(reg->Write("WrongList", wrong));
+        wrong.RemoveAll();
+    }
+    // The object's image cut in the middle of its name: the number would read, the name not.
+    BYTE* data = nullptr;
+    UINT size = 0;
+    {
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry* reg;
+        OpenForReading(holder, reg);
+        ASSERT_TRUE(reg->ReadBinary("Object", data, size));
+    }
+    WriteRaw("Cut", REG_BINARY, data, size - 2);
+    delete[] data;
+
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry* reg;
+    OpenForReading(holder, reg);
+    CRegistrySample sample;
+    sample.m_nNumber = 5;
+    sample.m_strName = "default";
+    EXPECT_FALSE(reg->Read("Cut", sample));
+    EXPECT_EQ(5, sample.m_nNumber);
+    EXPECT_STREQ("default", (LPCSTR)sample.m_strName);
+
+    CObList list;
+    CRegistrySample* pKept = new CRegistrySample;
+    list.AddTail(pKept);
+    EXPECT_FALSE(reg->Read("WrongList", list, RUNTIME_CLASS(CRegistrySample)));
+    ASSERT_EQ(1, list.GetCount());
+    EXPECT_EQ(pKept, list.GetHead());
+    ASSERT_TRUE(reg->Read("List", list, RUNTIME_CLASS(CRegistrySample)));
+    ASSERT_EQ(1, list.GetCount());
+    EXPECT_EQ(42, static_cast<CRegistrySample*>(list.GetHead())->m_nNumber);
+    delete list.RemoveHead();
+}
+
 TEST_F(RegistryTest, MissingKeyOrValueKeepsDefaults)
 {
     CZAVPRegistryHolder holder;
