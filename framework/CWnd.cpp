@@ -7,6 +7,7 @@
 #include "framework/CResourceException.h"
 #include "framework/CWinApp.h"
 #include "framework/CFrameWnd.h"
+#include <cstdio>
 #include <exception>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -312,8 +313,8 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     }();
     HINSTANCE hInst = AfxGetInstanceHandle();
     char name[96];
-    wsprintfA(name, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
-              (void*)hIcon);
+    snprintf(name, sizeof(name), "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
+             (void*)hbrBackground, (void*)hIcon);
     ::EnterCriticalSection(cs);
     static std::vector<char*>* names = new std::vector<char*>;
     for (char* n : *names)
