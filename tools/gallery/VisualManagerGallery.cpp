@@ -55,7 +55,7 @@ public:
 class GalleryTabs : public CZAVPBaseTabWnd
 {
 public:
-    GalleryTabs(BOOL bTop, BOOL bFlat) : m_bFlat(bFlat)
+    GalleryTabs(BOOL bTop, BOOL bFlat, BOOL bScroll = FALSE) : m_bFlat(bFlat), m_bScroll(bScroll)
     {
         m_location = bTop ? LOCATION_TOP : LOCATION_BOTTOM;
         const char* labels[] = {"Обзор", "Свойства", "Поиск"};
@@ -66,12 +66,14 @@ public:
         static_cast<CZAVPTabInfo*>(m_arTabs[2])->m_clrBack = RGB(255, 224, 160);
     }
     BOOL IsFlatTab() const override { return m_bFlat; }
+    BOOL IsOneTabScroll() const override { return m_bScroll; }
     void GetTabsRect(CRect& rect) const override { rect = m_rectTabs; }
 
     CRect m_rectTabs;
 
 private:
     BOOL m_bFlat;
+    BOOL m_bScroll;
 };
 
 class Gallery
@@ -90,7 +92,7 @@ public:
         DrawControls(CPoint(250, 170));
         DrawTabs(CPoint(370, 170));
         DrawStatusBar(CPoint(10, 380));
-        DrawMiniFrame(CPoint(370, 330));
+        DrawMiniFrame(CPoint(370, 340));
         DrawTasksPane(CPoint(10, 430));
     }
 
@@ -206,11 +208,11 @@ private:
 
     void DrawTabs(CPoint at)
     {
-        Label(at.x, at.y, "Вкладки: сверху, снизу, плоские");
-        for (int style = 0; style < 3; ++style)
+        Label(at.x, at.y, "Вкладки: сверху, снизу, плоские, с прокруткой");
+        for (int style = 0; style < 4; ++style)
         {
-            GalleryTabs tabs(style == 0, style == 2);
-            const int top = at.y + 20 + style * 50;
+            GalleryTabs tabs(style == 0, style == 2, style == 3);
+            const int top = at.y + 20 + style * 36;
             tabs.m_rectTabs = CRect(at.x, top, at.x + 330, top + 24);
             m_vm.OnEraseTabsArea(&m_dc, tabs.m_rectTabs, &tabs);
             m_dc.SetTextColor(globalData.clrBarText);
@@ -220,7 +222,7 @@ private:
                 m_vm.OnDrawTab(&m_dc, tab, i, i == tabs.GetActiveTab(), &tabs);
             }
         }
-        CRect button(at.x, at.y + 175, at.x + 18, at.y + 193);
+        CRect button(at.x + 312, at.y + 2, at.x + 330, at.y + 20);
         m_vm.OnEraseTabsButton(&m_dc, button, nullptr, nullptr);
         m_vm.OnDrawTabsButtonBorder(&m_dc, button, nullptr, 0, nullptr);
     }

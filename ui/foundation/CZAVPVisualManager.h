@@ -218,8 +218,11 @@ protected:
     int m_nMenuBorderSize;
     BOOL m_bAutoDelete;              // made by GetInstance; deleted by the library clean-up
 
-private:
+    // A tab of a scrolled tab window: the slanted outline in the DC's pen, its face filled with a
+    // vertical gradient from the first colour at the bottom to the second (solid when equal).
     void DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrTab);
+                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrFaceBottom, COLORREF clrFaceTop);
+
+private:
     void DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive, BOOL bTop, COLORREF clrTab);
 };

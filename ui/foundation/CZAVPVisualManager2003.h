@@ -44,6 +44,8 @@ public:
     void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                        BOOL bIsPressed) override;
     void OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd) override;
+    void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                   const CZAVPBaseTabWnd* pTabWnd) override;
     void GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
                            COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
                            COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack) override;

@@ -95,6 +95,31 @@ void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBa
     }
 }
 
+void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
+                                       const CZAVPBaseTabWnd* pTabWnd)
+{
+    if (!UsesGradients() || !pTabWnd->IsOneTabScroll())
+    {
+        CZAVPVisualManagerXP::OnDrawTab(pDC, rectTab, iTab, bIsActive, pTabWnd);
+        return;
+    }
+    // A gradient face: a tab's own colour from 150 % down to itself, else the toolbar pair.
+    const COLORREF clrTab = pTabWnd->GetTabBkColor(iTab);
+    const COLORREF clrLight = clrTab == (COLORREF)-1 ? m_colors2003.toolBarGradientLight
+                                                     : ZAVPColorMath::ScaleColor(clrTab, 150);
+    const COLORREF clrDark = clrTab == (COLORREF)-1 ? m_colors2003.toolBarGradientDark : clrTab;
+    const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
+    CPen pen(PS_SOLID, 1, bIsActive ? globalData.clrBarDkShadow : globalData.clrBarShadow);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    DrawTabOneTabScroll(pDC, rectTab, iTab, bIsActive, pTabWnd, bBottom ? clrLight : clrDark,
+                        bBottom ? clrDark : clrLight);
+    pDC->SelectObject(pOldPen);
+    const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
+    const COLORREF clrOld = pDC->SetTextColor(clrText != (COLORREF)-1 ? clrText : globalData.clrBarText);
+    OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, (COLORREF)-1);
+    pDC->SetTextColor(clrOld);
+}
+
 void CZAVPVisualManager2003::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark,
                                                COLORREF& clrBlack, COLORREF& clrHighlight, COLORREF& clrFace,
                                                COLORREF& clrDarkShadow, COLORREF& clrLight, CBrush*& pbrFace,

@@ -190,7 +190,10 @@ void CZAVPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAc
             pDC->SelectObject(pOldBrush);
     }
     else if (pTabWnd->IsOneTabScroll())
-        DrawTabOneTabScroll(pDC, rectTab, iTab, bIsActive, pTabWnd, clrTab);
+    {
+        const COLORREF clrFace = clrTab == (COLORREF)-1 ? globalData.clrBtnFace : clrTab;
+        DrawTabOneTabScroll(pDC, rectTab, iTab, bIsActive, pTabWnd, clrFace, clrFace);
+    }
     else
         DrawTabClassic(pDC, rectTab, bIsActive, !bBottom, clrTab);
 
@@ -249,7 +252,8 @@ void CZAVPVisualManager::DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive,
 }
 
 void CZAVPVisualManager::DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrTab)
+                                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrFaceBottom,
+                                             COLORREF clrFaceTop)
 {
     CRect rectTabs;
     pTabWnd->GetTabsRect(rectTabs);
@@ -274,7 +278,7 @@ void CZAVPVisualManager::DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, 
     CRgn rgn;
     rgn.CreatePolygonRgn(pts, 8, WINDING);
     pDC->SelectClipRgn(&rgn);
-    FillSolid(pDC, rectTab, clrTab == (COLORREF)-1 ? globalData.clrBtnFace : clrTab);
+    CZAVPPainter(*pDC).FillGradient(rectTab, clrFaceBottom, clrFaceTop, TRUE);
     pDC->SelectClipRgn(nullptr);
     // The body of the window beside the tab area is not the tab's to draw.
     CRect rectClient;
