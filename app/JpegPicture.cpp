@@ -8,8 +8,10 @@
 #include <new>
 #include <jpeglib.h>
 
+#include "framework/CMemFile.h"
+
+#include "app/FileReadableStream.h"
 #include "app/JpegStreamSource.h"
-#include "app/MemoryReadableStream.h"
 #include "resources/AppResource.h"
 
 static_assert(JPEG_LIB_VERSION == 62, "the picture is decoded through libjpeg's v62 interface");
@@ -83,7 +85,14 @@ bool JpegPicture::LoadFromResource(UINT id, HMODULE module)
     const void* bytes = handle ? LockResource(handle) : nullptr;
     if (bytes == nullptr)
         return false;
-    MemoryReadableStream stream(bytes, SizeofResource(module, info));
+    // The file only reads the locked bytes (no growth), so handing it a non-const pointer is safe.
+    CMemFile file(static_cast<BYTE*>(const_cast<void*>(bytes)), SizeofResource(module, info));
+    return LoadFromStream(file);
+}
+
+bool JpegPicture::LoadFromStream(CFile& file)
+{
+    FileReadableStream stream(file);
     return LoadFromStream(stream);
 }
 

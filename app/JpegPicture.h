@@ -4,6 +4,7 @@
 #include <vector>
 #include <windows.h>
 
+class CFile;
 class ReadableStream;
 
 class JpegPicture
@@ -16,8 +17,9 @@ public:
     // module NULL means the program's own. False (and an empty picture) when the resource is
     // missing or does not decode.
     bool LoadFromResource(UINT id, HMODULE module);
-    // Decodes everything `stream` gives. False, with the picture left empty, when the data is not
-    // a JPEG picture this class can show.
+    // Decodes what the file holds from its current position. False, with the picture left
+    // empty, when the data is not a JPEG picture this class can show or cannot be read.
+    bool LoadFromStream(CFile& file);
     bool LoadFromStream(ReadableStream& stream);
     // Stretches the picture over `rect` of `dc`; false when the picture is empty.
     bool Draw(HDC dc, const RECT& rect) const;

@@ -22,6 +22,8 @@ boolean FillInputBuffer(j_decompress_ptr cinfo)
     JpegStreamSource* src = SourceOf(cinfo);
     size_t count = src->stream->Read(src->buffer, static_cast<UINT>(JpegStreamSource::kBufferSize));
     if (count == 0) {
+        if (src->stream->ReadFailed())
+            ERREXIT(cinfo, JERR_FILE_READ);    // a broken file is no picture, not a short one
         if (src->startOfFile)
             ERREXIT(cinfo, JERR_INPUT_EMPTY);  // not a byte at all: nothing to decode
         // A truncated picture: warn and end it here, so the decoder shows what it has.

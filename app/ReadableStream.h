@@ -7,6 +7,9 @@ class ReadableStream
 {
 public:
     virtual ~ReadableStream() = default;
-    // Copies up to `count` bytes into `buffer`; returns how many were copied, 0 at the end.
+    // Copies up to `count` bytes into `buffer`; returns how many were copied, 0 at the end or
+    // after a failure. Never throws: the decoder calling it is C code.
     virtual UINT Read(void* buffer, UINT count) = 0;
+    // True once a read has failed (as against reaching the end).
+    virtual bool ReadFailed() const { return false; }
 };

@@ -9,7 +9,9 @@
 
 #include "JpegFixtures.h"
 #include "app/JpegPicture.h"
-#include "app/MemoryReadableStream.h"
+#include "app/ReadableStream.h"
+#include "framework/CFileException.h"
+#include "framework/CMemFile.h"
 
 namespace {
 
@@ -38,11 +40,30 @@ private:
     size_t m_position = 0;
 };
 
+// A read-only memory file over the bytes, as the picture reads its resource.
 bool Decode(JpegPicture& picture, const std::vector<unsigned char>& bytes)
 {
-    MemoryReadableStream stream(bytes.data(), bytes.size());
-    return picture.LoadFromStream(stream);
+    static BYTE none;
+    CMemFile file(bytes.empty() ? &none : const_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    return picture.LoadFromStream(file);
 }
+
+// A file whose reads fail with the framework's file exception once `good` bytes are read.
+class FailingFile : public CMemFile
+{
+public:
+    FailingFile(std::vector<unsigned char>& bytes, UINT good)
+        : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_good(good) {}
+    UINT Read(void* buffer, UINT count) override
+    {
+        if (GetPosition() + count > m_good)
+            throw new CFileException(CFileException::genericException);
+        return CMemFile::Read(buffer, count);
+    }
+
+private:
+    UINT m_good;
+};
 
 // The decoded pixel (x, y) as B, G, R.
 std::vector<int> PixelAt(const JpegPicture& picture, int x, int y)
@@ -183,6 +204,21 @@ TEST(JpegPicture, StreamEndingBeforeEndOfImageStillDecodes)
     bytes.resize(scan + (bytes.size() - scan) / 2);  // cut in the middle of the picture data
     ASSERT_TRUE(Decode(picture, bytes));
     EXPECT_EQ(16, picture.Height());
+}
+
+TEST(JpegPicture, FileThatFailsToReadShowsNoPicture)
+{
+    // Larger than one 4096-byte read, so the failure comes inside the picture data.
+    std::vector<unsigned char> grey(96 * 96);
+    for (size_t i = 0; i < grey.size(); ++i)
+        grey[i] = static_cast<unsigned char>(i * 7);
+    std::vector<unsigned char> bytes = EncodeJpeg(96, 96, 1, grey);
+    ASSERT_GT(bytes.size(), 4096u);
+    JpegPicture picture;
+    ASSERT_TRUE(Decode(picture, bytes));
+    FailingFile file(bytes, 4096);
+    EXPECT_FALSE(picture.LoadFromStream(file));
+    EXPECT_TRUE(picture.IsEmpty());
 }
 
 TEST(JpegPicture, SmallReadsAndMarkerSkipsAcrossBuffers)
