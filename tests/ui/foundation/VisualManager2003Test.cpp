@@ -2,6 +2,8 @@
 // imposes and its derived colours as tables worked out by hand, and a few drawn elements.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "MemoryDC.h"
 #include "framework/CRect.h"
 #include "ui/foundation/CZAVPGlobalData.h"
@@ -130,5 +132,75 @@ TEST(Look2003, BarsHaveNoBorderAndCaptionsTheBarText)
     EXPECT_EQ(1, look.GetCustomizeButtonMargin());
     EXPECT_EQ(3, look.m_nMenuShadowDepth);
     EXPECT_FALSE(look.IsStandardWinXPTheme());
+    globalData.UpdateSysColors();
+}
+
+namespace
+{
+COLORREF WINAPI GreySysColor(HTHEME_ZAVP, int nIndex)
+{
+    switch (nIndex)
+    {
+    case COLOR_MENUHILIGHT: return Grey(100);
+    case COLOR_WINDOW: return Grey(200);
+    case COLOR_BTNFACE: return Grey(192);
+    default: return Grey(150);
+    }
+}
+HTHEME_ZAVP WINAPI OpenWindowAndButton(HWND, LPCWSTR name)
+{
+    return (wcscmp(name, L"WINDOW") == 0 || wcscmp(name, L"BUTTON") == 0) ? (HTHEME_ZAVP)1 : nullptr;
+}
+HRESULT WINAPI CloseAny(HTHEME_ZAVP)
+{
+    return S_OK;
+}
+HRESULT WINAPI DrawAny(HTHEME_ZAVP, HDC, int, int, const RECT*, const RECT*)
+{
+    return S_OK;
+}
+HRESULT WINAPI LunaMetallic(LPWSTR file, int, LPWSTR color, int, LPWSTR, int)
+{
+    wcscpy(file, L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles");
+    wcscpy(color, L"mEtAlLiC");
+    return S_OK;
+}
+
+// The gradient look over a stand-in theme library that reports the Luna style in Metallic.
+class MetallicLook : public CZAVPVisualManager2003
+{
+public:
+    MetallicLook() : CZAVPVisualManager2003(TRUE, NoLibrary())
+    {
+        m_pfnOpenThemeData = OpenWindowAndButton;
+        m_pfnCloseThemeData = CloseAny;
+        m_pfnDrawThemeBackground = DrawAny;
+        m_pfnGetThemeSysColor = GreySysColor;
+        m_pfnGetCurrentThemeName = LunaMetallic;
+        OnUpdateSystemColors();
+    }
+    ~MetallicLook() override { CleanUp(); }
+    COLORREF MenuBorder() const { return m_clrMenuBorder; }
+};
+}  // namespace
+
+TEST(Look2003, TheMetallicSchemeOfTheStandardStyleSetsTheGlobalBarColours)
+{
+    if (globalData.m_nBitsPerPixel <= 8)
+        GTEST_SKIP() << "the schemes apply above 8 bits per pixel";
+    {
+        MetallicLook look;
+        EXPECT_TRUE(look.IsStandardWinXPTheme());
+        // Face: menu highlight 100 mixed with the window 200 keeps the window's value, 200;
+        // highlight and light at 130 % (capped) and 110 %.
+        EXPECT_EQ(Grey(200), globalData.clrBarFace);
+        EXPECT_EQ(Grey(255), globalData.clrBarHilite);
+        EXPECT_EQ(Grey(220), globalData.clrBarLight);
+        // The menu border is the base colour, the menu highlight.
+        EXPECT_EQ(Grey(100), look.MenuBorder());
+        EXPECT_NE((COLORREF)-1, look.GetColors2003().highlightMenuItem);
+        // Metallic column: the bar gradient's dark end is the base at 120 %.
+        EXPECT_EQ(Grey(120), look.GetColors2003().barGradientDark);
+    }
     globalData.UpdateSysColors();
 }
