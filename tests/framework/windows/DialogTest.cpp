@@ -65,6 +65,7 @@ public:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
+        ShowWindow(SW_SHOW);   // not waiting for the loop's first idle moment: the steps need it shown
         SetTimer(1, 20);
         return TRUE;
     }
@@ -140,7 +141,7 @@ TEST(Dialog, BadIntegerShowsThePlatformMessageAndKeepsTheDialogOpen)
         HWND hBox;
         MessageBoxTexts(d->m_hWnd, &hBox);
         if (hBox != nullptr) return false;
-        stillOpenAfterError = ::IsWindow(d->m_hWnd) && ::IsWindowVisible(d->m_hWnd);
+        stillOpenAfterError = ::IsWindow(d->m_hWnd) && (d->m_nFlags & WF_CONTINUEMODAL) != 0;
         numberHasFocus = ::GetFocus() == ::GetDlgItem(d->m_hWnd, IDC_TEST_NUMBER);
         d->SetItemText(IDC_TEST_NUMBER, "7");
         d->ClickOK();
