@@ -9,6 +9,7 @@
 #include "framework/CMenu.h"
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CSingleDocTemplate.h"
+#include "framework/CStatic.h"
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
 #include "framework/windows/WindowTestResources.h"
@@ -220,6 +221,26 @@ TEST_F(RoutingTest, IdleUpdateReachesTheBarsOfTheFrameAndOfAMiniFrame)
     EXPECT_EQ("mini-bar<-mini", log.Joined());
     miniBar.DestroyWindow();
     pMini->DestroyWindow();
+}
+
+TEST_F(RoutingTest, MessageLineShowsTheCommandPromptOfTheSelectedMenuItem)
+{
+    CStatic line;
+    ASSERT_TRUE(line.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), pFrame, AFX_IDW_STATUS_BAR));
+    pFrame->SetMessageText(ID_TEST_VIEW_ONLY);
+    CString text;
+    line.GetWindowText(text);
+    EXPECT_STREQ("\xD2\xEE\xEB\xFC\xEA\xEE \xE2\xE8\xE4", text);   // "Только вид": the prompt before the line break
+    // Selecting a menu item and idling in the menu loop shows its prompt; a text shows as given.
+    pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_DOC_ONLY, MF_STRING), 0);
+    pFrame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
+    line.GetWindowText(text);
+    EXPECT_STREQ("", text);   // the command has no prompt string
+    EXPECT_EQ((UINT)ID_TEST_DOC_ONLY, pFrame->m_nIDLastMessage);
+    pFrame->SetMessageText("ready");
+    line.GetWindowText(text);
+    EXPECT_STREQ("ready", text);
+    line.DestroyWindow();
 }
 
 TEST_F(RoutingTest, UpdateAllViewsSkipsTheSenderAndClosingTheFrameEndsTheLoop)
