@@ -29,18 +29,14 @@ void CDC::DeleteTempMap() { CDCMap::DeleteTemp(); }
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (hDC == nullptr) return FALSE;
-    m_hDC = m_hAttribDC = hDC;
-    CDCMap::SetPermanent(hDC, this);
-    return TRUE;
+    m_hAttribDC = hDC;
+    return CDCMap::Attach(this, hDC);
 }
 
 HDC CDC::Detach()
 {
-    HDC h = m_hDC;
-    if (h != nullptr && CDCMap::FromHandlePermanent(h) == this) CDCMap::RemoveHandle(h);
-    m_hDC = m_hAttribDC = nullptr;
-    return h;
+    m_hAttribDC = nullptr;
+    return CDCMap::Detach(this);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC->GetSafeHdc())); }

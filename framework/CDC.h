@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include "framework/CHandleMap.h"
 #include "framework/CObject.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
@@ -19,12 +20,7 @@ public:
     HDC m_hDC = nullptr;          // output DC
     HDC m_hAttribDC = nullptr;    // attribute DC (the same handle here)
 
-    HDC GetSafeHdc() const
-    {
-        const CDC* p = this;
-        asm("" : "+r"(p));   // callers may ask a null pointer
-        return p == nullptr ? nullptr : p->m_hDC;
-    }
+    HDC GetSafeHdc() const { return AfxSafeHandle(this, &CDC::m_hDC); }   // null-safe
     operator HDC() const { return GetSafeHdc(); }
     static CDC* FromHandle(HDC hDC);
     static void DeleteTempMap();

@@ -34,21 +34,8 @@ CBitmap* CBitmap::FromHandle(HBITMAP h) { return static_cast<CBitmap*>(FromHandl
 CRgn* CRgn::FromHandle(HRGN h) { return static_cast<CRgn*>(FromHandleAs(h, &NewAs<CRgn>)); }
 CPalette* CPalette::FromHandle(HPALETTE h) { return static_cast<CPalette*>(FromHandleAs(h, &NewAs<CPalette>)); }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject)
-{
-    if (hObject == nullptr) return FALSE;
-    m_hObject = hObject;
-    CGdiMap::SetPermanent(hObject, this);
-    return TRUE;
-}
-
-HGDIOBJ CGdiObject::Detach()
-{
-    HGDIOBJ h = m_hObject;
-    if (h != nullptr && CGdiMap::FromHandlePermanent(h) == this) CGdiMap::RemoveHandle(h);
-    m_hObject = nullptr;
-    return h;
-}
+BOOL CGdiObject::Attach(HGDIOBJ hObject) { return CGdiMap::Attach(this, hObject); }
+HGDIOBJ CGdiObject::Detach() { return CGdiMap::Detach(this); }
 
 BOOL CGdiObject::DeleteObject()
 {

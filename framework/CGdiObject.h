@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include "framework/CHandleMap.h"
 #include "framework/CObject.h"
 #include "framework/CRect.h"
 
@@ -17,12 +18,7 @@ public:
 
     HGDIOBJ m_hObject = nullptr;
 
-    HGDIOBJ GetSafeHandle() const
-    {
-        const CGdiObject* p = this;
-        asm("" : "+r"(p));   // callers may ask a null pointer, as with CWnd::GetSafeHwnd
-        return p == nullptr ? nullptr : p->m_hObject;
-    }
+    HGDIOBJ GetSafeHandle() const { return AfxSafeHandle(this, &CGdiObject::m_hObject); }   // null-safe
     operator HGDIOBJ() const { return GetSafeHandle(); }
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     static void DeleteTempMap();

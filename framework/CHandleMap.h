@@ -14,6 +14,15 @@ void AfxDeleteTempMaps();
 // Registers a per-thread clean-up that AfxDeleteTempMaps runs (one per handle kind).
 void AfxRegisterTempMapCleanup(void (*pfn)());
 
+// The handle of a wrapper that callers may hold as a null pointer (the platform's GetSafeHwnd and
+// its kin allow it); the asm keeps the compiler from assuming the pointer is never null.
+template <class T, class H>
+inline H AfxSafeHandle(const T* p, H T::*pmHandle)
+{
+    asm("" : "+r"(p));
+    return p == nullptr ? nullptr : p->*pmHandle;
+}
+
 template <class T, class H, H T::*pmHandle>
 class CHandleMap {
 public:
@@ -43,6 +52,24 @@ public:
         p->*pmHandle = h;
         temp[h] = p;
         return p;
+    }
+
+    // Makes p the permanent wrapper of h (FALSE for a null handle).
+    static BOOL Attach(T* p, H h)
+    {
+        if (h == nullptr) return FALSE;
+        p->*pmHandle = h;
+        SetPermanent(h, p);
+        return TRUE;
+    }
+
+    // Takes the handle back from p, forgetting p as its wrapper.
+    static H Detach(T* p)
+    {
+        H h = p->*pmHandle;
+        if (h != nullptr && FromHandlePermanent(h) == p) RemoveHandle(h);
+        p->*pmHandle = nullptr;
+        return h;
     }
 
     static void SetPermanent(H h, T* p)

@@ -19,21 +19,8 @@ CImageList* CImageList::FromHandle(HIMAGELIST h) { return CImageListMap::FromHan
 CImageList* CImageList::FromHandlePermanent(HIMAGELIST h) { return CImageListMap::FromHandlePermanent(h); }
 void CImageList::DeleteTempMap() { CImageListMap::DeleteTemp(); }
 
-BOOL CImageList::Attach(HIMAGELIST hImageList)
-{
-    if (hImageList == nullptr) return FALSE;
-    m_hImageList = hImageList;
-    CImageListMap::SetPermanent(hImageList, this);
-    return TRUE;
-}
-
-HIMAGELIST CImageList::Detach()
-{
-    HIMAGELIST h = m_hImageList;
-    if (h != nullptr && CImageListMap::FromHandlePermanent(h) == this) CImageListMap::RemoveHandle(h);
-    m_hImageList = nullptr;
-    return h;
-}
+BOOL CImageList::Attach(HIMAGELIST hImageList) { return CImageListMap::Attach(this, hImageList); }
+HIMAGELIST CImageList::Detach() { return CImageListMap::Detach(this); }
 
 BOOL CImageList::DeleteImageList()
 {

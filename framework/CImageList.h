@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include "framework/CHandleMap.h"
 #include "framework/CObject.h"
 #include "framework/CRect.h"
 
@@ -19,12 +20,7 @@ public:
 
     HIMAGELIST m_hImageList = nullptr;
 
-    HIMAGELIST GetSafeHandle() const
-    {
-        const CImageList* p = this;
-        asm("" : "+r"(p));   // callers may ask a null pointer
-        return p == nullptr ? nullptr : p->m_hImageList;
-    }
+    HIMAGELIST GetSafeHandle() const { return AfxSafeHandle(this, &CImageList::m_hImageList); }   // null-safe
     operator HIMAGELIST() const { return GetSafeHandle(); }
     static CImageList* FromHandle(HIMAGELIST hImageList);
     static CImageList* FromHandlePermanent(HIMAGELIST hImageList);

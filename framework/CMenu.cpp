@@ -18,21 +18,8 @@ CMenu* CMenu::FromHandle(HMENU hMenu) { return CMenuMap::FromHandle(hMenu, &NewT
 CMenu* CMenu::FromHandlePermanent(HMENU hMenu) { return CMenuMap::FromHandlePermanent(hMenu); }
 void CMenu::DeleteTempMap() { CMenuMap::DeleteTemp(); }
 
-BOOL CMenu::Attach(HMENU hMenu)
-{
-    if (hMenu == nullptr) return FALSE;
-    m_hMenu = hMenu;
-    CMenuMap::SetPermanent(hMenu, this);
-    return TRUE;
-}
-
-HMENU CMenu::Detach()
-{
-    HMENU h = m_hMenu;
-    if (h != nullptr && CMenuMap::FromHandlePermanent(h) == this) CMenuMap::RemoveHandle(h);
-    m_hMenu = nullptr;
-    return h;
-}
+BOOL CMenu::Attach(HMENU hMenu) { return CMenuMap::Attach(this, hMenu); }
+HMENU CMenu::Detach() { return CMenuMap::Detach(this); }
 
 BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
 {

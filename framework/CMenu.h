@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include "framework/CHandleMap.h"
 #include "framework/CObject.h"
 #include "framework/CString.h"
 
@@ -16,12 +17,7 @@ public:
 
     HMENU m_hMenu = nullptr;
 
-    HMENU GetSafeHmenu() const
-    {
-        const CMenu* p = this;
-        asm("" : "+r"(p));   // callers may ask a null pointer
-        return p == nullptr ? nullptr : p->m_hMenu;
-    }
+    HMENU GetSafeHmenu() const { return AfxSafeHandle(this, &CMenu::m_hMenu); }   // null-safe
     operator HMENU() const { return GetSafeHmenu(); }
     static CMenu* FromHandle(HMENU hMenu);
     static CMenu* FromHandlePermanent(HMENU hMenu);

@@ -57,21 +57,8 @@ CWnd* CWnd::FromHandle(HWND hWnd) { return CWndMap::FromHandle(hWnd, &NewTempWnd
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) { return CWndMap::FromHandlePermanent(hWnd); }
 void CWnd::DeleteTempMap() { CWndMap::DeleteTemp(); }
 
-BOOL CWnd::Attach(HWND hWndNew)
-{
-    if (hWndNew == nullptr) return FALSE;
-    m_hWnd = hWndNew;
-    CWndMap::SetPermanent(hWndNew, this);
-    return TRUE;
-}
-
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (hWnd != nullptr) CWndMap::RemoveHandle(hWnd);
-    m_hWnd = nullptr;
-    return hWnd;
-}
+BOOL CWnd::Attach(HWND hWndNew) { return CWndMap::Attach(this, hWndNew); }
+HWND CWnd::Detach() { return CWndMap::Detach(this); }
 
 void CWnd::PreSubclassWindow() {}
 

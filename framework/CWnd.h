@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "framework/CCmdTarget.h"
+#include "framework/CHandleMap.h"
 #include "framework/CString.h"
 #include "framework/CRect.h"
 
@@ -80,14 +81,8 @@ public:
 
     static const CWnd wndTop, wndBottom, wndTopMost, wndNoTopMost;
 
-    // Callers may ask a null pointer for its handle, as the Parts do; the asm stops the compiler
-    // from assuming `this` is never null and dropping the test.
-    HWND GetSafeHwnd() const
-    {
-        const CWnd* p = this;
-        asm("" : "+r"(p));
-        return p == nullptr ? nullptr : p->m_hWnd;
-    }
+    // Callers may ask a null pointer for its handle.
+    HWND GetSafeHwnd() const { return AfxSafeHandle(this, &CWnd::m_hWnd); }
     operator HWND() const { return GetSafeHwnd(); }
     BOOL operator==(const CWnd& w) const { return w.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& w) const { return w.m_hWnd != m_hWnd; }
