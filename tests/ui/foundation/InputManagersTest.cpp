@@ -9,6 +9,7 @@
 #include "RegistryValues.h"
 #include "UpperLayerFakes.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CStringList.h"
 #include "framework/CWinApp.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
@@ -254,5 +255,51 @@ TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
               UpperLayerFakes::CallLog());
     DestroyMenu(hMenu);
     dialog.DestroyWindow();
+}
+// A context-menu manager with menus registered by the test (this program registers none).
+class RegisteringMenuManager : public CZAVPContextMenuManager
+{
+public:
+    void Register(UINT uiResId, LPCSTR lpszName, HMENU hMenu)
+    {
+        m_Menus[uiResId] = hMenu;
+        m_MenuNames[lpszName] = hMenu;
+    }
+};
+
+TEST_F(InputManagersTest, MenuByIdOpensItsFirstSubMenuFivePixelsInsideTheWindow)
+{
+    RegisteringMenuManager manager;
+    HMENU hMenu = CreateMenu();
+    HMENU hSub = CreatePopupMenu();
+    AppendMenuA(hSub, MF_STRING, 5, "Item");
+    AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "Popup");
+    manager.Register(130, "Tree", hMenu);
+    manager.Register(131, "Empty", CreateMenu());  // no sub-menu 0
+
+    UINT uiResId = 0;
+    EXPECT_EQ(hMenu, manager.GetMenuByName("Tree", &uiResId));
+    EXPECT_EQ(130u, uiResId);
+    CStringList names;
+    names.AddTail("stale");
+    manager.GetMenuNames(names);
+    EXPECT_EQ(2, names.GetCount());
+
+    m_frame.SetWindowPos(nullptr, 100, 80, 300, 200, SWP_NOZORDER);
+    POINT origin = {0, 0};
+    ClientToScreen(m_frame.GetSafeHwnd(), &origin);
+    UpperLayerFakes::CallLog().clear();
+    EXPECT_FALSE(manager.ShowPopupMenuById(131, -1, -1, &m_frame));
+    manager.ShowPopupMenuById(130, -1, -1, &m_frame);
+    manager.ShowPopupMenuById(130, 7, 9, &m_frame);
+    EXPECT_EQ((std::vector<std::string>{
+                  "PopupMenu::Create(" + std::to_string(origin.x + 5) + "," + std::to_string(origin.y + 5) + ")",
+                  "PopupMenu::Create(7,9)"}),
+              UpperLayerFakes::CallLog());
+
+    // Menus the user never customised leave nothing in the registry.
+    EXPECT_TRUE(manager.SaveState(kPath));
+    HKEY hKey = nullptr;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kRoot, 0, KEY_READ, &hKey));
 }
 }  // namespace
