@@ -3,6 +3,7 @@
 // elements are in CZAVPVisualManager2003Panes.cpp.
 #include "ui/foundation/CZAVPVisualManager2003.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "framework/CDC.h"
@@ -420,6 +421,27 @@ void CZAVPVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisab
     rect.DeflateRect(1, 1);
     const COLORREF clr = bDisabled ? globalData.clrBtnShadow : m_clrFrameHilite;
     pDC->Draw3dRect(rect, clr, clr);
+}
+
+void CZAVPVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
+{
+    if (!UsesGradients())
+    {
+        CZAVPVisualManagerXP::OnDrawTearOffCaption(pDC, rect, bIsActive);
+        return;
+    }
+    pDC->FillRect(rect, &m_brMenuLight);
+    rect.DeflateRect(1, 1);
+    OnFillHighlightedArea(pDC, rect, bIsActive ? &m_brHighlight : &m_brBarBkgnd, nullptr);
+    CreateGripperBrushes();
+    const int width = std::max(20, 2 * (int)ZAVPSharedBarData::g_sizeMenuImage.cx);
+    const CRect band(rect.CenterPoint().x - width / 2, rect.top + 1, rect.CenterPoint().x + width / 2, rect.bottom - 1);
+    const COLORREF clrOldText = pDC->SetTextColor(m_colors2003.toolBarGripper);
+    const COLORREF clrOldBk = pDC->SetBkColor(bIsActive ? m_clrHighlight : m_clrBarBkgnd);
+    pDC->FillRect(band, &m_brGripperHorz);
+    pDC->SetBkColor(clrOldBk);
+    pDC->SetTextColor(clrOldText);
+    pDC->Draw3dRect(rect, m_clrMenuBorder, m_clrMenuBorder);
 }
 
 void CZAVPVisualManager2003::OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz,

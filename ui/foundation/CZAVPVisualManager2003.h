@@ -35,6 +35,7 @@ public:
                                BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
     void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
                            CZAVPToolbarComboBoxButton* pButton) override;
+    void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
     void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
     void OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
     void OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar* pBar, CRect rect, COLORREF clrBarBackground,
