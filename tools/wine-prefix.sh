@@ -28,6 +28,9 @@ else
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
 "$WINESERVER" -w
+# Wine's own fonts (Tahoma, Marlett, MS Sans Serif, ...) are not found from where Debian installs
+# them; in the prefix's Fonts folder they are, and the library's symbol glyphs need Marlett.
+cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 if [ "$KIND" = null ]; then
   mkdir -p "$LORNIVAL_CDROM_DIR/x" "$LORNIVAL_CDROM_DIR/y"
   printf '%s\n' "$LORNIVAL_CDROM_LABEL" >"$LORNIVAL_CDROM_DIR/x/.windows-label"
