@@ -7,6 +7,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "DibCanvas.h"
 #include "JpegFixtures.h"
 #include "app/JpegPicture.h"
 #include "app/ReadableStream.h"
@@ -239,32 +240,18 @@ TEST(JpegPicture, DrawStretchesTheTopRowToTheTop)
 {
     JpegPicture picture;
     ASSERT_TRUE(Decode(picture, EncodeJpeg(5, 4, 3, ColourRows())));
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = 10;
-    bi.bmiHeader.biHeight = -8;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_NE(nullptr, bmp);
-    HGDIOBJ old = SelectObject(dc, bmp);
-    RECT r = {0, 0, 10, 8};
-    EXPECT_TRUE(picture.Draw(dc, r));
-    GdiFlush();
-    const DWORD* px = static_cast<const DWORD*>(bits);
+    DibCanvas canvas(10, 8);
+    ASSERT_TRUE(canvas.valid());
+    const RECT r = {0, 0, 10, 8};
+    EXPECT_TRUE(picture.Draw(canvas.dc(), r));
     // Two target rows per picture row: red, green, blue, white from the top (0x00RRGGBB).
     const DWORD expected[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
     for (int row = 0; row < 4; ++row) {
-        const DWORD p = px[(row * 2 + 1) * 10 + 5];
+        const DWORD p = canvas.At(5, row * 2 + 1);
         for (int shift = 0; shift < 24; shift += 8)
             EXPECT_NEAR(int((expected[row] >> shift) & 0xFF), int((p >> shift) & 0xFF), kTolerance)
                 << "row " << row;
     }
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
 }
 
 TEST(JpegPicture, MissingResourceLeavesThePictureEmpty)

@@ -6,6 +6,7 @@
 #include <thread>
 #include <windows.h>
 
+#include "DibCanvas.h"
 #include "app/LoadingSplashWnd.h"
 #include "app/JpegPicture.h"
 #include "resources/AppResource.h"
@@ -24,42 +25,6 @@ void PumpFor(DWORD milliseconds)
         Sleep(5);
     }
 }
-
-// A 400x300 32-bit DIB to paint the splash into and read back.
-class Canvas
-{
-public:
-    Canvas()
-    {
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = 400;
-        bi.bmiHeader.biHeight = -300;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        m_dc.CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~Canvas()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-    }
-    CDC* dc() { return &m_dc; }
-    // 0x00RRGGBB
-    DWORD At(int x, int y) const
-    {
-        GdiFlush();
-        return m_bits[y * 400 + x] & 0xFFFFFF;
-    }
-
-private:
-    CDC m_dc;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    DWORD* m_bits = nullptr;
-};
 
 const DWORD kWhite = 0xFFFFFF;
 const DWORD kBlack = 0x000000;
@@ -158,10 +123,11 @@ TEST(LoadingSplashWnd, StatusTextFromAnotherThread)
 TEST(LoadingSplashWnd, PaintsPictureRuleStatusLineAndStrip)
 {
     LoadingSplashWnd splash;
-    Canvas canvas;
+    DibCanvas canvas(400, 300);
+    CDC* dc = CDC::FromHandle(canvas.dc());
     const RECT all = {0, 0, 400, 300};
-    FillRect(canvas.dc()->GetSafeHdc(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-    splash.Draw(canvas.dc());
+    FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    splash.Draw(dc);
 
     // The picture at 1:1 above the status line.
     JpegPicture picture(IDR_SPLASH_PICTURE);
@@ -184,9 +150,7 @@ TEST(LoadingSplashWnd, PaintsPictureRuleStatusLineAndStrip)
     HGDIOBJ old = SelectObject(stripDC, strip);
     for (int y = 0; y < 7; ++y)
         for (int x : {0, 5, 100, 397}) {
-            const COLORREF c = GetPixel(stripDC, x, y);
-            const DWORD rgb = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-            EXPECT_EQ(rgb, canvas.At(1 + x, 292 + y)) << x << "," << y;
+            EXPECT_EQ(DibCanvas::Rgb(GetPixel(stripDC, x, y)), canvas.At(1 + x, 292 + y)) << x << "," << y;
         }
     SelectObject(stripDC, old);
     DeleteDC(stripDC);
@@ -194,7 +158,7 @@ TEST(LoadingSplashWnd, PaintsPictureRuleStatusLineAndStrip)
 
     // A status text is written in black inside the band, from x = 10.
     splash.SetStatusText("\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE0...");
-    splash.Draw(canvas.dc());
+    splash.Draw(dc);
     int dark = 0;
     for (int y = 278; y < 290; ++y)
         for (int x = 1; x < 399; ++x)

@@ -6,6 +6,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "DibCanvas.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
 
@@ -70,22 +71,23 @@ struct Tree
     FileEntry file;
 };
 
-SearchHit* NodeHit(CatalogNode* node, std::vector<CatalogNode*> path)
+SearchHit* MakeHit(SearchHit::Kind kind, void* object, std::vector<CatalogNode*> path)
 {
     SearchHit* hit = new SearchHit;
-    hit->kind = SearchHit::Node;
-    hit->object = node;
+    hit->kind = kind;
+    hit->object = object;
     hit->path = std::move(path);
     return hit;
 }
 
+SearchHit* NodeHit(CatalogNode* node, std::vector<CatalogNode*> path)
+{
+    return MakeHit(SearchHit::Node, node, std::move(path));
+}
+
 SearchHit* EntryHit(FileEntry* entry, std::vector<CatalogNode*> path)
 {
-    SearchHit* hit = new SearchHit;
-    hit->kind = SearchHit::Entry;
-    hit->object = entry;
-    hit->path = std::move(path);
-    return hit;
+    return MakeHit(SearchHit::Entry, entry, std::move(path));
 }
 
 }  // namespace
@@ -177,52 +179,37 @@ TEST(SearchResultsListBox, DrawsAStaircaseWithTheHitLastAndASeparator)
     list.AddResult(EntryHit(&t.file, {&t.collection, t.folder, t.disc}));  // no window: kept only
 
     const int width = 300, height = 68;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    DWORD* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bmp);
+    DibCanvas canvas(width, height);
+    ASSERT_TRUE(canvas.valid());
 
     DRAWITEMSTRUCT di = {};
     di.CtlType = ODT_LISTBOX;
     di.itemID = 0;
     di.itemAction = ODA_DRAWENTIRE;
-    di.hDC = dc;
+    di.hDC = canvas.dc();
     di.rcItem = {0, 0, width, height};
     di.itemData = 0;
     list.DrawItem(&di);
-    GdiFlush();
 
-    auto rgb = [](COLORREF c) { return DWORD(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c)); };
-    const DWORD window = rgb(GetSysColor(COLOR_WINDOW));
-    const DWORD face = rgb(GetSysColor(COLOR_BTNFACE));
+    const DWORD window = DibCanvas::Rgb(GetSysColor(COLOR_WINDOW));
+    const DWORD face = DibCanvas::Rgb(GetSysColor(COLOR_BTNFACE));
     // Four lines, 16 pixels apart from y = 1; line k's name starts at 6 + 16 k + 18.
     for (int k = 0; k < 4; ++k) {
         int left = width;
         for (int y = 1 + 16 * k; y < 1 + 16 * (k + 1) && y < height - 1; ++y)
             for (int x = 0; x < width; ++x)
-                if ((bits[y * width + x] & 0xFFFFFF) != window && x < left)
+                if (canvas.At(x, y) != window && x < left)
                     left = x;
         const int expected = 6 + 16 * k + 18;
         EXPECT_GE(left, expected) << "line " << k;
         EXPECT_LT(left, expected + 6) << "line " << k;
     }
     for (int x = 0; x < width - 1; ++x)
-        ASSERT_EQ(face, bits[(height - 1) * width + x] & 0xFFFFFF) << x;
+        ASSERT_EQ(face, canvas.At(x, height - 1)) << x;
 
     // An index past the hits draws nothing.
-    FillRect(dc, &di.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(canvas.dc(), &di.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     di.itemData = 1;
     list.DrawItem(&di);
-    GdiFlush();
-    EXPECT_EQ(0u, bits[5 * width + 40] & 0xFFFFFF);
-
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
+    EXPECT_EQ(0u, canvas.At(40, 5));
 }

@@ -33,6 +33,16 @@ BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found)
     return FALSE;
 }
 
+// What the document reads from the registry: drive Y: and the limit's state and value.
+SettingsDialogValues StoredValues(int limitEnabled, int limit)
+{
+    SettingsDialogValues values;
+    values.selectedRoot = "Y:\\";
+    values.limitEnabled = limitEnabled;
+    values.limit = limit;
+    return values;
+}
+
 // Runs `drive` on another thread against the settings dialog of the shell's RunSettingsDialog.
 INT_PTR RunSettings(SettingsDialogValues& values, const std::function<void(HWND)>& drive)
 {
@@ -83,10 +93,7 @@ HWND WaitForMessageBox(HWND dialog)
 
 TEST(SettingsDialog, UncheckingTheLimitDisablesItsEditAndOkStoresZero)
 {
-    SettingsDialogValues values;
-    values.selectedRoot = "Y:\\";
-    values.limitEnabled = 1;
-    values.limit = 5;
+    SettingsDialogValues values = StoredValues(1, 5);
     std::string drive, limitText;
     bool checked = false, enabledBefore = false, enabledAfter = true;
     const INT_PTR result = RunSettings(values, [&](HWND d) {
@@ -112,10 +119,7 @@ TEST(SettingsDialog, UncheckingTheLimitDisablesItsEditAndOkStoresZero)
 
 TEST(SettingsDialog, CheckingTheLimitEnablesItsEditAndOkTakesTheNewValues)
 {
-    SettingsDialogValues values;
-    values.selectedRoot = "Y:\\";
-    values.limitEnabled = 0;
-    values.limit = 8;
+    SettingsDialogValues values = StoredValues(0, 8);
     bool enabledBefore = true, enabledAfter = false;
     const INT_PTR result = RunSettings(values, [&](HWND d) {
         ASSERT_NE(nullptr, d);
@@ -139,10 +143,7 @@ TEST(SettingsDialog, CheckingTheLimitEnablesItsEditAndOkTakesTheNewValues)
 
 TEST(SettingsDialog, CancelKeepsTheStoredValues)
 {
-    SettingsDialogValues values;
-    values.selectedRoot = "Y:\\";
-    values.limitEnabled = 1;
-    values.limit = 8;
+    SettingsDialogValues values = StoredValues(1, 8);
     const INT_PTR result = RunSettings(values, [&](HWND d) {
         ASSERT_NE(nullptr, d);
         SendMessageA(GetDlgItem(d, IDC_RECURSION_LIMIT_ON), BM_CLICK, 0, 0);
@@ -157,10 +158,7 @@ TEST(SettingsDialog, CancelKeepsTheStoredValues)
 
 TEST(SettingsDialog, NonNumericLimitIsRefusedAndTheDialogStays)
 {
-    SettingsDialogValues values;
-    values.selectedRoot = "Y:\\";
-    values.limitEnabled = 1;
-    values.limit = 8;
+    SettingsDialogValues values = StoredValues(1, 8);
     bool refused = false, stillThere = false;
     const INT_PTR result = RunSettings(values, [&](HWND d) {
         ASSERT_NE(nullptr, d);

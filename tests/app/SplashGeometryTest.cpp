@@ -38,24 +38,23 @@ TEST(SplashGeometry, StripOffsetWrapsAtItsLength)
 
 TEST(SplashGeometry, StripBlitsTailThenHead)
 {
-    StripBlit b[2];
-    ASSERT_EQ(1, StripBlits(0.0f, b));
-    EXPECT_EQ(1, b[0].destX);
-    EXPECT_EQ(398, b[0].width);
-    EXPECT_EQ(0, b[0].sourceX);
-
-    // One tick in: the tail from 9 at the left, then 10 pixels (9.95 rounded) of the head.
-    ASSERT_EQ(2, StripBlits(9.95f, b));
-    EXPECT_EQ(1, b[0].destX);
-    EXPECT_EQ(389, b[0].width);
-    EXPECT_EQ(9, b[0].sourceX);
-    EXPECT_EQ(389, b[1].destX);
-    EXPECT_EQ(10, b[1].width);
-    EXPECT_EQ(0, b[1].sourceX);
-
-    ASSERT_EQ(2, StripBlits(397.9f, b));
-    EXPECT_EQ(1, b[0].width);
-    EXPECT_EQ(397, b[0].sourceX);
-    EXPECT_EQ(1, b[1].destX);
-    EXPECT_EQ(398, b[1].width);
+    const struct {
+        float offset;
+        int count;
+        StripBlit blits[2];  // {destX, width, sourceX}
+    } cases[] = {
+        {0.0f, 1, {{1, 398, 0}}},
+        // One tick in: the tail from 9 at the left, then 10 pixels (9.95 rounded) of the head.
+        {9.95f, 2, {{1, 389, 9}, {389, 10, 0}}},
+        {397.9f, 2, {{1, 1, 397}, {1, 398, 0}}},
+    };
+    for (const auto& c : cases) {
+        StripBlit b[2];
+        ASSERT_EQ(c.count, StripBlits(c.offset, b)) << c.offset;
+        for (int i = 0; i < c.count; ++i) {
+            EXPECT_EQ(c.blits[i].destX, b[i].destX) << c.offset << " blit " << i;
+            EXPECT_EQ(c.blits[i].width, b[i].width) << c.offset << " blit " << i;
+            EXPECT_EQ(c.blits[i].sourceX, b[i].sourceX) << c.offset << " blit " << i;
+        }
+    }
 }
