@@ -336,22 +336,31 @@ void CZAVPImageStrip::OnSysColorChange()
     m_clrImageShadow = ZAVPStripColors::Shadow();
 }
 
-COLORREF CZAVPImageStrip::MapToSysColor(COLORREF color, BOOL bUseRGBQUAD)
+namespace
+{
+// Maps a colour given in COLORREF or colour-table order, answering in the same order; colours
+// the mapping does not know come back unchanged.
+template <class Map>
+COLORREF MapInOrder(COLORREF color, BOOL bUseRGBQUAD, Map map)
 {
     const COLORREF c = bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(color) : color;
     COLORREF mapped = c;
-    if (!ZAVPStripColors::StandardToSystem(c, mapped))
+    if (!map(c, mapped))
         return color;
     return bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(mapped) : mapped;
+}
+}  // namespace
+
+COLORREF CZAVPImageStrip::MapToSysColor(COLORREF color, BOOL bUseRGBQUAD)
+{
+    return MapInOrder(color, bUseRGBQUAD,
+                      [](COLORREF c, COLORREF& m) { return ZAVPStripColors::StandardToSystem(c, m); });
 }
 
 COLORREF CZAVPImageStrip::MapFromSysColor(COLORREF color, BOOL bUseRGBQUAD)
 {
-    const COLORREF c = bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(color) : color;
-    COLORREF mapped = c;
-    if (!ZAVPStripColors::SystemToStandard(c, mapped))
-        return color;
-    return bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(mapped) : mapped;
+    return MapInOrder(color, bUseRGBQUAD,
+                      [](COLORREF c, COLORREF& m) { return ZAVPStripColors::SystemToStandard(c, m); });
 }
 
 BOOL CZAVPImageStrip::Save(LPCSTR lpszPath)

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -56,9 +57,10 @@ std::vector<BYTE> MakeBmp(int bitCount)
     BITMAPINFOHEADER bih = {sizeof bih, width, height, 1, (WORD)bitCount, BI_RGB, (DWORD)pixels.size()};
     BITMAPFILEHEADER bfh = {0x4D42, 0, 0, 0, sizeof bfh + sizeof bih};
     bfh.bfSize = bfh.bfOffBits + (DWORD)pixels.size();
-    std::vector<BYTE> file((const BYTE*)&bfh, (const BYTE*)&bfh + sizeof bfh);
-    file.insert(file.end(), (const BYTE*)&bih, (const BYTE*)&bih + sizeof bih);
-    file.insert(file.end(), pixels.begin(), pixels.end());
+    std::vector<BYTE> file(bfh.bfSize);
+    std::memcpy(file.data(), &bfh, sizeof bfh);
+    std::memcpy(file.data() + sizeof bfh, &bih, sizeof bih);
+    std::memcpy(file.data() + bfh.bfOffBits, pixels.data(), pixels.size());
     return file;
 }
 
@@ -374,7 +376,9 @@ TEST_F(ImageStripTest, DisabledImageAbove24BitsShowsItsShadowSilhouetteOnly)
     EXPECT_EQ(globalData.clrBtnShadow, dc.Pixel(4 + 3, 4 + 3));  // image pixels: shadow
     EXPECT_EQ(kPrefill, dc.Pixel(4 + 1, 4 + 1));                 // background: untouched
     if (CZAVPVisualManager::GetInstance()->m_bEmbossDisabledImage)
+    {
         EXPECT_EQ(globalData.clrBtnHilite, dc.Pixel(4 + 6, 4 + 6));  // the highlight, one pixel off
+    }
 }
 
 TEST_F(ImageStripTest, PressedImagePaintsTheLightBrushAroundTheImage)

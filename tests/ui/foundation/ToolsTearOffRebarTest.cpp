@@ -385,7 +385,7 @@ TEST(RebarBlobTest, RecordsAreEightyBytesAndDamagedBlobsAreRefused)
     EXPECT_EQ(12u, decoded[1].childId);
 
     std::vector<BYTE> badSize = rbi;
-    badSize.pop_back();
+    badSize.resize(rbi.size() - 1);
     std::vector<BYTE> badCb = rbi;
     badCb[0] = 81;
     std::vector<BYTE> badMask = rbi;
