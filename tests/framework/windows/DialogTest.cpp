@@ -13,23 +13,29 @@
 
 namespace {
 
+struct MessageBoxSearch {
+    HWND owner;
+    HWND box;
+};
+
+// A named callback rather than a lambda: a lambda does not convert to a stdcall function pointer.
+BOOL CALLBACK FindMessageBox(HWND h, LPARAM l)
+{
+    auto* s = (MessageBoxSearch*)l;
+    char cls[32] = "";
+    ::GetClassNameA(h, cls, sizeof(cls));
+    if (lstrcmpA(cls, "#32770") == 0 && h != s->owner && ::IsWindowVisible(h)) {
+        s->box = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The texts of the windows of this thread's message box (a dialog other than hDialog), if any.
 std::vector<std::string> MessageBoxTexts(HWND hDialog, HWND* phBox)
 {
-    struct Search {
-        HWND owner;
-        HWND box;
-    } search = {hDialog, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
-        auto* s = (Search*)l;
-        char cls[32] = "";
-        ::GetClassNameA(h, cls, sizeof(cls));
-        if (lstrcmpA(cls, "#32770") == 0 && h != s->owner && ::IsWindowVisible(h)) {
-            s->box = h;
-            return FALSE;
-        }
-        return TRUE;
-    }, (LPARAM)&search);
+    MessageBoxSearch search = {hDialog, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindMessageBox, (LPARAM)&search);
     std::vector<std::string> texts;
     *phBox = search.box;
     if (search.box == nullptr) return texts;
