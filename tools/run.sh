@@ -16,12 +16,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 # No display: a virtual one, a screenshot, and an orderly end.
-display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$TOP/tools/xvfb-start.sh" 1280x1024
 "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
 "$WINE" "$EXE" &

@@ -6,12 +6,7 @@ set -euo pipefail
 TOP=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(realpath -m "${1:-$TOP/build/$("$TOP/tools/test-arch.sh")}")
 cmake --build "$BUILD" --target splash_preview >/dev/null
-display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$TOP/tools/xvfb-start.sh" 1024x768
 "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
 "$WINE" "$BUILD/tools/splash_preview.exe" 6 &
