@@ -12,7 +12,7 @@ SHIP      := $(BUILD_ROOT)/i686
 TESTB     := $(BUILD_ROOT)/$(TEST_ARCH)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup build test run bench clean
+.PHONY: all setup build test run clean
 
 all: build
 
