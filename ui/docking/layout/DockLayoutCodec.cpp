@@ -3,6 +3,7 @@
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
+#include "ui/docking/layout/DockSiteMath.h"
 
 namespace DockLayout
 {
@@ -30,11 +31,6 @@ DWORD ReadCountWithin(CArchive& ar, size_t nImageBytes, size_t nMinRecord)
     return n;
 }
 
-bool IsOneSide(DWORD dwAlignment)
-{
-    return dwAlignment == 0x1000 || dwAlignment == 0x2000 || dwAlignment == 0x4000 ||
-           dwAlignment == 0x8000;
-}
 
 void DiscardAll(DockLayoutImage& image, DockLayoutNested& nested)
 {
@@ -170,7 +166,7 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
             AutoHideRecord r{};
             DWORD nSiblings = 0;
             ar >> r.id >> r.alignment >> r.visible >> nSiblings;
-            if (!IsOneSide(r.alignment) || (size_t)nSiblings > nImageBytes / kIdBytes)
+            if (!AlignmentIsOneSide(r.alignment) || (size_t)nSiblings > nImageBytes / kIdBytes)
                 Refuse();
             for (DWORD k = 0; k < nSiblings; ++k)
             {

@@ -22,6 +22,11 @@ bool InRect(const RECT& r, POINT pt)
 }
 }  // namespace
 
+BOOL AlignmentIsOneSide(DWORD a)
+{
+    return a == DOCK_ALIGN_LEFT || a == DOCK_ALIGN_TOP || a == DOCK_ALIGN_RIGHT || a == DOCK_ALIGN_BOTTOM;
+}
+
 RECT AlignByRect(const RECT& rem, const RECT& bar, DWORD dwAlignment, BOOL bHorizontal, BOOL bClip)
 {
     LONG cx = bar.right - bar.left;

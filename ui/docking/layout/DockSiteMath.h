@@ -9,6 +9,9 @@
 
 namespace DockLayout
 {
+// TRUE for exactly one CBRS_ALIGN_* side.
+BOOL AlignmentIsOneSide(DWORD dwAlignment);
+
 // Places a bar's rectangle against the side of the remaining rectangle named by the alignment,
 // keeping the bar's thickness; with bClip a bar thicker than the remaining room is cut to it.
 RECT AlignByRect(const RECT& rectRemaining, const RECT& rectBar, DWORD dwAlignment,
