@@ -150,7 +150,7 @@ BOOL CZAVPBaseControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiI
     const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(strKey))
+    if (!reg.ReadKey(strKey))
         return FALSE;
     int bVisible = m_bRecentVisibleState;
     if (reg.Read("IsVisible", bVisible))

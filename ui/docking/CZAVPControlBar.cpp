@@ -631,7 +631,7 @@ BOOL CZAVPControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey))
+        if (!reg.ReadKey(strKey))
             return FALSE;
         int nValue = 0;
         if (reg.Read("ID", nValue))

@@ -716,7 +716,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(DockManagerKey(lpszProfileName, uiID)) || !reg.ReadBinary(kValueName, pData, nBytes))
+        if (!reg.ReadKey(DockManagerKey(lpszProfileName, uiID)) || !reg.ReadBinary(kValueName, pData, nBytes))
             return FALSE;
     }
     DiscardLoadedLayout();

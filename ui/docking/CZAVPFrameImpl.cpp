@@ -184,7 +184,7 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         strKey.Format("%s-%d", (LPCSTR)strSection, i);
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey))
+        if (!reg.ReadKey(strKey))
             break;
         int nID = 0;
         CString strName;
