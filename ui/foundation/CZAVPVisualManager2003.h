@@ -109,6 +109,7 @@ private:
     void DeriveTasksPaneColors();
     BOOL UsesGradients() const { return globalData.m_nBitsPerPixel > 8; }
 
+protected:
     ZAVP2003Colors m_colors2003;
     ZAVP2003Colors::Scheme m_scheme;
     CPen m_penSeparatorLight;
