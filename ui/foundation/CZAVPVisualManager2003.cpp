@@ -479,11 +479,11 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
     // The gradient runs across the bar, as the toolbar's own does.
     const ZAVP2003Colors& c = m_colors2003;
     if (state == ButtonsIsPressed)
-        Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, bHorz);
     else if (state == ButtonsIsHighlighted)
-        Gradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, bHorz);
     else
-        Gradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight, bHorz);
     // Rounded corners at the toolbar's far end: the right end of a horizontal bar, the bottom
     // end of a vertical one.
     if (bHorz)

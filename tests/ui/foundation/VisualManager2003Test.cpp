@@ -273,12 +273,12 @@ TEST_F(ElementsOf2003, CustomizeButtonRunsWithItsBar)
 {
     PaintedLook look;
     // A horizontal bar's button is 12 x 64: dark at the bottom, light at the top; a vertical bar's
-    // is 64 x 12: dark at the left, light at the right. The state picks the pair.
-    struct Case { BOOL horz; int state; COLORREF dark; } cases[] = {
+    // is 64 x 12: light at the left, dark at the right, as the bars run. The state picks the pair.
+    struct Case { BOOL horz; int state; COLORREF start; } cases[] = {
         {TRUE, CZAVPVisualManager::ButtonsIsRegular, kDark},
-        {FALSE, CZAVPVisualManager::ButtonsIsRegular, kDark},
+        {FALSE, CZAVPVisualManager::ButtonsIsRegular, kLight},
         {TRUE, CZAVPVisualManager::ButtonsIsHighlighted, kHotDark},
-        {FALSE, CZAVPVisualManager::ButtonsIsPressed, kDnDark},
+        {FALSE, CZAVPVisualManager::ButtonsIsPressed, kDnLight},
     };
     for (const Case& c : cases)
     {
@@ -286,13 +286,13 @@ TEST_F(ElementsOf2003, CustomizeButtonRunsWithItsBar)
         MemoryDC dc(64, 64);
         look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, c.state, FALSE, FALSE);
         const CPoint start = c.horz ? CPoint(5, 63) : CPoint(0, 5);
-        EXPECT_EQ(c.dark, dc.Pixel(start.x, start.y)) << c.horz << " " << c.state;
+        EXPECT_EQ(c.start, dc.Pixel(start.x, start.y)) << c.horz << " " << c.state;
     }
     MemoryDC horz(64, 64), vert(64, 64);
     look.DrawCustomizeButtonFace(&horz.DC(), CRect(0, 0, 12, 64), TRUE, 0, FALSE, FALSE);
     look.DrawCustomizeButtonFace(&vert.DC(), CRect(0, 0, 64, 12), FALSE, 0, FALSE, FALSE);
     EXPECT_EQ(kLightEnd, horz.Pixel(5, 0));
-    EXPECT_EQ(kLightEnd, vert.Pixel(63, 5));
+    EXPECT_EQ(RGB(1, 65, 129), vert.Pixel(63, 5));  // band 63 of kLight -> kDark
     // Rounded far corners: the right end of a horizontal button, the bottom of a vertical one.
     EXPECT_EQ(globalData.clrBarFace, horz.Pixel(11, 0));
     EXPECT_EQ(globalData.clrBarFace, horz.Pixel(11, 63));
