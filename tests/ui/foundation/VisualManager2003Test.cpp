@@ -10,6 +10,7 @@
 #include "ui/foundation/CZAVPVisualManager2003.h"
 #include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/foundation/ZAVP2003Colors.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/panes/CZAVPTask.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 
@@ -245,6 +246,7 @@ public:
     }
     ~PaintedLook() override { CleanUp(); }
     using CZAVPVisualManager2003::FillHighlightedArea;
+    using CZAVPVisualManager2003::PopupImageColumnWidth2003;
     void SetGroupColours(COLORREF specDark, COLORREF areaDark)
     {
         m_clrTasksGroupCaptionSpecDark = specDark;
@@ -441,4 +443,17 @@ TEST_F(ElementsOf2003, TabAreaOfATabWindowInADialogIsTheFace)
     }
     DestroyWindow(hPlain);
     DestroyWindow(hDialog);
+}
+
+TEST_F(ElementsOf2003, PopupImageColumnRespectsItsFlags)
+{
+    PaintedLook look;
+    const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
+    ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
+    // Image width 16 + 2 x margin 3 + 1 = 23; a second column: 2 x (16 + 2 x 3 + 2) = 48.
+    struct Case { BOOL none, second; int width; } cases[] = {
+        {FALSE, FALSE, 23}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.width, look.PopupImageColumnWidth2003(c.none, c.second)) << c.none << c.second;
+    ZAVPSharedBarData::g_sizeMenuImage = saved;
 }
