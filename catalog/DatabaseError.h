@@ -13,6 +13,7 @@ public:
         TooDeep,      // records nested deeper than any disc can be
         BadSchema,    // the file was written by a newer version of the format
         Unreadable,   // the file or its compression could not be read
+        TrailingData, // bytes follow the last record: the records are not what was written
         WriteFailed,  // a write, the compressor or the file system failed while saving
     };
     DatabaseError(Cause cause, const std::string& what) : std::runtime_error(what), m_cause(cause) {}
