@@ -75,8 +75,8 @@ public:
 
     // The deepest level below its collection at which a node may stand (the collection's children
     // are at level 1). A file holding deeper nodes is refused when read and never written; new
-    // folders and scanned discs stay within it. Real discs come nowhere near (a classic path
-    // holds at most 260 characters), and it bounds the recursion of reading and writing.
+    // folders and scanned discs stay within it. Real discs and shelves come nowhere near it, and
+    // it bounds the recursion of reading and writing.
     static constexpr int MaxDepth = 512;
     // True when `node` is this node or lies in its subtree.
     bool Contains(const CatalogNode* node) const;

@@ -96,7 +96,8 @@ std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
 
 void DatabaseReader::ExpectEnd()
 {
-    const DatabaseError trailing(DatabaseError::TrailingData, "the database file goes on after its last record");
+    const DatabaseError trailing(DatabaseError::TrailingData,
+                                 "the database file goes on after its last record");
     if (m_pos < m_size) throw trailing;
     // Fill raises on a damaged block or a wrong stream checksum, and is false only once the
     // data has ended cleanly.
@@ -107,6 +108,7 @@ void DatabaseReader::ExpectEnd()
     int unusedCount = 0;
     int err = BZ_OK;
     BZ2_bzReadGetUnused(&err, m_bz, &unused, &unusedCount);
-    if (err != BZ_OK) throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
+    if (err != BZ_OK)
+        throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
     if (unusedCount > 0 || std::fgetc(m_file) != EOF) throw trailing;
 }
