@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <bzlib.h>
 #include <atomic>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -37,13 +36,17 @@ void* operator new(std::size_t size)
         g_failed = true;
         throw std::bad_alloc();
     }
-    void* p = std::malloc(size ? size : 1);
+    // The process heap directly: the compiler then pairs nothing with the C run-time's free.
+    void* p = HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
     if (!p) throw std::bad_alloc();
     return p;
 }
 
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept
+{
+    if (p) HeapFree(GetProcessHeap(), 0, p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
