@@ -202,7 +202,7 @@ TEST(DatabaseIntegrity, NoSingleFlippedBitLoadsAsAnotherTree)
     // Every bit of the stream's and the first block's headers, every bit of the end (end marker,
     // stream checksum, padding), and bits spread over the rest.
     std::vector<std::size_t> bits;
-    const std::size_t head = 16, tail = 12;
+    const std::size_t head = 20, tail = 12;
     for (std::size_t bit = 0; bit < head * 8; ++bit) bits.push_back(bit);
     for (std::size_t bit = (good.size() - tail) * 8; bit < good.size() * 8; ++bit) bits.push_back(bit);
     std::mt19937 random(19);
