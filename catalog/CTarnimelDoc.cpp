@@ -168,6 +168,8 @@ void CTarnimelDoc::CreateFolder(CatalogNode* node)
 {
     CatalogNode* target = node ? node : m_history.Current();
     if (!target || target->m_type == NodeDiscFolder || target->m_type == NodeDisc) return;
+    // A folder past the deepest level could be saved by nobody: the file would be refused.
+    if (!HasRoomBelow(target, CatalogShell::Get())) return;
     UserFolderNode* folder = new UserFolderNode;
     AssignBstrText(folder->m_name, LoadCatalogString(IdsNewFolder).c_str());
     target->AddChild(folder);

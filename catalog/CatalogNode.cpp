@@ -87,6 +87,13 @@ CatalogNode* CatalogNode::Root()
     return n;
 }
 
+int CatalogNode::Depth() const
+{
+    int depth = 0;
+    for (const CatalogNode* n = m_parent; n; n = n->m_parent) ++depth;
+    return depth;
+}
+
 bool CatalogNode::Contains(const CatalogNode* node) const
 {
     for (; node; node = node->m_parent)
@@ -106,7 +113,11 @@ void CatalogNode::Serialize(DatabaseStream& stream)
 
 void CatalogNode::SerializeChildren(DatabaseStream& stream)
 {
+    DatabaseStream::NestingGuard guard(stream);
+    const DatabaseError tooDeep(DatabaseError::TooDeep, "catalogue folders nested too deeply");
     if (stream.IsStoring()) {
+        // The reader would refuse the file: a save never writes it.
+        if (!m_children.empty() && guard.Level() > MaxDepth) throw tooDeep;
         stream.WriteU32((std::uint32_t)m_children.size());
         for (CatalogNode* child : m_children) {
             stream.WriteU32(child->m_type);
@@ -114,10 +125,10 @@ void CatalogNode::SerializeChildren(DatabaseStream& stream)
         }
         return;
     }
-    DatabaseStream::NestingGuard guard(stream);
     // The count is not believed in advance: every child must be present in the data, so a false
     // count runs into the end of the data instead of into an allocation.
     std::uint32_t count = stream.ReadU32();
+    if (count > 0 && guard.Level() > MaxDepth) throw tooDeep;
     for (std::uint32_t i = 0; i < count; ++i) LoadChild(stream);
 }
 
@@ -132,5 +143,7 @@ void CatalogNode::LoadChild(DatabaseStream& stream)
     default: throw DatabaseError(DatabaseError::BadTag, "unknown record tag in database file");
     }
     child->Serialize(stream);
-    AddChild(child.release());
+    // Released only once it is in the set: inserting may run out of memory.
+    AddChild(child.get());
+    child.release();
 }

@@ -23,6 +23,7 @@ const BuiltIn builtIn[] = {
     {IdsDatabaseSaveError, L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
     {IdsDatabaseNotOverwritten,
      L"Файл базы данных не удалось прочитать при запуске, поэтому он не будет перезаписан."},
+    {IdsFoldersTooDeep, L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже %d уровней."},
 };
 
 std::string Narrow(const wchar_t* w, int len)

@@ -14,6 +14,7 @@
 #define IDS_ADD_DISC_ERROR        51001
 #define IDS_DATABASE_SAVE_ERROR   51104  // a save failed; the old file is kept
 #define IDS_DATABASE_NOT_OVERWRITTEN 51105  // the file was unreadable at start-up, so it is not saved over
+#define IDS_FOLDERS_TOO_DEEP      51106  // a folder or disc would pass the deepest level (%d)
 
 // Dialogs
 #define IDD_ABOUTBOX              100

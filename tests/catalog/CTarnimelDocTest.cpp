@@ -247,6 +247,42 @@ TEST(DocumentCreateFolder, UnderCollectionsAndUserFoldersOnly)
     EXPECT_EQ(1, c->m_modified);
 }
 
+// Folders could be nested past what the file's reader takes: the next save made the whole
+// catalogue unreadable. A folder that would pass the deepest level is refused with a message.
+TEST(DocumentCreateFolder, RefusedPastTheDeepestLevel)
+{
+    DocFixture f;
+    ASSERT_TRUE(f.doc->OnNewDocument());
+    CatalogNode* at = f.Collection();
+    for (int level = 1; level <= CatalogNode::MaxDepth; ++level) {
+        f.view.hints.clear();
+        f.doc->CreateFolder(at);
+        ASSERT_EQ(1u, f.view.hints.size()) << level;
+        at = f.view.hints[0].second;
+        ASSERT_EQ(level, at->Depth());
+    }
+    EXPECT_TRUE(f.shell.Messages().empty());
+
+    f.Collection()->m_modified = 0;
+    f.view.hints.clear();
+    f.doc->CreateFolder(at);
+    EXPECT_TRUE(at->m_children.empty());
+    EXPECT_TRUE(f.view.hints.empty());
+    EXPECT_EQ(0, f.Collection()->m_modified);
+    EXPECT_EQ(std::vector<std::string>{ToAnsiString(
+                  L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
+              f.shell.Messages());
+
+    // The deepest tree the user can make is saved and read back whole.
+    f.Collection()->m_modified = 1;
+    f.doc->OnCloseDocument();
+    CollectionNode back;
+    ASSERT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, f.dir.File(ToAnsiString(L"My collections.dat"))));
+    int depth = 0;
+    for (CatalogNode* n = &back; !n->m_children.empty(); n = *n->m_children.begin()) ++depth;
+    EXPECT_EQ(CatalogNode::MaxDepth, depth);
+}
+
 TEST(DocumentSettings, DialogValuesGoToTheRegistryUnlessCancelled)
 {
     DocFixture f;

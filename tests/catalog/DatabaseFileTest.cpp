@@ -571,4 +571,9 @@ TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
     CollectionNode back;
     EXPECT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, target));
     EXPECT_EQ(DumpTree(&old).substr(DumpTree(&old).find('\n')), DumpTree(&back).substr(DumpTree(&back).find('\n')));
+
+    // The killed save left its temporary file; the next save takes it away.
+    EXPECT_GT(dir.List().size(), 1u);
+    EXPECT_EQ(DatabaseSaveResult::Saved, SaveDatabaseAs(old, target));
+    EXPECT_EQ(std::vector<std::string>{"killed.dat"}, dir.List());
 }

@@ -30,4 +30,5 @@ public:
     UINT m_nStyle;         // bit 0 separator, TBBS_* bits
     CString m_strText;
     CRect m_rect;
+    BOOL m_bHorz;          // orientation of the bar at the last draw (TRUE: horizontal)
 };
