@@ -8,12 +8,17 @@
 #include <string>
 
 #include "DockingTestBars.h"
+#include "UpperLayerFakes.h"
 #include "framework/CArchive.h"
 #include "framework/CMemFile.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDragOutline.h"
+#include "ui/foundation/CZAVPRegistry.h"
+#include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockLayoutDump.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
@@ -423,4 +428,139 @@ TEST(ControlBarPure, BaseFixedLayoutAndDockMode)
     EXPECT_EQ(0x1F00u, pBar->GetBarStyle());
     EXPECT_FALSE(pBar->IsHorizontal());
     delete pBar;
+}
+
+TEST(DragOutline, ThresholdAndFirstOutline)
+{
+    const CSize threshold(4, 4);
+    struct Case
+    {
+        CPoint cursor;
+        BOOL past;
+    } cases[] = {{{100, 100}, FALSE}, {{103, 97}, FALSE}, {{104, 100}, TRUE}, {{100, 96}, TRUE}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.past, CZAVPDragOutline::PastThreshold(CPoint(100, 100), c.cursor, threshold))
+            << c.cursor.x << "," << c.cursor.y;
+    // A docked bar at (300, 10) 200 long; recent floating size 100 × 100.
+    const CRect bar(300, 10, 500, 36);
+    EXPECT_EQ("300,10,400,110", Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(320, 20))));
+    // The cursor beyond the floating width: the left edge goes 5 px left of it.
+    EXPECT_EQ("445,10,545,110", Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(450, 20))));
+}
+
+namespace
+{
+const char kWorkspaceKey[] = "LornivalDockingTests";
+const char kWorkspaceRoot[] = "Software\\LornivalDockingTests";
+const char kWorkspaceSection[] = "Layout";
+// The workspace path: "SOFTWARE\" + key + "\" + profile (the application name) + "\" + section.
+const std::string kSectionKey = "Software\\LornivalDockingTests\\DockingTests\\Layout\\";
+
+class FrameStateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, kWorkspaceRoot);
+        m_app.SetRegistryKey(kWorkspaceKey);
+        m_workspace.SetRegistrySection(kWorkspaceSection);
+    }
+    void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kWorkspaceRoot); }
+
+    CWinApp m_app{"DockingTests"};
+    CZAVPWorkspace m_workspace;
+};
+
+bool ValueExists(const std::string& key, const char* value)
+{
+    DWORD size = 0;
+    return SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) == ERROR_SUCCESS;
+}
+}  // namespace
+
+TEST_F(FrameStateTest, PlacementIsClippedToTheWorkAreaAndCloseSavesThroughTheWorkspace)
+{
+    RECT work = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // Half off the work area's top-left corner: placed at the corner with its own size.
+    const RECT stored = {work.left - 50, work.top - 20, work.left + 750, work.top + 580};
+    ASSERT_TRUE(m_workspace.StoreWindowPlacement(stored, 0, SW_SHOWNORMAL));
+
+    CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200)));
+    CRect rect;
+    pFrame->GetWindowRect(rect);
+    EXPECT_EQ(Text(CRect(work.left, work.top, work.left + 800, work.top + 600)), Text(rect));
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(ValueExists(kSectionKey + "WindowPlacement", "MainWindowRect"));
+    EXPECT_TRUE(ValueExists(kSectionKey + "ZAVPDockManager-0", "DockingCBAndSliders"));
+
+    // A frame starting later reads the layout back through the workspace; a damaged one is refused.
+    CZAVPFrameWnd* pNext = new CZAVPFrameWnd;
+    ASSERT_TRUE(pNext->Create(nullptr, "Next", WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200)));
+    pNext->EnableDocking(CBRS_ALIGN_ANY);
+    EXPECT_TRUE(pNext->m_Impl.LoadDockState(m_workspace.GetRegSectionPath("")));
+    const BYTE damaged[] = {9, 0, 0, 0};
+    SHSetValueA(HKEY_CURRENT_USER, (kSectionKey + "ZAVPDockManager-0").c_str(),
+                "DockingCBAndSliders", REG_BINARY, damaged, sizeof damaged);
+    m_workspace.LoadState(nullptr, &pNext->m_Impl);
+    EXPECT_TRUE(pNext->m_dockManager.IsLoadFailed());
+    pNext->DestroyWindow();
+}
+
+TEST_F(FrameStateTest, TearOffBarsAreNumberedWithoutGapsAndOnlyToolbarsAreCreated)
+{
+    CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200)));
+    UpperLayerFakes::TestToolBar first("First", pFrame);
+    UpperLayerFakes::TestToolBar hidden("Hidden", pFrame);
+    UpperLayerFakes::TestToolBar last("Last", pFrame);
+    first.ShowWindow(SW_SHOWNOACTIVATE);
+    last.ShowWindow(SW_SHOWNOACTIVATE);
+    for (CObject* pBar : {(CObject*)&first, (CObject*)&hidden, (CObject*)&last})
+        pFrame->m_Impl.AddTearOffToolbar(pBar);
+
+    pFrame->m_Impl.SaveTearOffBars(nullptr);
+    pFrame->m_Impl.m_listTearOffToolbars.RemoveAll();
+    const std::string section = kSectionKey + "ControlBars-TearOff";
+    char name[32] = {};
+    DWORD size = sizeof name;
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-0").c_str(), "Name", nullptr, name, &size));
+    EXPECT_STREQ("First", name);
+    size = sizeof name;
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-1").c_str(), "Name", nullptr, name, &size));
+    EXPECT_STREQ("Last", name);
+    EXPECT_FALSE(ValueExists(section + "-2", "Name"));
+
+    // A "State" naming a class that is no toolbar creates nothing.
+    {
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            CZAVPUserTool stranger;
+            ar.WriteObject(&stranger);
+        }
+        const UINT n = (UINT)file.GetLength();
+        BYTE* p = file.Detach();
+        SHSetValueA(HKEY_CURRENT_USER, (section + "-0").c_str(), "State", REG_BINARY, p, n);
+        free(p);
+    }
+    pFrame->m_Impl.LoadTearOffBars(nullptr);
+    EXPECT_TRUE(pFrame->m_Impl.m_listTearOffToolbars.IsEmpty());
+    pFrame->DestroyWindow();
+}
+
+TEST(FrameImplPure, UserToolbarRange)
+{
+    CZAVPFrameImpl impl(nullptr);
+    EXPECT_EQ(0u, impl.GetUserToolbarRangeSize());   // unset
+    EXPECT_FALSE(impl.IsUserToolbarId(0));
+    impl.InitUserToobars("", 900, 909);
+    EXPECT_EQ(10u, impl.GetUserToolbarRangeSize());
+    EXPECT_TRUE(impl.IsUserToolbarId(909));
+    EXPECT_FALSE(impl.IsUserToolbarId(910));
+    CObList none;
+    EXPECT_EQ(900u, impl.GetFreeCtrlBarID(900, 909, none));
 }
