@@ -1,0 +1,254 @@
+// The stored state of a tab window: exact bytes, round trips with Cyrillic labels, and damaged
+// records that must leave the destination as it was.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
+#include "framework/CMemFile.h"
+#include "ui/docking/layout/TabWindowRecord.h"
+
+using namespace TabLayout;
+
+namespace
+{
+// "Обзор" and "Каталог" in the ANSI code page of the program (1251).
+const char kReview[] = "\xCE\xE1\xE7\xEE\xF0";
+const char kCatalogue[] = "\xCA\xE0\xF2\xE0\xEB\xEE\xE3";
+
+std::vector<BYTE> Store(const TabWindowRecord& record)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        StoreTabWindowRecord(ar, record);
+    }
+    const size_t n = (size_t)file.GetLength();
+    BYTE* p = file.Detach();
+    std::vector<BYTE> bytes(p, p + n);
+    std::free(p);
+    return bytes;
+}
+
+// Loads the bytes; answers the archive fault's cause, or -1 when the record was read.
+int Load(std::vector<BYTE> bytes, TabWindowRecord& record)
+{
+    CMemFile file(bytes.empty() ? nullptr : bytes.data(), (UINT)bytes.size());
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        LoadTabWindowRecord(ar, bytes.size(), record);
+    }
+    catch (CArchiveException* e)
+    {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
+}
+
+void PutDword(std::vector<BYTE>& bytes, DWORD v)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back((BYTE)(v >> (8 * i)));
+}
+
+TabWindowRecord::Tab MakeTab(const char* label, BOOL visible, int id, BOOL detachable,
+                             COLORREF text, COLORREF fill)
+{
+    TabWindowRecord::Tab tab;
+    tab.label = label;
+    tab.bVisible = visible;
+    tab.nControlId = id;
+    tab.bDetachable = detachable;
+    tab.clrText = text;
+    tab.clrFill = fill;
+    return tab;
+}
+
+// What a destination holds before a refused read; it must hold the same afterwards.
+TabWindowRecord Sentinel()
+{
+    TabWindowRecord r;
+    r.tabs = {MakeTab("keep", FALSE, 7, FALSE, 1, 2)};
+    r.nActiveTab = 0;
+    r.nLocation = 1;
+    return r;
+}
+
+void ExpectSame(const TabWindowRecord& expected, const TabWindowRecord& actual)
+{
+    ASSERT_EQ(expected.tabs.size(), actual.tabs.size());
+    for (size_t i = 0; i < expected.tabs.size(); ++i)
+    {
+        const TabWindowRecord::Tab& e = expected.tabs[i];
+        const TabWindowRecord::Tab& a = actual.tabs[i];
+        EXPECT_STREQ((LPCSTR)e.label, (LPCSTR)a.label) << i;
+        EXPECT_EQ(e.bVisible, a.bVisible) << i;
+        EXPECT_EQ(e.nControlId, a.nControlId) << i;
+        EXPECT_EQ(e.bDetachable, a.bDetachable) << i;
+        EXPECT_EQ(e.clrText, a.clrText) << i;
+        EXPECT_EQ(e.clrFill, a.clrFill) << i;
+    }
+    EXPECT_EQ(expected.nActiveTab, actual.nActiveTab);
+    EXPECT_EQ(expected.nLocation, actual.nLocation);
+}
+}  // namespace
+
+TEST(TabWindowRecord, WritesTheArchiveLayoutByteForByte)
+{
+    TabWindowRecord record;
+    record.tabs = {MakeTab(kReview, TRUE, 1001, FALSE, (COLORREF)-1, 0x9FCDBD)};
+    record.nActiveTab = 0;
+    record.nLocation = 0;
+    const std::vector<BYTE> expected = {
+        0x01, 0x00, 0x00, 0x00,                     // one tab
+        0x05, 0xCE, 0xE1, 0xE7, 0xEE, 0xF0,         // label: byte length, then the ANSI bytes
+        0x01, 0x00, 0x00, 0x00,                     // visible
+        0xE9, 0x03, 0x00, 0x00,                     // control id 1001
+        0x00, 0x00, 0x00, 0x00,                     // not detachable
+        0xFF, 0xFF, 0xFF, 0xFF,                     // text colour: default
+        0xBD, 0xCD, 0x9F, 0x00,                     // fill colour
+        0x00, 0x00, 0x00, 0x00,                     // active tab 0
+        0x00, 0x00, 0x00, 0x00,                     // tabs at the bottom
+    };
+    EXPECT_EQ(expected, Store(record));
+
+    // No tabs: the count, no active tab, the location.
+    TabWindowRecord empty;
+    empty.nLocation = 1;
+    const std::vector<BYTE> expectedEmpty = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0};
+    EXPECT_EQ(expectedEmpty, Store(empty));
+}
+
+TEST(TabWindowRecord, RoundTripKeepsCyrillicLabelsAndEveryField)
+{
+    // A label of 300 bytes takes the archive's longer length form (0xFF and a WORD).
+    std::string longLabel;
+    for (int i = 0; i < 60; ++i)
+        longLabel += kReview;
+    TabWindowRecord record;
+    record.tabs = {MakeTab(kReview, TRUE, 1001, TRUE, (COLORREF)-1, (COLORREF)-1),
+                   MakeTab(kCatalogue, FALSE, 0x7FFF, FALSE, 0x0000FF, 0xE6AF94),
+                   MakeTab("", TRUE, -1, TRUE, 0, 0),
+                   MakeTab(longLabel.c_str(), TRUE, 3, FALSE, 0xFFFFFF, 0x123456)};
+    record.nActiveTab = 3;
+    record.nLocation = 1;
+
+    const std::vector<BYTE> bytes = Store(record);
+    // 4 + (1 + 5) + (1 + 7) + 1 + (3 + 300) + 4 tabs of 20 + 8.
+    EXPECT_EQ(4u + 6 + 8 + 1 + 303 + 80 + 8, bytes.size());
+
+    TabWindowRecord loaded = Sentinel();
+    ASSERT_EQ(-1, Load(bytes, loaded));
+    ExpectSame(record, loaded);
+    EXPECT_EQ(300, loaded.tabs[3].label.GetLength());
+}
+
+TEST(TabWindowRecord, TruncatedAtEveryByteIsRefusedAndChangesNothing)
+{
+    TabWindowRecord record;
+    record.tabs = {MakeTab(kReview, TRUE, 1001, TRUE, 5, 6),
+                   MakeTab(kCatalogue, FALSE, 1002, FALSE, 7, 8)};
+    record.nActiveTab = 1;
+    record.nLocation = 1;
+    const std::vector<BYTE> bytes = Store(record);
+    for (size_t n = 0; n < bytes.size(); ++n)
+    {
+        TabWindowRecord loaded = Sentinel();
+        EXPECT_NE(-1, Load(std::vector<BYTE>(bytes.begin(), bytes.begin() + n), loaded))
+            << "cut at " << n;
+        ExpectSame(Sentinel(), loaded);
+    }
+}
+
+TEST(TabWindowRecord, DamagedRecordsAreRefused)
+{
+    // One well-formed tab: an empty label and five numbers.
+    const auto tab = [](std::vector<BYTE>& b) {
+        b.push_back(0);
+        for (int i = 0; i < 5; ++i)
+            PutDword(b, 0);
+    };
+    struct Case
+    {
+        const char* name;
+        std::vector<BYTE> bytes;
+        int cause;
+    };
+    std::vector<Case> cases;
+    {
+        std::vector<BYTE> b;
+        PutDword(b, 0x7FFFFFFF);   // far more tabs than bytes
+        PutDword(b, 0);
+        PutDword(b, 0);
+        cases.push_back({"huge count", b, CArchiveException::genericException});
+    }
+    {
+        std::vector<BYTE> b;
+        PutDword(b, 0xFFFFFFFF);   // a negative count
+        PutDword(b, 0);
+        PutDword(b, 0);
+        cases.push_back({"negative count", b, CArchiveException::genericException});
+    }
+    {
+        // Two tabs announced, one present: 4 + 21 + 8 = 33 bytes hold room for only one tab,
+        // so the count is refused before any tab is read.
+        std::vector<BYTE> b;
+        PutDword(b, 2);
+        tab(b);
+        PutDword(b, 0);
+        PutDword(b, 0);
+        cases.push_back({"count one too big", b, CArchiveException::genericException});
+    }
+    {
+        // A label claiming 0x7FFFFFFF bytes runs out of data.
+        std::vector<BYTE> b;
+        PutDword(b, 1);
+        b.push_back(0xFF);
+        b.push_back(0xFF);
+        b.push_back(0xFF);
+        PutDword(b, 0x7FFFFFFF);
+        for (int i = 0; i < 7; ++i)
+            PutDword(b, 0);
+        cases.push_back({"huge label", b, CArchiveException::endOfFile});
+    }
+    const struct
+    {
+        const char* name;
+        int active, location;
+    } tails[] = {{"active past the tabs", 1, 0}, {"active below -1", -2, 0},
+                 {"unknown location", 0, 2}, {"negative location", 0, -1}};
+    for (const auto& t : tails)
+    {
+        std::vector<BYTE> b;
+        PutDword(b, 1);
+        tab(b);
+        PutDword(b, (DWORD)t.active);
+        PutDword(b, (DWORD)t.location);
+        cases.push_back({t.name, b, CArchiveException::genericException});
+    }
+
+    for (const Case& c : cases)
+    {
+        TabWindowRecord loaded = Sentinel();
+        EXPECT_EQ(c.cause, Load(c.bytes, loaded)) << c.name;
+        ExpectSame(Sentinel(), loaded);
+    }
+
+    // The same frame with sound values is read.
+    std::vector<BYTE> good;
+    PutDword(good, 1);
+    tab(good);
+    PutDword(good, 0);
+    PutDword(good, 1);
+    TabWindowRecord loaded = Sentinel();
+    ASSERT_EQ(-1, Load(good, loaded));
+    ASSERT_EQ(1u, loaded.tabs.size());
+    EXPECT_EQ(0, loaded.tabs[0].nControlId);
+    EXPECT_FALSE(loaded.tabs[0].bVisible);
+    EXPECT_EQ(1, loaded.nLocation);
+}
