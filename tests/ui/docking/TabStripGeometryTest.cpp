@@ -251,6 +251,57 @@ TEST(TabStripGeometry, ScrollButtonsMoveByPixelsOrByWholeTabs)
     EXPECT_FALSE(allFit.bHome || allFit.bLeft || allFit.bRight || allFit.bEnd);
 }
 
+TEST(TabStripGeometry, EnsureVisibleBringsATabIntoView)
+{
+    // Unscrolled edges of four tabs, the third hidden: 0..52, 53..107, -, 108..186.
+    const std::vector<int> starts = {0, 53, -1, 108};
+    const std::vector<int> ends = {52, 107, -1, 186};
+    struct Case
+    {
+        const char* name;
+        int style, tab, width;
+        TabScroll from;
+        TabScroll to;
+    };
+    const Case cases[] = {
+        // 186 - 100 = 86 brings the right edge in (within the largest offset 88).
+        {"right of the view", TAB_STYLE_3D, 3, 100, {0, 0}, {86, 0}},
+        {"left of the view", TAB_STYLE_3D, 0, 100, {86, 0}, {0, 0}},
+        {"partly right", TAB_STYLE_FLAT, 1, 100, {0, 0}, {7, 0}},
+        {"already shown", TAB_STYLE_FLAT, 1, 100, {30, 0}, {30, 0}},
+        {"hidden tab", TAB_STYLE_3D, 2, 100, {30, 0}, {30, 0}},
+        {"no such tab", TAB_STYLE_3D, 4, 100, {30, 0}, {30, 0}},
+        // One-tab style: 186 - 0 and 186 - 53 exceed 100, the hidden tab is passed over.
+        {"one tab forward", TAB_STYLE_3D_ONE_TAB, 3, 100, {0, 0}, {108, 3}},
+        {"one tab forward, wider view", TAB_STYLE_3D_ONE_TAB, 3, 140, {0, 0}, {53, 1}},
+        {"one tab back", TAB_STYLE_3D_ONE_TAB, 0, 100, {108, 3}, {0, 0}},
+        {"one tab shown", TAB_STYLE_3D_ONE_TAB, 1, 140, {0, 0}, {0, 0}},
+    };
+    for (const Case& c : cases)
+    {
+        const TabScroll out = EnsureTabVisible(c.style, c.tab, c.from, 88, c.width, starts, ends);
+        EXPECT_EQ(c.to.nOffset, out.nOffset) << c.name;
+        EXPECT_EQ(c.to.nFirstVisible, out.nFirstVisible) << c.name;
+    }
+    // A tab wider than the view shows its left edge.
+    EXPECT_EQ(0, EnsureTabVisible(TAB_STYLE_3D, 0, {0, 0}, 51, 100, {0}, {150}).nOffset);
+}
+
+TEST(TabStripGeometry, SharedScrollBarBesideTheTabs)
+{
+    // The flat scroll style's tab area from the frame table: 61,81,200,100; arrows 17 wide.
+    const RECT area = {61, 81, 200, 100};
+    EXPECT_EQ("120,82,200,98", Text(SharedScrollBarRect(area, 80, 17, false)));
+    EXPECT_EQ("61,82,200,98", Text(SharedScrollBarRect(area, 200, 17, false)));   // whole row
+    EXPECT_EQ("0,0,0,0", Text(SharedScrollBarRect(area, 30, 17, false)));   // under 2 arrows
+    EXPECT_EQ("0,0,0,0", Text(SharedScrollBarRect(area, 80, 17, true)));
+
+    // Dragging the split point: 200 - x, at most 200 - 61 - 5 = 134, at least 34.
+    EXPECT_EQ(50, DraggedScrollBarWidth(200, 150, 61, 17));
+    EXPECT_EQ(134, DraggedScrollBarWidth(200, 40, 61, 17));
+    EXPECT_EQ(34, DraggedScrollBarWidth(200, 190, 61, 17));
+}
+
 TEST(TabStripGeometry, TabAreaHeightsAndTheFittedFlatFont)
 {
     EXPECT_EQ(24, BaseTabsHeight(13, 16));   // the icon and its margins: 16 + 8

@@ -15,6 +15,11 @@ const int kButtonPadding3D = 2;
 const int kButtonHeightMargin = 4;
 // The one-tab style's tabs overlap by the tab area height less these pixels.
 const int kOneTabOverlapReduction = 4 + 1;
+// The shared scroll bar keeps clear of the row's top and bottom edges, and its split point stays
+// this far right of the tab area's left edge.
+const int kScrollBarTopGap = 1;
+const int kScrollBarBottomGap = 2;
+const int kScrollBarSplitMargin = 5;
 
 int Width(const RECT& r)
 {
@@ -275,9 +280,59 @@ TabScroll ApplyScrollButton(int nStyle, TabButton button, const TabScroll& scrol
     return out;
 }
 
+TabScroll EnsureTabVisible(int nStyle, int nTab, const TabScroll& scroll, int nLargest,
+                           int nAreaWidth, const std::vector<int>& tabStarts,
+                           const std::vector<int>& tabEnds)
+{
+    const int n = (int)std::min(tabStarts.size(), tabEnds.size());
+    if (nTab < 0 || nTab >= n || tabStarts[nTab] < 0)
+        return scroll;
+    TabScroll out = scroll;
+    if (nStyle != TAB_STYLE_3D_ONE_TAB)
+    {
+        if (tabStarts[nTab] < scroll.nOffset)
+            out.nOffset = tabStarts[nTab];
+        else if (tabEnds[nTab] > scroll.nOffset + nAreaWidth)
+            out.nOffset = std::min(tabEnds[nTab] - nAreaWidth, tabStarts[nTab]);
+        out.nOffset = ClampScrollOffset(nStyle, out.nOffset, nLargest);
+        return out;
+    }
+
+    int first = scroll.nFirstVisible;
+    if (first < 0 || first >= n || tabStarts[first] < 0 || nTab < first)
+        first = nTab;
+    while (first < nTab && tabEnds[nTab] - tabStarts[first] > nAreaWidth)
+    {
+        int next = first + 1;
+        while (next < nTab && tabStarts[next] < 0)
+            ++next;
+        first = next;
+    }
+    out.nFirstVisible = first;
+    out.nOffset = ClampScrollOffset(nStyle, tabStarts[first], nLargest);
+    return out;
+}
+
 ScrollButtonsState ScrollButtonsEnabled(int nOffset, int nLargest)
 {
     return ScrollButtonsState{nOffset > 0, nOffset > 0, nOffset < nLargest, nOffset < nLargest};
+}
+
+RECT SharedScrollBarRect(const RECT& rectTabArea, int nScrollBarWidth, int nArrowWidth,
+                         bool bHidden)
+{
+    const int split = std::max((int)rectTabArea.right - nScrollBarWidth, (int)rectTabArea.left);
+    const RECT r = {split, rectTabArea.top + kScrollBarTopGap, rectTabArea.right,
+                    rectTabArea.bottom - kScrollBarBottomGap};
+    if (bHidden || Width(r) < 2 * nArrowWidth || Height(r) <= 0)
+        return kEmpty;
+    return r;
+}
+
+int DraggedScrollBarWidth(int nRight, int x, int nTabAreaLeft, int nArrowWidth)
+{
+    const int width = std::min(nRight - x, nRight - nTabAreaLeft - kScrollBarSplitMargin);
+    return std::max(width, 2 * nArrowWidth);
 }
 
 int TabFromPoint(const std::vector<RECT>& tabs, const std::vector<bool>& visible, POINT pt)

@@ -140,12 +140,30 @@ struct TabScroll
 TabScroll ApplyScrollButton(int nStyle, TabButton button, const TabScroll& scroll, int nLargest,
                             const std::vector<int>& tabStarts);
 
+// The scroll state that shows tab nTab in a tab area nAreaWidth wide. tabStarts and tabEnds hold,
+// per tab, its edges measured as for ApplyScrollButton (-1 for a hidden tab). A tab left of the
+// view starts the row; a tab beyond its right end is brought in as far as its left edge allows.
+// The one-tab style moves its first visible tab instead, one tab at a time.
+TabScroll EnsureTabVisible(int nStyle, int nTab, const TabScroll& scroll, int nLargest,
+                           int nAreaWidth, const std::vector<int>& tabStarts,
+                           const std::vector<int>& tabEnds);
+
 // Which scroll buttons are enabled for an offset.
 struct ScrollButtonsState
 {
     bool bHome, bLeft, bRight, bEnd;
 };
 ScrollButtonsState ScrollButtonsEnabled(int nOffset, int nLargest);
+
+// The shared horizontal scroll bar of the flat scroll style: the part of the tab area's row from
+// the split point (nScrollBarWidth from its right end, never left of the area) to the right end,
+// 1 pixel below the top and 2 above the bottom. Empty when hidden or narrower than two scroll
+// arrows (2 * SM_CXHSCROLL).
+RECT SharedScrollBarRect(const RECT& rectTabArea, int nScrollBarWidth, int nArrowWidth,
+                         bool bHidden);
+// The scroll bar's width while the user drags the split point to x: the distance from the right
+// end, at most the room up to the tab area's left edge less 5, at least two scroll arrows.
+int DraggedScrollBarWidth(int nRight, int x, int nTabAreaLeft, int nArrowWidth);
 
 // The first visible tab whose rectangle holds the point, else -1.
 int TabFromPoint(const std::vector<RECT>& tabs, const std::vector<bool>& visible, POINT pt);
