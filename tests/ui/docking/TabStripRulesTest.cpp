@@ -175,3 +175,72 @@ TEST(TabStripRules, AutomaticColours)
     for (const Case& c : cases)
         EXPECT_EQ(c.colour, AutoColorFor(*c.table, c.tab)) << c.table->size() << " " << c.tab;
 }
+
+TEST(TabStripRules, DraggingTabsAlongAndOutOfTheRow)
+{
+    struct Swap
+    {
+        int hot, active, tabs;
+        bool allowed;
+        int target;
+    };
+    const Swap swaps[] = {
+        {2, 0, 3, true, 2},
+        {0, 0, 3, true, -1},    // the active tab itself
+        {-1, 0, 3, true, -1},   // no tab under the pointer
+        {1, 0, 1, true, -1},
+        {1, 0, 2, false, -1},   // swapping not allowed
+        {3, 0, 3, true, -1},
+    };
+    for (const Swap& s : swaps)
+        EXPECT_EQ(s.target, SwapTargetDuringDrag(s.hot, s.active, s.tabs, s.allowed))
+            << s.hot << " " << s.active << " " << s.tabs << " " << s.allowed;
+
+    // A drag rectangle of 4 by 4 around (100, 50).
+    struct Threshold
+    {
+        POINT pt;
+        bool beyond;
+    };
+    const Threshold thresholds[] = {
+        {{103, 53}, false}, {{97, 47}, false}, {{104, 50}, true},
+        {{100, 46}, true},  {{96, 50}, true},
+    };
+    for (const Threshold& t : thresholds)
+        EXPECT_EQ(t.beyond, IsBeyondDragThreshold(POINT{100, 50}, t.pt, 4, 4))
+            << t.pt.x << "," << t.pt.y;
+
+    EXPECT_TRUE(DragEndsAfterDetach(true, 3));
+    EXPECT_FALSE(DragEndsAfterDetach(true, 2));   // two tabs: the drag goes on
+    EXPECT_FALSE(DragEndsAfterDetach(false, 5));
+}
+
+TEST(TabStripRules, RestoredOrderNeverNamesAPlaceBeyondTheTabs)
+{
+    using Swaps = std::vector<std::pair<int, int>>;
+    struct Case
+    {
+        const char* name;
+        std::vector<int> saved;
+        int savedActive;
+        Swaps swaps;
+        int active;
+    };
+    // The tabs hold windows 10, 20, 30 in this order.
+    const Case cases[] = {
+        // 30 to place 0 (10 goes to 2), then 10 from 2 to place 1.
+        {"reversed rotation", {30, 10, 20}, 0, {{0, 2}, {1, 2}}, 0},
+        // 99 names no tab and takes no place: 10 lands on place 1, where 20's swap left it.
+        {"missing id", {20, 99, 10}, 2, {{0, 1}}, 1},
+        {"repeated id", {10, 10, 30}, 1, {{1, 2}}, -1},
+        {"more saved than tabs", {40, 50, 60, 10, 20, 30, 70}, 6, {}, -1},
+        {"nothing saved", {}, 0, {}, -1},
+        {"no active tab", {20, 10, 30}, -1, {{0, 1}}, -1},
+    };
+    for (const Case& c : cases)
+    {
+        const RestorePlan plan = PlanRestoredOrder({10, 20, 30}, c.saved, c.savedActive);
+        EXPECT_EQ(c.swaps, plan.swaps) << c.name;
+        EXPECT_EQ(c.active, plan.nActive) << c.name;
+    }
+}

@@ -1,10 +1,15 @@
 // The order and activation rules of a tab window (see TabStripRules.h).
 #include "ui/docking/layout/TabStripRules.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace TabLayout
 {
 namespace
 {
+// Dragging a tab out keeps the drag in the row when it had fewer tabs than this.
+const int kTabsToEndDrag = 3;
 // Screens deeper than this get the soft eight-colour table.
 const int kPaletteDepth = 8;
 const COLORREF kSoftColors[] = {0xE6AF94, 0x75DBFF, 0x9FCDBD, 0x9F9EF0,
@@ -100,6 +105,48 @@ int ResolveTab(int nIndex, int nActive, int nCount)
 {
     const int tab = nIndex == -1 ? nActive : nIndex;
     return tab >= 0 && tab < nCount ? tab : -1;
+}
+
+int SwapTargetDuringDrag(int nHot, int nActive, int nTabs, bool bSwapAllowed)
+{
+    if (!bSwapAllowed || nTabs < 2 || nHot < 0 || nHot >= nTabs || nHot == nActive)
+        return -1;
+    return nHot;
+}
+
+bool IsBeyondDragThreshold(POINT ptStart, POINT pt, int nDragWidth, int nDragHeight)
+{
+    return std::abs(pt.x - ptStart.x) >= nDragWidth || std::abs(pt.y - ptStart.y) >= nDragHeight;
+}
+
+bool DragEndsAfterDetach(bool bDetached, int nTabsBefore)
+{
+    return bDetached && nTabsBefore >= kTabsToEndDrag;
+}
+
+RestorePlan PlanRestoredOrder(const std::vector<int>& tabIds, const std::vector<int>& savedIds,
+                              int nSavedActive)
+{
+    RestorePlan plan{{}, -1};
+    std::vector<int> order = tabIds;
+    int place = 0;
+    for (int k = 0; k < (int)savedIds.size(); ++k)
+    {
+        // Only the places not yet filled are searched: a repeated id finds nothing.
+        const auto it = std::find(order.begin() + place, order.end(), savedIds[k]);
+        if (it == order.end())
+            continue;
+        const int at = (int)(it - order.begin());
+        if (at != place)
+        {
+            std::swap(order[place], order[at]);
+            plan.swaps.push_back({place, at});
+        }
+        if (k == nSavedActive)
+            plan.nActive = place;
+        ++place;
+    }
+    return plan;
 }
 
 std::vector<COLORREF> AutoColorTable(int nBitsPerPixel)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace TabLayout
@@ -45,6 +46,28 @@ int NextVisibleTab(const std::vector<bool>& visible, int nActive, bool bForward)
 // The tab an operation works on: the given one, or the active tab for -1; -1 when that is
 // outside the tabs (no active tab: closing does nothing).
 int ResolveTab(int nIndex, int nActive, int nCount);
+
+// Dragging a tab along the row: the tab under the pointer that trades places with the active one,
+// or -1 (no other tab there, fewer than two tabs, or swapping not allowed).
+int SwapTargetDuringDrag(int nHot, int nActive, int nTabs, bool bSwapAllowed);
+// A tab dragged out detaches only once the pointer left the drag rectangle around the start
+// (SM_CXDRAG by SM_CYDRAG) in either direction.
+bool IsBeyondDragThreshold(POINT ptStart, POINT pt, int nDragWidth, int nDragHeight);
+// After a tab was dragged out of the row the drag goes on in the row only when the tab stayed or
+// the row had just two tabs.
+bool DragEndsAfterDetach(bool bDetached, int nTabsBefore);
+
+// Putting the tabs back in a saved order. Each saved control id, in order, takes the next place
+// from the front; ids of no tab and repeated ids take none, so a stale or damaged order can never
+// name a place beyond the tabs. swaps are the exchanges of places to make in order; nActive is
+// the new place of the tab the saved active index named, -1 when that tab is missing.
+struct RestorePlan
+{
+    std::vector<std::pair<int, int>> swaps;
+    int nActive;
+};
+RestorePlan PlanRestoredOrder(const std::vector<int>& tabIds, const std::vector<int>& savedIds,
+                              int nSavedActive);
 
 // The automatic colour table for a screen colour depth.
 std::vector<COLORREF> AutoColorTable(int nBitsPerPixel);
