@@ -8,6 +8,7 @@
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
 #include "framework/CMemFile.h"
+#include "ui/docking/layout/DockLayoutCodec.h"
 #include "ui/docking/layout/TabWindowRecord.h"
 
 using namespace TabLayout;
@@ -251,4 +252,109 @@ TEST(TabWindowRecord, DamagedRecordsAreRefused)
     EXPECT_EQ(0, loaded.tabs[0].nControlId);
     EXPECT_FALSE(loaded.tabs[0].bVisible);
     EXPECT_EQ(1, loaded.nLocation);
+}
+
+namespace
+{
+// A fixed tabbed bar's staged tab window state, as the layout reader holds it until the whole
+// image has been read.
+class StagedTabs : public CObject
+{
+public:
+    explicit StagedTabs(const TabWindowRecord& r = TabWindowRecord()) : record(r) { ++s_live; }
+    ~StagedTabs() override { --s_live; }
+    TabWindowRecord record;
+    static int s_live;
+};
+int StagedTabs::s_live = 0;
+
+class TabsNested : public DockLayout::DockLayoutNested
+{
+public:
+    explicit TabsNested(size_t nImageBytes) : m_nImageBytes(nImageBytes) {}
+    void StoreTabContent(CArchive& ar, const DockLayout::TabbedEntry& entry) override
+    {
+        StoreTabWindowRecord(ar, static_cast<StagedTabs*>(entry.pContent)->record);
+    }
+    CObject* LoadTabContent(CArchive& ar, DWORD) override
+    {
+        StagedTabs* p = new StagedTabs;
+        try
+        {
+            LoadTabWindowRecord(ar, m_nImageBytes, p->record);
+        }
+        catch (CException*)
+        {
+            delete p;
+            throw;
+        }
+        return p;
+    }
+    size_t m_nImageBytes;
+};
+}  // namespace
+
+TEST(TabWindowRecord, ALayoutWithADamagedTabRecordIsRefusedWhole)
+{
+    TabWindowRecord first;
+    first.tabs = {MakeTab(kReview, TRUE, 1001, TRUE, (COLORREF)-1, (COLORREF)-1)};
+    first.nActiveTab = 0;
+    TabWindowRecord second = first;
+    second.tabs.push_back(MakeTab(kCatalogue, TRUE, 1002, TRUE, (COLORREF)-1, (COLORREF)-1));
+    second.nActiveTab = 1;
+    StagedTabs a(first), b(second);
+    DockLayout::DockLayoutImage image;
+    image.tabbedBars = {{101, &a}, {102, &b}};
+    image.entries = {{DockLayout::DockedEntry::bar, 0x65, (DWORD)-1, nullptr}};
+
+    CMemFile file;
+    {
+        TabsNested nested(0);
+        CArchive ar(&file, CArchive::store);
+        DockLayout::StoreDockLayout(ar, image, nested);
+    }
+    const size_t n = (size_t)file.GetLength();
+    BYTE* p = file.Detach();
+    std::vector<BYTE> bytes(p, p + n);
+    std::free(p);
+
+    const auto load = [](std::vector<BYTE> data, DockLayout::DockLayoutImage& out) {
+        TabsNested nested(data.size());
+        CMemFile in(data.data(), (UINT)data.size());
+        try
+        {
+            CArchive ar(&in, CArchive::load);
+            DockLayout::LoadDockLayout(ar, data.size(), out, nested);
+        }
+        catch (CArchiveException* e)
+        {
+            e->Delete();
+            return false;
+        }
+        return true;
+    };
+
+    const int liveBefore = StagedTabs::s_live;
+    DockLayout::DockLayoutImage loaded;
+    ASSERT_TRUE(load(bytes, loaded));
+    ASSERT_EQ(2u, loaded.tabbedBars.size());
+    EXPECT_EQ(102u, loaded.tabbedBars[1].id);
+    ExpectSame(second, static_cast<StagedTabs*>(loaded.tabbedBars[1].pContent)->record);
+    for (const DockLayout::TabbedEntry& t : loaded.tabbedBars)
+        delete t.pContent;
+
+    // The second bar's tab location (the last number of its record) becomes 2: the first bar's
+    // record was fine and staged, but the image is refused and nothing staged is left behind.
+    // T, id 101, record 1 (count, 6 + 20 for its tab, active, location), id 102, then record 2 up
+    // to its location: count, 6 + 20 and 8 + 20 for its tabs, active.
+    const size_t secondLocation = 4 + 4 + (4 + 26 + 8) + 4 + (4 + 26 + 28 + 4);
+    ASSERT_LT(secondLocation, bytes.size());
+    ASSERT_EQ(0, bytes[secondLocation]);
+    std::vector<BYTE> damaged = bytes;
+    damaged[secondLocation] = 2;
+    DockLayout::DockLayoutImage refused;
+    EXPECT_FALSE(load(damaged, refused));
+    EXPECT_TRUE(refused.tabbedBars.empty());
+    EXPECT_TRUE(refused.entries.empty());
+    EXPECT_EQ(liveBefore, StagedTabs::s_live);
 }
