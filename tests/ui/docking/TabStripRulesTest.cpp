@@ -244,3 +244,35 @@ TEST(TabStripRules, RestoredOrderNeverNamesAPlaceBeyondTheTabs)
         EXPECT_EQ(c.active, plan.nActive) << c.name;
     }
 }
+
+TEST(TabStripRules, ShowingAndHidingTabsChoosesWhatToActivate)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<bool> visible;   // with the tab's new flag
+        int index;
+        bool show;
+        int active;
+        bool activate;
+        ShowTabPlan plan;
+    };
+    const Case cases[] = {
+        {"show beside the active", {T, T, T}, 2, true, 0, false, {0, false, false}},
+        {"show and activate", {T, T, T}, 2, true, 0, true, {0, false, true}},
+        // No tab was visible: the shown tab becomes active even unasked.
+        {"show the first visible", {F, T, F}, 1, true, -1, false, {1, false, true}},
+        {"hide another tab", {T, F, T}, 1, false, 0, false, {0, false, false}},
+        // The active tab hidden: the next visible one after it, else before it, takes over.
+        {"hide the active", {T, F, T}, 1, false, 1, false, {2, true, true}},
+        {"hide the active last", {T, T, F}, 2, false, 2, false, {1, true, true}},
+        {"hide the only visible", {F, F}, 0, false, 0, true, {-1, true, false}},
+    };
+    for (const Case& c : cases)
+    {
+        const ShowTabPlan plan = PlanShowTab(c.visible, c.index, c.show, c.active, c.activate);
+        EXPECT_EQ(c.plan.nCandidate, plan.nCandidate) << c.name;
+        EXPECT_EQ(c.plan.bResetActive, plan.bResetActive) << c.name;
+        EXPECT_EQ(c.plan.bActivate, plan.bActivate) << c.name;
+    }
+}

@@ -358,3 +358,65 @@ TEST(TabWindowRecord, ALayoutWithADamagedTabRecordIsRefusedWhole)
     EXPECT_TRUE(refused.entries.empty());
     EXPECT_EQ(liveBefore, StagedTabs::s_live);
 }
+
+TEST(TabWindowRecord, SiblingIdsAreBoundedAndAppendedOnlyWhole)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        StoreSiblingBarIds(ar, {1001, -1, 0x7FFF});
+    }
+    const size_t n = (size_t)file.GetLength();
+    BYTE* p = file.Detach();
+    std::vector<BYTE> bytes(p, p + n);
+    std::free(p);
+    const std::vector<BYTE> expected = {3, 0, 0, 0, 0xE9, 0x03, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF,
+                                        0xFF, 0x7F, 0, 0};
+    ASSERT_EQ(expected, bytes);
+
+    const auto load = [](std::vector<BYTE> data, std::vector<int>& ids) {
+        CMemFile in(data.empty() ? nullptr : data.data(), (UINT)data.size());
+        try
+        {
+            CArchive ar(&in, CArchive::load);
+            LoadSiblingBarIds(ar, data.size(), ids);
+        }
+        catch (CArchiveException* e)
+        {
+            const int cause = e->m_cause;
+            e->Delete();
+            return cause;
+        }
+        return -1;
+    };
+    std::vector<int> ids = {5};
+    ASSERT_EQ(-1, load(bytes, ids));
+    EXPECT_EQ((std::vector<int>{5, 1001, -1, 0x7FFF}), ids);
+
+    // Cut short: nothing is appended. Four ids announced in 16 bytes: the count is refused.
+    for (size_t cut = 0; cut < bytes.size(); ++cut)
+    {
+        std::vector<int> kept = {5};
+        EXPECT_NE(-1, load(std::vector<BYTE>(bytes.begin(), bytes.begin() + cut), kept)) << cut;
+        EXPECT_EQ(std::vector<int>{5}, kept) << cut;
+    }
+    std::vector<BYTE> tooMany = bytes;
+    tooMany[0] = 4;
+    std::vector<int> kept;
+    EXPECT_EQ(CArchiveException::genericException, load(tooMany, kept));
+    EXPECT_TRUE(kept.empty());
+}
+
+TEST(TabWindowRecord, DumpShowsTheTabOrderAndEveryFlag)
+{
+    TabWindowRecord record;
+    record.tabs = {MakeTab("Files", TRUE, 1001, TRUE, (COLORREF)-1, (COLORREF)-1),
+                   MakeTab(kCatalogue, FALSE, 1002, FALSE, 0x0000FF, 0xE6AF94)};
+    record.nActiveTab = 0;
+    record.nLocation = 1;
+    const std::string expected = std::string("tabs top active 0\n"
+                                             "  tab 1001 \"Files\" visible detachable\n"
+                                             "  tab 1002 \"") +
+                                 kCatalogue + "\" hidden text 0000FF fill E6AF94\n";
+    EXPECT_EQ(expected, DumpTabWindowRecord(record));
+}

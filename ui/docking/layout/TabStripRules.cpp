@@ -87,6 +87,30 @@ int CandidateAfterHide(const std::vector<bool>& visible, int nHidden)
     return after >= 0 ? after : NearestVisibleBefore(visible, nHidden);
 }
 
+ShowTabPlan PlanShowTab(const std::vector<bool>& visible, int nIndex, bool bShow, int nActive,
+                        bool bActivate)
+{
+    int nVisibleBefore = 0;
+    for (int i = 0; i < (int)visible.size(); ++i)
+        if (i == nIndex ? !bShow : visible[i])
+            ++nVisibleBefore;
+
+    ShowTabPlan plan{nActive, false, false};
+    if (bShow)
+    {
+        if (nVisibleBefore == 0)
+            plan.nCandidate = nIndex;
+    }
+    else if (nIndex == nActive)
+    {
+        plan.nCandidate = CandidateAfterHide(visible, nIndex);
+        plan.bResetActive = true;
+    }
+    plan.bActivate = plan.nCandidate >= 0 &&
+                     (bActivate || nVisibleBefore == 0 || plan.bResetActive);
+    return plan;
+}
+
 int NextVisibleTab(const std::vector<bool>& visible, int nActive, bool bForward)
 {
     const int n = (int)visible.size();

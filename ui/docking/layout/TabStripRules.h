@@ -39,6 +39,18 @@ int ActiveAfterRemove(const std::vector<bool>& visible, int nRemoved, int nActiv
 // visible tab after it, else the nearest before it; -1 when none.
 int CandidateAfterHide(const std::vector<bool>& visible, int nHidden);
 
+// Showing or hiding tab nIndex (visible already holds its new flag): the tab to activate, whether
+// the active tab is reset first (the active tab was hidden) and whether the activation happens
+// (asked for, no tab was visible before, or the active tab was hidden and another can take over).
+struct ShowTabPlan
+{
+    int nCandidate;       // -1: none
+    bool bResetActive;
+    bool bActivate;
+};
+ShowTabPlan PlanShowTab(const std::vector<bool>& visible, int nIndex, bool bShow, int nActive,
+                        bool bActivate);
+
 // Ctrl+Page Down (bForward) and Ctrl+Page Up: the next visible tab after the active one, wrapping
 // at the count. -1, so that nothing happens, when no tab is active or no other tab is visible.
 int NextVisibleTab(const std::vector<bool>& visible, int nActive, bool bForward);

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "framework/CString.h"
@@ -44,4 +45,16 @@ void StoreTabWindowRecord(CArchive& ar, const TabWindowRecord& record);
 // those bytes, the active tab must name a tab or be -1 and the location must be 0 or 1; anything
 // else raises CArchiveException and leaves record untouched.
 void LoadTabWindowRecord(CArchive& ar, size_t nBytesLeft, TabWindowRecord& record);
+
+// A tabbed bar's list of the control ids of its tabs' windows: the count, then the ids (32-bit
+// values). Reading appends to ids only when the whole list was read; the count must fit in
+// nBytesLeft.
+void StoreSiblingBarIds(CArchive& ar, const std::vector<int>& ids);
+void LoadSiblingBarIds(CArchive& ar, size_t nBytesLeft, std::vector<int>& ids);
+
+// One line for the window and one per tab, in tab order, for tests and people to compare:
+//   tabs bottom active 1
+//     tab 1001 "label" visible detachable
+//     tab 1002 "label" hidden text 0000FF fill E6AF94
+std::string DumpTabWindowRecord(const TabWindowRecord& record);
 }  // namespace TabLayout
