@@ -78,6 +78,11 @@ TEST(TabStripGeometry, FrameRectanglesForEveryStyleAndLocation)
         {"flat scroll top b0", {TAB_STYLE_FLAT_SCROLL, true, kClient, 19, 0, kGlyph, kExtra,
                                 false},
          "61,0,200,19", "1,19,200,99", "1,2,16,17 16,2,31,17 31,2,46,17 46,2,61,17"},
+        // 60 pixels wide: the buttons start at 58 - 80 = -22, past the tabs' left edge 2; the tab
+        // area stays empty instead of inverted.
+        {"3d narrow", {TAB_STYLE_3D, true, RECT{0, 0, 60, 100}, 20, 2, kGlyph, kExtra, true},
+         "2,0,2,20", "3,24,57,97",
+         "-22,2,-6,18 -6,2,10,18 10,2,26,18 26,2,42,18 42,2,58,18"},
         // Hidden tab area (height and border 0): the windows take the whole client area.
         {"3d hidden", {TAB_STYLE_3D, true, kClient, 0, 0, kGlyph, kExtra, true},
          "0,0,200,0", "0,0,200,100", ""},

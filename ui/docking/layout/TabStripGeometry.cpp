@@ -126,6 +126,9 @@ TabFrameLayout CalcTabFrame(const TabFrameInput& in)
                 area.left += out.nButtonSize;
             area.right -= 2 * b;
         }
+        // A window narrower than its buttons keeps an empty tab area rather than an inverted one.
+        if (area.right < area.left)
+            area.right = area.left;
     }
     out.rectTabArea = hidden ? RECT{area.left, in.bTop ? client.top : client.bottom, area.right,
                                     in.bTop ? client.top : client.bottom}
