@@ -144,7 +144,8 @@ TEST(TabStripGeometry, TabWidthsFromTextIconAndStyle)
         {TAB_STYLE_3D_ONE_TAB, 20, {true, false, 40, 0}, 80},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.width, TabWidth(c.style, c.height, c.tab)) << c.style << " " << c.tab.nTextWidth;
+        EXPECT_EQ(c.width, TabWidth(c.style, c.height, c.tab))
+            << c.style << " " << c.tab.nTextWidth;
     EXPECT_EQ(15, TabOverlap(TAB_STYLE_3D_ONE_TAB, 20));
     EXPECT_EQ(0, TabOverlap(TAB_STYLE_3D, 20));
 }

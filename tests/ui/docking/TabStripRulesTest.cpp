@@ -34,7 +34,8 @@ TEST(TabStripRules, InsertingAppendsOutOfRangeAndKeepsTheActiveTab)
         {2, 3, 2},
     };
     for (const Active& a : actives)
-        EXPECT_EQ(a.after, ActiveAfterInsert(a.active, a.inserted)) << a.active << " " << a.inserted;
+        EXPECT_EQ(a.after, ActiveAfterInsert(a.active, a.inserted))
+            << a.active << " " << a.inserted;
 }
 
 TEST(TabStripRules, MovingARecordShiftsTheOnesBetween)

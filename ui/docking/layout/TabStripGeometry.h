@@ -1,6 +1,7 @@
 // The arithmetic of a tab window as plain functions: the tab area, its buttons and the window area
 // for each tab style, the width and place of every tab, the scroll limits and scroll commands, the
-// fitted flat font and hit testing. The tab window measures text and metrics and applies the answers.
+// fitted flat font and hit testing. The tab window measures text and metrics and applies the
+// answers.
 #pragma once
 
 #include <windows.h>
@@ -115,7 +116,7 @@ int TabOverlap(int nStyle, int nTabsHeight);
 struct TabPlacement
 {
     std::vector<RECT> tabs;       // per tab, in client coordinates; empty for hidden tabs
-    std::vector<RECT> tooltips;   // a tab's rectangle when it lies wholly in the tab area, else empty
+    std::vector<RECT> tooltips;   // a tab's rectangle when wholly in the tab area, else empty
     int nTotalWidth;              // the tab widths plus one per visible tab
 };
 
