@@ -155,7 +155,7 @@ public:
     virtual void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea);
     virtual void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                          BOOL bIsSelected, BOOL bCanCollapse);
-    virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect) {}
+    virtual void OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/) {}
     virtual void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle);
     virtual void OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                             BOOL bIsSelected);

@@ -236,24 +236,24 @@ void CZAVPVisualManager2003::DeriveTasksPaneColors()
 void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
                                                  CRect rectClip, BOOL bNCArea)
 {
-    if (!UsesGradients() || !pBar || pBar->IsDialogControl() || ZAVPIsKindOf(pBar, "CZAVPColorBar") ||
-        ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+    if (!UsesGradients() || !pBar || pBar->IsDialogControl() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) ||
+        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
     {
         CZAVPVisualManagerXP::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (ZAVPIsKindOf(pBar, "CZAVPStatusBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar))
     {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBarFace);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPCaptionBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar))
     {
         Gradient(pDC, rectClient, m_clrBarDkShadowCopy, m_clrBarShadowCopy, TRUE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
     {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &m_brMenuLight);
         CRect column = rectClient;
@@ -261,7 +261,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
         Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPToolBar") && !ZAVPIsKindOf(pBar, "CZAVPMenuBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar))
     {
         // A rounded band: the gradient inside one pixel of rounding, the bottom (or right) line,
         // and single pixels that round the four corners.
@@ -335,7 +335,7 @@ void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 
 void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pBar, "CZAVPToolBar") || ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar") ||
+    if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) ||
         pBar->IsDialogControl())
     {
         CZAVPVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
@@ -471,7 +471,7 @@ void CZAVPVisualManager2003::OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustom
 
 void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
 {
-    if (UsesGradients() && ZAVPIsKindOf(pButton, "CCustomizeButton"))
+    if (UsesGradients() && ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
     {
         OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), TRUE, state);
         return;
@@ -481,7 +481,7 @@ void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* 
 
 void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
 {
-    if (!ZAVPIsKindOf(pButton, "CCustomizeButton"))
+    if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
         CZAVPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
@@ -493,8 +493,8 @@ void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush*
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    const BOOL bMenuItem = ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") &&
-                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
+    const BOOL bMenuItem = ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
     if (bMenuItem && pBrush == &m_brHighlight && c.highlightMenuItem != kNone)
     {
         pDC->FillSolidRect(rect, c.highlightMenuItem);

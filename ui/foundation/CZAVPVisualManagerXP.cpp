@@ -37,8 +37,8 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF color)
 
 bool IsOnPopupMenuBar(CZAVPToolbarButton* pButton)
 {
-    return ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") &&
-           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
+    return ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
 }
 
 }  // namespace
@@ -119,22 +119,22 @@ void CZAVPVisualManagerXP::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pB
 {
     const CRect rect = rectClip.IsRectEmpty() ? rectClient : rectClip;
     const BOOL bDialog = pBar && pBar->IsDialogControl();
-    if (!pBar || ZAVPIsKindOf(pBar, "CZAVPMenuBar") || ZAVPIsKindOf(pBar, "CZAVPOutlookBarPane"))
+    if (!pBar || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane))
     {
         CZAVPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPColorBar") && !bDialog)
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) && !bDialog)
     {
-        pDC->FillRect(rect, ZAVPIsKindOf(pBar->GetParent(), "CZAVPPopupMenu") ? &m_brMenuLight : &m_brBarBkgnd);
+        pDC->FillRect(rect, ZAVPIsKindOf(pBar->GetParent(), ZAVPClassNames::CZAVPPopupMenu) ? &m_brMenuLight : &m_brBarBkgnd);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
     {
         pDC->FillRect(rect, &m_brMenuLight);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
     {
         pDC->FillRect(rect, &m_brMenuLight);
         CRect column = rectClient;
@@ -143,12 +143,12 @@ void CZAVPVisualManagerXP::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pB
         pDC->FillRect(column, &m_brBarBkgnd);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPToolBar") && !bDialog)
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) && !bDialog)
     {
         pDC->FillRect(rect, &m_brBarBkgnd);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPAutoHideDockBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar))
     {
         pDC->FillRect(rect, &m_brTabBack);
         return;
@@ -186,7 +186,7 @@ void CZAVPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRe
     pDC->FillRect(CRect(rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1), &m_brBarBkgnd);
     // A menu opened from a menu-bar button has no border where it meets the button.
     CZAVPToolbarMenuButton* pButton = pMenu ? pMenu->m_pParentBtn : nullptr;
-    if (!m_bConnectMenuToParent || !pButton || !ZAVPIsKindOf(pButton->m_pWndParent, "CZAVPMenuBar") ||
+    if (!m_bConnectMenuToParent || !pButton || !ZAVPIsKindOf(pButton->m_pWndParent, ZAVPClassNames::CZAVPMenuBar) ||
         !pButton->m_pWndParent->GetSafeHwnd() || !pMenu->GetSafeHwnd())
         return;
     CRect rectButton = pButton->m_rect;
@@ -293,8 +293,8 @@ void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, 
     else
     {
         int left = rect.left;
-        if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar") && !ZAVPIsKindOf(pBar, "CZAVPColorBar") &&
-            !ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+        if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
+            !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
             left += ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 1;
         pDC->MoveTo(left, centre.y);
         pDC->LineTo(rect.right, centre.y);
@@ -419,7 +419,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
     const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
     if (bOnPopup && (pButton->m_nStyle & TBBS_PRESSED))
         pBrush = &m_brHighlightDn;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") && pButton->IsDroppedDown())
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && pButton->IsDroppedDown())
     {
         ExtendMenuButtonRect(static_cast<CZAVPToolbarMenuButton*>(pButton), rect);
         OnFillHighlightedArea(pDC, rect, &m_brBarBkgnd, pButton);
@@ -427,7 +427,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
     }
     if (bChecked)
         pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
-    if (ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") && (pButton->m_nStyle & TBBS_DISABLED))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && (pButton->m_nStyle & TBBS_DISABLED))
         pBrush = &m_brMenuLight;
     if (!bChecked)
         rect.DeflateRect(1, 1);
@@ -446,7 +446,7 @@ void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pBut
     }
     else
         --rect.right, --rect.bottom;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton"))
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton))
     {
         CZAVPToolbarMenuButton* pMenuButton = static_cast<CZAVPToolbarMenuButton*>(pButton);
         if (pMenuButton->m_pPopupMenu && pMenuButton->m_pPopupMenu->GetSafeHwnd() &&
@@ -483,7 +483,7 @@ void CZAVPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRa
 
 COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state)
 {
-    if (ZAVPIsKindOf(pButton, "CZAVPOutlookButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return (pButton->m_nStyle & TBBS_DISABLED) ? globalData.clrGrayedText : globalData.clrBarText;
     if (state == ButtonsIsHighlighted && pButton && (pButton->m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
         return globalData.clrTextHilite;
@@ -493,12 +493,12 @@ COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pBu
 COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CZAVPMiniFrameWnd* pFrameWnd,
                                                       BOOL bActive)
 {
-    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), "CZAVPBaseToolBar"))
+    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
     {
         pDC->FillRect(rectCaption, &m_brFloatToolBarBorder);
         return globalData.clrCaptionText;
     }
-    if (ZAVPIsKindOf(pFrameWnd, "CZAVPTaskPaneMiniFrameWnd"))
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
     {
         pDC->FillRect(rectCaption, &globalData.brBarFace);
         return globalData.clrBarText;
@@ -510,7 +510,7 @@ COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaptio
 void CZAVPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd, CRect rectBorder,
                                                  CRect rectBorderSize)
 {
-    if (ZAVPIsKindOf(pFrameWnd, "CZAVPTaskPaneMiniFrameWnd"))
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
     {
         CZAVPVisualManager::OnDrawMiniFrameBorder(pDC, pFrameWnd, rectBorder, rectBorderSize);
         return;
