@@ -38,10 +38,7 @@ bool WalkState::Cancelled(bool beforeReport)
 
 CatalogNode::CatalogNode(std::uint32_t type) : m_type(type) {}
 
-CatalogNode::~CatalogNode()
-{
-    for (CatalogNode* child : m_children) delete child;
-}
+CatalogNode::~CatalogNode() = default;  // m_children deletes the subtree
 
 void CatalogNode::Walk(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel)
 {
@@ -67,17 +64,17 @@ void CatalogNode::WalkNodeChildren(WalkState& state)
 void CatalogNode::AddChild(CatalogNode* child)
 {
     child->m_parent = this;
-    m_children.insert(child);
+    m_children.Adopt(child);
 }
 
 void CatalogNode::RemoveChild(CatalogNode* child)
 {
-    if (m_children.erase(child)) delete child;
+    m_children.Destroy(child);
 }
 
 void CatalogNode::DetachChild(CatalogNode* child)
 {
-    if (m_children.erase(child)) child->m_parent = nullptr;
+    if (m_children.Release(child)) child->m_parent = nullptr;
 }
 
 CatalogNode* CatalogNode::Root()

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include "catalog/CatalogText.h"
+#include "catalog/OwnedPtrSet.h"
 #include "catalog/NodeVisitor.h"
 #include "catalog/WildcardPattern.h"
 
@@ -84,8 +85,8 @@ public:
     const std::uint32_t m_type;
     CatalogText m_name;
     CatalogNode* m_parent = nullptr;  // not owned; null for a collection
-    // Owned; keyed by address, so equal names are kept apart. The order means nothing: views sort.
-    std::set<CatalogNode*> m_children;
+    // Keyed by address, so equal names are kept apart. The order means nothing: views sort.
+    OwnedPtrSet<CatalogNode> m_children;
 
     CatalogNode(const CatalogNode&) = delete;
     CatalogNode& operator=(const CatalogNode&) = delete;

@@ -1,5 +1,4 @@
 // Loading the catalogue's texts from the string table, with the same texts built in.
-#pragma code_page(65001)
 #include "catalog/CatalogStrings.h"
 #include <windows.h>
 

@@ -1,5 +1,4 @@
 // The disc scan: volume label, depth-first walk with the depth limit, progress messages.
-#pragma code_page(65001)
 #include "catalog/DiscScanner.h"
 #include "catalog/CatalogShell.h"
 #include "catalog/CatalogStrings.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -14,13 +15,14 @@ void AfxDeleteTempMaps();
 // Registers a per-thread clean-up that AfxDeleteTempMaps runs (one per handle kind).
 void AfxRegisterTempMapCleanup(void (*pfn)());
 
-// The handle of a wrapper that callers may hold as a null pointer (the platform's GetSafeHwnd and
-// its kin allow it); the asm keeps the compiler from assuming the pointer is never null.
+// The handle of a wrapper pointer that may be null. Calling a member through a null pointer is
+// undefined (the optimiser may drop a null test on `this`), so every null-tolerant getter is a
+// free function that tests the pointer before it touches the object: AfxGetSafeHwnd,
+// AfxGetSafeHdc, AfxGetSafeHandle and AfxGetSafeHmenu, declared beside their classes.
 template <class T, class H>
-inline H AfxSafeHandle(const T* p, H T::*pmHandle)
+inline H AfxHandleOrNull(const T* p, H (T::*pfnGet)() const)
 {
-    asm("" : "+r"(p));
-    return p == nullptr ? nullptr : p->*pmHandle;
+    return p == nullptr ? nullptr : (p->*pfnGet)();
 }
 
 template <class T, class H, H T::*pmHandle>
@@ -108,18 +110,16 @@ public:
     }
 
 private:
+    // The permanent map is shared by all threads. A function-local std::mutex is constant-
+    // initialised, so the map works from static constructors too.
     struct Lock {
-        Lock() { ::EnterCriticalSection(&Section()); }
-        ~Lock() { ::LeaveCriticalSection(&Section()); }
+        Lock() : guard(Mutex()) {}
+        std::lock_guard<std::mutex> guard;
     };
-    static CRITICAL_SECTION& Section()
+    static std::mutex& Mutex()
     {
-        static CRITICAL_SECTION* cs = [] {
-            auto* s = new CRITICAL_SECTION;
-            ::InitializeCriticalSection(s);
-            return s;
-        }();
-        return *cs;
+        static std::mutex s_lock;
+        return s_lock;
     }
     static std::unordered_map<H, T*>& Permanent()
     {

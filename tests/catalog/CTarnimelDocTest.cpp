@@ -1,6 +1,5 @@
 // The document with fake views: start-up, navigation and its histories, deleting and creating
 // nodes, settings, adding a disc, and closing.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <memory>
@@ -19,13 +18,18 @@
 
 namespace {
 
-// A view that only records the hints it is sent, with the node's name when the node is alive.
+// A view that records the hints it is sent with their nodes. Like any view it may ask the hint
+// object its kind: hint 1 comes without one, hints 2 and 3 with a node hint.
 class FakeView : public CView
 {
 public:
     std::vector<std::pair<LPARAM, CatalogNode*>> hints;
     void OnUpdate(CView*, LPARAM hint, CObject* object) override
     {
+        EXPECT_EQ(hint == CTarnimelDoc::HintCurrentChanged, object == nullptr);
+        if (object) {
+            EXPECT_TRUE(object->IsKindOf(RUNTIME_CLASS(CatalogNodeHint)));
+        }
         hints.emplace_back(hint, CTarnimelDoc::HintNode(object));
     }
     std::vector<LPARAM> Kinds() const
@@ -281,6 +285,20 @@ TEST(DocumentCreateFolder, RefusedPastTheDeepestLevel)
     int depth = 0;
     for (CatalogNode* n = &back; !n->m_children.empty(); n = *n->m_children.begin()) ++depth;
     EXPECT_EQ(CatalogNode::MaxDepth, depth);
+}
+
+// Views read the node of a hint one way; an object that is no node hint gives no node.
+TEST(DocumentHints, OnlyANodeHintCarriesANode)
+{
+    UserFolderNode folder;
+    CatalogNodeHint hint(&folder);
+    struct Unrelated : CObject {} unrelated;
+    const struct { const CObject* object; CatalogNode* expected; } cases[] = {
+        {nullptr, nullptr},
+        {&unrelated, nullptr},
+        {&hint, &folder},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.expected, CTarnimelDoc::HintNode(c.object));
 }
 
 TEST(DocumentSettings, DialogValuesGoToTheRegistryUnlessCancelled)

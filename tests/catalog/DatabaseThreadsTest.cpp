@@ -1,6 +1,5 @@
 // Loading at start-up and saving on worker threads: what the user-interface thread sees, the
 // messages the user gets, and that failures keep the data and the modified state.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "FakeCatalogShell.h"

@@ -1,6 +1,5 @@
 // Scanning the test CD-ROM drives: labels, the depth limit, sizes over 4 GiB, names outside the
 // ANSI code page, progress counts, failures, and the current directory left as it was.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>

@@ -1,7 +1,6 @@
 // Loading when memory runs out: an allocation that fails anywhere in a load refuses the file as
 // damage does, keeps it, leaks nothing and leaves the program running. This program replaces the
 // global allocator so that a test can make one chosen allocation fail.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <bzlib.h>

@@ -146,7 +146,7 @@ void CZAVPDockBar::AdjustDockingLayout(HDWP)
     if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pParent))
     {
         // The frame re-lays out only when it is not already doing so.
-        if (ZAVPIsKindOf(pParent, "CZAVPFrameWnd"))
+        if (ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPFrameWnd)))
             static_cast<CZAVPFrameWnd*>(pParent)->AdjustDockingLayout(nullptr);
         else
             pManager->AdjustDockingLayout(nullptr);
