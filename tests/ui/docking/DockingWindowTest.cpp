@@ -564,3 +564,43 @@ TEST(FrameImplPure, UserToolbarRange)
     CObList none;
     EXPECT_EQ(900u, impl.GetFreeCtrlBarID(900, 909, none));
 }
+
+namespace
+{
+// A window that answers the item and command messages its bars pass on.
+class CommandSink : public CWnd
+{
+public:
+    CommandSink() { CreateEx(0, nullptr, "sink", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr); }
+    ~CommandSink() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND || message == WM_NOTIFY)
+        {
+            m_received.push_back({message, wParam});
+            return 77;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<std::pair<UINT, WPARAM>> m_received;
+};
+}  // namespace
+
+TEST(BaseControlBarMessages, ItemAndCommandMessagesGoOnToTheOwnerAndHelpHitsNameTheBar)
+{
+    CommandSink sink;
+    FixedBar bar(100, 26);
+    ASSERT_TRUE(bar.Create("Bar", WS_CHILD | CBRS_TOP, CRect(0, 0, 100, 26), &sink, 0xE805, 0));
+    EXPECT_EQ(77, bar.SendMessage(WM_COMMAND, 1234, 0));
+    NMHDR hdr = {nullptr, 5, (UINT)NM_CLICK};
+    EXPECT_EQ(77, bar.SendMessage(WM_NOTIFY, 5, (LPARAM)&hdr));
+    ASSERT_EQ(2u, sink.m_received.size());
+    EXPECT_EQ(std::make_pair((UINT)WM_COMMAND, (WPARAM)1234), sink.m_received[0]);
+    EXPECT_EQ(std::make_pair((UINT)WM_NOTIFY, (WPARAM)5), sink.m_received[1]);
+    // Other messages stay with the bar.
+    bar.SendMessage(WM_USER + 5, 0, 0);
+    EXPECT_EQ(2u, sink.m_received.size());
+    // No tool under the point: the bar's own id + 0x50000.
+    EXPECT_EQ(0x5E805, bar.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(5, 5)));
+    bar.DestroyWindow();
+}
