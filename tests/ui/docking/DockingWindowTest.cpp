@@ -387,6 +387,29 @@ TEST_F(DockingWindowTest, ResizingTheFrameReplacesTheDockBars)
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
 }
 
+TEST_F(DockingWindowTest, HideAllHidesTheBarsAndShowsTheSameOnesAgain)
+{
+    auto shown = MakeBar("Shown", 101, 100, 26);
+    auto hidden = MakeBar("Hidden", 102, 100, 26);
+    m_pFrame->DockControlBar(shown.get());
+    m_pFrame->DockControlBar(hidden.get());
+    hidden->ShowControlBar(FALSE, FALSE, FALSE);
+
+    EXPECT_TRUE(m_pFrame->ShowControlBars(FALSE));
+    EXPECT_FALSE(shown->IsVisible());
+    CRect area;
+    Manager().GetClientAreaBounds(area);
+    EXPECT_EQ("0,0,600,400", Text(area));
+    EXPECT_FALSE(m_pFrame->ShowControlBars(FALSE));   // already hidden
+
+    EXPECT_TRUE(m_pFrame->ShowControlBars(TRUE));
+    EXPECT_TRUE(shown->IsVisible());
+    EXPECT_FALSE(hidden->IsVisible());   // it was hidden before: it stays so
+    Manager().GetClientAreaBounds(area);
+    EXPECT_EQ("0,26,600,400", Text(area));
+    EXPECT_FALSE(m_pFrame->ShowControlBars(TRUE));
+}
+
 TEST(ControlBarPure, AllocateElementsRefusesAnOverflowingSize)
 {
     FixedBar bar(10, 10);
