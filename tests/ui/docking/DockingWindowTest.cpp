@@ -10,6 +10,7 @@
 #include "DockingTestBars.h"
 #include "UpperLayerFakes.h"
 #include "framework/CArchive.h"
+#include "framework/CDialog.h"
 #include "framework/CMemFile.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPDockBar.h"
@@ -626,4 +627,28 @@ TEST(BaseControlBarMessages, ItemAndCommandMessagesGoOnToTheOwnerAndHelpHitsName
     // No tool under the point: the bar's own id + 0x50000.
     EXPECT_EQ(0x5E805, bar.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(5, 5)));
     bar.DestroyWindow();
+}
+
+TEST(BarInADialog, EachBarJudgesItsOwnParent)
+{
+    // A minimal in-memory dialog template: no controls.
+    struct
+    {
+        DLGTEMPLATE dlg;
+        WORD menu, cls, title;
+    } tmpl = {{WS_POPUP, 0, 0, 0, 0, 200, 100}, 0, 0, 0};
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(&tmpl.dlg, nullptr));
+    CommandSink plainParent;
+    FixedBar inDialog(50, 20), outside(50, 20);
+    ASSERT_TRUE(inDialog.Create("In", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &dialog, 0xE806, 0));
+    ASSERT_TRUE(outside.Create("Out", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &plainParent, 0xE807, 0));
+    EXPECT_TRUE(inDialog.IsDialogControl());
+    // A bar made later outside any dialog is not taken for one: it has no frame to dock into.
+    EXPECT_FALSE(outside.IsDialogControl());
+    EXPECT_TRUE(inDialog.DockToFrameWindow());    // nothing to do in a dialog: success
+    EXPECT_FALSE(outside.DockToFrameWindow());    // no frame: failure, not a silent success
+    inDialog.DestroyWindow();
+    outside.DestroyWindow();
+    dialog.DestroyWindow();
 }
