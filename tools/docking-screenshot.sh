@@ -9,11 +9,13 @@ cmake --build "$BUILD" --target docking_demo >/dev/null
 . "$TOP/tools/xvfb-start.sh" 1024x768
 "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
-"$WINE" "$BUILD/tools/docking_demo.exe" 6 > "$BUILD/docking-demo-layout.txt" &
+"$WINE" "$BUILD/tools/docking_demo.exe" 20 > "$BUILD/docking-demo-layout.txt" &
 app=$!
-sleep 4
+# Wine may take a while to start on a busy machine: wait for the frame, then let it paint.
+for _ in $(seq 150); do xdotool search --name Lornival >/dev/null 2>&1 && break; sleep 0.2; done
+sleep 2
 shot="$BUILD/docking-screenshot.png"
 import -window root "$shot"
-wait "$app" 2>/dev/null || true
 "$WINESERVER" -k 2>/dev/null || true
+wait "$app" 2>/dev/null || true
 echo "docking-screenshot: $shot (layout: $BUILD/docking-demo-layout.txt)"

@@ -66,7 +66,9 @@ BOOL CZAVPControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lps
                                const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle,
                                CCreateContext* pContext)
 {
-    const CString strClass = lpszClassName ? CString(lpszClassName) : ZAVPBarClass::Register("ZAVControlBar");
+    const CString strClass = lpszClassName ? CString(lpszClassName) : ZAVPBarClass::TryRegister("ZAVControlBar");
+    if (strClass.IsEmpty())
+        return FALSE;
     m_nSavedID = nID;
     if (!CZAVPBaseControlBar::CreateEx(dwStyleEx, strClass, lpszWindowName,
                                        dwStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, pParentWnd, nID,

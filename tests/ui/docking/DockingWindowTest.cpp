@@ -10,6 +10,7 @@
 #include "DockingTestBars.h"
 #include "UpperLayerFakes.h"
 #include "framework/CArchive.h"
+#include "framework/CDialog.h"
 #include "framework/CMemFile.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPDockBar.h"
@@ -387,6 +388,29 @@ TEST_F(DockingWindowTest, ResizingTheFrameReplacesTheDockBars)
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
 }
 
+TEST_F(DockingWindowTest, HideAllHidesTheBarsAndShowsTheSameOnesAgain)
+{
+    auto shown = MakeBar("Shown", 101, 100, 26);
+    auto hidden = MakeBar("Hidden", 102, 100, 26);
+    m_pFrame->DockControlBar(shown.get());
+    m_pFrame->DockControlBar(hidden.get());
+    hidden->ShowControlBar(FALSE, FALSE, FALSE);
+
+    EXPECT_TRUE(m_pFrame->ShowControlBars(FALSE));
+    EXPECT_FALSE(shown->IsVisible());
+    CRect area;
+    Manager().GetClientAreaBounds(area);
+    EXPECT_EQ("0,0,600,400", Text(area));
+    EXPECT_FALSE(m_pFrame->ShowControlBars(FALSE));   // already hidden
+
+    EXPECT_TRUE(m_pFrame->ShowControlBars(TRUE));
+    EXPECT_TRUE(shown->IsVisible());
+    EXPECT_FALSE(hidden->IsVisible());   // it was hidden before: it stays so
+    Manager().GetClientAreaBounds(area);
+    EXPECT_EQ("0,26,600,400", Text(area));
+    EXPECT_FALSE(m_pFrame->ShowControlBars(TRUE));
+}
+
 TEST(ControlBarPure, AllocateElementsRefusesAnOverflowingSize)
 {
     FixedBar bar(10, 10);
@@ -563,4 +587,68 @@ TEST(FrameImplPure, UserToolbarRange)
     EXPECT_FALSE(impl.IsUserToolbarId(910));
     CObList none;
     EXPECT_EQ(900u, impl.GetFreeCtrlBarID(900, 909, none));
+}
+
+namespace
+{
+// A window that answers the item and command messages its bars pass on.
+class CommandSink : public CWnd
+{
+public:
+    CommandSink() { CreateEx(0, nullptr, "sink", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr); }
+    ~CommandSink() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND || message == WM_NOTIFY)
+        {
+            m_received.push_back({message, wParam});
+            return 77;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<std::pair<UINT, WPARAM>> m_received;
+};
+}  // namespace
+
+TEST(BaseControlBarMessages, ItemAndCommandMessagesGoOnToTheOwnerAndHelpHitsNameTheBar)
+{
+    CommandSink sink;
+    FixedBar bar(100, 26);
+    ASSERT_TRUE(bar.Create("Bar", WS_CHILD | CBRS_TOP, CRect(0, 0, 100, 26), &sink, 0xE805, 0));
+    EXPECT_EQ(77, bar.SendMessage(WM_COMMAND, 1234, 0));
+    NMHDR hdr = {nullptr, 5, (UINT)NM_CLICK};
+    EXPECT_EQ(77, bar.SendMessage(WM_NOTIFY, 5, (LPARAM)&hdr));
+    ASSERT_EQ(2u, sink.m_received.size());
+    EXPECT_EQ(std::make_pair((UINT)WM_COMMAND, (WPARAM)1234), sink.m_received[0]);
+    EXPECT_EQ(std::make_pair((UINT)WM_NOTIFY, (WPARAM)5), sink.m_received[1]);
+    // Other messages stay with the bar.
+    bar.SendMessage(WM_USER + 5, 0, 0);
+    EXPECT_EQ(2u, sink.m_received.size());
+    // No tool under the point: the bar's own id + 0x50000.
+    EXPECT_EQ(0x5E805, bar.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(5, 5)));
+    bar.DestroyWindow();
+}
+
+TEST(BarInADialog, EachBarJudgesItsOwnParent)
+{
+    // A minimal in-memory dialog template: no controls.
+    struct
+    {
+        DLGTEMPLATE dlg;
+        WORD menu, cls, title;
+    } tmpl = {{WS_POPUP, 0, 0, 0, 0, 200, 100}, 0, 0, 0};
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(&tmpl.dlg, nullptr));
+    CommandSink plainParent;
+    FixedBar inDialog(50, 20), outside(50, 20);
+    ASSERT_TRUE(inDialog.Create("In", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &dialog, 0xE806, 0));
+    ASSERT_TRUE(outside.Create("Out", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &plainParent, 0xE807, 0));
+    EXPECT_TRUE(inDialog.IsDialogControl());
+    // A bar made later outside any dialog is not taken for one: it has no frame to dock into.
+    EXPECT_FALSE(outside.IsDialogControl());
+    EXPECT_TRUE(inDialog.DockToFrameWindow());    // nothing to do in a dialog: success
+    EXPECT_FALSE(outside.DockToFrameWindow());    // no frame: failure, not a silent success
+    inDialog.DestroyWindow();
+    outside.DestroyWindow();
+    dialog.DestroyWindow();
 }

@@ -1,4 +1,4 @@
-// Test stand-ins for the toolbars, menus, frames and tools the foundation calls into: their
+// Test stand-ins for the toolbars, menus and tools the foundation calls into: their
 // operations record what was asked of them in one call log, in call order, so tests can compare
 // the order of a load or save with the expected one.
 #pragma once
