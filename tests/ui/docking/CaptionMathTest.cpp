@@ -253,3 +253,26 @@ TEST(MiniFrameCaption, MinimumAndRolledUpSizes)
     EXPECT_EQ("10,20,210,320", Text(StoredMiniFrameRect(R(10, 20, 210, 44), TRUE, 300)));
     EXPECT_EQ("10,20,210,44", Text(StoredMiniFrameRect(R(10, 20, 210, 44), FALSE, 300)));
 }
+
+TEST(MiniFrameCaption, ToolbarFramesSnapTheDraggedEdge)
+{
+    // Frame (100,100)-(300,150); the toolbar fits 120 x 80 at the new length.
+    struct Case
+    {
+        UINT side;
+        BOOL snapped;
+        const char* rect;
+    } cases[] = {
+        {WMSZ_RIGHT, TRUE, "100,100,220,180"},    // left and top stay
+        {WMSZ_LEFT, TRUE, "180,100,300,180"},     // right and top stay
+        {WMSZ_BOTTOM, TRUE, "100,100,220,180"},   // top and left stay
+        {WMSZ_TOP, TRUE, "100,70,220,150"},       // bottom and left stay
+        {WMSZ_BOTTOMRIGHT, FALSE, "100,100,300,150"},
+    };
+    for (const Case& c : cases)
+    {
+        RECT r = R(100, 100, 300, 150);
+        EXPECT_EQ(c.snapped, SnapSizingRect(r, c.side, SIZE{120, 80})) << c.side;
+        EXPECT_EQ(c.rect, Text(r)) << c.side;
+    }
+}

@@ -282,3 +282,26 @@ TEST(SliderDrag, DefaultSliderStripOnTheInnerEdge)
     EXPECT_EQ(-50, CutStretch(-80, 100, 50));
     EXPECT_EQ(0, CutStretch(-10, 40, 50));
 }
+
+TEST(SliderIds, CounterNeverReusesAnIdOfTheManager)
+{
+    struct Case
+    {
+        int counter, requested;
+        std::vector<int> used;
+        int id, counterAfter;
+    } cases[] = {
+        {1, -1, {}, 1, 2},             // the counter's value
+        {3, -1, {3, 4}, 5, 6},         // 3 and 4 are taken: the next free value
+        {2, 10, {}, 10, 11},           // a given id raises the counter past it
+        {20, 10, {}, 10, 20},          // a lower given id leaves the counter
+        {20, 10, {10}, 20, 21},        // a given id already in use gives way to the counter
+        {5, 7, {7, 8}, 9, 10},         // raised to 8, which is taken too
+    };
+    for (const Case& c : cases)
+    {
+        int counter = c.counter;
+        EXPECT_EQ(c.id, ChooseSliderId(counter, c.requested, c.used)) << c.counter << "/" << c.requested;
+        EXPECT_EQ(c.counterAfter, counter) << c.counter << "/" << c.requested;
+    }
+}

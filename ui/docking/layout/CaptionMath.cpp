@@ -238,6 +238,31 @@ RECT StoredMiniFrameRect(const RECT& rectWindow, BOOL bRolledUp, int nUnrolledHe
     return r;
 }
 
+BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit)
+{
+    switch (nSide)
+    {
+    case WMSZ_LEFT:
+        rect.left = rect.right - sizeFit.cx;
+        rect.bottom = rect.top + sizeFit.cy;
+        return TRUE;
+    case WMSZ_RIGHT:
+        rect.right = rect.left + sizeFit.cx;
+        rect.bottom = rect.top + sizeFit.cy;
+        return TRUE;
+    case WMSZ_TOP:
+        rect.top = rect.bottom - sizeFit.cy;
+        rect.right = rect.left + sizeFit.cx;
+        return TRUE;
+    case WMSZ_BOTTOM:
+        rect.bottom = rect.top + sizeFit.cy;
+        rect.right = rect.left + sizeFit.cx;
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 CaptionTrackStep TrackCaptionButtons(const CaptionTracking& state, UINT nHitUnder)
 {
     CaptionTrackStep s = {};

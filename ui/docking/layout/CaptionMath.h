@@ -126,6 +126,12 @@ int RolledUpHeight(int nWindowHeight, int nClientHeight);
 // The rectangle a mini frame stores: a rolled-up frame is stored at its unrolled height.
 RECT StoredMiniFrameRect(const RECT& rectWindow, BOOL bRolledUp, int nUnrolledHeight);
 
+// A mini frame holding a toolbar, resized from one edge (WMSZ_LEFT, WMSZ_RIGHT, WMSZ_TOP or
+// WMSZ_BOTTOM) to a rectangle: the toolbar's layout for the new length has sizeFit; the dragged
+// edge snaps to it while the opposite edge, and the top or left edge across, stay. FALSE (the
+// rectangle unchanged) for a corner or any other code.
+BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit);
+
 // Hot tracking of caption buttons. The owner keeps the highlighted and pressed ids (0 for none).
 struct CaptionTracking
 {

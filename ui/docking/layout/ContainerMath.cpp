@@ -299,6 +299,21 @@ void SplitSliderStrip(const RECT& rect, DWORD dwAlignment, int nWidth, RECT& rec
     }
 }
 
+int ChooseSliderId(int& nCounter, int nRequested, const std::vector<int>& usedIds)
+{
+    auto used = [&](int id) {
+        return std::find(usedIds.begin(), usedIds.end(), id) != usedIds.end();
+    };
+    int id = nRequested;
+    if (nRequested == -1)
+        id = nCounter++;
+    else if (nCounter <= nRequested)
+        nCounter = nRequested + 1;
+    while (used(id))
+        id = nCounter++;
+    return id;
+}
+
 LONG CutStretch(LONG nDelta, LONG nLength, LONG nMinLength)
 {
     if (nDelta >= 0)

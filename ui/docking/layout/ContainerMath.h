@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace DockLayout
 {
 // Thickness of a slider created for a split.
@@ -105,6 +107,11 @@ LONG SliderMoveOffset(DWORD dwSliderStyle, POINT ptOffset);
 // the container's inner edge and the rest is the container's.
 void SplitSliderStrip(const RECT& rect, DWORD dwAlignment, int nWidth, RECT& rectSlider,
                       RECT& rectContainer);
+
+// The id of a new slider. nCounter is the class-wide counter (the next id to give, from 1):
+// -1 takes its value; a given id raises it past that id; an id some slider of the manager
+// already has (usedIds) is never given again, the counter's next free value is taken instead.
+int ChooseSliderId(int& nCounter, int nRequested, const std::vector<int>& usedIds);
 
 // How much of a stretch a node can take: growing is unbounded, shrinking stops at the minimum.
 LONG CutStretch(LONG nDelta, LONG nLength, LONG nMinLength);
