@@ -112,7 +112,8 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
             }
         }
 
-        double share = (double)F / (double)T * kFullPercent;
+        // F * 100 / T rather than F / T * 100: exact shares stay exact in floating point.
+        double share = (double)F * kFullPercent / (double)T;
         if (share == 0.0 || share == (double)kFullPercent)
             share = kHalfPercent;
         const LONG d = nNewLength - T;
