@@ -276,3 +276,35 @@ TEST(MiniFrameCaption, ToolbarFramesSnapTheDraggedEdge)
         EXPECT_EQ(c.rect, Text(r)) << c.side;
     }
 }
+
+TEST(MiniFrameCaption, ButtonsChosenForTheBarAndTheirTips)
+{
+    struct FlagCase
+    {
+        BOOL canClose, toolbarCustomize, menuBarCustomize;
+        DWORD flags;
+    } flagCases[] = {
+        {TRUE, FALSE, FALSE, 0x02},
+        {TRUE, TRUE, FALSE, 0x12},
+        {FALSE, TRUE, FALSE, 0x00},   // a toolbar that may not close shows nothing
+        {TRUE, FALSE, TRUE, 0x10},    // a customisable menu bar: the menu only
+        {FALSE, FALSE, FALSE, 0x00},
+    };
+    for (const FlagCase& c : flagCases)
+        EXPECT_EQ(c.flags, MiniFrameButtonFlags(c.canClose, c.toolbarCustomize, c.menuBarCustomize));
+
+    EXPECT_EQ((std::vector<UINT>{20, 9, 8, 25}), MiniFrameButtonIds(0x17, TRUE));
+    EXPECT_EQ((std::vector<UINT>{9, 25}), MiniFrameButtonIds(0x13, FALSE));   // no close
+    EXPECT_TRUE(MiniFrameButtonIds(0, TRUE).empty());
+
+    EXPECT_EQ(16033u, MiniFrameButtonTip(8));
+    EXPECT_EQ(16033u, MiniFrameButtonTip(9));
+    EXPECT_EQ(16105u, MiniFrameButtonTip(20));
+    EXPECT_EQ(17017u, MiniFrameButtonTip(25));
+    EXPECT_EQ(0u, MiniFrameButtonTip(19));
+
+    EXPECT_EQ(16032u, PaneButtonTip(1, TRUE, TRUE));
+    EXPECT_EQ(16033u, PaneButtonTip(2, FALSE, TRUE));
+    EXPECT_EQ(16033u, PaneButtonTip(2, TRUE, FALSE));
+    EXPECT_EQ(16036u, PaneButtonTip(2, TRUE, TRUE));
+}

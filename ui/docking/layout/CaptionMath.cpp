@@ -263,6 +263,54 @@ BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit)
     }
 }
 
+DWORD MiniFrameButtonFlags(BOOL bCanClose, BOOL bToolbarCustomize, BOOL bMenuBarCustomize)
+{
+    DWORD dwFlags = 0;
+    if (bCanClose)
+        dwFlags = bToolbarCustomize ? (kFrameClose | kFrameMenu) : kFrameClose;
+    if (bMenuBarCustomize)
+        dwFlags = kFrameMenu;
+    return dwFlags;
+}
+
+std::vector<UINT> MiniFrameButtonIds(DWORD dwFlags, BOOL bCanClose)
+{
+    std::vector<UINT> ids;
+    if ((dwFlags & kFrameClose) && bCanClose)
+        ids.push_back(kHitMiniFrameClose);
+    if (dwFlags & kFramePin)
+        ids.push_back(kHitPin);
+    if (dwFlags & kFrameSpare)
+        ids.push_back(kHitMiniFrameSpare);
+    if (dwFlags & kFrameMenu)
+        ids.push_back(kHitMenu);
+    return ids;
+}
+
+UINT MiniFrameButtonTip(UINT nHit)
+{
+    switch (nHit)
+    {
+    case kHitMiniFrameSpare:
+    case kHitPin:
+        return kIdsAutoHide;
+    case kHitMiniFrameClose:
+        return kIdsFrameClose;
+    case kHitMenu:
+        return kIdsToolbarOptions;
+    default:
+        return 0;
+    }
+}
+
+UINT PaneButtonTip(UINT nTool, BOOL bCtrl, BOOL bRecentStateFlag)
+{
+    const UINT kCloseTool = 1;
+    if (nTool == kCloseTool)
+        return kIdsClose;
+    return (bCtrl && bRecentStateFlag) ? kIdsAutoHideAll : kIdsAutoHide;
+}
+
 CaptionTrackStep TrackCaptionButtons(const CaptionTracking& state, UINT nHitUnder)
 {
     CaptionTrackStep s = {};

@@ -29,6 +29,19 @@ const int kMiniFrameButtonMargin = 0;
 // A mini frame is at least its caption height plus this wide and high.
 const int kMiniFrameMinExtra = 15;
 
+// A mini frame's caption-button flags.
+const DWORD kFramePin = 0x01;
+const DWORD kFrameClose = 0x02;
+const DWORD kFrameSpare = 0x04;
+const DWORD kFrameMenu = 0x10;
+
+// Caption tooltip strings.
+const UINT kIdsClose = 16032;
+const UINT kIdsAutoHide = 16033;
+const UINT kIdsAutoHideAll = 16036;
+const UINT kIdsFrameClose = 16105;
+const UINT kIdsToolbarOptions = 17017;
+
 // What the pane's or mini frame's own hit test leaves to the default handling.
 const int kHitDefault = -2;
 
@@ -131,6 +144,19 @@ RECT StoredMiniFrameRect(const RECT& rectWindow, BOOL bRolledUp, int nUnrolledHe
 // edge snaps to it while the opposite edge, and the top or left edge across, stay. FALSE (the
 // rectangle unchanged) for a corner or any other code.
 BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit);
+
+// The flags a mini frame chooses for the bar it takes in: close when the bar may be closed, and
+// the menu too for a toolbar with a customise button; a menu bar with one gets the menu only.
+DWORD MiniFrameButtonFlags(BOOL bCanClose, BOOL bToolbarCustomize, BOOL bMenuBarCustomize);
+
+// The hit-test ids of a mini frame's buttons for the flags, in the order they are added: close
+// (only when the bar may be closed), pin, the spare one, menu.
+std::vector<UINT> MiniFrameButtonIds(DWORD dwFlags, BOOL bCanClose);
+
+// The tooltip string of a mini frame's button (0 for none), and of a pane's tool: tool 1 is the
+// close button; the pin offers to hide the whole side while Ctrl is held on a pane that can.
+UINT MiniFrameButtonTip(UINT nHit);
+UINT PaneButtonTip(UINT nTool, BOOL bCtrl, BOOL bRecentStateFlag);
 
 // Hot tracking of caption buttons. The owner keeps the highlighted and pressed ids (0 for none).
 struct CaptionTracking
