@@ -256,3 +256,72 @@ TEST(DockTarget, ExpectedRectangleAndItsRefusals)
         EXPECT_EQ(c.rect, Text(r.rect)) << c.what;
     }
 }
+
+TEST(AutoHideSlide, CheckTimerKeepsThePaneOutWhileTheCursorIsNear)
+{
+    // Pane (0,0)-(200,600) on the left, its slider (200,0)-(204,600).
+    AutoHideCheck base = {};
+    base.bAutoHideMode = TRUE;
+    base.rectPane = R(0, 0, 200, 600);
+    base.rectSlider = R(200, 0, 204, 600);
+    struct Case
+    {
+        const char* what;
+        void (*change)(AutoHideCheck&);
+        BOOL slideIn;
+    } cases[] = {
+        {"cursor gone", [](AutoHideCheck& c) { c.ptCursor = POINT{500, 10}; }, TRUE},
+        {"over the pane",
+         [](AutoHideCheck& c) {
+             c.ptCursor = POINT{100, 10};
+             c.bOverPaneWindows = TRUE;
+         },
+         FALSE},
+        {"over the slider",
+         [](AutoHideCheck& c) {
+             c.ptCursor = POINT{202, 10};
+             c.bOverPaneWindows = TRUE;
+         },
+         FALSE},
+        // another window lies over the pane's rectangle
+        {"covered", [](AutoHideCheck& c) { c.ptCursor = POINT{100, 10}; }, TRUE},
+        {"on the button",
+         [](AutoHideCheck& c) {
+             c.ptCursor = POINT{-10, 10};
+             c.bOverButton = TRUE;
+         },
+         FALSE},
+        {"focused", [](AutoHideCheck& c) { c.bActive = TRUE; }, FALSE},
+        {"pinned", [](AutoHideCheck& c) { c.bPinnedGuard = TRUE; }, FALSE},
+        {"docked again", [](AutoHideCheck& c) { c.bAutoHideMode = FALSE; }, FALSE},
+        {"popup open", [](AutoHideCheck& c) { c.bPopupVisible = TRUE; }, FALSE},
+    };
+    for (const Case& c : cases)
+    {
+        AutoHideCheck check = base;
+        check.ptCursor = POINT{500, 10};
+        c.change(check);
+        EXPECT_EQ(c.slideIn, ShouldSlideIn(check)) << c.what;
+    }
+}
+
+TEST(MiniFrameRollUp, TicksOfTheRollUpTimer)
+{
+    struct Case
+    {
+        BOOL locked, rolledUp, inside, frameUnder, pinned;
+        RollAction action;
+    } cases[] = {
+        {FALSE, FALSE, FALSE, FALSE, FALSE, ROLL_UP},     // the cursor left
+        {FALSE, FALSE, FALSE, FALSE, TRUE, ROLL_NONE},    // pinned frames never roll up
+        {FALSE, FALSE, TRUE, TRUE, FALSE, ROLL_NONE},
+        {FALSE, TRUE, TRUE, TRUE, FALSE, ROLL_DOWN},      // back over the caption
+        {FALSE, TRUE, TRUE, FALSE, FALSE, ROLL_NONE},     // inside, but another window on top
+        {FALSE, TRUE, FALSE, FALSE, FALSE, ROLL_NONE},
+        {TRUE, FALSE, FALSE, FALSE, FALSE, ROLL_NONE},    // an outline drag holds the lock
+        {TRUE, TRUE, TRUE, TRUE, FALSE, ROLL_NONE},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.action, CheckRollState(c.locked, c.rolledUp, c.inside, c.frameUnder, c.pinned))
+            << c.locked << c.rolledUp << c.inside << c.frameUnder << c.pinned;
+}

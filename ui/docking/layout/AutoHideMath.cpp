@@ -142,4 +142,25 @@ BOOL IsSlideComplete(const RECT& rectCurrent, const RECT& rectEnd)
 {
     return ::EqualRect(&rectCurrent, &rectEnd);
 }
+
+BOOL ShouldSlideIn(const AutoHideCheck& c)
+{
+    if (c.bActive || c.bPinnedGuard || !c.bAutoHideMode || c.bPopupVisible)
+        return FALSE;
+    RECT both;
+    ::UnionRect(&both, &c.rectPane, &c.rectSlider);
+    if (c.bOverPaneWindows && ::PtInRect(&both, c.ptCursor))
+        return FALSE;
+    return !c.bOverButton;
+}
+
+RollAction CheckRollState(BOOL bLocked, BOOL bRolledUp, BOOL bCursorInside, BOOL bFrameUnderCursor,
+                          BOOL bPinned)
+{
+    if (bLocked)
+        return ROLL_NONE;
+    if (bRolledUp)
+        return (bCursorInside && bFrameUnderCursor) ? ROLL_DOWN : ROLL_NONE;
+    return (!bCursorInside && !bPinned) ? ROLL_UP : ROLL_NONE;
+}
 }  // namespace DockLayout

@@ -41,4 +41,36 @@ RECT SlideHiddenRect(const RECT& rectShown, DWORD dwSide, int nMode);
 RECT SlideStepRect(const RECT& rectCurrent, const RECT& rectEnd, LONG nStep);
 
 BOOL IsSlideComplete(const RECT& rectCurrent, const RECT& rectEnd);
+
+// What the check timer of a slid-out pane sees.
+struct AutoHideCheck
+{
+    BOOL bActive;             // the focus is in the pane
+    BOOL bPinnedGuard;
+    BOOL bAutoHideMode;
+    BOOL bPopupVisible;       // the pane's own popup window shows
+    BOOL bOverPaneWindows;    // the window under the cursor is the pane, a child of it or its slider
+    BOOL bOverButton;         // the cursor is over the pane's strip button
+    RECT rectPane;            // screen coordinates
+    RECT rectSlider;
+    POINT ptCursor;
+};
+
+// TRUE when the pane should slide back in: none of the guards holds and the cursor has left the
+// pane, its slider and its strip button.
+BOOL ShouldSlideIn(const AutoHideCheck& check);
+
+// One roll-up tick of a mini frame.
+enum RollAction
+{
+    ROLL_NONE,
+    ROLL_DOWN,    // back to the unrolled height
+    ROLL_UP,      // down to caption and borders
+};
+
+// Nothing while the dock manager's update lock is on; a rolled-up frame unrolls when the cursor
+// is inside it over the frame itself; an unrolled one rolls up when the cursor is outside and
+// the frame is not pinned.
+RollAction CheckRollState(BOOL bLocked, BOOL bRolledUp, BOOL bCursorInside, BOOL bFrameUnderCursor,
+                          BOOL bPinned);
 }  // namespace DockLayout
