@@ -148,7 +148,7 @@ void CZAVPDockBar::AdjustDockingLayout(HDWP)
     if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pParent))
     {
         // The frame re-lays out only when it is not already doing so.
-        if (ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPFrameWnd)))
+        if (ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPFrameWnd))
             static_cast<CZAVPFrameWnd*>(pParent)->AdjustDockingLayout(nullptr);
         else
             pManager->AdjustDockingLayout(nullptr);

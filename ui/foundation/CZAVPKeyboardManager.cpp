@@ -194,7 +194,7 @@ void CZAVPKeyboardManager::ResetAll()
     if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr)
         return;
     // The frame's own resource id is what the library frames remember at creation.
-    if (!ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd)))
+    if (!ZAVPIsKindOf(pFrame, ZAVPClassNames::CZAVPFrameWnd))
         return;
     const UINT uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
     if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId)))

@@ -21,6 +21,10 @@ constexpr ZAVPClassName CZAVPPopupMenuBar{"CZAVPPopupMenuBar"};
 constexpr ZAVPClassName CZAVPPropertyPage{"CZAVPPropertyPage"};
 constexpr ZAVPClassName CZAVPToolBar{"CZAVPToolBar"};
 
+// Has its record, but is tested by name: a test through the record would pull the frame, and with
+// it the workspace and every toolbar, into each program that only draws or reads keys.
+constexpr ZAVPClassName CZAVPFrameWnd{"CZAVPFrameWnd"};
+
 // Declared in ui/, with no record anywhere yet.
 constexpr ZAVPClassName CCustomizeButton{"CCustomizeButton"};
 constexpr ZAVPClassName CZAVPCalendarButton{"CZAVPCalendarButton"};
