@@ -66,14 +66,18 @@ TEST(ShippingProgram, StartsShowsItsWindowAndClosesWithExitCodeZero)
 
     const HWND window = WaitForTopLevelWindow(process);
     EXPECT_NE(nullptr, window) << "no visible top-level window appeared";
-    if (window != nullptr) EXPECT_TRUE(PostMessageW(window, WM_CLOSE, 0, 0));
+    if (window != nullptr) {
+        EXPECT_TRUE(PostMessageW(window, WM_CLOSE, 0, 0));
+    }
 
     const bool ended = WaitForSingleObject(process.hProcess, kExitWaitMs) == WAIT_OBJECT_0;
     EXPECT_TRUE(ended) << "still running after WM_CLOSE";
     if (!ended) TerminateProcess(process.hProcess, 1);
     DWORD exitCode = STILL_ACTIVE;
     GetExitCodeProcess(process.hProcess, &exitCode);
-    if (window != nullptr && ended) EXPECT_EQ(0u, exitCode);
+    if (window != nullptr && ended) {
+        EXPECT_EQ(0u, exitCode);
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
