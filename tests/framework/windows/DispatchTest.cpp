@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
 
 #include "framework/CButton.h"
 #include "framework/CDC.h"
@@ -276,6 +277,36 @@ TEST(HandleMaps, TemporaryWrappersLiveUntilTheThreadIsIdle)
 
     CWnd* none = nullptr;
     EXPECT_EQ(nullptr, none->GetSafeHwnd());   // asked of a null pointer, as callers do
+}
+
+// Threads that end with temporary wrappers in their maps: each had its own wrappers, they go with
+// the thread, and this thread's wrapper of the same handle stays. (Kept in thread_local maps, the
+// 32-bit build freed freed memory when such a thread ended.)
+TEST(HandleMaps, ThreadsEndWithTheirOwnTemporaryWrappers)
+{
+    const HDC screen = ::GetDC(nullptr);
+    ASSERT_NE(nullptr, screen);
+    CDC* mine = CDC::FromHandle(screen);
+    const int kThreads = 8;
+    for (int i = 0; i < kThreads; ++i) {
+        CDC* theirs = nullptr;
+        HDC theirHandle = nullptr;
+        std::thread worker([&] {
+            theirs = CDC::FromHandle(screen);
+            theirHandle = theirs->GetSafeHdc();
+            CDC attached;                        // an Attach and a Detach on the worker, as the splash does
+            attached.Attach(::GetDC(nullptr));
+            ::ReleaseDC(nullptr, attached.Detach());
+            CWnd::FromHandle(::GetDesktopWindow());
+        });
+        worker.join();
+        EXPECT_NE(mine, theirs) << i;
+        EXPECT_EQ(screen, theirHandle) << i;
+    }
+    EXPECT_EQ(mine, CDC::FromHandle(screen));
+    EXPECT_EQ(screen, mine->GetSafeHdc());
+    AfxDeleteTempMaps();
+    ::ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
