@@ -9,6 +9,8 @@
 # binfmt_misc if a run mounted it). A registration that was there before any run, or that is not
 # the one these runs created, is never removed. A run killed outright leaves its holder behind;
 # the next run drops it and cleans up after itself.
+# Under qemu-user, Wine reports an access violation as an "illegal instruction" (QEMU gives it no
+# trap number): read a crash report of that kind as an access violation.
 # Usage: tools/with-i386.sh <build root> <command> [args...]
 set -euo pipefail
 TOP=$(cd "$(dirname "$0")/.." && pwd)
