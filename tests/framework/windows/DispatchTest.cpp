@@ -332,4 +332,34 @@ TEST(WindowClasses, OneNamePerCombinationAcrossThreads)
     EXPECT_STRNE(names[0], other);
 }
 
+// Threads that end with temporary wrappers in their maps: each had its own wrappers, they go with
+// the thread, and this thread's wrapper of the same handle stays. (Kept in thread_local maps, the
+// 32-bit build freed freed memory when such a thread ended.)
+TEST(HandleMaps, ThreadsEndWithTheirOwnTemporaryWrappers)
+{
+    const HDC screen = ::GetDC(nullptr);
+    ASSERT_NE(nullptr, screen);
+    CDC* mine = CDC::FromHandle(screen);
+    const int kThreads = 8;
+    for (int i = 0; i < kThreads; ++i) {
+        CDC* theirs = nullptr;
+        HDC theirHandle = nullptr;
+        std::thread worker([&] {
+            theirs = CDC::FromHandle(screen);
+            theirHandle = theirs->GetSafeHdc();
+            CDC attached;                        // an Attach and a Detach on the worker, as the splash does
+            attached.Attach(::GetDC(nullptr));
+            ::ReleaseDC(nullptr, attached.Detach());
+            CWnd::FromHandle(::GetDesktopWindow());
+        });
+        worker.join();
+        EXPECT_NE(mine, theirs) << i;
+        EXPECT_EQ(screen, theirHandle) << i;
+    }
+    EXPECT_EQ(mine, CDC::FromHandle(screen));
+    EXPECT_EQ(screen, mine->GetSafeHdc());
+    AfxDeleteTempMaps();
+    ::ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
