@@ -1,0 +1,144 @@
+// Reading a menu handle into plain items and writing items back to a new menu (see the header).
+#include "ui/toolbars/ZAVPMenuModel.h"
+
+#include "ui/toolbars/ZAVPMenuNavigation.h"
+
+namespace ZAVPMenuModel
+{
+namespace
+{
+BOOL ReadItems(HMENU hMenu, const ImportOptions& options, ImportResult& result)
+{
+    const int nCount = ::GetMenuItemCount(hMenu);
+    if (nCount < 0)
+        return FALSE;
+
+    const UINT nDefault = ::GetMenuDefaultItem(hMenu, FALSE, GMDI_USEDISABLED);
+    result.nDefaultCommand = nDefault == (UINT)-1 ? 0 : nDefault;
+
+    BOOL bVisibleSinceSeparator = FALSE;
+    for (int i = 0; i < nCount; ++i)
+    {
+        char szText[kMaxItemText + 1] = "";
+        MENUITEMINFOA mii = {};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        mii.dwTypeData = szText;
+        mii.cch = sizeof(szText) - 1;
+        if (!::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii))
+            return FALSE;
+
+        ZAVPMenuItem item;
+        if (mii.fType & MFT_SEPARATOR)
+        {
+            if (!options.bFoldSeparators || (bVisibleSinceSeparator && i != nCount - 1))
+                result.items.push_back(item);
+            bVisibleSinceSeparator = FALSE;
+            continue;
+        }
+
+        item.strText = szText;
+        if (mii.hSubMenu != NULL)
+        {
+            item.nID = ZAVPMenuItem::kSubMenu;
+            ImportResult sub;
+            if (!ReadItems(mii.hSubMenu, ImportOptions(), sub))
+                return FALSE;
+            item.subItems.swap(sub.items);
+        }
+        else
+        {
+            item.nID = mii.wID;
+            if (options.isLeftOut && options.isLeftOut(mii.wID))
+            {
+                result.bAllItemsShown = FALSE;
+                const BYTE chMnemonic = ZAVPMenuNavigation::Mnemonic(item.strText);
+                if (chMnemonic != 0)
+                    result.hiddenMnemonics.push_back(std::make_pair(chMnemonic, mii.wID));
+                continue;
+            }
+            item.bDefault = nDefault != (UINT)-1 && mii.wID == nDefault;
+        }
+        item.bDisabled = (mii.fState & (MFS_DISABLED | MFS_GRAYED)) != 0;
+        item.bChecked = (mii.fState & MFS_CHECKED) != 0;
+        item.bMenuBreak = (mii.fType & MFT_MENUBREAK) != 0;
+        result.items.push_back(item);
+        bVisibleSinceSeparator = TRUE;
+    }
+
+    // Left-out items at the end must not leave a separator hanging there either.
+    if (options.bFoldSeparators)
+    {
+        while (!result.items.empty() && result.items.back().IsSeparator())
+            result.items.pop_back();
+    }
+    return TRUE;
+}
+
+UINT ItemFlags(const ZAVPMenuItem& item)
+{
+    UINT nFlags = MF_STRING;
+    if (item.bMenuBreak)
+        nFlags |= MF_MENUBREAK;
+    if (item.bDisabled)
+        nFlags |= MF_GRAYED;
+    if (item.bChecked)
+        nFlags |= MF_CHECKED;
+    return nFlags;
+}
+}  // namespace
+
+BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result)
+{
+    if (hMenu == NULL || !::IsMenu(hMenu))
+        return FALSE;
+    ImportResult read;
+    if (!ReadItems(hMenu, options, read))
+        return FALSE;
+    result = read;
+    return TRUE;
+}
+
+HMENU Export(const std::vector<ZAVPMenuItem>& items)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    if (hMenu == NULL)
+        return NULL;
+
+    UINT nDefault = 0;
+    for (const ZAVPMenuItem& item : items)
+    {
+        BOOL bAppended = FALSE;
+        if (item.IsSeparator())
+        {
+            bAppended = ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
+        }
+        else if (item.IsSubMenu())
+        {
+            HMENU hSubMenu = Export(item.subItems);
+            if (hSubMenu != NULL)
+            {
+                bAppended = ::AppendMenuA(hMenu, ItemFlags(item) | MF_POPUP, (UINT_PTR)hSubMenu,
+                                          item.strText.c_str());
+                if (!bAppended)
+                    ::DestroyMenu(hSubMenu);
+            }
+        }
+        else
+        {
+            bAppended = ::AppendMenuA(hMenu, ItemFlags(item), item.nID, item.strText.c_str());
+            if (item.bDefault)
+                nDefault = item.nID;
+        }
+        if (!bAppended)
+        {
+            ::DestroyMenu(hMenu);   // takes the sub-menus appended so far with it
+            return NULL;
+        }
+    }
+
+    if (nDefault != 0)
+        ::SetMenuDefaultItem(hMenu, nDefault, FALSE);
+    return hMenu;
+}
+}  // namespace ZAVPMenuModel

@@ -1,0 +1,61 @@
+// A menu as plain data, independent of a menu handle: the items of a popup menu bar or of a menu
+// button's sub-menu, read from an HMENU and written back to a new one. The bars turn the items
+// into buttons; tests build and compare menus without any window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct ZAVPMenuItem
+{
+    static const UINT kSeparator = 0;         // command id of a separator
+    static const UINT kSubMenu = (UINT)-1;    // command id of an item that opens a sub-menu
+
+    UINT nID = kSeparator;
+    std::string strText;         // code-page-1251 bytes, "\t" before an accelerator text
+    BOOL bDisabled = FALSE;      // disabled or greyed
+    BOOL bChecked = FALSE;
+    BOOL bDefault = FALSE;       // the menu's default item (drawn bold)
+    BOOL bMenuBreak = FALSE;     // starts a new column
+    std::vector<ZAVPMenuItem> subItems;   // the items of a sub-menu entry
+
+    BOOL IsSeparator() const { return nID == kSeparator; }
+    BOOL IsSubMenu() const { return nID == kSubMenu; }
+};
+
+namespace ZAVPMenuModel
+{
+// Longest item text read from a menu, as a menu button reads it.
+const int kMaxItemText = 1024;
+
+struct ImportOptions
+{
+    // Fold separators as a popup menu shows them: none at the start, one for a run of them
+    // (also around left-out items), none at the end.
+    BOOL bFoldSeparators = FALSE;
+    // Commands left out of this showing of the menu (rarely used ones); null: none.
+    std::function<bool(UINT)> isLeftOut;
+};
+
+struct ImportResult
+{
+    std::vector<ZAVPMenuItem> items;
+    UINT nDefaultCommand = 0;    // 0: the menu has no default item
+    BOOL bAllItemsShown = TRUE;  // FALSE when commands were left out
+    // Upper-cased mnemonic of each left-out command, so the keyboard still reaches it.
+    std::vector<std::pair<BYTE, UINT>> hiddenMnemonics;
+};
+
+// Reads the menu's items, sub-menus recursively (their separators as they stand). FALSE, with the
+// result untouched, for a null or invalid menu.
+BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result);
+
+// A new popup menu with the items: separators, sub-menus built recursively, commands with their
+// texts, their disabled and checked states, column breaks and the default item. The caller owns
+// the menu. NULL when any item cannot be appended (nothing is left behind).
+HMENU Export(const std::vector<ZAVPMenuItem>& items);
+}  // namespace ZAVPMenuModel
