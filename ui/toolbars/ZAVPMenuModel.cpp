@@ -1,6 +1,8 @@
 // Reading a menu handle into plain items and writing items back to a new menu (see the header).
 #include "ui/toolbars/ZAVPMenuModel.h"
 
+#include <stdio.h>
+
 #include "ui/toolbars/ZAVPMenuNavigation.h"
 
 namespace ZAVPMenuModel
@@ -140,5 +142,57 @@ HMENU Export(const std::vector<ZAVPMenuItem>& items)
     if (nDefault != 0)
         ::SetMenuDefaultItem(hMenu, nDefault, FALSE);
     return hMenu;
+}
+BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
+                       const std::vector<std::string>& displayNames)
+{
+    for (size_t i = 0; i < items.size(); ++i)
+    {
+        const ZAVPMenuItem& placeholder = items[i];
+        if (placeholder.nID != kRecentFileFirst || placeholder.strText != kRecentFilePlaceholder)
+            continue;
+
+        std::vector<ZAVPMenuItem> files;
+        int nShown = 0;
+        for (size_t nEntry = 0; nEntry < displayNames.size(); ++nEntry)
+        {
+            if (displayNames[nEntry].empty())
+                continue;
+            char szNumber[16];
+            snprintf(szNumber, sizeof(szNumber), "&%d ", ++nShown);
+            ZAVPMenuItem file;
+            file.nID = kRecentFileFirst + (UINT)nEntry;
+            file.strText = szNumber + displayNames[nEntry];
+            files.push_back(file);
+        }
+        items.erase(items.begin() + (std::ptrdiff_t)i);
+        items.insert(items.begin() + (std::ptrdiff_t)i, files.begin(), files.end());
+        return TRUE;
+    }
+    return FALSE;
+}
+
+std::vector<std::pair<int, int>> RarelyUsedRuns(const std::vector<ZAVPMenuItem>& items,
+                                                const std::vector<BOOL>& rare)
+{
+    std::vector<std::pair<int, int>> runs;
+    const int nCount = (int)(items.size() < rare.size() ? items.size() : rare.size());
+    for (int i = 0; i < nCount; ++i)
+    {
+        if (items[i].IsSeparator() || !rare[i])
+            continue;
+        int nLast = i;
+        for (int k = i + 1; k < nCount; ++k)
+        {
+            if (items[k].IsSeparator())
+                continue;
+            if (!rare[k])
+                break;
+            nLast = k;
+        }
+        runs.push_back(std::make_pair(i, nLast));
+        i = nLast;
+    }
+    return runs;
 }
 }  // namespace ZAVPMenuModel

@@ -58,4 +58,18 @@ BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result);
 // texts, their disabled and checked states, column breaks and the default item. The caller owns
 // the menu. NULL when any item cannot be appended (nothing is left behind).
 HMENU Export(const std::vector<ZAVPMenuItem>& items);
+// The recent-file placeholder of a menu: command ID_FILE_MRU_FILE1 with the text "Recent File".
+const UINT kRecentFileFirst = 0xE110;
+const char kRecentFilePlaceholder[] = "Recent File";
+
+// Replaces the placeholder among the items with one item per non-empty display name: command
+// kRecentFileFirst + the entry's index in the list, text "&n name" where n counts the items shown
+// from 1. An empty list just removes the placeholder. FALSE when the menu has no placeholder.
+BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
+                       const std::vector<std::string>& displayNames);
+
+// Runs of consecutive rarely used items as [first, last] index pairs; the separators between two
+// rarely used items belong to the run. rare holds one flag per item (separators: any).
+std::vector<std::pair<int, int>> RarelyUsedRuns(const std::vector<ZAVPMenuItem>& items,
+                                                const std::vector<BOOL>& rare);
 }  // namespace ZAVPMenuModel

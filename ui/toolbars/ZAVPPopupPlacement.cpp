@@ -95,6 +95,45 @@ void PlaceVertically(const Request& req, Placement& p)
 }
 }  // namespace
 
+POINT ButtonOrigin(ButtonKind kind, const RECT& rcButton, int nBarWindowRight, BOOL bOpenLeft)
+{
+    POINT pt;
+    switch (kind)
+    {
+    case ButtonInPopup:
+        // Two pixels up so that the sub-menu's first item lines up with the parent item.
+        pt.x = nBarWindowRight + 1;
+        pt.y = rcButton.top - 2;
+        break;
+    case ButtonOnVerticalMenuBar:
+        pt.x = rcButton.right;
+        pt.y = rcButton.top;
+        break;
+    default:
+        // One pixel up: the menu's border overlaps the button's bottom edge.
+        pt.x = bOpenLeft ? rcButton.right - 2 : rcButton.left;
+        pt.y = rcButton.bottom - 1;
+        break;
+    }
+    return pt;
+}
+
+HitArea HitTest(POINT pt, const RECT& rcWindow, int nShadow, const RECT& rcLogo,
+                const RECT& rcTearOff)
+{
+    if (!::PtInRect(&rcWindow, pt))
+        return HitOutside;
+    if (::PtInRect(&rcLogo, pt))
+        return HitLogo;
+    if (pt.x >= rcWindow.right - nShadow)
+        return HitRightShadow;
+    if (pt.y >= rcWindow.bottom - nShadow)
+        return HitBottomShadow;
+    if (::PtInRect(&rcTearOff, pt))
+        return HitTearOff;
+    return HitItems;
+}
+
 Placement Place(const Request& req)
 {
     Placement p;

@@ -45,6 +45,32 @@ struct Placement
     BOOL bScrollMode;        // taller than the room: scroll buttons are shown
 };
 
+// Where a menu button asks its popup to open, in screen coordinates.
+enum ButtonKind
+{
+    ButtonInPopup,           // a sub-menu item: beside its popup
+    ButtonOnVerticalMenuBar, // beside the vertically docked menu bar
+    ButtonOnBar,             // below the button
+};
+// rcButton and nBarWindowRight (the right edge of the window of the popup bar holding the
+// button) are in screen coordinates; bOpenLeft asks for a popup aligned on the button's right.
+POINT ButtonOrigin(ButtonKind kind, const RECT& rcButton, int nBarWindowRight, BOOL bOpenLeft);
+
+// The parts of a popup window a screen point can fall on.
+enum HitArea
+{
+    HitItems = 0,
+    HitRightShadow = 1,
+    HitBottomShadow = 2,
+    HitLogo = 3,
+    HitOutside = 4,
+    HitTearOff = 5,
+};
+// rcWindow includes the shadow of nShadow pixels along the right and bottom edges; rcLogo and
+// rcTearOff are empty when the popup has none.
+HitArea HitTest(POINT pt, const RECT& rcWindow, int nShadow, const RECT& rcLogo,
+                const RECT& rcTearOff);
+
 // Places the menu. The top-left is first brought into the work area, except the x of a
 // right-aligned menu: that one is the menu's computed left edge and is pinned to left + 1 when
 // it lies beyond the left edge.

@@ -234,3 +234,54 @@ TEST(PopupMenuSize, EmptyColumnsAndMaximumWidth)
     EXPECT_EQ(16, RowHeight(13, 16));
     EXPECT_EQ(18, RowHeight(16, 16));
 }
+
+TEST(MenuModel, RecentFilesReplaceThePlaceholder)
+{
+    auto fileMenu = []() {
+        std::vector<ZAVPMenuItem> items(4);
+        items[0].nID = kOpen;
+        items[0].strText = "&Open";
+        items[1].nID = 0xE110;
+        items[1].strText = "Recent File";
+        items[3].nID = 0xE141;
+        items[3].strText = "E&xit";
+        return items;
+    };
+    struct Case
+    {
+        std::vector<std::string> names;
+        const char* menu;
+    };
+    const Case cases[] = {
+        {{"a.cdx", "b.cdx", "c.cdx"},
+         "&Open=101 &1 a.cdx=57616 &2 b.cdx=57617 &3 c.cdx=57618 - E&xit=57665"},
+        // An empty entry keeps its command number but not its shown number.
+        {{"C:\\disks\\a.cdx", "", "b.cdx"},
+         "&Open=101 &1 C:\\disks\\a.cdx=57616 &2 b.cdx=57618 - E&xit=57665"},
+        {{}, "&Open=101 - E&xit=57665"},
+    };
+    for (const Case& c : cases)
+    {
+        std::vector<ZAVPMenuItem> items = fileMenu();
+        EXPECT_TRUE(ZAVPMenuModel::ExpandRecentFiles(items, c.names));
+        EXPECT_EQ(c.menu, Describe(items));
+    }
+
+    std::vector<ZAVPMenuItem> items = fileMenu();
+    items[1].strText = "Recent Files";
+    EXPECT_FALSE(ZAVPMenuModel::ExpandRecentFiles(items, {"a.cdx"}));
+    EXPECT_EQ("&Open=101 Recent Files=57616 - E&xit=57665", Describe(items));
+}
+
+TEST(MenuModel, RarelyUsedRunsSpanTheirSeparators)
+{
+    // A, B*, -, C*, D, -, E*, -   (* rarely used)
+    std::vector<ZAVPMenuItem> items(8);
+    const UINT ids[] = {1, 2, 0, 3, 4, 0, 5, 0};
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i].nID = ids[i];
+    const std::vector<BOOL> rare = {FALSE, TRUE, FALSE, TRUE, FALSE, FALSE, TRUE, FALSE};
+    const std::vector<std::pair<int, int>> runs = {{1, 3}, {6, 6}};
+    EXPECT_EQ(runs, ZAVPMenuModel::RarelyUsedRuns(items, rare));
+    EXPECT_TRUE(ZAVPMenuModel::RarelyUsedRuns(items, std::vector<BOOL>(8, FALSE)).empty());
+}

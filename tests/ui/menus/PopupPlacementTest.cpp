@@ -130,3 +130,47 @@ TEST(PopupPlacement, VerticalAboveLargerSideAndScroll)
     for (const Case& c : cases)
         Check(c);
 }
+
+TEST(PopupPlacement, ButtonOriginsAndHitAreas)
+{
+    const RECT rcButton = {200, 100, 350, 120};
+    struct Origin
+    {
+        ButtonKind kind;
+        BOOL bOpenLeft;
+        int x, y;
+    };
+    const Origin origins[] = {
+        {ButtonInPopup, FALSE, 361, 98},            // bar window right 360 + 1, top - 2
+        {ButtonOnVerticalMenuBar, FALSE, 350, 100},
+        {ButtonOnBar, FALSE, 200, 119},
+        {ButtonOnBar, TRUE, 348, 119},
+    };
+    for (const Origin& o : origins)
+    {
+        const POINT pt = ButtonOrigin(o.kind, rcButton, 360, o.bOpenLeft);
+        EXPECT_EQ(o.x, pt.x) << o.kind << " " << o.bOpenLeft;
+        EXPECT_EQ(o.y, pt.y) << o.kind << " " << o.bOpenLeft;
+    }
+
+    // A 156 x 196 menu with a 4-pixel shadow, a logo strip on the left and a tear-off strip.
+    const RECT rcWindow = {100, 100, 260, 300};
+    const RECT rcLogo = {100, 100, 120, 296};
+    const RECT rcTearOff = {123, 103, 253, 113};
+    struct Hit
+    {
+        int x, y;
+        HitArea area;
+    };
+    const Hit hits[] = {
+        {50, 50, HitOutside},        {260, 150, HitOutside},   {105, 150, HitLogo},
+        {256, 150, HitRightShadow},  {255, 150, HitItems},     {150, 296, HitBottomShadow},
+        {150, 295, HitItems},        {257, 298, HitRightShadow}, {150, 105, HitTearOff},
+    };
+    for (const Hit& h : hits)
+        EXPECT_EQ(h.area, HitTest({h.x, h.y}, rcWindow, 4, rcLogo, rcTearOff))
+            << h.x << "," << h.y;
+    const RECT rcNone = {0, 0, 0, 0};
+    EXPECT_EQ(HitItems, HitTest({150, 105}, rcWindow, 0, rcNone, rcNone));
+    EXPECT_EQ(HitItems, HitTest({259, 299}, rcWindow, 0, rcNone, rcNone));
+}

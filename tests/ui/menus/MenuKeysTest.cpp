@@ -1,0 +1,88 @@
+// What keys do in the menu bar and in popup menus.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/toolbars/ZAVPMenuKeys.h"
+
+using namespace ZAVPMenuKeys;
+using ZAVPMenuNavigation::NavItem;
+
+TEST(MenuKeys, MenuBarKeys)
+{
+    const NavItem item = {FALSE, FALSE, FALSE};
+    const NavItem separator = {TRUE, FALSE, FALSE};
+    const NavItem windowButton = {FALSE, FALSE, TRUE};
+    // File, Edit, separator, Help, and the close button of a maximised child.
+    const std::vector<NavItem> items = {item, item, separator, item, windowButton};
+    struct Case
+    {
+        UINT key;
+        int hot;
+        BOOL hasMenu;
+        BarAction action;
+        int newHot;
+    };
+    const Case cases[] = {
+        {VK_RIGHT, 3, TRUE, BarMoveHot, 0},    // the last item wraps to the first
+        {VK_LEFT, 0, TRUE, BarMoveHot, 3},
+        {VK_RIGHT, 1, TRUE, BarMoveHot, 3},
+        {VK_RETURN, 1, TRUE, BarOpenMenu, 1},
+        {VK_RETURN, 1, FALSE, BarRunCommand, 1},
+        {VK_RETURN, -1, FALSE, BarNone, -1},
+        {VK_DOWN, 0, TRUE, BarOpenMenu, 0},
+        {VK_DOWN, 0, FALSE, BarNone, 0},
+        {VK_ESCAPE, 3, TRUE, BarCancel, 3},
+        {'F', 0, TRUE, BarMnemonic, 0},
+    };
+    for (const Case& c : cases)
+    {
+        const BarKey k = MenuBarKey(c.key, items, c.hot, c.hasMenu);
+        EXPECT_EQ(c.action, k.action) << c.key << " at " << c.hot;
+        EXPECT_EQ(c.newHot, k.nHot) << c.key << " at " << c.hot;
+    }
+
+    EXPECT_EQ(-1, FirstHotOnFocus(0, FALSE));
+    EXPECT_EQ(0, FirstHotOnFocus(3, FALSE));
+    EXPECT_EQ(1, FirstHotOnFocus(3, TRUE));
+    EXPECT_EQ(0, FirstHotOnFocus(1, TRUE));
+}
+
+TEST(MenuKeys, PopupKeys)
+{
+    // bParentMenuBar, bParentPopup, bParentDroppedDown, bSubMenuHighlighted, bHidesRarelyUsed,
+    // bCustomizeMode
+    const PopupFacts dropDown = {TRUE, FALSE, TRUE, FALSE, FALSE, FALSE};
+    const PopupFacts subMenu = {FALSE, TRUE, TRUE, FALSE, FALSE, FALSE};
+    const PopupFacts onSubItem = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE};
+    const PopupFacts context = {FALSE, FALSE, FALSE, FALSE, FALSE, FALSE};
+    const PopupFacts personal = {TRUE, FALSE, TRUE, FALSE, TRUE, FALSE};
+    const PopupFacts customizing = {TRUE, FALSE, TRUE, FALSE, FALSE, TRUE};
+    struct Case
+    {
+        const char* what;
+        UINT key;
+        BOOL ctrl;
+        PopupFacts facts;
+        PopupAction action;
+    };
+    const Case cases[] = {
+        {"Esc", VK_ESCAPE, FALSE, subMenu, PopupClose},
+        {"Left in a drop-down", VK_LEFT, FALSE, dropDown, PopupPrevMenu},
+        {"Left in a sub-menu", VK_LEFT, FALSE, subMenu, PopupCloseToParent},
+        {"Left in a context menu", VK_LEFT, FALSE, context, PopupNone},
+        {"Right on a sub-menu item", VK_RIGHT, FALSE, onSubItem, PopupOpenSubMenu},
+        {"Right in a drop-down", VK_RIGHT, FALSE, dropDown, PopupNextMenu},
+        {"Right in a sub-menu", VK_RIGHT, FALSE, subMenu, PopupPassToParent},
+        {"Right in a context menu", VK_RIGHT, FALSE, context, PopupNone},
+        {"Ctrl+Down with hidden items", VK_DOWN, TRUE, personal, PopupShowAll},
+        {"Ctrl+Down with all items", VK_DOWN, TRUE, dropDown, PopupToBar},
+        {"Down", VK_DOWN, FALSE, personal, PopupToBar},
+        {"Home", VK_HOME, FALSE, subMenu, PopupToBar},
+        {"Enter", VK_RETURN, FALSE, subMenu, PopupToBar},
+        {"Up while customising", VK_UP, FALSE, customizing, PopupNone},
+        {"a letter", 'S', FALSE, subMenu, PopupBarKey},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.action, PopupKey(c.key, c.ctrl, c.facts)) << c.what;
+}
