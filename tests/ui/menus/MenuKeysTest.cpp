@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "ui/toolbars/ZAVPMenuBarLayout.h"
 #include "ui/toolbars/ZAVPMenuKeys.h"
 
 using namespace ZAVPMenuKeys;
@@ -85,4 +86,38 @@ TEST(MenuKeys, PopupKeys)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.action, PopupKey(c.key, c.ctrl, c.facts)) << c.what;
+}
+
+TEST(MenuBarLayout, WindowButtonsAtTheFarEnd)
+{
+    using namespace ZAVPMenuBarLayout;
+    const std::vector<UINT> all = {SC_MINIMIZE, SC_RESTORE, SC_CLOSE};
+    EXPECT_EQ(all, WindowButtonCommands(WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(std::vector<UINT>{SC_CLOSE}, WindowButtonCommands(WS_CHILD | WS_CAPTION));
+    const std::vector<UINT> noMin = {SC_RESTORE, SC_CLOSE};
+    EXPECT_EQ(noMin, WindowButtonCommands(WS_MAXIMIZEBOX));
+
+    // Row 0..500 x 2..24, buttons 16 x 14: the last ends at 500, each one 16 + 1 further in.
+    const RECT rcRow = {0, 2, 500, 24};
+    const std::vector<RECT> horz = WindowButtonRects(rcRow, 3, {16, 14}, TRUE);
+    ASSERT_EQ(3u, horz.size());
+    const int lefts[] = {450, 467, 484};
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(lefts[i], horz[i].left) << i;
+        EXPECT_EQ(lefts[i] + 16, horz[i].right) << i;
+        EXPECT_EQ(2, horz[i].top) << i;
+        EXPECT_EQ(16, horz[i].bottom) << i;
+    }
+    // Vertical: along the bottom of a column 3..27 x 0..300, 14 high each.
+    const RECT rcColumn = {3, 0, 27, 300};
+    const std::vector<RECT> vert = WindowButtonRects(rcColumn, 2, {16, 14}, FALSE);
+    ASSERT_EQ(2u, vert.size());
+    EXPECT_EQ(271, vert[0].top);
+    EXPECT_EQ(285, vert[0].bottom);
+    EXPECT_EQ(286, vert[1].top);
+    EXPECT_EQ(300, vert[1].bottom);
+    EXPECT_EQ(3, vert[1].left);
+    EXPECT_EQ(19, vert[1].right);
+    EXPECT_TRUE(WindowButtonRects(rcRow, 0, {16, 14}, TRUE).empty());
 }
