@@ -172,6 +172,43 @@ BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
     return FALSE;
 }
 
+std::string RecentFileDisplayName(const std::string& strPath, const std::string& strCurrentDir)
+{
+    std::string strDir = strCurrentDir;
+    if (strDir.empty())
+        return strPath;
+    if (strDir.back() != '\\')
+        strDir += '\\';
+    if (strPath.size() <= strDir.size() ||
+        ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, strPath.c_str(), (int)strDir.size(),
+                         strDir.c_str(), (int)strDir.size()) != CSTR_EQUAL)
+        return strPath;
+    return strPath.substr(strDir.size());
+}
+
+std::string TearOffBarName(const std::string& strMenuText)
+{
+    // The mnemonic markers go; a doubled "&&", the menu's way of showing one ampersand, stays
+    // one ampersand in the name.
+    std::string strName;
+    for (size_t i = 0; i < strMenuText.size(); ++i)
+    {
+        if (strMenuText[i] != '&')
+            strName += strMenuText[i];
+        else if (i + 1 < strMenuText.size() && strMenuText[i + 1] == '&')
+            strName += strMenuText[++i];
+    }
+    return strName;
+}
+
+std::vector<ZAVPMenuItem> TearOffItems(const std::vector<ZAVPMenuItem>& items)
+{
+    std::vector<ZAVPMenuItem> bar = items;
+    if (!bar.empty() && bar.back().IsSeparator())
+        bar.pop_back();
+    return bar;
+}
+
 std::vector<std::pair<int, int>> RarelyUsedRuns(const std::vector<ZAVPMenuItem>& items,
                                                 const std::vector<BOOL>& rare)
 {

@@ -68,6 +68,15 @@ const char kRecentFilePlaceholder[] = "Recent File";
 BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
                        const std::vector<std::string>& displayNames);
 
+// How a recent file is shown in a menu: relative to the current directory when it lies inside it
+// (compared without regard to case), else as it stands.
+std::string RecentFileDisplayName(const std::string& strPath, const std::string& strCurrentDir);
+
+// A torn-off menu becomes a toolbar named after the menu's text without its mnemonic markers
+// ("&&" stays one "&") and holding its items without a trailing separator.
+std::string TearOffBarName(const std::string& strMenuText);
+std::vector<ZAVPMenuItem> TearOffItems(const std::vector<ZAVPMenuItem>& items);
+
 // Runs of consecutive rarely used items as [first, last] index pairs; the separators between two
 // rarely used items belong to the run. rare holds one flag per item (separators: any).
 std::vector<std::pair<int, int>> RarelyUsedRuns(const std::vector<ZAVPMenuItem>& items,
