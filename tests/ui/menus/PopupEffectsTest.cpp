@@ -1,6 +1,8 @@
 // Animation and scroll steps of a popup menu and the sub-menu show delay, worked out by hand.
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include "ui/toolbars/ZAVPMenuShowDelay.h"
 #include "ui/toolbars/ZAVPPopupEffects.h"
 
@@ -134,4 +136,40 @@ TEST(MenuShowDelay, ParsedLikeTheSystemValue)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.delay, ZAVPMenuShowDelay::Parse(c.value)) << (c.value ? c.value : "missing");
+}
+
+// Reads the real value of the test prefix's user and puts the original back afterwards.
+TEST(MenuShowDelay, ReadFromTheUsersDesktopSettings)
+{
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0,
+                                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                                             nullptr));
+    char szSaved[64] = "";
+    DWORD cbSaved = sizeof(szSaved);
+    DWORD dwType = 0;
+    const BOOL bHadValue = RegQueryValueExA(hKey, "MenuShowDelay", nullptr, &dwType,
+                                            (BYTE*)szSaved, &cbSaved) == ERROR_SUCCESS;
+
+    struct Case
+    {
+        const char* stored;   // null: no value
+        int delay;
+    };
+    const Case cases[] = {{"400", 400}, {"9000", 5000}, {"-1", 5000}, {nullptr, 500}};
+    for (const Case& c : cases)
+    {
+        if (c.stored)
+            RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)c.stored,
+                           (DWORD)strlen(c.stored) + 1);
+        else
+            RegDeleteValueA(hKey, "MenuShowDelay");
+        EXPECT_EQ(c.delay, ZAVPMenuShowDelay::Read()) << (c.stored ? c.stored : "missing");
+    }
+
+    if (bHadValue)
+        RegSetValueExA(hKey, "MenuShowDelay", 0, dwType, (const BYTE*)szSaved, cbSaved);
+    else
+        RegDeleteValueA(hKey, "MenuShowDelay");
+    RegCloseKey(hKey);
 }
