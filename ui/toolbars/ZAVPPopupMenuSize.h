@@ -25,7 +25,8 @@ struct Item
 struct Result
 {
     SIZE size;                       // the bar, frame included
-    std::vector<int> columnStarts;   // x of each column after the first, from the bar's left
+    std::vector<int> columnStarts;   // x of each column after the first, inside the frame
+    std::vector<int> columnWidths;   // every column's width, the first included
     std::vector<BOOL> fits;          // per item: no maximum width, or within it
 };
 
@@ -35,4 +36,16 @@ int RowHeight(int nTextHeight, int nMenuImageHeight);
 // Lays the items out. nMaxWidth 0 means no maximum. Column breaks are ignored in customisation
 // mode, where the items are edited as one list.
 Result CalcSize(const std::vector<Item>& items, int nMaxWidth, BOOL bCustomizeMode);
+// The item rectangles in the bar's client area: rows from the top + 1, moved up by
+// nFirstVisibleRow rows of nRowHeight (scrolled-away rows lie above the window); a separator is
+// 8 pixels high, an item its measured height; a column break starts the next column from the top.
+// A single column spans the client area less the frame; of several, the last reaches its right.
+std::vector<RECT> LayOutItems(const std::vector<Item>& items, const Result& size,
+                              const RECT& rcClient, int nFirstVisibleRow, int nRowHeight,
+                              BOOL bCustomizeMode);
+
+// The item under the point: the one whose rectangle holds it, else, between rows, the nearer row
+// of the column under the point. A point on a separator, or beside every column, gives -1;
+// empty (hidden) rectangles never answer.
+int ItemFromPoint(const std::vector<Item>& items, const std::vector<RECT>& rects, POINT pt);
 }  // namespace ZAVPPopupMenuSize

@@ -285,3 +285,64 @@ TEST(MenuModel, RarelyUsedRunsSpanTheirSeparators)
     EXPECT_EQ(runs, ZAVPMenuModel::RarelyUsedRuns(items, rare));
     EXPECT_TRUE(ZAVPMenuModel::RarelyUsedRuns(items, std::vector<BOOL>(8, FALSE)).empty());
 }
+
+TEST(PopupMenuSize, ItemRectanglesAndHitTesting)
+{
+    using namespace ZAVPPopupMenuSize;
+    auto str = [](const RECT& rc) {
+        return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," +
+               std::to_string(rc.right) + "," + std::to_string(rc.bottom);
+    };
+    // Columns 100 and 70 wide (the second starting 101 in), a bar of 173 x 62.
+    const std::vector<Item> two = {
+        {{100, 20}, FALSE, FALSE, FALSE},
+        {{60, 20}, FALSE, FALSE, FALSE},
+        {{70, 20}, FALSE, TRUE, FALSE},
+        {{50, 20}, FALSE, FALSE, FALSE},
+        {{50, 20}, FALSE, FALSE, FALSE},
+    };
+    const RECT rcTwo = {0, 0, 173, 62};
+    const std::vector<RECT> columns = LayOutItems(two, CalcSize(two, 0, FALSE), rcTwo, 0, 20,
+                                                  FALSE);
+    const char* expected[] = {"1,1,101,21", "1,21,101,41", "102,1,172,21", "102,21,172,41",
+                              "102,41,172,61"};
+    ASSERT_EQ(5u, columns.size());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(expected[i], str(columns[i])) << i;
+
+    // Customising: one list, full width.
+    const std::vector<RECT> list = LayOutItems(two, CalcSize(two, 0, TRUE), rcTwo, 0, 20, TRUE);
+    EXPECT_EQ("1,81,172,101", str(list[4]));
+
+    // Scrolled by one row: the first row lies above the window; the separator is 8 high.
+    const std::vector<Item> one = {
+        {{100, 20}, FALSE, FALSE, FALSE},
+        {{0, 0}, TRUE, FALSE, FALSE},
+        {{80, 20}, FALSE, FALSE, TRUE},
+    };
+    const RECT rcOne = {0, 0, 102, 50};
+    const std::vector<RECT> scrolled = LayOutItems(one, CalcSize(one, 0, FALSE), rcOne, 1, 20,
+                                                   FALSE);
+    EXPECT_EQ("1,-19,101,1", str(scrolled[0]));
+    EXPECT_EQ("1,1,101,9", str(scrolled[1]));
+    EXPECT_EQ("1,9,101,29", str(scrolled[2]));
+
+    const std::vector<RECT> rows = LayOutItems(one, CalcSize(one, 0, FALSE), rcOne, 0, 20, FALSE);
+    struct Hit
+    {
+        const std::vector<Item>* items;
+        const std::vector<RECT>* rects;
+        int x, y, item;
+    };
+    const Hit hits[] = {
+        {&two, &columns, 50, 10, 0},
+        {&two, &columns, 50, 45, 1},     // below the shorter first column: its last row
+        {&two, &columns, 150, 30, 3},
+        {&two, &columns, 101, 10, -1},   // in the gap between the columns
+        {&one, &rows, 50, 25, -1},       // on the separator
+        {&one, &rows, 50, 0, 0},         // in the frame above the first row
+        {&one, &rows, 50, 49, 2},
+    };
+    for (const Hit& h : hits)
+        EXPECT_EQ(h.item, ItemFromPoint(*h.items, *h.rects, {h.x, h.y})) << h.x << "," << h.y;
+}
