@@ -72,4 +72,70 @@ PopupAction PopupKey(UINT nVirtKey, BOOL bCtrl, const PopupFacts& facts)
         return PopupBarKey;
     }
 }
+ItemBarKey ItemBarKeyDown(UINT nVirtKey, BYTE chTyped, const ItemBarFacts& facts)
+{
+    using namespace ZAVPMenuNavigation;
+    ItemBarKey key = {ItemBarNone, -1, 0};
+    const std::vector<NavItem>& items = *facts.items;
+    const int nCurrent = facts.nHighlighted;
+    auto opensSubMenu = [&facts](int nItem) {
+        return nItem >= 0 && nItem < (int)facts.subMenus->size() && (*facts.subMenus)[nItem];
+    };
+
+    switch (nVirtKey)
+    {
+    case VK_ESCAPE:
+        key.action = ItemBarClose;
+        return key;
+    case VK_RETURN:
+        if (nCurrent >= 0 && nCurrent < (int)items.size())
+        {
+            key.action = opensSubMenu(nCurrent) ? ItemBarOpenSubMenu : ItemBarInvoke;
+            key.nItem = nCurrent;
+        }
+        return key;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_HOME:
+    case VK_END:
+        if (nVirtKey == VK_HOME)
+            key.nItem = FirstItem(items);
+        else if (nVirtKey == VK_END)
+            key.nItem = LastItem(items);
+        else
+            key.nItem = NextItem(items, nCurrent, nVirtKey == VK_UP ? -1 : 1);
+        key.action = key.nItem >= 0 ? ItemBarMoveHighlight : ItemBarNone;
+        return key;
+    default:
+        break;
+    }
+
+    if (chTyped == 0)
+        return key;
+    const MnemonicMatch match = FindMnemonic(*facts.texts, items, chTyped, nCurrent);
+    if (match.nMatches == 1)
+    {
+        key.action = opensSubMenu(match.nIndex) ? ItemBarOpenSubMenu : ItemBarInvoke;
+        key.nItem = match.nIndex;
+    }
+    else if (match.nMatches > 1)
+    {
+        key.action = ItemBarMoveHighlight;
+        key.nItem = match.nIndex;
+    }
+    else if (facts.hiddenMnemonics != nullptr)
+    {
+        const BYTE chUpper = UpperCase1251(chTyped);
+        for (const auto& hidden : *facts.hiddenMnemonics)
+        {
+            if (hidden.first == chUpper)
+            {
+                key.action = ItemBarInvokeHidden;
+                key.nCommand = hidden.second;
+                break;
+            }
+        }
+    }
+    return key;
+}
 }  // namespace ZAVPMenuKeys

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/toolbars/ZAVPMenuNavigation.h"
@@ -56,4 +58,30 @@ struct PopupFacts
     BOOL bCustomizeMode;
 };
 PopupAction PopupKey(UINT nVirtKey, BOOL bCtrl, const PopupFacts& facts);
+// The item bar inside a popup (its key handler).
+enum ItemBarAction
+{
+    ItemBarNone,
+    ItemBarClose,            // Escape
+    ItemBarOpenSubMenu,      // nItem's sub-menu opens with its first item selected
+    ItemBarInvoke,           // nItem's command runs
+    ItemBarInvokeHidden,     // nCommand, a left-out rarely used item, runs
+    ItemBarMoveHighlight,    // nItem becomes the highlighted item
+};
+struct ItemBarKey
+{
+    ItemBarAction action;
+    int nItem;
+    UINT nCommand;
+};
+struct ItemBarFacts
+{
+    const std::vector<ZAVPMenuNavigation::NavItem>* items;
+    const std::vector<std::string>* texts;       // item texts, for mnemonics
+    const std::vector<BOOL>* subMenus;           // per item: it opens a sub-menu
+    const std::vector<std::pair<BYTE, UINT>>* hiddenMnemonics;
+    int nHighlighted;                            // -1: none
+};
+// chTyped is the key's character in code page 1251 (0 when it gives none).
+ItemBarKey ItemBarKeyDown(UINT nVirtKey, BYTE chTyped, const ItemBarFacts& facts);
 }  // namespace ZAVPMenuKeys

@@ -121,3 +121,52 @@ TEST(MenuBarLayout, WindowButtonsAtTheFarEnd)
     EXPECT_EQ(19, vert[1].right);
     EXPECT_TRUE(WindowButtonRects(rcRow, 0, {16, 14}, TRUE).empty());
 }
+
+TEST(MenuKeys, ItemBarKeys)
+{
+    const NavItem item = {FALSE, FALSE, FALSE};
+    const NavItem separator = {TRUE, FALSE, FALSE};
+    // &New, &Open, -, &Recent >, &Options, E&xit
+    const std::vector<NavItem> items = {item, item, separator, item, item, item};
+    const std::vector<std::string> texts = {"&New", "&Open", "", "&Recent", "&Options", "E&xit"};
+    const std::vector<BOOL> subMenus = {FALSE, FALSE, FALSE, TRUE, FALSE, FALSE};
+    const std::vector<std::pair<BYTE, UINT>> hidden = {{'P', 300}, {'N', 301}};
+    struct Case
+    {
+        const char* what;
+        UINT key;
+        BYTE ch;
+        int highlighted;
+        ItemBarAction action;
+        int item;
+        UINT command;
+    };
+    const Case cases[] = {
+        {"Escape", VK_ESCAPE, 0, 1, ItemBarClose, -1, 0},
+        {"Enter on a command", VK_RETURN, 0, 1, ItemBarInvoke, 1, 0},
+        {"Enter on a sub-menu", VK_RETURN, 0, 3, ItemBarOpenSubMenu, 3, 0},
+        {"Enter with nothing highlighted", VK_RETURN, 0, -1, ItemBarNone, -1, 0},
+        {"Down over the separator", VK_DOWN, 0, 1, ItemBarMoveHighlight, 3, 0},
+        {"Up wraps", VK_UP, 0, 0, ItemBarMoveHighlight, 5, 0},
+        {"Home", VK_HOME, 0, 4, ItemBarMoveHighlight, 0, 0},
+        {"End", VK_END, 0, 0, ItemBarMoveHighlight, 5, 0},
+        {"one match runs it", 'X', 'x', -1, ItemBarInvoke, 5, 0},
+        {"one match on a sub-menu opens it", 'R', 'r', -1, ItemBarOpenSubMenu, 3, 0},
+        {"two matches move the highlight", 'O', 'o', 1, ItemBarMoveHighlight, 4, 0},
+        // A visible item wins over a left-out one with the same letter.
+        {"visible before hidden", 'N', 'n', -1, ItemBarInvoke, 0, 0},
+        {"a left-out command", 'P', 'p', -1, ItemBarInvokeHidden, -1, 300},
+        {"no match", 'Z', 'z', 1, ItemBarNone, -1, 0},
+        {"a key without a character", VK_F5, 0, 1, ItemBarNone, -1, 0},
+    };
+    const ItemBarFacts base = {&items, &texts, &subMenus, &hidden, -1};
+    for (const Case& c : cases)
+    {
+        ItemBarFacts facts = base;
+        facts.nHighlighted = c.highlighted;
+        const ItemBarKey k = ItemBarKeyDown(c.key, c.ch, facts);
+        EXPECT_EQ(c.action, k.action) << c.what;
+        EXPECT_EQ(c.item, k.nItem) << c.what;
+        EXPECT_EQ(c.command, k.nCommand) << c.what;
+    }
+}

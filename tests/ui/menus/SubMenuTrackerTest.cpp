@@ -106,7 +106,8 @@ TEST(SubMenuTracker, KeysAndCustomisationCloseAtOnce)
     for (const Case& c : cases)
     {
         ZAVPSubMenuTracker t = OpenA();
-        const ZAVPSubMenuTracker::Actions a = t.OnChangeHot(kCommand, FALSE, c.byMouse, c.customize);
+        const ZAVPSubMenuTracker::Actions a =
+            t.OnChangeHot(kCommand, FALSE, c.byMouse, c.customize);
         EXPECT_EQ(kSubA, a.nClose) << c.byMouse << c.customize;
         EXPECT_TRUE(a.bActivateSelf);
         EXPECT_EQ(0u, a.nCloseTimerMs);
