@@ -143,6 +143,30 @@ HMENU Export(const std::vector<ZAVPMenuItem>& items)
         ::SetMenuDefaultItem(hMenu, nDefault, FALSE);
     return hMenu;
 }
+void CopyItemStates(HMENU hSource, HMENU hTarget)
+{
+    const int nCount = ::GetMenuItemCount(hSource);
+    for (int i = 0; i < nCount; ++i)
+    {
+        const UINT nID = ::GetMenuItemID(hSource, i);
+        if (nID == 0 || nID == (UINT)-1)
+            continue;   // separators and sub-menus have no state of their own here
+        const UINT nState = ::GetMenuState(hSource, (UINT)i, MF_BYPOSITION);
+        if (nState & MF_CHECKED)
+            ::CheckMenuItem(hTarget, nID, MF_BYCOMMAND | MF_CHECKED);
+        // Both bits at once: setting them one after the other would leave only the last.
+        const UINT nDisabled = nState & (MF_DISABLED | MF_GRAYED);
+        if (nDisabled != 0)
+            ::EnableMenuItem(hTarget, nID, MF_BYCOMMAND | nDisabled);
+    }
+}
+
+BOOL CanClose(HMENU hSystemMenu)
+{
+    const UINT nState = ::GetMenuState(hSystemMenu, SC_CLOSE, MF_BYCOMMAND);
+    return nState != (UINT)-1 && (nState & (MF_DISABLED | MF_GRAYED)) == 0;
+}
+
 BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
                        const std::vector<std::string>& displayNames)
 {

@@ -58,6 +58,14 @@ BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result);
 // texts, their disabled and checked states, column breaks and the default item. The caller owns
 // the menu. NULL when any item cannot be appended (nothing is left behind).
 HMENU Export(const std::vector<ZAVPMenuItem>& items);
+// Copies the checked, disabled and greyed states of every command of hSource to the same command
+// in hTarget (a system menu's live states onto the copy a popup shows).
+void CopyItemStates(HMENU hSource, HMENU hTarget);
+
+// FALSE when the system menu's Close item is disabled or greyed (or the menu has none): a double
+// click on the child's icon then does nothing and its close button is drawn disabled.
+BOOL CanClose(HMENU hSystemMenu);
+
 // The recent-file placeholder of a menu: command ID_FILE_MRU_FILE1 with the text "Recent File".
 const UINT kRecentFileFirst = 0xE110;
 const char kRecentFilePlaceholder[] = "Recent File";

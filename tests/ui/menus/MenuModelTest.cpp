@@ -346,3 +346,40 @@ TEST(PopupMenuSize, ItemRectanglesAndHitTesting)
     for (const Hit& h : hits)
         EXPECT_EQ(h.item, ItemFromPoint(*h.items, *h.rects, {h.x, h.y})) << h.x << "," << h.y;
 }
+
+TEST(MenuModel, SystemMenuStatesReachTheCopy)
+{
+    HMENU hSystem = CreatePopupMenu();
+    AppendMenuA(hSystem, MF_STRING | MF_GRAYED, SC_RESTORE, "&Restore");
+    AppendMenuA(hSystem, MF_STRING | MF_CHECKED, SC_MOVE, "&Move");
+    AppendMenuA(hSystem, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hSystem, MF_STRING | MF_DISABLED, SC_SIZE, "&Size");
+    AppendMenuA(hSystem, MF_STRING, SC_CLOSE, "&Close");
+
+    HMENU hCopy = CreatePopupMenu();
+    const UINT ids[] = {SC_RESTORE, SC_MOVE, SC_SIZE, SC_CLOSE};
+    for (UINT nID : ids)
+        AppendMenuA(hCopy, MF_STRING, nID, "x");
+    ZAVPMenuModel::CopyItemStates(hSystem, hCopy);
+
+    struct Case
+    {
+        UINT id, state;
+    };
+    const Case cases[] = {
+        {SC_RESTORE, MF_GRAYED}, {SC_MOVE, MF_CHECKED}, {SC_SIZE, MF_DISABLED}, {SC_CLOSE, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.state, GetMenuState(hCopy, c.id, MF_BYCOMMAND) &
+                               (MF_GRAYED | MF_DISABLED | MF_CHECKED))
+            << std::hex << c.id;
+
+    EXPECT_TRUE(ZAVPMenuModel::CanClose(hSystem));
+    EnableMenuItem(hSystem, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hSystem));
+    EnableMenuItem(hSystem, SC_CLOSE, MF_BYCOMMAND | MF_DISABLED);
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hSystem));
+    DeleteMenu(hSystem, SC_CLOSE, MF_BYCOMMAND);
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hSystem));
+    DestroyMenu(hSystem);
+    DestroyMenu(hCopy);
+}
