@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 #include "catalog/CatalogNode.h"
+#include "catalog/NodeOperations.h"
 
 int SubtreeHeight(const CatalogNode* node)
 {
@@ -27,4 +28,18 @@ DropDecision DecideTreeDrop(const CatalogNode* dragged, const CatalogNode* targe
     if (dragged->Contains(target)) return DropDecision::Refuse;
     if (target->Depth() + 1 + SubtreeHeight(dragged) > CatalogNode::MaxDepth) return DropDecision::Refuse;
     return DropDecision::Move;
+}
+
+DropDecision MoveDroppedNode(CatalogNode* dragged, CatalogNode* target)
+{
+    const DropDecision decision = DecideTreeDrop(dragged, target);
+    if (decision != DropDecision::Move) return decision;
+    CatalogNode* oldParent = dragged->m_parent;
+    if (oldParent) {
+        oldParent->DetachChild(dragged);
+        MarkCollectionModified(oldParent);
+    }
+    target->AddChild(dragged);
+    MarkCollectionModified(target);
+    return decision;
 }

@@ -15,3 +15,8 @@ DropDecision DecideTreeDrop(const CatalogNode* dragged, const CatalogNode* targe
 
 // Levels of nodes below a node: 0 for a node without children.
 int SubtreeHeight(const CatalogNode* node);
+
+// Carries out a drop: when the check allows it the node leaves its old parent for the target and
+// the collections of both are marked modified; otherwise nothing changes. Returns the check's
+// decision, so the caller knows whether to beep or to move the tree's item.
+DropDecision MoveDroppedNode(CatalogNode* dragged, CatalogNode* target);

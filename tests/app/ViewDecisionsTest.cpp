@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CellEditKeys.h"
 #include "app/DriveFacts.h"
 #include "app/NewCdromPrompt.h"
 #include "app/NodeCommandRules.h"
@@ -194,6 +195,63 @@ TEST(TreeDropRules, AMoveStaysWithinTheDeepestLevel)
     EXPECT_EQ(DropDecision::Move, DecideTreeDrop(t.disc, fits));
     EXPECT_EQ(DropDecision::Refuse, DecideTreeDrop(t.disc, tooDeep));
     EXPECT_EQ(DropDecision::Move, DecideTreeDrop(t.old, tooDeep));  // a leaf: 510 + 1
+}
+
+TEST(TreeDropRules, ADropMovesTheNodeAndMarksBothCollections)
+{
+    CatalogTreeFixture t;
+    UserFolderNode* music = AddNode<UserFolderNode>(&t.root, L"Музыка");
+    CollectionNode other;
+    UserFolderNode* shelf = AddNode<UserFolderNode>(&other, L"Shelf");
+
+    // Refused and empty drops change nothing and mark nothing.
+    EXPECT_EQ(DropDecision::Refuse, MoveDroppedNode(t.games, t.old));
+    EXPECT_EQ(DropDecision::Refuse, MoveDroppedNode(t.games, t.disc));
+    EXPECT_EQ(DropDecision::Nothing, MoveDroppedNode(t.games, t.games));
+    EXPECT_EQ(&t.root, t.games->m_parent);
+    EXPECT_EQ(t.games, t.old->m_parent);
+    EXPECT_EQ(0, t.root.m_modified);
+
+    ASSERT_EQ(DropDecision::Move, MoveDroppedNode(t.disc, music));
+    EXPECT_EQ(music, t.disc->m_parent);
+    EXPECT_EQ(1u, music->m_children.count(t.disc));
+    EXPECT_EQ(0u, t.root.m_children.count(t.disc));
+    EXPECT_EQ(t.docs, *t.disc->m_children.begin());  // the subtree comes along
+    EXPECT_EQ(1, t.root.m_modified);
+    EXPECT_EQ(0, other.m_modified);
+
+    // Into another collection: both files must be saved.
+    t.root.m_modified = 0;
+    ASSERT_EQ(DropDecision::Move, MoveDroppedNode(t.games, shelf));
+    EXPECT_EQ(shelf, t.games->m_parent);
+    EXPECT_EQ(&other, t.old->Root());
+    EXPECT_EQ(1, t.root.m_modified);
+    EXPECT_EQ(1, other.m_modified);
+}
+
+TEST(CellEditKeys, WhatKeysDoAroundACellEdit)
+{
+    const struct
+    {
+        UINT character;
+        EditKeyAction action;
+        LRESULT result;
+    } cases[] = {
+        {9, EditKeyAction::Commit, 1},   // Tab
+        {13, EditKeyAction::Commit, 1},  // Enter
+        {27, EditKeyAction::Cancel, 1},  // Esc
+        {'a', EditKeyAction::Type, 0},
+        {8, EditKeyAction::Type, 0},     // Backspace edits the text
+        {0xE9, EditKeyAction::Type, 0},  // a letter of the code page
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.action, CellEditKeyAction(c.character)) << c.character;
+        EXPECT_EQ(c.result, CellEditKeyResult(CellEditKeyAction(c.character))) << c.character;
+    }
+    EXPECT_TRUE(EnterOpensRow(13, 1));
+    EXPECT_FALSE(EnterOpensRow(13, 2));
+    EXPECT_FALSE(EnterOpensRow(13, 0));
+    EXPECT_FALSE(EnterOpensRow('a', 1));
 }
 
 // Drives of a test machine: C: a hard disc, D: a CD-ROM labelled "MYDISC", E: a CD-ROM whose
