@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <cwchar>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/FileTypeNames.h"
+#include "app/ListRowCollector.h"
 #include "app/ListRowOrder.h"
 #include "app/ListRowTexts.h"
 #include "app/ListSortState.h"
@@ -233,6 +236,55 @@ TEST(ListRowTexts, CellsOfEachKindOfRow)
          {"readme.txt", "<1 KB", A(L"Текстовый документ"), LocalText(t.Readme()->m_time), A(L"Прочти")}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, c.cells) << c.what;
+}
+
+// Rows by their first cell, so that the walk's order (which means nothing) does not matter.
+std::map<std::string, ListRow> ByName(const std::vector<ListRow>& rows)
+{
+    std::map<std::string, ListRow> out;
+    for (const ListRow& row : rows) out.emplace(row.texts.at(0), row);
+    return out;
+}
+
+TEST(ListRowCollector, RowsOfTheCurrentNodeForEachRepresentation)
+{
+    CatalogTreeFixture t;
+    FakeClasses classes;
+    FileTypeNames types(classes.Lookup());
+    // The document's icons: 4 for ".txt", 5 for anything else.
+    auto icons = [](const wchar_t* name) { return std::wcsstr(name, L".txt") ? 4 : 5; };
+
+    // A collection's children: the user folder and the disc, not what lies deeper.
+    ListRowCollector nodes(RepresentationNodes, types, icons);
+    std::map<std::string, ListRow> top = ByName(nodes.Collect(&t.root));
+    ASSERT_EQ(2u, top.size());
+    const ListRow& games = top.at(A(L"Игры"));
+    EXPECT_EQ(RowItemData::FromNode(t.games), games.data);
+    EXPECT_EQ(1, games.image);  // a closed folder
+    EXPECT_EQ(NodeRowTexts(t.games), games.texts);
+    EXPECT_EQ(RowItemData::FromNode(t.disc), top.at("Disc").data);
+    EXPECT_EQ(3, top.at("Disc").image);
+
+    // A disc's content: its folder and its two files; an excluded folder is still listed, and
+    // its own content shows when it is opened.
+    t.docs->m_attributes |= DiscFolderNode::AttrExcluded;
+    ListRowCollector files(RepresentationFiles, types, icons);
+    std::map<std::string, ListRow> disc = ByName(files.Collect(t.disc));
+    ASSERT_EQ(3u, disc.size());
+    EXPECT_EQ(RowItemData::FromNode(t.docs), disc.at("Docs").data);
+    EXPECT_EQ(1, disc.at("Docs").image);
+    EXPECT_EQ(A(L"Папка"), disc.at("Docs").texts.at(2));
+    EXPECT_EQ(RowItemData::FromEntry(t.Readme()), disc.at("readme.txt").data);
+    EXPECT_EQ(4, disc.at("readme.txt").image);
+    EXPECT_EQ(5, disc.at("setup.exe").image);
+    EXPECT_EQ("2 KB", disc.at("setup.exe").texts.at(1));
+    EXPECT_EQ(1u, files.Collect(t.docs).size());  // Sub
+
+    // A representation shows only its own kind of row; an empty node gives none.
+    EXPECT_TRUE(ListRowCollector(RepresentationNodes, types, icons).Collect(t.disc).empty());
+    EXPECT_TRUE(ListRowCollector(RepresentationEmpty, types, icons).Collect(&t.root).empty());
+    EXPECT_TRUE(files.Collect(t.sub).empty());
+    EXPECT_TRUE(files.Collect(nullptr).empty());
 }
 
 TEST(FileTypeNames, DescriptionsPerExtensionCachedCaseInsensitively)
