@@ -11,6 +11,7 @@
 #include "app/CellEditKeys.h"
 #include "app/DriveFacts.h"
 #include "app/NewCdromPrompt.h"
+#include "app/NodePath.h"
 #include "app/NodeCommandRules.h"
 #include "app/RowItemData.h"
 #include "app/TreeDropRules.h"
@@ -227,6 +228,15 @@ TEST(TreeDropRules, ADropMovesTheNodeAndMarksBothCollections)
     EXPECT_EQ(&other, t.old->Root());
     EXPECT_EQ(1, t.root.m_modified);
     EXPECT_EQ(1, other.m_modified);
+}
+
+TEST(NodePath, FromTheCollectionDownToTheNode)
+{
+    CatalogTreeFixture t;
+    EXPECT_EQ((std::vector<CatalogNode*>{&t.root, t.disc, t.docs, t.sub}), NodePathFromRoot(t.sub));
+    EXPECT_EQ((std::vector<CatalogNode*>{&t.root, t.games, t.old}), NodePathFromRoot(t.old));
+    EXPECT_EQ((std::vector<CatalogNode*>{&t.root}), NodePathFromRoot(&t.root));
+    EXPECT_TRUE(NodePathFromRoot(nullptr).empty());
 }
 
 TEST(CellEditKeys, WhatKeysDoAroundACellEdit)
