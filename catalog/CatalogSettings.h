@@ -3,12 +3,19 @@
 #pragma once
 #include <string>
 
+class CWinApp;
+
 class CatalogSettings
 {
 public:
     // The application's key under HKEY_CURRENT_USER; tests give a key of their own.
     static const char DefaultKeyPath[];  // "Software\rimsel\Lornival"
-    explicit CatalogSettings(const std::string& keyPath = DefaultKeyPath);
+    static const char SectionName[];     // "Settings"
+    // Through the running application's profile functions (section "Settings" under its registry
+    // key); a program without an application, or one without a registry key, uses DefaultKeyPath.
+    CatalogSettings();
+    // Under a key of its own (HKEY_CURRENT_USER\<keyPath>\Settings).
+    explicit CatalogSettings(const std::string& keyPath);
 
     // Reads the three values; missing values give the defaults (empty, off, 8). Only a stored
     // "RecursionLimitEnabled" of exactly 1 switches the limit on.
@@ -23,5 +30,7 @@ public:
     bool m_recursionLimitEnabled = false;
 
 private:
-    std::string m_section;  // keyPath + "\Settings"
+    CWinApp* Application() const;    // the application whose profile keeps the values, or null
+    std::string KeySection() const;  // the key used without such an application
+    std::string m_section;  // keyPath + "\Settings"; empty: the application's profile
 };

@@ -18,7 +18,8 @@ const DWORD SaveDialogHeadStart = 200;      // ms: the save dialog is up before 
 
 void Tell(const std::string& text)
 {
-    if (CatalogShell* shell = CatalogShell::Get()) shell->ShowMessage(text, MB_OK | MB_ICONERROR);
+    // A plain OK box: the application's message box adds its own icon.
+    if (CatalogShell* shell = CatalogShell::Get()) shell->ShowMessage(text, MB_OK);
 }
 
 void LoaderRoutine(void*, void* argument) { LoadDatabaseThread(*static_cast<LoaderContext*>(argument)); }

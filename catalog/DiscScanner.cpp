@@ -128,7 +128,7 @@ DWORD WINAPI ScanDiscThread(LPVOID param)
     }
     if (failed && !context.cancelled) {
         if (CatalogShell* shell = CatalogShell::Get())
-            shell->ShowMessage(LoadCatalogString(IdsAddDiscError), MB_OK | MB_ICONERROR);
+            shell->ShowMessage(LoadCatalogString(IdsAddDiscError), MB_OK);
     }
     if (context.dialog) PostMessageA(context.dialog, DiscScanner::EndMessage, 0, 0);
     return 0;

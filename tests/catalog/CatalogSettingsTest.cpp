@@ -1,6 +1,7 @@
 // Settings in the registry, CD-ROM drive look-ups, file-type icons, and the size, time and
 // statistics texts.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
@@ -14,6 +15,7 @@
 #include "catalog/FileIconCache.h"
 #include "catalog/FileTypeIcons.h"
 #include "catalog/TextConversion.h"
+#include "framework/CWinApp.h"
 
 TEST(FormatSize, Table)
 {
@@ -69,6 +71,18 @@ TEST(FormatStatisticsText, CountsAndGigabytes)
 }
 
 namespace {
+
+// A string value of <keyPath>\\Settings, or "<none>".
+std::string RegistryString(const std::string& keyPath, const char* name)
+{
+    char buf[256] = {};
+    DWORD type = 0, size = sizeof buf - 1;
+    HKEY k;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (keyPath + "\\Settings").c_str(), 0, KEY_READ, &k)) return "<none>";
+    const LONG rc = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &size);
+    RegCloseKey(k);
+    return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(buf) : "<none>";
+}
 
 // A registry key of the test's own, removed at the end.
 struct TestKey
@@ -146,6 +160,41 @@ TEST(CatalogSettingsRegistry, DefaultsValuesAndTheOnlyTrueOne)
     EXPECT_EQ("", fresh.m_defaultRoot);
     EXPECT_EQ(5, fresh.m_recursionLimit);
     EXPECT_FALSE(fresh.m_recursionLimitEnabled);
+}
+
+TEST(CatalogSettingsRegistry, ThroughTheApplicationsProfile)
+{
+    // The application "LornivalTest<pid>" under the registry key "rimsel": its profile section
+    // "Settings" is the test's own key.
+    TestKey key;
+    const std::string appName = key.path.substr(std::strlen("Software\\rimsel\\"));
+    const std::string shippedBefore = RegistryString(CatalogSettings::DefaultKeyPath, "DefaultRoot");
+    CWinApp app(appName.c_str());
+    app.SetRegistryKey("rimsel");
+
+    key.SetDword("RecursionLimit", 4);
+    key.SetDword("RecursionLimitEnabled", 1);
+    CatalogSettings s;
+    s.Load();
+    EXPECT_EQ("", s.m_defaultRoot);
+    EXPECT_EQ(4, s.m_recursionLimit);
+    EXPECT_TRUE(s.m_recursionLimitEnabled);
+    key.SetDword("RecursionLimitEnabled", 2);  // only 1 switches the limit on
+    s.Load();
+    EXPECT_FALSE(s.m_recursionLimitEnabled);
+
+    s.SetDefaultRoot("Y:\\");
+    s.SetRecursionLimit(1, true);
+    EXPECT_EQ("Y:\\", key.GetString("DefaultRoot"));
+    EXPECT_EQ(1u, key.GetDword("RecursionLimit"));
+    EXPECT_EQ(1u, key.GetDword("RecursionLimitEnabled"));
+    EXPECT_EQ(shippedBefore, RegistryString(CatalogSettings::DefaultKeyPath, "DefaultRoot"));
+
+    CatalogSettings fresh;
+    fresh.Load();
+    EXPECT_EQ("Y:\\", fresh.m_defaultRoot);
+    EXPECT_EQ(1, fresh.m_recursionLimit);
+    EXPECT_TRUE(fresh.m_recursionLimitEnabled);
 }
 
 TEST(CdromDriveLookups, MasksOfTheTestDrives)

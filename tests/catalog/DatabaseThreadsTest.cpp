@@ -97,6 +97,7 @@ TEST(StartupLoad, DirectoryInPlaceOfTheDatabaseIsReportedAndGivesNoCollection)
     EXPECT_EQ(StartupLoad::Failed, LoadIn(dir, c));
     EXPECT_TRUE(c.list.empty());
     EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseLoadError)}, shell.Messages());
+    EXPECT_EQ(std::vector<UINT>{MB_OK}, shell.Types());
     EXPECT_EQ(ToAnsiString(L"Ошибка загрузки базы данных! Продолжение работы невозможно..."),
               LoadCatalogString(IdsDatabaseLoadError));
 }

@@ -220,6 +220,7 @@ TEST(DiscScan, UnreadableVolumeAddsNothingAndLeavesTheDirectory)
     EXPECT_TRUE(s.collection.m_children.empty());
     EXPECT_EQ(0, s.collection.m_modified);
     EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsAddDiscError)}, s.shell.Messages());
+    EXPECT_EQ(std::vector<UINT>{MB_OK}, s.shell.Types());
     EXPECT_EQ(1, s.shell.progressEnds);
     EXPECT_EQ(before, CurrentDirectory());
 }

@@ -78,10 +78,11 @@ public:
     FakeCatalogShell() { CatalogShell::Set(this); }
     ~FakeCatalogShell() override { CatalogShell::Set(nullptr); }
 
-    int ShowMessage(const std::string& text, UINT) override
+    int ShowMessage(const std::string& text, UINT type) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         messages.push_back(text);
+        types.push_back(type);
         return answer;
     }
     LoadingSplashStatus* CreateLoadingSplash() override { return new FakeSplash; }
@@ -112,8 +113,15 @@ public:
         return messages;
     }
 
+    std::vector<UINT> Types()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return types;
+    }
+
     int answer = IDOK;
     std::vector<std::string> messages;
+    std::vector<UINT> types;  // the message box styles, in the order shown
     int saveDialogs = 0;
     std::atomic<int> saveDialogsRunning{0};
     SettingsDialogValues settingsShown, settingsAnswer;

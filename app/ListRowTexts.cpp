@@ -1,0 +1,57 @@
+// Cell texts of the item list.
+#pragma code_page(65001)
+#include "app/ListRowTexts.h"
+#include "app/FileTypeNames.h"
+#include "catalog/CatalogFormat.h"
+#include "catalog/DiscFolderNode.h"
+#include "catalog/DiscNode.h"
+#include "catalog/FileEntry.h"
+#include "catalog/TextConversion.h"
+#include "catalog/UserFolderNode.h"
+
+namespace {
+
+const std::size_t NodeColumnCount = 4;
+const std::size_t FileColumnCount = 5;
+
+enum NodeColumn { NodeName = 0, NodeCreated = 1, NodeDescription = 2, NodeLentTo = 3 };
+enum FileColumn { FileName = 0, FileSize = 1, FileType = 2, FileModified = 3, FileDescription = 4 };
+
+} // namespace
+
+std::vector<std::string> NodeRowTexts(const CatalogNode* node)
+{
+    std::vector<std::string> texts(NodeColumnCount);
+    if (!node) return texts;
+    texts[NodeName] = ToAnsiString(node->m_name.c_str());
+    if (node->m_type == NodeUserFolder) {
+        texts[NodeDescription] = ToAnsiString(static_cast<const UserFolderNode*>(node)->m_description.c_str());
+    } else if (node->m_type == NodeDisc) {
+        const DiscNode* disc = static_cast<const DiscNode*>(node);
+        texts[NodeCreated] = FormatStoredFileTime(disc->m_addedTime);
+        texts[NodeDescription] = ToAnsiString(disc->m_description.c_str());
+        texts[NodeLentTo] = ToAnsiString(disc->m_lentTo.c_str());
+    }
+    return texts;
+}
+
+std::vector<std::string> DiscFolderRowTexts(const DiscFolderNode* folder)
+{
+    std::vector<std::string> texts(FileColumnCount);
+    if (!folder) return texts;
+    texts[FileName] = ToAnsiString(folder->m_name.c_str());
+    texts[FileType] = ToAnsiString(L"Папка");  // string 137
+    texts[FileModified] = FormatStoredFileTime(folder->m_time);
+    return texts;
+}
+
+std::vector<std::string> FileRowTexts(const FileEntry& entry, FileTypeNames& types)
+{
+    std::vector<std::string> texts(FileColumnCount);
+    texts[FileName] = ToAnsiString(entry.m_name.c_str());
+    texts[FileSize] = FormatSizeKB(entry.m_size);
+    texts[FileType] = types.Get(texts[FileName].c_str());
+    texts[FileModified] = FormatStoredFileTime(entry.m_time);
+    texts[FileDescription] = ToAnsiString(entry.m_description.c_str());
+    return texts;
+}
