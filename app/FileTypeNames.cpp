@@ -1,5 +1,4 @@
 // File type descriptions from the registry, cached per upper-cased extension.
-#pragma code_page(65001)
 #include "app/FileTypeNames.h"
 #include <windows.h>
 #include <mbstring.h>

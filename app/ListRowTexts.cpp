@@ -1,5 +1,4 @@
 // Cell texts of the item list.
-#pragma code_page(65001)
 #include "app/ListRowTexts.h"
 #include "app/FileTypeNames.h"
 #include "catalog/CatalogFormat.h"

@@ -1,5 +1,4 @@
 // The new-disc prompt's decision and text.
-#pragma code_page(65001)
 #include "app/NewCdromPrompt.h"
 #include <dbt.h>
 #include <cstdio>

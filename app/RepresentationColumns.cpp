@@ -1,5 +1,4 @@
 // Column tables of the item list and the codec of their stored widths.
-#pragma code_page(65001)
 #include "app/RepresentationColumns.h"
 #include <commctrl.h>
 #include <iterator>

@@ -1,6 +1,5 @@
 // The item list's representations as data: columns and their stored widths, row tagging, cell
 // texts, file type names and the row order of both kinds, checked against hand-worked values.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>

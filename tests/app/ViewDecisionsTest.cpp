@@ -1,6 +1,5 @@
 // What the views decide without windows: commands per kind of node, context menus, double-clicks,
 // label edits, the tree's drop check and the new-disc prompt.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <dbt.h>
