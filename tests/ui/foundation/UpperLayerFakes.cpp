@@ -6,12 +6,10 @@
 #include "ui/docking/CZAVPFrameImpl.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
-#include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPPropertyPage.h"
-#include "ui/toolbars/CZAVPUserTool.h"
 
 namespace UpperLayerFakes
 {
@@ -33,12 +31,6 @@ std::vector<std::string> CallsStartingWith(const std::string& prefix)
         if (call.compare(0, prefix.size(), prefix) == 0)
             calls.push_back(call);
     return calls;
-}
-
-std::set<UINT>& ForbiddenCommands()
-{
-    static std::set<UINT> commands;
-    return commands;
 }
 
 namespace
@@ -120,6 +112,14 @@ void TestToolBar::Serialize(CArchive& ar)
 
 using UpperLayerFakes::Record;
 
+IMPLEMENT_DYNCREATE(RecordingUserTool, CZAVPUserTool)
+
+BOOL RecordingUserTool::Invoke()
+{
+    Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
+    return TRUE;
+}
+
 // ---- toolbars
 IMPLEMENT_DYNAMIC(CZAVPBaseToolBar, CZAVPControlBar)
 IMPLEMENT_DYNAMIC(CZAVPToolBar, CZAVPBaseToolBar)
@@ -144,55 +144,6 @@ int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
         if (commands[(size_t)i] == nIDFind)
             return i;
     return -1;
-}
-
-BOOL CZAVPToolBar::LoadParameters(LPCSTR lpszProfileName)
-{
-    Record("ToolBar::LoadParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
-    return TRUE;
-}
-
-BOOL CZAVPToolBar::SaveParameters(LPCSTR lpszProfileName)
-{
-    Record("ToolBar::SaveParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
-    return TRUE;
-}
-
-BOOL CZAVPToolBar::IsCommandPermitted(UINT uiCmd)
-{
-    return UpperLayerFakes::ForbiddenCommands().count(uiCmd) == 0;
-}
-
-void CZAVPToolBar::CleanUpImages()
-{
-    Record("ToolBar::CleanUpImages");
-}
-
-// ---- command manager
-CZAVPCommandManager::CZAVPCommandManager() {}
-CZAVPCommandManager::~CZAVPCommandManager() {}
-
-BOOL CZAVPCommandManager::LoadState(LPCSTR)
-{
-    Record("CommandManager::LoadState");
-    return TRUE;
-}
-
-BOOL CZAVPCommandManager::SaveState(LPCSTR)
-{
-    Record("CommandManager::SaveState");
-    return TRUE;
-}
-
-void CZAVPCommandManager::ClearAll()
-{
-    Record("CommandManager::ClearAll");
-}
-
-CZAVPCommandManager* GetCommandManager()
-{
-    static CZAVPCommandManager manager;
-    return &manager;
 }
 
 // ---- frame, frame implementation and dock manager
@@ -270,33 +221,3 @@ IMPLEMENT_DYNAMIC(CZAVPDialog, CDialog)
 void CZAVPDialog::SetActiveMenu(CZAVPPopupMenu*) {}
 IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CPropertyPage)
 void CZAVPPropertyPage::SetActiveMenu(CZAVPPopupMenu*) {}
-
-// ---- user tools: label, command, arguments, directory, then the id, as the real tool stores
-IMPLEMENT_SERIAL(CZAVPUserTool, CObject, VERSIONABLE_SCHEMA | 1)
-CZAVPUserTool::CZAVPUserTool() : m_uiCmdId(0), m_hIcon(nullptr) {}
-CZAVPUserTool::~CZAVPUserTool() {}
-
-void CZAVPUserTool::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-    {
-        ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << (DWORD)m_uiCmdId;
-        return;
-    }
-    DWORD dwCmdId = 0;
-    ar >> m_strLabel >> m_strCommand >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
-    m_uiCmdId = dwCmdId;
-}
-
-BOOL CZAVPUserTool::Invoke()
-{
-    Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
-    return TRUE;
-}
-
-void CZAVPUserTool::SetCommand(LPCSTR lpszCmd) { m_strCommand = lpszCmd; }
-void CZAVPUserTool::DrawToolIcon(CDC*, const RECT&) {}
-BOOL CZAVPUserTool::CopyIconToClipboard() { return FALSE; }
-HICON CZAVPUserTool::LoadToolIcon() { return nullptr; }
-HICON CZAVPUserTool::LoadDefaultIcon() { return nullptr; }
-void CZAVPUserTool::DeleteIcon() {}

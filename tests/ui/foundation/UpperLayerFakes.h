@@ -1,6 +1,6 @@
-// Test stand-ins for the toolbars, menus, frames and tools the foundation calls into: their
-// operations record what was asked of them in one call log, in call order, so tests can compare
-// the order of a load or save with the expected one.
+// Test stand-ins for the toolbar windows, menus and frames the foundation calls into, until those
+// classes are built: their operations record what was asked of them in one call log, in call
+// order, so tests can compare the order of a load or save with the expected one.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 
 namespace UpperLayerFakes
 {
@@ -18,9 +19,6 @@ std::vector<std::string>& CallLog();
 void Record(const std::string& call);
 // The calls whose text starts with the prefix, in order.
 std::vector<std::string> CallsStartingWith(const std::string& prefix);
-
-// Commands the toolbars refuse (IsCommandPermitted answers FALSE for them).
-std::set<UINT>& ForbiddenCommands();
 
 // A toolbar with a window of its own, a name for the log and a list of button commands.
 class TestToolBar : public CZAVPToolBar
@@ -43,3 +41,11 @@ public:
     BOOL m_bFloatingForTest;
 };
 }  // namespace UpperLayerFakes
+
+// A user tool that records its runs ("UserTool::Invoke(id)") instead of starting a program.
+class RecordingUserTool : public CZAVPUserTool
+{
+    DECLARE_DYNCREATE(RecordingUserTool)
+public:
+    BOOL Invoke() override;
+};
