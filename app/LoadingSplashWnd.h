@@ -8,7 +8,7 @@
 #include "framework/CWnd.h"
 
 #include "app/JpegPicture.h"
-#include "app/LoadingSplashStatus.h"
+#include "catalog/LoadingSplashStatus.h"
 
 class LoadingSplashWnd : public CWnd, public LoadingSplashStatus
 {

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <memory>
 #include <string>
-#include "app/LoadingSplashStatus.h"
+#include "catalog/LoadingSplashStatus.h"
 #include "catalog/SearchResultList.h"
 
 class CTarnimelDoc;

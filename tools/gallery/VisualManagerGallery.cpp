@@ -37,7 +37,7 @@ CString Ansi(const char* utf8)
 }
 
 const int kWidth = 720;
-const int kHeight = 560;
+const int kHeight = 600;
 
 // A docked bar of the gallery with a platform bar style and the system's capability bits.
 class GalleryBar : public CZAVPBaseControlBar
@@ -93,7 +93,7 @@ public:
         DrawTabs(CPoint(370, 170));
         DrawStatusBar(CPoint(10, 380));
         DrawMiniFrame(CPoint(370, 340));
-        DrawTasksPane(CPoint(10, 430));
+        DrawTasksPane(CPoint(10, 470));
     }
 
 private:
@@ -127,12 +127,25 @@ private:
         m_vm.OnDrawBarBorder(&m_dc, &fixed, inner);
 
         GalleryBar vertical(CBRS_ALIGN_LEFT | CBRS_BORDER_ANY, ZAVP_CBRS_FLOAT);
-        CRect column(at.x, at.y + 100, at.x + 30, at.y + 150);
+        CRect column(at.x, at.y + 100, at.x + 30, at.y + 160);
         m_vm.OnFillBarBackground(&m_dc, &vertical, column, column);
         inner = column;
         m_vm.OnDrawBarBorder(&m_dc, &vertical, inner);
         m_vm.OnDrawBarGripper(&m_dc, CRect(inner.left, inner.top, inner.right, inner.top + 8), FALSE, &vertical);
         m_vm.OnDrawSeparator(&m_dc, &vertical, CRect(inner.left + 2, inner.top + 20, inner.right - 2, inner.top + 28), FALSE);
+        // The gradient look's customise button, at the far end of a horizontal and a vertical bar.
+        if (CZAVPVisualManager2003* p2003 = dynamic_cast<CZAVPVisualManager2003*>(&m_vm))
+        {
+            const CRect first(at.x, at.y + 20, at.x + 330, at.y + 50);
+            p2003->DrawCustomizeButtonFace(&m_dc, CRect(first.right - 13, first.top, first.right, first.bottom), TRUE,
+                                           CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(&m_dc, CRect(column.left, column.bottom - 13, column.right, column.bottom),
+                                           FALSE, CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(&m_dc, CRect(at.x + 210, at.y + 100, at.x + 223, at.y + 130), TRUE,
+                                           CZAVPVisualManager::ButtonsIsHighlighted, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(&m_dc, CRect(at.x + 230, at.y + 100, at.x + 260, at.y + 113), FALSE,
+                                           CZAVPVisualManager::ButtonsIsPressed, FALSE, TRUE);
+        }
         m_vm.OnDrawFloatingToolbarBorder(&m_dc, nullptr, CRect(at.x + 50, at.y + 100, at.x + 200, at.y + 140), CRect(3, 3, 3, 3));
     }
 
@@ -259,21 +272,27 @@ private:
 
     void DrawTasksPane(CPoint at)
     {
-        Label(at.x, at.y, "Панель задач");
-        const CRect pane(at.x, at.y + 20, at.x + 220, at.y + 120);
-        m_vm.OnFillTasksPaneBackground(&m_dc, pane);
-        CZAVPTasksGroup group(nullptr, Ansi("Диски"));
-        group.m_rect = CRect(pane.left + 8, pane.top + 8, pane.right - 8, pane.top + 30);
-        m_vm.OnDrawTasksGroupCaption(&m_dc, &group, TRUE, FALSE, TRUE);
-        CZAVPTask task(&group, Ansi("Добавить диск"), -1, 32771);
-        task.m_rect = CRect(group.m_rect.left + 4, group.m_rect.bottom + 4, group.m_rect.right, group.m_rect.bottom + 22);
-        m_vm.OnDrawTask(&m_dc, &task, nullptr, TRUE, FALSE);
-        CZAVPTask disabled(&group, Ansi("Удалить диск"), -1, 32772);
-        disabled.m_bEnabled = FALSE;
-        disabled.m_rect = task.m_rect;
-        disabled.m_rect.OffsetRect(0, 20);
-        m_vm.OnDrawTask(&m_dc, &disabled, nullptr, FALSE, FALSE);
-        m_vm.OnDrawTasksGroupAreaBorder(&m_dc, CRect(group.m_rect.left, group.m_rect.bottom, group.m_rect.right, pane.bottom - 8), FALSE, FALSE);
+        Label(at.x, at.y, "Панель задач: обычная и особая группы");
+        for (int special = 0; special < 2; ++special)
+        {
+            const CRect pane(at.x + special * 230, at.y + 20, at.x + 220 + special * 230, at.y + 120);
+            m_vm.OnFillTasksPaneBackground(&m_dc, pane);
+            CZAVPTasksGroup group(nullptr, Ansi(special ? "Избранное" : "Диски"));
+            group.m_bIsSpecial = special;
+            group.m_rect = CRect(pane.left + 8, pane.top + 8, pane.right - 8, pane.top + 30);
+            m_vm.OnDrawTasksGroupCaption(&m_dc, &group, !special, FALSE, TRUE);
+            const CRect interior(group.m_rect.left, group.m_rect.bottom, group.m_rect.right, pane.bottom - 8);
+            m_vm.OnFillTasksGroupInterior(&m_dc, interior, special);
+            CZAVPTask task(&group, Ansi("Добавить диск"), -1, 32771);
+            task.m_rect = CRect(group.m_rect.left + 4, group.m_rect.bottom + 4, group.m_rect.right, group.m_rect.bottom + 22);
+            m_vm.OnDrawTask(&m_dc, &task, nullptr, TRUE, FALSE);
+            CZAVPTask disabled(&group, Ansi("Удалить диск"), -1, 32772);
+            disabled.m_bEnabled = FALSE;
+            disabled.m_rect = task.m_rect;
+            disabled.m_rect.OffsetRect(0, 20);
+            m_vm.OnDrawTask(&m_dc, &disabled, nullptr, FALSE, FALSE);
+            m_vm.OnDrawTasksGroupAreaBorder(&m_dc, interior, special, FALSE);
+        }
     }
 
     CDC& m_dc;

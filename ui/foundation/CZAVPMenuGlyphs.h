@@ -26,6 +26,8 @@ public:
         IdArrowDown = 0,
         IdArrowRight = 1,       // second of a horizontal spin pair
         IdCheck = 2,
+        IdMinimize = 3,
+        IdRestore = 4,
         IdClose = 5,
         IdArrowUp = 7,
         IdArrowShowAll = 8,     // double chevron of personalised menus
@@ -37,6 +39,10 @@ public:
         IdEnd = 0x13,
         IdPinHorz = 27,
         IdPinVert = 28,
+        IdMoreButtonsVert = 29,  // the customise button's "more buttons" chevrons
+        IdMoreButtonsHorz = 30,
+        IdCustomizeVert = 31,    // the customise button's arrow
+        IdCustomizeHorz = 32,
     };
 
     // Loads the glyph bitmap and builds the five variants once; TRUE when they are there.

@@ -518,10 +518,13 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CString& text)
 {
     DWORD type = 0, size = 0;
     Record(RegQueryValueExA(m_hKey, lpszName, nullptr, &type, nullptr, &size), type, size);
-    if (m_lastResult != ERROR_SUCCESS)
-        return FALSE;  // a missing value keeps the caller's default
-    if (type != REG_SZ && type != REG_EXPAND_SZ)
+    // A missing value, or one that is no string, reads as an empty string and a failure; a
+    // caller that wants to keep a default keeps its own copy.
+    if (m_lastResult != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+    {
+        text.Empty();
         return FALSE;
+    }
     if (size == 0)
     {
         text.Empty();

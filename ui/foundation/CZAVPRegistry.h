@@ -74,6 +74,7 @@ public:
     virtual BOOL Read(LPCSTR lpszName, CDWordArray& dwords);
     virtual BOOL Read(LPCSTR lpszName, CStringArray& strings);
     virtual BOOL Read(LPCSTR lpszName, CStringList& strings);
+    // A missing value or one of another type empties the text and returns FALSE.
     virtual BOOL Read(LPCSTR lpszName, CString& text);
     virtual BOOL Read(LPCSTR lpszName, DWORD& dwValue);
     virtual BOOL Read(LPCSTR lpszName, int& nValue);

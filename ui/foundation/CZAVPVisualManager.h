@@ -155,7 +155,8 @@ public:
     virtual void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea);
     virtual void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                          BOOL bIsSelected, BOOL bCanCollapse);
-    virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect) {}
+    // The interior of a task group below its caption; special groups have their own.
+    virtual void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) {}
     virtual void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle);
     virtual void OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                             BOOL bIsSelected);
@@ -208,6 +209,9 @@ protected:
                            UINT nFormat);
     // A frame round a whole window, drawn through a window DC.
     static void DrawWindowFrame(CWnd* pWnd, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // A task of the tasks pane: separator line, or image and name; a highlighted link is
+    // underlined and drawn in the hot-link colour given.
+    void DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted, COLORREF clrHotLink);
     // Draws a menu glyph centred in a rectangle.
     static void DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                   int nOffset = 0);

@@ -14,6 +14,8 @@
 #include "ui/foundation/ZAVPColorMath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManager2003, CZAVPVisualManagerXP)
@@ -23,9 +25,9 @@ namespace
 const int kThemeNameLength = 255;
 // Theme colour properties.
 const int TMT_BORDERCOLORHINT = 3822, TMT_FILLCOLORHINT = 3821, TMT_ACCENTCOLORHINT = 3823;
-// Glyphs of the customise button.
-const int kGlyphMoreHorz = 30, kGlyphMoreVert = 29, kGlyphCustomizeHorz = 32, kGlyphCustomizeVert = 31;
 const COLORREF kNone = (COLORREF)-1;
+// Pixels between a customise-button glyph and the end of the button.
+const int kCustomizeGlyphInset = 2;
 
 void Gradient(CDC* pDC, const CRect& rect, COLORREF start, COLORREF finish, BOOL bVertical)
 {
@@ -245,7 +247,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
     const ZAVP2003Colors& c = m_colors2003;
     if (ZAVPIsKindOf(pBar, "CZAVPStatusBar"))
     {
-        pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBarFace);
+        pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBtnFace);
         return;
     }
     if (ZAVPIsKindOf(pBar, "CZAVPCaptionBar"))
@@ -256,9 +258,11 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
     if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
     {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &m_brMenuLight);
+        const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
         CRect column = rectClient;
-        column.right = column.left + ZAVPSharedBarData::g_sizeMenuImage.cx + 2 * GetMenuImageMargin() + 1;
-        Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
+        column.right = column.left + PopupImageColumnWidth2003(pMenuBar->m_bNoImageColumn, pMenuBar->m_bSecondColumn);
+        if (column.right > column.left)
+            Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
         return;
     }
     if (ZAVPIsKindOf(pBar, "CZAVPToolBar") && !ZAVPIsKindOf(pBar, "CZAVPMenuBar"))
@@ -307,6 +311,24 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
     pDC->IntersectClipRect(rectClip.IsRectEmpty() ? rectClient : rectClip);
     Gradient(pDC, area, c.barGradientDark, c.barGradientLight, FALSE);
     pDC->RestoreDC(nSaved);
+}
+
+void CZAVPVisualManager2003::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRect rect)
+{
+    // A menu of the customise button is not joined to it: the button keeps its own shape.
+    const BOOL bConnect = m_bConnectMenuToParent;
+    if (pMenu && ZAVPIsKindOf(pMenu->m_pParentBtn, "CCustomizeButton"))
+        m_bConnectMenuToParent = FALSE;
+    CZAVPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
+    m_bConnectMenuToParent = bConnect;
+}
+
+int CZAVPVisualManager2003::PopupImageColumnWidth2003(BOOL bNoImageColumn, BOOL bSecondColumn) const
+{
+    if (bNoImageColumn)
+        return 0;
+    const int width = ZAVPSharedBarData::g_sizeMenuImage.cx + 2 * GetMenuImageMargin();
+    return bSecondColumn ? 2 * (width + 2) : width + 1;
 }
 
 void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar)
@@ -447,33 +469,56 @@ void CZAVPVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIs
 void CZAVPVisualManager2003::OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz,
                                                    int state)
 {
+    DrawCustomizeButtonFace(pDC, rect, bHorz, state, pButton && pButton->m_bHasHiddenButtons,
+                            pButton && pButton->m_bCanCustomize);
+}
+
+void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL bHorz, int state,
+                                                     BOOL bHasHiddenButtons, BOOL bCanCustomize)
+{
+    // The gradient runs across the bar, as the toolbar's own does.
     const ZAVP2003Colors& c = m_colors2003;
     if (state == ButtonsIsPressed)
-        Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, bHorz);
     else if (state == ButtonsIsHighlighted)
-        Gradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, bHorz);
     else
-        Gradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight, bHorz);
-    // Rounded corner lines on the far side.
-    pDC->SetPixel(rect.right - 1, rect.top, globalData.clrBarFace);
-    pDC->SetPixel(rect.right - 1, rect.bottom - 1, globalData.clrBarFace);
+        OrientedGradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight, bHorz);
+    // Rounded corners at the toolbar's far end: the right end of a horizontal bar, the bottom
+    // end of a vertical one.
+    if (bHorz)
+    {
+        pDC->SetPixel(rect.right - 1, rect.top, globalData.clrBarFace);
+        pDC->SetPixel(rect.right - 1, rect.bottom - 1, globalData.clrBarFace);
+    }
+    else
+    {
+        pDC->SetPixel(rect.left, rect.bottom - 1, globalData.clrBarFace);
+        pDC->SetPixel(rect.right - 1, rect.bottom - 1, globalData.clrBarFace);
+    }
+    // "More buttons" at the start of the button (top, or right when vertical), the customise
+    // arrow at its end (bottom, or left), each in white and then in black one pixel up-left.
     const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    auto drawTwice = [&](int nGlyph, int y) {
-        const CPoint pt(rect.left + (rect.Width() - glyph.cx) / 2, y);
+    auto drawTwice = [&](int nGlyph, CPoint pt) {
         CZAVPMenuGlyphs::Draw(pDC, nGlyph, CPoint(pt.x + 1, pt.y + 1), CZAVPMenuGlyphs::StateWhite);
         CZAVPMenuGlyphs::Draw(pDC, nGlyph, pt, CZAVPMenuGlyphs::StateBlack);
     };
-    if (pButton && pButton->m_bHasHiddenButtons)
-        drawTwice(bHorz ? kGlyphMoreHorz : kGlyphMoreVert, rect.top + 2);
-    if (pButton && pButton->m_bCanCustomize)
-        drawTwice(bHorz ? kGlyphCustomizeHorz : kGlyphCustomizeVert, rect.bottom - glyph.cy - 2);
+    const int x = rect.left + (rect.Width() - glyph.cx) / 2, y = rect.top + (rect.Height() - glyph.cy) / 2;
+    if (bHasHiddenButtons)
+        drawTwice(bHorz ? CZAVPMenuGlyphs::IdMoreButtonsHorz : CZAVPMenuGlyphs::IdMoreButtonsVert,
+                  bHorz ? CPoint(x, rect.top + kCustomizeGlyphInset)
+                        : CPoint(rect.right - kCustomizeGlyphInset - glyph.cx - 1, y));
+    if (bCanCustomize)
+        drawTwice(bHorz ? CZAVPMenuGlyphs::IdCustomizeHorz : CZAVPMenuGlyphs::IdCustomizeVert,
+                  bHorz ? CPoint(x, rect.bottom - kCustomizeGlyphInset - glyph.cy - 1)
+                        : CPoint(rect.left + kCustomizeGlyphInset, y));
 }
 
 void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
 {
     if (UsesGradients() && ZAVPIsKindOf(pButton, "CCustomizeButton"))
     {
-        OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), TRUE, state);
+        OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), pButton->m_bHorz, state);
         return;
     }
     CZAVPVisualManagerXP::OnFillButtonInterior(pDC, pButton, rect, state);
@@ -487,23 +532,28 @@ void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pB
 
 void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton* pButton)
 {
-    if (!m_bIsStandardWinXPTheme || !UsesGradients())
-    {
-        CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
-        return;
-    }
-    const ZAVP2003Colors& c = m_colors2003;
     const BOOL bMenuItem = ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") &&
                            ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
+    if (!FillHighlightedArea(pDC, rect, pBrush, pButton ? pButton->m_bHorz : TRUE, bMenuItem,
+                             pButton && pButton->IsDroppedDown()))
+        CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
+}
+
+BOOL CZAVPVisualManager2003::FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush, BOOL bHorz,
+                                                 BOOL bMenuItem, BOOL bDroppedDown)
+{
+    if (!m_bIsStandardWinXPTheme || !UsesGradients())
+        return FALSE;
+    const ZAVP2003Colors& c = m_colors2003;
     if (bMenuItem && pBrush == &m_brHighlight && c.highlightMenuItem != kNone)
     {
         pDC->FillSolidRect(rect, c.highlightMenuItem);
-        return;
+        return TRUE;
     }
-    if (pButton && pButton->IsDroppedDown())
+    if (bDroppedDown)
     {
-        Gradient(pDC, rect, c.toolBarGradientDark, c.toolBarGradientLight, TRUE);
-        return;
+        OrientedGradient(pDC, rect, c.toolBarGradientDark, c.toolBarGradientLight, bHorz);
+        return TRUE;
     }
     COLORREF dark, light;
     if (pBrush == &m_brHighlight)
@@ -513,12 +563,20 @@ void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush*
     else if (pBrush == &m_brHighlightChecked)
         dark = c.highlightCheckedGradientDark, light = c.highlightCheckedGradientLight;
     else
-    {
-        CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
-        return;
-    }
+        return FALSE;
     if (bMenuItem)
         pDC->FillSolidRect(rect, pBrush == &m_brHighlight ? dark : light);
     else
+        OrientedGradient(pDC, rect, dark, light, bHorz);
+    return TRUE;
+}
+
+void CZAVPVisualManager2003::OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark, COLORREF light, BOOL bHorz)
+{
+    // Across the button: dark at the bottom of a horizontal bar's button, at the right of a
+    // vertical one's, as the toolbars themselves run.
+    if (bHorz)
         Gradient(pDC, rect, dark, light, TRUE);
+    else
+        Gradient(pDC, rect, light, dark, FALSE);
 }

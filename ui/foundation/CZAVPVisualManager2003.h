@@ -23,6 +23,7 @@ public:
     void OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient, CRect rectClip,
                              BOOL bNCArea = FALSE) override;
     void OnDrawBarBorder(CDC*, CZAVPBaseControlBar*, CRect&) override {}
+    void OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRect rect) override;
     void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar) override;
     void OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz) override;
     COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive, CRect rectCaption,
@@ -47,6 +48,7 @@ public:
     void OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd) override;
     void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                    const CZAVPBaseTabWnd* pTabWnd) override;
+    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab) override;
     void GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
                            COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
                            COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack) override;
@@ -56,7 +58,7 @@ public:
     void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
     void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                  BOOL bIsSelected, BOOL bCanCollapse) override;
-    void OnFillTasksGroupInterior(CDC* pDC, CRect rect) override;
+    void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
     void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle) override;
     void OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                     BOOL bIsSelected) override;
@@ -72,10 +74,28 @@ public:
     virtual void OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz, int state);
     virtual void OnUpdateGlobalBarColors();
 
+    // The customise button of a toolbar oriented as its bar: the gradient of its state, the
+    // rounded far corners, and the "more buttons" and customise glyphs when it shows them.
+    void DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL bHorz, int state, BOOL bHasHiddenButtons,
+                                 BOOL bCanCustomize);
+    // An auto-hide button's background: the hot gradient for the button whose bar is shown.
+    void FillAutoHideButton(CDC* pDC, const CRect& rect, BOOL bBarShown);
+
     const ZAVP2003Colors& GetColors2003() const { return m_colors2003; }
     BOOL IsStandardWinXPTheme() const { return m_bIsStandardWinXPTheme; }
 
 protected:
+    // The gradient fill of a highlighted area from the facts of its button; FALSE when this look
+    // has none for it (the flat look's plain fill then applies).
+    BOOL FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush, BOOL bHorz, BOOL bMenuItem,
+                             BOOL bDroppedDown);
+    // A two-colour gradient across a button of a horizontal or a vertical bar.
+    static void OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark, COLORREF light, BOOL bHorz);
+    // The gradient image column of a popup menu bar, 0 when the bar is drawn without one.
+    int PopupImageColumnWidth2003(BOOL bNoImageColumn, BOOL bSecondColumn) const;
+    // A tab window placed in a dialog, as one of its controls.
+    static BOOL IsDialogControl(const CWnd* pWnd);
+
     // Over entry points given by the caller instead of the system library (tests).
     CZAVPVisualManager2003(BOOL bTemporary, NoLibrary);
     // The visual style's scheme from its file and colour names (None for any style but "Luna").
@@ -89,6 +109,7 @@ private:
     void DeriveTasksPaneColors();
     BOOL UsesGradients() const { return globalData.m_nBitsPerPixel > 8; }
 
+protected:
     ZAVP2003Colors m_colors2003;
     ZAVP2003Colors::Scheme m_scheme;
     CPen m_penSeparatorLight;

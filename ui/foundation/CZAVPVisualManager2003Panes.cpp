@@ -8,13 +8,17 @@
 #include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPPainter.h"
+#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPColorMath.h"
+#include "ui/toolbars/CZAVPButton.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 
 namespace
 {
 const int kExpanderRings = 2;
 const COLORREF kWhite = RGB(255, 255, 255);
+const int kClassNameLength = 64;
+const char kDialogClass[] = "#32770";  // the system's dialog window class
 
 void Gradient(CDC* pDC, const CRect& rect, COLORREF start, COLORREF finish, BOOL bVertical)
 {
@@ -72,8 +76,21 @@ void CZAVPVisualManager2003::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rect
     pDC->Draw3dRect(rectBtn, globalData.clrBtnHilite, m_colors2003.toolBarGripper);
 }
 
+BOOL CZAVPVisualManager2003::IsDialogControl(const CWnd* pWnd)
+{
+    HWND hParent = pWnd ? ::GetParent(pWnd->GetSafeHwnd()) : nullptr;
+    char szClass[kClassNameLength] = {};
+    return hParent && ::GetClassNameA(hParent, szClass, kClassNameLength) &&
+           lstrcmpiA(szClass, kDialogClass) == 0;
+}
+
 void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
 {
+    if (UsesGradients() && IsDialogControl(pTabWnd))
+    {
+        pDC->FillRect(rect, &globalData.brBtnFace);
+        return;
+    }
     if (!UsesGradients() || !pTabWnd || pTabWnd->IsFlatTab())
     {
         CZAVPVisualManagerXP::OnEraseTabsArea(pDC, rect, pTabWnd);
@@ -118,6 +135,26 @@ void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL b
     const COLORREF clrOld = pDC->SetTextColor(clrText != (COLORREF)-1 ? clrText : globalData.clrBarText);
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, (COLORREF)-1);
     pDC->SetTextColor(clrOld);
+}
+
+void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab)
+{
+    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, "CZAVPTabWnd") || pWndTab->IsFlatTab())
+    {
+        CZAVPVisualManagerXP::OnEraseTabsButton(pDC, rect, pButton, pWndTab);
+        return;
+    }
+    const ZAVP2003Colors& c = m_colors2003;
+    if (pWndTab->IsOneTabScroll() && pButton && pButton->IsHighlighted())
+    {
+        if (pButton->IsPushed())
+            Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, TRUE);
+        else
+            Gradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, TRUE);
+        return;
+    }
+    // The button sits on the tab area and shows its background.
+    OnEraseTabsArea(pDC, rect, pWndTab);
 }
 
 void CZAVPVisualManager2003::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark,
@@ -193,10 +230,12 @@ void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* 
                       CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManager2003::OnFillTasksGroupInterior(CDC* pDC, CRect rect)
+void CZAVPVisualManager2003::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
 {
-    // The interior operation is given no group: every interior is a normal group's.
-    Gradient(pDC, rect, m_clrTasksGroupAreaDark, m_clrTasksGroupAreaLight, TRUE);
+    if (bSpecial)
+        Gradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight, TRUE);
+    else
+        Gradient(pDC, rect, m_clrTasksGroupAreaDark, m_clrTasksGroupAreaLight, TRUE);
 }
 
 void CZAVPVisualManager2003::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL, BOOL)
@@ -236,7 +275,17 @@ void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect
         CZAVPVisualManagerXP::OnFillAutoHideButtonBackground(pDC, rect, pButton);
         return;
     }
-    Gradient(pDC, rect, m_colors2003.barGradientLight, m_colors2003.barGradientDark, TRUE);
+    // Whether the button's bar is the one shown is the flag of the button's strip; until the
+    // docking code declares the strip, every button is drawn as one whose bar is hidden.
+    FillAutoHideButton(pDC, rect, FALSE);
+}
+
+void CZAVPVisualManager2003::FillAutoHideButton(CDC* pDC, const CRect& rect, BOOL bBarShown)
+{
+    if (bBarShown)
+        Gradient(pDC, rect, m_colors2003.highlightGradientLight, m_colors2003.highlightGradientDark, TRUE);
+    else
+        Gradient(pDC, rect, m_colors2003.barGradientLight, m_colors2003.barGradientDark, TRUE);
 }
 
 int CZAVPVisualManager2003::GetShowAllMenuItemsHeight()

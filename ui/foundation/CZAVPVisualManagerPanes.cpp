@@ -490,6 +490,12 @@ void CZAVPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL b
 void CZAVPVisualManager::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                                     BOOL)
 {
+    DrawTaskItem(pDC, pTask, hIcons, bIsHighlighted, globalData.clrWindowText);
+}
+
+void CZAVPVisualManager::DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
+                                      COLORREF clrHotLink)
+{
     const CRect rect = pTask->m_rect;
     if (pTask->m_bIsSeparator)
     {
@@ -511,7 +517,10 @@ void CZAVPVisualManager::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcon
     if (pTask->m_uiCommandID != 0 && !pTask->m_bEnabled)
         clrText = globalData.clrGrayedText;
     else if (pTask->m_uiCommandID != 0 && bIsHighlighted)
+    {
         pFont = &globalData.fontUnderline;
+        clrText = clrHotLink;
+    }
     CRect rectText = rect;
     rectText.left += cx + nOffset;
     DrawTextIn(pDC, pTask->m_strName, rectText, pFont, clrText, DT_SINGLELINE | DT_VCENTER);

@@ -13,7 +13,10 @@
 #include "ui/foundation/CZAVPPainter.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/panes/CZAVPColorBar.h"
+#include "ui/panes/CZAVPOutlookBarPane.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManagerXP, CZAVPVisualManager)
@@ -114,44 +117,76 @@ COLORREF CZAVPVisualManagerXP::TextOnHighlight() const
                : RGB(255, 255, 255);
 }
 
+int CZAVPVisualManagerXP::PopupImageColumnWidth(BOOL bNoImageColumn, BOOL bSecondColumn) const
+{
+    if (bNoImageColumn)
+        return 0;
+    return bSecondColumn ? 2 * MenuImageColumnWidth() : MenuImageColumnWidth();
+}
+
+CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar* pBar)
+{
+    BarFacts facts = {};
+    if (!pBar)
+        return facts;
+    facts.bDialog = pBar->IsDialogControl();
+    facts.bMenuBar = ZAVPIsKindOf(pBar, "CZAVPMenuBar");
+    facts.bOutlookPane = ZAVPIsKindOf(pBar, "CZAVPOutlookBarPane");
+    facts.bOwnBackground = facts.bOutlookPane && static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
+    facts.bColorBar = ZAVPIsKindOf(pBar, "CZAVPColorBar");
+    facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
+    facts.bCalendarBar = ZAVPIsKindOf(pBar, "CZAVPCalendarBar");
+    facts.bPopupMenuBar = ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar");
+    facts.bToolBar = ZAVPIsKindOf(pBar, "CZAVPToolBar");
+    facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, "CZAVPAutoHideDockBar");
+    return facts;
+}
+
+CZAVPVisualManagerXP::BarFill CZAVPVisualManagerXP::ChooseBarFill(const BarFacts& bar)
+{
+    if (bar.bMenuBar || (bar.bOutlookPane && bar.bOwnBackground))
+        return BarFillDefault;
+    if (bar.bColorBar)
+        return bar.bDialog ? BarFillDefault : (bar.bStandalone ? BarFillToolbar : BarFillMenu);
+    if (bar.bCalendarBar)
+        return BarFillMenu;
+    if (bar.bPopupMenuBar)
+        return BarFillPopupMenu;
+    // An outlook pane without a background of its own is painted like any toolbar.
+    if (bar.bToolBar && !bar.bDialog)
+        return BarFillToolbar;
+    if (bar.bAutoHideDockBar)
+        return BarFillTabBack;
+    return BarFillDefault;
+}
+
 void CZAVPVisualManagerXP::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
                                                CRect rectClip, BOOL bNCArea)
 {
     const CRect rect = rectClip.IsRectEmpty() ? rectClient : rectClip;
-    const BOOL bDialog = pBar && pBar->IsDialogControl();
-    if (!pBar || ZAVPIsKindOf(pBar, "CZAVPMenuBar") || ZAVPIsKindOf(pBar, "CZAVPOutlookBarPane"))
+    switch (ChooseBarFill(FactsOf(pBar)))
     {
-        CZAVPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
-        return;
-    }
-    if (ZAVPIsKindOf(pBar, "CZAVPColorBar") && !bDialog)
-    {
-        pDC->FillRect(rect, ZAVPIsKindOf(pBar->GetParent(), "CZAVPPopupMenu") ? &m_brMenuLight : &m_brBarBkgnd);
-        return;
-    }
-    if (ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
-    {
-        pDC->FillRect(rect, &m_brMenuLight);
-        return;
-    }
-    if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
-    {
-        pDC->FillRect(rect, &m_brMenuLight);
-        CRect column = rectClient;
-        column.right = column.left + MenuImageColumnWidth();
-        column.IntersectRect(column, rect);
-        pDC->FillRect(column, &m_brBarBkgnd);
-        return;
-    }
-    if (ZAVPIsKindOf(pBar, "CZAVPToolBar") && !bDialog)
-    {
+    case BarFillToolbar:
         pDC->FillRect(rect, &m_brBarBkgnd);
         return;
-    }
-    if (ZAVPIsKindOf(pBar, "CZAVPAutoHideDockBar"))
+    case BarFillMenu:
+        pDC->FillRect(rect, &m_brMenuLight);
+        return;
+    case BarFillPopupMenu:
     {
+        pDC->FillRect(rect, &m_brMenuLight);
+        const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
+        CRect column = rectClient;
+        column.right = column.left + PopupImageColumnWidth(pMenuBar->m_bNoImageColumn, pMenuBar->m_bSecondColumn);
+        if (column.IntersectRect(column, rect))
+            pDC->FillRect(column, &m_brBarBkgnd);
+        return;
+    }
+    case BarFillTabBack:
         pDC->FillRect(rect, &m_brTabBack);
         return;
+    case BarFillDefault:
+        break;
     }
     CZAVPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
 }
@@ -295,7 +330,11 @@ void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, 
         int left = rect.left;
         if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar") && !ZAVPIsKindOf(pBar, "CZAVPColorBar") &&
             !ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+        {
             left += ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 1;
+            if (static_cast<CZAVPPopupMenuBar*>(pBar)->m_bSecondColumn)
+                left += MenuImageColumnWidth();
+        }
         pDC->MoveTo(left, centre.y);
         pDC->LineTo(rect.right, centre.y);
     }
@@ -348,7 +387,8 @@ void CZAVPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButt
     if (nImageID != -1)
     {
         const CSize glyph = CZAVPMenuGlyphs::GetSize();
-        OnDrawCaptionButtonGlyph(pDC, pButton, nImageID, bActive && !(bPushed || bFocused), bDisabled,
+        // The glyph follows the caption: white on an active one, also while hot or pressed.
+        OnDrawCaptionButtonGlyph(pDC, pButton, nImageID, bActive, bDisabled,
                                  CPoint(rect.left + (rect.Width() - glyph.cx) / 2,
                                         rect.top + (rect.Height() - glyph.cy) / 2));
     }
@@ -362,9 +402,9 @@ void CZAVPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiS
     int nGlyph;
     switch (uiSystemCommand)
     {
-    case SC_MINIMIZE: nGlyph = 3; break;
+    case SC_MINIMIZE: nGlyph = CZAVPMenuGlyphs::IdMinimize; break;
     case SC_CLOSE: nGlyph = CZAVPMenuGlyphs::IdClose; break;
-    case SC_RESTORE: nGlyph = 4; break;
+    case SC_RESTORE: nGlyph = CZAVPMenuGlyphs::IdRestore; break;
     default: return;
     }
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;

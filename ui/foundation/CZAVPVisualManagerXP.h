@@ -62,7 +62,7 @@ public:
                                      CRect rectBorderSize) override;
     void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                  BOOL bIsSelected, BOOL bCanCollapse) override;
-    void OnFillTasksGroupInterior(CDC* pDC, CRect rect) override;
+    void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
     void OnDrawTasksGroupAreaBorder(CDC*, CRect, BOOL, BOOL) override {}
     void OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                     BOOL bIsSelected) override;
@@ -84,9 +84,37 @@ public:
     // The derived colours, as OnUpdateSystemColors last computed them.
     const ZAVPXPColors& GetColors() const { return m_colors; }
 
+    // What fills a bar's background in this look, chosen from the facts of the bar.
+    enum BarFill
+    {
+        BarFillDefault,     // the default look's fill
+        BarFillToolbar,     // m_brBarBkgnd
+        BarFillMenu,        // m_brMenuLight
+        BarFillPopupMenu,   // m_brMenuLight with the image column in m_brBarBkgnd
+        BarFillTabBack,     // m_brTabBack
+    };
+    struct BarFacts
+    {
+        BOOL bDialog;            // the bar lives in a dialog
+        BOOL bMenuBar;
+        BOOL bOutlookPane;
+        BOOL bOwnBackground;     // an outlook pane that paints its own background
+        BOOL bColorBar;
+        BOOL bStandalone;        // a colour bar of its own, not inside a popup
+        BOOL bCalendarBar;
+        BOOL bPopupMenuBar;
+        BOOL bToolBar;
+        BOOL bAutoHideDockBar;
+    };
+    static BarFill ChooseBarFill(const BarFacts& bar);
+    static BarFacts FactsOf(CZAVPBaseControlBar* pBar);
+
 protected:
     // Width of the image column of popup menus.
     int MenuImageColumnWidth() const;
+    // The image column a popup menu bar shows: none when drawn without one, the column twice
+    // over for a sub-menu with a second column.
+    int PopupImageColumnWidth(BOOL bNoImageColumn, BOOL bSecondColumn) const;
     // Black on a light highlight (every channel 129 or more), white on a dark one.
     COLORREF TextOnHighlight() const;
 

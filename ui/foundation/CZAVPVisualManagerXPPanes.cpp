@@ -233,7 +233,7 @@ void CZAVPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pG
                   CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect)
+void CZAVPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL)
 {
     CPen pen(PS_SOLID, 1, globalData.clrBarShadow);
     CPen* pOldPen = pDC->SelectObject(&pen);
@@ -245,7 +245,7 @@ void CZAVPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect)
 }
 
 void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
-                                      BOOL bIsSelected)
+                                      BOOL)
 {
     if (pTask->m_bIsSeparator)
     {
@@ -255,7 +255,8 @@ void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIc
         pDC->SelectObject(pOldPen);
         return;
     }
-    CZAVPVisualManager::OnDrawTask(pDC, pTask, hIcons, bIsHighlighted, bIsSelected);
+    // A hot link takes the global hot-link colour.
+    DrawTaskItem(pDC, pTask, hIcons, bIsHighlighted, globalData.clrHotText);
 }
 
 void CZAVPVisualManagerXP::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize, int iImage,

@@ -378,12 +378,11 @@ void CZAVPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup*
     DrawThemePart(ThemeExplorerBar, pDC, nPart, bIsHighlighted ? PBS_HOT : PBS_NORMAL, button);
 }
 
-void CZAVPWinXPVisualManager::OnFillTasksGroupInterior(CDC* pDC, CRect rect)
+void CZAVPWinXPVisualManager::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
 {
-    // The interior of a group is always a normal group's background here; special groups are
-    // told apart by their caption.
-    if (!DrawThemePart(ThemeExplorerBar, pDC, EBP_NORMALGROUPBACKGROUND, 0, rect))
-        CZAVPVisualManagerXP::OnFillTasksGroupInterior(pDC, rect);
+    if (!DrawThemePart(ThemeExplorerBar, pDC, bSpecial ? EBP_SPECIALGROUPBACKGROUND : EBP_NORMALGROUPBACKGROUND,
+                       0, rect))
+        CZAVPVisualManagerXP::OnFillTasksGroupInterior(pDC, rect, bSpecial);
 }
 
 void CZAVPWinXPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle)

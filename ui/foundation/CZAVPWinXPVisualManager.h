@@ -62,7 +62,7 @@ public:
     void OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea) override;
     void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                  BOOL bIsSelected, BOOL bCanCollapse) override;
-    void OnFillTasksGroupInterior(CDC* pDC, CRect rect) override;
+    void OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial = FALSE) override;
     void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle) override;
     void OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize, int iImage,
                              BOOL bHilited) override;

@@ -17,7 +17,7 @@ const DWORD kAlignTopBottom = 0xA000;  // CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM
 const UINT kRecentFilesFirst = 57616, kRecentFilesEnd = 57632;
 const UINT kSystemCommandsFirst = 61440, kSystemCommandsEnd = 61936;
 const UINT kOleVerbsFirst = 57872, kOleVerbsEnd = 57888;
-const int kWindowListFirst = 65280;  // compared signed: ids from here up
+const UINT kWindowListFirst = 65280;  // ids from here up, to 0xFFFFFFFF
 }  // namespace
 
 SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -51,7 +51,7 @@ BOOL IsReservedCommandId(UINT uiCmdId)
 {
     if ((uiCmdId >= kRecentFilesFirst && uiCmdId < kRecentFilesEnd) ||
         (uiCmdId >= kSystemCommandsFirst && uiCmdId < kSystemCommandsEnd) ||
-        (uiCmdId >= kOleVerbsFirst && uiCmdId < kOleVerbsEnd) || (int)uiCmdId >= kWindowListFirst)
+        (uiCmdId >= kOleVerbsFirst && uiCmdId < kOleVerbsEnd) || uiCmdId >= kWindowListFirst)
         return TRUE;
     return g_pUserToolsManager != nullptr && uiCmdId == g_pUserToolsManager->GetToolsEntryCmd();
 }

@@ -20,9 +20,10 @@ std::string ComposeRegistryPath(const char* postfix, const char* profile, const 
 {
     if (!IsEmpty(profile))
         return profile;
-    std::string path;
+    // Without a registry key only the key and its separator drop out.
+    std::string path = "SOFTWARE\\";
     if (!IsEmpty(registryKey))
-        path = "SOFTWARE\\" + Text(registryKey) + "\\";
+        path += Text(registryKey) + "\\";
     path += Text(profileName) + "\\" + Text(postfix) + "\\";
     return path;
 }

@@ -20,6 +20,12 @@ CPtrList& AllMiniFrames()
     return list;
 }
 
+CObList& FrameCustomizeMenuItems()
+{
+    static CObList list(kListBlockSize);
+    return list;
+}
+
 BOOL g_bCustomizeMode = FALSE;
 COLORREF g_clrHotText = (COLORREF)-1;
 int g_nButtonBorderCx = 0;

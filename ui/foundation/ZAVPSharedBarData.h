@@ -16,6 +16,8 @@ namespace ZAVPSharedBarData
 CObList& AllToolbars();
 // Every mini-frame window handle (HWND values).
 CPtrList& AllMiniFrames();
+// The objects of the frame's customise menu; the frame implementation fills and empties it.
+CObList& FrameCustomizeMenuItems();
 
 // Nonzero while toolbars are customised (the customisation sheet is open or a button is dragged).
 extern BOOL g_bCustomizeMode;

@@ -15,4 +15,8 @@ public:
     virtual BOOL ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands = FALSE);
     // A new menu built from the buttons, sub-menus included; the caller owns it.
     virtual HMENU ExportToMenu() const;
+
+    // What the looks read while they paint the bar's background.
+    BOOL m_bNoImageColumn;    // the items are drawn without the shaded image column
+    BOOL m_bSecondColumn;     // a sub-menu whose items run in a second column
 };

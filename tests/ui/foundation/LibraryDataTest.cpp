@@ -6,7 +6,10 @@
 
 #include "UpperLayerFakes.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/foundation/CZAVPImageStrip.h"
 #include "ui/foundation/ZAVPBarRules.h"
+#include "ui/foundation/ZAVPPaneSharedData.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/toolbars/CZAVPUserTool.h"
 
@@ -21,12 +24,33 @@ TEST(ReservedCommandsTest, PlatformRangesAndTheToolsPlaceholder)
     } cases[] = {{57615, FALSE}, {57616, TRUE}, {57631, TRUE}, {57632, FALSE},
                  {61440, TRUE}, {61935, TRUE}, {61936, FALSE}, {57871, FALSE},
                  {57872, TRUE}, {57887, TRUE}, {57888, FALSE}, {65279, FALSE},
-                 {65280, TRUE}, {0x7FFFFFFF, TRUE}, {0x80000000, FALSE}, {32771, FALSE}};
+                 {65280, TRUE}, {0x7FFFFFFF, TRUE}, {0x80000000, TRUE}, {0xFFFFFFFF, TRUE},
+                 {32771, FALSE}};
     for (const auto& c : cases)
         EXPECT_EQ(c.reserved, ZAVPBarRules::IsReservedCommandId(c.id)) << c.id;
     CZAVPUserToolsManager manager(32000, 32001, 32010, RUNTIME_CLASS(CZAVPUserTool));
     EXPECT_TRUE(ZAVPBarRules::IsReservedCommandId(32000));
     EXPECT_FALSE(ZAVPBarRules::IsReservedCommandId(32001));
+}
+
+TEST(SharedDataTest, StartsEmptyAndIsOneObjectForTheProcess)
+{
+    CString* names = ZAVPPaneSharedData::CalendarMonthNames();
+    EXPECT_EQ(names, ZAVPPaneSharedData::CalendarMonthNames());
+    for (int i = 0; i < ZAVPPaneSharedData::kMonthCount; ++i)
+        EXPECT_TRUE(names[i].IsEmpty()) << i;
+    EXPECT_EQ(0, ZAVPPaneSharedData::PaneImages().GetCount());
+
+    auto& colors = ZAVPPaneSharedData::CommandColors();
+    EXPECT_EQ(17u, colors.GetHashTableSize());
+    colors[32800] = RGB(1, 2, 3);
+    COLORREF clr = 0;
+    EXPECT_TRUE(ZAVPPaneSharedData::CommandColors().Lookup(32800, clr));
+    EXPECT_EQ(RGB(1, 2, 3), clr);
+    colors.RemoveAll();
+
+    EXPECT_TRUE(ZAVPSharedBarData::FrameCustomizeMenuItems().IsEmpty());
+    EXPECT_EQ(&ZAVPSharedBarData::FrameCustomizeMenuItems(), &ZAVPSharedBarData::FrameCustomizeMenuItems());
 }
 
 TEST(BarRulesTest, FixedLayoutAndMinimumSizes)

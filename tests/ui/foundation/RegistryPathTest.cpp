@@ -7,9 +7,9 @@ TEST(RegistryPath, ComposedPaths)
     struct Case { const char *postfix, *profile, *key, *app, *expected; } cases[] = {
         {"ZAVWorkspace", nullptr, "K", "A", "SOFTWARE\\K\\A\\ZAVWorkspace\\"},
         {"ZAVWorkspace", "", "K", "A", "SOFTWARE\\K\\A\\ZAVWorkspace\\"},
-        // No registry key: "SOFTWARE\" and the key's separator are left out.
-        {"ZAVWorkspace", nullptr, "", "A", "A\\ZAVWorkspace\\"},
-        {"ZAVWorkspace", nullptr, nullptr, "A", "A\\ZAVWorkspace\\"},
+        // No registry key: only the key and its separator are left out.
+        {"ZAVWorkspace", nullptr, "", "A", "SOFTWARE\\A\\ZAVWorkspace\\"},
+        {"ZAVWorkspace", nullptr, nullptr, "A", "SOFTWARE\\A\\ZAVWorkspace\\"},
         // A state path given as the profile is used unchanged; the postfix is ignored.
         {"ZAVMouseManager", "Software\\K\\A\\Settings\\1.16\\", "K", "A",
          "Software\\K\\A\\Settings\\1.16\\"},

@@ -308,6 +308,28 @@ TEST_F(RegistryTest, AnObjectOrListThatDoesNotReadBackWholeStaysAsItWas)
     delete list.RemoveHead();
 }
 
+TEST_F(RegistryTest, AStringThatIsMissingOrNoStringReadsEmptyAndFails)
+{
+    WriteRaw("Number", REG_DWORD, "\1\0\0\0", 4);
+    WriteRaw("Blob", REG_BINARY, "abc", 4);
+    WriteRaw("Expand", REG_EXPAND_SZ, "%TEMP%", 7);
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry* reg;
+    OpenForReading(holder, reg);
+    struct Case { const char* name; BOOL ok; const char* text; } cases[] = {
+        {"Missing", FALSE, ""},
+        {"Number", FALSE, ""},
+        {"Blob", FALSE, ""},
+        {"Expand", TRUE, "%TEMP%"},  // read as stored, not expanded
+    };
+    for (const Case& c : cases)
+    {
+        CString text("default");
+        EXPECT_EQ(c.ok, reg->Read(c.name, text)) << c.name;
+        EXPECT_STREQ(c.text, (LPCSTR)text) << c.name;
+    }
+}
+
 TEST_F(RegistryTest, MissingKeyOrValueKeepsDefaults)
 {
     CZAVPRegistryHolder holder;
@@ -318,13 +340,10 @@ TEST_F(RegistryTest, MissingKeyOrValueKeepsDefaults)
     CZAVPRegistry* reg2;
     OpenForReading(holder2, reg2);
     DWORD n = 99;
-    CString s("default");
     CRect r(1, 2, 3, 4);
     EXPECT_FALSE(reg2->Read("Missing", n));
-    EXPECT_FALSE(reg2->Read("Missing", s));
     EXPECT_FALSE(reg2->Read("Missing", r));
     EXPECT_EQ(99u, n);
-    EXPECT_STREQ("default", (LPCSTR)s);
     EXPECT_EQ(CRect(1, 2, 3, 4), r);
     BYTE* data = (BYTE*)1;
     UINT size = 1;

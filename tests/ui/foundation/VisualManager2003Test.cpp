@@ -8,7 +8,11 @@
 #include "framework/CRect.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager2003.h"
+#include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/foundation/ZAVP2003Colors.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/panes/CZAVPTask.h"
+#include "ui/panes/CZAVPTasksGroup.h"
 
 namespace
 {
@@ -203,4 +207,253 @@ TEST(Look2003, TheMetallicSchemeOfTheStandardStyleSetsTheGlobalBarColours)
         EXPECT_EQ(Grey(120), look.GetColors2003().barGradientDark);
     }
     globalData.UpdateSysColors();
+}
+
+namespace
+{
+// Colours picked for the drawing tests; every expectation below is one of them or a gradient band
+// worked out by hand. FillGradient paints 64 bands: across 64 pixels band i is pixel i from the
+// start edge, and band i mixes (start x (64 - i) + finish x i) / 64 per channel.
+const COLORREF kDark = RGB(0, 64, 128), kLight = RGB(64, 128, 192);
+const COLORREF kLightEnd = RGB(63, 127, 191);   // band 63 of kDark -> kLight
+const COLORREF kHotDark = RGB(200, 0, 0), kHotLight = RGB(255, 100, 100);
+const COLORREF kDnDark = RGB(0, 200, 0), kDnLight = RGB(100, 255, 100);
+const COLORREF kCheckDark = RGB(0, 0, 200), kCheckLight = RGB(100, 100, 255);
+const COLORREF kMenuItem = RGB(250, 240, 10);
+const COLORREF kBlack = RGB(0, 0, 0), kWhitePixel = RGB(255, 255, 255);
+
+// The gradient look with the standard style's gradients and known colours.
+class PaintedLook : public CZAVPVisualManager2003
+{
+public:
+    PaintedLook() : CZAVPVisualManager2003(TRUE, NoLibrary())
+    {
+        m_bIsStandardWinXPTheme = TRUE;
+        ZAVP2003Colors& c = m_colors2003;
+        c.customizeButtonGradientDark = kDark;
+        c.customizeButtonGradientLight = kLight;
+        c.toolBarGradientDark = kDark;
+        c.toolBarGradientLight = kLight;
+        c.highlightGradientDark = kHotDark;
+        c.highlightGradientLight = kHotLight;
+        c.highlightDnGradientDark = kDnDark;
+        c.highlightDnGradientLight = kDnLight;
+        c.highlightCheckedGradientDark = kCheckDark;
+        c.highlightCheckedGradientLight = kCheckLight;
+        c.highlightMenuItem = kMenuItem;
+        c.barGradientDark = kDark;
+        c.barGradientLight = kLight;
+    }
+    ~PaintedLook() override { CleanUp(); }
+    using CZAVPVisualManager2003::FillHighlightedArea;
+    using CZAVPVisualManager2003::PopupImageColumnWidth2003;
+    void SetGroupColours(COLORREF specDark, COLORREF areaDark)
+    {
+        m_clrTasksGroupCaptionSpecDark = specDark;
+        m_clrTasksGroupCaptionSpecLight = kLight;
+        m_clrTasksGroupAreaDark = areaDark;
+        m_clrTasksGroupAreaLight = kLight;
+    }
+    CBrush* Hot() { return &m_brHighlight; }
+    CBrush* Pressed() { return &m_brHighlightDn; }
+    CBrush* Checked() { return &m_brHighlightChecked; }
+};
+
+class ElementsOf2003 : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (globalData.m_nBitsPerPixel <= 8)
+            GTEST_SKIP() << "the gradients apply above 8 bits per pixel";
+    }
+    void TearDown() override { globalData.UpdateSysColors(); }
+};
+}  // namespace
+
+TEST_F(ElementsOf2003, CustomizeButtonRunsWithItsBar)
+{
+    PaintedLook look;
+    // A horizontal bar's button is 12 x 64: dark at the bottom, light at the top; a vertical bar's
+    // is 64 x 12: light at the left, dark at the right, as the bars run. The state picks the pair.
+    struct Case { BOOL horz; int state; COLORREF start; } cases[] = {
+        {TRUE, CZAVPVisualManager::ButtonsIsRegular, kDark},
+        {FALSE, CZAVPVisualManager::ButtonsIsRegular, kLight},
+        {TRUE, CZAVPVisualManager::ButtonsIsHighlighted, kHotDark},
+        {FALSE, CZAVPVisualManager::ButtonsIsPressed, kDnLight},
+    };
+    for (const Case& c : cases)
+    {
+        const CRect rect = c.horz ? CRect(0, 0, 12, 64) : CRect(0, 0, 64, 12);
+        MemoryDC dc(64, 64);
+        look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, c.state, FALSE, FALSE);
+        const CPoint start = c.horz ? CPoint(5, 63) : CPoint(0, 5);
+        EXPECT_EQ(c.start, dc.Pixel(start.x, start.y)) << c.horz << " " << c.state;
+    }
+    MemoryDC horz(64, 64), vert(64, 64);
+    look.DrawCustomizeButtonFace(&horz.DC(), CRect(0, 0, 12, 64), TRUE, 0, FALSE, FALSE);
+    look.DrawCustomizeButtonFace(&vert.DC(), CRect(0, 0, 64, 12), FALSE, 0, FALSE, FALSE);
+    EXPECT_EQ(kLightEnd, horz.Pixel(5, 0));
+    EXPECT_EQ(RGB(1, 65, 129), vert.Pixel(63, 5));  // band 63 of kLight -> kDark
+    // Rounded far corners: the right end of a horizontal button, the bottom of a vertical one.
+    EXPECT_EQ(globalData.clrBarFace, horz.Pixel(11, 0));
+    EXPECT_EQ(globalData.clrBarFace, horz.Pixel(11, 63));
+    EXPECT_EQ(globalData.clrBarFace, vert.Pixel(0, 11));
+    EXPECT_EQ(globalData.clrBarFace, vert.Pixel(63, 11));
+}
+
+TEST_F(ElementsOf2003, CustomizeButtonGlyphsOfEachOrientation)
+{
+    PaintedLook look;
+    // Glyphs 9 x 9, two pixels from the ends, centred across: horizontal 12 x 64 puts them at
+    // x = (12 - 9) / 2 = 1, "more" at y = 2 and the arrow at y = 64 - 2 - 9 - 1 = 52; vertical
+    // 64 x 12 puts them at y = 1, the arrow at x = 2 and "more" at x = 64 - 2 - 9 - 1 = 52.
+    // Each sample is a black pixel of the glyph's drawing, its white copy one pixel down-right.
+    struct Case { BOOL horz; BOOL more, customise; CPoint black; const char* what; } cases[] = {
+        {TRUE, TRUE, FALSE, CPoint(1 + 1, 2 + 2), "chevrons right, row 2 column 1"},
+        {TRUE, FALSE, TRUE, CPoint(1 + 2, 52 + 2), "bar over the down arrow, row 2 column 2"},
+        {FALSE, TRUE, FALSE, CPoint(52 + 2, 1 + 1), "chevrons down, row 1 column 2"},
+        {FALSE, FALSE, TRUE, CPoint(2 + 2, 1 + 2), "bar beside the right arrow, row 2 column 2"},
+    };
+    for (const Case& c : cases)
+    {
+        const CRect rect = c.horz ? CRect(0, 0, 12, 64) : CRect(0, 0, 64, 12);
+        MemoryDC dc(64, 64);
+        look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, 0, c.more, c.customise);
+        EXPECT_EQ(kBlack, dc.Pixel(c.black.x, c.black.y)) << c.what;
+        MemoryDC bare(64, 64);
+        look.DrawCustomizeButtonFace(&bare.DC(), rect, c.horz, 0, FALSE, FALSE);
+        EXPECT_NE(kBlack, bare.Pixel(c.black.x, c.black.y)) << c.what;
+    }
+}
+
+TEST_F(ElementsOf2003, HighlightedAreasFollowTheButtonsOrientation)
+{
+    PaintedLook look;
+    // 64 x 64: a horizontal button's gradient starts dark at the bottom row; a vertical button's
+    // starts light at the left column and ends near dark at the right.
+    struct Case { int brush; BOOL horz, menuItem, dropped; CPoint at; COLORREF expected; } cases[] = {
+        {0, TRUE, FALSE, FALSE, CPoint(30, 63), kHotDark},
+        {0, FALSE, FALSE, FALSE, CPoint(0, 30), kHotLight},
+        {1, TRUE, FALSE, FALSE, CPoint(30, 63), kDnDark},
+        {1, FALSE, FALSE, FALSE, CPoint(0, 30), kDnLight},
+        {2, TRUE, FALSE, FALSE, CPoint(30, 63), kCheckDark},
+        {2, FALSE, FALSE, FALSE, CPoint(0, 30), kCheckLight},
+        // A button whose menu is open takes the toolbar pair, in its orientation.
+        {0, TRUE, FALSE, TRUE, CPoint(30, 63), kDark},
+        {0, FALSE, FALSE, TRUE, CPoint(0, 30), kLight},
+        // Menu items are solid: the hot item in its own colour, pressed in the pressed light.
+        {0, FALSE, TRUE, FALSE, CPoint(63, 0), kMenuItem},
+        {1, TRUE, TRUE, FALSE, CPoint(0, 0), kDnLight},
+    };
+    CBrush* brushes[] = {look.Hot(), look.Pressed(), look.Checked()};
+    for (const Case& c : cases)
+    {
+        MemoryDC dc(64, 64);
+        ASSERT_TRUE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 64, 64), brushes[c.brush], c.horz, c.menuItem,
+                                             c.dropped));
+        EXPECT_EQ(c.expected, dc.Pixel(c.at.x, c.at.y))
+            << "brush " << c.brush << " horz " << c.horz << " menu " << c.menuItem << " dropped " << c.dropped;
+    }
+    // Any other brush is the flat look's plain fill.
+    MemoryDC dc(8, 8);
+    EXPECT_FALSE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 8, 8), &globalData.brBarFace, TRUE, FALSE, FALSE));
+}
+
+TEST_F(ElementsOf2003, AutoHideButtonOfTheShownBarIsHot)
+{
+    PaintedLook look;
+    // Vertical gradients over 64 rows from the light colour at the bottom.
+    struct Case { BOOL shown; COLORREF bottom; } cases[] = {{FALSE, kLight}, {TRUE, kHotLight}};
+    for (const Case& c : cases)
+    {
+        MemoryDC dc(8, 64);
+        look.FillAutoHideButton(&dc.DC(), CRect(0, 0, 8, 64), c.shown);
+        EXPECT_EQ(c.bottom, dc.Pixel(4, 63)) << c.shown;
+    }
+}
+
+TEST_F(ElementsOf2003, SpecialGroupsHaveTheirOwnInterior)
+{
+    PaintedLook look;
+    look.SetGroupColours(RGB(1, 2, 3), RGB(4, 5, 6));
+    // Vertical gradients from the dark colour at the bottom row.
+    struct Case { BOOL special; COLORREF bottom; } cases[] = {{TRUE, RGB(1, 2, 3)}, {FALSE, RGB(4, 5, 6)}};
+    for (const Case& c : cases)
+    {
+        MemoryDC dc(8, 64);
+        look.OnFillTasksGroupInterior(&dc.DC(), CRect(0, 0, 8, 64), c.special);
+        EXPECT_EQ(c.bottom, dc.Pixel(4, 63)) << c.special;
+    }
+}
+
+namespace
+{
+// How many pixels of the DC have the colour.
+int CountOf(MemoryDC& dc, int cx, int cy, COLORREF color)
+{
+    int n = 0;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            n += dc.Pixel(x, y) == color;
+    return n;
+}
+}  // namespace
+
+TEST_F(ElementsOf2003, HotTaskLinkIsDrawnInTheSelectionColour)
+{
+    PaintedLook look;
+    CZAVPTasksGroup group(nullptr, "Group");
+    CZAVPTask task(&group, "Add a disc", -1, 32771);
+    task.m_rect = CRect(0, 0, 120, 20);
+    const COLORREF hotLink = globalData.clrHotText;
+    ASSERT_NE(hotLink, globalData.clrHilite);
+    MemoryDC dc(120, 20);
+    look.OnDrawTask(&dc.DC(), &task, nullptr, TRUE, FALSE);
+    EXPECT_GT(CountOf(dc, 120, 20, globalData.clrHilite), 0);
+    EXPECT_EQ(0, CountOf(dc, 120, 20, hotLink));
+    EXPECT_EQ(hotLink, globalData.clrHotText);  // the swap is undone
+}
+
+namespace
+{
+class PlainTabs : public CZAVPBaseTabWnd
+{
+};
+}  // namespace
+
+TEST_F(ElementsOf2003, TabAreaOfATabWindowInADialogIsTheFace)
+{
+    PaintedLook look;
+    // One tab window placed in a dialog, one in a plain window; the other has the gradient.
+    HWND hDialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND hPlain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hDialog && hPlain);
+    struct Case { HWND parent; bool face; } cases[] = {{hDialog, true}, {hPlain, false}};
+    for (const Case& c : cases)
+    {
+        HWND hTabs = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, c.parent, nullptr, nullptr, nullptr);
+        PlainTabs tabs;
+        tabs.Attach(hTabs);
+        MemoryDC dc(50, 20);
+        look.OnEraseTabsArea(&dc.DC(), CRect(0, 0, 50, 20), &tabs);
+        EXPECT_EQ(c.face, dc.Pixel(25, 10) == globalData.clrBtnFace) << c.face;
+        tabs.Detach();
+        DestroyWindow(hTabs);
+    }
+    DestroyWindow(hPlain);
+    DestroyWindow(hDialog);
+}
+
+TEST_F(ElementsOf2003, PopupImageColumnRespectsItsFlags)
+{
+    PaintedLook look;
+    const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
+    ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
+    // Image width 16 + 2 x margin 3 + 1 = 23; a second column: 2 x (16 + 2 x 3 + 2) = 48.
+    struct Case { BOOL none, second; int width; } cases[] = {
+        {FALSE, FALSE, 23}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.width, look.PopupImageColumnWidth2003(c.none, c.second)) << c.none << c.second;
+    ZAVPSharedBarData::g_sizeMenuImage = saved;
 }

@@ -5,7 +5,10 @@
 #include "MemoryDC.h"
 #include "framework/CRect.h"
 #include "ui/foundation/CZAVPGlobalData.h"
+#include "ui/docking/CZAVPTitleButton.h"
+#include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPVisualManagerXP.h"
+#include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/foundation/ZAVPXPColors.h"
 
 namespace
@@ -141,4 +144,73 @@ TEST(VisualManagerXPLook, SettingsOfTheLook)
     ASSERT_NE(nullptr, pObject);
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CZAVPVisualManager)));
     delete pObject;
+}
+
+TEST(VisualManagerXPLook, BarsArePaintedByTheirOwnFacts)
+{
+    using XP = CZAVPVisualManagerXP;
+    // Facts: dialog, menu bar, outlook pane, own background, colour bar, standalone, calendar,
+    // popup menu bar, toolbar, auto-hide dock bar.
+    struct Case { XP::BarFacts facts; XP::BarFill fill; const char* what; } cases[] = {
+        {{}, XP::BarFillDefault, "a plain bar"},
+        {{FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "menu bar"},
+        {{FALSE, FALSE, TRUE, TRUE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "pane with its own background"},
+        {{FALSE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillToolbar, "pane without one: a toolbar"},
+        {{TRUE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "pane in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE}, XP::BarFillToolbar, "colour bar of its own"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, FALSE, FALSE, TRUE, TRUE}, XP::BarFillMenu, "colour bar in a popup"},
+        {{TRUE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE}, XP::BarFillDefault, "colour bar in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, TRUE}, XP::BarFillMenu, "calendar bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE}, XP::BarFillPopupMenu, "popup menu bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillToolbar, "toolbar"},
+        {{TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "toolbar in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillTabBack, "auto-hide dock bar"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.fill, XP::ChooseBarFill(c.facts)) << c.what;
+}
+
+namespace
+{
+class ColumnLook : public CZAVPVisualManagerXP
+{
+public:
+    ColumnLook() : CZAVPVisualManagerXP(TRUE) {}
+    using CZAVPVisualManagerXP::PopupImageColumnWidth;
+};
+}  // namespace
+
+TEST(VisualManagerXPLook, PopupImageColumnRespectsItsFlags)
+{
+    ColumnLook look;
+    const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
+    ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
+    // Image width 16 + 2 x margin 3 + 2 = 24; twice that for a second column.
+    struct Case { BOOL none, second; int width; } cases[] = {
+        {FALSE, FALSE, 24}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.width, look.PopupImageColumnWidth(c.none, c.second)) << c.none << c.second;
+    ZAVPSharedBarData::g_sizeMenuImage = saved;
+}
+
+TEST_F(VisualManagerXPTest, CaptionButtonGlyphIsWhiteOnAnActiveCaptionAlsoWhenHotOrPressed)
+{
+    // A close button at (0, 0): 9 + 2 x 2 = 13 pixels square, its glyph from (2, 2); pixel (1, 1)
+    // of the close cross is drawn, so (3, 3) shows the glyph's colour.
+    struct Case { BOOL active, focused, pushed; COLORREF glyph; } cases[] = {
+        {TRUE, FALSE, FALSE, RGB(255, 255, 255)},
+        {TRUE, TRUE, FALSE, RGB(255, 255, 255)},
+        {TRUE, TRUE, TRUE, RGB(255, 255, 255)},
+        {FALSE, FALSE, FALSE, RGB(0, 0, 0)},
+        {FALSE, TRUE, FALSE, RGB(0, 0, 0)},
+    };
+    for (const Case& c : cases)
+    {
+        CZAVPTitleButton button(HTCLOSE, FALSE);
+        button.m_bFocused = c.focused;
+        button.m_bPushed = c.pushed;
+        MemoryDC dc(20, 20, RGB(128, 0, 128));
+        m_manager.OnDrawCaptionButton(&dc.DC(), &button, c.active, TRUE, FALSE, FALSE);
+        EXPECT_EQ(c.glyph, dc.Pixel(3, 3)) << c.active << c.focused << c.pushed;
+    }
 }

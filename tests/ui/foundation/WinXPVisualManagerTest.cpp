@@ -120,6 +120,21 @@ TEST(WinXPLook, ThemedElementsDrawTheirParts)
     }
 }
 
+TEST(WinXPLook, SpecialGroupsGetTheirOwnInteriorPart)
+{
+    RecordingWinXP look({L"EXPLORERBAR"});
+    MemoryDC dc(20, 20);
+    struct Case { BOOL special; int part; } cases[] = {{TRUE, 9}, {FALSE, 5}};  // special, normal background
+    for (const Case& c : cases)
+    {
+        g_themeDraws.clear();
+        look.OnFillTasksGroupInterior(&dc.DC(), CRect(0, 0, 20, 20), c.special);
+        ASSERT_EQ(1u, g_themeDraws.size());
+        EXPECT_EQ(c.part, g_themeDraws[0].nPart) << c.special;
+        EXPECT_EQ(0, g_themeDraws[0].nState);
+    }
+}
+
 TEST(WinXPLook, WithEveryThemeClosedItDrawsAsTheFlatLook)
 {
     RecordingWinXP look({});

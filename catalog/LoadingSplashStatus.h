@@ -1,5 +1,7 @@
 // What the database loader may do with the splash window while it works, from any thread.
 // The document hands this interface to the loader instead of the window itself.
+// The catalogue owns this interface (it is its consumer); the application's splash window
+// implements it.
 #pragma once
 #include <windows.h>
 
