@@ -1,20 +1,123 @@
 // Base window class of every bar (see CZAVPBaseControlBar.h).
 #include "ui/docking/CZAVPBaseControlBar.h"
 
+#include "framework/CArchive.h"
+#include "framework/CDC.h"
+#include "framework/CDialog.h"
+#include "framework/CFrameWnd.h"
+#include "ui/docking/CZAVPBaseTabWnd.h"
+#include "ui/docking/CZAVPDockBar.h"
+#include "ui/docking/CZAVPDockBarRow.h"
+#include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/foundation/CZAVPRegistry.h"
+#include "ui/foundation/CZAVPRegistryHolder.h"
+#include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/ZAVPRegistryPath.h"
 
 IMPLEMENT_DYNAMIC(CZAVPBaseControlBar, CWnd)
 
+BEGIN_MESSAGE_MAP(CZAVPBaseControlBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPBaseControlBar::OnIdleUpdateCmdUI)
+END_MESSAGE_MAP()
+
+int CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
+
+namespace
+{
+// The bit of the transient flags that survives window creation.
+const DWORD kFlagKeptOnCreate = 0x10000000;
+const char kBaseSection[] = "ZAVPBaseControlBars";
+const char kBaseKey[] = "ZAVPBaseControlBar";   // "%sZAVPBaseControlBar-%d"
+}  // namespace
+
 CZAVPBaseControlBar::CZAVPBaseControlBar()
     : m_dwBarFlags(0), m_dwEnabledAlignment(0), m_dwStyle(0), m_dwControlBarStyle(0),
-      m_bIsDlgControl(FALSE)
+      m_bRecentVisibleState(FALSE), m_bIsRestoredFromRegistry(FALSE), m_pParentDockBar(nullptr),
+      m_pDockBarRow(nullptr), m_pDockSite(nullptr), m_nDockMode(ZAVP_DOCK_DEFAULT),
+      m_bCheckIdOnCreate(TRUE), m_bIsDlgControl(FALSE), m_uiDlgTemplateId(0), m_nTemplateWidth(0),
+      m_nTemplateHeight(0)
 {
 }
+
+CZAVPBaseControlBar::~CZAVPBaseControlBar() {}
 
 BOOL CZAVPBaseControlBar::IsDocked() const
 {
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
     return pMiniFrame == nullptr || pMiniFrame->GetHostedBarWnd() != m_hWnd;
+}
+
+BOOL CZAVPBaseControlBar::IsTabbed() const
+{
+    CWnd* pParent = m_hWnd ? CWnd::FromHandlePermanent(::GetParent(m_hWnd)) : nullptr;
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd));
+}
+
+BOOL CZAVPBaseControlBar::IsVisible() const
+{
+    if (CZAVPDockManager::m_bRestoringDockState)
+        return m_bRecentVisibleState;
+    return m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0;
+}
+
+BOOL CZAVPBaseControlBar::CanFloat() const
+{
+    return (m_dwControlBarStyle & ZAVP_CBRS_FLOAT) != 0;
+}
+
+HICON CZAVPBaseControlBar::GetIcon(BOOL bBig)
+{
+    return (HICON)::SendMessageA(m_hWnd, WM_GETICON, bBig ? ICON_BIG : ICON_SMALL, 0);
+}
+
+void CZAVPBaseControlBar::SetBarAlignment(DWORD dwAlignment)
+{
+    m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | (dwAlignment & CBRS_ALIGN_ANY);
+}
+
+BOOL CZAVPBaseControlBar::DockControlBar(CZAVPBaseControlBar*, int, LPCRECT)
+{
+    return FALSE;
+}
+
+BOOL CZAVPBaseControlBar::FloatControlBar(CRect, int, BOOL)
+{
+    return FALSE;
+}
+
+BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlBar*, int, BOOL)
+{
+    return FALSE;
+}
+
+BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
+{
+    const int nCmdShow = bShow ? SW_SHOWNOACTIVATE : SW_HIDE;
+    if (IsFloating() && !IsTabbed())
+    {
+        ShowWindow(nCmdShow);
+        if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
+            pMiniFrame->ShowWindow(nCmdShow);
+        return TRUE;
+    }
+    if (m_pParentDockBar == nullptr)
+    {
+        if (!IsTabbed())
+        {
+            ShowWindow(nCmdShow);
+            if (!bDelay)
+                AdjustDockingLayout();
+        }
+        return TRUE;
+    }
+    // The dock bar's row shows or hides the bar and re-lays itself out.
+    return m_pParentDockBar->ShowControlBar(this, bShow, bDelay);
 }
 
 CZAVPMiniFrameWnd* CZAVPBaseControlBar::GetParentMiniFrame(BOOL) const
@@ -26,4 +129,233 @@ CZAVPMiniFrameWnd* CZAVPBaseControlBar::GetParentMiniFrame(BOOL) const
             return static_cast<CZAVPMiniFrameWnd*>(pWnd);
     }
     return nullptr;
+}
+
+CString CZAVPBaseControlBar::StateKey(LPCSTR lpszSection, LPCSTR lpszKeyName, LPCSTR lpszProfileName,
+                                      int nIndex, UINT uiID)
+{
+    const CString strSection = BuildRegistryPath(lpszSection, lpszProfileName);
+    CString strKey;
+    if (uiID == (UINT)-1)
+        strKey.Format("%s%s-%d", (LPCSTR)strSection, lpszKeyName, nIndex);
+    else
+        strKey.Format("%s%s-%d%x", (LPCSTR)strSection, lpszKeyName, nIndex, uiID);
+    return strKey;
+}
+
+BOOL CZAVPBaseControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    if (nIndex == -1)
+        nIndex = GetDlgCtrlID();
+    const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
+    if (!reg.Open(strKey))
+        return FALSE;
+    int bVisible = m_bRecentVisibleState;
+    if (reg.Read("IsVisible", bVisible))
+        m_bRecentVisibleState = bVisible != 0;
+    m_bIsRestoredFromRegistry = TRUE;
+    return TRUE;
+}
+
+BOOL CZAVPBaseControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    if (nIndex == -1)
+        nIndex = GetDlgCtrlID();
+    const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
+    if (reg.CreateKey(strKey))
+        reg.Write("IsVisible", (int)IsVisible());
+    return TRUE;
+}
+
+HDWP CZAVPBaseControlBar::MoveWindow(CRect& rect, BOOL bRepaint, HDWP hdwp)
+{
+    CRect rectOld;
+    GetWindowRect(rectOld);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(rectOld);
+    if (rectOld == rect)
+        return hdwp;
+    if (hdwp == nullptr)
+    {
+        CWnd::MoveWindow(rect, bRepaint);
+        return nullptr;
+    }
+    HDWP hdwpNew = ::DeferWindowPos(hdwp, m_hWnd, nullptr, rect.left, rect.top, rect.Width(),
+                                    rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (hdwpNew != nullptr)
+        return hdwpNew;
+    CWnd::MoveWindow(rect, bRepaint);
+    return hdwp;
+}
+
+HDWP CZAVPBaseControlBar::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
+                                       UINT nFlags, HDWP hdwp)
+{
+    if (hdwp == nullptr)
+    {
+        CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);
+        return nullptr;
+    }
+    HDWP hdwpNew = ::DeferWindowPos(hdwp, m_hWnd, pWndInsertAfter ? pWndInsertAfter->GetSafeHwnd() : nullptr,
+                                    x, y, cx, cy, nFlags);
+    if (hdwpNew != nullptr)
+        return hdwpNew;
+    CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);
+    return hdwp;
+}
+
+BOOL CZAVPBaseControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                                   DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                                   DWORD dwControlBarStyle, CCreateContext*)
+{
+    m_dwBarFlags &= kFlagKeptOnCreate;
+    m_dwStyle = GetBarStyle() | (dwStyle & CBRS_ALL);
+    m_dwControlBarStyle = dwControlBarStyle;
+    // The dock site and the dialog test are this bar's own, from its own parent.
+    if (pParentWnd != nullptr)
+    {
+        m_pDockSite = pParentWnd->IsFrameWnd() ? static_cast<CFrameWnd*>(pParentWnd)
+                                               : pParentWnd->GetParentFrame();
+        m_bIsDlgControl = pParentWnd->IsKindOf(RUNTIME_CLASS(CDialog));
+    }
+    // The CBRS_* bits share the low word with nothing the window needs.
+    const DWORD dwWindowStyle = dwStyle & ~CBRS_ALL;
+    return CWnd::CreateEx(dwStyleEx, lpszClassName, lpszWindowName, dwWindowStyle | (dwStyle & WS_VISIBLE),
+                          rect, pParentWnd, nID);
+}
+
+CSize CZAVPBaseControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    if (!bStretch)
+        return CSize(0, 0);
+    return bHorz ? CSize(kStretchLength, 0) : CSize(0, kStretchLength);
+}
+
+void CZAVPBaseControlBar::DoPaint(CDC* pDC)
+{
+    CRect rectClient;
+    GetClientRect(rectClient);
+    CRect rectClip;
+    pDC->GetClipBox(rectClip);
+    CZAVPVisualManager::GetInstance()->OnFillBarBackground(pDC, this, rectClient, rectClip, FALSE);
+}
+
+void CZAVPBaseControlBar::AdjustDockingLayout(HDWP hdwp)
+{
+    // A floating bar is laid out by its mini frame.
+    if (!IsDocked())
+        return;
+    if (CZAVPDockManager* pManager = GetDockManager())
+        pManager->AdjustDockingLayout(hdwp);
+}
+
+void CZAVPBaseControlBar::Serialize(CArchive& ar)
+{
+    CWnd::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar << (DWORD)GetCurrentAlignment() << (DWORD)IsVisible();
+        return;
+    }
+    DWORD dwAlignment = 0, dwVisible = 0;
+    ar >> dwAlignment >> dwVisible;
+    // The stored side replaces the current one: a bar has one alignment.
+    SetBarAlignment(dwAlignment);
+    m_bRecentVisibleState = dwVisible != 0;
+}
+
+CZAVPDockManager* CZAVPBaseControlBar::GetDockManager() const
+{
+    CWnd* pFrame = m_pDockSite;
+    if (pFrame == nullptr && m_hWnd != nullptr)
+        pFrame = GetParentFrame();
+    return CZAVPDockingUtils::GetDockManager(pFrame);
+}
+
+void CZAVPBaseControlBar::AddControlBar(BOOL bTail)
+{
+    if (CZAVPDockManager* pManager = GetDockManager())
+        pManager->AddControlBar(this, bTail);
+}
+
+void CZAVPBaseControlBar::RemoveControlBarFromDockManager(BOOL bDestroy, BOOL bAdjustLayout, BOOL bAutoHide)
+{
+    if (CZAVPDockManager* pManager = GetDockManager())
+        pManager->RemoveControlBarFromDockManager(this, bDestroy, bAdjustLayout, bAutoHide);
+}
+
+BOOL CZAVPBaseControlBar::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    return pManager != nullptr && pManager->IsPointNearDockBar(point, dwBarAlignment, bOuterEdge);
+}
+
+CZAVPBaseControlBar* CZAVPBaseControlBar::ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
+                                                              CRuntimeClass* pRTCBarType) const
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    return pManager ? pManager->ControlBarFromPoint(point, nSensitivity, bExactBar, pRTCBarType) : nullptr;
+}
+
+BOOL CZAVPBaseControlBar::InsertControlBar(CZAVPBaseControlBar* pTarget, BOOL bAfter)
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    if (pManager == nullptr)
+        return LivesInDialog();
+    return pManager->InsertControlBar(this, pTarget, bAfter);
+}
+
+BOOL CZAVPBaseControlBar::DockToFrameWindow(BOOL)
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    if (pManager == nullptr)
+        return LivesInDialog();
+    pManager->DockControlBar(this, 0, nullptr);
+    return TRUE;
+}
+
+int CZAVPBaseControlBar::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    m_dwBarFlags &= kFlagKeptOnCreate;
+    return 0;
+}
+
+void CZAVPBaseControlBar::OnPaint()
+{
+    CPaintDC dc(this);
+    if (GetStyle() & WS_VISIBLE)
+        DoPaint(&dc);
+}
+
+BOOL CZAVPBaseControlBar::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CZAVPBaseControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_pDockBarRow != nullptr)
+        m_pDockBarRow->OnSizeBar(this);
+}
+
+LRESULT CZAVPBaseControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    if (!(GetStyle() & WS_VISIBLE))
+        return 0;
+    if (m_pParentDockBar != nullptr && !(m_pParentDockBar->GetStyle() & WS_VISIBLE))
+        return 0;
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr)
+        pOwner = GetParent();
+    CFrameWnd* pTarget = (pOwner && pOwner->IsFrameWnd()) ? static_cast<CFrameWnd*>(pOwner) : GetParentFrame();
+    if (pTarget != nullptr)
+        OnUpdateCmdUI(pTarget, (BOOL)wParam);
+    return 0;
 }

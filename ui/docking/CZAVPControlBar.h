@@ -1,12 +1,159 @@
-// The docking control bar of the library, between the base bar and the docking panes and
-// toolbars. Declared so far as the link in the class tree that the drawing code tests for.
+// The bar that can be dragged, docked on a dock bar of a frame edge and floated: toolbars, the
+// status bar, the auto-hide strips and the docking panes derive from it. It adds borders, the
+// rectangle the bar has at full length, the drag machinery in both dock modes, docking and
+// floating, stretching along its row, and where it was last docked, kept in the registry.
 #pragma once
 
+#include "framework/CRect.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
+#include "ui/docking/CZAVPDragOutline.h"
+
+class CZAVPDockBar;
+class CZAVPDockBarRow;
+
+// Where a bar was last docked and last floating.
+struct CZAVPRecentDockInfo
+{
+    CRect m_rectRecentFloatingRect = CRect(10, 10, 110, 110);   // screen coordinates
+    DWORD m_dwRecentAlignmentToFrame = CBRS_ALIGN_LEFT;
+    int m_nRecentRowIndex = 0;
+    CZAVPDockBar* m_pRecentDockBar = nullptr;
+    CZAVPDockBarRow* m_pRecentDockBarRow = nullptr;
+    CRect m_rectDockedRect;   // the dock bar's client coordinates
+};
 
 class CZAVPControlBar : public CZAVPBaseControlBar
 {
     DECLARE_DYNAMIC(CZAVPControlBar)
 public:
-    CZAVPControlBar() = default;
+    CZAVPControlBar();
+    ~CZAVPControlBar() override;
+
+    // ---- operations this class adds
+    virtual BOOL IsDragMode() const { return m_bDragMode; }
+    virtual CSize GetMinSize() const { return m_sizeMin; }
+    virtual int GetDefaultStep() const { return 10; }
+    virtual int GetPreferredRow() const { return -1; }
+    virtual int GetAvailableExpandSize() const;
+    virtual int GetAvailableShrinkSize() const;
+    virtual BOOL IsFlagBClear() const { return !m_bFlagB; }
+    virtual void SetFlagA(BOOL bFlag) { m_bFlagA = bFlag; }
+    virtual void SetFlagB(BOOL bFlag) { m_bFlagB = bFlag; }
+    virtual BOOL GetFlagB() const { return m_bFlagB; }
+    virtual void SetParentDockBar(CZAVPDockBar* pDockBar, int nDockMethod);
+    virtual BOOL DockByMouse(CZAVPBaseControlBar* pDockBar);
+    virtual CSize GetEmptySize(int) const { return CSize(0, 0); }
+    // Moves the window to a screen rectangle, keeping the minimum length along the row.
+    virtual CWnd* MoveInRow(CRect rect, BOOL bRepaint, CRect& rectNew);
+    // Grows (positive) or shrinks along the row within the full and minimum lengths; answers
+    // the amount applied.
+    virtual int StretchControlBar(int nLength, BOOL bHorz);
+    virtual CZAVPControlBar* DockByMouseMove(BOOL& bResult);
+    virtual BOOL CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut);
+    virtual BOOL DockToRecentPos();
+    virtual void StoreRecentPosition();
+    virtual BOOL OnBeforeFloat(CRect&, int) { return TRUE; }
+    virtual void OnAfterFloat();
+    virtual BOOL Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID, DWORD dwControlBarStyle = 0);
+    BOOL CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle = 0,
+                  CCreateContext* pContext = nullptr) override;
+    using CZAVPBaseControlBar::CreateEx;
+    virtual void CalcSizeDelta(CRect& rect, CSize& sizeDelta) const;
+    virtual void AdjustLayout();
+    virtual void ResumeDrag() { EnterDragMode(FALSE); }
+    virtual void DrawDragOutline(CRect, CRect) {}
+    virtual BOOL OnBeforeDock(CZAVPBaseControlBar*& pDockBar, LPCRECT lpRect, int nDockMethod);
+    virtual void OnAfterDock(CZAVPBaseControlBar*, LPCRECT, int) {}
+    virtual void OnBeforeStretch(int&) {}
+    virtual void OnAfterStretch(int) {}
+    virtual void ChangeParent(CWnd* pNewParent, int nDockMethod);
+    virtual void SetDragMode(BOOL bDragMode) { m_bDragMode = bDragMode; }
+    virtual BOOL Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int nDockMethod);
+    virtual void EnterDragMode(BOOL bChangeHotPoint);
+    virtual void StoreRecentDockInfo();
+
+    // ---- overrides
+    BOOL CanBeDocked(CZAVPBaseControlBar* pDockBar) const override;
+    BOOL IsResizable() const override { return FALSE; }
+    BOOL DockControlBar(CZAVPBaseControlBar* pDockBar, int nDockMethod, LPCRECT lpRect) override;
+    BOOL FloatControlBar(CRect rect, int nDockMethod, BOOL bShow) override;
+    void RecalcLayout() override { UpdateFullRect(); }
+    void OnBeforeChangeParent(CWnd* pWndNewParent, BOOL bDelay) override;
+    void OnAfterChangeParent(CWnd* pWndOldParent) override;
+    void UndockControlBar(BOOL bDelay = FALSE) override;
+    BOOL LoadState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1) override;
+    BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1) override;
+
+    // ---- non-virtual
+    void SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom);
+    void SetBordersRect(LPCRECT lpRect) { SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    // The rectangle inside the borders and the gripper.
+    void CalcInsideRect(CRect& rect, BOOL bHorz) const;
+    // A zero-filled buffer of nCount elements of nSize bytes; FALSE (old buffer kept) when the
+    // size overflows or memory runs out.
+    BOOL AllocateElements(int nCount, int nSize);
+    // The full-size rectangle takes the window rectangle (the bar's own coordinates: its parent's).
+    void UpdateFullRect();
+    void SetFullRect(int cx, int cy) { m_rectVirtual.right = m_rectVirtual.left + cx; m_rectVirtual.bottom = m_rectVirtual.top + cy; }
+    void SetFullRectTo(const CRect& rect) { m_rectVirtual = rect; }
+    CRect GetFullRect() const { return m_rectVirtual; }
+    void OffsetFullRect(int dx, int dy) { m_rectVirtual.OffsetRect(dx, dy); }
+    // Moves the window across its row (and the full-size rectangle with it).
+    void MoveByAlignment(DWORD dwAlignment, int nOffset);
+    // The order of two bars along a row: TRUE when the rectangle (the parent's coordinates)
+    // lies before this bar.
+    BOOL IsLeftOf(CRect rect) const;
+    int GetElementCount() const { return m_nCount; }
+    const CZAVPRecentDockInfo& GetRecentDockInfo() const { return m_recentDockInfo; }
+    CZAVPRecentDockInfo& RecentDockInfo() { return m_recentDockInfo; }
+    CPoint GetGrabPoint() const { return m_ptGrab; }
+    BOOL IsCapturing() const { return m_bCaptured; }
+    // The parent's client coordinates of a screen rectangle.
+    CRect ToParent(CRect rect) const;
+    // The window rectangle in the parent's client coordinates.
+    CRect WindowRectInParent() const;
+
+protected:
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnCancelMode();
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnNcDestroy();
+    // Ends a drag without docking: the outline goes, the capture is released.
+    void CancelDrag();
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    DWORD m_dwReserved;
+    BOOL m_bFlag1, m_bFlag2, m_bFlagA;   // the three flags; the third set by SetFlagA
+    int m_nCount;                        // elements of m_pData
+    BYTE* m_pData;                       // zero-filled element buffer owned by the bar
+    int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
+    int m_cxDefaultGap;
+    int m_nMRUWidth;                     // most recently used length; "MRUWidth"
+    CRect m_rectVirtual;                 // the bar at full length, the parent's coordinates
+    CRect m_rectDrag;                    // moved with the mouse in immediate mode (screen)
+    BOOL m_bCaptured;                    // the mouse is captured for a drag
+    UINT m_nSavedID;                     // "ID"
+    CPoint m_ptGrab;                     // where the mouse took hold, the bar's client coordinates
+    BOOL m_bReDocking;
+    BOOL m_bDragMode;
+    CZAVPDragOutline m_dragFrameImpl;    // the outline of standard dock mode
+    HWND m_hwndMiniFrameToBeClosed;      // a mini frame left over from a drag
+    BOOL m_bFlagB;
+    BOOL m_bPinState;                    // "PinState"
+    CSize m_sizeMin;
+    CZAVPRecentDockInfo m_recentDockInfo;
+    CRect m_rectSavedDockedRect;         // "RectRecentDocked"
+    BOOL m_bRecentFloatingState;         // "IsFloating"
+    BOOL m_bClickForwarded;
+    CPoint m_ptLastMouse;                // screen; the last position of an immediate drag
+    CPoint m_ptDragStart;                // screen; where an outline drag started
+    CRect m_rectSaved;                   // written only by the row
+    friend class CZAVPDockBarRow;
 };

@@ -1,18 +1,118 @@
-// The docking layout of one frame: every docked and floating bar and the layout computation.
-// Declared so far: what the frame and the workspace's state routines use.
+// The docking layout of one frame: its bars (dock bars first), the floating mini frames and the
+// windows it hid; it lays the bars out around the frame's client area in one deferred-positioning
+// batch, answers look-ups by point and by id, hides and restores bars, and keeps the layout in
+// the registry value "DockingCBAndSliders".
 #pragma once
 
 #include <windows.h>
 
-class CFrameWnd;
+#include <vector>
 
-class CZAVPDockManager
+#include "framework/CObList.h"
+#include "framework/CRect.h"
+#include "ui/docking/layout/DockLayoutCodec.h"
+#include "ui/docking/layout/DockLayoutDump.h"
+
+class CFrameWnd;
+class CWnd;
+class CZAVPBaseControlBar;
+class CZAVPDockBar;
+class CZAVPMiniFrameWnd;
+struct CPrintPreviewState;
+struct CRuntimeClass;
+
+class CZAVPDockManager : public CObject
 {
 public:
     CZAVPDockManager();
-    virtual ~CZAVPDockManager();
+    ~CZAVPDockManager() override;
 
+    // ---- process-wide values
+    static BOOL m_bRestoringDockState;   // a loaded layout is being applied
+    static BOOL m_bDisableRecalcLayout;  // layout lock: nothing is laid out while set
+    static int m_nDockSensitivity;       // pixels around a docking edge that count as near it
+    static int m_nMaxSharePercent;       // a docked bar's largest share of the client area; 0: none
+
+    // ---- virtual operations
+    virtual CZAVPBaseControlBar* ControlBarAtPointForDocking(CPoint point, int nSensitivity,
+                                                             DWORD& dwAlignment,
+                                                             CRuntimeClass* pRTCBarType,
+                                                             const CZAVPBaseControlBar* pBarToIgnore);
+    virtual CZAVPBaseControlBar* ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
+                                                     CRuntimeClass* pRTCBarType,
+                                                     const CZAVPBaseControlBar* pBarToIgnore = nullptr) const;
+    virtual CZAVPMiniFrameWnd* MiniFrameFromPoint(CPoint point) const;
+    virtual int DetermineDockSite(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
+                                  CZAVPBaseControlBar*& pBarOut, CZAVPBaseControlBar* pDragged);
+    virtual BOOL AddMiniFrame(CZAVPMiniFrameWnd* pWnd);
+    virtual BOOL RemoveMiniFrame(CZAVPMiniFrameWnd* pWnd);
+    virtual CZAVPBaseControlBar* FindBarByID(UINT uBarID, BOOL bSearchMiniFrames = FALSE);
+    virtual CZAVPDockBar* FindDockBar(DWORD dwAlignment, BOOL bFromHead);
+    virtual CZAVPDockBar* FindDockBarByControlBar(CZAVPBaseControlBar* pBar);
+    virtual void OnExitSizeMove();
+    virtual BOOL RecalcLayout(BOOL bNotify = TRUE);
+    virtual void AdjustDockingLayout(HDWP hdwp = nullptr);
+    virtual BOOL OnMoveMiniFrame(CWnd* pFrame);
     // The docking layout under "%sZAVPDockManager-%d" of the state path and the frame's id.
-    virtual BOOL LoadState(LPCSTR lpszProfileName = nullptr, UINT uiID = (UINT)-1);
     virtual BOOL SaveState(LPCSTR lpszProfileName = nullptr, UINT uiID = (UINT)-1);
+    virtual BOOL LoadState(LPCSTR lpszProfileName = nullptr, UINT uiID = (UINT)-1);
+    virtual void SetDockState();
+    virtual BOOL ShowControlBars(BOOL bShow);
+    virtual void OnActivateFrame(BOOL bActivate);
+    // Cuts a docked rectangle to the maximum share; FALSE when nothing was cut.
+    virtual BOOL LimitToMaxShare(CRect& rect, DWORD dwAlignment);
+
+    // ---- operations
+    BOOL SetFrame(CFrameWnd* pFrame);
+    CFrameWnd* GetDockSiteFrameWnd() const { return m_pParentWnd; }
+    // Creates the dock bars of the requested sides not yet enabled: top, bottom, left, right.
+    BOOL EnableDocking(DWORD dwDockStyle);
+    BOOL AddControlBar(CZAVPBaseControlBar* pWnd, BOOL bTail = TRUE, BOOL bAutoHide = FALSE,
+                       BOOL bInsertForOuterEdge = FALSE);
+    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter = TRUE);
+    void RemoveControlBarFromDockManager(CZAVPBaseControlBar* pWnd, BOOL bDestroy, BOOL bAdjustLayout,
+                                         BOOL bAutoHide = FALSE);
+    // Docks a bar on the dock bar with that id (any dock bar for 0).
+    void DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    BOOL IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const;
+    BOOL OnIdleUpdateCmdUI();
+    void LockUpdate(BOOL bLock);
+    void GetClientAreaBounds(CRect& rect) const { rect = m_rectClientAreaBounds; }
+    CRect GetOuterEdgeBounds() const { return m_rectOuterEdgeBounds; }
+    void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    BOOL IsDockBarListed(const CZAVPDockBar* pDockBar) const;
+    BOOL IsLoadFailed() const { return m_bDisableSetDockState; }
+    const CObList& GetControlBars() const { return m_lstControlBars; }
+    const CObList& GetMiniFrames() const { return m_lstMiniFrames; }
+    // The layout as plain data (frame client coordinates), for dumps and checks.
+    DockLayout::LayoutSnapshot Snapshot() const;
+
+    BOOL m_bEnableAdjustLayout;   // cleared by the frame's WM_DESTROY
+    BOOL m_bLockUpdate;
+    BOOL m_bSizeFrame;            // the frame is being resized: RecalcLayout waits
+    BOOL m_bAdjustingBarLayout;   // in-layout guard
+    BOOL m_bRecalcLayout;         // in-recalc guard
+    BOOL m_bHideDockingBarsInContainerMode;
+
+protected:
+    // The loaded layout's objects, applied by SetDockState and discarded otherwise.
+    void DiscardLoadedLayout();
+
+    CObList m_lstControlBars;     // layout order: dock bars first
+    CObList m_lstAutoHideBars;
+    CObList m_lstLoadedBars;
+    CObList m_lstLoadedTabbedBars;
+    CObList m_lstLoadedMiniFrames;
+    std::vector<DockLayout::AutoHideRecord> m_lstLoadedAutoHideBarIDs;
+    CObList m_lstMiniFrames;
+    CFrameWnd* m_pParentWnd;
+    CRect m_rectDockBarBounds;
+    CRect m_rectClientAreaBounds;  // what the bars leave for the view, frame client coordinates
+    CRect m_rectOuterEdgeBounds;   // inside the outer dock bars, frame client coordinates
+    DWORD m_dwEnabledDockBars;     // sides whose dock bar exists
+    BOOL m_bIsPrintPreviewMode;
+    CObList m_lstLastHiddenControlBars;
+    BOOL m_bHiddenForOLE;          // ShowControlBars(FALSE) in force
+    BOOL m_bDisableSetDockState;   // the stored layout failed to load
+    std::vector<HWND> m_lstMiniFramesToShow;   // hidden on deactivation
 };

@@ -1,9 +1,11 @@
-// What every library frame holds by value: the menu bar, the user toolbars, the torn-off menu
-// bars, keyboard and mouse pre-translation, and the saving of it all through the workspace.
-// Declared so far: the fields and operations the workspace and the keyboard manager use.
+// What every library frame holds by value: the user toolbars, the torn-off menu bars, the
+// window placement and the saving of it all through the workspace; the dock manager does the
+// docking. The menu bar and the keyboard and mouse pre-translation over it come with the menu bar.
 #pragma once
 
 #include <windows.h>
+
+#include <vector>
 
 #include "framework/CObList.h"
 #include "framework/CString.h"
@@ -12,6 +14,7 @@ class CDockState;
 class CFrameWnd;
 class CZAVPDockManager;
 class CZAVPMenuBar;
+class CZAVPToolBar;
 
 class CZAVPFrameImpl
 {
@@ -19,17 +22,34 @@ public:
     explicit CZAVPFrameImpl(CFrameWnd* pFrame);
     virtual ~CZAVPFrameImpl();
 
+    // ---- user toolbars
+    // The ids [uiFirst, uiLast] belong to toolbars the user makes.
+    void InitUserToobars(LPCSTR lpszRegEntry, UINT uiUserToolbarFirst, UINT uiUserToolbarLast);
+    BOOL IsUserToolbarId(UINT uiID) const;
+    // The lowest id of the range no user toolbar has; 0 when the range is unset or full.
+    UINT GetFreeCtrlBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstCtrlBars) const;
+    // The size of the range, 0 when it is unset.
+    UINT GetUserToolbarRangeSize() const;
+
     // The user toolbars and the torn-off menu bars under the state path; saving may keep to
     // the bars of this frame.
     void LoadUserToolbars(LPCSTR lpszProfileName);
     void SaveUserToolbars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly = FALSE);
     void LoadTearOffBars(LPCSTR lpszProfileName);
     void SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly = FALSE);
+    void AddTearOffToolbar(CObject* pBar);
+    void RemoveTearOffToolbar(CObject* pBar);
+
+    // ---- docking layout and placement
     // The dock manager's layout under the state path, indexed by the frame id.
     BOOL LoadDockState(LPCSTR lpszProfileName);
     BOOL SaveDockState(LPCSTR lpszProfileName);
-    // The dock manager applies the platform's dock record.
+    // The dock manager applies the loaded layout (the platform's record docks nothing here).
     void SetDockState(const CDockState& state);
+    // The stored placement, clipped to the work area, goes into the creation structure.
+    void OnPreCreateWindow(CREATESTRUCTA& cs);
+    // Saves all state and the placement through the workspace.
+    void OnCloseFrame();
 
     UINT m_uiUserToolbarFirst;          // user-toolbar id range; -1 until set
     UINT m_uiUserToolbarLast;
@@ -42,4 +62,15 @@ public:
     CZAVPDockManager* m_pDockManager;   // set by the frame's PreCreateWindow
     UINT m_nIDDefaultResource;          // the frame's resource id; index of its registry state
     BOOL m_bLoadDockState;              // LoadDockState does nothing while FALSE
+
+    // Style of user and torn-off toolbars: WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER |
+    // CBRS_HIDE_INPLACE.
+    static const DWORD kUserToolbarStyle = 0x50402808;
+    // Added to their bar style: CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC.
+    static const DWORD kUserToolbarBarStyle = 0x34;
+
+private:
+    // The toolbar classes a stored "State" may name: toolbar kinds only.
+    static BOOL IsToolbarClass(const CRuntimeClass* pClass);
+    CString TearOffSection() const;
 };

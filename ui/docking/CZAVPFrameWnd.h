@@ -1,11 +1,14 @@
 // The single-document main frame of the library: a platform frame whose bars are docked by its
-// own dock manager and whose menu bar, user toolbars and key handling live in its frame
-// implementation. Declared so far: the two members the workspace and the keyboard manager reach.
+// own dock manager and whose user toolbars and saved state live in its frame implementation.
+// Nearly every handler forwards to one of the two and then to the platform frame.
 #pragma once
 
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameImpl.h"
+
+class CZAVPBaseControlBar;
+class CZAVPMiniFrameWnd;
 
 class CZAVPFrameWnd : public CFrameWnd
 {
@@ -14,6 +17,49 @@ public:
     CZAVPFrameWnd();
     ~CZAVPFrameWnd() override;
 
+    // ---- platform operations the frame takes over
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
+    BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // ---- operations the frame adds
+    virtual BOOL AdjustDockingLayout(HDWP hdwp = nullptr);
+    virtual BOOL OnMoveMiniFrame(CWnd* pFrame);
+    // Places the view (pane 0xE900) in what the bars leave; null when there is no view.
+    virtual CWnd* AdjustClientArea();
+    virtual BOOL ShowControlBars(BOOL bShow);
+
+    // ---- one-line forwards to the dock manager
+    BOOL AddControlBar(CZAVPBaseControlBar* pControlBar, BOOL bTail = TRUE);
+    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter = TRUE);
+    void DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    CZAVPBaseControlBar* ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
+                                             CRuntimeClass* pRTCBarType) const;
+    void RemoveControlBarFromDockManager(CZAVPBaseControlBar* pControlBar, BOOL bDestroy = TRUE,
+                                         BOOL bAdjustLayout = FALSE, BOOL bAutoHide = FALSE);
+    BOOL EnableDocking(DWORD dwDockStyle);
+    BOOL IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const;
+    CZAVPBaseControlBar* GetControlBar(UINT nID);
+    void ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
+
     CZAVPFrameImpl m_Impl;              // constructed with this frame as its owner
     CZAVPDockManager m_dockManager;
+    BOOL m_bContextHelp;                // the context-help routine is running
+    BOOL m_bWasMaximized;               // the last WM_SIZE was SIZE_MAXIMIZED
+    BOOL m_bIsMinimized;                // the last WM_SIZE was SIZE_MINIMIZED
+
+protected:
+    void OnClose();
+    void OnDestroy();
+    void OnSizing(UINT fwSide, LPRECT pRect);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    BOOL OnBarCheck(UINT nID);
+    DECLARE_MESSAGE_MAP()
 };

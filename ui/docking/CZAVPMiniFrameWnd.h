@@ -19,6 +19,9 @@ public:
     BOOL IsActive() const { return m_bActive; }
     // What the frame is about to dock onto while dragged: 0 none, 1 beside a bar, 2 as a tab.
     int GetDockingTargetKind() const { return m_nDockingTargetKind; }
+    // Pinned: a rolled-up frame stays open; the hosted bar keeps the state while docked.
+    BOOL GetPinState() const { return m_bPinned; }
+    void SetPinState(BOOL bPinned) { m_bPinned = bPinned; }
 
     // Redraws every mini-frame window of the process after a visual change.
     static void RedrawAll()
@@ -34,4 +37,5 @@ protected:
     HWND m_hEmbeddedBar;        // window of the hosted bar, 0 when empty
     int m_nDockingTargetKind;   // 0 none, 1 dock beside the target, 2 dock as a tab into it
     HWND m_hParentWnd;          // the frame window the mini frame belongs to
+    BOOL m_bPinned;
 };

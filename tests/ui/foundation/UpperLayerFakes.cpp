@@ -3,8 +3,6 @@
 #include "UpperLayerFakes.h"
 
 #include "framework/CArchive.h"
-#include "ui/docking/CZAVPFrameImpl.h"
-#include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
@@ -146,53 +144,6 @@ int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
     return -1;
 }
 
-// ---- frame, frame implementation and dock manager
-CZAVPDockManager::CZAVPDockManager() {}
-CZAVPDockManager::~CZAVPDockManager() {}
-BOOL CZAVPDockManager::LoadState(LPCSTR, UINT) { return TRUE; }
-BOOL CZAVPDockManager::SaveState(LPCSTR, UINT) { return TRUE; }
-
-CZAVPFrameImpl::CZAVPFrameImpl(CFrameWnd* pFrame)
-    : m_uiUserToolbarFirst((UINT)-1), m_uiUserToolbarLast((UINT)-1), m_pMenuBar(nullptr),
-      m_hDefaultMenu(nullptr), m_pFrame(pFrame), m_pDockManager(nullptr), m_nIDDefaultResource(0),
-      m_bLoadDockState(TRUE)
-{
-}
-
-CZAVPFrameImpl::~CZAVPFrameImpl() {}
-void CZAVPFrameImpl::LoadUserToolbars(LPCSTR) { Record("FrameImpl::LoadUserToolbars"); }
-void CZAVPFrameImpl::LoadTearOffBars(LPCSTR) { Record("FrameImpl::LoadTearOffBars"); }
-
-void CZAVPFrameImpl::SaveUserToolbars(LPCSTR, BOOL bFrameBarsOnly)
-{
-    Record(bFrameBarsOnly ? "FrameImpl::SaveUserToolbars(frame only)" : "FrameImpl::SaveUserToolbars");
-}
-
-void CZAVPFrameImpl::SaveTearOffBars(LPCSTR, BOOL bFrameBarsOnly)
-{
-    Record(bFrameBarsOnly ? "FrameImpl::SaveTearOffBars(frame only)" : "FrameImpl::SaveTearOffBars");
-}
-
-BOOL CZAVPFrameImpl::LoadDockState(LPCSTR)
-{
-    Record("FrameImpl::LoadDockState");
-    return TRUE;
-}
-
-void CZAVPFrameImpl::SetDockState(const CDockState&)
-{
-    Record("FrameImpl::SetDockState");
-}
-
-BOOL CZAVPFrameImpl::SaveDockState(LPCSTR)
-{
-    Record("FrameImpl::SaveDockState");
-    return TRUE;
-}
-
-IMPLEMENT_DYNCREATE(CZAVPFrameWnd, CFrameWnd)
-CZAVPFrameWnd::CZAVPFrameWnd() : m_Impl(this) {}
-CZAVPFrameWnd::~CZAVPFrameWnd() {}
 
 // ---- popup menus, dialogs, pages
 IMPLEMENT_SERIAL(CZAVPPopupMenuBar, CZAVPToolBar, 1)

@@ -1,4 +1,5 @@
-// The workspace: the order of a load and a save with stand-in bars and frame, the state version
+// The workspace: the order of a load and a save with stand-in bars and a recording dock manager
+// in a real frame, the state version
 // rules, a disabled save, the window placement, the input managers made once, double clicks.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -79,6 +80,23 @@ public:
     BOOL m_imageHiddenSeen = -1;
 };
 
+// The frame's dock manager, noting the layout calls the frame implementation passes on.
+class RecordingDockManager : public CZAVPDockManager
+{
+public:
+    BOOL LoadState(LPCSTR, UINT) override
+    {
+        UpperLayerFakes::Record("DockManager::LoadState");
+        return TRUE;
+    }
+    BOOL SaveState(LPCSTR, UINT) override
+    {
+        UpperLayerFakes::Record("DockManager::SaveState");
+        return TRUE;
+    }
+    void SetDockState() override { UpperLayerFakes::Record("DockManager::SetDockState"); }
+};
+
 // A window that keeps the commands sent to it.
 class CommandSink : public CWnd
 {
@@ -103,6 +121,7 @@ protected:
         m_app.SetRegistryKey(kRegistryKey);
         CallLog().clear();
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
+        m_frame.m_Impl.m_pDockManager = &m_dockManager;
     }
     void TearDown() override
     {
@@ -111,6 +130,7 @@ protected:
     }
 
     CWinApp m_app{kAppName};
+    RecordingDockManager m_dockManager;
     CZAVPFrameWnd m_frame;
 };
 
@@ -136,10 +156,8 @@ TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
         "Docked.AdjustLayout",
         "Floating.AdjustLayout",
         std::string("Docked.LoadState(") + kPath + ")",
-        "FrameImpl::LoadUserToolbars",
-        "FrameImpl::LoadTearOffBars",
-        "FrameImpl::LoadDockState",
-        "FrameImpl::SetDockState",
+        "DockManager::LoadState",
+        "DockManager::SetDockState",
     };
     EXPECT_EQ(expected, CallLog());
     EXPECT_EQ(2, docked.m_menuAnimationSeen);
@@ -160,7 +178,7 @@ TEST_F(WorkspaceTest, VersionIsNoneWhileAFirstLoadRunsAndCurrentAfter)
 
     EXPECT_EQ(-1, bar.m_majorSeen);
     EXPECT_EQ(-1, bar.m_minorSeen);
-    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("FrameImpl::LoadDockState").size());
+    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("DockManager::LoadState").size());
     EXPECT_EQ(6, workspace.GetDataVersionMajor());
     EXPECT_EQ(70, workspace.GetDataVersionMinor());
 }
@@ -186,7 +204,7 @@ TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
         workspace.LoadState(nullptr, &m_frame.m_Impl);
         EXPECT_EQ((int)c.major, bar.m_majorSeen) << c.major << "." << c.minor;
         EXPECT_EQ((int)c.minor, bar.m_minorSeen) << c.major << "." << c.minor;
-        EXPECT_EQ(c.dockLayoutLoaded, !UpperLayerFakes::CallsStartingWith("FrameImpl::LoadDockState").empty())
+        EXPECT_EQ(c.dockLayoutLoaded, !UpperLayerFakes::CallsStartingWith("DockManager::LoadState").empty())
             << c.major << "." << c.minor;
         EXPECT_EQ(c.hasFieldsOf641, bar.m_has641Seen != FALSE) << c.major << "." << c.minor;
         EXPECT_EQ(6, workspace.GetDataVersionMajor());
@@ -200,15 +218,26 @@ TEST_F(WorkspaceTest, SaveRunsInTheFixedOrderWritesTheVersionAndSavesFloatingToo
     workspace.SetRegistrySection(kSection);
     TestToolBar docked("Docked", &m_frame);
     TestToolBar floating("Floating", &m_frame, TRUE);
+    // A user toolbar and a visible torn-off bar of the frame.
+    TestToolBar user("User", &m_frame);
+    TestToolBar tearOff("TearOff", &m_frame);
+    tearOff.ShowWindow(SW_SHOWNOACTIVATE);
+    m_frame.m_Impl.m_listUserDefinedToolbars.AddTail(&user);
+    m_frame.m_Impl.m_listTearOffToolbars.AddTail(&tearOff);
 
     EXPECT_TRUE(workspace.SaveState(&m_frame.m_Impl));
+    m_frame.m_Impl.m_listUserDefinedToolbars.RemoveAll();
+    m_frame.m_Impl.m_listTearOffToolbars.RemoveAll();
 
+    const std::string path = kPath;
     const std::vector<std::string> expected = {
-        "FrameImpl::SaveDockState",
-        std::string("Docked.SaveState(") + kPath + ")",
-        std::string("Floating.SaveState(") + kPath + ")",
-        "FrameImpl::SaveUserToolbars",
-        "FrameImpl::SaveTearOffBars",
+        "DockManager::SaveState",
+        "Docked.SaveState(" + path + ")",
+        "Floating.SaveState(" + path + ")",
+        "User.SaveState(" + path + ")",
+        "TearOff.SaveState(" + path + ")",
+        "User.SaveState(" + path + ")",      // the frame's user toolbars
+        "TearOff.SaveState(" + path + ")",   // and its torn-off bars
     };
     EXPECT_EQ(expected, CallLog());
     EXPECT_EQ(1u, ReadDword(KeyOf("ZAVToolbarParameters"), "Tooltips"));
@@ -240,13 +269,17 @@ TEST_F(WorkspaceTest, FrameBarsOnlySkipsToolbarsOfOtherFrames)
     workspace.m_bLoadSaveFrameBarsOnly = TRUE;
     TestToolBar mine("Mine", &m_frame);
     TestToolBar theirs("Theirs", &other);
+    // The frame's user-toolbar list holds a bar of the other frame too.
+    m_frame.m_Impl.m_listUserDefinedToolbars.AddTail(&mine);
+    m_frame.m_Impl.m_listUserDefinedToolbars.AddTail(&theirs);
 
     workspace.LoadState(nullptr, &m_frame.m_Impl);
     workspace.SaveState(&m_frame.m_Impl);
+    m_frame.m_Impl.m_listUserDefinedToolbars.RemoveAll();
 
-    EXPECT_EQ(2u, UpperLayerFakes::CallsStartingWith("Mine.").size());
+    // Loaded and saved by the workspace, then saved as a user toolbar.
+    EXPECT_EQ(3u, UpperLayerFakes::CallsStartingWith("Mine.").size());
     EXPECT_TRUE(UpperLayerFakes::CallsStartingWith("Theirs.").empty());
-    EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("FrameImpl::SaveUserToolbars(frame only)").size());
     other.DestroyWindow();
 }
 

@@ -1,0 +1,288 @@
+// What every library frame holds (see CZAVPFrameImpl.h).
+#include "ui/docking/CZAVPFrameImpl.h"
+
+#include "framework/CArchive.h"
+#include "framework/CException.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CMemFile.h"
+#include "framework/CWinApp.h"
+#include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/layout/DockSiteMath.h"
+#include "ui/foundation/CZAVPRegistry.h"
+#include "ui/foundation/CZAVPRegistryHolder.h"
+#include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/foundation/ZAVPLibraryNames.h"
+#include "ui/toolbars/CZAVPToolBar.h"
+
+CZAVPFrameImpl::CZAVPFrameImpl(CFrameWnd* pFrame)
+    : m_uiUserToolbarFirst((UINT)-1), m_uiUserToolbarLast((UINT)-1), m_pMenuBar(nullptr),
+      m_hDefaultMenu(nullptr), m_pFrame(pFrame), m_pDockManager(nullptr), m_nIDDefaultResource(0),
+      m_bLoadDockState(TRUE)
+{
+}
+
+CZAVPFrameImpl::~CZAVPFrameImpl() {}
+
+// ---- user toolbars
+
+void CZAVPFrameImpl::InitUserToobars(LPCSTR lpszRegEntry, UINT uiUserToolbarFirst, UINT uiUserToolbarLast)
+{
+    m_strControlBarRegEntry = lpszRegEntry ? lpszRegEntry : "";
+    m_uiUserToolbarFirst = uiUserToolbarFirst;
+    m_uiUserToolbarLast = uiUserToolbarLast;
+}
+
+BOOL CZAVPFrameImpl::IsUserToolbarId(UINT uiID) const
+{
+    return m_uiUserToolbarFirst != (UINT)-1 && uiID >= m_uiUserToolbarFirst && uiID <= m_uiUserToolbarLast;
+}
+
+UINT CZAVPFrameImpl::GetFreeCtrlBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstCtrlBars) const
+{
+    std::vector<UINT> used;
+    for (POSITION pos = lstCtrlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CWnd* pBar = static_cast<CWnd*>(lstCtrlBars.GetNext(pos));
+        used.push_back(pBar->GetSafeHwnd() ? (UINT)pBar->GetDlgCtrlID() : 0);
+    }
+    return DockLayout::GetFreeToolbarId(uiFirstID, uiLastID, used);
+}
+
+UINT CZAVPFrameImpl::GetUserToolbarRangeSize() const
+{
+    if (m_uiUserToolbarFirst == (UINT)-1 || m_uiUserToolbarLast == (UINT)-1 ||
+        m_uiUserToolbarFirst > m_uiUserToolbarLast)
+        return 0;
+    return m_uiUserToolbarLast - m_uiUserToolbarFirst + 1;
+}
+
+void CZAVPFrameImpl::LoadUserToolbars(LPCSTR lpszProfileName)
+{
+    if (GetUserToolbarRangeSize() == 0 || m_pFrame == nullptr || m_pDockManager == nullptr)
+        return;
+    for (UINT uiID = m_uiUserToolbarFirst; uiID <= m_uiUserToolbarLast; ++uiID)
+    {
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(RUNTIME_CLASS(CZAVPToolBar)->CreateObject());
+        if (pBar == nullptr)
+            return;
+        if (!pBar->Create(m_pFrame, kUserToolbarStyle, uiID))
+        {
+            delete pBar;
+            continue;
+        }
+        if (!pBar->LoadState(lpszProfileName, -1, (UINT)-1))
+        {
+            pBar->DestroyWindow();
+            delete pBar;
+            continue;
+        }
+        pBar->SetBarStyle(pBar->GetBarStyle() | kUserToolbarBarStyle);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_pDockManager->DockControlBar(pBar, 0, nullptr);
+        m_listUserDefinedToolbars.AddTail(pBar);
+        if (uiID == m_uiUserToolbarLast)
+            break;
+    }
+}
+
+void CZAVPFrameImpl::SaveUserToolbars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
+{
+    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr;)
+    {
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listUserDefinedToolbars.GetNext(pos));
+        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        pBar->SaveState(lpszProfileName, -1, (UINT)-1);
+    }
+}
+
+// ---- tear-off bars
+
+void CZAVPFrameImpl::AddTearOffToolbar(CObject* pBar)
+{
+    if (m_listTearOffToolbars.Find(pBar) == nullptr)
+        m_listTearOffToolbars.AddTail(pBar);
+}
+
+void CZAVPFrameImpl::RemoveTearOffToolbar(CObject* pBar)
+{
+    if (POSITION pos = m_listTearOffToolbars.Find(pBar))
+        m_listTearOffToolbars.RemoveAt(pos);
+}
+
+CString CZAVPFrameImpl::TearOffSection() const
+{
+    CZAVPWorkspace* pWorkspace = GetWorkspace();
+    CString strSection = pWorkspace ? pWorkspace->GetRegSectionPath("") : CString();
+    return strSection + ZAVPLibraryNames::kTearOffBarsSection;
+}
+
+BOOL CZAVPFrameImpl::IsToolbarClass(const CRuntimeClass* pClass)
+{
+    return pClass != nullptr && pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPToolBar));
+}
+
+void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
+{
+    const CString strSection = TearOffSection();
+    {
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
+        for (int i = 0;; ++i)
+        {
+            CString strKey;
+            strKey.Format("%s-%d", (LPCSTR)strSection, i);
+            if (!reg.DeleteKey(strKey))
+                break;
+        }
+    }
+    // Saved bars are numbered one after another: a hidden bar leaves no gap that would stop the
+    // loader before the bars after it.
+    int nNumber = 0;
+    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;)
+    {
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.GetNext(pos));
+        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        if (pBar->GetSafeHwnd() == nullptr || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        CString strKey;
+        strKey.Format("%s-%d", (LPCSTR)strSection, nNumber);
+        CString strName;
+        pBar->GetWindowText(strName);
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
+        if (!reg.CreateKey(strKey))
+            continue;
+        reg.Write("ID", (int)pBar->GetDlgCtrlID());
+        reg.Write("Name", (LPCSTR)strName);
+        reg.Write("State", (CObject*)pBar);
+        pBar->SaveState(lpszProfileName, nNumber, (UINT)-1);
+        ++nNumber;
+    }
+}
+
+void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
+{
+    while (!m_listTearOffToolbars.IsEmpty())
+    {
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.RemoveHead());
+        if (pBar->GetSafeHwnd() != nullptr)
+        {
+            pBar->UndockControlBar(TRUE);
+            pBar->DestroyWindow();
+        }
+        delete pBar;
+    }
+    if (m_pFrame == nullptr)
+        return;
+    const CString strSection = TearOffSection();
+    for (int i = 0;; ++i)
+    {
+        CString strKey;
+        strKey.Format("%s-%d", (LPCSTR)strSection, i);
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
+        if (!reg.Open(strKey))
+            break;
+        int nID = 0;
+        CString strName;
+        CObject* pObject = nullptr;
+        // "State" creates an object of the stored class: only toolbar kinds are accepted.
+        if (!reg.Read("ID", nID) || !reg.Read("Name", strName) ||
+            !reg.Read("State", pObject, RUNTIME_CLASS(CZAVPToolBar)))
+            break;
+        if (pObject == nullptr || !IsToolbarClass(pObject->GetRuntimeClass()))
+        {
+            delete pObject;
+            break;
+        }
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(pObject);
+        if (!pBar->Create(m_pFrame, kUserToolbarStyle, (UINT)nID))
+        {
+            delete pBar;
+            break;
+        }
+        pBar->SetWindowText(strName);
+        pBar->SetBarStyle(pBar->GetBarStyle() | kUserToolbarBarStyle);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_listTearOffToolbars.AddTail(pBar);
+        pBar->LoadState(lpszProfileName, i, (UINT)-1);
+        if (m_pDockManager != nullptr)
+            m_pDockManager->DockControlBar(pBar, 0, nullptr);
+    }
+}
+
+// ---- docking layout and placement
+
+BOOL CZAVPFrameImpl::LoadDockState(LPCSTR lpszProfileName)
+{
+    if (!m_bLoadDockState || m_pDockManager == nullptr)
+        return FALSE;
+    return m_pDockManager->LoadState(lpszProfileName, m_nIDDefaultResource);
+}
+
+BOOL CZAVPFrameImpl::SaveDockState(LPCSTR lpszProfileName)
+{
+    if (m_pDockManager == nullptr)
+        return FALSE;
+    return m_pDockManager->SaveState(lpszProfileName, m_nIDDefaultResource);
+}
+
+void CZAVPFrameImpl::SetDockState(const CDockState&)
+{
+    if (m_pDockManager != nullptr)
+        m_pDockManager->SetDockState();
+}
+
+void CZAVPFrameImpl::OnPreCreateWindow(CREATESTRUCTA& cs)
+{
+    CZAVPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == nullptr)
+        return;
+    RECT rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
+    int nFlags = 0;
+    int nShowCmd = SW_SHOWNORMAL;
+    if (!pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd))
+        return;
+    if (nShowCmd != SW_SHOWMAXIMIZED)
+        nShowCmd = SW_SHOWNORMAL;
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        const int nAppShow = pApp->m_nCmdShow;
+        if (nAppShow != SW_SHOWMINIMIZED && nAppShow != SW_SHOWMAXIMIZED && nAppShow != SW_MINIMIZE &&
+            nAppShow != SW_SHOWMINNOACTIVE)
+            pApp->m_nCmdShow = nShowCmd;
+    }
+    const RECT rectWork = CZAVPDockingUtils::WorkAreaNear(POINT{rect.left, rect.top});
+    RECT rectPlaced;
+    if (DockLayout::ClipPlacementToWorkArea(rect, rectWork, rectPlaced))
+    {
+        cs.x = rectPlaced.left;
+        cs.y = rectPlaced.top;
+        cs.cx = rectPlaced.right - rectPlaced.left;
+        cs.cy = rectPlaced.bottom - rectPlaced.top;
+    }
+}
+
+void CZAVPFrameImpl::OnCloseFrame()
+{
+    CZAVPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == nullptr)
+        return;
+    pWorkspace->SaveState(this);
+    if (m_pFrame == nullptr || m_pFrame->GetSafeHwnd() == nullptr)
+        return;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    if (!m_pFrame->GetWindowPlacement(&wp))
+        return;
+    if (wp.showCmd != SW_SHOWMAXIMIZED)
+        wp.showCmd = SW_SHOWNORMAL;
+    // The normal position is in work-area coordinates; the stored one is on the screen.
+    RECT rectWork = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    ::OffsetRect(&wp.rcNormalPosition, rectWork.left, rectWork.top);
+    pWorkspace->StoreWindowPlacement(wp.rcNormalPosition, (int)wp.flags, (int)wp.showCmd);
+}
