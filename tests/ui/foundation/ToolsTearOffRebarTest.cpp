@@ -230,9 +230,9 @@ TEST_F(UserToolsTest, RemovingAToolTakesItsButtonsOffEveryToolbar)
     CZAVPUserTool* pTool = m_manager.CreateNewTool();
     UpperLayerFakes::CallLog().clear();
     UpperLayerFakes::TestToolBar withTool("WithTool", nullptr);
-    withTool.m_commands = {kFirst, 7, kFirst};
+    withTool.SetCommands({kFirst, 7, kFirst});
     UpperLayerFakes::TestToolBar without("Without", nullptr);
-    without.m_commands = {7};
+    without.SetCommands({7});
 
     EXPECT_TRUE(m_manager.RemoveTool(pTool));
     EXPECT_EQ(std::vector<UINT>{7}, withTool.m_commands);

@@ -1,8 +1,9 @@
-// Test stand-ins for the classes above the foundation (see UpperLayerFakes.h). Each definition
-// here takes the place of the real one in the test programs, which link the foundation alone.
+// Test stand-ins for the classes above the foundation that are not built yet (see
+// UpperLayerFakes.h), and a recording toolbar.
 #include "UpperLayerFakes.h"
 
 #include "framework/CArchive.h"
+#include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
@@ -42,17 +43,22 @@ std::string Text(LPCSTR psz)
 TestToolBar::TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating)
     : m_name(lpszName), m_bFloatingForTest(bFloating)
 {
-    CreateEx(0, nullptr, lpszName, pParent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-             pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
-    ZAVPSharedBarData::AllToolbars().AddTail(this);
+    // The toolbar's own creation puts it on the list of all toolbars.
+    CWnd::CreateEx(0, nullptr, lpszName, pParent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+                   pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
 }
 
 TestToolBar::~TestToolBar()
 {
-    CObList& list = ZAVPSharedBarData::AllToolbars();
-    if (POSITION pos = list.Find(this))
-        list.RemoveAt(pos);
     DestroyWindow();
+}
+
+void TestToolBar::SetCommands(const std::vector<UINT>& commands)
+{
+    m_commands = commands;
+    RemoveAllButtons();
+    for (UINT id : commands)
+        InsertButton(new CZAVPToolbarButton(id, -1, nullptr, FALSE, TRUE));
 }
 
 BOOL TestToolBar::LoadState(LPCSTR lpszProfileName, int, UINT)
@@ -75,7 +81,7 @@ void TestToolBar::ResetAllImages()
 
 BOOL TestToolBar::RemoveButton(int iIndex)
 {
-    if (iIndex < 0 || iIndex >= (int)m_commands.size())
+    if (!CZAVPToolBar::RemoveButton(iIndex))
         return FALSE;
     m_commands.erase(m_commands.begin() + iIndex);
     return TRUE;
@@ -104,7 +110,7 @@ void TestToolBar::Serialize(CArchive& ar)
         ar >> id;
         commands.push_back(id);
     }
-    m_commands = commands;
+    SetCommands(commands);
 }
 }  // namespace UpperLayerFakes
 
@@ -117,33 +123,6 @@ BOOL RecordingUserTool::Invoke()
     Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
     return TRUE;
 }
-
-// ---- toolbars
-IMPLEMENT_DYNAMIC(CZAVPBaseToolBar, CZAVPControlBar)
-IMPLEMENT_DYNAMIC(CZAVPToolBar, CZAVPBaseToolBar)
-
-void CZAVPToolBar::OnGlobalFontsChanged() {}
-BOOL CZAVPToolBar::Create(CWnd*, DWORD, UINT) { return FALSE; }
-void CZAVPToolBar::ResetAllImages() {}
-BOOL CZAVPToolBar::RemoveButton(int) { return FALSE; }
-void CZAVPToolBar::AdjustLayout() {}
-BOOL CZAVPToolBar::LoadState(LPCSTR, int, UINT) { return FALSE; }
-BOOL CZAVPToolBar::SaveState(LPCSTR, int, UINT) { return FALSE; }
-
-int CZAVPToolBar::GetCount() const
-{
-    return (int)static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands.size();
-}
-
-int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
-{
-    const auto& commands = static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands;
-    for (int i = iIndexFirst < 0 ? 0 : iIndexFirst; i < (int)commands.size(); ++i)
-        if (commands[(size_t)i] == nIDFind)
-            return i;
-    return -1;
-}
-
 
 // ---- popup menus, dialogs, pages
 IMPLEMENT_SERIAL(CZAVPPopupMenuBar, CZAVPToolBar, 1)

@@ -20,7 +20,8 @@ void Record(const std::string& call);
 // The calls whose text starts with the prefix, in order.
 std::vector<std::string> CallsStartingWith(const std::string& prefix);
 
-// A toolbar with a window of its own, a name for the log and a list of button commands.
+// A real toolbar with a window of its own and a name for the log; its state operations only
+// record that they ran, and its archive is just its list of commands.
 class TestToolBar : public CZAVPToolBar
 {
 public:
@@ -36,7 +37,10 @@ public:
     void Serialize(CArchive& ar) override;
 
     std::string m_name;
-    std::vector<UINT> m_commands;   // button commands, by index
+    // Replaces the bar's buttons with one (locked, imageless) button per command.
+    void SetCommands(const std::vector<UINT>& commands);
+
+    std::vector<UINT> m_commands;   // button commands, by index, as the bar holds them
     BOOL m_bAddsMissingButtons = FALSE;
     BOOL m_bFloatingForTest;
 };
