@@ -3,6 +3,8 @@
 #include "ui/toolbars/CZAVPToolBar.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 #include "framework/CCmdUI.h"
 #include "framework/CFrameWnd.h"
@@ -46,7 +48,7 @@ const DWORD kNoDivider = 0x4C;                    // CCS_NODIVIDER | CCS_NOPAREN
 const DWORD kNoMoveY = 0x2;                       // CCS_NOMOVEY
 const UINT kToolBarWindowId = 0xE800;             // AFX_IDW_TOOLBAR
 const int kToolBarBorder = 1;
-const int kResourceImageMargin = 6;               // a button is its image plus this
+const int kResourceImageMargin = 7;               // a button is its image plus this: 16 x 15 -> 23 x 22
 const UINT kCheckStyle = TBBS_CHECKBOX;
 const UINT kSystemCommandFirst = 0xF000;
 const UINT kSystemCommandEnd = 0xF1F0;
@@ -697,11 +699,11 @@ INT_PTR CZAVPToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
                 strTip += " (" + strKey + ")";
             }
         }
-        m_strToolTipBuffer = strTip;
+        // The caller owns the text (the framework's relay frees it).
         pTI->hwnd = m_hWnd;
         pTI->uId = uiID;
         pTI->rect = pButton->m_rect;
-        pTI->lpszText = const_cast<LPSTR>((LPCSTR)m_strToolTipBuffer);
+        pTI->lpszText = _strdup(strTip);
     }
     return (INT_PTR)uiID;
 }
@@ -725,8 +727,12 @@ BOOL CZAVPToolBar::OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     ::ScreenToClient(m_hWnd, &pt);
     TOOLINFOA ti = {};
     ti.cbSize = sizeof ti;
-    if (OnToolHitTest(CPoint(pt), &ti) < 0)
-        m_strToolTipBuffer.Empty();
+    m_strToolTipBuffer.Empty();
+    if (OnToolHitTest(CPoint(pt), &ti) >= 0 && ti.lpszText != nullptr)
+    {
+        m_strToolTipBuffer = ti.lpszText;
+        free(ti.lpszText);
+    }
     pInfo->lpszText = const_cast<LPSTR>((LPCSTR)m_strToolTipBuffer);
     ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
