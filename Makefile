@@ -1,15 +1,15 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing,
 # cross-build the dependencies once, build everything and then run.
 #
-# build/i686 holds the shipping 32-bit Lornival.exe. Where this machine's kernel cannot run 32-bit
-# code, the tests and `make run` use a 64-bit build of the same sources in build/x86_64
-# (tools/test-arch.sh decides).
+# build/i686 holds the shipping 32-bit Lornival.exe; `make test` runs its suite and that of a
+# 64-bit build of the same sources (build/x86_64), and `make run` starts it. Where the kernel runs
+# no 32-bit code, the 32-bit programs run through qemu-user (tools/with-i386.sh).
+# LORNIVAL_TEST_ARCH=i686|x86_64 runs one suite only.
 TOP       := $(CURDIR)
 JOBS      ?= $(shell nproc)
-TEST_ARCH := $(shell bash tools/test-arch.sh)
+TEST_ARCHES := $(or $(LORNIVAL_TEST_ARCH),i686 x86_64)
 BUILD_ROOT ?= build
 SHIP      := $(BUILD_ROOT)/i686
-TESTB     := $(BUILD_ROOT)/$(TEST_ARCH)
 CMAKE_FLAGS ?=
 
 .PHONY: all setup build test run clean
@@ -27,19 +27,25 @@ define build_tree
 endef
 
 # The i686 tree always builds the tests too, so they stay compilable for the shipping target
-# even where they can only run as x86_64.
+# even where only the 64-bit suite runs.
 build: setup
 	$(call build_tree,$(SHIP),i686,-DLORNIVAL_BUILD_TESTS=ON)
-ifneq ($(TEST_ARCH),i686)
-	$(call build_tree,$(TESTB),$(TEST_ARCH),-DLORNIVAL_BUILD_TESTS=ON)
+ifneq ($(filter x86_64,$(TEST_ARCHES)),)
+	$(call build_tree,$(BUILD_ROOT)/x86_64,x86_64,-DLORNIVAL_BUILD_TESTS=ON)
 endif
 
+# One suite after the other; both run even when the first fails. The i686 one holds qemu-user's
+# registration (where it is needed) for the whole run.
 test: build
-	@bash tools/wine-prefix.sh $(TESTB) null
-	@cd $(TESTB) && ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)
+	@status=0; for arch in $(TEST_ARCHES); do \
+	  echo "== $$arch suite"; \
+	  bash tools/wine-prefix.sh $(BUILD_ROOT)/$$arch null || status=1; \
+	  wrap=; if [ $$arch = i686 ]; then wrap="bash $(TOP)/tools/with-i386.sh $(abspath $(BUILD_ROOT))"; fi; \
+	  (cd $(BUILD_ROOT)/$$arch && $$wrap ctest --output-on-failure -j$(JOBS) $(CTEST_ARGS)) || status=1; \
+	done; exit $$status
 
 run: build
-	@bash tools/run.sh $(TESTB)
+	@bash tools/run.sh $(BUILD_ROOT)/$(shell bash tools/test-arch.sh)
 
 clean:
 	rm -rf $(BUILD_ROOT)

@@ -50,7 +50,7 @@ LoadingSplashWnd::LoadingSplashWnd()
     m_strip.LoadBitmap(IDB_SPLASH_STRIP);
     m_memoryDC.CreateCompatibleDC(nullptr);
     if (m_strip.GetSafeHandle() != nullptr)
-        m_oldBitmap = CBitmap::FromHandle(static_cast<HBITMAP>(m_memoryDC.SelectObject(m_strip.GetSafeHandle())));
+        m_oldBitmap = m_memoryDC.SelectObject(m_strip.GetSafeHandle());
 }
 
 LoadingSplashWnd::~LoadingSplashWnd()
@@ -58,7 +58,7 @@ LoadingSplashWnd::~LoadingSplashWnd()
     if (GetSafeHwnd() != nullptr)
         Close();
     if (m_oldBitmap != nullptr)
-        m_memoryDC.SelectObject(m_oldBitmap->GetSafeHandle());
+        m_memoryDC.SelectObject(m_oldBitmap);
     DeleteCriticalSection(&m_lock);
 }
 

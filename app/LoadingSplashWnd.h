@@ -50,7 +50,8 @@ private:
     CBrush m_brush;          // white under the status line
     CBitmap m_strip;         // 398x7, selected into m_memoryDC
     CDC m_memoryDC;
-    CBitmap* m_oldBitmap;    // what m_memoryDC held before the strip
+    HGDIOBJ m_oldBitmap;     // what m_memoryDC held before the strip (a handle: a FromHandle
+                             // wrapper is temporary and gone at the next idle time)
     mutable CRITICAL_SECTION m_lock;  // the status text and every drawing
     CString m_statusText;
     float m_stripOffset;     // pixels the strip has scrolled left; wrapped when drawn

@@ -200,7 +200,8 @@ std::uint64_t LoadFootprintInChild(const std::string& path, const std::string& r
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string cmd = std::string("\"") + exe + "\" " + MeasureSwitch + " \"" + path + "\" \"" + resultFile + "\"";
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 0;
     WaitForSingleObject(pi.hProcess, INFINITE);

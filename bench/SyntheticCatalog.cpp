@@ -1,5 +1,4 @@
 // Synthetic catalogues and directory trees with realistic names for the benchmark.
-#pragma code_page(65001)
 #include "SyntheticCatalog.h"
 #include <windows.h>
 #include <vector>

@@ -1,5 +1,4 @@
 // The document: start-up load, navigation, creating and deleting nodes, and closing.
-#pragma code_page(65001)
 #include "catalog/CTarnimelDoc.h"
 #include "catalog/CatalogShell.h"
 #include "catalog/CatalogStrings.h"
@@ -48,7 +47,7 @@ std::string CTarnimelDoc::DatabaseDirectory()
 CTarnimelDoc::CTarnimelDoc()
 {
     CatalogShell* shell = CatalogShell::Get();
-    m_searchDialog = new SearchDialog(this, nullptr);
+    m_searchDialog = std::make_unique<SearchDialog>(this, nullptr);
     LoadingSplashStatus* splash = shell ? shell->CreateLoadingSplash() : nullptr;
     if (splash) splash->Show();
     CreateImageList();
@@ -68,7 +67,7 @@ CTarnimelDoc::CTarnimelDoc()
 
 CTarnimelDoc::~CTarnimelDoc()
 {
-    delete m_searchDialog;
+    m_searchDialog.reset();
     DestroyCollections();
     if (m_images) ImageList_Destroy(m_images);
 }
@@ -93,8 +92,7 @@ void CTarnimelDoc::CreateImageList()
 
 void CTarnimelDoc::DestroyCollections()
 {
-    for (CollectionNode* c : m_collections) delete c;
-    m_collections.clear();
+    m_collections.DeleteAll();
     m_history.Reset(nullptr);
 }
 
@@ -156,7 +154,8 @@ void CTarnimelDoc::DeleteNode(CatalogNode* node)
     // Nothing may keep pointing into the subtree: the current node (also when it lies deeper
     // inside), the histories and the kept search results.
     if (node->Contains(m_history.Current())) NavigateTo(node->m_parent, nullptr);
-    UpdateAllViews(nullptr, HintNodeRemoving, reinterpret_cast<CObject*>(node));
+    CatalogNodeHint hint(node);
+    UpdateAllViews(nullptr, HintNodeRemoving, &hint);
     m_history.ForgetSubtree(node);
     if (m_searchDialog) m_searchDialog->ForgetHitsUnder(node);
     CatalogNode* parent = node->m_parent;
@@ -168,10 +167,13 @@ void CTarnimelDoc::CreateFolder(CatalogNode* node)
 {
     CatalogNode* target = node ? node : m_history.Current();
     if (!target || target->m_type == NodeDiscFolder || target->m_type == NodeDisc) return;
+    // A folder past the deepest level could be saved by nobody: the file would be refused.
+    if (!HasRoomBelow(target, CatalogShell::Get())) return;
     UserFolderNode* folder = new UserFolderNode;
     AssignBstrText(folder->m_name, LoadCatalogString(IdsNewFolder).c_str());
     target->AddChild(folder);
-    UpdateAllViews(nullptr, HintNodeAdded, reinterpret_cast<CObject*>(folder));
+    CatalogNodeHint hint(folder);
+    UpdateAllViews(nullptr, HintNodeAdded, &hint);
     MarkCollectionModified(target);
 }
 

@@ -4,12 +4,15 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include <memory>
 #include <string>
 #include <vector>
+#include "catalog/CatalogNodeHint.h"
 #include "catalog/CatalogSettings.h"
 #include "catalog/DatabaseThreads.h"
 #include "catalog/FileIconCache.h"
 #include "catalog/NavigationHistory.h"
+#include "catalog/OwnedPtrVector.h"
 #include "framework/CDocument.h"
 
 class CatalogNode;
@@ -23,13 +26,13 @@ class CTarnimelDoc : public CDocument
 {
     DECLARE_DYNCREATE(CTarnimelDoc)
 public:
-    // The hints of UpdateAllViews; the hint object is the CatalogNode (see HintNode).
+    // The hints of UpdateAllViews; hints 2 and 3 carry a CatalogNodeHint (read it with HintNode).
     enum Hint : LPARAM {
         HintCurrentChanged = 1,  // no object; the sender view is skipped
         HintNodeAdded = 2,       // the new node
         HintNodeRemoving = 3,    // the node, still intact, whose subtree is about to go
     };
-    static CatalogNode* HintNode(CObject* hint) { return reinterpret_cast<CatalogNode*>(hint); }
+    static CatalogNode* HintNode(const CObject* hint) { return CatalogNodeHint::NodeOf(hint); }
 
     // Commands the document serves.
     enum Command : UINT {
@@ -69,14 +72,14 @@ public:
     CatalogNode* GetCurrentNode() const { return m_history.Current(); }
     const NavigationHistory& History() const { return m_history; }
     bool AnyCollectionModified() const;
-    SearchDialog* GetSearchDialog() const { return m_searchDialog; }
+    SearchDialog* GetSearchDialog() const { return m_searchDialog.get(); }
 
     // The directory of the database files: the executable's, unless set before the document is made.
     static void SetDatabaseDirectory(const std::string& directory);
     static std::string DatabaseDirectory();
 
     CatalogSettings m_settings;                 // DefaultRoot, RecursionLimit, RecursionLimitEnabled
-    std::vector<CollectionNode*> m_collections; // owned, in the order loaded
+    OwnedPtrVector<CollectionNode> m_collections;  // in the order loaded
     HIMAGELIST m_images = nullptr;              // 0 file, 1 closed folder, 2 open folder, 3 disc, then file types
     StartupLoad m_startupLoad = StartupLoad::Failed;
 
@@ -92,7 +95,8 @@ private:
 
     NavigationHistory m_history;
     FileIconCache m_iconCache;
-    SearchDialog* m_searchDialog = nullptr;  // owned; kept so that its results survive between searches
+    // Kept so that its results survive between searches.
+    std::unique_ptr<SearchDialog> m_searchDialog;
 
     DECLARE_MESSAGE_MAP()
 };

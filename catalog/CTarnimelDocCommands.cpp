@@ -1,5 +1,4 @@
 // The document's longer commands: settings, saving, adding a disc and searching.
-#pragma code_page(65001)
 #include "catalog/CTarnimelDoc.h"
 #include "catalog/CatalogShell.h"
 #include "catalog/CdromDrives.h"
@@ -46,7 +45,8 @@ bool CTarnimelDoc::OnAddDisc(CatalogNode* node)
     DiscNode* disc = AddDiscFromDrive(target, m_settings.m_defaultRoot, m_settings.m_recursionLimitEnabled,
                                       m_settings.m_recursionLimit, shell);
     if (!disc) return false;
-    UpdateAllViews(nullptr, HintNodeAdded, reinterpret_cast<CObject*>(disc));
+    CatalogNodeHint hint(disc);
+    UpdateAllViews(nullptr, HintNodeAdded, &hint);
     return true;
 }
 

@@ -1,5 +1,4 @@
 // Formatting of times, sizes and statistics.
-#pragma code_page(65001)
 #include "catalog/CatalogFormat.h"
 #include "catalog/CatalogStatistics.h"
 #include "catalog/TextConversion.h"

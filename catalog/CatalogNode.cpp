@@ -38,10 +38,7 @@ bool WalkState::Cancelled(bool beforeReport)
 
 CatalogNode::CatalogNode(std::uint32_t type) : m_type(type) {}
 
-CatalogNode::~CatalogNode()
-{
-    for (CatalogNode* child : m_children) delete child;
-}
+CatalogNode::~CatalogNode() = default;  // m_children deletes the subtree
 
 void CatalogNode::Walk(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel)
 {
@@ -67,17 +64,17 @@ void CatalogNode::WalkNodeChildren(WalkState& state)
 void CatalogNode::AddChild(CatalogNode* child)
 {
     child->m_parent = this;
-    m_children.insert(child);
+    m_children.Adopt(child);
 }
 
 void CatalogNode::RemoveChild(CatalogNode* child)
 {
-    if (m_children.erase(child)) delete child;
+    m_children.Destroy(child);
 }
 
 void CatalogNode::DetachChild(CatalogNode* child)
 {
-    if (m_children.erase(child)) child->m_parent = nullptr;
+    if (m_children.Release(child)) child->m_parent = nullptr;
 }
 
 CatalogNode* CatalogNode::Root()
@@ -85,6 +82,13 @@ CatalogNode* CatalogNode::Root()
     CatalogNode* n = this;
     while (n->m_parent) n = n->m_parent;
     return n;
+}
+
+int CatalogNode::Depth() const
+{
+    int depth = 0;
+    for (const CatalogNode* n = m_parent; n; n = n->m_parent) ++depth;
+    return depth;
 }
 
 bool CatalogNode::Contains(const CatalogNode* node) const
@@ -106,7 +110,11 @@ void CatalogNode::Serialize(DatabaseStream& stream)
 
 void CatalogNode::SerializeChildren(DatabaseStream& stream)
 {
+    DatabaseStream::NestingGuard guard(stream);
+    const DatabaseError tooDeep(DatabaseError::TooDeep, "catalogue folders nested too deeply");
     if (stream.IsStoring()) {
+        // The reader would refuse the file: a save never writes it.
+        if (!m_children.empty() && guard.Level() > MaxDepth) throw tooDeep;
         stream.WriteU32((std::uint32_t)m_children.size());
         for (CatalogNode* child : m_children) {
             stream.WriteU32(child->m_type);
@@ -114,10 +122,10 @@ void CatalogNode::SerializeChildren(DatabaseStream& stream)
         }
         return;
     }
-    DatabaseStream::NestingGuard guard(stream);
     // The count is not believed in advance: every child must be present in the data, so a false
     // count runs into the end of the data instead of into an allocation.
     std::uint32_t count = stream.ReadU32();
+    if (count > 0 && guard.Level() > MaxDepth) throw tooDeep;
     for (std::uint32_t i = 0; i < count; ++i) LoadChild(stream);
 }
 
@@ -132,5 +140,7 @@ void CatalogNode::LoadChild(DatabaseStream& stream)
     default: throw DatabaseError(DatabaseError::BadTag, "unknown record tag in database file");
     }
     child->Serialize(stream);
-    AddChild(child.release());
+    // Released only once it is in the set: inserting may run out of memory.
+    AddChild(child.get());
+    child.release();
 }

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include "catalog/CatalogText.h"
+#include "catalog/OwnedPtrSet.h"
 #include "catalog/NodeVisitor.h"
 #include "catalog/WildcardPattern.h"
 
@@ -63,19 +64,29 @@ public:
     // Takes the child out without destroying it (moves between parents).
     void DetachChild(CatalogNode* child);
 
+    // The child list of the record. Both directions refuse (DatabaseError TooDeep) a tree with
+    // nodes deeper than MaxDepth, counted from the node that Serialize started on.
     void SerializeChildren(DatabaseStream& stream);
     void LoadChild(DatabaseStream& stream);
 
     // The topmost node above this one (this node itself without a parent).
     CatalogNode* Root();
+    // Levels between this node and the topmost one above it (0 for the topmost).
+    int Depth() const;
+
+    // The deepest level below its collection at which a node may stand (the collection's children
+    // are at level 1). A file holding deeper nodes is refused when read and never written; new
+    // folders and scanned discs stay within it. Real discs and shelves come nowhere near it, and
+    // it bounds the recursion of reading and writing.
+    static constexpr int MaxDepth = 512;
     // True when `node` is this node or lies in its subtree.
     bool Contains(const CatalogNode* node) const;
 
     const std::uint32_t m_type;
     CatalogText m_name;
     CatalogNode* m_parent = nullptr;  // not owned; null for a collection
-    // Owned; keyed by address, so equal names are kept apart. The order means nothing: views sort.
-    std::set<CatalogNode*> m_children;
+    // Keyed by address, so equal names are kept apart. The order means nothing: views sort.
+    OwnedPtrSet<CatalogNode> m_children;
 
     CatalogNode(const CatalogNode&) = delete;
     CatalogNode& operator=(const CatalogNode&) = delete;

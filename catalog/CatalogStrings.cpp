@@ -1,5 +1,4 @@
 // Loading the catalogue's texts from the string table, with the same texts built in.
-#pragma code_page(65001)
 #include "catalog/CatalogStrings.h"
 #include <windows.h>
 
@@ -23,6 +22,7 @@ const BuiltIn builtIn[] = {
     {IdsDatabaseSaveError, L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
     {IdsDatabaseNotOverwritten,
      L"Файл базы данных не удалось прочитать при запуске, поэтому он не будет перезаписан."},
+    {IdsFoldersTooDeep, L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже %d уровней."},
 };
 
 std::string Narrow(const wchar_t* w, int len)

@@ -15,6 +15,7 @@ enum CatalogStringId : unsigned {
     // Texts of this module's own resource script (resources/Catalog.rc).
     IdsDatabaseSaveError = 51104,
     IdsDatabaseNotOverwritten = 51105,
+    IdsFoldersTooDeep = 51106,  // holds a %d for the deepest level
 };
 
 // The narrow (ANSI) text of a string resource of the executable.

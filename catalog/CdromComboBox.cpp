@@ -1,5 +1,4 @@
 // The CD-ROM drive list of the settings dialog.
-#pragma code_page(65001)
 #include "catalog/CdromComboBox.h"
 #include "catalog/CdromDrives.h"
 #include "catalog/TextConversion.h"

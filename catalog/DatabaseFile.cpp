@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <comdef.h>
 #include <new>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -65,36 +65,37 @@ std::string CollectionNameFromPath(const std::string& path)
 
 DatabaseLoadResult OpenDatabase(CollectionNode& collection, const std::string& path)
 {
-    const std::string name = CollectionNameFromPath(path);
     WaitCursor wait;
     DatabaseLoadResult result = DatabaseLoadResult::Refused;
-    std::unique_ptr<DatabaseReader> reader = CreateDatabaseReader(path, &result);
-    if (reader) {
-        // Read into a scratch collection: the real one changes only when the whole file was good.
-        CollectionNode scratch;
-        try {
+    try {
+        // A path without '.' raises a _com_error, which is no std::exception and goes on up.
+        AssignBstrText(collection.m_name, CollectionNameFromPath(path).c_str());
+        std::unique_ptr<DatabaseReader> reader = CreateDatabaseReader(path, &result);
+        if (reader) {
+            // Read into a scratch collection: the real one changes only when the whole file was
+            // good, down to the end of its data.
+            CollectionNode scratch;
             scratch.Serialize(*reader);
+            reader->ExpectEnd();
             reader->Abort();
-            collection.m_description = scratch.m_description;
+            collection.m_description = std::move(scratch.m_description);
             collection.m_time = scratch.m_time;
             collection.m_flags = scratch.m_flags;
             collection.m_modified = 0;
-            std::vector<CatalogNode*> children(scratch.m_children.begin(), scratch.m_children.end());
-            for (CatalogNode* child : children) {
-                scratch.DetachChild(child);
-                collection.AddChild(child);
-            }
-        } catch (const DatabaseError&) {
-            result = DatabaseLoadResult::Refused;
-        } catch (const std::bad_alloc&) {
-            result = DatabaseLoadResult::Refused;
+            // The collection is empty: taking the whole set over allocates nothing, so it cannot
+            // fail half-way.
+            collection.m_children.swap(scratch.m_children);
+            for (CatalogNode* child : collection.m_children) child->m_parent = &collection;
         }
+    } catch (const std::exception&) {
+        // Damaged data, and memory running out while a file expands beyond what this process
+        // can hold, end the same way: the file is refused and kept.
+        result = DatabaseLoadResult::Refused;
     }
     if (result == DatabaseLoadResult::Refused) {
         collection.m_fileRefused = true;
         collection.m_modified = 0;
     }
-    AssignBstrText(collection.m_name, name.c_str());
     return result;
 }
 

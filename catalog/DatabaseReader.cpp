@@ -20,20 +20,21 @@ DatabaseReader::DatabaseReader(const std::string& path)
 
     m_file = std::fopen(path.c_str(), "rb");
     if (!m_file) throw DatabaseError(DatabaseError::Unreadable, "cannot open the database file");
-    unsigned char magic[2] = {0, 0};
-    std::size_t got = std::fread(magic, 1, 2, m_file);
-    std::rewind(m_file);
-    if (got == 2 && magic[0] == 'B' && magic[1] == 'Z') {
-        int err = BZ_OK;
-        m_bz = BZ2_bzReadOpen(&err, m_file, 0, 0, nullptr, 0);
-        if (err != BZ_OK) {
-            m_bz = nullptr;
-            Close();
-            throw DatabaseError(DatabaseError::Unreadable, "cannot decompress the database file");
-        }
-    }
-    m_buffer.resize(BufferSize);
+    // From here on a failure (an allocation too) must close the file: a destructor does not run
+    // for an object whose constructor threw, and an open handle would block replacing the file.
     try {
+        unsigned char magic[2] = {0, 0};
+        std::size_t got = std::fread(magic, 1, 2, m_file);
+        std::rewind(m_file);
+        if (got == 2 && magic[0] == 'B' && magic[1] == 'Z') {
+            int err = BZ_OK;
+            m_bz = BZ2_bzReadOpen(&err, m_file, 0, 0, nullptr, 0);
+            if (err != BZ_OK) {
+                m_bz = nullptr;
+                throw DatabaseError(DatabaseError::Unreadable, "cannot decompress the database file");
+            }
+        }
+        m_buffer.resize(BufferSize);
         m_header.Serialize(*this);
     } catch (...) {
         Close();
@@ -91,4 +92,23 @@ std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
         done += n;
     }
     return done;
+}
+
+void DatabaseReader::ExpectEnd()
+{
+    const DatabaseError trailing(DatabaseError::TrailingData,
+                                 "the database file goes on after its last record");
+    if (m_pos < m_size) throw trailing;
+    // Fill raises on a damaged block or a wrong stream checksum, and is false only once the
+    // data has ended cleanly.
+    if (Fill()) throw trailing;
+    if (!m_bz || !m_file) return;
+    // Nothing may follow the compressed stream either: the writer never puts anything there.
+    void* unused = nullptr;
+    int unusedCount = 0;
+    int err = BZ_OK;
+    BZ2_bzReadGetUnused(&err, m_bz, &unused, &unusedCount);
+    if (err != BZ_OK)
+        throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
+    if (unusedCount > 0 || std::fgetc(m_file) != EOF) throw trailing;
 }

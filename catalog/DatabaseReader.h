@@ -17,6 +17,12 @@ public:
     ~DatabaseReader() override;
 
     std::size_t Read(void* buffer, std::size_t count) override;
+    // Called once the records have been read: reads a compressed stream to its end, so that the
+    // checksums of its last block and of the whole stream are tested, and raises DatabaseError
+    // when anything is left over (TrailingData) or the data is damaged (Unreadable). A damaged
+    // block can start with bytes that parse as a complete, smaller tree; only its checksum, at the
+    // block's end, tells.
+    void ExpectEnd();
     void Write(const void*, std::size_t) override {}
     void Abort() override { Close(); }
     bool Commit() override

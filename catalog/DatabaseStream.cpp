@@ -36,14 +36,6 @@ FILETIME DatabaseStream::ReadFileTime()
     return v;
 }
 
-DatabaseStream::NestingGuard::NestingGuard(DatabaseStream& stream) : m_stream(stream)
-{
-    if (++m_stream.m_nesting > MaxNesting) {
-        --m_stream.m_nesting;
-        throw DatabaseError(DatabaseError::TooDeep, "database records nested too deeply");
-    }
-}
-
 void WriteString(const CatalogText& text, DatabaseStream& stream)
 {
     std::size_t units = text.length();

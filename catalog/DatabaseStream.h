@@ -39,14 +39,15 @@ public:
     void WriteU64(std::uint64_t value) { Write(&value, 8); }
     void WriteFileTime(const FILETIME& value) { Write(&value, 8); }
 
-    // Bounds the nesting of child lists while reading, so that a hostile file cannot exhaust the
-    // loader's stack; no real disc comes near the limit (a path holds at most 260 characters).
-    static const int MaxNesting = 512;
+    // Counts the nesting of child lists while a tree is written or read. Level is the level of
+    // the children of the list being handled: 1 for the list of the node that Serialize started
+    // on. The records check it against the deepest level a tree may have.
     class NestingGuard
     {
     public:
-        explicit NestingGuard(DatabaseStream& stream);
+        explicit NestingGuard(DatabaseStream& stream) : m_stream(stream) { ++m_stream.m_nesting; }
         ~NestingGuard() { --m_stream.m_nesting; }
+        int Level() const { return m_stream.m_nesting; }
         NestingGuard(const NestingGuard&) = delete;
         NestingGuard& operator=(const NestingGuard&) = delete;
 

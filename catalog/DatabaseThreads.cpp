@@ -8,6 +8,7 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UtcNow.h"
 #include <comdef.h>
+#include <exception>
 #include <new>
 
 namespace {
@@ -52,24 +53,28 @@ StartupLoad LoadDatabaseThread(LoaderContext& context)
         if (h != INVALID_HANDLE_VALUE) FindClose(h);
         if (h != INVALID_HANDLE_VALUE && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             std::unique_ptr<CollectionNode> c(new CollectionNode);
-            OpenDatabase(*c, found.cFileName);
-            context.collections->push_back(c.release());
-            result = StartupLoad::Loaded;
+            const bool read = OpenDatabase(*c, found.cFileName) == DatabaseLoadResult::Loaded;
+            context.collections->push_back(c.get());
+            c.release();
+            result = read ? StartupLoad::Loaded : StartupLoad::Refused;
         } else if (h == INVALID_HANDLE_VALUE && error == ERROR_FILE_NOT_FOUND) {
             std::unique_ptr<CollectionNode> c(new CollectionNode);
             AssignBstrText(c->m_name, name.c_str());
             c->m_time = UtcNow();
             c->m_modified = 1;
             c->m_flags = 0;
-            context.collections->push_back(c.release());
+            context.collections->push_back(c.get());
+            c.release();
             result = StartupLoad::Created;
         }
     } catch (const _com_error&) {
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
     }
     // A directory in the database's place, or any failure to look the file up: the program
-    // cannot go on, and says so.
-    if (result == StartupLoad::Failed) Tell(LoadCatalogString(IdsDatabaseLoadError));
+    // cannot go on, and says so. A refused file is told as well: the user would otherwise take the
+    // empty collection for the catalogue and work on where nothing can be saved.
+    if (result == StartupLoad::Failed || result == StartupLoad::Refused)
+        Tell(LoadCatalogString(IdsDatabaseLoadError));
     OutputDebugStringA("Load database... DONE\n");
     context.result = (int)result;
     // The last touch of the context: the starter's stack may be gone right after.

@@ -22,9 +22,11 @@ struct LoaderContext
 };
 
 enum class StartupLoad {
-    Loaded,   // the database file was found (read, or refused and kept safe)
+    Loaded,   // the database file was read
     Created,  // no file: a new empty collection, marked modified
     Failed,   // the file could not be looked up (or a directory bears its name): no collection
+    Refused,  // the file is damaged, of a newer format or too large for memory: an empty
+              // collection that is never saved over the file, and the user was told
 };
 
 // What a save thread gets from its starter's stack, and what it reports back.
@@ -44,7 +46,8 @@ struct SaveJob
 std::string GetExeDirectory();
 
 // The loader thread's work: finds "My collections.dat" in the context's directory and reads it
-// or makes a new collection; tells the user (message 51000) when the file cannot be looked up.
+// or makes a new collection; tells the user (message 51000) when the file cannot be looked up or
+// is refused.
 // Always ends by posting WM_QUIT to the main thread.
 StartupLoad LoadDatabaseThread(LoaderContext& context);
 // The save thread's work: writes the collection, clears its modified byte only when the file was

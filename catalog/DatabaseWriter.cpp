@@ -6,11 +6,15 @@
 #include <windows.h>
 #include <bzlib.h>
 #include <io.h>
+#include <cctype>
 #include <cstring>
 
 namespace {
 
 const std::size_t BufferSize = 64 * 1024;
+const std::size_t TemporaryPrefixLength = 3;  // what GetTempFileName keeps of a prefix
+const std::size_t MaxTemporaryDigits = 4;     // the unique number: 16 bits in hexadecimal
+const char TemporaryExtension[] = ".tmp";
 
 // The directory the temporary file goes to: the target's own, so that the final move stays on
 // one volume and is a rename; the current directory for a bare file name.
@@ -26,13 +30,24 @@ std::string DirectoryOf(const std::string& path)
     return cut == 0 ? path.substr(0, 1) : path.substr(0, cut);
 }
 
+// A name in a directory as DirectoryOf gives it: a drive ("C:"), the root or a folder.
+std::string InDirectory(const std::string& directory, const std::string& name)
+{
+    if (directory.empty()) return name;
+    const char last = directory.back();
+    const bool separated = last == '\\' || last == '/' || last == ':';
+    return directory + (separated ? "" : "\\") + name;
+}
+
 } // namespace
 
 DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText& description, std::uint8_t flags)
     : m_targetPath(targetPath)
 {
+    const std::string directory = DirectoryOf(targetPath);
+    RemoveStaleTemporaryFiles(directory);
     char temp[MAX_PATH + 1];
-    if (!GetTempFileNameA(DirectoryOf(targetPath).c_str(), "vrel", 0, temp))
+    if (!GetTempFileNameA(directory.c_str(), TemporaryPrefix, 0, temp))
         throw DatabaseError(DatabaseError::WriteFailed, "cannot make a temporary file for the database");
     m_tempPath = temp;
     m_file = std::fopen(temp, "wb");
@@ -61,6 +76,43 @@ DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText&
 DatabaseWriter::~DatabaseWriter()
 {
     if (!m_finished) Abort();
+}
+
+const char DatabaseWriter::TemporaryPrefix[] = "vrel";
+
+bool DatabaseWriter::IsTemporaryName(const std::string& name)
+{
+    const std::size_t extension = sizeof TemporaryExtension - 1;
+    if (name.size() < TemporaryPrefixLength + 1 + extension) return false;
+    const std::size_t digits = name.size() - TemporaryPrefixLength - extension;
+    if (digits > MaxTemporaryDigits) return false;
+    if (_strnicmp(name.c_str(), TemporaryPrefix, TemporaryPrefixLength) != 0) return false;
+    if (_stricmp(name.c_str() + name.size() - extension, TemporaryExtension) != 0) return false;
+    for (std::size_t i = 0; i < digits; ++i)
+        if (!std::isxdigit((unsigned char)name[TemporaryPrefixLength + i])) return false;
+    return true;
+}
+
+void DatabaseWriter::RemoveStaleTemporaryFiles(const std::string& directory)
+{
+    const std::string folder = InDirectory(directory, "");
+    const std::string pattern = folder + std::string(TemporaryPrefix, TemporaryPrefixLength) + "*" +
+                                TemporaryExtension;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return;
+    std::vector<std::string> stale;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryName(found.cFileName))
+            stale.push_back(folder + found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    for (const std::string& path : stale) {
+        // No sharing at all: the open fails while anyone else has the file open (a save under
+        // way in another copy of the program), and then the file is not ours to take.
+        HANDLE h = CreateFileA(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
 }
 
 std::uint32_t DatabaseWriter::GetVersion() const { return CollectionNode::CurrentVersion; }
@@ -140,6 +192,11 @@ bool DatabaseWriter::Commit()
     }
     m_finished = true;
     ok = CloseFile(!ok) && ok;
+    // A read-only database stays as it is. Windows refuses to replace such a file, while some
+    // systems that run this program replace it and drop the attribute; so the save fails here,
+    // the same everywhere, and the file keeps its content and its attribute.
+    const DWORD targetAttributes = GetFileAttributesA(m_targetPath.c_str());
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) ok = false;
     // One step: the old file stays whole until the new one is complete, and is never missing.
     ok = ok && MoveFileExA(m_tempPath.c_str(), m_targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(m_tempPath.c_str());

@@ -27,6 +27,16 @@ public:
 
     const std::string& TemporaryPath() const { return m_tempPath; }
 
+    // The prefix of the temporary files; the system takes its first three letters.
+    static const char TemporaryPrefix[];
+    // True for a name the system gives a temporary file of ours: the prefix's three letters, one
+    // to four hexadecimal digits and ".tmp", in any case.
+    static bool IsTemporaryName(const std::string& name);
+    // Removes the temporary files that saves cut short (a killed process) left in the directory.
+    // Only our own names, and only files that can be opened exclusively: one that anybody holds
+    // open stays. Each new save starts with it, so they never pile up.
+    static void RemoveStaleTemporaryFiles(const std::string& directory);
+
     // The compression of the file: bzip2 with 5 x 100 000-byte blocks and the library's default
     // work factor, the stream that the library's "wb5" open mode writes.
     static const int BlockSize100k = 5;

@@ -1,5 +1,4 @@
 // The disc scan: volume label, depth-first walk with the depth limit, progress messages.
-#pragma code_page(65001)
 #include "catalog/DiscScanner.h"
 #include "catalog/CatalogShell.h"
 #include "catalog/CatalogStrings.h"
@@ -68,7 +67,8 @@ DiscNode* DiscScanner::ScanDisc()
 void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
 {
     // Decided before the level is raised: a folder at the limit keeps its files, not its subfolders.
-    const bool limitReached = m_context.limitEnabled && m_depth == m_context.limit;
+    const bool limitReached =
+        (m_context.limitEnabled && m_depth == m_context.limit) || m_depth >= m_context.room;
     ++m_depth;
     if (m_context.dialog) SendMessageA(m_context.dialog, CountMessage, CountFolder, 0);
 
@@ -159,9 +159,12 @@ void CALLBACK ReleaseScanWhenDialogIsUp(HWND, UINT, UINT_PTR timer, DWORD)
 DiscNode* AddDiscFromDrive(CatalogNode* target, const std::string& root, bool limitEnabled, int limit,
                            CatalogShell* shell)
 {
+    // The disc itself must fit; its folders are then cut at the deepest level that is left.
+    if (!HasRoomBelow(target, shell)) return nullptr;
     std::unique_ptr<ScanProgressDialog> dialog = shell ? shell->CreateAddDiscProgressDialog() : nullptr;
     ScanContext context;
     context.target = target;
+    context.room = CatalogNode::MaxDepth - (target->Depth() + 1);
     context.rootPath = root;
     context.limitEnabled = limitEnabled;
     context.limit = limit;

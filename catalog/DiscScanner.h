@@ -19,6 +19,9 @@ struct ScanContext
     std::string rootPath;           // "X:\"
     bool limitEnabled = false;
     int limit = 8;                  // deepest folder level recorded (the root is level 0)
+    // The deepest folder level the catalogue can take below the disc where it will hang: folders
+    // below it are not recorded, as with the limit, whether the limit is on or not.
+    int room = 0x7FFFFFFF;
     DiscNode* result = nullptr;     // the scanned disc, not yet inserted; null when the scan failed
     // Set by the user-interface thread to call the scan off (the dialog could not run); the
     // thread then ends without building or reporting anything further.

@@ -1,9 +1,13 @@
 // Modified marks, descriptions and image indexes of nodes.
 #include "catalog/NodeOperations.h"
+#include "catalog/CatalogShell.h"
+#include "catalog/CatalogStrings.h"
 #include "catalog/CollectionNode.h"
 #include "catalog/DiscNode.h"
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
+#include <cstdio>
+#include <string>
 
 void MarkCollectionModified(CatalogNode* node)
 {
@@ -35,4 +39,16 @@ int GetNodeImageIndex(const CatalogNode* node, bool open)
     case NodeDisc: return disc;
     default: return other;
     }
+}
+
+bool HasRoomBelow(const CatalogNode* target, CatalogShell* shell)
+{
+    if (target->Depth() < CatalogNode::MaxDepth) return true;
+    if (shell) {
+        const std::string format = LoadCatalogString(IdsFoldersTooDeep);
+        char text[512];
+        std::snprintf(text, sizeof text, format.c_str(), CatalogNode::MaxDepth);
+        shell->ShowMessage(text, MB_OK | MB_ICONWARNING);
+    }
+    return false;
 }

@@ -1,5 +1,4 @@
 // The search dialog: starting, showing hits, stopping and closing on a chosen node.
-#pragma code_page(65001)
 #include "catalog/SearchDialog.h"
 #include "catalog/CTarnimelDoc.h"
 #include "catalog/CatalogShell.h"

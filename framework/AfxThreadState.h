@@ -20,6 +20,11 @@ struct AfxDispatchFrame {
 };
 
 struct AFX_THREAD_STATE {
+    AFX_THREAD_STATE() = default;
+    AFX_THREAD_STATE(const AFX_THREAD_STATE&) = delete;
+    AFX_THREAD_STATE& operator=(const AFX_THREAD_STATE&) = delete;
+    ~AFX_THREAD_STATE();  // deletes the thread's objects (AfxGetThreadObject), newest first
+
     MSG m_lastSentMsg = {};                 // the message being dispatched (Default() passes it on)
     MSG m_msgCur = {};                      // the message the loop took last
     CWnd* m_pWndInit = nullptr;             // object waiting for the next HCBT_CREATEWND
@@ -29,6 +34,12 @@ struct AFX_THREAD_STATE {
     CWinThread* m_pCurrentWinThread = nullptr;
     std::vector<CFrameWnd*> m_frameList;    // every frame of the thread, for the idle update
     std::vector<void (*)()> m_tempMapCleanups;
+    struct ThreadObject {
+        const void* key;
+        void* object;
+        void (*destroy)(void*);
+    };
+    std::vector<ThreadObject> m_threadObjects;
     // Tooltip relay
     CToolTipCtrl* m_pToolTip = nullptr;     // the thread's tooltip control, made on first use
     CWnd* m_pLastHit = nullptr;             // window whose tool is current

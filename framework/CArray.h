@@ -3,9 +3,11 @@
 // CInvalidArgException.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "framework/CInvalidArgException.h"
+#include "framework/CMemoryException.h"
 #include "framework/CObject.h"
 #include "framework/SerializeElements.h"
 
@@ -107,14 +109,17 @@ public:
             SerializeElements(ar, GetData(), GetSize());
             return;
         }
-        const INT_PTR nCount = (INT_PTR)ar.ReadCount();
+        // Unsigned throughout: a stored count of 2^31 or more is negative as a 32-bit INT_PTR.
+        const DWORD_PTR nCount = ar.ReadCount();
         RemoveAll();
         // The array grows only as far as the elements really read reach.
-        const INT_PTR kPiece = 4096;
-        while (GetSize() < nCount) {
-            const INT_PTR at = GetSize();
-            const INT_PTR n = nCount - at < kPiece ? nCount - at : kPiece;
-            SetSize(at + n);
+        const DWORD_PTR kPiece = 4096;
+        const DWORD_PTR kMaxSize = (DWORD_PTR)INTPTR_MAX;
+        while ((DWORD_PTR)GetSize() < nCount) {
+            const DWORD_PTR at = (DWORD_PTR)GetSize();
+            const DWORD_PTR n = nCount - at < kPiece ? nCount - at : kPiece;
+            if (n > kMaxSize - at) AfxThrowMemoryException();
+            SetSize((INT_PTR)(at + n));
             SerializeElements(ar, m_data.data() + at, n);
         }
     }

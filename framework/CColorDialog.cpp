@@ -20,6 +20,6 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : 
 
 INT_PTR CColorDialog::DoModal()
 {
-    m_cc.hwndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), nullptr)->GetSafeHwnd();
+    m_cc.hwndOwner = AfxGetSafeHwnd(CWnd::GetSafeOwner_(AfxGetSafeHwnd(m_pParentWnd), nullptr));
     return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
 }

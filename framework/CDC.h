@@ -11,6 +11,9 @@
 
 class CWnd;
 
+class CDC;
+inline HDC AfxGetSafeHdc(const CDC* pDC);
+
 class CDC : public CObject {
     DECLARE_DYNCREATE(CDC)
 public:
@@ -20,7 +23,7 @@ public:
     HDC m_hDC = nullptr;          // output DC
     HDC m_hAttribDC = nullptr;    // attribute DC (the same handle here)
 
-    HDC GetSafeHdc() const { return AfxSafeHandle(this, &CDC::m_hDC); }   // null-safe
+    HDC GetSafeHdc() const { return m_hDC; }   // for a pointer that may be null, AfxGetSafeHdc
     operator HDC() const { return GetSafeHdc(); }
     static CDC* FromHandle(HDC hDC);
     static void DeleteTempMap();
@@ -142,10 +145,10 @@ public:
 
     // ---- bitmaps
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
-    { return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop); }
+    { return ::BitBlt(m_hDC, x, y, nWidth, nHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc, dwRop); }
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop)
-    { return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop); }
+    { return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, AfxGetSafeHdc(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop); }
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
 
     // ---- text
@@ -166,6 +169,12 @@ protected:
         return pObject == nullptr ? nullptr : ::SelectObject(m_hDC, pObject->m_hObject);
     }
 };
+
+// The device context handle of a pointer that may be null.
+inline HDC AfxGetSafeHdc(const CDC* pDC)
+{
+    return AfxHandleOrNull(pDC, &CDC::GetSafeHdc);
+}
 
 class CPaintDC : public CDC {
 public:

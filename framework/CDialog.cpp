@@ -48,7 +48,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentW
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, AfxGetSafeHwnd(pParentWnd), AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     if (hWnd == nullptr) {
         m_nFlags &= ~WF_CONTINUEMODAL;
@@ -94,7 +94,7 @@ INT_PTR CDialog::DoModal()
     LPCDLGTEMPLATEA lpTemplate = LoadTemplate(hInst);
     if (lpTemplate == nullptr) return -1;
     // The owner (and its top-level window) stays disabled while the dialog runs.
-    HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop)->GetSafeHwnd();
+    HWND hWndParent = AfxGetSafeHwnd(CWnd::GetSafeOwner_(AfxGetSafeHwnd(m_pParentWnd), &m_hWndTop));
     BOOL bEnableParent = FALSE;
     if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent)) {
         ::EnableWindow(hWndParent, FALSE);

@@ -7,6 +7,7 @@
 #include "framework/CDocument.h"
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -79,7 +80,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     }
     m_strTitle = lpszWindowName;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext)) {
+                  rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd), hMenu, (LPVOID)pContext)) {
         // The object may be gone (PostNcDestroy); only the menu handle is ours to free.
         if (hMenu != nullptr) ::DestroyMenu(hMenu);
         return FALSE;
@@ -157,7 +158,7 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 void CFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout) return;
-    m_bInRecalcLayout = TRUE;
+    ScopedValue<BOOL> inLayout(m_bInRecalcLayout, TRUE);
     if (m_nIdleFlags & idleNotify) bNotify = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
     (void)bNotify;
@@ -170,7 +171,6 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     } else {
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     }
-    m_bInRecalcLayout = FALSE;
 }
 
 void CFrameWnd::DelayRecalcLayout(BOOL bNotify) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }

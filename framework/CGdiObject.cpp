@@ -53,7 +53,7 @@ CBrush::CBrush(COLORREF crColor)
     if (!CreateSolidBrush(crColor)) AfxThrowResourceException();
 }
 
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return Attach(::CreatePatternBrush((HBITMAP)pBitmap->GetSafeHandle())); }
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return Attach(::CreatePatternBrush((HBITMAP)AfxGetSafeHandle(pBitmap))); }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC)
 {
@@ -95,4 +95,4 @@ CSize CBitmap::GetBitmapDimension() const
     return CSize(size.cx, size.cy);
 }
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return Attach(::CreateHalftonePalette(pDC->GetSafeHdc())); }
+BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return Attach(::CreateHalftonePalette(AfxGetSafeHdc(pDC))); }

@@ -18,7 +18,7 @@ public:
 
     HGDIOBJ m_hObject = nullptr;
 
-    HGDIOBJ GetSafeHandle() const { return AfxSafeHandle(this, &CGdiObject::m_hObject); }   // null-safe
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }   // null pointer: AfxGetSafeHandle
     operator HGDIOBJ() const { return GetSafeHandle(); }
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     static void DeleteTempMap();
@@ -36,6 +36,12 @@ protected:
     // A temporary wrapper of the right kind for a handle nobody attached.
     static CGdiObject* FromHandleAs(HGDIOBJ hObject, CGdiObject* (*pfnNew)());
 };
+
+// The GDI handle of a pointer that may be null.
+inline HGDIOBJ AfxGetSafeHandle(const CGdiObject* pObject)
+{
+    return AfxHandleOrNull(pObject, &CGdiObject::GetSafeHandle);
+}
 
 class CPen : public CGdiObject {
     DECLARE_DYNAMIC(CPen)
@@ -118,7 +124,7 @@ public:
     BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
     { return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode)); }
     int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
-    { return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)pRgn2->GetSafeHandle(), nCombineMode); }
+    { return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)AfxGetSafeHandle(pRgn2), nCombineMode); }
     int CopyRgn(const CRgn* pRgnSrc) { return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgnSrc->m_hObject, nullptr, RGN_COPY); }
     void SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn((HRGN)m_hObject, x1, y1, x2, y2); }
     void SetRectRgn(LPCRECT lpRect) { ::SetRectRgn((HRGN)m_hObject, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }

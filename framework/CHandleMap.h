@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -14,13 +15,18 @@ void AfxDeleteTempMaps();
 // Registers a per-thread clean-up that AfxDeleteTempMaps runs (one per handle kind).
 void AfxRegisterTempMapCleanup(void (*pfn)());
 
-// The handle of a wrapper that callers may hold as a null pointer (the platform's GetSafeHwnd and
-// its kin allow it); the asm keeps the compiler from assuming the pointer is never null.
+// The calling thread's object for `key`: made by `create` on first use, deleted by `destroy` when
+// the thread ends (the thread that ends the process keeps its objects).
+void* AfxGetThreadObject(const void* key, void* (*create)(), void (*destroy)(void*));
+
+// The handle of a wrapper pointer that may be null. Calling a member through a null pointer is
+// undefined (the optimiser may drop a null test on `this`), so every null-tolerant getter is a
+// free function that tests the pointer before it touches the object: AfxGetSafeHwnd,
+// AfxGetSafeHdc, AfxGetSafeHandle and AfxGetSafeHmenu, declared beside their classes.
 template <class T, class H>
-inline H AfxSafeHandle(const T* p, H T::*pmHandle)
+inline H AfxHandleOrNull(const T* p, H (T::*pfnGet)() const)
 {
-    asm("" : "+r"(p));
-    return p == nullptr ? nullptr : p->*pmHandle;
+    return p == nullptr ? nullptr : (p->*pfnGet)();
 }
 
 template <class T, class H, H T::*pmHandle>
@@ -43,11 +49,6 @@ public:
         auto& temp = Temporary();
         auto it = temp.find(h);
         if (it != temp.end()) return it->second;
-        static thread_local bool registered = false;
-        if (!registered) {
-            registered = true;
-            AfxRegisterTempMapCleanup(&DeleteTemp);
-        }
         T* p = pfnNew();
         p->*pmHandle = h;
         temp[h] = p;
@@ -108,27 +109,42 @@ public:
     }
 
 private:
+    // The permanent map is shared by all threads. A function-local std::mutex is constant-
+    // initialised, so the map works from static constructors too.
     struct Lock {
-        Lock() { ::EnterCriticalSection(&Section()); }
-        ~Lock() { ::LeaveCriticalSection(&Section()); }
+        Lock() : guard(Mutex()) {}
+        std::lock_guard<std::mutex> guard;
     };
-    static CRITICAL_SECTION& Section()
+    static std::mutex& Mutex()
     {
-        static CRITICAL_SECTION* cs = [] {
-            auto* s = new CRITICAL_SECTION;
-            ::InitializeCriticalSection(s);
-            return s;
-        }();
-        return *cs;
+        static std::mutex s_lock;
+        return s_lock;
     }
     static std::unordered_map<H, T*>& Permanent()
     {
         static auto* m = new std::unordered_map<H, T*>;   // never destroyed: used until exit
         return *m;
     }
+    // Not a C++ thread_local: with emulated TLS (mingw-w64) a thread_local's storage can be freed
+    // before its destructor runs when the thread ends, and that destructor then frees freed memory.
     static std::unordered_map<H, T*>& Temporary()
     {
-        static thread_local std::unordered_map<H, T*> m;
-        return m;
+        return *static_cast<std::unordered_map<H, T*>*>(AfxGetThreadObject(&s_tempKey, &NewTemp, &DestroyTemp));
     }
+    static void* NewTemp()
+    {
+        AfxRegisterTempMapCleanup(&DeleteTemp);
+        return new std::unordered_map<H, T*>;
+    }
+    // At the end of the thread: its temporary wrappers and the map go, their handles stay.
+    static void DestroyTemp(void* pMap)
+    {
+        auto* temp = static_cast<std::unordered_map<H, T*>*>(pMap);
+        for (auto& kv : *temp) {
+            kv.second->*pmHandle = nullptr;
+            delete kv.second;
+        }
+        delete temp;
+    }
+    static inline char s_tempKey = 0;  // only its address matters: one per handle kind
 };

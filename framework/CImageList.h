@@ -20,7 +20,7 @@ public:
 
     HIMAGELIST m_hImageList = nullptr;
 
-    HIMAGELIST GetSafeHandle() const { return AfxSafeHandle(this, &CImageList::m_hImageList); }   // null-safe
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }   // null pointer: AfxGetSafeHandle
     operator HIMAGELIST() const { return GetSafeHandle(); }
     static CImageList* FromHandle(HIMAGELIST hImageList);
     static CImageList* FromHandlePermanent(HIMAGELIST hImageList);
@@ -55,3 +55,9 @@ public:
     static BOOL DragMove(CPoint pt) { return ImageList_DragMove(pt.x, pt.y); }
     static BOOL DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
 };
+
+// The image list handle of a pointer that may be null.
+inline HIMAGELIST AfxGetSafeHandle(const CImageList* pImageList)
+{
+    return AfxHandleOrNull(pImageList, &CImageList::GetSafeHandle);
+}

@@ -109,7 +109,7 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
     return CImageList::FromHandle(
-        (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)pImageList->GetSafeHandle()));
+        (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)AfxGetSafeHandle(pImageList)));
 }
 
 CImageList* CListCtrl::GetImageList(int nImageList) const

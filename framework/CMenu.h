@@ -17,7 +17,7 @@ public:
 
     HMENU m_hMenu = nullptr;
 
-    HMENU GetSafeHmenu() const { return AfxSafeHandle(this, &CMenu::m_hMenu); }   // null-safe
+    HMENU GetSafeHmenu() const { return m_hMenu; }   // for a pointer that may be null, AfxGetSafeHmenu
     operator HMENU() const { return GetSafeHmenu(); }
     static CMenu* FromHandle(HMENU hMenu);
     static CMenu* FromHandlePermanent(HMENU hMenu);
@@ -65,3 +65,9 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 };
+
+// The menu handle of a pointer that may be null.
+inline HMENU AfxGetSafeHmenu(const CMenu* pMenu)
+{
+    return AfxHandleOrNull(pMenu, &CMenu::GetSafeHmenu);
+}

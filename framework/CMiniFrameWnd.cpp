@@ -21,7 +21,7 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindo
     // The MFS_* bits are this class's; user32 reads the low word of a popup's style as nothing.
     if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME)) dwStyle |= WS_THICKFRAME;
     return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                          rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                          rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
                           (HMENU)(UINT_PTR)nID);
 }
 

@@ -177,14 +177,14 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
                                      : dwStyle;
     if (t_dwStyle & WS_CHILD) t_dwStyle |= DS_CONTROL | DS_SETFONT;
     t_dwExStyle = dwExStyle;
-    return CreateSheetWindow(pParentWnd->GetSafeHwnd(), TRUE) != nullptr;
+    return CreateSheetWindow(AfxGetSafeHwnd(pParentWnd), TRUE) != nullptr;
 }
 
 INT_PTR CPropertySheet::DoModal()
 {
     AfxInitCommonControls();
     HWND hWndTop = nullptr;
-    HWND hWndParent = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &hWndTop)->GetSafeHwnd();
+    HWND hWndParent = AfxGetSafeHwnd(CWnd::GetSafeOwner_(AfxGetSafeHwnd(m_pParentWnd), &hWndTop));
     BOOL bEnableParent = FALSE;
     if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent)) {
         ::EnableWindow(hWndParent, FALSE);

@@ -10,7 +10,7 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     AfxInitCommonControls();
     BOOL bResult = CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
+                            CW_USEDEFAULT, CW_USEDEFAULT, AfxGetSafeHwnd(pParentWnd), nullptr);
     if (bResult) SetOwner(pParentWnd);
     return bResult;
 }
@@ -21,11 +21,11 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) c
     ti.cbSize = sizeof(ti);
     if (nIDTool == 0) {
         // The whole window is the tool.
-        ti.hwnd = ::GetParent(pWnd->GetSafeHwnd());
+        ti.hwnd = ::GetParent(AfxGetSafeHwnd(pWnd));
         ti.uFlags = TTF_IDISHWND;
-        ti.uId = (UINT_PTR)pWnd->GetSafeHwnd();
+        ti.uId = (UINT_PTR)AfxGetSafeHwnd(pWnd);
     } else {
-        ti.hwnd = pWnd->GetSafeHwnd();
+        ti.hwnd = AfxGetSafeHwnd(pWnd);
         ti.uId = nIDTool;
     }
 }

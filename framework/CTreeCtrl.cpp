@@ -146,7 +146,7 @@ CEdit* CTreeCtrl::GetEditControl() const
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
     return CImageList::FromHandle(
-        (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)pImageList->GetSafeHandle()));
+        (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)AfxGetSafeHandle(pImageList)));
 }
 
 CImageList* CTreeCtrl::GetImageList(UINT nImageList) const

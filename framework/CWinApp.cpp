@@ -75,7 +75,7 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr) return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(CWnd::GetSafeOwner_(nullptr, nullptr)->GetSafeHwnd(), lpszText, "", nType);
+    return ::MessageBoxA(AfxGetSafeHwnd(CWnd::GetSafeOwner_(nullptr, nullptr)), lpszText, "", nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
@@ -190,7 +190,7 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
         default: break;
         }
     }
-    int nResult = ::MessageBoxA(pOwner->GetSafeHwnd(), lpszPrompt, m_pszAppName ? m_pszAppName : "", nType);
+    int nResult = ::MessageBoxA(AfxGetSafeHwnd(pOwner), lpszPrompt, m_pszAppName ? m_pszAppName : "", nType);
     if (hWndTop != nullptr) ::EnableWindow(hWndTop, TRUE);
     return nResult;
 }
@@ -221,7 +221,7 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     CWnd* pWnd = AfxGetMainWnd();
     if (m_pszHelpFilePath != nullptr && pWnd != nullptr)
-        ::WinHelpA(pWnd->GetSafeHwnd(), m_pszHelpFilePath, nCmd, dwData);
+        ::WinHelpA(AfxGetSafeHwnd(pWnd), m_pszHelpFilePath, nCmd, dwData);
 }
 
 void CWinApp::OnAppExit()

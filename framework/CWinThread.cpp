@@ -111,7 +111,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
         }
     }
     CWnd* pMainWnd = GetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg)) return TRUE;
+    if (CWnd::WalkPreTranslateTree(AfxGetSafeHwnd(pMainWnd), pMsg)) return TRUE;
     // A modeless window outside the main window still gets the main window's accelerators.
     if (pMainWnd != nullptr && pMsg->hwnd != nullptr) {
         CWnd* pWnd = CWnd::FromHandle(pMsg->hwnd);

@@ -9,6 +9,8 @@
 #include "framework/CFrameWnd.h"
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <mutex>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -125,7 +127,7 @@ BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, co
                   CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
                     (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
 }
 
@@ -133,7 +135,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                     const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
                     (HMENU)(UINT_PTR)nID, lpParam);
 }
 
@@ -293,22 +295,15 @@ LRESULT CWnd::Default()
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
     // One name per combination, as the platform's generated names are; kept for the program's life.
-    static CRITICAL_SECTION* cs = [] {
-        auto* s = new CRITICAL_SECTION;
-        ::InitializeCriticalSection(s);
-        return s;
-    }();
+    static std::mutex s_lock;   // constant-initialised: usable from any static constructor
+    static std::vector<std::unique_ptr<char[]>>* names = new std::vector<std::unique_ptr<char[]>>;
     HINSTANCE hInst = AfxGetInstanceHandle();
     char name[96];
     snprintf(name, sizeof(name), "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
              (void*)hbrBackground, (void*)hIcon);
-    ::EnterCriticalSection(cs);
-    static std::vector<char*>* names = new std::vector<char*>;
-    for (char* n : *names)
-        if (lstrcmpA(n, name) == 0) {
-            ::LeaveCriticalSection(cs);
-            return n;
-        }
+    std::lock_guard<std::mutex> lock(s_lock);
+    for (const auto& n : *names)
+        if (lstrcmpA(n.get(), name) == 0) return n.get();
     WNDCLASSA wc = {};
     if (!::GetClassInfoA(hInst, name, &wc)) {
         wc.style = nClassStyle;
@@ -318,14 +313,9 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
         wc.hCursor = hCursor;
         wc.hbrBackground = hbrBackground;
         wc.lpszClassName = name;
-        if (!::RegisterClassA(&wc)) {
-            ::LeaveCriticalSection(cs);
-            AfxThrowResourceException();
-        }
+        if (!::RegisterClassA(&wc)) AfxThrowResourceException();
     }
-    char* kept = new char[lstrlenA(name) + 1];
-    lstrcpyA(kept, name);
-    names->push_back(kept);
-    ::LeaveCriticalSection(cs);
-    return kept;
+    names->emplace_back(new char[lstrlenA(name) + 1]);
+    lstrcpyA(names->back().get(), name);
+    return names->back().get();
 }

@@ -68,6 +68,9 @@ BOOL AfxUnhookWindowCreate();
 // The message the calling thread is dispatching (what Default() passes on).
 const MSG* AfxGetCurrentMessage();
 
+class CWnd;
+inline HWND AfxGetSafeHwnd(const CWnd* pWnd);
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
@@ -81,8 +84,8 @@ public:
 
     static const CWnd wndTop, wndBottom, wndTopMost, wndNoTopMost;
 
-    // Callers may ask a null pointer for its handle.
-    HWND GetSafeHwnd() const { return AfxSafeHandle(this, &CWnd::m_hWnd); }
+    // The handle of a real window object; for a pointer that may be null, AfxGetSafeHwnd.
+    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return GetSafeHwnd(); }
     BOOL operator==(const CWnd& w) const { return w.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& w) const { return w.m_hWnd != m_hWnd; }
@@ -176,9 +179,9 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount); }
+    { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), lpPoint, nCount); }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2); }
+    { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), (LPPOINT)lpRect, 2); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
@@ -247,9 +250,9 @@ public:
 
     // ---- relatives
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, AfxGetSafeHwnd(pWndNewParent))); }
     CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = AfxGetSafeHwnd(pOwnerWnd); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
@@ -259,7 +262,7 @@ public:
     CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     static CWnd* GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm);
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, AfxGetSafeHwnd(pWnd)); }
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetTopLevelParent() const;
@@ -398,6 +401,12 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The window handle of a pointer that may be null (a missing parent or owner means none).
+inline HWND AfxGetSafeHwnd(const CWnd* pWnd)
+{
+    return AfxHandleOrNull(pWnd, &CWnd::GetSafeHwnd);
+}
 
 // Registers (once) a window class with AfxWndProc and returns its generated name; the name lives
 // as long as the program. Failure throws the resource exception.

@@ -185,25 +185,25 @@ int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
 int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
 {
     LRESULT lResult;
-    if (ReflectLastMsg(((CWnd*)pListBox)->GetSafeHwnd(), &lResult)) return (int)lResult;
+    if (ReflectLastMsg(AfxGetSafeHwnd((CWnd*)pListBox), &lResult)) return (int)lResult;
     return (int)Default();
 }
 
 int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
 {
     LRESULT lResult;
-    if (ReflectLastMsg(((CWnd*)pListBox)->GetSafeHwnd(), &lResult)) return (int)lResult;
+    if (ReflectLastMsg(AfxGetSafeHwnd((CWnd*)pListBox), &lResult)) return (int)lResult;
     return (int)Default();
 }
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
-    if (pScrollBar == nullptr || !ReflectLastMsg(((CWnd*)pScrollBar)->GetSafeHwnd())) Default();
+    if (pScrollBar == nullptr || !ReflectLastMsg(AfxGetSafeHwnd((CWnd*)pScrollBar))) Default();
 }
 
 void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
-    if (pScrollBar == nullptr || !ReflectLastMsg(((CWnd*)pScrollBar)->GetSafeHwnd())) Default();
+    if (pScrollBar == nullptr || !ReflectLastMsg(AfxGetSafeHwnd((CWnd*)pScrollBar))) Default();
 }
 
 void CWnd::OnParentNotify(UINT message, LPARAM lParam)

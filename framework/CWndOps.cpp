@@ -67,13 +67,13 @@ CWnd* CWnd::GetParentOwner() const
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) const
 {
-    return GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop);
+    return GetSafeOwner_(AfxGetSafeHwnd(pParent), pWndTop);
 }
 
 CWnd* CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
 {
     HWND hWnd = hParent;
-    if (hWnd == nullptr) hWnd = AfxGetMainWnd()->GetSafeHwnd();
+    if (hWnd == nullptr) hWnd = AfxGetSafeHwnd(AfxGetMainWnd());
     while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
     HWND hWndTop = hWnd;
     while (HWND hUp = ParentOrOwner(hWndTop)) hWndTop = hUp;
@@ -244,20 +244,20 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
 
 // ---- painting and device contexts
 
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)AfxGetSafeHandle(pRgn), bErase); }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate ? (HRGN)prgnUpdate->GetSafeHandle() : nullptr, flags);
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)AfxGetSafeHandle(prgnUpdate), flags);
 }
 
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
-    return CDC::FromHandle(::GetDCEx(m_hWnd, prgnClip ? (HRGN)prgnClip->GetSafeHandle() : nullptr, flags));
+    return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)AfxGetSafeHandle(prgnClip), flags));
 }
-int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
+int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, AfxGetSafeHdc(pDC)); }
 
 // ---- text, fonts, menus, scrolling
 
@@ -276,7 +276,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) { SendMessage(WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw); }
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) { SendMessage(WM_SETFONT, (WPARAM)AfxGetSafeHandle(pFont), bRedraw); }
 
 CFont* CWnd::GetFont() const { return CFont::FromHandle((HFONT)SendMessage(WM_GETFONT)); }
 

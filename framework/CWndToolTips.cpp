@@ -108,7 +108,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     CToolTipCtrl* pToolTip = ts->m_pToolTip;
     CWnd* pOwner = GetParentOwner();
     // One tooltip per thread, owned by the top-level window whose tools it shows.
-    if (pToolTip != nullptr && ::GetWindow(pToolTip->m_hWnd, GW_OWNER) != pOwner->GetSafeHwnd()) {
+    if (pToolTip != nullptr && ::GetWindow(pToolTip->m_hWnd, GW_OWNER) != AfxGetSafeHwnd(pOwner)) {
         delete pToolTip;
         ts->m_pToolTip = pToolTip = nullptr;
         ts->m_pLastHit = nullptr;

@@ -1,6 +1,7 @@
 // NodeBlockPool: one allocation per block of nodes.
 #include "framework/NodeBlockPool.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "framework/CMemoryException.h"
@@ -24,6 +25,8 @@ void* NodeBlockPool::Allocate()
 {
     if (m_pFree == nullptr) {
         const size_t header = RoundUp(sizeof(Block));
+        // A block size the address space cannot hold would wrap the product to a small block.
+        if ((size_t)m_nBlockSize > (SIZE_MAX - header) / m_nNodeSize) AfxThrowMemoryException();
         Block* pBlock = (Block*)std::malloc(header + m_nNodeSize * (size_t)m_nBlockSize);
         if (pBlock == nullptr) AfxThrowMemoryException();
         pBlock->pNext = m_pBlocks;

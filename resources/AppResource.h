@@ -14,6 +14,7 @@
 #define IDS_ADD_DISC_ERROR        51001
 #define IDS_DATABASE_SAVE_ERROR   51104  // a save failed; the old file is kept
 #define IDS_DATABASE_NOT_OVERWRITTEN 51105  // the file was unreadable at start-up, so it is not saved over
+#define IDS_FOLDERS_TOO_DEEP      51106  // a folder or disc would pass the deepest level (%d)
 
 // Dialogs
 #define IDD_ABOUTBOX              100
@@ -68,6 +69,6 @@
 #define ID_APP_ABOUT_CMD          57664
 
 // Status-bar indicators (their texts are the pane captions).
-#define ID_INDICATOR_CAPS         0xE701
-#define ID_INDICATOR_NUMLOCK      0xE702
-#define ID_INDICATOR_SCROLL       0xE703
+#define IDS_INDICATOR_CAP         0xE701
+#define IDS_INDICATOR_NUM         0xE702
+#define IDS_INDICATOR_SCRL        0xE703

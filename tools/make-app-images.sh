@@ -10,4 +10,4 @@ cmake --build "$BUILD" --target app_image_generator >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" null
 mkdir -p "$TOP/resources/images"
 # Wine shows the Unix root as drive Z:.
-"$WINE" "$BUILD/tools/app_image_generator.exe" "Z:${TOP//\//\\}\\resources\\images"
+lornival_wine "$BUILD/tools/app_image_generator.exe" "Z:${TOP//\//\\}\\resources\\images"

@@ -12,14 +12,15 @@ EXE="$BUILD/Lornival.exe"
 if [ -n "${DISPLAY:-}" ]; then
   "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
   . "$TOP/tools/wine-env.sh" "$BUILD" x11
-  exec "$WINE" "$EXE"
+  lornival_wine "$EXE"
+  exit
 fi
 
 # No display: a virtual one, a screenshot, and an orderly end.
 . "$TOP/tools/xvfb-start.sh" 1280x1024
 "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
-"$WINE" "$EXE" &
+lornival_wine "$EXE" &
 app=$!
 sleep "${LORNIVAL_RUN_SECONDS:-8}"
 shot="$BUILD/screenshot.png"

@@ -9,7 +9,7 @@ cmake --build "$BUILD" --target splash_preview >/dev/null
 . "$TOP/tools/xvfb-start.sh" 1024x768
 "$TOP/tools/wine-prefix.sh" "$BUILD" x11 >/dev/null
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
-"$WINE" "$BUILD/tools/splash_preview.exe" 6 &
+lornival_wine "$BUILD/tools/splash_preview.exe" 6 &
 app=$!
 sleep 4
 shot="$BUILD/splash-screenshot.png"

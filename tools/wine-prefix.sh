@@ -15,12 +15,21 @@ exec 9>"$BUILD/wine/$KIND.lock"
 flock 9
 # The stamp carries a digest of the scripts that shape the prefix: change one and it is made anew.
 stamp=$(cat "$TOP"/tools/wine-prefix.sh "$TOP"/tools/wine-cdrom.sh "$TOP"/tools/wine-env.sh | md5sum | cut -c1-32)
-if [ "$(cat "$WINEPREFIX/.lornival-ready" 2>/dev/null)" = "$stamp" ]; then exit 0; fi
+# The prefix is a 64-bit one. A tree of 32-bit programs needs its 32-bit half too, which wineboot
+# installs by running 32-bit programs: that part needs tools/with-i386.sh.
+boot=()
+if grep -qs '^CMAKE_TOOLCHAIN_FILE.*toolchain-mingw32' "$BUILD/CMakeCache.txt"; then
+  boot=("$TOP/tools/with-i386.sh" "$(dirname "$BUILD")")
+  wow64_ok=$([ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] && echo yes || echo no)
+else
+  wow64_ok=yes
+fi
+if [ "$(cat "$WINEPREFIX/.lornival-ready" 2>/dev/null)" = "$stamp" ] && [ "$wow64_ok" = yes ]; then exit 0; fi
 "$WINESERVER" -k 2>/dev/null || true
 
 rm -rf "$WINEPREFIX"
-"$WINE" wineboot -i >/dev/null 2>&1 || true
-"$WINESERVER" -w
+# Waiting for the server inside: every 32-bit helper of wineboot has ended when the wrapper does.
+"${boot[@]}" bash -c '"$1" wineboot -i >/dev/null 2>&1; "$2" -w' boot "$WINE" "$WINESERVER" || true
 if [ "$KIND" = null ]; then
   "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 else
@@ -36,6 +45,10 @@ if [ "$KIND" = null ]; then
   printf '%s\n' "$LORNIVAL_CDROM_LABEL" >"$LORNIVAL_CDROM_DIR/x/.windows-label"
   "$TOP/tools/wine-cdrom.sh" "$BUILD" "$KIND" x "$LORNIVAL_CDROM_DIR/x"
   "$TOP/tools/wine-cdrom.sh" "$BUILD" "$KIND" y "$LORNIVAL_CDROM_DIR/y"
+fi
+if [ ${#boot[@]} -gt 0 ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+  echo "wine-prefix: $WINEPREFIX has no 32-bit half (wineboot could not run 32-bit programs)" >&2
+  exit 1
 fi
 echo "$stamp" >"$WINEPREFIX/.lornival-ready"
 echo "wine-prefix: $WINEPREFIX ready"

@@ -1,6 +1,5 @@
 // The document with fake views: start-up, navigation and its histories, deleting and creating
 // nodes, settings, adding a disc, and closing.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <memory>
@@ -19,13 +18,18 @@
 
 namespace {
 
-// A view that only records the hints it is sent, with the node's name when the node is alive.
+// A view that records the hints it is sent with their nodes. Like any view it may ask the hint
+// object its kind: hint 1 comes without one, hints 2 and 3 with a node hint.
 class FakeView : public CView
 {
 public:
     std::vector<std::pair<LPARAM, CatalogNode*>> hints;
     void OnUpdate(CView*, LPARAM hint, CObject* object) override
     {
+        EXPECT_EQ(hint == CTarnimelDoc::HintCurrentChanged, object == nullptr);
+        if (object) {
+            EXPECT_TRUE(object->IsKindOf(RUNTIME_CLASS(CatalogNodeHint)));
+        }
         hints.emplace_back(hint, CTarnimelDoc::HintNode(object));
     }
     std::vector<LPARAM> Kinds() const
@@ -245,6 +249,56 @@ TEST(DocumentCreateFolder, UnderCollectionsAndUserFoldersOnly)
     EXPECT_EQ((std::uint32_t)NodeUserFolder, made->m_type);
     EXPECT_EQ(std::wstring(L"Новая папка"), made->m_name.str());
     EXPECT_EQ(1, c->m_modified);
+}
+
+// Folders could be nested past what the file's reader takes: the next save made the whole
+// catalogue unreadable. A folder that would pass the deepest level is refused with a message.
+TEST(DocumentCreateFolder, RefusedPastTheDeepestLevel)
+{
+    DocFixture f;
+    ASSERT_TRUE(f.doc->OnNewDocument());
+    CatalogNode* at = f.Collection();
+    for (int level = 1; level <= CatalogNode::MaxDepth; ++level) {
+        f.view.hints.clear();
+        f.doc->CreateFolder(at);
+        ASSERT_EQ(1u, f.view.hints.size()) << level;
+        at = f.view.hints[0].second;
+        ASSERT_EQ(level, at->Depth());
+    }
+    EXPECT_TRUE(f.shell.Messages().empty());
+
+    f.Collection()->m_modified = 0;
+    f.view.hints.clear();
+    f.doc->CreateFolder(at);
+    EXPECT_TRUE(at->m_children.empty());
+    EXPECT_TRUE(f.view.hints.empty());
+    EXPECT_EQ(0, f.Collection()->m_modified);
+    EXPECT_EQ(std::vector<std::string>{ToAnsiString(
+                  L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
+              f.shell.Messages());
+
+    // The deepest tree the user can make is saved and read back whole.
+    f.Collection()->m_modified = 1;
+    f.doc->OnCloseDocument();
+    CollectionNode back;
+    ASSERT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, f.dir.File(ToAnsiString(L"My collections.dat"))));
+    int depth = 0;
+    for (CatalogNode* n = &back; !n->m_children.empty(); n = *n->m_children.begin()) ++depth;
+    EXPECT_EQ(CatalogNode::MaxDepth, depth);
+}
+
+// Views read the node of a hint one way; an object that is no node hint gives no node.
+TEST(DocumentHints, OnlyANodeHintCarriesANode)
+{
+    UserFolderNode folder;
+    CatalogNodeHint hint(&folder);
+    struct Unrelated : CObject {} unrelated;
+    const struct { const CObject* object; CatalogNode* expected; } cases[] = {
+        {nullptr, nullptr},
+        {&unrelated, nullptr},
+        {&hint, &folder},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.expected, CTarnimelDoc::HintNode(c.object));
 }
 
 TEST(DocumentSettings, DialogValuesGoToTheRegistryUnlessCancelled)

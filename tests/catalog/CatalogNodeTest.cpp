@@ -1,6 +1,5 @@
 // The node tree: walks with patterns, depth and cancellation, the excluded bit, ownership and the
 // statistics counters, node operations.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>

@@ -1,6 +1,5 @@
 // Settings in the registry, CD-ROM drive look-ups, file-type icons, and the size, time and
 // statistics texts.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>

@@ -1,6 +1,5 @@
 // The database file: the byte grammar on decompressed bytes, round trips, version rules, damaged
 // and hostile files, and saves that fail or are killed part-way.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <comdef.h>
@@ -546,7 +545,8 @@ TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring cmd = L"\"" + std::wstring(exe) + L"\" " + SaveForeverSwitch + std::wstring(target.begin(), target.end());
-    STARTUPINFOW si = {sizeof si};
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi;
     ASSERT_TRUE(CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
 
@@ -571,4 +571,9 @@ TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
     CollectionNode back;
     EXPECT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, target));
     EXPECT_EQ(DumpTree(&old).substr(DumpTree(&old).find('\n')), DumpTree(&back).substr(DumpTree(&back).find('\n')));
+
+    // The killed save left its temporary file; the next save takes it away.
+    EXPECT_GT(dir.List().size(), 1u);
+    EXPECT_EQ(DatabaseSaveResult::Saved, SaveDatabaseAs(old, target));
+    EXPECT_EQ(std::vector<std::string>{"killed.dat"}, dir.List());
 }

@@ -1,6 +1,5 @@
 // Loading at start-up and saving on worker threads: what the user-interface thread sees, the
 // messages the user gets, and that failures keep the data and the modified state.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "FakeCatalogShell.h"
@@ -102,7 +101,9 @@ TEST(StartupLoad, DirectoryInPlaceOfTheDatabaseIsReportedAndGivesNoCollection)
               LoadCatalogString(IdsDatabaseLoadError));
 }
 
-TEST(StartupLoad, UnreadableFileGivesAnEmptyCollectionThatIsNeverSavedOverIt)
+// A damaged file gave an empty collection without a word: the user took it for the catalogue and
+// worked on where nothing could be saved.
+TEST(StartupLoad, UnreadableFileIsToldAndGivesAnEmptyCollectionNeverSavedOverIt)
 {
     KeepCurrentDirectory keep;
     FakeCatalogShell shell;
@@ -110,18 +111,43 @@ TEST(StartupLoad, UnreadableFileGivesAnEmptyCollectionThatIsNeverSavedOverIt)
     const Bytes damaged = {'B', 'Z', 'h', '5', 0, 1, 2, 3};
     WriteFileBytes(dir.File(DbName), damaged);
     Collections c;
-    EXPECT_EQ(StartupLoad::Loaded, LoadIn(dir, c));
+    EXPECT_EQ(StartupLoad::Refused, LoadIn(dir, c));
     ASSERT_EQ(1u, c.list.size());
     EXPECT_TRUE(c.list[0]->m_children.empty());
     EXPECT_TRUE(c.list[0]->m_fileRefused);
-    EXPECT_TRUE(shell.Messages().empty());
+    EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseLoadError)}, shell.Messages());
 
     c.list[0]->AddChild(new UserFolderNode);
     c.list[0]->m_modified = 1;
     EXPECT_FALSE(SaveModifiedCollections(c.list, dir.Path(), false, &shell));
-    EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseNotOverwritten)}, shell.Messages());
+    EXPECT_EQ((std::vector<std::string>{LoadCatalogString(IdsDatabaseLoadError),
+                                        LoadCatalogString(IdsDatabaseNotOverwritten)}),
+              shell.Messages());
     EXPECT_EQ(damaged, ReadFileBytes(dir.File(DbName)));
     EXPECT_EQ(1, c.list[0]->m_modified);
+}
+
+TEST(SaveThreads, ReadOnlyDatabaseIsToldAsAFailedSaveAndKept)
+{
+    KeepCurrentDirectory keep;
+    FakeCatalogShell shell;
+    ScratchDir dir;
+    Collections c;
+    EXPECT_EQ(StartupLoad::Created, LoadIn(dir, c));
+    EXPECT_TRUE(SaveModifiedCollections(c.list, dir.Path(), false, &shell));
+    const std::string path = dir.File(DbName);
+    const Bytes before = ReadFileBytes(path);
+    const DWORD attributes = GetFileAttributesA(path.c_str()) | FILE_ATTRIBUTE_READONLY;
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), attributes));
+
+    c.list[0]->AddChild(new UserFolderNode);
+    c.list[0]->m_modified = 1;
+    EXPECT_FALSE(SaveModifiedCollections(c.list, dir.Path(), true, &shell));
+    EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseSaveError)}, shell.Messages());
+    EXPECT_EQ(1, c.list[0]->m_modified);
+    EXPECT_EQ(before, ReadFileBytes(path));
+    EXPECT_EQ(attributes, GetFileAttributesA(path.c_str()));
+    EXPECT_EQ(std::vector<std::string>{DbName}, dir.List());
 }
 
 TEST(SaveThreads, TwoModifiedCollectionsRunTwoDialogsOneAfterTheOther)

@@ -1,6 +1,5 @@
 // Scanning the test CD-ROM drives: labels, the depth limit, sizes over 4 GiB, names outside the
 // ANSI code page, progress counts, failures, and the current directory left as it was.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <map>
@@ -142,6 +141,46 @@ TEST(DiscScan, DepthLimitCases)
         EXPECT_EQ(1u, static_cast<const EntryContainerNode*>(b)->EntryCount());
         EXPECT_EQ(4, all.shell.progressFolders);
     }
+}
+
+// A disc hung deep in the tree must not pass the deepest level a file can hold: its folders are
+// cut there as by the depth limit, and where not even the disc fits nothing is scanned.
+TEST(DiscScan, DeepTargetsCutTheDiscAtTheDeepestLevel)
+{
+    CdromFixture cd;
+    cd.AddFile("A/B/inner.txt", "i");
+    auto chain = [](CollectionNode& c, int depth) {
+        CatalogNode* at = &c;
+        for (int i = 0; i < depth; ++i) {
+            auto folder = new UserFolderNode;
+            at->AddChild(folder);
+            at = folder;
+        }
+        return at;
+    };
+
+    // The disc at level 511, A at the deepest level 512 (marked, without B), limit off.
+    Scan roomy;
+    CatalogNode* target = chain(roomy.collection, CatalogNode::MaxDepth - 2);
+    roomy.disc = AddDiscFromDrive(target, cd.Root(), false, 8, &roomy.shell);
+    ASSERT_NE(nullptr, roomy.disc);
+    EXPECT_EQ(CatalogNode::MaxDepth - 1, roomy.disc->Depth());
+    const CatalogNode* a = Child(roomy.disc, L"A ...");
+    ASSERT_NE(nullptr, a);
+    EXPECT_TRUE(a->m_children.empty());
+    EXPECT_TRUE(roomy.shell.Messages().empty());
+
+    // A target at the deepest level takes no disc, and the user is told why.
+    Scan full;
+    target = chain(full.collection, CatalogNode::MaxDepth);
+    full.collection.m_modified = 0;
+    EXPECT_EQ(nullptr, AddDiscFromDrive(target, cd.Root(), false, 8, &full.shell));
+    EXPECT_TRUE(target->m_children.empty());
+    EXPECT_EQ(0, full.collection.m_modified);
+    EXPECT_EQ(0, full.shell.progressFolders);
+    EXPECT_EQ(std::vector<std::string>{ToAnsiString(
+                  L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
+              full.shell.Messages());
 }
 
 // Sizes of 4 GiB and more lost their high part, and names outside code page 1251 came back as

@@ -1,6 +1,5 @@
 // The search dialog driven through its messages while it runs modally from the document:
 // searching, choosing a result, stopping half-way, reopening, and deletes dropping kept hits.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <functional>

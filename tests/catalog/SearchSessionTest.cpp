@@ -1,6 +1,5 @@
 // The search worker: patterns from the user's text, hits with their paths, the end that always
 // comes, and stopping a search half-way without hanging or losing the hits found so far.
-#pragma code_page(65001)
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <memory>

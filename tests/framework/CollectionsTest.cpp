@@ -2,6 +2,7 @@
 // order in iteration and in its stored image, and the images of the stored collection classes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "ArchiveImage.h"
@@ -10,6 +11,7 @@
 #include "framework/CDWordArray.h"
 #include "framework/CInvalidArgException.h"
 #include "framework/CMap.h"
+#include "framework/CMemoryException.h"
 #include "framework/CPtrList.h"
 #include "framework/CStringArray.h"
 #include "framework/CStringList.h"
@@ -243,6 +245,24 @@ TEST(Collections, ForgedCountsEndInEndOfFileNotInAHugeAllocation)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(Hex(c.bytes), c.read)) << c.name;
+}
+
+// A block of nodes as large as the address space allows must be refused, not computed as a
+// product that wraps around to a small block (which the list would then write past).
+TEST(Collections, NodeBlocksBeyondTheAddressSpaceAreRefused)
+{
+    const INT_PTR kHugeBlock = INTPTR_MAX;
+    const auto raisesMemory = [](auto add) {
+        try {
+            add();
+        } catch (CMemoryException* e) {
+            e->Delete();
+            return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(raisesMemory([&] { CList<int, int> list(kHugeBlock); list.AddTail(1); })) << "CList";
+    EXPECT_TRUE(raisesMemory([&] { CMap<UINT, UINT, UINT, UINT> map(kHugeBlock); map[1] = 2; })) << "CMap";
 }
 
 }  // namespace

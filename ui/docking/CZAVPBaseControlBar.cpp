@@ -24,12 +24,20 @@ BEGIN_MESSAGE_MAP(CZAVPBaseControlBar, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPBaseControlBar::OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_HELPHITTEST, &CZAVPBaseControlBar::OnHelpHitTest)
 END_MESSAGE_MAP()
 
 int CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
 
 namespace
 {
+// Help ids of a bar: a tool under the point, or the bar itself.
+const LRESULT kHelpIdTool = 0x10000;
+const LRESULT kHelpIdBar = 0x50000;
+// Tooltip text requests (TTN_NEEDTEXTA, TTN_NEEDTEXTW).
+const int kNeedTextA = -520;
+const int kNeedTextW = -530;
+
 // The bit of the transient flags that survives window creation.
 const DWORD kFlagKeptOnCreate = 0x10000000;
 const char kBaseSection[] = "ZAVPBaseControlBars";
@@ -150,7 +158,7 @@ BOOL CZAVPBaseControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiI
     const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(strKey))
+    if (!reg.ReadKey(strKey))
         return FALSE;
     int bVisible = m_bRecentVisibleState;
     if (reg.Read("IsVisible", bVisible))
@@ -266,6 +274,86 @@ void CZAVPBaseControlBar::Serialize(CArchive& ar)
     // The stored side replaces the current one: a bar has one alignment.
     SetBarAlignment(dwAlignment);
     m_bRecentVisibleState = dwVisible != 0;
+}
+
+LRESULT CZAVPBaseControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_NOTIFY:
+    case WM_COMMAND:
+    {
+        LRESULT lResult = 0;
+        if (OnWndMsg(message, wParam, lParam, &lResult))
+            return lResult;
+        CWnd* pOwner = GetOwner();
+        if (pOwner == nullptr)
+            pOwner = GetParent();
+        if (pOwner == nullptr)
+            break;
+        lResult = pOwner->SendMessage(message, wParam, lParam);
+        // A tooltip text the owner left empty is the bar's own to give.
+        if (message == WM_NOTIFY && lParam != 0)
+        {
+            const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+            if (pHdr->code == (UINT)kNeedTextA)
+            {
+                const NMTTDISPINFOA* pInfo = reinterpret_cast<const NMTTDISPINFOA*>(lParam);
+                if (pInfo->hinst == nullptr && (pInfo->lpszText == nullptr || *pInfo->lpszText == '\0') &&
+                    pInfo->szText[0] == '\0')
+                    return CWnd::WindowProc(message, wParam, lParam);
+            }
+            else if (pHdr->code == (UINT)kNeedTextW)
+            {
+                const NMTTDISPINFOW* pInfo = reinterpret_cast<const NMTTDISPINFOW*>(lParam);
+                if (pInfo->hinst == nullptr && (pInfo->lpszText == nullptr || *pInfo->lpszText == L'\0') &&
+                    pInfo->szText[0] == L'\0')
+                    return CWnd::WindowProc(message, wParam, lParam);
+            }
+        }
+        return lResult;
+    }
+    default:
+        break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CZAVPBaseControlBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    CFrameWnd* pTop = GetTopLevelFrame();
+    if (pTop != nullptr && pTop->m_bHelpMode)
+        return FALSE;
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr)
+        pOwner = GetParent();
+    // The owner, then each frame above it, down to the top-level window.
+    for (CWnd* pWnd = pOwner; pWnd != nullptr; pWnd = pWnd->GetParentFrame())
+    {
+        if (pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (pWnd->GetParentFrame() == pWnd)
+            break;
+    }
+    return FALSE;
+}
+
+LRESULT CZAVPBaseControlBar::OnHelpHitTest(WPARAM, LPARAM lParam)
+{
+    const CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
+    const INT_PTR nHit = OnToolHitTest(point, nullptr);
+    if (nHit != -1)
+        return kHelpIdTool + nHit;
+    const UINT nID = (UINT)GetDlgCtrlID() & 0xFFFF;
+    return nID == 0 ? 0 : kHelpIdBar + nID;
 }
 
 CZAVPDockManager* CZAVPBaseControlBar::GetDockManager() const

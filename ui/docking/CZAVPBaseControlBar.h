@@ -134,6 +134,11 @@ public:
     }
 
     void Serialize(CArchive& ar) override;
+    // Item and command messages the bar does not handle itself go on to its owner (else its
+    // parent): a bar's buttons and controls talk to the frame.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The owner and each frame above it see a bar's messages before the bar does.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // ---- forwarded to the dock manager of the frame that hosts the bar
     void AddControlBar(BOOL bTail = TRUE);
@@ -170,6 +175,7 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 protected:

@@ -66,7 +66,9 @@ BOOL CZAVPControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lps
                                const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle,
                                CCreateContext* pContext)
 {
-    const CString strClass = lpszClassName ? CString(lpszClassName) : ZAVPBarClass::Register("ZAVControlBar");
+    const CString strClass = lpszClassName ? CString(lpszClassName) : ZAVPBarClass::TryRegister("ZAVControlBar");
+    if (strClass.IsEmpty())
+        return FALSE;
     m_nSavedID = nID;
     if (!CZAVPBaseControlBar::CreateEx(dwStyleEx, strClass, lpszWindowName,
                                        dwStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, pParentWnd, nID,
@@ -631,7 +633,7 @@ BOOL CZAVPControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey))
+        if (!reg.ReadKey(strKey))
             return FALSE;
         int nValue = 0;
         if (reg.Read("ID", nValue))

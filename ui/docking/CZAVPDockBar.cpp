@@ -89,7 +89,9 @@ BOOL CZAVPDockBar::CreateEx(DWORD, LPCSTR, LPCSTR, DWORD dwStyle, const RECT&, C
     SetBarAlignment(dwStyle);
     m_dwStyle |= dwStyle & CBRS_ALL;
     const DWORD dwWindowStyle = (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    const CString strClass = ZAVPBarClass::Register("ZAVDockBar");
+    const CString strClass = ZAVPBarClass::TryRegister("ZAVDockBar");
+    if (strClass.IsEmpty())
+        return FALSE;
     CRect rectClient;
     if (pParentWnd != nullptr)
         pParentWnd->GetClientRect(rectClient);
@@ -146,7 +148,7 @@ void CZAVPDockBar::AdjustDockingLayout(HDWP)
     if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pParent))
     {
         // The frame re-lays out only when it is not already doing so.
-        if (ZAVPIsKindOf(pParent, "CZAVPFrameWnd"))
+        if (ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPFrameWnd))
             static_cast<CZAVPFrameWnd*>(pParent)->AdjustDockingLayout(nullptr);
         else
             pManager->AdjustDockingLayout(nullptr);

@@ -498,8 +498,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
             {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
-                if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, "CZAVPStatusBar") ||
-                    ZAVPIsKindOf(pBar, "CZAVPDockingControlBar") || ZAVPIsKindOf(pBar, "CZAVPAutoHideDockBar") ||
+                if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
+                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) || pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                     continue;
                 pBar->ShowControlBar(FALSE, TRUE, FALSE);
@@ -515,7 +515,7 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;)
             {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
-                if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, "CZAVPStatusBar"))
+                if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, ZAVPClassNames::CZAVPStatusBar))
                 {
                     pDocked->ShowControlBar(FALSE, TRUE, FALSE);
                     m_lstLastHiddenControlBars.AddTail(pDocked);
@@ -553,7 +553,7 @@ void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
             {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
-                if (pBar->IsVisible() && !ZAVPIsKindOf(pBar, "CZAVPStatusBar") &&
+                if (pBar->IsVisible() && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) &&
                     !pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                 {
                     pBar->ShowControlBar(FALSE, TRUE, FALSE);
@@ -591,14 +591,14 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
 {
     if (!bActivate)
     {
-        const BOOL bChildFrame = m_pParentWnd != nullptr && ZAVPIsKindOf(m_pParentWnd, "CZAVPMDIChildWnd");
+        const BOOL bChildFrame = m_pParentWnd != nullptr && ZAVPIsKindOf(m_pParentWnd, ZAVPClassNames::CZAVPMDIChildWnd);
         for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
         {
             CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(m_lstMiniFrames.GetNext(pos));
             if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible())
                 continue;
             // A single-document frame hides only its floating toolbars; floating panes stay.
-            if (!bChildFrame && !ZAVPIsKindOf(pMiniFrame->GetControlBar(), "CZAVPBaseToolBar"))
+            if (!bChildFrame && !ZAVPIsKindOf(pMiniFrame->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
                 continue;
             pMiniFrame->ShowWindow(SW_HIDE);
             const HWND hWnd = pMiniFrame->GetSafeHwnd();
@@ -665,7 +665,7 @@ CString DockManagerKey(LPCSTR lpszProfileName, UINT uiID)
 // Bars that keep their own state beside the layout: control bars that are not toolbars.
 bool SavesOwnState(CZAVPBaseControlBar* pBar)
 {
-    return pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) && !ZAVPIsKindOf(pBar, "CZAVPToolBar");
+    return pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
 }
 }  // namespace
 
@@ -716,7 +716,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(DockManagerKey(lpszProfileName, uiID)) || !reg.ReadBinary(kValueName, pData, nBytes))
+        if (!reg.ReadKey(DockManagerKey(lpszProfileName, uiID)) || !reg.ReadBinary(kValueName, pData, nBytes))
             return FALSE;
     }
     DiscardLoadedLayout();

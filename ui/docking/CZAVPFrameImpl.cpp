@@ -113,9 +113,7 @@ void CZAVPFrameImpl::RemoveTearOffToolbar(CObject* pBar)
 
 CString CZAVPFrameImpl::TearOffSection() const
 {
-    CZAVPWorkspace* pWorkspace = GetWorkspace();
-    CString strSection = pWorkspace ? pWorkspace->GetRegSectionPath("") : CString();
-    return strSection + ZAVPLibraryNames::kTearOffBarsSection;
+    return GetWorkspace()->GetRegSectionPath("") + ZAVPLibraryNames::kTearOffBarsSection;
 }
 
 BOOL CZAVPFrameImpl::IsToolbarClass(const CRuntimeClass* pClass)
@@ -125,6 +123,9 @@ BOOL CZAVPFrameImpl::IsToolbarClass(const CRuntimeClass* pClass)
 
 void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
 {
+    // The bars live under the workspace's section; without one there is nowhere to keep them.
+    if (GetWorkspace() == nullptr)
+        return;
     const CString strSection = TearOffSection();
     {
         CZAVPRegistryHolder holder;
@@ -175,7 +176,7 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         }
         delete pBar;
     }
-    if (m_pFrame == nullptr)
+    if (m_pFrame == nullptr || GetWorkspace() == nullptr)
         return;
     const CString strSection = TearOffSection();
     for (int i = 0;; ++i)
@@ -184,7 +185,7 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         strKey.Format("%s-%d", (LPCSTR)strSection, i);
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey))
+        if (!reg.ReadKey(strKey))
             break;
         int nID = 0;
         CString strName;

@@ -1,6 +1,7 @@
 // Window classes of the bars (see ZAVPBarClass.h).
 #include "ui/docking/ZAVPBarClass.h"
 
+#include "framework/CException.h"
 #include "framework/CResourceException.h"
 #include "framework/CWinApp.h"
 
@@ -27,5 +28,18 @@ CString Register(LPCSTR lpszPrefix, UINT nExtraClassStyle)
     if (!::RegisterClassA(&wc))
         AfxThrowResourceException();
     return strName;
+}
+
+CString TryRegister(LPCSTR lpszPrefix, UINT nExtraClassStyle)
+{
+    try
+    {
+        return Register(lpszPrefix, nExtraClassStyle);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return CString();
+    }
 }
 }  // namespace ZAVPBarClass

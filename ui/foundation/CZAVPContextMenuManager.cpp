@@ -1,9 +1,11 @@
 // The context-menu manager (see CZAVPContextMenuManager.h).
 #include "ui/foundation/CZAVPContextMenuManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include "framework/CStringList.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
+#include "framework/ScopedValue.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPMenuHash.h"
 #include "ui/foundation/CZAVPTearOffManager.h"
@@ -25,15 +27,15 @@ const int kDefaultOffset = 5;  // a menu opened for a window without a point sit
 
 BOOL IsDialogOrPage(CWnd* pWnd)
 {
-    return ZAVPIsKindOf(pWnd, "CZAVPDialog") || ZAVPIsKindOf(pWnd, "CZAVPPropertyPage");
+    return ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog) || ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage);
 }
 
 // Tells an owning dialog or property page which popup takes its keys (null: none).
 void SetActiveMenuOf(CWnd* pWnd, CZAVPPopupMenu* pPopup)
 {
-    if (ZAVPIsKindOf(pWnd, "CZAVPDialog"))
+    if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog))
         static_cast<CZAVPDialog*>(pWnd)->SetActiveMenu(pPopup);
-    else if (ZAVPIsKindOf(pWnd, "CZAVPPropertyPage"))
+    else if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage))
         static_cast<CZAVPPropertyPage*>(pWnd)->SetActiveMenu(pPopup);
 }
 
@@ -62,6 +64,7 @@ CZAVPContextMenuManager::CZAVPContextMenuManager()
 {
     m_Menus.InitHashTable(kHashSize);
     m_MenuNames.InitHashTable(kHashSize);
+    ZAVP_ASSERT_UI_THREAD();
     g_pContextMenuManager = this;
 }
 
@@ -74,6 +77,7 @@ CZAVPContextMenuManager::~CZAVPContextMenuManager()
         m_Menus.GetNextAssoc(pos, uiResId, hMenu);
         ::DestroyMenu(hMenu);
     }
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pContextMenuManager == this)
         g_pContextMenuManager = nullptr;
     m_Menus.RemoveAll();
@@ -182,12 +186,14 @@ UINT CZAVPContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWn
     if (pApp == nullptr)
         return 0;
 
-    m_bTrackMode = TRUE;
-    CZAVPPopupMenu* pPopup = ShowPopupMenu(hmenuPopup, x, y, pWndOwner, FALSE, TRUE, bRightAlign);
+    CZAVPPopupMenu* pPopup = nullptr;
     CWnd* pDialogOwner = pWndOwner != nullptr ? pWndOwner->GetParent() : nullptr;
-    if (pPopup != nullptr && IsDialogOrPage(pDialogOwner))
-        SetActiveMenuOf(pDialogOwner, pPopup);
-    m_bTrackMode = FALSE;
+    {
+        ScopedValue<BOOL> trackMode(m_bTrackMode, TRUE);
+        pPopup = ShowPopupMenu(hmenuPopup, x, y, pWndOwner, FALSE, TRUE, bRightAlign);
+        if (pPopup != nullptr && IsDialogOrPage(pDialogOwner))
+            SetActiveMenuOf(pDialogOwner, pPopup);
+    }
 
     if (pPopup != nullptr)
     {

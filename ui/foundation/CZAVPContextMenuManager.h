@@ -64,4 +64,5 @@ protected:
 };
 
 // The process's context-menu manager, or null until the workspace makes it.
+// Set and read on the UI thread only (ZAVPUiThread.h).
 extern CZAVPContextMenuManager* g_pContextMenuManager;

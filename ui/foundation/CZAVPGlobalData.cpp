@@ -11,11 +11,17 @@
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/ZAVPLibraryNames.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/foundation/ZAVPUiThread.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
-CZAVPGlobalData globalData;
+CZAVPGlobalData& ZAVPGetGlobalData()
+{
+    ZAVP_ASSERT_UI_THREAD();
+    static CZAVPGlobalData s_data;
+    return s_data;
+}
 
 namespace
 {
@@ -307,7 +313,8 @@ BOOL CZAVPGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
         m_hinstUXThemeDLL = LoadLibraryA("UxTheme.dll");
     typedef HRESULT(WINAPI * DrawThemeParentBackgroundProc)(HWND, HDC, const RECT*);
     DrawThemeParentBackgroundProc pfn = m_hinstUXThemeDLL
-        ? reinterpret_cast<DrawThemeParentBackgroundProc>(GetProcAddress(m_hinstUXThemeDLL, "DrawThemeParentBackground"))
+        ? reinterpret_cast<DrawThemeParentBackgroundProc>(reinterpret_cast<void (*)()>(
+              GetProcAddress(m_hinstUXThemeDLL, "DrawThemeParentBackground")))
         : nullptr;
     BOOL bResult = FALSE;
     // Only a theme call that reports success ends here; any failure falls back to the parent's erase.
@@ -348,7 +355,7 @@ CWnd* CZAVPGlobalData::GetParentFrameOf(CWnd* pWnd)
     {
         // A floating mini frame leads on to the frame it belongs to, not to its parent window.
         CWnd* pObject = CWnd::FromHandlePermanent(hWnd);
-        hWnd = ZAVPIsKindOf(pObject, "CZAVPMiniFrameWnd")
+        hWnd = ZAVPIsKindOf(pObject, RUNTIME_CLASS(CZAVPMiniFrameWnd))
                    ? static_cast<CZAVPMiniFrameWnd*>(pObject)->GetOwnerFrameWnd()
                    : ::GetParent(hWnd);
         if (!hWnd)

@@ -120,4 +120,9 @@ public:
     static void CreateLightBrush(CBrush& brush, int bitsPerPixel, COLORREF face, COLORREF hilite);
 };
 
-extern CZAVPGlobalData globalData;
+// The one global data block, made on first use: its constructor asks the system for colours, fonts
+// and the shell's icon size, which must not run while static objects are constructed. It belongs
+// to the user-interface thread (ZAVPUiThread.h); debug builds check every use.
+CZAVPGlobalData& ZAVPGetGlobalData();
+// The name the drawing code knows the block by.
+#define globalData (ZAVPGetGlobalData())

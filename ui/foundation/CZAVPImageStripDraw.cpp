@@ -292,7 +292,7 @@ BOOL CZAVPImageStrip::CopyImageToClipboard(int iImage)
     if (hdcMem)
         ::DeleteDC(hdcMem);
     CWnd* pMainWnd = AfxGetMainWnd();
-    if (!bDrawn || !::OpenClipboard(pMainWnd->GetSafeHwnd()))
+    if (!bDrawn || !::OpenClipboard(AfxGetSafeHwnd(pMainWnd)))
     {
         if (hbmp)
             ::DeleteObject(hbmp);

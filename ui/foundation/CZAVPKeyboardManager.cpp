@@ -1,5 +1,6 @@
 // The keyboard manager (see CZAVPKeyboardManager.h).
 #include "ui/foundation/CZAVPKeyboardManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include <cctype>
 #include <memory>
@@ -90,18 +91,20 @@ void ForEachMultiDocTemplate(Visit visit)
     if (pApp == nullptr)
         return;
     for (CDocTemplate* pTemplate : pApp->m_templateList)
-        if (ZAVPIsKindOf(pTemplate, "CMultiDocTemplate") && pTemplate->m_hAccelTable != nullptr)
+        if (ZAVPIsKindOf(pTemplate, ZAVPClassNames::CMultiDocTemplate) && pTemplate->m_hAccelTable != nullptr)
             visit(pTemplate);
 }
 }  // namespace
 
 CZAVPKeyboardManager::CZAVPKeyboardManager()
 {
+    ZAVP_ASSERT_UI_THREAD();
     g_pKeyboardManager = this;
 }
 
 CZAVPKeyboardManager::~CZAVPKeyboardManager()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pKeyboardManager == this)
         g_pKeyboardManager = nullptr;
 }
@@ -191,7 +194,7 @@ void CZAVPKeyboardManager::ResetAll()
     if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr)
         return;
     // The frame's own resource id is what the library frames remember at creation.
-    if (!ZAVPIsKindOf(pFrame, "CZAVPFrameWnd"))
+    if (!ZAVPIsKindOf(pFrame, ZAVPClassNames::CZAVPFrameWnd))
         return;
     const UINT uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
     if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId)))

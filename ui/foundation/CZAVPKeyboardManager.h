@@ -57,4 +57,5 @@ public:
 };
 
 // The process's keyboard manager, or null until the workspace makes it.
+// Set and read on the UI thread only (ZAVPUiThread.h).
 extern CZAVPKeyboardManager* g_pKeyboardManager;

@@ -24,9 +24,14 @@ struct GlyphStrips
     CZAVPImageStrip white;
 };
 
+// Set once the strips exist. Their construction reads the global data block, which clears the
+// glyphs while it is itself being built; clearing must not make them then.
+bool g_stripsMade = false;
+
 GlyphStrips& Strips()
 {
     static GlyphStrips strips;
+    g_stripsMade = true;
     return strips;
 }
 
@@ -95,6 +100,8 @@ SIZE CZAVPMenuGlyphs::GetSize()
 
 void CZAVPMenuGlyphs::CleanUp()
 {
+    if (!g_stripsMade)
+        return;
     GlyphStrips& s = Strips();
     if (s.base.GetCount() <= 0)
         return;

@@ -1,5 +1,6 @@
 // The mouse manager (see CZAVPMouseManager.h).
 #include "ui/foundation/CZAVPMouseManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include <utility>
 #include <vector>
@@ -27,11 +28,13 @@ CZAVPMouseManager::CZAVPMouseManager()
     m_ViewsNames.InitHashTable(kHashSize);
     m_ViewsToCommands.InitHashTable(kHashSize);
     m_ViewsToIcons.InitHashTable(kHashSize);
+    ZAVP_ASSERT_UI_THREAD();
     g_pMouseManager = this;
 }
 
 CZAVPMouseManager::~CZAVPMouseManager()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pMouseManager == this)
         g_pMouseManager = nullptr;
 }

@@ -39,4 +39,5 @@ private:
 };
 
 // The process's mouse manager, or null until the workspace makes it.
+// Set and read on the UI thread only (ZAVPUiThread.h).
 extern CZAVPMouseManager* g_pMouseManager;

@@ -1,5 +1,6 @@
 // Tear-off menu ids and their markers (see CZAVPTearOffManager.h).
 #include "ui/foundation/CZAVPTearOffManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include <vector>
 
@@ -23,6 +24,7 @@ CZAVPTearOffManager::CZAVPTearOffManager() : m_uiTearOffMenuFirst(0), m_uiTearOf
 
 CZAVPTearOffManager::~CZAVPTearOffManager()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pTearOffManager == this)
         g_pTearOffManager = nullptr;
 }

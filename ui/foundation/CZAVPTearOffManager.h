@@ -54,4 +54,5 @@ private:
 };
 
 // The process's tear-off manager, or null (this program makes none).
+// Set and read on the UI thread only (ZAVPUiThread.h).
 extern CZAVPTearOffManager* g_pTearOffManager;

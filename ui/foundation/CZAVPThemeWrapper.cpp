@@ -23,7 +23,8 @@ const int kChunkInset = 3;
 template <class Proc>
 Proc Lookup(HMODULE hModule, const char* name)
 {
-    return reinterpret_cast<Proc>(GetProcAddress(hModule, name));
+    // Through void (*)(), the one function type every function pointer may be cast to and from.
+    return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(GetProcAddress(hModule, name)));
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The user-tools manager (see CZAVPUserToolsManager.h).
 #include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include <set>
 
@@ -57,12 +58,14 @@ CZAVPUserToolsManager::CZAVPUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFir
     : m_uiCmdToolsDummy(uiCmdToolsDummy), m_uiCmdFirst(uiCmdFirst), m_uiCmdLast(uiCmdLast),
       m_pToolRTC(pToolRTC), m_uiArgumentsMenu(uArgMenuID), m_uiInitialDirMenu(uInitDirMenuID)
 {
+    ZAVP_ASSERT_UI_THREAD();
     g_pUserToolsManager = this;
 }
 
 CZAVPUserToolsManager::~CZAVPUserToolsManager()
 {
     DeleteAllTools();
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pUserToolsManager == this)
         g_pUserToolsManager = nullptr;
 }

@@ -63,4 +63,5 @@ private:
 };
 
 // The process's user-tools manager, or null (this program makes none).
+// Set and read on the UI thread only (ZAVPUiThread.h).
 extern CZAVPUserToolsManager* g_pUserToolsManager;

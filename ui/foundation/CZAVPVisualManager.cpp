@@ -210,7 +210,7 @@ void CZAVPVisualManager::OnUpdateSystemColors()
 void CZAVPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
                                              CRect rectClip, BOOL)
 {
-    if (ZAVPIsKindOf(pBar, "CZAVPOutlookBarPane"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane))
     {
         CZAVPOutlookBarPane* pPane = static_cast<CZAVPOutlookBarPane*>(pBar);
         if (pPane->HasOwnBackground())
@@ -219,7 +219,7 @@ void CZAVPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar
             return;
         }
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPCaptionBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar))
     {
         const COLORREF clr = static_cast<CZAVPCaptionBar*>(pBar)->m_clrBarBackground;
         FillSolid(pDC, rectClip, clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
@@ -462,7 +462,7 @@ void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pBut
 {
     if (!pButton)
         return;
-    if (ZAVPIsKindOf(pButton, "CZAVPShowAllButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPShowAllButton))
     {
         if (state == ButtonsIsHighlighted)
         {
@@ -473,11 +473,11 @@ void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pBut
     }
     if (!m_bFillAllCheckedButtons)
     {
-        if (!ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") ||
-            !ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar"))
+        if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) ||
+            !ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar))
             return;
     }
-    if (ZAVPIsKindOf(pButton, "CZAVPOutlookButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return;
     if (ZAVPSharedBarData::g_bCustomizeMode || state == ButtonsIsHighlighted)
         return;
@@ -491,7 +491,7 @@ void CZAVPVisualManager::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButto
                                             int state)
 {
     const COLORREF clrOuter =
-        ZAVPIsKindOf(pButton, "CZAVPOutlookButton") ? globalData.clrBarDkShadow : globalData.clrBarShadow;
+        ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton) ? globalData.clrBarDkShadow : globalData.clrBarShadow;
     if (state == ButtonsIsPressed)
         pDC->Draw3dRect(rect, clrOuter, globalData.clrBarHilite);
     else if (state == ButtonsIsHighlighted)
@@ -523,9 +523,9 @@ COLORREF CZAVPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButt
 {
     const BOOL bDisabled = ZAVPSharedBarData::g_bCustomizeMode ? !pButton->IsEditable()
                                                               : (pButton->m_nStyle & TBBS_DISABLED) != 0;
-    if (ZAVPIsKindOf(pButton, "CZAVPOutlookButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return bDisabled ? globalData.clrBarFace : globalData.clrBarWindow;
-    if (ZAVPIsKindOf(pButton, "CZAVPCalendarButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPCalendarButton))
     {
         CZAVPCalendarButton* pDay = static_cast<CZAVPCalendarButton*>(pButton);
         const COLORREF clr = pDay->GetTextColor();
@@ -544,7 +544,7 @@ COLORREF CZAVPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButt
 COLORREF CZAVPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
                                                     CZAVPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    const BOOL bToolBar = pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), "CZAVPBaseToolBar");
+    const BOOL bToolBar = pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar);
     FillSolid(pDC, rectCaption,
               bToolBar || bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;

@@ -238,24 +238,24 @@ void CZAVPVisualManager2003::DeriveTasksPaneColors()
 void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
                                                  CRect rectClip, BOOL bNCArea)
 {
-    if (!UsesGradients() || !pBar || pBar->IsDialogControl() || ZAVPIsKindOf(pBar, "CZAVPColorBar") ||
-        ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+    if (!UsesGradients() || !pBar || pBar->IsDialogControl() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) ||
+        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
     {
         CZAVPVisualManagerXP::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (ZAVPIsKindOf(pBar, "CZAVPStatusBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar))
     {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBtnFace);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPCaptionBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar))
     {
         Gradient(pDC, rectClient, m_clrBarDkShadowCopy, m_clrBarShadowCopy, TRUE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
     {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &m_brMenuLight);
         const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
@@ -265,7 +265,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
             Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, "CZAVPToolBar") && !ZAVPIsKindOf(pBar, "CZAVPMenuBar"))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar))
     {
         // A rounded band: the gradient inside one pixel of rounding, the bottom (or right) line,
         // and single pixels that round the four corners.
@@ -317,7 +317,7 @@ void CZAVPVisualManager2003::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, C
 {
     // A menu of the customise button is not joined to it: the button keeps its own shape.
     const BOOL bConnect = m_bConnectMenuToParent;
-    if (pMenu && ZAVPIsKindOf(pMenu->m_pParentBtn, "CCustomizeButton"))
+    if (pMenu && ZAVPIsKindOf(pMenu->m_pParentBtn, ZAVPClassNames::CCustomizeButton))
         m_bConnectMenuToParent = FALSE;
     CZAVPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
     m_bConnectMenuToParent = bConnect;
@@ -357,7 +357,7 @@ void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 
 void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pBar, "CZAVPToolBar") || ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar") ||
+    if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) ||
         pBar->IsDialogControl())
     {
         CZAVPVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
@@ -516,7 +516,7 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
 
 void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
 {
-    if (UsesGradients() && ZAVPIsKindOf(pButton, "CCustomizeButton"))
+    if (UsesGradients() && ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
     {
         OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), pButton->m_bHorz, state);
         return;
@@ -526,14 +526,14 @@ void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* 
 
 void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
 {
-    if (!ZAVPIsKindOf(pButton, "CCustomizeButton"))
+    if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
         CZAVPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
 void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton* pButton)
 {
-    const BOOL bMenuItem = ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") &&
-                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
+    const BOOL bMenuItem = ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
     if (!FillHighlightedArea(pDC, rect, pBrush, pButton ? pButton->m_bHorz : TRUE, bMenuItem,
                              pButton && pButton->IsDroppedDown()))
         CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);

@@ -139,7 +139,7 @@ void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL b
 
 void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, "CZAVPTabWnd") || pWndTab->IsFlatTab())
+    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, ZAVPClassNames::CZAVPTabWnd) || pWndTab->IsFlatTab())
     {
         CZAVPVisualManagerXP::OnEraseTabsButton(pDC, rect, pButton, pWndTab);
         return;

@@ -40,8 +40,8 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF color)
 
 bool IsOnPopupMenuBar(CZAVPToolbarButton* pButton)
 {
-    return ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") &&
-           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, "CZAVPPopupMenuBar");
+    return ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
 }
 
 }  // namespace
@@ -130,15 +130,15 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
     if (!pBar)
         return facts;
     facts.bDialog = pBar->IsDialogControl();
-    facts.bMenuBar = ZAVPIsKindOf(pBar, "CZAVPMenuBar");
-    facts.bOutlookPane = ZAVPIsKindOf(pBar, "CZAVPOutlookBarPane");
+    facts.bMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar);
+    facts.bOutlookPane = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane);
     facts.bOwnBackground = facts.bOutlookPane && static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
-    facts.bColorBar = ZAVPIsKindOf(pBar, "CZAVPColorBar");
+    facts.bColorBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar);
     facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
-    facts.bCalendarBar = ZAVPIsKindOf(pBar, "CZAVPCalendarBar");
-    facts.bPopupMenuBar = ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar");
-    facts.bToolBar = ZAVPIsKindOf(pBar, "CZAVPToolBar");
-    facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, "CZAVPAutoHideDockBar");
+    facts.bCalendarBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar);
+    facts.bPopupMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar);
+    facts.bToolBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
+    facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar);
     return facts;
 }
 
@@ -221,7 +221,7 @@ void CZAVPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRe
     pDC->FillRect(CRect(rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1), &m_brBarBkgnd);
     // A menu opened from a menu-bar button has no border where it meets the button.
     CZAVPToolbarMenuButton* pButton = pMenu ? pMenu->m_pParentBtn : nullptr;
-    if (!m_bConnectMenuToParent || !pButton || !ZAVPIsKindOf(pButton->m_pWndParent, "CZAVPMenuBar") ||
+    if (!m_bConnectMenuToParent || !pButton || !ZAVPIsKindOf(pButton->m_pWndParent, ZAVPClassNames::CZAVPMenuBar) ||
         !pButton->m_pWndParent->GetSafeHwnd() || !pMenu->GetSafeHwnd())
         return;
     CRect rectButton = pButton->m_rect;
@@ -328,8 +328,8 @@ void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, 
     else
     {
         int left = rect.left;
-        if (ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar") && !ZAVPIsKindOf(pBar, "CZAVPColorBar") &&
-            !ZAVPIsKindOf(pBar, "CZAVPCalendarBar"))
+        if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
+            !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
         {
             left += ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 1;
             if (static_cast<CZAVPPopupMenuBar*>(pBar)->m_bSecondColumn)
@@ -459,7 +459,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
     const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
     if (bOnPopup && (pButton->m_nStyle & TBBS_PRESSED))
         pBrush = &m_brHighlightDn;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") && pButton->IsDroppedDown())
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && pButton->IsDroppedDown())
     {
         ExtendMenuButtonRect(static_cast<CZAVPToolbarMenuButton*>(pButton), rect);
         OnFillHighlightedArea(pDC, rect, &m_brBarBkgnd, pButton);
@@ -467,7 +467,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
     }
     if (bChecked)
         pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
-    if (ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton") && (pButton->m_nStyle & TBBS_DISABLED))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && (pButton->m_nStyle & TBBS_DISABLED))
         pBrush = &m_brMenuLight;
     if (!bChecked)
         rect.DeflateRect(1, 1);
@@ -486,7 +486,7 @@ void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pBut
     }
     else
         --rect.right, --rect.bottom;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton"))
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton))
     {
         CZAVPToolbarMenuButton* pMenuButton = static_cast<CZAVPToolbarMenuButton*>(pButton);
         if (pMenuButton->m_pPopupMenu && pMenuButton->m_pPopupMenu->GetSafeHwnd() &&
@@ -523,7 +523,7 @@ void CZAVPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRa
 
 COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state)
 {
-    if (ZAVPIsKindOf(pButton, "CZAVPOutlookButton"))
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return (pButton->m_nStyle & TBBS_DISABLED) ? globalData.clrGrayedText : globalData.clrBarText;
     if (state == ButtonsIsHighlighted && pButton && (pButton->m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
         return globalData.clrTextHilite;
@@ -533,12 +533,12 @@ COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pBu
 COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CZAVPMiniFrameWnd* pFrameWnd,
                                                       BOOL bActive)
 {
-    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), "CZAVPBaseToolBar"))
+    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
     {
         pDC->FillRect(rectCaption, &m_brFloatToolBarBorder);
         return globalData.clrCaptionText;
     }
-    if (ZAVPIsKindOf(pFrameWnd, "CZAVPTaskPaneMiniFrameWnd"))
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
     {
         pDC->FillRect(rectCaption, &globalData.brBarFace);
         return globalData.clrBarText;
@@ -550,7 +550,7 @@ COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaptio
 void CZAVPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd, CRect rectBorder,
                                                  CRect rectBorderSize)
 {
-    if (ZAVPIsKindOf(pFrameWnd, "CZAVPTaskPaneMiniFrameWnd"))
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
     {
         CZAVPVisualManager::OnDrawMiniFrameBorder(pDC, pFrameWnd, rectBorder, rectBorderSize);
         return;

@@ -44,10 +44,10 @@ int PushState(BOOL bDisabled, BOOL bPressed, BOOL bHighlighted)
 
 BOOL IsMenuItem(CZAVPToolbarButton* pButton)
 {
-    if (!ZAVPIsKindOf(pButton, "CZAVPToolbarMenuButton"))
+    if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton))
         return FALSE;
     CWnd* pParent = static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent;
-    return ZAVPIsKindOf(pParent, "CZAVPMenuBar") || ZAVPIsKindOf(pParent, "CZAVPPopupMenuBar");
+    return ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPMenuBar) || ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPPopupMenuBar);
 }
 }  // namespace
 
@@ -88,7 +88,7 @@ void CZAVPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar*
                                                   CRect rectClip, BOOL bNCArea)
 {
     if (IsThemeOpen(ThemeWindow) && pBar && !pBar->IsDialogControl() && !m_bOfficeXPStyleMenus &&
-        ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar"))
+        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
     {
         ::FillRect(pDC->GetSafeHdc(), rectClip.IsRectEmpty() ? &rectClient : &rectClip, GetSysColorBrush(COLOR_MENU));
         return;
@@ -108,7 +108,7 @@ void CZAVPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, 
         m_bConnectMenuToParent = TRUE;
     else
         m_bConnectMenuToParent = !ZAVPSharedBarData::g_bCustomizeMode && pMenu && pMenu->m_pParentBtn &&
-                                 ZAVPIsKindOf(pMenu->m_pParentBtn->m_pWndParent, "CZAVPMenuBar");
+                                 ZAVPIsKindOf(pMenu->m_pParentBtn->m_pWndParent, ZAVPClassNames::CZAVPMenuBar);
     CZAVPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
     m_bConnectMenuToParent = bSaved;
 }
@@ -129,7 +129,7 @@ void CZAVPWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL
 
 void CZAVPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz)
 {
-    const BOOL bFlatMenu = m_bOfficeXPStyleMenus && ZAVPIsKindOf(pBar, "CZAVPPopupMenuBar");
+    const BOOL bFlatMenu = m_bOfficeXPStyleMenus && ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar);
     if (IsThemeOpen(ThemeToolbar) && !(pBar && pBar->IsDialogControl()) && !bFlatMenu)
         DrawThemePart(ThemeToolbar, pDC, bIsHoriz ? TP_SEPARATOR : TP_SEPARATORVERT, 0, rect);
     else
@@ -280,7 +280,7 @@ void CZAVPWinXPVisualManager::OnHighlightMenuItem(CDC* pDC, CZAVPToolbarMenuButt
 
 COLORREF CZAVPWinXPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state)
 {
-    if (IsThemeOpen(ThemeToolbar) && !ZAVPIsKindOf(pButton, "CZAVPOutlookButton"))
+    if (IsThemeOpen(ThemeToolbar) && !ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return CZAVPVisualManager::GetToolbarButtonTextColor(pButton, state);
     return CZAVPVisualManagerXP::GetToolbarButtonTextColor(pButton, state);
 }

@@ -4,6 +4,7 @@
 #include "framework/CDockState.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
 #include "ui/docking/CZAVPFrameImpl.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
@@ -162,47 +163,48 @@ BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
     CZAVPToolBar::LoadParameters(strSection);
     GetCommandManager()->LoadState(strSection);
 
-    if (m_bResourceSmartUpdate)
-        ZAVPSharedBarData::g_bButtonImageUpdate = FALSE;
-
     BOOL bToolbarsChanged = FALSE;
     CFrameWnd* pFrame = pFrameImpl != nullptr ? pFrameImpl->m_pFrame : nullptr;
-    if (pFrameImpl != nullptr)
     {
-        ZAVPRebarState::LoadRebarState(strSection, pFrame);
-        ForEachLiveToolbar([&](CZAVPToolBar* pToolBar) {
-            if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame)
-                return;
-            if (pToolBar->IsFloating())
-                return;
-            pToolBar->LoadState(strSection, -1, (UINT)-1);
-            if (pToolBar->HasAddedMissingButtons())
-                bToolbarsChanged = TRUE;
-        });
-        pFrameImpl->LoadUserToolbars(strSection);
-        pFrameImpl->LoadTearOffBars(strSection);
-        CDockState dockState;
-        dockState.LoadState(strSection + ZAVPLibraryNames::kDockStateSuffix);
-        // Only a stored version of 0 blocks the docking layout; (-1, -1) reads as current. The
-        // frame accepts every platform dock record, so only the versions decide here.
-        if (m_iSavedVersionMajor != 0 && m_iSavedVersionMinor != 0)
+        // With smart update, buttons keep their images while the bars load; the flag comes back
+        // however the load ends.
+        ScopedValue<BOOL> imageUpdate(ZAVPSharedBarData::g_bButtonImageUpdate,
+                                      m_bResourceSmartUpdate ? FALSE
+                                                             : ZAVPSharedBarData::g_bButtonImageUpdate);
+        if (pFrameImpl != nullptr)
         {
-            pFrameImpl->LoadDockState(strSection);
-            pFrameImpl->SetDockState(dockState);
+            ZAVPRebarState::LoadRebarState(strSection, pFrame);
+            ForEachLiveToolbar([&](CZAVPToolBar* pToolBar) {
+                if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame)
+                    return;
+                if (pToolBar->IsFloating())
+                    return;
+                pToolBar->LoadState(strSection, -1, (UINT)-1);
+                if (pToolBar->HasAddedMissingButtons())
+                    bToolbarsChanged = TRUE;
+            });
+            pFrameImpl->LoadUserToolbars(strSection);
+            pFrameImpl->LoadTearOffBars(strSection);
+            CDockState dockState;
+            dockState.LoadState(strSection + ZAVPLibraryNames::kDockStateSuffix);
+            // Only a stored version of 0 blocks the docking layout; (-1, -1) reads as current. The
+            // frame accepts every platform dock record, so only the versions decide here.
+            if (m_iSavedVersionMajor != 0 && m_iSavedVersionMinor != 0)
+            {
+                pFrameImpl->LoadDockState(strSection);
+                pFrameImpl->SetDockState(dockState);
+            }
         }
+
+        if (g_pMouseManager != nullptr)
+            g_pMouseManager->LoadState(strSection);
+        if (g_pContextMenuManager != nullptr)
+            g_pContextMenuManager->LoadState(strSection);
+        if (g_pKeyboardManager != nullptr)
+            g_pKeyboardManager->LoadState(strSection, pFrame);
+        if (g_pUserToolsManager != nullptr)
+            g_pUserToolsManager->LoadState(strSection);
     }
-
-    if (g_pMouseManager != nullptr)
-        g_pMouseManager->LoadState(strSection);
-    if (g_pContextMenuManager != nullptr)
-        g_pContextMenuManager->LoadState(strSection);
-    if (g_pKeyboardManager != nullptr)
-        g_pKeyboardManager->LoadState(strSection, pFrame);
-    if (g_pUserToolsManager != nullptr)
-        g_pUserToolsManager->LoadState(strSection);
-
-    if (m_bResourceSmartUpdate)
-        ZAVPSharedBarData::g_bButtonImageUpdate = TRUE;
 
     if (m_bForceImageReset || (m_bResourceSmartUpdate && bToolbarsChanged))
     {
@@ -317,7 +319,7 @@ BOOL CZAVPWorkspace::ShowPopupMenu(UINT uiMenuResId, const POINT& point, CWnd* p
 BOOL CZAVPWorkspace::OnContextHelp(CWnd* pWnd, const DWORD dwHelpIDArray[])
 {
     CWinApp* pApp = AfxGetApp();
-    return ::WinHelpA(pWnd->GetSafeHwnd(), pApp != nullptr ? pApp->m_pszHelpFilePath : nullptr,
+    return ::WinHelpA(AfxGetSafeHwnd(pWnd), pApp != nullptr ? pApp->m_pszHelpFilePath : nullptr,
                       HELP_CONTEXTMENU, (ULONG_PTR)dwHelpIDArray);
 }
 

@@ -1,6 +1,8 @@
 // The image strips' shared memory DCs (see ZAVPImageStripDCs.h).
 #include "ui/foundation/ZAVPImageStripDCs.h"
 
+#include "ui/foundation/ZAVPUiThread.h"
+
 namespace
 {
 HDC s_hdcImages = nullptr;
@@ -15,6 +17,7 @@ struct ExitRelease
 
 BOOL CZAVPImageStripDCs::Acquire()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (s_hdcImages == nullptr)
         s_hdcImages = ::CreateCompatibleDC(nullptr);
     if (s_hdcMask == nullptr)
@@ -24,16 +27,19 @@ BOOL CZAVPImageStripDCs::Acquire()
 
 HDC CZAVPImageStripDCs::Images()
 {
+    ZAVP_ASSERT_UI_THREAD();
     return s_hdcImages;
 }
 
 HDC CZAVPImageStripDCs::Mask()
 {
+    ZAVP_ASSERT_UI_THREAD();
     return s_hdcMask;
 }
 
 void CZAVPImageStripDCs::Release()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (s_hdcImages)
         ::DeleteDC(s_hdcImages);
     if (s_hdcMask)

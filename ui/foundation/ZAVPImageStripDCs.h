@@ -1,5 +1,5 @@
 // The two memory DCs every image strip draws through (images and masks): made once by the first
-// strip, so drawing a button creates no DC, and deleted at library clean-up.
+// strip, so drawing a button creates no DC, and deleted at library clean-up. UI thread only.
 #pragma once
 
 #include <windows.h>

@@ -169,7 +169,7 @@ struct Walk
 BOOL CALLBACK VisitChild(HWND hWnd, LPARAM lParam)
 {
     Walk& walk = *reinterpret_cast<Walk*>(lParam);
-    if (!ZAVPIsKindOf(CWnd::FromHandlePermanent(hWnd), "CZAVPReBar"))
+    if (!ZAVPIsKindOf(CWnd::FromHandlePermanent(hWnd), ZAVPClassNames::CZAVPReBar))
         return TRUE;
     if (!walk.bSave)
     {

@@ -1,6 +1,8 @@
 // Process-wide toolbar and mini-frame values read by the foundation (see ZAVPSharedBarData.h).
 #include "ui/foundation/ZAVPSharedBarData.h"
 
+#include "ui/foundation/ZAVPUiThread.h"
+
 namespace ZAVPSharedBarData
 {
 namespace
@@ -10,12 +12,14 @@ const INT_PTR kListBlockSize = 10;
 
 CObList& AllToolbars()
 {
+    ZAVP_ASSERT_UI_THREAD();
     static CObList list(kListBlockSize);
     return list;
 }
 
 CPtrList& AllMiniFrames()
 {
+    ZAVP_ASSERT_UI_THREAD();
     static CPtrList list(kListBlockSize);
     return list;
 }

@@ -1,6 +1,7 @@
 // Process-wide values of the toolbar and mini-frame code that the foundation's drawing and font
 // refresh read. Their meaning belongs to the toolbar and mini-frame code, which keeps them up to
-// date; they are defined here because the foundation sits below both and walks them.
+// date; they are defined here because the foundation sits below both and walks them. They belong
+// to the user-interface thread (ZAVPUiThread.h) and are not locked.
 #pragma once
 
 #include <windows.h>

@@ -9,7 +9,6 @@
 #include "ui/foundation/CZAVPPainter.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/CZAVPWinXPVisualManager.h"
-#include "ui/foundation/ZAVPClassTest.h"
 
 namespace
 {
@@ -84,7 +83,7 @@ void CZAVPButton::OnFillBackground(CDC* pDC, const CRect& rectClient)
 void CZAVPButton::OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState)
 {
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
-    if (ZAVPIsKindOf(pManager, "CZAVPWinXPVisualManager") &&
+    if (pManager->IsKindOf(RUNTIME_CLASS(CZAVPWinXPVisualManager)) &&
         static_cast<CZAVPWinXPVisualManager*>(pManager)->DrawPushButton(pDC, rectClient, this,
                                                                          uiState))
     {

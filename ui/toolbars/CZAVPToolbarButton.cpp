@@ -20,7 +20,6 @@
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPBarRules.h"
-#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -262,7 +261,7 @@ BOOL CZAVPToolbarButton::OnMouseRelease()
 
 void CZAVPToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
 {
-    m_bExtraSize = ZAVPIsKindOf(pWndParent, "CZAVPToolBar") &&
+    m_bExtraSize = pWndParent != nullptr && pWndParent->IsKindOf(RUNTIME_CLASS(CZAVPToolBar)) &&
                    static_cast<CZAVPToolBar*>(pWndParent)->HasButtonExtraSize();
 }
 

@@ -4,11 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 #include "framework/CButton.h"
 #include "framework/CDC.h"
 #include "framework/CFileException.h"
+#include "framework/CGdiObject.h"
 #include "framework/CHandleMap.h"
+#include "framework/CImageList.h"
+#include "framework/CMenu.h"
+#include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/windows/WindowTestSupport.h"
 
@@ -274,8 +280,86 @@ TEST(HandleMaps, TemporaryWrappersLiveUntilTheThreadIsIdle)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(h));
     ::DestroyWindow(h);
 
-    CWnd* none = nullptr;
-    EXPECT_EQ(nullptr, none->GetSafeHwnd());   // asked of a null pointer, as callers do
+}
+
+// A missing parent, owner, DC, brush, image list or menu is passed on as a null handle; the free
+// getters test the pointer before they touch the object.
+TEST(HandleMaps, FreeGettersPassNullPointersOnAsNullHandles)
+{
+    EXPECT_EQ(nullptr, AfxGetSafeHwnd(static_cast<CWnd*>(nullptr)));
+    EXPECT_EQ(nullptr, AfxGetSafeHdc(static_cast<CDC*>(nullptr)));
+    EXPECT_EQ(nullptr, AfxGetSafeHandle(static_cast<CBrush*>(nullptr)));
+    EXPECT_EQ(nullptr, AfxGetSafeHandle(static_cast<CImageList*>(nullptr)));
+    EXPECT_EQ(nullptr, AfxGetSafeHmenu(static_cast<CMenu*>(nullptr)));
+
+    CWnd window;
+    HWND h = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, h);
+    window.Attach(h);
+    CBrush brush;
+    ASSERT_TRUE(brush.CreateSolidBrush(RGB(1, 2, 3)));
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    EXPECT_EQ(h, AfxGetSafeHwnd(&window));
+    EXPECT_EQ(brush.m_hObject, AfxGetSafeHandle(&brush));
+    EXPECT_EQ(menu.m_hMenu, AfxGetSafeHmenu(&menu));
+    // A parent given as a null pointer creates a top-level window, as a null HWND does.
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 5, 5), nullptr, 0));
+    EXPECT_EQ(nullptr, ::GetParent(child.m_hWnd));
+    child.DestroyWindow();
+    ::DestroyWindow(window.Detach());
+}
+
+// Threads asking at once for one combination all get one registered name; another combination
+// gets another name.
+TEST(WindowClasses, OneNamePerCombinationAcrossThreads)
+{
+    constexpr int kThreads = 4;
+    const HBRUSH brush = (HBRUSH)(COLOR_INFOBK + 1);   // a combination no other test registers
+    LPCSTR names[kThreads] = {};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i)
+        threads.emplace_back([&names, brush, i] { names[i] = AfxRegisterWndClass(CS_HREDRAW, nullptr, brush); });
+    for (auto& t : threads) t.join();
+    for (int i = 1; i < kThreads; ++i) EXPECT_EQ(names[0], names[i]);
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), names[0], &wc));
+    EXPECT_EQ(brush, wc.hbrBackground);
+    EXPECT_EQ((UINT)CS_HREDRAW, wc.style);
+    LPCSTR other = AfxRegisterWndClass(CS_VREDRAW, nullptr, brush);
+    EXPECT_NE(names[0], other);
+    EXPECT_STRNE(names[0], other);
+}
+
+// Threads that end with temporary wrappers in their maps: each had its own wrappers, they go with
+// the thread, and this thread's wrapper of the same handle stays. (Kept in thread_local maps, the
+// 32-bit build freed freed memory when such a thread ended.)
+TEST(HandleMaps, ThreadsEndWithTheirOwnTemporaryWrappers)
+{
+    const HDC screen = ::GetDC(nullptr);
+    ASSERT_NE(nullptr, screen);
+    CDC* mine = CDC::FromHandle(screen);
+    const int kThreads = 8;
+    for (int i = 0; i < kThreads; ++i) {
+        CDC* theirs = nullptr;
+        HDC theirHandle = nullptr;
+        std::thread worker([&] {
+            theirs = CDC::FromHandle(screen);
+            theirHandle = theirs->GetSafeHdc();
+            CDC attached;                        // an Attach and a Detach on the worker, as the splash does
+            attached.Attach(::GetDC(nullptr));
+            ::ReleaseDC(nullptr, attached.Detach());
+            CWnd::FromHandle(::GetDesktopWindow());
+        });
+        worker.join();
+        EXPECT_NE(mine, theirs) << i;
+        EXPECT_EQ(screen, theirHandle) << i;
+    }
+    EXPECT_EQ(mine, CDC::FromHandle(screen));
+    EXPECT_EQ(screen, mine->GetSafeHdc());
+    AfxDeleteTempMaps();
+    ::ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

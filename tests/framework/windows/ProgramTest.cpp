@@ -12,7 +12,8 @@ TEST(WindowProgram, RunsItsLoopUntilItsFrameClosesItself)
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string exe(path);
     exe = exe.substr(0, exe.find_last_of('\\') + 1) + "framework_window_program.exe";
-    STARTUPINFOA si = {sizeof(si)};
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     ASSERT_TRUE(::CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         << exe;

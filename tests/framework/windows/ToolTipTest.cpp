@@ -33,7 +33,10 @@ TEST(ToolTips, HitTestRegistersTheToolUnderTheCursorWithItsText)
     TipWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "t", WS_POPUP | WS_VISIBLE, 100, 100, 100, 40, nullptr, nullptr));
     wnd.EnableToolTips(TRUE);
-    MSG msg = {wnd.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)};
+    MSG msg = {};
+    msg.hwnd = wnd.m_hWnd;
+    msg.message = WM_MOUSEMOVE;
+    msg.lParam = MAKELPARAM(10, 10);
     msg.pt = {110, 110};
     wnd.PreTranslateMessage(&msg);
     CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;

@@ -1,6 +1,7 @@
 // Frame-level docking arithmetic: expected values worked out by hand from the rules.
 #include <gtest/gtest.h>
 
+#include "ui/docking/CZAVPBarNcArea.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockSiteMath.h"
 
@@ -267,4 +268,14 @@ TEST(DetermineDockSite, DecidesBetweenPaneEdgeAndTab)
         EXPECT_EQ(c.useBar, useBar) << "case " << n;
         ++n;
     }
+}
+
+TEST(BarNcArea, GripperStripIsTheWindowBeforeTheClientArea)
+{
+    // A horizontal bar 200 × 26 whose client area starts 9 px in; a vertical one 9 px down.
+    EXPECT_EQ("10,20,18,46", Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 210, 46), R(19, 22, 208, 44), TRUE)));
+    EXPECT_EQ("10,20,36,28", Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 36, 220), R(12, 29, 34, 218), FALSE)));
+    // A client area at the window's edge leaves an empty strip.
+    EXPECT_TRUE(::IsRectEmpty(&static_cast<const RECT&>(
+        CZAVPBarNcArea::GripperStrip(R(10, 20, 210, 46), R(10, 20, 210, 46), TRUE))));
 }

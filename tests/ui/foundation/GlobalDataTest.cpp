@@ -2,6 +2,8 @@
 // depths, the fonts it builds, the parent-background fallback and a clean-up that may run twice.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "MemoryDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CRect.h"
@@ -9,6 +11,7 @@
 #include "framework/CWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPGlobalData.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 TEST(GlobalData, GetColorAnswersStoredColoursAndAsksTheSystemForOthers)
 {
@@ -158,4 +161,15 @@ TEST(GlobalData, ParentFrameOfAChildAndOfABarInAFloatingMiniFrame)
     grandchild.DestroyWindow();
     child.DestroyWindow();
     pFrame->DestroyWindow();
+}
+
+// The library's unlocked globals belong to the thread that first asked; a worker is never it.
+TEST(UiThread, TheFirstThreadToAskIsTheUiThreadAndNoOtherIs)
+{
+    EXPECT_TRUE(ZAVPUiThread::IsCurrent());
+    BOOL workerIsUiThread = TRUE;
+    std::thread worker([&workerIsUiThread] { workerIsUiThread = ZAVPUiThread::IsCurrent(); });
+    worker.join();
+    EXPECT_FALSE(workerIsUiThread);
+    EXPECT_TRUE(ZAVPUiThread::IsCurrent());
 }

@@ -54,7 +54,8 @@ std::vector<BYTE> MakeBmp(int bitCount)
             p[1] = GetGValue(c);
             p[2] = GetRValue(c);
         }
-    BITMAPINFOHEADER bih = {sizeof bih, width, height, 1, (WORD)bitCount, BI_RGB, (DWORD)pixels.size()};
+    BITMAPINFOHEADER bih = {sizeof bih, width, height, 1, (WORD)bitCount, BI_RGB, (DWORD)pixels.size(),
+                            0, 0, 0, 0};
     BITMAPFILEHEADER bfh = {0x4D42, 0, 0, 0, sizeof bfh + sizeof bih};
     bfh.bfSize = bfh.bfOffBits + (DWORD)pixels.size();
     std::vector<BYTE> file(bfh.bfSize);
@@ -116,7 +117,7 @@ public:
     MemoryDC()
     {
         BITMAPINFO bmi = {};
-        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB};
+        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         m_hbmp = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, nullptr, nullptr, 0);
         m_dc.Attach(CreateCompatibleDC(nullptr));
         m_old = SelectObject(m_dc, m_hbmp);

@@ -1,5 +1,5 @@
-// The library's static data: the commands customisation leaves alone, the shared bar rules and
-// the registered window messages.
+// The library's static data: the commands customisation leaves alone, the shared lists and tables
+// of the panes and the frame, the shared bar rules and the registered window messages.
 #include <gtest/gtest.h>
 
 #include <set>

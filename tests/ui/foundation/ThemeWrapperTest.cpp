@@ -121,9 +121,11 @@ TEST(ThemeWrapper, TheRealLibraryFallsBackWheneverAThemeIsClosed)
 {
     CZAVPThemeWrapper wrapper;
     MemoryDC dc(40, 20);
-    if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeProgress))
+    if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeProgress)) {
         EXPECT_FALSE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 40, 20), 10, 5, 0, 0, 0, TRUE));
-    if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeButton))
+    }
+    if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeButton)) {
         EXPECT_FALSE(wrapper.DrawPushButton(&dc.DC(), CRect(0, 0, 40, 20), nullptr, 0));
+    }
     wrapper.UpdateSystemColors();  // closing and reopening is harmless
 }

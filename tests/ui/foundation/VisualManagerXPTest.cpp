@@ -153,17 +153,17 @@ TEST(VisualManagerXPLook, BarsArePaintedByTheirOwnFacts)
     // popup menu bar, toolbar, auto-hide dock bar.
     struct Case { XP::BarFacts facts; XP::BarFill fill; const char* what; } cases[] = {
         {{}, XP::BarFillDefault, "a plain bar"},
-        {{FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "menu bar"},
-        {{FALSE, FALSE, TRUE, TRUE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "pane with its own background"},
-        {{FALSE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillToolbar, "pane without one: a toolbar"},
-        {{TRUE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "pane in a dialog"},
-        {{FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE}, XP::BarFillToolbar, "colour bar of its own"},
-        {{FALSE, FALSE, FALSE, FALSE, TRUE, FALSE, FALSE, TRUE, TRUE}, XP::BarFillMenu, "colour bar in a popup"},
-        {{TRUE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE}, XP::BarFillDefault, "colour bar in a dialog"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, TRUE}, XP::BarFillMenu, "calendar bar"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE}, XP::BarFillPopupMenu, "popup menu bar"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillToolbar, "toolbar"},
-        {{TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillDefault, "toolbar in a dialog"},
+        {{FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "menu bar"},
+        {{FALSE, FALSE, TRUE, TRUE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "pane with its own background"},
+        {{FALSE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillToolbar, "pane without one: a toolbar"},
+        {{TRUE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "pane in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillToolbar, "colour bar of its own"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, FALSE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillMenu, "colour bar in a popup"},
+        {{TRUE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillDefault, "colour bar in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, TRUE, FALSE}, XP::BarFillMenu, "calendar bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillPopupMenu, "popup menu bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillToolbar, "toolbar"},
+        {{TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "toolbar in a dialog"},
         {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillTabBack, "auto-hide dock bar"},
     };
     for (const Case& c : cases)

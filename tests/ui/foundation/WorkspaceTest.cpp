@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "UpperLayerFakes.h"
 #include "framework/CWinApp.h"
@@ -297,6 +298,26 @@ TEST_F(WorkspaceTest, SmartUpdateResetsImagesWhenAToolbarAddedMissingButtons)
     EXPECT_TRUE(ZAVPSharedBarData::g_bButtonImageUpdate);
     EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("Changed.ResetAllImages").size());
     EXPECT_EQ(1u, UpperLayerFakes::CallsStartingWith("Other.ResetAllImages").size());
+}
+
+// A toolbar whose stored state cannot be read throws out of the load.
+class ThrowingToolBar : public TestToolBar
+{
+public:
+    using TestToolBar::TestToolBar;
+    BOOL LoadState(LPCSTR, int, UINT) override { throw std::runtime_error("unreadable toolbar state"); }
+};
+
+// The load switched image updates off for its length and, when a bar threw, left them off for
+// good.
+TEST_F(WorkspaceTest, ImageUpdatesComeBackWhenALoadThrows)
+{
+    CZAVPWorkspace workspace(TRUE);
+    workspace.SetRegistrySection(kSection);
+    ThrowingToolBar bad("Bad", &m_frame);
+    ASSERT_TRUE(ZAVPSharedBarData::g_bButtonImageUpdate);
+    EXPECT_THROW(workspace.LoadState(nullptr, &m_frame.m_Impl), std::runtime_error);
+    EXPECT_TRUE(ZAVPSharedBarData::g_bButtonImageUpdate);
 }
 
 TEST_F(WorkspaceTest, WithoutSmartUpdateAddedButtonsResetNoImages)

@@ -31,7 +31,7 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
     {
-        if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr)
+        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr)
         {
             CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
             switch (nID)
@@ -127,8 +127,12 @@ TEST_F(ToolBarWindowTest, ResourceToolbarsGiveTheirButtonsSizesAndImages)
     // The main bar's bitmap came first into the shared strip: images 0-3, then 4-7.
     const int expected[] = {0, 1, 2, -1, 3};
     for (int i = 0; i < 5; ++i)
+    {
         if (expected[i] >= 0)
+        {
             EXPECT_EQ(expected[i], m_main.GetButton(i)->GetImage()) << i;
+        }
+    }
     EXPECT_EQ(4, m_nav.GetButton(0)->GetImage());
     EXPECT_EQ(7, m_nav.GetButton(4)->GetImage());
     EXPECT_EQ(8, CZAVPToolBar::m_Images.GetCount());

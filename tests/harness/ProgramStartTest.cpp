@@ -1,0 +1,83 @@
+// The program of this build tree (in the i686 tree, the Lornival.exe that ships) starts, shows a
+// top-level window and ends with exit code 0 when that window is asked to close.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// Generous: under qemu-user a process start takes seconds. Only a hang runs into these.
+const DWORD kWindowWaitMs = 60000;
+const DWORD kExitWaitMs = 60000;
+const DWORD kPollMs = 100;
+
+// The program's path relative to this test program's folder comes from the build.
+std::wstring ProgramPath()
+{
+    wchar_t self[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self, n);
+    path.erase(path.find_last_of(L"\\/") + 1);
+    for (const char* p = LORNIVAL_PROGRAM_FROM_TESTS; *p != 0; ++p) path += *p == '/' ? L'\\' : wchar_t(*p);
+    return path;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->processId && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForTopLevelWindow(const PROCESS_INFORMATION& process)
+{
+    WindowSearch search = {process.dwProcessId, nullptr};
+    for (DWORD waited = 0; waited < kWindowWaitMs; waited += kPollMs) {
+        EnumWindows(FindVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) return search.found;
+        if (WaitForSingleObject(process.hProcess, kPollMs) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(ShippingProgram, StartsShowsItsWindowAndClosesWithExitCodeZero)
+{
+    const std::wstring exe = ProgramPath();
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(exe.c_str())) << "missing next to the tests";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << "CreateProcess failed: " << GetLastError();
+
+    const HWND window = WaitForTopLevelWindow(process);
+    EXPECT_NE(nullptr, window) << "no visible top-level window appeared";
+    if (window != nullptr) {
+        EXPECT_TRUE(PostMessageW(window, WM_CLOSE, 0, 0));
+    }
+
+    const bool ended = WaitForSingleObject(process.hProcess, kExitWaitMs) == WAIT_OBJECT_0;
+    EXPECT_TRUE(ended) << "still running after WM_CLOSE";
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    if (window != nullptr && ended) {
+        EXPECT_EQ(0u, exitCode);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}

@@ -1,0 +1,97 @@
+// The docking demo: a library frame with bars docked in rows on all four sides, shown for a few
+// seconds (long enough for tools/docking-screenshot.sh to take a picture); it prints the layout
+// dump and the rule check. Usage: docking_demo.exe [seconds]
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "DemoBars.h"
+#include "framework/CWinApp.h"
+#include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/layout/DockLayoutDump.h"
+
+namespace
+{
+struct BarSpec
+{
+    const char* name;
+    int length, thickness;
+    UINT dockBarId;   // the edge
+    int x, y;         // where in the frame's client area it is dropped; -1: a row of its own
+};
+
+// Two rows at the top, one at the bottom, two on the left, one on the right.
+const BarSpec kBars[] = {
+    {"Стандартная", 180, 26, 0xE81B, -1, -1},
+    {"Формат", 140, 26, 0xE81B, 200, 2},
+    {"Поиск", 120, 26, 0xE81B, 360, 2},
+    {"Вид", 160, 30, 0xE81B, -1, -1},
+    {"Диски", 110, 30, 0xE81B, 190, 30},
+    {"Состояние", 220, 22, 0xE81E, -1, -1},
+    {"Прогресс", 150, 22, 0xE81E, 260, 570},
+    {"Папки", 150, 28, 0xE81C, -1, -1},
+    {"Файлы", 120, 28, 0xE81C, 2, 260},
+    {"Метки", 130, 26, 0xE81C, -1, -1},
+    {"Свойства", 160, 34, 0xE81D, -1, -1},
+    {"Заметки", 120, 34, 0xE81D, 760, 280},
+};
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int nSeconds = argc > 1 ? std::atoi(argv[1]) : 5;
+    CWinApp app("DockingDemo");
+    CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
+    if (!pFrame->Create(nullptr, "Lornival", WS_OVERLAPPEDWINDOW, CRect(40, 40, 840, 660)))
+        return 1;
+    DemoBar::SetUtf8Text(pFrame->GetSafeHwnd(), "Lornival: стыковка панелей");
+    app.m_pMainWnd = pFrame;
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+
+    std::vector<std::unique_ptr<DemoBar>> bars;
+    UINT nID = 200;
+    for (const BarSpec& spec : kBars)
+    {
+        auto bar = std::make_unique<DemoBar>(spec.length, spec.thickness);
+        if (!bar->CreateIn(pFrame, spec.name, nID++))
+            return 2;
+        if (spec.x < 0)
+        {
+            pFrame->DockControlBar(bar.get(), spec.dockBarId);
+        }
+        else
+        {
+            const bool bHorz = spec.dockBarId == 0xE81B || spec.dockBarId == 0xE81E;
+            CRect rect(spec.x, spec.y, spec.x + (bHorz ? spec.length : spec.thickness),
+                       spec.y + (bHorz ? spec.thickness : spec.length));
+            pFrame->ClientToScreen(rect);
+            pFrame->DockControlBar(bar.get(), spec.dockBarId, rect);
+        }
+        bars.push_back(std::move(bar));
+    }
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->UpdateWindow();
+    pFrame->RecalcLayout();
+
+    const DockLayout::LayoutSnapshot snapshot = pFrame->m_dockManager.Snapshot();
+    std::fputs(DockLayout::DumpLayout(snapshot).c_str(), stdout);
+    for (const std::string& fault : DockLayout::CheckLayout(snapshot))
+        std::printf("fault: %s\n", fault.c_str());
+
+    const DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
+    MSG msg;
+    while (::GetTickCount() < dwEnd && ::IsWindow(pFrame->GetSafeHwnd()))
+    {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(20);
+    }
+    if (::IsWindow(pFrame->GetSafeHwnd()))
+        pFrame->DestroyWindow();
+    return 0;
+}
