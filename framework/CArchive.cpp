@@ -161,7 +161,8 @@ void CArchive::WriteCount(DWORD_PTR dwCount)
         *this << (WORD)dwCount;
         return;
     }
-    if ((ULONGLONG)dwCount > 0xFFFFFFFFull) Fail(CArchiveException::genericException);
+    // Counts above 32 bits exist only in the 64-bit build; the stored form has no room for them.
+    if ((ULONGLONG)dwCount >> 32 != 0) Fail(CArchiveException::genericException);
     *this << kWordLengthEscape << (DWORD)dwCount;
 }
 

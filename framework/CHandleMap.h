@@ -109,16 +109,16 @@ public:
     }
 
 private:
-    // The permanent map is shared by all threads. A function-local std::mutex is constant-
-    // initialised, so the map works from static constructors too.
+    // The permanent map is shared by all threads. Like the map, the mutex is never destroyed:
+    // wrappers of static objects may detach while the program exits.
     struct Lock {
         Lock() : guard(Mutex()) {}
         std::lock_guard<std::mutex> guard;
     };
     static std::mutex& Mutex()
     {
-        static std::mutex s_lock;
-        return s_lock;
+        static auto* s_lock = new std::mutex;
+        return *s_lock;
     }
     static std::unordered_map<H, T*>& Permanent()
     {

@@ -2,6 +2,7 @@
 // manager and the drawing of bars, menus, buttons, captions, status panes and mini frames. Tabs,
 // tasks and the smaller controls are drawn in CZAVPVisualManagerPanes.cpp.
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/ZAVPUiThread.h"
 
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
@@ -82,6 +83,7 @@ void CZAVPVisualManager::Serialize(CArchive&)
 
 CZAVPVisualManager* CZAVPVisualManager::GetInstance()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pCurrentManager != nullptr)
         return g_pCurrentManager;
     CZAVPVisualManager* pManager = nullptr;

@@ -66,7 +66,8 @@ public:
     ~CZAVPVisualManager() override;
     void Serialize(CArchive& ar) override;
 
-    // The current manager; a plain default one is made (auto-delete) when there is none.
+    // The current manager; a plain default one is made (auto-delete) when there is none. UI
+    // thread only (ZAVPUiThread.h).
     static CZAVPVisualManager* GetInstance();
     // Deletes the current manager when the library made it itself (library clean-up at exit).
     static void DestroyInstance();
