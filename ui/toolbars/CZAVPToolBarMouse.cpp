@@ -120,7 +120,7 @@ BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageS
 
 void CZAVPToolBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz)
 {
-    CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, !bHorz);
+    CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, bHorz);
 }
 
 BOOL CZAVPToolBar::OnEraseBkgnd(CDC*)
