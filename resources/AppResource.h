@@ -53,3 +53,22 @@
 #define IDB_SPLASH_STRIP          147    // 398x7 strip that scrolls under the status line
 #define IDR_SPLASH_PICTURE        163    // 400x300 picture, resource type "JPEG"
 #define RT_JPEG_PICTURE           "JPEG"
+
+// Toolbars: a toolbar resource and its 16 x 15 image strip share the id.
+#define IDR_MAINFRAME             128    // the main toolbar
+#define IDR_NAVIGATION            148    // the navigation toolbar
+
+// Commands on the toolbars (their prompts: "status text\ntooltip").
+#define ID_ADD_DISC               32771
+#define ID_NEW_FOLDER             32772
+#define ID_DELETE_ITEM            32773
+#define ID_FIND                   32776
+#define ID_GO_BACK                32779
+#define ID_GO_FORWARD             32780
+#define ID_GO_UP                  32781
+#define ID_APP_ABOUT_CMD          57664
+
+// Status-bar indicators (their texts are the pane captions).
+#define IDS_INDICATOR_CAP         0xE701
+#define IDS_INDICATOR_NUM         0xE702
+#define IDS_INDICATOR_SCRL        0xE703

@@ -11,3 +11,4 @@
 
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool
+#define IDS_ZAVP_CANT_COPY_IMAGE 16010  // a picture could not go to the clipboard

@@ -1,6 +1,6 @@
-// The docking demo: a library frame with bars docked in rows on all four sides, shown for a few
-// seconds (long enough for tools/docking-screenshot.sh to take a picture); it prints the layout
-// dump and the rule check. Usage: docking_demo.exe [seconds]
+// The docking demo: a library frame with a toolbar, a status bar and bars docked in rows on all
+// four sides, shown for a few seconds (long enough for tools/docking-screenshot.sh to take a
+// picture); it prints the layout dump and the rule check. Usage: docking_demo.exe [seconds]
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -8,9 +8,12 @@
 
 #include "DemoBars.h"
 #include "framework/CWinApp.h"
+#include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/layout/DockLayoutDump.h"
+#include "ui/toolbars/CZAVPStatusBar.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 
 namespace
 {
@@ -49,6 +52,18 @@ int main(int argc, char** argv)
     DemoBar::SetUtf8Text(pFrame->GetSafeHwnd(), "Lornival: стыковка панелей");
     app.m_pMainWnd = pFrame;
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
+
+    // The catalogue's main toolbar in a row of its own at the top, and the status bar.
+    CZAVPToolBar toolBar;
+    if (!toolBar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE800) ||
+        !toolBar.LoadToolBar(IDR_MAINFRAME))
+        return 3;
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&toolBar, 0xE81B);
+    CZAVPStatusBar statusBar;
+    const UINT indicators[] = {0, IDS_INDICATOR_CAP, IDS_INDICATOR_NUM, IDS_INDICATOR_SCRL};
+    if (!statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 4))
+        return 4;
 
     std::vector<std::unique_ptr<DemoBar>> bars;
     UINT nID = 200;

@@ -5,7 +5,12 @@
 
 class CZAVPBaseToolBar : public CZAVPControlBar
 {
-    DECLARE_DYNAMIC(CZAVPBaseToolBar)
+    DECLARE_DYNCREATE(CZAVPBaseToolBar)
 public:
     CZAVPBaseToolBar() = default;
+
+protected:
+    // A change of width repaints the whole bar at once (its contents are laid out by width).
+    void OnSize(UINT nType, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
 };

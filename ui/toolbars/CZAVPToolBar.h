@@ -1,15 +1,29 @@
-// The toolbar window of the library. Declared so far: the process-wide values the foundation reads
-// (the list of all toolbars, the hot text colour) and the font-change notification it sends.
+// The toolbar window of the library, with the data every toolbar of the process shares: sizes,
+// image strips, command lists, usage statistics and the customisation switch.
 #pragma once
 
+#include <vector>
+
+#include "framework/CList.h"
+#include "framework/CMap.h"
 #include "ui/foundation/CZAVPGlobalData.h"
+#include "ui/foundation/CZAVPImageStrip.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
+#include "ui/toolbars/CZAVPCommandUsageStats.h"
+#include "ui/toolbars/ZAVPToolBarLayout.h"
+
+class CCustomizeButton;
+class CToolTipCtrl;
+class CZAVPToolbarButton;
 
 class CZAVPToolBar : public CZAVPBaseToolBar
 {
-    DECLARE_DYNAMIC(CZAVPToolBar)
+    DECLARE_SERIAL(CZAVPToolBar)
 public:
+    CZAVPToolBar();
+    ~CZAVPToolBar() override;
+
     // Every toolbar object whose window was created, in creation order.
     static CObList& GetAllToolbars() { return ZAVPSharedBarData::AllToolbars(); }
     // Text colour of highlighted buttons: the colour set for the library, else the button text.
@@ -21,32 +35,239 @@ public:
     // The bar re-measures its buttons after the global fonts changed.
     virtual void OnGlobalFontsChanged();
 
-    // ---- what the workspace, the menu-bar store and the input managers use
+    // ---- creation and buttons
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
+                          UINT nID);
     // Gives every button its default image again (unless the bar is locked) and relays out.
     virtual void ResetAllImages();
+    // Loads the buttons of a toolbar resource and its image strip (shared unless bLocked).
+    virtual BOOL LoadToolBar(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0,
+                             BOOL bLocked = FALSE, UINT uiDisabledResID = 0,
+                             UINT uiMenuDisabledResID = 0, UINT uiHotResID = 0);
+    virtual BOOL LoadBitmap(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0,
+                            BOOL bLocked = FALSE, UINT uiDisabledResID = 0,
+                            UINT uiMenuDisabledResID = 0);
+    // Builds the buttons from command ids (0: a separator).
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
+    // The index of the inserted button, or -1 (a refused command, a bad index).
+    virtual int InsertButton(CZAVPToolbarButton* pButton, int iInsertAt = -1);
+    virtual int InsertButtonCopy(const CZAVPToolbarButton& button, int iInsertAt = -1);
+    int InsertSeparator(int iInsertAt = -1);
     // Removes and deletes the button; the caller lays the bar out again.
     virtual BOOL RemoveButton(int iIndex);
-    virtual void AdjustLayout();
+    virtual void RemoveAllButtons();
+    virtual void AdjustLayout() override;
+    virtual void AdjustLocations();
     // The buttons of the bar's key "%sZAVToolBar-%d" (or "%sZAVToolBar-%d%x"); TRUE when a stored
     // state was read.
-    virtual BOOL LoadState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1);
-    virtual BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1);
+    BOOL LoadState(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
+                   UINT uiID = (UINT)-1) override;
+    BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
+                   UINT uiID = (UINT)-1) override;
     // TRUE when the last LoadState added buttons the resource has and the stored state lacked.
     virtual BOOL HasAddedMissingButtons() const { return m_bResourceWasChanged; }
+    virtual BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
+    virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
+    virtual BOOL RestoreOriginalState();
+    virtual BOOL RemoveStateFromRegistry(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
+                                         UINT uiID = (UINT)-1);
+    // Alignment and visibility, then (unlocked bars) the buttons, text labels, name, MRU width.
+    void Serialize(CArchive& ar) override;
 
     int GetCount() const;
+    CZAVPToolbarButton* GetButton(int iIndex) const;
     // First index at or after iIndexFirst whose command is nIDFind, -1 when none.
     int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
+    int ButtonToIndex(const CZAVPToolbarButton* pButton) const;
+    void GetItemRect(int iIndex, LPRECT lpRect) const;
+    virtual void SetButtonStyle(int iIndex, UINT nStyle);
+    UINT GetButtonStyle(int iIndex) const;
+    BOOL SetButtonText(int iIndex, LPCSTR lpszText);
+    CString GetButtonText(int iIndex) const;
+    CCustomizeButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
+    // Every button with the command on every toolbar with a window; answers their count.
+    static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
+
+    // ---- layout
+    CSize GetButtonSize() const;
+    CSize GetImageSize() const;
+    virtual int GetRowHeight() const;
+    virtual int GetColumnWidth() const;
+    // The bar adds the visual manager's extra border to its buttons.
+    BOOL HasButtonExtraSize() const { return m_bHasButtonExtraSize; }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual CSize CalcSize(BOOL bVertDock);
+    // The first visible button under the client point; -1 for none and for separators.
+    virtual int HitTest(CPoint point);
+    void EnableTextLabels(BOOL bEnable = TRUE);
+    BOOL IsMenuMode() const { return m_bMenuMode; }
+    BOOL IsLocked() const { return m_bLocked; }
+
+    // ---- painting, mouse and keyboard
+    void DoPaint(CDC* pDC) override;
+    virtual BOOL DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
+                            BOOL bHighlighted, BOOL bDrawDisabledImages);
+    virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual void OnFillBackground(CDC* /*pDC*/) {}
+    virtual void SetHot(int iHot);
+    int GetHotButton() const { return m_iHighlighted; }
+    int GetPressedButton() const { return m_iButtonCapture; }
+    virtual void ClearHighlight();
+    virtual void RestoreFocus();
+    virtual BOOL CanHighlightDisabled() const { return FALSE; }
+    virtual BOOL OnSendCommand(const CZAVPToolbarButton* /*pButton*/) { return FALSE; }
+    virtual void ShowCommandMessageString(UINT uiCmdId);
+    // The window that receives the bar's commands (a frame while route-to-frame is set).
+    virtual CWnd* GetCommandTarget() const;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL CanBeClosed() const override { return TRUE; }
+
+    BOOL m_bRouteCommandsViaFrame;   // commands go to the nearest frame
+    BOOL m_bDrawTextLabels;          // text under the images
 
     // The toolbar options under "%sZAVToolbarParameters".
     static BOOL LoadParameters(LPCSTR lpszProfileName = nullptr);
     static BOOL SaveParameters(LPCSTR lpszProfileName = nullptr);
+    // Reads only "LargeIcons" into the shared setting.
+    static BOOL LoadLargeIconsState(LPCSTR lpszProfileName = nullptr);
     // FALSE for the commands that may not be placed on bars.
     static BOOL IsCommandPermitted(UINT uiCmd);
     // Clears the shared image strips, the command-to-image map and the usage statistics.
     static void CleanUpImages();
 
+    // ---- shared data of all toolbars
+    // Shared button and image sizes; the current sizes are doubled while large icons are on.
+    static void SetSizes(SIZE sizeButton, SIZE sizeImage);
+    static void SetLargeIcons(BOOL bLargeIcons = TRUE);
+    static BOOL IsLargeIcons() { return m_bLargeIcons; }
+    static SIZE GetMenuImageSize();
+    static SIZE GetMenuButtonSize();
+    static void SetMenuSizes(SIZE sizeButton, SIZE sizeImage);
+    // TRUE for commands that short menus always show; they are never counted.
+    static BOOL IsBasicCommand(UINT uiCmd);
+    static void AddAlwaysVisibleCommand(UINT uiCmd);
+    static void SetBasicCommands(const CList<UINT, UINT>& lstCommands);
+    static void SetNonPermittedCommands(const CList<UINT, UINT>& lstCommands);
+    static void AddCommandUsage(UINT uiCommand);
+    static BOOL IsCommandRarelyUsed(UINT uiCmd);
+    static BOOL IsCustomizeMode() { return ZAVPSharedBarData::g_bCustomizeMode; }
+    // The default image of a command loaded from a toolbar resource, -1 when none.
+    static int GetDefaultImage(UINT uiID);
+    // The width sent to tooltip controls (TTM_SETMAXTIPWIDTH), or -1: leave the control's own.
+    static void SetMaxToolTipWidth(int nWidth);
+    static int GetMaxToolTipWidth() { return m_nMaxToolTipWidth; }
+    // Sends the width to a tooltip control when one is set; a width of 0 or less is never sent.
+    static void ApplyMaxToolTipWidth(HWND hwndToolTip);
+
+    static CString m_strSection;           // registry section of toolbar state
+    static BOOL m_bShowTooltips;           // "Tooltips"
+    static BOOL m_bShowShortcutKeys;       // "ShortcutKeys"
+    static BOOL m_bLargeIcons;             // "LargeIcons"
+    static int m_nMenuAnimation;           // "MenuAnimation": 0 none
+    static BOOL m_bRecentlyUsedMenus;      // "RecentlyUsedMenus": personalised menus
+    static BOOL m_bShowAllMenusAfterDelay; // "ShowAllMenusAfterDelay"
+    static SIZE m_sizeButton;              // shared button size
+    static SIZE m_sizeImage;               // shared image size
+    static SIZE m_sizeCurButton;           // the same, doubled while large icons are on
+    static SIZE m_sizeCurImage;
+    static SIZE m_sizeMenuImage;           // -1 x -1: the image size
+    static SIZE m_sizeMenuButton;          // -1 x -1: the button size
+    static int m_nMinRowHeightHorz;        // lower bounds of a row, kept by the menu bar
+    static int m_nMinRowHeightVert;
+    static CZAVPToolBar* m_pSelToolbar;    // the bar whose selected button is framed (customising)
+    static HHOOK m_hookMouseHelp;          // set while context-help mode tracks the mouse
+    static HCURSOR m_hcurHorzSplit;        // loaded by the first toolbar window
+    static HCURSOR m_hcurVertSplit;
+    static HCURSOR m_hcurSizeAll;
+    // The eight shared strips: images, cold, menu, disabled, disabled menu, large, large cold,
+    // large disabled.
+    static CZAVPImageStrip m_Images;
+    static CZAVPImageStrip m_ColdImages;
+    static CZAVPImageStrip m_MenuImages;
+    static CZAVPImageStrip m_DisabledImages;
+    static CZAVPImageStrip m_DisabledMenuImages;
+    static CZAVPImageStrip m_LargeImages;
+    static CZAVPImageStrip m_LargeColdImages;
+    static CZAVPImageStrip m_LargeDisabledImages;
+    static CMap<UINT, UINT, int, int> m_DefaultImages;    // command -> image of its resource
+    static CMap<UINT, UINT, int, int> m_BitmapOffsets;    // bitmap resource -> first image
+    static CList<UINT, UINT> m_lstUnpermittedCommands;    // refused by InsertButton
+    static CList<UINT, UINT> m_lstBasicCommands;          // always shown in short menus
+    static CZAVPCommandUsageStats m_UsageCount;           // "CommandsUsage"
+    static CString m_strToolTipBuffer;                    // text handed out for TTN_NEEDTEXTA
+
 protected:
+    static int m_nMaxToolTipWidth;         // -1: not set
+
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void OnDestroy();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    void OnCancelMode();
+    void OnSize(UINT nType, int cx, int cy);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSysColorChange();
+    void OnKillFocus(CWnd* pNewWnd);
+    LRESULT OnNcHitTest(CPoint point);
+    BOOL OnNeedText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetButtonCount(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnResetPrompt(WPARAM wParam, LPARAM lParam);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    BOOL IsButtonHighlighted(int iButton) const;
+    // The button measurements the layout works on, with the bar's orientation font selected.
+    void MeasureButtons(CDC* pDC, BOOL bHorz, std::vector<ZAVPToolBarLayout::Item>& items,
+                        BOOL bWithCustomize) const;
+    void ApplyWrap(const std::vector<ZAVPToolBarLayout::Item>& items);
+    void SizeToolBar(int nLength, BOOL bVert);
+    void UpdateMnemonics();
+    void UpdateTooltips();
+    int CalcMaxButtonHeight();
+    void InvalidateButton(int iIndex);
+    void SendCommandOf(CZAVPToolbarButton* pButton);
+    // The second '\n' part of a command's prompt (the tooltip), empty when none.
+    static CString CommandTooltip(UINT uiCmd);
+
+    CObList m_Buttons;                   // owned CZAVPToolbarButton objects, in order
+    CObList m_OrigButtons;               // the resource layout as loaded (owned copies)
+    CObList m_OrigResetButtons;          // "OrigResetItems" (owned)
+    CCustomizeButton* m_pCustomizeBtn;   // always the last button when present
+    BOOL m_bLocked;                      // own images and sizes, buttons not stored
+    BOOL m_bLargeIconsAreEnbaled;        // follows the shared large-icons setting
+    BOOL m_bMenuMode;
+    BOOL m_bTextLabels;
+    BOOL m_bTextLabelsTaller;            // some label is taller than a button
+    int m_nMaxBtnHeight;                 // the tallest labelled button
+    CSize m_sizeOwnButton;               // own sizes, used when locked
+    CSize m_sizeOwnImage;
+    int m_iButtonCapture;                // pressed: the button holding the capture, -1
+    int m_iHighlighted;                  // hot, -1
+    int m_iSelected;                     // selected in customisation, -1
+    int m_iHot;                          // the hot candidate, -1
+    int m_iImagesOffset;                 // this bar's first image in the shared strip, -1
+    UINT m_uiOriginalResID;              // 0: not loaded from a toolbar resource
     BOOL m_bResourceWasChanged = FALSE;  // set by LoadState when it added missing buttons
+    BOOL m_bHasButtonExtraSize = TRUE;   // buttons get the visual manager's extra border
+    BOOL m_bDrawBorders;                 // hot and pressed borders drawn
+    BOOL m_bGrayDisabledButtons;
+    BOOL m_bTracked;                     // mouse-leave tracking is on
+    CPoint m_ptLastMouse;                // client; (-1, -1) when none
+    HWND m_hwndLastCapture;              // held the capture before the bar took it
+    HWND m_hwndLastFocus;                // to give the focus back to
+    CToolTipCtrl* m_pToolTip;
+    int m_nTooltipsCount;                // tools the bar added (ids 1..count)
+    CMap<UINT, UINT, int, int> m_AccelKeys;   // upper-case mnemonic -> button index
+    CZAVPImageStrip m_ImagesLocked;      // a locked bar's own strip
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -24,6 +24,7 @@ public:
     // Replaces the command and reloads the icon; the same text again changes nothing.
     void SetCommand(LPCSTR lpszCmd);
     const CString& GetCommand() const { return m_strCommand; }
+    HICON GetIcon() const { return m_hIcon; }
     void DrawToolIcon(CDC* pDC, const RECT& rectImage);
     BOOL CopyIconToClipboard();
 

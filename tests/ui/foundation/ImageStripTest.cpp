@@ -527,10 +527,10 @@ protected:
 TEST_F(MenuHashTest, SavingTheSameMenuTwiceKeepsOnlyTheNewestFile)
 {
     UpperLayerFakes::TestToolBar bar("Menu", nullptr);
-    bar.m_commands = {100, 101};
+    bar.SetCommands({100, 101});
     ASSERT_TRUE(g_menuHash.SaveMenuBar(m_hMenu, &bar));
     EXPECT_EQ(1, TempFiles());
-    bar.m_commands = {200};
+    bar.SetCommands({200});
     ASSERT_TRUE(g_menuHash.SaveMenuBar(m_hMenu, &bar));
     EXPECT_EQ(1, TempFiles());
 
@@ -539,7 +539,7 @@ TEST_F(MenuHashTest, SavingTheSameMenuTwiceKeepsOnlyTheNewestFile)
     EXPECT_EQ(std::vector<UINT>{200}, loaded.m_commands);
     EXPECT_FALSE(g_menuHash.IsLoading());
     // The file stays for later loads.
-    loaded.m_commands.clear();
+    loaded.SetCommands({});
     ASSERT_TRUE(g_menuHash.LoadMenuBar(m_hMenu, &loaded));
     EXPECT_EQ(std::vector<UINT>{200}, loaded.m_commands);
 
@@ -551,7 +551,7 @@ TEST_F(MenuHashTest, SavingTheSameMenuTwiceKeepsOnlyTheNewestFile)
 TEST_F(MenuHashTest, NeverSavedOrEmptyMenusAreRefusedAndChangeNothing)
 {
     UpperLayerFakes::TestToolBar bar("Menu", nullptr);
-    bar.m_commands = {5};
+    bar.SetCommands({5});
     EXPECT_FALSE(g_menuHash.LoadMenuBar(m_hMenu, &bar));
     EXPECT_EQ(std::vector<UINT>{5}, bar.m_commands);
 
@@ -564,11 +564,11 @@ TEST_F(MenuHashTest, NeverSavedOrEmptyMenusAreRefusedAndChangeNothing)
 TEST_F(MenuHashTest, FailedWriteLeavesNoHalfWrittenFileAndKeepsTheEarlierOne)
 {
     UpperLayerFakes::TestToolBar bar("Menu", nullptr);
-    bar.m_commands = {300, 301};
+    bar.SetCommands({300, 301});
     ASSERT_TRUE(g_menuHash.SaveMenuBar(m_hMenu, &bar));
 
     ThrowingToolBar broken("Broken", nullptr);
-    broken.m_commands = {1};
+    broken.SetCommands({1});
     EXPECT_FALSE(g_menuHash.SaveMenuBar(m_hMenu, &broken));
     EXPECT_EQ(1, TempFiles());
 

@@ -41,7 +41,7 @@ protected:
     void SetUp() override
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
-        UpperLayerFakes::ForbiddenCommands().clear();
+        CZAVPToolBar::m_lstUnpermittedCommands.RemoveAll();
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
     }
     void TearDown() override
@@ -52,6 +52,7 @@ protected:
         m_frame.DestroyWindow();
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
         CZAVPKeyboardManager::CleanUp();
+        CZAVPToolBar::m_lstUnpermittedCommands.RemoveAll();
     }
     void GiveFrame(std::vector<ACCEL> entries)
     {
@@ -103,7 +104,7 @@ TEST_F(InputManagersTest, ForbiddenCommandsLoadInertAndPartialRecordsAreDropped)
     std::vector<BYTE> blob = CZAVPKeyboardManager::EncodeAccelerators(stored.data(), 2);
     blob.insert(blob.end(), {1, 2, 3});
     WriteValue(std::string(kPath) + "ZAVKeyboard-7", "Accelerators", blob);
-    UpperLayerFakes::ForbiddenCommands().insert(600);
+    CZAVPToolBar::m_lstUnpermittedCommands.AddTail(600);
 
     HACCEL hAccel = nullptr;
     ASSERT_TRUE(CZAVPKeyboardManager::LoadAccelerators(kPath, 7, hAccel));

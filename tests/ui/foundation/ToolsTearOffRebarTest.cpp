@@ -230,9 +230,9 @@ TEST_F(UserToolsTest, RemovingAToolTakesItsButtonsOffEveryToolbar)
     CZAVPUserTool* pTool = m_manager.CreateNewTool();
     UpperLayerFakes::CallLog().clear();
     UpperLayerFakes::TestToolBar withTool("WithTool", nullptr);
-    withTool.m_commands = {kFirst, 7, kFirst};
+    withTool.SetCommands({kFirst, 7, kFirst});
     UpperLayerFakes::TestToolBar without("Without", nullptr);
-    without.m_commands = {7};
+    without.SetCommands({7});
 
     EXPECT_TRUE(m_manager.RemoveTool(pTool));
     EXPECT_EQ(std::vector<UINT>{7}, withTool.m_commands);
@@ -256,9 +256,17 @@ TEST_F(UserToolsTest, MovingFindingAndInvokingTools)
     EXPECT_EQ(nullptr, m_manager.FindTool(5));
     EXPECT_TRUE(m_manager.IsUserToolCmd(kLast));
     EXPECT_FALSE(m_manager.IsUserToolCmd(kLast + 1));
+}
+
+TEST_F(UserToolsTest, InvokingRunsTheToolOfTheCommand)
+{
+    CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast,
+                                  RUNTIME_CLASS(RecordingUserTool));
+    manager.CreateNewTool();
+    manager.CreateNewTool();
     UpperLayerFakes::CallLog().clear();
-    EXPECT_TRUE(m_manager.InvokeTool(kFirst + 1));
-    EXPECT_FALSE(m_manager.InvokeTool(kLast));  // in the range, but no tool has it
+    EXPECT_TRUE(manager.InvokeTool(kFirst + 1));
+    EXPECT_FALSE(manager.InvokeTool(kLast));  // in the range, but no tool has it
     EXPECT_EQ(std::vector<std::string>{"UserTool::Invoke(1001)"}, UpperLayerFakes::CallLog());
 }
 

@@ -1,15 +1,14 @@
-// Test stand-ins for the classes above the foundation (see UpperLayerFakes.h). Each definition
-// here takes the place of the real one in the test programs, which link the foundation alone.
+// Test stand-ins for the classes above the foundation that are not built yet (see
+// UpperLayerFakes.h), and a recording toolbar.
 #include "UpperLayerFakes.h"
 
 #include "framework/CArchive.h"
+#include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
-#include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPPropertyPage.h"
-#include "ui/toolbars/CZAVPUserTool.h"
 
 namespace UpperLayerFakes
 {
@@ -33,12 +32,6 @@ std::vector<std::string> CallsStartingWith(const std::string& prefix)
     return calls;
 }
 
-std::set<UINT>& ForbiddenCommands()
-{
-    static std::set<UINT> commands;
-    return commands;
-}
-
 namespace
 {
 std::string Text(LPCSTR psz)
@@ -50,17 +43,22 @@ std::string Text(LPCSTR psz)
 TestToolBar::TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating)
     : m_name(lpszName), m_bFloatingForTest(bFloating)
 {
-    CreateEx(0, nullptr, lpszName, pParent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
-             pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
-    ZAVPSharedBarData::AllToolbars().AddTail(this);
+    // The toolbar's own creation puts it on the list of all toolbars.
+    CWnd::CreateEx(0, nullptr, lpszName, pParent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+                   pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
 }
 
 TestToolBar::~TestToolBar()
 {
-    CObList& list = ZAVPSharedBarData::AllToolbars();
-    if (POSITION pos = list.Find(this))
-        list.RemoveAt(pos);
     DestroyWindow();
+}
+
+void TestToolBar::SetCommands(const std::vector<UINT>& commands)
+{
+    m_commands = commands;
+    RemoveAllButtons();
+    for (UINT id : commands)
+        InsertButton(new CZAVPToolbarButton(id, -1, nullptr, FALSE, TRUE));
 }
 
 BOOL TestToolBar::LoadState(LPCSTR lpszProfileName, int, UINT)
@@ -83,7 +81,7 @@ void TestToolBar::ResetAllImages()
 
 BOOL TestToolBar::RemoveButton(int iIndex)
 {
-    if (iIndex < 0 || iIndex >= (int)m_commands.size())
+    if (!CZAVPToolBar::RemoveButton(iIndex))
         return FALSE;
     m_commands.erase(m_commands.begin() + iIndex);
     return TRUE;
@@ -112,85 +110,18 @@ void TestToolBar::Serialize(CArchive& ar)
         ar >> id;
         commands.push_back(id);
     }
-    m_commands = commands;
+    SetCommands(commands);
 }
 }  // namespace UpperLayerFakes
 
 using UpperLayerFakes::Record;
 
-// ---- toolbars
-IMPLEMENT_DYNAMIC(CZAVPBaseToolBar, CZAVPControlBar)
-IMPLEMENT_DYNAMIC(CZAVPToolBar, CZAVPBaseToolBar)
+IMPLEMENT_DYNCREATE(RecordingUserTool, CZAVPUserTool)
 
-void CZAVPToolBar::OnGlobalFontsChanged() {}
-BOOL CZAVPToolBar::Create(CWnd*, DWORD, UINT) { return FALSE; }
-void CZAVPToolBar::ResetAllImages() {}
-BOOL CZAVPToolBar::RemoveButton(int) { return FALSE; }
-void CZAVPToolBar::AdjustLayout() {}
-BOOL CZAVPToolBar::LoadState(LPCSTR, int, UINT) { return FALSE; }
-BOOL CZAVPToolBar::SaveState(LPCSTR, int, UINT) { return FALSE; }
-
-int CZAVPToolBar::GetCount() const
+BOOL RecordingUserTool::Invoke()
 {
-    return (int)static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands.size();
-}
-
-int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
-{
-    const auto& commands = static_cast<const UpperLayerFakes::TestToolBar*>(this)->m_commands;
-    for (int i = iIndexFirst < 0 ? 0 : iIndexFirst; i < (int)commands.size(); ++i)
-        if (commands[(size_t)i] == nIDFind)
-            return i;
-    return -1;
-}
-
-BOOL CZAVPToolBar::LoadParameters(LPCSTR lpszProfileName)
-{
-    Record("ToolBar::LoadParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
+    Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
     return TRUE;
-}
-
-BOOL CZAVPToolBar::SaveParameters(LPCSTR lpszProfileName)
-{
-    Record("ToolBar::SaveParameters(" + std::string(lpszProfileName ? lpszProfileName : "") + ")");
-    return TRUE;
-}
-
-BOOL CZAVPToolBar::IsCommandPermitted(UINT uiCmd)
-{
-    return UpperLayerFakes::ForbiddenCommands().count(uiCmd) == 0;
-}
-
-void CZAVPToolBar::CleanUpImages()
-{
-    Record("ToolBar::CleanUpImages");
-}
-
-// ---- command manager
-CZAVPCommandManager::CZAVPCommandManager() {}
-CZAVPCommandManager::~CZAVPCommandManager() {}
-
-BOOL CZAVPCommandManager::LoadState(LPCSTR)
-{
-    Record("CommandManager::LoadState");
-    return TRUE;
-}
-
-BOOL CZAVPCommandManager::SaveState(LPCSTR)
-{
-    Record("CommandManager::SaveState");
-    return TRUE;
-}
-
-void CZAVPCommandManager::ClearAll()
-{
-    Record("CommandManager::ClearAll");
-}
-
-CZAVPCommandManager* GetCommandManager()
-{
-    static CZAVPCommandManager manager;
-    return &manager;
 }
 
 // ---- popup menus, dialogs, pages
@@ -220,33 +151,3 @@ IMPLEMENT_DYNAMIC(CZAVPDialog, CDialog)
 void CZAVPDialog::SetActiveMenu(CZAVPPopupMenu*) {}
 IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CPropertyPage)
 void CZAVPPropertyPage::SetActiveMenu(CZAVPPopupMenu*) {}
-
-// ---- user tools: label, command, arguments, directory, then the id, as the real tool stores
-IMPLEMENT_SERIAL(CZAVPUserTool, CObject, VERSIONABLE_SCHEMA | 1)
-CZAVPUserTool::CZAVPUserTool() : m_uiCmdId(0), m_hIcon(nullptr) {}
-CZAVPUserTool::~CZAVPUserTool() {}
-
-void CZAVPUserTool::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-    {
-        ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << (DWORD)m_uiCmdId;
-        return;
-    }
-    DWORD dwCmdId = 0;
-    ar >> m_strLabel >> m_strCommand >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
-    m_uiCmdId = dwCmdId;
-}
-
-BOOL CZAVPUserTool::Invoke()
-{
-    Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
-    return TRUE;
-}
-
-void CZAVPUserTool::SetCommand(LPCSTR lpszCmd) { m_strCommand = lpszCmd; }
-void CZAVPUserTool::DrawToolIcon(CDC*, const RECT&) {}
-BOOL CZAVPUserTool::CopyIconToClipboard() { return FALSE; }
-HICON CZAVPUserTool::LoadToolIcon() { return nullptr; }
-HICON CZAVPUserTool::LoadDefaultIcon() { return nullptr; }
-void CZAVPUserTool::DeleteIcon() {}

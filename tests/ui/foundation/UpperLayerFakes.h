@@ -1,6 +1,6 @@
-// Test stand-ins for the toolbars, menus and tools the foundation calls into: their
-// operations record what was asked of them in one call log, in call order, so tests can compare
-// the order of a load or save with the expected one.
+// Test stand-ins for the toolbar windows, menus and frames the foundation calls into, until those
+// classes are built: their operations record what was asked of them in one call log, in call
+// order, so tests can compare the order of a load or save with the expected one.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 
 namespace UpperLayerFakes
 {
@@ -19,10 +20,8 @@ void Record(const std::string& call);
 // The calls whose text starts with the prefix, in order.
 std::vector<std::string> CallsStartingWith(const std::string& prefix);
 
-// Commands the toolbars refuse (IsCommandPermitted answers FALSE for them).
-std::set<UINT>& ForbiddenCommands();
-
-// A toolbar with a window of its own, a name for the log and a list of button commands.
+// A real toolbar with a window of its own and a name for the log; its state operations only
+// record that they ran, and its archive is just its list of commands.
 class TestToolBar : public CZAVPToolBar
 {
 public:
@@ -38,8 +37,19 @@ public:
     void Serialize(CArchive& ar) override;
 
     std::string m_name;
-    std::vector<UINT> m_commands;   // button commands, by index
+    // Replaces the bar's buttons with one (locked, imageless) button per command.
+    void SetCommands(const std::vector<UINT>& commands);
+
+    std::vector<UINT> m_commands;   // button commands, by index, as the bar holds them
     BOOL m_bAddsMissingButtons = FALSE;
     BOOL m_bFloatingForTest;
 };
 }  // namespace UpperLayerFakes
+
+// A user tool that records its runs ("UserTool::Invoke(id)") instead of starting a program.
+class RecordingUserTool : public CZAVPUserTool
+{
+    DECLARE_DYNCREATE(RecordingUserTool)
+public:
+    BOOL Invoke() override;
+};

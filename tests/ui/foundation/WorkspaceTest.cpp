@@ -14,6 +14,7 @@
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -29,6 +30,7 @@ const char kAppName[] = "App";
 const char kSection[] = "Settings\\1.16";
 // The workspace path: "SOFTWARE\" + key + "\" + profile (the application name) + "\" + section.
 const char kPath[] = "SOFTWARE\\LornivalU2WorkspaceTests\\App\\Settings\\1.16\\";
+const UINT kHiddenImageCommand = 32771;
 
 std::string KeyOf(const char* sub)
 {
@@ -67,12 +69,16 @@ public:
         m_minorSeen = GetWorkspace()->GetDataVersionMinor();
         m_imageUpdateSeen = ZAVPSharedBarData::g_bButtonImageUpdate;
         m_has641Seen = GetWorkspace()->IsStateVersionAtLeast(6, 41);
+        m_menuAnimationSeen = CZAVPToolBar::m_nMenuAnimation;
+        m_imageHiddenSeen = GetCommandManager()->IsMenuImageHidden(kHiddenImageCommand);
         return TestToolBar::LoadState(lpszProfileName, nIndex, uiID);
     }
     int m_majorSeen = 0;
     int m_minorSeen = 0;
     BOOL m_imageUpdateSeen = -1;
     BOOL m_has641Seen = -1;
+    int m_menuAnimationSeen = -1;
+    BOOL m_imageHiddenSeen = -1;
 };
 
 // The frame's dock manager, noting the layout calls the frame implementation passes on.
@@ -131,21 +137,34 @@ protected:
 
 TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
 {
+    // The shared toolbar parameters and the command manager are read before any bar.
+    WriteDword(KeyOf("ZAVToolbarParameters"), "Tooltips", 1);
+    WriteDword(KeyOf("ZAVToolbarParameters"), "ShortcutKeys", 1);
+    WriteDword(KeyOf("ZAVToolbarParameters"), "LargeIcons", 0);
+    WriteDword(KeyOf("ZAVToolbarParameters"), "MenuAnimation", 2);
+    const BYTE hidden[] = {1, 0, 0x03, 0x80, 0, 0};   // one command: 32771
+    SHSetValueA(HKEY_CURRENT_USER, KeyOf("ZAVCommandManager").c_str(),
+                "CommandsWithoutImages", REG_BINARY, hidden, sizeof hidden);
     CZAVPWorkspace workspace;
     workspace.SetRegistrySection(kSection);
-    TestToolBar docked("Docked", &m_frame);
+    ProbeToolBar docked("Docked", &m_frame);
     TestToolBar floating("Floating", &m_frame, TRUE);
 
     EXPECT_TRUE(workspace.LoadState(nullptr, &m_frame.m_Impl));
 
+    // The parameter load applies the large-icons setting again, which lays out every toolbar.
     const std::vector<std::string> expected = {
-        std::string("ToolBar::LoadParameters(") + kPath + ")",
-        "CommandManager::LoadState",
+        "Docked.AdjustLayout",
+        "Floating.AdjustLayout",
         std::string("Docked.LoadState(") + kPath + ")",
         "DockManager::LoadState",
         "DockManager::SetDockState",
     };
     EXPECT_EQ(expected, CallLog());
+    EXPECT_EQ(2, docked.m_menuAnimationSeen);
+    EXPECT_TRUE(docked.m_imageHiddenSeen);
+    CZAVPToolBar::m_nMenuAnimation = 0;
+    GetCommandManager()->ClearAll();
 }
 
 TEST_F(WorkspaceTest, VersionIsNoneWhileAFirstLoadRunsAndCurrentAfter)
@@ -213,8 +232,6 @@ TEST_F(WorkspaceTest, SaveRunsInTheFixedOrderWritesTheVersionAndSavesFloatingToo
 
     const std::string path = kPath;
     const std::vector<std::string> expected = {
-        "ToolBar::SaveParameters(" + path + ")",
-        "CommandManager::SaveState",
         "DockManager::SaveState",
         "Docked.SaveState(" + path + ")",
         "Floating.SaveState(" + path + ")",
@@ -224,6 +241,8 @@ TEST_F(WorkspaceTest, SaveRunsInTheFixedOrderWritesTheVersionAndSavesFloatingToo
         "TearOff.SaveState(" + path + ")",   // and its torn-off bars
     };
     EXPECT_EQ(expected, CallLog());
+    EXPECT_EQ(1u, ReadDword(KeyOf("ZAVToolbarParameters"), "Tooltips"));
+    EXPECT_TRUE(KeyExists(KeyOf("ZAVCommandManager")));
     EXPECT_EQ(6u, ReadDword(KeyOf("ZAVControlBarVersion"), "Major"));
     EXPECT_EQ(70u, ReadDword(KeyOf("ZAVControlBarVersion"), "Minor"));
 }
@@ -402,7 +421,7 @@ TEST_F(WorkspaceTest, DoubleClickOnAUserToolCommandRunsTheTool)
 {
     CZAVPWorkspace workspace;
     workspace.InitMouseManager();
-    CZAVPUserToolsManager tools(999, 1000, 1004, RUNTIME_CLASS(CZAVPUserTool));
+    CZAVPUserToolsManager tools(999, 1000, 1004, RUNTIME_CLASS(RecordingUserTool));
     tools.CreateNewTool();
     CommandSink sink;
     m_app.m_pMainWnd = &sink;

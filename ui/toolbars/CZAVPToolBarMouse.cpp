@@ -1,0 +1,451 @@
+// The toolbar's painting and its mouse and keyboard handling outside customisation: hot tracking,
+// pressing and releasing buttons, sending their commands, and the status-bar prompts.
+#include "ui/toolbars/CZAVPToolBar.h"
+
+#include "framework/CDC.h"
+#include "framework/CToolTipCtrl.h"
+#include "framework/CWinApp.h"
+#include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/toolbars/CZAVPToolbarButton.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "ui/toolbars/ZAVPMenuSound.h"
+#include "ui/toolbars/ZAVPMouseLeave.h"
+
+namespace
+{
+const UINT kIdlePrompt = 0xE001;   // AFX_IDS_IDLEMESSAGE
+const UINT kSetMessageString = 0x0362;
+
+bool IsRealCommand(UINT uiCmd)
+{
+    return uiCmd != 0 && uiCmd != (UINT)-1;
+}
+}  // namespace
+
+// ---- painting
+
+BOOL CZAVPToolBar::IsButtonHighlighted(int iButton) const
+{
+    if (IsCustomizeMode() && !m_bLocked)
+        return FALSE;
+    if (m_bMenuMode)
+        return iButton == m_iHighlighted;
+    if (m_iButtonCapture >= 0)
+        return iButton == m_iButtonCapture;
+    return iButton == m_iHighlighted;
+}
+
+void CZAVPToolBar::DoPaint(CDC* pDCPaint)
+{
+    CRect rectClient;
+    GetClientRect(rectClient);
+    CDC dcMem;
+    HBITMAP hbmp = nullptr;
+    HGDIOBJ hOldBitmap = nullptr;
+    CDC* pDC = pDCPaint;
+    if (dcMem.CreateCompatibleDC(pDCPaint))
+    {
+        hbmp = ::CreateCompatibleBitmap(pDCPaint->GetSafeHdc(), rectClient.Width(),
+                                        rectClient.Height());
+        if (hbmp != nullptr)
+        {
+            hOldBitmap = ::SelectObject(dcMem.GetSafeHdc(), hbmp);
+            pDC = &dcMem;
+        }
+    }
+
+    CZAVPBaseToolBar::DoPaint(pDC);   // the visual manager fills the background
+    OnFillBackground(pDC);
+
+    const BOOL bHorz = IsHorizontal();
+    CZAVPImageStrip* pImages = m_bLocked ? &m_ImagesLocked
+                               : (m_bLargeIcons && m_bLargeIconsAreEnbaled &&
+                                  m_LargeImages.GetCount() > 0)
+                                   ? &m_LargeImages
+                                   : &m_Images;
+    CZAVPImageStrip* pDisabled = m_bLocked ? nullptr : &m_DisabledImages;
+
+    CFont& font = bHorz ? globalData.fontRegular : globalData.fontVert;
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), font.GetSafeHandle() != nullptr
+                                                             ? font.GetSafeHandle()
+                                                             : ::GetStockObject(DEFAULT_GUI_FONT));
+    CRect rectClip;
+    pDCPaint->GetClipBox(rectClip);
+    CZAVPDrawState ds;
+    const BOOL bPrepared = pImages->GetCount() > 0 && pImages->PrepareDrawImage(ds, GetImageSize());
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
+    {
+        CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
+        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible())
+            continue;
+        CRect rect = pButton->m_rect;
+        if (pButton->IsSeparator())
+        {
+            CRect rectInter;
+            if (rectInter.IntersectRect(rect, rectClip))
+                DrawSeparator(pDC, rect, bHorz);
+            continue;
+        }
+        const BOOL bDisabledStrip = (pButton->m_nStyle & TBBS_DISABLED) && pDisabled != nullptr &&
+                                    pDisabled->GetCount() > 0;
+        DrawButton(pDC, pButton, bPrepared ? pImages : nullptr, IsButtonHighlighted(i),
+                   bDisabledStrip);
+    }
+    if (bPrepared)
+        pImages->EndDrawImage(ds);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
+
+    if (pDC == &dcMem)
+    {
+        ::BitBlt(pDCPaint->GetSafeHdc(), 0, 0, rectClient.Width(), rectClient.Height(),
+                 dcMem.GetSafeHdc(), 0, 0, SRCCOPY);
+        ::SelectObject(dcMem.GetSafeHdc(), hOldBitmap);
+    }
+    if (hbmp != nullptr)
+        ::DeleteObject(hbmp);
+}
+
+BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
+                              BOOL bHighlighted, BOOL bDrawDisabledImages)
+{
+    if (!pButton->IsVisible() || !pDC->RectVisible(&pButton->m_rect))
+        return TRUE;
+    const BOOL bCustomizeLook = IsCustomizeMode() && !m_bLocked;
+    pButton->OnDraw(pDC, pButton->m_rect, pImages, IsHorizontal(), bCustomizeLook, bHighlighted,
+                    m_bDrawBorders, m_bGrayDisabledButtons && !bDrawDisabledImages);
+    return TRUE;
+}
+
+void CZAVPToolBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz)
+{
+    CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, bHorz);
+}
+
+BOOL CZAVPToolBar::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+LRESULT CZAVPToolBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
+}
+
+void CZAVPToolBar::InvalidateButton(int iIndex)
+{
+    CZAVPToolbarButton* pButton = GetButton(iIndex);
+    if (pButton != nullptr && m_hWnd != nullptr)
+    {
+        CRect rect = pButton->GetRect();
+        ::InvalidateRect(m_hWnd, &rect, TRUE);
+    }
+}
+
+// ---- hot button
+
+void CZAVPToolBar::SetHot(int iHot)
+{
+    if (iHot == m_iHighlighted && iHot >= 0)
+        iHot = -1;   // the same button again clears it
+    const int iOld = m_iHighlighted;
+    m_iHighlighted = iHot;
+    m_iHot = iHot;
+    InvalidateButton(iOld);
+    InvalidateButton(iHot);
+}
+
+void CZAVPToolBar::ClearHighlight()
+{
+    if (m_iHighlighted >= 0)
+    {
+        const int iOld = m_iHighlighted;
+        m_iHighlighted = -1;
+        m_iHot = -1;
+        InvalidateButton(iOld);
+        ::UpdateWindow(m_hWnd);
+        HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
+        if (hwnd == nullptr)
+            hwnd = ::GetParent(m_hWnd);
+        if (hwnd != nullptr)
+            ::SendMessageA(hwnd, kSetMessageString, kIdlePrompt, 0);
+    }
+    RestoreFocus();
+}
+
+void CZAVPToolBar::RestoreFocus()
+{
+    if (m_hwndLastFocus != nullptr && ::IsWindow(m_hwndLastFocus))
+        ::SetFocus(m_hwndLastFocus);
+    m_hwndLastFocus = nullptr;
+}
+
+// ---- mouse
+
+void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (IsCustomizeMode() && !m_bLocked)
+    {
+        Default();
+        return;
+    }
+    if (point == m_ptLastMouse)
+        return;
+    m_ptLastMouse = point;
+
+    int iHit = HitTest(point);
+    const CZAVPToolbarButton* pHit = GetButton(iHit);
+    if (pHit != nullptr && (pHit->m_nStyle & TBBS_DISABLED) && !CanHighlightDisabled())
+        iHit = -1;
+    if (iHit < 0 && ::GetCapture() == m_hWnd)
+        iHit = m_iHighlighted;   // leaving the buttons while pressing keeps the hot one
+
+    if (!m_bTracked)
+    {
+        TRACKMOUSEEVENT tme = {sizeof tme, TME_LEAVE, m_hWnd, 0};
+        m_bTracked = TrackMouseLeave(&tme) != 0;
+    }
+
+    if (iHit != m_iHighlighted)
+    {
+        if (iHit >= 0)
+            ShowCommandMessageString(GetButton(iHit)->m_nID);
+        else if (m_iButtonCapture < 0)
+            ShowCommandMessageString(kIdlePrompt);
+        const int iOld = m_iHighlighted;
+        m_iHighlighted = iHit;
+        m_iHot = iHit;
+        InvalidateButton(iOld);
+        InvalidateButton(iHit);
+    }
+
+    // The pressed button looks pressed only while the pointer is over it.
+    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture))
+    {
+        const BOOL bOver = HitTest(point) == m_iButtonCapture;
+        const UINT nStyle = bOver ? (pPressed->m_nStyle | TBBS_PRESSED)
+                                  : (pPressed->m_nStyle & ~TBBS_PRESSED);
+        if (nStyle != pPressed->m_nStyle)
+        {
+            pPressed->m_nStyle = nStyle;
+            InvalidateButton(m_iButtonCapture);
+        }
+    }
+    (void)nFlags;
+}
+
+void CZAVPToolBar::OnMouseLeave()
+{
+    m_bTracked = FALSE;
+    m_ptLastMouse = CPoint(-1, -1);
+    if (m_bMenuMode)
+    {
+        int iDropped = -1;
+        for (int i = 0; i < GetCount(); ++i)
+            if (GetButton(i)->IsDroppedDown())
+                iDropped = i;
+        if (iDropped >= 0)
+            return;
+    }
+    if (m_iHighlighted >= 0 && ::GetFocus() != m_hWnd)
+    {
+        const int iOld = m_iHighlighted;
+        m_iHighlighted = -1;
+        m_iHot = -1;
+        InvalidateButton(iOld);
+        if (m_iButtonCapture < 0)
+            ShowCommandMessageString(kIdlePrompt);
+    }
+}
+
+void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (IsCustomizeMode() && !m_bLocked)
+    {
+        Default();
+        return;
+    }
+    const int iHit = HitTest(point);
+    CZAVPToolbarButton* pButton = GetButton(iHit);
+    if (pButton == nullptr || (pButton->m_nStyle & TBBS_DISABLED))
+    {
+        m_iButtonCapture = -1;
+        if (pButton == nullptr && CanFloat())
+            CZAVPBaseToolBar::OnLButtonDown(nFlags, point);   // the bar itself is dragged
+        return;
+    }
+    m_iButtonCapture = iHit;
+    pButton->m_nStyle |= TBBS_PRESSED;
+    InvalidateButton(iHit);
+    ::UpdateWindow(m_hWnd);
+    ShowCommandMessageString(pButton->m_nID);
+
+    if (pButton->OnClick(this, FALSE))
+    {
+        if (GetButton(iHit) == pButton)
+            pButton->m_nStyle &= ~TBBS_PRESSED;
+        m_iButtonCapture = -1;
+        m_iHighlighted = -1;
+        return;
+    }
+    m_hwndLastCapture = ::GetCapture();
+    ::SetCapture(m_hWnd);
+}
+
+void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (IsCustomizeMode() && !m_bLocked)
+    {
+        Default();
+        return;
+    }
+    if (m_iButtonCapture < 0)
+    {
+        if (HitTest(point) < 0)
+            CZAVPBaseToolBar::OnLButtonUp(nFlags, point);
+        return;
+    }
+
+    ::ReleaseCapture();
+    if (m_hwndLastCapture != nullptr && ::IsWindow(m_hwndLastCapture))
+        ::SetCapture(m_hwndLastCapture);
+    m_hwndLastCapture = nullptr;
+
+    const int iPressed = m_iButtonCapture;
+    CZAVPToolbarButton* pButton = GetButton(iPressed);
+    const BOOL bOver = HitTest(point) == iPressed;
+    UINT nNewStyle = pButton->m_nStyle & ~TBBS_PRESSED;
+    if (bOver && (pButton->m_nStyle & TBBS_CHECKBOX) && !(pButton->m_nStyle & TBBS_DISABLED))
+    {
+        if (nNewStyle & TBBS_INDETERMINATE)
+            nNewStyle &= ~TBBS_INDETERMINATE;
+        nNewStyle ^= TBBS_CHECKED;
+    }
+    ShowCommandMessageString(kIdlePrompt);
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    m_iHot = -1;
+    RestoreFocus();
+
+    HWND hwnd = m_hWnd;
+    if (bOver && !OnSendCommand(pButton) && IsRealCommand(pButton->m_nID))
+    {
+        InvalidateButton(iPressed);
+        ::UpdateWindow(m_hWnd);
+        AddCommandUsage(pButton->m_nID);
+        if (m_bMenuMode)
+            PlayMenuSound(ZAVPMenuSound::kCommand);
+        const BOOL bToolRan = g_pUserToolsManager != nullptr &&
+                              g_pUserToolsManager->InvokeTool(pButton->m_nID);
+        if (!pButton->OnMouseRelease() && !bToolRan)
+            SendCommandOf(pButton);
+        // The command may have changed or destroyed the bar.
+        if (!::IsWindow(hwnd) || GetButton(iPressed) != pButton)
+            return;
+    }
+    pButton->m_nStyle = nNewStyle;
+    InvalidateButton(iPressed);
+    ::UpdateWindow(m_hWnd);
+    m_ptLastMouse = CPoint(-1, -1);
+    OnMouseMove(0, point);
+}
+
+void CZAVPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    const int iHit = HitTest(point);
+    if (CZAVPToolbarButton* pButton = GetButton(iHit))
+    {
+        pButton->OnDblClk(this);
+        OnLButtonDown(nFlags, point);
+        return;
+    }
+    CZAVPBaseToolBar::OnLButtonDblClk(nFlags, point);
+}
+
+void CZAVPToolBar::OnCancelMode()
+{
+    CZAVPBaseToolBar::OnCancelMode();
+    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture))
+    {
+        pPressed->m_nStyle &= ~TBBS_PRESSED;
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+    }
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    m_iHot = -1;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
+        static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos))->OnCancelMode();
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CZAVPToolBar::OnSize(UINT nType, int cx, int cy)
+{
+    CZAVPBaseToolBar::OnSize(nType, cx, cy);
+    if (IsCustomizeMode() && !m_bLocked)
+        OnCancelMode();
+    AdjustLocations();
+}
+
+void CZAVPToolBar::OnSysColorChange()
+{
+    globalData.UpdateSysColors();
+    for (CZAVPImageStrip* pStrip : {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages,
+                                    &m_DisabledMenuImages, &m_LargeImages, &m_LargeColdImages,
+                                    &m_LargeDisabledImages, &m_ImagesLocked})
+    {
+        pStrip->OnSysColorChange();
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CZAVPToolBar::OnKillFocus(CWnd* pNewWnd)
+{
+    Default();
+    if (!IsCustomizeMode())
+        ClearHighlight();
+    (void)pNewWnd;
+}
+
+BOOL CZAVPToolBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+    {
+        BOOL bDropped = FALSE;
+        for (int i = 0; i < GetCount(); ++i)
+            bDropped = bDropped || GetButton(i)->IsDroppedDown();
+        if (!bDropped)
+        {
+            ClearHighlight();
+            return TRUE;
+        }
+    }
+    if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr &&
+        ((pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MBUTTONUP) ||
+         (pMsg->message >= WM_NCMOUSEMOVE && pMsg->message <= WM_NCMBUTTONUP) ||
+         pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN))
+    {
+        m_pToolTip->RelayEvent(pMsg);
+    }
+    return CZAVPBaseToolBar::PreTranslateMessage(pMsg);
+}
+
+LRESULT CZAVPToolBar::OnResetPrompt(WPARAM, LPARAM)
+{
+    CString strName;
+    const int nLength = ::GetWindowTextLengthA(m_hWnd);
+    ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
+    strName.ReleaseBuffer();
+    if (strName.IsEmpty())
+        strName.LoadString(16104);
+    CString strFormat, strPrompt;
+    strFormat.LoadString(16111);
+    strPrompt.Format(strFormat, (LPCSTR)strName);
+    CString strCaption;
+    if (CWinApp* pApp = AfxGetApp())
+        strCaption = pApp->m_pszAppName;
+    if (::MessageBoxA(nullptr, strPrompt, strCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)
+        RestoreOriginalState();
+    return 0;
+}

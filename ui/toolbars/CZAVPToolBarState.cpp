@@ -1,0 +1,280 @@
+// The toolbar's state in the registry: its archive ("Buttons"), its name, the reset layout, and
+// the way back to the layout of its toolbar resource. A stored image is untrusted: it is read
+// whole, with only button classes accepted, before anything of the bar changes.
+#include "ui/toolbars/CZAVPToolBar.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
+#include "framework/CException.h"
+#include "framework/CMemFile.h"
+#include "ui/foundation/CZAVPRegistry.h"
+#include "ui/foundation/CZAVPRegistryHolder.h"
+#include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/foundation/ZAVPRegistryPath.h"
+#include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPToolbarButton.h"
+
+namespace
+{
+const UINT kArchiveBuffer = 4096;
+const UINT kGrowBytes = 1024;
+const int kMRUWidthMajor = 6;        // the MRU width is stored after 6.1
+const int kMRUWidthMinor = 2;
+const char kNameValue[] = "Name";
+const char kButtonsValue[] = "Buttons";
+const char kOrigResetValue[] = "OrigResetItems";
+const UINT kNotKeptOnLoad = TBBS_CHECKED | TBBS_PRESSED;
+
+// Written and read under the same rule: no workspace, an unknown version, or after 6.1.
+bool HasMRUWidth()
+{
+    const CZAVPWorkspace* pWorkspace = GetWorkspace();
+    return pWorkspace == nullptr ||
+           pWorkspace->IsStateVersionAtLeast(kMRUWidthMajor, kMRUWidthMinor);
+}
+
+void DeleteAll(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+// Every object is a toolbar button and none is missing.
+bool OnlyButtons(const CObList& list)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+    {
+        const CObject* pObject = list.GetNext(pos);
+        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CZAVPToolbarButton)))
+            return false;
+    }
+    return true;
+}
+}  // namespace
+
+void CZAVPToolBar::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        CZAVPBaseToolBar::Serialize(ar);
+        if (m_bLocked)
+            return;
+        CObList storable;
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
+        {
+            CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
+            if (pButton->IsStorable())
+                storable.AddTail(pButton);
+        }
+        storable.Serialize(ar);
+        CString strName;
+        if (m_hWnd != nullptr)
+        {
+            const int nLength = ::GetWindowTextLengthA(m_hWnd);
+            ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
+            strName.ReleaseBuffer();
+        }
+        ar << (DWORD)m_bTextLabels << strName;
+        if (HasMRUWidth())
+            ar << (DWORD)m_nMRUWidth;
+        return;
+    }
+
+    // Loading: everything is read into scratch values first.
+    DWORD dwAlignment = 0, dwVisible = 0;
+    ar >> dwAlignment >> dwVisible;
+    CObList loaded;
+    DWORD dwTextLabels = m_bTextLabels;
+    CString strName;
+    DWORD dwMRUWidth = (DWORD)m_nMRUWidth;
+    if (!m_bLocked)
+    {
+        try
+        {
+            loaded.Serialize(ar);
+            if (!OnlyButtons(loaded))
+                AfxThrowArchiveException(CArchiveException::badClass);
+            ar >> dwTextLabels >> strName;
+            if (HasMRUWidth())
+                ar >> dwMRUWidth;
+        }
+        catch (CException*)
+        {
+            DeleteAll(loaded);
+            throw;
+        }
+    }
+
+    // The control-bar part takes its two words as it always does.
+    {
+        BYTE bytes[2 * sizeof(DWORD)];
+        memcpy(bytes, &dwAlignment, sizeof(DWORD));
+        memcpy(bytes + sizeof(DWORD), &dwVisible, sizeof(DWORD));
+        CMemFile file(bytes, sizeof bytes);
+        CArchive arBase(&file, CArchive::load);
+        CZAVPBaseToolBar::Serialize(arBase);
+    }
+    if (m_bLocked)
+        return;
+
+    CZAVPToolbarButton* pCustomizeCopy = nullptr;
+    if (m_pCustomizeBtn != nullptr)
+    {
+        CZAVPToolbarButton* pOld = m_pCustomizeBtn;
+        pCustomizeCopy =
+            static_cast<CZAVPToolbarButton*>(pOld->GetRuntimeClass()->CreateObject());
+        if (pCustomizeCopy != nullptr)
+            pCustomizeCopy->CopyFrom(*pOld);
+    }
+    RemoveAllButtons();
+    while (!loaded.IsEmpty())
+    {
+        CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(loaded.RemoveHead());
+        pButton->m_nStyle &= ~kNotKeptOnLoad;
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+    }
+    m_bTextLabels = (BOOL)dwTextLabels;
+    if (pCustomizeCopy != nullptr)
+    {
+        m_Buttons.AddTail(pCustomizeCopy);
+        pCustomizeCopy->OnChangeParentWnd(this);
+        m_pCustomizeBtn = static_cast<CCustomizeButton*>(pCustomizeCopy);
+    }
+    if (m_hWnd != nullptr)
+        ::SetWindowTextA(m_hWnd, strName);
+    // Every button of a command that may not be on a bar goes, not only the first.
+    for (POSITION pos = m_lstUnpermittedCommands.GetHeadPosition(); pos != nullptr;)
+    {
+        const UINT uiCmd = m_lstUnpermittedCommands.GetNext(pos);
+        for (int i = CommandToIndex(uiCmd); i >= 0; i = CommandToIndex(uiCmd, i))
+            if (!RemoveButton(i))
+                break;
+    }
+    m_nMRUWidth = (int)dwMRUWidth;
+    UpdateMnemonics();
+}
+
+namespace
+{
+CString ToolBarKey(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    const CString strPath = BuildRegistryPath(CZAVPToolBar::m_strSection, lpszProfileName);
+    CString strKey;
+    if (uiID == (UINT)-1)
+        strKey.Format("%sZAVToolBar-%d", (LPCSTR)strPath, nIndex);
+    else
+        strKey.Format("%sZAVToolBar-%d%x", (LPCSTR)strPath, nIndex, uiID);
+    return strKey;
+}
+}  // namespace
+
+BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    if (nIndex == -1)
+        nIndex = (int)GetDlgCtrlID();
+    std::vector<BYTE> bytes;
+    try
+    {
+        CMemFile file(kGrowBytes);
+        {
+            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            Serialize(ar);
+            ar.Close();
+        }
+        const UINT nLength = (UINT)file.GetLength();
+        BYTE* pData = file.Detach();
+        bytes.assign(pData, pData + nLength);
+        std::free(pData);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bytes.clear();   // the bar's own values are skipped; the control-bar part still saves
+    }
+
+    if (!bytes.empty())
+    {
+        CZAVPRegistryHolder holder;
+        CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
+        if (reg.CreateKey(ToolBarKey(lpszProfileName, nIndex, uiID)))
+        {
+            if (m_hWnd != nullptr)
+            {
+                CString strName;
+                const int nLength = ::GetWindowTextLengthA(m_hWnd);
+                ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
+                strName.ReleaseBuffer();
+                reg.Write(kNameValue, strName);
+            }
+            reg.WriteBinary(kButtonsValue, bytes.data(), (UINT)bytes.size());
+            if (!m_OrigResetButtons.IsEmpty())
+                reg.Write(kOrigResetValue, m_OrigResetButtons);
+        }
+    }
+    return CZAVPBaseToolBar::SaveState(lpszProfileName, nIndex, uiID);
+}
+
+BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    if (nIndex == -1)
+        nIndex = (int)GetDlgCtrlID();
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
+    if (!reg.ReadKey(ToolBarKey(lpszProfileName, nIndex, uiID)))
+        return FALSE;
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    if (!reg.ReadBinary(kButtonsValue, pData, nBytes))
+        return FALSE;
+
+    try
+    {
+        CMemFile file(pData, nBytes);
+        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        Serialize(ar);
+    }
+    catch (CException* e)
+    {
+        // A damaged image is a missing one: the bar keeps the buttons it has.
+        e->Delete();
+    }
+    delete[] pData;
+
+    CObList resetItems;
+    if (reg.Read(kOrigResetValue, resetItems, RUNTIME_CLASS(CZAVPToolbarButton)) &&
+        !resetItems.IsEmpty())
+    {
+        DeleteAll(m_OrigResetButtons);
+        m_OrigResetButtons.AddTail(&resetItems);
+        resetItems.RemoveAll();
+    }
+    DeleteAll(resetItems);
+
+    const BOOL bResult = CZAVPBaseToolBar::LoadState(lpszProfileName, nIndex, uiID);
+    AdjustLayout();
+    return bResult;
+}
+
+BOOL CZAVPToolBar::RemoveStateFromRegistry(LPCSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    if (nIndex == -1)
+        nIndex = (int)GetDlgCtrlID();
+    CZAVPRegistryHolder holder;
+    CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
+    return reg.DeleteKey(ToolBarKey(lpszProfileName, nIndex, uiID));
+}
+
+BOOL CZAVPToolBar::RestoreOriginalState()
+{
+    if (m_uiOriginalResID == 0)
+        return FALSE;
+    const BOOL bResult = LoadToolBar(m_uiOriginalResID, 0, 0, m_bLocked);
+    AdjustLayout();
+    if (m_hWnd != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    return bResult;
+}
