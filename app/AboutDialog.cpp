@@ -5,7 +5,8 @@
 #include "framework/WideText.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 // A bold font of the given size in tenths of a point.
 void CreateBoldFont(CFont& font, const char* face, LONG tenthsOfPoint)
@@ -23,9 +24,7 @@ void CreateBoldFont(CFont& font, const char* face, LONG tenthsOfPoint)
 BEGIN_MESSAGE_MAP(AboutDialog, CDialog)
 END_MESSAGE_MAP()
 
-AboutDialog::AboutDialog(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent)
-{
-}
+AboutDialog::AboutDialog(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
 
 void AboutDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -42,7 +41,8 @@ BOOL AboutDialog::OnInitDialog()
     CreateBoldFont(m_titleFont, "Arial", 240);
     CreateBoldFont(m_detailFont, "Tahoma", 90);
     m_product.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.GetSafeHandle()), TRUE);
-    m_homePage.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_detailFont.GetSafeHandle()), TRUE);
+    m_homePage.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_detailFont.GetSafeHandle()),
+                           TRUE);
     m_email.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_detailFont.GetSafeHandle()), TRUE);
     m_version = WideToAnsi(L"Версия: 1.16");
     UpdateData(FALSE);

@@ -15,12 +15,12 @@ protected:
     BOOL OnInitDialog() override;
 
 private:
-    CFont m_titleFont;     // Arial 24 pt bold: the product name
-    CFont m_detailFont;    // Tahoma 9 pt bold: the addresses
-    CStatic m_email;       // 1034
-    CStatic m_product;     // 1025
-    CStatic m_homePage;    // 1022
-    CString m_version;     // 1050
+    CFont m_titleFont;   // Arial 24 pt bold: the product name
+    CFont m_detailFont;  // Tahoma 9 pt bold: the addresses
+    CStatic m_email;     // 1034
+    CStatic m_product;   // 1025
+    CStatic m_homePage;  // 1022
+    CString m_version;   // 1050
 
     DECLARE_MESSAGE_MAP()
 };

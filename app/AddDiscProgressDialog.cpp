@@ -6,8 +6,8 @@
 #include "resources/AppResource.h"
 
 BEGIN_MESSAGE_MAP(AddDiscProgressDialog, CDialog)
-    ON_MESSAGE(WM_SCAN_FINISHED, &AddDiscProgressDialog::OnScanFinished)
-    ON_MESSAGE(WM_SCAN_PROGRESS, &AddDiscProgressDialog::OnScanProgress)
+ON_MESSAGE(WM_SCAN_FINISHED, &AddDiscProgressDialog::OnScanFinished)
+ON_MESSAGE(WM_SCAN_PROGRESS, &AddDiscProgressDialog::OnScanProgress)
 END_MESSAGE_MAP()
 
 AddDiscProgressDialog::AddDiscProgressDialog(CWnd* parent)
@@ -31,14 +31,12 @@ void AddDiscProgressDialog::DoDataExchange(CDataExchange* pDX)
 
 void AddDiscProgressDialog::OnOK()
 {
-    if (m_finished)
-        CDialog::OnOK();
+    if (m_finished) CDialog::OnOK();
 }
 
 void AddDiscProgressDialog::OnCancel()
 {
-    if (m_finished)
-        CDialog::OnCancel();
+    if (m_finished) CDialog::OnCancel();
 }
 
 LRESULT AddDiscProgressDialog::OnScanProgress(WPARAM wParam, LPARAM)

@@ -35,14 +35,14 @@ protected:
     LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);
 
 private:
-    CStatic m_runningText;     // 1012 "Обрабатывается новый диск...", shown while scanning
-    CStatic m_doneText;        // 1011 "Добавление завершено.", shown at the end
-    CButton m_okButton;        // 1, shown at the end
+    CStatic m_runningText;  // 1012 "Обрабатывается новый диск...", shown while scanning
+    CStatic m_doneText;  // 1011 "Добавление завершено.", shown at the end
+    CButton m_okButton;  // 1, shown at the end
     int m_foldersAdded;
     int m_filesAdded;
-    CString m_filesText;       // what 1005 shows
-    CString m_foldersText;     // what 1004 shows
-    bool m_finished;           // WM_SCAN_FINISHED has arrived
+    CString m_filesText;    // what 1005 shows
+    CString m_foldersText;  // what 1004 shows
+    bool m_finished;        // WM_SCAN_FINISHED has arrived
 
     DECLARE_MESSAGE_MAP()
 };

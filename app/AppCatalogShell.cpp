@@ -21,10 +21,7 @@ int AppCatalogShell::ShowMessage(const std::string& text, UINT type)
     return AfxMessageBox(text.c_str(), type);
 }
 
-LoadingSplashStatus* AppCatalogShell::CreateLoadingSplash()
-{
-    return new LoadingSplashWnd;
-}
+LoadingSplashStatus* AppCatalogShell::CreateLoadingSplash() { return new LoadingSplashWnd; }
 
 void AppCatalogShell::DestroyLoadingSplash(LoadingSplashStatus* splash)
 {
@@ -64,6 +61,5 @@ INT_PTR AppCatalogShell::RunSettingsDialog(SettingsDialogValues& values)
 
 void AppCatalogShell::CloseInstanceMutex()
 {
-    if (m_closeInstanceMutex)
-        m_closeInstanceMutex();
+    if (m_closeInstanceMutex) m_closeInstanceMutex();
 }

@@ -1,13 +1,14 @@
 // Keys of the cell editor and the item list.
 #include "app/CellEditKeys.h"
 
-namespace {
+namespace
+{
 
 const UINT KeyTab = 9;
 const UINT KeyEnter = 13;
 const UINT KeyEscape = 27;
 
-} // namespace
+}  // namespace
 
 EditKeyAction CellEditKeyAction(UINT character)
 {
@@ -21,4 +22,7 @@ EditKeyAction CellEditKeyAction(UINT character)
 
 LRESULT CellEditKeyResult(EditKeyAction action) { return action == EditKeyAction::Type ? 0 : 1; }
 
-bool EnterOpensRow(UINT character, int selectedCount) { return character == KeyEnter && selectedCount == 1; }
+bool EnterOpensRow(UINT character, int selectedCount)
+{
+    return character == KeyEnter && selectedCount == 1;
+}

@@ -3,7 +3,8 @@
 #pragma once
 #include <windows.h>
 
-enum class EditKeyAction {
+enum class EditKeyAction
+{
     Type,    // an ordinary character: the editor takes it
     Commit,  // Tab or Enter: the edit ends and keeps the text
     Cancel,  // Esc: the edit ends and drops the text

@@ -8,24 +8,18 @@
 IMPLEMENT_DYNCREATE(DLG_SaveDatabase, CDialog)
 
 BEGIN_MESSAGE_MAP(DLG_SaveDatabase, CDialog)
-    ON_WM_TIMER()
-    ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-DLG_SaveDatabase::DLG_SaveDatabase(CWnd* parent) : CDialog(IDD_SAVE_DATABASE, parent)
-{
-}
+DLG_SaveDatabase::DLG_SaveDatabase(CWnd* parent) : CDialog(IDD_SAVE_DATABASE, parent) {}
 
-void DLG_SaveDatabase::SetDone()
-{
-    m_done.Set(1);
-}
+void DLG_SaveDatabase::SetDone() { m_done.Set(1); }
 
 CString DLG_SaveDatabase::NextProgressText(const CString& text)
 {
     CString next = text + ">";
-    if (next.GetLength() > kMaxProgressLength)
-        next.Empty();
+    if (next.GetLength() > kMaxProgressLength) next.Empty();
     return next;
 }
 
@@ -43,13 +37,9 @@ BOOL DLG_SaveDatabase::OnInitDialog()
     return TRUE;
 }
 
-void DLG_SaveDatabase::OnOK()
-{
-}
+void DLG_SaveDatabase::OnOK() {}
 
-void DLG_SaveDatabase::OnCancel()
-{
-}
+void DLG_SaveDatabase::OnCancel() {}
 
 void DLG_SaveDatabase::OnTimer(UINT_PTR id)
 {

@@ -21,7 +21,7 @@ public:
     static const UINT_PTR kProgressTimer = 1;
     static const UINT kProgressPeriod = 200;  // ms
     static const UINT_PTR kDoneTimer = 2;
-    static const UINT kDonePeriod = 50;       // ms
+    static const UINT kDonePeriod = 50;  // ms
     static const int kMaxProgressLength = 27;
 
     // The progress text one tick later: a '>' more, or empty once it would pass the maximum.
@@ -36,8 +36,8 @@ protected:
     void OnDestroy();
 
 private:
-    LockedFlag m_done;        // 1 once the save thread has finished
-    CString m_progressText;   // what static 1051 shows
+    LockedFlag m_done;       // 1 once the save thread has finished
+    CString m_progressText;  // what static 1051 shows
 
     DECLARE_MESSAGE_MAP()
 };

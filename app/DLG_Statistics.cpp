@@ -10,9 +10,7 @@ IMPLEMENT_DYNAMIC(DLG_Statistics, CDialog)
 BEGIN_MESSAGE_MAP(DLG_Statistics, CDialog)
 END_MESSAGE_MAP()
 
-DLG_Statistics::DLG_Statistics(CWnd* parent) : CDialog(IDD_STATISTICS, parent)
-{
-}
+DLG_Statistics::DLG_Statistics(CWnd* parent) : CDialog(IDD_STATISTICS, parent) {}
 
 void DLG_Statistics::DoDataExchange(CDataExchange* pDX)
 {

@@ -1,7 +1,8 @@
 // Drive facts from the system.
 #include "app/DriveFacts.h"
 
-namespace {
+namespace
+{
 
 const DWORD VolumeTextChars = 260;
 
@@ -15,15 +16,15 @@ public:
         char fileSystem[VolumeTextChars] = "";
         DWORD serial = 0, maxComponent = 0, flags = 0;
         // An unreadable volume leaves the label empty: the prompt then shows no label.
-        if (!GetVolumeInformationA(root.c_str(), label, VolumeTextChars, &serial, &maxComponent, &flags,
-                                   fileSystem, VolumeTextChars))
+        if (!GetVolumeInformationA(root.c_str(), label, VolumeTextChars, &serial, &maxComponent,
+                                   &flags, fileSystem, VolumeTextChars))
             label[0] = '\0';
         label[VolumeTextChars - 1] = '\0';
         return label;
     }
 };
 
-} // namespace
+}  // namespace
 
 DriveFacts& DriveFacts::System()
 {

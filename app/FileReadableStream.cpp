@@ -5,8 +5,7 @@
 
 UINT FileReadableStream::Read(void* buffer, UINT count)
 {
-    if (m_failed)
-        return 0;
+    if (m_failed) return 0;
     try {
         return m_file.Read(buffer, count);
     } catch (CException* e) {

@@ -14,6 +14,6 @@ public:
     bool ReadFailed() const override { return m_failed; }
 
 private:
-    CFile& m_file;   // not owned
+    CFile& m_file;  // not owned
     bool m_failed;
 };

@@ -6,7 +6,8 @@
 #include <vector>
 #include "catalog/TextConversion.h"
 
-namespace {
+namespace
+{
 
 // The longest value RegQueryValueA may hand back here, in characters.
 const LONG ClassesValueChars = 32767;
@@ -15,13 +16,14 @@ bool QueryClassesRoot(const std::string& key, std::string& value)
 {
     std::vector<char> buffer(ClassesValueChars + 1, '\0');
     LONG size = ClassesValueChars;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), buffer.data(), &size) != ERROR_SUCCESS) return false;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), buffer.data(), &size) != ERROR_SUCCESS)
+        return false;
     buffer[ClassesValueChars] = '\0';
     value = buffer.data();
     return true;
 }
 
-} // namespace
+}  // namespace
 
 FileTypeNames::FileTypeNames() : FileTypeNames(QueryClassesRoot) {}
 
@@ -48,8 +50,8 @@ const std::string& FileTypeNames::Get(const char* fileName)
     if (found != m_cache.end()) return found->second;
 
     std::string className, description;
-    if (m_lookup && m_lookup(key, className) && !className.empty() && m_lookup(className, description) &&
-        !description.empty())
+    if (m_lookup && m_lookup(key, className) && !className.empty() &&
+        m_lookup(className, description) && !description.empty())
         return m_cache.emplace(key, description).first->second;
     return m_cache.emplace(key, m_noExtension + " " + key).first->second;
 }

@@ -16,7 +16,8 @@
 
 static_assert(JPEG_LIB_VERSION == 62, "the picture is decoded through libjpeg's v62 interface");
 
-namespace {
+namespace
+{
 
 const char kUnsupportedChannels[] = "Unsupported number of channels!";
 
@@ -51,14 +52,9 @@ private:
 
 }  // namespace
 
-JpegPicture::JpegPicture() : m_header(), m_width(0), m_height(0)
-{
-}
+JpegPicture::JpegPicture() : m_header(), m_width(0), m_height(0) {}
 
-JpegPicture::JpegPicture(UINT id) : JpegPicture()
-{
-    LoadFromResource(id, nullptr);
-}
+JpegPicture::JpegPicture(UINT id) : JpegPicture() { LoadFromResource(id, nullptr); }
 
 size_t JpegPicture::RowBytes(UINT width)
 {
@@ -76,15 +72,12 @@ void JpegPicture::Clear()
 bool JpegPicture::LoadFromResource(UINT id, HMODULE module)
 {
     Clear();
-    if (module == nullptr)
-        module = GetModuleHandleA(nullptr);
+    if (module == nullptr) module = GetModuleHandleA(nullptr);
     HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), RT_JPEG_PICTURE);
-    if (info == nullptr)
-        return false;
+    if (info == nullptr) return false;
     HGLOBAL handle = LoadResource(module, info);
     const void* bytes = handle ? LockResource(handle) : nullptr;
-    if (bytes == nullptr)
-        return false;
+    if (bytes == nullptr) return false;
     // The file only reads the locked bytes (no growth), so handing it a non-const pointer is safe.
     CMemFile file(static_cast<BYTE*>(const_cast<void*>(bytes)), SizeofResource(module, info));
     return LoadFromStream(file);
@@ -100,8 +93,7 @@ bool JpegPicture::LoadFromStream(ReadableStream& stream)
 {
     Clear();
     try {
-        if (Decode(stream))
-            return true;
+        if (Decode(stream)) return true;
     } catch (const char* text) {
         OutputDebugStringA(text);
     } catch (const std::bad_alloc&) {
@@ -121,8 +113,7 @@ bool JpegPicture::Decode(ReadableStream& stream)
     // Nothing below this point may hold an object with a destructor across a libjpeg call: a
     // fatal error comes back here by longjmp. The row buffer lives in the library's pool and the
     // pixels in a member.
-    if (setjmp(err.abandon))
-        return false;
+    if (setjmp(err.abandon)) return false;
 
     jpeg_create_decompress(&cinfo);
     JpegStreamSource::Attach(&cinfo, &stream);
@@ -135,8 +126,7 @@ bool JpegPicture::Decode(ReadableStream& stream)
     const UINT width = cinfo.output_width;
     const UINT height = cinfo.output_height;
     const size_t rowBytes = RowBytes(width);
-    if (static_cast<std::uint64_t>(rowBytes) * height > SIZE_MAX)
-        throw std::bad_alloc();
+    if (static_cast<std::uint64_t>(rowBytes) * height > SIZE_MAX) throw std::bad_alloc();
     m_pixels.assign(rowBytes * height, 0);
 
     JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
@@ -171,10 +161,9 @@ bool JpegPicture::Decode(ReadableStream& stream)
 
 bool JpegPicture::Draw(HDC dc, const RECT& rect) const
 {
-    if (IsEmpty())
-        return false;
-    StretchDIBits(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0, m_width,
-                  m_height, m_pixels.data(), reinterpret_cast<const BITMAPINFO*>(&m_header), DIB_RGB_COLORS,
-                  SRCCOPY);
+    if (IsEmpty()) return false;
+    StretchDIBits(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, 0,
+                  m_width, m_height, m_pixels.data(),
+                  reinterpret_cast<const BITMAPINFO*>(&m_header), DIB_RGB_COLORS, SRCCOPY);
     return true;
 }

@@ -5,17 +5,15 @@
 
 #include "app/ReadableStream.h"
 
-namespace {
+namespace
+{
 
 JpegStreamSource* SourceOf(j_decompress_ptr cinfo)
 {
     return reinterpret_cast<JpegStreamSource*>(cinfo->src);
 }
 
-void InitSource(j_decompress_ptr cinfo)
-{
-    SourceOf(cinfo)->startOfFile = TRUE;
-}
+void InitSource(j_decompress_ptr cinfo) { SourceOf(cinfo)->startOfFile = TRUE; }
 
 boolean FillInputBuffer(j_decompress_ptr cinfo)
 {
@@ -23,7 +21,7 @@ boolean FillInputBuffer(j_decompress_ptr cinfo)
     size_t count = src->stream->Read(src->buffer, static_cast<UINT>(JpegStreamSource::kBufferSize));
     if (count == 0) {
         if (src->stream->ReadFailed())
-            ERREXIT(cinfo, JERR_FILE_READ);    // a broken file is no picture, not a short one
+            ERREXIT(cinfo, JERR_FILE_READ);  // a broken file is no picture, not a short one
         if (src->startOfFile)
             ERREXIT(cinfo, JERR_INPUT_EMPTY);  // not a byte at all: nothing to decode
         // A truncated picture: warn and end it here, so the decoder shows what it has.
@@ -40,8 +38,7 @@ boolean FillInputBuffer(j_decompress_ptr cinfo)
 
 void SkipInputData(j_decompress_ptr cinfo, long count)
 {
-    if (count <= 0)
-        return;
+    if (count <= 0) return;
     JpegStreamSource* src = SourceOf(cinfo);
     size_t rest = static_cast<size_t>(count);
     while (rest > src->pub.bytes_in_buffer) {
@@ -52,17 +49,15 @@ void SkipInputData(j_decompress_ptr cinfo, long count)
     src->pub.bytes_in_buffer -= rest;
 }
 
-void TermSource(j_decompress_ptr)
-{
-}
+void TermSource(j_decompress_ptr) {}
 
 }  // namespace
 
 void JpegStreamSource::Attach(j_decompress_ptr cinfo, ReadableStream* stream)
 {
     if (cinfo->src == nullptr) {
-        void* record = (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT,
-                                                  sizeof(JpegStreamSource));
+        void* record = (*cinfo->mem->alloc_small)(reinterpret_cast<j_common_ptr>(cinfo),
+                                                  JPOOL_PERMANENT, sizeof(JpegStreamSource));
         JpegStreamSource* src = static_cast<JpegStreamSource*>(record);
         src->buffer = static_cast<JOCTET*>((*cinfo->mem->alloc_small)(
             reinterpret_cast<j_common_ptr>(cinfo), JPOOL_PERMANENT, kBufferSize * sizeof(JOCTET)));

@@ -11,10 +11,10 @@ class ReadableStream;
 
 struct JpegStreamSource
 {
-    jpeg_source_mgr pub;      // the library's part; must stay first
-    ReadableStream* stream;   // where the bytes come from; not owned
-    JOCTET* buffer;           // kBufferSize bytes from the decompressor's permanent pool
-    boolean startOfFile;      // nothing has been read since init
+    jpeg_source_mgr pub;     // the library's part; must stay first
+    ReadableStream* stream;  // where the bytes come from; not owned
+    JOCTET* buffer;          // kBufferSize bytes from the decompressor's permanent pool
+    boolean startOfFile;     // nothing has been read since init
 
     static const size_t kBufferSize = 4096;
 

@@ -23,7 +23,8 @@ void ListRowCollector::VisitNode(CatalogNode* node)
 {
     const LPARAM data = RowItemData::FromNode(node);
     const int image = GetNodeImageIndex(node, false);
-    if (m_kind == RepresentationNodes && (node->m_type == NodeUserFolder || node->m_type == NodeDisc))
+    if (m_kind == RepresentationNodes &&
+        (node->m_type == NodeUserFolder || node->m_type == NodeDisc))
         m_rows.push_back({data, image, NodeRowTexts(node)});
     else if (m_kind == RepresentationFiles && node->m_type == NodeDiscFolder)
         m_rows.push_back({data, image, DiscFolderRowTexts(static_cast<DiscFolderNode*>(node))});

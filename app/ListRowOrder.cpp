@@ -12,16 +12,34 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
-enum FileColumn { FileName = 0, FileSize = 1, FileType = 2, FileModified = 3, FileDescription = 4 };
-enum NodeColumn { NodeName = 0, NodeCreated = 1, NodeDescription = 2 };
+enum FileColumn
+{
+    FileName = 0,
+    FileSize = 1,
+    FileType = 2,
+    FileModified = 3,
+    FileDescription = 4
+};
+enum NodeColumn
+{
+    NodeName = 0,
+    NodeCreated = 1,
+    NodeDescription = 2
+};
 
 const int Ascending = 0;
 const int Descending = -1;
 
 // The answer of one criterion: decided (less or not) or passed on to the next.
-enum class Verdict { Less, NotLess, Undecided };
+enum class Verdict
+{
+    Less,
+    NotLess,
+    Undecided
+};
 
 Verdict ByName(const CatalogNode* a, const CatalogNode* b)
 {
@@ -55,7 +73,8 @@ Verdict ByDate(const CatalogNode* a, const CatalogNode* b)
 
 const CatalogText* DescriptionOf(const CatalogNode* node)
 {
-    if (node->m_type == NodeUserFolder) return &static_cast<const UserFolderNode*>(node)->m_description;
+    if (node->m_type == NodeUserFolder)
+        return &static_cast<const UserFolderNode*>(node)->m_description;
     if (node->m_type == NodeDisc) return &static_cast<const DiscNode*>(node)->m_description;
     return nullptr;
 }
@@ -96,12 +115,13 @@ bool EntryRowLess(const FileEntry* a, const FileEntry* b, int column, FileTypeNa
                         reinterpret_cast<const unsigned char*>(tb.c_str())) < 0;
     }
     case FileModified: return CompareFileTime(&a->m_time, &b->m_time) < 0;
-    case FileDescription: return std::wcscmp(a->m_description.c_str(), b->m_description.c_str()) < 0;
+    case FileDescription:
+        return std::wcscmp(a->m_description.c_str(), b->m_description.c_str()) < 0;
     default: return false;
     }
 }
 
-} // namespace
+}  // namespace
 
 bool FileRowLess(LPARAM a, LPARAM b, int column, FileTypeNames& types)
 {

@@ -8,15 +8,29 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 const std::size_t NodeColumnCount = 4;
 const std::size_t FileColumnCount = 5;
 
-enum NodeColumn { NodeName = 0, NodeCreated = 1, NodeDescription = 2, NodeLentTo = 3 };
-enum FileColumn { FileName = 0, FileSize = 1, FileType = 2, FileModified = 3, FileDescription = 4 };
+enum NodeColumn
+{
+    NodeName = 0,
+    NodeCreated = 1,
+    NodeDescription = 2,
+    NodeLentTo = 3
+};
+enum FileColumn
+{
+    FileName = 0,
+    FileSize = 1,
+    FileType = 2,
+    FileModified = 3,
+    FileDescription = 4
+};
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> NodeRowTexts(const CatalogNode* node)
 {
@@ -24,7 +38,8 @@ std::vector<std::string> NodeRowTexts(const CatalogNode* node)
     if (!node) return texts;
     texts[NodeName] = ToAnsiString(node->m_name.c_str());
     if (node->m_type == NodeUserFolder) {
-        texts[NodeDescription] = ToAnsiString(static_cast<const UserFolderNode*>(node)->m_description.c_str());
+        texts[NodeDescription] = ToAnsiString(
+            static_cast<const UserFolderNode*>(node)->m_description.c_str());
     } else if (node->m_type == NodeDisc) {
         const DiscNode* disc = static_cast<const DiscNode*>(node);
         texts[NodeCreated] = FormatStoredFileTime(disc->m_addedTime);

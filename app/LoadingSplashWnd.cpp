@@ -5,21 +5,25 @@
 #include "app/SplashGeometry.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
-const int kStatusLeft = 1;      // the status line's white band: 1,278 - 399,290
+const int kStatusLeft = 1;  // the status line's white band: 1,278 - 399,290
 const int kStatusTop = 278;
 const int kStatusRight = 399;
 const int kStatusBottom = 290;
 const int kStatusTextX = 10;
-const int kRuleY = 291;         // the line between the status line and the strip
+const int kRuleY = 291;  // the line between the status line and the strip
 const BYTE kRussianCharset = 204;
 
 // Holds a critical section for one scope.
 class SectionLock
 {
 public:
-    explicit SectionLock(CRITICAL_SECTION* section) : m_section(section) { EnterCriticalSection(m_section); }
+    explicit SectionLock(CRITICAL_SECTION* section) : m_section(section)
+    {
+        EnterCriticalSection(m_section);
+    }
     ~SectionLock() { LeaveCriticalSection(m_section); }
     SectionLock(const SectionLock&) = delete;
     SectionLock& operator=(const SectionLock&) = delete;
@@ -31,9 +35,9 @@ private:
 }  // namespace
 
 BEGIN_MESSAGE_MAP(LoadingSplashWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_PAINT()
-    ON_WM_TIMER()
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 LoadingSplashWnd::LoadingSplashWnd()
@@ -55,10 +59,8 @@ LoadingSplashWnd::LoadingSplashWnd()
 
 LoadingSplashWnd::~LoadingSplashWnd()
 {
-    if (GetSafeHwnd() != nullptr)
-        Close();
-    if (m_oldBitmap != nullptr)
-        m_memoryDC.SelectObject(m_oldBitmap);
+    if (GetSafeHwnd() != nullptr) Close();
+    if (m_oldBitmap != nullptr) m_memoryDC.SelectObject(m_oldBitmap);
     DeleteCriticalSection(&m_lock);
 }
 
@@ -80,10 +82,9 @@ BOOL LoadingSplashWnd::PreCreateWindow(CREATESTRUCTA& cs)
 void LoadingSplashWnd::Show()
 {
     CREATESTRUCTA cs = {};
-    if (!PreCreateWindow(cs))
-        return;
-    if (!CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent,
-                  cs.hMenu))
+    if (!PreCreateWindow(cs)) return;
+    if (!CreateEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                  cs.hwndParent, cs.hMenu))
         return;
     SetWindowPos(&wndTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ShowWindow(SW_SHOW);
@@ -106,10 +107,8 @@ LRESULT LoadingSplashWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
-    case WM_SYSCHAR:
-        return 0;
-    default:
-        return CWnd::DefWindowProc(message, wParam, lParam);
+    case WM_SYSCHAR: return 0;
+    default: return CWnd::DefWindowProc(message, wParam, lParam);
     }
 }
 
@@ -126,9 +125,7 @@ void LoadingSplashWnd::SetStatusText(const char* text)
     DrawOnWindow([this](CDC* dc) { DrawStatusLine(dc); });
 }
 
-void LoadingSplashWnd::SetStatusDetail(LPARAM)
-{
-}
+void LoadingSplashWnd::SetStatusDetail(LPARAM) {}
 
 CString LoadingSplashWnd::GetStatusText() const
 {
@@ -147,13 +144,11 @@ void LoadingSplashWnd::DrawOnWindow(F draw)
 {
     SectionLock lock(&m_lock);
     const HWND hwnd = m_hWnd;
-    if (hwnd == nullptr)
-        return;
+    if (hwnd == nullptr) return;
     // A DC of this call's own: the loader thread draws here too.
     CDC dc;
     dc.Attach(::GetDC(hwnd));
-    if (dc.GetSafeHdc() != nullptr)
-        draw(&dc);
+    if (dc.GetSafeHdc() != nullptr) draw(&dc);
     ::ReleaseDC(hwnd, dc.Detach());
 }
 
@@ -180,8 +175,7 @@ void LoadingSplashWnd::DrawStatusLine(CDC* dc)
 {
     const RECT band = {kStatusLeft, kStatusTop, kStatusRight, kStatusBottom};
     ::FillRect(dc->GetSafeHdc(), &band, static_cast<HBRUSH>(m_brush.GetSafeHandle()));
-    if (m_statusText.IsEmpty())
-        return;
+    if (m_statusText.IsEmpty()) return;
     dc->SetTextColor(RGB(0, 0, 0));
     const HGDIOBJ oldFont = dc->SelectObject(m_font.GetSafeHandle());
     dc->SetBkMode(TRANSPARENT);
@@ -195,8 +189,8 @@ void LoadingSplashWnd::DrawStrip(CDC* dc)
     SplashGeometry::StripBlit blits[2];
     const int count = SplashGeometry::StripBlits(m_stripOffset, blits);
     for (int i = 0; i < count; ++i)
-        dc->BitBlt(blits[i].destX, SplashGeometry::kStripTop, blits[i].width, SplashGeometry::kStripHeight,
-                   &m_memoryDC, blits[i].sourceX, 0, SRCCOPY);
+        dc->BitBlt(blits[i].destX, SplashGeometry::kStripTop, blits[i].width,
+                   SplashGeometry::kStripHeight, &m_memoryDC, blits[i].sourceX, 0, SRCCOPY);
 }
 
 void LoadingSplashWnd::OnTimer(UINT_PTR id)

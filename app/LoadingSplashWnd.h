@@ -42,19 +42,20 @@ private:
     void DrawStatusLine(CDC* dc);
     void DrawStrip(CDC* dc);
     // Runs `draw` on a DC of the window's own, under the lock; nothing when there is no window.
-    template <class F> void DrawOnWindow(F draw);
+    template <class F>
+    void DrawOnWindow(F draw);
 
     JpegPicture m_picture;
-    CFont m_font;            // status line: Verdana 8 pt, Cyrillic
-    CPen m_pen;              // the line above the strip
-    CBrush m_brush;          // white under the status line
-    CBitmap m_strip;         // 398x7, selected into m_memoryDC
+    CFont m_font;     // status line: Verdana 8 pt, Cyrillic
+    CPen m_pen;       // the line above the strip
+    CBrush m_brush;   // white under the status line
+    CBitmap m_strip;  // 398x7, selected into m_memoryDC
     CDC m_memoryDC;
-    HGDIOBJ m_oldBitmap;     // what m_memoryDC held before the strip (a handle: a FromHandle
-                             // wrapper is temporary and gone at the next idle time)
+    HGDIOBJ m_oldBitmap;  // what m_memoryDC held before the strip (a handle: a FromHandle
+                          // wrapper is temporary and gone at the next idle time)
     mutable CRITICAL_SECTION m_lock;  // the status text and every drawing
     CString m_statusText;
-    float m_stripOffset;     // pixels the strip has scrolled left; wrapped when drawn
+    float m_stripOffset;  // pixels the strip has scrolled left; wrapped when drawn
 
     DECLARE_MESSAGE_MAP()
 };

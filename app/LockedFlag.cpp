@@ -3,9 +3,7 @@
 
 #include "framework/CSingleLock.h"
 
-LockedFlag::LockedFlag() : m_value(0), m_mutex(FALSE, nullptr)
-{
-}
+LockedFlag::LockedFlag() : m_value(0), m_mutex(FALSE, nullptr) {}
 
 void LockedFlag::Set(BYTE value)
 {

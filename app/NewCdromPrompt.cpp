@@ -6,17 +6,19 @@
 #include "catalog/CdromDrives.h"
 #include "catalog/TextConversion.h"
 
-namespace {
+namespace
+{
 
 const int DriveLetters = 26;
 // The prompt is formatted into a buffer of this many characters.
 const std::size_t PromptChars = 1000;
 
-} // namespace
+}  // namespace
 
 std::string NewCdromPrompt::FormatText(const std::string& label)
 {
-    const std::string format = ToAnsiString(L"Обнаружен новый CD-ROM!\n\nМетка диска: %s\n\nДобавить?");
+    const std::string format = ToAnsiString(
+        L"Обнаружен новый CD-ROM!\n\nМетка диска: %s\n\nДобавить?");
     char text[PromptChars];
     std::snprintf(text, sizeof text, format.c_str(), label.c_str());
     return text;

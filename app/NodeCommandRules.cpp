@@ -6,7 +6,8 @@
 #include "catalog/CatalogNode.h"
 #include "catalog/TextConversion.h"
 
-namespace {
+namespace
+{
 
 const UINT CmdDelete = 32773;
 const UINT CmdExcludeFromSearch = 108;
@@ -23,7 +24,13 @@ const int PositionSecondSeparator = 4;
 const int PositionDelete = 5;
 const int PositionPastEnd = 6;
 
-enum NodeColumn { NodeName = 0, NodeCreated = 1, NodeDescription = 2, NodeLentTo = 3 };
+enum NodeColumn
+{
+    NodeName = 0,
+    NodeCreated = 1,
+    NodeDescription = 2,
+    NodeLentTo = 3
+};
 
 bool HoldsNodes(const CatalogNode* node)
 {
@@ -32,7 +39,7 @@ bool HoldsNodes(const CatalogNode* node)
 
 bool HasRoomBelow(const CatalogNode* node) { return node->Depth() < CatalogNode::MaxDepth; }
 
-} // namespace
+}  // namespace
 
 CatalogNode* AddDiscTarget(CatalogNode* node)
 {

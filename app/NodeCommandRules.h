@@ -7,7 +7,13 @@
 
 class CatalogNode;
 
-enum class ItemCommand { AddDisc, CreateFolder, Delete, Rename };
+enum class ItemCommand
+{
+    AddDisc,
+    CreateFolder,
+    Delete,
+    Rename
+};
 
 // True when the command can act on the node: a disc is added into the nearest collection or
 // user folder at or above the node; folders are made inside a collection or user folder; only
@@ -25,14 +31,26 @@ int TreeContextPopup(const CatalogNode* node);
 // empty space): a user folder loses "Удалить", empty space also the separator before it.
 std::vector<int> NodeListMenuRemovals(const CatalogNode* row);
 
-enum class CellAction { Nothing, Navigate, EditCell, Beep };
+enum class CellAction
+{
+    Nothing,
+    Navigate,
+    EditCell,
+    Beep
+};
 // A double-click on a cell of the node list: name or date opens the node, the description is
 // edited, and the "На руках у ..." cell is edited for a disc and refused (a beep) otherwise.
 CellAction NodeListDoubleClick(const CatalogNode* row, int column);
 // A double-click on a row of the file list (its item data): a disc folder opens, a file nothing.
 CellAction FileListDoubleClick(LPARAM rowData);
 
-enum class MenuAction { Nothing, DeleteRow, ToggleExcluded, SendToFrame };
+enum class MenuAction
+{
+    Nothing,
+    DeleteRow,
+    ToggleExcluded,
+    SendToFrame
+};
 // The answer of the node list's popup: delete the row's node, else hand the command on. A
 // dismissed menu (0) sends nothing.
 MenuAction NodeListMenuAction(UINT chosen);

@@ -2,7 +2,8 @@
 #include "app/QuitNudger.h"
 #include <process.h>
 
-namespace {
+namespace
+{
 
 struct NudgeBlock
 {
@@ -17,7 +18,7 @@ void __cdecl Trampoline(void* argument)
     QuitNudger::Run(block.mainThreadId, block.shutdownEvent);
 }
 
-} // namespace
+}  // namespace
 
 void QuitNudger::Run(DWORD mainThreadId, HANDLE shutdownEvent)
 {

@@ -4,12 +4,14 @@
 #include <iterator>
 #include "framework/CWinApp.h"
 
-namespace {
+namespace
+{
 
 const UINT WidthBytes = 4;
 
 // String table ids of the column titles.
-enum : unsigned {
+enum : unsigned
+{
     IdsColumnName = 150,
     IdsColumnSize = 151,
     IdsColumnType = 152,
@@ -34,15 +36,17 @@ const ColumnSpec fileColumns[] = {
     {IdsColumnDescription, L"Описание", LVCFMT_LEFT},
 };
 
-} // namespace
+}  // namespace
 
 const char RepresentationColumns::WidthsEntry[] = "Column widths";
 
 std::vector<ColumnSpec> RepresentationColumns::Columns(int kind)
 {
     switch (kind) {
-    case RepresentationNodes: return std::vector<ColumnSpec>(std::begin(nodeColumns), std::end(nodeColumns));
-    case RepresentationFiles: return std::vector<ColumnSpec>(std::begin(fileColumns), std::end(fileColumns));
+    case RepresentationNodes:
+        return std::vector<ColumnSpec>(std::begin(nodeColumns), std::end(nodeColumns));
+    case RepresentationFiles:
+        return std::vector<ColumnSpec>(std::begin(fileColumns), std::end(fileColumns));
     default: return std::vector<ColumnSpec>();
     }
 }
@@ -56,14 +60,16 @@ const char* RepresentationColumns::Section(int kind)
     }
 }
 
-std::vector<int> RepresentationColumns::DecodeWidths(const BYTE* data, UINT bytes, std::size_t count)
+std::vector<int> RepresentationColumns::DecodeWidths(const BYTE* data, UINT bytes,
+                                                     std::size_t count)
 {
     std::vector<int> widths(count, DefaultWidth);
     if (!data || bytes == 0 || bytes % WidthBytes != 0 || bytes / WidthBytes > count) return widths;
     for (std::size_t i = 0; i < bytes / WidthBytes; ++i) {
         const BYTE* p = data + i * WidthBytes;
         const std::int32_t width = (std::int32_t)((std::uint32_t)p[0] | (std::uint32_t)p[1] << 8 |
-                                                  (std::uint32_t)p[2] << 16 | (std::uint32_t)p[3] << 24);
+                                                  (std::uint32_t)p[2] << 16 |
+                                                  (std::uint32_t)p[3] << 24);
         if (width >= 0 && width <= MaxWidth) widths[i] = width;
     }
     return widths;

@@ -11,7 +11,8 @@
 class CWinApp;
 
 // The kinds a representation reports; the item list swaps representations by kind.
-enum RepresentationKind : int {
+enum RepresentationKind : int
+{
     RepresentationEmpty = 0,
     RepresentationNodes = 1,  // user folders and discs
     RepresentationFiles = 2,  // disc folders and files

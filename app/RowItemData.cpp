@@ -8,7 +8,10 @@ static_assert(alignof(FileEntry) >= 2, "an entry address must leave bit 0 free f
 
 LPARAM RowItemData::FromNode(const CatalogNode* node) { return reinterpret_cast<LPARAM>(node); }
 
-LPARAM RowItemData::FromEntry(const FileEntry* entry) { return reinterpret_cast<LPARAM>(entry) | EntryTag; }
+LPARAM RowItemData::FromEntry(const FileEntry* entry)
+{
+    return reinterpret_cast<LPARAM>(entry) | EntryTag;
+}
 
 CatalogNode* RowItemData::Node(LPARAM data)
 {

@@ -9,12 +9,10 @@
 #include "catalog/NodeOperations.h"
 
 BEGIN_MESSAGE_MAP(SearchResultsListBox, CListBox)
-    ON_CONTROL_REFLECT(LBN_DBLCLK, &SearchResultsListBox::OnDblClk)
+ON_CONTROL_REFLECT(LBN_DBLCLK, &SearchResultsListBox::OnDblClk)
 END_MESSAGE_MAP()
 
-SearchResultsListBox::SearchResultsListBox(CTarnimelDoc* document) : m_document(document)
-{
-}
+SearchResultsListBox::SearchResultsListBox(CTarnimelDoc* document) : m_document(document) {}
 
 SearchResultsListBox::~SearchResultsListBox() = default;
 
@@ -22,7 +20,8 @@ bool SearchResultsListBox::AddResult(SearchHit* hit)
 {
     // The hit goes in first: adding the item measures it, and that looks the hit up.
     m_results.emplace_back(hit);
-    const int item = AddString(reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(m_results.size() - 1)));
+    const int item = AddString(
+        reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(m_results.size() - 1)));
     if (item <= LB_ERR) {
         m_results.pop_back();
         return false;
@@ -38,8 +37,7 @@ void SearchResultsListBox::AddAllItems()
 
 void SearchResultsListBox::Clear()
 {
-    if (GetSafeHwnd() != nullptr)
-        ResetContent();
+    if (GetSafeHwnd() != nullptr) ResetContent();
     m_results.clear();
 }
 
@@ -47,8 +45,7 @@ void SearchResultsListBox::RemoveHitsUnder(const CatalogNode* node)
 {
     std::vector<std::unique_ptr<SearchHit>> kept;
     for (auto& hit : m_results)
-        if (!hit->LiesUnder(node))
-            kept.push_back(std::move(hit));
+        if (!hit->LiesUnder(node)) kept.push_back(std::move(hit));
     if (kept.size() == m_results.size()) {
         m_results.swap(kept);
         return;
@@ -78,11 +75,9 @@ void SearchResultsListBox::DrawLine(HDC dc, int x, int y, int image, const wchar
 
 void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
-    if (drawItem->itemID == static_cast<UINT>(-1))
-        return;
+    if (drawItem->itemID == static_cast<UINT>(-1)) return;
     const size_t index = static_cast<size_t>(drawItem->itemData);
-    if (index >= m_results.size())
-        return;
+    if (index >= m_results.size()) return;
     const SearchHit& hit = *m_results[index];
     const HDC dc = drawItem->hDC;
     RECT rect = drawItem->rcItem;
@@ -103,7 +98,9 @@ void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
         if (const CatalogNode* node = hit.AsNode())
             DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
         else if (const FileEntry* entry = hit.AsEntry())
-            DrawLine(dc, x, y, m_document != nullptr ? m_document->GetFileIconIndex(entry->m_name.c_str()) : 0,
+            DrawLine(dc, x, y,
+                     m_document != nullptr ? m_document->GetFileIconIndex(entry->m_name.c_str())
+                                           : 0,
                      entry->m_name.c_str());
         // The separator between hits, along the bottom edge.
         const HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -111,8 +108,7 @@ void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
         LineTo(dc, rect.right, rect.bottom);
         SelectObject(dc, oldPen);
         DeleteObject(pen);
-        if (drawItem->itemState & ODS_FOCUS)
-            DrawFocusRect(dc, &rect);
+        if (drawItem->itemState & ODS_FOCUS) DrawFocusRect(dc, &rect);
     } else if (drawItem->itemAction & ODA_FOCUS) {
         DrawFocusRect(dc, &rect);
     }
@@ -121,14 +117,11 @@ void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
 void SearchResultsListBox::OnDblClk()
 {
     const int item = GetCurSel();
-    if (item == LB_ERR)
-        return;
+    if (item == LB_ERR) return;
     const size_t index = static_cast<size_t>(GetItemData(item));
-    if (index >= m_results.size())
-        return;
+    if (index >= m_results.size()) return;
     CatalogNode* holder = m_results[index]->Holder();
-    if (holder == nullptr)
-        return;  // a hit without a path has nowhere to be shown
+    if (holder == nullptr) return;  // a hit without a path has nowhere to be shown
     CWnd* parent = GetParent();
     if (parent != nullptr)
         parent->SendMessage(WM_SHOW_SEARCH_RESULT, 0, reinterpret_cast<LPARAM>(holder));

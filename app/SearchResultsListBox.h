@@ -22,7 +22,7 @@ public:
     static const int kItemPadding = 20;  // added to every item's height
     static const int kIndentStep = 16;
     static const int kLeftMargin = 6;
-    static const int kTextOffset = 18;   // from an icon's left edge to its name
+    static const int kTextOffset = 18;  // from an icon's left edge to its name
 
     // `document` gives the image list and file-type icons the hits are drawn with; null draws
     // the names alone.
@@ -45,7 +45,10 @@ public:
     const SearchHit* GetResult(size_t index) const { return m_results[index].get(); }
 
     // Item height for a hit whose path has `pathLength` nodes.
-    static int ItemHeight(size_t pathLength) { return kLineHeight * static_cast<int>(pathLength) + kItemPadding; }
+    static int ItemHeight(size_t pathLength)
+    {
+        return kLineHeight * static_cast<int>(pathLength) + kItemPadding;
+    }
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
     void MeasureItem(LPMEASUREITEMSTRUCT measureItem) override;

@@ -5,7 +5,7 @@
 #include "resources/AppResource.h"
 
 BEGIN_MESSAGE_MAP(SettingsDialog, CDialog)
-    ON_BN_CLICKED(IDC_RECURSION_LIMIT_ON, &SettingsDialog::OnLimitClicked)
+ON_BN_CLICKED(IDC_RECURSION_LIMIT_ON, &SettingsDialog::OnLimitClicked)
 END_MESSAGE_MAP()
 
 SettingsDialog::SettingsDialog(CWnd* parent)

@@ -11,10 +11,10 @@ class SettingsDialog : public CDialog
 public:
     explicit SettingsDialog(CWnd* parent = nullptr);
 
-    CEdit m_limitEdit;              // 1036: the limit; enabled only while the limit is on
-    CdromComboBox m_cdromDrives;    // 1032: its selected root is the default drive
-    BOOL m_limitEnabled;            // 1035 "Ограничение вложенности папок:"
-    int m_recursionLimit;           // 1036 as a number
+    CEdit m_limitEdit;            // 1036: the limit; enabled only while the limit is on
+    CdromComboBox m_cdromDrives;  // 1032: its selected root is the default drive
+    BOOL m_limitEnabled;   // 1035 "Ограничение вложенности папок:"
+    int m_recursionLimit;  // 1036 as a number
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

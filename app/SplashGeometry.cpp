@@ -1,7 +1,8 @@
 // Placement of the loading splash and the arithmetic of its scrolling strip.
 #include "app/SplashGeometry.h"
 
-namespace SplashGeometry {
+namespace SplashGeometry
+{
 
 RECT WindowRect(const RECT& workArea)
 {
@@ -17,8 +18,7 @@ RECT WindowRect(const RECT& workArea)
 
 float WrapStripOffset(float offset)
 {
-    while (offset >= kStripLength)
-        offset -= kStripLength;
+    while (offset >= kStripLength) offset -= kStripLength;
     return offset;
 }
 
@@ -26,8 +26,7 @@ int StripBlits(float offset, StripBlit blits[2])
 {
     const int o = static_cast<int>(offset);
     blits[0] = {kStripLeft, kStripLength - o, o};
-    if (offset == 0.0f)
-        return 1;
+    if (offset == 0.0f) return 1;
     blits[1] = {kStripLength - o, static_cast<int>(offset + 0.5f), 0};
     return 2;
 }

@@ -3,15 +3,16 @@
 #pragma once
 #include <windows.h>
 
-namespace SplashGeometry {
+namespace SplashGeometry
+{
 
-const int kWidth = 400;             // the window and its picture
+const int kWidth = 400;  // the window and its picture
 const int kHeight = 300;
-const int kStripLength = 398;       // the strip bitmap: 398x7, drawn at (1, 292)
+const int kStripLength = 398;  // the strip bitmap: 398x7, drawn at (1, 292)
 const int kStripHeight = 7;
 const int kStripLeft = 1;
 const int kStripTop = 292;
-const float kStripStep = 9.95f;     // pixels the strip moves on every 40 ms tick
+const float kStripStep = 9.95f;  // pixels the strip moves on every 40 ms tick
 
 // The window's rectangle, centred in `workArea` (screen coordinates).
 RECT WindowRect(const RECT& workArea);
@@ -21,9 +22,9 @@ float WrapStripOffset(float offset);
 
 struct StripBlit
 {
-    int destX;     // client x of the first pixel drawn
-    int width;     // pixels drawn
-    int sourceX;   // x in the strip bitmap
+    int destX;    // client x of the first pixel drawn
+    int width;    // pixels drawn
+    int sourceX;  // x in the strip bitmap
 };
 
 // The one or two blits that draw the strip scrolled left by `offset` (already wrapped): the

@@ -23,10 +23,13 @@ int SubtreeHeight(const CatalogNode* node)
 DropDecision DecideTreeDrop(const CatalogNode* dragged, const CatalogNode* target)
 {
     if (!dragged || !target || dragged == target) return DropDecision::Nothing;
-    if (dragged->m_type != NodeUserFolder && dragged->m_type != NodeDisc) return DropDecision::Refuse;
-    if (target->m_type != NodeCollection && target->m_type != NodeUserFolder) return DropDecision::Refuse;
+    if (dragged->m_type != NodeUserFolder && dragged->m_type != NodeDisc)
+        return DropDecision::Refuse;
+    if (target->m_type != NodeCollection && target->m_type != NodeUserFolder)
+        return DropDecision::Refuse;
     if (dragged->Contains(target)) return DropDecision::Refuse;
-    if (target->Depth() + 1 + SubtreeHeight(dragged) > CatalogNode::MaxDepth) return DropDecision::Refuse;
+    if (target->Depth() + 1 + SubtreeHeight(dragged) > CatalogNode::MaxDepth)
+        return DropDecision::Refuse;
     return DropDecision::Move;
 }
 

@@ -5,7 +5,8 @@
 
 class CatalogNode;
 
-enum class DropDecision {
+enum class DropDecision
+{
     Nothing,  // no target, or the node itself: no change and no complaint
     Refuse,   // the drop is refused with a beep; nothing changes
     Move,     // the node moves under the target

@@ -25,7 +25,8 @@
 #include "catalog/TextConversion.h"
 #include "catalog/WildcardPattern.h"
 
-namespace {
+namespace
+{
 
 double Seconds(const std::function<void()>& work)
 {
@@ -47,8 +48,8 @@ double Best(int runs, const std::function<void()>& work)
 
 // A measurement and its baseline, run in turns so that a machine busy with other work slows
 // both alike; the best of each.
-void BestInTurns(int runs, const std::function<void()>& work, double& workTime, const std::function<void()>& base,
-                 double& baseTime)
+void BestInTurns(int runs, const std::function<void()>& work, double& workTime,
+                 const std::function<void()>& base, double& baseTime)
 {
     workTime = baseTime = 1e30;
     for (int i = 0; i < runs; ++i) {
@@ -155,7 +156,8 @@ void CollectEntries(CatalogNode* node, std::vector<std::string>& narrow, std::ui
         for (std::uint32_t i = 0; i < holder->EntryCount(); ++i) {
             const FileEntry& e = holder->Entries()[i];
             narrow.push_back(ToAnsiString(e.m_name.c_str()));
-            recordBytes += 4 + (e.m_name.length() + 1) * 2 + 1 + 8 + (e.m_size >= 0x80000000ull ? 8 : 4);
+            recordBytes += 4 + (e.m_name.length() + 1) * 2 + 1 + 8 +
+                           (e.m_size >= 0x80000000ull ? 8 : 4);
             if (!e.m_description.empty()) recordBytes += 4 + (e.m_description.length() + 1) * 2;
         }
     }
@@ -170,7 +172,9 @@ std::uint64_t BareWalk(const std::wstring& dir)
     HANDLE h = FindFirstFileW((dir + L"*.*").c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return 0;
     do {
-        if (fd.cFileName[0] == L'.' && (!fd.cFileName[1] || (fd.cFileName[1] == L'.' && !fd.cFileName[2]))) continue;
+        if (fd.cFileName[0] == L'.' &&
+            (!fd.cFileName[1] || (fd.cFileName[1] == L'.' && !fd.cFileName[2])))
+            continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             files += BareWalk(dir + fd.cFileName + L"\\");
         else
@@ -199,11 +203,13 @@ std::uint64_t LoadFootprintInChild(const std::string& path, const std::string& r
 {
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string cmd = std::string("\"") + exe + "\" " + MeasureSwitch + " \"" + path + "\" \"" + resultFile + "\"";
+    std::string cmd = std::string("\"") + exe + "\" " + MeasureSwitch + " \"" + path + "\" \"" +
+                      resultFile + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 0;
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return 0;
     WaitForSingleObject(pi.hProcess, INFINITE);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
@@ -218,11 +224,11 @@ std::uint64_t LoadFootprintInChild(const std::string& path, const std::string& r
 void Report(const char* what, double measured, double baseline, double goal, const char* unit)
 {
     double ratio = baseline > 0 ? measured / baseline : 0;
-    std::printf("%-34s %10.3f %s vs %10.3f %s  ratio %5.2f  (goal <= %.1f)  %s\n", what, measured, unit, baseline, unit,
-                ratio, goal, ratio <= goal ? "ok" : "MISSED");
+    std::printf("%-34s %10.3f %s vs %10.3f %s  ratio %5.2f  (goal <= %.1f)  %s\n", what, measured,
+                unit, baseline, unit, ratio, goal, ratio <= goal ? "ok" : "MISSED");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -240,7 +246,8 @@ int main(int argc, char** argv)
     }
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    const std::string dir = std::string(temp) + "lornival-bench-" + std::to_string(GetCurrentProcessId());
+    const std::string dir = std::string(temp) + "lornival-bench-" +
+                            std::to_string(GetCurrentProcessId());
     CreateDirectoryA(dir.c_str(), nullptr);
     const std::string db = dir + "\\bench.dat", baselineFile = dir + "\\baseline.bz2";
 
@@ -248,17 +255,20 @@ int main(int argc, char** argv)
     made->m_name = L"bench";
     std::uint64_t entries = 0;
     double genTime = Seconds([&] { entries = MakeSyntheticCatalog(*made, shape); });
-    std::printf("catalogue: %d discs, %llu file entries (made in %.2f s)\n", shape.discs, (unsigned long long)entries,
-                genTime);
+    std::printf("catalogue: %d discs, %llu file entries (made in %.2f s)\n", shape.discs,
+                (unsigned long long)entries, genTime);
 
     // Save, and the same bytes compressed by libbz2 alone.
     SaveDatabaseAs(*made, db);
     const std::vector<char> plain = DecompressFile(db);
     double save = 0, compress = 0;
-    BestInTurns(3, [&] { SaveDatabaseAs(*made, db); }, save, [&] { CompressToFile(plain, baselineFile); }, compress);
+    BestInTurns(
+        3, [&] { SaveDatabaseAs(*made, db); }, save, [&] { CompressToFile(plain, baselineFile); },
+        compress);
     NullStream null;
     double records = Best(3, [&] { made->Serialize(null); });
-    std::printf("database file: %zu bytes compressed, %zu bytes of records (written without compression in %.3f s)\n",
+    std::printf("database file: %zu bytes compressed, %zu bytes of records (written without "
+                "compression in %.3f s)\n",
                 ReadAll(db).size(), plain.size(), records);
     made.reset();
 
@@ -317,11 +327,13 @@ int main(int argc, char** argv)
     Report("load vs decompression", load, decompress, 2.0, "s");
     Report("deep search walk vs bare matcher", walk, bare, 1.5, "s");
     if (treeCount) {
-        std::printf("scan tree: %llu files in %d folders\n", (unsigned long long)treeCount, treeFolders);
+        std::printf("scan tree: %llu files in %d folders\n", (unsigned long long)treeCount,
+                    treeFolders);
         Report("scan vs bare FindFirstFileW walk", scan, bareScan, 1.2, "s");
     }
     if (footprint && entries) {
-        double perEntry = double(footprint) / double(entries), onDisk = double(recordBytes) / double(entries);
+        double perEntry = double(footprint) / double(entries),
+               onDisk = double(recordBytes) / double(entries);
         Report("resident bytes per entry vs file", perEntry, onDisk, 2.0, "B");
     }
     DeleteFileA(db.c_str());

@@ -35,14 +35,13 @@ double Now()
 struct Placement
 {
     HWND hWnd;
-    RECT rect;   // the parent's client coordinates
+    RECT rect;  // the parent's client coordinates
 };
 
 std::vector<Placement> Capture(const std::vector<HWND>& windows)
 {
     std::vector<Placement> placements;
-    for (HWND hWnd : windows)
-    {
+    for (HWND hWnd : windows) {
         RECT rect;
         ::GetWindowRect(hWnd, &rect);
         ::MapWindowPoints(nullptr, ::GetParent(hWnd), (POINT*)&rect, 2);
@@ -54,7 +53,8 @@ std::vector<Placement> Capture(const std::vector<HWND>& windows)
 void ResizeLocked(CWnd* pFrame, int nWidth)
 {
     CZAVPDockManager::m_bDisableRecalcLayout = TRUE;
-    pFrame->SetWindowPos(nullptr, 0, 0, nWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->SetWindowPos(nullptr, 0, 0, nWidth, kHeight,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CZAVPDockManager::m_bDisableRecalcLayout = FALSE;
 }
 }  // namespace
@@ -64,26 +64,22 @@ int main(int argc, char** argv)
     const int nTurns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 400;
     CWinApp app("DockingBench");
     CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
-    if (!pFrame->Create(nullptr, "Docking bench", WS_OVERLAPPEDWINDOW, CRect(0, 0, kWidths[0], kHeight)))
+    if (!pFrame->Create(nullptr, "Docking bench", WS_OVERLAPPEDWINDOW,
+                        CRect(0, 0, kWidths[0], kHeight)))
         return 1;
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
     std::vector<std::unique_ptr<DemoBar>> bars;
     UINT nID = 300;
     for (UINT side : kSides)
         for (int row = 0; row < kRowsPerSide; ++row)
-            for (int i = 0; i < kBarsPerRow; ++i)
-            {
+            for (int i = 0; i < kBarsPerRow; ++i) {
                 auto bar = std::make_unique<DemoBar>(90, 24);
                 char szName[16];
                 std::snprintf(szName, sizeof szName, "Bar %u", nID);
-                if (!bar->CreateIn(pFrame, szName, nID++))
-                    return 2;
-                if (i == 0)
-                {
+                if (!bar->CreateIn(pFrame, szName, nID++)) return 2;
+                if (i == 0) {
                     pFrame->DockControlBar(bar.get(), side);
-                }
-                else
-                {
+                } else {
                     // Beside the previous bar of the row.
                     CRect rect;
                     bars.back()->GetWindowRect(rect);
@@ -99,13 +95,11 @@ int main(int argc, char** argv)
     const CObList& list = pFrame->m_dockManager.GetControlBars();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
         windows.push_back(static_cast<CWnd*>(list.GetNext(pos))->GetSafeHwnd());
-    for (const auto& bar : bars)
-        windows.push_back(bar->GetSafeHwnd());
+    for (const auto& bar : bars) windows.push_back(bar->GetSafeHwnd());
 
     // The final rectangles at each width, as the layout makes them.
     std::vector<Placement> finals[2];
-    for (int w = 0; w < 2; ++w)
-    {
+    for (int w = 0; w < 2; ++w) {
         ResizeLocked(pFrame, kWidths[w]);
         pFrame->RecalcLayout();
         finals[w] = Capture(windows);
@@ -121,16 +115,15 @@ int main(int argc, char** argv)
     auto batchOf = [](const std::vector<Placement>& placements) {
         HDWP hdwp = ::BeginDeferWindowPos((int)placements.size());
         for (const Placement& p : placements)
-            hdwp = ::DeferWindowPos(hdwp, p.hWnd, nullptr, p.rect.left, p.rect.top, p.rect.right - p.rect.left,
-                                    p.rect.bottom - p.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            hdwp = ::DeferWindowPos(hdwp, p.hWnd, nullptr, p.rect.left, p.rect.top,
+                                    p.rect.right - p.rect.left, p.rect.bottom - p.rect.top,
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
         ::EndDeferWindowPos(hdwp);
     };
     double bestLayout = 1e9, bestBatch = 1e9, bestChanged = 1e9;
-    for (int round = 0; round < 3; ++round)
-    {
+    for (int round = 0; round < 3; ++round) {
         double layout = 0, batch = 0, changedOnly = 0;
-        for (int turn = 0; turn < nTurns; ++turn)
-        {
+        for (int turn = 0; turn < nTurns; ++turn) {
             const int w = turn % 2;
             ResizeLocked(pFrame, kWidths[w]);
             double t = Now();
@@ -157,8 +150,10 @@ int main(int argc, char** argv)
         bestBatch = std::min(bestBatch, batch);
         bestChanged = std::min(bestChanged, changedOnly);
     }
-    std::printf("RecalcLayout, 40 bars in 8 rows: %.3f ms per layout\n", bestLayout * 1000.0 / nTurns);
-    std::printf("bare DeferWindowPos batch of the same rectangles: %.3f ms\n", bestBatch * 1000.0 / nTurns);
+    std::printf("RecalcLayout, 40 bars in 8 rows: %.3f ms per layout\n",
+                bestLayout * 1000.0 / nTurns);
+    std::printf("bare DeferWindowPos batch of the same rectangles: %.3f ms\n",
+                bestBatch * 1000.0 / nTurns);
     std::printf("ratio %.2f (goal <= 2)\n", bestLayout / bestBatch);
     std::printf("bare batch of the %zu windows that move: %.3f ms, ratio %.2f\n", changed[0].size(),
                 bestChanged * 1000.0 / nTurns, bestLayout / bestChanged);

@@ -18,7 +18,8 @@
 #include "catalog/DiscNode.h"
 #include "catalog/FileEntry.h"
 
-namespace {
+namespace
+{
 
 const double Goal = 1.5;
 const int Runs = 3;
@@ -35,7 +36,8 @@ double Seconds(const std::function<void()>& work)
 
 void MakeFiles(DiscNode& disc, int count)
 {
-    static const wchar_t* const extensions[] = {L".txt", L".exe", L".dll", L".jpg", L".doc", L".htm"};
+    static const wchar_t* const extensions[] = {L".txt", L".exe", L".dll",
+                                                L".jpg", L".doc", L".htm"};
     std::vector<FileEntry> files(count);
     for (int i = 0; i < count; ++i) {
         wchar_t name[64];
@@ -50,8 +52,8 @@ void MakeFiles(DiscNode& disc, int count)
 
 HWND MakeList()
 {
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 800, 600, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 800, 600, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     int index = 0;
     for (const ColumnSpec& spec : RepresentationColumns::Columns(RepresentationFiles)) {
         char title[64];
@@ -98,7 +100,7 @@ int CALLBACK CompareRowsOfList(LPARAM a, LPARAM b, LPARAM context)
     return CompareRows(FileRowLess(a, b, sort->column, *sort->types), sort->direction);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -113,25 +115,28 @@ int main(int argc, char** argv)
     HWND list = MakeList();
     FileTypeNames& types = FileTypeNames::Shared();
     auto icon = [](const wchar_t*) { return 0; };
-    const std::vector<ListRow> prepared = ListRowCollector(RepresentationFiles, types, icon).Collect(&disc);
+    const std::vector<ListRow> prepared =
+        ListRowCollector(RepresentationFiles, types, icon).Collect(&disc);
 
     double shown = 1e30, bare = 1e30;
     for (int run = 0; run < Runs; ++run) {
         shown = std::min(shown, Seconds([&] {
-            SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-            ListRowCollector collector(RepresentationFiles, types, icon);
-            InsertRows(list, collector.Collect(&disc));
-            SortContext sort = {&types, 0, 0};
-            SendMessageA(list, LVM_SORTITEMS, (WPARAM)&sort, (LPARAM)CompareRowsOfList);
-        }));
+                             SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+                             ListRowCollector collector(RepresentationFiles, types, icon);
+                             InsertRows(list, collector.Collect(&disc));
+                             SortContext sort = {&types, 0, 0};
+                             SendMessageA(list, LVM_SORTITEMS, (WPARAM)&sort,
+                                          (LPARAM)CompareRowsOfList);
+                         }));
         bare = std::min(bare, Seconds([&] {
-            SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
-            InsertRows(list, prepared);
-        }));
+                            SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+                            InsertRows(list, prepared);
+                        }));
     }
     const double ratio = bare > 0 ? shown / bare : 0;
-    std::printf("%-34s %10.3f s vs %10.3f s  ratio %5.2f  (goal <= %.1f)  %s\n", "disc folder of files in the list",
-                shown, bare, ratio, Goal, ratio <= Goal ? "ok" : "MISSED");
+    std::printf("%-34s %10.3f s vs %10.3f s  ratio %5.2f  (goal <= %.1f)  %s\n",
+                "disc folder of files in the list", shown, bare, ratio, Goal,
+                ratio <= Goal ? "ok" : "MISSED");
     std::printf("(%d files; rows: %d)\n", count, (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     DestroyWindow(list);
     return 0;

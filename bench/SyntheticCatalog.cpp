@@ -7,7 +7,8 @@
 #include "catalog/DiscNode.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 std::uint32_t Next(std::uint32_t& s)
 {
@@ -15,17 +16,23 @@ std::uint32_t Next(std::uint32_t& s)
     return s >> 8;
 }
 
-template <std::size_t N> const wchar_t* Pick(const wchar_t* const (&list)[N], std::uint32_t& s) { return list[Next(s) % N]; }
+template <std::size_t N>
+const wchar_t* Pick(const wchar_t* const (&list)[N], std::uint32_t& s)
+{
+    return list[Next(s) % N];
+}
 
-const wchar_t* const stems[] = {L"IMG_", L"DSC", L"Track ", L"setup", L"readme", L"install", L"data", L"photo_",
-                                L"video", L"Глава ", L"song_", L"Document", L"report", L"backup", L"Фото ", L"level",
-                                L"texture", L"sound", L"manual", L"index"};
-const wchar_t* const words[] = {L"", L"", L" - Summer", L"_final", L" (copy)", L"_v2", L" Отпуск", L"_hires",
-                                L" - Live", L"_old"};
-const wchar_t* const extensions[] = {L".jpg", L".mp3", L".txt", L".exe", L".dll", L".avi", L".doc", L".pdf",
-                                     L".cab", L".ini", L".htm", L".wav", L".bmp", L".zip"};
-const wchar_t* const folderNames[] = {L"VIDEO_TS", L"Docs", L"Music", L"Photos", L"Setup", L"Data", L"Drivers",
-                                      L"Мои документы", L"Games", L"Backup", L"Images", L"Sounds"};
+const wchar_t* const stems[] = {L"IMG_",    L"DSC",      L"Track ", L"setup",  L"readme",
+                                L"install", L"data",     L"photo_", L"video",  L"Глава ",
+                                L"song_",   L"Document", L"report", L"backup", L"Фото ",
+                                L"level",   L"texture",  L"sound",  L"manual", L"index"};
+const wchar_t* const words[] = {L"",    L"",        L" - Summer", L"_final",  L" (copy)",
+                                L"_v2", L" Отпуск", L"_hires",    L" - Live", L"_old"};
+const wchar_t* const extensions[] = {L".jpg", L".mp3", L".txt", L".exe", L".dll", L".avi", L".doc",
+                                     L".pdf", L".cab", L".ini", L".htm", L".wav", L".bmp", L".zip"};
+const wchar_t* const folderNames[] = {L"VIDEO_TS", L"Docs",   L"Music",   L"Photos",
+                                      L"Setup",    L"Data",   L"Drivers", L"Мои документы",
+                                      L"Games",    L"Backup", L"Images",  L"Sounds"};
 
 FILETIME SomeTime(std::uint32_t& s)
 {
@@ -33,7 +40,7 @@ FILETIME SomeTime(std::uint32_t& s)
     return FILETIME{(DWORD)t, (DWORD)(t >> 32)};
 }
 
-} // namespace
+}  // namespace
 
 std::wstring SyntheticFileName(std::uint32_t& s)
 {
@@ -44,7 +51,8 @@ std::wstring SyntheticFileName(std::uint32_t& s)
     return name;
 }
 
-std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticShape& shape, unsigned seed)
+std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticShape& shape,
+                                   unsigned seed)
 {
     std::uint32_t s = seed;
     std::uint64_t made = 0;
@@ -71,7 +79,8 @@ std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticSh
                 disc->AddChild(folder);
                 holder = folder;
             }
-            const int count = shape.entriesPerDisc / holders + (h < shape.entriesPerDisc % holders ? 1 : 0);
+            const int count = shape.entriesPerDisc / holders +
+                              (h < shape.entriesPerDisc % holders ? 1 : 0);
             std::vector<FileEntry> files((std::size_t)count);
             for (FileEntry& e : files) {
                 e.m_name = SyntheticFileName(s);
@@ -85,7 +94,8 @@ std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticSh
     return made;
 }
 
-std::uint64_t MakeSyntheticTree(const std::wstring& root, int folders, int filesPerFolder, unsigned seed)
+std::uint64_t MakeSyntheticTree(const std::wstring& root, int folders, int filesPerFolder,
+                                unsigned seed)
 {
     std::uint32_t s = seed;
     std::uint64_t made = 0;
@@ -96,7 +106,8 @@ std::uint64_t MakeSyntheticTree(const std::wstring& root, int folders, int files
         CreateDirectoryW(dir.c_str(), nullptr);
         for (int i = 0; i < filesPerFolder; ++i) {
             std::wstring file = dir + std::to_wstring(i) + L"_" + SyntheticFileName(s);
-            HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+            HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
             if (h == INVALID_HANDLE_VALUE) continue;
             CloseHandle(h);
             ++made;

@@ -14,11 +14,13 @@ struct SyntheticShape
 };
 
 // Fills an empty collection; returns the number of file entries made.
-std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticShape& shape, unsigned seed = 1);
+std::uint64_t MakeSyntheticCatalog(CollectionNode& collection, const SyntheticShape& shape,
+                                   unsigned seed = 1);
 
 // Makes `folders` folders of `filesPerFolder` small files each (two levels deep) under `root`
 // (a Windows path ending in '\'); returns the number of files made.
-std::uint64_t MakeSyntheticTree(const std::wstring& root, int folders, int filesPerFolder, unsigned seed = 1);
+std::uint64_t MakeSyntheticTree(const std::wstring& root, int folders, int filesPerFolder,
+                                unsigned seed = 1);
 
 // A realistic file name (UTF-16), from a fixed random sequence.
 std::wstring SyntheticFileName(std::uint32_t& state);

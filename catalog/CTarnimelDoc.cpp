@@ -14,18 +14,19 @@
 IMPLEMENT_DYNCREATE(CTarnimelDoc, CDocument)
 
 BEGIN_MESSAGE_MAP(CTarnimelDoc, CDocument)
-    ON_COMMAND(CTarnimelDoc::CmdGoBack, &CTarnimelDoc::GoBack)
-    ON_COMMAND(CTarnimelDoc::CmdGoForward, &CTarnimelDoc::GoForward)
-    ON_COMMAND(CTarnimelDoc::CmdGoUp, &CTarnimelDoc::GoUp)
-    ON_COMMAND(CTarnimelDoc::CmdSettings, &CTarnimelDoc::OnSettings)
-    ON_COMMAND(CTarnimelDoc::CmdSaveDatabase, &CTarnimelDoc::OnSaveDatabase)
-    ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoBack, &CTarnimelDoc::OnUpdateGoBack)
-    ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoForward, &CTarnimelDoc::OnUpdateGoForward)
-    ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoUp, &CTarnimelDoc::OnUpdateGoUp)
-    ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdSaveDatabase, &CTarnimelDoc::OnUpdateSaveDatabase)
+ON_COMMAND(CTarnimelDoc::CmdGoBack, &CTarnimelDoc::GoBack)
+ON_COMMAND(CTarnimelDoc::CmdGoForward, &CTarnimelDoc::GoForward)
+ON_COMMAND(CTarnimelDoc::CmdGoUp, &CTarnimelDoc::GoUp)
+ON_COMMAND(CTarnimelDoc::CmdSettings, &CTarnimelDoc::OnSettings)
+ON_COMMAND(CTarnimelDoc::CmdSaveDatabase, &CTarnimelDoc::OnSaveDatabase)
+ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoBack, &CTarnimelDoc::OnUpdateGoBack)
+ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoForward, &CTarnimelDoc::OnUpdateGoForward)
+ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdGoUp, &CTarnimelDoc::OnUpdateGoUp)
+ON_UPDATE_COMMAND_UI(CTarnimelDoc::CmdSaveDatabase, &CTarnimelDoc::OnUpdateSaveDatabase)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
 std::string g_databaseDirectory;  // empty: the executable's directory
 
@@ -35,9 +36,12 @@ const int IconClosedFolder = 134;
 const int IconOpenFolder = 135;
 const int IconDisc = 133;
 
-} // namespace
+}  // namespace
 
-void CTarnimelDoc::SetDatabaseDirectory(const std::string& directory) { g_databaseDirectory = directory; }
+void CTarnimelDoc::SetDatabaseDirectory(const std::string& directory)
+{
+    g_databaseDirectory = directory;
+}
 
 std::string CTarnimelDoc::DatabaseDirectory()
 {
@@ -78,10 +82,11 @@ void CTarnimelDoc::CreateImageList()
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON generic = EnumModuleIcons("shell32.dll", 0);
     if (!generic) generic = LoadIconA(instance, MAKEINTRESOURCEA(IconApplication));
-    HICON icons[4] = {generic,
-                      (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconClosedFolder), IMAGE_ICON, 16, 16, 0),
-                      (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconOpenFolder), IMAGE_ICON, 16, 16, 0),
-                      (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconDisc), IMAGE_ICON, 16, 16, 0)};
+    HICON icons[4] = {
+        generic,
+        (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconClosedFolder), IMAGE_ICON, 16, 16, 0),
+        (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconOpenFolder), IMAGE_ICON, 16, 16, 0),
+        (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconDisc), IMAGE_ICON, 16, 16, 0)};
     for (HICON icon : icons) {
         // A missing icon still takes its place, so the fixed indexes keep their meaning.
         HICON use = icon ? icon : LoadIcon(nullptr, IDI_APPLICATION);
@@ -148,9 +153,12 @@ void CTarnimelDoc::GoUp()
 void CTarnimelDoc::DeleteNode(CatalogNode* node)
 {
     if (!node) node = m_history.Current();
-    if (!node || (node->m_type != NodeUserFolder && node->m_type != NodeDisc) || !node->m_parent) return;
+    if (!node || (node->m_type != NodeUserFolder && node->m_type != NodeDisc) || !node->m_parent)
+        return;
     CatalogShell* shell = CatalogShell::Get();
-    if (!shell || shell->ShowMessage(LoadCatalogString(IdsConfirmDelete), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!shell || shell->ShowMessage(LoadCatalogString(IdsConfirmDelete),
+                                     MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
     // Nothing may keep pointing into the subtree: the current node (also when it lies deeper
     // inside), the histories and the kept search results.
     if (node->Contains(m_history.Current())) NavigateTo(node->m_parent, nullptr);
@@ -177,7 +185,10 @@ void CTarnimelDoc::CreateFolder(CatalogNode* node)
     MarkCollectionModified(target);
 }
 
-int CTarnimelDoc::GetFileIconIndex(const wchar_t* fileName) { return m_iconCache.GetFileIconIndex(fileName, m_images); }
+int CTarnimelDoc::GetFileIconIndex(const wchar_t* fileName)
+{
+    return m_iconCache.GetFileIconIndex(fileName, m_images);
+}
 
 void CTarnimelDoc::OnUpdateGoBack(CCmdUI* cmdUI) { cmdUI->Enable(m_history.CanGoBack()); }
 void CTarnimelDoc::OnUpdateGoForward(CCmdUI* cmdUI) { cmdUI->Enable(m_history.CanGoForward()); }

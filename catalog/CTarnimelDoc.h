@@ -27,7 +27,8 @@ class CTarnimelDoc : public CDocument
     DECLARE_DYNCREATE(CTarnimelDoc)
 public:
     // The hints of UpdateAllViews; hints 2 and 3 carry a CatalogNodeHint (read it with HintNode).
-    enum Hint : LPARAM {
+    enum Hint : LPARAM
+    {
         HintCurrentChanged = 1,  // no object; the sender view is skipped
         HintNodeAdded = 2,       // the new node
         HintNodeRemoving = 3,    // the node, still intact, whose subtree is about to go
@@ -35,7 +36,8 @@ public:
     static CatalogNode* HintNode(const CObject* hint) { return CatalogNodeHint::NodeOf(hint); }
 
     // Commands the document serves.
-    enum Command : UINT {
+    enum Command : UINT
+    {
         CmdGoBack = 32779,
         CmdGoForward = 32780,
         CmdGoUp = 32781,
@@ -78,9 +80,10 @@ public:
     static void SetDatabaseDirectory(const std::string& directory);
     static std::string DatabaseDirectory();
 
-    CatalogSettings m_settings;                 // DefaultRoot, RecursionLimit, RecursionLimitEnabled
+    CatalogSettings m_settings;  // DefaultRoot, RecursionLimit, RecursionLimitEnabled
     OwnedPtrVector<CollectionNode> m_collections;  // in the order loaded
-    HIMAGELIST m_images = nullptr;              // 0 file, 1 closed folder, 2 open folder, 3 disc, then file types
+    HIMAGELIST m_images =
+        nullptr;  // 0 file, 1 closed folder, 2 open folder, 3 disc, then file types
     StartupLoad m_startupLoad = StartupLoad::Failed;
 
 protected:

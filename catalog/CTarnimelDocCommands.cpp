@@ -7,7 +7,6 @@
 #include "catalog/SearchDialog.h"
 #include "catalog/TextConversion.h"
 
-
 void CTarnimelDoc::LoadSettings() { m_settings.Load(); }
 
 void CTarnimelDoc::SetDefaultRoot(const char* root) { m_settings.SetDefaultRoot(root); }
@@ -33,16 +32,21 @@ void CTarnimelDoc::OnSaveDatabase()
 bool CTarnimelDoc::OnAddDisc(CatalogNode* node)
 {
     CatalogNode* target = node ? node : GetCurrentNode();
-    while (target && (target->m_type == NodeDiscFolder || target->m_type == NodeDisc)) target = target->m_parent;
+    while (target && (target->m_type == NodeDiscFolder || target->m_type == NodeDisc))
+        target = target->m_parent;
     if (!target) return false;
     const std::string& root = m_settings.m_defaultRoot;
-    if (root.empty() || GetDriveTypeA(root.c_str()) != DRIVE_CDROM) SetDefaultRoot(FindCdromDrives().c_str());
+    if (root.empty() || GetDriveTypeA(root.c_str()) != DRIVE_CDROM)
+        SetDefaultRoot(FindCdromDrives().c_str());
     CatalogShell* shell = CatalogShell::Get();
     if (m_settings.m_defaultRoot.empty()) {
-        if (shell) shell->ShowMessage(ToAnsiString(L"Не найдено устройство типа CD-ROM!"), MB_OK | MB_ICONWARNING);
+        if (shell)
+            shell->ShowMessage(ToAnsiString(L"Не найдено устройство типа CD-ROM!"),
+                               MB_OK | MB_ICONWARNING);
         return false;
     }
-    DiscNode* disc = AddDiscFromDrive(target, m_settings.m_defaultRoot, m_settings.m_recursionLimitEnabled,
+    DiscNode* disc = AddDiscFromDrive(target, m_settings.m_defaultRoot,
+                                      m_settings.m_recursionLimitEnabled,
                                       m_settings.m_recursionLimit, shell);
     if (!disc) return false;
     CatalogNodeHint hint(disc);

@@ -9,9 +9,11 @@ std::string FormatFileTime(const FILETIME& utc)
 {
     FILETIME local;
     SYSTEMTIME st = {};
-    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st)) return std::string();
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st))
+        return std::string();
     char text[64];
-    std::snprintf(text, sizeof text, "%02d.%02d.%d %02d:%02d", st.wDay, st.wMonth, st.wYear, st.wHour, st.wMinute);
+    std::snprintf(text, sizeof text, "%02d.%02d.%d %02d:%02d", st.wDay, st.wMonth, st.wYear,
+                  st.wHour, st.wMinute);
     return text;
 }
 
@@ -40,9 +42,10 @@ std::string FormatStatistics()
     const float toGigabytes = 9.313226e-10f;
     const double gb = (double)(std::int64_t)CatalogStatistics::TotalSize() * (double)toGigabytes;
     wchar_t text[512];
-    std::swprintf(text, sizeof text / sizeof text[0],
-                  L"Дисков всего: %d\r\nПапок всего: %d\r\nФайлов всего: %d\r\nОбщий объём файлов: %.2f Gb",
-                  (int)CatalogStatistics::DiscCount(), (int)CatalogStatistics::FolderCount(),
-                  (int)CatalogStatistics::FileCount(), gb);
+    std::swprintf(
+        text, sizeof text / sizeof text[0],
+        L"Дисков всего: %d\r\nПапок всего: %d\r\nФайлов всего: %d\r\nОбщий объём файлов: %.2f Gb",
+        (int)CatalogStatistics::DiscCount(), (int)CatalogStatistics::FolderCount(),
+        (int)CatalogStatistics::FileCount(), gb);
     return ToAnsiString(text);
 }

@@ -8,12 +8,14 @@
 #include "catalog/UserFolderNode.h"
 #include <memory>
 
-namespace {
+namespace
+{
 const DWORD CancelPollInterval = 2;  // ms between polls of the cancel event when nothing is reported
 }
 
 WalkState::WalkState(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel)
-    : m_visitor(visitor), m_hasPattern(pattern != nullptr), m_pattern(pattern), m_deep(deep), m_cancel(cancel)
+    : m_visitor(visitor), m_hasPattern(pattern != nullptr), m_pattern(pattern), m_deep(deep),
+      m_cancel(cancel)
 {
 }
 
@@ -67,10 +69,7 @@ void CatalogNode::AddChild(CatalogNode* child)
     m_children.Adopt(child);
 }
 
-void CatalogNode::RemoveChild(CatalogNode* child)
-{
-    m_children.Destroy(child);
-}
+void CatalogNode::RemoveChild(CatalogNode* child) { m_children.Destroy(child); }
 
 void CatalogNode::DetachChild(CatalogNode* child)
 {

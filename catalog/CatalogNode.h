@@ -13,7 +13,8 @@
 class DatabaseStream;
 
 // The type code of a node; the same number tags each child record in the database file.
-enum NodeType : std::uint32_t {
+enum NodeType : std::uint32_t
+{
     NodeCollection = 0,
     NodeUserFolder = 1,
     NodeDiscFolder = 2,
@@ -40,10 +41,10 @@ private:
     bool m_hasPattern;
     WildcardPattern m_pattern;
     bool m_deep;
-    HANDLE m_cancel;        // null: the walk cannot be cancelled
+    HANDLE m_cancel;  // null: the walk cannot be cancelled
     bool m_cancelled = false;
-    bool m_polled = false;   // the event was polled at least once
-    DWORD m_lastPoll = 0;    // GetTickCount of the last poll
+    bool m_polled = false;  // the event was polled at least once
+    DWORD m_lastPoll = 0;   // GetTickCount of the last poll
     std::string m_narrow;   // reused for every name
 };
 

@@ -3,7 +3,8 @@
 #include <windows.h>
 #include "framework/CWinApp.h"
 
-namespace {
+namespace
+{
 
 const char DefaultRootValue[] = "DefaultRoot";
 const char LimitEnabledValue[] = "RecursionLimitEnabled";
@@ -13,7 +14,8 @@ const int DefaultLimit = 8;
 bool ReadInt(HKEY key, const char* name, int& out)
 {
     DWORD type = 0, value = 0, size = sizeof value;
-    if (RegQueryValueExA(key, name, nullptr, &type, (LPBYTE)&value, &size) != ERROR_SUCCESS) return false;
+    if (RegQueryValueExA(key, name, nullptr, &type, (LPBYTE)&value, &size) != ERROR_SUCCESS)
+        return false;
     if (type != REG_DWORD || size != sizeof value) return false;
     out = (int)value;
     return true;
@@ -22,9 +24,13 @@ bool ReadInt(HKEY key, const char* name, int& out)
 std::string ReadString(HKEY key, const char* name)
 {
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ) return {};
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return {};
     std::string s(size, '\0');
-    if (size == 0 || RegQueryValueExA(key, name, nullptr, &type, (LPBYTE)&s[0], &size) != ERROR_SUCCESS) return {};
+    if (size == 0 ||
+        RegQueryValueExA(key, name, nullptr, &type, (LPBYTE)&s[0], &size) != ERROR_SUCCESS)
+        return {};
     s.resize(size);
     while (!s.empty() && s.back() == '\0') s.pop_back();
     return s;
@@ -37,16 +43,22 @@ CWinApp* ProfileApplication()
     return app && app->m_pszRegistryKey ? app : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const char CatalogSettings::DefaultKeyPath[] = "Software\\rimsel\\Lornival";
 const char CatalogSettings::SectionName[] = "Settings";
 
 CatalogSettings::CatalogSettings() = default;
 
-CatalogSettings::CatalogSettings(const std::string& keyPath) : m_section(keyPath + "\\" + SectionName) {}
+CatalogSettings::CatalogSettings(const std::string& keyPath)
+    : m_section(keyPath + "\\" + SectionName)
+{
+}
 
-CWinApp* CatalogSettings::Application() const { return m_section.empty() ? ProfileApplication() : nullptr; }
+CWinApp* CatalogSettings::Application() const
+{
+    return m_section.empty() ? ProfileApplication() : nullptr;
+}
 
 std::string CatalogSettings::KeySection() const
 {
@@ -65,7 +77,8 @@ void CatalogSettings::Load()
         return;
     }
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return;
     m_defaultRoot = ReadString(key, DefaultRootValue);
     int enabled = 0;
     m_recursionLimitEnabled = ReadInt(key, LimitEnabledValue, enabled) && enabled == 1;
@@ -81,10 +94,11 @@ void CatalogSettings::SetDefaultRoot(const char* root)
         return;
     }
     HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExA(key, DefaultRootValue, 0, REG_SZ, (const BYTE*)m_defaultRoot.c_str(), (DWORD)m_defaultRoot.size() + 1);
+    RegSetValueExA(key, DefaultRootValue, 0, REG_SZ, (const BYTE*)m_defaultRoot.c_str(),
+                   (DWORD)m_defaultRoot.size() + 1);
     RegCloseKey(key);
 }
 
@@ -98,8 +112,8 @@ void CatalogSettings::SetRecursionLimit(int limit, bool enabled)
         return;
     }
     HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, KeySection().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS)
         return;
     DWORD v = (DWORD)limit, e = enabled ? 1 : 0;
     RegSetValueExA(key, LimitValue, 0, REG_DWORD, (const BYTE*)&v, sizeof v);

@@ -25,12 +25,12 @@ public:
     // Stores the limit and its switch (as 0 or 1).
     void SetRecursionLimit(int limit, bool enabled);
 
-    std::string m_defaultRoot;           // "X:\" of the preferred CD-ROM drive, or empty
-    int m_recursionLimit = 8;            // deepest folder level a scan descends into
+    std::string m_defaultRoot;  // "X:\" of the preferred CD-ROM drive, or empty
+    int m_recursionLimit = 8;   // deepest folder level a scan descends into
     bool m_recursionLimitEnabled = false;
 
 private:
     CWinApp* Application() const;    // the application whose profile keeps the values, or null
     std::string KeySection() const;  // the key used without such an application
-    std::string m_section;  // keyPath + "\Settings"; empty: the application's profile
+    std::string m_section;           // keyPath + "\Settings"; empty: the application's profile
 };

@@ -1,7 +1,8 @@
 // The installed shell of the catalogue.
 #include "catalog/CatalogShell.h"
 
-namespace {
+namespace
+{
 CatalogShell* g_shell = nullptr;
 }
 

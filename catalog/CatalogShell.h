@@ -34,7 +34,7 @@ public:
 struct SettingsDialogValues
 {
     std::string selectedRoot;  // the CD-ROM drive list's selected root
-    int limitEnabled = 0;      // check box "Ограничение вложенности папок:"
+    int limitEnabled = 0;  // check box "Ограничение вложенности папок:"
     int limit = 8;
 };
 

@@ -16,8 +16,14 @@ public:
     static void AddFolders(std::int32_t n) { s_folders.fetch_add(n, std::memory_order_relaxed); }
     static void AddFiles(std::int32_t n) { s_files.fetch_add(n, std::memory_order_relaxed); }
     // Unsigned wrap-around makes a negative change a subtraction.
-    static void AddSize(std::uint64_t delta) { s_totalSize.fetch_add(delta, std::memory_order_relaxed); }
-    static void SubtractSize(std::uint64_t size) { s_totalSize.fetch_sub(size, std::memory_order_relaxed); }
+    static void AddSize(std::uint64_t delta)
+    {
+        s_totalSize.fetch_add(delta, std::memory_order_relaxed);
+    }
+    static void SubtractSize(std::uint64_t size)
+    {
+        s_totalSize.fetch_sub(size, std::memory_order_relaxed);
+    }
 
 private:
     // Atomic because the loader, scan and save threads make and destroy entries while the

@@ -2,7 +2,8 @@
 #include "catalog/CatalogStrings.h"
 #include <windows.h>
 
-namespace {
+namespace
+{
 
 struct BuiltIn
 {
@@ -22,7 +23,8 @@ const BuiltIn builtIn[] = {
     {IdsDatabaseSaveError, L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
     {IdsDatabaseNotOverwritten,
      L"Файл базы данных не удалось прочитать при запуске, поэтому он не будет перезаписан."},
-    {IdsFoldersTooDeep, L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже %d уровней."},
+    {IdsFoldersTooDeep,
+     L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже %d уровней."},
 };
 
 std::string Narrow(const wchar_t* w, int len)
@@ -34,7 +36,7 @@ std::string Narrow(const wchar_t* w, int len)
     return s;
 }
 
-} // namespace
+}  // namespace
 
 std::string LoadCatalogString(unsigned id)
 {

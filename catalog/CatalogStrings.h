@@ -3,12 +3,13 @@
 #pragma once
 #include <string>
 
-enum CatalogStringId : unsigned {
-    IdsLoadingDatabase = 130,   // "Загрузка базы данных..."
-    IdsMyCollections = 131,     // "My collections": the collection loaded at start-up
-    IdsNewFolder = 132,         // "Новая папка"
-    IdsDatabaseExtension = 133, // ".dat"
-    IdsUnlabelledDisc = 134,    // "Новый элемент"
+enum CatalogStringId : unsigned
+{
+    IdsLoadingDatabase = 130,    // "Загрузка базы данных..."
+    IdsMyCollections = 131,      // "My collections": the collection loaded at start-up
+    IdsNewFolder = 132,          // "Новая папка"
+    IdsDatabaseExtension = 133,  // ".dat"
+    IdsUnlabelledDisc = 134,     // "Новый элемент"
     IdsConfirmDelete = 50000,
     IdsDatabaseLoadError = 51000,
     IdsAddDiscError = 51001,

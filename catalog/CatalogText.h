@@ -26,9 +26,15 @@ public:
     bool empty() const { return m_text == nullptr; }
     std::wstring str() const { return std::wstring(c_str()); }
 
-    bool operator==(const CatalogText& other) const { return std::wcscmp(c_str(), other.c_str()) == 0; }
+    bool operator==(const CatalogText& other) const
+    {
+        return std::wcscmp(c_str(), other.c_str()) == 0;
+    }
     bool operator!=(const CatalogText& other) const { return !(*this == other); }
-    bool operator==(const wchar_t* other) const { return std::wcscmp(c_str(), other ? other : L"") == 0; }
+    bool operator==(const wchar_t* other) const
+    {
+        return std::wcscmp(c_str(), other ? other : L"") == 0;
+    }
 
     // Replaces the text by `length` units of `text`; a NUL inside ends it there.
     void Assign(const wchar_t* text, std::size_t length);

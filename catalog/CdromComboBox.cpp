@@ -5,7 +5,7 @@
 #include <vector>
 
 BEGIN_MESSAGE_MAP(CdromComboBox, CComboBox)
-    ON_CONTROL_REFLECT(CBN_SELCHANGE, &CdromComboBox::OnSelChange)
+ON_CONTROL_REFLECT(CBN_SELCHANGE, &CdromComboBox::OnSelChange)
 END_MESSAGE_MAP()
 
 CdromComboBox::CdromComboBox() = default;

@@ -15,8 +15,8 @@ public:
 
     CatalogText m_description;
     std::uint8_t m_modified = 0;  // 1: changes not yet saved
-    FILETIME m_time{0, 0};        // UTC: creation of a new collection, else the time of the last save
-    std::uint8_t m_flags = 0;     // bit 0 only, the header's collection flag
+    FILETIME m_time{0, 0};     // UTC: creation of a new collection, else the time of the last save
+    std::uint8_t m_flags = 0;  // bit 0 only, the header's collection flag
     // Set when the collection's file exists but could not be read (damaged, newer format): saving
     // would destroy the user's data, so such a collection is never written over its file.
     bool m_fileRefused = false;

@@ -7,16 +7,19 @@
 class DatabaseError : public std::runtime_error
 {
 public:
-    enum Cause {
-        Truncated,    // the data ended inside a record
-        BadTag,       // a child record of an unknown kind
-        TooDeep,      // nodes deeper than a catalogue may hold (CatalogNode::MaxDepth)
-        BadSchema,    // the file was written by a newer version of the format
-        Unreadable,   // the file or its compression could not be read
-        TrailingData, // bytes follow the last record: the records are not what was written
-        WriteFailed,  // a write, the compressor or the file system failed while saving
+    enum Cause
+    {
+        Truncated,     // the data ended inside a record
+        BadTag,        // a child record of an unknown kind
+        TooDeep,       // nodes deeper than a catalogue may hold (CatalogNode::MaxDepth)
+        BadSchema,     // the file was written by a newer version of the format
+        Unreadable,    // the file or its compression could not be read
+        TrailingData,  // bytes follow the last record: the records are not what was written
+        WriteFailed,   // a write, the compressor or the file system failed while saving
     };
-    DatabaseError(Cause cause, const std::string& what) : std::runtime_error(what), m_cause(cause) {}
+    DatabaseError(Cause cause, const std::string& what) : std::runtime_error(what), m_cause(cause)
+    {
+    }
     Cause GetCause() const { return m_cause; }
 
 private:

@@ -9,7 +9,8 @@
 #include <new>
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Shows the wait cursor while a file is read or written, as the thread's own cursor.
 class WaitCursor
@@ -22,9 +23,10 @@ private:
     HCURSOR m_old;
 };
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<DatabaseWriter> CreateDatabaseWriter(const std::string& targetPath, const CatalogText& description,
+std::unique_ptr<DatabaseWriter> CreateDatabaseWriter(const std::string& targetPath,
+                                                     const CatalogText& description,
                                                      std::uint8_t flags)
 {
     try {
@@ -34,7 +36,8 @@ std::unique_ptr<DatabaseWriter> CreateDatabaseWriter(const std::string& targetPa
     }
 }
 
-std::unique_ptr<DatabaseReader> CreateDatabaseReader(const std::string& path, DatabaseLoadResult* why)
+std::unique_ptr<DatabaseReader> CreateDatabaseReader(const std::string& path,
+                                                     DatabaseLoadResult* why)
 {
     if (why) {
         DWORD attributes = GetFileAttributesA(path.c_str());
@@ -103,7 +106,8 @@ DatabaseSaveResult SaveDatabaseAs(CollectionNode& collection, const std::string&
 {
     if (collection.m_fileRefused) return DatabaseSaveResult::Refused;
     WaitCursor wait;
-    std::unique_ptr<DatabaseWriter> writer = CreateDatabaseWriter(path, collection.m_description, collection.m_flags);
+    std::unique_ptr<DatabaseWriter> writer = CreateDatabaseWriter(path, collection.m_description,
+                                                                  collection.m_flags);
     if (!writer) return DatabaseSaveResult::Failed;
     try {
         collection.Serialize(*writer);
@@ -117,6 +121,7 @@ DatabaseSaveResult SaveDatabaseAs(CollectionNode& collection, const std::string&
 
 DatabaseSaveResult SaveDatabase(CollectionNode& collection)
 {
-    std::string path = ToAnsiString(collection.m_name.c_str()) + LoadCatalogString(IdsDatabaseExtension);
+    std::string path = ToAnsiString(collection.m_name.c_str()) +
+                       LoadCatalogString(IdsDatabaseExtension);
     return SaveDatabaseAs(collection, path);
 }

@@ -8,13 +8,15 @@
 
 class CollectionNode;
 
-enum class DatabaseLoadResult {
+enum class DatabaseLoadResult
+{
     Loaded,   // the file was read
     Missing,  // no such file: the collection is new
     Refused,  // the file exists but is damaged, unreadable or of a newer format
 };
 
-enum class DatabaseSaveResult {
+enum class DatabaseSaveResult
+{
     Saved,
     Failed,   // nothing was replaced: the old file is as it was and the temporary file is gone
     Refused,  // the collection's file could not be read when loading, so it is not overwritten
@@ -22,9 +24,11 @@ enum class DatabaseSaveResult {
 
 // The writer or reader, or null when it cannot be opened; `why` (may be null) tells a missing
 // file from a refused one.
-std::unique_ptr<DatabaseWriter> CreateDatabaseWriter(const std::string& targetPath, const CatalogText& description,
+std::unique_ptr<DatabaseWriter> CreateDatabaseWriter(const std::string& targetPath,
+                                                     const CatalogText& description,
                                                      std::uint8_t flags);
-std::unique_ptr<DatabaseReader> CreateDatabaseReader(const std::string& path, DatabaseLoadResult* why = nullptr);
+std::unique_ptr<DatabaseReader> CreateDatabaseReader(const std::string& path,
+                                                     DatabaseLoadResult* why = nullptr);
 
 // Fills an empty collection from the file at `path` and names it after the file's base name.
 // Nothing is put into the collection unless the whole file was read; a refused file marks the

@@ -5,7 +5,8 @@
 #include <bzlib.h>
 #include <cstring>
 
-namespace {
+namespace
+{
 const std::size_t BufferSize = 64 * 1024;
 }
 
@@ -13,7 +14,8 @@ DatabaseReader::DatabaseReader(const std::string& path)
 {
     WIN32_FIND_DATAA found;
     HANDLE h = FindFirstFileA(path.c_str(), &found);
-    if (h == INVALID_HANDLE_VALUE) throw DatabaseError(DatabaseError::Unreadable, "Can't find file");
+    if (h == INVALID_HANDLE_VALUE)
+        throw DatabaseError(DatabaseError::Unreadable, "Can't find file");
     FindClose(h);
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         throw DatabaseError(DatabaseError::Unreadable, "the database path names a directory");
@@ -31,7 +33,8 @@ DatabaseReader::DatabaseReader(const std::string& path)
             m_bz = BZ2_bzReadOpen(&err, m_file, 0, 0, nullptr, 0);
             if (err != BZ_OK) {
                 m_bz = nullptr;
-                throw DatabaseError(DatabaseError::Unreadable, "cannot decompress the database file");
+                throw DatabaseError(DatabaseError::Unreadable,
+                                    "cannot decompress the database file");
             }
         }
         m_buffer.resize(BufferSize);
@@ -68,12 +71,14 @@ bool DatabaseReader::Fill()
         if (err == BZ_STREAM_END)
             m_atEnd = true;
         else if (err != BZ_OK)
-            throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
+            throw DatabaseError(DatabaseError::Unreadable,
+                                "the database file's compressed data is damaged");
         m_size = n > 0 ? (std::size_t)n : 0;
     } else {
         m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
         if (m_size < m_buffer.size()) {
-            if (std::ferror(m_file)) throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
+            if (std::ferror(m_file))
+                throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
             m_atEnd = true;
         }
     }
@@ -109,6 +114,7 @@ void DatabaseReader::ExpectEnd()
     int err = BZ_OK;
     BZ2_bzReadGetUnused(&err, m_bz, &unused, &unusedCount);
     if (err != BZ_OK)
-        throw DatabaseError(DatabaseError::Unreadable, "the database file's compressed data is damaged");
+        throw DatabaseError(DatabaseError::Unreadable,
+                            "the database file's compressed data is damaged");
     if (unusedCount > 0 || std::fgetc(m_file) != EOF) throw trailing;
 }

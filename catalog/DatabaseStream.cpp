@@ -5,7 +5,8 @@
 
 void DatabaseStream::ReadExact(void* buffer, std::size_t count)
 {
-    if (Read(buffer, count) != count) throw DatabaseError(DatabaseError::Truncated, "database file ends inside a record");
+    if (Read(buffer, count) != count)
+        throw DatabaseError(DatabaseError::Truncated, "database file ends inside a record");
 }
 
 std::uint8_t DatabaseStream::ReadByte()

@@ -11,7 +11,8 @@
 #include <exception>
 #include <new>
 
-namespace {
+namespace
+{
 
 const unsigned LoaderStackSize = 0x200000;  // 2 MB: deep trees are read recursively
 const DWORD SaveDialogHeadStart = 200;      // ms: the save dialog is up before the work starts
@@ -22,10 +23,13 @@ void Tell(const std::string& text)
     if (CatalogShell* shell = CatalogShell::Get()) shell->ShowMessage(text, MB_OK);
 }
 
-void LoaderRoutine(void*, void* argument) { LoadDatabaseThread(*static_cast<LoaderContext*>(argument)); }
+void LoaderRoutine(void*, void* argument)
+{
+    LoadDatabaseThread(*static_cast<LoaderContext*>(argument));
+}
 void SaveRoutine(void*, void* argument) { SaveWorker(*static_cast<SaveJob*>(argument)); }
 
-} // namespace
+}  // namespace
 
 std::string GetExeDirectory()
 {
@@ -42,7 +46,8 @@ StartupLoad LoadDatabaseThread(LoaderContext& context)
 {
     OutputDebugStringA("Load database... STARTED\n");
     Sleep(100);
-    if (context.status) context.status->SetStatusText(LoadCatalogString(IdsLoadingDatabase).c_str());
+    if (context.status)
+        context.status->SetStatusText(LoadCatalogString(IdsLoadingDatabase).c_str());
     StartupLoad result = StartupLoad::Failed;
     try {
         if (!context.directory.empty()) SetCurrentDirectoryA(context.directory.c_str());
@@ -109,13 +114,14 @@ StartupLoad LoadDatabaseBehindSplash(LoaderContext& context)
     context.mainThreadId = GetCurrentThreadId();
     context.result = (int)StartupLoad::Failed;
     // Without a thread the load runs right here; the WM_QUIT it posts ends the pump at once.
-    if (!StartClosureThread(LoaderRoutine, nullptr, &context, LoaderStackSize)) LoadDatabaseThread(context);
+    if (!StartClosureThread(LoaderRoutine, nullptr, &context, LoaderStackSize))
+        LoadDatabaseThread(context);
     PumpMessages();
     return (StartupLoad)context.result;
 }
 
-bool SaveModifiedCollections(const std::vector<CollectionNode*>& collections, const std::string& directory,
-                             bool withDialog, CatalogShell* shell)
+bool SaveModifiedCollections(const std::vector<CollectionNode*>& collections,
+                             const std::string& directory, bool withDialog, CatalogShell* shell)
 {
     bool allSaved = true;
     for (CollectionNode* c : collections) {
@@ -147,8 +153,9 @@ bool SaveModifiedCollections(const std::vector<CollectionNode*>& collections, co
         if (job.result != DatabaseSaveResult::Saved) {
             allSaved = false;
             if (shell)
-                shell->ShowMessage(LoadCatalogString(job.result == DatabaseSaveResult::Refused ? IdsDatabaseNotOverwritten
-                                                                                               : IdsDatabaseSaveError),
+                shell->ShowMessage(LoadCatalogString(job.result == DatabaseSaveResult::Refused
+                                                         ? IdsDatabaseNotOverwritten
+                                                         : IdsDatabaseSaveError),
                                    MB_OK | MB_ICONERROR);
         }
     }

@@ -18,10 +18,11 @@ struct LoaderContext
     DWORD mainThreadId = 0;                 // the thread that waits in PumpMessages
     std::string directory;                  // where the database lives (the executable's directory)
     std::vector<CollectionNode*>* collections = nullptr;  // where the loaded collection goes
-    int result = 0;                         // a StartupLoad, stored before the loader signals its end
+    int result = 0;  // a StartupLoad, stored before the loader signals its end
 };
 
-enum class StartupLoad {
+enum class StartupLoad
+{
     Loaded,   // the database file was read
     Created,  // no file: a new empty collection, marked modified
     Failed,   // the file could not be looked up (or a directory bears its name): no collection
@@ -60,5 +61,5 @@ StartupLoad LoadDatabaseBehindSplash(LoaderContext& context);
 // On the user-interface thread: saves every modified collection in order, one thread at a time,
 // waiting in the shell's save dialog (withDialog) or in a plain pump; tells the user about each
 // collection that could not be saved. Returns true when every save succeeded.
-bool SaveModifiedCollections(const std::vector<CollectionNode*>& collections, const std::string& directory,
-                             bool withDialog, CatalogShell* shell);
+bool SaveModifiedCollections(const std::vector<CollectionNode*>& collections,
+                             const std::string& directory, bool withDialog, CatalogShell* shell);

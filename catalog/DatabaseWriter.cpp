@@ -9,7 +9,8 @@
 #include <cctype>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const std::size_t BufferSize = 64 * 1024;
 const std::size_t TemporaryPrefixLength = 3;  // what GetTempFileName keeps of a prefix
@@ -39,25 +40,29 @@ std::string InDirectory(const std::string& directory, const std::string& name)
     return directory + (separated ? "" : "\\") + name;
 }
 
-} // namespace
+}  // namespace
 
-DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText& description, std::uint8_t flags)
+DatabaseWriter::DatabaseWriter(const std::string& targetPath, const CatalogText& description,
+                               std::uint8_t flags)
     : m_targetPath(targetPath)
 {
     const std::string directory = DirectoryOf(targetPath);
     RemoveStaleTemporaryFiles(directory);
     char temp[MAX_PATH + 1];
     if (!GetTempFileNameA(directory.c_str(), TemporaryPrefix, 0, temp))
-        throw DatabaseError(DatabaseError::WriteFailed, "cannot make a temporary file for the database");
+        throw DatabaseError(DatabaseError::WriteFailed,
+                            "cannot make a temporary file for the database");
     m_tempPath = temp;
     m_file = std::fopen(temp, "wb");
     if (!m_file) {
         DeleteFileA(temp);
-        throw DatabaseError(DatabaseError::WriteFailed, "cannot open the temporary file for the database");
+        throw DatabaseError(DatabaseError::WriteFailed,
+                            "cannot open the temporary file for the database");
     }
     int err = BZ_OK;
     m_bz = BZ2_bzWriteOpen(&err, m_file, BlockSize100k, 0, WorkFactor);
-    if (err != BZ_OK) m_bz = nullptr;  // no compressor: the file is written plain, which reads back as well
+    if (err != BZ_OK)
+        m_bz = nullptr;  // no compressor: the file is written plain, which reads back as well
     m_buffer.resize(BufferSize);
 
     m_header.m_version = CollectionNode::CurrentVersion;
@@ -103,14 +108,16 @@ void DatabaseWriter::RemoveStaleTemporaryFiles(const std::string& directory)
     if (find == INVALID_HANDLE_VALUE) return;
     std::vector<std::string> stale;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsTemporaryName(found.cFileName))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            IsTemporaryName(found.cFileName))
             stale.push_back(folder + found.cFileName);
     } while (FindNextFileA(find, &found));
     FindClose(find);
     for (const std::string& path : stale) {
         // No sharing at all: the open fails while anyone else has the file open (a save under
         // way in another copy of the program), and then the file is not ours to take.
-        HANDLE h = CreateFileA(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        HANDLE h = CreateFileA(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
 }
@@ -196,9 +203,11 @@ bool DatabaseWriter::Commit()
     // systems that run this program replace it and drop the attribute; so the save fails here,
     // the same everywhere, and the file keeps its content and its attribute.
     const DWORD targetAttributes = GetFileAttributesA(m_targetPath.c_str());
-    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY)) ok = false;
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY))
+        ok = false;
     // One step: the old file stays whole until the new one is complete, and is never missing.
-    ok = ok && MoveFileExA(m_tempPath.c_str(), m_targetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    ok = ok && MoveFileExA(m_tempPath.c_str(), m_targetPath.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(m_tempPath.c_str());
     return ok;
 }

@@ -13,7 +13,8 @@ class DatabaseWriter : public DatabaseStream
 public:
     // Opens the temporary file and writes the header with the given description and flags.
     // Raises DatabaseError (WriteFailed) when the temporary file cannot be made or written.
-    DatabaseWriter(const std::string& targetPath, const CatalogText& description, std::uint8_t flags);
+    DatabaseWriter(const std::string& targetPath, const CatalogText& description,
+                   std::uint8_t flags);
     ~DatabaseWriter() override;  // aborts when neither Commit nor Abort ran
 
     std::size_t Read(void*, std::size_t) override { return 0; }
@@ -43,8 +44,8 @@ public:
     static const int WorkFactor = 30;
 
 private:
-    void Flush();                 // hands the buffered bytes to the compressor or the file
-    bool CloseFile(bool abandon); // ends compression and closes; false when anything failed
+    void Flush();                  // hands the buffered bytes to the compressor or the file
+    bool CloseFile(bool abandon);  // ends compression and closes; false when anything failed
     [[noreturn]] void Fail(const char* what);
 
     std::FILE* m_file = nullptr;  // the temporary file
@@ -52,7 +53,7 @@ private:
     std::string m_targetPath;
     std::string m_tempPath;
     DatabaseHeader m_header;
-    std::vector<char> m_buffer;   // fields gather here so the compressor sees large blocks
-    std::size_t m_used = 0;       // bytes of m_buffer in use
-    bool m_finished = false;      // Commit or Abort ran
+    std::vector<char> m_buffer;  // fields gather here so the compressor sees large blocks
+    std::size_t m_used = 0;      // bytes of m_buffer in use
+    bool m_finished = false;     // Commit or Abort ran
 };

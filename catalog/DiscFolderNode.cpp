@@ -3,7 +3,10 @@
 #include "catalog/CatalogStatistics.h"
 #include "catalog/DatabaseStream.h"
 
-DiscFolderNode::DiscFolderNode() : EntryContainerNode(NodeDiscFolder) { CatalogStatistics::AddFolders(1); }
+DiscFolderNode::DiscFolderNode() : EntryContainerNode(NodeDiscFolder)
+{
+    CatalogStatistics::AddFolders(1);
+}
 
 DiscFolderNode::~DiscFolderNode() { CatalogStatistics::AddFolders(-1); }
 

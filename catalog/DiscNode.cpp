@@ -4,10 +4,11 @@
 #include "catalog/DatabaseStream.h"
 #include <rpc.h>
 
-namespace {
+namespace
+{
 // The format version from which a disc's identity is stored.
 const std::uint32_t VersionWithIdentity = 0x20001;
-}
+}  // namespace
 
 DiscNode::DiscNode() : EntryContainerNode(NodeDisc)
 {
@@ -30,5 +31,6 @@ void DiscNode::Serialize(DatabaseStream& stream)
     ReadString(m_description, stream);
     m_addedTime = stream.ReadFileTime();
     ReadString(m_lentTo, stream);
-    if (stream.GetVersion() >= VersionWithIdentity) stream.ReadExact(&m_identity, sizeof m_identity);
+    if (stream.GetVersion() >= VersionWithIdentity)
+        stream.ReadExact(&m_identity, sizeof m_identity);
 }

@@ -11,7 +11,7 @@ public:
     void Serialize(DatabaseStream& stream) override;
 
     CatalogText m_description;
-    CatalogText m_lentTo;          // shown in the items list's column "На руках у ..."
-    FILETIME m_addedTime{0, 0};    // UTC, when the disc was scanned
+    CatalogText m_lentTo;        // shown in the items list's column "На руках у ..."
+    FILETIME m_addedTime{0, 0};  // UTC, when the disc was scanned
     GUID m_identity;
 };

@@ -13,7 +13,8 @@
 #include <new>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Closes a find handle however the loop over it ends.
 class FindHandle
@@ -30,7 +31,8 @@ private:
     HANDLE m_h;
 };
 
-const wchar_t LimitMark[] = L" ...";  // after the name of a folder whose subfolders were not recorded
+const wchar_t LimitMark[] =
+    L" ...";  // after the name of a folder whose subfolders were not recorded
 
 // Paths of deep folders may pass the classic length limit; the long form lifts it.
 std::wstring LongPath(const std::wstring& path)
@@ -44,13 +46,14 @@ bool IsDotName(const wchar_t* name)
     return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
 }
 
-} // namespace
+}  // namespace
 
 DiscNode* DiscScanner::ScanDisc()
 {
     std::wstring root = AnsiToWide(m_context.rootPath.c_str());
     wchar_t label[MAX_PATH + 1] = {}, fs[MAX_PATH + 1] = {};
-    if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, fs, MAX_PATH + 1))
+    if (!GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, fs,
+                               MAX_PATH + 1))
         _com_issue_error(E_INVALIDARG);
     std::unique_ptr<DiscNode> disc(new DiscNode);
     if (label[0])
@@ -67,8 +70,8 @@ DiscNode* DiscScanner::ScanDisc()
 void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
 {
     // Decided before the level is raised: a folder at the limit keeps its files, not its subfolders.
-    const bool limitReached =
-        (m_context.limitEnabled && m_depth == m_context.limit) || m_depth >= m_context.room;
+    const bool limitReached = (m_context.limitEnabled && m_depth == m_context.limit) ||
+                              m_depth >= m_context.room;
     ++m_depth;
     if (m_context.dialog) SendMessageA(m_context.dialog, CountMessage, CountFolder, 0);
 
@@ -79,7 +82,8 @@ void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
     if (find.Get() == INVALID_HANDLE_VALUE) {
         // An empty root answers "no files"; anything else is a folder we cannot enter.
         DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES) _com_issue_error(E_INVALIDARG);
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
+            _com_issue_error(E_INVALIDARG);
     } else {
         do {
             if (m_context.cancelled) _com_issue_error(E_ABORT);
@@ -98,12 +102,13 @@ void DiscScanner::ScanFolder(EntryContainerNode* node, const std::wstring& path)
     --m_depth;
 }
 
-DiscFolderNode* DiscScanner::ScanSubfolder(const WIN32_FIND_DATAW& found, const std::wstring& parentPath)
+DiscFolderNode* DiscScanner::ScanSubfolder(const WIN32_FIND_DATAW& found,
+                                           const std::wstring& parentPath)
 {
     std::unique_ptr<DiscFolderNode> folder(new DiscFolderNode);
-    folder->m_attributes = (std::uint8_t)(found.dwFileAttributes & (DiscFolderNode::AttrReadOnly |
-                                                                    DiscFolderNode::AttrHidden |
-                                                                    DiscFolderNode::AttrSystem));
+    folder->m_attributes = (std::uint8_t)(
+        found.dwFileAttributes &
+        (DiscFolderNode::AttrReadOnly | DiscFolderNode::AttrHidden | DiscFolderNode::AttrSystem));
     folder->m_time = RecordedTime(found.ftLastWriteTime, found.ftCreationTime);
     folder->m_name = found.cFileName;
     ScanFolder(folder.get(), parentPath + found.cFileName + L"\\");
@@ -134,7 +139,8 @@ DWORD WINAPI ScanDiscThread(LPVOID param)
     return 0;
 }
 
-namespace {
+namespace
+{
 
 // The scan waiting for its dialog's window. One scan runs at a time, on the user-interface thread.
 struct PendingScan
@@ -154,14 +160,15 @@ void CALLBACK ReleaseScanWhenDialogIsUp(HWND, UINT, UINT_PTR timer, DWORD)
     g_pending = nullptr;
 }
 
-} // namespace
+}  // namespace
 
-DiscNode* AddDiscFromDrive(CatalogNode* target, const std::string& root, bool limitEnabled, int limit,
-                           CatalogShell* shell)
+DiscNode* AddDiscFromDrive(CatalogNode* target, const std::string& root, bool limitEnabled,
+                           int limit, CatalogShell* shell)
 {
     // The disc itself must fit; its folders are then cut at the deepest level that is left.
     if (!HasRoomBelow(target, shell)) return nullptr;
-    std::unique_ptr<ScanProgressDialog> dialog = shell ? shell->CreateAddDiscProgressDialog() : nullptr;
+    std::unique_ptr<ScanProgressDialog> dialog = shell ? shell->CreateAddDiscProgressDialog()
+                                                       : nullptr;
     ScanContext context;
     context.target = target;
     context.room = CatalogNode::MaxDepth - (target->Depth() + 1);

@@ -18,11 +18,11 @@ struct ScanContext
     CatalogNode* target = nullptr;  // the collection or user folder that is to receive the disc
     std::string rootPath;           // "X:\"
     bool limitEnabled = false;
-    int limit = 8;                  // deepest folder level recorded (the root is level 0)
+    int limit = 8;  // deepest folder level recorded (the root is level 0)
     // The deepest folder level the catalogue can take below the disc where it will hang: folders
     // below it are not recorded, as with the limit, whether the limit is on or not.
     int room = 0x7FFFFFFF;
-    DiscNode* result = nullptr;     // the scanned disc, not yet inserted; null when the scan failed
+    DiscNode* result = nullptr;  // the scanned disc, not yet inserted; null when the scan failed
     // Set by the user-interface thread to call the scan off (the dialog could not run); the
     // thread then ends without building or reporting anything further.
     std::atomic<bool> cancelled{false};
@@ -66,5 +66,5 @@ class CatalogShell;
 // On the user-interface thread: scans the disc in `root` on the scan thread behind the shell's
 // progress dialog, waits for the thread (pumping messages), then hangs the disc under `target`
 // and marks its collection modified. Returns the new disc, or null when nothing was added.
-DiscNode* AddDiscFromDrive(CatalogNode* target, const std::string& root, bool limitEnabled, int limit,
-                           CatalogShell* shell);
+DiscNode* AddDiscFromDrive(CatalogNode* target, const std::string& root, bool limitEnabled,
+                           int limit, CatalogShell* shell);

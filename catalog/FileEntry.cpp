@@ -6,7 +6,8 @@
 FileEntry::FileEntry() : m_time{0, 0}, m_size(0) { CatalogStatistics::AddFiles(1); }
 
 FileEntry::FileEntry(const FileEntry& other)
-    : m_name(other.m_name), m_time(other.m_time), m_size(other.m_size), m_description(other.m_description)
+    : m_name(other.m_name), m_time(other.m_time), m_size(other.m_size),
+      m_description(other.m_description)
 {
     CatalogStatistics::AddFiles(1);
     CatalogStatistics::AddSize(m_size);

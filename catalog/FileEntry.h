@@ -28,7 +28,7 @@ public:
     void SetSize(std::uint64_t size);
 
     // Record flags of an entry.
-    static const std::uint8_t FlagWideSize = 0x08;     // the size takes 8 bytes (it is 2^31 or more)
+    static const std::uint8_t FlagWideSize = 0x08;  // the size takes 8 bytes (it is 2^31 or more)
     static const std::uint8_t FlagDescription = 0x10;  // a description follows
 
     CatalogText m_name;

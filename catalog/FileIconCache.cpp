@@ -17,7 +17,8 @@ int FileIconCache::GetFileIconIndex(const wchar_t* name, HIMAGELIST images)
     std::string file;
     int index = 0;
     if (GetFileTypeIcon(ToAnsiString(ext.c_str()).c_str(), file, index)) {
-        HICON icon = index < 0 ? LoadModuleIconByName(file.c_str(), -index) : EnumModuleIcons(file.c_str(), index);
+        HICON icon = index < 0 ? LoadModuleIconByName(file.c_str(), -index)
+                               : EnumModuleIcons(file.c_str(), index);
         if (icon) {
             int added = ImageList_ReplaceIcon(images, -1, icon);
             DestroyIcon(icon);

@@ -20,7 +20,8 @@ HICON LoadIconFromResource(HMODULE module, LPCSTR name)
     return CreateIconFromResource(bits, SizeofResource(module, icon), TRUE, 0x30000);
 }
 
-namespace {
+namespace
+{
 
 struct GroupSearch
 {
@@ -37,9 +38,12 @@ BOOL CALLBACK CountGroups(HMODULE module, LPCSTR, LPSTR name, LONG_PTR param)
     return FALSE;
 }
 
-HMODULE LoadAsData(const char* file) { return LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE); }
+HMODULE LoadAsData(const char* file)
+{
+    return LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+}
 
-} // namespace
+}  // namespace
 
 HICON EnumModuleIcons(const char* moduleFile, int index)
 {
@@ -64,7 +68,8 @@ bool GetFileTypeIcon(const char* extension, std::string& iconFile, int& iconInde
 {
     char cls[MAX_PATH];
     LONG size = sizeof cls;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, extension, cls, &size) != ERROR_SUCCESS || cls[0] == '\0') return false;
+    if (RegQueryValueA(HKEY_CLASSES_ROOT, extension, cls, &size) != ERROR_SUCCESS || cls[0] == '\0')
+        return false;
     HKEY key;
     if (RegOpenKeyA(HKEY_CLASSES_ROOT, cls, &key) != ERROR_SUCCESS) return false;
     char value[MAX_PATH * 2];
@@ -79,7 +84,8 @@ bool GetFileTypeIcon(const char* extension, std::string& iconFile, int& iconInde
     std::string file = text.substr(0, comma);
     // The shell writes these paths quoted or with %SystemRoot% and the like; the file name itself
     // is what the loader needs.
-    if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
+    if (file.size() >= 2 && file.front() == '"' && file.back() == '"')
+        file = file.substr(1, file.size() - 2);
     char expanded[MAX_PATH * 2];
     DWORD n = ExpandEnvironmentStringsA(file.c_str(), expanded, sizeof expanded);
     iconFile = (n > 0 && n <= sizeof expanded) ? std::string(expanded) : file;

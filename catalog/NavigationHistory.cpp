@@ -39,16 +39,18 @@ bool NavigationHistory::GoForward()
     return true;
 }
 
-namespace {
+namespace
+{
 
 void Prune(std::deque<CatalogNode*>& list, const CatalogNode* subtree)
 {
-    list.erase(std::remove_if(list.begin(), list.end(), [subtree](CatalogNode* n) { return subtree->Contains(n); }),
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [subtree](CatalogNode* n) { return subtree->Contains(n); }),
                list.end());
     list.erase(std::unique(list.begin(), list.end()), list.end());
 }
 
-} // namespace
+}  // namespace
 
 bool NavigationHistory::ForgetSubtree(CatalogNode* node)
 {

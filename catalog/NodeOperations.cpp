@@ -20,8 +20,12 @@ void SetNodeDescription(CatalogNode* node, const char* text)
 {
     if (!node) return;
     switch (node->m_type) {
-    case NodeCollection: AssignBstrText(static_cast<CollectionNode*>(node)->m_description, text); break;
-    case NodeUserFolder: AssignBstrText(static_cast<UserFolderNode*>(node)->m_description, text); break;
+    case NodeCollection:
+        AssignBstrText(static_cast<CollectionNode*>(node)->m_description, text);
+        break;
+    case NodeUserFolder:
+        AssignBstrText(static_cast<UserFolderNode*>(node)->m_description, text);
+        break;
     case NodeDisc: AssignBstrText(static_cast<DiscNode*>(node)->m_description, text); break;
     default: return;
     }

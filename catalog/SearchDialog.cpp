@@ -8,15 +8,16 @@
 #include <cstdio>
 
 BEGIN_MESSAGE_MAP(SearchDialog, CDialog)
-    ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
-    ON_MESSAGE(SearchDialog::EndSearchMessage, &SearchDialog::EndSearch)
-    ON_MESSAGE(SearchSession::EndMessage, &SearchDialog::OnWorkerEnded)
+ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
+ON_MESSAGE(SearchDialog::EndSearchMessage, &SearchDialog::EndSearch)
+ON_MESSAGE(SearchSession::EndMessage, &SearchDialog::OnWorkerEnded)
 END_MESSAGE_MAP()
 
 SearchDialog::SearchDialog(CTarnimelDoc* document, CWnd* parent)
     : CDialog(TemplateId, parent), m_countText("0"), m_document(document)
 {
-    if (CatalogShell* shell = CatalogShell::Get()) m_results = shell->CreateSearchResultList(document);
+    if (CatalogShell* shell = CatalogShell::Get())
+        m_results = shell->CreateSearchResultList(document);
 }
 
 SearchDialog::~SearchDialog() { m_session.Stop(); }
@@ -62,7 +63,8 @@ void SearchDialog::StartSearch()
     m_toldTooMany = false;
     m_countText = "0";
     UpdateData(FALSE);
-    if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections)) OnWorkerEnded(0, 0);
+    if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections))
+        OnWorkerEnded(0, 0);
 }
 
 LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM lParam)

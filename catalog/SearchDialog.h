@@ -58,7 +58,7 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
-    bool m_closing = false;      // EndSearch has begun to end the dialog
+    bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
 
     DECLARE_MESSAGE_MAP()

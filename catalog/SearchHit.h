@@ -9,13 +9,20 @@ class FileEntry;
 
 struct SearchHit
 {
-    enum Kind : std::uint32_t { Node = 0, Entry = 1 };
+    enum Kind : std::uint32_t
+    {
+        Node = 0,
+        Entry = 1
+    };
     Kind kind = Node;
     // From the collection down to the hit's parent (for an entry: the disc or disc folder holding it).
     std::vector<CatalogNode*> path;
     void* object = nullptr;  // the CatalogNode or the FileEntry found
 
-    CatalogNode* AsNode() const { return kind == Node ? static_cast<CatalogNode*>(object) : nullptr; }
+    CatalogNode* AsNode() const
+    {
+        return kind == Node ? static_cast<CatalogNode*>(object) : nullptr;
+    }
     FileEntry* AsEntry() const { return kind == Entry ? static_cast<FileEntry*>(object) : nullptr; }
     // The node a double click shows: the last of the path (null for an empty path).
     CatalogNode* Holder() const { return path.empty() ? nullptr : path.back(); }

@@ -5,7 +5,8 @@
 #include "catalog/SearchHit.h"
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // The path from the collection down to `node`, the node included.
 std::vector<CatalogNode*> PathTo(CatalogNode* node)
@@ -16,7 +17,7 @@ std::vector<CatalogNode*> PathTo(CatalogNode* node)
     return path;
 }
 
-} // namespace
+}  // namespace
 
 void SearchResultSink::VisitNode(CatalogNode* node)
 {

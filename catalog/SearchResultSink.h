@@ -12,7 +12,10 @@ public:
     // Pause after each hit, so that at most about twenty hits a second reach the dialog.
     static const DWORD PauseAfterHit = 50;
 
-    explicit SearchResultSink(HWND target = nullptr, DWORD pause = PauseAfterHit) : m_target(target), m_pause(pause) {}
+    explicit SearchResultSink(HWND target = nullptr, DWORD pause = PauseAfterHit)
+        : m_target(target), m_pause(pause)
+    {
+    }
     void SetTarget(HWND target) { m_target = target; }
     int Posted() const { return m_posted; }
 

@@ -24,8 +24,8 @@ std::string SearchSession::MakePattern(const std::string& text)
     return pattern;
 }
 
-bool SearchSession::Start(HWND window, const std::string& text, const std::vector<CollectionNode*>* collections,
-                          DWORD pauseAfterHit)
+bool SearchSession::Start(HWND window, const std::string& text,
+                          const std::vector<CollectionNode*>* collections, DWORD pauseAfterHit)
 {
     if (m_thread) return false;
     m_window = window;
@@ -42,7 +42,8 @@ DWORD WINAPI SearchSession::WorkerThread(LPVOID param)
 {
     SearchSession* self = static_cast<SearchSession*>(param);
     if (self->m_collections) {
-        for (CollectionNode* c : *self->m_collections) c->Walk(&self->m_sink, self->m_pattern.c_str(), true, self->m_cancel);
+        for (CollectionNode* c : *self->m_collections)
+            c->Walk(&self->m_sink, self->m_pattern.c_str(), true, self->m_cancel);
     }
     PostMessageA(self->m_window, EndMessage, 0, 0);
     return 0;
@@ -57,7 +58,8 @@ void SearchSession::Stop()
     // The worker's last hits and its end may still wait in the queue: deliver them now, so that
     // the hits found so far are kept and nothing of this search reaches the next one.
     MSG msg;
-    while (PeekMessageA(&msg, m_window, SearchResultSink::HitMessage, EndMessage, PM_REMOVE)) DispatchMessageA(&msg);
+    while (PeekMessageA(&msg, m_window, SearchResultSink::HitMessage, EndMessage, PM_REMOVE))
+        DispatchMessageA(&msg);
     m_stopping = false;
     CloseHandle(m_thread);
     m_thread = nullptr;

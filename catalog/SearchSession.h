@@ -27,7 +27,8 @@ public:
 
     // Starts a search for `text` in `collections`, posting to `window`. False (nothing started)
     // while a search runs or when no thread can be made.
-    bool Start(HWND window, const std::string& text, const std::vector<CollectionNode*>* collections,
+    bool Start(HWND window, const std::string& text,
+               const std::vector<CollectionNode*>* collections,
                DWORD pauseAfterHit = SearchResultSink::PauseAfterHit);
     bool IsRunning() const { return m_thread != nullptr; }
     // Asks the worker to stop early (the result list is full); it still posts its end.

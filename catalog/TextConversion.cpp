@@ -10,7 +10,8 @@ void ToAnsiString(const wchar_t* text, std::size_t length, std::string& out)
     if (!text || length == 0) return;
     // A UTF-16 unit gives at most two bytes in a double-byte code page.
     out.resize(length * 2);
-    int n = WideCharToMultiByte(CP_ACP, 0, text, (int)length, &out[0], (int)out.size(), nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_ACP, 0, text, (int)length, &out[0], (int)out.size(), nullptr,
+                                nullptr);
     out.resize(n > 0 ? (std::size_t)n : 0);
 }
 
@@ -31,7 +32,4 @@ std::wstring AnsiToWide(const char* narrow)
     return w;
 }
 
-void AssignBstrText(CatalogText& target, const char* narrow)
-{
-    target = AnsiToWide(narrow);
-}
+void AssignBstrText(CatalogText& target, const char* narrow) { target = AnsiToWide(narrow); }

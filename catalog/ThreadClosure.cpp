@@ -14,7 +14,8 @@ void __cdecl ThreadTrampoline(void* closure)
     _endthread();
 }
 
-bool StartClosureThread(ThreadClosure::Routine routine, void* object, void* argument, unsigned stackSize)
+bool StartClosureThread(ThreadClosure::Routine routine, void* object, void* argument,
+                        unsigned stackSize)
 {
     ThreadClosure* c = new ThreadClosure{routine, object, argument};
     if (_beginthread(ThreadTrampoline, stackSize, c) == (uintptr_t)-1) {

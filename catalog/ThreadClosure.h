@@ -20,10 +20,12 @@ void __cdecl ThreadTrampoline(void* closure);
 
 // Starts `routine(object, argument)` on a new thread; false when no thread could be started (the
 // closure is then freed here). Stack size 0 takes the default.
-bool StartClosureThread(ThreadClosure::Routine routine, void* object, void* argument, unsigned stackSize = 0);
+bool StartClosureThread(ThreadClosure::Routine routine, void* object, void* argument,
+                        unsigned stackSize = 0);
 
 // Adapts a member function `void T::F(A*)` to a closure routine.
-template <class T, class A, void (T::*F)(A*)> void MemberRoutine(void* object, void* argument)
+template <class T, class A, void (T::*F)(A*)>
+void MemberRoutine(void* object, void* argument)
 {
     (static_cast<T*>(object)->*F)(static_cast<A*>(argument));
 }

@@ -3,7 +3,8 @@
 #include <windows.h>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Upper-case table of the ANSI code page, built once through Unicode so that it folds exactly the
 // letters that have a single-byte upper-case form in that code page.
@@ -22,10 +23,12 @@ struct FoldTable
             wchar_t w = 0;
             if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &in, 1, &w, 1) != 1) continue;
             wchar_t up = w;
-            if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, &w, 1, &up, 1) != 1 || up == w) continue;
+            if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, &w, 1, &up, 1) != 1 || up == w)
+                continue;
             char out[4];
             BOOL lossy = FALSE;
-            int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &up, 1, out, sizeof out, nullptr, &lossy);
+            int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &up, 1, out, sizeof out,
+                                        nullptr, &lossy);
             if (n == 1 && !lossy) upper[i] = (unsigned char)out[0];
         }
     }
@@ -37,7 +40,7 @@ const FoldTable& Table()
     return table;
 }
 
-} // namespace
+}  // namespace
 
 unsigned char WildcardPattern::FoldCase(unsigned char c) { return Table().upper[c]; }
 
@@ -52,12 +55,14 @@ bool WildcardPattern::Matches(const char* text, std::size_t length) const
     const char* p = m_pattern.data();
     const std::size_t plen = m_pattern.size();
     std::size_t pi = 0, ti = 0;
-    std::size_t starP = std::string::npos, starT = 0;  // pattern after the last star, text it resumed at
+    std::size_t starP = std::string::npos,
+                starT = 0;  // pattern after the last star, text it resumed at
     while (ti < length) {
         if (pi < plen && p[pi] == '*') {
             starP = ++pi;
             starT = ti;
-        } else if (pi < plen && (p[pi] == '?' || (unsigned char)p[pi] == upper[(unsigned char)text[ti]])) {
+        } else if (pi < plen &&
+                   (p[pi] == '?' || (unsigned char)p[pi] == upper[(unsigned char)text[ti]])) {
             ++pi;
             ++ti;
         } else if (starP != std::string::npos) {

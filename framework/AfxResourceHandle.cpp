@@ -3,7 +3,8 @@
 
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<HINSTANCE> g_resourceHandle{nullptr};
 }
 
@@ -13,7 +14,4 @@ HINSTANCE AfxGetResourceHandle()
     return h != nullptr ? h : GetModuleHandleA(nullptr);
 }
 
-void AfxSetResourceHandle(HINSTANCE hInstResource)
-{
-    g_resourceHandle.store(hInstResource);
-}
+void AfxSetResourceHandle(HINSTANCE hInstResource) { g_resourceHandle.store(hInstResource); }

@@ -7,12 +7,10 @@
 
 #include <pthread.h>
 
-namespace {
-
-void DestroyThreadState(void* state)
+namespace
 {
-    delete static_cast<AFX_THREAD_STATE*>(state);
-}
+
+void DestroyThreadState(void* state) { delete static_cast<AFX_THREAD_STATE*>(state); }
 
 pthread_key_t ThreadStateKey()
 {
@@ -28,7 +26,8 @@ pthread_key_t ThreadStateKey()
 
 AFX_THREAD_STATE::~AFX_THREAD_STATE()
 {
-    for (auto it = m_threadObjects.rbegin(); it != m_threadObjects.rend(); ++it) it->destroy(it->object);
+    for (auto it = m_threadObjects.rbegin(); it != m_threadObjects.rend(); ++it)
+        it->destroy(it->object);
 }
 
 AFX_THREAD_STATE* AfxGetThreadState()

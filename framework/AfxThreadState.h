@@ -13,39 +13,43 @@ class CToolTipCtrl;
 
 // One dispatch of one message to one window object, linked from the innermost outwards, so that
 // an object deleted inside its own message is not touched again when the message returns.
-struct AfxDispatchFrame {
+struct AfxDispatchFrame
+{
     CWnd* pWnd;
     bool bDeleted;
     AfxDispatchFrame* pOuter;
 };
 
-struct AFX_THREAD_STATE {
+struct AFX_THREAD_STATE
+{
     AFX_THREAD_STATE() = default;
     AFX_THREAD_STATE(const AFX_THREAD_STATE&) = delete;
     AFX_THREAD_STATE& operator=(const AFX_THREAD_STATE&) = delete;
     ~AFX_THREAD_STATE();  // deletes the thread's objects (AfxGetThreadObject), newest first
 
-    MSG m_lastSentMsg = {};                 // the message being dispatched (Default() passes it on)
-    MSG m_msgCur = {};                      // the message the loop took last
-    CWnd* m_pWndInit = nullptr;             // object waiting for the next HCBT_CREATEWND
-    HHOOK m_hHookCbt = nullptr;             // the creation hook, installed once per thread
-    HWND m_hLockoutNotifyWindow = nullptr;  // notifications to this window are dropped (DDX in progress)
+    MSG m_lastSentMsg = {};      // the message being dispatched (Default() passes it on)
+    MSG m_msgCur = {};           // the message the loop took last
+    CWnd* m_pWndInit = nullptr;  // object waiting for the next HCBT_CREATEWND
+    HHOOK m_hHookCbt = nullptr;  // the creation hook, installed once per thread
+    HWND m_hLockoutNotifyWindow =
+        nullptr;  // notifications to this window are dropped (DDX in progress)
     AfxDispatchFrame* m_pDispatch = nullptr;
     CWinThread* m_pCurrentWinThread = nullptr;
-    std::vector<CFrameWnd*> m_frameList;    // every frame of the thread, for the idle update
+    std::vector<CFrameWnd*> m_frameList;  // every frame of the thread, for the idle update
     std::vector<void (*)()> m_tempMapCleanups;
-    struct ThreadObject {
+    struct ThreadObject
+    {
         const void* key;
         void* object;
         void (*destroy)(void*);
     };
     std::vector<ThreadObject> m_threadObjects;
     // Tooltip relay
-    CToolTipCtrl* m_pToolTip = nullptr;     // the thread's tooltip control, made on first use
-    CWnd* m_pLastHit = nullptr;             // window whose tool is current
-    INT_PTR m_nLastHit = -1;                // its OnToolHitTest result
-    TOOLINFOA m_lastInfo = {};              // the tool as the tooltip knows it
-    POINT m_ptLastMouse = {-1, -1};         // last mouse position the idle test saw (screen)
+    CToolTipCtrl* m_pToolTip = nullptr;  // the thread's tooltip control, made on first use
+    CWnd* m_pLastHit = nullptr;          // window whose tool is current
+    INT_PTR m_nLastHit = -1;             // its OnToolHitTest result
+    TOOLINFOA m_lastInfo = {};           // the tool as the tooltip knows it
+    POINT m_ptLastMouse = {-1, -1};      // last mouse position the idle test saw (screen)
     UINT m_nMsgLast = 0;
 };
 

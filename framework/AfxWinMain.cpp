@@ -9,7 +9,9 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
     CWinApp* pApp = AfxGetApp();
     int nReturnCode = -1;
     try {
-        if (pApp != nullptr && AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) && pApp->InitApplication()) {
+        if (pApp != nullptr && AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) &&
+            pApp->InitApplication())
+        {
             if (!pApp->InitInstance()) {
                 if (pApp->m_pMainWnd != nullptr) pApp->m_pMainWnd->DestroyWindow();
                 nReturnCode = pApp->ExitInstance();

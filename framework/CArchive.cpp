@@ -8,7 +8,8 @@
 #include "framework/CArchiveException.h"
 #include "framework/CFile.h"
 
-namespace {
+namespace
+{
 
 // Record tags of the object format (the values are the format's).
 const WORD kNullTag = 0x0000;
@@ -52,10 +53,7 @@ CArchive::~CArchive()
     }
 }
 
-void CArchive::Fail(int cause) const
-{
-    AfxThrowArchiveException(cause, m_strFileName);
-}
+void CArchive::Fail(int cause) const { AfxThrowArchiveException(cause, m_strFileName); }
 
 void CArchive::CheckLoading() const
 {
@@ -137,7 +135,8 @@ void CArchive::Flush()
             m_pFile->Write(m_buffer.data(), n);
         }
     } else {
-        if (m_nBufMax > m_nBufCur) m_pFile->Seek(-(LONGLONG)(m_nBufMax - m_nBufCur), CFile::current);
+        if (m_nBufMax > m_nBufCur)
+            m_pFile->Seek(-(LONGLONG)(m_nBufMax - m_nBufCur), CFile::current);
         m_nBufCur = m_nBufMax = 0;
     }
 }
@@ -312,7 +311,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
     if (pClassRef == nullptr) {
         if (obTag == kNullTag) return nullptr;
-        if (obTag >= m_loadArray.size() || m_loadArray[obTag].isClass || m_loadArray[obTag].p == nullptr)
+        if (obTag >= m_loadArray.size() || m_loadArray[obTag].isClass ||
+            m_loadArray[obTag].p == nullptr)
             Fail(CArchiveException::badIndex);
         CObject* pOb = static_cast<CObject*>(m_loadArray[obTag].p);
         if (pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested))
@@ -371,22 +371,10 @@ CArchive& operator>>(CArchive& ar, RECT& rect)
     return ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
 }
 
-CArchive& operator<<(CArchive& ar, const POINT& point)
-{
-    return ar << point.x << point.y;
-}
+CArchive& operator<<(CArchive& ar, const POINT& point) { return ar << point.x << point.y; }
 
-CArchive& operator>>(CArchive& ar, POINT& point)
-{
-    return ar >> point.x >> point.y;
-}
+CArchive& operator>>(CArchive& ar, POINT& point) { return ar >> point.x >> point.y; }
 
-CArchive& operator<<(CArchive& ar, const SIZE& size)
-{
-    return ar << size.cx << size.cy;
-}
+CArchive& operator<<(CArchive& ar, const SIZE& size) { return ar << size.cx << size.cy; }
 
-CArchive& operator>>(CArchive& ar, SIZE& size)
-{
-    return ar >> size.cx >> size.cy;
-}
+CArchive& operator>>(CArchive& ar, SIZE& size) { return ar >> size.cx >> size.cy; }

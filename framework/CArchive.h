@@ -26,7 +26,12 @@ class CFile;
 class CArchive
 {
 public:
-    enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2 };
+    enum Mode
+    {
+        store = 0,
+        load = 1,
+        bNoFlushOnDelete = 2
+    };
 
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096);
     // Closes the archive when that was not done (storing: the buffer goes to the file), unless
@@ -127,22 +132,23 @@ private:
     void WriteReference(DWORD index, bool isClass);
 
     // One class or object defined by the image, at its index.
-    struct LoadedItem {
+    struct LoadedItem
+    {
         void* p;
         bool isClass;
         UINT schema;  // the stored schema, for classes
     };
 
-    CFile* m_pFile;            // null once closed
+    CFile* m_pFile;  // null once closed
     UINT m_nMode;
-    CString m_strFileName;     // for the exceptions
+    CString m_strFileName;  // for the exceptions
     std::vector<BYTE> m_buffer;
-    size_t m_nBufCur;          // next byte to read or free position to write
-    size_t m_nBufMax;          // loading: end of the bytes read ahead
+    size_t m_nBufCur;  // next byte to read or free position to write
+    size_t m_nBufMax;  // loading: end of the bytes read ahead
     UINT m_nObjectSchema;
-    DWORD m_nMapCount;                                   // next index to give out
-    std::unordered_map<const void*, DWORD> m_storeMap;   // storing: class or object -> index
-    std::vector<LoadedItem> m_loadArray;                 // loading: index -> class or object
+    DWORD m_nMapCount;                                  // next index to give out
+    std::unordered_map<const void*, DWORD> m_storeMap;  // storing: class or object -> index
+    std::vector<LoadedItem> m_loadArray;                // loading: index -> class or object
 };
 
 // Rectangles, points and sizes travel as their LONG fields in order.

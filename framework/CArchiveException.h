@@ -10,7 +10,8 @@ class CArchiveException : public CException
 {
     DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum {
+    enum
+    {
         none,
         genericException,  // malformed data of no other kind
         readOnly,          // a write into an archive that loads

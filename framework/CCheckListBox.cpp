@@ -59,7 +59,7 @@ int CCheckListBox::CheckBoxWidth() const
 
 void CCheckListBox::Toggle(int nIndex)
 {
-    if (!IsEnabled(nIndex)) return;   // a disabled item keeps its state
+    if (!IsEnabled(nIndex)) return;  // a disabled item keeps its state
     int nCheck = GetCheck(nIndex);
     if (m_nStyle == BS_AUTO3STATE || m_nStyle == BS_3STATE)
         nCheck = (nCheck + 1) % 3;
@@ -67,7 +67,8 @@ void CCheckListBox::Toggle(int nIndex)
         nCheck = nCheck ? 0 : 1;
     if (m_nStyle == BS_AUTOCHECKBOX || m_nStyle == BS_AUTO3STATE) SetCheck(nIndex, nCheck);
     if (HWND hParent = ::GetParent(m_hWnd))
-        ::SendMessageA(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE), (LPARAM)m_hWnd);
+        ::SendMessageA(hParent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE),
+                       (LPARAM)m_hWnd);
 }
 
 LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -77,18 +78,18 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case LB_INSERTSTRING: {
         SyncCount();
         LRESULT nIndex = CListBox::WindowProc(message, wParam, lParam);
-        if (nIndex >= 0 && (size_t)nIndex <= m_states.size()) m_states.insert(m_states.begin() + nIndex, ItemState());
+        if (nIndex >= 0 && (size_t)nIndex <= m_states.size())
+            m_states.insert(m_states.begin() + nIndex, ItemState());
         return nIndex;
     }
     case LB_DELETESTRING: {
         SyncCount();
         LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
-        if (lResult != LB_ERR && wParam < m_states.size()) m_states.erase(m_states.begin() + wParam);
+        if (lResult != LB_ERR && wParam < m_states.size())
+            m_states.erase(m_states.begin() + wParam);
         return lResult;
     }
-    case LB_RESETCONTENT:
-        m_states.clear();
-        return CListBox::WindowProc(message, wParam, lParam);
+    case LB_RESETCONTENT: m_states.clear(); return CListBox::WindowProc(message, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
@@ -96,7 +97,8 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         int nIndex = (int)ItemFromPoint(CPoint(pt.x, pt.y), bOutside);
         LRESULT lResult = CListBox::WindowProc(message, wParam, lParam);
         RECT rect;
-        if (!bOutside && GetItemRect(nIndex, &rect) != LB_ERR && pt.x < rect.left + CheckBoxWidth()) Toggle(nIndex);
+        if (!bOutside && GetItemRect(nIndex, &rect) != LB_ERR && pt.x < rect.left + CheckBoxWidth())
+            Toggle(nIndex);
         return lResult;
     }
     case WM_KEYDOWN:
@@ -106,8 +108,7 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return CListBox::WindowProc(message, wParam, lParam);
 }
@@ -131,7 +132,8 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     CRect rect(lpDrawItemStruct->rcItem);
     CRect box(rect.left, rect.top, rect.left + CheckBoxWidth(), rect.bottom);
     box.DeflateRect(1, 1);
-    UINT state = DFCS_BUTTONCHECK | (GetCheck(nIndex) ? DFCS_CHECKED : 0) | (IsEnabled(nIndex) ? 0 : DFCS_INACTIVE);
+    UINT state = DFCS_BUTTONCHECK | (GetCheck(nIndex) ? DFCS_CHECKED : 0) |
+                 (IsEnabled(nIndex) ? 0 : DFCS_INACTIVE);
     pDC->FillSolidRect(&rect, ::GetSysColor(COLOR_WINDOW));
     pDC->DrawFrameControl(&box, DFC_BUTTON, state);
     CRect text(rect.left + CheckBoxWidth() + 2, rect.top, rect.right, rect.bottom);

@@ -8,12 +8,16 @@
 
 #define CLBN_CHKCHANGE 40
 
-class CCheckListBox : public CListBox {
+class CCheckListBox : public CListBox
+{
     DECLARE_DYNAMIC(CCheckListBox)
 public:
     // The style needs LBS_OWNERDRAWFIXED or LBS_OWNERDRAWVARIABLE, and LBS_HASSTRINGS.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    void SetCheckStyle(UINT nStyle) { m_nStyle = nStyle; }   // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE
+    void SetCheckStyle(UINT nStyle)
+    {
+        m_nStyle = nStyle;
+    }  // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE
     UINT GetCheckStyle() const { return m_nStyle; }
     void SetCheck(int nIndex, int nCheck);
     int GetCheck(int nIndex) const;
@@ -26,11 +30,12 @@ public:
     void PreSubclassWindow() override;
 
 protected:
-    struct ItemState {
+    struct ItemState
+    {
         int nCheck = 0;
         BOOL bEnabled = TRUE;
     };
-    std::vector<ItemState> m_states;   // one per item, in item order
+    std::vector<ItemState> m_states;  // one per item, in item order
     UINT m_nStyle = BS_AUTOCHECKBOX;
 
     int CheckBoxWidth() const;

@@ -18,7 +18,8 @@ CCmdTarget::CCmdTarget() {}
 
 CCmdTarget::~CCmdTarget() {}
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID,
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage,
+                                                     UINT nCode, UINT nID,
                                                      const AFX_MSGMAP** ppFoundIn)
 {
     for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
@@ -39,8 +40,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     UINT nMsg = WM_COMMAND;
     if ((UINT)nCode != CN_UPDATE_COMMAND_UI && HIWORD(nCode) != 0) {
         nMsg = HIWORD(nCode);
-        nCode = (nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY) ? (int)(short)LOWORD(nCode)
-                                                                           : (int)LOWORD(nCode);
+        nCode = (nMsg == WM_NOTIFY || nMsg == WM_REFLECT_BASE + WM_NOTIFY)
+                    ? (int)(short)LOWORD(nCode)
+                    : (int)LOWORD(nCode);
     }
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), nMsg, (UINT)nCode, nID);
     if (e == nullptr) return FALSE;

@@ -6,7 +6,8 @@
 #include "framework/CObject.h"
 #include "framework/AfxMsgMap.h"
 
-class CCmdTarget : public CObject {
+class CCmdTarget : public CObject
+{
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget();
@@ -22,7 +23,8 @@ public:
     void RestoreWaitCursor();
 
     // First entry of the map chain that takes nMessage (with code and id for commands), or null.
-    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID,
+    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage,
+                                                    UINT nCode, UINT nID,
                                                     const AFX_MSGMAP** ppFoundIn = nullptr);
 
     DECLARE_MESSAGE_MAP()

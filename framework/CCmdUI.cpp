@@ -10,7 +10,8 @@ void CCmdUI::Enable(BOOL bOn)
 {
     if (m_pMenu != nullptr) {
         if (m_pSubMenu == nullptr)
-            ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+            ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                             MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     } else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr) {
         // Moving focus off a control about to be disabled keeps the keyboard usable.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd) {
@@ -26,9 +27,11 @@ void CCmdUI::SetCheck(int nCheck)
 {
     if (m_pMenu != nullptr) {
         if (m_pSubMenu == nullptr)
-            ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+            ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex,
+                            MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
     } else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr) {
-        if (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) m_pOther->SendMessage(BM_SETCHECK, nCheck);
+        if (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON)
+            m_pOther->SendMessage(BM_SETCHECK, nCheck);
     }
 }
 
@@ -52,7 +55,8 @@ void CCmdUI::SetText(LPCSTR lpszText)
         if (m_pSubMenu != nullptr) return;
         UINT state = ::GetMenuState(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION);
         state &= ~(MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR | MF_POPUP | 0xFF00);
-        ::ModifyMenuA(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | state, m_nID, lpszText);
+        ::ModifyMenuA(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | state, m_nID,
+                      lpszText);
     } else if (m_pOther != nullptr && m_pOther->GetSafeHwnd() != nullptr) {
         m_pOther->SetWindowText(lpszText);
     }
@@ -60,7 +64,7 @@ void CCmdUI::SetText(LPCSTR lpszText)
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF) return TRUE;   // separators and invalid ids
+    if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF) return TRUE;  // separators and invalid ids
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
     if (bDisableIfNoHndler && !m_bEnableChanged) {

@@ -9,7 +9,8 @@ COLORREF CColorDialog::clrSavedCustom[16] = {
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CDialog((UINT)0, pParentWnd)
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : CDialog((UINT)0, pParentWnd)
 {
     memset(&m_cc, 0, sizeof(m_cc));
     m_cc.lStructSize = sizeof(m_cc);

@@ -7,14 +7,15 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_WM_CREATE()
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_MESSAGE(WM_SIZEPARENT, &CControlBar::OnSizeParent)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_SIZEPARENT, &CControlBar::OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 // Platform metrics of bar borders and the gripper.
 const int kBorder2 = 2;
 const int kGripper = 3;
@@ -129,10 +130,15 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
         swpFlags = SWP_SHOWWINDOW;
     m_nStateFlags &= ~(delayShow | delayHide);
     if (swpFlags != 0)
-        SetWindowPos(nullptr, 0, 0, 0, 0, swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if ((GetStyle() & WS_VISIBLE) && (m_pDockBar == nullptr || (((CWnd*)m_pDockBar)->GetStyle() & WS_VISIBLE))) {
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     swpFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if ((GetStyle() & WS_VISIBLE) &&
+        (m_pDockBar == nullptr || (((CWnd*)m_pDockBar)->GetStyle() & WS_VISIBLE)))
+    {
         CWnd* pOwner = GetOwner();
-        CFrameWnd* pTarget = pOwner != nullptr && pOwner->IsFrameWnd() ? static_cast<CFrameWnd*>(pOwner) : GetParentFrame();
+        CFrameWnd* pTarget = pOwner != nullptr && pOwner->IsFrameWnd()
+                                 ? static_cast<CFrameWnd*>(pOwner)
+                                 : GetParentFrame();
         if (pTarget != nullptr) OnUpdateCmdUI(pTarget, (BOOL)wParam);
     }
     return 0;
@@ -187,8 +193,7 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         CWnd* pOwner = GetOwner();
         return pOwner != nullptr ? pOwner->SendMessage(nMsg, wParam, lParam) : 0;
     }
-    default:
-        return CWnd::WindowProc(nMsg, wParam, lParam);
+    default: return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
 
@@ -216,7 +221,8 @@ void CControlBar::DoPaint(CDC* pDC)
 
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
 {
-    COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT), clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT),
+             clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     if (m_dwStyle & CBRS_BORDER_TOP) {
         pDC->FillSolidRect(rect.left, rect.top, rect.Width(), 1, clrShadow);
         pDC->FillSolidRect(rect.left, rect.top + 1, rect.Width(), 1, clrHilite);
@@ -242,11 +248,13 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
 void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
 {
     if ((m_dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) != CBRS_GRIPPER) return;
-    COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT), clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT),
+             clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     if (m_dwStyle & CBRS_ORIENT_HORZ)
         pDC->Draw3dRect(rect.left + kGripperBorder, rect.top + m_cyTopBorder, kGripper,
                         rect.Height() - m_cyTopBorder - m_cyBottomBorder, clrHilite, clrShadow);
     else
         pDC->Draw3dRect(rect.left + m_cyTopBorder, rect.top + kGripperBorder,
-                        rect.Width() - m_cyTopBorder - m_cyBottomBorder, kGripper, clrHilite, clrShadow);
+                        rect.Width() - m_cyTopBorder - m_cyBottomBorder, kGripper, clrHilite,
+                        clrShadow);
 }

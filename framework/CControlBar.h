@@ -52,27 +52,37 @@ class CDockBar;
 RECT AfxPlaceBarInLayout(DWORD dwStyle, SIZE size, AFX_SIZEPARENTPARAMS* lpLayout);
 void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
-class CControlBar : public CWnd {
+class CControlBar : public CWnd
+{
     DECLARE_DYNAMIC(CControlBar)
 public:
     CControlBar();
     virtual ~CControlBar();
 
-    DWORD m_dwStyle = 0;           // CBRS_* bar style (kept apart from the window style)
-    DWORD m_dwDockStyle = 0;       // CBRS_ALIGN_* sides the bar may dock on
+    DWORD m_dwStyle = 0;      // CBRS_* bar style (kept apart from the window style)
+    DWORD m_dwDockStyle = 0;  // CBRS_ALIGN_* sides the bar may dock on
     int m_cxLeftBorder = 6, m_cxRightBorder = 6, m_cyTopBorder = 1, m_cyBottomBorder = 1;
     int m_cxDefaultGap = 2;
     int m_nMRUWidth = 32767;
-    BOOL m_bAutoDelete = FALSE;    // delete the object when its window is destroyed
+    BOOL m_bAutoDelete = FALSE;  // delete the object when its window is destroyed
     CFrameWnd* m_pDockSite = nullptr;
     CDockBar* m_pDockBar = nullptr;
-    enum StateFlags { delayHide = 1, delayShow = 2, tempHide = 4, statusSet = 8 };
+    enum StateFlags
+    {
+        delayHide = 1,
+        delayShow = 2,
+        tempHide = 4,
+        statusSet = 8
+    };
     UINT m_nStateFlags = 0;
 
     DWORD GetBarStyle() const { return m_dwStyle; }
     virtual void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
-    CRect GetBorders() const { return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder); }
+    CRect GetBorders() const
+    {
+        return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
+    }
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
     BOOL IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
     virtual BOOL IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }

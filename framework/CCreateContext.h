@@ -7,10 +7,11 @@ class CDocTemplate;
 class CView;
 class CFrameWnd;
 
-class CCreateContext {
+class CCreateContext
+{
 public:
-    CRuntimeClass* m_pNewViewClass = nullptr;   // view to create in the frame, or null
-    CDocument* m_pCurrentDoc = nullptr;         // document the new view shows
+    CRuntimeClass* m_pNewViewClass = nullptr;  // view to create in the frame, or null
+    CDocument* m_pCurrentDoc = nullptr;        // document the new view shows
     CDocTemplate* m_pNewDocTemplate = nullptr;
     CView* m_pLastView = nullptr;
     CFrameWnd* m_pCurrentFrame = nullptr;

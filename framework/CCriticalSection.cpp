@@ -3,15 +3,9 @@
 
 IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
 
-CCriticalSection::CCriticalSection()
-{
-    InitializeCriticalSection(&m_sect);
-}
+CCriticalSection::CCriticalSection() { InitializeCriticalSection(&m_sect); }
 
-CCriticalSection::~CCriticalSection()
-{
-    DeleteCriticalSection(&m_sect);
-}
+CCriticalSection::~CCriticalSection() { DeleteCriticalSection(&m_sect); }
 
 BOOL CCriticalSection::Lock(DWORD)
 {

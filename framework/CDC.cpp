@@ -9,7 +9,8 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 typedef CHandleMap<CDC, HDC, &CDC::m_hDC> CDCMap;
 
-namespace {
+namespace
+{
 CDC* NewTempDC() { return new CDC; }
 }  // namespace
 
@@ -41,9 +42,11 @@ HDC CDC::Detach()
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(AfxGetSafeHdc(pDC))); }
 
-BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData)
+BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput,
+                   const void* lpInitData)
 {
-    return Attach(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
+    return Attach(
+        ::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEA*)lpInitData));
 }
 
 BOOL CDC::DeleteDC()
@@ -125,8 +128,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
-               clrBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+               lpRect->bottom - lpRect->top, clrTopLeft, clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
@@ -152,13 +155,15 @@ CBrush* CDC::GetHalftoneBrush()
     return brush;
 }
 
-namespace {
+namespace
+{
 // The frame of lpRect, size thick, as a region (the rectangle minus its inside).
 void FrameRegion(CRgn& rgn, LPCRECT lpRect, SIZE size)
 {
     CRgn outside, inside;
     outside.CreateRectRgnIndirect(lpRect);
-    RECT rcInside = {lpRect->left + size.cx, lpRect->top + size.cy, lpRect->right - size.cx, lpRect->bottom - size.cy};
+    RECT rcInside = {lpRect->left + size.cx, lpRect->top + size.cy, lpRect->right - size.cx,
+                     lpRect->bottom - size.cy};
     if (rcInside.right < rcInside.left) rcInside.right = rcInside.left;
     if (rcInside.bottom < rcInside.top) rcInside.bottom = rcInside.top;
     ::IntersectRect(&rcInside, &rcInside, lpRect);

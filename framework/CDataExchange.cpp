@@ -6,7 +6,8 @@
 #include <climits>
 #include <vector>
 
-namespace {
+namespace
+{
 // The platform's prompts and their string ids; a program may override them in its string table.
 const UINT kIdpParseInt = 0xF110;
 
@@ -30,7 +31,7 @@ bool ParseDecimal(LPCSTR p, bool& negative, unsigned long long& magnitude)
     magnitude = 0;
     for (; *p >= '0' && *p <= '9'; p++) {
         magnitude = magnitude * 10 + (unsigned)(*p - '0');
-        if (magnitude > 0xFFFFFFFFull) return false;   // far beyond int: stop counting
+        if (magnitude > 0xFFFFFFFFull) return false;  // far beyond int: stop counting
     }
     while (IsBlank(*p)) p++;
     return *p == '\0';
@@ -103,7 +104,9 @@ BOOL CDataExchange::ApplyDlgInit(HWND hDlg, const BYTE* pData, DWORD cbData)
         DWORD dwLen = *(const DWORD*)(pData + pos + 4);
         pos += 8;
         if (cbData != (DWORD)-1 && dwLen > cbData - pos) return FALSE;
-        UINT msg = nMsg == kLbAddString16 ? LB_ADDSTRING : nMsg == kCbAddString16 ? CB_ADDSTRING : nMsg;
+        UINT msg = nMsg == kLbAddString16   ? LB_ADDSTRING
+                   : nMsg == kCbAddString16 ? CB_ADDSTRING
+                                            : nMsg;
         if (msg == LB_ADDSTRING || msg == CB_ADDSTRING) {
             // The text is stored with its zero, but a copy never reads past the record.
             std::vector<char> text(pData + pos, pData + pos + dwLen);
@@ -134,7 +137,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     if (pDX->m_bSaveAndValidate) {
         int parsed;
         if (!AfxParseInt(ControlText(hWndCtrl), &parsed)) {
-            AfxMessageBox(Prompt(kIdpParseInt, "Please enter an integer."), MB_OK | MB_ICONEXCLAMATION, kIdpParseInt);
+            AfxMessageBox(Prompt(kIdpParseInt, "Please enter an integer."),
+                          MB_OK | MB_ICONEXCLAMATION, kIdpParseInt);
             pDX->Fail();
         }
         value = parsed;
@@ -168,7 +172,8 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate) {
         value = ControlText(hWndCtrl);
-    } else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCSTR)value) == CB_ERR) {
+    } else if (::SendMessageA(hWndCtrl, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)(LPCSTR)value) ==
+               CB_ERR) {
         // Not in the list: the edit part shows the text (a drop-down list ignores it).
         ::SetWindowTextA(hWndCtrl, value);
     }

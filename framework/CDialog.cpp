@@ -7,10 +7,10 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, &CDialog::OnOK)
-    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
-    ON_MESSAGE(WM_SETFONT, &CDialog::HandleSetFont)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_MESSAGE(WM_SETFONT, &CDialog::HandleSetFont)
 END_MESSAGE_MAP()
 
 CDialog::CDialog() {}
@@ -22,7 +22,8 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
+    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_nIDHelp(nIDTemplate),
+      m_pParentWnd(pParentWnd)
 {
 }
 
@@ -48,7 +49,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentW
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, AfxGetSafeHwnd(pParentWnd), AfxDlgProc, 0);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, AfxGetSafeHwnd(pParentWnd),
+                                             AfxDlgProc, 0);
     AfxUnhookWindowCreate();
     if (hWnd == nullptr) {
         m_nFlags &= ~WF_CONTINUEMODAL;
@@ -60,7 +62,8 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentW
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 {
     m_lpszTemplateName = lpszTemplateName;
-    if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0) m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
+    if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
+        m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
     HINSTANCE hInst;
     LPCDLGTEMPLATEA lpTemplate = LoadTemplate(hInst);
     if (lpTemplate == nullptr) return FALSE;
@@ -69,7 +72,10 @@ BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     return CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd); }
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
 {
@@ -79,7 +85,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd,
     return CreateDlgIndirect(lpDialogTemplate, pParentWnd, AfxGetResourceHandle());
 }
 
-BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd,
+                                void* lpDialogInit)
 {
     m_lpDialogTemplate = lpDialogTemplate;
     m_lpszTemplateName = nullptr;
@@ -96,7 +103,8 @@ INT_PTR CDialog::DoModal()
     // The owner (and its top-level window) stays disabled while the dialog runs.
     HWND hWndParent = AfxGetSafeHwnd(CWnd::GetSafeOwner_(AfxGetSafeHwnd(m_pParentWnd), &m_hWndTop));
     BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent)) {
+    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() &&
+        ::IsWindowEnabled(hWndParent)) {
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
     }
@@ -109,7 +117,8 @@ INT_PTR CDialog::DoModal()
             }
             if (m_hWnd != nullptr)
                 SetWindowPos(nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE |
+                                 SWP_NOZORDER);
         }
     } catch (...) {
         m_nModalResult = -1;
@@ -144,7 +153,8 @@ void CDialog::OnSetFont(CFont*) {}
 
 BOOL CDialog::OnInitDialog()
 {
-    BOOL bDlgInit = m_lpDialogInit != nullptr ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+    BOOL bDlgInit = m_lpDialogInit != nullptr ? ExecuteDlgInit(m_lpDialogInit)
+                                              : ExecuteDlgInit(m_lpszTemplateName);
     if (!bDlgInit) {
         ::OutputDebugStringA("Lornival: the dialog's initial data is damaged\n");
         EndDialog(-1);
@@ -154,12 +164,12 @@ BOOL CDialog::OnInitDialog()
         EndDialog(-1);
         return FALSE;
     }
-    return TRUE;   // the dialog manager gives the first control the focus
+    return TRUE;  // the dialog manager gives the first control the focus
 }
 
 void CDialog::OnOK()
 {
-    if (!UpdateData(TRUE)) return;   // a field did not validate: the dialog stays
+    if (!UpdateData(TRUE)) return;  // a field did not validate: the dialog stays
     EndDialog(IDOK);
 }
 
@@ -185,9 +195,12 @@ BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pH
 {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     // Menu-style commands the dialog does not handle go to its owner, then to the thread.
-    if ((nCode != CN_COMMAND && (UINT)nCode != CN_UPDATE_COMMAND_UI) || nID < 0x8000 || nID > 0xDFFF) return FALSE;
+    if ((nCode != CN_COMMAND && (UINT)nCode != CN_UPDATE_COMMAND_UI) || nID < 0x8000 ||
+        nID > 0xDFFF)
+        return FALSE;
     CWnd* pOwner = GetParent();
-    if (pOwner != nullptr && pOwner->m_hWnd != nullptr && pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+    if (pOwner != nullptr && pOwner->m_hWnd != nullptr &&
+        pOwner->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     CWinThread* pThread = AfxGetThread();
     return pThread != nullptr && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);

@@ -5,7 +5,8 @@
 
 #include "framework/CWnd.h"
 
-class CDialog : public CWnd {
+class CDialog : public CWnd
+{
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog();
@@ -16,8 +17,10 @@ public:
     // Modeless creation.
     virtual BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    virtual BOOL CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
-    BOOL InitModalIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                                void* lpDialogInit = nullptr);
+    BOOL InitModalIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                           void* lpDialogInit = nullptr);
 
     // Runs the dialog; returns what EndDialog was given (pointer-sized), or -1 when it could
     // not be created.
@@ -39,12 +42,12 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    LPCSTR m_lpszTemplateName = nullptr;   // resource name, or MAKEINTRESOURCE of the id
+    LPCSTR m_lpszTemplateName = nullptr;  // resource name, or MAKEINTRESOURCE of the id
     UINT m_nIDHelp = 0;
     LPCDLGTEMPLATEA m_lpDialogTemplate = nullptr;
-    void* m_lpDialogInit = nullptr;        // initial control data given with an indirect template
+    void* m_lpDialogInit = nullptr;  // initial control data given with an indirect template
     CWnd* m_pParentWnd = nullptr;
-    HWND m_hWndTop = nullptr;              // top-level window disabled while the dialog is modal
+    HWND m_hWndTop = nullptr;  // top-level window disabled while the dialog is modal
 
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);

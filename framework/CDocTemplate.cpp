@@ -9,7 +9,8 @@ IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
 CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                            CRuntimeClass* pViewClass)
-    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
+    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass),
+      m_pViewClass(pViewClass)
 {
     LoadTemplate();
 }
@@ -23,8 +24,10 @@ CDocTemplate::~CDocTemplate()
 void CDocTemplate::LoadTemplate()
 {
     LPCSTR name = MAKEINTRESOURCEA(m_nIDResource);
-    if (m_hMenuShared == nullptr) m_hMenuShared = ::LoadMenuA(AfxFindResourceHandle(name, RT_MENU), name);
-    if (m_hAccelTable == nullptr) m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(name, RT_ACCELERATOR), name);
+    if (m_hMenuShared == nullptr)
+        m_hMenuShared = ::LoadMenuA(AfxFindResourceHandle(name, RT_MENU), name);
+    if (m_hAccelTable == nullptr)
+        m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(name, RT_ACCELERATOR), name);
 }
 
 void CDocTemplate::AddDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = this; }
@@ -62,7 +65,8 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
         return nullptr;
     }
     // On failure the frame has deleted itself (PostNcDestroy).
-    if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context)) return nullptr;
+    if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
+        return nullptr;
     return pFrame;
 }
 

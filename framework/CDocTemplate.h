@@ -8,18 +8,20 @@
 class CDocument;
 class CFrameWnd;
 
-class CDocTemplate : public CCmdTarget {
+class CDocTemplate : public CCmdTarget
+{
     DECLARE_DYNAMIC(CDocTemplate)
 public:
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
+                 CRuntimeClass* pViewClass);
     virtual ~CDocTemplate();
 
     UINT m_nIDResource;
     CRuntimeClass* m_pDocClass;
     CRuntimeClass* m_pFrameClass;
     CRuntimeClass* m_pViewClass;
-    HMENU m_hMenuShared = nullptr;      // the template's menu, loaded from the resource id
-    HACCEL m_hAccelTable = nullptr;     // the template's accelerators, loaded from the resource id
+    HMENU m_hMenuShared = nullptr;   // the template's menu, loaded from the resource id
+    HACCEL m_hAccelTable = nullptr;  // the template's accelerators, loaded from the resource id
 
     virtual void LoadTemplate();
     virtual void AddDocument(CDocument* pDoc);

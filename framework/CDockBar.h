@@ -4,7 +4,8 @@
 
 #include "framework/CControlBar.h"
 
-class CDockBar : public CControlBar {
+class CDockBar : public CControlBar
+{
     DECLARE_DYNAMIC(CDockBar)
 public:
     explicit CDockBar(BOOL bFloating = FALSE) : m_bFloating(bFloating) {}

@@ -11,7 +11,8 @@ void CDockState::LoadState(LPCSTR lpszProfileName)
     if (pApp == nullptr) return;
     CString section = CString(lpszProfileName) + "-Summary";
     m_nBars = (int)pApp->GetProfileInt(section, "Bars", 0);
-    m_sizeScreen = CSize((int)pApp->GetProfileInt(section, "ScreenCX", 0), (int)pApp->GetProfileInt(section, "ScreenCY", 0));
+    m_sizeScreen = CSize((int)pApp->GetProfileInt(section, "ScreenCX", 0),
+                         (int)pApp->GetProfileInt(section, "ScreenCY", 0));
 }
 
 void CDockState::SaveState(LPCSTR lpszProfileName)
@@ -19,8 +20,8 @@ void CDockState::SaveState(LPCSTR lpszProfileName)
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr) return;
     CString section = CString(lpszProfileName) + "-Summary";
-    pApp->WriteProfileString(section, nullptr, nullptr);   // the old record goes first
-    m_nBars = 0;                                            // the platform docks no bar here
+    pApp->WriteProfileString(section, nullptr, nullptr);  // the old record goes first
+    m_nBars = 0;                                          // the platform docks no bar here
     m_sizeScreen = CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     pApp->WriteProfileInt(section, "Bars", m_nBars);
     pApp->WriteProfileInt(section, "ScreenCX", m_sizeScreen.cx);

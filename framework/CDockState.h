@@ -7,15 +7,20 @@
 #include "framework/CObject.h"
 #include "framework/CRect.h"
 
-class CDockState : public CObject {
+class CDockState : public CObject
+{
     DECLARE_DYNAMIC(CDockState)
 public:
     CDockState() {}
     void LoadState(LPCSTR lpszProfileName);
     void SaveState(LPCSTR lpszProfileName);
-    void Clear() { m_nBars = 0; m_sizeScreen = CSize(0, 0); }
+    void Clear()
+    {
+        m_nBars = 0;
+        m_sizeScreen = CSize(0, 0);
+    }
     CSize GetScreenSize() const { return m_sizeScreen; }
 
-    int m_nBars = 0;             // bars the stored record names ("Bars")
-    CSize m_sizeScreen;          // screen size of the stored record (zero when none was read)
+    int m_nBars = 0;     // bars the stored record names ("Bars")
+    CSize m_sizeScreen;  // screen size of the stored record (zero when none was read)
 };

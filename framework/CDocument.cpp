@@ -67,16 +67,19 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
 {
     // A view's update may add or remove views: walk a copy.
     std::vector<CView*> views;
-    for (POSITION pos = m_viewList.GetHeadPosition(); pos != nullptr;) views.push_back((CView*)m_viewList.GetNext(pos));
+    for (POSITION pos = m_viewList.GetHeadPosition(); pos != nullptr;)
+        views.push_back((CView*)m_viewList.GetNext(pos));
     for (CView* pView : views)
-        if (pView != pSender && m_viewList.Find(pView) != nullptr) pView->OnUpdate(pSender, lHint, pHint);
+        if (pView != pSender && m_viewList.Find(pView) != nullptr)
+            pView->OnUpdate(pSender, lHint, pHint);
 }
 
 void CDocument::UpdateFrameCounts()
 {
     for (POSITION pos = m_viewList.GetHeadPosition(); pos != nullptr;) {
         CView* pView = (CView*)m_viewList.GetNext(pos);
-        if (CFrameWnd* pFrame = pView->GetParentFrame()) pFrame->m_nIdleFlags |= CFrameWnd::idleTitle;
+        if (CFrameWnd* pFrame = pView->GetParentFrame())
+            pFrame->m_nIdleFlags |= CFrameWnd::idleTitle;
     }
 }
 
@@ -90,7 +93,10 @@ BOOL CDocument::OnNewDocument()
     return TRUE;
 }
 
-BOOL CDocument::OnOpenDocument(LPCSTR) { return FALSE; }   // nothing here reads files through documents
+BOOL CDocument::OnOpenDocument(LPCSTR)
+{
+    return FALSE;
+}  // nothing here reads files through documents
 BOOL CDocument::OnSaveDocument(LPCSTR) { return FALSE; }
 
 void CDocument::OnCloseDocument()
@@ -103,7 +109,7 @@ void CDocument::OnCloseDocument()
         CFrameWnd* pFrame = pView->GetParentFrame();
         if (pFrame != nullptr) {
             PreCloseFrame(pFrame);
-            pFrame->DestroyWindow();   // destroys the view too
+            pFrame->DestroyWindow();  // destroys the view too
         } else {
             pView->DestroyWindow();
         }
@@ -126,7 +132,7 @@ BOOL CDocument::CanCloseFrame(CFrameWnd* pFrameArg)
     return SaveModified();
 }
 
-BOOL CDocument::SaveModified() { return TRUE; }   // documents here save themselves when closed
+BOOL CDocument::SaveModified() { return TRUE; }  // documents here save themselves when closed
 
 void CDocument::PreCloseFrame(CFrameWnd*) {}
 

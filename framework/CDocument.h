@@ -10,7 +10,8 @@ class CView;
 class CFrameWnd;
 class CDocTemplate;
 
-class CDocument : public CCmdTarget {
+class CDocument : public CCmdTarget
+{
     DECLARE_DYNAMIC(CDocument)
 public:
     CDocument();
@@ -47,7 +48,7 @@ public:
     virtual HACCEL GetDefaultAccelerator() { return nullptr; }
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    BOOL m_bAutoDelete = TRUE;     // deleted when its last view goes
+    BOOL m_bAutoDelete = TRUE;  // deleted when its last view goes
     BOOL m_bEmbedded = FALSE;
     CString m_strTitle;
     CString m_strPathName;

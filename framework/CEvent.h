@@ -9,8 +9,8 @@ class CEvent : public CSyncObject
     DECLARE_DYNAMIC(CEvent)
 public:
     // bInitiallyOwn: created signalled.
-    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE, LPCSTR lpszName = nullptr,
-                    LPSECURITY_ATTRIBUTES lpsaAttribute = nullptr);
+    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE,
+                    LPCSTR lpszName = nullptr, LPSECURITY_ATTRIBUTES lpsaAttribute = nullptr);
 
     BOOL SetEvent() { return ::SetEvent(m_hObject); }
     BOOL ResetEvent() { return ::ResetEvent(m_hObject); }

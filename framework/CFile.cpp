@@ -5,13 +5,9 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile() : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(INVALID_HANDLE_VALUE), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
 
 CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -25,7 +21,8 @@ CFile::~CFile()
     if (m_hFile != INVALID_HANDLE_VALUE && m_bCloseOnDelete) Abort();
 }
 
-namespace {
+namespace
+{
 
 BOOL Fail(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName)
 {
@@ -49,8 +46,7 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     case modeRead: access = GENERIC_READ; break;
     case modeWrite: access = GENERIC_WRITE; break;
     case modeReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
-    default:
-        return Fail(pError, CFileException::genericException, -1, lpszFileName);
+    default: return Fail(pError, CFileException::genericException, -1, lpszFileName);
     }
     DWORD share = 0;
     switch (nOpenFlags & 0x70) {
@@ -59,14 +55,15 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     case shareDenyWrite: share = FILE_SHARE_READ; break;
     case shareDenyRead: share = FILE_SHARE_WRITE; break;
     case shareDenyNone: share = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default:
-        return Fail(pError, CFileException::genericException, -1, lpszFileName);
+    default: return Fail(pError, CFileException::genericException, -1, lpszFileName);
     }
     DWORD creation = OPEN_EXISTING;
-    if (nOpenFlags & modeCreate) creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
+    if (nOpenFlags & modeCreate)
+        creation = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, (nOpenFlags & modeNoInherit) ? FALSE : TRUE};
-    HANDLE h = CreateFileA(lpszFileName, access, share, &sa, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(lpszFileName, access, share, &sa, creation, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const LONG err = (LONG)GetLastError();
         return Fail(pError, CFileException::OsErrorToException(err), err, lpszFileName);

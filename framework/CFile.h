@@ -12,7 +12,8 @@ class CFile : public CObject
     DECLARE_DYNAMIC(CFile)
 public:
     // Open flags; the values are the platform's.
-    enum OpenFlags {
+    enum OpenFlags
+    {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -27,7 +28,12 @@ public:
         typeText = 0x4000,
         typeBinary = 0x8000
     };
-    enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
+    enum SeekPosition
+    {
+        begin = 0x0,
+        current = 0x1,
+        end = 0x2
+    };
 
     CFile();
     // Wraps a handle opened elsewhere; the handle is not closed by this object.
@@ -60,8 +66,8 @@ public:
 
     operator HANDLE() const { return m_hFile; }
 
-    HANDLE m_hFile;           // INVALID_HANDLE_VALUE while closed
-    BOOL m_bCloseOnDelete;    // the handle was opened here and is closed with the object
+    HANDLE m_hFile;         // INVALID_HANDLE_VALUE while closed
+    BOOL m_bCloseOnDelete;  // the handle was opened here and is closed with the object
     CString m_strFileName;
 
 protected:

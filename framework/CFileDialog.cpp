@@ -4,8 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 
-CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
-                         LPCSTR lpszFilter, CWnd* pParentWnd)
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
+                         DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)
     : CDialog((UINT)0, pParentWnd), m_bOpenFileDialog(bOpenFileDialog)
 {
     memset(&m_ofn, 0, sizeof(m_ofn));

@@ -9,7 +9,8 @@ class CFileException : public CException
 {
     DECLARE_DYNAMIC(CFileException)
 public:
-    enum {
+    enum
+    {
         none,
         genericException,
         fileNotFound,
@@ -38,4 +39,5 @@ public:
     CString m_strFileName;
 };
 
-[[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1, LPCSTR lpszFileName = nullptr);
+[[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1,
+                                        LPCSTR lpszFileName = nullptr);

@@ -15,26 +15,26 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
-    ON_WM_ERASEBKGND()
-    ON_WM_ACTIVATE()
-    ON_WM_NCACTIVATE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_WM_ENTERIDLE()
-    ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
-    ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_HELPHITTEST, &CFrameWnd::OnHelpHitTest)
-    ON_COMMAND(ID_CONTEXT_HELP, &CFrameWnd::OnContextHelp)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CFrameWnd::OnBarCheck)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ERASEBKGND()
+ON_WM_ACTIVATE()
+ON_WM_NCACTIVATE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
+ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_HELPHITTEST, &CFrameWnd::OnHelpHitTest)
+ON_COMMAND(ID_CONTEXT_HELP, &CFrameWnd::OnContextHelp)
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CFrameWnd::OnBarCheck)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() { AfxGetThreadState()->m_frameList.push_back(this); }
@@ -52,22 +52,24 @@ BOOL CFrameWnd::IsLiveFrame(CFrameWnd* pFrame)
     return std::find(frames.begin(), frames.end(), pFrame) != frames.end();
 }
 
-void CFrameWnd::PostNcDestroy() { delete this; }   // frames are always heap objects
+void CFrameWnd::PostNcDestroy() { delete this; }  // frames are always heap objects
 
 // ---- creation
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1), ::LoadIcon(nullptr, IDI_APPLICATION));
+        cs.lpszClass = AfxRegisterWndClass(
+            CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+            (HBRUSH)(COLOR_WINDOW + 1), ::LoadIcon(nullptr, IDI_APPLICATION));
     if (cs.style & FWS_ADDTOTITLE) cs.style |= FWS_PREFIXTITLE;
     cs.dwExStyle |= WS_EX_CLIENTEDGE;
     return TRUE;
 }
 
 BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+                       CWnd* pParentWnd, LPCSTR lpszMenuName, DWORD dwExStyle,
+                       CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr) {
@@ -79,8 +81,10 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
         }
     }
     m_strTitle = lpszWindowName;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd), hMenu, (LPVOID)pContext)) {
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd), hMenu,
+                  (LPVOID)pContext))
+    {
         // The object may be gone (PostNcDestroy); only the menu handle is ours to free.
         if (hMenu != nullptr) ::DestroyMenu(hMenu);
         return FALSE;
@@ -88,7 +92,8 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext)
 {
     // The title is the first line of the resource string, when there is one.
     CString full;
@@ -100,10 +105,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     HICON hIcon = ::LoadIconA(hInst, MAKEINTRESOURCEA(nIDResource));
     LPCSTR lpszClass = nullptr;
     if (hIcon != nullptr)
-        lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+        lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                        ::LoadCursor(nullptr, IDC_ARROW),
                                         (HBRUSH)(COLOR_WINDOW + 1), hIcon);
     CString title = m_strTitle;
-    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCEA(nIDResource), 0, pContext))
+    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd,
+                MAKEINTRESOURCEA(nIDResource), 0, pContext))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCEA(nIDResource));
@@ -114,7 +121,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 BOOL CFrameWnd::LoadAccelTable(LPCSTR lpszResourceName)
 {
     if (m_hAccelTable != nullptr) return FALSE;
-    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR), lpszResourceName);
+    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR),
+                                        lpszResourceName);
     return m_hAccelTable != nullptr;
 }
 
@@ -147,9 +155,11 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
         return nullptr;
     }
     // Views are created with a border, which they turn into the client edge.
-    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
-        return nullptr;   // the view deleted itself (PostNcDestroy)
-    if (pView->GetExStyle() & WS_EX_CLIENTEDGE) ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
+    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID,
+                       pContext))
+        return nullptr;  // the view deleted itself (PostNcDestroy)
+    if (pView->GetExStyle() & WS_EX_CLIENTEDGE)
+        ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
     return pView;
 }
 
@@ -167,13 +177,17 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
         CalcWindowRect(&rect);
-        SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(),
+                     SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
     } else {
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     }
 }
 
-void CFrameWnd::DelayRecalcLayout(BOOL bNotify) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
+{
+    m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0));
+}
 
 BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
 {
@@ -184,8 +198,7 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
         ::CopyRect(lpRectBorder, &rect);
         return TRUE;
     }
-    case borderRequest:
-        return TRUE;
+    case borderRequest: return TRUE;
     case borderSet:
         if (lpRectBorder == nullptr) {
             if (m_rectBorder.IsRectNull()) return FALSE;
@@ -195,8 +208,7 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
         if (::EqualRect(&m_rectBorder, lpRectBorder)) return FALSE;
         ::CopyRect(&m_rectBorder, lpRectBorder);
         return TRUE;
-    default:
-        return TRUE;
+    default: return TRUE;
     }
 }
 
@@ -219,7 +231,7 @@ void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
 {
     CView* pViewOld = m_pViewActive;
     if (pViewNew == pViewOld) return;
-    m_pViewActive = nullptr;   // no view is active while they are told
+    m_pViewActive = nullptr;  // no view is active while they are told
     if (bNotify && pViewOld != nullptr) pViewOld->OnActivateView(FALSE, pViewNew, pViewOld);
     m_pViewActive = pViewNew;
     if (bNotify && pViewNew != nullptr) pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
@@ -261,7 +273,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
         int nCmdShow = -1;
         CWinApp* pApp = AfxGetApp();
         if (pApp != nullptr && pApp->m_pMainWnd == this) {
-            nCmdShow = pApp->m_nCmdShow;   // WinMain's show command, the first time only
+            nCmdShow = pApp->m_nCmdShow;  // WinMain's show command, the first time only
             pApp->m_nCmdShow = -1;
         }
         ActivateFrame(nCmdShow);
@@ -297,7 +309,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     }
     NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
     if (m_pViewActive != nullptr) {
-        if (nState != WA_INACTIVE && !bMinimized) m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
+        if (nState != WA_INACTIVE && !bMinimized)
+            m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
         m_pViewActive->OnActivateFrame(nState, this);
     }
 }
@@ -311,9 +324,12 @@ void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
         pParent->SendMessage(WM_NCACTIVATE, bActivate && pParent->IsWindowEnabled());
     }
     // Every top-level window the frame owns hears the new state.
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
         HWND hOwner = hWnd;
-        while ((hOwner = ::GetWindow(hOwner, GW_OWNER)) != nullptr && hOwner != pParent->m_hWnd) {}
+        while ((hOwner = ::GetWindow(hOwner, GW_OWNER)) != nullptr && hOwner != pParent->m_hWnd) {
+        }
         if (hOwner == pParent->m_hWnd) ::SendMessageA(hWnd, WM_FLOATSTATUS, dwFlags, 0);
     }
 }
@@ -344,9 +360,11 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame != nullptr && pFrame->m_bHelpMode && hWndCtrl == nullptr && nID != ID_HELP &&
-        nID != ID_DEFAULT_HELP && nID != ID_CONTEXT_HELP) {
+        nID != ID_DEFAULT_HELP && nID != ID_CONTEXT_HELP)
+    {
         // In help mode a command asks for its help instead of running.
-        if (!SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + nID)) SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+        if (!SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + nID))
+            SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
         return TRUE;
     }
     return CWnd::OnCommand(wParam, lParam);
@@ -369,7 +387,7 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 void CFrameWnd::OnClose()
 {
-    if (m_lpfnCloseProc != nullptr) {   // print preview ends instead
+    if (m_lpfnCloseProc != nullptr) {  // print preview ends instead
         m_lpfnCloseProc(this);
         return;
     }

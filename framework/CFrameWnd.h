@@ -34,21 +34,24 @@ class CDockState;
 #define ID_DEFAULT_HELP 0xE147
 #define HID_BASE_COMMAND 0x00010000UL
 #define HID_BASE_RESOURCE 0x00020000UL
-#define HELP_ACTIVE 1   // m_bHelpMode: help mode is on (waiting for the click)
+#define HELP_ACTIVE 1  // m_bHelpMode: help mode is on (waiting for the click)
 #define HELP_ENTERING 2
 
 // Saved across print preview: what the frame hid and must restore (OnSetPreviewMode).
-struct CPrintPreviewState {
+struct CPrintPreviewState
+{
     UINT nIDMainPane = AFX_IDW_PANE_FIRST;
     HMENU hMenu = nullptr;
-    DWORD dwStates = 0;              // one bit per control bar id (from AFX_IDW_CONTROLBAR_FIRST) that was visible
+    DWORD dwStates =
+        0;  // one bit per control bar id (from AFX_IDW_CONTROLBAR_FIRST) that was visible
     HWND hWndFocus = nullptr;
     HACCEL hAccelTable = nullptr;
     CView* pViewActiveOld = nullptr;
     BOOL (*lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;
 };
 
-class CFrameWnd : public CWnd {
+class CFrameWnd : public CWnd
+{
     DECLARE_DYNCREATE(CFrameWnd)
 public:
     static const CRect rectDefault;
@@ -59,10 +62,12 @@ public:
     static BOOL IsLiveFrame(CFrameWnd* pFrame);
 
     BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCSTR lpszMenuName = nullptr,
-                DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+                LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                CCreateContext* pContext = nullptr);
     // Creates the frame from the resource id: its title string, menu, icon and accelerators.
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
     BOOL LoadAccelTable(LPCSTR lpszResourceName);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -71,10 +76,15 @@ public:
     // ---- layout
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     void DelayRecalcLayout(BOOL bNotify = TRUE);
-    enum BorderCmd { borderGet = 1, borderRequest = 2, borderSet = 3 };
+    enum BorderCmd
+    {
+        borderGet = 1,
+        borderRequest = 2,
+        borderSet = 3
+    };
     virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
-    CRect m_rectBorder;                 // space the bars leave around the view (client coordinates)
-    BOOL m_bInRecalcLayout = FALSE;     // RecalcLayout is running: a nested call does nothing
+    CRect m_rectBorder;              // space the bars leave around the view (client coordinates)
+    BOOL m_bInRecalcLayout = FALSE;  // RecalcLayout is running: a nested call does nothing
 
     // ---- views and documents
     virtual void ActivateFrame(int nCmdShow = -1);
@@ -91,9 +101,9 @@ public:
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
     CString GetTitle() const { return m_strTitle; }
-    HMENU m_hMenuDefault = nullptr;     // the frame's own menu (from LoadFrame)
+    HMENU m_hMenuDefault = nullptr;  // the frame's own menu (from LoadFrame)
     HACCEL m_hAccelTable = nullptr;
-    BOOL m_bAutoMenuEnable = TRUE;      // menu items nobody handles are disabled
+    BOOL m_bAutoMenuEnable = TRUE;  // menu items nobody handles are disabled
     CString m_strTitle;
 
     // ---- message line
@@ -101,18 +111,18 @@ public:
     void SetMessageText(LPCSTR lpszText);
     void SetMessageText(UINT nID);
     CWnd* GetMessageBar();
-    UINT m_nIDTracking = 0;             // message-line string id the menu selection asks for
-    UINT m_nIDLastMessage = 0;          // message-line string id shown now
+    UINT m_nIDTracking = 0;     // message-line string id the menu selection asks for
+    UINT m_nIDLastMessage = 0;  // message-line string id shown now
 
     // ---- help mode and preview
     virtual BOOL CanEnterHelpMode();
     virtual void ExitHelpMode();
     void OnContextHelp();
-    BOOL m_bHelpMode = FALSE;           // HELP_ACTIVE while the help cursor waits for a click
+    BOOL m_bHelpMode = FALSE;  // HELP_ACTIVE while the help cursor waits for a click
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     // Sends WM_FLOATSTATUS (FS_*) to every floating window the top-level frame owns.
     void NotifyFloatingWindows(DWORD dwFlags);
-    BOOL (*m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;   // set in print preview
+    BOOL (*m_lpfnCloseProc)(CFrameWnd* pFrameWnd) = nullptr;  // set in print preview
 
     // ---- control bars (the library's bars are windows with ids in the control-bar range)
     CControlBar* GetControlBar(UINT nID);
@@ -129,9 +139,15 @@ public:
     void PostNcDestroy() override;
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
-    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
-    UINT m_nIdleFlags = 0;              // what the next idle update must redo
-    HMENU m_hMenuAlt = nullptr;         // menu DelayUpdateFrameMenu asked for
+    enum IdleFlags
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
+    UINT m_nIdleFlags = 0;       // what the next idle update must redo
+    HMENU m_hMenuAlt = nullptr;  // menu DelayUpdateFrameMenu asked for
     CView* m_pViewActive = nullptr;
 
     // ---- handlers

@@ -54,13 +54,13 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
     state.m_nIndexMax = (UINT)pMenu->GetMenuItemCount();
     for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++) {
         state.m_nID = pMenu->GetMenuItemID((int)state.m_nIndex);
-        if (state.m_nID == 0) continue;   // separator
+        if (state.m_nID == 0) continue;  // separator
         if (state.m_nID == (UINT)-1) {
             state.m_pSubMenu = pMenu->GetSubMenu((int)state.m_nIndex);
             if (state.m_pSubMenu == nullptr) continue;
             state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
             if (state.m_nID == 0 || state.m_nID == (UINT)-1) continue;
-            state.DoUpdate(this, FALSE);   // a popup is never disabled for want of a handler
+            state.DoUpdate(this, FALSE);  // a popup is never disabled for want of a handler
         } else {
             state.m_pSubMenu = nullptr;
             state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
@@ -69,7 +69,8 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
         UINT nCount = (UINT)pMenu->GetMenuItemCount();
         if (nCount < state.m_nIndexMax) {
             state.m_nIndex -= (state.m_nIndexMax - nCount);
-            while (state.m_nIndex < nCount && pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
+            while (state.m_nIndex < nCount &&
+                   pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
                 state.m_nIndex++;
         }
         state.m_nIndexMax = nCount;
@@ -90,7 +91,10 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
 
 CWnd* CFrameWnd::GetMessageBar() { return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE); }
 
-void CFrameWnd::SetMessageText(LPCSTR lpszText) { SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText); }
+void CFrameWnd::SetMessageText(LPCSTR lpszText)
+{
+    SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText);
+}
 
 void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID); }
 
@@ -124,7 +128,7 @@ LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU)
 {
     if (nFlags == 0xFFFF) {
-        m_nIDTracking = AFX_IDS_IDLEMESSAGE;   // the menu closed
+        m_nIDTracking = AFX_IDS_IDLEMESSAGE;  // the menu closed
     } else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP))) {
         m_nIDTracking = 0;
     } else {
@@ -192,15 +196,17 @@ void CFrameWnd::OnContextHelp()
     while (m_bHelpMode && ::GetCapture() == m_hWnd && ::GetMessageA(&msg, nullptr, 0, 0)) {
         if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN) {
             POINT pt = msg.pt;
-            for (HWND hWnd = ::WindowFromPoint(pt); hWnd != nullptr && dwContext == 0; hWnd = ::GetParent(hWnd)) {
+            for (HWND hWnd = ::WindowFromPoint(pt); hWnd != nullptr && dwContext == 0;
+                 hWnd = ::GetParent(hWnd)) {
                 POINT ptClient = pt;
                 ::ScreenToClient(hWnd, &ptClient);
-                dwContext = (DWORD_PTR)::SendMessageA(hWnd, WM_HELPHITTEST, 0, MAKELPARAM(ptClient.x, ptClient.y));
+                dwContext = (DWORD_PTR)::SendMessageA(hWnd, WM_HELPHITTEST, 0,
+                                                      MAKELPARAM(ptClient.x, ptClient.y));
             }
             break;
         }
-        if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) || msg.message == WM_RBUTTONDOWN ||
-            msg.message == WM_MBUTTONDOWN)
+        if ((msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) ||
+            msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN)
             break;
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage((int)msg.wParam);
@@ -255,7 +261,8 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
         }
         for (UINT i = 0; i < 32; i++)
             if (pState->dwStates & (1u << i))
-                if (HWND hBar = ::GetDlgItem(m_hWnd, AFX_IDW_CONTROLBAR_FIRST + i)) ::ShowWindow(hBar, SW_SHOW);
+                if (HWND hBar = ::GetDlgItem(m_hWnd, AFX_IDW_CONTROLBAR_FIRST + i))
+                    ::ShowWindow(hBar, SW_SHOW);
         ::SetMenu(m_hWnd, pState->hMenu);
         if (m_hAccelTable == nullptr) m_hAccelTable = pState->hAccelTable;
         m_lpfnCloseProc = nullptr;
@@ -269,7 +276,9 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
 CControlBar* CFrameWnd::GetControlBar(UINT nID)
 {
     CWnd* pWnd = GetDescendantWindow((int)nID, TRUE);
-    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CControlBar)) ? static_cast<CControlBar*>(pWnd) : nullptr;
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CControlBar))
+               ? static_cast<CControlBar*>(pWnd)
+               : nullptr;
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
@@ -307,4 +316,4 @@ void CFrameWnd::GetDockState(CDockState& state) const
     state.m_sizeScreen = CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
 }
 
-void CFrameWnd::SetDockState(const CDockState&) {}   // no bar of the platform's to place
+void CFrameWnd::SetDockState(const CDockState&) {}  // no bar of the platform's to place

@@ -16,23 +16,42 @@ IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
 typedef CHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject> CGdiMap;
 
-namespace {
+namespace
+{
 template <class T>
-CGdiObject* NewAs() { return new T; }
+CGdiObject* NewAs()
+{
+    return new T;
+}
 }  // namespace
 
 CGdiObject::~CGdiObject() { DeleteObject(); }
 
-CGdiObject* CGdiObject::FromHandleAs(HGDIOBJ hObject, CGdiObject* (*pfnNew)()) { return CGdiMap::FromHandle(hObject, pfnNew); }
-CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) { return FromHandleAs(hObject, &NewAs<CGdiObject>); }
+CGdiObject* CGdiObject::FromHandleAs(HGDIOBJ hObject, CGdiObject* (*pfnNew)())
+{
+    return CGdiMap::FromHandle(hObject, pfnNew);
+}
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return FromHandleAs(hObject, &NewAs<CGdiObject>);
+}
 void CGdiObject::DeleteTempMap() { CGdiMap::DeleteTemp(); }
 
 CPen* CPen::FromHandle(HPEN h) { return static_cast<CPen*>(FromHandleAs(h, &NewAs<CPen>)); }
-CBrush* CBrush::FromHandle(HBRUSH h) { return static_cast<CBrush*>(FromHandleAs(h, &NewAs<CBrush>)); }
+CBrush* CBrush::FromHandle(HBRUSH h)
+{
+    return static_cast<CBrush*>(FromHandleAs(h, &NewAs<CBrush>));
+}
 CFont* CFont::FromHandle(HFONT h) { return static_cast<CFont*>(FromHandleAs(h, &NewAs<CFont>)); }
-CBitmap* CBitmap::FromHandle(HBITMAP h) { return static_cast<CBitmap*>(FromHandleAs(h, &NewAs<CBitmap>)); }
+CBitmap* CBitmap::FromHandle(HBITMAP h)
+{
+    return static_cast<CBitmap*>(FromHandleAs(h, &NewAs<CBitmap>));
+}
 CRgn* CRgn::FromHandle(HRGN h) { return static_cast<CRgn*>(FromHandleAs(h, &NewAs<CRgn>)); }
-CPalette* CPalette::FromHandle(HPALETTE h) { return static_cast<CPalette*>(FromHandleAs(h, &NewAs<CPalette>)); }
+CPalette* CPalette::FromHandle(HPALETTE h)
+{
+    return static_cast<CPalette*>(FromHandleAs(h, &NewAs<CPalette>));
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) { return CGdiMap::Attach(this, hObject); }
 HGDIOBJ CGdiObject::Detach() { return CGdiMap::Detach(this); }
@@ -53,7 +72,10 @@ CBrush::CBrush(COLORREF crColor)
     if (!CreateSolidBrush(crColor)) AfxThrowResourceException();
 }
 
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return Attach(::CreatePatternBrush((HBITMAP)AfxGetSafeHandle(pBitmap))); }
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
+{
+    return Attach(::CreatePatternBrush((HBITMAP)AfxGetSafeHandle(pBitmap)));
+}
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC)
 {
@@ -80,7 +102,8 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTA* lpLogFont, CDC* pDC)
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
 {
-    return Attach(::LoadBitmapA(AfxFindResourceHandle(lpszResourceName, RT_BITMAP), lpszResourceName));
+    return Attach(
+        ::LoadBitmapA(AfxFindResourceHandle(lpszResourceName, RT_BITMAP), lpszResourceName));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
@@ -95,4 +118,7 @@ CSize CBitmap::GetBitmapDimension() const
     return CSize(size.cx, size.cy);
 }
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return Attach(::CreateHalftonePalette(AfxGetSafeHdc(pDC))); }
+BOOL CPalette::CreateHalftonePalette(CDC* pDC)
+{
+    return Attach(::CreateHalftonePalette(AfxGetSafeHdc(pDC)));
+}

@@ -30,7 +30,8 @@ inline H AfxHandleOrNull(const T* p, H (T::*pfnGet)() const)
 }
 
 template <class T, class H, H T::*pmHandle>
-class CHandleMap {
+class CHandleMap
+{
 public:
     static T* FromHandlePermanent(H h)
     {
@@ -111,7 +112,8 @@ public:
 private:
     // The permanent map is shared by all threads. Like the map, the mutex is never destroyed:
     // wrappers of static objects may detach while the program exits.
-    struct Lock {
+    struct Lock
+    {
         Lock() : guard(Mutex()) {}
         std::lock_guard<std::mutex> guard;
     };
@@ -122,14 +124,15 @@ private:
     }
     static std::unordered_map<H, T*>& Permanent()
     {
-        static auto* m = new std::unordered_map<H, T*>;   // never destroyed: used until exit
+        static auto* m = new std::unordered_map<H, T*>;  // never destroyed: used until exit
         return *m;
     }
     // Not a C++ thread_local: with emulated TLS (mingw-w64) a thread_local's storage can be freed
     // before its destructor runs when the thread ends, and that destructor then frees freed memory.
     static std::unordered_map<H, T*>& Temporary()
     {
-        return *static_cast<std::unordered_map<H, T*>*>(AfxGetThreadObject(&s_tempKey, &NewTemp, &DestroyTemp));
+        return *static_cast<std::unordered_map<H, T*>*>(
+            AfxGetThreadObject(&s_tempKey, &NewTemp, &DestroyTemp));
     }
     static void* NewTemp()
     {

@@ -6,5 +6,6 @@ IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 
 CImageList* CHeaderCtrl::SetImageList(CImageList* pImageList)
 {
-    return CImageList::FromHandle((HIMAGELIST)SendMessage(HDM_SETIMAGELIST, 0, (LPARAM)AfxGetSafeHandle(pImageList)));
+    return CImageList::FromHandle(
+        (HIMAGELIST)SendMessage(HDM_SETIMAGELIST, 0, (LPARAM)AfxGetSafeHandle(pImageList)));
 }

@@ -9,14 +9,21 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 typedef CHandleMap<CImageList, HIMAGELIST, &CImageList::m_hImageList> CImageListMap;
 
-namespace {
+namespace
+{
 CImageList* NewTempImageList() { return new CImageList; }
 }  // namespace
 
 CImageList::~CImageList() { DeleteImageList(); }
 
-CImageList* CImageList::FromHandle(HIMAGELIST h) { return CImageListMap::FromHandle(h, &NewTempImageList); }
-CImageList* CImageList::FromHandlePermanent(HIMAGELIST h) { return CImageListMap::FromHandlePermanent(h); }
+CImageList* CImageList::FromHandle(HIMAGELIST h)
+{
+    return CImageListMap::FromHandle(h, &NewTempImageList);
+}
+CImageList* CImageList::FromHandlePermanent(HIMAGELIST h)
+{
+    return CImageListMap::FromHandlePermanent(h);
+}
 void CImageList::DeleteTempMap() { CImageListMap::DeleteTemp(); }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList) { return CImageListMap::Attach(this, hImageList); }
@@ -38,12 +45,14 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {
     AfxInitCommonControls();
     LPCSTR name = MAKEINTRESOURCEA(nBitmapID);
-    return Attach(ImageList_LoadImageA(AfxFindResourceHandle(name, RT_BITMAP), name, cx, nGrow, crMask, IMAGE_BITMAP, 0));
+    return Attach(ImageList_LoadImageA(AfxFindResourceHandle(name, RT_BITMAP), name, cx, nGrow,
+                                       crMask, IMAGE_BITMAP, 0));
 }
 
 int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Add(m_hImageList, (HBITMAP)AfxGetSafeHandle(pbmImage), (HBITMAP)AfxGetSafeHandle(pbmMask));
+    return ImageList_Add(m_hImageList, (HBITMAP)AfxGetSafeHandle(pbmImage),
+                         (HBITMAP)AfxGetSafeHandle(pbmMask));
 }
 
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
@@ -53,7 +62,8 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 
 BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Replace(m_hImageList, nImage, (HBITMAP)AfxGetSafeHandle(pbmImage), (HBITMAP)AfxGetSafeHandle(pbmMask));
+    return ImageList_Replace(m_hImageList, nImage, (HBITMAP)AfxGetSafeHandle(pbmImage),
+                             (HBITMAP)AfxGetSafeHandle(pbmMask));
 }
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
@@ -61,5 +71,8 @@ BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
     return ImageList_Draw(m_hImageList, nImage, AfxGetSafeHdc(pDC), pt.x, pt.y, nStyle);
 }
 
-BOOL CImageList::DragEnter(CWnd* pWndLock, CPoint point) { return ImageList_DragEnter(AfxGetSafeHwnd(pWndLock), point.x, point.y); }
+BOOL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
+{
+    return ImageList_DragEnter(AfxGetSafeHwnd(pWndLock), point.x, point.y);
+}
 BOOL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(AfxGetSafeHwnd(pWndLock)); }

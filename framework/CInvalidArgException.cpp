@@ -3,7 +3,4 @@
 
 IMPLEMENT_DYNAMIC(CInvalidArgException, CException)
 
-void AfxThrowInvalidArgException()
-{
-    throw new CInvalidArgException;
-}
+void AfxThrowInvalidArgException() { throw new CInvalidArgException; }

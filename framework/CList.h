@@ -16,7 +16,8 @@ template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject
 {
 protected:
-    struct CNode {
+    struct CNode
+    {
         CNode* pNext;
         CNode* pPrev;
         TYPE data;
@@ -58,11 +59,13 @@ public:
     // Copies the other list's elements to the front (in their order) or to the back.
     void AddHead(const CList* pNewList)
     {
-        for (POSITION pos = pNewList->GetTailPosition(); pos != nullptr;) AddHead(pNewList->GetPrev(pos));
+        for (POSITION pos = pNewList->GetTailPosition(); pos != nullptr;)
+            AddHead(pNewList->GetPrev(pos));
     }
     void AddTail(const CList* pNewList)
     {
-        for (POSITION pos = pNewList->GetHeadPosition(); pos != nullptr;) AddTail(pNewList->GetNext(pos));
+        for (POSITION pos = pNewList->GetHeadPosition(); pos != nullptr;)
+            AddTail(pNewList->GetNext(pos));
     }
 
     void RemoveAll()

@@ -33,7 +33,8 @@ int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
     return InsertItem(&item);
 }
 
-int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem)
 {
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_FMT;
@@ -108,8 +109,8 @@ int CListCtrl::GetNextSelectedItem(POSITION& pos) const
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle(
-        (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)AfxGetSafeHandle(pImageList)));
+    return CImageList::FromHandle((HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType,
+                                                          (LPARAM)AfxGetSafeHandle(pImageList)));
 }
 
 CImageList* CListCtrl::GetImageList(int nImageList) const
@@ -158,7 +159,7 @@ CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
 {
     HIMAGELIST h = (HIMAGELIST)SendMessage(LVM_CREATEDRAGIMAGE, (WPARAM)nItem, (LPARAM)lpPoint);
     if (h == nullptr) return nullptr;
-    auto* pImageList = new CImageList;   // the caller owns and deletes it
+    auto* pImageList = new CImageList;  // the caller owns and deletes it
     pImageList->Attach(h);
     return pImageList;
 }

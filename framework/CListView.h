@@ -4,7 +4,8 @@
 #include "framework/CListCtrl.h"
 #include "framework/CView.h"
 
-class CListView : public CView {
+class CListView : public CView
+{
     DECLARE_DYNCREATE(CListView)
 public:
     // The view is the control: the wrapper shares the view's handle and holds nothing else.
@@ -12,7 +13,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnDraw(CDC* pDC) override;
 
-    void OnPaint() { Default(); }   // the control paints itself
+    void OnPaint() { Default(); }  // the control paints itself
     void OnNcDestroy();
     DECLARE_MESSAGE_MAP()
 };

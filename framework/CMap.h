@@ -17,7 +17,8 @@ template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject
 {
 protected:
-    struct CAssoc {
+    struct CAssoc
+    {
         CAssoc* pNext;
         UINT nHashValue;  // HashKey of the key, before the modulo
         KEY key;
@@ -82,7 +83,8 @@ public:
     {
         if (m_pHashTable == nullptr) return FALSE;
         CAssoc** ppLink = &m_pHashTable[HashKey(key) % m_nHashTableSize];
-        for (CAssoc* pAssoc = *ppLink; pAssoc != nullptr; ppLink = &pAssoc->pNext, pAssoc = *ppLink) {
+        for (CAssoc* pAssoc = *ppLink; pAssoc != nullptr; ppLink = &pAssoc->pNext, pAssoc = *ppLink)
+        {
             if (pAssoc->key == key) {
                 *ppLink = pAssoc->pNext;
                 pAssoc->~CAssoc();
@@ -151,7 +153,8 @@ private:
     {
         if (m_pHashTable == nullptr) return nullptr;
         for (CAssoc* pAssoc = m_pHashTable[HashKey(key) % m_nHashTableSize]; pAssoc != nullptr;
-             pAssoc = pAssoc->pNext) {
+             pAssoc = pAssoc->pNext)
+        {
             if (pAssoc->key == key) return pAssoc;
         }
         return nullptr;

@@ -20,10 +20,7 @@ CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : CMemFile
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
 
-CMemFile::~CMemFile()
-{
-    Close();
-}
+CMemFile::~CMemFile() { Close(); }
 
 void CMemFile::Reset()
 {
@@ -93,7 +90,8 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
     if (m_nPosition > (SIZE_T)-1 - nCount) AfxThrowMemoryException();
     const SIZE_T end = m_nPosition + nCount;
     if (end > m_nBufferSize) GrowFile(end);
-    if (m_nPosition > m_nFileSize) std::memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
+    if (m_nPosition > m_nFileSize)
+        std::memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
     std::memcpy(m_lpBuffer + m_nPosition, lpBuf, nCount);
     m_nPosition = end;
     if (end > m_nFileSize) m_nFileSize = end;
@@ -105,20 +103,11 @@ void CMemFile::Close()
     Reset();
 }
 
-BYTE* CMemFile::Alloc(SIZE_T nBytes)
-{
-    return (BYTE*)std::malloc(nBytes);
-}
+BYTE* CMemFile::Alloc(SIZE_T nBytes) { return (BYTE*)std::malloc(nBytes); }
 
-BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes)
-{
-    return (BYTE*)std::realloc(lpMem, nBytes);
-}
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) { return (BYTE*)std::realloc(lpMem, nBytes); }
 
-void CMemFile::Free(BYTE* lpMem)
-{
-    std::free(lpMem);
-}
+void CMemFile::Free(BYTE* lpMem) { std::free(lpMem); }
 
 void CMemFile::GrowFile(SIZE_T dwNewLen)
 {

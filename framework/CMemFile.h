@@ -40,10 +40,10 @@ protected:
     virtual void GrowFile(SIZE_T dwNewLen);
     void Reset();
 
-    UINT m_nGrowBytes;      // 0: the buffer is fixed
-    SIZE_T m_nPosition;     // may lie past the end: a write there fills the gap with zeros
+    UINT m_nGrowBytes;   // 0: the buffer is fixed
+    SIZE_T m_nPosition;  // may lie past the end: a write there fills the gap with zeros
     SIZE_T m_nBufferSize;
     SIZE_T m_nFileSize;
     BYTE* m_lpBuffer;
-    BOOL m_bAutoDelete;     // the buffer is this file's own and is freed on Close
+    BOOL m_bAutoDelete;  // the buffer is this file's own and is freed on Close
 };

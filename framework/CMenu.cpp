@@ -8,7 +8,8 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 typedef CHandleMap<CMenu, HMENU, &CMenu::m_hMenu> CMenuMap;
 
-namespace {
+namespace
+{
 CMenu* NewTempMenu() { return new CMenu; }
 }  // namespace
 

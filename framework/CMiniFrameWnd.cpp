@@ -4,8 +4,8 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
-    ON_WM_NCACTIVATE()
-    ON_MESSAGE(WM_FLOATSTATUS, &CMiniFrameWnd::OnFloatStatus)
+ON_WM_NCACTIVATE()
+ON_MESSAGE(WM_FLOATSTATUS, &CMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
 
 BOOL CMiniFrameWnd::Create(LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, const RECT& rect,
@@ -14,23 +14,24 @@ BOOL CMiniFrameWnd::Create(LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyl
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
 
-BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
-                             const RECT& rect, CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName,
+                             DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     m_strTitle = lpWindowName;
     // The MFS_* bits are this class's; user32 reads the low word of a popup's style as nothing.
     if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME)) dwStyle |= WS_THICKFRAME;
-    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                          rect.right - rect.left, rect.bottom - rect.top, AfxGetSafeHwnd(pParentWnd),
-                          (HMENU)(UINT_PTR)nID);
+    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle,
+                          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                          AfxGetSafeHwnd(pParentWnd), (HMENU)(UINT_PTR)nID);
 }
 
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
+                                           (HBRUSH)(COLOR_BTNFACE + 1));
     cs.style &= ~FWS_ADDTOTITLE;
-    return TRUE;   // no client edge: the frame's base adds one, a mini frame has none
+    return TRUE;  // no client edge: the frame's base adds one, a mini frame has none
 }
 
 BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
@@ -39,7 +40,8 @@ BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)
         // The caption follows the owner: active while the owner or one of its popups is.
         CWnd* pParent = GetTopLevelOwner();
         HWND hActive = ::GetActiveWindow();
-        bActive = pParent != nullptr && (pParent->m_hWnd == hActive || ::GetWindow(hActive, GW_OWNER) == pParent->m_hWnd);
+        bActive = pParent != nullptr &&
+                  (pParent->m_hWnd == hActive || ::GetWindow(hActive, GW_OWNER) == pParent->m_hWnd);
     }
     m_bActive = bActive;
     return (BOOL)DefWindowProc(WM_NCACTIVATE, bActive, 0);

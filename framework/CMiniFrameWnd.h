@@ -10,20 +10,21 @@
 #define MFS_MOVEFRAME 0x00000800L
 #define MFS_BLOCKSYSMENU 0x00001000L
 
-class CMiniFrameWnd : public CFrameWnd {
+class CMiniFrameWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMiniFrameWnd)
 public:
     CMiniFrameWnd() {}
     virtual BOOL Create(LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd = nullptr, UINT nID = 0);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                          CWnd* pParentWnd = nullptr, UINT nID = 0);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
+                          const RECT& rect, CWnd* pParentWnd = nullptr, UINT nID = 0);
     using CWnd::CreateEx;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
     BOOL OnNcActivate(BOOL bActive);
     LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
-    BOOL m_bActive = FALSE;   // the caption shows active
+    BOOL m_bActive = FALSE;  // the caption shows active
 
     DECLARE_MESSAGE_MAP()
 };

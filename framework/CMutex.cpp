@@ -8,7 +8,4 @@ CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAt
     Adopt(CreateMutexA(lpsaAttribute, bInitiallyOwn, lpszName));
 }
 
-BOOL CMutex::Unlock()
-{
-    return ReleaseMutex(m_hObject);
-}
+BOOL CMutex::Unlock() { return ReleaseMutex(m_hObject); }

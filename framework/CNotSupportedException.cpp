@@ -3,7 +3,4 @@
 
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
 
-void AfxThrowNotSupportedException()
-{
-    throw new CNotSupportedException;
-}
+void AfxThrowNotSupportedException() { throw new CNotSupportedException; }

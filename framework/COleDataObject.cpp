@@ -41,6 +41,6 @@ CFile* COleDataObject::GetFileData(CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtc)
     HGLOBAL hGlobal = GetGlobalData(cfFormat, lpFormatEtc);
     if (hGlobal == nullptr) return nullptr;
     auto* pFile = new CSharedFile(GMEM_MOVEABLE | GMEM_DDESHARE);
-    pFile->SetHandle(hGlobal, FALSE);   // the file owns the copy and frees it
+    pFile->SetHandle(hGlobal, FALSE);  // the file owns the copy and frees it
     return pFile;
 }

@@ -6,7 +6,8 @@
 
 class CFile;
 
-class COleDataObject {
+class COleDataObject
+{
 public:
     COleDataObject() {}
     ~COleDataObject() { Release(); }

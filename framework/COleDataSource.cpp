@@ -3,7 +3,7 @@
 
 IMPLEMENT_DYNAMIC(COleDataSource, CCmdTarget)
 
-BOOL AfxOleGetInitialized() { return FALSE; }   // nothing in the framework calls OleInitialize
+BOOL AfxOleGetInitialized() { return FALSE; }  // nothing in the framework calls OleInitialize
 
 COleDataSource::~COleDataSource() { Empty(); }
 
@@ -37,7 +37,7 @@ BOOL COleDataSource::SetClipboard()
     ::EmptyClipboard();
     for (Item& item : m_items)
         if (::SetClipboardData(item.format, item.hGlobal) == nullptr) ::GlobalFree(item.hGlobal);
-    m_items.clear();   // the clipboard owns what it took
+    m_items.clear();  // the clipboard owns what it took
     ::CloseClipboard();
     return TRUE;
 }

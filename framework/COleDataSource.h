@@ -10,7 +10,8 @@
 
 class COleDropSource;
 
-class COleDataSource : public CCmdTarget {
+class COleDataSource : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDataSource)
 public:
     COleDataSource() {}
@@ -28,7 +29,8 @@ public:
                           LPCRECT lpRectStartDrag = nullptr, COleDropSource* pDropSource = nullptr);
 
 private:
-    struct Item {
+    struct Item
+    {
         CLIPFORMAT format;
         HGLOBAL hGlobal;
     };

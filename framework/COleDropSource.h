@@ -8,7 +8,8 @@
 
 class CWnd;
 
-class COleDropSource : public CCmdTarget {
+class COleDropSource : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDropSource)
 public:
     COleDropSource() {}

@@ -10,7 +10,8 @@
 class CWnd;
 class COleDataObject;
 
-class COleDropTarget : public CCmdTarget {
+class COleDropTarget : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDropTarget)
 public:
     COleDropTarget() {}
@@ -18,14 +19,17 @@ public:
 
     BOOL Register(CWnd* pWnd);
     void Revoke() { m_hWnd = nullptr; }
-    HWND m_hWnd = nullptr;   // the window registered for, or null
+    HWND m_hWnd = nullptr;  // the window registered for, or null
 
-    virtual DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                   CPoint point);
+    virtual DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                  CPoint point);
+    virtual BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect,
+                        CPoint point);
     // -1: not handled here, OnDrop decides.
-    virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
-                                CPoint point);
+    virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                DROPEFFECT dropList, CPoint point);
     virtual void OnDragLeave(CWnd* pWnd);
     virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
 };

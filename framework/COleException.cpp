@@ -3,7 +3,4 @@
 
 IMPLEMENT_DYNAMIC(COleException, CException)
 
-void AfxThrowOleException(SCODE sc)
-{
-    throw new COleException(sc);
-}
+void AfxThrowOleException(SCODE sc) { throw new COleException(sc); }

@@ -6,7 +6,8 @@
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
-namespace {
+namespace
+{
 // The control creates a page's window itself; the next window created is the page's.
 UINT CALLBACK PropPageCallback(HWND, UINT message, LPPROPSHEETPAGEA pPropPage)
 {
@@ -28,14 +29,20 @@ INT_PTR CALLBACK PropPageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
 
 CPropertyPage::CPropertyPage() { memset(&m_psp, 0, sizeof(m_psp)); }
 
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage() { Construct(nIDTemplate, nIDCaption); }
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage()
+{
+    Construct(nIDTemplate, nIDCaption);
+}
 
 CPropertyPage::CPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption) : CPropertyPage()
 {
     Construct(lpszTemplateName, nIDCaption);
 }
 
-void CPropertyPage::Construct(UINT nIDTemplate, UINT nIDCaption) { Construct(MAKEINTRESOURCEA(nIDTemplate), nIDCaption); }
+void CPropertyPage::Construct(UINT nIDTemplate, UINT nIDCaption)
+{
+    Construct(MAKEINTRESOURCEA(nIDTemplate), nIDCaption);
+}
 
 void CPropertyPage::Construct(LPCSTR lpszTemplateName, UINT nIDCaption)
 {
@@ -64,11 +71,15 @@ void CPropertyPage::PreparePage()
 CPropertySheet* CPropertyPage::GetParentSheet() const
 {
     CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CPropertySheet)) ? static_cast<CPropertySheet*>(pParent)
-                                                                                   : nullptr;
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CPropertySheet))
+               ? static_cast<CPropertySheet*>(pParent)
+               : nullptr;
 }
 
-void CPropertyPage::CancelToClose() { ::SendMessageA(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0); }
+void CPropertyPage::CancelToClose()
+{
+    ::SendMessageA(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0);
+}
 
 void CPropertyPage::SetModified(BOOL bChanged)
 {

@@ -8,7 +8,8 @@
 
 class CPropertySheet;
 
-class CPropertyPage : public CDialog {
+class CPropertyPage : public CDialog
+{
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     CPropertyPage();
@@ -17,7 +18,7 @@ public:
     void Construct(UINT nIDTemplate, UINT nIDCaption = 0);
     void Construct(LPCSTR lpszTemplateName, UINT nIDCaption = 0);
 
-    PROPSHEETPAGEA m_psp;               // what the sheet control is given for this page
+    PROPSHEETPAGEA m_psp;  // what the sheet control is given for this page
     CString m_strCaption;
 
     CPropertySheet* GetParentSheet() const;
@@ -25,12 +26,12 @@ public:
     void SetModified(BOOL bChanged = TRUE);
     LRESULT QuerySiblings(WPARAM wParam, LPARAM lParam);
 
-    virtual BOOL OnSetActive();          // FALSE keeps the sheet from showing the page
-    virtual BOOL OnKillActive();         // FALSE keeps the page (data exchange failed)
-    virtual BOOL OnApply();              // the sheet's OK or Apply
-    virtual void OnReset();              // the sheet's Cancel
+    virtual BOOL OnSetActive();   // FALSE keeps the sheet from showing the page
+    virtual BOOL OnKillActive();  // FALSE keeps the page (data exchange failed)
+    virtual BOOL OnApply();       // the sheet's OK or Apply
+    virtual void OnReset();       // the sheet's Cancel
     virtual BOOL OnQueryCancel();
-    void OnOK() override;                // a page never ends the sheet by itself
+    void OnOK() override;  // a page never ends the sheet by itself
     void OnCancel() override;
 
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -40,5 +41,5 @@ public:
     void PreparePage();
 
 protected:
-    BOOL m_bFirstSetActive = TRUE;      // OnInitDialog already exchanged the data once
+    BOOL m_bFirstSetActive = TRUE;  // OnInitDialog already exchanged the data once
 };

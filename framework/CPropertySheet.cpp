@@ -6,7 +6,8 @@
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
-namespace {
+namespace
+{
 // The style Create asked for, applied to the sheet's template before the control creates it.
 thread_local DWORD t_dwStyle = 0;
 thread_local DWORD t_dwExStyle = 0;
@@ -15,7 +16,8 @@ int CALLBACK PropSheetCallback(HWND, UINT message, LPARAM lParam)
 {
     if (message == PSCB_PRECREATE && t_dwStyle != 0) {
         auto* pTemplate = (DLGTEMPLATE*)lParam;
-        if (((WORD*)lParam)[1] == 0xFFFF) {   // the extended template: style after helpID and exStyle
+        if (((WORD*)lParam)[1] == 0xFFFF)
+        {  // the extended template: style after helpID and exStyle
             DWORD* p = (DWORD*)((BYTE*)lParam + 4);
             p[1] |= t_dwExStyle;
             p[2] = t_dwStyle;
@@ -28,14 +30,20 @@ int CALLBACK PropSheetCallback(HWND, UINT message, LPARAM lParam)
 }
 }  // namespace
 
-CPropertySheet::CPropertySheet() { memset(&m_psh, 0, sizeof(m_psh)); m_psh.dwSize = sizeof(m_psh); }
+CPropertySheet::CPropertySheet()
+{
+    memset(&m_psh, 0, sizeof(m_psh));
+    m_psh.dwSize = sizeof(m_psh);
+}
 
-CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage) : CPropertySheet()
+CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
+    : CPropertySheet()
 {
     Construct(nIDCaption, pParentWnd, iSelectPage);
 }
 
-CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage) : CPropertySheet()
+CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
+    : CPropertySheet()
 {
     Construct(pszCaption, pParentWnd, iSelectPage);
 }
@@ -114,13 +122,16 @@ BOOL CPropertySheet::SetActivePage(int nPage)
 {
     if (nPage < 0 || nPage >= GetPageCount()) return FALSE;
     if (m_hWnd == nullptr) {
-        m_psh.nStartPage = nPage;   // taken when the window is made
+        m_psh.nStartPage = nPage;  // taken when the window is made
         return TRUE;
     }
     return (BOOL)::SendMessageA(m_hWnd, PSM_SETCURSEL, (WPARAM)nPage, 0);
 }
 
-BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) { return SetActivePage(GetPageIndex(pPage)); }
+BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
+{
+    return SetActivePage(GetPageIndex(pPage));
+}
 
 void CPropertySheet::SetTitle(LPCSTR lpszText, UINT nStyle)
 {
@@ -132,8 +143,10 @@ void CPropertySheet::SetTitle(LPCSTR lpszText, UINT nStyle)
 void CPropertySheet::EndDialog(int nEndID)
 {
     m_nModalResult = nEndID;
-    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) EndModalLoop(nEndID);
-    else if (m_bModeless) DestroyWindow();
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(nEndID);
+    else if (m_bModeless)
+        DestroyWindow();
 }
 
 void CPropertySheet::BuildPropPageArray()
@@ -158,7 +171,7 @@ HWND CPropertySheet::CreateSheetWindow(HWND hWndParent, BOOL bModeless)
 {
     BuildPropPageArray();
     m_psh.hwndParent = hWndParent;
-    m_psh.dwFlags |= PSH_MODELESS;   // modal sheets too: the framework runs their loop
+    m_psh.dwFlags |= PSH_MODELESS;  // modal sheets too: the framework runs their loop
     m_bModeless = bModeless;
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::PropertySheetA(&m_psh);
@@ -171,9 +184,10 @@ HWND CPropertySheet::CreateSheetWindow(HWND hWndParent, BOOL bModeless)
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
 {
     AfxInitCommonControls();
-    if (pParentWnd == nullptr) pParentWnd = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
-    t_dwStyle = dwStyle == (DWORD)-1 ? (DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE |
-                                        WS_CAPTION | WS_SYSMENU)
+    if (pParentWnd == nullptr)
+        pParentWnd = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    t_dwStyle = dwStyle == (DWORD)-1 ? (DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT |
+                                        WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU)
                                      : dwStyle;
     if (t_dwStyle & WS_CHILD) t_dwStyle |= DS_CONTROL | DS_SETFONT;
     t_dwExStyle = dwExStyle;
@@ -200,7 +214,8 @@ INT_PTR CPropertySheet::DoModal()
         nResult = ContinueModal() ? RunModalLoop(MLF_SHOWONIDLE) : m_nModalResult;
     }
     if (m_hWnd != nullptr)
-        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     if (bEnableParent) ::EnableWindow(hWndParent, TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hWndParent);
     if (m_hWnd != nullptr) DestroyWindow();
@@ -215,7 +230,7 @@ BOOL CPropertySheet::ContinueModal()
     if (::SendMessageA(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0) return TRUE;
     // The control's result is positive when the pages were applied (OK); a button clicked
     // with the mouse was recorded by OnCommand.
-    const UINT kGetResult = WM_USER + 135;   // PSM_GETRESULT
+    const UINT kGetResult = WM_USER + 135;  // PSM_GETRESULT
     if (::SendMessageA(m_hWnd, kGetResult, 0, 0) > 0) m_nModalResult = IDOK;
     return FALSE;
 }
@@ -227,13 +242,15 @@ BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
     HWND hWndCtrl = (HWND)lParam;
     UINT nID = LOWORD(wParam);
     if (hWndCtrl == nullptr && (nID == IDOK || nID == IDCANCEL)) {
-        m_nModalResult = nID;   // pressed by the keyboard or by PSM_PRESSBUTTON
+        m_nModalResult = nID;  // pressed by the keyboard or by PSM_PRESSBUTTON
         return FALSE;
     }
     if (hWndCtrl != nullptr && HIWORD(wParam) == BN_CLICKED &&
-        (::SendMessageA(hWndCtrl, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON))) {
+        (::SendMessageA(hWndCtrl, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON)))
+    {
         LONG_PTR style = ::GetWindowLongPtrA(hWndCtrl, GWL_STYLE) & 0x0F;
-        if (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_USERBUTTON || style == BS_OWNERDRAW)
+        if (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_USERBUTTON ||
+            style == BS_OWNERDRAW)
             m_nModalResult = LOWORD(wParam);
     }
     return FALSE;

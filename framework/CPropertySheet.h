@@ -10,7 +10,8 @@
 
 class CPropertyPage;
 
-class CPropertySheet : public CWnd {
+class CPropertySheet : public CWnd
+{
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     CPropertySheet();
@@ -21,7 +22,7 @@ public:
     void Construct(LPCSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
     PROPSHEETHEADERA m_psh;
-    CPtrArray m_pages;                  // CPropertyPage*, not owned
+    CPtrArray m_pages;  // CPropertyPage*, not owned
     CString m_strCaption;
     CWnd* m_pParentWnd = nullptr;
     BOOL m_bModeless = FALSE;
@@ -42,8 +43,14 @@ public:
     BOOL SetActivePage(int nPage);
     BOOL SetActivePage(CPropertyPage* pPage);
     void SetTitle(LPCSTR lpszText, UINT nStyle = 0);
-    CWnd* GetTabControl() const { return CWnd::FromHandle((HWND)::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0)); }
-    BOOL PressButton(int nButton) { return (BOOL)::SendMessageA(m_hWnd, PSM_PRESSBUTTON, (WPARAM)nButton, 0); }
+    CWnd* GetTabControl() const
+    {
+        return CWnd::FromHandle((HWND)::SendMessageA(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+    }
+    BOOL PressButton(int nButton)
+    {
+        return (BOOL)::SendMessageA(m_hWnd, PSM_PRESSBUTTON, (WPARAM)nButton, 0);
+    }
     void EndDialog(int nEndID);
 
     BOOL ContinueModal() override;
@@ -53,5 +60,5 @@ public:
 protected:
     void BuildPropPageArray();
     HWND CreateSheetWindow(HWND hWndParent, BOOL bModeless);
-    PROPSHEETPAGEA* m_pPageArray = nullptr;   // the pages as given to the control
+    PROPSHEETPAGEA* m_pPageArray = nullptr;  // the pages as given to the control
 };

@@ -11,11 +11,29 @@ class CRect : public tagRECT
 {
 public:
     CRect() { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    CRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     CRect(const RECT& srcRect) { ::CopyRect(this, &srcRect); }
     CRect(LPCRECT lpSrcRect) { ::CopyRect(this, lpSrcRect); }
-    CRect(POINT point, SIZE size) { left = point.x; top = point.y; right = left + size.cx; bottom = top + size.cy; }
-    CRect(POINT topLeft, POINT bottomRight) { left = topLeft.x; top = topLeft.y; right = bottomRight.x; bottom = bottomRight.y; }
+    CRect(POINT point, SIZE size)
+    {
+        left = point.x;
+        top = point.y;
+        right = left + size.cx;
+        bottom = top + size.cy;
+    }
+    CRect(POINT topLeft, POINT bottomRight)
+    {
+        left = topLeft.x;
+        top = topLeft.y;
+        right = bottomRight.x;
+        bottom = bottomRight.y;
+    }
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -34,40 +52,109 @@ public:
     BOOL PtInRect(POINT point) const { return ::PtInRect(this, point); }
     BOOL EqualRect(LPCRECT lpRect) const { return ::EqualRect(this, lpRect); }
 
-    void SetRect(int x1, int y1, int x2, int y2) { left = x1; top = y1; right = x2; bottom = y2; }
-    void SetRect(POINT topLeft, POINT bottomRight) { SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+    void SetRect(int x1, int y1, int x2, int y2)
+    {
+        left = x1;
+        top = y1;
+        right = x2;
+        bottom = y2;
+    }
+    void SetRect(POINT topLeft, POINT bottomRight)
+    {
+        SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+    }
     void SetRectEmpty() { left = top = right = bottom = 0; }
     void CopyRect(LPCRECT lpSrcRect) { ::CopyRect(this, lpSrcRect); }
 
-    void InflateRect(int x, int y) { left -= x; top -= y; right += x; bottom += y; }
+    void InflateRect(int x, int y)
+    {
+        left -= x;
+        top -= y;
+        right += x;
+        bottom += y;
+    }
     void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
-    void InflateRect(LPCRECT lpRect) { left -= lpRect->left; top -= lpRect->top; right += lpRect->right; bottom += lpRect->bottom; }
-    void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(LPCRECT lpRect)
+    {
+        left -= lpRect->left;
+        top -= lpRect->top;
+        right += lpRect->right;
+        bottom += lpRect->bottom;
+    }
+    void InflateRect(int l, int t, int r, int b)
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
-    void DeflateRect(LPCRECT lpRect) { left += lpRect->left; top += lpRect->top; right -= lpRect->right; bottom -= lpRect->bottom; }
+    void DeflateRect(LPCRECT lpRect)
+    {
+        left += lpRect->left;
+        top += lpRect->top;
+        right -= lpRect->right;
+        bottom -= lpRect->bottom;
+    }
     void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
 
-    void OffsetRect(int x, int y) { left += x; right += x; top += y; bottom += y; }
+    void OffsetRect(int x, int y)
+    {
+        left += x;
+        right += x;
+        top += y;
+        bottom += y;
+    }
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
-    void MoveToX(int x) { right = x + Width(); left = x; }
-    void MoveToY(int y) { bottom = y + Height(); top = y; }
-    void MoveToXY(int x, int y) { MoveToX(x); MoveToY(y); }
+    void MoveToX(int x)
+    {
+        right = x + Width();
+        left = x;
+    }
+    void MoveToY(int y)
+    {
+        bottom = y + Height();
+        top = y;
+    }
+    void MoveToXY(int x, int y)
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
     void MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
     // Swaps the edges where left > right or top > bottom.
     void NormalizeRect()
     {
-        if (left > right) { const LONG t = left; left = right; right = t; }
-        if (top > bottom) { const LONG t = top; top = bottom; bottom = t; }
+        if (left > right) {
+            const LONG t = left;
+            left = right;
+            right = t;
+        }
+        if (top > bottom) {
+            const LONG t = top;
+            top = bottom;
+            bottom = t;
+        }
     }
 
     // Each answers whether the result is non-empty; an empty result is all zeros.
-    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::IntersectRect(this, lpRect1, lpRect2); }
+    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2)
+    {
+        return ::IntersectRect(this, lpRect1, lpRect2);
+    }
     BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::UnionRect(this, lpRect1, lpRect2); }
-    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) { return ::SubtractRect(this, lpRectSrc1, lpRectSrc2); }
+    BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2)
+    {
+        return ::SubtractRect(this, lpRectSrc1, lpRectSrc2);
+    }
 
-    CRect& operator=(const RECT& srcRect) { ::CopyRect(this, &srcRect); return *this; }
+    CRect& operator=(const RECT& srcRect)
+    {
+        ::CopyRect(this, &srcRect);
+        return *this;
+    }
     bool operator==(const RECT& rect) const { return ::EqualRect(this, &rect) != FALSE; }
     bool operator!=(const RECT& rect) const { return !(*this == rect); }
     void operator+=(POINT point) { OffsetRect(point); }
@@ -79,12 +166,52 @@ public:
     void operator&=(const RECT& rect) { ::IntersectRect(this, this, &rect); }
     void operator|=(const RECT& rect) { ::UnionRect(this, this, &rect); }
 
-    CRect operator+(POINT point) const { CRect r(*this); r.OffsetRect(point); return r; }
-    CRect operator-(POINT point) const { CRect r(*this); r.OffsetRect(-point.x, -point.y); return r; }
-    CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size); return r; }
-    CRect operator-(SIZE size) const { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT& rect2) const { CRect r; ::IntersectRect(&r, this, &rect2); return r; }
-    CRect operator|(const RECT& rect2) const { CRect r; ::UnionRect(&r, this, &rect2); return r; }
+    CRect operator+(POINT point) const
+    {
+        CRect r(*this);
+        r.OffsetRect(point);
+        return r;
+    }
+    CRect operator-(POINT point) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-point.x, -point.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(size);
+        return r;
+    }
+    CRect operator-(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const
+    {
+        CRect r;
+        ::IntersectRect(&r, this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const
+    {
+        CRect r;
+        ::UnionRect(&r, this, &rect2);
+        return r;
+    }
 };

@@ -3,7 +3,4 @@
 
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 
-void AfxThrowResourceException()
-{
-    throw new CResourceException;
-}
+void AfxThrowResourceException() { throw new CResourceException; }

@@ -8,7 +8,8 @@
 #include "framework/CArchive.h"
 #include "framework/CException.h"
 
-namespace {
+namespace
+{
 
 // The head is constant-initialised and the lock is made on first use, so registration works from
 // any static constructor, whichever file's runs first.
@@ -64,10 +65,7 @@ void CRuntimeClass::Register(CRuntimeClass* pClass)
     g_firstClass = pClass;
 }
 
-void AfxClassInit(CRuntimeClass* pNewClass)
-{
-    CRuntimeClass::Register(pNewClass);
-}
+void AfxClassInit(CRuntimeClass* pNewClass) { CRuntimeClass::Register(pNewClass); }
 
 void CRuntimeClass::Store(CArchive& ar) const
 {

@@ -6,8 +6,8 @@
 
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 
-CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                       CRuntimeClass* pViewClass)
+CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
+                                       CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
 {
 }
@@ -29,7 +29,10 @@ void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
     if (m_pOnlyDoc == pDoc) m_pOnlyDoc = nullptr;
 }
 
-POSITION CSingleDocTemplate::GetFirstDocPosition() const { return m_pOnlyDoc != nullptr ? (POSITION)1 : nullptr; }
+POSITION CSingleDocTemplate::GetFirstDocPosition() const
+{
+    return m_pOnlyDoc != nullptr ? (POSITION)1 : nullptr;
+}
 
 CDocument* CSingleDocTemplate::GetNextDoc(POSITION& rPos) const
 {
@@ -49,7 +52,8 @@ void CSingleDocTemplate::SetDefaultTitle(CDocument* pDocument)
             name = second < 0 ? full.Mid(first + 1) : full.Mid(first + 1, second - first - 1);
         }
     }
-    if (name.IsEmpty() && !name.LoadString(0xEF04)) name = "Untitled";   // the platform's AFX_IDS_UNTITLED
+    if (name.IsEmpty() && !name.LoadString(0xEF04))
+        name = "Untitled";  // the platform's AFX_IDS_UNTITLED
     pDocument->SetTitle(name);
 }
 
@@ -83,7 +87,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
     if (lpszPathName == nullptr) {
         SetDefaultTitle(pDocument);
         if (!pDocument->OnNewDocument()) {
-            if (bCreated) pFrame->DestroyWindow();   // the document goes with its last view
+            if (bCreated) pFrame->DestroyWindow();  // the document goes with its last view
             return nullptr;
         }
     } else {
@@ -94,7 +98,8 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
         pDocument->SetPathName(lpszPathName);
     }
     CWinThread* pThread = AfxGetThread();
-    if (bCreated && pThread != nullptr && pThread->m_pMainWnd == nullptr) pThread->m_pMainWnd = pFrame;
+    if (bCreated && pThread != nullptr && pThread->m_pMainWnd == nullptr)
+        pThread->m_pMainWnd = pFrame;
     InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
     return pDocument;
 }

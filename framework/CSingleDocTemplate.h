@@ -3,7 +3,8 @@
 
 #include "framework/CDocTemplate.h"
 
-class CSingleDocTemplate : public CDocTemplate {
+class CSingleDocTemplate : public CDocTemplate
+{
     DECLARE_DYNAMIC(CSingleDocTemplate)
 public:
     CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,

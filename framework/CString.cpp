@@ -9,7 +9,8 @@
 #include "framework/CInvalidArgException.h"
 #include "framework/WideText.h"
 
-namespace {
+namespace
+{
 
 const char kWhiteSpace[] = " \t\n\v\f\r";
 
@@ -57,15 +58,14 @@ CString::CString(char ch, int nRepeat)
 
 CString& CString::operator=(LPCSTR psz)
 {
-    if (psz == nullptr) m_str.clear();
-    else m_str = psz;
+    if (psz == nullptr)
+        m_str.clear();
+    else
+        m_str = psz;
     return *this;
 }
 
-CString& CString::operator=(LPCWSTR psz)
-{
-    return *this = CString(psz);
-}
+CString& CString::operator=(LPCWSTR psz) { return *this = CString(psz); }
 
 CString& CString::operator=(char ch)
 {
@@ -108,10 +108,7 @@ int CString::CompareNoCase(LPCSTR psz) const
     }
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -123,10 +120,7 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_str.data() + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const
-{
-    return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -146,15 +140,9 @@ void CString::MakeLower()
     if (!m_str.empty()) CharLowerBuffA(&m_str[0], (DWORD)m_str.size());
 }
 
-void CString::TrimLeft()
-{
-    TrimLeft(kWhiteSpace);
-}
+void CString::TrimLeft() { TrimLeft(kWhiteSpace); }
 
-void CString::TrimLeft(char chTarget)
-{
-    m_str.erase(0, m_str.find_first_not_of(chTarget));
-}
+void CString::TrimLeft(char chTarget) { m_str.erase(0, m_str.find_first_not_of(chTarget)); }
 
 void CString::TrimLeft(LPCSTR pszTargets)
 {
@@ -162,10 +150,7 @@ void CString::TrimLeft(LPCSTR pszTargets)
     m_str.erase(0, m_str.find_first_not_of(pszTargets));
 }
 
-void CString::TrimRight()
-{
-    TrimRight(kWhiteSpace);
-}
+void CString::TrimRight() { TrimRight(kWhiteSpace); }
 
 void CString::TrimRight(char chTarget)
 {
@@ -211,7 +196,8 @@ int CString::Replace(LPCSTR pszOld, LPCSTR pszNew)
     std::string result;
     int count = 0;
     size_t from = 0;
-    for (size_t hit; (hit = m_str.find(pszOld, from, oldLen)) != std::string::npos; from = hit + oldLen) {
+    for (size_t hit; (hit = m_str.find(pszOld, from, oldLen)) != std::string::npos;
+         from = hit + oldLen) {
         result.append(m_str, from, hit - from);
         result += replacement;
         ++count;
@@ -302,7 +288,8 @@ void CString::ReleaseBuffer(int nNewLength)
     m_str.resize((size_t)nNewLength);
 }
 
-namespace {
+namespace
+{
 
 template <class A, class B>
 CString Concatenate(const A& a, const B& b)

@@ -18,9 +18,9 @@ public:
     CString() = default;
     CString(const CString& other) = default;
     CString(CString&& other) noexcept = default;
-    CString(LPCSTR psz);                       // null gives an empty string
-    CString(LPCSTR pch, int nLength);          // exactly nLength bytes, zeros included
-    CString(LPCWSTR psz);                      // converted from UTF-16 through the ANSI code page
+    CString(LPCSTR psz);               // null gives an empty string
+    CString(LPCSTR pch, int nLength);  // exactly nLength bytes, zeros included
+    CString(LPCWSTR psz);              // converted from UTF-16 through the ANSI code page
     CString(char ch, int nRepeat = 1);
 
     CString& operator=(const CString& other) = default;
@@ -29,9 +29,17 @@ public:
     CString& operator=(LPCWSTR psz);
     CString& operator=(char ch);
 
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
+    CString& operator+=(const CString& s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
     CString& operator+=(LPCSTR psz);
-    CString& operator+=(char ch) { m_str += ch; return *this; }
+    CString& operator+=(char ch)
+    {
+        m_str += ch;
+        return *this;
+    }
 
     int GetLength() const { return (int)m_str.size(); }
     BOOL IsEmpty() const { return m_str.empty(); }
@@ -42,8 +50,8 @@ public:
     char operator[](int nIndex) const { return GetAt(nIndex); }
     void SetAt(int nIndex, char ch);
 
-    int Compare(LPCSTR psz) const;             // byte order: <0, 0, >0
-    int CompareNoCase(LPCSTR psz) const;       // the same after folding both to lower case
+    int Compare(LPCSTR psz) const;        // byte order: <0, 0, >0
+    int CompareNoCase(LPCSTR psz) const;  // the same after folding both to lower case
 
     CString Mid(int nFirst) const;
     CString Mid(int nFirst, int nCount) const;
@@ -60,9 +68,21 @@ public:
     void TrimRight();
     void TrimRight(char chTarget);
     void TrimRight(LPCSTR pszTargets);
-    void Trim() { TrimRight(); TrimLeft(); }
-    void Trim(char chTarget) { TrimRight(chTarget); TrimLeft(chTarget); }
-    void Trim(LPCSTR pszTargets) { TrimRight(pszTargets); TrimLeft(pszTargets); }
+    void Trim()
+    {
+        TrimRight();
+        TrimLeft();
+    }
+    void Trim(char chTarget)
+    {
+        TrimRight(chTarget);
+        TrimLeft(chTarget);
+    }
+    void Trim(LPCSTR pszTargets)
+    {
+        TrimRight(pszTargets);
+        TrimLeft(pszTargets);
+    }
 
     // Each returns how many were removed or replaced.
     int Remove(char chRemove);

@@ -17,10 +17,7 @@ BOOL CSyncObject::Lock(DWORD dwTimeout)
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
-BOOL CSyncObject::Unlock(LONG, LPLONG)
-{
-    return Unlock();
-}
+BOOL CSyncObject::Unlock(LONG, LPLONG) { return Unlock(); }
 
 void CSyncObject::Adopt(HANDLE hObject)
 {

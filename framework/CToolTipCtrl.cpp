@@ -9,8 +9,9 @@ CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     AfxInitCommonControls();
-    BOOL bResult = CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, AfxGetSafeHwnd(pParentWnd), nullptr);
+    BOOL bResult = CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                            AfxGetSafeHwnd(pParentWnd), nullptr);
     if (bResult) SetOwner(pParentWnd);
     return bResult;
 }

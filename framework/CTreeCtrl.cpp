@@ -13,8 +13,9 @@ BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     return CWnd::Create(WC_TREEVIEWA, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-                                UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage,
+                                UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter)
 {
     TVINSERTSTRUCTA tvis = {};
     tvis.hParent = hParent;
@@ -37,8 +38,8 @@ HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, HTREEITEM hParent, HTREEITEM hI
 HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
                                 HTREEITEM hInsertAfter)
 {
-    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent,
-                      hInsertAfter);
+    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage,
+                      0, 0, 0, hParent, hInsertAfter);
 }
 
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
@@ -135,7 +136,8 @@ HTREEITEM CTreeCtrl::HitTest(CPoint pt, UINT* pFlags) const
 
 CEdit* CTreeCtrl::EditLabel(HTREEITEM hItem)
 {
-    return static_cast<CEdit*>(CWnd::FromHandle((HWND)SendMessage(TVM_EDITLABELA, 0, (LPARAM)hItem)));
+    return static_cast<CEdit*>(
+        CWnd::FromHandle((HWND)SendMessage(TVM_EDITLABELA, 0, (LPARAM)hItem)));
 }
 
 CEdit* CTreeCtrl::GetEditControl() const
@@ -145,8 +147,8 @@ CEdit* CTreeCtrl::GetEditControl() const
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle(
-        (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)AfxGetSafeHandle(pImageList)));
+    return CImageList::FromHandle((HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType,
+                                                          (LPARAM)AfxGetSafeHandle(pImageList)));
 }
 
 CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
@@ -156,7 +158,7 @@ CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
 
 BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const
 {
-    *(HTREEITEM*)lpRect = hItem;   // the message takes the item in the rectangle's first bytes
+    *(HTREEITEM*)lpRect = hItem;  // the message takes the item in the rectangle's first bytes
     return (BOOL)SendMessage(TVM_GETITEMRECT, bTextOnly, (LPARAM)lpRect);
 }
 
@@ -164,7 +166,7 @@ CImageList* CTreeCtrl::CreateDragImage(HTREEITEM hItem)
 {
     HIMAGELIST h = (HIMAGELIST)SendMessage(TVM_CREATEDRAGIMAGE, 0, (LPARAM)hItem);
     if (h == nullptr) return nullptr;
-    auto* pImageList = new CImageList;   // the caller owns and deletes it
+    auto* pImageList = new CImageList;  // the caller owns and deletes it
     pImageList->Attach(h);
     return pImageList;
 }

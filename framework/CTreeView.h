@@ -4,7 +4,8 @@
 #include "framework/CTreeCtrl.h"
 #include "framework/CView.h"
 
-class CTreeView : public CView {
+class CTreeView : public CView
+{
     DECLARE_DYNCREATE(CTreeView)
 public:
     // The view is the control: the wrapper shares the view's handle and holds nothing else.
@@ -12,6 +13,6 @@ public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnDraw(CDC* pDC) override;
 
-    void OnPaint() { Default(); }   // the control paints itself
+    void OnPaint() { Default(); }  // the control paints itself
     DECLARE_MESSAGE_MAP()
 };

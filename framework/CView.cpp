@@ -8,11 +8,11 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
 CView::CView() {}
@@ -25,7 +25,8 @@ CView::~CView()
 BOOL CView::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
+                                           ::LoadCursor(nullptr, IDC_ARROW),
                                            (HBRUSH)(COLOR_WINDOW + 1));
     // The border becomes the sunken client edge.
     if (cs.style & WS_BORDER) {
@@ -39,7 +40,8 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1) return -1;
     CCreateContext* pContext = (CCreateContext*)lpcs->lpCreateParams;
-    if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr) pContext->m_pCurrentDoc->AddView(this);
+    if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr)
+        pContext->m_pCurrentDoc->AddView(this);
     return 0;
 }
 
@@ -50,7 +52,7 @@ void CView::OnDestroy()
     CWnd::OnDestroy();
 }
 
-void CView::PostNcDestroy() { delete this; }   // views are always heap objects
+void CView::PostNcDestroy() { delete this; }  // views are always heap objects
 
 void CView::OnPaint()
 {
@@ -85,7 +87,8 @@ void CView::OnUpdate(CView*, LPARAM, CObject*) { Invalidate(TRUE); }
 
 void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
 {
-    if (bActivate && pActivateView == this && ::GetFocus() != m_hWnd && !::IsChild(m_hWnd, ::GetFocus()))
+    if (bActivate && pActivateView == this && ::GetFocus() != m_hWnd &&
+        !::IsChild(m_hWnd, ::GetFocus()))
         SetFocus();
 }
 

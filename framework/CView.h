@@ -9,7 +9,8 @@ class CFrameWnd;
 
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
-class CView : public CWnd {
+class CView : public CWnd
+{
     DECLARE_DYNAMIC(CView)
 public:
     CView();
@@ -23,7 +24,11 @@ public:
     virtual void OnDraw(CDC* pDC);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
-    virtual BOOL IsSelected(const CObject* pDocItem) const { (void)pDocItem; return FALSE; }
+    virtual BOOL IsSelected(const CObject* pDocItem) const
+    {
+        (void)pDocItem;
+        return FALSE;
+    }
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -12,14 +12,16 @@
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
-    ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
-    ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 // Constructed on first use: the application object is itself a global whose constructor runs
 // in an order nobody controls.
-struct ModuleState {
+struct ModuleState
+{
     CWinApp* pApp = nullptr;
     HINSTANCE hInstance = nullptr;
 };
@@ -63,8 +65,9 @@ LPCSTR AfxGetAppName()
 void AfxInitCommonControls()
 {
     static bool done = [] {
-        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
-                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS};
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                     ICC_TREEVIEW_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&icc);
         return true;
     }();
@@ -75,7 +78,8 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp != nullptr) return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(AfxGetSafeHwnd(CWnd::GetSafeOwner_(nullptr, nullptr)), lpszText, "", nType);
+    return ::MessageBoxA(AfxGetSafeHwnd(CWnd::GetSafeOwner_(nullptr, nullptr)), lpszText, "",
+                         nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
@@ -130,7 +134,8 @@ BOOL CWinApp::InitApplication()
     if (m_pszExeName == nullptr) ReplaceString(m_pszExeName, name);
     if (m_pszAppName == nullptr) {
         CString title;
-        ReplaceString(m_pszAppName, title.LoadString(AFX_IDS_APP_TITLE) ? (LPCSTR)title : m_pszExeName);
+        ReplaceString(m_pszAppName,
+                      title.LoadString(AFX_IDS_APP_TITLE) ? (LPCSTR)title : m_pszExeName);
     }
     if (m_pszProfileName == nullptr) {
         // Without a registry key the profile lives in <executable name>.INI beside the program.
@@ -147,7 +152,7 @@ int CWinApp::ExitInstance() { return CWinThread::ExitInstance(); }
 
 int CWinApp::Run()
 {
-    if (m_pMainWnd == nullptr) ::PostQuitMessage(0);   // nothing to run: leave at once
+    if (m_pMainWnd == nullptr) ::PostQuitMessage(0);  // nothing to run: leave at once
     return CWinThread::Run();
 }
 
@@ -169,7 +174,8 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
-    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR),
+                         lpszResourceName);
 }
 
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
@@ -190,7 +196,8 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
         default: break;
         }
     }
-    int nResult = ::MessageBoxA(AfxGetSafeHwnd(pOwner), lpszPrompt, m_pszAppName ? m_pszAppName : "", nType);
+    int nResult = ::MessageBoxA(AfxGetSafeHwnd(pOwner), lpszPrompt,
+                                m_pszAppName ? m_pszAppName : "", nType);
     if (hWndTop != nullptr) ::EnableWindow(hWndTop, TRUE);
     return nResult;
 }

@@ -11,7 +11,8 @@
 class CDocTemplate;
 class CDocument;
 
-class CWinApp : public CWinThread {
+class CWinApp : public CWinThread
+{
     DECLARE_DYNAMIC(CWinApp)
 public:
     // lpszAppName null: the string AFX_IDS_APP_TITLE, else the executable's name, at start-up.
@@ -21,11 +22,11 @@ public:
     HINSTANCE m_hInstance = nullptr;
     LPSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
-    LPCSTR m_pszAppName = nullptr;       // owned (malloc'd) copies, like every string below
-    LPCSTR m_pszExeName = nullptr;       // executable name without extension
+    LPCSTR m_pszAppName = nullptr;  // owned (malloc'd) copies, like every string below
+    LPCSTR m_pszExeName = nullptr;  // executable name without extension
     LPCSTR m_pszHelpFilePath = nullptr;
-    LPCSTR m_pszRegistryKey = nullptr;   // null: profile functions use the .INI file
-    LPCSTR m_pszProfileName = nullptr;   // registry: the application's key name; else the .INI path
+    LPCSTR m_pszRegistryKey = nullptr;  // null: profile functions use the .INI file
+    LPCSTR m_pszProfileName = nullptr;  // registry: the application's key name; else the .INI path
 
     virtual BOOL InitApplication();
     BOOL InitInstance() override;
@@ -36,8 +37,8 @@ public:
     // ---- profile: HKCU\Software\<registry key>\<profile name>\<section>\<entry>
     void SetRegistryKey(LPCSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
-    HKEY GetAppRegistryKey();                    // created when missing; the caller closes it
-    HKEY GetSectionKey(LPCSTR lpszSection);      // created when missing; the caller closes it
+    HKEY GetAppRegistryKey();                // created when missing; the caller closes it
+    HKEY GetSectionKey(LPCSTR lpszSection);  // created when missing; the caller closes it
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
     // *ppData gets a new[] copy the caller deletes; FALSE (and null) when there is no such value.
@@ -50,13 +51,16 @@ public:
     // ---- resources
     HCURSOR LoadCursor(LPCSTR lpszResourceName) const;
     HCURSOR LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEA(nIDResource)); }
-    HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
+    HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const
+    {
+        return ::LoadCursorA(nullptr, lpszCursorName);
+    }
     HICON LoadIcon(LPCSTR lpszResourceName) const;
     HICON LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
     HICON LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
 
     // ---- documents
-    void AddDocTemplate(CDocTemplate* pTemplate);   // the application deletes it at the end
+    void AddDocTemplate(CDocTemplate* pTemplate);  // the application deletes it at the end
     std::vector<CDocTemplate*> m_templateList;
     virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
     virtual BOOL SaveAllModified();
@@ -66,7 +70,7 @@ public:
 
     // ---- user interaction
     virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);
-    virtual void DoWaitCursor(int nCode);   // +1 begin, -1 end, 0 restore
+    virtual void DoWaitCursor(int nCode);  // +1 begin, -1 end, 0 restore
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     int m_nWaitCursorCount = 0;
     HCURSOR m_hcurWaitCursorRestore = nullptr;

@@ -3,13 +3,16 @@
 #include "framework/CWinApp.h"
 #include <vector>
 
-namespace {
+namespace
+{
 // Reads stay read-only: asking for a setting never creates keys.
 HKEY OpenSectionForRead(const CWinApp* app, LPCSTR lpszSection)
 {
-    CString path = CString("Software\\") + app->m_pszRegistryKey + "\\" + app->m_pszProfileName + "\\" + lpszSection;
+    CString path = CString("Software\\") + app->m_pszRegistryKey + "\\" + app->m_pszProfileName +
+                   "\\" + lpszSection;
     HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS) return nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return nullptr;
     return hKey;
 }
 
@@ -41,9 +44,12 @@ HKEY CWinApp::GetAppRegistryKey()
     if (m_pszRegistryKey == nullptr || m_pszProfileName == nullptr) return nullptr;
     HKEY hSoftKey = nullptr, hCompanyKey = nullptr, hAppKey = nullptr;
     DWORD dw;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS) {
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS)
+    {
         if (::RegCreateKeyExA(hSoftKey, m_pszRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                              KEY_WRITE | KEY_READ, nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS) {
+                              KEY_WRITE | KEY_READ, nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS)
+        {
             ::RegCreateKeyExA(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE,
                               KEY_WRITE | KEY_READ, nullptr, &hAppKey, &dw);
         }
@@ -59,8 +65,8 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
     if (hAppKey == nullptr) return nullptr;
     HKEY hSectionKey = nullptr;
     DWORD dw;
-    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                      &hSectionKey, &dw);
+    ::RegCreateKeyExA(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_WRITE | KEY_READ, nullptr, &hSectionKey, &dw);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
@@ -72,9 +78,11 @@ UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
     HKEY hKey = OpenSectionForRead(this, lpszSection);
     if (hKey == nullptr) return (UINT)nDefault;
     DWORD dwValue = 0, dwType = 0, dwCount = sizeof(DWORD);
-    LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
+    LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue,
+                                      &dwCount);
     ::RegCloseKey(hKey);
-    if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD)) return (UINT)dwValue;
+    if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
+        return (UINT)dwValue;
     return (UINT)nDefault;
 }
 
@@ -83,7 +91,8 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
     if (lpszDefault == nullptr) lpszDefault = "";
     if (m_pszRegistryKey == nullptr) {
         std::vector<char> buf(4096);
-        ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buf.data(), (DWORD)buf.size(), m_pszProfileName);
+        ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buf.data(),
+                                   (DWORD)buf.size(), m_pszProfileName);
         return CString(buf.data());
     }
     HKEY hKey = OpenSectionForRead(this, lpszSection);
@@ -91,11 +100,13 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
     CString value(lpszDefault);
     DWORD dwType = 0, dwCount = 0;
     if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount) == ERROR_SUCCESS &&
-        dwType == REG_SZ) {
+        dwType == REG_SZ)
+    {
         // The stored size may or may not count a terminating zero: read into one byte more.
         std::vector<char> buf(dwCount + 1, '\0');
         DWORD dwRead = dwCount;
-        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)buf.data(), &dwRead) == ERROR_SUCCESS)
+        if (::RegQueryValueExA(hKey, lpszEntry, nullptr, &dwType, (LPBYTE)buf.data(), &dwRead) ==
+            ERROR_SUCCESS)
             value = buf.data();
     }
     ::RegCloseKey(hKey);
@@ -130,7 +141,7 @@ BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppD
         *pBytes = dwCount;
         return TRUE;
     }
-    delete[] *ppData;
+    delete[] * ppData;
     *ppData = nullptr;
     return FALSE;
 }
@@ -145,7 +156,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
     HKEY hKey = GetSectionKey(lpszSection);
     if (hKey == nullptr) return FALSE;
     DWORD dwValue = (DWORD)nValue;
-    LONG lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+    LONG lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue,
+                                    sizeof(dwValue));
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS;
 }
@@ -167,7 +179,8 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
     if (lpszValue == nullptr)
         lResult = ::RegDeleteValueA(hKey, lpszEntry);
     else
-        lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue, lstrlenA(lpszValue) + 1);
+        lResult = ::RegSetValueExA(hKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
+                                   lstrlenA(lpszValue) + 1);
     ::RegCloseKey(hKey);
     return lResult == ERROR_SUCCESS;
 }

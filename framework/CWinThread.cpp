@@ -42,7 +42,8 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
         ts->m_nMsgLast = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;   // 0x0118: the caret's system timer
+    return pMsg->message != WM_PAINT &&
+           pMsg->message != 0x0118;  // 0x0118: the caret's system timer
 }
 
 BOOL CWinThread::PumpMessage()
@@ -88,8 +89,9 @@ BOOL CWinThread::OnIdle(LONG lCount)
             SendIdleUpdate(pMainWnd);
         std::vector<CFrameWnd*> frames = AfxGetThreadState()->m_frameList;
         for (CFrameWnd* pFrame : frames) {
-            if (!CFrameWnd::IsLiveFrame(pFrame)) continue;   // destroyed by an earlier update
-            if (pFrame == pMainWnd || pFrame->m_hWnd == nullptr || !pFrame->IsWindowVisible()) continue;
+            if (!CFrameWnd::IsLiveFrame(pFrame)) continue;  // destroyed by an earlier update
+            if (pFrame == pMainWnd || pFrame->m_hWnd == nullptr || !pFrame->IsWindowVisible())
+                continue;
             if (pMainWnd != nullptr && ::IsChild(pMainWnd->m_hWnd, pFrame->m_hWnd)) continue;
             SendIdleUpdate(pFrame);
         }

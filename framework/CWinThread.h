@@ -7,21 +7,22 @@
 
 class CWnd;
 
-class CWinThread : public CCmdTarget {
+class CWinThread : public CCmdTarget
+{
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
     virtual ~CWinThread();
 
-    CWnd* m_pMainWnd = nullptr;     // the window whose destruction ends the loop
+    CWnd* m_pMainWnd = nullptr;  // the window whose destruction ends the loop
     CWnd* m_pActiveWnd = nullptr;
     BOOL m_bAutoDelete = FALSE;
     HANDLE m_hThread = nullptr;
     DWORD m_nThreadID = 0;
-    MSG m_msgCur = {};              // the message the loop took last
+    MSG m_msgCur = {};  // the message the loop took last
 
     virtual BOOL InitInstance();
-    virtual int ExitInstance();     // returns the exit code (WM_QUIT's wParam by default)
+    virtual int ExitInstance();  // returns the exit code (WM_QUIT's wParam by default)
     virtual int Run();
     // lCount counts idle calls since the last message; TRUE asks for another call.
     virtual BOOL OnIdle(LONG lCount);

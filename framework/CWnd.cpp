@@ -21,7 +21,8 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-namespace {
+namespace
+{
 CWnd* NewTempWnd() { return new CWnd; }
 
 // Reports an exception a handler let escape; the message then gets a neutral result.
@@ -37,7 +38,7 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     AFX_THREAD_STATE* ts = AfxGetThreadState();
     if (code == HCBT_CREATEWND && ts->m_pWndInit != nullptr) {
         CWnd* pWndInit = ts->m_pWndInit;
-        ts->m_pWndInit = nullptr;   // only the first window of this creation is ours
+        ts->m_pWndInit = nullptr;  // only the first window of this creation is ours
         HWND hWnd = (HWND)wParam;
         pWndInit->Attach(hWnd);
         pWndInit->PreSubclassWindow();
@@ -97,7 +98,8 @@ CWnd::~CWnd()
     for (AfxDispatchFrame* f = AfxGetThreadState()->m_pDispatch; f != nullptr; f = f->pOuter)
         if (f->pWnd == this) f->bDeleted = true;
     if (m_hWnd != nullptr && !CWndMap::IsTemporary(this) && this != &wndTop && this != &wndBottom &&
-        this != &wndTopMost && this != &wndNoTopMost) {
+        this != &wndTopMost && this != &wndNoTopMost)
+    {
         if (FromHandlePermanent(m_hWnd) == this)
             DestroyWindow();
         else
@@ -109,14 +111,15 @@ void AfxHookWindowCreate(CWnd* pWnd)
 {
     AFX_THREAD_STATE* ts = AfxGetThreadState();
     if (ts->m_hHookCbt == nullptr)
-        ts->m_hHookCbt = ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
+        ts->m_hHookCbt = ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, nullptr,
+                                             ::GetCurrentThreadId());
     ts->m_pWndInit = pWnd;
 }
 
 BOOL AfxUnhookWindowCreate()
 {
     AFX_THREAD_STATE* ts = AfxGetThreadState();
-    if (ts->m_pWndInit != nullptr) {   // the hook never saw the window: creation failed early
+    if (ts->m_pWndInit != nullptr) {  // the hook never saw the window: creation failed early
         ts->m_pWndInit = nullptr;
         return FALSE;
     }
@@ -139,8 +142,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                     (HMENU)(UINT_PTR)nID, lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
 {
     CREATESTRUCTA cs = {};
     cs.dwExStyle = dwExStyle;
@@ -160,10 +164,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y,
+                                  cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                                  cs.lpCreateParams);
     if (!AfxUnhookWindowCreate()) {
-        PostNcDestroy();   // no message ever reached the object: let it clean up as after a destroy
+        PostNcDestroy();  // no message ever reached the object: let it clean up as after a destroy
         return FALSE;
     }
     return hWnd != nullptr;
@@ -212,7 +217,8 @@ void CWnd::OnNcDestroy()
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     m_pfnSuper = nullptr;
     Detach();
-    m_bPostNcDestroyDue = TRUE;   // AfxCallWndProc calls PostNcDestroy once the outermost message returns
+    m_bPostNcDestroyDue =
+        TRUE;  // AfxCallWndProc calls PostNcDestroy once the outermost message returns
 }
 
 // ---- the window procedure
@@ -261,7 +267,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     if (frame.bDeleted) return lResult;
     // A handler of WM_NCDESTROY that did not call the base still leaves the window detached.
     if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
-        if (pWnd->m_pfnSuper != nullptr) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
+        if (pWnd->m_pfnSuper != nullptr)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
         pWnd->m_pfnSuper = nullptr;
         pWnd->Detach();
         pWnd->m_bPostNcDestroyDue = TRUE;
@@ -276,7 +283,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = 0;
-    if (!OnWndMsg(message, wParam, lParam, &lResult)) lResult = DefWindowProc(message, wParam, lParam);
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
     return lResult;
 }
 
@@ -295,7 +303,7 @@ LRESULT CWnd::Default()
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
     // One name per combination, as the platform's generated names are; kept for the program's life.
-    static std::mutex s_lock;   // constant-initialised: usable from any static constructor
+    static std::mutex s_lock;  // constant-initialised: usable from any static constructor
     static std::vector<std::unique_ptr<char[]>>* names = new std::vector<std::unique_ptr<char[]>>;
     HINSTANCE hInst = AfxGetInstanceHandle();
     char name[96];

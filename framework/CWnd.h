@@ -25,12 +25,12 @@ class CCreateContext;
 class CToolTipCtrl;
 
 // m_nFlags (the platform's values)
-#define WF_TOOLTIPS 0x0001         // window shows tooltips through the thread's tooltip control
-#define WF_TEMPHIDE 0x0002         // hidden temporarily (a frame showing a modal window)
+#define WF_TOOLTIPS 0x0001  // window shows tooltips through the thread's tooltip control
+#define WF_TEMPHIDE 0x0002  // hidden temporarily (a frame showing a modal window)
 #define WF_STAYDISABLED 0x0004
-#define WF_MODALLOOP 0x0008        // RunModalLoop is running
-#define WF_CONTINUEMODAL 0x0010    // RunModalLoop keeps running while set
-#define WF_STAYACTIVE 0x0020       // a frame keeps its active look while a popup of it is active
+#define WF_MODALLOOP 0x0008      // RunModalLoop is running
+#define WF_CONTINUEMODAL 0x0010  // RunModalLoop keeps running while set
+#define WF_STAYACTIVE 0x0020     // a frame keeps its active look while a popup of it is active
 #define WF_NOPOPMSG 0x0040
 #define WF_MODALDISABLE 0x0080
 #define WF_KEEPMINIACTIVE 0x0200
@@ -50,11 +50,12 @@ class CToolTipCtrl;
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_PANE_LAST 0xE9FF
 
-struct AFX_SIZEPARENTPARAMS {      // lParam of WM_SIZEPARENT while bars share out a client area
-    HDWP hDWP;                     // deferred moves, or null when only measuring
-    RECT rect;                     // what is left for the remaining bars (parent client coordinates)
-    SIZE sizeTotal;                // total size the bars took (measuring only)
-    BOOL bStretch;                 // bars stretch to the full width or height
+struct AFX_SIZEPARENTPARAMS
+{                    // lParam of WM_SIZEPARENT while bars share out a client area
+    HDWP hDWP;       // deferred moves, or null when only measuring
+    RECT rect;       // what is left for the remaining bars (parent client coordinates)
+    SIZE sizeTotal;  // total size the bars took (measuring only)
+    BOOL bStretch;   // bars stretch to the full width or height
 };
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -71,7 +72,8 @@ const MSG* AfxGetCurrentMessage();
 class CWnd;
 inline HWND AfxGetSafeHwnd(const CWnd* pWnd);
 
-class CWnd : public CCmdTarget {
+class CWnd : public CCmdTarget
+{
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
@@ -91,7 +93,7 @@ public:
     BOOL operator!=(const CWnd& w) const { return w.m_hWnd != m_hWnd; }
 
     // ---- handle maps
-    static CWnd* FromHandle(HWND hWnd);            // a temporary wrapper when nobody attached one
+    static CWnd* FromHandle(HWND hWnd);  // a temporary wrapper when nobody attached one
     static CWnd* FromHandlePermanent(HWND hWnd);
     static void DeleteTempMap();
     BOOL Attach(HWND hWndNew);
@@ -102,18 +104,24 @@ public:
     virtual void PreSubclassWindow();
 
     // ---- creation and destruction
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
-                          int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID,
+                        CCreateContext* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                          DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                          HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                          DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                           LPVOID lpParam = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                          const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     virtual BOOL DestroyWindow();
     virtual void PostNcDestroy();
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
-    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    enum AdjustType
+    {
+        adjustBorder = 0,
+        adjustOutside = 1
+    };
 
     // ---- dispatch
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -153,15 +161,21 @@ public:
 
     // ---- messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
     BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-    { return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam); }
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
-                                  BOOL bOnlyPerm = FALSE);
-    static void SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
-                                         BOOL bOnlyPerm);
+    {
+        return ::SendNotifyMessageA(m_hWnd, message, wParam, lParam);
+    }
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+    static void SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         BOOL bDeep, BOOL bOnlyPerm);
 
     // ---- styles
     DWORD GetStyle() const { return (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
@@ -179,28 +193,55 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-    { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), lpPoint, nCount); }
+    {
+        ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), lpPoint, nCount);
+    }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-    { ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), (LPPOINT)lpRect, 2); }
+    {
+        ::MapWindowPoints(m_hWnd, AfxGetSafeHwnd(pwndTo), (LPPOINT)lpRect, 2);
+    }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
-    { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
-    { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                   lpRect->bottom - lpRect->top, bRepaint);
+    }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
-    { lpwndpl->length = sizeof(WINDOWPLACEMENT); return ::GetWindowPlacement(m_hWnd, lpwndpl); }
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
+    {
+        lpwndpl->length = sizeof(WINDOWPLACEMENT);
+        return ::GetWindowPlacement(m_hWnd, lpwndpl);
+    }
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
+    {
+        return ::SetWindowPlacement(m_hWnd, lpwndpl);
+    }
     void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
-    CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
+    CWnd* ChildWindowFromPoint(POINT point) const
+    {
+        return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+    }
     CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const
-    { return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+    {
+        return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+    }
     static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
-                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
-    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
+                        BOOL bStretch = TRUE);
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
 
     // ---- visibility and painting
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
@@ -209,7 +250,10 @@ public:
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
     void InvalidateRgn(CRgn* pRgn, BOOL bErase = TRUE);
     void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
@@ -217,7 +261,10 @@ public:
     void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
     BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
     void UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE)
+    {
+        return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+    }
     void ShowOwnedPopups(BOOL bShow = TRUE) { ::ShowOwnedPopups(m_hWnd, bShow); }
     BOOL IsWindow() const { return ::IsWindow(GetSafeHwnd()); }
     CDC* GetDC();
@@ -228,36 +275,53 @@ public:
     // ---- text and fonts
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
-    { return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount); }
+    {
+        return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
     void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
     int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
-    { return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount); }
+    {
+        return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+    }
     int GetDlgItemText(int nID, CString& rString) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
+    {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
-    { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
     void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
-    { ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck); }
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
     void SetIcon(HICON hIcon, BOOL bBigIcon) { SendMessage(WM_SETICON, bBigIcon, (LPARAM)hIcon); }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)SendMessage(WM_GETICON, bBigIcon, 0); }
 
     // ---- relatives
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, AfxGetSafeHwnd(pWndNewParent))); }
+    CWnd* SetParent(CWnd* pWndNewParent)
+    {
+        return FromHandle(::SetParent(m_hWnd, AfxGetSafeHwnd(pWndNewParent)));
+    }
     CWnd* GetOwner() const;
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = AfxGetSafeHwnd(pOwnerWnd); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
+    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const
+    {
+        return FromHandle(::GetWindow(m_hWnd, nFlag));
+    }
     CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
     CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
@@ -282,26 +346,40 @@ public:
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
     static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
     static CWnd* FindWindow(LPCSTR lpszClassName, LPCSTR lpszWindowName)
-    { return FromHandle(::FindWindowA(lpszClassName, lpszWindowName)); }
+    {
+        return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
+    }
 
     // ---- timers, menus, scrolling
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
-    { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-    { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
+    {
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+    }
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
-    { return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw); }
+    {
+        return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    }
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
-    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr)
-    { ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect); }
+    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr,
+                      LPCRECT lpClipRect = nullptr)
+    {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+    }
 
     // ---- handlers; each one not overridden passes the message on to the default procedure
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -393,22 +471,21 @@ public:
     void OnEndSession(BOOL bEnding);
 
 protected:
-    explicit CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial) {}   // the wndTop family: insert-after markers
+    explicit CWnd(HWND hWndSpecial)
+        : m_hWnd(hWndSpecial) {}  // the wndTop family: insert-after markers
     friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend class CWndDispatchFrame;
-    int m_nMsgDepth = 0;               // messages of this window being dispatched right now
-    BOOL m_bPostNcDestroyDue = FALSE;  // WM_NCDESTROY seen; PostNcDestroy waits for the outermost message
+    int m_nMsgDepth = 0;  // messages of this window being dispatched right now
+    BOOL m_bPostNcDestroyDue =
+        FALSE;  // WM_NCDESTROY seen; PostNcDestroy waits for the outermost message
 
     DECLARE_MESSAGE_MAP()
 };
 
 // The window handle of a pointer that may be null (a missing parent or owner means none).
-inline HWND AfxGetSafeHwnd(const CWnd* pWnd)
-{
-    return AfxHandleOrNull(pWnd, &CWnd::GetSafeHwnd);
-}
+inline HWND AfxGetSafeHwnd(const CWnd* pWnd) { return AfxHandleOrNull(pWnd, &CWnd::GetSafeHwnd); }
 
 // Registers (once) a window class with AfxWndProc and returns its generated name; the name lives
 // as long as the program. Failure throws the resource exception.
-LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
-                           HICON hIcon = nullptr);
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                           HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);

@@ -8,17 +8,17 @@
 #include "framework/CWinApp.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_NCDESTROY()
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_COMPAREITEM()
-    ON_WM_CHARTOITEM()
-    ON_WM_VKEYTOITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_PARENTNOTIFY()
+ON_WM_NCDESTROY()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_DELETEITEM()
+ON_WM_COMPAREITEM()
+ON_WM_CHARTOITEM()
+ON_WM_VKEYTOITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_PARENTNOTIFY()
 END_MESSAGE_MAP()
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -68,7 +68,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         nCode = CN_COMMAND;
     } else {
         if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd) return TRUE;
-        if (ReflectLastMsg(hWndCtrl)) return TRUE;   // the control handled its own notification
+        if (ReflectLastMsg(hWndCtrl)) return TRUE;  // the control handled its own notification
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
@@ -115,11 +115,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-        return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
         int nCode = HIWORD(wParam);
-        if (CCmdTarget::OnCmdMsg(0, (int)MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr)) {
+        if (CCmdTarget::OnCmdMsg(0, (int)MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), nullptr,
+                                 nullptr)) {
             if (pResult) *pResult = 1;
             return TRUE;
         }
@@ -129,7 +129,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         NMHDR* pNMHDR = (NMHDR*)lParam;
         LRESULT dummy = 0;
         AFX_NOTIFY notify = {pResult ? pResult : &dummy, pNMHDR};
-        return CCmdTarget::OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+        return CCmdTarget::OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY),
+                                    &notify, nullptr);
     }
     default:
         if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
@@ -138,7 +139,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), m.message, 0, 0);
             if (e == nullptr) return FALSE;
             e->pfn(this, m);
-            if (m.lResult == 0) return FALSE;   // a null brush lets the parent answer
+            if (m.lResult == 0) return FALSE;  // a null brush lets the parent answer
             if (pResult) *pResult = m.lResult;
             return TRUE;
         }
@@ -158,7 +159,8 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (lpDrawItemStruct->CtlType == ODT_MENU || !ReflectLastMsg(lpDrawItemStruct->hwndItem)) Default();
+    if (lpDrawItemStruct->CtlType == ODT_MENU || !ReflectLastMsg(lpDrawItemStruct->hwndItem))
+        Default();
 }
 
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
@@ -230,15 +232,18 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm)
 {
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
 }
 
-void CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
-                                    BOOL bOnlyPerm)
+void CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    BOOL bDeep, BOOL bOnlyPerm)
 {
-    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
         if (!bOnlyPerm) {
             ::SendMessageA(hChild, message, wParam, lParam);
         } else if (CWnd* pWnd = FromHandlePermanent(hChild)) {
@@ -259,7 +264,7 @@ void CWnd::EndModalLoop(INT_PTR nResult)
     m_nModalResult = nResult;
     if (m_nFlags & WF_CONTINUEMODAL) {
         m_nFlags &= ~WF_CONTINUEMODAL;
-        PostMessage(WM_NULL);   // wake the loop up
+        PostMessage(WM_NULL);  // wake the loop up
     }
 }
 
@@ -281,13 +286,14 @@ INT_PTR CWnd::RunModalLoop(DWORD dwFlags)
             }
             if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != nullptr && lIdleCount == 0)
                 ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
-            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+            if ((dwFlags & MLF_NOKICKIDLE) ||
+                !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
         }
         do {
             if (!ContinueModal()) goto ExitModal;
             if (!::GetMessageA(&msg, nullptr, 0, 0)) {
-                ::PostQuitMessage((int)msg.wParam);   // leave WM_QUIT for the outer loop
+                ::PostQuitMessage((int)msg.wParam);  // leave WM_QUIT for the outer loop
                 goto ExitModal;
             }
             BOOL bDone = FALSE;

@@ -11,17 +11,22 @@
 #include "framework/CWinApp.h"
 #include "framework/CException.h"
 
-namespace {
+namespace
+{
 HWND ParentOrOwner(HWND hWnd)
 {
     if (hWnd == nullptr) return nullptr;
-    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
+    return (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd)
+                                                             : ::GetWindow(hWnd, GW_OWNER);
 }
 }  // namespace
 
 // ---- relatives
 
-CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent(); }
+CWnd* CWnd::GetOwner() const
+{
+    return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
+}
 
 CFrameWnd* CWnd::GetParentFrame() const
 {
@@ -61,7 +66,9 @@ CWnd* CWnd::GetParentOwner() const
     if (GetSafeHwnd() == nullptr) return nullptr;
     HWND hWnd = m_hWnd;
     HWND hUp;
-    while ((::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) && (hUp = ::GetParent(hWnd)) != nullptr) hWnd = hUp;
+    while ((::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) &&
+           (hUp = ::GetParent(hWnd)) != nullptr)
+        hWnd = hUp;
     return FromHandle(hWnd);
 }
 
@@ -74,7 +81,8 @@ CWnd* CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
 {
     HWND hWnd = hParent;
     if (hWnd == nullptr) hWnd = AfxGetSafeHwnd(AfxGetMainWnd());
-    while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD)) hWnd = ::GetParent(hWnd);
+    while (hWnd != nullptr && (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
     HWND hWndTop = hWnd;
     while (HWND hUp = ParentOrOwner(hWndTop)) hWndTop = hUp;
     if (hParent == nullptr && hWnd != nullptr) hWnd = ::GetLastActivePopup(hWnd);
@@ -90,7 +98,10 @@ CWnd* CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
     return FromHandle(hWnd);
 }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return GetDescendantWindow(m_hWnd, nID, bOnlyPerm); }
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    return GetDescendantWindow(m_hWnd, nID, bOnlyPerm);
+}
 
 CWnd* CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
@@ -103,14 +114,16 @@ CWnd* CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
         CWnd* p = bOnlyPerm ? FromHandlePermanent(hChild) : FromHandle(hChild);
         if (p != nullptr) return p;
     }
-    for (hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (hChild = ::GetTopWindow(hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         if (CWnd* p = GetDescendantWindow(hChild, nID, bOnlyPerm)) return p;
     return nullptr;
 }
 
 // ---- styles and geometry
 
-namespace {
+namespace
+{
 // Changes the style word nIndex (GWL_STYLE or GWL_EXSTYLE); nFlags, when given, makes the window
 // take the change (SetWindowPos with SWP_FRAMECHANGED and the like). FALSE when nothing changed.
 BOOL ModifyStyleWord(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
@@ -119,7 +132,9 @@ BOOL ModifyStyleWord(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nF
     DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNew) return FALSE;
     ::SetWindowLongPtrA(hWnd, nIndex, (LONG_PTR)dwNew);
-    if (nFlags != 0) ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    if (nFlags != 0)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 }  // namespace
@@ -134,8 +149,14 @@ BOOL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
     return ModifyStyleWord(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+}
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+}
 
 void CWnd::ClientToScreen(LPRECT lpRect) const
 {
@@ -167,7 +188,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     CRect rcDlg;
     GetWindowRect(&rcDlg);
     HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd
-                      : (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+                      : (GetStyle() & WS_CHILD)  ? ::GetParent(m_hWnd)
+                                                 : ::GetWindow(m_hWnd, GW_OWNER);
     CRect rcArea;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
     CRect rcCenter = rcArea;
@@ -196,15 +218,15 @@ void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRe
     CRect rectOld;
     ::GetWindowRect(hWnd, &rectOld);
     ::MapWindowPoints(nullptr, hParent, (LPPOINT)&rectOld, 2);
-    if (::EqualRect(&rectOld, lpRect)) return;   // nothing moves: no repaint
+    if (::EqualRect(&rectOld, lpRect)) return;  // nothing moves: no repaint
     if (lpLayout->hDWP != nullptr)
-        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
-                                          lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                                          SWP_NOACTIVATE | SWP_NOZORDER);
+        lpLayout->hDWP = ::DeferWindowPos(
+            lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+            lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
-                          LPCRECT lpRectClient, BOOL bStretch)
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
 {
     AFX_SIZEPARENTPARAMS layout = {};
     layout.bStretch = bStretch;
@@ -215,7 +237,9 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     BOOL bQuery = (nFlags & ~reposNoPosLeftOver) == reposQuery;
     layout.hDWP = bQuery ? nullptr : ::BeginDeferWindowPos(8);
     HWND hWndLeftOver = nullptr;
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
         UINT nIDC = (UINT)::GetDlgCtrlID(hChild);
         if (nIDC == nIDLeftOver)
             hWndLeftOver = hChild;
@@ -244,7 +268,10 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
 
 // ---- painting and device contexts
 
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)AfxGetSafeHandle(pRgn), bErase); }
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase)
+{
+    ::InvalidateRgn(m_hWnd, (HRGN)AfxGetSafeHandle(pRgn), bErase);
+}
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
@@ -276,7 +303,10 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) { SendMessage(WM_SETFONT, (WPARAM)AfxGetSafeHandle(pFont), bRedraw); }
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    SendMessage(WM_SETFONT, (WPARAM)AfxGetSafeHandle(pFont), bRedraw);
+}
 
 CFont* CWnd::GetFont() const { return CFont::FromHandle((HFONT)SendMessage(WM_GETFONT)); }
 
@@ -288,7 +318,10 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
 {
@@ -331,23 +364,26 @@ BOOL CWnd::ExecuteDlgInit(LPCSTR lpszResourceName)
 {
     if (lpszResourceName == nullptr) return TRUE;
     HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hRes = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(240));   // RT_DLGINIT
-    if (hRes == nullptr) return TRUE;   // a dialog without initial data
+    HRSRC hRes = ::FindResourceA(hInst, lpszResourceName, MAKEINTRESOURCEA(240));  // RT_DLGINIT
+    if (hRes == nullptr) return TRUE;  // a dialog without initial data
     HGLOBAL hData = ::LoadResource(hInst, hRes);
     if (hData == nullptr) return FALSE;
-    return CDataExchange::ApplyDlgInit(m_hWnd, (const BYTE*)::LockResource(hData), ::SizeofResource(hInst, hRes));
+    return CDataExchange::ApplyDlgInit(m_hWnd, (const BYTE*)::LockResource(hData),
+                                       ::SizeofResource(hInst, hRes));
 }
 
 BOOL CWnd::ExecuteDlgInit(LPVOID lpResource)
 {
-    return lpResource == nullptr || CDataExchange::ApplyDlgInit(m_hWnd, (const BYTE*)lpResource, (DWORD)-1);
+    return lpResource == nullptr ||
+           CDataExchange::ApplyDlgInit(m_hWnd, (const BYTE*)lpResource, (DWORD)-1);
 }
 
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
-    CWnd wndTemp;   // stands for controls that have no object of their own
-    for (HWND hCtrl = ::GetTopWindow(m_hWnd); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT)) {
+    CWnd wndTemp;  // stands for controls that have no object of their own
+    for (HWND hCtrl = ::GetTopWindow(m_hWnd); hCtrl != nullptr;
+         hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT)) {
         wndTemp.m_hWnd = hCtrl;
         state.m_nID = (UINT)(WORD)::GetDlgCtrlID(hCtrl);
         state.m_pOther = &wndTemp;

@@ -5,13 +5,16 @@
 #include "framework/CToolTipCtrl.h"
 #include <cstdlib>
 
-namespace {
+namespace
+{
 // The visible child under a client point, disabled ones included (WindowFromPoint skips them).
 HWND ChildFromPoint(HWND hWnd, POINT pt)
 {
     ::ClientToScreen(hWnd, &pt);
-    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if ((WORD)::GetDlgCtrlID(hChild) == 0xFFFF) continue;   // statics without an id
+    for (HWND hChild = ::GetTopWindow(hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if ((WORD)::GetDlgCtrlID(hChild) == 0xFFFF) continue;  // statics without an id
         if (!(::GetWindowLongPtrA(hChild, GWL_STYLE) & WS_VISIBLE)) continue;
         RECT rect;
         ::GetWindowRect(hChild, &rect);
@@ -25,7 +28,8 @@ void RelayToolTipMessage(CToolTipCtrl* pToolTip, const MSG* pMsg)
     MSG msg = *pMsg;
     msg.hwnd = (HWND)pToolTip->SendMessage(TTM_WINDOWFROMPOINT, 0, (LPARAM)&msg.pt);
     POINT pt = pMsg->pt;
-    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ::ScreenToClient(msg.hwnd, &pt);
+    if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+        ::ScreenToClient(msg.hwnd, &pt);
     msg.lParam = MAKELPARAM(pt.x, pt.y);
     pToolTip->SendMessage(TTM_RELAYEVENT, 0, (LPARAM)&msg);
 }
@@ -50,7 +54,8 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
         pTI->uId = (UINT_PTR)hWndChild;
         pTI->uFlags |= TTF_IDISHWND;
         pTI->lpszText = LPSTR_TEXTCALLBACKA;
-        if (!(::SendMessageA(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)) pTI->uFlags |= TTF_NOTBUTTON | TTF_CENTERTIP;
+        if (!(::SendMessageA(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+            pTI->uFlags |= TTF_NOTBUTTON | TTF_CENTERTIP;
     }
     return nHit;
 }
@@ -66,7 +71,8 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
     AFX_THREAD_STATE* ts = AfxGetThreadState();
     if (ts->m_pLastHit == this) {
         CancelToolTips(FALSE);
-        if (ts->m_pToolTip != nullptr && ts->m_pToolTip->m_hWnd != nullptr && ts->m_lastInfo.cbSize != 0)
+        if (ts->m_pToolTip != nullptr && ts->m_pToolTip->m_hWnd != nullptr &&
+            ts->m_lastInfo.cbSize != 0)
             ts->m_pToolTip->SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ts->m_lastInfo);
         ts->m_pLastHit = nullptr;
         ts->m_nLastHit = -1;
@@ -77,7 +83,8 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
 void CWnd::CancelToolTips(BOOL)
 {
     CToolTipCtrl* pToolTip = AfxGetThreadState()->m_pToolTip;
-    if (pToolTip != nullptr && pToolTip->m_hWnd != nullptr) pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
+    if (pToolTip != nullptr && pToolTip->m_hWnd != nullptr)
+        pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
 }
 
 void CWnd::FilterToolTipMessage(MSG* pMsg)
@@ -88,18 +95,24 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     // The nearest window up the chain that shows tooltips handles them; others stay out.
     CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
     HWND hWnd = pMsg->hwnd;
-    while (hWnd != nullptr && hWnd != m_hWnd && !(pWnd != nullptr && (pWnd->m_nFlags & (WF_TOOLTIPS | WF_TRACKINGTOOLTIPS)))) {
+    while (hWnd != nullptr && hWnd != m_hWnd &&
+           !(pWnd != nullptr && (pWnd->m_nFlags & (WF_TOOLTIPS | WF_TRACKINGTOOLTIPS))))
+    {
         hWnd = ::GetParent(hWnd);
         pWnd = CWnd::FromHandlePermanent(hWnd);
     }
     if (hWnd != m_hWnd || !(m_nFlags & (WF_TOOLTIPS | WF_TRACKINGTOOLTIPS))) return;
 
-    if (!bMouse || ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 || ::GetKeyState(VK_MBUTTON) < 0) {
+    if (!bMouse || ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 ||
+        ::GetKeyState(VK_MBUTTON) < 0)
+    {
         BOOL bKeys = (message >= WM_KEYFIRST && message <= WM_KEYLAST);
         if (!(m_nFlags & WF_TRACKINGTOOLTIPS) &&
-            (bKeys || message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
-             message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ||
-             message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN || message == WM_NCMBUTTONDOWN))
+            (bKeys || message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
+             message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK ||
+             message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK ||
+             message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN ||
+             message == WM_NCMBUTTONDOWN))
             CancelToolTips(bKeys);
         return;
     }
@@ -139,7 +152,8 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             pToolTip->SendMessage(TTM_ADDTOOLA, 0, (LPARAM)&ti);
             if ((tiHit.uFlags & TTF_ALWAYSTIP) || IsTopParentActive(m_hWnd)) {
                 pToolTip->SendMessage(TTM_ACTIVATE, TRUE);
-                if (m_nFlags & WF_TRACKINGTOOLTIPS) pToolTip->SendMessage(TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
+                if (m_nFlags & WF_TRACKINGTOOLTIPS)
+                    pToolTip->SendMessage(TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
                 ::SetWindowPos(pToolTip->m_hWnd, HWND_TOP, 0, 0, 0, 0,
                                SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
             }
@@ -147,11 +161,12 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             pToolTip->SendMessage(TTM_ACTIVATE, FALSE);
         }
         RelayToolTipMessage(pToolTip, pMsg);
-        if (ts->m_lastInfo.cbSize != 0) pToolTip->SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ts->m_lastInfo);
+        if (ts->m_lastInfo.cbSize != 0)
+            pToolTip->SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ts->m_lastInfo);
         ts->m_pLastHit = pHitWnd;
         ts->m_nLastHit = nHit;
         ts->m_lastInfo = tiHit;
-        ts->m_lastInfo.lpszText = nullptr;   // the text is freed below; the tooltip kept its own copy
+        ts->m_lastInfo.lpszText = nullptr;  // the text is freed below; the tooltip kept its own copy
     } else if (m_nFlags & WF_TRACKINGTOOLTIPS) {
         POINT pt;
         ::GetCursorPos(&pt);
@@ -160,6 +175,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         RelayToolTipMessage(pToolTip, pMsg);
     }
     // A hit test may hand out its text on the heap (malloc); it is ours to free.
-    if (tiHit.lpszText != LPSTR_TEXTCALLBACKA && tiHit.hinst == nullptr && !IS_INTRESOURCE(tiHit.lpszText))
+    if (tiHit.lpszText != LPSTR_TEXTCALLBACKA && tiHit.hinst == nullptr &&
+        !IS_INTRESOURCE(tiHit.lpszText))
         free(tiHit.lpszText);
 }

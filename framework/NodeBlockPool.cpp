@@ -6,13 +6,11 @@
 
 #include "framework/CMemoryException.h"
 
-namespace {
+namespace
+{
 const size_t kAlignment = alignof(std::max_align_t);
 
-size_t RoundUp(size_t n)
-{
-    return (n + kAlignment - 1) / kAlignment * kAlignment;
-}
+size_t RoundUp(size_t n) { return (n + kAlignment - 1) / kAlignment * kAlignment; }
 }  // namespace
 
 NodeBlockPool::NodeBlockPool(size_t nNodeSize, INT_PTR nBlockSize)

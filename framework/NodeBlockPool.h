@@ -21,10 +21,16 @@ public:
     void ReleaseAll();
 
 private:
-    struct FreeNode { FreeNode* pNext; };
-    struct Block { Block* pNext; };  // followed by the block's nodes
+    struct FreeNode
+    {
+        FreeNode* pNext;
+    };
+    struct Block
+    {
+        Block* pNext;
+    };  // followed by the block's nodes
 
-    size_t m_nNodeSize;   // rounded up so that every node is suitably aligned
+    size_t m_nNodeSize;  // rounded up so that every node is suitably aligned
     INT_PTR m_nBlockSize;
     Block* m_pBlocks;
     FreeNode* m_pFree;

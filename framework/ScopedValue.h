@@ -6,7 +6,10 @@ template <class T>
 class ScopedValue
 {
 public:
-    ScopedValue(T& variable, T value) : m_variable(variable), m_old(variable) { m_variable = value; }
+    ScopedValue(T& variable, T value) : m_variable(variable), m_old(variable)
+    {
+        m_variable = value;
+    }
     ~ScopedValue() { m_variable = m_old; }
     ScopedValue(const ScopedValue&) = delete;
     ScopedValue& operator=(const ScopedValue&) = delete;

@@ -18,8 +18,10 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
     const INT_PTR perPiece = sizeof(TYPE) >= 0x10000 ? 1 : (INT_PTR)(0x10000 / sizeof(TYPE));
     for (INT_PTR done = 0; done < nCount;) {
         const INT_PTR n = nCount - done < perPiece ? nCount - done : perPiece;
-        if (ar.IsStoring()) ar.Write(pElements + done, (UINT)(n * sizeof(TYPE)));
-        else ar.EnsureRead(pElements + done, (UINT)(n * sizeof(TYPE)));
+        if (ar.IsStoring())
+            ar.Write(pElements + done, (UINT)(n * sizeof(TYPE)));
+        else
+            ar.EnsureRead(pElements + done, (UINT)(n * sizeof(TYPE)));
         done += n;
     }
 }
@@ -27,8 +29,10 @@ void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 inline void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
 {
     for (INT_PTR i = 0; i < nCount; ++i) {
-        if (ar.IsStoring()) ar << pElements[i];
-        else ar >> pElements[i];
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
     }
 }
 
@@ -43,11 +47,9 @@ inline UINT HashKey(ARG_KEY key)
 inline UINT HashKey(LPCSTR key)
 {
     UINT nHash = 0;
-    for (const unsigned char* p = (const unsigned char*)key; *p != 0; ++p) nHash = (nHash << 5) + nHash + *p;
+    for (const unsigned char* p = (const unsigned char*)key; *p != 0; ++p)
+        nHash = (nHash << 5) + nHash + *p;
     return nHash;
 }
 
-inline UINT HashKey(const CString& key)
-{
-    return HashKey((LPCSTR)key);
-}
+inline UINT HashKey(const CString& key) { return HashKey((LPCSTR)key); }

@@ -5,9 +5,9 @@
 #define IDB_ZAVP_MENU_IMAGES 16129  // 9 x 9 menu glyphs, black on magenta
 
 // Cursors
-#define IDC_ZAVP_PANE_HAND 16919        // hand over the page buttons of panes
-#define IDC_ZAVP_SPLIT_HORZ 30980       // left-right split: sliders between side-by-side panes
-#define IDC_ZAVP_SPLIT_VERT 30981       // up-down split: sliders between stacked panes
+#define IDC_ZAVP_PANE_HAND 16919   // hand over the page buttons of panes
+#define IDC_ZAVP_SPLIT_HORZ 30980  // left-right split: sliders between side-by-side panes
+#define IDC_ZAVP_SPLIT_VERT 30981  // up-down split: sliders between stacked panes
 
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool

@@ -14,7 +14,8 @@
 #include <vector>
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 const double kPi = 3.14159265358979323846;
 
@@ -55,11 +56,15 @@ Colour Hue(double h)
 class Canvas
 {
 public:
-    Canvas(int width, int height) : w(width), h(height), px(size_t(width) * height), alpha(size_t(width) * height, 0.0) {}
+    Canvas(int width, int height)
+        : w(width), h(height), px(size_t(width) * height), alpha(size_t(width) * height, 0.0)
+    {
+    }
 
     // `signedDistance` is positive inside the shape, in pixels; `inset` shrinks the shape.
     void Fill(const std::function<double(double, double)>& signedDistance,
-              const std::function<Colour(double, double)>& colour, double opacity = 1.0, double inset = 0.0)
+              const std::function<Colour(double, double)>& colour, double opacity = 1.0,
+              double inset = 0.0)
     {
         const int ss = 4;
         for (int y = 0; y < h; ++y)
@@ -69,8 +74,7 @@ public:
                     for (int sx = 0; sx < ss; ++sx)
                         if (signedDistance(x + (sx + 0.5) / ss, y + (sy + 0.5) / ss) >= inset)
                             ++inside;
-                if (inside == 0)
-                    continue;
+                if (inside == 0) continue;
                 const double a = opacity * inside / (ss * ss);
                 const size_t i = size_t(y) * w + x;
                 px[i] = Mix(px[i], colour(x + 0.5, y + 0.5), alpha[i] == 0.0 ? 1.0 : a);
@@ -126,7 +130,8 @@ std::function<Colour(double, double)> Solid(int rgb)
 }
 
 // A shape with a one-pixel outline: the outline colour over the whole shape, the fill inside it.
-void Outlined(Canvas& c, const Shape& shape, int outline, const std::function<Colour(double, double)>& fill)
+void Outlined(Canvas& c, const Shape& shape, int outline,
+              const std::function<Colour(double, double)>& fill)
 {
     c.Fill(shape, Solid(outline));
     c.Fill(shape, fill, 1.0, 1.0);
@@ -166,7 +171,8 @@ Canvas ClosedFolderIcon(int size)
 {
     Canvas c(size, size);
     auto fill = [=](double, double y) { return Mix(Rgb(0xFBE08A), Rgb(0xE8B730), y / size); };
-    Outlined(c, Unit(Polygon({{0.03, 0.16}, {0.40, 0.16}, {0.48, 0.27}, {0.03, 0.27}}), size), 0x9A7416, Solid(0xF0C75A));
+    Outlined(c, Unit(Polygon({{0.03, 0.16}, {0.40, 0.16}, {0.48, 0.27}, {0.03, 0.27}}), size),
+             0x9A7416, Solid(0xF0C75A));
     Outlined(c, Unit(Rect(0.03, 0.24, 0.97, 0.86), size), 0x9A7416, fill);
     c.Fill(Unit(Rect(0.03, 0.24, 0.97, 0.86), size), Solid(0xFFF3C4), 1.0, 1.0);
     c.Fill(Unit(Rect(0.03, 0.24, 0.97, 0.86), size), fill, 1.0, 2.0);
@@ -176,19 +182,24 @@ Canvas ClosedFolderIcon(int size)
 Canvas OpenFolderIcon(int size)
 {
     Canvas c(size, size);
-    Outlined(c, Unit(Polygon({{0.03, 0.16}, {0.40, 0.16}, {0.48, 0.27}, {0.03, 0.27}}), size), 0x9A7416, Solid(0xD9A62B));
+    Outlined(c, Unit(Polygon({{0.03, 0.16}, {0.40, 0.16}, {0.48, 0.27}, {0.03, 0.27}}), size),
+             0x9A7416, Solid(0xD9A62B));
     Outlined(c, Unit(Rect(0.03, 0.24, 0.86, 0.86), size), 0x9A7416, Solid(0xD9A62B));
     auto front = [=](double, double y) { return Mix(Rgb(0xFFEAA6), Rgb(0xF0C24A), y / size); };
-    Outlined(c, Unit(Polygon({{0.22, 0.44}, {1.00, 0.44}, {0.84, 0.86}, {0.03, 0.86}}), size), 0x9A7416, front);
+    Outlined(c, Unit(Polygon({{0.22, 0.44}, {1.00, 0.44}, {0.84, 0.86}, {0.03, 0.86}}), size),
+             0x9A7416, front);
     return c;
 }
 
 Canvas GenericFileIcon(int size)
 {
     Canvas c(size, size);
-    Outlined(c, Unit(Polygon({{0.16, 0.04}, {0.62, 0.04}, {0.86, 0.28}, {0.86, 0.96}, {0.16, 0.96}}), size), 0x6E7781,
-             Solid(0xFFFFFF));
-    Outlined(c, Unit(Polygon({{0.62, 0.04}, {0.86, 0.28}, {0.62, 0.28}}), size), 0x6E7781, Solid(0xDCE2E8));
+    Outlined(
+        c,
+        Unit(Polygon({{0.16, 0.04}, {0.62, 0.04}, {0.86, 0.28}, {0.86, 0.96}, {0.16, 0.96}}), size),
+        0x6E7781, Solid(0xFFFFFF));
+    Outlined(c, Unit(Polygon({{0.62, 0.04}, {0.86, 0.28}, {0.62, 0.28}}), size), 0x6E7781,
+             Solid(0xDCE2E8));
     const double line = 1.0 / size;  // one pixel thick at either size
     for (double y : {0.44, 0.58, 0.72, 0.86})
         c.Fill(Unit(Rect(0.30, y - line / 2, 0.72, y + line / 2), size), Solid(0x9AA7B4));
@@ -209,8 +220,7 @@ Canvas ProgramIcon(int size)
 bool WriteFile(const std::string& path, const std::vector<BYTE>& bytes)
 {
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
+    if (!f) return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
@@ -222,10 +232,7 @@ void Append(std::vector<BYTE>& out, const T& value)
     out.insert(out.end(), p, p + sizeof value);
 }
 
-BYTE ToByte(double v)
-{
-    return BYTE(std::lround(std::max(0.0, std::min(1.0, v)) * 255.0));
-}
+BYTE ToByte(double v) { return BYTE(std::lround(std::max(0.0, std::min(1.0, v)) * 255.0)); }
 
 // One .ico with a 32-bit image per canvas: hard-edged alpha, and the AND mask to match, so the
 // masked image lists of the views draw the same outline.
@@ -259,8 +266,7 @@ bool WriteIcon(const std::string& path, const std::vector<Canvas>& images)
         for (int y = c.h - 1; y >= 0; --y) {
             std::vector<BYTE> row(maskRow, 0);
             for (int x = 0; x < c.w; ++x)
-                if (c.alpha[size_t(y) * c.w + x] < 0.5)
-                    row[x / 8] |= BYTE(0x80 >> (x % 8));
+                if (c.alpha[size_t(y) * c.w + x] < 0.5) row[x / 8] |= BYTE(0x80 >> (x % 8));
             body.insert(body.end(), row.begin(), row.end());
         }
         bodies.push_back(body);
@@ -277,8 +283,7 @@ bool WriteIcon(const std::string& path, const std::vector<Canvas>& images)
         Append(out, offset);
         offset += DWORD(bodies[n].size());
     }
-    for (const auto& b : bodies)
-        out.insert(out.end(), b.begin(), b.end());
+    for (const auto& b : bodies) out.insert(out.end(), b.begin(), b.end());
     return WriteFile(path, out);
 }
 
@@ -298,8 +303,7 @@ bool WriteStrip(const std::string& path)
             const int ss = 8;
             for (int s = 0; s < ss; ++s) {
                 const double phase = (x + (s + 0.5) / ss + y) / period;
-                if (phase - std::floor(phase) < 0.5)
-                    ++on;
+                if (phase - std::floor(phase) < 0.5) ++on;
             }
             const Colour c = Scale(Mix(dark, light, double(on) / ss), shade[y]);
             BYTE* p = &bits[size_t(h - 1 - y) * row + size_t(x) * 3];  // bottom-up rows
@@ -327,8 +331,9 @@ bool WriteStrip(const std::string& path)
 
 void TextAt(HDC dc, int x, int y, const wchar_t* text, int height, int weight, COLORREF colour)
 {
-    HFONT font = CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    HFONT font = CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                             DEFAULT_PITCH, L"Tahoma");
     HGDIOBJ old = SelectObject(dc, font);
     SetTextColor(dc, colour);
     TextOutW(dc, x, y, text, int(wcslen(text)));
@@ -342,11 +347,13 @@ bool WriteSplash(const std::string& path)
 {
     const int w = 400, h = 300;
     Canvas c(w, h);
-    c.Fill([](double, double) { return 1.0; }, [=](double x, double y) {
-        Colour ground = Mix(Rgb(0x0D2742), Rgb(0x1B5F7C), y / h);
-        const double glow = std::exp(-(std::pow(x - 314, 2) + std::pow(y - 124, 2)) / (2 * 95.0 * 95.0));
-        return Mix(ground, Rgb(0x6FC3DF), 0.35 * glow);
-    });
+    c.Fill([](double, double) { return 1.0; },
+           [=](double x, double y) {
+               Colour ground = Mix(Rgb(0x0D2742), Rgb(0x1B5F7C), y / h);
+               const double glow = std::exp(-(std::pow(x - 314, 2) + std::pow(y - 124, 2)) /
+                                            (2 * 95.0 * 95.0));
+               return Mix(ground, Rgb(0x6FC3DF), 0.35 * glow);
+           });
     c.Fill(Circle(321, 134, 86), Solid(0x04121F), 0.35);  // shadow
     DrawDisc(c, 314, 124, 84);
     c.Fill(Rect(0, 270, w, h), Solid(0xFFFFFF));
@@ -361,8 +368,7 @@ bool WriteSplash(const std::string& path)
     void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!dib)
-        return false;
+    if (!dib) return false;
     HGDIOBJ oldBitmap = SelectObject(dc, dib);
     BYTE* p = static_cast<BYTE*>(bits);
     for (size_t i = 0; i < c.px.size(); ++i) {
@@ -388,8 +394,7 @@ bool WriteSplash(const std::string& path)
     DeleteDC(dc);
 
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
+    if (!f) return false;
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -427,7 +432,8 @@ int main(int argc, char** argv)
     ok = WriteIcon(dir + "FolderOpen.ico", {OpenFolderIcon(16), OpenFolderIcon(32)}) && ok;
     ok = WriteIcon(dir + "GenericFile.ico", {GenericFileIcon(16), GenericFileIcon(32)}) && ok;
     ok = WriteIcon(dir + "Lornival.ico", {ProgramIcon(16), ProgramIcon(32)}) && ok;
-    std::printf(ok ? "app_image_generator: images written to %s\n" : "app_image_generator: writing into %s failed\n",
+    std::printf(ok ? "app_image_generator: images written to %s\n"
+                   : "app_image_generator: writing into %s failed\n",
                 argv[1]);
     return ok ? 0 : 1;
 }

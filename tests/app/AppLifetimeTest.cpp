@@ -9,7 +9,8 @@
 #include "app/ModalEditLoop.h"
 #include "app/QuitNudger.h"
 
-namespace {
+namespace
+{
 
 // A message-only window whose WM_APP handler counts and may end the edit loop.
 struct LoopWindow
@@ -35,7 +36,8 @@ struct LoopWindow
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = "LornivalEditLoopTest";
         RegisterClassA(&wc);
-        hwnd = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        hwnd = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               wc.hInstance, nullptr);
         current = this;
     }
     ~LoopWindow()
@@ -149,4 +151,4 @@ TEST(QuitNudger, PostsQuitUntilTheApplicationHasEnded)
     }
 }
 
-} // namespace
+}  // namespace

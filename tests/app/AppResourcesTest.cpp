@@ -7,12 +7,14 @@
 #include "app/JpegPicture.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 std::wstring LoadText(UINT id)
 {
     const wchar_t* text = nullptr;
-    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text),
+                                   0);
     return length > 0 ? std::wstring(text, length) : std::wstring();
 }
 
@@ -20,7 +22,8 @@ std::wstring LoadText(UINT id)
 
 TEST(AppResources, StringTable)
 {
-    const struct {
+    const struct
+    {
         UINT id;
         const wchar_t* text;
     } strings[] = {
@@ -33,12 +36,12 @@ TEST(AppResources, StringTable)
         {IDS_CONFIRM_DELETE, L"Вы действительно хотите удалить папку, со всем её содержимым?"},
         {IDS_DATABASE_LOAD_ERROR, L"Ошибка загрузки базы данных! Продолжение работы невозможно..."},
         {IDS_ADD_DISC_ERROR, L"Ошибка при добавлении нового диска!"},
-        {IDS_DATABASE_SAVE_ERROR, L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
+        {IDS_DATABASE_SAVE_ERROR,
+         L"Ошибка при сохранении базы данных! Файл базы данных остался прежним."},
         {IDS_DATABASE_NOT_OVERWRITTEN,
          L"Файл базы данных не удалось прочитать при запуске, поэтому он не будет перезаписан."},
     };
-    for (const auto& s : strings)
-        EXPECT_EQ(std::wstring(s.text), LoadText(s.id)) << s.id;
+    for (const auto& s : strings) EXPECT_EQ(std::wstring(s.text), LoadText(s.id)) << s.id;
 
     // The narrow form the program works with is code page 1251.
     char narrow[64] = {};
@@ -48,16 +51,20 @@ TEST(AppResources, StringTable)
 
 TEST(AppResources, DialogTemplatesExist)
 {
-    for (UINT id : {IDD_ABOUTBOX, IDD_ADD_DISC_PROGRESS, IDD_SEARCH, IDD_SETTINGS, IDD_STATISTICS, IDD_SAVE_DATABASE})
-        EXPECT_NE(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */)) << id;
+    for (UINT id : {IDD_ABOUTBOX, IDD_ADD_DISC_PROGRESS, IDD_SEARCH, IDD_SETTINGS, IDD_STATISTICS,
+                    IDD_SAVE_DATABASE})
+        EXPECT_NE(nullptr,
+                  FindResourceA(nullptr, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */))
+            << id;
 }
 
 TEST(AppResources, IconsLoadAtBothSizes)
 {
-    for (UINT id : {IDI_APPLICATION_MAIN, IDI_DISC, IDI_FOLDER_CLOSED, IDI_FOLDER_OPEN, IDI_GENERIC_FILE})
+    for (UINT id :
+         {IDI_APPLICATION_MAIN, IDI_DISC, IDI_FOLDER_CLOSED, IDI_FOLDER_OPEN, IDI_GENERIC_FILE})
         for (int size : {16, 32}) {
-            HICON icon = static_cast<HICON>(
-                LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+            HICON icon = static_cast<HICON>(LoadImageA(
+                GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
             ASSERT_NE(nullptr, icon) << id;
             ICONINFO info = {};
             ASSERT_TRUE(GetIconInfo(icon, &info));

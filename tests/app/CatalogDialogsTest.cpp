@@ -15,7 +15,8 @@
 #include "app/DLG_Statistics.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 const UINT kScanFinished = WM_USER + 1;
 const UINT kScanProgress = WM_USER + 2;
@@ -43,22 +44,22 @@ LOGFONTA FontOf(HWND dialog, int id)
 TEST(AddDiscProgressDialog, CountsFoldersAndFilesAndRevealsOkAtTheEnd)
 {
     DrivenDialog<AddDiscProgressDialog> dialog(nullptr);
-    struct {
+    struct
+    {
         std::string folders, files;
         bool running, done, ok;
     } start, counted, finished;
     auto look = [](HWND d, auto& seen) {
         seen = {ControlText(d, IDC_FOLDERS_ADDED), ControlText(d, IDC_FILES_ADDED),
-                ControlVisible(d, IDC_ADD_DISC_RUNNING), ControlVisible(d, IDC_ADD_DISC_DONE), ControlVisible(d, IDOK)};
+                ControlVisible(d, IDC_ADD_DISC_RUNNING), ControlVisible(d, IDC_ADD_DISC_DONE),
+                ControlVisible(d, IDOK)};
     };
     const INT_PTR result = dialog.RunModal([&](HWND d) {
         ASSERT_NE(nullptr, d);
         look(d, start);
-        for (int i = 0; i < 3; ++i)
-            SendMessageA(d, kScanProgress, 0, 0);  // folders
-        for (int i = 0; i < 12; ++i)
-            PostMessageA(d, kScanProgress, 1, 0);  // files
-        PostMessageA(d, kScanProgress, 7, 0);      // neither: ignored
+        for (int i = 0; i < 3; ++i) SendMessageA(d, kScanProgress, 0, 0);   // folders
+        for (int i = 0; i < 12; ++i) PostMessageA(d, kScanProgress, 1, 0);  // files
+        PostMessageA(d, kScanProgress, 7, 0);                               // neither: ignored
         dialog.Sync(d);
         look(d, counted);
         PostMessageA(d, kScanFinished, 0, 0);
@@ -154,13 +155,15 @@ TEST(DLG_Statistics, ShowsTheTextReadOnly)
 {
     DrivenDialog<DLG_Statistics> dialog(nullptr);
     // "Дисков всего: 2" and "Папок всего: 5" in code page 1251.
-    dialog.m_text = "\xC4\xE8\xF1\xEA\xEE\xE2 \xE2\xF1\xE5\xE3\xEE: 2\r\n\xCF\xE0\xEF\xEE\xEA \xE2\xF1\xE5\xE3\xEE: 5";
+    dialog.m_text = "\xC4\xE8\xF1\xEA\xEE\xE2 \xE2\xF1\xE5\xE3\xEE: 2\r\n\xCF\xE0\xEF\xEE\xEA "
+                    "\xE2\xF1\xE5\xE3\xEE: 5";
     std::string shown;
     bool readOnly = false;
     const INT_PTR result = dialog.RunModal([&](HWND d) {
         ASSERT_NE(nullptr, d);
         shown = ControlText(d, IDC_STATISTICS_TEXT);
-        readOnly = (GetWindowLongPtrA(GetDlgItem(d, IDC_STATISTICS_TEXT), GWL_STYLE) & ES_READONLY) != 0;
+        readOnly = (GetWindowLongPtrA(GetDlgItem(d, IDC_STATISTICS_TEXT), GWL_STYLE) &
+                    ES_READONLY) != 0;
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, result);
@@ -214,8 +217,7 @@ TEST(AppCatalogShell, DialogsWorkThroughTheCatalogueInterfaces)
     EXPECT_EQ(nullptr, progress->GetSafeHwnd());
     std::thread scanner([&] {
         HWND window = nullptr;
-        for (int i = 0; i < 1000 && (window = progress->GetSafeHwnd()) == nullptr; ++i)
-            Sleep(10);
+        for (int i = 0; i < 1000 && (window = progress->GetSafeHwnd()) == nullptr; ++i) Sleep(10);
         SendMessageA(window, kScanProgress, 1, 0);
         PostMessageA(window, kScanFinished, 0, 0);
         PostMessageA(window, WM_COMMAND, IDOK, 0);

@@ -10,7 +10,8 @@
 #include "catalog/FileEntry.h"
 #include "catalog/UserFolderNode.h"
 
-template <class T> T* AddNode(CatalogNode* parent, const wchar_t* name)
+template <class T>
+T* AddNode(CatalogNode* parent, const wchar_t* name)
 {
     T* node = new T;
     node->m_name = name;
@@ -27,7 +28,8 @@ inline FILETIME UtcTime(WORD year, WORD month, WORD day, WORD hour, WORD minute)
     return ft;
 }
 
-inline FileEntry MakeEntry(const wchar_t* name, std::uint64_t size, FILETIME time, const wchar_t* description = L"")
+inline FileEntry MakeEntry(const wchar_t* name, std::uint64_t size, FILETIME time,
+                           const wchar_t* description = L"")
 {
     FileEntry e;
     e.m_name = name;
@@ -57,8 +59,9 @@ struct CatalogTreeFixture
         disc = AddNode<DiscNode>(&root, L"Disc");
         docs = AddNode<DiscFolderNode>(disc, L"Docs");
         sub = AddNode<DiscFolderNode>(docs, L"Sub");
-        std::vector<FileEntry> files{MakeEntry(L"setup.exe", 2048, UtcTime(2004, 3, 5, 7, 8)),
-                                     MakeEntry(L"readme.txt", 100, UtcTime(2003, 1, 2, 3, 4), L"Прочти")};
+        std::vector<FileEntry> files{
+            MakeEntry(L"setup.exe", 2048, UtcTime(2004, 3, 5, 7, 8)),
+            MakeEntry(L"readme.txt", 100, UtcTime(2003, 1, 2, 3, 4), L"Прочти")};
         disc->SetEntries(files);
     }
     FileEntry* Setup() const { return &disc->Entries()[0]; }

@@ -15,7 +15,8 @@ public:
         bi.bmiHeader.biPlanes = 1;
         bi.bmiHeader.biBitCount = 32;
         m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
+        m_bitmap = CreateDIBSection(m_dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits),
+                                    nullptr, 0);
         m_old = SelectObject(m_dc, m_bitmap);
     }
     ~DibCanvas()
@@ -37,7 +38,10 @@ public:
     }
 
     // A COLORREF as 0x00RRGGBB, to compare with At.
-    static DWORD Rgb(COLORREF c) { return DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c); }
+    static DWORD Rgb(COLORREF c)
+    {
+        return DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c);
+    }
 
 private:
     int m_width;

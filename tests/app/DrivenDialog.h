@@ -41,7 +41,8 @@ public:
     // been handled (posted messages keep their order).
     bool Sync(HWND dialog)
     {
-        return PostMessageA(dialog, kMarker, 0, 0) && WaitForSingleObject(m_marker, 10000) == WAIT_OBJECT_0;
+        return PostMessageA(dialog, kMarker, 0, 0) &&
+               WaitForSingleObject(m_marker, 10000) == WAIT_OBJECT_0;
     }
 
     bool WasShown() const { return WaitForSingleObject(m_ready, 0) == WAIT_OBJECT_0; }
@@ -69,8 +70,8 @@ protected:
 
 private:
     static const UINT kMarker = WM_APP + 0x3A7;
-    HANDLE m_ready;    // set once OnInitDialog has run
-    HANDLE m_marker;   // set when the marker message is handled
+    HANDLE m_ready;   // set once OnInitDialog has run
+    HANDLE m_marker;  // set when the marker message is handled
     HWND m_window = nullptr;
 };
 

@@ -8,7 +8,8 @@
 #include <jpeglib.h>
 
 std::vector<unsigned char> EncodeJpeg(int width, int height, int components,
-                                      const std::vector<unsigned char>& samples, const std::string& comment)
+                                      const std::vector<unsigned char>& samples,
+                                      const std::string& comment)
 {
     if (samples.size() != static_cast<size_t>(width) * height * components)
         throw std::invalid_argument("EncodeJpeg: sample count does not match the size");
@@ -34,7 +35,8 @@ std::vector<unsigned char> EncodeJpeg(int width, int height, int components,
         jpeg_write_marker(&cinfo, JPEG_COM, reinterpret_cast<const JOCTET*>(comment.data()),
                           static_cast<unsigned>(comment.size()));
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&samples[static_cast<size_t>(cinfo.next_scanline) * width * components]);
+        JSAMPROW row = const_cast<JSAMPROW>(
+            &samples[static_cast<size_t>(cinfo.next_scanline) * width * components]);
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);

@@ -14,7 +14,8 @@
 #include "framework/CFileException.h"
 #include "framework/CMemFile.h"
 
-namespace {
+namespace
+{
 
 const int kTolerance = 6;  // quality 100 at full chroma resolution stays within this
 
@@ -22,12 +23,14 @@ const int kTolerance = 6;  // quality 100 at full chroma resolution stays within
 class TrickleStream : public ReadableStream
 {
 public:
-    TrickleStream(const std::vector<unsigned char>& bytes, UINT chunk) : m_bytes(bytes), m_chunk(chunk) {}
+    TrickleStream(const std::vector<unsigned char>& bytes, UINT chunk)
+        : m_bytes(bytes), m_chunk(chunk)
+    {
+    }
     UINT Read(void* buffer, UINT count) override
     {
         UINT n = count < m_chunk ? count : m_chunk;
-        if (n > m_bytes.size() - m_position)
-            n = static_cast<UINT>(m_bytes.size() - m_position);
+        if (n > m_bytes.size() - m_position) n = static_cast<UINT>(m_bytes.size() - m_position);
         memcpy(buffer, m_bytes.data() + m_position, n);
         m_position += n;
         ++reads;
@@ -45,7 +48,8 @@ private:
 bool Decode(JpegPicture& picture, const std::vector<unsigned char>& bytes)
 {
     static BYTE none;
-    CMemFile file(bytes.empty() ? &none : const_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CMemFile file(bytes.empty() ? &none : const_cast<BYTE*>(bytes.data()),
+                  static_cast<UINT>(bytes.size()));
     return picture.LoadFromStream(file);
 }
 
@@ -54,7 +58,9 @@ class FailingFile : public CMemFile
 {
 public:
     FailingFile(std::vector<unsigned char>& bytes, UINT good)
-        : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_good(good) {}
+        : CMemFile(bytes.data(), static_cast<UINT>(bytes.size())), m_good(good)
+    {
+    }
     UINT Read(void* buffer, UINT count) override
     {
         if (GetPosition() + count > m_good)
@@ -85,8 +91,7 @@ std::vector<unsigned char> ColourRows()
     const unsigned char rgb[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
     std::vector<unsigned char> s;
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x)
-            s.insert(s.end(), rgb[y], rgb[y] + 3);
+        for (int x = 0; x < 5; ++x) s.insert(s.end(), rgb[y], rgb[y] + 3);
     return s;
 }
 
@@ -133,8 +138,7 @@ TEST(JpegPicture, GrayscaleExpandsToEqualBlueGreenRed)
             const int v = grey[y * 3 + x];
             ExpectNear({v, v, v}, PixelAt(picture, x, y), "grey pixel");
         }
-        for (int pad = 9; pad < 12; ++pad)
-            EXPECT_EQ(0, picture.Pixels()[y * 12 + pad]);
+        for (int pad = 9; pad < 12; ++pad) EXPECT_EQ(0, picture.Pixels()[y * 12 + pad]);
     }
 }
 
@@ -156,13 +160,15 @@ TEST(JpegPicture, BrokenDataAbandonsTheDecode)
     badMarker[1] = 0x00;  // SOI marker spoiled
     std::vector<unsigned char> zeroWidth = good;
     for (size_t i = 0; i + 8 < zeroWidth.size(); ++i)
-        if (zeroWidth[i] == 0xFF && zeroWidth[i + 1] == 0xC0) {  // SOF0: length, precision, height, width
+        if (zeroWidth[i] == 0xFF && zeroWidth[i + 1] == 0xC0)
+        {  // SOF0: length, precision, height, width
             zeroWidth[i + 7] = 0;
             zeroWidth[i + 8] = 0;
             break;
         }
     const std::string text = "GIF89a, not a JPEG at all";
-    const struct {
+    const struct
+    {
         const char* name;
         std::vector<unsigned char> bytes;
     } cases[] = {
@@ -170,7 +176,8 @@ TEST(JpegPicture, BrokenDataAbandonsTheDecode)
         {"not a JPEG", std::vector<unsigned char>(text.begin(), text.end())},
         {"start-of-image marker spoiled", badMarker},
         {"ends inside the header", std::vector<unsigned char>(good.begin(), good.begin() + 30)},
-        {"only the start-of-image marker", std::vector<unsigned char>(good.begin(), good.begin() + 2)},
+        {"only the start-of-image marker",
+         std::vector<unsigned char>(good.begin(), good.begin() + 2)},
         {"width zero", zeroWidth},
     };
     for (const auto& c : cases) {
@@ -199,8 +206,7 @@ TEST(JpegPicture, StreamEndingBeforeEndOfImageStillDecodes)
 
     size_t scan = 0;  // the start-of-scan marker: the picture data follows it
     for (size_t i = 0; i + 1 < bytes.size() && scan == 0; ++i)
-        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA)
-            scan = i;
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xDA) scan = i;
     ASSERT_NE(0u, scan);
     bytes.resize(scan + (bytes.size() - scan) / 2);  // cut in the middle of the picture data
     ASSERT_TRUE(Decode(picture, bytes));
@@ -211,8 +217,7 @@ TEST(JpegPicture, FileThatFailsToReadShowsNoPicture)
 {
     // Larger than one 4096-byte read, so the failure comes inside the picture data.
     std::vector<unsigned char> grey(96 * 96);
-    for (size_t i = 0; i < grey.size(); ++i)
-        grey[i] = static_cast<unsigned char>(i * 7);
+    for (size_t i = 0; i < grey.size(); ++i) grey[i] = static_cast<unsigned char>(i * 7);
     std::vector<unsigned char> bytes = EncodeJpeg(96, 96, 1, grey);
     ASSERT_GT(bytes.size(), 4096u);
     JpegPicture picture;
@@ -225,7 +230,8 @@ TEST(JpegPicture, FileThatFailsToReadShowsNoPicture)
 TEST(JpegPicture, SmallReadsAndMarkerSkipsAcrossBuffers)
 {
     // A comment of 10000 bytes is skipped by the decoder across several 4096-byte buffers.
-    const std::vector<unsigned char> bytes = EncodeJpeg(5, 4, 3, ColourRows(), std::string(10000, 'c'));
+    const std::vector<unsigned char> bytes = EncodeJpeg(5, 4, 3, ColourRows(),
+                                                        std::string(10000, 'c'));
     for (UINT chunk : {7u, 4096u, 100000u}) {
         TrickleStream stream(bytes, chunk);
         JpegPicture picture;

@@ -20,7 +20,8 @@
 #include "framework/CWinApp.h"
 #include "CatalogTreeFixture.h"
 
-namespace {
+namespace
+{
 
 std::string A(const wchar_t* text) { return ToAnsiString(text); }
 
@@ -31,8 +32,8 @@ std::string LocalText(const FILETIME& utc)
     FileTimeToSystemTime(&utc, &st);
     SystemTimeToTzSpecificLocalTime(nullptr, &st, &local);
     char text[32];
-    snprintf(text, sizeof text, "%02d.%02d.%d %02d:%02d", local.wDay, local.wMonth, local.wYear, local.wHour,
-             local.wMinute);
+    snprintf(text, sizeof text, "%02d.%02d.%d %02d:%02d", local.wDay, local.wMonth, local.wYear,
+             local.wHour, local.wMinute);
     return text;
 }
 
@@ -45,12 +46,18 @@ struct FakeClasses
     {
         return [this](const std::string& key, std::string& value) {
             ++lookups;
-            if (key == ".TXT") value = "txtfile";
-            else if (key == "txtfile") value = A(L"Текстовый документ");
-            else if (key == ".EXE") value = "exefile";
-            else if (key == "exefile") value = "";
-            else if (key == ".BIN") value = "";
-            else return false;
+            if (key == ".TXT")
+                value = "txtfile";
+            else if (key == "txtfile")
+                value = A(L"Текстовый документ");
+            else if (key == ".EXE")
+                value = "exefile";
+            else if (key == "exefile")
+                value = "";
+            else if (key == ".BIN")
+                value = "";
+            else
+                return false;
             return true;
         };
     }
@@ -83,23 +90,27 @@ TEST(RepresentationColumns, TitlesFormatsAndSections)
             EXPECT_EQ(c.titles[i], columns[i].title) << c.kind << " column " << i;
             EXPECT_EQ(c.formats[i], columns[i].format) << c.kind << " column " << i;
         }
-        if (c.section) EXPECT_STREQ(c.section, RepresentationColumns::Section(c.kind));
-        else EXPECT_EQ(nullptr, RepresentationColumns::Section(c.kind));
+        if (c.section)
+            EXPECT_STREQ(c.section, RepresentationColumns::Section(c.kind));
+        else
+            EXPECT_EQ(nullptr, RepresentationColumns::Section(c.kind));
     }
     // The string table ids of the titles: name 150, size 151, type 152, description 153,
     // changed 154, created 155, lent to 156.
     const std::vector<ColumnSpec> files = RepresentationColumns::Columns(RepresentationFiles);
     const std::vector<ColumnSpec> nodes = RepresentationColumns::Columns(RepresentationNodes);
     EXPECT_EQ((std::vector<unsigned>{150, 151, 152, 154, 153}),
-              (std::vector<unsigned>{files[0].stringId, files[1].stringId, files[2].stringId, files[3].stringId,
-                                     files[4].stringId}));
+              (std::vector<unsigned>{files[0].stringId, files[1].stringId, files[2].stringId,
+                                     files[3].stringId, files[4].stringId}));
     EXPECT_EQ((std::vector<unsigned>{150, 155, 153, 156}),
-              (std::vector<unsigned>{nodes[0].stringId, nodes[1].stringId, nodes[2].stringId, nodes[3].stringId}));
+              (std::vector<unsigned>{nodes[0].stringId, nodes[1].stringId, nodes[2].stringId,
+                                     nodes[3].stringId}));
 }
 
 TEST(RepresentationColumns, StoredWidthsAreBoundedByTheColumns)
 {
-    const std::vector<BYTE> fourWidths = {150, 0, 0, 0, 0x2C, 0x01, 0, 0, 80, 0, 0, 0, 0, 0, 0, 0};  // 150 300 80 0
+    const std::vector<BYTE> fourWidths = {150, 0, 0, 0, 0x2C, 0x01, 0, 0,
+                                          80,  0, 0, 0, 0,    0,    0, 0};  // 150 300 80 0
     struct Case
     {
         const char* what;
@@ -109,7 +120,10 @@ TEST(RepresentationColumns, StoredWidthsAreBoundedByTheColumns)
     } cases[] = {
         {"no value", {}, 4, {100, 100, 100, 100}},
         {"one per column", fourWidths, 4, {150, 300, 80, 0}},
-        {"shorter: the rest get the default", {150, 0, 0, 0, 0x2C, 0x01, 0, 0}, 5, {150, 300, 100, 100, 100}},
+        {"shorter: the rest get the default",
+         {150, 0, 0, 0, 0x2C, 0x01, 0, 0},
+         5,
+         {150, 300, 100, 100, 100}},
         {"more widths than columns", fourWidths, 3, {100, 100, 100}},
         {"not whole widths", {150, 0, 0, 0, 1, 2}, 4, {100, 100, 100, 100}},
         {"three bytes", {150, 0, 0}, 4, {100, 100, 100, 100}},
@@ -118,8 +132,9 @@ TEST(RepresentationColumns, StoredWidthsAreBoundedByTheColumns)
         {"widest allowed", {0xFF, 0x7F, 0, 0}, 1, {32767}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.widths, RepresentationColumns::DecodeWidths(c.bytes.empty() ? nullptr : c.bytes.data(),
-                                                                (UINT)c.bytes.size(), c.count))
+        EXPECT_EQ(c.widths,
+                  RepresentationColumns::DecodeWidths(c.bytes.empty() ? nullptr : c.bytes.data(),
+                                                      (UINT)c.bytes.size(), c.count))
             << c.what;
     }
     EXPECT_EQ(fourWidths, RepresentationColumns::EncodeWidths({150, 300, 80, 0}));
@@ -146,7 +161,10 @@ protected:
         DeleteTree(HKEY_CURRENT_USER, "Software\\LornivalColumnWidthsTest");
         app.SetRegistryKey(Key);
     }
-    void TearDown() override { DeleteTree(HKEY_CURRENT_USER, "Software\\LornivalColumnWidthsTest"); }
+    void TearDown() override
+    {
+        DeleteTree(HKEY_CURRENT_USER, "Software\\LornivalColumnWidthsTest");
+    }
 
     std::vector<BYTE> Stored(const char* section)
     {
@@ -161,16 +179,20 @@ protected:
 
 TEST_F(ColumnWidthsProfileTest, WidthsSurviveASaveAndRestore)
 {
-    EXPECT_EQ((std::vector<int>{100, 100, 100, 100, 100}), RepresentationColumns::LoadWidths(app, RepresentationFiles));
+    EXPECT_EQ((std::vector<int>{100, 100, 100, 100, 100}),
+              RepresentationColumns::LoadWidths(app, RepresentationFiles));
 
-    ASSERT_TRUE(RepresentationColumns::SaveWidths(app, RepresentationFiles, {210, 75, 120, 110, 260}));
+    ASSERT_TRUE(
+        RepresentationColumns::SaveWidths(app, RepresentationFiles, {210, 75, 120, 110, 260}));
     ASSERT_TRUE(RepresentationColumns::SaveWidths(app, RepresentationNodes, {180, 105, 300, 90}));
     EXPECT_EQ(20u, Stored("View\\Representations\\File").size());
     EXPECT_EQ((std::vector<BYTE>{180, 0, 0, 0, 105, 0, 0, 0, 0x2C, 0x01, 0, 0, 90, 0, 0, 0}),
               Stored("View\\Representations\\Node"));
 
-    EXPECT_EQ((std::vector<int>{210, 75, 120, 110, 260}), RepresentationColumns::LoadWidths(app, RepresentationFiles));
-    EXPECT_EQ((std::vector<int>{180, 105, 300, 90}), RepresentationColumns::LoadWidths(app, RepresentationNodes));
+    EXPECT_EQ((std::vector<int>{210, 75, 120, 110, 260}),
+              RepresentationColumns::LoadWidths(app, RepresentationFiles));
+    EXPECT_EQ((std::vector<int>{180, 105, 300, 90}),
+              RepresentationColumns::LoadWidths(app, RepresentationNodes));
 
     // A list that had no columns writes nothing, and the kept value stays.
     EXPECT_FALSE(RepresentationColumns::SaveWidths(app, RepresentationNodes, {}));
@@ -182,10 +204,14 @@ TEST_F(ColumnWidthsProfileTest, ADamagedValueGivesTheDefaults)
 {
     // The file list's 20 bytes stored where the node list keeps its 16.
     BYTE wrong[20] = {50, 0, 0, 0, 60, 0, 0, 0, 70, 0, 0, 0, 80, 0, 0, 0, 90, 0, 0, 0};
-    ASSERT_TRUE(app.WriteProfileBinary("View\\Representations\\Node", "Column widths", wrong, sizeof wrong));
-    EXPECT_EQ((std::vector<int>{100, 100, 100, 100}), RepresentationColumns::LoadWidths(app, RepresentationNodes));
-    ASSERT_TRUE(app.WriteProfileString("View\\Representations\\File", "Column widths", "not binary"));
-    EXPECT_EQ((std::vector<int>{100, 100, 100, 100, 100}), RepresentationColumns::LoadWidths(app, RepresentationFiles));
+    ASSERT_TRUE(app.WriteProfileBinary("View\\Representations\\Node", "Column widths", wrong,
+                                       sizeof wrong));
+    EXPECT_EQ((std::vector<int>{100, 100, 100, 100}),
+              RepresentationColumns::LoadWidths(app, RepresentationNodes));
+    ASSERT_TRUE(
+        app.WriteProfileString("View\\Representations\\File", "Column widths", "not binary"));
+    EXPECT_EQ((std::vector<int>{100, 100, 100, 100, 100}),
+              RepresentationColumns::LoadWidths(app, RepresentationFiles));
 }
 
 TEST(RowItemData, NodesAndEntriesAreToldApartWithoutTheTopBit)
@@ -226,13 +252,19 @@ TEST(ListRowTexts, CellsOfEachKindOfRow)
         std::vector<std::string> expected;
     } cases[] = {
         {"user folder", NodeRowTexts(t.games), {A(L"Игры"), "", A(L"Стратегии"), ""}},
-        {"disc", NodeRowTexts(t.disc),
+        {"disc",
+         NodeRowTexts(t.disc),
          {"Disc", LocalText(t.disc->m_addedTime), A(L"Сборник"), A(L"Петров")}},
-        {"disc folder", DiscFolderRowTexts(t.docs), {"Docs", "", A(L"Папка"), LocalText(t.docs->m_time), ""}},
-        {"file of 2 KB", FileRowTexts(*t.Setup(), types),
+        {"disc folder",
+         DiscFolderRowTexts(t.docs),
+         {"Docs", "", A(L"Папка"), LocalText(t.docs->m_time), ""}},
+        {"file of 2 KB",
+         FileRowTexts(*t.Setup(), types),
          {"setup.exe", "2 KB", A(L"Файл .EXE"), LocalText(t.Setup()->m_time), ""}},
-        {"file under 1 KB", FileRowTexts(*t.Readme(), types),
-         {"readme.txt", "<1 KB", A(L"Текстовый документ"), LocalText(t.Readme()->m_time), A(L"Прочти")}},
+        {"file under 1 KB",
+         FileRowTexts(*t.Readme(), types),
+         {"readme.txt", "<1 KB", A(L"Текстовый документ"), LocalText(t.Readme()->m_time),
+          A(L"Прочти")}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, c.cells) << c.what;
 }
@@ -298,9 +330,9 @@ TEST(FileTypeNames, DescriptionsPerExtensionCachedCaseInsensitively)
         {"README", A(L"Файл")},
         {"notes.txt", A(L"Текстовый документ")},
         {"NOTES.TXT", A(L"Текстовый документ")},
-        {"setup.exe", A(L"Файл .EXE")},  // a class without a description
-        {"disk.bin", A(L"Файл .BIN")},   // an empty class name
-        {"photo.jpeg", A(L"Файл .JPEG")}, // no class at all
+        {"setup.exe", A(L"Файл .EXE")},                 // a class without a description
+        {"disk.bin", A(L"Файл .BIN")},                  // an empty class name
+        {"photo.jpeg", A(L"Файл .JPEG")},               // no class at all
         {"archive.tar.Txt", A(L"Текстовый документ")},  // the last dot counts
         {"trailing.", A(L"Файл .")},
     };
@@ -324,11 +356,9 @@ TEST(ListSortState, HeaderClicksPickColumnAndFlipDirection)
     {
         int click, column, direction;
     } steps[] = {
-        {0, 0, -1},  // the column sorted at the start: the first click already reverses
-        {0, 0, 0},
-        {1, 1, 0},  // another column starts ascending
-        {1, 1, -1},
-        {1, 1, 0},  // a third click ascending again
+        {0, 0, -1},             // the column sorted at the start: the first click already reverses
+        {0, 0, 0},  {1, 1, 0},  // another column starts ascending
+        {1, 1, -1}, {1, 1, 0},  // a third click ascending again
         {3, 3, 0},
     };
     for (const auto& s : steps) {
@@ -345,7 +375,8 @@ TEST(ListSortState, HeaderClicksPickColumnAndFlipDirection)
 
 // Orders rows as the list control does with a comparison: each row goes before the first row
 // it compares below.
-template <class Less> std::vector<LPARAM> SortRows(std::vector<LPARAM> rows, int direction, Less less)
+template <class Less>
+std::vector<LPARAM> SortRows(std::vector<LPARAM> rows, int direction, Less less)
 {
     std::vector<LPARAM> out;
     for (LPARAM row : rows) {
@@ -365,7 +396,8 @@ TEST(FileRowLess, FoldersBeforeFilesAndEachColumnItsOwnOrder)
     FakeClasses classes;
     FileTypeNames types(classes.Lookup());
     const LPARAM docs = RowItemData::FromNode(t.docs), artRow = RowItemData::FromNode(art);
-    const LPARAM setup = RowItemData::FromEntry(t.Setup()), readme = RowItemData::FromEntry(t.Readme());
+    const LPARAM setup = RowItemData::FromEntry(t.Setup()),
+                 readme = RowItemData::FromEntry(t.Readme());
 
     struct Case
     {
@@ -373,14 +405,15 @@ TEST(FileRowLess, FoldersBeforeFilesAndEachColumnItsOwnOrder)
         int column;
         bool less;
     } cases[] = {
-        {docs, setup, 1, true},     {setup, docs, 1, false},   {docs, readme, 4, true},
-        {artRow, docs, 0, true},    {docs, artRow, 2, false},  {docs, artRow, 1, false},
-        {docs, artRow, 3, true},    {artRow, docs, 4, false},  {readme, setup, 0, true},
-        {readme, setup, 1, true},   {setup, readme, 1, false}, {setup, readme, 2, false},
+        {docs, setup, 1, true},   {setup, docs, 1, false},   {docs, readme, 4, true},
+        {artRow, docs, 0, true},  {docs, artRow, 2, false},  {docs, artRow, 1, false},
+        {docs, artRow, 3, true},  {artRow, docs, 4, false},  {readme, setup, 0, true},
+        {readme, setup, 1, true}, {setup, readme, 1, false}, {setup, readme, 2, false},
         {readme, setup, 2, true},  // "Текстовый документ" before "Файл .EXE": Т comes before Ф
-        {readme, setup, 3, true},   {setup, readme, 4, true},  {readme, setup, 5, false},
+        {readme, setup, 3, true}, {setup, readme, 4, true},  {readme, setup, 5, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.less, FileRowLess(c.a, c.b, c.column, types)) << c.column;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.less, FileRowLess(c.a, c.b, c.column, types)) << c.column;
 
     auto bySize = [&](LPARAM a, LPARAM b) { return FileRowLess(a, b, 1, types); };
     const std::vector<LPARAM> rows = {setup, docs, readme, artRow};
@@ -429,7 +462,8 @@ TEST(NodeRowLess, CriteriaByColumnUntilOneDecides)
         {"same time: then name, then description", lateToo, late, 1, true},
         {"description", lateToo, late, 2, true},
         {"an empty description sorts first", folderB, folderA, 2, true},
-        {"equal descriptions end the comparison", early, cjk1, 2, false},  // the name would say less
+        {"equal descriptions end the comparison", early, cjk1, 2,
+         false},  // the name would say less
         {"lent-to column: nothing is less", early, late, 3, false},
         {"lent-to column, reversed", late, early, 3, false},
         {"unknown column", early, late, 9, false},
@@ -440,8 +474,8 @@ TEST(NodeRowLess, CriteriaByColumnUntilOneDecides)
     root.m_time = UtcTime(1999, 1, 1, 0, 0);
     EXPECT_TRUE(NodeRowLess(folderA, &root, 1));
     EXPECT_TRUE(NodeRowLess(&root, early, 1));
-    EXPECT_TRUE(NodeRowLess(folderA, &root, 2));   // with a description before one without
+    EXPECT_TRUE(NodeRowLess(folderA, &root, 2));  // with a description before one without
     EXPECT_FALSE(NodeRowLess(&root, folderA, 2));
 }
 
-} // namespace
+}  // namespace

@@ -11,7 +11,8 @@
 #include "app/JpegPicture.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 void PumpFor(DWORD milliseconds)
 {
@@ -67,8 +68,8 @@ TEST(LoadingSplashWnd, KeyboardAndCloseRequestsDoNotCloseIt)
     const LPARAM altDown = 1 << 29;
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
     SendMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    SendMessageA(hwnd, WM_SYSKEYDOWN, VK_F4, altDown);   // Alt+F4
-    SendMessageA(hwnd, WM_SYSCHAR, ' ', altDown);        // Alt+Space: the system menu
+    SendMessageA(hwnd, WM_SYSKEYDOWN, VK_F4, altDown);  // Alt+F4
+    SendMessageA(hwnd, WM_SYSCHAR, ' ', altDown);       // Alt+Space: the system menu
     SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);
     PumpFor(100);
@@ -82,8 +83,7 @@ TEST(LoadingSplashWnd, StripMovesOnTheTimer)
     LoadingSplashWnd splash;
     splash.Show();
     EXPECT_EQ(0.0f, splash.GetStripOffset());
-    for (int i = 0; i < 200 && splash.GetStripOffset() == 0.0f; ++i)
-        PumpFor(20);
+    for (int i = 0; i < 200 && splash.GetStripOffset() == 0.0f; ++i) PumpFor(20);
     // Whole ticks only: each one moves the strip by 9.95 pixels.
     const float offset = splash.GetStripOffset();
     ASSERT_GT(offset, 0.0f);
@@ -134,14 +134,14 @@ TEST(LoadingSplashWnd, PaintsPictureRuleStatusLineAndStrip)
     ASSERT_FALSE(picture.IsEmpty());
     for (POINT p : {POINT{5, 5}, POINT{200, 100}, POINT{390, 260}}) {
         const BYTE* bgr = &picture.Pixels()[p.y * JpegPicture::RowBytes(400) + p.x * 3];
-        EXPECT_EQ(DWORD(bgr[2] << 16 | bgr[1] << 8 | bgr[0]), canvas.At(p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_EQ(DWORD(bgr[2] << 16 | bgr[1] << 8 | bgr[0]), canvas.At(p.x, p.y))
+            << p.x << "," << p.y;
     }
     // The rule from x = 1 to the right edge; the white status band 1..398 x 278..289, empty text.
     EXPECT_EQ(kBlack, canvas.At(1, 291));
     EXPECT_EQ(kBlack, canvas.At(399, 291));
     for (int y = 278; y < 290; ++y)
-        for (int x = 1; x < 399; ++x)
-            ASSERT_EQ(kWhite, canvas.At(x, y)) << x << "," << y;
+        for (int x = 1; x < 399; ++x) ASSERT_EQ(kWhite, canvas.At(x, y)) << x << "," << y;
 
     // The strip at offset 0: the bitmap as it is, at (1, 292).
     HBITMAP strip = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH_STRIP));
@@ -150,7 +150,8 @@ TEST(LoadingSplashWnd, PaintsPictureRuleStatusLineAndStrip)
     HGDIOBJ old = SelectObject(stripDC, strip);
     for (int y = 0; y < 7; ++y)
         for (int x : {0, 5, 100, 397}) {
-            EXPECT_EQ(DibCanvas::Rgb(GetPixel(stripDC, x, y)), canvas.At(1 + x, 292 + y)) << x << "," << y;
+            EXPECT_EQ(DibCanvas::Rgb(GetPixel(stripDC, x, y)), canvas.At(1 + x, 292 + y))
+                << x << "," << y;
         }
     SelectObject(stripDC, old);
     DeleteDC(stripDC);

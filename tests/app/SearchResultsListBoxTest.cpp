@@ -17,7 +17,8 @@
 #include "catalog/UserFolderNode.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 const UINT kShowResult = WM_USER + 100;
 
@@ -33,9 +34,13 @@ public:
     {
         HWND box = list.GetSafeHwnd();
         ::SendMessageA(box, LB_SETCURSEL, item, 0);
-        ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SEARCH_RESULTS, LBN_DBLCLK), reinterpret_cast<LPARAM>(box));
+        ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SEARCH_RESULTS, LBN_DBLCLK),
+                       reinterpret_cast<LPARAM>(box));
     }
-    int Count() const { return static_cast<int>(::SendMessageA(list.GetSafeHwnd(), LB_GETCOUNT, 0, 0)); }
+    int Count() const
+    {
+        return static_cast<int>(::SendMessageA(list.GetSafeHwnd(), LB_GETCOUNT, 0, 0));
+    }
     int Height(int item) const
     {
         return static_cast<int>(::SendMessageA(list.GetSafeHwnd(), LB_GETITEMHEIGHT, item, 0));
@@ -198,14 +203,12 @@ TEST(SearchResultsListBox, DrawsAStaircaseWithTheHitLastAndASeparator)
         int left = width;
         for (int y = 1 + 16 * k; y < 1 + 16 * (k + 1) && y < height - 1; ++y)
             for (int x = 0; x < width; ++x)
-                if (canvas.At(x, y) != window && x < left)
-                    left = x;
+                if (canvas.At(x, y) != window && x < left) left = x;
         const int expected = 6 + 16 * k + 18;
         EXPECT_GE(left, expected) << "line " << k;
         EXPECT_LT(left, expected + 6) << "line " << k;
     }
-    for (int x = 0; x < width - 1; ++x)
-        ASSERT_EQ(face, canvas.At(x, height - 1)) << x;
+    for (int x = 0; x < width - 1; ++x) ASSERT_EQ(face, canvas.At(x, height - 1)) << x;
 
     // An index past the hits draws nothing.
     FillRect(canvas.dc(), &di.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

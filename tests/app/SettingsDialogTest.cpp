@@ -10,14 +10,14 @@
 #include "app/SettingsDialog.h"
 #include "resources/AppResource.h"
 
-namespace {
+namespace
+{
 
 // The settings dialog once it is up: the framework shows a modal dialog after its
 // initialisation, when its loop first goes idle.
 BOOL CALLBACK FindSettingsDialog(HWND hwnd, LPARAM found)
 {
-    if (GetDlgItem(hwnd, IDC_RECURSION_LIMIT_ON) == nullptr || !IsWindowVisible(hwnd))
-        return TRUE;
+    if (GetDlgItem(hwnd, IDC_RECURSION_LIMIT_ON) == nullptr || !IsWindowVisible(hwnd)) return TRUE;
     *reinterpret_cast<HWND*>(found) = hwnd;
     return FALSE;
 }
@@ -27,7 +27,8 @@ BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found)
 {
     char cls[16] = {};
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (std::string(cls) != "#32770" || GetDlgItem(hwnd, IDC_RECURSION_LIMIT_ON) != nullptr || !IsWindowVisible(hwnd))
+    if (std::string(cls) != "#32770" || GetDlgItem(hwnd, IDC_RECURSION_LIMIT_ON) != nullptr ||
+        !IsWindowVisible(hwnd))
         return TRUE;
     *reinterpret_cast<HWND*>(found) = hwnd;
     return FALSE;
@@ -66,8 +67,7 @@ std::string SelectedDrive(HWND dialog)
     HWND combo = GetDlgItem(dialog, IDC_CDROM_DRIVES);
     const LRESULT item = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     char text[64] = {};
-    if (item != CB_ERR)
-        SendMessageA(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
+    if (item != CB_ERR) SendMessageA(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -82,9 +82,9 @@ HWND WaitForMessageBox(HWND dialog)
     for (int i = 0; i < 500; ++i) {
         Sleep(10);
         HWND box = nullptr;
-        EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), FindMessageBox, reinterpret_cast<LPARAM>(&box));
-        if (box != nullptr)
-            return box;
+        EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), FindMessageBox,
+                          reinterpret_cast<LPARAM>(&box));
+        if (box != nullptr) return box;
     }
     return nullptr;
 }
@@ -129,8 +129,10 @@ TEST(SettingsDialog, CheckingTheLimitEnablesItsEditAndOkTakesTheNewValues)
         SetDlgItemTextA(d, IDC_RECURSION_LIMIT, "3");
         // The user picks X: in the drive list.
         HWND combo = GetDlgItem(d, IDC_CDROM_DRIVES);
-        SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("X:\\"));
-        SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_CDROM_DRIVES, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>("X:\\"));
+        SendMessageA(d, WM_COMMAND, MAKEWPARAM(IDC_CDROM_DRIVES, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
         PostMessageA(d, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(IDOK, result);
@@ -166,8 +168,7 @@ TEST(SettingsDialog, NonNumericLimitIsRefusedAndTheDialogStays)
         PostMessageA(d, WM_COMMAND, IDOK, 0);
         HWND box = WaitForMessageBox(d);
         refused = box != nullptr;
-        if (box != nullptr)
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        if (box != nullptr) PostMessageA(box, WM_COMMAND, IDOK, 0);
         Sleep(100);
         stillThere = IsWindow(d) != FALSE;
         SetDlgItemTextA(d, IDC_RECURSION_LIMIT, "12");

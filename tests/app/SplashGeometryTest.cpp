@@ -8,15 +8,16 @@ using namespace SplashGeometry;
 
 TEST(SplashGeometry, WindowIsCentredInTheWorkArea)
 {
-    const struct {
+    const struct
+    {
         RECT workArea;
         LONG left, top;
     } cases[] = {
-        {{0, 0, 1280, 1024}, 440, 362},   // 1281 / 2 - 200, 1025 / 2 - 150
-        {{0, 0, 1024, 738}, 312, 219},    // task bar at the bottom
-        {{200, 0, 1280, 1024}, 540, 362}, // task bar on the left: 200 + 1081 / 2 - 200
-        {{0, 30, 800, 600}, 200, 165},    // task bar at the top: 30 + 571 / 2 - 150
-        {{0, 0, 300, 200}, -50, -50},     // smaller than the splash: still centred
+        {{0, 0, 1280, 1024}, 440, 362},    // 1281 / 2 - 200, 1025 / 2 - 150
+        {{0, 0, 1024, 738}, 312, 219},     // task bar at the bottom
+        {{200, 0, 1280, 1024}, 540, 362},  // task bar on the left: 200 + 1081 / 2 - 200
+        {{0, 30, 800, 600}, 200, 165},     // task bar at the top: 30 + 571 / 2 - 150
+        {{0, 0, 300, 200}, -50, -50},      // smaller than the splash: still centred
     };
     for (const auto& c : cases) {
         const RECT r = WindowRect(c.workArea);
@@ -38,7 +39,8 @@ TEST(SplashGeometry, StripOffsetWrapsAtItsLength)
 
 TEST(SplashGeometry, StripBlitsTailThenHead)
 {
-    const struct {
+    const struct
+    {
         float offset;
         int count;
         StripBlit blits[2];  // {destX, width, sourceX}

@@ -17,7 +17,8 @@
 #include "catalog/TextConversion.h"
 #include "CatalogTreeFixture.h"
 
-namespace {
+namespace
+{
 
 // A chain of user folders under `top`, `levels` deep; returns the deepest.
 CatalogNode* Chain(CatalogNode* top, int levels)
@@ -115,7 +116,8 @@ TEST(NodeCommandRules, ContextMenusByKindOfNode)
     EXPECT_EQ(MenuAction::ToggleExcluded, FileListMenuAction(108));
     EXPECT_EQ(MenuAction::SendToFrame, FileListMenuAction(32776));
 
-    const LPARAM folderRow = RowItemData::FromNode(t.docs), fileRow = RowItemData::FromEntry(t.Setup());
+    const LPARAM folderRow = RowItemData::FromNode(t.docs),
+                 fileRow = RowItemData::FromEntry(t.Setup());
     EXPECT_TRUE(FileListShowsMenu(0, 3, folderRow));
     EXPECT_FALSE(FileListShowsMenu(1, 3, fileRow));
     EXPECT_FALSE(FileListShowsMenu(-1, 3, 0));
@@ -150,8 +152,8 @@ TEST(NodeCommandRules, LabelEditRenamesOnlyToAnotherText)
 {
     CatalogTreeFixture t;
     const std::string games = ToAnsiString(L"Игры");
-    EXPECT_FALSE(LabelEditRenames(t.games, games.c_str()));          // the same text
-    EXPECT_FALSE(LabelEditRenames(t.games, nullptr));                // cancelled with Esc
+    EXPECT_FALSE(LabelEditRenames(t.games, games.c_str()));                 // the same text
+    EXPECT_FALSE(LabelEditRenames(t.games, nullptr));                       // cancelled with Esc
     EXPECT_TRUE(LabelEditRenames(t.games, ToAnsiString(L"игры").c_str()));  // letter case counts
     EXPECT_TRUE(LabelEditRenames(t.games, ""));
     EXPECT_TRUE(LabelEditRenames(t.disc, "Music"));
@@ -178,7 +180,8 @@ TEST(TreeDropRules, WhatMayBeDroppedWhere)
         {"the root anywhere", &t.root, music, DropDecision::Refuse},
         {"a disc folder anywhere", t.docs, music, DropDecision::Refuse},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.decision, DecideTreeDrop(c.dragged, c.target)) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.decision, DecideTreeDrop(c.dragged, c.target)) << c.what;
 }
 
 TEST(TreeDropRules, AMoveStaysWithinTheDeepestLevel)
@@ -246,12 +249,11 @@ TEST(CellEditKeys, WhatKeysDoAroundACellEdit)
         EditKeyAction action;
         LRESULT result;
     } cases[] = {
-        {9, EditKeyAction::Commit, 1},   // Tab
-        {13, EditKeyAction::Commit, 1},  // Enter
-        {27, EditKeyAction::Cancel, 1},  // Esc
-        {'a', EditKeyAction::Type, 0},
-        {8, EditKeyAction::Type, 0},     // Backspace edits the text
-        {0xE9, EditKeyAction::Type, 0},  // a letter of the code page
+        {9, EditKeyAction::Commit, 1},                                // Tab
+        {13, EditKeyAction::Commit, 1},                               // Enter
+        {27, EditKeyAction::Cancel, 1},                               // Esc
+        {'a', EditKeyAction::Type, 0},  {8, EditKeyAction::Type, 0},  // Backspace edits the text
+        {0xE9, EditKeyAction::Type, 0},                               // a letter of the code page
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.action, CellEditKeyAction(c.character)) << c.character;
@@ -270,12 +272,17 @@ class FakeDrives : public DriveFacts
 public:
     UINT DriveType(const std::string& root) override
     {
-        static const std::map<std::string, UINT> types = {
-            {"C:\\", DRIVE_FIXED}, {"D:\\", DRIVE_CDROM}, {"E:\\", DRIVE_CDROM}, {"F:\\", DRIVE_REMOVABLE}};
+        static const std::map<std::string, UINT> types = {{"C:\\", DRIVE_FIXED},
+                                                          {"D:\\", DRIVE_CDROM},
+                                                          {"E:\\", DRIVE_CDROM},
+                                                          {"F:\\", DRIVE_REMOVABLE}};
         auto found = types.find(root);
         return found == types.end() ? DRIVE_NO_ROOT_DIR : found->second;
     }
-    std::string VolumeLabel(const std::string& root) override { return root == "D:\\" ? label : ""; }
+    std::string VolumeLabel(const std::string& root) override
+    {
+        return root == "D:\\" ? label : "";
+    }
     std::string label = "MYDISC";
 };
 
@@ -284,8 +291,10 @@ DWORD Bit(char drive) { return 1u << (drive - 'A'); }
 TEST(NewCdromPrompt, AsksOnlyForAnArrivingCdrom)
 {
     FakeDrives drives;
-    const std::string withLabel = ToAnsiString(L"Обнаружен новый CD-ROM!\n\nМетка диска: MYDISC\n\nДобавить?");
-    const std::string noLabel = ToAnsiString(L"Обнаружен новый CD-ROM!\n\nМетка диска: \n\nДобавить?");
+    const std::string withLabel = ToAnsiString(
+        L"Обнаружен новый CD-ROM!\n\nМетка диска: MYDISC\n\nДобавить?");
+    const std::string noLabel = ToAnsiString(
+        L"Обнаружен новый CD-ROM!\n\nМетка диска: \n\nДобавить?");
     struct Case
     {
         const char* what;
@@ -297,21 +306,24 @@ TEST(NewCdromPrompt, AsksOnlyForAnArrivingCdrom)
         const char* root;
         const std::string* text;
     } cases[] = {
-        {"CD-ROM arrives", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('D'), true,
-         "D:\\", &withLabel},
-        {"unreadable label", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('E'), true,
-         "E:\\", &noLabel},
-        {"first CD-ROM of the mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME),
-         Bit('C') | Bit('E') | Bit('D'), true, "D:\\", &withLabel},
-        {"hard disc", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('C'), false, "", nullptr},
-        {"USB stick", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('F'), false, "", nullptr},
-        {"empty mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), 0, false, "", nullptr},
-        {"CD-ROM removed", DBT_DEVICEREMOVECOMPLETE, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('D'), false,
-         "", nullptr},
-        {"a port arrives", DBT_DEVICEARRIVAL, DBT_DEVTYP_PORT, sizeof(DEV_BROADCAST_VOLUME), Bit('D'), false, "",
-         nullptr},
-        {"broadcast too short for a mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_HDR), Bit('D'),
+        {"CD-ROM arrives", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME),
+         Bit('D'), true, "D:\\", &withLabel},
+        {"unreadable label", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME),
+         Bit('E'), true, "E:\\", &noLabel},
+        {"first CD-ROM of the mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME,
+         sizeof(DEV_BROADCAST_VOLUME), Bit('C') | Bit('E') | Bit('D'), true, "D:\\", &withLabel},
+        {"hard disc", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('C'),
          false, "", nullptr},
+        {"USB stick", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), Bit('F'),
+         false, "", nullptr},
+        {"empty mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, sizeof(DEV_BROADCAST_VOLUME), 0, false,
+         "", nullptr},
+        {"CD-ROM removed", DBT_DEVICEREMOVECOMPLETE, DBT_DEVTYP_VOLUME,
+         sizeof(DEV_BROADCAST_VOLUME), Bit('D'), false, "", nullptr},
+        {"a port arrives", DBT_DEVICEARRIVAL, DBT_DEVTYP_PORT, sizeof(DEV_BROADCAST_VOLUME),
+         Bit('D'), false, "", nullptr},
+        {"broadcast too short for a mask", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME,
+         sizeof(DEV_BROADCAST_HDR), Bit('D'), false, "", nullptr},
     };
     for (const Case& c : cases) {
         DEV_BROADCAST_VOLUME volume = {};
@@ -334,7 +346,8 @@ TEST(NewCdromPrompt, ALongLabelIsCutToTheBuffer)
     NewCdromPrompt prompt;
     ASSERT_TRUE(prompt.PrepareForMask(Bit('D'), drives));
     EXPECT_EQ(999u, prompt.m_text.size());
-    EXPECT_EQ(ToAnsiString(L"Обнаружен новый CD-ROM!\n\nМетка диска: xxx"), prompt.m_text.substr(0, 41));
+    EXPECT_EQ(ToAnsiString(L"Обнаружен новый CD-ROM!\n\nМетка диска: xxx"),
+              prompt.m_text.substr(0, 41));
 }
 
-} // namespace
+}  // namespace

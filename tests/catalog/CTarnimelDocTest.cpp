@@ -16,7 +16,8 @@
 #include "framework/CCmdUI.h"
 #include "framework/CView.h"
 
-namespace {
+namespace
+{
 
 // A view that records the hints it is sent with their nodes. Like any view it may ask the hint
 // object its kind: hint 1 comes without one, hints 2 and 3 with a node hint.
@@ -77,7 +78,8 @@ struct DocFixture
         ui.DoUpdate(doc.get(), FALSE);
         return ui.m_bEnabled;
     }
-    template <class T> T* Add(CatalogNode* parent, const wchar_t* name)
+    template <class T>
+    T* Add(CatalogNode* parent, const wchar_t* name)
     {
         T* n = new T;
         n->m_name = name;
@@ -86,7 +88,7 @@ struct DocFixture
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(DocumentStartUp, EmptyDirectoryGivesAModifiedCollectionAndTheSaveCommand)
 {
@@ -115,7 +117,8 @@ TEST(DocumentStartUp, NoCollectionStopsTheStartUp)
     ASSERT_TRUE(CreateDirectoryA(f.dir.File(ToAnsiString(L"My collections.dat")).c_str(), nullptr));
     f.Start();
     EXPECT_TRUE(f.doc->m_collections.empty());
-    EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseLoadError)}, f.shell.Messages());
+    EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsDatabaseLoadError)},
+              f.shell.Messages());
     EXPECT_FALSE(f.doc->OnNewDocument());
     EXPECT_TRUE(f.view.hints.empty());
 }
@@ -196,8 +199,8 @@ TEST(DocumentDelete, FolderContainingTheCurrentNodeLeavesNothingDangling)
     auto gone = f.Add<UserFolderNode>(c, L"Gone");
     auto disc = f.Add<DiscNode>(gone, L"Disc");
     auto deep = f.Add<DiscFolderNode>(disc, L"Deep");
-    for (CatalogNode* n : {(CatalogNode*)keep, (CatalogNode*)deep, (CatalogNode*)gone, (CatalogNode*)keep,
-                           (CatalogNode*)disc, (CatalogNode*)deep})
+    for (CatalogNode* n : {(CatalogNode*)keep, (CatalogNode*)deep, (CatalogNode*)gone,
+                           (CatalogNode*)keep, (CatalogNode*)disc, (CatalogNode*)deep})
         f.doc->NavigateTo(n, nullptr);
     f.doc->GoBack();  // current: disc; forward: deep
     f.view.hints.clear();
@@ -273,15 +276,17 @@ TEST(DocumentCreateFolder, RefusedPastTheDeepestLevel)
     EXPECT_TRUE(at->m_children.empty());
     EXPECT_TRUE(f.view.hints.empty());
     EXPECT_EQ(0, f.Collection()->m_modified);
-    EXPECT_EQ(std::vector<std::string>{ToAnsiString(
-                  L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
-              f.shell.Messages());
+    EXPECT_EQ(
+        std::vector<std::string>{ToAnsiString(
+            L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
+        f.shell.Messages());
 
     // The deepest tree the user can make is saved and read back whole.
     f.Collection()->m_modified = 1;
     f.doc->OnCloseDocument();
     CollectionNode back;
-    ASSERT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, f.dir.File(ToAnsiString(L"My collections.dat"))));
+    ASSERT_EQ(DatabaseLoadResult::Loaded,
+              OpenDatabase(back, f.dir.File(ToAnsiString(L"My collections.dat"))));
     int depth = 0;
     for (CatalogNode* n = &back; !n->m_children.empty(); n = *n->m_children.begin()) ++depth;
     EXPECT_EQ(CatalogNode::MaxDepth, depth);
@@ -292,8 +297,14 @@ TEST(DocumentHints, OnlyANodeHintCarriesANode)
 {
     UserFolderNode folder;
     CatalogNodeHint hint(&folder);
-    struct Unrelated : CObject {} unrelated;
-    const struct { const CObject* object; CatalogNode* expected; } cases[] = {
+    struct Unrelated : CObject
+    {
+    } unrelated;
+    const struct
+    {
+        const CObject* object;
+        CatalogNode* expected;
+    } cases[] = {
         {nullptr, nullptr},
         {&unrelated, nullptr},
         {&hint, &folder},

@@ -14,7 +14,8 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 struct RecordingVisitor : NodeVisitor
 {
@@ -27,7 +28,8 @@ struct RecordingVisitor : NodeVisitor
     }
     void VisitEntry(EntryContainerNode* owner, FileEntry* entry) override
     {
-        seen.push_back("E:" + ToAnsiString(owner->m_name.c_str()) + "/" + ToAnsiString(entry->m_name.c_str()));
+        seen.push_back("E:" + ToAnsiString(owner->m_name.c_str()) + "/" +
+                       ToAnsiString(entry->m_name.c_str()));
         if (signalOnVisit) SetEvent(signalOnVisit);
     }
     std::vector<std::string> Sorted() const
@@ -46,7 +48,8 @@ FileEntry Entry(const wchar_t* name, std::uint64_t size)
     return e;
 }
 
-template <class T> T* Add(CatalogNode* parent, const wchar_t* name)
+template <class T>
+T* Add(CatalogNode* parent, const wchar_t* name)
 {
     T* n = new T;
     n->m_name = name;
@@ -84,7 +87,7 @@ struct SampleTree
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(WildcardMatch, TableOfPatterns)
 {
@@ -113,7 +116,8 @@ TEST(WildcardMatch, TableOfPatterns)
         {"**X", "ABX", true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.match, MatchWildcard(c.pattern, c.text)) << "'" << c.pattern << "' vs '" << c.text << "'";
+        EXPECT_EQ(c.match, MatchWildcard(c.pattern, c.text))
+            << "'" << c.pattern << "' vs '" << c.text << "'";
 }
 
 // The star used to bind to the first occurrence of what follows it, so "A*B" failed on "ABAB"
@@ -159,8 +163,9 @@ TEST(CatalogWalk, DeepWalkSkipsExcludedFolderContentButReportsTheFolder)
     SampleTree t;
     RecordingVisitor v;
     t.root.Walk(&v, nullptr, true, nullptr);
-    std::vector<std::string> expected = {"E:CD1/readme.txt", "E:CD1/track.mp3", "E:Docs/manual.pdf",
-                                         "N:CD1", "N:Docs", "N:Hidden", "N:Music"};
+    std::vector<std::string> expected = {
+        "E:CD1/readme.txt", "E:CD1/track.mp3", "E:Docs/manual.pdf", "N:CD1", "N:Docs",
+        "N:Hidden",         "N:Music"};
     EXPECT_EQ(expected, v.Sorted());
 
     RecordingVisitor p;
@@ -177,7 +182,9 @@ TEST(CatalogWalk, ShallowWalkReportsOneLevelAndIgnoresExcludedBit)
 
     RecordingVisitor d;
     t.disc->Walk(&d, nullptr, false, nullptr);
-    EXPECT_EQ((std::vector<std::string>{"E:CD1/readme.txt", "E:CD1/track.mp3", "N:Docs", "N:Hidden"}), d.Sorted());
+    EXPECT_EQ(
+        (std::vector<std::string>{"E:CD1/readme.txt", "E:CD1/track.mp3", "N:Docs", "N:Hidden"}),
+        d.Sorted());
 
     // A walk never reports the node it starts on, deep or not.
     RecordingVisitor s;

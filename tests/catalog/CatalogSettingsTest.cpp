@@ -29,7 +29,7 @@ TEST(FormatSize, Table)
         {1023, "<1 KB"},
         {1024, "1 KB"},
         {999 * 1024 + 1023, "999 KB"},
-        {1000 * 1024, "1 000 KB"},           // the quotient 1000 is split too
+        {1000 * 1024, "1 000 KB"},  // the quotient 1000 is split too
         {1025024, "1 001 KB"},
         {1234567ull * 1024, "1 234 567 KB"},
         {1000500ull * 1024, "1 000 500 KB"},
@@ -48,8 +48,8 @@ TEST(FormatTime, LocalTimeAsDayMonthYearHourMinute)
     SYSTEMTIME local;
     ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local));
     char expected[64];
-    snprintf(expected, sizeof expected, "%02d.%02d.%d %02d:%02d", local.wDay, local.wMonth, local.wYear, local.wHour,
-             local.wMinute);
+    snprintf(expected, sizeof expected, "%02d.%02d.%d %02d:%02d", local.wDay, local.wMonth,
+             local.wYear, local.wHour, local.wMinute);
     EXPECT_EQ(expected, FormatFileTime(ft));
     EXPECT_EQ(expected, FormatStoredFileTime(ft));
     EXPECT_EQ(16u, FormatFileTime(ft).size());
@@ -70,7 +70,8 @@ TEST(FormatStatisticsText, CountsAndGigabytes)
     EXPECT_EQ(expected, FormatStatistics());
 }
 
-namespace {
+namespace
+{
 
 // A string value of <keyPath>\\Settings, or "<none>".
 std::string RegistryString(const std::string& keyPath, const char* name)
@@ -78,7 +79,8 @@ std::string RegistryString(const std::string& keyPath, const char* name)
     char buf[256] = {};
     DWORD type = 0, size = sizeof buf - 1;
     HKEY k;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, (keyPath + "\\Settings").c_str(), 0, KEY_READ, &k)) return "<none>";
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (keyPath + "\\Settings").c_str(), 0, KEY_READ, &k))
+        return "<none>";
     const LONG rc = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &size);
     RegCloseKey(k);
     return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(buf) : "<none>";
@@ -97,8 +99,8 @@ struct TestKey
     void SetDword(const char* name, DWORD v)
     {
         HKEY k;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(), 0, nullptr, 0,
-                                                 KEY_WRITE, nullptr, &k, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(),
+                                                 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr));
         RegSetValueExA(k, name, 0, REG_DWORD, (const BYTE*)&v, sizeof v);
         RegCloseKey(k);
     }
@@ -108,7 +110,8 @@ struct TestKey
         LONG size = sizeof buf;
         DWORD type = 0;
         HKEY k;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(), 0, KEY_READ, &k)) return "<no key>";
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(), 0, KEY_READ, &k))
+            return "<no key>";
         DWORD sz = sizeof buf;
         LONG rc = RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)buf, &sz);
         RegCloseKey(k);
@@ -119,14 +122,15 @@ struct TestKey
     {
         DWORD v = 0xFFFFFFFF, type = 0, sz = sizeof v;
         HKEY k;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(), 0, KEY_READ, &k)) return v;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, (path + "\\Settings").c_str(), 0, KEY_READ, &k))
+            return v;
         RegQueryValueExA(k, name, nullptr, &type, (LPBYTE)&v, &sz);
         RegCloseKey(k);
         return v;
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(CatalogSettingsRegistry, DefaultsValuesAndTheOnlyTrueOne)
 {
@@ -168,7 +172,8 @@ TEST(CatalogSettingsRegistry, ThroughTheApplicationsProfile)
     // "Settings" is the test's own key.
     TestKey key;
     const std::string appName = key.path.substr(std::strlen("Software\\rimsel\\"));
-    const std::string shippedBefore = RegistryString(CatalogSettings::DefaultKeyPath, "DefaultRoot");
+    const std::string shippedBefore = RegistryString(CatalogSettings::DefaultKeyPath,
+                                                     "DefaultRoot");
     CWinApp app(appName.c_str());
     app.SetRegistryKey("rimsel");
 
@@ -214,7 +219,8 @@ TEST(CdromDriveLookups, MasksOfTheTestDrives)
     EXPECT_LE(first, std::string("X:\\"));
 }
 
-namespace {
+namespace
+{
 
 // A file type registered for the test.
 struct FileType
@@ -235,7 +241,7 @@ struct FileType
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(FileTypeIconLookups, RegistryValuesAndTheCache)
 {
@@ -260,7 +266,8 @@ TEST(FileTypeIconLookups, RegistryValuesAndTheCache)
 
     HIMAGELIST images = ImageList_Create(16, 16, ILC_MASK | ILC_COLORDDB, 7, 5);
     // The four fixed entries of the document's list.
-    for (int i = 0; i < 4; ++i) ImageList_ReplaceIcon(images, -1, LoadIcon(nullptr, IDI_APPLICATION));
+    for (int i = 0; i < 4; ++i)
+        ImageList_ReplaceIcon(images, -1, LoadIcon(nullptr, IDI_APPLICATION));
     FileIconCache cache;
     EXPECT_EQ(0, cache.GetFileIconIndex(L"README", images));
     const int ordinal = cache.GetFileIconIndex(L"a.lvtord", images);

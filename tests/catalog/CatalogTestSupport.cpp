@@ -46,7 +46,8 @@ ScratchDir::ScratchDir()
             m_path = name;
             break;
         }
-        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make a scratch directory");
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            throw std::runtime_error("cannot make a scratch directory");
     }
 }
 
@@ -96,7 +97,8 @@ HWND MakeTestWindow(const char* className, WNDPROC proc, void* self)
         wc.lpszClassName = className;
         RegisterClassA(&wc);
     }
-    HWND hwnd = CreateWindowA(className, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND hwnd = CreateWindowA(className, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)self);
     return hwnd;
 }
@@ -151,7 +153,8 @@ Bytes CompressLikeWb5(const Bytes& plain, const std::string& scratchFile)
     return ReadFileBytes(scratchFile);
 }
 
-namespace {
+namespace
+{
 
 std::string Narrow(const CatalogText& t) { return ToAnsiString(t.c_str()); }
 
@@ -174,7 +177,8 @@ std::string Dump(const CatalogNode* node, int depth)
         o << " desc='" << Narrow(static_cast<const UserFolderNode*>(node)->m_description) << "'";
     } else if (node->m_type == NodeDiscFolder) {
         auto f = static_cast<const DiscFolderNode*>(node);
-        o << " attr=" << (int)f->m_attributes << " time=" << Time(f->m_time) << " extra=" << f->m_extra;
+        o << " attr=" << (int)f->m_attributes << " time=" << Time(f->m_time)
+          << " extra=" << f->m_extra;
     } else if (node->m_type == NodeDisc) {
         auto d = static_cast<const DiscNode*>(node);
         const unsigned char* g = reinterpret_cast<const unsigned char*>(&d->m_identity);
@@ -187,8 +191,8 @@ std::string Dump(const CatalogNode* node, int depth)
         auto e = static_cast<const EntryContainerNode*>(node);
         for (std::uint32_t i = 0; i < e->EntryCount(); ++i) {
             const FileEntry& f = e->Entries()[i];
-            o << pad << "  file '" << Narrow(f.m_name) << "' size=" << f.m_size << " time=" << Time(f.m_time)
-              << " desc='" << Narrow(f.m_description) << "'\n";
+            o << pad << "  file '" << Narrow(f.m_name) << "' size=" << f.m_size
+              << " time=" << Time(f.m_time) << " desc='" << Narrow(f.m_description) << "'\n";
         }
     }
     std::vector<std::string> kids;
@@ -198,7 +202,7 @@ std::string Dump(const CatalogNode* node, int depth)
     return o.str();
 }
 
-} // namespace
+}  // namespace
 
 std::string DumpTree(const CatalogNode* node) { return Dump(node, 0); }
 

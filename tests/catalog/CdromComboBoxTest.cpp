@@ -6,7 +6,8 @@
 #include "catalog/CdromDrives.h"
 #include "framework/CWnd.h"
 
-namespace {
+namespace
+{
 
 struct ComboInWindow
 {
@@ -14,9 +15,11 @@ struct ComboInWindow
     CdromComboBox combo;
     ComboInWindow()
     {
-        EXPECT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr));
+        EXPECT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, 0, 0, 200, 200,
+                                    nullptr, nullptr));
         RECT r = {0, 0, 150, 120};
-        EXPECT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_SORT, r, &parent, 1032));
+        EXPECT_TRUE(
+            combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_SORT, r, &parent, 1032));
     }
     ~ComboInWindow()
     {
@@ -31,7 +34,7 @@ struct ComboInWindow
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(CdromComboBoxFill, ListsTheDrivesAndPreselectsTheStoredRoot)
 {
@@ -48,7 +51,8 @@ TEST(CdromComboBoxFill, ListsTheDrivesAndPreselectsTheStoredRoot)
 
     // The user picks X:; the parent reflects the notification back to the list.
     w.combo.SetCurSel(w.combo.FindStringExact(-1, "X:\\"));
-    w.parent.SendMessage(WM_COMMAND, MAKEWPARAM(1032, CBN_SELCHANGE), (LPARAM)w.combo.GetSafeHwnd());
+    w.parent.SendMessage(WM_COMMAND, MAKEWPARAM(1032, CBN_SELCHANGE),
+                         (LPARAM)w.combo.GetSafeHwnd());
     EXPECT_EQ("X:\\", w.combo.GetSelectedRoot());
 }
 

@@ -15,12 +15,16 @@
 #include "catalog/UserFolderNode.h"
 #include "catalog/UtcNow.h"
 
-namespace {
+namespace
+{
 
 const std::uint32_t Version = 0x20001;
 
 FILETIME Ft(std::uint64_t v) { return FILETIME{(DWORD)v, (DWORD)(v >> 32)}; }
-std::uint64_t U64(const FILETIME& f) { return ((std::uint64_t)f.dwHighDateTime << 32) | f.dwLowDateTime; }
+std::uint64_t U64(const FILETIME& f)
+{
+    return ((std::uint64_t)f.dwHighDateTime << 32) | f.dwLowDateTime;
+}
 
 // A collection with every kind of record and field.
 void FillEverything(CollectionNode& c)
@@ -67,11 +71,11 @@ void FillEverything(CollectionNode& c)
 Bytes OneFolderRecord()
 {
     Bytes b;
-    PutU32(b, 1);          // collection: one child
-    PutU32(b, 1);          // tag: user folder
-    PutString(b, L"A");    // name
-    PutU32(b, 0);          // no children
-    PutU32(b, 0);          // empty description
+    PutU32(b, 1);        // collection: one child
+    PutU32(b, 1);        // tag: user folder
+    PutString(b, L"A");  // name
+    PutU32(b, 0);        // no children
+    PutU32(b, 0);        // empty description
     return b;
 }
 
@@ -93,7 +97,7 @@ Bytes Concat(Bytes a, const Bytes& b)
     return a;
 }
 
-} // namespace
+}  // namespace
 
 TEST(DatabaseFormat, CollectionWithOneFolderIs48DecompressedBytes)
 {
@@ -135,7 +139,8 @@ TEST(DatabaseFormat, DescriptionAndFlagTravelInTheHeader)
     c.m_flags = 1;
     ASSERT_EQ(DatabaseSaveResult::Saved, SaveDatabaseAs(c, dir.File("x.dat")));
     const Bytes plain = Decompress(ReadFileBytes(dir.File("x.dat")));
-    Bytes expected = {0x01, 0x00, 0x02, 0x00, 0x04, 0, 0, 0, 'd', 0, 0, 0, 0, 0, 0, 0, 0x01, 0, 0, 0};
+    Bytes expected = {0x01, 0x00, 0x02, 0x00, 0x04, 0, 0,    0, 'd', 0,
+                      0,    0,    0,    0,    0,    0, 0x01, 0, 0,   0};
     ASSERT_GE(plain.size(), expected.size());
     EXPECT_EQ(expected, Bytes(plain.begin(), plain.begin() + expected.size()));
 
@@ -199,9 +204,9 @@ TEST(DatabaseFormat, StringsWithoutNulOrWithOddCounts)
         Bytes bytes;
         std::wstring text;
     } cases[] = {
-        {{6, 0, 0, 0, 'A', 0, 'B', 0, 'C', 0}, L"ABC"},           // no NUL: count / 2 units
-        {{5, 0, 0, 0, 'A', 0, 'B', 0, 'C'}, L"AB"},               // odd count: the stray byte is skipped
-        {{8, 0, 0, 0, 'A', 0, 0, 0, 'C', 0, 0, 0}, L"A"},         // units after the first NUL are dropped
+        {{6, 0, 0, 0, 'A', 0, 'B', 0, 'C', 0}, L"ABC"},    // no NUL: count / 2 units
+        {{5, 0, 0, 0, 'A', 0, 'B', 0, 'C'}, L"AB"},        // odd count: the stray byte is skipped
+        {{8, 0, 0, 0, 'A', 0, 0, 0, 'C', 0, 0, 0}, L"A"},  // units after the first NUL are dropped
         {{0, 0, 0, 0}, L""},
     };
     for (const auto& c : cases) {
@@ -303,7 +308,9 @@ TEST(DatabaseFile, OlderVersionsAndANewerOne)
         return OpenDatabase(c, dir.File("v.dat"));
     };
     auto disc = [](CollectionNode& c) { return static_cast<DiscNode*>(*c.m_children.begin()); };
-    auto folder = [&](CollectionNode& c) { return static_cast<DiscFolderNode*>(*disc(c)->m_children.begin()); };
+    auto folder = [&](CollectionNode& c) {
+        return static_cast<DiscFolderNode*>(*disc(c)->m_children.begin());
+    };
     const unsigned char stored[16] = {0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7,
                                       0xA8, 0xA9, 0xAA, 0xAB, 0xAC, 0xAD, 0xAE, 0xAF};
 
@@ -357,7 +364,9 @@ TEST(DatabaseFile, TruncationAtEveryByteIsRefusedAndNeverOverwritten)
 
     // A compressed file cut short, and a "BZ" file that is no bzip2 stream.
     const Bytes compressed = ReadFileBytes(dir.File("full.dat"));
-    for (std::size_t cut : {std::size_t(2), std::size_t(10), compressed.size() / 2, compressed.size() - 1}) {
+    for (std::size_t cut :
+         {std::size_t(2), std::size_t(10), compressed.size() / 2, compressed.size() - 1})
+    {
         WriteFileBytes(dir.File("bz.dat"), Bytes(compressed.begin(), compressed.begin() + cut));
         CollectionNode c;
         EXPECT_EQ(DatabaseLoadResult::Refused, OpenDatabase(c, dir.File("bz.dat"))) << cut;
@@ -473,7 +482,8 @@ TEST(DatabaseFile, FailedReplaceKeepsTheOldFileAndRemovesTheTemporary)
     EXPECT_EQ(std::vector<std::string>{"d.dat"}, dir.List());
 }
 
-namespace {
+namespace
+{
 // A record whose writing fails half-way, as a full disc or a broken tree would make it.
 struct FailingFolder : UserFolderNode
 {
@@ -483,7 +493,7 @@ struct FailingFolder : UserFolderNode
         throw std::runtime_error("failure while writing");
     }
 };
-} // namespace
+}  // namespace
 
 TEST(DatabaseFile, ExceptionDuringSaveAbortsTheWriter)
 {
@@ -500,7 +510,8 @@ TEST(DatabaseFile, ExceptionDuringSaveAbortsTheWriter)
     EXPECT_EQ(std::vector<std::string>{"e.dat"}, dir.List());
 }
 
-namespace {
+namespace
+{
 
 const wchar_t SaveForeverSwitch[] = L"--lornival-save-forever=";
 
@@ -531,7 +542,7 @@ int SaveForeverIfAsked()
 
 const int saveForeverChild = SaveForeverIfAsked();
 
-} // namespace
+}  // namespace
 
 TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
 {
@@ -544,19 +555,23 @@ TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
 
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring cmd = L"\"" + std::wstring(exe) + L"\" " + SaveForeverSwitch + std::wstring(target.begin(), target.end());
+    std::wstring cmd = L"\"" + std::wstring(exe) + L"\" " + SaveForeverSwitch +
+                       std::wstring(target.begin(), target.end());
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    ASSERT_TRUE(CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    ASSERT_TRUE(
+        CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
 
     // Kill the child once its first temporary file holds a good part of the save.
     bool writing = false;
     for (int i = 0; i < 6000 && !writing; ++i) {
         for (const std::string& name : dir.List()) {
-            if (name.compare(0, 3, "vre") != 0) continue;  // the system keeps three letters of the prefix
+            if (name.compare(0, 3, "vre") != 0)
+                continue;  // the system keeps three letters of the prefix
             WIN32_FILE_ATTRIBUTE_DATA fa;
-            if (GetFileAttributesExA(dir.File(name).c_str(), GetFileExInfoStandard, &fa) && fa.nFileSizeLow > 100000)
+            if (GetFileAttributesExA(dir.File(name).c_str(), GetFileExInfoStandard, &fa) &&
+                fa.nFileSizeLow > 100000)
                 writing = true;
         }
         if (!writing) Sleep(10);
@@ -570,7 +585,8 @@ TEST(DatabaseFile, SaveKilledPartWayLeavesTheOldFileIntact)
     EXPECT_EQ(before, ReadFileBytes(target));
     CollectionNode back;
     EXPECT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(back, target));
-    EXPECT_EQ(DumpTree(&old).substr(DumpTree(&old).find('\n')), DumpTree(&back).substr(DumpTree(&back).find('\n')));
+    EXPECT_EQ(DumpTree(&old).substr(DumpTree(&old).find('\n')),
+              DumpTree(&back).substr(DumpTree(&back).find('\n')));
 
     // The killed save left its temporary file; the next save takes it away.
     EXPECT_GT(dir.List().size(), 1u);

@@ -12,7 +12,8 @@
 #include "catalog/DiscNode.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 const std::uint32_t Version = 0x20001;
 
@@ -33,7 +34,8 @@ void FillRealSized(CollectionNode& c)
             folder->m_time = FILETIME{(DWORD)(d * 1000 + f), 0x01D00000};
             std::vector<FileEntry> files(150);
             for (std::size_t i = 0; i < files.size(); ++i) {
-                files[i].m_name = (L"track_" + std::to_wstring(d * 100003 + f * 7919 + i * 31) + L".mp3").c_str();
+                files[i].m_name =
+                    (L"track_" + std::to_wstring(d * 100003 + f * 7919 + i * 31) + L".mp3").c_str();
                 files[i].SetSize(i * 40961 + d);
                 files[i].m_time = FILETIME{(DWORD)(i * 977 + d), 0x01C00000};
             }
@@ -59,7 +61,8 @@ void FillChain(CollectionNode& c, int depth)
 int DeepestLevel(const CatalogNode& node)
 {
     int deepest = 0;
-    for (const CatalogNode* at = &node; !at->m_children.empty(); at = *at->m_children.begin()) ++deepest;
+    for (const CatalogNode* at = &node; !at->m_children.empty(); at = *at->m_children.begin())
+        ++deepest;
     return deepest;
 }
 
@@ -87,15 +90,16 @@ std::size_t FindBits(const Bytes& b, std::uint64_t pattern, std::size_t from)
 {
     for (std::size_t bit = from; bit + 48 <= b.size() * 8; ++bit) {
         std::uint64_t v = 0;
-        for (std::size_t i = 0; i < 48; ++i) v = (v << 1) | ((b[(bit + i) / 8] >> (7 - (bit + i) % 8)) & 1);
+        for (std::size_t i = 0; i < 48; ++i)
+            v = (v << 1) | ((b[(bit + i) / 8] >> (7 - (bit + i) % 8)) & 1);
         if (v == pattern) return bit;
     }
     return std::string::npos;
 }
 
-const std::uint64_t BlockMagic = 0x314159265359ull;       // starts every compressed block
+const std::uint64_t BlockMagic = 0x314159265359ull;        // starts every compressed block
 const std::uint64_t EndOfStreamMagic = 0x177245385090ull;  // followed by the whole stream's checksum
-const std::size_t FirstBlockChecksumByte = 10;             // "BZh5", the block magic, then its checksum
+const std::size_t FirstBlockChecksumByte = 10;  // "BZh5", the block magic, then its checksum
 
 // Saves the collection and returns the file's bytes.
 Bytes Saved(CollectionNode& c, const std::string& path)
@@ -119,7 +123,7 @@ void ExpectRefusedAndKept(const ScratchDir& dir, const Bytes& file, const std::s
     EXPECT_EQ(file, ReadFileBytes(path)) << what;
 }
 
-} // namespace
+}  // namespace
 
 // A damaged block whose first bytes parse as a whole (smaller) tree was taken for the catalogue:
 // its checksum is tested only at the block's end, which the reader never reached. The next save
@@ -177,7 +181,8 @@ TEST(DatabaseIntegrity, DamagedOrOverlongStreamsAreRefused)
     }
     cases.push_back({"bytes after the compressed stream", Concat(good, Bytes{0, 0, 0, 0})});
     cases.push_back({"a second compressed stream after the first", Concat(good, good)});
-    cases.push_back({"plain file with bytes after the tree", Concat(Concat(Header(), Bytes{0, 0, 0, 0}), Bytes{7})});
+    cases.push_back({"plain file with bytes after the tree",
+                     Concat(Concat(Header(), Bytes{0, 0, 0, 0}), Bytes{7})});
     cases.push_back({"plain file with a whole second tree", Concat(plain, plain)});
     for (const Case& c : cases) ExpectRefusedAndKept(dir, c.file, c.what);
 
@@ -204,7 +209,8 @@ TEST(DatabaseIntegrity, NoSingleFlippedBitLoadsAsAnotherTree)
     std::vector<std::size_t> bits;
     const std::size_t head = 20, tail = 12;
     for (std::size_t bit = 0; bit < head * 8; ++bit) bits.push_back(bit);
-    for (std::size_t bit = (good.size() - tail) * 8; bit < good.size() * 8; ++bit) bits.push_back(bit);
+    for (std::size_t bit = (good.size() - tail) * 8; bit < good.size() * 8; ++bit)
+        bits.push_back(bit);
     std::mt19937 random(19);
     std::uniform_int_distribution<std::size_t> anywhere(head * 8, (good.size() - tail) * 8 - 1);
     for (int i = 0; i < 48; ++i) bits.push_back(anywhere(random));
@@ -266,12 +272,13 @@ TEST(DatabaseIntegrity, WriterAndReaderAgreeOnTheDeepestLevel)
             PutU32(body, NodeUserFolder);
             PutU32(body, 0);  // empty name
         }
-        PutU32(body, 0);  // the deepest folder has no children
+        PutU32(body, 0);                                    // the deepest folder has no children
         for (int i = 0; i < c.depth; ++i) PutU32(body, 0);  // the folders' empty descriptions
         WriteFileBytes(path, Concat(Header(), body));
         CollectionNode col;
         EXPECT_EQ(c.result, OpenDatabase(col, path)) << c.depth;
-        EXPECT_EQ(c.result == DatabaseLoadResult::Loaded ? c.depth : 0, DeepestLevel(col)) << c.depth;
+        EXPECT_EQ(c.result == DatabaseLoadResult::Loaded ? c.depth : 0, DeepestLevel(col))
+            << c.depth;
     }
 }
 
@@ -290,15 +297,17 @@ TEST(DatabaseIntegrity, SaveRemovesOnlyOurOwnStaleTemporaryFiles)
         const char* name;
         bool removed;
     } cases[] = {
-        {"vre1.tmp", true},     {"VREAB12.TMP", true},   {"vre00ff.tmp", true},   {"vre12345.tmp", false},
-        {"vrel.tmp", false},    {"vre.tmp", false},      {"vre1.tmp.bak", false}, {"vre1.dat", false},
-        {"abc1.tmp", false},    {"xvre1.tmp", false},
+        {"vre1.tmp", true},      {"VREAB12.TMP", true}, {"vre00ff.tmp", true},
+        {"vre12345.tmp", false}, {"vrel.tmp", false},   {"vre.tmp", false},
+        {"vre1.tmp.bak", false}, {"vre1.dat", false},   {"abc1.tmp", false},
+        {"xvre1.tmp", false},
     };
     for (const Case& c : cases) WriteFileBytes(dir.File(c.name), Bytes(1000, 0x5A));
     // One held open (a save under way elsewhere) and a directory with our name stay.
     WriteFileBytes(dir.File("vre2.tmp"), Bytes(10, 1));
     HANDLE held = CreateFileA(dir.File("vre2.tmp").c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     ASSERT_TRUE(CreateDirectoryA(dir.File("vre3.tmp").c_str(), nullptr));
 

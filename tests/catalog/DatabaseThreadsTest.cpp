@@ -11,7 +11,8 @@
 #include "catalog/ThreadClosure.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 struct Collections
 {
@@ -33,7 +34,7 @@ StartupLoad LoadIn(const ScratchDir& dir, Collections& into, FakeSplash* splash 
 
 const std::string DbName = ToAnsiString(L"My collections.dat");
 
-} // namespace
+}  // namespace
 
 TEST(ThreadClosureRun, RunsTheMemberOnItsObjectOnAnotherThread)
 {
@@ -189,6 +190,7 @@ TEST(SaveThreads, FailedSaveTellsTheUserAndKeepsTheCollectionModified)
         EXPECT_EQ(1, c.list[0]->m_modified);
         EXPECT_EQ(std::vector<std::string>{"Blocked.dat"}, dir.List());
     }
-    EXPECT_EQ((std::vector<std::string>{LoadCatalogString(IdsDatabaseSaveError), LoadCatalogString(IdsDatabaseSaveError)}),
+    EXPECT_EQ((std::vector<std::string>{LoadCatalogString(IdsDatabaseSaveError),
+                                        LoadCatalogString(IdsDatabaseSaveError)}),
               shell.Messages());
 }

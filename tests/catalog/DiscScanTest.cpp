@@ -16,7 +16,8 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 std::wstring CurrentDirectory()
 {
@@ -32,7 +33,8 @@ const std::uint64_t LabelFileSize = CdromFixture::Label().size() + 1;
 std::vector<std::wstring> EntryNames(const EntryContainerNode* n)
 {
     std::vector<std::wstring> names;
-    for (std::uint32_t i = 0; i < n->EntryCount(); ++i) names.push_back(n->Entries()[i].m_name.str());
+    for (std::uint32_t i = 0; i < n->EntryCount(); ++i)
+        names.push_back(n->Entries()[i].m_name.str());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -55,7 +57,7 @@ struct Scan
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(DiscScan, RecordsTheWholeDiscUnderTheLabel)
 {
@@ -73,7 +75,8 @@ TEST(DiscScan, RecordsTheWholeDiscUnderTheLabel)
     EXPECT_NE(0u, s.disc->m_addedTime.dwHighDateTime);
     ASSERT_EQ((std::vector<std::wstring>{LabelFile, L"readme.txt"}), EntryNames(s.disc));
     for (std::uint32_t i = 0; i < s.disc->EntryCount(); ++i)
-        EXPECT_EQ(s.disc->Entries()[i].m_name == LabelFile ? LabelFileSize : 5u, s.disc->Entries()[i].m_size);
+        EXPECT_EQ(s.disc->Entries()[i].m_name == LabelFile ? LabelFileSize : 5u,
+                  s.disc->Entries()[i].m_size);
     const CatalogNode* docs = Child(s.disc, L"Docs");
     ASSERT_NE(nullptr, docs);
     EXPECT_EQ(3000u, static_cast<const DiscFolderNode*>(docs)->Entries()[0].m_size);
@@ -178,9 +181,10 @@ TEST(DiscScan, DeepTargetsCutTheDiscAtTheDeepestLevel)
     EXPECT_TRUE(target->m_children.empty());
     EXPECT_EQ(0, full.collection.m_modified);
     EXPECT_EQ(0, full.shell.progressFolders);
-    EXPECT_EQ(std::vector<std::string>{ToAnsiString(
-                  L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
-              full.shell.Messages());
+    EXPECT_EQ(
+        std::vector<std::string>{ToAnsiString(
+            L"Сюда ничего нельзя добавить: папки каталога не вкладываются глубже 512 уровней.")},
+        full.shell.Messages());
 }
 
 // Sizes of 4 GiB and more lost their high part, and names outside code page 1251 came back as
@@ -203,7 +207,8 @@ TEST(DiscScan, HugeSparseFileAndNamesOutsideTheCodePage)
     EXPECT_EQ(1u, sizes[L"日本語.txt"]);
     const CatalogNode* greek = Child(s.disc, L"Ελληνικά");
     ASSERT_NE(nullptr, greek);
-    EXPECT_EQ(std::wstring(L"ναι.txt"), static_cast<const EntryContainerNode*>(greek)->Entries()[0].m_name.str());
+    EXPECT_EQ(std::wstring(L"ναι.txt"),
+              static_cast<const EntryContainerNode*>(greek)->Entries()[0].m_name.str());
     EXPECT_EQ(total + huge + 1 + 3 + LabelFileSize, CatalogStatistics::TotalSize());
 
     // Deleting the disc takes its sizes back out of the total.

@@ -11,7 +11,8 @@ INT_PTR FakeSaveDialog::DoModal()
     return IDOK;
 }
 
-namespace {
+namespace
+{
 
 // A real window that counts the scan thread's messages, as the add-disc progress dialog does,
 // and ends its modal loop on the user's OK after the end message.
@@ -61,7 +62,7 @@ private:
     bool m_ended = false;
 };
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<ScanProgressDialog> FakeCatalogShell::CreateAddDiscProgressDialog()
 {

@@ -86,7 +86,10 @@ public:
         return answer;
     }
     LoadingSplashStatus* CreateLoadingSplash() override { return new FakeSplash; }
-    void DestroyLoadingSplash(LoadingSplashStatus* splash) override { delete static_cast<FakeSplash*>(splash); }
+    void DestroyLoadingSplash(LoadingSplashStatus* splash) override
+    {
+        delete static_cast<FakeSplash*>(splash);
+    }
     std::unique_ptr<SaveWaitDialog> CreateSaveDialog() override
     {
         ++saveDialogs;

@@ -21,13 +21,14 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 // 0: every allocation succeeds. n > 0: the n-th allocation from now (on any thread) fails, once.
 std::atomic<long> g_failAfter{0};
 std::atomic<bool> g_failed{false};
 
-} // namespace
+}  // namespace
 
 void* operator new(std::size_t size)
 {
@@ -47,7 +48,8 @@ void operator delete(void* p) noexcept
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
-namespace {
+namespace
+{
 
 const std::uint32_t Version = 0x20001;
 const long Uncounted = 1L << 30;  // a countdown no load comes near: it only counts
@@ -103,7 +105,8 @@ void FillMixed(CollectionNode& c, const wchar_t* name)
 // The file can be opened with no sharing: nobody (no forgotten reader) holds it open.
 bool NobodyHolds(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);
     return true;
@@ -132,12 +135,12 @@ void WriteZeroEntryCatalogue(const std::string& path, std::uint32_t count)
     PutU32(head, Version);
     PutString(head, L"");
     head.insert(head.end(), 8, 0);  // flag block
-    PutU64(head, 0);                 // time
-    PutU32(head, 1);                 // one child
+    PutU64(head, 0);                // time
+    PutU32(head, 1);                // one child
     PutU32(head, NodeDisc);
-    PutString(head, L"");            // its name
-    PutU32(head, 0);                 // no children
-    PutU32(head, count);             // entries
+    PutString(head, L"");  // its name
+    PutU32(head, 0);       // no children
+    PutU32(head, count);   // entries
     const std::uint64_t entryBytes = 17ull * count;
     const std::uint64_t discTail = 4 + 8 + 4 + 16;  // description, added time, lent to, identity
 
@@ -170,7 +173,7 @@ void WriteZeroEntryCatalogue(const std::string& path, std::uint32_t count)
     std::fclose(out);
 }
 
-} // namespace
+}  // namespace
 
 TEST(LoadingOutOfMemory, EveryFailingAllocationRefusesTheFileAndLeaksNothing)
 {
@@ -240,7 +243,8 @@ TEST(LoadingOutOfMemory, StartupTellsTheUserKeepsTheFileAndGoesOn)
     };
     std::vector<CollectionNode*> counted;
     EXPECT_EQ(StartupLoad::Loaded, load(counted));
-    const long allocations = CountAllocations([&] { EXPECT_EQ(StartupLoad::Loaded, load(counted)); });
+    const long allocations = CountAllocations(
+        [&] { EXPECT_EQ(StartupLoad::Loaded, load(counted)); });
     for (CollectionNode* c : counted) delete c;
 
     // Half-way through the load is well inside the file's records.
@@ -280,7 +284,8 @@ TEST(LoadingOutOfMemory, ZeroEntryCatalogueIsSmallAndLoadsWhole)
 // test runs only in the 32-bit build.
 TEST(LoadingOutOfMemory, FileExpandingPastTheAddressSpaceIsRefusedIn32BitBuildOnly)
 {
-    if (sizeof(void*) != 4) GTEST_SKIP() << "needs a 32-bit address space; this build has 64-bit pointers";
+    if (sizeof(void*) != 4)
+        GTEST_SKIP() << "needs a 32-bit address space; this build has 64-bit pointers";
     ScratchDir dir;
     const std::string path = dir.File("bomb.dat");
     // 128 Mi entries: 2.2 GB of records, and at least 24 bytes each in memory, over 3 GB; the 2 GB

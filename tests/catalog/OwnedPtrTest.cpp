@@ -4,7 +4,8 @@
 #include "catalog/OwnedPtrSet.h"
 #include "catalog/OwnedPtrVector.h"
 
-namespace {
+namespace
+{
 
 // Counts its own deletions in a counter the test owns.
 struct Counted
@@ -28,7 +29,7 @@ TEST(OwnedPtrSet, DeletesWhatItHoldsAndNothingItReleased)
         EXPECT_FALSE(set.Release(released));  // no longer here: nothing happens
         set.Destroy(destroyed);
         EXPECT_EQ(1, deletions);
-        set.Destroy(released);                // not here: not deleted
+        set.Destroy(released);  // not here: not deleted
         EXPECT_EQ(1, deletions);
         EXPECT_EQ(1u, set.size());
     }

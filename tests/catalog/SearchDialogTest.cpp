@@ -13,7 +13,8 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 // Runs steps from a thread timer inside the dialog's modal loop, one step per tick while the
 // step answers true; the last step must end the dialog.
@@ -68,7 +69,8 @@ struct SearchFixture
         disc->m_name = L"DISC";
         folder->AddChild(disc);
         std::vector<FileEntry> files((std::size_t)entries);
-        for (std::size_t i = 0; i < files.size(); ++i) files[i].m_name = (L"cd_track" + std::to_wstring(i) + L".mp3").c_str();
+        for (std::size_t i = 0; i < files.size(); ++i)
+            files[i].m_name = (L"cd_track" + std::to_wstring(i) + L".mp3").c_str();
         disc->SetEntries(files);
     }
     ~SearchFixture()
@@ -89,12 +91,13 @@ struct SearchFixture
     {
         if (!Window()) return false;
         SetDlgItemTextA(Window(), SearchDialog::IdSearchText, text);
-        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(Window(), IDOK));
+        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     (LPARAM)GetDlgItem(Window(), IDOK));
         return true;
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
 {
@@ -105,9 +108,11 @@ TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
         [&] { return !f.Dialog()->IsSearching() && f.List()->hits.size() == 2; },
         [&] {
             EXPECT_EQ("2", f.Text(SearchDialog::IdFoundCount));
-            EXPECT_TRUE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));  // the search button is back
+            EXPECT_TRUE(
+                IsWindowVisible(GetDlgItem(f.Window(), IDOK)));  // the search button is back
             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(f.Window(), SearchDialog::IdSearchText)));
-            SendMessageA(f.Window(), SearchDialog::EndSearchMessage, 0, (LPARAM)f.List()->hits[0]->Holder());
+            SendMessageA(f.Window(), SearchDialog::EndSearchMessage, 0,
+                         (LPARAM)f.List()->hits[0]->Holder());
             return true;
         },
     };
@@ -119,7 +124,8 @@ TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
     again.steps = {[&] {
         if (!f.Window()) return false;
         EXPECT_EQ(1, f.List()->addAllCalls - 1);
-        EXPECT_EQ(2, (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults, LB_GETCOUNT, 0, 0));
+        EXPECT_EQ(2,
+                  (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults, LB_GETCOUNT, 0, 0));
         EXPECT_EQ("Cd", f.Text(SearchDialog::IdSearchText));
         PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return true;

@@ -13,7 +13,8 @@
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
 
-namespace {
+namespace
+{
 
 // A window standing in for the search dialog: takes the hits and ends the session on its end.
 struct HitWindow
@@ -23,10 +24,7 @@ struct HitWindow
     std::vector<std::unique_ptr<SearchHit>> hits;
     int ends = 0;
 
-    HitWindow()
-    {
-        hwnd = MakeTestWindow("LornivalSearchTest", Proc, this);
-    }
+    HitWindow() { hwnd = MakeTestWindow("LornivalSearchTest", Proc, this); }
     ~HitWindow() { DestroyWindow(hwnd); }
 
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
@@ -59,7 +57,7 @@ struct HitWindow
 
 std::string Name(const CatalogNode* n) { return ToAnsiString(n->m_name.c_str()); }
 
-} // namespace
+}  // namespace
 
 TEST(SearchPattern, FromTheUsersText)
 {
@@ -68,12 +66,8 @@ TEST(SearchPattern, FromTheUsersText)
         const char* text;
         const char* pattern;
     } cases[] = {
-        {"cd", "*CD*"},
-        {"my disc", "*MY*DISC*"},
-        {"tab\there", "*TAB*HERE*"},
-        {"a?b.*", "A?B.*"},
-        {"*.mp3", "*.MP3"},
-        {"two  blanks", "*TWO**BLANKS*"},
+        {"cd", "*CD*"},     {"my disc", "*MY*DISC*"}, {"tab\there", "*TAB*HERE*"},
+        {"a?b.*", "A?B.*"}, {"*.mp3", "*.MP3"},       {"two  blanks", "*TWO**BLANKS*"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.pattern, SearchSession::MakePattern(c.text)) << c.text;
     EXPECT_EQ(ToAnsiString(L"*ДИСК*"), SearchSession::MakePattern(ToAnsiString(L"диск")));
@@ -113,7 +107,8 @@ TEST(SearchWorker, FindsNodesAndEntriesWithTheirPathsAndAlwaysEnds)
     for (auto& h : w.hits) {
         std::string path;
         for (CatalogNode* n : h->path) path += Name(n) + "/";
-        std::string name = h->kind == SearchHit::Node ? Name(h->AsNode()) : ToAnsiString(h->AsEntry()->m_name.c_str());
+        std::string name = h->kind == SearchHit::Node ? Name(h->AsNode())
+                                                      : ToAnsiString(h->AsEntry()->m_name.c_str());
         seen.push_back(path + name);
     }
     std::sort(seen.begin(), seen.end());
@@ -142,14 +137,15 @@ TEST(SearchWorker, StopHalfWayKeepsTheHitsAndNeverHangs)
     auto disc = new DiscNode;
     col.AddChild(disc);
     std::vector<FileEntry> files(400);
-    for (std::size_t i = 0; i < files.size(); ++i) files[i].m_name = (L"match" + std::to_wstring(i)).c_str();
+    for (std::size_t i = 0; i < files.size(); ++i)
+        files[i].m_name = (L"match" + std::to_wstring(i)).c_str();
     disc->SetEntries(files);
     std::vector<CollectionNode*> all = {&col};
 
     SearchSession session;
     HitWindow w;
     w.session = &session;
-    ASSERT_TRUE(session.Start(w.hwnd, "match", &all));  // 50 ms after each hit: about 20 s in all
+    ASSERT_TRUE(session.Start(w.hwnd, "match", &all));   // 50 ms after each hit: about 20 s in all
     EXPECT_FALSE(session.Start(w.hwnd, "other", &all));  // one search at a time
     // Let a few hits arrive, then stop as "Готово" does.
     DWORD start = GetTickCount();

@@ -11,19 +11,21 @@
 #include "framework/CArchiveException.h"
 #include "framework/CObList.h"
 
-namespace {
+namespace
+{
 
 // "TestItem" is 8 characters; class and object indexes share one sequence from 1.
 const char kTwoItemsImage[] =
     "FF FF 01 00 08 00 'TestItem' 44 33 22 11"  // new class (index 1), object A (index 2)
-    " 01 80 05 00 00 00"                         // class 1 again, object B (index 3)
-    " 02 00"                                     // object A again
-    " 00 00";                                    // null
+    " 01 80 05 00 00 00"                        // class 1 again, object B (index 3)
+    " 02 00"                                    // object A again
+    " 00 00";                                   // null
 
 TEST(ArchiveObjects, NewClassRepeatedClassRepeatedObjectAndNull)
 {
     TestItem a(0x11223344), b(5);
-    const Bytes image = StoreImage([&](CArchive& ar) { ar << &a << &b << &a << (CObject*)nullptr; });
+    const Bytes image = StoreImage(
+        [&](CArchive& ar) { ar << &a << &b << &a << (CObject*)nullptr; });
     EXPECT_EQ(Hex(kTwoItemsImage), image);
 
     CObject* read[4] = {};
@@ -51,9 +53,9 @@ TEST(ArchiveObjects, ObjectListRoundTrip)
     list.AddTail(&a);
     const Bytes image = StoreImage([&](CArchive& ar) { list.Serialize(ar); });
     EXPECT_EQ(Hex("04 00"
-                  " FF FF 01 00 08 00 'TestItem' 01 00 00 00"       // class 1, object 2
-                  " FF FF 01 00 0B 00 'DerivedItem' 03 00 00 00"    // class 3, object 4
-                  " 01 80 02 00 00 00"                               // object 5
+                  " FF FF 01 00 08 00 'TestItem' 01 00 00 00"     // class 1, object 2
+                  " FF FF 01 00 0B 00 'DerivedItem' 03 00 00 00"  // class 3, object 4
+                  " 01 80 02 00 00 00"                            // object 5
                   " 02 00"),
               image);
 
@@ -162,32 +164,53 @@ TEST(ArchiveObjects, BadImagesRaiseArchiveExceptionsWithTheirCause)
 {
     const auto readAny = [](CArchive& ar) { delete ar.ReadObject(nullptr); };
     const auto readTestItem = [](CArchive& ar) { delete ar.ReadObject(RUNTIME_CLASS(TestItem)); };
-    const struct {
+    const struct
+    {
         const char* name;
         const char* bytes;
         std::function<void(CArchive&)> read;
         int cause;
     } cases[] = {
-        {"unknown class name", "FF FF 01 00 07 00 'NoClass' 00 00 00 00", readAny, CArchiveException::badClass},
-        {"class that is not serialisable", "FF FF FF FF 0D 00 'CreatableOnly'", readAny, CArchiveException::badClass},
-        {"unrelated class where TestItem is asked", "FF FF 01 00 0D 00 'UnrelatedItem'", readTestItem,
+        {"unknown class name", "FF FF 01 00 07 00 'NoClass' 00 00 00 00", readAny,
          CArchiveException::badClass},
+        {"class that is not serialisable", "FF FF FF FF 0D 00 'CreatableOnly'", readAny,
+         CArchiveException::badClass},
+        {"unrelated class where TestItem is asked", "FF FF 01 00 0D 00 'UnrelatedItem'",
+         readTestItem, CArchiveException::badClass},
         {"unrelated class through the typed operator", "FF FF 01 00 0D 00 'UnrelatedItem'",
-         [](CArchive& ar) { TestItem* p = nullptr; ar >> p; delete p; }, CArchiveException::badClass},
-        {"repeated object of the wrong kind", "FF FF 01 00 0D 00 'UnrelatedItem' 02 00",
-         [](CArchive& ar) { CObject* first = ar.ReadObject(nullptr); std::unique_ptr<CObject> owner(first);
-                            ar.ReadObject(RUNTIME_CLASS(TestItem)); },
+         [](CArchive& ar) {
+             TestItem* p = nullptr;
+             ar >> p;
+             delete p;
+         },
          CArchiveException::badClass},
-        {"name longer than any class", "FF FF 01 00 FF 00 'x'", readAny, CArchiveException::badClass},
+        {"repeated object of the wrong kind", "FF FF 01 00 0D 00 'UnrelatedItem' 02 00",
+         [](CArchive& ar) {
+             CObject* first = ar.ReadObject(nullptr);
+             std::unique_ptr<CObject> owner(first);
+             ar.ReadObject(RUNTIME_CLASS(TestItem));
+         },
+         CArchiveException::badClass},
+        {"name longer than any class", "FF FF 01 00 FF 00 'x'", readAny,
+         CArchiveException::badClass},
         {"schema the class does not read", "FF FF 02 00 08 00 'TestItem' 00 00 00 00", readAny,
          CArchiveException::badSchema},
         {"object never defined", "05 00", readAny, CArchiveException::badIndex},
         {"class never defined", "03 80 00 00 00 00", readAny, CArchiveException::badIndex},
         {"class index that names an object", "FF FF 01 00 08 00 'TestItem' 00 00 00 00 02 80",
-         [](CArchive& ar) { delete ar.ReadObject(nullptr); ar.ReadObject(nullptr); }, CArchiveException::badIndex},
+         [](CArchive& ar) {
+             delete ar.ReadObject(nullptr);
+             ar.ReadObject(nullptr);
+         },
+         CArchiveException::badIndex},
         {"object index that names a class", "FF FF 01 00 08 00 'TestItem' 00 00 00 00 01 00",
-         [](CArchive& ar) { delete ar.ReadObject(nullptr); ar.ReadObject(nullptr); }, CArchiveException::badIndex},
-        {"big tag naming an undefined class", "FF 7F 09 00 00 80", readAny, CArchiveException::badIndex},
+         [](CArchive& ar) {
+             delete ar.ReadObject(nullptr);
+             ar.ReadObject(nullptr);
+         },
+         CArchiveException::badIndex},
+        {"big tag naming an undefined class", "FF 7F 09 00 00 80", readAny,
+         CArchiveException::badIndex},
         {"a class record where none is allowed", "00 00", [](CArchive& ar) { ar.ReadClass(); },
          CArchiveException::badIndex},
     };
@@ -241,7 +264,8 @@ TEST(ArchiveObjects, ImageCutAtEveryLengthRaisesAndLeavesNoObjectBehind)
         EXPECT_EQ(CArchiveException::endOfFile, cause) << "cut at " << cut;
         // Whole objects stay in the list for the caller; the one being read when the data ended is gone.
         std::set<CObject*> owned;
-        for (POSITION pos = back.GetHeadPosition(); pos != nullptr;) owned.insert(back.GetNext(pos));
+        for (POSITION pos = back.GetHeadPosition(); pos != nullptr;)
+            owned.insert(back.GetNext(pos));
         for (CObject* item : owned) delete item;
         EXPECT_EQ(liveBefore, TestItem::s_live) << "cut at " << cut;
     }

@@ -8,9 +8,11 @@
 #include "framework/CArchiveException.h"
 #include "framework/CRect.h"
 
-namespace {
+namespace
+{
 
-struct ValueCase {
+struct ValueCase
+{
     const char* name;
     std::function<void(CArchive&)> write;
     const char* bytes;
@@ -71,7 +73,8 @@ TEST(ArchiveValues, ValuesAndCountsReadBack)
 // DWORD; then the ANSI bytes without a terminator.
 TEST(ArchiveValues, StringLengthPrefixes)
 {
-    const struct {
+    const struct
+    {
         int length;
         const char* prefix;
     } cases[] = {
@@ -102,16 +105,33 @@ TEST(ArchiveValues, StringLengthPrefixes)
 
 TEST(ArchiveValues, ShortAndForgedImagesRaiseEndOfFile)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* bytes;
         std::function<void(CArchive&)> read;
     } cases[] = {
-        {"DWORD of 3 bytes", "01 02 03", [](CArchive& ar) { DWORD v; ar >> v; }},
+        {"DWORD of 3 bytes", "01 02 03",
+         [](CArchive& ar) {
+             DWORD v;
+             ar >> v;
+         }},
         {"count without its DWORD", "FF FF 01", [](CArchive& ar) { ar.ReadCount(); }},
-        {"string shorter than its length", "05 'abc'", [](CArchive& ar) { CString s; ar >> s; }},
-        {"string claiming 4 GiB", "FF FF FF F0 FF FF FF 'abc'", [](CArchive& ar) { CString s; ar >> s; }},
-        {"empty image", "", [](CArchive& ar) { BYTE b; ar >> b; }},
+        {"string shorter than its length", "05 'abc'",
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         }},
+        {"string claiming 4 GiB", "FF FF FF F0 FF FF FF 'abc'",
+         [](CArchive& ar) {
+             CString s;
+             ar >> s;
+         }},
+        {"empty image", "",
+         [](CArchive& ar) {
+             BYTE b;
+             ar >> b;
+         }},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(Hex(c.bytes), c.read)) << c.name;
@@ -121,7 +141,10 @@ TEST(ArchiveValues, UnicodeMarkedStringIsRefused)
 {
     // 0xFF 0xFFFE announces a UTF-16 string, which this program never writes.
     EXPECT_EQ(CArchiveException::genericException,
-              LoadFailure(Hex("FF FE FF 01 41 00"), [](CArchive& ar) { CString s; ar >> s; }));
+              LoadFailure(Hex("FF FE FF 01 41 00"), [](CArchive& ar) {
+                  CString s;
+                  ar >> s;
+              }));
 }
 
 TEST(ArchiveValues, WrongDirectionRaisesItsCause)
@@ -135,7 +158,8 @@ TEST(ArchiveValues, WrongDirectionRaisesItsCause)
 
     const Bytes image = Hex("01");
     EXPECT_EQ(CArchiveException::readOnly, LoadFailure(image, [](CArchive& ar) { ar << (BYTE)1; }));
-    EXPECT_EQ(CArchiveException::readOnly, LoadFailure(image, [](CArchive& ar) { ar.WriteObject(nullptr); }));
+    EXPECT_EQ(CArchiveException::readOnly,
+              LoadFailure(image, [](CArchive& ar) { ar.WriteObject(nullptr); }));
 }
 
 TEST(ArchiveValues, ImagesLargerThanTheBufferGoThroughWhole)

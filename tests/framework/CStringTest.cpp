@@ -9,12 +9,14 @@
 #include "framework/CString.h"
 #include "framework/WideText.h"
 
-namespace {
+namespace
+{
 
 // Code page 1251 by hand: А..Я = C0..DF, а..я = E0..FF, Ё = A8, ё = B8.
 TEST(CString, CaseFoldingCoversCyrillic)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         const char* upper;
         const char* lower;
@@ -34,7 +36,7 @@ TEST(CString, CaseFoldingCoversCyrillic)
     EXPECT_NE(0, CString("\xC0\xC1").Compare("\xE0\xE1"));
     EXPECT_LT(CString("\xE0").CompareNoCase("\xC1"), 0);  // а before Б whatever the case
     EXPECT_GT(CString("b").Compare("a"), 0);
-    EXPECT_LT(CString("a").Compare("\xE0"), 0);           // bytes compare unsigned
+    EXPECT_LT(CString("a").Compare("\xE0"), 0);  // bytes compare unsigned
 }
 
 TEST(CString, FormatUsesTheRuntimePrintfLanguage)
@@ -54,13 +56,14 @@ TEST(CString, FormatUsesTheRuntimePrintfLanguage)
 TEST(CString, PiecesClampToTheString)
 {
     const CString s("abcdef");
-    const struct {
+    const struct
+    {
         CString got;
         const char* expected;
     } cases[] = {
-        {s.Mid(2), "cdef"},      {s.Mid(2, 3), "cde"},   {s.Mid(4, 10), "ef"}, {s.Mid(6), ""},
-        {s.Mid(-3, 2), "ab"},    {s.Mid(9, 1), ""},      {s.Mid(1, -1), ""},   {s.Left(2), "ab"},
-        {s.Left(10), "abcdef"},  {s.Left(-1), ""},       {s.Right(2), "ef"},   {s.Right(10), "abcdef"},
+        {s.Mid(2), "cdef"},     {s.Mid(2, 3), "cde"}, {s.Mid(4, 10), "ef"}, {s.Mid(6), ""},
+        {s.Mid(-3, 2), "ab"},   {s.Mid(9, 1), ""},    {s.Mid(1, -1), ""},   {s.Left(2), "ab"},
+        {s.Left(10), "abcdef"}, {s.Left(-1), ""},     {s.Right(2), "ef"},   {s.Right(10), "abcdef"},
         {s.Right(0), ""},
     };
     for (const auto& c : cases) EXPECT_STREQ(c.expected, c.got);
@@ -146,7 +149,8 @@ TEST(CString, ConvertsToAndFromUtf16ThroughTheAnsiCodePage)
     EXPECT_STREQ("\xC6", WideToAnsi(L"\x0416\x0451", 1));
     EXPECT_EQ(std::wstring(L"\x0416"), AnsiToWide("\xC6\xB8", 1));
     // A character the code page lacks becomes the default character, not nothing.
-    EXPECT_STREQ("a?b", WideToAnsi(L"a\x4E2D" L"b"));
+    EXPECT_STREQ("a?b", WideToAnsi(L"a\x4E2D"
+                                   L"b"));
     EXPECT_STREQ("", WideToAnsi(nullptr));
     EXPECT_EQ(std::wstring(), AnsiToWide(""));
 }

@@ -17,7 +17,8 @@
 #include "framework/CStringList.h"
 #include "framework/CWordArray.h"
 
-namespace {
+namespace
+{
 
 template <class LIST>
 std::vector<int> Forward(const LIST& list)
@@ -31,7 +32,8 @@ template <class LIST>
 std::vector<int> Backward(const LIST& list)
 {
     std::vector<int> out;
-    for (POSITION pos = list.GetTailPosition(); pos != nullptr;) out.insert(out.begin(), list.GetPrev(pos));
+    for (POSITION pos = list.GetTailPosition(); pos != nullptr;)
+        out.insert(out.begin(), list.GetPrev(pos));
     return out;
 }
 
@@ -53,10 +55,10 @@ TEST(Collections, ListEditsKeepBothDirectionsLinked)
     list.AddTail(1);
     const POSITION two = list.AddTail(2);
     const POSITION three = list.AddTail(3);
-    list.InsertBefore(two, 10);       // 1 10 2 3
-    list.InsertAfter(three, 30);      // 1 10 2 3 30
-    list.InsertBefore(nullptr, 0);    // at the head
-    list.InsertAfter(nullptr, 99);    // at the tail
+    list.InsertBefore(two, 10);     // 1 10 2 3
+    list.InsertAfter(three, 30);    // 1 10 2 3 30
+    list.InsertBefore(nullptr, 0);  // at the head
+    list.InsertAfter(nullptr, 99);  // at the tail
     list.AddHead(-1);
     std::vector<int> expected = {-1, 0, 1, 10, 2, 3, 30, 99};
     EXPECT_EQ(expected, Forward(list));
@@ -105,10 +107,10 @@ TEST(Collections, ListsCopyOtherLists)
 TEST(Collections, ArrayEdits)
 {
     CArray<int, int> a;
-    for (int i = 0; i < 5; ++i) a.Add(i * 10);   // 0 10 20 30 40
-    a.InsertAt(1, 7, 2);                         // 0 7 7 10 20 30 40
-    a.RemoveAt(4, 2);                            // 0 7 7 10 40
-    a.SetAtGrow(7, 70);                          // ... 40 0 0 70
+    for (int i = 0; i < 5; ++i) a.Add(i * 10);  // 0 10 20 30 40
+    a.InsertAt(1, 7, 2);                        // 0 7 7 10 20 30 40
+    a.RemoveAt(4, 2);                           // 0 7 7 10 40
+    a.SetAtGrow(7, 70);                         // ... 40 0 0 70
     a.InsertAt(a.GetSize(), 80);
     const std::vector<int> expected = {0, 7, 7, 10, 40, 0, 0, 70, 80};
     ASSERT_EQ((INT_PTR)expected.size(), a.GetSize());
@@ -200,21 +202,65 @@ TEST(Collections, MapWithStringKeysAndOwnTableSize)
 
 TEST(Collections, StoredCollectionImages)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         std::function<void(CArchive&)> write;
         const char* bytes;
     } cases[] = {
-        {"CDWordArray", [](CArchive& ar) { CDWordArray a; a.Add(1); a.Add(0x80000000); a.Serialize(ar); },
+        {"CDWordArray",
+         [](CArchive& ar) {
+             CDWordArray a;
+             a.Add(1);
+             a.Add(0x80000000);
+             a.Serialize(ar);
+         },
          "02 00 01 00 00 00 00 00 00 80"},
-        {"CWordArray", [](CArchive& ar) { CWordArray a; a.Add(0x1234); a.Serialize(ar); }, "01 00 34 12"},
-        {"CByteArray", [](CArchive& ar) { CByteArray a; a.Add(0xFE); a.Add(0x01); a.Serialize(ar); }, "02 00 FE 01"},
-        {"CStringArray", [](CArchive& ar) { CStringArray a; a.Add("a"); a.Add(""); a.Add("bc"); a.Serialize(ar); },
+        {"CWordArray",
+         [](CArchive& ar) {
+             CWordArray a;
+             a.Add(0x1234);
+             a.Serialize(ar);
+         },
+         "01 00 34 12"},
+        {"CByteArray",
+         [](CArchive& ar) {
+             CByteArray a;
+             a.Add(0xFE);
+             a.Add(0x01);
+             a.Serialize(ar);
+         },
+         "02 00 FE 01"},
+        {"CStringArray",
+         [](CArchive& ar) {
+             CStringArray a;
+             a.Add("a");
+             a.Add("");
+             a.Add("bc");
+             a.Serialize(ar);
+         },
          "03 00 01 'a' 00 02 'bc'"},
-        {"CStringList", [](CArchive& ar) { CStringList l; l.AddTail("x"); l.AddHead("yz"); l.Serialize(ar); },
+        {"CStringList",
+         [](CArchive& ar) {
+             CStringList l;
+             l.AddTail("x");
+             l.AddHead("yz");
+             l.Serialize(ar);
+         },
          "02 00 02 'yz' 01 'x'"},
-        {"CList of UINT", [](CArchive& ar) { CList<UINT, UINT> l; l.AddTail(7); l.Serialize(ar); }, "01 00 07 00 00 00"},
-        {"empty CDWordArray", [](CArchive& ar) { CDWordArray a; a.Serialize(ar); }, "00 00"},
+        {"CList of UINT",
+         [](CArchive& ar) {
+             CList<UINT, UINT> l;
+             l.AddTail(7);
+             l.Serialize(ar);
+         },
+         "01 00 07 00 00 00"},
+        {"empty CDWordArray",
+         [](CArchive& ar) {
+             CDWordArray a;
+             a.Serialize(ar);
+         },
+         "00 00"},
     };
     for (const auto& c : cases) EXPECT_EQ(Hex(c.bytes), StoreImage(c.write)) << c.name;
 
@@ -231,17 +277,37 @@ TEST(Collections, StoredCollectionImages)
 
 TEST(Collections, ForgedCountsEndInEndOfFileNotInAHugeAllocation)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* bytes;
         std::function<void(CArchive&)> read;
     } cases[] = {
-        {"CDWordArray", "FF FF FF FF FF FF 01 00 00 00", [](CArchive& ar) { CDWordArray a; a.Serialize(ar); }},
-        {"CByteArray", "FF FF FF FF FF 7F 01", [](CArchive& ar) { CByteArray a; a.Serialize(ar); }},
-        {"CStringArray", "FF FF FF FF FF FF 01 'a'", [](CArchive& ar) { CStringArray a; a.Serialize(ar); }},
-        {"CStringList", "FF FF FF FF FF FF 01 'a'", [](CArchive& ar) { CStringList l; l.Serialize(ar); }},
+        {"CDWordArray", "FF FF FF FF FF FF 01 00 00 00",
+         [](CArchive& ar) {
+             CDWordArray a;
+             a.Serialize(ar);
+         }},
+        {"CByteArray", "FF FF FF FF FF 7F 01",
+         [](CArchive& ar) {
+             CByteArray a;
+             a.Serialize(ar);
+         }},
+        {"CStringArray", "FF FF FF FF FF FF 01 'a'",
+         [](CArchive& ar) {
+             CStringArray a;
+             a.Serialize(ar);
+         }},
+        {"CStringList", "FF FF FF FF FF FF 01 'a'",
+         [](CArchive& ar) {
+             CStringList l;
+             l.Serialize(ar);
+         }},
         {"CMap", "FF FF FF FF FF FF 01 00 00 00",
-         [](CArchive& ar) { CMap<UINT, UINT, UINT, UINT> m; m.Serialize(ar); }},
+         [](CArchive& ar) {
+             CMap<UINT, UINT, UINT, UINT> m;
+             m.Serialize(ar);
+         }},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(Hex(c.bytes), c.read)) << c.name;
@@ -261,8 +327,14 @@ TEST(Collections, NodeBlocksBeyondTheAddressSpaceAreRefused)
         }
         return false;
     };
-    EXPECT_TRUE(raisesMemory([&] { CList<int, int> list(kHugeBlock); list.AddTail(1); })) << "CList";
-    EXPECT_TRUE(raisesMemory([&] { CMap<UINT, UINT, UINT, UINT> map(kHugeBlock); map[1] = 2; })) << "CMap";
+    EXPECT_TRUE(raisesMemory([&] {
+        CList<int, int> list(kHugeBlock);
+        list.AddTail(1);
+    })) << "CList";
+    EXPECT_TRUE(raisesMemory([&] {
+        CMap<UINT, UINT, UINT, UINT> map(kHugeBlock);
+        map[1] = 2;
+    })) << "CMap";
 }
 
 }  // namespace

@@ -13,7 +13,8 @@
 #include "framework/CMemoryException.h"
 #include "framework/CSharedFile.h"
 
-namespace {
+namespace
+{
 
 const UINT kCreateWriteDenyWrite = 0x1021;  // modeCreate | modeWrite | shareDenyWrite
 const UINT kReadDenyWrite = 0x20;           // modeRead | shareDenyWrite
@@ -45,7 +46,9 @@ int OpenFailure(LPCSTR path, UINT flags)
 
 TEST(Files, OpenModesAndSharing)
 {
-    static_assert(kCreateWriteDenyWrite == (CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite), "");
+    static_assert(kCreateWriteDenyWrite ==
+                      (CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite),
+                  "");
     static_assert(kReadDenyWrite == (CFile::modeRead | CFile::shareDenyWrite), "");
     TempPath path;
     {
@@ -53,9 +56,11 @@ TEST(Files, OpenModesAndSharing)
         writer.Write("hello world", 11);
         // While the writer holds it, neither another writer nor a reader that denies writing
         // gets in; a reader that shares everything does.
-        EXPECT_EQ(CFileException::sharingViolation, OpenFailure(path.c_str(), CFile::modeWrite | CFile::shareDenyNone));
+        EXPECT_EQ(CFileException::sharingViolation,
+                  OpenFailure(path.c_str(), CFile::modeWrite | CFile::shareDenyNone));
         EXPECT_EQ(CFileException::sharingViolation, OpenFailure(path.c_str(), kReadDenyWrite));
-        EXPECT_EQ(CFileException::none, OpenFailure(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
+        EXPECT_EQ(CFileException::none,
+                  OpenFailure(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
         EXPECT_EQ(11u, writer.GetLength());
     }
     CFile reader(path.c_str(), kReadDenyWrite);
@@ -76,7 +81,8 @@ TEST(Files, OpenModesAndSharing)
 
 TEST(Files, MissingFileRaisesFileNotFound)
 {
-    EXPECT_EQ(CFileException::fileNotFound, OpenFailure("C:\\no-such-lornival-file.dat", kReadDenyWrite));
+    EXPECT_EQ(CFileException::fileNotFound,
+              OpenFailure("C:\\no-such-lornival-file.dat", kReadDenyWrite));
     try {
         CFile file("C:\\no-such-lornival-file.dat", kReadDenyWrite);
         ADD_FAILURE() << "opened a missing file";
@@ -91,7 +97,8 @@ TEST(Files, MissingFileRaisesFileNotFound)
 TEST(Files, WrappedHandleStaysOpen)
 {
     TempPath path;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                           nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     {
         CFile wrapper(h);

@@ -8,7 +8,8 @@
 #include "framework/CMutex.h"
 #include "framework/CSingleLock.h"
 
-namespace {
+namespace
+{
 
 BOOL TryFromOtherThread(CSyncObject* object)
 {

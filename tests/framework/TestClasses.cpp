@@ -16,8 +16,10 @@ IMPLEMENT_DYNAMIC(PlainDynamic, CObject)
 
 void TestItem::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) ar << value;
-    else ar >> value;
+    if (ar.IsStoring())
+        ar << value;
+    else
+        ar >> value;
 }
 
 void VersionedItem::Serialize(CArchive& ar)

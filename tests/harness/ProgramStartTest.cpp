@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Generous: under qemu-user a process start takes seconds. Only a hang runs into these.
 const DWORD kWindowWaitMs = 60000;
@@ -18,11 +19,13 @@ std::wstring ProgramPath()
     const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring path(self, n);
     path.erase(path.find_last_of(L"\\/") + 1);
-    for (const char* p = LORNIVAL_PROGRAM_FROM_TESTS; *p != 0; ++p) path += *p == '/' ? L'\\' : wchar_t(*p);
+    for (const char* p = LORNIVAL_PROGRAM_FROM_TESTS; *p != 0; ++p)
+        path += *p == '/' ? L'\\' : wchar_t(*p);
     return path;
 }
 
-struct WindowSearch {
+struct WindowSearch
+{
     DWORD processId;
     HWND found;
 };
@@ -55,13 +58,14 @@ HWND WaitForTopLevelWindow(const PROCESS_INFORMATION& process)
 TEST(ShippingProgram, StartsShowsItsWindowAndClosesWithExitCodeZero)
 {
     const std::wstring exe = ProgramPath();
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(exe.c_str())) << "missing next to the tests";
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(exe.c_str()))
+        << "missing next to the tests";
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process))
+    ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process))
         << "CreateProcess failed: " << GetLastError();
 
     const HWND window = WaitForTopLevelWindow(process);

@@ -1,5 +1,2 @@
 // The empty program every library is linked into whole by the link check: it only has to link.
-int main()
-{
-    return 0;
-}
+int main() { return 0; }

@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::wstring Widen(const std::string& s)
 {
@@ -45,12 +46,14 @@ void RemoveTree(const std::wstring& dir)  // dir ends with '\'
 
 HANDLE CreateForWrite(const std::wstring& full)
 {
-    HANDLE h = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw std::runtime_error("CdromFixture: cannot create a file on the disc");
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("CdromFixture: cannot create a file on the disc");
     return h;
 }
 
-} // namespace
+}  // namespace
 
 CdromFixture::CdromFixture(Drive drive)
 {
@@ -60,7 +63,8 @@ CdromFixture::CdromFixture(Drive drive)
     unix += drive == Labelled ? "/x" : "/y";
     // Wine maps the Unix root as Z:.
     std::wstring w = L"Z:" + Widen(unix);
-    for (auto& c : w) if (c == L'/') c = L'\\';
+    for (auto& c : w)
+        if (c == L'/') c = L'\\';
     if (w.back() != L'\\') w += L'\\';
     m_backing = w;
     CreateDirectoryW(m_backing.c_str(), nullptr);
@@ -76,7 +80,8 @@ void CdromFixture::Clear() { RemoveTree(m_backing); }
 std::wstring CdromFixture::Full(const std::wstring& path) const
 {
     std::wstring p = path;
-    for (auto& c : p) if (c == L'/') c = L'\\';
+    for (auto& c : p)
+        if (c == L'/') c = L'\\';
     return m_backing + p;
 }
 

@@ -10,7 +10,11 @@
 class CdromFixture
 {
 public:
-    enum Drive { Labelled, Unlabelled };
+    enum Drive
+    {
+        Labelled,
+        Unlabelled
+    };
     explicit CdromFixture(Drive drive = Labelled);
     ~CdromFixture();
     CdromFixture(const CdromFixture&) = delete;

@@ -15,8 +15,8 @@ public:
     // A visible child of the frame that may dock on every side and float; the name is UTF-8.
     BOOL CreateIn(CWnd* pFrame, const char* lpszUtf8Name, UINT nID)
     {
-        if (!Create("", WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, m_nLength, m_nThickness), pFrame, nID,
-                    ZAVP_CBRS_FLOAT))
+        if (!Create("", WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, m_nLength, m_nThickness),
+                    pFrame, nID, ZAVP_CBRS_FLOAT))
             return FALSE;
         SetUtf8Text(m_hWnd, lpszUtf8Name);
         EnableDocking(CBRS_ALIGN_ANY);
@@ -40,7 +40,8 @@ public:
         ::SetBkMode(hdc, TRANSPARENT);
         HGDIOBJ hOldFont = ::SelectObject(hdc, ::GetStockObject(DEFAULT_GUI_FONT));
         if (IsHorizontal())
-            ::DrawTextW(hdc, szName, -1, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+            ::DrawTextW(hdc, szName, -1, rect,
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
         else
             ::DrawTextW(hdc, szName, -1, rect, DT_CENTER | DT_VCENTER | DT_WORDBREAK);
         ::SelectObject(hdc, hOldFont);

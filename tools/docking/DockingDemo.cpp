@@ -21,24 +21,18 @@ struct BarSpec
 {
     const char* name;
     int length, thickness;
-    UINT dockBarId;   // the edge
-    int x, y;         // where in the frame's client area it is dropped; -1: a row of its own
+    UINT dockBarId;  // the edge
+    int x, y;        // where in the frame's client area it is dropped; -1: a row of its own
 };
 
 // Two rows at the top, one at the bottom, two on the left, one on the right.
 const BarSpec kBars[] = {
-    {"Стандартная", 180, 26, 0xE81B, -1, -1},
-    {"Формат", 140, 26, 0xE81B, 200, 2},
-    {"Поиск", 120, 26, 0xE81B, 360, 2},
-    {"Вид", 160, 30, 0xE81B, -1, -1},
-    {"Диски", 110, 30, 0xE81B, 190, 30},
-    {"Состояние", 220, 22, 0xE81E, -1, -1},
-    {"Прогресс", 150, 22, 0xE81E, 260, 570},
-    {"Папки", 150, 28, 0xE81C, -1, -1},
-    {"Файлы", 120, 28, 0xE81C, 2, 260},
-    {"Метки", 130, 26, 0xE81C, -1, -1},
-    {"Свойства", 160, 34, 0xE81D, -1, -1},
-    {"Заметки", 120, 34, 0xE81D, 760, 280},
+    {"Стандартная", 180, 26, 0xE81B, -1, -1}, {"Формат", 140, 26, 0xE81B, 200, 2},
+    {"Поиск", 120, 26, 0xE81B, 360, 2},       {"Вид", 160, 30, 0xE81B, -1, -1},
+    {"Диски", 110, 30, 0xE81B, 190, 30},      {"Состояние", 220, 22, 0xE81E, -1, -1},
+    {"Прогресс", 150, 22, 0xE81E, 260, 570},  {"Папки", 150, 28, 0xE81C, -1, -1},
+    {"Файлы", 120, 28, 0xE81C, 2, 260},       {"Метки", 130, 26, 0xE81C, -1, -1},
+    {"Свойства", 160, 34, 0xE81D, -1, -1},    {"Заметки", 120, 34, 0xE81D, 760, 280},
 };
 }  // namespace
 
@@ -62,22 +56,16 @@ int main(int argc, char** argv)
     pFrame->DockControlBar(&toolBar, 0xE81B);
     CZAVPStatusBar statusBar;
     const UINT indicators[] = {0, IDS_INDICATOR_CAP, IDS_INDICATOR_NUM, IDS_INDICATOR_SCRL};
-    if (!statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 4))
-        return 4;
+    if (!statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 4)) return 4;
 
     std::vector<std::unique_ptr<DemoBar>> bars;
     UINT nID = 200;
-    for (const BarSpec& spec : kBars)
-    {
+    for (const BarSpec& spec : kBars) {
         auto bar = std::make_unique<DemoBar>(spec.length, spec.thickness);
-        if (!bar->CreateIn(pFrame, spec.name, nID++))
-            return 2;
-        if (spec.x < 0)
-        {
+        if (!bar->CreateIn(pFrame, spec.name, nID++)) return 2;
+        if (spec.x < 0) {
             pFrame->DockControlBar(bar.get(), spec.dockBarId);
-        }
-        else
-        {
+        } else {
             const bool bHorz = spec.dockBarId == 0xE81B || spec.dockBarId == 0xE81E;
             CRect rect(spec.x, spec.y, spec.x + (bHorz ? spec.length : spec.thickness),
                        spec.y + (bHorz ? spec.thickness : spec.length));
@@ -97,16 +85,13 @@ int main(int argc, char** argv)
 
     const DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
     MSG msg;
-    while (::GetTickCount() < dwEnd && ::IsWindow(pFrame->GetSafeHwnd()))
-    {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
+    while (::GetTickCount() < dwEnd && ::IsWindow(pFrame->GetSafeHwnd())) {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
         ::Sleep(20);
     }
-    if (::IsWindow(pFrame->GetSafeHwnd()))
-        pFrame->DestroyWindow();
+    if (::IsWindow(pFrame->GetSafeHwnd())) pFrame->DestroyWindow();
     return 0;
 }

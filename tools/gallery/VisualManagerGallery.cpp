@@ -113,12 +113,15 @@ private:
         m_vm.OnFillBarBackground(&m_dc, &bar, rect, rect);
         CRect inner = rect;
         m_vm.OnDrawBarBorder(&m_dc, &bar, inner);
-        m_vm.OnDrawBarGripper(&m_dc, CRect(inner.left, inner.top, inner.left + 8, inner.bottom), TRUE, &bar);
+        m_vm.OnDrawBarGripper(&m_dc, CRect(inner.left, inner.top, inner.left + 8, inner.bottom),
+                              TRUE, &bar);
         CRect button(inner.left + 12, inner.top + 3, inner.left + 35, inner.bottom - 3);
         m_vm.OnDrawButtonBorder(&m_dc, nullptr, button, CZAVPVisualManager::ButtonsIsHighlighted);
         button.OffsetRect(26, 0);
         m_vm.OnDrawButtonBorder(&m_dc, nullptr, button, CZAVPVisualManager::ButtonsIsPressed);
-        m_vm.OnDrawSeparator(&m_dc, &bar, CRect(button.right + 2, inner.top + 2, button.right + 10, inner.bottom - 2), TRUE);
+        m_vm.OnDrawSeparator(
+            &m_dc, &bar,
+            CRect(button.right + 2, inner.top + 2, button.right + 10, inner.bottom - 2), TRUE);
 
         GalleryBar fixed(CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, 0);
         rect.OffsetRect(0, 40);
@@ -131,38 +134,47 @@ private:
         m_vm.OnFillBarBackground(&m_dc, &vertical, column, column);
         inner = column;
         m_vm.OnDrawBarBorder(&m_dc, &vertical, inner);
-        m_vm.OnDrawBarGripper(&m_dc, CRect(inner.left, inner.top, inner.right, inner.top + 8), FALSE, &vertical);
-        m_vm.OnDrawSeparator(&m_dc, &vertical, CRect(inner.left + 2, inner.top + 20, inner.right - 2, inner.top + 28), FALSE);
+        m_vm.OnDrawBarGripper(&m_dc, CRect(inner.left, inner.top, inner.right, inner.top + 8),
+                              FALSE, &vertical);
+        m_vm.OnDrawSeparator(&m_dc, &vertical,
+                             CRect(inner.left + 2, inner.top + 20, inner.right - 2, inner.top + 28),
+                             FALSE);
         // The gradient look's customise button, at the far end of a horizontal and a vertical bar.
-        if (CZAVPVisualManager2003* p2003 = dynamic_cast<CZAVPVisualManager2003*>(&m_vm))
-        {
+        if (CZAVPVisualManager2003* p2003 = dynamic_cast<CZAVPVisualManager2003*>(&m_vm)) {
             const CRect first(at.x, at.y + 20, at.x + 330, at.y + 50);
-            p2003->DrawCustomizeButtonFace(&m_dc, CRect(first.right - 13, first.top, first.right, first.bottom), TRUE,
-                                           CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
-            p2003->DrawCustomizeButtonFace(&m_dc, CRect(column.left, column.bottom - 13, column.right, column.bottom),
-                                           FALSE, CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
-            p2003->DrawCustomizeButtonFace(&m_dc, CRect(at.x + 210, at.y + 100, at.x + 223, at.y + 130), TRUE,
-                                           CZAVPVisualManager::ButtonsIsHighlighted, TRUE, TRUE);
-            p2003->DrawCustomizeButtonFace(&m_dc, CRect(at.x + 230, at.y + 100, at.x + 260, at.y + 113), FALSE,
-                                           CZAVPVisualManager::ButtonsIsPressed, FALSE, TRUE);
+            p2003->DrawCustomizeButtonFace(
+                &m_dc, CRect(first.right - 13, first.top, first.right, first.bottom), TRUE,
+                CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(
+                &m_dc, CRect(column.left, column.bottom - 13, column.right, column.bottom), FALSE,
+                CZAVPVisualManager::ButtonsIsRegular, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(
+                &m_dc, CRect(at.x + 210, at.y + 100, at.x + 223, at.y + 130), TRUE,
+                CZAVPVisualManager::ButtonsIsHighlighted, TRUE, TRUE);
+            p2003->DrawCustomizeButtonFace(
+                &m_dc, CRect(at.x + 230, at.y + 100, at.x + 260, at.y + 113), FALSE,
+                CZAVPVisualManager::ButtonsIsPressed, FALSE, TRUE);
         }
-        m_vm.OnDrawFloatingToolbarBorder(&m_dc, nullptr, CRect(at.x + 50, at.y + 100, at.x + 200, at.y + 140), CRect(3, 3, 3, 3));
+        m_vm.OnDrawFloatingToolbarBorder(&m_dc, nullptr,
+                                         CRect(at.x + 50, at.y + 100, at.x + 200, at.y + 140),
+                                         CRect(3, 3, 3, 3));
     }
 
     void DrawCaptions(CPoint at)
     {
         Label(at.x, at.y, "Заголовки и кнопки заголовка");
-        for (int active = 1; active >= 0; --active)
-        {
-            const CRect caption(at.x, at.y + 20 + (1 - active) * 30, at.x + 330, at.y + 40 + (1 - active) * 30);
-            const COLORREF clrText = m_vm.OnFillBarCaption(&m_dc, nullptr, active, caption, CRect());
+        for (int active = 1; active >= 0; --active) {
+            const CRect caption(at.x, at.y + 20 + (1 - active) * 30, at.x + 330,
+                                at.y + 40 + (1 - active) * 30);
+            const COLORREF clrText = m_vm.OnFillBarCaption(&m_dc, nullptr, active, caption,
+                                                           CRect());
             Text(caption.left + 4, caption.top + 3, active ? "Обзор (активна)" : "Обзор", clrText);
             const UINT hits[] = {HTCLOSE, 24, 25};
-            for (int i = 0; i < 3; ++i)
-            {
+            for (int i = 0; i < 3; ++i) {
                 CZAVPTitleButton button(hits[i], FALSE);
                 const CSize size = CZAVPTitleButton::GetSize();
-                button.m_ptOrg = CPoint(caption.right - (i + 1) * (size.cx + 2), caption.top + (caption.Height() - size.cy) / 2);
+                button.m_ptOrg = CPoint(caption.right - (i + 1) * (size.cx + 2),
+                                        caption.top + (caption.Height() - size.cy) / 2);
                 button.m_bFocused = i == 1 && active;
                 button.m_bPushed = i == 2 && active;
                 button.m_bFocused |= button.m_bPushed;
@@ -170,11 +182,16 @@ private:
             }
         }
         m_vm.OnDrawTearOffCaption(&m_dc, CRect(at.x, at.y + 85, at.x + 150, at.y + 95), TRUE);
-        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 170, at.y + 80, at.x + 186, at.y + 94), SC_MINIMIZE, 0, FALSE);
-        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 188, at.y + 80, at.x + 204, at.y + 94), SC_RESTORE, 0, FALSE);
-        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 206, at.y + 80, at.x + 222, at.y + 94), SC_CLOSE, 0x20000, FALSE);
-        m_vm.OnDrawFramedLines(&m_dc, CRect(at.x + 240, at.y + 80, at.x + 251, at.y + 91), FALSE, globalData.clrBarShadow);
-        m_vm.OnDrawFramedLines(&m_dc, CRect(at.x + 256, at.y + 80, at.x + 267, at.y + 91), TRUE, globalData.clrBarShadow);
+        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 170, at.y + 80, at.x + 186, at.y + 94),
+                                    SC_MINIMIZE, 0, FALSE);
+        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 188, at.y + 80, at.x + 204, at.y + 94),
+                                    SC_RESTORE, 0, FALSE);
+        m_vm.OnDrawMenuSystemButton(&m_dc, CRect(at.x + 206, at.y + 80, at.x + 222, at.y + 94),
+                                    SC_CLOSE, 0x20000, FALSE);
+        m_vm.OnDrawFramedLines(&m_dc, CRect(at.x + 240, at.y + 80, at.x + 251, at.y + 91), FALSE,
+                               globalData.clrBarShadow);
+        m_vm.OnDrawFramedLines(&m_dc, CRect(at.x + 256, at.y + 80, at.x + 267, at.y + 91), TRUE,
+                               globalData.clrBarShadow);
     }
 
     void DrawMenu(CPoint at)
@@ -184,37 +201,44 @@ private:
         m_dc.FillRect(menu, &globalData.brBarFace);
         m_vm.OnDrawMenuBorder(&m_dc, nullptr, menu);
         const char* items[] = {"Добавить диск...", "Поиск...", "Сохранить БД", "Настройка..."};
-        for (int i = 0; i < 4; ++i)
-        {
-            CRect item(menu.left + 3, menu.top + 4 + i * 22, menu.right - 3, menu.top + 24 + i * 22);
+        for (int i = 0; i < 4; ++i) {
+            CRect item(menu.left + 3, menu.top + 4 + i * 22, menu.right - 3,
+                       menu.top + 24 + i * 22);
             COLORREF clrText = globalData.clrBarText;
-            if (i == 1)
-            {
+            if (i == 1) {
                 clrText = globalData.clrTextHilite;
                 m_vm.OnHighlightMenuItem(&m_dc, nullptr, item, clrText);
             }
-            if (i == 3)
-                m_vm.OnHighlightRarelyUsedMenuItems(&m_dc, item);
+            if (i == 3) m_vm.OnHighlightRarelyUsedMenuItems(&m_dc, item);
             if (i == 2)
-                m_vm.OnDrawMenuImageRectBorder(&m_dc, nullptr, CRect(item.left + 1, item.top + 1, item.left + 19, item.bottom - 1),
-                                               CZAVPVisualManager::ButtonsIsHighlighted);
+                m_vm.OnDrawMenuImageRectBorder(
+                    &m_dc, nullptr,
+                    CRect(item.left + 1, item.top + 1, item.left + 19, item.bottom - 1),
+                    CZAVPVisualManager::ButtonsIsHighlighted);
             Text(item.left + 26, item.top + 3, items[i], clrText);
         }
-        m_vm.OnDrawShowAllMenuItems(&m_dc, CRect(menu.left + 3, menu.bottom - 24, menu.right - 3, menu.bottom - 4), 0);
-        m_vm.OnDrawMenuShadow(&m_dc, menu, CRect(), m_vm.m_nMenuShadowDepth, 100, 65, nullptr, nullptr);
+        m_vm.OnDrawShowAllMenuItems(
+            &m_dc, CRect(menu.left + 3, menu.bottom - 24, menu.right - 3, menu.bottom - 4), 0);
+        m_vm.OnDrawMenuShadow(&m_dc, menu, CRect(), m_vm.m_nMenuShadowDepth, 100, 65, nullptr,
+                              nullptr);
     }
 
     void DrawControls(CPoint at)
     {
         Label(at.x, at.y, "Элементы");
         m_vm.OnDrawCheckBox(&m_dc, CRect(at.x, at.y + 20, at.x + 15, at.y + 35), FALSE, TRUE, TRUE);
-        m_vm.OnDrawCheckBox(&m_dc, CRect(at.x + 20, at.y + 20, at.x + 35, at.y + 35), TRUE, FALSE, FALSE);
-        m_vm.OnDrawComboDropButton(&m_dc, CRect(at.x, at.y + 45, at.x + 16, at.y + 65), FALSE, FALSE, TRUE, nullptr);
-        m_vm.OnDrawComboDropButton(&m_dc, CRect(at.x + 20, at.y + 45, at.x + 36, at.y + 65), FALSE, TRUE, TRUE, nullptr);
+        m_vm.OnDrawCheckBox(&m_dc, CRect(at.x + 20, at.y + 20, at.x + 35, at.y + 35), TRUE, FALSE,
+                            FALSE);
+        m_vm.OnDrawComboDropButton(&m_dc, CRect(at.x, at.y + 45, at.x + 16, at.y + 65), FALSE,
+                                   FALSE, TRUE, nullptr);
+        m_vm.OnDrawComboDropButton(&m_dc, CRect(at.x + 20, at.y + 45, at.x + 36, at.y + 65), FALSE,
+                                   TRUE, TRUE, nullptr);
         CRect spin(at.x + 40, at.y + 45, at.x + 56, at.y + 75);
         m_vm.OnDrawSpinButtons(&m_dc, spin, 1, FALSE);
-        m_vm.OnDrawComboBorder(&m_dc, CRect(at.x, at.y + 85, at.x + 90, at.y + 105), FALSE, FALSE, TRUE, nullptr);
-        m_vm.OnDrawEditBorder(&m_dc, CRect(at.x, at.y + 110, at.x + 90, at.y + 130), FALSE, TRUE, nullptr);
+        m_vm.OnDrawComboBorder(&m_dc, CRect(at.x, at.y + 85, at.x + 90, at.y + 105), FALSE, FALSE,
+                               TRUE, nullptr);
+        m_vm.OnDrawEditBorder(&m_dc, CRect(at.x, at.y + 110, at.x + 90, at.y + 130), FALSE, TRUE,
+                              nullptr);
         m_vm.OnDrawScrollButtons(&m_dc, CRect(at.x, at.y + 140, at.x + 90, at.y + 152), 2, 7, TRUE);
         m_vm.OnDrawSlider(&m_dc, nullptr, CRect(at.x, at.y + 160, at.x + 90, at.y + 165), FALSE);
     }
@@ -222,15 +246,13 @@ private:
     void DrawTabs(CPoint at)
     {
         Label(at.x, at.y, "Вкладки: сверху, снизу, плоские, с прокруткой");
-        for (int style = 0; style < 4; ++style)
-        {
+        for (int style = 0; style < 4; ++style) {
             GalleryTabs tabs(style == 0, style == 2, style == 3);
             const int top = at.y + 20 + style * 36;
             tabs.m_rectTabs = CRect(at.x, top, at.x + 330, top + 24);
             m_vm.OnEraseTabsArea(&m_dc, tabs.m_rectTabs, &tabs);
             m_dc.SetTextColor(globalData.clrBarText);
-            for (int i = 0; i < 3; ++i)
-            {
+            for (int i = 0; i < 3; ++i) {
                 const CRect tab(at.x + 4 + i * 90, top + 2, at.x + 4 + i * 90 + 88, top + 22);
                 m_vm.OnDrawTab(&m_dc, tab, i, i == tabs.GetActiveTab(), &tabs);
             }
@@ -253,10 +275,13 @@ private:
         m_vm.OnDrawStatusBarPaneBorder(&m_dc, nullptr, pane2, 0, 0x0200);
         CRect progress = pane2;
         progress.DeflateRect(1, 1);
-        m_vm.OnDrawStatusBarProgress(&m_dc, nullptr, progress, 100, 40, globalData.clrHilite, (COLORREF)-1, (COLORREF)-1, TRUE);
+        m_vm.OnDrawStatusBarProgress(&m_dc, nullptr, progress, 100, 40, globalData.clrHilite,
+                                     (COLORREF)-1, (COLORREF)-1, TRUE);
         CRect progress2(pane2.right + 4, pane2.top, rect.right - 20, pane2.bottom);
-        m_vm.OnDrawStatusBarProgress(&m_dc, nullptr, progress2, 100, 70, RGB(0, 128, 0), RGB(160, 255, 160), (COLORREF)-1, TRUE);
-        m_vm.OnDrawStatusBarSizeBox(&m_dc, nullptr, CRect(rect.right - 16, rect.top + 4, rect.right, rect.bottom));
+        m_vm.OnDrawStatusBarProgress(&m_dc, nullptr, progress2, 100, 70, RGB(0, 128, 0),
+                                     RGB(160, 255, 160), (COLORREF)-1, TRUE);
+        m_vm.OnDrawStatusBarSizeBox(&m_dc, nullptr,
+                                    CRect(rect.right - 16, rect.top + 4, rect.right, rect.bottom));
     }
 
     void DrawMiniFrame(CPoint at)
@@ -266,25 +291,30 @@ private:
         m_dc.FillRect(frame, &globalData.brBarFace);
         m_vm.OnDrawMiniFrameBorder(&m_dc, nullptr, frame, CRect(4, 4, 4, 4));
         const CRect caption(frame.left + 4, frame.top + 4, frame.right - 4, frame.top + 20);
-        Text(caption.left + 3, caption.top + 1, "Стандартная", m_vm.OnFillMiniFrameCaption(&m_dc, caption, nullptr, TRUE));
-        m_vm.OnDrawDoubleFrame(&m_dc, nullptr, CRect(frame.left + 10, frame.top + 30, frame.right - 10, frame.bottom - 10));
+        Text(caption.left + 3, caption.top + 1, "Стандартная",
+             m_vm.OnFillMiniFrameCaption(&m_dc, caption, nullptr, TRUE));
+        m_vm.OnDrawDoubleFrame(
+            &m_dc, nullptr,
+            CRect(frame.left + 10, frame.top + 30, frame.right - 10, frame.bottom - 10));
     }
 
     void DrawTasksPane(CPoint at)
     {
         Label(at.x, at.y, "Панель задач: обычная и особая группы");
-        for (int special = 0; special < 2; ++special)
-        {
-            const CRect pane(at.x + special * 230, at.y + 20, at.x + 220 + special * 230, at.y + 120);
+        for (int special = 0; special < 2; ++special) {
+            const CRect pane(at.x + special * 230, at.y + 20, at.x + 220 + special * 230,
+                             at.y + 120);
             m_vm.OnFillTasksPaneBackground(&m_dc, pane);
             CZAVPTasksGroup group(nullptr, Ansi(special ? "Избранное" : "Диски"));
             group.m_bIsSpecial = special;
             group.m_rect = CRect(pane.left + 8, pane.top + 8, pane.right - 8, pane.top + 30);
             m_vm.OnDrawTasksGroupCaption(&m_dc, &group, !special, FALSE, TRUE);
-            const CRect interior(group.m_rect.left, group.m_rect.bottom, group.m_rect.right, pane.bottom - 8);
+            const CRect interior(group.m_rect.left, group.m_rect.bottom, group.m_rect.right,
+                                 pane.bottom - 8);
             m_vm.OnFillTasksGroupInterior(&m_dc, interior, special);
             CZAVPTask task(&group, Ansi("Добавить диск"), -1, 32771);
-            task.m_rect = CRect(group.m_rect.left + 4, group.m_rect.bottom + 4, group.m_rect.right, group.m_rect.bottom + 22);
+            task.m_rect = CRect(group.m_rect.left + 4, group.m_rect.bottom + 4, group.m_rect.right,
+                                group.m_rect.bottom + 22);
             m_vm.OnDrawTask(&m_dc, &task, nullptr, TRUE, FALSE);
             CZAVPTask disabled(&group, Ansi("Удалить диск"), -1, 32772);
             disabled.m_bEnabled = FALSE;
@@ -304,8 +334,7 @@ BOOL DrawLook(CRuntimeClass* pClass, const std::string& directory)
 {
     CObject* pObject = pClass->CreateObject();
     CZAVPVisualManager* pManager = dynamic_cast<CZAVPVisualManager*>(pObject);
-    if (!pManager)
-    {
+    if (!pManager) {
         delete pObject;
         return FALSE;
     }
@@ -339,10 +368,10 @@ int main(int argc, char** argv)
     std::string directory = argc > 1 ? argv[1] : "";
     if (!directory.empty() && directory.back() != '\\' && directory.back() != '/')
         directory += '\\';
-    CRuntimeClass* looks[] = {RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP),
-                              RUNTIME_CLASS(CZAVPWinXPVisualManager), RUNTIME_CLASS(CZAVPVisualManager2003)};
+    CRuntimeClass* looks[] = {
+        RUNTIME_CLASS(CZAVPVisualManager), RUNTIME_CLASS(CZAVPVisualManagerXP),
+        RUNTIME_CLASS(CZAVPWinXPVisualManager), RUNTIME_CLASS(CZAVPVisualManager2003)};
     int failures = 0;
-    for (CRuntimeClass* pClass : looks)
-        failures += DrawLook(pClass, directory) ? 0 : 1;
+    for (CRuntimeClass* pClass : looks) failures += DrawLook(pClass, directory) ? 0 : 1;
     return failures == 0 ? 0 : 1;
 }

@@ -39,8 +39,7 @@ void CZAVPBarNcArea::CalcGripperRect(CRect& rect, BOOL bClientCoords) const
 void CZAVPBarNcArea::Paint()
 {
     HDC hdc = ::GetWindowDC(m_pBar->GetSafeHwnd());
-    if (hdc == nullptr)
-        return;
+    if (hdc == nullptr) return;
     CDC* pDC = CDC::FromHandle(hdc);
     CRect rectWindow, rectClient;
     m_pBar->GetWindowRect(rectWindow);
@@ -53,8 +52,7 @@ void CZAVPBarNcArea::Paint()
     pManager->OnDrawBarBorder(pDC, m_pBar, rect);
     pManager->OnFillBarBackground(pDC, m_pBar, rect, rect, TRUE);
     const DWORD dwStyle = m_pBar->GetBarStyle();
-    if ((dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER)
-    {
+    if ((dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER) {
         CRect rectGripper;
         CalcGripperRect(rectGripper, FALSE);
         pManager->OnDrawBarGripper(pDC, rectGripper, (dwStyle & CBRS_ORIENT_HORZ) != 0, m_pBar);

@@ -19,12 +19,12 @@
 IMPLEMENT_DYNAMIC(CZAVPBaseControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CZAVPBaseControlBar, CWnd)
-    ON_WM_CREATE()
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPBaseControlBar::OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_HELPHITTEST, &CZAVPBaseControlBar::OnHelpHitTest)
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPBaseControlBar::OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_HELPHITTEST, &CZAVPBaseControlBar::OnHelpHitTest)
 END_MESSAGE_MAP()
 
 int CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
@@ -41,7 +41,7 @@ const int kNeedTextW = -530;
 // The bit of the transient flags that survives window creation.
 const DWORD kFlagKeptOnCreate = 0x10000000;
 const char kBaseSection[] = "ZAVPBaseControlBars";
-const char kBaseKey[] = "ZAVPBaseControlBar";   // "%sZAVPBaseControlBar-%d"
+const char kBaseKey[] = "ZAVPBaseControlBar";  // "%sZAVPBaseControlBar-%d"
 }  // namespace
 
 CZAVPBaseControlBar::CZAVPBaseControlBar()
@@ -69,15 +69,11 @@ BOOL CZAVPBaseControlBar::IsTabbed() const
 
 BOOL CZAVPBaseControlBar::IsVisible() const
 {
-    if (CZAVPDockManager::m_bRestoringDockState)
-        return m_bRecentVisibleState;
+    if (CZAVPDockManager::m_bRestoringDockState) return m_bRecentVisibleState;
     return m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0;
 }
 
-BOOL CZAVPBaseControlBar::CanFloat() const
-{
-    return (m_dwControlBarStyle & ZAVP_CBRS_FLOAT) != 0;
-}
+BOOL CZAVPBaseControlBar::CanFloat() const { return (m_dwControlBarStyle & ZAVP_CBRS_FLOAT) != 0; }
 
 HICON CZAVPBaseControlBar::GetIcon(BOOL bBig)
 {
@@ -89,15 +85,9 @@ void CZAVPBaseControlBar::SetBarAlignment(DWORD dwAlignment)
     m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | (dwAlignment & CBRS_ALIGN_ANY);
 }
 
-BOOL CZAVPBaseControlBar::DockControlBar(CZAVPBaseControlBar*, int, LPCRECT)
-{
-    return FALSE;
-}
+BOOL CZAVPBaseControlBar::DockControlBar(CZAVPBaseControlBar*, int, LPCRECT) { return FALSE; }
 
-BOOL CZAVPBaseControlBar::FloatControlBar(CRect, int, BOOL)
-{
-    return FALSE;
-}
+BOOL CZAVPBaseControlBar::FloatControlBar(CRect, int, BOOL) { return FALSE; }
 
 BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlBar*, int, BOOL)
 {
@@ -107,20 +97,16 @@ BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlB
 BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
 {
     const int nCmdShow = bShow ? SW_SHOWNOACTIVATE : SW_HIDE;
-    if (IsFloating() && !IsTabbed())
-    {
+    if (IsFloating() && !IsTabbed()) {
         ShowWindow(nCmdShow);
         if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
             pMiniFrame->ShowWindow(nCmdShow);
         return TRUE;
     }
-    if (m_pParentDockBar == nullptr)
-    {
-        if (!IsTabbed())
-        {
+    if (m_pParentDockBar == nullptr) {
+        if (!IsTabbed()) {
             ShowWindow(nCmdShow);
-            if (!bDelay)
-                AdjustDockingLayout();
+            if (!bDelay) AdjustDockingLayout();
         }
         return TRUE;
     }
@@ -130,8 +116,8 @@ BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
 
 CZAVPMiniFrameWnd* CZAVPBaseControlBar::GetParentMiniFrame(BOOL) const
 {
-    for (HWND hWnd = m_hWnd ? ::GetParent(m_hWnd) : nullptr; hWnd != nullptr; hWnd = ::GetParent(hWnd))
-    {
+    for (HWND hWnd = m_hWnd ? ::GetParent(m_hWnd) : nullptr; hWnd != nullptr;
+         hWnd = ::GetParent(hWnd)) {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
             return static_cast<CZAVPMiniFrameWnd*>(pWnd);
@@ -139,8 +125,8 @@ CZAVPMiniFrameWnd* CZAVPBaseControlBar::GetParentMiniFrame(BOOL) const
     return nullptr;
 }
 
-CString CZAVPBaseControlBar::StateKey(LPCSTR lpszSection, LPCSTR lpszKeyName, LPCSTR lpszProfileName,
-                                      int nIndex, UINT uiID)
+CString CZAVPBaseControlBar::StateKey(LPCSTR lpszSection, LPCSTR lpszKeyName,
+                                      LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
     const CString strSection = BuildRegistryPath(lpszSection, lpszProfileName);
     CString strKey;
@@ -153,29 +139,24 @@ CString CZAVPBaseControlBar::StateKey(LPCSTR lpszSection, LPCSTR lpszKeyName, LP
 
 BOOL CZAVPBaseControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = GetDlgCtrlID();
+    if (nIndex == -1) nIndex = GetDlgCtrlID();
     const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(strKey))
-        return FALSE;
+    if (!reg.ReadKey(strKey)) return FALSE;
     int bVisible = m_bRecentVisibleState;
-    if (reg.Read("IsVisible", bVisible))
-        m_bRecentVisibleState = bVisible != 0;
+    if (reg.Read("IsVisible", bVisible)) m_bRecentVisibleState = bVisible != 0;
     m_bIsRestoredFromRegistry = TRUE;
     return TRUE;
 }
 
 BOOL CZAVPBaseControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = GetDlgCtrlID();
+    if (nIndex == -1) nIndex = GetDlgCtrlID();
     const CString strKey = StateKey(kBaseSection, kBaseKey, lpszProfileName, nIndex, uiID);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (reg.CreateKey(strKey))
-        reg.Write("IsVisible", (int)IsVisible());
+    if (reg.CreateKey(strKey)) reg.Write("IsVisible", (int)IsVisible());
     return TRUE;
 }
 
@@ -183,19 +164,15 @@ HDWP CZAVPBaseControlBar::MoveWindow(CRect& rect, BOOL bRepaint, HDWP hdwp)
 {
     CRect rectOld;
     GetWindowRect(rectOld);
-    if (CWnd* pParent = GetParent())
-        pParent->ScreenToClient(rectOld);
-    if (rectOld == rect)
-        return hdwp;
-    if (hdwp == nullptr)
-    {
+    if (CWnd* pParent = GetParent()) pParent->ScreenToClient(rectOld);
+    if (rectOld == rect) return hdwp;
+    if (hdwp == nullptr) {
         CWnd::MoveWindow(rect, bRepaint);
         return nullptr;
     }
     HDWP hdwpNew = ::DeferWindowPos(hdwp, m_hWnd, nullptr, rect.left, rect.top, rect.Width(),
                                     rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (hdwpNew != nullptr)
-        return hdwpNew;
+    if (hdwpNew != nullptr) return hdwpNew;
     CWnd::MoveWindow(rect, bRepaint);
     return hdwp;
 }
@@ -203,15 +180,14 @@ HDWP CZAVPBaseControlBar::MoveWindow(CRect& rect, BOOL bRepaint, HDWP hdwp)
 HDWP CZAVPBaseControlBar::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
                                        UINT nFlags, HDWP hdwp)
 {
-    if (hdwp == nullptr)
-    {
+    if (hdwp == nullptr) {
         CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);
         return nullptr;
     }
-    HDWP hdwpNew = ::DeferWindowPos(hdwp, m_hWnd, pWndInsertAfter ? pWndInsertAfter->GetSafeHwnd() : nullptr,
-                                    x, y, cx, cy, nFlags);
-    if (hdwpNew != nullptr)
-        return hdwpNew;
+    HDWP hdwpNew = ::DeferWindowPos(hdwp, m_hWnd,
+                                    pWndInsertAfter ? pWndInsertAfter->GetSafeHwnd() : nullptr, x,
+                                    y, cx, cy, nFlags);
+    if (hdwpNew != nullptr) return hdwpNew;
     CWnd::SetWindowPos(pWndInsertAfter, x, y, cx, cy, nFlags);
     return hdwp;
 }
@@ -224,22 +200,20 @@ BOOL CZAVPBaseControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR
     m_dwStyle = GetBarStyle() | (dwStyle & CBRS_ALL);
     m_dwControlBarStyle = dwControlBarStyle;
     // The dock site and the dialog test are this bar's own, from its own parent.
-    if (pParentWnd != nullptr)
-    {
+    if (pParentWnd != nullptr) {
         m_pDockSite = pParentWnd->IsFrameWnd() ? static_cast<CFrameWnd*>(pParentWnd)
                                                : pParentWnd->GetParentFrame();
         m_bIsDlgControl = pParentWnd->IsKindOf(RUNTIME_CLASS(CDialog));
     }
     // The CBRS_* bits share the low word with nothing the window needs.
     const DWORD dwWindowStyle = dwStyle & ~CBRS_ALL;
-    return CWnd::CreateEx(dwStyleEx, lpszClassName, lpszWindowName, dwWindowStyle | (dwStyle & WS_VISIBLE),
-                          rect, pParentWnd, nID);
+    return CWnd::CreateEx(dwStyleEx, lpszClassName, lpszWindowName,
+                          dwWindowStyle | (dwStyle & WS_VISIBLE), rect, pParentWnd, nID);
 }
 
 CSize CZAVPBaseControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    if (!bStretch)
-        return CSize(0, 0);
+    if (!bStretch) return CSize(0, 0);
     return bHorz ? CSize(kStretchLength, 0) : CSize(0, kStretchLength);
 }
 
@@ -255,17 +229,14 @@ void CZAVPBaseControlBar::DoPaint(CDC* pDC)
 void CZAVPBaseControlBar::AdjustDockingLayout(HDWP hdwp)
 {
     // A floating bar is laid out by its mini frame.
-    if (!IsDocked())
-        return;
-    if (CZAVPDockManager* pManager = GetDockManager())
-        pManager->AdjustDockingLayout(hdwp);
+    if (!IsDocked()) return;
+    if (CZAVPDockManager* pManager = GetDockManager()) pManager->AdjustDockingLayout(hdwp);
 }
 
 void CZAVPBaseControlBar::Serialize(CArchive& ar)
 {
     CWnd::Serialize(ar);
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (DWORD)GetCurrentAlignment() << (DWORD)IsVisible();
         return;
     }
@@ -278,8 +249,7 @@ void CZAVPBaseControlBar::Serialize(CArchive& ar)
 
 LRESULT CZAVPBaseControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message)
-    {
+    switch (message) {
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_DELETEITEM:
@@ -287,61 +257,48 @@ LRESULT CZAVPBaseControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
     case WM_CHARTOITEM:
     case WM_COMPAREITEM:
     case WM_NOTIFY:
-    case WM_COMMAND:
-    {
+    case WM_COMMAND: {
         LRESULT lResult = 0;
-        if (OnWndMsg(message, wParam, lParam, &lResult))
-            return lResult;
+        if (OnWndMsg(message, wParam, lParam, &lResult)) return lResult;
         CWnd* pOwner = GetOwner();
-        if (pOwner == nullptr)
-            pOwner = GetParent();
-        if (pOwner == nullptr)
-            break;
+        if (pOwner == nullptr) pOwner = GetParent();
+        if (pOwner == nullptr) break;
         lResult = pOwner->SendMessage(message, wParam, lParam);
         // A tooltip text the owner left empty is the bar's own to give.
-        if (message == WM_NOTIFY && lParam != 0)
-        {
+        if (message == WM_NOTIFY && lParam != 0) {
             const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-            if (pHdr->code == (UINT)kNeedTextA)
-            {
+            if (pHdr->code == (UINT)kNeedTextA) {
                 const NMTTDISPINFOA* pInfo = reinterpret_cast<const NMTTDISPINFOA*>(lParam);
-                if (pInfo->hinst == nullptr && (pInfo->lpszText == nullptr || *pInfo->lpszText == '\0') &&
+                if (pInfo->hinst == nullptr &&
+                    (pInfo->lpszText == nullptr || *pInfo->lpszText == '\0') &&
                     pInfo->szText[0] == '\0')
                     return CWnd::WindowProc(message, wParam, lParam);
-            }
-            else if (pHdr->code == (UINT)kNeedTextW)
-            {
+            } else if (pHdr->code == (UINT)kNeedTextW) {
                 const NMTTDISPINFOW* pInfo = reinterpret_cast<const NMTTDISPINFOW*>(lParam);
-                if (pInfo->hinst == nullptr && (pInfo->lpszText == nullptr || *pInfo->lpszText == L'\0') &&
+                if (pInfo->hinst == nullptr &&
+                    (pInfo->lpszText == nullptr || *pInfo->lpszText == L'\0') &&
                     pInfo->szText[0] == L'\0')
                     return CWnd::WindowProc(message, wParam, lParam);
             }
         }
         return lResult;
     }
-    default:
-        break;
+    default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
 BOOL CZAVPBaseControlBar::PreTranslateMessage(MSG* pMsg)
 {
-    if (CWnd::PreTranslateMessage(pMsg))
-        return TRUE;
+    if (CWnd::PreTranslateMessage(pMsg)) return TRUE;
     CFrameWnd* pTop = GetTopLevelFrame();
-    if (pTop != nullptr && pTop->m_bHelpMode)
-        return FALSE;
+    if (pTop != nullptr && pTop->m_bHelpMode) return FALSE;
     CWnd* pOwner = GetOwner();
-    if (pOwner == nullptr)
-        pOwner = GetParent();
+    if (pOwner == nullptr) pOwner = GetParent();
     // The owner, then each frame above it, down to the top-level window.
-    for (CWnd* pWnd = pOwner; pWnd != nullptr; pWnd = pWnd->GetParentFrame())
-    {
-        if (pWnd->PreTranslateMessage(pMsg))
-            return TRUE;
-        if (pWnd->GetParentFrame() == pWnd)
-            break;
+    for (CWnd* pWnd = pOwner; pWnd != nullptr; pWnd = pWnd->GetParentFrame()) {
+        if (pWnd->PreTranslateMessage(pMsg)) return TRUE;
+        if (pWnd->GetParentFrame() == pWnd) break;
     }
     return FALSE;
 }
@@ -350,8 +307,7 @@ LRESULT CZAVPBaseControlBar::OnHelpHitTest(WPARAM, LPARAM lParam)
 {
     const CPoint point((short)LOWORD(lParam), (short)HIWORD(lParam));
     const INT_PTR nHit = OnToolHitTest(point, nullptr);
-    if (nHit != -1)
-        return kHelpIdTool + nHit;
+    if (nHit != -1) return kHelpIdTool + nHit;
     const UINT nID = (UINT)GetDlgCtrlID() & 0xFFFF;
     return nID == 0 ? 0 : kHelpIdBar + nID;
 }
@@ -359,57 +315,56 @@ LRESULT CZAVPBaseControlBar::OnHelpHitTest(WPARAM, LPARAM lParam)
 CZAVPDockManager* CZAVPBaseControlBar::GetDockManager() const
 {
     CWnd* pFrame = m_pDockSite;
-    if (pFrame == nullptr && m_hWnd != nullptr)
-        pFrame = GetParentFrame();
+    if (pFrame == nullptr && m_hWnd != nullptr) pFrame = GetParentFrame();
     return CZAVPDockingUtils::GetDockManager(pFrame);
 }
 
 void CZAVPBaseControlBar::AddControlBar(BOOL bTail)
 {
-    if (CZAVPDockManager* pManager = GetDockManager())
-        pManager->AddControlBar(this, bTail);
+    if (CZAVPDockManager* pManager = GetDockManager()) pManager->AddControlBar(this, bTail);
 }
 
-void CZAVPBaseControlBar::RemoveControlBarFromDockManager(BOOL bDestroy, BOOL bAdjustLayout, BOOL bAutoHide)
+void CZAVPBaseControlBar::RemoveControlBarFromDockManager(BOOL bDestroy, BOOL bAdjustLayout,
+                                                          BOOL bAutoHide)
 {
     if (CZAVPDockManager* pManager = GetDockManager())
         pManager->RemoveControlBarFromDockManager(this, bDestroy, bAdjustLayout, bAutoHide);
 }
 
-BOOL CZAVPBaseControlBar::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const
+BOOL CZAVPBaseControlBar::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment,
+                                             BOOL& bOuterEdge) const
 {
     CZAVPDockManager* pManager = GetDockManager();
     return pManager != nullptr && pManager->IsPointNearDockBar(point, dwBarAlignment, bOuterEdge);
 }
 
-CZAVPBaseControlBar* CZAVPBaseControlBar::ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
+CZAVPBaseControlBar* CZAVPBaseControlBar::ControlBarFromPoint(CPoint point, int nSensitivity,
+                                                              BOOL bExactBar,
                                                               CRuntimeClass* pRTCBarType) const
 {
     CZAVPDockManager* pManager = GetDockManager();
-    return pManager ? pManager->ControlBarFromPoint(point, nSensitivity, bExactBar, pRTCBarType) : nullptr;
+    return pManager ? pManager->ControlBarFromPoint(point, nSensitivity, bExactBar, pRTCBarType)
+                    : nullptr;
 }
 
 BOOL CZAVPBaseControlBar::InsertControlBar(CZAVPBaseControlBar* pTarget, BOOL bAfter)
 {
     CZAVPDockManager* pManager = GetDockManager();
-    if (pManager == nullptr)
-        return LivesInDialog();
+    if (pManager == nullptr) return LivesInDialog();
     return pManager->InsertControlBar(this, pTarget, bAfter);
 }
 
 BOOL CZAVPBaseControlBar::DockToFrameWindow(BOOL)
 {
     CZAVPDockManager* pManager = GetDockManager();
-    if (pManager == nullptr)
-        return LivesInDialog();
+    if (pManager == nullptr) return LivesInDialog();
     pManager->DockControlBar(this, 0, nullptr);
     return TRUE;
 }
 
 int CZAVPBaseControlBar::OnCreate(LPCREATESTRUCT lpcs)
 {
-    if (CWnd::OnCreate(lpcs) == -1)
-        return -1;
+    if (CWnd::OnCreate(lpcs) == -1) return -1;
     m_dwBarFlags &= kFlagKeptOnCreate;
     return 0;
 }
@@ -417,33 +372,25 @@ int CZAVPBaseControlBar::OnCreate(LPCREATESTRUCT lpcs)
 void CZAVPBaseControlBar::OnPaint()
 {
     CPaintDC dc(this);
-    if (GetStyle() & WS_VISIBLE)
-        DoPaint(&dc);
+    if (GetStyle() & WS_VISIBLE) DoPaint(&dc);
 }
 
-BOOL CZAVPBaseControlBar::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
+BOOL CZAVPBaseControlBar::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CZAVPBaseControlBar::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (m_pDockBarRow != nullptr)
-        m_pDockBarRow->OnSizeBar(this);
+    if (m_pDockBarRow != nullptr) m_pDockBarRow->OnSizeBar(this);
 }
 
 LRESULT CZAVPBaseControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
-    if (!(GetStyle() & WS_VISIBLE))
-        return 0;
-    if (m_pParentDockBar != nullptr && !(m_pParentDockBar->GetStyle() & WS_VISIBLE))
-        return 0;
+    if (!(GetStyle() & WS_VISIBLE)) return 0;
+    if (m_pParentDockBar != nullptr && !(m_pParentDockBar->GetStyle() & WS_VISIBLE)) return 0;
     CWnd* pOwner = GetOwner();
-    if (pOwner == nullptr)
-        pOwner = GetParent();
-    CFrameWnd* pTarget = (pOwner && pOwner->IsFrameWnd()) ? static_cast<CFrameWnd*>(pOwner) : GetParentFrame();
-    if (pTarget != nullptr)
-        OnUpdateCmdUI(pTarget, (BOOL)wParam);
+    if (pOwner == nullptr) pOwner = GetParent();
+    CFrameWnd* pTarget = (pOwner && pOwner->IsFrameWnd()) ? static_cast<CFrameWnd*>(pOwner)
+                                                          : GetParentFrame();
+    if (pTarget != nullptr) OnUpdateCmdUI(pTarget, (BOOL)wParam);
     return 0;
 }

@@ -78,7 +78,10 @@ public:
     virtual BOOL GetRecentVisibleState() const { return m_bRecentVisibleState; }
     virtual BOOL IsRestoredFromRegistry() const { return m_bIsRestoredFromRegistry; }
     virtual void SetRestoredFromRegistry(BOOL bState) { m_bIsRestoredFromRegistry = bState; }
-    virtual int GetDockMode() const { return m_nDockMode != ZAVP_DOCK_DEFAULT ? m_nDockMode : m_nDefaultDockMode; }
+    virtual int GetDockMode() const
+    {
+        return m_nDockMode != ZAVP_DOCK_DEFAULT ? m_nDockMode : m_nDefaultDockMode;
+    }
     virtual HICON GetIcon(BOOL bBig);
     virtual DWORD GetBarStyle() const { return m_dwStyle; }
     virtual DWORD GetControlBarStyle() const { return m_dwControlBarStyle; }
@@ -111,13 +114,13 @@ public:
     virtual BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1);
     // Moves the window at once, or through the deferred-positioning handle given.
     virtual HDWP MoveWindow(CRect& rect, BOOL bRepaint, HDWP hdwp);
-    virtual HDWP SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags,
-                              HDWP hdwp);
+    virtual HDWP SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy,
+                              UINT nFlags, HDWP hdwp);
     virtual void UndockControlBar(BOOL /*bDelay*/ = FALSE) {}
     virtual void OnUpdateCmdUI(CFrameWnd*, BOOL) {}
-    virtual BOOL CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                          const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle = 0,
-                          CCreateContext* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                          DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                          DWORD dwControlBarStyle = 0, CCreateContext* pContext = nullptr);
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual void DoPaint(CDC* pDC);
     virtual void AdjustDockingLayout(HDWP hdwp = nullptr);
@@ -125,12 +128,12 @@ public:
     // The platform's forms stay reachable beside the bar's own.
     using CWnd::MoveWindow;
     using CWnd::SetWindowPos;
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
-                  int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                   LPVOID lpParam = nullptr) override
     {
-        return CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
-                              hWndParent, nIDorHMenu, lpParam);
+        return CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth,
+                              nHeight, hWndParent, nIDorHMenu, lpParam);
     }
 
     void Serialize(CArchive& ar) override;
@@ -179,20 +182,20 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    DWORD m_dwBarFlags;               // transient flags; cleared at construction
-    DWORD m_dwEnabledAlignment;       // CBRS_ALIGN_* sides on which the bar may dock
-    DWORD m_dwStyle;                  // platform bar style: alignment 0xF000, borders 0x0F00, ...
-    DWORD m_dwControlBarStyle;        // ZAVP_CBRS_* capability bits
-    BOOL m_bRecentVisibleState;       // the visibility read from the registry or an archive
-    BOOL m_bIsRestoredFromRegistry;   // LoadState found the bar's key
-    CZAVPDockBar* m_pParentDockBar;   // the dock bar holding the docked bar, or null
-    CZAVPDockBarRow* m_pDockBarRow;   // the row holding the docked bar, or null
-    CFrameWnd* m_pDockSite;           // the frame that docks the bar (set at creation)
-    int m_nDockMode;                  // ZAVPDockMode; 0 takes the library default
+    DWORD m_dwBarFlags;              // transient flags; cleared at construction
+    DWORD m_dwEnabledAlignment;      // CBRS_ALIGN_* sides on which the bar may dock
+    DWORD m_dwStyle;                 // platform bar style: alignment 0xF000, borders 0x0F00, ...
+    DWORD m_dwControlBarStyle;       // ZAVP_CBRS_* capability bits
+    BOOL m_bRecentVisibleState;      // the visibility read from the registry or an archive
+    BOOL m_bIsRestoredFromRegistry;  // LoadState found the bar's key
+    CZAVPDockBar* m_pParentDockBar;  // the dock bar holding the docked bar, or null
+    CZAVPDockBarRow* m_pDockBarRow;  // the row holding the docked bar, or null
+    CFrameWnd* m_pDockSite;          // the frame that docks the bar (set at creation)
+    int m_nDockMode;                 // ZAVPDockMode; 0 takes the library default
     BOOL m_bCheckIdOnCreate;
-    CRect m_rectBar;                  // kept for derived classes
-    BOOL m_bIsDlgControl;             // the parent given at creation is a dialog
-    UINT m_uiDlgTemplateId;           // non-zero for a bar built from a dialog template
-    int m_nTemplateWidth;             // window size the dialog template produced
+    CRect m_rectBar;         // kept for derived classes
+    BOOL m_bIsDlgControl;    // the parent given at creation is a dialog
+    UINT m_uiDlgTemplateId;  // non-zero for a bar built from a dialog template
+    int m_nTemplateWidth;    // window size the dialog template produced
     int m_nTemplateHeight;
 };

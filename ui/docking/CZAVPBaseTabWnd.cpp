@@ -11,15 +11,13 @@ CZAVPBaseTabWnd::CZAVPBaseTabWnd()
 
 CZAVPBaseTabWnd::~CZAVPBaseTabWnd()
 {
-    for (INT_PTR i = 0; i < m_arTabs.GetSize(); ++i)
-        delete static_cast<CZAVPTabInfo*>(m_arTabs[i]);
+    for (INT_PTR i = 0; i < m_arTabs.GetSize(); ++i) delete static_cast<CZAVPTabInfo*>(m_arTabs[i]);
 }
 
 BOOL CZAVPBaseTabWnd::GetTabLabel(int iTab, CString& strLabel) const
 {
     const CZAVPTabInfo* pTab = TabAt(iTab);
-    if (!pTab)
-        return FALSE;
+    if (!pTab) return FALSE;
     strLabel = pTab->m_bIconOnly ? CString() : pTab->m_strText;
     return TRUE;
 }

@@ -46,13 +46,14 @@ public:
 protected:
     const CZAVPTabInfo* TabAt(int iTab) const
     {
-        return iTab >= 0 && iTab < m_iTabsNum ? static_cast<const CZAVPTabInfo*>(m_arTabs[iTab]) : nullptr;
+        return iTab >= 0 && iTab < m_iTabsNum ? static_cast<const CZAVPTabInfo*>(m_arTabs[iTab])
+                                              : nullptr;
     }
 
-    Location m_location;       // bottom at creation
-    CPtrArray m_arTabs;        // CZAVPTabInfo records, in display order
+    Location m_location;  // bottom at creation
+    CPtrArray m_arTabs;   // CZAVPTabInfo records, in display order
     int m_iTabsNum;
-    int m_iActiveTab;          // -1 when none
-    HIMAGELIST m_hImageList;   // icons of the tabs, borrowed
-    CSize m_sizeImage;         // size of one icon
+    int m_iActiveTab;         // -1 when none
+    HIMAGELIST m_hImageList;  // icons of the tabs, borrowed
+    CSize m_sizeImage;        // size of one icon
 };

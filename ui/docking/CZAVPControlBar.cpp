@@ -22,20 +22,20 @@
 IMPLEMENT_DYNAMIC(CZAVPControlBar, CZAVPBaseControlBar)
 
 BEGIN_MESSAGE_MAP(CZAVPControlBar, CZAVPBaseControlBar)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_CANCELMODE()
-    ON_WM_CHAR()
-    ON_WM_CONTEXTMENU()
-    ON_WM_NCDESTROY()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_CANCELMODE()
+ON_WM_CHAR()
+ON_WM_CONTEXTMENU()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 namespace
 {
 const char kSection[] = "ZAVControlBars";
-const char kKeyName[] = "ZAVPControlBar";   // "%sZAVPControlBar-%d"
+const char kKeyName[] = "ZAVPControlBar";  // "%sZAVPControlBar-%d"
 const int kDefaultMRUWidth = 32767;
 const int kUndockSensitivity = 15;
 // A floating bar's mini frame stays this far within the work area.
@@ -43,42 +43,38 @@ const int kFloatMargin = 16;
 }  // namespace
 
 CZAVPControlBar::CZAVPControlBar()
-    : m_dwReserved(0), m_bFlag1(TRUE), m_bFlag2(TRUE), m_bFlagA(TRUE), m_nCount(0), m_pData(nullptr),
-      m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(2), m_cyBottomBorder(2), m_cxDefaultGap(2),
-      m_nMRUWidth(kDefaultMRUWidth), m_bCaptured(FALSE), m_nSavedID(0), m_bReDocking(FALSE),
-      m_bDragMode(FALSE), m_hwndMiniFrameToBeClosed(nullptr), m_bFlagB(FALSE), m_bPinState(FALSE),
-      m_sizeMin(1, 1), m_bRecentFloatingState(FALSE), m_bClickForwarded(FALSE)
+    : m_dwReserved(0), m_bFlag1(TRUE), m_bFlag2(TRUE), m_bFlagA(TRUE), m_nCount(0),
+      m_pData(nullptr), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(2),
+      m_cyBottomBorder(2), m_cxDefaultGap(2), m_nMRUWidth(kDefaultMRUWidth), m_bCaptured(FALSE),
+      m_nSavedID(0), m_bReDocking(FALSE), m_bDragMode(FALSE), m_hwndMiniFrameToBeClosed(nullptr),
+      m_bFlagB(FALSE), m_bPinState(FALSE), m_sizeMin(1, 1), m_bRecentFloatingState(FALSE),
+      m_bClickForwarded(FALSE)
 {
 }
 
-CZAVPControlBar::~CZAVPControlBar()
-{
-    delete[] m_pData;
-}
+CZAVPControlBar::~CZAVPControlBar() { delete[] m_pData; }
 
-BOOL CZAVPControlBar::Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                             UINT nID, DWORD dwControlBarStyle)
+BOOL CZAVPControlBar::Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                             CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle)
 {
     return CreateEx(0, nullptr, lpszWindowName, dwStyle, rect, pParentWnd, nID, dwControlBarStyle);
 }
 
-BOOL CZAVPControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                               const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle,
-                               CCreateContext* pContext)
+BOOL CZAVPControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName,
+                               DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                               DWORD dwControlBarStyle, CCreateContext* pContext)
 {
-    const CString strClass = lpszClassName ? CString(lpszClassName) : ZAVPBarClass::TryRegister("ZAVControlBar");
-    if (strClass.IsEmpty())
-        return FALSE;
+    const CString strClass = lpszClassName ? CString(lpszClassName)
+                                           : ZAVPBarClass::TryRegister("ZAVControlBar");
+    if (strClass.IsEmpty()) return FALSE;
     m_nSavedID = nID;
     if (!CZAVPBaseControlBar::CreateEx(dwStyleEx, strClass, lpszWindowName,
-                                       dwStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect, pParentWnd, nID,
-                                       dwControlBarStyle, pContext))
+                                       dwStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, rect,
+                                       pParentWnd, nID, dwControlBarStyle, pContext))
         return FALSE;
     CRect rectScreen(rect);
-    if (pParentWnd != nullptr)
-        pParentWnd->ClientToScreen(rectScreen);
-    if (m_recentDockInfo.m_rectDockedRect.IsRectEmpty())
-        m_recentDockInfo.m_rectDockedRect = rect;
+    if (pParentWnd != nullptr) pParentWnd->ClientToScreen(rectScreen);
+    if (m_recentDockInfo.m_rectDockedRect.IsRectEmpty()) m_recentDockInfo.m_rectDockedRect = rect;
     if (m_recentDockInfo.m_rectRecentFloatingRect.IsRectEmpty())
         m_recentDockInfo.m_rectRecentFloatingRect = rectScreen;
     UpdateFullRect();
@@ -110,8 +106,7 @@ int CZAVPControlBar::StretchControlBar(int nLength, BOOL bHorz)
     else if (nLength < 0)
         nLength = std::max(nLength, -GetAvailableShrinkSize());
     OnBeforeStretch(nLength);
-    if (nLength == 0)
-        return 0;
+    if (nLength == 0) return 0;
     const DockAxis axis(bHorz != FALSE);
     CRect rect = WindowRectInParent();
     axis.SetEnd(rect, axis.End(rect) + nLength);
@@ -136,10 +131,8 @@ CWnd* CZAVPControlBar::MoveInRow(CRect rect, BOOL bRepaint, CRect& rectNew)
 void CZAVPControlBar::CalcSizeDelta(CRect& rect, CSize& sizeDelta) const
 {
     const CSize sizeMin = GetMinSize();
-    if (rect.Width() < sizeMin.cx)
-        rect.right = rect.left + sizeMin.cx;
-    if (rect.Height() < sizeMin.cy)
-        rect.bottom = rect.top + sizeMin.cy;
+    if (rect.Width() < sizeMin.cx) rect.right = rect.left + sizeMin.cx;
+    if (rect.Height() < sizeMin.cy) rect.bottom = rect.top + sizeMin.cy;
     CRect rectWnd;
     GetWindowRect(rectWnd);
     sizeDelta = CSize(rect.Width() - rectWnd.Width(), rect.Height() - rectWnd.Height());
@@ -150,10 +143,10 @@ void CZAVPControlBar::AdjustLayout()
     const CSize size = CalcFixedLayout(FALSE, IsHorizontal());
     CRect rect = WindowRectInParent();
     if (rect.Size() != size)
-        CWnd::SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CWnd::SetWindowPos(nullptr, 0, 0, size.cx, size.cy,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateFullRect();
-    if (m_pDockBarRow != nullptr)
-        m_pDockBarRow->ArrangeBars(this);
+    if (m_pDockBarRow != nullptr) m_pDockBarRow->ArrangeBars(this);
     AdjustDockingLayout();
 }
 
@@ -167,24 +160,22 @@ void CZAVPControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBotto
 
 void CZAVPControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
-    const DockLayout::BarBorders borders{m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder};
+    const DockLayout::BarBorders borders{m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder,
+                                         m_cyBottomBorder};
     DockLayout::CalcInsideRect(rect, bHorz, m_dwStyle, IsFloating() || IsTabbed(), borders);
 }
 
 BOOL CZAVPControlBar::AllocateElements(int nCount, int nSize)
 {
-    if (nCount < 0 || nSize < 0)
-        return FALSE;
+    if (nCount < 0 || nSize < 0) return FALSE;
     // The product must fit the allocator's size and an int count of bytes.
     if (nSize != 0 && (size_t)nCount > (size_t)std::numeric_limits<int>::max() / (size_t)nSize)
         return FALSE;
     const size_t nBytes = (size_t)nCount * (size_t)nSize;
     BYTE* pData = nullptr;
-    if (nBytes != 0)
-    {
+    if (nBytes != 0) {
         pData = new (std::nothrow) BYTE[nBytes];
-        if (pData == nullptr)
-            return FALSE;
+        if (pData == nullptr) return FALSE;
         std::memset(pData, 0, nBytes);
     }
     delete[] m_pData;
@@ -195,8 +186,7 @@ BOOL CZAVPControlBar::AllocateElements(int nCount, int nSize)
 
 void CZAVPControlBar::UpdateFullRect()
 {
-    if (m_hWnd == nullptr)
-        return;
+    if (m_hWnd == nullptr) return;
     m_rectVirtual = WindowRectInParent();
 }
 
@@ -208,28 +198,28 @@ void CZAVPControlBar::MoveByAlignment(DWORD dwAlignment, int nOffset)
     const int dy = bAlongX ? 0 : nOffset;
     rect.OffsetRect(dx, dy);
     m_rectVirtual.OffsetRect(dx, dy);
-    CWnd::SetWindowPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CWnd::SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CZAVPControlBar::IsLeftOf(CRect rect) const
 {
     const DockAxis axis(IsHorizontal() != FALSE);
     const CRect rectWnd = WindowRectInParent();
-    return axis.Start(rect) + axis.Length(rect) / 2 < axis.Start(rectWnd) + axis.Length(rectWnd) / 2;
+    return axis.Start(rect) + axis.Length(rect) / 2 <
+           axis.Start(rectWnd) + axis.Length(rectWnd) / 2;
 }
 
 CRect CZAVPControlBar::ToParent(CRect rect) const
 {
-    if (CWnd* pParent = GetParent())
-        pParent->ScreenToClient(rect);
+    if (CWnd* pParent = GetParent()) pParent->ScreenToClient(rect);
     return rect;
 }
 
 CRect CZAVPControlBar::WindowRectInParent() const
 {
     CRect rect;
-    if (m_hWnd == nullptr)
-        return rect;
+    if (m_hWnd == nullptr) return rect;
     GetWindowRect(rect);
     return ToParent(rect);
 }
@@ -245,26 +235,21 @@ void CZAVPControlBar::SetParentDockBar(CZAVPDockBar* pDockBar, int)
 {
     m_pParentDockBar = pDockBar;
     m_dwStyle |= CBRS_BORDER_ANY;
-    if (pDockBar != nullptr)
-        SetBarAlignment(pDockBar->GetCurrentAlignment());
+    if (pDockBar != nullptr) SetBarAlignment(pDockBar->GetCurrentAlignment());
 }
 
 BOOL CZAVPControlBar::DockByMouse(CZAVPBaseControlBar* pDockBar)
 {
-    if (!OnBeforeDock(pDockBar, nullptr, ZAVP_DM_MOUSE))
-        return FALSE;
-    if (!Dock(pDockBar, nullptr, ZAVP_DM_MOUSE))
-        return FALSE;
+    if (!OnBeforeDock(pDockBar, nullptr, ZAVP_DM_MOUSE)) return FALSE;
+    if (!Dock(pDockBar, nullptr, ZAVP_DM_MOUSE)) return FALSE;
     OnAfterDock(pDockBar, nullptr, ZAVP_DM_MOUSE);
     return TRUE;
 }
 
 BOOL CZAVPControlBar::DockControlBar(CZAVPBaseControlBar* pDockBar, int nDockMethod, LPCRECT lpRect)
 {
-    if (!OnBeforeDock(pDockBar, lpRect, nDockMethod))
-        return FALSE;
-    if (!Dock(pDockBar, lpRect, nDockMethod))
-        return FALSE;
+    if (!OnBeforeDock(pDockBar, lpRect, nDockMethod)) return FALSE;
+    if (!Dock(pDockBar, lpRect, nDockMethod)) return FALSE;
     OnAfterDock(pDockBar, lpRect, nDockMethod);
     return TRUE;
 }
@@ -278,18 +263,16 @@ BOOL CZAVPControlBar::OnBeforeDock(CZAVPBaseControlBar*&, LPCRECT, int)
 
 BOOL CZAVPControlBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int nDockMethod)
 {
-    if (nDockMethod == ZAVP_DM_RECENT && m_recentDockInfo.m_pRecentDockBar == nullptr)
-    {
+    if (nDockMethod == ZAVP_DM_RECENT && m_recentDockInfo.m_pRecentDockBar == nullptr) {
         if (CZAVPDockManager* pManager = GetDockManager())
             pManager->DockControlBar(this, 0, nullptr);
         return TRUE;
     }
-    if (pDockBar == nullptr || !pDockBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) || !CanBeDocked(pDockBar) ||
-        !pDockBar->CanAcceptBar(this))
+    if (pDockBar == nullptr || !pDockBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) ||
+        !CanBeDocked(pDockBar) || !pDockBar->CanAcceptBar(this))
         return FALSE;
     CZAVPDockBar* pTarget = static_cast<CZAVPDockBar*>(pDockBar);
-    if (GetParent() != pTarget)
-        ChangeParent(pTarget, nDockMethod);
+    if (GetParent() != pTarget) ChangeParent(pTarget, nDockMethod);
     SetParentDockBar(pTarget, nDockMethod);
     return pTarget->DockControlBar(this, nDockMethod, lpRect);
 }
@@ -304,16 +287,14 @@ void CZAVPControlBar::ChangeParent(CWnd* pNewParent, int)
 
 void CZAVPControlBar::OnBeforeChangeParent(CWnd*, BOOL)
 {
-    if (m_pParentDockBar != nullptr)
-        m_pParentDockBar->RemoveControlBar(this, FALSE);
+    if (m_pParentDockBar != nullptr) m_pParentDockBar->RemoveControlBar(this, FALSE);
 }
 
 void CZAVPControlBar::OnAfterChangeParent(CWnd*)
 {
     UpdateFullRect();
     CWnd* pParent = GetParent();
-    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-    {
+    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) {
         m_pParentDockBar = nullptr;
         m_pDockBarRow = nullptr;
     }
@@ -321,34 +302,29 @@ void CZAVPControlBar::OnAfterChangeParent(CWnd*)
 
 void CZAVPControlBar::UndockControlBar(BOOL bDelay)
 {
-    if (m_pParentDockBar == nullptr)
-        return;
+    if (m_pParentDockBar == nullptr) return;
     m_pParentDockBar->RemoveControlBar(this, FALSE);
     m_pParentDockBar = nullptr;
-    if (!bDelay)
-        AdjustDockingLayout();
+    if (!bDelay) AdjustDockingLayout();
 }
 
 BOOL CZAVPControlBar::FloatControlBar(CRect, int nDockMethod, BOOL bShow)
 {
-    if (!CanFloat() || IsFloating())
-        return FALSE;
+    if (!CanFloat() || IsFloating()) return FALSE;
     CRect rectMiniFrame;
     GetWindowRect(rectMiniFrame);
     const CRect margins(kFloatMargin, kFloatMargin, kFloatMargin, kFloatMargin);
     CZAVPDockingUtils::KeepRectOnScreen(rectMiniFrame, &margins);
     // Floating needs a mini frame of the bar's kind; without one the bar stays where it is.
     CZAVPMiniFrameWnd* pMiniFrame = CreateDefaultMiniFrame(rectMiniFrame);
-    if (pMiniFrame == nullptr)
-        return FALSE;
+    if (pMiniFrame == nullptr) return FALSE;
     OnBeforeChangeParent(pMiniFrame, FALSE);
     UndockControlBar(TRUE);
     ChangeParent(pMiniFrame, nDockMethod);
     OnAfterFloat();
     m_dwStyle |= CBRS_FLOATING;
     RecalcLayout();
-    if (bShow)
-        pMiniFrame->ShowWindow(SW_SHOW);
+    if (bShow) pMiniFrame->ShowWindow(SW_SHOW);
     AdjustDockingLayout();
     return TRUE;
 }
@@ -370,15 +346,14 @@ BOOL CZAVPControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut)
 {
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
-    CZAVPBaseControlBar* pFound = ControlBarFromPoint(ptCursor, nSensitivity, TRUE, RUNTIME_CLASS(CZAVPDockBar));
+    CZAVPBaseControlBar* pFound = ControlBarFromPoint(ptCursor, nSensitivity, TRUE,
+                                                      RUNTIME_CLASS(CZAVPDockBar));
     pDockBarOut = static_cast<CZAVPDockBar*>(pFound);
-    if (IsDocked() && m_pParentDockBar != nullptr)
-    {
+    if (IsDocked() && m_pParentDockBar != nullptr) {
         CRect rectBar, rectDockBar, rectCommon;
         GetWindowRect(rectBar);
         m_pParentDockBar->GetWindowRect(rectDockBar);
-        if (!rectCommon.IntersectRect(rectBar, rectDockBar))
-            return TRUE;
+        if (!rectCommon.IntersectRect(rectBar, rectDockBar)) return TRUE;
         // Out across the dock bar's outer... or inner side by more than twice the sensitivity.
         const DockAxis axis(IsHorizontal() != FALSE);
         const LONG across = axis.Across(ptCursor);
@@ -399,11 +374,12 @@ BOOL CZAVPControlBar::DockToRecentPos()
 
 void CZAVPControlBar::StoreRecentDockInfo()
 {
-    if (m_pParentDockBar == nullptr)
-        return;
+    if (m_pParentDockBar == nullptr) return;
     m_recentDockInfo.m_pRecentDockBar = m_pParentDockBar;
     m_recentDockInfo.m_pRecentDockBarRow = m_pDockBarRow;
-    m_recentDockInfo.m_nRecentRowIndex = m_pDockBarRow ? m_pParentDockBar->GetRowIndex(m_pDockBarRow) : 0;
+    m_recentDockInfo.m_nRecentRowIndex = m_pDockBarRow
+                                             ? m_pParentDockBar->GetRowIndex(m_pDockBarRow)
+                                             : 0;
     m_recentDockInfo.m_dwRecentAlignmentToFrame = m_pParentDockBar->GetCurrentAlignment();
     CRect rect;
     GetWindowRect(rect);
@@ -415,8 +391,7 @@ void CZAVPControlBar::StoreRecentPosition()
 {
     m_bReDocking = TRUE;
     StoreRecentDockInfo();
-    if (m_bCaptured)
-        CancelDrag();
+    if (m_bCaptured) CancelDrag();
     m_bReDocking = FALSE;
 }
 
@@ -427,35 +402,28 @@ void CZAVPControlBar::EnterDragMode(BOOL bChangeHotPoint)
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     UpdateFullRect();
-    if (bChangeHotPoint)
-    {
+    if (bChangeHotPoint) {
         m_ptGrab = ptCursor;
         ScreenToClient(&m_ptGrab);
     }
-    if (m_bCaptured)
-        return;
-    if (IsDocked())
-    {
+    if (m_bCaptured) return;
+    if (IsDocked()) {
         SetCapture();
         m_ptLastMouse = ptCursor;
         m_ptDragStart = ptCursor;
         GetWindowRect(m_rectDrag);
         m_bCaptured = TRUE;
         SetDragMode(TRUE);
-        if (GetDockMode() == ZAVP_DOCK_STANDARD)
-            m_dragFrameImpl.BeginDrag();
+        if (GetDockMode() == ZAVP_DOCK_STANDARD) m_dragFrameImpl.BeginDrag();
     }
 }
 
 void CZAVPControlBar::CancelDrag()
 {
-    if (GetDockMode() == ZAVP_DOCK_STANDARD)
-        m_dragFrameImpl.EndDrag(FALSE);
-    if (m_bCaptured)
-    {
+    if (GetDockMode() == ZAVP_DOCK_STANDARD) m_dragFrameImpl.EndDrag(FALSE);
+    if (m_bCaptured) {
         m_bCaptured = FALSE;
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
+        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     }
     SetDragMode(FALSE);
     if (m_hwndMiniFrameToBeClosed != nullptr && ::IsWindow(m_hwndMiniFrameToBeClosed))
@@ -465,28 +433,23 @@ void CZAVPControlBar::CancelDrag()
 
 void CZAVPControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured && CanFloat())
-    {
+    if (!m_bCaptured && CanFloat()) {
         const int nDockMode = GetDockMode();
-        if (nDockMode == ZAVP_DOCK_IMMEDIATE || IsFloating())
-            StoreRecentDockInfo();
-        if (!IsFloating())
-            EnterDragMode(TRUE);
+        if (nDockMode == ZAVP_DOCK_IMMEDIATE || IsFloating()) StoreRecentDockInfo();
+        if (!IsFloating()) EnterDragMode(TRUE);
     }
     CZAVPBaseControlBar::OnLButtonDown(nFlags, point);
 }
 
 void CZAVPControlBar::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured || !m_bDragMode)
-    {
+    if (!m_bCaptured || !m_bDragMode) {
         CZAVPBaseControlBar::OnMouseMove(nFlags, point);
         return;
     }
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
-    if (GetDockMode() == ZAVP_DOCK_IMMEDIATE)
-    {
+    if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) {
         const int dx = ptCursor.x - m_ptLastMouse.x;
         const int dy = ptCursor.y - m_ptLastMouse.y;
         m_rectDrag.OffsetRect(dx, dy);
@@ -500,43 +463,37 @@ void CZAVPControlBar::OnMouseMove(UINT nFlags, CPoint point)
 
 void CZAVPControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured)
-    {
+    if (!m_bCaptured) {
         CZAVPBaseControlBar::OnLButtonUp(nFlags, point);
         return;
     }
     const BOOL bStandard = GetDockMode() == ZAVP_DOCK_STANDARD;
     const BOOL bMoved = m_dragFrameImpl.IsActive();
     m_bCaptured = FALSE;
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     SetDragMode(FALSE);
-    if (!bStandard)
-    {
-        if (m_pDockBarRow != nullptr)
-            m_pDockBarRow->ArrangeBars(this);
+    if (!bStandard) {
+        if (m_pDockBarRow != nullptr) m_pDockBarRow->ArrangeBars(this);
         return;
     }
     m_dragFrameImpl.EndDrag(TRUE);
     const CRect rectOutline = m_dragFrameImpl.GetDragRect();
-    if (!bMoved)
-    {
-        if (m_pDockBarRow != nullptr)
-            m_pDockBarRow->ArrangeBars(this);
+    if (!bMoved) {
+        if (m_pDockBarRow != nullptr) m_pDockBarRow->ArrangeBars(this);
         return;
     }
     StoreRecentDockInfo();
     // Released over a dock bar that takes the bar: it moves there as the outline did.
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
-    CZAVPBaseControlBar* pUnder = ControlBarFromPoint(ptCursor, 0, TRUE, RUNTIME_CLASS(CZAVPDockBar));
-    if (pUnder == m_pParentDockBar && m_pParentDockBar != nullptr)
-    {
-        m_pParentDockBar->MoveControlBar(this, 0, ptCursor.x - m_ptDragStart.x, ptCursor.y - m_ptDragStart.y);
+    CZAVPBaseControlBar* pUnder = ControlBarFromPoint(ptCursor, 0, TRUE,
+                                                      RUNTIME_CLASS(CZAVPDockBar));
+    if (pUnder == m_pParentDockBar && m_pParentDockBar != nullptr) {
+        m_pParentDockBar->MoveControlBar(this, 0, ptCursor.x - m_ptDragStart.x,
+                                         ptCursor.y - m_ptDragStart.y);
         return;
     }
-    if (pUnder != nullptr && CanBeDocked(pUnder))
-    {
+    if (pUnder != nullptr && CanBeDocked(pUnder)) {
         UndockControlBar(TRUE);
         DockControlBar(pUnder, ZAVP_DM_MOUSE, nullptr);
         AdjustDockingLayout();
@@ -558,34 +515,28 @@ void CZAVPControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CZAVPControlBar::OnCancelMode()
 {
     CZAVPBaseControlBar::OnCancelMode();
-    if (m_bCaptured)
-        CancelDrag();
+    if (m_bCaptured) CancelDrag();
 }
 
 void CZAVPControlBar::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == VK_ESCAPE)
-        OnCancelMode();
+    if (nChar == VK_ESCAPE) OnCancelMode();
     CZAVPBaseControlBar::OnChar(nChar, nRepCnt, nFlags);
 }
 
 void CZAVPControlBar::OnContextMenu(CWnd*, CPoint point)
 {
-    if (ZAVPSharedBarData::g_bCustomizeMode)
-        return;
+    if (ZAVPSharedBarData::g_bCustomizeMode) return;
     CWnd* pFrame = m_pDockSite;
-    if (pFrame == nullptr)
-        pFrame = AfxGetMainWnd();
-    if (pFrame == nullptr)
-        pFrame = GetTopLevelFrame();
+    if (pFrame == nullptr) pFrame = AfxGetMainWnd();
+    if (pFrame == nullptr) pFrame = GetTopLevelFrame();
     if (pFrame != nullptr)
         pFrame->SendMessage(WM_CONTEXTMENU, (WPARAM)m_hWnd, MAKELPARAM(point.x, point.y));
 }
 
 void CZAVPControlBar::OnNcDestroy()
 {
-    if (m_bCaptured)
-        CancelDrag();
+    if (m_bCaptured) CancelDrag();
     // The mini frame that hosts a floating bar keeps its own books on the bar's window.
     CZAVPBaseControlBar::OnNcDestroy();
 }
@@ -594,15 +545,11 @@ void CZAVPControlBar::OnNcDestroy()
 
 BOOL CZAVPControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = GetDlgCtrlID();
-    if (IsFloating())
-    {
+    if (nIndex == -1) nIndex = GetDlgCtrlID();
+    if (IsFloating()) {
         if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
             pMiniFrame->GetWindowRect(m_recentDockInfo.m_rectRecentFloatingRect);
-    }
-    else if (m_pParentDockBar != nullptr)
-    {
+    } else if (m_pParentDockBar != nullptr) {
         StoreRecentDockInfo();
         m_rectSavedDockedRect = m_recentDockInfo.m_rectDockedRect;
     }
@@ -610,8 +557,7 @@ BOOL CZAVPControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (reg.CreateKey(strKey))
-        {
+        if (reg.CreateKey(strKey)) {
             reg.Write("ID", (int)m_nSavedID);
             reg.Write("RectRecentFloat", (const RECT&)m_recentDockInfo.m_rectRecentFloatingRect);
             reg.Write("RectRecentDocked", (const RECT&)m_rectSavedDockedRect);
@@ -627,22 +573,17 @@ BOOL CZAVPControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 
 BOOL CZAVPControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = GetDlgCtrlID();
+    if (nIndex == -1) nIndex = GetDlgCtrlID();
     const CString strKey = StateKey(kSection, kKeyName, lpszProfileName, nIndex, uiID);
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.ReadKey(strKey))
-            return FALSE;
+        if (!reg.ReadKey(strKey)) return FALSE;
         int nValue = 0;
-        if (reg.Read("ID", nValue))
-            m_nSavedID = (UINT)nValue;
+        if (reg.Read("ID", nValue)) m_nSavedID = (UINT)nValue;
         RECT rect;
-        if (reg.Read("RectRecentFloat", rect))
-            m_recentDockInfo.m_rectRecentFloatingRect = rect;
-        if (reg.Read("RectRecentDocked", rect))
-        {
+        if (reg.Read("RectRecentFloat", rect)) m_recentDockInfo.m_rectRecentFloatingRect = rect;
+        if (reg.Read("RectRecentDocked", rect)) {
             m_rectSavedDockedRect = rect;
             m_recentDockInfo.m_rectDockedRect = rect;
         }
@@ -652,12 +593,9 @@ BOOL CZAVPControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
             m_recentDockInfo.m_dwRecentAlignmentToFrame = (DWORD)nValue;
         if (reg.Read("RecentRowIndex", nValue) && nValue >= 0)
             m_recentDockInfo.m_nRecentRowIndex = nValue;
-        if (reg.Read("IsFloating", nValue))
-            m_bRecentFloatingState = nValue != 0;
-        if (reg.Read("MRUWidth", nValue))
-            m_nMRUWidth = nValue;
-        if (reg.Read("PinState", nValue))
-            m_bPinState = nValue != 0;
+        if (reg.Read("IsFloating", nValue)) m_bRecentFloatingState = nValue != 0;
+        if (reg.Read("MRUWidth", nValue)) m_nMRUWidth = nValue;
+        if (reg.Read("PinState", nValue)) m_bPinState = nValue != 0;
     }
     return CZAVPBaseControlBar::LoadState(lpszProfileName, nIndex, uiID);
 }

@@ -14,12 +14,12 @@ class CZAVPDockBarRow;
 // Where a bar was last docked and last floating.
 struct CZAVPRecentDockInfo
 {
-    CRect m_rectRecentFloatingRect = CRect(10, 10, 110, 110);   // screen coordinates
+    CRect m_rectRecentFloatingRect = CRect(10, 10, 110, 110);  // screen coordinates
     DWORD m_dwRecentAlignmentToFrame = CBRS_ALIGN_LEFT;
     int m_nRecentRowIndex = 0;
     CZAVPDockBar* m_pRecentDockBar = nullptr;
     CZAVPDockBarRow* m_pRecentDockBarRow = nullptr;
-    CRect m_rectDockedRect;   // the dock bar's client coordinates
+    CRect m_rectDockedRect;  // the dock bar's client coordinates
 };
 
 class CZAVPControlBar : public CZAVPBaseControlBar
@@ -83,12 +83,17 @@ public:
     void OnBeforeChangeParent(CWnd* pWndNewParent, BOOL bDelay) override;
     void OnAfterChangeParent(CWnd* pWndOldParent) override;
     void UndockControlBar(BOOL bDelay = FALSE) override;
-    BOOL LoadState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1) override;
-    BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = (UINT)-1) override;
+    BOOL LoadState(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
+                   UINT uiID = (UINT)-1) override;
+    BOOL SaveState(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
+                   UINT uiID = (UINT)-1) override;
 
     // ---- non-virtual
     void SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom);
-    void SetBordersRect(LPCRECT lpRect) { SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
+    void SetBordersRect(LPCRECT lpRect)
+    {
+        SetBorders(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    }
     // The rectangle inside the borders and the gripper.
     void CalcInsideRect(CRect& rect, BOOL bHorz) const;
     // A zero-filled buffer of nCount elements of nSize bytes; FALSE (old buffer kept) when the
@@ -96,7 +101,11 @@ public:
     BOOL AllocateElements(int nCount, int nSize);
     // The full-size rectangle takes the window rectangle (the bar's own coordinates: its parent's).
     void UpdateFullRect();
-    void SetFullRect(int cx, int cy) { m_rectVirtual.right = m_rectVirtual.left + cx; m_rectVirtual.bottom = m_rectVirtual.top + cy; }
+    void SetFullRect(int cx, int cy)
+    {
+        m_rectVirtual.right = m_rectVirtual.left + cx;
+        m_rectVirtual.bottom = m_rectVirtual.top + cy;
+    }
     void SetFullRectTo(const CRect& rect) { m_rectVirtual = rect; }
     CRect GetFullRect() const { return m_rectVirtual; }
     void OffsetFullRect(int dx, int dy) { m_rectVirtual.OffsetRect(dx, dy); }
@@ -130,30 +139,30 @@ protected:
 
 protected:
     DWORD m_dwReserved;
-    BOOL m_bFlag1, m_bFlag2, m_bFlagA;   // the three flags; the third set by SetFlagA
-    int m_nCount;                        // elements of m_pData
-    BYTE* m_pData;                       // zero-filled element buffer owned by the bar
+    BOOL m_bFlag1, m_bFlag2, m_bFlagA;  // the three flags; the third set by SetFlagA
+    int m_nCount;                       // elements of m_pData
+    BYTE* m_pData;                      // zero-filled element buffer owned by the bar
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
     int m_cxDefaultGap;
-    int m_nMRUWidth;                     // most recently used length; "MRUWidth"
-    CRect m_rectVirtual;                 // the bar at full length, the parent's coordinates
-    CRect m_rectDrag;                    // moved with the mouse in immediate mode (screen)
-    BOOL m_bCaptured;                    // the mouse is captured for a drag
-    UINT m_nSavedID;                     // "ID"
-    CPoint m_ptGrab;                     // where the mouse took hold, the bar's client coordinates
+    int m_nMRUWidth;      // most recently used length; "MRUWidth"
+    CRect m_rectVirtual;  // the bar at full length, the parent's coordinates
+    CRect m_rectDrag;     // moved with the mouse in immediate mode (screen)
+    BOOL m_bCaptured;     // the mouse is captured for a drag
+    UINT m_nSavedID;      // "ID"
+    CPoint m_ptGrab;      // where the mouse took hold, the bar's client coordinates
     BOOL m_bReDocking;
     BOOL m_bDragMode;
-    CZAVPDragOutline m_dragFrameImpl;    // the outline of standard dock mode
-    HWND m_hwndMiniFrameToBeClosed;      // a mini frame left over from a drag
+    CZAVPDragOutline m_dragFrameImpl;  // the outline of standard dock mode
+    HWND m_hwndMiniFrameToBeClosed;    // a mini frame left over from a drag
     BOOL m_bFlagB;
-    BOOL m_bPinState;                    // "PinState"
+    BOOL m_bPinState;  // "PinState"
     CSize m_sizeMin;
     CZAVPRecentDockInfo m_recentDockInfo;
-    CRect m_rectSavedDockedRect;         // "RectRecentDocked"
-    BOOL m_bRecentFloatingState;         // "IsFloating"
+    CRect m_rectSavedDockedRect;  // "RectRecentDocked"
+    BOOL m_bRecentFloatingState;  // "IsFloating"
     BOOL m_bClickForwarded;
-    CPoint m_ptLastMouse;                // screen; the last position of an immediate drag
-    CPoint m_ptDragStart;                // screen; where an outline drag started
-    CRect m_rectSaved;                   // written only by the row
+    CPoint m_ptLastMouse;  // screen; the last position of an immediate drag
+    CPoint m_ptDragStart;  // screen; where an outline drag started
+    CRect m_rectSaved;     // written only by the row
     friend class CZAVPDockBarRow;
 };

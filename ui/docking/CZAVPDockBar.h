@@ -50,7 +50,8 @@ public:
     using CZAVPBaseControlBar::ControlBarFromPoint;
     virtual UINT GetDockBarID() const { return m_nDockBarID; }
     virtual void SetWindowPosByRect(const CWnd* pWndInsertAfter, const CRect& rect, UINT nFlags);
-    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, DWORD dwControlBarStyle = 0);
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        DWORD dwControlBarStyle = 0);
     BOOL CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle = 0,
                   CCreateContext* pContext = nullptr) override;
@@ -87,7 +88,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    CObList m_lstControlBars;    // docked bars, not owned
-    CObList m_lstDockBarRows;    // rows in order of offset, owned
-    UINT m_nDockBarID;           // 0xE81B top, 0xE81C left, 0xE81D right, 0xE81E bottom
+    CObList m_lstControlBars;  // docked bars, not owned
+    CObList m_lstDockBarRows;  // rows in order of offset, owned
+    UINT m_nDockBarID;         // 0xE81B top, 0xE81C left, 0xE81D right, 0xE81E bottom
 };

@@ -25,10 +25,7 @@ CZAVPDockBarRow::CZAVPDockBarRow(CZAVPDockBar* pParentDockBar, int nOffset, int 
 
 CZAVPDockBarRow::~CZAVPDockBarRow() {}
 
-BOOL CZAVPDockBarRow::IsHorizontal() const
-{
-    return IsHorizontalAlignment(m_dwRowAlignment);
-}
+BOOL CZAVPDockBarRow::IsHorizontal() const { return IsHorizontalAlignment(m_dwRowAlignment); }
 
 void CZAVPDockBarRow::SetExtra(int nExtraThickness, BOOL bExtraBefore)
 {
@@ -88,8 +85,7 @@ void CZAVPDockBarRow::GetGroupRect(CRect& rect)
     GetWindowRect(rect);
     const DockAxis axis(IsHorizontal() != FALSE);
     for (CZAVPControlBar* pBar : Bars())
-        if (CountsAsVisible(pBar))
-        {
+        if (CountsAsVisible(pBar)) {
             const int nLength = axis.Length(pBar->WindowRectInParent());
             rect.InflateRect(axis.horizontal ? -nLength : 0, axis.horizontal ? 0 : -nLength);
         }
@@ -99,34 +95,29 @@ int CZAVPDockBarRow::GetVisibleCount() const
 {
     int n = 0;
     for (CZAVPControlBar* pBar : Bars())
-        if (CountsAsVisible(pBar))
-            ++n;
+        if (CountsAsVisible(pBar)) ++n;
     return n;
 }
 
 CSize CZAVPDockBarRow::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     const DockAxis axis(bHorz != FALSE);
-    if (!m_bVisible)
-        return axis.MakeSize(CZAVPBaseControlBar::kStretchLength, 0);
+    if (!m_bVisible) return axis.MakeSize(CZAVPBaseControlBar::kStretchLength, 0);
     int nLength = 0, nThickness = 0;
     for (CZAVPControlBar* pBar : Bars())
-        if (CountsAsVisible(pBar))
-        {
+        if (CountsAsVisible(pBar)) {
             const CSize size = pBar->CalcFixedLayout(bStretch, bHorz);
             nLength += axis.Along(size);
             nThickness = std::max<int>(nThickness, axis.Across(size));
         }
-    if (m_nExtraSpace > 0)
-        nThickness += m_nExtraSpace;
+    if (m_nExtraSpace > 0) nThickness += m_nExtraSpace;
     return axis.MakeSize(nLength, nThickness);
 }
 
 int CZAVPDockBarRow::GetLastBarEnd() const
 {
     const std::vector<CZAVPControlBar*> bars = Bars();
-    if (bars.empty())
-        return 0;
+    if (bars.empty()) return 0;
     return DockAxis(IsHorizontal() != FALSE).End(bars.back()->WindowRectInParent());
 }
 
@@ -148,8 +139,7 @@ int CZAVPDockBarRow::GetAvailableLength(BOOL bUseFullRects) const
 BOOL CZAVPDockBarRow::IsExclusiveRow() const
 {
     for (CZAVPControlBar* pBar : Bars())
-        if (!pBar->IsFlagBClear())
-            return TRUE;
+        if (!pBar->IsFlagBClear()) return TRUE;
     return FALSE;
 }
 
@@ -157,8 +147,7 @@ DockLayout::RowModel CZAVPDockBarRow::Model(BOOL bUseFullRects) const
 {
     const DockAxis axis(IsHorizontal() != FALSE);
     DockLayout::RowModel model{RowLength(), {}};
-    for (CZAVPControlBar* pBar : Bars())
-    {
+    for (CZAVPControlBar* pBar : Bars()) {
         const CRect rectWnd = pBar->WindowRectInParent();
         const CRect rectFull = pBar->GetFullRect();
         DockLayout::RowBar bar;
@@ -172,40 +161,37 @@ DockLayout::RowModel CZAVPDockBarRow::Model(BOOL bUseFullRects) const
     return model;
 }
 
-void CZAVPDockBarRow::Apply(const DockLayout::RowModel& model, const std::vector<CZAVPControlBar*>& order)
+void CZAVPDockBarRow::Apply(const DockLayout::RowModel& model,
+                            const std::vector<CZAVPControlBar*>& order)
 {
     const DockAxis axis(IsHorizontal() != FALSE);
     // The list follows the model's order (a dragged bar may have passed its neighbour).
     m_lstControlBars.RemoveAll();
-    for (CZAVPControlBar* pBar : order)
-        m_lstControlBars.AddTail(pBar);
+    for (CZAVPControlBar* pBar : order) m_lstControlBars.AddTail(pBar);
 
     HDWP hdwp = ::BeginDeferWindowPos((int)order.size());
-    for (size_t i = 0; i < order.size(); ++i)
-    {
+    for (size_t i = 0; i < order.size(); ++i) {
         CZAVPControlBar* pBar = order[i];
         const DockLayout::RowBar& bar = model.bars[i];
         const CRect rectOld = pBar->WindowRectInParent();
-        const CRect rectNew(axis.Make(bar.start, bar.length, axis.CrossStart(rectOld), axis.Thickness(rectOld)));
-        if (rectNew == rectOld)
-            continue;
+        const CRect rectNew(
+            axis.Make(bar.start, bar.length, axis.CrossStart(rectOld), axis.Thickness(rectOld)));
+        if (rectNew == rectOld) continue;
         // The full-size rectangle follows the bar along the row and keeps its length.
         CRect rectFull = pBar->GetFullRect();
         axis.OffsetAlong(rectFull, bar.start - axis.Start(rectFull));
         axis.SetCrossStart(rectFull, axis.CrossStart(rectNew));
         axis.SetCrossEnd(rectFull, axis.CrossEnd(rectNew));
         pBar->SetFullRectTo(rectFull);
-        hdwp = pBar->SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(), rectNew.Height(),
-                                  SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
+        hdwp = pBar->SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(),
+                                  rectNew.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
     }
-    if (hdwp != nullptr)
-        ::EndDeferWindowPos(hdwp);
+    if (hdwp != nullptr) ::EndDeferWindowPos(hdwp);
 }
 
 void CZAVPDockBarRow::ArrangeBars(CZAVPControlBar* pBar)
 {
-    if (IsEmpty() || RowLength() <= 0)
-        return;
+    if (IsEmpty() || RowLength() <= 0) return;
     DockLayout::RowModel model = Model(FALSE);
     model.ArrangeBars(pBar ? IndexOf(pBar) : -1);
     Apply(model, Bars());
@@ -213,52 +199,42 @@ void CZAVPDockBarRow::ArrangeBars(CZAVPControlBar* pBar)
 
 void CZAVPDockBarRow::ExpandStretchedBars()
 {
-    if (IsEmpty())
-        return;
+    if (IsEmpty()) return;
     DockLayout::RowModel model = Model(FALSE);
     model.ExpandStretchedBars();
     Apply(model, Bars());
 }
 
-void CZAVPDockBarRow::RestoreLayout()
-{
-    ExpandStretchedBars();
-}
+void CZAVPDockBarRow::RestoreLayout() { ExpandStretchedBars(); }
 
 void CZAVPDockBarRow::RepositionBars(BOOL bUseFullRects, CZAVPControlBar* pExclude)
 {
     const DockAxis axis(IsHorizontal() != FALSE);
-    for (CZAVPControlBar* pBar : Bars())
-    {
-        if (pBar == pExclude || !CountsAsVisible(pBar))
-            continue;
-        if (!bUseFullRects)
-        {
+    for (CZAVPControlBar* pBar : Bars()) {
+        if (pBar == pExclude || !CountsAsVisible(pBar)) continue;
+        if (!bUseFullRects) {
             pBar->UpdateFullRect();
             continue;
         }
         const CRect rectWnd = pBar->WindowRectInParent();
         const CRect rectFull = pBar->GetFullRect();
-        const CRect rectNew(axis.Make(axis.Start(rectWnd), axis.Length(rectFull), axis.CrossStart(rectWnd),
-                                      axis.Thickness(rectWnd)));
+        const CRect rectNew(axis.Make(axis.Start(rectWnd), axis.Length(rectFull),
+                                      axis.CrossStart(rectWnd), axis.Thickness(rectWnd)));
         if (rectNew != rectWnd)
-            pBar->CWnd::SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(), rectNew.Height(),
-                                     SWP_NOZORDER | SWP_NOACTIVATE);
+            pBar->CWnd::SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(),
+                                     rectNew.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 BOOL CZAVPDockBarRow::MoveControlBar(CZAVPControlBar* pBar, int dx, int dy, BOOL bSwap)
 {
     int nIndex = IndexOf(pBar);
-    if (nIndex < 0)
-        return FALSE;
+    if (nIndex < 0) return FALSE;
     DockLayout::RowModel model = Model(FALSE);
     std::vector<CZAVPControlBar*> order = Bars();
     const int nBefore = nIndex;
-    if (!model.MoveBar(nIndex, IsHorizontal() ? dx : dy, bSwap != FALSE))
-        return FALSE;
-    if (nIndex != nBefore)
-        std::swap(order[(size_t)nIndex], order[(size_t)nBefore]);
+    if (!model.MoveBar(nIndex, IsHorizontal() ? dx : dy, bSwap != FALSE)) return FALSE;
+    if (nIndex != nBefore) std::swap(order[(size_t)nIndex], order[(size_t)nBefore]);
     Apply(model, order);
     return TRUE;
 }
@@ -266,8 +242,7 @@ BOOL CZAVPDockBarRow::MoveControlBar(CZAVPControlBar* pBar, int dx, int dy, BOOL
 void CZAVPDockBarRow::MoveControlBarTo(CZAVPControlBar* pBar, int nDistance)
 {
     const int nIndex = IndexOf(pBar);
-    if (nIndex < 0)
-        return;
+    if (nIndex < 0) return;
     DockLayout::RowModel model = Model(FALSE);
     model.bars[(size_t)nIndex].start = nDistance;
     model.ArrangeBars(nIndex);
@@ -278,19 +253,17 @@ void CZAVPDockBarRow::AddControlBar(CZAVPControlBar* pBar, int, LPCRECT lpRect, 
 {
     const DockAxis axis(IsHorizontal() != FALSE);
     int nAlong = 0;
-    if (lpRect != nullptr && !::IsRectEmpty(lpRect))
-    {
+    if (lpRect != nullptr && !::IsRectEmpty(lpRect)) {
         CRect rectRow;
         GetWindowRect(rectRow);
         nAlong = axis.Start(*lpRect) - axis.Start(rectRow);
-    }
-    else if (bAddLast)
-    {
+    } else if (bAddLast) {
         nAlong = GetLastBarEnd();
     }
     const CSize size = pBar->CalcFixedLayout(FALSE, IsHorizontal());
     const CRect rect(axis.Make(nAlong, axis.Along(size), BarsCrossStart(), axis.Across(size)));
-    pBar->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), kPlaceFlags);
+    pBar->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                             kPlaceFlags);
     // A new bar wants its fixed-layout length.
     pBar->SetFullRectTo(rect);
     InsertControlBar(pBar);
@@ -302,14 +275,14 @@ void CZAVPDockBarRow::AddControlBarFromPoint(CZAVPControlBar* pBar, int nDockMet
     const DockAxis axis(IsHorizontal() != FALSE);
     CRect rect = pBar->WindowRectInParent();
     int nAlong = axis.Start(rect);
-    if (nDockMethod == ZAVP_DM_MOUSE)
-    {
+    if (nDockMethod == ZAVP_DM_MOUSE) {
         CPoint ptCursor;
         ::GetCursorPos(&ptCursor);
         m_pParentDockBar->ScreenToClient(&ptCursor);
         nAlong = axis.Along(ptCursor) - axis.Along(pBar->GetGrabPoint());
     }
-    const CRect rectNew(axis.Make(nAlong, axis.Length(rect), BarsCrossStart(), axis.Thickness(rect)));
+    const CRect rectNew(
+        axis.Make(nAlong, axis.Length(rect), BarsCrossStart(), axis.Thickness(rect)));
     pBar->CWnd::SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(), rectNew.Height(),
                              SWP_NOZORDER | SWP_NOACTIVATE);
     InsertControlBar(pBar);
@@ -320,12 +293,10 @@ void CZAVPDockBarRow::InsertControlBar(CZAVPControlBar* pBar)
 {
     const CRect rectNew = pBar->WindowRectInParent();
     POSITION posInsert = nullptr;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         POSITION posCur = pos;
         CZAVPControlBar* pOther = static_cast<CZAVPControlBar*>(m_lstControlBars.GetNext(pos));
-        if (pOther->IsLeftOf(rectNew))
-        {
+        if (pOther->IsLeftOf(rectNew)) {
             posInsert = posCur;
             break;
         }
@@ -346,14 +317,12 @@ void CZAVPDockBarRow::InsertControlBar(CZAVPControlBar* pBar)
 void CZAVPDockBarRow::RemoveControlBar(CZAVPControlBar* pBar)
 {
     POSITION pos = m_lstControlBars.Find(pBar);
-    if (pos == nullptr)
-        return;
+    if (pos == nullptr) return;
     pBar->StretchControlBar(kGrowAll, IsHorizontal());
     m_lstControlBars.RemoveAt(pos);
     pBar->SetDockBarRow(nullptr);
 
-    if (IsEmpty())
-    {
+    if (IsEmpty()) {
         // The dock bar deletes the row: nothing may touch it afterwards.
         m_pParentDockBar->RemoveRow(this);
         return;
@@ -362,26 +331,22 @@ void CZAVPDockBarRow::RemoveControlBar(CZAVPControlBar* pBar)
     ExpandStretchedBars();
     UpdateVisibleState(FALSE);
     int nThickest = GetMaxBarThickness(FALSE);
-    if (m_nExtraSpace > 0)
-        nThickest += m_nExtraSpace;
-    if (nThickest < m_nRowHeight)
-        m_pParentDockBar->ResizeRow(this, nThickest, TRUE);
+    if (m_nExtraSpace > 0) nThickest += m_nExtraSpace;
+    if (nThickest < m_nRowHeight) m_pParentDockBar->ResizeRow(this, nThickest, TRUE);
 }
 
 void CZAVPDockBarRow::ArrangeCompact(int nStart, int nSpacing)
 {
     const DockAxis axis(IsHorizontal() != FALSE);
     int nPos = nStart;
-    for (CZAVPControlBar* pBar : Bars())
-    {
-        if (!CountsAsVisible(pBar))
-            continue;
+    for (CZAVPControlBar* pBar : Bars()) {
+        if (!CountsAsVisible(pBar)) continue;
         const CRect rect = pBar->WindowRectInParent();
         const CSize sizeBase = pBar->GetBaseSize(axis.Length(rect), !IsHorizontal());
         const int nThickness = axis.Across(sizeBase) ? axis.Across(sizeBase) : axis.Thickness(rect);
         const CRect rectNew(axis.Make(nPos, axis.Length(rect), BarsCrossStart(), nThickness));
-        pBar->CWnd::SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(), rectNew.Height(),
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
+        pBar->CWnd::SetWindowPos(nullptr, rectNew.left, rectNew.top, rectNew.Width(),
+                                 rectNew.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         nPos = axis.End(rectNew) + nSpacing;
     }
 }
@@ -389,26 +354,24 @@ void CZAVPDockBarRow::ArrangeCompact(int nStart, int nSpacing)
 int CZAVPDockBarRow::Resize(int nOffset)
 {
     m_nRowHeight += nOffset;
-    for (CZAVPControlBar* pBar : Bars())
-        pBar->RecalcLayout();
+    for (CZAVPControlBar* pBar : Bars()) pBar->RecalcLayout();
     return nOffset;
 }
 
 void CZAVPDockBarRow::Move(int nOffset)
 {
     for (CZAVPControlBar* pBar : Bars())
-        pBar->MoveByAlignment(m_dwRowAlignment & CBRS_ORIENT_HORZ ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, nOffset);
+        pBar->MoveByAlignment(
+            m_dwRowAlignment & CBRS_ORIENT_HORZ ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, nOffset);
     m_nRowOffset += nOffset;
 }
 
 void CZAVPDockBarRow::OnResizeDockBar(CRect, int, BOOL bGrow, int)
 {
-    if (IsEmpty() || GetVisibleCount() == 0)
-        return;
+    if (IsEmpty() || GetVisibleCount() == 0) return;
     CRect rect;
     GetWindowRect(rect);
-    if (rect.IsRectEmpty())
-        return;
+    if (rect.IsRectEmpty()) return;
     // Growing gives stretched bars their length back; shrinking shifts, then shrinks from the end.
     if (bGrow)
         ExpandStretchedBars();
@@ -421,19 +384,16 @@ void CZAVPDockBarRow::UpdateVisibleState(BOOL bDelay)
     CWnd* pFrame = m_pParentDockBar->GetParent();
     const BOOL bFrameVisible = pFrame == nullptr || pFrame->IsWindowVisible();
     BOOL bVisible = FALSE;
-    for (CZAVPControlBar* pBar : Bars())
-    {
+    for (CZAVPControlBar* pBar : Bars()) {
         BOOL bBarVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
         if (!bFrameVisible && pBar->IsRestoredFromRegistry())
             bBarVisible = pBar->GetRecentVisibleState();
-        if (bBarVisible || m_bAllBarsCount)
-        {
+        if (bBarVisible || m_bAllBarsCount) {
             bVisible = TRUE;
             break;
         }
     }
-    if (bVisible != m_bVisible)
-        ShowDockBarRow(bVisible, bDelay);
+    if (bVisible != m_bVisible) ShowDockBarRow(bVisible, bDelay);
 }
 
 void CZAVPDockBarRow::ShowDockBarRow(BOOL bShow, BOOL bDelay)
@@ -445,28 +405,22 @@ void CZAVPDockBarRow::ShowDockBarRow(BOOL bShow, BOOL bDelay)
 BOOL CZAVPDockBarRow::ReplaceControlBar(CZAVPControlBar* pBarOld, CZAVPControlBar* pBarNew)
 {
     POSITION pos = m_lstControlBars.Find(pBarOld);
-    if (pos == nullptr)
-        return FALSE;
+    if (pos == nullptr) return FALSE;
     m_lstControlBars.SetAt(pos, pBarNew);
     return TRUE;
 }
 
 BOOL CZAVPDockBarRow::ShowControlBar(CZAVPControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
-    if (m_lstControlBars.Find(pBar) == nullptr)
-        return FALSE;
+    if (m_lstControlBars.Find(pBar) == nullptr) return FALSE;
     pBar->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
     UpdateVisibleState(bDelay);
-    if (bShow)
-    {
+    if (bShow) {
         pBar->RecalcContentLayout();
         ArrangeBars(pBar);
-    }
-    else
-    {
+    } else {
         ExpandStretchedBars();
     }
-    if (!bDelay)
-        m_pParentDockBar->AdjustDockingLayout();
+    if (!bDelay) m_pParentDockBar->AdjustDockingLayout();
     return TRUE;
 }

@@ -23,7 +23,8 @@ public:
     virtual void GetGroupRect(CRect& rect);
     virtual int GetVisibleCount() const;
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
-    virtual void AddControlBar(CZAVPControlBar* pBar, int nDockMethod, LPCRECT lpRect, BOOL bAddLast);
+    virtual void AddControlBar(CZAVPControlBar* pBar, int nDockMethod, LPCRECT lpRect,
+                               BOOL bAddLast);
     virtual void AddControlBarFromPoint(CZAVPControlBar* pBar, int nDockMethod);
     virtual void RemoveControlBar(CZAVPControlBar* pBar);
     virtual void ArrangeCompact(int nStart, int nSpacing);
@@ -64,7 +65,7 @@ public:
     void SetExtra(int nExtraThickness, BOOL bExtraBefore);
     const CObList& GetControlBars() const { return m_lstControlBars; }
     CZAVPDockBar* GetDockBar() const { return m_pParentDockBar; }
-    BOOL m_bAllBarsCount;   // every bar counts as visible while set
+    BOOL m_bAllBarsCount;  // every bar counts as visible while set
 
 private:
     BOOL CountsAsVisible(CZAVPControlBar* pBar) const;
@@ -78,11 +79,11 @@ private:
     int BarsCrossStart() const;
 
     BOOL m_bVisible;
-    int m_nRowHeight;        // thickness, pixels across the row
-    int m_nRowOffset;        // from the dock bar's top or left side
+    int m_nRowHeight;  // thickness, pixels across the row
+    int m_nRowOffset;  // from the dock bar's top or left side
     CObList m_lstControlBars;
     DWORD m_dwRowAlignment;
     CZAVPDockBar* m_pParentDockBar;
-    int m_nExtraSpace;       // added to the thickness when the row has bars
-    int m_nExtraAlignment;   // 1: the extra space lies before the bars
+    int m_nExtraSpace;      // added to the thickness when the row has bars
+    int m_nExtraAlignment;  // 1: the extra space lies before the bars
 };

@@ -40,33 +40,27 @@ const DWORD kDockBarStyles[] = {0x2800, 0x8200, 0x1400, 0x4100};
 // The nested records of the stored layout belong to panes, sliders and mini frames; a frame
 // that has none of them refuses an image that names one.
 class FrameLayoutParts : public DockLayout::DockLayoutNested
-{
-};
+{};
 
-CZAVPBaseControlBar* AsBar(CObject* p)
-{
-    return static_cast<CZAVPBaseControlBar*>(p);
-}
+CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
 
 // A bar the manager places against the frame's sides: its window is the frame's own child.
 bool PlacedByFrame(CZAVPBaseControlBar* pBar, CFrameWnd* pFrame)
 {
-    return pBar->GetSafeHwnd() != nullptr && ::GetParent(pBar->GetSafeHwnd()) == pFrame->GetSafeHwnd();
+    return pBar->GetSafeHwnd() != nullptr &&
+           ::GetParent(pBar->GetSafeHwnd()) == pFrame->GetSafeHwnd();
 }
 }  // namespace
 
 CZAVPDockManager::CZAVPDockManager()
-    : m_bEnableAdjustLayout(TRUE), m_bLockUpdate(FALSE), m_bSizeFrame(FALSE), m_bAdjustingBarLayout(FALSE),
-      m_bRecalcLayout(FALSE), m_bHideDockingBarsInContainerMode(FALSE), m_pParentWnd(nullptr),
-      m_dwEnabledDockBars(0), m_bIsPrintPreviewMode(FALSE), m_bHiddenForOLE(FALSE),
-      m_bDisableSetDockState(FALSE)
+    : m_bEnableAdjustLayout(TRUE), m_bLockUpdate(FALSE), m_bSizeFrame(FALSE),
+      m_bAdjustingBarLayout(FALSE), m_bRecalcLayout(FALSE),
+      m_bHideDockingBarsInContainerMode(FALSE), m_pParentWnd(nullptr), m_dwEnabledDockBars(0),
+      m_bIsPrintPreviewMode(FALSE), m_bHiddenForOLE(FALSE), m_bDisableSetDockState(FALSE)
 {
 }
 
-CZAVPDockManager::~CZAVPDockManager()
-{
-    DiscardLoadedLayout();
-}
+CZAVPDockManager::~CZAVPDockManager() { DiscardLoadedLayout(); }
 
 BOOL CZAVPDockManager::SetFrame(CFrameWnd* pFrame)
 {
@@ -76,23 +70,18 @@ BOOL CZAVPDockManager::SetFrame(CFrameWnd* pFrame)
 
 BOOL CZAVPDockManager::EnableDocking(DWORD dwDockStyle)
 {
-    for (DWORD dwStyle : kDockBarStyles)
-    {
+    for (DWORD dwStyle : kDockBarStyles) {
         const DWORD dwSide = dwStyle & CBRS_ALIGN_ANY;
-        if (!(dwDockStyle & dwSide) || (m_dwEnabledDockBars & dwSide))
-            continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(RUNTIME_CLASS(CZAVPDockBar)->CreateObject());
+        if (!(dwDockStyle & dwSide) || (m_dwEnabledDockBars & dwSide)) continue;
+        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(
+            RUNTIME_CLASS(CZAVPDockBar)->CreateObject());
         BOOL bCreated = FALSE;
-        try
-        {
+        try {
             bCreated = pDockBar->Create(dwStyle | WS_CHILD | WS_VISIBLE, CRect(), m_pParentWnd, 0);
-        }
-        catch (CException* e)
-        {
+        } catch (CException* e) {
             e->Delete();
         }
-        if (!bCreated)
-        {
+        if (!bCreated) {
             // A window that exists deletes its object itself when destroyed.
             if (pDockBar->GetSafeHwnd() != nullptr)
                 pDockBar->DestroyWindow();
@@ -111,16 +100,12 @@ BOOL CZAVPDockManager::AddControlBar(CZAVPBaseControlBar* pWnd, BOOL bTail, BOOL
                                      BOOL bInsertForOuterEdge)
 {
     CObList& list = bAutoHide ? m_lstAutoHideBars : m_lstControlBars;
-    if (list.Find(pWnd) != nullptr)
-        return FALSE;
-    if (bInsertForOuterEdge)
-    {
+    if (list.Find(pWnd) != nullptr) return FALSE;
+    if (bInsertForOuterEdge) {
         POSITION posBefore = nullptr;
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
             POSITION posCur = pos;
-            if (AsBar(list.GetNext(pos))->CanBeDetached())
-            {
+            if (AsBar(list.GetNext(pos))->CanBeDetached()) {
                 posBefore = posCur;
                 break;
             }
@@ -129,8 +114,7 @@ BOOL CZAVPDockManager::AddControlBar(CZAVPBaseControlBar* pWnd, BOOL bTail, BOOL
             list.InsertBefore(posBefore, pWnd);
         else
             list.AddTail(pWnd);
-    }
-    else if (bTail)
+    } else if (bTail)
         list.AddTail(pWnd);
     else
         list.AddHead(pWnd);
@@ -138,13 +122,12 @@ BOOL CZAVPDockManager::AddControlBar(CZAVPBaseControlBar* pWnd, BOOL bTail, BOOL
     return TRUE;
 }
 
-BOOL CZAVPDockManager::InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter)
+BOOL CZAVPDockManager::InsertControlBar(CZAVPBaseControlBar* pControlBar,
+                                        CZAVPBaseControlBar* pTarget, BOOL bAfter)
 {
-    if (m_lstControlBars.Find(pControlBar) != nullptr)
-        return FALSE;
+    if (m_lstControlBars.Find(pControlBar) != nullptr) return FALSE;
     POSITION pos = m_lstControlBars.Find(pTarget);
-    if (pos == nullptr)
-        return FALSE;
+    if (pos == nullptr) return FALSE;
     if (bAfter)
         m_lstControlBars.InsertAfter(pos, pControlBar);
     else
@@ -156,20 +139,16 @@ void CZAVPDockManager::RemoveControlBarFromDockManager(CZAVPBaseControlBar* pWnd
                                                        BOOL bAdjustLayout, BOOL bAutoHide)
 {
     CObList& list = bAutoHide ? m_lstAutoHideBars : m_lstControlBars;
-    if (POSITION pos = list.Find(pWnd))
-        list.RemoveAt(pos);
+    if (POSITION pos = list.Find(pWnd)) list.RemoveAt(pos);
     if (POSITION pos = m_lstLastHiddenControlBars.Find(pWnd))
         m_lstLastHiddenControlBars.RemoveAt(pos);
-    if (bDestroy && pWnd->GetSafeHwnd() != nullptr)
-        pWnd->DestroyWindow();
-    if (bAdjustLayout)
-        AdjustDockingLayout();
+    if (bDestroy && pWnd->GetSafeHwnd() != nullptr) pWnd->DestroyWindow();
+    if (bAdjustLayout) AdjustDockingLayout();
 }
 
 BOOL CZAVPDockManager::AddMiniFrame(CZAVPMiniFrameWnd* pWnd)
 {
-    if (m_lstMiniFrames.Find(pWnd) != nullptr)
-        return FALSE;
+    if (m_lstMiniFrames.Find(pWnd) != nullptr) return FALSE;
     m_lstMiniFrames.AddTail(pWnd);
     return TRUE;
 }
@@ -177,73 +156,66 @@ BOOL CZAVPDockManager::AddMiniFrame(CZAVPMiniFrameWnd* pWnd)
 BOOL CZAVPDockManager::RemoveMiniFrame(CZAVPMiniFrameWnd* pWnd)
 {
     POSITION pos = m_lstMiniFrames.Find(pWnd);
-    if (pos == nullptr)
-        return FALSE;
+    if (pos == nullptr) return FALSE;
     m_lstMiniFrames.RemoveAt(pos);
     return TRUE;
 }
 
 // ---- look-ups
 
-CZAVPBaseControlBar* CZAVPDockManager::ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
-                                                           CRuntimeClass* pRTCBarType,
-                                                           const CZAVPBaseControlBar* pBarToIgnore) const
+CZAVPBaseControlBar*
+CZAVPDockManager::ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
+                                      CRuntimeClass* pRTCBarType,
+                                      const CZAVPBaseControlBar* pBarToIgnore) const
 {
     auto matches = [&](CZAVPBaseControlBar* pBar, int nInflate) {
-        if (pBar == pBarToIgnore || pBar->GetSafeHwnd() == nullptr || !(pBar->GetStyle() & WS_VISIBLE))
+        if (pBar == pBarToIgnore || pBar->GetSafeHwnd() == nullptr ||
+            !(pBar->GetStyle() & WS_VISIBLE))
             return false;
-        if (pRTCBarType != nullptr && !pBar->IsKindOf(pRTCBarType))
-            return false;
+        if (pRTCBarType != nullptr && !pBar->IsKindOf(pRTCBarType)) return false;
         CRect rect;
         pBar->GetWindowRect(rect);
         rect.InflateRect(nInflate, nInflate);
         return rect.PtInRect(point) != FALSE;
     };
     const int nInflate = bExactBar ? 0 : nSensitivity;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-        {
+        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) {
             const CObList& docked = static_cast<CZAVPDockBar*>(pBar)->GetControlBarList();
-            for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;)
-            {
+            for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
-                if (matches(pDocked, 0))
-                    return pDocked;
+                if (matches(pDocked, 0)) return pDocked;
             }
         }
-        if (matches(pBar, nInflate))
-            return pBar;
+        if (matches(pBar, nInflate)) return pBar;
     }
     return nullptr;
 }
 
-CZAVPBaseControlBar* CZAVPDockManager::ControlBarAtPointForDocking(CPoint point, int nSensitivity,
-                                                                   DWORD& dwAlignment,
-                                                                   CRuntimeClass* pRTCBarType,
-                                                                   const CZAVPBaseControlBar* pBarToIgnore)
+CZAVPBaseControlBar*
+CZAVPDockManager::ControlBarAtPointForDocking(CPoint point, int nSensitivity, DWORD& dwAlignment,
+                                              CRuntimeClass* pRTCBarType,
+                                              const CZAVPBaseControlBar* pBarToIgnore)
 {
-    CZAVPBaseControlBar* pBar = ControlBarFromPoint(point, nSensitivity, TRUE, pRTCBarType, pBarToIgnore);
-    if (pBar == nullptr)
-        return nullptr;
-    return CZAVPDockingUtils::HitTestDockEdges(point, pBar, nullptr, nSensitivity, FALSE, dwAlignment,
-                                               CBRS_ALIGN_ANY)
+    CZAVPBaseControlBar* pBar = ControlBarFromPoint(point, nSensitivity, TRUE, pRTCBarType,
+                                                    pBarToIgnore);
+    if (pBar == nullptr) return nullptr;
+    return CZAVPDockingUtils::HitTestDockEdges(point, pBar, nullptr, nSensitivity, FALSE,
+                                               dwAlignment, CBRS_ALIGN_ANY)
                ? pBar
                : nullptr;
 }
 
 CZAVPMiniFrameWnd* CZAVPDockManager::MiniFrameFromPoint(CPoint point) const
 {
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
-    {
-        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(m_lstMiniFrames.GetNext(pos));
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+            m_lstMiniFrames.GetNext(pos));
         CRect rect;
-        if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible())
-            continue;
+        if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible()) continue;
         pMiniFrame->GetWindowRect(rect);
-        if (rect.PtInRect(point))
-            return pMiniFrame;
+        if (rect.PtInRect(point)) return pMiniFrame;
     }
     return nullptr;
 }
@@ -257,21 +229,19 @@ int CZAVPDockManager::DetermineDockSite(CPoint point, int, DWORD dwEnabledAlignm
     DockLayout::DockSiteQuery query = {};
     DWORD dwNear = 0;
     BOOL bOuterEdge = FALSE;
-    if (IsPointNearDockBar(point, dwNear, bOuterEdge))
-        query.dwNearEdge = dwNear;
+    if (IsPointNearDockBar(point, dwNear, bOuterEdge)) query.dwNearEdge = dwNear;
     query.dwEnabledAlignment = dwEnabledAlignment;
     return DockLayout::DetermineDockSite(query);
 }
 
 CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (pBar->GetSafeHwnd() != nullptr && (UINT)pBar->GetDlgCtrlID() == uBarID)
-            return pBar;
+        if (pBar->GetSafeHwnd() != nullptr && (UINT)pBar->GetDlgCtrlID() == uBarID) return pBar;
         if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-            if (CZAVPBaseControlBar* pDocked = static_cast<CZAVPDockBar*>(pBar)->FindBarByID(uBarID))
+            if (CZAVPBaseControlBar* pDocked = static_cast<CZAVPDockBar*>(pBar)->FindBarByID(
+                    uBarID))
                 return pDocked;
     }
     return nullptr;
@@ -279,11 +249,13 @@ CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
 
 CZAVPDockBar* CZAVPDockManager::FindDockBar(DWORD dwAlignment, BOOL bFromHead)
 {
-    POSITION pos = bFromHead ? m_lstControlBars.GetHeadPosition() : m_lstControlBars.GetTailPosition();
-    while (pos != nullptr)
-    {
-        CZAVPBaseControlBar* pBar = AsBar(bFromHead ? m_lstControlBars.GetNext(pos) : m_lstControlBars.GetPrev(pos));
-        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) && pBar->GetCurrentAlignment() == dwAlignment)
+    POSITION pos = bFromHead ? m_lstControlBars.GetHeadPosition()
+                             : m_lstControlBars.GetTailPosition();
+    while (pos != nullptr) {
+        CZAVPBaseControlBar* pBar = AsBar(bFromHead ? m_lstControlBars.GetNext(pos)
+                                                    : m_lstControlBars.GetPrev(pos));
+        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) &&
+            pBar->GetCurrentAlignment() == dwAlignment)
             return static_cast<CZAVPDockBar*>(pBar);
     }
     return nullptr;
@@ -291,8 +263,7 @@ CZAVPDockBar* CZAVPDockManager::FindDockBar(DWORD dwAlignment, BOOL bFromHead)
 
 CZAVPDockBar* CZAVPDockManager::FindDockBarByControlBar(CZAVPBaseControlBar* pTargetBar)
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) && pTargetBar->GetSafeHwnd() != nullptr &&
             static_cast<CZAVPDockBar*>(pBar)->FindBarByID(pTargetBar->GetDlgCtrlID()) == pTargetBar)
@@ -306,12 +277,12 @@ BOOL CZAVPDockManager::IsDockBarListed(const CZAVPDockBar* pDockBar) const
     return m_lstControlBars.Find(const_cast<CZAVPDockBar*>(pDockBar)) != nullptr;
 }
 
-BOOL CZAVPDockManager::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const
+BOOL CZAVPDockManager::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment,
+                                          BOOL& bOuterEdge) const
 {
     dwBarAlignment = 0;
     bOuterEdge = FALSE;
-    if (m_pParentWnd == nullptr || m_pParentWnd->GetSafeHwnd() == nullptr)
-        return FALSE;
+    if (m_pParentWnd == nullptr || m_pParentWnd->GetSafeHwnd() == nullptr) return FALSE;
     CRect rectOuter = m_rectOuterEdgeBounds;
     m_pParentWnd->ClientToScreen(rectOuter);
     if (CZAVPDockingUtils::HitTestDockEdges(point, nullptr, &rectOuter, m_nDockSensitivity, TRUE,
@@ -322,47 +293,47 @@ BOOL CZAVPDockManager::IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, B
     }
     CRect rectClientArea = m_rectClientAreaBounds;
     m_pParentWnd->ClientToScreen(rectClientArea);
-    return CZAVPDockingUtils::HitTestDockEdges(point, nullptr, &rectClientArea, m_nDockSensitivity, FALSE,
-                                               dwBarAlignment, m_dwEnabledDockBars);
+    return CZAVPDockingUtils::HitTestDockEdges(point, nullptr, &rectClientArea, m_nDockSensitivity,
+                                               FALSE, dwBarAlignment, m_dwEnabledDockBars);
 }
 
 // ---- docking
 
 void CZAVPDockManager::DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
 {
-    if (m_lstControlBars.IsEmpty() || pBar == nullptr)
-        return;
+    if (m_lstControlBars.IsEmpty() || pBar == nullptr) return;
     pBar->UndockControlBar(TRUE);
-    if (!pBar->CanBeResized() && !pBar->CanFloat())
-    {
-        if (m_lstControlBars.Find(pBar) == nullptr)
-            AddControlBar(pBar);
+    if (!pBar->CanBeResized() && !pBar->CanFloat()) {
+        if (m_lstControlBars.Find(pBar) == nullptr) AddControlBar(pBar);
         return;
     }
-    if (pBar->IsResizable())
-    {
+    if (pBar->IsResizable()) {
         // Docking panes dock beside a slider of their own (they come with the panes).
-        static const struct { UINT id; DWORD alignment; } kPairs[] = {
-            {0xE81B, CBRS_ALIGN_TOP}, {0xE81E, CBRS_ALIGN_BOTTOM}, {0xE81C, CBRS_ALIGN_LEFT}, {0xE81D, CBRS_ALIGN_RIGHT}};
-        for (const auto& pair : kPairs)
+        static const struct
         {
-            const DWORD dwAlignment = nDockBarID == 0 ? pBar->GetCurrentAlignment() : pair.alignment;
-            if ((nDockBarID == 0 || nDockBarID == pair.id) && (pBar->GetEnabledAlignment() & dwAlignment))
-            {
+            UINT id;
+            DWORD alignment;
+        } kPairs[] = {{0xE81B, CBRS_ALIGN_TOP},
+                      {0xE81E, CBRS_ALIGN_BOTTOM},
+                      {0xE81C, CBRS_ALIGN_LEFT},
+                      {0xE81D, CBRS_ALIGN_RIGHT}};
+        for (const auto& pair : kPairs) {
+            const DWORD dwAlignment = nDockBarID == 0 ? pBar->GetCurrentAlignment()
+                                                      : pair.alignment;
+            if ((nDockBarID == 0 || nDockBarID == pair.id) &&
+                (pBar->GetEnabledAlignment() & dwAlignment)) {
                 pBar->DockToFrameEdge(dwAlignment, lpRect, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
                 return;
             }
         }
         return;
     }
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pCandidate = AsBar(m_lstControlBars.GetNext(pos));
-        if (!pCandidate->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-            continue;
+        if (!pCandidate->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
         CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pCandidate);
-        if ((nDockBarID == 0 || pDockBar->GetDockBarID() == nDockBarID) && pBar->CanBeDocked(pDockBar) &&
-            pDockBar->CanAcceptBar(pBar))
+        if ((nDockBarID == 0 || pDockBar->GetDockBarID() == nDockBarID) &&
+            pBar->CanBeDocked(pDockBar) && pDockBar->CanAcceptBar(pBar))
         {
             pBar->DockControlBar(pDockBar, ZAVP_DM_RECT, lpRect);
             pBar->Invalidate();
@@ -375,16 +346,12 @@ void CZAVPDockManager::DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID
 
 BOOL CZAVPDockManager::RecalcLayout(BOOL)
 {
-    if (m_bDisableRecalcLayout || m_bRecalcLayout || m_bSizeFrame)
-        return TRUE;
-    if (!m_bEnableAdjustLayout)
-        return FALSE;
+    if (m_bDisableRecalcLayout || m_bRecalcLayout || m_bSizeFrame) return TRUE;
+    if (!m_bEnableAdjustLayout) return FALSE;
     m_bRecalcLayout = TRUE;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (!m_bHiddenForOLE || pBar->IsVisible())
-            pBar->RecalcContentLayout();
+        if (!m_bHiddenForOLE || pBar->IsVisible()) pBar->RecalcContentLayout();
     }
     AdjustDockingLayout();
     m_bRecalcLayout = FALSE;
@@ -399,36 +366,30 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
     CRect rectClient;
     m_pParentWnd->GetClientRect(rectClient);
     m_rectClientAreaBounds = rectClient;
-    if (!m_bEnableAdjustLayout || m_lstControlBars.IsEmpty())
-        return;
+    if (!m_bEnableAdjustLayout || m_lstControlBars.IsEmpty()) return;
     m_bAdjustingBarLayout = TRUE;
 
     const BOOL bOwnBatch = hdwp == nullptr && !m_bIsPrintPreviewMode;
-    if (bOwnBatch)
-        hdwp = ::BeginDeferWindowPos((int)m_lstControlBars.GetCount());
+    if (bOwnBatch) hdwp = ::BeginDeferWindowPos((int)m_lstControlBars.GetCount());
 
     CZAVPBaseControlBar* pLastDockBar = nullptr;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-            pLastDockBar = pBar;
+        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) pLastDockBar = pBar;
     }
 
     // Dock bars whose length changes re-lay out their rows once the batch has moved them.
     std::vector<std::pair<CZAVPDockBar*, CRect>> resized;
     CRect rectRemaining = rectClient;
     m_rectOuterEdgeBounds.SetRectEmpty();
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         const BOOL bDockBar = pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar));
-        const BOOL bTakesPart =
-            bDockBar ? !m_bIsPrintPreviewMode && !m_bHiddenForOLE
-                     : pBar->IsVisible() || (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
-                                             !pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)));
-        if (bTakesPart && PlacedByFrame(pBar, m_pParentWnd))
-        {
+        const BOOL bTakesPart = bDockBar ? !m_bIsPrintPreviewMode && !m_bHiddenForOLE
+                                         : pBar->IsVisible() ||
+                                               (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
+                                                !pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)));
+        if (bTakesPart && PlacedByFrame(pBar, m_pParentWnd)) {
             const DWORD dwAlignment = pBar->GetCurrentAlignment();
             const BOOL bHorz = pBar->IsHorizontal();
             const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
@@ -440,8 +401,7 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
             if (bDockBar && rect.Size() != rectOld.Size())
                 resized.emplace_back(static_cast<CZAVPDockBar*>(pBar), rect);
             hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
-            switch (dwAlignment & CBRS_ALIGN_ANY)
-            {
+            switch (dwAlignment & CBRS_ALIGN_ANY) {
             case CBRS_ALIGN_TOP: rectRemaining.top = rect.bottom; break;
             case CBRS_ALIGN_BOTTOM: rectRemaining.bottom = rect.top; break;
             case CBRS_ALIGN_LEFT: rectRemaining.left = rect.right; break;
@@ -449,28 +409,24 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
             default: break;
             }
         }
-        if (pBar == pLastDockBar)
-            m_rectOuterEdgeBounds = rectRemaining;
+        if (pBar == pLastDockBar) m_rectOuterEdgeBounds = rectRemaining;
     }
     m_rectClientAreaBounds = rectRemaining;
-    if (m_rectOuterEdgeBounds.IsRectEmpty() || m_bHiddenForOLE)
-        m_rectOuterEdgeBounds = rectClient;
-    if (bOwnBatch && hdwp != nullptr)
-        ::EndDeferWindowPos(hdwp);
-    for (const auto& item : resized)
-        item.first->OnSizeDockBar(item.second);
+    if (m_rectOuterEdgeBounds.IsRectEmpty() || m_bHiddenForOLE) m_rectOuterEdgeBounds = rectClient;
+    if (bOwnBatch && hdwp != nullptr) ::EndDeferWindowPos(hdwp);
+    for (const auto& item : resized) item.first->OnSizeDockBar(item.second);
     m_bAdjustingBarLayout = FALSE;
 }
 
 BOOL CZAVPDockManager::LimitToMaxShare(CRect& rect, DWORD dwAlignment)
 {
-    return DockLayout::LimitToMaxShare(rect, dwAlignment, m_rectClientAreaBounds, m_nMaxSharePercent);
+    return DockLayout::LimitToMaxShare(rect, dwAlignment, m_rectClientAreaBounds,
+                                       m_nMaxSharePercent);
 }
 
 void CZAVPDockManager::OnExitSizeMove()
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
             static_cast<CZAVPDockBar*>(pBar)->UpdateVirtualRects();
@@ -488,32 +444,28 @@ BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd*)
 
 BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
 {
-    if (!bShow)
-    {
-        if (m_bHiddenForOLE)
-            return FALSE;
+    if (!bShow) {
+        if (m_bHiddenForOLE) return FALSE;
         m_lstLastHiddenControlBars.RemoveAll();
         m_bHiddenForOLE = TRUE;
         for (CObList* pList : {&m_lstAutoHideBars, &m_lstControlBars})
-            for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
-            {
+            for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
                 if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
-                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) || pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
+                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) ||
+                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                     continue;
                 pBar->ShowControlBar(FALSE, TRUE, FALSE);
                 m_lstLastHiddenControlBars.AddTail(pBar);
             }
         // The bars docked in the dock bars are hidden with their rows.
-        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
             CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-            if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-                continue;
+            if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
             const CObList& docked = static_cast<CZAVPDockBar*>(pBar)->GetControlBarList();
-            for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;)
-            {
+            for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
                 if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, ZAVPClassNames::CZAVPStatusBar))
                 {
@@ -522,14 +474,10 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
                 }
             }
         }
-    }
-    else
-    {
-        if (!m_bHiddenForOLE)
-            return FALSE;
+    } else {
+        if (!m_bHiddenForOLE) return FALSE;
         m_bHiddenForOLE = FALSE;
-        for (POSITION pos = m_lstLastHiddenControlBars.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_lstLastHiddenControlBars.GetHeadPosition(); pos != nullptr;) {
             CObject* p = m_lstLastHiddenControlBars.GetNext(pos);
             if (p->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)))
                 AsBar(p)->ShowControlBar(TRUE, TRUE, FALSE);
@@ -544,14 +492,11 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
 
 void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
 {
-    if (bPreview)
-    {
-        if (m_bIsPrintPreviewMode || m_bHiddenForOLE)
-            return;
+    if (bPreview) {
+        if (m_bIsPrintPreviewMode || m_bHiddenForOLE) return;
         m_lstLastHiddenControlBars.RemoveAll();
         for (CObList* pList : {&m_lstAutoHideBars, &m_lstControlBars})
-            for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
-            {
+            for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
                 if (pBar->IsVisible() && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) &&
                     !pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
@@ -560,11 +505,9 @@ void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
                     m_lstLastHiddenControlBars.AddTail(pBar);
                 }
             }
-        for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
             CWnd* pMiniFrame = static_cast<CWnd*>(m_lstMiniFrames.GetNext(pos));
-            if (pMiniFrame->IsWindowVisible())
-            {
+            if (pMiniFrame->IsWindowVisible()) {
                 pMiniFrame->ShowWindow(SW_HIDE);
                 m_lstLastHiddenControlBars.AddTail(pMiniFrame);
             }
@@ -572,10 +515,8 @@ void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
         m_bIsPrintPreviewMode = TRUE;
         return;
     }
-    if (m_bIsPrintPreviewMode && !m_bHiddenForOLE)
-    {
-        for (POSITION pos = m_lstLastHiddenControlBars.GetHeadPosition(); pos != nullptr;)
-        {
+    if (m_bIsPrintPreviewMode && !m_bHiddenForOLE) {
+        for (POSITION pos = m_lstLastHiddenControlBars.GetHeadPosition(); pos != nullptr;) {
             CObject* p = m_lstLastHiddenControlBars.GetNext(pos);
             if (p->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)))
                 AsBar(p)->ShowControlBar(TRUE, TRUE, FALSE);
@@ -589,16 +530,16 @@ void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
 
 void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
 {
-    if (!bActivate)
-    {
-        const BOOL bChildFrame = m_pParentWnd != nullptr && ZAVPIsKindOf(m_pParentWnd, ZAVPClassNames::CZAVPMDIChildWnd);
-        for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
-        {
-            CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(m_lstMiniFrames.GetNext(pos));
-            if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible())
-                continue;
+    if (!bActivate) {
+        const BOOL bChildFrame = m_pParentWnd != nullptr &&
+                                 ZAVPIsKindOf(m_pParentWnd, ZAVPClassNames::CZAVPMDIChildWnd);
+        for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+            CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+                m_lstMiniFrames.GetNext(pos));
+            if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible()) continue;
             // A single-document frame hides only its floating toolbars; floating panes stay.
-            if (!bChildFrame && !ZAVPIsKindOf(pMiniFrame->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
+            if (!bChildFrame &&
+                !ZAVPIsKindOf(pMiniFrame->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
                 continue;
             pMiniFrame->ShowWindow(SW_HIDE);
             const HWND hWnd = pMiniFrame->GetSafeHwnd();
@@ -608,10 +549,8 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
         }
         return;
     }
-    for (HWND hWnd : m_lstMiniFramesToShow)
-    {
-        if (!::IsWindow(hWnd))
-            continue;
+    for (HWND hWnd : m_lstMiniFramesToShow) {
+        if (!::IsWindow(hWnd)) continue;
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)) &&
             static_cast<CZAVPMiniFrameWnd*>(pWnd)->GetHostedBarWnd() != nullptr)
@@ -622,11 +561,9 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
 
 BOOL CZAVPDockManager::OnIdleUpdateCmdUI()
 {
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
         CWnd* pMiniFrame = static_cast<CWnd*>(m_lstMiniFrames.GetNext(pos));
-        if (pMiniFrame->GetSafeHwnd() != nullptr)
-            pMiniFrame->SendMessage(WM_IDLEUPDATECMDUI, 0, 0);
+        if (pMiniFrame->GetSafeHwnd() != nullptr) pMiniFrame->SendMessage(WM_IDLEUPDATECMDUI, 0, 0);
     }
     return TRUE;
 }
@@ -635,8 +572,7 @@ void CZAVPDockManager::LockUpdate(BOOL bLock)
 {
     m_bLockUpdate = bLock;
     auto lock = [bLock](CWnd* pWnd) {
-        if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
-            return;
+        if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr) return;
         pWnd->ValidateRect(nullptr);
         pWnd->UpdateWindow();
         ::LockWindowUpdate(bLock ? pWnd->GetSafeHwnd() : nullptr);
@@ -647,8 +583,7 @@ void CZAVPDockManager::LockUpdate(BOOL bLock)
         lock(static_cast<CWnd*>(m_lstMiniFrames.GetNext(pos)));
     for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
         lock(AsBar(m_lstControlBars.GetNext(pos)));
-    if (!bLock)
-        ::LockWindowUpdate(nullptr);
+    if (!bLock) ::LockWindowUpdate(nullptr);
 }
 
 // ---- persistence
@@ -658,38 +593,35 @@ namespace
 CString DockManagerKey(LPCSTR lpszProfileName, UINT uiID)
 {
     CString strKey;
-    strKey.Format("%sZAVPDockManager-%d", (LPCSTR)BuildRegistryPath(kSection, lpszProfileName), (int)uiID);
+    strKey.Format("%sZAVPDockManager-%d", (LPCSTR)BuildRegistryPath(kSection, lpszProfileName),
+                  (int)uiID);
     return strKey;
 }
 
 // Bars that keep their own state beside the layout: control bars that are not toolbars.
 bool SavesOwnState(CZAVPBaseControlBar* pBar)
 {
-    return pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
+    return pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
+           !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
 }
 }  // namespace
 
 BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (SavesOwnState(pBar))
-            pBar->SaveState(lpszProfileName, -1, (UINT)-1);
+        if (SavesOwnState(pBar)) pBar->SaveState(lpszProfileName, -1, (UINT)-1);
     }
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
     FrameLayoutParts parts;
     CMemFile file(kMemFileGrow);
-    try
-    {
+    try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
         DockLayout::StoreDockLayout(ar, image, parts);
         ar.Close();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         return FALSE;
     }
@@ -705,46 +637,40 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
 
 BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (SavesOwnState(pBar))
-            pBar->LoadState(lpszProfileName, -1, (UINT)-1);
+        if (SavesOwnState(pBar)) pBar->LoadState(lpszProfileName, -1, (UINT)-1);
     }
     BYTE* pData = nullptr;
     UINT nBytes = 0;
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.ReadKey(DockManagerKey(lpszProfileName, uiID)) || !reg.ReadBinary(kValueName, pData, nBytes))
+        if (!reg.ReadKey(DockManagerKey(lpszProfileName, uiID)) ||
+            !reg.ReadBinary(kValueName, pData, nBytes))
             return FALSE;
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
     FrameLayoutParts parts;
     BOOL bResult = TRUE;
-    try
-    {
+    try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
         DockLayout::LoadDockLayout(ar, nBytes, image, parts);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         m_bDisableSetDockState = TRUE;
         bResult = FALSE;
     }
     delete[] pData;
-    if (bResult)
-        m_lstLoadedAutoHideBarIDs = image.autoHide;
+    if (bResult) m_lstLoadedAutoHideBarIDs = image.autoHide;
     return bResult;
 }
 
 void CZAVPDockManager::SetDockState()
 {
-    if (m_bDisableSetDockState)
-        return;
+    if (m_bDisableSetDockState) return;
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
@@ -765,8 +691,7 @@ void CZAVPDockManager::DiscardLoadedLayout()
 DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
 {
     DockLayout::LayoutSnapshot snapshot{};
-    if (m_pParentWnd == nullptr || m_pParentWnd->GetSafeHwnd() == nullptr)
-        return snapshot;
+    if (m_pParentWnd == nullptr || m_pParentWnd->GetSafeHwnd() == nullptr) return snapshot;
     m_pParentWnd->GetClientRect(&snapshot.client);
     snapshot.clientArea = m_rectClientAreaBounds;
     auto inFrame = [this](CWnd* pWnd) {
@@ -775,27 +700,25 @@ DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
         m_pParentWnd->ScreenToClient(rect);
         return (RECT)rect;
     };
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) || pBar->GetSafeHwnd() == nullptr)
             continue;
         CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pBar);
-        DockLayout::SnapshotDockBar dock{pDockBar->GetDockBarID(), pDockBar->GetCurrentAlignment(),
-                                         inFrame(pDockBar), {}};
+        DockLayout::SnapshotDockBar dock{
+            pDockBar->GetDockBarID(), pDockBar->GetCurrentAlignment(), inFrame(pDockBar), {}};
         const CObList& rows = pDockBar->GetRows();
-        for (POSITION posRow = rows.GetHeadPosition(); posRow != nullptr;)
-        {
+        for (POSITION posRow = rows.GetHeadPosition(); posRow != nullptr;) {
             const CZAVPDockBarRow* pRow = static_cast<const CZAVPDockBarRow*>(rows.GetNext(posRow));
-            DockLayout::SnapshotRow row{pRow->GetRowOffset(), pRow->GetRowHeight(), pRow->IsVisible() != FALSE, {}};
+            DockLayout::SnapshotRow row{
+                pRow->GetRowOffset(), pRow->GetRowHeight(), pRow->IsVisible() != FALSE, {}};
             const CObList& bars = pRow->GetControlBars();
-            for (POSITION posBar = bars.GetHeadPosition(); posBar != nullptr;)
-            {
+            for (POSITION posBar = bars.GetHeadPosition(); posBar != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(bars.GetNext(posBar));
                 CString strText;
                 pDocked->GetWindowText(strText);
-                row.bars.push_back({(LPCSTR)strText, (UINT)pDocked->GetDlgCtrlID(), inFrame(pDocked),
-                                    (pDocked->GetStyle() & WS_VISIBLE) != 0});
+                row.bars.push_back({(LPCSTR)strText, (UINT)pDocked->GetDlgCtrlID(),
+                                    inFrame(pDocked), (pDocked->GetStyle() & WS_VISIBLE) != 0});
             }
             dock.rows.push_back(row);
         }

@@ -34,13 +34,13 @@ public:
     static int m_nMaxSharePercent;       // a docked bar's largest share of the client area; 0: none
 
     // ---- virtual operations
-    virtual CZAVPBaseControlBar* ControlBarAtPointForDocking(CPoint point, int nSensitivity,
-                                                             DWORD& dwAlignment,
-                                                             CRuntimeClass* pRTCBarType,
-                                                             const CZAVPBaseControlBar* pBarToIgnore);
-    virtual CZAVPBaseControlBar* ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
-                                                     CRuntimeClass* pRTCBarType,
-                                                     const CZAVPBaseControlBar* pBarToIgnore = nullptr) const;
+    virtual CZAVPBaseControlBar*
+    ControlBarAtPointForDocking(CPoint point, int nSensitivity, DWORD& dwAlignment,
+                                CRuntimeClass* pRTCBarType,
+                                const CZAVPBaseControlBar* pBarToIgnore);
+    virtual CZAVPBaseControlBar*
+    ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar, CRuntimeClass* pRTCBarType,
+                        const CZAVPBaseControlBar* pBarToIgnore = nullptr) const;
     virtual CZAVPMiniFrameWnd* MiniFrameFromPoint(CPoint point) const;
     virtual int DetermineDockSite(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
                                   CZAVPBaseControlBar*& pBarOut, CZAVPBaseControlBar* pDragged);
@@ -69,9 +69,10 @@ public:
     BOOL EnableDocking(DWORD dwDockStyle);
     BOOL AddControlBar(CZAVPBaseControlBar* pWnd, BOOL bTail = TRUE, BOOL bAutoHide = FALSE,
                        BOOL bInsertForOuterEdge = FALSE);
-    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter = TRUE);
-    void RemoveControlBarFromDockManager(CZAVPBaseControlBar* pWnd, BOOL bDestroy, BOOL bAdjustLayout,
-                                         BOOL bAutoHide = FALSE);
+    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget,
+                          BOOL bAfter = TRUE);
+    void RemoveControlBarFromDockManager(CZAVPBaseControlBar* pWnd, BOOL bDestroy,
+                                         BOOL bAdjustLayout, BOOL bAutoHide = FALSE);
     // Docks a bar on the dock bar with that id (any dock bar for 0).
     void DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     BOOL IsPointNearDockBar(CPoint point, DWORD& dwBarAlignment, BOOL& bOuterEdge) const;
@@ -87,18 +88,18 @@ public:
     // The layout as plain data (frame client coordinates), for dumps and checks.
     DockLayout::LayoutSnapshot Snapshot() const;
 
-    BOOL m_bEnableAdjustLayout;   // cleared by the frame's WM_DESTROY
+    BOOL m_bEnableAdjustLayout;  // cleared by the frame's WM_DESTROY
     BOOL m_bLockUpdate;
-    BOOL m_bSizeFrame;            // the frame is being resized: RecalcLayout waits
-    BOOL m_bAdjustingBarLayout;   // in-layout guard
-    BOOL m_bRecalcLayout;         // in-recalc guard
+    BOOL m_bSizeFrame;           // the frame is being resized: RecalcLayout waits
+    BOOL m_bAdjustingBarLayout;  // in-layout guard
+    BOOL m_bRecalcLayout;        // in-recalc guard
     BOOL m_bHideDockingBarsInContainerMode;
 
 protected:
     // The loaded layout's objects, applied by SetDockState and discarded otherwise.
     void DiscardLoadedLayout();
 
-    CObList m_lstControlBars;     // layout order: dock bars first
+    CObList m_lstControlBars;  // layout order: dock bars first
     CObList m_lstAutoHideBars;
     CObList m_lstLoadedBars;
     CObList m_lstLoadedTabbedBars;
@@ -112,7 +113,7 @@ protected:
     DWORD m_dwEnabledDockBars;     // sides whose dock bar exists
     BOOL m_bIsPrintPreviewMode;
     CObList m_lstLastHiddenControlBars;
-    BOOL m_bHiddenForOLE;          // ShowControlBars(FALSE) in force
-    BOOL m_bDisableSetDockState;   // the stored layout failed to load
-    std::vector<HWND> m_lstMiniFramesToShow;   // hidden on deactivation
+    BOOL m_bHiddenForOLE;                     // ShowControlBars(FALSE) in force
+    BOOL m_bDisableSetDockState;              // the stored layout failed to load
+    std::vector<HWND> m_lstMiniFramesToShow;  // hidden on deactivation
 };

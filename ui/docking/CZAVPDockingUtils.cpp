@@ -13,8 +13,7 @@ BOOL CZAVPDockingUtils::m_bDialogHost = FALSE;
 
 CZAVPDockManager* CZAVPDockingUtils::GetDockManager(CWnd* pWnd)
 {
-    if (pWnd == nullptr)
-        return nullptr;
+    if (pWnd == nullptr) return nullptr;
     // Tested by name: bars and drawing code that never meet a frame need not bring one in.
     if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPFrameWnd))
         return &static_cast<CZAVPFrameWnd*>(pWnd)->m_dockManager;
@@ -39,8 +38,7 @@ BOOL CZAVPDockingUtils::CanFloatMulti(CWnd* pWnd)
 {
     if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
         pWnd = static_cast<CZAVPMiniFrameWnd*>(pWnd)->GetControlBar();
-    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)))
-        return FALSE;
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPControlBar))) return FALSE;
     return (static_cast<CZAVPControlBar*>(pWnd)->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
 }
 
@@ -48,9 +46,8 @@ RECT CZAVPDockingUtils::WorkAreaNear(POINT pt)
 {
     RECT rectWork = {};
     MONITORINFO mi = {};
-    mi.cbSize = sizeof mi;   // 40 bytes
-    if (::GetMonitorInfoA(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &mi))
-        return mi.rcWork;
+    mi.cbSize = sizeof mi;  // 40 bytes
+    if (::GetMonitorInfoA(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &mi)) return mi.rcWork;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
     return rectWork;
 }
@@ -62,7 +59,8 @@ void CZAVPDockingUtils::KeepRectOnScreen(RECT& rect, const RECT* pMargins)
 }
 
 BOOL CZAVPDockingUtils::HitTestDockEdges(POINT pt, CWnd* pWnd, const RECT* pRect, int nSensitivity,
-                                         BOOL bOuterEdges, DWORD& dwAlignment, DWORD dwEnabledAlignment)
+                                         BOOL bOuterEdges, DWORD& dwAlignment,
+                                         DWORD dwEnabledAlignment)
 {
     RECT rect;
     if (pWnd != nullptr)
@@ -72,6 +70,7 @@ BOOL CZAVPDockingUtils::HitTestDockEdges(POINT pt, CWnd* pWnd, const RECT* pRect
     else
         return FALSE;
     // Docking panes widen their inner bands by the caption and the tab area (not yet built).
-    dwAlignment = DockLayout::HitTestDockEdges(pt, rect, nSensitivity, bOuterEdges, dwEnabledAlignment);
+    dwAlignment = DockLayout::HitTestDockEdges(pt, rect, nSensitivity, bOuterEdges,
+                                               dwEnabledAlignment);
     return dwAlignment != 0;
 }

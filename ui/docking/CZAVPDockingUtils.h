@@ -27,5 +27,5 @@ public:
     static BOOL HitTestDockEdges(POINT pt, CWnd* pWnd, const RECT* pRect, int nSensitivity,
                                  BOOL bOuterEdges, DWORD& dwAlignment, DWORD dwEnabledAlignment);
 
-    static BOOL m_bDialogHost;   // a dialog or property sheet was asked about
+    static BOOL m_bDialogHost;  // a dialog or property sheet was asked about
 };

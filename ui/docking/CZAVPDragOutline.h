@@ -40,11 +40,11 @@ public:
     static const int kOutlineWidth = 4;
 
 private:
-    CPoint m_ptStart;          // screen: where the drag began
-    CPoint m_ptLast;           // screen: the cursor at the last move
-    CRect m_rectDrag;          // screen: the outline now
-    CRect m_rectLastDrag;      // screen: the outline when the drag ended
-    BOOL m_bActive;            // the threshold was passed; the outline is shown
+    CPoint m_ptStart;      // screen: where the drag began
+    CPoint m_ptLast;       // screen: the cursor at the last move
+    CRect m_rectDrag;      // screen: the outline now
+    CRect m_rectLastDrag;  // screen: the outline when the drag ended
+    BOOL m_bActive;        // the threshold was passed; the outline is shown
     CWnd* m_pDraggedWnd;
     CZAVPDockManager* m_pDockManager;
 };

@@ -26,7 +26,8 @@ CZAVPFrameImpl::~CZAVPFrameImpl() {}
 
 // ---- user toolbars
 
-void CZAVPFrameImpl::InitUserToobars(LPCSTR lpszRegEntry, UINT uiUserToolbarFirst, UINT uiUserToolbarLast)
+void CZAVPFrameImpl::InitUserToobars(LPCSTR lpszRegEntry, UINT uiUserToolbarFirst,
+                                     UINT uiUserToolbarLast)
 {
     m_strControlBarRegEntry = lpszRegEntry ? lpszRegEntry : "";
     m_uiUserToolbarFirst = uiUserToolbarFirst;
@@ -35,14 +36,15 @@ void CZAVPFrameImpl::InitUserToobars(LPCSTR lpszRegEntry, UINT uiUserToolbarFirs
 
 BOOL CZAVPFrameImpl::IsUserToolbarId(UINT uiID) const
 {
-    return m_uiUserToolbarFirst != (UINT)-1 && uiID >= m_uiUserToolbarFirst && uiID <= m_uiUserToolbarLast;
+    return m_uiUserToolbarFirst != (UINT)-1 && uiID >= m_uiUserToolbarFirst &&
+           uiID <= m_uiUserToolbarLast;
 }
 
-UINT CZAVPFrameImpl::GetFreeCtrlBarID(UINT uiFirstID, UINT uiLastID, const CObList& lstCtrlBars) const
+UINT CZAVPFrameImpl::GetFreeCtrlBarID(UINT uiFirstID, UINT uiLastID,
+                                      const CObList& lstCtrlBars) const
 {
     std::vector<UINT> used;
-    for (POSITION pos = lstCtrlBars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = lstCtrlBars.GetHeadPosition(); pos != nullptr;) {
         CWnd* pBar = static_cast<CWnd*>(lstCtrlBars.GetNext(pos));
         used.push_back(pBar->GetSafeHwnd() ? (UINT)pBar->GetDlgCtrlID() : 0);
     }
@@ -59,20 +61,16 @@ UINT CZAVPFrameImpl::GetUserToolbarRangeSize() const
 
 void CZAVPFrameImpl::LoadUserToolbars(LPCSTR lpszProfileName)
 {
-    if (GetUserToolbarRangeSize() == 0 || m_pFrame == nullptr || m_pDockManager == nullptr)
-        return;
-    for (UINT uiID = m_uiUserToolbarFirst; uiID <= m_uiUserToolbarLast; ++uiID)
-    {
-        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(RUNTIME_CLASS(CZAVPToolBar)->CreateObject());
-        if (pBar == nullptr)
-            return;
-        if (!pBar->Create(m_pFrame, kUserToolbarStyle, uiID))
-        {
+    if (GetUserToolbarRangeSize() == 0 || m_pFrame == nullptr || m_pDockManager == nullptr) return;
+    for (UINT uiID = m_uiUserToolbarFirst; uiID <= m_uiUserToolbarLast; ++uiID) {
+        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(
+            RUNTIME_CLASS(CZAVPToolBar)->CreateObject());
+        if (pBar == nullptr) return;
+        if (!pBar->Create(m_pFrame, kUserToolbarStyle, uiID)) {
             delete pBar;
             continue;
         }
-        if (!pBar->LoadState(lpszProfileName, -1, (UINT)-1))
-        {
+        if (!pBar->LoadState(lpszProfileName, -1, (UINT)-1)) {
             pBar->DestroyWindow();
             delete pBar;
             continue;
@@ -81,18 +79,15 @@ void CZAVPFrameImpl::LoadUserToolbars(LPCSTR lpszProfileName)
         pBar->EnableDocking(CBRS_ALIGN_ANY);
         m_pDockManager->DockControlBar(pBar, 0, nullptr);
         m_listUserDefinedToolbars.AddTail(pBar);
-        if (uiID == m_uiUserToolbarLast)
-            break;
+        if (uiID == m_uiUserToolbarLast) break;
     }
 }
 
 void CZAVPFrameImpl::SaveUserToolbars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
 {
-    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listUserDefinedToolbars.GetNext(pos));
-        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame)
-            continue;
+        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame) continue;
         pBar->SaveState(lpszProfileName, -1, (UINT)-1);
     }
 }
@@ -101,14 +96,12 @@ void CZAVPFrameImpl::SaveUserToolbars(LPCSTR lpszProfileName, BOOL bFrameBarsOnl
 
 void CZAVPFrameImpl::AddTearOffToolbar(CObject* pBar)
 {
-    if (m_listTearOffToolbars.Find(pBar) == nullptr)
-        m_listTearOffToolbars.AddTail(pBar);
+    if (m_listTearOffToolbars.Find(pBar) == nullptr) m_listTearOffToolbars.AddTail(pBar);
 }
 
 void CZAVPFrameImpl::RemoveTearOffToolbar(CObject* pBar)
 {
-    if (POSITION pos = m_listTearOffToolbars.Find(pBar))
-        m_listTearOffToolbars.RemoveAt(pos);
+    if (POSITION pos = m_listTearOffToolbars.Find(pBar)) m_listTearOffToolbars.RemoveAt(pos);
 }
 
 CString CZAVPFrameImpl::TearOffSection() const
@@ -124,38 +117,31 @@ BOOL CZAVPFrameImpl::IsToolbarClass(const CRuntimeClass* pClass)
 void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
 {
     // The bars live under the workspace's section; without one there is nowhere to keep them.
-    if (GetWorkspace() == nullptr)
-        return;
+    if (GetWorkspace() == nullptr) return;
     const CString strSection = TearOffSection();
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        for (int i = 0;; ++i)
-        {
+        for (int i = 0;; ++i) {
             CString strKey;
             strKey.Format("%s-%d", (LPCSTR)strSection, i);
-            if (!reg.DeleteKey(strKey))
-                break;
+            if (!reg.DeleteKey(strKey)) break;
         }
     }
     // Saved bars are numbered one after another: a hidden bar leaves no gap that would stop the
     // loader before the bars after it.
     int nNumber = 0;
-    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.GetNext(pos));
-        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame)
-            continue;
-        if (pBar->GetSafeHwnd() == nullptr || !(pBar->GetStyle() & WS_VISIBLE))
-            continue;
+        if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame) continue;
+        if (pBar->GetSafeHwnd() == nullptr || !(pBar->GetStyle() & WS_VISIBLE)) continue;
         CString strKey;
         strKey.Format("%s-%d", (LPCSTR)strSection, nNumber);
         CString strName;
         pBar->GetWindowText(strName);
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (!reg.CreateKey(strKey))
-            continue;
+        if (!reg.CreateKey(strKey)) continue;
         reg.Write("ID", (int)pBar->GetDlgCtrlID());
         reg.Write("Name", (LPCSTR)strName);
         reg.Write("State", (CObject*)pBar);
@@ -166,27 +152,22 @@ void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly
 
 void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
 {
-    while (!m_listTearOffToolbars.IsEmpty())
-    {
+    while (!m_listTearOffToolbars.IsEmpty()) {
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.RemoveHead());
-        if (pBar->GetSafeHwnd() != nullptr)
-        {
+        if (pBar->GetSafeHwnd() != nullptr) {
             pBar->UndockControlBar(TRUE);
             pBar->DestroyWindow();
         }
         delete pBar;
     }
-    if (m_pFrame == nullptr || GetWorkspace() == nullptr)
-        return;
+    if (m_pFrame == nullptr || GetWorkspace() == nullptr) return;
     const CString strSection = TearOffSection();
-    for (int i = 0;; ++i)
-    {
+    for (int i = 0;; ++i) {
         CString strKey;
         strKey.Format("%s-%d", (LPCSTR)strSection, i);
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.ReadKey(strKey))
-            break;
+        if (!reg.ReadKey(strKey)) break;
         int nID = 0;
         CString strName;
         CObject* pObject = nullptr;
@@ -194,14 +175,12 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         if (!reg.Read("ID", nID) || !reg.Read("Name", strName) ||
             !reg.Read("State", pObject, RUNTIME_CLASS(CZAVPToolBar)))
             break;
-        if (pObject == nullptr || !IsToolbarClass(pObject->GetRuntimeClass()))
-        {
+        if (pObject == nullptr || !IsToolbarClass(pObject->GetRuntimeClass())) {
             delete pObject;
             break;
         }
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(pObject);
-        if (!pBar->Create(m_pFrame, kUserToolbarStyle, (UINT)nID))
-        {
+        if (!pBar->Create(m_pFrame, kUserToolbarStyle, (UINT)nID)) {
             delete pBar;
             break;
         }
@@ -210,8 +189,7 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         pBar->EnableDocking(CBRS_ALIGN_ANY);
         m_listTearOffToolbars.AddTail(pBar);
         pBar->LoadState(lpszProfileName, i, (UINT)-1);
-        if (m_pDockManager != nullptr)
-            m_pDockManager->DockControlBar(pBar, 0, nullptr);
+        if (m_pDockManager != nullptr) m_pDockManager->DockControlBar(pBar, 0, nullptr);
     }
 }
 
@@ -219,47 +197,39 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
 
 BOOL CZAVPFrameImpl::LoadDockState(LPCSTR lpszProfileName)
 {
-    if (!m_bLoadDockState || m_pDockManager == nullptr)
-        return FALSE;
+    if (!m_bLoadDockState || m_pDockManager == nullptr) return FALSE;
     return m_pDockManager->LoadState(lpszProfileName, m_nIDDefaultResource);
 }
 
 BOOL CZAVPFrameImpl::SaveDockState(LPCSTR lpszProfileName)
 {
-    if (m_pDockManager == nullptr)
-        return FALSE;
+    if (m_pDockManager == nullptr) return FALSE;
     return m_pDockManager->SaveState(lpszProfileName, m_nIDDefaultResource);
 }
 
 void CZAVPFrameImpl::SetDockState(const CDockState&)
 {
-    if (m_pDockManager != nullptr)
-        m_pDockManager->SetDockState();
+    if (m_pDockManager != nullptr) m_pDockManager->SetDockState();
 }
 
 void CZAVPFrameImpl::OnPreCreateWindow(CREATESTRUCTA& cs)
 {
     CZAVPWorkspace* pWorkspace = GetWorkspace();
-    if (pWorkspace == nullptr)
-        return;
+    if (pWorkspace == nullptr) return;
     RECT rect = {cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
     int nFlags = 0;
     int nShowCmd = SW_SHOWNORMAL;
-    if (!pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd))
-        return;
-    if (nShowCmd != SW_SHOWMAXIMIZED)
-        nShowCmd = SW_SHOWNORMAL;
-    if (CWinApp* pApp = AfxGetApp())
-    {
+    if (!pWorkspace->LoadWindowPlacement(rect, nFlags, nShowCmd)) return;
+    if (nShowCmd != SW_SHOWMAXIMIZED) nShowCmd = SW_SHOWNORMAL;
+    if (CWinApp* pApp = AfxGetApp()) {
         const int nAppShow = pApp->m_nCmdShow;
-        if (nAppShow != SW_SHOWMINIMIZED && nAppShow != SW_SHOWMAXIMIZED && nAppShow != SW_MINIMIZE &&
-            nAppShow != SW_SHOWMINNOACTIVE)
+        if (nAppShow != SW_SHOWMINIMIZED && nAppShow != SW_SHOWMAXIMIZED &&
+            nAppShow != SW_MINIMIZE && nAppShow != SW_SHOWMINNOACTIVE)
             pApp->m_nCmdShow = nShowCmd;
     }
     const RECT rectWork = CZAVPDockingUtils::WorkAreaNear(POINT{rect.left, rect.top});
     RECT rectPlaced;
-    if (DockLayout::ClipPlacementToWorkArea(rect, rectWork, rectPlaced))
-    {
+    if (DockLayout::ClipPlacementToWorkArea(rect, rectWork, rectPlaced)) {
         cs.x = rectPlaced.left;
         cs.y = rectPlaced.top;
         cs.cx = rectPlaced.right - rectPlaced.left;
@@ -270,17 +240,13 @@ void CZAVPFrameImpl::OnPreCreateWindow(CREATESTRUCTA& cs)
 void CZAVPFrameImpl::OnCloseFrame()
 {
     CZAVPWorkspace* pWorkspace = GetWorkspace();
-    if (pWorkspace == nullptr)
-        return;
+    if (pWorkspace == nullptr) return;
     pWorkspace->SaveState(this);
-    if (m_pFrame == nullptr || m_pFrame->GetSafeHwnd() == nullptr)
-        return;
+    if (m_pFrame == nullptr || m_pFrame->GetSafeHwnd() == nullptr) return;
     WINDOWPLACEMENT wp = {};
     wp.length = sizeof wp;
-    if (!m_pFrame->GetWindowPlacement(&wp))
-        return;
-    if (wp.showCmd != SW_SHOWMAXIMIZED)
-        wp.showCmd = SW_SHOWNORMAL;
+    if (!m_pFrame->GetWindowPlacement(&wp)) return;
+    if (wp.showCmd != SW_SHOWMAXIMIZED) wp.showCmd = SW_SHOWNORMAL;
     // The normal position is in work-area coordinates; the stored one is on the screen.
     RECT rectWork = {};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);

@@ -51,7 +51,7 @@ public:
     // Saves all state and the placement through the workspace.
     void OnCloseFrame();
 
-    UINT m_uiUserToolbarFirst;          // user-toolbar id range; -1 until set
+    UINT m_uiUserToolbarFirst;  // user-toolbar id range; -1 until set
     UINT m_uiUserToolbarLast;
     CObList m_listUserDefinedToolbars;  // CZAVPToolBar objects the user made
     CObList m_listTearOffToolbars;      // torn-off menu bars

@@ -11,18 +11,18 @@
 IMPLEMENT_DYNCREATE(CZAVPFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CZAVPFrameWnd, CFrameWnd)
-    ON_WM_CLOSE()
-    ON_WM_DESTROY()
-    ON_WM_SIZING()
-    ON_WM_SIZE()
-    ON_WM_ACTIVATEAPP()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
-    ON_UPDATE_COMMAND_UI(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_EX(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnBarCheck)
-    ON_UPDATE_COMMAND_UI(AFX_IDW_TOOLBAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_EX(AFX_IDW_TOOLBAR, &CZAVPFrameWnd::OnBarCheck)
-    ON_UPDATE_COMMAND_UI(AFX_IDW_REBAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_EX(AFX_IDW_REBAR, &CZAVPFrameWnd::OnBarCheck)
+ON_WM_CLOSE()
+ON_WM_DESTROY()
+ON_WM_SIZING()
+ON_WM_SIZE()
+ON_WM_ACTIVATEAPP()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
+ON_UPDATE_COMMAND_UI(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_EX(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnBarCheck)
+ON_UPDATE_COMMAND_UI(AFX_IDW_TOOLBAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_EX(AFX_IDW_TOOLBAR, &CZAVPFrameWnd::OnBarCheck)
+ON_UPDATE_COMMAND_UI(AFX_IDW_REBAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_EX(AFX_IDW_REBAR, &CZAVPFrameWnd::OnBarCheck)
 END_MESSAGE_MAP()
 
 CZAVPFrameWnd::CZAVPFrameWnd()
@@ -40,28 +40,25 @@ BOOL CZAVPFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
     return CFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CZAVPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CZAVPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                              CCreateContext* pContext)
 {
     m_Impl.m_nIDDefaultResource = nIDResource;
-    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
-        return FALSE;
-    if (CZAVPWorkspace* pWorkspace = GetWorkspace())
-        pWorkspace->LoadState(nullptr, &m_Impl);
+    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
+    if (CZAVPWorkspace* pWorkspace = GetWorkspace()) pWorkspace->LoadState(nullptr, &m_Impl);
     return TRUE;
 }
 
 BOOL CZAVPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     // Commands are dropped while the user customises the toolbars.
-    if (ZAVPSharedBarData::g_bCustomizeMode)
-        return FALSE;
+    if (ZAVPSharedBarData::g_bCustomizeMode) return FALSE;
     return CFrameWnd::OnCommand(wParam, lParam);
 }
 
 void CZAVPFrameWnd::RecalcLayout(BOOL bNotify)
 {
-    if (m_bInRecalcLayout || m_bIsMinimized)
-        return;
+    if (m_bInRecalcLayout || m_bIsMinimized) return;
     m_bInRecalcLayout = TRUE;
     m_dockManager.RecalcLayout(bNotify);
     AdjustClientArea();
@@ -70,23 +67,18 @@ void CZAVPFrameWnd::RecalcLayout(BOOL bNotify)
 
 BOOL CZAVPFrameWnd::AdjustDockingLayout(HDWP hdwp)
 {
-    if (m_dockManager.m_bAdjustingBarLayout)
-        return TRUE;
+    if (m_dockManager.m_bAdjustingBarLayout) return TRUE;
     m_dockManager.AdjustDockingLayout(hdwp);
     AdjustClientArea();
     return TRUE;
 }
 
-BOOL CZAVPFrameWnd::OnMoveMiniFrame(CWnd* pFrame)
-{
-    return m_dockManager.OnMoveMiniFrame(pFrame);
-}
+BOOL CZAVPFrameWnd::OnMoveMiniFrame(CWnd* pFrame) { return m_dockManager.OnMoveMiniFrame(pFrame); }
 
 CWnd* CZAVPFrameWnd::AdjustClientArea()
 {
     CWnd* pChild = GetDlgItem(AFX_IDW_PANE_FIRST);
-    if (pChild == nullptr)
-        return nullptr;
+    if (pChild == nullptr) return nullptr;
     CRect rect;
     m_dockManager.GetClientAreaBounds(rect);
     rect.left -= m_rectBorder.left;
@@ -95,7 +87,8 @@ CWnd* CZAVPFrameWnd::AdjustClientArea()
     rect.bottom += m_rectBorder.bottom;
     pChild->CalcWindowRect(rect, CWnd::adjustBorder);
     pChild->ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    pChild->SetWindowPos(&CWnd::wndBottom, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOACTIVATE);
+    pChild->SetWindowPos(&CWnd::wndBottom, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOACTIVATE);
     return pChild;
 }
 
@@ -111,28 +104,23 @@ void CZAVPFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
     m_dockManager.OnSetPreviewMode(bPreview, pState);
     const DWORD dwStates = pState ? pState->dwStates : 0;
     CFrameWnd::OnSetPreviewMode(bPreview, pState);
-    if (pState != nullptr)
-        pState->dwStates = dwStates;
+    if (pState != nullptr) pState->dwStates = dwStates;
     AdjustDockingLayout();
     RecalcLayout();
 }
 
 BOOL CZAVPFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
 {
-    switch (nBorderCmd)
-    {
-    case borderGet:
-    {
+    switch (nBorderCmd) {
+    case borderGet: {
         CFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
         CRect rect;
         m_dockManager.GetClientAreaBounds(rect);
         ::CopyRect(lpRectBorder, rect);
         return TRUE;
     }
-    case borderSet:
-        return CFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
-    default:
-        return TRUE;
+    case borderSet: return CFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
+    default: return TRUE;
     }
 }
 
@@ -143,7 +131,8 @@ BOOL CZAVPFrameWnd::AddControlBar(CZAVPBaseControlBar* pControlBar, BOOL bTail)
     return m_dockManager.AddControlBar(pControlBar, bTail, FALSE, FALSE);
 }
 
-BOOL CZAVPFrameWnd::InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter)
+BOOL CZAVPFrameWnd::InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget,
+                                     BOOL bAfter)
 {
     return m_dockManager.InsertControlBar(pControlBar, pTarget, bAfter);
 }
@@ -180,7 +169,8 @@ CZAVPBaseControlBar* CZAVPFrameWnd::GetControlBar(UINT nID)
     return m_dockManager.FindBarByID(nID, TRUE);
 }
 
-void CZAVPFrameWnd::ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate)
+void CZAVPFrameWnd::ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow, BOOL bDelay,
+                                   BOOL bActivate)
 {
     pBar->ShowControlBar(bShow, bDelay, bActivate);
 }
@@ -195,19 +185,18 @@ void CZAVPFrameWnd::OnClose()
 
 void CZAVPFrameWnd::OnDestroy()
 {
-    if (m_hAccelTable != nullptr)
-    {
+    if (m_hAccelTable != nullptr) {
         ::DestroyAcceleratorTable(m_hAccelTable);
         m_hAccelTable = nullptr;
     }
     m_dockManager.m_bEnableAdjustLayout = FALSE;
     // The children are collected first: destroying one may re-parent or destroy others.
     std::vector<HWND> children;
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         children.push_back(hChild);
     for (HWND hChild : children)
-        if (::IsWindow(hChild) && ::GetParent(hChild) == m_hWnd)
-            ::DestroyWindow(hChild);
+        if (::IsWindow(hChild) && ::GetParent(hChild) == m_hWnd) ::DestroyWindow(hChild);
     CFrameWnd::OnDestroy();
 }
 
@@ -221,8 +210,7 @@ void CZAVPFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     m_bIsMinimized = nType == SIZE_MINIMIZED;
     m_dockManager.OnActivateFrame(nType != SIZE_MINIMIZED);
-    if (nType != SIZE_MINIMIZED && nType != SIZE_MAXIMIZED && !m_bWasMaximized)
-    {
+    if (nType != SIZE_MINIMIZED && nType != SIZE_MAXIMIZED && !m_bWasMaximized) {
         m_dockManager.m_bSizeFrame = TRUE;
         CFrameWnd::OnSize(nType, cx, cy);
         AdjustDockingLayout();
@@ -230,8 +218,7 @@ void CZAVPFrameWnd::OnSize(UINT nType, int cx, int cy)
         return;
     }
     CFrameWnd::OnSize(nType, cx, cy);
-    if (nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized))
-        RecalcLayout();
+    if (nType == SIZE_MAXIMIZED || (nType == SIZE_RESTORED && m_bWasMaximized)) RecalcLayout();
     m_bWasMaximized = nType == SIZE_MAXIMIZED;
 }
 
@@ -251,8 +238,7 @@ LRESULT CZAVPFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
 void CZAVPFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
     CZAVPBaseControlBar* pBar = GetControlBar(pCmdUI->m_nID);
-    if (pBar == nullptr)
-    {
+    if (pBar == nullptr) {
         pCmdUI->m_bContinueRouting = TRUE;
         return;
     }
@@ -262,8 +248,7 @@ void CZAVPFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 BOOL CZAVPFrameWnd::OnBarCheck(UINT nID)
 {
     CZAVPBaseControlBar* pBar = GetControlBar(nID);
-    if (pBar == nullptr)
-        return FALSE;
+    if (pBar == nullptr) return FALSE;
     pBar->ShowControlBar((pBar->GetStyle() & WS_VISIBLE) == 0, FALSE, FALSE);
     return TRUE;
 }

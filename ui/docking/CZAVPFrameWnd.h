@@ -35,7 +35,8 @@ public:
 
     // ---- one-line forwards to the dock manager
     BOOL AddControlBar(CZAVPBaseControlBar* pControlBar, BOOL bTail = TRUE);
-    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget, BOOL bAfter = TRUE);
+    BOOL InsertControlBar(CZAVPBaseControlBar* pControlBar, CZAVPBaseControlBar* pTarget,
+                          BOOL bAfter = TRUE);
     void DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     CZAVPBaseControlBar* ControlBarFromPoint(CPoint point, int nSensitivity, BOOL bExactBar,
                                              CRuntimeClass* pRTCBarType) const;
@@ -46,11 +47,11 @@ public:
     CZAVPBaseControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
 
-    CZAVPFrameImpl m_Impl;              // constructed with this frame as its owner
+    CZAVPFrameImpl m_Impl;  // constructed with this frame as its owner
     CZAVPDockManager m_dockManager;
-    BOOL m_bContextHelp;                // the context-help routine is running
-    BOOL m_bWasMaximized;               // the last WM_SIZE was SIZE_MAXIMIZED
-    BOOL m_bIsMinimized;                // the last WM_SIZE was SIZE_MINIMIZED
+    BOOL m_bContextHelp;   // the context-help routine is running
+    BOOL m_bWasMaximized;  // the last WM_SIZE was SIZE_MAXIMIZED
+    BOOL m_bIsMinimized;   // the last WM_SIZE was SIZE_MINIMIZED
 
 protected:
     void OnClose();

@@ -29,13 +29,14 @@ public:
         CPtrList& frames = ZAVPSharedBarData::AllMiniFrames();
         for (POSITION pos = frames.GetHeadPosition(); pos != nullptr;)
             ::RedrawWindow((HWND)frames.GetNext(pos), nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+                           RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW |
+                               RDW_FRAME);
     }
 
 protected:
-    int m_bActive;              // the caption is drawn active
-    HWND m_hEmbeddedBar;        // window of the hosted bar, 0 when empty
-    int m_nDockingTargetKind;   // 0 none, 1 dock beside the target, 2 dock as a tab into it
-    HWND m_hParentWnd;          // the frame window the mini frame belongs to
+    int m_bActive;             // the caption is drawn active
+    HWND m_hEmbeddedBar;       // window of the hosted bar, 0 when empty
+    int m_nDockingTargetKind;  // 0 none, 1 dock beside the target, 2 dock as a tab into it
+    HWND m_hParentWnd;         // the frame window the mini frame belongs to
     BOOL m_bPinned;
 };

@@ -15,20 +15,19 @@ public:
     }
     ~CZAVPTabInfo()
     {
-        if (m_hIcon)
-            ::DestroyIcon(m_hIcon);
+        if (m_hIcon) ::DestroyIcon(m_hIcon);
     }
     CZAVPTabInfo(const CZAVPTabInfo&) = delete;
     CZAVPTabInfo& operator=(const CZAVPTabInfo&) = delete;
 
-    CString m_strText;                 // shown on the tab and as its tooltip
-    UINT m_uiIcon;                     // image-list index; -1 with an icon handle of its own
-    HICON m_hIcon = nullptr;           // a copy of the tab's own icon
-    CRect m_rect;                      // tab rectangle, client coordinates; empty at creation
+    CString m_strText;        // shown on the tab and as its tooltip
+    UINT m_uiIcon;            // image-list index; -1 with an icon handle of its own
+    HICON m_hIcon = nullptr;  // a copy of the tab's own icon
+    CRect m_rect;             // tab rectangle, client coordinates; empty at creation
     BOOL m_bVisible = TRUE;
-    CWnd* m_pWnd;                      // the window the tab shows
-    COLORREF m_clrText = (COLORREF)-1; // -1: default
-    COLORREF m_clrBack = (COLORREF)-1; // -1: default
-    int m_bIconOnly = 0;               // the label is hidden
+    CWnd* m_pWnd;                       // the window the tab shows
+    COLORREF m_clrText = (COLORREF)-1;  // -1: default
+    COLORREF m_clrBack = (COLORREF)-1;  // -1: default
+    int m_bIconOnly = 0;                // the label is hidden
     BOOL m_bIsDetachable = TRUE;
 };

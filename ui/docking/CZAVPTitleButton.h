@@ -34,12 +34,12 @@ public:
     }
     UINT GetHitTest() const { return m_nHit; }
 
-    BOOL m_bPushed = FALSE;            // the left button went down on it and is still down
-    BOOL m_bFocused = FALSE;           // the mouse is over it
-    BOOL m_bHidden = FALSE;            // not shown and not hit-tested
+    BOOL m_bPushed = FALSE;   // the left button went down on it and is still down
+    BOOL m_bFocused = FALSE;  // the mouse is over it
+    BOOL m_bHidden = FALSE;   // not shown and not hit-tested
     BOOL m_bEnabled = TRUE;
     COLORREF m_clrForeground = (COLORREF)-1;  // glyph colour set by the owner while drawing
-    UINT m_nHit = 0;                   // WM_NCHITTEST answer: 19/20 close, 9 pin, 25 menu
-    BOOL m_bLeftAlign = FALSE;         // sits at the left end of the caption
-    CPoint m_ptOrg = CPoint(0, 0);     // top-left corner in the owner's window coordinates
+    UINT m_nHit = 0;                          // WM_NCHITTEST answer: 19/20 close, 9 pin, 25 menu
+    BOOL m_bLeftAlign = FALSE;                // sits at the left end of the caption
+    CPoint m_ptOrg = CPoint(0, 0);            // top-left corner in the owner's window coordinates
 };

@@ -17,27 +17,22 @@ CString Register(LPCSTR lpszPrefix, UINT nExtraClassStyle)
     strName.Format("%s:%x:%x:%x:%x", lpszPrefix, (UINT)(UINT_PTR)hInst, nClassStyle,
                    (UINT)(UINT_PTR)hCursor, (UINT)nBackground);
     WNDCLASSA wc = {};
-    if (::GetClassInfoA(hInst, strName, &wc))
-        return strName;
+    if (::GetClassInfoA(hInst, strName, &wc)) return strName;
     wc.style = nClassStyle;
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = hInst;
     wc.hCursor = hCursor;
     wc.hbrBackground = (HBRUSH)nBackground;
     wc.lpszClassName = strName;
-    if (!::RegisterClassA(&wc))
-        AfxThrowResourceException();
+    if (!::RegisterClassA(&wc)) AfxThrowResourceException();
     return strName;
 }
 
 CString TryRegister(LPCSTR lpszPrefix, UINT nExtraClassStyle)
 {
-    try
-    {
+    try {
         return Register(lpszPrefix, nExtraClassStyle);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         return CString();
     }

@@ -27,7 +27,8 @@ const int kDefaultOffset = 5;  // a menu opened for a window without a point sit
 
 BOOL IsDialogOrPage(CWnd* pWnd)
 {
-    return ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog) || ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage);
+    return ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog) ||
+           ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage);
 }
 
 // Tells an owning dialog or property page which popup takes its keys (null: none).
@@ -70,16 +71,14 @@ CZAVPContextMenuManager::CZAVPContextMenuManager()
 
 CZAVPContextMenuManager::~CZAVPContextMenuManager()
 {
-    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;) {
         UINT uiResId = 0;
         HMENU hMenu = nullptr;
         m_Menus.GetNextAssoc(pos, uiResId, hMenu);
         ::DestroyMenu(hMenu);
     }
     ZAVP_ASSERT_UI_THREAD();
-    if (g_pContextMenuManager == this)
-        g_pContextMenuManager = nullptr;
+    if (g_pContextMenuManager == this) g_pContextMenuManager = nullptr;
     m_Menus.RemoveAll();
     m_MenuNames.RemoveAll();
 }
@@ -87,18 +86,14 @@ CZAVPContextMenuManager::~CZAVPContextMenuManager()
 HMENU CZAVPContextMenuManager::GetMenuByName(LPCSTR lpszName, UINT* puiOrigResID) const
 {
     HMENU hMenu = nullptr;
-    if (!m_MenuNames.Lookup(lpszName, hMenu))
-        return nullptr;
-    if (puiOrigResID != nullptr)
-    {
+    if (!m_MenuNames.Lookup(lpszName, hMenu)) return nullptr;
+    if (puiOrigResID != nullptr) {
         *puiOrigResID = 0;
-        for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;) {
             UINT uiResId = 0;
             HMENU hMenuById = nullptr;
             m_Menus.GetNextAssoc(pos, uiResId, hMenuById);
-            if (hMenuById == hMenu)
-            {
+            if (hMenuById == hMenu) {
                 *puiOrigResID = uiResId;
                 break;
             }
@@ -110,8 +105,7 @@ HMENU CZAVPContextMenuManager::GetMenuByName(LPCSTR lpszName, UINT* puiOrigResID
 void CZAVPContextMenuManager::GetMenuNames(CStringList& listOfNames) const
 {
     listOfNames.RemoveAll();
-    for (POSITION pos = m_MenuNames.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_MenuNames.GetStartPosition(); pos != nullptr;) {
         CString strName;
         HMENU hMenu = nullptr;
         m_MenuNames.GetNextAssoc(pos, strName, hMenu);
@@ -120,40 +114,31 @@ void CZAVPContextMenuManager::GetMenuNames(CStringList& listOfNames) const
 }
 
 CZAVPPopupMenu* CZAVPContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, int y,
-                                                        CWnd* pWndOwner, BOOL bOwnMessage,
-                                                        BOOL bAutoDestroy, BOOL bRightAlign)
+                                                       CWnd* pWndOwner, BOOL bOwnMessage,
+                                                       BOOL bAutoDestroy, BOOL bRightAlign)
 {
     // A dialog or page must take the commands itself: they would not reach a frame.
-    if (IsDialogOrPage(pWndOwner) && !bOwnMessage)
-        return nullptr;
-    if (g_pTearOffManager != nullptr)
-        g_pTearOffManager->MarkTearOffMenus(hmenuPopup);
+    if (IsDialogOrPage(pWndOwner) && !bOwnMessage) return nullptr;
+    if (g_pTearOffManager != nullptr) g_pTearOffManager->MarkTearOffMenus(hmenuPopup);
 
-    if (m_bTrackMode)
-    {
+    if (m_bTrackMode) {
         bOwnMessage = TRUE;
-    }
-    else if (!bOwnMessage)
-    {
+    } else if (!bOwnMessage) {
         while (pWndOwner != nullptr && (pWndOwner->GetStyle() & WS_CHILD) != 0)
             pWndOwner = pWndOwner->GetParent();
     }
 
     CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
-    if (!(globalData.bIsWindowsNT4 && !bAutoDestroy))
-        pPopup->m_bAutoDestroy = FALSE;
+    if (!(globalData.bIsWindowsNT4 && !bAutoDestroy)) pPopup->m_bAutoDestroy = FALSE;
     pPopup->m_bTrackMode = m_bTrackMode;
     pPopup->m_bRightAlign = bRightAlign;
 
     if (CZAVPPopupMenu* pActive = CZAVPPopupMenu::GetActiveMenu())
-        if (pActive->GetSafeHwnd() != nullptr)
-            pActive->SendMessage(WM_CLOSE);
+        if (pActive->GetSafeHwnd() != nullptr) pActive->SendMessage(WM_CLOSE);
 
-    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage))
-    {
+    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage)) {
         // A popup whose window never came to exist does not delete itself.
-        if (pPopup->GetSafeHwnd() == nullptr)
-            delete pPopup;
+        if (pPopup->GetSafeHwnd() == nullptr) delete pPopup;
         return nullptr;
     }
     return pPopup;
@@ -163,18 +148,15 @@ BOOL CZAVPContextMenuManager::ShowPopupMenuById(UINT uiMenuResId, int x, int y, 
                                                 BOOL bOwnMessage, BOOL bRightAlign)
 {
     HMENU hMenu = nullptr;
-    if (!m_Menus.Lookup(uiMenuResId, hMenu) || hMenu == nullptr)
-        return FALSE;
-    if (x == -1 && y == -1 && pWndOwner != nullptr)
-    {
+    if (!m_Menus.Lookup(uiMenuResId, hMenu) || hMenu == nullptr) return FALSE;
+    if (x == -1 && y == -1 && pWndOwner != nullptr) {
         POINT pt = {0, 0};
         pWndOwner->ClientToScreen(&pt);
         x = pt.x + kDefaultOffset;
         y = pt.y + kDefaultOffset;
     }
     HMENU hSubMenu = ::GetSubMenu(hMenu, 0);
-    if (hSubMenu == nullptr)
-        return FALSE;
+    if (hSubMenu == nullptr) return FALSE;
     return ShowPopupMenu(hSubMenu, x, y, pWndOwner, bOwnMessage, TRUE, bRightAlign) != nullptr;
 }
 
@@ -183,8 +165,7 @@ UINT CZAVPContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWn
 {
     m_nLastCommandID = 0;
     CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return 0;
+    if (pApp == nullptr) return 0;
 
     CZAVPPopupMenu* pPopup = nullptr;
     CWnd* pDialogOwner = pWndOwner != nullptr ? pWndOwner->GetParent() : nullptr;
@@ -195,52 +176,45 @@ UINT CZAVPContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWn
             SetActiveMenuOf(pDialogOwner, pPopup);
     }
 
-    if (pPopup != nullptr)
-    {
+    if (pPopup != nullptr) {
         const HWND hWndPopup = pPopup->GetSafeHwnd();
-        while (::IsWindow(hWndPopup))
-        {
+        while (::IsWindow(hWndPopup)) {
             MSG msg;
-            if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
+            if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 ::WaitMessage();
                 continue;
             }
-            if (!pApp->PreTranslateMessage(&msg))
-            {
+            if (!pApp->PreTranslateMessage(&msg)) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageA(&msg);
             }
             pApp->OnIdle(0);
         }
     }
-    if (IsDialogOrPage(pDialogOwner))
-        SetActiveMenuOf(pDialogOwner, nullptr);
+    if (IsDialogOrPage(pDialogOwner)) SetActiveMenuOf(pDialogOwner, nullptr);
     return m_nLastCommandID;
 }
 
 template <class Visit>
 BOOL CZAVPContextMenuManager::ForEachMenuBar(Visit visit)
 {
-    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Menus.GetStartPosition(); pos != nullptr;) {
         UINT uiResId = 0;
         HMENU hMenu = nullptr;
         m_Menus.GetNextAssoc(pos, uiResId, hMenu);
         CZAVPPopupMenuBar* pBar = CreateStateBar();
-        if (pBar == nullptr)
-            continue;
+        if (pBar == nullptr) continue;
         const BOOL bGoOn = visit(uiResId, ::GetSubMenu(hMenu, 0), pBar);
         DestroyStateBar(pBar);
-        if (!bGoOn)
-            return FALSE;
+        if (!bGoOn) return FALSE;
     }
     return TRUE;
 }
 
 BOOL CZAVPContextMenuManager::SaveState(LPCSTR lpszProfileName)
 {
-    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection, lpszProfileName);
+    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection,
+                                              lpszProfileName);
     return ForEachMenuBar([&](UINT uiResId, HMENU hSubMenu, CZAVPPopupMenuBar* pBar) {
         // Menus the user never customised have nothing to store.
         return !g_menuHash.LoadMenuBar(hSubMenu, pBar) || pBar->SaveState(strPath, 0, uiResId);
@@ -249,11 +223,11 @@ BOOL CZAVPContextMenuManager::SaveState(LPCSTR lpszProfileName)
 
 BOOL CZAVPContextMenuManager::LoadState(LPCSTR lpszProfileName)
 {
-    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection, lpszProfileName);
+    const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kContextMenuSection,
+                                              lpszProfileName);
     ForEachMenuBar([&](UINT uiResId, HMENU hSubMenu, CZAVPPopupMenuBar* pBar) {
         pBar->ImportFromMenu(hSubMenu);
-        if (pBar->LoadState(strPath, 0, uiResId))
-            g_menuHash.SaveMenuBar(hSubMenu, pBar);
+        if (pBar->LoadState(strPath, 0, uiResId)) g_menuHash.SaveMenuBar(hSubMenu, pBar);
         return TRUE;
     });
     return TRUE;

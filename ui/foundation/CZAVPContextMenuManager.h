@@ -40,7 +40,8 @@ public:
     virtual BOOL ShowPopupMenuById(UINT uiMenuResId, int x, int y, CWnd* pWndOwner,
                                    BOOL bOwnMessage = FALSE, BOOL bRightAlign = FALSE);
     // Runs the menu modally; the chosen command, 0 when the menu was dismissed.
-    virtual UINT TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL bRightAlign = FALSE);
+    virtual UINT TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
+                                BOOL bRightAlign = FALSE);
 
     // The customised context menus under "ZAVContextMenuManager" (or the state path given).
     virtual BOOL LoadState(LPCSTR lpszProfileName = nullptr);
@@ -57,10 +58,10 @@ protected:
     BOOL ForEachMenuBar(Visit visit);
 
     // Nothing in this program registers context menus, so both maps stay empty here.
-    CMap<UINT, UINT, HMENU, HMENU> m_Menus;              // registered menus by resource id; owned
-    CMap<CString, LPCSTR, HMENU, HMENU> m_MenuNames;     // the same menus by display name
-    UINT m_nLastCommandID;    // command chosen while tracking
-    BOOL m_bTrackMode;        // TRUE only while TrackPopupMenu creates its popup
+    CMap<UINT, UINT, HMENU, HMENU> m_Menus;           // registered menus by resource id; owned
+    CMap<CString, LPCSTR, HMENU, HMENU> m_MenuNames;  // the same menus by display name
+    UINT m_nLastCommandID;                            // command chosen while tracking
+    BOOL m_bTrackMode;  // TRUE only while TrackPopupMenu creates its popup
 };
 
 // The process's context-menu manager, or null until the workspace makes it.

@@ -55,7 +55,8 @@ void RecreateSolid(CBrush& brush, COLORREF color)
 
 int MeasureTextHeight(HDC hdc, CFont& font)
 {
-    HGDIOBJ old = SelectObject(hdc, font.GetSafeHandle() ? font.GetSafeHandle() : GetStockObject(SYSTEM_FONT));
+    HGDIOBJ old = SelectObject(hdc, font.GetSafeHandle() ? font.GetSafeHandle()
+                                                         : GetStockObject(SYSTEM_FONT));
     TEXTMETRICA tm = {};
     GetTextMetricsA(hdc, &tm);
     SelectObject(hdc, old);
@@ -81,15 +82,11 @@ CZAVPGlobalData::CZAVPGlobalData()
     m_nMaxToolTipWidth = -1;
 }
 
-CZAVPGlobalData::~CZAVPGlobalData()
-{
-    CleanUp();
-}
+CZAVPGlobalData::~CZAVPGlobalData() { CleanUp(); }
 
 COLORREF CZAVPGlobalData::GetColor(int nColor) const
 {
-    switch (nColor)
-    {
+    switch (nColor) {
     case COLOR_BTNFACE: return clrBtnFace;
     case COLOR_BTNSHADOW: return clrBtnShadow;
     case COLOR_BTNHIGHLIGHT: return clrBtnHilite;
@@ -160,8 +157,7 @@ void CZAVPGlobalData::CreateLightBrush(CBrush& brush, int bitsPerPixel, COLORREF
                                        COLORREF hilite)
 {
     brush.DeleteObject();
-    if (bitsPerPixel > 8)
-    {
+    if (bitsPerPixel > 8) {
         brush.CreateSolidBrush(RGB(GetRValue(face) + (GetRValue(hilite) - GetRValue(face)) / 2,
                                    GetGValue(face) + (GetGValue(hilite) - GetGValue(face)) / 2,
                                    GetBValue(face) + (GetBValue(hilite) - GetBValue(face)) / 2));
@@ -182,18 +178,16 @@ void CZAVPGlobalData::CreateLightBrush(CBrush& brush, int bitsPerPixel, COLORREF
     dib.header.biCompression = BI_RGB;
     dib.colors[0] = {GetBValue(face), GetGValue(face), GetRValue(face), 0};
     dib.colors[1] = {GetBValue(hilite), GetGValue(hilite), GetRValue(hilite), 0};
-    for (int row = 0; row < 8; ++row)
-        dib.rows[row] = (row % 2 == 0) ? 0xAA : 0x55;
+    for (int row = 0; row < 8; ++row) dib.rows[row] = (row % 2 == 0) ? 0xAA : 0x55;
     brush.Attach(CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS));
 }
 
 void CZAVPGlobalData::DeleteFonts(BOOL bWithMarlett)
 {
-    CFont* fonts[] = {&fontRegular, &fontStatusBar, &fontBold, &fontUnderline, &fontVert, &fontVertCaption};
-    for (CFont* pFont : fonts)
-        pFont->DeleteObject();
-    if (bWithMarlett)
-        fontMarlett.DeleteObject();
+    CFont* fonts[] = {&fontRegular,   &fontStatusBar, &fontBold,
+                      &fontUnderline, &fontVert,      &fontVertCaption};
+    for (CFont* pFont : fonts) pFont->DeleteObject();
+    if (bWithMarlett) fontMarlett.DeleteObject();
 }
 
 void CZAVPGlobalData::UpdateFonts()
@@ -213,8 +207,8 @@ void CZAVPGlobalData::UpdateFonts()
     if (ncm.lfMenuFont.lfCharSet > kMaxCharsetWithStockFaces)
         lstrcpynA(lf.lfFaceName, ncm.lfMenuFont.lfFaceName, LF_FACESIZE);
     else
-        lstrcpynA(lf.lfFaceName, FontFamilyExists(hdc, kFaceTahoma) ? kFaceTahoma : kFaceMsSansSerif,
-                  LF_FACESIZE);
+        lstrcpynA(lf.lfFaceName,
+                  FontFamilyExists(hdc, kFaceTahoma) ? kFaceTahoma : kFaceMsSansSerif, LF_FACESIZE);
     ReleaseDC(nullptr, hdc);
 
     fontRegular.CreateFontIndirect(&lf);
@@ -240,8 +234,7 @@ void CZAVPGlobalData::UpdateFonts()
 
     HGDIOBJ guiFont = GetStockObject(DEFAULT_GUI_FONT);
     LOGFONTA vert = {};
-    if (guiFont && GetObjectA(guiFont, sizeof vert, &vert) == sizeof vert)
-    {
+    if (guiFont && GetObjectA(guiFont, sizeof vert, &vert) == sizeof vert) {
         vert.lfHeight = ncm.lfMenuFont.lfHeight;
         vert.lfWeight = ncm.lfMenuFont.lfWeight;
         vert.lfItalic = ncm.lfMenuFont.lfItalic;
@@ -255,9 +248,9 @@ void CZAVPGlobalData::UpdateFonts()
 
     UpdateTextMetrics();
 
-    for (POSITION pos = ZAVPSharedBarData::AllToolbars().GetHeadPosition(); pos != nullptr;)
-    {
-        CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(ZAVPSharedBarData::AllToolbars().GetNext(pos));
+    for (POSITION pos = ZAVPSharedBarData::AllToolbars().GetHeadPosition(); pos != nullptr;) {
+        CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(
+            ZAVPSharedBarData::AllToolbars().GetNext(pos));
         if (pToolBar && CWnd::FromHandlePermanent(pToolBar->GetSafeHwnd()) != nullptr)
             pToolBar->OnGlobalFontsChanged();
     }
@@ -282,46 +275,40 @@ void CZAVPGlobalData::UpdateSmallIconSize()
         "", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
         SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_USEFILEATTRIBUTES);
     int cx = 0, cy = 0;
-    if (images && ImageList_GetIconSize(images, &cx, &cy) && cx > 0 && cy > 0)
-    {
+    if (images && ImageList_GetIconSize(images, &cx, &cy) && cx > 0 && cy > 0) {
         m_sizeSmallIcon_cx = cx;
         m_sizeSmallIcon_cy = cy;
     }
-    if (SUCCEEDED(hrCom))
-        CoUninitialize();
+    if (SUCCEEDED(hrCom)) CoUninitialize();
 }
 
 void CZAVPGlobalData::ReadOsVersion()
 {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
-        return;
+    if (!GetVersionExA(&version)) return;
     bIsWindowsNT4 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion < 5;
     bIsWindows9x = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 
 BOOL CZAVPGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
 {
-    if (!pWnd || !pDC)
-        return FALSE;
+    if (!pWnd || !pDC) return FALSE;
     HDC hdc = pDC->GetSafeHdc();
     HWND hwnd = pWnd->GetSafeHwnd();
-    if (lpRect)
-        IntersectClipRect(hdc, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-    if (!m_hinstUXThemeDLL)
-        m_hinstUXThemeDLL = LoadLibraryA("UxTheme.dll");
+    if (lpRect) IntersectClipRect(hdc, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    if (!m_hinstUXThemeDLL) m_hinstUXThemeDLL = LoadLibraryA("UxTheme.dll");
     typedef HRESULT(WINAPI * DrawThemeParentBackgroundProc)(HWND, HDC, const RECT*);
-    DrawThemeParentBackgroundProc pfn = m_hinstUXThemeDLL
-        ? reinterpret_cast<DrawThemeParentBackgroundProc>(reinterpret_cast<void (*)()>(
-              GetProcAddress(m_hinstUXThemeDLL, "DrawThemeParentBackground")))
-        : nullptr;
+    DrawThemeParentBackgroundProc pfn =
+        m_hinstUXThemeDLL
+            ? reinterpret_cast<DrawThemeParentBackgroundProc>(reinterpret_cast<void (*)()>(
+                  GetProcAddress(m_hinstUXThemeDLL, "DrawThemeParentBackground")))
+            : nullptr;
     BOOL bResult = FALSE;
     // Only a theme call that reports success ends here; any failure falls back to the parent's erase.
     if (pfn && SUCCEEDED(pfn(hwnd, hdc, lpRect)))
         bResult = TRUE;
-    else
-    {
+    else {
         HWND parent = GetParent(hwnd);
         POINT origin = {0, 0};
         MapWindowPoints(hwnd, parent, &origin, 1);
@@ -330,8 +317,7 @@ BOOL CZAVPGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT lpRect)
         bResult = parent ? (BOOL)SendMessageA(parent, WM_ERASEBKGND, (WPARAM)hdc, 0) : FALSE;
         SetWindowOrgEx(hdc, old.x, old.y, nullptr);
     }
-    if (lpRect)
-        SelectClipRgn(hdc, nullptr);
+    if (lpRect) SelectClipRgn(hdc, nullptr);
     return bResult;
 }
 
@@ -339,8 +325,7 @@ void CZAVPGlobalData::CleanUp()
 {
     brLight.DeleteObject();
     DeleteFonts(FALSE);  // the symbol font lives until the block itself goes
-    if (m_hinstUXThemeDLL)
-    {
+    if (m_hinstUXThemeDLL) {
         FreeLibrary(m_hinstUXThemeDLL);
         m_hinstUXThemeDLL = nullptr;  // a second clean-up must not free it again
     }
@@ -348,20 +333,16 @@ void CZAVPGlobalData::CleanUp()
 
 CWnd* CZAVPGlobalData::GetParentFrameOf(CWnd* pWnd)
 {
-    if (!pWnd || !pWnd->GetSafeHwnd())
-        return nullptr;
+    if (!pWnd || !pWnd->GetSafeHwnd()) return nullptr;
     HWND hWnd = pWnd->GetSafeHwnd();
-    for (;;)
-    {
+    for (;;) {
         // A floating mini frame leads on to the frame it belongs to, not to its parent window.
         CWnd* pObject = CWnd::FromHandlePermanent(hWnd);
         hWnd = ZAVPIsKindOf(pObject, RUNTIME_CLASS(CZAVPMiniFrameWnd))
                    ? static_cast<CZAVPMiniFrameWnd*>(pObject)->GetOwnerFrameWnd()
                    : ::GetParent(hWnd);
-        if (!hWnd)
-            return nullptr;
+        if (!hWnd) return nullptr;
         CWnd* pParent = CWnd::FromHandlePermanent(hWnd);
-        if (pParent && pParent->IsFrameWnd())
-            return pParent;
+        if (pParent && pParent->IsFrameWnd()) return pParent;
     }
 }

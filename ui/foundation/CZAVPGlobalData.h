@@ -31,7 +31,7 @@ public:
     // Nearest frame window around a window; a floating mini frame leads on to its owner.
     static CWnd* GetParentFrameOf(CWnd* pWnd);
 
-    HBRUSH hbrBtnHilite;   // system brushes, not owned
+    HBRUSH hbrBtnHilite;  // system brushes, not owned
     HBRUSH hbrBtnShadow;
     HBRUSH hbrWindow;
 
@@ -45,7 +45,7 @@ public:
     COLORREF clrGrayedText;
     COLORREF clrHilite;
     COLORREF clrTextHilite;
-    COLORREF clrHotText;     // fixed pure blue
+    COLORREF clrHotText;  // fixed pure blue
     COLORREF clrWindow;
 
     // The set bars are drawn with; it starts as the button set.
@@ -68,52 +68,52 @@ public:
 
     CBrush brBtnFace;
     CBrush brHilite;
-    CBrush brLight;          // half-way face to highlight; a checkerboard at 8 bits or less
-    CBrush brBlack;          // dark shadow colour
+    CBrush brLight;  // half-way face to highlight; a checkerboard at 8 bits or less
+    CBrush brBlack;  // dark shadow colour
     CBrush brActiveCaption;
     CBrush brInactiveCaption;
-    CBrush brWindow;         // bar window colour
+    CBrush brWindow;  // bar window colour
     CBrush brBarFace;
 
     // Shared cursors and icon, loaded on first use by the bars that show them.
-    HCURSOR m_hcurStretch;       // library cursor 30980
-    HCURSOR m_hcurStretchVert;   // library cursor 30981
-    HCURSOR m_hcurPane;          // library cursor 16919
-    HCURSOR m_hcurSizeAll;       // system IDC_SIZEALL
-    HICON m_hiconTool;           // library icon 16931 at the small-icon size
+    HCURSOR m_hcurStretch;      // library cursor 30980
+    HCURSOR m_hcurStretchVert;  // library cursor 30981
+    HCURSOR m_hcurPane;         // library cursor 16919
+    HCURSOR m_hcurSizeAll;      // system IDC_SIZEALL
+    HICON m_hiconTool;          // library icon 16931 at the small-icon size
 
-    int m_sizeSmallIcon_cx;      // from the shell's small image list, else SM_CXSMICON
+    int m_sizeSmallIcon_cx;  // from the shell's small image list, else SM_CXSMICON
     int m_sizeSmallIcon_cy;
 
-    CFont fontRegular;           // the menu font, see UpdateFonts
+    CFont fontRegular;  // the menu font, see UpdateFonts
     CFont fontStatusBar;
     CFont fontBold;
     CFont fontUnderline;
-    CFont fontVert;              // text top to bottom
-    CFont fontVertCaption;       // text bottom to top
+    CFont fontVert;         // text top to bottom
+    CFont fontVertCaption;  // text bottom to top
     CFont fontMarlett;
 
     BOOL bIsWindowsNT4;
     BOOL bIsWindows9x;
-    int m_nBitsPerPixel;         // screen colour depth; many routines switch at 8
+    int m_nBitsPerPixel;  // screen colour depth; many routines switch at 8
 
-    int m_nDragFrameThicknessFloat;   // 4
-    int m_nDragFrameThicknessDock;    // 3
-    int m_nAutoHideToolBarSpacing;    // 14
-    int m_nAutoHideToolBarMargin;     // 4
+    int m_nDragFrameThicknessFloat;          // 4
+    int m_nDragFrameThicknessDock;           // 3
+    int m_nAutoHideToolBarSpacing;           // 14
+    int m_nAutoHideToolBarMargin;            // 4
     int m_nCoveredMainWndClientAreaPercent;  // 50
-    int m_nMaxToolTipWidth;           // -1: no limit is sent
+    int m_nMaxToolTipWidth;                  // -1: no limit is sent
 
-    int m_nTextHeightHorz;       // text height of the regular font + 2
-    int m_nTextHeightVert;       // text height of the vertical font + 2
+    int m_nTextHeightHorz;  // text height of the regular font + 2
+    int m_nTextHeightVert;  // text height of the vertical font + 2
 
-    HMODULE m_hinstUXThemeDLL;   // "UxTheme.dll", loaded on first use by DrawParentBackground
+    HMODULE m_hinstUXThemeDLL;  // "UxTheme.dll", loaded on first use by DrawParentBackground
 
 private:
     void DeleteFonts(BOOL bWithMarlett);
     void UpdateSmallIconSize();
     void ReadOsVersion();
-    
+
 public:
     // The light brush: the solid colour half-way from face to highlight above 8 bits per pixel,
     // else an 8 x 8 checkerboard of the two.

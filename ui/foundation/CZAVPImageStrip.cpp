@@ -33,23 +33,19 @@ CZAVPImageStrip::CZAVPImageStrip()
       m_nBitsPerPixel(0)
 {
     m_mapOrigResOffsets.InitHashTable(kResOffsetsHashSize);
-    if (!CZAVPImageStripDCs::Acquire())
-        AfxThrowResourceException();
+    if (!CZAVPImageStripDCs::Acquire()) AfxThrowResourceException();
     OnSysColorChange();
 }
 
 CZAVPImageStrip::~CZAVPImageStrip()
 {
-    if (!m_bReadOnly)
-        DeleteBitmaps();
+    if (!m_bReadOnly) DeleteBitmaps();
 }
 
 void CZAVPImageStrip::DeleteBitmaps()
 {
-    if (m_hbmImageWell)
-        ::DeleteObject(m_hbmImageWell);
-    if (m_hbmImageLight)
-        ::DeleteObject(m_hbmImageLight);
+    if (m_hbmImageWell) ::DeleteObject(m_hbmImageWell);
+    if (m_hbmImageLight) ::DeleteObject(m_hbmImageLight);
     m_hbmImageWell = nullptr;
     m_hbmImageLight = nullptr;
 }
@@ -71,14 +67,12 @@ int CZAVPImageStrip::GetResourceOffset(UINT uiResID) const
 
 BOOL CZAVPImageStrip::LoadResourceBitmap(UINT uiResID, HINSTANCE hinstRes, HBITMAP& hbmp) const
 {
-    if (hinstRes == nullptr)
-        hinstRes = AfxGetResourceHandle();
-    hbmp = (HBITMAP)::LoadImageA(hinstRes, MAKEINTRESOURCEA(uiResID), IMAGE_BITMAP, 0, 0, kLoadFlags);
-    if (hbmp == nullptr)
-        return FALSE;
+    if (hinstRes == nullptr) hinstRes = AfxGetResourceHandle();
+    hbmp = (HBITMAP)::LoadImageA(hinstRes, MAKEINTRESOURCEA(uiResID), IMAGE_BITMAP, 0, 0,
+                                 kLoadFlags);
+    if (hbmp == nullptr) return FALSE;
     BITMAP bmp = {};
-    if (::GetObjectA(hbmp, sizeof bmp, &bmp) == 0)
-    {
+    if (::GetObjectA(hbmp, sizeof bmp, &bmp) == 0) {
         ::DeleteObject(hbmp);
         hbmp = nullptr;
         return FALSE;
@@ -88,40 +82,29 @@ BOOL CZAVPImageStrip::LoadResourceBitmap(UINT uiResID, HINSTANCE hinstRes, HBITM
 
 BOOL CZAVPImageStrip::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
 {
-    if (m_bReadOnly)
-        return FALSE;
-    if (bAdd)
-    {
-        if (m_lstOrigResIds.Find(uiResID) != nullptr)
-            return TRUE;  // a resource is appended once
-    }
-    else
-    {
+    if (m_bReadOnly) return FALSE;
+    if (bAdd) {
+        if (m_lstOrigResIds.Find(uiResID) != nullptr) return TRUE;  // a resource is appended once
+    } else {
         DeleteBitmaps();
         m_lstOrigResIds.RemoveAll();
         m_lstOrigResInstances.RemoveAll();
         m_mapOrigResOffsets.RemoveAll();
     }
-    if (hinstRes == nullptr)
-        hinstRes = AfxGetResourceHandle();
+    if (hinstRes == nullptr) hinstRes = AfxGetResourceHandle();
 
     HBITMAP hbmp = nullptr;
-    if (!LoadResourceBitmap(uiResID, hinstRes, hbmp))
-        return FALSE;
+    if (!LoadResourceBitmap(uiResID, hinstRes, hbmp)) return FALSE;
     const int nBitsPerPixel = BitmapBitsPerPixel(hbmp);
-    if (bAdd)
-    {
+    if (bAdd) {
         const int iOffset = m_iCount;
         const BOOL bAdded = AddImage(hbmp) >= 0;
         ::DeleteObject(hbmp);
-        if (!bAdded)
-            return FALSE;
+        if (!bAdded) return FALSE;
         m_mapOrigResOffsets[uiResID] = iOffset;
         m_lstOrigResIds.AddTail(uiResID);
         m_lstOrigResInstances.AddTail(hinstRes);
-    }
-    else
-    {
+    } else {
         m_hbmImageWell = hbmp;
     }
     m_nBitsPerPixel = nBitsPerPixel;
@@ -132,21 +115,18 @@ BOOL CZAVPImageStrip::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
 void CZAVPImageStrip::AfterLoad()
 {
     // The loader maps the 3D colours of bitmaps of 8 bits or less only.
-    if (m_nBitsPerPixel > 8)
-        MapTo3dColors(FALSE);
+    if (m_nBitsPerPixel > 8) MapTo3dColors(FALSE);
     Recount();
     UpdateLightImage();
 }
 
 BOOL CZAVPImageStrip::LoadFromFile(LPCSTR lpszPath)
 {
-    if (m_bReadOnly)
-        return FALSE;
+    if (m_bReadOnly) return FALSE;
     DeleteBitmaps();
 
     CString strPath = lpszPath;
-    if (strPath.Find('\\') < 0 && strPath.Find('/') < 0 && strPath.Find(':') < 0)
-    {
+    if (strPath.Find('\\') < 0 && strPath.Find('/') < 0 && strPath.Find(':') < 0) {
         // A bare name lies beside the program.
         char szModule[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, szModule, MAX_PATH);
@@ -157,11 +137,9 @@ BOOL CZAVPImageStrip::LoadFromFile(LPCSTR lpszPath)
 
     HBITMAP hbmp = (HBITMAP)::LoadImageA(nullptr, strPath, IMAGE_BITMAP, 0, 0,
                                          LR_LOADFROMFILE | kLoadFlags);
-    if (hbmp == nullptr)
-        return FALSE;
+    if (hbmp == nullptr) return FALSE;
     const int nBitsPerPixel = BitmapBitsPerPixel(hbmp);
-    if (nBitsPerPixel == 0)
-    {
+    if (nBitsPerPixel == 0) {
         ::DeleteObject(hbmp);
         return FALSE;
     }
@@ -178,13 +156,10 @@ BOOL CZAVPImageStrip::LoadFromFile(LPCSTR lpszPath)
 
 int CZAVPImageStrip::AddImage(HBITMAP hbmp)
 {
-    if (m_bReadOnly || hbmp == nullptr)
-        return -1;
+    if (m_bReadOnly || hbmp == nullptr) return -1;
     HBITMAP hbmpNew = ZAVPStripPixels::AppendBitmaps(m_hbmImageWell, hbmp);
-    if (hbmpNew == nullptr)
-        return -1;
-    if (m_hbmImageWell)
-        ::DeleteObject(m_hbmImageWell);
+    if (hbmpNew == nullptr) return -1;
+    if (m_hbmImageWell) ::DeleteObject(m_hbmImageWell);
     m_hbmImageWell = hbmpNew;
     m_bModified = TRUE;
     Recount();
@@ -205,8 +180,7 @@ BOOL CZAVPImageStrip::UpdateImage(int iImage, HBITMAP hbmp)
 
 void CZAVPImageStrip::Clear()
 {
-    if (m_bReadOnly)
-        return;
+    if (m_bReadOnly) return;
     DeleteBitmaps();
     m_lstOrigResIds.RemoveAll();
     m_lstOrigResInstances.RemoveAll();
@@ -232,14 +206,11 @@ BOOL CZAVPImageStrip::MakeReadOnlyCopy(CZAVPImageStrip& other) const
 
 BOOL CZAVPImageStrip::CopyTo(CZAVPImageStrip& other) const
 {
-    if (other.m_bReadOnly)
-        return FALSE;
+    if (other.m_bReadOnly) return FALSE;
     HBITMAP hbmpCopy = nullptr;
-    if (m_hbmImageWell)
-    {
+    if (m_hbmImageWell) {
         hbmpCopy = (HBITMAP)::CopyImage(m_hbmImageWell, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-        if (hbmpCopy == nullptr)
-            return FALSE;
+        if (hbmpCopy == nullptr) return FALSE;
     }
     other.Clear();
     other.m_hbmImageWell = hbmpCopy;
@@ -256,8 +227,7 @@ BOOL CZAVPImageStrip::CopyTo(CZAVPImageStrip& other) const
         other.m_lstOrigResIds.AddTail(m_lstOrigResIds.GetNext(pos));
     for (POSITION pos = m_lstOrigResInstances.GetHeadPosition(); pos != nullptr;)
         other.m_lstOrigResInstances.AddTail(m_lstOrigResInstances.GetNext(pos));
-    for (POSITION pos = m_mapOrigResOffsets.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_mapOrigResOffsets.GetStartPosition(); pos != nullptr;) {
         UINT uiResID = 0;
         int iOffset = 0;
         m_mapOrigResOffsets.GetNextAssoc(pos, uiResID, iOffset);
@@ -271,24 +241,19 @@ COLORREF CZAVPImageStrip::SetTransparentColor(COLORREF clrTransparent)
 {
     const COLORREF clrOld = m_clrTransparent;
     m_clrTransparent = clrTransparent;
-    if (clrOld != clrTransparent)
-        UpdateLightImage();
+    if (clrOld != clrTransparent) UpdateLightImage();
     return clrOld;
 }
 
 BOOL CZAVPImageStrip::MapTo3dColors(BOOL /*bUseRGBQUAD*/, COLORREF clrSrc, COLORREF clrDest)
 {
-    if (m_hbmImageWell == nullptr)
-        return FALSE;
-    if (clrSrc != (COLORREF)-1 && clrDest == (COLORREF)-1)
-        return FALSE;
+    if (m_hbmImageWell == nullptr) return FALSE;
+    if (clrSrc != (COLORREF)-1 && clrDest == (COLORREF)-1) return FALSE;
     HBITMAP hbmpNew = ZAVPStripPixels::Recolour(m_hbmImageWell, [&](COLORREF c) {
-        if (clrSrc != (COLORREF)-1)
-            return c == clrSrc ? clrDest : c;
+        if (clrSrc != (COLORREF)-1) return c == clrSrc ? clrDest : c;
         return MapToSysColor(c, FALSE);
     });
-    if (hbmpNew == nullptr)
-        return FALSE;
+    if (hbmpNew == nullptr) return FALSE;
     ::DeleteObject(m_hbmImageWell);
     m_hbmImageWell = hbmpNew;
     return TRUE;
@@ -296,38 +261,31 @@ BOOL CZAVPImageStrip::MapTo3dColors(BOOL /*bUseRGBQUAD*/, COLORREF clrSrc, COLOR
 
 void CZAVPImageStrip::UpdateLightImage()
 {
-    if (m_hbmImageLight)
-        ::DeleteObject(m_hbmImageLight);
+    if (m_hbmImageLight) ::DeleteObject(m_hbmImageLight);
     m_hbmImageLight = nullptr;
     if (m_hbmImageWell == nullptr || ZAVPStripColors::ScreenBitsPerPixel() <= 8 ||
         !ZAVPStripColors::IsWindowsNT())
         return;
-    const COLORREF clrKeep =
-        m_clrTransparent != (COLORREF)-1 ? m_clrTransparent : ZAVPStripColors::Face();
+    const COLORREF clrKeep = m_clrTransparent != (COLORREF)-1 ? m_clrTransparent
+                                                              : ZAVPStripColors::Face();
     m_hbmImageLight = ZAVPStripPixels::Brightened(m_hbmImageWell, kLightPercentage, clrKeep);
 }
 
 void CZAVPImageStrip::OnSysColorChange()
 {
-    if (m_bReadOnly)
-        return;
-    if (m_bUserImagesList)
-    {
+    if (m_bReadOnly) return;
+    if (m_bUserImagesList) {
         const CString strPath = m_strUDLPath;
         LoadFromFile(strPath);
-    }
-    else if (!m_lstOrigResIds.IsEmpty())
-    {
+    } else if (!m_lstOrigResIds.IsEmpty()) {
         DeleteBitmaps();
         m_iCount = 0;
         POSITION posInst = m_lstOrigResInstances.GetHeadPosition();
-        for (POSITION pos = m_lstOrigResIds.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_lstOrigResIds.GetHeadPosition(); pos != nullptr;) {
             const UINT uiResID = m_lstOrigResIds.GetNext(pos);
             const HINSTANCE hinst = m_lstOrigResInstances.GetNext(posInst);
             HBITMAP hbmp = nullptr;
-            if (!LoadResourceBitmap(uiResID, hinst, hbmp))
-                continue;
+            if (!LoadResourceBitmap(uiResID, hinst, hbmp)) continue;
             AddImage(hbmp);
             ::DeleteObject(hbmp);
         }
@@ -345,35 +303,32 @@ COLORREF MapInOrder(COLORREF color, BOOL bUseRGBQUAD, Map map)
 {
     const COLORREF c = bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(color) : color;
     COLORREF mapped = c;
-    if (!map(c, mapped))
-        return color;
+    if (!map(c, mapped)) return color;
     return bUseRGBQUAD ? ZAVPColorMath::SwapRedBlue(mapped) : mapped;
 }
 }  // namespace
 
 COLORREF CZAVPImageStrip::MapToSysColor(COLORREF color, BOOL bUseRGBQUAD)
 {
-    return MapInOrder(color, bUseRGBQUAD,
-                      [](COLORREF c, COLORREF& m) { return ZAVPStripColors::StandardToSystem(c, m); });
+    return MapInOrder(color, bUseRGBQUAD, [](COLORREF c, COLORREF& m) {
+        return ZAVPStripColors::StandardToSystem(c, m);
+    });
 }
 
 COLORREF CZAVPImageStrip::MapFromSysColor(COLORREF color, BOOL bUseRGBQUAD)
 {
-    return MapInOrder(color, bUseRGBQUAD,
-                      [](COLORREF c, COLORREF& m) { return ZAVPStripColors::SystemToStandard(c, m); });
+    return MapInOrder(color, bUseRGBQUAD, [](COLORREF c, COLORREF& m) {
+        return ZAVPStripColors::SystemToStandard(c, m);
+    });
 }
 
 BOOL CZAVPImageStrip::Save(LPCSTR lpszPath)
 {
-    if (!m_bUserImagesList || m_hbmImageWell == nullptr || m_bReadOnlyFile)
-        return FALSE;
+    if (!m_bUserImagesList || m_hbmImageWell == nullptr || m_bReadOnlyFile) return FALSE;
     const CString strTarget = lpszPath != nullptr ? CString(lpszPath) : m_strUDLPath;
-    if (!m_bModified && strTarget.CompareNoCase(m_strUDLPath) == 0)
-        return TRUE;
-    if (!WriteBmpFile(strTarget))
-        return FALSE;
-    if (strTarget.CompareNoCase(m_strUDLPath) == 0)
-        m_bModified = FALSE;
+    if (!m_bModified && strTarget.CompareNoCase(m_strUDLPath) == 0) return TRUE;
+    if (!WriteBmpFile(strTarget)) return FALSE;
+    if (strTarget.CompareNoCase(m_strUDLPath) == 0) m_bModified = FALSE;
     return TRUE;
 }
 
@@ -381,8 +336,8 @@ BOOL CZAVPImageStrip::WriteBmpFile(LPCSTR lpszPath) const
 {
     std::vector<BYTE> file;
     // The stored file keeps the standard 3D colours, so it loads right under any colour scheme.
-    if (!ZAVPStripPixels::EncodeBmp(m_hbmImageWell,
-                                    [](COLORREF c) { return MapFromSysColor(c, FALSE); }, file))
+    if (!ZAVPStripPixels::EncodeBmp(
+            m_hbmImageWell, [](COLORREF c) { return MapFromSysColor(c, FALSE); }, file))
         return FALSE;
     return ZAVPStripPixels::ReplaceFile(lpszPath, file);
 }

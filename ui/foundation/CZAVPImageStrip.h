@@ -16,9 +16,9 @@ class CDC;
 // One drawing pass of a strip: the objects it selected into the shared DCs, restored at its end.
 struct CZAVPDrawState
 {
-    HGDIOBJ hbmOldImages = nullptr;   // previous bitmap of the shared image DC
-    HBITMAP hbmMask = nullptr;        // one-bit mask of (image size + 2)
-    HGDIOBJ hbmOldMask = nullptr;     // previous bitmap of the shared mask DC
+    HGDIOBJ hbmOldImages = nullptr;  // previous bitmap of the shared image DC
+    HBITMAP hbmMask = nullptr;       // one-bit mask of (image size + 2)
+    HGDIOBJ hbmOldMask = nullptr;    // previous bitmap of the shared mask DC
 };
 
 class CZAVPImageStrip : public CObject
@@ -72,7 +72,8 @@ public:
     COLORREF GetTransparentColor() const { return m_clrTransparent; }
 
     // ---- drawing, only between PrepareDrawImage and EndDrawImage (one pass at a time)
-    BOOL PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest = {0, 0}, BOOL bFadeInactive = FALSE);
+    BOOL PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest = {0, 0},
+                          BOOL bFadeInactive = FALSE);
     BOOL EndDrawImage(CZAVPDrawState& ds);
     BOOL Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed = FALSE, BOOL bDisabled = FALSE,
               BOOL bIndeterminate = FALSE, BOOL bShadow = FALSE, BOOL bInactive = FALSE);
@@ -110,26 +111,25 @@ private:
     void CreateMask(int iImage, BOOL bHilite, BOOL bHiliteShadow);
     BOOL WriteBmpFile(LPCSTR lpszPath) const;
 
-    SIZE m_sizeImage;          // cell size of every image
-    SIZE m_sizeImageDest;      // size requested by the current drawing pass; 0 outside one
-    HBITMAP m_hbmImageWell;    // all images side by side, image i at x = i * width
-    HBITMAP m_hbmImageLight;   // brightened copy for inactive images, or null
-    BOOL m_bUserImagesList;    // loaded from a bitmap file; may be edited and saved
-    CString m_strUDLPath;      // that file
-    BOOL m_bModified;          // changed since loaded or saved
-    int m_iCount;              // images in the bitmap
-    CList<UINT, UINT> m_lstOrigResIds;               // resources appended, in order
+    SIZE m_sizeImage;                   // cell size of every image
+    SIZE m_sizeImageDest;               // size requested by the current drawing pass; 0 outside one
+    HBITMAP m_hbmImageWell;             // all images side by side, image i at x = i * width
+    HBITMAP m_hbmImageLight;            // brightened copy for inactive images, or null
+    BOOL m_bUserImagesList;             // loaded from a bitmap file; may be edited and saved
+    CString m_strUDLPath;               // that file
+    BOOL m_bModified;                   // changed since loaded or saved
+    int m_iCount;                       // images in the bitmap
+    CList<UINT, UINT> m_lstOrigResIds;  // resources appended, in order
     CList<HINSTANCE, HINSTANCE> m_lstOrigResInstances;  // their modules, parallel
-    CMap<UINT, UINT, int, int> m_mapOrigResOffsets;  // first image index of each resource
-    BOOL m_bStretch;           // the current pass draws at another size than the image size
-    HDC m_hdcStretch;          // work DC of a stretching or transparent pass
-    HBITMAP m_hbmStretch;      // its bitmap of (image size + 2)
-    HGDIOBJ m_hbmOldStretch;   // bitmap it held before
-    COLORREF m_clrTransparent; // -1: none
-    BOOL m_bReadOnlyFile;      // the file has the read-only attribute
-    BOOL m_bReadOnly;          // a view of another strip's bitmap
-    COLORREF m_clrImageShadow; // global shadow colour at the last system colour change
-    BOOL m_bFadeInactive;      // the current pass draws from the light copy
-    int m_nBitsPerPixel;       // colour depth of the loaded bitmap
-
+    CMap<UINT, UINT, int, int> m_mapOrigResOffsets;     // first image index of each resource
+    BOOL m_bStretch;            // the current pass draws at another size than the image size
+    HDC m_hdcStretch;           // work DC of a stretching or transparent pass
+    HBITMAP m_hbmStretch;       // its bitmap of (image size + 2)
+    HGDIOBJ m_hbmOldStretch;    // bitmap it held before
+    COLORREF m_clrTransparent;  // -1: none
+    BOOL m_bReadOnlyFile;       // the file has the read-only attribute
+    BOOL m_bReadOnly;           // a view of another strip's bitmap
+    COLORREF m_clrImageShadow;  // global shadow colour at the last system colour change
+    BOOL m_bFadeInactive;       // the current pass draws from the light copy
+    int m_nBitsPerPixel;        // colour depth of the loaded bitmap
 };

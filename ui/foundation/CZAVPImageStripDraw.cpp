@@ -26,8 +26,7 @@ void CZAVPImageStrip::SelectImages(HBITMAP hbmp)
 
 BOOL CZAVPImageStrip::PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest, BOOL bFadeInactive)
 {
-    if (m_hbmImageWell == nullptr)
-        return FALSE;
+    if (m_hbmImageWell == nullptr) return FALSE;
     ds = CZAVPDrawState();
     m_bFadeInactive = bFadeInactive && m_hbmImageLight != nullptr && m_nBitsPerPixel >= 1 &&
                       m_nBitsPerPixel <= 4;
@@ -35,8 +34,7 @@ BOOL CZAVPImageStrip::PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest, B
     HDC hdcMask = CZAVPImageStripDCs::Mask();
     ds.hbmOldImages = ::SelectObject(hdcImages, m_bFadeInactive ? m_hbmImageLight : m_hbmImageWell);
     ds.hbmMask = ::CreateBitmap(m_sizeImage.cx + 2, m_sizeImage.cy + 2, 1, 1, nullptr);
-    if (ds.hbmOldImages == nullptr || ds.hbmMask == nullptr)
-    {
+    if (ds.hbmOldImages == nullptr || ds.hbmMask == nullptr) {
         EndDrawImage(ds);
         return FALSE;
     }
@@ -44,14 +42,12 @@ BOOL CZAVPImageStrip::PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest, B
 
     m_sizeImageDest = (sizeImageDest.cx > 0 && sizeImageDest.cy > 0) ? sizeImageDest : m_sizeImage;
     m_bStretch = m_sizeImageDest.cx != m_sizeImage.cx || m_sizeImageDest.cy != m_sizeImage.cy;
-    if (m_bStretch || m_clrTransparent != kNoColor)
-    {
+    if (m_bStretch || m_clrTransparent != kNoColor) {
         HDC hdcScreen = ::GetDC(nullptr);
         m_hdcStretch = ::CreateCompatibleDC(hdcScreen);
         m_hbmStretch = ::CreateCompatibleBitmap(hdcScreen, m_sizeImage.cx + 2, m_sizeImage.cy + 2);
         ::ReleaseDC(nullptr, hdcScreen);
-        if (m_hdcStretch == nullptr || m_hbmStretch == nullptr)
-        {
+        if (m_hdcStretch == nullptr || m_hbmStretch == nullptr) {
             EndDrawImage(ds);
             return FALSE;
         }
@@ -62,22 +58,17 @@ BOOL CZAVPImageStrip::PrepareDrawImage(CZAVPDrawState& ds, SIZE sizeImageDest, B
 
 BOOL CZAVPImageStrip::EndDrawImage(CZAVPDrawState& ds)
 {
-    if (ds.hbmOldImages)
-        ::SelectObject(CZAVPImageStripDCs::Images(), ds.hbmOldImages);
-    if (ds.hbmOldMask)
-        ::SelectObject(CZAVPImageStripDCs::Mask(), ds.hbmOldMask);
+    if (ds.hbmOldImages) ::SelectObject(CZAVPImageStripDCs::Images(), ds.hbmOldImages);
+    if (ds.hbmOldMask) ::SelectObject(CZAVPImageStripDCs::Mask(), ds.hbmOldMask);
     const BOOL bOk = ds.hbmMask == nullptr || ::DeleteObject(ds.hbmMask);
     ds = CZAVPDrawState();
     m_sizeImageDest.cx = 0;
     m_sizeImageDest.cy = 0;
-    if (m_hdcStretch)
-    {
-        if (m_hbmOldStretch)
-            ::SelectObject(m_hdcStretch, m_hbmOldStretch);
+    if (m_hdcStretch) {
+        if (m_hbmOldStretch) ::SelectObject(m_hdcStretch, m_hbmOldStretch);
         ::DeleteDC(m_hdcStretch);
     }
-    if (m_hbmStretch)
-        ::DeleteObject(m_hbmStretch);
+    if (m_hbmStretch) ::DeleteObject(m_hbmStretch);
     m_hdcStretch = nullptr;
     m_hbmStretch = nullptr;
     m_hbmOldStretch = nullptr;
@@ -92,28 +83,24 @@ void CZAVPImageStrip::CreateMask(int iImage, BOOL bHilite, BOOL bHiliteShadow)
     HDC hdcMask = CZAVPImageStripDCs::Mask();
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
     ::PatBlt(hdcMask, 0, 0, cx + 2, cy + 2, WHITENESS);
-    const COLORREF clrBackground = m_clrTransparent != kNoColor ? m_clrTransparent : ZAVPStripColors::Face();
+    const COLORREF clrBackground = m_clrTransparent != kNoColor ? m_clrTransparent
+                                                                : ZAVPStripColors::Face();
     const COLORREF clrOldBk = ::SetBkColor(hdcImages, clrBackground);
     ::BitBlt(hdcMask, 0, 0, cx, cy, hdcImages, iImage * cx, 0, SRCCOPY);
-    if (bHilite)
-    {
+    if (bHilite) {
         ::SetBkColor(hdcImages, ZAVPStripColors::Highlight());
         ::BitBlt(hdcMask, 0, 0, cx, cy, hdcImages, iImage * cx, 0, SRCPAINT);
     }
     ::SetBkColor(hdcImages, clrOldBk);
-    if (bHiliteShadow)
-        ::BitBlt(hdcMask, 1, 1, cx + 1, cy + 1, hdcMask, 0, 0, SRCAND);
+    if (bHiliteShadow) ::BitBlt(hdcMask, 1, 1, cx + 1, cy + 1, hdcMask, 0, 0, SRCAND);
 }
 
 BOOL CZAVPImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed, BOOL bDisabled,
                            BOOL bIndeterminate, BOOL bShadow, BOOL bInactive)
 {
-    if (pDC == nullptr || iImage < 0 || iImage >= m_iCount)
-        return FALSE;
-    if (bShadow && ZAVPStripColors::ScreenBitsPerPixel() <= 8)
-        return TRUE;
-    if (m_bStretch)
-    {
+    if (pDC == nullptr || iImage < 0 || iImage >= m_iCount) return FALSE;
+    if (bShadow && ZAVPStripColors::ScreenBitsPerPixel() <= 8) return TRUE;
+    if (m_bStretch) {
         bPressed = FALSE;
         bIndeterminate = FALSE;
     }
@@ -121,28 +108,23 @@ BOOL CZAVPImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed, BO
     HDC hdcMask = CZAVPImageStripDCs::Mask();
     // The light copy shows for inactive images only.
     const BOOL bSwapToNormal = m_bFadeInactive && !bInactive;
-    if (bSwapToNormal)
-        SelectImages(m_hbmImageWell);
+    if (bSwapToNormal) SelectImages(m_hbmImageWell);
 
     const int cx = m_sizeImage.cx, cy = m_sizeImage.cy;
     CDC dcStretch;
     CDC* pTarget = pDC;
     int xTarget = x, yTarget = y;
-    if (m_hdcStretch != nullptr)
-    {
+    if (m_hdcStretch != nullptr) {
         dcStretch.Attach(m_hdcStretch);
         pTarget = &dcStretch;
         xTarget = yTarget = 0;
         const RECT rectArea = {0, 0, cx, cy};
         HDC hdcTarget = m_hdcStretch;
-        if (m_clrTransparent != kNoColor && m_clrTransparent != ZAVPStripColors::Face())
-        {
+        if (m_clrTransparent != kNoColor && m_clrTransparent != ZAVPStripColors::Face()) {
             const COLORREF clrOld = ::SetBkColor(hdcTarget, m_clrTransparent);
             ::ExtTextOutA(hdcTarget, 0, 0, ETO_OPAQUE, &rectArea, nullptr, 0, nullptr);
             ::SetBkColor(hdcTarget, clrOld);
-        }
-        else
-        {
+        } else {
             ::FillRect(hdcTarget, &rectArea, ZAVPStripColors::FaceBrush());
         }
     }
@@ -151,30 +133,26 @@ BOOL CZAVPImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed, BO
 
     // A 24-bit image is greyed instead of embossed when disabled.
     BOOL bGrayImage = FALSE;
-    if (bDisabled && m_nBitsPerPixel == 24)
-    {
+    if (bDisabled && m_nBitsPerPixel == 24) {
         bDisabled = FALSE;
         bGrayImage = TRUE;
     }
 
-    if (!bPressed && !bDisabled && !bShadow)
-    {
+    if (!bPressed && !bDisabled && !bShadow) {
         ::BitBlt(hdcTarget, xTarget, yTarget, cx, cy, hdcImages, iImage * cx, 0, SRCCOPY);
-        if (bGrayImage)
-        {
+        if (bGrayImage) {
             const RECT rectGray = {xTarget, yTarget, xTarget + cx + 2, yTarget + cy + 2};
             CZAVPPainter(*pTarget).GrayRect(rectGray, kHalfwayMode, m_clrTransparent);
         }
-    }
-    else if (bDisabled || bIndeterminate || bShadow)
-    {
+    } else if (bDisabled || bIndeterminate || bShadow) {
         CreateMask(iImage, TRUE, FALSE);
-        const COLORREF clrOldText = ::SetTextColor(hdcTarget, bShadow ? m_clrImageShadow : RGB(0, 0, 0));
+        const COLORREF clrOldText = ::SetTextColor(hdcTarget,
+                                                   bShadow ? m_clrImageShadow : RGB(0, 0, 0));
         const COLORREF clrOldBk = ::SetBkColor(hdcTarget, RGB(255, 255, 255));
-        if (bDisabled && ZAVPStripColors::EmbossDisabledImages())
-        {
+        if (bDisabled && ZAVPStripColors::EmbossDisabledImages()) {
             HGDIOBJ hbrOld = ::SelectObject(hdcTarget, ZAVPStripColors::HighlightBrush());
-            ::BitBlt(hdcTarget, xTarget + 1, yTarget + 1, cx + 2, cy + 2, hdcMask, 0, 0, kRopBrushOnImage);
+            ::BitBlt(hdcTarget, xTarget + 1, yTarget + 1, cx + 2, cy + 2, hdcMask, 0, 0,
+                     kRopBrushOnImage);
             ::SelectObject(hdcTarget, hbrOld);
         }
         HGDIOBJ hbrOld = ::SelectObject(hdcTarget, ZAVPStripColors::ShadowBrush());
@@ -184,8 +162,7 @@ BOOL CZAVPImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed, BO
         ::SetBkColor(hdcTarget, clrOldBk);
     }
 
-    if (bPressed || bIndeterminate)
-    {
+    if (bPressed || bIndeterminate) {
         CreateMask(iImage, !bIndeterminate, bDisabled);
         const COLORREF clrOldText = ::SetTextColor(hdcTarget, RGB(0, 0, 0));
         const COLORREF clrOldBk = ::SetBkColor(hdcTarget, RGB(255, 255, 255));
@@ -196,16 +173,14 @@ BOOL CZAVPImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bPressed, BO
         ::SetBkColor(hdcTarget, clrOldBk);
     }
 
-    if (m_hdcStretch != nullptr)
-    {
-        const COLORREF clrTransparent =
-            m_clrTransparent != kNoColor ? m_clrTransparent : ZAVPStripColors::Face();
+    if (m_hdcStretch != nullptr) {
+        const COLORREF clrTransparent = m_clrTransparent != kNoColor ? m_clrTransparent
+                                                                     : ZAVPStripColors::Face();
         DrawTransparent(pDC, x, y, cx, cy, &dcStretch, 0, 0, clrTransparent, m_sizeImageDest.cx,
                         m_sizeImageDest.cy);
         dcStretch.Detach();
     }
-    if (bSwapToNormal)
-        SelectImages(m_hbmImageLight);
+    if (bSwapToNormal) SelectImages(m_hbmImageLight);
     return TRUE;
 }
 
@@ -222,12 +197,12 @@ void CZAVPImageStrip::DrawTransparent(CDC* pDC, int x, int y, int nWidth, int nH
     HDC hdcMask = ::CreateCompatibleDC(hdcDest);
     HBITMAP hbmCopy = ::CreateCompatibleBitmap(hdcDest, cx, cy);
     HBITMAP hbmMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    if (hdcCopy && hdcMask && hbmCopy && hbmMask)
-    {
+    if (hdcCopy && hdcMask && hbmCopy && hbmMask) {
         HGDIOBJ oldCopy = ::SelectObject(hdcCopy, hbmCopy);
         HGDIOBJ oldMask = ::SelectObject(hdcMask, hbmMask);
         if (bStretch)
-            ::StretchBlt(hdcCopy, 0, 0, cx, cy, pDcSrc->GetSafeHdc(), xSrc, ySrc, nWidth, nHeight, SRCCOPY);
+            ::StretchBlt(hdcCopy, 0, 0, cx, cy, pDcSrc->GetSafeHdc(), xSrc, ySrc, nWidth, nHeight,
+                         SRCCOPY);
         else
             ::BitBlt(hdcCopy, 0, 0, cx, cy, pDcSrc->GetSafeHdc(), xSrc, ySrc, SRCCOPY);
         // Mask: 1 where the copy has the transparent colour.
@@ -249,14 +224,10 @@ void CZAVPImageStrip::DrawTransparent(CDC* pDC, int x, int y, int nWidth, int nH
         ::SelectObject(hdcCopy, oldCopy);
         ::SelectObject(hdcMask, oldMask);
     }
-    if (hbmCopy)
-        ::DeleteObject(hbmCopy);
-    if (hbmMask)
-        ::DeleteObject(hbmMask);
-    if (hdcCopy)
-        ::DeleteDC(hdcCopy);
-    if (hdcMask)
-        ::DeleteDC(hdcMask);
+    if (hbmCopy) ::DeleteObject(hbmCopy);
+    if (hbmMask) ::DeleteObject(hbmMask);
+    if (hdcCopy) ::DeleteDC(hdcCopy);
+    if (hdcMask) ::DeleteDC(hdcMask);
 }
 
 void CZAVPImageStrip::FillDitheredRect(CDC* pDC, const RECT& rect)
@@ -266,48 +237,37 @@ void CZAVPImageStrip::FillDitheredRect(CDC* pDC, const RECT& rect)
 
 BOOL CZAVPImageStrip::CopyImageToClipboard(int iImage)
 {
-    if (iImage < 0 || iImage >= m_iCount)
-        return FALSE;
+    if (iImage < 0 || iImage >= m_iCount) return FALSE;
     HDC hdcScreen = ::GetDC(nullptr);
     HDC hdcMem = ::CreateCompatibleDC(hdcScreen);
     HBITMAP hbmp = ::CreateCompatibleBitmap(hdcScreen, m_sizeImage.cx, m_sizeImage.cy);
     ::ReleaseDC(nullptr, hdcScreen);
     BOOL bDrawn = FALSE;
-    if (hdcMem && hbmp)
-    {
+    if (hdcMem && hbmp) {
         HGDIOBJ old = ::SelectObject(hdcMem, hbmp);
         const RECT rect = {0, 0, m_sizeImage.cx, m_sizeImage.cy};
         ::FillRect(hdcMem, &rect, ZAVPStripColors::FaceBrush());
         CDC dc;
         dc.Attach(hdcMem);
         CZAVPDrawState ds;
-        if (PrepareDrawImage(ds))
-        {
+        if (PrepareDrawImage(ds)) {
             bDrawn = Draw(&dc, 0, 0, iImage);
             EndDrawImage(ds);
         }
         dc.Detach();
         ::SelectObject(hdcMem, old);
     }
-    if (hdcMem)
-        ::DeleteDC(hdcMem);
+    if (hdcMem) ::DeleteDC(hdcMem);
     CWnd* pMainWnd = AfxGetMainWnd();
-    if (!bDrawn || !::OpenClipboard(AfxGetSafeHwnd(pMainWnd)))
-    {
-        if (hbmp)
-            ::DeleteObject(hbmp);
+    if (!bDrawn || !::OpenClipboard(AfxGetSafeHwnd(pMainWnd))) {
+        if (hbmp) ::DeleteObject(hbmp);
         return FALSE;
     }
     BOOL bOk = ::EmptyClipboard();
-    if (bOk)
-        bOk = ::SetClipboardData(CF_BITMAP, hbmp) != nullptr;
+    if (bOk) bOk = ::SetClipboardData(CF_BITMAP, hbmp) != nullptr;
     ::CloseClipboard();
-    if (!bOk)
-        ::DeleteObject(hbmp);  // the clipboard owns the bitmap only when it took it
+    if (!bOk) ::DeleteObject(hbmp);  // the clipboard owns the bitmap only when it took it
     return bOk;
 }
 
-void CZAVPImageStrip::CleanUp()
-{
-    CZAVPImageStripDCs::Release();
-}
+void CZAVPImageStrip::CleanUp() { CZAVPImageStripDCs::Release(); }

@@ -34,13 +34,11 @@ struct AccelCache
 
     void Refresh(HACCEL hAccel)
     {
-        if (hAccel == hSource && hSource != nullptr)
-            return;
+        if (hAccel == hSource && hSource != nullptr) return;
         entries.clear();
         hSource = hAccel;
         const int nCount = ::CopyAcceleratorTableA(hAccel, nullptr, 0);
-        if (nCount <= 0)
-            return;
+        if (nCount <= 0) return;
         entries.resize((size_t)nCount);
         ::CopyAcceleratorTableA(hAccel, entries.data(), nCount);
     }
@@ -60,12 +58,10 @@ AccelCache& Cache(BOOL bIsDefaultFrame)
 // The table a frame answers keys with: its own, or its active document's when that has one.
 HACCEL FrameAccelerator(CFrameWnd* pFrame)
 {
-    if (pFrame == nullptr)
-        return nullptr;
+    if (pFrame == nullptr) return nullptr;
     HACCEL hAccel = pFrame->m_hAccelTable;
     if (CDocument* pDoc = pFrame->GetActiveDocument())
-        if (HACCEL hDoc = pDoc->GetDefaultAccelerator())
-            hAccel = hDoc;
+        if (HACCEL hDoc = pDoc->GetDefaultAccelerator()) hAccel = hDoc;
     return hAccel;
 }
 
@@ -88,10 +84,10 @@ template <class Visit>
 void ForEachMultiDocTemplate(Visit visit)
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return;
+    if (pApp == nullptr) return;
     for (CDocTemplate* pTemplate : pApp->m_templateList)
-        if (ZAVPIsKindOf(pTemplate, ZAVPClassNames::CMultiDocTemplate) && pTemplate->m_hAccelTable != nullptr)
+        if (ZAVPIsKindOf(pTemplate, ZAVPClassNames::CMultiDocTemplate) &&
+            pTemplate->m_hAccelTable != nullptr)
             visit(pTemplate);
 }
 }  // namespace
@@ -105,17 +101,16 @@ CZAVPKeyboardManager::CZAVPKeyboardManager()
 CZAVPKeyboardManager::~CZAVPKeyboardManager()
 {
     ZAVP_ASSERT_UI_THREAD();
-    if (g_pKeyboardManager == this)
-        g_pKeyboardManager = nullptr;
+    if (g_pKeyboardManager == this) g_pKeyboardManager = nullptr;
 }
 
 std::vector<BYTE> CZAVPKeyboardManager::EncodeAccelerators(const ACCEL* pAccel, int nCount)
 {
     std::vector<BYTE> bytes;
-    for (int i = 0; i < nCount; ++i)
-    {
+    for (int i = 0; i < nCount; ++i) {
         const ACCEL& a = pAccel[i];
-        const BYTE record[kAccelBytes] = {a.fVirt, 0, LOBYTE(a.key), HIBYTE(a.key), LOBYTE(a.cmd), HIBYTE(a.cmd)};
+        const BYTE record[kAccelBytes] = {
+            a.fVirt, 0, LOBYTE(a.key), HIBYTE(a.key), LOBYTE(a.cmd), HIBYTE(a.cmd)};
         bytes.insert(bytes.end(), record, record + kAccelBytes);
     }
     return bytes;
@@ -124,10 +119,8 @@ std::vector<BYTE> CZAVPKeyboardManager::EncodeAccelerators(const ACCEL* pAccel, 
 std::vector<ACCEL> CZAVPKeyboardManager::DecodeAccelerators(const BYTE* pData, UINT nBytes)
 {
     std::vector<ACCEL> entries;
-    if (pData == nullptr)
-        return entries;
-    for (UINT i = 0; i + kAccelBytes <= nBytes; i += kAccelBytes)
-    {
+    if (pData == nullptr) return entries;
+    for (UINT i = 0; i + kAccelBytes <= nBytes; i += kAccelBytes) {
         ACCEL a = {};
         a.fVirt = pData[i];
         a.key = MAKEWORD(pData[i + 2], pData[i + 3]);
@@ -137,49 +130,41 @@ std::vector<ACCEL> CZAVPKeyboardManager::DecodeAccelerators(const BYTE* pData, U
     return entries;
 }
 
-BOOL CZAVPKeyboardManager::UpdateAcceleratorTable(CDocTemplate* pTemplate, LPACCEL lpAccel, int nSize,
-                                                  CFrameWnd* pDefaultFrame)
+BOOL CZAVPKeyboardManager::UpdateAcceleratorTable(CDocTemplate* pTemplate, LPACCEL lpAccel,
+                                                  int nSize, CFrameWnd* pDefaultFrame)
 {
     HACCEL hAccelNew = ::CreateAcceleratorTableA(lpAccel, nSize);
-    if (hAccelNew == nullptr)
-        return FALSE;
-    if (!SetAccelTable(pTemplate, hAccelNew, pDefaultFrame))
-    {
+    if (hAccelNew == nullptr) return FALSE;
+    if (!SetAccelTable(pTemplate, hAccelNew, pDefaultFrame)) {
         ::DestroyAcceleratorTable(hAccelNew);
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL CZAVPKeyboardManager::SetAccelTable(CDocTemplate* pTemplate, HACCEL hAccelNew, CFrameWnd* pDefaultFrame)
+BOOL CZAVPKeyboardManager::SetAccelTable(CDocTemplate* pTemplate, HACCEL hAccelNew,
+                                         CFrameWnd* pDefaultFrame)
 {
     HACCEL hAccelOld = nullptr;
-    if (pTemplate != nullptr)
-    {
+    if (pTemplate != nullptr) {
         hAccelOld = pTemplate->m_hAccelTable;
         pTemplate->m_hAccelTable = hAccelNew;
-        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc != nullptr;)
-        {
+        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc != nullptr;) {
             CDocument* pDoc = pTemplate->GetNextDoc(posDoc);
-            for (POSITION posView = pDoc->GetFirstViewPosition(); posView != nullptr;)
-            {
+            for (POSITION posView = pDoc->GetFirstViewPosition(); posView != nullptr;) {
                 CView* pView = pDoc->GetNextView(posView);
                 CFrameWnd* pFrame = pView->GetParentFrame();
                 if (pFrame != nullptr && pFrame->m_hAccelTable == hAccelOld)
                     pFrame->m_hAccelTable = hAccelNew;
             }
         }
-    }
-    else
-    {
+    } else {
         CFrameWnd* pFrame = pDefaultFrame != nullptr ? pDefaultFrame : MainFrame();
-        if (pFrame == nullptr)
-            return FALSE;
+        if (pFrame == nullptr) return FALSE;
         hAccelOld = pFrame->m_hAccelTable;
         pFrame->m_hAccelTable = hAccelNew;
     }
-    if (hAccelOld != nullptr && hAccelOld != hAccelNew)
-        ::DestroyAcceleratorTable(hAccelOld);
+    if (hAccelOld != nullptr && hAccelOld != hAccelNew) ::DestroyAcceleratorTable(hAccelOld);
     return TRUE;
 }
 
@@ -191,28 +176,24 @@ void CZAVPKeyboardManager::ResetAll()
             SetAccelTable(pTemplate, hAccel);
     });
     CFrameWnd* pFrame = MainFrame();
-    if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr)
-        return;
+    if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr) return;
     // The frame's own resource id is what the library frames remember at creation.
-    if (!ZAVPIsKindOf(pFrame, ZAVPClassNames::CZAVPFrameWnd))
-        return;
+    if (!ZAVPIsKindOf(pFrame, ZAVPClassNames::CZAVPFrameWnd)) return;
     const UINT uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
-    if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId)))
-    {
+    if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId))) {
         ::DestroyAcceleratorTable(pFrame->m_hAccelTable);
         pFrame->m_hAccelTable = hAccel;
     }
 }
 
-BOOL CZAVPKeyboardManager::SaveAccelerators(LPCSTR lpszProfileName, UINT uiResId, HACCEL hAccelTable)
+BOOL CZAVPKeyboardManager::SaveAccelerators(LPCSTR lpszProfileName, UINT uiResId,
+                                            HACCEL hAccelTable)
 {
     const int nCount = ::CopyAcceleratorTableA(hAccelTable, nullptr, 0);
-    if (nCount <= 0)
-        return FALSE;
+    if (nCount <= 0) return FALSE;
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(KeyboardKey(lpszProfileName, uiResId)))
-        return FALSE;
+    if (!reg.CreateKey(KeyboardKey(lpszProfileName, uiResId))) return FALSE;
     std::vector<ACCEL> entries((size_t)nCount);
     ::CopyAcceleratorTableA(hAccelTable, entries.data(), nCount);
     const std::vector<BYTE> bytes = EncodeAccelerators(entries.data(), nCount);
@@ -220,24 +201,21 @@ BOOL CZAVPKeyboardManager::SaveAccelerators(LPCSTR lpszProfileName, UINT uiResId
     return TRUE;
 }
 
-BOOL CZAVPKeyboardManager::LoadAccelerators(LPCSTR lpszProfileName, UINT uiResId, HACCEL& hAccelTable)
+BOOL CZAVPKeyboardManager::LoadAccelerators(LPCSTR lpszProfileName, UINT uiResId,
+                                            HACCEL& hAccelTable)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(KeyboardKey(lpszProfileName, uiResId)))
-        return FALSE;
+    if (!reg.ReadKey(KeyboardKey(lpszProfileName, uiResId))) return FALSE;
     BYTE* pData = nullptr;
     UINT nBytes = 0;
-    if (!reg.ReadBinary(ZAVPLibraryNames::kAcceleratorsValue, pData, nBytes))
-        return FALSE;
+    if (!reg.ReadBinary(ZAVPLibraryNames::kAcceleratorsValue, pData, nBytes)) return FALSE;
     std::unique_ptr<BYTE[]> owner(pData);
     std::vector<ACCEL> entries = DecodeAccelerators(pData, nBytes);
-    if (entries.empty())
-        return FALSE;
+    if (entries.empty()) return FALSE;
     // Commands that may no longer be placed on bars load inert rather than refused.
     for (ACCEL& a : entries)
-        if (!CZAVPToolBar::IsCommandPermitted(a.cmd))
-            a.cmd = 0;
+        if (!CZAVPToolBar::IsCommandPermitted(a.cmd)) a.cmd = 0;
     hAccelTable = ::CreateAcceleratorTableA(entries.data(), (int)entries.size());
     return hAccelTable != nullptr;
 }
@@ -250,11 +228,9 @@ BOOL CZAVPKeyboardManager::LoadState(LPCSTR lpszProfileName, CFrameWnd* pDefault
             SetAccelTable(pTemplate, hAccel);
     });
     CFrameWnd* pFrame = pDefaultFrame != nullptr ? pDefaultFrame : MainFrame();
-    if (pFrame != nullptr && pFrame->m_hAccelTable != nullptr)
-    {
+    if (pFrame != nullptr && pFrame->m_hAccelTable != nullptr) {
         HACCEL hAccel = nullptr;
-        if (LoadAccelerators(lpszProfileName, 0, hAccel))
-            SetAccelTable(nullptr, hAccel, pFrame);
+        if (LoadAccelerators(lpszProfileName, 0, hAccel)) SetAccelTable(nullptr, hAccel, pFrame);
     }
     return TRUE;
 }
@@ -270,16 +246,15 @@ BOOL CZAVPKeyboardManager::SaveState(LPCSTR lpszProfileName, CFrameWnd* pDefault
     return TRUE;
 }
 
-BOOL CZAVPKeyboardManager::IsKeyHandled(WORD nKey, BYTE fVirt, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame)
+BOOL CZAVPKeyboardManager::IsKeyHandled(WORD nKey, BYTE fVirt, CFrameWnd* pWndFrame,
+                                        BOOL bIsDefaultFrame)
 {
     HACCEL hAccel = FrameAccelerator(pWndFrame);
-    if (hAccel == nullptr)
-        return FALSE;
+    if (hAccel == nullptr) return FALSE;
     AccelCache& cache = Cache(bIsDefaultFrame);
     cache.Refresh(hAccel);
     for (const ACCEL& a : cache.entries)
-        if (a.key == nKey && a.fVirt == fVirt)
-            return TRUE;
+        if (a.key == nKey && a.fVirt == fVirt) return TRUE;
     return FALSE;
 }
 
@@ -288,13 +263,11 @@ BOOL CZAVPKeyboardManager::FindAcceleratorText(UINT uiCmd, CString& str, CFrameW
 {
     str.Empty();
     HACCEL hAccel = FrameAccelerator(pWndFrame);
-    if (hAccel == nullptr)
-        return FALSE;
+    if (hAccel == nullptr) return FALSE;
     AccelCache& cache = Cache(bIsDefaultFrame);
     cache.Refresh(hAccel);
     for (ACCEL& a : cache.entries)
-        if (a.cmd == uiCmd)
-        {
+        if (a.cmd == uiCmd) {
             CZAVPAccelText(&a).Format(str);
             return TRUE;
         }
@@ -306,24 +279,20 @@ UINT CZAVPKeyboardManager::TranslateCharToUpper(const UINT nChar)
     const BOOL bAltDown = (::GetAsyncKeyState(VK_MENU) & 0x8000) != 0;
     const BOOL bKeypadDigit = nChar >= kNumpadFirst && nChar <= kNumpadLast;
     const BOOL bLetter = nChar >= 'A' && nChar <= 'Z';
-    if ((bKeypadDigit && !bAltDown) || (m_bAllCharsTranslate && bLetter))
-    {
+    if ((bKeypadDigit && !bAltDown) || (m_bAllCharsTranslate && bLetter)) {
         BYTE state[256] = {};
         ::GetKeyboardState(state);
         WORD wChar = 0;
         const HKL hkl = ::GetKeyboardLayout(0);
-        if (::ToAsciiEx(nChar, ::MapVirtualKeyA(nChar, 0), state, &wChar, 0, hkl) == 1)
-        {
+        if (::ToAsciiEx(nChar, ::MapVirtualKeyA(nChar, 0), state, &wChar, 0, hkl) == 1) {
             char szChar[2] = {(char)LOBYTE(wChar), '\0'};
             ::CharUpperA(szChar);
             return (BYTE)szChar[0];
         }
         // A layout that gives a keypad key no character (Num Lock off) still means its digit.
-        if (bKeypadDigit)
-            return '0' + (nChar - kNumpadFirst);
+        if (bKeypadDigit) return '0' + (nChar - kNumpadFirst);
     }
-    if (!bAltDown && nChar <= 0xFF)
-        return (UINT)std::toupper((int)nChar);
+    if (!bAltDown && nChar <= 0xFF) return (UINT)std::toupper((int)nChar);
     return nChar;
 }
 

@@ -29,7 +29,8 @@ public:
                                        CFrameWnd* pDefaultFrame = nullptr);
     // Installs the table on the template (and the frames that used its old table) or on the
     // frame (null: the main window), destroying the old table.
-    static BOOL SetAccelTable(CDocTemplate* pTemplate, HACCEL hAccelNew, CFrameWnd* pDefaultFrame = nullptr);
+    static BOOL SetAccelTable(CDocTemplate* pTemplate, HACCEL hAccelNew,
+                              CFrameWnd* pDefaultFrame = nullptr);
     // Reloads every accelerator resource: the multi-document templates' and the main frame's.
     static void ResetAll();
 
@@ -41,7 +42,8 @@ public:
     // TRUE when the frame's table has an entry of exactly this key and these flags.
     static BOOL IsKeyHandled(WORD nKey, BYTE fVirt, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame);
     // The shortcut text of the first entry for the command; FALSE (empty text) when none.
-    static BOOL FindAcceleratorText(UINT uiCmd, CString& str, CFrameWnd* pWndFrame, BOOL bIsDefaultFrame);
+    static BOOL FindAcceleratorText(UINT uiCmd, CString& str, CFrameWnd* pWndFrame,
+                                    BOOL bIsDefaultFrame);
     // The upper-case character a virtual key stands for in mnemonics.
     static UINT TranslateCharToUpper(const UINT nChar);
     // Frees both cached copies of accelerator tables.

@@ -17,7 +17,7 @@ const COLORREF kWhite = 0xFFFFFF;
 // The five variants, built on first use so that they never run before the global data block.
 struct GlyphStrips
 {
-    CZAVPImageStrip base;   // black glyphs, as loaded
+    CZAVPImageStrip base;  // black glyphs, as loaded
     CZAVPImageStrip gray;
     CZAVPImageStrip dark;
     CZAVPImageStrip light;
@@ -38,18 +38,12 @@ GlyphStrips& Strips()
 CZAVPImageStrip& StripForState(int nState)
 {
     GlyphStrips& s = Strips();
-    switch (nState)
-    {
-    case CZAVPMenuGlyphs::StateBlack:
-        return s.base;
-    case CZAVPMenuGlyphs::StateGray:
-        return s.gray;
-    case CZAVPMenuGlyphs::StateLightGray:
-        return s.light;
-    case CZAVPMenuGlyphs::StateDarkGray:
-        return s.dark;
-    default:
-        return s.white;
+    switch (nState) {
+    case CZAVPMenuGlyphs::StateBlack: return s.base;
+    case CZAVPMenuGlyphs::StateGray: return s.gray;
+    case CZAVPMenuGlyphs::StateLightGray: return s.light;
+    case CZAVPMenuGlyphs::StateDarkGray: return s.dark;
+    default: return s.white;
     }
 }
 }  // namespace
@@ -57,21 +51,18 @@ CZAVPImageStrip& StripForState(int nState)
 BOOL CZAVPMenuGlyphs::Initialize()
 {
     GlyphStrips& s = Strips();
-    if (s.base.GetImageWell() != nullptr)
-        return TRUE;
+    if (s.base.GetImageWell() != nullptr) return TRUE;
     s.base.SetImageSize(SIZE{kGlyphSize, kGlyphSize});
-    if (!s.base.Load(IDB_ZAVP_MENU_IMAGES))
-        return FALSE;
+    if (!s.base.Load(IDB_ZAVP_MENU_IMAGES)) return FALSE;
     s.base.SetTransparentColor(kGlyphTransparent);
     struct Variant
     {
         CZAVPImageStrip* strip;
         COLORREF color;
     };
-    const Variant variants[] = {{&s.gray, kGray}, {&s.dark, kDarkGray}, {&s.light, kLightGray},
-                                {&s.white, kWhite}};
-    for (const Variant& v : variants)
-    {
+    const Variant variants[] = {
+        {&s.gray, kGray}, {&s.dark, kDarkGray}, {&s.light, kLightGray}, {&s.white, kWhite}};
+    for (const Variant& v : variants) {
         s.base.CopyTo(*v.strip);
         v.strip->MapTo3dColors(TRUE, RGB(0, 0, 0), v.color);
     }
@@ -82,12 +73,10 @@ BOOL CZAVPMenuGlyphs::Initialize()
 
 BOOL CZAVPMenuGlyphs::Draw(CDC* pDC, int nGlyph, POINT pt, int nState, SIZE size)
 {
-    if (!Initialize())
-        return FALSE;
+    if (!Initialize()) return FALSE;
     CZAVPImageStrip& strip = StripForState(nState);
     CZAVPDrawState ds;
-    if (!strip.PrepareDrawImage(ds, size, FALSE))
-        return FALSE;
+    if (!strip.PrepareDrawImage(ds, size, FALSE)) return FALSE;
     strip.Draw(pDC, pt.x, pt.y, nGlyph);
     return strip.EndDrawImage(ds);
 }
@@ -100,11 +89,8 @@ SIZE CZAVPMenuGlyphs::GetSize()
 
 void CZAVPMenuGlyphs::CleanUp()
 {
-    if (!g_stripsMade)
-        return;
+    if (!g_stripsMade) return;
     GlyphStrips& s = Strips();
-    if (s.base.GetCount() <= 0)
-        return;
-    for (CZAVPImageStrip* strip : {&s.base, &s.gray, &s.dark, &s.light, &s.white})
-        strip->Clear();
+    if (s.base.GetCount() <= 0) return;
+    for (CZAVPImageStrip* strip : {&s.base, &s.gray, &s.dark, &s.light, &s.white}) strip->Clear();
 }

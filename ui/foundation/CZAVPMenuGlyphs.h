@@ -16,7 +16,7 @@ public:
         StateBlack = 0,
         StateGray = 1,
         StateLightGray = 2,
-        StateWhite = 3,      // any state other than 0, 1, 2 and 4 draws white
+        StateWhite = 3,  // any state other than 0, 1, 2 and 4 draws white
         StateDarkGray = 4,
     };
 
@@ -24,15 +24,15 @@ public:
     enum Glyph
     {
         IdArrowDown = 0,
-        IdArrowRight = 1,       // second of a horizontal spin pair
+        IdArrowRight = 1,  // second of a horizontal spin pair
         IdCheck = 2,
         IdMinimize = 3,
         IdRestore = 4,
         IdClose = 5,
         IdArrowUp = 7,
-        IdArrowShowAll = 8,     // double chevron of personalised menus
-        IdArrowLeft = 9,        // first of a horizontal spin pair
-        IdArrowRightLarge = 14, // sub-menu arrow of the customise list
+        IdArrowShowAll = 8,      // double chevron of personalised menus
+        IdArrowLeft = 9,         // first of a horizontal spin pair
+        IdArrowRightLarge = 14,  // sub-menu arrow of the customise list
         IdMaximized = 15,
         IdMaximize = 16,
         IdHome = 0x12,
@@ -41,7 +41,7 @@ public:
         IdPinVert = 28,
         IdMoreButtonsVert = 29,  // the customise button's "more buttons" chevrons
         IdMoreButtonsHorz = 30,
-        IdCustomizeVert = 31,    // the customise button's arrow
+        IdCustomizeVert = 31,  // the customise button's arrow
         IdCustomizeHorz = 32,
     };
 

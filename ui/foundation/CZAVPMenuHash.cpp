@@ -18,7 +18,8 @@ HANDLE CreateSelfDeletingFile()
 {
     char szDir[MAX_PATH] = {};
     char szFile[MAX_PATH] = {};
-    if (::GetTempPathA(MAX_PATH, szDir) == 0 || ::GetTempFileNameA(szDir, kTempPrefix, 0, szFile) == 0)
+    if (::GetTempPathA(MAX_PATH, szDir) == 0 ||
+        ::GetTempFileNameA(szDir, kTempPrefix, 0, szFile) == 0)
         return INVALID_HANDLE_VALUE;
     HANDLE hFile = ::CreateFileA(szFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
@@ -31,16 +32,13 @@ HANDLE CreateSelfDeletingFile()
 template <class Pass>
 BOOL RunArchive(HANDLE hFile, UINT nMode, Pass pass)
 {
-    try
-    {
+    try {
         CFile file(hFile);
         CArchive ar(&file, nMode, kArchiveBuffer);
         pass(ar);
         ar.Close();
         return TRUE;
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
     }
     return FALSE;
@@ -54,10 +52,7 @@ CZAVPMenuHash::CZAVPMenuHash() : m_StoredMenues(kBlockSize), m_bIsLoading(FALSE)
     m_StoredMenues.InitHashTable(kHashSize);
 }
 
-CZAVPMenuHash::~CZAVPMenuHash()
-{
-    m_StoredMenues.RemoveAll();
-}
+CZAVPMenuHash::~CZAVPMenuHash() { m_StoredMenues.RemoveAll(); }
 
 BOOL CZAVPMenuHash::HasMenu(HMENU hMenu) const
 {
@@ -67,19 +62,15 @@ BOOL CZAVPMenuHash::HasMenu(HMENU hMenu) const
 
 BOOL CZAVPMenuHash::SaveMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 {
-    if (pBar == nullptr || pBar->GetCount() == 0)
-        return FALSE;
+    if (pBar == nullptr || pBar->GetCount() == 0) return FALSE;
     HANDLE hFile = CreateSelfDeletingFile();
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    if (!RunArchive(hFile, CArchive::store, [&](CArchive& ar) { pBar->Serialize(ar); }))
-    {
+    if (hFile == INVALID_HANDLE_VALUE) return FALSE;
+    if (!RunArchive(hFile, CArchive::store, [&](CArchive& ar) { pBar->Serialize(ar); })) {
         ::CloseHandle(hFile);  // deletes the half-written file
         return FALSE;
     }
     HANDLE hOld = nullptr;
-    if (m_StoredMenues.Lookup(hMenu, hOld))
-        ::CloseHandle(hOld);
+    if (m_StoredMenues.Lookup(hMenu, hOld)) ::CloseHandle(hOld);
     m_StoredMenues[hMenu] = hFile;
     return TRUE;
 }
@@ -87,12 +78,11 @@ BOOL CZAVPMenuHash::SaveMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 BOOL CZAVPMenuHash::LoadMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 {
     HANDLE hFile = nullptr;
-    if (pBar == nullptr || !m_StoredMenues.Lookup(hMenu, hFile))
-        return FALSE;
-    if (::SetFilePointer(hFile, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
-        return FALSE;
+    if (pBar == nullptr || !m_StoredMenues.Lookup(hMenu, hFile)) return FALSE;
+    if (::SetFilePointer(hFile, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return FALSE;
     m_bIsLoading = TRUE;
-    const BOOL bLoaded = RunArchive(hFile, CArchive::load, [&](CArchive& ar) { pBar->Serialize(ar); });
+    const BOOL bLoaded = RunArchive(hFile, CArchive::load,
+                                    [&](CArchive& ar) { pBar->Serialize(ar); });
     m_bIsLoading = FALSE;
     return bLoaded;
 }
@@ -100,8 +90,7 @@ BOOL CZAVPMenuHash::LoadMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 BOOL CZAVPMenuHash::RemoveMenu(HMENU hMenu)
 {
     HANDLE hFile = nullptr;
-    if (!m_StoredMenues.Lookup(hMenu, hFile))
-        return FALSE;
+    if (!m_StoredMenues.Lookup(hMenu, hFile)) return FALSE;
     ::CloseHandle(hFile);
     m_StoredMenues.RemoveKey(hMenu);
     return TRUE;
@@ -109,8 +98,7 @@ BOOL CZAVPMenuHash::RemoveMenu(HMENU hMenu)
 
 void CZAVPMenuHash::CleanUp()
 {
-    for (POSITION pos = m_StoredMenues.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_StoredMenues.GetStartPosition(); pos != nullptr;) {
         HMENU hMenu = nullptr;
         HANDLE hFile = nullptr;
         m_StoredMenues.GetNextAssoc(pos, hMenu, hFile);

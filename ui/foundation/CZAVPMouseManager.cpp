@@ -35,17 +35,14 @@ CZAVPMouseManager::CZAVPMouseManager()
 CZAVPMouseManager::~CZAVPMouseManager()
 {
     ZAVP_ASSERT_UI_THREAD();
-    if (g_pMouseManager == this)
-        g_pMouseManager = nullptr;
+    if (g_pMouseManager == this) g_pMouseManager = nullptr;
 }
 
 void CZAVPMouseManager::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (DWORD)m_ViewsToCommands.GetCount();
-        for (POSITION pos = m_ViewsToCommands.GetStartPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_ViewsToCommands.GetStartPosition(); pos != nullptr;) {
             int iViewId = 0;
             UINT uiCmd = 0;
             m_ViewsToCommands.GetNextAssoc(pos, iViewId, uiCmd);
@@ -58,15 +55,13 @@ void CZAVPMouseManager::Serialize(CArchive& ar)
     DWORD dwCount = 0;
     ar >> dwCount;
     std::vector<std::pair<DWORD, DWORD>> bindings;
-    for (DWORD i = 0; i < dwCount; ++i)
-    {
+    for (DWORD i = 0; i < dwCount; ++i) {
         DWORD dwViewId = 0, dwCmd = 0;
         ar >> dwViewId >> dwCmd;
         bindings.emplace_back(dwViewId, dwCmd);
     }
     m_ViewsToCommands.RemoveAll();
-    for (const auto& b : bindings)
-        m_ViewsToCommands[(int)b.first] = (UINT)b.second;
+    for (const auto& b : bindings) m_ViewsToCommands[(int)b.first] = (UINT)b.second;
 }
 
 int CZAVPMouseManager::GetViewIdByName(LPCSTR lpszName) const
@@ -98,8 +93,7 @@ UINT CZAVPMouseManager::GetViewIconId(int iViewId) const
 void CZAVPMouseManager::GetViewNames(CStringList& listOfNames) const
 {
     listOfNames.RemoveAll();
-    for (POSITION pos = m_ViewsNames.GetStartPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_ViewsNames.GetStartPosition(); pos != nullptr;) {
         CString strName;
         int iViewId = 0;
         m_ViewsNames.GetNextAssoc(pos, strName, iViewId);

@@ -33,9 +33,9 @@ public:
 
 private:
     // Nothing in this program registers views, so the name and icon maps stay empty.
-    CMap<CString, LPCSTR, int, int> m_ViewsNames;     // view id by display name
-    CMap<int, int, UINT, UINT> m_ViewsToCommands;     // double-click command by view id
-    CMap<int, int, UINT, UINT> m_ViewsToIcons;        // icon resource id by view id
+    CMap<CString, LPCSTR, int, int> m_ViewsNames;  // view id by display name
+    CMap<int, int, UINT, UINT> m_ViewsToCommands;  // double-click command by view id
+    CMap<int, int, UINT, UINT> m_ViewsToIcons;     // icon resource id by view id
 };
 
 // The process's mouse manager, or null until the workspace makes it.

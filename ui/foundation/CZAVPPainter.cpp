@@ -26,12 +26,10 @@ public:
     DibCopy(HDC hdc, int x, int y, int cx, int cy) : m_hdc(hdc), m_x(x), m_y(y), m_cx(cx), m_cy(cy)
     {
         m_memDC = CreateCompatibleDC(hdc);
-        if (!m_memDC)
-            return;
+        if (!m_memDC) return;
         void* bits = nullptr;
         m_bitmap = CreateDib32(hdc, cx, cy, false, &bits);
-        if (!m_bitmap || !bits)
-            return;
+        if (!m_bitmap || !bits) return;
         m_old = SelectObject(m_memDC, m_bitmap);
         BitBlt(m_memDC, 0, 0, cx, cy, hdc, x, y, SRCCOPY);
         GdiFlush();
@@ -39,12 +37,9 @@ public:
     }
     ~DibCopy()
     {
-        if (m_old)
-            SelectObject(m_memDC, m_old);
-        if (m_bitmap)
-            DeleteObject(m_bitmap);
-        if (m_memDC)
-            DeleteDC(m_memDC);
+        if (m_old) SelectObject(m_memDC, m_old);
+        if (m_bitmap) DeleteObject(m_bitmap);
+        if (m_memDC) DeleteDC(m_memDC);
     }
     DibCopy(const DibCopy&) = delete;
     DibCopy& operator=(const DibCopy&) = delete;
@@ -75,8 +70,7 @@ void SaveArea(HDC hdc, CBitmap* pBitmap, int bitmapCx, int bitmapCy, int x, int 
 {
     HBITMAP bitmap = CreateCompatibleBitmap(hdc, bitmapCx, bitmapCy);
     HDC memDC = CreateCompatibleDC(hdc);
-    if (bitmap && memDC)
-    {
+    if (bitmap && memDC) {
         HGDIOBJ old = SelectObject(memDC, bitmap);
         BitBlt(memDC, 0, 0, cx, cy, hdc, x, y, SRCCOPY);
         SelectObject(memDC, old);
@@ -84,10 +78,8 @@ void SaveArea(HDC hdc, CBitmap* pBitmap, int bitmapCx, int bitmapCy, int x, int 
         pBitmap->Attach(bitmap);
         bitmap = nullptr;
     }
-    if (bitmap)
-        DeleteObject(bitmap);
-    if (memDC)
-        DeleteDC(memDC);
+    if (bitmap) DeleteObject(bitmap);
+    if (memDC) DeleteDC(memDC);
 }
 }  // namespace
 
@@ -104,22 +96,20 @@ BOOL CZAVPPainter::GrayRect(const RECT& rect, int percentage, COLORREF transpare
 BOOL CZAVPPainter::RecolourRect(const RECT& rect, int percentage, COLORREF transparent, bool bGray)
 {
     const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-    if (cx <= 0 || cy <= 0)
-        return TRUE;
+    if (cx <= 0 || cy <= 0) return TRUE;
     HDC hdc = m_pDC->GetSafeHdc();
     // At 8 bits per pixel or less no pixel work is done: the halftone light brush stands in.
-    if (globalData.m_nBitsPerPixel <= 8)
-    {
+    if (globalData.m_nBitsPerPixel <= 8) {
         FillRect(hdc, &rect, (HBRUSH)globalData.brLight.GetSafeHandle());
         return TRUE;
     }
     DibCopy dib(hdc, rect.left, rect.top, cx, cy);
-    if (!dib.IsValid())
-        return FALSE;
+    if (!dib.IsValid()) return FALSE;
     if (bGray)
         ZAVPPixelOps::GrayPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
     else
-        ZAVPPixelOps::HighlightPixels(dib.Buffer(), percentage, transparent, globalData.clrBtnHilite);
+        ZAVPPixelOps::HighlightPixels(dib.Buffer(), percentage, transparent,
+                                      globalData.clrBtnHilite);
     dib.Commit();
     return TRUE;
 }
@@ -127,26 +117,20 @@ BOOL CZAVPPainter::RecolourRect(const RECT& rect, int percentage, COLORREF trans
 void CZAVPPainter::FillGradient(const RECT& rect, COLORREF start, COLORREF finish, BOOL vertical)
 {
     HDC hdc = m_pDC->GetSafeHdc();
-    if (start == finish)
-    {
+    if (start == finish) {
         FillSolid(hdc, rect.left, rect.top, rect.right, rect.bottom, start);
         return;
     }
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    for (int i = 0; i < kGradientBands; ++i)
-    {
+    for (int i = 0; i < kGradientBands; ++i) {
         const COLORREF color = ZAVPColorMath::GradientBandColor(start, finish, i);
-        if (vertical)
-        {
-            const int top = rect.bottom - ((h * (i + 1)) >> 6), bottom = rect.bottom - ((h * i) >> 6);
-            if (bottom > top)
-                FillSolid(hdc, rect.left, top, rect.right, bottom, color);
-        }
-        else
-        {
+        if (vertical) {
+            const int top = rect.bottom - ((h * (i + 1)) >> 6),
+                      bottom = rect.bottom - ((h * i) >> 6);
+            if (bottom > top) FillSolid(hdc, rect.left, top, rect.right, bottom, color);
+        } else {
             const int left = rect.left + ((w * i) >> 6), right = rect.left + ((w * (i + 1)) >> 6);
-            if (right > left)
-                FillSolid(hdc, left, rect.top, right, rect.bottom, color);
+            if (right > left) FillSolid(hdc, left, rect.top, right, rect.bottom, color);
         }
     }
 }
@@ -154,13 +138,11 @@ void CZAVPPainter::FillGradient(const RECT& rect, COLORREF start, COLORREF finis
 void CZAVPPainter::FillGradientAngle(const RECT& rect, COLORREF start, COLORREF finish, int angle)
 {
     HDC hdc = m_pDC->GetSafeHdc();
-    if (start == finish)
-    {
+    if (start == finish) {
         FillSolid(hdc, rect.left, rect.top, rect.right, rect.bottom, start);
         return;
     }
-    switch (angle)
-    {
+    switch (angle) {
     case 0:
     case 360: FillGradient(rect, start, finish, FALSE); return;
     case 90: FillGradient(rect, start, finish, TRUE); return;
@@ -168,14 +150,11 @@ void CZAVPPainter::FillGradientAngle(const RECT& rect, COLORREF start, COLORREF 
     case 270: FillGradient(rect, finish, start, TRUE); return;
     }
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    if (w <= 0 || h <= 0)
-        return;
+    if (w <= 0 || h <= 0) return;
     HDC memDC = CreateCompatibleDC(hdc);
     HBITMAP bitmap = memDC ? CreateCompatibleBitmap(hdc, w, h) : nullptr;
-    if (!bitmap)
-    {
-        if (memDC)
-            DeleteDC(memDC);
+    if (!bitmap) {
+        if (memDC) DeleteDC(memDC);
         return;
     }
     HGDIOBJ oldBitmap = SelectObject(memDC, bitmap);
@@ -183,11 +162,9 @@ void CZAVPPainter::FillGradientAngle(const RECT& rect, COLORREF start, COLORREF 
     const int offset = (int)(std::cos((angle + 180) * kPi / 180) * h);
     const int total = w + (offset < 0 ? -offset : offset);
     const int x0 = offset > 0 ? -offset : 0;
-    for (int i = 0; i < kGradientBands; ++i)
-    {
+    for (int i = 0; i < kGradientBands; ++i) {
         const int xa = x0 + ((i * total) >> 6), xb = x0 + (((i + 1) * total) >> 6);
-        if (xb == xa)
-            continue;
+        if (xb == xa) continue;
         POINT pts[4] = {{xa, 0}, {xb, 0}, {xb + offset, h}, {xa + offset, h}};
         HBRUSH brush = CreateSolidBrush(ZAVPColorMath::GradientBandColor(start, finish, i));
         HGDIOBJ oldBrush = SelectObject(memDC, brush);
@@ -210,19 +187,18 @@ struct TopDownPixels
     ZAVPPixelOps::PixelBuffer buffer;
     void Set(int x, int y, COLORREF color) const
     {
-        if (x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
-            return;
-        buffer.bits[(buffer.height - 1 - y) * buffer.width + x] = ZAVPColorMath::SwapRedBlue(color) & 0xFFFFFF;
+        if (x < 0 || y < 0 || x >= buffer.width || y >= buffer.height) return;
+        buffer.bits[(buffer.height - 1 - y) * buffer.width + x] = ZAVPColorMath::SwapRedBlue(
+                                                                      color) &
+                                                                  0xFFFFFF;
     }
     // The pixels from (x0, y0) to (x1, y1), so that consecutive ring points leave no gap.
     void Join(int x0, int y0, int x1, int y1, COLORREF color) const
     {
         const int dx = x1 - x0, dy = y1 - y0;
         const int steps = std::max(std::abs(dx), std::abs(dy));
-        for (int i = 1; i <= steps; ++i)
-            Set(x0 + dx * i / steps, y0 + dy * i / steps, color);
-        if (steps == 0)
-            Set(x1, y1, color);
+        for (int i = 1; i <= steps; ++i) Set(x0 + dx * i / steps, y0 + dy * i / steps, color);
+        if (steps == 0) Set(x1, y1, color);
     }
 };
 
@@ -237,52 +213,43 @@ BOOL CZAVPPainter::DrawGradientRing(const RECT& rect, COLORREF start, COLORREF f
                                     COLORREF outerRing, int startAngle, int rings, COLORREF face)
 {
     const int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-    if (cx < 5 || cy < 5)
-        return FALSE;
+    if (cx < 5 || cy < 5) return FALSE;
     DibCopy dib(m_pDC->GetSafeHdc(), rect.left, rect.top, cx, cy);
-    if (!dib.IsValid())
-        return FALSE;
+    if (!dib.IsValid()) return FALSE;
     const TopDownPixels px{dib.Buffer()};
     const double stepR = (GetRValue(finish) - GetRValue(start) + 0.5) / 180;
     const double stepG = (GetGValue(finish) - GetGValue(start) + 0.5) / 180;
     const double stepB = (GetBValue(finish) - GetBValue(start) + 0.5) / 180;
     const double first = startAngle * kPi / 180;
-    for (int k = 0; k < rings; ++k)
-    {
+    for (int k = 0; k < rings; ++k) {
         const int left = k, top = k, right = cx - k, bottom = cy - k;
         const int w = right - left, h = bottom - top;
-        if (w < 1 || h < 1)
-            break;
+        if (w < 1 || h < 1) break;
         const int radius = std::min(w, h) / 2;
         const int d = w - h;
         const double centreX = left + w / 2.0, centreY = top + h / 2.0;
-        if (k == 0 && face != kNoColor)
-        {
+        if (k == 0 && face != kNoColor) {
             // The stadium: every pixel within the radius of the segment joining the end circles.
             const double half = std::abs(d) / 2.0;
             for (int y = top; y < bottom; ++y)
-                for (int x = left; x < right; ++x)
-                {
+                for (int x = left; x < right; ++x) {
                     double ox = x + 0.5 - centreX, oy = y + 0.5 - centreY;
                     if (d > 0)
                         ox = std::max(0.0, std::abs(ox) - half);
                     else if (d < 0)
                         oy = std::max(0.0, std::abs(oy) - half);
-                    if (ox * ox + oy * oy <= (double)radius * radius)
-                        px.Set(x, y, face);
+                    if (ox * ox + oy * oy <= (double)radius * radius) px.Set(x, y, face);
                 }
         }
         int prevX = 0, prevY = 0;
         bool havePrev = false;
-        for (int degree = 0; degree <= 360; ++degree)
-        {
+        for (int degree = 0; degree <= 360; ++degree) {
             const double a = first + degree * kPi / 180;
             const int t = degree <= 180 ? degree : 360 - degree;
             COLORREF color = RGB(RingChannel(GetRValue(start), stepR, t),
                                  RingChannel(GetGValue(start), stepG, t),
                                  RingChannel(GetBValue(start), stepB, t));
-            if (k == 0 && outerRing != kNoColor)
-                color = outerRing;
+            if (k == 0 && outerRing != kNoColor) color = outerRing;
             double x = centreX + radius * std::cos(a), y = centreY + radius * std::sin(a);
             if (d > 0)
                 x += (std::cos(a) >= 0 ? 1 : -1) * d / 2.0;
@@ -304,11 +271,9 @@ BOOL CZAVPPainter::DrawShadow(const RECT& rect, int depth, int minBrightness, in
                               CBitmap* pSaveBottom, CBitmap* pSaveRight, COLORREF base)
 {
     const int W = rect.right - rect.left, H = rect.bottom - rect.top;
-    if (depth <= 0 || W <= 0 || H <= 0)
-        return TRUE;
+    if (depth <= 0 || W <= 0 || H <= 0) return TRUE;
     HDC hdc = m_pDC->GetSafeHdc();
-    if (pSaveBottom && pSaveRight && pSaveBottom->GetSafeHandle() && pSaveRight->GetSafeHandle())
-    {
+    if (pSaveBottom && pSaveRight && pSaveBottom->GetSafeHandle() && pSaveRight->GetSafeHandle()) {
         DrawState(hdc, nullptr, nullptr, (LPARAM)pSaveRight->GetSafeHandle(), 0, rect.right,
                   rect.top, depth, H + depth, DST_BITMAP);
         DrawState(hdc, nullptr, nullptr, (LPARAM)pSaveBottom->GetSafeHandle(), 0, rect.left,
@@ -317,9 +282,9 @@ BOOL CZAVPPainter::DrawShadow(const RECT& rect, int depth, int minBrightness, in
     }
     {
         DibCopy dib(hdc, rect.left, rect.top, W + depth, H + depth);
-        if (!dib.IsValid())
-            return FALSE;
-        ZAVPPixelOps::ShadeDropShadow(dib.Buffer(), W, H, depth, minBrightness, maxBrightness, base);
+        if (!dib.IsValid()) return FALSE;
+        ZAVPPixelOps::ShadeDropShadow(dib.Buffer(), W, H, depth, minBrightness, maxBrightness,
+                                      base);
         dib.Commit();
     }
     if (pSaveRight)

@@ -31,25 +31,43 @@ public:
                     CBitmap* pSaveBottom = nullptr, CBitmap* pSaveRight = nullptr,
                     COLORREF base = (COLORREF)-1);
 
-    static COLORREF ScaleColor(COLORREF c, int percentage) { return ZAVPColorMath::ScaleColor(c, percentage); }
+    static COLORREF ScaleColor(COLORREF c, int percentage)
+    {
+        return ZAVPColorMath::ScaleColor(c, percentage);
+    }
     static int ScaleChannel(int v, double f) { return ZAVPColorMath::ScaleChannel(v, f); }
     static COLORREF ScaleColorByFactors(COLORREF c, double r, double g, double b)
     {
         return ZAVPColorMath::ScaleColorByFactors(c, r, g, b);
     }
-    static COLORREF MixColors(COLORREF c1, COLORREF c2, int p) { return ZAVPColorMath::MixColors(c1, c2, p); }
+    static COLORREF MixColors(COLORREF c1, COLORREF c2, int p)
+    {
+        return ZAVPColorMath::MixColors(c1, c2, p);
+    }
     static COLORREF MixColorsHsv(COLORREF c1, COLORREF c2, double f, int w1, int w2)
     {
         return ZAVPColorMath::MixColorsHsv(c1, c2, f, w1, w2);
     }
-    static void RgbToHls(COLORREF c, double* h, double* s, double* l) { ZAVPColorMath::RgbToHls(c, h, s, l); }
-    static COLORREF HlsToRgb(double h, double l, double s) { return ZAVPColorMath::HlsToRgb(h, l, s); }
+    static void RgbToHls(COLORREF c, double* h, double* s, double* l)
+    {
+        ZAVPColorMath::RgbToHls(c, h, s, l);
+    }
+    static COLORREF HlsToRgb(double h, double l, double s)
+    {
+        return ZAVPColorMath::HlsToRgb(h, l, s);
+    }
     static COLORREF HlsToRgbDegrees(double h, double l, double s)
     {
         return ZAVPColorMath::HlsToRgbDegrees(h, l, s);
     }
-    static void RgbToHsv(COLORREF c, double* h, double* s, double* v) { ZAVPColorMath::RgbToHsv(c, h, s, v); }
-    static COLORREF HsvToRgb(double h, double s, double v) { return ZAVPColorMath::HsvToRgb(h, s, v); }
+    static void RgbToHsv(COLORREF c, double* h, double* s, double* v)
+    {
+        ZAVPColorMath::RgbToHsv(c, h, s, v);
+    }
+    static COLORREF HsvToRgb(double h, double s, double v)
+    {
+        return ZAVPColorMath::HsvToRgb(h, s, v);
+    }
 
 private:
     BOOL RecolourRect(const RECT& rect, int percentage, COLORREF transparent, bool bGray);

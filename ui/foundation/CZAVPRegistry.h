@@ -92,14 +92,16 @@ private:
     void Record(LONG result, DWORD type, DWORD size);
     // Replaces the current key, closing the previous one unless it is the root.
     void SetCurrentKey(HKEY hKey);
-    template <class Store> BOOL WriteArchive(LPCSTR lpszName, Store store);
-    template <class Load> BOOL ReadArchive(LPCSTR lpszName, Load load);
+    template <class Store>
+    BOOL WriteArchive(LPCSTR lpszName, Store store);
+    template <class Load>
+    BOOL ReadArchive(LPCSTR lpszName, Load load);
 
-    LONG m_lastResult;     // result of the last registry call (0 = success)
-    DWORD m_lastType;      // value type of the last read or write (0 after an open)
-    DWORD m_lastSize;      // value size of the last read or write
-    HKEY m_hKey;           // the root, or the key opened by CreateKey or ReadKey
-    BOOL m_bAdmin;         // root is HKEY_LOCAL_MACHINE
-    CString m_lastPath;    // path given to the last ReadKey
-    BOOL m_bReadOnly;      // refuses writes, CreateKey and DeleteKey; opens keys read-only
+    LONG m_lastResult;   // result of the last registry call (0 = success)
+    DWORD m_lastType;    // value type of the last read or write (0 after an open)
+    DWORD m_lastSize;    // value size of the last read or write
+    HKEY m_hKey;         // the root, or the key opened by CreateKey or ReadKey
+    BOOL m_bAdmin;       // root is HKEY_LOCAL_MACHINE
+    CString m_lastPath;  // path given to the last ReadKey
+    BOOL m_bReadOnly;    // refuses writes, CreateKey and DeleteKey; opens keys read-only
 };

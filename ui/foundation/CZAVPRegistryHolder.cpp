@@ -5,15 +5,11 @@
 
 CRuntimeClass* CZAVPRegistryHolder::s_pRegistryClass = nullptr;
 
-CZAVPRegistryHolder::~CZAVPRegistryHolder()
-{
-    delete m_pRegistry;
-}
+CZAVPRegistryHolder::~CZAVPRegistryHolder() { delete m_pRegistry; }
 
 CZAVPRegistry& CZAVPRegistryHolder::Create(BOOL bAdmin, BOOL bReadOnly)
 {
-    if (!m_pRegistry)
-    {
+    if (!m_pRegistry) {
         CObject* pObject = s_pRegistryClass ? s_pRegistryClass->CreateObject() : nullptr;
         m_pRegistry = pObject && pObject->IsKindOf(RUNTIME_CLASS(CZAVPRegistry))
                           ? static_cast<CZAVPRegistry*>(pObject)

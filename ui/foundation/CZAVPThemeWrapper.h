@@ -39,7 +39,8 @@ public:
     // Entry points of the theme library.
     typedef HTHEME_ZAVP(WINAPI* OpenThemeDataProc)(HWND, LPCWSTR);
     typedef HRESULT(WINAPI* CloseThemeDataProc)(HTHEME_ZAVP);
-    typedef HRESULT(WINAPI* DrawThemeBackgroundProc)(HTHEME_ZAVP, HDC, int, int, const RECT*, const RECT*);
+    typedef HRESULT(WINAPI* DrawThemeBackgroundProc)(HTHEME_ZAVP, HDC, int, int, const RECT*,
+                                                     const RECT*);
     typedef HRESULT(WINAPI* GetThemeColorProc)(HTHEME_ZAVP, int, int, int, COLORREF*);
     typedef COLORREF(WINAPI* GetThemeSysColorProc)(HTHEME_ZAVP, int);
     typedef HRESULT(WINAPI* GetCurrentThemeNameProc)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
@@ -72,7 +73,8 @@ public:
 protected:
     // For a wrapper over entry points other than the system library's (tests): no library is
     // loaded; the caller sets the entry points and then calls UpdateSystemColors.
-    struct NoLibrary {};
+    struct NoLibrary
+    {};
     explicit CZAVPThemeWrapper(NoLibrary);
 
     HTHEME_ZAVP m_hThemes[ThemeCount];

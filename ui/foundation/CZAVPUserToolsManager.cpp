@@ -23,19 +23,19 @@ namespace
 class ToolListImage : public CObject
 {
 public:
-    ToolListImage(CObList& list, const CRuntimeClass* pToolClass) : m_list(list), m_pToolClass(pToolClass) {}
+    ToolListImage(CObList& list, const CRuntimeClass* pToolClass)
+        : m_list(list), m_pToolClass(pToolClass)
+    {
+    }
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring())
-        {
+        if (ar.IsStoring()) {
             m_list.Serialize(ar);
             return;
         }
-        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n)
-        {
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
             CObject* pOb = ar.ReadObject(m_pToolClass);
-            if (pOb == nullptr)
-                AfxThrowArchiveException(CArchiveException::badClass);
+            if (pOb == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
             m_list.AddTail(pOb);
         }
     }
@@ -47,8 +47,7 @@ private:
 
 void DeleteTools(CObList& list)
 {
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
+    while (!list.IsEmpty()) delete list.RemoveHead();
 }
 }  // namespace
 
@@ -66,28 +65,20 @@ CZAVPUserToolsManager::~CZAVPUserToolsManager()
 {
     DeleteAllTools();
     ZAVP_ASSERT_UI_THREAD();
-    if (g_pUserToolsManager == this)
-        g_pUserToolsManager = nullptr;
+    if (g_pUserToolsManager == this) g_pUserToolsManager = nullptr;
 }
 
-void CZAVPUserToolsManager::DeleteAllTools()
-{
-    DeleteTools(m_lstUserTools);
-}
+void CZAVPUserToolsManager::DeleteAllTools() { DeleteTools(m_lstUserTools); }
 
 CZAVPUserTool* CZAVPUserToolsManager::CreateNewTool()
 {
-    if (m_pToolRTC == nullptr || m_lstUserTools.GetCount() >= GetMaxTools())
-        return nullptr;
+    if (m_pToolRTC == nullptr || m_lstUserTools.GetCount() >= GetMaxTools()) return nullptr;
     UINT uiCmdId = m_uiCmdFirst;
     for (; uiCmdId <= m_uiCmdLast; ++uiCmdId)
-        if (FindTool(uiCmdId) == nullptr)
-            break;
-    if (uiCmdId > m_uiCmdLast)
-        return nullptr;
+        if (FindTool(uiCmdId) == nullptr) break;
+    if (uiCmdId > m_uiCmdLast) return nullptr;
     CObject* pOb = m_pToolRTC->CreateObject();
-    if (pOb == nullptr)
-        return nullptr;
+    if (pOb == nullptr) return nullptr;
     CZAVPUserTool* pTool = static_cast<CZAVPUserTool*>(pOb);
     pTool->m_uiCmdId = uiCmdId;
     m_lstUserTools.AddTail(pTool);
@@ -97,18 +88,15 @@ CZAVPUserTool* CZAVPUserToolsManager::CreateNewTool()
 BOOL CZAVPUserToolsManager::RemoveTool(CZAVPUserTool* pTool)
 {
     POSITION pos = m_lstUserTools.Find(pTool);
-    if (pos == nullptr)
-        return FALSE;
+    if (pos == nullptr) return FALSE;
     m_lstUserTools.RemoveAt(pos);
     const UINT uiCmdId = pTool->m_uiCmdId;
     delete pTool;
 
     CObList& toolbars = ZAVPSharedBarData::AllToolbars();
-    for (POSITION posBar = toolbars.GetHeadPosition(); posBar != nullptr;)
-    {
+    for (POSITION posBar = toolbars.GetHeadPosition(); posBar != nullptr;) {
         CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(toolbars.GetNext(posBar));
-        if (CWnd::FromHandlePermanent(pToolBar->GetSafeHwnd()) == nullptr)
-            continue;
+        if (CWnd::FromHandlePermanent(pToolBar->GetSafeHwnd()) == nullptr) continue;
         BOOL bRemoved = FALSE;
         for (int iIndex = pToolBar->CommandToIndex(uiCmdId); iIndex >= 0;
              iIndex = pToolBar->CommandToIndex(uiCmdId))
@@ -116,8 +104,7 @@ BOOL CZAVPUserToolsManager::RemoveTool(CZAVPUserTool* pTool)
             pToolBar->RemoveButton(iIndex);
             bRemoved = TRUE;
         }
-        if (bRemoved)
-            pToolBar->AdjustLayout();
+        if (bRemoved) pToolBar->AdjustLayout();
     }
     return TRUE;
 }
@@ -125,15 +112,13 @@ BOOL CZAVPUserToolsManager::RemoveTool(CZAVPUserTool* pTool)
 BOOL CZAVPUserToolsManager::MoveTool(CZAVPUserTool* pTool, BOOL bUp)
 {
     POSITION pos = m_lstUserTools.Find(pTool);
-    if (pos == nullptr)
-        return FALSE;
+    if (pos == nullptr) return FALSE;
     POSITION posOther = pos;
     if (bUp)
         m_lstUserTools.GetPrev(posOther);
     else
         m_lstUserTools.GetNext(posOther);
-    if (posOther == nullptr)
-        return FALSE;
+    if (posOther == nullptr) return FALSE;
     m_lstUserTools.RemoveAt(pos);
     if (bUp)
         m_lstUserTools.InsertBefore(posOther, pTool);
@@ -144,13 +129,10 @@ BOOL CZAVPUserToolsManager::MoveTool(CZAVPUserTool* pTool, BOOL bUp)
 
 CZAVPUserTool* CZAVPUserToolsManager::FindTool(UINT uiCmdId) const
 {
-    if (!IsUserToolCmd(uiCmdId))
-        return nullptr;
-    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != nullptr;)
-    {
+    if (!IsUserToolCmd(uiCmdId)) return nullptr;
+    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != nullptr;) {
         CZAVPUserTool* pTool = static_cast<CZAVPUserTool*>(m_lstUserTools.GetNext(pos));
-        if (pTool->m_uiCmdId == uiCmdId)
-            return pTool;
+        if (pTool->m_uiCmdId == uiCmdId) return pTool;
     }
     return nullptr;
 }
@@ -165,25 +147,21 @@ BOOL CZAVPUserToolsManager::LoadState(LPCSTR lpszProfileName)
 {
     const CString strPath = BuildRegistryPath(ZAVPLibraryNames::kUserToolsSection, lpszProfileName);
     DeleteAllTools();
-    if (m_pToolRTC == nullptr)
-        return FALSE;
+    if (m_pToolRTC == nullptr) return FALSE;
 
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
     CObList loaded;
     ToolListImage image(loaded, m_pToolRTC);
-    if (!reg.ReadKey(strPath) || !reg.Read(ZAVPLibraryNames::kUserToolsValue, image))
-    {
+    if (!reg.ReadKey(strPath) || !reg.Read(ZAVPLibraryNames::kUserToolsValue, image)) {
         DeleteTools(loaded);
         return FALSE;
     }
     // Every tool needs its own command id of the range, or the list is refused whole.
     std::set<UINT> ids;
-    for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;) {
         const UINT uiCmdId = static_cast<CZAVPUserTool*>(loaded.GetNext(pos))->m_uiCmdId;
-        if (!IsUserToolCmd(uiCmdId) || !ids.insert(uiCmdId).second)
-        {
+        if (!IsUserToolCmd(uiCmdId) || !ids.insert(uiCmdId).second) {
             DeleteTools(loaded);
             return FALSE;
         }

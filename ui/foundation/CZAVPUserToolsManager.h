@@ -18,7 +18,10 @@ public:
                           CRuntimeClass* pToolRTC, UINT uArgMenuID = 0, UINT uInitDirMenuID = 0);
     ~CZAVPUserToolsManager() override;
 
-    BOOL IsUserToolCmd(UINT uiCmdId) const { return uiCmdId >= m_uiCmdFirst && uiCmdId <= m_uiCmdLast; }
+    BOOL IsUserToolCmd(UINT uiCmdId) const
+    {
+        return uiCmdId >= m_uiCmdFirst && uiCmdId <= m_uiCmdLast;
+    }
     // A new tool with the lowest free command id of the range, appended; null when none is free.
     CZAVPUserTool* CreateNewTool();
     // Deletes the tool and takes its buttons off every toolbar; FALSE when it is not listed.
@@ -38,7 +41,10 @@ public:
     UINT GetToolsEntryCmd() const { return m_uiCmdToolsDummy; }
     UINT GetFirstToolCmd() const { return m_uiCmdFirst; }
     UINT GetLastToolCmd() const { return m_uiCmdLast; }
-    int GetMaxTools() const { return m_uiCmdLast >= m_uiCmdFirst ? (int)(m_uiCmdLast - m_uiCmdFirst + 1) : 0; }
+    int GetMaxTools() const
+    {
+        return m_uiCmdLast >= m_uiCmdFirst ? (int)(m_uiCmdLast - m_uiCmdFirst + 1) : 0;
+    }
 
     void SetFilter(LPCSTR lpszFilter) { m_strFilter = lpszFilter; }
     LPCSTR GetFilter() const { return m_strFilter; }
@@ -51,15 +57,15 @@ private:
     void DeleteAllTools();
     BOOL MoveTool(CZAVPUserTool* pTool, BOOL bUp);
 
-    CObList m_lstUserTools;      // CZAVPUserTool objects in menu order; owned
-    UINT m_uiCmdToolsDummy;      // menu command standing for the tool list
-    UINT m_uiCmdFirst;           // reserved command range, inclusive
+    CObList m_lstUserTools;  // CZAVPUserTool objects in menu order; owned
+    UINT m_uiCmdToolsDummy;  // menu command standing for the tool list
+    UINT m_uiCmdFirst;       // reserved command range, inclusive
     UINT m_uiCmdLast;
-    CRuntimeClass* m_pToolRTC;   // class of new tools
-    CString m_strFilter;         // file-dialog filter of the tools page
-    CString m_strDefExt;         // its default extension
-    UINT m_uiArgumentsMenu;      // menu of argument macros, 0 = none
-    UINT m_uiInitialDirMenu;     // menu of directory macros, 0 = none
+    CRuntimeClass* m_pToolRTC;  // class of new tools
+    CString m_strFilter;        // file-dialog filter of the tools page
+    CString m_strDefExt;        // its default extension
+    UINT m_uiArgumentsMenu;     // menu of argument macros, 0 = none
+    UINT m_uiInitialDirMenu;    // menu of directory macros, 0 = none
 };
 
 // The process's user-tools manager, or null (this program makes none).

@@ -29,7 +29,8 @@ namespace
 CZAVPVisualManager* g_pCurrentManager = nullptr;
 
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
-const UINT kRedrawLook2000 = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME;
+const UINT kRedrawLook2000 = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW |
+                             RDW_FRAME;
 
 // Caption-button hit-test codes of the library beside the system's.
 const UINT kHitPinHorz = 23;
@@ -60,12 +61,11 @@ CRuntimeClass* CZAVPVisualManager::s_pDefaultManagerClass = nullptr;
 CZAVPVisualManager::CZAVPVisualManager(BOOL bTemporary)
     : m_bLook2000(FALSE), m_nMenuShadowDepth(6), m_bMenuFlatLook(FALSE),
       m_bShadowHighlightedImage(FALSE), m_bEmbossDisabledImage(TRUE), m_bFadeInactiveImage(FALSE),
-      m_bFillAllCheckedButtons(TRUE), m_bTemporary(bTemporary),
-      m_tasksPane{12, 12, 15, 25, 13, 7, 12, 5, 4, 1}, m_bMenuJoinedToParentButton(FALSE),
-      m_nMenuBorderSize(2), m_bAutoDelete(FALSE)
+      m_bFillAllCheckedButtons(TRUE),
+      m_bTemporary(bTemporary), m_tasksPane{12, 12, 15, 25, 13, 7, 12, 5, 4, 1},
+      m_bMenuJoinedToParentButton(FALSE), m_nMenuBorderSize(2), m_bAutoDelete(FALSE)
 {
-    if (!bTemporary && g_pCurrentManager == nullptr)
-        g_pCurrentManager = this;
+    if (!bTemporary && g_pCurrentManager == nullptr) g_pCurrentManager = this;
     globalData.UpdateSysColors();
 }
 
@@ -73,33 +73,25 @@ CZAVPVisualManager::~CZAVPVisualManager()
 {
     // Only the current manager itself gives up the place; deleting a second manager that never
     // became current leaves the current one in place.
-    if (!m_bTemporary && g_pCurrentManager == this)
-        g_pCurrentManager = nullptr;
+    if (!m_bTemporary && g_pCurrentManager == this) g_pCurrentManager = nullptr;
 }
 
-void CZAVPVisualManager::Serialize(CArchive&)
-{
-}
+void CZAVPVisualManager::Serialize(CArchive&) {}
 
 CZAVPVisualManager* CZAVPVisualManager::GetInstance()
 {
     ZAVP_ASSERT_UI_THREAD();
-    if (g_pCurrentManager != nullptr)
-        return g_pCurrentManager;
+    if (g_pCurrentManager != nullptr) return g_pCurrentManager;
     CZAVPVisualManager* pManager = nullptr;
-    if (s_pDefaultManagerClass != nullptr)
-    {
+    if (s_pDefaultManagerClass != nullptr) {
         CObject* pObject = s_pDefaultManagerClass->CreateObject();
         pManager = dynamic_cast<CZAVPVisualManager*>(pObject);
-        if (!pManager)
-            delete pObject;
+        if (!pManager) delete pObject;
     }
-    if (!pManager)
-        pManager = new CZAVPVisualManager(FALSE);
+    if (!pManager) pManager = new CZAVPVisualManager(FALSE);
     // A manager made by a class's creation function becomes current in its own constructor; one
     // that did not (a temporary) is not taken as current.
-    if (g_pCurrentManager == nullptr && !pManager->m_bTemporary)
-        g_pCurrentManager = pManager;
+    if (g_pCurrentManager == nullptr && !pManager->m_bTemporary) g_pCurrentManager = pManager;
     pManager->m_bAutoDelete = TRUE;
     pManager->OnUpdateSystemColors();
     return g_pCurrentManager ? g_pCurrentManager : pManager;
@@ -107,8 +99,7 @@ CZAVPVisualManager* CZAVPVisualManager::GetInstance()
 
 void CZAVPVisualManager::DestroyInstance()
 {
-    if (g_pCurrentManager != nullptr && g_pCurrentManager->m_bAutoDelete)
-        delete g_pCurrentManager;
+    if (g_pCurrentManager != nullptr && g_pCurrentManager->m_bAutoDelete) delete g_pCurrentManager;
 }
 
 void CZAVPVisualManager::SetLook2000(BOOL bLook2000)
@@ -126,8 +117,7 @@ void CZAVPVisualManager::RedrawAll()
     if (pThread && pThread->m_pMainWnd && pThread->m_pMainWnd->GetSafeHwnd())
         ::RedrawWindow(pThread->m_pMainWnd->GetSafeHwnd(), nullptr, nullptr, kRedrawAll);
     CObList& toolbars = ZAVPSharedBarData::AllToolbars();
-    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CWnd* pToolBar = static_cast<CWnd*>(toolbars.GetNext(pos));
         if (pToolBar && CWnd::FromHandlePermanent(pToolBar->GetSafeHwnd()) == pToolBar)
             ::RedrawWindow(pToolBar->GetSafeHwnd(), nullptr, nullptr, kRedrawAll);
@@ -138,20 +128,20 @@ void CZAVPVisualManager::RedrawAll()
 CZAVPVisualManager::BarColors CZAVPVisualManager::ColorsOf(const CZAVPBaseControlBar* pBar)
 {
     if (pBar && pBar->IsDialogControl())
-        return {globalData.clrBtnFace, globalData.clrBtnShadow, globalData.clrBtnHilite,
-                globalData.clrBtnDkShadow, globalData.clrBtnLight, globalData.clrBtnText};
-    return {globalData.clrBarFace, globalData.clrBarShadow, globalData.clrBarHilite,
-            globalData.clrBarDkShadow, globalData.clrBarLight, globalData.clrBarText};
+        return {globalData.clrBtnFace,     globalData.clrBtnShadow, globalData.clrBtnHilite,
+                globalData.clrBtnDkShadow, globalData.clrBtnLight,  globalData.clrBtnText};
+    return {globalData.clrBarFace,     globalData.clrBarShadow, globalData.clrBarHilite,
+            globalData.clrBarDkShadow, globalData.clrBarLight,  globalData.clrBarText};
 }
 
 int CZAVPVisualManager::CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximized)
 {
-    switch (nHit)
-    {
+    switch (nHit) {
     case HTMINBUTTON:
         return bHorz ? (bMaximized ? CZAVPMenuGlyphs::IdArrowLeft : CZAVPMenuGlyphs::IdArrowRight)
                      : (bMaximized ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp);
-    case HTMAXBUTTON: return bMaximized ? CZAVPMenuGlyphs::IdMaximized : CZAVPMenuGlyphs::IdMaximize;
+    case HTMAXBUTTON:
+        return bMaximized ? CZAVPMenuGlyphs::IdMaximized : CZAVPMenuGlyphs::IdMaximize;
     case kHitCloseBar:
     case HTCLOSE: return CZAVPMenuGlyphs::IdClose;
     case kHitPinHorz: return CZAVPMenuGlyphs::IdPinHorz;
@@ -161,7 +151,8 @@ int CZAVPVisualManager::CaptionButtonGlyph(UINT nHit, BOOL bHorz, BOOL bMaximize
     }
 }
 
-void CZAVPVisualManager::SplitSpinRect(const CRect& rectSpin, BOOL bHorz, CRect halves[2], int glyphs[2])
+void CZAVPVisualManager::SplitSpinRect(const CRect& rectSpin, BOOL bHorz, CRect halves[2],
+                                       int glyphs[2])
 {
     halves[0] = halves[1] = rectSpin;
     const CPoint centre = rectSpin.CenterPoint();
@@ -173,8 +164,8 @@ void CZAVPVisualManager::SplitSpinRect(const CRect& rectSpin, BOOL bHorz, CRect 
     glyphs[1] = bHorz ? CZAVPMenuGlyphs::IdArrowRight : CZAVPMenuGlyphs::IdArrowDown;
 }
 
-void CZAVPVisualManager::DrawTextIn(CDC* pDC, const CString& text, CRect rect, CFont* pFont, COLORREF color,
-                                    UINT nFormat)
+void CZAVPVisualManager::DrawTextIn(CDC* pDC, const CString& text, CRect rect, CFont* pFont,
+                                    COLORREF color, UINT nFormat)
 {
     CFont* pOldFont = pDC->SelectObject(pFont);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
@@ -187,8 +178,7 @@ void CZAVPVisualManager::DrawTextIn(CDC* pDC, const CString& text, CRect rect, C
 
 void CZAVPVisualManager::DrawWindowFrame(CWnd* pWnd, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
-    if (!pWnd || !pWnd->GetSafeHwnd())
-        return;
+    if (!pWnd || !pWnd->GetSafeHwnd()) return;
     CWindowDC dc(pWnd);
     CRect rect;
     pWnd->GetWindowRect(rect);
@@ -205,64 +195,52 @@ void CZAVPVisualManager::DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& re
     CZAVPMenuGlyphs::Draw(pDC, nGlyph, pt, nState);
 }
 
-void CZAVPVisualManager::OnUpdateSystemColors()
-{
-}
+void CZAVPVisualManager::OnUpdateSystemColors() {}
 
 void CZAVPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
                                              CRect rectClip, BOOL)
 {
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane))
-    {
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane)) {
         CZAVPOutlookBarPane* pPane = static_cast<CZAVPOutlookBarPane*>(pBar);
-        if (pPane->HasOwnBackground())
-        {
+        if (pPane->HasOwnBackground()) {
             pPane->OnEraseWorkArea(pDC, rectClient);
             return;
         }
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar))
-    {
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar)) {
         const COLORREF clr = static_cast<CZAVPCaptionBar*>(pBar)->m_clrBarBackground;
         FillSolid(pDC, rectClip, clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
         return;
     }
     const CRect rect = rectClip.IsRectEmpty() ? rectClient : rectClip;
-    pDC->FillRect(rect, pBar && pBar->IsDialogControl() ? &globalData.brBtnFace : &globalData.brBarFace);
+    pDC->FillRect(rect,
+                  pBar && pBar->IsDialogControl() ? &globalData.brBtnFace : &globalData.brBarFace);
 }
 
 void CZAVPVisualManager::OnDrawBarBorder(CDC* pDC, CZAVPBaseControlBar* pBar, CRect& rect)
 {
-    if (!pBar || pBar->IsFloating())
-        return;
+    if (!pBar || pBar->IsFloating()) return;
     const DWORD dwStyle = pBar->GetBarStyle();
-    if ((dwStyle & CBRS_BORDER_ANY) == 0)
-        return;
+    if ((dwStyle & CBRS_BORDER_ANY) == 0) return;
     const BarColors colors = ColorsOf(pBar);
     const COLORREF clrOldBk = pDC->GetBkColor();
     const int w = rect.Width(), h = rect.Height();
     if (dwStyle & CBRS_BORDER_LEFT)
         pDC->FillSolidRect(rect.left, rect.top, 1, h - 1, colors.hilite);
-    if (dwStyle & CBRS_BORDER_TOP)
-        pDC->FillSolidRect(rect.left, rect.top, w - 1, 1, colors.hilite);
+    if (dwStyle & CBRS_BORDER_TOP) pDC->FillSolidRect(rect.left, rect.top, w - 1, 1, colors.hilite);
     if (dwStyle & CBRS_BORDER_RIGHT)
         pDC->FillSolidRect(rect.right - 1, rect.top, 1, h, colors.shadow);
     if (dwStyle & CBRS_BORDER_BOTTOM)
         pDC->FillSolidRect(rect.left, rect.bottom - 1, w - 1, 1, colors.shadow);
-    if (!pBar->CanFloat())
-    {
+    if (!pBar->CanFloat()) {
         // An etched line along the top of a bar that cannot be torn off.
         pDC->FillSolidRect(rect.left, rect.top, w, 1, colors.shadow);
         pDC->FillSolidRect(rect.left, rect.top + 1, w, 1, colors.hilite);
     }
-    if (dwStyle & CBRS_BORDER_LEFT)
-        ++rect.left;
-    if (dwStyle & CBRS_BORDER_TOP)
-        ++rect.top;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        --rect.right;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        --rect.bottom;
+    if (dwStyle & CBRS_BORDER_LEFT) ++rect.left;
+    if (dwStyle & CBRS_BORDER_TOP) ++rect.top;
+    if (dwStyle & CBRS_BORDER_RIGHT) --rect.right;
+    if (dwStyle & CBRS_BORDER_BOTTOM) --rect.bottom;
     pDC->SetBkColor(clrOldBk);
 }
 
@@ -288,33 +266,25 @@ void CZAVPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHor
     const BarColors colors = ColorsOf(pBar);
     const int nLines = m_bLook2000 ? 1 : 2;
     const int kLineWidth = 3, kLineStep = 4;
-    if (bHorz)
-    {
+    if (bHorz) {
         // A horizontal bar: the gripper lines stand upright at its left.
         rectGripper.DeflateRect(0, m_bLook2000 ? 3 : 2);
         const int first = rectGripper.CenterPoint().x - (m_bLook2000 ? 1 : 2);
-        for (int i = 0; i < nLines; ++i)
-        {
+        for (int i = 0; i < nLines; ++i) {
             const CRect line(first + i * kLineStep, rectGripper.top,
                              first + i * kLineStep + kLineWidth, rectGripper.bottom);
             pDC->Draw3dRect(line, colors.hilite, colors.shadow);
-            if (!m_bLook2000)
-                pDC->SetPixel(line.left, line.bottom - 1, colors.hilite);
+            if (!m_bLook2000) pDC->SetPixel(line.left, line.bottom - 1, colors.hilite);
         }
-    }
-    else
-    {
-        if (!m_bLook2000)
-            ++rectGripper.top;
+    } else {
+        if (!m_bLook2000) ++rectGripper.top;
         rectGripper.DeflateRect(m_bLook2000 ? 3 : 2, 0);
         const int first = rectGripper.CenterPoint().y - (m_bLook2000 ? 1 : 2);
-        for (int i = 0; i < nLines; ++i)
-        {
+        for (int i = 0; i < nLines; ++i) {
             const CRect line(rectGripper.left, first + i * kLineStep, rectGripper.right,
                              first + i * kLineStep + kLineWidth);
             pDC->Draw3dRect(line, colors.hilite, colors.shadow);
-            if (!m_bLook2000)
-                pDC->SetPixel(line.right - 1, line.top, colors.hilite);
+            if (!m_bLook2000) pDC->SetPixel(line.right - 1, line.top, colors.hilite);
         }
     }
 }
@@ -334,7 +304,8 @@ void CZAVPVisualManager::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CR
 COLORREF CZAVPVisualManager::OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar*, BOOL bActive,
                                               CRect rectCaption, CRect)
 {
-    FillSolid(pDC, rectCaption, bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
+    FillSolid(pDC, rectCaption,
+              bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;
 }
 
@@ -344,13 +315,10 @@ void CZAVPVisualManager::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton
 {
     CRect rect = pButton->GetRect();
     const BOOL bPushed = pButton->m_bPushed, bFocused = pButton->m_bFocused;
-    if (nImageID == -1)
-        nImageID = CaptionButtonGlyph(pButton->GetHitTest(), bHorz, bMaximized);
-    if (nImageID != -1)
-    {
+    if (nImageID == -1) nImageID = CaptionButtonGlyph(pButton->GetHitTest(), bHorz, bMaximized);
+    if (nImageID != -1) {
         int nState = CZAVPMenuGlyphs::StateGray;
-        if (!bDisabled)
-        {
+        if (!bDisabled) {
             const COLORREF clr = pButton->m_clrForeground;
             if (clr == (COLORREF)-1)
                 nState = bActive ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack;
@@ -362,21 +330,16 @@ void CZAVPVisualManager::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton
         }
         DrawGlyphCentered(pDC, nImageID, rect, nState, bPushed && bFocused ? 1 : 0);
     }
-    if (bDisabled)
-        return;
-    if (bPushed && bFocused)
-    {
+    if (bDisabled) return;
+    if (bPushed && bFocused) {
         pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarLight);
         rect.DeflateRect(1, 1);
         pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
-    }
-    else if (!m_bLook2000)
-    {
+    } else if (!m_bLook2000) {
         pDC->Draw3dRect(rect, globalData.clrBarLight, globalData.clrBarDkShadow);
         rect.DeflateRect(1, 1);
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
-    }
-    else if (bPushed || bFocused)
+    } else if (bPushed || bFocused)
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
 }
 
@@ -384,25 +347,21 @@ void CZAVPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSys
                                                 UINT nStyle, BOOL)
 {
     UINT uiState = 0;
-    switch (uiSystemCommand)
-    {
+    switch (uiSystemCommand) {
     case SC_MINIMIZE: uiState = DFCS_CAPTIONMIN; break;
     case SC_CLOSE: uiState = DFCS_CAPTIONCLOSE; break;
     case SC_RESTORE: uiState = DFCS_CAPTIONRESTORE; break;
     default: return;
     }
-    if (nStyle & TBBS_PRESSED)
-        uiState |= DFCS_PUSHED;
-    if (nStyle & TBBS_DISABLED)
-        uiState |= DFCS_INACTIVE;
+    if (nStyle & TBBS_PRESSED) uiState |= DFCS_PUSHED;
+    if (nStyle & TBBS_DISABLED) uiState |= DFCS_INACTIVE;
     pDC->DrawFrameControl(rect, DFC_CAPTION, uiState);
 }
 
-void CZAVPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CZAVPStatusBar*, CRect rectPane,
-                                                   UINT, UINT nStyle)
+void CZAVPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, CZAVPStatusBar*, CRect rectPane, UINT,
+                                                   UINT nStyle)
 {
-    if (nStyle & SBPS_NOBORDERS)
-        return;
+    if (nStyle & SBPS_NOBORDERS) return;
     if (nStyle & SBPS_POPOUT)
         pDC->Draw3dRect(rectPane, globalData.clrBarHilite, globalData.clrBarShadow);
     else
@@ -414,20 +373,17 @@ void CZAVPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CZAVPStatusBar*, CRec
                                                  COLORREF clrBar, COLORREF clrProgressBarDest,
                                                  COLORREF clrProgressText, BOOL bProgressText)
 {
-    if (nProgressTotal == 0)
-        return;
+    if (nProgressTotal == 0) return;
     CRect rectFilled = rectProgress;
-    rectFilled.right = rectFilled.left +
-                       ZAVPProgressMath::FilledWidth(rectProgress.Width(), nProgressCurr, nProgressTotal);
+    rectFilled.right = rectFilled.left + ZAVPProgressMath::FilledWidth(
+                                             rectProgress.Width(), nProgressCurr, nProgressTotal);
     if (clrProgressBarDest == (COLORREF)-1)
         FillSolid(pDC, rectFilled, clrBar);
-    else
-    {
+    else {
         CZAVPPainter painter(*pDC);
         painter.FillGradient(rectFilled, clrBar, clrProgressBarDest, FALSE);
     }
-    if (!bProgressText)
-        return;
+    if (!bProgressText) return;
     CString strText;
     strText.Format("%d%%", ZAVPProgressMath::Percent(nProgressCurr, nProgressTotal));
     const UINT kFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
@@ -452,7 +408,8 @@ void CZAVPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CZAVPStatusBar*, CRect
     const UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_BOTTOM);
     const COLORREF clrOld = pDC->SetTextColor(globalData.clrBarShadow);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    pDC->ExtTextOut(rectSizeBox.right, rectSizeBox.bottom, ETO_CLIPPED, rectSizeBox, "o", 1, nullptr);
+    pDC->ExtTextOut(rectSizeBox.right, rectSizeBox.bottom, ETO_CLIPPED, rectSizeBox, "o", 1,
+                    nullptr);
     pDC->SetBkMode(nOldMode);
     pDC->SetTextColor(clrOld);
     pDC->SetTextAlign(nOldAlign);
@@ -462,29 +419,23 @@ void CZAVPVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, CZAVPStatusBar*, CRect
 void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
                                               int state)
 {
-    if (!pButton)
-        return;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPShowAllButton))
-    {
-        if (state == ButtonsIsHighlighted)
-        {
+    if (!pButton) return;
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPShowAllButton)) {
+        if (state == ButtonsIsHighlighted) {
             CZAVPPainter painter(*pDC);
             painter.HighlightRect(rect);
         }
         return;
     }
-    if (!m_bFillAllCheckedButtons)
-    {
+    if (!m_bFillAllCheckedButtons) {
         if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) ||
-            !ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar))
+            !ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
+                          ZAVPClassNames::CZAVPPopupMenuBar))
             return;
     }
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
-        return;
-    if (ZAVPSharedBarData::g_bCustomizeMode || state == ButtonsIsHighlighted)
-        return;
-    if ((pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)) == 0)
-        return;
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton)) return;
+    if (ZAVPSharedBarData::g_bCustomizeMode || state == ButtonsIsHighlighted) return;
+    if ((pButton->m_nStyle & (TBBS_CHECKED | TBBS_INDETERMINATE)) == 0) return;
     rect.DeflateRect(ZAVPSharedBarData::g_nButtonBorderCx, ZAVPSharedBarData::g_nButtonBorderCy);
     pDC->FillRect(rect, &globalData.brLight);
 }
@@ -492,8 +443,9 @@ void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pBut
 void CZAVPVisualManager::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
                                             int state)
 {
-    const COLORREF clrOuter =
-        ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton) ? globalData.clrBarDkShadow : globalData.clrBarShadow;
+    const COLORREF clrOuter = ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton)
+                                  ? globalData.clrBarDkShadow
+                                  : globalData.clrBarShadow;
     if (state == ButtonsIsPressed)
         pDC->Draw3dRect(rect, clrOuter, globalData.clrBarHilite);
     else if (state == ButtonsIsHighlighted)
@@ -503,8 +455,7 @@ void CZAVPVisualManager::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButto
 void CZAVPVisualManager::OnDrawMenuImageRectBorder(CDC* pDC, CZAVPToolbarButton* pButton,
                                                    CRect rect, int state)
 {
-    if (m_bMenuFlatLook && pButton && pButton->IsDroppedDown())
-        return;
+    if (m_bMenuFlatLook && pButton && pButton->IsDroppedDown()) return;
     OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
@@ -523,30 +474,27 @@ void CZAVPVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRare
 
 COLORREF CZAVPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state)
 {
-    const BOOL bDisabled = ZAVPSharedBarData::g_bCustomizeMode ? !pButton->IsEditable()
-                                                              : (pButton->m_nStyle & TBBS_DISABLED) != 0;
+    const BOOL bDisabled = ZAVPSharedBarData::g_bCustomizeMode
+                               ? !pButton->IsEditable()
+                               : (pButton->m_nStyle & TBBS_DISABLED) != 0;
     if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return bDisabled ? globalData.clrBarFace : globalData.clrBarWindow;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPCalendarButton))
-    {
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPCalendarButton)) {
         CZAVPCalendarButton* pDay = static_cast<CZAVPCalendarButton*>(pButton);
         const COLORREF clr = pDay->GetTextColor();
-        if (clr != (COLORREF)-1)
-            return clr;
-        if (!pDay->IsInCurrentMonth())
-            return globalData.clrGrayedText;
+        if (clr != (COLORREF)-1) return clr;
+        if (!pDay->IsInCurrentMonth()) return globalData.clrGrayedText;
     }
-    if (bDisabled)
-        return globalData.clrGrayedText;
-    if (state == ButtonsIsHighlighted)
-        return CZAVPToolBar::GetHotTextColor();
+    if (bDisabled) return globalData.clrGrayedText;
+    if (state == ButtonsIsHighlighted) return CZAVPToolBar::GetHotTextColor();
     return globalData.clrBarText;
 }
 
 COLORREF CZAVPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
                                                     CZAVPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    const BOOL bToolBar = pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar);
+    const BOOL bToolBar = pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(),
+                                                    ZAVPClassNames::CZAVPBaseToolBar);
     FillSolid(pDC, rectCaption,
               bToolBar || bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;
@@ -555,9 +503,9 @@ COLORREF CZAVPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
 void CZAVPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd,
                                                CRect rectBorder, CRect rectBorderSize)
 {
-    COLORREF clrOuterTopLeft = globalData.clrBarFace, clrSecondBottomRight = globalData.clrBarShadow;
-    switch (pFrameWnd ? pFrameWnd->GetDockingTargetKind() : 0)
-    {
+    COLORREF clrOuterTopLeft = globalData.clrBarFace,
+             clrSecondBottomRight = globalData.clrBarShadow;
+    switch (pFrameWnd ? pFrameWnd->GetDockingTargetKind() : 0) {
     case 1: clrOuterTopLeft = clrSecondBottomRight = kDockBesideColor; break;
     case 2: clrOuterTopLeft = clrSecondBottomRight = kDockAsTabColor; break;
     default: break;

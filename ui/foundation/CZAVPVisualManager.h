@@ -90,7 +90,8 @@ public:
     virtual void OnDrawMenuShadow(CDC* pDC, const CRect& rectClient, const CRect& rectExclude,
                                   int nDepth, int iMinBrightness, int iMaxBrightness,
                                   CBitmap* pBmpSaveBottom, CBitmap* pBmpSaveRight);
-    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar);
+    virtual void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                  CZAVPBaseControlBar* pBar);
     virtual void OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz);
     virtual COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive,
                                       CRect rectCaption, CRect rectButtons);
@@ -139,8 +140,8 @@ public:
                                         CZAVPBaseTabWnd* pWndTab);
     virtual void GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark,
                                    COLORREF& clrBlack, COLORREF& clrHighlight, COLORREF& clrFace,
-                                   COLORREF& clrDarkShadow, COLORREF& clrLight,
-                                   CBrush*& pbrFace, CBrush*& pbrBlack);
+                                   COLORREF& clrDarkShadow, COLORREF& clrLight, CBrush*& pbrFace,
+                                   CBrush*& pbrBlack);
     virtual BOOL OnEraseTabsFrame(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd);
     virtual BOOL HighlightTabsOnHover() const { return FALSE; }
     virtual COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE);
@@ -157,7 +158,9 @@ public:
     virtual void OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
                                          BOOL bIsSelected, BOOL bCanCollapse);
     // The interior of a task group below its caption; special groups have their own.
-    virtual void OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/ = FALSE) {}
+    virtual void OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/, BOOL /*bSpecial*/ = FALSE)
+    {
+    }
     virtual void OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle);
     virtual void OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
                             BOOL bIsSelected);
@@ -212,21 +215,23 @@ protected:
     static void DrawWindowFrame(CWnd* pWnd, COLORREF clrTopLeft, COLORREF clrBottomRight);
     // A task of the tasks pane: separator line, or image and name; a highlighted link is
     // underlined and drawn in the hot-link colour given.
-    void DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted, COLORREF clrHotLink);
+    void DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
+                      COLORREF clrHotLink);
     // Draws a menu glyph centred in a rectangle.
     static void DrawGlyphCentered(CDC* pDC, int nGlyph, const CRect& rect, int nState,
                                   int nOffset = 0);
 
-    BOOL m_bTemporary;               // never becomes, nor clears, the current manager
+    BOOL m_bTemporary;  // never becomes, nor clears, the current manager
     TasksPaneMetrics m_tasksPane;
     BOOL m_bMenuJoinedToParentButton;
     int m_nMenuBorderSize;
-    BOOL m_bAutoDelete;              // made by GetInstance; deleted by the library clean-up
+    BOOL m_bAutoDelete;  // made by GetInstance; deleted by the library clean-up
 
     // A tab of a scrolled tab window: the slanted outline in the DC's pen, its face filled with a
     // vertical gradient from the first colour at the bottom to the second (solid when equal).
     void DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
-                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrFaceBottom, COLORREF clrFaceTop);
+                             const CZAVPBaseTabWnd* pTabWnd, COLORREF clrFaceBottom,
+                             COLORREF clrFaceTop);
 
 private:
     void DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive, BOOL bTop, COLORREF clrTab);

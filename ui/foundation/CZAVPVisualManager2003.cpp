@@ -61,21 +61,18 @@ void CZAVPVisualManager2003::Initialize()
     OnUpdateSystemColors();
 }
 
-ZAVP2003Colors::Scheme CZAVPVisualManager2003::SchemeOf(LPCWSTR lpszThemeFile, LPCWSTR lpszColorName)
+ZAVP2003Colors::Scheme CZAVPVisualManager2003::SchemeOf(LPCWSTR lpszThemeFile,
+                                                        LPCWSTR lpszColorName)
 {
     // The base name of the style's file, without folder and extension.
     const wchar_t* base = lpszThemeFile;
     for (const wchar_t* p = lpszThemeFile; *p; ++p)
-        if (*p == L'\\' || *p == L'/')
-            base = p + 1;
+        if (*p == L'\\' || *p == L'/') base = p + 1;
     const wchar_t* dot = std::wcsrchr(base, L'.');
     const size_t length = dot ? (size_t)(dot - base) : std::wcslen(base);
-    if (length != 4 || _wcsnicmp(base, L"Luna", 4) != 0)
-        return ZAVP2003Colors::None;
-    if (_wcsicmp(lpszColorName, L"homestead") == 0)
-        return ZAVP2003Colors::Homestead;
-    if (_wcsicmp(lpszColorName, L"metallic") == 0)
-        return ZAVP2003Colors::Metallic;
+    if (length != 4 || _wcsnicmp(base, L"Luna", 4) != 0) return ZAVP2003Colors::None;
+    if (_wcsicmp(lpszColorName, L"homestead") == 0) return ZAVP2003Colors::Homestead;
+    if (_wcsicmp(lpszColorName, L"metallic") == 0) return ZAVP2003Colors::Metallic;
     return ZAVP2003Colors::Blue;
 }
 
@@ -124,9 +121,10 @@ ZAVP2003Colors::Source CZAVPVisualManager2003::ReadSource() const
 void CZAVPVisualManager2003::OnUpdateGlobalBarColors()
 {
     const ZAVP2003Colors::Source s = ReadSource();
-    ZAVP2003Colors::BarColors system = {SysColor(ThemeButton, COLOR_BTNFACE), SysColor(ThemeButton, COLOR_BTNSHADOW),
-                                        SysColor(ThemeButton, COLOR_BTNHIGHLIGHT), SysColor(ThemeButton, COLOR_3DDKSHADOW),
-                                        SysColor(ThemeButton, COLOR_3DLIGHT)};
+    ZAVP2003Colors::BarColors system = {
+        SysColor(ThemeButton, COLOR_BTNFACE), SysColor(ThemeButton, COLOR_BTNSHADOW),
+        SysColor(ThemeButton, COLOR_BTNHIGHLIGHT), SysColor(ThemeButton, COLOR_3DDKSHADOW),
+        SysColor(ThemeButton, COLOR_3DLIGHT)};
     // The toolbar pair the bar face is mixed from is the scheme's own, also on the first
     // derivation of a new look, when no earlier derivation has set it.
     COLORREF dark, light;
@@ -148,10 +146,10 @@ void CZAVPVisualManager2003::OnUpdateSystemColors()
     m_bIsStandardWinXPTheme = FALSE;
     m_strWinXPThemeColor.Empty();
     m_scheme = ZAVP2003Colors::None;
-    if (m_pfnGetCurrentThemeName)
-    {
+    if (m_pfnGetCurrentThemeName) {
         wchar_t file[kThemeNameLength + 1] = {}, color[kThemeNameLength + 1] = {};
-        if (SUCCEEDED(m_pfnGetCurrentThemeName(file, kThemeNameLength, color, kThemeNameLength, nullptr, 0)))
+        if (SUCCEEDED(m_pfnGetCurrentThemeName(file, kThemeNameLength, color, kThemeNameLength,
+                                               nullptr, 0)))
         {
             char narrow[kThemeNameLength + 1] = {};
             WideCharToMultiByte(CP_ACP, 0, color, -1, narrow, kThemeNameLength, nullptr, nullptr);
@@ -165,23 +163,17 @@ void CZAVPVisualManager2003::OnUpdateSystemColors()
 
     const ZAVP2003Colors::Source s = ReadSource();
     m_colors2003 = ZAVP2003Colors::Derive(s);
-    if (m_colors2003.barDkShadow != kNone)
-        globalData.clrBarDkShadow = m_colors2003.barDkShadow;
-    if (m_colors2003.barShadow != kNone)
-        globalData.clrBarShadow = m_colors2003.barShadow;
-    if (m_colors2003.floatBorder != kNone)
-    {
+    if (m_colors2003.barDkShadow != kNone) globalData.clrBarDkShadow = m_colors2003.barDkShadow;
+    if (m_colors2003.barShadow != kNone) globalData.clrBarShadow = m_colors2003.barShadow;
+    if (m_colors2003.floatBorder != kNone) {
         m_brFloatToolBarBorder.DeleteObject();
         m_brFloatToolBarBorder.CreateSolidBrush(m_colors2003.floatBorder);
     }
-    if (m_colors2003.frameHilite != kNone)
-        m_clrFrameHilite = m_colors2003.frameHilite;
-    if (m_colors2003.menuBorder != kNone)
-        m_clrMenuBorder = m_colors2003.menuBorder;
+    if (m_colors2003.frameHilite != kNone) m_clrFrameHilite = m_colors2003.frameHilite;
+    if (m_colors2003.menuBorder != kNone) m_clrMenuBorder = m_colors2003.menuBorder;
     m_clrBarShadowCopy = globalData.clrBarShadow;
     m_clrBarDkShadowCopy = globalData.clrBarDkShadow;
-    if (UsesGradients())
-    {
+    if (UsesGradients()) {
         m_brTabBack.DeleteObject();
         m_brTabBack.CreateSolidBrush(m_colors2003.toolBarGradientLight);
         m_penSeparator.DeleteObject();
@@ -199,8 +191,7 @@ void CZAVPVisualManager2003::OnUpdateSystemColors()
 
 void CZAVPVisualManager2003::DeriveTasksPaneColors()
 {
-    if (!UsesGradients())
-    {
+    if (!UsesGradients()) {
         m_clrTasksPaneGradientStart = m_clrTasksPaneGradientFinish = globalData.clrBarWindow;
         m_clrTasksGroupAreaLight = m_clrTasksGroupAreaDark = globalData.clrBarWindow;
         m_clrTasksGroupAreaSpecLight = m_clrTasksGroupAreaSpecDark = globalData.clrBarWindow;
@@ -210,77 +201,80 @@ void CZAVPVisualManager2003::DeriveTasksPaneColors()
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (m_bIsStandardWinXPTheme && IsThemeOpen(ThemeExplorerBar))
-    {
-        const int TMT_BORDERCOLOR = 3801, TMT_FILLCOLOR = 3802, TMT_GRADIENTCOLOR1 = 3810, TMT_GRADIENTCOLOR2 = 3811;
-        m_clrTasksPaneGradientFinish = ThemeColor(ThemeExplorerBar, 0, 0, TMT_GRADIENTCOLOR1, c.barGradientDark);
-        m_clrTasksPaneGradientStart = ThemeColor(ThemeExplorerBar, 0, 0, TMT_GRADIENTCOLOR2, c.toolBarGradientLight);
-        m_clrTasksGroupCaptionDark = m_clrTasksGroupCaptionSpecLight =
-            ThemeColor(ThemeExplorerBar, 5, 0, TMT_FILLCOLOR, c.barGradientDark);
-        m_clrTasksGroupCaptionSpecDark = ThemeColor(ThemeExplorerBar, 12, 0, TMT_FILLCOLOR, c.customizeButtonGradientDark);
-        m_clrTasksGroupAreaLight = m_clrTasksGroupAreaDark = ThemeColor(ThemeExplorerBar, 5, 0, TMT_FILLCOLOR, c.toolBarGradientLight);
-        m_clrTasksGroupAreaSpecLight = m_clrTasksGroupAreaSpecDark =
-            ThemeColor(ThemeExplorerBar, 9, 0, TMT_FILLCOLORHINT, c.toolBarGradientLight);
-        m_clrTasksGroupBorder = m_clrTasksGroupCaptionLight =
-            ThemeColor(ThemeExplorerBar, 5, 0, TMT_BORDERCOLOR, c.toolBarGradientLight);
+    if (m_bIsStandardWinXPTheme && IsThemeOpen(ThemeExplorerBar)) {
+        const int TMT_BORDERCOLOR = 3801, TMT_FILLCOLOR = 3802, TMT_GRADIENTCOLOR1 = 3810,
+                  TMT_GRADIENTCOLOR2 = 3811;
+        m_clrTasksPaneGradientFinish = ThemeColor(ThemeExplorerBar, 0, 0, TMT_GRADIENTCOLOR1,
+                                                  c.barGradientDark);
+        m_clrTasksPaneGradientStart = ThemeColor(ThemeExplorerBar, 0, 0, TMT_GRADIENTCOLOR2,
+                                                 c.toolBarGradientLight);
+        m_clrTasksGroupCaptionDark = m_clrTasksGroupCaptionSpecLight = ThemeColor(
+            ThemeExplorerBar, 5, 0, TMT_FILLCOLOR, c.barGradientDark);
+        m_clrTasksGroupCaptionSpecDark = ThemeColor(ThemeExplorerBar, 12, 0, TMT_FILLCOLOR,
+                                                    c.customizeButtonGradientDark);
+        m_clrTasksGroupAreaLight = m_clrTasksGroupAreaDark = ThemeColor(
+            ThemeExplorerBar, 5, 0, TMT_FILLCOLOR, c.toolBarGradientLight);
+        m_clrTasksGroupAreaSpecLight = m_clrTasksGroupAreaSpecDark = ThemeColor(
+            ThemeExplorerBar, 9, 0, TMT_FILLCOLORHINT, c.toolBarGradientLight);
+        m_clrTasksGroupBorder = m_clrTasksGroupCaptionLight = ThemeColor(
+            ThemeExplorerBar, 5, 0, TMT_BORDERCOLOR, c.toolBarGradientLight);
         return;
     }
     m_clrTasksPaneGradientStart = m_clrTasksGroupCaptionDark = c.barGradientDark;
     m_clrTasksPaneGradientFinish = m_clrTasksGroupCaptionLight = c.toolBarGradientLight;
-    m_clrTasksGroupCaptionSpecDark =
-        ZAVPColorMath::MixColorsHsv(c.customizeButtonGradientDark, c.customizeButtonGradientLight, 1.0, 1, 1);
+    m_clrTasksGroupCaptionSpecDark = ZAVPColorMath::MixColorsHsv(
+        c.customizeButtonGradientDark, c.customizeButtonGradientLight, 1.0, 1, 1);
     m_clrTasksGroupCaptionSpecLight = c.customizeButtonGradientLight;
     m_clrTasksGroupAreaLight = m_clrTasksGroupAreaDark = c.toolBarGradientLight;
     m_clrTasksGroupAreaSpecLight = m_clrTasksGroupAreaSpecDark = c.toolBarGradientLight;
     m_clrTasksGroupBorder = c.toolBarGradientLight;
 }
 
-void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
-                                                 CRect rectClip, BOOL bNCArea)
+void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar,
+                                                 CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
-    if (!UsesGradients() || !pBar || pBar->IsDialogControl() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) ||
+    if (!UsesGradients() || !pBar || pBar->IsDialogControl() ||
+        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) ||
         ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
     {
         CZAVPVisualManagerXP::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar))
-    {
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar)) {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBtnFace);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar))
-    {
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar)) {
         Gradient(pDC, rectClient, m_clrBarDkShadowCopy, m_clrBarShadowCopy, TRUE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
-    {
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar)) {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &m_brMenuLight);
         const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
         CRect column = rectClient;
-        column.right = column.left + PopupImageColumnWidth2003(pMenuBar->m_bNoImageColumn, pMenuBar->m_bSecondColumn);
+        column.right = column.left + PopupImageColumnWidth2003(pMenuBar->m_bNoImageColumn,
+                                                               pMenuBar->m_bSecondColumn);
         if (column.right > column.left)
             Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar))
+    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) &&
+        !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar))
     {
         // A rounded band: the gradient inside one pixel of rounding, the bottom (or right) line,
         // and single pixels that round the four corners.
-        const BOOL bHorz = (pBar->GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0 || pBar->IsFloating();
+        const BOOL bHorz = (pBar->GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0 ||
+                           pBar->IsFloating();
         pDC->FillRect(rectClient, &m_brBarFaceSolid);
         CRect band = rectClient;
-        if (bHorz)
-        {
+        if (bHorz) {
             band.DeflateRect(1, 0);
             --band.bottom;
             Gradient(pDC, band, c.toolBarGradientDark, c.toolBarGradientLight, TRUE);
-            pDC->FillSolidRect(band.left + 1, band.bottom, band.Width() - 2, 1, c.toolBarBottomLine);
-        }
-        else
-        {
+            pDC->FillSolidRect(band.left + 1, band.bottom, band.Width() - 2, 1,
+                               c.toolBarBottomLine);
+        } else {
             band.DeflateRect(0, 1);
             --band.right;
             Gradient(pDC, band, c.toolBarGradientVertLight, c.toolBarGradientVertDark, FALSE);
@@ -295,14 +289,12 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
     // Menu bar and dock bars: one gradient over the monitor's work area, so that neighbouring
     // bars continue it.
     CRect area = rectClient;
-    if (pBar->GetSafeHwnd())
-    {
+    if (pBar->GetSafeHwnd()) {
         MONITORINFO info = {};
         info.cbSize = sizeof info;
         CRect window;
         pBar->GetWindowRect(window);
-        if (GetMonitorInfoA(MonitorFromRect(window, MONITOR_DEFAULTTONEAREST), &info))
-        {
+        if (GetMonitorInfoA(MonitorFromRect(window, MONITOR_DEFAULTTONEAREST), &info)) {
             area = info.rcWork;
             pBar->ScreenToClient(&area);
         }
@@ -325,16 +317,15 @@ void CZAVPVisualManager2003::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, C
 
 int CZAVPVisualManager2003::PopupImageColumnWidth2003(BOOL bNoImageColumn, BOOL bSecondColumn) const
 {
-    if (bNoImageColumn)
-        return 0;
+    if (bNoImageColumn) return 0;
     const int width = ZAVPSharedBarData::g_sizeMenuImage.cx + 2 * GetMenuImageMargin();
     return bSecondColumn ? 2 * (width + 2) : width + 1;
 }
 
-void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar)
+void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                              CZAVPBaseControlBar* pBar)
 {
-    if (!UsesGradients() || (pBar && pBar->IsDialogControl()))
-    {
+    if (!UsesGradients() || (pBar && pBar->IsDialogControl())) {
         CZAVPVisualManagerXP::OnDrawBarGripper(pDC, rectGripper, bHorz, pBar);
         return;
     }
@@ -342,39 +333,35 @@ void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
     const int kStep = 4;
     const CPoint centre = rectGripper.CenterPoint();
     if (bHorz)
-        for (int y = rectGripper.top + 2; y + 2 <= rectGripper.bottom - 2; y += kStep)
-        {
+        for (int y = rectGripper.top + 2; y + 2 <= rectGripper.bottom - 2; y += kStep) {
             pDC->FillSolidRect(centre.x, y + 1, 2, 2, globalData.clrBtnHilite);
             pDC->FillSolidRect(centre.x - 1, y, 2, 2, m_colors2003.toolBarGripper);
         }
     else
-        for (int x = rectGripper.left + 2; x + 2 <= rectGripper.right - 2; x += kStep)
-        {
+        for (int x = rectGripper.left + 2; x + 2 <= rectGripper.right - 2; x += kStep) {
             pDC->FillSolidRect(x + 1, centre.y, 2, 2, globalData.clrBtnHilite);
             pDC->FillSolidRect(x, centre.y - 1, 2, 2, m_colors2003.toolBarGripper);
         }
 }
 
-void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz)
+void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect,
+                                             BOOL bIsHoriz)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) ||
-        pBar->IsDialogControl())
+    if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) ||
+        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) || pBar->IsDialogControl())
     {
         CZAVPVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
         return;
     }
     const CPoint centre = rect.CenterPoint();
     CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
-    if (bIsHoriz)
-    {
+    if (bIsHoriz) {
         pDC->MoveTo(centre.x, rect.top + 2);
         pDC->LineTo(centre.x, rect.bottom - 2);
         pDC->SelectObject(&m_penSeparatorLight);
         pDC->MoveTo(centre.x + 1, rect.top + 3);
         pDC->LineTo(centre.x + 1, rect.bottom - 1);
-    }
-    else
-    {
+    } else {
         pDC->MoveTo(rect.left + 2, centre.y);
         pDC->LineTo(rect.right - 2, centre.y);
         pDC->SelectObject(&m_penSeparatorLight);
@@ -384,8 +371,9 @@ void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar
     pDC->SelectObject(pOldPen);
 }
 
-COLORREF CZAVPVisualManager2003::OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive,
-                                                  CRect rectCaption, CRect rectButtons)
+COLORREF CZAVPVisualManager2003::OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar,
+                                                  BOOL bActive, CRect rectCaption,
+                                                  CRect rectButtons)
 {
     if (!UsesGradients())
         return CZAVPVisualManagerXP::OnFillBarCaption(pDC, pBar, bActive, rectCaption, rectButtons);
@@ -397,32 +385,33 @@ COLORREF CZAVPVisualManager2003::OnFillBarCaption(CDC* pDC, CZAVPDockingControlB
     return globalData.clrBarText;
 }
 
-void CZAVPVisualManager2003::OnDrawStatusBarProgress(CDC* pDC, CZAVPStatusBar* pStatusBar, CRect rectProgress,
-                                                     int nProgressTotal, int nProgressCurr, COLORREF clrBar,
-                                                     COLORREF clrProgressBarDest, COLORREF clrProgressText,
-                                                     BOOL bProgressText)
+void CZAVPVisualManager2003::OnDrawStatusBarProgress(CDC* pDC, CZAVPStatusBar* pStatusBar,
+                                                     CRect rectProgress, int nProgressTotal,
+                                                     int nProgressCurr, COLORREF clrBar,
+                                                     COLORREF clrProgressBarDest,
+                                                     COLORREF clrProgressText, BOOL bProgressText)
 {
     if (!DrawStatusBarProgress(pDC, pStatusBar, rectProgress, nProgressTotal, nProgressCurr, clrBar,
                                clrProgressBarDest, clrProgressText, bProgressText))
-        CZAVPVisualManager::OnDrawStatusBarProgress(pDC, pStatusBar, rectProgress, nProgressTotal, nProgressCurr,
-                                                    clrBar, clrProgressBarDest, clrProgressText, bProgressText);
+        CZAVPVisualManager::OnDrawStatusBarProgress(pDC, pStatusBar, rectProgress, nProgressTotal,
+                                                    nProgressCurr, clrBar, clrProgressBarDest,
+                                                    clrProgressText, bProgressText);
 }
 
-void CZAVPVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                   BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton)
+void CZAVPVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                   BOOL bIsDropped, BOOL bIsHighlighted,
+                                                   CZAVPToolbarComboBoxButton* pButton)
 {
-    if (!UsesGradients())
-    {
-        CZAVPVisualManagerXP::OnDrawComboDropButton(pDC, rect, bDisabled, bIsDropped, bIsHighlighted, pButton);
+    if (!UsesGradients()) {
+        CZAVPVisualManagerXP::OnDrawComboDropButton(pDC, rect, bDisabled, bIsDropped,
+                                                    bIsHighlighted, pButton);
         return;
     }
-    if (!bIsDropped && !bIsHighlighted)
-    {
-        Gradient(pDC, rect, m_colors2003.toolBarGradientDark, m_colors2003.toolBarGradientLight, TRUE);
+    if (!bIsDropped && !bIsHighlighted) {
+        Gradient(pDC, rect, m_colors2003.toolBarGradientDark, m_colors2003.toolBarGradientLight,
+                 TRUE);
         pDC->Draw3dRect(rect, globalData.clrBarWindow, globalData.clrBarWindow);
-    }
-    else
-    {
+    } else {
         OnFillHighlightedArea(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight, nullptr);
         pDC->FillSolidRect(rect.left, rect.top, 1, rect.Height(), m_clrFrameHilite);
     }
@@ -430,16 +419,16 @@ void CZAVPVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bD
                       bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                               BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton)
+void CZAVPVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled,
+                                               BOOL bIsDropped, BOOL bIsHighlighted,
+                                               CZAVPToolbarComboBoxButton* pButton)
 {
-    if (!UsesGradients())
-    {
-        CZAVPVisualManagerXP::OnDrawComboBorder(pDC, rect, bDisabled, bIsDropped, bIsHighlighted, pButton);
+    if (!UsesGradients()) {
+        CZAVPVisualManagerXP::OnDrawComboBorder(pDC, rect, bDisabled, bIsDropped, bIsHighlighted,
+                                                pButton);
         return;
     }
-    if (!bDisabled && !bIsDropped && !bIsHighlighted)
-        return;
+    if (!bDisabled && !bIsDropped && !bIsHighlighted) return;
     rect.DeflateRect(1, 1);
     const COLORREF clr = bDisabled ? globalData.clrBtnShadow : m_clrFrameHilite;
     pDC->Draw3dRect(rect, clr, clr);
@@ -447,8 +436,7 @@ void CZAVPVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisab
 
 void CZAVPVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
 {
-    if (!UsesGradients())
-    {
+    if (!UsesGradients()) {
         CZAVPVisualManagerXP::OnDrawTearOffCaption(pDC, rect, bIsActive);
         return;
     }
@@ -457,7 +445,8 @@ void CZAVPVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIs
     OnFillHighlightedArea(pDC, rect, bIsActive ? &m_brHighlight : &m_brBarBkgnd, nullptr);
     CreateGripperBrushes();
     const int width = std::max(20, 2 * (int)ZAVPSharedBarData::g_sizeMenuImage.cx);
-    const CRect band(rect.CenterPoint().x - width / 2, rect.top + 1, rect.CenterPoint().x + width / 2, rect.bottom - 1);
+    const CRect band(rect.CenterPoint().x - width / 2, rect.top + 1,
+                     rect.CenterPoint().x + width / 2, rect.bottom - 1);
     const COLORREF clrOldText = pDC->SetTextColor(m_colors2003.toolBarGripper);
     const COLORREF clrOldBk = pDC->SetBkColor(bIsActive ? m_clrHighlight : m_clrBarBkgnd);
     pDC->FillRect(band, &m_brGripperHorz);
@@ -466,8 +455,8 @@ void CZAVPVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIs
     pDC->Draw3dRect(rect, m_clrMenuBorder, m_clrMenuBorder);
 }
 
-void CZAVPVisualManager2003::OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz,
-                                                   int state)
+void CZAVPVisualManager2003::OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton,
+                                                   BOOL bHorz, int state)
 {
     DrawCustomizeButtonFace(pDC, rect, bHorz, state, pButton && pButton->m_bHasHiddenButtons,
                             pButton && pButton->m_bCanCustomize);
@@ -483,16 +472,14 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
     else if (state == ButtonsIsHighlighted)
         OrientedGradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, bHorz);
     else
-        OrientedGradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight, bHorz);
+        OrientedGradient(pDC, rect, c.customizeButtonGradientDark, c.customizeButtonGradientLight,
+                         bHorz);
     // Rounded corners at the toolbar's far end: the right end of a horizontal bar, the bottom
     // end of a vertical one.
-    if (bHorz)
-    {
+    if (bHorz) {
         pDC->SetPixel(rect.right - 1, rect.top, globalData.clrBarFace);
         pDC->SetPixel(rect.right - 1, rect.bottom - 1, globalData.clrBarFace);
-    }
-    else
-    {
+    } else {
         pDC->SetPixel(rect.left, rect.bottom - 1, globalData.clrBarFace);
         pDC->SetPixel(rect.right - 1, rect.bottom - 1, globalData.clrBarFace);
     }
@@ -503,7 +490,8 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
         CZAVPMenuGlyphs::Draw(pDC, nGlyph, CPoint(pt.x + 1, pt.y + 1), CZAVPMenuGlyphs::StateWhite);
         CZAVPMenuGlyphs::Draw(pDC, nGlyph, pt, CZAVPMenuGlyphs::StateBlack);
     };
-    const int x = rect.left + (rect.Width() - glyph.cx) / 2, y = rect.top + (rect.Height() - glyph.cy) / 2;
+    const int x = rect.left + (rect.Width() - glyph.cx) / 2,
+              y = rect.top + (rect.Height() - glyph.cy) / 2;
     if (bHasHiddenButtons)
         drawTwice(bHorz ? CZAVPMenuGlyphs::IdMoreButtonsHorz : CZAVPMenuGlyphs::IdMoreButtonsVert,
                   bHorz ? CPoint(x, rect.top + kCustomizeGlyphInset)
@@ -514,44 +502,45 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
                         : CPoint(rect.left + kCustomizeGlyphInset, y));
 }
 
-void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
+void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                                                  int state)
 {
-    if (UsesGradients() && ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
-    {
-        OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), pButton->m_bHorz, state);
+    if (UsesGradients() && ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton)) {
+        OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), pButton->m_bHorz,
+                              state);
         return;
     }
     CZAVPVisualManagerXP::OnFillButtonInterior(pDC, pButton, rect, state);
 }
 
-void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
+void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                                                int state)
 {
     if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
         CZAVPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 
-void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton* pButton)
+void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
+                                                   CZAVPToolbarButton* pButton)
 {
     const BOOL bMenuItem = ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
-                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
+                           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
+                                        ZAVPClassNames::CZAVPPopupMenuBar);
     if (!FillHighlightedArea(pDC, rect, pBrush, pButton ? pButton->m_bHorz : TRUE, bMenuItem,
                              pButton && pButton->IsDroppedDown()))
         CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
 }
 
-BOOL CZAVPVisualManager2003::FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush, BOOL bHorz,
-                                                 BOOL bMenuItem, BOOL bDroppedDown)
+BOOL CZAVPVisualManager2003::FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush,
+                                                 BOOL bHorz, BOOL bMenuItem, BOOL bDroppedDown)
 {
-    if (!m_bIsStandardWinXPTheme || !UsesGradients())
-        return FALSE;
+    if (!m_bIsStandardWinXPTheme || !UsesGradients()) return FALSE;
     const ZAVP2003Colors& c = m_colors2003;
-    if (bMenuItem && pBrush == &m_brHighlight && c.highlightMenuItem != kNone)
-    {
+    if (bMenuItem && pBrush == &m_brHighlight && c.highlightMenuItem != kNone) {
         pDC->FillSolidRect(rect, c.highlightMenuItem);
         return TRUE;
     }
-    if (bDroppedDown)
-    {
+    if (bDroppedDown) {
         OrientedGradient(pDC, rect, c.toolBarGradientDark, c.toolBarGradientLight, bHorz);
         return TRUE;
     }
@@ -571,7 +560,8 @@ BOOL CZAVPVisualManager2003::FillHighlightedArea(CDC* pDC, const CRect& rect, CB
     return TRUE;
 }
 
-void CZAVPVisualManager2003::OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark, COLORREF light, BOOL bHorz)
+void CZAVPVisualManager2003::OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark,
+                                              COLORREF light, BOOL bHorz)
 {
     // Across the button: dark at the bottom of a horizontal bar's button, at the right of a
     // vertical one's, as the toolbars themselves run.

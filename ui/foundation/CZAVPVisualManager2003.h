@@ -24,23 +24,25 @@ public:
                              BOOL bNCArea = FALSE) override;
     void OnDrawBarBorder(CDC*, CZAVPBaseControlBar*, CRect&) override {}
     void OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRect rect) override;
-    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar) override;
+    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                          CZAVPBaseControlBar* pBar) override;
     void OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz) override;
-    COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive, CRect rectCaption,
-                              CRect rectButtons) override;
+    COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive,
+                              CRect rectCaption, CRect rectButtons) override;
     void OnDrawStatusBarProgress(CDC* pDC, CZAVPStatusBar* pStatusBar, CRect rectProgress,
                                  int nProgressTotal, int nProgressCurr, COLORREF clrBar,
                                  COLORREF clrProgressBarDest, COLORREF clrProgressText,
                                  BOOL bProgressText) override;
     void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
-    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                           CZAVPToolbarComboBoxButton* pButton) override;
+    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
+                           BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
     void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
-    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
+    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                              int state) override;
     void OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
-    void OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar* pBar, CRect rect, COLORREF clrBarBackground,
-                                BOOL bNoFrame) override;
+    void OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar* pBar, CRect rect,
+                                COLORREF clrBarBackground, BOOL bNoFrame) override;
     void OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
                                  COLORREF& clrText) override;
     void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
@@ -48,7 +50,8 @@ public:
     void OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd) override;
     void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                    const CZAVPBaseTabWnd* pTabWnd) override;
-    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab) override;
+    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
+                           CZAVPBaseTabWnd* pWndTab) override;
     void GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark, COLORREF& clrBlack,
                            COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
                            COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack) override;
@@ -64,20 +67,23 @@ public:
                     BOOL bIsSelected) override;
     void OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize, int iImage,
                              BOOL bHilited) override;
-    void OnFillAutoHideButtonBackground(CDC* pDC, CRect rect, CZAVPAutoHideButton* pButton) override;
+    void OnFillAutoHideButtonBackground(CDC* pDC, CRect rect,
+                                        CZAVPAutoHideButton* pButton) override;
     int GetCustomizeButtonMargin() const override { return 1; }
     BOOL IsOffsetPressedButton() const override { return FALSE; }
     int GetShowAllMenuItemsHeight() override;
     void OnDrawShowAllMenuItems(CDC* pDC, CRect rect, int state) override;
-    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton* pButton) override;
+    void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
+                               CZAVPToolbarButton* pButton) override;
 
-    virtual void OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz, int state);
+    virtual void OnDrawCustomizeButton(CDC* pDC, CRect rect, CCustomizeButton* pButton, BOOL bHorz,
+                                       int state);
     virtual void OnUpdateGlobalBarColors();
 
     // The customise button of a toolbar oriented as its bar: the gradient of its state, the
     // rounded far corners, and the "more buttons" and customise glyphs when it shows them.
-    void DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL bHorz, int state, BOOL bHasHiddenButtons,
-                                 BOOL bCanCustomize);
+    void DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL bHorz, int state,
+                                 BOOL bHasHiddenButtons, BOOL bCanCustomize);
     // An auto-hide button's background: the hot gradient for the button whose bar is shown.
     void FillAutoHideButton(CDC* pDC, const CRect& rect, BOOL bBarShown);
 
@@ -87,10 +93,11 @@ public:
 protected:
     // The gradient fill of a highlighted area from the facts of its button; FALSE when this look
     // has none for it (the flat look's plain fill then applies).
-    BOOL FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush, BOOL bHorz, BOOL bMenuItem,
-                             BOOL bDroppedDown);
+    BOOL FillHighlightedArea(CDC* pDC, const CRect& rect, CBrush* pBrush, BOOL bHorz,
+                             BOOL bMenuItem, BOOL bDroppedDown);
     // A two-colour gradient across a button of a horizontal or a vertical bar.
-    static void OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark, COLORREF light, BOOL bHorz);
+    static void OrientedGradient(CDC* pDC, const CRect& rect, COLORREF dark, COLORREF light,
+                                 BOOL bHorz);
     // The gradient image column of a popup menu bar, 0 when the bar is drawn without one.
     int PopupImageColumnWidth2003(BOOL bNoImageColumn, BOOL bSecondColumn) const;
     // A tab window placed in a dialog, as one of its controls.
@@ -105,7 +112,8 @@ private:
     void Initialize();
     ZAVP2003Colors::Source ReadSource() const;
     COLORREF SysColor(ThemeClass nClass, int nIndex) const;
-    COLORREF ThemeColor(ThemeClass nClass, int nPart, int nState, int nProp, COLORREF clrDefault) const;
+    COLORREF ThemeColor(ThemeClass nClass, int nPart, int nState, int nProp,
+                        COLORREF clrDefault) const;
     void DeriveTasksPaneColors();
     BOOL UsesGradients() const { return globalData.m_nBitsPerPixel > 8; }
 
@@ -122,6 +130,6 @@ protected:
     COLORREF m_clrTasksGroupAreaLight, m_clrTasksGroupAreaDark;
     COLORREF m_clrTasksGroupAreaSpecLight, m_clrTasksGroupAreaSpecDark;
     COLORREF m_clrTasksGroupBorder;
-    BOOL m_bIsStandardWinXPTheme;    // the visual style's file is "Luna"
-    CString m_strWinXPThemeColor;    // the visual style's colour name
+    BOOL m_bIsStandardWinXPTheme;  // the visual style's file is "Luna"
+    CString m_strWinXPThemeColor;  // the visual style's colour name
 };

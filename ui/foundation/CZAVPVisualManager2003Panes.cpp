@@ -36,23 +36,21 @@ COLORREF ActiveTabColor(const CZAVPBaseTabWnd* pTabWnd)
 void CZAVPVisualManager2003::OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar* pBar, CRect rect,
                                                     COLORREF clrBarBackground, BOOL bNoFrame)
 {
-    if (!UsesGradients())
-    {
+    if (!UsesGradients()) {
         CZAVPVisualManagerXP::OnFillCaptionBarButton(pDC, pBar, rect, clrBarBackground, bNoFrame);
         return;
     }
     const COLORREF light = m_colors2003.toolBarGradientLight;
     pDC->FillSolidRect(rect, clrBarBackground == (COLORREF)-1 ? light : clrBarBackground);
-    if (!bNoFrame)
-        pDC->Draw3dRect(rect, light, m_colors2003.toolBarBottomLine);
+    if (!bNoFrame) pDC->Draw3dRect(rect, light, m_colors2003.toolBarBottomLine);
 }
 
-void CZAVPVisualManager2003::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL bIsHighlighted, BOOL bIsPressed,
-                                                     COLORREF& clrText)
+void CZAVPVisualManager2003::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL bIsHighlighted,
+                                                     BOOL bIsPressed, COLORREF& clrText)
 {
-    if (!UsesGradients())
-    {
-        CZAVPVisualManagerXP::OnFillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed, clrText);
+    if (!UsesGradients()) {
+        CZAVPVisualManagerXP::OnFillOutlookPageButton(pDC, rect, bIsHighlighted, bIsPressed,
+                                                      clrText);
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
@@ -65,12 +63,12 @@ void CZAVPVisualManager2003::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL
     clrText = globalData.clrBtnText;
 }
 
-void CZAVPVisualManager2003::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
-                                                           BOOL bIsPressed)
+void CZAVPVisualManager2003::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn,
+                                                           BOOL bIsHighlighted, BOOL bIsPressed)
 {
-    if (!UsesGradients())
-    {
-        CZAVPVisualManagerXP::OnDrawOutlookPageButtonBorder(pDC, rectBtn, bIsHighlighted, bIsPressed);
+    if (!UsesGradients()) {
+        CZAVPVisualManagerXP::OnDrawOutlookPageButtonBorder(pDC, rectBtn, bIsHighlighted,
+                                                            bIsPressed);
         return;
     }
     pDC->Draw3dRect(rectBtn, globalData.clrBtnHilite, m_colors2003.toolBarGripper);
@@ -86,13 +84,11 @@ BOOL CZAVPVisualManager2003::IsDialogControl(const CWnd* pWnd)
 
 void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
 {
-    if (UsesGradients() && IsDialogControl(pTabWnd))
-    {
+    if (UsesGradients() && IsDialogControl(pTabWnd)) {
         pDC->FillRect(rect, &globalData.brBtnFace);
         return;
     }
-    if (!UsesGradients() || !pTabWnd || pTabWnd->IsFlatTab())
-    {
+    if (!UsesGradients() || !pTabWnd || pTabWnd->IsFlatTab()) {
         CZAVPVisualManagerXP::OnEraseTabsArea(pDC, rect, pTabWnd);
         return;
     }
@@ -104,8 +100,7 @@ void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBa
         Gradient(pDC, rect, tabSide, bodySide, TRUE);
     else
         Gradient(pDC, rect, bodySide, tabSide, TRUE);
-    if (pTabWnd->IsOneTabScroll())
-    {
+    if (pTabWnd->IsOneTabScroll()) {
         const CRect strip = bBottom ? CRect(rect.left, rect.top, rect.right, rect.top + 2)
                                     : CRect(rect.left, rect.bottom - 2, rect.right, rect.bottom);
         pDC->FillSolidRect(strip, ActiveTabColor(pTabWnd));
@@ -115,8 +110,7 @@ void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBa
 void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                                        const CZAVPBaseTabWnd* pTabWnd)
 {
-    if (!UsesGradients() || !pTabWnd->IsOneTabScroll())
-    {
+    if (!UsesGradients() || !pTabWnd->IsOneTabScroll()) {
         CZAVPVisualManagerXP::OnDrawTab(pDC, rectTab, iTab, bIsActive, pTabWnd);
         return;
     }
@@ -132,21 +126,22 @@ void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL b
                         bBottom ? clrDark : clrLight);
     pDC->SelectObject(pOldPen);
     const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
-    const COLORREF clrOld = pDC->SetTextColor(clrText != (COLORREF)-1 ? clrText : globalData.clrBarText);
+    const COLORREF clrOld = pDC->SetTextColor(clrText != (COLORREF)-1 ? clrText
+                                                                      : globalData.clrBarText);
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, (COLORREF)-1);
     pDC->SetTextColor(clrOld);
 }
 
-void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab)
+void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
+                                               CZAVPBaseTabWnd* pWndTab)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, ZAVPClassNames::CZAVPTabWnd) || pWndTab->IsFlatTab())
-    {
+    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, ZAVPClassNames::CZAVPTabWnd) ||
+        pWndTab->IsFlatTab()) {
         CZAVPVisualManagerXP::OnEraseTabsButton(pDC, rect, pButton, pWndTab);
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (pWndTab->IsOneTabScroll() && pButton && pButton->IsHighlighted())
-    {
+    if (pWndTab->IsOneTabScroll() && pButton && pButton->IsHighlighted()) {
         if (pButton->IsPushed())
             Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, TRUE);
         else
@@ -158,14 +153,14 @@ void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton
 }
 
 void CZAVPVisualManager2003::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLORREF& clrDark,
-                                               COLORREF& clrBlack, COLORREF& clrHighlight, COLORREF& clrFace,
-                                               COLORREF& clrDarkShadow, COLORREF& clrLight, CBrush*& pbrFace,
+                                               COLORREF& clrBlack, COLORREF& clrHighlight,
+                                               COLORREF& clrFace, COLORREF& clrDarkShadow,
+                                               COLORREF& clrLight, CBrush*& pbrFace,
                                                CBrush*& pbrBlack)
 {
-    CZAVPVisualManager::GetTabFrameColors(pTabWnd, clrDark, clrBlack, clrHighlight, clrFace, clrDarkShadow,
-                                          clrLight, pbrFace, pbrBlack);
-    if (!UsesGradients() || (pTabWnd && pTabWnd->IsOneTabScroll()))
-        return;
+    CZAVPVisualManager::GetTabFrameColors(pTabWnd, clrDark, clrBlack, clrHighlight, clrFace,
+                                          clrDarkShadow, clrLight, pbrFace, pbrBlack);
+    if (!UsesGradients() || (pTabWnd && pTabWnd->IsOneTabScroll())) return;
     clrDark = clrLight = clrHighlight = globalData.clrBarDkShadow;
     if (pTabWnd && pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab()) == (COLORREF)-1)
         clrFace = kWhite;
@@ -176,32 +171,30 @@ BOOL CZAVPVisualManager2003::OnEraseTabsFrame(CDC* pDC, CRect rect, const CZAVPB
     if (!UsesGradients() || !pTabWnd || pTabWnd->IsFlatTab())
         return CZAVPVisualManagerXP::OnEraseTabsFrame(pDC, rect, pTabWnd);
     COLORREF first = globalData.clrBarHilite, second = globalData.clrBarFace;
-    if (pTabWnd->IsOneTabScroll())
-    {
+    if (pTabWnd->IsOneTabScroll()) {
         second = ActiveTabColor(pTabWnd);
         first = ZAVPColorMath::ScaleColor(second, 130);
     }
-    if (pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM)
-        std::swap(first, second);
+    if (pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM) std::swap(first, second);
     CZAVPPainter(*pDC).FillGradientAngle(rect, first, second, 45);
     return TRUE;
 }
 
-COLORREF CZAVPVisualManager2003::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
+COLORREF CZAVPVisualManager2003::OnFillCommandsListBackground(CDC* pDC, CRect rect,
+                                                              BOOL bIsSelected)
 {
     if (!UsesGradients())
         return CZAVPVisualManagerXP::OnFillCommandsListBackground(pDC, rect, bIsSelected);
-    if (!bIsSelected)
-    {
+    if (!bIsSelected) {
         pDC->FillRect(rect, &m_brMenuLight);
         CRect column = rect;
         column.right = column.left + GetMenuImageMargin();
-        Gradient(pDC, column, m_colors2003.toolBarGradientLight, m_colors2003.toolBarGradientDark, FALSE);
-    }
-    else
-    {
-        const COLORREF clr = m_colors2003.highlightMenuItem != (COLORREF)-1 ? m_colors2003.highlightMenuItem
-                                                                             : m_clrHighlight;
+        Gradient(pDC, column, m_colors2003.toolBarGradientLight, m_colors2003.toolBarGradientDark,
+                 FALSE);
+    } else {
+        const COLORREF clr = m_colors2003.highlightMenuItem != (COLORREF)-1
+                                 ? m_colors2003.highlightMenuItem
+                                 : m_clrHighlight;
         pDC->FillSolidRect(rect, clr);
         pDC->Draw3dRect(rect, m_clrFrameHilite, m_clrFrameHilite);
     }
@@ -213,21 +206,24 @@ void CZAVPVisualManager2003::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkA
     Gradient(pDC, rectWorkArea, m_clrTasksPaneGradientStart, m_clrTasksPaneGradientFinish, TRUE);
 }
 
-void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
-                                                     BOOL, BOOL bCanCollapse)
+void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup,
+                                                     BOOL bIsHighlighted, BOOL, BOOL bCanCollapse)
 {
     const CRect rect = pGroup->m_rect;
     if (pGroup->m_bIsSpecial)
         Gradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight, FALSE);
     else
         Gradient(pDC, rect, m_clrTasksGroupCaptionDark, m_clrTasksGroupCaptionLight, FALSE);
-    CRect rectText(rect.left + m_tasksPane.nGroupCaptionHorzOffset, rect.top, rect.right - rect.Height(), rect.bottom);
+    CRect rectText(rect.left + m_tasksPane.nGroupCaptionHorzOffset, rect.top,
+                   rect.right - rect.Height(), rect.bottom);
     DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
-               bIsHighlighted ? globalData.clrHilite : m_clrTasksGroupBorder, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    if (!bCanCollapse || pGroup->m_strName.GetLength() == 0)
-        return;
-    DrawGlyphCentered(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
-                      CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
+               bIsHighlighted ? globalData.clrHilite : m_clrTasksGroupBorder,
+               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    if (!bCanCollapse || pGroup->m_strName.GetLength() == 0) return;
+    DrawGlyphCentered(
+        pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
+        CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom),
+        CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManager2003::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
@@ -243,8 +239,8 @@ void CZAVPVisualManager2003::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BO
     pDC->Draw3dRect(rect, m_clrTasksGroupBorder, m_clrTasksGroupBorder);
 }
 
-void CZAVPVisualManager2003::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
-                                        BOOL bIsSelected)
+void CZAVPVisualManager2003::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons,
+                                        BOOL bIsHighlighted, BOOL bIsSelected)
 {
     // The hot-link colour is the selection colour while tasks are drawn.
     const COLORREF clrHotText = globalData.clrHotText;
@@ -253,25 +249,23 @@ void CZAVPVisualManager2003::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST h
     globalData.clrHotText = clrHotText;
 }
 
-void CZAVPVisualManager2003::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize, int iImage,
-                                                 BOOL bHilited)
+void CZAVPVisualManager2003::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize,
+                                                 int iImage, BOOL bHilited)
 {
-    if (!UsesGradients())
-    {
+    if (!UsesGradients()) {
         CZAVPVisualManagerXP::OnDrawScrollButtons(pDC, rect, nBorderSize, iImage, bHilited);
         return;
     }
     pDC->FillSolidRect(rect, globalData.clrBarWindow);
-    if (bHilited)
-        OnFillHighlightedArea(pDC, rect, &m_brHighlight, nullptr);
+    if (bHilited) OnFillHighlightedArea(pDC, rect, &m_brHighlight, nullptr);
     pDC->Draw3dRect(rect, globalData.clrBarShadow, globalData.clrBarShadow);
     DrawGlyphCentered(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect, CZAVPAutoHideButton* pButton)
+void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect,
+                                                            CZAVPAutoHideButton* pButton)
 {
-    if (!UsesGradients())
-    {
+    if (!UsesGradients()) {
         CZAVPVisualManagerXP::OnFillAutoHideButtonBackground(pDC, rect, pButton);
         return;
     }
@@ -283,7 +277,8 @@ void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect
 void CZAVPVisualManager2003::FillAutoHideButton(CDC* pDC, const CRect& rect, BOOL bBarShown)
 {
     if (bBarShown)
-        Gradient(pDC, rect, m_colors2003.highlightGradientLight, m_colors2003.highlightGradientDark, TRUE);
+        Gradient(pDC, rect, m_colors2003.highlightGradientLight, m_colors2003.highlightGradientDark,
+                 TRUE);
     else
         Gradient(pDC, rect, m_colors2003.barGradientLight, m_colors2003.barGradientDark, TRUE);
 }
@@ -295,14 +290,15 @@ int CZAVPVisualManager2003::GetShowAllMenuItemsHeight()
 
 void CZAVPVisualManager2003::OnDrawShowAllMenuItems(CDC* pDC, CRect rect, int state)
 {
-    if (UsesGradients())
-    {
+    if (UsesGradients()) {
         // A round expander under the double chevron.
         const int d = std::min(rect.Width(), rect.Height()) - 2;
         const CPoint centre = rect.CenterPoint();
-        const CRect ring(centre.x - d / 2, centre.y - d / 2, centre.x - d / 2 + d, centre.y - d / 2 + d);
-        CZAVPPainter(*pDC).DrawGradientRing(ring, m_colors2003.toolBarGradientLight, m_clrMenuLight, (COLORREF)-1, 45,
-                                            kExpanderRings, m_colors2003.toolBarGradientLight);
+        const CRect ring(centre.x - d / 2, centre.y - d / 2, centre.x - d / 2 + d,
+                         centre.y - d / 2 + d);
+        CZAVPPainter(*pDC).DrawGradientRing(ring, m_colors2003.toolBarGradientLight, m_clrMenuLight,
+                                            (COLORREF)-1, 45, kExpanderRings,
+                                            m_colors2003.toolBarGradientLight);
     }
     CZAVPVisualManagerXP::OnDrawShowAllMenuItems(pDC, rect, state);
 }

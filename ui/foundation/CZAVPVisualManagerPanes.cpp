@@ -18,9 +18,9 @@
 
 namespace
 {
-const int kTabCut = 10;          // how far a scrolled tab may reach past the tab area's ends
-const int kTabImageMargin = 4;   // left margin of a tab's image
-const int kTabLabelGap = 6;      // from the tab's left edge (after the image) to its label
+const int kTabCut = 10;         // how far a scrolled tab may reach past the tab area's ends
+const int kTabImageMargin = 4;  // left margin of a tab's image
+const int kTabLabelGap = 6;     // from the tab's left edge (after the image) to its label
 
 void FillSolid(CDC* pDC, const CRect& rect, COLORREF color)
 {
@@ -37,8 +37,7 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 // The active tab's own colour of a scrolled tab window, or -1.
 COLORREF ActiveTabColor(const CZAVPBaseTabWnd* pTabWnd)
 {
-    if (!pTabWnd || !pTabWnd->IsOneTabScroll())
-        return (COLORREF)-1;
+    if (!pTabWnd || !pTabWnd->IsOneTabScroll()) return (COLORREF)-1;
     return pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab());
 }
 }  // namespace
@@ -50,37 +49,32 @@ void CZAVPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisab
     FillSolid(pDC, rect, globalData.clrBarFace);
     pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarHilite);
     int nOffset = 1;
-    if (bIsDropped)
-    {
+    if (bIsDropped) {
         rect.OffsetRect(1, 1);
         pDC->Draw3dRect(rect, globalData.clrBarShadow, globalData.clrBarHilite);
         ++nOffset;
-    }
-    else if (bIsHighlighted)
+    } else if (bIsHighlighted)
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
     DrawGlyphCentered(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
-                      bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack, nOffset);
+                      bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack,
+                      nOffset);
 }
 
 void CZAVPVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL, BOOL bIsDropped,
                                            BOOL bIsHighlighted, CZAVPToolbarComboBoxButton*)
 {
-    if (!bIsDropped && !bIsHighlighted)
-        return;
-    if (m_bMenuFlatLook)
-    {
+    if (!bIsDropped && !bIsHighlighted) return;
+    if (m_bMenuFlatLook) {
         rect.DeflateRect(1, 1);
         pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarDkShadow);
-    }
-    else
+    } else
         pDC->Draw3dRect(rect, globalData.clrBarShadow, globalData.clrBarHilite);
 }
 
 void CZAVPVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL, BOOL bIsHighlighted,
                                           CZAVPToolbarEditBoxButton*)
 {
-    if (bIsHighlighted)
-        pDC->DrawEdge(rect, EDGE_SUNKEN, BF_RECT);
+    if (bIsHighlighted) pDC->DrawEdge(rect, EDGE_SUNKEN, BF_RECT);
 }
 
 void CZAVPVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
@@ -99,8 +93,7 @@ void CZAVPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState
     SplitSpinRect(rectSpin, bOrientation, halves, glyphs);
     const int nPressed = (nState & 3) - 1;
     const int nGlyphState = (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack;
-    for (int i = 0; i < 2; ++i)
-    {
+    for (int i = 0; i < 2; ++i) {
         if (i == nPressed)
             pDC->Draw3dRect(halves[i], globalData.clrBarShadow, globalData.clrBarHilite);
         else
@@ -121,8 +114,7 @@ void CZAVPVisualManager::OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar*, CRec
         pDC->FillRect(rect, &globalData.brBarFace);
     else
         FillSolid(pDC, rect, clrBarBackground);
-    if (!bNoFrame)
-        pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
+    if (!bNoFrame) pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
 }
 
 void CZAVPVisualManager::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL, BOOL,
@@ -135,19 +127,15 @@ void CZAVPVisualManager::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL, BO
 void CZAVPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn,
                                                        BOOL bIsHighlighted, BOOL bIsPressed)
 {
-    if (bIsHighlighted && bIsPressed)
-    {
+    if (bIsHighlighted && bIsPressed) {
         pDC->Draw3dRect(rectBtn, globalData.clrBarDkShadow, globalData.clrBarFace);
         rectBtn.DeflateRect(1, 1);
         pDC->Draw3dRect(rectBtn, globalData.clrBarShadow, globalData.clrBarHilite);
-    }
-    else if (bIsHighlighted || bIsPressed)
-    {
+    } else if (bIsHighlighted || bIsPressed) {
         pDC->Draw3dRect(rectBtn, globalData.clrBarFace, globalData.clrBarDkShadow);
         rectBtn.DeflateRect(1, 1);
         pDC->Draw3dRect(rectBtn, globalData.clrBarHilite, globalData.clrBarShadow);
-    }
-    else
+    } else
         pDC->Draw3dRect(rectBtn, globalData.clrBarHilite, globalData.clrBarShadow);
     rectBtn.DeflateRect(1, 1);
 }
@@ -165,8 +153,7 @@ void CZAVPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAc
 {
     const COLORREF clrTab = pTabWnd->GetTabBkColor(iTab);
     const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
-    if (pTabWnd->IsFlatTab())
-    {
+    if (pTabWnd->IsFlatTab()) {
         CRect rectTabs;
         pTabWnd->GetTabsRect(rectTabs);
         const int nSlant = rectTabs.Height() / 2;
@@ -176,29 +163,27 @@ void CZAVPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAc
             rectTab.OffsetRect(2, 0), ++rectTab.top;
         const int yNear = bBottom ? rectTab.top : rectTab.bottom;
         const int yFar = bBottom ? rectTab.bottom : rectTab.top;
-        const POINT pts[4] = {{rectTab.left, yNear}, {rectTab.left + nSlant, yFar},
-                              {rectTab.right - nSlant, yFar}, {rectTab.right, yNear}};
+        const POINT pts[4] = {{rectTab.left, yNear},
+                              {rectTab.left + nSlant, yFar},
+                              {rectTab.right - nSlant, yFar},
+                              {rectTab.right, yNear}};
         CBrush brush;
         CBrush* pOldBrush = nullptr;
-        if (!bIsActive && clrTab != (COLORREF)-1)
-        {
+        if (!bIsActive && clrTab != (COLORREF)-1) {
             brush.CreateSolidBrush(clrTab);
             pOldBrush = pDC->SelectObject(&brush);
         }
         pDC->Polygon(pts, 4);
-        if (pOldBrush)
-            pDC->SelectObject(pOldBrush);
-    }
-    else if (pTabWnd->IsOneTabScroll())
-    {
+        if (pOldBrush) pDC->SelectObject(pOldBrush);
+    } else if (pTabWnd->IsOneTabScroll()) {
         const COLORREF clrFace = clrTab == (COLORREF)-1 ? globalData.clrBtnFace : clrTab;
         DrawTabOneTabScroll(pDC, rectTab, iTab, bIsActive, pTabWnd, clrFace, clrFace);
-    }
-    else
+    } else
         DrawTabClassic(pDC, rectTab, bIsActive, !bBottom, clrTab);
 
     const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
-    const COLORREF clrOld = clrText != (COLORREF)-1 ? pDC->SetTextColor(clrText) : pDC->GetTextColor();
+    const COLORREF clrOld = clrText != (COLORREF)-1 ? pDC->SetTextColor(clrText)
+                                                    : pDC->GetTextColor();
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, (COLORREF)-1);
     pDC->SetTextColor(clrOld);
 }
@@ -206,14 +191,12 @@ void CZAVPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsAc
 void CZAVPVisualManager::DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive, BOOL bTop,
                                         COLORREF clrTab)
 {
-    if (!bIsActive)
-    {
+    if (!bIsActive) {
         if (bTop)
             rectTab.top += 2;
         else
             rectTab.bottom -= 2;
-        if (clrTab != (COLORREF)-1)
-        {
+        if (clrTab != (COLORREF)-1) {
             CRect rectFill = rectTab;
             rectFill.DeflateRect(1, 1);
             FillSolid(pDC, rectFill, clrTab);
@@ -223,8 +206,7 @@ void CZAVPVisualManager::DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive,
     CPen penShadow(PS_SOLID, 1, globalData.clrBarShadow);
     CPen* pOldPen = pDC->SelectObject(&penHilite);
     const int l = rectTab.left, t = rectTab.top, r = rectTab.right - 1, b = rectTab.bottom - 1;
-    if (bTop)
-    {
+    if (bTop) {
         // Left and top edges light, corners cut by two; right edge black with a shadow inside.
         Line(pDC, l, b, l, t + 2);
         Line(pDC, l, t + 2, l + 2, t);
@@ -234,9 +216,7 @@ void CZAVPVisualManager::DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive,
         Line(pDC, r, t + 2, r, b + 1);
         pDC->SelectObject(&penShadow);
         Line(pDC, r - 1, t + 1, r - 1, b + 1);
-    }
-    else
-    {
+    } else {
         // Left edge light; bottom and right edges black, with a shadow line inside both.
         Line(pDC, l, t, l, b - 2);
         pDC->SelectStockObject(BLACK_PEN);
@@ -264,15 +244,12 @@ void CZAVPVisualManager::DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, 
         return;
     const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
     const int l = rectTab.left, t = rectTab.top, r = rectTab.right, b = rectTab.bottom;
-    POINT pts[8] = {{l, b}, {l + 2, b - 1}, {l + 4, b - 2}, {l + h, t + 2},
-                    {l + h + 4, t}, {r - 2, t}, {r, t + 2}, {r, b}};
+    POINT pts[8] = {{l, b},         {l + 2, b - 1}, {l + 4, b - 2}, {l + h, t + 2},
+                    {l + h + 4, t}, {r - 2, t},     {r, t + 2},     {r, b}};
     BOOL bCut = FALSE;
-    for (POINT& pt : pts)
-    {
-        if (bBottom)
-            pt.y = t + b - 1 - pt.y;
-        if (pt.x > rectTabs.right)
-            pt.x = rectTabs.right, bCut = TRUE;
+    for (POINT& pt : pts) {
+        if (bBottom) pt.y = t + b - 1 - pt.y;
+        if (pt.x > rectTabs.right) pt.x = rectTabs.right, bCut = TRUE;
     }
     const int nSaved = pDC->SaveDC();
     CRgn rgn;
@@ -290,8 +267,7 @@ void CZAVPVisualManager::DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, 
     if (bUnderNeighbour && iTab != pTabWnd->GetFirstVisibleTabNum())
         pDC->ExcludeClipRect(rectTabs.left, rectTabs.top, l + h - kTabCut, rectTabs.bottom);
     pDC->Polyline(pts, 8);
-    if (bCut)
-        Line(pDC, rectTabs.right, t, rectTabs.right, b);
+    if (bCut) Line(pDC, rectTabs.right, t, rectTabs.right, b);
     pDC->ExcludeClipRect(r, rectTabs.top, rectTabs.right, rectTabs.bottom);
     // Inner lines just inside the slanted side and the top; a shadow inside the far side.
     CPen penHilite(PS_SOLID, 1, globalData.clrBarHilite);
@@ -299,8 +275,7 @@ void CZAVPVisualManager::DrawTabOneTabScroll(CDC* pDC, CRect rectTab, int iTab, 
     const int dy = bBottom ? -1 : 1;
     Line(pDC, pts[3].x + 1, pts[3].y, pts[4].x + 1, pts[4].y + dy);
     Line(pDC, pts[4].x + 1, pts[4].y + dy, pts[5].x, pts[5].y + dy);
-    if (!bIsActive && !bCut)
-    {
+    if (!bIsActive && !bCut) {
         CPen penShadow(PS_SOLID, 1, globalData.clrBarShadow);
         pDC->SelectObject(&penShadow);
         Line(pDC, pts[6].x - 1, pts[6].y, pts[7].x - 1, pts[7].y);
@@ -317,8 +292,7 @@ void CZAVPVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOO
     pTabWnd->GetTabLabel(iTab, strLabel);
     const UINT nNoPrefix = pTabWnd->IsDrawNoPrefix() ? DT_NOPREFIX : 0;
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    if (pTabWnd->IsFlatTab())
-    {
+    if (pTabWnd->IsFlatTab()) {
         pDC->DrawText(strLabel, rectTab, DT_SINGLELINE | DT_CENTER | DT_VCENTER | nNoPrefix);
         pDC->SetBkMode(nOldMode);
         return;
@@ -327,15 +301,14 @@ void CZAVPVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOO
     const UINT uiIcon = pTabWnd->GetTabIcon(iTab);
     const HICON hIcon = pTabWnd->GetTabHicon(iTab);
     const int nImageWidth = (uiIcon == (UINT)-1 && hIcon == nullptr) ? 0 : sizeImage.cx;
-    if (rectTab.Width() < nImageWidth + kTabImageMargin)
-    {
+    if (rectTab.Width() < nImageWidth + kTabImageMargin) {
         pDC->SetBkMode(nOldMode);
         return;
     }
-    if (nImageWidth > 0)
-    {
+    if (nImageWidth > 0) {
         const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
-        const int y = rectTab.top + (rectTab.Height() - sizeImage.cy) / 2 - (bIsActive && bBottom ? 1 : 0);
+        const int y = rectTab.top + (rectTab.Height() - sizeImage.cy) / 2 -
+                      (bIsActive && bBottom ? 1 : 0);
         const CPoint pt(rectTab.left + kTabImageMargin, y);
         if (hIcon)
             pDC->DrawState(pt, sizeImage, hIcon, DSS_NORMAL);
@@ -345,7 +318,8 @@ void CZAVPVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOO
     }
     CRect rectLabel = rectTab;
     rectLabel.left += nImageWidth + kTabLabelGap;
-    const COLORREF clrOld = clrText != (COLORREF)-1 ? pDC->SetTextColor(clrText) : pDC->GetTextColor();
+    const COLORREF clrOld = clrText != (COLORREF)-1 ? pDC->SetTextColor(clrText)
+                                                    : pDC->GetTextColor();
     pDC->DrawText(strLabel, rectLabel,
                   DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | nNoPrefix |
                       (pTabWnd->IsOneTabScroll() ? DT_CENTER : 0));
@@ -361,14 +335,13 @@ void CZAVPVisualManager::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton*, C
 void CZAVPVisualManager::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPButton* pButton,
                                                 UINT uiState, CZAVPBaseTabWnd*)
 {
-    const BOOL bPressed = (pButton && pButton->IsPushed() && pButton->IsHighlighted()) || (uiState & 1);
-    if (bPressed)
-    {
+    const BOOL bPressed = (pButton && pButton->IsPushed() && pButton->IsHighlighted()) ||
+                          (uiState & 1);
+    if (bPressed) {
         pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
         rect.left += 2;
         rect.top += 2;
-    }
-    else
+    } else
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarDkShadow);
     rect.DeflateRect(2, 2);
 }
@@ -392,16 +365,14 @@ void CZAVPVisualManager::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLOR
 BOOL CZAVPVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
 {
     const COLORREF clrActive = ActiveTabColor(pTabWnd);
-    if (clrActive == (COLORREF)-1)
-        return FALSE;
+    if (clrActive == (COLORREF)-1) return FALSE;
     FillSolid(pDC, rect, clrActive);
     return TRUE;
 }
 
 COLORREF CZAVPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
 {
-    if (!bIsSelected)
-    {
+    if (!bIsSelected) {
         pDC->FillRect(rect, &globalData.brBarFace);
         return globalData.clrBarText;
     }
@@ -418,7 +389,8 @@ COLORREF CZAVPVisualManager::OnFillCommandsListBackground(CDC* pDC, CRect rect, 
 void CZAVPVisualManager::OnDrawMenuArrowOnCustomizeList(CDC* pDC, CRect rectCommand, BOOL bSelected)
 {
     const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    const CPoint pt(rectCommand.right - glyph.cx, rectCommand.top + (rectCommand.Height() - glyph.cy) / 2);
+    const CPoint pt(rectCommand.right - glyph.cx,
+                    rectCommand.top + (rectCommand.Height() - glyph.cy) / 2);
     CZAVPMenuGlyphs::Draw(pDC, CZAVPMenuGlyphs::IdArrowRightLarge, pt,
                           bSelected ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack);
     const CRect band(pt.x - 3, rectCommand.top + 2, pt.x - 1, rectCommand.bottom - 2);
@@ -438,41 +410,41 @@ void CZAVPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGro
     FillSolid(pDC, rect, pGroup->m_bIsSpecial ? globalData.clrHilite : globalData.clrBarFace);
     pDC->SetBkColor(clrOldBk);
     const CZAVPTasksPane* pPane = pGroup->m_pPane;
-    const int nHorz = pPane && pPane->m_nGroupCaptionHorzOffset != -1 ? pPane->m_nGroupCaptionHorzOffset
-                                                                      : m_tasksPane.nGroupCaptionHorzOffset;
-    const int nVert = pPane && pPane->m_nGroupCaptionVertOffset != -1 ? pPane->m_nGroupCaptionVertOffset
-                                                                      : m_tasksPane.nGroupCaptionVertOffset;
+    const int nHorz = pPane && pPane->m_nGroupCaptionHorzOffset != -1
+                          ? pPane->m_nGroupCaptionHorzOffset
+                          : m_tasksPane.nGroupCaptionHorzOffset;
+    const int nVert = pPane && pPane->m_nGroupCaptionVertOffset != -1
+                          ? pPane->m_nGroupCaptionVertOffset
+                          : m_tasksPane.nGroupCaptionVertOffset;
     int nTextLeft = nHorz;
-    if (pGroup->m_hIcon && pGroup->m_sizeIcon.cx < rect.Width() - rect.Height())
-    {
+    if (pGroup->m_hIcon && pGroup->m_sizeIcon.cx < rect.Width() - rect.Height()) {
         pDC->DrawIcon(rect.left + 1, rect.bottom - pGroup->m_sizeIcon.cy, pGroup->m_hIcon);
         nTextLeft = pGroup->m_sizeIcon.cx;
     }
     CRect rectText(rect.left + nTextLeft, rect.top + nVert, rect.right, rect.bottom);
-    if (rectText.Width() > rect.Height())
-        rectText.right -= rect.Height();
+    if (rectText.Width() > rect.Height()) rectText.right -= rect.Height();
     DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
                pGroup->m_bIsSpecial ? globalData.clrBarWindow : globalData.clrWindowText,
                DT_SINGLELINE | DT_END_ELLIPSIS);
-    if (!bCanCollapse || pGroup->m_strName.GetLength() == 0)
-        return;
+    if (!bCanCollapse || pGroup->m_strName.GetLength() == 0) return;
     const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    const int x = std::max<int>(rect.left, rect.right - (glyph.cx + 1) / 2 - (rect.Height() + 1) / 2);
+    const int x = std::max<int>(rect.left,
+                                rect.right - (glyph.cx + 1) / 2 - (rect.Height() + 1) / 2);
     const int y = rect.top + (rect.Height() - glyph.cy) / 2;
     const CRect box(x, y, x + glyph.cx, y + glyph.cy);
-    if (box.right > rect.right || box.bottom > rect.bottom)
-        return;  // no room for the glyph
-    if (bIsHighlighted)
-    {
+    if (box.right > rect.right || box.bottom > rect.bottom) return;  // no room for the glyph
+    if (bIsHighlighted) {
         CRect frame = box;
         frame.InflateRect(1, 1);
         pDC->Draw3dRect(frame, globalData.clrBarWindow, globalData.clrBarShadow);
     }
-    CZAVPMenuGlyphs::Draw(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
-                          box.TopLeft(), CZAVPMenuGlyphs::StateBlack);
+    CZAVPMenuGlyphs::Draw(
+        pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
+        box.TopLeft(), CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bNoTitle)
+void CZAVPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL bSpecial,
+                                                    BOOL bNoTitle)
 {
     CPen pen(PS_SOLID, 1, bSpecial ? globalData.clrHilite : globalData.clrBarFace);
     CPen* pOldPen = pDC->SelectObject(&pen);
@@ -487,37 +459,37 @@ void CZAVPVisualManager::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL b
     pDC->SelectObject(pOldPen);
 }
 
-void CZAVPVisualManager::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
-                                    BOOL)
+void CZAVPVisualManager::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons,
+                                    BOOL bIsHighlighted, BOOL)
 {
     DrawTaskItem(pDC, pTask, hIcons, bIsHighlighted, globalData.clrWindowText);
 }
 
-void CZAVPVisualManager::DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
-                                      COLORREF clrHotLink)
+void CZAVPVisualManager::DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons,
+                                      BOOL bIsHighlighted, COLORREF clrHotLink)
 {
     const CRect rect = pTask->m_rect;
-    if (pTask->m_bIsSeparator)
-    {
+    if (pTask->m_bIsSeparator) {
         const int y = rect.CenterPoint().y;
         FillSolid(pDC, CRect(rect.left, y, rect.right, y + 1), globalData.clrBarFace);
         return;
     }
     int cx = 0, cy = 0;
     if (hIcons && pTask->m_nIcon >= 0 && ImageList_GetIconSize(hIcons, &cx, &cy) && cx > 0)
-        ImageList_Draw(hIcons, pTask->m_nIcon, pDC->GetSafeHdc(), rect.left, rect.top, ILD_TRANSPARENT);
+        ImageList_Draw(hIcons, pTask->m_nIcon, pDC->GetSafeHdc(), rect.left, rect.top,
+                       ILD_TRANSPARENT);
     else
         cx = 0;
-    const CZAVPTasksPane* pPane =
-        pTask->m_pGroup && pTask->m_pGroup->m_pPane ? pTask->m_pGroup->m_pPane : nullptr;
+    const CZAVPTasksPane* pPane = pTask->m_pGroup && pTask->m_pGroup->m_pPane
+                                      ? pTask->m_pGroup->m_pPane
+                                      : nullptr;
     const int nOffset = pPane && pPane->m_nTasksHorzOffset != -1 ? pPane->m_nTasksHorzOffset
-                                                                  : m_tasksPane.nTasksIconHorzOffset;
+                                                                 : m_tasksPane.nTasksIconHorzOffset;
     CFont* pFont = &globalData.fontRegular;
     COLORREF clrText = globalData.clrWindowText;
     if (pTask->m_uiCommandID != 0 && !pTask->m_bEnabled)
         clrText = globalData.clrGrayedText;
-    else if (pTask->m_uiCommandID != 0 && bIsHighlighted)
-    {
+    else if (pTask->m_uiCommandID != 0 && bIsHighlighted) {
         pFont = &globalData.fontUnderline;
         clrText = clrHotLink;
     }
@@ -532,8 +504,7 @@ void CZAVPVisualManager::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nB
     CRect rectFill = rect;
     rectFill.top -= nBorderSize;
     pDC->FillRect(rectFill, &globalData.brBarFace);
-    if (bHilited)
-    {
+    if (bHilited) {
         CZAVPPainter painter(*pDC);
         painter.HighlightRect(rect);
         pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarDkShadow);
@@ -541,15 +512,15 @@ void CZAVPVisualManager::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nB
     DrawGlyphCentered(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManager::OnDrawSlider(CDC* pDC, CZAVPSlider* pSlider, CRect rect, BOOL bAutoHideMode)
+void CZAVPVisualManager::OnDrawSlider(CDC* pDC, CZAVPSlider* pSlider, CRect rect,
+                                      BOOL bAutoHideMode)
 {
     pDC->FillRect(rect, &globalData.brBarFace);
-    if (!bAutoHideMode || !pSlider)
-        return;
+    if (!bAutoHideMode || !pSlider) return;
     const DWORD dwAlign = pSlider->GetCurrentAlignment();
     if (dwAlign & CBRS_ALIGN_LEFT)
-        pDC->Draw3dRect(CRect(rect.right - 1, rect.top, rect.right - 1, rect.bottom), globalData.clrBarDkShadow,
-                        globalData.clrBarDkShadow);
+        pDC->Draw3dRect(CRect(rect.right - 1, rect.top, rect.right - 1, rect.bottom),
+                        globalData.clrBarDkShadow, globalData.clrBarDkShadow);
     else if (dwAlign & CBRS_ALIGN_RIGHT)
         pDC->Draw3dRect(CRect(rect.left, rect.top, rect.left, rect.bottom), globalData.clrBarHilite,
                         globalData.clrBarHilite);
@@ -569,8 +540,7 @@ void CZAVPVisualManager::OnDrawFramedLines(CDC* pDC, CRect rect, BOOL bMinusOnly
     CPen* pOldPen = pDC->SelectObject(&pen);
     const CPoint centre = rect.CenterPoint();
     Line(pDC, rect.left, centre.y, rect.right, centre.y);
-    if (!bMinusOnly)
-        Line(pDC, centre.x, rect.top, centre.x, rect.bottom);
+    if (!bMinusOnly) Line(pDC, centre.x, rect.top, centre.x, rect.bottom);
     pDC->SelectObject(pOldPen);
 }
 
@@ -610,8 +580,7 @@ COLORREF CZAVPVisualManager::OnDrawCalendarBarFrame(CDC* pDC, CRect rect)
 void CZAVPVisualManager::OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlighted, BOOL bChecked,
                                         BOOL bEnabled)
 {
-    if (bHighlighted)
-        pDC->DrawFocusRect(rect);
+    if (bHighlighted) pDC->DrawFocusRect(rect);
     rect.DeflateRect(1, 1);
     FillSolid(pDC, rect, bEnabled ? globalData.clrBarWindow : globalData.clrBarFace);
     pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
@@ -636,21 +605,20 @@ void CZAVPVisualManager::OnDrawAutoHideButtonBorder(CDC* pDC, CRect rectBounds,
 {
     const COLORREF clr = globalData.clrBarShadow;
     if (rectBorderSize.left > 0)
-        pDC->FillSolidRect(rectBounds.left, rectBounds.top, rectBorderSize.left, rectBounds.Height(), clr);
-    if (rectBorderSize.top > 0)
-        pDC->FillSolidRect(rectBounds.left, rectBounds.top, rectBounds.Width(), rectBorderSize.top, clr);
-    if (rectBorderSize.right > 0)
-        pDC->FillSolidRect(rectBounds.right - rectBorderSize.right, rectBounds.top, rectBorderSize.right,
+        pDC->FillSolidRect(rectBounds.left, rectBounds.top, rectBorderSize.left,
                            rectBounds.Height(), clr);
+    if (rectBorderSize.top > 0)
+        pDC->FillSolidRect(rectBounds.left, rectBounds.top, rectBounds.Width(), rectBorderSize.top,
+                           clr);
+    if (rectBorderSize.right > 0)
+        pDC->FillSolidRect(rectBounds.right - rectBorderSize.right, rectBounds.top,
+                           rectBorderSize.right, rectBounds.Height(), clr);
     if (rectBorderSize.bottom > 0)
-        pDC->FillSolidRect(rectBounds.left, rectBounds.bottom - rectBorderSize.bottom, rectBounds.Width(),
-                           rectBorderSize.bottom, clr);
+        pDC->FillSolidRect(rectBounds.left, rectBounds.bottom - rectBorderSize.bottom,
+                           rectBounds.Width(), rectBorderSize.bottom, clr);
 }
 
-int CZAVPVisualManager::GetShowAllMenuItemsHeight()
-{
-    return CZAVPMenuGlyphs::GetSize().cy + 6;
-}
+int CZAVPVisualManager::GetShowAllMenuItemsHeight() { return CZAVPMenuGlyphs::GetSize().cy + 6; }
 
 void CZAVPVisualManager::OnDrawShowAllMenuItems(CDC* pDC, CRect rect, int)
 {

@@ -23,31 +23,30 @@ IMPLEMENT_DYNCREATE(CZAVPVisualManagerXP, CZAVPVisualManager)
 
 namespace
 {
-const int kLightChannel = 129;          // a highlight whose channels are all this or more is light
-const int kWhiteGlyphChannel = 192;     // own glyph colours above this in every channel are light
-const int kMenuExtension = 4;           // how far a menu button reaches into its open menu
-const int kShadowMaxBrightness = 75;    // shadow of an open menu button
+const int kLightChannel = 129;        // a highlight whose channels are all this or more is light
+const int kWhiteGlyphChannel = 192;   // own glyph colours above this in every channel are light
+const int kMenuExtension = 4;         // how far a menu button reaches into its open menu
+const int kShadowMaxBrightness = 75;  // shadow of an open menu button
 
 #ifndef SBPS_NOBORDERS
 const UINT SBPS_NOBORDERS = 0x0100;
 const UINT SBPS_POPOUT = 0x0200;
 #endif
 
-void Frame(CDC* pDC, const CRect& rect, COLORREF color)
-{
-    pDC->Draw3dRect(rect, color, color);
-}
+void Frame(CDC* pDC, const CRect& rect, COLORREF color) { pDC->Draw3dRect(rect, color, color); }
 
 bool IsOnPopupMenuBar(CZAVPToolbarButton* pButton)
 {
     return ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
-           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent, ZAVPClassNames::CZAVPPopupMenuBar);
+           ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
+                        ZAVPClassNames::CZAVPPopupMenuBar);
 }
 
 }  // namespace
 
 CZAVPVisualManagerXP::CZAVPVisualManagerXP(BOOL bTemporary)
-    : CZAVPVisualManager(bTemporary), m_bConnectMenuToParent(TRUE), m_clrMenuShadowBase((COLORREF)-1)
+    : CZAVPVisualManager(bTemporary), m_bConnectMenuToParent(TRUE),
+      m_clrMenuShadowBase((COLORREF)-1)
 {
     m_bLook2000 = TRUE;
     m_nMenuShadowDepth = 4;
@@ -91,12 +90,13 @@ void CZAVPVisualManagerXP::OnUpdateSystemColors()
     m_clrFrameHilite = m_colors.frameHilite;
     m_clrMenuShadowBase = (COLORREF)-1;
 
-    CBrush* brushes[] = {&m_brBarBkgnd, &m_brMenuLight, &m_brHighlight, &m_brHighlightDn,
-                         &m_brHighlightChecked, &m_brTabBack, &m_brFloatToolBarBorder};
-    const COLORREF colors[] = {m_clrBarBkgnd, m_clrMenuLight, m_clrHighlight, m_clrHighlightDn,
-                               m_clrHighlightChecked, m_colors.tabBack, m_colors.floatBorder};
-    for (int i = 0; i < 7; ++i)
-    {
+    CBrush* brushes[] = {&m_brBarBkgnd,          &m_brMenuLight,        &m_brHighlight,
+                         &m_brHighlightDn,       &m_brHighlightChecked, &m_brTabBack,
+                         &m_brFloatToolBarBorder};
+    const COLORREF colors[] = {m_clrBarBkgnd,       m_clrMenuLight,        m_clrHighlight,
+                               m_clrHighlightDn,    m_clrHighlightChecked, m_colors.tabBack,
+                               m_colors.floatBorder};
+    for (int i = 0; i < 7; ++i) {
         brushes[i]->DeleteObject();
         brushes[i]->CreateSolidBrush(colors[i]);
     }
@@ -111,7 +111,8 @@ int CZAVPVisualManagerXP::MenuImageColumnWidth() const
 
 COLORREF CZAVPVisualManagerXP::TextOnHighlight() const
 {
-    return GetRValue(m_clrHighlight) >= kLightChannel && GetGValue(m_clrHighlight) >= kLightChannel &&
+    return GetRValue(m_clrHighlight) >= kLightChannel &&
+                   GetGValue(m_clrHighlight) >= kLightChannel &&
                    GetBValue(m_clrHighlight) >= kLightChannel
                ? RGB(0, 0, 0)
                : RGB(255, 255, 255);
@@ -119,20 +120,19 @@ COLORREF CZAVPVisualManagerXP::TextOnHighlight() const
 
 int CZAVPVisualManagerXP::PopupImageColumnWidth(BOOL bNoImageColumn, BOOL bSecondColumn) const
 {
-    if (bNoImageColumn)
-        return 0;
+    if (bNoImageColumn) return 0;
     return bSecondColumn ? 2 * MenuImageColumnWidth() : MenuImageColumnWidth();
 }
 
 CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar* pBar)
 {
     BarFacts facts = {};
-    if (!pBar)
-        return facts;
+    if (!pBar) return facts;
     facts.bDialog = pBar->IsDialogControl();
     facts.bMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar);
     facts.bOutlookPane = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane);
-    facts.bOwnBackground = facts.bOutlookPane && static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
+    facts.bOwnBackground = facts.bOutlookPane &&
+                           static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
     facts.bColorBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar);
     facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
     facts.bCalendarBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar);
@@ -144,63 +144,47 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
 
 CZAVPVisualManagerXP::BarFill CZAVPVisualManagerXP::ChooseBarFill(const BarFacts& bar)
 {
-    if (bar.bMenuBar || (bar.bOutlookPane && bar.bOwnBackground))
-        return BarFillDefault;
+    if (bar.bMenuBar || (bar.bOutlookPane && bar.bOwnBackground)) return BarFillDefault;
     if (bar.bColorBar)
         return bar.bDialog ? BarFillDefault : (bar.bStandalone ? BarFillToolbar : BarFillMenu);
-    if (bar.bCalendarBar)
-        return BarFillMenu;
-    if (bar.bPopupMenuBar)
-        return BarFillPopupMenu;
+    if (bar.bCalendarBar) return BarFillMenu;
+    if (bar.bPopupMenuBar) return BarFillPopupMenu;
     // An outlook pane without a background of its own is painted like any toolbar.
-    if (bar.bToolBar && !bar.bDialog)
-        return BarFillToolbar;
-    if (bar.bAutoHideDockBar)
-        return BarFillTabBack;
+    if (bar.bToolBar && !bar.bDialog) return BarFillToolbar;
+    if (bar.bAutoHideDockBar) return BarFillTabBack;
     return BarFillDefault;
 }
 
-void CZAVPVisualManagerXP::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rectClient,
-                                               CRect rectClip, BOOL bNCArea)
+void CZAVPVisualManagerXP::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar,
+                                               CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
     const CRect rect = rectClip.IsRectEmpty() ? rectClient : rectClip;
-    switch (ChooseBarFill(FactsOf(pBar)))
-    {
-    case BarFillToolbar:
-        pDC->FillRect(rect, &m_brBarBkgnd);
-        return;
-    case BarFillMenu:
-        pDC->FillRect(rect, &m_brMenuLight);
-        return;
-    case BarFillPopupMenu:
-    {
+    switch (ChooseBarFill(FactsOf(pBar))) {
+    case BarFillToolbar: pDC->FillRect(rect, &m_brBarBkgnd); return;
+    case BarFillMenu: pDC->FillRect(rect, &m_brMenuLight); return;
+    case BarFillPopupMenu: {
         pDC->FillRect(rect, &m_brMenuLight);
         const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
         CRect column = rectClient;
-        column.right = column.left + PopupImageColumnWidth(pMenuBar->m_bNoImageColumn, pMenuBar->m_bSecondColumn);
-        if (column.IntersectRect(column, rect))
-            pDC->FillRect(column, &m_brBarBkgnd);
+        column.right = column.left +
+                       PopupImageColumnWidth(pMenuBar->m_bNoImageColumn, pMenuBar->m_bSecondColumn);
+        if (column.IntersectRect(column, rect)) pDC->FillRect(column, &m_brBarBkgnd);
         return;
     }
-    case BarFillTabBack:
-        pDC->FillRect(rect, &m_brTabBack);
-        return;
-    case BarFillDefault:
-        break;
+    case BarFillTabBack: pDC->FillRect(rect, &m_brTabBack); return;
+    case BarFillDefault: break;
     }
     CZAVPVisualManager::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
 }
 
 void CZAVPVisualManagerXP::OnDrawBarBorder(CDC* pDC, CZAVPBaseControlBar* pBar, CRect& rect)
 {
-    if (!pBar || pBar->IsDialogControl())
-    {
+    if (!pBar || pBar->IsDialogControl()) {
         CZAVPVisualManager::OnDrawBarBorder(pDC, pBar, rect);
         return;
     }
     const DWORD dwStyle = pBar->GetBarStyle();
-    if (pBar->IsFloating() || (dwStyle & CBRS_BORDER_ANY) == 0)
-        return;
+    if (pBar->IsFloating() || (dwStyle & CBRS_BORDER_ANY) == 0) return;
     const COLORREF clr = globalData.clrBarFace;
     if (dwStyle & CBRS_BORDER_LEFT)
         pDC->FillSolidRect(rect.left, rect.top, 1, rect.Height(), clr), ++rect.left;
@@ -221,7 +205,8 @@ void CZAVPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRe
     pDC->FillRect(CRect(rect.left, rect.top + 1, rect.left + 1, rect.bottom - 1), &m_brBarBkgnd);
     // A menu opened from a menu-bar button has no border where it meets the button.
     CZAVPToolbarMenuButton* pButton = pMenu ? pMenu->m_pParentBtn : nullptr;
-    if (!m_bConnectMenuToParent || !pButton || !ZAVPIsKindOf(pButton->m_pWndParent, ZAVPClassNames::CZAVPMenuBar) ||
+    if (!m_bConnectMenuToParent || !pButton ||
+        !ZAVPIsKindOf(pButton->m_pWndParent, ZAVPClassNames::CZAVPMenuBar) ||
         !pButton->m_pWndParent->GetSafeHwnd() || !pMenu->GetSafeHwnd())
         return;
     CRect rectButton = pButton->m_rect;
@@ -229,22 +214,21 @@ void CZAVPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRe
     pMenu->ScreenToClient(&rectButton);
     const int left = std::max(rectButton.left + 1, outer.left + 1);
     const int right = std::min(rectButton.right - 1, outer.right - 1);
-    if (right <= left)
-        return;
+    if (right <= left) return;
     if (rectButton.bottom <= outer.top + 1)
         pDC->FillSolidRect(left, outer.top, right - left, 1, m_clrBarBkgnd);
     else if (rectButton.top >= outer.bottom - 1)
         pDC->FillSolidRect(left, outer.bottom - 1, right - left, 1, m_clrBarBkgnd);
 }
 
-void CZAVPVisualManagerXP::OnDrawMenuShadow(CDC* pDC, const CRect& rectClient, const CRect& rectExclude,
-                                            int nDepth, int iMinBrightness, int iMaxBrightness,
+void CZAVPVisualManagerXP::OnDrawMenuShadow(CDC* pDC, const CRect& rectClient,
+                                            const CRect& rectExclude, int nDepth,
+                                            int iMinBrightness, int iMaxBrightness,
                                             CBitmap* pBmpSaveBottom, CBitmap* pBmpSaveRight)
 {
-    if (rectExclude.IsRectEmpty())
-    {
-        CZAVPPainter(*pDC).DrawShadow(rectClient, nDepth, iMinBrightness, iMaxBrightness, pBmpSaveBottom,
-                                      pBmpSaveRight, m_clrMenuShadowBase);
+    if (rectExclude.IsRectEmpty()) {
+        CZAVPPainter(*pDC).DrawShadow(rectClient, nDepth, iMinBrightness, iMaxBrightness,
+                                      pBmpSaveBottom, pBmpSaveRight, m_clrMenuShadowBase);
         return;
     }
     // Shadow on a copy, the parent button copied back over it, so no shadow falls on the button.
@@ -252,11 +236,9 @@ void CZAVPVisualManagerXP::OnDrawMenuShadow(CDC* pDC, const CRect& rectClient, c
     area.right += nDepth;
     area.bottom += nDepth;
     CDC mem;
-    if (!mem.CreateCompatibleDC(pDC))
-        return;
+    if (!mem.CreateCompatibleDC(pDC)) return;
     CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(pDC, area.Width(), area.Height()))
-        return;
+    if (!bitmap.CreateCompatibleBitmap(pDC, area.Width(), area.Height())) return;
     CBitmap* pOld = mem.SelectObject(&bitmap);
     mem.BitBlt(0, 0, area.Width(), area.Height(), pDC, area.left, area.top, SRCCOPY);
     CRect local = rectClient;
@@ -282,24 +264,21 @@ void CZAVPVisualManagerXP::CreateGripperBrushes()
         m_brGripperVert.CreatePatternBrush(&bmpVert);
 }
 
-void CZAVPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar)
+void CZAVPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                                            CZAVPBaseControlBar* pBar)
 {
-    if (pBar && pBar->IsDialogControl())
-    {
+    if (pBar && pBar->IsDialogControl()) {
         CZAVPVisualManager::OnDrawBarGripper(pDC, rectGripper, bHorz, pBar);
         return;
     }
     CreateGripperBrushes();
     // A dotted band in the gripper colour, across the bar's thickness, four pixels wide.
     CRect band = rectGripper;
-    if (bHorz)
-    {
+    if (bHorz) {
         band.DeflateRect(0, 3);
         band.left = rectGripper.CenterPoint().x - 1;
         band.right = band.left + 3;
-    }
-    else
-    {
+    } else {
         band.DeflateRect(3, 0);
         band.top = rectGripper.CenterPoint().y - 1;
         band.bottom = band.top + 3;
@@ -311,24 +290,22 @@ void CZAVPVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bH
     pDC->SetTextColor(clrOldText);
 }
 
-void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz)
+void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect,
+                                           BOOL bIsHoriz)
 {
-    if (pBar && pBar->IsDialogControl())
-    {
+    if (pBar && pBar->IsDialogControl()) {
         CZAVPVisualManager::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
         return;
     }
     CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
     const CPoint centre = rect.CenterPoint();
-    if (bIsHoriz)
-    {
+    if (bIsHoriz) {
         pDC->MoveTo(centre.x, rect.top);
         pDC->LineTo(centre.x, rect.bottom - 1);
-    }
-    else
-    {
+    } else {
         int left = rect.left;
-        if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
+        if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) &&
+            !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
             !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
         {
             left += ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 1;
@@ -346,9 +323,9 @@ COLORREF CZAVPVisualManagerXP::OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar
 {
     CPen pen(PS_SOLID, 1, bActive ? globalData.clrBarLight : globalData.clrBarShadow);
     CPen* pOldPen = pDC->SelectObject(&pen);
-    CBrush* pOldBrush = pDC->SelectObject(bActive ? &globalData.brActiveCaption : &globalData.brBarFace);
-    if (bActive)
-        rectCaption.InflateRect(1, 0);
+    CBrush* pOldBrush = pDC->SelectObject(bActive ? &globalData.brActiveCaption
+                                                  : &globalData.brBarFace);
+    if (bActive) rectCaption.InflateRect(1, 0);
     pDC->RoundRect(rectCaption, CPoint(2, 2));
     pDC->SelectObject(pOldBrush);
     pDC->SelectObject(pOldPen);
@@ -359,8 +336,7 @@ void CZAVPVisualManagerXP::OnDrawCaptionButtonGlyph(CDC* pDC, CZAVPTitleButton* 
                                                     BOOL bActive, BOOL bDisabled, CPoint ptImage)
 {
     int nState = CZAVPMenuGlyphs::StateGray;
-    if (!bDisabled)
-    {
+    if (!bDisabled) {
         const COLORREF clr = pButton ? pButton->m_clrForeground : (COLORREF)-1;
         if (clr != (COLORREF)-1)
             nState = GetRValue(clr) > kWhiteGlyphChannel && GetGValue(clr) > kWhiteGlyphChannel &&
@@ -374,7 +350,8 @@ void CZAVPVisualManagerXP::OnDrawCaptionButtonGlyph(CDC* pDC, CZAVPTitleButton* 
 }
 
 void CZAVPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton, BOOL bActive,
-                                               BOOL bHorz, BOOL bMaximized, BOOL bDisabled, int nImageID)
+                                               BOOL bHorz, BOOL bMaximized, BOOL bDisabled,
+                                               int nImageID)
 {
     const CRect rect = pButton->GetRect();
     const BOOL bPushed = pButton->m_bPushed, bFocused = pButton->m_bFocused;
@@ -382,51 +359,49 @@ void CZAVPVisualManagerXP::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButt
         pDC->FillRect(rect, &m_brHighlightDn);
     else if (bPushed || bFocused)
         pDC->FillRect(rect, &m_brHighlight);
-    if (nImageID == -1)
-        nImageID = CaptionButtonGlyph(pButton->GetHitTest(), bHorz, bMaximized);
-    if (nImageID != -1)
-    {
+    if (nImageID == -1) nImageID = CaptionButtonGlyph(pButton->GetHitTest(), bHorz, bMaximized);
+    if (nImageID != -1) {
         const CSize glyph = CZAVPMenuGlyphs::GetSize();
         // The glyph follows the caption: white on an active one, also while hot or pressed.
         OnDrawCaptionButtonGlyph(pDC, pButton, nImageID, bActive, bDisabled,
                                  CPoint(rect.left + (rect.Width() - glyph.cx) / 2,
                                         rect.top + (rect.Height() - glyph.cy) / 2));
     }
-    if (bPushed || bFocused)
-        Frame(pDC, rect, globalData.clrBarDkShadow);
+    if (bPushed || bFocused) Frame(pDC, rect, globalData.clrBarDkShadow);
 }
 
-void CZAVPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
-                                                  BOOL bHighlight)
+void CZAVPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand,
+                                                  UINT nStyle, BOOL bHighlight)
 {
     int nGlyph;
-    switch (uiSystemCommand)
-    {
+    switch (uiSystemCommand) {
     case SC_MINIMIZE: nGlyph = CZAVPMenuGlyphs::IdMinimize; break;
     case SC_CLOSE: nGlyph = CZAVPMenuGlyphs::IdClose; break;
     case SC_RESTORE: nGlyph = CZAVPMenuGlyphs::IdRestore; break;
     default: return;
     }
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;
-    if (bHighlight && !bDisabled)
-    {
-        OnFillHighlightedArea(pDC, rect, (nStyle & TBBS_PRESSED) ? &m_brHighlightDn : &m_brHighlight, nullptr);
+    if (bHighlight && !bDisabled) {
+        OnFillHighlightedArea(pDC, rect,
+                              (nStyle & TBBS_PRESSED) ? &m_brHighlightDn : &m_brHighlight, nullptr);
         Frame(pDC, rect, m_clrFrameHilite);
     }
-    DrawGlyphCentered(pDC, nGlyph, rect,
-              bDisabled ? CZAVPMenuGlyphs::StateGray : (bHighlight ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack));
+    DrawGlyphCentered(
+        pDC, nGlyph, rect,
+        bDisabled ? CZAVPMenuGlyphs::StateGray
+                  : (bHighlight ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack));
 }
 
-void CZAVPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CZAVPStatusBar*, CRect rectPane, UINT, UINT nStyle)
+void CZAVPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CZAVPStatusBar*, CRect rectPane,
+                                                     UINT, UINT nStyle)
 {
-    if (nStyle & SBPS_NOBORDERS)
-        return;
-    if (nStyle & SBPS_POPOUT)
-        CZAVPPainter(*pDC).HighlightRect(rectPane);
+    if (nStyle & SBPS_NOBORDERS) return;
+    if (nStyle & SBPS_POPOUT) CZAVPPainter(*pDC).HighlightRect(rectPane);
     Frame(pDC, rectPane, m_clrPaneBorder);
 }
 
-void CZAVPVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton*)
+void CZAVPVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
+                                                 CZAVPToolbarButton*)
 {
     pDC->FillRect(rect, pBrush);
 }
@@ -437,8 +412,7 @@ void CZAVPVisualManagerXP::ExtendMenuButtonRect(CZAVPToolbarMenuButton* pMenuBut
         return;
     CRect rectMenu;
     pMenuButton->m_pPopupMenu->GetWindowRect(rectMenu);
-    switch (pMenuButton->m_nDropDirection)
-    {
+    switch (pMenuButton->m_nDropDirection) {
     case 1: rect.bottom += rectMenu.Width() < rect.Width() ? 1 : kMenuExtension; break;
     case 2: rect.top -= rectMenu.Width() < rect.Width() ? 1 : kMenuExtension; break;
     case 3: rect.right += rectMenu.Height() < rect.Height() ? 1 : kMenuExtension; break;
@@ -447,47 +421,42 @@ void CZAVPVisualManagerXP::ExtendMenuButtonRect(CZAVPToolbarMenuButton* pMenuBut
     }
 }
 
-void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
+void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                                                int state)
 {
     if (!pButton || (state != ButtonsIsPressed && state != ButtonsIsHighlighted) ||
         ZAVPSharedBarData::g_bCustomizeMode)
         return;
     const bool bOnPopup = IsOnPopupMenuBar(pButton);
-    if (!bOnPopup)
-        --rect.right, --rect.bottom;
+    if (!bOnPopup) --rect.right, --rect.bottom;
     CBrush* pBrush = &m_brHighlight;
     const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
-    if (bOnPopup && (pButton->m_nStyle & TBBS_PRESSED))
-        pBrush = &m_brHighlightDn;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && pButton->IsDroppedDown())
+    if (bOnPopup && (pButton->m_nStyle & TBBS_PRESSED)) pBrush = &m_brHighlightDn;
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+        pButton->IsDroppedDown())
     {
         ExtendMenuButtonRect(static_cast<CZAVPToolbarMenuButton*>(pButton), rect);
         OnFillHighlightedArea(pDC, rect, &m_brBarBkgnd, pButton);
         return;
     }
-    if (bChecked)
-        pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) && (pButton->m_nStyle & TBBS_DISABLED))
+    if (bChecked) pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
+    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+        (pButton->m_nStyle & TBBS_DISABLED))
         pBrush = &m_brMenuLight;
-    if (!bChecked)
-        rect.DeflateRect(1, 1);
+    if (!bChecked) rect.DeflateRect(1, 1);
     OnFillHighlightedArea(pDC, rect, pBrush, pButton);
 }
 
-void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state)
+void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                                              int state)
 {
-    if (state != ButtonsIsPressed && state != ButtonsIsHighlighted)
-        return;
+    if (state != ButtonsIsPressed && state != ButtonsIsHighlighted) return;
     const bool bOnPopup = IsOnPopupMenuBar(pButton);
-    if (bOnPopup && state == ButtonsIsHighlighted)
-    {
-        if (pButton->m_nStyle & TBBS_CHECKED)
-            ++rect.bottom;
-    }
-    else
+    if (bOnPopup && state == ButtonsIsHighlighted) {
+        if (pButton->m_nStyle & TBBS_CHECKED) ++rect.bottom;
+    } else
         --rect.right, --rect.bottom;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton))
-    {
+    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton)) {
         CZAVPToolbarMenuButton* pMenuButton = static_cast<CZAVPToolbarMenuButton*>(pButton);
         if (pMenuButton->m_pPopupMenu && pMenuButton->m_pPopupMenu->GetSafeHwnd() &&
             pMenuButton->m_pPopupMenu->IsWindowVisible())
@@ -496,16 +465,16 @@ void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pBut
             Frame(pDC, rect, m_clrMenuBorder);
             if (ZAVPSharedBarData::g_bMenuShadows && !ZAVPSharedBarData::g_bCustomizeMode &&
                 globalData.m_nBitsPerPixel > 8)
-                CZAVPPainter(*pDC).DrawShadow(rect, m_nMenuShadowDepth, 100, kShadowMaxBrightness, nullptr,
-                                              nullptr, m_clrMenuShadowBase);
+                CZAVPPainter(*pDC).DrawShadow(rect, m_nMenuShadowDepth, 100, kShadowMaxBrightness,
+                                              nullptr, nullptr, m_clrMenuShadowBase);
             return;
         }
     }
     Frame(pDC, rect, m_clrFrameHilite);
 }
 
-void CZAVPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CZAVPToolbarMenuButton* pButton, CRect rect,
-                                               COLORREF& clrText)
+void CZAVPVisualManagerXP::OnHighlightMenuItem(CDC* pDC, CZAVPToolbarMenuButton* pButton,
+                                               CRect rect, COLORREF& clrText)
 {
     const BOOL bDisabled = pButton && (pButton->m_nStyle & TBBS_DISABLED);
     --rect.right, --rect.bottom;
@@ -524,34 +493,34 @@ void CZAVPVisualManagerXP::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRa
 COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state)
 {
     if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
-        return (pButton->m_nStyle & TBBS_DISABLED) ? globalData.clrGrayedText : globalData.clrBarText;
-    if (state == ButtonsIsHighlighted && pButton && (pButton->m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
+        return (pButton->m_nStyle & TBBS_DISABLED) ? globalData.clrGrayedText
+                                                   : globalData.clrBarText;
+    if (state == ButtonsIsHighlighted && pButton &&
+        (pButton->m_nStyle & (TBBS_CHECKED | TBBS_PRESSED)))
         return globalData.clrTextHilite;
     return CZAVPVisualManager::GetToolbarButtonTextColor(pButton, state);
 }
 
-COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption, CZAVPMiniFrameWnd* pFrameWnd,
-                                                      BOOL bActive)
+COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
+                                                      CZAVPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
-    {
+    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar)) {
         pDC->FillRect(rectCaption, &m_brFloatToolBarBorder);
         return globalData.clrCaptionText;
     }
-    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
-    {
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd)) {
         pDC->FillRect(rectCaption, &globalData.brBarFace);
         return globalData.clrBarText;
     }
-    pDC->FillRect(rectCaption, bActive ? &globalData.brActiveCaption : &globalData.brInactiveCaption);
+    pDC->FillRect(rectCaption,
+                  bActive ? &globalData.brActiveCaption : &globalData.brInactiveCaption);
     return globalData.clrCaptionText;
 }
 
-void CZAVPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd, CRect rectBorder,
-                                                 CRect rectBorderSize)
+void CZAVPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd,
+                                                 CRect rectBorder, CRect rectBorderSize)
 {
-    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd))
-    {
+    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd)) {
         CZAVPVisualManager::OnDrawMiniFrameBorder(pDC, pFrameWnd, rectBorder, rectBorderSize);
         return;
     }
@@ -562,7 +531,8 @@ void CZAVPVisualManagerXP::OnDrawFloatingToolbarBorder(CDC* pDC, CZAVPToolBar*, 
                                                        CRect rectBorderSize)
 {
     CBrush* pOldBrush = pDC->SelectObject(&m_brFloatToolBarBorder);
-    const int l = rectBorderSize.left, t = rectBorderSize.top, r = rectBorderSize.right, b = rectBorderSize.bottom;
+    const int l = rectBorderSize.left, t = rectBorderSize.top, r = rectBorderSize.right,
+              b = rectBorderSize.bottom;
     pDC->PatBlt(rectBorder.left, rectBorder.top, l, rectBorder.Height(), PATCOPY);
     pDC->PatBlt(rectBorder.left, rectBorder.top, rectBorder.Width(), t, PATCOPY);
     pDC->PatBlt(rectBorder.right - r, rectBorder.top, r, rectBorder.Height(), PATCOPY);

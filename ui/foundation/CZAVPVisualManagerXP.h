@@ -22,10 +22,11 @@ public:
     void OnDrawMenuShadow(CDC* pDC, const CRect& rectClient, const CRect& rectExclude, int nDepth,
                           int iMinBrightness, int iMaxBrightness, CBitmap* pBmpSaveBottom,
                           CBitmap* pBmpSaveRight) override;
-    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar) override;
+    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                          CZAVPBaseControlBar* pBar) override;
     void OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz) override;
-    COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive, CRect rectCaption,
-                              CRect rectButtons) override;
+    COLORREF OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar* pBar, BOOL bActive,
+                              CRect rectCaption, CRect rectButtons) override;
     void OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton, BOOL bActive, BOOL bHorz,
                              BOOL bMaximized, BOOL bDisabled, int nImageID = -1) override;
     void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
@@ -34,13 +35,14 @@ public:
                                    UINT nStyle) override;
     void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
-    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                           CZAVPToolbarComboBoxButton* pButton) override;
+    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
+                           BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
     void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
                           CZAVPToolbarEditBoxButton* pButton) override;
     void OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive) override;
     void OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState, BOOL bOrientation) override;
-    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
+    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                              int state) override;
     void OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
     void OnHighlightMenuItem(CDC* pDC, CZAVPToolbarMenuButton* pButton, CRect rect,
                              COLORREF& clrText) override;
@@ -49,7 +51,8 @@ public:
     void OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd) override;
     void OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                    const CZAVPBaseTabWnd* pTabWnd) override;
-    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab) override;
+    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
+                           CZAVPBaseTabWnd* pWndTab) override;
     void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPButton* pButton, UINT uiState,
                                 CZAVPBaseTabWnd* pWndTab) override;
     COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
@@ -70,7 +73,8 @@ public:
                              BOOL bHilited) override;
     void OnDrawDoubleFrame(CDC* pDC, CWnd* pWnd, CRect rect) override;
     void OnDrawFaceShadowFrame(CDC* pDC, CWnd* pWnd, CRect& rect) override;
-    COLORREF OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1, COLORREF& clr2) override;
+    COLORREF OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1,
+                                         COLORREF& clr2) override;
     COLORREF OnDrawCalendarBarFrame(CDC* pDC, CRect rect) override;
     int GetMenuImageMargin() const override { return 3; }
     BOOL IsLook2000Allowed() const override { return FALSE; }
@@ -79,7 +83,8 @@ public:
                                           BOOL bActive, BOOL bDisabled, CPoint ptImage);
     virtual void CreateGripperBrushes();
     virtual void ExtendMenuButtonRect(CZAVPToolbarMenuButton* pMenuButton, CRect& rect);
-    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, CZAVPToolbarButton* pButton);
+    virtual void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
+                                       CZAVPToolbarButton* pButton);
 
     // The derived colours, as OnUpdateSystemColors last computed them.
     const ZAVPXPColors& GetColors() const { return m_colors; }
@@ -87,20 +92,20 @@ public:
     // What fills a bar's background in this look, chosen from the facts of the bar.
     enum BarFill
     {
-        BarFillDefault,     // the default look's fill
-        BarFillToolbar,     // m_brBarBkgnd
-        BarFillMenu,        // m_brMenuLight
-        BarFillPopupMenu,   // m_brMenuLight with the image column in m_brBarBkgnd
-        BarFillTabBack,     // m_brTabBack
+        BarFillDefault,    // the default look's fill
+        BarFillToolbar,    // m_brBarBkgnd
+        BarFillMenu,       // m_brMenuLight
+        BarFillPopupMenu,  // m_brMenuLight with the image column in m_brBarBkgnd
+        BarFillTabBack,    // m_brTabBack
     };
     struct BarFacts
     {
-        BOOL bDialog;            // the bar lives in a dialog
+        BOOL bDialog;  // the bar lives in a dialog
         BOOL bMenuBar;
         BOOL bOutlookPane;
-        BOOL bOwnBackground;     // an outlook pane that paints its own background
+        BOOL bOwnBackground;  // an outlook pane that paints its own background
         BOOL bColorBar;
-        BOOL bStandalone;        // a colour bar of its own, not inside a popup
+        BOOL bStandalone;  // a colour bar of its own, not inside a popup
         BOOL bCalendarBar;
         BOOL bPopupMenuBar;
         BOOL bToolBar;
@@ -138,7 +143,7 @@ protected:
     COLORREF m_clrMenuBorder;
     COLORREF m_clrFrameHilite;
     CBrush m_brFloatToolBarBorder;
-    BOOL m_bConnectMenuToParent;     // the popup's border opens where it meets its menu button
-    COLORREF m_clrMenuShadowBase;    // blended into menu shadows; -1: none
+    BOOL m_bConnectMenuToParent;   // the popup's border opens where it meets its menu button
+    COLORREF m_clrMenuShadowBase;  // blended into menu shadows; -1: none
     ZAVPXPColors m_colors;
 };

@@ -16,13 +16,10 @@
 
 namespace
 {
-const int kDarkChannel = 128;       // any channel below this makes a highlight dark
-const int kTearOffBandMin = 20;     // narrowest dotted band of a tear-off caption
+const int kDarkChannel = 128;    // any channel below this makes a highlight dark
+const int kTearOffBandMin = 20;  // narrowest dotted band of a tear-off caption
 
-void Frame(CDC* pDC, const CRect& rect, COLORREF color)
-{
-    pDC->Draw3dRect(rect, color, color);
-}
+void Frame(CDC* pDC, const CRect& rect, COLORREF color) { pDC->Draw3dRect(rect, color, color); }
 
 void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 {
@@ -31,39 +28,35 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 }
 }  // namespace
 
-void CZAVPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
-                                                 BOOL bIsHighlighted, CZAVPToolbarComboBoxButton*)
+void CZAVPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled,
+                                                 BOOL bIsDropped, BOOL bIsHighlighted,
+                                                 CZAVPToolbarComboBoxButton*)
 {
-    if (bIsDropped || bIsHighlighted)
-    {
+    if (bIsDropped || bIsHighlighted) {
         OnFillHighlightedArea(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight, nullptr);
         Frame(pDC, rect, m_clrFrameHilite);
-    }
-    else
+    } else
         pDC->FillRect(rect, &globalData.brBarFace);
     DrawGlyphCentered(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
-              bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
+                      bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
 }
 
-void CZAVPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL, BOOL bIsDropped, BOOL bIsHighlighted,
-                                             CZAVPToolbarComboBoxButton*)
+void CZAVPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL, BOOL bIsDropped,
+                                             BOOL bIsHighlighted, CZAVPToolbarComboBoxButton*)
 {
-    if (!bIsDropped && !bIsHighlighted)
-        return;
+    if (!bIsDropped && !bIsHighlighted) return;
     rect.DeflateRect(1, 1);
     Frame(pDC, rect, m_clrFrameHilite);
 }
 
-void CZAVPVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
-                                            CZAVPToolbarEditBoxButton* pButton)
+void CZAVPVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled,
+                                            BOOL bIsHighlighted, CZAVPToolbarEditBoxButton* pButton)
 {
-    if (!ZAVPSharedBarData::g_bEditBoxBorders)
-    {
+    if (!ZAVPSharedBarData::g_bEditBoxBorders) {
         CZAVPVisualManager::OnDrawEditBorder(pDC, rect, bDisabled, bIsHighlighted, pButton);
         return;
     }
-    if (bIsHighlighted)
-        Frame(pDC, rect, m_clrFrameHilite);
+    if (bIsHighlighted) Frame(pDC, rect, m_clrFrameHilite);
 }
 
 void CZAVPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
@@ -73,17 +66,18 @@ void CZAVPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAc
     OnFillHighlightedArea(pDC, rect, bIsActive ? &m_brHighlight : &m_brBarBkgnd, nullptr);
     CreateGripperBrushes();
     const int width = std::max(kTearOffBandMin, 2 * (int)ZAVPSharedBarData::g_sizeMenuImage.cx);
-    CRect band(rect.CenterPoint().x - width / 2, rect.top + 1, rect.CenterPoint().x + width / 2, rect.bottom - 1);
+    CRect band(rect.CenterPoint().x - width / 2, rect.top + 1, rect.CenterPoint().x + width / 2,
+               rect.bottom - 1);
     const COLORREF clrOldText = pDC->SetTextColor(bIsActive ? m_clrHighlight : m_clrBarBkgnd);
     const COLORREF clrOldBk = pDC->SetBkColor(m_clrGripper);
     pDC->FillRect(band, &m_brGripperHorz);
     pDC->SetBkColor(clrOldBk);
     pDC->SetTextColor(clrOldText);
-    if (bIsActive)
-        Frame(pDC, rect, globalData.clrBarDkShadow);
+    if (bIsActive) Frame(pDC, rect, globalData.clrBarDkShadow);
 }
 
-void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState, BOOL bOrientation)
+void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState,
+                                             BOOL bOrientation)
 {
     pDC->FillSolidRect(rectSpin, globalData.clrBarFace);
     Frame(pDC, rectSpin, globalData.clrBarHilite);
@@ -91,14 +85,13 @@ void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nSta
     int glyphs[2];
     SplitSpinRect(rectSpin, bOrientation, halves, glyphs);
     const int nPressed = (nState & 3) - 1;
-    for (int i = 0; i < 2; ++i)
-    {
-        if (i == nPressed)
-        {
+    for (int i = 0; i < 2; ++i) {
+        if (i == nPressed) {
             OnFillHighlightedArea(pDC, halves[i], &m_brHighlightDn, nullptr);
             Frame(pDC, halves[i], m_clrFrameHilite);
         }
-        DrawGlyphCentered(pDC, glyphs[i], halves[i], (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
+        DrawGlyphCentered(pDC, glyphs[i], halves[i],
+                          (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
     }
 }
 
@@ -113,8 +106,7 @@ void CZAVPVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBase
 void CZAVPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                                      const CZAVPBaseTabWnd* pTabWnd)
 {
-    if (pTabWnd->IsFlatTab() || pTabWnd->IsOneTabScroll())
-    {
+    if (pTabWnd->IsFlatTab() || pTabWnd->IsOneTabScroll()) {
         CZAVPVisualManager::OnDrawTab(pDC, rectTab, iTab, bIsActive, pTabWnd);
         return;
     }
@@ -122,10 +114,10 @@ void CZAVPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIs
     // tab background with a short separator on their right.
     const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
     const COLORREF clrTab = pTabWnd->GetTabBkColor(iTab);
-    if (bIsActive)
-    {
+    if (bIsActive) {
         pDC->FillSolidRect(rectTab, clrTab == (COLORREF)-1 ? globalData.clrBarFace : clrTab);
-        CPen penHilite(PS_SOLID, 1, globalData.clrBarHilite), penDark(PS_SOLID, 1, globalData.clrBarDkShadow);
+        CPen penHilite(PS_SOLID, 1, globalData.clrBarHilite),
+            penDark(PS_SOLID, 1, globalData.clrBarDkShadow);
         CPen* pOldPen = pDC->SelectObject(&penHilite);
         const int yFar = bBottom ? rectTab.bottom - 1 : rectTab.top;
         const int yNear = bBottom ? rectTab.top : rectTab.bottom;
@@ -135,27 +127,25 @@ void CZAVPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIs
         pDC->SelectObject(&penDark);
         Line(pDC, rectTab.right - 1, yFar, rectTab.right - 1, yNear);
         pDC->SelectObject(pOldPen);
-    }
-    else
-    {
-        if (clrTab != (COLORREF)-1)
-            pDC->FillSolidRect(rectTab, clrTab);
+    } else {
+        if (clrTab != (COLORREF)-1) pDC->FillSolidRect(rectTab, clrTab);
         CPen pen(PS_SOLID, 1, m_clrBarShadowLight);
         CPen* pOldPen = pDC->SelectObject(&pen);
         Line(pDC, rectTab.right - 1, rectTab.top + 3, rectTab.right - 1, rectTab.bottom - 3);
         pDC->SelectObject(pOldPen);
     }
     const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
-    const COLORREF clrOld = pDC->SetTextColor(clrText != (COLORREF)-1 ? clrText
-                                              : (bIsActive ? globalData.clrBarText : globalData.clrBarShadow));
+    const COLORREF clrOld = pDC->SetTextColor(
+        clrText != (COLORREF)-1 ? clrText
+                                : (bIsActive ? globalData.clrBarText : globalData.clrBarShadow));
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, (COLORREF)-1);
     pDC->SetTextColor(clrOld);
 }
 
-void CZAVPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab)
+void CZAVPVisualManagerXP::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
+                                             CZAVPBaseTabWnd* pWndTab)
 {
-    if (pWndTab && pWndTab->IsFlatTab())
-    {
+    if (pWndTab && pWndTab->IsFlatTab()) {
         CBrush* pBrush = &globalData.brBarFace;
         if (pButton && pButton->IsPushed() && pButton->IsHighlighted())
             pBrush = &m_brHighlightDn;
@@ -172,10 +162,8 @@ void CZAVPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPBu
                                                   CZAVPBaseTabWnd* pWndTab)
 {
     const BOOL bPushed = pButton && pButton->IsPushed(), bHot = pButton && pButton->IsHighlighted();
-    if (pWndTab && pWndTab->IsFlatTab())
-    {
-        if (bPushed || bHot)
-            Frame(pDC, rect, globalData.clrBarDkShadow);
+    if (pWndTab && pWndTab->IsFlatTab()) {
+        if (bPushed || bHot) Frame(pDC, rect, globalData.clrBarDkShadow);
         return;
     }
     if (bPushed && bHot)
@@ -186,11 +174,11 @@ void CZAVPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPBu
 
 COLORREF CZAVPVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected)
 {
-    if (!bIsSelected)
-    {
+    if (!bIsSelected) {
         pDC->FillRect(rect, &m_brMenuLight);
         CRect column = rect;
-        column.right = column.left + ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 2;
+        column.right = column.left + ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() +
+                       2;
         pDC->FillRect(column, &m_brBarBkgnd);
         return globalData.clrBarText;
     }
@@ -201,10 +189,12 @@ COLORREF CZAVPVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rect
 
 void CZAVPVisualManagerXP::OnDrawMenuArrowOnCustomizeList(CDC* pDC, CRect rectCommand, BOOL)
 {
-    const BOOL bDark = GetRValue(m_clrHighlight) < kDarkChannel || GetGValue(m_clrHighlight) < kDarkChannel ||
+    const BOOL bDark = GetRValue(m_clrHighlight) < kDarkChannel ||
+                       GetGValue(m_clrHighlight) < kDarkChannel ||
                        GetBValue(m_clrHighlight) < kDarkChannel;
     const CSize glyph = CZAVPMenuGlyphs::GetSize();
-    const CPoint pt(rectCommand.right - glyph.cx, rectCommand.top + (rectCommand.Height() - glyph.cy) / 2);
+    const CPoint pt(rectCommand.right - glyph.cx,
+                    rectCommand.top + (rectCommand.Height() - glyph.cy) / 2);
     CZAVPMenuGlyphs::Draw(pDC, CZAVPMenuGlyphs::IdArrowRightLarge, pt,
                           bDark ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack);
     CPen pen(PS_SOLID, 1, bDark ? RGB(255, 255, 255) : RGB(0, 0, 0));
@@ -213,24 +203,26 @@ void CZAVPVisualManagerXP::OnDrawMenuArrowOnCustomizeList(CDC* pDC, CRect rectCo
     pDC->SelectObject(pOldPen);
 }
 
-void CZAVPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup, BOOL bIsHighlighted,
-                                                   BOOL, BOOL bCanCollapse)
+void CZAVPVisualManagerXP::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup,
+                                                   BOOL bIsHighlighted, BOOL, BOOL bCanCollapse)
 {
     const CRect rect = pGroup->m_rect;
     pDC->FillRect(rect, &m_brBarBkgnd);
     int nTextLeft = rect.left + 4;
-    if (pGroup->m_hIcon && pGroup->m_sizeIcon.cx < rect.Width() - rect.Height())
-    {
+    if (pGroup->m_hIcon && pGroup->m_sizeIcon.cx < rect.Width() - rect.Height()) {
         pDC->DrawIcon(rect.left + 1, rect.bottom - pGroup->m_sizeIcon.cy, pGroup->m_hIcon);
         nTextLeft = rect.left + pGroup->m_sizeIcon.cx + 2;
     }
     CRect rectText(nTextLeft, rect.top, rect.right - rect.Height(), rect.bottom);
     DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
-               bIsHighlighted || pGroup->m_bIsSpecial ? globalData.clrHilite : globalData.clrWindowText,
+               bIsHighlighted || pGroup->m_bIsSpecial ? globalData.clrHilite
+                                                      : globalData.clrWindowText,
                DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     if (bCanCollapse && pGroup->m_strName.GetLength() > 0)
-        DrawGlyphCentered(pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
-                  CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom), CZAVPMenuGlyphs::StateBlack);
+        DrawGlyphCentered(
+            pDC, pGroup->m_bIsCollapsed ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowUp,
+            CRect(rect.right - rect.Height(), rect.top, rect.right, rect.bottom),
+            CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL)
@@ -244,11 +236,10 @@ void CZAVPVisualManagerXP::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL)
     pDC->SelectObject(pOldPen);
 }
 
-void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted,
-                                      BOOL)
+void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIcons,
+                                      BOOL bIsHighlighted, BOOL)
 {
-    if (pTask->m_bIsSeparator)
-    {
+    if (pTask->m_bIsSeparator) {
         CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
         const int y = pTask->m_rect.CenterPoint().y;
         Line(pDC, pTask->m_rect.left, y, pTask->m_rect.right, y);
@@ -259,14 +250,13 @@ void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIc
     DrawTaskItem(pDC, pTask, hIcons, bIsHighlighted, globalData.clrHotText);
 }
 
-void CZAVPVisualManagerXP::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize, int iImage,
-                                               BOOL bHilited)
+void CZAVPVisualManagerXP::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int nBorderSize,
+                                               int iImage, BOOL bHilited)
 {
     CRect rectFill = rect;
     rectFill.top -= nBorderSize;
     pDC->FillRect(rectFill, &globalData.brWindow);
-    if (bHilited)
-    {
+    if (bHilited) {
         pDC->FillRect(rect, &m_brHighlight);
         Frame(pDC, rect, m_clrFrameHilite);
     }
@@ -285,7 +275,8 @@ void CZAVPVisualManagerXP::OnDrawFaceShadowFrame(CDC* pDC, CWnd*, CRect& rect)
     Frame(pDC, rect, globalData.clrBarFace);
 }
 
-COLORREF CZAVPVisualManagerXP::OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1, COLORREF& clr2)
+COLORREF CZAVPVisualManagerXP::OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1,
+                                                           COLORREF& clr2)
 {
     pDC->FillRect(rect, &m_brBarBkgnd);
     clr1 = globalData.clrBarText;

@@ -20,7 +20,8 @@ public:
     void OnDrawMenuShadow(CDC* pDC, const CRect& rectClient, const CRect& rectExclude, int nDepth,
                           int iMinBrightness, int iMaxBrightness, CBitmap* pBmpSaveBottom,
                           CBitmap* pBmpSaveRight) override;
-    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, CZAVPBaseControlBar* pBar) override;
+    void OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz,
+                          CZAVPBaseControlBar* pBar) override;
     void OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect, BOOL bIsHoriz) override;
     void OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pButton, BOOL bActive, BOOL bHorz,
                              BOOL bMaximized, BOOL bDisabled, int nImageID = -1) override;
@@ -35,13 +36,15 @@ public:
     void OnDrawStatusBarSizeBox(CDC* pDC, CZAVPStatusBar* pStatBar, CRect rectSizeBox) override;
     void OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
-    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped, BOOL bIsHighlighted,
-                           CZAVPToolbarComboBoxButton* pButton) override;
+    void OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
+                           BOOL bIsHighlighted, CZAVPToolbarComboBoxButton* pButton) override;
     void OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
                           CZAVPToolbarEditBoxButton* pButton) override;
-    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
+    void OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                              int state) override;
     void OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
-    void OnDrawMenuImageRectBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect, int state) override;
+    void OnDrawMenuImageRectBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
+                                   int state) override;
     void OnHighlightMenuItem(CDC* pDC, CZAVPToolbarMenuButton* pButton, CRect rect,
                              COLORREF& clrText) override;
     COLORREF GetToolbarButtonTextColor(CZAVPToolbarButton* pButton, int state) override;
@@ -49,7 +52,8 @@ public:
                                  COLORREF& clrText) override;
     void OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn, BOOL bIsHighlighted,
                                        BOOL bIsPressed) override;
-    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton, CZAVPBaseTabWnd* pWndTab) override;
+    void OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
+                           CZAVPBaseTabWnd* pWndTab) override;
     void OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPButton* pButton, UINT uiState,
                                 CZAVPBaseTabWnd* pWndTab) override;
     COLORREF OnFillCommandsListBackground(CDC* pDC, CRect rect, BOOL bIsSelected = FALSE) override;
@@ -68,7 +72,8 @@ public:
                              BOOL bHilited) override;
     void OnDrawFramedLines(CDC* pDC, CRect rect, BOOL bMinusOnly, COLORREF clrFrame) override;
     COLORREF OnDrawCalendarBarFrame(CDC* pDC, CRect rect) override;
-    void OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlighted, BOOL bChecked, BOOL bEnabled) override;
+    void OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlighted, BOOL bChecked,
+                        BOOL bEnabled) override;
     void OnDrawControlBorder(CWnd* pWndCtrl) override;
     BOOL IsMenuJoinedToParentButton() const override { return m_bOfficeXPStyleMenus; }
     void OnDrawCaptionButtonGlyph(CDC* pDC, CZAVPTitleButton* pButton, int nImage, BOOL bActive,

@@ -35,8 +35,7 @@ template <class Visit>
 void ForEachLiveToolbar(Visit visit)
 {
     CObList& toolbars = ZAVPSharedBarData::AllToolbars();
-    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(toolbars.GetNext(pos));
         if (pToolBar != nullptr && CWnd::FromHandlePermanent(pToolBar->GetSafeHwnd()) != nullptr)
             visit(pToolBar);
@@ -46,15 +45,11 @@ void ForEachLiveToolbar(Visit visit)
 
 CFrameWnd* g_pTopLevelFrame = nullptr;
 
-CZAVPWorkspace* GetWorkspace()
-{
-    return g_pWorkspace;
-}
+CZAVPWorkspace* GetWorkspace() { return g_pWorkspace; }
 
 CFrameWnd* GetTopLevelFrameOf(CWnd* pWnd)
 {
-    if (g_pTopLevelFrame != nullptr)
-        return g_pTopLevelFrame;
+    if (g_pTopLevelFrame != nullptr) return g_pTopLevelFrame;
     return pWnd != nullptr ? pWnd->GetTopLevelFrame() : nullptr;
 }
 
@@ -71,18 +66,12 @@ CZAVPWorkspace::CZAVPWorkspace(BOOL bResourceSmartUpdate)
 
 CZAVPWorkspace::~CZAVPWorkspace()
 {
-    if (g_pWorkspace == this)
-        g_pWorkspace = nullptr;
-    if (m_bKeyboardManagerAutocreated)
-        delete g_pKeyboardManager;
-    if (m_bContextMenuManagerAutocreated)
-        delete g_pContextMenuManager;
-    if (m_bMouseManagerAutocreated)
-        delete g_pMouseManager;
-    if (m_bUserToolsManagerAutoCreated)
-        delete g_pUserToolsManager;
-    if (m_bTearOffManagerAutoCreated)
-        delete g_pTearOffManager;
+    if (g_pWorkspace == this) g_pWorkspace = nullptr;
+    if (m_bKeyboardManagerAutocreated) delete g_pKeyboardManager;
+    if (m_bContextMenuManagerAutocreated) delete g_pContextMenuManager;
+    if (m_bMouseManagerAutocreated) delete g_pMouseManager;
+    if (m_bUserToolsManagerAutoCreated) delete g_pUserToolsManager;
+    if (m_bTearOffManagerAutoCreated) delete g_pTearOffManager;
     // Each manager's destructor clears its own global.
 }
 
@@ -95,8 +84,7 @@ LPCSTR CZAVPWorkspace::SetRegistrySection(LPCSTR lpszSectionName)
 CString CZAVPWorkspace::GetRegSectionPath(LPCSTR lpszSectionAdd) const
 {
     CString strPath = BuildRegistryPath(m_strRegSection, "");
-    if (lpszSectionAdd != nullptr && *lpszSectionAdd != '\0')
-    {
+    if (lpszSectionAdd != nullptr && *lpszSectionAdd != '\0') {
         strPath += lpszSectionAdd;
         strPath += "\\";
     }
@@ -105,16 +93,14 @@ CString CZAVPWorkspace::GetRegSectionPath(LPCSTR lpszSectionAdd) const
 
 BOOL CZAVPWorkspace::IsStateVersionAtLeast(int nMajor, int nMinor) const
 {
-    if (m_iSavedVersionMajor == kNoVersion && m_iSavedVersionMinor == kNoVersion)
-        return TRUE;
+    if (m_iSavedVersionMajor == kNoVersion && m_iSavedVersionMinor == kNoVersion) return TRUE;
     return m_iSavedVersionMajor > nMajor ||
            (m_iSavedVersionMajor == nMajor && m_iSavedVersionMinor >= nMinor);
 }
 
 BOOL CZAVPWorkspace::InitMouseManager()
 {
-    if (g_pMouseManager != nullptr)
-        return FALSE;
+    if (g_pMouseManager != nullptr) return FALSE;
     new CZAVPMouseManager;  // publishes itself in the global
     m_bMouseManagerAutocreated = TRUE;
     return TRUE;
@@ -122,8 +108,7 @@ BOOL CZAVPWorkspace::InitMouseManager()
 
 BOOL CZAVPWorkspace::InitContextMenuManager()
 {
-    if (g_pContextMenuManager != nullptr)
-        return FALSE;
+    if (g_pContextMenuManager != nullptr) return FALSE;
     new CZAVPContextMenuManager;
     m_bContextMenuManagerAutocreated = TRUE;
     return TRUE;
@@ -131,8 +116,7 @@ BOOL CZAVPWorkspace::InitContextMenuManager()
 
 BOOL CZAVPWorkspace::InitKeyboardManager()
 {
-    if (g_pKeyboardManager != nullptr)
-        return FALSE;
+    if (g_pKeyboardManager != nullptr) return FALSE;
     new CZAVPKeyboardManager;
     m_bKeyboardManagerAutocreated = TRUE;
     return TRUE;
@@ -145,16 +129,14 @@ BOOL CZAVPWorkspace::LoadState(CZAVPFrameWnd* pFrame, LPCSTR lpszSectionName)
 
 BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImpl)
 {
-    if (lpszSectionName != nullptr)
-        m_strRegSection = lpszSectionName;
+    if (lpszSectionName != nullptr) m_strRegSection = lpszSectionName;
     const CString strSection = GetRegSectionPath("");
     OnBeforeLoadState();
 
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (reg.ReadKey(GetRegSectionPath(ZAVPLibraryNames::kVersionSection)))
-        {
+        if (reg.ReadKey(GetRegSectionPath(ZAVPLibraryNames::kVersionSection))) {
             reg.Read(ZAVPLibraryNames::kVersionMajor, m_iSavedVersionMajor);
             reg.Read(ZAVPLibraryNames::kVersionMinor, m_iSavedVersionMinor);
         }
@@ -168,20 +150,16 @@ BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
     {
         // With smart update, buttons keep their images while the bars load; the flag comes back
         // however the load ends.
-        ScopedValue<BOOL> imageUpdate(ZAVPSharedBarData::g_bButtonImageUpdate,
-                                      m_bResourceSmartUpdate ? FALSE
-                                                             : ZAVPSharedBarData::g_bButtonImageUpdate);
-        if (pFrameImpl != nullptr)
-        {
+        ScopedValue<BOOL> imageUpdate(
+            ZAVPSharedBarData::g_bButtonImageUpdate,
+            m_bResourceSmartUpdate ? FALSE : ZAVPSharedBarData::g_bButtonImageUpdate);
+        if (pFrameImpl != nullptr) {
             ZAVPRebarState::LoadRebarState(strSection, pFrame);
             ForEachLiveToolbar([&](CZAVPToolBar* pToolBar) {
-                if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame)
-                    return;
-                if (pToolBar->IsFloating())
-                    return;
+                if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame) return;
+                if (pToolBar->IsFloating()) return;
                 pToolBar->LoadState(strSection, -1, (UINT)-1);
-                if (pToolBar->HasAddedMissingButtons())
-                    bToolbarsChanged = TRUE;
+                if (pToolBar->HasAddedMissingButtons()) bToolbarsChanged = TRUE;
             });
             pFrameImpl->LoadUserToolbars(strSection);
             pFrameImpl->LoadTearOffBars(strSection);
@@ -189,28 +167,21 @@ BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
             dockState.LoadState(strSection + ZAVPLibraryNames::kDockStateSuffix);
             // Only a stored version of 0 blocks the docking layout; (-1, -1) reads as current. The
             // frame accepts every platform dock record, so only the versions decide here.
-            if (m_iSavedVersionMajor != 0 && m_iSavedVersionMinor != 0)
-            {
+            if (m_iSavedVersionMajor != 0 && m_iSavedVersionMinor != 0) {
                 pFrameImpl->LoadDockState(strSection);
                 pFrameImpl->SetDockState(dockState);
             }
         }
 
-        if (g_pMouseManager != nullptr)
-            g_pMouseManager->LoadState(strSection);
-        if (g_pContextMenuManager != nullptr)
-            g_pContextMenuManager->LoadState(strSection);
-        if (g_pKeyboardManager != nullptr)
-            g_pKeyboardManager->LoadState(strSection, pFrame);
-        if (g_pUserToolsManager != nullptr)
-            g_pUserToolsManager->LoadState(strSection);
+        if (g_pMouseManager != nullptr) g_pMouseManager->LoadState(strSection);
+        if (g_pContextMenuManager != nullptr) g_pContextMenuManager->LoadState(strSection);
+        if (g_pKeyboardManager != nullptr) g_pKeyboardManager->LoadState(strSection, pFrame);
+        if (g_pUserToolsManager != nullptr) g_pUserToolsManager->LoadState(strSection);
     }
 
-    if (m_bForceImageReset || (m_bResourceSmartUpdate && bToolbarsChanged))
-    {
+    if (m_bForceImageReset || (m_bResourceSmartUpdate && bToolbarsChanged)) {
         ForEachLiveToolbar([](CZAVPToolBar* pToolBar) { pToolBar->ResetAllImages(); });
-        if (pFrame != nullptr)
-            pFrame->RecalcLayout(TRUE);
+        if (pFrame != nullptr) pFrame->RecalcLayout(TRUE);
     }
 
     OnAfterLoadState();
@@ -221,8 +192,7 @@ BOOL CZAVPWorkspace::LoadState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
 
 BOOL CZAVPWorkspace::CleanState(LPCSTR lpszSectionName)
 {
-    if (lpszSectionName != nullptr)
-        m_strRegSection = lpszSectionName;
+    if (lpszSectionName != nullptr) m_strRegSection = lpszSectionName;
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
     return reg.DeleteKey(GetRegSectionPath(""));
@@ -235,18 +205,15 @@ BOOL CZAVPWorkspace::SaveState(CZAVPFrameImpl* pFrameImpl)
 
 BOOL CZAVPWorkspace::SaveState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImpl)
 {
-    if (!m_bSaveState)
-        return FALSE;
-    if (lpszSectionName != nullptr)
-        m_strRegSection = lpszSectionName;
+    if (!m_bSaveState) return FALSE;
+    if (lpszSectionName != nullptr) m_strRegSection = lpszSectionName;
     const CString strSection = GetRegSectionPath("");
     OnBeforeSaveState();
 
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (reg.CreateKey(GetRegSectionPath(ZAVPLibraryNames::kVersionSection)))
-        {
+        if (reg.CreateKey(GetRegSectionPath(ZAVPLibraryNames::kVersionSection))) {
             reg.Write(ZAVPLibraryNames::kVersionMajor, kVersionMajor);
             reg.Write(ZAVPLibraryNames::kVersionMinor, kVersionMinor);
         }
@@ -255,19 +222,16 @@ BOOL CZAVPWorkspace::SaveState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
     CZAVPToolBar::SaveParameters(strSection);
     GetCommandManager()->SaveState(strSection);
 
-    if (pFrameImpl != nullptr)
-    {
+    if (pFrameImpl != nullptr) {
         CFrameWnd* pFrame = pFrameImpl->m_pFrame;
-        if (pFrame != nullptr)
-        {
+        if (pFrame != nullptr) {
             CDockState dockState;
             pFrame->GetDockState(dockState);
             dockState.SaveState(strSection + ZAVPLibraryNames::kDockStateSuffix);
         }
         pFrameImpl->SaveDockState(strSection);
         ForEachLiveToolbar([&](CZAVPToolBar* pToolBar) {
-            if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame)
-                return;
+            if (m_bLoadSaveFrameBarsOnly && pToolBar->GetTopLevelFrame() != pFrame) return;
             pToolBar->SaveState(strSection, -1, (UINT)-1);  // floating toolbars too
         });
         pFrameImpl->SaveUserToolbars(strSection, m_bLoadSaveFrameBarsOnly);
@@ -275,17 +239,14 @@ BOOL CZAVPWorkspace::SaveState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
         ZAVPRebarState::SaveRebarState(strSection, pFrame);
     }
 
-    if (ZAVPSharedBarData::g_pUserImages != nullptr)
-        ZAVPSharedBarData::g_pUserImages->Save();
+    if (ZAVPSharedBarData::g_pUserImages != nullptr) ZAVPSharedBarData::g_pUserImages->Save();
 
-    if (g_pMouseManager != nullptr)
-        g_pMouseManager->SaveState(strSection);
-    if (g_pContextMenuManager != nullptr)
-        g_pContextMenuManager->SaveState(strSection);
+    if (g_pMouseManager != nullptr) g_pMouseManager->SaveState(strSection);
+    if (g_pContextMenuManager != nullptr) g_pContextMenuManager->SaveState(strSection);
     if (g_pKeyboardManager != nullptr)
-        g_pKeyboardManager->SaveState(strSection, pFrameImpl != nullptr ? pFrameImpl->m_pFrame : nullptr);
-    if (g_pUserToolsManager != nullptr)
-        g_pUserToolsManager->SaveState(strSection);
+        g_pKeyboardManager->SaveState(strSection,
+                                      pFrameImpl != nullptr ? pFrameImpl->m_pFrame : nullptr);
+    if (g_pUserToolsManager != nullptr) g_pUserToolsManager->SaveState(strSection);
 
     OnAfterSaveState();
     return TRUE;
@@ -293,27 +254,23 @@ BOOL CZAVPWorkspace::SaveState(LPCSTR lpszSectionName, CZAVPFrameImpl* pFrameImp
 
 BOOL CZAVPWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
 {
-    if (g_pMouseManager == nullptr)
-        return FALSE;
+    if (g_pMouseManager == nullptr) return FALSE;
     const UINT uiCmd = g_pMouseManager->GetViewDblClickCommand(iViewId);
-    if (uiCmd == 0 || uiCmd == (UINT)-1)
-    {
+    if (uiCmd == 0 || uiCmd == (UINT)-1) {
         ::MessageBeep((UINT)-1);
         return FALSE;
     }
-    if (g_pUserToolsManager != nullptr && g_pUserToolsManager->InvokeTool(uiCmd))
-        return TRUE;
+    if (g_pUserToolsManager != nullptr && g_pUserToolsManager->InvokeTool(uiCmd)) return TRUE;
     CWnd* pTarget = pWnd != nullptr ? GetTopLevelFrameOf(pWnd) : AfxGetMainWnd();
-    if (pTarget != nullptr)
-        pTarget->SendMessage(WM_COMMAND, MAKEWPARAM(uiCmd, 0), 0);
+    if (pTarget != nullptr) pTarget->SendMessage(WM_COMMAND, MAKEWPARAM(uiCmd, 0), 0);
     return TRUE;
 }
 
 BOOL CZAVPWorkspace::ShowPopupMenu(UINT uiMenuResId, const POINT& point, CWnd* pWnd)
 {
-    if (g_pContextMenuManager == nullptr)
-        return FALSE;
-    return g_pContextMenuManager->ShowPopupMenuById(uiMenuResId, point.x, point.y, pWnd, FALSE, FALSE);
+    if (g_pContextMenuManager == nullptr) return FALSE;
+    return g_pContextMenuManager->ShowPopupMenuById(uiMenuResId, point.x, point.y, pWnd, FALSE,
+                                                    FALSE);
 }
 
 BOOL CZAVPWorkspace::OnContextHelp(CWnd* pWnd, const DWORD dwHelpIDArray[])
@@ -327,8 +284,7 @@ BOOL CZAVPWorkspace::LoadWindowPlacement(RECT& rectNormalPosition, int& nFlags, 
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(GetRegSectionPath(ZAVPLibraryNames::kWindowPlacementSection)))
-        return FALSE;
+    if (!reg.ReadKey(GetRegSectionPath(ZAVPLibraryNames::kWindowPlacementSection))) return FALSE;
     return reg.Read(ZAVPLibraryNames::kMainWindowRect, rectNormalPosition) &&
            reg.Read(ZAVPLibraryNames::kPlacementFlags, nFlags) &&
            reg.Read(ZAVPLibraryNames::kPlacementShowCmd, nShowCmd);
@@ -338,8 +294,7 @@ BOOL CZAVPWorkspace::StoreWindowPlacement(const RECT& rectNormalPosition, int nF
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(GetRegSectionPath(ZAVPLibraryNames::kWindowPlacementSection)))
-        return FALSE;
+    if (!reg.CreateKey(GetRegSectionPath(ZAVPLibraryNames::kWindowPlacementSection))) return FALSE;
     return reg.Write(ZAVPLibraryNames::kMainWindowRect, rectNormalPosition) &&
            reg.Write(ZAVPLibraryNames::kPlacementFlags, nFlags) &&
            reg.Write(ZAVPLibraryNames::kPlacementShowCmd, nShowCmd);
@@ -351,8 +306,7 @@ void CleanUpUILibrary()
     g_menuHash.CleanUp();
     CZAVPToolBar::CleanUpImages();
     CZAVPMenuGlyphs::CleanUp();
-    if (CZAVPCommandManager* pCommandManager = GetCommandManager())
-        pCommandManager->ClearAll();
+    if (CZAVPCommandManager* pCommandManager = GetCommandManager()) pCommandManager->ClearAll();
     CZAVPKeyboardManager::CleanUp();
     CZAVPVisualManager::DestroyInstance();
 }

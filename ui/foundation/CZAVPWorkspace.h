@@ -72,7 +72,7 @@ public:
     BOOL m_bForceImageReset;        // reset every toolbar's images after loading
 
 protected:
-    CString m_strRegSection;        // section of all UI state below the application's key
+    CString m_strRegSection;  // section of all UI state below the application's key
     BOOL m_bKeyboardManagerAutocreated;
     BOOL m_bContextMenuManagerAutocreated;
     BOOL m_bMouseManagerAutocreated;
@@ -80,7 +80,7 @@ protected:
     BOOL m_bTearOffManagerAutoCreated;    // nor this
     int m_iSavedVersionMajor;
     int m_iSavedVersionMinor;
-    BOOL m_bResourceSmartUpdate;    // toolbars keep their original items; images follow the resources
+    BOOL m_bResourceSmartUpdate;  // toolbars keep their original items; images follow the resources
 };
 
 // The process's workspace, null before it is made and after it is gone.

@@ -18,8 +18,7 @@ bool IsStandard(const ZAVP2003Colors::Source& s)
 void ZAVP2003Colors::ToolBarPair(const Source& s, COLORREF* pDark, COLORREF* pLight)
 {
     const COLORREF b = s.scheme == None ? s.barFace : s.menuHilight;
-    switch (s.scheme)
-    {
+    switch (s.scheme) {
     case Homestead:
         *pDark = ScaleColor(b, 120);
         *pLight = MixColorsHsv(b, s.window, 1.0, 2, 1);
@@ -36,18 +35,18 @@ void ZAVP2003Colors::ToolBarPair(const Source& s, COLORREF* pDark, COLORREF* pLi
 }
 
 ZAVP2003Colors::BarColors ZAVP2003Colors::GlobalBarColors(const Source& s, COLORREF toolBarDark,
-                                                          COLORREF toolBarLight, const BarColors& system)
+                                                          COLORREF toolBarLight,
+                                                          const BarColors& system)
 {
-    if (!IsStandard(s))
-        return system;
+    if (!IsStandard(s)) return system;
     COLORREF face;
-    switch (s.scheme)
-    {
+    switch (s.scheme) {
     case Homestead: face = MixColorsHsv(toolBarDark, toolBarLight, 1.0, 2, 1); break;
     case Metallic: face = MixColorsHsv(s.menuHilight, s.window, 1.0, 1, 1); break;
     default: face = ScaleColor(MixColorsHsv(toolBarDark, toolBarLight, 1.0, 1, 1), 95); break;
     }
-    return {face, ScaleColor(face, 70), ScaleColor(face, 130), ScaleColor(face, 50), ScaleColor(face, 110)};
+    return {face, ScaleColor(face, 70), ScaleColor(face, 130), ScaleColor(face, 50),
+            ScaleColor(face, 110)};
 }
 
 ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
@@ -55,8 +54,7 @@ ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
     ZAVP2003Colors c = {};
     c.floatBorder = c.frameHilite = c.menuBorder = c.barDkShadow = c.barShadow = kNone;
     c.highlightMenuItem = kNone;
-    if (s.bitsPerPixel <= 8)
-    {
+    if (s.bitsPerPixel <= 8) {
         // Only the light ends change; everything else keeps the system colours.
         c.toolBarGradientLight = c.barGradientLight = s.barLight;
         c.toolBarGradientDark = c.barGradientDark = s.barFace;
@@ -73,8 +71,7 @@ ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
     }
     const COLORREF b = s.scheme == None ? s.barFace : s.menuHilight;
     ToolBarPair(s, &c.toolBarGradientDark, &c.toolBarGradientLight);
-    switch (s.scheme)
-    {
+    switch (s.scheme) {
     case Homestead:
         c.barGradientDark = MixColorsHsv(b, s.btnFace, 0.87, 1, 3);
         c.barGradientLight = MixColorsHsv(b, s.window, 1.03, 1, 1);
@@ -90,8 +87,7 @@ ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
     }
     c.toolBarGradientVertLight = c.toolBarGradientLight;
     c.toolBarGradientVertDark = ScaleColor(c.toolBarGradientDark, 98);
-    if (s.scheme != None)
-    {
+    if (s.scheme != None) {
         c.highlightMenuItem = MixColorsHsv(s.accent, s.accent2, 1.3, 1, 1);
         c.highlightGradientLight = MixColorsHsv(s.accent, s.windowFill, 1.55, 2, 1);
         c.highlightGradientDark = MixColorsHsv(s.accent, s.accent2, 1.03, 2, 1);
@@ -107,9 +103,7 @@ ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
         c.separator = ScaleColor(c.toolBarGradientVertDark, 81);
         c.frameHilite = c.toolBarGripper;
         c.menuBorder = b;
-    }
-    else
-    {
+    } else {
         c.highlightGradientLight = s.xpHighlight;
         c.highlightGradientDark = s.xpHighlightDn;
         c.highlightDnGradientLight = ScaleColor(s.xpHighlight, 120);

@@ -8,16 +8,23 @@
 struct ZAVP2003Colors
 {
     // Colour schemes of the standard visual style; None for any other style (or none).
-    enum Scheme { None, Blue, Homestead, Metallic };
+    enum Scheme
+    {
+        None,
+        Blue,
+        Homestead,
+        Metallic
+    };
 
     // What the derivation reads. System colours are those of the theme when it gives them.
     struct Source
     {
         int bitsPerPixel;
         Scheme scheme;
-        COLORREF menuHilight, btnFace, light3d, window;    // COLOR_MENUHILIGHT, _BTNFACE, _3DLIGHT, _WINDOW
+        COLORREF menuHilight, btnFace, light3d,
+            window;  // COLOR_MENUHILIGHT, _BTNFACE, _3DLIGHT, _WINDOW
         COLORREF barFace, barShadow, barDkShadow, barLight, barWindow, btnShadow;  // global block
-        COLORREF xpHighlight, xpHighlightDn;               // the flat look's hot and pressed fills
+        COLORREF xpHighlight, xpHighlightDn;  // the flat look's hot and pressed fills
         // Theme hint colours of the standard style: the button accents A (part 1), A2 (part 2)
         // and E (part 1, state 5), the button border D (part 2), the window fill W (part 18).
         COLORREF accent, accent2, accentPressed, border, windowFill;
@@ -47,7 +54,7 @@ struct ZAVP2003Colors
     COLORREF highlightDnGradientLight, highlightDnGradientDark;
     COLORREF highlightCheckedGradientLight, highlightCheckedGradientDark;
     COLORREF toolBarGripper, separator;
-    COLORREF floatBorder;        // -1: keep the flat look's
+    COLORREF floatBorder;              // -1: keep the flat look's
     COLORREF frameHilite, menuBorder;  // -1: keep the flat look's
     COLORREF barDkShadow, barShadow;   // -1: keep the global ones
 };

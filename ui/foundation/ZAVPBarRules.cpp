@@ -32,18 +32,16 @@ SIZE GetMinSize(BOOL bHorz)
 
 int GetRowHeight(const RowInputs& in)
 {
-    if (in.fixedRowHeight > 0)
-        return in.fixedRowHeight;
-    if (in.isMenuBar)
-        return in.menuButtonHeight > 0 ? in.menuButtonHeight : in.defaultButtonHeight;
-    const int textHeight = (in.barStyle & kAlignTopBottom) != 0 ? in.textHeight : in.verticalTextHeight;
+    if (in.fixedRowHeight > 0) return in.fixedRowHeight;
+    if (in.isMenuBar) return in.menuButtonHeight > 0 ? in.menuButtonHeight : in.defaultButtonHeight;
+    const int textHeight = (in.barStyle & kAlignTopBottom) != 0 ? in.textHeight
+                                                                : in.verticalTextHeight;
     return in.buttonHeight > textHeight ? in.buttonHeight : textHeight;
 }
 
 int GetColumnWidth(BOOL bIsMenuBar, int menuButtonWidth, int defaultButtonWidth, int buttonWidth)
 {
-    if (bIsMenuBar)
-        return menuButtonWidth > 0 ? menuButtonWidth : defaultButtonWidth;
+    if (bIsMenuBar) return menuButtonWidth > 0 ? menuButtonWidth : defaultButtonWidth;
     return buttonWidth;
 }
 

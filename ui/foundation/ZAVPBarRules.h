@@ -16,14 +16,14 @@ SIZE GetMinSize(BOOL bHorz);
 // What a bar's row height is made of; a value <= 0 means "not set".
 struct RowInputs
 {
-    int fixedRowHeight;        // the toolbar's own fixed row height
+    int fixedRowHeight;  // the toolbar's own fixed row height
     BOOL isMenuBar;
-    int menuButtonHeight;      // the menu bars' button height
-    int defaultButtonHeight;   // the toolbars' default button height
-    int buttonHeight;          // this bar's button height
-    DWORD barStyle;            // CBRS_* bits; 0xA000 = docked top or bottom
-    int textHeight;            // the regular text height
-    int verticalTextHeight;    // the vertical text height
+    int menuButtonHeight;     // the menu bars' button height
+    int defaultButtonHeight;  // the toolbars' default button height
+    int buttonHeight;         // this bar's button height
+    DWORD barStyle;           // CBRS_* bits; 0xA000 = docked top or bottom
+    int textHeight;           // the regular text height
+    int verticalTextHeight;   // the vertical text height
 };
 int GetRowHeight(const RowInputs& in);
 // A menu bar's menu-button width when set, else the default button width; any other bar's

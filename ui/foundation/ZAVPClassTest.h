@@ -18,10 +18,8 @@ inline BOOL ZAVPIsKindOf(const CObject* pObject, const CRuntimeClass* pClass)
 // TRUE when the object's class, or one of its bases, has the given run-time class name.
 inline BOOL ZAVPIsKindOf(const CObject* pObject, ZAVPClassName className)
 {
-    if (!pObject)
-        return FALSE;
+    if (!pObject) return FALSE;
     for (const CRuntimeClass* p = pObject->GetRuntimeClass(); p != nullptr; p = p->m_pBaseClass)
-        if (std::strcmp(p->m_lpszClassName, className.m_lpszName) == 0)
-            return TRUE;
+        if (std::strcmp(p->m_lpszClassName, className.m_lpszName) == 0) return TRUE;
     return FALSE;
 }

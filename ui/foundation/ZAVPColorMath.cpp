@@ -11,10 +11,7 @@ namespace
 {
 const int kMaxChannel = 255;
 
-int Cap(int v)
-{
-    return v > kMaxChannel ? kMaxChannel : v;
-}
+int Cap(int v) { return v > kMaxChannel ? kMaxChannel : v; }
 
 // One channel of the HLS-to-RGB conversion with the hue in 0..1.
 double HlsValue(double m1, double m2, double h)
@@ -23,12 +20,9 @@ double HlsValue(double m1, double m2, double h)
         h += 1;
     else if (h > 1)
         h -= 1;
-    if (6 * h < 1)
-        return m1 + (m2 - m1) * 6 * h;
-    if (2 * h < 1)
-        return m2;
-    if (3 * h < 2)
-        return m1 + (m2 - m1) * (2.0 / 3.0 - h) * 6;
+    if (6 * h < 1) return m1 + (m2 - m1) * 6 * h;
+    if (2 * h < 1) return m2;
+    if (3 * h < 2) return m1 + (m2 - m1) * (2.0 / 3.0 - h) * 6;
     return m1;
 }
 
@@ -39,22 +33,17 @@ float HlsValueDegrees(float m1, float m2, float h)
         h -= 360;
     else if (h < 0)
         h += 360;
-    if (h < 60)
-        return m1 + (m2 - m1) * h / 60;
-    if (h < 180)
-        return m2;
-    if (h < 240)
-        return m1 + (m2 - m1) * (240 - h) / 60;
+    if (h < 60) return m1 + (m2 - m1) * h / 60;
+    if (h < 180) return m2;
+    if (h < 240) return m1 + (m2 - m1) * (240 - h) / 60;
     return m1;
 }
 
 // Hue of r, g, b (0..1) in sixths of a turn, before scaling; d = max - min, not 0.
 double HueSixths(double r, double g, double b, double max, double d)
 {
-    if (r == max)
-        return (g - b) / d;
-    if (g == max)
-        return 2 + (b - r) / d;
+    if (r == max) return (g - b) / d;
+    if (g == max) return 2 + (b - r) / d;
     return 4 + (r - g) / d;
 }
 }  // namespace
@@ -67,8 +56,7 @@ COLORREF ScaleColor(COLORREF color, int percentage)
 
 int ScaleChannel(int value, double factor)
 {
-    if (value == 0)
-        return factor > 1 ? Cap((int)((factor - 1) * kMaxChannel + 0.5)) : 0;
+    if (value == 0) return factor > 1 ? Cap((int)((factor - 1) * kMaxChannel + 0.5)) : 0;
     return Cap((int)(value * factor + 0.5));
 }
 
@@ -92,13 +80,11 @@ void RgbToHls(COLORREF color, double* hue, double* saturation, double* lightness
     const double max = std::max(r, std::max(g, b)), min = std::min(r, std::min(g, b));
     const double l = (max + min) / 2;
     double h = 0, s = 0;
-    if (max != min)
-    {
+    if (max != min) {
         const double d = max - min;
         s = l < 0.5 ? d / (max + min) : d / (2 - max - min);
         h = HueSixths(r, g, b, max, d) / 6;
-        if (h < 0)
-            h += 1;
+        if (h < 0) h += 1;
     }
     *hue = h;
     *saturation = s;
@@ -107,8 +93,7 @@ void RgbToHls(COLORREF color, double* hue, double* saturation, double* lightness
 
 COLORREF HlsToRgb(double h, double l, double s)
 {
-    if (s == 0)
-    {
+    if (s == 0) {
         const int v = (int)(l * kMaxChannel);
         return RGB(v, v, v);
     }
@@ -121,8 +106,7 @@ COLORREF HlsToRgb(double h, double l, double s)
 
 COLORREF HlsToRgbDegrees(double h, double l, double s)
 {
-    if (s == 0)
-    {
+    if (s == 0) {
         const int v = (int)(l * kMaxChannel);
         return RGB(v, v, v);
     }
@@ -140,8 +124,7 @@ void RgbToHsv(COLORREF color, double* hue, double* saturation, double* value)
                  b = GetBValue(color) * (1.0 / 255);
     const double max = std::max(r, std::max(g, b)), min = std::min(r, std::min(g, b));
     *value = max;
-    if (max == 0)
-    {
+    if (max == 0) {
         *saturation = 0;
         *hue = -1;
         return;
@@ -149,23 +132,20 @@ void RgbToHsv(COLORREF color, double* hue, double* saturation, double* value)
     *saturation = (max - min) / max;
     double h = max == min ? 1 : HueSixths(r, g, b, max, max - min);
     h *= 60;
-    if (h < 0)
-        h += 360;
+    if (h < 0) h += 360;
     *hue = h;
 }
 
 COLORREF HsvToRgb(double hue, double s, double v)
 {
     auto channel = [](double x) { return (int)(x * kMaxChannel + 0.5); };
-    if (s == 0)
-        return RGB(channel(v), channel(v), channel(v));
+    if (s == 0) return RGB(channel(v), channel(v), channel(v));
     const double h = hue / 60;
     const int i = (int)std::floor(h);
     const double f = h - i;
     const double p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
     double r, g, b;
-    switch (i)
-    {
+    switch (i) {
     case 0: r = v, g = t, b = p; break;
     case 1: r = q, g = v, b = p; break;
     case 2: r = p, g = v, b = t; break;
@@ -179,8 +159,7 @@ COLORREF HsvToRgb(double hue, double s, double v)
 COLORREF MixColorsHsv(COLORREF c1, COLORREF c2, double lightnessFactor, int w1, int w2)
 {
     const int total = w1 + w2;
-    if (total == 0)
-        return 0;
+    if (total == 0) return 0;
     const COLORREF average = RGB((GetRValue(c1) * w1 + GetRValue(c2) * w2) / total,
                                  (GetGValue(c1) * w1 + GetGValue(c2) * w2) / total,
                                  (GetBValue(c1) * w1 + GetBValue(c2) * w2) / total);
@@ -188,8 +167,7 @@ COLORREF MixColorsHsv(COLORREF c1, COLORREF c2, double lightnessFactor, int w1, 
     RgbToHsv(average, &hA, &sA, &vA);
     RgbToHsv(c2, &h2, &s2, &v2);
     COLORREF result = HsvToRgb(hA, (w2 * s2 + w1 * sA) / total, v2);
-    if (lightnessFactor != 1.0)
-    {
+    if (lightnessFactor != 1.0) {
         double h, s, l;
         RgbToHls(result, &h, &s, &l);
         result = HlsToRgb(h, std::min(1.0, l * lightnessFactor), s);

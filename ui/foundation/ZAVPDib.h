@@ -15,5 +15,6 @@ inline HBITMAP CreateDib32(HDC hdc, int cx, int cy, bool bTopDown, void** ppBits
     bih.biBitCount = 32;
     bih.biCompression = BI_RGB;
     *ppBits = nullptr;
-    return CreateDIBSection(hdc, reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS, ppBits, nullptr, 0);
+    return CreateDIBSection(hdc, reinterpret_cast<BITMAPINFO*>(&bih), DIB_RGB_COLORS, ppBits,
+                            nullptr, 0);
 }

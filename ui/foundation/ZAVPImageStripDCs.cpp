@@ -18,10 +18,8 @@ struct ExitRelease
 BOOL CZAVPImageStripDCs::Acquire()
 {
     ZAVP_ASSERT_UI_THREAD();
-    if (s_hdcImages == nullptr)
-        s_hdcImages = ::CreateCompatibleDC(nullptr);
-    if (s_hdcMask == nullptr)
-        s_hdcMask = ::CreateCompatibleDC(nullptr);
+    if (s_hdcImages == nullptr) s_hdcImages = ::CreateCompatibleDC(nullptr);
+    if (s_hdcMask == nullptr) s_hdcMask = ::CreateCompatibleDC(nullptr);
     return s_hdcImages != nullptr && s_hdcMask != nullptr;
 }
 
@@ -40,10 +38,8 @@ HDC CZAVPImageStripDCs::Mask()
 void CZAVPImageStripDCs::Release()
 {
     ZAVP_ASSERT_UI_THREAD();
-    if (s_hdcImages)
-        ::DeleteDC(s_hdcImages);
-    if (s_hdcMask)
-        ::DeleteDC(s_hdcMask);
+    if (s_hdcImages) ::DeleteDC(s_hdcImages);
+    if (s_hdcMask) ::DeleteDC(s_hdcMask);
     s_hdcImages = nullptr;
     s_hdcMask = nullptr;
 }

@@ -24,8 +24,7 @@ public:
     void Shade(int x, int y, int percentage) const
     {
         const int row = m_bottomRowOffset - y;
-        if (x < 0 || x >= m_buffer.width || row < 0 || row >= m_buffer.height)
-            return;
+        if (x < 0 || x >= m_buffer.width || row < 0 || row >= m_buffer.height) return;
         DWORD& pixel = m_buffer.bits[row * m_buffer.width + x];
         COLORREF c = ZAVPColorMath::ScaleColor(pixel & kRgbMask, percentage);
         if (m_base != kNoColor)
@@ -46,11 +45,9 @@ void ForEachOpaquePixel(const PixelBuffer& buffer, COLORREF transparent, Recolou
     const bool hasTransparent = transparent != kNoColor;
     const DWORD key = ZAVPColorMath::SwapRedBlue(transparent) & kRgbMask;
     const int count = buffer.width * buffer.height;
-    for (int i = 0; i < count; ++i)
-    {
+    for (int i = 0; i < count; ++i) {
         const DWORD pixel = buffer.bits[i] & kRgbMask;
-        if (hasTransparent && pixel == key)
-            continue;
+        if (hasTransparent && pixel == key) continue;
         buffer.bits[i] = recolour(pixel);
     }
 }
@@ -59,8 +56,7 @@ void ForEachOpaquePixel(const PixelBuffer& buffer, COLORREF transparent, Recolou
 // highlight colour has to be brought into that order.
 DWORD Lighten(DWORD pixel, int percentage, DWORD highlightBlueFirst)
 {
-    if (percentage == -1)
-        return ZAVPColorMath::HalfwayTo(pixel, highlightBlueFirst);
+    if (percentage == -1) return ZAVPColorMath::HalfwayTo(pixel, highlightBlueFirst);
     const double f = percentage / 100.0;
     return ZAVPColorMath::ScaleColorByFactors(pixel, f, f, f);
 }
@@ -69,12 +65,10 @@ DWORD Lighten(DWORD pixel, int percentage, DWORD highlightBlueFirst)
 void ShadeDropShadow(const PixelBuffer& buffer, int W, int H, int depth, int minB, int maxB,
                      COLORREF base)
 {
-    if (depth <= 0)
-        return;
+    if (depth <= 0) return;
     const ShadowWriter w(buffer, H, depth, base);
     const int step = (maxB - minB) / depth;
-    for (int k = 0; k < depth; ++k)
-    {
+    for (int k = 0; k < depth; ++k) {
         const int edge = maxB - k * step;
         const int corner = maxB - (depth - k) * step;
         for (int y = H; y <= H + depth - k - 1; ++y)  // corner of the bottom band
@@ -96,8 +90,7 @@ void HighlightPixels(const PixelBuffer& buffer, int percentage, COLORREF transpa
                        [&](DWORD pixel) { return Lighten(pixel, percentage, hilite); });
 }
 
-void GrayPixels(const PixelBuffer& buffer, int percentage, COLORREF transparent,
-                COLORREF highlight)
+void GrayPixels(const PixelBuffer& buffer, int percentage, COLORREF transparent, COLORREF highlight)
 {
     const DWORD hilite = ZAVPColorMath::SwapRedBlue(highlight) & kRgbMask;
     ForEachOpaquePixel(buffer, transparent, [&](DWORD pixel) {

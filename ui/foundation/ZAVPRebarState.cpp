@@ -98,14 +98,11 @@ BOOL SaveRebar(LPCSTR lpszProfileName, HWND hWndRebar)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(RebarKey(lpszProfileName, hWndRebar)))
-        return FALSE;
+    if (!reg.CreateKey(RebarKey(lpszProfileName, hWndRebar))) return FALSE;
     const int nBands = (int)::SendMessageA(hWndRebar, RB_GETBANDCOUNT, 0, 0);
-    if (nBands <= 0)
-        return TRUE;
+    if (nBands <= 0) return TRUE;
     std::vector<StoredBand> bands;
-    for (int i = 0; i < nBands; ++i)
-    {
+    for (int i = 0; i < nBands; ++i) {
         StoredBand band = {};
         band.info.cbSize = sizeof band.info;
         band.info.fMask = kSavedMask;
@@ -125,8 +122,7 @@ void LoadRebar(LPCSTR lpszProfileName, HWND hWndRebar)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(RebarKey(lpszProfileName, hWndRebar)))
-        return;
+    if (!reg.ReadKey(RebarKey(lpszProfileName, hWndRebar))) return;
     BYTE* pRbi = nullptr;
     BYTE* pIds = nullptr;
     UINT nRbiBytes = 0, nIdsBytes = 0;
@@ -134,23 +130,19 @@ void LoadRebar(LPCSTR lpszProfileName, HWND hWndRebar)
                        reg.ReadBinary(ZAVPLibraryNames::kRebarIdsValue, pIds, nIdsBytes);
     std::unique_ptr<BYTE[]> rbiOwner(pRbi), idsOwner(pIds);
     std::vector<StoredBand> bands;
-    if (!bRead || !Decode(pRbi, nRbiBytes, pIds, nIdsBytes, bands))
-        return;
+    if (!bRead || !Decode(pRbi, nRbiBytes, pIds, nIdsBytes, bands)) return;
     const int nBands = (int)::SendMessageA(hWndRebar, RB_GETBANDCOUNT, 0, 0);
     if (nBands != (int)bands.size())
         return;  // the bands changed since: the stored layout no longer applies
-    for (int i = 0; i < nBands; ++i)
-    {
-        for (int j = i; j < nBands; ++j)
-        {
+    for (int i = 0; i < nBands; ++i) {
+        for (int j = i; j < nBands; ++j) {
             REBARBANDINFOA current = {};
             current.cbSize = sizeof current;
             current.fMask = RBBIM_CHILD;
             ::SendMessageA(hWndRebar, RB_GETBANDINFOA, j, (LPARAM)&current);
-            if (current.hwndChild && (DWORD)::GetDlgCtrlID(current.hwndChild) == bands[(size_t)i].childId)
-            {
-                if (j != i)
-                    ::SendMessageA(hWndRebar, RB_MOVEBAND, j, i);
+            if (current.hwndChild &&
+                (DWORD)::GetDlgCtrlID(current.hwndChild) == bands[(size_t)i].childId) {
+                if (j != i) ::SendMessageA(hWndRebar, RB_MOVEBAND, j, i);
                 break;
             }
         }
@@ -169,10 +161,8 @@ struct Walk
 BOOL CALLBACK VisitChild(HWND hWnd, LPARAM lParam)
 {
     Walk& walk = *reinterpret_cast<Walk*>(lParam);
-    if (!ZAVPIsKindOf(CWnd::FromHandlePermanent(hWnd), ZAVPClassNames::CZAVPReBar))
-        return TRUE;
-    if (!walk.bSave)
-    {
+    if (!ZAVPIsKindOf(CWnd::FromHandlePermanent(hWnd), ZAVPClassNames::CZAVPReBar)) return TRUE;
+    if (!walk.bSave) {
         LoadRebar(walk.lpszProfileName, hWnd);
         return TRUE;
     }
@@ -182,8 +172,7 @@ BOOL CALLBACK VisitChild(HWND hWnd, LPARAM lParam)
 
 BOOL WalkRebars(LPCSTR lpszProfileName, CWnd* pFrame, BOOL bSave)
 {
-    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
-        return FALSE;
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr) return FALSE;
     Walk walk = {lpszProfileName ? lpszProfileName : "", bSave, TRUE};
     ::EnumChildWindows(pFrame->GetSafeHwnd(), VisitChild, (LPARAM)&walk);
     return walk.bResult;
@@ -195,8 +184,7 @@ REBARBANDINFOA PrepareForStore(const REBARBANDINFOA& band)
     REBARBANDINFOA stored = band;
     stored.fMask &= ~RBBIM_CHILD;
     stored.hwndChild = nullptr;
-    if (stored.fStyle & RBBS_FIXEDSIZE)
-        stored.cxMinChild += kFixedBandExtra;
+    if (stored.fStyle & RBBS_FIXEDSIZE) stored.cxMinChild += kFixedBandExtra;
     return stored;
 }
 
@@ -204,8 +192,7 @@ void Encode(const std::vector<StoredBand>& bands, std::vector<BYTE>& rbi, std::v
 {
     rbi.assign(bands.size() * kStoredBandBytes, 0);
     ids.assign(bands.size() * sizeof(DWORD), 0);
-    for (size_t i = 0; i < bands.size(); ++i)
-    {
+    for (size_t i = 0; i < bands.size(); ++i) {
         const StoredRecord r = ToRecord(bands[i].info);
         std::memcpy(rbi.data() + i * kStoredBandBytes, &r, kStoredBandBytes);
         std::memcpy(ids.data() + i * sizeof(DWORD), &bands[i].childId, sizeof(DWORD));
@@ -219,15 +206,12 @@ BOOL Decode(const BYTE* pRbi, UINT nRbiBytes, const BYTE* pIds, UINT nIdsBytes,
         nIdsBytes % sizeof(DWORD) != 0)
         return FALSE;
     const size_t nCount = nIdsBytes / sizeof(DWORD);
-    if ((size_t)nRbiBytes != nCount * kStoredBandBytes)
-        return FALSE;
+    if ((size_t)nRbiBytes != nCount * kStoredBandBytes) return FALSE;
     std::vector<StoredBand> decoded(nCount);
-    for (size_t i = 0; i < nCount; ++i)
-    {
+    for (size_t i = 0; i < nCount; ++i) {
         StoredRecord r;
         std::memcpy(&r, pRbi + i * kStoredBandBytes, kStoredBandBytes);
-        if (r.cbSize != kStoredBandBytes || (r.fMask & ~kStoredMask) != 0)
-            return FALSE;
+        if (r.cbSize != kStoredBandBytes || (r.fMask & ~kStoredMask) != 0) return FALSE;
         decoded[i].info = FromRecord(r);
         std::memcpy(&decoded[i].childId, pIds + i * sizeof(DWORD), sizeof(DWORD));
     }

@@ -3,10 +3,7 @@
 
 namespace ZAVPRegisteredMessages
 {
-UINT Register(const char* lpszName)
-{
-    return ::RegisterWindowMessageA(lpszName);
-}
+UINT Register(const char* lpszName) { return ::RegisterWindowMessageA(lpszName); }
 
 const UINT CheckEmptyMiniFrame = Register("ZAVPMSG_CHECKEMPTYMINIFRAME");
 const UINT OnRenameTab = Register("ZAVM_ON_RENAME_TAB");

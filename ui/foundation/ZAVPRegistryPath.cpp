@@ -5,25 +5,17 @@
 
 namespace
 {
-bool IsEmpty(const char* s)
-{
-    return s == nullptr || *s == '\0';
-}
-std::string Text(const char* s)
-{
-    return s ? s : "";
-}
+bool IsEmpty(const char* s) { return s == nullptr || *s == '\0'; }
+std::string Text(const char* s) { return s ? s : ""; }
 }  // namespace
 
 std::string ComposeRegistryPath(const char* postfix, const char* profile, const char* registryKey,
                                 const char* profileName)
 {
-    if (!IsEmpty(profile))
-        return profile;
+    if (!IsEmpty(profile)) return profile;
     // Without a registry key only the key and its separator drop out.
     std::string path = "SOFTWARE\\";
-    if (!IsEmpty(registryKey))
-        path += Text(registryKey) + "\\";
+    if (!IsEmpty(registryKey)) path += Text(registryKey) + "\\";
     path += Text(profileName) + "\\" + Text(postfix) + "\\";
     return path;
 }

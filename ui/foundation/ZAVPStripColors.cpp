@@ -26,8 +26,7 @@ const Pair kTable[] = {
 BOOL StandardToSystem(COLORREF color, const SystemColors& sys, COLORREF& mapped)
 {
     for (const Pair& p : kTable)
-        if (p.standard == color)
-        {
+        if (p.standard == color) {
             mapped = sys.*p.system;
             return TRUE;
         }
@@ -37,8 +36,7 @@ BOOL StandardToSystem(COLORREF color, const SystemColors& sys, COLORREF& mapped)
 BOOL SystemToStandard(COLORREF color, const SystemColors& sys, COLORREF& mapped)
 {
     for (const Pair& p : kTable)
-        if (sys.*p.system == color)
-        {
+        if (sys.*p.system == color) {
             mapped = p.standard;
             return TRUE;
         }
@@ -61,53 +59,23 @@ BOOL SystemToStandard(COLORREF color, COLORREF& mapped)
     return SystemToStandard(color, Current(), mapped);
 }
 
-COLORREF Face()
-{
-    return globalData.clrBtnFace;
-}
+COLORREF Face() { return globalData.clrBtnFace; }
 
-COLORREF Shadow()
-{
-    return globalData.clrBtnShadow;
-}
+COLORREF Shadow() { return globalData.clrBtnShadow; }
 
-COLORREF Highlight()
-{
-    return globalData.clrBtnHilite;
-}
+COLORREF Highlight() { return globalData.clrBtnHilite; }
 
-int ScreenBitsPerPixel()
-{
-    return globalData.m_nBitsPerPixel;
-}
+int ScreenBitsPerPixel() { return globalData.m_nBitsPerPixel; }
 
-BOOL IsWindowsNT()
-{
-    return !globalData.bIsWindows9x;
-}
+BOOL IsWindowsNT() { return !globalData.bIsWindows9x; }
 
-HBRUSH FaceBrush()
-{
-    return (HBRUSH)globalData.brBtnFace.GetSafeHandle();
-}
+HBRUSH FaceBrush() { return (HBRUSH)globalData.brBtnFace.GetSafeHandle(); }
 
-HBRUSH LightBrush()
-{
-    return (HBRUSH)globalData.brLight.GetSafeHandle();
-}
+HBRUSH LightBrush() { return (HBRUSH)globalData.brLight.GetSafeHandle(); }
 
-HBRUSH HighlightBrush()
-{
-    return globalData.hbrBtnHilite;
-}
+HBRUSH HighlightBrush() { return globalData.hbrBtnHilite; }
 
-HBRUSH ShadowBrush()
-{
-    return globalData.hbrBtnShadow;
-}
+HBRUSH ShadowBrush() { return globalData.hbrBtnShadow; }
 
-BOOL EmbossDisabledImages()
-{
-    return CZAVPVisualManager::GetInstance()->m_bEmbossDisabledImage;
-}
+BOOL EmbossDisabledImages() { return CZAVPVisualManager::GetInstance()->m_bEmbossDisabledImage; }
 }  // namespace ZAVPStripColors

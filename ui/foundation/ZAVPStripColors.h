@@ -32,8 +32,8 @@ int ScreenBitsPerPixel();
 BOOL IsWindowsNT();
 HBRUSH FaceBrush();
 HBRUSH LightBrush();
-HBRUSH HighlightBrush();   // the system brush of the button highlight
-HBRUSH ShadowBrush();      // the system brush of the button shadow
+HBRUSH HighlightBrush();  // the system brush of the button highlight
+HBRUSH ShadowBrush();     // the system brush of the button shadow
 // The current look embosses disabled images.
 BOOL EmbossDisabledImages();
 }  // namespace ZAVPStripColors

@@ -17,8 +17,7 @@ struct MemoryDC
     HDC hdc = ::CreateCompatibleDC(nullptr);
     ~MemoryDC()
     {
-        if (hdc)
-            ::DeleteDC(hdc);
+        if (hdc) ::DeleteDC(hdc);
     }
 };
 
@@ -31,8 +30,7 @@ BOOL GetBitmap(HBITMAP hbmp, BITMAP& bmp)
 HBITMAP CopyToDib32(HBITMAP source, DWORD*& bits, int& width, int& height)
 {
     BITMAP bmp = {};
-    if (!GetBitmap(source, bmp))
-        return nullptr;
+    if (!GetBitmap(source, bmp)) return nullptr;
     width = bmp.bmWidth;
     height = bmp.bmHeight;
     BITMAPINFO bmi = {};
@@ -44,11 +42,9 @@ HBITMAP CopyToDib32(HBITMAP source, DWORD*& bits, int& width, int& height)
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pvBits = nullptr;
     HBITMAP hdib = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    if (hdib == nullptr)
-        return nullptr;
+    if (hdib == nullptr) return nullptr;
     MemoryDC src, dst;
-    if (!src.hdc || !dst.hdc)
-    {
+    if (!src.hdc || !dst.hdc) {
         ::DeleteObject(hdib);
         return nullptr;
     }
@@ -58,8 +54,7 @@ HBITMAP CopyToDib32(HBITMAP source, DWORD*& bits, int& width, int& height)
     ::SelectObject(src.hdc, oldSrc);
     ::SelectObject(dst.hdc, oldDst);
     ::GdiFlush();
-    if (!bCopied)
-    {
+    if (!bCopied) {
         ::DeleteObject(hdib);
         return nullptr;
     }
@@ -80,22 +75,18 @@ HBITMAP AppendBitmaps(HBITMAP left, HBITMAP right)
     HDC hdcScreen = ::GetDC(nullptr);
     HBITMAP hbmp = ::CreateCompatibleBitmap(hdcScreen, width, height);
     ::ReleaseDC(nullptr, hdcScreen);
-    if (hbmp == nullptr)
-        return nullptr;
+    if (hbmp == nullptr) return nullptr;
     MemoryDC src, dst;
     BOOL bOk = src.hdc != nullptr && dst.hdc != nullptr;
-    if (bOk)
-    {
+    if (bOk) {
         HGDIOBJ oldDst = ::SelectObject(dst.hdc, hbmp);
         HGDIOBJ oldSrc = nullptr;
-        if (left != nullptr)
-        {
+        if (left != nullptr) {
             oldSrc = ::SelectObject(src.hdc, left);
-            bOk = ::BitBlt(dst.hdc, 0, 0, bmpLeft.bmWidth, bmpLeft.bmHeight, src.hdc, 0, 0, SRCCOPY);
+            bOk = ::BitBlt(dst.hdc, 0, 0, bmpLeft.bmWidth, bmpLeft.bmHeight, src.hdc, 0, 0,
+                           SRCCOPY);
             ::SelectObject(src.hdc, right);
-        }
-        else
-        {
+        } else {
             oldSrc = ::SelectObject(src.hdc, right);
         }
         bOk = bOk && ::BitBlt(dst.hdc, bmpLeft.bmWidth, 0, bmpRight.bmWidth, bmpRight.bmHeight,
@@ -103,8 +94,7 @@ HBITMAP AppendBitmaps(HBITMAP left, HBITMAP right)
         ::SelectObject(src.hdc, oldSrc);
         ::SelectObject(dst.hdc, oldDst);
     }
-    if (!bOk)
-    {
+    if (!bOk) {
         ::DeleteObject(hbmp);
         return nullptr;
     }
@@ -114,8 +104,7 @@ HBITMAP AppendBitmaps(HBITMAP left, HBITMAP right)
 BOOL CopyCell(HBITMAP target, int x, HBITMAP source, SIZE cell)
 {
     MemoryDC src, dst;
-    if (!src.hdc || !dst.hdc)
-        return FALSE;
+    if (!src.hdc || !dst.hdc) return FALSE;
     HGDIOBJ oldSrc = ::SelectObject(src.hdc, source);
     HGDIOBJ oldDst = ::SelectObject(dst.hdc, target);
     const BOOL bOk = ::BitBlt(dst.hdc, x, 0, cell.cx, cell.cy, src.hdc, 0, 0, SRCCOPY);
@@ -129,10 +118,8 @@ HBITMAP Recolour(HBITMAP source, const std::function<COLORREF(COLORREF)>& map)
     DWORD* bits = nullptr;
     int width = 0, height = 0;
     HBITMAP hdib = CopyToDib32(source, bits, width, height);
-    if (hdib == nullptr)
-        return nullptr;
-    for (size_t i = 0, n = (size_t)width * height; i < n; ++i)
-    {
+    if (hdib == nullptr) return nullptr;
+    for (size_t i = 0, n = (size_t)width * height; i < n; ++i) {
         const COLORREF c = ZAVPColorMath::SwapRedBlue(bits[i] & 0xFFFFFF);
         bits[i] = ZAVPColorMath::SwapRedBlue(map(c) & 0xFFFFFF);
     }
@@ -144,10 +131,8 @@ HBITMAP Brightened(HBITMAP source, int percentage, COLORREF keep)
     DWORD* bits = nullptr;
     int width = 0, height = 0;
     HBITMAP hdib = CopyToDib32(source, bits, width, height);
-    if (hdib == nullptr)
-        return nullptr;
-    for (size_t i = 0, n = (size_t)width * height; i < n; ++i)
-        bits[i] &= 0xFFFFFF;
+    if (hdib == nullptr) return nullptr;
+    for (size_t i = 0, n = (size_t)width * height; i < n; ++i) bits[i] &= 0xFFFFFF;
     const ZAVPPixelOps::PixelBuffer buffer = {bits, width, height};
     ZAVPPixelOps::HighlightPixels(buffer, percentage, keep, 0);
     return hdib;
@@ -157,9 +142,9 @@ BOOL EncodeBmp(HBITMAP source, const std::function<COLORREF(COLORREF)>& map,
                std::vector<BYTE>& file)
 {
     BITMAP bmp = {};
-    if (!GetBitmap(source, bmp))
-        return FALSE;
-    const WORD bitCount = bmp.bmBitsPixel <= 8 ? bmp.bmBitsPixel : (bmp.bmBitsPixel == 24 ? 24 : 32);
+    if (!GetBitmap(source, bmp)) return FALSE;
+    const WORD bitCount = bmp.bmBitsPixel <= 8 ? bmp.bmBitsPixel
+                                               : (bmp.bmBitsPixel == 24 ? 24 : 32);
     const UINT nColors = bitCount <= 8 ? (1u << bitCount) : 0;
     std::vector<BYTE> info(sizeof(BITMAPINFOHEADER) + kMaxColorTable * sizeof(RGBQUAD));
     BITMAPINFO* pbmi = reinterpret_cast<BITMAPINFO*>(info.data());
@@ -175,30 +160,26 @@ BOOL EncodeBmp(HBITMAP source, const std::function<COLORREF(COLORREF)>& map,
     std::vector<BYTE> pixels(imageSize);
 
     HDC hdcScreen = ::GetDC(nullptr);
-    HGDIOBJ oldPalette = ::SelectPalette(hdcScreen, (HPALETTE)::GetStockObject(DEFAULT_PALETTE), FALSE);
+    HGDIOBJ oldPalette = ::SelectPalette(hdcScreen, (HPALETTE)::GetStockObject(DEFAULT_PALETTE),
+                                         FALSE);
     const int nLines = ::GetDIBits(hdcScreen, source, 0, bmp.bmHeight, pixels.data(), pbmi,
                                    DIB_RGB_COLORS);
     ::SelectPalette(hdcScreen, (HPALETTE)oldPalette, FALSE);
     ::ReleaseDC(nullptr, hdcScreen);
-    if (nLines != bmp.bmHeight)
-        return FALSE;
+    if (nLines != bmp.bmHeight) return FALSE;
 
-    for (UINT i = 0; i < nColors; ++i)
-    {
+    for (UINT i = 0; i < nColors; ++i) {
         RGBQUAD& q = pbmi->bmiColors[i];
         const COLORREF c = map(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
         q.rgbRed = GetRValue(c);
         q.rgbGreen = GetGValue(c);
         q.rgbBlue = GetBValue(c);
     }
-    if (bitCount > 8)
-    {
+    if (bitCount > 8) {
         const int bytesPerPixel = bitCount / 8;
-        for (int y = 0; y < bmp.bmHeight; ++y)
-        {
+        for (int y = 0; y < bmp.bmHeight; ++y) {
             BYTE* row = pixels.data() + (size_t)y * stride;
-            for (int x = 0; x < bmp.bmWidth; ++x)
-            {
+            for (int x = 0; x < bmp.bmWidth; ++x) {
                 BYTE* p = row + (size_t)x * bytesPerPixel;
                 const COLORREF c = map(RGB(p[2], p[1], p[0]));
                 p[0] = GetBValue(c);
@@ -229,13 +210,11 @@ BOOL ReplaceFile(const char* lpszPath, const std::vector<BYTE>& bytes)
         return FALSE;
     *pszName = '\0';
     char szTemp[MAX_PATH] = {};
-    if (::GetTempFileNameA(szDir, "ZAV", 0, szTemp) == 0)
-        return FALSE;
+    if (::GetTempFileNameA(szDir, "ZAV", 0, szTemp) == 0) return FALSE;
     HANDLE hFile = ::CreateFileA(szTemp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
     BOOL bOk = hFile != INVALID_HANDLE_VALUE;
-    if (bOk)
-    {
+    if (bOk) {
         DWORD dwWritten = 0;
         bOk = ::WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr) &&
               dwWritten == bytes.size();
@@ -243,8 +222,7 @@ BOOL ReplaceFile(const char* lpszPath, const std::vector<BYTE>& bytes)
     }
     if (bOk)
         bOk = ::MoveFileExA(szTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!bOk)
-        ::DeleteFileA(szTemp);
+    if (!bOk) ::DeleteFileA(szTemp);
     return bOk;
 }
 }  // namespace ZAVPStripPixels

@@ -7,7 +7,7 @@ namespace ZAVPUiThread
 {
 BOOL IsCurrent()
 {
-    static std::atomic<DWORD> s_uiThread{0};   // 0: no thread has asked yet (no thread has id 0)
+    static std::atomic<DWORD> s_uiThread{0};  // 0: no thread has asked yet (no thread has id 0)
     const DWORD current = ::GetCurrentThreadId();
     DWORD expected = 0;
     s_uiThread.compare_exchange_strong(expected, current);

@@ -13,7 +13,8 @@ namespace
 COLORREF Blend(COLORREF c1, int w1, COLORREF c2, int w2)
 {
     const int n = w1 + w2;
-    return RGB((GetRValue(c1) * w1 + GetRValue(c2) * w2) / n, (GetGValue(c1) * w1 + GetGValue(c2) * w2) / n,
+    return RGB((GetRValue(c1) * w1 + GetRValue(c2) * w2) / n,
+               (GetGValue(c1) * w1 + GetGValue(c2) * w2) / n,
                (GetBValue(c1) * w1 + GetBValue(c2) * w2) / n);
 }
 }  // namespace
@@ -22,8 +23,7 @@ ZAVPXPColors ZAVPXPColors::Derive(const Source& s)
 {
     ZAVPXPColors c = {};
     c.frameHilite = s.hilite;
-    if (s.bitsPerPixel <= 8)
-    {
+    if (s.bitsPerPixel <= 8) {
         c.menuLight = s.barWindow;
         c.barBkgnd = c.highlight = c.highlightDn = c.tabBack = s.btnFace;
         c.highlightChecked = s.barWindow;
@@ -36,13 +36,10 @@ ZAVPXPColors ZAVPXPColors::Derive(const Source& s)
     RgbToHls(s.barFace, &h, &sat, &l);
     c.menuLight = ScaleColorByFactors(s.window, 0.976, 0.973, 0.969);
     double tabL, tabSat;
-    if (sat < 0.1)
-    {
+    if (sat < 0.1) {
         tabL = std::min(1.0, l + (1 - l) * 0.5);
         tabSat = sat == 0 ? 0 : std::min(1.0, sat + 0.1);
-    }
-    else
-    {
+    } else {
         tabL = std::min(1.0, (l + 1) * 0.5);
         tabSat = std::min(1.0, 2 * sat);
     }

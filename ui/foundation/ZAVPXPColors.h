@@ -24,7 +24,7 @@ struct ZAVPXPColors
     struct Source
     {
         int bitsPerPixel;
-        COLORREF barFace, window, barShadow, hilite;   // above 8 bits per pixel
+        COLORREF barFace, window, barShadow, hilite;          // above 8 bits per pixel
         COLORREF barWindow, btnFace, btnDkShadow, btnShadow;  // at 8 bits or less
     };
     static ZAVPXPColors Derive(const Source& s);

@@ -9,5 +9,5 @@ class CZAVPCaptionBar : public CZAVPControlBar
 public:
     CZAVPCaptionBar();
 
-    COLORREF m_clrBarBackground;   // -1: none
+    COLORREF m_clrBarBackground;  // -1: none
 };

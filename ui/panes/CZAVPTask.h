@@ -16,8 +16,8 @@ public:
 
     CZAVPTasksGroup* m_pGroup;
     CString m_strName;
-    int m_nIcon;                 // index in the pane's image list, -1 for none
-    UINT m_uiCommandID;          // 0: a label, not a link
+    int m_nIcon;         // index in the pane's image list, -1 for none
+    UINT m_uiCommandID;  // 0: a label, not a link
     CRect m_rect;
     BOOL m_bEnabled = TRUE;
     BOOL m_bIsSeparator = FALSE;

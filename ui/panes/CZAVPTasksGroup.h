@@ -18,7 +18,7 @@ public:
     CString m_strName;
     HICON m_hIcon = nullptr;
     CSize m_sizeIcon = CSize(0, 0);
-    CRect m_rect;                    // caption rectangle, client coordinates
+    CRect m_rect;  // caption rectangle, client coordinates
     BOOL m_bIsSpecial = FALSE;
     BOOL m_bIsCollapsed = FALSE;
     BOOL m_bCanCollapse = TRUE;

@@ -13,8 +13,8 @@ class CZAVPTasksPane : public CZAVPControlBar
 public:
     CZAVPTasksPane();
 
-    int m_nGroupCaptionHorzOffset;   // -1: the look's tasks-pane metric
-    int m_nGroupCaptionVertOffset;   // -1: the look's tasks-pane metric
-    int m_nTasksHorzOffset;          // -1: the look's tasks-pane metric
-    HIMAGELIST m_hImages;            // task images
+    int m_nGroupCaptionHorzOffset;  // -1: the look's tasks-pane metric
+    int m_nGroupCaptionVertOffset;  // -1: the look's tasks-pane metric
+    int m_nTasksHorzOffset;         // -1: the look's tasks-pane metric
+    HIMAGELIST m_hImages;           // task images
 };

@@ -9,6 +9,6 @@ class CCustomizeButton : public CZAVPToolbarMenuButton
 public:
     CCustomizeButton();
 
-    BOOL m_bHasHiddenButtons;   // the toolbar is too short for some of its buttons
-    BOOL m_bCanCustomize;       // the toolbar offers its customise menu
+    BOOL m_bHasHiddenButtons;  // the toolbar is too short for some of its buttons
+    BOOL m_bCanCustomize;      // the toolbar offers its customise menu
 };

@@ -12,77 +12,64 @@
 IMPLEMENT_DYNAMIC(CZAVPButton, CButton)
 
 BEGIN_MESSAGE_MAP(CZAVPButton, CButton)
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_CANCELMODE()
-    ON_WM_KILLFOCUS()
-    ON_WM_ENABLE()
-    ON_WM_TIMER()
-    ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_MESSAGE(BM_GETCHECK, &CZAVPButton::OnGetCheck)
-    ON_MESSAGE(BM_SETCHECK, &CZAVPButton::OnSetCheck)
-    ON_MESSAGE(WM_SETFONT, &CZAVPButton::OnSetFont)
-    ON_MESSAGE(WM_GETFONT, &CZAVPButton::OnGetFont)
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_CANCELMODE()
+ON_WM_KILLFOCUS()
+ON_WM_ENABLE()
+ON_WM_TIMER()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(BM_GETCHECK, &CZAVPButton::OnGetCheck)
+ON_MESSAGE(BM_SETCHECK, &CZAVPButton::OnSetCheck)
+ON_MESSAGE(WM_SETFONT, &CZAVPButton::OnSetFont)
+ON_MESSAGE(WM_GETFONT, &CZAVPButton::OnGetFont)
 END_MESSAGE_MAP()
 
 namespace
 {
 const UINT_PTR kAutoRepeatTimer = 1;
-const int kImageGap = 5;          // image column = image width + this
-const int kContentMargin = 10;    // SizeToContent: around the content
+const int kImageGap = 5;        // image column = image width + this
+const int kContentMargin = 10;  // SizeToContent: around the content
 const COLORREF kLightGray = RGB(0xC0, 0xC0, 0xC0);
 const DWORD kButtonTypeMask = 0x0F;
 
 UINT ImageListColorFlag(int nBitsPerPixel)
 {
-    switch (nBitsPerPixel)
-    {
-    case 8:
-        return ILC_COLOR8;
-    case 16:
-        return ILC_COLOR16;
-    case 24:
-        return ILC_COLOR24;
-    case 32:
-        return ILC_COLOR32;
-    default:
-        return ILC_COLOR4;
+    switch (nBitsPerPixel) {
+    case 8: return ILC_COLOR8;
+    case 16: return ILC_COLOR16;
+    case 24: return ILC_COLOR24;
+    case 32: return ILC_COLOR32;
+    default: return ILC_COLOR4;
     }
 }
 
 HIMAGELIST ImageListFrom(HBITMAP hbmp, COLORREF clrTransparent, SIZE* pSize)
 {
-    if (hbmp == nullptr)
-        return nullptr;
+    if (hbmp == nullptr) return nullptr;
     BITMAP bmp = {};
-    if (::GetObjectA(hbmp, sizeof bmp, &bmp) == 0)
-        return nullptr;
+    if (::GetObjectA(hbmp, sizeof bmp, &bmp) == 0) return nullptr;
     HIMAGELIST hList = ImageList_Create(bmp.bmWidth, bmp.bmHeight,
                                         ImageListColorFlag(bmp.bmBitsPixel) | ILC_MASK, 1, 0);
-    if (hList != nullptr)
-        ImageList_AddMasked(hList, hbmp, clrTransparent);
-    if (pSize != nullptr)
-        *pSize = SIZE{bmp.bmWidth, bmp.bmHeight};
+    if (hList != nullptr) ImageList_AddMasked(hList, hbmp, clrTransparent);
+    if (pSize != nullptr) *pSize = SIZE{bmp.bmWidth, bmp.bmHeight};
     return hList;
 }
 
 void Destroy(HIMAGELIST& hList)
 {
-    if (hList != nullptr)
-        ImageList_Destroy(hList);
+    if (hList != nullptr) ImageList_Destroy(hList);
     hList = nullptr;
 }
 
 HBITMAP BitmapFromIcon(HICON hIcon)
 {
-    if (hIcon == nullptr)
-        return nullptr;
+    if (hIcon == nullptr) return nullptr;
     ICONINFO info = {};
-    if (!::GetIconInfo(hIcon, &info))
-        return nullptr;
+    if (!::GetIconInfo(hIcon, &info)) return nullptr;
     BITMAP bmp = {};
     ::GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bmp, &bmp);
     const int cy = info.hbmColor != nullptr ? bmp.bmHeight : bmp.bmHeight / 2;
@@ -96,8 +83,7 @@ HBITMAP BitmapFromIcon(HICON hIcon)
     ::DrawIconEx(hdc, 0, 0, hIcon, bmp.bmWidth, cy, 0, nullptr, DI_NORMAL);
     ::SelectObject(hdc, hOld);
     ::DeleteDC(hdc);
-    if (info.hbmColor != nullptr)
-        ::DeleteObject(info.hbmColor);
+    if (info.hbmColor != nullptr) ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
     return hbm;
 }
@@ -106,34 +92,17 @@ HBITMAP BitmapFromIcon(HICON hIcon)
 ZAVPButtonKind ZAVPButtonKind::FromStyle(DWORD dwStyle)
 {
     ZAVPButtonKind kind = {AlignCenter, FALSE, FALSE, FALSE};
-    switch (dwStyle & BS_CENTER)
-    {
-    case BS_LEFT:
-        kind.nAlign = AlignLeft;
-        break;
-    case BS_RIGHT:
-        kind.nAlign = AlignRight;
-        break;
-    default:
-        kind.nAlign = AlignCenter;
-        break;
+    switch (dwStyle & BS_CENTER) {
+    case BS_LEFT: kind.nAlign = AlignLeft; break;
+    case BS_RIGHT: kind.nAlign = AlignRight; break;
+    default: kind.nAlign = AlignCenter; break;
     }
-    switch (dwStyle & kButtonTypeMask)
-    {
-    case BS_CHECKBOX:
-        kind.bCheckButton = TRUE;
-        break;
-    case BS_AUTOCHECKBOX:
-        kind.bCheckButton = kind.bAutoCheck = TRUE;
-        break;
-    case BS_RADIOBUTTON:
-        kind.bRadioButton = TRUE;
-        break;
-    case BS_AUTORADIOBUTTON:
-        kind.bRadioButton = kind.bAutoCheck = TRUE;
-        break;
-    default:
-        break;
+    switch (dwStyle & kButtonTypeMask) {
+    case BS_CHECKBOX: kind.bCheckButton = TRUE; break;
+    case BS_AUTOCHECKBOX: kind.bCheckButton = kind.bAutoCheck = TRUE; break;
+    case BS_RADIOBUTTON: kind.bRadioButton = TRUE; break;
+    case BS_AUTORADIOBUTTON: kind.bRadioButton = kind.bAutoCheck = TRUE; break;
+    default: break;
     }
     return kind;
 }
@@ -143,11 +112,11 @@ CZAVPButton::CZAVPButton()
       m_bOnDownCommand(FALSE), m_bRightImage(FALSE), m_bHoverTracking(FALSE), m_bPushed(FALSE),
       m_bClickiedInside(FALSE), m_bHighlighted(FALSE), m_bCaptured(FALSE), m_bMouseInside(FALSE),
       m_bChecked(FALSE), m_bCheckButton(FALSE), m_bRadioButton(FALSE), m_bAutoCheck(FALSE),
-      m_nAlignStyle(ZAVPButtonKind::AlignCenter), m_sizeImage(0, 0), m_Image{},
-      m_ImageHot{}, m_ImageDisabled{}, m_nStdImageId(-1), m_nStdImageDisabledId(-1),
-      m_bColorGlyph(FALSE), m_pToolTip(nullptr), m_bCutTextToolTip(FALSE),
-      m_bRecheckCutText(TRUE), m_clrText((COLORREF)-1), m_clrHover((COLORREF)-1),
-      m_clrFace((COLORREF)-1), m_hFont(nullptr), m_nAutoRepeatTimeDelay(0)
+      m_nAlignStyle(ZAVPButtonKind::AlignCenter),
+      m_sizeImage(0, 0), m_Image{}, m_ImageHot{}, m_ImageDisabled{}, m_nStdImageId(-1),
+      m_nStdImageDisabledId(-1), m_bColorGlyph(FALSE), m_pToolTip(nullptr),
+      m_bCutTextToolTip(FALSE), m_bRecheckCutText(TRUE), m_clrText((COLORREF)-1),
+      m_clrHover((COLORREF)-1), m_clrFace((COLORREF)-1), m_hFont(nullptr), m_nAutoRepeatTimeDelay(0)
 {
 }
 
@@ -159,8 +128,7 @@ CZAVPButton::~CZAVPButton()
 
 void CZAVPButton::CleanUp()
 {
-    for (int i = 0; i < 2; ++i)
-    {
+    for (int i = 0; i < 2; ++i) {
         Destroy(m_Image[i]);
         Destroy(m_ImageHot[i]);
         Destroy(m_ImageDisabled[i]);
@@ -184,8 +152,7 @@ BOOL CZAVPButton::PreCreateWindow(CREATESTRUCTA& cs)
 void CZAVPButton::PreSubclassWindow()
 {
     const DWORD dwStyle = (DWORD)::GetWindowLongA(m_hWnd, GWL_STYLE);
-    if ((dwStyle & kButtonTypeMask) != BS_OWNERDRAW)
-    {
+    if ((dwStyle & kButtonTypeMask) != BS_OWNERDRAW) {
         const ZAVPButtonKind kind = ZAVPButtonKind::FromStyle(dwStyle);
         m_nAlignStyle = kind.nAlign;
         m_bCheckButton = kind.bCheckButton;
@@ -196,8 +163,8 @@ void CZAVPButton::PreSubclassWindow()
     CButton::PreSubclassWindow();
 }
 
-void CZAVPButton::SetImage(HBITMAP hbmpImage, BOOL bAutoDestroy, HBITMAP hbmpHot,
-                           BOOL bMap3dColors, BOOL bChecked, HBITMAP hbmpDisabled)
+void CZAVPButton::SetImage(HBITMAP hbmpImage, BOOL bAutoDestroy, HBITMAP hbmpHot, BOOL bMap3dColors,
+                           BOOL bChecked, HBITMAP hbmpDisabled)
 {
     const int set = bChecked ? 1 : 0;
     Destroy(m_Image[set]);
@@ -207,23 +174,18 @@ void CZAVPButton::SetImage(HBITMAP hbmpImage, BOOL bAutoDestroy, HBITMAP hbmpHot
 
     SIZE size = {0, 0};
     m_Image[set] = ImageListFrom(hbmpImage, clrTransparent, &size);
-    if (m_Image[set] != nullptr)
-        m_sizeImage = size;
+    if (m_Image[set] != nullptr) m_sizeImage = size;
     m_ImageHot[set] = ImageListFrom(hbmpHot, clrTransparent, nullptr);
     if (hbmpDisabled != nullptr)
         m_ImageDisabled[set] = ImageListFrom(hbmpDisabled, clrTransparent, nullptr);
-    else if (hbmpImage != nullptr)
-    {
+    else if (hbmpImage != nullptr) {
         HBITMAP hbmpMade = CreateDisabledImage(hbmpImage);
         m_ImageDisabled[set] = ImageListFrom(hbmpMade, ::GetSysColor(COLOR_BTNFACE), nullptr);
-        if (hbmpMade != nullptr)
-            ::DeleteObject(hbmpMade);
+        if (hbmpMade != nullptr) ::DeleteObject(hbmpMade);
     }
-    if (bAutoDestroy)
-    {
+    if (bAutoDestroy) {
         for (HBITMAP hbmp : {hbmpImage, hbmpHot, hbmpDisabled})
-            if (hbmp != nullptr)
-                ::DeleteObject(hbmp);
+            if (hbmp != nullptr) ::DeleteObject(hbmp);
     }
     m_nStdImageId = -1;
 }
@@ -247,16 +209,13 @@ void CZAVPButton::SetStdImage(int nGlyph, BOOL bColorGlyph, int nGlyphDisabled)
 HBITMAP CZAVPButton::CreateDisabledImage(HBITMAP hbmp)
 {
     BITMAP bmp = {};
-    if (hbmp == nullptr || ::GetObjectA(hbmp, sizeof bmp, &bmp) == 0)
-        return nullptr;
+    if (hbmp == nullptr || ::GetObjectA(hbmp, sizeof bmp, &bmp) == 0) return nullptr;
     // The image goes through a one-image strip and is drawn in its disabled style.
     CZAVPImageStrip strip;
     strip.SetImageSize(SIZE{bmp.bmWidth, bmp.bmHeight});
     HBITMAP hbmpCopy = (HBITMAP)::CopyImage(hbmp, IMAGE_BITMAP, 0, 0, 0);
-    if (hbmpCopy == nullptr || strip.AddImage(hbmpCopy) < 0)
-    {
-        if (hbmpCopy != nullptr)
-            ::DeleteObject(hbmpCopy);
+    if (hbmpCopy == nullptr || strip.AddImage(hbmpCopy) < 0) {
+        if (hbmpCopy != nullptr) ::DeleteObject(hbmpCopy);
         return nullptr;
     }
     ::DeleteObject(hbmpCopy);
@@ -271,8 +230,7 @@ HBITMAP CZAVPButton::CreateDisabledImage(HBITMAP hbmp)
     CDC dc;
     dc.Attach(hdc);
     CZAVPDrawState ds;
-    if (strip.PrepareDrawImage(ds))
-    {
+    if (strip.PrepareDrawImage(ds)) {
         strip.Draw(&dc, 0, 0, 0, FALSE, TRUE);
         strip.EndDrawImage(ds);
     }
@@ -286,20 +244,15 @@ void CZAVPButton::SetTooltip(LPCSTR lpszToolTipText)
 {
     m_strToolTip = lpszToolTipText != nullptr ? lpszToolTipText : "";
     m_bCutTextToolTip = FALSE;
-    if (m_hWnd == nullptr)
-        return;
-    if (m_strToolTip.IsEmpty())
-    {
+    if (m_hWnd == nullptr) return;
+    if (m_strToolTip.IsEmpty()) {
         if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr)
             m_pToolTip->DelTool(this);
         return;
     }
-    if (m_pToolTip == nullptr)
-        m_pToolTip = new CToolTipCtrl;
-    if (m_pToolTip->GetSafeHwnd() == nullptr)
-    {
-        if (!m_pToolTip->Create(this, TTS_ALWAYSTIP))
-            return;
+    if (m_pToolTip == nullptr) m_pToolTip = new CToolTipCtrl;
+    if (m_pToolTip->GetSafeHwnd() == nullptr) {
+        if (!m_pToolTip->Create(this, TTS_ALWAYSTIP)) return;
         if (globalData.m_nMaxToolTipWidth > 0)
             m_pToolTip->SetMaxTipWidth(globalData.m_nMaxToolTipWidth);
     }
@@ -318,8 +271,7 @@ void CZAVPButton::SetAutoRepeatDelay(int nMilliseconds)
 CSize CZAVPButton::SizeToContent(BOOL bCalcOnly)
 {
     CString strText;
-    if (m_hWnd != nullptr)
-    {
+    if (m_hWnd != nullptr) {
         const int nLength = ::GetWindowTextLengthA(m_hWnd);
         char* psz = strText.GetBuffer(nLength + 1);
         ::GetWindowTextA(m_hWnd, psz, nLength + 1);
@@ -337,8 +289,7 @@ CSize CZAVPButton::SizeToContent(BOOL bCalcOnly)
 
     CSize size(rectText.Width() + kContentMargin * 2,
                std::max<int>(rectText.Height(), m_sizeImage.cy) + kContentMargin);
-    if (m_sizeImage.cx > 0)
-        size.cx += m_sizeImage.cx + kImageGap;
+    if (m_sizeImage.cx > 0) size.cx += m_sizeImage.cx + kImageGap;
     if (!bCalcOnly && m_hWnd != nullptr)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -349,65 +300,51 @@ CSize CZAVPButton::SizeToContent(BOOL bCalcOnly)
 
 void CZAVPButton::Repaint()
 {
-    if (m_hWnd != nullptr)
-        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    if (m_hWnd != nullptr) ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 void CZAVPButton::ReleaseMouse()
 {
-    if (m_bCaptured || ::GetCapture() == m_hWnd)
-    {
+    if (m_bCaptured || ::GetCapture() == m_hWnd) {
         m_bCaptured = FALSE;
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
+        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     }
 }
 
 void CZAVPButton::OnMouseMove(UINT nFlags, CPoint point)
 {
     const BOOL bLeftDown = (nFlags & MK_LBUTTON) != 0;
-    if (!bLeftDown && !m_bHoverTracking)
-    {
+    if (!bLeftDown && !m_bHoverTracking) {
         Default();
         return;
     }
     RECT rectClient = {};
     ::GetClientRect(m_hWnd, &rectClient);
-    if (::PtInRect(&rectClient, point))
-    {
+    if (::PtInRect(&rectClient, point)) {
         m_bMouseInside = TRUE;
-        if (!m_bHighlighted)
-        {
+        if (!m_bHighlighted) {
             m_bHighlighted = TRUE;
             Repaint();
         }
-        if (bLeftDown && !m_bPushed && m_bClickiedInside)
-        {
+        if (bLeftDown && !m_bPushed && m_bClickiedInside) {
             m_bPushed = TRUE;
             Repaint();
         }
-        if (!m_bCaptured)
-        {
+        if (!m_bCaptured) {
             ::SetCapture(m_hWnd);
             m_bCaptured = TRUE;
             Repaint();
         }
-    }
-    else
-    {
+    } else {
         m_bMouseInside = FALSE;
-        if (bLeftDown && m_bPushed)
-        {
+        if (bLeftDown && m_bPushed) {
             m_bPushed = FALSE;
             Repaint();
-        }
-        else if (!bLeftDown && m_bHighlighted)
-        {
+        } else if (!bLeftDown && m_bHighlighted) {
             m_bHighlighted = FALSE;
             Repaint();
         }
-        if (m_bCaptured && !bLeftDown)
-        {
+        if (m_bCaptured && !bLeftDown) {
             ReleaseMouse();
             Repaint();
         }
@@ -417,8 +354,7 @@ void CZAVPButton::OnMouseMove(UINT nFlags, CPoint point)
 
 void CZAVPButton::OnLButtonDown(UINT, CPoint)
 {
-    if (m_bOnDownCommand)
-    {
+    if (m_bOnDownCommand) {
         if (HWND hwndParent = ::GetParent(m_hWnd))
             ::SendMessageA(hwndParent, WM_COMMAND, (WPARAM)::GetDlgCtrlID(m_hWnd), (LPARAM)m_hWnd);
         return;
@@ -426,10 +362,9 @@ void CZAVPButton::OnLButtonDown(UINT, CPoint)
     m_bPushed = TRUE;
     m_bClickiedInside = TRUE;
     m_bHighlighted = TRUE;
-    Default();   // the control takes the focus and the capture: its click follows at release
+    Default();  // the control takes the focus and the capture: its click follows at release
     m_bCaptured = ::GetCapture() == m_hWnd;
-    if (!m_bCaptured)
-    {
+    if (!m_bCaptured) {
         ::SetCapture(m_hWnd);
         m_bCaptured = TRUE;
     }
@@ -447,8 +382,7 @@ void CZAVPButton::OnLButtonUp(UINT, CPoint point)
 
     RECT rectClient = {};
     ::GetClientRect(m_hWnd, &rectClient);
-    if (bClicked && m_bAutoCheck && ::PtInRect(&rectClient, point))
-    {
+    if (bClicked && m_bAutoCheck && ::PtInRect(&rectClient, point)) {
         if (m_bCheckButton)
             m_bChecked = !m_bChecked;
         else if (m_bRadioButton)
@@ -456,16 +390,13 @@ void CZAVPButton::OnLButtonUp(UINT, CPoint point)
     }
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HWND hwnd = m_hWnd;
-    Default();   // the platform's click (BN_CLICKED) when the release was over the button
-    if (!::IsWindow(hwnd))
-        return;
+    Default();  // the platform's click (BN_CLICKED) when the release was over the button
+    if (!::IsWindow(hwnd)) return;
     ReleaseMouse();
     ::KillTimer(m_hWnd, kAutoRepeatTimer);
-    if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr)
-    {
+    if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr) {
         m_pToolTip->Pop();
-        if (!m_strToolTip.IsEmpty())
-            m_pToolTip->UpdateTipText(m_strToolTip, this);
+        if (!m_strToolTip.IsEmpty()) m_pToolTip->UpdateTipText(m_strToolTip, this);
     }
 }
 
@@ -498,8 +429,7 @@ void CZAVPButton::OnKillFocus(CWnd*)
 void CZAVPButton::OnEnable(BOOL bEnable)
 {
     Default();
-    if (!bEnable)
-    {
+    if (!bEnable) {
         ReleaseMouse();
         m_bPushed = m_bClickiedInside = m_bHighlighted = m_bMouseInside = FALSE;
     }
@@ -508,13 +438,11 @@ void CZAVPButton::OnEnable(BOOL bEnable)
 
 void CZAVPButton::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != kAutoRepeatTimer)
-    {
+    if (nIDEvent != kAutoRepeatTimer) {
         Default();
         return;
     }
-    if (m_bPushed && m_bHighlighted)
-    {
+    if (m_bPushed && m_bHighlighted) {
         if (HWND hwndParent = ::GetParent(m_hWnd))
             ::SendMessageA(hwndParent, WM_COMMAND, (WPARAM)::GetDlgCtrlID(m_hWnd), (LPARAM)m_hWnd);
     }
@@ -528,7 +456,7 @@ void CZAVPButton::OnSize(UINT, int, int)
 
 BOOL CZAVPButton::OnEraseBkgnd(CDC*)
 {
-    return TRUE;   // the owner drawing fills everything
+    return TRUE;  // the owner drawing fills everything
 }
 
 BOOL CZAVPButton::PreTranslateMessage(MSG* pMsg)
@@ -538,22 +466,18 @@ BOOL CZAVPButton::PreTranslateMessage(MSG* pMsg)
     {
         m_pToolTip->RelayEvent(pMsg);
     }
-    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd)
-    {
+    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd) {
         HWND hwndParent = ::GetParent(m_hWnd);
-        switch (pMsg->wParam)
-        {
+        switch (pMsg->wParam) {
         case VK_RETURN:
-            if (hwndParent != nullptr && ::GetCapture() == nullptr)
-            {
+            if (hwndParent != nullptr && ::GetCapture() == nullptr) {
                 ::SendMessageA(hwndParent, WM_COMMAND, (WPARAM)::GetDlgCtrlID(m_hWnd),
                                (LPARAM)m_hWnd);
                 return TRUE;
             }
             break;
         case VK_SPACE:
-            if (m_bAutoCheck && m_bCheckButton)
-            {
+            if (m_bAutoCheck && m_bCheckButton) {
                 m_bChecked = !m_bChecked;
                 Repaint();
             }
@@ -562,14 +486,12 @@ BOOL CZAVPButton::PreTranslateMessage(MSG* pMsg)
         case VK_RIGHT:
         case VK_UP:
         case VK_DOWN:
-            if (m_bAutoCheck && m_bRadioButton && hwndParent != nullptr)
-            {
+            if (m_bAutoCheck && m_bRadioButton && hwndParent != nullptr) {
                 const BOOL bPrevious = pMsg->wParam == VK_LEFT || pMsg->wParam == VK_UP;
                 HWND hwndNext = ::GetNextDlgGroupItem(hwndParent, m_hWnd, bPrevious);
-                CZAVPButton* pNext =
-                    dynamic_cast<CZAVPButton*>(CWnd::FromHandlePermanent(hwndNext));
-                if (pNext != nullptr && pNext != this && pNext->m_bRadioButton)
-                {
+                CZAVPButton* pNext = dynamic_cast<CZAVPButton*>(
+                    CWnd::FromHandlePermanent(hwndNext));
+                if (pNext != nullptr && pNext != this && pNext->m_bRadioButton) {
                     pNext->CheckRadio();
                     ::SetFocus(hwndNext);
                     ::SendMessageA(hwndParent, WM_COMMAND, (WPARAM)::GetDlgCtrlID(hwndNext),
@@ -578,8 +500,7 @@ BOOL CZAVPButton::PreTranslateMessage(MSG* pMsg)
                 return TRUE;
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     return CButton::PreTranslateMessage(pMsg);
@@ -592,15 +513,13 @@ void CZAVPButton::CheckRadio()
     m_bChecked = TRUE;
     Repaint();
     HWND hwndParent = ::GetParent(m_hWnd);
-    if (hwndParent == nullptr)
-        return;
+    if (hwndParent == nullptr) return;
     // Every other library radio of the same dialog group loses its check.
     for (HWND hwnd = ::GetNextDlgGroupItem(hwndParent, m_hWnd, FALSE);
          hwnd != nullptr && hwnd != m_hWnd; hwnd = ::GetNextDlgGroupItem(hwndParent, hwnd, FALSE))
     {
         CZAVPButton* pOther = dynamic_cast<CZAVPButton*>(CWnd::FromHandlePermanent(hwnd));
-        if (pOther != nullptr && pOther->m_bRadioButton && pOther->m_bChecked)
-        {
+        if (pOther != nullptr && pOther->m_bRadioButton && pOther->m_bChecked) {
             pOther->m_bChecked = FALSE;
             pOther->Repaint();
         }
@@ -614,15 +533,12 @@ LRESULT CZAVPButton::OnGetCheck(WPARAM, LPARAM)
 
 LRESULT CZAVPButton::OnSetCheck(WPARAM fCheck, LPARAM)
 {
-    if (!m_bCheckButton && !m_bRadioButton)
-        return 0;
+    if (!m_bCheckButton && !m_bRadioButton) return 0;
     const BOOL bCheck = fCheck != BST_UNCHECKED;
-    if (bCheck == m_bChecked)
-        return 0;
+    if (bCheck == m_bChecked) return 0;
     if (bCheck && m_bRadioButton)
         CheckRadio();
-    else
-    {
+    else {
         m_bChecked = bCheck;
         Repaint();
     }
@@ -632,12 +548,8 @@ LRESULT CZAVPButton::OnSetCheck(WPARAM fCheck, LPARAM)
 LRESULT CZAVPButton::OnSetFont(WPARAM hFont, LPARAM bRedraw)
 {
     m_hFont = (HFONT)hFont;
-    if (bRedraw)
-        Repaint();
+    if (bRedraw) Repaint();
     return 0;
 }
 
-LRESULT CZAVPButton::OnGetFont(WPARAM, LPARAM)
-{
-    return (LRESULT)m_hFont;
-}
+LRESULT CZAVPButton::OnGetFont(WPARAM, LPARAM) { return (LRESULT)m_hFont; }

@@ -65,13 +65,13 @@ public:
     virtual void CleanUp();
     virtual CSize SizeToContent(BOOL bCalcOnly = FALSE);
 
-    BOOL m_bTransparent;        // paint the parent's background
-    BOOL m_bHighlightChecked;   // a checked button gets the highlighted fill
-    BOOL m_bGrayDisabled;       // embossed text when disabled
+    BOOL m_bTransparent;       // paint the parent's background
+    BOOL m_bHighlightChecked;  // a checked button gets the highlighted fill
+    BOOL m_bGrayDisabled;      // embossed text when disabled
     BOOL m_bDrawFocus;
-    BOOL m_bOnDownCommand;      // WM_COMMAND as soon as the button goes down
-    BOOL m_bRightImage;         // the image column on the right
-    BOOL m_bHoverTracking;      // highlight while the mouse is over the button
+    BOOL m_bOnDownCommand;  // WM_COMMAND as soon as the button goes down
+    BOOL m_bRightImage;     // the image column on the right
+    BOOL m_bHoverTracking;  // highlight while the mouse is over the button
 
 protected:
     virtual void OnFillBackground(CDC* pDC, const CRect& rectClient);
@@ -119,7 +119,7 @@ protected:
     BOOL m_bCheckButton;
     BOOL m_bRadioButton;
     BOOL m_bAutoCheck;
-    int m_nAlignStyle;       // ZAVPButtonKind::Align
+    int m_nAlignStyle;  // ZAVPButtonKind::Align
     CSize m_sizeImage;
     // Normal, hot and disabled images of the unchecked [0] and checked [1] sets.
     HIMAGELIST m_Image[2];
@@ -129,14 +129,14 @@ protected:
     int m_nStdImageDisabledId;  // -1: the glyph drawn grey
     BOOL m_bColorGlyph;
     CToolTipCtrl* m_pToolTip;
-    CString m_strToolTip;       // the text set by the caller, or the cut caption
-    BOOL m_bCutTextToolTip;     // the tooltip shows the cut caption
-    BOOL m_bRecheckCutText;     // measure the caption at the next paint (set on every resize)
-    COLORREF m_clrText;         // -1: the system button text
-    COLORREF m_clrHover;        // -1: no hover colour
-    COLORREF m_clrFace;         // -1: the system button face
-    HFONT m_hFont;              // null: DEFAULT_GUI_FONT
-    int m_nAutoRepeatTimeDelay; // 0: no auto-repeat
+    CString m_strToolTip;        // the text set by the caller, or the cut caption
+    BOOL m_bCutTextToolTip;      // the tooltip shows the cut caption
+    BOOL m_bRecheckCutText;      // measure the caption at the next paint (set on every resize)
+    COLORREF m_clrText;          // -1: the system button text
+    COLORREF m_clrHover;         // -1: no hover colour
+    COLORREF m_clrFace;          // -1: the system button face
+    HFONT m_hFont;               // null: DEFAULT_GUI_FONT
+    int m_nAutoRepeatTimeDelay;  // 0: no auto-repeat
 
     DECLARE_MESSAGE_MAP()
 };

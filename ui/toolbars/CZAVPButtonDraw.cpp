@@ -35,14 +35,10 @@ HFONT CZAVPButton::SelectFont(CDC*)
 HIMAGELIST CZAVPButton::ImagesFor(BOOL bDisabled, BOOL bHot) const
 {
     const int set = m_bChecked ? 1 : 0;
-    for (int s = set; s >= 0; --s)
-    {
-        if (bDisabled && m_ImageDisabled[s] != nullptr)
-            return m_ImageDisabled[s];
-        if (bHot && m_ImageHot[s] != nullptr)
-            return m_ImageHot[s];
-        if (m_Image[s] != nullptr)
-            return m_Image[s];
+    for (int s = set; s >= 0; --s) {
+        if (bDisabled && m_ImageDisabled[s] != nullptr) return m_ImageDisabled[s];
+        if (bHot && m_ImageHot[s] != nullptr) return m_ImageHot[s];
+        if (m_Image[s] != nullptr) return m_Image[s];
     }
     return nullptr;
 }
@@ -55,8 +51,7 @@ void CZAVPButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 
     OnFillBackground(&dc, rectClient);
     OnDrawBorder(&dc, rectClient, lpDIS->itemState);
-    if ((lpDIS->itemState & ODS_FOCUS) && m_bDrawFocus)
-        OnDrawFocusRect(&dc, rectClient);
+    if ((lpDIS->itemState & ODS_FOCUS) && m_bDrawFocus) OnDrawFocusRect(&dc, rectClient);
 
     HGDIOBJ hOldFont = ::SelectObject(lpDIS->hDC, SelectFont(&dc));
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
@@ -71,10 +66,10 @@ void CZAVPButton::OnFillBackground(CDC* pDC, const CRect& rectClient)
     if (m_bTransparent)
         globalData.DrawParentBackground(this, pDC, const_cast<CRect*>(&rectClient));
     else
-        pDC->FillSolidRect(rectClient, m_clrFace == (COLORREF)-1 ? globalData.clrBtnFace : m_clrFace);
+        pDC->FillSolidRect(rectClient,
+                           m_clrFace == (COLORREF)-1 ? globalData.clrBtnFace : m_clrFace);
 
-    if (m_bChecked && m_bHighlightChecked && !(m_bPushed && m_bHighlighted))
-    {
+    if (m_bChecked && m_bHighlightChecked && !(m_bPushed && m_bHighlighted)) {
         CZAVPPainter painter(*pDC);
         painter.HighlightRect(rectClient);
     }
@@ -85,21 +80,18 @@ void CZAVPButton::OnDrawBorder(CDC* pDC, CRect& rectClient, UINT uiState)
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
     if (pManager->IsKindOf(RUNTIME_CLASS(CZAVPWinXPVisualManager)) &&
         static_cast<CZAVPWinXPVisualManager*>(pManager)->DrawPushButton(pDC, rectClient, this,
-                                                                         uiState))
+                                                                        uiState))
     {
         rectClient.DeflateRect(2, 2);
         return;
     }
     const BOOL bDown = (m_bPushed && m_bHighlighted) || (uiState & ODS_SELECTED) ||
                        (m_bChecked && !m_bHighlightChecked);
-    if (bDown)
-    {
+    if (bDown) {
         pDC->Draw3dRect(rectClient, globalData.clrBtnDkShadow, globalData.clrBtnHilite);
         rectClient.DeflateRect(1, 1);
         pDC->Draw3dRect(rectClient, globalData.clrBtnShadow, globalData.clrBtnFace);
-    }
-    else
-    {
+    } else {
         pDC->Draw3dRect(rectClient, globalData.clrBtnHilite, globalData.clrBtnDkShadow);
         rectClient.DeflateRect(1, 1);
         pDC->Draw3dRect(rectClient, globalData.clrBtnFace, globalData.clrBtnShadow);
@@ -120,84 +112,65 @@ void CZAVPButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
     CRect rectText = rect;
     CRect rectImage = rect;
     const BOOL bHasImage = m_sizeImage.cx > 0 && (m_nStdImageId >= 0 || ImagesFor(FALSE, FALSE));
-    if (bHasImage)
-    {
+    if (bHasImage) {
         const int cxColumn = m_sizeImage.cx + kImageGap;
-        if (m_bRightImage)
-        {
+        if (m_bRightImage) {
             rectImage.left = rectImage.right - cxColumn;
             rectText.right = rectImage.left;
-        }
-        else
-        {
+        } else {
             rectImage.right = rectImage.left + cxColumn;
             rectText.left = rectImage.right;
         }
     }
 
-    if (bHasImage)
-    {
+    if (bHasImage) {
         const int x = rectImage.left + (rectImage.Width() - m_sizeImage.cx) / 2;
         const int y = rectImage.top + (rectImage.Height() - m_sizeImage.cy) / 2;
-        if (m_nStdImageId >= 0)
-        {
-            const int nGlyph =
-                bDisabled && m_nStdImageDisabledId >= 0 ? m_nStdImageDisabledId : m_nStdImageId;
+        if (m_nStdImageId >= 0) {
+            const int nGlyph = bDisabled && m_nStdImageDisabledId >= 0 ? m_nStdImageDisabledId
+                                                                       : m_nStdImageId;
             const int nState = bDisabled && m_nStdImageDisabledId < 0
                                    ? CZAVPMenuGlyphs::StateGray
                                    : (m_bColorGlyph ? CZAVPMenuGlyphs::StateDarkGray
                                                     : CZAVPMenuGlyphs::StateBlack);
             CZAVPMenuGlyphs::Draw(pDC, nGlyph, POINT{x, y}, nState);
-        }
-        else if (HIMAGELIST hList = ImagesFor(bDisabled, m_bHighlighted))
+        } else if (HIMAGELIST hList = ImagesFor(bDisabled, m_bHighlighted))
             ImageList_Draw(hList, 0, pDC->GetSafeHdc(), x, y, ILD_NORMAL);
     }
 
     const CString strText = WindowText(m_hWnd);
     UINT uiFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-    switch (m_nAlignStyle)
-    {
+    switch (m_nAlignStyle) {
     case ZAVPButtonKind::AlignRight:
         uiFlags |= DT_RIGHT;
         rectText.right -= kTextIndent;
         break;
-    case ZAVPButtonKind::AlignCenter:
-        uiFlags |= DT_CENTER;
-        break;
-    default:
-        rectText.left += kTextIndent;
-        break;
+    case ZAVPButtonKind::AlignCenter: uiFlags |= DT_CENTER; break;
+    default: rectText.left += kTextIndent; break;
     }
 
-    if (m_bRecheckCutText)
-    {
+    if (m_bRecheckCutText) {
         // A caption wider than its room becomes the tooltip, unless the caller set one.
         CRect rectNeeded(0, 0, 0, 0);
         pDC->DrawText(strText, rectNeeded, DT_SINGLELINE | DT_CALCRECT);
         const BOOL bCut = rectNeeded.Width() > rectText.Width();
-        if (bCut && (m_strToolTip.IsEmpty() || m_bCutTextToolTip))
-        {
+        if (bCut && (m_strToolTip.IsEmpty() || m_bCutTextToolTip)) {
             SetTooltip(strText);
             m_bCutTextToolTip = TRUE;
-        }
-        else if (!bCut && m_bCutTextToolTip)
+        } else if (!bCut && m_bCutTextToolTip)
             SetTooltip(nullptr);
         m_bRecheckCutText = FALSE;
     }
 
-    if (bDisabled && m_bGrayDisabled)
-    {
+    if (bDisabled && m_bGrayDisabled) {
         pDC->SetTextColor(globalData.clrBtnHilite);
         CRect rectShadow = rectText;
         rectShadow.OffsetRect(1, 1);
         OnDrawText(pDC, rectShadow, strText, uiFlags, uiState);
         pDC->SetTextColor(globalData.clrGrayedText);
-    }
-    else
-    {
+    } else {
         COLORREF clr = m_clrText == (COLORREF)-1 ? globalData.clrBtnText : m_clrText;
-        if (m_bHighlighted && m_clrHover != (COLORREF)-1)
-            clr = m_clrHover;
+        if (m_bHighlighted && m_clrHover != (COLORREF)-1) clr = m_clrHover;
         pDC->SetTextColor(clr);
     }
     OnDrawText(pDC, rectText, strText, uiFlags, uiState);

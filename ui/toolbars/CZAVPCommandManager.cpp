@@ -9,21 +9,18 @@
 namespace
 {
 const UINT kHashTableSize = 17;
-const WORD kLongCountEscape = 0xFFFF;   // a 32-bit count follows
+const WORD kLongCountEscape = 0xFFFF;  // a 32-bit count follows
 const char kCommandManagerKey[] = "%sZAVCommandManager";
 const char kCommandsWithoutImagesValue[] = "CommandsWithoutImages";
 
-bool IsRealCommand(UINT uiCmd)
-{
-    return uiCmd != 0 && uiCmd != (UINT)-1;
-}
+bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
 CString CommandManagerPath(LPCSTR lpszProfileName)
 {
     CString strPath;
-    strPath.Format(kCommandManagerKey,
-                   (LPCSTR)BuildRegistryPath(ZAVPLibraryNames::kCommandManagerSection,
-                                             lpszProfileName));
+    strPath.Format(
+        kCommandManagerKey,
+        (LPCSTR)BuildRegistryPath(ZAVPLibraryNames::kCommandManagerSection, lpszProfileName));
     return strPath;
 }
 
@@ -34,8 +31,7 @@ DWORD ReadDword(const BYTE* p)
 
 void AppendDword(std::vector<BYTE>& bytes, DWORD dw)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(dw >> (8 * i)));
+    for (int i = 0; i < 4; ++i) bytes.push_back((BYTE)(dw >> (8 * i)));
 }
 }  // namespace
 
@@ -45,13 +41,10 @@ std::vector<BYTE> Encode(const CList<UINT, UINT>& commands)
 {
     std::vector<BYTE> bytes;
     const DWORD dwCount = (DWORD)commands.GetCount();
-    if (dwCount < kLongCountEscape)
-    {
+    if (dwCount < kLongCountEscape) {
         bytes.push_back((BYTE)dwCount);
         bytes.push_back((BYTE)(dwCount >> 8));
-    }
-    else
-    {
+    } else {
         bytes.push_back(0xFF);
         bytes.push_back(0xFF);
         AppendDword(bytes, dwCount);
@@ -63,27 +56,21 @@ std::vector<BYTE> Encode(const CList<UINT, UINT>& commands)
 
 BOOL Decode(const BYTE* pData, UINT nBytes, CList<UINT, UINT>& commands)
 {
-    if (pData == nullptr || nBytes < sizeof(WORD))
-        return FALSE;
+    if (pData == nullptr || nBytes < sizeof(WORD)) return FALSE;
     UINT nHeader = sizeof(WORD);
     DWORD dwCount = (DWORD)pData[0] | ((DWORD)pData[1] << 8);
-    if (dwCount == kLongCountEscape)
-    {
-        if (nBytes < sizeof(WORD) + sizeof(DWORD))
-            return FALSE;
+    if (dwCount == kLongCountEscape) {
+        if (nBytes < sizeof(WORD) + sizeof(DWORD)) return FALSE;
         dwCount = ReadDword(pData + sizeof(WORD));
         nHeader += sizeof(DWORD);
     }
     // The count must describe the bytes present exactly: no allocation or loop from a bare count.
-    if ((ULONGLONG)dwCount * sizeof(DWORD) != (ULONGLONG)(nBytes - nHeader))
-        return FALSE;
+    if ((ULONGLONG)dwCount * sizeof(DWORD) != (ULONGLONG)(nBytes - nHeader)) return FALSE;
 
     CList<UINT, UINT> loaded;
-    for (DWORD i = 0; i < dwCount; ++i)
-    {
+    for (DWORD i = 0; i < dwCount; ++i) {
         const UINT uiCmd = ReadDword(pData + nHeader + i * sizeof(DWORD));
-        if (loaded.Find(uiCmd) == nullptr)
-            loaded.AddTail(uiCmd);
+        if (loaded.Find(uiCmd) == nullptr) loaded.AddTail(uiCmd);
     }
     commands.RemoveAll();
     commands.AddTail(&loaded);
@@ -101,12 +88,10 @@ CZAVPCommandManager::~CZAVPCommandManager() = default;
 
 void CZAVPCommandManager::RecordCommandImage(UINT uiCmd, int iImage, BOOL bUserImage)
 {
-    if (!IsRealCommand(uiCmd))
-        return;
+    if (!IsRealCommand(uiCmd)) return;
     CMap<UINT, UINT, int, int>& other = bUserImage ? m_mapCommandImages : m_mapUserCommandImages;
     int iOther = -1;
-    if (other.Lookup(uiCmd, iOther) && iOther >= 0)
-        return;
+    if (other.Lookup(uiCmd, iOther) && iOther >= 0) return;
     (bUserImage ? m_mapUserCommandImages : m_mapCommandImages)[uiCmd] = iImage;
 }
 
@@ -118,10 +103,7 @@ int CZAVPCommandManager::GetCommandImage(UINT uiCmd, BOOL bUserImage) const
     return iImage;
 }
 
-void CZAVPCommandManager::ForgetUserImage(UINT uiCmd)
-{
-    m_mapUserCommandImages.RemoveKey(uiCmd);
-}
+void CZAVPCommandManager::ForgetUserImage(UINT uiCmd) { m_mapUserCommandImages.RemoveKey(uiCmd); }
 
 void CZAVPCommandManager::SetMenuImageShown(UINT uiCmd, BOOL bEnable)
 {
@@ -141,12 +123,10 @@ BOOL CZAVPCommandManager::LoadState(LPCSTR lpszProfileName)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(CommandManagerPath(lpszProfileName)))
-        return FALSE;
+    if (!reg.ReadKey(CommandManagerPath(lpszProfileName))) return FALSE;
     BYTE* pData = nullptr;
     UINT nBytes = 0;
-    if (!reg.ReadBinary(kCommandsWithoutImagesValue, pData, nBytes))
-        return FALSE;
+    if (!reg.ReadBinary(kCommandsWithoutImagesValue, pData, nBytes)) return FALSE;
     const BOOL bRead = ZAVPCommandListImage::Decode(pData, nBytes, m_lstCommandsWithoutImages);
     delete[] pData;
     return bRead;
@@ -156,8 +136,7 @@ BOOL CZAVPCommandManager::SaveState(LPCSTR lpszProfileName)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(CommandManagerPath(lpszProfileName)))
-        return FALSE;
+    if (!reg.CreateKey(CommandManagerPath(lpszProfileName))) return FALSE;
     const std::vector<BYTE> bytes = ZAVPCommandListImage::Encode(m_lstCommandsWithoutImages);
     return reg.WriteBinary(kCommandsWithoutImagesValue, bytes.data(), (UINT)bytes.size());
 }

@@ -49,8 +49,7 @@ void CZAVPCommandUsageStats::Reset()
 
 BOOL CZAVPCommandUsageStats::IsFrequentlyUsed(UINT nCommand) const
 {
-    if (m_nTotalUsage == 0)
-        return FALSE;
+    if (m_nTotalUsage == 0) return FALSE;
     UINT nCount = 0;
     m_CommandsUsage.Lookup(nCommand, nCount);
     // In 64 bits: count * 100 must not wrap for large counts.
@@ -59,8 +58,7 @@ BOOL CZAVPCommandUsageStats::IsFrequentlyUsed(UINT nCommand) const
 
 void CZAVPCommandUsageStats::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (DWORD)m_nTotalUsage;
         m_CommandsUsage.Serialize(ar);
         return;
@@ -70,15 +68,13 @@ void CZAVPCommandUsageStats::Serialize(CArchive& ar)
     DWORD dwTotal = 0;
     ar >> dwTotal;
     std::vector<std::pair<UINT, UINT>> pairs;
-    for (DWORD_PTR n = ar.ReadCount(); n > 0; --n)
-    {
+    for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
         DWORD dwCommand = 0, dwCount = 0;
         ar >> dwCommand >> dwCount;
         pairs.emplace_back((UINT)dwCommand, (UINT)dwCount);
     }
     // Inserted in stored order, as a direct load would, so the buckets' chains come back alike.
     m_CommandsUsage.RemoveAll();
-    for (const auto& pair : pairs)
-        m_CommandsUsage[pair.first] = pair.second;
+    for (const auto& pair : pairs) m_CommandsUsage[pair.first] = pair.second;
     m_nTotalUsage = dwTotal;
 }

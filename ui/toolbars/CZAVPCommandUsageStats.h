@@ -11,8 +11,8 @@ class CZAVPCommandUsageStats : public CObject
 {
 public:
     // Library-wide settings; this program keeps the defaults.
-    static UINT m_nMinUsagePercentage;   // a command above this share of all uses is frequent
-    static UINT m_nStartCount;           // uses needed before the statistics count at all
+    static UINT m_nMinUsagePercentage;  // a command above this share of all uses is frequent
+    static UINT m_nStartCount;          // uses needed before the statistics count at all
 
     CZAVPCommandUsageStats();
 
@@ -28,6 +28,6 @@ public:
     void Serialize(CArchive& ar) override;
 
 private:
-    CMap<UINT, UINT, UINT, UINT> m_CommandsUsage;   // command -> uses
-    UINT m_nTotalUsage;                             // the sum of all uses
+    CMap<UINT, UINT, UINT, UINT> m_CommandsUsage;  // command -> uses
+    UINT m_nTotalUsage;                            // the sum of all uses
 };

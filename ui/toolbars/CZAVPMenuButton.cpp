@@ -8,18 +8,18 @@
 IMPLEMENT_DYNAMIC(CZAVPMenuButton, CZAVPButton)
 
 BEGIN_MESSAGE_MAP(CZAVPMenuButton, CZAVPButton)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_KEYDOWN()
-    ON_WM_KILLFOCUS()
-    ON_WM_GETDLGCODE()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_KEYDOWN()
+ON_WM_KILLFOCUS()
+ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
 namespace
 {
-const int kArrowMargin = 10;   // the content gives up this much beside the arrow glyph
-const UINT kTrackFlags = TPM_NONOTIFY | TPM_RETURNCMD;   // 0x180
-const int kGlyphArrowDown = 13;    // in the library's glyph strip
+const int kArrowMargin = 10;  // the content gives up this much beside the arrow glyph
+const UINT kTrackFlags = TPM_NONOTIFY | TPM_RETURNCMD;  // 0x180
+const int kGlyphArrowDown = 13;                         // in the library's glyph strip
 const int kGlyphArrowRight = 14;
 }  // namespace
 
@@ -51,23 +51,20 @@ void CZAVPMenuButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
     const BOOL bDisabled = (uiState & ODS_DISABLED) != 0 || !::IsWindowEnabled(m_hWnd);
     const POINT pt = {rectContent.right + (rect.right - rectContent.right - sizeArrow.cx) / 2,
                       rect.top + (rect.Height() - sizeArrow.cy) / 2};
-    CZAVPMenuGlyphs::Draw(pDC,
-                          m_bRightArrow ? kGlyphArrowRight : kGlyphArrowDown,
-                          pt, bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
+    CZAVPMenuGlyphs::Draw(pDC, m_bRightArrow ? kGlyphArrowRight : kGlyphArrowDown, pt,
+                          bDisabled ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPMenuButton::OnShowMenu()
 {
-    if (m_hMenu == nullptr || m_bMenuIsActive)
-        return;
+    if (m_hMenu == nullptr || m_bMenuIsActive) return;
     RECT rectWindow = {};
     ::GetWindowRect(m_hWnd, &rectWindow);
     const int x = m_bRightArrow ? rectWindow.right : rectWindow.left;
     const int y = m_bRightArrow ? rectWindow.top : rectWindow.bottom;
 
     m_bMenuIsActive = TRUE;
-    if (m_bStayPressed)
-    {
+    if (m_bStayPressed) {
         m_bPushed = TRUE;
         m_bHighlighted = TRUE;
     }
@@ -80,16 +77,13 @@ void CZAVPMenuButton::OnShowMenu()
         nCommand = (int)g_pContextMenuManager->TrackPopupMenu(m_hMenu, x, y, this);
     else
         nCommand = (int)::TrackPopupMenu(m_hMenu, kTrackFlags, x, y, 0, m_hWnd, nullptr);
-    if (!::IsWindow(hwnd))
-        return;
+    if (!::IsWindow(hwnd)) return;
 
-    if (nCommand != 0)
-    {
+    if (nCommand != 0) {
         m_nMenuResult = nCommand;
         if (HWND hwndParent = ::GetParent(m_hWnd))
             ::SendMessageA(hwndParent, WM_COMMAND, (WPARAM)::GetDlgCtrlID(m_hWnd), (LPARAM)m_hWnd);
-        if (!::IsWindow(hwnd))
-            return;
+        if (!::IsWindow(hwnd)) return;
     }
     m_bPushed = FALSE;
     m_bHighlighted = FALSE;
@@ -107,8 +101,7 @@ void CZAVPMenuButton::OnLButtonDown(UINT, CPoint)
 
 void CZAVPMenuButton::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bStayPressed && m_bMenuIsActive)
-    {
+    if (m_bStayPressed && m_bMenuIsActive) {
         ReleaseMouse();
         m_bClickiedInside = FALSE;
         return;
@@ -118,8 +111,7 @@ void CZAVPMenuButton::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CZAVPMenuButton::OnKeyDown(UINT nChar, UINT, UINT)
 {
-    if (nChar == VK_SPACE || nChar == VK_DOWN)
-    {
+    if (nChar == VK_SPACE || nChar == VK_DOWN) {
         OnShowMenu();
         return;
     }
@@ -128,8 +120,7 @@ void CZAVPMenuButton::OnKeyDown(UINT nChar, UINT, UINT)
 
 void CZAVPMenuButton::OnKillFocus(CWnd* pNewWnd)
 {
-    if (m_bStayPressed && m_bMenuIsActive)
-    {
+    if (m_bStayPressed && m_bMenuIsActive) {
         ReleaseMouse();
         m_bClickiedInside = FALSE;
         return;
@@ -137,7 +128,4 @@ void CZAVPMenuButton::OnKillFocus(CWnd* pNewWnd)
     CZAVPButton::OnKillFocus(pNewWnd);
 }
 
-UINT CZAVPMenuButton::OnGetDlgCode()
-{
-    return DLGC_WANTARROWS;
-}
+UINT CZAVPMenuButton::OnGetDlgCode() { return DLGC_WANTARROWS; }

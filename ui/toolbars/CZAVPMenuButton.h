@@ -12,11 +12,11 @@ public:
 
     CSize SizeToContent(BOOL bCalcOnly = FALSE) override;
 
-    BOOL m_bRightArrow;     // the menu opens to the right and the arrow points right
-    HMENU m_hMenu;          // not owned
-    int m_nMenuResult;      // the command chosen from the last menu, 0 when none
-    BOOL m_bStayPressed;    // the button shows pushed while its menu is open
-    BOOL m_bOSMenu;         // TRUE: the system's TrackPopupMenu shows the menu
+    BOOL m_bRightArrow;   // the menu opens to the right and the arrow points right
+    HMENU m_hMenu;        // not owned
+    int m_nMenuResult;    // the command chosen from the last menu, 0 when none
+    BOOL m_bStayPressed;  // the button shows pushed while its menu is open
+    BOOL m_bOSMenu;       // TRUE: the system's TrackPopupMenu shows the menu
 
 protected:
     void OnDraw(CDC* pDC, const CRect& rect, UINT uiState) override;
@@ -28,7 +28,7 @@ protected:
     void OnKillFocus(CWnd* pNewWnd);
     UINT OnGetDlgCode();
 
-    BOOL m_bMenuIsActive;   // the menu is open
+    BOOL m_bMenuIsActive;  // the menu is open
 
     DECLARE_MESSAGE_MAP()
 };

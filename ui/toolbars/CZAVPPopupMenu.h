@@ -20,11 +20,11 @@ public:
     virtual CZAVPPopupMenuBar* GetMenuBar();
 
     // Set before Create.
-    BOOL m_bAutoDestroyParent;   // closing this popup closes its parent popup too
-    BOOL m_bAutoDestroy;         // the menu handle is destroyed with the popup
-    BOOL m_bTrackMode;           // the chosen command is stored in the context-menu manager
-    BOOL m_bRightAlign;          // x is the right edge of the popup
-    HMENU m_hMenu;               // the menu the items were built from
+    BOOL m_bAutoDestroyParent;  // closing this popup closes its parent popup too
+    BOOL m_bAutoDestroy;        // the menu handle is destroyed with the popup
+    BOOL m_bTrackMode;          // the chosen command is stored in the context-menu manager
+    BOOL m_bRightAlign;         // x is the right edge of the popup
+    HMENU m_hMenu;              // the menu the items were built from
     CZAVPToolbarMenuButton* m_pParentBtn;  // the button that opened it, null for a context menu
 
     // The open popup menu of the process, or null.

@@ -17,6 +17,6 @@ public:
     virtual HMENU ExportToMenu() const;
 
     // What the looks read while they paint the bar's background.
-    BOOL m_bNoImageColumn;    // the items are drawn without the shaded image column
-    BOOL m_bSecondColumn;     // a sub-menu whose items run in a second column
+    BOOL m_bNoImageColumn;  // the items are drawn without the shaded image column
+    BOOL m_bSecondColumn;   // a sub-menu whose items run in a second column
 };

@@ -22,22 +22,22 @@
 // One pane, in the order of its fields.
 struct CZAVPStatusBarPaneInfo
 {
-    RECT rect;                  // client coordinates; empty when the pane did not fit
-    UINT nID;                   // indicator command; 0 a text pane
-    UINT nStyle;                // SBPS_* flags
-    int cxText;                 // width of the text area
-    COLORREF clrText;           // -1: the system button text
-    int cxIcon;                 // 0: no icon
+    RECT rect;         // client coordinates; empty when the pane did not fit
+    UINT nID;          // indicator command; 0 a text pane
+    UINT nStyle;       // SBPS_* flags
+    int cxText;        // width of the text area
+    COLORREF clrText;  // -1: the system button text
+    int cxIcon;        // 0: no icon
     int cyIcon;
-    LPSTR lpszText;             // owned copy, or null
-    LPSTR lpszToolTip;          // owned copy, or null
-    HIMAGELIST hImage;          // owned, or null
-    int nFrameCount;            // > 0: animated by the timer with the pane's id
+    LPSTR lpszText;     // owned copy, or null
+    LPSTR lpszToolTip;  // owned copy, or null
+    HIMAGELIST hImage;  // owned, or null
+    int nFrameCount;    // > 0: animated by the timer with the pane's id
     int nCurrFrame;
     int nProgressCurr;
-    int nProgressTotal;         // > 0: a progress bar instead of the text
+    int nProgressTotal;  // > 0: a progress bar instead of the text
     BOOL bProgressText;
-    COLORREF clrProgressBar;    // -1: the system highlight colour
+    COLORREF clrProgressBar;  // -1: the system highlight colour
     COLORREF clrProgressBarDest;
     COLORREF clrProgressText;
 };
@@ -84,11 +84,11 @@ protected:
     void ReleasePanes();
     HFONT Font() const;
 
-    HFONT m_hFont;           // null: the library's status bar font
-    int m_cxSizeBox;         // 0: no grip
-    BOOL m_bSizeGrip;        // SBARS_SIZEGRIP: its bit is also a bar-style bit, so kept here
+    HFONT m_hFont;     // null: the library's status bar font
+    int m_cxSizeBox;   // 0: no grip
+    BOOL m_bSizeGrip;  // SBARS_SIZEGRIP: its bit is also a bar-style bit, so kept here
     BOOL m_bPaneDoubleClick;
-    CRect m_rectSizeBox;     // client coordinates; empty without a grip
+    CRect m_rectSizeBox;  // client coordinates; empty without a grip
 
     DECLARE_MESSAGE_MAP()
 };

@@ -21,40 +21,40 @@
 IMPLEMENT_SERIAL(CZAVPToolBar, CZAVPBaseToolBar, VERSIONABLE_SCHEMA | 1)
 
 BEGIN_MESSAGE_MAP(CZAVPToolBar, CZAVPBaseToolBar)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_MOUSEMOVE()
-    ON_WM_MOUSELEAVE()
-    ON_WM_CANCELMODE()
-    ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_KILLFOCUS()
-    ON_WM_NCHITTEST()
-    ON_MESSAGE(TB_GETBUTTON, &CZAVPToolBar::OnGetButton)
-    ON_MESSAGE(TB_BUTTONCOUNT, &CZAVPToolBar::OnGetButtonCount)
-    ON_MESSAGE(TB_GETITEMRECT, &CZAVPToolBar::OnGetItemRect)
-    ON_MESSAGE(TB_GETBUTTONTEXTA, &CZAVPToolBar::OnGetButtonText)
-    ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::ResetPrompt, &CZAVPToolBar::OnResetPrompt)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
+ON_WM_CANCELMODE()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_KILLFOCUS()
+ON_WM_NCHITTEST()
+ON_MESSAGE(TB_GETBUTTON, &CZAVPToolBar::OnGetButton)
+ON_MESSAGE(TB_BUTTONCOUNT, &CZAVPToolBar::OnGetButtonCount)
+ON_MESSAGE(TB_GETITEMRECT, &CZAVPToolBar::OnGetItemRect)
+ON_MESSAGE(TB_GETBUTTONTEXTA, &CZAVPToolBar::OnGetButtonText)
+ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::ResetPrompt, &CZAVPToolBar::OnResetPrompt)
 END_MESSAGE_MAP()
 
 namespace
 {
-const DWORD kFlatStyle = 0x800;                   // TBSTYLE_FLAT
-const DWORD kNoDivider = 0x4C;                    // CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE
-const DWORD kNoMoveY = 0x2;                       // CCS_NOMOVEY
-const UINT kToolBarWindowId = 0xE800;             // AFX_IDW_TOOLBAR
+const DWORD kFlatStyle = 0x800;        // TBSTYLE_FLAT
+const DWORD kNoDivider = 0x4C;         // CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE
+const DWORD kNoMoveY = 0x2;            // CCS_NOMOVEY
+const UINT kToolBarWindowId = 0xE800;  // AFX_IDW_TOOLBAR
 const int kToolBarBorder = 1;
-const int kResourceImageMargin = 7;               // a button is its image plus this: 16 x 15 -> 23 x 22
+const int kResourceImageMargin = 7;  // a button is its image plus this: 16 x 15 -> 23 x 22
 const UINT kCheckStyle = TBBS_CHECKBOX;
 const UINT kSystemCommandFirst = 0xF000;
 const UINT kSystemCommandEnd = 0xF1F0;
 const UINT kMdiWindowFirst = 0xFF00;
-const UINT kIdlePrompt = 0xE001;                  // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x0362;            // WM_SETMESSAGESTRING
+const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
+const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
 const UINT kSystemPromptBase = 0xEF00;
 const UINT kMdiPrompt = 0xEF1F;
 const UINT kHelpPromptA = (UINT)-1;
@@ -80,16 +80,14 @@ CString RegisterToolBarClass()
     strClass.Format("ZAVToolBar:%x:%x:%x:%x", (UINT)(UINT_PTR)hInst, (UINT)CS_DBLCLKS,
                     (UINT)(UINT_PTR)hCursor, (UINT)(UINT_PTR)hBrush);
     WNDCLASSA wc = {};
-    if (!::GetClassInfoA(hInst, strClass, &wc))
-    {
+    if (!::GetClassInfoA(hInst, strClass, &wc)) {
         wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = ::DefWindowProcA;
         wc.hInstance = hInst;
         wc.hCursor = hCursor;
         wc.hbrBackground = hBrush;
         wc.lpszClassName = strClass;
-        if (!::RegisterClassA(&wc))
-            AfxThrowResourceException();
+        if (!::RegisterClassA(&wc)) AfxThrowResourceException();
     }
     return strClass;
 }
@@ -97,19 +95,14 @@ CString RegisterToolBarClass()
 // The prompt id shown in the status bar for a command.
 UINT PromptId(UINT uiCmdId)
 {
-    if (uiCmdId == kHelpPromptA || uiCmdId == kHelpPromptB)
-        return kIdlePrompt;
+    if (uiCmdId == kHelpPromptA || uiCmdId == kHelpPromptB) return kIdlePrompt;
     if (uiCmdId >= kSystemCommandFirst && uiCmdId < kSystemCommandEnd)
         return kSystemPromptBase + (uiCmdId - kSystemCommandFirst) / 16;
-    if (uiCmdId >= kMdiWindowFirst)
-        return kMdiPrompt;
+    if (uiCmdId >= kMdiWindowFirst) return kMdiPrompt;
     return uiCmdId;
 }
 
-bool IsRealCommand(UINT uiCmd)
-{
-    return uiCmd != 0 && uiCmd != (UINT)-1;
-}
+bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
 // The toolbar's command-update item: applies enable, check and text to one button.
 class CZAVPToolCmdUI : public CCmdUI
@@ -120,8 +113,7 @@ public:
         m_bEnableChanged = TRUE;
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_pOther);
         UINT nStyle = pBar->GetButtonStyle((int)m_nIndex) & ~TBBS_DISABLED;
-        if (!bOn)
-            nStyle |= TBBS_DISABLED;
+        if (!bOn) nStyle |= TBBS_DISABLED;
         pBar->SetButtonStyle((int)m_nIndex, nStyle);
     }
     void SetCheck(int nCheck) override
@@ -137,8 +129,8 @@ public:
     void SetRadio(BOOL bOn) override
     {
         SetCheck(bOn ? 1 : 0);
-        if (CZAVPToolbarButton* pButton =
-                static_cast<CZAVPToolBar*>(m_pOther)->GetButton((int)m_nIndex))
+        if (CZAVPToolbarButton* pButton = static_cast<CZAVPToolBar*>(m_pOther)->GetButton(
+                (int)m_nIndex))
             pButton->SetRadio();
     }
     void SetText(LPCSTR lpszText) override
@@ -146,10 +138,8 @@ public:
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_pOther);
         CString strText = lpszText != nullptr ? lpszText : "";
         const int iTab = strText.Find('\t');
-        if (iTab >= 0)
-            strText = strText.Left(iTab);
-        if (pBar->GetButtonText((int)m_nIndex) != strText)
-        {
+        if (iTab >= 0) strText = strText.Left(iTab);
+        if (pBar->GetButtonText((int)m_nIndex) != strText) {
             pBar->SetButtonText((int)m_nIndex, strText);
             pBar->AdjustLayout();
         }
@@ -161,11 +151,10 @@ CZAVPToolBar::CZAVPToolBar()
     : m_bRouteCommandsViaFrame(TRUE), m_bDrawTextLabels(FALSE), m_pCustomizeBtn(nullptr),
       m_bLocked(FALSE), m_bLargeIconsAreEnbaled(TRUE), m_bMenuMode(FALSE), m_bTextLabels(FALSE),
       m_bTextLabelsTaller(FALSE), m_nMaxBtnHeight(0), m_sizeOwnButton(23, 22),
-      m_sizeOwnImage(16, 15), m_iButtonCapture(-1), m_iHighlighted(-1), m_iSelected(-1),
-      m_iHot(-1), m_iImagesOffset(-1), m_uiOriginalResID(0), m_bDrawBorders(TRUE),
-      m_bGrayDisabledButtons(TRUE), m_bTracked(FALSE), m_ptLastMouse(-1, -1),
-      m_hwndLastCapture(nullptr), m_hwndLastFocus(nullptr), m_pToolTip(nullptr),
-      m_nTooltipsCount(0)
+      m_sizeOwnImage(16, 15), m_iButtonCapture(-1), m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1),
+      m_iImagesOffset(-1), m_uiOriginalResID(0), m_bDrawBorders(TRUE), m_bGrayDisabledButtons(TRUE),
+      m_bTracked(FALSE), m_ptLastMouse(-1, -1), m_hwndLastCapture(nullptr),
+      m_hwndLastFocus(nullptr), m_pToolTip(nullptr), m_nTooltipsCount(0)
 {
     m_AccelKeys.InitHashTable(17);
 }
@@ -173,10 +162,8 @@ CZAVPToolBar::CZAVPToolBar()
 CZAVPToolBar::~CZAVPToolBar()
 {
     RemoveAllButtons();
-    for (CObList* pList : {&m_OrigButtons, &m_OrigResetButtons})
-    {
-        while (!pList->IsEmpty())
-            delete pList->RemoveHead();
+    for (CObList* pList : {&m_OrigButtons, &m_OrigResetButtons}) {
+        while (!pList->IsEmpty()) delete pList->RemoveHead();
     }
     delete m_pToolTip;
 }
@@ -197,8 +184,7 @@ BOOL CZAVPToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, 
     SetBorders(rcBorders.left, rcBorders.top, rcBorders.right, rcBorders.bottom);
 
     DWORD dwBarStyle = dwStyle & CBRS_ALL;
-    if (nID == kToolBarWindowId)
-        dwBarStyle |= CBRS_HIDE_INPLACE;
+    if (nID == kToolBarWindowId) dwBarStyle |= CBRS_HIDE_INPLACE;
     SetBarStyle(dwBarStyle);
     DWORD dwWindowStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | kNoDivider;
     dwWindowStyle &= ~kNoMoveY;
@@ -210,18 +196,15 @@ BOOL CZAVPToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, 
 
 int CZAVPToolBar::OnCreate(LPCREATESTRUCT lpcs)
 {
-    if (CZAVPBaseToolBar::OnCreate(lpcs) == -1)
-        return -1;
-    if (m_hcurHorzSplit == nullptr)
-    {
+    if (CZAVPBaseToolBar::OnCreate(lpcs) == -1) return -1;
+    if (m_hcurHorzSplit == nullptr) {
         const HINSTANCE hRes = AfxGetResourceHandle();
         m_hcurHorzSplit = ::LoadCursorA(hRes, MAKEINTRESOURCEA(30980));
         m_hcurVertSplit = ::LoadCursorA(hRes, MAKEINTRESOURCEA(30981));
         m_hcurSizeAll = ::LoadCursorA(nullptr, IDC_SIZEALL);
     }
     m_pToolTip = new CToolTipCtrl;
-    if (m_pToolTip->Create(this, TTS_ALWAYSTIP))
-    {
+    if (m_pToolTip->Create(this, TTS_ALWAYSTIP)) {
         m_pToolTip->Activate(TRUE);
         ApplyMaxToolTipWidth(m_pToolTip->GetSafeHwnd());
     }
@@ -231,14 +214,11 @@ int CZAVPToolBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CZAVPToolBar::OnDestroy()
 {
-    if (m_pToolTip != nullptr)
-        m_pToolTip->DestroyWindow();
+    if (m_pToolTip != nullptr) m_pToolTip->DestroyWindow();
     Default();
-    if (m_pSelToolbar == this)
-        m_pSelToolbar = nullptr;
+    if (m_pSelToolbar == this) m_pSelToolbar = nullptr;
     CObList& toolbars = GetAllToolbars();
-    if (POSITION pos = toolbars.Find(this))
-        toolbars.RemoveAt(pos);
+    if (POSITION pos = toolbars.Find(this)) toolbars.RemoveAt(pos);
 }
 
 // ---- loading a toolbar resource
@@ -247,10 +227,8 @@ BOOL CZAVPToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, 
                               UINT uiDisabledResID, UINT uiMenuDisabledResID)
 {
     m_bLocked = bLocked;
-    if (bLocked)
-        return m_ImagesLocked.Load(uiResID, AfxGetResourceHandle(), FALSE);
-    if (!m_Images.Load(uiResID, AfxGetResourceHandle(), TRUE))
-        return FALSE;
+    if (bLocked) return m_ImagesLocked.Load(uiResID, AfxGetResourceHandle(), FALSE);
+    if (!m_Images.Load(uiResID, AfxGetResourceHandle(), TRUE)) return FALSE;
     m_iImagesOffset = m_Images.GetResourceOffset(uiResID);
     // The other strips are optional, but one that is named must load.
     const struct
@@ -272,12 +250,12 @@ BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID,
 {
     const HINSTANCE hInst = AfxGetResourceHandle();
     HRSRC hRsrc = ::FindResourceA(hInst, MAKEINTRESOURCEA(uiResID), MAKEINTRESOURCEA(241));
-    if (hRsrc == nullptr)
-        return FALSE;
+    if (hRsrc == nullptr) return FALSE;
     HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
     const DWORD dwSize = ::SizeofResource(hInst, hRsrc);
-    const ToolBarResource* pData =
-        hGlobal != nullptr ? static_cast<const ToolBarResource*>(::LockResource(hGlobal)) : nullptr;
+    const ToolBarResource* pData = hGlobal != nullptr ? static_cast<const ToolBarResource*>(
+                                                            ::LockResource(hGlobal))
+                                                      : nullptr;
     // The count must fit the resource: a damaged one is refused, not read past its end.
     if (pData == nullptr || dwSize < sizeof(ToolBarResource) ||
         dwSize < sizeof(ToolBarResource) + pData->wItemCount * sizeof(WORD))
@@ -288,13 +266,11 @@ BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID,
     const SIZE sizeImage = {pData->wWidth, pData->wHeight};
     const SIZE sizeButton = {pData->wWidth + kResourceImageMargin,
                              pData->wHeight + kResourceImageMargin};
-    if (bLocked)
-    {
+    if (bLocked) {
         m_sizeOwnButton = sizeButton;
         m_sizeOwnImage = sizeImage;
         m_ImagesLocked.SetImageSize(sizeImage);
-    }
-    else
+    } else
         SetSizes(sizeButton, sizeImage);
 
     const UINT uiImagesID = uiHotResID != 0 ? uiHotResID : uiResID;
@@ -308,69 +284,55 @@ BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID,
     const WORD* pItems = reinterpret_cast<const WORD*>(pData + 1);
     std::vector<UINT> ids;
     int iImage = m_iImagesOffset;
-    for (WORD i = 0; i < pData->wItemCount; ++i)
-    {
+    for (WORD i = 0; i < pData->wItemCount; ++i) {
         ids.push_back(pItems[i]);
-        if (!bLocked && pItems[i] != 0 && iImage >= 0)
-            m_DefaultImages[pItems[i]] = iImage++;
+        if (!bLocked && pItems[i] != 0 && iImage >= 0) m_DefaultImages[pItems[i]] = iImage++;
     }
 
     m_uiOriginalResID = uiResID;
     const BOOL bResult = SetButtons(ids.data(), (int)ids.size());
-    if (!bResult)
-        m_uiOriginalResID = 0;
+    if (!bResult) m_uiOriginalResID = 0;
     return bResult;
 }
 
 BOOL CZAVPToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 {
     CZAVPToolbarButton* pCustomizeCopy = nullptr;
-    if (m_pCustomizeBtn != nullptr)
-    {
+    if (m_pCustomizeBtn != nullptr) {
         CZAVPToolbarButton* pOld = m_pCustomizeBtn;
         pCustomizeCopy = static_cast<CZAVPToolbarButton*>(pOld->GetRuntimeClass()->CreateObject());
-        if (pCustomizeCopy != nullptr)
-            pCustomizeCopy->CopyFrom(*pOld);
+        if (pCustomizeCopy != nullptr) pCustomizeCopy->CopyFrom(*pOld);
     }
     RemoveAllButtons();
-    while (!m_OrigButtons.IsEmpty())
-        delete m_OrigButtons.RemoveHead();
+    while (!m_OrigButtons.IsEmpty()) delete m_OrigButtons.RemoveHead();
 
     int iOwnImage = 0;
-    for (int i = 0; lpIDArray != nullptr && i < nIDCount; ++i)
-    {
+    for (int i = 0; lpIDArray != nullptr && i < nIDCount; ++i) {
         const UINT uiID = lpIDArray[i];
         CZAVPToolbarButton* pButton = nullptr;
-        if (uiID == 0)
-        {
+        if (uiID == 0) {
             pButton = new CZAVPToolbarButton;
             pButton->m_nStyle = TBBS_SEPARATOR;
             pButton->SetImage(0);
-            if (m_Buttons.IsEmpty() || InsertButton(pButton) < 0)
-            {
+            if (m_Buttons.IsEmpty() || InsertButton(pButton) < 0) {
                 delete pButton;
                 pButton = nullptr;
             }
-        }
-        else
-        {
+        } else {
             const int iImage = m_bLocked ? iOwnImage++ : GetDefaultImage(uiID);
             pButton = new CZAVPToolbarButton(uiID, iImage, nullptr, FALSE, m_bLocked);
-            if (InsertButton(pButton) < 0)
-            {
+            if (InsertButton(pButton) < 0) {
                 delete pButton;
                 pButton = nullptr;
             }
         }
-        if (pButton != nullptr)
-        {
+        if (pButton != nullptr) {
             CZAVPToolbarButton* pCopy = new CZAVPToolbarButton;
             pCopy->CopyFrom(*pButton);
             m_OrigButtons.AddTail(pCopy);
         }
     }
-    if (pCustomizeCopy != nullptr)
-    {
+    if (pCustomizeCopy != nullptr) {
         m_Buttons.AddTail(pCustomizeCopy);
         pCustomizeCopy->OnChangeParentWnd(this);
         m_pCustomizeBtn = static_cast<CCustomizeButton*>(pCustomizeCopy);
@@ -380,15 +342,11 @@ BOOL CZAVPToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 
 // ---- the button list
 
-int CZAVPToolBar::GetCount() const
-{
-    return (int)m_Buttons.GetCount();
-}
+int CZAVPToolBar::GetCount() const { return (int)m_Buttons.GetCount(); }
 
 CZAVPToolbarButton* CZAVPToolBar::GetButton(int iIndex) const
 {
-    if (iIndex < 0 || iIndex >= GetCount())
-        return nullptr;
+    if (iIndex < 0 || iIndex >= GetCount()) return nullptr;
     POSITION pos = m_Buttons.FindIndex(iIndex);
     return pos != nullptr ? static_cast<CZAVPToolbarButton*>(m_Buttons.GetAt(pos)) : nullptr;
 }
@@ -396,12 +354,10 @@ CZAVPToolbarButton* CZAVPToolBar::GetButton(int iIndex) const
 int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
 {
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-    {
-        const CZAVPToolbarButton* pButton =
-            static_cast<const CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (i >= iIndexFirst && pButton->m_nID == nIDFind)
-            return i;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
+        const CZAVPToolbarButton* pButton = static_cast<const CZAVPToolbarButton*>(
+            m_Buttons.GetNext(pos));
+        if (i >= iIndexFirst && pButton->m_nID == nIDFind) return i;
     }
     return -1;
 }
@@ -410,23 +366,18 @@ int CZAVPToolBar::ButtonToIndex(const CZAVPToolbarButton* pButton) const
 {
     int i = 0;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-        if (m_Buttons.GetNext(pos) == pButton)
-            return i;
+        if (m_Buttons.GetNext(pos) == pButton) return i;
     return -1;
 }
 
 int CZAVPToolBar::InsertButton(CZAVPToolbarButton* pButton, int iInsertAt)
 {
-    if (pButton == nullptr || !IsCommandPermitted(pButton->m_nID))
-        return -1;
+    if (pButton == nullptr || !IsCommandPermitted(pButton->m_nID)) return -1;
     const int nCount = GetCount();
-    if (iInsertAt == -1)
-        iInsertAt = nCount;
-    if (iInsertAt < 0 || iInsertAt > nCount)
-        return -1;
+    if (iInsertAt == -1) iInsertAt = nCount;
+    if (iInsertAt < 0 || iInsertAt > nCount) return -1;
     // The customize button stays last.
-    if (m_pCustomizeBtn != nullptr && iInsertAt == nCount)
-        iInsertAt = nCount - 1;
+    if (m_pCustomizeBtn != nullptr && iInsertAt == nCount) iInsertAt = nCount - 1;
     if (iInsertAt == GetCount())
         m_Buttons.AddTail(pButton);
     else
@@ -437,41 +388,35 @@ int CZAVPToolBar::InsertButton(CZAVPToolbarButton* pButton, int iInsertAt)
 
 int CZAVPToolBar::InsertButtonCopy(const CZAVPToolbarButton& button, int iInsertAt)
 {
-    CZAVPToolbarButton* pCopy =
-        static_cast<CZAVPToolbarButton*>(button.GetRuntimeClass()->CreateObject());
-    if (pCopy == nullptr)
-        return -1;
+    CZAVPToolbarButton* pCopy = static_cast<CZAVPToolbarButton*>(
+        button.GetRuntimeClass()->CreateObject());
+    if (pCopy == nullptr) return -1;
     pCopy->CopyFrom(button);
     const int iIndex = InsertButton(pCopy, iInsertAt);
-    if (iIndex < 0)
-        delete pCopy;
+    if (iIndex < 0) delete pCopy;
     return iIndex;
 }
 
 int CZAVPToolBar::InsertSeparator(int iInsertAt)
 {
-    if (iInsertAt == 0 || GetCount() == 0)
-        return -1;
+    if (iInsertAt == 0 || GetCount() == 0) return -1;
     CZAVPToolbarButton* pSeparator = new CZAVPToolbarButton;
     pSeparator->m_nStyle = TBBS_SEPARATOR;
     pSeparator->SetImage(0);
     const int iIndex = InsertButton(pSeparator, iInsertAt);
-    if (iIndex < 0)
-        delete pSeparator;
+    if (iIndex < 0) delete pSeparator;
     return iIndex;
 }
 
 BOOL CZAVPToolBar::RemoveButton(int iIndex)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
-    if (pButton == nullptr || pButton == m_pCustomizeBtn)
-        return FALSE;
+    if (pButton == nullptr || pButton == m_pCustomizeBtn) return FALSE;
     m_Buttons.RemoveAt(m_Buttons.FindIndex(iIndex));
     pButton->OnCancelMode();
     delete pButton;
 
-    for (int* pIndex : {&m_iSelected, &m_iButtonCapture})
-    {
+    for (int* pIndex : {&m_iSelected, &m_iButtonCapture}) {
         if (*pIndex == iIndex)
             *pIndex = -1;
         else if (*pIndex > iIndex)
@@ -484,18 +429,15 @@ BOOL CZAVPToolBar::RemoveButton(int iIndex)
 
     // No separator may end the bar (the first entry stays), nor two stand side by side.
     const int nLast = GetCount() - (m_pCustomizeBtn != nullptr ? 1 : 0) - 1;
-    for (int i = nLast; i > 0; --i)
-    {
+    for (int i = nLast; i > 0; --i) {
         CZAVPToolbarButton* pLast = GetButton(i);
-        if (pLast == nullptr || !pLast->IsSeparator())
-            break;
+        if (pLast == nullptr || !pLast->IsSeparator()) break;
         m_Buttons.RemoveAt(m_Buttons.FindIndex(i));
         delete pLast;
     }
     CZAVPToolbarButton* pBefore = GetButton(iIndex - 1);
     CZAVPToolbarButton* pAt = GetButton(iIndex);
-    if (pBefore != nullptr && pAt != nullptr && pBefore->IsSeparator() && pAt->IsSeparator())
-    {
+    if (pBefore != nullptr && pAt != nullptr && pBefore->IsSeparator() && pAt->IsSeparator()) {
         m_Buttons.RemoveAt(m_Buttons.FindIndex(iIndex));
         delete pAt;
     }
@@ -506,8 +448,7 @@ BOOL CZAVPToolBar::RemoveButton(int iIndex)
 void CZAVPToolBar::RemoveAllButtons()
 {
     m_iButtonCapture = m_iHighlighted = m_iSelected = m_iHot = -1;
-    while (!m_Buttons.IsEmpty())
-    {
+    while (!m_Buttons.IsEmpty()) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.RemoveHead());
         pButton->OnCancelMode();
         delete pButton;
@@ -518,12 +459,10 @@ void CZAVPToolBar::RemoveAllButtons()
 
 void CZAVPToolBar::ResetAllImages()
 {
-    if (m_bLocked)
-        return;
+    if (m_bLocked) return;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
         static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos))->ResetImageToDefault();
-    if (m_hWnd != nullptr && (GetStyle() & WS_VISIBLE))
-        AdjustLayout();
+    if (m_hWnd != nullptr && (GetStyle() & WS_VISIBLE)) AdjustLayout();
 }
 
 void CZAVPToolBar::OnGlobalFontsChanged()
@@ -547,20 +486,16 @@ UINT CZAVPToolBar::GetButtonStyle(int iIndex) const
 void CZAVPToolBar::SetButtonStyle(int iIndex, UINT nStyle)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
-    if (pButton == nullptr || pButton->m_nStyle == nStyle)
-        return;
-    if (nStyle & TBBS_DISABLED)
-        nStyle &= ~TBBS_PRESSED;   // a disabled button cannot stay down
+    if (pButton == nullptr || pButton->m_nStyle == nStyle) return;
+    if (nStyle & TBBS_DISABLED) nStyle &= ~TBBS_PRESSED;  // a disabled button cannot stay down
     pButton->SetStyle(nStyle);
-    if (pButton->IsVisible())
-        InvalidateButton(iIndex);
+    if (pButton->IsVisible()) InvalidateButton(iIndex);
 }
 
 BOOL CZAVPToolBar::SetButtonText(int iIndex, LPCSTR lpszText)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
-    if (pButton == nullptr)
-        return FALSE;
+    if (pButton == nullptr) return FALSE;
     pButton->m_strText = lpszText != nullptr ? lpszText : "";
     return TRUE;
 }
@@ -575,17 +510,13 @@ int CZAVPToolBar::GetCommandButtons(UINT uiCmd, CObList& listButtons)
 {
     listButtons.RemoveAll();
     CObList& toolbars = GetAllToolbars();
-    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(toolbars.GetNext(pos));
-        if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()))
-            continue;
-        for (POSITION posButton = pBar->m_Buttons.GetHeadPosition(); posButton != nullptr;)
-        {
-            CZAVPToolbarButton* pButton =
-                static_cast<CZAVPToolbarButton*>(pBar->m_Buttons.GetNext(posButton));
-            if (pButton->m_nID == uiCmd)
-                listButtons.AddTail(pButton);
+        if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd())) continue;
+        for (POSITION posButton = pBar->m_Buttons.GetHeadPosition(); posButton != nullptr;) {
+            CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(
+                pBar->m_Buttons.GetNext(posButton));
+            if (pButton->m_nID == uiCmd) listButtons.AddTail(pButton);
         }
     }
     return (int)listButtons.GetCount();
@@ -596,14 +527,11 @@ int CZAVPToolBar::GetCommandButtons(UINT uiCmd, CObList& listButtons)
 CWnd* CZAVPToolBar::GetCommandTarget() const
 {
     HWND hwnd = m_hWnd != nullptr ? ::GetWindow(m_hWnd, GW_OWNER) : nullptr;
-    if (hwnd == nullptr && m_hWnd != nullptr)
-        hwnd = ::GetParent(m_hWnd);
+    if (hwnd == nullptr && m_hWnd != nullptr) hwnd = ::GetParent(m_hWnd);
     CWnd* pTarget = hwnd != nullptr ? CWnd::FromHandle(hwnd) : nullptr;
-    if (m_bRouteCommandsViaFrame && (pTarget == nullptr || !pTarget->IsFrameWnd()))
-    {
+    if (m_bRouteCommandsViaFrame && (pTarget == nullptr || !pTarget->IsFrameWnd())) {
         CFrameWnd* pFrame = GetParentFrame();
-        if (pFrame != nullptr)
-            return pFrame;
+        if (pFrame != nullptr) return pFrame;
     }
     return pTarget;
 }
@@ -611,19 +539,15 @@ CWnd* CZAVPToolBar::GetCommandTarget() const
 void CZAVPToolBar::SendCommandOf(CZAVPToolbarButton* pButton)
 {
     CWnd* pTarget = GetCommandTarget();
-    if (pTarget != nullptr)
-        pTarget->SendMessage(WM_COMMAND, pButton->m_nID, 0);
+    if (pTarget != nullptr) pTarget->SendMessage(WM_COMMAND, pButton->m_nID, 0);
 }
 
 void CZAVPToolBar::ShowCommandMessageString(UINT uiCmdId)
 {
-    if (m_hookMouseHelp != nullptr)
-        return;   // context help shows its own prompts
+    if (m_hookMouseHelp != nullptr) return;  // context help shows its own prompts
     HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-    if (hwnd == nullptr)
-        hwnd = ::GetParent(m_hWnd);
-    if (hwnd != nullptr)
-        ::SendMessageA(hwnd, kSetMessageString, PromptId(uiCmdId), 0);
+    if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
+    if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, PromptId(uiCmdId), 0);
 }
 
 void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
@@ -632,12 +556,9 @@ void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     state.m_pOther = this;
     state.m_nIndexMax = (UINT)GetCount();
     CCmdTarget* pCmdTarget = pTarget;
-    if (CWnd* pOwnTarget = GetCommandTarget())
-        pCmdTarget = pOwnTarget;
-    if (pCmdTarget == nullptr)
-        return;
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
-    {
+    if (CWnd* pOwnTarget = GetCommandTarget()) pCmdTarget = pOwnTarget;
+    if (pCmdTarget == nullptr) return;
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
         CZAVPToolbarButton* pButton = GetButton((int)state.m_nIndex);
         if (pButton == nullptr || pButton->IsSeparator() || !IsRealCommand(pButton->m_nID))
             continue;
@@ -645,8 +566,8 @@ void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
         if ((uiID >= kSystemCommandFirst && uiID < kSystemCommandEnd) || uiID >= kMdiWindowFirst)
             continue;
         state.m_nID = uiID;
-        const BOOL bUserTool =
-            g_pUserToolsManager != nullptr && g_pUserToolsManager->FindTool(uiID) != nullptr;
+        const BOOL bUserTool = g_pUserToolsManager != nullptr &&
+                               g_pUserToolsManager->FindTool(uiID) != nullptr;
         state.DoUpdate(pCmdTarget, bDisableIfNoHndler && !bUserTool);
     }
 }
@@ -656,39 +577,31 @@ void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 CString CZAVPToolBar::CommandTooltip(UINT uiCmd)
 {
     CString strPrompt;
-    if (!strPrompt.LoadString(uiCmd))
-        return CString();
+    if (!strPrompt.LoadString(uiCmd)) return CString();
     CString strTip = ZAVPButtonText::TooltipPart(strPrompt);
     const int iNext = strTip.Find('\n');
-    if (iNext >= 0)
-        strTip = strTip.Left(iNext);
+    if (iNext >= 0) strTip = strTip.Left(iNext);
     return strTip.GetLength() > kMaxTooltip ? strTip.Left(kMaxTooltip) : strTip;
 }
 
 INT_PTR CZAVPToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
 {
-    if (!m_bShowTooltips)
-        return -1;
+    if (!m_bShowTooltips) return -1;
     const int iButton = const_cast<CZAVPToolBar*>(this)->HitTest(point);
     const CZAVPToolbarButton* pButton = GetButton(iButton);
-    if (pButton == nullptr)
-        return -1;
+    if (pButton == nullptr) return -1;
     const UINT uiID = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
-    if (pTI != nullptr)
-    {
+    if (pTI != nullptr) {
         CString strTip;
         if (!IsRealCommand(pButton->m_nID) || pButton->m_bUserButton ||
             (g_pUserToolsManager != nullptr && g_pUserToolsManager->FindTool(uiID) != nullptr))
         {
             strTip = pButton->m_strText;
             strTip.Remove('&');
-        }
-        else
+        } else
             strTip = CommandTooltip(uiID);
-        if (strTip.IsEmpty())
-            return -1;
-        if (IsRealCommand(pButton->m_nID) && m_bShowShortcutKeys)
-        {
+        if (strTip.IsEmpty()) return -1;
+        if (IsRealCommand(pButton->m_nID) && m_bShowShortcutKeys) {
             CString strKey;
             CFrameWnd* pFrame = GetParentFrame();
             if (g_pKeyboardManager != nullptr && pFrame != nullptr &&
@@ -728,16 +641,14 @@ BOOL CZAVPToolBar::OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     TOOLINFOA ti = {};
     ti.cbSize = sizeof ti;
     m_strToolTipBuffer.Empty();
-    if (OnToolHitTest(CPoint(pt), &ti) >= 0 && ti.lpszText != nullptr)
-    {
+    if (OnToolHitTest(CPoint(pt), &ti) >= 0 && ti.lpszText != nullptr) {
         m_strToolTipBuffer = ti.lpszText;
         free(ti.lpszText);
     }
     pInfo->lpszText = const_cast<LPSTR>((LPCSTR)m_strToolTipBuffer);
     ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
-    if (pResult != nullptr)
-        *pResult = 0;
+    if (pResult != nullptr) *pResult = 0;
     return TRUE;
 }
 
@@ -747,8 +658,7 @@ LRESULT CZAVPToolBar::OnGetButton(WPARAM wParam, LPARAM lParam)
 {
     const CZAVPToolbarButton* pButton = GetButton((int)wParam);
     TBBUTTON* pInfo = reinterpret_cast<TBBUTTON*>(lParam);
-    if (pButton == nullptr || pInfo == nullptr)
-        return FALSE;
+    if (pButton == nullptr || pInfo == nullptr) return FALSE;
     *pInfo = TBBUTTON{};
     pInfo->idCommand = (int)pButton->m_nID;
     pInfo->fsStyle = (BYTE)(pButton->m_nStyle & 0xFF);
@@ -756,15 +666,11 @@ LRESULT CZAVPToolBar::OnGetButton(WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-LRESULT CZAVPToolBar::OnGetButtonCount(WPARAM, LPARAM)
-{
-    return GetCount();
-}
+LRESULT CZAVPToolBar::OnGetButtonCount(WPARAM, LPARAM) { return GetCount(); }
 
 LRESULT CZAVPToolBar::OnGetItemRect(WPARAM wParam, LPARAM lParam)
 {
-    if (lParam == 0)
-        return FALSE;
+    if (lParam == 0) return FALSE;
     GetItemRect((int)wParam, reinterpret_cast<LPRECT>(lParam));
     return TRUE;
 }
@@ -773,10 +679,8 @@ LRESULT CZAVPToolBar::OnGetButtonText(WPARAM wParam, LPARAM lParam)
 {
     const int iIndex = CommandToIndex((UINT)wParam);
     const CZAVPToolbarButton* pButton = GetButton(iIndex);
-    if (pButton == nullptr)
-        return -1;
+    if (pButton == nullptr) return -1;
     // A null buffer asks only for the length: nothing is written.
-    if (lParam != 0)
-        lstrcpyA(reinterpret_cast<LPSTR>(lParam), pButton->m_strText);
+    if (lParam != 0) lstrcpyA(reinterpret_cast<LPSTR>(lParam), pButton->m_strText);
     return pButton->m_strText.GetLength();
 }

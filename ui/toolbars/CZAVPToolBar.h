@@ -126,8 +126,8 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL CanBeClosed() const override { return TRUE; }
 
-    BOOL m_bRouteCommandsViaFrame;   // commands go to the nearest frame
-    BOOL m_bDrawTextLabels;          // text under the images
+    BOOL m_bRouteCommandsViaFrame;  // commands go to the nearest frame
+    BOOL m_bDrawTextLabels;         // text under the images
 
     // The toolbar options under "%sZAVToolbarParameters".
     static BOOL LoadParameters(LPCSTR lpszProfileName = nullptr);
@@ -163,24 +163,24 @@ public:
     // Sends the width to a tooltip control when one is set; a width of 0 or less is never sent.
     static void ApplyMaxToolTipWidth(HWND hwndToolTip);
 
-    static CString m_strSection;           // registry section of toolbar state
-    static BOOL m_bShowTooltips;           // "Tooltips"
-    static BOOL m_bShowShortcutKeys;       // "ShortcutKeys"
-    static BOOL m_bLargeIcons;             // "LargeIcons"
-    static int m_nMenuAnimation;           // "MenuAnimation": 0 none
-    static BOOL m_bRecentlyUsedMenus;      // "RecentlyUsedMenus": personalised menus
-    static BOOL m_bShowAllMenusAfterDelay; // "ShowAllMenusAfterDelay"
-    static SIZE m_sizeButton;              // shared button size
-    static SIZE m_sizeImage;               // shared image size
-    static SIZE m_sizeCurButton;           // the same, doubled while large icons are on
+    static CString m_strSection;            // registry section of toolbar state
+    static BOOL m_bShowTooltips;            // "Tooltips"
+    static BOOL m_bShowShortcutKeys;        // "ShortcutKeys"
+    static BOOL m_bLargeIcons;              // "LargeIcons"
+    static int m_nMenuAnimation;            // "MenuAnimation": 0 none
+    static BOOL m_bRecentlyUsedMenus;       // "RecentlyUsedMenus": personalised menus
+    static BOOL m_bShowAllMenusAfterDelay;  // "ShowAllMenusAfterDelay"
+    static SIZE m_sizeButton;               // shared button size
+    static SIZE m_sizeImage;                // shared image size
+    static SIZE m_sizeCurButton;            // the same, doubled while large icons are on
     static SIZE m_sizeCurImage;
-    static SIZE m_sizeMenuImage;           // -1 x -1: the image size
-    static SIZE m_sizeMenuButton;          // -1 x -1: the button size
-    static int m_nMinRowHeightHorz;        // lower bounds of a row, kept by the menu bar
+    static SIZE m_sizeMenuImage;     // -1 x -1: the image size
+    static SIZE m_sizeMenuButton;    // -1 x -1: the button size
+    static int m_nMinRowHeightHorz;  // lower bounds of a row, kept by the menu bar
     static int m_nMinRowHeightVert;
-    static CZAVPToolBar* m_pSelToolbar;    // the bar whose selected button is framed (customising)
-    static HHOOK m_hookMouseHelp;          // set while context-help mode tracks the mouse
-    static HCURSOR m_hcurHorzSplit;        // loaded by the first toolbar window
+    static CZAVPToolBar* m_pSelToolbar;  // the bar whose selected button is framed (customising)
+    static HHOOK m_hookMouseHelp;        // set while context-help mode tracks the mouse
+    static HCURSOR m_hcurHorzSplit;      // loaded by the first toolbar window
     static HCURSOR m_hcurVertSplit;
     static HCURSOR m_hcurSizeAll;
     // The eight shared strips: images, cold, menu, disabled, disabled menu, large, large cold,
@@ -193,15 +193,15 @@ public:
     static CZAVPImageStrip m_LargeImages;
     static CZAVPImageStrip m_LargeColdImages;
     static CZAVPImageStrip m_LargeDisabledImages;
-    static CMap<UINT, UINT, int, int> m_DefaultImages;    // command -> image of its resource
-    static CMap<UINT, UINT, int, int> m_BitmapOffsets;    // bitmap resource -> first image
-    static CList<UINT, UINT> m_lstUnpermittedCommands;    // refused by InsertButton
-    static CList<UINT, UINT> m_lstBasicCommands;          // always shown in short menus
-    static CZAVPCommandUsageStats m_UsageCount;           // "CommandsUsage"
-    static CString m_strToolTipBuffer;                    // text handed out for TTN_NEEDTEXTA
+    static CMap<UINT, UINT, int, int> m_DefaultImages;  // command -> image of its resource
+    static CMap<UINT, UINT, int, int> m_BitmapOffsets;  // bitmap resource -> first image
+    static CList<UINT, UINT> m_lstUnpermittedCommands;  // refused by InsertButton
+    static CList<UINT, UINT> m_lstBasicCommands;        // always shown in short menus
+    static CZAVPCommandUsageStats m_UsageCount;         // "CommandsUsage"
+    static CString m_strToolTipBuffer;                  // text handed out for TTN_NEEDTEXTA
 
 protected:
-    static int m_nMaxToolTipWidth;         // -1: not set
+    static int m_nMaxToolTipWidth;  // -1: not set
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();
@@ -238,17 +238,17 @@ protected:
     // The second '\n' part of a command's prompt (the tooltip), empty when none.
     static CString CommandTooltip(UINT uiCmd);
 
-    CObList m_Buttons;                   // owned CZAVPToolbarButton objects, in order
-    CObList m_OrigButtons;               // the resource layout as loaded (owned copies)
-    CObList m_OrigResetButtons;          // "OrigResetItems" (owned)
-    CCustomizeButton* m_pCustomizeBtn;   // always the last button when present
-    BOOL m_bLocked;                      // own images and sizes, buttons not stored
-    BOOL m_bLargeIconsAreEnbaled;        // follows the shared large-icons setting
+    CObList m_Buttons;                  // owned CZAVPToolbarButton objects, in order
+    CObList m_OrigButtons;              // the resource layout as loaded (owned copies)
+    CObList m_OrigResetButtons;         // "OrigResetItems" (owned)
+    CCustomizeButton* m_pCustomizeBtn;  // always the last button when present
+    BOOL m_bLocked;                     // own images and sizes, buttons not stored
+    BOOL m_bLargeIconsAreEnbaled;       // follows the shared large-icons setting
     BOOL m_bMenuMode;
     BOOL m_bTextLabels;
-    BOOL m_bTextLabelsTaller;            // some label is taller than a button
-    int m_nMaxBtnHeight;                 // the tallest labelled button
-    CSize m_sizeOwnButton;               // own sizes, used when locked
+    BOOL m_bTextLabelsTaller;  // some label is taller than a button
+    int m_nMaxBtnHeight;       // the tallest labelled button
+    CSize m_sizeOwnButton;     // own sizes, used when locked
     CSize m_sizeOwnImage;
     int m_iButtonCapture;                // pressed: the button holding the capture, -1
     int m_iHighlighted;                  // hot, -1
@@ -260,14 +260,14 @@ protected:
     BOOL m_bHasButtonExtraSize = TRUE;   // buttons get the visual manager's extra border
     BOOL m_bDrawBorders;                 // hot and pressed borders drawn
     BOOL m_bGrayDisabledButtons;
-    BOOL m_bTracked;                     // mouse-leave tracking is on
-    CPoint m_ptLastMouse;                // client; (-1, -1) when none
-    HWND m_hwndLastCapture;              // held the capture before the bar took it
-    HWND m_hwndLastFocus;                // to give the focus back to
+    BOOL m_bTracked;         // mouse-leave tracking is on
+    CPoint m_ptLastMouse;    // client; (-1, -1) when none
+    HWND m_hwndLastCapture;  // held the capture before the bar took it
+    HWND m_hwndLastFocus;    // to give the focus back to
     CToolTipCtrl* m_pToolTip;
-    int m_nTooltipsCount;                // tools the bar added (ids 1..count)
-    CMap<UINT, UINT, int, int> m_AccelKeys;   // upper-case mnemonic -> button index
-    CZAVPImageStrip m_ImagesLocked;      // a locked bar's own strip
+    int m_nTooltipsCount;                    // tools the bar added (ids 1..count)
+    CMap<UINT, UINT, int, int> m_AccelKeys;  // upper-case mnemonic -> button index
+    CZAVPImageStrip m_ImagesLocked;          // a locked bar's own strip
 
     DECLARE_MESSAGE_MAP()
 };

@@ -12,13 +12,13 @@
 
 namespace
 {
-const DWORD kModeStretch = 1;       // LM_STRETCH
-const DWORD kModeHorz = 2;          // LM_HORZ
-const DWORD kModeMRUWidth = 4;      // LM_MRUWIDTH
-const DWORD kModeHorzDock = 8;      // LM_HORZDOCK
-const DWORD kModeVertDock = 16;     // LM_VERTDOCK
-const DWORD kModeLengthY = 32;      // LM_LENGTHY
-const DWORD kModeCommit = 64;       // LM_COMMIT
+const DWORD kModeStretch = 1;    // LM_STRETCH
+const DWORD kModeHorz = 2;       // LM_HORZ
+const DWORD kModeMRUWidth = 4;   // LM_MRUWIDTH
+const DWORD kModeHorzDock = 8;   // LM_HORZDOCK
+const DWORD kModeVertDock = 16;  // LM_VERTDOCK
+const DWORD kModeLengthY = 32;   // LM_LENGTHY
+const DWORD kModeCommit = 64;    // LM_COMMIT
 const DWORD kOrientHorzBits = 0xA000;
 
 // Selects the bar font for an orientation into a DC for as long as it lives.
@@ -59,19 +59,18 @@ private:
 
 CSize CZAVPToolBar::GetButtonSize() const
 {
-    CSize size = m_bLocked ? m_sizeOwnButton
-                           : (m_bLargeIconsAreEnbaled ? CSize(m_sizeCurButton) : CSize(m_sizeButton));
+    CSize size = m_bLocked
+                     ? m_sizeOwnButton
+                     : (m_bLargeIconsAreEnbaled ? CSize(m_sizeCurButton) : CSize(m_sizeButton));
     if (m_bLocked && m_bLargeIcons && m_bLargeIconsAreEnbaled)
         size = CSize(size.cx * 2, size.cy * 2);
-    if (HasButtonExtraSize())
-        size += CZAVPVisualManager::GetInstance()->GetButtonExtraBorder();
+    if (HasButtonExtraSize()) size += CZAVPVisualManager::GetInstance()->GetButtonExtraBorder();
     return size;
 }
 
 CSize CZAVPToolBar::GetImageSize() const
 {
-    if (m_bLocked)
-        return m_sizeOwnImage;
+    if (m_bLocked) return m_sizeOwnImage;
     return m_bLargeIconsAreEnbaled ? CSize(m_sizeCurImage) : CSize(m_sizeImage);
 }
 
@@ -90,8 +89,7 @@ int CZAVPToolBar::GetRowHeight() const
 
 int CZAVPToolBar::GetColumnWidth() const
 {
-    if (m_bMenuMode)
-        return m_sizeMenuButton.cx > 0 ? m_sizeMenuButton.cx : m_sizeButton.cx;
+    if (m_bMenuMode) return m_sizeMenuButton.cx > 0 ? m_sizeMenuButton.cx : m_sizeButton.cx;
     return GetButtonSize().cx;
 }
 
@@ -99,16 +97,13 @@ int CZAVPToolBar::CalcMaxButtonHeight()
 {
     m_bTextLabelsTaller = FALSE;
     m_nMaxBtnHeight = 0;
-    if (!IsHorizontal() || !m_bTextLabels)
-        return 0;
+    if (!IsHorizontal() || !m_bTextLabels) return 0;
     MeasureDC dc;
     BarFont font(dc.get(), TRUE);
     const CSize sizeButton = GetButtonSize();
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton->IsSeparator() || pButton->m_strText.IsEmpty())
-            continue;
+        if (pButton->IsSeparator() || pButton->m_strText.IsEmpty()) continue;
         m_nMaxBtnHeight = std::max<int>(m_nMaxBtnHeight,
                                         pButton->OnCalculateSize(dc.get(), sizeButton, TRUE).cy);
     }
@@ -121,15 +116,12 @@ void CZAVPToolBar::MeasureButtons(CDC* pDC, BOOL bHorz, std::vector<ZAVPToolBarL
 {
     items.clear();
     const CSize sizeDefault(GetColumnWidth(), GetRowHeight());
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn && !bWithCustomize)
-            continue;
+        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn && !bWithCustomize) continue;
         ZAVPToolBarLayout::Item item;
         item.size = pButton->OnCalculateSize(pDC, sizeDefault, bHorz);
-        if (m_bTextLabels && pButton->m_bText && bHorz)
-            item.size.cy = GetRowHeight();
+        if (m_bTextLabels && pButton->m_bText && bHorz) item.size.cy = GetRowHeight();
         item.bSeparator = pButton->IsSeparator() != FALSE;
         item.bWrap = pButton->IsWrapped() != FALSE;
         items.push_back(item);
@@ -139,11 +131,9 @@ void CZAVPToolBar::MeasureButtons(CDC* pDC, BOOL bHorz, std::vector<ZAVPToolBarL
 void CZAVPToolBar::ApplyWrap(const std::vector<ZAVPToolBarLayout::Item>& items)
 {
     size_t i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr && i < items.size();)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr && i < items.size();) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn)
-            continue;
+        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn) continue;
         if (items[i++].bWrap)
             pButton->m_nStyle |= TBBS_WRAPPED;
         else
@@ -181,9 +171,8 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
     const BOOL bHorz = (dwMode & kModeHorz) != 0;
     const DWORD dwStyle = GetBarStyle();
     CRect rectBorders(0, 0, 0, 0);
-    CalcInsideRect(rectBorders, bHorz);   // negative insets
-    if ((dwStyle & CBRS_SIZE_FIXED) == 0)
-    {
+    CalcInsideRect(rectBorders, bHorz);  // negative insets
+    if ((dwStyle & CBRS_SIZE_FIXED) == 0) {
         int nWrap = 0;
         if ((dwStyle & CBRS_SIZE_DYNAMIC) == 0)
             nWrap = bHorz ? ZAVPToolBarLayout::kUnlimited : 0;
@@ -194,7 +183,8 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
         else if (dwMode & kModeVertDock)
             nWrap = 0;
         else if (nLength != -1)
-            nWrap = nLength + ((dwMode & kModeLengthY) ? rectBorders.Height() : rectBorders.Width());
+            nWrap = nLength +
+                    ((dwMode & kModeLengthY) ? rectBorders.Height() : rectBorders.Width());
         else if (IsFloating())
             nWrap = m_nMRUWidth;
         else
@@ -208,15 +198,11 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 
     size.cx -= rectBorders.Width();
     size.cy -= rectBorders.Height();
-    if (!(dwMode & kModeStretch) || bHorz)
-    {
-        size.cx = std::max<int>(size.cx, (dwMode & kModeStretch) && bHorz
-                                             ? ZAVPToolBarLayout::kUnlimited
-                                             : 0);
+    if (!(dwMode & kModeStretch) || bHorz) {
+        size.cx = std::max<int>(
+            size.cx, (dwMode & kModeStretch) && bHorz ? ZAVPToolBarLayout::kUnlimited : 0);
         size.cy = std::max<int>(size.cy, 0);
-    }
-    else
-    {
+    } else {
         size.cy = ZAVPToolBarLayout::kUnlimited;
         size.cx = std::max<int>(size.cx, 0);
     }
@@ -226,8 +212,7 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 
 void CZAVPToolBar::AdjustLocations()
 {
-    if (m_hWnd == nullptr || m_Buttons.IsEmpty())
-        return;
+    if (m_hWnd == nullptr || m_Buttons.IsEmpty()) return;
     const BOOL bHorz = IsHorizontal();
     CRect rectInside;
     GetClientRect(rectInside);
@@ -247,11 +232,9 @@ void CZAVPToolBar::AdjustLocations()
         sizeCustomize, false);
 
     size_t i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn)
-        {
+        if (pButton == (CZAVPToolbarButton*)m_pCustomizeBtn) {
             pButton->SetVisible(placement.bCustomizeVisible);
             pButton->SetRect(placement.rectCustomize);
             continue;
@@ -269,11 +252,9 @@ void CZAVPToolBar::AdjustLocations()
 
 void CZAVPToolBar::AdjustLayout()
 {
-    if (m_hWnd == nullptr)
-        return;
+    if (m_hWnd == nullptr) return;
     const BOOL bHorz = IsHorizontal();
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
         pButton->m_bTextBelow = !pButton->IsSeparator() && bHorz && m_bTextLabels;
     }
@@ -284,8 +265,7 @@ void CZAVPToolBar::AdjustLayout()
 
 void CZAVPToolBar::EnableTextLabels(BOOL bEnable)
 {
-    if (m_bMenuMode)
-        return;
+    if (m_bMenuMode) return;
     m_bTextLabels = bEnable;
     AdjustLayout();
 }
@@ -293,13 +273,10 @@ void CZAVPToolBar::EnableTextLabels(BOOL bEnable)
 int CZAVPToolBar::HitTest(CPoint point)
 {
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible())
-            continue;
-        if (CRect(pButton->m_rect).PtInRect(point))
-            return pButton->IsSeparator() ? -1 : i;
+        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible()) continue;
+        if (CRect(pButton->m_rect).PtInRect(point)) return pButton->IsSeparator() ? -1 : i;
     }
     return -1;
 }
@@ -308,14 +285,11 @@ void CZAVPToolBar::UpdateMnemonics()
 {
     m_AccelKeys.RemoveAll();
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton->IsSeparator())
-            continue;
+        if (pButton->IsSeparator()) continue;
         const int iAmp = pButton->m_strText.Find('&');
-        if (iAmp < 0 || iAmp == pButton->m_strText.GetLength() - 1)
-            continue;
+        if (iAmp < 0 || iAmp == pButton->m_strText.GetLength() - 1) continue;
         const UINT ch = (UINT)(BYTE)pButton->m_strText[iAmp + 1];
         m_AccelKeys[(UINT)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)ch)] = i;
     }
@@ -323,23 +297,17 @@ void CZAVPToolBar::UpdateMnemonics()
 
 void CZAVPToolBar::UpdateTooltips()
 {
-    if (m_pToolTip == nullptr || m_pToolTip->GetSafeHwnd() == nullptr)
-        return;
-    for (int i = 1; i <= m_nTooltipsCount; ++i)
-        m_pToolTip->DelTool(this, (UINT_PTR)i);
+    if (m_pToolTip == nullptr || m_pToolTip->GetSafeHwnd() == nullptr) return;
+    for (int i = 1; i <= m_nTooltipsCount; ++i) m_pToolTip->DelTool(this, (UINT_PTR)i);
     m_nTooltipsCount = 0;
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton->m_nStyle == TBBS_SEPARATOR)
-            continue;
+        if (pButton->m_nStyle == TBBS_SEPARATOR) continue;
         CString strText;
-        if (pButton->OnUpdateToolTip(this, i, *m_pToolTip, strText))
-            continue;
+        if (pButton->OnUpdateToolTip(this, i, *m_pToolTip, strText)) continue;
         CRect rect = pButton->m_rect;
-        if (rect.IsRectEmpty())
-            continue;
+        if (rect.IsRectEmpty()) continue;
         m_pToolTip->AddTool(this, LPSTR_TEXTCALLBACKA, rect, (UINT_PTR)(i + 1));
         m_nTooltipsCount = i + 1;
     }

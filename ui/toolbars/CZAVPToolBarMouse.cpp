@@ -14,25 +14,19 @@
 
 namespace
 {
-const UINT kIdlePrompt = 0xE001;   // AFX_IDS_IDLEMESSAGE
+const UINT kIdlePrompt = 0xE001;  // AFX_IDS_IDLEMESSAGE
 const UINT kSetMessageString = 0x0362;
 
-bool IsRealCommand(UINT uiCmd)
-{
-    return uiCmd != 0 && uiCmd != (UINT)-1;
-}
+bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 }  // namespace
 
 // ---- painting
 
 BOOL CZAVPToolBar::IsButtonHighlighted(int iButton) const
 {
-    if (IsCustomizeMode() && !m_bLocked)
-        return FALSE;
-    if (m_bMenuMode)
-        return iButton == m_iHighlighted;
-    if (m_iButtonCapture >= 0)
-        return iButton == m_iButtonCapture;
+    if (IsCustomizeMode() && !m_bLocked) return FALSE;
+    if (m_bMenuMode) return iButton == m_iHighlighted;
+    if (m_iButtonCapture >= 0) return iButton == m_iButtonCapture;
     return iButton == m_iHighlighted;
 }
 
@@ -44,18 +38,16 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
     HBITMAP hbmp = nullptr;
     HGDIOBJ hOldBitmap = nullptr;
     CDC* pDC = pDCPaint;
-    if (dcMem.CreateCompatibleDC(pDCPaint))
-    {
+    if (dcMem.CreateCompatibleDC(pDCPaint)) {
         hbmp = ::CreateCompatibleBitmap(pDCPaint->GetSafeHdc(), rectClient.Width(),
                                         rectClient.Height());
-        if (hbmp != nullptr)
-        {
+        if (hbmp != nullptr) {
             hOldBitmap = ::SelectObject(dcMem.GetSafeHdc(), hbmp);
             pDC = &dcMem;
         }
     }
 
-    CZAVPBaseToolBar::DoPaint(pDC);   // the visual manager fills the background
+    CZAVPBaseToolBar::DoPaint(pDC);  // the visual manager fills the background
     OnFillBackground(pDC);
 
     const BOOL bHorz = IsHorizontal();
@@ -75,17 +67,13 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
     CZAVPDrawState ds;
     const BOOL bPrepared = pImages->GetCount() > 0 && pImages->PrepareDrawImage(ds, GetImageSize());
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i)
-    {
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible())
-            continue;
+        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible()) continue;
         CRect rect = pButton->m_rect;
-        if (pButton->IsSeparator())
-        {
+        if (pButton->IsSeparator()) {
             CRect rectInter;
-            if (rectInter.IntersectRect(rect, rectClip))
-                DrawSeparator(pDC, rect, bHorz);
+            if (rectInter.IntersectRect(rect, rectClip)) DrawSeparator(pDC, rect, bHorz);
             continue;
         }
         const BOOL bDisabledStrip = (pButton->m_nStyle & TBBS_DISABLED) && pDisabled != nullptr &&
@@ -93,25 +81,21 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
         DrawButton(pDC, pButton, bPrepared ? pImages : nullptr, IsButtonHighlighted(i),
                    bDisabledStrip);
     }
-    if (bPrepared)
-        pImages->EndDrawImage(ds);
+    if (bPrepared) pImages->EndDrawImage(ds);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
 
-    if (pDC == &dcMem)
-    {
+    if (pDC == &dcMem) {
         ::BitBlt(pDCPaint->GetSafeHdc(), 0, 0, rectClient.Width(), rectClient.Height(),
                  dcMem.GetSafeHdc(), 0, 0, SRCCOPY);
         ::SelectObject(dcMem.GetSafeHdc(), hOldBitmap);
     }
-    if (hbmp != nullptr)
-        ::DeleteObject(hbmp);
+    if (hbmp != nullptr) ::DeleteObject(hbmp);
 }
 
 BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
                               BOOL bHighlighted, BOOL bDrawDisabledImages)
 {
-    if (!pButton->IsVisible() || !pDC->RectVisible(&pButton->m_rect))
-        return TRUE;
+    if (!pButton->IsVisible() || !pDC->RectVisible(&pButton->m_rect)) return TRUE;
     const BOOL bCustomizeLook = IsCustomizeMode() && !m_bLocked;
     pButton->OnDraw(pDC, pButton->m_rect, pImages, IsHorizontal(), bCustomizeLook, bHighlighted,
                     m_bDrawBorders, m_bGrayDisabledButtons && !bDrawDisabledImages);
@@ -123,21 +107,14 @@ void CZAVPToolBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz)
     CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, bHorz);
 }
 
-BOOL CZAVPToolBar::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
+BOOL CZAVPToolBar::OnEraseBkgnd(CDC*) { return TRUE; }
 
-LRESULT CZAVPToolBar::OnNcHitTest(CPoint)
-{
-    return HTCLIENT;
-}
+LRESULT CZAVPToolBar::OnNcHitTest(CPoint) { return HTCLIENT; }
 
 void CZAVPToolBar::InvalidateButton(int iIndex)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
-    if (pButton != nullptr && m_hWnd != nullptr)
-    {
+    if (pButton != nullptr && m_hWnd != nullptr) {
         CRect rect = pButton->GetRect();
         ::InvalidateRect(m_hWnd, &rect, TRUE);
     }
@@ -147,8 +124,7 @@ void CZAVPToolBar::InvalidateButton(int iIndex)
 
 void CZAVPToolBar::SetHot(int iHot)
 {
-    if (iHot == m_iHighlighted && iHot >= 0)
-        iHot = -1;   // the same button again clears it
+    if (iHot == m_iHighlighted && iHot >= 0) iHot = -1;  // the same button again clears it
     const int iOld = m_iHighlighted;
     m_iHighlighted = iHot;
     m_iHot = iHot;
@@ -158,26 +134,22 @@ void CZAVPToolBar::SetHot(int iHot)
 
 void CZAVPToolBar::ClearHighlight()
 {
-    if (m_iHighlighted >= 0)
-    {
+    if (m_iHighlighted >= 0) {
         const int iOld = m_iHighlighted;
         m_iHighlighted = -1;
         m_iHot = -1;
         InvalidateButton(iOld);
         ::UpdateWindow(m_hWnd);
         HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-        if (hwnd == nullptr)
-            hwnd = ::GetParent(m_hWnd);
-        if (hwnd != nullptr)
-            ::SendMessageA(hwnd, kSetMessageString, kIdlePrompt, 0);
+        if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
+        if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, kIdlePrompt, 0);
     }
     RestoreFocus();
 }
 
 void CZAVPToolBar::RestoreFocus()
 {
-    if (m_hwndLastFocus != nullptr && ::IsWindow(m_hwndLastFocus))
-        ::SetFocus(m_hwndLastFocus);
+    if (m_hwndLastFocus != nullptr && ::IsWindow(m_hwndLastFocus)) ::SetFocus(m_hwndLastFocus);
     m_hwndLastFocus = nullptr;
 }
 
@@ -185,30 +157,25 @@ void CZAVPToolBar::RestoreFocus()
 
 void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (IsCustomizeMode() && !m_bLocked)
-    {
+    if (IsCustomizeMode() && !m_bLocked) {
         Default();
         return;
     }
-    if (point == m_ptLastMouse)
-        return;
+    if (point == m_ptLastMouse) return;
     m_ptLastMouse = point;
 
     int iHit = HitTest(point);
     const CZAVPToolbarButton* pHit = GetButton(iHit);
-    if (pHit != nullptr && (pHit->m_nStyle & TBBS_DISABLED) && !CanHighlightDisabled())
-        iHit = -1;
+    if (pHit != nullptr && (pHit->m_nStyle & TBBS_DISABLED) && !CanHighlightDisabled()) iHit = -1;
     if (iHit < 0 && ::GetCapture() == m_hWnd)
-        iHit = m_iHighlighted;   // leaving the buttons while pressing keeps the hot one
+        iHit = m_iHighlighted;  // leaving the buttons while pressing keeps the hot one
 
-    if (!m_bTracked)
-    {
+    if (!m_bTracked) {
         TRACKMOUSEEVENT tme = {sizeof tme, TME_LEAVE, m_hWnd, 0};
         m_bTracked = TrackMouseLeave(&tme) != 0;
     }
 
-    if (iHit != m_iHighlighted)
-    {
+    if (iHit != m_iHighlighted) {
         if (iHit >= 0)
             ShowCommandMessageString(GetButton(iHit)->m_nID);
         else if (m_iButtonCapture < 0)
@@ -221,13 +188,11 @@ void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
     }
 
     // The pressed button looks pressed only while the pointer is over it.
-    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture))
-    {
+    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture)) {
         const BOOL bOver = HitTest(point) == m_iButtonCapture;
         const UINT nStyle = bOver ? (pPressed->m_nStyle | TBBS_PRESSED)
                                   : (pPressed->m_nStyle & ~TBBS_PRESSED);
-        if (nStyle != pPressed->m_nStyle)
-        {
+        if (nStyle != pPressed->m_nStyle) {
             pPressed->m_nStyle = nStyle;
             InvalidateButton(m_iButtonCapture);
         }
@@ -239,40 +204,33 @@ void CZAVPToolBar::OnMouseLeave()
 {
     m_bTracked = FALSE;
     m_ptLastMouse = CPoint(-1, -1);
-    if (m_bMenuMode)
-    {
+    if (m_bMenuMode) {
         int iDropped = -1;
         for (int i = 0; i < GetCount(); ++i)
-            if (GetButton(i)->IsDroppedDown())
-                iDropped = i;
-        if (iDropped >= 0)
-            return;
+            if (GetButton(i)->IsDroppedDown()) iDropped = i;
+        if (iDropped >= 0) return;
     }
-    if (m_iHighlighted >= 0 && ::GetFocus() != m_hWnd)
-    {
+    if (m_iHighlighted >= 0 && ::GetFocus() != m_hWnd) {
         const int iOld = m_iHighlighted;
         m_iHighlighted = -1;
         m_iHot = -1;
         InvalidateButton(iOld);
-        if (m_iButtonCapture < 0)
-            ShowCommandMessageString(kIdlePrompt);
+        if (m_iButtonCapture < 0) ShowCommandMessageString(kIdlePrompt);
     }
 }
 
 void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (IsCustomizeMode() && !m_bLocked)
-    {
+    if (IsCustomizeMode() && !m_bLocked) {
         Default();
         return;
     }
     const int iHit = HitTest(point);
     CZAVPToolbarButton* pButton = GetButton(iHit);
-    if (pButton == nullptr || (pButton->m_nStyle & TBBS_DISABLED))
-    {
+    if (pButton == nullptr || (pButton->m_nStyle & TBBS_DISABLED)) {
         m_iButtonCapture = -1;
         if (pButton == nullptr && CanFloat())
-            CZAVPBaseToolBar::OnLButtonDown(nFlags, point);   // the bar itself is dragged
+            CZAVPBaseToolBar::OnLButtonDown(nFlags, point);  // the bar itself is dragged
         return;
     }
     m_iButtonCapture = iHit;
@@ -281,10 +239,8 @@ void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     ::UpdateWindow(m_hWnd);
     ShowCommandMessageString(pButton->m_nID);
 
-    if (pButton->OnClick(this, FALSE))
-    {
-        if (GetButton(iHit) == pButton)
-            pButton->m_nStyle &= ~TBBS_PRESSED;
+    if (pButton->OnClick(this, FALSE)) {
+        if (GetButton(iHit) == pButton) pButton->m_nStyle &= ~TBBS_PRESSED;
         m_iButtonCapture = -1;
         m_iHighlighted = -1;
         return;
@@ -295,15 +251,12 @@ void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (IsCustomizeMode() && !m_bLocked)
-    {
+    if (IsCustomizeMode() && !m_bLocked) {
         Default();
         return;
     }
-    if (m_iButtonCapture < 0)
-    {
-        if (HitTest(point) < 0)
-            CZAVPBaseToolBar::OnLButtonUp(nFlags, point);
+    if (m_iButtonCapture < 0) {
+        if (HitTest(point) < 0) CZAVPBaseToolBar::OnLButtonUp(nFlags, point);
         return;
     }
 
@@ -316,10 +269,8 @@ void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     CZAVPToolbarButton* pButton = GetButton(iPressed);
     const BOOL bOver = HitTest(point) == iPressed;
     UINT nNewStyle = pButton->m_nStyle & ~TBBS_PRESSED;
-    if (bOver && (pButton->m_nStyle & TBBS_CHECKBOX) && !(pButton->m_nStyle & TBBS_DISABLED))
-    {
-        if (nNewStyle & TBBS_INDETERMINATE)
-            nNewStyle &= ~TBBS_INDETERMINATE;
+    if (bOver && (pButton->m_nStyle & TBBS_CHECKBOX) && !(pButton->m_nStyle & TBBS_DISABLED)) {
+        if (nNewStyle & TBBS_INDETERMINATE) nNewStyle &= ~TBBS_INDETERMINATE;
         nNewStyle ^= TBBS_CHECKED;
     }
     ShowCommandMessageString(kIdlePrompt);
@@ -329,20 +280,16 @@ void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     RestoreFocus();
 
     HWND hwnd = m_hWnd;
-    if (bOver && !OnSendCommand(pButton) && IsRealCommand(pButton->m_nID))
-    {
+    if (bOver && !OnSendCommand(pButton) && IsRealCommand(pButton->m_nID)) {
         InvalidateButton(iPressed);
         ::UpdateWindow(m_hWnd);
         AddCommandUsage(pButton->m_nID);
-        if (m_bMenuMode)
-            PlayMenuSound(ZAVPMenuSound::kCommand);
+        if (m_bMenuMode) PlayMenuSound(ZAVPMenuSound::kCommand);
         const BOOL bToolRan = g_pUserToolsManager != nullptr &&
                               g_pUserToolsManager->InvokeTool(pButton->m_nID);
-        if (!pButton->OnMouseRelease() && !bToolRan)
-            SendCommandOf(pButton);
+        if (!pButton->OnMouseRelease() && !bToolRan) SendCommandOf(pButton);
         // The command may have changed or destroyed the bar.
-        if (!::IsWindow(hwnd) || GetButton(iPressed) != pButton)
-            return;
+        if (!::IsWindow(hwnd) || GetButton(iPressed) != pButton) return;
     }
     pButton->m_nStyle = nNewStyle;
     InvalidateButton(iPressed);
@@ -354,8 +301,7 @@ void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 void CZAVPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     const int iHit = HitTest(point);
-    if (CZAVPToolbarButton* pButton = GetButton(iHit))
-    {
+    if (CZAVPToolbarButton* pButton = GetButton(iHit)) {
         pButton->OnDblClk(this);
         OnLButtonDown(nFlags, point);
         return;
@@ -366,11 +312,9 @@ void CZAVPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CZAVPToolBar::OnCancelMode()
 {
     CZAVPBaseToolBar::OnCancelMode();
-    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture))
-    {
+    if (CZAVPToolbarButton* pPressed = GetButton(m_iButtonCapture)) {
         pPressed->m_nStyle &= ~TBBS_PRESSED;
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
+        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     }
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
@@ -383,17 +327,16 @@ void CZAVPToolBar::OnCancelMode()
 void CZAVPToolBar::OnSize(UINT nType, int cx, int cy)
 {
     CZAVPBaseToolBar::OnSize(nType, cx, cy);
-    if (IsCustomizeMode() && !m_bLocked)
-        OnCancelMode();
+    if (IsCustomizeMode() && !m_bLocked) OnCancelMode();
     AdjustLocations();
 }
 
 void CZAVPToolBar::OnSysColorChange()
 {
     globalData.UpdateSysColors();
-    for (CZAVPImageStrip* pStrip : {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages,
-                                    &m_DisabledMenuImages, &m_LargeImages, &m_LargeColdImages,
-                                    &m_LargeDisabledImages, &m_ImagesLocked})
+    for (CZAVPImageStrip* pStrip :
+         {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages, &m_DisabledMenuImages,
+          &m_LargeImages, &m_LargeColdImages, &m_LargeDisabledImages, &m_ImagesLocked})
     {
         pStrip->OnSysColorChange();
     }
@@ -403,20 +346,16 @@ void CZAVPToolBar::OnSysColorChange()
 void CZAVPToolBar::OnKillFocus(CWnd* pNewWnd)
 {
     Default();
-    if (!IsCustomizeMode())
-        ClearHighlight();
+    if (!IsCustomizeMode()) ClearHighlight();
     (void)pNewWnd;
 }
 
 BOOL CZAVPToolBar::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
-    {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
         BOOL bDropped = FALSE;
-        for (int i = 0; i < GetCount(); ++i)
-            bDropped = bDropped || GetButton(i)->IsDroppedDown();
-        if (!bDropped)
-        {
+        for (int i = 0; i < GetCount(); ++i) bDropped = bDropped || GetButton(i)->IsDroppedDown();
+        if (!bDropped) {
             ClearHighlight();
             return TRUE;
         }
@@ -437,14 +376,12 @@ LRESULT CZAVPToolBar::OnResetPrompt(WPARAM, LPARAM)
     const int nLength = ::GetWindowTextLengthA(m_hWnd);
     ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
     strName.ReleaseBuffer();
-    if (strName.IsEmpty())
-        strName.LoadString(16104);
+    if (strName.IsEmpty()) strName.LoadString(16104);
     CString strFormat, strPrompt;
     strFormat.LoadString(16111);
     strPrompt.Format(strFormat, (LPCSTR)strName);
     CString strCaption;
-    if (CWinApp* pApp = AfxGetApp())
-        strCaption = pApp->m_pszAppName;
+    if (CWinApp* pApp = AfxGetApp()) strCaption = pApp->m_pszAppName;
     if (::MessageBoxA(nullptr, strPrompt, strCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)
         RestoreOriginalState();
     return 0;

@@ -21,7 +21,7 @@ namespace
 {
 const UINT kArchiveBuffer = 4096;
 const UINT kGrowBytes = 1024;
-const int kMRUWidthMajor = 6;        // the MRU width is stored after 6.1
+const int kMRUWidthMajor = 6;  // the MRU width is stored after 6.1
 const int kMRUWidthMinor = 2;
 const char kNameValue[] = "Name";
 const char kButtonsValue[] = "Buttons";
@@ -38,15 +38,13 @@ bool HasMRUWidth()
 
 void DeleteAll(CObList& list)
 {
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
+    while (!list.IsEmpty()) delete list.RemoveHead();
 }
 
 // Every object is a toolbar button and none is missing.
 bool OnlyButtons(const CObList& list)
 {
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         const CObject* pObject = list.GetNext(pos);
         if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CZAVPToolbarButton)))
             return false;
@@ -57,29 +55,23 @@ bool OnlyButtons(const CObList& list)
 
 void CZAVPToolBar::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         CZAVPBaseToolBar::Serialize(ar);
-        if (m_bLocked)
-            return;
+        if (m_bLocked) return;
         CObList storable;
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-        {
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
             CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-            if (pButton->IsStorable())
-                storable.AddTail(pButton);
+            if (pButton->IsStorable()) storable.AddTail(pButton);
         }
         storable.Serialize(ar);
         CString strName;
-        if (m_hWnd != nullptr)
-        {
+        if (m_hWnd != nullptr) {
             const int nLength = ::GetWindowTextLengthA(m_hWnd);
             ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
             strName.ReleaseBuffer();
         }
         ar << (DWORD)m_bTextLabels << strName;
-        if (HasMRUWidth())
-            ar << (DWORD)m_nMRUWidth;
+        if (HasMRUWidth()) ar << (DWORD)m_nMRUWidth;
         return;
     }
 
@@ -90,19 +82,13 @@ void CZAVPToolBar::Serialize(CArchive& ar)
     DWORD dwTextLabels = m_bTextLabels;
     CString strName;
     DWORD dwMRUWidth = (DWORD)m_nMRUWidth;
-    if (!m_bLocked)
-    {
-        try
-        {
+    if (!m_bLocked) {
+        try {
             loaded.Serialize(ar);
-            if (!OnlyButtons(loaded))
-                AfxThrowArchiveException(CArchiveException::badClass);
+            if (!OnlyButtons(loaded)) AfxThrowArchiveException(CArchiveException::badClass);
             ar >> dwTextLabels >> strName;
-            if (HasMRUWidth())
-                ar >> dwMRUWidth;
-        }
-        catch (CException*)
-        {
+            if (HasMRUWidth()) ar >> dwMRUWidth;
+        } catch (CException*) {
             DeleteAll(loaded);
             throw;
         }
@@ -117,42 +103,33 @@ void CZAVPToolBar::Serialize(CArchive& ar)
         CArchive arBase(&file, CArchive::load);
         CZAVPBaseToolBar::Serialize(arBase);
     }
-    if (m_bLocked)
-        return;
+    if (m_bLocked) return;
 
     CZAVPToolbarButton* pCustomizeCopy = nullptr;
-    if (m_pCustomizeBtn != nullptr)
-    {
+    if (m_pCustomizeBtn != nullptr) {
         CZAVPToolbarButton* pOld = m_pCustomizeBtn;
-        pCustomizeCopy =
-            static_cast<CZAVPToolbarButton*>(pOld->GetRuntimeClass()->CreateObject());
-        if (pCustomizeCopy != nullptr)
-            pCustomizeCopy->CopyFrom(*pOld);
+        pCustomizeCopy = static_cast<CZAVPToolbarButton*>(pOld->GetRuntimeClass()->CreateObject());
+        if (pCustomizeCopy != nullptr) pCustomizeCopy->CopyFrom(*pOld);
     }
     RemoveAllButtons();
-    while (!loaded.IsEmpty())
-    {
+    while (!loaded.IsEmpty()) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(loaded.RemoveHead());
         pButton->m_nStyle &= ~kNotKeptOnLoad;
         m_Buttons.AddTail(pButton);
         pButton->OnChangeParentWnd(this);
     }
     m_bTextLabels = (BOOL)dwTextLabels;
-    if (pCustomizeCopy != nullptr)
-    {
+    if (pCustomizeCopy != nullptr) {
         m_Buttons.AddTail(pCustomizeCopy);
         pCustomizeCopy->OnChangeParentWnd(this);
         m_pCustomizeBtn = static_cast<CCustomizeButton*>(pCustomizeCopy);
     }
-    if (m_hWnd != nullptr)
-        ::SetWindowTextA(m_hWnd, strName);
+    if (m_hWnd != nullptr) ::SetWindowTextA(m_hWnd, strName);
     // Every button of a command that may not be on a bar goes, not only the first.
-    for (POSITION pos = m_lstUnpermittedCommands.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = m_lstUnpermittedCommands.GetHeadPosition(); pos != nullptr;) {
         const UINT uiCmd = m_lstUnpermittedCommands.GetNext(pos);
         for (int i = CommandToIndex(uiCmd); i >= 0; i = CommandToIndex(uiCmd, i))
-            if (!RemoveButton(i))
-                break;
+            if (!RemoveButton(i)) break;
     }
     m_nMRUWidth = (int)dwMRUWidth;
     UpdateMnemonics();
@@ -174,11 +151,9 @@ CString ToolBarKey(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 
 BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = (int)GetDlgCtrlID();
+    if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
     std::vector<BYTE> bytes;
-    try
-    {
+    try {
         CMemFile file(kGrowBytes);
         {
             CArchive ar(&file, CArchive::store, kArchiveBuffer);
@@ -189,21 +164,16 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
         BYTE* pData = file.Detach();
         bytes.assign(pData, pData + nLength);
         std::free(pData);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
-        bytes.clear();   // the bar's own values are skipped; the control-bar part still saves
+        bytes.clear();  // the bar's own values are skipped; the control-bar part still saves
     }
 
-    if (!bytes.empty())
-    {
+    if (!bytes.empty()) {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (reg.CreateKey(ToolBarKey(lpszProfileName, nIndex, uiID)))
-        {
-            if (m_hWnd != nullptr)
-            {
+        if (reg.CreateKey(ToolBarKey(lpszProfileName, nIndex, uiID))) {
+            if (m_hWnd != nullptr) {
                 CString strName;
                 const int nLength = ::GetWindowTextLengthA(m_hWnd);
                 ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
@@ -211,8 +181,7 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
                 reg.Write(kNameValue, strName);
             }
             reg.WriteBinary(kButtonsValue, bytes.data(), (UINT)bytes.size());
-            if (!m_OrigResetButtons.IsEmpty())
-                reg.Write(kOrigResetValue, m_OrigResetButtons);
+            if (!m_OrigResetButtons.IsEmpty()) reg.Write(kOrigResetValue, m_OrigResetButtons);
         }
     }
     return CZAVPBaseToolBar::SaveState(lpszProfileName, nIndex, uiID);
@@ -220,25 +189,19 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 
 BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = (int)GetDlgCtrlID();
+    if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(ToolBarKey(lpszProfileName, nIndex, uiID)))
-        return FALSE;
+    if (!reg.ReadKey(ToolBarKey(lpszProfileName, nIndex, uiID))) return FALSE;
     BYTE* pData = nullptr;
     UINT nBytes = 0;
-    if (!reg.ReadBinary(kButtonsValue, pData, nBytes))
-        return FALSE;
+    if (!reg.ReadBinary(kButtonsValue, pData, nBytes)) return FALSE;
 
-    try
-    {
+    try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
         Serialize(ar);
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         // A damaged image is a missing one: the bar keeps the buttons it has.
         e->Delete();
     }
@@ -261,8 +224,7 @@ BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 
 BOOL CZAVPToolBar::RemoveStateFromRegistry(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    if (nIndex == -1)
-        nIndex = (int)GetDlgCtrlID();
+    if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
     return reg.DeleteKey(ToolBarKey(lpszProfileName, nIndex, uiID));
@@ -270,8 +232,7 @@ BOOL CZAVPToolBar::RemoveStateFromRegistry(LPCSTR lpszProfileName, int nIndex, U
 
 BOOL CZAVPToolBar::RestoreOriginalState()
 {
-    if (m_uiOriginalResID == 0)
-        return FALSE;
+    if (m_uiOriginalResID == 0) return FALSE;
     const BOOL bResult = LoadToolBar(m_uiOriginalResID, 0, 0, m_bLocked);
     AdjustLayout();
     if (m_hWnd != nullptr)

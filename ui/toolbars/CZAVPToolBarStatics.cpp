@@ -28,16 +28,13 @@ const char kShowAllMenusAfterDelay[] = "ShowAllMenusAfterDelay";
 const char kLook2000[] = "Look2000";
 const char kCommandsUsage[] = "CommandsUsage";
 
-SIZE Scaled(SIZE size, int factor)
-{
-    return SIZE{size.cx * factor, size.cy * factor};
-}
+SIZE Scaled(SIZE size, int factor) { return SIZE{size.cx * factor, size.cy * factor}; }
 
 CString ParametersPath(LPCSTR lpszProfileName)
 {
     CString strPath;
-    strPath.Format(kParametersKey, (LPCSTR)BuildRegistryPath(CZAVPToolBar::m_strSection,
-                                                              lpszProfileName));
+    strPath.Format(kParametersKey,
+                   (LPCSTR)BuildRegistryPath(CZAVPToolBar::m_strSection, lpszProfileName));
     return strPath;
 }
 }  // namespace
@@ -112,11 +109,9 @@ void CZAVPToolBar::SetLargeIcons(BOOL bLargeIcons)
     m_sizeCurImage = Scaled(m_sizeImage, factor);
 
     CObList& toolbars = GetAllToolbars();
-    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;)
-    {
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(toolbars.GetNext(pos));
-        if (pToolBar != nullptr && ::IsWindow(pToolBar->GetSafeHwnd()))
-            pToolBar->AdjustLayout();
+        if (pToolBar != nullptr && ::IsWindow(pToolBar->GetSafeHwnd())) pToolBar->AdjustLayout();
     }
 }
 
@@ -135,15 +130,11 @@ BOOL CZAVPToolBar::IsCommandPermitted(UINT uiCmd)
     return m_lstUnpermittedCommands.Find(uiCmd) == nullptr;
 }
 
-BOOL CZAVPToolBar::IsBasicCommand(UINT uiCmd)
-{
-    return m_lstBasicCommands.Find(uiCmd) != nullptr;
-}
+BOOL CZAVPToolBar::IsBasicCommand(UINT uiCmd) { return m_lstBasicCommands.Find(uiCmd) != nullptr; }
 
 void CZAVPToolBar::AddAlwaysVisibleCommand(UINT uiCmd)
 {
-    if (m_lstBasicCommands.Find(uiCmd) == nullptr)
-        m_lstBasicCommands.AddTail(uiCmd);
+    if (m_lstBasicCommands.Find(uiCmd) == nullptr) m_lstBasicCommands.AddTail(uiCmd);
 }
 
 void CZAVPToolBar::SetBasicCommands(const CList<UINT, UINT>& lstCommands)
@@ -158,15 +149,13 @@ void CZAVPToolBar::SetNonPermittedCommands(const CList<UINT, UINT>& lstCommands)
     m_lstUnpermittedCommands.AddTail(&lstCommands);
 }
 
-void CZAVPToolBar::AddCommandUsage(UINT uiCommand)
-{
-    m_UsageCount.AddUse(uiCommand);
-}
+void CZAVPToolBar::AddCommandUsage(UINT uiCommand) { m_UsageCount.AddUse(uiCommand); }
 
 BOOL CZAVPToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
-    if (IsCustomizeMode() || uiCmd == 0 || uiCmd == (UINT)-1 || ZAVPBarRules::IsReservedCommandId(uiCmd) ||
-        m_lstBasicCommands.IsEmpty() || IsBasicCommand(uiCmd))
+    if (IsCustomizeMode() || uiCmd == 0 || uiCmd == (UINT)-1 ||
+        ZAVPBarRules::IsReservedCommandId(uiCmd) || m_lstBasicCommands.IsEmpty() ||
+        IsBasicCommand(uiCmd))
     {
         return FALSE;
     }
@@ -179,10 +168,7 @@ int CZAVPToolBar::GetDefaultImage(UINT uiID)
     return m_DefaultImages.Lookup(uiID, iImage) ? iImage : -1;
 }
 
-void CZAVPToolBar::SetMaxToolTipWidth(int nWidth)
-{
-    m_nMaxToolTipWidth = nWidth > 0 ? nWidth : -1;
-}
+void CZAVPToolBar::SetMaxToolTipWidth(int nWidth) { m_nMaxToolTipWidth = nWidth > 0 ? nWidth : -1; }
 
 void CZAVPToolBar::ApplyMaxToolTipWidth(HWND hwndToolTip)
 {
@@ -193,9 +179,9 @@ void CZAVPToolBar::ApplyMaxToolTipWidth(HWND hwndToolTip)
 
 void CZAVPToolBar::CleanUpImages()
 {
-    for (CZAVPImageStrip* pStrip : {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages,
-                                    &m_DisabledMenuImages, &m_LargeImages, &m_LargeColdImages,
-                                    &m_LargeDisabledImages})
+    for (CZAVPImageStrip* pStrip :
+         {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages, &m_DisabledMenuImages,
+          &m_LargeImages, &m_LargeColdImages, &m_LargeDisabledImages})
     {
         pStrip->Clear();
     }
@@ -208,8 +194,7 @@ BOOL CZAVPToolBar::SaveParameters(LPCSTR lpszProfileName)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(ParametersPath(lpszProfileName)))
-        return FALSE;
+    if (!reg.CreateKey(ParametersPath(lpszProfileName))) return FALSE;
     // The first failed write stops the rest.
     return reg.Write(kTooltips, (DWORD)m_bShowTooltips) &&
            reg.Write(kShortcutKeys, (DWORD)m_bShowShortcutKeys) &&
@@ -226,27 +211,27 @@ BOOL CZAVPToolBar::LoadParameters(LPCSTR lpszProfileName)
 {
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.ReadKey(ParametersPath(lpszProfileName)))
-        return FALSE;
+    if (!reg.ReadKey(ParametersPath(lpszProfileName))) return FALSE;
 
     DWORD dwTooltips = 0, dwShortcutKeys = 0, dwLargeIcons = 0, dwRecentlyUsed = 0;
     DWORD dwShadows = 0, dwShowAll = 0;
-    DWORD dwMenuAnimation = 0, dwLook2000 = 0;   // applied even when reading stops before them
+    DWORD dwMenuAnimation = 0, dwLook2000 = 0;  // applied even when reading stops before them
     // Each value is taken as soon as it is read; reading stops at the first missing one.
-    const BOOL bAll =
-        reg.Read(kTooltips, dwTooltips) && ((m_bShowTooltips = (BOOL)dwTooltips), true) &&
-        reg.Read(kShortcutKeys, dwShortcutKeys) &&
-        ((m_bShowShortcutKeys = (BOOL)dwShortcutKeys), true) &&
-        reg.Read(kLargeIcons, dwLargeIcons) && ((m_bLargeIcons = (BOOL)dwLargeIcons), true) &&
-        reg.Read(kMenuAnimation, dwMenuAnimation) &&
-        reg.Read(kRecentlyUsedMenus, dwRecentlyUsed) &&
-        ((m_bRecentlyUsedMenus = (BOOL)dwRecentlyUsed), true) &&
-        reg.Read(kMenuShadows, dwShadows) &&
-        ((ZAVPSharedBarData::g_bMenuShadows = (BOOL)dwShadows), true) &&
-        reg.Read(kShowAllMenusAfterDelay, dwShowAll) &&
-        ((m_bShowAllMenusAfterDelay = (BOOL)dwShowAll), true) &&
-        reg.Read(kLook2000, dwLook2000) &&
-        reg.Read(kCommandsUsage, static_cast<CObject&>(m_UsageCount));
+    const BOOL bAll = reg.Read(kTooltips, dwTooltips) &&
+                      ((m_bShowTooltips = (BOOL)dwTooltips), true) &&
+                      reg.Read(kShortcutKeys, dwShortcutKeys) &&
+                      ((m_bShowShortcutKeys = (BOOL)dwShortcutKeys), true) &&
+                      reg.Read(kLargeIcons, dwLargeIcons) &&
+                      ((m_bLargeIcons = (BOOL)dwLargeIcons), true) &&
+                      reg.Read(kMenuAnimation, dwMenuAnimation) &&
+                      reg.Read(kRecentlyUsedMenus, dwRecentlyUsed) &&
+                      ((m_bRecentlyUsedMenus = (BOOL)dwRecentlyUsed), true) &&
+                      reg.Read(kMenuShadows, dwShadows) &&
+                      ((ZAVPSharedBarData::g_bMenuShadows = (BOOL)dwShadows), true) &&
+                      reg.Read(kShowAllMenusAfterDelay, dwShowAll) &&
+                      ((m_bShowAllMenusAfterDelay = (BOOL)dwShowAll), true) &&
+                      reg.Read(kLook2000, dwLook2000) &&
+                      reg.Read(kCommandsUsage, static_cast<CObject&>(m_UsageCount));
 
     m_nMenuAnimation = (int)dwMenuAnimation;
     SetLargeIcons(m_bLargeIcons);

@@ -32,12 +32,12 @@ CList<UINT, UINT> CZAVPToolbarButton::m_lstProtectedCommands;
 
 namespace
 {
-const int kDefaultSeparatorSize = 8;     // a separator of width 0 or less takes this much
-const int kTextMargin = 6;               // around text beside or below the image
-const int kTextSizeMargin = 9;           // added to the text extent when sizing
+const int kDefaultSeparatorSize = 8;  // a separator of width 0 or less takes this much
+const int kTextMargin = 6;            // around text beside or below the image
+const int kTextSizeMargin = 9;        // added to the text extent when sizing
 const int kTextBelowExtraWidth = 12;
-const int kTextOffset = 3;               // text starts this far into the image area
-const int kVisibleFieldMajor = 6;        // the visible flag is stored from 6.41 on
+const int kTextOffset = 3;         // text starts this far into the image area
+const int kVisibleFieldMajor = 6;  // the visible flag is stored from 6.41 on
 const int kVisibleFieldMinor = 41;
 const UINT kPressedOrChecked = TBBS_CHECKED | TBBS_PRESSED;
 const UINT kNoShadowStates = TBBS_CHECKED | TBBS_PRESSED | TBBS_DISABLED;
@@ -61,8 +61,7 @@ CZAVPUserTool* UserToolOf(UINT uiCmd)
 CString CommandTooltip(UINT uiCmd)
 {
     CString strPrompt;
-    if (!strPrompt.LoadString(uiCmd))
-        return CString();
+    if (!strPrompt.LoadString(uiCmd)) return CString();
     return ZAVPButtonText::TooltipPart(strPrompt);
 }
 }  // namespace
@@ -73,13 +72,11 @@ CString StripMnemonics(const CString& strText)
 {
     CString strResult;
     const int nLength = strText.GetLength();
-    for (int i = 0; i < nLength; ++i)
-    {
+    for (int i = 0; i < nLength; ++i) {
         const char ch = strText[i];
         if (ch != '&')
             strResult += ch;
-        else if (i + 1 < nLength && strText[i + 1] == '&')
-        {
+        else if (i + 1 < nLength && strText[i + 1] == '&') {
             strResult += '&';
             ++i;
         }
@@ -113,15 +110,12 @@ CZAVPToolbarButton::CZAVPToolbarButton(UINT uiID, int iImage, LPCSTR lpszText, B
     SetImage(iImage);
     m_strText = lpszText != nullptr ? lpszText : "";
 
-    if (m_nID != 0 && !m_bLocked)
-    {
+    if (m_nID != 0 && !m_bLocked) {
         CZAVPCommandManager* pManager = GetCommandManager();
-        if (GetImage() == -1)
-        {
+        if (GetImage() == -1) {
             const int iManaged = pManager->GetCommandImage(m_nID, m_bUserButton);
             (m_bUserButton ? m_iUserImage : m_iImage) = iManaged;
-        }
-        else
+        } else
             pManager->RecordCommandImage(m_nID, GetImage(), m_bUserButton);
     }
 }
@@ -131,12 +125,10 @@ CZAVPToolbarButton::~CZAVPToolbarButton() = default;
 void CZAVPToolbarButton::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (DWORD)m_nID << (DWORD)m_nStyle << (DWORD)GetImage() << m_strText
            << (DWORD)m_bUserButton << (DWORD)m_dwdItemData << (DWORD)m_bText << (DWORD)m_bImage;
-        if (HasVisibleField())
-            ar << (DWORD)m_bVisible;
+        if (HasVisibleField()) ar << (DWORD)m_bVisible;
         return;
     }
 
@@ -144,8 +136,7 @@ void CZAVPToolbarButton::Serialize(CArchive& ar)
     CString strText;
     ar >> dwID >> dwStyle >> dwImage >> strText >> dwUser >> dwData >> dwText >> dwImageOn;
     DWORD dwVisible = m_bVisible;
-    if (HasVisibleField())
-        ar >> dwVisible;
+    if (HasVisibleField()) ar >> dwVisible;
 
     m_nID = dwID;
     m_nStyle = dwStyle;
@@ -159,10 +150,7 @@ void CZAVPToolbarButton::Serialize(CArchive& ar)
     SetImage((int)dwImage);
 }
 
-BOOL CZAVPToolbarButton::CanBeDropped(CZAVPToolBar*)
-{
-    return TRUE;
-}
+BOOL CZAVPToolbarButton::CanBeDropped(CZAVPToolBar*) { return TRUE; }
 
 void CZAVPToolbarButton::CopyFrom(const CZAVPToolbarButton& src)
 {
@@ -182,23 +170,18 @@ void CZAVPToolbarButton::CopyFrom(const CZAVPToolbarButton& src)
 
 void CZAVPToolbarButton::SetImage(int iImage)
 {
-    if (IsSeparator())
-    {
-        m_iImage = iImage;   // the separator's width
+    if (IsSeparator()) {
+        m_iImage = iImage;  // the separator's width
         return;
     }
     (m_bUserButton ? m_iUserImage : m_iImage) = iImage;
 
-    if (!m_bLocked && m_nID != 0)
-    {
+    if (!m_bLocked && m_nID != 0) {
         CZAVPCommandManager* pManager = GetCommandManager();
-        if (iImage != -1)
-        {
+        if (iImage != -1) {
             if (ZAVPSharedBarData::g_bButtonImageUpdate || m_bUserButton)
                 pManager->RecordCommandImage(m_nID, iImage, m_bUserButton);
-        }
-        else
-        {
+        } else {
             m_iImage = pManager->GetCommandImage(m_nID, FALSE);
             m_iUserImage = pManager->GetCommandImage(m_nID, TRUE);
             // The kind of image the command has decides the flag; with neither it stays.
@@ -209,8 +192,7 @@ void CZAVPToolbarButton::SetImage(int iImage)
         }
     }
 
-    if (GetImage() < 0)
-    {
+    if (GetImage() < 0) {
         m_bImage = FALSE;
         m_bText = TRUE;
     }
@@ -218,30 +200,24 @@ void CZAVPToolbarButton::SetImage(int iImage)
 
 void CZAVPToolbarButton::ResetImageToDefault()
 {
-    if (m_bUserButton || (int)m_nID <= 0)
-        return;
-    if (UserToolOf(m_nID) != nullptr)
-        return;
+    if (m_bUserButton || (int)m_nID <= 0) return;
+    if (UserToolOf(m_nID) != nullptr) return;
 
     const int iImage = CZAVPToolBar::GetDefaultImage(m_nID);
-    if (iImage >= 0)
-    {
+    if (iImage >= 0) {
         SetImage(iImage);
         return;
     }
-    if (m_bImage)
-    {
+    if (m_bImage) {
         m_bImage = FALSE;
         m_bText = TRUE;
-        if (m_strText.IsEmpty())
-            m_strText = CommandTooltip(m_nID);
+        if (m_strText.IsEmpty()) m_strText = CommandTooltip(m_nID);
     }
 }
 
 BOOL CZAVPToolbarButton::ExportToMenuButton(CZAVPToolbarMenuButton& menuButton) const
 {
-    if (m_strText.IsEmpty() && m_nID != 0)
-    {
+    if (m_strText.IsEmpty() && m_nID != 0) {
         CString strPrompt;
         if (strPrompt.LoadString(m_nID) && strPrompt.Find('\n') >= 0)
             menuButton.m_strText = ZAVPButtonText::TooltipPart(strPrompt);
@@ -249,15 +225,9 @@ BOOL CZAVPToolbarButton::ExportToMenuButton(CZAVPToolbarMenuButton& menuButton) 
     return TRUE;
 }
 
-BOOL CZAVPToolbarButton::OnClick(CWnd*, BOOL)
-{
-    return FALSE;
-}
+BOOL CZAVPToolbarButton::OnClick(CWnd*, BOOL) { return FALSE; }
 
-BOOL CZAVPToolbarButton::OnMouseRelease()
-{
-    return FALSE;
-}
+BOOL CZAVPToolbarButton::OnMouseRelease() { return FALSE; }
 
 void CZAVPToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
 {
@@ -267,7 +237,8 @@ void CZAVPToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
 
 BOOL CZAVPToolbarButton::IsEditable() const
 {
-    return !ZAVPBarRules::IsReservedCommandId(m_nID) && m_lstProtectedCommands.Find(m_nID) == nullptr;
+    return !ZAVPBarRules::IsReservedCommandId(m_nID) &&
+           m_lstProtectedCommands.Find(m_nID) == nullptr;
 }
 
 int CZAVPToolbarButton::HitTestToolTip(CWnd*, TOOLINFOA*) const
@@ -278,8 +249,7 @@ int CZAVPToolbarButton::HitTestToolTip(CWnd*, TOOLINFOA*) const
 
 void CZAVPToolbarButton::EnableWindow(BOOL bEnable)
 {
-    if (HWND hwnd = GetHwnd())
-        ::EnableWindow(hwnd, bEnable);
+    if (HWND hwnd = GetHwnd()) ::EnableWindow(hwnd, bEnable);
 }
 
 BOOL CZAVPToolbarButton::IsWindowVisible()
@@ -305,19 +275,16 @@ BOOL CZAVPToolbarButton::HasFocus() const
 
 void CZAVPToolbarButton::SetRect(const CRect& rect)
 {
-    if (CRect(m_rect) == rect)
-        return;
+    if (CRect(m_rect) == rect) return;
     m_rect = rect;
     OnMove();
 }
 
 void CZAVPToolbarButton::FillInterior(CDC* pDC, const CRect& rect, BOOL bHighlight)
 {
-    if (m_bDisableFill)
-        return;
+    if (m_bDisableFill) return;
     int state = CZAVPVisualManager::ButtonsIsRegular;
-    if (!ZAVPSharedBarData::g_bCustomizeMode)
-    {
+    if (!ZAVPSharedBarData::g_bCustomizeMode) {
         if (bHighlight)
             state = CZAVPVisualManager::ButtonsIsHighlighted;
         else if (m_nStyle & kPressedOrChecked)
@@ -328,20 +295,17 @@ void CZAVPToolbarButton::FillInterior(CDC* pDC, const CRect& rect, BOOL bHighlig
 
 SIZE CZAVPToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
-    if (!m_bVisible)
-        return CSize(0, 0);
-    if (IsSeparator())
-    {
-        if (bHorz)
-            return CSize(m_iImage > 0 ? m_iImage : kDefaultSeparatorSize, sizeDefault.cy);
+    if (!m_bVisible) return CSize(0, 0);
+    if (IsSeparator()) {
+        if (bHorz) return CSize(m_iImage > 0 ? m_iImage : kDefaultSeparatorSize, sizeDefault.cy);
         return CSize(sizeDefault.cx, kDefaultSeparatorSize);
     }
 
     CSize size = sizeDefault;
-    if (!(m_bImage && GetImage() >= 0))
-    {
-        const CSize sizeExtra =
-            m_bExtraSize ? CZAVPVisualManager::GetInstance()->GetButtonExtraBorder() : CSize(0, 0);
+    if (!(m_bImage && GetImage() >= 0)) {
+        const CSize sizeExtra = m_bExtraSize
+                                    ? CZAVPVisualManager::GetInstance()->GetButtonExtraBorder()
+                                    : CSize(0, 0);
         if (bHorz)
             size.cx = sizeExtra.cx;
         else
@@ -350,20 +314,16 @@ SIZE CZAVPToolbarButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOO
 
     m_sizeTextBelowCx = 0;
     m_sizeTextBelowCy = 0;
-    if (m_strText.IsEmpty())
-        return size;
+    if (m_strText.IsEmpty()) return size;
 
-    if (m_bTextBelow && bHorz)
-    {
+    if (m_bTextBelow && bHorz) {
         CRect rectText(0, 0, sizeDefault.cx * 3, sizeDefault.cy);
         pDC->DrawText(m_strText, rectText, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
         m_sizeTextBelowCx = rectText.Width() + kTextMargin;
         m_sizeTextBelowCy = rectText.Height();
         size.cx = std::max<int>(size.cx, m_sizeTextBelowCx) + kTextBelowExtraWidth;
         size.cy += rectText.Height() + 1;
-    }
-    else if (m_bText)
-    {
+    } else if (m_bText) {
         const CString strMeasured = ZAVPButtonText::StripMnemonics(m_strText);
         const int cxText = pDC->GetTextExtent(strMeasured, strMeasured.GetLength()).cx;
         if (bHorz)

@@ -124,31 +124,31 @@ public:
     // Commands whose buttons may not be edited; empty unless the application adds to it.
     static CList<UINT, UINT> m_lstProtectedCommands;
 
-    UINT m_nID;                 // command id; 0 for a separator, -1 only opens a sub-menu
-    UINT m_nStyle;              // TBBS_* bits; 0x20000000 a menu break in menus
-    CString m_strText;          // caption with '&' mnemonics
-    BOOL m_bUserButton;         // the image is in the user-image strip (m_iUserImage)
-    BOOL m_bText;               // the text is drawn
-    BOOL m_bImage;              // the image is drawn
-    BOOL m_bWrapText;           // left to the owning bar's layout; copied, not stored
-    BOOL m_bWholeText;          // FALSE: menu drawing shortens the label with "..."
-    BOOL m_bTextBelow;          // the text is centred under the image (set by the bar)
-    CString m_strTextCustom;    // a second caption; copied, not stored
-    DWORD m_dwdItemData;        // kept in the archive for the application's use
-    CRect m_rect;               // in the owning bar's client coordinates
-    BOOL m_bDragFromCollection; // being dragged out of the customisation list
-    BOOL m_bDisableFill;        // the background is not filled before drawing
-    BOOL m_bExtraSize;          // the bar asks for the visual manager's extra border
-    BOOL m_bHorz;               // orientation of the bar at the last draw
-    BOOL m_bVisible;            // FALSE: no room and not drawn
-    BOOL m_bControlHidden;      // hosted controls stay hidden in horizontal bars
-    int m_sizeTextBelowCx;      // text-below mode: measured text width + 6, else 0
-    int m_sizeTextBelowCy;      // and its height
+    UINT m_nID;                  // command id; 0 for a separator, -1 only opens a sub-menu
+    UINT m_nStyle;               // TBBS_* bits; 0x20000000 a menu break in menus
+    CString m_strText;           // caption with '&' mnemonics
+    BOOL m_bUserButton;          // the image is in the user-image strip (m_iUserImage)
+    BOOL m_bText;                // the text is drawn
+    BOOL m_bImage;               // the image is drawn
+    BOOL m_bWrapText;            // left to the owning bar's layout; copied, not stored
+    BOOL m_bWholeText;           // FALSE: menu drawing shortens the label with "..."
+    BOOL m_bTextBelow;           // the text is centred under the image (set by the bar)
+    CString m_strTextCustom;     // a second caption; copied, not stored
+    DWORD m_dwdItemData;         // kept in the archive for the application's use
+    CRect m_rect;                // in the owning bar's client coordinates
+    BOOL m_bDragFromCollection;  // being dragged out of the customisation list
+    BOOL m_bDisableFill;         // the background is not filled before drawing
+    BOOL m_bExtraSize;           // the bar asks for the visual manager's extra border
+    BOOL m_bHorz;                // orientation of the bar at the last draw
+    BOOL m_bVisible;             // FALSE: no room and not drawn
+    BOOL m_bControlHidden;       // hosted controls stay hidden in horizontal bars
+    int m_sizeTextBelowCx;       // text-below mode: measured text width + 6, else 0
+    int m_sizeTextBelowCy;       // and its height
 
 protected:
-    int m_iImage;               // standard strip image; for a separator its width (<= 0: 8)
-    int m_iUserImage;           // user strip image
-    BOOL m_bLocked;             // the image is private, never shared with the command manager
+    int m_iImage;      // standard strip image; for a separator its width (<= 0: 8)
+    int m_iUserImage;  // user strip image
+    BOOL m_bLocked;    // the image is private, never shared with the command manager
 };
 
 namespace ZAVPButtonText

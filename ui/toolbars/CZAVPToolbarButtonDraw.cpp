@@ -49,8 +49,7 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
         sizeImage = CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
 
     CRect rectInner = rect;
-    if (m_bExtraSize)
-    {
+    if (m_bExtraSize) {
         const CSize sizeExtra = pManager->GetButtonExtraBorder();
         rectInner.DeflateRect(sizeExtra.cx / 2, sizeExtra.cy / 2);
     }
@@ -70,8 +69,7 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
         sizeArea = CSize(rectInner.Width(), rectInner.Height() - cxTextPart);
     CPoint ptImage((sizeArea.cx - sizeImage.cx) / 2, (sizeArea.cy - sizeImage.cy) / 2);
     CPoint ptText(kTextOffset, kTextOffset);
-    if (cxTextPart > 0)
-    {
+    if (cxTextPart > 0) {
         TEXTMETRICA tm = {};
         ::GetTextMetricsA(pDC->GetSafeHdc(), &tm);
         if (bHorz)
@@ -94,28 +92,23 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
 
     const BOOL bShowImage = m_bImage && GetImage() >= 0;
     const CPoint ptAt(rectInner.left + ptImage.x, rectInner.top + ptImage.y);
-    if (bShowImage && pUserTool != nullptr)
-    {
+    if (bShowImage && pUserTool != nullptr) {
         pUserTool->DrawToolIcon(pDC, CRect(ptAt, sizeImage));
-    }
-    else if (bShowImage && pImages != nullptr)
-    {
+    } else if (bShowImage && pImages != nullptr) {
         const BOOL bPressed = (m_nStyle & TBBS_PRESSED) != 0;
         const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
-        const BOOL bDrawDisabled = bDisabled && !bPressed && !bCustomizeMode && bGrayDisabledButtons;
-        if (bShadowHot)
-        {
+        const BOOL bDrawDisabled = bDisabled && !bPressed && !bCustomizeMode &&
+                                   bGrayDisabledButtons;
+        if (bShadowHot) {
             pImages->Draw(pDC, ptAt.x, ptAt.y, GetImage(), FALSE, FALSE, FALSE, TRUE, FALSE);
             pImages->Draw(pDC, ptAt.x - 1, ptAt.y - 1, GetImage(), FALSE, FALSE, FALSE, FALSE,
                           bFaded);
-        }
-        else
+        } else
             pImages->Draw(pDC, ptAt.x, ptAt.y, GetImage(), FALSE, bDrawDisabled, FALSE, FALSE,
                           bFaded);
     }
 
-    if ((m_bText || bTextBelow) && !m_strText.IsEmpty())
-    {
+    if ((m_bText || bTextBelow) && !m_strText.IsEmpty()) {
         int state = CZAVPVisualManager::ButtonsIsRegular;
         if (bHighlight)
             state = CZAVPVisualManager::ButtonsIsHighlighted;
@@ -123,38 +116,28 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
             state = CZAVPVisualManager::ButtonsIsPressed;
         const COLORREF clrOld = pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
         const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-        if (bTextBelow)
-        {
+        if (bTextBelow) {
             CRect rectText(rectInner.CenterPoint().x - m_sizeTextBelowCx / 2, 0,
                            rectInner.CenterPoint().x + m_sizeTextBelowCx / 2 + 1, rectInner.bottom);
             rectText.top = rectInner.top + ptText.y + sizeImage.cy + kTextGap;
-            if (m_bExtraSize)
-                rectText.top += pManager->GetButtonExtraBorder().cy / 2;
+            if (m_bExtraSize) rectText.top += pManager->GetButtonExtraBorder().cy / 2;
             pDC->DrawText(m_strText, rectText, DT_CENTER | DT_WORDBREAK);
-        }
-        else if (bHorz)
-        {
-            if (bShowImage)
-                ptText.x += sizeImage.cx + kTextGap;
+        } else if (bHorz) {
+            if (bShowImage) ptText.x += sizeImage.cx + kTextGap;
             CRect rectText(rectInner.left + ptText.x + kTextGap, rectInner.top + ptText.y,
                            rectInner.right, rectInner.bottom);
             pDC->DrawText(m_strText, rectText, DT_SINGLELINE);
-        }
-        else
-        {
+        } else {
             // Vertical bars select their vertical font: the text runs downward below the image.
-            if (bShowImage)
-                ptText.y += sizeImage.cy + kTextGap;
+            if (bShowImage) ptText.y += sizeImage.cy + kTextGap;
             const int x = rectInner.right - ptText.x;
             const int y = rectInner.top + ptText.y;
             ::ExtTextOutA(pDC->GetSafeHdc(), x, y, 0, nullptr, strDrawn, strDrawn.GetLength(),
                           nullptr);
             const int iMnemonic = m_strText.Find('&');
             if (iMnemonic >= 0 && iMnemonic + 1 < m_strText.GetLength() &&
-                m_strText[iMnemonic + 1] != '&')
-            {
-                const CString strBefore =
-                    ZAVPButtonText::StripMnemonics(m_strText.Left(iMnemonic));
+                m_strText[iMnemonic + 1] != '&') {
+                const CString strBefore = ZAVPButtonText::StripMnemonics(m_strText.Left(iMnemonic));
                 const CString strChar = m_strText.Mid(iMnemonic + 1, 1);
                 const int yFrom = y + pDC->GetTextExtent(strBefore, strBefore.GetLength()).cx;
                 const int yTo = yFrom + pDC->GetTextExtent(strChar, 1).cx;
@@ -169,8 +152,7 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
         pDC->SetTextColor(clrOld);
     }
 
-    if (!bCustomizeMode && DrawsHotBorder() && bDrawBorder)
-    {
+    if (!bCustomizeMode && DrawsHotBorder() && bDrawBorder) {
         if (m_nStyle & kPressedOrChecked)
             pManager->OnDrawButtonBorder(pDC, this, rect, CZAVPVisualManager::ButtonsIsPressed);
         else if (bHighlight && (m_nStyle & kNoHotBorderStates) == 0)
@@ -193,11 +175,9 @@ int CZAVPToolbarButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected
                           rect.top + sizeImage.cy + kTextMargin);
     if (CZAVPUserTool* pTool = m_bUserButton ? nullptr : UserToolOf(m_nID))
         pTool->DrawToolIcon(pDC, rectImage);
-    else if (pImages != nullptr && m_bImage && GetImage() >= 0)
-    {
+    else if (pImages != nullptr && m_bImage && GetImage() >= 0) {
         CZAVPDrawState ds;
-        if (pImages->PrepareDrawImage(ds))
-        {
+        if (pImages->PrepareDrawImage(ds)) {
             pImages->Draw(pDC, rectImage.left + kTextOffset, rectImage.top + kTextOffset,
                           GetImage());
             pImages->EndDrawImage(ds);
@@ -219,8 +199,7 @@ int CZAVPToolbarButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected
 CLIPFORMAT CZAVPToolbarButton::GetClipboardFormat()
 {
     static CLIPFORMAT s_cfButton = 0;
-    if (s_cfButton == 0)
-    {
+    if (s_cfButton == 0) {
         CString strFormat;
         strFormat.Format(kClipboardFormat, (long)(LONG_PTR)AfxGetInstanceHandle());
         s_cfButton = (CLIPFORMAT)::RegisterClipboardFormatA(strFormat);
@@ -230,10 +209,8 @@ CLIPFORMAT CZAVPToolbarButton::GetClipboardFormat()
 
 BOOL CZAVPToolbarButton::PutOnDataSource(COleDataSource& data)
 {
-    if (!IsStorable())
-        return TRUE;
-    try
-    {
+    if (!IsStorable()) return TRUE;
+    try {
         CSharedFile file;
         {
             CArchive ar(&file, CArchive::store, kClipboardBuffer);
@@ -242,9 +219,7 @@ BOOL CZAVPToolbarButton::PutOnDataSource(COleDataSource& data)
             ar.Close();
         }
         data.CacheGlobalData(GetClipboardFormat(), file.Detach());
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         return FALSE;
     }
@@ -253,28 +228,21 @@ BOOL CZAVPToolbarButton::PutOnDataSource(COleDataSource& data)
 
 CZAVPToolbarButton* CZAVPToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
 {
-    if (pDataObject == nullptr)
-        return nullptr;
+    if (pDataObject == nullptr) return nullptr;
     CZAVPToolbarButton* pButton = nullptr;
     CFile* pFile = nullptr;
-    try
-    {
+    try {
         pFile = pDataObject->GetFileData(GetClipboardFormat());
-        if (pFile == nullptr)
-            return nullptr;
+        if (pFile == nullptr) return nullptr;
         CArchive ar(pFile, CArchive::load, kClipboardBuffer);
         // Only button classes: a foreign class record is refused before anything is created.
         CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CZAVPToolbarButton));
-        if (pClass == nullptr)
-            AfxThrowArchiveException(CArchiveException::badClass);
+        if (pClass == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
         pButton = static_cast<CZAVPToolbarButton*>(pClass->CreateObject());
-        if (pButton == nullptr)
-            AfxThrowNotSupportedException();
+        if (pButton == nullptr) AfxThrowNotSupportedException();
         pButton->Serialize(ar);
         ar.Close();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         delete pButton;
         pButton = nullptr;

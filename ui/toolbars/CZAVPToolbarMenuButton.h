@@ -12,7 +12,7 @@ class CZAVPToolbarMenuButton : public CZAVPToolbarButton
 public:
     CZAVPToolbarMenuButton();
 
-    CWnd* m_pWndParent;               // the bar that shows the button
-    CZAVPPopupMenu* m_pPopupMenu;     // its open popup menu, null when closed
-    int m_nDropDirection;             // where the popup opens: 1 below, 2 above, 3 right, 4 left
+    CWnd* m_pWndParent;            // the bar that shows the button
+    CZAVPPopupMenu* m_pPopupMenu;  // its open popup menu, null when closed
+    int m_nDropDirection;          // where the popup opens: 1 below, 2 above, 3 right, 4 left
 };

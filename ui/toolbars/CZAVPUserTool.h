@@ -38,6 +38,6 @@ protected:
     virtual HICON LoadDefaultIcon();
     virtual void DeleteIcon();
 
-    CString m_strCommand;           // program or document; only through SetCommand
-    HICON m_hIcon;                  // owned unless it is the shared default icon
+    CString m_strCommand;  // program or document; only through SetCommand
+    HICON m_hIcon;         // owned unless it is the shared default icon
 };

@@ -5,14 +5,13 @@ namespace ZAVPMenuButtonGeometry
 {
 namespace
 {
-const int kDropDownPad = 2;        // beyond the arrow's width, so the whole arrow area hits
-const int kImageColumnPad = 6;     // between the image column and the text
+const int kDropDownPad = 2;     // beyond the arrow's width, so the whole arrow area hits
+const int kImageColumnPad = 6;  // between the image column and the text
 }  // namespace
 
 int ArrowRoom(int nGlyphExtent, BOOL bLargeIcons, BOOL bShowsArrow)
 {
-    if (!bShowsArrow)
-        return 0;
+    if (!bShowsArrow) return 0;
     return nGlyphExtent * (bLargeIcons ? 2 : 1) - 1;
 }
 
@@ -41,8 +40,7 @@ RECT ImageColumn(const RECT& rcItem, int nImageWidth, int nMargin)
 std::pair<std::string, std::string> SplitAccelerator(const std::string& strText)
 {
     const size_t nTab = strText.find('\t');
-    if (nTab == std::string::npos)
-        return std::make_pair(strText, std::string());
+    if (nTab == std::string::npos) return std::make_pair(strText, std::string());
     return std::make_pair(strText.substr(0, nTab), strText.substr(nTab + 1));
 }
 

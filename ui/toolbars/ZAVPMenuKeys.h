@@ -16,11 +16,11 @@ namespace ZAVPMenuKeys
 enum BarAction
 {
     BarNone,
-    BarOpenMenu,      // open the hot item's menu
-    BarRunCommand,    // the hot item has no menu: run its command
-    BarCancel,        // drop the highlight, give the focus back, stop showing all items
-    BarMoveHot,       // nHot is the new hot item
-    BarMnemonic,      // the toolbar's mnemonic handling
+    BarOpenMenu,    // open the hot item's menu
+    BarRunCommand,  // the hot item has no menu: run its command
+    BarCancel,      // drop the highlight, give the focus back, stop showing all items
+    BarMoveHot,     // nHot is the new hot item
+    BarMnemonic,    // the toolbar's mnemonic handling
 };
 struct BarKey
 {
@@ -38,23 +38,23 @@ int FirstHotOnFocus(int nCount, BOOL bFirstIsSystemMenu);
 enum PopupAction
 {
     PopupNone,
-    PopupClose,              // close this popup and give the focus to its toolbar (Escape)
-    PopupCloseToParent,      // close only this popup; the parent popup is active again
-    PopupPrevMenu,           // the parent menu bar opens the previous menu
-    PopupNextMenu,           // the parent menu bar opens the next menu
-    PopupOpenSubMenu,        // the highlighted sub-menu item opens, its first item selected
-    PopupPassToParent,       // WM_KEYDOWN of the key to the parent popup
-    PopupShowAll,            // show the rarely used items as well
-    PopupToBar,              // the item bar moves the highlight or runs the item
-    PopupBarKey,             // the bar's key handler (mnemonics), else default processing
+    PopupClose,          // close this popup and give the focus to its toolbar (Escape)
+    PopupCloseToParent,  // close only this popup; the parent popup is active again
+    PopupPrevMenu,       // the parent menu bar opens the previous menu
+    PopupNextMenu,       // the parent menu bar opens the next menu
+    PopupOpenSubMenu,    // the highlighted sub-menu item opens, its first item selected
+    PopupPassToParent,   // WM_KEYDOWN of the key to the parent popup
+    PopupShowAll,        // show the rarely used items as well
+    PopupToBar,          // the item bar moves the highlight or runs the item
+    PopupBarKey,         // the bar's key handler (mnemonics), else default processing
 };
 struct PopupFacts
 {
-    BOOL bParentMenuBar;         // the parent button sits on a bar that is not a popup bar
-    BOOL bParentPopup;           // this is a sub-menu of another popup
-    BOOL bParentDroppedDown;     // the parent button's menu is dropped down
-    BOOL bSubMenuHighlighted;    // the highlighted item opens a sub-menu
-    BOOL bHidesRarelyUsed;       // rarely used items were left out
+    BOOL bParentMenuBar;       // the parent button sits on a bar that is not a popup bar
+    BOOL bParentPopup;         // this is a sub-menu of another popup
+    BOOL bParentDroppedDown;   // the parent button's menu is dropped down
+    BOOL bSubMenuHighlighted;  // the highlighted item opens a sub-menu
+    BOOL bHidesRarelyUsed;     // rarely used items were left out
     BOOL bCustomizeMode;
 };
 PopupAction PopupKey(UINT nVirtKey, BOOL bCtrl, const PopupFacts& facts);
@@ -62,11 +62,11 @@ PopupAction PopupKey(UINT nVirtKey, BOOL bCtrl, const PopupFacts& facts);
 enum ItemBarAction
 {
     ItemBarNone,
-    ItemBarClose,            // Escape
-    ItemBarOpenSubMenu,      // nItem's sub-menu opens with its first item selected
-    ItemBarInvoke,           // nItem's command runs
-    ItemBarInvokeHidden,     // nCommand, a left-out rarely used item, runs
-    ItemBarMoveHighlight,    // nItem becomes the highlighted item
+    ItemBarClose,          // Escape
+    ItemBarOpenSubMenu,    // nItem's sub-menu opens with its first item selected
+    ItemBarInvoke,         // nItem's command runs
+    ItemBarInvokeHidden,   // nCommand, a left-out rarely used item, runs
+    ItemBarMoveHighlight,  // nItem becomes the highlighted item
 };
 struct ItemBarKey
 {
@@ -77,10 +77,10 @@ struct ItemBarKey
 struct ItemBarFacts
 {
     const std::vector<ZAVPMenuNavigation::NavItem>* items;
-    const std::vector<std::string>* texts;       // item texts, for mnemonics
-    const std::vector<BOOL>* subMenus;           // per item: it opens a sub-menu
+    const std::vector<std::string>* texts;  // item texts, for mnemonics
+    const std::vector<BOOL>* subMenus;      // per item: it opens a sub-menu
     const std::vector<std::pair<BYTE, UINT>>* hiddenMnemonics;
-    int nHighlighted;                            // -1: none
+    int nHighlighted;  // -1: none
 };
 // chTyped is the key's character in code page 1251 (0 when it gives none).
 ItemBarKey ItemBarKeyDown(UINT nVirtKey, BYTE chTyped, const ItemBarFacts& facts);

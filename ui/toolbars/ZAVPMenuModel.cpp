@@ -12,27 +12,23 @@ namespace
 BOOL ReadItems(HMENU hMenu, const ImportOptions& options, ImportResult& result)
 {
     const int nCount = ::GetMenuItemCount(hMenu);
-    if (nCount < 0)
-        return FALSE;
+    if (nCount < 0) return FALSE;
 
     const UINT nDefault = ::GetMenuDefaultItem(hMenu, FALSE, GMDI_USEDISABLED);
     result.nDefaultCommand = nDefault == (UINT)-1 ? 0 : nDefault;
 
     BOOL bVisibleSinceSeparator = FALSE;
-    for (int i = 0; i < nCount; ++i)
-    {
+    for (int i = 0; i < nCount; ++i) {
         char szText[kMaxItemText + 1] = "";
         MENUITEMINFOA mii = {};
         mii.cbSize = sizeof(mii);
         mii.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
         mii.dwTypeData = szText;
         mii.cch = sizeof(szText) - 1;
-        if (!::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii))
-            return FALSE;
+        if (!::GetMenuItemInfoA(hMenu, (UINT)i, TRUE, &mii)) return FALSE;
 
         ZAVPMenuItem item;
-        if (mii.fType & MFT_SEPARATOR)
-        {
+        if (mii.fType & MFT_SEPARATOR) {
             if (!options.bFoldSeparators || (bVisibleSinceSeparator && i != nCount - 1))
                 result.items.push_back(item);
             bVisibleSinceSeparator = FALSE;
@@ -40,19 +36,14 @@ BOOL ReadItems(HMENU hMenu, const ImportOptions& options, ImportResult& result)
         }
 
         item.strText = szText;
-        if (mii.hSubMenu != NULL)
-        {
+        if (mii.hSubMenu != NULL) {
             item.nID = ZAVPMenuItem::kSubMenu;
             ImportResult sub;
-            if (!ReadItems(mii.hSubMenu, ImportOptions(), sub))
-                return FALSE;
+            if (!ReadItems(mii.hSubMenu, ImportOptions(), sub)) return FALSE;
             item.subItems.swap(sub.items);
-        }
-        else
-        {
+        } else {
             item.nID = mii.wID;
-            if (options.isLeftOut && options.isLeftOut(mii.wID))
-            {
+            if (options.isLeftOut && options.isLeftOut(mii.wID)) {
                 result.bAllItemsShown = FALSE;
                 const BYTE chMnemonic = ZAVPMenuNavigation::Mnemonic(item.strText);
                 if (chMnemonic != 0)
@@ -69,10 +60,8 @@ BOOL ReadItems(HMENU hMenu, const ImportOptions& options, ImportResult& result)
     }
 
     // Left-out items at the end must not leave a separator hanging there either.
-    if (options.bFoldSeparators)
-    {
-        while (!result.items.empty() && result.items.back().IsSeparator())
-            result.items.pop_back();
+    if (options.bFoldSeparators) {
+        while (!result.items.empty() && result.items.back().IsSeparator()) result.items.pop_back();
     }
     return TRUE;
 }
@@ -80,23 +69,18 @@ BOOL ReadItems(HMENU hMenu, const ImportOptions& options, ImportResult& result)
 UINT ItemFlags(const ZAVPMenuItem& item)
 {
     UINT nFlags = MF_STRING;
-    if (item.bMenuBreak)
-        nFlags |= MF_MENUBREAK;
-    if (item.bDisabled)
-        nFlags |= MF_GRAYED;
-    if (item.bChecked)
-        nFlags |= MF_CHECKED;
+    if (item.bMenuBreak) nFlags |= MF_MENUBREAK;
+    if (item.bDisabled) nFlags |= MF_GRAYED;
+    if (item.bChecked) nFlags |= MF_CHECKED;
     return nFlags;
 }
 }  // namespace
 
 BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result)
 {
-    if (hMenu == NULL || !::IsMenu(hMenu))
-        return FALSE;
+    if (hMenu == NULL || !::IsMenu(hMenu)) return FALSE;
     ImportResult read;
-    if (!ReadItems(hMenu, options, read))
-        return FALSE;
+    if (!ReadItems(hMenu, options, read)) return FALSE;
     result = read;
     return TRUE;
 }
@@ -104,60 +88,45 @@ BOOL Import(HMENU hMenu, const ImportOptions& options, ImportResult& result)
 HMENU Export(const std::vector<ZAVPMenuItem>& items)
 {
     HMENU hMenu = ::CreatePopupMenu();
-    if (hMenu == NULL)
-        return NULL;
+    if (hMenu == NULL) return NULL;
 
     UINT nDefault = 0;
-    for (const ZAVPMenuItem& item : items)
-    {
+    for (const ZAVPMenuItem& item : items) {
         BOOL bAppended = FALSE;
-        if (item.IsSeparator())
-        {
+        if (item.IsSeparator()) {
             bAppended = ::AppendMenuA(hMenu, MF_SEPARATOR, 0, NULL);
-        }
-        else if (item.IsSubMenu())
-        {
+        } else if (item.IsSubMenu()) {
             HMENU hSubMenu = Export(item.subItems);
-            if (hSubMenu != NULL)
-            {
+            if (hSubMenu != NULL) {
                 bAppended = ::AppendMenuA(hMenu, ItemFlags(item) | MF_POPUP, (UINT_PTR)hSubMenu,
                                           item.strText.c_str());
-                if (!bAppended)
-                    ::DestroyMenu(hSubMenu);
+                if (!bAppended) ::DestroyMenu(hSubMenu);
             }
-        }
-        else
-        {
+        } else {
             bAppended = ::AppendMenuA(hMenu, ItemFlags(item), item.nID, item.strText.c_str());
-            if (item.bDefault)
-                nDefault = item.nID;
+            if (item.bDefault) nDefault = item.nID;
         }
-        if (!bAppended)
-        {
-            ::DestroyMenu(hMenu);   // takes the sub-menus appended so far with it
+        if (!bAppended) {
+            ::DestroyMenu(hMenu);  // takes the sub-menus appended so far with it
             return NULL;
         }
     }
 
-    if (nDefault != 0)
-        ::SetMenuDefaultItem(hMenu, nDefault, FALSE);
+    if (nDefault != 0) ::SetMenuDefaultItem(hMenu, nDefault, FALSE);
     return hMenu;
 }
 void CopyItemStates(HMENU hSource, HMENU hTarget)
 {
     const int nCount = ::GetMenuItemCount(hSource);
-    for (int i = 0; i < nCount; ++i)
-    {
+    for (int i = 0; i < nCount; ++i) {
         const UINT nID = ::GetMenuItemID(hSource, i);
         if (nID == 0 || nID == (UINT)-1)
-            continue;   // separators and sub-menus have no state of their own here
+            continue;  // separators and sub-menus have no state of their own here
         const UINT nState = ::GetMenuState(hSource, (UINT)i, MF_BYPOSITION);
-        if (nState & MF_CHECKED)
-            ::CheckMenuItem(hTarget, nID, MF_BYCOMMAND | MF_CHECKED);
+        if (nState & MF_CHECKED) ::CheckMenuItem(hTarget, nID, MF_BYCOMMAND | MF_CHECKED);
         // Both bits at once: setting them one after the other would leave only the last.
         const UINT nDisabled = nState & (MF_DISABLED | MF_GRAYED);
-        if (nDisabled != 0)
-            ::EnableMenuItem(hTarget, nID, MF_BYCOMMAND | nDisabled);
+        if (nDisabled != 0) ::EnableMenuItem(hTarget, nID, MF_BYCOMMAND | nDisabled);
     }
 }
 
@@ -170,18 +139,15 @@ BOOL CanClose(HMENU hSystemMenu)
 BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
                        const std::vector<std::string>& displayNames)
 {
-    for (size_t i = 0; i < items.size(); ++i)
-    {
+    for (size_t i = 0; i < items.size(); ++i) {
         const ZAVPMenuItem& placeholder = items[i];
         if (placeholder.nID != kRecentFileFirst || placeholder.strText != kRecentFilePlaceholder)
             continue;
 
         std::vector<ZAVPMenuItem> files;
         int nShown = 0;
-        for (size_t nEntry = 0; nEntry < displayNames.size(); ++nEntry)
-        {
-            if (displayNames[nEntry].empty())
-                continue;
+        for (size_t nEntry = 0; nEntry < displayNames.size(); ++nEntry) {
+            if (displayNames[nEntry].empty()) continue;
             char szNumber[16];
             snprintf(szNumber, sizeof(szNumber), "&%d ", ++nShown);
             ZAVPMenuItem file;
@@ -199,10 +165,8 @@ BOOL ExpandRecentFiles(std::vector<ZAVPMenuItem>& items,
 std::string RecentFileDisplayName(const std::string& strPath, const std::string& strCurrentDir)
 {
     std::string strDir = strCurrentDir;
-    if (strDir.empty())
-        return strPath;
-    if (strDir.back() != '\\')
-        strDir += '\\';
+    if (strDir.empty()) return strPath;
+    if (strDir.back() != '\\') strDir += '\\';
     if (strPath.size() <= strDir.size() ||
         ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, strPath.c_str(), (int)strDir.size(),
                          strDir.c_str(), (int)strDir.size()) != CSTR_EQUAL)
@@ -215,8 +179,7 @@ std::string TearOffBarName(const std::string& strMenuText)
     // The mnemonic markers go; a doubled "&&", the menu's way of showing one ampersand, stays
     // one ampersand in the name.
     std::string strName;
-    for (size_t i = 0; i < strMenuText.size(); ++i)
-    {
+    for (size_t i = 0; i < strMenuText.size(); ++i) {
         if (strMenuText[i] != '&')
             strName += strMenuText[i];
         else if (i + 1 < strMenuText.size() && strMenuText[i + 1] == '&')
@@ -228,8 +191,7 @@ std::string TearOffBarName(const std::string& strMenuText)
 std::vector<ZAVPMenuItem> TearOffItems(const std::vector<ZAVPMenuItem>& items)
 {
     std::vector<ZAVPMenuItem> bar = items;
-    if (!bar.empty() && bar.back().IsSeparator())
-        bar.pop_back();
+    if (!bar.empty() && bar.back().IsSeparator()) bar.pop_back();
     return bar;
 }
 
@@ -238,17 +200,12 @@ std::vector<std::pair<int, int>> RarelyUsedRuns(const std::vector<ZAVPMenuItem>&
 {
     std::vector<std::pair<int, int>> runs;
     const int nCount = (int)(items.size() < rare.size() ? items.size() : rare.size());
-    for (int i = 0; i < nCount; ++i)
-    {
-        if (items[i].IsSeparator() || !rare[i])
-            continue;
+    for (int i = 0; i < nCount; ++i) {
+        if (items[i].IsSeparator() || !rare[i]) continue;
         int nLast = i;
-        for (int k = i + 1; k < nCount; ++k)
-        {
-            if (items[k].IsSeparator())
-                continue;
-            if (!rare[k])
-                break;
+        for (int k = i + 1; k < nCount; ++k) {
+            if (items[k].IsSeparator()) continue;
+            if (!rare[k]) break;
             nLast = k;
         }
         runs.push_back(std::make_pair(i, nLast));

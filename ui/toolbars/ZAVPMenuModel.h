@@ -12,16 +12,16 @@
 
 struct ZAVPMenuItem
 {
-    static const UINT kSeparator = 0;         // command id of a separator
-    static const UINT kSubMenu = (UINT)-1;    // command id of an item that opens a sub-menu
+    static const UINT kSeparator = 0;       // command id of a separator
+    static const UINT kSubMenu = (UINT)-1;  // command id of an item that opens a sub-menu
 
     UINT nID = kSeparator;
-    std::string strText;         // code-page-1251 bytes, "\t" before an accelerator text
-    BOOL bDisabled = FALSE;      // disabled or greyed
+    std::string strText;     // code-page-1251 bytes, "\t" before an accelerator text
+    BOOL bDisabled = FALSE;  // disabled or greyed
     BOOL bChecked = FALSE;
-    BOOL bDefault = FALSE;       // the menu's default item (drawn bold)
-    BOOL bMenuBreak = FALSE;     // starts a new column
-    std::vector<ZAVPMenuItem> subItems;   // the items of a sub-menu entry
+    BOOL bDefault = FALSE;               // the menu's default item (drawn bold)
+    BOOL bMenuBreak = FALSE;             // starts a new column
+    std::vector<ZAVPMenuItem> subItems;  // the items of a sub-menu entry
 
     BOOL IsSeparator() const { return nID == kSeparator; }
     BOOL IsSubMenu() const { return nID == kSubMenu; }

@@ -15,8 +15,8 @@ namespace ZAVPMenuNavigation
 struct NavItem
 {
     BOOL bSeparator;
-    BOOL bHidden;          // not laid out (an empty rectangle)
-    BOOL bWindowButton;    // a window button of a maximised MDI child on the menu bar
+    BOOL bHidden;        // not laid out (an empty rectangle)
+    BOOL bWindowButton;  // a window button of a maximised MDI child on the menu bar
 };
 
 // The index the highlight moves to from nCurrent (-1: none) one step forward (nStep 1) or back
@@ -38,9 +38,9 @@ BYTE Mnemonic(const std::string& strText);
 // wrapping, so that pressing the key again cycles through them.
 struct MnemonicMatch
 {
-    int nIndex;        // the next matching item, -1 when none
-    int nMatches;      // how many items match: one runs or opens it, several move the highlight
+    int nIndex;    // the next matching item, -1 when none
+    int nMatches;  // how many items match: one runs or opens it, several move the highlight
 };
-MnemonicMatch FindMnemonic(const std::vector<std::string>& texts,
-                           const std::vector<NavItem>& items, BYTE chKey, int nCurrent);
+MnemonicMatch FindMnemonic(const std::vector<std::string>& texts, const std::vector<NavItem>& items,
+                           BYTE chKey, int nCurrent);
 }  // namespace ZAVPMenuNavigation

@@ -10,8 +10,7 @@ namespace ZAVPMenuShowDelay
 {
 int Parse(LPCSTR lpszValue)
 {
-    if (lpszValue == NULL)
-        return kDefaultDelayMs;
+    if (lpszValue == NULL) return kDefaultDelayMs;
     const int nDelay = atoi(lpszValue);
     // Compared as unsigned, so that a negative delay is cut to the maximum as well.
     return (UINT)nDelay > kMaxDelayMs ? (int)kMaxDelayMs : nDelay;

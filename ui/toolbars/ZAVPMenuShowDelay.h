@@ -6,8 +6,8 @@
 
 namespace ZAVPMenuShowDelay
 {
-const int kDefaultDelayMs = 500;    // when the value cannot be read
-const UINT kMaxDelayMs = 5000;      // longer values, negative ones too, are cut to this
+const int kDefaultDelayMs = 500;  // when the value cannot be read
+const UINT kMaxDelayMs = 5000;    // longer values, negative ones too, are cut to this
 
 // The delay for the stored string; null when the value could not be read.
 int Parse(LPCSTR lpszValue);

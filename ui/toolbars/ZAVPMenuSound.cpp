@@ -9,7 +9,7 @@ namespace ZAVPMenuSound
 namespace
 {
 const DWORD kPollMs = 5;
-const DWORD kPlayFlags = SND_ALIAS | SND_NODEFAULT | SND_NOWAIT;   // 0x12002
+const DWORD kPlayFlags = SND_ALIAS | SND_NODEFAULT | SND_NOWAIT;  // 0x12002
 const char kCommandAlias[] = "MenuCommand";
 const char kPopupAlias[] = "MenuPopup";
 
@@ -34,10 +34,7 @@ void SetPlaySoundProc(PlaySoundProc pfnPlaySound)
     g_pfnPlaySound = pfnPlaySound != nullptr ? pfnPlaySound : ::PlaySoundA;
 }
 
-int GetRequest()
-{
-    return (int)::InterlockedCompareExchange(&g_nRequest, 0, 0);
-}
+int GetRequest() { return (int)::InterlockedCompareExchange(&g_nRequest, 0, 0); }
 
 HANDLE GetThreadHandle()
 {
@@ -50,45 +47,35 @@ using namespace ZAVPMenuSound;
 
 void PlayMenuSound(int nSound)
 {
-    if (!g_bSoundsEnabled)
-        return;
-    if (GetRequest() == kNoThread)
-    {
-        if (nSound == kStop)
-            return;   // nothing to stop
+    if (!g_bSoundsEnabled) return;
+    if (GetRequest() == kNoThread) {
+        if (nSound == kStop) return;  // nothing to stop
         ::EnterCriticalSection(&StartLock());
         // Another caller may have started it while this one waited.
-        if (GetRequest() == kNoThread)
-        {
+        if (GetRequest() == kNoThread) {
             const uintptr_t hThread = _beginthread(MenuSoundThreadProc, 0, nullptr);
-            if (hThread != 0 && hThread != (uintptr_t)-1)
-            {
+            if (hThread != 0 && hThread != (uintptr_t)-1) {
                 ::SetThreadPriority((HANDLE)hThread, THREAD_PRIORITY_BELOW_NORMAL);
                 ::InterlockedExchangePointer((PVOID volatile*)&g_hThread, (PVOID)hThread);
                 ::InterlockedExchange(&g_nRequest, nSound);
-            }
-            else
+            } else
                 ::InterlockedExchangePointer((PVOID volatile*)&g_hThread, nullptr);
-        }
-        else
+        } else
             ::InterlockedExchange(&g_nRequest, nSound);
         ::LeaveCriticalSection(&StartLock());
         return;
     }
     ::InterlockedExchange(&g_nRequest, nSound);
-    if (nSound == kStop)
-        ::InterlockedExchangePointer((PVOID volatile*)&g_hThread, nullptr);
+    if (nSound == kStop) ::InterlockedExchangePointer((PVOID volatile*)&g_hThread, nullptr);
 }
 
 void __cdecl MenuSoundThreadProc(void*)
 {
-    for (LONG nRequest = GetRequest(); nRequest != kStop; nRequest = GetRequest())
-    {
+    for (LONG nRequest = GetRequest(); nRequest != kStop; nRequest = GetRequest()) {
         const char* pszAlias = nRequest == kCommand ? kCommandAlias
                                : nRequest == kPopup ? kPopupAlias
                                                     : nullptr;
-        if (pszAlias != nullptr)
-        {
+        if (pszAlias != nullptr) {
             g_pfnPlaySound(pszAlias, nullptr, kPlayFlags);
             // Clears only the request just played: a newer one stored meanwhile survives.
             ::InterlockedCompareExchange(&g_nRequest, kIdle, nRequest);

@@ -7,11 +7,11 @@
 namespace ZAVPMenuSound
 {
 // Requests kept in the shared word.
-const int kNoThread = -2;   // no sound thread was started yet
+const int kNoThread = -2;  // no sound thread was started yet
 const int kIdle = 0;
-const int kCommand = 1;     // "MenuCommand"
-const int kPopup = 2;       // "MenuPopup"
-const int kStop = -1;       // the thread purges the sound and ends
+const int kCommand = 1;  // "MenuCommand"
+const int kPopup = 2;    // "MenuPopup"
+const int kStop = -1;    // the thread purges the sound and ends
 
 // The call that plays a sound; PlaySoundA unless a test replaced it.
 typedef BOOL(WINAPI* PlaySoundProc)(LPCSTR pszSound, HMODULE hmod, DWORD fdwSound);

@@ -3,7 +3,7 @@
 
 namespace
 {
-const DWORD kMinRequestSize = 16;   // the size of the original request record
+const DWORD kMinRequestSize = 16;  // the size of the original request record
 }  // namespace
 
 UINT_PTR TrackMouseLeave(LPTRACKMOUSEEVENT lpEventTrack)
@@ -13,8 +13,8 @@ UINT_PTR TrackMouseLeave(LPTRACKMOUSEEVENT lpEventTrack)
     {
         return 0;
     }
-    return ::SetTimer(lpEventTrack->hwndTrack, ZAVPMouseLeave::kTimerId,
-                      ZAVPMouseLeave::kPeriodMs, TrackMouseLeaveTimerProc);
+    return ::SetTimer(lpEventTrack->hwndTrack, ZAVPMouseLeave::kTimerId, ZAVPMouseLeave::kPeriodMs,
+                      TrackMouseLeaveTimerProc);
 }
 
 void CALLBACK TrackMouseLeaveTimerProc(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
@@ -24,8 +24,7 @@ void CALLBACK TrackMouseLeaveTimerProc(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
     ::MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     POINT pt = {};
     ::GetCursorPos(&pt);
-    if (::PtInRect(&rect, pt) && ::WindowFromPoint(pt) == hwnd)
-        return;
+    if (::PtInRect(&rect, pt) && ::WindowFromPoint(pt) == hwnd) return;
     ::KillTimer(hwnd, idEvent);
     ::PostMessageA(hwnd, WM_MOUSELEAVE, 0, 0);
 }

@@ -11,13 +11,10 @@ AnimationState StartAnimation(AnimationType type, SIZE sizeFinal, int nShadow, i
     s.size.cy = sizeFinal.cy + nShadow;
     s.nFade = 0;
     s.bDone = type == AnimationNone;
-    if (type == AnimationUnfold)
-    {
+    if (type == AnimationUnfold) {
         s.size.cx = nColumnWidth;
         s.size.cy = nRowHeight;
-    }
-    else if (type == AnimationSlide)
-    {
+    } else if (type == AnimationSlide) {
         s.size.cy = nRowHeight;
     }
     return s;
@@ -32,16 +29,14 @@ AnimationState StepAnimation(AnimationType type, const AnimationState& state, SI
                              int nShadow, int nColumnWidth, int nRowHeight, DWORD dwElapsedMs)
 {
     AnimationState s = state;
-    if (s.bDone || type == AnimationNone)
-    {
+    if (s.bDone || type == AnimationNone) {
         s.bDone = TRUE;
         return s;
     }
 
     const int nPeriods = ElapsedPeriods(dwElapsedMs);
     BOOL bFinished = FALSE;
-    switch (type)
-    {
+    switch (type) {
     case AnimationUnfold:
         s.size.cx += nPeriods * nColumnWidth;
         s.size.cy += nPeriods * nRowHeight;
@@ -53,35 +48,27 @@ AnimationState StepAnimation(AnimationType type, const AnimationState& state, SI
         break;
     case AnimationFade:
         s.nFade += kFadeStep;
-        if (s.nFade > 100 + kFadeStep * nPeriods)
-            s.nFade = kFadeDone;
+        if (s.nFade > 100 + kFadeStep * nPeriods) s.nFade = kFadeDone;
         bFinished = s.nFade > 100;
         break;
-    default:
-        bFinished = TRUE;
-        break;
+    default: bFinished = TRUE; break;
     }
 
-    if (bFinished)
-    {
+    if (bFinished) {
         s.size.cx = sizeFinal.cx + nShadow;
         s.size.cy = sizeFinal.cy + nShadow;
         if (type == AnimationFade)
-            s.nFade = kFadeDone;   // the blend weight never goes past the whole menu
+            s.nFade = kFadeDone;  // the blend weight never goes past the whole menu
         s.bDone = TRUE;
     }
     return s;
 }
 
-int ScrollButtonHeight(int nGlyphHeight, int nBorder)
-{
-    return nGlyphHeight + 2 * nBorder;
-}
+int ScrollButtonHeight(int nGlyphHeight, int nBorder) { return nGlyphHeight + 2 * nBorder; }
 
 int MaxScrollOffset(int nItems, int nFinalHeight, int nRowHeight)
 {
-    if (nRowHeight <= 0)
-        return 0;
+    if (nRowHeight <= 0) return 0;
     const int nMax = nItems - (nFinalHeight / nRowHeight - 2) - 1;
     return nMax < 0 ? 0 : nMax;
 }
@@ -89,28 +76,23 @@ int MaxScrollOffset(int nItems, int nFinalHeight, int nRowHeight)
 int OffsetToShowItem(int nOffset, int nItemTop, int nItemBottom, int nVisibleTop,
                      int nVisibleBottom, int nRowHeight, int nItems, int nFinalHeight)
 {
-    if (nRowHeight <= 0)
-        return nOffset;
+    if (nRowHeight <= 0) return nOffset;
     if (nItemTop < nVisibleTop)
         nOffset -= (nVisibleTop - nItemTop) / nRowHeight + 1;
     else if (nItemBottom > nVisibleBottom)
         nOffset += (nItemBottom - nVisibleBottom) / nRowHeight + 1;
 
     const int nMax = MaxScrollOffset(nItems, nFinalHeight, nRowHeight);
-    if (nOffset > nMax)
-        nOffset = nMax;
-    if (nOffset < 0)
-        nOffset = 0;
+    if (nOffset > nMax) nOffset = nMax;
+    if (nOffset < 0) nOffset = 0;
     return nOffset;
 }
 
 BOOL ScrollTick(int nDirection, BOOL bCursorOnButton, BOOL bButtonShown, int& nOffset)
 {
-    if (nDirection == 0 || !bCursorOnButton || !bButtonShown)
-        return FALSE;
+    if (nDirection == 0 || !bCursorOnButton || !bButtonShown) return FALSE;
     nOffset += nDirection < 0 ? -1 : 1;
-    if (nOffset < 0)
-        nOffset = 0;
+    if (nOffset < 0) nOffset = 0;
     return TRUE;
 }
 }  // namespace ZAVPPopupEffects

@@ -16,15 +16,15 @@ enum AnimationType
     AnimationFade = 3,
 };
 
-const UINT kAnimationPeriodMs = 30;    // timer 1 of the popup
-const UINT kScrollPeriodMs = 80;       // timer 2 of the popup
-const int kFadeStep = 10;              // percent per tick
-const int kFadeDone = 101;             // a fade past 100 is finished
+const UINT kAnimationPeriodMs = 30;  // timer 1 of the popup
+const UINT kScrollPeriodMs = 80;     // timer 2 of the popup
+const int kFadeStep = 10;            // percent per tick
+const int kFadeDone = 101;           // a fade past 100 is finished
 
 struct AnimationState
 {
-    SIZE size;       // the part of the menu shown so far, shadow included
-    int nFade;       // fade percentage, 0..101
+    SIZE size;  // the part of the menu shown so far, shadow included
+    int nFade;  // fade percentage, 0..101
     BOOL bDone;
 };
 

@@ -6,8 +6,7 @@ namespace ZAVPPopupFrame
 SIZE WindowSize(const FrameInputs& in)
 {
     SIZE size = {in.sizeBar.cx + 2 * in.nBorder, in.sizeBar.cy + 2 * in.nBorder};
-    if (in.nLogoSize > 0)
-    {
+    if (in.nLogoSize > 0) {
         if (in.logoLocation == LogoLeft || in.logoLocation == LogoRight)
             size.cx += in.nLogoSize;
         else
@@ -29,13 +28,11 @@ RECT TearOffRect(int cx, int nBorder)
 RECT LogoRect(SIZE sizeMenu, int nBorder, int nLogoSize, LogoLocation location)
 {
     RECT rc = {nBorder, nBorder, sizeMenu.cx - nBorder, sizeMenu.cy - nBorder};
-    if (nLogoSize <= 0)
-    {
+    if (nLogoSize <= 0) {
         SetRectEmpty(&rc);
         return rc;
     }
-    switch (location)
-    {
+    switch (location) {
     case LogoLeft: rc.right = rc.left + nLogoSize; break;
     case LogoRight: rc.left = rc.right - nLogoSize; break;
     case LogoTop: rc.bottom = rc.top + nLogoSize; break;
@@ -47,18 +44,14 @@ RECT LogoRect(SIZE sizeMenu, int nBorder, int nLogoSize, LogoLocation location)
 POINT DefaultPosition(BOOL bHasParent, POINT ptParentClientTopLeft)
 {
     POINT pt = {0, 0};
-    if (bHasParent)
-    {
+    if (bHasParent) {
         pt.x = ptParentClientTopLeft.x + kDefaultOffset;
         pt.y = ptParentClientTopLeft.y + kDefaultOffset;
     }
     return pt;
 }
 
-int RightAlignedLeft(int x, int cx)
-{
-    return x + 1 - cx;
-}
+int RightAlignedLeft(int x, int cx) { return x + 1 - cx; }
 
 int ShadowDepth(BOOL bMenuShadows, BOOL bCustomizeMode, int nBitsPerPixel, int nVisualDepth)
 {
@@ -88,15 +81,13 @@ ScrollLayout LayOutScrolling(const RECT& rcInside, int nButtonHeight, int nConte
     SetRectEmpty(&l.rcScrollUp);
     SetRectEmpty(&l.rcScrollDown);
 
-    if (nScrolled > 0)
-    {
+    if (nScrolled > 0) {
         SetRect(&l.rcScrollUp, rcInside.left, rcInside.top, rcInside.right,
                 rcInside.top + nButtonHeight);
         l.rcBar.top += nButtonHeight;
     }
     // The rows still below the visible area need the scroll-down button.
-    if (nContentHeight - nScrolled > l.rcBar.bottom - l.rcBar.top)
-    {
+    if (nContentHeight - nScrolled > l.rcBar.bottom - l.rcBar.top) {
         SetRect(&l.rcScrollDown, rcInside.left, rcInside.bottom - nButtonHeight, rcInside.right,
                 rcInside.bottom);
         l.rcBar.bottom -= nButtonHeight;

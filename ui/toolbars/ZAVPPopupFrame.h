@@ -18,20 +18,20 @@ enum LogoLocation
     LogoBottom = 3,
 };
 
-const int kTearOffHeight = 10;       // the strip above the items
-const int kDefaultOffset = 5;        // x = y = -1 opens this far into the parent's client area
-const int kCaptionExtra = 5;         // below the small caption of a menu shown by the menu page
+const int kTearOffHeight = 10;  // the strip above the items
+const int kDefaultOffset = 5;   // x = y = -1 opens this far into the parent's client area
+const int kCaptionExtra = 5;    // below the small caption of a menu shown by the menu page
 
 struct FrameInputs
 {
-    SIZE sizeBar;                // the item bar's own size
-    int nBorder;                 // the popup border size
-    int nLogoSize;               // 0: no logo
+    SIZE sizeBar;   // the item bar's own size
+    int nBorder;    // the popup border size
+    int nLogoSize;  // 0: no logo
     LogoLocation logoLocation;
-    BOOL bTearOff;               // the menu has a tear-off strip
-    BOOL bCaption;               // shown by the menu page: a small caption instead of a strip
-    int nSmallCaptionHeight;     // SM_CYSMCAPTION
-    int nBorderHeight;           // SM_CYBORDER
+    BOOL bTearOff;            // the menu has a tear-off strip
+    BOOL bCaption;            // shown by the menu page: a small caption instead of a strip
+    int nSmallCaptionHeight;  // SM_CYSMCAPTION
+    int nBorderHeight;        // SM_CYBORDER
 };
 
 // The menu's size without its shadow.
@@ -65,8 +65,8 @@ ZAVPPopupEffects::AnimationType UsableAnimation(ZAVPPopupEffects::AnimationType 
 struct ScrollLayout
 {
     RECT rcBar;
-    RECT rcScrollUp;     // empty when not shown
-    RECT rcScrollDown;   // empty when not shown
+    RECT rcScrollUp;    // empty when not shown
+    RECT rcScrollDown;  // empty when not shown
 };
 // rcInside is the client area less the border, the logo and the tear-off strip. nContentHeight
 // is the height of all rows; nScrolled the height of the rows scrolled away above.

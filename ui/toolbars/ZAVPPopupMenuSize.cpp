@@ -12,21 +12,18 @@ int RowHeight(int nTextHeight, int nMenuImageHeight)
 Result CalcSize(const std::vector<Item>& items, int nMaxWidth, BOOL bCustomizeMode)
 {
     Result r;
-    if (items.empty())
-    {
+    if (items.empty()) {
         r.size.cx = kEmptyWidth + kFrame;
         r.size.cy = kEmptyHeight + kFrame;
         return r;
     }
 
-    int nColumnsWidth = 0;      // the finished columns, each with its one-pixel gap
+    int nColumnsWidth = 0;  // the finished columns, each with its one-pixel gap
     int nColumnWidth = 0;
     int nColumnHeight = 0;
     int nTallest = 0;
-    for (const Item& item : items)
-    {
-        if (item.bColumnBreak && !bCustomizeMode)
-        {
+    for (const Item& item : items) {
+        if (item.bColumnBreak && !bCustomizeMode) {
             nColumnsWidth += nColumnWidth + 1;
             r.columnStarts.push_back(nColumnsWidth);
             r.columnWidths.push_back(nColumnWidth);
@@ -35,18 +32,15 @@ Result CalcSize(const std::vector<Item>& items, int nMaxWidth, BOOL bCustomizeMo
         }
 
         const int nWidth = item.size.cx + (item.bHasTab ? kTabExtra : 0);
-        if (nWidth > nColumnWidth)
-            nColumnWidth = nWidth;
+        if (nWidth > nColumnWidth) nColumnWidth = nWidth;
         nColumnHeight += item.bSeparator ? kSeparatorHeight : item.size.cy;
-        if (nColumnHeight > nTallest)
-            nTallest = nColumnHeight;
+        if (nColumnHeight > nTallest) nTallest = nColumnHeight;
         r.fits.push_back(nMaxWidth <= 0 || nWidth <= nMaxWidth - kFrame);
     }
 
     r.columnWidths.push_back(nColumnWidth);
     r.size.cx = nColumnsWidth + nColumnWidth + kFrame;
-    if (nMaxWidth > 0 && r.size.cx > nMaxWidth)
-        r.size.cx = nMaxWidth;
+    if (nMaxWidth > 0 && r.size.cx > nMaxWidth) r.size.cx = nMaxWidth;
     r.size.cy = nTallest + kFrame;
     return r;
 }
@@ -61,10 +55,8 @@ std::vector<RECT> LayOutItems(const std::vector<Item>& items, const Result& size
     std::vector<RECT> rects;
     size_t nColumn = 0;
     int y = nTop;
-    for (const Item& item : items)
-    {
-        if (item.bColumnBreak && !bCustomizeMode && nColumn + 1 < nColumns)
-        {
+    for (const Item& item : items) {
+        if (item.bColumnBreak && !bCustomizeMode && nColumn + 1 < nColumns) {
             ++nColumn;
             y = nTop;
         }
@@ -85,20 +77,17 @@ int ItemFromPoint(const std::vector<Item>& items, const std::vector<RECT>& rects
     int nBest = -1;
     int nBestDistance = 0;
     const size_t nCount = items.size() < rects.size() ? items.size() : rects.size();
-    for (size_t i = 0; i < nCount; ++i)
-    {
+    for (size_t i = 0; i < nCount; ++i) {
         const RECT& rc = rects[i];
-        if (::IsRectEmpty(&rc) || pt.x < rc.left || pt.x >= rc.right)
-            continue;
+        if (::IsRectEmpty(&rc) || pt.x < rc.left || pt.x >= rc.right) continue;
         int nDistance = 0;
         if (pt.y < rc.top)
             nDistance = rc.top - pt.y;
         else if (pt.y >= rc.bottom)
             nDistance = pt.y - rc.bottom + 1;
         if (nDistance == 0)
-            return items[i].bSeparator ? -1 : (int)i;   // a separator is never chosen
-        if (!items[i].bSeparator && (nBest < 0 || nDistance < nBestDistance))
-        {
+            return items[i].bSeparator ? -1 : (int)i;  // a separator is never chosen
+        if (!items[i].bSeparator && (nBest < 0 || nDistance < nBestDistance)) {
             nBest = (int)i;
             nBestDistance = nDistance;
         }

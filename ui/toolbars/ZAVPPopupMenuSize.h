@@ -8,26 +8,26 @@
 
 namespace ZAVPPopupMenuSize
 {
-const int kEmptyWidth = 50;        // an empty menu, before the bar's one-pixel frame
+const int kEmptyWidth = 50;  // an empty menu, before the bar's one-pixel frame
 const int kEmptyHeight = 20;
-const int kFrame = 2;              // one pixel on each side
+const int kFrame = 2;  // one pixel on each side
 const int kSeparatorHeight = 8;
-const int kTabExtra = 10;          // room between a text and its accelerator
+const int kTabExtra = 10;  // room between a text and its accelerator
 
 struct Item
 {
-    SIZE size;             // as the button measured itself
+    SIZE size;  // as the button measured itself
     BOOL bSeparator;
-    BOOL bColumnBreak;     // starts a new column
-    BOOL bHasTab;          // the text carries an accelerator after a tab
+    BOOL bColumnBreak;  // starts a new column
+    BOOL bHasTab;       // the text carries an accelerator after a tab
 };
 
 struct Result
 {
-    SIZE size;                       // the bar, frame included
-    std::vector<int> columnStarts;   // x of each column after the first, inside the frame
-    std::vector<int> columnWidths;   // every column's width, the first included
-    std::vector<BOOL> fits;          // per item: no maximum width, or within it
+    SIZE size;                      // the bar, frame included
+    std::vector<int> columnStarts;  // x of each column after the first, inside the frame
+    std::vector<int> columnWidths;  // every column's width, the first included
+    std::vector<BOOL> fits;         // per item: no maximum width, or within it
 };
 
 // The row height: the text height + 2, at least the menu image height.

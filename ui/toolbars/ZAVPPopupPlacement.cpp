@@ -5,36 +5,26 @@ namespace ZAVPPopupPlacement
 {
 namespace
 {
-int Clamp(int v, int lo, int hi)
-{
-    return v < lo ? lo : (v > hi ? hi : v);
-}
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void PlaceHorizontally(const Request& req, Placement& p)
 {
     const RECT& rcWork = req.rcWork;
     const BOOL bOut = req.bRightAlign ? p.x < rcWork.left : p.x + req.cx > rcWork.right;
-    if (!bOut)
-        return;
+    if (!bOut) return;
 
-    if (req.opener == OpenerPopup)
-    {
+    if (req.opener == OpenerPopup) {
         p.x = req.nParentPopupLeft - req.cx;
         p.nDropDirection = kDropLeft;
-    }
-    else if (req.opener == OpenerBar && req.bVerticalMenuBar)
-    {
+    } else if (req.opener == OpenerBar && req.bVerticalMenuBar) {
         p.x = req.rcButton.left - req.cx;
         p.nDropDirection = kDropLeft;
-    }
-    else
-    {
+    } else {
         // One pixel in from the edge, as a menu dropped from a button at the screen edge looks.
         p.x = req.bRightAlign ? rcWork.left + 1 : rcWork.right - req.cx - 1;
     }
 
-    if (p.x < rcWork.left)
-    {
+    if (p.x < rcWork.left) {
         p.x = rcWork.left;
         p.nDropDirection = kDropNormal;
     }
@@ -44,15 +34,12 @@ void PlaceHorizontally(const Request& req, Placement& p)
 void PlaceVertically(const Request& req, Placement& p)
 {
     const RECT& rcWork = req.rcWork;
-    if (p.y + p.cy <= rcWork.bottom)
-        return;
+    if (p.y + p.cy <= rcWork.bottom) return;
 
     p.bAnimateDown = FALSE;
-    if (req.opener == OpenerBar)
-    {
+    if (req.opener == OpenerBar) {
         const int nButtonTop = req.rcButton.top;
-        if (nButtonTop - p.cy >= rcWork.top)
-        {
+        if (nButtonTop - p.cy >= rcWork.top) {
             p.y = nButtonTop - p.cy;
             p.nDropDirection = kDropAbove;
             return;
@@ -61,14 +48,11 @@ void PlaceVertically(const Request& req, Placement& p)
         // Too tall for either side: take the larger one and scroll.
         const int nBelow = rcWork.bottom - nButtonTop;
         const int nAbove = nButtonTop - rcWork.top;
-        if (nBelow < nAbove)
-        {
+        if (nBelow < nAbove) {
             p.y = rcWork.top;
             p.nDropDirection = kDropNormal;
             p.cy = nAbove;
-        }
-        else
-        {
+        } else {
             p.cy = rcWork.bottom - p.y;
             p.bAnimateDown = TRUE;
         }
@@ -77,18 +61,15 @@ void PlaceVertically(const Request& req, Placement& p)
     }
 
     p.y -= p.cy;
-    if (req.opener == OpenerPopup)
-    {
+    if (req.opener == OpenerPopup) {
         // The sub-menu's bottom lines up with the bottom of its parent item.
         p.y += req.nRowHeight + 2 * req.nBorder;
     }
-    if (p.y < rcWork.top)
-    {
+    if (p.y < rcWork.top) {
         p.y = rcWork.top;
         p.nDropDirection = kDropNormal;
     }
-    if (p.y + p.cy > rcWork.bottom)
-    {
+    if (p.y + p.cy > rcWork.bottom) {
         p.cy = rcWork.bottom - p.y;
         p.bScrollMode = TRUE;
     }
@@ -98,8 +79,7 @@ void PlaceVertically(const Request& req, Placement& p)
 POINT ButtonOrigin(ButtonKind kind, const RECT& rcButton, int nBarWindowRight, BOOL bOpenLeft)
 {
     POINT pt;
-    switch (kind)
-    {
+    switch (kind) {
     case ButtonInPopup:
         // Two pixels up so that the sub-menu's first item lines up with the parent item.
         pt.x = nBarWindowRight + 1;
@@ -121,16 +101,11 @@ POINT ButtonOrigin(ButtonKind kind, const RECT& rcButton, int nBarWindowRight, B
 HitArea HitTest(POINT pt, const RECT& rcWindow, int nShadow, const RECT& rcLogo,
                 const RECT& rcTearOff)
 {
-    if (!::PtInRect(&rcWindow, pt))
-        return HitOutside;
-    if (::PtInRect(&rcLogo, pt))
-        return HitLogo;
-    if (pt.x >= rcWindow.right - nShadow)
-        return HitRightShadow;
-    if (pt.y >= rcWindow.bottom - nShadow)
-        return HitBottomShadow;
-    if (::PtInRect(&rcTearOff, pt))
-        return HitTearOff;
+    if (!::PtInRect(&rcWindow, pt)) return HitOutside;
+    if (::PtInRect(&rcLogo, pt)) return HitLogo;
+    if (pt.x >= rcWindow.right - nShadow) return HitRightShadow;
+    if (pt.y >= rcWindow.bottom - nShadow) return HitBottomShadow;
+    if (::PtInRect(&rcTearOff, pt)) return HitTearOff;
     return HitItems;
 }
 

@@ -8,49 +8,49 @@
 namespace ZAVPPopupPlacement
 {
 // Drop directions a popup records.
-const int kDropNormal = 0;   // down and to the right
-const int kDropAbove = 2;    // opened upward, above its button
-const int kDropLeft = 4;     // opened to the left of its parent
+const int kDropNormal = 0;  // down and to the right
+const int kDropAbove = 2;   // opened upward, above its button
+const int kDropLeft = 4;    // opened to the left of its parent
 
 // What opened the popup.
 enum Opener
 {
-    OpenerNone,    // a context menu: no parent button
-    OpenerPopup,   // a sub-menu: the parent button sits in another popup
-    OpenerBar,     // a button on a toolbar or the menu bar
+    OpenerNone,   // a context menu: no parent button
+    OpenerPopup,  // a sub-menu: the parent button sits in another popup
+    OpenerBar,    // a button on a toolbar or the menu bar
 };
 
 struct Request
 {
-    int x, y;                // requested top-left (x is the right edge for a right-aligned menu)
-    int cx, cy;              // the menu's size without its shadow
+    int x, y;    // requested top-left (x is the right edge for a right-aligned menu)
+    int cx, cy;  // the menu's size without its shadow
     BOOL bRightAlign;
     Opener opener;
-    BOOL bVerticalMenuBar;   // the opener is a button of a vertically docked menu bar
-    RECT rcWork;             // work area of the monitor nearest to (x, y)
-    int nParentPopupLeft;    // screen left of the parent popup's window (OpenerPopup)
-    RECT rcButton;           // the parent button in screen coordinates (OpenerBar)
-    int nRowHeight;          // the parent popup bar's row height (OpenerPopup)
-    int nBorder;             // the popup border size
-    int nDropDirection;      // the direction the menu was asked to open in
+    BOOL bVerticalMenuBar;  // the opener is a button of a vertically docked menu bar
+    RECT rcWork;            // work area of the monitor nearest to (x, y)
+    int nParentPopupLeft;   // screen left of the parent popup's window (OpenerPopup)
+    RECT rcButton;          // the parent button in screen coordinates (OpenerBar)
+    int nRowHeight;         // the parent popup bar's row height (OpenerPopup)
+    int nBorder;            // the popup border size
+    int nDropDirection;     // the direction the menu was asked to open in
 };
 
 struct Placement
 {
     int x, y;
-    int cy;                  // the height may shrink to the room on the screen
+    int cy;  // the height may shrink to the room on the screen
     int nDropDirection;
-    BOOL bAnimateRight;      // unfolds rightward (FALSE: it was flipped to the left)
-    BOOL bAnimateDown;       // unfolds downward (FALSE: it was moved up)
-    BOOL bScrollMode;        // taller than the room: scroll buttons are shown
+    BOOL bAnimateRight;  // unfolds rightward (FALSE: it was flipped to the left)
+    BOOL bAnimateDown;   // unfolds downward (FALSE: it was moved up)
+    BOOL bScrollMode;    // taller than the room: scroll buttons are shown
 };
 
 // Where a menu button asks its popup to open, in screen coordinates.
 enum ButtonKind
 {
-    ButtonInPopup,           // a sub-menu item: beside its popup
-    ButtonOnVerticalMenuBar, // beside the vertically docked menu bar
-    ButtonOnBar,             // below the button
+    ButtonInPopup,            // a sub-menu item: beside its popup
+    ButtonOnVerticalMenuBar,  // beside the vertically docked menu bar
+    ButtonOnBar,              // below the button
 };
 // rcButton and nBarWindowRight (the right edge of the window of the popup bar holding the
 // button) are in screen coordinates; bOpenLeft asks for a popup aligned on the button's right.

@@ -8,13 +8,12 @@ namespace ZAVPStatusBarLayout
 int ContentWidth(const Pane& pane)
 {
     int cx = pane.cxText + pane.cxIcon;
-    if (pane.cxText >= 1 && pane.cxIcon >= 1)
-        cx += kPaneMargin;
+    if (pane.cxText >= 1 && pane.cxIcon >= 1) cx += kPaneMargin;
     return cx;
 }
 
-Result LayOut(const std::vector<Pane>& panes, const CRect& rectInner, int cxSizeBoxWanted,
-              int nGap, int nRightBorder, int nTopBorder)
+Result LayOut(const std::vector<Pane>& panes, const CRect& rectInner, int cxSizeBoxWanted, int nGap,
+              int nRightBorder, int nTopBorder)
 {
     Result result;
     result.rects.resize(panes.size());
@@ -24,25 +23,20 @@ Result LayOut(const std::vector<Pane>& panes, const CRect& rectInner, int cxSize
     const int nLimit = result.cxSizeBox > 0 ? rect.right : rect.right + nRightBorder + 1;
 
     int nFree = rect.Width() + nGap;
-    for (const Pane& pane : panes)
-        nFree -= ContentWidth(pane) + kPaneMargin + nGap;
+    for (const Pane& pane : panes) nFree -= ContentWidth(pane) + kPaneMargin + nGap;
 
     int x = rect.left;
     bool bStretched = false;
     int nLastRight = -1;
-    for (size_t i = 0; i < panes.size(); ++i)
-    {
-        if (x >= nLimit)
-        {
+    for (size_t i = 0; i < panes.size(); ++i) {
+        if (x >= nLimit) {
             result.rects[i] = CRect(0, 0, 0, 0);
             continue;
         }
         int cx = ContentWidth(panes[i]);
-        if (!bStretched && (panes[i].nStyle & kStretch) != 0)
-        {
-            bStretched = true;   // only the first stretching pane
-            if (nFree >= 1)
-            {
+        if (!bStretched && (panes[i].nStyle & kStretch) != 0) {
+            bStretched = true;  // only the first stretching pane
+            if (nFree >= 1) {
                 cx += nFree;
                 nFree = 0;
             }
@@ -53,8 +47,7 @@ Result LayOut(const std::vector<Pane>& panes, const CRect& rectInner, int cxSize
         x = right + nGap;
     }
 
-    if (result.cxSizeBox > 0)
-    {
+    if (result.cxSizeBox > 0) {
         const int left = nLastRight >= 0 ? nLastRight : rect.right;
         const int cx = std::min(result.cxSizeBox, rect.Height() + nTopBorder);
         result.rectSizeBox = CRect(left, rect.top, left + cx, rect.bottom);

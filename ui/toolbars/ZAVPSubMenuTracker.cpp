@@ -1,15 +1,12 @@
 // Delayed opening and closing of sub-menus (see the header).
 #include "ui/toolbars/ZAVPSubMenuTracker.h"
 
-ZAVPSubMenuTracker::ZAVPSubMenuTracker(int nShowDelayMs) : m_nDelayMs(nShowDelayMs)
-{
-}
+ZAVPSubMenuTracker::ZAVPSubMenuTracker(int nShowDelayMs) : m_nDelayMs(nShowDelayMs) {}
 
 ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::CancelClose()
 {
     Actions a;
-    if (m_bClosePending)
-    {
+    if (m_bClosePending) {
         a.bKillCloseTimer = TRUE;
         m_bClosePending = FALSE;
     }
@@ -20,19 +17,14 @@ ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::StartOpenTimer(int nItem, int nF
 {
     Actions a;
     m_nPending = nItem;
-    if (nItem >= 0 && nItem == m_nOpen && m_bClosePending)
-    {
+    if (nItem >= 0 && nItem == m_nOpen && m_bClosePending) {
         a = CancelClose();
         m_nPending = -1;
-    }
-    else if (nItem >= 0 && nItem != m_nOpen)
-    {
+    } else if (nItem >= 0 && nItem != m_nOpen) {
         // A zero delay still goes through the timer, so the open happens after this message.
         const int nDelay = m_nDelayMs * nFactor;
         a.nOpenTimerMs = nDelay > 0 ? (UINT)nDelay : 1;
-    }
-    else
-    {
+    } else {
         m_nPending = -1;
     }
     a.bKillOpenTimer = TRUE;
@@ -44,24 +36,18 @@ ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnChangeHot(int nHot, BOOL bHasS
 {
     Actions a;
     if (m_nOpen >= 0 && nHot == m_nOpen)
-        return CancelClose();   // back onto the item whose sub-menu is open
+        return CancelClose();  // back onto the item whose sub-menu is open
 
-    if (m_nOpen >= 0 && !m_bClosePending)
-    {
-        if (bByMouse && !bCustomizeMode)
-        {
+    if (m_nOpen >= 0 && !m_bClosePending) {
+        if (bByMouse && !bCustomizeMode) {
             m_bClosePending = TRUE;
             a.nCloseTimerMs = m_nDelayMs > 1 ? (UINT)(m_nDelayMs - 1) : 1;
-        }
-        else
-        {
+        } else {
             a.nClose = m_nOpen;
             a.bActivateSelf = TRUE;
             m_nOpen = -1;
         }
-    }
-    else if (m_nOpen >= 0 && (!bByMouse || bCustomizeMode))
-    {
+    } else if (m_nOpen >= 0 && (!bByMouse || bCustomizeMode)) {
         // A key while a close is already waiting: close now.
         a.bKillCloseTimer = TRUE;
         a.nClose = m_nOpen;
@@ -70,14 +56,11 @@ ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnChangeHot(int nHot, BOOL bHasS
         m_bClosePending = FALSE;
     }
 
-    if (nHot >= 0 && bHasSubMenu)
-    {
+    if (nHot >= 0 && bHasSubMenu) {
         const Actions open = StartOpenTimer(nHot, 1);
         a.bKillOpenTimer = open.bKillOpenTimer;
         a.nOpenTimerMs = open.nOpenTimerMs;
-    }
-    else if (m_nPending >= 0)
-    {
+    } else if (m_nPending >= 0) {
         // The pointer moved on before the delay ran out: nothing opens.
         a.bKillOpenTimer = TRUE;
         m_nPending = -1;
@@ -85,28 +68,23 @@ ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnChangeHot(int nHot, BOOL bHasS
     return a;
 }
 
-ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnEnterSubMenu()
-{
-    return CancelClose();
-}
+ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnEnterSubMenu() { return CancelClose(); }
 
 ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnOpenTimer(int nUnderCursor, int nHot)
 {
     Actions a;
     a.bKillOpenTimer = TRUE;
     if (m_bClosePending && m_nOpen >= 0 && nUnderCursor == m_nOpen)
-        return a;   // the pointer went back to the open sub-menu's item
+        return a;  // the pointer went back to the open sub-menu's item
 
-    if (m_bClosePending)
-    {
+    if (m_bClosePending) {
         a.bKillCloseTimer = TRUE;
         a.nClose = m_nOpen;
         a.bActivateSelf = TRUE;
         m_nOpen = -1;
         m_bClosePending = FALSE;
     }
-    if (m_nPending >= 0 && m_nPending == nHot && m_nPending != m_nOpen)
-    {
+    if (m_nPending >= 0 && m_nPending == nHot && m_nPending != m_nOpen) {
         a.nOpen = m_nPending;
         m_nOpen = m_nPending;
     }
@@ -118,11 +96,9 @@ ZAVPSubMenuTracker::Actions ZAVPSubMenuTracker::OnCloseTimer(int nUnderCursor)
 {
     Actions a;
     a.bKillCloseTimer = TRUE;
-    if (!m_bClosePending)
-        return a;
+    if (!m_bClosePending) return a;
     m_bClosePending = FALSE;
-    if (m_nOpen >= 0 && nUnderCursor != m_nOpen)
-    {
+    if (m_nOpen >= 0 && nUnderCursor != m_nOpen) {
         a.nClose = m_nOpen;
         a.bActivateSelf = TRUE;
         m_nOpen = -1;
@@ -134,14 +110,12 @@ void ZAVPSubMenuTracker::OnSubMenuOpened(int nItem)
 {
     m_nOpen = nItem;
     m_bClosePending = FALSE;
-    if (m_nPending == nItem)
-        m_nPending = -1;
+    if (m_nPending == nItem) m_nPending = -1;
 }
 
 void ZAVPSubMenuTracker::OnSubMenuClosed(int nItem)
 {
-    if (m_nOpen == nItem)
-    {
+    if (m_nOpen == nItem) {
         m_nOpen = -1;
         m_bClosePending = FALSE;
     }

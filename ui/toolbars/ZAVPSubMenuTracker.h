@@ -18,11 +18,11 @@ public:
     {
         BOOL bKillOpenTimer = FALSE;
         BOOL bKillCloseTimer = FALSE;
-        int nClose = -1;              // close this item's sub-menu now
-        BOOL bActivateSelf = FALSE;   // this popup becomes the active popup again
-        int nOpen = -1;               // open this item's sub-menu now
-        UINT nOpenTimerMs = 0;        // start timer 1 (0: no)
-        UINT nCloseTimerMs = 0;       // start timer 2 (0: no)
+        int nClose = -1;             // close this item's sub-menu now
+        BOOL bActivateSelf = FALSE;  // this popup becomes the active popup again
+        int nOpen = -1;              // open this item's sub-menu now
+        UINT nOpenTimerMs = 0;       // start timer 1 (0: no)
+        UINT nCloseTimerMs = 0;      // start timer 2 (0: no)
     };
 
     explicit ZAVPSubMenuTracker(int nShowDelayMs);
@@ -55,8 +55,8 @@ public:
 private:
     Actions CancelClose();
 
-    int m_nDelayMs;           // the menu show delay
-    int m_nPending = -1;      // waits for timer 1 to open
-    int m_nOpen = -1;         // its sub-menu is open
-    BOOL m_bClosePending = FALSE;   // the open sub-menu waits for timer 2 to close
+    int m_nDelayMs;                // the menu show delay
+    int m_nPending = -1;           // waits for timer 1 to open
+    int m_nOpen = -1;              // its sub-menu is open
+    BOOL m_bClosePending = FALSE;  // the open sub-menu waits for timer 2 to close
 };

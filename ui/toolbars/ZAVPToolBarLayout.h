@@ -12,7 +12,7 @@
 
 namespace ZAVPToolBarLayout
 {
-const int kRowGap = 5;                // between rows (or columns)
+const int kRowGap = 5;  // between rows (or columns)
 const int kUnlimited = 32767;
 
 // One button as the layout sees it. The size is the button's own measure (OnCalculateSize with
@@ -44,13 +44,13 @@ void SizeToolBar(std::vector<Item>& items, int nLength, bool bVert, int nRowHeig
 // listed; the customize button ends the row and is shown when it has something to offer.
 struct Placement
 {
-    std::vector<CRect> rects;       // empty for hidden buttons
+    std::vector<CRect> rects;  // empty for hidden buttons
     std::vector<bool> visible;
-    std::vector<int> hidden;        // indexes hidden for lack of room, in order
-    CRect rectCustomize;            // empty when the customize button is hidden
+    std::vector<int> hidden;  // indexes hidden for lack of room, in order
+    CRect rectCustomize;      // empty when the customize button is hidden
     bool bCustomizeVisible = false;
 };
-Placement Place(const std::vector<Item>& items, const CRect& rectInside, bool bHorz,
-                int nRowHeight, bool bDocked, bool bCustomizeMode, CSize sizeCustomize,
+Placement Place(const std::vector<Item>& items, const CRect& rectInside, bool bHorz, int nRowHeight,
+                bool bDocked, bool bCustomizeMode, CSize sizeCustomize,
                 bool bCustomizeHasExtraItems);
 }  // namespace ZAVPToolBarLayout

@@ -17,35 +17,38 @@
 
 using wintest::EventLog;
 
-namespace {
+namespace
+{
 
 const UINT IDC_CHECKLIST = 301;
 const UINT ID_CMD_ENABLED = 32950;
 const UINT ID_CMD_DISABLED = 32951;
 const UINT ID_CMD_UNHANDLED = 32952;
 
-class Host : public CWnd {
+class Host : public CWnd
+{
 public:
     EventLog log;
     void OnCheckChange() { log.Add("chkchange"); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(Host, CWnd)
-    ON_CONTROL(CLBN_CHKCHANGE, IDC_CHECKLIST, &Host::OnCheckChange)
+ON_CONTROL(CLBN_CHKCHANGE, IDC_CHECKLIST, &Host::OnCheckChange)
 END_MESSAGE_MAP()
 
 TEST(CheckListBox, StatesFollowItemsAndDisabledItemsDoNotToggle)
 {
     Host host;
-    ASSERT_TRUE(host.CreateEx(0, nullptr, "h", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr));
+    ASSERT_TRUE(
+        host.CreateEx(0, nullptr, "h", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr));
     CCheckListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(0, 0, 150, 150), &host,
-                            IDC_CHECKLIST));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY,
+                            CRect(0, 0, 150, 150), &host, IDC_CHECKLIST));
     list.AddString("a");
     list.AddString("b");
     list.AddString("c");
     list.SetCheck(1, 1);
-    list.InsertString(0, "first");   // the states move with their items
+    list.InsertString(0, "first");  // the states move with their items
     EXPECT_EQ(0, list.GetCheck(0));
     EXPECT_EQ(1, list.GetCheck(2));
     list.DeleteString(0);
@@ -74,15 +77,16 @@ TEST(CheckListBox, StatesFollowItemsAndDisabledItemsDoNotToggle)
     host.DestroyWindow();
 }
 
-class CommandSource : public CCmdTarget {
+class CommandSource : public CCmdTarget
+{
 public:
     void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CommandSource, CCmdTarget)
-    ON_UPDATE_COMMAND_UI(ID_CMD_ENABLED, &CommandSource::OnUpdateEnabled)
-    ON_UPDATE_COMMAND_UI(ID_CMD_DISABLED, &CommandSource::OnUpdateDisabled)
+ON_UPDATE_COMMAND_UI(ID_CMD_ENABLED, &CommandSource::OnUpdateEnabled)
+ON_UPDATE_COMMAND_UI(ID_CMD_DISABLED, &CommandSource::OnUpdateDisabled)
 END_MESSAGE_MAP()
 
 TEST(DialogControls, PushButtonsTakeTheirStateFromTheCommandTarget)
@@ -90,7 +94,8 @@ TEST(DialogControls, PushButtonsTakeTheirStateFromTheCommandTarget)
     CWnd host;
     ASSERT_TRUE(host.CreateEx(0, nullptr, "h", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
     CButton enabled, disabled, unhandled, check;
-    enabled.Create("e", WS_CHILD | BS_PUSHBUTTON | WS_DISABLED, CRect(0, 0, 10, 10), &host, ID_CMD_ENABLED);
+    enabled.Create("e", WS_CHILD | BS_PUSHBUTTON | WS_DISABLED, CRect(0, 0, 10, 10), &host,
+                   ID_CMD_ENABLED);
     disabled.Create("d", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &host, ID_CMD_DISABLED);
     unhandled.Create("u", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &host, ID_CMD_UNHANDLED);
     check.Create("c", WS_CHILD | BS_AUTOCHECKBOX, CRect(0, 0, 10, 10), &host, ID_CMD_UNHANDLED + 1);
@@ -98,8 +103,8 @@ TEST(DialogControls, PushButtonsTakeTheirStateFromTheCommandTarget)
     host.UpdateDialogControls(&source, TRUE);
     EXPECT_TRUE(enabled.IsWindowEnabled());
     EXPECT_FALSE(disabled.IsWindowEnabled());
-    EXPECT_FALSE(unhandled.IsWindowEnabled());   // a push button nobody handles
-    EXPECT_TRUE(check.IsWindowEnabled());        // other controls keep their state
+    EXPECT_FALSE(unhandled.IsWindowEnabled());  // a push button nobody handles
+    EXPECT_TRUE(check.IsWindowEnabled());       // other controls keep their state
     host.DestroyWindow();
 }
 
@@ -113,14 +118,15 @@ TEST(Clipboard, DataRoundTripsThroughTheWin32Clipboard)
 
     COleDataSource source;
     source.CacheGlobalData((CLIPFORMAT)format, hGlobal);
-    EXPECT_EQ((DWORD)DROPEFFECT_NONE, source.DoDragDrop());   // drag and drop is off
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, source.DoDragDrop());  // drag and drop is off
     ASSERT_TRUE(source.SetClipboard());
-    EXPECT_EQ(nullptr, source.GetCachedData((CLIPFORMAT)format));   // the clipboard owns it now
+    EXPECT_EQ(nullptr, source.GetCachedData((CLIPFORMAT)format));  // the clipboard owns it now
 
     COleDataObject data;
     data.AttachClipboard();
     EXPECT_TRUE(data.IsDataAvailable((CLIPFORMAT)format));
-    EXPECT_FALSE(data.IsDataAvailable((CLIPFORMAT)::RegisterClipboardFormatA("LornivalTest.Other")));
+    EXPECT_FALSE(
+        data.IsDataAvailable((CLIPFORMAT)::RegisterClipboardFormatA("LornivalTest.Other")));
     std::unique_ptr<CFile> file(data.GetFileData((CLIPFORMAT)format));
     ASSERT_NE(nullptr, file);
     char read[sizeof(payload)] = {};

@@ -11,9 +11,11 @@
 #include "framework/windows/WindowTestResources.h"
 #include "framework/windows/WindowTestSupport.h"
 
-namespace {
+namespace
+{
 
-struct MessageBoxSearch {
+struct MessageBoxSearch
+{
     HWND owner;
     HWND box;
 };
@@ -39,7 +41,8 @@ std::vector<std::string> MessageBoxTexts(HWND hDialog, HWND* phBox)
     std::vector<std::string> texts;
     *phBox = search.box;
     if (search.box == nullptr) return texts;
-    for (HWND c = ::GetWindow(search.box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    for (HWND c = ::GetWindow(search.box, GW_CHILD); c != nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
+    {
         char text[256] = "";
         ::GetWindowTextA(c, text, sizeof(text));
         texts.push_back(text);
@@ -48,13 +51,14 @@ std::vector<std::string> MessageBoxTexts(HWND hDialog, HWND* phBox)
 }
 
 // A dialog driven by a script: each timer tick runs the next step while the modal loop runs.
-class ScriptedDialog : public CDialog {
+class ScriptedDialog : public CDialog
+{
 public:
     CString m_text;
     int m_number = 0;
     int m_check = 0;
     int m_comboIndex = -1;
-    std::vector<std::function<bool(ScriptedDialog*)>> steps;   // a step returns false to be retried
+    std::vector<std::function<bool(ScriptedDialog*)>> steps;  // a step returns false to be retried
     size_t next = 0;
     int dataExchanges = 0;
 
@@ -71,7 +75,8 @@ public:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        ShowWindow(SW_SHOW);   // not waiting for the loop's first idle moment: the steps need it shown
+        ShowWindow(
+            SW_SHOW);  // not waiting for the loop's first idle moment: the steps need it shown
         SetTimer(1, 20);
         return TRUE;
     }
@@ -87,11 +92,14 @@ public:
     }
     int retries = 0;
     void SetItemText(int id, const char* text) { ::SetDlgItemTextA(m_hWnd, id, text); }
-    void ClickOK() { PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(m_hWnd, IDOK)); }
+    void ClickOK()
+    {
+        PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(m_hWnd, IDOK));
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(ScriptedDialog, CDialog)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(Dialog, ClosesWithOkAndTakesTheControlsValues)
@@ -106,7 +114,7 @@ TEST(Dialog, ClosesWithOkAndTakesTheControlsValues)
         d->GetDlgItemText(IDC_TEST_TEXT, shownText);
         d->GetDlgItemText(IDC_TEST_NUMBER, shownNumber);
         comboCount = (int)::SendDlgItemMessageA(d->m_hWnd, IDC_TEST_COMBO, CB_GETCOUNT, 0, 0);
-        d->SetItemText(IDC_TEST_TEXT, "\xCF\xF0\xE8\xE2\xE5\xF2");   // "Привет" in code page 1251
+        d->SetItemText(IDC_TEST_TEXT, "\xCF\xF0\xE8\xE2\xE5\xF2");  // "Привет" in code page 1251
         d->SetItemText(IDC_TEST_NUMBER, " -42 ");
         d->CheckDlgButton(IDC_TEST_CHECK, BST_CHECKED);
         ::SendDlgItemMessageA(d->m_hWnd, IDC_TEST_COMBO, CB_SETCURSEL, 2, 0);
@@ -177,7 +185,7 @@ TEST(Dialog, DoModalCarriesAPointerSizedResult)
     cancelled.m_number = 3;
     cancelled.steps.push_back([&](ScriptedDialog* d) {
         d->SetItemText(IDC_TEST_NUMBER, "not a number");
-        d->PostMessage(WM_COMMAND, IDCANCEL);   // cancel takes nothing from the controls
+        d->PostMessage(WM_COMMAND, IDCANCEL);  // cancel takes nothing from the controls
         return true;
     });
     EXPECT_EQ(IDCANCEL, cancelled.DoModal());
@@ -186,16 +194,27 @@ TEST(Dialog, DoModalCarriesAPointerSizedResult)
 
 TEST(DataExchange, IntegerFieldsAcceptOnlyWholeDecimalNumbers)
 {
-    const struct {
+    const struct
+    {
         const char* text;
         BOOL ok;
         int value;
     } cases[] = {
-        {"0", TRUE, 0},           {"42", TRUE, 42},         {"  -17  ", TRUE, -17},
-        {"+8", TRUE, 8},          {"2147483647", TRUE, 2147483647}, {"-2147483648", TRUE, (int)0x80000000},
-        {"2147483648", FALSE, 0}, {"-2147483649", FALSE, 0}, {"99999999999999999999", FALSE, 0},
-        {"", FALSE, 0},           {"   ", FALSE, 0},         {"-", FALSE, 0},
-        {"12a", FALSE, 0},        {"1 2", FALSE, 0},         {"0x10", FALSE, 0},
+        {"0", TRUE, 0},
+        {"42", TRUE, 42},
+        {"  -17  ", TRUE, -17},
+        {"+8", TRUE, 8},
+        {"2147483647", TRUE, 2147483647},
+        {"-2147483648", TRUE, (int)0x80000000},
+        {"2147483648", FALSE, 0},
+        {"-2147483649", FALSE, 0},
+        {"99999999999999999999", FALSE, 0},
+        {"", FALSE, 0},
+        {"   ", FALSE, 0},
+        {"-", FALSE, 0},
+        {"12a", FALSE, 0},
+        {"1 2", FALSE, 0},
+        {"0x10", FALSE, 0},
         {"1.5", FALSE, 0},
     };
     for (const auto& c : cases) {

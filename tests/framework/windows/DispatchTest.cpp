@@ -21,7 +21,8 @@
 using wintest::EventLog;
 using wintest::PumpPending;
 
-namespace {
+namespace
+{
 
 const UINT WM_TEST_A = WM_APP + 1;
 const UINT WM_TEST_B = WM_APP + 2;
@@ -30,25 +31,46 @@ const UINT WM_TEST_THROW_STD = WM_APP + 4;
 const UINT WM_TEST_THROW_ANY = WM_APP + 5;
 UINT g_registeredMessage = ::RegisterWindowMessageA("LornivalTest.Registered");
 
-class BaseWnd : public CWnd {
+class BaseWnd : public CWnd
+{
 public:
     EventLog log;
-    LRESULT OnA(WPARAM w, LPARAM) { log.Add("base-a" + std::to_string(w)); return 10; }
-    LRESULT OnB(WPARAM, LPARAM) { log.Add("base-b"); return 20; }
-    void OnSize(UINT, int cx, int cy) { log.Add("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    LRESULT OnA(WPARAM w, LPARAM)
+    {
+        log.Add("base-a" + std::to_string(w));
+        return 10;
+    }
+    LRESULT OnB(WPARAM, LPARAM)
+    {
+        log.Add("base-b");
+        return 20;
+    }
+    void OnSize(UINT, int cx, int cy)
+    {
+        log.Add("size " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
-    ON_MESSAGE(WM_TEST_A, &BaseWnd::OnA)
-    ON_MESSAGE(WM_TEST_B, &BaseWnd::OnB)
-    ON_WM_SIZE()
+ON_MESSAGE(WM_TEST_A, &BaseWnd::OnA)
+ON_MESSAGE(WM_TEST_B, &BaseWnd::OnB)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
-class DerivedWnd : public BaseWnd {
+class DerivedWnd : public BaseWnd
+{
 public:
-    LRESULT OnA2(WPARAM w, LPARAM) { log.Add("derived-a" + std::to_string(w)); return 11; }
-    LRESULT OnRegistered(WPARAM, LPARAM l) { log.Add("registered"); return l * 2; }
+    LRESULT OnA2(WPARAM w, LPARAM)
+    {
+        log.Add("derived-a" + std::to_string(w));
+        return 11;
+    }
+    LRESULT OnRegistered(WPARAM, LPARAM l)
+    {
+        log.Add("registered");
+        return l * 2;
+    }
     LRESULT OnThrow(WPARAM, LPARAM) { throw new CFileException(CFileException::fileNotFound); }
     LRESULT OnThrowStd(WPARAM, LPARAM) { throw std::runtime_error("boom"); }
     LRESULT OnThrowAny(WPARAM, LPARAM) { throw 42; }
@@ -56,20 +78,20 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
-    ON_MESSAGE(WM_TEST_A, &DerivedWnd::OnA2)
-    ON_REGISTERED_MESSAGE(g_registeredMessage, &DerivedWnd::OnRegistered)
-    ON_MESSAGE(WM_TEST_THROW, &DerivedWnd::OnThrow)
-    ON_MESSAGE(WM_TEST_THROW_STD, &DerivedWnd::OnThrowStd)
-    ON_MESSAGE(WM_TEST_THROW_ANY, &DerivedWnd::OnThrowAny)
+ON_MESSAGE(WM_TEST_A, &DerivedWnd::OnA2)
+ON_REGISTERED_MESSAGE(g_registeredMessage, &DerivedWnd::OnRegistered)
+ON_MESSAGE(WM_TEST_THROW, &DerivedWnd::OnThrow)
+ON_MESSAGE(WM_TEST_THROW_STD, &DerivedWnd::OnThrowStd)
+ON_MESSAGE(WM_TEST_THROW_ANY, &DerivedWnd::OnThrowAny)
 END_MESSAGE_MAP()
 
 TEST(Dispatch, DerivedMapWinsAndBaseMapsStillAnswer)
 {
     DerivedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr));
-    wnd.log.events.clear();   // creation's own WM_SIZE
-    EXPECT_EQ(11, wnd.SendMessage(WM_TEST_A, 7));          // the derived entry hides the base one
-    EXPECT_EQ(20, wnd.SendMessage(WM_TEST_B));             // the base map answers what the derived lacks
+    wnd.log.events.clear();                        // creation's own WM_SIZE
+    EXPECT_EQ(11, wnd.SendMessage(WM_TEST_A, 7));  // the derived entry hides the base one
+    EXPECT_EQ(20, wnd.SendMessage(WM_TEST_B));     // the base map answers what the derived lacks
     EXPECT_EQ(84, wnd.SendMessage(g_registeredMessage, 0, 42));
     wnd.MoveWindow(0, 0, 30, 20);
     EXPECT_EQ("derived-a7 base-b registered size 30x20", wnd.log.Joined());
@@ -94,13 +116,14 @@ TEST(Dispatch, ExceptionsStopAtTheWindowProcedure)
     wnd.DestroyWindow();
 }
 
-class ThrowOnCreate : public CWnd {
+class ThrowOnCreate : public CWnd
+{
 public:
     int OnCreate(LPCREATESTRUCT) { throw std::runtime_error("no"); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(ThrowOnCreate, CWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(Dispatch, ExceptionInCreateFailsTheCreation)
@@ -111,20 +134,37 @@ TEST(Dispatch, ExceptionInCreateFailsTheCreation)
 }
 
 // A class registered with DefWindowProc, as the library registers its bar classes.
-class RecordingWnd : public CWnd {
+class RecordingWnd : public CWnd
+{
 public:
     EventLog log;
-    BOOL OnNcCreate(LPCREATESTRUCT cs) { log.Add("nccreate"); return CWnd::OnNcCreate(cs); }
-    int OnCreate(LPCREATESTRUCT cs) { log.Add("create"); return CWnd::OnCreate(cs); }
-    void OnPaint() { CPaintDC dc(this); log.Add("paint"); }
-    void OnDestroy() { log.Add("destroy"); CWnd::OnDestroy(); }
+    BOOL OnNcCreate(LPCREATESTRUCT cs)
+    {
+        log.Add("nccreate");
+        return CWnd::OnNcCreate(cs);
+    }
+    int OnCreate(LPCREATESTRUCT cs)
+    {
+        log.Add("create");
+        return CWnd::OnCreate(cs);
+    }
+    void OnPaint()
+    {
+        CPaintDC dc(this);
+        log.Add("paint");
+    }
+    void OnDestroy()
+    {
+        log.Add("destroy");
+        CWnd::OnDestroy();
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(RecordingWnd, CWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
-    ON_WM_PAINT()
-    ON_WM_DESTROY()
+ON_WM_NCCREATE()
+ON_WM_CREATE()
+ON_WM_PAINT()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 TEST(Dispatch, DefWindowProcClassStillReachesItsObjectFromNcCreate)
@@ -138,10 +178,11 @@ TEST(Dispatch, DefWindowProcClassStillReachesItsObjectFromNcCreate)
     ::RegisterClassA(&wc);
 
     RecordingWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
     RecordingWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, wc.lpszClassName, "w", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent.m_hWnd,
-                             (HMENU)7));
+    ASSERT_TRUE(wnd.CreateEx(0, wc.lpszClassName, "w", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50,
+                             parent.m_hWnd, (HMENU)7));
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
     wnd.Invalidate();
     wnd.UpdateWindow();
@@ -153,19 +194,28 @@ TEST(Dispatch, DefWindowProcClassStillReachesItsObjectFromNcCreate)
 }
 
 // Deletes itself after its window goes, as bars and views do.
-class SelfDeleting : public CWnd {
+class SelfDeleting : public CWnd
+{
 public:
     static int s_alive;
     static EventLog* s_log;
     SelfDeleting() { ++s_alive; }
-    ~SelfDeleting() override { --s_alive; s_log->Add("deleted"); }
-    void PostNcDestroy() override { s_log->Add("post-nc-destroy"); delete this; }
+    ~SelfDeleting() override
+    {
+        --s_alive;
+        s_log->Add("deleted");
+    }
+    void PostNcDestroy() override
+    {
+        s_log->Add("post-nc-destroy");
+        delete this;
+    }
     LRESULT OnCloseNow(WPARAM, LPARAM)
     {
         DestroyWindow();
         // Still alive inside the message that destroyed the window.
         s_log->Add("after-destroy alive=" + std::to_string(s_alive));
-        m_nModalResult = 5;   // touching a member here must be safe
+        m_nModalResult = 5;  // touching a member here must be safe
         return 1;
     }
     DECLARE_MESSAGE_MAP()
@@ -173,7 +223,7 @@ public:
 int SelfDeleting::s_alive = 0;
 EventLog* SelfDeleting::s_log = nullptr;
 BEGIN_MESSAGE_MAP(SelfDeleting, CWnd)
-    ON_MESSAGE(WM_TEST_A, &SelfDeleting::OnCloseNow)
+ON_MESSAGE(WM_TEST_A, &SelfDeleting::OnCloseNow)
 END_MESSAGE_MAP()
 
 TEST(Dispatch, SelfDeletionWaitsForTheOutermostMessage)
@@ -203,7 +253,8 @@ TEST(Dispatch, SelfDeletionWaitsForTheOutermostMessage)
 const UINT IDC_REFLECTING = 101;
 const UINT IDC_PLAIN = 102;
 
-class ReflectingButton : public CButton {
+class ReflectingButton : public CButton
+{
 public:
     EventLog* log = nullptr;
     void OnClicked() { log->Add("child-clicked"); }
@@ -212,16 +263,21 @@ public:
         log->Add("child-ctlcolor" + std::to_string(nCtlColor));
         return (HBRUSH)::GetStockObject(BLACK_BRUSH);
     }
-    void OnCustomDraw(NMHDR*, LRESULT* pResult) { log->Add("child-notify"); *pResult = 77; }
+    void OnCustomDraw(NMHDR*, LRESULT* pResult)
+    {
+        log->Add("child-notify");
+        *pResult = 77;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(ReflectingButton, CButton)
-    ON_CONTROL_REFLECT(BN_CLICKED, &ReflectingButton::OnClicked)
-    ON_WM_CTLCOLOR_REFLECT()
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &ReflectingButton::OnCustomDraw)
+ON_CONTROL_REFLECT(BN_CLICKED, &ReflectingButton::OnClicked)
+ON_WM_CTLCOLOR_REFLECT()
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &ReflectingButton::OnCustomDraw)
 END_MESSAGE_MAP()
 
-class ParentWnd : public CWnd {
+class ParentWnd : public CWnd
+{
 public:
     EventLog log;
     void OnReflectingClicked() { log.Add("parent-reflecting-clicked"); }
@@ -229,21 +285,25 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(ParentWnd, CWnd)
-    ON_BN_CLICKED(IDC_REFLECTING, &ParentWnd::OnReflectingClicked)
-    ON_BN_CLICKED(IDC_PLAIN, &ParentWnd::OnPlainClicked)
+ON_BN_CLICKED(IDC_REFLECTING, &ParentWnd::OnReflectingClicked)
+ON_BN_CLICKED(IDC_PLAIN, &ParentWnd::OnPlainClicked)
 END_MESSAGE_MAP()
 
 TEST(Dispatch, ChildNotificationsAreReflectedBeforeTheParentSeesThem)
 {
     ParentWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
     ReflectingButton reflecting;
     reflecting.log = &parent.log;
-    ASSERT_TRUE(reflecting.Create("r", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20), &parent, IDC_REFLECTING));
+    ASSERT_TRUE(reflecting.Create("r", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 50, 20),
+                                  &parent, IDC_REFLECTING));
     CButton plain;
-    ASSERT_TRUE(plain.Create("p", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(60, 0, 110, 20), &parent, IDC_PLAIN));
+    ASSERT_TRUE(plain.Create("p", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(60, 0, 110, 20),
+                             &parent, IDC_PLAIN));
 
-    parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_REFLECTING, BN_CLICKED), (LPARAM)reflecting.m_hWnd);
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_REFLECTING, BN_CLICKED),
+                       (LPARAM)reflecting.m_hWnd);
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PLAIN, BN_CLICKED), (LPARAM)plain.m_hWnd);
     HDC hdc = ::GetDC(reflecting.m_hWnd);
     LRESULT brush = parent.SendMessage(WM_CTLCOLORBTN, (WPARAM)hdc, (LPARAM)reflecting.m_hWnd);
@@ -251,7 +311,8 @@ TEST(Dispatch, ChildNotificationsAreReflectedBeforeTheParentSeesThem)
     NMHDR nm = {reflecting.m_hWnd, IDC_REFLECTING, (UINT)NM_CUSTOMDRAW};
     LRESULT notifyResult = parent.SendMessage(WM_NOTIFY, IDC_REFLECTING, (LPARAM)&nm);
 
-    EXPECT_EQ("child-clicked parent-plain-clicked child-ctlcolor" + std::to_string(CTLCOLOR_BTN) + " child-notify",
+    EXPECT_EQ("child-clicked parent-plain-clicked child-ctlcolor" + std::to_string(CTLCOLOR_BTN) +
+                  " child-notify",
               parent.log.Joined());
     EXPECT_EQ((LRESULT)::GetStockObject(BLACK_BRUSH), brush);
     EXPECT_EQ(77, notifyResult);
@@ -262,15 +323,16 @@ TEST(Dispatch, ChildNotificationsAreReflectedBeforeTheParentSeesThem)
 
 TEST(HandleMaps, TemporaryWrappersLiveUntilTheThreadIsIdle)
 {
-    HWND h = ::CreateWindowExA(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND h = ::CreateWindowExA(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
     ASSERT_NE(nullptr, h);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(h));
     CWnd* temp = CWnd::FromHandle(h);
     ASSERT_NE(nullptr, temp);
     EXPECT_EQ(h, temp->m_hWnd);
-    EXPECT_EQ(temp, CWnd::FromHandle(h));   // one wrapper per handle
+    EXPECT_EQ(temp, CWnd::FromHandle(h));  // one wrapper per handle
     AfxDeleteTempMaps();
-    EXPECT_TRUE(::IsWindow(h));             // the handle is not the wrapper's to destroy
+    EXPECT_TRUE(::IsWindow(h));  // the handle is not the wrapper's to destroy
 
     CWnd attached;
     attached.Attach(h);
@@ -279,7 +341,6 @@ TEST(HandleMaps, TemporaryWrappersLiveUntilTheThreadIsIdle)
     EXPECT_EQ(h, attached.Detach());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(h));
     ::DestroyWindow(h);
-
 }
 
 // A missing parent, owner, DC, brush, image list or menu is passed on as a null handle; the free
@@ -293,7 +354,8 @@ TEST(HandleMaps, FreeGettersPassNullPointersOnAsNullHandles)
     EXPECT_EQ(nullptr, AfxGetSafeHmenu(static_cast<CMenu*>(nullptr)));
 
     CWnd window;
-    HWND h = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND h = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
     ASSERT_NE(nullptr, h);
     window.Attach(h);
     CBrush brush;
@@ -316,11 +378,12 @@ TEST(HandleMaps, FreeGettersPassNullPointersOnAsNullHandles)
 TEST(WindowClasses, OneNamePerCombinationAcrossThreads)
 {
     constexpr int kThreads = 4;
-    const HBRUSH brush = (HBRUSH)(COLOR_INFOBK + 1);   // a combination no other test registers
+    const HBRUSH brush = (HBRUSH)(COLOR_INFOBK + 1);  // a combination no other test registers
     LPCSTR names[kThreads] = {};
     std::vector<std::thread> threads;
     for (int i = 0; i < kThreads; ++i)
-        threads.emplace_back([&names, brush, i] { names[i] = AfxRegisterWndClass(CS_HREDRAW, nullptr, brush); });
+        threads.emplace_back(
+            [&names, brush, i] { names[i] = AfxRegisterWndClass(CS_HREDRAW, nullptr, brush); });
     for (auto& t : threads) t.join();
     for (int i = 1; i < kThreads; ++i) EXPECT_EQ(names[0], names[i]);
     WNDCLASSA wc = {};
@@ -347,7 +410,7 @@ TEST(HandleMaps, ThreadsEndWithTheirOwnTemporaryWrappers)
         std::thread worker([&] {
             theirs = CDC::FromHandle(screen);
             theirHandle = theirs->GetSafeHdc();
-            CDC attached;                        // an Attach and a Detach on the worker, as the splash does
+            CDC attached;  // an Attach and a Detach on the worker, as the splash does
             attached.Attach(::GetDC(nullptr));
             ::ReleaseDC(nullptr, attached.Detach());
             CWnd::FromHandle(::GetDesktopWindow());

@@ -4,12 +4,14 @@
 
 #include "framework/CDC.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 
 // A 32x32 32-bit memory DC, all white.
-class MemoryDC {
+class MemoryDC
+{
 public:
     CDC dc;
     CBitmap bitmap;
@@ -52,7 +54,7 @@ TEST(Gdi, DragOutlineDrawsAFrameAndLeavesNoTraceWhenRemoved)
 
     // Moving: the old frame is gone where the new one is not.
     m.dc.DrawDragRect(&second, thick, &first, thick);
-    EXPECT_EQ(0, m.CountNonWhite(CRect(4, 4, 8, 6)));     // a corner only the first frame had
+    EXPECT_EQ(0, m.CountNonWhite(CRect(4, 4, 8, 6)));  // a corner only the first frame had
     EXPECT_EQ((18 * 18 - 14 * 14) / 2, m.CountNonWhite(CRect(0, 0, 32, 32)));
 
     // Taking it off: an empty rectangle with the last one.
@@ -66,15 +68,15 @@ TEST(Gdi, Draw3dRectAndFillSolidRectPaintExactPixels)
     const COLORREF light = RGB(10, 200, 30), dark = RGB(90, 20, 160);
     m.dc.SetBkColor(RGB(1, 2, 3));
     m.dc.Draw3dRect(2, 3, 10, 6, light, dark);
-    EXPECT_EQ(RGB(1, 2, 3), m.dc.GetBkColor());   // the fills leave the DC's colour alone
-    EXPECT_EQ(light, m.dc.GetPixel(2, 3));         // top-left corner
-    EXPECT_EQ(light, m.dc.GetPixel(10, 3));        // top edge up to one before the right
-    EXPECT_EQ(dark, m.dc.GetPixel(11, 3));         // the right edge owns the top-right corner
+    EXPECT_EQ(RGB(1, 2, 3), m.dc.GetBkColor());  // the fills leave the DC's colour alone
+    EXPECT_EQ(light, m.dc.GetPixel(2, 3));       // top-left corner
+    EXPECT_EQ(light, m.dc.GetPixel(10, 3));      // top edge up to one before the right
+    EXPECT_EQ(dark, m.dc.GetPixel(11, 3));       // the right edge owns the top-right corner
     EXPECT_EQ(light, m.dc.GetPixel(2, 7));
-    EXPECT_EQ(dark, m.dc.GetPixel(2, 8));          // the bottom edge owns the bottom-left corner
+    EXPECT_EQ(dark, m.dc.GetPixel(2, 8));  // the bottom edge owns the bottom-left corner
     EXPECT_EQ(dark, m.dc.GetPixel(11, 8));
-    EXPECT_EQ(kWhite, m.dc.GetPixel(5, 5));        // inside untouched
-    EXPECT_EQ(kWhite, m.dc.GetPixel(12, 3));       // nothing outside
+    EXPECT_EQ(kWhite, m.dc.GetPixel(5, 5));   // inside untouched
+    EXPECT_EQ(kWhite, m.dc.GetPixel(12, 3));  // nothing outside
     EXPECT_EQ(2 * 10 + 2 * 4, m.CountNonWhite(CRect(0, 0, 32, 32)));
 }
 

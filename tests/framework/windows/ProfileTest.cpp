@@ -6,7 +6,8 @@
 
 #include "framework/CWinApp.h"
 
-namespace {
+namespace
+{
 
 const char kKey[] = "LornivalFrameworkTest";
 const char kSectionPath[] = "Software\\LornivalFrameworkTest\\ProfileApp\\Settings";
@@ -21,7 +22,8 @@ void DeleteTree(HKEY hParent, const char* name)
     ::RegDeleteKeyA(hParent, name);
 }
 
-class ProfileTest : public ::testing::Test {
+class ProfileTest : public ::testing::Test
+{
 protected:
     CWinApp app{"ProfileApp"};
     void SetUp() override
@@ -38,7 +40,8 @@ TEST_F(ProfileTest, ValuesRoundTripUnderTheApplicationKey)
     EXPECT_TRUE(app.WriteProfileInt("Settings", "Negative", -3));
     EXPECT_TRUE(app.WriteProfileString("Settings", "DefaultRoot", "X:\\"));
     const BYTE widths[] = {100, 0, 0, 0, 0x2C, 0x01, 0, 0};
-    EXPECT_TRUE(app.WriteProfileBinary("Settings", "Column widths", (LPBYTE)widths, sizeof(widths)));
+    EXPECT_TRUE(
+        app.WriteProfileBinary("Settings", "Column widths", (LPBYTE)widths, sizeof(widths)));
 
     EXPECT_EQ(12u, app.GetProfileInt("Settings", "RecursionLimit", 8));
     EXPECT_EQ((UINT)-3, app.GetProfileInt("Settings", "Negative", 0));
@@ -54,12 +57,14 @@ TEST_F(ProfileTest, ValuesRoundTripUnderTheApplicationKey)
     HKEY hKey;
     ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, kSectionPath, 0, KEY_READ, &hKey));
     DWORD type = 0, value = 0, size = sizeof(value);
-    EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "RecursionLimit", nullptr, &type, (LPBYTE)&value, &size));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegQueryValueExA(hKey, "RecursionLimit", nullptr, &type, (LPBYTE)&value, &size));
     EXPECT_EQ((DWORD)REG_DWORD, type);
     EXPECT_EQ(12u, value);
     char text[16] = "";
     size = sizeof(text);
-    EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "DefaultRoot", nullptr, &type, (LPBYTE)text, &size));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegQueryValueExA(hKey, "DefaultRoot", nullptr, &type, (LPBYTE)text, &size));
     EXPECT_EQ((DWORD)REG_SZ, type);
     EXPECT_STREQ("X:\\", text);
     ::RegCloseKey(hKey);

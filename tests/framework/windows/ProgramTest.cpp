@@ -4,7 +4,8 @@
 #include <windows.h>
 #include <string>
 
-namespace {
+namespace
+{
 
 TEST(WindowProgram, RunsItsLoopUntilItsFrameClosesItself)
 {
@@ -15,7 +16,8 @@ TEST(WindowProgram, RunsItsLoopUntilItsFrameClosesItself)
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(::CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    ASSERT_TRUE(::CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &si, &pi))
         << exe;
     DWORD wait = ::WaitForSingleObject(pi.hProcess, 60000);
     if (wait != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 99);
@@ -24,7 +26,8 @@ TEST(WindowProgram, RunsItsLoopUntilItsFrameClosesItself)
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
     EXPECT_EQ((DWORD)WAIT_OBJECT_0, wait);
-    EXPECT_EQ(42u, exitCode);   // the program's code for: looped, updated at idle, closed its document
+    EXPECT_EQ(42u,
+              exitCode);  // the program's code for: looped, updated at idle, closed its document
 }
 
 }  // namespace

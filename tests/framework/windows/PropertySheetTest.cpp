@@ -10,9 +10,11 @@
 
 using wintest::EventLog;
 
-namespace {
+namespace
+{
 
-class NumberPage : public CPropertyPage {
+class NumberPage : public CPropertyPage
+{
 public:
     EventLog* log = nullptr;
     int m_number = 4;
@@ -41,7 +43,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(NumberPage, CPropertyPage)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(Sheet, PagesAreKeptWithoutAWindow)
@@ -64,7 +66,7 @@ TEST(Sheet, PagesAreKeptWithoutAWindow)
     sheet.RemovePage(&first);
     EXPECT_EQ(0, sheet.GetPageIndex(&second));
     EXPECT_EQ(nullptr, first.m_hWnd);
-    EXPECT_TRUE(log.events.empty());   // no page was ever shown
+    EXPECT_TRUE(log.events.empty());  // no page was ever shown
 }
 
 TEST(Sheet, ModalSheetAppliesItsPagesOnOk)
@@ -79,7 +81,7 @@ TEST(Sheet, ModalSheetAppliesItsPagesOnOk)
     sheet.AddPage(&second);
     EXPECT_EQ(IDOK, sheet.DoModal());
     EXPECT_EQ("active1 apply1", log.Joined());
-    EXPECT_EQ(19, first.m_number);       // leaving the page took the edit's value
+    EXPECT_EQ(19, first.m_number);  // leaving the page took the edit's value
     EXPECT_EQ(nullptr, sheet.m_hWnd);
 }
 

@@ -17,56 +17,76 @@
 
 using wintest::EventLog;
 
-namespace {
+namespace
+{
 
 EventLog* g_log = nullptr;
 
-class RoutingApp : public CWinApp {
+class RoutingApp : public CWinApp
+{
 public:
     RoutingApp() : CWinApp("RoutingTest") {}
-    BOOL OnEverywhere(UINT) { g_log->Add("app"); return TRUE; }
+    BOOL OnEverywhere(UINT)
+    {
+        g_log->Add("app");
+        return TRUE;
+    }
     void OnAppOnly() { g_log->Add("app-only"); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(RoutingApp, CWinApp)
-    ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingApp::OnEverywhere)
-    ON_COMMAND(ID_TEST_APP_ONLY, &RoutingApp::OnAppOnly)
+ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingApp::OnEverywhere)
+ON_COMMAND(ID_TEST_APP_ONLY, &RoutingApp::OnAppOnly)
 END_MESSAGE_MAP()
 
-class RoutingDoc : public CDocument {
+class RoutingDoc : public CDocument
+{
     DECLARE_DYNCREATE(RoutingDoc)
 public:
-    BOOL OnEverywhere(UINT) { g_log->Add("doc"); return FALSE; }
+    BOOL OnEverywhere(UINT)
+    {
+        g_log->Add("doc");
+        return FALSE;
+    }
     void OnDocOnly() { g_log->Add("doc-only"); }
     void OnUpdateViewOnly(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(RoutingDoc, CDocument)
 BEGIN_MESSAGE_MAP(RoutingDoc, CDocument)
-    ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingDoc::OnEverywhere)
-    ON_COMMAND(ID_TEST_DOC_ONLY, &RoutingDoc::OnDocOnly)
-    ON_UPDATE_COMMAND_UI(ID_TEST_VIEW_ONLY, &RoutingDoc::OnUpdateViewOnly)
+ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingDoc::OnEverywhere)
+ON_COMMAND(ID_TEST_DOC_ONLY, &RoutingDoc::OnDocOnly)
+ON_UPDATE_COMMAND_UI(ID_TEST_VIEW_ONLY, &RoutingDoc::OnUpdateViewOnly)
 END_MESSAGE_MAP()
 
-class RoutingView : public CView {
+class RoutingView : public CView
+{
     DECLARE_DYNCREATE(RoutingView)
 public:
-    BOOL OnEverywhere(UINT) { g_log->Add("view"); return FALSE; }
+    BOOL OnEverywhere(UINT)
+    {
+        g_log->Add("view");
+        return FALSE;
+    }
     void OnViewOnly() { g_log->Add("view-only"); }
     // The view lets the document decide the check mark.
     void OnUpdateViewOnly(CCmdUI* pCmdUI) { pCmdUI->ContinueRouting(); }
-    void OnUpdate(CView*, LPARAM lHint, CObject*) override { g_log->Add("update" + std::to_string(lHint)); }
+    void OnUpdate(CView*, LPARAM lHint, CObject*) override
+    {
+        g_log->Add("update" + std::to_string(lHint));
+    }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(RoutingView, CView)
 BEGIN_MESSAGE_MAP(RoutingView, CView)
-    ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingView::OnEverywhere)
-    ON_COMMAND(ID_TEST_VIEW_ONLY, &RoutingView::OnViewOnly)
-    ON_UPDATE_COMMAND_UI(ID_TEST_VIEW_ONLY, &RoutingView::OnUpdateViewOnly)
+ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingView::OnEverywhere)
+ON_COMMAND(ID_TEST_VIEW_ONLY, &RoutingView::OnViewOnly)
+ON_UPDATE_COMMAND_UI(ID_TEST_VIEW_ONLY, &RoutingView::OnUpdateViewOnly)
 END_MESSAGE_MAP()
 
 // A bar that records each idle pull of its one command's state.
-class StateBar : public CControlBar {
+class StateBar : public CControlBar
+{
 public:
     EventLog* log = nullptr;
     const char* name = "";
@@ -76,16 +96,25 @@ public:
         lastState = CTestCmdUI();
         lastState.m_nID = ID_TEST_NOBODY;
         lastState.DoUpdate(pTarget, bDisableIfNoHndler);
-        log->Add(std::string(name) + (pTarget->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) ? "<-mini" : "<-frame"));
+        log->Add(std::string(name) +
+                 (pTarget->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) ? "<-mini" : "<-frame"));
     }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? CSize(32767, 20) : CSize(20, 32767); }
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override
+    {
+        return bHorz ? CSize(32767, 20) : CSize(20, 32767);
+    }
 };
 
-class RoutingFrame : public CFrameWnd {
+class RoutingFrame : public CFrameWnd
+{
     DECLARE_DYNCREATE(RoutingFrame)
 public:
     StateBar bar;
-    BOOL OnEverywhere(UINT) { g_log->Add("frame"); return FALSE; }
+    BOOL OnEverywhere(UINT)
+    {
+        g_log->Add("frame");
+        return FALSE;
+    }
     void OnFrameOnly() { g_log->Add("frame-only"); }
     int OnCreate(LPCREATESTRUCT lpcs)
     {
@@ -93,18 +122,22 @@ public:
         bar.log = g_log;
         bar.name = "bar";
         bar.m_dwStyle = CBRS_TOP;
-        return bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_TOOLBAR) ? 0 : -1;
+        return bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
+                          AFX_IDW_TOOLBAR)
+                   ? 0
+                   : -1;
     }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(RoutingFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(RoutingFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingFrame::OnEverywhere)
-    ON_COMMAND(ID_TEST_FRAME_ONLY, &RoutingFrame::OnFrameOnly)
+ON_WM_CREATE()
+ON_COMMAND_EX(ID_TEST_EVERYWHERE, &RoutingFrame::OnEverywhere)
+ON_COMMAND(ID_TEST_FRAME_ONLY, &RoutingFrame::OnFrameOnly)
 END_MESSAGE_MAP()
 
-class RoutingTest : public ::testing::Test {
+class RoutingTest : public ::testing::Test
+{
 protected:
     EventLog log;
     RoutingApp app;
@@ -116,8 +149,8 @@ protected:
     {
         g_log = &log;
         app.m_nCmdShow = SW_SHOWNOACTIVATE;
-        pTemplate = new CSingleDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(RoutingDoc), RUNTIME_CLASS(RoutingFrame),
-                                           RUNTIME_CLASS(RoutingView));
+        pTemplate = new CSingleDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(RoutingDoc),
+                                           RUNTIME_CLASS(RoutingFrame), RUNTIME_CLASS(RoutingView));
         app.AddDocTemplate(pTemplate);
         pDoc = pTemplate->OpenDocumentFile(nullptr);
         ASSERT_NE(nullptr, pDoc);
@@ -142,9 +175,10 @@ TEST_F(RoutingTest, OpenDocumentFileBuildsDocumentFrameAndView)
     EXPECT_EQ(pDoc, pView->GetDocument());
     EXPECT_EQ(pDoc, pFrame->GetActiveDocument());
     EXPECT_EQ(AFX_IDW_PANE_FIRST, pView->GetDlgCtrlID());
-    EXPECT_NE(nullptr, pFrame->m_hAccelTable);             // the template's resource id
+    EXPECT_NE(nullptr, pFrame->m_hAccelTable);  // the template's resource id
     EXPECT_NE(nullptr, ::GetMenu(pFrame->m_hWnd));
-    EXPECT_STREQ("\xC4\xEE\xEA\xF3\xEC\xE5\xED\xF2", pDoc->GetTitle());   // "Документ": the string's second line
+    EXPECT_STREQ("\xC4\xEE\xEA\xF3\xEC\xE5\xED\xF2",
+                 pDoc->GetTitle());  // "Документ": the string's second line
     // At the first idle time the bar took the top of the client area and the view the rest.
     app.OnIdle(0);
     CRect client, barRect, viewRect;
@@ -154,8 +188,8 @@ TEST_F(RoutingTest, OpenDocumentFileBuildsDocumentFrameAndView)
     pFrame->ScreenToClient(&barRect);
     pFrame->ScreenToClient(&viewRect);
     auto text = [](const RECT& r) {
-        return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-               std::to_string(r.bottom);
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
     };
     EXPECT_EQ(text(CRect(0, 0, client.right, 20)), text(barRect));
     EXPECT_EQ(text(CRect(0, 20, client.right, client.bottom)), text(viewRect));
@@ -178,8 +212,8 @@ TEST_F(RoutingTest, UpdateRequestsFollowTheSameRoute)
     CTestCmdUI viewOnly;
     viewOnly.m_nID = ID_TEST_VIEW_ONLY;
     EXPECT_TRUE(viewOnly.DoUpdate(pFrame, TRUE));
-    EXPECT_TRUE(viewOnly.m_bEnabled);      // a handler exists (the view's)
-    EXPECT_EQ(1, viewOnly.m_nCheck);       // the view passed the request on, the document checked it
+    EXPECT_TRUE(viewOnly.m_bEnabled);  // a handler exists (the view's)
+    EXPECT_EQ(1, viewOnly.m_nCheck);   // the view passed the request on, the document checked it
 
     CTestCmdUI nobody;
     nobody.m_nID = ID_TEST_NOBODY;
@@ -208,11 +242,12 @@ TEST_F(RoutingTest, IdleUpdateReachesTheBarsOfTheFrameAndOfAMiniFrame)
     miniBar.log = &log;
     miniBar.name = "mini-bar";
     miniBar.m_dwStyle = CBRS_TOP;
-    ASSERT_TRUE(miniBar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pMini, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(miniBar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pMini,
+                               AFX_IDW_TOOLBAR));
 
     EXPECT_TRUE(app.OnIdle(0));
     EXPECT_EQ("bar<-frame mini-bar<-mini", log.Joined());
-    EXPECT_FALSE(pFrame->bar.lastState.m_bEnabled);   // nobody handles the bar's command
+    EXPECT_FALSE(pFrame->bar.lastState.m_bEnabled);  // nobody handles the bar's command
 
     // A hidden bar is not asked.
     log.events.clear();
@@ -226,16 +261,18 @@ TEST_F(RoutingTest, IdleUpdateReachesTheBarsOfTheFrameAndOfAMiniFrame)
 TEST_F(RoutingTest, MessageLineShowsTheCommandPromptOfTheSelectedMenuItem)
 {
     CStatic line;
-    ASSERT_TRUE(line.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), pFrame, AFX_IDW_STATUS_BAR));
+    ASSERT_TRUE(
+        line.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), pFrame, AFX_IDW_STATUS_BAR));
     pFrame->SetMessageText(ID_TEST_VIEW_ONLY);
     CString text;
     line.GetWindowText(text);
-    EXPECT_STREQ("\xD2\xEE\xEB\xFC\xEA\xEE \xE2\xE8\xE4", text);   // "Только вид": the prompt before the line break
+    EXPECT_STREQ("\xD2\xEE\xEB\xFC\xEA\xEE \xE2\xE8\xE4",
+                 text);  // "Только вид": the prompt before the line break
     // Selecting a menu item and idling in the menu loop shows its prompt; a text shows as given.
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_DOC_ONLY, MF_STRING), 0);
     pFrame->SendMessage(WM_ENTERIDLE, MSGF_MENU, 0);
     line.GetWindowText(text);
-    EXPECT_STREQ("", text);   // the command has no prompt string
+    EXPECT_STREQ("", text);  // the command has no prompt string
     EXPECT_EQ((UINT)ID_TEST_DOC_ONLY, pFrame->m_nIDLastMessage);
     pFrame->SetMessageText("ready");
     line.GetWindowText(text);

@@ -9,20 +9,22 @@
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWnd.h"
 
-namespace {
+namespace
+{
 
-class TipWnd : public CWnd {
+class TipWnd : public CWnd
+{
 public:
     mutable int hitTests = 0;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override
     {
         ++hitTests;
-        if (point.x >= 50) return -1;   // only the left half is a tool
+        if (point.x >= 50) return -1;  // only the left half is a tool
         if (pTI != nullptr) {
             pTI->hwnd = m_hWnd;
             pTI->uId = 7;
             SetRect(&pTI->rect, 0, 0, 50, 40);
-            pTI->lpszText = _strdup("left half");   // handed out on the heap; the relay frees it
+            pTI->lpszText = _strdup("left half");  // handed out on the heap; the relay frees it
         }
         return 7;
     }
@@ -31,7 +33,8 @@ public:
 TEST(ToolTips, HitTestRegistersTheToolUnderTheCursorWithItsText)
 {
     TipWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "t", WS_POPUP | WS_VISIBLE, 100, 100, 100, 40, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "t", WS_POPUP | WS_VISIBLE, 100, 100, 100, 40, nullptr, nullptr));
     wnd.EnableToolTips(TRUE);
     MSG msg = {};
     msg.hwnd = wnd.m_hWnd;

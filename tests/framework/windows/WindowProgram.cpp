@@ -10,22 +10,25 @@
 #include "framework/CWinApp.h"
 #include "framework/windows/WindowTestResources.h"
 
-namespace {
+namespace
+{
 
 const UINT_PTR kCloseTimer = 1;
-const int kExitAllSeen = 42;   // the loop ran, the idle update reached the view, the frame closed
+const int kExitAllSeen = 42;  // the loop ran, the idle update reached the view, the frame closed
 
 bool g_idleReachedView = false;
 bool g_documentClosed = false;
 
-class ProgramDoc : public CDocument {
+class ProgramDoc : public CDocument
+{
     DECLARE_DYNCREATE(ProgramDoc)
 public:
     void DeleteContents() override { g_documentClosed = m_viewList.IsEmpty(); }
 };
 IMPLEMENT_DYNCREATE(ProgramDoc, CDocument)
 
-class ProgramView : public CView {
+class ProgramView : public CView
+{
     DECLARE_DYNCREATE(ProgramView)
 public:
     void OnUpdateClose(CCmdUI* pCmdUI)
@@ -37,11 +40,12 @@ public:
 };
 IMPLEMENT_DYNCREATE(ProgramView, CView)
 BEGIN_MESSAGE_MAP(ProgramView, CView)
-    ON_UPDATE_COMMAND_UI(ID_TEST_CLOSE, &ProgramView::OnUpdateClose)
+ON_UPDATE_COMMAND_UI(ID_TEST_CLOSE, &ProgramView::OnUpdateClose)
 END_MESSAGE_MAP()
 
 // A bar whose one button is the close command: the idle update asks the routing about it.
-class CloseBar : public CControlBar {
+class CloseBar : public CControlBar
+{
 public:
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
     {
@@ -51,7 +55,8 @@ public:
     }
 };
 
-class ProgramFrame : public CFrameWnd {
+class ProgramFrame : public CFrameWnd
+{
     DECLARE_DYNCREATE(ProgramFrame)
 public:
     CloseBar m_bar;
@@ -59,7 +64,9 @@ public:
     {
         if (CFrameWnd::OnCreate(lpcs) == -1) return -1;
         m_bar.m_dwStyle = CBRS_TOP;
-        if (!m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_TOOLBAR)) return -1;
+        if (!m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
+                          AFX_IDW_TOOLBAR))
+            return -1;
         SetTimer(kCloseTimer, 200);
         return 0;
     }
@@ -74,16 +81,18 @@ public:
 };
 IMPLEMENT_DYNCREATE(ProgramFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(ProgramFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_TIMER()
-    ON_COMMAND(ID_TEST_CLOSE, &ProgramFrame::OnCloseCommand)
+ON_WM_CREATE()
+ON_WM_TIMER()
+ON_COMMAND(ID_TEST_CLOSE, &ProgramFrame::OnCloseCommand)
 END_MESSAGE_MAP()
 
-class ProgramApp : public CWinApp {
+class ProgramApp : public CWinApp
+{
 public:
     BOOL InitInstance() override
     {
-        AddDocTemplate(new CSingleDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(ProgramDoc), RUNTIME_CLASS(ProgramFrame),
+        AddDocTemplate(new CSingleDocTemplate(IDR_TEST_FRAME, RUNTIME_CLASS(ProgramDoc),
+                                              RUNTIME_CLASS(ProgramFrame),
                                               RUNTIME_CLASS(ProgramView)));
         OnFileNew();
         return m_pMainWnd != nullptr;

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace wintest {
+namespace wintest
+{
 
 // Dispatches every message waiting on this thread's queue (no idle processing).
 inline void PumpPending()
@@ -18,7 +19,8 @@ inline void PumpPending()
 }
 
 // What handlers did, in order, as short words; tests compare it with an expected sequence.
-struct EventLog {
+struct EventLog
+{
     std::vector<std::string> events;
     void Add(const std::string& e) { events.push_back(e); }
     std::string Joined() const

@@ -12,10 +12,7 @@ using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b)
-{
-    return RECT{l, t, r, b};
-}
+RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 std::string Text(const RECT& r)
 {
@@ -50,8 +47,7 @@ TEST(AutoHideButton, SizeFromIconTextAndSide)
         {"right, bare", TRUE, kRight, FALSE, {13, 40}, 17, 66},
         {"left, icon, no text", TRUE, kLeft, TRUE, {13, 0}, 20, 23},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const SIZE sz = AutoHideButtonSize(c.pane, c.side, c.hasIcon, icon, c.text);
         EXPECT_EQ(c.cx, sz.cx) << c.what;
         EXPECT_EQ(c.cy, sz.cy) << c.what;
@@ -64,10 +60,9 @@ TEST(AutoHideButton, OpenSideFacesTheFrameEdge)
     {
         DWORD side;
         LONG l, t, r, b;
-    } cases[] = {{kTop, 1, 0, 1, 1}, {kLeft, 0, 1, 1, 1}, {kRight, 1, 1, 0, 1},
-                 {kBottom, 1, 1, 1, 0}};
-    for (const Case& c : cases)
-    {
+    } cases[] = {
+        {kTop, 1, 0, 1, 1}, {kLeft, 0, 1, 1, 1}, {kRight, 1, 1, 0, 1}, {kBottom, 1, 1, 1, 0}};
+    for (const Case& c : cases) {
         LONG v[4];
         AutoHideButtonBorders(c.side, v);
         EXPECT_EQ(c.l, v[0]) << c.side;
@@ -88,42 +83,37 @@ TEST(AutoHideSlide, StepsAndEnds)
         BOOL animate;
         const char* hidden;
         LONG step;
-        int steps;       // to hide, and as many to show again
-        LONG lastMove;   // pixels moved by the last step
+        int steps;      // to hide, and as many to show again
+        LONG lastMove;  // pixels moved by the last step
     } cases[] = {
         // 11 / 12 is 0: one pixel a step, eleven steps
         {"11 px", R(0, 0, 11, 300), kLeft, kSlideMove, TRUE, "-11,0,0,300", 1, 11, 1},
         // 200 / 12 = 16: twelve of 16 and a last one of 8
         {"200 px", R(0, 0, 200, 300), kLeft, kSlideMove, TRUE, "-200,0,0,300", 16, 13, 8},
-        {"no animation", R(0, 0, 200, 300), kLeft, kSlideMove, FALSE, "-200,0,0,300", 200, 1,
-         200},
+        {"no animation", R(0, 0, 200, 300), kLeft, kSlideMove, FALSE, "-200,0,0,300", 200, 1, 200},
         {"right", R(600, 0, 800, 600), kRight, kSlideMove, TRUE, "800,0,1000,600", 16, 13, 8},
         // height 150: 12 a step, twelve of them and 6
         {"top shrinks", R(0, 0, 800, 150), kTop, kSlideResize, TRUE, "0,0,800,0", 12, 13, 6},
         {"bottom shrinks", R(0, 450, 800, 600), kBottom, kSlideResize, TRUE, "0,600,800,600", 12,
          13, 6},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const RECT hidden = SlideHiddenRect(c.shown, c.side, c.mode);
         EXPECT_EQ(c.hidden, Text(hidden)) << c.what;
         const LONG step = SlideStepSize(SlideLength(c.shown, c.side), c.animate);
         EXPECT_EQ(c.step, step) << c.what;
 
-        for (int direction = 0; direction < 2; ++direction)
-        {
+        for (int direction = 0; direction < 2; ++direction) {
             const RECT from = direction == 0 ? c.shown : hidden;
             const RECT to = direction == 0 ? hidden : c.shown;
             RECT r = from;
             int steps = 0;
             LONG lastMove = 0;
-            while (!IsSlideComplete(r, to) && steps < 1000)
-            {
+            while (!IsSlideComplete(r, to) && steps < 1000) {
                 const RECT next = SlideStepRect(r, to, step);
                 lastMove = std::max(std::abs(next.left - r.left) + std::abs(next.right - r.right),
                                     std::abs(next.top - r.top) + std::abs(next.bottom - r.bottom));
-                if (c.mode == kSlideMove)
-                    lastMove /= 2;   // both edges moved
+                if (c.mode == kSlideMove) lastMove /= 2;  // both edges moved
                 r = next;
                 ++steps;
             }
@@ -155,23 +145,21 @@ TEST(DockTarget, PaneAndSideUnderThePoint)
         DWORD align;
         BOOL tab, caption;
     } cases[] = {
-        {{100, 10}, 0, kLeft, FALSE, TRUE},     // A's caption
-        {{100, 590}, 1, kLeft, TRUE, FALSE},    // B's tab strip
-        {{5, 150}, 0, kLeft, FALSE, FALSE},     // near A's left edge
-        {{100, 290}, 0, kBottom, FALSE, FALSE}, // near A's bottom: band 285..315
+        {{100, 10}, 0, kLeft, FALSE, TRUE},      // A's caption
+        {{100, 590}, 1, kLeft, TRUE, FALSE},     // B's tab strip
+        {{5, 150}, 0, kLeft, FALSE, FALSE},      // near A's left edge
+        {{100, 290}, 0, kBottom, FALSE, FALSE},  // near A's bottom: band 285..315
         {{195, 150}, 0, kRight, FALSE, FALSE},
-        {{100, 150}, 0, kLeft, FALSE, FALSE},   // deep inside: the second pass finds A
-        {{100, 302}, 0, kLeft, FALSE, FALSE},   // on the slider: A widened by 15 holds it
-        {{100, 310}, 1, kTop, FALSE, FALSE},    // near B's top: band 289..319
+        {{100, 150}, 0, kLeft, FALSE, FALSE},  // deep inside: the second pass finds A
+        {{100, 302}, 0, kLeft, FALSE, FALSE},  // on the slider: A widened by 15 holds it
+        {{100, 310}, 1, kTop, FALSE, FALSE},   // near B's top: band 289..319
         {{400, 400}, -1, kLeft, FALSE, FALSE},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const DockTarget t = FindDockTarget(panes, c.pt, 15, FALSE, -1);
         const std::string what = std::to_string(c.pt.x) + "," + std::to_string(c.pt.y);
         EXPECT_EQ(c.pane, t.nPane) << what;
-        if (t.nPane >= 0)
-        {
+        if (t.nPane >= 0) {
             EXPECT_EQ(c.align, t.dwAlignment) << what;
         }
         EXPECT_EQ(c.tab, t.bTabArea) << what;
@@ -246,8 +234,7 @@ TEST(DockTarget, ExpectedRectangleAndItsRefusals)
         {"refused by the target", [](ExpectedDockQuery& q) { q.bTargetAccepts = FALSE; }, FALSE,
          FALSE, "0,0,0,0"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ExpectedDockQuery q = base;
         c.change(q);
         const ExpectedDock r = CalcExpectedDockRect(q);
@@ -270,7 +257,11 @@ TEST(AutoHideSlide, CheckTimerKeepsThePaneOutWhileTheCursorIsNear)
         void (*change)(AutoHideCheck&);
         BOOL slideIn;
     } cases[] = {
-        {"cursor gone", [](AutoHideCheck& c) { c.ptCursor = POINT{500, 10}; }, TRUE},
+        {"cursor gone",
+         [](AutoHideCheck& c) {
+             c.ptCursor = POINT{500, 10};
+         },
+         TRUE},
         {"over the pane",
          [](AutoHideCheck& c) {
              c.ptCursor = POINT{100, 10};
@@ -284,7 +275,11 @@ TEST(AutoHideSlide, CheckTimerKeepsThePaneOutWhileTheCursorIsNear)
          },
          FALSE},
         // another window lies over the pane's rectangle
-        {"covered", [](AutoHideCheck& c) { c.ptCursor = POINT{100, 10}; }, TRUE},
+        {"covered",
+         [](AutoHideCheck& c) {
+             c.ptCursor = POINT{100, 10};
+         },
+         TRUE},
         {"on the button",
          [](AutoHideCheck& c) {
              c.ptCursor = POINT{-10, 10};
@@ -296,8 +291,7 @@ TEST(AutoHideSlide, CheckTimerKeepsThePaneOutWhileTheCursorIsNear)
         {"docked again", [](AutoHideCheck& c) { c.bAutoHideMode = FALSE; }, FALSE},
         {"popup open", [](AutoHideCheck& c) { c.bPopupVisible = TRUE; }, FALSE},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         AutoHideCheck check = base;
         check.ptCursor = POINT{500, 10};
         c.change(check);
@@ -312,13 +306,13 @@ TEST(MiniFrameRollUp, TicksOfTheRollUpTimer)
         BOOL locked, rolledUp, inside, frameUnder, pinned;
         RollAction action;
     } cases[] = {
-        {FALSE, FALSE, FALSE, FALSE, FALSE, ROLL_UP},     // the cursor left
-        {FALSE, FALSE, FALSE, FALSE, TRUE, ROLL_NONE},    // pinned frames never roll up
+        {FALSE, FALSE, FALSE, FALSE, FALSE, ROLL_UP},   // the cursor left
+        {FALSE, FALSE, FALSE, FALSE, TRUE, ROLL_NONE},  // pinned frames never roll up
         {FALSE, FALSE, TRUE, TRUE, FALSE, ROLL_NONE},
-        {FALSE, TRUE, TRUE, TRUE, FALSE, ROLL_DOWN},      // back over the caption
-        {FALSE, TRUE, TRUE, FALSE, FALSE, ROLL_NONE},     // inside, but another window on top
+        {FALSE, TRUE, TRUE, TRUE, FALSE, ROLL_DOWN},   // back over the caption
+        {FALSE, TRUE, TRUE, FALSE, FALSE, ROLL_NONE},  // inside, but another window on top
         {FALSE, TRUE, FALSE, FALSE, FALSE, ROLL_NONE},
-        {TRUE, FALSE, FALSE, FALSE, FALSE, ROLL_NONE},    // an outline drag holds the lock
+        {TRUE, FALSE, FALSE, FALSE, FALSE, ROLL_NONE},  // an outline drag holds the lock
         {TRUE, TRUE, TRUE, TRUE, FALSE, ROLL_NONE},
     };
     for (const Case& c : cases)

@@ -11,10 +11,7 @@ using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b)
-{
-    return RECT{l, t, r, b};
-}
+RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 std::string Text(const RECT& r)
 {
@@ -38,14 +35,13 @@ TEST(PaneCaption, WhichButtonsShow)
         DWORD style;
         BOOL allowed, hideUnusable, close, pin;
     } cases[] = {
-        {0x1, TRUE, TRUE, FALSE, FALSE},   // may only float: no buttons at all
+        {0x1, TRUE, TRUE, FALSE, FALSE},  // may only float: no buttons at all
         {0xF, TRUE, TRUE, TRUE, TRUE},
-        {0xF, FALSE, TRUE, TRUE, FALSE},   // the side may not auto-hide (or no default slider)
+        {0xF, FALSE, TRUE, TRUE, FALSE},  // the side may not auto-hide (or no default slider)
         {0x2, TRUE, TRUE, FALSE, TRUE},
-        {0x1, FALSE, FALSE, TRUE, TRUE},   // switch off: everything shows
+        {0x1, FALSE, FALSE, TRUE, TRUE},  // switch off: everything shows
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         EXPECT_EQ(c.close, PaneButtonVisible(kHitPaneClose, c.style, c.allowed, c.hideUnusable))
             << c.style;
         EXPECT_EQ(c.pin, PaneButtonVisible(kHitPin, c.style, c.allowed, c.hideUnusable)) << c.style;
@@ -72,12 +68,11 @@ TEST(PaneCaption, ButtonsFromTheRightAndTheTextBeforeThem)
         // height 17: (17 - 14) / 2 = 1, and an offset of 2 lifts the buttons
         {R(0, 1, 200, 18), 2, FALSE, 184, 168, -1, "4,1,164,18"},
     };
-    for (const Case& c : cases)
-    {
-        std::vector<CaptionButton> buttons = {Button(kHitPaneClose, c.closeHidden), Button(kHitPin)};
+    for (const Case& c : cases) {
+        std::vector<CaptionButton> buttons = {Button(kHitPaneClose, c.closeHidden),
+                                              Button(kHitPin)};
         ArrangePaneCaptionButtons(buttons, c.caption, kPaneButton, c.offset);
-        if (!c.closeHidden)
-        {
+        if (!c.closeHidden) {
             EXPECT_EQ(c.closeX, buttons[0].pt.x);
             EXPECT_EQ(c.top, buttons[0].pt.y);
         }
@@ -92,8 +87,8 @@ TEST(PaneCaption, HitTests)
     // Window (100,100)-(300,400), caption 18 high, close at window (184,2), pin hidden.
     std::vector<CaptionButton> buttons = {CaptionButton{kHitPaneClose, FALSE, FALSE, {184, 2}},
                                           CaptionButton{kHitPin, TRUE, FALSE, {150, 2}}};
-    PaneHitQuery q{R(100, 100, 300, 400), R(100, 119, 300, 400), 18, FALSE, FALSE, &buttons,
-                   kPaneButton};
+    PaneHitQuery q{
+        R(100, 100, 300, 400), R(100, 119, 300, 400), 18, FALSE, FALSE, &buttons, kPaneButton};
     struct Case
     {
         POINT pt;
@@ -110,8 +105,7 @@ TEST(PaneCaption, HitTests)
         {{150, 100}, FALSE, FALSE, TRUE, kHitDefault},  // the row above the caption strip
         {{150, 110}, TRUE, FALSE, TRUE, kHitDefault},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         q.bFloating = c.floating;
         q.bLocked = c.locked;
         EXPECT_EQ(c.hit, PaneHitTest(c.pt, q, c.detect)) << c.pt.x << "," << c.pt.y;
@@ -159,12 +153,11 @@ TEST(CaptionButtons, HotTracking)
         {19, 19, 9, 9, FALSE, 9, 19, FALSE, FALSE},  // another while one is pressed: not hot
         {9, 19, 19, 19, TRUE, 19, 9, FALSE, FALSE},  // back onto the pressed one: hot again
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const CaptionTrackStep s = TrackCaptionButtons(CaptionTracking{c.highlighted, c.pressed},
                                                        c.under);
-        const std::string what = std::to_string(c.highlighted) + "/" + std::to_string(c.pressed)
-                                 + "->" + std::to_string(c.under);
+        const std::string what = std::to_string(c.highlighted) + "/" + std::to_string(c.pressed) +
+                                 "->" + std::to_string(c.under);
         EXPECT_EQ(c.expHighlighted, s.nHighlighted) << what;
         EXPECT_EQ(c.focused, s.bFocused) << what;
         EXPECT_EQ(c.redrawNew, s.nRedrawNew) << what;
@@ -182,11 +175,10 @@ TEST(MiniFrameCaption, ButtonsFromBothEnds)
     std::vector<CaptionButton> buttons = {Button(kHitMiniFrameClose), Button(kHitPin),
                                           Button(kHitMenu, FALSE, TRUE), Button(8, TRUE)};
     ArrangeMiniFrameCaptionButtons(buttons, caption, kFrameButton);
-    EXPECT_EQ(184, buttons[0].pt.x);   // 196 - 0 - 12
-    EXPECT_EQ(168, buttons[1].pt.x);   // 184 - 12 - 4
-    EXPECT_EQ(4, buttons[2].pt.x);     // left-placed from the left edge
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(6, buttons[i].pt.y);
+    EXPECT_EQ(184, buttons[0].pt.x);  // 196 - 0 - 12
+    EXPECT_EQ(168, buttons[1].pt.x);  // 184 - 12 - 4
+    EXPECT_EQ(4, buttons[2].pt.x);    // left-placed from the left edge
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(6, buttons[i].pt.y);
     // Text between the menu button's right edge + 2 and the pin, 2 in on each side.
     EXPECT_EQ("20,4,166,20", Text(CaptionTextRect(caption, buttons, kFrameButton, 2, 2)));
 }
@@ -194,9 +186,17 @@ TEST(MiniFrameCaption, ButtonsFromBothEnds)
 TEST(MiniFrameCaption, HitTestsOfCaptionAndBorders)
 {
     // Window (100,100)-(300,300), borders 4, caption (104,104)-(296,120), cursor 32: corners 16.
-    std::vector<CaptionButton> buttons = {CaptionButton{kHitMiniFrameClose, FALSE, FALSE, {184, 6}}};
-    MiniFrameHitQuery q{R(100, 100, 300, 300), R(104, 120, 296, 296), R(104, 104, 296, 120),
-                        R(4, 4, 4, 4), SIZE{32, 32}, FALSE, FALSE, &buttons, kFrameButton};
+    std::vector<CaptionButton> buttons = {
+        CaptionButton{kHitMiniFrameClose, FALSE, FALSE, {184, 6}}};
+    MiniFrameHitQuery q{R(100, 100, 300, 300),
+                        R(104, 120, 296, 296),
+                        R(104, 104, 296, 120),
+                        R(4, 4, 4, 4),
+                        SIZE{32, 32},
+                        FALSE,
+                        FALSE,
+                        &buttons,
+                        kFrameButton};
     struct Case
     {
         POINT pt;
@@ -212,10 +212,10 @@ TEST(MiniFrameCaption, HitTestsOfCaptionAndBorders)
         {{150, 101}, FALSE, HTTOP},
         {{298, 101}, FALSE, HTTOPRIGHT},
         {{298, 200}, FALSE, HTRIGHT},
-        {{298, 298}, FALSE, HTRIGHT},        // the right strip is tried before the corner
+        {{298, 298}, FALSE, HTRIGHT},  // the right strip is tried before the corner
         {{290, 298}, FALSE, HTBOTTOMRIGHT},
         {{200, 298}, FALSE, HTBOTTOM},
-        {{110, 298}, FALSE, HTBOTTOM},       // the bottom strip is tried before its left corner
+        {{110, 298}, FALSE, HTBOTTOM},  // the bottom strip is tried before its left corner
         {{101, 290}, FALSE, HTBOTTOMLEFT},
         {{101, 200}, FALSE, HTLEFT},
     };
@@ -223,10 +223,19 @@ TEST(MiniFrameCaption, HitTestsOfCaptionAndBorders)
         EXPECT_EQ(c.hit, MiniFrameHitTest(c.pt, q, c.detect)) << c.pt.x << "," << c.pt.y;
 
     // A toolbar has edges only (borders 3), tried top, left, bottom, right.
-    MiniFrameHitQuery tb{R(100, 100, 300, 300), R(103, 119, 297, 297), R(103, 103, 297, 119),
-                         R(3, 3, 3, 3), SIZE{32, 32}, TRUE, FALSE, nullptr, kFrameButton};
-    const Case edges[] = {{{101, 101}, FALSE, HTTOP}, {{101, 200}, FALSE, HTLEFT},
-                          {{200, 298}, FALSE, HTBOTTOM}, {{298, 200}, FALSE, HTRIGHT},
+    MiniFrameHitQuery tb{R(100, 100, 300, 300),
+                         R(103, 119, 297, 297),
+                         R(103, 103, 297, 119),
+                         R(3, 3, 3, 3),
+                         SIZE{32, 32},
+                         TRUE,
+                         FALSE,
+                         nullptr,
+                         kFrameButton};
+    const Case edges[] = {{{101, 101}, FALSE, HTTOP},
+                          {{101, 200}, FALSE, HTLEFT},
+                          {{200, 298}, FALSE, HTBOTTOM},
+                          {{298, 200}, FALSE, HTRIGHT},
                           {{298, 298}, FALSE, HTBOTTOM}};
     for (const Case& c : edges)
         EXPECT_EQ(c.hit, MiniFrameHitTest(c.pt, tb, c.detect)) << c.pt.x << "," << c.pt.y;
@@ -263,14 +272,13 @@ TEST(MiniFrameCaption, ToolbarFramesSnapTheDraggedEdge)
         BOOL snapped;
         const char* rect;
     } cases[] = {
-        {WMSZ_RIGHT, TRUE, "100,100,220,180"},    // left and top stay
-        {WMSZ_LEFT, TRUE, "180,100,300,180"},     // right and top stay
-        {WMSZ_BOTTOM, TRUE, "100,100,220,180"},   // top and left stay
-        {WMSZ_TOP, TRUE, "100,70,220,150"},       // bottom and left stay
+        {WMSZ_RIGHT, TRUE, "100,100,220,180"},   // left and top stay
+        {WMSZ_LEFT, TRUE, "180,100,300,180"},    // right and top stay
+        {WMSZ_BOTTOM, TRUE, "100,100,220,180"},  // top and left stay
+        {WMSZ_TOP, TRUE, "100,70,220,150"},      // bottom and left stay
         {WMSZ_BOTTOMRIGHT, FALSE, "100,100,300,150"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         RECT r = R(100, 100, 300, 150);
         EXPECT_EQ(c.snapped, SnapSizingRect(r, c.side, SIZE{120, 80})) << c.side;
         EXPECT_EQ(c.rect, Text(r)) << c.side;
@@ -284,17 +292,17 @@ TEST(MiniFrameCaption, ButtonsChosenForTheBarAndTheirTips)
         BOOL canClose, toolbarCustomize, menuBarCustomize;
         DWORD flags;
     } flagCases[] = {
-        {TRUE, FALSE, FALSE, 0x02},
-        {TRUE, TRUE, FALSE, 0x12},
-        {FALSE, TRUE, FALSE, 0x00},   // a toolbar that may not close shows nothing
-        {TRUE, FALSE, TRUE, 0x10},    // a customisable menu bar: the menu only
+        {TRUE, FALSE, FALSE, 0x02},  {TRUE, TRUE, FALSE, 0x12},
+        {FALSE, TRUE, FALSE, 0x00},  // a toolbar that may not close shows nothing
+        {TRUE, FALSE, TRUE, 0x10},   // a customisable menu bar: the menu only
         {FALSE, FALSE, FALSE, 0x00},
     };
     for (const FlagCase& c : flagCases)
-        EXPECT_EQ(c.flags, MiniFrameButtonFlags(c.canClose, c.toolbarCustomize, c.menuBarCustomize));
+        EXPECT_EQ(c.flags,
+                  MiniFrameButtonFlags(c.canClose, c.toolbarCustomize, c.menuBarCustomize));
 
     EXPECT_EQ((std::vector<UINT>{20, 9, 8, 25}), MiniFrameButtonIds(0x17, TRUE));
-    EXPECT_EQ((std::vector<UINT>{9, 25}), MiniFrameButtonIds(0x13, FALSE));   // no close
+    EXPECT_EQ((std::vector<UINT>{9, 25}), MiniFrameButtonIds(0x13, FALSE));  // no close
     EXPECT_TRUE(MiniFrameButtonIds(0, TRUE).empty());
 
     EXPECT_EQ(16033u, MiniFrameButtonTip(8));

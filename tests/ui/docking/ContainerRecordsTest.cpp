@@ -55,12 +55,9 @@ public:
     CObject* LoadTabbedBar(CArchive& ar, const TabbedBarRecord& t) override
     {
         RecordTabbedBar* p = static_cast<RecordTabbedBar*>(t.pClass->CreateObject());
-        try
-        {
+        try {
             ar >> p->m_value;
-        }
-        catch (...)
-        {
+        } catch (...) {
             delete p;
             throw;
         }
@@ -72,8 +69,7 @@ std::vector<BYTE> Bytes(std::initializer_list<DWORD> words)
 {
     std::vector<BYTE> bytes;
     for (DWORD w : words)
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back((BYTE)(w >> (8 * i)));
+        for (int i = 0; i < 4; ++i) bytes.push_back((BYTE)(w >> (8 * i)));
     return bytes;
 }
 
@@ -99,13 +95,10 @@ int Load(std::vector<BYTE> bytes,
 {
     TestNested nested;
     CMemFile file(bytes.empty() ? nullptr : bytes.data(), (UINT)bytes.size());
-    try
-    {
+    try {
         CArchive ar(&file, CArchive::load);
         read(ar, bytes.size(), pNested ? *pNested : nested);
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -130,7 +123,7 @@ SliderRecord InnerSlider(LONG id)
     return s;
 }
 
-#define INNER_SLIDER_WORDS(id) \
+#define INNER_SLIDER_WORDS(id)                                                                     \
     0x1000, 1, id, kIdless, 10, 20, 14, 300, 1, 0x1002, 4, 0, (DWORD)-50, 60
 
 // "Files" over a node of "Search" and "Output".
@@ -152,9 +145,9 @@ ContainerRecord SampleContainer()
 
 std::vector<BYTE> SampleContainerBytes()
 {
-    return Bytes({101, 0, 1, INNER_SLIDER_WORDS(1), 0, 1,          // root: pane, slider, subtree
-                  102, 103, 2, INNER_SLIDER_WORDS(2), 0, 0,        // the lower node
-                  3, 101, 102, 103});                               // the pane list
+    return Bytes({101, 0, 1, INNER_SLIDER_WORDS(1), 0, 1,    // root: pane, slider, subtree
+                  102, 103, 2, INNER_SLIDER_WORDS(2), 0, 0,  // the lower node
+                  3, 101, 102, 103});                        // the pane list
 }
 
 // The sample with an id-less tabbed bar of two tabs in place of "Output".
@@ -177,8 +170,7 @@ void ReadContainer(const std::vector<BYTE>& bytes, ContainerRecord& c, int* pCau
     const int cause = Load(bytes, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
         LoadContainerRecord(ar, n, c, nested);
     });
-    if (pCause)
-        *pCause = cause;
+    if (pCause) *pCause = cause;
 }
 }  // namespace
 
@@ -214,14 +206,14 @@ TEST(ContainerRecords, RoundTripsOfEveryKind)
     bar.m_value = 77;
     SliderRecord slider = InnerSlider(5);
     slider.defaultSlider = 1;
-    slider.container = std::make_unique<ContainerRecord>(TabbedContainer(&bar, RUNTIME_CLASS(RecordOutlookKind)));
-    const std::vector<BYTE> bytes = Store([&](CArchive& ar, ContainerRecordNested& n) {
-        StoreSliderRecord(ar, slider, n);
-    });
+    slider.container = std::make_unique<ContainerRecord>(
+        TabbedContainer(&bar, RUNTIME_CLASS(RecordOutlookKind)));
+    const std::vector<BYTE> bytes = Store(
+        [&](CArchive& ar, ContainerRecordNested& n) { StoreSliderRecord(ar, slider, n); });
     SliderRecord loaded;
     ASSERT_EQ(-1, Load(bytes, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
-                  LoadSliderRecord(ar, n, FALSE, loaded, nested);
-              }));
+        LoadSliderRecord(ar, n, FALSE, loaded, nested);
+    }));
     ASSERT_TRUE(loaded.container);
     const NodeSideRecord& side = loaded.container->root.second.sub->second;
     ASSERT_TRUE(side.tabbed);
@@ -246,15 +238,14 @@ TEST(ContainerRecords, RoundTripsOfEveryKind)
     frame.captionButtons = 0x03;
     frame.pinned = 1;
     frame.container = std::make_unique<ContainerRecord>(SampleContainer());
-    const std::vector<BYTE> frameBytes = Store([&](CArchive& ar, ContainerRecordNested& n) {
-        StoreMiniFrameRecord(ar, frame, n);
-    });
+    const std::vector<BYTE> frameBytes = Store(
+        [&](CArchive& ar, ContainerRecordNested& n) { StoreMiniFrameRecord(ar, frame, n); });
     EXPECT_EQ(Bytes({WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 120, 400, 520, 1, 101, 3, 1}),
               std::vector<BYTE>(frameBytes.begin(), frameBytes.begin() + 36));
     MiniFrameRecord loadedFrame;
     ASSERT_EQ(-1, Load(frameBytes, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
-                  LoadMiniFrameRecord(ar, n, TRUE, loadedFrame, nested);
-              }));
+        LoadMiniFrameRecord(ar, n, TRUE, loadedFrame, nested);
+    }));
     EXPECT_EQ(frameBytes, Store([&](CArchive& ar, ContainerRecordNested& n) {
                   StoreMiniFrameRecord(ar, loadedFrame, n);
               }));
@@ -267,15 +258,14 @@ TEST(ContainerRecords, TruncatedAtEveryByteIsRefusedAndChangesNothing)
     const ContainerRecord c = TabbedContainer(&bar, RUNTIME_CLASS(RecordTabbedBar));
     MiniFrameRecord frame;
     frame.barId = 101;
-    frame.container = std::make_unique<ContainerRecord>(TabbedContainer(&bar, RUNTIME_CLASS(RecordTabbedBar)));
-    const std::vector<BYTE> bytes = Store([&](CArchive& ar, ContainerRecordNested& n) {
-        StoreMiniFrameRecord(ar, frame, n);
-    });
+    frame.container = std::make_unique<ContainerRecord>(
+        TabbedContainer(&bar, RUNTIME_CLASS(RecordTabbedBar)));
+    const std::vector<BYTE> bytes = Store(
+        [&](CArchive& ar, ContainerRecordNested& n) { StoreMiniFrameRecord(ar, frame, n); });
     const int liveBefore = RecordTabbedBar::s_live;
-    for (size_t n = 0; n < bytes.size(); ++n)
-    {
+    for (size_t n = 0; n < bytes.size(); ++n) {
         MiniFrameRecord loaded;
-        loaded.barId = 4242;   // must survive a refused read
+        loaded.barId = 4242;  // must survive a refused read
         const int cause = Load(std::vector<BYTE>(bytes.begin(), bytes.begin() + (long)n),
                                [&](CArchive& ar, size_t size, ContainerRecordNested& nested) {
                                    LoadMiniFrameRecord(ar, size, TRUE, loaded, nested);
@@ -288,8 +278,8 @@ TEST(ContainerRecords, TruncatedAtEveryByteIsRefusedAndChangesNothing)
     // And the whole record reads.
     MiniFrameRecord loaded;
     EXPECT_EQ(-1, Load(bytes, [&](CArchive& ar, size_t size, ContainerRecordNested& nested) {
-                  LoadMiniFrameRecord(ar, size, TRUE, loaded, nested);
-              }));
+        LoadMiniFrameRecord(ar, size, TRUE, loaded, nested);
+    }));
     EXPECT_EQ(liveBefore + 1, RecordTabbedBar::s_live);
     delete loaded.container->root.second.sub->second.tabbed->pBar;
 }
@@ -300,13 +290,11 @@ namespace
 std::vector<BYTE> Chain(int nodes)
 {
     std::vector<BYTE> bytes;
-    for (int i = 0; i < nodes; ++i)
-    {
+    for (int i = 0; i < nodes; ++i) {
         const std::vector<BYTE> head = Bytes({0, 0, 0, i + 1 < nodes ? 1u : 0u});
         bytes.insert(bytes.end(), head.begin(), head.end());
     }
-    for (int i = 0; i < nodes; ++i)
-    {
+    for (int i = 0; i < nodes; ++i) {
         const std::vector<BYTE> tail = Bytes({0});
         bytes.insert(bytes.end(), tail.begin(), tail.end());
     }
@@ -333,16 +321,14 @@ TEST(ContainerRecords, DamagedRecordsAreRefused)
         {"subtree flag 2", Bytes({0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0})},
         {"pane and subtree on one side", Bytes({101, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1, 101})},
         {"default slider inside a tree",
-         with(Bytes({101, 102, 1}),
-              Bytes({0x1000, 1, 1, kIdless, 10, 20, 14, 300, 1, 2, 4, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-                     0, 0, 0, 0}))},
+         with(Bytes({101, 102, 1}), Bytes({0x1000, 1, 1, kIdless, 10, 20, 14, 300, 1, 2, 4, 1,
+                                           0,      0, 0, 0,       0,  0,  0,  0,   0, 0, 0, 0}))},
         {"negative slider width",
-         with(Bytes({101, 102, 1}), Bytes({0x1000, 1, 1, kIdless, 10, 20, 14, 300, 1, 2,
-                                          (DWORD)-4, 0, 0, 0, 0, 0, 2, 101, 102}))},
+         with(Bytes({101, 102, 1}), Bytes({0x1000, 1, 1, kIdless, 10, 20, 14, 300, 1, 2, (DWORD)-4,
+                                           0, 0, 0, 0, 0, 2, 101, 102}))},
         {"tree deeper than the limit", Chain(kMaxContainerDepth + 1)},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ContainerRecord loaded;
         loaded.bars = {{55, 0}};
         int cause = -1;
@@ -369,33 +355,36 @@ TEST(ContainerRecords, DamagedRecordsAreRefused)
         StoreContainerRecord(ar, TabbedContainer(&bar, RUNTIME_CLASS(RecordTabbedBar)), n);
     });
     ContainerRecordNested knowsNoTabbedBars;
-    EXPECT_NE(-1, Load(tabbed, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
-                  LoadContainerRecord(ar, n, loaded, nested);
-              }, &knowsNoTabbedBars));
+    EXPECT_NE(-1, Load(
+                      tabbed,
+                      [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
+                          LoadContainerRecord(ar, n, loaded, nested);
+                      },
+                      &knowsNoTabbedBars));
     EXPECT_TRUE(loaded.bars.empty());
 }
 
 TEST(ContainerRecords, StoredStylesAndFlagsAreMasked)
 {
     // Mini frame: WS_CHILD and WS_DISABLED dropped; unknown caption flags dropped; pinned 7 is 1.
-    const std::vector<BYTE> frameBytes =
-        Bytes({WS_CHILD | WS_DISABLED | WS_POPUP | WS_CAPTION, 0, 0, 100, 100, 1, 5, 0xFF, 7});
+    const std::vector<BYTE> frameBytes = Bytes(
+        {WS_CHILD | WS_DISABLED | WS_POPUP | WS_CAPTION, 0, 0, 100, 100, 1, 5, 0xFF, 7});
     MiniFrameRecord frame;
     ASSERT_EQ(-1, Load(frameBytes, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
-                  LoadMiniFrameRecord(ar, n, FALSE, frame, nested);
-              }));
+        LoadMiniFrameRecord(ar, n, FALSE, frame, nested);
+    }));
     EXPECT_EQ((DWORD)(WS_POPUP | WS_CAPTION), frame.style);
     EXPECT_EQ(0x17u, frame.captionButtons);
     EXPECT_EQ(1u, frame.pinned);
     EXPECT_EQ(5u, frame.barId);
 
     // Slider: a popup bit dropped from the style; stray bits dropped from the side.
-    const std::vector<BYTE> sliderBytes = Bytes({0x1044, 1, 3, kIdless, 0, 0, 4, 100, 1,
-                                                 WS_POPUP | WS_VISIBLE | 0x2, 4, 0, 0, 0});
+    const std::vector<BYTE> sliderBytes = Bytes(
+        {0x1044, 1, 3, kIdless, 0, 0, 4, 100, 1, WS_POPUP | WS_VISIBLE | 0x2, 4, 0, 0, 0});
     SliderRecord s;
     ASSERT_EQ(-1, Load(sliderBytes, [&](CArchive& ar, size_t n, ContainerRecordNested& nested) {
-                  LoadSliderRecord(ar, n, TRUE, s, nested);
-              }));
+        LoadSliderRecord(ar, n, TRUE, s, nested);
+    }));
     EXPECT_EQ((DWORD)(WS_VISIBLE | 0x2), s.style);
     EXPECT_EQ(0x1000u, s.alignment);
 }

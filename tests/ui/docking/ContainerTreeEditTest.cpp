@@ -14,8 +14,7 @@ namespace
 std::string Errors(const ContainerSnapshot& t)
 {
     std::string s;
-    for (const std::string& e : CheckContainerTree(t))
-        s += e + "\n";
+    for (const std::string& e : CheckContainerTree(t)) s += e + "\n";
     return s;
 }
 
@@ -90,8 +89,7 @@ TEST(ContainerTreeEdit, AFailedSplitChangesNothing)
         {"already placed", 103, 101, 0x8000},
         {"no id", 0, 101, 0x8000},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ContainerSnapshot t = ThreePanes();
         const std::string before = DumpContainerTree(t);
         EXPECT_FALSE(InsertPane(t, c.id, "New", SIZE{50, 50}, SIZE{0, 0}, c.target, c.align, 9))

@@ -11,20 +11,14 @@ using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b)
-{
-    return RECT{l, t, r, b};
-}
+RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 ContainerSide Bar(UINT id, const char* name, RECT rect)
 {
     return ContainerSide{id, name, rect, true, 50, -1};
 }
 
-ContainerSide Sub(int node, RECT rect)
-{
-    return ContainerSide{0, "", rect, false, 50, node};
-}
+ContainerSide Sub(int node, RECT rect) { return ContainerSide{0, "", rect, false, 50, node}; }
 
 // Area 200 x 600: "Files" over a 4-pixel slider at 296, below it "Search" and "Output" on either
 // side of a slider at 98.
@@ -47,8 +41,7 @@ ContainerSnapshot Sample()
 std::string Joined(const std::vector<std::string>& errors)
 {
     std::string s;
-    for (const std::string& e : errors)
-        s += e + "\n";
+    for (const std::string& e : errors) s += e + "\n";
     return s;
 }
 }  // namespace
@@ -88,7 +81,7 @@ TEST(ContainerTree, EachBrokenRuleIsReported)
 {
     struct Case
     {
-        const char* expected;   // part of the one error expected
+        const char* expected;  // part of the one error expected
         std::function<void(ContainerSnapshot&)> breakIt;
     } cases[] = {
         {"pane 103 is in the tree but not listed", [](ContainerSnapshot& t) { t.bars.pop_back(); }},
@@ -123,8 +116,7 @@ TEST(ContainerTree, EachBrokenRuleIsReported)
              t.bars.pop_back();
          }},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ContainerSnapshot t = Sample();
         c.breakIt(t);
         const std::string errors = Joined(CheckContainerTree(t));

@@ -96,13 +96,10 @@ int Load(std::vector<BYTE> bytes, DockLayoutImage& image)
 {
     TestNested nested;
     CMemFile file(bytes.empty() ? nullptr : bytes.data(), (UINT)bytes.size());
-    try
-    {
+    try {
         CArchive ar(&file, CArchive::load);
         LoadDockLayout(ar, bytes.size(), image, nested);
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -112,15 +109,13 @@ int Load(std::vector<BYTE> bytes, DockLayoutImage& image)
 
 void PutDword(std::vector<BYTE>& bytes, DWORD v)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i) bytes.push_back((BYTE)(v >> (8 * i)));
 }
 
 std::vector<BYTE> Dwords(std::initializer_list<DWORD> values)
 {
     std::vector<BYTE> bytes;
-    for (DWORD v : values)
-        PutDword(bytes, v);
+    for (DWORD v : values) PutDword(bytes, v);
     return bytes;
 }
 
@@ -138,10 +133,8 @@ AutoHideRecord Record(DWORD id, DWORD align, std::vector<DWORD> siblings)
 
 void ReleaseImage(DockLayoutImage& image)
 {
-    for (DockedEntry& e : image.entries)
-        delete e.pSlider;
-    for (CObject* p : image.miniFrames)
-        delete p;
+    for (DockedEntry& e : image.entries) delete e.pSlider;
+    for (CObject* p : image.miniFrames) delete p;
     image = DockLayoutImage();
 }
 }  // namespace
@@ -154,11 +147,10 @@ TEST(DockLayoutCodec, CountsOnlyTheEntriesWritten)
                      {DockedEntry::bar, kNoId, kNoId, nullptr},
                      {DockedEntry::bar, kNoId, 0x12C, nullptr}};
     image.autoHide = {Record(7, 0x1000, {})};
-    const std::vector<BYTE> expected =
-        Dwords({0,                                   // no fixed tabbed bars
-                2, 1, 0x65, 1, kNoId, 0x12C,         // two entries
-                0,                                   // no mini frames
-                1, 7, 0x1000, 1, 0, 1, 2, 3, 4, 5, 6, 7});
+    const std::vector<BYTE> expected = Dwords({0,  // no fixed tabbed bars
+                                               2, 1, 0x65,   1, kNoId, 0x12C,  // two entries
+                                               0,                              // no mini frames
+                                               1, 7, 0x1000, 1, 0,     1,     2, 3, 4, 5, 6, 7});
     EXPECT_EQ(expected, Store(image));
 }
 
@@ -205,10 +197,9 @@ TEST(DockLayoutCodec, TruncatedAtEveryByteIsRefusedAndStagesNothing)
     const std::vector<BYTE> bytes = Store(image);
     const int slidersBefore = TestSlider::s_live;
     const int miniFramesBefore = TestMiniFrame::s_live;
-    for (size_t n = 0; n < bytes.size(); ++n)
-    {
+    for (size_t n = 0; n < bytes.size(); ++n) {
         DockLayoutImage loaded;
-        loaded.entries.push_back({DockedEntry::bar, 99, kNoId, nullptr});   // replaced by nothing
+        loaded.entries.push_back({DockedEntry::bar, 99, kNoId, nullptr});  // replaced by nothing
         EXPECT_NE(-1, Load(std::vector<BYTE>(bytes.begin(), bytes.begin() + n), loaded)) << n;
         EXPECT_TRUE(loaded.entries.empty() && loaded.miniFrames.empty() && loaded.autoHide.empty())
             << n;
@@ -228,11 +219,11 @@ TEST(DockLayoutCodec, DamagedImagesAreRefused)
         {"huge mini-frame count", Dwords({0, 0, 0x7FFFFFFF})},
         {"huge auto-hide count", Dwords({0, 0, 0, 0x10000000})},
         {"huge sibling count", Dwords({0, 0, 0, 1, 7, 0x1000, 1, 0xFFFFFFF0, 1, 2, 3, 4, 5, 6, 7})},
-        {"two sides in one auto-hide record", Dwords({0, 0, 0, 1, 7, 0x3000, 1, 0, 1, 2, 3, 4, 5, 6, 7})},
+        {"two sides in one auto-hide record",
+         Dwords({0, 0, 0, 1, 7, 0x3000, 1, 0, 1, 2, 3, 4, 5, 6, 7})},
         {"a fixed tabbed bar this frame does not have", Dwords({1, 0x70, 0, 0, 0, 0})},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         DockLayoutImage loaded;
         EXPECT_NE(-1, Load(c.bytes, loaded)) << c.what;
         EXPECT_TRUE(loaded.entries.empty() && loaded.autoHide.empty()) << c.what;

@@ -19,10 +19,8 @@ RowBar Bar(int start, int length, int min = 1, int full = -1, bool visible = tru
 std::string Positions(const RowModel& row)
 {
     std::string out;
-    for (const RowBar& b : row.bars)
-    {
-        if (!out.empty())
-            out += " ";
+    for (const RowBar& b : row.bars) {
+        if (!out.empty()) out += " ";
         const std::string one = std::to_string(b.start) + "+" + std::to_string(b.length);
         out += b.visible ? one : "[" + one + "]";
     }
@@ -57,20 +55,29 @@ TEST(RowArrange, TableOfPlacements)
     } cases[] = {
         {"overlap pushed forward", {300, {Bar(0, 100), Bar(50, 100)}}, -1, "0+100 100+100"},
         {"before the start: shifted in", {300, {Bar(-30, 100), Bar(100, 50)}}, -1, "0+100 100+50"},
-        {"past the end, room left: shifted back", {300, {Bar(0, 100), Bar(250, 100)}}, -1,
+        {"past the end, room left: shifted back",
+         {300, {Bar(0, 100), Bar(250, 100)}},
+         -1,
          "0+100 200+100"},
-        {"gap absorbs the shift back", {300, {Bar(0, 50), Bar(120, 100), Bar(230, 100)}}, -1,
+        {"gap absorbs the shift back",
+         {300, {Bar(0, 50), Bar(120, 100), Bar(230, 100)}},
+         -1,
          "0+50 100+100 200+100"},
-        {"exactly fits after closing the gaps", {200, {Bar(0, 100), Bar(150, 100)}}, -1,
+        {"exactly fits after closing the gaps",
+         {200, {Bar(0, 100), Bar(150, 100)}},
+         -1,
          "0+100 100+100"},
-        {"given bar pushes both ways", {300, {Bar(0, 100), Bar(80, 60), Bar(130, 100)}}, 1,
+        {"given bar pushes both ways",
+         {300, {Bar(0, 100), Bar(80, 60), Bar(130, 100)}},
+         1,
          "0+100 100+60 160+100"},
-        {"hidden bars take no room", {200, {Bar(0, 100), Bar(100, 100, 1, -1, false), Bar(150, 100)}},
-         -1, "0+100 [100+100] 100+100"},
+        {"hidden bars take no room",
+         {200, {Bar(0, 100), Bar(100, 100, 1, -1, false), Bar(150, 100)}},
+         -1,
+         "0+100 [100+100] 100+100"},
         {"empty row", {200, {}}, -1, ""},
     };
-    for (Case& c : cases)
-    {
+    for (Case& c : cases) {
         c.row.ArrangeBars(c.bar);
         EXPECT_EQ(c.expected, Positions(c.row)) << c.what;
     }
@@ -83,12 +90,11 @@ TEST(RowMove, PushIsAbsorbedByAFivePixelGap)
         int push;
         const char* expected;
     } cases[] = {
-        {20, "20+100 120+50 170+50"},   // the third bar moves by 20 - 5
-        {5, "5+100 105+50 155+50"},     // a push of 5 leaves it in place
+        {20, "20+100 120+50 170+50"},  // the third bar moves by 20 - 5
+        {5, "5+100 105+50 155+50"},    // a push of 5 leaves it in place
         {3, "3+100 103+50 155+50"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         RowModel row{400, {Bar(0, 100), Bar(100, 50), Bar(155, 50)}};
         int index = 0;
         EXPECT_TRUE(row.MoveBar(index, c.push, false));
@@ -127,7 +133,7 @@ TEST(RowMove, DraggedBarPassesItsNeighbourAndTheyExchangePlaces)
     EXPECT_TRUE(row.MoveBar(index, 160, true));
     EXPECT_EQ(1, index);
     EXPECT_EQ("60+100 160+100", Positions(row));
-    EXPECT_EQ(200, row.bars[0].fullLength);   // the neighbour kept its own record
+    EXPECT_EQ(200, row.bars[0].fullLength);  // the neighbour kept its own record
     // Back by 120: 40..140 has its centre (90) before the neighbour's (110), so they exchange.
     EXPECT_TRUE(row.MoveBar(index, -120, true));
     EXPECT_EQ(0, index);
@@ -178,9 +184,9 @@ TEST(RowRemove, RemainingBarsReturnToFullLengthAndFit)
 TEST(RowShift, ChainShiftLosesEachGap)
 {
     RowModel forward{500, {Bar(0, 100), Bar(110, 100), Bar(230, 100)}};
-    forward.ShiftBars(-1, 25, true);   // gaps 10 and 20: 25, 15, stop
+    forward.ShiftBars(-1, 25, true);  // gaps 10 and 20: 25, 15, stop
     EXPECT_EQ("25+100 125+100 230+100", Positions(forward));
     RowModel backward{500, {Bar(0, 100), Bar(110, 100), Bar(230, 100)}};
-    backward.ShiftBars(-1, -25, false);   // from the last: -25, then -5, then nothing
+    backward.ShiftBars(-1, -25, false);  // from the last: -25, then -5, then nothing
     EXPECT_EQ("0+100 105+100 205+100", Positions(backward));
 }

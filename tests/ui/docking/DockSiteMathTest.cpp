@@ -9,10 +9,7 @@ using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b)
-{
-    return RECT{l, t, r, b};
-}
+RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
 
 std::string Text(const RECT& r)
 {
@@ -67,7 +64,7 @@ TEST(AlignByRect, PlacesAgainstEachSideKeepingThickness)
 
 TEST(LimitToMaxShare, CutsAtThePercentageAndZeroMeansNoLimit)
 {
-    const RECT client = R(0, 0, 400, 300);   // 25 %: height limit 75, width limit 100
+    const RECT client = R(0, 0, 400, 300);  // 25 %: height limit 75, width limit 100
     struct Case
     {
         RECT rect;
@@ -87,8 +84,7 @@ TEST(LimitToMaxShare, CutsAtThePercentageAndZeroMeansNoLimit)
         // 301 × 33 / 100 = 99.33, truncated to 99.
         {R(0, 0, 400, 120), 0x2000, 33, TRUE, "0,0,400,99"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         RECT rect = c.rect;
         const RECT area = c.percent == 33 ? R(0, 0, 400, 301) : client;
         EXPECT_EQ(c.cut, LimitToMaxShare(rect, c.align, area, c.percent)) << c.expected;
@@ -108,12 +104,12 @@ TEST(HitTestDockEdges, BandsAreTriedTopLeftBottomRightWithExclusiveFarEdges)
         int caption, tabArea;
         DWORD expected;
     } cases[] = {
-        {{100, 90}, FALSE, 0xF000, 0, 0, 0x2000},    // exactly on R.top - s
+        {{100, 90}, FALSE, 0xF000, 0, 0, 0x2000},  // exactly on R.top - s
         {{100, 90}, TRUE, 0xF000, 0, 0, 0x2000},
-        {{310, 150}, FALSE, 0xF000, 0, 0, 0},        // R.right + s lies outside
+        {{310, 150}, FALSE, 0xF000, 0, 0, 0},  // R.right + s lies outside
         {{309, 150}, FALSE, 0xF000, 0, 0, 0x4000},
-        {{95, 95}, FALSE, 0xF000, 0, 0, 0x2000},     // corner: top wins
-        {{95, 95}, FALSE, 0xD000, 0, 0, 0x1000},     // top disabled: left
+        {{95, 95}, FALSE, 0xF000, 0, 0, 0x2000},  // corner: top wins
+        {{95, 95}, FALSE, 0xD000, 0, 0, 0x1000},  // top disabled: left
         {{150, 150}, FALSE, 0xF000, 0, 0, 0},
         {{150, 105}, FALSE, 0xF000, 0, 0, 0x2000},
         {{150, 105}, TRUE, 0xF000, 0, 0, 0},         // the outer band ends at R.top
@@ -136,18 +132,13 @@ TEST(RotateSideValues, TurnsTheRecord)
         int angle;
         LONG expected[4];
     } cases[] = {
-        {90, {4, 1, 2, 3}},
-        {-90, {2, 3, 4, 1}},
-        {180, {1, 4, 3, 2}},
-        {45, {1, 2, 3, 4}},
-        {0, {1, 2, 3, 4}},
+        {90, {4, 1, 2, 3}}, {-90, {2, 3, 4, 1}}, {180, {1, 4, 3, 2}},
+        {45, {1, 2, 3, 4}}, {0, {1, 2, 3, 4}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         LONG v[4] = {1, 2, 3, 4};
         RotateSideValues(v, c.angle);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(c.expected[i], v[i]) << c.angle << " side " << i;
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(c.expected[i], v[i]) << c.angle << " side " << i;
     }
 }
 
@@ -163,14 +154,13 @@ TEST(KeepRectOnScreen, ShiftsBackWithinReachWithoutResizing)
     } cases[] = {
         {R(-300, 100, -200, 200), &m16, "-16,100,84,200"},
         {R(1100, 100, 1200, 200), &m16, "908,100,1008,200"},
-        {R(100, 900, 200, 1000), &m16, "100,752,200,852"},   // wholly below: top m above bottom
+        {R(100, 900, 200, 1000), &m16, "100,752,200,852"},  // wholly below: top m above bottom
         {R(100, -300, 200, -200), &m16, "100,-84,200,16"},
         {R(100, 100, 200, 200), &m16, "100,100,200,200"},
         {R(-100, 0, 0, 50), nullptr, "0,0,100,50"},
         {R(2000, 2000, 2100, 2100), nullptr, "924,768,1024,868"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         RECT rect = c.rect;
         KeepRectOnScreen(rect, work, c.margins);
         EXPECT_EQ(c.expected, Text(rect));
@@ -204,11 +194,10 @@ TEST(CalcInsideRect, BordersTurnForVerticalBarsAndTheGripperTakesSeven)
         {R(0, 0, 30, 100), FALSE, 0, FALSE, "2,1,26,97"},
         {R(0, 0, 100, 30), TRUE, 0x400000, FALSE, "8,2,97,26"},
         {R(0, 0, 30, 100), FALSE, 0x400000, FALSE, "2,8,26,97"},
-        {R(0, 0, 100, 30), TRUE, 0x400001, FALSE, "1,2,97,26"},    // floating: no gripper
-        {R(0, 0, 100, 30), TRUE, 0xF01, TRUE, "1,2,97,26"},        // floating: border bits ignored
+        {R(0, 0, 100, 30), TRUE, 0x400001, FALSE, "1,2,97,26"},  // floating: no gripper
+        {R(0, 0, 100, 30), TRUE, 0xF01, TRUE, "1,2,97,26"},      // floating: border bits ignored
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         RECT rect = c.rect;
         CalcInsideRect(rect, c.horz, c.style, c.floating, b);
         EXPECT_EQ(c.expected, Text(rect)) << std::hex << c.style;
@@ -224,18 +213,15 @@ TEST(GetFreeToolbarId, LowestFreeIdOfASetRange)
         std::vector<UINT> used;
         UINT expected;
     } cases[] = {
-        {none, none, {}, 0},
-        {100, none, {}, 0},
-        {110, 100, {}, 0},
-        {100, 102, {100, 101, 102}, 0},
-        {100, 102, {100, 102}, 101},
-        {100, 102, {}, 100},
-        {100, 100, {}, 100},
-        {100, 102, {101, 500}, 100},
-        {100, 101, {500, 501}, 0},   // the list already holds as many bars as the range
+        {none, none, {}, 0},         {100, none, {}, 0},
+        {110, 100, {}, 0},           {100, 102, {100, 101, 102}, 0},
+        {100, 102, {100, 102}, 101}, {100, 102, {}, 100},
+        {100, 100, {}, 100},         {100, 102, {101, 500}, 100},
+        {100, 101, {500, 501}, 0},  // the list already holds as many bars as the range
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.expected, GetFreeToolbarId(c.first, c.last, c.used)) << c.first << ".." << c.last;
+        EXPECT_EQ(c.expected, GetFreeToolbarId(c.first, c.last, c.used))
+            << c.first << ".." << c.last;
 }
 
 TEST(DetermineDockSite, DecidesBetweenPaneEdgeAndTab)
@@ -261,8 +247,7 @@ TEST(DetermineDockSite, DecidesBetweenPaneEdgeAndTab)
         {{TRUE, TRUE, TRUE, TRUE, 0, 2, FALSE, 0, 0x1000}, 2, TRUE},
     };
     int n = 0;
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         BOOL useBar = -1;
         EXPECT_EQ(c.expected, DetermineDockSite(c.q, &useBar)) << "case " << n;
         EXPECT_EQ(c.useBar, useBar) << "case " << n;
@@ -273,8 +258,10 @@ TEST(DetermineDockSite, DecidesBetweenPaneEdgeAndTab)
 TEST(BarNcArea, GripperStripIsTheWindowBeforeTheClientArea)
 {
     // A horizontal bar 200 × 26 whose client area starts 9 px in; a vertical one 9 px down.
-    EXPECT_EQ("10,20,18,46", Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 210, 46), R(19, 22, 208, 44), TRUE)));
-    EXPECT_EQ("10,20,36,28", Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 36, 220), R(12, 29, 34, 218), FALSE)));
+    EXPECT_EQ("10,20,18,46",
+              Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 210, 46), R(19, 22, 208, 44), TRUE)));
+    EXPECT_EQ("10,20,36,28",
+              Text(CZAVPBarNcArea::GripperStrip(R(10, 20, 36, 220), R(12, 29, 34, 218), FALSE)));
     // A client area at the window's edge leaves an empty strip.
     EXPECT_TRUE(::IsRectEmpty(&static_cast<const RECT&>(
         CZAVPBarNcArea::GripperStrip(R(10, 20, 210, 46), R(10, 20, 210, 46), TRUE))));

@@ -22,8 +22,8 @@ public:
     // A child of the frame, enabled on every side, that may float.
     BOOL CreateIn(CWnd* pFrame, const char* lpszName, UINT nID)
     {
-        if (!Create(lpszName, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, m_nLength, m_nThickness),
-                    pFrame, nID, ZAVP_CBRS_FLOAT))
+        if (!Create(lpszName, WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                    CRect(0, 0, m_nLength, m_nThickness), pFrame, nID, ZAVP_CBRS_FLOAT))
             return FALSE;
         EnableDocking(CBRS_ALIGN_ANY);
         return TRUE;
@@ -43,8 +43,7 @@ public:
     };
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message >= 0xC000 && message <= 0xFFFF)
-            m_messages.push_back({message, wParam, lParam});
+        if (message >= 0xC000 && message <= 0xFFFF) m_messages.push_back({message, wParam, lParam});
         return CZAVPFrameWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<Message> m_messages;

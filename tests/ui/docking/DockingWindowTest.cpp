@@ -34,8 +34,8 @@ const int kClientHeight = 400;
 
 std::string Text(const RECT& r)
 {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
 }
 
 class DockingWindowTest : public ::testing::Test
@@ -55,7 +55,8 @@ protected:
         CRect rectClient, rectWindow;
         m_pFrame->GetClientRect(rectClient);
         m_pFrame->GetWindowRect(rectWindow);
-        m_pFrame->SetWindowPos(nullptr, 0, 0, rectWindow.Width() + kClientWidth - rectClient.Width(),
+        m_pFrame->SetWindowPos(nullptr, 0, 0,
+                               rectWindow.Width() + kClientWidth - rectClient.Width(),
                                rectWindow.Height() + kClientHeight - rectClient.Height(),
                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
@@ -65,8 +66,7 @@ protected:
     void TearDown() override
     {
         m_app.m_pMainWnd = nullptr;
-        if (::IsWindow(m_hFrame()))
-            m_pFrame->DestroyWindow();
+        if (::IsWindow(m_hFrame())) m_pFrame->DestroyWindow();
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
     }
     HWND m_hFrame() const { return m_pFrame ? m_pFrame->GetSafeHwnd() : nullptr; }
@@ -99,7 +99,8 @@ void MouseAt(CWnd* pFrame, CWnd* pBar, UINT message, int x, int y)
     ::SetCursorPos(pt.x, pt.y);
     POINT ptBar = pt;
     ::ScreenToClient(pBar->GetSafeHwnd(), &ptBar);
-    pBar->SendMessage(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(ptBar.x, ptBar.y));
+    pBar->SendMessage(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
+                      MAKELPARAM(ptBar.x, ptBar.y));
 }
 }  // namespace
 
@@ -113,15 +114,15 @@ TEST_F(DockingWindowTest, EnableDockingMakesFourEmptyDockBarsInOrder)
     const CObList& bars = Manager().GetControlBars();
     ASSERT_EQ(4, bars.GetCount());
     POSITION pos = bars.GetHeadPosition();
-    for (const Expected& e : expected)
-    {
+    for (const Expected& e : expected) {
         CZAVPBaseControlBar* pBar = static_cast<CZAVPBaseControlBar*>(bars.GetNext(pos));
         ASSERT_TRUE(pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)));
         EXPECT_EQ(e.id, (UINT)pBar->GetDlgCtrlID());
         EXPECT_EQ(e.alignment, pBar->GetCurrentAlignment());
         CRect rect;
         pBar->GetWindowRect(rect);
-        EXPECT_EQ(0, IsHorizontalAlignment(e.alignment) ? rect.Height() : rect.Width()) << std::hex << e.id;
+        EXPECT_EQ(0, IsHorizontalAlignment(e.alignment) ? rect.Height() : rect.Width())
+            << std::hex << e.id;
     }
     CRect area;
     Manager().GetClientAreaBounds(area);
@@ -187,7 +188,8 @@ TEST_F(DockingWindowTest, HidingARowsBarsShrinksTheDockBarAndShowingRestoresIt)
     // The hidden row keeps its place; the row after it moves up by its thickness.
     const std::string dumpHidden = Dump();
     EXPECT_NE(std::string::npos, dumpHidden.find("  row 1 +26 30 hidden\n")) << dumpHidden;
-    EXPECT_NE(std::string::npos, dumpHidden.find("  row 2 +26 22 visible\n    bar \"Third\" 103 (0,26)-(100,48)"))
+    EXPECT_NE(std::string::npos,
+              dumpHidden.find("  row 2 +26 22 visible\n    bar \"Third\" 103 (0,26)-(100,48)"))
         << dumpHidden;
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty());
     CRect area;
@@ -313,7 +315,8 @@ TEST_F(DockingWindowTest, ControlBarStateRoundTripAndDamagedValues)
     const BYTE shortRect[8] = {1, 0, 0, 0, 2, 0, 0, 0};
     SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "RecentFrameAlignment", REG_DWORD, &twoSides, 4);
     SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "RecentRowIndex", REG_DWORD, &negative, 4);
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "RectRecentFloat", REG_BINARY, shortRect, sizeof shortRect);
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "RectRecentFloat", REG_BINARY, shortRect,
+                sizeof shortRect);
     auto damaged = std::make_unique<FixedBar>(50, 20);
     ASSERT_TRUE(damaged->CreateIn(m_pFrame, "Damaged", 101));
     damaged->RecentDockInfo().m_nRecentRowIndex = 2;
@@ -337,19 +340,21 @@ TEST_F(DockingWindowTest, DockLayoutValueRoundTripAndADamagedValueKeepsTheLayout
     const std::string key = std::string(kProfile) + "ZAVPDockManager-128";
     BYTE data[64] = {};
     DWORD size = sizeof data;
-    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders", nullptr, data, &size));
-    EXPECT_EQ(16u, size);   // four empty sections
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders",
+                                         nullptr, data, &size));
+    EXPECT_EQ(16u, size);  // four empty sections
     EXPECT_TRUE(Manager().LoadState(kProfile, 128));
     EXPECT_FALSE(Manager().IsLoadFailed());
 
     const std::string before = Dump();
     const BYTE damaged[] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 1, 0, 0, 0};
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders", REG_BINARY, damaged, sizeof damaged);
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders", REG_BINARY, damaged,
+                sizeof damaged);
     EXPECT_FALSE(Manager().LoadState(kProfile, 128));
     EXPECT_TRUE(Manager().IsLoadFailed());
     Manager().SetDockState();
     EXPECT_EQ(before, Dump());
-    EXPECT_FALSE(Manager().LoadState(kProfile, 999));   // no such key
+    EXPECT_FALSE(Manager().LoadState(kProfile, 999));  // no such key
 }
 
 TEST_F(DockingWindowTest, RightClickOnADockBarAsksTheMainFrameForTheToolbarMenu)
@@ -381,7 +386,8 @@ TEST_F(DockingWindowTest, ResizingTheFrameReplacesTheDockBars)
     m_pFrame->DockControlBar(side.get(), 0xE81D);
     CRect rect;
     m_pFrame->GetWindowRect(rect);
-    m_pFrame->SetWindowPos(nullptr, 0, 0, rect.Width() - 100, rect.Height() - 50, SWP_NOMOVE | SWP_NOZORDER);
+    m_pFrame->SetWindowPos(nullptr, 0, 0, rect.Width() - 100, rect.Height() - 50,
+                           SWP_NOMOVE | SWP_NOZORDER);
     CRect area;
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("0,26,470,350", Text(area));
@@ -401,11 +407,11 @@ TEST_F(DockingWindowTest, HideAllHidesTheBarsAndShowsTheSameOnesAgain)
     CRect area;
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("0,0,600,400", Text(area));
-    EXPECT_FALSE(m_pFrame->ShowControlBars(FALSE));   // already hidden
+    EXPECT_FALSE(m_pFrame->ShowControlBars(FALSE));  // already hidden
 
     EXPECT_TRUE(m_pFrame->ShowControlBars(TRUE));
     EXPECT_TRUE(shown->IsVisible());
-    EXPECT_FALSE(hidden->IsVisible());   // it was hidden before: it stays so
+    EXPECT_FALSE(hidden->IsVisible());  // it was hidden before: it stays so
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("0,26,600,400", Text(area));
     EXPECT_FALSE(m_pFrame->ShowControlBars(TRUE));
@@ -467,9 +473,11 @@ TEST(DragOutline, ThresholdAndFirstOutline)
             << c.cursor.x << "," << c.cursor.y;
     // A docked bar at (300, 10) 200 long; recent floating size 100 × 100.
     const CRect bar(300, 10, 500, 36);
-    EXPECT_EQ("300,10,400,110", Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(320, 20))));
+    EXPECT_EQ("300,10,400,110",
+              Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(320, 20))));
     // The cursor beyond the floating width: the left edge goes 5 px left of it.
-    EXPECT_EQ("445,10,545,110", Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(450, 20))));
+    EXPECT_EQ("445,10,545,110",
+              Text(CZAVPDragOutline::FirstOutlineRect(bar, CSize(100, 100), CPoint(450, 20))));
 }
 
 namespace
@@ -498,7 +506,8 @@ protected:
 bool ValueExists(const std::string& key, const char* value)
 {
     DWORD size = 0;
-    return SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) == ERROR_SUCCESS;
+    return SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) ==
+           ERROR_SUCCESS;
 }
 }  // namespace
 
@@ -551,10 +560,12 @@ TEST_F(FrameStateTest, TearOffBarsAreNumberedWithoutGapsAndOnlyToolbarsAreCreate
     const std::string section = kSectionKey + "ControlBars-TearOff";
     char name[32] = {};
     DWORD size = sizeof name;
-    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-0").c_str(), "Name", nullptr, name, &size));
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-0").c_str(), "Name",
+                                         nullptr, name, &size));
     EXPECT_STREQ("First", name);
     size = sizeof name;
-    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-1").c_str(), "Name", nullptr, name, &size));
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, (section + "-1").c_str(), "Name",
+                                         nullptr, name, &size));
     EXPECT_STREQ("Last", name);
     EXPECT_FALSE(ValueExists(section + "-2", "Name"));
 
@@ -579,7 +590,7 @@ TEST_F(FrameStateTest, TearOffBarsAreNumberedWithoutGapsAndOnlyToolbarsAreCreate
 TEST(FrameImplPure, UserToolbarRange)
 {
     CZAVPFrameImpl impl(nullptr);
-    EXPECT_EQ(0u, impl.GetUserToolbarRangeSize());   // unset
+    EXPECT_EQ(0u, impl.GetUserToolbarRangeSize());  // unset
     EXPECT_FALSE(impl.IsUserToolbarId(0));
     impl.InitUserToobars("", 900, 909);
     EXPECT_EQ(10u, impl.GetUserToolbarRangeSize());
@@ -599,8 +610,7 @@ public:
     ~CommandSink() override { DestroyWindow(); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND || message == WM_NOTIFY)
-        {
+        if (message == WM_COMMAND || message == WM_NOTIFY) {
             m_received.push_back({message, wParam});
             return 77;
         }
@@ -641,13 +651,15 @@ TEST(BarInADialog, EachBarJudgesItsOwnParent)
     ASSERT_TRUE(dialog.CreateIndirect(&tmpl.dlg, nullptr));
     CommandSink plainParent;
     FixedBar inDialog(50, 20), outside(50, 20);
-    ASSERT_TRUE(inDialog.Create("In", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &dialog, 0xE806, 0));
-    ASSERT_TRUE(outside.Create("Out", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &plainParent, 0xE807, 0));
+    ASSERT_TRUE(
+        inDialog.Create("In", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &dialog, 0xE806, 0));
+    ASSERT_TRUE(
+        outside.Create("Out", WS_CHILD | CBRS_TOP, CRect(0, 0, 50, 20), &plainParent, 0xE807, 0));
     EXPECT_TRUE(inDialog.IsDialogControl());
     // A bar made later outside any dialog is not taken for one: it has no frame to dock into.
     EXPECT_FALSE(outside.IsDialogControl());
-    EXPECT_TRUE(inDialog.DockToFrameWindow());    // nothing to do in a dialog: success
-    EXPECT_FALSE(outside.DockToFrameWindow());    // no frame: failure, not a silent success
+    EXPECT_TRUE(inDialog.DockToFrameWindow());  // nothing to do in a dialog: success
+    EXPECT_FALSE(outside.DockToFrameWindow());  // no frame: failure, not a silent success
     inDialog.DestroyWindow();
     outside.DestroyWindow();
     dialog.DestroyWindow();

@@ -20,8 +20,7 @@ std::string Text(const RECT& r)
 std::string Texts(const std::vector<RECT>& rects)
 {
     std::string s;
-    for (const RECT& r : rects)
-        s += (s.empty() ? "" : " ") + Text(r);
+    for (const RECT& r : rects) s += (s.empty() ? "" : " ") + Text(r);
     return s;
 }
 
@@ -46,54 +45,81 @@ TEST(TabStripGeometry, FrameRectanglesForEveryStyleAndLocation)
         // 3D, top, h 20, b 2: button size min(17, 16) = 16; five buttons end at 200 - 2, so they
         // start at 198 - 80 = 118, top (20 - 16) / 2 = 2. Tabs from 2 to 118 - 2 * 2. Windows:
         // client deflated by 3, from 20 + 2 * 2 = 24.
-        {"3d top", {TAB_STYLE_3D, true, kClient, 20, 2, kGlyph, kExtra, true},
-         "2,0,114,20", "3,24,197,97",
+        {"3d top",
+         {TAB_STYLE_3D, true, kClient, 20, 2, kGlyph, kExtra, true},
+         "2,0,114,20",
+         "3,24,197,97",
          "118,2,134,18 134,2,150,18 150,2,166,18 166,2,182,18 182,2,198,18"},
         // 3D, bottom: the band is 80..100; windows end 2 * 2 above it.
-        {"3d bottom", {TAB_STYLE_3D, false, kClient, 20, 2, kGlyph, kExtra, true},
-         "2,80,114,100", "3,3,197,76",
+        {"3d bottom",
+         {TAB_STYLE_3D, false, kClient, 20, 2, kGlyph, kExtra, true},
+         "2,80,114,100",
+         "3,3,197,76",
          "118,82,134,98 134,82,150,98 150,82,166,98 166,82,182,98 182,82,198,98"},
         // One-tab style, no close button: four buttons from 198 - 64 = 134; the tabs begin one
         // button further right (2 + 16) and end 2 * 2 before the buttons.
-        {"one-tab top", {TAB_STYLE_3D_ONE_TAB, true, kClient, 20, 2, kGlyph, kExtra, false},
-         "18,0,130,20", "3,24,197,97", "134,2,150,18 150,2,166,18 166,2,182,18 182,2,198,18"},
-        {"one-tab bottom, h 24", {TAB_STYLE_3D_ONE_TAB, false, kClient, 24, 2, kGlyph, kExtra,
-                                  false},
+        {"one-tab top",
+         {TAB_STYLE_3D_ONE_TAB, true, kClient, 20, 2, kGlyph, kExtra, false},
+         "18,0,130,20",
+         "3,24,197,97",
+         "134,2,150,18 150,2,166,18 166,2,182,18 182,2,198,18"},
+        {"one-tab bottom, h 24",
+         {TAB_STYLE_3D_ONE_TAB, false, kClient, 24, 2, kGlyph, kExtra, false},
          // size min(17, 20) = 17; buttons from 198 - 68 = 130, top 76 + (24 - 17) / 2 = 79.
-         "19,76,126,100", "3,3,197,72", "130,79,147,96 147,79,164,96 164,79,181,96 181,79,198,96"},
+         "19,76,126,100",
+         "3,3,197,72",
+         "130,79,147,96 147,79,164,96 164,79,181,96 181,79,198,96"},
         // Flat, top, h 19, b 2: the band moves 1 pixel down (1..20); buttons of 15 from
         // 0 + 2 + 1 = 3, top 1 + 2 = 3; tabs from 3 + 75 = 78 to 200 - 2. Windows from 20 + 2.
-        {"flat top", {TAB_STYLE_FLAT, true, kClient, 19, 2, kGlyph, kExtra, true},
-         "78,1,198,20", "3,22,197,97",
+        {"flat top",
+         {TAB_STYLE_FLAT, true, kClient, 19, 2, kGlyph, kExtra, true},
+         "78,1,198,20",
+         "3,22,197,97",
          "3,3,18,18 18,3,33,18 33,3,48,18 48,3,63,18 63,3,78,18"},
         // Flat, bottom: the band moves 1 pixel up (80..99); windows end where it begins.
-        {"flat bottom", {TAB_STYLE_FLAT, false, kClient, 19, 2, kGlyph, kExtra, true},
-         "78,80,198,99", "3,3,197,80",
+        {"flat bottom",
+         {TAB_STYLE_FLAT, false, kClient, 19, 2, kGlyph, kExtra, true},
+         "78,80,198,99",
+         "3,3,197,80",
          "3,82,18,97 18,82,33,97 33,82,48,97 48,82,63,97 63,82,78,97"},
         // Shared scroll bar style, bottom, b 0: band 81..100, four buttons from 1; windows give up
         // one pixel on the left and one at the top (away from the tabs).
-        {"flat scroll bottom b0", {TAB_STYLE_FLAT_SCROLL, false, kClient, 19, 0, kGlyph, kExtra,
-                                   false},
-         "61,81,200,100", "1,1,200,81", "1,83,16,98 16,83,31,98 31,83,46,98 46,83,61,98"},
-        {"flat scroll top b0", {TAB_STYLE_FLAT_SCROLL, true, kClient, 19, 0, kGlyph, kExtra,
-                                false},
-         "61,0,200,19", "1,19,200,99", "1,2,16,17 16,2,31,17 31,2,46,17 46,2,61,17"},
+        {"flat scroll bottom b0",
+         {TAB_STYLE_FLAT_SCROLL, false, kClient, 19, 0, kGlyph, kExtra, false},
+         "61,81,200,100",
+         "1,1,200,81",
+         "1,83,16,98 16,83,31,98 31,83,46,98 46,83,61,98"},
+        {"flat scroll top b0",
+         {TAB_STYLE_FLAT_SCROLL, true, kClient, 19, 0, kGlyph, kExtra, false},
+         "61,0,200,19",
+         "1,19,200,99",
+         "1,2,16,17 16,2,31,17 31,2,46,17 46,2,61,17"},
         // 60 pixels wide: the buttons start at 58 - 80 = -22, past the tabs' left edge 2; the tab
         // area stays empty instead of inverted.
-        {"3d narrow", {TAB_STYLE_3D, true, RECT{0, 0, 60, 100}, 20, 2, kGlyph, kExtra, true},
-         "2,0,2,20", "3,24,57,97",
+        {"3d narrow",
+         {TAB_STYLE_3D, true, RECT{0, 0, 60, 100}, 20, 2, kGlyph, kExtra, true},
+         "2,0,2,20",
+         "3,24,57,97",
          "-22,2,-6,18 -6,2,10,18 10,2,26,18 26,2,42,18 42,2,58,18"},
         // Hidden tab area (height and border 0): the windows take the whole client area.
-        {"3d hidden", {TAB_STYLE_3D, true, kClient, 0, 0, kGlyph, kExtra, true},
-         "0,0,200,0", "0,0,200,100", ""},
-        {"flat hidden bottom", {TAB_STYLE_FLAT, false, kClient, 0, 0, kGlyph, kExtra, true},
-         "0,100,200,100", "0,0,200,100", ""},
+        {"3d hidden",
+         {TAB_STYLE_3D, true, kClient, 0, 0, kGlyph, kExtra, true},
+         "0,0,200,0",
+         "0,0,200,100",
+         ""},
+        {"flat hidden bottom",
+         {TAB_STYLE_FLAT, false, kClient, 0, 0, kGlyph, kExtra, true},
+         "0,100,200,100",
+         "0,0,200,100",
+         ""},
         // A flat row of 19 + 2 in a client area 20 high collapses; windows keep the inside.
-        {"flat collapsed", {TAB_STYLE_FLAT, true, RECT{0, 0, 200, 20}, 19, 2, kGlyph, kExtra, true},
-         "0,0,0,0", "3,3,197,17", ""},
+        {"flat collapsed",
+         {TAB_STYLE_FLAT, true, RECT{0, 0, 200, 20}, 19, 2, kGlyph, kExtra, true},
+         "0,0,0,0",
+         "3,3,197,17",
+         ""},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const TabFrameLayout out = CalcTabFrame(c.in);
         EXPECT_EQ(c.tabArea, Text(out.rectTabArea)) << c.name;
         EXPECT_EQ(c.windowArea, Text(out.rectWindowArea)) << c.name;
@@ -153,9 +179,9 @@ TEST(TabStripGeometry, TabWidthsFromTextIconAndStyle)
 TEST(TabStripGeometry, TabsPlacedAlongTheAreaWithScrollAndOverlap)
 {
     const std::vector<TabMeasure> tabs = {
-        {true, false, 40, 0},    // 52 wide
-        {false, false, 99, 0},   // hidden: empty, takes no room
-        {true, false, 50, 16},   // 78 wide
+        {true, false, 40, 0},   // 52 wide
+        {false, false, 99, 0},  // hidden: empty, takes no room
+        {true, false, 50, 16},  // 78 wide
     };
     struct Case
     {
@@ -171,8 +197,8 @@ TEST(TabStripGeometry, TabsPlacedAlongTheAreaWithScrollAndOverlap)
     const Case cases[] = {
         // From x 2: 2..54, next at 55: 55..133, past the area's end 114, so no tooltip.
         // Top: from 0 + 2 to 20 - 2 + 2. Total (52 + 1) + (78 + 1).
-        {"3d top", TAB_STYLE_3D, true, RECT{2, 0, 114, 20}, 0,
-         "2,2,54,20 0,0,0,0 55,2,133,20", "2,2,54,20 0,0,0,0 0,0,0,0", 132},
+        {"3d top", TAB_STYLE_3D, true, RECT{2, 0, 114, 20}, 0, "2,2,54,20 0,0,0,0 55,2,133,20",
+         "2,2,54,20 0,0,0,0 0,0,0,0", 132},
         // Bottom: from the area's top to its bottom - 2.
         {"3d bottom", TAB_STYLE_3D, false, RECT{2, 80, 114, 100}, 0,
          "2,80,54,98 0,0,0,0 55,80,133,98", "2,80,54,98 0,0,0,0 0,0,0,0", 132},
@@ -184,8 +210,7 @@ TEST(TabStripGeometry, TabsPlacedAlongTheAreaWithScrollAndOverlap)
         {"one-tab", TAB_STYLE_3D_ONE_TAB, true, RECT{18, 0, 130, 20}, 0,
          "18,2,98,20 0,0,0,0 84,2,190,20", "18,2,98,20 0,0,0,0 0,0,0,0", 81 + 107},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const TabPlacement out = PlaceTabs(c.style, c.top, c.area, c.offset, tabs);
         EXPECT_EQ(c.rects, Texts(out.tabs)) << c.name;
         EXPECT_EQ(c.tooltips, Texts(out.tooltips)) << c.name;
@@ -202,10 +227,13 @@ TEST(TabStripGeometry, ScrollLimitsAndClamps)
         int style, offset, largest, clamped;
     };
     const Case cases[] = {
-        {TAB_STYLE_3D, 25, 20, 20},  {TAB_STYLE_3D, -5, 20, 0},
-        {TAB_STYLE_FLAT, 10, 20, 10}, {TAB_STYLE_FLAT_SCROLL, 30, 0, 0},
+        {TAB_STYLE_3D, 25, 20, 20},
+        {TAB_STYLE_3D, -5, 20, 0},
+        {TAB_STYLE_FLAT, 10, 20, 10},
+        {TAB_STYLE_FLAT_SCROLL, 30, 0, 0},
         // The one-tab style may stand beyond the largest offset (its last tab at the left).
-        {TAB_STYLE_3D_ONE_TAB, 25, 20, 25}, {TAB_STYLE_3D_ONE_TAB, -5, 20, 0},
+        {TAB_STYLE_3D_ONE_TAB, 25, 20, 25},
+        {TAB_STYLE_3D_ONE_TAB, -5, 20, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.clamped, ClampScrollOffset(c.style, c.offset, c.largest))
@@ -240,8 +268,7 @@ TEST(TabStripGeometry, ScrollButtonsMoveByPixelsOrByWholeTabs)
         // End: offset 80, so the row begins with the last tab starting at or before it.
         {"one tab end", TAB_STYLE_3D_ONE_TAB, TAB_BUTTON_END, {0, 0}, {80, 1}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const TabScroll out = ApplyScrollButton(c.style, c.button, c.from, 80, starts);
         EXPECT_EQ(c.to.nOffset, out.nOffset) << c.name;
         EXPECT_EQ(c.to.nFirstVisible, out.nFirstVisible) << c.name;
@@ -283,8 +310,7 @@ TEST(TabStripGeometry, EnsureVisibleBringsATabIntoView)
         {"one tab back", TAB_STYLE_3D_ONE_TAB, 0, 100, {108, 3}, {0, 0}},
         {"one tab shown", TAB_STYLE_3D_ONE_TAB, 1, 140, {0, 0}, {0, 0}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const TabScroll out = EnsureTabVisible(c.style, c.tab, c.from, 88, c.width, starts, ends);
         EXPECT_EQ(c.to.nOffset, out.nOffset) << c.name;
         EXPECT_EQ(c.to.nFirstVisible, out.nFirstVisible) << c.name;
@@ -298,8 +324,8 @@ TEST(TabStripGeometry, SharedScrollBarBesideTheTabs)
     // The flat scroll style's tab area from the frame table: 61,81,200,100; arrows 17 wide.
     const RECT area = {61, 81, 200, 100};
     EXPECT_EQ("120,82,200,98", Text(SharedScrollBarRect(area, 80, 17, false)));
-    EXPECT_EQ("61,82,200,98", Text(SharedScrollBarRect(area, 200, 17, false)));   // whole row
-    EXPECT_EQ("0,0,0,0", Text(SharedScrollBarRect(area, 30, 17, false)));   // under 2 arrows
+    EXPECT_EQ("61,82,200,98", Text(SharedScrollBarRect(area, 200, 17, false)));  // whole row
+    EXPECT_EQ("0,0,0,0", Text(SharedScrollBarRect(area, 30, 17, false)));        // under 2 arrows
     EXPECT_EQ("0,0,0,0", Text(SharedScrollBarRect(area, 80, 17, true)));
 
     // Dragging the split point: 200 - x, at most 200 - 61 - 5 = 134, at least 34.
@@ -310,14 +336,14 @@ TEST(TabStripGeometry, SharedScrollBarBesideTheTabs)
 
 TEST(TabStripGeometry, TabAreaHeightsAndTheFittedFlatFont)
 {
-    EXPECT_EQ(24, BaseTabsHeight(13, 16));   // the icon and its margins: 16 + 8
-    EXPECT_EQ(21, BaseTabsHeight(13, 0));    // the text and its margins: 13 + 8
-    EXPECT_EQ(19, FlatTabsHeight(17));       // SM_CYHSCROLL 17 and 2
+    EXPECT_EQ(24, BaseTabsHeight(13, 16));  // the icon and its margins: 16 + 8
+    EXPECT_EQ(21, BaseTabsHeight(13, 0));   // the text and its margins: 13 + 8
+    EXPECT_EQ(19, FlatTabsHeight(17));      // SM_CYHSCROLL 17 and 2
 
     // A font whose text is 3 pixels taller than its height's magnitude fits a 19-pixel row while
     // that magnitude + 3 + 2 <= 19, that is up to 14.
     const auto textHeight = [](int h) { return (h < 0 ? -h : h) + 3; };
-    EXPECT_EQ(-11, FitFlatFontHeight(-11, 19, textHeight));   // already fits
+    EXPECT_EQ(-11, FitFlatFontHeight(-11, 19, textHeight));  // already fits
     EXPECT_EQ(-14, FitFlatFontHeight(-20, 19, textHeight));
     EXPECT_EQ(14, FitFlatFontHeight(20, 19, textHeight));
     // A font that never fits stops at height 0.
@@ -355,12 +381,10 @@ TEST(TabStripGeometry, HitTestingFindsTheFirstVisibleTab)
         int tab;
     };
     const Case cases[] = {
-        {{18, 5}, 0},    // left edge is inside
-        {{90, 5}, 0},    // the overlap belongs to the first
-        {{98, 5}, 2},    // right edge is outside the first
-        {{189, 19}, 2},
-        {{190, 5}, -1},
-        {{50, 1}, -1},   // above the tabs
+        {{18, 5}, 0},                                   // left edge is inside
+        {{90, 5}, 0},                                   // the overlap belongs to the first
+        {{98, 5}, 2},                                   // right edge is outside the first
+        {{189, 19}, 2}, {{190, 5}, -1}, {{50, 1}, -1},  // above the tabs
         {{5, 5}, -1},
     };
     for (const Case& c : cases)

@@ -28,9 +28,9 @@ TEST(TabStripRules, InsertingAppendsOutOfRangeAndKeepsTheActiveTab)
         int active, inserted, after;
     };
     const Active actives[] = {
-        {-1, 0, 0},   // the first tab becomes active
-        {2, 0, 3},    // inserted before: the same tab stays active, one further on
-        {2, 2, 2},    // inserted at the active index: the new tab takes over
+        {-1, 0, 0},  // the first tab becomes active
+        {2, 0, 3},   // inserted before: the same tab stays active, one further on
+        {2, 2, 2},   // inserted at the active index: the new tab takes over
         {2, 3, 2},
     };
     for (const Active& a : actives)
@@ -43,12 +43,12 @@ TEST(TabStripRules, MovingARecordShiftsTheOnesBetween)
     struct Case
     {
         int from, to;
-        std::vector<int> newIndexOf;   // per old index, among 5 records
+        std::vector<int> newIndexOf;  // per old index, among 5 records
     };
     const Case cases[] = {
         {1, 3, {0, 3, 1, 2, 4}},
         {3, 0, {1, 2, 3, 0, 4}},
-        {1, -1, {0, 4, 1, 2, 3}},   // -1 appends
+        {1, -1, {0, 4, 1, 2, 3}},  // -1 appends
         {2, 2, {0, 1, 2, 3, 4}},
     };
     for (const Case& c : cases)
@@ -63,7 +63,7 @@ TEST(TabStripRules, ActiveTabAfterARemoval)
     struct Case
     {
         const char* name;
-        std::vector<bool> remaining;   // visible flags of the tabs left
+        std::vector<bool> remaining;  // visible flags of the tabs left
         int removed, active;
         RemoveRule rule;
         int after;
@@ -96,10 +96,8 @@ TEST(TabStripRules, CandidateAfterHidingATab)
         int hidden, candidate;
     };
     const Case cases[] = {
-        {{T, F, T}, 1, 2},
-        {{T, T, F}, 2, 1},
-        {{T, F, F, T}, 1, 3},
-        {{F, F, T}, 2, -1},   // hypothetical: the flag says visible, so nothing else is
+        {{T, F, T}, 1, 2},  {{T, T, F}, 2, 1}, {{T, F, F, T}, 1, 3},
+        {{F, F, T}, 2, -1},  // hypothetical: the flag says visible, so nothing else is
         {{F}, 0, -1},
     };
     for (const Case& c : cases)
@@ -116,13 +114,13 @@ TEST(TabStripRules, CtrlPageKeysWrapAndDoNothingWithoutAnotherVisibleTab)
         int next;
     };
     const Case cases[] = {
-        {{T, T, T}, 2, true, 0},    // wraps at the count
+        {{T, T, T}, 2, true, 0},  // wraps at the count
         {{T, T, T}, 0, false, 2},
-        {{T, F, T}, 0, true, 2},    // hidden tabs are skipped
+        {{T, F, T}, 0, true, 2},  // hidden tabs are skipped
         {{T, F, T}, 2, true, 0},
-        {{T, F, F}, 0, true, -1},   // no other visible tab: nothing happens
+        {{T, F, F}, 0, true, -1},  // no other visible tab: nothing happens
         {{F, T}, 1, false, -1},
-        {{T, T}, -1, true, -1},     // no active tab
+        {{T, T}, -1, true, -1},  // no active tab
         {{}, 0, true, -1},
     };
     for (const Case& c : cases)
@@ -139,9 +137,7 @@ TEST(TabStripRules, ResolvingATabForCloseAndDetach)
     const Case cases[] = {
         {-1, 2, 3, 2},    // -1: the active tab
         {-1, -1, 3, -1},  // no active tab: closing does nothing
-        {1, -1, 3, 1},
-        {5, 0, 3, -1},
-        {-1, 0, 0, -1},
+        {1, -1, 3, 1},   {5, 0, 3, -1}, {-1, 0, 0, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.tab, ResolveTab(c.index, c.active, c.count)) << c.index << " " << c.active;
@@ -166,10 +162,10 @@ TEST(TabStripRules, AutomaticColours)
     };
     const std::vector<COLORREF> empty;
     const Case cases[] = {
-        {&four, 5, 0x20},   // 5 mod 4 = 1
+        {&four, 5, 0x20},  // 5 mod 4 = 1
         {&four, 3, 0x40},
         {&soft, 8, 0xE6AF94},
-        {&empty, 0, kDefaultTabColor},   // an empty table: the default colour, no division
+        {&empty, 0, kDefaultTabColor},  // an empty table: the default colour, no division
         {&empty, 7, kDefaultTabColor},
         {&four, -1, kDefaultTabColor},
     };
@@ -186,11 +182,9 @@ TEST(TabStripRules, DraggingTabsAlongAndOutOfTheRow)
         int target;
     };
     const Swap swaps[] = {
-        {2, 0, 3, true, 2},
-        {0, 0, 3, true, -1},    // the active tab itself
-        {-1, 0, 3, true, -1},   // no tab under the pointer
-        {1, 0, 1, true, -1},
-        {1, 0, 2, false, -1},   // swapping not allowed
+        {2, 0, 3, true, 2},   {0, 0, 3, true, -1},   // the active tab itself
+        {-1, 0, 3, true, -1},                        // no tab under the pointer
+        {1, 0, 1, true, -1},  {1, 0, 2, false, -1},  // swapping not allowed
         {3, 0, 3, true, -1},
     };
     for (const Swap& s : swaps)
@@ -212,7 +206,7 @@ TEST(TabStripRules, DraggingTabsAlongAndOutOfTheRow)
             << t.pt.x << "," << t.pt.y;
 
     EXPECT_TRUE(DragEndsAfterDetach(true, 3));
-    EXPECT_FALSE(DragEndsAfterDetach(true, 2));   // two tabs: the drag goes on
+    EXPECT_FALSE(DragEndsAfterDetach(true, 2));  // two tabs: the drag goes on
     EXPECT_FALSE(DragEndsAfterDetach(false, 5));
 }
 
@@ -238,8 +232,7 @@ TEST(TabStripRules, RestoredOrderNeverNamesAPlaceBeyondTheTabs)
         {"nothing saved", {}, 0, {}, -1},
         {"no active tab", {20, 10, 30}, -1, {{0, 1}}, -1},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const RestorePlan plan = PlanRestoredOrder({10, 20, 30}, c.saved, c.savedActive);
         EXPECT_EQ(c.swaps, plan.swaps) << c.name;
         EXPECT_EQ(c.active, plan.nActive) << c.name;
@@ -251,7 +244,7 @@ TEST(TabStripRules, ShowingAndHidingTabsChoosesWhatToActivate)
     struct Case
     {
         const char* name;
-        std::vector<bool> visible;   // with the tab's new flag
+        std::vector<bool> visible;  // with the tab's new flag
         int index;
         bool show;
         int active;
@@ -269,8 +262,7 @@ TEST(TabStripRules, ShowingAndHidingTabsChoosesWhatToActivate)
         {"hide the active last", {T, T, F}, 2, false, 2, false, {1, true, true}},
         {"hide the only visible", {F, F}, 0, false, 0, true, {-1, true, false}},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const ShowTabPlan plan = PlanShowTab(c.visible, c.index, c.show, c.active, c.activate);
         EXPECT_EQ(c.plan.nCandidate, plan.nCandidate) << c.name;
         EXPECT_EQ(c.plan.bResetActive, plan.bResetActive) << c.name;

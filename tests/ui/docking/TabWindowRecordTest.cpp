@@ -37,13 +37,10 @@ std::vector<BYTE> Store(const TabWindowRecord& record)
 int Load(std::vector<BYTE> bytes, TabWindowRecord& record)
 {
     CMemFile file(bytes.empty() ? nullptr : bytes.data(), (UINT)bytes.size());
-    try
-    {
+    try {
         CArchive ar(&file, CArchive::load);
         LoadTabWindowRecord(ar, bytes.size(), record);
-    }
-    catch (CArchiveException* e)
-    {
+    } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -53,8 +50,7 @@ int Load(std::vector<BYTE> bytes, TabWindowRecord& record)
 
 void PutDword(std::vector<BYTE>& bytes, DWORD v)
 {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back((BYTE)(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i) bytes.push_back((BYTE)(v >> (8 * i)));
 }
 
 TabWindowRecord::Tab MakeTab(const char* label, BOOL visible, int id, BOOL detachable,
@@ -83,8 +79,7 @@ TabWindowRecord Sentinel()
 void ExpectSame(const TabWindowRecord& expected, const TabWindowRecord& actual)
 {
     ASSERT_EQ(expected.tabs.size(), actual.tabs.size());
-    for (size_t i = 0; i < expected.tabs.size(); ++i)
-    {
+    for (size_t i = 0; i < expected.tabs.size(); ++i) {
         const TabWindowRecord::Tab& e = expected.tabs[i];
         const TabWindowRecord::Tab& a = actual.tabs[i];
         EXPECT_STREQ((LPCSTR)e.label, (LPCSTR)a.label) << i;
@@ -106,15 +101,15 @@ TEST(TabWindowRecord, WritesTheArchiveLayoutByteForByte)
     record.nActiveTab = 0;
     record.nLocation = 0;
     const std::vector<BYTE> expected = {
-        0x01, 0x00, 0x00, 0x00,                     // one tab
-        0x05, 0xCE, 0xE1, 0xE7, 0xEE, 0xF0,         // label: byte length, then the ANSI bytes
-        0x01, 0x00, 0x00, 0x00,                     // visible
-        0xE9, 0x03, 0x00, 0x00,                     // control id 1001
-        0x00, 0x00, 0x00, 0x00,                     // not detachable
-        0xFF, 0xFF, 0xFF, 0xFF,                     // text colour: default
-        0xBD, 0xCD, 0x9F, 0x00,                     // fill colour
-        0x00, 0x00, 0x00, 0x00,                     // active tab 0
-        0x00, 0x00, 0x00, 0x00,                     // tabs at the bottom
+        0x01, 0x00, 0x00, 0x00,              // one tab
+        0x05, 0xCE, 0xE1, 0xE7, 0xEE, 0xF0,  // label: byte length, then the ANSI bytes
+        0x01, 0x00, 0x00, 0x00,              // visible
+        0xE9, 0x03, 0x00, 0x00,              // control id 1001
+        0x00, 0x00, 0x00, 0x00,              // not detachable
+        0xFF, 0xFF, 0xFF, 0xFF,              // text colour: default
+        0xBD, 0xCD, 0x9F, 0x00,              // fill colour
+        0x00, 0x00, 0x00, 0x00,              // active tab 0
+        0x00, 0x00, 0x00, 0x00,              // tabs at the bottom
     };
     EXPECT_EQ(expected, Store(record));
 
@@ -129,8 +124,7 @@ TEST(TabWindowRecord, RoundTripKeepsCyrillicLabelsAndEveryField)
 {
     // A label of 300 bytes takes the archive's longer length form (0xFF and a WORD).
     std::string longLabel;
-    for (int i = 0; i < 60; ++i)
-        longLabel += kReview;
+    for (int i = 0; i < 60; ++i) longLabel += kReview;
     TabWindowRecord record;
     record.tabs = {MakeTab(kReview, TRUE, 1001, TRUE, (COLORREF)-1, (COLORREF)-1),
                    MakeTab(kCatalogue, FALSE, 0x7FFF, FALSE, 0x0000FF, 0xE6AF94),
@@ -157,8 +151,7 @@ TEST(TabWindowRecord, TruncatedAtEveryByteIsRefusedAndChangesNothing)
     record.nActiveTab = 1;
     record.nLocation = 1;
     const std::vector<BYTE> bytes = Store(record);
-    for (size_t n = 0; n < bytes.size(); ++n)
-    {
+    for (size_t n = 0; n < bytes.size(); ++n) {
         TabWindowRecord loaded = Sentinel();
         EXPECT_NE(-1, Load(std::vector<BYTE>(bytes.begin(), bytes.begin() + n), loaded))
             << "cut at " << n;
@@ -171,8 +164,7 @@ TEST(TabWindowRecord, DamagedRecordsAreRefused)
     // One well-formed tab: an empty label and five numbers.
     const auto tab = [](std::vector<BYTE>& b) {
         b.push_back(0);
-        for (int i = 0; i < 5; ++i)
-            PutDword(b, 0);
+        for (int i = 0; i < 5; ++i) PutDword(b, 0);
     };
     struct Case
     {
@@ -183,14 +175,14 @@ TEST(TabWindowRecord, DamagedRecordsAreRefused)
     std::vector<Case> cases;
     {
         std::vector<BYTE> b;
-        PutDword(b, 0x7FFFFFFF);   // far more tabs than bytes
+        PutDword(b, 0x7FFFFFFF);  // far more tabs than bytes
         PutDword(b, 0);
         PutDword(b, 0);
         cases.push_back({"huge count", b, CArchiveException::genericException});
     }
     {
         std::vector<BYTE> b;
-        PutDword(b, 0xFFFFFFFF);   // a negative count
+        PutDword(b, 0xFFFFFFFF);  // a negative count
         PutDword(b, 0);
         PutDword(b, 0);
         cases.push_back({"negative count", b, CArchiveException::genericException});
@@ -213,18 +205,18 @@ TEST(TabWindowRecord, DamagedRecordsAreRefused)
         b.push_back(0xFF);
         b.push_back(0xFF);
         PutDword(b, 0x7FFFFFFF);
-        for (int i = 0; i < 7; ++i)
-            PutDword(b, 0);
+        for (int i = 0; i < 7; ++i) PutDword(b, 0);
         cases.push_back({"huge label", b, CArchiveException::endOfFile});
     }
     const struct
     {
         const char* name;
         int active, location;
-    } tails[] = {{"active past the tabs", 1, 0}, {"active below -1", -2, 0},
-                 {"unknown location", 0, 2}, {"negative location", 0, -1}};
-    for (const auto& t : tails)
-    {
+    } tails[] = {{"active past the tabs", 1, 0},
+                 {"active below -1", -2, 0},
+                 {"unknown location", 0, 2},
+                 {"negative location", 0, -1}};
+    for (const auto& t : tails) {
         std::vector<BYTE> b;
         PutDword(b, 1);
         tab(b);
@@ -233,8 +225,7 @@ TEST(TabWindowRecord, DamagedRecordsAreRefused)
         cases.push_back({t.name, b, CArchiveException::genericException});
     }
 
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         TabWindowRecord loaded = Sentinel();
         EXPECT_EQ(c.cause, Load(c.bytes, loaded)) << c.name;
         ExpectSame(Sentinel(), loaded);
@@ -279,12 +270,9 @@ public:
     CObject* LoadTabContent(CArchive& ar, DWORD) override
     {
         StagedTabs* p = new StagedTabs;
-        try
-        {
+        try {
             LoadTabWindowRecord(ar, m_nImageBytes, p->record);
-        }
-        catch (CException*)
-        {
+        } catch (CException*) {
             delete p;
             throw;
         }
@@ -321,13 +309,10 @@ TEST(TabWindowRecord, ALayoutWithADamagedTabRecordIsRefusedWhole)
     const auto load = [](std::vector<BYTE> data, DockLayout::DockLayoutImage& out) {
         TabsNested nested(data.size());
         CMemFile in(data.data(), (UINT)data.size());
-        try
-        {
+        try {
             CArchive ar(&in, CArchive::load);
             DockLayout::LoadDockLayout(ar, data.size(), out, nested);
-        }
-        catch (CArchiveException* e)
-        {
+        } catch (CArchiveException* e) {
             e->Delete();
             return false;
         }
@@ -340,8 +325,7 @@ TEST(TabWindowRecord, ALayoutWithADamagedTabRecordIsRefusedWhole)
     ASSERT_EQ(2u, loaded.tabbedBars.size());
     EXPECT_EQ(102u, loaded.tabbedBars[1].id);
     ExpectSame(second, static_cast<StagedTabs*>(loaded.tabbedBars[1].pContent)->record);
-    for (const DockLayout::TabbedEntry& t : loaded.tabbedBars)
-        delete t.pContent;
+    for (const DockLayout::TabbedEntry& t : loaded.tabbedBars) delete t.pContent;
 
     // The second bar's tab location (the last number of its record) becomes 2: the first bar's
     // record was fine and staged, but the image is refused and nothing staged is left behind.
@@ -370,19 +354,16 @@ TEST(TabWindowRecord, SiblingIdsAreBoundedAndAppendedOnlyWhole)
     BYTE* p = file.Detach();
     std::vector<BYTE> bytes(p, p + n);
     std::free(p);
-    const std::vector<BYTE> expected = {3, 0, 0, 0, 0xE9, 0x03, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF,
-                                        0xFF, 0x7F, 0, 0};
+    const std::vector<BYTE> expected = {3,    0,    0,    0,    0xE9, 0x03, 0, 0,
+                                        0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0};
     ASSERT_EQ(expected, bytes);
 
     const auto load = [](std::vector<BYTE> data, std::vector<int>& ids) {
         CMemFile in(data.empty() ? nullptr : data.data(), (UINT)data.size());
-        try
-        {
+        try {
             CArchive ar(&in, CArchive::load);
             LoadSiblingBarIds(ar, data.size(), ids);
-        }
-        catch (CArchiveException* e)
-        {
+        } catch (CArchiveException* e) {
             const int cause = e->m_cause;
             e->Delete();
             return cause;
@@ -394,8 +375,7 @@ TEST(TabWindowRecord, SiblingIdsAreBoundedAndAppendedOnlyWhole)
     EXPECT_EQ((std::vector<int>{5, 1001, -1, 0x7FFF}), ids);
 
     // Cut short: nothing is appended. Four ids announced in 16 bytes: the count is refused.
-    for (size_t cut = 0; cut < bytes.size(); ++cut)
-    {
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
         std::vector<int> kept = {5};
         EXPECT_NE(-1, load(std::vector<BYTE>(bytes.begin(), bytes.begin() + cut), kept)) << cut;
         EXPECT_EQ(std::vector<int>{5}, kept) << cut;

@@ -32,15 +32,12 @@ TEST(AccelText, ModifiersComeInAFixedOrder)
 TEST(AccelText, KeyNamesAreCapitalisedWords)
 {
     const CString name = CZAVPAccelText::GetKeyName(VK_CONTROL);
-    if (name.GetLength() == 0)
-        GTEST_SKIP() << "the keyboard layout names no keys here";
+    if (name.GetLength() == 0) GTEST_SKIP() << "the keyboard layout names no keys here";
     // The first letter upper case, every other one lower case ("Ctrl", not "CTRL").
     bool first = true;
-    for (int i = 0; i < name.GetLength(); ++i)
-    {
+    for (int i = 0; i < name.GetLength(); ++i) {
         const char c = name[i];
-        if (!IsCharAlphaA(c))
-            continue;
+        if (!IsCharAlphaA(c)) continue;
         EXPECT_EQ(first, IsCharUpperA(c) != FALSE) << (LPCSTR)name;
         first = false;
     }

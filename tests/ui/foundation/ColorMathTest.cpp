@@ -15,14 +15,17 @@ TEST(ColorMath, ScaleColorTruncatesAndCaps)
 
 TEST(ColorMath, ScaleChannelTable)
 {
-    struct Case { int value; double factor; int expected; } cases[] = {
-        {0, 1.5, 128},   // black lightened from 0: (0.5 x 255 + 0.5) truncated
-        {0, 0.5, 0},     // black cannot get darker
-        {0, 1.0, 0},
-        {0, 3.0, 255},   // (2 x 255 + 0.5) capped
-        {100, 1.5, 150},
-        {200, 1.5, 255}, // capped
-        {3, 0.5, 2},     // 1.5 rounds up
+    struct Case
+    {
+        int value;
+        double factor;
+        int expected;
+    } cases[] = {
+        {0, 1.5, 128},                     // black lightened from 0: (0.5 x 255 + 0.5) truncated
+        {0, 0.5, 0},                       // black cannot get darker
+        {0, 1.0, 0},     {0, 3.0, 255},    // (2 x 255 + 0.5) capped
+        {100, 1.5, 150}, {200, 1.5, 255},  // capped
+        {3, 0.5, 2},                       // 1.5 rounds up
         {255, 0.2, 51},
     };
     for (const Case& c : cases)
@@ -40,19 +43,22 @@ TEST(ColorMath, MixColorsTruncatesEachChannel)
 
 TEST(ColorMath, RgbToHlsTable)
 {
-    struct Case { COLORREF color; double h, s, l; } cases[] = {
+    struct Case
+    {
+        COLORREF color;
+        double h, s, l;
+    } cases[] = {
         {RGB(255, 0, 0), 0.0, 1.0, 0.5},
         {RGB(0, 255, 0), 2.0 / 6, 1.0, 0.5},
         {RGB(0, 0, 255), 4.0 / 6, 1.0, 0.5},
-        {RGB(255, 0, 255), 5.0 / 6, 1.0, 0.5},   // negative hue wraps by one turn
+        {RGB(255, 0, 255), 5.0 / 6, 1.0, 0.5},  // negative hue wraps by one turn
         {RGB(128, 128, 128), 0.0, 0.0, 128.0 / 255},
         {RGB(0, 0, 0), 0.0, 0.0, 0.0},
         // L = 0.25 (below half): S = d / (max + min)
         {RGB(0, 0, 127), 4.0 / 6, 1.0, 127.0 / 510},
         {RGB(255, 128, 0), (128.0 / 255) / 6, 1.0, 0.5},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         double h, s, l;
         RgbToHls(c.color, &h, &s, &l);
         EXPECT_NEAR(c.h, h, 1e-9) << std::hex << c.color;
@@ -81,16 +87,19 @@ TEST(ColorMath, HlsToRgbDegreesMatchesTurnsAndWraps)
 
 TEST(ColorMath, RgbToHsvTable)
 {
-    struct Case { COLORREF color; double h, s, v; } cases[] = {
-        {RGB(0, 0, 0), -1, 0, 0},                      // black: no hue
-        {RGB(100, 100, 100), 60, 0, 100.0 / 255},      // any other grey: hue 1 x 60
+    struct Case
+    {
+        COLORREF color;
+        double h, s, v;
+    } cases[] = {
+        {RGB(0, 0, 0), -1, 0, 0},                  // black: no hue
+        {RGB(100, 100, 100), 60, 0, 100.0 / 255},  // any other grey: hue 1 x 60
         {RGB(255, 0, 0), 0, 1, 1},
         {RGB(0, 0, 255), 240, 1, 1},
-        {RGB(255, 0, 255), 300, 1, 1},                 // negative hue plus 360
+        {RGB(255, 0, 255), 300, 1, 1},  // negative hue plus 360
         {RGB(200, 100, 0), 30, 1, 200.0 / 255},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         double h, s, v;
         RgbToHsv(c.color, &h, &s, &v);
         EXPECT_NEAR(c.h, h, 1e-9) << std::hex << c.color;
@@ -130,7 +139,4 @@ TEST(ColorMath, HalfwayToHighlight)
     EXPECT_EQ(RGB(150, 150, 150), HalfwayTo(RGB(200, 200, 200), RGB(100, 100, 100)));
 }
 
-TEST(ColorMath, SwapRedBlue)
-{
-    EXPECT_EQ(0x00332211u, SwapRedBlue(0x00112233u));
-}
+TEST(ColorMath, SwapRedBlue) { EXPECT_EQ(0x00332211u, SwapRedBlue(0x00112233u)); }

@@ -62,8 +62,7 @@ TEST(GlobalData, FontsAndTextHeights)
     EXPECT_STREQ("Marlett", marlett.lfFaceName);
     EXPECT_EQ(GetSystemMetrics(SM_CYMENUCHECK) - 1, marlett.lfHeight);
     EXPECT_EQ(regular.lfHeight, bold.lfHeight);
-    if (globalData.fontVert.GetSafeHandle())
-    {
+    if (globalData.fontVert.GetSafeHandle()) {
         LOGFONTA vert = {}, reverse = {};
         globalData.fontVert.GetLogFont(&vert);
         globalData.fontVertCaption.GetLogFont(&reverse);
@@ -82,8 +81,7 @@ namespace
 // A parent whose background is red left of x = 15 and blue from there on.
 LRESULT CALLBACK SplitParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT)
-    {
+    if (msg == WM_ERASEBKGND || msg == WM_PRINTCLIENT) {
         HDC hdc = (HDC)wParam;
         HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
         const RECT left = {0, 0, 15, 100}, right = {15, 0, 100, 100};
@@ -100,7 +98,8 @@ LRESULT CALLBACK SplitParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 TEST(GlobalData, ParentBackgroundIsPaintedAtTheChildsPlace)
 {
     HWND parent = CreateWindowA(TestWindowClass("LornivalSplitParent", SplitParentProc), "",
-                                WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+                                WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr,
+                                nullptr);
     HWND child = CreateWindowA("STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 10, 10, parent, nullptr,
                                nullptr, nullptr);
     ASSERT_NE(nullptr, child);
@@ -148,7 +147,8 @@ TEST(GlobalData, ParentFrameOfAChildAndOfABarInAFloatingMiniFrame)
 
     // A floating mini frame is a top-level window: the search goes on with the frame it belongs to.
     OwnedMiniFrame mini;
-    ASSERT_TRUE(mini.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, CRect(0, 0, 60, 60), nullptr, 0));
+    ASSERT_TRUE(
+        mini.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, CRect(0, 0, 60, 60), nullptr, 0));
     mini.BelongTo(pFrame->GetSafeHwnd());
     CWnd bar;
     ASSERT_TRUE(bar.Create("STATIC", "", WS_CHILD, CRect(0, 0, 20, 20), &mini, 3));

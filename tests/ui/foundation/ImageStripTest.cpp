@@ -24,19 +24,17 @@
 
 namespace
 {
-const int kCell = 8;           // image size of the test strips
+const int kCell = 8;  // image size of the test strips
 const COLORREF kFace = 0xC0C0C0, kShadow = 0x808080, kBlack = 0, kWhite = 0xFFFFFF;
-const COLORREF kOdd = RGB(0x12, 0x34, 0x56);   // a colour no table entry stands for
-const COLORREF kPrefill = RGB(200, 10, 10);    // what a DC holds before a draw
+const COLORREF kOdd = RGB(0x12, 0x34, 0x56);  // a colour no table entry stands for
+const COLORREF kPrefill = RGB(200, 10, 10);   // what a DC holds before a draw
 
 // Two 8 x 8 images: a black 4 x 4 square (2..5) on the face colour with one odd pixel at (0, 7),
 // then a shadow-grey cell.
 COLORREF TestPixel(int x, int y)
 {
-    if (x >= kCell)
-        return kShadow;
-    if (x == 0 && y == 7)
-        return kOdd;
+    if (x >= kCell) return kShadow;
+    if (x == 0 && y == 7) return kOdd;
     return (x >= 2 && x <= 5 && y >= 2 && y <= 5) ? kBlack : kFace;
 }
 
@@ -46,16 +44,15 @@ std::vector<BYTE> MakeBmp(int bitCount)
     const int stride = (width * bytesPerPixel + 3) / 4 * 4;
     std::vector<BYTE> pixels((size_t)stride * height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
+        for (int x = 0; x < width; ++x) {
             const COLORREF c = TestPixel(x, y);
             BYTE* p = pixels.data() + (size_t)(height - 1 - y) * stride + (size_t)x * bytesPerPixel;
             p[0] = GetBValue(c);
             p[1] = GetGValue(c);
             p[2] = GetRValue(c);
         }
-    BITMAPINFOHEADER bih = {sizeof bih, width, height, 1, (WORD)bitCount, BI_RGB, (DWORD)pixels.size(),
-                            0, 0, 0, 0};
+    BITMAPINFOHEADER bih = {
+        sizeof bih, width, height, 1, (WORD)bitCount, BI_RGB, (DWORD)pixels.size(), 0, 0, 0, 0};
     BITMAPFILEHEADER bfh = {0x4D42, 0, 0, 0, sizeof bfh + sizeof bih};
     bfh.bfSize = bfh.bfOffBits + (DWORD)pixels.size();
     std::vector<BYTE> file(bfh.bfSize);
@@ -69,7 +66,8 @@ std::vector<BYTE> MakeBmp(int bitCount)
 COLORREF FilePixel(const std::vector<BYTE>& file, int x, int y)
 {
     const auto* bfh = reinterpret_cast<const BITMAPFILEHEADER*>(file.data());
-    const auto* bih = reinterpret_cast<const BITMAPINFOHEADER*>(file.data() + sizeof(BITMAPFILEHEADER));
+    const auto* bih = reinterpret_cast<const BITMAPINFOHEADER*>(file.data() +
+                                                                sizeof(BITMAPFILEHEADER));
     const int bytesPerPixel = bih->biBitCount / 8;
     const int stride = (bih->biWidth * bytesPerPixel + 3) / 4 * 4;
     const BYTE* p = file.data() + bfh->bfOffBits + (size_t)(bih->biHeight - 1 - y) * stride +
@@ -80,7 +78,8 @@ COLORREF FilePixel(const std::vector<BYTE>& file, int x, int y)
 std::vector<BYTE> ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<BYTE>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return std::vector<BYTE>((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
 }
 
 void WriteFile(const std::string& path, const std::vector<BYTE>& bytes)
@@ -93,8 +92,7 @@ int CountFiles(const std::string& pattern)
 {
     WIN32_FIND_DATAA fd;
     HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return 0;
+    if (h == INVALID_HANDLE_VALUE) return 0;
     int n = 0;
     do
         if (fd.cFileName[0] != '.')  // not "." and ".."
@@ -107,7 +105,8 @@ int CountFiles(const std::string& pattern)
 COLORREF Halfway(COLORREF c, COLORREF h)
 {
     auto ch = [](int v, int to) { return v + (to - v) / 2; };
-    return RGB(ch(GetRValue(c), GetRValue(h)), ch(GetGValue(c), GetGValue(h)), ch(GetBValue(c), GetBValue(h)));
+    return RGB(ch(GetRValue(c), GetRValue(h)), ch(GetGValue(c), GetGValue(h)),
+               ch(GetBValue(c), GetBValue(h)));
 }
 
 // A 32-bit memory DC of 32 x 32 filled with one colour.
@@ -128,10 +127,7 @@ public:
         SelectObject(m_dc, m_old);
         DeleteObject(m_hbmp);
     }
-    void Fill(COLORREF c)
-    {
-        m_dc.FillSolidRect(0, 0, 32, 32, c);
-    }
+    void Fill(COLORREF c) { m_dc.FillSolidRect(0, 0, 32, 32, c); }
     COLORREF Pixel(int x, int y) { return GetPixel(m_dc, x, y); }
     CDC* dc() { return &m_dc; }
 
@@ -157,10 +153,8 @@ protected:
         SetFileAttributesA(m_file.c_str(), FILE_ATTRIBUTE_NORMAL);
         WIN32_FIND_DATAA fd;
         HANDLE h = FindFirstFileA((m_dir + "*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE)
-        {
-            do
-                DeleteFileA((m_dir + fd.cFileName).c_str());
+        if (h != INVALID_HANDLE_VALUE) {
+            do DeleteFileA((m_dir + fd.cFileName).c_str());
             while (FindNextFileA(h, &fd));
             FindClose(h);
         }
@@ -188,13 +182,16 @@ protected:
 
 TEST(StripColorsTest, StandardColoursMapToTheSystemColoursAndBack)
 {
-    const ZAVPStripColors::SystemColors sys = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12)};
+    const ZAVPStripColors::SystemColors sys = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9),
+                                               RGB(10, 11, 12)};
     const struct
     {
         COLORREF standard, system;
-    } table[] = {{kBlack, RGB(1, 2, 3)}, {kShadow, RGB(4, 5, 6)}, {kFace, RGB(7, 8, 9)}, {kWhite, RGB(10, 11, 12)}};
-    for (const auto& row : table)
-    {
+    } table[] = {{kBlack, RGB(1, 2, 3)},
+                 {kShadow, RGB(4, 5, 6)},
+                 {kFace, RGB(7, 8, 9)},
+                 {kWhite, RGB(10, 11, 12)}};
+    for (const auto& row : table) {
         COLORREF mapped = 0;
         ASSERT_TRUE(ZAVPStripColors::StandardToSystem(row.standard, sys, mapped));
         EXPECT_EQ(row.system, mapped);
@@ -243,28 +240,39 @@ TEST_F(ImageStripTest, GlyphResourceLoadsOnceWhenAppendedTwice)
 TEST_F(ImageStripTest, EveryGlyphTheLooksAskForIsInTheStripAndDrawsSomething)
 {
     const int glyphs[] = {
-        CZAVPMenuGlyphs::IdArrowDown, CZAVPMenuGlyphs::IdArrowRight, CZAVPMenuGlyphs::IdCheck,
-        CZAVPMenuGlyphs::IdMinimize, CZAVPMenuGlyphs::IdRestore, CZAVPMenuGlyphs::IdClose,
-        CZAVPMenuGlyphs::IdArrowUp, CZAVPMenuGlyphs::IdArrowShowAll, CZAVPMenuGlyphs::IdArrowLeft,
-        CZAVPMenuGlyphs::IdArrowRightLarge, CZAVPMenuGlyphs::IdMaximized, CZAVPMenuGlyphs::IdMaximize,
-        CZAVPMenuGlyphs::IdHome, CZAVPMenuGlyphs::IdEnd, CZAVPMenuGlyphs::IdPinHorz,
-        CZAVPMenuGlyphs::IdPinVert, CZAVPMenuGlyphs::IdMoreButtonsVert,
-        CZAVPMenuGlyphs::IdMoreButtonsHorz, CZAVPMenuGlyphs::IdCustomizeVert,
+        CZAVPMenuGlyphs::IdArrowDown,
+        CZAVPMenuGlyphs::IdArrowRight,
+        CZAVPMenuGlyphs::IdCheck,
+        CZAVPMenuGlyphs::IdMinimize,
+        CZAVPMenuGlyphs::IdRestore,
+        CZAVPMenuGlyphs::IdClose,
+        CZAVPMenuGlyphs::IdArrowUp,
+        CZAVPMenuGlyphs::IdArrowShowAll,
+        CZAVPMenuGlyphs::IdArrowLeft,
+        CZAVPMenuGlyphs::IdArrowRightLarge,
+        CZAVPMenuGlyphs::IdMaximized,
+        CZAVPMenuGlyphs::IdMaximize,
+        CZAVPMenuGlyphs::IdHome,
+        CZAVPMenuGlyphs::IdEnd,
+        CZAVPMenuGlyphs::IdPinHorz,
+        CZAVPMenuGlyphs::IdPinVert,
+        CZAVPMenuGlyphs::IdMoreButtonsVert,
+        CZAVPMenuGlyphs::IdMoreButtonsHorz,
+        CZAVPMenuGlyphs::IdCustomizeVert,
         CZAVPMenuGlyphs::IdCustomizeHorz,
     };
     CZAVPImageStrip strip;
     strip.SetImageSize(SIZE{9, 9});
     ASSERT_TRUE(strip.Load(IDB_ZAVP_MENU_IMAGES, nullptr, TRUE));
-    for (int glyph : glyphs)
-    {
+    for (int glyph : glyphs) {
         EXPECT_LT(glyph, strip.GetCount()) << glyph;
         MemoryDC dc;
         dc.Fill(kWhite);
-        ASSERT_TRUE(CZAVPMenuGlyphs::Draw(dc.dc(), glyph, POINT{0, 0}, CZAVPMenuGlyphs::StateBlack));
+        ASSERT_TRUE(
+            CZAVPMenuGlyphs::Draw(dc.dc(), glyph, POINT{0, 0}, CZAVPMenuGlyphs::StateBlack));
         int black = 0;
         for (int y = 0; y < 9; ++y)
-            for (int x = 0; x < 9; ++x)
-                black += dc.Pixel(x, y) == kBlack;
+            for (int x = 0; x < 9; ++x) black += dc.Pixel(x, y) == kBlack;
         EXPECT_GT(black, 0) << "glyph " << glyph << " is blank";
     }
     // The customise arrows of the two orientations are one drawing turned a quarter: a pixel of
@@ -275,8 +283,7 @@ TEST_F(ImageStripTest, EveryGlyphTheLooksAskForIsInTheStripAndDrawsSomething)
     CZAVPMenuGlyphs::Draw(horz.dc(), CZAVPMenuGlyphs::IdCustomizeHorz, POINT{0, 0});
     CZAVPMenuGlyphs::Draw(vert.dc(), CZAVPMenuGlyphs::IdCustomizeVert, POINT{0, 0});
     for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x)
-            EXPECT_EQ(horz.Pixel(x, y), vert.Pixel(y, x)) << x << "," << y;
+        for (int x = 0; x < 9; ++x) EXPECT_EQ(horz.Pixel(x, y), vert.Pixel(y, x)) << x << "," << y;
 }
 
 TEST_F(ImageStripTest, FileAbove8BitsShowsSystemColoursAndSavesStandardOnes)
@@ -288,10 +295,10 @@ TEST_F(ImageStripTest, FileAbove8BitsShowsSystemColoursAndSavesStandardOnes)
 
     MemoryDC dc;
     DrawOne(strip, dc, FALSE, FALSE);
-    EXPECT_EQ(globalData.clrBtnFace, dc.Pixel(4, 4));       // face pixel
-    EXPECT_EQ(globalData.clrBtnText, dc.Pixel(4 + 3, 4 + 3)); // black square
-    EXPECT_EQ(kOdd, dc.Pixel(4, 4 + 7));                    // other colours unchanged
-    EXPECT_EQ(kPrefill, dc.Pixel(4 + kCell, 4));            // nothing beyond the cell
+    EXPECT_EQ(globalData.clrBtnFace, dc.Pixel(4, 4));          // face pixel
+    EXPECT_EQ(globalData.clrBtnText, dc.Pixel(4 + 3, 4 + 3));  // black square
+    EXPECT_EQ(kOdd, dc.Pixel(4, 4 + 7));                       // other colours unchanged
+    EXPECT_EQ(kPrefill, dc.Pixel(4 + kCell, 4));               // nothing beyond the cell
 
     // Saved elsewhere (it is unmodified, but another file), the file holds the standard colours.
     const std::string copy = m_dir + "copy.bmp";
@@ -307,7 +314,8 @@ TEST_F(ImageStripTest, SaveOfAnUnchangedStripOntoItsOwnFileWritesNothing)
 {
     CZAVPImageStrip strip;
     LoadTestFile(strip, 24);
-    const std::vector<BYTE> marker = {'n', 'o', 't', ' ', 'r', 'e', 'w', 'r', 'i', 't', 't', 'e', 'n'};
+    const std::vector<BYTE> marker = {'n', 'o', 't', ' ', 'r', 'e', 'w',
+                                      'r', 'i', 't', 't', 'e', 'n'};
     WriteFile(m_file, marker);
     EXPECT_TRUE(strip.Save());
     EXPECT_EQ(marker, ReadFile(m_file));
@@ -318,7 +326,7 @@ TEST_F(ImageStripTest, ChangedStripReplacesItsFileAndLeavesNoWorkFileBehind)
     CZAVPImageStrip strip;
     LoadTestFile(strip, 24);
     CZAVPImageStrip source;
-    LoadTestFile(source, 24);   // the same file again: image 1 is the grey cell
+    LoadTestFile(source, 24);  // the same file again: image 1 is the grey cell
     HBITMAP hbmCell = (HBITMAP)CopyImage(source.GetImageWell(), IMAGE_BITMAP, 0, 0, 0);
     // Copy image 1 of the source over image 0: the cell at x = 8 becomes the top-left one.
     HDC hdc = CreateCompatibleDC(nullptr);
@@ -414,8 +422,7 @@ TEST_F(ImageStripTest, DisabledImageAbove24BitsShowsItsShadowSilhouetteOnly)
     DrawOne(strip, dc, FALSE, TRUE);
     EXPECT_EQ(globalData.clrBtnShadow, dc.Pixel(4 + 3, 4 + 3));  // image pixels: shadow
     EXPECT_EQ(kPrefill, dc.Pixel(4 + 1, 4 + 1));                 // background: untouched
-    if (CZAVPVisualManager::GetInstance()->m_bEmbossDisabledImage)
-    {
+    if (CZAVPVisualManager::GetInstance()->m_bEmbossDisabledImage) {
         EXPECT_EQ(globalData.clrBtnHilite, dc.Pixel(4 + 6, 4 + 6));  // the highlight, one pixel off
     }
 }
@@ -469,10 +476,10 @@ TEST(MenuGlyphsTest, FiveColourVariantsByDrawState)
         {CZAVPMenuGlyphs::StateWhite, globalData.clrBtnHilite},
         {7, globalData.clrBtnHilite},  // any other state draws white
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         MemoryDC dc;
-        ASSERT_TRUE(CZAVPMenuGlyphs::Draw(dc.dc(), CZAVPMenuGlyphs::IdClose, POINT{10, 10}, c.state));
+        ASSERT_TRUE(
+            CZAVPMenuGlyphs::Draw(dc.dc(), CZAVPMenuGlyphs::IdClose, POINT{10, 10}, c.state));
         // The close cross has its first stroke pixel at (1, 1); (0, 0) is magenta, transparent.
         EXPECT_EQ(c.colour, dc.Pixel(11, 11)) << "state " << c.state;
         EXPECT_EQ(kPrefill, dc.Pixel(10, 10)) << "state " << c.state;

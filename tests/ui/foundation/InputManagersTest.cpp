@@ -25,8 +25,7 @@ std::vector<ACCEL> Entries(HACCEL hAccel)
 {
     const int n = CopyAcceleratorTableA(hAccel, nullptr, 0);
     std::vector<ACCEL> entries((size_t)(n > 0 ? n : 0));
-    if (n > 0)
-        CopyAcceleratorTableA(hAccel, entries.data(), n);
+    if (n > 0) CopyAcceleratorTableA(hAccel, entries.data(), n);
     return entries;
 }
 
@@ -46,8 +45,7 @@ protected:
     }
     void TearDown() override
     {
-        if (m_frame.m_hAccelTable)
-            DestroyAcceleratorTable(m_frame.m_hAccelTable);
+        if (m_frame.m_hAccelTable) DestroyAcceleratorTable(m_frame.m_hAccelTable);
         m_frame.m_hAccelTable = nullptr;
         m_frame.DestroyWindow();
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
@@ -72,7 +70,8 @@ TEST(AcceleratorRecordsTest, EachEntryIsSixBytesFlagsPadKeyCommand)
 
     std::vector<BYTE> stored = expected;
     stored.push_back(0x07);  // a partial record at the end is ignored
-    const std::vector<ACCEL> decoded = CZAVPKeyboardManager::DecodeAccelerators(stored.data(), (UINT)stored.size());
+    const std::vector<ACCEL> decoded = CZAVPKeyboardManager::DecodeAccelerators(
+        stored.data(), (UINT)stored.size());
     ASSERT_EQ(2u, decoded.size());
     EXPECT_TRUE(Same(entries[0], decoded[0]));
     EXPECT_TRUE(Same(entries[1], decoded[1]));
@@ -81,7 +80,8 @@ TEST(AcceleratorRecordsTest, EachEntryIsSixBytesFlagsPadKeyCommand)
 
 TEST_F(InputManagersTest, FrameShortcutsAreStoredUnderSuffixZeroAndComeBack)
 {
-    const std::vector<ACCEL> saved = {{FVIRTKEY | FCONTROL, 'S', 32797}, {FVIRTKEY | FSHIFT, VK_F3, 32776}};
+    const std::vector<ACCEL> saved = {{FVIRTKEY | FCONTROL, 'S', 32797},
+                                      {FVIRTKEY | FSHIFT, VK_F3, 32776}};
     GiveFrame(saved);
     CZAVPKeyboardManager manager;
     EXPECT_TRUE(manager.SaveState(kPath, &m_frame));
@@ -134,7 +134,8 @@ TEST_F(InputManagersTest, KeyMatchingIsExactAboutModifiers)
 {
     GiveFrame({{FVIRTKEY | FCONTROL, 'S', 32797}});
     EXPECT_TRUE(CZAVPKeyboardManager::IsKeyHandled('S', FVIRTKEY | FCONTROL, &m_frame, TRUE));
-    EXPECT_FALSE(CZAVPKeyboardManager::IsKeyHandled('S', FVIRTKEY | FCONTROL | FSHIFT, &m_frame, TRUE));
+    EXPECT_FALSE(
+        CZAVPKeyboardManager::IsKeyHandled('S', FVIRTKEY | FCONTROL | FSHIFT, &m_frame, TRUE));
     EXPECT_FALSE(CZAVPKeyboardManager::IsKeyHandled('S', FVIRTKEY, &m_frame, TRUE));
     EXPECT_FALSE(CZAVPKeyboardManager::IsKeyHandled('S', FVIRTKEY | FCONTROL, nullptr, TRUE));
 
@@ -206,8 +207,7 @@ TEST_F(InputManagersTest, DamagedMouseBlobKeepsTheBindings)
         {"half a pair", {1, 0, 0, 0, 1, 0, 0, 0}},
         {"no count", {1, 0}},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         WriteValue(kPath, "Mouse", c.blob);
         CZAVPMouseManager manager;
         manager.SetCommandForDblClick(1, 111);
@@ -252,7 +252,8 @@ TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
     manager.ShowPopupMenu(hMenu, 10, 20, &dialog, TRUE);
     // Tracking always lets the popup take its own commands.
     manager.TrackPopupMenu(hMenu, 30, 40, &m_frame);
-    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(10,20,own)", "PopupMenu::Create(30,40,own,track)"}),
+    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(10,20,own)",
+                                        "PopupMenu::Create(30,40,own,track)"}),
               UpperLayerFakes::CallLog());
     DestroyMenu(hMenu);
     dialog.DestroyWindow();
@@ -293,9 +294,9 @@ TEST_F(InputManagersTest, MenuByIdOpensItsFirstSubMenuFivePixelsInsideTheWindow)
     EXPECT_FALSE(manager.ShowPopupMenuById(131, -1, -1, &m_frame));
     manager.ShowPopupMenuById(130, -1, -1, &m_frame);
     manager.ShowPopupMenuById(130, 7, 9, &m_frame);
-    EXPECT_EQ((std::vector<std::string>{
-                  "PopupMenu::Create(" + std::to_string(origin.x + 5) + "," + std::to_string(origin.y + 5) + ")",
-                  "PopupMenu::Create(7,9)"}),
+    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(" + std::to_string(origin.x + 5) + "," +
+                                            std::to_string(origin.y + 5) + ")",
+                                        "PopupMenu::Create(7,9)"}),
               UpperLayerFakes::CallLog());
 
     // Menus the user never customised leave nothing in the registry.

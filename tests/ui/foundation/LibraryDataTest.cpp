@@ -21,10 +21,10 @@ TEST(ReservedCommandsTest, PlatformRangesAndTheToolsPlaceholder)
     {
         UINT id;
         BOOL reserved;
-    } cases[] = {{57615, FALSE}, {57616, TRUE}, {57631, TRUE}, {57632, FALSE},
-                 {61440, TRUE}, {61935, TRUE}, {61936, FALSE}, {57871, FALSE},
-                 {57872, TRUE}, {57887, TRUE}, {57888, FALSE}, {65279, FALSE},
-                 {65280, TRUE}, {0x7FFFFFFF, TRUE}, {0x80000000, TRUE}, {0xFFFFFFFF, TRUE},
+    } cases[] = {{57615, FALSE}, {57616, TRUE},      {57631, TRUE},      {57632, FALSE},
+                 {61440, TRUE},  {61935, TRUE},      {61936, FALSE},     {57871, FALSE},
+                 {57872, TRUE},  {57887, TRUE},      {57888, FALSE},     {65279, FALSE},
+                 {65280, TRUE},  {0x7FFFFFFF, TRUE}, {0x80000000, TRUE}, {0xFFFFFFFF, TRUE},
                  {32771, FALSE}};
     for (const auto& c : cases)
         EXPECT_EQ(c.reserved, ZAVPBarRules::IsReservedCommandId(c.id)) << c.id;
@@ -37,8 +37,7 @@ TEST(SharedDataTest, StartsEmptyAndIsOneObjectForTheProcess)
 {
     CString* names = ZAVPPaneSharedData::CalendarMonthNames();
     EXPECT_EQ(names, ZAVPPaneSharedData::CalendarMonthNames());
-    for (int i = 0; i < ZAVPPaneSharedData::kMonthCount; ++i)
-        EXPECT_TRUE(names[i].IsEmpty()) << i;
+    for (int i = 0; i < ZAVPPaneSharedData::kMonthCount; ++i) EXPECT_TRUE(names[i].IsEmpty()) << i;
     EXPECT_EQ(0, ZAVPPaneSharedData::PaneImages().GetCount());
 
     auto& colors = ZAVPPaneSharedData::CommandColors();
@@ -50,7 +49,8 @@ TEST(SharedDataTest, StartsEmptyAndIsOneObjectForTheProcess)
     colors.RemoveAll();
 
     EXPECT_TRUE(ZAVPSharedBarData::FrameCustomizeMenuItems().IsEmpty());
-    EXPECT_EQ(&ZAVPSharedBarData::FrameCustomizeMenuItems(), &ZAVPSharedBarData::FrameCustomizeMenuItems());
+    EXPECT_EQ(&ZAVPSharedBarData::FrameCustomizeMenuItems(),
+              &ZAVPSharedBarData::FrameCustomizeMenuItems());
 }
 
 TEST(BarRulesTest, FixedLayoutAndMinimumSizes)
@@ -59,9 +59,9 @@ TEST(BarRulesTest, FixedLayoutAndMinimumSizes)
     {
         BOOL stretch, horz;
         LONG cx, cy;
-    } cases[] = {{TRUE, TRUE, 32767, 0}, {TRUE, FALSE, 0, 32767}, {FALSE, TRUE, 0, 0}, {FALSE, FALSE, 0, 0}};
-    for (const auto& c : cases)
-    {
+    } cases[] = {
+        {TRUE, TRUE, 32767, 0}, {TRUE, FALSE, 0, 32767}, {FALSE, TRUE, 0, 0}, {FALSE, FALSE, 0, 0}};
+    for (const auto& c : cases) {
         const SIZE size = ZAVPBarRules::CalcFixedLayout(c.stretch, c.horz);
         EXPECT_EQ(c.cx, size.cx);
         EXPECT_EQ(c.cy, size.cy);
@@ -81,15 +81,14 @@ TEST(BarRulesTest, RowHeightAndColumnWidth)
         Row in;
         int expected;
     } cases[] = {
-        {{30, FALSE, 0, 22, 25, top, 40, 50}, 30},   // a fixed row height wins
-        {{0, TRUE, 19, 22, 25, top, 40, 50}, 19},    // menu bar: its menu-button height
-        {{0, TRUE, -1, 22, 25, top, 40, 50}, 22},    // ... else the default button height
-        {{0, FALSE, 0, 22, 25, top, 18, 50}, 25},    // the button is taller than the text
-        {{0, FALSE, 0, 22, 25, top, 40, 50}, 40},    // docked top: the regular text height
-        {{0, FALSE, 0, 22, 25, left, 40, 50}, 50},   // docked left: the vertical text height
+        {{30, FALSE, 0, 22, 25, top, 40, 50}, 30},  // a fixed row height wins
+        {{0, TRUE, 19, 22, 25, top, 40, 50}, 19},   // menu bar: its menu-button height
+        {{0, TRUE, -1, 22, 25, top, 40, 50}, 22},   // ... else the default button height
+        {{0, FALSE, 0, 22, 25, top, 18, 50}, 25},   // the button is taller than the text
+        {{0, FALSE, 0, 22, 25, top, 40, 50}, 40},   // docked top: the regular text height
+        {{0, FALSE, 0, 22, 25, left, 40, 50}, 50},  // docked left: the vertical text height
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, ZAVPBarRules::GetRowHeight(c.in));
+    for (const auto& c : cases) EXPECT_EQ(c.expected, ZAVPBarRules::GetRowHeight(c.in));
     EXPECT_EQ(31, ZAVPBarRules::GetColumnWidth(TRUE, 31, 23, 40));
     EXPECT_EQ(23, ZAVPBarRules::GetColumnWidth(TRUE, -1, 23, 40));
     EXPECT_EQ(40, ZAVPBarRules::GetColumnWidth(FALSE, 31, 23, 40));
@@ -98,12 +97,11 @@ TEST(BarRulesTest, RowHeightAndColumnWidth)
 TEST(RegisteredMessagesTest, EveryMessageHasItsOwnNonZeroIdSharedByTheProcess)
 {
     using namespace ZAVPRegisteredMessages;
-    const UINT ids[] = {CheckEmptyMiniFrame, OnRenameTab, OnChangeActiveTab, OnMoveTab,
-                        OnChangingActiveTab, OnHScroll, CalendarOnSelChanged, WindowHelp,
-                        DateTimeHoldTimer, PropertyChanged, GetDocumentColors};
+    const UINT ids[] = {CheckEmptyMiniFrame, OnRenameTab,     OnChangeActiveTab,    OnMoveTab,
+                        OnChangingActiveTab, OnHScroll,       CalendarOnSelChanged, WindowHelp,
+                        DateTimeHoldTimer,   PropertyChanged, GetDocumentColors};
     std::set<UINT> distinct;
-    for (UINT id : ids)
-    {
+    for (UINT id : ids) {
         EXPECT_GE(id, 0xC000u);  // the range of registered messages
         distinct.insert(id);
     }

@@ -45,11 +45,9 @@ public:
     bool OutsideIs(const RECT& inside, COLORREF color) const
     {
         for (int y = 0; y < m_cy; ++y)
-            for (int x = 0; x < m_cx; ++x)
-            {
+            for (int x = 0; x < m_cx; ++x) {
                 const POINT pt = {x, y};
-                if (!PtInRect(&inside, pt) && Pixel(x, y) != color)
-                    return false;
+                if (!PtInRect(&inside, pt) && Pixel(x, y) != color) return false;
             }
         return true;
     }

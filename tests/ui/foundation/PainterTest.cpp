@@ -12,10 +12,7 @@ namespace
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-COLORREF Grey(int v)
-{
-    return RGB(v, v, v);
-}
+COLORREF Grey(int v) { return RGB(v, v, v); }
 }  // namespace
 
 TEST(Painter, HorizontalGradientRunsInSixtyFourBands)
@@ -45,12 +42,13 @@ TEST(Painter, AngledGradientAt360EqualsZeroAndOtherAnglesStayInside)
 {
     MemoryDC a(40, 10), b(40, 10);
     CZAVPPainter(a.DC()).FillGradientAngle(CRect(0, 0, 40, 10), RGB(255, 0, 0), RGB(0, 0, 255), 0);
-    CZAVPPainter(b.DC()).FillGradientAngle(CRect(0, 0, 40, 10), RGB(255, 0, 0), RGB(0, 0, 255), 360);
-    for (int x = 0; x < 40; ++x)
-        EXPECT_EQ(a.Pixel(x, 5), b.Pixel(x, 5)) << x;
+    CZAVPPainter(b.DC()).FillGradientAngle(CRect(0, 0, 40, 10), RGB(255, 0, 0), RGB(0, 0, 255),
+                                           360);
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(a.Pixel(x, 5), b.Pixel(x, 5)) << x;
 
     MemoryDC c(60, 30);
-    CZAVPPainter(c.DC()).FillGradientAngle(CRect(10, 10, 50, 20), RGB(255, 0, 0), RGB(0, 0, 255), 45);
+    CZAVPPainter(c.DC()).FillGradientAngle(CRect(10, 10, 50, 20), RGB(255, 0, 0), RGB(0, 0, 255),
+                                           45);
     EXPECT_TRUE(c.OutsideIs(CRect(10, 10, 50, 20), kWhite));
     EXPECT_NE(kWhite, c.Pixel(30, 15));
 }
@@ -104,8 +102,7 @@ TEST(Painter, ShadowOfATinyRectangleStaysInItsArea)
     if (globalData.m_nBitsPerPixel <= 8)
         GTEST_SKIP() << "pixel work needs more than 8 bits per pixel";
     MemoryDC dc(40, 40);
-    for (int size = 1; size <= 3; ++size)
-    {
+    for (int size = 1; size <= 3; ++size) {
         dc.Fill(kWhite);
         const CRect rect(10, 10, 10 + size, 10 + size);
         EXPECT_TRUE(CZAVPPainter(dc.DC()).DrawShadow(rect, 6, 100, 65));

@@ -25,10 +25,8 @@ TEST(DropShadowPixels, RingsDarkenTowardsTheInnerEdge)
     EXPECT_EQ(0x00BFBFBFu, at(11, 5));  // right band, ring 1
     EXPECT_EQ(kWhite, at(2, 2));        // ring 0's corner pixel is drawn at 100 %
     EXPECT_EQ(0x00BFBFBFu, at(3, 2));   // ring 1's corner
-    for (int x = 0; x < cx; ++x)
-        EXPECT_EQ(kWhite, at(x, 0)) << "bottom row, x " << x;
-    for (int row = 0; row < cy; ++row)
-        EXPECT_EQ(kWhite, at(0, row)) << "left column, row " << row;
+    for (int x = 0; x < cx; ++x) EXPECT_EQ(kWhite, at(x, 0)) << "bottom row, x " << x;
+    for (int row = 0; row < cy; ++row) EXPECT_EQ(kWhite, at(0, row)) << "left column, row " << row;
     // Inside the rectangle, away from the last row, nothing changes.
     EXPECT_EQ(kWhite, at(5, 6));
 }
@@ -54,8 +52,7 @@ TEST(DropShadowPixels, TinyRectangleStaysInsideItsBuffer)
     DWORD* bits = memory.data() + guard;
     std::fill(bits, bits + cx * cy, kWhite);
     ShadeDropShadow({bits, cx, cy}, W, H, depth, 100, 60, (COLORREF)-1);
-    for (int i = 0; i < guard; ++i)
-    {
+    for (int i = 0; i < guard; ++i) {
         EXPECT_EQ(kGuard, memory[i]) << "before the buffer, " << guard - i;
         EXPECT_EQ(kGuard, memory[guard + cx * cy + i]) << "after the buffer, " << i;
     }

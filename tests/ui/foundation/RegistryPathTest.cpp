@@ -4,7 +4,10 @@
 
 TEST(RegistryPath, ComposedPaths)
 {
-    struct Case { const char *postfix, *profile, *key, *app, *expected; } cases[] = {
+    struct Case
+    {
+        const char *postfix, *profile, *key, *app, *expected;
+    } cases[] = {
         {"ZAVWorkspace", nullptr, "K", "A", "SOFTWARE\\K\\A\\ZAVWorkspace\\"},
         {"ZAVWorkspace", "", "K", "A", "SOFTWARE\\K\\A\\ZAVWorkspace\\"},
         // No registry key: only the key and its separator are left out.

@@ -316,14 +316,18 @@ TEST_F(RegistryTest, AStringThatIsMissingOrNoStringReadsEmptyAndFails)
     CZAVPRegistryHolder holder;
     CZAVPRegistry* reg;
     OpenForReading(holder, reg);
-    struct Case { const char* name; BOOL ok; const char* text; } cases[] = {
+    struct Case
+    {
+        const char* name;
+        BOOL ok;
+        const char* text;
+    } cases[] = {
         {"Missing", FALSE, ""},
         {"Number", FALSE, ""},
         {"Blob", FALSE, ""},
         {"Expand", TRUE, "%TEMP%"},  // read as stored, not expanded
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CString text("default");
         EXPECT_EQ(c.ok, reg->Read(c.name, text)) << c.name;
         EXPECT_STREQ(c.text, (LPCSTR)text) << c.name;
@@ -376,8 +380,7 @@ TEST_F(RegistryTest, ReadOnlyRefusesEveryChange)
 TEST_F(RegistryTest, PathsWithAndWithoutTrailingBackslashOpenTheSameKey)
 {
     WriteRaw("Value", REG_DWORD, "\3\0\0\0", 4);
-    for (const char* path : {kTestKey, "Software\\LornivalTests\\UiFoundationRegistry\\"})
-    {
+    for (const char* path : {kTestKey, "Software\\LornivalTests\\UiFoundationRegistry\\"}) {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
         ASSERT_TRUE(reg.Open(path)) << path;
@@ -423,8 +426,9 @@ TEST_F(RegistryTest, DeleteKeyRemovesNestedKeysAndEnumerationReportsEmptiness)
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
     EXPECT_TRUE(reg.DeleteKey(std::string(kTestKey).append("\\A\\").c_str()));
     HKEY key;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kTestKey) + "\\A").c_str(),
-                                           0, KEY_READ, &key));
+    EXPECT_NE(ERROR_SUCCESS,
+              RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kTestKey) + "\\A").c_str(), 0, KEY_READ,
+                            &key));
     EXPECT_FALSE(reg.DeleteKey(std::string(kTestKey).append("\\A").c_str()));  // gone already
 }
 
@@ -456,5 +460,6 @@ TEST(BuildRegistryPath, TakesTheApplicationsKeyAndProfileUnlessAPathIsGiven)
     EXPECT_STREQ("SOFTWARE\\rimsel\\Lornival\\ZAVWorkspace\\",
                  (LPCSTR)BuildRegistryPath("ZAVWorkspace", nullptr));
     EXPECT_STREQ("Software\\rimsel\\Lornival\\Settings\\1.16\\",
-                 (LPCSTR)BuildRegistryPath("ZAVMouseManager", "Software\\rimsel\\Lornival\\Settings\\1.16\\"));
+                 (LPCSTR)BuildRegistryPath("ZAVMouseManager",
+                                           "Software\\rimsel\\Lornival\\Settings\\1.16\\"));
 }

@@ -11,7 +11,8 @@
 inline std::vector<BYTE> ReadValue(const std::string& key, const char* value)
 {
     DWORD size = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
         return {};
     std::vector<BYTE> bytes(size);
     SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, bytes.data(), &size);
@@ -20,5 +21,6 @@ inline std::vector<BYTE> ReadValue(const std::string& key, const char* value)
 
 inline void WriteValue(const std::string& key, const char* value, const std::vector<BYTE>& bytes)
 {
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(), (DWORD)bytes.size());
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(),
+                (DWORD)bytes.size());
 }

@@ -28,8 +28,7 @@ HTHEME_ZAVP WINAPI FakeOpen(HWND, LPCWSTR name)
 {
     g_opened.push_back(name);
     for (size_t i = 0; i < g_available.size(); ++i)
-        if (g_available[i] == name)
-            return (HTHEME_ZAVP)(INT_PTR)(0x100 + g_opened.size());
+        if (g_available[i] == name) return (HTHEME_ZAVP)(INT_PTR)(0x100 + g_opened.size());
     return nullptr;
 }
 HRESULT WINAPI FakeClose(HTHEME_ZAVP h)
@@ -67,16 +66,18 @@ TEST(ThemeWrapper, OpensTheFourteenClassesInOrderAndClosesThemInItsOwn)
     {
         RecordingWrapper wrapper({L"TOOLBAR", L"BUTTON", L"STATUS", L"REBAR", L"HEADER"});
         const std::vector<std::wstring> expected = {
-            L"TOOLBAR", L"REBAR", L"BUTTON", L"STATUS", L"WINDOW", L"COMBOBOX", L"PROGRESS",
-            L"HEADER", L"SCROLLBAR", L"EXPLORERBAR", L"TREEVIEW", L"STARTPANEL", L"TASKBAND", L"TASKBAR"};
+            L"TOOLBAR",  L"REBAR",      L"BUTTON",   L"STATUS",    L"WINDOW",
+            L"COMBOBOX", L"PROGRESS",   L"HEADER",   L"SCROLLBAR", L"EXPLORERBAR",
+            L"TREEVIEW", L"STARTPANEL", L"TASKBAND", L"TASKBAR"};
         EXPECT_EQ(expected, g_opened);
         EXPECT_TRUE(wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeButton));
         EXPECT_FALSE(wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeProgress));
         g_closed.clear();
     }
     // Handles were numbered by opening order: toolbar 1, rebar 2, button 3, status 4, header 8.
-    const std::vector<HTHEME_ZAVP> order = {(HTHEME_ZAVP)0x101, (HTHEME_ZAVP)0x102, (HTHEME_ZAVP)0x104,
-                                            (HTHEME_ZAVP)0x103, (HTHEME_ZAVP)0x108};
+    const std::vector<HTHEME_ZAVP> order = {(HTHEME_ZAVP)0x101, (HTHEME_ZAVP)0x102,
+                                            (HTHEME_ZAVP)0x104, (HTHEME_ZAVP)0x103,
+                                            (HTHEME_ZAVP)0x108};
     EXPECT_EQ(order, g_closed);
 }
 
@@ -84,7 +85,8 @@ TEST(ThemeWrapper, ProgressDrawsTheBarThenTheChunkOnTheShrunkRectangle)
 {
     RecordingWrapper wrapper({L"PROGRESS"});
     MemoryDC dc(120, 20);
-    EXPECT_TRUE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 106, 20), 100, 50, 0, 0, 0, FALSE));
+    EXPECT_TRUE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 106, 20), 100, 50, 0,
+                                              0, 0, FALSE));
     ASSERT_EQ(2u, g_draws.size());
     EXPECT_EQ(1, g_draws[0].nPart);
     EXPECT_EQ(CRect(0, 0, 106, 20), g_draws[0].rect);
@@ -92,7 +94,8 @@ TEST(ThemeWrapper, ProgressDrawsTheBarThenTheChunkOnTheShrunkRectangle)
     EXPECT_EQ(CRect(3, 3, 53, 17), g_draws[1].rect);  // 100 wide after the inset, half of it filled
 
     g_draws.clear();
-    EXPECT_TRUE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 106, 20), 0, 0, 0, 0, 0, TRUE));
+    EXPECT_TRUE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 106, 20), 0, 0, 0, 0,
+                                              0, TRUE));
     EXPECT_EQ(1u, g_draws.size());  // a total of 0: only the empty bar
 }
 
@@ -100,9 +103,11 @@ TEST(ThemeWrapper, ClosedThemesDrawNothingAndReportIt)
 {
     RecordingWrapper wrapper({});
     MemoryDC dc(20, 20);
-    EXPECT_FALSE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 20, 20), 10, 5, 0, 0, 0, TRUE));
+    EXPECT_FALSE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 20, 20), 10, 5, 0, 0,
+                                               0, TRUE));
     EXPECT_FALSE(wrapper.DrawPushButton(&dc.DC(), CRect(0, 0, 20, 20), nullptr, 0));
-    EXPECT_FALSE(wrapper.DrawThemePart(CZAVPThemeWrapper::ThemeToolbar, &dc.DC(), 1, 1, CRect(0, 0, 5, 5)));
+    EXPECT_FALSE(
+        wrapper.DrawThemePart(CZAVPThemeWrapper::ThemeToolbar, &dc.DC(), 1, 1, CRect(0, 0, 5, 5)));
     EXPECT_TRUE(g_draws.empty());
 }
 
@@ -122,7 +127,8 @@ TEST(ThemeWrapper, TheRealLibraryFallsBackWheneverAThemeIsClosed)
     CZAVPThemeWrapper wrapper;
     MemoryDC dc(40, 20);
     if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeProgress)) {
-        EXPECT_FALSE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 40, 20), 10, 5, 0, 0, 0, TRUE));
+        EXPECT_FALSE(wrapper.DrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 40, 20), 10, 5, 0,
+                                                   0, 0, TRUE));
     }
     if (!wrapper.IsThemeOpen(CZAVPThemeWrapper::ThemeButton)) {
         EXPECT_FALSE(wrapper.DrawPushButton(&dc.DC(), CRect(0, 0, 40, 20), nullptr, 0));

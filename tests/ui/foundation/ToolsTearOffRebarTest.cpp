@@ -32,8 +32,7 @@ bool Contains(const std::vector<BYTE>& bytes, const char* text)
 {
     const size_t n = std::strlen(text);
     for (size_t i = 0; i + n <= bytes.size(); ++i)
-        if (std::memcmp(bytes.data() + i, text, n) == 0)
-            return true;
+        if (std::memcmp(bytes.data() + i, text, n) == 0) return true;
     return false;
 }
 
@@ -50,7 +49,11 @@ TEST(TearOffNameTest, MarkerIsByteOneDecimalIdByteOneThenText)
 {
     CString text = "File";
     CZAVPTearOffManager::BuildTearOffName(12, text);
-    EXPECT_EQ(0, std::strcmp("\x01" "12" "\x01" "File", text));
+    EXPECT_EQ(0, std::strcmp("\x01"
+                             "12"
+                             "\x01"
+                             "File",
+                             text));
 
     const struct
     {
@@ -58,18 +61,56 @@ TEST(TearOffNameTest, MarkerIsByteOneDecimalIdByteOneThenText)
         UINT id;
         const char* out;
     } cases[] = {
-        {"\x01" "12" "\x01" "File", 12, "File"},
-        {"\x01" "4000" "\x01", 4000, ""},
+        {"\x01"
+         "12"
+         "\x01"
+         "File",
+         12, "File"},
+        {"\x01"
+         "4000"
+         "\x01",
+         4000, ""},
         {"File", 0, "File"},
         {"", 0, ""},
-        {"\x01" "12File", 0, "\x01" "12File"},                    // no closing marker
-        {"\x01\x01" "File", 0, "\x01\x01" "File"},                // no digits
-        {"\x01" "1x" "\x01" "File", 0, "\x01" "1x" "\x01" "File"},  // not a number
-        {"\x01" "0" "\x01" "File", 0, "\x01" "0" "\x01" "File"},    // no bar has id 0
-        {"\x01" "99999999999" "\x01" "F", 0, "\x01" "99999999999" "\x01" "F"},  // too large
+        {"\x01"
+         "12File",
+         0,
+         "\x01"
+         "12File"},  // no closing marker
+        {"\x01\x01"
+         "File",
+         0,
+         "\x01\x01"
+         "File"},  // no digits
+        {"\x01"
+         "1x"
+         "\x01"
+         "File",
+         0,
+         "\x01"
+         "1x"
+         "\x01"
+         "File"},  // not a number
+        {"\x01"
+         "0"
+         "\x01"
+         "File",
+         0,
+         "\x01"
+         "0"
+         "\x01"
+         "File"},  // no bar has id 0
+        {"\x01"
+         "99999999999"
+         "\x01"
+         "F",
+         0,
+         "\x01"
+         "99999999999"
+         "\x01"
+         "F"},  // too large
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         CString s = c.in;
         EXPECT_EQ(c.id, CZAVPTearOffManager::ParseTearOffName(s)) << c.in;
         EXPECT_STREQ(c.out, s) << c.in;
@@ -119,11 +160,19 @@ TEST(TearOffIdsTest, MarkingChangesOnlyTheTextOfColumnBreakItemsAndKeepsTheirSub
     GetMenuStringA(hBar, 0, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("Plain", text);
     GetMenuStringA(hBar, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ("\x01" "200" "\x01" "Torn", text);
+    EXPECT_STREQ("\x01"
+                 "200"
+                 "\x01"
+                 "Torn",
+                 text);
     EXPECT_EQ(hTorn, GetSubMenu(hBar, 1));
     EXPECT_NE(0u, GetMenuState(hBar, 1, MF_BYPOSITION) & MF_MENUBARBREAK);
     GetMenuStringA(hTorn, 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_STREQ("\x01" "201" "\x01" "Nested", text);
+    EXPECT_STREQ("\x01"
+                 "201"
+                 "\x01"
+                 "Nested",
+                 text);
     EXPECT_EQ(hNested, GetSubMenu(hTorn, 1));
 
     // Marked items keep their ids on a second walk; resetting by menu frees exactly them.
@@ -207,8 +256,7 @@ protected:
 
 TEST_F(UserToolsTest, NewToolsTakeTheLowestFreeIdUntilTheRangeIsFull)
 {
-    for (UINT id = kFirst; id <= kLast; ++id)
-    {
+    for (UINT id = kFirst; id <= kLast; ++id) {
         CZAVPUserTool* pTool = m_manager.CreateNewTool();
         ASSERT_NE(nullptr, pTool);
         EXPECT_EQ(id, pTool->m_uiCmdId);
@@ -260,8 +308,7 @@ TEST_F(UserToolsTest, MovingFindingAndInvokingTools)
 
 TEST_F(UserToolsTest, InvokingRunsTheToolOfTheCommand)
 {
-    CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast,
-                                  RUNTIME_CLASS(RecordingUserTool));
+    CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast, RUNTIME_CLASS(RecordingUserTool));
     manager.CreateNewTool();
     manager.CreateNewTool();
     UpperLayerFakes::CallLog().clear();
@@ -368,8 +415,7 @@ TEST(RebarBlobTest, StoredBandHasNoChildAndFixedBandsGainFourPixels)
 TEST(RebarBlobTest, RecordsAreEightyBytesAndDamagedBlobsAreRefused)
 {
     std::vector<ZAVPRebarState::StoredBand> bands(2);
-    for (size_t i = 0; i < bands.size(); ++i)
-    {
+    for (size_t i = 0; i < bands.size(); ++i) {
         bands[i].info.fMask = RBBIM_SIZE | RBBIM_ID;
         bands[i].info.cx = 100 + (UINT)i;
         bands[i].info.wID = 7 + (UINT)i;
@@ -386,7 +432,8 @@ TEST(RebarBlobTest, RecordsAreEightyBytesAndDamagedBlobsAreRefused)
     EXPECT_EQ(101u, cx);
 
     std::vector<ZAVPRebarState::StoredBand> decoded;
-    ASSERT_TRUE(ZAVPRebarState::Decode(rbi.data(), (UINT)rbi.size(), ids.data(), (UINT)ids.size(), decoded));
+    ASSERT_TRUE(ZAVPRebarState::Decode(rbi.data(), (UINT)rbi.size(), ids.data(), (UINT)ids.size(),
+                                       decoded));
     ASSERT_EQ(2u, decoded.size());
     EXPECT_EQ(101u, decoded[1].info.cx);
     EXPECT_EQ(8u, decoded[1].info.wID);
@@ -399,9 +446,9 @@ TEST(RebarBlobTest, RecordsAreEightyBytesAndDamagedBlobsAreRefused)
     std::vector<BYTE> badMask = rbi;
     badMask[4] |= RBBIM_TEXT;
     std::vector<ZAVPRebarState::StoredBand> untouched(1);
-    for (const auto* pRbi : {&badSize, &badCb, &badMask})
-    {
-        EXPECT_FALSE(ZAVPRebarState::Decode(pRbi->data(), (UINT)pRbi->size(), ids.data(), (UINT)ids.size(), untouched));
+    for (const auto* pRbi : {&badSize, &badCb, &badMask}) {
+        EXPECT_FALSE(ZAVPRebarState::Decode(pRbi->data(), (UINT)pRbi->size(), ids.data(),
+                                            (UINT)ids.size(), untouched));
         EXPECT_EQ(1u, untouched.size());
     }
     EXPECT_FALSE(ZAVPRebarState::Decode(rbi.data(), (UINT)rbi.size(), ids.data(), 4, untouched));
@@ -415,8 +462,8 @@ public:
     static CRuntimeClass classTestReBar;
     CRuntimeClass* GetRuntimeClass() const override { return &classTestReBar; }
 };
-CRuntimeClass TestReBar::classTestReBar = {"CZAVPReBar", (int)sizeof(TestReBar), AFX_NO_SCHEMA, nullptr,
-                                           RUNTIME_CLASS(CWnd), nullptr};
+CRuntimeClass TestReBar::classTestReBar = {"CZAVPReBar", (int)sizeof(TestReBar), AFX_NO_SCHEMA,
+                                           nullptr,      RUNTIME_CLASS(CWnd),    nullptr};
 
 class RebarStateTest : public RegistryScope
 {
@@ -426,13 +473,15 @@ protected:
         RegistryScope::SetUp();
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_COOL_CLASSES};
         InitCommonControlsEx(&icc);
-        ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "Frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr));
-        ASSERT_TRUE(m_rebar.CreateEx(0, REBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | RBS_VARHEIGHT, 0, 0,
-                                     400, 60, m_frame.GetSafeHwnd(), (HMENU)(UINT_PTR)0xE805));
-        for (int id : {11, 12, 13})
-        {
+        ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "Frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
+                                     nullptr, nullptr));
+        ASSERT_TRUE(m_rebar.CreateEx(0, REBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | RBS_VARHEIGHT,
+                                     0, 0, 400, 60, m_frame.GetSafeHwnd(),
+                                     (HMENU)(UINT_PTR)0xE805));
+        for (int id : {11, 12, 13}) {
             HWND hChild = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20,
-                                          m_rebar.GetSafeHwnd(), (HMENU)(UINT_PTR)id, nullptr, nullptr);
+                                          m_rebar.GetSafeHwnd(), (HMENU)(UINT_PTR)id, nullptr,
+                                          nullptr);
             REBARBANDINFOA band = {};
             band.cbSize = sizeof band;
             band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID;
@@ -453,8 +502,7 @@ protected:
     {
         std::vector<int> ids;
         const int n = (int)m_rebar.SendMessage(RB_GETBANDCOUNT);
-        for (int i = 0; i < n; ++i)
-        {
+        for (int i = 0; i < n; ++i) {
             REBARBANDINFOA band = {};
             band.cbSize = sizeof band;
             band.fMask = RBBIM_CHILD;

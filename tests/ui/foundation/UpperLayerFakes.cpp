@@ -18,26 +18,19 @@ std::vector<std::string>& CallLog()
     return log;
 }
 
-void Record(const std::string& call)
-{
-    CallLog().push_back(call);
-}
+void Record(const std::string& call) { CallLog().push_back(call); }
 
 std::vector<std::string> CallsStartingWith(const std::string& prefix)
 {
     std::vector<std::string> calls;
     for (const std::string& call : CallLog())
-        if (call.compare(0, prefix.size(), prefix) == 0)
-            calls.push_back(call);
+        if (call.compare(0, prefix.size(), prefix) == 0) calls.push_back(call);
     return calls;
 }
 
 namespace
 {
-std::string Text(LPCSTR psz)
-{
-    return psz ? psz : "";
-}
+std::string Text(LPCSTR psz) { return psz ? psz : ""; }
 }  // namespace
 
 TestToolBar::TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating)
@@ -48,17 +41,13 @@ TestToolBar::TestToolBar(const char* lpszName, CWnd* pParent, BOOL bFloating)
                    pParent ? pParent->GetSafeHwnd() : nullptr, nullptr);
 }
 
-TestToolBar::~TestToolBar()
-{
-    DestroyWindow();
-}
+TestToolBar::~TestToolBar() { DestroyWindow(); }
 
 void TestToolBar::SetCommands(const std::vector<UINT>& commands)
 {
     m_commands = commands;
     RemoveAllButtons();
-    for (UINT id : commands)
-        InsertButton(new CZAVPToolbarButton(id, -1, nullptr, FALSE, TRUE));
+    for (UINT id : commands) InsertButton(new CZAVPToolbarButton(id, -1, nullptr, FALSE, TRUE));
 }
 
 BOOL TestToolBar::LoadState(LPCSTR lpszProfileName, int, UINT)
@@ -74,38 +63,28 @@ BOOL TestToolBar::SaveState(LPCSTR lpszProfileName, int, UINT)
     return TRUE;
 }
 
-void TestToolBar::ResetAllImages()
-{
-    Record(m_name + ".ResetAllImages");
-}
+void TestToolBar::ResetAllImages() { Record(m_name + ".ResetAllImages"); }
 
 BOOL TestToolBar::RemoveButton(int iIndex)
 {
-    if (!CZAVPToolBar::RemoveButton(iIndex))
-        return FALSE;
+    if (!CZAVPToolBar::RemoveButton(iIndex)) return FALSE;
     m_commands.erase(m_commands.begin() + iIndex);
     return TRUE;
 }
 
-void TestToolBar::AdjustLayout()
-{
-    Record(m_name + ".AdjustLayout");
-}
+void TestToolBar::AdjustLayout() { Record(m_name + ".AdjustLayout"); }
 
 void TestToolBar::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
+    if (ar.IsStoring()) {
         ar << (DWORD)m_commands.size();
-        for (UINT id : m_commands)
-            ar << (DWORD)id;
+        for (UINT id : m_commands) ar << (DWORD)id;
         return;
     }
     DWORD n = 0;
     ar >> n;
     std::vector<UINT> commands;
-    for (DWORD i = 0; i < n; ++i)
-    {
+    for (DWORD i = 0; i < n; ++i) {
         DWORD id = 0;
         ar >> id;
         commands.push_back(id);

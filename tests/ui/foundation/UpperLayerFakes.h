@@ -40,7 +40,7 @@ public:
     // Replaces the bar's buttons with one (locked, imageless) button per command.
     void SetCommands(const std::vector<UINT>& commands);
 
-    std::vector<UINT> m_commands;   // button commands, by index, as the bar holds them
+    std::vector<UINT> m_commands;  // button commands, by index, as the bar holds them
     BOOL m_bAddsMissingButtons = FALSE;
     BOOL m_bFloatingForTest;
 };

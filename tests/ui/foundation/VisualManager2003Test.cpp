@@ -16,10 +16,7 @@
 
 namespace
 {
-COLORREF Grey(int v)
-{
-    return RGB(v, v, v);
-}
+COLORREF Grey(int v) { return RGB(v, v, v); }
 
 class Look2003 : public CZAVPVisualManager2003
 {
@@ -52,14 +49,20 @@ TEST(Colors2003, SchemeFromTheStylesNames)
     EXPECT_EQ(ZAVP2003Colors::Metallic, Look2003::SchemeOf(luna, L"METALLIC"));
     EXPECT_EQ(ZAVP2003Colors::Homestead, Look2003::SchemeOf(L"luna.MSSTYLES", L"HomeStead"));
     EXPECT_EQ(ZAVP2003Colors::Blue, Look2003::SchemeOf(luna, L"NormalColor"));
-    EXPECT_EQ(ZAVP2003Colors::None, Look2003::SchemeOf(L"C:\\Themes\\Royale.msstyles", L"NormalColor"));
-    EXPECT_EQ(ZAVP2003Colors::None, Look2003::SchemeOf(L"C:\\Themes\\Lunatic.msstyles", L"Metallic"));
+    EXPECT_EQ(ZAVP2003Colors::None,
+              Look2003::SchemeOf(L"C:\\Themes\\Royale.msstyles", L"NormalColor"));
+    EXPECT_EQ(ZAVP2003Colors::None,
+              Look2003::SchemeOf(L"C:\\Themes\\Lunatic.msstyles", L"Metallic"));
 }
 
 TEST(Colors2003, WithoutTheStandardStyleEverythingComesFromTheBarFace)
 {
     const ZAVP2003Colors c = ZAVP2003Colors::Derive(GreySource(ZAVP2003Colors::None));
-    struct Row { const char* name; COLORREF actual, expected; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        COLORREF actual, expected;
+    } rows[] = {
         // Grey mixes keep the second colour's value; 0.93 of lightness 192/255 is 178.56.
         {"toolbar dark: mix with the face, lightness x 0.93", c.toolBarGradientDark, Grey(178)},
         {"toolbar light: mix with white", c.toolBarGradientLight, Grey(255)},
@@ -73,11 +76,11 @@ TEST(Colors2003, WithoutTheStandardStyleEverythingComesFromTheBarFace)
         {"hot light: the flat look's highlight", c.highlightGradientLight, RGB(177, 185, 210)},
         {"hot dark: the flat look's pressed fill", c.highlightGradientDark, RGB(154, 161, 183)},
         {"pressed light: highlight at 120 %", c.highlightDnGradientLight, RGB(212, 222, 252)},
-        {"checked dark: pressed light at 120 %", c.highlightCheckedGradientDark, RGB(254, 255, 255)},
+        {"checked dark: pressed light at 120 %", c.highlightCheckedGradientDark,
+         RGB(254, 255, 255)},
         {"gripper: bar shadow", c.toolBarGripper, Grey(128)},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(r.expected, r.actual) << r.name;
+    for (const Row& r : rows) EXPECT_EQ(r.expected, r.actual) << r.name;
     EXPECT_EQ((COLORREF)-1, c.highlightMenuItem);
     EXPECT_EQ(c.highlightGradientDark, c.highlightDnGradientDark);
     EXPECT_EQ(c.highlightGradientDark, c.highlightCheckedGradientLight);
@@ -87,8 +90,8 @@ TEST(Colors2003, GlobalBarColoursFollowTheScheme)
 {
     const ZAVP2003Colors::BarColors system = {Grey(1), Grey(2), Grey(3), Grey(4), Grey(5)};
     // No standard style: the system colours as they are.
-    const ZAVP2003Colors::BarColors plain =
-        ZAVP2003Colors::GlobalBarColors(GreySource(ZAVP2003Colors::None), 0, 0, system);
+    const ZAVP2003Colors::BarColors plain = ZAVP2003Colors::GlobalBarColors(
+        GreySource(ZAVP2003Colors::None), 0, 0, system);
     EXPECT_EQ(Grey(1), plain.face);
     EXPECT_EQ(Grey(5), plain.light);
     // Metallic: the face is the menu highlight mixed with the window (white here), the others
@@ -130,7 +133,8 @@ TEST(Look2003, BarsHaveNoBorderAndCaptionsTheBarText)
     look.OnDrawBarBorder(&dc.DC(), nullptr, rect);
     EXPECT_EQ(CRect(0, 0, 20, 20), rect);
     EXPECT_TRUE(dc.OutsideIs(CRect(), RGB(255, 255, 255)));
-    EXPECT_EQ(globalData.clrBarText, look.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 20, 10), CRect()));
+    EXPECT_EQ(globalData.clrBarText,
+              look.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 20, 10), CRect()));
     EXPECT_TRUE(look.HighlightTabsOnHover());
     EXPECT_FALSE(look.IsOffsetPressedButton());
     EXPECT_EQ(1, look.GetCustomizeButtonMargin());
@@ -143,8 +147,7 @@ namespace
 {
 COLORREF WINAPI GreySysColor(HTHEME_ZAVP, int nIndex)
 {
-    switch (nIndex)
-    {
+    switch (nIndex) {
     case COLOR_MENUHILIGHT: return Grey(100);
     case COLOR_WINDOW: return Grey(200);
     case COLOR_BTNFACE: return Grey(192);
@@ -153,16 +156,11 @@ COLORREF WINAPI GreySysColor(HTHEME_ZAVP, int nIndex)
 }
 HTHEME_ZAVP WINAPI OpenWindowAndButton(HWND, LPCWSTR name)
 {
-    return (wcscmp(name, L"WINDOW") == 0 || wcscmp(name, L"BUTTON") == 0) ? (HTHEME_ZAVP)1 : nullptr;
+    return (wcscmp(name, L"WINDOW") == 0 || wcscmp(name, L"BUTTON") == 0) ? (HTHEME_ZAVP)1
+                                                                          : nullptr;
 }
-HRESULT WINAPI CloseAny(HTHEME_ZAVP)
-{
-    return S_OK;
-}
-HRESULT WINAPI DrawAny(HTHEME_ZAVP, HDC, int, int, const RECT*, const RECT*)
-{
-    return S_OK;
-}
+HRESULT WINAPI CloseAny(HTHEME_ZAVP) { return S_OK; }
+HRESULT WINAPI DrawAny(HTHEME_ZAVP, HDC, int, int, const RECT*, const RECT*) { return S_OK; }
 HRESULT WINAPI LunaMetallic(LPWSTR file, int, LPWSTR color, int, LPWSTR, int)
 {
     wcscpy(file, L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles");
@@ -190,8 +188,7 @@ public:
 
 TEST(Look2003, TheMetallicSchemeOfTheStandardStyleSetsTheGlobalBarColours)
 {
-    if (globalData.m_nBitsPerPixel <= 8)
-        GTEST_SKIP() << "the schemes apply above 8 bits per pixel";
+    if (globalData.m_nBitsPerPixel <= 8) GTEST_SKIP() << "the schemes apply above 8 bits per pixel";
     {
         MetallicLook look;
         EXPECT_TRUE(look.IsStandardWinXPTheme());
@@ -215,7 +212,7 @@ namespace
 // worked out by hand. FillGradient paints 64 bands: across 64 pixels band i is pixel i from the
 // start edge, and band i mixes (start x (64 - i) + finish x i) / 64 per channel.
 const COLORREF kDark = RGB(0, 64, 128), kLight = RGB(64, 128, 192);
-const COLORREF kLightEnd = RGB(63, 127, 191);   // band 63 of kDark -> kLight
+const COLORREF kLightEnd = RGB(63, 127, 191);  // band 63 of kDark -> kLight
 const COLORREF kHotDark = RGB(200, 0, 0), kHotLight = RGB(255, 100, 100);
 const COLORREF kDnDark = RGB(0, 200, 0), kDnLight = RGB(100, 255, 100);
 const COLORREF kCheckDark = RGB(0, 0, 200), kCheckLight = RGB(100, 100, 255);
@@ -276,14 +273,18 @@ TEST_F(ElementsOf2003, CustomizeButtonRunsWithItsBar)
     PaintedLook look;
     // A horizontal bar's button is 12 x 64: dark at the bottom, light at the top; a vertical bar's
     // is 64 x 12: light at the left, dark at the right, as the bars run. The state picks the pair.
-    struct Case { BOOL horz; int state; COLORREF start; } cases[] = {
+    struct Case
+    {
+        BOOL horz;
+        int state;
+        COLORREF start;
+    } cases[] = {
         {TRUE, CZAVPVisualManager::ButtonsIsRegular, kDark},
         {FALSE, CZAVPVisualManager::ButtonsIsRegular, kLight},
         {TRUE, CZAVPVisualManager::ButtonsIsHighlighted, kHotDark},
         {FALSE, CZAVPVisualManager::ButtonsIsPressed, kDnLight},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const CRect rect = c.horz ? CRect(0, 0, 12, 64) : CRect(0, 0, 64, 12);
         MemoryDC dc(64, 64);
         look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, c.state, FALSE, FALSE);
@@ -309,14 +310,19 @@ TEST_F(ElementsOf2003, CustomizeButtonGlyphsOfEachOrientation)
     // x = (12 - 9) / 2 = 1, "more" at y = 2 and the arrow at y = 64 - 2 - 9 - 1 = 52; vertical
     // 64 x 12 puts them at y = 1, the arrow at x = 2 and "more" at x = 64 - 2 - 9 - 1 = 52.
     // Each sample is a black pixel of the glyph's drawing, its white copy one pixel down-right.
-    struct Case { BOOL horz; BOOL more, customise; CPoint black; const char* what; } cases[] = {
+    struct Case
+    {
+        BOOL horz;
+        BOOL more, customise;
+        CPoint black;
+        const char* what;
+    } cases[] = {
         {TRUE, TRUE, FALSE, CPoint(1 + 1, 2 + 2), "chevrons right, row 2 column 1"},
         {TRUE, FALSE, TRUE, CPoint(1 + 2, 52 + 2), "bar over the down arrow, row 2 column 2"},
         {FALSE, TRUE, FALSE, CPoint(52 + 2, 1 + 1), "chevrons down, row 1 column 2"},
         {FALSE, FALSE, TRUE, CPoint(2 + 2, 1 + 2), "bar beside the right arrow, row 2 column 2"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const CRect rect = c.horz ? CRect(0, 0, 12, 64) : CRect(0, 0, 64, 12);
         MemoryDC dc(64, 64);
         look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, 0, c.more, c.customise);
@@ -332,7 +338,13 @@ TEST_F(ElementsOf2003, HighlightedAreasFollowTheButtonsOrientation)
     PaintedLook look;
     // 64 x 64: a horizontal button's gradient starts dark at the bottom row; a vertical button's
     // starts light at the left column and ends near dark at the right.
-    struct Case { int brush; BOOL horz, menuItem, dropped; CPoint at; COLORREF expected; } cases[] = {
+    struct Case
+    {
+        int brush;
+        BOOL horz, menuItem, dropped;
+        CPoint at;
+        COLORREF expected;
+    } cases[] = {
         {0, TRUE, FALSE, FALSE, CPoint(30, 63), kHotDark},
         {0, FALSE, FALSE, FALSE, CPoint(0, 30), kHotLight},
         {1, TRUE, FALSE, FALSE, CPoint(30, 63), kDnDark},
@@ -347,26 +359,30 @@ TEST_F(ElementsOf2003, HighlightedAreasFollowTheButtonsOrientation)
         {1, TRUE, TRUE, FALSE, CPoint(0, 0), kDnLight},
     };
     CBrush* brushes[] = {look.Hot(), look.Pressed(), look.Checked()};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         MemoryDC dc(64, 64);
-        ASSERT_TRUE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 64, 64), brushes[c.brush], c.horz, c.menuItem,
-                                             c.dropped));
+        ASSERT_TRUE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 64, 64), brushes[c.brush],
+                                             c.horz, c.menuItem, c.dropped));
         EXPECT_EQ(c.expected, dc.Pixel(c.at.x, c.at.y))
-            << "brush " << c.brush << " horz " << c.horz << " menu " << c.menuItem << " dropped " << c.dropped;
+            << "brush " << c.brush << " horz " << c.horz << " menu " << c.menuItem << " dropped "
+            << c.dropped;
     }
     // Any other brush is the flat look's plain fill.
     MemoryDC dc(8, 8);
-    EXPECT_FALSE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 8, 8), &globalData.brBarFace, TRUE, FALSE, FALSE));
+    EXPECT_FALSE(look.FillHighlightedArea(&dc.DC(), CRect(0, 0, 8, 8), &globalData.brBarFace, TRUE,
+                                          FALSE, FALSE));
 }
 
 TEST_F(ElementsOf2003, AutoHideButtonOfTheShownBarIsHot)
 {
     PaintedLook look;
     // Vertical gradients over 64 rows from the light colour at the bottom.
-    struct Case { BOOL shown; COLORREF bottom; } cases[] = {{FALSE, kLight}, {TRUE, kHotLight}};
-    for (const Case& c : cases)
+    struct Case
     {
+        BOOL shown;
+        COLORREF bottom;
+    } cases[] = {{FALSE, kLight}, {TRUE, kHotLight}};
+    for (const Case& c : cases) {
         MemoryDC dc(8, 64);
         look.FillAutoHideButton(&dc.DC(), CRect(0, 0, 8, 64), c.shown);
         EXPECT_EQ(c.bottom, dc.Pixel(4, 63)) << c.shown;
@@ -378,9 +394,12 @@ TEST_F(ElementsOf2003, SpecialGroupsHaveTheirOwnInterior)
     PaintedLook look;
     look.SetGroupColours(RGB(1, 2, 3), RGB(4, 5, 6));
     // Vertical gradients from the dark colour at the bottom row.
-    struct Case { BOOL special; COLORREF bottom; } cases[] = {{TRUE, RGB(1, 2, 3)}, {FALSE, RGB(4, 5, 6)}};
-    for (const Case& c : cases)
+    struct Case
     {
+        BOOL special;
+        COLORREF bottom;
+    } cases[] = {{TRUE, RGB(1, 2, 3)}, {FALSE, RGB(4, 5, 6)}};
+    for (const Case& c : cases) {
         MemoryDC dc(8, 64);
         look.OnFillTasksGroupInterior(&dc.DC(), CRect(0, 0, 8, 64), c.special);
         EXPECT_EQ(c.bottom, dc.Pixel(4, 63)) << c.special;
@@ -394,8 +413,7 @@ int CountOf(MemoryDC& dc, int cx, int cy, COLORREF color)
 {
     int n = 0;
     for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-            n += dc.Pixel(x, y) == color;
+        for (int x = 0; x < cx; ++x) n += dc.Pixel(x, y) == color;
     return n;
 }
 }  // namespace
@@ -418,21 +436,26 @@ TEST_F(ElementsOf2003, HotTaskLinkIsDrawnInTheSelectionColour)
 namespace
 {
 class PlainTabs : public CZAVPBaseTabWnd
-{
-};
+{};
 }  // namespace
 
 TEST_F(ElementsOf2003, TabAreaOfATabWindowInADialogIsTheFace)
 {
     PaintedLook look;
     // One tab window placed in a dialog, one in a plain window; the other has the gradient.
-    HWND hDialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    HWND hPlain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND hDialog = CreateWindowExA(0, "#32770", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+    HWND hPlain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
     ASSERT_TRUE(hDialog && hPlain);
-    struct Case { HWND parent; bool face; } cases[] = {{hDialog, true}, {hPlain, false}};
-    for (const Case& c : cases)
+    struct Case
     {
-        HWND hTabs = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, c.parent, nullptr, nullptr, nullptr);
+        HWND parent;
+        bool face;
+    } cases[] = {{hDialog, true}, {hPlain, false}};
+    for (const Case& c : cases) {
+        HWND hTabs = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 50, 20, c.parent, nullptr,
+                                     nullptr, nullptr);
         PlainTabs tabs;
         tabs.Attach(hTabs);
         MemoryDC dc(50, 20);
@@ -451,8 +474,11 @@ TEST_F(ElementsOf2003, PopupImageColumnRespectsItsFlags)
     const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
     ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
     // Image width 16 + 2 x margin 3 + 1 = 23; a second column: 2 x (16 + 2 x 3 + 2) = 48.
-    struct Case { BOOL none, second; int width; } cases[] = {
-        {FALSE, FALSE, 23}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    struct Case
+    {
+        BOOL none, second;
+        int width;
+    } cases[] = {{FALSE, FALSE, 23}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(c.width, look.PopupImageColumnWidth2003(c.none, c.second)) << c.none << c.second;
     ZAVPSharedBarData::g_sizeMenuImage = saved;

@@ -129,9 +129,11 @@ TEST_F(VisualManagerTest, MenuBorderIsTwoFrames)
 TEST_F(VisualManagerTest, CaptionFillAndTextColourInBothStates)
 {
     MemoryDC dc(20, 10);
-    EXPECT_EQ(globalData.clrCaptionText, m_manager.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 20, 10), CRect()));
+    EXPECT_EQ(globalData.clrCaptionText,
+              m_manager.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 20, 10), CRect()));
     EXPECT_EQ(globalData.clrActiveCaption, dc.Pixel(5, 5));
-    EXPECT_EQ(globalData.clrCaptionText, m_manager.OnFillBarCaption(&dc.DC(), nullptr, FALSE, CRect(0, 0, 20, 10), CRect()));
+    EXPECT_EQ(globalData.clrCaptionText,
+              m_manager.OnFillBarCaption(&dc.DC(), nullptr, FALSE, CRect(0, 0, 20, 10), CRect()));
     EXPECT_EQ(globalData.clrInactiveCaption, dc.Pixel(5, 5));
 }
 
@@ -165,7 +167,8 @@ TEST_F(VisualManagerTest, StatusPaneBorders)
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0, 0);
     EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(0, 5));
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(19, 5));
-    m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0, 0x0200);  // pop-out
+    m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0,
+                                        0x0200);  // pop-out
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(0, 5));
     dc.Fill(kWhite);
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0, 0x0100);  // none
@@ -174,18 +177,21 @@ TEST_F(VisualManagerTest, StatusPaneBorders)
 
 TEST(ProgressMath, FilledWidthAndPercentCannotOverflow)
 {
-    struct Case { int width, current, total, filled, percent; } cases[] = {
+    struct Case
+    {
+        int width, current, total, filled, percent;
+    } cases[] = {
         {200, 50, 100, 100, 50},
         {200, 0, 100, 0, 0},
-        {200, 150, 100, 200, 100},                // current clamped to the total
+        {200, 150, 100, 200, 100},  // current clamped to the total
         {200, -5, 100, 0, 0},
-        {200, 2000000000, 2000000000, 200, 100},   // 200 x 2e9 overflows 32 bits
-        {1000, 1500000000, 2000000000, 750, 75},   // so does 1e3 x 1.5e9 and 1.5e9 x 100
+        {200, 2000000000, 2000000000, 200, 100},  // 200 x 2e9 overflows 32 bits
+        {1000, 1500000000, 2000000000, 750, 75},  // so does 1e3 x 1.5e9 and 1.5e9 x 100
         {200, 5, 0, 0, 0},
     };
-    for (const Case& c : cases)
-    {
-        EXPECT_EQ(c.filled, ZAVPProgressMath::FilledWidth(c.width, c.current, c.total)) << c.current;
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.filled, ZAVPProgressMath::FilledWidth(c.width, c.current, c.total))
+            << c.current;
         EXPECT_EQ(c.percent, ZAVPProgressMath::Percent(c.current, c.total)) << c.current;
     }
 }
@@ -197,7 +203,8 @@ TEST_F(VisualManagerTest, ProgressFillsTheFilledPartOnlyAndNothingWithoutATotal)
                                       (COLORREF)-1, (COLORREF)-1, TRUE);
     EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
     m_manager.OnDrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 100, 10), 2000000000,
-                                      1000000000, RGB(0, 0, 255), (COLORREF)-1, (COLORREF)-1, FALSE);
+                                      1000000000, RGB(0, 0, 255), (COLORREF)-1, (COLORREF)-1,
+                                      FALSE);
     EXPECT_EQ(RGB(0, 0, 255), dc.Pixel(49, 5));
     EXPECT_EQ(kWhite, dc.Pixel(50, 5));
     dc.Fill(kWhite);
@@ -229,7 +236,7 @@ TEST_F(VisualManagerTest, SeparatorAndGripperUseTheBarColours)
     MemoryDC dc(20, 20);
     FakeBar bar(0, 0, FALSE);
     m_manager.OnDrawSeparator(&dc.DC(), &bar, CRect(0, 0, 20, 20), TRUE);
-    EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(9, 5));   // the 2-pixel band at the centre
+    EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(9, 5));  // the 2-pixel band at the centre
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(10, 5));
     EXPECT_EQ(kWhite, dc.Pixel(8, 5));
     dc.Fill(kWhite);
@@ -272,8 +279,7 @@ int g_nPaints = 0;
 
 LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_PAINT)
-    {
+    if (msg == WM_PAINT) {
         ++g_nPaints;
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);
@@ -287,7 +293,8 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 TEST(VisualManagerLife, ChangingTheLookRedrawsEveryMiniFrame)
 {
     HWND frame = CreateWindowA(TestWindowClass("LornivalPaintCounter", CountingProc), "",
-                               WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+                               WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                               nullptr);
     ASSERT_NE(nullptr, frame);
     UpdateWindow(frame);
     CPtrList& frames = ZAVPSharedBarData::AllMiniFrames();

@@ -31,7 +31,11 @@ TEST(XPColors, GreyFaceTable)
 {
     // Face 192 grey: lightness 192/255, no saturation; highlight (10, 36, 106).
     const ZAVPXPColors c = ZAVPXPColors::Derive(TrueColour(RGB(192, 192, 192), RGB(10, 36, 106)));
-    struct Row { const char* name; COLORREF actual, expected; } rows[] = {
+    struct Row
+    {
+        const char* name;
+        COLORREF actual, expected;
+    } rows[] = {
         {"menu light: window x (0.976, 0.973, 0.969), rounded", c.menuLight, RGB(249, 248, 247)},
         {"tab back: lightness half-way to white, grey stays grey", c.tabBack, RGB(223, 223, 223)},
         {"bar background: lightness x 1.03", c.barBkgnd, RGB(197, 197, 197)},
@@ -46,8 +50,7 @@ TEST(XPColors, GreyFaceTable)
         {"tab-button frame: shadow at 110 %", c.barShadowLight, RGB(140, 140, 140)},
         {"highlight frame: the selection colour", c.frameHilite, RGB(10, 36, 106)},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(r.expected, r.actual) << r.name;
+    for (const Row& r : rows) EXPECT_EQ(r.expected, r.actual) << r.name;
 }
 
 TEST(XPColors, LightFaceIsTheToolbarBackgroundAsItIs)
@@ -98,9 +101,9 @@ TEST_F(VisualManagerXPTest, MenuBorderAndPaneBorderUseTheDerivedColours)
 {
     MemoryDC dc(30, 30);
     m_manager.OnDrawMenuBorder(&dc.DC(), nullptr, CRect(0, 0, 30, 30));
-    EXPECT_EQ(RGB(105, 105, 105), dc.Pixel(0, 10));    // menu border
-    EXPECT_EQ(RGB(249, 248, 247), dc.Pixel(10, 1));    // menu light frame
-    EXPECT_EQ(RGB(197, 197, 197), dc.Pixel(1, 10));    // the image column's colour at x 1
+    EXPECT_EQ(RGB(105, 105, 105), dc.Pixel(0, 10));  // menu border
+    EXPECT_EQ(RGB(249, 248, 247), dc.Pixel(10, 1));  // menu light frame
+    EXPECT_EQ(RGB(197, 197, 197), dc.Pixel(1, 10));  // the image column's colour at x 1
     dc.Fill(kWhite);
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 30, 30), 0, 0);
     EXPECT_EQ(RGB(128, 128, 128), dc.Pixel(0, 10));
@@ -111,21 +114,25 @@ TEST_F(VisualManagerXPTest, SelectedCommandTextContrastsWithTheHighlight)
 {
     MemoryDC dc(40, 20);
     // Highlight (177, 185, 210) is light: black text.
-    EXPECT_EQ(RGB(0, 0, 0), m_manager.OnFillCommandsListBackground(&dc.DC(), CRect(0, 0, 40, 20), TRUE));
+    EXPECT_EQ(RGB(0, 0, 0),
+              m_manager.OnFillCommandsListBackground(&dc.DC(), CRect(0, 0, 40, 20), TRUE));
     EXPECT_EQ(RGB(177, 185, 210), dc.Pixel(10, 10));
     EXPECT_EQ(RGB(10, 36, 106), dc.Pixel(0, 10));
     // A very dark selection colour makes a dark highlight: white text.
     globalData.clrHilite = RGB(0, 0, 0);
     globalData.clrWindow = RGB(0, 0, 0);
     m_manager.OnUpdateSystemColors();
-    EXPECT_EQ(RGB(255, 255, 255), m_manager.OnFillCommandsListBackground(&dc.DC(), CRect(0, 0, 40, 20), TRUE));
+    EXPECT_EQ(RGB(255, 255, 255),
+              m_manager.OnFillCommandsListBackground(&dc.DC(), CRect(0, 0, 40, 20), TRUE));
 }
 
 TEST_F(VisualManagerXPTest, CaptionTextFollowsTheState)
 {
     MemoryDC dc(40, 20);
-    EXPECT_EQ(globalData.clrCaptionText, m_manager.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 40, 20), CRect()));
-    EXPECT_EQ(globalData.clrBarText, m_manager.OnFillBarCaption(&dc.DC(), nullptr, FALSE, CRect(0, 0, 40, 20), CRect()));
+    EXPECT_EQ(globalData.clrCaptionText,
+              m_manager.OnFillBarCaption(&dc.DC(), nullptr, TRUE, CRect(0, 0, 40, 20), CRect()));
+    EXPECT_EQ(globalData.clrBarText,
+              m_manager.OnFillBarCaption(&dc.DC(), nullptr, FALSE, CRect(0, 0, 40, 20), CRect()));
 }
 
 TEST(VisualManagerXPLook, SettingsOfTheLook)
@@ -151,23 +158,51 @@ TEST(VisualManagerXPLook, BarsArePaintedByTheirOwnFacts)
     using XP = CZAVPVisualManagerXP;
     // Facts: dialog, menu bar, outlook pane, own background, colour bar, standalone, calendar,
     // popup menu bar, toolbar, auto-hide dock bar.
-    struct Case { XP::BarFacts facts; XP::BarFill fill; const char* what; } cases[] = {
+    struct Case
+    {
+        XP::BarFacts facts;
+        XP::BarFill fill;
+        const char* what;
+    } cases[] = {
         {{}, XP::BarFillDefault, "a plain bar"},
-        {{FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "menu bar"},
-        {{FALSE, FALSE, TRUE, TRUE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "pane with its own background"},
-        {{FALSE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillToolbar, "pane without one: a toolbar"},
-        {{TRUE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "pane in a dialog"},
-        {{FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillToolbar, "colour bar of its own"},
-        {{FALSE, FALSE, FALSE, FALSE, TRUE, FALSE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillMenu, "colour bar in a popup"},
-        {{TRUE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillDefault, "colour bar in a dialog"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, TRUE, FALSE}, XP::BarFillMenu, "calendar bar"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE}, XP::BarFillPopupMenu, "popup menu bar"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillToolbar, "toolbar"},
-        {{TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE}, XP::BarFillDefault, "toolbar in a dialog"},
-        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE}, XP::BarFillTabBack, "auto-hide dock bar"},
+        {{FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillDefault,
+         "menu bar"},
+        {{FALSE, FALSE, TRUE, TRUE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillDefault,
+         "pane with its own background"},
+        {{FALSE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillToolbar,
+         "pane without one: a toolbar"},
+        {{TRUE, FALSE, TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillDefault,
+         "pane in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE},
+         XP::BarFillToolbar,
+         "colour bar of its own"},
+        {{FALSE, FALSE, FALSE, FALSE, TRUE, FALSE, FALSE, TRUE, TRUE, FALSE},
+         XP::BarFillMenu,
+         "colour bar in a popup"},
+        {{TRUE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE, TRUE, TRUE, FALSE},
+         XP::BarFillDefault,
+         "colour bar in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, TRUE, FALSE},
+         XP::BarFillMenu,
+         "calendar bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, TRUE, FALSE},
+         XP::BarFillPopupMenu,
+         "popup menu bar"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillToolbar,
+         "toolbar"},
+        {{TRUE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE, FALSE},
+         XP::BarFillDefault,
+         "toolbar in a dialog"},
+        {{FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, FALSE, TRUE},
+         XP::BarFillTabBack,
+         "auto-hide dock bar"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.fill, XP::ChooseBarFill(c.facts)) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(c.fill, XP::ChooseBarFill(c.facts)) << c.what;
 }
 
 namespace
@@ -186,8 +221,11 @@ TEST(VisualManagerXPLook, PopupImageColumnRespectsItsFlags)
     const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
     ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
     // Image width 16 + 2 x margin 3 + 2 = 24; twice that for a second column.
-    struct Case { BOOL none, second; int width; } cases[] = {
-        {FALSE, FALSE, 24}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    struct Case
+    {
+        BOOL none, second;
+        int width;
+    } cases[] = {{FALSE, FALSE, 24}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(c.width, look.PopupImageColumnWidth(c.none, c.second)) << c.none << c.second;
     ZAVPSharedBarData::g_sizeMenuImage = saved;
@@ -197,15 +235,16 @@ TEST_F(VisualManagerXPTest, CaptionButtonGlyphIsWhiteOnAnActiveCaptionAlsoWhenHo
 {
     // A close button at (0, 0): 9 + 2 x 2 = 13 pixels square, its glyph from (2, 2); pixel (1, 1)
     // of the close cross is drawn, so (3, 3) shows the glyph's colour.
-    struct Case { BOOL active, focused, pushed; COLORREF glyph; } cases[] = {
-        {TRUE, FALSE, FALSE, RGB(255, 255, 255)},
-        {TRUE, TRUE, FALSE, RGB(255, 255, 255)},
-        {TRUE, TRUE, TRUE, RGB(255, 255, 255)},
-        {FALSE, FALSE, FALSE, RGB(0, 0, 0)},
+    struct Case
+    {
+        BOOL active, focused, pushed;
+        COLORREF glyph;
+    } cases[] = {
+        {TRUE, FALSE, FALSE, RGB(255, 255, 255)}, {TRUE, TRUE, FALSE, RGB(255, 255, 255)},
+        {TRUE, TRUE, TRUE, RGB(255, 255, 255)},   {FALSE, FALSE, FALSE, RGB(0, 0, 0)},
         {FALSE, TRUE, FALSE, RGB(0, 0, 0)},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         CZAVPTitleButton button(HTCLOSE, FALSE);
         button.m_bFocused = c.focused;
         button.m_bPushed = c.pushed;

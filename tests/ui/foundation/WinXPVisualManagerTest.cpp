@@ -20,24 +20,20 @@ struct ThemeDraw
     int nPart, nState;
 };
 
-std::vector<std::wstring> g_open;      // classes whose theme opens
-std::vector<std::wstring> g_names;     // class of each handle handed out, by handle - 1
+std::vector<std::wstring> g_open;   // classes whose theme opens
+std::vector<std::wstring> g_names;  // class of each handle handed out, by handle - 1
 std::vector<ThemeDraw> g_themeDraws;
 
 HTHEME_ZAVP WINAPI OpenIfListed(HWND, LPCWSTR name)
 {
     for (const std::wstring& open : g_open)
-        if (open == name)
-        {
+        if (open == name) {
             g_names.push_back(name);
             return (HTHEME_ZAVP)(INT_PTR)g_names.size();
         }
     return nullptr;
 }
-HRESULT WINAPI CloseNothing(HTHEME_ZAVP)
-{
-    return S_OK;
-}
+HRESULT WINAPI CloseNothing(HTHEME_ZAVP) { return S_OK; }
 HRESULT WINAPI RecordDraw(HTHEME_ZAVP h, HDC, int part, int state, const RECT*, const RECT*)
 {
     g_themeDraws.push_back({h, part, state});
@@ -47,7 +43,8 @@ HRESULT WINAPI RecordDraw(HTHEME_ZAVP h, HDC, int part, int state, const RECT*, 
 class RecordingWinXP : public CZAVPWinXPVisualManager
 {
 public:
-    explicit RecordingWinXP(std::vector<std::wstring> open) : CZAVPWinXPVisualManager(TRUE, NoLibrary())
+    explicit RecordingWinXP(std::vector<std::wstring> open)
+        : CZAVPWinXPVisualManager(TRUE, NoLibrary())
     {
         g_open = std::move(open);
         g_names.clear();
@@ -60,7 +57,10 @@ public:
     ~RecordingWinXP() override { CleanUp(); }
 
     // The class of the theme of a recorded drawing.
-    static std::wstring ClassOf(const ThemeDraw& d) { return g_names.at((size_t)(INT_PTR)d.hTheme - 1); }
+    static std::wstring ClassOf(const ThemeDraw& d)
+    {
+        return g_names.at((size_t)(INT_PTR)d.hTheme - 1);
+    }
 };
 
 class Bar : public CZAVPBaseControlBar
@@ -83,7 +83,11 @@ TEST(WinXPLook, ExtraBordersOnlyWhileTheWindowThemeIsOpen)
 
 TEST(WinXPLook, ToolbarButtonStates)
 {
-    struct Case { UINT style; int state, expected; } cases[] = {
+    struct Case
+    {
+        UINT style;
+        int state, expected;
+    } cases[] = {
         {0, CZAVPVisualManager::ButtonsIsRegular, 1},
         {0, CZAVPVisualManager::ButtonsIsHighlighted, 2},
         {0, CZAVPVisualManager::ButtonsIsPressed, 3},
@@ -93,7 +97,8 @@ TEST(WinXPLook, ToolbarButtonStates)
         {TBBS_DISABLED, CZAVPVisualManager::ButtonsIsPressed, 4},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.expected, CZAVPWinXPVisualManager::ToolbarButtonState(c.style, c.state)) << c.style << " " << c.state;
+        EXPECT_EQ(c.expected, CZAVPWinXPVisualManager::ToolbarButtonState(c.style, c.state))
+            << c.style << " " << c.state;
 }
 
 TEST(WinXPLook, ThemedElementsDrawTheirParts)
@@ -108,12 +113,12 @@ TEST(WinXPLook, ThemedElementsDrawTheirParts)
     look.OnDrawMenuSystemButton(&dc.DC(), CRect(0, 0, 16, 14), SC_MAXIMIZE, 0, FALSE);  // none
     look.OnDrawCheckBox(&dc.DC(), CRect(0, 0, 13, 13), TRUE, TRUE, TRUE);
     look.OnDrawFramedLines(&dc.DC(), CRect(0, 0, 9, 9), TRUE, 0);
-    const std::vector<std::wstring> classes = {L"TOOLBAR", L"TOOLBAR", L"STATUS", L"WINDOW", L"BUTTON", L"TREEVIEW"};
+    const std::vector<std::wstring> classes = {L"TOOLBAR", L"TOOLBAR", L"STATUS",
+                                               L"WINDOW",  L"BUTTON",  L"TREEVIEW"};
     const int parts[] = {5, 6, 1, 20, 3, 2};
     const int states[] = {0, 0, 0, 3, 6, 2};
     ASSERT_EQ(classes.size(), g_themeDraws.size());
-    for (size_t i = 0; i < classes.size(); ++i)
-    {
+    for (size_t i = 0; i < classes.size(); ++i) {
         EXPECT_EQ(classes[i], RecordingWinXP::ClassOf(g_themeDraws[i])) << i;
         EXPECT_EQ(parts[i], g_themeDraws[i].nPart) << i;
         EXPECT_EQ(states[i], g_themeDraws[i].nState) << i;
@@ -124,9 +129,12 @@ TEST(WinXPLook, SpecialGroupsGetTheirOwnInteriorPart)
 {
     RecordingWinXP look({L"EXPLORERBAR"});
     MemoryDC dc(20, 20);
-    struct Case { BOOL special; int part; } cases[] = {{TRUE, 9}, {FALSE, 5}};  // special, normal background
-    for (const Case& c : cases)
+    struct Case
     {
+        BOOL special;
+        int part;
+    } cases[] = {{TRUE, 9}, {FALSE, 5}};  // special, normal background
+    for (const Case& c : cases) {
         g_themeDraws.clear();
         look.OnFillTasksGroupInterior(&dc.DC(), CRect(0, 0, 20, 20), c.special);
         ASSERT_EQ(1u, g_themeDraws.size());
@@ -149,6 +157,5 @@ TEST(WinXPLook, WithEveryThemeClosedItDrawsAsTheFlatLook)
     flat.OnDrawComboBorder(&b.DC(), CRect(0, 20, 30, 35), FALSE, TRUE, FALSE, nullptr);
     EXPECT_TRUE(g_themeDraws.empty());
     for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 60; ++x)
-            ASSERT_EQ(b.Pixel(x, y), a.Pixel(x, y)) << x << "," << y;
+        for (int x = 0; x < 60; ++x) ASSERT_EQ(b.Pixel(x, y), a.Pixel(x, y)) << x << "," << y;
 }

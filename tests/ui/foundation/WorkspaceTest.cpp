@@ -106,8 +106,7 @@ public:
     ~CommandSink() override { DestroyWindow(); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND)
-            m_commands.push_back(wParam);
+        if (message == WM_COMMAND) m_commands.push_back(wParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<WPARAM> m_commands;
@@ -142,9 +141,9 @@ TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
     WriteDword(KeyOf("ZAVToolbarParameters"), "ShortcutKeys", 1);
     WriteDword(KeyOf("ZAVToolbarParameters"), "LargeIcons", 0);
     WriteDword(KeyOf("ZAVToolbarParameters"), "MenuAnimation", 2);
-    const BYTE hidden[] = {1, 0, 0x03, 0x80, 0, 0};   // one command: 32771
-    SHSetValueA(HKEY_CURRENT_USER, KeyOf("ZAVCommandManager").c_str(),
-                "CommandsWithoutImages", REG_BINARY, hidden, sizeof hidden);
+    const BYTE hidden[] = {1, 0, 0x03, 0x80, 0, 0};  // one command: 32771
+    SHSetValueA(HKEY_CURRENT_USER, KeyOf("ZAVCommandManager").c_str(), "CommandsWithoutImages",
+                REG_BINARY, hidden, sizeof hidden);
     CZAVPWorkspace workspace;
     workspace.SetRegistrySection(kSection);
     ProbeToolBar docked("Docked", &m_frame);
@@ -192,10 +191,9 @@ TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
         bool dockLayoutLoaded;
         bool hasFieldsOf641;
     };
-    const Case cases[] = {{6, 41, true, true}, {5, 90, true, false}, {0, 70, false, false},
-                          {6, 0, false, false}};
-    for (const Case& c : cases)
-    {
+    const Case cases[] = {
+        {6, 41, true, true}, {5, 90, true, false}, {0, 70, false, false}, {6, 0, false, false}};
+    for (const Case& c : cases) {
         CallLog().clear();
         WriteDword(KeyOf("ZAVControlBarVersion"), "Major", c.major);
         WriteDword(KeyOf("ZAVControlBarVersion"), "Minor", c.minor);
@@ -205,7 +203,8 @@ TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
         workspace.LoadState(nullptr, &m_frame.m_Impl);
         EXPECT_EQ((int)c.major, bar.m_majorSeen) << c.major << "." << c.minor;
         EXPECT_EQ((int)c.minor, bar.m_minorSeen) << c.major << "." << c.minor;
-        EXPECT_EQ(c.dockLayoutLoaded, !UpperLayerFakes::CallsStartingWith("DockManager::LoadState").empty())
+        EXPECT_EQ(c.dockLayoutLoaded,
+                  !UpperLayerFakes::CallsStartingWith("DockManager::LoadState").empty())
             << c.major << "." << c.minor;
         EXPECT_EQ(c.hasFieldsOf641, bar.m_has641Seen != FALSE) << c.major << "." << c.minor;
         EXPECT_EQ(6, workspace.GetDataVersionMajor());
@@ -232,13 +231,11 @@ TEST_F(WorkspaceTest, SaveRunsInTheFixedOrderWritesTheVersionAndSavesFloatingToo
 
     const std::string path = kPath;
     const std::vector<std::string> expected = {
-        "DockManager::SaveState",
-        "Docked.SaveState(" + path + ")",
-        "Floating.SaveState(" + path + ")",
-        "User.SaveState(" + path + ")",
+        "DockManager::SaveState",           "Docked.SaveState(" + path + ")",
+        "Floating.SaveState(" + path + ")", "User.SaveState(" + path + ")",
         "TearOff.SaveState(" + path + ")",
-        "User.SaveState(" + path + ")",      // the frame's user toolbars
-        "TearOff.SaveState(" + path + ")",   // and its torn-off bars
+        "User.SaveState(" + path + ")",     // the frame's user toolbars
+        "TearOff.SaveState(" + path + ")",  // and its torn-off bars
     };
     EXPECT_EQ(expected, CallLog());
     EXPECT_EQ(1u, ReadDword(KeyOf("ZAVToolbarParameters"), "Tooltips"));
@@ -305,7 +302,10 @@ class ThrowingToolBar : public TestToolBar
 {
 public:
     using TestToolBar::TestToolBar;
-    BOOL LoadState(LPCSTR, int, UINT) override { throw std::runtime_error("unreadable toolbar state"); }
+    BOOL LoadState(LPCSTR, int, UINT) override
+    {
+        throw std::runtime_error("unreadable toolbar state");
+    }
 };
 
 // The load switched image updates off for its length and, when a bar threw, left them off for

@@ -13,8 +13,8 @@ namespace
 {
 std::string Str(const RECT& rc)
 {
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," +
-           std::to_string(rc.right) + "," + std::to_string(rc.bottom);
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) +
+           "," + std::to_string(rc.bottom);
 }
 }  // namespace
 
@@ -61,8 +61,7 @@ TEST(MenuButtonGeometry, TextRules)
         {"a\tb\tc", "a", "b\tc"},
         {"\tF1", "", "F1"},
     };
-    for (const Split& s : splits)
-    {
+    for (const Split& s : splits) {
         const auto parts = SplitAccelerator(s.text);
         EXPECT_EQ(s.label, parts.first) << s.text;
         EXPECT_EQ(s.accel, parts.second) << s.text;
@@ -88,10 +87,11 @@ TEST(MenuButtonGeometry, TextRules)
         const char *text, *name;
     };
     // "&&&m": a literal ampersand, then the marker of m.
-    const Name names[] = {{"&Tools", "Tools"}, {"Save &&&more", "Save &more"}, {"&", ""},
+    const Name names[] = {{"&Tools", "Tools"},
+                          {"Save &&&more", "Save &more"},
+                          {"&", ""},
                           {"\xD1\xE5&\xF0\xE2\xE8\xF1", "\xD1\xE5\xF0\xE2\xE8\xF1"}};
-    for (const Name& n : names)
-        EXPECT_EQ(n.name, ZAVPMenuModel::TearOffBarName(n.text)) << n.text;
+    for (const Name& n : names) EXPECT_EQ(n.name, ZAVPMenuModel::TearOffBarName(n.text)) << n.text;
     std::vector<ZAVPMenuItem> items(3);
     items[0].nID = 1;
     items[2].nID = 0;

@@ -25,19 +25,14 @@ TEST(MenuKeys, MenuBarKeys)
         int newHot;
     };
     const Case cases[] = {
-        {VK_RIGHT, 3, TRUE, BarMoveHot, 0},    // the last item wraps to the first
-        {VK_LEFT, 0, TRUE, BarMoveHot, 3},
-        {VK_RIGHT, 1, TRUE, BarMoveHot, 3},
-        {VK_RETURN, 1, TRUE, BarOpenMenu, 1},
-        {VK_RETURN, 1, FALSE, BarRunCommand, 1},
-        {VK_RETURN, -1, FALSE, BarNone, -1},
-        {VK_DOWN, 0, TRUE, BarOpenMenu, 0},
-        {VK_DOWN, 0, FALSE, BarNone, 0},
-        {VK_ESCAPE, 3, TRUE, BarCancel, 3},
+        {VK_RIGHT, 3, TRUE, BarMoveHot, 0},  // the last item wraps to the first
+        {VK_LEFT, 0, TRUE, BarMoveHot, 3},    {VK_RIGHT, 1, TRUE, BarMoveHot, 3},
+        {VK_RETURN, 1, TRUE, BarOpenMenu, 1}, {VK_RETURN, 1, FALSE, BarRunCommand, 1},
+        {VK_RETURN, -1, FALSE, BarNone, -1},  {VK_DOWN, 0, TRUE, BarOpenMenu, 0},
+        {VK_DOWN, 0, FALSE, BarNone, 0},      {VK_ESCAPE, 3, TRUE, BarCancel, 3},
         {'F', 0, TRUE, BarMnemonic, 0},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const BarKey k = MenuBarKey(c.key, items, c.hot, c.hasMenu);
         EXPECT_EQ(c.action, k.action) << c.key << " at " << c.hot;
         EXPECT_EQ(c.newHot, k.nHot) << c.key << " at " << c.hot;
@@ -84,8 +79,7 @@ TEST(MenuKeys, PopupKeys)
         {"Up while customising", VK_UP, FALSE, customizing, PopupNone},
         {"a letter", 'S', FALSE, subMenu, PopupBarKey},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.action, PopupKey(c.key, c.ctrl, c.facts)) << c.what;
+    for (const Case& c : cases) EXPECT_EQ(c.action, PopupKey(c.key, c.ctrl, c.facts)) << c.what;
 }
 
 TEST(MenuBarLayout, WindowButtonsAtTheFarEnd)
@@ -102,8 +96,7 @@ TEST(MenuBarLayout, WindowButtonsAtTheFarEnd)
     const std::vector<RECT> horz = WindowButtonRects(rcRow, 3, {16, 14}, TRUE);
     ASSERT_EQ(3u, horz.size());
     const int lefts[] = {450, 467, 484};
-    for (int i = 0; i < 3; ++i)
-    {
+    for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(lefts[i], horz[i].left) << i;
         EXPECT_EQ(lefts[i] + 16, horz[i].right) << i;
         EXPECT_EQ(2, horz[i].top) << i;
@@ -160,8 +153,7 @@ TEST(MenuKeys, ItemBarKeys)
         {"a key without a character", VK_F5, 0, 1, ItemBarNone, -1, 0},
     };
     const ItemBarFacts base = {&items, &texts, &subMenus, &hidden, -1};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ItemBarFacts facts = base;
         facts.nHighlighted = c.highlighted;
         const ItemBarKey k = ItemBarKeyDown(c.key, c.ch, facts);

@@ -41,24 +41,17 @@ HMENU BuildFileMenu()
 std::string Describe(const std::vector<ZAVPMenuItem>& items)
 {
     std::string s;
-    for (const ZAVPMenuItem& item : items)
-    {
-        if (!s.empty())
-            s += ' ';
-        if (item.IsSeparator())
-        {
+    for (const ZAVPMenuItem& item : items) {
+        if (!s.empty()) s += ' ';
+        if (item.IsSeparator()) {
             s += '-';
             continue;
         }
-        if (item.bMenuBreak)
-            s += '|';
+        if (item.bMenuBreak) s += '|';
         s += item.strText;
-        if (item.bDisabled)
-            s += ":d";
-        if (item.bChecked)
-            s += ":c";
-        if (item.bDefault)
-            s += ":*";
+        if (item.bDisabled) s += ":d";
+        if (item.bChecked) s += ":c";
+        if (item.bDefault) s += ":*";
         if (item.IsSubMenu())
             s += ">{" + Describe(item.subItems) + "}";
         else
@@ -70,8 +63,7 @@ std::string Describe(const std::vector<ZAVPMenuItem>& items)
 HMENU BuildMenu(const std::vector<std::pair<UINT, const char*>>& entries)
 {
     HMENU hMenu = CreatePopupMenu();
-    for (const auto& e : entries)
-    {
+    for (const auto& e : entries) {
         if (e.first == 0)
             AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
         else
@@ -88,8 +80,7 @@ TEST(MenuModel, ImportKeepsOrFoldsSeparatorsAndReadsStates)
 
     ZAVPMenuModel::ImportResult asStored;
     ASSERT_TRUE(ZAVPMenuModel::Import(hMenu, ZAVPMenuModel::ImportOptions(), asStored));
-    EXPECT_EQ("- &Open\tCtrl+O:*=101 - - &Save:d=102 R&are=103 - |&Print:c=104 " + strRecent +
-                  " -",
+    EXPECT_EQ("- &Open\tCtrl+O:*=101 - - &Save:d=102 R&are=103 - |&Print:c=104 " + strRecent + " -",
               Describe(asStored.items));
     EXPECT_EQ(kOpen, asStored.nDefaultCommand);
     EXPECT_TRUE(asStored.bAllItemsShown);
@@ -130,8 +121,7 @@ TEST(MenuModel, SeparatorsAroundLeftOutItemsFold)
         {{{900, "H"}, {0, ""}, {2, "B"}}, "B=2"},
         {{{0, ""}, {0, ""}}, ""},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         HMENU hMenu = BuildMenu(c.entries);
         ZAVPMenuModel::ImportResult r;
         ASSERT_TRUE(ZAVPMenuModel::Import(hMenu, fold, r));
@@ -210,10 +200,8 @@ TEST(PopupMenuSize, EmptyColumnsAndMaximumWidth)
 
     // Columns 100 and 70 wide: 100 + 1 + 70 + 2; the second column, three rows, is the taller.
     const std::vector<Item> two = {
-        {{100, 20}, FALSE, FALSE, FALSE},
-        {{60, 20}, FALSE, FALSE, FALSE},
-        {{70, 20}, FALSE, TRUE, FALSE},
-        {{50, 20}, FALSE, FALSE, FALSE},
+        {{100, 20}, FALSE, FALSE, FALSE}, {{60, 20}, FALSE, FALSE, FALSE},
+        {{70, 20}, FALSE, TRUE, FALSE},   {{50, 20}, FALSE, FALSE, FALSE},
         {{50, 20}, FALSE, FALSE, FALSE},
     };
     const Result r2 = CalcSize(two, 0, FALSE);
@@ -260,8 +248,7 @@ TEST(MenuModel, RecentFilesReplaceThePlaceholder)
          "&Open=101 &1 C:\\disks\\a.cdx=57616 &2 b.cdx=57618 - E&xit=57665"},
         {{}, "&Open=101 - E&xit=57665"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         std::vector<ZAVPMenuItem> items = fileMenu();
         EXPECT_TRUE(ZAVPMenuModel::ExpandRecentFiles(items, c.names));
         EXPECT_EQ(c.menu, Describe(items));
@@ -278,8 +265,7 @@ TEST(MenuModel, RarelyUsedRunsSpanTheirSeparators)
     // A, B*, -, C*, D, -, E*, -   (* rarely used)
     std::vector<ZAVPMenuItem> items(8);
     const UINT ids[] = {1, 2, 0, 3, 4, 0, 5, 0};
-    for (size_t i = 0; i < items.size(); ++i)
-        items[i].nID = ids[i];
+    for (size_t i = 0; i < items.size(); ++i) items[i].nID = ids[i];
     const std::vector<BOOL> rare = {FALSE, TRUE, FALSE, TRUE, FALSE, FALSE, TRUE, FALSE};
     const std::vector<std::pair<int, int>> runs = {{1, 3}, {6, 6}};
     EXPECT_EQ(runs, ZAVPMenuModel::RarelyUsedRuns(items, rare));
@@ -295,10 +281,8 @@ TEST(PopupMenuSize, ItemRectanglesAndHitTesting)
     };
     // Columns 100 and 70 wide (the second starting 101 in), a bar of 173 x 62.
     const std::vector<Item> two = {
-        {{100, 20}, FALSE, FALSE, FALSE},
-        {{60, 20}, FALSE, FALSE, FALSE},
-        {{70, 20}, FALSE, TRUE, FALSE},
-        {{50, 20}, FALSE, FALSE, FALSE},
+        {{100, 20}, FALSE, FALSE, FALSE}, {{60, 20}, FALSE, FALSE, FALSE},
+        {{70, 20}, FALSE, TRUE, FALSE},   {{50, 20}, FALSE, FALSE, FALSE},
         {{50, 20}, FALSE, FALSE, FALSE},
     };
     const RECT rcTwo = {0, 0, 173, 62};
@@ -307,8 +291,7 @@ TEST(PopupMenuSize, ItemRectanglesAndHitTesting)
     const char* expected[] = {"1,1,101,21", "1,21,101,41", "102,1,172,21", "102,21,172,41",
                               "102,41,172,61"};
     ASSERT_EQ(5u, columns.size());
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(expected[i], str(columns[i])) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(expected[i], str(columns[i])) << i;
 
     // Customising: one list, full width.
     const std::vector<RECT> list = LayOutItems(two, CalcSize(two, 0, TRUE), rcTwo, 0, 20, TRUE);
@@ -336,11 +319,11 @@ TEST(PopupMenuSize, ItemRectanglesAndHitTesting)
     };
     const Hit hits[] = {
         {&two, &columns, 50, 10, 0},
-        {&two, &columns, 50, 45, 1},     // below the shorter first column: its last row
+        {&two, &columns, 50, 45, 1},  // below the shorter first column: its last row
         {&two, &columns, 150, 30, 3},
-        {&two, &columns, 101, 10, -1},   // in the gap between the columns
-        {&one, &rows, 50, 25, -1},       // on the separator
-        {&one, &rows, 50, 0, 0},         // in the frame above the first row
+        {&two, &columns, 101, 10, -1},  // in the gap between the columns
+        {&one, &rows, 50, 25, -1},      // on the separator
+        {&one, &rows, 50, 0, 0},        // in the frame above the first row
         {&one, &rows, 50, 49, 2},
     };
     for (const Hit& h : hits)
@@ -358,8 +341,7 @@ TEST(MenuModel, SystemMenuStatesReachTheCopy)
 
     HMENU hCopy = CreatePopupMenu();
     const UINT ids[] = {SC_RESTORE, SC_MOVE, SC_SIZE, SC_CLOSE};
-    for (UINT nID : ids)
-        AppendMenuA(hCopy, MF_STRING, nID, "x");
+    for (UINT nID : ids) AppendMenuA(hCopy, MF_STRING, nID, "x");
     ZAVPMenuModel::CopyItemStates(hSystem, hCopy);
 
     struct Case
@@ -369,8 +351,8 @@ TEST(MenuModel, SystemMenuStatesReachTheCopy)
     const Case cases[] = {
         {SC_RESTORE, MF_GRAYED}, {SC_MOVE, MF_CHECKED}, {SC_SIZE, MF_DISABLED}, {SC_CLOSE, 0}};
     for (const Case& c : cases)
-        EXPECT_EQ(c.state, GetMenuState(hCopy, c.id, MF_BYCOMMAND) &
-                               (MF_GRAYED | MF_DISABLED | MF_CHECKED))
+        EXPECT_EQ(c.state,
+                  GetMenuState(hCopy, c.id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED | MF_CHECKED))
             << std::hex << c.id;
 
     EXPECT_TRUE(ZAVPMenuModel::CanClose(hSystem));

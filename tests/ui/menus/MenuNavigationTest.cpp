@@ -25,13 +25,11 @@ TEST(MenuNavigation, MovesWrapAndSkip)
         int current, step, next;
     };
     const Case cases[] = {
-        {0, 1, 3},     // over the separator and the hidden item
-        {3, 1, 4},
-        {4, 1, 0},     // wraps, the window button is never highlighted
-        {0, -1, 4},    // wraps back over the window button
-        {3, -1, 0},
-        {-1, 1, 0},    // nothing highlighted: forward starts at the first
-        {-1, -1, 4},   // and back at the last
+        {0, 1, 3},                // over the separator and the hidden item
+        {3, 1, 4},   {4, 1, 0},   // wraps, the window button is never highlighted
+        {0, -1, 4},               // wraps back over the window button
+        {3, -1, 0},  {-1, 1, 0},  // nothing highlighted: forward starts at the first
+        {-1, -1, 4},              // and back at the last
         {9, 1, 0},
     };
     for (const Case& c : cases)
@@ -52,29 +50,28 @@ TEST(MenuNavigation, MnemonicsInCodePage1251)
         BYTE mnemonic;
     };
     const Case cases[] = {
-        {"&\xD4\xE0\xE9\xEB", 0xD4},           // "&Файл"
-        {"\xCF\xF0\xE0\xE2&\xEA\xE0", 0xCA},   // "Прав&ка": к is upper-cased to К
+        {"&\xD4\xE0\xE9\xEB", 0xD4},          // "&Файл"
+        {"\xCF\xF0\xE0\xE2&\xEA\xE0", 0xCA},  // "Прав&ка": к is upper-cased to К
         {"&open", 'O'},
-        {"a&&b&c", 'C'},                       // "&&" is a literal ampersand
+        {"a&&b&c", 'C'},  // "&&" is a literal ampersand
         {"a&&b", 0},
         {"end&", 0},
         {"none", 0},
-        {"&\xB8", 0xA8},                       // ё to Ё
+        {"&\xB8", 0xA8},  // ё to Ё
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.mnemonic, Mnemonic(c.text)) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(c.mnemonic, Mnemonic(c.text)) << c.text;
 
-    EXPECT_EQ(0xC0, UpperCase1251(0xE0));   // а
-    EXPECT_EQ(0xDF, UpperCase1251(0xFF));   // я
-    EXPECT_EQ(0xB2, UpperCase1251(0xB3));   // і
+    EXPECT_EQ(0xC0, UpperCase1251(0xE0));  // а
+    EXPECT_EQ(0xDF, UpperCase1251(0xFF));  // я
+    EXPECT_EQ(0xB2, UpperCase1251(0xB3));  // і
     EXPECT_EQ('1', UpperCase1251('1'));
     EXPECT_EQ(0xC0, UpperCase1251(0xC0));
 }
 
 TEST(MenuNavigation, MnemonicMatchesCycle)
 {
-    const std::vector<std::string> texts = {"&Open", "&Options", "&Save", "", "&Ouvrir",
-                                            "\xD4\xE0\xE9&\xEB"};
+    const std::vector<std::string> texts = {"&Open", "&Options", "&Save",
+                                            "",      "&Ouvrir",  "\xD4\xE0\xE9&\xEB"};
     const std::vector<NavItem> items = {kItem, kItem, kItem, kSeparator, kHidden, kItem};
     struct Case
     {
@@ -82,15 +79,12 @@ TEST(MenuNavigation, MnemonicMatchesCycle)
         int current, index, matches;
     };
     const Case cases[] = {
-        {'o', -1, 0, 2},    // two matches, the hidden one does not count
-        {'O', 0, 1, 2},     // pressed again: the next one
-        {'o', 1, 0, 2},     // and round again
-        {'s', 0, 2, 1},
-        {'x', 0, -1, 0},
-        {0xEB, -1, 5, 1},   // л, typed lower-case, matches Л
+        {'o', -1, 0, 2},  // two matches, the hidden one does not count
+        {'O', 0, 1, 2},   // pressed again: the next one
+        {'o', 1, 0, 2},   // and round again
+        {'s', 0, 2, 1},  {'x', 0, -1, 0}, {0xEB, -1, 5, 1},  // л, typed lower-case, matches Л
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const MnemonicMatch m = FindMnemonic(texts, items, c.key, c.current);
         EXPECT_EQ(c.index, m.nIndex) << c.key << " from " << c.current;
         EXPECT_EQ(c.matches, m.nMatches) << c.key << " from " << c.current;

@@ -20,8 +20,7 @@ const int kRow = 20;
 int TicksToFinish(AnimationType type, AnimationState& s)
 {
     int nTicks = 0;
-    while (!s.bDone && nTicks < 100)
-    {
+    while (!s.bDone && nTicks < 100) {
         s = StepAnimation(type, s, kFinal, kShadow, kColumn, kRow, kAnimationPeriodMs);
         ++nTicks;
     }
@@ -37,8 +36,7 @@ TEST(PopupEffects, PeriodsAreRoundedToNearest)
         int periods;
     };
     const Case cases[] = {{0, 0}, {14, 0}, {15, 1}, {30, 1}, {44, 1}, {45, 2}, {100, 3}};
-    for (const Case& c : cases)
-        EXPECT_EQ(c.periods, ElapsedPeriods(c.ms)) << c.ms;
+    for (const Case& c : cases) EXPECT_EQ(c.periods, ElapsedPeriods(c.ms)) << c.ms;
 }
 
 TEST(PopupEffects, UnfoldSlideAndFadeSteps)
@@ -57,8 +55,8 @@ TEST(PopupEffects, UnfoldSlideAndFadeSteps)
     EXPECT_EQ(154, slide.size.cx);
     EXPECT_EQ(20, slide.size.cy);
     // A slow machine: 90 ms since the last tick are three rows at once.
-    const AnimationState late = StepAnimation(AnimationSlide, slide, kFinal, kShadow, kColumn,
-                                              kRow, 90);
+    const AnimationState late = StepAnimation(AnimationSlide, slide, kFinal, kShadow, kColumn, kRow,
+                                              90);
     EXPECT_EQ(80, late.size.cy);
     EXPECT_FALSE(late.bDone);
     EXPECT_EQ(10, TicksToFinish(AnimationSlide, slide));
@@ -119,7 +117,7 @@ TEST(PopupEffects, ScrollTicksMoveOneRowUntilTheButtonGoes)
     nOffset = 3;
     EXPECT_TRUE(ScrollTick(1, TRUE, TRUE, nOffset));
     EXPECT_EQ(4, nOffset);
-    EXPECT_FALSE(ScrollTick(1, FALSE, TRUE, nOffset));   // the cursor left the button
+    EXPECT_FALSE(ScrollTick(1, FALSE, TRUE, nOffset));  // the cursor left the button
     EXPECT_EQ(4, nOffset);
 }
 
@@ -131,8 +129,8 @@ TEST(MenuShowDelay, ParsedLikeTheSystemValue)
         int delay;
     };
     const Case cases[] = {
-        {"400", 400}, {"9000", 5000}, {"-1", 5000}, {nullptr, 500},
-        {"5000", 5000}, {"5001", 5000}, {"0", 0}, {"250 ms", 250},
+        {"400", 400},   {"9000", 5000}, {"-1", 5000}, {nullptr, 500},
+        {"5000", 5000}, {"5001", 5000}, {"0", 0},     {"250 ms", 250},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.delay, ZAVPMenuShowDelay::Parse(c.value)) << (c.value ? c.value : "missing");
@@ -143,22 +141,20 @@ TEST(MenuShowDelay, ReadFromTheUsersDesktopSettings)
 {
     HKEY hKey = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0,
-                                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
-                                             nullptr));
+                                             nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr));
     char szSaved[64] = "";
     DWORD cbSaved = sizeof(szSaved);
     DWORD dwType = 0;
-    const BOOL bHadValue = RegQueryValueExA(hKey, "MenuShowDelay", nullptr, &dwType,
-                                            (BYTE*)szSaved, &cbSaved) == ERROR_SUCCESS;
+    const BOOL bHadValue = RegQueryValueExA(hKey, "MenuShowDelay", nullptr, &dwType, (BYTE*)szSaved,
+                                            &cbSaved) == ERROR_SUCCESS;
 
     struct Case
     {
-        const char* stored;   // null: no value
+        const char* stored;  // null: no value
         int delay;
     };
     const Case cases[] = {{"400", 400}, {"9000", 5000}, {"-1", 5000}, {nullptr, 500}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         if (c.stored)
             RegSetValueExA(hKey, "MenuShowDelay", 0, REG_SZ, (const BYTE*)c.stored,
                            (DWORD)strlen(c.stored) + 1);

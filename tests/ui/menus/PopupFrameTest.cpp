@@ -11,8 +11,8 @@ namespace
 {
 std::string Str(const RECT& rc)
 {
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," +
-           std::to_string(rc.right) + "," + std::to_string(rc.bottom);
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) +
+           "," + std::to_string(rc.bottom);
 }
 }  // namespace
 
@@ -36,8 +36,7 @@ TEST(PopupFrame, WindowSizeAndStrips)
         {"caption: 15 + 2 + 5", 0, LogoLeft, FALSE, TRUE, 106, 108},
         {"caption wins over the strip", 0, LogoLeft, TRUE, TRUE, 106, 108},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const FrameInputs in = {{100, 80}, 3, c.logo, c.location, c.tearOff, c.caption, 15, 1};
         const SIZE size = WindowSize(in);
         EXPECT_EQ(c.cx, size.cx) << c.what;
@@ -109,8 +108,7 @@ TEST(PopupFrame, ScrollButtonsComeAndGo)
         {"scrolled to the end", 600, 220, "3,18,153,403", "3,3,153,18", "0,0,0,0"},
         {"short menu", 300, 0, "3,3,153,403", "0,0,0,0", "0,0,0,0"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         const ScrollLayout l = LayOutScrolling(rcInside, 15, c.content, c.scrolled);
         EXPECT_EQ(c.bar, Str(l.rcBar)) << c.what;
         EXPECT_EQ(c.up, Str(l.rcScrollUp)) << c.what;

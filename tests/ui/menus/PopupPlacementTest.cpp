@@ -70,10 +70,9 @@ TEST(PopupPlacement, HorizontalFlipsAndPins)
         // x = 100, width 150: left edge -49, pinned one pixel inside the work area.
         {"right-aligned past the left edge", rightAligned, 1, 50, 100, kDropNormal, FALSE, TRUE,
          FALSE},
-        {"right-aligned that fits", rightAlignedFits, 251, 50, 100, kDropNormal, TRUE, TRUE,
-         FALSE},
-        {"right-aligned on a second monitor", rightAlignedSecondMonitor, 1025, 50, 100,
-         kDropNormal, FALSE, TRUE, FALSE},
+        {"right-aligned that fits", rightAlignedFits, 251, 50, 100, kDropNormal, TRUE, TRUE, FALSE},
+        {"right-aligned on a second monitor", rightAlignedSecondMonitor, 1025, 50, 100, kDropNormal,
+         FALSE, TRUE, FALSE},
         // 900 + 200 > 1024: 1024 - 200 - 1.
         {"menu-bar button at the right edge", barButton, 823, 19, 100, kDropNormal, FALSE, TRUE,
          FALSE},
@@ -88,8 +87,7 @@ TEST(PopupPlacement, HorizontalFlipsAndPins)
         {"context menu beyond the screen", offScreen, 873, 50, 100, kDropNormal, FALSE, TRUE,
          FALSE},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 TEST(PopupPlacement, VerticalAboveLargerSideAndScroll)
@@ -112,23 +110,20 @@ TEST(PopupPlacement, VerticalAboveLargerSideAndScroll)
     const Case cases[] = {
         // Bottom on the button's top: 700 - 300.
         {"above the menu-bar button", above, 100, 400, 300, kDropAbove, TRUE, FALSE, FALSE},
-        {"fills the larger room above", largerAbove, 100, 0, 500, kDropNormal, TRUE, FALSE,
-         TRUE},
+        {"fills the larger room above", largerAbove, 100, 0, 500, kDropNormal, TRUE, FALSE, TRUE},
         // 768 - 219.
-        {"fills the larger room below", largerBelow, 100, 219, 549, kDropNormal, TRUE, TRUE,
-         TRUE},
+        {"fills the larger room below", largerBelow, 100, 219, 549, kDropNormal, TRUE, TRUE, TRUE},
         // 700 - 200 + 20 + 2 * 3: the bottom lines up with the parent item's bottom.
         {"sub-menu moved up", subMenu, 300, 526, 200, kDropNormal, TRUE, FALSE, FALSE},
         {"context menu moved up", context, 300, 500, 200, kDropNormal, TRUE, FALSE, FALSE},
-        {"context menu taller than the screen", tallContext, 300, 0, 768, kDropNormal, TRUE,
-         FALSE, TRUE},
+        {"context menu taller than the screen", tallContext, 300, 0, 768, kDropNormal, TRUE, FALSE,
+         TRUE},
         // 600 - 900 + 26 < 0: pinned to the top, opening normally, cut to 768 and scrolled.
         {"sub-menu taller than the screen", tallSubMenu, 300, 0, 768, kDropNormal, TRUE, FALSE,
          TRUE},
         {"exactly fits", fits, 300, 468, 300, kDropNormal, TRUE, TRUE, FALSE},
     };
-    for (const Case& c : cases)
-        Check(c);
+    for (const Case& c : cases) Check(c);
 }
 
 TEST(PopupPlacement, ButtonOriginsAndHitAreas)
@@ -141,13 +136,12 @@ TEST(PopupPlacement, ButtonOriginsAndHitAreas)
         int x, y;
     };
     const Origin origins[] = {
-        {ButtonInPopup, FALSE, 361, 98},            // bar window right 360 + 1, top - 2
+        {ButtonInPopup, FALSE, 361, 98},  // bar window right 360 + 1, top - 2
         {ButtonOnVerticalMenuBar, FALSE, 350, 100},
         {ButtonOnBar, FALSE, 200, 119},
         {ButtonOnBar, TRUE, 348, 119},
     };
-    for (const Origin& o : origins)
-    {
+    for (const Origin& o : origins) {
         const POINT pt = ButtonOrigin(o.kind, rcButton, 360, o.bOpenLeft);
         EXPECT_EQ(o.x, pt.x) << o.kind << " " << o.bOpenLeft;
         EXPECT_EQ(o.y, pt.y) << o.kind << " " << o.bOpenLeft;
@@ -163,13 +157,12 @@ TEST(PopupPlacement, ButtonOriginsAndHitAreas)
         HitArea area;
     };
     const Hit hits[] = {
-        {50, 50, HitOutside},        {260, 150, HitOutside},   {105, 150, HitLogo},
-        {256, 150, HitRightShadow},  {255, 150, HitItems},     {150, 296, HitBottomShadow},
-        {150, 295, HitItems},        {257, 298, HitRightShadow}, {150, 105, HitTearOff},
+        {50, 50, HitOutside},       {260, 150, HitOutside},     {105, 150, HitLogo},
+        {256, 150, HitRightShadow}, {255, 150, HitItems},       {150, 296, HitBottomShadow},
+        {150, 295, HitItems},       {257, 298, HitRightShadow}, {150, 105, HitTearOff},
     };
     for (const Hit& h : hits)
-        EXPECT_EQ(h.area, HitTest({h.x, h.y}, rcWindow, 4, rcLogo, rcTearOff))
-            << h.x << "," << h.y;
+        EXPECT_EQ(h.area, HitTest({h.x, h.y}, rcWindow, 4, rcLogo, rcTearOff)) << h.x << "," << h.y;
     const RECT rcNone = {0, 0, 0, 0};
     EXPECT_EQ(HitItems, HitTest({150, 105}, rcWindow, 0, rcNone, rcNone));
     EXPECT_EQ(HitItems, HitTest({259, 299}, rcWindow, 0, rcNone, rcNone));

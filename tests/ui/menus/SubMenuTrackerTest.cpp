@@ -47,7 +47,7 @@ TEST(SubMenuTracker, LeavingAndComingBackWithinTheDelayKeepsTheSubMenu)
 {
     ZAVPSubMenuTracker t = OpenA();
     ZAVPSubMenuTracker::Actions a = t.OnChangeHot(kCommand, FALSE, kMouse, FALSE);
-    EXPECT_EQ(399u, a.nCloseTimerMs);   // the show delay less one
+    EXPECT_EQ(399u, a.nCloseTimerMs);  // the show delay less one
     EXPECT_EQ(-1, a.nClose);
     EXPECT_TRUE(t.IsClosePending());
 
@@ -55,7 +55,7 @@ TEST(SubMenuTracker, LeavingAndComingBackWithinTheDelayKeepsTheSubMenu)
     EXPECT_TRUE(a.bKillCloseTimer);
     EXPECT_EQ(-1, a.nClose);
     EXPECT_EQ(-1, a.nOpen);
-    EXPECT_EQ(0u, a.nOpenTimerMs);      // not opened a second time
+    EXPECT_EQ(0u, a.nOpenTimerMs);  // not opened a second time
     EXPECT_FALSE(t.IsClosePending());
     EXPECT_EQ(kSubA, t.GetOpenItem());
 
@@ -103,11 +103,10 @@ TEST(SubMenuTracker, KeysAndCustomisationCloseAtOnce)
         BOOL byMouse, customize;
     };
     const Case cases[] = {{kKey, FALSE}, {kMouse, TRUE}, {kKey, TRUE}};
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         ZAVPSubMenuTracker t = OpenA();
-        const ZAVPSubMenuTracker::Actions a =
-            t.OnChangeHot(kCommand, FALSE, c.byMouse, c.customize);
+        const ZAVPSubMenuTracker::Actions a = t.OnChangeHot(kCommand, FALSE, c.byMouse,
+                                                            c.customize);
         EXPECT_EQ(kSubA, a.nClose) << c.byMouse << c.customize;
         EXPECT_TRUE(a.bActivateSelf);
         EXPECT_EQ(0u, a.nCloseTimerMs);

@@ -12,16 +12,14 @@ namespace
 Bytes Encoded(std::initializer_list<UINT> ids)
 {
     CList<UINT, UINT> list;
-    for (UINT id : ids)
-        list.AddTail(id);
+    for (UINT id : ids) list.AddTail(id);
     return ZAVPCommandListImage::Encode(list);
 }
 
 std::vector<UINT> Items(const CList<UINT, UINT>& list)
 {
     std::vector<UINT> items;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-        items.push_back(list.GetNext(pos));
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) items.push_back(list.GetNext(pos));
     return items;
 }
 }  // namespace
@@ -29,11 +27,11 @@ std::vector<UINT> Items(const CList<UINT, UINT>& list)
 TEST(CommandManagerTest, ACommandKeepsOneKindOfImage)
 {
     CZAVPCommandManager manager;
-    manager.RecordCommandImage(100, 3);          // standard
-    manager.RecordCommandImage(100, 7, TRUE);    // refused: 100 has a standard image
-    manager.RecordCommandImage(200, 5, TRUE);    // user
-    manager.RecordCommandImage(200, 1);          // refused: 200 has a user image
-    manager.RecordCommandImage(300, -1);         // an absent image does not block the other kind
+    manager.RecordCommandImage(100, 3);        // standard
+    manager.RecordCommandImage(100, 7, TRUE);  // refused: 100 has a standard image
+    manager.RecordCommandImage(200, 5, TRUE);  // user
+    manager.RecordCommandImage(200, 1);        // refused: 200 has a user image
+    manager.RecordCommandImage(300, -1);       // an absent image does not block the other kind
     manager.RecordCommandImage(300, 4, TRUE);
     manager.RecordCommandImage(0, 9);
     manager.RecordCommandImage((UINT)-1, 9);
@@ -44,8 +42,8 @@ TEST(CommandManagerTest, ACommandKeepsOneKindOfImage)
         BOOL user;
         int image;
     } cases[] = {
-        {100, FALSE, 3}, {100, TRUE, -1}, {200, TRUE, 5}, {200, FALSE, -1}, {300, TRUE, 4},
-        {300, FALSE, -1}, {0, FALSE, -1}, {(UINT)-1, FALSE, -1}, {400, FALSE, -1},
+        {100, FALSE, 3},  {100, TRUE, -1}, {200, TRUE, 5},        {200, FALSE, -1}, {300, TRUE, 4},
+        {300, FALSE, -1}, {0, FALSE, -1},  {(UINT)-1, FALSE, -1}, {400, FALSE, -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.image, manager.GetCommandImage(c.id, c.user)) << c.id << " user " << c.user;
@@ -73,8 +71,7 @@ TEST(CommandManagerTest, WithoutImagesListKeepsOrderAndNoDuplicates)
 TEST(CommandListImageTest, StoredFormIsAWordCountThenDwords)
 {
     EXPECT_EQ(Hex("00 00"), Encoded({}));
-    EXPECT_EQ(Hex("02 00 64 00 00 00 78 56 34 12"),
-              Encoded({100, 0x12345678}));
+    EXPECT_EQ(Hex("02 00 64 00 00 00 78 56 34 12"), Encoded({100, 0x12345678}));
 
     CList<UINT, UINT> list;
     const Bytes longForm = Hex("FF FF 02 00 00 00 01 00 00 00 02 00 00 00");
@@ -85,15 +82,14 @@ TEST(CommandListImageTest, StoredFormIsAWordCountThenDwords)
 TEST(CommandListImageTest, DamagedImagesLeaveTheListAsItWas)
 {
     const Bytes damaged[] = {
-        Hex(""),                              // nothing
-        Hex("01"),                            // half a count
-        Hex("02 00 64 00 00 00"),             // one id of two
-        Hex("01 00 64 00 00 00 00"),          // a byte too many
-        Hex("FF FF 01 00"),                   // half a long count
-        Hex("FF FF FF FF FF FF 01 00 00 00"), // a count far beyond the bytes
+        Hex(""),                               // nothing
+        Hex("01"),                             // half a count
+        Hex("02 00 64 00 00 00"),              // one id of two
+        Hex("01 00 64 00 00 00 00"),           // a byte too many
+        Hex("FF FF 01 00"),                    // half a long count
+        Hex("FF FF FF FF FF FF 01 00 00 00"),  // a count far beyond the bytes
     };
-    for (const Bytes& bytes : damaged)
-    {
+    for (const Bytes& bytes : damaged) {
         CList<UINT, UINT> list;
         list.AddTail(7);
         EXPECT_FALSE(ZAVPCommandListImage::Decode(bytes.data(), (UINT)bytes.size(), list))
@@ -132,7 +128,7 @@ TEST_F(CommandManagerStateTest, MissingOrDamagedValueChangesNothing)
 {
     CZAVPCommandManager manager;
     manager.SetMenuImageShown(5, FALSE);
-    EXPECT_FALSE(manager.LoadState(m_profile.c_str()));   // no key
+    EXPECT_FALSE(manager.LoadState(m_profile.c_str()));  // no key
 
     WriteRegistryValue(m_key, "CommandsWithoutImages", Hex("03 00 01 00 00 00"));
     EXPECT_FALSE(manager.LoadState(m_profile.c_str()));
@@ -159,19 +155,15 @@ TEST_F(UsageStatsTest, FrequentMeansStrictlyAboveFivePercent)
         UINT total;
         BOOL frequent;
     } cases[] = {
-        {1, 20, FALSE},   // 5 %
-        {1, 19, FALSE},   // 100 / 19 = 5 in integers
-        {2, 19, TRUE},    // 10 %
-        {0, 19, FALSE},
-        {1, 1, TRUE},
+        {1, 20, FALSE},  // 5 %
+        {1, 19, FALSE},  // 100 / 19 = 5 in integers
+        {2, 19, TRUE},   // 10 %
+        {0, 19, FALSE}, {1, 1, TRUE},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         CZAVPCommandUsageStats stats;
-        for (UINT i = 0; i < c.uses; ++i)
-            stats.AddUse(1000);
-        for (UINT i = c.uses; i < c.total; ++i)
-            stats.AddUse(2000);
+        for (UINT i = 0; i < c.uses; ++i) stats.AddUse(1000);
+        for (UINT i = c.uses; i < c.total; ++i) stats.AddUse(2000);
         EXPECT_EQ(c.total, stats.GetTotalUsage());
         EXPECT_EQ(c.frequent, stats.IsFrequentlyUsed(1000)) << c.uses << "/" << c.total;
     }
@@ -184,8 +176,7 @@ TEST_F(UsageStatsTest, UsesThatAreNeverCounted)
 {
     CZAVPToolBar::AddAlwaysVisibleCommand(500);
     CZAVPCommandUsageStats stats;
-    for (UINT id : {0u, (UINT)-1, 500u, 57616u, 61440u, 65280u, 57872u})
-        stats.AddUse(id);
+    for (UINT id : {0u, (UINT)-1, 500u, 57616u, 61440u, 65280u, 57872u}) stats.AddUse(id);
     ZAVPSharedBarData::g_bCustomizeMode = TRUE;
     stats.AddUse(1000);
     EXPECT_EQ(0u, stats.GetTotalUsage());
@@ -202,11 +193,11 @@ TEST_F(UsageStatsTest, UsesThatAreNeverCounted)
 TEST_F(UsageStatsTest, RarelyUsedNeedsBasicCommandsAndNoCustomisation)
 {
     CZAVPToolBar::m_UsageCount.Reset();
-    EXPECT_FALSE(CZAVPToolBar::IsCommandRarelyUsed(1000));   // no basic commands yet
+    EXPECT_FALSE(CZAVPToolBar::IsCommandRarelyUsed(1000));  // no basic commands yet
     CZAVPToolBar::AddAlwaysVisibleCommand(500);
     CZAVPToolBar::AddAlwaysVisibleCommand(500);
     EXPECT_EQ(1, CZAVPToolBar::m_lstBasicCommands.GetCount());
-    EXPECT_TRUE(CZAVPToolBar::IsCommandRarelyUsed(1000));    // total 0: nothing is frequent
+    EXPECT_TRUE(CZAVPToolBar::IsCommandRarelyUsed(1000));  // total 0: nothing is frequent
     EXPECT_FALSE(CZAVPToolBar::IsCommandRarelyUsed(500));
     EXPECT_FALSE(CZAVPToolBar::IsCommandRarelyUsed(57616));
     CZAVPToolBar::AddCommandUsage(1000);
@@ -224,10 +215,9 @@ TEST_F(UsageStatsTest, StoredAsTotalThenTheMapInBucketOrder)
     // Buckets are (id >> 4) % 17: 32 and 304 share bucket 2 (the later one heads its chain),
     // 100 is in bucket 6 and 1000 in bucket 11.
     CZAVPCommandUsageStats stats;
-    for (UINT id : {32u, 304u, 304u, 100u, 100u, 100u, 1000u})
-        stats.AddUse(id);
-    const Bytes expected = Dword(7) + Hex("04 00") + Dword(304) + Dword(2) + Dword(32) +
-                           Dword(1) + Dword(100) + Dword(3) + Dword(1000) + Dword(1);
+    for (UINT id : {32u, 304u, 304u, 100u, 100u, 100u, 1000u}) stats.AddUse(id);
+    const Bytes expected = Dword(7) + Hex("04 00") + Dword(304) + Dword(2) + Dword(32) + Dword(1) +
+                           Dword(100) + Dword(3) + Dword(1000) + Dword(1);
     const Bytes stored = StoreBytes([&](CArchive& ar) { stats.Serialize(ar); });
     EXPECT_EQ(expected, stored);
 

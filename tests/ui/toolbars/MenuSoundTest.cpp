@@ -11,14 +11,15 @@
 namespace
 {
 std::mutex g_playedLock;
-std::vector<std::string> g_played;   // alias and flags of every call, or "purge"
+std::vector<std::string> g_played;  // alias and flags of every call, or "purge"
 
 BOOL WINAPI RecordPlaySound(LPCSTR pszSound, HMODULE, DWORD fdwSound)
 {
     std::lock_guard<std::mutex> lock(g_playedLock);
     char flags[16];
     wsprintfA(flags, "%lx", fdwSound);
-    g_played.push_back(pszSound ? std::string(pszSound) + " " + flags : std::string("purge ") + flags);
+    g_played.push_back(pszSound ? std::string(pszSound) + " " + flags
+                                : std::string("purge ") + flags);
     return TRUE;
 }
 
@@ -31,8 +32,7 @@ std::vector<std::string> Played()
 // Waits up to two seconds for the record to reach a length.
 bool WaitForPlayed(size_t n)
 {
-    for (int i = 0; i < 200 && Played().size() < n; ++i)
-        ::Sleep(10);
+    for (int i = 0; i < 200 && Played().size() < n; ++i) ::Sleep(10);
     return Played().size() >= n;
 }
 }  // namespace
@@ -49,7 +49,7 @@ TEST(MenuSoundTest, OneThreadPlaysRequestsUntilStopped)
     EXPECT_EQ(nullptr, GetThreadHandle());
     g_bSoundsEnabled = TRUE;
 
-    PlayMenuSound(kStop);   // nothing to stop
+    PlayMenuSound(kStop);  // nothing to stop
     EXPECT_EQ(kNoThread, GetRequest());
     EXPECT_EQ(nullptr, GetThreadHandle());
 
@@ -62,7 +62,7 @@ TEST(MenuSoundTest, OneThreadPlaysRequestsUntilStopped)
     PlayMenuSound(kCommand);
     ASSERT_TRUE(WaitForPlayed(2));
     EXPECT_EQ("MenuCommand 12002", Played()[1]);
-    EXPECT_EQ(hThread, GetThreadHandle());   // no second thread
+    EXPECT_EQ(hThread, GetThreadHandle());  // no second thread
 
     PlayMenuSound(kStop);
     EXPECT_EQ(nullptr, GetThreadHandle());
@@ -84,26 +84,23 @@ struct LeaveWindow
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "LornivalLeaveTest";
         ::RegisterClassA(&wc);
-        hwnd = ::CreateWindowExA(WS_EX_TOPMOST, "LornivalLeaveTest", "", WS_POPUP | WS_VISIBLE, x, y,
-                                 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
+        hwnd = ::CreateWindowExA(WS_EX_TOPMOST, "LornivalLeaveTest", "", WS_POPUP | WS_VISIBLE, x,
+                                 y, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
     }
     ~LeaveWindow() { ::DestroyWindow(hwnd); }
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     {
-        if (msg == WM_MOUSELEAVE)
-            ++s_leaves;
+        if (msg == WM_MOUSELEAVE) ++s_leaves;
         return ::DefWindowProcA(hwnd, msg, wp, lp);
     }
     // Runs the message loop for a while.
     static void Pump(DWORD ms)
     {
         const DWORD end = ::GetTickCount() + ms;
-        while (::GetTickCount() < end)
-        {
+        while (::GetTickCount() < end) {
             MSG msg;
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageA(&msg);
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
             ::Sleep(5);
         }
     }
@@ -132,11 +129,11 @@ TEST(MouseLeaveTest, RefusedRequests)
         DWORD cbSize;
         DWORD flags;
     } refused[] = {
-        {window.hwnd, 12, TME_LEAVE}, {window.hwnd, sizeof(TRACKMOUSEEVENT), TME_HOVER},
+        {window.hwnd, 12, TME_LEAVE},
+        {window.hwnd, sizeof(TRACKMOUSEEVENT), TME_HOVER},
         {nullptr, sizeof(TRACKMOUSEEVENT), TME_LEAVE},
     };
-    for (const auto& r : refused)
-    {
+    for (const auto& r : refused) {
         TRACKMOUSEEVENT tme = Request(r.hwnd, r.cbSize, r.flags);
         EXPECT_EQ(0u, TrackMouseLeave(&tme)) << r.cbSize << " " << r.flags;
     }
@@ -150,22 +147,19 @@ TEST(MouseLeaveTest, OneLeaveMessageOnceTheCursorIsOutside)
     LeaveWindow::s_leaves = 0;
     ASSERT_NE(0u, TrackMouseLeave(&tme));
     LeaveWindow::Pump(300);
-    EXPECT_EQ(0, LeaveWindow::s_leaves);   // still inside
+    EXPECT_EQ(0, LeaveWindow::s_leaves);  // still inside
 
     ::SetCursorPos(20, 20);
     LeaveWindow::Pump(400);
     EXPECT_EQ(1, LeaveWindow::s_leaves);
     LeaveWindow::Pump(300);
-    EXPECT_EQ(1, LeaveWindow::s_leaves);   // one message per request
+    EXPECT_EQ(1, LeaveWindow::s_leaves);  // one message per request
 }
 
 namespace
 {
 int s_timer2 = 0;
-void CALLBACK CountTimer2(HWND, UINT, UINT_PTR, DWORD)
-{
-    ++s_timer2;
-}
+void CALLBACK CountTimer2(HWND, UINT, UINT_PTR, DWORD) { ++s_timer2; }
 }  // namespace
 
 TEST(MouseLeaveTest, TheTrackingTimerLeavesTimerTwoAlone)
@@ -180,6 +174,6 @@ TEST(MouseLeaveTest, TheTrackingTimerLeavesTimerTwoAlone)
     LeaveWindow::Pump(400);
     const int firedBefore = s_timer2;
     LeaveWindow::Pump(300);
-    EXPECT_GT(s_timer2, firedBefore);   // timer 2 still runs after the leave was reported
+    EXPECT_GT(s_timer2, firedBefore);  // timer 2 still runs after the leave was reported
     ::KillTimer(window.hwnd, 2);
 }

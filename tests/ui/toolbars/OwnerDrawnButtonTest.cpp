@@ -21,8 +21,7 @@ public:
     ~ButtonParent() override { DestroyWindow(); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND)
-            m_commands.push_back(LOWORD(wParam));
+        if (message == WM_COMMAND) m_commands.push_back(LOWORD(wParam));
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<UINT> m_commands;
@@ -31,11 +30,9 @@ public:
 void Pump(DWORD ms)
 {
     const DWORD end = ::GetTickCount() + ms;
-    do
-    {
+    do {
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
@@ -43,10 +40,7 @@ void Pump(DWORD ms)
     } while (::GetTickCount() < end);
 }
 
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 }  // namespace
 
 TEST(ButtonKindTest, StyleGivesAlignmentAndCheckKind)
@@ -67,8 +61,7 @@ TEST(ButtonKindTest, StyleGivesAlignmentAndCheckKind)
         {BS_AUTORADIOBUTTON | BS_RIGHT, ZAVPButtonKind::AlignRight, FALSE, TRUE, TRUE},
         {BS_DEFPUSHBUTTON, ZAVPButtonKind::AlignCenter, FALSE, FALSE, FALSE},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         const ZAVPButtonKind kind = ZAVPButtonKind::FromStyle(c.style);
         EXPECT_EQ(c.align, kind.nAlign) << std::hex << c.style;
         EXPECT_EQ(c.check, kind.bCheckButton) << std::hex << c.style;
@@ -119,7 +112,7 @@ TEST(OwnerDrawnButtonTest, RadioChecksUncheckTheRestOfTheGroupOnly)
     EXPECT_EQ(BST_UNCHECKED, a.SendMessage(BM_GETCHECK));
     EXPECT_EQ(BST_CHECKED, b.SendMessage(BM_GETCHECK));
     EXPECT_EQ(BST_UNCHECKED, c.SendMessage(BM_GETCHECK));
-    EXPECT_EQ(BST_CHECKED, other.SendMessage(BM_GETCHECK));   // another group
+    EXPECT_EQ(BST_CHECKED, other.SendMessage(BM_GETCHECK));  // another group
 
     c.SendMessage(BM_SETCHECK, BST_CHECKED);
     EXPECT_EQ(BST_UNCHECKED, b.SendMessage(BM_GETCHECK));
@@ -133,16 +126,15 @@ TEST(OwnerDrawnButtonTest, RadioChecksUncheckTheRestOfTheGroupOnly)
     ASSERT_TRUE(push.Create("P", WS_CHILD | BS_PUSHBUTTON, CRect(100, 0, 160, 20), &parent, 5));
     push.SendMessage(BM_SETCHECK, BST_CHECKED);
     EXPECT_EQ(BST_UNCHECKED, push.SendMessage(BM_GETCHECK));
-    for (CZAVPButton* p : {&a, &b, &c, &other, &push})
-        p->DestroyWindow();
+    for (CZAVPButton* p : {&a, &b, &c, &other, &push}) p->DestroyWindow();
 }
 
 TEST(OwnerDrawnButtonTest, AutoRepeatFiresWhileHeldOverTheButtonOnly)
 {
     ButtonParent parent;
     CZAVPButton button;
-    ASSERT_TRUE(button.Create(">", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 40, 20),
-                              &parent, 7));
+    ASSERT_TRUE(
+        button.Create(">", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 40, 20), &parent, 7));
     button.SetAutoRepeatDelay(30);
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
     parent.m_commands.clear();
@@ -150,7 +142,7 @@ TEST(OwnerDrawnButtonTest, AutoRepeatFiresWhileHeldOverTheButtonOnly)
     const size_t held = parent.m_commands.size();
     EXPECT_GE(held, 3u);
 
-    button.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(300, 5));   // the pointer leaves
+    button.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(300, 5));  // the pointer leaves
     EXPECT_FALSE(button.IsPushed());
     parent.m_commands.clear();
     Pump(200);
@@ -169,12 +161,12 @@ TEST(OwnerDrawnButtonTest, CutCaptionBecomesTheTooltipAtTheNextPaint)
     button.UpdateWindow();
     EXPECT_STREQ("A caption much too long for this button", button.GetTooltip());
 
-    button.MoveWindow(0, 0, 390, 20);   // now it fits
+    button.MoveWindow(0, 0, 390, 20);  // now it fits
     button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_STREQ("", button.GetTooltip());
 
     button.SetTooltip("Own tip");
-    button.MoveWindow(0, 0, 40, 20);    // cut again, but the caller's tooltip stays
+    button.MoveWindow(0, 0, 40, 20);  // cut again, but the caller's tooltip stays
     button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_STREQ("Own tip", button.GetTooltip());
     button.DestroyWindow();
@@ -203,7 +195,7 @@ TEST(OwnerDrawnButtonTest, ANormalImageAloneGetsAGeneratedDisabledImage)
     ASSERT_NE(nullptr, button.Disabled());
     EXPECT_NE(button.Normal(), button.Disabled());
     EXPECT_EQ(button.Disabled(), button.For(TRUE, FALSE));
-    EXPECT_EQ(button.Normal(), button.For(FALSE, TRUE));    // no hot image: the normal one
+    EXPECT_EQ(button.Normal(), button.For(FALSE, TRUE));  // no hot image: the normal one
     int cx = 0, cy = 0;
     ImageList_GetIconSize(button.Disabled(), &cx, &cy);
     EXPECT_EQ(16, cx);
@@ -219,7 +211,7 @@ TEST(MenuButtonTest, SizeLeavesRoomForTheArrow)
     ASSERT_TRUE(menu.Create("Tools", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &parent, 2));
     const CSize sizePlain = plain.SizeToContent(TRUE);
     const CSize sizeMenu = menu.SizeToContent();
-    EXPECT_EQ(sizePlain.cx + 9 + 10, sizeMenu.cx);   // the 9-pixel glyph and its margin
+    EXPECT_EQ(sizePlain.cx + 9 + 10, sizeMenu.cx);  // the 9-pixel glyph and its margin
     EXPECT_EQ(sizePlain.cy, sizeMenu.cy);
     CRect rect;
     menu.GetWindowRect(rect);

@@ -29,8 +29,8 @@ TEST(StatusBarLayoutTest, TheMessagePaneTakesTheFreeSpaceAndTheGripEndsTheBar)
     // Inner rectangle of an 800 x 20 bar with borders left 4, top 2: (4, 2, 800, 20). The grip
     // is 17 wide, so panes end at 783. Free space = 779 + 2 - (262 + 31 + 36 + 39) = 413.
     const auto r = ZAVPStatusBarLayout::LayOut(FramePanes(), CRect(4, 2, 800, 20), 17, kGap, 0, 2);
-    EXPECT_EQ(CRect(4, 2, 677, 20), r.rects[0]);      // 4 + 256 + 413 + 4
-    EXPECT_EQ(CRect(679, 2, 708, 20), r.rects[1]);    // each indicator: its text + 4
+    EXPECT_EQ(CRect(4, 2, 677, 20), r.rects[0]);    // 4 + 256 + 413 + 4
+    EXPECT_EQ(CRect(679, 2, 708, 20), r.rects[1]);  // each indicator: its text + 4
     EXPECT_EQ(CRect(710, 2, 744, 20), r.rects[2]);
     EXPECT_EQ(CRect(746, 2, 783, 20), r.rects[3]);
     EXPECT_EQ(CRect(783, 2, 800, 20), r.rectSizeBox);
@@ -49,9 +49,8 @@ TEST(StatusBarLayoutTest, WithoutAGripTheLastPaneReachesTheEdge)
 TEST(StatusBarLayoutTest, PanesThatDoNotFitStayEmpty)
 {
     const auto r = ZAVPStatusBarLayout::LayOut(FramePanes(), CRect(4, 2, 60, 20), 17, kGap, 0, 2);
-    EXPECT_EQ(CRect(4, 2, 43, 20), r.rects[0]);   // cut at the grip
-    for (int i = 1; i < 4; ++i)
-        EXPECT_TRUE(r.rects[(size_t)i].IsRectEmpty()) << i;
+    EXPECT_EQ(CRect(4, 2, 43, 20), r.rects[0]);  // cut at the grip
+    for (int i = 1; i < 4; ++i) EXPECT_TRUE(r.rects[(size_t)i].IsRectEmpty()) << i;
     EXPECT_EQ(CRect(43, 2, 60, 20), r.rectSizeBox);
 }
 
@@ -61,8 +60,7 @@ TEST(StatusBarLayoutTest, ContentWidthsAndTheGripHeightLimit)
     {
         int text, icon, width;
     } cases[] = {{25, 0, 25}, {0, 16, 16}, {25, 16, 45}, {0, 0, 0}};
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         Pane pane;
         pane.cxText = c.text;
         pane.cxIcon = c.icon;

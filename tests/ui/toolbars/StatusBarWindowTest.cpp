@@ -17,8 +17,7 @@ class IndicatorFrame : public CZAVPFrameWnd
 public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
     {
-        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID == IDS_INDICATOR_NUM)
-        {
+        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID == IDS_INDICATOR_NUM) {
             static_cast<CCmdUI*>(pExtra)->Enable(TRUE);
             return TRUE;
         }
@@ -60,10 +59,9 @@ TEST_F(StatusBarWindowTest, FourPanesWithTheIndicatorTexts)
     const CZAVPStatusBarPaneInfo* pMessage = m_bar.GetPanePtr(0);
     EXPECT_EQ((UINT)(SBPS_STRETCH | SBPS_NOBORDERS), pMessage->nStyle);
     EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN) / 4, pMessage->cxText);
-    EXPECT_EQ(pMessage, m_bar.GetPanePtr(255));   // 255: the stretching pane
+    EXPECT_EQ(pMessage, m_bar.GetPanePtr(255));  // 255: the stretching pane
     const char* texts[] = {"CAP", "NUM", "SCRL"};
-    for (int i = 1; i < 4; ++i)
-    {
+    for (int i = 1; i < 4; ++i) {
         EXPECT_STREQ(texts[i - 1], m_bar.GetPaneText(i)) << i;
         EXPECT_EQ(TextWidth(texts[i - 1]), m_bar.GetPanePtr(i)->cxText) << i;
         EXPECT_EQ(TextWidth(texts[i - 1]) + 4, m_bar.GetPaneRect(i).Width()) << i;
@@ -91,7 +89,7 @@ TEST_F(StatusBarWindowTest, WindowTextIsTheMessagePaneAsThePlatformDefinesIt)
 
     EXPECT_EQ(TRUE, m_bar.SendMessage(WM_SETTEXT, 0, (LPARAM) ""));
     EXPECT_STREQ("", m_bar.GetPaneText(0));
-    EXPECT_TRUE(m_bar.SetPaneText(0, nullptr));   // no text, none given
+    EXPECT_TRUE(m_bar.SetPaneText(0, nullptr));  // no text, none given
     EXPECT_FALSE(m_bar.SetPaneText(9, "x"));
 }
 

@@ -16,8 +16,7 @@ const int kRow = 22;
 std::vector<Item> Items(const std::string& pattern)
 {
     std::vector<Item> items;
-    for (char c : pattern)
-    {
+    for (char c : pattern) {
         Item item;
         item.bSeparator = c == 'S';
         item.size = item.bSeparator ? CSize(8, 22) : kButton;
@@ -30,11 +29,9 @@ std::vector<Item> Items(const std::string& pattern)
 std::string Rows(const std::vector<Item>& items)
 {
     std::string rows;
-    for (const Item& item : items)
-    {
+    for (const Item& item : items) {
         rows += item.bSeparator ? 'S' : 'B';
-        if (item.bWrap)
-            rows += '|';
+        if (item.bWrap) rows += '|';
     }
     return rows;
 }
@@ -49,15 +46,14 @@ TEST(ToolBarLayoutTest, WrapIntoRows)
         int rows;
         const char* wrapped;
     } cases[] = {
-        {"BBBBB", 60, 3, "BB|BB|B"},         // two 23-pixel buttons fit in 60
+        {"BBBBB", 60, 3, "BB|BB|B"},  // two 23-pixel buttons fit in 60
         {"BBBBB", 32767, 1, "BBBBB"},
-        {"BBBBB", 0, 5, "B|B|B|B|B"},         // width 0: every button on its own row
-        {"BBSB", 46, 2, "BBS|B"},             // a separator never starts a wrap itself
-        {"SBB", 23, 2, "SB|B"},               // a separator starting the row takes no room
+        {"BBBBB", 0, 5, "B|B|B|B|B"},  // width 0: every button on its own row
+        {"BBSB", 46, 2, "BBS|B"},      // a separator never starts a wrap itself
+        {"SBB", 23, 2, "SB|B"},        // a separator starting the row takes no room
         {"", 10, 0, ""},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         std::vector<Item> items = Items(c.buttons);
         EXPECT_EQ(c.rows, ZAVPToolBarLayout::Wrap(items, c.width)) << c.buttons << " " << c.width;
         EXPECT_EQ(c.wrapped, Rows(items)) << c.buttons << " " << c.width;
@@ -67,13 +63,13 @@ TEST(ToolBarLayoutTest, WrapIntoRows)
 TEST(ToolBarLayoutTest, CalcSizeOfWrappedAndStackedButtons)
 {
     std::vector<Item> items = Items("BBSB");
-    ZAVPToolBarLayout::Wrap(items, 46);   // "BBS|B"
+    ZAVPToolBarLayout::Wrap(items, 46);  // "BBS|B"
     // The wrapping separator takes no room: 46 wide, two rows of 22 with the 5-pixel gap.
     EXPECT_EQ(CSize(46, 49), ZAVPToolBarLayout::CalcSize(items, false, kRow, kButton));
     // Stacked (vertical docking): the widest, and the heights summed (8 for the separator here).
     EXPECT_EQ(CSize(23, 22 + 22 + 22 + 22),
               ZAVPToolBarLayout::CalcSize(Items("BBSB"), true, kRow, kButton));
-    EXPECT_EQ(kButton, ZAVPToolBarLayout::CalcSize({}, false, kRow, kButton));   // empty bar
+    EXPECT_EQ(kButton, ZAVPToolBarLayout::CalcSize({}, false, kRow, kButton));  // empty bar
 }
 
 TEST(ToolBarLayoutTest, SizeForALength)
@@ -95,8 +91,7 @@ TEST(ToolBarLayoutTest, SizeForALength)
         {"BBBBBB", 50, true, "BBB|BBB", CSize(69, 49)},
         {"BBBBBB", 500, true, "B|B|B|B|B|B", CSize(23, 157)},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         std::vector<Item> items = Items(c.buttons);
         ZAVPToolBarLayout::SizeToolBar(items, c.length, c.vert, kRow, kButton);
         EXPECT_EQ(c.wrapped, Rows(items)) << c.buttons << " " << c.length << " " << c.vert;
@@ -130,8 +125,7 @@ TEST(ToolBarLayoutTest, DockedBarHidesTheOverflowInTheCustomizeButton)
     EXPECT_EQ(std::vector<int>{3}, p.hidden);
 
     // Floating, or customising: nothing is hidden.
-    for (bool customizing : {false, true})
-    {
+    for (bool customizing : {false, true}) {
         p = ZAVPToolBarLayout::Place(Items("BBBBBB"), inside, true, kRow, customizing, customizing,
                                      customize, false);
         EXPECT_TRUE(p.hidden.empty()) << customizing;
@@ -143,13 +137,13 @@ TEST(ToolBarLayoutTest, PlacingRowsSeparatorsAndVerticalBars)
 {
     // A separator that would start a row is hidden and takes no room.
     std::vector<Item> items = Items("BBSBB");
-    items[1].bWrap = true;   // as a saved layout may hold it: the separator starts row two
+    items[1].bWrap = true;  // as a saved layout may hold it: the separator starts row two
     auto p = ZAVPToolBarLayout::Place(items, CRect(2, 3, 48, 100), true, kRow, false, false,
                                       CSize(0, 0), false);
     EXPECT_EQ(CRect(2, 3, 25, 25), p.rects[0]);
     EXPECT_FALSE(p.visible[2]);
     EXPECT_TRUE(p.rects[2].IsRectEmpty());
-    EXPECT_EQ(CRect(2, 30, 25, 52), p.rects[3]);   // next row: 22 + 5 further down
+    EXPECT_EQ(CRect(2, 30, 25, 52), p.rects[3]);  // next row: 22 + 5 further down
 
     // A vertical docked bar runs top to bottom and ends with the customize button.
     p = ZAVPToolBarLayout::Place(Items("BBB"), CRect(0, 0, 23, 60), false, kRow, true, false,

@@ -58,8 +58,7 @@ TEST(ToolBarMessagesTest, ElevenDistinctMessagesRegisteredByName)
         {ZAVPToolBarMessages::ResetKeyboard, "ZAVTOOLBAR_RESETKEYBAORD"},
         {ZAVPToolBarMessages::ResetPrompt, "ZAVTOOLBAR_RESETRPROMPT"},
     };
-    for (const auto& m : messages)
-    {
+    for (const auto& m : messages) {
         EXPECT_GE(m.id, 0xC000u) << m.name;
         EXPECT_EQ(::RegisterWindowMessageA(m.name), m.id) << m.name;
     }
@@ -69,14 +68,14 @@ TEST(ToolBarSharedDataTest, SizesAndLargeIcons)
 {
     EXPECT_EQ(23, CZAVPToolBar::m_sizeButton.cx);
     EXPECT_EQ(22, CZAVPToolBar::m_sizeButton.cy);
-    EXPECT_EQ(16, CZAVPToolBar::GetMenuImageSize().cx);   // no menu image size: the image size
+    EXPECT_EQ(16, CZAVPToolBar::GetMenuImageSize().cx);  // no menu image size: the image size
     EXPECT_EQ(15, CZAVPToolBar::GetMenuImageSize().cy);
 
     CZAVPToolBar::SetSizes(SIZE{30, 28}, SIZE{20, 18});
     CZAVPToolBar::SetLargeIcons(TRUE);
     EXPECT_EQ(60, CZAVPToolBar::m_sizeCurButton.cx);
     EXPECT_EQ(36, CZAVPToolBar::m_sizeCurImage.cy);
-    EXPECT_EQ(20, CZAVPToolBar::GetMenuImageSize().cx);   // menus keep the plain size
+    EXPECT_EQ(20, CZAVPToolBar::GetMenuImageSize().cx);  // menus keep the plain size
     EXPECT_EQ(40, CZAVPToolBar::m_LargeImages.GetImageSize().cx);
     CZAVPToolBar::SetLargeIcons(FALSE);
     EXPECT_EQ(30, CZAVPToolBar::m_sizeCurButton.cx);
@@ -85,7 +84,7 @@ TEST(ToolBarSharedDataTest, SizesAndLargeIcons)
 
 TEST(ToolBarSharedDataTest, PermittedCommandsAndTooltipWidth)
 {
-    EXPECT_TRUE(CZAVPToolBar::IsCommandPermitted(100));   // an empty list permits everything
+    EXPECT_TRUE(CZAVPToolBar::IsCommandPermitted(100));  // an empty list permits everything
     CList<UINT, UINT> refused;
     refused.AddTail(100);
     CZAVPToolBar::SetNonPermittedCommands(refused);
@@ -95,8 +94,7 @@ TEST(ToolBarSharedDataTest, PermittedCommandsAndTooltipWidth)
 
     // Unset by default; a width of 0 or less is never kept (it would wrap after every word).
     EXPECT_EQ(-1, CZAVPToolBar::GetMaxToolTipWidth());
-    for (int width : {0, -5})
-    {
+    for (int width : {0, -5}) {
         CZAVPToolBar::SetMaxToolTipWidth(width);
         EXPECT_EQ(-1, CZAVPToolBar::GetMaxToolTipWidth()) << width;
     }
@@ -117,8 +115,13 @@ TEST_F(ToolBarParametersTest, SavedInOrderAsDwordsAndTheUsageImage)
         const char* name;
         DWORD value;
     } dwords[] = {
-        {"Tooltips", 1}, {"ShortcutKeys", 0}, {"LargeIcons", 0}, {"MenuAnimation", 2},
-        {"RecentlyUsedMenus", 1}, {"MenuShadows", 1}, {"ShowAllMenusAfterDelay", 1},
+        {"Tooltips", 1},
+        {"ShortcutKeys", 0},
+        {"LargeIcons", 0},
+        {"MenuAnimation", 2},
+        {"RecentlyUsedMenus", 1},
+        {"MenuShadows", 1},
+        {"ShowAllMenusAfterDelay", 1},
         {"Look2000", 0},
     };
     for (const auto& d : dwords)
@@ -149,9 +152,9 @@ TEST_F(ToolBarParametersTest, ReadingStopsAtTheFirstMissingValue)
     EXPECT_FALSE(CZAVPToolBar::LoadParameters(m_profile.c_str()));
     EXPECT_FALSE(CZAVPToolBar::m_bShowTooltips);
     EXPECT_TRUE(CZAVPToolBar::IsLargeIcons());
-    EXPECT_EQ(46, CZAVPToolBar::m_sizeCurButton.cx);      // large icons applied again
+    EXPECT_EQ(46, CZAVPToolBar::m_sizeCurButton.cx);  // large icons applied again
     EXPECT_EQ(3, CZAVPToolBar::m_nMenuAnimation);
-    EXPECT_TRUE(ZAVPSharedBarData::g_bMenuShadows);        // after the gap: not read
+    EXPECT_TRUE(ZAVPSharedBarData::g_bMenuShadows);  // after the gap: not read
     EXPECT_FALSE(CZAVPVisualManager::GetInstance()->IsLook2000());
 }
 

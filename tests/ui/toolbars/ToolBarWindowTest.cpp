@@ -31,37 +31,28 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo) override
     {
-        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr)
-        {
+        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr) {
             CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
-            switch (nID)
-            {
-            case ID_ADD_DISC:
-                pCmdUI->Enable(FALSE);
-                return TRUE;
+            switch (nID) {
+            case ID_ADD_DISC: pCmdUI->Enable(FALSE); return TRUE;
             case ID_NEW_FOLDER:
                 pCmdUI->Enable(TRUE);
                 pCmdUI->SetCheck(1);
                 return TRUE;
             case ID_APP_ABOUT_CMD:
-            case ID_GO_BACK:
-                pCmdUI->Enable(TRUE);
-                return TRUE;
-            default:
-                break;
+            case ID_GO_BACK: pCmdUI->Enable(TRUE); return TRUE;
+            default: break;
             }
         }
         return CZAVPFrameWnd::OnCmdMsg(nID, nCode, pExtra, pInfo);
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND && lParam == 0)
-        {
+        if (message == WM_COMMAND && lParam == 0) {
             m_commands.push_back(LOWORD(wParam));
             return 0;
         }
-        if (message == WM_SETMESSAGESTRING)
-            m_prompts.push_back((UINT)wParam);
+        if (message == WM_SETMESSAGESTRING) m_prompts.push_back((UINT)wParam);
         return CZAVPFrameWnd::WindowProc(message, wParam, lParam);
     }
 };
@@ -85,7 +76,7 @@ protected:
     }
     void TearDown() override
     {
-        m_frame.DestroyWindow();   // and its bars with it
+        m_frame.DestroyWindow();  // and its bars with it
         DeleteTestRoot();
         CZAVPToolBar::SetNonPermittedCommands(CList<UINT, UINT>());
     }
@@ -105,8 +96,7 @@ protected:
     std::vector<UINT> Commands(CZAVPToolBar& bar)
     {
         std::vector<UINT> ids;
-        for (int i = 0; i < bar.GetCount(); ++i)
-            ids.push_back(bar.GetButton(i)->m_nID);
+        for (int i = 0; i < bar.GetCount(); ++i) ids.push_back(bar.GetButton(i)->m_nID);
         return ids;
     }
 
@@ -121,15 +111,13 @@ TEST_F(ToolBarWindowTest, ResourceToolbarsGiveTheirButtonsSizesAndImages)
 {
     EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773, 0, 57664}), Commands(m_main));
     EXPECT_EQ((std::vector<UINT>{32779, 32780, 32781, 0, 32776}), Commands(m_nav));
-    EXPECT_EQ(CSize(23, 22), m_main.GetButtonSize());   // 16 x 15 images plus 7 each way
+    EXPECT_EQ(CSize(23, 22), m_main.GetButtonSize());  // 16 x 15 images plus 7 each way
     EXPECT_EQ(CSize(16, 15), m_main.GetImageSize());
 
     // The main bar's bitmap came first into the shared strip: images 0-3, then 4-7.
     const int expected[] = {0, 1, 2, -1, 3};
-    for (int i = 0; i < 5; ++i)
-    {
-        if (expected[i] >= 0)
-        {
+    for (int i = 0; i < 5; ++i) {
+        if (expected[i] >= 0) {
             EXPECT_EQ(expected[i], m_main.GetButton(i)->GetImage()) << i;
         }
     }
@@ -149,7 +137,7 @@ TEST_F(ToolBarWindowTest, ResourceToolbarsGiveTheirButtonsSizesAndImages)
     EXPECT_EQ(8, r3.Width());
     EXPECT_EQ(r3.right, r4.left);
     EXPECT_EQ(0, m_main.HitTest(r0.CenterPoint()));
-    EXPECT_EQ(-1, m_main.HitTest(r3.CenterPoint()));   // a separator is no hit
+    EXPECT_EQ(-1, m_main.HitTest(r3.CenterPoint()));  // a separator is no hit
 }
 
 TEST_F(ToolBarWindowTest, AClickSendsItsCommandOnlyWhenReleasedOverTheButton)
@@ -161,7 +149,7 @@ TEST_F(ToolBarWindowTest, AClickSendsItsCommandOnlyWhenReleasedOverTheButton)
     EXPECT_EQ(0u, m_main.GetButton(4)->m_nStyle & TBBS_PRESSED);
 
     m_frame.m_commands.clear();
-    Click(m_main, about, CentreOf(m_main, 0));   // released elsewhere
+    Click(m_main, about, CentreOf(m_main, 0));  // released elsewhere
     EXPECT_TRUE(m_frame.m_commands.empty());
     EXPECT_EQ(0u, m_main.GetButton(4)->m_nStyle & TBBS_PRESSED);
 }
@@ -169,10 +157,10 @@ TEST_F(ToolBarWindowTest, AClickSendsItsCommandOnlyWhenReleasedOverTheButton)
 TEST_F(ToolBarWindowTest, IdleUpdateEnablesChecksAndDisablesButtons)
 {
     m_main.OnUpdateCmdUI(&m_frame, TRUE);
-    EXPECT_NE(0u, m_main.GetButtonStyle(0) & TBBS_DISABLED);    // its handler disables it
+    EXPECT_NE(0u, m_main.GetButtonStyle(0) & TBBS_DISABLED);  // its handler disables it
     EXPECT_EQ(0u, m_main.GetButtonStyle(1) & TBBS_DISABLED);
     EXPECT_NE(0u, m_main.GetButtonStyle(1) & TBBS_CHECKED);
-    EXPECT_NE(0u, m_main.GetButtonStyle(2) & TBBS_DISABLED);    // nobody handles it
+    EXPECT_NE(0u, m_main.GetButtonStyle(2) & TBBS_DISABLED);  // nobody handles it
     EXPECT_EQ(0u, m_main.GetButtonStyle(4) & TBBS_DISABLED);
 
     // A disabled button is never hot and sends nothing.
@@ -191,8 +179,8 @@ TEST_F(ToolBarWindowTest, TooltipsAndPromptsComeFromTheStringTable)
     TOOLINFOA ti = {};
     ti.cbSize = sizeof ti;
     EXPECT_EQ(32780, m_nav.OnToolHitTest(CentreOf(m_nav, 1), &ti));
-    EXPECT_STREQ("\xC2\xEF\xE5\xF0\xB8\xE4", ti.lpszText);   // "Вперёд" in code page 1251
-    free(ti.lpszText);   // the caller's copy
+    EXPECT_STREQ("\xC2\xEF\xE5\xF0\xB8\xE4", ti.lpszText);  // "Вперёд" in code page 1251
+    free(ti.lpszText);                                      // the caller's copy
     EXPECT_EQ(-1, m_nav.OnToolHitTest(CPoint(5000, 5), &ti));
 
     CZAVPToolBar::m_bShowTooltips = FALSE;
@@ -246,7 +234,7 @@ TEST_F(ToolBarWindowTest, StateRoundTripsThroughTheRegistry)
 {
     VersionedWorkspace workspace(6, 70);
     const std::string profile = TestProfile();
-    const std::string key = profile + "ZAVToolBar-59392";   // 0xE800
+    const std::string key = profile + "ZAVToolBar-59392";  // 0xE800
     ::SetWindowTextA(m_main.GetSafeHwnd(), "Main");
     m_main.SaveState(profile.c_str());
 
@@ -254,8 +242,8 @@ TEST_F(ToolBarWindowTest, StateRoundTripsThroughTheRegistry)
     const Bytes stored = ReadRegistryValue(key, "Buttons");
     const Bytes head = Dword(CBRS_ALIGN_TOP) + Dword(1) +
                        Hex("05 00 FF FF 01 00 12 00 'CZAVPToolbarButton'") + Dword(32771) +
-                       Dword(0) + Dword(0) + Hex("00") + Dword(0) + Dword(0) + Dword(0) +
-                       Dword(1) + Dword(1);
+                       Dword(0) + Dword(0) + Hex("00") + Dword(0) + Dword(0) + Dword(0) + Dword(1) +
+                       Dword(1);
     ASSERT_GE(stored.size(), head.size());
     EXPECT_EQ(head, Bytes(stored.begin(), stored.begin() + head.size()));
     // ... and at the end: text labels, the name, the MRU width (the control bar's default 32767).
@@ -271,19 +259,18 @@ TEST_F(ToolBarWindowTest, StateRoundTripsThroughTheRegistry)
 TEST_F(ToolBarWindowTest, DamagedButtonsValuesKeepTheResourceLayout)
 {
     const std::string profile = TestProfile();
-    const std::string key = profile + "ZAVToolBar-59393";   // 0xE801
+    const std::string key = profile + "ZAVToolBar-59393";  // 0xE801
     m_nav.SaveState(profile.c_str());
     const Bytes good = ReadRegistryValue(key, "Buttons");
     ASSERT_GT(good.size(), 40u);
 
     const Bytes damaged[] = {
-        Bytes(good.begin(), good.begin() + 30),                        // cut in the class record
-        Bytes(good.begin(), good.end() - 3),                          // cut at the end
+        Bytes(good.begin(), good.begin() + 30),  // cut in the class record
+        Bytes(good.begin(), good.end() - 3),     // cut at the end
         Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("01 00 FF FF 01 00 07 00 'CObList'") + Hex("00 00"),
         Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("FF FF FF FF FF 7F"),  // a huge count, no objects
     };
-    for (const Bytes& bytes : damaged)
-    {
+    for (const Bytes& bytes : damaged) {
         WriteRegistryValue(key, "Buttons", bytes);
         m_nav.LoadState(profile.c_str());
         EXPECT_EQ((std::vector<UINT>{32779, 32780, 32781, 0, 32776}), Commands(m_nav))
@@ -294,7 +281,7 @@ TEST_F(ToolBarWindowTest, DamagedButtonsValuesKeepTheResourceLayout)
 TEST_F(ToolBarWindowTest, EveryButtonOfARefusedCommandIsDroppedOnLoad)
 {
     const std::string profile = TestProfile();
-    m_main.InsertButton(new CZAVPToolbarButton(32771, 0));   // a second 32771
+    m_main.InsertButton(new CZAVPToolbarButton(32771, 0));  // a second 32771
     m_main.SaveState(profile.c_str());
     CList<UINT, UINT> refused;
     refused.AddTail(32771);

@@ -10,7 +10,7 @@
 
 namespace
 {
-const UINT kOpen = 32771;   // 0x8003
+const UINT kOpen = 32771;  // 0x8003
 
 class ToolbarButtonTest : public ::testing::Test
 {
@@ -57,7 +57,8 @@ TEST_F(ToolbarButtonTest, ArchiveFieldsInOrderWithTheVisibleFlagByVersion)
     CZAVPToolbarButton button(kOpen, 3, "Open");
     button.m_nStyle = TBBS_CHECKBOX;
     button.m_dwdItemData = 0x11223344;
-    const Bytes common = ButtonImage(kOpen, TBBS_CHECKBOX, 3, Hex("04 'Open'"), 0, 0x11223344, 0, 1);
+    const Bytes common = ButtonImage(kOpen, TBBS_CHECKBOX, 3, Hex("04 'Open'"), 0, 0x11223344, 0,
+                                     1);
 
     // No workspace: the field is neither written nor read.
     EXPECT_EQ(common, StoreBytes([&](CArchive& ar) { button.Serialize(ar); }));
@@ -66,8 +67,7 @@ TEST_F(ToolbarButtonTest, ArchiveFieldsInOrderWithTheVisibleFlagByVersion)
         int major, minor;
         bool visibleField;
     } versions[] = {{-1, -1, true}, {6, 41, true}, {6, 70, true}, {7, 0, true}, {6, 40, false}};
-    for (const auto& v : versions)
-    {
+    for (const auto& v : versions) {
         VersionedWorkspace workspace(v.major, v.minor);
         const Bytes expected = v.visibleField ? common + Dword(1) : common;
         EXPECT_EQ(expected, StoreBytes([&](CArchive& ar) { button.Serialize(ar); }))
@@ -116,8 +116,8 @@ TEST_F(ToolbarButtonTest, ListOfButtonsCarriesTheClassRecordOnce)
     buttons.AddTail(&second);
     const Bytes expected = Hex("02 00 FF FF 01 00 12 00 'CZAVPToolbarButton'") +
                            ButtonImage(kOpen, 0, 0, Hex("01 'A'"), 0, 0, 0, 1) + Dword(1) +
-                           Hex("01 80") +
-                           ButtonImage(kOpen + 1, 0, 1, Hex("01 'B'"), 0, 0, 0, 1) + Dword(1);
+                           Hex("01 80") + ButtonImage(kOpen + 1, 0, 1, Hex("01 'B'"), 0, 0, 0, 1) +
+                           Dword(1);
     EXPECT_EQ(expected, StoreBytes([&](CArchive& ar) { buttons.Serialize(ar); }));
     buttons.RemoveAll();
 }
@@ -125,12 +125,11 @@ TEST_F(ToolbarButtonTest, ListOfButtonsCarriesTheClassRecordOnce)
 TEST_F(ToolbarButtonTest, TruncatedArchiveThrowsAtEveryLength)
 {
     const Bytes stored = ButtonImage(kOpen, 0, 2, Hex("03 'Cut'"), 0, 0, 1, 1);
-    for (size_t n = 0; n < stored.size(); ++n)
-    {
+    for (size_t n = 0; n < stored.size(); ++n) {
         CZAVPToolbarButton button;
-        EXPECT_FALSE(LoadBytes(Bytes(stored.begin(), stored.begin() + n),
-                               [&](CArchive& ar) { button.Serialize(ar); }))
-            << n;
+        EXPECT_FALSE(LoadBytes(Bytes(stored.begin(), stored.begin() + n), [&](CArchive& ar) {
+            button.Serialize(ar);
+        })) << n;
     }
 }
 
@@ -146,10 +145,10 @@ TEST_F(ToolbarButtonTest, ImagesFromAndToTheCommandManager)
     EXPECT_EQ(7, pManager->GetCommandImage(101));
 
     CZAVPToolbarButton locked(102, 4, nullptr, FALSE, TRUE);
-    EXPECT_EQ(-1, pManager->GetCommandImage(102));       // never written by a locked button
+    EXPECT_EQ(-1, pManager->GetCommandImage(102));  // never written by a locked button
     pManager->RecordCommandImage(103, 6);
     CZAVPToolbarButton lockedReader(103, -1, nullptr, FALSE, TRUE);
-    EXPECT_EQ(-1, lockedReader.GetImage());               // nor read
+    EXPECT_EQ(-1, lockedReader.GetImage());  // nor read
 
     // No image anywhere: the button shows its text instead.
     CZAVPToolbarButton noImage(104, -1, "Text");
@@ -160,8 +159,8 @@ TEST_F(ToolbarButtonTest, ImagesFromAndToTheCommandManager)
 TEST_F(ToolbarButtonTest, SetImageMinusOneTakesTheFlagFromTheImageThatExists)
 {
     CZAVPCommandManager* pManager = GetCommandManager();
-    pManager->RecordCommandImage(200, 5);          // a standard image
-    pManager->RecordCommandImage(300, 2, TRUE);    // a user image
+    pManager->RecordCommandImage(200, 5);        // a standard image
+    pManager->RecordCommandImage(300, 2, TRUE);  // a user image
     const struct
     {
         UINT id;
@@ -170,11 +169,10 @@ TEST_F(ToolbarButtonTest, SetImageMinusOneTakesTheFlagFromTheImageThatExists)
         int image;
     } cases[] = {
         {200, FALSE, FALSE, 5}, {200, TRUE, FALSE, 5},
-        {300, FALSE, TRUE, 2},  {300, TRUE, TRUE, 2},   // a user-image button keeps its image
+        {300, FALSE, TRUE, 2},  {300, TRUE, TRUE, 2},  // a user-image button keeps its image
         {400, TRUE, TRUE, -1},  {400, FALSE, FALSE, -1},
     };
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         CZAVPToolbarButton button;
         button.m_nID = c.id;
         button.m_bUserButton = c.userBefore;
@@ -212,7 +210,10 @@ TEST(ButtonTextTest, MnemonicsAndTooltipPart)
         const char* text;
         const char* measured;
     } cases[] = {
-        {"&Save && Exit", "Save & Exit"}, {"a&&&b", "a&b"}, {"&", ""}, {"plain", "plain"},
+        {"&Save && Exit", "Save & Exit"},
+        {"a&&&b", "a&b"},
+        {"&", ""},
+        {"plain", "plain"},
         {"&&", "&"},
     };
     for (const auto& c : cases)

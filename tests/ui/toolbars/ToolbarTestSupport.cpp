@@ -26,15 +26,12 @@ Bytes StoreBytes(const std::function<void(CArchive&)>& write)
 
 bool LoadBytes(const Bytes& bytes, const std::function<void(CArchive&)>& read)
 {
-    try
-    {
+    try {
         CMemFile file(const_cast<BYTE*>(bytes.data()), (UINT)bytes.size());
         CArchive ar(&file, CArchive::load);
         read(ar);
         ar.Close();
-    }
-    catch (CException* e)
-    {
+    } catch (CException* e) {
         e->Delete();
         return false;
     }
@@ -44,18 +41,14 @@ bool LoadBytes(const Bytes& bytes, const std::function<void(CArchive&)>& read)
 Bytes Hex(const std::string& text)
 {
     Bytes bytes;
-    for (size_t i = 0; i < text.size();)
-    {
+    for (size_t i = 0; i < text.size();) {
         if (text[i] == ' ')
             ++i;
-        else if (text[i] == '\'')
-        {
+        else if (text[i] == '\'') {
             const size_t end = text.find('\'', i + 1);
             bytes.insert(bytes.end(), text.begin() + i + 1, text.begin() + end);
             i = end + 1;
-        }
-        else
-        {
+        } else {
             bytes.push_back((BYTE)std::stoul(text.substr(i, 2), nullptr, 16));
             i += 2;
         }
@@ -80,15 +73,13 @@ Bytes Text(const CString& text)
     return Bytes(p, p + text.GetLength());
 }
 
-std::string TestProfile(const char* lpszSub)
-{
-    return std::string(kTestRoot) + "\\" + lpszSub;
-}
+std::string TestProfile(const char* lpszSub) { return std::string(kTestRoot) + "\\" + lpszSub; }
 
 Bytes ReadRegistryValue(const std::string& key, const char* value)
 {
     DWORD size = 0;
-    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    if (SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
         return {};
     Bytes bytes(size);
     SHGetValueA(HKEY_CURRENT_USER, key.c_str(), value, nullptr, bytes.data(), &size);
@@ -97,7 +88,8 @@ Bytes ReadRegistryValue(const std::string& key, const char* value)
 
 void WriteRegistryValue(const std::string& key, const char* value, const Bytes& bytes)
 {
-    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(), (DWORD)bytes.size());
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_BINARY, bytes.data(),
+                (DWORD)bytes.size());
 }
 
 void WriteRegistryDword(const std::string& key, const char* value, DWORD dw)
@@ -105,7 +97,4 @@ void WriteRegistryDword(const std::string& key, const char* value, DWORD dw)
     SHSetValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_DWORD, &dw, sizeof dw);
 }
 
-void DeleteTestRoot()
-{
-    SHDeleteKeyA(HKEY_CURRENT_USER, kTestRoot);
-}
+void DeleteTestRoot() { SHDeleteKeyA(HKEY_CURRENT_USER, kTestRoot); }

@@ -39,7 +39,7 @@ TEST(UserToolTest, ArchiveIsFourStringsThenTheId)
     EXPECT_STREQ("a.txt", loaded.m_strArguments);
     EXPECT_STREQ("C:\\", loaded.m_strInitialDirectory);
     EXPECT_EQ(0x1234u, loaded.m_uiCmdId);
-    EXPECT_NE(nullptr, loaded.GetIcon());   // rebuilt while loading
+    EXPECT_NE(nullptr, loaded.GetIcon());  // rebuilt while loading
 }
 
 TEST(UserToolTest, SameCommandTwiceKeepsTheIcon)
@@ -50,7 +50,7 @@ TEST(UserToolTest, SameCommandTwiceKeepsTheIcon)
     tool.SetCommand("notepad.exe");
     EXPECT_EQ(1, tool.m_loads);
     EXPECT_EQ(hIcon, tool.GetIcon());
-    tool.SetCommand("Notepad.exe");   // case counts
+    tool.SetCommand("Notepad.exe");  // case counts
     EXPECT_EQ(2, tool.m_loads);
 }
 
@@ -67,7 +67,7 @@ TEST(UserToolTest, UnknownProgramsShareTheDefaultIconWhichOutlivesEachTool)
         EXPECT_EQ(hDefault, second.GetIcon());
     }
     ICONINFO info = {};
-    ASSERT_TRUE(::GetIconInfo(hDefault, &info));   // still alive after both tools were deleted
+    ASSERT_TRUE(::GetIconInfo(hDefault, &info));  // still alive after both tools were deleted
     ::DeleteObject(info.hbmColor);
     ::DeleteObject(info.hbmMask);
 
@@ -81,5 +81,5 @@ TEST(UserToolTest, InvokeRefusesAnEmptyCommand)
     CZAVPUserTool tool;
     EXPECT_FALSE(tool.Invoke());
     tool.SetCommand("C:\\no\\such\\program-lornival.exe");
-    EXPECT_FALSE(tool.Invoke());   // the shell's failure
+    EXPECT_FALSE(tool.Invoke());  // the shell's failure
 }

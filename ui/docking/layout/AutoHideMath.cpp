@@ -17,8 +17,7 @@ const int kTurnBottom = 180;
 
 LONG StepToward(LONG from, LONG to, LONG nStep)
 {
-    if (from < to)
-        return std::min(from + nStep, to);
+    if (from < to) return std::min(from + nStep, to);
     return std::max(from - nStep, to);
 }
 }  // namespace
@@ -27,29 +26,23 @@ SIZE AutoHideButtonSize(BOOL bHasPane, DWORD dwSide, BOOL bHasIcon, SIZE sizeIco
 {
     SIZE sz;
     sz.cx = sz.cy = kAutoHideButtonMargin + 2 * kAutoHideButtonBorder;
-    if (!bHasPane)
-        return sz;
+    if (!bHasPane) return sz;
 
     const BOOL bHorizontal = IsHorizontalAlignment(dwSide);
     SIZE icon = {0, 0};
     LONG nGap = 0;
-    if (bHasIcon)
-    {
+    if (bHasIcon) {
         icon = sizeIcon;
         const BOOL bText = bHorizontal ? sizeText.cx > 0 : sizeText.cy >= 1;
         nGap = bText ? kAutoHideIconGap + (bHorizontal ? icon.cx : icon.cy)
                      : kAutoHideButtonMargin + 1;
-    }
-    else
+    } else
         nGap = kAutoHideButtonMargin + kAutoHideNoIconExtra;
 
-    if (bHorizontal)
-    {
+    if (bHorizontal) {
         sz.cx += sizeText.cx + nGap + icon.cx;
         sz.cy += std::max(icon.cy, sizeText.cy);
-    }
-    else
-    {
+    } else {
         sz.cx += std::max(icon.cx, sizeText.cx);
         sz.cy += icon.cy + sizeText.cy + nGap;
     }
@@ -63,19 +56,11 @@ void AutoHideButtonBorders(DWORD dwSide, LONG borders[4])
     borders[1] = 0;
     borders[2] = kAutoHideButtonBorder;
     borders[3] = kAutoHideButtonBorder;
-    switch (dwSide & DOCK_ALIGN_ANY)
-    {
-    case DOCK_ALIGN_LEFT:
-        RotateSideValues(borders, kTurnLeft);
-        break;
-    case DOCK_ALIGN_RIGHT:
-        RotateSideValues(borders, kTurnRight);
-        break;
-    case DOCK_ALIGN_BOTTOM:
-        RotateSideValues(borders, kTurnBottom);
-        break;
-    default:
-        break;
+    switch (dwSide & DOCK_ALIGN_ANY) {
+    case DOCK_ALIGN_LEFT: RotateSideValues(borders, kTurnLeft); break;
+    case DOCK_ALIGN_RIGHT: RotateSideValues(borders, kTurnRight); break;
+    case DOCK_ALIGN_BOTTOM: RotateSideValues(borders, kTurnBottom); break;
+    default: break;
     }
 }
 
@@ -87,8 +72,7 @@ LONG SlideLength(const RECT& rectBar, DWORD dwSide)
 
 LONG SlideStepSize(LONG nLength, BOOL bAnimate)
 {
-    if (!bAnimate)
-        return std::max<LONG>(1, nLength);
+    if (!bAnimate) return std::max<LONG>(1, nLength);
     return std::max<LONG>(1, nLength / kSlideStepCount);
 }
 
@@ -96,8 +80,7 @@ RECT SlideHiddenRect(const RECT& rectShown, DWORD dwSide, int nMode)
 {
     RECT r = rectShown;
     const LONG nLength = SlideLength(rectShown, dwSide);
-    switch (dwSide & DOCK_ALIGN_ANY)
-    {
+    switch (dwSide & DOCK_ALIGN_ANY) {
     case DOCK_ALIGN_LEFT:
         if (nMode == kSlideResize)
             r.right = r.left;
@@ -122,8 +105,7 @@ RECT SlideHiddenRect(const RECT& rectShown, DWORD dwSide, int nMode)
         else
             ::OffsetRect(&r, 0, nLength);
         break;
-    default:
-        break;
+    default: break;
     }
     return r;
 }
@@ -145,22 +127,18 @@ BOOL IsSlideComplete(const RECT& rectCurrent, const RECT& rectEnd)
 
 BOOL ShouldSlideIn(const AutoHideCheck& c)
 {
-    if (c.bActive || c.bPinnedGuard || !c.bAutoHideMode || c.bPopupVisible)
-        return FALSE;
+    if (c.bActive || c.bPinnedGuard || !c.bAutoHideMode || c.bPopupVisible) return FALSE;
     RECT both;
     ::UnionRect(&both, &c.rectPane, &c.rectSlider);
-    if (c.bOverPaneWindows && ::PtInRect(&both, c.ptCursor))
-        return FALSE;
+    if (c.bOverPaneWindows && ::PtInRect(&both, c.ptCursor)) return FALSE;
     return !c.bOverButton;
 }
 
 RollAction CheckRollState(BOOL bLocked, BOOL bRolledUp, BOOL bCursorInside, BOOL bFrameUnderCursor,
                           BOOL bPinned)
 {
-    if (bLocked)
-        return ROLL_NONE;
-    if (bRolledUp)
-        return (bCursorInside && bFrameUnderCursor) ? ROLL_DOWN : ROLL_NONE;
+    if (bLocked) return ROLL_NONE;
+    if (bRolledUp) return (bCursorInside && bFrameUnderCursor) ? ROLL_DOWN : ROLL_NONE;
     return (!bCursorInside && !bPinned) ? ROLL_UP : ROLL_NONE;
 }
 }  // namespace DockLayout

@@ -8,9 +8,9 @@ namespace DockLayout
 {
 const int kAutoHideButtonBorder = 1;
 const int kAutoHideButtonMargin = 2;
-const int kAutoHideIconGap = 10;        // between the icon and the text
-const int kAutoHideNoIconExtra = 20;    // width added for a button without an icon
-const int kSlideStepCount = 12;         // an animated slide takes about this many steps
+const int kAutoHideIconGap = 10;      // between the icon and the text
+const int kAutoHideNoIconExtra = 20;  // width added for a button without an icon
+const int kSlideStepCount = 12;       // an animated slide takes about this many steps
 
 // Slide modes of a pane: move the window, or grow and shrink it.
 const int kSlideMove = 1;
@@ -45,13 +45,13 @@ BOOL IsSlideComplete(const RECT& rectCurrent, const RECT& rectEnd);
 // What the check timer of a slid-out pane sees.
 struct AutoHideCheck
 {
-    BOOL bActive;             // the focus is in the pane
+    BOOL bActive;  // the focus is in the pane
     BOOL bPinnedGuard;
     BOOL bAutoHideMode;
-    BOOL bPopupVisible;       // the pane's own popup window shows
-    BOOL bOverPaneWindows;    // the window under the cursor is the pane, a child of it or its slider
-    BOOL bOverButton;         // the cursor is over the pane's strip button
-    RECT rectPane;            // screen coordinates
+    BOOL bPopupVisible;     // the pane's own popup window shows
+    BOOL bOverPaneWindows;  // the window under the cursor is the pane, a child of it or its slider
+    BOOL bOverButton;       // the cursor is over the pane's strip button
+    RECT rectPane;          // screen coordinates
     RECT rectSlider;
     POINT ptCursor;
 };
@@ -64,8 +64,8 @@ BOOL ShouldSlideIn(const AutoHideCheck& check);
 enum RollAction
 {
     ROLL_NONE,
-    ROLL_DOWN,    // back to the unrolled height
-    ROLL_UP,      // down to caption and borders
+    ROLL_DOWN,  // back to the unrolled height
+    ROLL_UP,    // down to caption and borders
 };
 
 // Nothing while the dock manager's update lock is on; a rolled-up frame unrolls when the cursor

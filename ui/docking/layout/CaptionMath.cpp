@@ -7,10 +7,7 @@ namespace DockLayout
 {
 namespace
 {
-BOOL In(const RECT& r, POINT pt)
-{
-    return ::PtInRect(&r, pt);
-}
+BOOL In(const RECT& r, POINT pt) { return ::PtInRect(&r, pt); }
 
 RECT Make(LONG l, LONG t, LONG r, LONG b)
 {
@@ -22,19 +19,16 @@ RECT Make(LONG l, LONG t, LONG r, LONG b)
 
 RECT CaptionButtonRect(const CaptionButton& button, SIZE sizeButton)
 {
-    if (button.bHidden)
-        return Make(button.pt.x, button.pt.y, button.pt.x, button.pt.y);
+    if (button.bHidden) return Make(button.pt.x, button.pt.y, button.pt.x, button.pt.y);
     return Make(button.pt.x, button.pt.y, button.pt.x + sizeButton.cx, button.pt.y + sizeButton.cy);
 }
 
 const CaptionButton* CaptionButtonAt(const std::vector<CaptionButton>& buttons, SIZE sizeButton,
                                      POINT ptWindow)
 {
-    for (const CaptionButton& b : buttons)
-    {
+    for (const CaptionButton& b : buttons) {
         const RECT r = CaptionButtonRect(b, sizeButton);
-        if (!b.bHidden && In(r, ptWindow))
-            return &b;
+        if (!b.bHidden && In(r, ptWindow)) return &b;
     }
     return nullptr;
 }
@@ -46,12 +40,9 @@ int PaneCaptionHeight(int nTextHeight, BOOL bHasCaption, BOOL bEnabled)
 
 BOOL PaneButtonVisible(UINT nHit, DWORD dwBarStyle, BOOL bAutoHideAllowed, BOOL bHideUnusable)
 {
-    if (!bHideUnusable)
-        return TRUE;
-    if (nHit == kHitPaneClose)
-        return (dwBarStyle & kBarStyleCanClose) != 0;
-    if (nHit == kHitPin)
-        return (dwBarStyle & kBarStyleCanAutoHide) != 0 && bAutoHideAllowed;
+    if (!bHideUnusable) return TRUE;
+    if (nHit == kHitPaneClose) return (dwBarStyle & kBarStyleCanClose) != 0;
+    if (nHit == kHitPin) return (dwBarStyle & kBarStyleCanAutoHide) != 0 && bAutoHideAllowed;
     return TRUE;
 }
 
@@ -61,10 +52,8 @@ void ArrangePaneCaptionButtons(std::vector<CaptionButton>& buttons, const RECT& 
     const int nCaptionHeight = rectCaption.bottom - rectCaption.top;
     const LONG nTop = rectCaption.top + (nCaptionHeight - sizeButton.cy) / 2 - 1 - nCaptionOffset;
     LONG x = rectCaption.right;
-    for (CaptionButton& b : buttons)
-    {
-        if (b.bHidden)
-            continue;
+    for (CaptionButton& b : buttons) {
+        if (b.bHidden) continue;
         x -= sizeButton.cx + kPaneButtonSpacing;
         b.pt.x = x;
         b.pt.y = nTop;
@@ -84,18 +73,13 @@ void ArrangeMiniFrameCaptionButtons(std::vector<CaptionButton>& buttons, const R
     const LONG nTop = rectCaption.top + (nCaptionHeight - sizeButton.cy) / 2;
     LONG xLeft = rectCaption.left + kMiniFrameButtonMargin;
     LONG xRight = rectCaption.right - kMiniFrameButtonMargin - sizeButton.cx;
-    for (CaptionButton& b : buttons)
-    {
-        if (b.bHidden)
-            continue;
+    for (CaptionButton& b : buttons) {
+        if (b.bHidden) continue;
         b.pt.y = nTop;
-        if (b.bLeftPlaced)
-        {
+        if (b.bLeftPlaced) {
             b.pt.x = xLeft;
             xLeft += sizeButton.cx + kMiniFrameButtonGap;
-        }
-        else
-        {
+        } else {
             b.pt.x = xRight;
             xRight -= sizeButton.cx + kMiniFrameButtonGap;
         }
@@ -106,10 +90,8 @@ RECT CaptionTextRect(const RECT& rectCaption, const std::vector<CaptionButton>& 
                      SIZE sizeButton, int nGapAfterLeft, int nInset)
 {
     RECT r = rectCaption;
-    for (const CaptionButton& b : buttons)
-    {
-        if (b.bHidden)
-            continue;
+    for (const CaptionButton& b : buttons) {
+        if (b.bHidden) continue;
         const RECT rb = CaptionButtonRect(b, sizeButton);
         if (b.bLeftPlaced)
             r.left = std::max(r.left, rb.right + nGapAfterLeft);
@@ -118,29 +100,23 @@ RECT CaptionTextRect(const RECT& rectCaption, const std::vector<CaptionButton>& 
     }
     r.left += nInset;
     r.right -= nInset;
-    if (r.right < r.left)
-        r.right = r.left;
+    if (r.right < r.left) r.right = r.left;
     return r;
 }
 
 int PaneHitTest(POINT pt, const PaneHitQuery& q, BOOL bDetectCaption)
 {
-    if (!In(q.rectWindow, pt))
-        return 0;
-    if (!q.bLocked && q.pButtons != nullptr)
-    {
+    if (!In(q.rectWindow, pt)) return 0;
+    if (!q.bLocked && q.pButtons != nullptr) {
         const POINT ptWindow = {pt.x - q.rectWindow.left, pt.y - q.rectWindow.top};
         if (const CaptionButton* b = CaptionButtonAt(*q.pButtons, q.sizeButton, ptWindow))
             return (int)b->nHit;
     }
-    if (In(q.rectClient, pt))
-        return HTCLIENT;
-    if (q.bFloating)
-        return kHitDefault;
+    if (In(q.rectClient, pt)) return HTCLIENT;
+    if (q.bFloating) return kHitDefault;
     const RECT rectCaption = Make(q.rectWindow.left, q.rectWindow.top + 1, q.rectWindow.right,
                                   q.rectWindow.top + 1 + q.nCaptionHeight);
-    if (In(rectCaption, pt))
-        return bDetectCaption ? HTCAPTION : HTCLIENT;
+    if (In(rectCaption, pt)) return bDetectCaption ? HTCAPTION : HTCLIENT;
     return kHitDefault;
 }
 
@@ -158,18 +134,12 @@ int PaneHitTestForDocking(POINT pt, const PaneHitQuery& query, int nSensitivity,
 
 int MiniFrameHitTest(POINT pt, const MiniFrameHitQuery& q, BOOL bDetectCaption)
 {
-    if (q.bCustomizing && !q.bToolbarHost)
-        return 0;
-    if (!In(q.rectWindow, pt))
-        return 0;
-    if (In(q.rectClient, pt))
-        return HTCLIENT;
-    if (In(q.rectCaption, pt))
-    {
-        if (bDetectCaption)
-            return HTCAPTION;
-        if (q.pButtons != nullptr)
-        {
+    if (q.bCustomizing && !q.bToolbarHost) return 0;
+    if (!In(q.rectWindow, pt)) return 0;
+    if (In(q.rectClient, pt)) return HTCLIENT;
+    if (In(q.rectCaption, pt)) {
+        if (bDetectCaption) return HTCAPTION;
+        if (q.pButtons != nullptr) {
             const POINT ptWindow = {pt.x - q.rectWindow.left, pt.y - q.rectWindow.top};
             if (const CaptionButton* b = CaptionButtonAt(*q.pButtons, q.sizeButton, ptWindow))
                 return (int)b->nHit;
@@ -188,12 +158,10 @@ int MiniFrameHitTest(POINT pt, const MiniFrameHitQuery& q, BOOL bDetectCaption)
         RECT rect;
         int nHit;
     };
-    if (q.bToolbarHost)
-    {
+    if (q.bToolbarHost) {
         const Zone zones[] = {{top, HTTOP}, {left, HTLEFT}, {bottom, HTBOTTOM}, {right, HTRIGHT}};
         for (const Zone& z : zones)
-            if (In(z.rect, pt))
-                return z.nHit;
+            if (In(z.rect, pt)) return z.nHit;
         return kHitDefault;
     }
     const LONG cx = q.sizeCursor.cx / 2, cy = q.sizeCursor.cy / 2;
@@ -208,8 +176,7 @@ int MiniFrameHitTest(POINT pt, const MiniFrameHitQuery& q, BOOL bDetectCaption)
         {left, HTLEFT},
     };
     for (const Zone& z : zones)
-        if (In(z.rect, pt))
-            return z.nHit;
+        if (In(z.rect, pt)) return z.nHit;
     return kHitDefault;
 }
 
@@ -218,30 +185,25 @@ SIZE MiniFrameMinTrackSize(SIZE sizeBarMin, int nCaptionButtonsWidth, int nCapti
 {
     const int nMin = nCaptionHeight + kMiniFrameMinExtra;
     SIZE sz;
-    sz.cx = std::max<LONG>(nMin, nCaptionButtonsWidth + sizeBarMin.cx + rectBorders.left
-                                     + rectBorders.right);
-    sz.cy = std::max<LONG>(nMin, nCaptionHeight + sizeBarMin.cy + rectBorders.top
-                                     + rectBorders.bottom);
+    sz.cx = std::max<LONG>(nMin, nCaptionButtonsWidth + sizeBarMin.cx + rectBorders.left +
+                                     rectBorders.right);
+    sz.cy = std::max<LONG>(nMin,
+                           nCaptionHeight + sizeBarMin.cy + rectBorders.top + rectBorders.bottom);
     return sz;
 }
 
-int RolledUpHeight(int nWindowHeight, int nClientHeight)
-{
-    return nWindowHeight - nClientHeight;
-}
+int RolledUpHeight(int nWindowHeight, int nClientHeight) { return nWindowHeight - nClientHeight; }
 
 RECT StoredMiniFrameRect(const RECT& rectWindow, BOOL bRolledUp, int nUnrolledHeight)
 {
     RECT r = rectWindow;
-    if (bRolledUp)
-        r.bottom = r.top + nUnrolledHeight;
+    if (bRolledUp) r.bottom = r.top + nUnrolledHeight;
     return r;
 }
 
 BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit)
 {
-    switch (nSide)
-    {
+    switch (nSide) {
     case WMSZ_LEFT:
         rect.left = rect.right - sizeFit.cx;
         rect.bottom = rect.top + sizeFit.cy;
@@ -258,56 +220,43 @@ BOOL SnapSizingRect(RECT& rect, UINT nSide, SIZE sizeFit)
         rect.bottom = rect.top + sizeFit.cy;
         rect.right = rect.left + sizeFit.cx;
         return TRUE;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
 DWORD MiniFrameButtonFlags(BOOL bCanClose, BOOL bToolbarCustomize, BOOL bMenuBarCustomize)
 {
     DWORD dwFlags = 0;
-    if (bCanClose)
-        dwFlags = bToolbarCustomize ? (kFrameClose | kFrameMenu) : kFrameClose;
-    if (bMenuBarCustomize)
-        dwFlags = kFrameMenu;
+    if (bCanClose) dwFlags = bToolbarCustomize ? (kFrameClose | kFrameMenu) : kFrameClose;
+    if (bMenuBarCustomize) dwFlags = kFrameMenu;
     return dwFlags;
 }
 
 std::vector<UINT> MiniFrameButtonIds(DWORD dwFlags, BOOL bCanClose)
 {
     std::vector<UINT> ids;
-    if ((dwFlags & kFrameClose) && bCanClose)
-        ids.push_back(kHitMiniFrameClose);
-    if (dwFlags & kFramePin)
-        ids.push_back(kHitPin);
-    if (dwFlags & kFrameSpare)
-        ids.push_back(kHitMiniFrameSpare);
-    if (dwFlags & kFrameMenu)
-        ids.push_back(kHitMenu);
+    if ((dwFlags & kFrameClose) && bCanClose) ids.push_back(kHitMiniFrameClose);
+    if (dwFlags & kFramePin) ids.push_back(kHitPin);
+    if (dwFlags & kFrameSpare) ids.push_back(kHitMiniFrameSpare);
+    if (dwFlags & kFrameMenu) ids.push_back(kHitMenu);
     return ids;
 }
 
 UINT MiniFrameButtonTip(UINT nHit)
 {
-    switch (nHit)
-    {
+    switch (nHit) {
     case kHitMiniFrameSpare:
-    case kHitPin:
-        return kIdsAutoHide;
-    case kHitMiniFrameClose:
-        return kIdsFrameClose;
-    case kHitMenu:
-        return kIdsToolbarOptions;
-    default:
-        return 0;
+    case kHitPin: return kIdsAutoHide;
+    case kHitMiniFrameClose: return kIdsFrameClose;
+    case kHitMenu: return kIdsToolbarOptions;
+    default: return 0;
     }
 }
 
 UINT PaneButtonTip(UINT nTool, BOOL bCtrl, BOOL bRecentStateFlag)
 {
     const UINT kCloseTool = 1;
-    if (nTool == kCloseTool)
-        return kIdsClose;
+    if (nTool == kCloseTool) return kIdsClose;
     return (bCtrl && bRecentStateFlag) ? kIdsAutoHideAll : kIdsAutoHide;
 }
 
@@ -316,12 +265,10 @@ CaptionTrackStep TrackCaptionButtons(const CaptionTracking& state, UINT nHitUnde
     CaptionTrackStep s = {};
     s.nHighlighted = nHitUnder;
     s.bFocused = nHitUnder != 0 && (state.nPressed == 0 || state.nPressed == nHitUnder);
-    if (nHitUnder == state.nHighlighted)
-        return s;
+    if (nHitUnder == state.nHighlighted) return s;
     s.nRedrawNew = nHitUnder;
     s.nRedrawOld = state.nHighlighted;
-    if (state.nPressed == 0)
-    {
+    if (state.nPressed == 0) {
         s.bCapture = nHitUnder != 0 && state.nHighlighted == 0;
         s.bRelease = nHitUnder == 0;
     }

@@ -94,9 +94,9 @@ struct PaneHitQuery
 {
     RECT rectWindow;
     RECT rectClient;
-    int nCaptionHeight;     // 0 without a caption
+    int nCaptionHeight;  // 0 without a caption
     BOOL bFloating;
-    BOOL bLocked;           // the dock manager's update lock: buttons are not hit
+    BOOL bLocked;  // the dock manager's update lock: buttons are not hit
     const std::vector<CaptionButton>* pButtons;
     SIZE sizeButton;
 };
@@ -116,10 +116,10 @@ struct MiniFrameHitQuery
     RECT rectWindow;
     RECT rectClient;
     RECT rectCaption;
-    RECT rectBorders;       // thickness of each border
-    SIZE sizeCursor;        // the corners are half of it
-    BOOL bToolbarHost;      // a toolbar resizes from its four edges only
-    BOOL bCustomizing;      // toolbar-customise mode
+    RECT rectBorders;   // thickness of each border
+    SIZE sizeCursor;    // the corners are half of it
+    BOOL bToolbarHost;  // a toolbar resizes from its four edges only
+    BOOL bCustomizing;  // toolbar-customise mode
     const std::vector<CaptionButton>* pButtons;
     SIZE sizeButton;
 };
@@ -167,12 +167,12 @@ struct CaptionTracking
 
 struct CaptionTrackStep
 {
-    UINT nHighlighted;     // the new highlighted id
-    BOOL bFocused;         // it is drawn hot
-    UINT nRedrawNew;       // buttons to redraw (0 for none); the old one loses its hot state
+    UINT nHighlighted;  // the new highlighted id
+    BOOL bFocused;      // it is drawn hot
+    UINT nRedrawNew;    // buttons to redraw (0 for none); the old one loses its hot state
     UINT nRedrawOld;
-    BOOL bCapture;         // take the mouse
-    BOOL bRelease;         // let it go
+    BOOL bCapture;  // take the mouse
+    BOOL bRelease;  // let it go
 };
 
 // The mouse is over the button nHitUnder (0 for none).

@@ -16,18 +16,15 @@ int UsableShare(int nPercent)
 }
 
 // Rows of a split: stacked sides (horizontal slider) run along y.
-DockAxis SplitAxis(BOOL bHorizontalSlider)
-{
-    return DockAxis(!bHorizontalSlider);
-}
+DockAxis SplitAxis(BOOL bHorizontalSlider) { return DockAxis(!bHorizontalSlider); }
 }  // namespace
 
 BOOL CalcSplitRects(RECT& rectTarget, SIZE sizeNew, SIZE sizeNewMin, DWORD dwAlignment,
                     SplitRects& result, int nSliderWidth)
 {
     const DWORD side = dwAlignment & DOCK_ALIGN_ANY;
-    if (side != DOCK_ALIGN_LEFT && side != DOCK_ALIGN_TOP && side != DOCK_ALIGN_RIGHT
-        && side != DOCK_ALIGN_BOTTOM)
+    if (side != DOCK_ALIGN_LEFT && side != DOCK_ALIGN_TOP && side != DOCK_ALIGN_RIGHT &&
+        side != DOCK_ALIGN_BOTTOM)
         return FALSE;
 
     const BOOL bStacked = IsHorizontalAlignment(side);
@@ -42,15 +39,12 @@ BOOL CalcSplitRects(RECT& rectTarget, SIZE sizeNew, SIZE sizeNewMin, DWORD dwAli
     SplitRects r;
     r.bHorizontalSlider = bStacked;
     r.bNewIsFirst = (side == DOCK_ALIGN_LEFT || side == DOCK_ALIGN_TOP);
-    if (r.bNewIsFirst)
-    {
+    if (r.bNewIsFirst) {
         const LONG nStart = axis.Start(rectTarget);
         r.rectNew = axis.Make(nStart, nLength, nCrossStart, nThickness);
         r.rectSlider = axis.Make(nStart + nLength, nSliderWidth, nCrossStart, nThickness);
         axis.SetStart(rectTarget, nStart + nLength + nSliderWidth);
-    }
-    else
-    {
+    } else {
         const LONG nNewStart = axis.End(rectTarget) - nLength;
         r.rectNew = axis.Make(nNewStart, nLength, nCrossStart, nThickness);
         r.rectSlider = axis.Make(nNewStart - nSliderWidth, nSliderWidth, nCrossStart, nThickness);
@@ -72,10 +66,8 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
     r.nFirstPercent = first.nPercent;
     r.nSecondPercent = second.nPercent;
 
-    if (!first.bPresent && !second.bPresent)
-        return r;
-    if (!first.bPresent || !second.bPresent)
-    {
+    if (!first.bPresent && !second.bPresent) return r;
+    if (!first.bPresent || !second.bPresent) {
         // A lone side fills the node; the absent side keeps its share for when it returns.
         r.nFirst = first.bPresent ? nNewLength : 0;
         r.nSecond = second.bPresent ? nNewLength : 0;
@@ -86,26 +78,19 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
     r.bSlider = TRUE;
     const LONG nRoom = std::max<LONG>(0, nNewLength - nSliderWidth);
     LONG nFirst = 0;
-    if (nOldLength <= 0)
-    {
+    if (nOldLength <= 0) {
         // Nothing to take a share from: the stored shares stand and divide the new length.
         nFirst = nNewLength * UsableShare(first.nPercent) / kFullPercent;
-    }
-    else
-    {
+    } else {
         const LONG T = nOldLength;
         LONG F = first.nLength;
         int nTakenPercent = -1;
-        if (T < first.nLength + second.nLength || first.bEmpty || second.bEmpty)
-        {
-            if (first.nLength >= T)
-            {
+        if (T < first.nLength + second.nLength || first.bEmpty || second.bEmpty) {
+            if (first.nLength >= T) {
                 const int p = UsableShare(second.nPercent);
                 F = T - T * p / kFullPercent;
                 nTakenPercent = kFullPercent - p;
-            }
-            else if (second.nLength >= T)
-            {
+            } else if (second.nLength >= T) {
                 const int p = UsableShare(first.nPercent);
                 F = T * p / kFullPercent;
                 nTakenPercent = p;
@@ -114,16 +99,12 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
 
         // F * 100 / T rather than F / T * 100: exact shares stay exact in floating point.
         double share = (double)F * kFullPercent / (double)T;
-        if (share == 0.0 || share == (double)kFullPercent)
-            share = kHalfPercent;
+        if (share == 0.0 || share == (double)kFullPercent) share = kHalfPercent;
         const LONG d = nNewLength - T;
-        if (d == 0)
-        {
+        if (d == 0) {
             nFirst = F;
-            if (nTakenPercent >= 0)
-                share = nTakenPercent;
-        }
-        else if (d > 0)
+            if (nTakenPercent >= 0) share = nTakenPercent;
+        } else if (d > 0)
             nFirst = F + (LONG)((kFullPercent - share) * d / kFullPercent);
         else
             nFirst = F - (LONG)(share * (-d) / kFullPercent);
@@ -137,15 +118,14 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
     return r;
 }
 
-void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& split,
-                RECT& rectFirst, RECT& rectSlider, RECT& rectSecond, int nSliderWidth)
+void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& split, RECT& rectFirst,
+                RECT& rectSlider, RECT& rectSecond, int nSliderWidth)
 {
     const DockAxis axis = SplitAxis(bHorizontalSlider);
     ::SetRectEmpty(&rectFirst);
     ::SetRectEmpty(&rectSlider);
     ::SetRectEmpty(&rectSecond);
-    if (!split.bSlider)
-    {
+    if (!split.bSlider) {
         if (split.bFirstPresent)
             rectFirst = rect;
         else if (split.bSecondPresent)
@@ -170,8 +150,7 @@ SIZE CombineMinSizes(SIZE sizeFirst, BOOL bFirstPresent, SIZE sizeSecond, BOOL b
     SIZE sz;
     sz.cx = std::max(a.cx, b.cx);
     sz.cy = std::max(a.cy, b.cy);
-    if (bSliderPresent)
-    {
+    if (bSliderPresent) {
         if (bHorizontalSlider)
             sz.cy = nSliderWidth + a.cy + b.cy;
         else
@@ -180,8 +159,8 @@ SIZE CombineMinSizes(SIZE sizeFirst, BOOL bFirstPresent, SIZE sizeSecond, BOOL b
     return sz;
 }
 
-void InnerSliderLimits(LONG nFirst, LONG nFirstMin, LONG nSecond, LONG nSecondMin,
-                       LONG& nMinOffset, LONG& nMaxOffset)
+void InnerSliderLimits(LONG nFirst, LONG nFirstMin, LONG nSecond, LONG nSecondMin, LONG& nMinOffset,
+                       LONG& nMaxOffset)
 {
     nMinOffset = std::min<LONG>(0, nFirstMin - nFirst);
     nMaxOffset = std::max<LONG>(0, nSecond - nSecondMin);
@@ -194,26 +173,27 @@ void DefaultSliderLimits(DWORD dwAlignment, const RECT& rectSlider, LONG nContai
     const LONG nShrink = std::max<LONG>(0, nContainerLength - nContainerMin);
     nMinOffset = 0;
     nMaxOffset = 0;
-    switch (dwAlignment & DOCK_ALIGN_ANY)
-    {
-    case DOCK_ALIGN_LEFT:    // the slider stands on the container's right edge
+    switch (dwAlignment & DOCK_ALIGN_ANY) {
+    case DOCK_ALIGN_LEFT:  // the slider stands on the container's right edge
         nMinOffset = -nShrink;
-        nMaxOffset = std::max<LONG>(0, rectClientArea.right - kDefaultSliderMargin - rectSlider.right);
+        nMaxOffset = std::max<LONG>(0,
+                                    rectClientArea.right - kDefaultSliderMargin - rectSlider.right);
         break;
     case DOCK_ALIGN_TOP:
         nMinOffset = -nShrink;
-        nMaxOffset = std::max<LONG>(0, rectClientArea.bottom - kDefaultSliderMargin - rectSlider.bottom);
+        nMaxOffset = std::max<LONG>(0, rectClientArea.bottom - kDefaultSliderMargin -
+                                           rectSlider.bottom);
         break;
-    case DOCK_ALIGN_RIGHT:   // the slider stands on the container's left edge
-        nMinOffset = std::min<LONG>(0, rectClientArea.left + kDefaultSliderMargin - rectSlider.left);
+    case DOCK_ALIGN_RIGHT:  // the slider stands on the container's left edge
+        nMinOffset = std::min<LONG>(0,
+                                    rectClientArea.left + kDefaultSliderMargin - rectSlider.left);
         nMaxOffset = nShrink;
         break;
     case DOCK_ALIGN_BOTTOM:
         nMinOffset = std::min<LONG>(0, rectClientArea.top + kDefaultSliderMargin - rectSlider.top);
         nMaxOffset = nShrink;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -227,17 +207,13 @@ LONG MoveSplit(LONG& nFirst, LONG nFirstMin, LONG& nSecond, LONG nSecondMin, LON
     return nUsed;
 }
 
-RECT SliderLimitsRect(const RECT& rectSlider, DWORD dwSliderStyle, LONG nMinOffset,
-                      LONG nMaxOffset)
+RECT SliderLimitsRect(const RECT& rectSlider, DWORD dwSliderStyle, LONG nMinOffset, LONG nMaxOffset)
 {
     RECT r = rectSlider;
-    if (dwSliderStyle & kSliderHorizontal)
-    {
+    if (dwSliderStyle & kSliderHorizontal) {
         r.top += nMinOffset;
         r.bottom += nMaxOffset;
-    }
-    else if (dwSliderStyle & kSliderVertical)
-    {
+    } else if (dwSliderStyle & kSliderVertical) {
         r.left += nMinOffset;
         r.right += nMaxOffset;
     }
@@ -247,8 +223,7 @@ RECT SliderLimitsRect(const RECT& rectSlider, DWORD dwSliderStyle, LONG nMinOffs
 RECT SliderDragOutline(const RECT& rectSlider, DWORD dwSliderStyle, int nWidth, POINT ptCursor,
                        const RECT& rectLimits)
 {
-    if (!(dwSliderStyle & (kSliderHorizontal | kSliderVertical)))
-        return rectSlider;
+    if (!(dwSliderStyle & (kSliderHorizontal | kSliderVertical))) return rectSlider;
     // The drag axis is across the slider: y for a horizontal one.
     const DockAxis axis((dwSliderStyle & kSliderHorizontal) == 0);
     RECT r = rectSlider;
@@ -257,17 +232,14 @@ RECT SliderDragOutline(const RECT& rectSlider, DWORD dwSliderStyle, int nWidth, 
     axis.SetEnd(r, nStart + nWidth);
     if (axis.Start(r) < axis.Start(rectLimits))
         axis.OffsetAlong(r, axis.Start(rectLimits) - axis.Start(r));
-    if (axis.End(r) > axis.End(rectLimits))
-        axis.OffsetAlong(r, axis.End(rectLimits) - axis.End(r));
+    if (axis.End(r) > axis.End(rectLimits)) axis.OffsetAlong(r, axis.End(rectLimits) - axis.End(r));
     return r;
 }
 
 LONG SliderMoveOffset(DWORD dwSliderStyle, POINT ptOffset)
 {
-    if (dwSliderStyle & kSliderHorizontal)
-        return ptOffset.y;
-    if (dwSliderStyle & kSliderVertical)
-        return ptOffset.x;
+    if (dwSliderStyle & kSliderHorizontal) return ptOffset.y;
+    if (dwSliderStyle & kSliderVertical) return ptOffset.x;
     return 0;
 }
 
@@ -276,8 +248,7 @@ void SplitSliderStrip(const RECT& rect, DWORD dwAlignment, int nWidth, RECT& rec
 {
     rectSlider = rect;
     rectContainer = rect;
-    switch (dwAlignment & DOCK_ALIGN_ANY)
-    {
+    switch (dwAlignment & DOCK_ALIGN_ANY) {
     case DOCK_ALIGN_BOTTOM:
         rectSlider.bottom = rect.top + nWidth;
         rectContainer.top = rectSlider.bottom;
@@ -294,9 +265,7 @@ void SplitSliderStrip(const RECT& rect, DWORD dwAlignment, int nWidth, RECT& rec
         rectSlider.right = rect.left + nWidth;
         rectContainer.left = rectSlider.right;
         break;
-    default:
-        ::SetRectEmpty(&rectSlider);
-        break;
+    default: ::SetRectEmpty(&rectSlider); break;
     }
 }
 
@@ -310,15 +279,13 @@ int ChooseSliderId(int& nCounter, int nRequested, const std::vector<int>& usedId
         id = nCounter++;
     else if (nCounter <= nRequested)
         nCounter = nRequested + 1;
-    while (used(id))
-        id = nCounter++;
+    while (used(id)) id = nCounter++;
     return id;
 }
 
 LONG CutStretch(LONG nDelta, LONG nLength, LONG nMinLength)
 {
-    if (nDelta >= 0)
-        return nDelta;
+    if (nDelta >= 0) return nDelta;
     return std::max(nDelta, -std::max<LONG>(0, nLength - nMinLength));
 }
 }  // namespace DockLayout

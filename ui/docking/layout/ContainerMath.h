@@ -18,16 +18,16 @@ const int kFullPercent = 100;
 const int kDefaultSliderMargin = 4;
 
 // Slider style bits.
-const DWORD kSliderHorizontal = 0x1;   // between bars stacked top-to-bottom, dragged vertically
-const DWORD kSliderVertical = 0x2;     // between bars side by side, dragged horizontally
+const DWORD kSliderHorizontal = 0x1;  // between bars stacked top-to-bottom, dragged vertically
+const DWORD kSliderVertical = 0x2;    // between bars side by side, dragged horizontally
 
 // A split of a target bar's rectangle for a new bar.
 struct SplitRects
 {
-    RECT rectNew;             // the new bar
-    RECT rectSlider;          // the slider between them
-    BOOL bHorizontalSlider;   // top and bottom splits
-    BOOL bNewIsFirst;         // left and top: the new bar takes the first side and goes first
+    RECT rectNew;            // the new bar
+    RECT rectSlider;         // the slider between them
+    BOOL bHorizontalSlider;  // top and bottom splits
+    BOOL bNewIsFirst;        // left and top: the new bar takes the first side and goes first
 };
 
 // Splits rectTarget for a new bar of sizeNew (widened to sizeNewMin) on the side named by the
@@ -39,20 +39,20 @@ BOOL CalcSplitRects(RECT& rectTarget, SIZE sizeNew, SIZE sizeNewMin, DWORD dwAli
 // One side of a node being laid out.
 struct SplitSide
 {
-    BOOL bPresent;     // visible bar, or a subtree holding one
-    LONG nLength;      // current length along the split
-    BOOL bEmpty;       // its current rectangle is empty
-    int nPercent;      // stored share (the bar's or the subtree's); 0 when the side holds neither
+    BOOL bPresent;  // visible bar, or a subtree holding one
+    LONG nLength;   // current length along the split
+    BOOL bEmpty;    // its current rectangle is empty
+    int nPercent;   // stored share (the bar's or the subtree's); 0 when the side holds neither
 };
 
 struct SplitResult
 {
     BOOL bFirstPresent;
     BOOL bSecondPresent;
-    LONG nFirst;           // length of the first side (0 when it is absent)
-    LONG nSecond;          // length of the second side
-    BOOL bSlider;          // both sides present: the slider stands between them
-    int nFirstPercent;     // shares stored back into the sides
+    LONG nFirst;        // length of the first side (0 when it is absent)
+    LONG nSecond;       // length of the second side
+    BOOL bSlider;       // both sides present: the slider stands between them
+    int nFirstPercent;  // shares stored back into the sides
     int nSecondPercent;
 };
 
@@ -65,9 +65,8 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
 
 // The three rectangles of a node laid out in rect: the split runs across a horizontal slider
 // (stacked sides) or a vertical one (sides next to each other).
-void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& split,
-                RECT& rectFirst, RECT& rectSlider, RECT& rectSecond,
-                int nSliderWidth = kSliderWidth);
+void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& split, RECT& rectFirst,
+                RECT& rectSlider, RECT& rectSecond, int nSliderWidth = kSliderWidth);
 
 // A node's minimum size from its present sides' minimums: a present slider adds its thickness
 // and sums the sides along the split; without one the larger of each dimension counts.
@@ -77,8 +76,8 @@ SIZE CombineMinSizes(SIZE sizeFirst, BOOL bFirstPresent, SIZE sizeSecond, BOOL b
 // How far an inner slider may move: the first side must keep nFirstMin, the second nSecondMin.
 // The limits never exclude the current position (an undersized side cannot be made larger by
 // not moving).
-void InnerSliderLimits(LONG nFirst, LONG nFirstMin, LONG nSecond, LONG nSecondMin,
-                       LONG& nMinOffset, LONG& nMaxOffset);
+void InnerSliderLimits(LONG nFirst, LONG nFirstMin, LONG nSecond, LONG nSecondMin, LONG& nMinOffset,
+                       LONG& nMaxOffset);
 
 // How far a frame's default slider may move: the container keeps its minimum length, and grows
 // no closer than kDefaultSliderMargin to the far edge of the client area. The alignment is the

@@ -10,10 +10,10 @@
 namespace DockLayout
 {
 const DWORD kSliderStyleMask = kSliderHorizontal | kSliderVertical | DOCK_ALIGN_ANY | WS_VISIBLE;
-const DWORD kMiniFrameStyleMask = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
-                                  | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | MFS_SYNCACTIVE
-                                  | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME
-                                  | MFS_BLOCKSYSMENU;
+const DWORD kMiniFrameStyleMask = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                  WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | MFS_SYNCACTIVE |
+                                  MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME |
+                                  MFS_BLOCKSYSMENU;
 
 namespace
 {
@@ -22,10 +22,7 @@ const size_t kIdBytes = 4;
 const DWORD kSubtreeAbsent = 0;
 const DWORD kSubtreePresent = 1;
 
-[[noreturn]] void Refuse()
-{
-    AfxThrowArchiveException(CArchiveException::genericException);
-}
+[[noreturn]] void Refuse() { AfxThrowArchiveException(CArchiveException::genericException); }
 
 // Reads one record tree; remembers what it staged so that a refused record leaves nothing behind.
 class Reader
@@ -40,14 +37,10 @@ public:
     template <class F>
     void Guarded(F read)
     {
-        try
-        {
+        try {
             read();
-        }
-        catch (...)
-        {
-            for (CObject* p : m_staged)
-                m_nested.Discard(p);
+        } catch (...) {
+            for (CObject* p : m_staged) m_nested.Discard(p);
             m_staged.clear();
             throw;
         }
@@ -64,8 +57,7 @@ public:
     DWORD Count(size_t nMinEntry)
     {
         const DWORD n = U32();
-        if ((size_t)n > m_nImageBytes / nMinEntry)
-            Refuse();
+        if ((size_t)n > m_nImageBytes / nMinEntry) Refuse();
         return n;
     }
 
@@ -82,13 +74,10 @@ public:
         s.defaultSlider = U32();
         s.minOffset = I32();
         s.maxOffset = I32();
-        if (s.width < 0)
-            Refuse();
-        if (s.defaultSlider != 0)
-        {
+        if (s.width < 0) Refuse();
+        if (s.defaultSlider != 0) {
             // Only a frame's own slider carries a tree; a slider inside one never does.
-            if (bInTree)
-                Refuse();
+            if (bInTree) Refuse();
             s.container = std::make_unique<ContainerRecord>();
             Container(*s.container);
         }
@@ -99,24 +88,20 @@ public:
         Node(c.root, 0);
         const DWORD n = Count(kIdBytes);
         c.bars.reserve(n);
-        for (DWORD i = 0; i < n; ++i)
-        {
+        for (DWORD i = 0; i < n; ++i) {
             ContainerBarEntry e = {U32(), 0};
-            if (e.id == kIdlessTabbedBar)
-                e.firstTabId = U32();
+            if (e.id == kIdlessTabbedBar) e.firstTabId = U32();
             c.bars.push_back(e);
         }
     }
 
     void Node(NodeRecord& node, int depth)
     {
-        if (depth >= kMaxContainerDepth)
-            Refuse();
+        if (depth >= kMaxContainerDepth) Refuse();
         SideBar(node.first);
         SideBar(node.second);
         node.sliderId = U32();
-        if (node.sliderId != 0)
-        {
+        if (node.sliderId != 0) {
             node.slider = std::make_unique<SliderRecord>();
             Slider(TRUE, *node.slider);
         }
@@ -127,8 +112,7 @@ public:
     void SideBar(NodeSideRecord& side)
     {
         side.barId = U32();
-        if (side.barId == kIdlessTabbedBar)
-        {
+        if (side.barId == kIdlessTabbedBar) {
             side.tabbed = std::make_unique<TabbedBarRecord>();
             Tabbed(*side.tabbed);
         }
@@ -137,11 +121,9 @@ public:
     void Subtree(NodeSideRecord& side, int depth)
     {
         const DWORD present = U32();
-        if (present == kSubtreeAbsent)
-            return;
+        if (present == kSubtreeAbsent) return;
         // A side is a pane or a subtree, never both.
-        if (present != kSubtreePresent || side.barId != 0)
-            Refuse();
+        if (present != kSubtreePresent || side.barId != 0) Refuse();
         side.sub = std::make_unique<NodeRecord>();
         Node(*side.sub, depth + 1);
     }
@@ -149,17 +131,14 @@ public:
     void Tabbed(TabbedBarRecord& t)
     {
         const CRuntimeClass* pBase = m_nested.TabbedBarBase();
-        if (pBase == nullptr)
-            Refuse();
+        if (pBase == nullptr) Refuse();
         const DWORD n = Count(kIdBytes);
         t.tabIds.reserve(n);
-        for (DWORD i = 0; i < n; ++i)
-            t.tabIds.push_back(U32());
+        for (DWORD i = 0; i < n; ++i) t.tabIds.push_back(U32());
         t.pClass = m_ar.ReadClass(pBase);
         t.style = U32();
         t.pBar = m_nested.LoadTabbedBar(m_ar, t);
-        if (t.pBar == nullptr)
-            Refuse();
+        if (t.pBar == nullptr) Refuse();
         m_staged.push_back(t.pBar);
     }
 
@@ -171,8 +150,7 @@ public:
         m.barId = U32();
         m.captionButtons = U32() & kCaptionButtonFlagsMask;
         m.pinned = U32() != 0 ? 1 : 0;
-        if (bMulti)
-        {
+        if (bMulti) {
             m.container = std::make_unique<ContainerRecord>();
             Container(*m.container);
         }
@@ -194,8 +172,7 @@ public:
     {
         m_ar << s.alignment << s.baseVisible << s.id << s.preferredRow << s.rect << s.visible
              << s.style << s.width << s.defaultSlider << s.minOffset << s.maxOffset;
-        if (s.defaultSlider != 0)
-        {
+        if (s.defaultSlider != 0) {
             if (s.container)
                 Container(*s.container);
             else
@@ -207,11 +184,9 @@ public:
     {
         Node(c.root);
         m_ar << (DWORD)c.bars.size();
-        for (const ContainerBarEntry& e : c.bars)
-        {
+        for (const ContainerBarEntry& e : c.bars) {
             m_ar << e.id;
-            if (e.id == kIdlessTabbedBar)
-                m_ar << e.firstTabId;
+            if (e.id == kIdlessTabbedBar) m_ar << e.firstTabId;
         }
     }
 
@@ -220,37 +195,30 @@ public:
         SideBar(n.first);
         SideBar(n.second);
         m_ar << (n.slider ? n.sliderId : (DWORD)0);
-        if (n.slider)
-            Slider(*n.slider);
+        if (n.slider) Slider(*n.slider);
         m_ar << (n.first.sub ? kSubtreePresent : kSubtreeAbsent);
-        if (n.first.sub)
-            Node(*n.first.sub);
+        if (n.first.sub) Node(*n.first.sub);
         m_ar << (n.second.sub ? kSubtreePresent : kSubtreeAbsent);
-        if (n.second.sub)
-            Node(*n.second.sub);
+        if (n.second.sub) Node(*n.second.sub);
     }
 
     void SideBar(const NodeSideRecord& side)
     {
-        if (side.tabbed)
-        {
+        if (side.tabbed) {
             const TabbedBarRecord& t = *side.tabbed;
             m_ar << kIdlessTabbedBar << (DWORD)t.tabIds.size();
-            for (DWORD id : t.tabIds)
-                m_ar << id;
+            for (DWORD id : t.tabIds) m_ar << id;
             m_ar.WriteClass(t.pClass);
             m_ar << t.style;
             m_nested.StoreTabbedBar(m_ar, t);
-        }
-        else
+        } else
             m_ar << (side.barId == kIdlessTabbedBar ? (DWORD)0 : side.barId);
     }
 
     void MiniFrame(const MiniFrameRecord& m)
     {
         m_ar << m.style << m.rect << m.visible << m.barId << m.captionButtons << m.pinned;
-        if (m.container)
-            Container(*m.container);
+        if (m.container) Container(*m.container);
     }
 
 private:
@@ -259,22 +227,13 @@ private:
 };
 }  // namespace
 
-const CRuntimeClass* ContainerRecordNested::TabbedBarBase() const
-{
-    return nullptr;
-}
+const CRuntimeClass* ContainerRecordNested::TabbedBarBase() const { return nullptr; }
 
 void ContainerRecordNested::StoreTabbedBar(CArchive&, const TabbedBarRecord&) {}
 
-CObject* ContainerRecordNested::LoadTabbedBar(CArchive&, const TabbedBarRecord&)
-{
-    Refuse();
-}
+CObject* ContainerRecordNested::LoadTabbedBar(CArchive&, const TabbedBarRecord&) { Refuse(); }
 
-void ContainerRecordNested::Discard(CObject* pStaged)
-{
-    delete pStaged;
-}
+void ContainerRecordNested::Discard(CObject* pStaged) { delete pStaged; }
 
 void StoreSliderRecord(CArchive& ar, const SliderRecord& record, ContainerRecordNested& nested)
 {

@@ -50,7 +50,7 @@ struct TabbedBarRecord
     std::vector<DWORD> tabIds;
     const CRuntimeClass* pClass = nullptr;
     DWORD style = 0;
-    CObject* pBar = nullptr;    // the bar made from the class and its record (not owned)
+    CObject* pBar = nullptr;  // the bar made from the class and its record (not owned)
 };
 
 struct SliderRecord
@@ -66,12 +66,12 @@ struct SliderRecord
     DWORD defaultSlider = 0;
     LONG minOffset = 0;
     LONG maxOffset = 0;
-    std::unique_ptr<ContainerRecord> container;   // a default slider's tree
+    std::unique_ptr<ContainerRecord> container;  // a default slider's tree
 };
 
 struct NodeSideRecord
 {
-    DWORD barId = 0;                              // kIdlessTabbedBar: see tabbed
+    DWORD barId = 0;  // kIdlessTabbedBar: see tabbed
     std::unique_ptr<TabbedBarRecord> tabbed;
     std::unique_ptr<struct NodeRecord> sub;
 };
@@ -87,7 +87,7 @@ struct NodeRecord
 struct ContainerBarEntry
 {
     DWORD id;
-    DWORD firstTabId;    // only for an id-less tabbed bar
+    DWORD firstTabId;  // only for an id-less tabbed bar
 };
 
 struct ContainerRecord
@@ -104,7 +104,7 @@ struct MiniFrameRecord
     DWORD barId = 0;
     DWORD captionButtons = 0;
     DWORD pinned = 0;
-    std::unique_ptr<ContainerRecord> container;   // a multi mini frame's panes
+    std::unique_ptr<ContainerRecord> container;  // a multi mini frame's panes
 };
 
 // What the tabbed bars contribute: their class and their own record.

@@ -12,32 +12,32 @@ namespace DockLayout
 {
 struct ContainerSide
 {
-    UINT barId;          // 0 when the side holds no pane
-    std::string name;    // the pane's window text
-    RECT rect;           // the pane's rectangle, or the room of the subtree
-    bool visible;        // the pane's window is visible
-    int percent;         // the share stored in the pane or subtree
-    int sub;             // index of the subtree's node, -1 for none
+    UINT barId;        // 0 when the side holds no pane
+    std::string name;  // the pane's window text
+    RECT rect;         // the pane's rectangle, or the room of the subtree
+    bool visible;      // the pane's window is visible
+    int percent;       // the share stored in the pane or subtree
+    int sub;           // index of the subtree's node, -1 for none
 };
 
 struct ContainerNode
 {
-    ContainerSide first;     // left or top
-    ContainerSide second;    // right or bottom
-    UINT sliderId;           // 0 without a slider
+    ContainerSide first;   // left or top
+    ContainerSide second;  // right or bottom
+    UINT sliderId;         // 0 without a slider
     RECT rectSlider;
     bool sliderVisible;
-    bool horizontalSlider;   // the sides are stacked
-    int parent;              // -1 for the root
+    bool horizontalSlider;  // the sides are stacked
+    int parent;             // -1 for the root
 };
 
 struct ContainerSnapshot
 {
-    RECT area;                         // where the tree is laid out
-    int root;                          // index of the root node, -1 for none
+    RECT area;  // where the tree is laid out
+    int root;   // index of the root node, -1 for none
     std::vector<ContainerNode> nodes;
-    std::vector<UINT> bars;            // the manager's bar list
-    std::vector<UINT> sliders;         // the manager's slider list
+    std::vector<UINT> bars;     // the manager's bar list
+    std::vector<UINT> sliders;  // the manager's slider list
 };
 
 // Depth-first, one line per node and side, for example

@@ -27,31 +27,25 @@ ContainerSide& SideOf(ContainerSnapshot& t, SideRef ref)
 // Depth-first from the root: this node's sides, then the first subtree, then the second.
 bool FindPane(const ContainerSnapshot& t, int index, UINT barId, SideRef& found, size_t depth = 0)
 {
-    if (index < 0 || (size_t)index >= t.nodes.size() || depth > t.nodes.size())
-        return false;
+    if (index < 0 || (size_t)index >= t.nodes.size() || depth > t.nodes.size()) return false;
     const ContainerNode& n = t.nodes[(size_t)index];
-    if (n.first.barId == barId)
-    {
+    if (n.first.barId == barId) {
         found = {index, true};
         return true;
     }
-    if (n.second.barId == barId)
-    {
+    if (n.second.barId == barId) {
         found = {index, false};
         return true;
     }
-    return FindPane(t, n.first.sub, barId, found, depth + 1)
-           || FindPane(t, n.second.sub, barId, found, depth + 1);
+    return FindPane(t, n.first.sub, barId, found, depth + 1) ||
+           FindPane(t, n.second.sub, barId, found, depth + 1);
 }
 
 bool Present(const ContainerSnapshot& t, const ContainerSide& side, size_t depth = 0)
 {
-    if (depth > t.nodes.size())
-        return false;
-    if (side.barId != 0 && side.visible)
-        return true;
-    if (side.sub < 0 || (size_t)side.sub >= t.nodes.size())
-        return false;
+    if (depth > t.nodes.size()) return false;
+    if (side.barId != 0 && side.visible) return true;
+    if (side.sub < 0 || (size_t)side.sub >= t.nodes.size()) return false;
     const ContainerNode& n = t.nodes[(size_t)side.sub];
     return Present(t, n.first, depth + 1) || Present(t, n.second, depth + 1);
 }
@@ -66,14 +60,12 @@ RECT UnionOf(const RECT& a, const RECT& b)
 void LayoutNode(ContainerSnapshot& t, int index, const RECT& oldRoom, const RECT& newRoom,
                 size_t depth = 0)
 {
-    if (index < 0 || (size_t)index >= t.nodes.size() || depth > t.nodes.size())
-        return;
+    if (index < 0 || (size_t)index >= t.nodes.size() || depth > t.nodes.size()) return;
     ContainerNode& n = t.nodes[(size_t)index];
     const DockAxis axis(!n.horizontalSlider);
     SplitSide sides[2];
     ContainerSide* refs[2] = {&n.first, &n.second};
-    for (int i = 0; i < 2; ++i)
-    {
+    for (int i = 0; i < 2; ++i) {
         const ContainerSide& s = *refs[i];
         sides[i].bPresent = Present(t, s);
         sides[i].nLength = axis.Length(s.rect);
@@ -87,17 +79,14 @@ void LayoutNode(ContainerSnapshot& t, int index, const RECT& oldRoom, const RECT
     n.first.percent = r.nFirstPercent;
     n.second.percent = r.nSecondPercent;
     n.sliderVisible = r.bSlider && n.sliderId != 0;
-    if (r.bSlider)
-        n.rectSlider = placed[1];
+    if (r.bSlider) n.rectSlider = placed[1];
 
     // The node may move in the vector while subtrees are laid out: work from indexes.
     const int subs[2] = {n.first.sub, n.second.sub};
     RECT oldRects[2] = {n.first.rect, n.second.rect};
     const RECT newRects[2] = {placed[0], placed[2]};
-    for (int i = 0; i < 2; ++i)
-    {
-        if (!sides[i].bPresent)
-            continue;
+    for (int i = 0; i < 2; ++i) {
+        if (!sides[i].bPresent) continue;
         ContainerNode& node = t.nodes[(size_t)index];
         (i == 0 ? node.first : node.second).rect = newRects[i];
         LayoutNode(t, subs[i], oldRects[i], newRects[i], depth + 1);
@@ -107,8 +96,7 @@ void LayoutNode(ContainerSnapshot& t, int index, const RECT& oldRoom, const RECT
 
 BOOL AddFirstPane(ContainerSnapshot& tree, UINT barId, const std::string& name)
 {
-    if (tree.root >= 0 || barId == 0)
-        return FALSE;
+    if (tree.root >= 0 || barId == 0) return FALSE;
     ContainerNode n;
     n.first = ContainerSide{barId, name, tree.area, true, kFullPercent, -1};
     n.second = ContainerSide{0, "", kNoRect, false, kHalfPercent, -1};
@@ -128,18 +116,16 @@ BOOL InsertPane(ContainerSnapshot& tree, UINT barId, const std::string& name, SI
 {
     SideRef target;
     SideRef already;
-    if (barId == 0 || targetId == 0 || !FindPane(tree, tree.root, targetId, target)
-        || FindPane(tree, tree.root, barId, already))
+    if (barId == 0 || targetId == 0 || !FindPane(tree, tree.root, targetId, target) ||
+        FindPane(tree, tree.root, barId, already))
         return FALSE;
     const auto listed = std::find(tree.bars.begin(), tree.bars.end(), targetId);
-    if (listed == tree.bars.end())
-        return FALSE;
+    if (listed == tree.bars.end()) return FALSE;
 
     const ContainerSide targetSide = SideOf(tree, target);
     RECT rectTarget = targetSide.rect;
     SplitRects split;
-    if (!CalcSplitRects(rectTarget, sizeNew, sizeMin, dwAlignment, split))
-        return FALSE;
+    if (!CalcSplitRects(rectTarget, sizeNew, sizeMin, dwAlignment, split)) return FALSE;
 
     // Everything is known: from here on the change cannot fail.
     ContainerSide moved = targetSide;
@@ -167,20 +153,16 @@ BOOL InsertPane(ContainerSnapshot& tree, UINT barId, const std::string& name, SI
 BOOL RemovePane(ContainerSnapshot& tree, UINT barId)
 {
     SideRef where;
-    if (barId == 0 || !FindPane(tree, tree.root, barId, where))
-        return FALSE;
+    if (barId == 0 || !FindPane(tree, tree.root, barId, where)) return FALSE;
     ContainerNode& n = tree.nodes[(size_t)where.node];
     ContainerSide& gone = where.first ? n.first : n.second;
     ContainerSide& other = where.first ? n.second : n.first;
     RECT room = gone.rect;
-    if (n.sliderVisible)
-        room = UnionOf(room, n.rectSlider);
-    if (Present(tree, other))
-        room = UnionOf(room, other.rect);
+    if (n.sliderVisible) room = UnionOf(room, n.rectSlider);
+    if (Present(tree, other)) room = UnionOf(room, other.rect);
 
     gone = ContainerSide{0, "", kNoRect, false, gone.percent, -1};
-    if (n.sliderId != 0)
-    {
+    if (n.sliderId != 0) {
         tree.sliders.erase(std::remove(tree.sliders.begin(), tree.sliders.end(), n.sliderId),
                            tree.sliders.end());
         n.sliderId = 0;
@@ -189,8 +171,7 @@ BOOL RemovePane(ContainerSnapshot& tree, UINT barId)
     }
     tree.bars.erase(std::remove(tree.bars.begin(), tree.bars.end(), barId), tree.bars.end());
 
-    if (Present(tree, other))
-    {
+    if (Present(tree, other)) {
         const RECT oldRect = other.rect;
         const int sub = other.sub;
         other.rect = room;
@@ -203,8 +184,7 @@ BOOL RemovePane(ContainerSnapshot& tree, UINT barId)
 BOOL ShowPane(ContainerSnapshot& tree, UINT barId, bool bShow)
 {
     SideRef where;
-    if (barId == 0 || !FindPane(tree, tree.root, barId, where))
-        return FALSE;
+    if (barId == 0 || !FindPane(tree, tree.root, barId, where)) return FALSE;
     SideOf(tree, where).visible = bShow;
     LayoutContainerTree(tree, tree.area);
     return TRUE;

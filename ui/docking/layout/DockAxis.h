@@ -25,7 +25,10 @@ struct DockAxis
     bool horizontal;
 
     explicit DockAxis(bool bHorizontal) : horizontal(bHorizontal) {}
-    static DockAxis ForAlignment(DWORD dwAlignment) { return DockAxis(IsHorizontalAlignment(dwAlignment)); }
+    static DockAxis ForAlignment(DWORD dwAlignment)
+    {
+        return DockAxis(IsHorizontalAlignment(dwAlignment));
+    }
 
     LONG Start(const RECT& r) const { return horizontal ? r.left : r.top; }
     LONG End(const RECT& r) const { return horizontal ? r.right : r.bottom; }

@@ -11,70 +11,49 @@ namespace
 {
 const DWORD kNoId = (DWORD)-1;
 // Smallest stored size of each kind of record, for bounding the counts.
-const size_t kMinTabbedBytes = 4;      // id (the content adds more)
-const size_t kMinEntryBytes = 4;       // kind word (a bar adds its id)
-const size_t kMinMiniFrameBytes = 2;   // an object tag
+const size_t kMinTabbedBytes = 4;                     // id (the content adds more)
+const size_t kMinEntryBytes = 4;                      // kind word (a bar adds its id)
+const size_t kMinMiniFrameBytes = 2;                  // an object tag
 const size_t kMinAutoHideBytes = 4 * 4 + 16 + 3 * 4;  // id, alignment, visible, K, rect, fields
 const size_t kIdBytes = 4;
 
-[[noreturn]] void Refuse()
-{
-    AfxThrowArchiveException(CArchiveException::genericException);
-}
+[[noreturn]] void Refuse() { AfxThrowArchiveException(CArchiveException::genericException); }
 
 DWORD ReadCountWithin(CArchive& ar, size_t nImageBytes, size_t nMinRecord)
 {
     DWORD n = 0;
     ar >> n;
-    if ((size_t)n > nImageBytes / nMinRecord)
-        Refuse();
+    if ((size_t)n > nImageBytes / nMinRecord) Refuse();
     return n;
 }
-
 
 void DiscardAll(DockLayoutImage& image, DockLayoutNested& nested)
 {
     for (const TabbedEntry& t : image.tabbedBars)
-        if (t.pContent)
-            nested.Discard(t.pContent);
+        if (t.pContent) nested.Discard(t.pContent);
     for (const DockedEntry& e : image.entries)
-        if (e.pSlider)
-            nested.Discard(e.pSlider);
+        if (e.pSlider) nested.Discard(e.pSlider);
     for (CObject* p : image.miniFrames)
-        if (p)
-            nested.Discard(p);
+        if (p) nested.Discard(p);
     image = DockLayoutImage();
 }
 }  // namespace
 
 void DockLayoutNested::StoreTabContent(CArchive&, const TabbedEntry&) {}
-CObject* DockLayoutNested::LoadTabContent(CArchive&, DWORD)
-{
-    Refuse();
-}
+CObject* DockLayoutNested::LoadTabContent(CArchive&, DWORD) { Refuse(); }
 void DockLayoutNested::StoreSlider(CArchive&, CObject*) {}
-CObject* DockLayoutNested::LoadSlider(CArchive&)
-{
-    Refuse();
-}
+CObject* DockLayoutNested::LoadSlider(CArchive&) { Refuse(); }
 void DockLayoutNested::StoreMiniFrame(CArchive& ar, CObject* pMiniFrame)
 {
     ar.WriteObject(pMiniFrame);
 }
-CObject* DockLayoutNested::LoadMiniFrame(CArchive&)
-{
-    Refuse();
-}
-void DockLayoutNested::Discard(CObject* pStaged)
-{
-    delete pStaged;
-}
+CObject* DockLayoutNested::LoadMiniFrame(CArchive&) { Refuse(); }
+void DockLayoutNested::Discard(CObject* pStaged) { delete pStaged; }
 
 void StoreDockLayout(CArchive& ar, const DockLayoutImage& image, DockLayoutNested& nested)
 {
     ar << (DWORD)image.tabbedBars.size();
-    for (const TabbedEntry& t : image.tabbedBars)
-    {
+    for (const TabbedEntry& t : image.tabbedBars) {
         ar << t.id;
         nested.StoreTabContent(ar, t);
     }
@@ -83,39 +62,28 @@ void StoreDockLayout(CArchive& ar, const DockLayoutImage& image, DockLayoutNeste
     // nothing to say.
     DWORD nEntries = 0;
     for (const DockedEntry& e : image.entries)
-        if (e.kind == DockedEntry::slider || e.id != kNoId || e.firstTabId != kNoId)
-            ++nEntries;
+        if (e.kind == DockedEntry::slider || e.id != kNoId || e.firstTabId != kNoId) ++nEntries;
     ar << nEntries;
-    for (const DockedEntry& e : image.entries)
-    {
-        if (e.kind == DockedEntry::slider)
-        {
+    for (const DockedEntry& e : image.entries) {
+        if (e.kind == DockedEntry::slider) {
             ar << (DWORD)DockedEntry::slider;
             nested.StoreSlider(ar, e.pSlider);
-        }
-        else if (e.id != kNoId)
-        {
+        } else if (e.id != kNoId) {
             ar << (DWORD)DockedEntry::bar << e.id;
-        }
-        else if (e.firstTabId != kNoId)
-        {
+        } else if (e.firstTabId != kNoId) {
             ar << (DWORD)DockedEntry::bar << kNoId << e.firstTabId;
         }
     }
 
     ar << (DWORD)image.miniFrames.size();
-    for (CObject* p : image.miniFrames)
-        nested.StoreMiniFrame(ar, p);
+    for (CObject* p : image.miniFrames) nested.StoreMiniFrame(ar, p);
 
     ar << (DWORD)image.autoHide.size();
-    for (const AutoHideRecord& r : image.autoHide)
-    {
+    for (const AutoHideRecord& r : image.autoHide) {
         ar << r.id << r.alignment << r.visible << (DWORD)r.siblingIds.size();
-        for (DWORD id : r.siblingIds)
-            ar << id;
+        for (DWORD id : r.siblingIds) ar << id;
         ar << r.rect;
-        for (DWORD field : r.stripFields)
-            ar << field;
+        for (DWORD field : r.stripFields) ar << field;
     }
 }
 
@@ -123,11 +91,9 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
                     DockLayoutNested& nested)
 {
     DockLayoutImage staged;
-    try
-    {
+    try {
         const DWORD nTabbed = ReadCountWithin(ar, nImageBytes, kMinTabbedBytes);
-        for (DWORD i = 0; i < nTabbed; ++i)
-        {
+        for (DWORD i = 0; i < nTabbed; ++i) {
             TabbedEntry t{0, nullptr};
             ar >> t.id;
             t.pContent = nested.LoadTabContent(ar, t.id);
@@ -135,53 +101,44 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
         }
 
         const DWORD nEntries = ReadCountWithin(ar, nImageBytes, kMinEntryBytes);
-        for (DWORD i = 0; i < nEntries; ++i)
-        {
+        for (DWORD i = 0; i < nEntries; ++i) {
             DWORD kind = 0;
             ar >> kind;
             DockedEntry e{DockedEntry::bar, kNoId, kNoId, nullptr};
-            if (kind == DockedEntry::slider)
-            {
+            if (kind == DockedEntry::slider) {
                 e.kind = DockedEntry::slider;
                 staged.entries.push_back(e);
                 staged.entries.back().pSlider = nested.LoadSlider(ar);
                 continue;
             }
             ar >> e.id;
-            if (e.id == kNoId)
-                ar >> e.firstTabId;
+            if (e.id == kNoId) ar >> e.firstTabId;
             staged.entries.push_back(e);
         }
 
         const DWORD nMiniFrames = ReadCountWithin(ar, nImageBytes, kMinMiniFrameBytes);
-        for (DWORD i = 0; i < nMiniFrames; ++i)
-        {
+        for (DWORD i = 0; i < nMiniFrames; ++i) {
             staged.miniFrames.push_back(nullptr);
             staged.miniFrames.back() = nested.LoadMiniFrame(ar);
         }
 
         const DWORD nAutoHide = ReadCountWithin(ar, nImageBytes, kMinAutoHideBytes);
-        for (DWORD i = 0; i < nAutoHide; ++i)
-        {
+        for (DWORD i = 0; i < nAutoHide; ++i) {
             AutoHideRecord r{};
             DWORD nSiblings = 0;
             ar >> r.id >> r.alignment >> r.visible >> nSiblings;
             if (!AlignmentIsOneSide(r.alignment) || (size_t)nSiblings > nImageBytes / kIdBytes)
                 Refuse();
-            for (DWORD k = 0; k < nSiblings; ++k)
-            {
+            for (DWORD k = 0; k < nSiblings; ++k) {
                 DWORD id = 0;
                 ar >> id;
                 r.siblingIds.push_back(id);
             }
             ar >> r.rect;
-            for (DWORD& field : r.stripFields)
-                ar >> field;
+            for (DWORD& field : r.stripFields) ar >> field;
             staged.autoHide.push_back(r);
         }
-    }
-    catch (CException*)
-    {
+    } catch (CException*) {
         DiscardAll(staged, nested);
         image = DockLayoutImage();
         throw;

@@ -21,11 +21,15 @@ namespace DockLayout
 // An entry of the panes-and-sliders section.
 struct DockedEntry
 {
-    enum Kind : DWORD { slider = 0, bar = 1 };
+    enum Kind : DWORD
+    {
+        slider = 0,
+        bar = 1
+    };
     Kind kind;
-    DWORD id;            // bar: its control id, or (DWORD)-1 for an id-less tabbed bar
-    DWORD firstTabId;    // an id-less tabbed bar: the control id of its first tab
-    CObject* pSlider;    // slider: the staged or saved slider (not owned by the image)
+    DWORD id;          // bar: its control id, or (DWORD)-1 for an id-less tabbed bar
+    DWORD firstTabId;  // an id-less tabbed bar: the control id of its first tab
+    CObject* pSlider;  // slider: the staged or saved slider (not owned by the image)
 };
 
 // A fixed tabbed bar and the staged content of its tab window.
@@ -39,11 +43,11 @@ struct TabbedEntry
 struct AutoHideRecord
 {
     DWORD id;
-    DWORD alignment;                 // one CBRS_ALIGN_* side
+    DWORD alignment;  // one CBRS_ALIGN_* side
     DWORD visible;
-    std::vector<DWORD> siblingIds;   // always empty when this system writes
-    RECT rect;                       // the pane's window rectangle
-    DWORD stripFields[3];            // of the auto-hide strip that holds the pane
+    std::vector<DWORD> siblingIds;  // always empty when this system writes
+    RECT rect;                      // the pane's window rectangle
+    DWORD stripFields[3];           // of the auto-hide strip that holds the pane
 };
 
 struct DockLayoutImage

@@ -27,8 +27,7 @@ std::string Hex(UINT id)
 
 const char* AlignmentName(DWORD dwAlignment)
 {
-    switch (dwAlignment & DOCK_ALIGN_ANY)
-    {
+    switch (dwAlignment & DOCK_ALIGN_ANY) {
     case DOCK_ALIGN_LEFT: return "left";
     case DOCK_ALIGN_TOP: return "top";
     case DOCK_ALIGN_RIGHT: return "right";
@@ -40,17 +39,16 @@ const char* AlignmentName(DWORD dwAlignment)
 std::string DumpLayout(const LayoutSnapshot& s)
 {
     std::string out = "client " + RectText(s.client) + "\n";
-    for (const SnapshotDockBar& d : s.dockBars)
-    {
-        out += "dockbar " + Hex(d.id) + " " + AlignmentName(d.alignment) + " " + RectText(d.rect) + "\n";
-        for (size_t i = 0; i < d.rows.size(); ++i)
-        {
+    for (const SnapshotDockBar& d : s.dockBars) {
+        out += "dockbar " + Hex(d.id) + " " + AlignmentName(d.alignment) + " " + RectText(d.rect) +
+               "\n";
+        for (size_t i = 0; i < d.rows.size(); ++i) {
             const SnapshotRow& row = d.rows[i];
             out += "  row " + std::to_string(i) + " +" + std::to_string(row.offset) + " " +
                    std::to_string(row.thickness) + (row.visible ? " visible" : " hidden") + "\n";
             for (const SnapshotBar& b : row.bars)
-                out += "    bar \"" + b.name + "\" " + std::to_string(b.id) + " " + RectText(b.rect) +
-                       (b.visible ? "" : " hidden") + "\n";
+                out += "    bar \"" + b.name + "\" " + std::to_string(b.id) + " " +
+                       RectText(b.rect) + (b.visible ? "" : " hidden") + "\n";
         }
     }
     out += "view " + RectText(s.clientArea) + "\n";
@@ -60,28 +58,23 @@ std::string DumpLayout(const LayoutSnapshot& s)
 std::vector<std::string> CheckLayout(const LayoutSnapshot& s)
 {
     std::vector<std::string> faults;
-    for (const SnapshotDockBar& d : s.dockBars)
-    {
+    for (const SnapshotDockBar& d : s.dockBars) {
         const DockAxis axis = DockAxis::ForAlignment(d.alignment);
         const std::string where = std::string("dockbar ") + AlignmentName(d.alignment);
         int expectedOffset = 0;
-        for (size_t i = 0; i < d.rows.size(); ++i)
-        {
+        for (size_t i = 0; i < d.rows.size(); ++i) {
             const SnapshotRow& row = d.rows[i];
             const std::string rowName = where + " row " + std::to_string(i);
-            if (!row.visible)
-                continue;
+            if (!row.visible) continue;
             if (row.offset != expectedOffset)
-                faults.push_back(rowName + ": offset " + std::to_string(row.offset) + ", expected " +
-                                 std::to_string(expectedOffset));
+                faults.push_back(rowName + ": offset " + std::to_string(row.offset) +
+                                 ", expected " + std::to_string(expectedOffset));
             expectedOffset += row.thickness;
             const LONG rowStart = axis.CrossStart(d.rect) + row.offset;
             const LONG rowEnd = rowStart + row.thickness;
             const SnapshotBar* pPrev = nullptr;
-            for (const SnapshotBar& b : row.bars)
-            {
-                if (!b.visible)
-                    continue;
+            for (const SnapshotBar& b : row.bars) {
+                if (!b.visible) continue;
                 const std::string barName = rowName + " bar \"" + b.name + "\"";
                 if (axis.CrossStart(b.rect) < rowStart || axis.CrossEnd(b.rect) > rowEnd)
                     faults.push_back(barName + ": outside the row");

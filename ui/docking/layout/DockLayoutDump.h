@@ -12,15 +12,15 @@ namespace DockLayout
 {
 struct SnapshotBar
 {
-    std::string name;    // the bar's window text
+    std::string name;  // the bar's window text
     UINT id;
-    RECT rect;           // window rectangle, frame client coordinates
+    RECT rect;  // window rectangle, frame client coordinates
     bool visible;
 };
 
 struct SnapshotRow
 {
-    int offset;          // across the dock bar, from its top or left side
+    int offset;  // across the dock bar, from its top or left side
     int thickness;
     bool visible;
     std::vector<SnapshotBar> bars;
@@ -30,15 +30,15 @@ struct SnapshotDockBar
 {
     UINT id;
     DWORD alignment;
-    RECT rect;           // frame client coordinates
+    RECT rect;  // frame client coordinates
     std::vector<SnapshotRow> rows;
 };
 
 struct LayoutSnapshot
 {
-    RECT client;                          // the frame's client rectangle
+    RECT client;  // the frame's client rectangle
     std::vector<SnapshotDockBar> dockBars;
-    RECT clientArea;                      // what the bars leave for the view
+    RECT clientArea;  // what the bars leave for the view
 };
 
 // One line per dock bar, row and bar, for example

@@ -10,10 +10,10 @@ namespace DockLayout
 {
 struct RowBar
 {
-    int start;        // along the row, from the row's start
-    int length;       // current length along the row
-    int minLength;    // the bar never shrinks below this
-    int fullLength;   // the length the bar wants; it never grows beyond this
+    int start;       // along the row, from the row's start
+    int length;      // current length along the row
+    int minLength;   // the bar never shrinks below this
+    int fullLength;  // the length the bar wants; it never grows beyond this
     bool visible;
 
     int End() const { return start + length; }
@@ -21,8 +21,8 @@ struct RowBar
 
 struct RowModel
 {
-    int length;                 // the row's length
-    std::vector<RowBar> bars;   // in order along the row
+    int length;                // the row's length
+    std::vector<RowBar> bars;  // in order along the row
 
     // Row length minus the visible bars' lengths (negative: they do not fit).
     int AvailableLength() const;

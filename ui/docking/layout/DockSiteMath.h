@@ -60,20 +60,20 @@ UINT GetFreeToolbarId(UINT uiFirst, UINT uiLast, const std::vector<UINT>& usedId
 enum DockSiteResult
 {
     DOCK_SITE_NONE = 0,
-    DOCK_SITE_EDGE = 2,     // near an enabled side of the frame, or beside the found bar
-    DOCK_SITE_TAB = 3,      // attach as a tab
+    DOCK_SITE_EDGE = 2,  // near an enabled side of the frame, or beside the found bar
+    DOCK_SITE_TAB = 3,   // attach as a tab
 };
 
 struct DockSiteQuery
 {
-    BOOL bBarFound;              // a docking pane lies under the point
-    BOOL bFoundFloats;           // that pane floats in a mini frame
-    BOOL bFoundFloatMulti;       // its bar style has CBRS_FLOAT_MULTI
-    BOOL bDraggedFloatMulti;     // the dragged pane's bar style has CBRS_FLOAT_MULTI
-    DWORD dwFoundAlignment;      // its current alignment
-    int nFoundHitTest;           // its own docking hit test for the point
-    BOOL bSingleBarMiniFrame;    // with no pane found: a lone-pane mini frame answers "caption"
-    DWORD dwNearEdge;            // the side of the frame the point is near, 0 when none
+    BOOL bBarFound;            // a docking pane lies under the point
+    BOOL bFoundFloats;         // that pane floats in a mini frame
+    BOOL bFoundFloatMulti;     // its bar style has CBRS_FLOAT_MULTI
+    BOOL bDraggedFloatMulti;   // the dragged pane's bar style has CBRS_FLOAT_MULTI
+    DWORD dwFoundAlignment;    // its current alignment
+    int nFoundHitTest;         // its own docking hit test for the point
+    BOOL bSingleBarMiniFrame;  // with no pane found: a lone-pane mini frame answers "caption"
+    DWORD dwNearEdge;          // the side of the frame the point is near, 0 when none
     DWORD dwEnabledAlignment;
 };
 

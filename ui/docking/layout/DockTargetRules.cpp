@@ -9,48 +9,36 @@ namespace DockLayout
 {
 namespace
 {
-BOOL In(const RECT& r, POINT pt)
-{
-    return ::PtInRect(&r, pt);
-}
+BOOL In(const RECT& r, POINT pt) { return ::PtInRect(&r, pt); }
 }  // namespace
 
-int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivity,
-                  BOOL bExactBar, BOOL& bTabArea, BOOL& bCaption)
+int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivity, BOOL bExactBar,
+                  BOOL& bTabArea, BOOL& bCaption)
 {
     bTabArea = FALSE;
     bCaption = FALSE;
-    for (size_t i = 0; i < panes.size(); ++i)
-    {
+    for (size_t i = 0; i < panes.size(); ++i) {
         const TargetPane& p = panes[i];
-        if (In(p.rectCaption, pt))
-        {
+        if (In(p.rectCaption, pt)) {
             bCaption = TRUE;
             return (int)i;
         }
-        if (In(p.rectTabArea1, pt) || In(p.rectTabArea2, pt))
-        {
+        if (In(p.rectTabArea1, pt) || In(p.rectTabArea2, pt)) {
             bTabArea = TRUE;
             return (int)i;
         }
-        if (In(p.rectWindow, pt))
-        {
-            if (!bExactBar)
-                return (int)i;
+        if (In(p.rectWindow, pt)) {
+            if (!bExactBar) return (int)i;
             RECT inner = p.rectWindow;
             ::InflateRect(&inner, -nSensitivity, -nSensitivity);
-            if (!In(inner, pt))
-                return (int)i;
+            if (!In(inner, pt)) return (int)i;
         }
     }
-    if (!bExactBar)
-    {
-        for (size_t i = 0; i < panes.size(); ++i)
-        {
+    if (!bExactBar) {
+        for (size_t i = 0; i < panes.size(); ++i) {
             RECT outer = panes[i].rectWindow;
             ::InflateRect(&outer, nSensitivity, nSensitivity);
-            if (In(outer, pt))
-                return (int)i;
+            if (In(outer, pt)) return (int)i;
         }
     }
     return -1;
@@ -60,17 +48,14 @@ DockTarget FindDockTarget(const std::vector<TargetPane>& panes, POINT pt, int nS
                           BOOL bFrameCaption, int nFrameCaptionPane)
 {
     DockTarget t = {-1, DOCK_ALIGN_LEFT, FALSE, FALSE};
-    if (bFrameCaption)
-    {
+    if (bFrameCaption) {
         t.nPane = nFrameCaptionPane;
         t.bCaption = TRUE;
         return t;
     }
     t.nPane = PaneFromPoint(panes, pt, nSensitivity, TRUE, t.bTabArea, t.bCaption);
-    if (t.nPane >= 0)
-    {
-        if (!t.bTabArea && !t.bCaption)
-        {
+    if (t.nPane >= 0) {
+        if (!t.bTabArea && !t.bCaption) {
             const TargetPane& p = panes[(size_t)t.nPane];
             const DWORD side = HitTestDockEdges(pt, p.rectWindow, nSensitivity, FALSE,
                                                 DOCK_ALIGN_ANY, p.nCaptionHeight, p.nTabHeight);
@@ -88,20 +73,16 @@ DockTarget FindDockTarget(const std::vector<TargetPane>& panes, POINT pt, int nS
 ExpectedDock CalcExpectedDockRect(const ExpectedDockQuery& q)
 {
     ExpectedDock r = {FALSE, FALSE, {0, 0, 0, 0}};
-    if (q.bCtrlDown || q.target.nPane < 0)
-        return r;
+    if (q.bCtrlDown || q.target.nPane < 0) return r;
 
     const DWORD dwTargetSide = q.bTargetFloats ? DOCK_ALIGN_ANY : q.dwTargetAlignment;
-    if (q.bDraggedIsControlBar && (q.dwDraggedEnabled & dwTargetSide) == 0)
-        return r;
-    if (q.target.bTabArea || q.target.bCaption)
-    {
+    if (q.bDraggedIsControlBar && (q.dwDraggedEnabled & dwTargetSide) == 0) return r;
+    if (q.target.bTabArea || q.target.bCaption) {
         r.bDropAsTab = q.bTargetCanBeAttached && q.bDraggedCanBeAttached;
-        if (!r.bDropAsTab)
-            return r;
+        if (!r.bDropAsTab) return r;
     }
-    if ((q.bTargetFloats && !q.bDraggedCanFloatMulti)
-        || (q.bDraggedIsBaseBar && !q.bTargetAccepts) || q.bTargetIsDragged)
+    if ((q.bTargetFloats && !q.bDraggedCanFloatMulti) ||
+        (q.bDraggedIsBaseBar && !q.bTargetAccepts) || q.bTargetIsDragged)
     {
         r.bDropAsTab = FALSE;
         return r;

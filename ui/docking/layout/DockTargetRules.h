@@ -13,10 +13,10 @@ namespace DockLayout
 struct TargetPane
 {
     RECT rectWindow;
-    RECT rectCaption;      // empty without a caption
-    RECT rectTabArea1;     // the tab strips of a tabbed pane, else empty
+    RECT rectCaption;   // empty without a caption
+    RECT rectTabArea1;  // the tab strips of a tabbed pane, else empty
     RECT rectTabArea2;
-    int nCaptionHeight;    // widen the inner edge bands (see HitTestDockEdges)
+    int nCaptionHeight;  // widen the inner edge bands (see HitTestDockEdges)
     int nTabHeight;
 };
 
@@ -24,13 +24,13 @@ struct TargetPane
 // A caption or tab area hit sets the flags. With bExactBar a point well inside a pane (deeper
 // than the sensitivity) does not count; without it a second pass takes the first pane whose
 // rectangle, widened by the sensitivity, holds the point.
-int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivity,
-                  BOOL bExactBar, BOOL& bTabArea, BOOL& bCaption);
+int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivity, BOOL bExactBar,
+                  BOOL& bTabArea, BOOL& bCaption);
 
 struct DockTarget
 {
-    int nPane;             // -1 for none
-    DWORD dwAlignment;     // the pane's side the point is near (CBRS_ALIGN_*)
+    int nPane;          // -1 for none
+    DWORD dwAlignment;  // the pane's side the point is near (CBRS_ALIGN_*)
     BOOL bTabArea;
     BOOL bCaption;
 };
@@ -44,16 +44,16 @@ DockTarget FindDockTarget(const std::vector<TargetPane>& panes, POINT pt, int nS
 // What CalcExpectedDockRect knows of the dragged window and the target found.
 struct ExpectedDockQuery
 {
-    BOOL bCtrlDown;               // docking is suppressed
+    BOOL bCtrlDown;  // docking is suppressed
     DockTarget target;
-    RECT rectTarget;              // the target pane's window rectangle
-    DWORD dwTargetAlignment;      // its current side
-    BOOL bTargetFloats;           // it lives in a mini frame
+    RECT rectTarget;          // the target pane's window rectangle
+    DWORD dwTargetAlignment;  // its current side
+    BOOL bTargetFloats;       // it lives in a mini frame
     BOOL bTargetCanBeAttached;
-    BOOL bTargetAccepts;          // its CanAcceptBar for the dragged bar
-    BOOL bTargetIsDragged;        // the target is the dragged window or lives in its mini frame
-    BOOL bDraggedIsControlBar;    // the dragged window (or the bar its mini frame hosts)
-    DWORD dwDraggedEnabled;       // its enabled sides
+    BOOL bTargetAccepts;        // its CanAcceptBar for the dragged bar
+    BOOL bTargetIsDragged;      // the target is the dragged window or lives in its mini frame
+    BOOL bDraggedIsControlBar;  // the dragged window (or the bar its mini frame hosts)
+    DWORD dwDraggedEnabled;     // its enabled sides
     BOOL bDraggedIsBaseBar;
     BOOL bDraggedCanBeAttached;
     BOOL bDraggedCanFloatMulti;
@@ -63,9 +63,9 @@ struct ExpectedDockQuery
 
 struct ExpectedDock
 {
-    BOOL bTarget;       // a target was found and not refused
+    BOOL bTarget;  // a target was found and not refused
     BOOL bDropAsTab;
-    RECT rect;          // where the dragged window would go; empty when nothing
+    RECT rect;  // where the dragged window would go; empty when nothing
 };
 
 ExpectedDock CalcExpectedDockRect(const ExpectedDockQuery& query);

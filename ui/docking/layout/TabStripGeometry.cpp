@@ -21,15 +21,9 @@ const int kScrollBarTopGap = 1;
 const int kScrollBarBottomGap = 2;
 const int kScrollBarSplitMargin = 5;
 
-int Width(const RECT& r)
-{
-    return r.right - r.left;
-}
+int Width(const RECT& r) { return r.right - r.left; }
 
-int Height(const RECT& r)
-{
-    return r.bottom - r.top;
-}
+int Height(const RECT& r) { return r.bottom - r.top; }
 
 bool Contains(const RECT& outer, const RECT& inner)
 {
@@ -41,8 +35,7 @@ bool Contains(const RECT& outer, const RECT& inner)
 void LayButtons(TabFrameLayout& out, int nCount, int x, int nBandTop, int nBandHeight)
 {
     const int top = nBandTop + (nBandHeight - out.nButtonSize) / 2;
-    for (int i = 0; i < nCount; ++i)
-    {
+    for (int i = 0; i < nCount; ++i) {
         const int left = x + i * out.nButtonSize;
         out.buttons.push_back(RECT{left, top, left + out.nButtonSize, top + out.nButtonSize});
     }
@@ -54,10 +47,7 @@ int BaseTabsHeight(int nTextHeight, int nImageHeight)
     return std::max(nTextHeight + 2 * kTabTextMargin, nImageHeight + 2 * kTabImageMargin);
 }
 
-int FlatTabsHeight(int nScrollBarHeight)
-{
-    return nScrollBarHeight + kFlatTabsExtraHeight;
-}
+int FlatTabsHeight(int nScrollBarHeight) { return nScrollBarHeight + kFlatTabsExtraHeight; }
 
 int FitFlatFontHeight(int nStartHeight, int nTabsHeight,
                       const std::function<int(int nHeight)>& textHeightFor)
@@ -70,8 +60,7 @@ int FitFlatFontHeight(int nStartHeight, int nTabsHeight,
 
 bool IsTabAreaHidden(int nStyle, bool bHideSingleTab, bool bHideWhenEmpty, int nVisibleTabs)
 {
-    if (nStyle == TAB_STYLE_FLAT_SCROLL)
-        return false;
+    if (nStyle == TAB_STYLE_FLAT_SCROLL) return false;
     return (bHideSingleTab && nVisibleTabs < 2) || (bHideWhenEmpty && nVisibleTabs == 0);
 }
 
@@ -89,46 +78,36 @@ TabFrameLayout CalcTabFrame(const TabFrameInput& in)
     // The buttons: every scroll button and, when asked, the close button, in one square size.
     const int nButtons = in.bCloseButton ? TAB_BUTTON_COUNT : TAB_BUTTON_COUNT - 1;
     int size = in.nMenuGlyphWidth + in.nButtonExtraBorder + kButtonPadding;
-    if (!flat)
-        size = std::min(size + kButtonPadding3D, h - kButtonHeightMargin);
+    if (!flat) size = std::min(size + kButtonPadding3D, h - kButtonHeightMargin);
     out.nButtonSize = hidden ? 0 : std::max(size, 0);
 
     RECT area = {client.left + b, 0, client.right - b, 0};
-    if (!hidden)
-    {
-        if (flat)
-        {
+    if (!hidden) {
+        if (flat) {
             // Moved inwards by b - 1 from the edge that holds the tabs.
             const int inset = b > 1 ? b - 1 : 0;
             area.top = in.bTop ? client.top + inset : client.bottom - inset - h;
             area.bottom = area.top + h;
-            if (h + b > Height(client))
-            {
+            if (h + b > Height(client)) {
                 out.nButtonSize = 0;
                 area = kEmpty;
                 collapsed = true;
-            }
-            else
-            {
+            } else {
                 LayButtons(out, nButtons, client.left + b + 1, area.top, h);
                 area.left = client.left + b + 1 + nButtons * out.nButtonSize;
                 area.right = client.right - b;
             }
-        }
-        else
-        {
+        } else {
             area.top = in.bTop ? client.top : client.bottom - h;
             area.bottom = area.top + h;
             const int buttonsLeft = area.right - nButtons * out.nButtonSize;
             LayButtons(out, nButtons, buttonsLeft, area.top, h);
             area.right = buttonsLeft;
-            if (in.nStyle == TAB_STYLE_3D_ONE_TAB)
-                area.left += out.nButtonSize;
+            if (in.nStyle == TAB_STYLE_3D_ONE_TAB) area.left += out.nButtonSize;
             area.right -= 2 * b;
         }
         // A window narrower than its buttons keeps an empty tab area rather than an inverted one.
-        if (area.right < area.left)
-            area.right = area.left;
+        if (area.right < area.left) area.right = area.left;
     }
     out.rectTabArea = hidden ? RECT{area.left, in.bTop ? client.top : client.bottom, area.right,
                                     in.bTop ? client.top : client.bottom}
@@ -137,18 +116,15 @@ TabFrameLayout CalcTabFrame(const TabFrameInput& in)
     // The window area: the client area inside the border, beside the tab area. Without a tab area
     // (hidden or collapsed) the windows take all of it.
     RECT win = client;
-    if (b > 0)
-        InflateRect(&win, -(b + 1), -(b + 1));
-    if (!hidden && !collapsed)
-    {
+    if (b > 0) InflateRect(&win, -(b + 1), -(b + 1));
+    if (!hidden && !collapsed) {
         const RECT& tabs = out.rectTabArea;
         const int gap = flat ? b : 2 * b;
         if (in.bTop)
             win.top = tabs.bottom + gap;
         else
             win.bottom = flat ? tabs.top : tabs.top - gap;
-        if (flat && b == 0)
-        {
+        if (flat && b == 0) {
             win.left += 1;
             if (in.bTop)
                 win.bottom -= 1;
@@ -162,10 +138,8 @@ TabFrameLayout CalcTabFrame(const TabFrameInput& in)
 
 TabFont MeasureFontFor(int nStyle, bool bBoldActiveTab, bool bActive)
 {
-    if (IsFlatStyle(nStyle))
-        return TAB_FONT_FLAT_BOLD;
-    if (bBoldActiveTab && (bActive || nStyle == TAB_STYLE_3D_ONE_TAB))
-        return TAB_FONT_BOLD;
+    if (IsFlatStyle(nStyle)) return TAB_FONT_FLAT_BOLD;
+    if (bBoldActiveTab && (bActive || nStyle == TAB_STYLE_3D_ONE_TAB)) return TAB_FONT_BOLD;
     return TAB_FONT_REGULAR;
 }
 
@@ -173,8 +147,7 @@ int TabWidth(int nStyle, int nTabsHeight, const TabMeasure& tab)
 {
     const int text = tab.bLabelHidden ? 0 : tab.nTextWidth;
     int width = text + 2 * kTabTextMargin + kTabExtraWidth + tab.nImageWidth;
-    if (nStyle == TAB_STYLE_3D_ONE_TAB)
-        width += nTabsHeight + 2 * kTabTextMargin;
+    if (nStyle == TAB_STYLE_3D_ONE_TAB) width += nTabsHeight + 2 * kTabTextMargin;
     return width;
 }
 
@@ -191,10 +164,8 @@ TabPlacement PlaceTabs(int nStyle, bool bTop, const RECT& rectTabArea, int nScro
     const int overlap = TabOverlap(nStyle, h);
     const int shift = bTop ? kTabVerticalGap : 0;
     int x = rectTabArea.left - nScrollOffset;
-    for (const TabMeasure& tab : tabs)
-    {
-        if (!tab.bVisible)
-        {
+    for (const TabMeasure& tab : tabs) {
+        if (!tab.bVisible) {
             out.tabs.push_back(kEmpty);
             out.tooltips.push_back(kEmpty);
             continue;
@@ -217,8 +188,7 @@ int LargestScrollOffset(int nTotalWidth, int nTabAreaWidth)
 
 int ClampScrollOffset(int nStyle, int nOffset, int nLargest)
 {
-    if (nStyle != TAB_STYLE_3D_ONE_TAB)
-        nOffset = std::min(nOffset, nLargest);
+    if (nStyle != TAB_STYLE_3D_ONE_TAB) nOffset = std::min(nOffset, nLargest);
     return std::max(nOffset, 0);
 }
 
@@ -233,49 +203,38 @@ TabScroll ApplyScrollButton(int nStyle, TabButton button, const TabScroll& scrol
     auto firstShownAt = [&](int offset) {
         int first = -1;
         for (int i = 0; i < n; ++i)
-            if (visible(i) && (first < 0 || tabStarts[i] <= offset))
-                first = i;
+            if (visible(i) && (first < 0 || tabStarts[i] <= offset)) first = i;
         return first;
     };
 
-    switch (button)
-    {
-    case TAB_BUTTON_HOME:
-        out.nOffset = 0;
-        break;
-    case TAB_BUTTON_END:
-        out.nOffset = nLargest;
-        break;
+    switch (button) {
+    case TAB_BUTTON_HOME: out.nOffset = 0; break;
+    case TAB_BUTTON_END: out.nOffset = nLargest; break;
     case TAB_BUTTON_LEFT:
-        if (!oneTab)
-        {
+        if (!oneTab) {
             out.nOffset -= kScrollStep;
             break;
         }
         for (int i = scroll.nFirstVisible - 1; i >= 0; --i)
-            if (visible(i))
-            {
+            if (visible(i)) {
                 out.nFirstVisible = i;
                 out.nOffset = tabStarts[i];
                 break;
             }
         break;
     case TAB_BUTTON_RIGHT:
-        if (!oneTab)
-        {
+        if (!oneTab) {
             out.nOffset += kScrollStep;
             break;
         }
         for (int i = std::max(scroll.nFirstVisible + 1, 0); i < n; ++i)
-            if (visible(i))
-            {
+            if (visible(i)) {
                 out.nFirstVisible = i;
                 out.nOffset = tabStarts[i];
                 break;
             }
         break;
-    default:
-        break;
+    default: break;
     }
     out.nOffset = ClampScrollOffset(nStyle, out.nOffset, nLargest);
     if (oneTab && (button == TAB_BUTTON_HOME || button == TAB_BUTTON_END))
@@ -288,11 +247,9 @@ TabScroll EnsureTabVisible(int nStyle, int nTab, const TabScroll& scroll, int nL
                            const std::vector<int>& tabEnds)
 {
     const int n = (int)std::min(tabStarts.size(), tabEnds.size());
-    if (nTab < 0 || nTab >= n || tabStarts[nTab] < 0)
-        return scroll;
+    if (nTab < 0 || nTab >= n || tabStarts[nTab] < 0) return scroll;
     TabScroll out = scroll;
-    if (nStyle != TAB_STYLE_3D_ONE_TAB)
-    {
+    if (nStyle != TAB_STYLE_3D_ONE_TAB) {
         if (tabStarts[nTab] < scroll.nOffset)
             out.nOffset = tabStarts[nTab];
         else if (tabEnds[nTab] > scroll.nOffset + nAreaWidth)
@@ -302,13 +259,10 @@ TabScroll EnsureTabVisible(int nStyle, int nTab, const TabScroll& scroll, int nL
     }
 
     int first = scroll.nFirstVisible;
-    if (first < 0 || first >= n || tabStarts[first] < 0 || nTab < first)
-        first = nTab;
-    while (first < nTab && tabEnds[nTab] - tabStarts[first] > nAreaWidth)
-    {
+    if (first < 0 || first >= n || tabStarts[first] < 0 || nTab < first) first = nTab;
+    while (first < nTab && tabEnds[nTab] - tabStarts[first] > nAreaWidth) {
         int next = first + 1;
-        while (next < nTab && tabStarts[next] < 0)
-            ++next;
+        while (next < nTab && tabStarts[next] < 0) ++next;
         first = next;
     }
     out.nFirstVisible = first;
@@ -327,8 +281,7 @@ RECT SharedScrollBarRect(const RECT& rectTabArea, int nScrollBarWidth, int nArro
     const int split = std::max((int)rectTabArea.right - nScrollBarWidth, (int)rectTabArea.left);
     const RECT r = {split, rectTabArea.top + kScrollBarTopGap, rectTabArea.right,
                     rectTabArea.bottom - kScrollBarBottomGap};
-    if (bHidden || Width(r) < 2 * nArrowWidth || Height(r) <= 0)
-        return kEmpty;
+    if (bHidden || Width(r) < 2 * nArrowWidth || Height(r) <= 0) return kEmpty;
     return r;
 }
 
@@ -341,8 +294,7 @@ int DraggedScrollBarWidth(int nRight, int x, int nTabAreaLeft, int nArrowWidth)
 int TabFromPoint(const std::vector<RECT>& tabs, const std::vector<bool>& visible, POINT pt)
 {
     for (size_t i = 0; i < tabs.size(); ++i)
-        if (i < visible.size() && visible[i] && PtInRect(&tabs[i], pt))
-            return (int)i;
+        if (i < visible.size() && visible[i] && PtInRect(&tabs[i], pt)) return (int)i;
     return -1;
 }
 }  // namespace TabLayout

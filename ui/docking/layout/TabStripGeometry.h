@@ -14,10 +14,10 @@ namespace TabLayout
 // The looks a tab window is created with.
 enum TabStyle
 {
-    TAB_STYLE_FLAT = 1,          // flat tabs, scroll buttons at the left
-    TAB_STYLE_FLAT_SCROLL = 2,   // flat tabs sharing the row with a horizontal scroll bar
-    TAB_STYLE_3D = 3,            // 3D tabs, scroll buttons at the right
-    TAB_STYLE_3D_ONE_TAB = 4,    // 3D tabs that scroll one tab at a time
+    TAB_STYLE_FLAT = 1,         // flat tabs, scroll buttons at the left
+    TAB_STYLE_FLAT_SCROLL = 2,  // flat tabs sharing the row with a horizontal scroll bar
+    TAB_STYLE_3D = 3,           // 3D tabs, scroll buttons at the right
+    TAB_STYLE_3D_ONE_TAB = 4,   // 3D tabs that scroll one tab at a time
 };
 
 inline bool IsFlatStyle(int nStyle)
@@ -66,23 +66,23 @@ bool IsTabAreaHidden(int nStyle, bool bHideSingleTab, bool bHideWhenEmpty, int n
 // What the tab window knows when it lays itself out.
 struct TabFrameInput
 {
-    int nStyle;               // TabStyle
-    bool bTop;                // tab area at the top (location 1), else at the bottom
+    int nStyle;  // TabStyle
+    bool bTop;   // tab area at the top (location 1), else at the bottom
     RECT rectClient;
-    int nTabsHeight;          // the tab area's height; 0 while the area is hidden
-    int nBorder;              // the tab border size; 0 while the area is hidden
-    int nMenuGlyphWidth;      // width of a menu glyph (the scroll buttons' images)
-    int nButtonExtraBorder;   // the visual manager's extra border around a button
-    bool bCloseButton;        // the close button is laid out
+    int nTabsHeight;         // the tab area's height; 0 while the area is hidden
+    int nBorder;             // the tab border size; 0 while the area is hidden
+    int nMenuGlyphWidth;     // width of a menu glyph (the scroll buttons' images)
+    int nButtonExtraBorder;  // the visual manager's extra border around a button
+    bool bCloseButton;       // the close button is laid out
 };
 
 // Where everything goes.
 struct TabFrameLayout
 {
     RECT rectTabArea;
-    RECT rectWindowArea;      // where the tab windows go
-    int nButtonSize;          // side of one square button; 0 without buttons
-    std::vector<RECT> buttons;   // the laid-out buttons in TabButton order (no close: 4 of them)
+    RECT rectWindowArea;        // where the tab windows go
+    int nButtonSize;            // side of one square button; 0 without buttons
+    std::vector<RECT> buttons;  // the laid-out buttons in TabButton order (no close: 4 of them)
 };
 
 // The tab area with its buttons (3D styles: at its right end; flat styles: at its left) and the
@@ -93,9 +93,9 @@ TabFrameLayout CalcTabFrame(const TabFrameInput& in);
 // Which font measures a tab's text.
 enum TabFont
 {
-    TAB_FONT_FLAT_BOLD,   // the bold flat font of the flat styles
-    TAB_FONT_REGULAR,     // the library's regular font
-    TAB_FONT_BOLD,        // the library's bold font
+    TAB_FONT_FLAT_BOLD,  // the bold flat font of the flat styles
+    TAB_FONT_REGULAR,    // the library's regular font
+    TAB_FONT_BOLD,       // the library's bold font
 };
 TabFont MeasureFontFor(int nStyle, bool bBoldActiveTab, bool bActive);
 
@@ -103,9 +103,9 @@ TabFont MeasureFontFor(int nStyle, bool bBoldActiveTab, bool bActive);
 struct TabMeasure
 {
     bool bVisible;
-    bool bLabelHidden;    // the tab shows no text
-    int nTextWidth;       // of the label in its measuring font
-    int nImageWidth;      // 0 without an icon
+    bool bLabelHidden;  // the tab shows no text
+    int nTextWidth;     // of the label in its measuring font
+    int nImageWidth;    // 0 without an icon
 };
 
 // A tab's width from its text and icon; the one-tab style adds room for its slanted sides.
@@ -115,9 +115,9 @@ int TabOverlap(int nStyle, int nTabsHeight);
 
 struct TabPlacement
 {
-    std::vector<RECT> tabs;       // per tab, in client coordinates; empty for hidden tabs
-    std::vector<RECT> tooltips;   // a tab's rectangle when wholly in the tab area, else empty
-    int nTotalWidth;              // the tab widths plus one per visible tab
+    std::vector<RECT> tabs;      // per tab, in client coordinates; empty for hidden tabs
+    std::vector<RECT> tooltips;  // a tab's rectangle when wholly in the tab area, else empty
+    int nTotalWidth;             // the tab widths plus one per visible tab
 };
 
 // Places the tabs from the tab area's left edge, shifted left by the scroll offset.

@@ -24,16 +24,14 @@ bool IsVisible(const std::vector<bool>& visible, int i)
 int NearestVisibleFrom(const std::vector<bool>& visible, int nFrom)
 {
     for (int i = nFrom; i < (int)visible.size(); ++i)
-        if (IsVisible(visible, i))
-            return i;
+        if (IsVisible(visible, i)) return i;
     return -1;
 }
 
 int NearestVisibleBefore(const std::vector<bool>& visible, int nBefore)
 {
     for (int i = nBefore - 1; i >= 0; --i)
-        if (IsVisible(visible, i))
-            return i;
+        if (IsVisible(visible, i)) return i;
     return -1;
 }
 }  // namespace
@@ -45,38 +43,29 @@ int InsertPosition(int nIndex, int nCount)
 
 int ActiveAfterInsert(int nActive, int nInserted)
 {
-    if (nActive < 0)
-        return 0;
+    if (nActive < 0) return 0;
     return nInserted < nActive ? nActive + 1 : nActive;
 }
 
 int IndexAfterMove(int nIndex, int nFrom, int nTo, int nCount)
 {
-    if (nTo < 0 || nTo >= nCount)
-        nTo = nCount - 1;
-    if (nIndex == nFrom)
-        return nTo;
-    if (nFrom < nIndex && nIndex <= nTo)
-        return nIndex - 1;
-    if (nTo <= nIndex && nIndex < nFrom)
-        return nIndex + 1;
+    if (nTo < 0 || nTo >= nCount) nTo = nCount - 1;
+    if (nIndex == nFrom) return nTo;
+    if (nFrom < nIndex && nIndex <= nTo) return nIndex - 1;
+    if (nTo <= nIndex && nIndex < nFrom) return nIndex + 1;
     return nIndex;
 }
 
 int ActiveAfterRemove(const std::vector<bool>& visible, int nRemoved, int nActive,
                       const RemoveRule& rule)
 {
-    if (nRemoved > nActive)
-        return nActive;
-    if (rule.bRememberPrevious && rule.nPreviousActive >= 0 && rule.nPreviousActive != nRemoved)
-    {
-        const int previous =
-            rule.nPreviousActive > nRemoved ? rule.nPreviousActive - 1 : rule.nPreviousActive;
-        if (IsVisible(visible, previous))
-            return previous;
+    if (nRemoved > nActive) return nActive;
+    if (rule.bRememberPrevious && rule.nPreviousActive >= 0 && rule.nPreviousActive != nRemoved) {
+        const int previous = rule.nPreviousActive > nRemoved ? rule.nPreviousActive - 1
+                                                             : rule.nPreviousActive;
+        if (IsVisible(visible, previous)) return previous;
     }
-    if (rule.bLastVisible)
-        return NearestVisibleBefore(visible, (int)visible.size());
+    if (rule.bLastVisible) return NearestVisibleBefore(visible, (int)visible.size());
     const int after = NearestVisibleFrom(visible, nRemoved);
     return after >= 0 ? after : NearestVisibleBefore(visible, nRemoved);
 }
@@ -92,17 +81,12 @@ ShowTabPlan PlanShowTab(const std::vector<bool>& visible, int nIndex, bool bShow
 {
     int nVisibleBefore = 0;
     for (int i = 0; i < (int)visible.size(); ++i)
-        if (i == nIndex ? !bShow : visible[i])
-            ++nVisibleBefore;
+        if (i == nIndex ? !bShow : visible[i]) ++nVisibleBefore;
 
     ShowTabPlan plan{nActive, false, false};
-    if (bShow)
-    {
-        if (nVisibleBefore == 0)
-            plan.nCandidate = nIndex;
-    }
-    else if (nIndex == nActive)
-    {
+    if (bShow) {
+        if (nVisibleBefore == 0) plan.nCandidate = nIndex;
+    } else if (nIndex == nActive) {
         plan.nCandidate = CandidateAfterHide(visible, nIndex);
         plan.bResetActive = true;
     }
@@ -114,13 +98,10 @@ ShowTabPlan PlanShowTab(const std::vector<bool>& visible, int nIndex, bool bShow
 int NextVisibleTab(const std::vector<bool>& visible, int nActive, bool bForward)
 {
     const int n = (int)visible.size();
-    if (nActive < 0 || nActive >= n)
-        return -1;
-    for (int step = 1; step < n; ++step)
-    {
+    if (nActive < 0 || nActive >= n) return -1;
+    for (int step = 1; step < n; ++step) {
         const int i = bForward ? (nActive + step) % n : (nActive - step + n) % n;
-        if (visible[i])
-            return i;
+        if (visible[i]) return i;
     }
     return -1;
 }
@@ -133,8 +114,7 @@ int ResolveTab(int nIndex, int nActive, int nCount)
 
 int SwapTargetDuringDrag(int nHot, int nActive, int nTabs, bool bSwapAllowed)
 {
-    if (!bSwapAllowed || nTabs < 2 || nHot < 0 || nHot >= nTabs || nHot == nActive)
-        return -1;
+    if (!bSwapAllowed || nTabs < 2 || nHot < 0 || nHot >= nTabs || nHot == nActive) return -1;
     return nHot;
 }
 
@@ -154,20 +134,16 @@ RestorePlan PlanRestoredOrder(const std::vector<int>& tabIds, const std::vector<
     RestorePlan plan{{}, -1};
     std::vector<int> order = tabIds;
     int place = 0;
-    for (int k = 0; k < (int)savedIds.size(); ++k)
-    {
+    for (int k = 0; k < (int)savedIds.size(); ++k) {
         // Only the places not yet filled are searched: a repeated id finds nothing.
         const auto it = std::find(order.begin() + place, order.end(), savedIds[k]);
-        if (it == order.end())
-            continue;
+        if (it == order.end()) continue;
         const int at = (int)(it - order.begin());
-        if (at != place)
-        {
+        if (at != place) {
             std::swap(order[place], order[at]);
             plan.swaps.push_back({place, at});
         }
-        if (k == nSavedActive)
-            plan.nActive = place;
+        if (k == nSavedActive) plan.nActive = place;
         ++place;
     }
     return plan;
@@ -182,8 +158,7 @@ std::vector<COLORREF> AutoColorTable(int nBitsPerPixel)
 
 COLORREF AutoColorFor(const std::vector<COLORREF>& table, int nTab)
 {
-    if (table.empty() || nTab < 0)
-        return kDefaultTabColor;
+    if (table.empty() || nTab < 0) return kDefaultTabColor;
     return table[(size_t)nTab % table.size()];
 }
 }  // namespace TabLayout

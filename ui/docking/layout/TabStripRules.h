@@ -30,7 +30,7 @@ struct RemoveRule
 {
     bool bLastVisible;
     bool bRememberPrevious;
-    int nPreviousActive;   // before the current active tab; -1 when none
+    int nPreviousActive;  // before the current active tab; -1 when none
 };
 int ActiveAfterRemove(const std::vector<bool>& visible, int nRemoved, int nActive,
                       const RemoveRule& rule);
@@ -44,7 +44,7 @@ int CandidateAfterHide(const std::vector<bool>& visible, int nHidden);
 // (asked for, no tab was visible before, or the active tab was hidden and another can take over).
 struct ShowTabPlan
 {
-    int nCandidate;       // -1: none
+    int nCandidate;  // -1: none
     bool bResetActive;
     bool bActivate;
 };

@@ -24,14 +24,14 @@ struct TabWindowRecord
     {
         CString label;
         BOOL bVisible = TRUE;
-        int nControlId = 0;               // of the tab's window
+        int nControlId = 0;  // of the tab's window
         BOOL bDetachable = TRUE;
         COLORREF clrText = (COLORREF)-1;  // -1: the default colour
         COLORREF clrFill = (COLORREF)-1;
     };
     std::vector<Tab> tabs;
-    int nActiveTab = -1;   // -1 when no tab is active
-    int nLocation = 0;     // 1: tabs at the top, 0: at the bottom
+    int nActiveTab = -1;  // -1 when no tab is active
+    int nLocation = 0;    // 1: tabs at the top, 0: at the bottom
 };
 
 // Stored size of a tab with an empty label: the label's one-byte length and five numbers.
