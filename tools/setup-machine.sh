@@ -11,7 +11,7 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xdotool x11-utils fonts-wine fonts-liberation imagemagick
-  locales googletest
+  locales googletest clang-format-14
 )
 
 missing=()
