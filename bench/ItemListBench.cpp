@@ -55,12 +55,12 @@ HWND MakeList()
     HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 800, 600, nullptr,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     int index = 0;
-    for (const ColumnSpec& spec : RepresentationColumns::Columns(RepresentationFiles)) {
+    for (const ColumnSpec& def : RepresentationColumns::Columns(RepresentationFiles)) {
         char title[64];
-        WideCharToMultiByte(CP_ACP, 0, spec.title, -1, title, sizeof title, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, def.title, -1, title, sizeof title, nullptr, nullptr);
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
-        column.fmt = spec.format;
+        column.fmt = def.format;
         column.cx = RepresentationColumns::DefaultWidth;
         column.pszText = title;
         SendMessageA(list, LVM_INSERTCOLUMNA, index++, (LPARAM)&column);

@@ -60,17 +60,17 @@ int main(int argc, char** argv)
 
     std::vector<std::unique_ptr<DemoBar>> bars;
     UINT nID = 200;
-    for (const BarSpec& spec : kBars) {
-        auto bar = std::make_unique<DemoBar>(spec.length, spec.thickness);
-        if (!bar->CreateIn(pFrame, spec.name, nID++)) return 2;
-        if (spec.x < 0) {
-            pFrame->DockControlBar(bar.get(), spec.dockBarId);
+    for (const BarSpec& def : kBars) {
+        auto bar = std::make_unique<DemoBar>(def.length, def.thickness);
+        if (!bar->CreateIn(pFrame, def.name, nID++)) return 2;
+        if (def.x < 0) {
+            pFrame->DockControlBar(bar.get(), def.dockBarId);
         } else {
-            const bool bHorz = spec.dockBarId == 0xE81B || spec.dockBarId == 0xE81E;
-            CRect rect(spec.x, spec.y, spec.x + (bHorz ? spec.length : spec.thickness),
-                       spec.y + (bHorz ? spec.thickness : spec.length));
+            const bool bHorz = def.dockBarId == 0xE81B || def.dockBarId == 0xE81E;
+            CRect rect(def.x, def.y, def.x + (bHorz ? def.length : def.thickness),
+                       def.y + (bHorz ? def.thickness : def.length));
             pFrame->ClientToScreen(rect);
-            pFrame->DockControlBar(bar.get(), spec.dockBarId, rect);
+            pFrame->DockControlBar(bar.get(), def.dockBarId, rect);
         }
         bars.push_back(std::move(bar));
     }

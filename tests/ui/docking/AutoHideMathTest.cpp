@@ -7,19 +7,12 @@
 
 #include "ui/docking/layout/AutoHideMath.h"
 #include "ui/docking/layout/DockTargetRules.h"
+#include "tests/ui/docking/RectText.h"
 
 using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
 const DWORD kLeft = 0x1000, kTop = 0x2000, kRight = 0x4000, kBottom = 0x8000;
 }  // namespace
 

@@ -6,19 +6,12 @@
 #include <vector>
 
 #include "ui/docking/layout/CaptionMath.h"
+#include "tests/ui/docking/RectText.h"
 
 using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
 CaptionButton Button(UINT hit, BOOL hidden = FALSE, BOOL left = FALSE)
 {
     return CaptionButton{hit, hidden, left, {0, 0}};

@@ -6,13 +6,12 @@
 #include <string>
 
 #include "ui/docking/layout/ContainerTree.h"
+#include "tests/ui/docking/RectText.h"
 
 using namespace DockLayout;
 
 namespace
 {
-RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
-
 ContainerSide Bar(UINT id, const char* name, RECT rect)
 {
     return ContainerSide{id, name, rect, true, 50, -1};

@@ -4,19 +4,9 @@
 #include "ui/docking/CZAVPBarNcArea.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockSiteMath.h"
+#include "tests/ui/docking/RectText.h"
 
 using namespace DockLayout;
-
-namespace
-{
-RECT R(LONG l, LONG t, LONG r, LONG b) { return RECT{l, t, r, b}; }
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-}  // namespace
 
 TEST(DockAxis, SameArithmeticForBothOrientations)
 {

@@ -24,6 +24,7 @@
 #include "ui/docking/layout/DockLayoutDump.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "tests/ui/docking/RectText.h"
 
 namespace
 {
@@ -31,12 +32,6 @@ const char kRoot[] = "Software\\LornivalDockingTests";
 const char kProfile[] = "Software\\LornivalDockingTests\\Bars\\";
 const int kClientWidth = 600;
 const int kClientHeight = 400;
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
 
 class DockingWindowTest : public ::testing::Test
 {

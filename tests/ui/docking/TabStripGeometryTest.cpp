@@ -6,17 +6,12 @@
 #include <vector>
 
 #include "ui/docking/layout/TabStripGeometry.h"
+#include "tests/ui/docking/RectText.h"
 
 using namespace TabLayout;
 
 namespace
 {
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
 std::string Texts(const std::vector<RECT>& rects)
 {
     std::string s;
