@@ -12,6 +12,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/toolbars/ZAVPStatusBarLayout.h"
+#include "ui/toolbars/ZAVPBufferedPaint.h"
 
 IMPLEMENT_DYNAMIC(CZAVPStatusBar, CZAVPControlBar)
 
@@ -300,18 +301,8 @@ void CZAVPStatusBar::DoPaint(CDC* pDCPaint)
 {
     CRect rectClient;
     GetClientRect(rectClient);
-    CDC dcMem;
-    HBITMAP hbmp = nullptr;
-    HGDIOBJ hOldBitmap = nullptr;
-    CDC* pDC = pDCPaint;
-    if (dcMem.CreateCompatibleDC(pDCPaint)) {
-        hbmp = ::CreateCompatibleBitmap(pDCPaint->GetSafeHdc(), rectClient.Width(),
-                                        rectClient.Height());
-        if (hbmp != nullptr) {
-            hOldBitmap = ::SelectObject(dcMem.GetSafeHdc(), hbmp);
-            pDC = &dcMem;
-        }
-    }
+    ZAVPBufferedPaint buffer(pDCPaint, rectClient);
+    CDC* pDC = buffer.DC();
     CZAVPControlBar::DoPaint(pDC);
     HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), Font());
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
@@ -324,12 +315,6 @@ void CZAVPStatusBar::DoPaint(CDC* pDCPaint)
     pDC->SetTextColor(clrOldText);
     pDC->SetBkMode(nOldMode);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
-    if (pDC == &dcMem) {
-        ::BitBlt(pDCPaint->GetSafeHdc(), 0, 0, rectClient.Width(), rectClient.Height(),
-                 dcMem.GetSafeHdc(), 0, 0, SRCCOPY);
-        ::SelectObject(dcMem.GetSafeHdc(), hOldBitmap);
-    }
-    if (hbmp != nullptr) ::DeleteObject(hbmp);
 }
 
 void CZAVPStatusBar::DrawPane(CDC* pDC, CZAVPStatusBarPaneInfo* pSBP)

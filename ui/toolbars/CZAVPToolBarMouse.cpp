@@ -11,6 +11,7 @@
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
 #include "ui/toolbars/ZAVPMouseLeave.h"
+#include "ui/toolbars/ZAVPBufferedPaint.h"
 
 namespace
 {
@@ -34,18 +35,8 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
 {
     CRect rectClient;
     GetClientRect(rectClient);
-    CDC dcMem;
-    HBITMAP hbmp = nullptr;
-    HGDIOBJ hOldBitmap = nullptr;
-    CDC* pDC = pDCPaint;
-    if (dcMem.CreateCompatibleDC(pDCPaint)) {
-        hbmp = ::CreateCompatibleBitmap(pDCPaint->GetSafeHdc(), rectClient.Width(),
-                                        rectClient.Height());
-        if (hbmp != nullptr) {
-            hOldBitmap = ::SelectObject(dcMem.GetSafeHdc(), hbmp);
-            pDC = &dcMem;
-        }
-    }
+    ZAVPBufferedPaint buffer(pDCPaint, rectClient);
+    CDC* pDC = buffer.DC();
 
     CZAVPBaseToolBar::DoPaint(pDC);  // the visual manager fills the background
     OnFillBackground(pDC);
@@ -83,13 +74,6 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
     }
     if (bPrepared) pImages->EndDrawImage(ds);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
-
-    if (pDC == &dcMem) {
-        ::BitBlt(pDCPaint->GetSafeHdc(), 0, 0, rectClient.Width(), rectClient.Height(),
-                 dcMem.GetSafeHdc(), 0, 0, SRCCOPY);
-        ::SelectObject(dcMem.GetSafeHdc(), hOldBitmap);
-    }
-    if (hbmp != nullptr) ::DeleteObject(hbmp);
 }
 
 BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
