@@ -10,11 +10,10 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
-#include "ui/docking/CZAVPBaseControlBar.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/layout/TabStripGeometry.h"
 #include "ui/docking/layout/TabStripRules.h"
 #include "ui/foundation/CZAVPGlobalData.h"
-#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 
 IMPLEMENT_DYNAMIC(CZAVPBaseTabWnd, CWnd)
@@ -23,8 +22,6 @@ namespace
 {
 const int kDefaultTabBorderSize = 2;
 const char kListViewClass[] = "SysListView32";
-// The tabbed bars come with the docking panes; until then a parent of that class is found by name.
-constexpr ZAVPClassName kTabbedBarClass{"CZAVPBaseTabbedBar"};
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CZAVPBaseTabWnd, CWnd)
@@ -76,13 +73,12 @@ LRESULT CZAVPBaseTabWnd::NotifyParent(UINT message, WPARAM wParam, LPARAM lParam
     return hParent ? ::SendMessageA(hParent, message, wParam, lParam) : 0;
 }
 
-CWnd* CZAVPBaseTabWnd::GetTabbedBarParent() const
+CZAVPBaseTabbedBar* CZAVPBaseTabWnd::GetTabbedBarParent() const
 {
     if (GetSafeHwnd() == nullptr) return nullptr;
     CWnd* pParent = GetParent();
-    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)) &&
-                   ZAVPIsKindOf(pParent, kTabbedBarClass)
-               ? pParent
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))
+               ? static_cast<CZAVPBaseTabbedBar*>(pParent)
                : nullptr;
 }
 
@@ -210,8 +206,7 @@ void CZAVPBaseTabWnd::InsertTab(CWnd* pNewWnd, LPCSTR lpszTabLabel, int nInsertA
     if (!IsWindowVisible()) ShowWindow(SW_SHOW);
 
     nInsertAt = TabLayout::InsertPosition(nInsertAt, m_iTabsNum);
-    const BOOL bCanDetach = bDetachable &&
-                            ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDockingControlBar);
+    const BOOL bCanDetach = bDetachable && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar));
 
     CZAVPTabInfo* pTab = new CZAVPTabInfo(lpszTabLabel ? lpszTabLabel : "", uiImageId, pWnd,
                                           m_nNextToolId, bCanDetach);
@@ -469,8 +464,8 @@ BOOL CZAVPBaseTabWnd::SetTabLabel(int iTab, const CString& strLabel)
         pTab->m_pWnd->SetWindowText(strLabel);
     RecalcLayout();
     // A tabbed bar's caption is its active tab's label.
-    CWnd* pBar = GetTabbedBarParent();
-    if (pBar != nullptr && iTab == m_iActiveTab) {
+    CZAVPBaseTabbedBar* pBar = GetTabbedBarParent();
+    if (pBar != nullptr && iTab == m_iActiveTab && pBar->IsCaptionFollowsTab()) {
         pBar->SetWindowText(strLabel);
         pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
     }

@@ -23,6 +23,7 @@
 class CArchive;
 class CEdit;
 class CZAVPBaseTabWnd;
+class CZAVPBaseTabbedBar;
 
 // The drop target of a tab window: toolbar buttons dragged over the tabs in customisation mode.
 class CZAVPTabDropTarget : public COleDropTarget
@@ -197,7 +198,7 @@ protected:
     // The window a wrapper made by CreateWrapper holds, else the window itself.
     static CWnd* UnwrapWindow(CWnd* pWnd);
     // The parent when it is a tabbed bar, else null.
-    CWnd* GetTabbedBarParent() const;
+    CZAVPBaseTabbedBar* GetTabbedBarParent() const;
     void DeleteTool(const CZAVPTabInfo* pTab);
     // Floats the bar of tab iTab through the tabbed bar that holds this window; FALSE without one.
     BOOL FloatTabThroughParent(CWnd* pBar, int iTab, int nMethod, BOOL bHide);

@@ -10,7 +10,7 @@
 #include "framework/CEdit.h"
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
-#include "ui/docking/CZAVPControlBar.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/layout/TabStripRules.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
@@ -116,9 +116,9 @@ void CZAVPBaseTabWnd::OnLButtonUp(UINT, CPoint point)
     if (m_bReadyToDetach && m_iTabBeforeDrag >= 0 && m_iActiveTab != m_iTabBeforeDrag) {
         NotifyParent(ZAVPRegisteredMessages::OnMoveTab, (WPARAM)m_iTabBeforeDrag,
                      (LPARAM)m_iActiveTab);
-        CWnd* pBar = GetTabbedBarParent();
+        CZAVPBaseTabbedBar* pBar = GetTabbedBarParent();
         if (pBar != nullptr) {
-            CWnd* pFrame = static_cast<CZAVPBaseControlBar*>(pBar)->GetDockSiteFrame();
+            CWnd* pFrame = pBar->GetDockSiteFrame();
             if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
                 pFrame->SendMessage(ZAVPRegisteredMessages::OnMoveTab, (WPARAM)m_iTabBeforeDrag,
                                     (LPARAM)m_iActiveTab);

@@ -196,6 +196,9 @@ public:
     // site's client coordinates).
     CRect GetAutoHideRect() const { return m_rectRestored; }
     BOOL IsSliding() const { return m_bIsSliding; }
+    // Tabbed groups: the docked place a group made over this pane takes over from it.
+    void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
+                              int nPercent);
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).

@@ -7,12 +7,12 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/CView.h"
+#include "ui/docking/CZAVPTabbedControlBar.h"
 #include "ui/docking/layout/TabStripGeometry.h"
 #include "ui/docking/layout/TabStripRules.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPVisualManager.h"
-#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPTabWnd, CZAVPBaseTabWnd)
@@ -40,9 +40,6 @@ const int kInitialScrollBarArrows = 6;
 const int kButtonGlyphs[CZAVPTabWnd::BUTTON_COUNT] = {
     CZAVPMenuGlyphs::IdHome, CZAVPMenuGlyphs::IdArrowLeft, CZAVPMenuGlyphs::IdArrowRight,
     CZAVPMenuGlyphs::IdEnd, CZAVPMenuGlyphs::IdClose};
-
-// A kind test by name: the tabbed bars come with the docking panes.
-constexpr ZAVPClassName kTabbedControlBarClass{"CZAVPTabbedControlBar"};
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CZAVPTabWnd, CZAVPBaseTabWnd)
@@ -448,7 +445,7 @@ BOOL CZAVPTabWnd::SetActiveTab(int iTab)
     SetupScrollBar();
 
     CWnd* pParent = GetParent();
-    if (pParent != nullptr && ZAVPIsKindOf(pParent, kTabbedControlBarClass)) {
+    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPTabbedControlBar))) {
         pParent->SetWindowText(pTab->m_strText);
         pParent->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
     }
