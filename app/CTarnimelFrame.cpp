@@ -144,6 +144,7 @@ void CTarnimelFrame::OnClose()
     const BOOL saving = workspace ? workspace->m_bSaveState : FALSE;
     if (workspace) workspace->m_bSaveState = FALSE;
     m_wndWorkspace.DestroyWindow();
+    m_pCategoryTree = nullptr;  // it went with the bar
     CZAVPFrameWnd::OnClose();
     if (workspace) workspace->m_bSaveState = saving;
 }
