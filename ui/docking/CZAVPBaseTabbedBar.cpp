@@ -133,6 +133,9 @@ BOOL CZAVPBaseTabbedBar::AddTab(CWnd* pNewBar, BOOL bVisible, BOOL bSetActive, B
         pBar->OnAfterChangeParent(pOldParent);
         if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
             static_cast<CZAVPDockingControlBar*>(pBar)->EnableGripper(FALSE);
+    } else if (pNewBar->GetSafeHwnd() != nullptr && pNewBar->GetParent() != m_pTabWnd) {
+        // Any other window lives in the tab window too, or the tabs could not show it.
+        pNewBar->SetParent(m_pTabWnd);
     }
     CString strLabel;
     pNewBar->GetWindowText(strLabel);

@@ -244,6 +244,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
             if (CZAVPBaseControlBar* pDocked = static_cast<CZAVPDockBar*>(pBar)->FindBarByID(
                     uBarID))
                 return pDocked;
+        if (CZAVPBaseControlBar* pTab = FindTabBarByID(pBar, uBarID)) return pTab;
     }
     return nullptr;
 }
