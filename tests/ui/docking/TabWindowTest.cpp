@@ -15,6 +15,18 @@
 
 namespace
 {
+// "Файлы" in the ANSI code page.
+const char kFiles[] = "\xD4\xE0\xE9\xEB\xFB";
+// "Диски" in the ANSI code page.
+const char kDiscs[] = "\xC4\xE8\xF1\xEA\xE8";
+// "Новое имя" in the ANSI code page.
+const char kNewName[] = "\xCD\xEE\xE2\xEE\xE5 \xE8\xEC\xFF";
+// "По категориям" in the ANSI code page.
+const char kByCategory[] = "\xCF\xEE \xEA\xE0\xF2\xE5\xE3\xEE\xF0\xE8\xFF\xEC";
+// "Поиск" in the ANSI code page.
+const char kSearch[] = "\xCF\xEE\xE8\xF1\xEA";
+// "Избранное" in the ANSI code page.
+const char kFavourites[] = "\xC8\xE7\xE1\xF0\xE0\xED\xED\xEE\xE5";
 const int kWidth = 400;
 const int kHeight = 300;
 
@@ -355,14 +367,14 @@ TEST_F(TabWindowTest, RenamingInPlaceEnterKeepsTheTextEscapeDropsIt)
 {
     CZAVPTabWnd& tabs = MakeTabs(CZAVPTabWnd::STYLE_FLAT);
     tabs.EnableInPlaceEdit(TRUE);
-    CWnd* pA = AddPlain(tabs, 1001, "Файлы");
-    AddPlain(tabs, 1002, "Диски");
+    CWnd* pA = AddPlain(tabs, 1001, kFiles);
+    AddPlain(tabs, 1002, kDiscs);
 
     struct Case
     {
         WPARAM key;
         const char* expected;
-    } cases[] = {{VK_ESCAPE, "Файлы"}, {VK_RETURN, "Новое имя"}};
+    } cases[] = {{VK_ESCAPE, kFiles}, {VK_RETURN, kNewName}};
     for (const Case& c : cases) {
         m_parent.m_messages.clear();
         Mouse(tabs, WM_LBUTTONDBLCLK, Centre(tabs, 0));
@@ -370,8 +382,8 @@ TEST_F(TabWindowTest, RenamingInPlaceEnterKeepsTheTextEscapeDropsIt)
         ASSERT_NE(nullptr, pEdit);
         CString strText;
         pEdit->GetWindowText(strText);
-        EXPECT_STREQ("Файлы", strText);
-        pEdit->SetWindowText("Новое имя");
+        EXPECT_STREQ(kFiles, strText);
+        pEdit->SetWindowText(kNewName);
         MSG msg{pEdit->GetSafeHwnd(), WM_KEYDOWN, c.key, 0, 0, {0, 0}};
         EXPECT_TRUE(tabs.PreTranslateMessage(&msg));
         EXPECT_EQ(nullptr, tabs.GetInPlaceEdit());
@@ -383,7 +395,7 @@ TEST_F(TabWindowTest, RenamingInPlaceEnterKeepsTheTextEscapeDropsIt)
     }
     CString strWindowText;
     pA->GetWindowText(strWindowText);
-    EXPECT_STREQ("Новое имя", strWindowText);  // the window takes the label too
+    EXPECT_STREQ(kNewName, strWindowText);  // the window takes the label too
 
     // Only the active tab is renamed by a double click.
     Mouse(tabs, WM_LBUTTONDBLCLK, Centre(tabs, 1));
@@ -393,9 +405,9 @@ TEST_F(TabWindowTest, RenamingInPlaceEnterKeepsTheTextEscapeDropsIt)
 TEST_F(TabWindowTest, StoredTabsComeBackInTheirOrderWithLabelsAndColours)
 {
     CZAVPTabWnd& tabs = MakeTabs(CZAVPTabWnd::STYLE_3D, CZAVPBaseTabWnd::LOCATION_TOP);
-    AddPlain(tabs, 1001, "По категориям");
-    AddPlain(tabs, 1002, "Поиск");
-    AddPlain(tabs, 1003, "Избранное");
+    AddPlain(tabs, 1001, kByCategory);
+    AddPlain(tabs, 1002, kSearch);
+    AddPlain(tabs, 1003, kFavourites);
     tabs.MoveTab(0, 2);  // Поиск, Избранное, По категориям
     tabs.SetActiveTab(1);
     tabs.ShowTab(0, FALSE);

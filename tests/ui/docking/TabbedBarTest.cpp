@@ -21,6 +21,14 @@
 
 namespace
 {
+// "Файлы" in the ANSI code page.
+const char kFiles[] = "\xD4\xE0\xE9\xEB\xFB";
+// "По категориям" in the ANSI code page.
+const char kByCategory[] = "\xCF\xEE \xEA\xE0\xF2\xE5\xE3\xEE\xF0\xE8\xFF\xEC";
+// "Обзор" in the ANSI code page.
+const char kReview[] = "\xCE\xE1\xE7\xEE\xF0";
+// "Папки" in the ANSI code page.
+const char kFolders[] = "\xCF\xE0\xEF\xEA\xE8";
 const int kClientWidth = 600;
 const int kClientHeight = 400;
 const DWORD kPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
@@ -104,14 +112,14 @@ protected:
 TEST_F(TabbedBarTest, WorkspaceKindOfPaneDocksLeftWithOneTabFillingIt)
 {
     CZAVPTabbedControlBar bar;
-    ASSERT_TRUE(bar.Create("Обзор", m_pFrame, CRect(0, 0, 200, 200), TRUE, 0xE900 + 1, kPaneStyle,
+    ASSERT_TRUE(bar.Create(kReview, m_pFrame, CRect(0, 0, 200, 200), TRUE, 0xE900 + 1, kPaneStyle,
                            ZAVP_CBRS_REGULAR_TABS, ZAVP_CBRS_DOCKING_DEFAULT));
     bar.EnableDocking(CBRS_ALIGN_ANY);
     m_pFrame->DockControlBar(&bar);
     CWnd tree;
     ASSERT_TRUE(tree.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
                               bar.GetSafeHwnd(), (HMENU)(UINT_PTR)0x1234));
-    tree.SetWindowText("По категориям");
+    tree.SetWindowText(kByCategory);
     EXPECT_TRUE(bar.AddTab(&tree, TRUE, TRUE, FALSE));
     bar.ShowControlBar(TRUE, FALSE, TRUE);
     m_pFrame->RecalcLayout();
@@ -139,7 +147,7 @@ TEST_F(TabbedBarTest, WorkspaceKindOfPaneDocksLeftWithOneTabFillingIt)
     pTabs->GetWindowRect(rectTabs);
     EXPECT_TRUE(rectTabs.PtInRect(rectTree.CenterPoint()));
     EXPECT_GT(rectTree.Width() * 2, rectTabs.Width());
-    EXPECT_EQ("По категориям", Text(&bar));
+    EXPECT_EQ(kByCategory, Text(&bar));
 
     // Its only tab cannot float; a bar that is not a tab is refused.
     EXPECT_FALSE(bar.FloatTab(&tree, 0, ZAVP_DM_MOUSE, FALSE));
@@ -150,8 +158,8 @@ TEST_F(TabbedBarTest, WorkspaceKindOfPaneDocksLeftWithOneTabFillingIt)
 
 TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDestroysIt)
 {
-    auto paneA = MakePane("Папки", 301);
-    auto paneB = MakePane("Файлы", 302);
+    auto paneA = MakePane(kFolders, 301);
+    auto paneB = MakePane(kFiles, 302);
     CZAVPDockingControlBar* pGroupBar = nullptr;
     CZAVPDockingControlBar* pResult = paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE,
                                                                pGroupBar);
@@ -160,14 +168,14 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
     ASSERT_TRUE(pGroupBar->IsKindOf(RUNTIME_CLASS(CZAVPTabbedControlBar)));
     CZAVPTabbedControlBar* pGroup = static_cast<CZAVPTabbedControlBar*>(pGroupBar);
     HWND hGroup = pGroup->GetSafeHwnd();
-    EXPECT_EQ("Папки,Файлы", Tabs(pGroup->GetTabWnd()));
+    EXPECT_EQ(std::string(kFolders) + "," + kFiles, Tabs(pGroup->GetTabWnd()));
     EXPECT_TRUE(Listed(pGroup));
     EXPECT_FALSE(Listed(paneA.get()));
     EXPECT_FALSE(Listed(paneB.get()));
     EXPECT_TRUE(paneA->IsTabbed());
     EXPECT_TRUE(paneB->IsTabbed());
     EXPECT_EQ(CBRS_ALIGN_LEFT, pGroup->GetCurrentAlignment());
-    EXPECT_EQ("Файлы", Text(pGroup));  // the caption follows the active tab
+    EXPECT_EQ(kFiles, Text(pGroup));  // the caption follows the active tab
     // Both tabs count as visible; only the active tab's window is shown.
     EXPECT_TRUE(paneA->IsVisible());
     EXPECT_TRUE(paneB->IsVisible());
@@ -176,7 +184,7 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
 
     // Switching tabs: the caption follows.
     pGroup->GetTabWnd()->SetActiveTab(0);
-    EXPECT_EQ("Папки", Text(pGroup));
+    EXPECT_EQ(kFolders, Text(pGroup));
 
     // Hiding one pane hides its tab; hiding the other too hides the group.
     EXPECT_TRUE(pGroup->ShowControlBar(paneA.get(), FALSE, FALSE, FALSE));
@@ -261,4 +269,25 @@ TEST_F(TabbedBarTest, SaveStateStopsAtTheFirstTabThatFailsAndTheRecordsRoundTrip
     EXPECT_EQ((std::vector<int>{7, 301, 302, 303}), ids);
     EXPECT_TRUE(pGroup->IsAutoDestroy());  // made on the fly: it owns itself
     pGroup->DestroyWindow();
+}
+
+TEST_F(TabbedBarTest, DestroyedPaneTakesItsTabAlongAndAnEmptiedGroupClosesAfterwards)
+{
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pGroupBar);
+    HWND hGroup = pGroup->GetSafeHwnd();
+
+    paneB->DestroyWindow();
+    EXPECT_EQ("A", Tabs(pGroup->GetTabWnd()));
+    EXPECT_EQ(paneA.get(), pGroup->GetTabWnd()->GetActiveWnd());
+    paneA->DestroyWindow();
+    EXPECT_EQ(0, pGroup->GetTabsNum());
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    EXPECT_FALSE(::IsWindow(hGroup));
+    EXPECT_FALSE(Listed(pGroupBar));
 }
