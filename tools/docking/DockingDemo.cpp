@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "DemoBars.h"
+#include "DemoPanes.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/layout/DockLayoutDump.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
@@ -74,6 +76,8 @@ int main(int argc, char** argv)
         }
         bars.push_back(std::move(bar));
     }
+    std::vector<std::unique_ptr<CZAVPDockingControlBar>> panes;
+    if (!AddDemoPanes(pFrame, panes)) return 5;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
@@ -92,6 +96,8 @@ int main(int argc, char** argv)
         }
         ::Sleep(20);
     }
+    for (auto& pane : panes)
+        if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
     if (::IsWindow(pFrame->GetSafeHwnd())) pFrame->DestroyWindow();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "framework/CException.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMemFile.h"
+#include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockBarRow.h"
@@ -731,6 +732,8 @@ DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
             }
             dock.rows.push_back(row);
         }
+        if (pDockBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)))
+            dock.rows = AutoHideRows(static_cast<CZAVPAutoHideDockBar*>(pDockBar), inFrame);
         snapshot.dockBars.push_back(dock);
     }
     return snapshot;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/CObList.h"
@@ -110,6 +111,9 @@ public:
     // Every slid-out auto-hide pane except pExcept slides back into its strip.
     void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
     const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+    // An auto-hide dock bar's strips as the one row the layout dump shows.
+    static std::vector<DockLayout::SnapshotRow>
+    AutoHideRows(CZAVPAutoHideDockBar* pDockBar, const std::function<RECT(CWnd*)>& inFrame);
 
     BOOL m_bEnableAdjustLayout;  // cleared by the frame's WM_DESTROY
     BOOL m_bLockUpdate;

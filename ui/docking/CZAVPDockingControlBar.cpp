@@ -1094,11 +1094,19 @@ BOOL CZAVPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActiv
 
 BOOL CZAVPDockingControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    return CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID);
+    if (!CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID)) return FALSE;
+    // The control bar's values name where the pane was docked last.
+    if (!m_rectSavedDockedRect.IsRectEmpty()) m_rectRecentDocked = m_rectSavedDockedRect;
+    m_dwRecentSliderAlignment = m_recentDockInfo.m_dwRecentAlignmentToFrame;
+    return TRUE;
 }
 
 BOOL CZAVPDockingControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
+    // A pane beside a slider keeps its place there, not in a dock bar's row.
+    StoreRecentDockInfo();
+    if (GetDefaultSlider() != nullptr && !m_bAutoHideMode)
+        m_rectSavedDockedRect = m_rectRecentDocked;
     return CZAVPControlBar::SaveState(lpszProfileName, nIndex, uiID);
 }
 
