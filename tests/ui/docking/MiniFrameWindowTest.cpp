@@ -499,6 +499,100 @@ TEST_F(MiniFrameTest, AFloatingToolbarHasThinBordersACloseButtonAndEdgesOnly)
     Pump();
 }
 
+TEST_F(MiniFrameTest, ResizingAFloatingToolbarSnapsToItsLayouts)
+{
+    CZAVPToolBar toolbar;
+    ASSERT_TRUE(
+        toolbar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC, 0xE800));
+    ASSERT_TRUE(toolbar.LoadToolBar(IDR_MAINFRAME));
+    toolbar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&toolbar);
+    ASSERT_TRUE(toolbar.FloatControlBar(CRect(300, 320, 400, 346), ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pMiniFrame = FrameOf(&toolbar);
+    ASSERT_NE(nullptr, pMiniFrame);
+    const CRect rectWide = WindowRect(pMiniFrame);
+    const int nButton = toolbar.GetButtonSize().cx;
+
+    // The right edge pulled in to about one button: the buttons wrap into a column, the left and
+    // top edges stay and the frame is no wider than a button and its borders.
+    CRect rect = rectWide;
+    rect.right = rect.left + nButton + 6 + 2;
+    pMiniFrame->SendMessage(WM_SIZING, WMSZ_RIGHT, (LPARAM)&rect);
+    EXPECT_EQ(rectWide.left, rect.left);
+    EXPECT_EQ(rectWide.top, rect.top);
+    EXPECT_LT(rect.Width(), rectWide.Width() / 2);
+    EXPECT_GT(rect.Height(), 2 * rectWide.Height());
+
+    // A corner drag changes nothing of the toolbar's own.
+    CRect rectCorner(rectWide.left, rectWide.top, rectWide.right + 50, rectWide.bottom + 50);
+    const CRect rectAsked = rectCorner;
+    pMiniFrame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, (LPARAM)&rectCorner);
+    EXPECT_EQ(Text(rectAsked), Text(rectCorner));
+    toolbar.DestroyWindow();
+    Pump();
+}
+
+namespace
+{
+// Moves the cursor and releases the button from inside a local drag loop.
+struct TearOffScript
+{
+    static HWND s_hBar;
+    static CPoint s_pt;
+    static VOID CALLBACK Tick(HWND, UINT, UINT_PTR nID, DWORD)
+    {
+        ::KillTimer(nullptr, nID);
+        ::SetCursorPos(s_pt.x, s_pt.y);
+        ::PostMessageA(s_hBar, WM_MOUSEMOVE, 0, 0);
+        ::PostMessageA(s_hBar, WM_LBUTTONUP, 0, 0);
+    }
+};
+HWND TearOffScript::s_hBar = nullptr;
+CPoint TearOffScript::s_pt;
+}  // namespace
+
+TEST_F(MiniFrameTest, TearOffDragFollowsTheMouseUntilReleaseAndEscDeletesTheNewBar)
+{
+    // A bar that has just been torn off floats in its own frame; its drag runs a local loop.
+    auto makeTornOff = [this](UINT nID) {
+        FixedBar* pBar = new FixedBar(100, 26);
+        EXPECT_TRUE(pBar->CreateIn(m_pFrame, "Torn", nID));
+        m_pFrame->DockControlBar(pBar);
+        EXPECT_TRUE(pBar->FloatControlBar(CRect(300, 320, 400, 346), ZAVP_DM_DBL_CLICK, TRUE));
+        return pBar;
+    };
+    FixedBar* pKept = makeTornOff(301);
+    CZAVPMiniFrameWnd* pMiniFrame = FrameOf(pKept);
+    ASSERT_NE(nullptr, pMiniFrame);
+    const CRect rectStart = WindowRect(pMiniFrame);
+    // The drag puts the cursor 5 pixels below the middle of the top edge; a timer inside its loop
+    // then moves the cursor by (30, 20) and releases the button.
+    TearOffScript::s_hBar = pKept->GetSafeHwnd();
+    TearOffScript::s_pt = CPoint(rectStart.left + rectStart.Width() / 2 + 30, rectStart.top + 25);
+    ::SetTimer(nullptr, 0, 10, &TearOffScript::Tick);
+    EXPECT_TRUE(pMiniFrame->TearOffDrag(nullptr));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(pKept->IsFloating());
+    CRect rectMoved = rectStart;
+    rectMoved.OffsetRect(30, 20);
+    EXPECT_EQ(Text(rectMoved), Text(WindowRect(pMiniFrame)));
+
+    FixedBar* pCancelled = makeTornOff(302);
+    CZAVPMiniFrameWnd* pOther = FrameOf(pCancelled);
+    ASSERT_NE(nullptr, pOther);
+    const HWND hBar = pCancelled->GetSafeHwnd();
+    const HWND hOther = pOther->GetSafeHwnd();
+    ::PostMessageA(hBar, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(pOther->TearOffDrag(nullptr));
+    EXPECT_FALSE(::IsWindow(hBar));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hOther));
+    EXPECT_EQ(nullptr, Manager().FindBarByID(302, TRUE));
+    pKept->DestroyWindow();
+    delete pKept;
+    Pump();
+}
+
 // ---- the stored layout
 
 namespace
