@@ -11,6 +11,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockBarRow.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
@@ -396,7 +397,11 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
                                          : pBar->IsVisible() ||
                                                (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
                                                 !pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)));
-        if (bTakesPart && PlacedByFrame(pBar, m_pParentWnd)) {
+        // A pane docked beside a slider is placed by the slider's container tree.
+        const BOOL bInContainer = pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+                                  static_cast<CZAVPDockingControlBar*>(pBar)->GetDefaultSlider() !=
+                                      nullptr;
+        if (bTakesPart && !bInContainer && PlacedByFrame(pBar, m_pParentWnd)) {
             const DWORD dwAlignment = pBar->GetCurrentAlignment();
             const BOOL bHorz = pBar->IsHorizontal();
             const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
@@ -407,7 +412,10 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
             m_pParentWnd->ScreenToClient(rectOld);
             if (bDockBar && rect.Size() != rectOld.Size())
                 resized.emplace_back(static_cast<CZAVPDockBar*>(pBar), rect);
-            hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
+            if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)))
+                static_cast<CZAVPSlider*>(pBar)->RepositionBars(rect, hdwp);
+            else
+                hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
             switch (dwAlignment & CBRS_ALIGN_ANY) {
             case CBRS_ALIGN_TOP: rectRemaining.top = rect.bottom; break;
             case CBRS_ALIGN_BOTTOM: rectRemaining.bottom = rect.top; break;

@@ -15,7 +15,10 @@
 
 class CFrameWnd;
 class CWnd;
+class CZAVPAutoHideDockBar;
+class CZAVPAutoHideToolBar;
 class CZAVPBaseControlBar;
+class CZAVPDockingControlBar;
 class CZAVPDockBar;
 class CZAVPMiniFrameWnd;
 struct CPrintPreviewState;
@@ -107,6 +110,26 @@ public:
     void DiscardLoadedMiniFrames();
     const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
 
+    // ---- captioned panes: auto-hide dock bars and strips (CZAVPDockManagerPanes.cpp)
+    // Creates the auto-hide dock bars of the requested sides not yet enabled, just inside the
+    // dock bars: top, bottom, left, right.
+    BOOL EnableAutoHideBars(DWORD dwStyle);
+    BOOL IsAutoHideAllowed(DWORD dwAlignment) const
+    {
+        return (m_dwEnabledAutoHideBars & dwAlignment & 0xF000) != 0;  // CBRS_ALIGN_ANY
+    }
+    CZAVPAutoHideDockBar* FindAutoHideDockBar(DWORD dwAlignment) const;
+    // Puts a pane's button on a strip of its side's auto-hide dock bar (a new strip unless one
+    // is given); null when the side has no auto-hide dock bar.
+    CZAVPAutoHideToolBar* AutoHideBar(CZAVPDockingControlBar* pBar, DWORD dwAlignment,
+                                      CZAVPAutoHideToolBar* pCurrAutoHideToolBar = nullptr);
+    // Where an auto-hidden pane stands when slid out (frame client coordinates): against the
+    // side inside the auto-hide strips, its own thickness wide, the remaining length long.
+    CRect GetAutoHideShownRect(CZAVPDockingControlBar* pBar) const;
+    // Every slid-out auto-hide pane except pExcept slides back into its strip.
+    void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
+    const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+
     BOOL m_bEnableAdjustLayout;  // cleared by the frame's WM_DESTROY
     BOOL m_bLockUpdate;
     BOOL m_bSizeFrame;           // the frame is being resized: RecalcLayout waits
@@ -135,4 +158,5 @@ protected:
     BOOL m_bHiddenForOLE;                     // ShowControlBars(FALSE) in force
     BOOL m_bDisableSetDockState;              // the stored layout failed to load
     std::vector<HWND> m_lstMiniFramesToShow;  // hidden on deactivation
+    DWORD m_dwEnabledAutoHideBars = 0;        // sides whose auto-hide dock bar exists
 };
