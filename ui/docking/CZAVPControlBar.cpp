@@ -287,12 +287,13 @@ BOOL CZAVPControlBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int nD
 void CZAVPControlBar::ChangeParent(CWnd* pNewParent, int nDockMethod)
 {
     CWnd* pOldParent = GetParent();
-    OnBeforeChangeParent(pNewParent, FALSE);
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    if (pMiniFrame != nullptr && pMiniFrame != pNewParent) {
-        // The frame lets the bar go without destroying itself now; a bar docked by the mouse
-        // remembers it as the window to close when its drag ends.
-        pMiniFrame->RemoveControlBar(this, FALSE, FALSE);
+    if (pMiniFrame == pNewParent) pMiniFrame = nullptr;
+    // The mini frame lets the bar go here (see OnBeforeChangeParent).
+    OnBeforeChangeParent(pNewParent, FALSE);
+    if (pMiniFrame != nullptr) {
+        // A bar docked by the mouse remembers its frame as the window to close when its drag
+        // ends; the frame's own move, if any, ends now.
         if (nDockMethod == ZAVP_DM_MOUSE && m_hwndMiniFrameToBeClosed == nullptr)
             m_hwndMiniFrameToBeClosed = pMiniFrame->GetSafeHwnd();
         pMiniFrame->SendMessage(WM_LBUTTONUP);
@@ -301,9 +302,13 @@ void CZAVPControlBar::ChangeParent(CWnd* pNewParent, int nDockMethod)
     OnAfterChangeParent(pOldParent);
 }
 
-void CZAVPControlBar::OnBeforeChangeParent(CWnd*, BOOL)
+void CZAVPControlBar::OnBeforeChangeParent(CWnd* pWndNewParent, BOOL)
 {
     if (m_pParentDockBar != nullptr) m_pParentDockBar->RemoveControlBar(this, FALSE);
+    // Leaving a mini frame: the frame lets the bar go without destroying itself now.
+    CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    if (pMiniFrame != nullptr && pMiniFrame != pWndNewParent)
+        pMiniFrame->RemoveControlBar(this, FALSE, FALSE);
 }
 
 void CZAVPControlBar::OnAfterChangeParent(CWnd*)
@@ -392,10 +397,9 @@ BOOL CZAVPControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL bShow)
                 ptCursor.x - rectCaption.Width() / 2 - (rectCaption.left - rectWindow.left),
                 ptCursor.y - rectCaption.Height() / 2 - (rectCaption.top - rectWindow.top), 0, 0,
                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) {
-            pMiniFrame->SkipNextMouseMove();
-            pMiniFrame->EnterDragMode(nullptr);
-        }
+        // The frame goes on with the drag (an outline in standard mode).
+        if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) pMiniFrame->SkipNextMouseMove();
+        pMiniFrame->EnterDragMode(nullptr);
     }
     if (bShow) {
         ShowWindow(SW_SHOWNOACTIVATE);

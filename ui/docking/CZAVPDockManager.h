@@ -96,6 +96,9 @@ public:
     // flag and the bar it docks onto through the out arguments.
     BOOL CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect& rectResult, BOOL& bDrawTab,
                                 CZAVPBaseControlBar** ppTargetBar);
+    // The same for a docking pane: another frame of panes, a docked pane's edge, a frame side.
+    BOOL CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt, CRect& rectResult,
+                              BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar);
     // The dock bar a floating bar docks on when dropped at the cursor, or null.
     CZAVPBaseControlBar* FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar);
     // The floating bar with that control id (its mini frame's), or null.

@@ -7,7 +7,9 @@
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 
@@ -47,8 +49,18 @@ BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd* pFrame)
         return TRUE;
     }
     pMiniFrame->KillDockTimer();
-    // Docking panes take their targets from their panes and mini frames.
-    if (pBar->IsResizable()) return TRUE;
+    if (pBar->IsResizable()) {
+        // A frame of panes docks its whole content where a drop would dock it.
+        if (!pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) return TRUE;
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        CRect rectDock;
+        BOOL bDrawTab = FALSE;
+        CalcExpectedDockedRect(pMiniFrame, ptCursor, rectDock, bDrawTab, nullptr);
+        if (rectDock.IsRectEmpty()) return TRUE;
+        BOOL bTabbed = FALSE;
+        return pMiniFrame->DockBarAtCursor(&bTabbed) == nullptr;
+    }
     CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
     if (pTarget == nullptr) return TRUE;
     return pMiniFrame->DockAtTarget(1, pTarget);
@@ -63,14 +75,63 @@ CZAVPBaseControlBar* CZAVPDockManager::FindDockTargetForFloatingBar(CZAVPBaseCon
     return pDockBar;
 }
 
-BOOL CZAVPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint, CRect& rectResult, BOOL& bDrawTab,
-                                              CZAVPBaseControlBar** ppTargetBar)
+BOOL CZAVPDockManager::CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt,
+                                            CRect& rectResult, BOOL& bDrawTab,
+                                            CZAVPBaseControlBar** ppTargetBar)
+{
+    CZAVPMiniFrameWnd* pOwnFrame = pBar->GetParentMiniFrame(TRUE);
+    // Another frame of panes under the cursor answers for its own panes.
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame == pWnd || pMiniFrame == pOwnFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
+            !pMiniFrame->IsWindowVisible())
+            continue;
+        CRect rectFrame;
+        pMiniFrame->GetWindowRect(rectFrame);
+        if (!rectFrame.PtInRect(pt)) continue;
+        return pMiniFrame->CalcExpectedDockedRect(pWnd, pt, rectResult, bDrawTab, ppTargetBar);
+    }
+    // Beside a docked pane near one of its edges.
+    CZAVPBaseControlBar* pUnder = ControlBarFromPoint(pt, m_nDockSensitivity, TRUE,
+                                                      RUNTIME_CLASS(CZAVPDockingControlBar), pBar);
+    if (pUnder != nullptr && pUnder->GetParentMiniFrame(TRUE) == nullptr &&
+        static_cast<CZAVPDockingControlBar*>(pUnder)->HitTestForDocking(pt, m_nDockSensitivity) ==
+            ZAVP_DOCKHIT_BESIDE)
+    {
+        pUnder->GetWindowRect(rectResult);
+        if (ppTargetBar != nullptr) *ppTargetBar = pUnder;
+        return TRUE;
+    }
+    // On a frame side the pane may take: a band of its own thickness inside the client area.
+    DWORD dwAlignment = 0;
+    BOOL bOuterEdge = FALSE;
+    if (!IsPointNearDockBar(pt, dwAlignment, bOuterEdge) ||
+        !(dwAlignment & pBar->GetEnabledAlignment()))
+        return FALSE;
+    CRect rectBar;
+    pBar->GetWindowRect(rectBar);
+    rectResult = bOuterEdge ? m_rectOuterEdgeBounds : m_rectClientAreaBounds;
+    if (m_pParentWnd != nullptr) m_pParentWnd->ClientToScreen(rectResult);
+    const BOOL bHorz = (dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    const DockAxis axis(bHorz != FALSE);
+    const int nThickness = axis.Thickness(rectBar);
+    if (dwAlignment & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT))
+        axis.SetCrossEnd(rectResult, axis.CrossStart(rectResult) + nThickness);
+    else
+        axis.SetCrossStart(rectResult, axis.CrossEnd(rectResult) - nThickness);
+    return !rectResult.IsRectEmpty();
+}
+
+BOOL CZAVPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect& rectResult,
+                                              BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar)
 {
     rectResult.SetRectEmpty();
     bDrawTab = FALSE;
     if (ppTargetBar != nullptr) *ppTargetBar = nullptr;
     CZAVPBaseControlBar* pBar = DraggedBar(pWnd);
-    if (pBar == nullptr || pBar->IsResizable() || CtrlHeld()) return FALSE;
+    if (pBar == nullptr || CtrlHeld()) return FALSE;
+    if (pBar->IsResizable())
+        return CalcExpectedPaneRect(pWnd, pBar, ptMouse, rectResult, bDrawTab, ppTargetBar);
     CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
     if (pTarget == nullptr) return FALSE;
     // The dock bar's band, at least as thick as the bar would be in it (an empty side has none).

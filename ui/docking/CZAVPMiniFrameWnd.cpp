@@ -436,6 +436,12 @@ BOOL CZAVPMiniFrameWnd::LoadState(LPCSTR lpszProfileName, UINT)
     return pBar == nullptr || pBar->LoadState(lpszProfileName, -1, (UINT)-1);
 }
 
+void CZAVPMiniFrameWnd::OnShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow)
+{
+    if (pBar != nullptr && pBar->GetSafeHwnd() == m_hEmbeddedBar)
+        ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
 void CZAVPMiniFrameWnd::CloseMiniFrame()
 {
     ShowWindow(SW_HIDE);

@@ -86,7 +86,8 @@ public:
     // Re-attaches the stored bar after a layout was loaded.
     virtual void SetDockState(CZAVPDockManager* pDockManager);
     virtual void StoreRecentContainer(CZAVPBaseControlBar*) {}
-    virtual void OnShowControlBar(CZAVPBaseControlBar*, BOOL) {}
+    // A frame of one bar shows and hides with it (without activation).
+    virtual void OnShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow);
     // Non-client hit test: 0 outside, HTCLIENT, HTCAPTION (asked for), a caption button's id,
     // the resize codes, or DockLayout::kHitDefault.
     virtual int HitTest(CPoint point, BOOL bDetectCaption);
