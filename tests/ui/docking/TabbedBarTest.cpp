@@ -141,7 +141,9 @@ TEST_F(TabbedBarTest, WorkspaceKindOfPaneDocksLeftWithOneTabFillingIt)
     EXPECT_TRUE(bar.IsHideSingleTab());
     EXPECT_EQ(0, pTabs->GetTabsHeight());
     EXPECT_EQ(&tree, pTabs->GetTabWndNoWrapper(0));
-    EXPECT_EQ(pTabs->GetSafeHwnd(), ::GetParent(tree.GetSafeHwnd()));
+    // The plain window went into a wrapper pane, a child of the tab window.
+    EXPECT_EQ(pTabs->GetSafeHwnd(), ::GetParent(::GetParent(tree.GetSafeHwnd())));
+    EXPECT_FALSE(pTabs->IsTabDetachable(0));
     CRect rectTree, rectTabs;
     tree.GetWindowRect(rectTree);
     pTabs->GetWindowRect(rectTabs);
