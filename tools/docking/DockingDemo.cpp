@@ -8,6 +8,7 @@
 
 #include "DemoBars.h"
 #include "DemoPanes.h"
+#include "DemoTabs.h"
 #include "FloatingDemo.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv)
     }
     std::vector<std::unique_ptr<CZAVPDockingControlBar>> panes;
     if (!AddDemoPanes(pFrame, panes)) return 5;
+    if (!AddDemoTabbedPane(pFrame, panes)) return 6;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
