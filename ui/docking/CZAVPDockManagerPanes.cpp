@@ -135,3 +135,25 @@ void CZAVPDockManager::HideAutoHideBars(CZAVPDockingControlBar* pExcept, BOOL bI
         pBar->Slide(FALSE, !bImmediately);
     }
 }
+
+std::vector<DockLayout::SnapshotRow>
+CZAVPDockManager::AutoHideRows(CZAVPAutoHideDockBar* pDockBar,
+                               const std::function<RECT(CWnd*)>& inFrame)
+{
+    std::vector<DockLayout::SnapshotRow> rows;
+    const CObList& strips = pDockBar->GetControlBarList();
+    if (strips.IsEmpty()) return rows;
+    const RECT rectDockBar = inFrame(pDockBar);
+    const DockAxis axis(pDockBar->IsHorizontal() != FALSE);
+    DockLayout::SnapshotRow row{0, (int)axis.Thickness(rectDockBar), true, {}};
+    for (POSITION pos = strips.GetHeadPosition(); pos != nullptr;) {
+        CZAVPAutoHideToolBar* pStrip = static_cast<CZAVPAutoHideToolBar*>(strips.GetNext(pos));
+        CZAVPDockingControlBar* pPane = pStrip->GetFirstPane();
+        CString strText;
+        if (pPane != nullptr) pPane->GetWindowText(strText);
+        row.bars.push_back({(LPCSTR)strText, pPane ? (UINT)pPane->GetDlgCtrlID() : 0u,
+                            inFrame(pStrip), (pStrip->GetStyle() & WS_VISIBLE) != 0});
+    }
+    rows.push_back(row);
+    return rows;
+}

@@ -15,6 +15,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -148,6 +149,8 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPC
                                    pParentWnd, nID, dwControlBarStyle, pContext))
         return FALSE;
     m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+    // Panes that float together float in frames of several panes.
+    if (dwStyle & CBRS_FLOAT_MULTI) m_pMiniFrameRTC = RUNTIME_CLASS(CZAVPMultiMiniFrameWnd);
     return TRUE;
 }
 
@@ -1094,11 +1097,19 @@ BOOL CZAVPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActiv
 
 BOOL CZAVPDockingControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    return CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID);
+    if (!CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID)) return FALSE;
+    // The control bar's values name where the pane was docked last.
+    if (!m_rectSavedDockedRect.IsRectEmpty()) m_rectRecentDocked = m_rectSavedDockedRect;
+    m_dwRecentSliderAlignment = m_recentDockInfo.m_dwRecentAlignmentToFrame;
+    return TRUE;
 }
 
 BOOL CZAVPDockingControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
+    // A pane beside a slider keeps its place there, not in a dock bar's row.
+    StoreRecentDockInfo();
+    if (GetDefaultSlider() != nullptr && !m_bAutoHideMode)
+        m_rectSavedDockedRect = m_rectRecentDocked;
     return CZAVPControlBar::SaveState(lpszProfileName, nIndex, uiID);
 }
 
