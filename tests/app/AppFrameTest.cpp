@@ -202,7 +202,11 @@ TEST_F(AppFrame, TheTreeIsTheWorkspaceBarsTabAndFollowsTheDocument)
     EXPECT_TRUE(bar.IsDocked());
     EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, bar.GetCurrentAlignment());
     ASSERT_EQ(1, bar.GetTabWnd()->GetTabsNum());
-    EXPECT_EQ(tree, bar.GetTabWnd()->GetTabWnd(0));
+    // The tab holds the tree itself or the pane the tab window wraps it in.
+    const CWnd* tab = bar.GetTabWnd()->GetTabWnd(0);
+    ASSERT_NE(nullptr, tab);
+    EXPECT_TRUE(tab == tree || IsChild(tab->GetSafeHwnd(), tree->GetSafeHwnd()));
+    EXPECT_TRUE(tree->IsWindowVisible());
     CString label;
     bar.GetTabWnd()->GetTabLabel(0, label);
     EXPECT_EQ(A(L"По категориям"), (LPCSTR)label);
