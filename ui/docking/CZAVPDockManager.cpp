@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "framework/CArchive.h"
 #include "framework/CException.h"
@@ -38,11 +39,6 @@ const int kArchiveBuffer = 4096;
 // The sides in the order their dock bars are made, with the bar style of each edge (the
 // alignment and the border on the inner side).
 const DWORD kDockBarStyles[] = {0x2800, 0x8200, 0x1400, 0x4100};
-
-// The nested records of the stored layout belong to panes, sliders and mini frames; a frame
-// that has none of them refuses an image that names one.
-class FrameLayoutParts : public DockLayout::DockLayoutNested
-{};
 
 CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
 
@@ -624,11 +620,12 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts;
+    CollectPaneLayout(image);
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
     CMemFile file(kMemFileGrow);
     try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        DockLayout::StoreDockLayout(ar, image, parts);
+        DockLayout::StoreDockLayout(ar, image, *pParts);
         ar.Close();
     } catch (CException* e) {
         e->Delete();
@@ -661,19 +658,19 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts;
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        DockLayout::LoadDockLayout(ar, nBytes, image, parts);
+        DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
         e->Delete();
         m_bDisableSetDockState = TRUE;
         bResult = FALSE;
     }
     delete[] pData;
-    if (bResult) m_lstLoadedAutoHideBarIDs = image.autoHide;
+    if (bResult) StagePaneLayout(image);
     return bResult;
 }
 
@@ -683,12 +680,15 @@ void CZAVPDockManager::SetDockState()
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
+    ApplyPaneLayout();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
+    RecalcLayout();
 }
 
 void CZAVPDockManager::DiscardLoadedLayout()
 {
+    DiscardLoadedPanes();
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
     m_lstLoadedMiniFrames.RemoveAll();

@@ -2,6 +2,8 @@
 // back, and the check that slides the pane back once the mouse has left it.
 #include "ui/docking/CZAVPDockingControlBar.h"
 
+#include <algorithm>
+
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPAutoHideButton.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
@@ -162,7 +164,13 @@ void CZAVPDockingControlBar::Slide(BOOL bShow, BOOL bAnimate)
     m_rectRestored = m_nSlideMode == DockLayout::kSlideResize && !bShow ? RectInDockSite()
                                                                         : m_rectRestored;
     if (!bAnimated) {
-        // One step takes the whole way.
+        // Straight to the end, wherever the pane stood.
+        m_nSlideDelta = (int)std::max(std::max(rectShown.Width(), rectShown.Height()),
+                                      std::max(rectHidden.Width(), rectHidden.Height())) +
+                        (int)DockLayout::SlideLength(rectShown, dwAlignment);
+        CWnd::SetWindowPos(nullptr, (bShow ? rectShown : rectHidden).left,
+                           (bShow ? rectShown : rectHidden).top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SlideStep(bShow);
         return;
     }
