@@ -139,6 +139,8 @@ protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnNcDestroy();
+    // A bar in a tab window takes its tab away first (CZAVPControlBarTabs.cpp).
+    void OnDestroy();
     // Ends a drag without docking: the outline goes, the capture is released.
     void CancelDrag();
     DECLARE_MESSAGE_MAP()

@@ -245,6 +245,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMini
             if (CZAVPBaseControlBar* pDocked = static_cast<CZAVPDockBar*>(pBar)->FindBarByID(
                     uBarID))
                 return pDocked;
+        if (CZAVPBaseControlBar* pTab = FindTabBarByID(pBar, uBarID)) return pTab;
     }
     return bSearchMiniFrames ? FindFloatingBarByID(uBarID) : nullptr;
 }

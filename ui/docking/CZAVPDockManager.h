@@ -153,6 +153,10 @@ public:
     BOOL m_bHideDockingBarsInContainerMode;
 
 protected:
+    // ---- tabbed panes (CZAVPDockManagerTabs.cpp)
+    // The bar with that id among the tabs of a tabbed pane, or null (also for any other bar).
+    static CZAVPBaseControlBar* FindTabBarByID(CZAVPBaseControlBar* pBar, UINT uBarID);
+
     // The loaded layout's objects, applied by SetDockState and discarded otherwise.
     void DiscardLoadedLayout();
 

@@ -199,6 +199,9 @@ public:
     // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
     // before a loaded tree lays it out.
     void MoveToRecentDockedRect();
+    // Tabbed groups: the docked place a group made over this pane takes over from it.
+    void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
+                              int nPercent);
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).
