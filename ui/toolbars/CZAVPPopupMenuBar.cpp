@@ -443,7 +443,12 @@ void CZAVPPopupMenuBar::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent == ZAVPSubMenuTracker::kCloseTimerId) {
         SyncTracker();
+        const HWND hwnd = m_hWnd;
         ApplyTracker(m_tracker.OnCloseTimer(ItemUnderCursor()));
+        // A pointer that left the menu while the sub-menu was open leaves no hot item behind.
+        if (::IsWindow(hwnd) && m_tracker.GetOpenItem() < 0 && ItemUnderCursor() < 0 &&
+            m_iHighlighted >= 0)
+            SelectItem(-1, FALSE);
         return;
     }
     Default();
