@@ -352,6 +352,22 @@ int CZAVPPopupMenuBar::ItemUnderCursor()
     return HitTest(pt);
 }
 
+INT_PTR CZAVPPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
+{
+    if (m_bPaletteMode) return -1;
+    const CZAVPToolbarButton* pButton = GetButton(
+        const_cast<CZAVPPopupMenuBar*>(this)->HitTest(point));
+    if (pButton != nullptr && pButton->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton))) {
+        const int nResult = pButton->HitTestToolTip(const_cast<CZAVPPopupMenuBar*>(this), pTI);
+        if (pTI != nullptr) {
+            pTI->hwnd = m_hWnd;
+            pTI->rect = pButton->m_rect;
+        }
+        return nResult;
+    }
+    return CZAVPToolBar::OnToolHitTest(point, pTI);
+}
+
 void CZAVPPopupMenuBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL)
 {
     CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, FALSE);

@@ -67,6 +67,8 @@ public:
     void OnUpdateCmdUI(CFrameWnd* /*pTarget*/, BOOL /*bDisableIfNoHndler*/) override {}
     void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz) override;
     BOOL CanHighlightDisabled() const override { return TRUE; }
+    // The show-all item answers with its own text; palette items have no tooltips.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
 
     // The user's menu show delay, read once per process.
     static int GetMenuShowDelay();
