@@ -4,7 +4,13 @@
 
 #include <vector>
 
+#include <cstdlib>
+#include <string>
+
 #include "framework/CFrameWnd.h"
+#include "ui/foundation/CZAVPAccelText.h"
+#include "ui/toolbars/CZAVPShowAllButton.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -245,4 +251,95 @@ TEST_F(PopupMenuWindowTest, AClickOutsideTheMenusOfADialogClosesTheChain)
     EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
     EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);  // the hook went with the menu
     dialog.DestroyWindow();
+}
+
+// With usage counted, a command nobody uses is left out of a menu dropped from a button, but not
+// out of the same menu shown as a context menu.
+class RarelyUsedTest : public PopupMenuWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        PopupMenuWindowTest::SetUp();
+        CList<UINT, UINT> basic;
+        basic.AddTail(kOpen);
+        CZAVPToolBar::SetBasicCommands(basic);
+        CZAVPToolBar::m_UsageCount.Reset();
+        for (int i = 0; i < 20; ++i) CZAVPToolBar::AddCommandUsage(kOne);
+        ASSERT_TRUE(m_bar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE900));
+        HMENU hMenu = BuildMenu();
+        m_bar.InsertButton(new CZAVPToolbarMenuButton((UINT)-1, hMenu, -1, "&File"));
+        DestroyMenu(hMenu);
+        m_bar.AdjustLayout();
+    }
+    void TearDown() override
+    {
+        BYTE keys[256] = {};
+        SetKeyboardState(keys);
+        m_bar.DestroyWindow();
+        CZAVPToolBar::SetBasicCommands(CList<UINT, UINT>());
+        CZAVPToolBar::m_UsageCount.Reset();
+        PopupMenuWindowTest::TearDown();
+    }
+    CZAVPToolbarMenuButton* File()
+    {
+        return static_cast<CZAVPToolbarMenuButton*>(m_bar.GetButton(0));
+    }
+    static std::vector<UINT> Ids(CZAVPPopupMenu* pPopup)
+    {
+        std::vector<UINT> ids;
+        for (int i = 0; i < pPopup->GetMenuItemCount(); ++i) {
+            CZAVPToolbarButton* pItem = pPopup->GetMenuItem(i);
+            ids.push_back(pItem->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton)) ? 1 : pItem->m_nID);
+        }
+        return ids;
+    }
+    CZAVPToolBar m_bar;
+};
+
+TEST_F(RarelyUsedTest, TheShowAllItemStandsForLeftOutCommandsAndCtrlDownShowsThem)
+{
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    // Exit is left out; 1 marks the show-all item.
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, 1}), Ids(pPopup));
+
+    // The show-all item's tooltip names the key, in memory the bar's tooltip relay frees.
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    const CPoint ptShowAll = CRect(pPopup->GetMenuItem(3)->m_rect).CenterPoint();
+    EXPECT_GE(pPopup->GetMenuBar()->OnToolHitTest(ptShowAll, &ti), 0);
+    ASSERT_NE(nullptr, ti.lpszText);
+    const ACCEL ctrlDown = {FVIRTKEY | FCONTROL, VK_DOWN, 0};
+    CString strKey;
+    CZAVPAccelText(&ctrlDown).Format(strKey);
+    EXPECT_EQ(std::string("\xD0\xE0\xF1\xEA\xF0\xFB\xF2\xFC (") + (LPCSTR)strKey + ")",
+              ti.lpszText);
+    free(ti.lpszText);
+
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(pPopup, VK_DOWN);
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
+    EXPECT_EQ(pPopup, File()->m_pPopupMenu);
+}
+
+TEST_F(RarelyUsedTest, ALeftOutCommandStillRunsByItsMnemonic)
+{
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    Key(pPopup, 'X');
+    Pump(50);
+    EXPECT_EQ(std::vector<UINT>{kExit}, m_frame.m_commands);
+    EXPECT_EQ(nullptr, File()->m_pPopupMenu);
+}
+
+TEST_F(RarelyUsedTest, AContextMenuShowsEverything)
+{
+    CZAVPPopupMenu* pPopup = Open();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
 }
