@@ -48,7 +48,8 @@ BOOL CZAVPPopupMenu::m_bForceShowAllCommands = FALSE;
 namespace
 {
 const UINT kMenuBarId = 1;
-const DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT;
+// Horizontal, so the bar paints its items with the regular menu font.
+const DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;
 const UINT kShowNoActivate = SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE;
 const UINT_PTR kTearOffToolId = 1;
 const DWORD kTearOffBarStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;

@@ -196,7 +196,12 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
     CRect rectText = rect;
     rectText.left = rectImage.right + kTextGap;
     rectText.right -= CZAVPMenuGlyphs::GetSize().cx + kTextGap;
+    // The menu's default item stands out in bold.
+    HGDIOBJ hOldFont = m_bDefault && globalData.fontBold.GetSafeHandle() != nullptr
+                           ? ::SelectObject(pDC->GetSafeHdc(), globalData.fontBold.GetSafeHandle())
+                           : nullptr;
     pDC->DrawText(strLabel, rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    if (hOldFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     if (!strAccel.IsEmpty()) {
         CRect rectAccel = rectText;
         rectAccel.right -= kAcceleratorGap - kTextGap;
