@@ -313,6 +313,7 @@ void CZAVPToolBar::OnSize(UINT nType, int cx, int cy)
     CZAVPBaseToolBar::OnSize(nType, cx, cy);
     if (IsCustomizeMode() && !m_bLocked) OnCancelMode();
     AdjustLocations();
+    TrimParentMiniFrameMenu();
 }
 
 void CZAVPToolBar::OnSysColorChange()
