@@ -121,6 +121,14 @@ public:
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
     virtual void OnFillBackground(CDC* /*pDC*/) {}
     virtual void SetHot(int iHot);
+    // The button whose mnemonic is the key's character acts: a menu button opens its menu with
+    // the first item selected, any other sends its command. FALSE when no button takes the key.
+    virtual BOOL TranslateChar(UINT nChar);
+    // From the dropped-down menu to the previous or next enabled menu button, cyclically.
+    virtual BOOL PrevMenu();
+    virtual BOOL NextMenu();
+    // The first menu button whose popup is open and its index; null and -1 when none is.
+    CZAVPToolbarButton* GetDroppedDownButton(int* piIndex = nullptr) const;
     int GetHotButton() const { return m_iHighlighted; }
     int GetPressedButton() const { return m_iButtonCapture; }
     virtual void ClearHighlight();

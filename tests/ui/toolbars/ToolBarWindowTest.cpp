@@ -10,11 +10,13 @@
 #include "ToolbarTestSupport.h"
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
+#include "ui/toolbars/ZAVPMenuSound.h"
 
 namespace
 {
@@ -397,4 +399,17 @@ TEST_F(ToolBarWindowTest, OriginalItemsAreKeptOnlyWhenTheWorkspaceAsks)
     WriteRegistryValue(key, "OriginalItems", Hex("03 00 FF FF 01 00 07 00 'CObList'"));
     EXPECT_TRUE(m_main.LoadState(profile.c_str()));
     EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773}), Commands(m_main));
+}
+
+TEST_F(ToolBarWindowTest, AMnemonicKeySendsItsButtonsCommand)
+{
+    ScopedValue<BOOL> quiet(ZAVPMenuSound::g_bSoundsEnabled, FALSE);
+    m_main.SetButtonText(4, "&About");
+    m_main.SetButtonText(1, "&New folder");
+    m_main.AdjustLayout();  // the layout collects the mnemonics
+
+    EXPECT_TRUE(m_main.TranslateChar('A'));
+    EXPECT_TRUE(m_main.TranslateChar('N'));
+    EXPECT_FALSE(m_main.TranslateChar('Z'));  // nobody's mnemonic
+    EXPECT_EQ((std::vector<UINT>{57664, 32772}), m_frame.m_commands);
 }
