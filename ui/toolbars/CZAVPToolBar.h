@@ -301,6 +301,7 @@ protected:
     int m_iImagesOffset;                 // this bar's first image in the shared strip, -1
     UINT m_uiOriginalResID;              // 0: not loaded from a toolbar resource
     BOOL m_bResourceWasChanged = FALSE;  // set by LoadState when it added missing buttons
+    BOOL m_bButtonsLoaded = FALSE;       // the last LoadState read a whole "Buttons" image
     BOOL m_bHasButtonExtraSize = TRUE;   // buttons get the visual manager's extra border
     BOOL m_bDrawBorders;                 // hot and pressed borders drawn
     BOOL m_bGrayDisabledButtons;

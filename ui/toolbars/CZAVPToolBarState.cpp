@@ -210,6 +210,7 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
     if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
+    m_bButtonsLoaded = FALSE;
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
     if (!reg.ReadKey(ToolBarKey(lpszProfileName, nIndex, uiID))) return FALSE;
@@ -228,6 +229,7 @@ BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
         e->Delete();
     }
     delete[] pData;
+    m_bButtonsLoaded = bSerialized;
     if (bSerialized && KeepsOriginalItems()) LoadOriginalItems(reg);
 
     CObList resetItems;
