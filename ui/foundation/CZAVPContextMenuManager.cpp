@@ -136,11 +136,8 @@ CZAVPPopupMenu* CZAVPContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, 
     if (CZAVPPopupMenu* pActive = CZAVPPopupMenu::GetActiveMenu())
         if (pActive->GetSafeHwnd() != nullptr) pActive->SendMessage(WM_CLOSE);
 
-    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage)) {
-        // A popup whose window never came to exist does not delete itself.
-        if (pPopup->GetSafeHwnd() == nullptr) delete pPopup;
-        return nullptr;
-    }
+    // A popup that fails to open has deleted itself.
+    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage)) return nullptr;
     return pPopup;
 }
 
