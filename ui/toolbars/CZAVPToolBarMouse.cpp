@@ -106,16 +106,6 @@ void CZAVPToolBar::InvalidateButton(int iIndex)
 
 // ---- hot button
 
-void CZAVPToolBar::SetHot(int iHot)
-{
-    if (iHot == m_iHighlighted && iHot >= 0) iHot = -1;  // the same button again clears it
-    const int iOld = m_iHighlighted;
-    m_iHighlighted = iHot;
-    m_iHot = iHot;
-    InvalidateButton(iOld);
-    InvalidateButton(iHot);
-}
-
 void CZAVPToolBar::ClearHighlight()
 {
     if (m_iHighlighted >= 0) {
@@ -164,11 +154,7 @@ void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
             ShowCommandMessageString(GetButton(iHit)->m_nID);
         else if (m_iButtonCapture < 0)
             ShowCommandMessageString(kIdlePrompt);
-        const int iOld = m_iHighlighted;
-        m_iHighlighted = iHit;
-        m_iHot = iHit;
-        InvalidateButton(iOld);
-        InvalidateButton(iHit);
+        SetHot(iHit);  // repaints both; over another menu button an open menu follows
     }
 
     // The pressed button looks pressed only while the pointer is over it.
@@ -313,6 +299,7 @@ void CZAVPToolBar::OnSize(UINT nType, int cx, int cy)
     CZAVPBaseToolBar::OnSize(nType, cx, cy);
     if (IsCustomizeMode() && !m_bLocked) OnCancelMode();
     AdjustLocations();
+    TrimParentMiniFrameMenu();
 }
 
 void CZAVPToolBar::OnSysColorChange()
