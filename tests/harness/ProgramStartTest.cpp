@@ -1,5 +1,5 @@
 // The program of this build tree (in the i686 tree, the Lornival.exe that ships) starts, shows a
-// top-level window and ends with exit code 0 when that window is asked to close.
+// top-level window with a caption and ends with exit code 0 when that window is asked to close.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -35,7 +35,11 @@ BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM param)
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->processId && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr) {
+    // The main window has a caption; the loading splash shown before it has none.
+    const bool captioned = (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    if (pid == search->processId && IsWindowVisible(hwnd) && captioned &&
+        GetWindow(hwnd, GW_OWNER) == nullptr)
+    {
         search->found = hwnd;
         return FALSE;
     }
