@@ -35,6 +35,30 @@ std::vector<std::wstring> RemoteListView::Row(int row) const
     return cells;
 }
 
+std::vector<std::vector<std::wstring>> RemoteListView::Rows() const
+{
+    std::vector<std::vector<std::wstring>> rows;
+    RemoteBuffer buffer(m_process, sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    if (!buffer.Valid()) return rows;
+    const int count = RowCount(), columns = ColumnCount();
+    std::vector<wchar_t> text(kTextChars, L'\0');
+    for (int r = 0; r < count; ++r) {
+        rows.emplace_back();
+        for (int c = 0; c < columns; ++c) {
+            LVITEMW item = {};
+            item.iSubItem = c;
+            item.cchTextMax = kTextChars;
+            item.pszText = reinterpret_cast<LPWSTR>(buffer.At(sizeof(LVITEMW)));
+            buffer.Write(&item, sizeof item);
+            const int length = (int)SendMessageW(m_list, LVM_GETITEMTEXTW, r, buffer.At());
+            const int kept = length < kTextChars ? (length > 0 ? length : 0) : kTextChars - 1;
+            buffer.Read(text.data(), kept * sizeof(wchar_t), sizeof(LVITEMW));
+            rows.back().emplace_back(text.data(), kept);
+        }
+    }
+    return rows;
+}
+
 std::vector<std::wstring> RemoteListView::Names() const
 {
     std::vector<std::wstring> names;

@@ -16,6 +16,8 @@ public:
     std::wstring Text(int row, int column) const;
     // Every cell of a row, column 0 first.
     std::vector<std::wstring> Row(int row) const;
+    // Every cell of every row, through one buffer (for large lists).
+    std::vector<std::vector<std::wstring>> Rows() const;
     // Column 0 of every row, in the order shown.
     std::vector<std::wstring> Names() const;
     int FindRow(const std::wstring& name) const;  // -1 when no row has this name
