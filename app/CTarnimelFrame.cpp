@@ -59,6 +59,14 @@ BOOL CTarnimelFrame::PreCreateWindow(CREATESTRUCTA& cs)
 
 int CTarnimelFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
+    // A catalogue that could not be read (the user has been told) gets no window: nothing may
+    // show or save a collection that stands in for an unreadable file.
+    const CCreateContext* context = static_cast<const CCreateContext*>(lpcs->lpCreateParams);
+    const CTarnimelDoc* doc = context ? dynamic_cast<const CTarnimelDoc*>(context->m_pCurrentDoc)
+                                      : nullptr;
+    if (doc && doc->m_startupLoad != StartupLoad::Loaded &&
+        doc->m_startupLoad != StartupLoad::Created)
+        return -1;
     const CRect borders(1, 1, 1, 1);
     if (!m_wndToolBar.CreateEx(this, ToolBarCtrlStyle, ToolBarStyle, borders, MainToolBarId) ||
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))

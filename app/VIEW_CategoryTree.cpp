@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/CTarnimelApp.h"
+#include "app/ContextMenuTracker.h"
 #include "app/NodeCommandRules.h"
 #include "app/NodePath.h"
 #include "app/TreeDragOperation.h"
@@ -292,10 +293,7 @@ void VIEW_CategoryTree::OnRightClick(NMHDR*, LRESULT* pResult)
 
 UINT VIEW_CategoryTree::TrackContextPopup(HMENU popup)
 {
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
-    return (UINT)::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, cursor.x,
-                                  cursor.y, 0, m_hWnd, nullptr);
+    return ContextMenuTracker::Current().Track(popup, m_hWnd);
 }
 
 void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)

@@ -38,7 +38,7 @@ public:
     BOOL RunEditLoop(UINT);
 
     // Shows a context popup at the cursor and answers the command chosen, 0 when dismissed.
-    virtual UINT TrackContextPopup(HMENU popup);
+    UINT TrackContextPopup(HMENU popup);
 
 protected:
     void OnLButtonDown(UINT nFlags, CPoint point);

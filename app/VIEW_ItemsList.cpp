@@ -2,6 +2,7 @@
 #include "app/VIEW_ItemsList.h"
 
 #include "app/CellEditKeys.h"
+#include "app/ContextMenuTracker.h"
 #include "app/FileItemsRepresentation.h"
 #include "app/InPlaceEdit.h"
 #include "app/ListRowCollector.h"
@@ -333,10 +334,7 @@ void VIEW_ItemsList::OnSearch()
 
 UINT VIEW_ItemsList::TrackContextPopup(HMENU popup)
 {
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
-    return (UINT)::TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, cursor.x,
-                                  cursor.y, 0, m_hWnd, nullptr);
+    return ContextMenuTracker::Current().Track(popup, m_hWnd);
 }
 
 void VIEW_ItemsList::SendCommandToParent(UINT command)

@@ -48,7 +48,7 @@ public:
     BOOL RunEditLoop(UINT);
 
     // Shows a context popup at the cursor and answers the command chosen, 0 when dismissed.
-    virtual UINT TrackContextPopup(HMENU popup);
+    UINT TrackContextPopup(HMENU popup);
     // Hands a command on to the frame, as if chosen from its menu; 0 sends nothing.
     void SendCommandToParent(UINT command);
 
