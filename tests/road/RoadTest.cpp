@@ -821,7 +821,7 @@ TEST_F(Road, DISABLED_S12_HidingAndShowingTheWorkspaceKeepsTheTree)
     EXPECT_EQ(caret, s->Tree().PathOf(s->Tree().Caret()));
 }
 
-TEST_F(Road, DISABLED_S13_SavingWritesTheCatalogueOnce)
+TEST_F(Road, S13_SavingWritesTheCatalogueOnce)
 {
     ASSERT_TRUE(s->Program().PostCommand(kSaveDatabase));
     std::vector<BYTE> bytes;
@@ -945,7 +945,7 @@ TEST_F(Road, DISABLED_S16_ANewDiscInTheDriveIsOffered)
     EXPECT_TRUE(s->WaitForListNames({L"manual.txt"})) << Join(s->List().Names());
 }
 
-TEST_F(Road, DISABLED_S17_AboutShowsTheVersion)
+TEST_F(Road, S17_AboutShowsTheVersion)
 {
     ASSERT_TRUE(s->Program().PostCommand(kAbout));
     ProgramDialog about = s->WaitDialog(L"О программе...");

@@ -7,7 +7,7 @@
 #include "ProgramDialog.h"
 #include "RoadSession.h"
 
-TEST(UnreadableDatabase, DISABLED_IsReportedAndLeftUntouched)
+TEST(UnreadableDatabase, IsReportedAndLeftUntouched)
 {
     RoadSession::DeleteProgramKey();
     const std::wstring exe = RoadSession::FreshProgramFolder(L"road-unreadable");
