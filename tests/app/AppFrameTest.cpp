@@ -9,6 +9,7 @@
 
 #include "AppTestSupport.h"
 #include "CatalogTreeFixture.h"
+#include "CdromFixture.h"
 #include "app/CTarnimelFrame.h"
 #include "app/DriveFacts.h"
 #include "app/InPlaceEdit.h"
@@ -26,6 +27,12 @@ namespace
 TestApp g_app("LornivalAppFrameTests");
 
 std::string A(const wchar_t* text) { return ToAnsiString(text); }
+std::wstring ToWide(const std::string& text)
+{
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 256);
+    return wide;
+}
 
 class AppFrame : public ::testing::Test
 {
@@ -344,6 +351,43 @@ TEST_F(AppFrame, AVolumeArrivalAsksOnlyForACdromAndNoChangesNothing)
     EXPECT_EQ(rootBefore, doc->m_settings.m_defaultRoot);
     EXPECT_TRUE(Root()->m_children.empty());
     frame->SetDriveFacts(nullptr);
+}
+
+TEST_F(AppFrame, AYesToTheNewDiscPromptScansTheDiscIntoTheCurrentFolder)
+{
+    CdromFixture cdrom;
+    cdrom.AddFile("setup.exe", std::string(2048, 's'));
+    cdrom.AddFile("readme.txt", "read me");
+    cdrom.AddFile("Docs/manual.txt", "manual");
+    Populate();
+    doc->NavigateTo(games, nullptr);
+
+    // The progress dialog ignores the user while it scans and offers OK at the end.
+    DialogAnswerer progress(A(L"Добавление нового диска...").c_str(), [](HWND dialog) {
+        for (int i = 0; i < 500 && !IsWindowVisible(GetDlgItem(dialog, IDOK)); ++i) Sleep(20);
+        return (UINT)IDOK;
+    });
+    g_app.m_answers = {IDYES};
+    DEV_BROADCAST_VOLUME volume = {};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1u << (cdrom.Root()[0] - 'A');
+    frame->SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, (LPARAM)&volume);
+    ASSERT_TRUE(progress.Met());
+    ASSERT_EQ(1u, g_app.m_messages.size());
+    EXPECT_NE(std::string::npos, g_app.m_messages[0].find(CdromFixture::Label()));
+
+    EXPECT_EQ(cdrom.Root(), doc->m_settings.m_defaultRoot);
+    EXPECT_EQ(cdrom.Root(), (LPCSTR)g_app.GetProfileString("Settings", "DefaultRoot"));
+    ASSERT_EQ(2u, games->m_children.size());
+    const int row = RowOf(ToWide(CdromFixture::Label()).c_str());
+    ASSERT_NE(-1, row);
+    // The disc holds what the drive holds.
+    ListNotify(NM_DBLCLK, row, 0);
+    EXPECT_EQ("Docs", ColumnTexts(0)[0]);
+    ASSERT_NE(-1, RowOf(L"readme.txt"));
+    ASSERT_NE(-1, RowOf(L"setup.exe"));
+    EXPECT_EQ("2 KB", ColumnTexts(1)[RowOf(L"setup.exe")]);
 }
 
 TEST_F(AppFrame, TheListShowsNodesThenAFolderContentAndSortsBySizeBothWays)

@@ -35,22 +35,19 @@ bool KeyExists(const std::string& path)
 }
 
 // Top-level windows of this process that can be seen.
+BOOL CALLBACK CountVisible(HWND hwnd, LPARAM param)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd)) ++*reinterpret_cast<int*>(param);
+    return TRUE;
+}
+
 int VisibleWindows()
 {
-    struct Count
-    {
-        int n = 0;
-    } count;
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd))
-                ++reinterpret_cast<Count*>(param)->n;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.n;
+    int count = 0;
+    EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&count));
+    return count;
 }
 
 class AppStartup : public ::testing::Test
