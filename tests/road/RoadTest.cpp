@@ -16,6 +16,7 @@
 #include <vector>
 #include "CdromFixture.h"
 #include "RoadSession.h"
+#include "ScreenShot.h"
 #include "UserInput.h"
 
 namespace
@@ -367,7 +368,7 @@ protected:
     // thread is held from its start until Esc has been pressed in the dialog, so the dialog is
     // surely still scanning then; `threadsBefore` are the program's threads before the command.
     static void RunAddDiscProgress(const std::set<DWORD>& threadsBefore, std::wstring& folders,
-                                   std::wstring& files)
+                                   std::wstring& files, const wchar_t* shot = nullptr)
     {
         HeldThreads held(s->Program().ProcessId(), threadsBefore, ProgramUnderTest::kLimitMs);
         ASSERT_TRUE(held.Any()) << "no scan thread started";
@@ -391,6 +392,7 @@ protected:
         EXPECT_EQ(L"Добавление завершено.", progress.Text(kProgressFinished));
         folders = progress.Text(kProgressFolders);
         files = progress.Text(kProgressFiles);
+        if (shot != nullptr) ScreenShot::Save(progress.Handle(), shot);
         // Once finished, Esc ends it.
         progress.PressEscape();
         EXPECT_TRUE(progress.WaitClosed(ProgramUnderTest::kLimitMs));
@@ -554,7 +556,7 @@ TEST_F(Road, DISABLED_S04_AddingADiscCountsAndListsIt)
     const std::set<DWORD> before = ThreadsOf(s->Program().ProcessId());
     ASSERT_TRUE(s->Program().PostCommand(kAddDisc));
     std::wstring folders, files;
-    RunAddDiscProgress(before, folders, files);
+    RunAddDiscProgress(before, folders, files, L"road-progress-dialog");
     // Folders: the disc's root, Docs and Docs\Old; files: the four of the fixture and the label.
     EXPECT_EQ(L"3", folders);
     EXPECT_EQ(L"5", files);
@@ -623,6 +625,7 @@ TEST_F(Road, DISABLED_S05_BrowsingAndSortingTheDisc)
     ASSERT_TRUE(ClickHeader(0));
     EXPECT_TRUE(s->WaitForListNames({L"Docs", kLabelFile, L"readme.txt", L"setup.exe"}))
         << Join(s->List().Names());
+    ScreenShot::Save(Main(), L"road-main-window");
 }
 
 TEST_F(Road, DISABLED_S06_DescriptionAndLentToAreEditedInTheList)
@@ -711,6 +714,8 @@ TEST_F(Road, DISABLED_S08_SearchHonoursTheExcludedFolder)
     // readme.txt in the disc, manual.txt one level and a.txt two levels further down.
     EXPECT_EQ((std::multiset<int>{kReadmeHitHeight, kReadmeHitHeight + 16, kReadmeHitHeight + 32}),
               std::multiset<int>(heights.begin(), heights.end()));
+
+    ScreenShot::Save(search.Handle(), L"road-search-dialog");
 
     // A double click on readme.txt's hit closes the dialog on the disc that holds it.
     int readme = -1;
