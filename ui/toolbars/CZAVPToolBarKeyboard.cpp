@@ -61,9 +61,10 @@ void CZAVPToolBar::SetHot(int iHot)
     m_iHighlighted = iHot;
     m_iHot = iHot;
 
-    // While a menu of the bar is open, moving onto another menu button opens its menu instead.
+    // While a menu of the bar is open, moving onto another menu button opens its menu instead. A
+    // popup menu's own bar opens and closes its sub-menus after the show delay instead.
     int iDropped = -1;
-    CZAVPToolbarButton* pDropped = GetDroppedDownButton(&iDropped);
+    CZAVPToolbarButton* pDropped = m_bMenuMode ? nullptr : GetDroppedDownButton(&iDropped);
     CZAVPToolbarButton* pNew = GetButton(iHot);
     if (pDropped != nullptr && pNew != nullptr && iHot != iDropped && IsMenuButton(pNew)) {
         pDropped->OnCancelMode();
