@@ -270,3 +270,26 @@ TEST_F(WrapperTest, WithoutItsKeyNothingIsLoaded)
     pLoaded->GetWindowText(strText);
     EXPECT_STREQ("Fresh", strText);
 }
+
+TEST_F(DockingPaneTest, CaptionButtonTooltipsNameTheirButtons)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    struct Case
+    {
+        UINT nTool;
+        const wchar_t* text;
+    } cases[] = {{1, L"Закрыть"}, {2, L"Скрыть Автоматически"}};
+    for (const Case& c : cases) {
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = pFiles->GetSafeHwnd();
+        info.hdr.idFrom = c.nTool;
+        info.hdr.code = TTN_NEEDTEXTA;
+        pFiles->SendMessage(WM_NOTIFY, c.nTool, (LPARAM)&info);
+        ASSERT_NE(nullptr, info.lpszText) << c.nTool;
+        // The texts are in the ANSI code page (1251).
+        wchar_t szText[64] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, info.lpszText, -1, szText, 63);
+        EXPECT_STREQ(c.text, szText);
+    }
+}
