@@ -11,6 +11,7 @@
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/layout/DockLayoutDump.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv)
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
     const std::unique_ptr<CZAVPToolBar> floating = FloatDemoToolBar(pFrame);
+    const std::unique_ptr<CZAVPDockingControlBar> floatingPane = FloatDemoPane(pFrame);
 
     const DockLayout::LayoutSnapshot snapshot = pFrame->m_dockManager.Snapshot();
     std::fputs(DockLayout::DumpLayout(snapshot).c_str(), stdout);
