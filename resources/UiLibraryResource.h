@@ -12,3 +12,7 @@
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool
 #define IDS_ZAVP_CANT_COPY_IMAGE 16010  // a picture could not go to the clipboard
+
+// Mini frame caption-button tooltips
+#define IDS_ZAVP_MINIFRAME_CLOSE 16105    // "Закрыть"
+#define IDS_ZAVP_TOOLBAR_OPTIONS 17017    // the floating toolbar's options button
