@@ -3,6 +3,7 @@
 // merge into one tree; the frame's caption follows the visible panes; hiding every pane hides
 // the frame; a whole frame dropped on a frame side docks there.
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <memory>
 #include <string>
@@ -261,4 +262,43 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAFrameSideDocksItsPanesThere)
     m_pFrame->GetClientRect(rectClient);
     m_pFrame->ClientToScreen(rectClient);
     EXPECT_EQ(rectClient.right, WindowRect(pFiles).right);
+}
+
+TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
+{
+    const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
+    const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
+    ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+    Pump();
+    const CRect rectFrame = WindowRect(pFirst);
+    ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+
+    // Both panes go home; the stored layout floats them together again.
+    MouseAt(pFirst, WM_LBUTTONDBLCLK, CaptionPoint(pFirst));
+    Pump();
+    ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
+    ASSERT_TRUE(pFiles->IsDocked());
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    Manager().SetDockState();
+    Pump();
+    ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
+    CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pLoaded);
+    ASSERT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    EXPECT_EQ(pLoaded, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(2, pLoaded->HasControlBar());
+    EXPECT_EQ(Text(rectFrame), Text(WindowRect(pLoaded)));
+    EXPECT_TRUE(pLoaded->IsWindowVisible());
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_EQ(nullptr, pFiles->GetDefaultSlider());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
