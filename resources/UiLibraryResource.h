@@ -16,3 +16,7 @@
 #define IDS_ZAVP_CLOSE_PANE 16032     // the close button
 #define IDS_ZAVP_AUTOHIDE_PANE 16033  // the pin
 #define IDS_ZAVP_AUTOHIDE_ALL 16036   // the pin with Ctrl: the whole side
+
+// Mini frame caption-button tooltips
+#define IDS_ZAVP_MINIFRAME_CLOSE 16105  // "Закрыть"
+#define IDS_ZAVP_TOOLBAR_OPTIONS 17017  // the floating toolbar's options button

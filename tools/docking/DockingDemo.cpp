@@ -8,6 +8,7 @@
 
 #include "DemoBars.h"
 #include "DemoPanes.h"
+#include "FloatingDemo.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
@@ -81,11 +82,14 @@ int main(int argc, char** argv)
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
+    const std::unique_ptr<CZAVPToolBar> floating = FloatDemoToolBar(pFrame);
+    const std::unique_ptr<CZAVPDockingControlBar> floatingPane = FloatDemoPane(pFrame);
 
     const DockLayout::LayoutSnapshot snapshot = pFrame->m_dockManager.Snapshot();
     std::fputs(DockLayout::DumpLayout(snapshot).c_str(), stdout);
     for (const std::string& fault : DockLayout::CheckLayout(snapshot))
         std::printf("fault: %s\n", fault.c_str());
+    PrintFloatingFrames(pFrame);
 
     const DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
     MSG msg;

@@ -97,10 +97,10 @@ BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlB
 BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
 {
     const int nCmdShow = bShow ? SW_SHOWNOACTIVATE : SW_HIDE;
-    if (IsFloating() && !IsTabbed()) {
+    // A bar in a mini frame: the frame follows (it hides with its last visible bar).
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsTabbed() ? nullptr : GetParentMiniFrame(TRUE)) {
         ShowWindow(nCmdShow);
-        if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
-            pMiniFrame->ShowWindow(nCmdShow);
+        pMiniFrame->OnShowControlBar(this, bShow);
         return TRUE;
     }
     if (m_pParentDockBar == nullptr) {

@@ -17,6 +17,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockSiteMath.h"
 #include "ui/foundation/CZAVPRegistry.h"
@@ -153,6 +154,9 @@ BOOL CZAVPDockManager::AddMiniFrame(CZAVPMiniFrameWnd* pWnd)
 
 BOOL CZAVPDockManager::RemoveMiniFrame(CZAVPMiniFrameWnd* pWnd)
 {
+    // A staged frame that goes before it was applied leaves the staging list too.
+    if (POSITION posLoaded = m_lstLoadedMiniFrames.Find(pWnd))
+        m_lstLoadedMiniFrames.RemoveAt(posLoaded);
     POSITION pos = m_lstMiniFrames.Find(pWnd);
     if (pos == nullptr) return FALSE;
     m_lstMiniFrames.RemoveAt(pos);
@@ -248,7 +252,7 @@ int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dw
     return nSite;
 }
 
-CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
+CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMiniFrames)
 {
     for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
@@ -258,7 +262,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
                     uBarID))
                 return pDocked;
     }
-    return nullptr;
+    return bSearchMiniFrames ? FindFloatingBarByID(uBarID) : nullptr;
 }
 
 CZAVPDockBar* CZAVPDockManager::FindDockBar(DWORD dwAlignment, BOOL bFromHead)
@@ -455,12 +459,6 @@ void CZAVPDockManager::OnExitSizeMove()
     AdjustDockingLayout();
 }
 
-BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd*)
-{
-    // Mini frames dock by moving when they carry bars of their own kind.
-    return FALSE;
-}
-
 // ---- hiding and showing
 
 BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
@@ -633,10 +631,16 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (SavesOwnState(pBar)) pBar->SaveState(lpszProfileName, -1, (UINT)-1);
     }
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+            m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() != nullptr) pMiniFrame->SaveState(lpszProfileName);
+    }
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
     CollectPaneLayout(image);
+    image.miniFrames = MiniFramesToSave();
     std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
     CMemFile file(kMemFileGrow);
     try {
@@ -686,7 +690,11 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         bResult = FALSE;
     }
     delete[] pData;
-    if (bResult) StagePaneLayout(image);
+    if (bResult) {
+        m_bDisableSetDockState = FALSE;
+        StagePaneLayout(image);
+        StageLoadedMiniFrames(image.miniFrames);
+    }
     return bResult;
 }
 
@@ -696,6 +704,7 @@ void CZAVPDockManager::SetDockState()
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
+    ApplyLoadedMiniFrames();
     ApplyPaneLayout();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
@@ -707,7 +716,7 @@ void CZAVPDockManager::DiscardLoadedLayout()
     DiscardLoadedPanes();
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
-    m_lstLoadedMiniFrames.RemoveAll();
+    DiscardLoadedMiniFrames();
     m_lstLoadedAutoHideBarIDs.clear();
 }
 

@@ -93,6 +93,28 @@ public:
     // The layout as plain data (frame client coordinates), for dumps and checks.
     DockLayout::LayoutSnapshot Snapshot() const;
 
+    // ---- floating bars (CZAVPDockManagerFloat.cpp)
+    // Where a window dragged to the point would dock: a rectangle, empty when nowhere; the tab
+    // flag and the bar it docks onto through the out arguments.
+    BOOL CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect& rectResult, BOOL& bDrawTab,
+                                CZAVPBaseControlBar** ppTargetBar);
+    // The same for a docking pane: another frame of panes, a docked pane's edge, a frame side.
+    BOOL CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt, CRect& rectResult,
+                              BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar);
+    // The dock bar a floating bar docks on when dropped at the cursor, or null.
+    CZAVPBaseControlBar* FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar);
+    // The floating bar with that control id (its mini frame's), or null.
+    CZAVPBaseControlBar* FindFloatingBarByID(UINT uBarID) const;
+    // The mini frames that hold a bar, for the stored layout (invalid bars dropped first).
+    std::vector<CObject*> MiniFramesToSave();
+    // Takes the mini frames read from a stored layout; they wait for SetDockState.
+    void StageLoadedMiniFrames(const std::vector<CObject*>& miniFrames);
+    // Gives each staged mini frame its bar back; frames whose bar is gone vanish afterwards.
+    void ApplyLoadedMiniFrames();
+    // Destroys the staged mini frames that were never applied.
+    void DiscardLoadedMiniFrames();
+    const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
+
     // ---- captioned panes: auto-hide dock bars and strips (CZAVPDockManagerPanes.cpp)
     // Creates the auto-hide dock bars of the requested sides not yet enabled, just inside the
     // dock bars: top, bottom, left, right.

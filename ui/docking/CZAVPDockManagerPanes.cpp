@@ -13,6 +13,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 
 namespace
@@ -167,11 +168,14 @@ CZAVPDockManager::AutoHideRows(CZAVPAutoHideDockBar* pDockBar,
 
 namespace
 {
-// Slider records are the sliders' own; mini frames and tabbed bars bring theirs elsewhere.
-class PaneLayoutParts : public DockLayout::DockLayoutNested
+// Slider records are the sliders' own, mini frames the mini frames'; tabbed bars bring theirs
+// elsewhere.
+class PaneLayoutParts : public ZAVPMiniFrameLayoutParts
 {
 public:
-    explicit PaneLayoutParts(CFrameWnd* pFrame) : m_pFrame(pFrame) {}
+    explicit PaneLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame), m_pFrame(pFrame)
+    {
+    }
     void StoreSlider(CArchive& ar, CObject* pSlider) override
     {
         static_cast<CZAVPSlider*>(pSlider)->Serialize(ar);
@@ -192,15 +196,6 @@ public:
             AfxThrowArchiveException(CArchiveException::badClass);
         }
         return pSlider;
-    }
-    void Discard(CObject* pStaged) override
-    {
-        CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(pStaged);
-        // A slider window deletes its object when destroyed.
-        if (pSlider->GetSafeHwnd() != nullptr)
-            pSlider->DestroyWindow();
-        else
-            delete pSlider;
     }
 
 private:

@@ -15,6 +15,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -146,6 +147,8 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPC
                                    pParentWnd, nID, dwControlBarStyle, pContext))
         return FALSE;
     m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+    // Panes that float together float in frames of several panes.
+    if (dwStyle & CBRS_FLOAT_MULTI) m_pMiniFrameRTC = RUNTIME_CLASS(CZAVPMultiMiniFrameWnd);
     return TRUE;
 }
 
