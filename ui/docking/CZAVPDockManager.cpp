@@ -222,18 +222,34 @@ CZAVPMiniFrameWnd* CZAVPDockManager::MiniFrameFromPoint(CPoint point) const
     return nullptr;
 }
 
-int CZAVPDockManager::DetermineDockSite(CPoint point, int, DWORD dwEnabledAlignment,
-                                        CZAVPBaseControlBar*& pBarOut, CZAVPBaseControlBar*)
+int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
+                                        CZAVPBaseControlBar*& pBarOut,
+                                        CZAVPBaseControlBar* pDragged)
 {
-    // Docking panes and the mini frames that carry them are what the first steps look for; a
-    // frame without them decides by its edges alone.
+    // The docking pane under the point decides first; the mini frames that carry panes come
+    // with the mini frames; then the frame's edges.
     pBarOut = nullptr;
     DockLayout::DockSiteQuery query = {};
+    CZAVPBaseControlBar* pFound = ControlBarFromPoint(
+        point, nSensitivity, TRUE, RUNTIME_CLASS(CZAVPDockingControlBar), pDragged);
+    if (pFound != nullptr) {
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pFound);
+        query.bBarFound = TRUE;
+        query.bFoundFloats = pPane->IsFloating();
+        query.bFoundFloatMulti = (pPane->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.bDraggedFloatMulti = pDragged != nullptr &&
+                                   (pDragged->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.dwFoundAlignment = pPane->GetCurrentAlignment();
+        query.nFoundHitTest = pPane->HitTestForDocking(point, nSensitivity);
+    }
     DWORD dwNear = 0;
     BOOL bOuterEdge = FALSE;
     if (IsPointNearDockBar(point, dwNear, bOuterEdge)) query.dwNearEdge = dwNear;
     query.dwEnabledAlignment = dwEnabledAlignment;
-    return DockLayout::DetermineDockSite(query);
+    BOOL bUseFoundBar = FALSE;
+    const int nSite = DockLayout::DetermineDockSite(query, &bUseFoundBar);
+    if (bUseFoundBar) pBarOut = pFound;
+    return nSite;
 }
 
 CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMiniFrames)
@@ -689,8 +705,8 @@ void CZAVPDockManager::SetDockState()
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
-    ApplyPaneLayout();
     ApplyLoadedMiniFrames();
+    ApplyPaneLayout();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
     RecalcLayout();

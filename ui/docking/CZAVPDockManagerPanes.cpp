@@ -168,8 +168,8 @@ CZAVPDockManager::AutoHideRows(CZAVPAutoHideDockBar* pDockBar,
 
 namespace
 {
-// Slider records are the sliders' own; the mini frames' come from their base, which also destroys
-// whatever a refused image staged.
+// Slider records are the sliders' own, mini frames the mini frames'; tabbed bars bring theirs
+// elsewhere.
 class PaneLayoutParts : public ZAVPMiniFrameLayoutParts
 {
 public:
@@ -197,6 +197,7 @@ public:
         }
         return pSlider;
     }
+
 private:
     CFrameWnd* m_pFrame;
 };

@@ -51,6 +51,13 @@ CZAVPAutoHideToolBar* CZAVPDockingControlBar::SetAutoHideMode(BOOL bMode, DWORD 
     m_rectRestored = RectInDockSite();
     StoreRecentDockInfo();
     UndockControlBar(TRUE);
+    // A pane on a strip slides over its frame: it is the frame's child.
+    if (GetParent() != pFrame) {
+        CWnd* pOldParent = GetParent();
+        OnBeforeChangeParent(pFrame, FALSE);
+        SetParent(pFrame);
+        OnAfterChangeParent(pOldParent);
+    }
     m_bAutoHideMode = TRUE;
     CZAVPSlider* pSlider = CreateSlider(dwAlignment, pFrame, RUNTIME_CLASS(CZAVPSlider));
     if (pSlider == nullptr) {
