@@ -703,8 +703,14 @@ TEST_F(MiniFrameTest, StoredFramesAreCheckedTheStyleMaskedAMissingBarDropsTheFra
     Put(missing, nIdAt, 999);
     WriteLayout(missing);
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    ASSERT_EQ(1, Manager().GetLoadedMiniFrames().GetCount());
+    const HWND hStaged =
+        static_cast<CWnd*>(Manager().GetLoadedMiniFrames().GetHead())->GetSafeHwnd();
     Manager().SetDockState();
+    // It gives up only once the manager has finished with its lists.
+    EXPECT_TRUE(::IsWindow(hStaged));
     Pump();
+    EXPECT_FALSE(::IsWindow(hStaged));
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
     EXPECT_TRUE(bar->IsDocked());
 
