@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DemoBars.h"
+#include "DemoPanes.h"
 #include "FloatingDemo.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
@@ -76,6 +77,8 @@ int main(int argc, char** argv)
         }
         bars.push_back(std::move(bar));
     }
+    std::vector<std::unique_ptr<CZAVPDockingControlBar>> panes;
+    if (!AddDemoPanes(pFrame, panes)) return 5;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
@@ -97,6 +100,8 @@ int main(int argc, char** argv)
         }
         ::Sleep(20);
     }
+    for (auto& pane : panes)
+        if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
     if (::IsWindow(pFrame->GetSafeHwnd())) pFrame->DestroyWindow();
     return 0;
 }

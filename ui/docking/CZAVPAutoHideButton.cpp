@@ -114,14 +114,13 @@ void CZAVPAutoHideButton::OnDraw(CDC* pDC)
         pDC->DrawText(strText, rectContent, DT_SINGLELINE | DT_VCENTER);
         pDC->SelectObject(pOld);
     } else {
-        // The vertical font writes top to bottom from the right edge of its cell.
+        // The vertical font writes top to bottom: its cell's top edge lies on the right.
         CFont* pOld = pDC->SelectObject(&globalData.fontVert);
         TEXTMETRICA tm = {};
         ::GetTextMetricsA(pDC->GetSafeHdc(), &tm);
-        CRect rectText = rectContent;
-        rectText.left = rectContent.left + (rectContent.Width() + tm.tmHeight) / 2;
-        rectText.right = rectText.left + rectContent.Height();
-        pDC->DrawText(strText, rectText, DT_NOCLIP | DT_SINGLELINE | DT_VCENTER);
+        const int x = rectContent.left + (rectContent.Width() + tm.tmHeight) / 2;
+        ::ExtTextOutA(pDC->GetSafeHdc(), x, rectContent.top, 0, nullptr, strText,
+                      strText.GetLength(), nullptr);
         pDC->SelectObject(pOld);
     }
     pDC->SetTextColor(clrOld);

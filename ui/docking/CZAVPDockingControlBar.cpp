@@ -90,8 +90,6 @@ CZAVPDockingControlBar::CZAVPDockingControlBar()
       m_hRecentSlider(nullptr), m_dwRecentSliderAlignment(CBRS_ALIGN_LEFT),
       m_nRecentPercent(DockLayout::kHalfPercent)
 {
-    // Panes are at least a caption and a little room high and wide.
-    m_sizeMin = CSize(16, 16);
 }
 
 CZAVPDockingControlBar::~CZAVPDockingControlBar()
@@ -921,6 +919,14 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
 
 void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
 
+void CZAVPDockingControlBar::MoveToRecentDockedRect()
+{
+    const CRect rect = m_rectRecentDocked;
+    if (rect.IsRectEmpty() || m_hWnd == nullptr) return;
+    CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CZAVPDockingControlBar::DockPaneByMouse(CZAVPDockingControlBar* pTarget)
 {
     CPoint ptCursor;
@@ -1097,11 +1103,19 @@ BOOL CZAVPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActiv
 
 BOOL CZAVPDockingControlBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    return CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID);
+    if (!CZAVPControlBar::LoadState(lpszProfileName, nIndex, uiID)) return FALSE;
+    // The control bar's values name where the pane was docked last.
+    if (!m_rectSavedDockedRect.IsRectEmpty()) m_rectRecentDocked = m_rectSavedDockedRect;
+    m_dwRecentSliderAlignment = m_recentDockInfo.m_dwRecentAlignmentToFrame;
+    return TRUE;
 }
 
 BOOL CZAVPDockingControlBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
+    // A pane beside a slider keeps its place there, not in a dock bar's row.
+    StoreRecentDockInfo();
+    if (GetDefaultSlider() != nullptr && !m_bAutoHideMode)
+        m_rectSavedDockedRect = m_rectRecentDocked;
     return CZAVPControlBar::SaveState(lpszProfileName, nIndex, uiID);
 }
 

@@ -196,6 +196,9 @@ public:
     // site's client coordinates).
     CRect GetAutoHideRect() const { return m_rectRestored; }
     BOOL IsSliding() const { return m_bIsSliding; }
+    // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
+    // before a loaded tree lays it out.
+    void MoveToRecentDockedRect();
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).
