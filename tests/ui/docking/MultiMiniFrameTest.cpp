@@ -302,3 +302,28 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
     EXPECT_EQ(nullptr, pFiles->GetDefaultSlider());
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
+
+TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    pFiles->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(250, 100), CSize(160, 200));
+    ASSERT_NE(nullptr, pFrame);
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    const CPoint pt = CaptionPoint(pFrame);
+    MouseAt(pFrame, WM_LBUTTONDOWN, pt);
+    ASSERT_TRUE(pFrame->IsMoving());
+    // Away from the sides the frame follows the cursor.
+    const CRect rectBefore = WindowRect(pFrame);
+    MouseAt(pFrame, WM_MOUSEMOVE, pt + CPoint(30, 20));
+    CRect rectMoved = rectBefore;
+    rectMoved.OffsetRect(30, 20);
+    EXPECT_EQ(Text(rectMoved), Text(WindowRect(pFrame)));
+    // At the right edge of the client area the pane docks there at once.
+    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(kClientWidth - 4, 200));
+    EXPECT_TRUE(pFiles->IsDocked());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pFiles->GetCurrentAlignment());
+    EXPECT_NE(nullptr, pFiles->GetDefaultSlider());
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+}
