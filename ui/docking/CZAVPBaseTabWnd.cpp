@@ -11,6 +11,7 @@
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPBaseTabbedBar.h"
+#include "ui/docking/CZAVPDockingCBWrapper.h"
 #include "ui/docking/layout/TabStripGeometry.h"
 #include "ui/docking/layout/TabStripRules.h"
 #include "ui/foundation/CZAVPGlobalData.h"
@@ -119,12 +120,31 @@ void CZAVPBaseTabWnd::ReleaseTabs()
     for (INT_PTR i = 0; i < tabs.GetSize(); ++i) {
         CZAVPTabInfo* pTab = static_cast<CZAVPTabInfo*>(tabs[i]);
         DeleteTool(pTab);
-        if (m_bAutoDestroyWindow && pTab->m_pWnd != nullptr &&
-            ::IsWindow(pTab->m_pWnd->GetSafeHwnd()))
-            pTab->m_pWnd->DestroyWindow();
+        ReleaseTabWindow(pTab, TRUE);
         delete pTab;
     }
     m_nNextToolId = 1;
+}
+
+void CZAVPBaseTabWnd::ReleaseTabWindow(CZAVPTabInfo* pTab, BOOL bDestroying)
+{
+    CWnd* pWnd = pTab->m_pWnd;
+    const BOOL bAlive = pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd());
+    if (pTab->m_bOwnWrapper) {
+        CWnd* pWrapped = UnwrapWindow(pWnd);
+        if (bAlive && !m_bAutoDestroyWindow && !bDestroying && pWrapped != nullptr &&
+            ::IsWindow(pWrapped->GetSafeHwnd()))
+        {
+            // The wrapped window stays, a hidden child of this window, for its owner to take.
+            pWrapped->ShowWindow(SW_HIDE);
+            pWrapped->SetParent(this);
+        }
+        if (bAlive) pWnd->DestroyWindow();
+        delete pWnd;
+        pTab->m_pWnd = nullptr;
+        return;
+    }
+    if (bAlive && m_bAutoDestroyWindow) pWnd->DestroyWindow();
 }
 
 void CZAVPBaseTabWnd::OnSysColorChange()
@@ -206,12 +226,14 @@ void CZAVPBaseTabWnd::InsertTab(CWnd* pNewWnd, LPCSTR lpszTabLabel, int nInsertA
     if (!IsWindowVisible()) ShowWindow(SW_SHOW);
 
     nInsertAt = TabLayout::InsertPosition(nInsertAt, m_iTabsNum);
-    const BOOL bCanDetach = bDetachable && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar));
+    // A wrapped plain window never detaches.
+    const BOOL bCanDetach = bDetachable && pNewWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar));
 
     CZAVPTabInfo* pTab = new CZAVPTabInfo(lpszTabLabel ? lpszTabLabel : "", uiImageId, pWnd,
                                           m_nNextToolId, bCanDetach);
+    pTab->m_bOwnWrapper = pWnd != pNewWnd;
     char szClass[32] = {0};
-    ::GetClassNameA(pWnd->GetSafeHwnd(), szClass, sizeof szClass);
+    ::GetClassNameA(pNewWnd->GetSafeHwnd(), szClass, sizeof szClass);
     pTab->m_bIsListView = lstrcmpiA(szClass, kListViewClass) == 0;
     m_arTabs.InsertAt(nInsertAt, pTab);
     ++m_iTabsNum;
@@ -254,8 +276,7 @@ BOOL CZAVPBaseTabWnd::RemoveTab(int iTab, BOOL bRecalcLayout)
     m_arTabs.RemoveAt(iTab);
     --m_iTabsNum;
     if (m_iEditedTab == iTab) DestroyInPlaceEdit();
-    if (m_bAutoDestroyWindow && pTab->m_pWnd != nullptr && ::IsWindow(pTab->m_pWnd->GetSafeHwnd()))
-        pTab->m_pWnd->DestroyWindow();
+    ReleaseTabWindow(pTab, FALSE);
     delete pTab;
 
     const int nActive = m_iActiveTab;
@@ -290,9 +311,7 @@ void CZAVPBaseTabWnd::RemoveAllTabs()
     for (INT_PTR i = 0; i < tabs.GetSize(); ++i) {
         CZAVPTabInfo* pTab = static_cast<CZAVPTabInfo*>(tabs[i]);
         DeleteTool(pTab);
-        if (m_bAutoDestroyWindow && pTab->m_pWnd != nullptr &&
-            ::IsWindow(pTab->m_pWnd->GetSafeHwnd()))
-            pTab->m_pWnd->DestroyWindow();
+        ReleaseTabWindow(pTab, FALSE);
         delete pTab;
     }
     m_nNextToolId = 1;
@@ -633,10 +652,34 @@ void CZAVPBaseTabWnd::InitAutoColors()
 
 // ---- wrapping plain windows
 
-CWnd* CZAVPBaseTabWnd::CreateWrapper(CWnd* pWndToWrap, LPCSTR, BOOL)
+CWnd* CZAVPBaseTabWnd::CreateWrapper(CWnd* pWndToWrap, LPCSTR lpszTabLabel, BOOL)
 {
-    // Plain windows stay as they are until the docking pane wrapper exists; they never detach.
-    return pWndToWrap;
+    if (pWndToWrap == nullptr || pWndToWrap->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+        return pWndToWrap;
+    // Any other window goes into a wrapper pane with the same control id, so that every tab
+    // holds a pane; such a tab never detaches.
+    CObject* pObject = RUNTIME_CLASS(CZAVPDockingCBWrapper)->CreateObject();
+    if (pObject == nullptr) return nullptr;
+    CZAVPDockingCBWrapper* pWrapper = static_cast<CZAVPDockingCBWrapper*>(pObject);
+    CRect rect;
+    pWndToWrap->GetWindowRect(rect);
+    if (rect.IsRectEmpty()) rect = pWrapper->m_rectDefault;
+    rect.OffsetRect(-rect.left, -rect.top);
+    if (!pWrapper->Create(lpszTabLabel ? lpszTabLabel : "", this, rect, FALSE,
+                          (UINT)pWndToWrap->GetDlgCtrlID(),
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
+                          ZAVP_CBRS_REGULAR_TABS, 0))
+    {
+        delete pWrapper;
+        return nullptr;
+    }
+    pWrapper->SetWrappedWnd(pWndToWrap);
+    return pWrapper;
 }
 
-CWnd* CZAVPBaseTabWnd::UnwrapWindow(CWnd* pWnd) { return pWnd; }
+CWnd* CZAVPBaseTabWnd::UnwrapWindow(CWnd* pWnd)
+{
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingCBWrapper)))
+        return static_cast<CZAVPDockingCBWrapper*>(pWnd)->GetWrappedWnd();
+    return pWnd;
+}

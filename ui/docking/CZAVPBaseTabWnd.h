@@ -200,6 +200,10 @@ protected:
     // The parent when it is a tabbed bar, else null.
     CZAVPBaseTabbedBar* GetTabbedBarParent() const;
     void DeleteTool(const CZAVPTabInfo* pTab);
+    // What happens to a removed tab's window: destroyed with auto-destroy (or when the tab window
+    // itself goes); a wrapper this window made is deleted, its wrapped window kept unless
+    // destroyed.
+    void ReleaseTabWindow(CZAVPTabInfo* pTab, BOOL bDestroying);
     // Floats the bar of tab iTab through the tabbed bar that holds this window; FALSE without one.
     BOOL FloatTabThroughParent(CWnd* pBar, int iTab, int nMethod, BOOL bHide);
     // Brings here the bars that the saved tab states name and that sit elsewhere in the frame.

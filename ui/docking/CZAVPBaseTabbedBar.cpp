@@ -209,9 +209,7 @@ BOOL CZAVPBaseTabbedBar::RemoveTab(CWnd* pBar)
     if (m_pTabWnd->GetTabsNum() > 0) return TRUE;
     if (!CanDestroyWhenEmpty()) return TRUE;
     // The last tab is gone: the bar leaves its mini frame or its dock side and is destroyed.
-    UndockControlBar(TRUE);
-    RemoveControlBarFromDockManager(FALSE, FALSE, FALSE);
-    DestroyWindow();
+    LeaveAndDestroy();
     return FALSE;
 }
 
@@ -401,9 +399,7 @@ BOOL CZAVPBaseTabbedBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int
         pBar->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
     }
     if (nRemaining == 0) {
-        UndockControlBar(TRUE);
-        RemoveControlBarFromDockManager(FALSE, FALSE, FALSE);
-        DestroyWindow();
+        LeaveAndDestroy();
         return FALSE;
     }
     if (m_pTabWnd->GetVisibleTabsNum() == 0) return TRUE;
@@ -412,4 +408,15 @@ BOOL CZAVPBaseTabbedBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int
     if (!m_pTabWnd->IsTabVisible(iTab)) GetFirstVisibleTab(iTab);
     m_pTabWnd->SetActiveTab(iTab);
     return CZAVPDockingControlBar::Dock(pDockBar, lpRect, nDockMethod);
+}
+
+void CZAVPBaseTabbedBar::LeaveAndDestroy()
+{
+    // A floating bar leaves its mini frame, which decides later whether it is empty.
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)
+        pMiniFrame->RemoveControlBar(this);
+    else
+        UndockControlBar(TRUE);
+    RemoveControlBarFromDockManager(FALSE, FALSE, FALSE);
+    DestroyWindow();
 }

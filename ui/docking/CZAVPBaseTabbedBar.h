@@ -72,6 +72,8 @@ protected:
     // Whether the recent records hold a place to go to from where the bar is now: a docked place
     // while it floats, a floating one while it is docked.
     BOOL HasRecentPlaceForState() const;
+    // Out of the mini frame or off the frame side, then the window goes.
+    void LeaveAndDestroy();
 
     void OnSize(UINT nType, int cx, int cy);
     void OnNcDestroy();

@@ -36,4 +36,5 @@ public:
     int m_bIconOnly = 0;                // the label is hidden
     int m_nIconOnlyValue = 0;           // set together with the flag above
     BOOL m_bIsDetachable;
+    BOOL m_bOwnWrapper = FALSE;  // m_pWnd is a wrapper pane the tab window made and deletes
 };

@@ -457,9 +457,11 @@ BOOL CZAVPTabWnd::SetActiveTab(int iTab)
             pFrame->SetActiveView(static_cast<CView*>(pWnd));
         else if (IsWindowVisible())
             pWnd->SetFocus();
-        // The close button follows the window's own close command.
+        // The close button follows the window's own close command (a wrapper has none).
         BOOL bCanClose = TRUE;
-        if (HMENU hSysMenu = ::GetSystemMenu(pWnd->GetSafeHwnd(), FALSE))
+        CWnd* pOwnWnd = UnwrapWindow(pWnd);
+        if (pOwnWnd == nullptr || pOwnWnd->GetSafeHwnd() == nullptr) pOwnWnd = pWnd;
+        if (HMENU hSysMenu = ::GetSystemMenu(pOwnWnd->GetSafeHwnd(), FALSE))
             bCanClose = (::GetMenuState(hSysMenu, SC_CLOSE, MF_BYCOMMAND) &
                          (MF_GRAYED | MF_DISABLED)) == 0;
         if (m_btn[BUTTON_CLOSE].GetSafeHwnd() != nullptr)

@@ -75,7 +75,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_DESTROY) {
-            m_bRemoved = m_pTabs->RemoveTab(m_pTabs->GetTabFromHwnd(GetSafeHwnd()));
+            // The tab holds the wrapper pane around this window.
+            m_bRemoved = m_pTabs->RemoveTab(m_pTabs->GetTabFromHwnd(::GetParent(GetSafeHwnd())));
             m_bDestroyed = true;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -126,7 +127,9 @@ protected:
         tabs.AddTab(pWnd, lpszLabel);
         return pWnd;
     }
-    static bool Shown(CWnd* pWnd) { return (pWnd->GetStyle() & WS_VISIBLE) != 0; }
+    // Shown on the screen: the window and every parent (a plain window sits in a wrapper pane).
+    static bool Shown(CWnd* pWnd) { return pWnd->IsWindowVisible() != FALSE; }
+    static CWnd* Active(CZAVPTabWnd& tabs) { return tabs.GetTabWndNoWrapper(tabs.GetActiveTab()); }
     static CPoint Centre(CZAVPTabWnd& tabs, int iTab)
     {
         CRect rect;
@@ -169,13 +172,13 @@ TEST_F(TabWindowTest, FirstTabActiveInsertionsAppendOrTakeThePlaceTheyAreGiven)
     CWnd* pE = MakeChild(tabs, 1005);
     tabs.InsertTab(pE, "E", 0);
     EXPECT_EQ(2, tabs.GetActiveTab());
-    EXPECT_EQ(pB, tabs.GetActiveWnd());
+    EXPECT_EQ(pB, Active(tabs));
     EXPECT_FALSE(Shown(pE));
 
     // Inserted at the active place: the new tab takes it, the old one moves on.
     CWnd* pF = MakeChild(tabs, 1006);
     tabs.InsertTab(pF, "F", 2);
-    EXPECT_EQ(pF, tabs.GetActiveWnd());
+    EXPECT_EQ(pF, Active(tabs));
     EXPECT_EQ(pB, tabs.GetTabWndNoWrapper(3));
     EXPECT_TRUE(Shown(pF));
     EXPECT_FALSE(Shown(pB));
@@ -183,7 +186,9 @@ TEST_F(TabWindowTest, FirstTabActiveInsertionsAppendOrTakeThePlaceTheyAreGiven)
     // A plain window never detaches, whatever was asked.
     EXPECT_FALSE(tabs.IsTabDetachable(0));
     EXPECT_EQ(-1, tabs.GetTabFromHwnd(m_parent.GetSafeHwnd()));
-    EXPECT_EQ(3, tabs.GetTabFromHwnd(pB->GetSafeHwnd()));
+    EXPECT_EQ(3, tabs.GetTabFromHwnd(tabs.GetTabWnd(3)->GetSafeHwnd()));
+    EXPECT_EQ(pB, tabs.GetTabWndNoWrapper(3));
+    EXPECT_EQ(tabs.GetTabWnd(3)->GetSafeHwnd(), ::GetParent(pB->GetSafeHwnd()));
 }
 
 TEST_F(TabWindowTest, RemovingChoosesTheNextVisibleTabAndTheOnlyTabEmptiesTheWindow)
@@ -217,7 +222,7 @@ TEST_F(TabWindowTest, RemovingChoosesTheNextVisibleTabAndTheOnlyTabEmptiesTheWin
     ASSERT_TRUE(tabs.RemoveTab(0));
     EXPECT_EQ(0, tabs.GetTabsNum());
     EXPECT_EQ(-1, tabs.GetActiveTab());
-    EXPECT_EQ(nullptr, tabs.GetActiveWnd());
+    EXPECT_EQ(nullptr, Active(tabs));
     changes = m_parent.Of(ZAVPRegisteredMessages::OnChangeActiveTab);
     ASSERT_EQ(1u, changes.size());
     EXPECT_EQ((WPARAM)-1, changes[0].wParam);
@@ -334,7 +339,7 @@ TEST_F(TabWindowTest, DraggingTheActiveTabAlongTheRowReordersAndReportsTheMove)
     EXPECT_EQ(pA, tabs.GetTabWndNoWrapper(2));
     EXPECT_EQ(pC, tabs.GetTabWndNoWrapper(0));
     EXPECT_EQ(2, tabs.GetActiveTab());
-    EXPECT_EQ(pA, tabs.GetActiveWnd());
+    EXPECT_EQ(pA, Active(tabs));
     Mouse(tabs, WM_LBUTTONUP, ptThird);
     EXPECT_FALSE(tabs.IsDragging());
     auto moves = m_parent.Of(ZAVPRegisteredMessages::OnMoveTab);
@@ -346,7 +351,7 @@ TEST_F(TabWindowTest, DraggingTheActiveTabAlongTheRowReordersAndReportsTheMove)
     m_parent.m_messages.clear();
     Mouse(tabs, WM_LBUTTONDOWN, Centre(tabs, 1));
     Mouse(tabs, WM_LBUTTONUP, Centre(tabs, 1));
-    EXPECT_EQ(pB, tabs.GetActiveWnd());
+    EXPECT_EQ(pB, Active(tabs));
     EXPECT_TRUE(m_parent.Of(ZAVPRegisteredMessages::OnMoveTab).empty());
     EXPECT_FALSE(m_parent.Of(ZAVPRegisteredMessages::OnChangeActiveTab).empty());
 
@@ -393,9 +398,11 @@ TEST_F(TabWindowTest, RenamingInPlaceEnterKeepsTheTextEscapeDropsIt)
         EXPECT_EQ(c.key == VK_RETURN ? 1u : 0u,
                   m_parent.Of(ZAVPRegisteredMessages::OnRenameTab).size());
     }
+    // The tab's pane (the wrapper around the plain window) takes the label as its text.
     CString strWindowText;
-    pA->GetWindowText(strWindowText);
-    EXPECT_STREQ(kNewName, strWindowText);  // the window takes the label too
+    tabs.GetTabWnd(0)->GetWindowText(strWindowText);
+    EXPECT_STREQ(kNewName, strWindowText);
+    EXPECT_EQ(pA, tabs.GetTabWndNoWrapper(0));
 
     // Only the active tab is renamed by a double click.
     Mouse(tabs, WM_LBUTTONDBLCLK, Centre(tabs, 1));

@@ -15,6 +15,7 @@
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/CZAVPTabbedControlBar.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
@@ -141,7 +142,9 @@ TEST_F(TabbedBarTest, WorkspaceKindOfPaneDocksLeftWithOneTabFillingIt)
     EXPECT_TRUE(bar.IsHideSingleTab());
     EXPECT_EQ(0, pTabs->GetTabsHeight());
     EXPECT_EQ(&tree, pTabs->GetTabWndNoWrapper(0));
-    EXPECT_EQ(pTabs->GetSafeHwnd(), ::GetParent(tree.GetSafeHwnd()));
+    // The plain window went into a wrapper pane, a child of the tab window.
+    EXPECT_EQ(pTabs->GetSafeHwnd(), ::GetParent(::GetParent(tree.GetSafeHwnd())));
+    EXPECT_FALSE(pTabs->IsTabDetachable(0));
     CRect rectTree, rectTabs;
     tree.GetWindowRect(rectTree);
     pTabs->GetWindowRect(rectTabs);
@@ -290,4 +293,49 @@ TEST_F(TabbedBarTest, DestroyedPaneTakesItsTabAlongAndAnEmptiedGroupClosesAfterw
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     EXPECT_FALSE(::IsWindow(hGroup));
     EXPECT_FALSE(Listed(pGroupBar));
+}
+
+TEST_F(TabbedBarTest, FloatingGroupFloatsATabAndItsLastRemovalEmptiesTheMiniFrame)
+{
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    auto paneC = MakePane("C", 303);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    paneC->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPTabbedControlBar* pGroup = static_cast<CZAVPTabbedControlBar*>(pGroupBar);
+    ASSERT_TRUE(pGroup->FloatControlBar(CRect(200, 200, 400, 400), ZAVP_DM_UNKNOWN, TRUE));
+    CZAVPMiniFrameWnd* pMiniFrame = pGroup->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pMiniFrame);
+    HWND hMiniFrame = pMiniFrame->GetSafeHwnd();
+    EXPECT_TRUE(pGroup->IsFloating());
+
+    // A tab floats in a mini frame of its own; the others stay.
+    const int iTabC = pGroup->GetTabWnd()->GetTabFromHwnd(paneC->GetSafeHwnd());
+    ASSERT_TRUE(pGroup->FloatTab(paneC.get(), iTabC, ZAVP_DM_UNKNOWN, FALSE));
+    EXPECT_FALSE(paneC->IsTabbed());
+    EXPECT_TRUE(paneC->IsFloating());
+    EXPECT_NE(nullptr, paneC->GetParentMiniFrame(TRUE));
+    EXPECT_NE(pMiniFrame, paneC->GetParentMiniFrame(TRUE));
+    EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
+
+    // Hidden and shown again while floating.
+    EXPECT_TRUE(pGroup->ShowControlBar(paneA.get(), FALSE, FALSE, FALSE));
+    EXPECT_TRUE(pGroup->ShowControlBar(paneB.get(), FALSE, FALSE, FALSE));
+    EXPECT_FALSE(pGroup->IsWindowVisible());
+    EXPECT_TRUE(pGroup->ShowControlBar(paneB.get(), TRUE, FALSE, TRUE));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+
+    // The last removal destroys the group and leaves its mini frame empty; it goes afterwards.
+    const HWND hGroup = pGroup->GetSafeHwnd();
+    EXPECT_TRUE(pGroup->RemoveTab(paneA.get()));
+    EXPECT_FALSE(pGroup->RemoveTab(paneB.get()));
+    EXPECT_FALSE(::IsWindow(hGroup));
+    ASSERT_TRUE(::IsWindow(hMiniFrame));  // it decides on the posted check, not inside the call
+    EXPECT_EQ(nullptr, pMiniFrame->GetHostedBarWnd());
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    EXPECT_FALSE(::IsWindow(hMiniFrame));
+    paneC->DestroyWindow();
 }
