@@ -8,9 +8,13 @@
 #include <string>
 
 #include "framework/CFrameWnd.h"
+#include "ui/menus/SilentMenuSounds.h"
 #include "ui/foundation/CZAVPAccelText.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPToolbarMenuButtonsButton.h"
+#include "ui/toolbars/CZAVPToolbarSystemMenuButton.h"
+#include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -66,6 +70,7 @@ class PopupMenuWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         // The frame has no command handlers: its menus keep every item enabled.
         m_frame.m_bAutoMenuEnable = FALSE;
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
@@ -97,7 +102,8 @@ protected:
         return pButton != nullptr ? pButton->m_pPopupMenu : nullptr;
     }
 
-    CommandFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CommandFrame& m_frame = *new CommandFrame;
 };
 }  // namespace
 
@@ -260,6 +266,7 @@ class RarelyUsedTest : public PopupMenuWindowTest
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         PopupMenuWindowTest::SetUp();
         CList<UINT, UINT> basic;
         basic.AddTail(kOpen);
@@ -342,4 +349,44 @@ TEST_F(RarelyUsedTest, AContextMenuShowsEverything)
     CZAVPPopupMenu* pPopup = Open();
     ASSERT_NE(nullptr, pPopup);
     EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
+}
+
+TEST_F(PopupMenuWindowTest, AnUnfoldingMenuShowsItsItemsOnlyOnceItHasReachedItsSize)
+{
+    const int nAnimation = CZAVPToolBar::m_nMenuAnimation;
+    CZAVPToolBar::m_nMenuAnimation = 1;  // unfold
+    CZAVPPopupMenu* pRoot = Open();
+    CZAVPToolBar::m_nMenuAnimation = nAnimation;
+    ASSERT_NE(nullptr, pRoot);
+    EXPECT_FALSE(pRoot->GetMenuBar()->IsWindowVisible());
+    // Four rows grow one row a period: well within a second.
+    Pump(1000);
+    EXPECT_TRUE(pRoot->GetMenuBar()->IsWindowVisible());
+    pRoot->SendMessage(WM_CLOSE);
+}
+
+TEST(SpecialMenuButtons, TheSystemMenuPopupShowsTheChildsStatesAndNeitherKindIsStored)
+{
+    HMENU hSystem = CreatePopupMenu();
+    AppendMenuA(hSystem, MF_STRING, SC_RESTORE, "&Restore");
+    AppendMenuA(hSystem, MF_STRING | MF_GRAYED, SC_MOVE, "&Move");
+    AppendMenuA(hSystem, MF_STRING | MF_CHECKED, SC_SIZE, "&Size");
+    AppendMenuA(hSystem, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hSystem, MF_STRING, SC_CLOSE, "&Close");
+    CZAVPToolbarSystemMenuButton button(hSystem, nullptr);
+    // The child's menu changes after the button was made: the popup shows it as it is now.
+    EnableMenuItem(hSystem, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    HMENU hShown = button.CreateMenu();
+    ASSERT_NE(nullptr, hShown);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_SIZE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(hShown, SC_RESTORE, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hShown));
+    DestroyMenu(hShown);
+
+    CZAVPToolbarMenuButtonsButton close(SC_CLOSE);
+    for (CZAVPToolbarButton* pButton : {(CZAVPToolbarButton*)&button, (CZAVPToolbarButton*)&close})
+        EXPECT_FALSE(pButton->IsStorable()) << pButton->GetRuntimeClass()->m_lpszClassName;
+    DestroyMenu(hSystem);
 }
