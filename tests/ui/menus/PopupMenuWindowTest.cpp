@@ -390,3 +390,38 @@ TEST(SpecialMenuButtons, TheSystemMenuPopupShowsTheChildsStatesAndNeitherKindIsS
         EXPECT_FALSE(pButton->IsStorable()) << pButton->GetRuntimeClass()->m_lpszClassName;
     DestroyMenu(hSystem);
 }
+
+TEST_F(PopupMenuWindowTest, AMenuThatCannotBeReadOpensNothing)
+{
+    HMENU hGone = CreatePopupMenu();
+    DestroyMenu(hGone);
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    // On failure the popup is gone: nothing to delete, nothing active.
+    EXPECT_FALSE(pPopup->Create(&m_frame, 10, 10, hGone, FALSE, TRUE));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+TEST_F(RarelyUsedTest, AMenuDroppedNearTheBottomOfTheScreenOpensAboveItsButton)
+{
+    CZAVPToolBar::SetBasicCommands(CList<UINT, UINT>());  // every item shown
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    ASSERT_TRUE(
+        GetMonitorInfoA(MonitorFromWindow(m_frame.GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &mi));
+    // The frame's bottom edge at the work area's bottom: the bar sits just above it.
+    const int nFrameHeight = 100;
+    m_frame.SetWindowPos(nullptr, 0, mi.rcWork.bottom - nFrameHeight, 600, nFrameHeight,
+                         SWP_NOZORDER);
+    m_bar.SetWindowPos(nullptr, 0, nFrameHeight - 60, 300, 30, SWP_NOZORDER);
+    m_bar.AdjustLayout();
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(2, pPopup->GetDropDirection());
+    CRect rectButton = File()->m_rect;
+    m_bar.ClientToScreen(rectButton);
+    CRect rectMenu;
+    pPopup->GetWindowRect(rectMenu);
+    EXPECT_EQ(rectButton.top, rectMenu.bottom - pPopup->GetShadowDepth());
+    EXPECT_EQ(rectButton.left, rectMenu.left);
+}
