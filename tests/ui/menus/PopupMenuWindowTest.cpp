@@ -425,3 +425,27 @@ TEST_F(RarelyUsedTest, AMenuDroppedNearTheBottomOfTheScreenOpensAboveItsButton)
     EXPECT_EQ(rectButton.top, rectMenu.bottom - pPopup->GetShadowDepth());
     EXPECT_EQ(rectButton.left, rectMenu.left);
 }
+
+TEST_F(PopupMenuWindowTest, OneMouseHookServesTheActiveMenuOfADialog)
+{
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 100, 100,
+                                m_frame.GetSafeHwnd(), nullptr));
+    CZAVPPopupMenu* pFirst = Open(&dialog);
+    ASSERT_NE(nullptr, pFirst);
+    const HHOOK hHook = CZAVPDlgImpl::m_hookMouse;
+    EXPECT_NE(nullptr, hHook);
+    // A sub-menu becomes the active menu without a second hook.
+    Key(pFirst, VK_END);
+    Key(pFirst, VK_UP);
+    Key(pFirst, VK_RIGHT);
+    ASSERT_NE(nullptr, SubMenuOf(pFirst, 2));
+    EXPECT_EQ(SubMenuOf(pFirst, 2), CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(hHook, CZAVPDlgImpl::m_hookMouse);
+    // Alt closes the menus; with no menu left the hook goes.
+    MSG alt = {dialog.GetSafeHwnd(), WM_SYSKEYDOWN, VK_MENU, 0, 0, {0, 0}};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&alt));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);
+    dialog.DestroyWindow();
+}
