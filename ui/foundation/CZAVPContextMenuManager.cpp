@@ -27,16 +27,16 @@ const int kDefaultOffset = 5;  // a menu opened for a window without a point sit
 
 BOOL IsDialogOrPage(CWnd* pWnd)
 {
-    return ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog) ||
-           ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage);
+    return ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPDialog)) ||
+           ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPPropertyPage));
 }
 
 // Tells an owning dialog or property page which popup takes its keys (null: none).
 void SetActiveMenuOf(CWnd* pWnd, CZAVPPopupMenu* pPopup)
 {
-    if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog))
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPDialog)))
         static_cast<CZAVPDialog*>(pWnd)->SetActiveMenu(pPopup);
-    else if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage))
+    else if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPPropertyPage)))
         static_cast<CZAVPPropertyPage*>(pWnd)->SetActiveMenu(pPopup);
 }
 

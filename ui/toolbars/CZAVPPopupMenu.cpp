@@ -537,6 +537,7 @@ void CZAVPPopupMenu::RecalcLayout(BOOL)
     SetWindowPos(nullptr, m_xPos, m_yPos, m_nFinalWidth + nShadow, m_nFinalHeight + nShadow,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutBar();
+    if (!bCustomize) InvalidateParentButtonUnderShadow();
 }
 
 CRect CZAVPPopupMenu::GetBarRect() const

@@ -368,6 +368,29 @@ INT_PTR CZAVPPopupMenuBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
     return CZAVPToolBar::OnToolHitTest(point, pTI);
 }
 
+void CZAVPPopupMenuBar::OnFillBackground(CDC* pDC)
+{
+    if (!m_bRecentlyUsedMenus || IsCustomizeMode() || m_bPaletteMode || !m_bAreAllCommandsShown ||
+        !m_UsageCount.HasEnoughData())
+        return;
+    CZAVPPopupMenu* pPopup = GetPopupMenu();
+    if (pPopup == nullptr || !pPopup->HasParentButton()) return;
+    std::vector<ZAVPMenuItem> items;
+    std::vector<BOOL> rare;
+    for (int i = 0; i < GetCount(); ++i) {
+        const CZAVPToolbarButton* pButton = GetButton(i);
+        ZAVPMenuItem item;
+        item.nID = pButton->IsSeparator() ? ZAVPMenuItem::kSeparator : pButton->m_nID;
+        items.push_back(item);
+        rare.push_back(!pButton->IsSeparator() && IsCommandRarelyUsed(pButton->m_nID));
+    }
+    for (const std::pair<int, int>& run : ZAVPMenuModel::RarelyUsedRuns(items, rare)) {
+        CRect rect = GetButton(run.first)->m_rect;
+        rect.bottom = GetButton(run.second)->m_rect.bottom;
+        CZAVPVisualManager::GetInstance()->OnHighlightRarelyUsedMenuItems(pDC, rect);
+    }
+}
+
 void CZAVPPopupMenuBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL)
 {
     CZAVPVisualManager::GetInstance()->OnDrawSeparator(pDC, this, rect, FALSE);

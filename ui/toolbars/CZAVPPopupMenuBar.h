@@ -66,6 +66,8 @@ public:
     CWnd* GetCommandTarget() const override;
     void OnUpdateCmdUI(CFrameWnd* /*pTarget*/, BOOL /*bDisableIfNoHndler*/) override {}
     void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz) override;
+    // Runs of rarely used items shown after all items were asked for get their own background.
+    void OnFillBackground(CDC* pDC) override;
     BOOL CanHighlightDisabled() const override { return TRUE; }
     // The show-all item answers with its own text; palette items have no tooltips.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;

@@ -321,8 +321,25 @@ void CZAVPPopupMenu::InvalidateParentButtonUnderShadow()
     if (m_iShadowSize <= 0 || pBar == nullptr || pBar->GetSafeHwnd() == nullptr ||
         m_pParentBtn == nullptr)
         return;
+    // The strips one pixel beyond the menu's right and bottom edges, as deep as the shadow.
+    CRect rectWindow(m_xPos, m_yPos, m_xPos + m_nFinalWidth, m_yPos + m_nFinalHeight);
+    const CRect rectRight(rectWindow.right, rectWindow.top, rectWindow.right + m_iShadowSize + 1,
+                          rectWindow.bottom + m_iShadowSize + 1);
+    const CRect rectBottom(rectWindow.left, rectWindow.bottom, rectWindow.right + m_iShadowSize + 1,
+                           rectWindow.bottom + m_iShadowSize + 1);
     CRect rectButton = m_pParentBtn->m_rect;
-    pBar->InvalidateRect(rectButton);
+    pBar->ClientToScreen(rectButton);
+    for (const CRect& rectStrip : {rectRight, rectBottom}) {
+        CRect rectCovered;
+        if (!rectCovered.IntersectRect(rectButton, rectStrip)) continue;
+        pBar->ScreenToClient(rectCovered);
+        pBar->InvalidateRect(rectCovered);
+    }
+    // The button repaints now, with this menu counted as shown.
+    const BOOL bShown = m_bShown;
+    m_bShown = TRUE;
+    pBar->UpdateWindow();
+    m_bShown = bShown;
 }
 
 void CZAVPPopupMenu::OnTimer(UINT_PTR nIDEvent)

@@ -15,6 +15,7 @@
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
 #include "ui/toolbars/CZAVPDialog.h"
+#include "ui/menus/SilentMenuSounds.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 
 namespace
@@ -40,6 +41,7 @@ class InputManagersTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
         CZAVPToolBar::m_lstUnpermittedCommands.RemoveAll();
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
@@ -59,7 +61,8 @@ protected:
         ASSERT_NE(nullptr, m_frame.m_hAccelTable);
     }
 
-    CFrameWnd m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CFrameWnd& m_frame = *new CFrameWnd;
 };
 
 TEST(AcceleratorRecordsTest, EachEntryIsSixBytesFlagsPadKeyCommand)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/CFrameWnd.h"
+#include "ui/menus/SilentMenuSounds.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -43,6 +44,7 @@ class PopupMenuHoverTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         m_frame.m_bAutoMenuEnable = FALSE;
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
         m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
@@ -80,7 +82,8 @@ protected:
         return (SubMenu() != nullptr) == bOpen;
     }
 
-    CFrameWnd m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CFrameWnd& m_frame = *new CFrameWnd;
     CZAVPPopupMenu* m_pRoot = nullptr;
     CZAVPPopupMenuBar* m_pBar = nullptr;
     int m_nDelay = 0;
@@ -138,6 +141,7 @@ protected:
     };
     void SetUp() override
     {
+        SilenceMenuSounds();
         m_frame.m_bAutoMenuEnable = FALSE;
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
         m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
@@ -166,7 +170,8 @@ protected:
     }
 
     static const UINT kSplit = 500;
-    CommandFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CommandFrame& m_frame = *new CommandFrame;
     CZAVPToolBar m_bar;
     CZAVPToolbarMenuButton* m_pSplit = nullptr;
 };

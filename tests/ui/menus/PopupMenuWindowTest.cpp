@@ -8,9 +8,13 @@
 #include <string>
 
 #include "framework/CFrameWnd.h"
+#include "ui/menus/SilentMenuSounds.h"
 #include "ui/foundation/CZAVPAccelText.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPToolbarMenuButtonsButton.h"
+#include "ui/toolbars/CZAVPToolbarSystemMenuButton.h"
+#include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/CZAVPDialog.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -66,6 +70,7 @@ class PopupMenuWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         // The frame has no command handlers: its menus keep every item enabled.
         m_frame.m_bAutoMenuEnable = FALSE;
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
@@ -97,7 +102,8 @@ protected:
         return pButton != nullptr ? pButton->m_pPopupMenu : nullptr;
     }
 
-    CommandFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CommandFrame& m_frame = *new CommandFrame;
 };
 }  // namespace
 
@@ -260,6 +266,7 @@ class RarelyUsedTest : public PopupMenuWindowTest
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         PopupMenuWindowTest::SetUp();
         CList<UINT, UINT> basic;
         basic.AddTail(kOpen);
@@ -342,4 +349,103 @@ TEST_F(RarelyUsedTest, AContextMenuShowsEverything)
     CZAVPPopupMenu* pPopup = Open();
     ASSERT_NE(nullptr, pPopup);
     EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
+}
+
+TEST_F(PopupMenuWindowTest, AnUnfoldingMenuShowsItsItemsOnlyOnceItHasReachedItsSize)
+{
+    const int nAnimation = CZAVPToolBar::m_nMenuAnimation;
+    CZAVPToolBar::m_nMenuAnimation = 1;  // unfold
+    CZAVPPopupMenu* pRoot = Open();
+    CZAVPToolBar::m_nMenuAnimation = nAnimation;
+    ASSERT_NE(nullptr, pRoot);
+    EXPECT_FALSE(pRoot->GetMenuBar()->IsWindowVisible());
+    // Four rows grow one row a period: well within a second.
+    Pump(1000);
+    EXPECT_TRUE(pRoot->GetMenuBar()->IsWindowVisible());
+    pRoot->SendMessage(WM_CLOSE);
+}
+
+TEST(SpecialMenuButtons, TheSystemMenuPopupShowsTheChildsStatesAndNeitherKindIsStored)
+{
+    HMENU hSystem = CreatePopupMenu();
+    AppendMenuA(hSystem, MF_STRING, SC_RESTORE, "&Restore");
+    AppendMenuA(hSystem, MF_STRING | MF_GRAYED, SC_MOVE, "&Move");
+    AppendMenuA(hSystem, MF_STRING | MF_CHECKED, SC_SIZE, "&Size");
+    AppendMenuA(hSystem, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hSystem, MF_STRING, SC_CLOSE, "&Close");
+    CZAVPToolbarSystemMenuButton button(hSystem, nullptr);
+    // The child's menu changes after the button was made: the popup shows it as it is now.
+    EnableMenuItem(hSystem, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    HMENU hShown = button.CreateMenu();
+    ASSERT_NE(nullptr, hShown);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_SIZE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(hShown, SC_RESTORE, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hShown));
+    DestroyMenu(hShown);
+
+    CZAVPToolbarMenuButtonsButton close(SC_CLOSE);
+    for (CZAVPToolbarButton* pButton : {(CZAVPToolbarButton*)&button, (CZAVPToolbarButton*)&close})
+        EXPECT_FALSE(pButton->IsStorable()) << pButton->GetRuntimeClass()->m_lpszClassName;
+    DestroyMenu(hSystem);
+}
+
+TEST_F(PopupMenuWindowTest, AMenuThatCannotBeReadOpensNothing)
+{
+    HMENU hGone = CreatePopupMenu();
+    DestroyMenu(hGone);
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    // On failure the popup is gone: nothing to delete, nothing active.
+    EXPECT_FALSE(pPopup->Create(&m_frame, 10, 10, hGone, FALSE, TRUE));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+TEST_F(RarelyUsedTest, AMenuDroppedNearTheBottomOfTheScreenOpensAboveItsButton)
+{
+    CZAVPToolBar::SetBasicCommands(CList<UINT, UINT>());  // every item shown
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    ASSERT_TRUE(
+        GetMonitorInfoA(MonitorFromWindow(m_frame.GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &mi));
+    // The frame's bottom edge at the work area's bottom: the bar sits just above it.
+    const int nFrameHeight = 100;
+    m_frame.SetWindowPos(nullptr, 0, mi.rcWork.bottom - nFrameHeight, 600, nFrameHeight,
+                         SWP_NOZORDER);
+    m_bar.SetWindowPos(nullptr, 0, nFrameHeight - 60, 300, 30, SWP_NOZORDER);
+    m_bar.AdjustLayout();
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(2, pPopup->GetDropDirection());
+    CRect rectButton = File()->m_rect;
+    m_bar.ClientToScreen(rectButton);
+    CRect rectMenu;
+    pPopup->GetWindowRect(rectMenu);
+    EXPECT_EQ(rectButton.top, rectMenu.bottom - pPopup->GetShadowDepth());
+    EXPECT_EQ(rectButton.left, rectMenu.left);
+}
+
+TEST_F(PopupMenuWindowTest, OneMouseHookServesTheActiveMenuOfADialog)
+{
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 100, 100,
+                                m_frame.GetSafeHwnd(), nullptr));
+    CZAVPPopupMenu* pFirst = Open(&dialog);
+    ASSERT_NE(nullptr, pFirst);
+    const HHOOK hHook = CZAVPDlgImpl::m_hookMouse;
+    EXPECT_NE(nullptr, hHook);
+    // A sub-menu becomes the active menu without a second hook.
+    Key(pFirst, VK_END);
+    Key(pFirst, VK_UP);
+    Key(pFirst, VK_RIGHT);
+    ASSERT_NE(nullptr, SubMenuOf(pFirst, 2));
+    EXPECT_EQ(SubMenuOf(pFirst, 2), CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(hHook, CZAVPDlgImpl::m_hookMouse);
+    // Alt closes the menus; with no menu left the hook goes.
+    MSG alt = {dialog.GetSafeHwnd(), WM_SYSKEYDOWN, VK_MENU, 0, 0, {0, 0}};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&alt));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);
+    dialog.DestroyWindow();
 }
