@@ -73,6 +73,8 @@ void CALLBACK OpenChain(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
 
 void AddDemoMenuBar(CZAVPFrameWnd* pFrame)
 {
+    // Nothing in the demo handles the commands: the items stay enabled all the same.
+    pFrame->m_bAutoMenuEnable = FALSE;
     ::SetMenu(pFrame->GetSafeHwnd(), MakeDemoMenu());
     // The bar lives as long as the process; the frame's destruction takes its window.
     g_pMenuBar = new CZAVPMenuBar;
