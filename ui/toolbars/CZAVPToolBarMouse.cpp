@@ -49,7 +49,8 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
                                    : &m_Images;
     CZAVPImageStrip* pDisabled = m_bLocked ? nullptr : &m_DisabledImages;
 
-    CFont& font = bHorz ? globalData.fontRegular : globalData.fontVert;
+    // Menu items read across whatever the bar's orientation.
+    CFont& font = bHorz || m_bMenuMode ? globalData.fontRegular : globalData.fontVert;
     HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), font.GetSafeHandle() != nullptr
                                                              ? font.GetSafeHandle()
                                                              : ::GetStockObject(DEFAULT_GUI_FONT));
