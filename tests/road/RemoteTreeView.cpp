@@ -84,6 +84,12 @@ bool RemoteTreeView::Expand(HTREEITEM item) const
     return SendMessageW(m_tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item)) != 0;
 }
 
+bool RemoteTreeView::EnsureVisible(HTREEITEM item) const
+{
+    SendMessageW(m_tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    return item != nullptr;
+}
+
 HWND RemoteTreeView::EditLabel(HTREEITEM item) const
 {
     return reinterpret_cast<HWND>(

@@ -330,13 +330,20 @@ protected:
                PostMessageW(header, WM_LBUTTONUP, 0, where) && s->Program().Idle();
     }
 
-    // Goes to a node as a click on its tree item does: the tree selects it and the document
-    // follows.
+    // A click on a node's tree item, as the tree receives it from the mouse: the item becomes
+    // the tree's target for its commands and keys, the tree selects it and the document follows.
     static bool GoTo(const std::vector<std::wstring>& path)
     {
         const RemoteTreeView tree = s->Tree();
         HTREEITEM item = tree.Find(path);
-        return item != nullptr && tree.Select(item) && s->WaitForCaret(path) && s->Program().Idle();
+        RECT r = {};
+        if (item == nullptr || !tree.EnsureVisible(item) || !tree.TextRect(item, r)) return false;
+        POINT at = Centre(r);
+        ScreenToClient(tree.Handle(), &at);
+        const LPARAM where = MAKELPARAM(at.x, at.y);
+        return PostMessageW(tree.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, where) &&
+               PostMessageW(tree.Handle(), WM_LBUTTONUP, 0, where) && s->WaitForCaret(path) &&
+               s->Program().Idle();
     }
 
     // A key pressed and released in the tree (its rename key acts on the release).
