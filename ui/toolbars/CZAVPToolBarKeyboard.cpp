@@ -13,7 +13,7 @@ namespace
 {
 bool IsMenuButton(const CZAVPToolbarButton* pButton)
 {
-    return ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) != FALSE;
+    return ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) != FALSE;
 }
 
 bool IsSystemMenuButton(const CZAVPToolbarButton* pButton)
