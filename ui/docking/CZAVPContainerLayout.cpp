@@ -434,6 +434,12 @@ void CZAVPContainerLayout::RemoveNonValidBars()
     }
 }
 
+void CZAVPContainerLayout::RestoreRooms()
+{
+    if (m_pRootContainer == nullptr) return;
+    m_rectArea = m_pRootContainer->RestoreRoom();
+}
+
 void CZAVPContainerLayout::RemoveSlider(CZAVPSlider* pSlider)
 {
     POSITION pos = m_lstSliders.Find(pSlider);

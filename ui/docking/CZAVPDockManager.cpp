@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "framework/CArchive.h"
 #include "framework/CException.h"
@@ -39,14 +40,6 @@ const int kArchiveBuffer = 4096;
 // The sides in the order their dock bars are made, with the bar style of each edge (the
 // alignment and the border on the inner side).
 const DWORD kDockBarStyles[] = {0x2800, 0x8200, 0x1400, 0x4100};
-
-// The nested records of the stored layout belong to panes, sliders and mini frames; a frame
-// that has none of them refuses an image that names one.
-class FrameLayoutParts : public ZAVPMiniFrameLayoutParts
-{
-public:
-    explicit FrameLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame) {}
-};
 
 CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
 
@@ -229,18 +222,34 @@ CZAVPMiniFrameWnd* CZAVPDockManager::MiniFrameFromPoint(CPoint point) const
     return nullptr;
 }
 
-int CZAVPDockManager::DetermineDockSite(CPoint point, int, DWORD dwEnabledAlignment,
-                                        CZAVPBaseControlBar*& pBarOut, CZAVPBaseControlBar*)
+int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
+                                        CZAVPBaseControlBar*& pBarOut,
+                                        CZAVPBaseControlBar* pDragged)
 {
-    // Docking panes and the mini frames that carry them are what the first steps look for; a
-    // frame without them decides by its edges alone.
+    // The docking pane under the point decides first; the mini frames that carry panes come
+    // with the mini frames; then the frame's edges.
     pBarOut = nullptr;
     DockLayout::DockSiteQuery query = {};
+    CZAVPBaseControlBar* pFound = ControlBarFromPoint(
+        point, nSensitivity, TRUE, RUNTIME_CLASS(CZAVPDockingControlBar), pDragged);
+    if (pFound != nullptr) {
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pFound);
+        query.bBarFound = TRUE;
+        query.bFoundFloats = pPane->IsFloating();
+        query.bFoundFloatMulti = (pPane->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.bDraggedFloatMulti = pDragged != nullptr &&
+                                   (pDragged->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.dwFoundAlignment = pPane->GetCurrentAlignment();
+        query.nFoundHitTest = pPane->HitTestForDocking(point, nSensitivity);
+    }
     DWORD dwNear = 0;
     BOOL bOuterEdge = FALSE;
     if (IsPointNearDockBar(point, dwNear, bOuterEdge)) query.dwNearEdge = dwNear;
     query.dwEnabledAlignment = dwEnabledAlignment;
-    return DockLayout::DetermineDockSite(query);
+    BOOL bUseFoundBar = FALSE;
+    const int nSite = DockLayout::DetermineDockSite(query, &bUseFoundBar);
+    if (bUseFoundBar) pBarOut = pFound;
+    return nSite;
 }
 
 CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMiniFrames)
@@ -631,12 +640,13 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
+    CollectPaneLayout(image);
     image.miniFrames = MiniFramesToSave();
-    FrameLayoutParts parts(m_pParentWnd);
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
     CMemFile file(kMemFileGrow);
     try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        DockLayout::StoreDockLayout(ar, image, parts);
+        DockLayout::StoreDockLayout(ar, image, *pParts);
         ar.Close();
     } catch (CException* e) {
         e->Delete();
@@ -669,12 +679,12 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts(m_pParentWnd);
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        DockLayout::LoadDockLayout(ar, nBytes, image, parts);
+        DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
         e->Delete();
         m_bDisableSetDockState = TRUE;
@@ -683,7 +693,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     delete[] pData;
     if (bResult) {
         m_bDisableSetDockState = FALSE;
-        m_lstLoadedAutoHideBarIDs = image.autoHide;
+        StagePaneLayout(image);
         StageLoadedMiniFrames(image.miniFrames);
     }
     return bResult;
@@ -696,12 +706,15 @@ void CZAVPDockManager::SetDockState()
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
+    ApplyPaneLayout();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
+    RecalcLayout();
 }
 
 void CZAVPDockManager::DiscardLoadedLayout()
 {
+    DiscardLoadedPanes();
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
     DiscardLoadedMiniFrames();

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "framework/CObList.h"
@@ -133,6 +134,13 @@ public:
     // Every slid-out auto-hide pane except pExcept slides back into its strip.
     void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
     const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+    // The panes' and sliders' part of the stored layout: the entries and auto-hide records to
+    // write, the slider records, the staging of what was read and its application.
+    void CollectPaneLayout(DockLayout::DockLayoutImage& image);
+    std::unique_ptr<DockLayout::DockLayoutNested> MakePaneLayoutParts();
+    void StagePaneLayout(DockLayout::DockLayoutImage& image);
+    void ApplyPaneLayout();
+    void DiscardLoadedPanes();
     // An auto-hide dock bar's strips as the one row the layout dump shows.
     static std::vector<DockLayout::SnapshotRow>
     AutoHideRows(CZAVPAutoHideDockBar* pDockBar, const std::function<RECT(CWnd*)>& inFrame);

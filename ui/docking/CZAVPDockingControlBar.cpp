@@ -90,8 +90,6 @@ CZAVPDockingControlBar::CZAVPDockingControlBar()
       m_hRecentSlider(nullptr), m_dwRecentSliderAlignment(CBRS_ALIGN_LEFT),
       m_nRecentPercent(DockLayout::kHalfPercent)
 {
-    // Panes are at least a caption and a little room high and wide.
-    m_sizeMin = CSize(16, 16);
 }
 
 CZAVPDockingControlBar::~CZAVPDockingControlBar()
@@ -920,6 +918,14 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
 }
 
 void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
+
+void CZAVPDockingControlBar::MoveToRecentDockedRect()
+{
+    const CRect rect = m_rectRecentDocked;
+    if (rect.IsRectEmpty() || m_hWnd == nullptr) return;
+    CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 BOOL CZAVPDockingControlBar::DockPaneByMouse(CZAVPDockingControlBar* pTarget)
 {

@@ -196,6 +196,9 @@ public:
     // site's client coordinates).
     CRect GetAutoHideRect() const { return m_rectRestored; }
     BOOL IsSliding() const { return m_bIsSliding; }
+    // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
+    // before a loaded tree lays it out.
+    void MoveToRecentDockedRect();
     // Tabbed groups: the docked place a group made over this pane takes over from it.
     void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
                               int nPercent);
