@@ -581,6 +581,18 @@ TEST_F(AppFrame, ACellEditEndsOnceByItsKeysOrFocusAndTheProgramRunsOn)
     EXPECT_EQ(L"Петров", disc->m_lentTo.str());
 }
 
+TEST_F(AppFrame, ClosingTheWindowDuringACellEditEndsTheProgram)
+{
+    Populate();
+    ListNotify(NM_DBLCLK, RowOf(L"Disc"), 2);
+    ASSERT_NE(nullptr, list->GetCellEditor());
+    frame->PostMessage(WM_CLOSE);
+    // The edit's loop takes the close, the edit ends with the view, and the run ends.
+    EXPECT_EQ(0, g_app.Run());
+    EXPECT_EQ(nullptr, g_app.m_pMainWnd);
+    frame = nullptr;
+}
+
 TEST_F(AppFrame, TheNodeListContextMenuFitsTheRowAndHandsCommandsOn)
 {
     Populate();
