@@ -300,6 +300,20 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
     EXPECT_TRUE(pLoaded->IsWindowVisible());
     EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
     EXPECT_EQ(nullptr, pFiles->GetDefaultSlider());
+
+    // Once the panes are gone the stored frame has nothing to hold: it goes after the check.
+    pFiles->DestroyWindow();
+    pSearch->DestroyWindow();
+    Pump();
+    ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    ASSERT_EQ(1, Manager().GetLoadedMiniFrames().GetCount());
+    const HWND hStaged =
+        static_cast<CWnd*>(Manager().GetLoadedMiniFrames().GetHead())->GetSafeHwnd();
+    Manager().SetDockState();
+    EXPECT_TRUE(::IsWindow(hStaged));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hStaged));
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
 
