@@ -341,3 +341,31 @@ TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
     Pump();
     EXPECT_FALSE(::IsWindow(hFrame));
 }
+
+TEST_F(MultiMiniFrameTest, APaneFloatingAloneDocksOnTheSideAnImmediateMoveReaches)
+{
+    // Created without CBRS_FLOAT_MULTI: it floats in a frame of one bar.
+    auto pane = std::make_unique<TestPane>();
+    ASSERT_TRUE(pane->Create("Single", m_pFrame, CRect(0, 0, 150, 200), TRUE, 103,
+                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    pane->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(pane.get());
+    pane->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    TestPane* pPane = pane.get();
+    m_panes.push_back(std::move(pane));
+    ASSERT_TRUE(pPane->FloatControlBar(CRect(OnScreen(250, 100), CSize(160, 200)),
+                                       ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pFrame = pPane->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_FALSE(pFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    MouseAt(pFrame, WM_LBUTTONDOWN, CaptionPoint(pFrame));
+    ASSERT_TRUE(pFrame->IsMoving());
+    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(5, 200));
+    EXPECT_TRUE(pPane->IsDocked());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pPane->GetCurrentAlignment());
+    EXPECT_NE(nullptr, pPane->GetDefaultSlider());
+    EXPECT_NE(hFrame, ::GetCapture());
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+}
