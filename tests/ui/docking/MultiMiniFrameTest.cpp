@@ -198,6 +198,7 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
     // Search lies below Files, each with its own caption; the frame's caption is empty.
     EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
     EXPECT_STREQ("", Caption(pFirst));
+    EXPECT_GT(pFiles->GetCaptionHeight(), 0);
     EXPECT_GT(pSearch->GetCaptionHeight(), 0);
     EXPECT_TRUE(DockLayout::CheckContainerTree(pFirst->GetContainerManager().Snapshot()).empty());
 
