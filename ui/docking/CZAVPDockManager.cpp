@@ -471,8 +471,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
                 if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                     continue;

@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -198,8 +199,7 @@ CRect CZAVPDockingControlBar::GetCaptionRect() const
 BOOL CZAVPDockingControlBar::IsInMultiMiniFrame() const
 {
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    return pMiniFrame != nullptr && std::strcmp(pMiniFrame->GetRuntimeClass()->m_lpszClassName,
-                                                "CZAVPMultiMiniFrameWnd") == 0;
+    return pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd));
 }
 
 void CZAVPDockingControlBar::ArrangeCaptionButtons(const CRect& rectCaption)
