@@ -446,3 +446,58 @@ TEST_F(DockingPaneTest, DamagedContainerRecordsLeaveNothingBehind)
     }
     free(pData);
 }
+
+TEST_F(DockingPaneTest, OnlyOneStripOfARowIsActive)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    CZAVPAutoHideToolBar* pStripSearch = pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                  FALSE);
+    CZAVPAutoHideToolBar* pStripFiles = pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                FALSE);
+    ASSERT_NE(nullptr, pStripSearch);
+    ASSERT_NE(nullptr, pStripFiles);
+    ASSERT_NE(pStripSearch, pStripFiles);
+    // Two strips one after the other along the left edge, 2 px apart.
+    CRect rectSearch, rectFiles;
+    pStripSearch->GetWindowRect(rectSearch);
+    pStripFiles->GetWindowRect(rectFiles);
+    EXPECT_EQ(rectSearch.bottom + CZAVPAutoHideDockBar::kStripGap, rectFiles.top);
+    EXPECT_EQ(rectSearch.left, rectFiles.left);
+
+    pSearch->GetAutoHideButton()->ShowAttachedWindow(TRUE);
+    EXPECT_TRUE(pStripSearch->IsActiveStrip());
+    EXPECT_FALSE(pStripFiles->IsActiveStrip());
+    pFiles->GetAutoHideButton()->ShowAttachedWindow(TRUE);
+    EXPECT_TRUE(pStripFiles->IsActiveStrip());
+    EXPECT_FALSE(pStripSearch->IsActiveStrip());
+    // Both slide out over the frame.
+    EXPECT_TRUE(PumpUntil([&] { return !pSearch->IsSliding() && !pFiles->IsSliding(); }));
+    EXPECT_TRUE(pFiles->IsWindowVisible());
+}
+
+TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    const HWND hSlider = pFiles->GetDefaultSliderWnd();
+    ::keybd_event(VK_CONTROL, 0, 0, 0);
+    const bool bCtrl = (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (bCtrl) ClickCaptionButton(pSearch, DockLayout::kHitPin);
+    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    if (!bCtrl) GTEST_SKIP() << "the key state cannot be set here";
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(pFiles->IsAutoHideMode());
+    EXPECT_TRUE(pSearch->IsAutoHideMode());
+    EXPECT_FALSE(::IsWindow(hSlider));  // the side's tree went with its last pane
+
+    ::keybd_event(VK_CONTROL, 0, 0, 0);
+    pSearch->Slide(TRUE, FALSE);
+    ClickCaptionButton(pSearch, DockLayout::kHitPin);
+    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_FALSE(pFiles->IsAutoHideMode());
+    EXPECT_FALSE(pSearch->IsAutoHideMode());
+    ASSERT_NE(nullptr, Tree(pFiles));
+    EXPECT_EQ(Tree(pFiles), Tree(pSearch));
+    EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+}
