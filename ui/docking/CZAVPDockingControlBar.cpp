@@ -298,8 +298,7 @@ void CZAVPDockingControlBar::OnNcPaint()
     DrawCaption(&dc, rectCaption);
     for (CZAVPTitleButton* pButton : m_arrButtons) {
         const BOOL bPinned = pButton->GetHitTest() == DockLayout::kHitPin && m_bAutoHideMode;
-        CZAVPVisualManager::GetInstance()->OnDrawCaptionButton(
-            &dc, pButton, m_bActive, IsHorizontal(), bPinned, !pButton->m_bEnabled, -1);
+        pButton->OnDraw(&dc, m_bActive, IsHorizontal(), bPinned, FALSE);
     }
     for (CZAVPTitleButton* pButton : m_arrButtons) pButton->m_clrForeground = (COLORREF)-1;
 }
