@@ -849,7 +849,11 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     // The pane must be shown to take part in the split.
     ShowWindow(SW_SHOW);
-    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) return FALSE;
+    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) {
+        // No room beside the target: the pane takes a side of its own rather than float loose.
+        DockToFrameEdge(pSlider->GetCurrentAlignment(), nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        return FALSE;
+    }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
     SetBarAlignment(pSlider->GetCurrentAlignment());
