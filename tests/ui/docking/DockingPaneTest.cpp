@@ -501,3 +501,29 @@ TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
     EXPECT_EQ(Tree(pFiles), Tree(pSearch));
     EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
 }
+
+TEST_F(DockingPaneTest, DraggingAnAutoHidePanesSliderResizesThePane)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    pSearch->Slide(TRUE, FALSE);
+    ASSERT_TRUE(pSearch->IsWindowVisible());
+    const CRect rectShown = InFrame(pSearch);
+    CZAVPSlider* pSlider = pSearch->GetDefaultSlider();
+    EXPECT_EQ(rectShown.right, InFrame(pSlider).left);
+
+    CRect rectSlider;
+    pSlider->GetWindowRect(rectSlider);
+    MouseAtScreen(pSlider, WM_LBUTTONDOWN, rectSlider.CenterPoint());
+    MouseAtScreen(pSlider, WM_MOUSEMOVE, rectSlider.CenterPoint() + CPoint(30, 0));
+    MouseAtScreen(pSlider, WM_LBUTTONUP, rectSlider.CenterPoint() + CPoint(30, 0));
+    EXPECT_EQ(rectShown.Width() + 30, InFrame(pSearch).Width());
+    EXPECT_EQ(rectShown.left, InFrame(pSearch).left);
+    EXPECT_EQ(InFrame(pSearch).right, InFrame(pSlider).left);
+    // Slid in and out again, it keeps the new width.
+    pSearch->Slide(FALSE, FALSE);
+    EXPECT_FALSE(pSearch->IsWindowVisible());
+    pSearch->Slide(TRUE, FALSE);
+    EXPECT_EQ(rectShown.Width() + 30, InFrame(pSearch).Width());
+}
