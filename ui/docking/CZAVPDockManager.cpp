@@ -440,6 +440,7 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
     if (m_rectOuterEdgeBounds.IsRectEmpty() || m_bHiddenForOLE) m_rectOuterEdgeBounds = rectClient;
     if (bOwnBatch && hdwp != nullptr) ::EndDeferWindowPos(hdwp);
     for (const auto& item : resized) item.first->OnSizeDockBar(item.second);
+    RepositionAutoHidePanes();
     m_bAdjustingBarLayout = FALSE;
 }
 

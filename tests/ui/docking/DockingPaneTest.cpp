@@ -527,3 +527,19 @@ TEST_F(DockingPaneTest, DraggingAnAutoHidePanesSliderResizesThePane)
     pSearch->Slide(TRUE, FALSE);
     EXPECT_EQ(rectShown.Width() + 30, InFrame(pSearch).Width());
 }
+
+TEST_F(DockingPaneTest, ASlidOutPaneFollowsTheFramesNewSize)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    pSearch->Slide(TRUE, FALSE);
+    ASSERT_EQ(300, InFrame(pSearch).bottom);
+    CRect rectWnd;
+    m_pFrame->GetWindowRect(rectWnd);
+    m_pFrame->SetWindowPos(nullptr, 0, 0, rectWnd.Width(), rectWnd.Height() + 50,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(350, InFrame(pSearch).bottom);
+    EXPECT_EQ(350, InFrame(pSearch->GetDefaultSlider()).bottom);
+}
