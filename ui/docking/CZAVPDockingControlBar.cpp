@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -203,8 +204,7 @@ CRect CZAVPDockingControlBar::GetCaptionRect() const
 BOOL CZAVPDockingControlBar::IsInMultiMiniFrame() const
 {
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    return pMiniFrame != nullptr && std::strcmp(pMiniFrame->GetRuntimeClass()->m_lpszClassName,
-                                                "CZAVPMultiMiniFrameWnd") == 0;
+    return pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd));
 }
 
 void CZAVPDockingControlBar::ArrangeCaptionButtons(const CRect& rectCaption)
@@ -303,8 +303,7 @@ void CZAVPDockingControlBar::OnNcPaint()
     DrawCaption(&dc, rectCaption);
     for (CZAVPTitleButton* pButton : m_arrButtons) {
         const BOOL bPinned = pButton->GetHitTest() == DockLayout::kHitPin && m_bAutoHideMode;
-        CZAVPVisualManager::GetInstance()->OnDrawCaptionButton(
-            &dc, pButton, m_bActive, IsHorizontal(), bPinned, !pButton->m_bEnabled, -1);
+        pButton->OnDraw(&dc, m_bActive, IsHorizontal(), bPinned, FALSE);
     }
     for (CZAVPTitleButton* pButton : m_arrButtons) pButton->m_clrForeground = (COLORREF)-1;
 }
@@ -855,7 +854,11 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     // The pane must be shown to take part in the split.
     ShowWindow(SW_SHOW);
-    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) return FALSE;
+    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) {
+        // No room beside the target: the pane takes a side of its own rather than float loose.
+        DockToFrameEdge(pSlider->GetCurrentAlignment(), nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        return FALSE;
+    }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
     SetBarAlignment(pSlider->GetCurrentAlignment());
