@@ -504,6 +504,8 @@ void CZAVPBarContainer::Serialize(CArchive& ar)
         CZAVPSlider* pSlider = new CZAVPSlider(FALSE, pOwner);
         try {
             pSlider->Serialize(ar);
+            // A split's slider is never a frame side's default slider with a tree of its own.
+            if (pSlider->IsDefault()) AfxThrowArchiveException(CArchiveException::badClass);
         } catch (...) {
             if (HasWindow(pSlider))
                 pSlider->DestroyWindow();

@@ -441,6 +441,7 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
     if (m_rectOuterEdgeBounds.IsRectEmpty() || m_bHiddenForOLE) m_rectOuterEdgeBounds = rectClient;
     if (bOwnBatch && hdwp != nullptr) ::EndDeferWindowPos(hdwp);
     for (const auto& item : resized) item.first->OnSizeDockBar(item.second);
+    RepositionAutoHidePanes();
     m_bAdjustingBarLayout = FALSE;
 }
 
@@ -472,8 +473,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
                 if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                     continue;

@@ -134,6 +134,8 @@ public:
     // Every slid-out auto-hide pane except pExcept slides back into its strip.
     void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
     const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+    // Slid-out auto-hide panes take their places in the new layout.
+    void RepositionAutoHidePanes();
     // The panes' and sliders' part of the stored layout: the entries and auto-hide records to
     // write, the slider records, the staging of what was read and its application.
     void CollectPaneLayout(DockLayout::DockLayoutImage& image);

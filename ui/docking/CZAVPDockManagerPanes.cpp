@@ -131,6 +131,16 @@ CRect CZAVPDockManager::GetAutoHideShownRect(CZAVPDockingControlBar* pBar) const
     return rect;
 }
 
+void CZAVPDockManager::RepositionAutoHidePanes()
+{
+    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstAutoHideBars.GetNext(pos);
+        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
+        if (CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar())
+            pBar->RepositionSlidOut();
+    }
+}
+
 void CZAVPDockManager::HideAutoHideBars(CZAVPDockingControlBar* pExcept, BOOL bImmediately)
 {
     for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {

@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -184,7 +185,12 @@ void CZAVPDockingControlBar::EnableGripper(BOOL bEnable)
     if (m_hWnd != nullptr) CWnd::SetWindowPos(nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
-int CZAVPDockingControlBar::GetCaptionHeight() const { return IsFloating() ? 0 : m_nCaptionHeight; }
+int CZAVPDockingControlBar::GetCaptionHeight() const
+{
+    // In a frame of several panes the frame switches the captions (EnableGripper); a pane
+    // floating alone has the frame's caption only.
+    return IsFloating() && !IsInMultiMiniFrame() ? 0 : m_nCaptionHeight;
+}
 
 CRect CZAVPDockingControlBar::GetCaptionRect() const
 {
@@ -198,8 +204,7 @@ CRect CZAVPDockingControlBar::GetCaptionRect() const
 BOOL CZAVPDockingControlBar::IsInMultiMiniFrame() const
 {
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    return pMiniFrame != nullptr && std::strcmp(pMiniFrame->GetRuntimeClass()->m_lpszClassName,
-                                                "CZAVPMultiMiniFrameWnd") == 0;
+    return pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd));
 }
 
 void CZAVPDockingControlBar::ArrangeCaptionButtons(const CRect& rectCaption)
@@ -298,8 +303,7 @@ void CZAVPDockingControlBar::OnNcPaint()
     DrawCaption(&dc, rectCaption);
     for (CZAVPTitleButton* pButton : m_arrButtons) {
         const BOOL bPinned = pButton->GetHitTest() == DockLayout::kHitPin && m_bAutoHideMode;
-        CZAVPVisualManager::GetInstance()->OnDrawCaptionButton(
-            &dc, pButton, m_bActive, IsHorizontal(), bPinned, !pButton->m_bEnabled, -1);
+        pButton->OnDraw(&dc, m_bActive, IsHorizontal(), bPinned, FALSE);
     }
     for (CZAVPTitleButton* pButton : m_arrButtons) pButton->m_clrForeground = (COLORREF)-1;
 }
@@ -850,7 +854,11 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     // The pane must be shown to take part in the split.
     ShowWindow(SW_SHOW);
-    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) return FALSE;
+    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) {
+        // No room beside the target: the pane takes a side of its own rather than float loose.
+        DockToFrameEdge(pSlider->GetCurrentAlignment(), nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        return FALSE;
+    }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
     SetBarAlignment(pSlider->GetCurrentAlignment());

@@ -126,6 +126,22 @@ void CZAVPDockingControlBar::UnSetAutoHideMode(CZAVPDockingControlBar* pFirstBar
         DockToFrameEdge(dwAlignment, m_rectRestored, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
 }
 
+void CZAVPDockingControlBar::RepositionSlidOut()
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    if (!m_bAutoHideMode || m_bIsSliding || pManager == nullptr || m_hWnd == nullptr ||
+        !IsWindowVisible())
+        return;
+    const CRect rectShown = pManager->GetAutoHideShownRect(this);
+    CWnd::SetWindowPos(nullptr, rectShown.left, rectShown.top, rectShown.Width(),
+                       rectShown.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (CZAVPSlider* pSlider = GetDefaultSlider()) {
+        const CRect rect = SliderBeside(rectShown, GetCurrentAlignment(), pSlider->GetWidth());
+        pSlider->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void CZAVPDockingControlBar::KillSlideTimers()
 {
     if (m_nSlideTimer != 0 && m_hWnd != nullptr) KillTimer(m_nSlideTimer);

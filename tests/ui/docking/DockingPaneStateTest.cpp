@@ -4,6 +4,8 @@
 #include <shlwapi.h>
 
 #include "DockingPaneFixture.h"
+#include "framework/CArchive.h"
+#include "framework/CMemFile.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
 #include "ui/docking/CZAVPBarContainer.h"
 
@@ -116,4 +118,43 @@ TEST_F(PaneStateTest, ADamagedLayoutValueLeavesTheCurrentLayout)
             ++n;
         EXPECT_EQ(nChildren, n) << nCut;
     }
+}
+
+TEST_F(PaneStateTest, APanesRecordCarriesItsRecentFloatingAndDockedRectangles)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pFiles->Serialize(ar);
+        ar.Close();
+    }
+    const UINT nBytes = (UINT)file.GetLength();
+    // Alignment and visibility, then two rectangles and the floating state.
+    EXPECT_EQ(2u * 4 + 2 * 16 + 4, nBytes);
+    BYTE* pData = file.Detach();
+    TestPane* pLoaded = MakePane("Loaded", 102, CSize(50, 50), CBRS_TOP);
+    {
+        CMemFile in(pData, nBytes);
+        CArchive ar(&in, CArchive::load);
+        pLoaded->Serialize(ar);
+    }
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pLoaded->GetCurrentAlignment());
+    // The docked rectangle is the pane's place in the frame when it was stored.
+    EXPECT_EQ("0,0,200,300", Text(pLoaded->GetRecentDockInfo().m_rectDockedRect));
+    EXPECT_EQ(Text(pFiles->GetRecentDockInfo().m_rectRecentFloatingRect),
+              Text(pLoaded->GetRecentDockInfo().m_rectRecentFloatingRect));
+    // Cut short, the record is refused with an archive exception.
+    bool bThrew = false;
+    try {
+        CMemFile in(pData, nBytes - 3);
+        CArchive ar(&in, CArchive::load);
+        pLoaded->Serialize(ar);
+    } catch (CException* e) {
+        e->Delete();
+        bThrew = true;
+    }
+    EXPECT_TRUE(bThrew);
+    free(pData);
 }
