@@ -46,6 +46,17 @@ class FrameLayoutParts : public ZAVPMiniFrameLayoutParts
 {
 public:
     explicit FrameLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame) {}
+    // The fixed tabbed panes' tab windows (CZAVPDockManagerTabs.cpp).
+    void StoreTabContent(CArchive& ar, const DockLayout::TabbedEntry& entry) override
+    {
+        CZAVPDockManager::StoreTabbedBarContent(ar, entry);
+    }
+    CObject* LoadTabContent(CArchive& ar, DWORD id) override
+    {
+        return m_pManager->LoadTabbedBarContent(ar, id, m_nImageBytes);
+    }
+    CZAVPDockManager* m_pManager = nullptr;
+    size_t m_nImageBytes = 0;
 };
 
 CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
@@ -632,6 +643,7 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
     image.miniFrames = MiniFramesToSave();
+    image.tabbedBars = TabbedBarsToSave();
     FrameLayoutParts parts(m_pParentWnd);
     CMemFile file(kMemFileGrow);
     try {
@@ -670,6 +682,8 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
     FrameLayoutParts parts(m_pParentWnd);
+    parts.m_pManager = this;
+    parts.m_nImageBytes = nBytes;
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
@@ -685,6 +699,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         m_bDisableSetDockState = FALSE;
         m_lstLoadedAutoHideBarIDs = image.autoHide;
         StageLoadedMiniFrames(image.miniFrames);
+        StageLoadedTabbedBars(image.tabbedBars);
     }
     return bResult;
 }
@@ -696,6 +711,7 @@ void CZAVPDockManager::SetDockState()
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
+    ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
 }
@@ -703,7 +719,7 @@ void CZAVPDockManager::SetDockState()
 void CZAVPDockManager::DiscardLoadedLayout()
 {
     m_lstLoadedBars.RemoveAll();
-    m_lstLoadedTabbedBars.RemoveAll();
+    DiscardLoadedTabbedBars();
     DiscardLoadedMiniFrames();
     m_lstLoadedAutoHideBarIDs.clear();
 }
