@@ -413,3 +413,34 @@ TEST_F(TabbedBarTest, FixedPaneTabsComeBackFromTheStoredLayoutAndDamagedOnesChan
     for (auto& pane : panes) pane->DestroyWindow();
     bar.DestroyWindow();
 }
+
+TEST_F(TabbedBarTest, DoubleClickOnATabDetachesItsPaneButNotTheLastOne)
+{
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPTabbedControlBar* pGroup = static_cast<CZAVPTabbedControlBar*>(pGroupBar);
+    m_pFrame->RecalcLayout();
+    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    ASSERT_GT(pTabs->GetTabsHeight(), 0);
+
+    // B is active: a double click on its tab floats it.
+    CRect rectTab;
+    pTabs->GetTabRect(1, rectTab);
+    const CPoint pt = rectTab.CenterPoint();
+    pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("A", Tabs(pTabs));
+    EXPECT_FALSE(paneB->IsTabbed());
+    EXPECT_TRUE(paneB->IsFloating());
+
+    // The last tab of a tabbed pane never floats out of it.
+    pTabs->GetTabRect(0, rectTab);
+    const CPoint ptLast = rectTab.IsRectEmpty() ? CPoint(1, 1) : rectTab.CenterPoint();
+    pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptLast.x, ptLast.y));
+    EXPECT_TRUE(paneA->IsTabbed());
+    EXPECT_FALSE(pTabs->DetachTab(CZAVPBaseTabWnd::DETACH_BY_DBLCLICK, 0));
+    paneB->DestroyWindow();
+    pGroup->DestroyWindow();
+}
