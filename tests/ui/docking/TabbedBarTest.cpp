@@ -194,6 +194,13 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
     pGroup->GetTabWnd()->SetActiveTab(0);
     EXPECT_EQ(kFolders, Text(pGroup));
 
+    // A pane hidden by itself hides its tab; shown again, the tab comes back.
+    EXPECT_TRUE(paneB->ShowControlBar(FALSE, FALSE, FALSE));
+    EXPECT_FALSE(pGroup->GetTabWnd()->IsTabVisible(1));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_TRUE(paneB->ShowControlBar(TRUE, FALSE, FALSE));
+    EXPECT_TRUE(pGroup->GetTabWnd()->IsTabVisible(1));
+
     // Hiding one pane hides its tab; hiding the other too hides the group.
     EXPECT_TRUE(pGroup->ShowControlBar(paneA.get(), FALSE, FALSE, FALSE));
     EXPECT_TRUE(pGroup->IsVisible());
