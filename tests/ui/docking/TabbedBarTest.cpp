@@ -451,3 +451,26 @@ TEST_F(TabbedBarTest, DoubleClickOnATabDetachesItsPaneButNotTheLastOne)
     paneB->DestroyWindow();
     pGroup->DestroyWindow();
 }
+
+TEST_F(TabbedBarTest, TabbedPaneGoesIntoAutoHideWithAllItsTabsAndComesBack)
+{
+    ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pGroupBar);
+    m_pFrame->RecalcLayout();
+
+    EXPECT_NE(nullptr, pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    EXPECT_TRUE(pGroup->IsAutoHideMode());
+    EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
+    EXPECT_TRUE(paneA->IsTabbed());
+    EXPECT_TRUE(paneB->IsTabbed());
+    EXPECT_EQ(nullptr, pGroup->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    EXPECT_FALSE(pGroup->IsAutoHideMode());
+    EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    pGroup->DestroyWindow();
+}
