@@ -12,3 +12,11 @@
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool
 #define IDS_ZAVP_CANT_COPY_IMAGE 16010  // a picture could not go to the clipboard
+// Tooltips of the caption buttons of docking panes
+#define IDS_ZAVP_CLOSE_PANE 16032     // the close button
+#define IDS_ZAVP_AUTOHIDE_PANE 16033  // the pin
+#define IDS_ZAVP_AUTOHIDE_ALL 16036   // the pin with Ctrl: the whole side
+
+// Mini frame caption-button tooltips
+#define IDS_ZAVP_MINIFRAME_CLOSE 16105  // "Закрыть"
+#define IDS_ZAVP_TOOLBAR_OPTIONS 17017  // the floating toolbar's options button

@@ -85,6 +85,7 @@ int main(int argc, char** argv)
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
     const std::unique_ptr<CZAVPToolBar> floating = FloatDemoToolBar(pFrame);
+    const std::unique_ptr<CZAVPDockingControlBar> floatingPane = FloatDemoPane(pFrame);
 
     const DockLayout::LayoutSnapshot snapshot = pFrame->m_dockManager.Snapshot();
     std::fputs(DockLayout::DumpLayout(snapshot).c_str(), stdout);

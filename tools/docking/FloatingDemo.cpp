@@ -6,6 +6,7 @@
 #include "DemoBars.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -15,6 +16,9 @@ namespace
 const UINT kNavigationBarId = 0xE803;
 // Where the floating frame's top-left corner goes, in the frame's client area.
 const int kFloatLeft = 430, kFloatTop = 330;
+const UINT kPaneId = 300;
+const int kPaneLeft = 130, kPaneTop = 250;
+const CSize kPaneSize(220, 150);
 }  // namespace
 
 std::unique_ptr<CZAVPToolBar> FloatDemoToolBar(CZAVPFrameWnd* pFrame)
@@ -30,6 +34,21 @@ std::unique_ptr<CZAVPToolBar> FloatDemoToolBar(CZAVPFrameWnd* pFrame)
     pFrame->ClientToScreen(rect);
     if (!toolBar->FloatControlBar(rect, ZAVP_DM_DBL_CLICK, TRUE)) return nullptr;
     return toolBar;
+}
+
+std::unique_ptr<CZAVPDockingControlBar> FloatDemoPane(CZAVPFrameWnd* pFrame)
+{
+    auto pane = std::make_unique<CZAVPDockingControlBar>();
+    if (!pane->Create("Pane", pFrame, CRect(CPoint(0, 0), kPaneSize), TRUE, kPaneId,
+                      WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_FLOAT_MULTI))
+        return nullptr;
+    DemoBar::SetUtf8Text(pane->GetSafeHwnd(), "Свойства диска");
+    pane->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pane.get());
+    CRect rect(CPoint(kPaneLeft, kPaneTop), kPaneSize);
+    pFrame->ClientToScreen(rect);
+    if (!pane->FloatControlBar(rect, ZAVP_DM_DBL_CLICK, TRUE)) return nullptr;
+    return pane;
 }
 
 void PrintFloatingFrames(CZAVPFrameWnd* pFrame)

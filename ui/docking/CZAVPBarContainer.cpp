@@ -418,6 +418,40 @@ int CZAVPBarContainer::RemoveNonValidBars()
     return n;
 }
 
+CRect CZAVPBarContainer::RestoreRoom()
+{
+    CRect rectSides[2];
+    for (int i = 0; i < 2; ++i) {
+        CZAVPBarContainer* pSub = i == 0 ? m_pLeftContainer : m_pRightContainer;
+        if (pSub != nullptr)
+            rectSides[i] = pSub->RestoreRoom();
+        else
+            rectSides[i] = SideRect(i == 0);
+    }
+    const DockAxis axis(!IsHorizontalSplit());
+    const LONG nFirst = axis.Length(rectSides[0]), nSecond = axis.Length(rectSides[1]);
+    if (nFirst > 0 && nSecond > 0) {
+        // Shares as the layout stores them: the first side's, and the rest for the second.
+        const int nFirstPercent = (int)(nFirst * 100 / (nFirst + nSecond));
+        const int nPercents[2] = {nFirstPercent, 100 - nFirstPercent};
+        for (int i = 0; i < 2; ++i) {
+            if (CZAVPDockingControlBar* pBar = i == 0 ? m_pBarLeft : m_pBarRight)
+                pBar->SetPercent(nPercents[i]);
+            else if (CZAVPBarContainer* pSub = i == 0 ? m_pLeftContainer : m_pRightContainer)
+                pSub->m_nPercent = nPercents[i];
+        }
+    }
+    CRect rect;
+    if (rectSides[0].IsRectEmpty())
+        rect = rectSides[1];
+    else if (rectSides[1].IsRectEmpty())
+        rect = rectSides[0];
+    else
+        rect.UnionRect(rectSides[0], rectSides[1]);
+    m_rectRoom = rect;
+    return rect;
+}
+
 BOOL CZAVPBarContainer::ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew)
 {
     if (m_pBarLeft == pOld) {
@@ -470,6 +504,8 @@ void CZAVPBarContainer::Serialize(CArchive& ar)
         CZAVPSlider* pSlider = new CZAVPSlider(FALSE, pOwner);
         try {
             pSlider->Serialize(ar);
+            // A split's slider is never a frame side's default slider with a tree of its own.
+            if (pSlider->IsDefault()) AfxThrowArchiveException(CArchiveException::badClass);
         } catch (...) {
             if (HasWindow(pSlider))
                 pSlider->DestroyWindow();

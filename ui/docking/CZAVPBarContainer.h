@@ -95,6 +95,8 @@ public:
     UINT GetRightBarID() const { return m_nRightBarID; }
     // Clears sides whose pane is gone (no window) and answers how many it cleared.
     int RemoveNonValidBars();
+    // Rooms and shares from the panes' present rectangles, bottom up; answers the room.
+    CRect RestoreRoom();
     // Replaces a pane by another on its side. TRUE when it was here.
     BOOL ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew);
 

@@ -434,6 +434,12 @@ void CZAVPContainerLayout::RemoveNonValidBars()
     }
 }
 
+void CZAVPContainerLayout::RestoreRooms()
+{
+    if (m_pRootContainer == nullptr) return;
+    m_rectArea = m_pRootContainer->RestoreRoom();
+}
+
 void CZAVPContainerLayout::RemoveSlider(CZAVPSlider* pSlider)
 {
     POSITION pos = m_lstSliders.Find(pSlider);
@@ -482,6 +488,9 @@ void CZAVPContainerLayout::OnSliderMoved(CZAVPSlider* pSlider, int nOffset)
     if (pSlider == nullptr || m_pRootContainer == nullptr) return;
     if (pSlider == m_pDefaultSlider) {
         // The default slider stands on the tree's inner edge: the tree grows or shrinks there.
+        // An auto-hide slider's tree is its one slid-out pane, wherever that stands now.
+        if (pSlider->IsAutoHideMode() && GetFirstBar() != nullptr)
+            m_rectArea = GetFirstBar()->WindowRectInParent();
         CRect rect = m_rectArea;
         switch (pSlider->GetCurrentAlignment() & CBRS_ALIGN_ANY) {
         case CBRS_ALIGN_LEFT: rect.right += nOffset; break;
@@ -492,6 +501,9 @@ void CZAVPContainerLayout::OnSliderMoved(CZAVPSlider* pSlider, int nOffset)
         }
         HDWP hdwp = nullptr;
         ResizeContainers(rect, hdwp);
+        // The pane slides out at its new thickness from now on.
+        if (pSlider->IsAutoHideMode() && GetFirstBar() != nullptr)
+            GetFirstBar()->SetAutoHideRect(rect);
         return;
     }
     if (CZAVPBarContainer* pNode = m_pRootContainer->FindSubContainer(pSlider,
@@ -521,6 +533,8 @@ void CZAVPContainerLayout::GetSliderDragLimits(CZAVPSlider* pSlider, int& nMinOf
         m_pDockSite->GetClientRect(rectClient);
     const DWORD dwAlignment = pSlider->GetCurrentAlignment();
     const DockAxis axis(!IsHorizontalAlignment(dwAlignment));
+    if (pSlider->IsAutoHideMode() && GetFirstBar() != nullptr)
+        m_rectArea = GetFirstBar()->WindowRectInParent();
     CSize sizeMin;
     GetMinSize(sizeMin);
     LONG nLow = 0, nHigh = 0;

@@ -91,6 +91,9 @@ public:
     void ReleaseEmptyContainers();
     // Clears sides and list entries whose pane is gone.
     void RemoveNonValidBars();
+    // A loaded tree takes its rooms and shares from where its panes stand now, so that the
+    // next layout keeps their sizes.
+    void RestoreRooms();
     const CObList& GetControlBars() const { return m_lstControlBars; }
     const CObList& GetSliders() const { return m_lstSliders; }
     CZAVPBarContainer* GetRootContainer() const { return m_pRootContainer; }

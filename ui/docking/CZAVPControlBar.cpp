@@ -381,9 +381,10 @@ BOOL CZAVPControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL bShow)
     OnAfterFloat();
     // The frame takes the bar's floating size around it.
     pMiniFrame->OnBarRecalcLayout();
+    // A toolbar's frame fits its layout; a pane's frame takes the floating rectangle's size.
     if (!rect.IsRectEmpty())
-        pMiniFrame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
-                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pMiniFrame->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                 (IsResizable() ? 0 : SWP_NOSIZE) | SWP_NOZORDER | SWP_NOACTIVATE);
     if (bByMouse) {
         // The cursor stays over the caption (its middle when it would fall outside).
         CPoint ptCursor;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "framework/CArchive.h"
 #include "framework/CException.h"
@@ -39,25 +40,6 @@ const int kArchiveBuffer = 4096;
 // The sides in the order their dock bars are made, with the bar style of each edge (the
 // alignment and the border on the inner side).
 const DWORD kDockBarStyles[] = {0x2800, 0x8200, 0x1400, 0x4100};
-
-// The nested records of the stored layout belong to panes, sliders and mini frames; a frame
-// that has none of them refuses an image that names one.
-class FrameLayoutParts : public ZAVPMiniFrameLayoutParts
-{
-public:
-    explicit FrameLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame) {}
-    // The fixed tabbed panes' tab windows (CZAVPDockManagerTabs.cpp).
-    void StoreTabContent(CArchive& ar, const DockLayout::TabbedEntry& entry) override
-    {
-        CZAVPDockManager::StoreTabbedBarContent(ar, entry);
-    }
-    CObject* LoadTabContent(CArchive& ar, DWORD id) override
-    {
-        return m_pManager->LoadTabbedBarContent(ar, id, m_nImageBytes);
-    }
-    CZAVPDockManager* m_pManager = nullptr;
-    size_t m_nImageBytes = 0;
-};
 
 CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
 
@@ -240,18 +222,34 @@ CZAVPMiniFrameWnd* CZAVPDockManager::MiniFrameFromPoint(CPoint point) const
     return nullptr;
 }
 
-int CZAVPDockManager::DetermineDockSite(CPoint point, int, DWORD dwEnabledAlignment,
-                                        CZAVPBaseControlBar*& pBarOut, CZAVPBaseControlBar*)
+int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dwEnabledAlignment,
+                                        CZAVPBaseControlBar*& pBarOut,
+                                        CZAVPBaseControlBar* pDragged)
 {
-    // Docking panes and the mini frames that carry them are what the first steps look for; a
-    // frame without them decides by its edges alone.
+    // The docking pane under the point decides first; the mini frames that carry panes come
+    // with the mini frames; then the frame's edges.
     pBarOut = nullptr;
     DockLayout::DockSiteQuery query = {};
+    CZAVPBaseControlBar* pFound = ControlBarFromPoint(
+        point, nSensitivity, TRUE, RUNTIME_CLASS(CZAVPDockingControlBar), pDragged);
+    if (pFound != nullptr) {
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pFound);
+        query.bBarFound = TRUE;
+        query.bFoundFloats = pPane->IsFloating();
+        query.bFoundFloatMulti = (pPane->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.bDraggedFloatMulti = pDragged != nullptr &&
+                                   (pDragged->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+        query.dwFoundAlignment = pPane->GetCurrentAlignment();
+        query.nFoundHitTest = pPane->HitTestForDocking(point, nSensitivity);
+    }
     DWORD dwNear = 0;
     BOOL bOuterEdge = FALSE;
     if (IsPointNearDockBar(point, dwNear, bOuterEdge)) query.dwNearEdge = dwNear;
     query.dwEnabledAlignment = dwEnabledAlignment;
-    return DockLayout::DetermineDockSite(query);
+    BOOL bUseFoundBar = FALSE;
+    const int nSite = DockLayout::DetermineDockSite(query, &bUseFoundBar);
+    if (bUseFoundBar) pBarOut = pFound;
+    return nSite;
 }
 
 CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMiniFrames)
@@ -443,6 +441,7 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
     if (m_rectOuterEdgeBounds.IsRectEmpty() || m_bHiddenForOLE) m_rectOuterEdgeBounds = rectClient;
     if (bOwnBatch && hdwp != nullptr) ::EndDeferWindowPos(hdwp);
     for (const auto& item : resized) item.first->OnSizeDockBar(item.second);
+    RepositionAutoHidePanes();
     m_bAdjustingBarLayout = FALSE;
 }
 
@@ -474,8 +473,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
                 if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPDockingControlBar) ||
-                    ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) ||
+                    pBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                     continue;
@@ -642,13 +641,15 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
+    CollectPaneLayout(image);
     image.miniFrames = MiniFramesToSave();
     image.tabbedBars = TabbedBarsToSave();
-    FrameLayoutParts parts(m_pParentWnd);
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
+        MakePaneLayoutParts(), 0);
     CMemFile file(kMemFileGrow);
     try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        DockLayout::StoreDockLayout(ar, image, parts);
+        DockLayout::StoreDockLayout(ar, image, *pParts);
         ar.Close();
     } catch (CException* e) {
         e->Delete();
@@ -681,14 +682,13 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts(m_pParentWnd);
-    parts.m_pManager = this;
-    parts.m_nImageBytes = nBytes;
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
+        MakePaneLayoutParts(), nBytes);
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        DockLayout::LoadDockLayout(ar, nBytes, image, parts);
+        DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
         e->Delete();
         m_bDisableSetDockState = TRUE;
@@ -697,7 +697,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     delete[] pData;
     if (bResult) {
         m_bDisableSetDockState = FALSE;
-        m_lstLoadedAutoHideBarIDs = image.autoHide;
+        StagePaneLayout(image);
         StageLoadedMiniFrames(image.miniFrames);
         StageLoadedTabbedBars(image.tabbedBars);
     }
@@ -711,13 +711,16 @@ void CZAVPDockManager::SetDockState()
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
+    ApplyPaneLayout();
     ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
+    RecalcLayout();
 }
 
 void CZAVPDockManager::DiscardLoadedLayout()
 {
+    DiscardLoadedPanes();
     m_lstLoadedBars.RemoveAll();
     DiscardLoadedTabbedBars();
     DiscardLoadedMiniFrames();

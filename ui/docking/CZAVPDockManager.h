@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "framework/CObList.h"
@@ -134,6 +135,15 @@ public:
     // Every slid-out auto-hide pane except pExcept slides back into its strip.
     void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
     const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+    // Slid-out auto-hide panes take their places in the new layout.
+    void RepositionAutoHidePanes();
+    // The panes' and sliders' part of the stored layout: the entries and auto-hide records to
+    // write, the slider records, the staging of what was read and its application.
+    void CollectPaneLayout(DockLayout::DockLayoutImage& image);
+    std::unique_ptr<DockLayout::DockLayoutNested> MakePaneLayoutParts();
+    void StagePaneLayout(DockLayout::DockLayoutImage& image);
+    void ApplyPaneLayout();
+    void DiscardLoadedPanes();
     // An auto-hide dock bar's strips as the one row the layout dump shows.
     static std::vector<DockLayout::SnapshotRow>
     AutoHideRows(CZAVPAutoHideDockBar* pDockBar, const std::function<RECT(CWnd*)>& inFrame);
@@ -156,6 +166,10 @@ protected:
     void StageLoadedTabbedBars(const std::vector<DockLayout::TabbedEntry>& entries);
     void ApplyLoadedTabbedBars();
     void DiscardLoadedTabbedBars();
+    // The nested parts of the stored layout with the fixed tabbed panes' tab windows added to
+    // those of the panes, sliders and mini frames (nImageBytes bounds the records read).
+    std::unique_ptr<DockLayout::DockLayoutNested>
+    MakeTabbedLayoutParts(std::unique_ptr<DockLayout::DockLayoutNested> pInner, size_t nImageBytes);
 
 public:
     // The stored tab window of a fixed tabbed pane, and reading one back for the pane with that

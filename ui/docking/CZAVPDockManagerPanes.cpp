@@ -1,13 +1,19 @@
 // The dock manager's part for captioned panes: the auto-hide dock bars of the frame sides, the
 // strips that carry auto-hidden panes, and where such a pane stands when it slides out.
 #include <algorithm>
+#include <vector>
+
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
 
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 
 namespace
@@ -125,6 +131,16 @@ CRect CZAVPDockManager::GetAutoHideShownRect(CZAVPDockingControlBar* pBar) const
     return rect;
 }
 
+void CZAVPDockManager::RepositionAutoHidePanes()
+{
+    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstAutoHideBars.GetNext(pos);
+        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
+        if (CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar())
+            pBar->RepositionSlidOut();
+    }
+}
+
 void CZAVPDockManager::HideAutoHideBars(CZAVPDockingControlBar* pExcept, BOOL bImmediately)
 {
     for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
@@ -156,4 +172,181 @@ CZAVPDockManager::AutoHideRows(CZAVPAutoHideDockBar* pDockBar,
     }
     rows.push_back(row);
     return rows;
+}
+
+// ---- the panes' part of the stored layout
+
+namespace
+{
+// Slider records are the sliders' own, mini frames the mini frames'; tabbed bars bring theirs
+// elsewhere.
+class PaneLayoutParts : public ZAVPMiniFrameLayoutParts
+{
+public:
+    explicit PaneLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame), m_pFrame(pFrame)
+    {
+    }
+    void StoreSlider(CArchive& ar, CObject* pSlider) override
+    {
+        static_cast<CZAVPSlider*>(pSlider)->Serialize(ar);
+    }
+    CObject* LoadSlider(CArchive& ar) override
+    {
+        if (m_pFrame == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
+        CZAVPSlider* pSlider = new CZAVPSlider(FALSE, m_pFrame);
+        try {
+            pSlider->Serialize(ar);
+        } catch (...) {
+            Discard(pSlider);
+            throw;
+        }
+        // Only a frame side's default slider stands in this list.
+        if (!pSlider->IsDefault() || pSlider->GetContainerManager() == nullptr) {
+            Discard(pSlider);
+            AfxThrowArchiveException(CArchiveException::badClass);
+        }
+        return pSlider;
+    }
+
+private:
+    CFrameWnd* m_pFrame;
+};
+
+BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
+}  // namespace
+
+std::unique_ptr<DockLayout::DockLayoutNested> CZAVPDockManager::MakePaneLayoutParts()
+{
+    return std::make_unique<PaneLayoutParts>(m_pParentWnd);
+}
+
+void CZAVPDockManager::CollectPaneLayout(DockLayout::DockLayoutImage& image)
+{
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstControlBars.GetNext(pos);
+        if (p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) {
+            CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(p);
+            if (pSlider->IsDefault() && !pSlider->IsAutoHideMode() && pSlider->CanFloatAny())
+                image.entries.push_back({DockLayout::DockedEntry::slider, 0, 0, pSlider});
+        } else if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))) {
+            CZAVPDockingControlBar* pBar = static_cast<CZAVPDockingControlBar*>(p);
+            const int nID = HasWindow(pBar) ? pBar->GetDlgCtrlID() : -1;
+            if (pBar->CanFloat() && nID > 0 && !pBar->IsAutoHideMode())
+                image.entries.push_back(
+                    {DockLayout::DockedEntry::bar, (DWORD)nID, (DWORD)-1, nullptr});
+        }
+    }
+    // One record per auto-hide slider whose pane is a docking pane.
+    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstAutoHideBars.GetNext(pos);
+        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
+        CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar();
+        if (!HasWindow(pBar)) continue;
+        DockLayout::AutoHideRecord r{};
+        r.id = (DWORD)pBar->GetDlgCtrlID();
+        r.alignment = pBar->GetCurrentAlignment();
+        r.visible = pBar->GetAutoHideVisibilitySwitch() ? (DWORD)pBar->IsVisible() : 1;
+        // The rectangle the pane had when it went onto its strip, on the screen.
+        CRect rect = pBar->GetAutoHideRect();
+        if (rect.IsRectEmpty())
+            pBar->GetWindowRect(rect);
+        else if (m_pParentWnd != nullptr)
+            m_pParentWnd->ClientToScreen(rect);
+        r.rect = rect;
+        image.autoHide.push_back(r);
+    }
+}
+
+void CZAVPDockManager::StagePaneLayout(DockLayout::DockLayoutImage& image)
+{
+    for (const DockLayout::DockedEntry& e : image.entries)
+        if (e.kind == DockLayout::DockedEntry::slider && e.pSlider != nullptr)
+            m_lstLoadedBars.AddTail(e.pSlider);
+    m_lstLoadedAutoHideBarIDs = image.autoHide;
+}
+
+void CZAVPDockManager::DiscardLoadedPanes()
+{
+    for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstLoadedBars.GetNext(pos);
+        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
+        CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(p);
+        if (pSlider->GetSafeHwnd() != nullptr)
+            pSlider->DestroyWindow();
+        else
+            delete pSlider;
+    }
+    m_lstLoadedBars.RemoveAll();
+}
+
+void CZAVPDockManager::ApplyPaneLayout()
+{
+    if (m_pParentWnd == nullptr) return;
+    // Panes on strips come back to their trees first: the stored trees name them as docked.
+    std::vector<CZAVPDockingControlBar*> autoHidden;
+    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = m_lstControlBars.GetNext(pos);
+        if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+            static_cast<CZAVPDockingControlBar*>(p)->IsAutoHideMode())
+            autoHidden.push_back(static_cast<CZAVPDockingControlBar*>(p));
+    }
+    for (CZAVPDockingControlBar* pBar : autoHidden)
+        pBar->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr, TRUE);
+
+    CObList loaded;
+    loaded.AddTail(&m_lstLoadedBars);
+    m_lstLoadedBars.RemoveAll();
+    for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;) {
+        CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(loaded.GetNext(pos));
+        CZAVPContainerLayout* pTree = pSlider->GetContainerManager();
+        // Panes that float belong to their mini frames, not to the stored tree.
+        std::vector<CZAVPDockingControlBar*> panes;
+        for (POSITION posBar = pTree->GetControlBars().GetHeadPosition(); posBar != nullptr;)
+            panes.push_back(
+                static_cast<CZAVPDockingControlBar*>(pTree->GetControlBars().GetNext(posBar)));
+        for (CZAVPDockingControlBar* pBar : panes)
+            if (pBar->IsFloating()) pTree->RemoveControlBar(pBar);
+        pTree->ReleaseEmptyContainers();
+        if (pTree->IsEmpty()) {
+            pSlider->DestroyWindow();
+            continue;
+        }
+        // Each pane leaves the tree it is in now (which may go with its last pane).
+        for (POSITION posBar = pTree->GetControlBars().GetHeadPosition(); posBar != nullptr;) {
+            CZAVPDockingControlBar* pBar = static_cast<CZAVPDockingControlBar*>(
+                pTree->GetControlBars().GetNext(posBar));
+            pBar->SetDefaultSlider(nullptr);
+            pBar->SetDefaultSlider(pSlider->GetSafeHwnd());
+            pBar->SetBarAlignment(pSlider->GetCurrentAlignment());
+            pBar->MoveToRecentDockedRect();
+            pBar->ShowWindow(!pBar->IsRestoredFromRegistry() || pBar->GetRecentVisibleState()
+                                 ? SW_SHOWNOACTIVATE
+                                 : SW_HIDE);
+            AddControlBar(pBar);
+        }
+        pTree->RestoreRooms();
+        AddControlBar(pSlider);
+        pSlider->ShowIfAnyBarVisible();
+    }
+    AdjustDockingLayout();
+
+    // The auto-hide records last: each pane docks at its side and goes onto a strip there.
+    for (const DockLayout::AutoHideRecord& r : m_lstLoadedAutoHideBarIDs) {
+        CZAVPDockingControlBar* pBar = nullptr;
+        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr && !pBar;) {
+            CObject* p = m_lstControlBars.GetNext(pos);
+            if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+                HasWindow(static_cast<CWnd*>(p)) &&
+                (DWORD) static_cast<CWnd*>(p)->GetDlgCtrlID() == r.id)
+                pBar = static_cast<CZAVPDockingControlBar*>(p);
+        }
+        if (pBar == nullptr || pBar->IsAutoHideMode() || pBar->IsFloating()) continue;
+        CRect rect(r.rect);
+        m_pParentWnd->ScreenToClient(rect);
+        if (pBar->GetDefaultSlider() == nullptr)
+            pBar->DockToFrameEdge(r.alignment, rect, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        pBar->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+        pBar->SetAutoHideMode(TRUE, r.alignment, nullptr, FALSE);
+    }
 }

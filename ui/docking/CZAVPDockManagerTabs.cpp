@@ -2,6 +2,10 @@
 // tabs, their records in the stored layout and their part in applying it.
 #include "ui/docking/CZAVPDockManager.h"
 
+#include <memory>
+#include <set>
+#include <utility>
+
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
 #include "ui/docking/CZAVPBaseTabbedBar.h"
@@ -25,6 +29,51 @@ class StagedTabWindow : public CObject
 public:
     HWND hBar = nullptr;  // the pane's window when it was read
     TabLayout::TabWindowRecord record;
+};
+
+// The panes', sliders' and mini frames' parts of a stored layout, with the fixed tabbed panes'
+// tab windows handled here.
+class TabbedLayoutParts : public DockLayout::DockLayoutNested
+{
+public:
+    TabbedLayoutParts(CZAVPDockManager* pManager,
+                      std::unique_ptr<DockLayout::DockLayoutNested> pInner, size_t nImageBytes)
+        : m_pManager(pManager), m_pInner(std::move(pInner)), m_nImageBytes(nImageBytes)
+    {
+    }
+    void StoreTabContent(CArchive& ar, const DockLayout::TabbedEntry& entry) override
+    {
+        CZAVPDockManager::StoreTabbedBarContent(ar, entry);
+    }
+    CObject* LoadTabContent(CArchive& ar, DWORD id) override
+    {
+        CObject* pStaged = m_pManager->LoadTabbedBarContent(ar, id, m_nImageBytes);
+        m_staged.insert(pStaged);
+        return pStaged;
+    }
+    void StoreSlider(CArchive& ar, CObject* pSlider) override
+    {
+        m_pInner->StoreSlider(ar, pSlider);
+    }
+    CObject* LoadSlider(CArchive& ar) override { return m_pInner->LoadSlider(ar); }
+    void StoreMiniFrame(CArchive& ar, CObject* pMiniFrame) override
+    {
+        m_pInner->StoreMiniFrame(ar, pMiniFrame);
+    }
+    CObject* LoadMiniFrame(CArchive& ar) override { return m_pInner->LoadMiniFrame(ar); }
+    void Discard(CObject* pStaged) override
+    {
+        if (m_staged.erase(pStaged) != 0)
+            delete pStaged;
+        else
+            m_pInner->Discard(pStaged);
+    }
+
+private:
+    CZAVPDockManager* m_pManager;
+    std::unique_ptr<DockLayout::DockLayoutNested> m_pInner;
+    size_t m_nImageBytes;
+    std::set<CObject*> m_staged;  // tab windows read by this object
 };
 
 // The fixed tabbed pane with that window, still there.
@@ -107,4 +156,11 @@ void CZAVPDockManager::DiscardLoadedTabbedBars()
     for (POSITION pos = m_lstLoadedTabbedBars.GetHeadPosition(); pos != nullptr;)
         delete m_lstLoadedTabbedBars.GetNext(pos);
     m_lstLoadedTabbedBars.RemoveAll();
+}
+
+std::unique_ptr<DockLayout::DockLayoutNested>
+CZAVPDockManager::MakeTabbedLayoutParts(std::unique_ptr<DockLayout::DockLayoutNested> pInner,
+                                        size_t nImageBytes)
+{
+    return std::make_unique<TabbedLayoutParts>(this, std::move(pInner), nImageBytes);
 }

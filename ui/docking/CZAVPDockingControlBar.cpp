@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
@@ -90,8 +91,6 @@ CZAVPDockingControlBar::CZAVPDockingControlBar()
       m_hRecentSlider(nullptr), m_dwRecentSliderAlignment(CBRS_ALIGN_LEFT),
       m_nRecentPercent(DockLayout::kHalfPercent)
 {
-    // Panes are at least a caption and a little room high and wide.
-    m_sizeMin = CSize(16, 16);
 }
 
 CZAVPDockingControlBar::~CZAVPDockingControlBar()
@@ -200,8 +199,7 @@ CRect CZAVPDockingControlBar::GetCaptionRect() const
 BOOL CZAVPDockingControlBar::IsInMultiMiniFrame() const
 {
     CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-    return pMiniFrame != nullptr && std::strcmp(pMiniFrame->GetRuntimeClass()->m_lpszClassName,
-                                                "CZAVPMultiMiniFrameWnd") == 0;
+    return pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd));
 }
 
 void CZAVPDockingControlBar::ArrangeCaptionButtons(const CRect& rectCaption)
@@ -300,8 +298,7 @@ void CZAVPDockingControlBar::OnNcPaint()
     DrawCaption(&dc, rectCaption);
     for (CZAVPTitleButton* pButton : m_arrButtons) {
         const BOOL bPinned = pButton->GetHitTest() == DockLayout::kHitPin && m_bAutoHideMode;
-        CZAVPVisualManager::GetInstance()->OnDrawCaptionButton(
-            &dc, pButton, m_bActive, IsHorizontal(), bPinned, !pButton->m_bEnabled, -1);
+        pButton->OnDraw(&dc, m_bActive, IsHorizontal(), bPinned, FALSE);
     }
     for (CZAVPTitleButton* pButton : m_arrButtons) pButton->m_clrForeground = (COLORREF)-1;
 }
@@ -852,7 +849,11 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     // The pane must be shown to take part in the split.
     ShowWindow(SW_SHOW);
-    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) return FALSE;
+    if (!pSlider->InsertControlBar(this, pTarget, dwAlignment)) {
+        // No room beside the target: the pane takes a side of its own rather than float loose.
+        DockToFrameEdge(pSlider->GetCurrentAlignment(), nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        return FALSE;
+    }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
     SetBarAlignment(pSlider->GetCurrentAlignment());
@@ -920,6 +921,14 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
 }
 
 void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
+
+void CZAVPDockingControlBar::MoveToRecentDockedRect()
+{
+    const CRect rect = m_rectRecentDocked;
+    if (rect.IsRectEmpty() || m_hWnd == nullptr) return;
+    CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 BOOL CZAVPDockingControlBar::DockPaneByMouse(CZAVPDockingControlBar* pTarget)
 {

@@ -195,10 +195,16 @@ public:
     // The rectangle the pane had when it entered auto-hide mode or started to slide (the dock
     // site's client coordinates).
     CRect GetAutoHideRect() const { return m_rectRestored; }
+    void SetAutoHideRect(const CRect& rect) { m_rectRestored = rect; }
+    // A slid-out pane follows its frame's layout: it and its slider take their places again.
+    void RepositionSlidOut();
     BOOL IsSliding() const { return m_bIsSliding; }
     // Tabbed groups: the docked place a group made over this pane takes over from it.
     void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
                               int nPercent);
+    // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
+    // before a loaded tree lays it out.
+    void MoveToRecentDockedRect();
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).

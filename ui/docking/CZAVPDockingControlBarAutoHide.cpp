@@ -2,6 +2,8 @@
 // back, and the check that slides the pane back once the mouse has left it.
 #include "ui/docking/CZAVPDockingControlBar.h"
 
+#include <algorithm>
+
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPAutoHideButton.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
@@ -49,6 +51,13 @@ CZAVPAutoHideToolBar* CZAVPDockingControlBar::SetAutoHideMode(BOOL bMode, DWORD 
     m_rectRestored = RectInDockSite();
     StoreRecentDockInfo();
     UndockControlBar(TRUE);
+    // A pane on a strip slides over its frame: it is the frame's child.
+    if (GetParent() != pFrame) {
+        CWnd* pOldParent = GetParent();
+        OnBeforeChangeParent(pFrame, FALSE);
+        SetParent(pFrame);
+        OnAfterChangeParent(pOldParent);
+    }
     m_bAutoHideMode = TRUE;
     CZAVPSlider* pSlider = CreateSlider(dwAlignment, pFrame, RUNTIME_CLASS(CZAVPSlider));
     if (pSlider == nullptr) {
@@ -117,6 +126,22 @@ void CZAVPDockingControlBar::UnSetAutoHideMode(CZAVPDockingControlBar* pFirstBar
         DockToFrameEdge(dwAlignment, m_rectRestored, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
 }
 
+void CZAVPDockingControlBar::RepositionSlidOut()
+{
+    CZAVPDockManager* pManager = GetDockManager();
+    if (!m_bAutoHideMode || m_bIsSliding || pManager == nullptr || m_hWnd == nullptr ||
+        !IsWindowVisible())
+        return;
+    const CRect rectShown = pManager->GetAutoHideShownRect(this);
+    CWnd::SetWindowPos(nullptr, rectShown.left, rectShown.top, rectShown.Width(),
+                       rectShown.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (CZAVPSlider* pSlider = GetDefaultSlider()) {
+        const CRect rect = SliderBeside(rectShown, GetCurrentAlignment(), pSlider->GetWidth());
+        pSlider->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void CZAVPDockingControlBar::KillSlideTimers()
 {
     if (m_nSlideTimer != 0 && m_hWnd != nullptr) KillTimer(m_nSlideTimer);
@@ -162,7 +187,13 @@ void CZAVPDockingControlBar::Slide(BOOL bShow, BOOL bAnimate)
     m_rectRestored = m_nSlideMode == DockLayout::kSlideResize && !bShow ? RectInDockSite()
                                                                         : m_rectRestored;
     if (!bAnimated) {
-        // One step takes the whole way.
+        // Straight to the end, wherever the pane stood.
+        m_nSlideDelta = (int)std::max(std::max(rectShown.Width(), rectShown.Height()),
+                                      std::max(rectHidden.Width(), rectHidden.Height())) +
+                        (int)DockLayout::SlideLength(rectShown, dwAlignment);
+        CWnd::SetWindowPos(nullptr, (bShow ? rectShown : rectHidden).left,
+                           (bShow ? rectShown : rectHidden).top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         SlideStep(bShow);
         return;
     }

@@ -65,7 +65,7 @@ ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPMiniFrameWnd::OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_FLOATSTATUS, &CZAVPMiniFrameWnd::OnFloatStatus)
 ON_REGISTERED_MESSAGE(ZAVPRegisteredMessages::CheckEmptyMiniFrame,
                       &CZAVPMiniFrameWnd::OnCheckEmptyState)
-ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 1, 0xFFFF, &CZAVPMiniFrameWnd::OnNeedTipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, &CZAVPMiniFrameWnd::OnNeedTipText)
 END_MESSAGE_MAP()
 
 namespace

@@ -240,7 +240,11 @@ void CZAVPSlider::OnShowBar(CZAVPDockingControlBar* pBar, BOOL bShow)
     if (m_pContainerManager != nullptr) m_pContainerManager->OnShowControlBar(pBar, bShow);
 }
 
-void CZAVPSlider::StoreRecentDockInfo(CZAVPDockingControlBar*) {}
+void CZAVPSlider::StoreRecentDockInfo(CZAVPDockingControlBar* pBar)
+{
+    // The pane remembers this slider, its side and its place in the tree.
+    if (pBar != nullptr && pBar->GetDefaultSlider() == this) pBar->StoreRecentDockInfo();
+}
 
 void CZAVPSlider::CalcExpectedDockedRect(CWnd* pWndToDock, CPoint ptMouse, CRect& rectResult,
                                          BOOL& bDrawTab, CZAVPDockingControlBar** ppTargetBar)

@@ -1,6 +1,5 @@
 // A caption button of a docking pane or mini frame (close, pin, menu): a plain object holding its
 // state and position that its owner lays out, hit-tests and has drawn by the visual manager.
-// Declared so far: its state, its place and size, and what the drawing code reads.
 #pragma once
 
 #include "framework/CObject.h"
@@ -33,6 +32,14 @@ public:
         return CRect(m_ptOrg.x, m_ptOrg.y, m_ptOrg.x + size.cx, m_ptOrg.y + size.cy);
     }
     UINT GetHitTest() const { return m_nHit; }
+    // Nothing while hidden; else the visual manager draws it, disabled when the owner says so or
+    // when the button is not enabled.
+    virtual void OnDraw(CDC* pDC, BOOL bActive, BOOL bHorz, BOOL bMaximized, BOOL bDisabled)
+    {
+        if (m_bHidden) return;
+        CZAVPVisualManager::GetInstance()->OnDrawCaptionButton(
+            pDC, this, bActive, bHorz, bMaximized, bDisabled || !m_bEnabled, -1);
+    }
 
     BOOL m_bPushed = FALSE;   // the left button went down on it and is still down
     BOOL m_bFocused = FALSE;  // the mouse is over it

@@ -24,6 +24,9 @@ constexpr ZAVPClassName CZAVPToolBar{"CZAVPToolBar"};
 // Has its record, but is tested by name: a test through the record would pull the frame, and with
 // it the workspace and every toolbar, into each program that only draws or reads keys.
 constexpr ZAVPClassName CZAVPFrameWnd{"CZAVPFrameWnd"};
+// The same for the drawing code's tests of docking windows.
+constexpr ZAVPClassName CZAVPAutoHideDockBar{"CZAVPAutoHideDockBar"};
+constexpr ZAVPClassName CZAVPDockingControlBar{"CZAVPDockingControlBar"};
 
 // Declared in ui/, with no record anywhere yet.
 constexpr ZAVPClassName CCustomizeButton{"CCustomizeButton"};
@@ -34,10 +37,8 @@ constexpr ZAVPClassName CZAVPToolbarMenuButton{"CZAVPToolbarMenuButton"};
 
 // Not declared yet.
 constexpr ZAVPClassName CMultiDocTemplate{"CMultiDocTemplate"};
-constexpr ZAVPClassName CZAVPAutoHideDockBar{"CZAVPAutoHideDockBar"};
 constexpr ZAVPClassName CZAVPCalendarBar{"CZAVPCalendarBar"};
 constexpr ZAVPClassName CZAVPColorBar{"CZAVPColorBar"};
-constexpr ZAVPClassName CZAVPDockingControlBar{"CZAVPDockingControlBar"};
 constexpr ZAVPClassName CZAVPMDIChildWnd{"CZAVPMDIChildWnd"};
 constexpr ZAVPClassName CZAVPMenuBar{"CZAVPMenuBar"};
 constexpr ZAVPClassName CZAVPOutlookButton{"CZAVPOutlookButton"};

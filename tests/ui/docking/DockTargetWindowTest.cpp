@@ -270,3 +270,61 @@ TEST_F(WrapperTest, WithoutItsKeyNothingIsLoaded)
     pLoaded->GetWindowText(strText);
     EXPECT_STREQ("Fresh", strText);
 }
+
+TEST_F(DockingPaneTest, CaptionButtonTooltipsNameTheirButtons)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    struct Case
+    {
+        UINT nTool;
+        const wchar_t* text;
+    } cases[] = {{1, L"Закрыть"}, {2, L"Скрыть Автоматически"}};
+    for (const Case& c : cases) {
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = pFiles->GetSafeHwnd();
+        info.hdr.idFrom = c.nTool;
+        info.hdr.code = TTN_NEEDTEXTA;
+        pFiles->SendMessage(WM_NOTIFY, c.nTool, (LPARAM)&info);
+        ASSERT_NE(nullptr, info.lpszText) << c.nTool;
+        // The texts are in the ANSI code page (1251).
+        wchar_t szText[64] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, info.lpszText, -1, szText, 63);
+        EXPECT_STREQ(c.text, szText);
+    }
+}
+
+TEST_F(DockingPaneTest, ThePaneUnderTheCursorDecidesWhereADraggedPaneDocks)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    TestPane* pSearch = MakePane("Search", 102, CSize(160, 100), CBRS_RIGHT);
+    m_pFrame->DockControlBar(pSearch, 0xE81D);
+    CRect rectFiles;
+    pFiles->GetWindowRect(rectFiles);
+
+    CZAVPBaseControlBar* pTarget = nullptr;
+    // Near its bottom edge: beside it. In its caption: as a tab. Deep inside: nowhere.
+    const CPoint ptBottom(rectFiles.CenterPoint().x, rectFiles.bottom - 5);
+    EXPECT_EQ(ZAVP_DOCKHIT_BESIDE,
+              Manager().DetermineDockSite(ptBottom, 15, CBRS_ALIGN_ANY, pTarget, pSearch));
+    EXPECT_EQ(pFiles, pTarget);
+    EXPECT_EQ(ZAVP_DOCKHIT_TAB, Manager().DetermineDockSite(rectFiles.TopLeft() + CPoint(20, 4), 15,
+                                                            CBRS_ALIGN_ANY, pTarget, pSearch));
+    EXPECT_EQ(ZAVP_DOCKHIT_NONE, Manager().DetermineDockSite(rectFiles.CenterPoint(), 15,
+                                                             CBRS_ALIGN_ANY, pTarget, pSearch));
+    // A pane that may not dock on the left side finds no place beside a left pane.
+    EXPECT_EQ(ZAVP_DOCKHIT_NONE,
+              Manager().DetermineDockSite(ptBottom, 15, CBRS_ALIGN_RIGHT, pTarget, pSearch));
+
+    // Dropped there by the mouse, Search joins the tree below Files.
+    ::SetCursorPos(ptBottom.x, ptBottom.y);
+    BOOL bDocked = FALSE;
+    pSearch->DockByMouseMove(bDocked);
+    EXPECT_TRUE(bDocked);
+    EXPECT_EQ(Tree(pFiles), Tree(pSearch));
+    EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+    EXPECT_EQ("0,0,200,146", Text(InFrame(pFiles)));
+    EXPECT_EQ(300, InFrame(pSearch).bottom);
+    ::SetCursorPos(0, 0);
+}

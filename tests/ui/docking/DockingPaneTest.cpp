@@ -446,3 +446,100 @@ TEST_F(DockingPaneTest, DamagedContainerRecordsLeaveNothingBehind)
     }
     free(pData);
 }
+
+TEST_F(DockingPaneTest, OnlyOneStripOfARowIsActive)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    CZAVPAutoHideToolBar* pStripSearch = pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                  FALSE);
+    CZAVPAutoHideToolBar* pStripFiles = pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                FALSE);
+    ASSERT_NE(nullptr, pStripSearch);
+    ASSERT_NE(nullptr, pStripFiles);
+    ASSERT_NE(pStripSearch, pStripFiles);
+    // Two strips one after the other along the left edge, 2 px apart.
+    CRect rectSearch, rectFiles;
+    pStripSearch->GetWindowRect(rectSearch);
+    pStripFiles->GetWindowRect(rectFiles);
+    EXPECT_EQ(rectSearch.bottom + CZAVPAutoHideDockBar::kStripGap, rectFiles.top);
+    EXPECT_EQ(rectSearch.left, rectFiles.left);
+
+    pSearch->GetAutoHideButton()->ShowAttachedWindow(TRUE);
+    EXPECT_TRUE(pStripSearch->IsActiveStrip());
+    EXPECT_FALSE(pStripFiles->IsActiveStrip());
+    pFiles->GetAutoHideButton()->ShowAttachedWindow(TRUE);
+    EXPECT_TRUE(pStripFiles->IsActiveStrip());
+    EXPECT_FALSE(pStripSearch->IsActiveStrip());
+    // Both slide out over the frame.
+    EXPECT_TRUE(PumpUntil([&] { return !pSearch->IsSliding() && !pFiles->IsSliding(); }));
+    EXPECT_TRUE(pFiles->IsWindowVisible());
+}
+
+TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    const HWND hSlider = pFiles->GetDefaultSliderWnd();
+    ::keybd_event(VK_CONTROL, 0, 0, 0);
+    const bool bCtrl = (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (bCtrl) ClickCaptionButton(pSearch, DockLayout::kHitPin);
+    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    if (!bCtrl) GTEST_SKIP() << "the key state cannot be set here";
+    ::SetCursorPos(0, 0);
+    EXPECT_TRUE(pFiles->IsAutoHideMode());
+    EXPECT_TRUE(pSearch->IsAutoHideMode());
+    EXPECT_FALSE(::IsWindow(hSlider));  // the side's tree went with its last pane
+
+    ::keybd_event(VK_CONTROL, 0, 0, 0);
+    pSearch->Slide(TRUE, FALSE);
+    ClickCaptionButton(pSearch, DockLayout::kHitPin);
+    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_FALSE(pFiles->IsAutoHideMode());
+    EXPECT_FALSE(pSearch->IsAutoHideMode());
+    ASSERT_NE(nullptr, Tree(pFiles));
+    EXPECT_EQ(Tree(pFiles), Tree(pSearch));
+    EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+}
+
+TEST_F(DockingPaneTest, DraggingAnAutoHidePanesSliderResizesThePane)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    pSearch->Slide(TRUE, FALSE);
+    ASSERT_TRUE(pSearch->IsWindowVisible());
+    const CRect rectShown = InFrame(pSearch);
+    CZAVPSlider* pSlider = pSearch->GetDefaultSlider();
+    EXPECT_EQ(rectShown.right, InFrame(pSlider).left);
+
+    CRect rectSlider;
+    pSlider->GetWindowRect(rectSlider);
+    MouseAtScreen(pSlider, WM_LBUTTONDOWN, rectSlider.CenterPoint());
+    MouseAtScreen(pSlider, WM_MOUSEMOVE, rectSlider.CenterPoint() + CPoint(30, 0));
+    MouseAtScreen(pSlider, WM_LBUTTONUP, rectSlider.CenterPoint() + CPoint(30, 0));
+    EXPECT_EQ(rectShown.Width() + 30, InFrame(pSearch).Width());
+    EXPECT_EQ(rectShown.left, InFrame(pSearch).left);
+    EXPECT_EQ(InFrame(pSearch).right, InFrame(pSlider).left);
+    // Slid in and out again, it keeps the new width.
+    pSearch->Slide(FALSE, FALSE);
+    EXPECT_FALSE(pSearch->IsWindowVisible());
+    pSearch->Slide(TRUE, FALSE);
+    EXPECT_EQ(rectShown.Width() + 30, InFrame(pSearch).Width());
+}
+
+TEST_F(DockingPaneTest, ASlidOutPaneFollowsTheFramesNewSize)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    pSearch->Slide(TRUE, FALSE);
+    ASSERT_EQ(300, InFrame(pSearch).bottom);
+    CRect rectWnd;
+    m_pFrame->GetWindowRect(rectWnd);
+    m_pFrame->SetWindowPos(nullptr, 0, 0, rectWnd.Width(), rectWnd.Height() + 50,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(350, InFrame(pSearch).bottom);
+    EXPECT_EQ(350, InFrame(pSearch->GetDefaultSlider()).bottom);
+}

@@ -447,6 +447,17 @@ TEST_F(MiniFrameTest, CaptionHitTestAndContextMenu)
         EXPECT_EQ(c.expected, pMiniFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(c.pt.x, c.pt.y)))
             << c.pt.x << "," << c.pt.y;
 
+    // The close button's tooltip (tool 1: the first button).
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = pMiniFrame->GetSafeHwnd();
+    info.hdr.idFrom = 1;
+    info.hdr.code = TTN_NEEDTEXTA;
+    pMiniFrame->SendMessage(WM_NOTIFY, 1, (LPARAM)&info);
+    ASSERT_NE(nullptr, info.lpszText);
+    wchar_t szTip[64] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, info.lpszText, -1, szTip, 64);
+    EXPECT_STREQ(L"Закрыть", szTip);
+
     // A right click on the caption goes to the owner frame as the toolbar context menu.
     const UINT nPopupMenu = ZAVPRegisteredMessages::Register("ZAVTOOLBAR_POPUPMENU");
     m_pFrame->m_messages.clear();

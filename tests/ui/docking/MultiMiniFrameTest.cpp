@@ -3,6 +3,7 @@
 // merge into one tree; the frame's caption follows the visible panes; hiding every pane hides
 // the frame; a whole frame dropped on a frame side docks there.
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ namespace
 {
 const int kClientWidth = 600;
 const int kClientHeight = 400;
+
+std::string SizeText(CSize size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); }
 
 void Pump()
 {
@@ -86,10 +89,9 @@ protected:
         m_panes.push_back(std::move(pane));
         return m_panes.back().get();
     }
-    // Floats a pane at a screen point (its frame's top-left corner).
-    CZAVPMultiMiniFrameWnd* Float(TestPane* pPane, CPoint pt)
+    // Floats a pane in a frame of that size at a screen point.
+    CZAVPMultiMiniFrameWnd* Float(TestPane* pPane, CPoint pt, CSize size)
     {
-        const CSize size = WindowRect(pPane).Size();
         EXPECT_TRUE(pPane->FloatControlBar(CRect(pt, size), ZAVP_DM_DBL_CLICK, TRUE));
         CZAVPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE);
         if (pMiniFrame == nullptr || !pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
@@ -154,9 +156,13 @@ TEST_F(MultiMiniFrameTest, APaneDraggedByItsCaptionFloatsAndADoubleClickSendsItB
     MouseAt(pMiniFrame, WM_LBUTTONUP, ptOut + CPoint(20, 10));
     EXPECT_FALSE(pMiniFrame->IsMoving());
     EXPECT_TRUE(pFiles->IsFloating());
-    // One pane: the frame carries its title, and the pane keeps its size.
+    // One pane: the frame carries its title; it has the pane's recent floating size (the
+    // 100 x 100 of a pane never floated before) and the pane fills its client area.
     EXPECT_STREQ("Files", Caption(pMiniFrame));
-    EXPECT_EQ(Text(CRect(CPoint(0, 0), rectDocked.Size())), Text(pFiles->WindowRectInParent()));
+    EXPECT_EQ("100x100", SizeText(WindowRect(pMiniFrame).Size()));
+    CRect rectClient;
+    pMiniFrame->GetClientRect(rectClient);
+    EXPECT_EQ(Text(rectClient), Text(pFiles->WindowRectInParent()));
 
     const HWND hMiniFrame = pMiniFrame->GetSafeHwnd();
     MouseAt(pMiniFrame, WM_LBUTTONDBLCLK, CaptionPoint(pMiniFrame));
@@ -173,8 +179,8 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
 {
     TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
     TestPane* pSearch = MakePane("Search", 102, CSize(180, 120));
-    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(250, 40));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(480, 250));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(250, 40), CSize(200, 200));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(480, 250), CSize(150, 120));
     ASSERT_NE(nullptr, pFirst);
     ASSERT_NE(nullptr, pSecond);
     ASSERT_NE(pFirst, pSecond);
@@ -225,8 +231,8 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAFrameSideDocksItsPanesThere)
 {
     TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
     TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(200, 40));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(200, 40), CSize(150, 200));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
     ASSERT_NE(nullptr, pFirst);
     ASSERT_NE(nullptr, pSecond);
     const CRect rectFiles = WindowRect(pFiles);
@@ -256,4 +262,43 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAFrameSideDocksItsPanesThere)
     m_pFrame->GetClientRect(rectClient);
     m_pFrame->ClientToScreen(rectClient);
     EXPECT_EQ(rectClient.right, WindowRect(pFiles).right);
+}
+
+TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
+{
+    const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
+    const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
+    ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+    Pump();
+    const CRect rectFrame = WindowRect(pFirst);
+    ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+
+    // Both panes go home; the stored layout floats them together again.
+    MouseAt(pFirst, WM_LBUTTONDBLCLK, CaptionPoint(pFirst));
+    Pump();
+    ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
+    ASSERT_TRUE(pFiles->IsDocked());
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    Manager().SetDockState();
+    Pump();
+    ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
+    CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pLoaded);
+    ASSERT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    EXPECT_EQ(pLoaded, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(2, pLoaded->HasControlBar());
+    EXPECT_EQ(Text(rectFrame), Text(WindowRect(pLoaded)));
+    EXPECT_TRUE(pLoaded->IsWindowVisible());
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_EQ(nullptr, pFiles->GetDefaultSlider());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
