@@ -5,8 +5,8 @@
 class ListSortState
 {
 public:
-    static const int Ascending = 0;
-    static const int Descending = -1;  // every bit of Ascending inverted
+    static constexpr int Ascending = 0;
+    static constexpr int Descending = -1;  // every bit of Ascending inverted
 
     void Click(int column)
     {

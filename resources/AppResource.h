@@ -69,6 +69,49 @@
 #define ID_GO_UP 32781
 #define ID_APP_ABOUT_CMD 57664
 
+// The main frame: its title string, menu, accelerators and icon share the toolbar's id 128.
+#define IDR_CONTEXT_MENUS 130  // popups of the catalogue's context menus
+#define IDS_APP_TITLE 0xE000   // the application's name, also its registry key's name
+#define IDS_IDLE_MESSAGE 0xE001
+
+// Popups of the context menus, by position in menu 130.
+#define IDM_CONTEXT_FOLDER 0
+#define IDM_CONTEXT_COLLECTION 1
+#define IDM_CONTEXT_ITEM 2
+#define IDM_CONTEXT_NODES 3
+#define IDM_CONTEXT_EMPTIES 4
+#define IDM_CONTEXT_DISC_FOLDER 5
+
+// The item list: the type text of a disc folder, the column titles, the header images.
+#define IDS_FOLDER_TYPE 137
+#define IDS_COLUMN_NAME 150
+#define IDS_COLUMN_SIZE 151
+#define IDS_COLUMN_TYPE 152
+#define IDS_COLUMN_DESCRIPTION 153
+#define IDS_COLUMN_MODIFIED 154
+#define IDS_COLUMN_CREATED 155
+#define IDS_COLUMN_LENT_TO 156
+#define IDB_HEADER_ARROWS 145
+#define IDB_HEADER_ARROWS_MASK 146
+
+// Commands of the menus, context menus and accelerators.
+#define ID_EDIT_LOOP 106            // internal: keeps the UI thread in an in-place edit
+#define ID_EXCLUDE_FROM_SEARCH 108  // a disc folder's "Исключить из поиска"
+#define ID_ADD_DISC_ALT 158         // handled as ID_ADD_DISC
+#define ID_STATISTICS 164
+#define ID_NEW_FOLDER_CONTEXT 32778  // "Создать папку" of the context menus
+#define ID_SETTINGS 32782
+#define ID_RENAME 32783  // accelerator only
+#define ID_DOES_NOTHING 32784
+#define ID_EMPTIES_ADD 32786
+#define ID_EMPTIES_DELETE 32787
+#define ID_SHOW_WORKSPACE 32789
+#define ID_HIDE_WORKSPACE 32790
+#define ID_EMPTIES_PROPERTIES 32792
+#define ID_IMPORT_DATABASE 32795
+#define ID_SAVE_DATABASE 32797
+#define ID_APP_EXIT_CMD 57665
+
 // Status-bar indicators (their texts are the pane captions).
 #define IDS_INDICATOR_CAP 0xE701
 #define IDS_INDICATOR_NUM 0xE702

@@ -11,7 +11,10 @@
 
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool
+#define IDS_ZAVP_MENU_BAR_NAME 16006    // the menu bar's window text
 #define IDS_ZAVP_CANT_COPY_IMAGE 16010  // a picture could not go to the clipboard
+#define IDS_ZAVP_SHOW_ALL_TIP 16025     // tooltip of the show-all menu item, "%s" the key
+#define IDS_ZAVP_TEAR_OFF_TIP 16028     // tooltip of a menu's tear-off strip
 // Tooltips of the caption buttons of docking panes
 #define IDS_ZAVP_CLOSE_PANE 16032     // the close button
 #define IDS_ZAVP_AUTOHIDE_PANE 16033  // the pin

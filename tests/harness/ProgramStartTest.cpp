@@ -1,5 +1,6 @@
 // The program of this build tree (in the i686 tree, the Lornival.exe that ships) starts, shows a
-// top-level window and ends with exit code 0 when that window is asked to close.
+// top-level window with a caption, ends with exit code 0 when that window is asked to close, and
+// has saved its new catalogue by then.
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -35,7 +36,11 @@ BOOL CALLBACK FindVisibleTopLevel(HWND hwnd, LPARAM param)
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->processId && IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr) {
+    // The main window has a caption; the loading splash shown before it has none.
+    const bool captioned = (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    if (pid == search->processId && IsWindowVisible(hwnd) && captioned &&
+        GetWindow(hwnd, GW_OWNER) == nullptr)
+    {
         search->found = hwnd;
         return FALSE;
     }
@@ -57,9 +62,20 @@ HWND WaitForTopLevelWindow(const PROCESS_INFORMATION& process)
 
 TEST(ShippingProgram, StartsShowsItsWindowAndClosesWithExitCodeZero)
 {
-    const std::wstring exe = ProgramPath();
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(exe.c_str()))
+    const std::wstring built = ProgramPath();
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(built.c_str()))
         << "missing next to the tests";
+    // A copy in a folder of its own: the catalogue file is kept beside the program, and this run
+    // starts without one.
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"lornival-start-" +
+                                std::to_wstring(GetCurrentProcessId()) + L"\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring exe = folder + L"Lornival.exe";
+    const std::wstring database = folder + L"My collections.dat";
+    ASSERT_TRUE(CopyFileW(built.c_str(), exe.c_str(), FALSE));
+    DeleteFileW(database.c_str());
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -84,4 +100,19 @@ TEST(ShippingProgram, StartsShowsItsWindowAndClosesWithExitCodeZero)
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+
+    // The document made the new, empty catalogue and saved it at the close: a bzip2 stream.
+    char head[4] = {};
+    DWORD read = 0;
+    HANDLE file = CreateFileW(database.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, file) << "no catalogue was saved";
+    if (file != INVALID_HANDLE_VALUE) {
+        ReadFile(file, head, sizeof head, &read, nullptr);
+        CloseHandle(file);
+    }
+    EXPECT_EQ(std::string("BZh5"), std::string(head, read));
+    DeleteFileW(database.c_str());
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(folder.c_str());
 }

@@ -10,6 +10,7 @@
 #include "DemoPanes.h"
 #include "DemoTabs.h"
 #include "FloatingDemo.h"
+#include "DemoMenuBar.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     DemoBar::SetUtf8Text(pFrame->GetSafeHwnd(), "Lornival: стыковка панелей");
     app.m_pMainWnd = pFrame;
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    AddDemoMenuBar(pFrame);
 
     // The catalogue's main toolbar in a row of its own at the top, and the status bar.
     CZAVPToolBar toolBar;

@@ -17,7 +17,7 @@ const UINT kNavigationBarId = 0xE803;
 // Where the floating frame's top-left corner goes, in the frame's client area.
 const int kFloatLeft = 430, kFloatTop = 330;
 const UINT kPaneId = 300;
-const int kPaneLeft = 130, kPaneTop = 250;
+const int kPaneLeft = 480, kPaneTop = 130;
 const CSize kPaneSize(220, 150);
 }  // namespace
 

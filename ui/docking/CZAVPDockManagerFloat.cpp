@@ -50,8 +50,7 @@ BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd* pFrame)
     }
     pMiniFrame->KillDockTimer();
     if (pBar->IsResizable()) {
-        // A frame of panes docks its whole content where a drop would dock it.
-        if (!pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) return TRUE;
+        // A frame of panes (or of one pane) docks its content where a drop would dock it.
         CPoint ptCursor;
         ::GetCursorPos(&ptCursor);
         CRect rectDock;

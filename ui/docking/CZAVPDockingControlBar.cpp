@@ -185,7 +185,12 @@ void CZAVPDockingControlBar::EnableGripper(BOOL bEnable)
     if (m_hWnd != nullptr) CWnd::SetWindowPos(nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
-int CZAVPDockingControlBar::GetCaptionHeight() const { return IsFloating() ? 0 : m_nCaptionHeight; }
+int CZAVPDockingControlBar::GetCaptionHeight() const
+{
+    // In a frame of several panes the frame switches the captions (EnableGripper); a pane
+    // floating alone has the frame's caption only.
+    return IsFloating() && !IsInMultiMiniFrame() ? 0 : m_nCaptionHeight;
+}
 
 CRect CZAVPDockingControlBar::GetCaptionRect() const
 {

@@ -199,12 +199,12 @@ public:
     // A slid-out pane follows its frame's layout: it and its slider take their places again.
     void RepositionSlidOut();
     BOOL IsSliding() const { return m_bIsSliding; }
-    // Tabbed groups: the docked place a group made over this pane takes over from it.
-    void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
-                              int nPercent);
     // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
     // before a loaded tree lays it out.
     void MoveToRecentDockedRect();
+    // Tabbed groups: the docked place a group made over this pane takes over from it.
+    void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
+                              int nPercent);
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).

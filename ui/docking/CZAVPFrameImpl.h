@@ -14,6 +14,7 @@ class CDockState;
 class CFrameWnd;
 class CZAVPDockManager;
 class CZAVPMenuBar;
+class CZAVPPopupMenu;
 class CZAVPToolBar;
 
 class CZAVPFrameImpl
@@ -50,6 +51,26 @@ public:
     void OnPreCreateWindow(CREATESTRUCTA& cs);
     // Saves all state and the placement through the workspace.
     void OnCloseFrame();
+
+    // ---- menus: the menu bar, keys and clicks before the frame sees them, the active popup
+    // The menu bar takes over the frame's menu (which the window gives up).
+    void SetMenuBar(CZAVPMenuBar* pMenuBar);
+    // A key offered to the open popup menu, then to the menu bar and toolbars as a mnemonic
+    // with Alt; TRUE when used. *pbProcessAccel is FALSE while a control on a toolbar has the
+    // focus (its accelerators wait).
+    BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = nullptr);
+    // A click (screen point) that closes the open popup menu when it falls outside it; TRUE when
+    // the click is used up.
+    BOOL ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd);
+    // The menu bar, then every other visible toolbar of the frame, may take the key.
+    BOOL OnMenuChar(UINT nChar);
+    // The popup becomes the active one; the bar it drops from takes the focus. Always TRUE.
+    BOOL OnShowPopupMenu(CZAVPPopupMenu* pMenuPopup);
+    // The frame went inactive: an open menu of the menu bar loses its highlight.
+    void OnDeactivate();
+    static BOOL IsPlainF1(const MSG* pMsg);
+    // Whether a bar whose menu opens takes the focus; on unless an application turns it off.
+    static BOOL m_bMenuTakesFocus;
 
     UINT m_uiUserToolbarFirst;  // user-toolbar id range; -1 until set
     UINT m_uiUserToolbarLast;

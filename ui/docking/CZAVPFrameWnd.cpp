@@ -16,6 +16,8 @@ ON_WM_DESTROY()
 ON_WM_SIZING()
 ON_WM_SIZE()
 ON_WM_ACTIVATEAPP()
+ON_WM_MENUCHAR()
+ON_WM_ACTIVATE()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
 ON_UPDATE_COMMAND_UI(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
 ON_COMMAND_EX(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnBarCheck)
@@ -51,6 +53,7 @@ BOOL CZAVPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
 
 BOOL CZAVPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    if (OnCommandFromAccelerator(wParam)) return TRUE;
     // Commands are dropped while the user customises the toolbars.
     if (ZAVPSharedBarData::g_bCustomizeMode) return FALSE;
     return CFrameWnd::OnCommand(wParam, lParam);

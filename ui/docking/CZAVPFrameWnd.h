@@ -7,7 +7,10 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameImpl.h"
 
+class CMenu;
 class CZAVPBaseControlBar;
+class CZAVPControlBar;
+class CZAVPPopupMenu;
 class CZAVPMiniFrameWnd;
 
 class CZAVPFrameWnd : public CFrameWnd
@@ -47,6 +50,21 @@ public:
     CZAVPBaseControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow, BOOL bDelay, BOOL bActivate);
 
+    // ---- menus: keys and clicks seen before the frame, and what popup menus ask of it
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnUpdateFrameMenu(HMENU hMenuAlt) override;
+    void DelayUpdateFrameMenu(HMENU hMenuAlt) override;
+    // A popup menu opens: the frame implementation records it, then the frame may refuse it.
+    virtual BOOL ShowPopupMenu(CZAVPPopupMenu* pMenuPopup);
+    virtual BOOL OnShowPopupMenu(CZAVPPopupMenu* /*pMenuPopup*/) { return TRUE; }
+    // The popup closed: it stops being the active one. Answers the active popup before.
+    virtual CZAVPPopupMenu* OnClosePopupMenu(CZAVPPopupMenu* pMenuPopup);
+    // A menu torn off into the bar; FALSE gives the tear-off up.
+    virtual BOOL OnTearOffMenu(CZAVPPopupMenu* /*pMenuPopup*/, CZAVPControlBar* /*pBar*/)
+    {
+        return TRUE;
+    }
+
     CZAVPFrameImpl m_Impl;  // constructed with this frame as its owner
     CZAVPDockManager m_dockManager;
     BOOL m_bContextHelp;   // the context-help routine is running
@@ -62,5 +80,9 @@ protected:
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     BOOL OnBarCheck(UINT nID);
+    LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    // Counts an accelerator's command; TRUE when it only closed a popup or ran a user tool.
+    BOOL OnCommandFromAccelerator(WPARAM wParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -13,6 +13,7 @@
 #include "framework/CMiniFrameWnd.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/CZAVPTitleButtonEx.h"
@@ -936,6 +937,11 @@ void CZAVPMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
     if (pBar->GetSafeHwnd() == m_hEmbeddedBar) return;
     const BOOL bVisible = pBar->IsRestoredFromRegistry() ? pBar->GetRecentVisibleState()
                                                          : (pBar->GetStyle() & WS_VISIBLE) != 0;
+    // A pane hidden on an auto-hide strip comes off it first.
+    if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+        static_cast<CZAVPDockingControlBar*>(pBar)->IsAutoHideMode())
+        static_cast<CZAVPDockingControlBar*>(pBar)->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr,
+                                                                    FALSE);
     CRect rectBar;
     pBar->GetWindowRect(rectBar);
     if (pBar->GetParentMiniFrame(TRUE) == nullptr) pBar->FloatControlBar(rectBar, 0, FALSE);

@@ -227,7 +227,8 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
     if (!pBar->IsWindowVisible() && pBar->GetDockMode() == ZAVP_DOCK_STANDARD)
         pBar->ShowWindow(SW_SHOWNOACTIVATE);
     if (pBar->IsResizable()) {
-        // A docking pane decides where it drops.
+        // A docking pane decides where it drops; a move still under way ends here.
+        ReleaseMove();
         BOOL bDocked = FALSE;
         CZAVPControlBar* pResult = pBar->DockByMouseMove(bDocked);
         return bDocked ? pResult : nullptr;

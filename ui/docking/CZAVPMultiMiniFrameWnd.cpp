@@ -496,7 +496,9 @@ void CZAVPMultiMiniFrameWnd::Serialize(CArchive& ar)
 void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
 {
     if (m_barContainerManager.IsEmpty() || pDockManager == nullptr) {
-        SendMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+        // The dock manager is walking its lists: the empty frame goes once it has finished.
+        m_hEmbeddedBar = nullptr;
+        PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
         return;
     }
     // Each pane of the tree leaves where it is and comes here.

@@ -27,16 +27,16 @@ const int kDefaultOffset = 5;  // a menu opened for a window without a point sit
 
 BOOL IsDialogOrPage(CWnd* pWnd)
 {
-    return ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog) ||
-           ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage);
+    return ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPDialog)) ||
+           ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPPropertyPage));
 }
 
 // Tells an owning dialog or property page which popup takes its keys (null: none).
 void SetActiveMenuOf(CWnd* pWnd, CZAVPPopupMenu* pPopup)
 {
-    if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPDialog))
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPDialog)))
         static_cast<CZAVPDialog*>(pWnd)->SetActiveMenu(pPopup);
-    else if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPPropertyPage))
+    else if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPPropertyPage)))
         static_cast<CZAVPPropertyPage*>(pWnd)->SetActiveMenu(pPopup);
 }
 
@@ -136,11 +136,8 @@ CZAVPPopupMenu* CZAVPContextMenuManager::ShowPopupMenu(HMENU hmenuPopup, int x, 
     if (CZAVPPopupMenu* pActive = CZAVPPopupMenu::GetActiveMenu())
         if (pActive->GetSafeHwnd() != nullptr) pActive->SendMessage(WM_CLOSE);
 
-    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage)) {
-        // A popup whose window never came to exist does not delete itself.
-        if (pPopup->GetSafeHwnd() == nullptr) delete pPopup;
-        return nullptr;
-    }
+    // A popup that fails to open has deleted itself.
+    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage)) return nullptr;
     return pPopup;
 }
 

@@ -20,6 +20,8 @@
 #include "ui/panes/CZAVPCaptionBar.h"
 #include "ui/panes/CZAVPOutlookBarPane.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManager, CObject)
@@ -420,7 +422,7 @@ void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pBut
                                               int state)
 {
     if (!pButton) return;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPShowAllButton)) {
+    if (ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPShowAllButton))) {
         if (state == ButtonsIsHighlighted) {
             CZAVPPainter painter(*pDC);
             painter.HighlightRect(rect);
@@ -428,9 +430,9 @@ void CZAVPVisualManager::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pBut
         return;
     }
     if (!m_bFillAllCheckedButtons) {
-        if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) ||
+        if (!ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) ||
             !ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
-                          ZAVPClassNames::CZAVPPopupMenuBar))
+                          RUNTIME_CLASS(CZAVPPopupMenuBar)))
             return;
     }
     if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton)) return;

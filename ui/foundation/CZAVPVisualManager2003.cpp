@@ -249,7 +249,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
         Gradient(pDC, rectClient, m_clrBarDkShadowCopy, m_clrBarShadowCopy, TRUE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar)) {
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar))) {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &m_brMenuLight);
         const CZAVPPopupMenuBar* pMenuBar = static_cast<CZAVPPopupMenuBar*>(pBar);
         CRect column = rectClient;
@@ -348,7 +348,7 @@ void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar
                                              BOOL bIsHoriz)
 {
     if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) ||
-        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) || pBar->IsDialogControl())
+        ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar)) || pBar->IsDialogControl())
     {
         CZAVPVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);
         return;
@@ -523,9 +523,9 @@ void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pB
 void CZAVPVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush,
                                                    CZAVPToolbarButton* pButton)
 {
-    const BOOL bMenuItem = ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+    const BOOL bMenuItem = ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) &&
                            ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
-                                        ZAVPClassNames::CZAVPPopupMenuBar);
+                                        RUNTIME_CLASS(CZAVPPopupMenuBar));
     if (!FillHighlightedArea(pDC, rect, pBrush, pButton ? pButton->m_bHorz : TRUE, bMenuItem,
                              pButton && pButton->IsDroppedDown()))
         CZAVPVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);

@@ -37,9 +37,9 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF color) { pDC->Draw3dRect(rect, 
 
 bool IsOnPopupMenuBar(CZAVPToolbarButton* pButton)
 {
-    return ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+    return ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) &&
            ZAVPIsKindOf(static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent,
-                        ZAVPClassNames::CZAVPPopupMenuBar);
+                        RUNTIME_CLASS(CZAVPPopupMenuBar));
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
     facts.bColorBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar);
     facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
     facts.bCalendarBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar);
-    facts.bPopupMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar);
+    facts.bPopupMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar));
     facts.bToolBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
     facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar);
     return facts;
@@ -304,7 +304,7 @@ void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, 
         pDC->LineTo(centre.x, rect.bottom - 1);
     } else {
         int left = rect.left;
-        if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar) &&
+        if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar)) &&
             !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
             !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
         {
@@ -432,7 +432,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
     CBrush* pBrush = &m_brHighlight;
     const BOOL bChecked = (pButton->m_nStyle & TBBS_CHECKED) != 0;
     if (bOnPopup && (pButton->m_nStyle & TBBS_PRESSED)) pBrush = &m_brHighlightDn;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+    if (!bOnPopup && ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) &&
         pButton->IsDroppedDown())
     {
         ExtendMenuButtonRect(static_cast<CZAVPToolbarMenuButton*>(pButton), rect);
@@ -440,7 +440,7 @@ void CZAVPVisualManagerXP::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pB
         return;
     }
     if (bChecked) pBrush = state == ButtonsIsHighlighted ? &m_brHighlightDn : &m_brHighlightChecked;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton) &&
+    if (ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) &&
         (pButton->m_nStyle & TBBS_DISABLED))
         pBrush = &m_brMenuLight;
     if (!bChecked) rect.DeflateRect(1, 1);
@@ -456,7 +456,7 @@ void CZAVPVisualManagerXP::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pBut
         if (pButton->m_nStyle & TBBS_CHECKED) ++rect.bottom;
     } else
         --rect.right, --rect.bottom;
-    if (!bOnPopup && ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton)) {
+    if (!bOnPopup && ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton))) {
         CZAVPToolbarMenuButton* pMenuButton = static_cast<CZAVPToolbarMenuButton*>(pButton);
         if (pMenuButton->m_pPopupMenu && pMenuButton->m_pPopupMenu->GetSafeHwnd() &&
             pMenuButton->m_pPopupMenu->IsWindowVisible())

@@ -13,6 +13,7 @@
 #include "ui/panes/CZAVPTasksGroup.h"
 #include "ui/toolbars/CZAVPButton.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPWinXPVisualManager, CZAVPVisualManagerXP)
@@ -46,10 +47,10 @@ int PushState(BOOL bDisabled, BOOL bPressed, BOOL bHighlighted)
 
 BOOL IsMenuItem(CZAVPToolbarButton* pButton)
 {
-    if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPToolbarMenuButton)) return FALSE;
+    if (!ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton))) return FALSE;
     CWnd* pParent = static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent;
     return ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPMenuBar) ||
-           ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPPopupMenuBar);
+           ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPPopupMenuBar));
 }
 }  // namespace
 
@@ -90,7 +91,7 @@ void CZAVPWinXPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar*
                                                   CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
     if (IsThemeOpen(ThemeWindow) && pBar && !pBar->IsDialogControl() && !m_bOfficeXPStyleMenus &&
-        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar))
+        ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar)))
     {
         ::FillRect(pDC->GetSafeHdc(), rectClip.IsRectEmpty() ? &rectClient : &rectClip,
                    GetSysColorBrush(COLOR_MENU));
@@ -137,7 +138,7 @@ void CZAVPWinXPVisualManager::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBa
                                               BOOL bIsHoriz)
 {
     const BOOL bFlatMenu = m_bOfficeXPStyleMenus &&
-                           ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPPopupMenuBar);
+                           ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar));
     if (IsThemeOpen(ThemeToolbar) && !(pBar && pBar->IsDialogControl()) && !bFlatMenu)
         DrawThemePart(ThemeToolbar, pDC, bIsHoriz ? TP_SEPARATOR : TP_SEPARATORVERT, 0, rect);
     else

@@ -65,6 +65,9 @@ public:
     // Whether records of the state being read hold the fields of a version; (-1, -1) reads as
     // current.
     BOOL IsStateVersionAtLeast(int nMajor, int nMinor) const;
+    // Toolbars keep the resource layout they were saved with ("OriginalItems") to catch up with
+    // a changed resource.
+    BOOL IsResourceSmartUpdate() const { return m_bResourceSmartUpdate; }
 
     BOOL m_bForceDockStateLoad;     // load the docking layout without asking the frame
     BOOL m_bLoadSaveFrameBarsOnly;  // touch only the toolbars of the frame being loaded or saved

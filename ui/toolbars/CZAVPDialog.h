@@ -1,8 +1,9 @@
 // The library's dialog base: it closes its popup menus when the user clicks elsewhere and routes
-// keys to the open one. Declared so far: the active-menu hook the context-menu manager calls.
+// keys to the open one.
 #pragma once
 
 #include "framework/CDialog.h"
+#include "ui/toolbars/CZAVPDlgImpl.h"
 
 class CZAVPPopupMenu;
 
@@ -10,6 +11,16 @@ class CZAVPDialog : public CDialog
 {
     DECLARE_DYNAMIC(CZAVPDialog)
 public:
+    CZAVPDialog() : m_Impl(*this) {}
+    explicit CZAVPDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
+        : CDialog(nIDTemplate, pParentWnd), m_Impl(*this)
+    {
+    }
+
     // While set, keyboard messages of the dialog go to that popup.
     void SetActiveMenu(CZAVPPopupMenu* pMenu);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    CZAVPDlgImpl m_Impl;
 };

@@ -1,15 +1,21 @@
 // The library's property page base, with the same popup-menu handling as its dialog base.
-// Declared so far: the active-menu hook the context-menu manager calls.
 #pragma once
 
 #include "framework/CPropertyPage.h"
+#include "ui/toolbars/CZAVPDlgImpl.h"
 
 class CZAVPPopupMenu;
 
 class CZAVPPropertyPage : public CPropertyPage
 {
-    DECLARE_DYNAMIC(CZAVPPropertyPage)
+    DECLARE_DYNCREATE(CZAVPPropertyPage)
 public:
+    CZAVPPropertyPage() : m_Impl(*this) {}
+
     // While set, keyboard messages of the page go to that popup.
     void SetActiveMenu(CZAVPPopupMenu* pMenu);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    CZAVPDlgImpl m_Impl;
 };

@@ -71,7 +71,21 @@ public:
     virtual void DrawPane(CDC* pDC, CZAVPStatusBarPaneInfo* pSBP);
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
+    // ---- pane tooltips and double clicks
+    // The pane's tooltip, kept as a private copy (null or "" removes it); FALSE for a bad index
+    // or a failed copy.
+    BOOL SetTipText(int nIndex, LPCSTR lpszTipText);
+    CString GetTipText(int nIndex) const;
+    // While enabled, a double click on a pane posts the pane's command to the owner.
+    void EnablePaneDoubleClick(BOOL bEnable = TRUE) { m_bPaneDoubleClick = bEnable; }
+    // A child window's tool first; else the pane under the point when it has a tooltip.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+
 protected:
+    void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);

@@ -34,6 +34,16 @@ ON_WM_ERASEBKGND()
 ON_WM_SYSCOLORCHANGE()
 ON_WM_KILLFOCUS()
 ON_WM_NCHITTEST()
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
+ON_WM_SETCURSOR()
+ON_WM_SETFOCUS()
+ON_WM_SHOWWINDOW()
+ON_WM_SETTINGCHANGE()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_HELPHITTEST, &CZAVPToolBar::OnHelpHitTest)
 ON_MESSAGE(TB_GETBUTTON, &CZAVPToolBar::OnGetButton)
 ON_MESSAGE(TB_BUTTONCOUNT, &CZAVPToolBar::OnGetButtonCount)
 ON_MESSAGE(TB_GETITEMRECT, &CZAVPToolBar::OnGetItemRect)
@@ -154,7 +164,7 @@ CZAVPToolBar::CZAVPToolBar()
       m_sizeOwnImage(16, 15), m_iButtonCapture(-1), m_iHighlighted(-1), m_iSelected(-1), m_iHot(-1),
       m_iImagesOffset(-1), m_uiOriginalResID(0), m_bDrawBorders(TRUE), m_bGrayDisabledButtons(TRUE),
       m_bTracked(FALSE), m_ptLastMouse(-1, -1), m_hwndLastCapture(nullptr),
-      m_hwndLastFocus(nullptr), m_pToolTip(nullptr), m_nTooltipsCount(0)
+      m_hwndLastFocus(nullptr), m_pToolTip(nullptr), m_nTooltipsCount(0), m_Impl(this)
 {
     m_AccelKeys.InitHashTable(17);
 }

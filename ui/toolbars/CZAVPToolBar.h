@@ -6,6 +6,7 @@
 
 #include "framework/CList.h"
 #include "framework/CMap.h"
+#include "ui/docking/CZAVPBarNcArea.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPImageStrip.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -14,6 +15,7 @@
 #include "ui/toolbars/ZAVPToolBarLayout.h"
 
 class CCustomizeButton;
+class CZAVPRegistry;
 class CToolTipCtrl;
 class CZAVPToolbarButton;
 
@@ -70,6 +72,13 @@ public:
     virtual BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
     virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
     virtual BOOL RestoreOriginalState();
+    // "OriginalItems": the resource layout the bar had when its state was saved. Loading it
+    // brings a customised bar up to date with a resource that changed since (AddMissingButtons).
+    virtual BOOL SaveOriginalItems(CZAVPRegistry& reg) const;
+    virtual BOOL LoadOriginalItems(CZAVPRegistry& reg);
+    // Removes what the resource lost and inserts what it gained since the saved layout; TRUE
+    // (kept for IsResourceChanged) when the two layouts differ at all.
+    virtual BOOL AddMissingButtons(const CObList& lstSavedOriginal);
     virtual BOOL RemoveStateFromRegistry(LPCSTR lpszProfileName = nullptr, int nIndex = -1,
                                          UINT uiID = (UINT)-1);
     // Alignment and visibility, then (unlocked bars) the buttons, text labels, name, MRU width.
@@ -112,6 +121,14 @@ public:
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
     virtual void OnFillBackground(CDC* /*pDC*/) {}
     virtual void SetHot(int iHot);
+    // The button whose mnemonic is the key's character acts: a menu button opens its menu with
+    // the first item selected, any other sends its command. FALSE when no button takes the key.
+    virtual BOOL TranslateChar(UINT nChar);
+    // From the dropped-down menu to the previous or next enabled menu button, cyclically.
+    virtual BOOL PrevMenu();
+    virtual BOOL NextMenu();
+    // The first menu button whose popup is open and its index; null and -1 when none is.
+    CZAVPToolbarButton* GetDroppedDownButton(int* piIndex = nullptr) const;
     int GetHotButton() const { return m_iHighlighted; }
     int GetPressedButton() const { return m_iButtonCapture; }
     virtual void ClearHighlight();
@@ -125,6 +142,16 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL CanBeClosed() const override { return TRUE; }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Hands a notification of a button's hosted control to the button, then its command to the
+    // owner (else the parent); FALSE when the button kept it.
+    virtual BOOL NotifyControlCommand(CZAVPToolbarButton* pButton, BOOL bAccelerator,
+                                      int nNotifyCode, WPARAM wParam, LPARAM lParam);
+
+    // Context-help mode: while it is on, a thread mouse hook hot-tracks the toolbar under the
+    // pointer and the bars show no idle prompts.
+    static void SetHelpMode(BOOL bOn = TRUE);
+    static BOOL IsHelpMode() { return m_hookMouseHelp != nullptr; }
 
     BOOL m_bRouteCommandsViaFrame;  // commands go to the nearest frame
     BOOL m_bDrawTextLabels;         // text under the images
@@ -180,7 +207,8 @@ public:
     static int m_nMinRowHeightVert;
     static CZAVPToolBar* m_pSelToolbar;  // the bar whose selected button is framed (customising)
     static HHOOK m_hookMouseHelp;        // set while context-help mode tracks the mouse
-    static HCURSOR m_hcurHorzSplit;      // loaded by the first toolbar window
+    static CZAVPToolBar* m_pLastHookedToolbar;  // the bar the help hook hot-tracked last
+    static HCURSOR m_hcurHorzSplit;             // loaded by the first toolbar window
     static HCURSOR m_hcurVertSplit;
     static HCURSOR m_hcurSizeAll;
     // The eight shared strips: images, cold, menu, disabled, disabled menu, large, large cold,
@@ -216,6 +244,22 @@ protected:
     void OnSysColorChange();
     void OnKillFocus(CWnd* pNewWnd);
     LRESULT OnNcHitTest(CPoint point);
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnNcPaint();
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    // A bar inside a rebar tells its band the sizes it needs; FALSE when it is in none.
+    BOOL UpdateRebarBand();
+    BOOL IsInRebar() const;
+    static LRESULT CALLBACK HelpMouseHook(int nCode, WPARAM wParam, LPARAM lParam);
+    // A floating bar's mini frame keeps only the moving and closing entries of its system menu.
+    void TrimParentMiniFrameMenu();
     BOOL OnNeedText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetButtonCount(WPARAM wParam, LPARAM lParam);
@@ -257,6 +301,7 @@ protected:
     int m_iImagesOffset;                 // this bar's first image in the shared strip, -1
     UINT m_uiOriginalResID;              // 0: not loaded from a toolbar resource
     BOOL m_bResourceWasChanged = FALSE;  // set by LoadState when it added missing buttons
+    BOOL m_bButtonsLoaded = FALSE;       // the last LoadState read a whole "Buttons" image
     BOOL m_bHasButtonExtraSize = TRUE;   // buttons get the visual manager's extra border
     BOOL m_bDrawBorders;                 // hot and pressed borders drawn
     BOOL m_bGrayDisabledButtons;
@@ -268,6 +313,9 @@ protected:
     int m_nTooltipsCount;                    // tools the bar added (ids 1..count)
     CMap<UINT, UINT, int, int> m_AccelKeys;  // upper-case mnemonic -> button index
     CZAVPImageStrip m_ImagesLocked;          // a locked bar's own strip
+    CZAVPBarNcArea m_Impl;                   // borders and gripper outside the client area
+    BOOL m_bRememberFocus = TRUE;            // WM_SETFOCUS remembers the window to give it back
+    CSize m_sizeLastWindow = CSize(0, 0);    // the size the last WM_WINDOWPOSCHANGED saw
 
     DECLARE_MESSAGE_MAP()
 };

@@ -214,9 +214,9 @@ void CZAVPToolBar::AdjustLocations()
 {
     if (m_hWnd == nullptr || m_Buttons.IsEmpty()) return;
     const BOOL bHorz = IsHorizontal();
+    // The borders and the gripper lie outside the client area (WM_NCCALCSIZE).
     CRect rectInside;
     GetClientRect(rectInside);
-    CalcInsideRect(rectInside, bHorz);
 
     MeasureDC dc;
     BarFont font(dc.get(), bHorz);
@@ -227,9 +227,15 @@ void CZAVPToolBar::AdjustLocations()
         sizeCustomize = ((CZAVPToolbarButton*)m_pCustomizeBtn)
                             ->OnCalculateSize(dc.get(), CSize(GetColumnWidth(), GetRowHeight()),
                                               bHorz);
+    const bool bHasExtraItems = m_pCustomizeBtn != nullptr && m_pCustomizeBtn->m_bCanCustomize;
     const ZAVPToolBarLayout::Placement placement = ZAVPToolBarLayout::Place(
         items, rectInside, bHorz != FALSE, GetRowHeight(), !IsFloating(), IsCustomizeMode(),
-        sizeCustomize, false);
+        sizeCustomize, bHasExtraItems);
+    // The customize button offers what did not fit, in bar order.
+    if (m_pCustomizeBtn != nullptr) {
+        m_pCustomizeBtn->m_lstInvisibleButtons.RemoveAll();
+        m_pCustomizeBtn->m_bHasHiddenButtons = !placement.hidden.empty();
+    }
 
     size_t i = 0;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
@@ -240,6 +246,10 @@ void CZAVPToolBar::AdjustLocations()
             continue;
         }
         const bool bVisible = placement.visible[i];
+        if (m_pCustomizeBtn != nullptr &&
+            std::find(placement.hidden.begin(), placement.hidden.end(), (int)i) !=
+                placement.hidden.end())
+            m_pCustomizeBtn->m_lstInvisibleButtons.AddTail(pButton);
         if ((pButton->m_nStyle & TBBS_HIDDEN) == 0 && !bVisible != !pButton->IsVisible())
             pButton->OnShow(bVisible);
         pButton->m_nStyle = bVisible ? (pButton->m_nStyle & ~TBBS_HIDDEN)
@@ -258,7 +268,12 @@ void CZAVPToolBar::AdjustLayout()
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
         pButton->m_bTextBelow = !pButton->IsSeparator() && bHorz && m_bTextLabels;
     }
-    CZAVPBaseToolBar::AdjustLayout();
+    if (!UpdateRebarBand()) {
+        CZAVPBaseToolBar::AdjustLayout();
+        // The orientation may have moved the gripper: the non-client area is computed again.
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
     AdjustLocations();
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }

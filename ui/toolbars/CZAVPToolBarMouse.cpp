@@ -49,7 +49,8 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
                                    : &m_Images;
     CZAVPImageStrip* pDisabled = m_bLocked ? nullptr : &m_DisabledImages;
 
-    CFont& font = bHorz ? globalData.fontRegular : globalData.fontVert;
+    // Menu items read across whatever the bar's orientation.
+    CFont& font = bHorz || m_bMenuMode ? globalData.fontRegular : globalData.fontVert;
     HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), font.GetSafeHandle() != nullptr
                                                              ? font.GetSafeHandle()
                                                              : ::GetStockObject(DEFAULT_GUI_FONT));
@@ -106,16 +107,6 @@ void CZAVPToolBar::InvalidateButton(int iIndex)
 
 // ---- hot button
 
-void CZAVPToolBar::SetHot(int iHot)
-{
-    if (iHot == m_iHighlighted && iHot >= 0) iHot = -1;  // the same button again clears it
-    const int iOld = m_iHighlighted;
-    m_iHighlighted = iHot;
-    m_iHot = iHot;
-    InvalidateButton(iOld);
-    InvalidateButton(iHot);
-}
-
 void CZAVPToolBar::ClearHighlight()
 {
     if (m_iHighlighted >= 0) {
@@ -164,11 +155,7 @@ void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
             ShowCommandMessageString(GetButton(iHit)->m_nID);
         else if (m_iButtonCapture < 0)
             ShowCommandMessageString(kIdlePrompt);
-        const int iOld = m_iHighlighted;
-        m_iHighlighted = iHit;
-        m_iHot = iHit;
-        InvalidateButton(iOld);
-        InvalidateButton(iHit);
+        SetHot(iHit);  // repaints both; over another menu button an open menu follows
     }
 
     // The pressed button looks pressed only while the pointer is over it.
@@ -313,6 +300,7 @@ void CZAVPToolBar::OnSize(UINT nType, int cx, int cy)
     CZAVPBaseToolBar::OnSize(nType, cx, cy);
     if (IsCustomizeMode() && !m_bLocked) OnCancelMode();
     AdjustLocations();
+    TrimParentMiniFrameMenu();
 }
 
 void CZAVPToolBar::OnSysColorChange()

@@ -3,6 +3,7 @@
 // whole, with only button classes accepted, before anything of the bar changes.
 #include "ui/toolbars/CZAVPToolBar.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -26,6 +27,7 @@ const int kMRUWidthMinor = 2;
 const char kNameValue[] = "Name";
 const char kButtonsValue[] = "Buttons";
 const char kOrigResetValue[] = "OrigResetItems";
+const char kOriginalItemsValue[] = "OriginalItems";
 const UINT kNotKeptOnLoad = TBBS_CHECKED | TBBS_PRESSED;
 
 // Written and read under the same rule: no workspace, an unknown version, or after 6.1.
@@ -39,6 +41,22 @@ bool HasMRUWidth()
 void DeleteAll(CObList& list)
 {
     while (!list.IsEmpty()) delete list.RemoveHead();
+}
+
+// TRUE when the workspace keeps each bar's resource layout with its state.
+bool KeepsOriginalItems()
+{
+    const CZAVPWorkspace* pWorkspace = GetWorkspace();
+    return pWorkspace != nullptr && pWorkspace->IsResourceSmartUpdate();
+}
+
+// TRUE when some button of the list compares equal to the button.
+bool HasMatch(const CObList& list, const CZAVPToolbarButton& button)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        if (static_cast<const CZAVPToolbarButton*>(list.GetNext(pos))->CompareWith(button))
+            return true;
+    return false;
 }
 
 // Every object is a toolbar button and none is missing.
@@ -180,7 +198,9 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
                 strName.ReleaseBuffer();
                 reg.Write(kNameValue, strName);
             }
-            reg.WriteBinary(kButtonsValue, bytes.data(), (UINT)bytes.size());
+            if (reg.WriteBinary(kButtonsValue, bytes.data(), (UINT)bytes.size()) &&
+                KeepsOriginalItems())
+                SaveOriginalItems(reg);
             if (!m_OrigResetButtons.IsEmpty()) reg.Write(kOrigResetValue, m_OrigResetButtons);
         }
     }
@@ -190,6 +210,7 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
     if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
+    m_bButtonsLoaded = FALSE;
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
     if (!reg.ReadKey(ToolBarKey(lpszProfileName, nIndex, uiID))) return FALSE;
@@ -197,15 +218,19 @@ BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     UINT nBytes = 0;
     if (!reg.ReadBinary(kButtonsValue, pData, nBytes)) return FALSE;
 
+    BOOL bSerialized = FALSE;
     try {
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
         Serialize(ar);
+        bSerialized = TRUE;
     } catch (CException* e) {
         // A damaged image is a missing one: the bar keeps the buttons it has.
         e->Delete();
     }
     delete[] pData;
+    m_bButtonsLoaded = bSerialized;
+    if (bSerialized && KeepsOriginalItems()) LoadOriginalItems(reg);
 
     CObList resetItems;
     if (reg.Read(kOrigResetValue, resetItems, RUNTIME_CLASS(CZAVPToolbarButton)) &&
@@ -238,4 +263,65 @@ BOOL CZAVPToolBar::RestoreOriginalState()
     if (m_hWnd != nullptr)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
     return bResult;
+}
+
+BOOL CZAVPToolBar::SaveOriginalItems(CZAVPRegistry& reg) const
+{
+    if (m_OrigButtons.IsEmpty()) return FALSE;
+    return reg.Write(kOriginalItemsValue, const_cast<CObList&>(m_OrigButtons));
+}
+
+BOOL CZAVPToolBar::LoadOriginalItems(CZAVPRegistry& reg)
+{
+    CObList saved;
+    const BOOL bRead = reg.Read(kOriginalItemsValue, saved, RUNTIME_CLASS(CZAVPToolbarButton));
+    if (bRead) AddMissingButtons(saved);
+    DeleteAll(saved);
+    return bRead;
+}
+
+BOOL CZAVPToolBar::AddMissingButtons(const CObList& lstSavedOriginal)
+{
+    BOOL bChanged = FALSE;
+    // What the resource no longer has leaves the bar (its first button of that command).
+    for (POSITION pos = lstSavedOriginal.GetHeadPosition(); pos != nullptr;) {
+        const CZAVPToolbarButton* pSaved = static_cast<const CZAVPToolbarButton*>(
+            lstSavedOriginal.GetNext(pos));
+        if (HasMatch(m_OrigButtons, *pSaved)) continue;
+        bChanged = TRUE;
+        const int iIndex = CommandToIndex(pSaved->m_nID);
+        if (iIndex >= 0) RemoveButton(iIndex);
+    }
+    // What the resource gained comes in at its place in the resource.
+    int k = 0;
+    for (POSITION pos = m_OrigButtons.GetHeadPosition(); pos != nullptr; ++k) {
+        const CZAVPToolbarButton* pOriginal = static_cast<const CZAVPToolbarButton*>(
+            m_OrigButtons.GetNext(pos));
+        if (HasMatch(lstSavedOriginal, *pOriginal)) continue;
+        bChanged = TRUE;
+        const int iAt = std::min(k, GetCount());
+        if (pOriginal->m_nID == 0) {
+            InsertSeparator(iAt);
+            continue;
+        }
+        CZAVPToolbarButton* pButton = new CZAVPToolbarButton(
+            pOriginal->m_nID, GetDefaultImage(pOriginal->m_nID), nullptr, FALSE, m_bLocked);
+        if (InsertButton(pButton, iAt) < 0) delete pButton;
+    }
+    // A reordered resource counts as changed too.
+    if (lstSavedOriginal.GetCount() != m_OrigButtons.GetCount()) {
+        bChanged = TRUE;
+    } else {
+        POSITION posSaved = lstSavedOriginal.GetHeadPosition();
+        for (POSITION pos = m_OrigButtons.GetHeadPosition(); pos != nullptr && !bChanged;) {
+            const CZAVPToolbarButton* pOriginal = static_cast<const CZAVPToolbarButton*>(
+                m_OrigButtons.GetNext(pos));
+            const CZAVPToolbarButton* pSaved = static_cast<const CZAVPToolbarButton*>(
+                lstSavedOriginal.GetNext(posSaved));
+            if (!pOriginal->CompareWith(*pSaved)) bChanged = TRUE;
+        }
+    }
+    m_bResourceWasChanged = bChanged;
+    if (bChanged) UpdateMnemonics();
+    return bChanged;
 }

@@ -56,6 +56,7 @@ int CZAVPToolBar::m_nMinRowHeightHorz = 0;
 int CZAVPToolBar::m_nMinRowHeightVert = 0;
 CZAVPToolBar* CZAVPToolBar::m_pSelToolbar = nullptr;
 HHOOK CZAVPToolBar::m_hookMouseHelp = nullptr;
+CZAVPToolBar* CZAVPToolBar::m_pLastHookedToolbar = nullptr;
 HCURSOR CZAVPToolBar::m_hcurHorzSplit = nullptr;
 HCURSOR CZAVPToolBar::m_hcurVertSplit = nullptr;
 HCURSOR CZAVPToolBar::m_hcurSizeAll = nullptr;

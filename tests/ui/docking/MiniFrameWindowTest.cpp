@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DockingTestBars.h"
+#include "framework/CMiniFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "tests/ui/docking/RectText.h"
@@ -604,6 +605,29 @@ TEST_F(MiniFrameTest, TearOffDragFollowsTheMouseUntilReleaseAndEscDeletesTheNewB
     Pump();
 }
 
+TEST_F(MiniFrameTest, FloatStatusAndMovesOffTheScreen)
+{
+    auto bar = MakeBar("Bar", 101);
+    ASSERT_TRUE(bar->FloatControlBar(CRect(300, 320, 400, 346), ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pMiniFrame = FrameOf(bar.get());
+    ASSERT_NE(nullptr, pMiniFrame);
+    // The owner frame's floating-window protocol: hide, show, and "do you follow my caption?".
+    EXPECT_NE(0u, pMiniFrame->GetStyle() & MFS_SYNCACTIVE);
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_HIDE);
+    EXPECT_FALSE(pMiniFrame->IsWindowVisible());
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_SHOW);
+    EXPECT_TRUE(pMiniFrame->IsWindowVisible());
+    EXPECT_NE(0, pMiniFrame->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE));
+
+    // Moved far off the work area, it stays within reach by at least a caption's height.
+    pMiniFrame->SetWindowPos(nullptr, -5000, -5000, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    RECT rectWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    CRect rectCommon;
+    EXPECT_TRUE(rectCommon.IntersectRect(WindowRect(pMiniFrame), &rectWork))
+        << Text(WindowRect(pMiniFrame));
+}
+
 // ---- the stored layout
 
 namespace
@@ -703,8 +727,14 @@ TEST_F(MiniFrameTest, StoredFramesAreCheckedTheStyleMaskedAMissingBarDropsTheFra
     Put(missing, nIdAt, 999);
     WriteLayout(missing);
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    ASSERT_EQ(1, Manager().GetLoadedMiniFrames().GetCount());
+    const HWND hStaged =
+        static_cast<CWnd*>(Manager().GetLoadedMiniFrames().GetHead())->GetSafeHwnd();
     Manager().SetDockState();
+    // It gives up only once the manager has finished with its lists.
+    EXPECT_TRUE(::IsWindow(hStaged));
     Pump();
+    EXPECT_FALSE(::IsWindow(hStaged));
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
     EXPECT_TRUE(bar->IsDocked());
 

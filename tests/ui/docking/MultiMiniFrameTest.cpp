@@ -198,6 +198,7 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
     // Search lies below Files, each with its own caption; the frame's caption is empty.
     EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
     EXPECT_STREQ("", Caption(pFirst));
+    EXPECT_GT(pFiles->GetCaptionHeight(), 0);
     EXPECT_GT(pSearch->GetCaptionHeight(), 0);
     EXPECT_TRUE(DockLayout::CheckContainerTree(pFirst->GetContainerManager().Snapshot()).empty());
 
@@ -300,5 +301,72 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
     EXPECT_TRUE(pLoaded->IsWindowVisible());
     EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
     EXPECT_EQ(nullptr, pFiles->GetDefaultSlider());
+
+    // Once the panes are gone the stored frame has nothing to hold: it goes after the check.
+    pFiles->DestroyWindow();
+    pSearch->DestroyWindow();
+    Pump();
+    ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    ASSERT_EQ(1, Manager().GetLoadedMiniFrames().GetCount());
+    const HWND hStaged =
+        static_cast<CWnd*>(Manager().GetLoadedMiniFrames().GetHead())->GetSafeHwnd();
+    Manager().SetDockState();
+    EXPECT_TRUE(::IsWindow(hStaged));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hStaged));
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+}
+
+TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    pFiles->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(250, 100), CSize(160, 200));
+    ASSERT_NE(nullptr, pFrame);
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    const CPoint pt = CaptionPoint(pFrame);
+    MouseAt(pFrame, WM_LBUTTONDOWN, pt);
+    ASSERT_TRUE(pFrame->IsMoving());
+    // Away from the sides the frame follows the cursor.
+    const CRect rectBefore = WindowRect(pFrame);
+    MouseAt(pFrame, WM_MOUSEMOVE, pt + CPoint(30, 20));
+    CRect rectMoved = rectBefore;
+    rectMoved.OffsetRect(30, 20);
+    EXPECT_EQ(Text(rectMoved), Text(WindowRect(pFrame)));
+    // At the right edge of the client area the pane docks there at once.
+    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(kClientWidth - 4, 200));
+    EXPECT_TRUE(pFiles->IsDocked());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pFiles->GetCurrentAlignment());
+    EXPECT_NE(nullptr, pFiles->GetDefaultSlider());
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+}
+
+TEST_F(MultiMiniFrameTest, APaneFloatingAloneDocksOnTheSideAnImmediateMoveReaches)
+{
+    // Created without CBRS_FLOAT_MULTI: it floats in a frame of one bar.
+    auto pane = std::make_unique<TestPane>();
+    ASSERT_TRUE(pane->Create("Single", m_pFrame, CRect(0, 0, 150, 200), TRUE, 103,
+                             WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    pane->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(pane.get());
+    pane->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    TestPane* pPane = pane.get();
+    m_panes.push_back(std::move(pane));
+    ASSERT_TRUE(pPane->FloatControlBar(CRect(OnScreen(250, 100), CSize(160, 200)),
+                                       ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pFrame = pPane->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_FALSE(pFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    MouseAt(pFrame, WM_LBUTTONDOWN, CaptionPoint(pFrame));
+    ASSERT_TRUE(pFrame->IsMoving());
+    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(5, 200));
+    EXPECT_TRUE(pPane->IsDocked());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pPane->GetCurrentAlignment());
+    EXPECT_NE(nullptr, pPane->GetDefaultSlider());
+    EXPECT_NE(hFrame, ::GetCapture());
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
 }

@@ -15,6 +15,8 @@
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPMouseManager.h"
 #include "ui/toolbars/CZAVPDialog.h"
+#include "ui/menus/SilentMenuSounds.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
 
 namespace
 {
@@ -39,6 +41,7 @@ class InputManagersTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        SilenceMenuSounds();
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
         CZAVPToolBar::m_lstUnpermittedCommands.RemoveAll();
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
@@ -58,7 +61,8 @@ protected:
         ASSERT_NE(nullptr, m_frame.m_hAccelTable);
     }
 
-    CFrameWnd m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CFrameWnd& m_frame = *new CFrameWnd;
 };
 
 TEST(AcceleratorRecordsTest, EachEntryIsSixBytesFlagsPadKeyCommand)
@@ -238,6 +242,32 @@ TEST_F(InputManagersTest, ContextMenusNeverRegisteredShowNothingAndStoreNothing)
     EXPECT_EQ(0u, manager.TrackPopupMenu(hMenu, 0, 0, &m_frame));
     DestroyMenu(hMenu);
 }
+// What the popup a timer found open while TrackPopupMenu ran: whether it took its own commands
+// and was tracked; then it chose command 5 and closed.
+struct TrackedPopupSeen
+{
+    CWnd* pMessageWnd = nullptr;
+    BOOL bTrackMode = FALSE;
+};
+TrackedPopupSeen g_tracked;
+
+void CALLBACK ChooseCommandFive(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
+{
+    KillTimer(hwnd, idEvent);
+    CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
+    if (pPopup == nullptr) return;
+    g_tracked.pMessageWnd = pPopup->m_pMessageWnd;
+    g_tracked.bTrackMode = pPopup->GetMenuBar()->m_bTrackMode;
+    pPopup->GetMenuBar()->InvokeMenuCommand(5, nullptr);
+}
+
+CPoint WindowTopLeft(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    return rect.TopLeft();
+}
+
 TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
 {
     CWinApp app("InputTests");  // tracking runs only inside an application
@@ -245,16 +275,25 @@ TEST_F(InputManagersTest, DialogOwnersGetPopupsOnlyWhenTheyTakeTheCommands)
     CZAVPDialog dialog;
     ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     HMENU hMenu = CreatePopupMenu();
-    UpperLayerFakes::CallLog().clear();
+    AppendMenuA(hMenu, MF_STRING, 5, "Item");
 
     EXPECT_EQ(nullptr, manager.ShowPopupMenu(hMenu, 10, 20, &dialog, FALSE));
-    EXPECT_TRUE(UpperLayerFakes::CallLog().empty());
-    manager.ShowPopupMenu(hMenu, 10, 20, &dialog, TRUE);
-    // Tracking always lets the popup take its own commands.
-    manager.TrackPopupMenu(hMenu, 30, 40, &m_frame);
-    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(10,20,own)",
-                                        "PopupMenu::Create(30,40,own,track)"}),
-              UpperLayerFakes::CallLog());
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    CZAVPPopupMenu* pPopup = manager.ShowPopupMenu(hMenu, 10, 20, &dialog, TRUE);
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(&dialog, pPopup->m_pMessageWnd);
+    EXPECT_EQ(CPoint(10, 20), WindowTopLeft(pPopup));
+    EXPECT_EQ(pPopup, CZAVPPopupMenu::GetActiveMenu());
+    pPopup->SendMessage(WM_CLOSE);
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+
+    // Tracking always lets the popup take its own commands, and returns the chosen one.
+    g_tracked = TrackedPopupSeen();
+    SetTimer(nullptr, 0, 10, ChooseCommandFive);
+    EXPECT_EQ(5u, manager.TrackPopupMenu(hMenu, 30, 40, &m_frame));
+    EXPECT_EQ(&m_frame, g_tracked.pMessageWnd);
+    EXPECT_TRUE(g_tracked.bTrackMode);
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
     DestroyMenu(hMenu);
     dialog.DestroyWindow();
 }
@@ -290,14 +329,15 @@ TEST_F(InputManagersTest, MenuByIdOpensItsFirstSubMenuFivePixelsInsideTheWindow)
     m_frame.SetWindowPos(nullptr, 100, 80, 300, 200, SWP_NOZORDER);
     POINT origin = {0, 0};
     ClientToScreen(m_frame.GetSafeHwnd(), &origin);
-    UpperLayerFakes::CallLog().clear();
     EXPECT_FALSE(manager.ShowPopupMenuById(131, -1, -1, &m_frame));
-    manager.ShowPopupMenuById(130, -1, -1, &m_frame);
-    manager.ShowPopupMenuById(130, 7, 9, &m_frame);
-    EXPECT_EQ((std::vector<std::string>{"PopupMenu::Create(" + std::to_string(origin.x + 5) + "," +
-                                            std::to_string(origin.y + 5) + ")",
-                                        "PopupMenu::Create(7,9)"}),
-              UpperLayerFakes::CallLog());
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    ASSERT_TRUE(manager.ShowPopupMenuById(130, -1, -1, &m_frame));
+    ASSERT_NE(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(CPoint(origin.x + 5, origin.y + 5), WindowTopLeft(CZAVPPopupMenu::GetActiveMenu()));
+    // A new context menu closes the one open before it.
+    ASSERT_TRUE(manager.ShowPopupMenuById(130, 7, 9, &m_frame));
+    EXPECT_EQ(CPoint(7, 9), WindowTopLeft(CZAVPPopupMenu::GetActiveMenu()));
+    CZAVPPopupMenu::GetActiveMenu()->SendMessage(WM_CLOSE);
 
     // Menus the user never customised leave nothing in the registry.
     EXPECT_TRUE(manager.SaveState(kPath));

@@ -1,14 +1,10 @@
-// Test stand-ins for the classes above the foundation that are not built yet (see
-// UpperLayerFakes.h), and a recording toolbar.
+// Test stand-ins of the foundation tests: a recording toolbar (a real toolbar whose state
+// operations only log) and a recording user tool.
 #include "UpperLayerFakes.h"
 
 #include "framework/CArchive.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
-#include "ui/toolbars/CZAVPDialog.h"
-#include "ui/toolbars/CZAVPPopupMenu.h"
-#include "ui/toolbars/CZAVPPopupMenuBar.h"
-#include "ui/toolbars/CZAVPPropertyPage.h"
 
 namespace UpperLayerFakes
 {
@@ -102,31 +98,3 @@ BOOL RecordingUserTool::Invoke()
     Record("UserTool::Invoke(" + std::to_string(m_uiCmdId) + ")");
     return TRUE;
 }
-
-// ---- popup menus, dialogs, pages
-IMPLEMENT_SERIAL(CZAVPPopupMenuBar, CZAVPToolBar, 1)
-CZAVPPopupMenuBar::CZAVPPopupMenuBar() {}
-CZAVPPopupMenuBar::~CZAVPPopupMenuBar() {}
-BOOL CZAVPPopupMenuBar::ImportFromMenu(HMENU, BOOL) { return TRUE; }
-HMENU CZAVPPopupMenuBar::ExportToMenu() const { return nullptr; }
-
-IMPLEMENT_SERIAL(CZAVPPopupMenu, CMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
-CZAVPPopupMenu* CZAVPPopupMenu::m_pActivePopupMenu = nullptr;
-CZAVPPopupMenu::CZAVPPopupMenu()
-    : m_bAutoDestroyParent(TRUE), m_bAutoDestroy(TRUE), m_bTrackMode(FALSE), m_bRightAlign(FALSE),
-      m_hMenu(nullptr), m_pParentBtn(nullptr)
-{
-}
-CZAVPPopupMenu::~CZAVPPopupMenu() {}
-BOOL CZAVPPopupMenu::Create(CWnd*, int x, int y, HMENU, BOOL, BOOL bOwnMessage)
-{
-    Record("PopupMenu::Create(" + std::to_string(x) + "," + std::to_string(y) +
-           (bOwnMessage ? ",own" : "") + (m_bTrackMode ? ",track" : "") + ")");
-    return FALSE;
-}
-CZAVPPopupMenuBar* CZAVPPopupMenu::GetMenuBar() { return nullptr; }
-
-IMPLEMENT_DYNAMIC(CZAVPDialog, CDialog)
-void CZAVPDialog::SetActiveMenu(CZAVPPopupMenu*) {}
-IMPLEMENT_DYNAMIC(CZAVPPropertyPage, CPropertyPage)
-void CZAVPPropertyPage::SetActiveMenu(CZAVPPopupMenu*) {}

@@ -100,3 +100,67 @@ TEST_F(StatusBarWindowTest, IdleUpdateDisablesIndicatorsNobodyHandles)
     EXPECT_EQ(0u, m_bar.GetPaneStyle(2) & SBPS_DISABLED);
     EXPECT_NE(0u, m_bar.GetPaneStyle(3) & SBPS_DISABLED);
 }
+
+TEST_F(StatusBarWindowTest, APaneWithATooltipIsATool)
+{
+    EXPECT_TRUE(m_bar.SetTipText(1, "Caps Lock"));
+    EXPECT_FALSE(m_bar.SetTipText(7, "nowhere"));
+    const CRect rectCaps = m_bar.GetPaneRect(1);
+
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    EXPECT_EQ((INT_PTR)IDS_INDICATOR_CAP, m_bar.OnToolHitTest(rectCaps.CenterPoint(), &ti));
+    EXPECT_STREQ("Caps Lock", ti.lpszText);
+    EXPECT_EQ(rectCaps, CRect(ti.rect));
+    EXPECT_EQ(m_bar.GetSafeHwnd(), ti.hwnd);
+    free(ti.lpszText);  // the caller's copy
+
+    // Without a tooltip, or off the panes, no tool; an empty text removes the tooltip.
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(m_bar.GetPaneRect(2).CenterPoint(), nullptr));
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(-50, -50), nullptr));
+    EXPECT_TRUE(m_bar.SetTipText(1, ""));
+    EXPECT_STREQ("", m_bar.GetTipText(1));
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(rectCaps.CenterPoint(), nullptr));
+}
+
+TEST_F(StatusBarWindowTest, SettingAndGripChangesLayThePanesOutAgain)
+{
+    // A changed system setting lays out again: a wider indicator takes its room from the
+    // stretching message pane.
+    const int nCapsWidth = m_bar.GetPaneRect(1).Width();
+    m_bar.GetPanePtr(1)->cxText += 10;
+    m_bar.SendMessage(WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(nCapsWidth + 10, m_bar.GetPaneRect(1).Width());
+
+    // A frame that cannot be sized gives no grip, until the grip style is added.
+    CZAVPFrameWnd fixed;
+    ASSERT_TRUE(fixed.Create(nullptr, "Fixed", WS_OVERLAPPED | WS_CAPTION));
+    CZAVPStatusBar bar;
+    ASSERT_TRUE(bar.Create(&fixed));
+    ASSERT_TRUE(bar.SetIndicators(kIndicators, 4));
+    bar.SetWindowPos(nullptr, 0, 0, 800, 20, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(bar.GetSizeBoxRect().IsRectEmpty());
+    bar.ModifyStyle(0, SBARS_SIZEGRIP);
+    EXPECT_FALSE(bar.GetSizeBoxRect().IsRectEmpty());
+    EXPECT_EQ(bar.GetPaneRect(3).right, bar.GetSizeBoxRect().left);
+    bar.ModifyStyle(SBARS_SIZEGRIP, 0);
+    EXPECT_TRUE(bar.GetSizeBoxRect().IsRectEmpty());
+    bar.DestroyWindow();
+    fixed.DestroyWindow();
+}
+
+TEST_F(StatusBarWindowTest, ADoubleClickedPanePostsItsCommandOnlyWhenEnabled)
+{
+    const CPoint num = m_bar.GetPaneRect(2).CenterPoint();
+    for (BOOL bEnabled : {FALSE, TRUE}) {
+        m_bar.EnablePaneDoubleClick(bEnabled);
+        m_bar.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(num.x, num.y));
+        MSG msg;
+        const BOOL bPosted = ::PeekMessageA(&msg, m_frame.GetSafeHwnd(), WM_COMMAND, WM_COMMAND,
+                                            PM_REMOVE);
+        EXPECT_EQ(bEnabled, bPosted);
+        if (bPosted) {
+            EXPECT_EQ((WPARAM)IDS_INDICATOR_NUM, msg.wParam);
+        }
+    }
+}

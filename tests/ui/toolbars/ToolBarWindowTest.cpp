@@ -10,11 +10,13 @@
 #include "ToolbarTestSupport.h"
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
+#include "ui/toolbars/ZAVPMenuSound.h"
 
 namespace
 {
@@ -288,4 +290,126 @@ TEST_F(ToolBarWindowTest, EveryButtonOfARefusedCommandIsDroppedOnLoad)
     CZAVPToolBar::SetNonPermittedCommands(refused);
     EXPECT_TRUE(m_main.LoadState(profile.c_str()));
     EXPECT_EQ((std::vector<UINT>{32772, 32773, 0, 57664}), Commands(m_main));
+}
+
+namespace
+{
+// A list of plain buttons (0: a separator) as a stored layout holds them; the caller deletes.
+void FillButtons(CObList& list, const std::vector<UINT>& ids)
+{
+    for (UINT id : ids) {
+        CZAVPToolbarButton* pButton = new CZAVPToolbarButton(id, -1);
+        if (id == 0) pButton->m_nStyle = TBBS_SEPARATOR;
+        list.AddTail(pButton);
+    }
+}
+
+void DeleteButtons(CObList& list)
+{
+    while (!list.IsEmpty()) delete list.RemoveHead();
+}
+
+// A workspace that keeps every bar's resource layout with its state.
+class SmartUpdateWorkspace : public CZAVPWorkspace
+{
+public:
+    SmartUpdateWorkspace() : CZAVPWorkspace(TRUE)
+    {
+        m_iSavedVersionMajor = kVersionMajor;
+        m_iSavedVersionMinor = kVersionMinor;
+    }
+};
+}  // namespace
+
+// The bar's resource layout is 32771, 32772, 32773, separator, 57664; the saved layout is what
+// the resource was when the user's bar was saved.
+TEST_F(ToolBarWindowTest, MissingButtonsFollowAChangedResource)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<UINT> bar;    // the user's buttons as loaded
+        std::vector<UINT> saved;  // the resource layout stored with them
+        std::vector<UINT> expected;
+        bool bChanged;
+    } cases[] = {
+        {"unchanged resource",
+         {57664, 32771},
+         {32771, 32772, 32773, 0, 57664},
+         {57664, 32771},
+         false},
+        // 40000 left the resource and 32773 came in at its third place.
+        {"lost and gained",
+         {57664, 40000, 32771, 32772},
+         {32771, 32772, 0, 57664, 40000},
+         {57664, 32771, 32773, 32772},
+         true},
+        // The same commands in another order change no button, yet the resource changed.
+        {"reordered", {32771}, {32772, 32771, 32773, 0, 57664}, {32771}, true},
+        // A gained separator and command past the end of a short bar are appended.
+        {"appended",
+         {32771, 32772, 32773},
+         {32771, 32772, 32773},
+         {32771, 32772, 32773, 0, 57664},
+         true},
+    };
+    for (const auto& c : cases) {
+        m_main.RemoveAllButtons();
+        for (UINT id : c.bar) m_main.InsertButton(new CZAVPToolbarButton(id, -1));
+        CObList saved;
+        FillButtons(saved, c.saved);
+        EXPECT_EQ(c.bChanged, m_main.AddMissingButtons(saved) != FALSE) << c.what;
+        EXPECT_EQ(c.bChanged, m_main.IsResourceChanged() != FALSE) << c.what;
+        EXPECT_EQ(c.expected, Commands(m_main)) << c.what;
+        DeleteButtons(saved);
+    }
+    // A gained command takes its default image from the resource.
+    EXPECT_EQ(3, m_main.GetButton(4)->GetImage());
+}
+
+TEST_F(ToolBarWindowTest, OriginalItemsAreKeptOnlyWhenTheWorkspaceAsks)
+{
+    const std::string profile = TestProfile();
+    const std::string key = profile + "ZAVToolBar-59392";
+    {
+        VersionedWorkspace plain(6, 70);
+        m_main.SaveState(profile.c_str());
+        EXPECT_TRUE(ReadRegistryValue(key, "OriginalItems").empty());
+    }
+    SmartUpdateWorkspace workspace;
+    m_main.RemoveButton(4);  // the user dropped About (and with it the separator)
+    m_main.SaveState(profile.c_str());
+    EXPECT_FALSE(ReadRegistryValue(key, "OriginalItems").empty());
+
+    // The stored layout predates the separator and About: loading brings both in.
+    {
+        CObList older;
+        FillButtons(older, {32771, 32772, 32773});
+        const Bytes olderBytes = StoreBytes([&](CArchive& ar) { older.Serialize(ar); });
+        DeleteButtons(older);
+        WriteRegistryValue(key, "OriginalItems", olderBytes);
+    }
+    EXPECT_TRUE(m_main.LoadState(profile.c_str()));
+    EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773, 0, 57664}), Commands(m_main));
+    EXPECT_TRUE(m_main.IsResourceChanged());
+
+    // A damaged stored layout is ignored: the bar loads as saved.
+    m_main.RemoveButton(4);
+    m_main.SaveState(profile.c_str());
+    WriteRegistryValue(key, "OriginalItems", Hex("03 00 FF FF 01 00 07 00 'CObList'"));
+    EXPECT_TRUE(m_main.LoadState(profile.c_str()));
+    EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773}), Commands(m_main));
+}
+
+TEST_F(ToolBarWindowTest, AMnemonicKeySendsItsButtonsCommand)
+{
+    ScopedValue<BOOL> quiet(ZAVPMenuSound::g_bSoundsEnabled, FALSE);
+    m_main.SetButtonText(4, "&About");
+    m_main.SetButtonText(1, "&New folder");
+    m_main.AdjustLayout();  // the layout collects the mnemonics
+
+    EXPECT_TRUE(m_main.TranslateChar('A'));
+    EXPECT_TRUE(m_main.TranslateChar('N'));
+    EXPECT_FALSE(m_main.TranslateChar('Z'));  // nobody's mnemonic
+    EXPECT_EQ((std::vector<UINT>{57664, 32772}), m_frame.m_commands);
 }

@@ -1,0 +1,364 @@
+// The category tree view: following the document, renaming, dragging, commands and keys.
+#include "app/VIEW_CategoryTree.h"
+
+#include <string>
+
+#include "app/CTarnimelApp.h"
+#include "app/ContextMenuTracker.h"
+#include "app/NodeCommandRules.h"
+#include "app/NodePath.h"
+#include "app/TreeDragOperation.h"
+#include "app/TreeDropRules.h"
+#include "app/TreeInsertVisitor.h"
+#include "catalog/CTarnimelDoc.h"
+#include "catalog/CatalogNode.h"
+#include "catalog/CollectionNode.h"
+#include "catalog/NodeOperations.h"
+#include "catalog/TextConversion.h"
+#include "framework/CMenu.h"
+#include "resources/AppResource.h"
+
+IMPLEMENT_DYNCREATE(VIEW_CategoryTree, CTreeView)
+
+BEGIN_MESSAGE_MAP(VIEW_CategoryTree, CTreeView)
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
+ON_WM_KEYUP()
+ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, &VIEW_CategoryTree::OnBeginDrag)
+ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &VIEW_CategoryTree::OnBeginDrag)
+ON_NOTIFY_REFLECT(TVN_SELCHANGEDA, &VIEW_CategoryTree::OnSelChanged)
+ON_NOTIFY_REFLECT(TVN_SELCHANGEDW, &VIEW_CategoryTree::OnSelChanged)
+ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, &VIEW_CategoryTree::OnBeginLabelEdit)
+ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITW, &VIEW_CategoryTree::OnBeginLabelEdit)
+ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, &VIEW_CategoryTree::OnEndLabelEdit)
+ON_NOTIFY_REFLECT(TVN_ENDLABELEDITW, &VIEW_CategoryTree::OnEndLabelEditW)
+ON_NOTIFY_REFLECT(TVN_DELETEITEMA, &VIEW_CategoryTree::OnDeleteItem)
+ON_NOTIFY_REFLECT(TVN_DELETEITEMW, &VIEW_CategoryTree::OnDeleteItem)
+ON_NOTIFY_REFLECT(NM_RCLICK, &VIEW_CategoryTree::OnRightClick)
+ON_COMMAND(ID_ADD_DISC, &VIEW_CategoryTree::OnAddDisc)
+ON_COMMAND(ID_NEW_FOLDER_CONTEXT, &VIEW_CategoryTree::OnCreateFolder)
+ON_COMMAND(ID_DELETE_ITEM, &VIEW_CategoryTree::OnDelete)
+ON_COMMAND(ID_RENAME, &VIEW_CategoryTree::OnRename)
+ON_COMMAND(ID_GO_UP, &VIEW_CategoryTree::OnGoUp)
+// The context menus' "Поиск..." runs the document's search from the tree too.
+ON_COMMAND(ID_FIND, &VIEW_CategoryTree::OnSearch)
+ON_COMMAND_EX(ID_EDIT_LOOP, &VIEW_CategoryTree::RunEditLoop)
+END_MESSAGE_MAP()
+
+namespace
+{
+
+const DWORD TreeStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS |
+                        TVS_SHOWSELALWAYS;
+const UINT RefusedBeep = 0xFFFFFFFF;
+
+// The tree sends the A or the W form of its notifications; the fields the view reads sit at the
+// same places in both, except the texts.
+const NMTREEVIEWA* TreeNotify(NMHDR* pNMHDR) { return reinterpret_cast<NMTREEVIEWA*>(pNMHDR); }
+
+}  // namespace
+
+VIEW_CategoryTree::VIEW_CategoryTree() = default;
+
+VIEW_CategoryTree::~VIEW_CategoryTree() = default;
+
+BOOL VIEW_CategoryTree::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CTreeView::PreCreateWindow(cs)) return FALSE;
+    cs.style |= TreeStyle;
+    cs.style &= ~TVS_DISABLEDRAGDROP;
+    return TRUE;
+}
+
+CTarnimelDoc* VIEW_CategoryTree::GetCatalog() const
+{
+    return dynamic_cast<CTarnimelDoc*>(m_pDocument);
+}
+
+CatalogNode* VIEW_CategoryTree::NodeOf(HTREEITEM item) const
+{
+    return item ? reinterpret_cast<CatalogNode*>(GetTreeCtrl().GetItemData(item)) : nullptr;
+}
+
+void VIEW_CategoryTree::OnInitialUpdate()
+{
+    CTreeView::OnInitialUpdate();
+    CTarnimelDoc* doc = GetCatalog();
+    if (!doc) return;
+    CTreeCtrl& tree = GetTreeCtrl();
+    TreeView_SetImageList(m_hWnd, doc->m_images, TVSIL_NORMAL);
+    for (CatalogNode* collection : doc->m_collections)
+        TreeInsertVisitor(collection, TVI_ROOT, tree, doc);
+    m_hCurrentItem = TargetItem();
+    // The tree opens on the document's current node.
+    if (HTREEITEM current = FindItem(doc->GetCurrentNode())) {
+        tree.EnsureVisible(current);
+        tree.SelectItem(current);
+    }
+}
+
+HTREEITEM VIEW_CategoryTree::FindItem(const CatalogNode* node) const
+{
+    if (!node) return nullptr;
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM parent = TVI_ROOT;
+    HTREEITEM found = nullptr;
+    for (CatalogNode* step : NodePathFromRoot(const_cast<CatalogNode*>(node))) {
+        found = nullptr;
+        HTREEITEM child = parent == TVI_ROOT ? tree.GetRootItem() : tree.GetChildItem(parent);
+        for (; child; child = tree.GetNextSiblingItem(child))
+            if (NodeOf(child) == step) {
+                found = child;
+                break;
+            }
+        if (!found) return nullptr;
+        parent = found;
+    }
+    return found;
+}
+
+void VIEW_CategoryTree::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
+{
+    CTarnimelDoc* doc = GetCatalog();
+    if (!doc) return;
+    CTreeCtrl& tree = GetTreeCtrl();
+    switch (lHint) {
+    case CTarnimelDoc::HintCurrentChanged:
+        if (HTREEITEM item = FindItem(doc->GetCurrentNode())) {
+            tree.EnsureVisible(item);
+            tree.SelectItem(item);
+        }
+        break;
+    case CTarnimelDoc::HintNodeAdded: {
+        CatalogNode* node = CTarnimelDoc::HintNode(pHint);
+        if (!node || !node->m_parent) break;
+        HTREEITEM parent = FindItem(node->m_parent);
+        if (!parent) break;
+        HTREEITEM item = TreeInsertVisitor(node, parent, tree, doc).Item();
+        doc->NavigateTo(node, nullptr);
+        if (item) {
+            tree.EnsureVisible(item);
+            // A new folder or disc is named right away.
+            tree.EditLabel(item);
+        }
+        break;
+    }
+    case CTarnimelDoc::HintNodeRemoving:
+        if (HTREEITEM item = FindItem(CTarnimelDoc::HintNode(pHint))) tree.DeleteItem(item);
+        break;
+    default: break;
+    }
+}
+
+HTREEITEM VIEW_CategoryTree::TargetItem() const
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM item = tree.GetDropHilightItem();
+    return item ? item : tree.GetSelectedItem();
+}
+
+void VIEW_CategoryTree::OnLButtonDown(UINT, CPoint point)
+{
+    m_hCurrentItem = GetTreeCtrl().HitTest(point);
+    Default();
+}
+
+void VIEW_CategoryTree::OnMouseMove(UINT, CPoint point)
+{
+    CTarnimelApp* app = GetTarnimelApp();
+    if (app && app->GetDragOperation()) app->GetDragOperation()->Move(point);
+    Default();
+}
+
+void VIEW_CategoryTree::OnLButtonUp(UINT, CPoint point)
+{
+    m_hCurrentItem = GetTreeCtrl().HitTest(point);
+    CTarnimelApp* app = GetTarnimelApp();
+    if (app && app->GetDragOperation()) {
+        app->GetDragOperation()->Drop(point);
+        ::ReleaseCapture();
+        app->DeleteDragOperation();
+    }
+    Default();
+}
+
+void VIEW_CategoryTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    CTarnimelApp* app = GetTarnimelApp();
+    if (!app) return;
+    CTreeCtrl& tree = GetTreeCtrl();
+    if (!m_hCurrentItem) m_hCurrentItem = TreeNotify(pNMHDR)->itemNew.hItem;
+    const CatalogNode* node = NodeOf(m_hCurrentItem);
+    if (!node) return;
+    POINT point = {};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(m_hWnd, &point);
+    TreeDragOperation* operation = nullptr;
+    if (node->m_type == NodeUserFolder || node->m_type == NodeDisc)
+        operation = new TreeDragImage(this, TreeView_CreateDragImage(m_hWnd, m_hCurrentItem));
+    else
+        operation = new TreeDragCursor;
+    app->DeleteDragOperation();
+    app->SetDragOperation(operation);
+    tree.SelectItem(m_hCurrentItem);
+    operation->Begin(point);
+    SetCapture();
+}
+
+void VIEW_CategoryTree::OnSelChanged(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    CTarnimelDoc* doc = GetCatalog();
+    CatalogNode* node = NodeOf(GetTreeCtrl().GetSelectedItem());
+    if (doc && node) doc->NavigateTo(node, this);
+}
+
+void VIEW_CategoryTree::OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const CatalogNode* node = NodeOf(reinterpret_cast<NMTVDISPINFOA*>(pNMHDR)->item.hItem);
+    if (!IsCommandEnabledFor(ItemCommand::Rename, node)) {
+        *pResult = 1;
+        return;
+    }
+    m_hLabelEdit = TreeView_GetEditControl(m_hWnd);
+    m_editLoop.Begin();
+    if (CWnd* main = AfxGetMainWnd()) main->PostMessage(WM_COMMAND, MAKEWPARAM(ID_EDIT_LOOP, 0), 0);
+    *pResult = 0;
+}
+
+void VIEW_CategoryTree::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMTVDISPINFOA* info = reinterpret_cast<NMTVDISPINFOA*>(pNMHDR);
+    EndLabelEdit(info->item.hItem, info->item.pszText);
+    *pResult = 0;
+}
+
+void VIEW_CategoryTree::OnEndLabelEditW(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const NMTVDISPINFOW* info = reinterpret_cast<NMTVDISPINFOW*>(pNMHDR);
+    if (info->item.pszText) {
+        const std::string text = ToAnsiString(info->item.pszText);
+        EndLabelEdit(info->item.hItem, text.c_str());
+    } else {
+        EndLabelEdit(info->item.hItem, nullptr);
+    }
+    *pResult = 0;
+}
+
+void VIEW_CategoryTree::EndLabelEdit(HTREEITEM item, const char* text)
+{
+    CatalogNode* node = NodeOf(item);
+    if (LabelEditRenames(node, text)) {
+        CTreeCtrl& tree = GetTreeCtrl();
+        AssignBstrText(node->m_name, text);
+        tree.SetItemText(item, text);
+        MarkCollectionModified(node);
+        tree.SortChildren(tree.GetParentItem(item));
+        tree.EnsureVisible(item);
+    }
+    m_hLabelEdit = nullptr;
+    m_editLoop.End();
+}
+
+void VIEW_CategoryTree::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    // No item handle may outlive its item.
+    if (TreeNotify(pNMHDR)->itemOld.hItem == m_hCurrentItem) m_hCurrentItem = nullptr;
+}
+
+BOOL VIEW_CategoryTree::RunEditLoop(UINT)
+{
+    if (!m_hLabelEdit) return FALSE;
+    m_editLoop.Run();
+    return TRUE;
+}
+
+void VIEW_CategoryTree::OnRightClick(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    m_hCurrentItem = TargetItem();
+    const int popupIndex = TreeContextPopup(NodeOf(m_hCurrentItem));
+    if (popupIndex < 0) return;
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_CONTEXT_MENUS)) return;
+    CMenu* popup = menu.GetSubMenu(popupIndex);
+    if (!popup) return;
+    // The command goes to this view and on to its document, as a menu choice would.
+    if (const UINT chosen = TrackContextPopup(popup->GetSafeHmenu()))
+        SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(chosen), 0), 0);
+}
+
+UINT VIEW_CategoryTree::TrackContextPopup(HMENU popup)
+{
+    return ContextMenuTracker::Current().Track(popup, m_hWnd);
+}
+
+void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)
+{
+    CTarnimelDoc* doc = GetCatalog();
+    switch (nChar) {
+    case VK_INSERT:
+        m_hCurrentItem = TargetItem();
+        if (doc) doc->OnAddDisc(NodeOf(m_hCurrentItem));
+        break;
+    case VK_DELETE:
+        m_hCurrentItem = TargetItem();
+        if (doc) doc->DeleteNode(NodeOf(m_hCurrentItem));
+        break;
+    case VK_F2: OnRename(); break;
+    default: Default(); break;
+    }
+}
+
+void VIEW_CategoryTree::OnAddDisc()
+{
+    if (!m_hCurrentItem) m_hCurrentItem = TargetItem();
+    if (CTarnimelDoc* doc = GetCatalog()) doc->OnAddDisc(NodeOf(m_hCurrentItem));
+}
+
+void VIEW_CategoryTree::OnCreateFolder()
+{
+    if (CTarnimelDoc* doc = GetCatalog()) doc->CreateFolder(NodeOf(m_hCurrentItem));
+}
+
+void VIEW_CategoryTree::OnDelete()
+{
+    if (CTarnimelDoc* doc = GetCatalog()) doc->DeleteNode(NodeOf(m_hCurrentItem));
+}
+
+void VIEW_CategoryTree::OnRename()
+{
+    CTreeCtrl& tree = GetTreeCtrl();
+    if (HTREEITEM item = tree.GetSelectedItem()) tree.EditLabel(item);
+}
+
+void VIEW_CategoryTree::OnGoUp()
+{
+    if (m_hLabelEdit) return;
+    if (CTarnimelDoc* doc = GetCatalog()) doc->GoUp();
+}
+
+void VIEW_CategoryTree::OnSearch()
+{
+    if (CTarnimelDoc* doc = GetCatalog()) doc->OnSearch();
+}
+
+void VIEW_CategoryTree::MoveNode(HTREEITEM target, HTREEITEM dragged)
+{
+    if (!target || !dragged || target == dragged) return;
+    CatalogNode* targetNode = NodeOf(target);
+    CatalogNode* draggedNode = NodeOf(dragged);
+    switch (DecideTreeDrop(draggedNode, targetNode)) {
+    case DropDecision::Nothing: return;
+    case DropDecision::Refuse: ::MessageBeep(RefusedBeep); return;
+    case DropDecision::Move: break;
+    }
+    MoveDroppedNode(draggedNode, targetNode);
+    CTreeCtrl& tree = GetTreeCtrl();
+    tree.DeleteItem(dragged);
+    if (HTREEITEM item = TreeInsertVisitor(draggedNode, target, tree, GetCatalog()).Item())
+        tree.EnsureVisible(item);
+}

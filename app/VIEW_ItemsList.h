@@ -1,0 +1,78 @@
+// The frame's main view: a report list of what the document's current node holds. The columns,
+// rows and reactions belong to a replaceable representation chosen by the kind of node; the view
+// keeps the sort state, the column header's images and the editor of one cell.
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "app/ListSortState.h"
+#include "app/ModalEditLoop.h"
+#include "framework/CImageList.h"
+#include "framework/CListView.h"
+
+class CTarnimelDoc;
+class InPlaceEdit;
+class ItemsRepresentation;
+struct ListRow;
+
+class VIEW_ItemsList : public CListView
+{
+    DECLARE_DYNCREATE(VIEW_ItemsList)
+public:
+    VIEW_ItemsList();
+    ~VIEW_ItemsList() override;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+
+    CTarnimelDoc* GetCatalog() const;
+    ItemsRepresentation* GetRepresentation() const { return m_pRepresentation.get(); }
+    // Kind 0 empty, 1 nodes, 2 files; the current one stays when it is of that kind already,
+    // any other kind keeps the old one. Then its columns are set up.
+    void SetRepresentation(int kind);
+
+    int SortColumn() const { return m_sort.Column(); }
+    int SortDirection() const { return m_sort.Direction(); }
+    // A click on a header column: another column sorts ascending, the same one flips the order.
+    void OnHeaderClick(int column);
+    void SortRows();
+    void InsertRows(const std::vector<ListRow>& rows);
+
+    // The in-place cell editor.
+    void BeginCellEdit(int row, int column);
+    void EndCellEdit(bool cancel);
+    InPlaceEdit* GetCellEditor() const { return m_pCellEditor; }
+    int EditedRow() const { return m_editRow; }
+    int EditedColumn() const { return m_editColumn; }
+    // Runs the edit's local loop while a cell edit is open (command 106). FALSE when none is.
+    BOOL RunEditLoop(UINT);
+
+    // Shows a context popup at the cursor and answers the command chosen, 0 when dismissed.
+    UINT TrackContextPopup(HMENU popup);
+    // Hands a command on to the frame, as if chosen from its menu; 0 sends nothing.
+    void SendCommandToParent(UINT command);
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRightClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnEditorChar(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnEditorKillFocus();
+    void OnDestroy();
+    void OnSearch();
+
+private:
+    static int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM view);
+
+    CImageList m_headerImages;
+    InPlaceEdit* m_pCellEditor = nullptr;
+    int m_editRow = -1;
+    int m_editColumn = -1;
+    ListSortState m_sort;
+    std::unique_ptr<ItemsRepresentation> m_pRepresentation;
+    ModalEditLoop m_editLoop;
+
+    DECLARE_MESSAGE_MAP()
+};

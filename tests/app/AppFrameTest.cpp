@@ -1,0 +1,578 @@
+// The main frame with its item list, as the application opens them: the bars, menu and
+// accelerators; the command table routed to its handlers; the new-disc prompt; and the list
+// filling, sorting, opening rows, editing cells and answering its context menus.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <dbt.h>
+#include <string>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "CatalogTreeFixture.h"
+#include "CdromFixture.h"
+#include "app/CTarnimelFrame.h"
+#include "app/DriveFacts.h"
+#include "app/InPlaceEdit.h"
+#include "app/VIEW_ItemsList.h"
+#include "ui/toolbars/CZAVPToolbarButton.h"
+#include "catalog/CatalogStatistics.h"
+#include "catalog/CollectionNode.h"
+#include "catalog/TextConversion.h"
+#include "framework/CWinApp.h"
+#include "resources/AppResource.h"
+
+namespace
+{
+
+TestApp g_app("LornivalAppFrameTests");
+
+std::string A(const wchar_t* text) { return ToAnsiString(text); }
+std::wstring ToWide(const std::string& text)
+{
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 256);
+    return wide;
+}
+
+class AppFrame : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        static bool initialised = false;
+        if (!initialised) {
+            AfxWinInit(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWNORMAL);
+            g_app.InitApplication();
+            initialised = true;
+        }
+        DeleteRegistryTree(HKEY_CURRENT_USER, g_app.RegistryRoot().c_str());
+        g_app.m_messages.clear();
+        g_app.m_answers.clear();
+        m_folder = std::make_unique<ScratchFolder>();
+        ASSERT_TRUE(g_app.InitInstance());
+        frame = g_app.GetMainFrame();
+        ASSERT_NE(nullptr, frame);
+        doc = dynamic_cast<CTarnimelDoc*>(frame->GetActiveDocument());
+        list = dynamic_cast<VIEW_ItemsList*>(frame->GetItemsList());
+        ASSERT_NE(nullptr, doc);
+        ASSERT_NE(nullptr, list);
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        if (frame && IsWindow(frame->GetSafeHwnd())) {
+            g_app.m_answers.clear();
+            PumpPending();
+            frame->PostMessage(WM_CLOSE);
+            g_app.Run();
+        }
+        m_folder.reset();
+        DeleteRegistryTree(HKEY_CURRENT_USER, g_app.RegistryRoot().c_str());
+    }
+
+    CollectionNode* Root() const { return doc->m_collections.front(); }
+    void Command(UINT id) { frame->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void ShowCurrent() { doc->UpdateAllViews(nullptr, CTarnimelDoc::HintCurrentChanged); }
+
+    // The catalogue of CatalogTreeFixture, built into the document's collection.
+    void Populate()
+    {
+        games = AddNode<UserFolderNode>(Root(), L"Игры");
+        old = AddNode<UserFolderNode>(games, L"Old");
+        disc = AddNode<DiscNode>(Root(), L"Disc");
+        disc->m_addedTime = UtcTime(2005, 6, 7, 8, 9);
+        docs = AddNode<DiscFolderNode>(disc, L"Docs");
+        std::vector<FileEntry> files{MakeEntry(L"setup.exe", 2048, UtcTime(2004, 3, 5, 7, 8)),
+                                     MakeEntry(L"readme.txt", 100, UtcTime(2003, 1, 2, 3, 4))};
+        disc->SetEntries(files);
+        ShowCurrent();
+    }
+
+    CListCtrl& Rows() const { return list->GetListCtrl(); }
+    std::vector<std::string> ColumnTexts(int column) const
+    {
+        std::vector<std::string> texts;
+        for (int row = 0; row < Rows().GetItemCount(); ++row)
+            texts.push_back((LPCSTR)Rows().GetItemText(row, column));
+        return texts;
+    }
+    std::vector<std::string> Headers() const
+    {
+        std::vector<std::string> titles;
+        HWND header = ListView_GetHeader(list->GetSafeHwnd());
+        for (int i = 0; i < Header_GetItemCount(header); ++i) {
+            char text[64] = {};
+            LVCOLUMNA column = {};
+            column.mask = LVCF_TEXT;
+            column.pszText = text;
+            column.cchTextMax = sizeof text;
+            ListView_GetColumn(list->GetSafeHwnd(), i, &column);
+            titles.push_back(text);
+        }
+        return titles;
+    }
+    int RowOf(const wchar_t* name) const
+    {
+        const std::vector<std::string> names = ColumnTexts(0);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i] == A(name)) return (int)i;
+        return -1;
+    }
+    // The list's notifications as the control sends them to the frame, which reflects them.
+    void ListNotify(UINT code, int row, int column)
+    {
+        NMITEMACTIVATE info = {};
+        info.hdr.hwndFrom = list->GetSafeHwnd();
+        info.hdr.idFrom = AFX_IDW_PANE_FIRST;
+        info.hdr.code = code;
+        info.iItem = row;
+        info.iSubItem = column;
+        frame->SendMessage(WM_NOTIFY, AFX_IDW_PANE_FIRST, (LPARAM)&info);
+    }
+    void HeaderClick(int column)
+    {
+        NMHEADERA click = {};
+        click.hdr.hwndFrom = ListView_GetHeader(list->GetSafeHwnd());
+        click.hdr.code = HDN_ITEMCLICKA;
+        click.iItem = column;
+        click.iButton = 0;
+        list->SendMessage(WM_NOTIFY, 0, (LPARAM)&click);
+    }
+
+    std::unique_ptr<ScratchFolder> m_folder;
+    CTarnimelFrame* frame = nullptr;
+    CTarnimelDoc* doc = nullptr;
+    VIEW_ItemsList* list = nullptr;
+    UserFolderNode* games = nullptr;
+    UserFolderNode* old = nullptr;
+    DiscNode* disc = nullptr;
+    DiscFolderNode* docs = nullptr;
+};
+
+std::vector<UINT> ButtonIds(CZAVPToolBar& bar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < bar.GetCount(); ++i) ids.push_back(bar.GetButton(i)->m_nID);
+    return ids;
+}
+
+TEST_F(AppFrame, BarsMenuAndListColumnsAreThere)
+{
+    // Each bar answers to an id of its own: the navigation toolbar does not shadow the status bar.
+    EXPECT_EQ(&frame->MainToolBar(), frame->GetControlBar(CTarnimelFrame::MainToolBarId));
+    EXPECT_EQ(&frame->NavigationToolBar(),
+              frame->GetControlBar(CTarnimelFrame::NavigationToolBarId));
+    EXPECT_EQ(&frame->StatusBar(), frame->GetControlBar(CTarnimelFrame::StatusBarId));
+    EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773, 0, 57664}), ButtonIds(frame->MainToolBar()));
+    EXPECT_EQ((std::vector<UINT>{32779, 32780, 32781, 0, 32776}),
+              ButtonIds(frame->NavigationToolBar()));
+    EXPECT_EQ(4, frame->StatusBar().GetCount());
+
+    HMENU menu = GetMenu(frame->GetSafeHwnd());
+    ASSERT_NE(nullptr, menu);
+    std::vector<std::string> tops;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        tops.push_back(text);
+    }
+    EXPECT_EQ(
+        (std::vector<std::string>{A(L"&Файл"), A(L"&Каталог"), A(L"&Отображение"), A(L"&Справка")}),
+        tops);
+
+    EXPECT_EQ((std::vector<std::string>{A(L"Имя"), A(L"Дата создания"), A(L"Описание"),
+                                        A(L"На руках у ...")}),
+              Headers());
+}
+
+TEST_F(AppFrame, AcceleratorsAreTheTableAndBackspaceGoesUp)
+{
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(nullptr, table);
+    ACCEL keys[8] = {};
+    const int count = CopyAcceleratorTableA(table, keys, 8);
+    struct
+    {
+        BYTE flags;
+        WORD key;
+        WORD command;
+    } expected[] = {{FVIRTKEY | FCONTROL, 'F', 32776},
+                    {FVIRTKEY, VK_BACK, 32781},
+                    {FVIRTKEY | FCONTROL, VK_F2, 32783},
+                    {FVIRTKEY | FCONTROL, VK_LEFT, 32779},
+                    {FVIRTKEY | FCONTROL, VK_RIGHT, 32780}};
+    ASSERT_EQ(5, count);
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(expected[i].flags, keys[i].fVirt & ~FNOINVERT) << i;
+        EXPECT_EQ(expected[i].key, keys[i].key) << i;
+        EXPECT_EQ(expected[i].command, keys[i].cmd) << i;
+    }
+
+    // Backspace in the list goes up one level through the frame's accelerators.
+    Populate();
+    doc->NavigateTo(games, nullptr);
+    MSG msg = {list->GetSafeHwnd(), WM_KEYDOWN, VK_BACK, 0, 0, {0, 0}};
+    EXPECT_TRUE(frame->PreTranslateMessage(&msg));
+    EXPECT_EQ(Root(), doc->GetCurrentNode());
+}
+
+TEST_F(AppFrame, FolderCommandsOfTheMenuAndOfTheContextMenusBothMakeAFolder)
+{
+    for (UINT command : {32772u, 32778u}) {
+        const std::size_t before = Root()->m_children.size();
+        Command(command);
+        PumpPending();
+        EXPECT_EQ(before + 1, Root()->m_children.size()) << command;
+    }
+    EXPECT_EQ((std::vector<std::string>{A(L"Новая папка"), A(L"Новая папка")}), ColumnTexts(0));
+}
+
+TEST_F(AppFrame, DeleteAsksAndKeepsTheNodeOnNo)
+{
+    Populate();
+    // The collection itself is never deleted, and nobody is asked.
+    Command(32773);
+    EXPECT_TRUE(g_app.m_messages.empty());
+
+    doc->NavigateTo(games, nullptr);
+    Command(32773);
+    ASSERT_EQ(1u, g_app.m_messages.size());
+    EXPECT_EQ(A(L"Вы действительно хотите удалить папку, со всем её содержимым?"),
+              g_app.m_messages[0]);
+    EXPECT_EQ(games, doc->GetCurrentNode());
+
+    g_app.m_answers = {IDYES};
+    Command(32773);
+    EXPECT_EQ(Root(), doc->GetCurrentNode());
+    EXPECT_EQ(1u, Root()->m_children.size());
+    EXPECT_EQ(std::vector<std::string>{"Disc"}, ColumnTexts(0));
+}
+
+TEST_F(AppFrame, StatisticsAndAboutShowTheirTexts)
+{
+    std::string statistics;
+    DialogAnswerer statisticsBox(A(L"Статистика...").c_str(), [&](HWND dialog) {
+        char text[512] = {};
+        GetDlgItemTextA(dialog, IDC_STATISTICS_TEXT, text, sizeof text);
+        statistics = text;
+        return (UINT)IDOK;
+    });
+    Command(164);
+    ASSERT_TRUE(statisticsBox.Met());
+    const std::string discs = A(L"Дисков всего: ") + std::to_string(CatalogStatistics::DiscCount());
+    EXPECT_EQ(0u, statistics.find(discs + "\r\n")) << statistics;
+    EXPECT_NE(std::string::npos, statistics.find(A(L"\r\nОбщий объём файлов: "))) << statistics;
+    EXPECT_EQ(" Gb", statistics.substr(statistics.size() - 3));
+
+    std::string product, version;
+    DialogAnswerer aboutBox(A(L"О программе...").c_str(), [&](HWND dialog) {
+        char text[64] = {};
+        GetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, text, sizeof text);
+        product = text;
+        GetDlgItemTextA(dialog, IDC_STATIC_VERSION, text, sizeof text);
+        version = text;
+        return (UINT)IDOK;
+    });
+    Command(57664);
+    ASSERT_TRUE(aboutBox.Met());
+    EXPECT_EQ("Lornival", product);
+    EXPECT_EQ(A(L"Версия: 1.16"), version);
+}
+
+TEST_F(AppFrame, MenuStatesFollowTheHandlersAndTheDocument)
+{
+    HMENU menu = GetMenu(frame->GetSafeHwnd());
+    auto grayed = [&](int popup, UINT command) {
+        HMENU sub = GetSubMenu(menu, popup);
+        frame->SendMessage(WM_INITMENUPOPUP, (WPARAM)sub, popup);
+        return (GetMenuState(sub, command, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    const int FileMenu = 0, CatalogMenu = 1;
+    EXPECT_TRUE(grayed(FileMenu, 32795));   // "Импорт БД..." has no handler
+    EXPECT_FALSE(grayed(FileMenu, 32797));  // a new collection is unsaved
+    EXPECT_FALSE(grayed(FileMenu, 57665));
+    EXPECT_TRUE(grayed(CatalogMenu, 32779));  // nothing to go back to yet
+    EXPECT_TRUE(grayed(CatalogMenu, 32781));  // the collection has no parent
+    Populate();
+    doc->NavigateTo(games, nullptr);
+    EXPECT_FALSE(grayed(CatalogMenu, 32779));
+    EXPECT_FALSE(grayed(CatalogMenu, 32781));
+    EXPECT_FALSE(grayed(CatalogMenu, 164));
+}
+
+// Drives of the prompt's test: X: is a CD-ROM with a label, C: a hard disc.
+class TestDrives : public DriveFacts
+{
+public:
+    UINT DriveType(const std::string& root) override
+    {
+        return root == "X:\\" ? DRIVE_CDROM : root == "C:\\" ? DRIVE_FIXED : DRIVE_NO_ROOT_DIR;
+    }
+    std::string VolumeLabel(const std::string& root) override
+    {
+        return root == "X:\\" ? "GAMES_2004" : "";
+    }
+};
+
+TEST_F(AppFrame, AVolumeArrivalAsksOnlyForACdromAndNoChangesNothing)
+{
+    TestDrives drives;
+    frame->SetDriveFacts(&drives);
+    const DWORD DriveC = 1u << 2, DriveX = 1u << 23;
+    struct
+    {
+        WPARAM event;
+        DWORD deviceType;
+        DWORD mask;
+        bool asks;
+    } cases[] = {
+        {DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, DriveX, true},
+        {DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, DriveC, false},
+        {DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, DriveC | DriveX, true},
+        {DBT_DEVICEREMOVECOMPLETE, DBT_DEVTYP_VOLUME, DriveX, false},
+        {DBT_DEVICEARRIVAL, DBT_DEVTYP_PORT, DriveX, false},
+    };
+    const std::string rootBefore = doc->m_settings.m_defaultRoot;
+    for (const auto& c : cases) {
+        g_app.m_messages.clear();
+        DEV_BROADCAST_VOLUME volume = {};
+        volume.dbcv_size = sizeof volume;
+        volume.dbcv_devicetype = c.deviceType;
+        volume.dbcv_unitmask = c.mask;
+        frame->SendMessage(WM_DEVICECHANGE, c.event, (LPARAM)&volume);
+        ASSERT_EQ(c.asks ? 1u : 0u, g_app.m_messages.size()) << c.mask;
+        if (c.asks) {
+            EXPECT_EQ(A(L"Обнаружен новый CD-ROM!\n\nМетка диска: GAMES_2004\n\nДобавить?"),
+                      g_app.m_messages[0]);
+        }
+    }
+    // A null broadcast is not read.
+    frame->SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
+    EXPECT_EQ(rootBefore, doc->m_settings.m_defaultRoot);
+    EXPECT_TRUE(Root()->m_children.empty());
+    frame->SetDriveFacts(nullptr);
+}
+
+TEST_F(AppFrame, AYesToTheNewDiscPromptScansTheDiscIntoTheCurrentFolder)
+{
+    CdromFixture cdrom;
+    cdrom.AddFile("setup.exe", std::string(2048, 's'));
+    cdrom.AddFile("readme.txt", "read me");
+    cdrom.AddFile("Docs/manual.txt", "manual");
+    Populate();
+    doc->NavigateTo(games, nullptr);
+
+    // The progress dialog ignores the user while it scans and offers OK at the end.
+    DialogAnswerer progress(A(L"Добавление нового диска...").c_str(), [](HWND dialog) {
+        for (int i = 0; i < 500 && !IsWindowVisible(GetDlgItem(dialog, IDOK)); ++i) Sleep(20);
+        return (UINT)IDOK;
+    });
+    g_app.m_answers = {IDYES};
+    DEV_BROADCAST_VOLUME volume = {};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1u << (cdrom.Root()[0] - 'A');
+    frame->SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, (LPARAM)&volume);
+    ASSERT_TRUE(progress.Met());
+    ASSERT_EQ(1u, g_app.m_messages.size());
+    EXPECT_NE(std::string::npos, g_app.m_messages[0].find(CdromFixture::Label()));
+
+    EXPECT_EQ(cdrom.Root(), doc->m_settings.m_defaultRoot);
+    EXPECT_EQ(cdrom.Root(), (LPCSTR)g_app.GetProfileString("Settings", "DefaultRoot"));
+    ASSERT_EQ(2u, games->m_children.size());
+    const int row = RowOf(ToWide(CdromFixture::Label()).c_str());
+    ASSERT_NE(-1, row);
+    // The disc holds what the drive holds.
+    ListNotify(NM_DBLCLK, row, 0);
+    EXPECT_EQ("Docs", ColumnTexts(0)[0]);
+    ASSERT_NE(-1, RowOf(L"readme.txt"));
+    ASSERT_NE(-1, RowOf(L"setup.exe"));
+    EXPECT_EQ("2 KB", ColumnTexts(1)[RowOf(L"setup.exe")]);
+}
+
+TEST_F(AppFrame, TheListShowsNodesThenAFolderContentAndSortsBySizeBothWays)
+{
+    Populate();
+    EXPECT_EQ((std::vector<std::string>{"Disc", A(L"Игры")}), ColumnTexts(0));
+    // A disc shows when it was added; a user folder has no date.
+    EXPECT_EQ(16u, ColumnTexts(1)[0].size());
+    EXPECT_EQ("", ColumnTexts(1)[1]);
+
+    // A double-click on the disc's name opens it: the file columns, folders first.
+    ListNotify(NM_DBLCLK, RowOf(L"Disc"), 0);
+    EXPECT_EQ(disc, doc->GetCurrentNode());
+    EXPECT_EQ((std::vector<std::string>{A(L"Имя"), A(L"Размер"), A(L"Тип"), A(L"Дата изменения"),
+                                        A(L"Описание")}),
+              Headers());
+    EXPECT_EQ((std::vector<std::string>{"Docs", "readme.txt", "setup.exe"}), ColumnTexts(0));
+    EXPECT_EQ((std::vector<std::string>{"", "<1 KB", "2 KB"}), ColumnTexts(1));
+    EXPECT_EQ(A(L"Папка"), ColumnTexts(2)[0]);
+
+    const int SizeColumn = 1;
+    HeaderClick(SizeColumn);
+    EXPECT_EQ((std::vector<std::string>{"Docs", "readme.txt", "setup.exe"}), ColumnTexts(0));
+    HeaderClick(SizeColumn);
+    EXPECT_EQ((std::vector<std::string>{"setup.exe", "readme.txt", "Docs"}), ColumnTexts(0));
+    EXPECT_EQ(ListSortState::Descending, list->SortDirection());
+
+    // A double-click on a file does nothing; on the folder it opens it.
+    ListNotify(NM_DBLCLK, RowOf(L"setup.exe"), 0);
+    EXPECT_EQ(disc, doc->GetCurrentNode());
+    ListNotify(NM_DBLCLK, RowOf(L"Docs"), 0);
+    EXPECT_EQ(docs, doc->GetCurrentNode());
+}
+
+TEST_F(AppFrame, EnterOpensTheOneSelectedRowOnly)
+{
+    Populate();
+    auto select = [&](std::vector<int> rows) {
+        Rows().SetItemState(-1, 0, LVIS_SELECTED);
+        for (int row : rows)
+            Rows().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        if (!rows.empty()) ListView_SetSelectionMark(list->GetSafeHwnd(), rows.back());
+    };
+    select({0, 1});
+    list->SendMessage(WM_CHAR, VK_RETURN, 0);
+    EXPECT_EQ(Root(), doc->GetCurrentNode());
+    select({RowOf(L"Игры")});
+    list->SendMessage(WM_CHAR, VK_RETURN, 0);
+    EXPECT_EQ(games, doc->GetCurrentNode());
+}
+
+TEST_F(AppFrame, ACellEditEndsOnceByItsKeysOrFocusAndTheProgramRunsOn)
+{
+    Populate();
+    const int DescriptionColumn = 2;
+    struct
+    {
+        const char* how;
+        UINT key;  // 0: the focus leaves the editor
+        bool kept;
+    } cases[] = {{"Enter", VK_RETURN, true},
+                 {"Tab", VK_TAB, true},
+                 {"Esc", VK_ESCAPE, false},
+                 {"focus", 0, true}};
+    int serial = 0;
+    for (const auto& c : cases) {
+        const std::wstring text = L"Сборник " + std::to_wstring(++serial);
+        Root()->m_modified = 0;
+        const std::wstring before = disc->m_description.str();
+        ListNotify(NM_DBLCLK, RowOf(L"Disc"), DescriptionColumn);
+        InPlaceEdit* editor = list->GetCellEditor();
+        ASSERT_NE(nullptr, editor) << c.how;
+        editor->SetWindowText(A(text.c_str()).c_str());
+        if (c.key)
+            editor->PostMessage(WM_CHAR, c.key, 0);
+        else
+            list->SetFocus();
+        // The posted command 106 runs the edit's loop until the edit ends.
+        EXPECT_EQ(0, PumpPending()) << c.how;  // no WM_QUIT came out of the edit
+        EXPECT_EQ(nullptr, list->GetCellEditor()) << c.how;
+        EXPECT_EQ(c.kept ? text : before, disc->m_description.str()) << c.how;
+        EXPECT_EQ(c.kept ? 1 : 0, Root()->m_modified) << c.how;
+        EXPECT_TRUE(IsWindow(frame->GetSafeHwnd()));
+    }
+    EXPECT_EQ(A(L"Сборник 4"), ColumnTexts(DescriptionColumn)[RowOf(L"Disc")]);
+
+    // The lent-to cell is edited for a disc, refused for a user folder.
+    const int LentToColumn = 3;
+    ListNotify(NM_DBLCLK, RowOf(L"Игры"), LentToColumn);
+    EXPECT_EQ(nullptr, list->GetCellEditor());
+    ListNotify(NM_DBLCLK, RowOf(L"Disc"), LentToColumn);
+    ASSERT_NE(nullptr, list->GetCellEditor());
+    list->GetCellEditor()->SetWindowText(A(L"Петров").c_str());
+    list->GetCellEditor()->PostMessage(WM_CHAR, VK_RETURN, 0);
+    PumpPending();
+    EXPECT_EQ(L"Петров", disc->m_lentTo.str());
+}
+
+TEST_F(AppFrame, TheNodeListContextMenuFitsTheRowAndHandsCommandsOn)
+{
+    Populate();
+    ScriptedTracker menus;
+    const std::vector<UINT> all{32776, 0, 32771, 32778, 0, 32773};
+    ListNotify(NM_RCLICK, RowOf(L"Disc"), 0);
+    EXPECT_EQ(all, menus.LastIds());
+    ListNotify(NM_RCLICK, RowOf(L"Игры"), 0);
+    EXPECT_EQ((std::vector<UINT>{32776, 0, 32771, 32778, 0}), menus.LastIds());
+    ListNotify(NM_RCLICK, -1, 0);
+    EXPECT_EQ((std::vector<UINT>{32776, 0, 32771, 32778}), menus.LastIds());
+
+    // "Создать папку" on empty space reaches the frame and makes a folder; a dismissed menu
+    // sends nothing.
+    menus.m_answer = 32778;
+    ListNotify(NM_RCLICK, -1, 0);
+    EXPECT_EQ(3u, Root()->m_children.size());
+    menus.m_answer = 0;
+    ListNotify(NM_RCLICK, -1, 0);
+    EXPECT_EQ(3u, Root()->m_children.size());
+
+    // "Удалить" deletes the clicked disc after the question.
+    menus.m_answer = 32773;
+    g_app.m_answers = {IDYES};
+    ListNotify(NM_RCLICK, RowOf(L"Disc"), 0);
+    EXPECT_EQ(-1, RowOf(L"Disc"));
+    EXPECT_EQ(2u, Root()->m_children.size());
+}
+
+TEST_F(AppFrame, ADiscFolderIsExcludedFromTheSearchByItsMenuAndShowsTheMark)
+{
+    Populate();
+    doc->NavigateTo(disc, nullptr);
+    ScriptedTracker menus;
+    ListNotify(NM_RCLICK, RowOf(L"setup.exe"), 0);
+    EXPECT_TRUE(menus.m_shown.empty());  // files have no menu
+    ListNotify(NM_RCLICK, -1, 0);
+    EXPECT_TRUE(menus.m_shown.empty());
+
+    Root()->m_modified = 0;
+    menus.m_answer = ID_EXCLUDE_FROM_SEARCH;
+    ListNotify(NM_RCLICK, RowOf(L"Docs"), 0);
+    ASSERT_EQ(1u, menus.m_shown.size());
+    EXPECT_EQ(A(L"Исключить из поиска"), menus.m_shown[0][0].text);
+    EXPECT_FALSE(menus.m_shown[0][0].checked);
+    EXPECT_TRUE(docs->m_attributes & DiscFolderNode::AttrExcluded);
+    EXPECT_EQ(1, Root()->m_modified);
+
+    ListNotify(NM_RCLICK, RowOf(L"Docs"), 0);
+    EXPECT_TRUE(menus.m_shown[1][0].checked);
+    EXPECT_FALSE(docs->m_attributes & DiscFolderNode::AttrExcluded);
+}
+
+TEST_F(AppFrame, DeletingTheDiscAroundTheCurrentFolderLeavesNothingDangling)
+{
+    Populate();
+    doc->NavigateTo(disc, nullptr);
+    doc->NavigateTo(docs, nullptr);
+    g_app.m_answers = {IDYES};
+    doc->DeleteNode(disc);
+    EXPECT_EQ(Root(), doc->GetCurrentNode());
+    EXPECT_EQ((std::vector<std::string>{A(L"Игры")}), ColumnTexts(0));
+    // Going back and forth afterwards finds only live nodes.
+    Command(32779);
+    Command(32780);
+    PumpPending();
+    EXPECT_TRUE(IsWindow(frame->GetSafeHwnd()));
+}
+
+TEST_F(AppFrame, ColumnWidthsAreKeptAcrossRepresentationsAndInTheProfile)
+{
+    Populate();
+    const int Width = 177;
+    Rows().SetColumnWidth(1, Width);
+    doc->NavigateTo(disc, nullptr);
+    LPBYTE data = nullptr;
+    UINT bytes = 0;
+    ASSERT_TRUE(
+        g_app.GetProfileBinary("View\\Representations\\Node", "Column widths", &data, &bytes));
+    ASSERT_EQ(16u, bytes);
+    int widths[4] = {};
+    memcpy(widths, data, sizeof widths);
+    delete[] data;
+    EXPECT_EQ(Width, widths[1]);
+
+    doc->NavigateTo(Root(), nullptr);
+    EXPECT_EQ(Width, Rows().GetColumnWidth(1));
+}
+
+}  // namespace

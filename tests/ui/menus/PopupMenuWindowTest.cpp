@@ -1,0 +1,451 @@
+// Popup menu windows under the null driver: chains of menus opened and closed by keys, commands
+// that reach their owner once, clicks outside and application switches that close the chain.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include <cstdlib>
+#include <string>
+
+#include "framework/CFrameWnd.h"
+#include "ui/menus/SilentMenuSounds.h"
+#include "ui/foundation/CZAVPAccelText.h"
+#include "ui/toolbars/CZAVPShowAllButton.h"
+#include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPToolbarMenuButtonsButton.h"
+#include "ui/toolbars/CZAVPToolbarSystemMenuButton.h"
+#include "ui/toolbars/ZAVPMenuModel.h"
+#include "ui/toolbars/CZAVPDialog.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
+
+namespace
+{
+const UINT kOpen = 101, kExit = 102, kOne = 201, kDeep = 301;
+
+// Open, -, Recent > {One, Two > {Deep}}, Exit
+HMENU BuildMenu()
+{
+    HMENU hTwo = CreatePopupMenu();
+    AppendMenuA(hTwo, MF_STRING, kDeep, "&Deep");
+    HMENU hRecent = CreatePopupMenu();
+    AppendMenuA(hRecent, MF_STRING, kOne, "&One");
+    AppendMenuA(hRecent, MF_POPUP, (UINT_PTR)hTwo, "&Two");
+    HMENU hMenu = CreatePopupMenu();
+    AppendMenuA(hMenu, MF_STRING, kOpen, "&Open");
+    AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hRecent, "&Recent");
+    AppendMenuA(hMenu, MF_STRING, kExit, "E&xit");
+    return hMenu;
+}
+
+void Pump(DWORD ms)
+{
+    const DWORD end = GetTickCount() + ms;
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+// A frame that counts the commands it receives.
+class CommandFrame : public CFrameWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND && lParam == 0) {
+            m_commands.push_back(LOWORD(wParam));
+            return 0;
+        }
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class PopupMenuWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SilenceMenuSounds();
+        // The frame has no command handlers: its menus keep every item enabled.
+        m_frame.m_bAutoMenuEnable = FALSE;
+        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
+        m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
+    }
+    void TearDown() override
+    {
+        if (CZAVPPopupMenu* pActive = CZAVPPopupMenu::GetActiveMenu())
+            pActive->SendMessage(WM_CLOSE);
+        m_frame.DestroyWindow();
+        EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    }
+
+    // A context menu at (50, 60) whose commands go to the frame.
+    CZAVPPopupMenu* Open(CWnd* pOwner = nullptr)
+    {
+        CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+        if (!pPopup->Create(pOwner != nullptr ? pOwner : &m_frame, 50, 60, BuildMenu(), FALSE,
+                            TRUE))
+            return nullptr;
+        return pPopup;
+    }
+    static void Key(CWnd* pWnd, UINT nKey) { pWnd->SendMessage(WM_KEYDOWN, nKey); }
+    // The sub-menu open under the popup's item, or null.
+    static CZAVPPopupMenu* SubMenuOf(CZAVPPopupMenu* pPopup, int iItem)
+    {
+        CZAVPToolbarMenuButton* pButton = dynamic_cast<CZAVPToolbarMenuButton*>(
+            pPopup->GetMenuItem(iItem));
+        return pButton != nullptr ? pButton->m_pPopupMenu : nullptr;
+    }
+
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CommandFrame& m_frame = *new CommandFrame;
+};
+}  // namespace
+
+TEST_F(PopupMenuWindowTest, ItemsComeFromTheMenuAndTheWindowOpensAtThePoint)
+{
+    CZAVPPopupMenu* pPopup = Open();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_EQ(4, pPopup->GetMenuItemCount());
+    EXPECT_EQ(kOpen, pPopup->GetMenuItem(0)->m_nID);
+    EXPECT_TRUE(pPopup->GetMenuItem(1)->IsSeparator());
+    EXPECT_EQ((UINT)-1, pPopup->GetMenuItem(2)->m_nID);
+    EXPECT_EQ(kExit, pPopup->GetMenuItem(3)->m_nID);
+    CRect rect;
+    pPopup->GetWindowRect(rect);
+    EXPECT_EQ(CPoint(50, 60), rect.TopLeft());
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    EXPECT_EQ(pPopup, CZAVPPopupMenu::GetActiveMenu());
+    // The items fill the bar, each a full-width row below the one before.
+    const CRect rectOpen = pPopup->GetMenuItem(0)->m_rect;
+    const CRect rectRecent = pPopup->GetMenuItem(2)->m_rect;
+    EXPECT_EQ(rectOpen.left, rectRecent.left);
+    EXPECT_EQ(rectOpen.right, rectRecent.right);
+    EXPECT_GT(rectRecent.top, rectOpen.bottom);
+}
+
+TEST_F(PopupMenuWindowTest, KeysOpenAndCloseTheChainOneLevelAtATime)
+{
+    CZAVPPopupMenu* pRoot = Open();
+    ASSERT_NE(nullptr, pRoot);
+    Key(pRoot, VK_DOWN);
+    EXPECT_EQ(0, pRoot->GetMenuBar()->GetHotButton());
+    Key(pRoot, VK_DOWN);  // over the separator
+    EXPECT_EQ(2, pRoot->GetMenuBar()->GetHotButton());
+
+    Key(pRoot, VK_RIGHT);
+    CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    EXPECT_EQ(pSub, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(0, pSub->GetMenuBar()->GetHotButton());  // its first item is selected
+    CRect rectRoot, rectSub;
+    pRoot->GetWindowRect(rectRoot);
+    pSub->GetWindowRect(rectSub);
+    EXPECT_GT(rectSub.left, rectRoot.left);  // beside its parent
+
+    // Left closes only the sub-menu; the parent is the active popup again.
+    Key(pSub, VK_LEFT);
+    EXPECT_EQ(nullptr, SubMenuOf(pRoot, 2));
+    EXPECT_TRUE(IsWindow(pRoot->GetSafeHwnd()));
+    EXPECT_EQ(pRoot, CZAVPPopupMenu::GetActiveMenu());
+
+    // So does Escape.
+    Key(pRoot, VK_RIGHT);
+    pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    Key(pSub, VK_ESCAPE);
+    EXPECT_EQ(nullptr, SubMenuOf(pRoot, 2));
+    EXPECT_EQ(pRoot, CZAVPPopupMenu::GetActiveMenu());
+
+    // Escape in the last one closes it.
+    const HWND hwndRoot = pRoot->GetSafeHwnd();
+    Key(pRoot, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(hwndRoot));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+TEST_F(PopupMenuWindowTest, ACommandFromTheThirdLevelReachesTheOwnerOnceAndClosesAllThree)
+{
+    CZAVPPopupMenu* pRoot = Open();
+    ASSERT_NE(nullptr, pRoot);
+    const HWND hwndRoot = pRoot->GetSafeHwnd();
+    Key(pRoot, 'R');  // the mnemonic of the sub-menu opens it
+    CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    Key(pSub, VK_DOWN);
+    Key(pSub, VK_RETURN);
+    CZAVPPopupMenu* pDeep = SubMenuOf(pSub, 1);
+    ASSERT_NE(nullptr, pDeep);
+    const HWND hwndSub = pSub->GetSafeHwnd();
+    const HWND hwndDeep = pDeep->GetSafeHwnd();
+
+    Key(pDeep, VK_RETURN);
+    EXPECT_FALSE(IsWindow(hwndDeep));
+    EXPECT_FALSE(IsWindow(hwndSub));
+    EXPECT_FALSE(IsWindow(hwndRoot));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    Pump(50);
+    EXPECT_EQ(std::vector<UINT>{kDeep}, m_frame.m_commands);
+}
+
+TEST_F(PopupMenuWindowTest, ReleasingTheMouseOnAnItemRunsItOnce)
+{
+    CZAVPPopupMenu* pRoot = Open();
+    ASSERT_NE(nullptr, pRoot);
+    CZAVPPopupMenuBar* pBar = pRoot->GetMenuBar();
+    const CPoint pt = CRect(pRoot->GetMenuItem(3)->m_rect).CenterPoint();
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    Pump(50);
+    EXPECT_EQ(std::vector<UINT>{kExit}, m_frame.m_commands);
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+TEST_F(PopupMenuWindowTest, AnotherApplicationTakingTheFocusClosesTheChain)
+{
+    CZAVPPopupMenu* pRoot = Open();
+    ASSERT_NE(nullptr, pRoot);
+    Key(pRoot, VK_END);
+    Key(pRoot, VK_UP);
+    Key(pRoot, VK_RIGHT);
+    CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    const HWND hwndRoot = pRoot->GetSafeHwnd();
+    const HWND hwndSub = pSub->GetSafeHwnd();
+
+    pSub->SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_TRUE(IsWindow(hwndSub));  // the close is posted
+    Pump(50);
+    EXPECT_FALSE(IsWindow(hwndSub));
+    EXPECT_FALSE(IsWindow(hwndRoot));
+    EXPECT_TRUE(m_frame.m_commands.empty());
+}
+
+TEST_F(PopupMenuWindowTest, AClickOutsideTheMenusOfADialogClosesTheChain)
+{
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+                                m_frame.GetSafeHwnd(), nullptr));
+    CZAVPPopupMenu* pRoot = Open(&dialog);
+    ASSERT_NE(nullptr, pRoot);
+    Key(pRoot, VK_END);
+    Key(pRoot, VK_UP);
+    // Keys reach the menu through the dialog.
+    MSG key = {dialog.GetSafeHwnd(), WM_KEYDOWN, VK_RIGHT, 0, 0, {0, 0}};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&key));
+    CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    const HWND hwndRoot = pRoot->GetSafeHwnd();
+
+    // A click on the dialog, away from both menus.
+    CRect rectRoot;
+    pRoot->GetWindowRect(rectRoot);
+    const CPoint ptClick(5, rectRoot.bottom + 20);
+    MSG click = {dialog.GetSafeHwnd(),
+                 WM_LBUTTONDOWN,
+                 MK_LBUTTON,
+                 MAKELPARAM(ptClick.x, ptClick.y),
+                 0,
+                 {0, 0}};
+    dialog.PreTranslateMessage(&click);
+    EXPECT_FALSE(IsWindow(hwndRoot));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);  // the hook went with the menu
+    dialog.DestroyWindow();
+}
+
+// With usage counted, a command nobody uses is left out of a menu dropped from a button, but not
+// out of the same menu shown as a context menu.
+class RarelyUsedTest : public PopupMenuWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        SilenceMenuSounds();
+        PopupMenuWindowTest::SetUp();
+        CList<UINT, UINT> basic;
+        basic.AddTail(kOpen);
+        CZAVPToolBar::SetBasicCommands(basic);
+        CZAVPToolBar::m_UsageCount.Reset();
+        for (int i = 0; i < 20; ++i) CZAVPToolBar::AddCommandUsage(kOne);
+        ASSERT_TRUE(m_bar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE900));
+        HMENU hMenu = BuildMenu();
+        m_bar.InsertButton(new CZAVPToolbarMenuButton((UINT)-1, hMenu, -1, "&File"));
+        DestroyMenu(hMenu);
+        m_bar.AdjustLayout();
+    }
+    void TearDown() override
+    {
+        BYTE keys[256] = {};
+        SetKeyboardState(keys);
+        m_bar.DestroyWindow();
+        CZAVPToolBar::SetBasicCommands(CList<UINT, UINT>());
+        CZAVPToolBar::m_UsageCount.Reset();
+        PopupMenuWindowTest::TearDown();
+    }
+    CZAVPToolbarMenuButton* File()
+    {
+        return static_cast<CZAVPToolbarMenuButton*>(m_bar.GetButton(0));
+    }
+    static std::vector<UINT> Ids(CZAVPPopupMenu* pPopup)
+    {
+        std::vector<UINT> ids;
+        for (int i = 0; i < pPopup->GetMenuItemCount(); ++i) {
+            CZAVPToolbarButton* pItem = pPopup->GetMenuItem(i);
+            ids.push_back(pItem->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton)) ? 1 : pItem->m_nID);
+        }
+        return ids;
+    }
+    CZAVPToolBar m_bar;
+};
+
+TEST_F(RarelyUsedTest, TheShowAllItemStandsForLeftOutCommandsAndCtrlDownShowsThem)
+{
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    // Exit is left out; 1 marks the show-all item.
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, 1}), Ids(pPopup));
+
+    // The show-all item's tooltip names the key, in memory the bar's tooltip relay frees.
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    const CPoint ptShowAll = CRect(pPopup->GetMenuItem(3)->m_rect).CenterPoint();
+    EXPECT_GE(pPopup->GetMenuBar()->OnToolHitTest(ptShowAll, &ti), 0);
+    ASSERT_NE(nullptr, ti.lpszText);
+    const ACCEL ctrlDown = {FVIRTKEY | FCONTROL, VK_DOWN, 0};
+    CString strKey;
+    CZAVPAccelText(&ctrlDown).Format(strKey);
+    EXPECT_EQ(std::string("\xD0\xE0\xF1\xEA\xF0\xFB\xF2\xFC (") + (LPCSTR)strKey + ")",
+              ti.lpszText);
+    free(ti.lpszText);
+
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(pPopup, VK_DOWN);
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
+    EXPECT_EQ(pPopup, File()->m_pPopupMenu);
+}
+
+TEST_F(RarelyUsedTest, ALeftOutCommandStillRunsByItsMnemonic)
+{
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    Key(pPopup, 'X');
+    Pump(50);
+    EXPECT_EQ(std::vector<UINT>{kExit}, m_frame.m_commands);
+    EXPECT_EQ(nullptr, File()->m_pPopupMenu);
+}
+
+TEST_F(RarelyUsedTest, AContextMenuShowsEverything)
+{
+    CZAVPPopupMenu* pPopup = Open();
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ((std::vector<UINT>{kOpen, 0, (UINT)-1, kExit}), Ids(pPopup));
+}
+
+TEST_F(PopupMenuWindowTest, AnUnfoldingMenuShowsItsItemsOnlyOnceItHasReachedItsSize)
+{
+    const int nAnimation = CZAVPToolBar::m_nMenuAnimation;
+    CZAVPToolBar::m_nMenuAnimation = 1;  // unfold
+    CZAVPPopupMenu* pRoot = Open();
+    CZAVPToolBar::m_nMenuAnimation = nAnimation;
+    ASSERT_NE(nullptr, pRoot);
+    EXPECT_FALSE(pRoot->GetMenuBar()->IsWindowVisible());
+    // Four rows grow one row a period: well within a second.
+    Pump(1000);
+    EXPECT_TRUE(pRoot->GetMenuBar()->IsWindowVisible());
+    pRoot->SendMessage(WM_CLOSE);
+}
+
+TEST(SpecialMenuButtons, TheSystemMenuPopupShowsTheChildsStatesAndNeitherKindIsStored)
+{
+    HMENU hSystem = CreatePopupMenu();
+    AppendMenuA(hSystem, MF_STRING, SC_RESTORE, "&Restore");
+    AppendMenuA(hSystem, MF_STRING | MF_GRAYED, SC_MOVE, "&Move");
+    AppendMenuA(hSystem, MF_STRING | MF_CHECKED, SC_SIZE, "&Size");
+    AppendMenuA(hSystem, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hSystem, MF_STRING, SC_CLOSE, "&Close");
+    CZAVPToolbarSystemMenuButton button(hSystem, nullptr);
+    // The child's menu changes after the button was made: the popup shows it as it is now.
+    EnableMenuItem(hSystem, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    HMENU hShown = button.CreateMenu();
+    ASSERT_NE(nullptr, hShown);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_SIZE, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_NE(0u, GetMenuState(hShown, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(hShown, SC_RESTORE, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_FALSE(ZAVPMenuModel::CanClose(hShown));
+    DestroyMenu(hShown);
+
+    CZAVPToolbarMenuButtonsButton close(SC_CLOSE);
+    for (CZAVPToolbarButton* pButton : {(CZAVPToolbarButton*)&button, (CZAVPToolbarButton*)&close})
+        EXPECT_FALSE(pButton->IsStorable()) << pButton->GetRuntimeClass()->m_lpszClassName;
+    DestroyMenu(hSystem);
+}
+
+TEST_F(PopupMenuWindowTest, AMenuThatCannotBeReadOpensNothing)
+{
+    HMENU hGone = CreatePopupMenu();
+    DestroyMenu(hGone);
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    // On failure the popup is gone: nothing to delete, nothing active.
+    EXPECT_FALSE(pPopup->Create(&m_frame, 10, 10, hGone, FALSE, TRUE));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+TEST_F(RarelyUsedTest, AMenuDroppedNearTheBottomOfTheScreenOpensAboveItsButton)
+{
+    CZAVPToolBar::SetBasicCommands(CList<UINT, UINT>());  // every item shown
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof mi;
+    ASSERT_TRUE(
+        GetMonitorInfoA(MonitorFromWindow(m_frame.GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &mi));
+    // The frame's bottom edge at the work area's bottom: the bar sits just above it.
+    const int nFrameHeight = 100;
+    m_frame.SetWindowPos(nullptr, 0, mi.rcWork.bottom - nFrameHeight, 600, nFrameHeight,
+                         SWP_NOZORDER);
+    m_bar.SetWindowPos(nullptr, 0, nFrameHeight - 60, 300, 30, SWP_NOZORDER);
+    m_bar.AdjustLayout();
+    ASSERT_TRUE(File()->OpenPopupMenu(&m_bar));
+    CZAVPPopupMenu* pPopup = File()->m_pPopupMenu;
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(2, pPopup->GetDropDirection());
+    CRect rectButton = File()->m_rect;
+    m_bar.ClientToScreen(rectButton);
+    CRect rectMenu;
+    pPopup->GetWindowRect(rectMenu);
+    EXPECT_EQ(rectButton.top, rectMenu.bottom - pPopup->GetShadowDepth());
+    EXPECT_EQ(rectButton.left, rectMenu.left);
+}
+
+TEST_F(PopupMenuWindowTest, OneMouseHookServesTheActiveMenuOfADialog)
+{
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 100, 100,
+                                m_frame.GetSafeHwnd(), nullptr));
+    CZAVPPopupMenu* pFirst = Open(&dialog);
+    ASSERT_NE(nullptr, pFirst);
+    const HHOOK hHook = CZAVPDlgImpl::m_hookMouse;
+    EXPECT_NE(nullptr, hHook);
+    // A sub-menu becomes the active menu without a second hook.
+    Key(pFirst, VK_END);
+    Key(pFirst, VK_UP);
+    Key(pFirst, VK_RIGHT);
+    ASSERT_NE(nullptr, SubMenuOf(pFirst, 2));
+    EXPECT_EQ(SubMenuOf(pFirst, 2), CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(hHook, CZAVPDlgImpl::m_hookMouse);
+    // Alt closes the menus; with no menu left the hook goes.
+    MSG alt = {dialog.GetSafeHwnd(), WM_SYSKEYDOWN, VK_MENU, 0, 0, {0, 0}};
+    EXPECT_TRUE(dialog.PreTranslateMessage(&alt));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);
+    dialog.DestroyWindow();
+}

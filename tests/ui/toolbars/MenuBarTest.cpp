@@ -1,0 +1,357 @@
+// The menu bar in a library frame (null graphics driver): built from the frame's menu, Alt and the
+// keys of a menu bar, a command chosen in a popup reaching the frame once, the popup chain closed
+// when the application goes inactive, per-menu copies in the menu store and the registry, and the
+// context-menu manager's modal tracking.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ToolbarTestSupport.h"
+#include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPContextMenuManager.h"
+#include "ui/foundation/CZAVPMenuHash.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "ui/toolbars/ZAVPMenuSound.h"
+#include "ui/toolbars/ZAVPToolBarMessages.h"
+
+namespace
+{
+const UINT kOpen = 40001;
+const UINT kSave = 40002;
+const UINT kFirstRecent = 40010;
+const UINT kCopy = 40020;
+const UINT kAbout = 40030;
+const char kMenuBarName[] = "\xCC\xE5\xED\xFE";  // "Меню" in code page 1251
+
+// Files: Open, Save, a separator, Recent > (First, Second); Edit: Copy; Help: About.
+HMENU MakeMainMenu()
+{
+    HMENU hRecent = ::CreatePopupMenu();
+    ::AppendMenuA(hRecent, MF_STRING, kFirstRecent, "&First");
+    ::AppendMenuA(hRecent, MF_STRING, kFirstRecent + 1, "&Second");
+    HMENU hFiles = ::CreatePopupMenu();
+    ::AppendMenuA(hFiles, MF_STRING, kOpen, "&Open");
+    ::AppendMenuA(hFiles, MF_STRING, kSave, "&Save");
+    ::AppendMenuA(hFiles, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(hFiles, MF_POPUP, (UINT_PTR)hRecent, "&Recent");
+    HMENU hEdit = ::CreatePopupMenu();
+    ::AppendMenuA(hEdit, MF_STRING, kCopy, "&Copy");
+    HMENU hHelp = ::CreatePopupMenu();
+    ::AppendMenuA(hHelp, MF_STRING, kAbout, "&About");
+    HMENU hMenu = ::CreateMenu();
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hFiles, "&Files");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hEdit, "&Edit");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hHelp, "&Help");
+    return hMenu;
+}
+
+// A frame that keeps the commands it receives and the menus it is told were reset.
+class MenuFrame : public CZAVPFrameWnd
+{
+public:
+    std::vector<UINT> m_commands;
+    std::vector<WPARAM> m_resetMenus;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND && lParam == 0) {
+            m_commands.push_back(LOWORD(wParam));
+            return 0;
+        }
+        if (message == ZAVPToolBarMessages::ResetMenu) m_resetMenus.push_back(wParam);
+        return CZAVPFrameWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+std::vector<std::string> Texts(const CZAVPToolBar& bar)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < bar.GetCount(); ++i) texts.push_back((LPCSTR)bar.GetButton(i)->m_strText);
+    return texts;
+}
+
+class MenuBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        DeleteTestRoot();
+        m_hMenu = MakeMainMenu();
+        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 480)));
+        m_frame.m_bAutoMenuEnable = FALSE;  // no handlers here: items stay enabled
+        ::SetMenu(m_frame.GetSafeHwnd(), m_hMenu);
+        ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
+        ASSERT_TRUE(m_bar.Create(&m_frame));
+        m_bar.EnableDocking(CBRS_ALIGN_ANY);
+        m_frame.DockControlBar(&m_bar);
+        m_frame.ShowWindow(SW_SHOW);
+        m_frame.SetFocus();
+    }
+    void TearDown() override
+    {
+        while (CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu()) {
+            if (!::IsWindow(pPopup->GetSafeHwnd())) break;
+            pPopup->DestroyWindow();
+        }
+        PumpMessages();
+        m_bar.DestroyWindow();
+        m_frame.DestroyWindow();
+        ::DestroyMenu(m_hMenu);
+        g_menuHash.CleanUp();
+        DeleteTestRoot();
+    }
+
+    // A key as the application's message loop hands it out: the windows from the focus up to
+    // the frame see it first, then it is dispatched.
+    void Key(UINT message, UINT nVirtKey)
+    {
+        MSG msg = {};
+        msg.hwnd = ::GetFocus() != nullptr ? ::GetFocus() : m_frame.GetSafeHwnd();
+        msg.message = message;
+        msg.wParam = nVirtKey;
+        if (!CWnd::WalkPreTranslateTree(m_frame.GetSafeHwnd(), &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        PumpMessages();
+    }
+    void Press(UINT nVirtKey) { Key(WM_KEYDOWN, nVirtKey); }
+    void Alt() { Key(WM_SYSKEYUP, VK_MENU); }
+    int Dropped() const
+    {
+        int iIndex = -1;
+        m_bar.GetDroppedDownMenu(&iIndex);
+        return iIndex;
+    }
+
+    CWinApp m_app{"MenuBarTests"};
+    ScopedValue<BOOL> m_quiet{ZAVPMenuSound::g_bSoundsEnabled, FALSE};
+    HMENU m_hMenu = nullptr;
+    CZAVPMenuBar m_bar;
+    MenuFrame m_frame;
+};
+}  // namespace
+
+TEST_F(MenuBarTest, TheBarTakesOverTheFramesMenu)
+{
+    EXPECT_EQ(nullptr, ::GetMenu(m_frame.GetSafeHwnd()));
+    EXPECT_EQ(&m_bar, m_frame.m_Impl.m_pMenuBar);
+    EXPECT_EQ(m_hMenu, m_bar.GetDefaultMenu());
+    EXPECT_EQ((std::vector<std::string>{"&Files", "&Edit", "&Help"}), Texts(m_bar));
+    for (int i = 0; i < m_bar.GetCount(); ++i)
+        EXPECT_TRUE(m_bar.GetButton(i)->IsKindOf(RUNTIME_CLASS(CZAVPToolbarMenuButton))) << i;
+    const CZAVPToolbarMenuButton* pFiles = static_cast<const CZAVPToolbarMenuButton*>(
+        m_bar.GetButton(0));
+    EXPECT_EQ(4, pFiles->GetCommands().GetCount());  // Open, Save, separator, Recent
+    char szName[16] = {};
+    ::GetWindowTextA(m_bar.GetSafeHwnd(), szName, sizeof szName);
+    EXPECT_STREQ(kMenuBarName, szName);
+
+    // The same menu again changes no button.
+    const CZAVPToolbarButton* pFirst = m_bar.GetButton(0);
+    m_bar.CreateFromMenu(m_hMenu);
+    EXPECT_EQ(pFirst, m_bar.GetButton(0));
+    // A null menu leaves the bar as it is.
+    m_bar.CreateFromMenu(nullptr);
+    EXPECT_EQ(3, m_bar.GetCount());
+}
+
+TEST_F(MenuBarTest, AltAndTheArrowKeysMoveOverTheMenus)
+{
+    Alt();
+    ASSERT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(0, m_bar.GetHotButton());
+
+    const struct
+    {
+        UINT key;
+        int hot;
+    } moves[] = {{VK_RIGHT, 1}, {VK_RIGHT, 2}, {VK_RIGHT, 0}, {VK_LEFT, 2}, {VK_LEFT, 1}};
+    for (const auto& move : moves) {
+        Press(move.key);
+        EXPECT_EQ(move.hot, m_bar.GetHotButton()) << move.key;
+    }
+    EXPECT_EQ(-1, Dropped());
+
+    // Down opens the hot item's menu; Escape closes it, a second Escape leaves the bar.
+    Press(VK_DOWN);
+    EXPECT_EQ(1, Dropped());
+    ASSERT_NE(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    Press(VK_ESCAPE);
+    EXPECT_EQ(-1, Dropped());
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    Press(VK_ESCAPE);
+    EXPECT_EQ(-1, m_bar.GetHotButton());
+    EXPECT_NE(m_bar.GetSafeHwnd(), ::GetFocus());
+
+    // Alt twice: to the bar and back.
+    Alt();
+    EXPECT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
+    Alt();
+    EXPECT_NE(m_bar.GetSafeHwnd(), ::GetFocus());
+}
+
+TEST_F(MenuBarTest, AMnemonicWithAltOpensItsMenu)
+{
+    // The window's WM_MENUCHAR, as the system sends it for Alt and a letter.
+    EXPECT_EQ(MAKELRESULT(MNC_EXECUTE, 0xFFFF),
+              m_frame.SendMessage(WM_MENUCHAR, MAKEWPARAM('e', MF_POPUP), 0));
+    EXPECT_EQ(1, Dropped());
+    CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SendMessage(WM_CLOSE);
+    PumpMessages();
+    EXPECT_EQ(0, m_frame.SendMessage(WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), 0));
+    EXPECT_EQ(-1, Dropped());
+}
+
+TEST_F(MenuBarTest, ACommandChosenInAPopupReachesTheFrameOnce)
+{
+    Alt();
+    Press(VK_DOWN);  // Files, its first item selected
+    ASSERT_EQ(0, Dropped());
+    Press(VK_DOWN);  // Save
+    Press(VK_RETURN);
+    EXPECT_EQ(std::vector<UINT>{kSave}, m_frame.m_commands);
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(-1, Dropped());
+}
+
+TEST_F(MenuBarTest, DeactivatingTheApplicationClosesAnOpenChain)
+{
+    Alt();
+    Press(VK_DOWN);   // Files
+    Press(VK_UP);     // wraps to Recent, the last item
+    Press(VK_RIGHT);  // its sub-menu opens
+    CZAVPPopupMenu* pInner = CZAVPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pInner);
+    CZAVPPopupMenu* pOuter = pInner->GetParentPopupMenu();
+    ASSERT_NE(nullptr, pOuter);
+    const HWND hwndInner = pInner->GetSafeHwnd();
+    const HWND hwndOuter = pOuter->GetSafeHwnd();
+
+    // Every top-level window of the thread hears that the application lost the activation.
+    for (HWND hwnd : {hwndInner, hwndOuter}) ::SendMessageA(hwnd, WM_ACTIVATEAPP, FALSE, 0);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hwndInner));
+    EXPECT_FALSE(::IsWindow(hwndOuter));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(-1, Dropped());
+    EXPECT_TRUE(m_frame.m_commands.empty());
+}
+
+TEST_F(MenuBarTest, EachMenuKeepsItsOwnCustomisedCopy)
+{
+    EXPECT_TRUE(m_bar.RemoveButton(1));  // the user drops Edit
+    HMENU hOther = ::CreateMenu();
+    ::AppendMenuA(hOther, MF_POPUP, (UINT_PTR)::CreatePopupMenu(), "&Window");
+    m_bar.CreateFromMenu(hOther);
+    EXPECT_EQ(std::vector<std::string>{"&Window"}, Texts(m_bar));
+    m_bar.CreateFromMenu(m_hMenu);
+    EXPECT_EQ((std::vector<std::string>{"&Files", "&Help"}), Texts(m_bar));
+    // Forced, the bar is built from the menu again.
+    m_bar.CreateFromMenu(m_hMenu, FALSE, TRUE);
+    EXPECT_EQ(3, m_bar.GetCount());
+    g_menuHash.RemoveMenu(hOther);
+    ::DestroyMenu(hOther);
+}
+
+TEST_F(MenuBarTest, AMenuWithoutGoodStateIsRebuiltAndTheFrameIsTold)
+{
+    const std::string profile = TestProfile();
+    const std::string key = profile + "ZAVToolBar-594180";  // the bar's id, menu 0 (default)
+
+    // Nothing stored yet: the menu as it is, announced as reset.
+    EXPECT_FALSE(m_bar.LoadState(profile.c_str()));
+    EXPECT_EQ(std::vector<WPARAM>{0}, m_frame.m_resetMenus);
+    EXPECT_EQ(3, m_bar.GetCount());
+
+    // A customised bar comes back as saved, quietly.
+    m_bar.RemoveButton(2);
+    EXPECT_TRUE(m_bar.SaveState(profile.c_str()));
+    ASSERT_FALSE(ReadRegistryValue(key, "Buttons").empty());
+    m_bar.CreateFromMenu(m_hMenu, FALSE, TRUE);
+    m_frame.m_resetMenus.clear();
+    EXPECT_TRUE(m_bar.LoadState(profile.c_str()));
+    EXPECT_TRUE(m_frame.m_resetMenus.empty());
+    EXPECT_EQ((std::vector<std::string>{"&Files", "&Edit"}), Texts(m_bar));
+
+    // Damaged values: rebuilt from the menu and announced.
+    const Bytes good = ReadRegistryValue(key, "Buttons");
+    const Bytes damaged[] = {
+        Bytes(good.begin(), good.begin() + good.size() / 2),
+        Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("FF FF FF FF FF 7F"),  // a huge count
+        Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("01 00 FF FF 01 00 07 00 'CObList'"),
+    };
+    for (const Bytes& bytes : damaged) {
+        WriteRegistryValue(key, "Buttons", bytes);
+        m_frame.m_resetMenus.clear();
+        EXPECT_FALSE(m_bar.LoadState(profile.c_str())) << bytes.size();
+        EXPECT_EQ(std::vector<WPARAM>{0}, m_frame.m_resetMenus) << bytes.size();
+        EXPECT_EQ(3, m_bar.GetCount()) << bytes.size();
+    }
+}
+
+namespace
+{
+// Keys for the popup the context-menu manager is tracking, sent from inside its loop.
+std::vector<UINT> g_trackKeys;
+
+void CALLBACK SendTrackKeys(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
+    if (pPopup == nullptr || !::IsWindow(pPopup->GetSafeHwnd())) return;  // not open yet
+    ::KillTimer(nullptr, idEvent);
+    for (UINT key : g_trackKeys) pPopup->SendMessage(WM_KEYDOWN, key, 0);
+}
+
+// Ends a tracking that the keys did not end, so a failing test fails instead of hanging.
+void CALLBACK CloseStuckPopup(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
+    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd())) pPopup->DestroyWindow();
+}
+}  // namespace
+
+TEST_F(MenuBarTest, TrackingAContextMenuReturnsTheChosenCommand)
+{
+    CZAVPContextMenuManager manager;
+    HMENU hPopup = ::CreatePopupMenu();
+    ::AppendMenuA(hPopup, MF_STRING, 500, "&One");
+    ::AppendMenuA(hPopup, MF_STRING, 501, "&Two");
+
+    const struct
+    {
+        std::vector<UINT> keys;
+        UINT expected;
+    } cases[] = {
+        {{VK_HOME, VK_DOWN, VK_RETURN}, 501},
+        {{VK_HOME, VK_RETURN}, 500},
+        {{VK_ESCAPE}, 0},  // dismissed
+    };
+    for (const auto& c : cases) {
+        g_trackKeys = c.keys;
+        ::SetTimer(nullptr, 0, 10, SendTrackKeys);
+        const UINT_PTR idGuard = ::SetTimer(nullptr, 0, 5000, CloseStuckPopup);
+        EXPECT_EQ(c.expected, manager.TrackPopupMenu(hPopup, 100, 100, &m_frame)) << c.keys.size();
+        ::KillTimer(nullptr, idGuard);
+        PumpMessages();
+    }
+    // The chosen command is returned, not sent.
+    EXPECT_TRUE(m_frame.m_commands.empty());
+    ::DestroyMenu(hPopup);
+}
