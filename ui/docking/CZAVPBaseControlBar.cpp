@@ -6,6 +6,7 @@
 #include "framework/CDialog.h"
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPBaseTabWnd.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockManager.h"
@@ -115,8 +116,18 @@ BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlB
     return FALSE;
 }
 
-BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
+BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate)
 {
+    // A tab is shown or hidden by its tab window; a tabbed pane shows itself while a tab is.
+    if (CZAVPBaseTabWnd* pTabWnd = ParentTabWnd()) {
+        CWnd* pGroup = pTabWnd->GetParent();
+        if (pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+            return static_cast<CZAVPBaseTabbedBar*>(pGroup)->ShowControlBar(this, bShow, bDelay,
+                                                                            bActivate);
+        const int iTab = pTabWnd->GetTabFromHwnd(m_hWnd);
+        if (iTab >= 0) pTabWnd->ShowTab(iTab, bShow, !bDelay, FALSE);
+        return TRUE;
+    }
     const int nCmdShow = bShow ? SW_SHOWNOACTIVATE : SW_HIDE;
     // A bar in a mini frame: the frame follows (it hides with its last visible bar).
     if (CZAVPMiniFrameWnd* pMiniFrame = IsTabbed() ? nullptr : GetParentMiniFrame(TRUE)) {

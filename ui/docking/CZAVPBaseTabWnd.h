@@ -180,6 +180,8 @@ public:
     // Reads a stored tab window record of at most nBytesLeft bytes into the saved tab states;
     // CArchiveException when it is damaged (the saved states stay as they were).
     void LoadRestoredState(CArchive& ar, size_t nBytesLeft);
+    // Takes a record read elsewhere as the saved tab states.
+    void SetRestoredState(const TabLayout::TabWindowRecord& record) { m_restored = record; }
 
 protected:
     const CZAVPTabInfo* TabAt(int iTab) const

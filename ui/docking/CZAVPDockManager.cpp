@@ -643,7 +643,9 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
     DockLayout::DockLayoutImage image;
     CollectPaneLayout(image);
     image.miniFrames = MiniFramesToSave();
-    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
+    image.tabbedBars = TabbedBarsToSave();
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
+        MakePaneLayoutParts(), 0);
     CMemFile file(kMemFileGrow);
     try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
@@ -680,7 +682,8 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
-    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakePaneLayoutParts();
+    std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
+        MakePaneLayoutParts(), nBytes);
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
@@ -696,6 +699,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         m_bDisableSetDockState = FALSE;
         StagePaneLayout(image);
         StageLoadedMiniFrames(image.miniFrames);
+        StageLoadedTabbedBars(image.tabbedBars);
     }
     return bResult;
 }
@@ -708,6 +712,7 @@ void CZAVPDockManager::SetDockState()
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
     ApplyPaneLayout();
+    ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
     RecalcLayout();
@@ -717,7 +722,7 @@ void CZAVPDockManager::DiscardLoadedLayout()
 {
     DiscardLoadedPanes();
     m_lstLoadedBars.RemoveAll();
-    m_lstLoadedTabbedBars.RemoveAll();
+    DiscardLoadedTabbedBars();
     DiscardLoadedMiniFrames();
     m_lstLoadedAutoHideBarIDs.clear();
 }

@@ -15,6 +15,7 @@
 #include "ui/docking/layout/DockLayoutCodec.h"
 #include "ui/docking/layout/DockLayoutDump.h"
 
+class CArchive;
 class CFrameWnd;
 class CWnd;
 class CZAVPAutoHideDockBar;
@@ -158,7 +159,26 @@ protected:
     // ---- tabbed panes (CZAVPDockManagerTabs.cpp)
     // The bar with that id among the tabs of a tabbed pane, or null (also for any other bar).
     static CZAVPBaseControlBar* FindTabBarByID(CZAVPBaseControlBar* pBar, UINT uBarID);
+    // The fixed tabbed panes (with a control id, unable to float) whose tab windows the stored
+    // layout carries; tabless panes that may float are undocked first, as they are not stored.
+    std::vector<DockLayout::TabbedEntry> TabbedBarsToSave();
+    // Stages the loaded tab windows' records; applied by SetDockState, deleted otherwise.
+    void StageLoadedTabbedBars(const std::vector<DockLayout::TabbedEntry>& entries);
+    void ApplyLoadedTabbedBars();
+    void DiscardLoadedTabbedBars();
+    // The nested parts of the stored layout with the fixed tabbed panes' tab windows added to
+    // those of the panes, sliders and mini frames (nImageBytes bounds the records read).
+    std::unique_ptr<DockLayout::DockLayoutNested>
+    MakeTabbedLayoutParts(std::unique_ptr<DockLayout::DockLayoutNested> pInner, size_t nImageBytes);
 
+public:
+    // The stored tab window of a fixed tabbed pane, and reading one back for the pane with that
+    // id: only such a pane of this frame is accepted, and the record is read into a staged copy
+    // (the pane's tabs are untouched until the layout is applied). CArchiveException otherwise.
+    static void StoreTabbedBarContent(CArchive& ar, const DockLayout::TabbedEntry& entry);
+    CObject* LoadTabbedBarContent(CArchive& ar, DWORD id, size_t nImageBytes);
+
+protected:
     // The loaded layout's objects, applied by SetDockState and discarded otherwise.
     void DiscardLoadedLayout();
 

@@ -18,10 +18,15 @@
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/CZAVPTabbedControlBar.h"
+#include "ui/docking/layout/TabWindowRecord.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 
 namespace
 {
+// "Поиск" in the ANSI code page.
+const char kSearch[] = "\xCF\xEE\xE8\xF1\xEA";
+// "Избранное" in the ANSI code page.
+const char kFavourites[] = "\xC8\xE7\xE1\xF0\xE0\xED\xED\xEE\xE5";
 // "Файлы" in the ANSI code page.
 const char kFiles[] = "\xD4\xE0\xE9\xEB\xFB";
 // "По категориям" in the ANSI code page.
@@ -189,6 +194,13 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
     pGroup->GetTabWnd()->SetActiveTab(0);
     EXPECT_EQ(kFolders, Text(pGroup));
 
+    // A pane hidden by itself hides its tab; shown again, the tab comes back.
+    EXPECT_TRUE(paneB->ShowControlBar(FALSE, FALSE, FALSE));
+    EXPECT_FALSE(pGroup->GetTabWnd()->IsTabVisible(1));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_TRUE(paneB->ShowControlBar(TRUE, FALSE, FALSE));
+    EXPECT_TRUE(pGroup->GetTabWnd()->IsTabVisible(1));
+
     // Hiding one pane hides its tab; hiding the other too hides the group.
     EXPECT_TRUE(pGroup->ShowControlBar(paneA.get(), FALSE, FALSE, FALSE));
     EXPECT_TRUE(pGroup->IsVisible());
@@ -338,4 +350,127 @@ TEST_F(TabbedBarTest, FloatingGroupFloatsATabAndItsLastRemovalEmptiesTheMiniFram
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     EXPECT_FALSE(::IsWindow(hMiniFrame));
     paneC->DestroyWindow();
+}
+
+TEST_F(TabbedBarTest, FixedPaneTabsComeBackFromTheStoredLayoutAndDamagedOnesChangeNothing)
+{
+    const char kProfile[] = "Software\\LornivalTabbedBarTests\\Layout\\";
+    const UINT kFrameId = 128;
+    CZAVPTabbedControlBar bar;
+    ASSERT_TRUE(bar.Create(kReview, m_pFrame, CRect(0, 0, 200, 200), TRUE, 0xE901, kPaneStyle,
+                           ZAVP_CBRS_REGULAR_TABS, ZAVP_CBRS_RESIZE | ZAVP_CBRS_CLOSE));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar);
+    ASSERT_FALSE(bar.CanFloat());
+    std::vector<std::unique_ptr<CZAVPDockingControlBar>> panes;
+    const char* const names[] = {kByCategory, kSearch, kFavourites};
+    for (UINT i = 0; i < 3; ++i) {
+        panes.push_back(MakePane(names[i], 401 + i));
+        bar.AddTab(panes.back().get(), TRUE, FALSE, TRUE);
+    }
+    CZAVPTabWnd* pTabs = bar.GetTabWnd();
+    pTabs->MoveTab(2, 0);  // Избранное, По категориям, Поиск
+    pTabs->SetActiveTab(2);
+    pTabs->ShowTab(1, FALSE);
+    const std::string saved = TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState());
+    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+
+    // Rearranged afterwards, then the stored layout is loaded and applied.
+    auto rearrange = [&] {
+        pTabs->ShowTab(1, TRUE);
+        pTabs->MoveTab(0, 2);
+        pTabs->SetActiveTab(0);
+    };
+    rearrange();
+    const std::string changed = TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState());
+    ASSERT_NE(saved, changed);
+    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    EXPECT_EQ(changed, TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState()));  // not yet
+    Manager().SetDockState();
+    EXPECT_EQ(saved, TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState()));
+    EXPECT_EQ(kSearch, Text(&bar));  // the caption follows the restored active tab
+
+    // Damaged values: the layout stays as it is.
+    const std::string key = std::string(kProfile) + "ZAVPDockManager-128";
+    BYTE good[512] = {};
+    DWORD nGood = sizeof good;
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders",
+                                         nullptr, good, &nGood));
+    std::vector<std::vector<BYTE>> damaged;
+    for (DWORD n : {(DWORD)4, (DWORD)9, (DWORD)20, nGood - 13})
+        damaged.emplace_back(good, good + n);  // truncated
+    std::vector<BYTE> hugeCount(good, good + nGood);
+    hugeCount[8] = 0xFF;  // the tab count of the first tabbed pane's record
+    hugeCount[11] = 0x7F;
+    damaged.push_back(hugeCount);
+    std::vector<BYTE> unknownBar(good, good + nGood);
+    unknownBar[4] = 0x55;  // a pane id this frame does not have
+    damaged.push_back(unknownBar);
+    rearrange();
+    const std::string current = TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState());
+    for (const std::vector<BYTE>& value : damaged) {
+        SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders", REG_BINARY, value.data(),
+                    (DWORD)value.size());
+        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << value.size();
+        EXPECT_TRUE(Manager().IsLoadFailed());
+        Manager().SetDockState();
+        EXPECT_EQ(current, TabLayout::DumpTabWindowRecord(pTabs->GetCurrentState()));
+    }
+    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\LornivalTabbedBarTests");
+    for (auto& pane : panes) pane->DestroyWindow();
+    bar.DestroyWindow();
+}
+
+TEST_F(TabbedBarTest, DoubleClickOnATabDetachesItsPaneButNotTheLastOne)
+{
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPTabbedControlBar* pGroup = static_cast<CZAVPTabbedControlBar*>(pGroupBar);
+    m_pFrame->RecalcLayout();
+    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    ASSERT_GT(pTabs->GetTabsHeight(), 0);
+
+    // B is active: a double click on its tab floats it.
+    CRect rectTab;
+    pTabs->GetTabRect(1, rectTab);
+    const CPoint pt = rectTab.CenterPoint();
+    pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ("A", Tabs(pTabs));
+    EXPECT_FALSE(paneB->IsTabbed());
+    EXPECT_TRUE(paneB->IsFloating());
+
+    // The last tab of a tabbed pane never floats out of it.
+    pTabs->GetTabRect(0, rectTab);
+    const CPoint ptLast = rectTab.IsRectEmpty() ? CPoint(1, 1) : rectTab.CenterPoint();
+    pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptLast.x, ptLast.y));
+    EXPECT_TRUE(paneA->IsTabbed());
+    EXPECT_FALSE(pTabs->DetachTab(CZAVPBaseTabWnd::DETACH_BY_DBLCLICK, 0));
+    paneB->DestroyWindow();
+    pGroup->DestroyWindow();
+}
+
+TEST_F(TabbedBarTest, TabbedPaneGoesIntoAutoHideWithAllItsTabsAndComesBack)
+{
+    ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pGroupBar);
+    m_pFrame->RecalcLayout();
+
+    EXPECT_NE(nullptr, pGroup->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    EXPECT_TRUE(pGroup->IsAutoHideMode());
+    EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
+    EXPECT_TRUE(paneA->IsTabbed());
+    EXPECT_TRUE(paneB->IsTabbed());
+    EXPECT_EQ(nullptr, pGroup->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    EXPECT_FALSE(pGroup->IsAutoHideMode());
+    EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    pGroup->DestroyWindow();
 }
