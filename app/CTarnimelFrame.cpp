@@ -11,7 +11,11 @@
 #include "app/VIEW_ItemsList.h"
 #include "catalog/CTarnimelDoc.h"
 #include "catalog/CatalogFormat.h"
+#include "catalog/TextConversion.h"
+#include "framework/CCmdUI.h"
+#include "ui/docking/CZAVPTabWnd.h"
 #include "framework/CCreateContext.h"
+#include "ui/foundation/CZAVPWorkspace.h"
 #include "resources/AppResource.h"
 
 IMPLEMENT_DYNCREATE(CTarnimelFrame, CZAVPFrameWnd)
@@ -31,6 +35,10 @@ ON_COMMAND(ID_NEW_FOLDER_CONTEXT, &CTarnimelFrame::OnCreateFolder)
 ON_COMMAND(ID_STATISTICS, &CTarnimelFrame::OnStatistics)
 // An in-place edit whose view is not the active one still gets its loop.
 ON_COMMAND(ID_EDIT_LOOP, &CTarnimelFrame::OnEditLoop)
+ON_COMMAND(ID_SHOW_WORKSPACE, &CTarnimelFrame::OnShowWorkspace)
+ON_COMMAND(ID_HIDE_WORKSPACE, &CTarnimelFrame::OnHideWorkspace)
+ON_UPDATE_COMMAND_UI(ID_SHOW_WORKSPACE, &CTarnimelFrame::OnUpdateShowWorkspace)
+ON_UPDATE_COMMAND_UI(ID_HIDE_WORKSPACE, &CTarnimelFrame::OnUpdateHideWorkspace)
 END_MESSAGE_MAP()
 
 namespace
@@ -41,6 +49,16 @@ const DWORD ToolBarCtrlStyle = TBSTYLE_FLAT;
 const DWORD ToolBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
                            CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
 const DWORD StatusBarStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM;
+
+// The workspace bar: a 200 x 200 pane on the left that floats into a multi-pane frame, regular
+// tabs, and every capability of a docking pane (float, auto-hide, resize, close).
+const CRect WorkspaceRect(0, 0, 200, 200);
+const DWORD WorkspaceStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_LEFT |
+                             CBRS_FLOAT_MULTI;
+const DWORD WorkspaceTabStyle = ZAVP_CBRS_REGULAR_TABS;
+const DWORD WorkspaceBarStyle = ZAVP_CBRS_FLOAT | ZAVP_CBRS_AUTOHIDE | ZAVP_CBRS_RESIZE |
+                                ZAVP_CBRS_CLOSE;
+const DWORD CategoryTreeStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 
 const UINT Indicators[] = {ID_SEPARATOR, IDS_INDICATOR_CAP, IDS_INDICATOR_NUM, IDS_INDICATOR_SCRL};
 
@@ -78,24 +96,58 @@ int CTarnimelFrame::OnCreate(LPCREATESTRUCT lpcs)
     if (!m_wndStatusBar.Create(this, StatusBarStyle, StatusBarId) ||
         !m_wndStatusBar.SetIndicators(Indicators, (int)(sizeof Indicators / sizeof Indicators[0])))
         return -1;
-    // The client comes after the bars.
+    if (!CreateWorkspace(this, WorkspaceBarId)) return -1;
+    // The client comes after the bars: the category tree goes into the workspace bar.
     if (CZAVPFrameWnd::OnCreate(lpcs) == -1) return -1;
 
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndNavigationBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndWorkspace.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
     DockControlBar(&m_wndNavigationBar);
+    DockControlBar(&m_wndWorkspace);
     return 0;
+}
+
+BOOL CTarnimelFrame::CreateWorkspace(CWnd* pParent, UINT nID)
+{
+    return m_wndWorkspace.Create(ToAnsiString(L"Обзор").c_str(), pParent, WorkspaceRect, TRUE, nID,
+                                 WorkspaceStyle, WorkspaceTabStyle, WorkspaceBarStyle, nullptr);
 }
 
 BOOL CTarnimelFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 {
+    // The tree is a view of the document too (the same context), living in the bar's tab.
+    m_pCategoryTree = new VIEW_CategoryTree;
+    if (!m_pCategoryTree->Create(nullptr, ToAnsiString(L"По категориям").c_str(), CategoryTreeStyle,
+                                 CRect(0, 0, 0, 0), m_wndWorkspace.GetTabWnd(), CategoryTreeId,
+                                 pContext))
+    {
+        // A view that never got its window is not deleted by its destruction.
+        delete m_pCategoryTree;
+        m_pCategoryTree = nullptr;
+        return FALSE;
+    }
+    m_wndWorkspace.AddTab(m_pCategoryTree, TRUE, TRUE, FALSE);
     m_pItemsList = static_cast<CView*>(CreateView(pContext, AFX_IDW_PANE_FIRST));
     return m_pItemsList != nullptr;
 }
 
-void CTarnimelFrame::OnClose() { CZAVPFrameWnd::OnClose(); }
+void CTarnimelFrame::OnClose()
+{
+    // The workspace bar goes before the document closes, so that the tree it holds is no longer
+    // one of the document's views. Its place and visibility would go with it: the UI state is
+    // saved while it still stands, and the base close saves nothing over that.
+    CZAVPWorkspace* workspace = GetWorkspace();
+    m_Impl.OnCloseFrame();
+    const BOOL saving = workspace ? workspace->m_bSaveState : FALSE;
+    if (workspace) workspace->m_bSaveState = FALSE;
+    m_wndWorkspace.DestroyWindow();
+    m_pCategoryTree = nullptr;  // it went with the bar
+    CZAVPFrameWnd::OnClose();
+    if (workspace) workspace->m_bSaveState = saving;
+}
 
 void CTarnimelFrame::OnDestroy()
 {
@@ -170,4 +222,18 @@ void CTarnimelFrame::OnEditLoop()
     if (auto* list = dynamic_cast<VIEW_ItemsList*>(m_pItemsList))
         if (list->RunEditLoop(ID_EDIT_LOOP)) return;
     if (m_pCategoryTree) m_pCategoryTree->RunEditLoop(ID_EDIT_LOOP);
+}
+
+void CTarnimelFrame::OnShowWorkspace() { m_wndWorkspace.ShowWorkspace(); }
+
+void CTarnimelFrame::OnHideWorkspace() { m_wndWorkspace.HideWorkspace(); }
+
+void CTarnimelFrame::OnUpdateShowWorkspace(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_wndWorkspace.GetSafeHwnd() != nullptr && !m_wndWorkspace.IsVisible());
+}
+
+void CTarnimelFrame::OnUpdateHideWorkspace(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_wndWorkspace.GetSafeHwnd() != nullptr && m_wndWorkspace.IsVisible());
 }

@@ -1,10 +1,11 @@
-// The program's main window: the main and navigation toolbars, the status bar, the item list as
-// its view; it routes the catalogue's commands to the document, shows the statistics, offers to
+// The program's main window: the main and navigation toolbars, the status bar, the workspace bar
+// with the category tree, the item list as its view; it routes the catalogue's commands to the document, shows the statistics, offers to
 // add a disc when a CD-ROM arrives, and starts the quit thread when it is destroyed.
 #pragma once
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "app/WND_Workspace.h"
 
 class CTarnimelDoc;
 class DriveFacts;
@@ -19,6 +20,8 @@ public:
     static const UINT MainToolBarId = 0xE800;
     static const UINT NavigationToolBarId = 0xE806;
     static const UINT StatusBarId = 0xE801;
+    static const UINT WorkspaceBarId = 0xFFFFFFFF;
+    static const UINT CategoryTreeId = 1;
 
     CTarnimelFrame();
     ~CTarnimelFrame() override;
@@ -29,6 +32,7 @@ public:
     CZAVPToolBar& MainToolBar() { return m_wndToolBar; }
     CZAVPToolBar& NavigationToolBar() { return m_wndNavigationBar; }
     CZAVPStatusBar& StatusBar() { return m_wndStatusBar; }
+    WND_Workspace& WorkspaceBar() { return m_wndWorkspace; }
     VIEW_CategoryTree* GetCategoryTree() const { return m_pCategoryTree; }
     CView* GetItemsList() const { return m_pItemsList; }
 
@@ -39,6 +43,8 @@ public:
     BOOL OnNewCdrom(DWORD unitMask);
 
 protected:
+    // The workspace bar "Обзор", docked on the left.
+    BOOL CreateWorkspace(CWnd* pParent, UINT nID);
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnClose();
     void OnDestroy();
@@ -49,6 +55,10 @@ protected:
     void OnCreateFolder();
     void OnStatistics();
     void OnEditLoop();
+    void OnShowWorkspace();
+    void OnHideWorkspace();
+    void OnUpdateShowWorkspace(CCmdUI* pCmdUI);
+    void OnUpdateHideWorkspace(CCmdUI* pCmdUI);
 
 private:
     CTarnimelDoc* ActiveCatalog();
@@ -56,6 +66,7 @@ private:
     CZAVPStatusBar m_wndStatusBar;
     CZAVPToolBar m_wndToolBar;
     CZAVPToolBar m_wndNavigationBar;
+    WND_Workspace m_wndWorkspace;
     VIEW_CategoryTree* m_pCategoryTree = nullptr;
     CView* m_pItemsList = nullptr;
     DriveFacts* m_pDrives = nullptr;

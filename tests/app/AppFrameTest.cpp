@@ -13,11 +13,14 @@
 #include "app/CTarnimelFrame.h"
 #include "app/DriveFacts.h"
 #include "app/InPlaceEdit.h"
+#include "app/VIEW_CategoryTree.h"
+#include "ui/docking/CZAVPTabWnd.h"
 #include "app/VIEW_ItemsList.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "catalog/CatalogStatistics.h"
 #include "catalog/CollectionNode.h"
 #include "catalog/TextConversion.h"
+#include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 
@@ -27,12 +30,6 @@ namespace
 TestApp g_app("LornivalAppFrameTests");
 
 std::string A(const wchar_t* text) { return ToAnsiString(text); }
-std::wstring ToWide(const std::string& text)
-{
-    wchar_t wide[256] = {};
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 256);
-    return wide;
-}
 
 class AppFrame : public ::testing::Test
 {
@@ -62,6 +59,7 @@ protected:
     {
         if (frame && IsWindow(frame->GetSafeHwnd())) {
             g_app.m_answers.clear();
+            EndNaming();
             PumpPending();
             frame->PostMessage(WM_CLOSE);
             g_app.Run();
@@ -71,6 +69,12 @@ protected:
     }
 
     CollectionNode* Root() const { return doc->m_collections.front(); }
+    // A new folder or disc opens its name for editing in the tree: the user presses Enter.
+    void EndNaming()
+    {
+        if (VIEW_CategoryTree* tree = frame->GetCategoryTree())
+            tree->PostMessage(TVM_ENDEDITLABELNOW, FALSE, 0);
+    }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void ShowCurrent() { doc->UpdateAllViews(nullptr, CTarnimelDoc::HintCurrentChanged); }
 
@@ -85,6 +89,10 @@ protected:
         std::vector<FileEntry> files{MakeEntry(L"setup.exe", 2048, UtcTime(2004, 3, 5, 7, 8)),
                                      MakeEntry(L"readme.txt", 100, UtcTime(2003, 1, 2, 3, 4))};
         disc->SetEntries(files);
+        // The nodes were hung in without the document: the tree reads the catalogue again.
+        VIEW_CategoryTree* tree = frame->GetCategoryTree();
+        tree->GetTreeCtrl().DeleteAllItems();
+        tree->OnInitialUpdate();
         ShowCurrent();
     }
 
@@ -185,6 +193,84 @@ TEST_F(AppFrame, BarsMenuAndListColumnsAreThere)
               Headers());
 }
 
+TEST_F(AppFrame, TheTreeIsTheWorkspaceBarsTabAndFollowsTheDocument)
+{
+    WND_Workspace& bar = frame->WorkspaceBar();
+    VIEW_CategoryTree* tree = frame->GetCategoryTree();
+    ASSERT_NE(nullptr, tree);
+    EXPECT_TRUE(bar.IsVisible());
+    EXPECT_TRUE(bar.IsDocked());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, bar.GetCurrentAlignment());
+    ASSERT_EQ(1, bar.GetTabWnd()->GetTabsNum());
+    // The tab holds the tree itself or the pane the tab window wraps it in.
+    const CWnd* tab = bar.GetTabWnd()->GetTabWnd(0);
+    ASSERT_NE(nullptr, tab);
+    EXPECT_TRUE(tab == tree || IsChild(tab->GetSafeHwnd(), tree->GetSafeHwnd()));
+    EXPECT_TRUE(tree->IsWindowVisible());
+    CString label;
+    bar.GetTabWnd()->GetTabLabel(0, label);
+    EXPECT_EQ(A(L"По категориям"), (LPCSTR)label);
+    EXPECT_EQ(tree->GetDocument(), doc);
+
+    Populate();
+    doc->NavigateTo(disc, nullptr);
+    EXPECT_EQ(disc, tree->NodeOf(tree->GetTreeCtrl().GetSelectedItem()));
+    // Choosing a node in the tree shows its content in the list.
+    tree->GetTreeCtrl().SelectItem(tree->FindItem(games));
+    EXPECT_EQ(games, doc->GetCurrentNode());
+    EXPECT_EQ(std::vector<std::string>{"Old"}, ColumnTexts(0));
+}
+
+TEST_F(AppFrame, HidingAndShowingTheWorkspaceKeepsTheTreeAndSwapsTheCommands)
+{
+    Populate();
+    doc->NavigateTo(old, nullptr);
+    VIEW_CategoryTree* tree = frame->GetCategoryTree();
+    const int items = TreeView_GetCount(tree->GetSafeHwnd());
+    auto enabled = [&](UINT command) {
+        CTestCmdUI state;
+        state.m_nID = command;
+        frame->OnCmdMsg(command, (int)CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return state.m_bEnabled != FALSE;
+    };
+    EXPECT_FALSE(enabled(32789));
+    EXPECT_TRUE(enabled(32790));
+    Command(32790);
+    EXPECT_FALSE(frame->WorkspaceBar().IsVisible());
+    EXPECT_TRUE(enabled(32789));
+    EXPECT_FALSE(enabled(32790));
+    Command(32789);
+    EXPECT_TRUE(frame->WorkspaceBar().IsVisible());
+    EXPECT_EQ(items, TreeView_GetCount(tree->GetSafeHwnd()));
+    EXPECT_EQ(old, tree->NodeOf(tree->GetTreeCtrl().GetSelectedItem()));
+
+    // Its close button hides the bar whole; the tab stays.
+    frame->WorkspaceBar().OnPressCloseButton();
+    EXPECT_FALSE(frame->WorkspaceBar().IsVisible());
+    EXPECT_EQ(1, frame->WorkspaceBar().GetTabWnd()->GetTabsNum());
+}
+
+TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheClose)
+{
+    Command(32790);
+    ASSERT_FALSE(frame->WorkspaceBar().IsVisible());
+    frame->PostMessage(WM_CLOSE);
+    g_app.Run();
+    frame = nullptr;
+
+    // The bar (id -1) is hidden in the saved state, docked on the left, beside the other bars.
+    const std::string ui = g_app.RegistryRoot() + "\\Lornival\\Settings\\1.16\\";
+    DWORD visible = 1, alignment = 0, size = sizeof(DWORD);
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, (ui + "ZAVPBaseControlBar--1").c_str(),
+                                          "IsVisible", RRF_RT_REG_DWORD, nullptr, &visible, &size));
+    EXPECT_EQ(0u, visible);
+    size = sizeof(DWORD);
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegGetValueA(HKEY_CURRENT_USER, (ui + "ZAVPControlBar--1").c_str(),
+                           "RecentFrameAlignment", RRF_RT_REG_DWORD, nullptr, &alignment, &size));
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, alignment);
+}
+
 TEST_F(AppFrame, AcceleratorsAreTheTableAndBackspaceGoesUp)
 {
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -218,13 +304,20 @@ TEST_F(AppFrame, AcceleratorsAreTheTableAndBackspaceGoesUp)
 
 TEST_F(AppFrame, FolderCommandsOfTheMenuAndOfTheContextMenusBothMakeAFolder)
 {
+    // Each makes a folder in the current node, which the new folder then becomes.
+    CatalogNode* parent = Root();
     for (UINT command : {32772u, 32778u}) {
-        const std::size_t before = Root()->m_children.size();
         Command(command);
+        EndNaming();
         PumpPending();
-        EXPECT_EQ(before + 1, Root()->m_children.size()) << command;
+        ASSERT_EQ(1u, parent->m_children.size()) << command;
+        CatalogNode* created = *parent->m_children.begin();
+        EXPECT_EQ(L"Новая папка", created->m_name.str());
+        EXPECT_EQ(created, doc->GetCurrentNode());
+        parent = created;
     }
-    EXPECT_EQ((std::vector<std::string>{A(L"Новая папка"), A(L"Новая папка")}), ColumnTexts(0));
+    doc->GoUp();
+    EXPECT_EQ(std::vector<std::string>{A(L"Новая папка")}, ColumnTexts(0));
 }
 
 TEST_F(AppFrame, DeleteAsksAndKeepsTheNodeOnNo)
@@ -373,6 +466,8 @@ TEST_F(AppFrame, AYesToTheNewDiscPromptScansTheDiscIntoTheCurrentFolder)
     volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
     volume.dbcv_unitmask = 1u << (cdrom.Root()[0] - 'A');
     frame->SendMessage(WM_DEVICECHANGE, DBT_DEVICEARRIVAL, (LPARAM)&volume);
+    EndNaming();
+    PumpPending();
     ASSERT_TRUE(progress.Met());
     ASSERT_EQ(1u, g_app.m_messages.size());
     EXPECT_NE(std::string::npos, g_app.m_messages[0].find(CdromFixture::Label()));
@@ -380,10 +475,10 @@ TEST_F(AppFrame, AYesToTheNewDiscPromptScansTheDiscIntoTheCurrentFolder)
     EXPECT_EQ(cdrom.Root(), doc->m_settings.m_defaultRoot);
     EXPECT_EQ(cdrom.Root(), (LPCSTR)g_app.GetProfileString("Settings", "DefaultRoot"));
     ASSERT_EQ(2u, games->m_children.size());
-    const int row = RowOf(ToWide(CdromFixture::Label()).c_str());
-    ASSERT_NE(-1, row);
-    // The disc holds what the drive holds.
-    ListNotify(NM_DBLCLK, row, 0);
+    // The new disc becomes the current node, and the list shows what the drive holds.
+    const CatalogNode* added = doc->GetCurrentNode();
+    EXPECT_EQ(games, added->m_parent);
+    EXPECT_EQ(CdromFixture::Label(), ToAnsiString(added->m_name.c_str()));
     EXPECT_EQ("Docs", ColumnTexts(0)[0]);
     ASSERT_NE(-1, RowOf(L"readme.txt"));
     ASSERT_NE(-1, RowOf(L"setup.exe"));
@@ -502,7 +597,10 @@ TEST_F(AppFrame, TheNodeListContextMenuFitsTheRowAndHandsCommandsOn)
     // sends nothing.
     menus.m_answer = 32778;
     ListNotify(NM_RCLICK, -1, 0);
+    EndNaming();
+    PumpPending();
     EXPECT_EQ(3u, Root()->m_children.size());
+    doc->NavigateTo(Root(), nullptr);
     menus.m_answer = 0;
     ListNotify(NM_RCLICK, -1, 0);
     EXPECT_EQ(3u, Root()->m_children.size());

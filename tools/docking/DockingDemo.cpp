@@ -7,9 +7,13 @@
 #include <vector>
 
 #include "DemoBars.h"
+#include "DemoPanes.h"
+#include "DemoTabs.h"
+#include "FloatingDemo.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/layout/DockLayoutDump.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
@@ -74,14 +78,19 @@ int main(int argc, char** argv)
         }
         bars.push_back(std::move(bar));
     }
+    std::vector<std::unique_ptr<CZAVPDockingControlBar>> panes;
+    if (!AddDemoPanes(pFrame, panes)) return 5;
+    if (!AddDemoTabbedPane(pFrame, panes)) return 6;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
     pFrame->RecalcLayout();
+    const std::unique_ptr<CZAVPToolBar> floating = FloatDemoToolBar(pFrame);
 
     const DockLayout::LayoutSnapshot snapshot = pFrame->m_dockManager.Snapshot();
     std::fputs(DockLayout::DumpLayout(snapshot).c_str(), stdout);
     for (const std::string& fault : DockLayout::CheckLayout(snapshot))
         std::printf("fault: %s\n", fault.c_str());
+    PrintFloatingFrames(pFrame);
 
     const DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
     MSG msg;
@@ -92,6 +101,8 @@ int main(int argc, char** argv)
         }
         ::Sleep(20);
     }
+    for (auto& pane : panes)
+        if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
     if (::IsWindow(pFrame->GetSafeHwnd())) pFrame->DestroyWindow();
     return 0;
 }

@@ -69,11 +69,32 @@ BOOL CZAVPBaseControlBar::IsTabbed() const
 
 BOOL CZAVPBaseControlBar::IsVisible() const
 {
+    // A tab is visible when its tab window is and the tab is shown in it.
+    if (CZAVPBaseTabWnd* pTabWnd = ParentTabWnd()) {
+        const int iTab = pTabWnd->GetTabFromHwnd(m_hWnd);
+        return iTab >= 0 && pTabWnd->IsWindowVisible() && pTabWnd->IsTabVisible(iTab);
+    }
     if (CZAVPDockManager::m_bRestoringDockState) return m_bRecentVisibleState;
     return m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0;
 }
 
-BOOL CZAVPBaseControlBar::CanFloat() const { return (m_dwControlBarStyle & ZAVP_CBRS_FLOAT) != 0; }
+BOOL CZAVPBaseControlBar::CanFloat() const
+{
+    // A tab floats when its tab window lets it go.
+    if (CZAVPBaseTabWnd* pTabWnd = ParentTabWnd()) {
+        const int iTab = pTabWnd->GetTabFromHwnd(m_hWnd);
+        if (iTab >= 0) return pTabWnd->IsTabDetachable(iTab);
+    }
+    return (m_dwControlBarStyle & ZAVP_CBRS_FLOAT) != 0;
+}
+
+CZAVPBaseTabWnd* CZAVPBaseControlBar::ParentTabWnd() const
+{
+    CWnd* pParent = m_hWnd ? CWnd::FromHandlePermanent(::GetParent(m_hWnd)) : nullptr;
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))
+               ? static_cast<CZAVPBaseTabWnd*>(pParent)
+               : nullptr;
+}
 
 HICON CZAVPBaseControlBar::GetIcon(BOOL bBig)
 {
@@ -97,10 +118,10 @@ BOOL CZAVPBaseControlBar::DockToFrameEdge(DWORD, LPCRECT, int, CZAVPBaseControlB
 BOOL CZAVPBaseControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL)
 {
     const int nCmdShow = bShow ? SW_SHOWNOACTIVATE : SW_HIDE;
-    if (IsFloating() && !IsTabbed()) {
+    // A bar in a mini frame: the frame follows (it hides with its last visible bar).
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsTabbed() ? nullptr : GetParentMiniFrame(TRUE)) {
         ShowWindow(nCmdShow);
-        if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
-            pMiniFrame->ShowWindow(nCmdShow);
+        pMiniFrame->OnShowControlBar(this, bShow);
         return TRUE;
     }
     if (m_pParentDockBar == nullptr) {

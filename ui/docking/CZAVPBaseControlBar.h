@@ -167,6 +167,8 @@ public:
     BOOL IsDialogControl() const { return m_bIsDlgControl; }
 
 protected:
+    // The tab window that holds the bar as a tab, or null.
+    CZAVPBaseTabWnd* ParentTabWnd() const;
     // The frame operations are skipped for a bar that lives in a dialog.
     BOOL LivesInDialog() const { return m_bIsDlgControl && GetDockManager() == nullptr; }
     // "<section path><name>-<index>", with uiID in hex appended unless it is -1.

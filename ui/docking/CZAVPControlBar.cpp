@@ -30,6 +30,7 @@ ON_WM_CANCELMODE()
 ON_WM_CHAR()
 ON_WM_CONTEXTMENU()
 ON_WM_NCDESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace
@@ -46,7 +47,8 @@ CZAVPControlBar::CZAVPControlBar()
     : m_dwReserved(0), m_bFlag1(TRUE), m_bFlag2(TRUE), m_bFlagA(TRUE), m_nCount(0),
       m_pData(nullptr), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(2),
       m_cyBottomBorder(2), m_cxDefaultGap(2), m_nMRUWidth(kDefaultMRUWidth), m_bCaptured(FALSE),
-      m_nSavedID(0), m_bReDocking(FALSE), m_bDragMode(FALSE), m_hwndMiniFrameToBeClosed(nullptr),
+      m_nSavedID(0), m_bReDocking(FALSE), m_bDragMode(FALSE),
+      m_pMiniFrameRTC(RUNTIME_CLASS(CZAVPMiniFrameWnd)), m_hwndMiniFrameToBeClosed(nullptr),
       m_bFlagB(FALSE), m_bPinState(FALSE), m_sizeMin(1, 1), m_bRecentFloatingState(FALSE),
       m_bClickForwarded(FALSE)
 {
@@ -234,7 +236,7 @@ BOOL CZAVPControlBar::CanBeDocked(CZAVPBaseControlBar* pDockBar) const
 void CZAVPControlBar::SetParentDockBar(CZAVPDockBar* pDockBar, int)
 {
     m_pParentDockBar = pDockBar;
-    m_dwStyle |= CBRS_BORDER_ANY;
+    m_dwStyle = (m_dwStyle & ~CBRS_FLOATING) | CBRS_BORDER_ANY;
     if (pDockBar != nullptr) SetBarAlignment(pDockBar->GetCurrentAlignment());
 }
 
@@ -263,10 +265,16 @@ BOOL CZAVPControlBar::OnBeforeDock(CZAVPBaseControlBar*&, LPCRECT, int)
 
 BOOL CZAVPControlBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int nDockMethod)
 {
-    if (nDockMethod == ZAVP_DM_RECENT && m_recentDockInfo.m_pRecentDockBar == nullptr) {
-        if (CZAVPDockManager* pManager = GetDockManager())
-            pManager->DockControlBar(this, 0, nullptr);
-        return TRUE;
+    if (nDockMethod == ZAVP_DM_RECENT && pDockBar == nullptr) {
+        // Back to the recent dock bar while the frame still has it; else anywhere it fits.
+        CZAVPDockManager* pManager = GetDockManager();
+        CZAVPDockBar* pRecent = m_recentDockInfo.m_pRecentDockBar;
+        if (pRecent != nullptr && pManager != nullptr && pManager->IsDockBarListed(pRecent))
+            pDockBar = pRecent;
+        else {
+            if (pManager != nullptr) pManager->DockControlBar(this, 0, nullptr);
+            return TRUE;
+        }
     }
     if (pDockBar == nullptr || !pDockBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) ||
         !CanBeDocked(pDockBar) || !pDockBar->CanAcceptBar(this))
@@ -277,17 +285,31 @@ BOOL CZAVPControlBar::Dock(CZAVPBaseControlBar* pDockBar, LPCRECT lpRect, int nD
     return pTarget->DockControlBar(this, nDockMethod, lpRect);
 }
 
-void CZAVPControlBar::ChangeParent(CWnd* pNewParent, int)
+void CZAVPControlBar::ChangeParent(CWnd* pNewParent, int nDockMethod)
 {
     CWnd* pOldParent = GetParent();
+    CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    if (pMiniFrame == pNewParent) pMiniFrame = nullptr;
+    // The mini frame lets the bar go here (see OnBeforeChangeParent).
     OnBeforeChangeParent(pNewParent, FALSE);
+    if (pMiniFrame != nullptr) {
+        // A bar docked by the mouse remembers its frame as the window to close when its drag
+        // ends; the frame's own move, if any, ends now.
+        if (nDockMethod == ZAVP_DM_MOUSE && m_hwndMiniFrameToBeClosed == nullptr)
+            m_hwndMiniFrameToBeClosed = pMiniFrame->GetSafeHwnd();
+        pMiniFrame->SendMessage(WM_LBUTTONUP);
+    }
     SetParent(pNewParent);
     OnAfterChangeParent(pOldParent);
 }
 
-void CZAVPControlBar::OnBeforeChangeParent(CWnd*, BOOL)
+void CZAVPControlBar::OnBeforeChangeParent(CWnd* pWndNewParent, BOOL)
 {
     if (m_pParentDockBar != nullptr) m_pParentDockBar->RemoveControlBar(this, FALSE);
+    // Leaving a mini frame: the frame lets the bar go without destroying itself now.
+    CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+    if (pMiniFrame != nullptr && pMiniFrame != pWndNewParent)
+        pMiniFrame->RemoveControlBar(this, FALSE, FALSE);
 }
 
 void CZAVPControlBar::OnAfterChangeParent(CWnd*)
@@ -308,7 +330,35 @@ void CZAVPControlBar::UndockControlBar(BOOL bDelay)
     if (!bDelay) AdjustDockingLayout();
 }
 
-BOOL CZAVPControlBar::FloatControlBar(CRect, int nDockMethod, BOOL bShow)
+CZAVPMiniFrameWnd* CZAVPControlBar::CreateDefaultMiniFrame(CRect rectInitial)
+{
+    CRuntimeClass* pClass = m_pMiniFrameRTC != nullptr ? m_pMiniFrameRTC
+                                                       : RUNTIME_CLASS(CZAVPMiniFrameWnd);
+    CObject* pObject = pClass->CreateObject();
+    if (pObject == nullptr) return nullptr;
+    if (!pObject->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))) {
+        delete pObject;
+        return nullptr;
+    }
+    CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(pObject);
+    CString strText;
+    GetWindowText(strText);
+    CWnd* pOwner = m_pDockSite;
+    if (pOwner == nullptr) pOwner = GetTopLevelFrame();
+    if (!pMiniFrame->CreateEx(0, strText, WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, rectInitial,
+                              pOwner))
+    {
+        // A window that exists deletes its object itself when destroyed.
+        if (pMiniFrame->GetSafeHwnd() != nullptr)
+            pMiniFrame->DestroyWindow();
+        else
+            delete pMiniFrame;
+        return nullptr;
+    }
+    return pMiniFrame;
+}
+
+BOOL CZAVPControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL bShow)
 {
     if (!CanFloat() || IsFloating()) return FALSE;
     CRect rectMiniFrame;
@@ -318,15 +368,58 @@ BOOL CZAVPControlBar::FloatControlBar(CRect, int nDockMethod, BOOL bShow)
     // Floating needs a mini frame of the bar's kind; without one the bar stays where it is.
     CZAVPMiniFrameWnd* pMiniFrame = CreateDefaultMiniFrame(rectMiniFrame);
     if (pMiniFrame == nullptr) return FALSE;
+    // Docking back (a double click on the caption) returns the bar to where it was.
+    if (m_pParentDockBar != nullptr) StoreRecentDockInfo();
     OnBeforeChangeParent(pMiniFrame, FALSE);
+    const BOOL bByMouse = nDockMethod == ZAVP_DM_MOUSE;
+    // A drag by the mouse ends here for the bar: the mini frame takes it over.
+    if (bByMouse && m_bCaptured) SendMessage(WM_LBUTTONUP);
     UndockControlBar(TRUE);
     ChangeParent(pMiniFrame, nDockMethod);
-    OnAfterFloat();
+    pMiniFrame->AddControlBar(this);
     m_dwStyle |= CBRS_FLOATING;
-    RecalcLayout();
-    if (bShow) pMiniFrame->ShowWindow(SW_SHOW);
+    OnAfterFloat();
+    // The frame takes the bar's floating size around it.
+    pMiniFrame->OnBarRecalcLayout();
+    if (!rect.IsRectEmpty())
+        pMiniFrame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (bByMouse) {
+        // The cursor stays over the caption (its middle when it would fall outside).
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        CRect rectWindow, rectCaption;
+        pMiniFrame->GetWindowRect(rectWindow);
+        pMiniFrame->GetCaptionRect(rectCaption);
+        rectCaption.OffsetRect(rectWindow.TopLeft());
+        if (!rectCaption.PtInRect(ptCursor))
+            pMiniFrame->SetWindowPos(
+                nullptr,
+                ptCursor.x - rectCaption.Width() / 2 - (rectCaption.left - rectWindow.left),
+                ptCursor.y - rectCaption.Height() / 2 - (rectCaption.top - rectWindow.top), 0, 0,
+                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The frame goes on with the drag (an outline in standard mode).
+        if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) pMiniFrame->SkipNextMouseMove();
+        pMiniFrame->EnterDragMode(nullptr);
+    }
+    if (bShow) {
+        ShowWindow(SW_SHOWNOACTIVATE);
+        pMiniFrame->ShowWindow(SW_SHOWNOACTIVATE);
+        pMiniFrame->RedrawWindow(nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
     AdjustDockingLayout();
     return TRUE;
+}
+
+void CZAVPControlBar::RecalcLayout()
+{
+    if (!IsFloating()) {
+        UpdateFullRect();
+        return;
+    }
+    if (IsTabbed()) return;
+    if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE)) pMiniFrame->RecalcLayout();
 }
 
 void CZAVPControlBar::OnAfterFloat()
@@ -349,6 +442,14 @@ BOOL CZAVPControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut)
     CZAVPBaseControlBar* pFound = ControlBarFromPoint(ptCursor, nSensitivity, TRUE,
                                                       RUNTIME_CLASS(CZAVPDockBar));
     pDockBarOut = static_cast<CZAVPDockBar*>(pFound);
+    if (IsFloating()) {
+        // A floating bar docks when the cursor comes within the sensitivity of a dock bar that
+        // takes it (an empty side's dock bar has no thickness of its own).
+        pFound = ControlBarFromPoint(ptCursor, nSensitivity, FALSE, RUNTIME_CLASS(CZAVPDockBar));
+        pDockBarOut = static_cast<CZAVPDockBar*>(pFound);
+        return pDockBarOut != nullptr && CanBeDocked(pDockBarOut) &&
+               pDockBarOut->CanAcceptBar(this);
+    }
     if (IsDocked() && m_pParentDockBar != nullptr) {
         CRect rectBar, rectDockBar, rectCommon;
         GetWindowRect(rectBar);
@@ -374,6 +475,11 @@ BOOL CZAVPControlBar::DockToRecentPos()
 
 void CZAVPControlBar::StoreRecentDockInfo()
 {
+    if (IsFloating()) {
+        if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
+            pMiniFrame->GetWindowRect(m_recentDockInfo.m_rectRecentFloatingRect);
+        return;
+    }
     if (m_pParentDockBar == nullptr) return;
     m_recentDockInfo.m_pRecentDockBar = m_pParentDockBar;
     m_recentDockInfo.m_pRecentDockBarRow = m_pDockBarRow;
@@ -436,7 +542,17 @@ void CZAVPControlBar::OnLButtonDown(UINT nFlags, CPoint point)
     if (!m_bCaptured && CanFloat()) {
         const int nDockMode = GetDockMode();
         if (nDockMode == ZAVP_DOCK_IMMEDIATE || IsFloating()) StoreRecentDockInfo();
-        if (!IsFloating()) EnterDragMode(TRUE);
+        if (!IsFloating()) {
+            EnterDragMode(TRUE);
+        } else if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE)) {
+            // A bar alone in its mini frame is moved by the frame: the click goes there.
+            CPoint ptFrame = point;
+            ClientToScreen(&ptFrame);
+            pMiniFrame->ScreenToClient(&ptFrame);
+            m_bClickForwarded = TRUE;
+            pMiniFrame->SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(ptFrame.x, ptFrame.y));
+            return;
+        }
     }
     CZAVPBaseControlBar::OnLButtonDown(nFlags, point);
 }
@@ -472,6 +588,12 @@ void CZAVPControlBar::OnLButtonUp(UINT nFlags, CPoint point)
     m_bCaptured = FALSE;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     SetDragMode(FALSE);
+    // The mini frame the bar was dragged out of goes with the drag.
+    if (m_hwndMiniFrameToBeClosed != nullptr) {
+        if (nFlags != 0xFFFF && ::IsWindow(m_hwndMiniFrameToBeClosed))
+            ::DestroyWindow(m_hwndMiniFrameToBeClosed);
+        m_hwndMiniFrameToBeClosed = nullptr;
+    }
     if (!bStandard) {
         if (m_pDockBarRow != nullptr) m_pDockBarRow->ArrangeBars(this);
         return;
@@ -537,7 +659,9 @@ void CZAVPControlBar::OnContextMenu(CWnd*, CPoint point)
 void CZAVPControlBar::OnNcDestroy()
 {
     if (m_bCaptured) CancelDrag();
-    // The mini frame that hosts a floating bar keeps its own books on the bar's window.
+    // The mini frame that hosts the bar lets it go; it decides later whether it goes too.
+    if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
+        pMiniFrame->RemoveControlBar(this, FALSE, FALSE);
     CZAVPBaseControlBar::OnNcDestroy();
 }
 

@@ -79,7 +79,10 @@ public:
     BOOL IsResizable() const override { return FALSE; }
     BOOL DockControlBar(CZAVPBaseControlBar* pDockBar, int nDockMethod, LPCRECT lpRect) override;
     BOOL FloatControlBar(CRect rect, int nDockMethod, BOOL bShow) override;
-    void RecalcLayout() override { UpdateFullRect(); }
+    // Docked: the full-size rectangle follows the window; floating: the mini frame re-lays out.
+    void RecalcLayout() override;
+    // A mini frame of the bar's mini-frame class over the rectangle, owned by the bar's frame.
+    CZAVPMiniFrameWnd* CreateDefaultMiniFrame(CRect rectInitial) override;
     void OnBeforeChangeParent(CWnd* pWndNewParent, BOOL bDelay) override;
     void OnAfterChangeParent(CWnd* pWndOldParent) override;
     void UndockControlBar(BOOL bDelay = FALSE) override;
@@ -118,6 +121,9 @@ public:
     const CZAVPRecentDockInfo& GetRecentDockInfo() const { return m_recentDockInfo; }
     CZAVPRecentDockInfo& RecentDockInfo() { return m_recentDockInfo; }
     CPoint GetGrabPoint() const { return m_ptGrab; }
+    // The class of the mini frame the bar floats in.
+    CRuntimeClass* GetMiniFrameRTC() const { return m_pMiniFrameRTC; }
+    void SetMiniFrameRTC(CRuntimeClass* pClass) { m_pMiniFrameRTC = pClass; }
     BOOL IsCapturing() const { return m_bCaptured; }
     // The parent's client coordinates of a screen rectangle.
     CRect ToParent(CRect rect) const;
@@ -133,6 +139,8 @@ protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnNcDestroy();
+    // A bar in a tab window takes its tab away first (CZAVPControlBarTabs.cpp).
+    void OnDestroy();
     // Ends a drag without docking: the outline goes, the capture is released.
     void CancelDrag();
     DECLARE_MESSAGE_MAP()
@@ -152,6 +160,7 @@ protected:
     CPoint m_ptGrab;      // where the mouse took hold, the bar's client coordinates
     BOOL m_bReDocking;
     BOOL m_bDragMode;
+    CRuntimeClass* m_pMiniFrameRTC;    // the mini frame the bar floats in
     CZAVPDragOutline m_dragFrameImpl;  // the outline of standard dock mode
     HWND m_hwndMiniFrameToBeClosed;    // a mini frame left over from a drag
     BOOL m_bFlagB;

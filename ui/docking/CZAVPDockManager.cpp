@@ -8,12 +8,15 @@
 #include "framework/CException.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMemFile.h"
+#include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockBarRow.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockSiteMath.h"
 #include "ui/foundation/CZAVPRegistry.h"
@@ -39,8 +42,11 @@ const DWORD kDockBarStyles[] = {0x2800, 0x8200, 0x1400, 0x4100};
 
 // The nested records of the stored layout belong to panes, sliders and mini frames; a frame
 // that has none of them refuses an image that names one.
-class FrameLayoutParts : public DockLayout::DockLayoutNested
-{};
+class FrameLayoutParts : public ZAVPMiniFrameLayoutParts
+{
+public:
+    explicit FrameLayoutParts(CFrameWnd* pFrame) : ZAVPMiniFrameLayoutParts(pFrame) {}
+};
 
 CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*>(p); }
 
@@ -155,6 +161,9 @@ BOOL CZAVPDockManager::AddMiniFrame(CZAVPMiniFrameWnd* pWnd)
 
 BOOL CZAVPDockManager::RemoveMiniFrame(CZAVPMiniFrameWnd* pWnd)
 {
+    // A staged frame that goes before it was applied leaves the staging list too.
+    if (POSITION posLoaded = m_lstLoadedMiniFrames.Find(pWnd))
+        m_lstLoadedMiniFrames.RemoveAt(posLoaded);
     POSITION pos = m_lstMiniFrames.Find(pWnd);
     if (pos == nullptr) return FALSE;
     m_lstMiniFrames.RemoveAt(pos);
@@ -234,7 +243,7 @@ int CZAVPDockManager::DetermineDockSite(CPoint point, int, DWORD dwEnabledAlignm
     return DockLayout::DetermineDockSite(query);
 }
 
-CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
+CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL bSearchMiniFrames)
 {
     for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
@@ -243,8 +252,9 @@ CZAVPBaseControlBar* CZAVPDockManager::FindBarByID(UINT uBarID, BOOL)
             if (CZAVPBaseControlBar* pDocked = static_cast<CZAVPDockBar*>(pBar)->FindBarByID(
                     uBarID))
                 return pDocked;
+        if (CZAVPBaseControlBar* pTab = FindTabBarByID(pBar, uBarID)) return pTab;
     }
-    return nullptr;
+    return bSearchMiniFrames ? FindFloatingBarByID(uBarID) : nullptr;
 }
 
 CZAVPDockBar* CZAVPDockManager::FindDockBar(DWORD dwAlignment, BOOL bFromHead)
@@ -389,7 +399,11 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
                                          : pBar->IsVisible() ||
                                                (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
                                                 !pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)));
-        if (bTakesPart && PlacedByFrame(pBar, m_pParentWnd)) {
+        // A pane docked beside a slider is placed by the slider's container tree.
+        const BOOL bInContainer = pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+                                  static_cast<CZAVPDockingControlBar*>(pBar)->GetDefaultSlider() !=
+                                      nullptr;
+        if (bTakesPart && !bInContainer && PlacedByFrame(pBar, m_pParentWnd)) {
             const DWORD dwAlignment = pBar->GetCurrentAlignment();
             const BOOL bHorz = pBar->IsHorizontal();
             const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
@@ -400,7 +414,10 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
             m_pParentWnd->ScreenToClient(rectOld);
             if (bDockBar && rect.Size() != rectOld.Size())
                 resized.emplace_back(static_cast<CZAVPDockBar*>(pBar), rect);
-            hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
+            if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)))
+                static_cast<CZAVPSlider*>(pBar)->RepositionBars(rect, hdwp);
+            else
+                hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
             switch (dwAlignment & CBRS_ALIGN_ANY) {
             case CBRS_ALIGN_TOP: rectRemaining.top = rect.bottom; break;
             case CBRS_ALIGN_BOTTOM: rectRemaining.bottom = rect.top; break;
@@ -432,12 +449,6 @@ void CZAVPDockManager::OnExitSizeMove()
             static_cast<CZAVPDockBar*>(pBar)->UpdateVirtualRects();
     }
     AdjustDockingLayout();
-}
-
-BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd*)
-{
-    // Mini frames dock by moving when they carry bars of their own kind.
-    return FALSE;
 }
 
 // ---- hiding and showing
@@ -612,10 +623,16 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (SavesOwnState(pBar)) pBar->SaveState(lpszProfileName, -1, (UINT)-1);
     }
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+            m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() != nullptr) pMiniFrame->SaveState(lpszProfileName);
+    }
     // The frame's panes, sliders, floating frames and auto-hide records; a frame with none of
     // them stores four empty sections.
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts;
+    image.miniFrames = MiniFramesToSave();
+    FrameLayoutParts parts(m_pParentWnd);
     CMemFile file(kMemFileGrow);
     try {
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
@@ -652,7 +669,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     }
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
-    FrameLayoutParts parts;
+    FrameLayoutParts parts(m_pParentWnd);
     BOOL bResult = TRUE;
     try {
         CMemFile file(pData, nBytes);
@@ -664,7 +681,11 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         bResult = FALSE;
     }
     delete[] pData;
-    if (bResult) m_lstLoadedAutoHideBarIDs = image.autoHide;
+    if (bResult) {
+        m_bDisableSetDockState = FALSE;
+        m_lstLoadedAutoHideBarIDs = image.autoHide;
+        StageLoadedMiniFrames(image.miniFrames);
+    }
     return bResult;
 }
 
@@ -674,6 +695,7 @@ void CZAVPDockManager::SetDockState()
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
+    ApplyLoadedMiniFrames();
     m_lstLoadedAutoHideBarIDs.clear();
     m_bRestoringDockState = FALSE;
 }
@@ -682,7 +704,7 @@ void CZAVPDockManager::DiscardLoadedLayout()
 {
     m_lstLoadedBars.RemoveAll();
     m_lstLoadedTabbedBars.RemoveAll();
-    m_lstLoadedMiniFrames.RemoveAll();
+    DiscardLoadedMiniFrames();
     m_lstLoadedAutoHideBarIDs.clear();
 }
 
@@ -722,6 +744,8 @@ DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
             }
             dock.rows.push_back(row);
         }
+        if (pDockBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)))
+            dock.rows = AutoHideRows(static_cast<CZAVPAutoHideDockBar*>(pDockBar), inFrame);
         snapshot.dockBars.push_back(dock);
     }
     return snapshot;

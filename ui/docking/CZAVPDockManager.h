@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/CObList.h"
@@ -15,7 +16,10 @@
 
 class CFrameWnd;
 class CWnd;
+class CZAVPAutoHideDockBar;
+class CZAVPAutoHideToolBar;
 class CZAVPBaseControlBar;
+class CZAVPDockingControlBar;
 class CZAVPDockBar;
 class CZAVPMiniFrameWnd;
 struct CPrintPreviewState;
@@ -88,6 +92,51 @@ public:
     // The layout as plain data (frame client coordinates), for dumps and checks.
     DockLayout::LayoutSnapshot Snapshot() const;
 
+    // ---- floating bars (CZAVPDockManagerFloat.cpp)
+    // Where a window dragged to the point would dock: a rectangle, empty when nowhere; the tab
+    // flag and the bar it docks onto through the out arguments.
+    BOOL CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect& rectResult, BOOL& bDrawTab,
+                                CZAVPBaseControlBar** ppTargetBar);
+    // The same for a docking pane: another frame of panes, a docked pane's edge, a frame side.
+    BOOL CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt, CRect& rectResult,
+                              BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar);
+    // The dock bar a floating bar docks on when dropped at the cursor, or null.
+    CZAVPBaseControlBar* FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar);
+    // The floating bar with that control id (its mini frame's), or null.
+    CZAVPBaseControlBar* FindFloatingBarByID(UINT uBarID) const;
+    // The mini frames that hold a bar, for the stored layout (invalid bars dropped first).
+    std::vector<CObject*> MiniFramesToSave();
+    // Takes the mini frames read from a stored layout; they wait for SetDockState.
+    void StageLoadedMiniFrames(const std::vector<CObject*>& miniFrames);
+    // Gives each staged mini frame its bar back; frames whose bar is gone vanish afterwards.
+    void ApplyLoadedMiniFrames();
+    // Destroys the staged mini frames that were never applied.
+    void DiscardLoadedMiniFrames();
+    const CObList& GetLoadedMiniFrames() const { return m_lstLoadedMiniFrames; }
+
+    // ---- captioned panes: auto-hide dock bars and strips (CZAVPDockManagerPanes.cpp)
+    // Creates the auto-hide dock bars of the requested sides not yet enabled, just inside the
+    // dock bars: top, bottom, left, right.
+    BOOL EnableAutoHideBars(DWORD dwStyle);
+    BOOL IsAutoHideAllowed(DWORD dwAlignment) const
+    {
+        return (m_dwEnabledAutoHideBars & dwAlignment & 0xF000) != 0;  // CBRS_ALIGN_ANY
+    }
+    CZAVPAutoHideDockBar* FindAutoHideDockBar(DWORD dwAlignment) const;
+    // Puts a pane's button on a strip of its side's auto-hide dock bar (a new strip unless one
+    // is given); null when the side has no auto-hide dock bar.
+    CZAVPAutoHideToolBar* AutoHideBar(CZAVPDockingControlBar* pBar, DWORD dwAlignment,
+                                      CZAVPAutoHideToolBar* pCurrAutoHideToolBar = nullptr);
+    // Where an auto-hidden pane stands when slid out (frame client coordinates): against the
+    // side inside the auto-hide strips, its own thickness wide, the remaining length long.
+    CRect GetAutoHideShownRect(CZAVPDockingControlBar* pBar) const;
+    // Every slid-out auto-hide pane except pExcept slides back into its strip.
+    void HideAutoHideBars(CZAVPDockingControlBar* pExcept = nullptr, BOOL bImmediately = FALSE);
+    const CObList& GetAutoHideSliders() const { return m_lstAutoHideBars; }
+    // An auto-hide dock bar's strips as the one row the layout dump shows.
+    static std::vector<DockLayout::SnapshotRow>
+    AutoHideRows(CZAVPAutoHideDockBar* pDockBar, const std::function<RECT(CWnd*)>& inFrame);
+
     BOOL m_bEnableAdjustLayout;  // cleared by the frame's WM_DESTROY
     BOOL m_bLockUpdate;
     BOOL m_bSizeFrame;           // the frame is being resized: RecalcLayout waits
@@ -96,6 +145,10 @@ public:
     BOOL m_bHideDockingBarsInContainerMode;
 
 protected:
+    // ---- tabbed panes (CZAVPDockManagerTabs.cpp)
+    // The bar with that id among the tabs of a tabbed pane, or null (also for any other bar).
+    static CZAVPBaseControlBar* FindTabBarByID(CZAVPBaseControlBar* pBar, UINT uBarID);
+
     // The loaded layout's objects, applied by SetDockState and discarded otherwise.
     void DiscardLoadedLayout();
 
@@ -116,4 +169,5 @@ protected:
     BOOL m_bHiddenForOLE;                     // ShowControlBars(FALSE) in force
     BOOL m_bDisableSetDockState;              // the stored layout failed to load
     std::vector<HWND> m_lstMiniFramesToShow;  // hidden on deactivation
+    DWORD m_dwEnabledAutoHideBars = 0;        // sides whose auto-hide dock bar exists
 };

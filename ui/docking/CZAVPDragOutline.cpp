@@ -6,6 +6,7 @@
 #include "framework/CWnd.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 
 CZAVPDragOutline::CZAVPDragOutline()
     : m_bActive(FALSE), m_pDraggedWnd(nullptr), m_pDockManager(nullptr)
@@ -37,6 +38,8 @@ void CZAVPDragOutline::BeginDrag()
     m_rectLastDrag.SetRectEmpty();
     if (m_pDraggedWnd != nullptr && m_pDraggedWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)))
         m_pDockManager = static_cast<CZAVPBaseControlBar*>(m_pDraggedWnd)->GetDockManager();
+    else if (m_pDraggedWnd != nullptr && m_pDraggedWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
+        m_pDockManager = static_cast<CZAVPMiniFrameWnd*>(m_pDraggedWnd)->GetOwnerDockManager();
 }
 
 void CZAVPDragOutline::MoveDragFrame(BOOL bForce)

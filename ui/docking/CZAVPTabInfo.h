@@ -1,4 +1,4 @@
-// One tab of a tab window: its label, icon, place, window and colours.
+// One tab of a tab window: its label, icon, place, window, tooltip tool and colours.
 #pragma once
 
 #include "framework/CRect.h"
@@ -9,8 +9,10 @@ class CWnd;
 class CZAVPTabInfo
 {
 public:
-    CZAVPTabInfo(const CString& strText, UINT uiIcon, CWnd* pWnd)
-        : m_strText(strText), m_uiIcon(uiIcon), m_pWnd(pWnd)
+    CZAVPTabInfo(const CString& strText, UINT uiIcon, CWnd* pWnd, UINT uiToolId = 0,
+                 BOOL bDetachable = TRUE)
+        : m_strText(strText), m_uiIcon(uiIcon), m_pWnd(pWnd), m_uiToolId(uiToolId),
+          m_bIsDetachable(bDetachable)
     {
     }
     ~CZAVPTabInfo()
@@ -26,8 +28,13 @@ public:
     CRect m_rect;             // tab rectangle, client coordinates; empty at creation
     BOOL m_bVisible = TRUE;
     CWnd* m_pWnd;                       // the window the tab shows
+    BOOL m_bIsListView = FALSE;         // the window is a "SysListView32"
+    int m_nReserved = 0;                // unused
+    UINT m_uiToolId;                    // the tab's tool in the tab window's tooltip control
     COLORREF m_clrText = (COLORREF)-1;  // -1: default
     COLORREF m_clrBack = (COLORREF)-1;  // -1: default
     int m_bIconOnly = 0;                // the label is hidden
-    BOOL m_bIsDetachable = TRUE;
+    int m_nIconOnlyValue = 0;           // set together with the flag above
+    BOOL m_bIsDetachable;
+    BOOL m_bOwnWrapper = FALSE;  // m_pWnd is a wrapper pane the tab window made and deletes
 };

@@ -45,5 +45,6 @@ constexpr ZAVPClassName CZAVPReBar{"CZAVPReBar"};
 constexpr ZAVPClassName CZAVPShowAllButton{"CZAVPShowAllButton"};
 constexpr ZAVPClassName CZAVPStatusBar{"CZAVPStatusBar"};
 constexpr ZAVPClassName CZAVPTabWnd{"CZAVPTabWnd"};
+constexpr ZAVPClassName CZAVPTabbedToolbar{"CZAVPTabbedToolbar"};
 constexpr ZAVPClassName CZAVPTaskPaneMiniFrameWnd{"CZAVPTaskPaneMiniFrameWnd"};
 }  // namespace ZAVPClassNames

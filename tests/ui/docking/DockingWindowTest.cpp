@@ -264,14 +264,21 @@ TEST_F(DockingWindowTest, OutlineDragMovesTheBarOnlyWhenTheButtonIsReleased)
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
 }
 
-TEST_F(DockingWindowTest, FloatingWithoutAMiniFrameLeavesTheBarDocked)
+TEST_F(DockingWindowTest, AFloatedBarLeavesItsRowAndDocksBackIntoIt)
 {
-    auto bar = MakeBar("Bar", 101, 100, 26);
-    m_pFrame->DockControlBar(bar.get());
+    auto first = MakeBar("First", 101, 100, 26);
+    auto second = MakeBar("Second", 102, 100, 26);
+    m_pFrame->DockControlBar(first.get());
+    m_pFrame->DockControlBar(second.get(), 0xE81B, OnScreen(CRect(200, 0, 300, 26)));
     const std::string before = Dump();
-    EXPECT_FALSE(bar->FloatControlBar(CRect(300, 300, 400, 326), ZAVP_DM_DBL_CLICK, TRUE));
+    ASSERT_TRUE(first->FloatControlBar(CRect(300, 300, 400, 326), ZAVP_DM_DBL_CLICK, TRUE));
+    EXPECT_TRUE(first->IsFloating());
+    EXPECT_EQ(1, DockBar(CBRS_ALIGN_TOP)->GetControlBarList().GetCount()) << Dump();
+    EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
+
+    ASSERT_TRUE(first->DockToRecentPos());
+    EXPECT_TRUE(first->IsDocked());
     EXPECT_EQ(before, Dump());
-    EXPECT_TRUE(bar->IsDocked());
 }
 
 TEST_F(DockingWindowTest, RecentRowIndexFromTheRegistryAddsAtMostOneRow)

@@ -1,0 +1,176 @@
+// The fixture of the captioned-pane window tests: a frame of 600 x 300 client pixels with its
+// dock bars and auto-hide dock bars, panes made on demand (destroyed before the frame), the
+// container tree's dump and rule check, and mouse helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DockingTestBars.h"
+#include "framework/CWinApp.h"
+#include "tests/ui/docking/RectText.h"
+#include "ui/docking/CZAVPContainerLayout.h"
+#include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/CZAVPTitleButton.h"
+#include "ui/docking/layout/ContainerTree.h"
+
+namespace PaneTests
+{
+const int kClientWidth = 600;
+const int kClientHeight = 300;
+
+// A pane with a minimum size a test can reason about.
+class TestPane : public CZAVPDockingControlBar
+{
+public:
+    explicit TestPane(CSize sizeMin) { m_sizeMin = sizeMin; }
+};
+
+class DockingPaneTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
+        m_pFrame = new RecordingFrame;
+        CRect rect(0, 0, kClientWidth, kClientHeight);
+        ::AdjustWindowRectEx(rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
+        rect.OffsetRect(100 - rect.left, 100 - rect.top);
+        ASSERT_TRUE(m_pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, rect));
+        CRect rectClient, rectWindow;
+        m_pFrame->GetClientRect(rectClient);
+        m_pFrame->GetWindowRect(rectWindow);
+        m_pFrame->SetWindowPos(nullptr, 0, 0,
+                               rectWindow.Width() + kClientWidth - rectClient.Width(),
+                               rectWindow.Height() + kClientHeight - rectClient.Height(),
+                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+        m_app.m_pMainWnd = m_pFrame;
+        ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
+        ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));
+        // Away from every window of the test.
+        ::SetCursorPos(0, 0);
+    }
+    void TearDown() override
+    {
+        // Panes go before their frame: the dock manager keeps them in its lists.
+        for (auto& pane : m_panes)
+            if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
+        m_panes.clear();
+        m_app.m_pMainWnd = nullptr;
+        if (m_pFrame->GetSafeHwnd() != nullptr) m_pFrame->DestroyWindow();
+    }
+
+    CZAVPDockManager& Manager() { return m_pFrame->m_dockManager; }
+
+    TestPane* MakePane(const char* name, UINT nID, CSize size, DWORD dwSide = CBRS_LEFT,
+                       DWORD dwControlBarStyle = ZAVP_CBRS_DOCKING_DEFAULT)
+    {
+        auto pane = std::make_unique<TestPane>(CSize(50, 50));
+        EXPECT_TRUE(pane->Create(name, m_pFrame, CRect(0, 0, size.cx, size.cy), TRUE, nID,
+                                 WS_CHILD | WS_VISIBLE | dwSide | CBRS_FLOAT_MULTI,
+                                 ZAVP_CBRS_REGULAR_TABS, dwControlBarStyle));
+        pane->EnableDocking(CBRS_ALIGN_ANY);
+        m_panes.push_back(std::move(pane));
+        return m_panes.back().get();
+    }
+
+    // A pane docked on the left side, then a second one below it in the same tree.
+    void DockTwoOnTheLeft(TestPane*& pFiles, TestPane*& pSearch)
+    {
+        pFiles = MakePane("Files", 101, CSize(200, 300));
+        m_pFrame->DockControlBar(pFiles);
+        pSearch = MakePane("Search", 102, CSize(200, 200));
+        ASSERT_TRUE(pSearch->AttachToSlider(pFiles, ZAVP_DM_MOUSE, CBRS_ALIGN_BOTTOM));
+    }
+
+    static CZAVPContainerLayout* Tree(CZAVPDockingControlBar* pPane)
+    {
+        CZAVPSlider* pSlider = pPane->GetDefaultSlider();
+        return pSlider ? pSlider->GetContainerManager() : nullptr;
+    }
+    static std::string Dump(CZAVPContainerLayout* pTree)
+    {
+        return DockLayout::DumpContainerTree(pTree->Snapshot());
+    }
+    // The tree's rules after a change: an empty text when all hold.
+    static std::string Broken(CZAVPContainerLayout* pTree)
+    {
+        std::string text;
+        for (const std::string& s : DockLayout::CheckContainerTree(pTree->Snapshot()))
+            text += s + "\n";
+        return text;
+    }
+    CRect InFrame(CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(rect);
+        m_pFrame->ScreenToClient(rect);
+        return rect;
+    }
+    // Runs the message loop until the condition holds or the wait ends.
+    static bool PumpUntil(const std::function<bool()>& done, int nMilliseconds = 3000)
+    {
+        const auto end = std::chrono::steady_clock::now() +
+                         std::chrono::milliseconds(nMilliseconds);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            ::Sleep(1);
+        }
+        return true;
+    }
+    static void PumpFor(int nMilliseconds)
+    {
+        PumpUntil([] { return false; }, nMilliseconds);
+    }
+
+    CWinApp m_app{"DockingPaneTests"};
+    RecordingFrame* m_pFrame = nullptr;
+    std::vector<std::unique_ptr<TestPane>> m_panes;
+};
+
+// A message with a point of the window's client area, the cursor put there first.
+inline void MouseAtScreen(CWnd* pWnd, UINT message, CPoint ptScreen)
+{
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    CPoint pt = ptScreen;
+    pWnd->ScreenToClient(&pt);
+    pWnd->SendMessage(message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+}
+
+inline CPoint CentreOf(const CRect& rect) { return rect.CenterPoint(); }
+
+// The screen centre of a caption button.
+inline CPoint ButtonCentre(CZAVPDockingControlBar* pPane, UINT nHit)
+{
+    CZAVPTitleButton* pButton = pPane->FindCaptionButton(nHit);
+    EXPECT_NE(nullptr, pButton);
+    CRect rectWnd;
+    pPane->GetWindowRect(rectWnd);
+    CRect rect = pButton ? pButton->GetRect() : CRect();
+    rect.OffsetRect(rectWnd.TopLeft());
+    return rect.CenterPoint();
+}
+
+// Hover, press and release on a caption button, as the mouse does it.
+inline void ClickCaptionButton(CZAVPDockingControlBar* pPane, UINT nHit)
+{
+    const CPoint pt = ButtonCentre(pPane, nHit);
+    ::SetCursorPos(pt.x, pt.y);
+    pPane->SendMessage(WM_NCMOUSEMOVE, nHit, MAKELPARAM(pt.x, pt.y));
+    MouseAtScreen(pPane, WM_LBUTTONDOWN, pt);
+    MouseAtScreen(pPane, WM_LBUTTONUP, pt);
+}
+}  // namespace PaneTests

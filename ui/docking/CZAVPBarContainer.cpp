@@ -1,0 +1,497 @@
+// One node of a bar-container tree (see CZAVPBarContainer.h).
+#include "ui/docking/CZAVPBarContainer.h"
+
+#include <algorithm>
+
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
+#include "ui/docking/CZAVPContainerLayout.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/layout/ContainerMath.h"
+#include "ui/docking/layout/DockAxis.h"
+
+IMPLEMENT_DYNCREATE(CZAVPBarContainer, CObject)
+
+namespace
+{
+// A stored tree deeper than this is refused: no side holds that many panes.
+const int kMaxLoadDepth = 64;
+int g_nLoadDepth = 0;
+
+BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
+}  // namespace
+
+CZAVPBarContainer::CZAVPBarContainer(CZAVPContainerLayout* pManager,
+                                     CZAVPDockingControlBar* pLeftBar,
+                                     CZAVPDockingControlBar* pRightBar, CZAVPSlider* pSlider)
+    : m_pBarLeft(pLeftBar), m_pBarRight(pRightBar), m_pSlider(pSlider), m_pLeftContainer(nullptr),
+      m_pRightContainer(nullptr), m_pParentContainer(nullptr), m_pContainerManager(pManager),
+      m_nPercent(DockLayout::kHalfPercent), m_nOrientation(0), m_dwRefCount(0),
+      m_dwSavedSliderStyle(0), m_nLeftBarID((UINT)-1), m_nRightBarID((UINT)-1), m_nSliderID(-1),
+      m_nReserved(0)
+{
+    if (pSlider != nullptr) m_nOrientation = pSlider->IsHorizontal() ? 1 : 0;
+}
+
+CZAVPBarContainer::~CZAVPBarContainer()
+{
+    for (CZAVPBarContainer** pp : {&m_pLeftContainer, &m_pRightContainer}) {
+        CZAVPBarContainer* p = *pp;
+        *pp = nullptr;
+        delete p;
+    }
+    // A split's slider goes with its node; a default slider belongs to the frame side.
+    if (m_pSlider != nullptr && !m_pSlider->IsDefault() && HasWindow(m_pSlider)) {
+        CZAVPSlider* pSlider = m_pSlider;
+        m_pSlider = nullptr;
+        if (m_pContainerManager != nullptr) m_pContainerManager->RemoveSlider(pSlider);
+        pSlider->SetContainerManager(nullptr);
+        pSlider->DestroyWindow();
+    }
+}
+
+void CZAVPBarContainer::Release()
+{
+    if (m_dwRefCount > 0) --m_dwRefCount;
+    if (m_dwRefCount == 0 && m_pContainerManager != nullptr)
+        m_pContainerManager->CollapseIfEmpty(this);
+}
+
+void CZAVPBarContainer::SetBar(CZAVPDockingControlBar* pBar, BOOL bLeft)
+{
+    (bLeft ? m_pBarLeft : m_pBarRight) = pBar;
+}
+
+void CZAVPBarContainer::SetContainer(CZAVPBarContainer* pContainer, BOOL bLeft)
+{
+    (bLeft ? m_pLeftContainer : m_pRightContainer) = pContainer;
+    if (pContainer != nullptr) pContainer->m_pParentContainer = this;
+}
+
+void CZAVPBarContainer::AddSubContainer(CZAVPBarContainer* pContainer, BOOL bLeft)
+{
+    // The new node takes the side of the pane it was split from.
+    SetBar(nullptr, bLeft);
+    SetContainer(pContainer, bLeft);
+}
+
+BOOL CZAVPBarContainer::IsHorizontalSplit() const
+{
+    if (m_pSlider != nullptr) return m_pSlider->IsHorizontal();
+    return m_nOrientation != 0;
+}
+
+BOOL CZAVPBarContainer::IsSidePresent(const CZAVPDockingControlBar* pBar,
+                                      const CZAVPBarContainer* pContainer) const
+{
+    if (pBar != nullptr) return HasWindow(pBar) && (pBar->GetStyle() & WS_VISIBLE) != 0;
+    return pContainer != nullptr && pContainer->HasVisibleBar();
+}
+
+BOOL CZAVPBarContainer::IsLeftPresent() const
+{
+    return IsSidePresent(m_pBarLeft, m_pLeftContainer);
+}
+
+BOOL CZAVPBarContainer::IsRightPresent() const
+{
+    return IsSidePresent(m_pBarRight, m_pRightContainer);
+}
+
+BOOL CZAVPBarContainer::HasVisibleBar() const { return IsLeftPresent() || IsRightPresent(); }
+
+BOOL CZAVPBarContainer::IsEmpty() const
+{
+    return m_pBarLeft == nullptr && m_pBarRight == nullptr &&
+           (m_pLeftContainer == nullptr || m_pLeftContainer->IsEmpty()) &&
+           (m_pRightContainer == nullptr || m_pRightContainer->IsEmpty());
+}
+
+int CZAVPBarContainer::GetNodeCount() const
+{
+    int n = 1;
+    if (m_pLeftContainer != nullptr) n += m_pLeftContainer->GetNodeCount();
+    if (m_pRightContainer != nullptr) n += m_pRightContainer->GetNodeCount();
+    return n;
+}
+
+int CZAVPBarContainer::GetTotalReferenceCount() const
+{
+    int n = m_dwRefCount;
+    if (m_pLeftContainer != nullptr) n += m_pLeftContainer->GetTotalReferenceCount();
+    if (m_pRightContainer != nullptr) n += m_pRightContainer->GetTotalReferenceCount();
+    return n;
+}
+
+void CZAVPBarContainer::SetManager(CZAVPContainerLayout* pManager, BOOL bRecursive)
+{
+    m_pContainerManager = pManager;
+    if (m_pSlider != nullptr && !m_pSlider->IsDefault()) m_pSlider->SetContainerManager(pManager);
+    if (!bRecursive) return;
+    if (m_pLeftContainer != nullptr) m_pLeftContainer->SetManager(pManager, TRUE);
+    if (m_pRightContainer != nullptr) m_pRightContainer->SetManager(pManager, TRUE);
+}
+
+CZAVPBarContainer* CZAVPBarContainer::FindSubContainer(const CObject* pObject, Kind kind)
+{
+    switch (kind) {
+    case kBarLeft:
+        if (m_pBarLeft == pObject) return this;
+        break;
+    case kBarRight:
+        if (m_pBarRight == pObject) return this;
+        break;
+    case kSlider:
+        if (m_pSlider == pObject) return this;
+        break;
+    case kContainer:
+        if (this == pObject) return this;
+        break;
+    }
+    if (m_pLeftContainer != nullptr)
+        if (CZAVPBarContainer* p = m_pLeftContainer->FindSubContainer(pObject, kind)) return p;
+    if (m_pRightContainer != nullptr)
+        if (CZAVPBarContainer* p = m_pRightContainer->FindSubContainer(pObject, kind)) return p;
+    return nullptr;
+}
+
+CRect CZAVPBarContainer::SideRect(BOOL bLeft) const
+{
+    const CZAVPDockingControlBar* pBar = bLeft ? m_pBarLeft : m_pBarRight;
+    const CZAVPBarContainer* pContainer = bLeft ? m_pLeftContainer : m_pRightContainer;
+    if (pBar != nullptr) return HasWindow(pBar) ? pBar->WindowRectInParent() : CRect();
+    if (pContainer != nullptr) return pContainer->m_rectRoom;
+    return CRect();
+}
+
+void CZAVPBarContainer::GetWindowRect(CRect& rect, BOOL bIgnoreVisibility) const
+{
+    rect.SetRectEmpty();
+    const BOOL present[2] = {bIgnoreVisibility || IsLeftPresent(),
+                             bIgnoreVisibility || IsRightPresent()};
+    for (int i = 0; i < 2; ++i) {
+        if (!present[i]) continue;
+        CRect rectSide = SideRect(i == 0);
+        const CZAVPDockingControlBar* pBar = i == 0 ? m_pBarLeft : m_pBarRight;
+        // A hidden pane counts with its minimum size at its corner.
+        if (pBar != nullptr && !(pBar->GetStyle() & WS_VISIBLE)) {
+            const CSize sizeMin = pBar->GetMinSize();
+            rectSide = CRect(rectSide.TopLeft(), sizeMin);
+        }
+        if (rect.IsRectEmpty())
+            rect = rectSide;
+        else if (!rectSide.IsRectEmpty())
+            rect.UnionRect(rect, rectSide);
+    }
+}
+
+void CZAVPBarContainer::GetMinSizeLeft(CSize& size) const
+{
+    size = CSize(0, 0);
+    if (m_pBarLeft != nullptr) size = m_pBarLeft->GetMinSize();
+    if (m_pLeftContainer != nullptr) {
+        CSize sizeSub;
+        m_pLeftContainer->GetMinSize(sizeSub);
+        size.cx = std::max(size.cx, sizeSub.cx);
+        size.cy = std::max(size.cy, sizeSub.cy);
+    }
+}
+
+void CZAVPBarContainer::GetMinSizeRight(CSize& size) const
+{
+    size = CSize(0, 0);
+    if (m_pBarRight != nullptr) size = m_pBarRight->GetMinSize();
+    if (m_pRightContainer != nullptr) {
+        CSize sizeSub;
+        m_pRightContainer->GetMinSize(sizeSub);
+        size.cx = std::max(size.cx, sizeSub.cx);
+        size.cy = std::max(size.cy, sizeSub.cy);
+    }
+}
+
+void CZAVPBarContainer::GetMinSize(CSize& size) const
+{
+    CSize sizeLeft, sizeRight;
+    GetMinSizeLeft(sizeLeft);
+    GetMinSizeRight(sizeRight);
+    const BOOL bLeft = IsLeftPresent();
+    const BOOL bRight = IsRightPresent();
+    size = DockLayout::CombineMinSizes(sizeLeft, bLeft, sizeRight, bRight, bLeft && bRight,
+                                       IsHorizontalSplit());
+}
+
+int CZAVPBarContainer::GetPreferredRow() const
+{
+    int nRow = -1;
+    for (const CZAVPDockingControlBar* pBar : {m_pBarLeft, m_pBarRight})
+        if (pBar != nullptr) nRow = std::max(nRow, pBar->GetPreferredRow());
+    for (const CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr) nRow = std::max(nRow, p->GetPreferredRow());
+    return nRow;
+}
+
+void CZAVPBarContainer::ResizeContainer(const CRect& rect, HDWP& hdwp)
+{
+    const BOOL bHorzSplit = IsHorizontalSplit();
+    const DockAxis axis(!bHorzSplit);
+    DockLayout::SplitSide sides[2];
+    for (int i = 0; i < 2; ++i) {
+        const BOOL bLeft = i == 0;
+        const CRect rectSide = SideRect(bLeft);
+        const CZAVPDockingControlBar* pBar = bLeft ? m_pBarLeft : m_pBarRight;
+        const CZAVPBarContainer* pSub = bLeft ? m_pLeftContainer : m_pRightContainer;
+        sides[i].bPresent = bLeft ? IsLeftPresent() : IsRightPresent();
+        sides[i].nLength = axis.Length(rectSide);
+        sides[i].bEmpty = rectSide.IsRectEmpty();
+        sides[i].nPercent = pBar != nullptr   ? pBar->GetPercent()
+                            : pSub != nullptr ? pSub->m_nPercent
+                                              : 0;
+    }
+    const DockLayout::SplitResult split = DockLayout::CalcSplitLayout(
+        axis.Length(m_rectRoom), axis.Length(rect), sides[0], sides[1]);
+    RECT placed[3];
+    DockLayout::PlaceSplit(rect, bHorzSplit, split, placed[0], placed[1], placed[2]);
+    m_rectRoom = rect;
+
+    for (int i = 0; i < 2; ++i) {
+        if (!sides[i].bPresent) continue;
+        const BOOL bLeft = i == 0;
+        CRect rectSide(i == 0 ? placed[0] : placed[2]);
+        const int nPercent = i == 0 ? split.nFirstPercent : split.nSecondPercent;
+        if (CZAVPDockingControlBar* pBar = bLeft ? m_pBarLeft : m_pBarRight) {
+            pBar->SetPercent(nPercent);
+            hdwp = pBar->MoveWindow(rectSide, TRUE, hdwp);
+        } else if (CZAVPBarContainer* pSub = bLeft ? m_pLeftContainer : m_pRightContainer) {
+            pSub->m_nPercent = nPercent;
+            pSub->ResizeContainer(rectSide, hdwp);
+        }
+    }
+    if (m_pSlider != nullptr && HasWindow(m_pSlider)) {
+        if (split.bSlider) {
+            CRect rectSlider(placed[1]);
+            hdwp = m_pSlider->MoveWindow(rectSlider, TRUE, hdwp);
+            if (!(m_pSlider->GetStyle() & WS_VISIBLE)) m_pSlider->ShowWindow(SW_SHOWNOACTIVATE);
+        } else if (m_pSlider->GetStyle() & WS_VISIBLE)
+            m_pSlider->ShowWindow(SW_HIDE);
+    }
+}
+
+void CZAVPBarContainer::Reposition(BOOL bFlag)
+{
+    if (bFlag) return;
+    HDWP hdwp = nullptr;
+    const CRect rect = m_rectRoom;
+    // Lay out from the remembered room as if it had been empty: the stored shares decide.
+    ResizeContainer(rect, hdwp);
+}
+
+int CZAVPBarContainer::OnMoveSlider(int nDelta)
+{
+    const BOOL bHorzSplit = IsHorizontalSplit();
+    const DockAxis axis(!bHorzSplit);
+    CSize sizeLeftMin, sizeRightMin;
+    GetMinSizeLeft(sizeLeftMin);
+    GetMinSizeRight(sizeRightMin);
+    LONG nFirst = axis.Length(SideRect(TRUE));
+    LONG nSecond = axis.Length(SideRect(FALSE));
+    const LONG nUsed = DockLayout::MoveSplit(nFirst, axis.Along(sizeLeftMin), nSecond,
+                                             axis.Along(sizeRightMin), nDelta);
+    if (nUsed == 0) return 0;
+    // The sides take their new lengths; the shares follow from them.
+    const LONG nTotal = nFirst + nSecond;
+    const int nFirstPercent = nTotal > 0 ? (int)(nFirst * 100 / nTotal) : DockLayout::kHalfPercent;
+    const RECT rectSides[2] = {axis.Make(axis.Start(m_rectRoom), nFirst,
+                                         axis.CrossStart(m_rectRoom), axis.Thickness(m_rectRoom)),
+                               axis.Make(axis.End(m_rectRoom) - nSecond, nSecond,
+                                         axis.CrossStart(m_rectRoom), axis.Thickness(m_rectRoom))};
+    HDWP hdwp = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        const BOOL bLeft = i == 0;
+        CRect rect(rectSides[i]);
+        const int nPercent = bLeft ? nFirstPercent : 100 - nFirstPercent;
+        if (CZAVPDockingControlBar* pBar = bLeft ? m_pBarLeft : m_pBarRight) {
+            pBar->SetPercent(nPercent);
+            pBar->MoveWindow(rect, TRUE, hdwp);
+        } else if (CZAVPBarContainer* pSub = bLeft ? m_pLeftContainer : m_pRightContainer) {
+            pSub->m_nPercent = nPercent;
+            pSub->ResizeContainer(rect, hdwp);
+        }
+    }
+    return (int)nUsed;
+}
+
+void CZAVPBarContainer::GetSliderLimits(int& nMinOffset, int& nMaxOffset) const
+{
+    const DockAxis axis(!IsHorizontalSplit());
+    CSize sizeLeftMin, sizeRightMin;
+    GetMinSizeLeft(sizeLeftMin);
+    GetMinSizeRight(sizeRightMin);
+    LONG nLow = 0, nHigh = 0;
+    DockLayout::InnerSliderLimits(axis.Length(SideRect(TRUE)), axis.Along(sizeLeftMin),
+                                  axis.Length(SideRect(FALSE)), axis.Along(sizeRightMin), nLow,
+                                  nHigh);
+    nMinOffset = (int)nLow;
+    nMaxOffset = (int)nHigh;
+}
+
+BOOL CZAVPBarContainer::RemoveBarFromTree(CZAVPDockingControlBar* pBar)
+{
+    CZAVPBarContainer* pNode = FindSubContainer(pBar, kBarLeft);
+    if (pNode == nullptr) pNode = FindSubContainer(pBar, kBarRight);
+    return pNode != nullptr && pNode->RemoveControlBar(pBar);
+}
+
+BOOL CZAVPBarContainer::RemoveControlBar(CZAVPDockingControlBar* pBar)
+{
+    if (pBar == nullptr || (pBar != m_pBarLeft && pBar != m_pBarRight)) return FALSE;
+    const BOOL bLeft = pBar == m_pBarLeft;
+    SetBar(nullptr, bLeft);
+    // The split is gone with one of its sides; its slider goes with it.
+    if (m_pSlider != nullptr && !m_pSlider->IsDefault()) {
+        m_nOrientation = m_pSlider->IsHorizontal() ? 1 : 0;
+        m_dwSavedSliderStyle = m_pSlider->GetSliderStyle();
+        m_rectSavedSliderRect = HasWindow(m_pSlider) ? m_pSlider->RectInParent() : CRect();
+        CZAVPSlider* pSlider = m_pSlider;
+        m_pSlider = nullptr;
+        if (m_pContainerManager != nullptr) m_pContainerManager->RemoveSlider(pSlider);
+        if (HasWindow(pSlider)) pSlider->DestroyWindow();
+    }
+    // The other side takes the node's whole room.
+    HDWP hdwp = nullptr;
+    const CRect rect = m_rectRoom;
+    if (!rect.IsRectEmpty()) ResizeContainer(rect, hdwp);
+    return TRUE;
+}
+
+void CZAVPBarContainer::OnShowBar(CZAVPDockingControlBar*, BOOL)
+{
+    // The manager lays the whole tree out again: a shown or hidden side changes its ancestors.
+}
+
+void CZAVPBarContainer::Move(int dx, int dy)
+{
+    for (CZAVPDockingControlBar* pBar : {m_pBarLeft, m_pBarRight})
+        if (HasWindow(pBar)) {
+            CRect rect = pBar->WindowRectInParent();
+            rect.OffsetRect(dx, dy);
+            pBar->MoveWindow(rect, TRUE, nullptr);
+        }
+    if (HasWindow(m_pSlider)) {
+        CRect rect = m_pSlider->RectInParent();
+        rect.OffsetRect(dx, dy);
+        m_pSlider->MoveWindow(rect, TRUE, nullptr);
+    }
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr) p->Move(dx, dy);
+    m_rectRoom.OffsetRect(dx, dy);
+}
+
+BOOL CZAVPBarContainer::SetUpByID(UINT nID, CZAVPDockingControlBar* pBar)
+{
+    if (m_nLeftBarID == nID && m_pBarLeft == nullptr) {
+        m_pBarLeft = pBar;
+        return TRUE;
+    }
+    if (m_nRightBarID == nID && m_pBarRight == nullptr) {
+        m_pBarRight = pBar;
+        return TRUE;
+    }
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr && p->SetUpByID(nID, pBar)) return TRUE;
+    return FALSE;
+}
+
+int CZAVPBarContainer::RemoveNonValidBars()
+{
+    int n = 0;
+    for (CZAVPDockingControlBar** pp : {&m_pBarLeft, &m_pBarRight})
+        if (*pp != nullptr && !HasWindow(*pp)) {
+            *pp = nullptr;
+            ++n;
+        }
+    // A side whose id found no pane stays empty.
+    if (m_pBarLeft == nullptr) m_nLeftBarID = (UINT)-1;
+    if (m_pBarRight == nullptr) m_nRightBarID = (UINT)-1;
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr) n += p->RemoveNonValidBars();
+    return n;
+}
+
+BOOL CZAVPBarContainer::ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew)
+{
+    if (m_pBarLeft == pOld) {
+        m_pBarLeft = pNew;
+        return TRUE;
+    }
+    if (m_pBarRight == pOld) {
+        m_pBarRight = pNew;
+        return TRUE;
+    }
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr && p->ReplaceBar(pOld, pNew)) return TRUE;
+    return FALSE;
+}
+
+void CZAVPBarContainer::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        for (const CZAVPDockingControlBar* pBar : {m_pBarLeft, m_pBarRight})
+            ar << (DWORD)(HasWindow(pBar) ? (UINT)pBar->GetDlgCtrlID() : 0);
+        if (HasWindow(m_pSlider)) {
+            ar << (DWORD)m_pSlider->GetDlgCtrlID();
+            m_pSlider->Serialize(ar);
+        } else
+            ar << (DWORD)0;
+        for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer}) {
+            ar << (DWORD)(p != nullptr ? 1 : 0);
+            if (p != nullptr) p->Serialize(ar);
+        }
+        return;
+    }
+    if (g_nLoadDepth >= kMaxLoadDepth) AfxThrowArchiveException(CArchiveException::badIndex);
+    struct DepthGuard
+    {
+        DepthGuard() { ++g_nLoadDepth; }
+        ~DepthGuard() { --g_nLoadDepth; }
+    } guard;
+    DWORD dwLeft = 0, dwRight = 0, dwSlider = 0;
+    ar >> dwLeft >> dwRight;
+    // Id-less tabbed groups are stored by the tabbed bars; this tree has no kind to make them.
+    if (dwLeft == (DWORD)-1 || dwRight == (DWORD)-1)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    m_nLeftBarID = dwLeft == 0 ? (UINT)-1 : (UINT)dwLeft;
+    m_nRightBarID = dwRight == 0 ? (UINT)-1 : (UINT)dwRight;
+    ar >> dwSlider;
+    if (dwSlider != 0) {
+        CWnd* pOwner = m_pContainerManager != nullptr ? m_pContainerManager->GetDockSite()
+                                                      : nullptr;
+        if (pOwner == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
+        CZAVPSlider* pSlider = new CZAVPSlider(FALSE, pOwner);
+        try {
+            pSlider->Serialize(ar);
+        } catch (...) {
+            if (HasWindow(pSlider))
+                pSlider->DestroyWindow();
+            else
+                delete pSlider;
+            throw;
+        }
+        m_pSlider = pSlider;
+        m_nSliderID = pSlider->GetSliderID();
+        m_nOrientation = pSlider->IsHorizontal() ? 1 : 0;
+        pSlider->SetContainerManager(m_pContainerManager);
+        if (m_pContainerManager != nullptr) m_pContainerManager->m_lstSliders.AddTail(pSlider);
+    }
+    for (int i = 0; i < 2; ++i) {
+        DWORD dwPresent = 0;
+        ar >> dwPresent;
+        if (dwPresent > 1) AfxThrowArchiveException(CArchiveException::badIndex);
+        if (dwPresent == 0) continue;
+        CZAVPBarContainer* pSub = m_pContainerManager != nullptr
+                                      ? m_pContainerManager->NewContainer()
+                                      : new CZAVPBarContainer;
+        SetContainer(pSub, i == 0);
+        pSub->Serialize(ar);
+    }
+}

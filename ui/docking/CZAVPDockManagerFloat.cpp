@@ -1,0 +1,206 @@
+// The dock manager's floating bars: the move check that docks a dragged mini frame's bar, where a
+// drop would dock, the floating bars found by id, and the mini frames' part of the stored layout
+// (see CZAVPDockManager.h).
+#include "ui/docking/CZAVPDockManager.h"
+
+#include "framework/CControlBar.h"
+#include "framework/CFrameWnd.h"
+#include "ui/docking/CZAVPControlBar.h"
+#include "ui/docking/CZAVPDockBar.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/ZAVPMiniFrameLayoutParts.h"
+#include "ui/docking/layout/DockAxis.h"
+
+namespace
+{
+// While Ctrl holds docking off, the move check runs this often to notice its release.
+const UINT kDockCheckInterval = 100;
+
+BOOL CtrlHeld() { return ::GetKeyState(VK_CONTROL) < 0; }
+
+CZAVPMiniFrameWnd* AsMiniFrame(CObject* p) { return static_cast<CZAVPMiniFrameWnd*>(p); }
+
+// The bar that a mini frame or bar window stands for.
+CZAVPBaseControlBar* DraggedBar(CWnd* pWnd)
+{
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
+        pWnd = static_cast<CZAVPMiniFrameWnd*>(pWnd)->GetControlBar();
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar))
+               ? static_cast<CZAVPBaseControlBar*>(pWnd)
+               : nullptr;
+}
+}  // namespace
+
+BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd* pFrame)
+{
+    if (pFrame == nullptr || !pFrame->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))) return TRUE;
+    CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(pFrame);
+    CZAVPBaseControlBar* pBar = DraggedBar(pMiniFrame);
+    // Only the frame's own move docks; a move by the system goes on as it is.
+    if (pBar == nullptr || !pMiniFrame->IsMoving()) {
+        pMiniFrame->KillDockTimer();
+        return TRUE;
+    }
+    if (CtrlHeld()) {
+        // Held Ctrl never docks; the timer notices its release without a mouse move.
+        if (!pMiniFrame->IsDockTimerRunning()) pMiniFrame->SetDockTimer(kDockCheckInterval);
+        return TRUE;
+    }
+    pMiniFrame->KillDockTimer();
+    if (pBar->IsResizable()) {
+        // A frame of panes docks its whole content where a drop would dock it.
+        if (!pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) return TRUE;
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        CRect rectDock;
+        BOOL bDrawTab = FALSE;
+        CalcExpectedDockedRect(pMiniFrame, ptCursor, rectDock, bDrawTab, nullptr);
+        if (rectDock.IsRectEmpty()) return TRUE;
+        BOOL bTabbed = FALSE;
+        return pMiniFrame->DockBarAtCursor(&bTabbed) == nullptr;
+    }
+    CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
+    if (pTarget == nullptr) return TRUE;
+    return pMiniFrame->DockAtTarget(1, pTarget);
+}
+
+CZAVPBaseControlBar* CZAVPDockManager::FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar)
+{
+    if (pBar == nullptr || !pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar))) return nullptr;
+    CZAVPDockBar* pDockBar = nullptr;
+    if (!static_cast<CZAVPControlBar*>(pBar)->CheckUndock(m_nDockSensitivity, pDockBar))
+        return nullptr;
+    return pDockBar;
+}
+
+BOOL CZAVPDockManager::CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt,
+                                            CRect& rectResult, BOOL& bDrawTab,
+                                            CZAVPBaseControlBar** ppTargetBar)
+{
+    CZAVPMiniFrameWnd* pOwnFrame = pBar->GetParentMiniFrame(TRUE);
+    // Another frame of panes under the cursor answers for its own panes.
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame == pWnd || pMiniFrame == pOwnFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
+            !pMiniFrame->IsWindowVisible())
+            continue;
+        CRect rectFrame;
+        pMiniFrame->GetWindowRect(rectFrame);
+        if (!rectFrame.PtInRect(pt)) continue;
+        return pMiniFrame->CalcExpectedDockedRect(pWnd, pt, rectResult, bDrawTab, ppTargetBar);
+    }
+    // Beside a docked pane near one of its edges.
+    CZAVPBaseControlBar* pUnder = ControlBarFromPoint(pt, m_nDockSensitivity, TRUE,
+                                                      RUNTIME_CLASS(CZAVPDockingControlBar), pBar);
+    if (pUnder != nullptr && pUnder->GetParentMiniFrame(TRUE) == nullptr &&
+        static_cast<CZAVPDockingControlBar*>(pUnder)->HitTestForDocking(pt, m_nDockSensitivity) ==
+            ZAVP_DOCKHIT_BESIDE)
+    {
+        pUnder->GetWindowRect(rectResult);
+        if (ppTargetBar != nullptr) *ppTargetBar = pUnder;
+        return TRUE;
+    }
+    // On a frame side the pane may take: a band of its own thickness inside the client area.
+    DWORD dwAlignment = 0;
+    BOOL bOuterEdge = FALSE;
+    if (!IsPointNearDockBar(pt, dwAlignment, bOuterEdge) ||
+        !(dwAlignment & pBar->GetEnabledAlignment()))
+        return FALSE;
+    CRect rectBar;
+    pBar->GetWindowRect(rectBar);
+    rectResult = bOuterEdge ? m_rectOuterEdgeBounds : m_rectClientAreaBounds;
+    if (m_pParentWnd != nullptr) m_pParentWnd->ClientToScreen(rectResult);
+    const BOOL bHorz = (dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    const DockAxis axis(bHorz != FALSE);
+    const int nThickness = axis.Thickness(rectBar);
+    if (dwAlignment & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT))
+        axis.SetCrossEnd(rectResult, axis.CrossStart(rectResult) + nThickness);
+    else
+        axis.SetCrossStart(rectResult, axis.CrossEnd(rectResult) - nThickness);
+    return !rectResult.IsRectEmpty();
+}
+
+BOOL CZAVPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect& rectResult,
+                                              BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar)
+{
+    rectResult.SetRectEmpty();
+    bDrawTab = FALSE;
+    if (ppTargetBar != nullptr) *ppTargetBar = nullptr;
+    CZAVPBaseControlBar* pBar = DraggedBar(pWnd);
+    if (pBar == nullptr || CtrlHeld()) return FALSE;
+    if (pBar->IsResizable())
+        return CalcExpectedPaneRect(pWnd, pBar, ptMouse, rectResult, bDrawTab, ppTargetBar);
+    CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
+    if (pTarget == nullptr) return FALSE;
+    // The dock bar's band, at least as thick as the bar would be in it (an empty side has none).
+    const BOOL bHorz = (pTarget->GetCurrentAlignment() & CBRS_ORIENT_HORZ) != 0;
+    const DockAxis axis(bHorz != FALSE);
+    const int nThickness = axis.Across(pBar->CalcFixedLayout(FALSE, bHorz));
+    pTarget->GetWindowRect(rectResult);
+    if (axis.Thickness(rectResult) < nThickness) {
+        if (pTarget->GetCurrentAlignment() & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT))
+            axis.SetCrossEnd(rectResult, axis.CrossStart(rectResult) + nThickness);
+        else
+            axis.SetCrossStart(rectResult, axis.CrossEnd(rectResult) - nThickness);
+    }
+    if (ppTargetBar != nullptr) *ppTargetBar = pTarget;
+    return TRUE;
+}
+
+CZAVPBaseControlBar* CZAVPDockManager::FindFloatingBarByID(UINT uBarID) const
+{
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        CZAVPBaseControlBar* pBar = DraggedBar(pMiniFrame);
+        if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr &&
+            (UINT)pBar->GetDlgCtrlID() == uBarID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+// ---- the stored layout
+
+std::vector<CObject*> CZAVPDockManager::MiniFramesToSave()
+{
+    std::vector<CObject*> frames;
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() == nullptr) continue;
+        pMiniFrame->ValidateHostedBar();
+        if (pMiniFrame->HasControlBar()) frames.push_back(pMiniFrame);
+    }
+    return frames;
+}
+
+void CZAVPDockManager::StageLoadedMiniFrames(const std::vector<CObject*>& miniFrames)
+{
+    DiscardLoadedMiniFrames();
+    for (CObject* p : miniFrames) m_lstLoadedMiniFrames.AddTail(p);
+}
+
+void CZAVPDockManager::ApplyLoadedMiniFrames()
+{
+    // The list is taken over first: a frame that gives up leaves it (and the frame list) while
+    // this walks a copy, and never destroys itself before the walk is over.
+    std::vector<CZAVPMiniFrameWnd*> loaded;
+    for (POSITION pos = m_lstLoadedMiniFrames.GetHeadPosition(); pos != nullptr;)
+        loaded.push_back(AsMiniFrame(m_lstLoadedMiniFrames.GetNext(pos)));
+    m_lstLoadedMiniFrames.RemoveAll();
+    std::vector<HWND> windows;
+    for (CZAVPMiniFrameWnd* pMiniFrame : loaded) windows.push_back(pMiniFrame->GetSafeHwnd());
+    for (size_t i = 0; i < loaded.size(); ++i)
+        if (windows[i] != nullptr && ::IsWindow(windows[i])) loaded[i]->SetDockState(this);
+}
+
+void CZAVPDockManager::DiscardLoadedMiniFrames()
+{
+    std::vector<CZAVPMiniFrameWnd*> loaded;
+    for (POSITION pos = m_lstLoadedMiniFrames.GetHeadPosition(); pos != nullptr;)
+        loaded.push_back(AsMiniFrame(m_lstLoadedMiniFrames.GetNext(pos)));
+    m_lstLoadedMiniFrames.RemoveAll();
+    ZAVPMiniFrameLayoutParts parts(m_pParentWnd);
+    for (CZAVPMiniFrameWnd* pMiniFrame : loaded) parts.Discard(pMiniFrame);
+}

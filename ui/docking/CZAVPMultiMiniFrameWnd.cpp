@@ -1,0 +1,522 @@
+// The floating frame of several docking panes (see CZAVPMultiMiniFrameWnd.h).
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+
+#include "framework/CArchive.h"
+#include "framework/CArchiveException.h"
+#include "framework/CFile.h"
+#include "framework/CFrameWnd.h"
+#include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPTitleButton.h"
+#include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPRegisteredMessages.h"
+
+IMPLEMENT_SERIAL(CZAVPMultiMiniFrameWnd, CZAVPMiniFrameWnd, VERSIONABLE_SCHEMA | 1)
+
+BEGIN_MESSAGE_MAP(CZAVPMultiMiniFrameWnd, CZAVPMiniFrameWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_SIZING()
+ON_WM_GETMINMAXINFO()
+ON_WM_LBUTTONDBLCLK()
+ON_REGISTERED_MESSAGE(ZAVPRegisteredMessages::CheckEmptyMiniFrame,
+                      &CZAVPMultiMiniFrameWnd::OnCheckEmptyMulti)
+END_MESSAGE_MAP()
+
+namespace
+{
+CZAVPDockingControlBar* AsPane(CObject* p)
+{
+    return p != nullptr && p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))
+               ? static_cast<CZAVPDockingControlBar*>(p)
+               : nullptr;
+}
+
+// The side continuing a frame side's panes: down a left or right side, along a top or bottom.
+DWORD FollowingSide(DWORD dwAlignment)
+{
+    return (dwAlignment & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_BOTTOM
+                                                                : CBRS_ALIGN_RIGHT;
+}
+}  // namespace
+
+CZAVPMultiMiniFrameWnd::CZAVPMultiMiniFrameWnd() {}
+
+CZAVPMultiMiniFrameWnd::~CZAVPMultiMiniFrameWnd() {}
+
+int CZAVPMultiMiniFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CZAVPMiniFrameWnd::OnCreate(lpcs) == -1) return -1;
+    m_barContainerManager.Create(this, nullptr, nullptr);
+    return 0;
+}
+
+std::vector<CZAVPDockingControlBar*> CZAVPMultiMiniFrameWnd::Panes(BOOL bVisibleOnly) const
+{
+    std::vector<CZAVPDockingControlBar*> panes;
+    const CObList& bars = m_barContainerManager.GetControlBars();
+    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+        CZAVPDockingControlBar* pPane = AsPane(bars.GetNext(pos));
+        if (pPane == nullptr || pPane->GetSafeHwnd() == nullptr) continue;
+        if (bVisibleOnly && !(pPane->GetStyle() & WS_VISIBLE)) continue;
+        panes.push_back(pPane);
+    }
+    return panes;
+}
+
+// ---- the panes
+
+int CZAVPMultiMiniFrameWnd::HasControlBar() const
+{
+    return (int)m_barContainerManager.GetControlBars().GetCount();
+}
+
+int CZAVPMultiMiniFrameWnd::IsHostedBarVisible() const
+{
+    return m_barContainerManager.GetVisibleBarCount();
+}
+
+CWnd* CZAVPMultiMiniFrameWnd::GetControlBar() const
+{
+    if (CWnd* pBar = CZAVPMiniFrameWnd::GetControlBar()) return pBar;
+    return GetFirstVisibleBar();
+}
+
+CWnd* CZAVPMultiMiniFrameWnd::GetFirstVisibleBar() const
+{
+    return m_barContainerManager.GetFirstVisibleBar();
+}
+
+BOOL CZAVPMultiMiniFrameWnd::CanBeDockedInto(CZAVPBaseControlBar* pTarget)
+{
+    if (pTarget == nullptr) return FALSE;
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        if (pTarget->CanAcceptBar(pPane) && pPane->CanAcceptBar(pTarget)) return TRUE;
+    return FALSE;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::CanBeAttached() const { return m_barContainerManager.CanBeAttached(); }
+
+void CZAVPMultiMiniFrameWnd::UpdateHostedBar()
+{
+    if (m_hEmbeddedBar != nullptr && ::IsWindow(m_hEmbeddedBar) &&
+        m_barContainerManager.GetControlBars().Find(CWnd::FromHandlePermanent(m_hEmbeddedBar)))
+        return;
+    CZAVPDockingControlBar* pFirst = m_barContainerManager.GetFirstBar();
+    m_hEmbeddedBar = pFirst != nullptr ? pFirst->GetSafeHwnd() : nullptr;
+}
+
+void CZAVPMultiMiniFrameWnd::AddControlBar(CZAVPBaseControlBar* pBar)
+{
+    CZAVPDockingControlBar* pPane = AsPane(pBar);
+    if (pPane != nullptr && m_barContainerManager.IsEmpty()) {
+        m_barContainerManager.AddFirstBar(pPane);
+        // The first pane keeps its size: the frame grows around it.
+        CRect rectBar, rectBorders;
+        pPane->GetWindowRect(rectBar);
+        GetBorderSize(rectBorders);
+        SetWindowPos(nullptr, 0, 0, rectBar.Width() + rectBorders.left + rectBorders.right,
+                     rectBar.Height() + rectBorders.top + rectBorders.bottom + GetCaptionHeight(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CZAVPMiniFrameWnd::AddControlBar(pBar);
+    }
+    OnBarsChanged();
+    RecalcLayout();
+    SetRollUpTimer();
+}
+
+void CZAVPMultiMiniFrameWnd::RemoveControlBar(CZAVPBaseControlBar* pBar, BOOL bDestroyIfEmpty,
+                                              BOOL bHideIfEmpty)
+{
+    if (CZAVPDockingControlBar* pPane = AsPane(pBar)) m_barContainerManager.RemoveControlBar(pPane);
+    if (m_barContainerManager.IsEmpty()) {
+        CZAVPMiniFrameWnd::RemoveControlBar(pBar, bDestroyIfEmpty, bHideIfEmpty);
+        return;
+    }
+    m_bHideWhenEmpty = bHideIfEmpty;
+    AddRemoveBarToGlobalList(pBar, FALSE);
+    if (pBar != nullptr) pBar->OnRemoveFromMiniFrame(this);
+    if (pBar != nullptr && pBar->GetSafeHwnd() == m_hEmbeddedBar) m_hEmbeddedBar = nullptr;
+    UpdateHostedBar();
+    OnBarsChanged();
+    RecalcLayout();
+    SendMessage(WM_NCPAINT);
+    KillRollUpTimer();
+}
+
+void CZAVPMultiMiniFrameWnd::ReplaceControlBar(CZAVPBaseControlBar* pBarOrg,
+                                               CZAVPBaseControlBar* pBarReplaceWith)
+{
+    CZAVPDockingControlBar* pOld = AsPane(pBarOrg);
+    CZAVPDockingControlBar* pNew = AsPane(pBarReplaceWith);
+    if (pOld == nullptr || pNew == nullptr) return;
+    m_barContainerManager.ReplaceControlBar(pOld, pNew);
+    CZAVPMiniFrameWnd::ReplaceControlBar(pBarOrg, pBarReplaceWith);
+    UpdateHostedBar();
+}
+
+void CZAVPMultiMiniFrameWnd::ValidateHostedBar()
+{
+    m_barContainerManager.RemoveNonValidBars();
+    CZAVPMiniFrameWnd::ValidateHostedBar();
+    UpdateHostedBar();
+}
+
+void CZAVPMultiMiniFrameWnd::OnBarsChanged()
+{
+    // One visible pane: the frame's caption is its caption. Several: each pane shows its own.
+    const std::vector<CZAVPDockingControlBar*> visible = Panes(TRUE);
+    if (visible.size() == 1)
+        visible.front()->EnableGripper(FALSE);
+    else
+        m_barContainerManager.EnableGrippers(TRUE);
+    if (m_hWnd != nullptr) SendMessage(WM_NCPAINT);
+}
+
+CString CZAVPMultiMiniFrameWnd::GetCaptionText() const
+{
+    CString strText;
+    const std::vector<CZAVPDockingControlBar*> visible = Panes(TRUE);
+    if (visible.size() == 1) visible.front()->GetWindowText(strText);
+    return strText;
+}
+
+void CZAVPMultiMiniFrameWnd::OnShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow)
+{
+    if (CZAVPDockingControlBar* pPane = AsPane(pBar)) m_barContainerManager.ShowBar(pPane, bShow);
+    // The last pane hidden hides the frame; one shown brings it back without activating it.
+    if (m_barContainerManager.GetVisibleBarCount() == 0)
+        ShowWindow(SW_HIDE);
+    else if (!IsWindowVisible())
+        ShowWindow(SW_SHOWNOACTIVATE);
+    OnBarsChanged();
+    RecalcLayout();
+    SetWindowPos(nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void CZAVPMultiMiniFrameWnd::CloseMiniFrame()
+{
+    if (!CanClose()) return;
+    ShowWindow(SW_HIDE);
+    m_barContainerManager.HideAll();
+}
+
+void CZAVPMultiMiniFrameWnd::StoreRecentPosition()
+{
+    GetWindowRect(m_rectRecentFloatingRect);
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        pPane->RecentDockInfo().m_rectRecentFloatingRect = m_rectRecentFloatingRect;
+}
+
+void CZAVPMultiMiniFrameWnd::SetRollUpTimer()
+{
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        if (pPane->GetControlBarStyle() & ZAVP_CBRS_AUTO_ROLLUP) {
+            if (!IsRollUpTimerRunning()) StartRollUpTimer();
+            if (!(m_dwCaptionButtons & DockLayout::kFramePin))
+                SetCaptionButtons(m_dwCaptionButtons | DockLayout::kFramePin);
+            return;
+        }
+}
+
+void CZAVPMultiMiniFrameWnd::KillRollUpTimer()
+{
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        if (pPane->GetControlBarStyle() & ZAVP_CBRS_AUTO_ROLLUP) return;
+    StopRollUpTimer();
+    if (m_dwCaptionButtons & DockLayout::kFramePin)
+        SetCaptionButtons(m_dwCaptionButtons & ~DockLayout::kFramePin);
+}
+
+// ---- layout
+
+void CZAVPMultiMiniFrameWnd::AdjustLayout() { RecalcLayout(); }
+
+void CZAVPMultiMiniFrameWnd::RecalcLayout()
+{
+    if (m_hWnd == nullptr || m_bRolledUp || m_barContainerManager.IsEmpty()) return;
+    CRect rectClient;
+    GetClientRect(rectClient);
+    HDWP hdwp = ::BeginDeferWindowPos(kLayoutBatch);
+    m_barContainerManager.ResizeContainers(rectClient, hdwp);
+    if (hdwp != nullptr) ::EndDeferWindowPos(hdwp);
+}
+
+void CZAVPMultiMiniFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_bRolledUp) return;
+    RecalcLayout();
+    ArrangeCaptionButtons();
+    SendMessage(WM_NCPAINT);
+}
+
+void CZAVPMultiMiniFrameWnd::OnSizing(UINT fwSide, LPRECT pRect)
+{
+    // Panes follow any size: no toolbar snapping here.
+    CWnd::OnSizing(fwSide, pRect);
+}
+
+void CZAVPMultiMiniFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CWnd::OnGetMinMaxInfo(lpMMI);
+    if (m_bRolledUp) return;
+    CSize sizeMin(0, 0);
+    m_barContainerManager.GetMinSize(sizeMin);
+    CalcMinSize(sizeMin, lpMMI);
+}
+
+BOOL CZAVPMultiMiniFrameWnd::CalcExpectedDockedRect(CWnd* pWndToDock, CPoint ptMouse,
+                                                    CRect& rectResult, BOOL& bDrawTab,
+                                                    CZAVPBaseControlBar** ppTargetBar)
+{
+    rectResult.SetRectEmpty();
+    bDrawTab = FALSE;
+    if (ppTargetBar != nullptr) *ppTargetBar = nullptr;
+    if (m_bRolledUp) return FALSE;
+    CZAVPDockingControlBar* pTarget = nullptr;
+    CZAVPDockingUtils::CalcExpectedDockRect(m_barContainerManager, pWndToDock, ptMouse, rectResult,
+                                            bDrawTab, pTarget);
+    if (ppTargetBar != nullptr) *ppTargetBar = pTarget;
+    return !rectResult.IsRectEmpty();
+}
+
+CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::ControlBarFromPoint(CPoint point, int nSensitivity,
+                                                                 BOOL bCheckVisibility)
+{
+    if (bCheckVisibility && !IsWindowVisible()) return nullptr;
+    BOOL bTabArea = FALSE, bCaption = FALSE;
+    return m_barContainerManager.ControlBarFromPoint(point, nSensitivity, TRUE, bTabArea, bCaption);
+}
+
+// ---- docking the content
+
+void CZAVPMultiMiniFrameWnd::DockVisibleBarsBack()
+{
+    const std::vector<CZAVPDockingControlBar*> visible = Panes(TRUE);
+    for (CZAVPDockingControlBar* pPane : visible) pPane->StoreRecentDockInfo();
+    for (CZAVPDockingControlBar* pPane : visible) {
+        AddRemoveBarToGlobalList(pPane, FALSE);
+        pPane->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
+    }
+    SendMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+}
+
+void CZAVPMultiMiniFrameWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (CaptionButtonFromPoint(ptScreen) != nullptr) {
+        CWnd::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    DockVisibleBarsBack();
+}
+
+LRESULT CZAVPMultiMiniFrameWnd::OnCheckEmptyMulti(WPARAM, LPARAM)
+{
+    m_barContainerManager.ReleaseEmptyContainers();
+    if (m_barContainerManager.IsEmpty()) {
+        OnCancelMode();
+        m_hEmbeddedBar = nullptr;
+        DestroyWindow();
+        return 0;
+    }
+    if (m_barContainerManager.GetVisibleBarCount() == 0) {
+        ShowWindow(SW_HIDE);
+        OnCancelMode();
+    }
+    return 0;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::DockContentToFrameSide(DWORD dwAlignment)
+{
+    // The first pane opens the side's slider; the others follow it along the side in order.
+    const std::vector<CZAVPDockingControlBar*> panes = Panes(FALSE);
+    if (panes.empty()) return FALSE;
+    for (CZAVPDockingControlBar* pPane : panes) AddRemoveBarToGlobalList(pPane, FALSE);
+    CZAVPDockingControlBar* pFirst = panes.front();
+    if (!pFirst->DockToFrameEdge(dwAlignment, nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE))
+        return FALSE;
+    CZAVPDockingControlBar* pPrevious = pFirst;
+    for (size_t i = 1; i < panes.size(); ++i)
+        if (panes[i]->AttachToSlider(pPrevious, ZAVP_DM_MOUSE, FollowingSide(dwAlignment)))
+            pPrevious = panes[i];
+    return TRUE;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
+{
+    // Joining as tabs is the tabbed bars' work.
+    if (nKind != 1) return TRUE;
+    CZAVPDockManager* pManager = GetOwnerDockManager();
+    if (pManager == nullptr || m_barContainerManager.IsEmpty()) return TRUE;
+    const HWND hWnd = m_hWnd;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    BOOL bDocked = FALSE;
+    CZAVPDockingControlBar* pTargetPane = AsPane(pTarget);
+    if (pTarget == nullptr) {
+        DWORD dwAlignment = 0;
+        BOOL bOuterEdge = FALSE;
+        if (!pManager->IsPointNearDockBar(ptCursor, dwAlignment, bOuterEdge)) return TRUE;
+        ReleaseMove();
+        bDocked = DockContentToFrameSide(dwAlignment);
+    } else if (pTargetPane != nullptr && pTargetPane->GetParentMiniFrame(TRUE) == nullptr) {
+        CZAVPDockingControlBar* pFirst = m_barContainerManager.GetFirstBar();
+        if (pFirst == nullptr || !pTargetPane->CanAcceptBar(pFirst) ||
+            !pFirst->CanAcceptBar(pTargetPane))
+            return TRUE;
+        DWORD dwAlignment = 0;
+        if (!CZAVPDockingUtils::HitTestDockEdges(ptCursor, pTargetPane, nullptr,
+                                                 CZAVPDockManager::m_nDockSensitivity, FALSE,
+                                                 dwAlignment, CBRS_ALIGN_ANY))
+            return TRUE;
+        ReleaseMove();
+        for (CZAVPDockingControlBar* pPane : Panes(FALSE)) AddRemoveBarToGlobalList(pPane, FALSE);
+        bDocked = pTargetPane->ReconnectSliderPanes(&m_barContainerManager, dwAlignment, nullptr);
+        if (bDocked) pManager->RecalcLayout();
+    }
+    if (!bDocked) return TRUE;
+    // The emptied frame goes once it has answered its check.
+    if (::IsWindow(hWnd)) {
+        m_hEmbeddedBar = nullptr;
+        PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+    }
+    return FALSE;
+}
+
+int CZAVPMultiMiniFrameWnd::DockFrame(CZAVPMultiMiniFrameWnd* pOther, int)
+{
+    if (pOther == nullptr || pOther == this || pOther->m_barContainerManager.IsEmpty()) return 1;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CZAVPDockingControlBar* pTarget = nullptr;
+    DWORD dwAlignment = CBRS_ALIGN_LEFT;
+    BOOL bTabArea = FALSE, bCaption = FALSE;
+    CZAVPDockingUtils::FindDockTarget(m_barContainerManager, ptCursor, pTarget, dwAlignment,
+                                      bTabArea, bCaption);
+    // Over a caption or a tab strip the panes would join as tabs: the tabbed bars' work.
+    if (pTarget == nullptr || bTabArea || bCaption) return 1;
+    if (dwAlignment == 0) dwAlignment = CBRS_ALIGN_LEFT;
+    const std::vector<CZAVPDockingControlBar*> moved = pOther->Panes(FALSE);
+    for (CZAVPDockingControlBar* pPane : moved) AddRemoveBarToGlobalList(pPane, FALSE);
+    if (!m_barContainerManager.InsertContainerManager(&pOther->m_barContainerManager, pTarget,
+                                                      dwAlignment))
+    {
+        for (CZAVPDockingControlBar* pPane : moved) AddRemoveBarToGlobalList(pPane, TRUE);
+        return 1;
+    }
+    for (CZAVPDockingControlBar* pPane : moved) AddRemoveBarToGlobalList(pPane, TRUE);
+    pOther->ReleaseMove();
+    pOther->m_hEmbeddedBar = nullptr;
+    pOther->PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+    OnBarsChanged();
+    RecalcLayout();
+    SendMessage(WM_NCPAINT);
+    SetRollUpTimer();
+    return 0;
+}
+
+int CZAVPMultiMiniFrameWnd::AddControlBarAtCursor(CZAVPDockingControlBar* pBar)
+{
+    if (pBar == nullptr) return 1;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CZAVPDockingControlBar* pTarget = nullptr;
+    DWORD dwAlignment = CBRS_ALIGN_LEFT;
+    BOOL bTabArea = FALSE, bCaption = FALSE;
+    CZAVPDockingUtils::FindDockTarget(m_barContainerManager, ptCursor, pTarget, dwAlignment,
+                                      bTabArea, bCaption);
+    if (pTarget == nullptr || pTarget == pBar) return 1;
+    if (dwAlignment == 0) dwAlignment = CBRS_ALIGN_LEFT;
+    CWnd* pOldParent = pBar->GetParent();
+    pBar->OnBeforeChangeParent(this, FALSE);
+    pBar->SetParent(this);
+    pBar->OnAfterChangeParent(pOldParent);
+    pBar->ShowWindow(SW_SHOW);
+    if (!m_barContainerManager.InsertControlBar(pBar, pTarget, dwAlignment)) return 1;
+    AddRemoveBarToGlobalList(pBar, TRUE);
+    OnBarsChanged();
+    RecalcLayout();
+    SendMessage(WM_NCPAINT);
+    SetRollUpTimer();
+    return 0;
+}
+
+CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
+{
+    if (pbTabbed != nullptr) *pbTabbed = FALSE;
+    if (!IsDockingPossible()) return nullptr;
+    CZAVPDockManager* pManager = GetOwnerDockManager();
+    if (pManager == nullptr) return nullptr;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    // Over another such frame the two trees merge there.
+    CRect rectDock;
+    BOOL bDrawTab = FALSE;
+    CZAVPBaseControlBar* pTarget = nullptr;
+    pManager->CalcExpectedDockedRect(this, ptCursor, rectDock, bDrawTab, &pTarget);
+    CZAVPMiniFrameWnd* pTargetFrame = pTarget != nullptr ? pTarget->GetParentMiniFrame(TRUE)
+                                                         : nullptr;
+    CZAVPDockingControlBar* pFirst = m_barContainerManager.GetFirstBar();
+    if (pTargetFrame != nullptr && pTargetFrame != this &&
+        pTargetFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+    {
+        const int nResult = static_cast<CZAVPMultiMiniFrameWnd*>(pTargetFrame)->DockFrame(this, 5);
+        return nResult == 0 ? pFirst : nullptr;
+    }
+    return DockAtTarget(1, pTarget) ? nullptr : pFirst;
+}
+
+// ---- state
+
+BOOL CZAVPMultiMiniFrameWnd::SaveState(LPCSTR lpszProfileName, UINT)
+{
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        pPane->SaveState(lpszProfileName, -1, (UINT)-1);
+    return TRUE;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::LoadState(LPCSTR lpszProfileName, UINT)
+{
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE))
+        pPane->LoadState(lpszProfileName, -1, (UINT)-1);
+    return TRUE;
+}
+
+void CZAVPMultiMiniFrameWnd::Serialize(CArchive& ar)
+{
+    CZAVPMiniFrameWnd::Serialize(ar);
+    m_barContainerManager.Serialize(ar);
+}
+
+void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
+{
+    if (m_barContainerManager.IsEmpty() || pDockManager == nullptr) {
+        SendMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+        return;
+    }
+    // Each pane of the tree leaves where it is and comes here.
+    for (CZAVPDockingControlBar* pPane : Panes(FALSE)) {
+        if (pPane->IsAutoHideMode()) pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr, FALSE);
+        CZAVPMiniFrameWnd* pOther = pPane->GetParentMiniFrame(TRUE);
+        if (pOther != nullptr && pOther != this) pOther->RemoveControlBar(pPane);
+        pPane->UndockControlBar(TRUE);
+        pPane->RemoveControlBarFromDockManager(FALSE, FALSE);
+        if (pPane->GetParent() != this) {
+            CWnd* pOldParent = pPane->GetParent();
+            pPane->SetParent(this);
+            pPane->OnAfterChangeParent(pOldParent);
+        }
+        AddRemoveBarToGlobalList(pPane, TRUE);
+        pPane->ShowWindow(SW_SHOW);
+    }
+    UpdateHostedBar();
+    pDockManager->AdjustDockingLayout();
+    OnBarsChanged();
+    RecalcLayout();
+    ShowWindow(SW_SHOWNOACTIVATE);
+}
