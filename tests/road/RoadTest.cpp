@@ -341,6 +341,15 @@ protected:
         HTREEITEM item = tree.Find(path);
         RECT r = {};
         if (item == nullptr || !tree.EnsureVisible(item) || !tree.TextRect(item, r)) return false;
+        // A click on the selected item would open its name for editing a moment later: another
+        // item is selected first.
+        if (tree.Caret() == item) {
+            HTREEITEM other = tree.Parent(item);
+            if (other == nullptr) other = tree.FirstChild(item);
+            if (other == nullptr || !tree.Select(other)) return false;
+            tree.EnsureVisible(item);
+            if (!tree.TextRect(item, r)) return false;
+        }
         POINT at = Centre(r);
         ScreenToClient(tree.Handle(), &at);
         const LPARAM where = MAKELPARAM(at.x, at.y);
@@ -506,7 +515,7 @@ std::wstring Road::outlineAtExit;
 RECT Road::workspaceAtExit = {};
 std::vector<BYTE> Road::databaseAtFirstSave;
 
-TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
+TEST_F(Road, S01_FirstRunShowsTheEmptyCatalogue)
 {
     EXPECT_FALSE(RoadSession::FileExists(s->DatabasePath()) &&
                  RoadSession::ReadBytes(s->DatabasePath()).size() > 0)
@@ -514,12 +523,21 @@ TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
     const HWND main = Main();
     EXPECT_EQ(L"Lornival", WindowText(main));
 
-    const HWND bar = s->FindWindowText(L"Обзор");
-    ASSERT_NE(nullptr, bar) << "no bar \"Обзор\"";
-    EXPECT_TRUE(IsWindowVisible(bar));
     ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; }, ProgramUnderTest::kLimitMs))
         << "no tree \"По категориям\"";
     EXPECT_TRUE(IsWindowVisible(s->TreeWindow()));
+    // The workspace bar holds the tree's tab, docked on the frame's left beside the list.
+    RECT client = {}, bar = {}, listPlace = {};
+    GetClientRect(main, &client);
+    MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const HWND workspace = s->WorkspaceBar();
+    ASSERT_NE(nullptr, workspace) << "no workspace bar";
+    EXPECT_EQ(main, GetParent(workspace));
+    EXPECT_TRUE(IsWindowVisible(workspace));
+    GetWindowRect(workspace, &bar);
+    GetWindowRect(s->ListWindow(), &listPlace);
+    EXPECT_EQ(client.left, bar.left);
+    EXPECT_LE(bar.right, listPlace.left);
     const RemoteTreeView tree = s->Tree();
     EXPECT_EQ(std::vector<std::wstring>{kRoot}, tree.ChildNames(nullptr));
     EXPECT_TRUE(s->WaitForCaret({kRoot})) << Join(tree.PathOf(tree.Caret()));
@@ -536,9 +554,7 @@ TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
     for (HWND w : s->Program().Descendants(main, nullptr))
         if ((UINT)GetDlgCtrlID(w) == RoadSession::kStatusBarId) withStatusId.push_back(w);
     ASSERT_EQ(1u, withStatusId.size());
-    RECT client = {}, status = {};
-    GetClientRect(main, &client);
-    MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT status = {};
     GetWindowRect(withStatusId[0], &status);
     EXPECT_EQ(client.bottom, status.bottom);
     EXPECT_EQ(client.left, status.left);
@@ -563,7 +579,7 @@ TEST_F(Road, S02_ASecondCopyEndsAtOnceWithoutAWindow)
     EXPECT_TRUE(s->Program().Idle());
 }
 
-TEST_F(Road, DISABLED_S03_ANewFolderIsNamedInPlace)
+TEST_F(Road, S03_ANewFolderIsNamedInPlace)
 {
     ASSERT_TRUE(s->Program().PostCommand(kCreateFolder));
     // The new folder becomes current and its name opens for editing at once.
@@ -578,7 +594,7 @@ TEST_F(Road, DISABLED_S03_ANewFolderIsNamedInPlace)
     EXPECT_EQ(0, s->List().RowCount());
 }
 
-TEST_F(Road, DISABLED_S04_AddingADiscCountsAndListsIt)
+TEST_F(Road, S04_AddingADiscCountsAndListsIt)
 {
     const std::set<DWORD> before = ThreadsOf(s->Program().ProcessId());
     NewThreadCatcher catcher(s->Program().ProcessId());
@@ -615,7 +631,7 @@ TEST_F(Road, DISABLED_S04_AddingADiscCountsAndListsIt)
     EXPECT_EQ(Widen(disc->Root()), RoadSession::ReadString(L"Settings", L"DefaultRoot"));
 }
 
-TEST_F(Road, DISABLED_S05_BrowsingAndSortingTheDisc)
+TEST_F(Road, S05_BrowsingAndSortingTheDisc)
 {
     const std::vector<std::wstring> discPath = {kRoot, kGames, Label()};
     const std::vector<std::wstring> docs = {L"Old", L"manual.txt"};
@@ -658,7 +674,7 @@ TEST_F(Road, DISABLED_S05_BrowsingAndSortingTheDisc)
     ScreenShot::Save(Main(), L"road-main-window");
 }
 
-TEST_F(Road, DISABLED_S06_DescriptionAndLentToAreEditedInTheList)
+TEST_F(Road, S06_DescriptionAndLentToAreEditedInTheList)
 {
     ASSERT_TRUE(UserInput::Key(Main(), VK_BACK));
     ASSERT_TRUE(s->WaitForListNames({Label()})) << Join(s->List().Names());
@@ -705,7 +721,7 @@ TEST_F(Road, DISABLED_S06_DescriptionAndLentToAreEditedInTheList)
     EXPECT_TRUE(s->WaitForListNames({Label()}));
 }
 
-TEST_F(Road, DISABLED_S07_ADiscFolderIsExcludedFromSearch)
+TEST_F(Road, S07_ADiscFolderIsExcludedFromSearch)
 {
     ASSERT_TRUE(s->WaitForListNames({Label()}));
     ASSERT_TRUE(DoubleClickCell(0, 0));
@@ -715,7 +731,7 @@ TEST_F(Road, DISABLED_S07_ADiscFolderIsExcludedFromSearch)
     EXPECT_TRUE(s->Program().Running());
 }
 
-TEST_F(Road, DISABLED_S08_SearchHonoursTheExcludedFolder)
+TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
 {
     ASSERT_TRUE(GoTo({kRoot}));
     ProgramDialog search = OpenSearch();
@@ -763,7 +779,7 @@ TEST_F(Road, DISABLED_S08_SearchHonoursTheExcludedFolder)
     ASSERT_TRUE(ToggleExcluded(L"Docs"));
 }
 
-TEST_F(Road, DISABLED_S09_RenamingWithF2)
+TEST_F(Road, S09_RenamingWithF2)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot, kGames, Label()}));
@@ -779,7 +795,7 @@ TEST_F(Road, DISABLED_S09_RenamingWithF2)
     EXPECT_EQ(kRoot, tree.Text(tree.Root()));
 }
 
-TEST_F(Road, DISABLED_S10_DragAndDropInTheTree)
+TEST_F(Road, S10_DragAndDropInTheTree)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot}));
@@ -826,7 +842,7 @@ TEST_F(Road, DISABLED_S10_DragAndDropInTheTree)
         << Narrow(tree.Outline());
 }
 
-TEST_F(Road, DISABLED_S11_StatisticsCountTheCatalogue)
+TEST_F(Road, S11_StatisticsCountTheCatalogue)
 {
     ASSERT_TRUE(s->Program().PostCommand(kStatistics));
     ProgramDialog statistics = s->WaitDialog(L"Статистика...");
@@ -840,9 +856,9 @@ TEST_F(Road, DISABLED_S11_StatisticsCountTheCatalogue)
     EXPECT_TRUE(statistics.WaitClosed(ProgramUnderTest::kLimitMs));
 }
 
-TEST_F(Road, DISABLED_S12_HidingAndShowingTheWorkspaceKeepsTheTree)
+TEST_F(Road, S12_HidingAndShowingTheWorkspaceKeepsTheTree)
 {
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     const RemoteTreeView tree = s->Tree();
     const std::wstring outline = tree.Outline();
@@ -876,7 +892,7 @@ TEST_F(Road, S13_SavingWritesTheCatalogueOnce)
     EXPECT_EQ(databaseAtFirstSave, RoadSession::ReadBytes(s->DatabasePath()));
 }
 
-TEST_F(Road, DISABLED_S14_DeletingAFolderAsksFirst)
+TEST_F(Road, S14_DeletingAFolderAsksFirst)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot, kMusic}));
@@ -901,7 +917,7 @@ TEST_F(Road, DISABLED_S14_DeletingAFolderAsksFirst)
     EXPECT_EQ(nullptr, tree.Find({kRoot, kMusic}));
 }
 
-TEST_F(Road, DISABLED_S15_SettingsKeepTheDriveAndTheLimit)
+TEST_F(Road, S15_SettingsKeepTheDriveAndTheLimit)
 {
     ASSERT_TRUE(s->Program().PostCommand(kSettings));
     ProgramDialog settings = s->WaitDialog(L"Настройка...");
@@ -927,15 +943,20 @@ TEST_F(Road, DISABLED_S15_SettingsKeepTheDriveAndTheLimit)
     settings.SetText(kSettingsLimit, L"1");
     settings.Press(IDOK);
     EXPECT_TRUE(settings.WaitClosed(ProgramUnderTest::kLimitMs));
+    // The settings are stored once the dialog has returned.
     DWORD limit = 0, enabled = 0;
-    EXPECT_TRUE(RoadSession::ReadDword(L"Settings", L"RecursionLimit", limit));
-    EXPECT_TRUE(RoadSession::ReadDword(L"Settings", L"RecursionLimitEnabled", enabled));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return RoadSession::ReadDword(L"Settings", L"RecursionLimit", limit) &&
+                   RoadSession::ReadDword(L"Settings", L"RecursionLimitEnabled", enabled);
+        },
+        ProgramUnderTest::kLimitMs));
     EXPECT_EQ(1u, limit);
     EXPECT_EQ(1u, enabled);
     EXPECT_EQ(Widen(disc->Root()), RoadSession::ReadString(L"Settings", L"DefaultRoot"));
 }
 
-TEST_F(Road, DISABLED_S16_ANewDiscInTheDriveIsOffered)
+TEST_F(Road, S16_ANewDiscInTheDriveIsOffered)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot}));
@@ -997,14 +1018,14 @@ TEST_F(Road, S17_AboutShowsTheVersion)
     EXPECT_TRUE(about.WaitClosed(ProgramUnderTest::kLimitMs));
 }
 
-TEST_F(Road, DISABLED_S18_ExitSavesWithoutAsking)
+TEST_F(Road, S18_ExitSavesWithoutAsking)
 {
     // A column width of the node list, as a user's drag of its divider leaves it.
     ASSERT_TRUE(GoTo({kRoot}));
     ASSERT_TRUE(s->List().SetColumnWidth(0, kNodeColumnWidth));
     const RemoteTreeView tree = s->Tree();
     outlineAtExit = tree.Outline();
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     GetWindowRect(bar, &workspaceAtExit);
     MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&workspaceAtExit), 2);
@@ -1040,7 +1061,7 @@ TEST_F(Road, DISABLED_S18_ExitSavesWithoutAsking)
     EXPECT_GT(subkeys + values, 0u);
 }
 
-TEST_F(Road, DISABLED_S19_ARestartBringsEverythingBack)
+TEST_F(Road, S19_ARestartBringsEverythingBack)
 {
     ASSERT_TRUE(programEnded);
     ASSERT_FALSE(s->Program().Running());
@@ -1052,7 +1073,7 @@ TEST_F(Road, DISABLED_S19_ARestartBringsEverythingBack)
     const RemoteTreeView tree = s->Tree();
     EXPECT_EQ(outlineAtExit, tree.Outline());
 
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     EXPECT_TRUE(IsWindowVisible(bar));
     RECT place = {};
