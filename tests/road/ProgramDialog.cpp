@@ -99,5 +99,15 @@ bool ProgramDialog::PressEscape() const
 
 bool ProgramDialog::WaitClosed(DWORD limitMs) const
 {
-    return WaitUntil([&] { return !IsWindow(m_dialog) || !IsWindowVisible(m_dialog); }, limitMs);
+    // Hidden is not enough: a modal loop still runs until its window is destroyed, and a press
+    // meant for the window below would be handled inside it. A loop told to end may sleep until
+    // its next message when another loop took the wake-up message meant for it (a user's mouse
+    // would send one soon): an empty message wakes it.
+    return WaitUntil(
+        [&] {
+            if (IsWindow(m_dialog) && !IsWindowVisible(m_dialog))
+                PostMessageW(m_dialog, WM_NULL, 0, 0);
+            return !IsWindow(m_dialog);
+        },
+        limitMs);
 }

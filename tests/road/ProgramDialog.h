@@ -31,7 +31,7 @@ public:
     bool PressAndWait(int id, DWORD limitMs) const;
     // Esc as the dialog manager turns it into a command: IDCANCEL without a control.
     bool PressEscape() const;
-    // Waits for the window to go away.
+    // Waits for the window to be destroyed (its modal loop has ended).
     bool WaitClosed(DWORD limitMs) const;
 
 private:

@@ -179,6 +179,13 @@ HWND RoadSession::ListWindow() const
     return nullptr;
 }
 
+HWND RoadSession::WorkspaceBar() const
+{
+    HWND bar = TreeWindow();
+    while (bar != nullptr && GetParent(bar) != GetAncestor(bar, GA_ROOT)) bar = GetParent(bar);
+    return bar;
+}
+
 HWND RoadSession::FindWindowText(const std::wstring& text) const
 {
     for (HWND top : m_program->TopLevelWindows()) {

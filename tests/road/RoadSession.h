@@ -50,6 +50,9 @@ public:
     HWND ListWindow() const;
     RemoteTreeView Tree() const { return RemoteTreeView(TreeWindow(), m_program->Process()); }
     RemoteListView List() const { return RemoteListView(ListWindow(), m_program->Process()); }
+    // The workspace bar: the bar that holds the tree's tab, a child of the frame while docked
+    // and of a mini frame while floating.
+    HWND WorkspaceBar() const;
     // A window of the program (any top-level window or descendant) with this exact text.
     HWND FindWindowText(const std::wstring& text) const;
     ProgramDialog WaitDialog(const std::wstring& caption = std::wstring(),

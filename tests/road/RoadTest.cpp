@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 #include "CdromFixture.h"
+#include "NewThreadCatcher.h"
 #include "RoadSession.h"
 #include "ScreenShot.h"
 #include "UserInput.h"
@@ -51,6 +52,8 @@ const int kAboutVersion = 1050;
 const int kCellEditorId = 256;
 
 const wchar_t kRoot[] = L"My collections";
+// Message boxes bear the program's title (the main window too, but it is no dialog).
+const wchar_t kMessageBoxCaption[] = L"Lornival";
 const wchar_t kGames[] = L"Игры";
 const wchar_t kMusic[] = L"Музыка";
 const wchar_t kNewFolder[] = L"Новая папка";
@@ -338,6 +341,15 @@ protected:
         HTREEITEM item = tree.Find(path);
         RECT r = {};
         if (item == nullptr || !tree.EnsureVisible(item) || !tree.TextRect(item, r)) return false;
+        // A click on the selected item would open its name for editing a moment later: another
+        // item is selected first.
+        if (tree.Caret() == item) {
+            HTREEITEM other = tree.Parent(item);
+            if (other == nullptr) other = tree.FirstChild(item);
+            if (other == nullptr || !tree.Select(other)) return false;
+            tree.EnsureVisible(item);
+            if (!tree.TextRect(item, r)) return false;
+        }
         POINT at = Centre(r);
         ScreenToClient(tree.Handle(), &at);
         const LPARAM where = MAKELPARAM(at.x, at.y);
@@ -357,7 +369,7 @@ protected:
     // Answers the message box now on screen; returns its message.
     static std::wstring AnswerMessageBox(int button)
     {
-        ProgramDialog box = s->WaitDialog();
+        ProgramDialog box = s->WaitDialog(kMessageBoxCaption);
         if (!box.Exists()) return L"(no message box)";
         const std::wstring message = box.Message();
         box.Press(button);
@@ -365,32 +377,49 @@ protected:
         return message;
     }
 
-    // Nothing new appears among the program's windows for a while.
-    static bool NoDialogAppears()
+    // No dialog (with this caption, when given) appears for a while.
+    static bool NoDialogAppears(const std::wstring& caption = std::wstring())
     {
-        return !WaitUntil([] { return s->Program().FindDialog() != nullptr; }, kQuietMs);
+        return !WaitUntil([&] { return s->Program().FindDialog(caption) != nullptr; }, kQuietMs);
     }
 
     // Waits until the progress dialog of an added disc is done and reads its counters. The scan
     // thread is held from its start until Esc has been pressed in the dialog, so the dialog is
-    // surely still scanning then; `threadsBefore` are the program's threads before the command.
-    static void RunAddDiscProgress(const std::set<DWORD>& threadsBefore, std::wstring& folders,
-                                   std::wstring& files, const wchar_t* shot = nullptr)
+    // surely still scanning then. `catcher` was attached before the disc was asked for;
+    // `threadsBefore` are the program's threads from then, for when no debugger could attach
+    // (the thread is then held as soon as it is seen, which may be a little late).
+    static void RunAddDiscProgress(NewThreadCatcher& catcher, const std::set<DWORD>& threadsBefore,
+                                   std::wstring& folders, std::wstring& files,
+                                   const wchar_t* shot = nullptr)
     {
-        HeldThreads held(s->Program().ProcessId(), threadsBefore, ProgramUnderTest::kLimitMs);
-        ASSERT_TRUE(held.Any()) << "no scan thread started";
+        const wchar_t* caption = L"Добавление нового диска...";
+        std::unique_ptr<HeldThreads> polled;
+        if (catcher.Attached()) {
+            catcher.HoldUntil([&] { return s->Program().FindDialog(caption) != nullptr; },
+                              ProgramUnderTest::kLimitMs);
+            ASSERT_GT(catcher.Held(), 0u) << "no scan thread started";
+        } else {
+            std::printf("note: no debugger could attach; the scan thread is held when seen\n");
+            polled.reset(new HeldThreads(s->Program().ProcessId(), threadsBefore,
+                                         ProgramUnderTest::kLimitMs));
+            ASSERT_TRUE(polled->Any()) << "no scan thread started";
+        }
         ProgramDialog progress = s->WaitDialog(L"Добавление нового диска...");
         ASSERT_TRUE(progress.Exists()) << "no progress dialog";
         EXPECT_TRUE(progress.Visible(kProgressScanning));
         EXPECT_FALSE(progress.Visible(kProgressFinished));
         EXPECT_FALSE(progress.Visible(IDOK));
-        EXPECT_EQ(L"0", progress.Text(kProgressFolders));
-        EXPECT_EQ(L"0", progress.Text(kProgressFiles));
+        if (catcher.Held() > 0) {
+            // Held from its start: nothing counted yet.
+            EXPECT_EQ(L"0", progress.Text(kProgressFolders));
+            EXPECT_EQ(L"0", progress.Text(kProgressFiles));
+        }
         progress.PressEscape();
         s->Program().Idle();
         EXPECT_TRUE(progress.Exists() && IsWindowVisible(progress.Handle()))
             << "Esc ended the dialog while the disc was being scanned";
-        held.Release();
+        catcher.Release();
+        polled.reset();
         ASSERT_TRUE(
             WaitUntil([&] { return progress.Visible(kProgressFinished) && progress.Visible(IDOK); },
                       ProgramUnderTest::kLimitMs))
@@ -486,7 +515,7 @@ std::wstring Road::outlineAtExit;
 RECT Road::workspaceAtExit = {};
 std::vector<BYTE> Road::databaseAtFirstSave;
 
-TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
+TEST_F(Road, S01_FirstRunShowsTheEmptyCatalogue)
 {
     EXPECT_FALSE(RoadSession::FileExists(s->DatabasePath()) &&
                  RoadSession::ReadBytes(s->DatabasePath()).size() > 0)
@@ -494,12 +523,21 @@ TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
     const HWND main = Main();
     EXPECT_EQ(L"Lornival", WindowText(main));
 
-    const HWND bar = s->FindWindowText(L"Обзор");
-    ASSERT_NE(nullptr, bar) << "no bar \"Обзор\"";
-    EXPECT_TRUE(IsWindowVisible(bar));
     ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; }, ProgramUnderTest::kLimitMs))
         << "no tree \"По категориям\"";
     EXPECT_TRUE(IsWindowVisible(s->TreeWindow()));
+    // The workspace bar holds the tree's tab, docked on the frame's left beside the list.
+    RECT client = {}, bar = {}, listPlace = {};
+    GetClientRect(main, &client);
+    MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const HWND workspace = s->WorkspaceBar();
+    ASSERT_NE(nullptr, workspace) << "no workspace bar";
+    EXPECT_EQ(main, GetParent(workspace));
+    EXPECT_TRUE(IsWindowVisible(workspace));
+    GetWindowRect(workspace, &bar);
+    GetWindowRect(s->ListWindow(), &listPlace);
+    EXPECT_EQ(client.left, bar.left);
+    EXPECT_LE(bar.right, listPlace.left);
     const RemoteTreeView tree = s->Tree();
     EXPECT_EQ(std::vector<std::wstring>{kRoot}, tree.ChildNames(nullptr));
     EXPECT_TRUE(s->WaitForCaret({kRoot})) << Join(tree.PathOf(tree.Caret()));
@@ -516,9 +554,7 @@ TEST_F(Road, DISABLED_S01_FirstRunShowsTheEmptyCatalogue)
     for (HWND w : s->Program().Descendants(main, nullptr))
         if ((UINT)GetDlgCtrlID(w) == RoadSession::kStatusBarId) withStatusId.push_back(w);
     ASSERT_EQ(1u, withStatusId.size());
-    RECT client = {}, status = {};
-    GetClientRect(main, &client);
-    MapWindowPoints(main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT status = {};
     GetWindowRect(withStatusId[0], &status);
     EXPECT_EQ(client.bottom, status.bottom);
     EXPECT_EQ(client.left, status.left);
@@ -543,7 +579,7 @@ TEST_F(Road, S02_ASecondCopyEndsAtOnceWithoutAWindow)
     EXPECT_TRUE(s->Program().Idle());
 }
 
-TEST_F(Road, DISABLED_S03_ANewFolderIsNamedInPlace)
+TEST_F(Road, S03_ANewFolderIsNamedInPlace)
 {
     ASSERT_TRUE(s->Program().PostCommand(kCreateFolder));
     // The new folder becomes current and its name opens for editing at once.
@@ -558,12 +594,13 @@ TEST_F(Road, DISABLED_S03_ANewFolderIsNamedInPlace)
     EXPECT_EQ(0, s->List().RowCount());
 }
 
-TEST_F(Road, DISABLED_S04_AddingADiscCountsAndListsIt)
+TEST_F(Road, S04_AddingADiscCountsAndListsIt)
 {
     const std::set<DWORD> before = ThreadsOf(s->Program().ProcessId());
+    NewThreadCatcher catcher(s->Program().ProcessId());
     ASSERT_TRUE(s->Program().PostCommand(kAddDisc));
     std::wstring folders, files;
-    RunAddDiscProgress(before, folders, files, L"road-progress-dialog");
+    RunAddDiscProgress(catcher, before, folders, files, L"road-progress-dialog");
     // Folders: the disc's root, Docs and Docs\Old; files: the four of the fixture and the label.
     EXPECT_EQ(L"3", folders);
     EXPECT_EQ(L"5", files);
@@ -583,16 +620,18 @@ TEST_F(Road, DISABLED_S04_AddingADiscCountsAndListsIt)
     // Sizes in whole KB (3100 / 1024 = 3, 2048 / 1024 = 2).
     EXPECT_EQ((std::vector<std::wstring>{L"Docs", L"", kFolderType, kFixtureDate, L""}),
               list.Row(0));
+    // The label file is the prefix's: only its size is known.
+    EXPECT_EQ(L"<1 KB", list.Text(1, 1));
     EXPECT_EQ(
         (std::vector<std::wstring>{L"readme.txt", L"3 KB", TypeName(L".TXT"), kFixtureDate, L""}),
-        list.Row(1));
+        list.Row(2));
     EXPECT_EQ(
         (std::vector<std::wstring>{L"setup.exe", L"2 KB", TypeName(L".EXE"), kFixtureDate, L""}),
-        list.Row(2));
+        list.Row(3));
     EXPECT_EQ(Widen(disc->Root()), RoadSession::ReadString(L"Settings", L"DefaultRoot"));
 }
 
-TEST_F(Road, DISABLED_S05_BrowsingAndSortingTheDisc)
+TEST_F(Road, S05_BrowsingAndSortingTheDisc)
 {
     const std::vector<std::wstring> discPath = {kRoot, kGames, Label()};
     const std::vector<std::wstring> docs = {L"Old", L"manual.txt"};
@@ -635,7 +674,7 @@ TEST_F(Road, DISABLED_S05_BrowsingAndSortingTheDisc)
     ScreenShot::Save(Main(), L"road-main-window");
 }
 
-TEST_F(Road, DISABLED_S06_DescriptionAndLentToAreEditedInTheList)
+TEST_F(Road, S06_DescriptionAndLentToAreEditedInTheList)
 {
     ASSERT_TRUE(UserInput::Key(Main(), VK_BACK));
     ASSERT_TRUE(s->WaitForListNames({Label()})) << Join(s->List().Names());
@@ -682,7 +721,7 @@ TEST_F(Road, DISABLED_S06_DescriptionAndLentToAreEditedInTheList)
     EXPECT_TRUE(s->WaitForListNames({Label()}));
 }
 
-TEST_F(Road, DISABLED_S07_ADiscFolderIsExcludedFromSearch)
+TEST_F(Road, S07_ADiscFolderIsExcludedFromSearch)
 {
     ASSERT_TRUE(s->WaitForListNames({Label()}));
     ASSERT_TRUE(DoubleClickCell(0, 0));
@@ -692,7 +731,7 @@ TEST_F(Road, DISABLED_S07_ADiscFolderIsExcludedFromSearch)
     EXPECT_TRUE(s->Program().Running());
 }
 
-TEST_F(Road, DISABLED_S08_SearchHonoursTheExcludedFolder)
+TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
 {
     ASSERT_TRUE(GoTo({kRoot}));
     ProgramDialog search = OpenSearch();
@@ -740,7 +779,7 @@ TEST_F(Road, DISABLED_S08_SearchHonoursTheExcludedFolder)
     ASSERT_TRUE(ToggleExcluded(L"Docs"));
 }
 
-TEST_F(Road, DISABLED_S09_RenamingWithF2)
+TEST_F(Road, S09_RenamingWithF2)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot, kGames, Label()}));
@@ -756,7 +795,7 @@ TEST_F(Road, DISABLED_S09_RenamingWithF2)
     EXPECT_EQ(kRoot, tree.Text(tree.Root()));
 }
 
-TEST_F(Road, DISABLED_S10_DragAndDropInTheTree)
+TEST_F(Road, S10_DragAndDropInTheTree)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot}));
@@ -803,7 +842,7 @@ TEST_F(Road, DISABLED_S10_DragAndDropInTheTree)
         << Narrow(tree.Outline());
 }
 
-TEST_F(Road, DISABLED_S11_StatisticsCountTheCatalogue)
+TEST_F(Road, S11_StatisticsCountTheCatalogue)
 {
     ASSERT_TRUE(s->Program().PostCommand(kStatistics));
     ProgramDialog statistics = s->WaitDialog(L"Статистика...");
@@ -817,9 +856,9 @@ TEST_F(Road, DISABLED_S11_StatisticsCountTheCatalogue)
     EXPECT_TRUE(statistics.WaitClosed(ProgramUnderTest::kLimitMs));
 }
 
-TEST_F(Road, DISABLED_S12_HidingAndShowingTheWorkspaceKeepsTheTree)
+TEST_F(Road, S12_HidingAndShowingTheWorkspaceKeepsTheTree)
 {
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     const RemoteTreeView tree = s->Tree();
     const std::wstring outline = tree.Outline();
@@ -853,7 +892,7 @@ TEST_F(Road, S13_SavingWritesTheCatalogueOnce)
     EXPECT_EQ(databaseAtFirstSave, RoadSession::ReadBytes(s->DatabasePath()));
 }
 
-TEST_F(Road, DISABLED_S14_DeletingAFolderAsksFirst)
+TEST_F(Road, S14_DeletingAFolderAsksFirst)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot, kMusic}));
@@ -878,7 +917,7 @@ TEST_F(Road, DISABLED_S14_DeletingAFolderAsksFirst)
     EXPECT_EQ(nullptr, tree.Find({kRoot, kMusic}));
 }
 
-TEST_F(Road, DISABLED_S15_SettingsKeepTheDriveAndTheLimit)
+TEST_F(Road, S15_SettingsKeepTheDriveAndTheLimit)
 {
     ASSERT_TRUE(s->Program().PostCommand(kSettings));
     ProgramDialog settings = s->WaitDialog(L"Настройка...");
@@ -893,7 +932,7 @@ TEST_F(Road, DISABLED_S15_SettingsKeepTheDriveAndTheLimit)
 
     settings.SetText(kSettingsLimit, L"x");
     settings.Press(IDOK);
-    ProgramDialog complaint = s->WaitDialog(L"Lornival");
+    ProgramDialog complaint = s->WaitDialog(kMessageBoxCaption);
     ASSERT_TRUE(complaint.Exists() && complaint.Handle() != settings.Handle())
         << "a bad number was taken";
     EXPECT_EQ(L"Please enter an integer.", complaint.Message());
@@ -904,15 +943,20 @@ TEST_F(Road, DISABLED_S15_SettingsKeepTheDriveAndTheLimit)
     settings.SetText(kSettingsLimit, L"1");
     settings.Press(IDOK);
     EXPECT_TRUE(settings.WaitClosed(ProgramUnderTest::kLimitMs));
+    // The settings are stored once the dialog has returned.
     DWORD limit = 0, enabled = 0;
-    EXPECT_TRUE(RoadSession::ReadDword(L"Settings", L"RecursionLimit", limit));
-    EXPECT_TRUE(RoadSession::ReadDword(L"Settings", L"RecursionLimitEnabled", enabled));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return RoadSession::ReadDword(L"Settings", L"RecursionLimit", limit) &&
+                   RoadSession::ReadDword(L"Settings", L"RecursionLimitEnabled", enabled);
+        },
+        ProgramUnderTest::kLimitMs));
     EXPECT_EQ(1u, limit);
     EXPECT_EQ(1u, enabled);
     EXPECT_EQ(Widen(disc->Root()), RoadSession::ReadString(L"Settings", L"DefaultRoot"));
 }
 
-TEST_F(Road, DISABLED_S16_ANewDiscInTheDriveIsOffered)
+TEST_F(Road, S16_ANewDiscInTheDriveIsOffered)
 {
     const RemoteTreeView tree = s->Tree();
     ASSERT_TRUE(GoTo({kRoot}));
@@ -932,15 +976,21 @@ TEST_F(Road, DISABLED_S16_ANewDiscInTheDriveIsOffered)
         // C: is no CD-ROM drive: no question at all.
         DeviceArrival arrival(Main(), driveC);
         EXPECT_TRUE(WaitUntil([&] { return arrival.Done(); }, ProgramUnderTest::kLimitMs));
-        EXPECT_TRUE(NoDialogAppears());
+        EXPECT_TRUE(NoDialogAppears(kMessageBoxCaption));
     }
     EXPECT_EQ(outline, tree.Outline());
 
-    const std::set<DWORD> before = ThreadsOf(s->Program().ProcessId());
     DeviceArrival arrival(Main(), driveX);
-    EXPECT_EQ(prompt, AnswerMessageBox(IDYES));
+    ProgramDialog question = s->WaitDialog(kMessageBoxCaption);
+    ASSERT_TRUE(question.Exists());
+    EXPECT_EQ(prompt, question.Message());
+    // The debugger holds the process while it has something to report: it attaches only once
+    // the question is up, and the answer goes while it watches.
+    const std::set<DWORD> before = ThreadsOf(s->Program().ProcessId());
+    NewThreadCatcher catcher(s->Program().ProcessId());
+    question.Press(IDYES);
     std::wstring folders, files;
-    RunAddDiscProgress(before, folders, files);
+    RunAddDiscProgress(catcher, before, folders, files);
     EXPECT_TRUE(arrival.Join());
     // Limit 1: the root and Docs with their files (the label's among them); Docs keeps none of
     // its subfolders and says so in its name.
@@ -968,14 +1018,14 @@ TEST_F(Road, S17_AboutShowsTheVersion)
     EXPECT_TRUE(about.WaitClosed(ProgramUnderTest::kLimitMs));
 }
 
-TEST_F(Road, DISABLED_S18_ExitSavesWithoutAsking)
+TEST_F(Road, S18_ExitSavesWithoutAsking)
 {
     // A column width of the node list, as a user's drag of its divider leaves it.
     ASSERT_TRUE(GoTo({kRoot}));
     ASSERT_TRUE(s->List().SetColumnWidth(0, kNodeColumnWidth));
     const RemoteTreeView tree = s->Tree();
     outlineAtExit = tree.Outline();
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     GetWindowRect(bar, &workspaceAtExit);
     MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&workspaceAtExit), 2);
@@ -1011,7 +1061,7 @@ TEST_F(Road, DISABLED_S18_ExitSavesWithoutAsking)
     EXPECT_GT(subkeys + values, 0u);
 }
 
-TEST_F(Road, DISABLED_S19_ARestartBringsEverythingBack)
+TEST_F(Road, S19_ARestartBringsEverythingBack)
 {
     ASSERT_TRUE(programEnded);
     ASSERT_FALSE(s->Program().Running());
@@ -1023,7 +1073,7 @@ TEST_F(Road, DISABLED_S19_ARestartBringsEverythingBack)
     const RemoteTreeView tree = s->Tree();
     EXPECT_EQ(outlineAtExit, tree.Outline());
 
-    const HWND bar = s->FindWindowText(L"Обзор");
+    const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);
     EXPECT_TRUE(IsWindowVisible(bar));
     RECT place = {};
