@@ -146,7 +146,7 @@ TEST(GlobalData, ParentFrameOfAChildAndOfABarInAFloatingMiniFrame)
     EXPECT_EQ(pFrame, CZAVPGlobalData::GetParentFrameOf(&grandchild));
 
     // A floating mini frame is a top-level window: the search goes on with the frame it belongs to.
-    OwnedMiniFrame mini;
+    OwnedMiniFrame& mini = *new OwnedMiniFrame;  // deletes itself with its window
     ASSERT_TRUE(
         mini.CreateEx(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, CRect(0, 0, 60, 60), nullptr, 0));
     mini.BelongTo(pFrame->GetSafeHwnd());

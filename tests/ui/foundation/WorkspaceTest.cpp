@@ -131,7 +131,8 @@ protected:
 
     CWinApp m_app{kAppName};
     RecordingDockManager m_dockManager;
-    CZAVPFrameWnd m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CZAVPFrameWnd& m_frame = *new CZAVPFrameWnd;
 };
 
 TEST_F(WorkspaceTest, LoadRunsInTheFixedOrderAndSkipsFloatingToolbars)
@@ -260,7 +261,7 @@ TEST_F(WorkspaceTest, DisabledSaveWritesNothingAtAll)
 
 TEST_F(WorkspaceTest, FrameBarsOnlySkipsToolbarsOfOtherFrames)
 {
-    CZAVPFrameWnd other;
+    CZAVPFrameWnd& other = *new CZAVPFrameWnd;
     ASSERT_TRUE(other.Create(nullptr, "Other", WS_OVERLAPPEDWINDOW));
     CZAVPWorkspace workspace;
     workspace.SetRegistrySection(kSection);

@@ -141,7 +141,8 @@ protected:
     ScopedValue<BOOL> m_quiet{ZAVPMenuSound::g_bSoundsEnabled, FALSE};
     HMENU m_hMenu = nullptr;
     CZAVPMenuBar m_bar;
-    MenuFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    MenuFrame& m_frame = *new MenuFrame;
 };
 }  // namespace
 

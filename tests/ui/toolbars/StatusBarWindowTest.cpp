@@ -49,7 +49,8 @@ protected:
     }
 
     CZAVPStatusBar m_bar;
-    IndicatorFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    IndicatorFrame& m_frame = *new IndicatorFrame;
 };
 }  // namespace
 
@@ -133,7 +134,7 @@ TEST_F(StatusBarWindowTest, SettingAndGripChangesLayThePanesOutAgain)
     EXPECT_EQ(nCapsWidth + 10, m_bar.GetPaneRect(1).Width());
 
     // A frame that cannot be sized gives no grip, until the grip style is added.
-    CZAVPFrameWnd fixed;
+    CZAVPFrameWnd& fixed = *new CZAVPFrameWnd;  // deletes itself with its window
     ASSERT_TRUE(fixed.Create(nullptr, "Fixed", WS_OVERLAPPED | WS_CAPTION));
     CZAVPStatusBar bar;
     ASSERT_TRUE(bar.Create(&fixed));

@@ -119,7 +119,8 @@ protected:
     }
 
     CZAVPToolBar m_bar;
-    CommandFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    CommandFrame& m_frame = *new CommandFrame;
 };
 }  // namespace
 

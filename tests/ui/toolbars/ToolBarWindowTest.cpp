@@ -105,7 +105,8 @@ protected:
     // The bars outlive the frame object: the frame's dock manager still lists them when it goes.
     CZAVPToolBar m_main;
     CZAVPToolBar m_nav;
-    RecordingFrame m_frame;
+    // A frame deletes itself when its window goes, so it lives on the heap.
+    RecordingFrame& m_frame = *new RecordingFrame;
 };
 }  // namespace
 
