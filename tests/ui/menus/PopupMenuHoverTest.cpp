@@ -14,6 +14,9 @@
 
 namespace
 {
+// Other test programs of the run open their windows near the screen's top-left corner, on the
+// same desktop: these windows keep away from there, so the pointer is over this program's menus.
+const int kLeft = 420, kTop = 300;
 const UINT kOpen = 101, kExit = 102, kOne = 201;
 const int kRecent = 2;  // the item that opens a sub-menu
 
@@ -46,11 +49,14 @@ protected:
     {
         SilenceMenuSounds();
         m_frame.m_bAutoMenuEnable = FALSE;
-        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
-        m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
+        // Never shown, so this program is never the active one: other programs of the run taking
+        // the focus would close the menus (WM_ACTIVATEAPP) in the middle of a test.
+        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
+        m_frame.SetWindowPos(nullptr, kLeft, kTop, 560, 400, SWP_NOZORDER);
         m_pRoot = new CZAVPPopupMenu;
-        ASSERT_TRUE(m_pRoot->Create(&m_frame, 50, 60, BuildMenu(), FALSE, TRUE));
+        ASSERT_TRUE(m_pRoot->Create(&m_frame, kLeft + 50, kTop + 60, BuildMenu(), FALSE, TRUE));
         m_pBar = m_pRoot->GetMenuBar();
+        m_hwndRoot = m_pRoot->GetSafeHwnd();
         m_nDelay = CZAVPPopupMenuBar::GetMenuShowDelay();
         // The first move after opening is not hot-tracking.
         m_pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
@@ -74,18 +80,21 @@ protected:
     {
         return static_cast<CZAVPToolbarMenuButton*>(m_pRoot->GetMenuItem(kRecent))->m_pPopupMenu;
     }
-    // Pumps until the sub-menu is open (or closed), at most the given time.
+    // Pumps until the sub-menu is open (or closed), at most the given time; false also when the
+    // menu itself went.
     bool WaitFor(bool bOpen, DWORD ms)
     {
         const DWORD end = GetTickCount() + ms;
-        while ((SubMenu() != nullptr) != bOpen && GetTickCount() < end) Pump(10);
-        return (SubMenu() != nullptr) == bOpen;
+        while (IsWindow(m_hwndRoot) && (SubMenu() != nullptr) != bOpen && GetTickCount() < end)
+            Pump(10);
+        return IsWindow(m_hwndRoot) && (SubMenu() != nullptr) == bOpen;
     }
 
     // A frame deletes itself when its window goes, so it lives on the heap.
     CFrameWnd& m_frame = *new CFrameWnd;
     CZAVPPopupMenu* m_pRoot = nullptr;
     CZAVPPopupMenuBar* m_pBar = nullptr;
+    HWND m_hwndRoot = nullptr;
     int m_nDelay = 0;
 };
 }  // namespace
@@ -104,6 +113,7 @@ TEST_F(PopupMenuHoverTest, SubMenuOpensAfterTheDelayAndClosesAfterThePointerMove
     // Back onto its item within the delay: it stays.
     PointAt(kRecent);
     Pump(m_nDelay + 200);
+    ASSERT_TRUE(IsWindow(m_hwndRoot));
     EXPECT_NE(nullptr, SubMenu());
 
     PointAt(0);
@@ -118,11 +128,11 @@ TEST_F(PopupMenuHoverTest, LeaveTrackingDoesNotStopThePendingCloseNorLeaveAHotIt
     ASSERT_TRUE(WaitFor(true, m_nDelay + 2000));
     PointAt(0);  // the close waits on the bar's timer
     // The pointer leaves the menus altogether: the bar's leave tracking polls meanwhile.
-    SetCursorPos(500, 350);
+    SetCursorPos(kLeft + 500, kTop + 300);
     ASSERT_TRUE(WaitFor(false, m_nDelay + 2000));
     Pump(300);  // several leave-tracking periods
+    ASSERT_TRUE(IsWindow(m_hwndRoot));
     EXPECT_EQ(-1, m_pBar->GetHotButton());
-    EXPECT_TRUE(IsWindow(m_pRoot->GetSafeHwnd()));
 }
 
 // A split button on a toolbar: its body runs the command, its arrow opens the menu below it.
@@ -143,8 +153,8 @@ protected:
     {
         SilenceMenuSounds();
         m_frame.m_bAutoMenuEnable = FALSE;
-        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
-        m_frame.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOZORDER);
+        ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
+        m_frame.SetWindowPos(nullptr, kLeft, kTop, 560, 400, SWP_NOZORDER);
         ASSERT_TRUE(m_bar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE800));
         HMENU hMenu = BuildMenu();
         m_pSplit = new CZAVPToolbarMenuButton(kSplit, hMenu, -1, "Split");
@@ -206,7 +216,7 @@ TEST_F(PopupMenuHoverTest, ATallMenuScrollsWhileThePointerRestsOnAScrollButton)
     HMENU hTall = CreatePopupMenu();
     for (UINT i = 0; i < 120; ++i) AppendMenuA(hTall, MF_STRING, 1000 + i, "Item");
     CZAVPPopupMenu* pTall = new CZAVPPopupMenu;
-    ASSERT_TRUE(pTall->Create(&m_frame, 60, 10, hTall, FALSE, TRUE));
+    ASSERT_TRUE(pTall->Create(&m_frame, kLeft + 60, 10, hTall, FALSE, TRUE));
     ASSERT_TRUE(pTall->IsScrollable());
     CZAVPPopupMenuBar* pBar = pTall->GetMenuBar();
     EXPECT_EQ(0, pBar->GetOffset());
@@ -231,7 +241,7 @@ TEST_F(PopupMenuHoverTest, ATallMenuScrollsWhileThePointerRestsOnAScrollButton)
     EXPECT_GT(rectBar.top - rectWindow.top, nBorder);  // now a scroll-up button as well
 
     // Away from it, the scrolling stops.
-    SetCursorPos(500, 350);
+    SetCursorPos(kLeft + 500, kTop + 300);
     Pump(200);
     const int nStopped = pBar->GetOffset();
     Pump(300);

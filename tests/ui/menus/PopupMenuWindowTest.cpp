@@ -229,7 +229,7 @@ TEST_F(PopupMenuWindowTest, AnotherApplicationTakingTheFocusClosesTheChain)
 TEST_F(PopupMenuWindowTest, AClickOutsideTheMenusOfADialogClosesTheChain)
 {
     CZAVPDialog dialog;
-    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 400, 300,
                                 m_frame.GetSafeHwnd(), nullptr));
     CZAVPPopupMenu* pRoot = Open(&dialog);
     ASSERT_NE(nullptr, pRoot);
