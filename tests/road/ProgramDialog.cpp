@@ -5,7 +5,6 @@
 namespace
 {
 const wchar_t kStaticClass[] = L"Static";
-const wchar_t kButtonClass[] = L"Button";
 
 bool SameClass(HWND hwnd, const wchar_t* name)
 {
@@ -59,14 +58,6 @@ std::wstring ProgramDialog::Message() const
         message += text;
     }
     return message;
-}
-
-std::vector<std::wstring> ProgramDialog::ButtonTexts() const
-{
-    std::vector<std::wstring> texts;
-    for (HWND c : Children(m_dialog))
-        if (SameClass(c, kButtonClass) && IsWindowVisible(c)) texts.push_back(WindowText(c));
-    return texts;
 }
 
 bool ProgramDialog::SetText(int id, const std::wstring& text) const

@@ -20,8 +20,6 @@ public:
     bool Checked(int id) const;
     // A message box's message: the texts of its static controls that carry any.
     std::wstring Message() const;
-    // The texts of every button, in window order.
-    std::vector<std::wstring> ButtonTexts() const;
 
     bool SetText(int id, const std::wstring& text) const;
     // A button press as the button reports it to the dialog (posted: it may end a modal loop).

@@ -118,32 +118,6 @@ bool RemoteListView::SetColumnWidth(int column, int width) const
     return SendMessageW(m_list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0)) != 0;
 }
 
-int RemoteListView::SelectedRow() const
-{
-    return (int)SendMessageW(m_list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
-}
-
-int RemoteListView::SelectedCount() const
-{
-    return (int)SendMessageW(m_list, LVM_GETSELECTEDCOUNT, 0, 0);
-}
-
-bool RemoteListView::Select(int row) const
-{
-    RemoteBuffer buffer(m_process, sizeof(LVITEMW));
-    if (!buffer.Valid()) return false;
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = 0;
-    buffer.Write(&item, sizeof item);
-    SendMessageW(m_list, LVM_SETITEMSTATE, (WPARAM)-1, buffer.At());  // clears every row
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    buffer.Write(&item, sizeof item);
-    const bool done = SendMessageW(m_list, LVM_SETITEMSTATE, row, buffer.At()) != 0;
-    SendMessageW(m_list, LVM_SETSELECTIONMARK, 0, row);
-    return done;
-}
-
 bool RemoteListView::CellRect(int row, int column, RECT& screen) const
 {
     RemoteBuffer buffer(m_process, sizeof(RECT));

@@ -1,6 +1,6 @@
-// Reads and drives a report list view of another process: rows, cells, column titles and
-// widths, the selection and cell rectangles. Structures go through a RemoteBuffer in the layout
-// of this program's pointer size, which the driver checks is the target's too.
+// Reads a report list view of another process: rows, cells, column titles, widths and cell
+// rectangles. Structures go through a RemoteBuffer in the layout of this program's pointer size,
+// which the driver checks is the target's too.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -28,9 +28,6 @@ public:
     bool SetColumnWidth(int column, int width) const;
     HWND Header() const;
 
-    int SelectedRow() const;  // the first selected row, -1 without one
-    int SelectedCount() const;
-    bool Select(int row) const;  // selects and focuses only this row
     // The cell's rectangle in screen coordinates (column 0: the label part).
     bool CellRect(int row, int column, RECT& screen) const;
 

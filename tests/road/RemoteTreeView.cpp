@@ -90,12 +90,6 @@ bool RemoteTreeView::EnsureVisible(HTREEITEM item) const
     return item != nullptr;
 }
 
-HWND RemoteTreeView::EditLabel(HTREEITEM item) const
-{
-    return reinterpret_cast<HWND>(
-        SendMessageW(m_tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item)));
-}
-
 HWND RemoteTreeView::EditControl() const
 {
     return reinterpret_cast<HWND>(SendMessageW(m_tree, TVM_GETEDITCONTROL, 0, 0));

@@ -31,7 +31,6 @@ public:
     bool Select(HTREEITEM item) const;  // as the caret, with the tree's notifications
     bool Expand(HTREEITEM item) const;
     bool EnsureVisible(HTREEITEM item) const;  // opens its parents and scrolls it into view
-    HWND EditLabel(HTREEITEM item) const;      // the label's edit control, or null
     HWND EditControl() const;
     // The item's text rectangle in screen coordinates.
     bool TextRect(HTREEITEM item, RECT& screen) const;

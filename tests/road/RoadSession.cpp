@@ -95,15 +95,6 @@ bool RoadSession::DeleteProgramKey()
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
-bool RoadSession::ProgramKeyExists()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kProgramKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
 std::wstring RoadSession::ReadString(const std::wstring& section, const std::wstring& value,
                                      bool* found)
 {
@@ -184,16 +175,6 @@ HWND RoadSession::WorkspaceBar() const
     HWND bar = TreeWindow();
     while (bar != nullptr && GetParent(bar) != GetAncestor(bar, GA_ROOT)) bar = GetParent(bar);
     return bar;
-}
-
-HWND RoadSession::FindWindowText(const std::wstring& text) const
-{
-    for (HWND top : m_program->TopLevelWindows()) {
-        if (WindowText(top) == text) return top;
-        for (HWND child : m_program->Descendants(top, nullptr))
-            if (WindowText(child) == text) return child;
-    }
-    return nullptr;
 }
 
 bool RoadSession::WaitForListNames(const std::vector<std::wstring>& names, DWORD limitMs) const

@@ -28,7 +28,6 @@ public:
     static std::wstring FreshProgramFolder(const std::wstring& name);
     static std::wstring FolderOf(const std::wstring& path);
     static bool DeleteProgramKey();
-    static bool ProgramKeyExists();
     // Values under the program's key; `found` tells a missing value from an empty one.
     static std::wstring ReadString(const std::wstring& section, const std::wstring& value,
                                    bool* found = nullptr);
@@ -53,8 +52,6 @@ public:
     // The workspace bar: the bar that holds the tree's tab, a child of the frame while docked
     // and of a mini frame while floating.
     HWND WorkspaceBar() const;
-    // A window of the program (any top-level window or descendant) with this exact text.
-    HWND FindWindowText(const std::wstring& text) const;
     ProgramDialog WaitDialog(const std::wstring& caption = std::wstring(),
                              DWORD limitMs = ProgramUnderTest::kLimitMs) const
     {

@@ -65,22 +65,6 @@ bool Key(HWND window, WORD vk, bool ctrl)
     return Send(inputs);
 }
 
-bool Type(HWND window, const wchar_t* text)
-{
-    if (!Focus(window)) return false;
-    std::vector<INPUT> inputs;
-    for (const wchar_t* p = text; *p != 0; ++p) {
-        for (bool up : {false, true}) {
-            INPUT in = {};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wScan = *p;
-            in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-            inputs.push_back(in);
-        }
-    }
-    return Send(inputs);
-}
-
 bool Drag(HWND window, POINT from, POINT to)
 {
     if (!Focus(window)) return false;
@@ -95,28 +79,6 @@ bool Drag(HWND window, POINT from, POINT to)
         Sleep(kStepPauseMs);
     }
     return Send({MouseInput(to, MOUSEEVENTF_LEFTUP)});
-}
-
-bool Click(HWND window, POINT at)
-{
-    if (!Focus(window)) return false;
-    return Send({MouseInput(at, 0), MouseInput(at, MOUSEEVENTF_LEFTDOWN),
-                 MouseInput(at, MOUSEEVENTF_LEFTUP)});
-}
-
-bool RightClick(HWND window, POINT at)
-{
-    if (!Focus(window)) return false;
-    return Send({MouseInput(at, 0), MouseInput(at, MOUSEEVENTF_RIGHTDOWN),
-                 MouseInput(at, MOUSEEVENTF_RIGHTUP)});
-}
-
-bool DoubleClick(HWND window, POINT at)
-{
-    if (!Focus(window)) return false;
-    return Send({MouseInput(at, 0), MouseInput(at, MOUSEEVENTF_LEFTDOWN),
-                 MouseInput(at, MOUSEEVENTF_LEFTUP), MouseInput(at, MOUSEEVENTF_LEFTDOWN),
-                 MouseInput(at, MOUSEEVENTF_LEFTUP)});
 }
 
 }  // namespace UserInput

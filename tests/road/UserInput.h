@@ -10,11 +10,6 @@ namespace UserInput
 bool Focus(HWND window);
 // A key press and release, with Ctrl held when asked.
 bool Key(HWND window, WORD vk, bool ctrl = false);
-// Types text (UTF-16) as key events.
-bool Type(HWND window, const wchar_t* text);
 // Presses the left button at one screen point, moves to another in steps and releases it there.
 bool Drag(HWND window, POINT from, POINT to);
-bool Click(HWND window, POINT at);
-bool RightClick(HWND window, POINT at);
-bool DoubleClick(HWND window, POINT at);
 }  // namespace UserInput
