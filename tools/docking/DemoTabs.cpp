@@ -52,17 +52,17 @@ const wchar_t* const kStats[] = {L"Дисков: 12", L"Папок: 1 204", L"Ф
 bool AddDemoTabbedPane(CZAVPFrameWnd* pFrame,
                        std::vector<std::unique_ptr<CZAVPDockingControlBar>>& panes)
 {
-    struct Spec
+    struct TabPane
     {
         const char* name;
         const wchar_t* const* lines;
-    } specs[] = {{"Результаты поиска", kResults}, {"Журнал", kLog}, {"Статистика", kStats}};
+    } tabPanes[] = {{"Результаты поиска", kResults}, {"Журнал", kLog}, {"Статистика", kStats}};
     CZAVPDockingControlBar* pFirst = nullptr;
     CZAVPDockingControlBar* pGroup = nullptr;
     UINT nID = kFirstPaneId;
-    for (const Spec& spec : specs) {
+    for (const TabPane& tabPane : tabPanes) {
         auto pane = std::make_unique<DemoListPane>();
-        if (!pane->CreateIn(pFrame, spec.name, spec.lines, nID++)) return false;
+        if (!pane->CreateIn(pFrame, tabPane.name, tabPane.lines, nID++)) return false;
         if (pFirst == nullptr) {
             pFrame->DockControlBar(pane.get(), 0xE81E);
             pFirst = pane.get();
