@@ -51,6 +51,18 @@ void Pump(DWORD nMilliseconds = 0)
     }
 }
 
+// Pumps until the condition holds or the time is up (a slow emulated run needs more ticks).
+template <typename Condition>
+bool PumpUntil(Condition done, DWORD nMilliseconds = 3000)
+{
+    const DWORD dwEnd = ::GetTickCount() + nMilliseconds;
+    while (!done()) {
+        if ((LONG)(::GetTickCount() - dwEnd) >= 0) return false;
+        Pump(10);
+    }
+    return true;
+}
+
 // Holds Ctrl down in the thread's key state (what GetKeyState answers) for as long as it lives.
 class CtrlDown
 {
@@ -394,8 +406,7 @@ TEST_F(MiniFrameTest, TheFrameRollsUpWhileTheCursorIsAwayUnlessPinned)
 
     // Away for longer than a tick: only the caption and the borders stay.
     ::SetCursorPos(kFarAway.x, kFarAway.y);
-    Pump(400);
-    ASSERT_TRUE(pMiniFrame->IsRolledUp());
+    ASSERT_TRUE(PumpUntil([&] { return pMiniFrame->IsRolledUp() != FALSE; }));
     const int nRolled = FrameAround(CSize(0, 0)).cy;
     EXPECT_EQ(nRolled, WindowRect(pMiniFrame).Height());
     EXPECT_TRUE(bar->IsFloating());
@@ -403,8 +414,7 @@ TEST_F(MiniFrameTest, TheFrameRollsUpWhileTheCursorIsAwayUnlessPinned)
     // Back over it: the old height returns.
     const CPoint ptCaption = CaptionPoint(pMiniFrame);
     ::SetCursorPos(ptCaption.x, ptCaption.y);
-    Pump(400);
-    EXPECT_FALSE(pMiniFrame->IsRolledUp());
+    EXPECT_TRUE(PumpUntil([&] { return !pMiniFrame->IsRolledUp(); }));
     EXPECT_EQ(Text(rectOpen), Text(WindowRect(pMiniFrame)));
 
     // A click on the pin button pins it: it stays open while the cursor is away.
@@ -668,8 +678,7 @@ TEST_F(MiniFrameTest, TheFrameRecordComesBackThroughTheRegistryRolledUpFramesAtF
     ASSERT_NE(nullptr, pMiniFrame);
     const CRect rectOpen = WindowRect(pMiniFrame);
     ::SetCursorPos(kFarAway.x, kFarAway.y);
-    Pump(400);
-    ASSERT_TRUE(pMiniFrame->IsRolledUp());
+    ASSERT_TRUE(PumpUntil([&] { return pMiniFrame->IsRolledUp() != FALSE; }));
     pMiniFrame->SetPinState(TRUE);
     ASSERT_TRUE(Manager().SaveState(kProfile, 0));
 
