@@ -138,7 +138,7 @@ void CZAVPDockBar::AdjustDockingLayout(HDWP)
     CWnd* pParent = GetParent();
     if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pParent)) {
         // The frame re-lays out only when it is not already doing so.
-        if (ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPFrameWnd))
+        if (ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPFrameWnd)))
             static_cast<CZAVPFrameWnd*>(pParent)->AdjustDockingLayout(nullptr);
         else
             pManager->AdjustDockingLayout(nullptr);

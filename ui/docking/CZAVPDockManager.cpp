@@ -24,6 +24,9 @@
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
+#include "ui/toolbars/CZAVPBaseToolBar.h"
+#include "ui/toolbars/CZAVPStatusBar.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 
 BOOL CZAVPDockManager::m_bRestoringDockState = FALSE;
 BOOL CZAVPDockManager::m_bDisableRecalcLayout = FALSE;
@@ -472,7 +475,7 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
         for (CObList* pList : {&m_lstAutoHideBars, &m_lstControlBars})
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
-                if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) ||
+                if (!pBar->IsVisible() || ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPStatusBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideDockBar)) ||
                     pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) ||
@@ -488,8 +491,7 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
             const CObList& docked = static_cast<CZAVPDockBar*>(pBar)->GetControlBarList();
             for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
-                if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, ZAVPClassNames::CZAVPStatusBar))
-                {
+                if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, RUNTIME_CLASS(CZAVPStatusBar))) {
                     pDocked->ShowControlBar(FALSE, TRUE, FALSE);
                     m_lstLastHiddenControlBars.AddTail(pDocked);
                 }
@@ -519,7 +521,7 @@ void CZAVPDockManager::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState*)
         for (CObList* pList : {&m_lstAutoHideBars, &m_lstControlBars})
             for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
                 CZAVPBaseControlBar* pBar = AsBar(pList->GetNext(pos));
-                if (pBar->IsVisible() && !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar) &&
+                if (pBar->IsVisible() && !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPStatusBar)) &&
                     !pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
                 {
                     pBar->ShowControlBar(FALSE, TRUE, FALSE);
@@ -560,7 +562,7 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
             if (pMiniFrame->GetSafeHwnd() == nullptr || !pMiniFrame->IsWindowVisible()) continue;
             // A single-document frame hides only its floating toolbars; floating panes stay.
             if (!bChildFrame &&
-                !ZAVPIsKindOf(pMiniFrame->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar))
+                !ZAVPIsKindOf(pMiniFrame->GetControlBar(), RUNTIME_CLASS(CZAVPBaseToolBar)))
                 continue;
             pMiniFrame->ShowWindow(SW_HIDE);
             const HWND hWnd = pMiniFrame->GetSafeHwnd();
@@ -623,7 +625,7 @@ CString DockManagerKey(LPCSTR lpszProfileName, UINT uiID)
 bool SavesOwnState(CZAVPBaseControlBar* pBar)
 {
     return pBar->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)) &&
-           !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
+           !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar));
 }
 }  // namespace
 

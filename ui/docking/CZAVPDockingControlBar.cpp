@@ -16,8 +16,8 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
-#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/CZAVPTabbedControlBar.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/AutoHideMath.h"
 #include "ui/docking/layout/CaptionMath.h"
@@ -123,11 +123,12 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
                                       DWORD dwTabbedStyle, DWORD dwControlBarStyle,
                                       CCreateContext* pContext)
 {
-    // The group class is looked up by name: the tabbed bars derive from this class.
+    // The outlook bar has no class in the library yet: looked up by name, it stays null (and a
+    // group then gets the regular tabbed bar) until it has one.
     if (dwTabbedStyle & ZAVP_CBRS_OUTLOOK_TABS)
         m_pTabbedControlBarRTC = CRuntimeClass::FromName("CZAVPOutlookBar");
     else if (dwTabbedStyle & ZAVP_CBRS_REGULAR_TABS)
-        m_pTabbedControlBarRTC = CRuntimeClass::FromName("CZAVPTabbedControlBar");
+        m_pTabbedControlBarRTC = RUNTIME_CLASS(CZAVPTabbedControlBar);
     m_bHasCaption = (dwStyle & WS_CAPTION) != 0 || bHasGripper;
     dwStyle &= ~WS_CAPTION;
     if (!CreateEx(dwStyleEx, nullptr, lpszCaption, dwStyle, rect, pParentWnd, nID,

@@ -23,7 +23,7 @@ CZAVPDockManager* CZAVPDockingUtils::GetDockManager(CWnd* pWnd)
 {
     if (pWnd == nullptr) return nullptr;
     // Tested by name: bars and drawing code that never meet a frame need not bring one in.
-    if (ZAVPIsKindOf(pWnd, ZAVPClassNames::CZAVPFrameWnd))
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPFrameWnd)))
         return &static_cast<CZAVPFrameWnd*>(pWnd)->m_dockManager;
     if (pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) || pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
         m_bDialogHost = TRUE;

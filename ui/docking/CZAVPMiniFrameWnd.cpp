@@ -24,6 +24,7 @@
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
 IMPLEMENT_SERIAL(CZAVPMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 1)
@@ -218,7 +219,7 @@ CZAVPControlBar* CZAVPMiniFrameWnd::HostedControlBar() const
 
 BOOL CZAVPMiniFrameWnd::HostsToolBar() const
 {
-    return ZAVPIsKindOf(GetControlBar(), ZAVPClassNames::CZAVPToolBar);
+    return ZAVPIsKindOf(GetControlBar(), RUNTIME_CLASS(CZAVPToolBar));
 }
 
 int CZAVPMiniFrameWnd::HasControlBar() const { return GetControlBar() != nullptr ? 1 : 0; }
@@ -260,10 +261,10 @@ void CZAVPMiniFrameWnd::AddControlBar(CZAVPBaseControlBar* pBar)
     SendMessage(WM_SETICON, ICON_BIG, (LPARAM)pBar->GetIcon(TRUE));
     AddRemoveBarToGlobalList(pBar, TRUE);
 
-    const BOOL bToolBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
+    const BOOL bToolBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar));
     const BOOL bCustomize = bToolBar &&
                             static_cast<CZAVPToolBar*>(pBar)->GetCustomizeButton() != nullptr;
-    const BOOL bMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar);
+    const BOOL bMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPMenuBar));
     SetCaptionButtons(DockLayout::MiniFrameButtonFlags(pBar->CanBeClosed(), bCustomize && !bMenuBar,
                                                        bCustomize && bMenuBar));
     SetRollUpTimer();
@@ -743,7 +744,7 @@ void CZAVPMiniFrameWnd::DrawBorders(CDC* pDC, CRect rectWindow)
     GetBorderSize(rectBorders);
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
     CWnd* pBar = GetControlBar();
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar)) {
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar))) {
         pDC->FillRect(rectWindow, &globalData.brBarFace);
         pManager->OnDrawFloatingToolbarBorder(pDC, static_cast<CZAVPToolBar*>(pBar), rectWindow,
                                               rectBorders);

@@ -408,7 +408,7 @@ BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu)
                                  SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
                                      SWP_NOACTIVATE);
     CWnd* pOwner = CWnd::FromHandlePermanent(m_hParentWnd);
-    if (ZAVPIsKindOf(pOwner, ZAVPClassNames::CZAVPFrameWnd)) {
+    if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd))) {
         // The frame's list of torn-off bars directly: the frame's code stays out of programs
         // that only float bars.
         CObList& tornOff = static_cast<CZAVPFrameWnd*>(pOwner)->m_Impl.m_listTearOffToolbars;
@@ -455,7 +455,7 @@ void CZAVPMiniFrameWnd::OnSizing(UINT fwSide, LPRECT pRect)
         return;
     }
     CWnd::OnSizing(fwSide, pRect);
-    if (!ZAVPIsKindOf(pWndBar, ZAVPClassNames::CZAVPToolBar)) return;
+    if (!ZAVPIsKindOf(pWndBar, RUNTIME_CLASS(CZAVPToolBar))) return;
     CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(pWndBar);
     CRect rectBorders;
     GetBorderSize(rectBorders);

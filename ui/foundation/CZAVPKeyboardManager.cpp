@@ -178,7 +178,7 @@ void CZAVPKeyboardManager::ResetAll()
     CFrameWnd* pFrame = MainFrame();
     if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr) return;
     // The frame's own resource id is what the library frames remember at creation.
-    if (!ZAVPIsKindOf(pFrame, ZAVPClassNames::CZAVPFrameWnd)) return;
+    if (!ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd))) return;
     const UINT uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
     if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId))) {
         ::DestroyAcceleratorTable(pFrame->m_hAccelTable);

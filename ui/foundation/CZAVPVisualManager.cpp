@@ -19,6 +19,7 @@
 #include "ui/panes/CZAVPCalendarButton.h"
 #include "ui/panes/CZAVPCaptionBar.h"
 #include "ui/panes/CZAVPOutlookBarPane.h"
+#include "ui/toolbars/CZAVPBaseToolBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
@@ -495,8 +496,8 @@ COLORREF CZAVPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButt
 COLORREF CZAVPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
                                                     CZAVPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    const BOOL bToolBar = pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(),
-                                                    ZAVPClassNames::CZAVPBaseToolBar);
+    const BOOL bToolBar = pFrameWnd &&
+                          ZAVPIsKindOf(pFrameWnd->GetControlBar(), RUNTIME_CLASS(CZAVPBaseToolBar));
     FillSolid(pDC, rectCaption,
               bToolBar || bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;

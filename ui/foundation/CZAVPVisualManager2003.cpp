@@ -14,8 +14,11 @@
 #include "ui/foundation/ZAVPColorMath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "ui/toolbars/CZAVPStatusBar.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManager2003, CZAVPVisualManagerXP)
@@ -241,7 +244,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
         return;
     }
     const ZAVP2003Colors& c = m_colors2003;
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPStatusBar)) {
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPStatusBar))) {
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBtnFace);
         return;
     }
@@ -259,8 +262,8 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
             Gradient(pDC, column, c.toolBarGradientLight, c.toolBarGradientDark, FALSE);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) &&
-        !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar))
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar)) &&
+        !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPMenuBar)))
     {
         // A rounded band: the gradient inside one pixel of rounding, the bottom (or right) line,
         // and single pixels that round the four corners.
@@ -347,7 +350,7 @@ void CZAVPVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 void CZAVPVisualManager2003::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CRect rect,
                                              BOOL bIsHoriz)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar) ||
+    if (!UsesGradients() || !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar)) ||
         ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar)) || pBar->IsDialogControl())
     {
         CZAVPVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bIsHoriz);

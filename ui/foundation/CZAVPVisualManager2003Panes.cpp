@@ -6,6 +6,7 @@
 
 #include "framework/CDC.h"
 #include "ui/docking/CZAVPBaseTabWnd.h"
+#include "ui/docking/CZAVPTabWnd.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPPainter.h"
 #include "ui/foundation/ZAVPClassTest.h"
@@ -135,7 +136,7 @@ void CZAVPVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL b
 void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton* pButton,
                                                CZAVPBaseTabWnd* pWndTab)
 {
-    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, ZAVPClassNames::CZAVPTabWnd) ||
+    if (!UsesGradients() || !ZAVPIsKindOf(pWndTab, RUNTIME_CLASS(CZAVPTabWnd)) ||
         pWndTab->IsFlatTab()) {
         CZAVPVisualManagerXP::OnEraseTabsButton(pDC, rect, pButton, pWndTab);
         return;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/CDC.h"
+#include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
@@ -15,8 +16,11 @@
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/panes/CZAVPColorBar.h"
 #include "ui/panes/CZAVPOutlookBarPane.h"
+#include "ui/toolbars/CZAVPBaseToolBar.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManagerXP, CZAVPVisualManager)
@@ -129,7 +133,7 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
     BarFacts facts = {};
     if (!pBar) return facts;
     facts.bDialog = pBar->IsDialogControl();
-    facts.bMenuBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPMenuBar);
+    facts.bMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPMenuBar));
     facts.bOutlookPane = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane);
     facts.bOwnBackground = facts.bOutlookPane &&
                            static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
@@ -137,8 +141,8 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
     facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
     facts.bCalendarBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar);
     facts.bPopupMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar));
-    facts.bToolBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPToolBar);
-    facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPAutoHideDockBar);
+    facts.bToolBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar));
+    facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPAutoHideDockBar));
     return facts;
 }
 
@@ -206,7 +210,7 @@ void CZAVPVisualManagerXP::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, CRe
     // A menu opened from a menu-bar button has no border where it meets the button.
     CZAVPToolbarMenuButton* pButton = pMenu ? pMenu->m_pParentBtn : nullptr;
     if (!m_bConnectMenuToParent || !pButton ||
-        !ZAVPIsKindOf(pButton->m_pWndParent, ZAVPClassNames::CZAVPMenuBar) ||
+        !ZAVPIsKindOf(pButton->m_pWndParent, RUNTIME_CLASS(CZAVPMenuBar)) ||
         !pButton->m_pWndParent->GetSafeHwnd() || !pMenu->GetSafeHwnd())
         return;
     CRect rectButton = pButton->m_rect;
@@ -504,7 +508,7 @@ COLORREF CZAVPVisualManagerXP::GetToolbarButtonTextColor(CZAVPToolbarButton* pBu
 COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
                                                       CZAVPMiniFrameWnd* pFrameWnd, BOOL bActive)
 {
-    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), ZAVPClassNames::CZAVPBaseToolBar)) {
+    if (pFrameWnd && ZAVPIsKindOf(pFrameWnd->GetControlBar(), RUNTIME_CLASS(CZAVPBaseToolBar))) {
         pDC->FillRect(rectCaption, &m_brFloatToolBarBorder);
         return globalData.clrCaptionText;
     }

@@ -12,6 +12,7 @@
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/panes/CZAVPTasksGroup.h"
 #include "ui/toolbars/CZAVPButton.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
@@ -49,7 +50,7 @@ BOOL IsMenuItem(CZAVPToolbarButton* pButton)
 {
     if (!ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton))) return FALSE;
     CWnd* pParent = static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pWndParent;
-    return ZAVPIsKindOf(pParent, ZAVPClassNames::CZAVPMenuBar) ||
+    return ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPMenuBar)) ||
            ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPPopupMenuBar));
 }
 }  // namespace
@@ -113,7 +114,7 @@ void CZAVPWinXPVisualManager::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, 
         m_bConnectMenuToParent = !ZAVPSharedBarData::g_bCustomizeMode && pMenu &&
                                  pMenu->m_pParentBtn &&
                                  ZAVPIsKindOf(pMenu->m_pParentBtn->m_pWndParent,
-                                              ZAVPClassNames::CZAVPMenuBar);
+                                              RUNTIME_CLASS(CZAVPMenuBar));
     CZAVPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
     m_bConnectMenuToParent = bSaved;
 }

@@ -1,6 +1,5 @@
-// Kind tests for the drawing code and the input managers: through the class's run-time class
-// record where the library has it, else by a name from the list in ZAVPClassNames.h, walking the
-// object's own records.
+// Kind tests of the UI library: through the class's run-time class record where the library has
+// it, else by a name from the list in ZAVPClassNames.h, walking the object's own records.
 #pragma once
 
 #include <cstring>

@@ -13,6 +13,7 @@
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/toolbars/CZAVPDialog.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPropertyPage.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
@@ -508,7 +509,7 @@ void CZAVPPopupMenu::RecalcLayout(BOOL)
         req.nRowHeight = pParentPopup->m_wndMenuBar.GetRowHeight();
     } else if (m_pParentBtn != nullptr && pParentBar != nullptr) {
         req.opener = OpenerBar;
-        req.bVerticalMenuBar = ZAVPIsKindOf(pParentBar, ZAVPClassNames::CZAVPMenuBar) &&
+        req.bVerticalMenuBar = ZAVPIsKindOf(pParentBar, RUNTIME_CLASS(CZAVPMenuBar)) &&
                                !pParentBar->IsHorizontal();
         CRect rectButton = m_pParentBtn->m_rect;
         pParentBar->ClientToScreen(&rectButton);

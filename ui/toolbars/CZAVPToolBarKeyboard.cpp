@@ -7,6 +7,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "ui/toolbars/CZAVPToolbarSystemMenuButton.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
 
 namespace
@@ -18,9 +19,8 @@ bool IsMenuButton(const CZAVPToolbarButton* pButton)
 
 bool IsSystemMenuButton(const CZAVPToolbarButton* pButton)
 {
-    const CRuntimeClass* pClass = pButton != nullptr ? pButton->GetRuntimeClass() : nullptr;
-    return pClass != nullptr &&
-           strcmp(pClass->m_lpszClassName, "CZAVPToolbarSystemMenuButton") == 0;
+    return pButton != nullptr &&
+           pButton->GetRuntimeClass() == RUNTIME_CLASS(CZAVPToolbarSystemMenuButton);
 }
 
 bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }

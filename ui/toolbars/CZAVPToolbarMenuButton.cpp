@@ -15,6 +15,7 @@
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -303,7 +304,7 @@ void CZAVPToolbarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
     CZAVPToolbarButton::OnChangeParentWnd(pWndParent);
     if (pWndParent != nullptr) {
         const BOOL bHasItems = !m_listCommands.IsEmpty();
-        if (ZAVPIsKindOf(pWndParent, ZAVPClassNames::CZAVPMenuBar)) {
+        if (ZAVPIsKindOf(pWndParent, RUNTIME_CLASS(CZAVPMenuBar))) {
             m_bText = TRUE;
             m_bImage = FALSE;
             m_bDrawDownArrow = m_nID != 0 && bHasItems;
@@ -383,7 +384,7 @@ BOOL CZAVPToolbarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
     if (!m_bClickedOnMenu && IsRealCommand(m_nID) && !m_bDrawDownArrow && !m_bMenuOnly)
         return FALSE;
 
-    const BOOL bOnMenuBar = ZAVPIsKindOf(m_pWndParent, ZAVPClassNames::CZAVPMenuBar);
+    const BOOL bOnMenuBar = ZAVPIsKindOf(m_pWndParent, RUNTIME_CLASS(CZAVPMenuBar));
     if (m_pPopupMenu != nullptr) {
         CZAVPPopupMenu* pPopup = m_pPopupMenu;
         m_pPopupMenu = nullptr;
@@ -443,7 +444,7 @@ BOOL CZAVPToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
         pWnd->GetWindowRect(rectBar);
         nBarWindowRight = rectBar.right;
         m_nDropDirection = 3;
-    } else if (ZAVPIsKindOf(m_pWndParent, ZAVPClassNames::CZAVPMenuBar) &&
+    } else if (ZAVPIsKindOf(m_pWndParent, RUNTIME_CLASS(CZAVPMenuBar)) &&
                !static_cast<CZAVPToolBar*>(m_pWndParent)->IsHorizontal())
     {
         kind = ButtonOnVerticalMenuBar;
