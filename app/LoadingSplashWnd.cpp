@@ -3,6 +3,7 @@
 #include "app/LoadingSplashWnd.h"
 
 #include "app/SplashGeometry.h"
+#include "framework/CSingleLock.h"
 #include "resources/AppResource.h"
 
 namespace
@@ -16,22 +17,6 @@ const int kStatusTextX = 10;
 const int kRuleY = 291;  // the line between the status line and the strip
 const BYTE kRussianCharset = 204;
 
-// Holds a critical section for one scope.
-class SectionLock
-{
-public:
-    explicit SectionLock(CRITICAL_SECTION* section) : m_section(section)
-    {
-        EnterCriticalSection(m_section);
-    }
-    ~SectionLock() { LeaveCriticalSection(m_section); }
-    SectionLock(const SectionLock&) = delete;
-    SectionLock& operator=(const SectionLock&) = delete;
-
-private:
-    CRITICAL_SECTION* m_section;
-};
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(LoadingSplashWnd, CWnd)
@@ -43,7 +28,6 @@ END_MESSAGE_MAP()
 LoadingSplashWnd::LoadingSplashWnd()
     : m_picture(IDR_SPLASH_PICTURE), m_oldBitmap(nullptr), m_stripOffset(0.0f)
 {
-    InitializeCriticalSection(&m_lock);
     LOGFONTA font = {};
     font.lfHeight = 80;  // tenths of a point
     font.lfCharSet = kRussianCharset;
@@ -61,7 +45,6 @@ LoadingSplashWnd::~LoadingSplashWnd()
 {
     if (GetSafeHwnd() != nullptr) Close();
     if (m_oldBitmap != nullptr) m_memoryDC.SelectObject(m_oldBitmap);
-    DeleteCriticalSection(&m_lock);
 }
 
 BOOL LoadingSplashWnd::PreCreateWindow(CREATESTRUCTA& cs)
@@ -95,7 +78,7 @@ void LoadingSplashWnd::Show()
 void LoadingSplashWnd::Close()
 {
     // Under the lock, so that the loader thread never draws on a window being destroyed.
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     DestroyWindow();
 }
 
@@ -120,7 +103,7 @@ int LoadingSplashWnd::OnCreate(LPCREATESTRUCT createStruct)
 
 void LoadingSplashWnd::SetStatusText(const char* text)
 {
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     m_statusText = text != nullptr ? text : "";
     DrawOnWindow([this](CDC* dc) { DrawStatusLine(dc); });
 }
@@ -129,20 +112,20 @@ void LoadingSplashWnd::SetStatusDetail(LPARAM) {}
 
 CString LoadingSplashWnd::GetStatusText() const
 {
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     return m_statusText;
 }
 
 float LoadingSplashWnd::GetStripOffset() const
 {
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     return m_stripOffset;
 }
 
 template <class F>
 void LoadingSplashWnd::DrawOnWindow(F draw)
 {
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     const HWND hwnd = m_hWnd;
     if (hwnd == nullptr) return;
     // A DC of this call's own: the loader thread draws here too.
@@ -160,7 +143,7 @@ void LoadingSplashWnd::OnPaint()
 
 void LoadingSplashWnd::Draw(CDC* dc)
 {
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     const RECT whole = {0, 0, SplashGeometry::kWidth, SplashGeometry::kHeight};
     m_picture.Draw(dc->GetSafeHdc(), whole);
     const HGDIOBJ oldPen = dc->SelectObject(m_pen.GetSafeHandle());
@@ -199,7 +182,7 @@ void LoadingSplashWnd::OnTimer(UINT_PTR id)
         Default();
         return;
     }
-    SectionLock lock(&m_lock);
+    CSingleLock lock(&m_lock, TRUE);
     m_stripOffset += SplashGeometry::kStripStep;
     DrawOnWindow([this](CDC* dc) { DrawStrip(dc); });
 }

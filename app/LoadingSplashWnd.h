@@ -2,6 +2,7 @@
 // thread sets, and a strip that scrolls under it on a 40 ms timer. Keyboard and close requests
 // are swallowed, so the window lives exactly as long as the loading code wants.
 #pragma once
+#include "framework/CCriticalSection.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CString.h"
@@ -53,7 +54,7 @@ private:
     CDC m_memoryDC;
     HGDIOBJ m_oldBitmap;  // what m_memoryDC held before the strip (a handle: a FromHandle
                           // wrapper is temporary and gone at the next idle time)
-    mutable CRITICAL_SECTION m_lock;  // the status text and every drawing
+    mutable CCriticalSection m_lock;  // the status text and every drawing
     CString m_statusText;
     float m_stripOffset;  // pixels the strip has scrolled left; wrapped when drawn
 

@@ -4,6 +4,9 @@
 #include <mmsystem.h>
 #include <process.h>
 
+#include "framework/CCriticalSection.h"
+#include "framework/CSingleLock.h"
+
 namespace ZAVPMenuSound
 {
 namespace
@@ -18,11 +21,9 @@ volatile LONG_PTR g_hThread = 0;
 PlaySoundProc g_pfnPlaySound = ::PlaySoundA;
 
 // Guards only the start of the thread; built on first use.
-CRITICAL_SECTION& StartLock()
+CCriticalSection& StartLock()
 {
-    static CRITICAL_SECTION s_lock;
-    static const bool s_bInit = (::InitializeCriticalSection(&s_lock), true);
-    (void)s_bInit;
+    static CCriticalSection s_lock;
     return s_lock;
 }
 }  // namespace
@@ -50,7 +51,7 @@ void PlayMenuSound(int nSound)
     if (!g_bSoundsEnabled) return;
     if (GetRequest() == kNoThread) {
         if (nSound == kStop) return;  // nothing to stop
-        ::EnterCriticalSection(&StartLock());
+        CSingleLock lock(&StartLock(), TRUE);
         // Another caller may have started it while this one waited.
         if (GetRequest() == kNoThread) {
             const uintptr_t hThread = _beginthread(MenuSoundThreadProc, 0, nullptr);
@@ -62,7 +63,6 @@ void PlayMenuSound(int nSound)
                 ::InterlockedExchangePointer((PVOID volatile*)&g_hThread, nullptr);
         } else
             ::InterlockedExchange(&g_nRequest, nSound);
-        ::LeaveCriticalSection(&StartLock());
         return;
     }
     ::InterlockedExchange(&g_nRequest, nSound);
