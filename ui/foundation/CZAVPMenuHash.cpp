@@ -4,6 +4,7 @@
 #include "framework/CArchive.h"
 #include "framework/CException.h"
 #include "framework/CFile.h"
+#include "ui/foundation/ZAVPUiThread.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
 namespace
@@ -62,6 +63,7 @@ BOOL CZAVPMenuHash::HasMenu(HMENU hMenu) const
 
 BOOL CZAVPMenuHash::SaveMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (pBar == nullptr || pBar->GetCount() == 0) return FALSE;
     HANDLE hFile = CreateSelfDeletingFile();
     if (hFile == INVALID_HANDLE_VALUE) return FALSE;
@@ -77,6 +79,7 @@ BOOL CZAVPMenuHash::SaveMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 
 BOOL CZAVPMenuHash::LoadMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 {
+    ZAVP_ASSERT_UI_THREAD();
     HANDLE hFile = nullptr;
     if (pBar == nullptr || !m_StoredMenues.Lookup(hMenu, hFile)) return FALSE;
     if (::SetFilePointer(hFile, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) return FALSE;
@@ -89,6 +92,7 @@ BOOL CZAVPMenuHash::LoadMenuBar(HMENU hMenu, CZAVPToolBar* pBar)
 
 BOOL CZAVPMenuHash::RemoveMenu(HMENU hMenu)
 {
+    ZAVP_ASSERT_UI_THREAD();
     HANDLE hFile = nullptr;
     if (!m_StoredMenues.Lookup(hMenu, hFile)) return FALSE;
     ::CloseHandle(hFile);
@@ -98,6 +102,7 @@ BOOL CZAVPMenuHash::RemoveMenu(HMENU hMenu)
 
 void CZAVPMenuHash::CleanUp()
 {
+    ZAVP_ASSERT_UI_THREAD();
     for (POSITION pos = m_StoredMenues.GetStartPosition(); pos != nullptr;) {
         HMENU hMenu = nullptr;
         HANDLE hFile = nullptr;

@@ -36,5 +36,6 @@ private:
     BOOL m_bIsLoading;
 };
 
-// The process's menu-bar store.
+// The process's menu-bar store. Used on the UI thread only (ZAVPUiThread.h); its constructor
+// touches no system object, so it may run during static initialisation.
 extern CZAVPMenuHash g_menuHash;

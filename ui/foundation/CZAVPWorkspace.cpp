@@ -23,11 +23,13 @@
 #include "ui/foundation/ZAVPRebarState.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/foundation/ZAVPUiThread.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
 namespace
 {
+// Set and read on the UI thread only (ZAVPUiThread.h), as the managers the workspace makes.
 CZAVPWorkspace* g_pWorkspace = nullptr;
 
 // Calls visit for every toolbar whose window is still a permanent window of the framework.
@@ -45,7 +47,11 @@ void ForEachLiveToolbar(Visit visit)
 
 CFrameWnd* g_pTopLevelFrame = nullptr;
 
-CZAVPWorkspace* GetWorkspace() { return g_pWorkspace; }
+CZAVPWorkspace* GetWorkspace()
+{
+    ZAVP_ASSERT_UI_THREAD();
+    return g_pWorkspace;
+}
 
 CFrameWnd* GetTopLevelFrameOf(CWnd* pWnd)
 {
@@ -61,11 +67,13 @@ CZAVPWorkspace::CZAVPWorkspace(BOOL bResourceSmartUpdate)
       m_bTearOffManagerAutoCreated(FALSE), m_iSavedVersionMajor(kNoVersion),
       m_iSavedVersionMinor(kNoVersion), m_bResourceSmartUpdate(bResourceSmartUpdate)
 {
+    ZAVP_ASSERT_UI_THREAD();
     g_pWorkspace = this;
 }
 
 CZAVPWorkspace::~CZAVPWorkspace()
 {
+    ZAVP_ASSERT_UI_THREAD();
     if (g_pWorkspace == this) g_pWorkspace = nullptr;
     if (m_bKeyboardManagerAutocreated) delete g_pKeyboardManager;
     if (m_bContextMenuManagerAutocreated) delete g_pContextMenuManager;

@@ -91,7 +91,7 @@ CZAVPWorkspace* GetWorkspace();
 // The frame the library treats as the top level of a window: the container frame while an OLE
 // in-place frame is active, else the window's top-level frame.
 CFrameWnd* GetTopLevelFrameOf(CWnd* pWnd);
-// The container frame recorded while an OLE in-place frame is active, or null.
+// The container frame recorded while an OLE in-place frame is active, or null. UI thread only.
 extern CFrameWnd* g_pTopLevelFrame;
 // Frees the library's shared state at application exit.
 void CleanUpUILibrary();
