@@ -52,6 +52,10 @@ protected:
                                rectWindow.Height() + kClientHeight - rectClient.Height(),
                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+        // Other test programs share the desktop and may open windows over this one; the
+        // auto-hide checks ask which window is under the cursor, so this frame stays on top.
+        ::SetWindowPos(m_pFrame->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         m_app.m_pMainWnd = m_pFrame;
         ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
         ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));
