@@ -15,6 +15,8 @@
 #include "app/InPlaceEdit.h"
 #include "app/VIEW_CategoryTree.h"
 #include "ui/docking/CZAVPTabWnd.h"
+#include "ui/docking/CZAVPTitleButton.h"
+#include "ui/docking/layout/CaptionMath.h"
 #include "app/VIEW_ItemsList.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "catalog/CatalogStatistics.h"
@@ -174,7 +176,11 @@ TEST_F(AppFrame, BarsMenuAndListColumnsAreThere)
     EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773, 0, 57664}), ButtonIds(frame->MainToolBar()));
     EXPECT_EQ((std::vector<UINT>{32779, 32780, 32781, 0, 32776}),
               ButtonIds(frame->NavigationToolBar()));
-    EXPECT_EQ(4, frame->StatusBar().GetCount());
+    ASSERT_EQ(4, frame->StatusBar().GetCount());
+    // The message pane, then the three key indicators.
+    const char* indicators[] = {"CAP", "NUM", "SCRL"};
+    for (int i = 1; i < 4; ++i)
+        EXPECT_STREQ(indicators[i - 1], frame->StatusBar().GetPaneText(i)) << i;
 
     HMENU menu = GetMenu(frame->GetSafeHwnd());
     ASSERT_NE(nullptr, menu);
@@ -211,6 +217,15 @@ TEST_F(AppFrame, TheTreeIsTheWorkspaceBarsTabAndFollowsTheDocument)
     bar.GetTabWnd()->GetTabLabel(0, label);
     EXPECT_EQ(A(L"По категориям"), (LPCSTR)label);
     EXPECT_EQ(tree->GetDocument(), doc);
+    CString caption;
+    bar.GetWindowText(caption);
+    EXPECT_EQ(A(L"Обзор"), (LPCSTR)caption);
+    // The frame has no auto-hide strips, so its caption offers no pin that could not work; the
+    // close button hides the bar.
+    ASSERT_NE(nullptr, bar.FindCaptionButton(DockLayout::kHitPin));
+    EXPECT_TRUE(bar.FindCaptionButton(DockLayout::kHitPin)->m_bHidden);
+    ASSERT_NE(nullptr, bar.FindCaptionButton(DockLayout::kHitPaneClose));
+    EXPECT_FALSE(bar.FindCaptionButton(DockLayout::kHitPaneClose)->m_bHidden);
 
     Populate();
     doc->NavigateTo(disc, nullptr);

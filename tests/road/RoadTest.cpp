@@ -34,6 +34,7 @@ const UINT kSaveDatabase = 32797;
 const UINT kStatistics = 164;
 const UINT kAbout = 57664;
 const UINT kExit = 57665;
+const UINT kExcludeFromSearch = 108;
 
 // Controls of the program's dialogs.
 const int kProgressFolders = 1004;
@@ -56,6 +57,7 @@ const wchar_t kRoot[] = L"My collections";
 const wchar_t kMessageBoxCaption[] = L"Lornival";
 const wchar_t kGames[] = L"Игры";
 const wchar_t kMusic[] = L"Музыка";
+const wchar_t kArchive[] = L"Архив";
 const wchar_t kNewFolder[] = L"Новая папка";
 const wchar_t kDiscRenamed[] = L"Диск с играми";
 const wchar_t kDescription[] = L"Сборник игр";
@@ -466,13 +468,14 @@ protected:
         return heights;
     }
 
-    // Chooses "Исключить из поиска" in a disc folder's context menu in the list.
-    static bool ToggleExcluded(const std::wstring& folder)
+    // Opens a disc folder's context menu in the list; answers the menu window, null when none
+    // came up.
+    static HWND OpenFolderMenu(const std::wstring& folder)
     {
         const RemoteListView list = s->List();
         const int row = list.FindRow(folder);
         RECT cell = {};
-        if (row < 0 || !list.CellRect(row, 0, cell)) return false;
+        if (row < 0 || !list.CellRect(row, 0, cell)) return nullptr;
         // The menu opens where the cursor is.
         POINT at = Centre(cell);
         SetCursorPos(at.x, at.y);
@@ -480,21 +483,48 @@ protected:
         const LPARAM where = MAKELPARAM(at.x, at.y);
         if (!PostMessageW(list.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, where) ||
             !PostMessageW(list.Handle(), WM_RBUTTONUP, 0, where))
-            return false;
+            return nullptr;
         HWND menu = nullptr;
-        if (!WaitUntil(
-                [&] {
-                    for (HWND top : s->Program().TopLevelWindows())
-                        if (ClassName(top) == L"#32768") menu = top;
-                    return menu != nullptr;
-                },
-                ProgramUnderTest::kLimitMs))
-            return false;
+        WaitUntil(
+            [&] {
+                for (HWND top : s->Program().TopLevelWindows())
+                    if (ClassName(top) == L"#32768" && IsWindowVisible(top)) menu = top;
+                return menu != nullptr;
+            },
+            ProgramUnderTest::kLimitMs);
+        return menu;
+    }
+
+    // Chooses "Исключить из поиска" in a disc folder's context menu in the list.
+    static bool ToggleExcluded(const std::wstring& folder)
+    {
+        const HWND menu = OpenFolderMenu(folder);
+        if (menu == nullptr) return false;
         // The only item: the first Down highlights it, Enter chooses it.
         UserInput::Key(Main(), VK_DOWN);
         UserInput::Key(Main(), VK_RETURN);
         return WaitUntil([&] { return !IsWindowVisible(menu); }, ProgramUnderTest::kLimitMs) &&
                s->Program().Idle();
+    }
+
+    // Whether a disc folder's context menu shows "Исключить из поиска" checked: 1 checked,
+    // 0 not, -1 when no menu with that one item came up. The menu is closed again with Esc.
+    static int ExcludedMark(const std::wstring& folder)
+    {
+        const HWND menu = OpenFolderMenu(folder);
+        if (menu == nullptr) return -1;
+        DWORD_PTR handle = 0;
+        SendMessageTimeoutW(menu, MN_GETHMENU, 0, 0, SMTO_NORMAL, ProgramUnderTest::kLimitMs,
+                            &handle);
+        const HMENU popup = reinterpret_cast<HMENU>(handle);
+        int mark = -1;
+        if (popup != nullptr && GetMenuItemCount(popup) == 1 &&
+            GetMenuItemID(popup, 0) == kExcludeFromSearch)
+            mark = (GetMenuState(popup, 0, MF_BYPOSITION) & MF_CHECKED) ? 1 : 0;
+        UserInput::Key(Main(), VK_ESCAPE);
+        WaitUntil([&] { return !IsWindowVisible(menu); }, ProgramUnderTest::kLimitMs);
+        s->Program().Idle();
+        return mark;
     }
 
     static RoadSession* s;
@@ -534,6 +564,7 @@ TEST_F(Road, S01_FirstRunShowsTheEmptyCatalogue)
     ASSERT_NE(nullptr, workspace) << "no workspace bar";
     EXPECT_EQ(main, GetParent(workspace));
     EXPECT_TRUE(IsWindowVisible(workspace));
+    EXPECT_EQ(L"Обзор", WindowText(workspace));
     GetWindowRect(workspace, &bar);
     GetWindowRect(s->ListWindow(), &listPlace);
     EXPECT_EQ(client.left, bar.left);
@@ -592,6 +623,22 @@ TEST_F(Road, S03_ANewFolderIsNamedInPlace)
     EXPECT_EQ(std::vector<std::wstring>{kGames}, tree.ChildNames(tree.Root()));
     EXPECT_TRUE(s->WaitForCaret({kRoot, kGames}));
     EXPECT_EQ(0, s->List().RowCount());
+
+    // A name is sorted in as soon as it is given: "Архив", made after "Игры", goes before it.
+    // It goes again at once, so the road goes on with "Игры" alone.
+    ASSERT_TRUE(GoTo({kRoot}));
+    ASSERT_TRUE(s->Program().PostCommand(kCreateFolder));
+    ASSERT_TRUE(FinishLabelEdit(kArchive));
+    EXPECT_EQ((std::vector<std::wstring>{kArchive, kGames}), tree.ChildNames(tree.Root()));
+    ASSERT_TRUE(s->WaitForCaret({kRoot, kArchive}));
+    ASSERT_TRUE(s->Program().PostCommand(kDelete));
+    AnswerMessageBox(IDYES);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return tree.Find({kRoot, kArchive}) == nullptr;
+        },
+        ProgramUnderTest::kLimitMs));
+    ASSERT_TRUE(GoTo({kRoot, kGames}));
 }
 
 TEST_F(Road, S04_AddingADiscCountsAndListsIt)
@@ -727,8 +774,11 @@ TEST_F(Road, S07_ADiscFolderIsExcludedFromSearch)
     ASSERT_TRUE(DoubleClickCell(0, 0));
     ASSERT_TRUE(s->WaitForListNames({L"Docs", kLabelFile, L"readme.txt", L"setup.exe"}))
         << Join(s->List().Names());
+    EXPECT_EQ(0, ExcludedMark(L"Docs"));
     ASSERT_TRUE(ToggleExcluded(L"Docs"));
     EXPECT_TRUE(s->Program().Running());
+    // Reopened, the menu shows the folder excluded.
+    EXPECT_EQ(1, ExcludedMark(L"Docs"));
 }
 
 TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
