@@ -6,8 +6,10 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMemFile.h"
 #include "framework/CWinApp.h"
+#include "resources/UiLibraryResource.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/layout/DockSiteMath.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
@@ -22,7 +24,12 @@ CZAVPFrameImpl::CZAVPFrameImpl(CFrameWnd* pFrame)
 {
 }
 
-CZAVPFrameImpl::~CZAVPFrameImpl() {}
+CZAVPFrameImpl::~CZAVPFrameImpl()
+{
+    // The toolbars the user made and the torn-off menus belong to the frame.
+    for (CObList* pList : {&m_listUserDefinedToolbars, &m_listTearOffToolbars})
+        while (!pList->IsEmpty()) delete pList->RemoveHead();
+}
 
 // ---- user toolbars
 
@@ -90,6 +97,63 @@ void CZAVPFrameImpl::SaveUserToolbars(LPCSTR lpszProfileName, BOOL bFrameBarsOnl
         if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame) continue;
         pBar->SaveState(lpszProfileName, -1, (UINT)-1);
     }
+}
+
+CZAVPToolBar* CZAVPFrameImpl::CreateNewToolbar(LPCSTR lpszName)
+{
+    if (m_pFrame == nullptr || m_pFrame->GetSafeHwnd() == nullptr) return nullptr;
+    const UINT uiID = GetFreeCtrlBarID(m_uiUserToolbarFirst, m_uiUserToolbarLast,
+                                       m_listUserDefinedToolbars);
+    if (uiID == 0) {
+        CString strFormat;
+        strFormat.LoadString(IDS_ZAVP_TOO_MANY_TOOLBARS);
+        CString strMessage;
+        strMessage.Format((LPCSTR)strFormat, (int)GetUserToolbarRangeSize());
+        AfxMessageBox(strMessage, MB_ICONINFORMATION);
+        return nullptr;
+    }
+    CZAVPToolBar* pBar = new CZAVPToolBar;
+    if (!pBar->Create(m_pFrame, kUserToolbarStyle, uiID)) {
+        delete pBar;
+        return nullptr;
+    }
+    pBar->SetWindowText(lpszName != nullptr ? lpszName : "");
+    pBar->SetBarStyle(pBar->GetBarStyle() | kUserToolbarBarStyle);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    // A new toolbar floats in the middle of the screen at its own size.
+    CRect rectBar;
+    pBar->GetWindowRect(rectBar);
+    const CPoint pt(::GetSystemMetrics(SM_CXFULLSCREEN) / 2,
+                    ::GetSystemMetrics(SM_CYFULLSCREEN) / 2);
+    pBar->FloatControlBar(CRect(pt, rectBar.Size()), ZAVP_DM_UNKNOWN, TRUE);
+    m_pFrame->RecalcLayout(TRUE);
+    m_listUserDefinedToolbars.AddTail(pBar);
+    return pBar;
+}
+
+BOOL CZAVPFrameImpl::DeleteToolbar(CZAVPToolBar* pBar)
+{
+    POSITION pos = pBar != nullptr ? m_listUserDefinedToolbars.Find(pBar) : nullptr;
+    if (pos == nullptr) return FALSE;
+    m_listUserDefinedToolbars.RemoveAt(pos);
+    pBar->RemoveStateFromRegistry(m_strControlBarRegEntry, -1, (UINT)-1);
+    if (pBar->GetSafeHwnd() != nullptr) {
+        if (pBar->GetParentDockBar() != nullptr)
+            pBar->UndockControlBar(TRUE);
+        else if (CZAVPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE))
+            pMiniFrame->RemoveControlBar(pBar);
+        pBar->DestroyWindow();
+    }
+    delete pBar;
+    if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr) m_pFrame->RecalcLayout(TRUE);
+    return TRUE;
+}
+
+BOOL CZAVPFrameImpl::LoadLargeIconsState()
+{
+    CZAVPWorkspace* pWorkspace = GetWorkspace();
+    if (pWorkspace == nullptr) return FALSE;
+    return CZAVPToolBar::LoadLargeIconsState(pWorkspace->GetRegSectionPath(""));
 }
 
 // ---- tear-off bars

@@ -40,6 +40,13 @@ public:
     void SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly = FALSE);
     void AddTearOffToolbar(CObject* pBar);
     void RemoveTearOffToolbar(CObject* pBar);
+    // A new, floating user toolbar with the name and the lowest free id of the range; null (the
+    // user told) when the range is full or unset, null when the window cannot be made.
+    CZAVPToolBar* CreateNewToolbar(LPCSTR lpszName);
+    // Takes a user toolbar away with its saved state; FALSE for a bar that is no user toolbar.
+    BOOL DeleteToolbar(CZAVPToolBar* pBar);
+    // The shared large-icons setting from the workspace's section; FALSE without a workspace.
+    BOOL LoadLargeIconsState();
 
     // ---- docking layout and placement
     // The dock manager's layout under the state path, indexed by the frame id.
@@ -64,8 +71,16 @@ public:
     BOOL ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd);
     // The menu bar, then every other visible toolbar of the frame, may take the key.
     BOOL OnMenuChar(UINT nChar);
-    // The popup becomes the active one; the bar it drops from takes the focus. Always TRUE.
+    // The popup becomes the active one; the bar it drops from takes the focus; the list of a
+    // toolbar's buttons under a toolbar options menu is filled. Always TRUE.
     BOOL OnShowPopupMenu(CZAVPPopupMenu* pMenuPopup);
+    // Fills the popup with one check entry per button of the toolbar its menu chain was opened
+    // for, what the frame adds, and the entry that resets the toolbar.
+    void BuildToolbarButtonsMenu(CZAVPPopupMenu* pMenuPopup);
+    // Adds the toolbar's default buttons that it no longer has, unchecked, at their places.
+    void BuildCustomizeMenu(CZAVPPopupMenu* pMenuPopup);
+    // The frame's customise-menu hook (library frames only); 0 for any other frame.
+    BOOL ShowCustomizeMenuOfFrame(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID);
     // The frame went inactive: an open menu of the menu bar loses its highlight.
     void OnDeactivate();
     static BOOL IsPlainF1(const MSG* pMsg);
@@ -91,6 +106,8 @@ public:
     static const DWORD kUserToolbarBarStyle = 0x34;
 
 private:
+    // The menus in which the list of a toolbar's buttons looks for command names.
+    std::vector<HMENU> CommandMenus() const;
     // The toolbar classes a stored "State" may name: toolbar kinds only.
     static BOOL IsToolbarClass(const CRuntimeClass* pClass);
     CString TearOffSection() const;

@@ -3,12 +3,20 @@
 // characters, and the bookkeeping of the active popup menu.
 #include "ui/docking/CZAVPFrameImpl.h"
 
+#include <set>
+#include <vector>
+
 #include "framework/CFrameWnd.h"
+#include "resources/UiLibraryResource.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPCustomizeMenuButton.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -48,6 +56,71 @@ BOOL IsOpenPopup(CZAVPPopupMenu* pPopup)
 {
     return pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd());
 }
+
+// The command id of list entries that stand for no command of their own.
+const UINT kNoCommandEntry = (UINT)-20;
+// The commands of the toolbar buttons the last list was built from.
+std::set<UINT> g_presentCommands;
+
+// The toolbar a popup chain was opened for: the toolbar of a customise button up the chain, else
+// the bar inside the floating mini frame whose options menu the chain starts with.
+CZAVPToolBar* CustomizedToolBarOf(CZAVPPopupMenu* pPopup)
+{
+    CZAVPPopupMenu* pTop = pPopup;
+    for (CZAVPPopupMenu* p = pPopup; p != nullptr; p = p->GetParentPopupMenu()) {
+        pTop = p;
+        if (CCustomizeButton* pCustomize = dynamic_cast<CCustomizeButton*>(p->m_pParentBtn))
+            return dynamic_cast<CZAVPToolBar*>(pCustomize->m_pWndParent);
+    }
+    CZAVPMiniFrameWnd* pMiniFrame = dynamic_cast<CZAVPMiniFrameWnd*>(pTop->m_pMessageWnd);
+    if (pMiniFrame == nullptr || pMiniFrame->GetSafeHwnd() == nullptr) return nullptr;
+    return dynamic_cast<CZAVPToolBar*>(pMiniFrame->GetControlBar());
+}
+
+// A command's name as the list shows it: the tooltip part of its string resource (after the
+// first newline, the whole string when it has none), else its item in one of the frame's menus.
+CString CommandName(UINT uiCmd, const std::vector<HMENU>& menus)
+{
+    CString strText;
+    if (uiCmd == 0 || uiCmd == (UINT)-1) return strText;
+    if (strText.LoadString(uiCmd)) {
+        const int iFirst = strText.Find('\n');
+        if (iFirst < 0) return strText;
+        strText = strText.Mid(iFirst + 1);
+        const int iNext = strText.Find('\n');
+        return iNext >= 0 ? strText.Left(iNext) : strText;
+    }
+    for (HMENU hMenu : menus) {
+        char szText[256] = {};
+        // By command, the search goes into the sub-menus too.
+        if (hMenu != nullptr &&
+            ::GetMenuStringA(hMenu, uiCmd, szText, sizeof szText, MF_BYCOMMAND) > 0) {
+            strText = szText;
+            const int iTab = strText.Find('\t');
+            return iTab >= 0 ? strText.Left(iTab) : strText;
+        }
+    }
+    return strText;
+}
+
+// What the list entry for a toolbar button shows and stands for.
+struct EntryFacts
+{
+    EntryFacts(const CZAVPToolbarButton& button, const std::vector<HMENU>& menus)
+        : strText(button.m_strText),
+          uiCmd(button.m_nID == 0 || button.m_nID == (UINT)-1 ||
+                        button.IsKindOf(RUNTIME_CLASS(CZAVPToolbarMenuButton))
+                    ? kNoCommandEntry
+                    : button.m_nID),
+          iImage(button.GetImage()), bUserImage(button.m_bUserButton)
+    {
+        if (strText.IsEmpty()) strText = CommandName(button.m_nID, menus);
+    }
+    CString strText;
+    UINT uiCmd;
+    int iImage;
+    BOOL bUserImage;
+};
 }  // namespace
 
 BOOL CZAVPFrameImpl::m_bMenuTakesFocus = TRUE;
@@ -200,7 +273,15 @@ BOOL CZAVPFrameImpl::ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd)
 BOOL CZAVPFrameImpl::OnShowPopupMenu(CZAVPPopupMenu* pMenuPopup)
 {
     CZAVPPopupMenu::m_pActivePopupMenu = pMenuPopup;
-    if (pMenuPopup == nullptr || ZAVPSharedBarData::g_bCustomizeMode) return TRUE;
+    if (pMenuPopup == nullptr) return TRUE;
+    // The list under a toolbar options menu is built as it opens (not again when it becomes
+    // the active popup once more).
+    CZAVPPopupMenu* pParent = pMenuPopup->GetParentPopupMenu();
+    CZAVPPopupMenu* pGrandParent = pParent != nullptr ? pParent->GetParentPopupMenu() : nullptr;
+    if (pGrandParent != nullptr && pGrandParent->m_iCustomizeMark == 1 &&
+        !pMenuPopup->IsWindowVisible())
+        BuildToolbarButtonsMenu(pMenuPopup);
+    if (ZAVPSharedBarData::g_bCustomizeMode) return TRUE;
 
     // The bar at the top of the popup chain takes the focus, so the keys reach the menus.
     CZAVPPopupMenu* pTop = pMenuPopup;
@@ -216,4 +297,70 @@ void CZAVPFrameImpl::OnDeactivate()
 {
     if (ZAVPSharedBarData::g_bCustomizeMode || m_pMenuBar == nullptr) return;
     if (IsOpenPopup(CZAVPPopupMenu::GetActiveMenu())) m_pMenuBar->ClearHighlight();
+}
+
+std::vector<HMENU> CZAVPFrameImpl::CommandMenus() const
+{
+    std::vector<HMENU> menus;
+    if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr)
+        menus.push_back(::GetMenu(m_pFrame->GetSafeHwnd()));
+    if (m_pMenuBar != nullptr) menus.push_back(m_pMenuBar->GetHMenu());
+    menus.push_back(m_hDefaultMenu);
+    return menus;
+}
+
+BOOL CZAVPFrameImpl::ShowCustomizeMenuOfFrame(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID)
+{
+    CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(m_pFrame);
+    return pFrame != nullptr ? pFrame->OnShowCustomizeMenu(pMenuPopup, uiToolbarID) : FALSE;
+}
+
+void CZAVPFrameImpl::BuildToolbarButtonsMenu(CZAVPPopupMenu* pMenuPopup)
+{
+    CZAVPToolBar* pToolBar = CustomizedToolBarOf(pMenuPopup);
+    CZAVPCustomizeMenuButton::SetCustomizedToolBar(pToolBar);
+    if (pToolBar == nullptr) return;
+    pMenuPopup->RemoveAllItems();
+    g_presentCommands.clear();
+    int nAdded = 0;
+    for (int i = 0; i < pToolBar->GetCount(); ++i) {
+        const CZAVPToolbarButton* pButton = pToolBar->GetButton(i);
+        if ((pButton->m_nStyle & TBBS_SEPARATOR) ||
+            pButton->IsKindOf(RUNTIME_CLASS(CCustomizeButton)))
+            continue;
+        g_presentCommands.insert(pButton->m_nID);
+        const EntryFacts facts(*pButton, CommandMenus());
+        CZAVPCustomizeMenuButton entry(facts.uiCmd, nullptr, facts.iImage, facts.strText,
+                                       facts.bUserImage);
+        entry.SetItemIndex(i, TRUE, FALSE);
+        if (pMenuPopup->InsertItem(entry)) ++nAdded;
+    }
+    ShowCustomizeMenuOfFrame(pMenuPopup, pToolBar->GetResourceID());
+    if (nAdded > 0) pMenuPopup->InsertSeparator();
+    CString strReset;
+    strReset.LoadString(IDS_ZAVP_RESET_TOOLBAR);
+    CZAVPCustomizeMenuButton reset(kNoCommandEntry, nullptr, -1, strReset);
+    reset.SetItemIndex(CZAVPCustomizeMenuButton::kResetItemIndex, TRUE, FALSE);
+    pMenuPopup->InsertItem(reset);
+}
+
+void CZAVPFrameImpl::BuildCustomizeMenu(CZAVPPopupMenu* pMenuPopup)
+{
+    CZAVPToolBar* pToolBar = CZAVPCustomizeMenuButton::GetCustomizedToolBar();
+    if (pToolBar == nullptr || pMenuPopup == nullptr) return;
+    int iPosition = 0;
+    const CObList& defaults = pToolBar->GetOriginalButtons();
+    for (POSITION pos = defaults.GetHeadPosition(); pos != nullptr; ++iPosition) {
+        const CZAVPToolbarButton* pButton = static_cast<const CZAVPToolbarButton*>(
+            defaults.GetNext(pos));
+        if ((pButton->m_nStyle & TBBS_SEPARATOR) ||
+            pButton->IsKindOf(RUNTIME_CLASS(CCustomizeButton)) ||
+            g_presentCommands.count(pButton->m_nID) != 0)
+            continue;
+        const EntryFacts facts(*pButton, CommandMenus());
+        CZAVPCustomizeMenuButton entry(facts.uiCmd, nullptr, facts.iImage, facts.strText,
+                                       facts.bUserImage);
+        entry.SetItemIndex(iPosition, FALSE, FALSE);
+        if (!pMenuPopup->InsertItem(entry, iPosition)) pMenuPopup->InsertItem(entry);
+    }
 }

@@ -7,6 +7,8 @@
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/ZAVPToolBarMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPFrameWnd, CFrameWnd)
 
@@ -19,6 +21,8 @@ ON_WM_ACTIVATEAPP()
 ON_WM_MENUCHAR()
 ON_WM_ACTIVATE()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
+ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Create, &CZAVPFrameWnd::OnToolbarCreateNew)
+ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Delete, &CZAVPFrameWnd::OnToolbarDelete)
 ON_UPDATE_COMMAND_UI(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
 ON_COMMAND_EX(AFX_IDW_STATUS_BAR, &CZAVPFrameWnd::OnBarCheck)
 ON_UPDATE_COMMAND_UI(AFX_IDW_TOOLBAR, &CZAVPFrameWnd::OnUpdateControlBarMenu)
@@ -46,6 +50,8 @@ BOOL CZAVPFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
                               CCreateContext* pContext)
 {
     m_Impl.m_nIDDefaultResource = nIDResource;
+    // The toolbars are made at their saved size from the start.
+    m_Impl.LoadLargeIconsState();
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
     if (CZAVPWorkspace* pWorkspace = GetWorkspace()) pWorkspace->LoadState(nullptr, &m_Impl);
     return TRUE;
@@ -254,4 +260,20 @@ BOOL CZAVPFrameWnd::OnBarCheck(UINT nID)
     if (pBar == nullptr) return FALSE;
     pBar->ShowControlBar((pBar->GetStyle() & WS_VISIBLE) == 0, FALSE, FALSE);
     return TRUE;
+}
+
+LRESULT CZAVPFrameWnd::OnToolbarCreateNew(WPARAM, LPARAM lParam)
+{
+    return (LRESULT)m_Impl.CreateNewToolbar(reinterpret_cast<LPCSTR>(lParam));
+}
+
+LRESULT CZAVPFrameWnd::OnToolbarDelete(WPARAM, LPARAM lParam)
+{
+    // Only a toolbar of the frame's own list is taken: the message's word is not trusted.
+    CZAVPToolBar* pBar = nullptr;
+    for (POSITION pos = m_Impl.m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr;) {
+        CObject* pListed = m_Impl.m_listUserDefinedToolbars.GetNext(pos);
+        if ((LPARAM)pListed == lParam) pBar = static_cast<CZAVPToolBar*>(pListed);
+    }
+    return m_Impl.DeleteToolbar(pBar);
 }

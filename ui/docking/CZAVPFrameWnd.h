@@ -57,6 +57,9 @@ public:
     // A popup menu opens: the frame implementation records it, then the frame may refuse it.
     virtual BOOL ShowPopupMenu(CZAVPPopupMenu* pMenuPopup);
     virtual BOOL OnShowPopupMenu(CZAVPPopupMenu* /*pMenuPopup*/) { return TRUE; }
+    // The list of a toolbar's buttons is being built: the frame implementation adds the default
+    // buttons the toolbar no longer has. TRUE.
+    virtual BOOL OnShowCustomizeMenu(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID);
     // The popup closed: it stops being the active one. Answers the active popup before.
     virtual CZAVPPopupMenu* OnClosePopupMenu(CZAVPPopupMenu* pMenuPopup);
     // A menu torn off into the bar; FALSE gives the tear-off up.
@@ -78,6 +81,10 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // "ZAVTOOLBAR_CREATE" (lParam the name): the new user toolbar or 0.
+    LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
+    // "ZAVTOOLBAR_DELETE" (lParam the toolbar): TRUE when a user toolbar went.
+    LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     BOOL OnBarCheck(UINT nID);
     LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);

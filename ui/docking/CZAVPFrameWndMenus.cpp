@@ -146,7 +146,14 @@ void CZAVPFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
 BOOL CZAVPFrameWnd::ShowPopupMenu(CZAVPPopupMenu* pMenuPopup)
 {
     if (!m_Impl.OnShowPopupMenu(pMenuPopup)) return FALSE;
+    if (pMenuPopup != nullptr && pMenuPopup->m_bPassThrough) return TRUE;
     return OnShowPopupMenu(pMenuPopup);
+}
+
+BOOL CZAVPFrameWnd::OnShowCustomizeMenu(CZAVPPopupMenu* pMenuPopup, UINT /*uiToolbarID*/)
+{
+    m_Impl.BuildCustomizeMenu(pMenuPopup);
+    return TRUE;
 }
 
 CZAVPPopupMenu* CZAVPFrameWnd::OnClosePopupMenu(CZAVPPopupMenu* pMenuPopup)

@@ -24,7 +24,10 @@
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "resources/UiLibraryResource.h"
+#include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
+#include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
 IMPLEMENT_SERIAL(CZAVPMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 1)
@@ -78,6 +81,11 @@ const int kToolBarBorder = 3;
 // The caption text keeps this far from the buttons on its left, and is inset by kTextInset.
 const int kTextGapAfterLeft = 2;
 const int kTextInset = 2;
+// The toolbar options menu: the item that stands for the list of buttons until the frame fills
+// it, and where the menu opens from the caption button's corner.
+const UINT kOptionsPlaceholderId = 1;
+const int kOptionsMenuShiftLeft = 2;
+const int kOptionsMenuShiftUp = 9;
 
 // The class-wide map from control id to the window of the bar floating under it.
 std::map<UINT, HWND>& FloatingBars()
@@ -262,11 +270,13 @@ void CZAVPMiniFrameWnd::AddControlBar(CZAVPBaseControlBar* pBar)
     AddRemoveBarToGlobalList(pBar, TRUE);
 
     const BOOL bToolBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar));
-    const BOOL bCustomize = bToolBar &&
-                            static_cast<CZAVPToolBar*>(pBar)->GetCustomizeButton() != nullptr;
+    const CCustomizeButton* pCustomize =
+        bToolBar ? static_cast<CZAVPToolBar*>(pBar)->GetCustomizeButton() : nullptr;
     const BOOL bMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPMenuBar));
-    SetCaptionButtons(DockLayout::MiniFrameButtonFlags(pBar->CanBeClosed(), bCustomize && !bMenuBar,
-                                                       bCustomize && bMenuBar));
+    // The options button only for a toolbar that offers its customise menu.
+    const BOOL bOptions = pCustomize != nullptr && pCustomize->m_bCanCustomize && !bMenuBar;
+    SetCaptionButtons(DockLayout::MiniFrameButtonFlags(pBar->CanBeClosed(), bOptions,
+                                                       pCustomize != nullptr && bMenuBar));
     SetRollUpTimer();
 }
 
@@ -647,9 +657,52 @@ void CZAVPMiniFrameWnd::StopCaptionButtonsTracking()
 
 void CZAVPMiniFrameWnd::OnPressCaptionButton(UINT nHit)
 {
-    // The toolbar options menu lists the toolbar's buttons through the customisation services;
-    // a toolbar without a customise button offers nothing, and the other ids have no action.
+    // Only the menu button acts here; the pin and the close button are the caller's.
     if (nHit != DockLayout::kHitMenu || ZAVPSharedBarData::g_bCustomizeMode) return;
+    CZAVPTitleButtonEx* pButton = dynamic_cast<CZAVPTitleButtonEx*>(FindCaptionButton(nHit));
+    CZAVPToolBar* pToolBar = dynamic_cast<CZAVPToolBar*>(HostedControlBar());
+    if (pButton == nullptr || pToolBar == nullptr) return;
+    const CCustomizeButton* pCustomize = pToolBar->GetCustomizeButton();
+    if (pCustomize == nullptr || !pCustomize->m_bCanCustomize) return;
+
+    CString strName;
+    pToolBar->GetWindowText(strName);
+    if (strName.IsEmpty()) strName.LoadString(IDS_ZAVP_UNNAMED_TOOLBAR);
+    CString strAddRemove;
+    strAddRemove.LoadString(IDS_ZAVP_ADD_REMOVE_BUTTONS);
+    // The toolbar's name, under it "add or remove buttons", under that the list of the
+    // toolbar's buttons, which the frame fills as it opens.
+    HMENU hList = ::CreatePopupMenu();
+    ::AppendMenuA(hList, MF_STRING | MF_GRAYED, kOptionsPlaceholderId, "DUMMY");
+    HMENU hToolBar = ::CreatePopupMenu();
+    ::AppendMenuA(hToolBar, MF_POPUP, (UINT_PTR)hList, strAddRemove);
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hToolBar, strName);
+
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    pPopup->m_iCustomizeMark = 1;
+    pPopup->ForceShowAllItems();
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    const CRect rectButton = pButton->GetRect();
+    // The menu opens over the caption, a little left of and above the button.
+    const CPoint pt(rectWindow.left + rectButton.left - kOptionsMenuShiftLeft,
+                    rectWindow.top + rectButton.top - kOptionsMenuShiftUp);
+    pButton->m_bPushed = TRUE;
+    pButton->m_bMenuIsOpen = TRUE;
+    RedrawCaptionButton(pButton);
+    // The popup deletes itself (and the menu) when it cannot open.
+    if (!pPopup->Create(this, pt.x, pt.y, hMenu, FALSE, TRUE)) OnOptionsMenuClosed();
+}
+
+void CZAVPMiniFrameWnd::OnOptionsMenuClosed()
+{
+    CZAVPTitleButtonEx* pButton = dynamic_cast<CZAVPTitleButtonEx*>(
+        FindCaptionButton(DockLayout::kHitMenu));
+    if (pButton == nullptr || m_hWnd == nullptr) return;
+    pButton->m_bPushed = FALSE;
+    pButton->m_bMenuIsOpen = FALSE;
+    RedrawCaptionButton(pButton);
 }
 
 void CZAVPMiniFrameWnd::DrawCaptionButtons(CDC* pDC)

@@ -106,6 +106,8 @@ public:
     virtual void StoreRecentPosition();
     virtual BOOL CanClose() { return TRUE; }
     virtual void CloseMiniFrame();
+    // The menu button (25) of a floating toolbar that can be customised opens the toolbar
+    // options menu; other ids do nothing here.
     virtual void OnPressCaptionButton(UINT nHit);
     virtual int GetDockMode() const;
     // Outline mode: docks the hosted bar at the cursor; the bar that docked or null.
@@ -138,8 +140,12 @@ public:
     void KillDockTimer();
     void StartRollUpTimer();
     void StopRollUpTimer();
-    // Drags a frame that a menu was just torn off into; TRUE when the user dropped it.
-    BOOL TearOffDrag(CWnd* pPopupMenu);
+    // The toolbar options menu closed: its caption button comes up again.
+    void OnOptionsMenuClosed();
+    // Drags a frame that a menu was just torn off into; TRUE when the user dropped it. A cancelled
+    // drag deletes the new bar, unless the bar was the user's already (bNewBar FALSE): that one
+    // stays where the tear-off put it.
+    BOOL TearOffDrag(CWnd* pPopupMenu, BOOL bNewBar = TRUE);
     // The class-wide map from control id to the bar floating under it.
     static void AddRemoveBarToGlobalList(CZAVPBaseControlBar* pBar, BOOL bAdd);
     static CZAVPBaseControlBar* GetBarByID(UINT nID);

@@ -348,7 +348,7 @@ int CZAVPMiniFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT me
 
 // ---- a torn-off menu's first drag
 
-BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu)
+BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu, BOOL bNewBar)
 {
     CZAVPControlBar* pBar = HostedControlBar();
     if (pBar == nullptr) return FALSE;
@@ -407,6 +407,7 @@ BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu)
         pPopupMenu->SetWindowPos(nullptr, 0, 0, 0, 0,
                                  SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
                                      SWP_NOACTIVATE);
+    if (!bNewBar) return FALSE;
     CWnd* pOwner = CWnd::FromHandlePermanent(m_hParentWnd);
     if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd))) {
         // The frame's list of torn-off bars directly: the frame's code stays out of programs

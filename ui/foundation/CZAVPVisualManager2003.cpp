@@ -312,7 +312,7 @@ void CZAVPVisualManager2003::OnDrawMenuBorder(CDC* pDC, CZAVPPopupMenu* pMenu, C
 {
     // A menu of the customise button is not joined to it: the button keeps its own shape.
     const BOOL bConnect = m_bConnectMenuToParent;
-    if (pMenu && ZAVPIsKindOf(pMenu->m_pParentBtn, ZAVPClassNames::CCustomizeButton))
+    if (pMenu && ZAVPIsKindOf(pMenu->m_pParentBtn, RUNTIME_CLASS(CCustomizeButton)))
         m_bConnectMenuToParent = FALSE;
     CZAVPVisualManagerXP::OnDrawMenuBorder(pDC, pMenu, rect);
     m_bConnectMenuToParent = bConnect;
@@ -508,7 +508,7 @@ void CZAVPVisualManager2003::DrawCustomizeButtonFace(CDC* pDC, CRect rect, BOOL 
 void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
                                                   int state)
 {
-    if (UsesGradients() && ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton)) {
+    if (UsesGradients() && ZAVPIsKindOf(pButton, RUNTIME_CLASS(CCustomizeButton))) {
         OnDrawCustomizeButton(pDC, rect, static_cast<CCustomizeButton*>(pButton), pButton->m_bHorz,
                               state);
         return;
@@ -519,7 +519,7 @@ void CZAVPVisualManager2003::OnFillButtonInterior(CDC* pDC, CZAVPToolbarButton* 
 void CZAVPVisualManager2003::OnDrawButtonBorder(CDC* pDC, CZAVPToolbarButton* pButton, CRect rect,
                                                 int state)
 {
-    if (!ZAVPIsKindOf(pButton, ZAVPClassNames::CCustomizeButton))
+    if (!ZAVPIsKindOf(pButton, RUNTIME_CLASS(CCustomizeButton)))
         CZAVPVisualManagerXP::OnDrawButtonBorder(pDC, pButton, rect, state);
 }
 

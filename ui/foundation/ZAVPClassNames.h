@@ -15,7 +15,6 @@ struct ZAVPClassName
 namespace ZAVPClassNames
 {
 // Declared in ui/, with no record anywhere yet.
-constexpr ZAVPClassName CCustomizeButton{"CCustomizeButton"};
 constexpr ZAVPClassName CZAVPCalendarButton{"CZAVPCalendarButton"};
 constexpr ZAVPClassName CZAVPCaptionBar{"CZAVPCaptionBar"};
 constexpr ZAVPClassName CZAVPColorBar{"CZAVPColorBar"};

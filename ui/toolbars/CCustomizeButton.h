@@ -1,5 +1,6 @@
-// The toolbar's customise (chevron) button. Declared so far: what its drawing shows and the
-// buttons the bar's layout hid in it.
+// The toolbar's customise (chevron) button: what its drawing shows, the buttons the bar's layout
+// hid in it, and whether the toolbar offers its customise menu. It is never stored with the
+// toolbar's buttons.
 #pragma once
 
 #include "framework/CObList.h"
@@ -10,6 +11,9 @@ class CCustomizeButton : public CZAVPToolbarMenuButton
     DECLARE_SERIAL(CCustomizeButton)
 public:
     CCustomizeButton();
+    void CopyFrom(const CZAVPToolbarButton& src) override;
+    BOOL IsStorable() const override { return FALSE; }
+    BOOL IsEditable() const override { return FALSE; }
 
     BOOL m_bHasHiddenButtons;       // the toolbar is too short for some of its buttons
     BOOL m_bCanCustomize;           // the toolbar offers its customise menu

@@ -447,8 +447,13 @@ void CZAVPMenuBar::OnSetFocus(CWnd* pOldWnd)
     CZAVPToolBar::OnSetFocus(pOldWnd);
     ShowCommandMessageString(kIdlePrompt);
     if (m_iHighlighted < 0) {
-        const int iFirst = ZAVPMenuKeys::FirstHotOnFocus(GetCount(),
-                                                         IsSystemMenuButton(GetButton(0)));
+        // A bar that takes the focus as one of its menus opens (a click on it) keeps that menu
+        // open: its item becomes the hot one, where another hot item would open its own menu.
+        int iDropped = -1;
+        GetDroppedDownButton(&iDropped);
+        const int iFirst = iDropped >= 0 ? iDropped
+                                         : ZAVPMenuKeys::FirstHotOnFocus(
+                                               GetCount(), IsSystemMenuButton(GetButton(0)));
         if (iFirst >= 0) SetHot(iFirst);
     }
 }

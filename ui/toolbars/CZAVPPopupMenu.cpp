@@ -6,7 +6,9 @@
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWinApp.h"
 #include "resources/UiLibraryResource.h"
+#include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPMenuHash.h"
@@ -74,6 +76,13 @@ void SetDialogActiveMenu(CWnd* pWnd, CZAVPPopupMenu* pMenu)
         static_cast<CZAVPPropertyPage*>(pWnd)->SetActiveMenu(pMenu);
 }
 
+// The library frame that hears about the popup: the one given, else the popup's top frame.
+CZAVPFrameWnd* LibraryFrameOf(CWnd* pTopFrame, CZAVPPopupMenu* pPopup)
+{
+    if (CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(pTopFrame)) return pFrame;
+    return dynamic_cast<CZAVPFrameWnd*>(TopFrameOf(pPopup));
+}
+
 RECT WorkAreaAt(POINT pt)
 {
     RECT rcWork = {};
@@ -91,13 +100,14 @@ RECT WorkAreaAt(POINT pt)
 CZAVPPopupMenu::CZAVPPopupMenu()
     : m_bAutoDestroyParent(TRUE), m_bAutoDestroy(TRUE), m_bTrackMode(FALSE), m_bRightAlign(FALSE),
       m_hMenu(nullptr), m_pParentBtn(nullptr), m_pMessageWnd(nullptr), m_nDropDirection(0),
-      m_iLogoWidth(0), m_nLogoLocation(ZAVPPopupFrame::LogoLeft), m_xPos(0), m_yPos(0),
-      m_xInitial(0), m_yInitial(0), m_nFinalWidth(0), m_nFinalHeight(0), m_bShown(FALSE),
-      m_bTobeDestroyed(FALSE), m_bRestoreRecentMenus(FALSE), m_bSavedRecentMenus(FALSE),
-      m_nAnimationType(ZAVPPopupEffects::AnimationNone), m_AnimSize(0, 0), m_bAnimationIsDone(TRUE),
-      m_bAnimateRight(TRUE), m_bAnimateDown(TRUE), m_iFadePercent(0), m_dwLastTick(0),
-      m_iShadowSize(0), m_bScrollable(FALSE), m_iScrollMode(0), m_iScrollBtnHeight(0),
-      m_bTearOffTracking(FALSE), m_bIsTearOffCaptionActive(FALSE), m_pTearOffTip(nullptr)
+      m_iLogoWidth(0), m_nLogoLocation(ZAVPPopupFrame::LogoLeft), m_bPassThrough(FALSE),
+      m_iCustomizeMark(0), m_xPos(0), m_yPos(0), m_xInitial(0), m_yInitial(0), m_nFinalWidth(0),
+      m_nFinalHeight(0), m_bShown(FALSE), m_bTobeDestroyed(FALSE), m_bRestoreRecentMenus(FALSE),
+      m_bSavedRecentMenus(FALSE), m_nAnimationType(ZAVPPopupEffects::AnimationNone),
+      m_AnimSize(0, 0), m_bAnimationIsDone(TRUE), m_bAnimateRight(TRUE), m_bAnimateDown(TRUE),
+      m_iFadePercent(0), m_dwLastTick(0), m_iShadowSize(0), m_bScrollable(FALSE), m_iScrollMode(0),
+      m_iScrollBtnHeight(0), m_bTearOffTracking(FALSE), m_bIsTearOffCaptionActive(FALSE),
+      m_pTearOffTip(nullptr)
 {
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
     m_iShadowSize = ZAVPPopupFrame::ShadowDepth(
@@ -206,20 +216,34 @@ BOOL CZAVPPopupMenu::InitMenuBar()
     return TRUE;
 }
 
-BOOL CZAVPPopupMenu::ActivatePopupMenu(CWnd* /*pTopFrame*/, CZAVPPopupMenu* pPopupMenu)
+BOOL CZAVPPopupMenu::ActivatePopupMenu(CWnd* pTopFrame, CZAVPPopupMenu* pPopupMenu)
 {
-    // The frame owns the active popup; until it asks otherwise every popup is let open.
-    if (pPopupMenu != nullptr) {
-        SetDialogActiveMenu(pPopupMenu->m_pMessageWnd, pPopupMenu);
-        CZAVPPopupMenuBar& bar = pPopupMenu->m_wndMenuBar;
-        if (pPopupMenu->m_pParentBtn != nullptr && !bar.AreAllCommandsShown()) {
-            const int nCount = bar.GetCount();
-            CZAVPToolbarButton* pLast = bar.GetButton(nCount - 1);
-            if (pLast == nullptr || !pLast->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton)))
-                bar.InsertButtonCopy(CZAVPShowAllButton());
+    if (pPopupMenu != nullptr) SetDialogActiveMenu(pPopupMenu->m_pMessageWnd, pPopupMenu);
+    // A menu opened by a click goes the same way as one opened from the keyboard: the library
+    // frame records it and the bar it drops from takes the focus, so the menu keys reach it.
+    if (CZAVPFrameWnd* pFrame = LibraryFrameOf(pTopFrame, pPopupMenu)) {
+        if (!pFrame->ShowPopupMenu(pPopupMenu)) {
+            if (pPopupMenu != nullptr && !pPopupMenu->m_bTobeDestroyed) {
+                pPopupMenu->m_bTobeDestroyed = TRUE;
+                // A popup still being created fails its creation instead.
+                if (pPopupMenu->GetSafeHwnd() != nullptr && pPopupMenu->IsWindowVisible())
+                    pPopupMenu->SendMessage(WM_CLOSE);
+            }
+            return FALSE;
         }
+    } else {
+        // Without a library frame (a dialog's menu) nobody else keeps the active popup.
+        m_pActivePopupMenu = pPopupMenu;
     }
-    m_pActivePopupMenu = pPopupMenu;
+    if (pPopupMenu == nullptr) return TRUE;
+    CZAVPPopupMenuBar& bar = pPopupMenu->m_wndMenuBar;
+    if (pPopupMenu->m_pParentBtn != nullptr && !bar.AreAllCommandsShown()) {
+        const int nCount = bar.GetCount();
+        CZAVPToolbarButton* pLast = bar.GetButton(nCount - 1);
+        if (pLast == nullptr || !pLast->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton)))
+            bar.InsertButtonCopy(CZAVPShowAllButton());
+    }
+    if (pPopupMenu->m_bTrackMode) m_pActivePopupMenu = pPopupMenu;
     return TRUE;
 }
 
@@ -292,6 +316,8 @@ void CZAVPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
     CZAVPPopupMenu* pParentPopup = GetParentPopupMenu();
     CZAVPToolBar* pParentBar = GetParentToolBar();
     CWnd* pTopFrame = TopFrameOf(this);
+    // A frame that refuses the parent again closes the parent, and this sub-menu with it.
+    const HWND hwnd = m_hWnd;
     if (pParentPopup == nullptr) {
         if (m_pActivePopupMenu == this) SetDialogActiveMenu(m_pMessageWnd, nullptr);
         ActivatePopupMenu(pTopFrame, nullptr);
@@ -301,7 +327,7 @@ void CZAVPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
         m_bAutoDestroyParent = FALSE;
         ActivatePopupMenu(pTopFrame, pParentPopup);
     }
-    SendMessage(WM_CLOSE);
+    if (::IsWindow(hwnd)) ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
 }
 
 void CZAVPPopupMenu::OnClose() { DestroyWindow(); }
@@ -310,7 +336,13 @@ void CZAVPPopupMenu::OnDestroy()
 {
     KillTimer(1);
     KillTimer(2);
-    if (m_bRestoreRecentMenus) CZAVPToolBar::m_bRecentlyUsedMenus = m_bSavedRecentMenus;
+    if (m_bRestoreRecentMenus) {
+        CZAVPToolBar::m_bRecentlyUsedMenus = m_bSavedRecentMenus;
+        // A floating toolbar's options menu: its caption button comes up again.
+        CZAVPMiniFrameWnd* pMiniFrame = dynamic_cast<CZAVPMiniFrameWnd*>(m_pMessageWnd);
+        if (pMiniFrame != nullptr && pMiniFrame->GetSafeHwnd() != nullptr)
+            pMiniFrame->OnOptionsMenuClosed();
+    }
 
     CZAVPToolBar* pParentBar = GetParentToolBar();
     if (m_pParentBtn != nullptr) {
@@ -398,9 +430,11 @@ void CZAVPPopupMenu::OnKeyDown(UINT nChar, UINT, UINT)
     case ZAVPMenuKeys::PopupClose: CloseMenu(TRUE); return;
     case ZAVPMenuKeys::PopupCloseToParent: CloseMenu(FALSE); return;
     case ZAVPMenuKeys::PopupPrevMenu:
+        // The bar closes this menu and opens its previous or next one.
+        if (pParentBar != nullptr) pParentBar->PrevMenu();
+        return;
     case ZAVPMenuKeys::PopupNextMenu:
-        // The menu bar moves to its previous or next menu on its own arrow keys.
-        if (pParentBar != nullptr) pParentBar->SendMessage(WM_KEYDOWN, nChar);
+        if (pParentBar != nullptr) pParentBar->NextMenu();
         return;
     case ZAVPMenuKeys::PopupOpenSubMenu: {
         const int nAnimation = CZAVPToolBar::m_nMenuAnimation;
@@ -700,28 +734,53 @@ CZAVPToolBar* CZAVPPopupMenu::CreateTearOffBar(HMENU hMenu, UINT uiID, LPCSTR lp
     return pBar;
 }
 
-BOOL CZAVPPopupMenu::TearOff(CPoint point)
+BOOL CZAVPPopupMenu::TearOff(CPoint /*point*/)
 {
     if (m_pParentBtn == nullptr || !m_pParentBtn->IsTearOffMenu()) return FALSE;
+    CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(TopFrameOf(this));
+    if (pFrame == nullptr) return FALSE;
     const UINT uiID = m_pParentBtn->GetTearOffId();
-    CWnd* pFrame = TopFrameOf(this);
-    CZAVPFrameWnd* pLibraryFrame = dynamic_cast<CZAVPFrameWnd*>(pFrame);
-    if (pLibraryFrame == nullptr) return FALSE;
 
-    // The frame keeps one bar per tear-off id.
-    CZAVPToolBar* pBar = dynamic_cast<CZAVPToolBar*>(pLibraryFrame->GetControlBar(uiID));
-    if (pBar == nullptr) {
+    // The frame keeps one bar per tear-off id: tearing the menu off again brings that bar along.
+    CZAVPToolBar* pBar = dynamic_cast<CZAVPToolBar*>(pFrame->GetControlBar(uiID));
+    const BOOL bNewBar = pBar == nullptr;
+    if (bNewBar) {
         HMENU hMenu = m_wndMenuBar.ExportToMenu();
         const std::string strName = ZAVPMenuModel::TearOffBarName((LPCSTR)m_pParentBtn->m_strText);
         pBar = CreateTearOffBar(hMenu, uiID, strName.c_str());
         if (hMenu != nullptr) ::DestroyMenu(hMenu);
         if (pBar == nullptr) return FALSE;
-        pLibraryFrame->m_Impl.AddTearOffToolbar(pBar);
+        if (!pFrame->OnTearOffMenu(this, pBar)) {
+            pBar->DestroyWindow();
+            delete pBar;
+            return FALSE;
+        }
+        pFrame->m_Impl.AddTearOffToolbar(pBar);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        // Known to the dock manager first, so that it can float and later dock again.
+        pFrame->DockControlBar(pBar);
     }
+
+    // The bar floats where the menu is.
     CRect rectMenu;
     GetWindowRect(rectMenu);
-    pBar->SetWindowPos(nullptr, point.x, point.y, rectMenu.Width(), rectMenu.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    CloseMenu();
-    return TRUE;
+    if (pBar->IsFloating()) {
+        if (CZAVPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE))
+            pMiniFrame->SetWindowPos(nullptr, rectMenu.left, rectMenu.top, 0, 0,
+                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pFrame->ShowControlBar(pBar, TRUE, FALSE, FALSE);
+    } else if (!pBar->FloatControlBar(rectMenu, ZAVP_DM_DBL_CLICK, TRUE)) {
+        if (bNewBar) {
+            pFrame->m_Impl.RemoveTearOffToolbar(pBar);
+            pBar->UndockControlBar(FALSE);
+            pBar->DestroyWindow();
+            delete pBar;
+        }
+        return FALSE;
+    }
+    CZAVPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE);
+    if (pMiniFrame == nullptr) return FALSE;
+    // The frame follows the mouse until the button goes up, which closes this menu; Esc shows
+    // the menu again and takes a new bar away.
+    return pMiniFrame->TearOffDrag(this, bNewBar);
 }

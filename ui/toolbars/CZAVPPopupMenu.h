@@ -47,8 +47,9 @@ public:
     BOOL IsScrollable() const { return m_bScrollable; }
     int GetShadowDepth() const { return m_iShadowSize; }
 
-    // Registers the popup that opens or becomes active again (null: none is active); FALSE when
-    // the frame refuses it, and the popup then closes.
+    // Registers the popup that opens or becomes active again (null: none is active) with the
+    // library frame above it, whose ShowPopupMenu records it and lets the bar it drops from take
+    // the focus; FALSE when the frame refuses it, and the popup then closes.
     static BOOL ActivatePopupMenu(CWnd* pTopFrame, CZAVPPopupMenu* pPopupMenu);
     // Re-captures the shadows of the active popup and its parents.
     static void UpdateAllShadows();
@@ -70,6 +71,11 @@ public:
     int m_nDropDirection;                  // 0 down, 2 above its button, 4 left of its parent
     int m_iLogoWidth;                      // 0: no logo strip
     int m_nLogoLocation;                   // ZAVPPopupFrame::LogoLocation
+    // The frame lets the popup open without asking its own OnShowPopupMenu.
+    BOOL m_bPassThrough;
+    // 1: the popup lists what a toolbar's customise button or options menu offers; the frame
+    // fills the per-button list of its grandchild popup as it opens.
+    int m_iCustomizeMark;
 
 protected:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -14,6 +14,7 @@
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
+#include "ui/toolbars/CZAVPCustomizeMenuButton.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
@@ -615,6 +616,12 @@ BOOL CZAVPPopupMenuBar::OnSendCommand(const CZAVPToolbarButton* pConstButton)
 {
     CZAVPToolbarButton* pButton = const_cast<CZAVPToolbarButton*>(pConstButton);
     if (pButton == nullptr) return TRUE;
+    // An entry of a toolbar's button list changes the toolbar itself; the menu stays open
+    // unless the entry says otherwise.
+    if (CZAVPCustomizeMenuButton* pEntry = dynamic_cast<CZAVPCustomizeMenuButton*>(pButton)) {
+        InvokeMenuCommand(pEntry->m_nID != 0 ? pEntry->m_nID : (UINT)-20, pEntry);
+        return TRUE;
+    }
     if (pButton->m_nStyle & TBBS_DISABLED) return TRUE;
     if (pButton->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton))) {
         pButton->OnClick(this, FALSE);
@@ -650,6 +657,15 @@ CWnd* CZAVPPopupMenuBar::GetCommandTarget() const
 
 void CZAVPPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CZAVPToolbarButton* pButton)
 {
+    // An entry of a toolbar's button list (chosen with the keyboard too) sends no command: it
+    // changes its toolbar, and the menu closes only when the entry asks for it.
+    if (const CZAVPCustomizeMenuButton* pEntry = dynamic_cast<const CZAVPCustomizeMenuButton*>(
+            pButton);
+        pEntry != nullptr && uiCmdId != 0)
+    {
+        if (const_cast<CZAVPCustomizeMenuButton*>(pEntry)->OnClickMenuItem()) return;
+        uiCmdId = 0;
+    }
     CZAVPPopupMenu* pPopup = GetPopupMenu();
     CWnd* pMessageWnd = pPopup != nullptr ? pPopup->m_pMessageWnd : nullptr;
     if (pMessageWnd != nullptr && pMessageWnd->GetSafeHwnd() == nullptr) pMessageWnd = nullptr;

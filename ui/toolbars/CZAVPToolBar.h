@@ -71,6 +71,8 @@ public:
     virtual BOOL HasAddedMissingButtons() const { return m_bResourceWasChanged; }
     virtual BOOL IsResourceChanged() const { return m_bResourceWasChanged; }
     virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
+    // The toolbar resource the bar was loaded from, 0 for none.
+    UINT GetResourceID() const { return m_uiOriginalResID; }
     virtual BOOL RestoreOriginalState();
     // "OriginalItems": the resource layout the bar had when its state was saved. Loading it
     // brings a customised bar up to date with a resource that changed since (AddMissingButtons).
@@ -95,6 +97,8 @@ public:
     BOOL SetButtonText(int iIndex, LPCSTR lpszText);
     CString GetButtonText(int iIndex) const;
     CCustomizeButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
+    // The buttons the toolbar was made with (its resource layout), separators included.
+    const CObList& GetOriginalButtons() const { return m_OrigButtons; }
     // Every button with the command on every toolbar with a window; answers their count.
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
 

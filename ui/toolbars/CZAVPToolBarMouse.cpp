@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWinApp.h"
+#include "resources/UiLibraryResource.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
@@ -348,7 +349,7 @@ LRESULT CZAVPToolBar::OnResetPrompt(WPARAM, LPARAM)
     const int nLength = ::GetWindowTextLengthA(m_hWnd);
     ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
     strName.ReleaseBuffer();
-    if (strName.IsEmpty()) strName.LoadString(16104);
+    if (strName.IsEmpty()) strName.LoadString(IDS_ZAVP_UNNAMED_TOOLBAR);
     CString strFormat, strPrompt;
     strFormat.LoadString(16111);
     strPrompt.Format(strFormat, (LPCSTR)strName);

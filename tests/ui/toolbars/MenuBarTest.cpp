@@ -13,10 +13,12 @@
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPMenuHash.h"
+#include "ui/foundation/CZAVPTearOffManager.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
+#include "ui/toolbars/ZAVPPopupPlacement.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
 
 namespace
@@ -56,6 +58,10 @@ class MenuFrame : public CZAVPFrameWnd
 public:
     std::vector<UINT> m_commands;
     std::vector<WPARAM> m_resetMenus;
+    BOOL m_bRefusePopups = FALSE;
+    BOOL m_bRefuseTearOff = FALSE;
+    BOOL OnShowPopupMenu(CZAVPPopupMenu*) override { return !m_bRefusePopups; }
+    BOOL OnTearOffMenu(CZAVPPopupMenu*, CZAVPControlBar*) override { return !m_bRefuseTearOff; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && lParam == 0) {
@@ -129,6 +135,16 @@ protected:
         PumpMessages();
     }
     void Press(UINT nVirtKey) { Key(WM_KEYDOWN, nVirtKey); }
+    // A press of the left button on an item of the bar (the press opens a menu).
+    void Click(int iButton)
+    {
+        CRect rect;
+        m_bar.GetItemRect(iButton, rect);
+        const CPoint pt = rect.CenterPoint();
+        m_bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PumpMessages();
+    }
     void Alt() { Key(WM_SYSKEYUP, VK_MENU); }
     int Dropped() const
     {
@@ -203,6 +219,40 @@ TEST_F(MenuBarTest, AltAndTheArrowKeysMoveOverTheMenus)
     EXPECT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
     Alt();
     EXPECT_NE(m_bar.GetSafeHwnd(), ::GetFocus());
+}
+
+TEST_F(MenuBarTest, AMenuOpenedByAClickTakesTheMenuFocusAndTheFrameMayRefuseIt)
+{
+    ASSERT_NE(m_bar.GetSafeHwnd(), ::GetFocus());
+    Click(0);  // Files
+    ASSERT_EQ(0, Dropped());
+    // As after Alt and Down: the bar has the focus while its menu is open.
+    EXPECT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
+    Press(VK_RIGHT);
+    EXPECT_EQ(1, Dropped());
+    EXPECT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
+    Press(VK_ESCAPE);
+    EXPECT_EQ(-1, Dropped());
+    EXPECT_EQ(m_bar.GetSafeHwnd(), ::GetFocus());
+    Press(VK_ESCAPE);
+
+    // The frame decides whether a popup may open: refused, nothing opens and nothing stays active;
+    // a popup marked to pass through opens all the same.
+    m_frame.m_bRefusePopups = TRUE;
+    Click(2);
+    EXPECT_EQ(-1, Dropped());
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    for (const BOOL bPassThrough : {FALSE, TRUE}) {
+        HMENU hPopup = ::CreatePopupMenu();
+        ::AppendMenuA(hPopup, MF_STRING, 500, "&One");
+        CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+        pPopup->m_bPassThrough = bPassThrough;
+        // A refused popup deletes itself and its menu.
+        EXPECT_EQ(bPassThrough, pPopup->Create(&m_frame, 100, 100, hPopup, FALSE, TRUE));
+        EXPECT_EQ(bPassThrough ? pPopup : nullptr, CZAVPPopupMenu::GetActiveMenu());
+        if (bPassThrough) pPopup->SendMessage(WM_CLOSE);
+        PumpMessages();
+    }
 }
 
 TEST_F(MenuBarTest, AMnemonicWithAltOpensItsMenu)
@@ -304,6 +354,114 @@ TEST_F(MenuBarTest, AMenuWithoutGoodStateIsRebuiltAndTheFrameIsTold)
         EXPECT_EQ(std::vector<WPARAM>{0}, m_frame.m_resetMenus) << bytes.size();
         EXPECT_EQ(3, m_bar.GetCount()) << bytes.size();
     }
+}
+
+namespace
+{
+const UINT kTearOffId = 701;
+
+// How the drag of a torn-off menu ends: the message posted, from inside the drag's loop, to the
+// window that holds the capture.
+UINT g_dragEndMessage = 0;
+WPARAM g_dragEndWParam = 0;
+
+void CALLBACK EndTearOffDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    const HWND hCapture = ::GetCapture();
+    if (hCapture == nullptr) return;  // the drag has not begun
+    ::KillTimer(nullptr, idEvent);
+    ::PostMessageA(hCapture, g_dragEndMessage, g_dragEndWParam, 0);
+}
+
+// The menu bar's Files menu can be torn off (the application's tear-off manager gave it an id).
+class TearOffTest : public MenuBarTest
+{
+protected:
+    void SetUp() override
+    {
+        MenuBarTest::SetUp();
+        ASSERT_TRUE(m_manager.Initialize(700, 709));
+        g_pTearOffManager = &m_manager;
+        static_cast<CZAVPToolbarMenuButton*>(m_bar.GetButton(0))->SetTearOffId(kTearOffId);
+    }
+    void TearDown() override
+    {
+        MenuBarTest::TearDown();
+        g_pTearOffManager = nullptr;
+    }
+    CZAVPPopupMenu* OpenFiles()
+    {
+        Click(0);
+        return CZAVPPopupMenu::GetActiveMenu();
+    }
+    // Presses the left button on the menu's tear-off strip and moves the mouse off it; the drag
+    // that follows ends with the message given.
+    void DragStrip(CZAVPPopupMenu* pPopup, UINT uiEndMessage, WPARAM wParam)
+    {
+        CRect rect;
+        pPopup->GetWindowRect(rect);
+        CPoint pt(rect.CenterPoint().x, rect.top);
+        while (pt.y < rect.bottom && pPopup->HitTest(pt) != ZAVPPopupPlacement::HitTearOff) ++pt.y;
+        ASSERT_LT(pt.y, rect.bottom) << "no tear-off strip";
+        pPopup->ScreenToClient(&pt);
+        g_dragEndMessage = uiEndMessage;
+        g_dragEndWParam = wParam;
+        const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 10, EndTearOffDrag);
+        pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pPopup->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y + 40));
+        ::KillTimer(nullptr, idTimer);
+        PumpMessages();
+    }
+
+    CZAVPTearOffManager m_manager;
+};
+}  // namespace
+
+TEST_F(TearOffTest, DraggingTheStripFloatsTheMenuAsAToolbarAndEscTakesItBack)
+{
+    // A frame that does not let the menu go keeps the menu open and makes no bar.
+    m_frame.m_bRefuseTearOff = TRUE;
+    CZAVPPopupMenu* pPopup = OpenFiles();
+    ASSERT_NE(nullptr, pPopup);
+    DragStrip(pPopup, WM_LBUTTONUP, 0);
+    EXPECT_EQ(pPopup, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, m_frame.GetControlBar(kTearOffId));
+    m_frame.m_bRefuseTearOff = FALSE;
+
+    // Esc during the drag: the new bar goes and the menu shows again.
+    HWND hPopup = pPopup->GetSafeHwnd();
+    DragStrip(pPopup, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(::IsWindowVisible(hPopup));
+    EXPECT_EQ(nullptr, m_frame.GetControlBar(kTearOffId));
+    EXPECT_TRUE(m_frame.m_Impl.m_listTearOffToolbars.IsEmpty());
+    pPopup->SendMessage(WM_CLOSE);
+    PumpMessages();
+
+    // Released: the menu is gone and a floating toolbar named after it holds its items.
+    pPopup = OpenFiles();
+    ASSERT_NE(nullptr, pPopup);
+    hPopup = pPopup->GetSafeHwnd();
+    DragStrip(pPopup, WM_LBUTTONUP, 0);
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    CZAVPToolBar* pBar = dynamic_cast<CZAVPToolBar*>(m_frame.GetControlBar(kTearOffId));
+    ASSERT_NE(nullptr, pBar);
+    EXPECT_TRUE(pBar->IsFloating());
+    ASSERT_EQ(1, m_frame.m_Impl.m_listTearOffToolbars.GetCount());
+    EXPECT_EQ(pBar, m_frame.m_Impl.m_listTearOffToolbars.GetHead());
+    char szName[32] = {};
+    ::GetWindowTextA(pBar->GetSafeHwnd(), szName, sizeof szName);
+    EXPECT_STREQ("Files", szName);
+    EXPECT_EQ((std::vector<std::string>{"&Open", "&Save", "", "&Recent"}), Texts(*pBar));
+
+    // Torn off again, the menu brings the same bar along; Esc leaves the user's bar alone.
+    pPopup = OpenFiles();
+    ASSERT_NE(nullptr, pPopup);
+    DragStrip(pPopup, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(pBar, m_frame.GetControlBar(kTearOffId));
+    EXPECT_EQ(1, m_frame.m_Impl.m_listTearOffToolbars.GetCount());
+    if (CZAVPPopupMenu* pOpen = CZAVPPopupMenu::GetActiveMenu()) pOpen->SendMessage(WM_CLOSE);
+    PumpMessages();
 }
 
 namespace
