@@ -1,6 +1,11 @@
 // The in-place edit's local message loop.
 #include "app/ModalEditLoop.h"
 
+ModalEditLoop::~ModalEditLoop()
+{
+    if (m_pGone) *m_pGone = true;
+}
+
 void ModalEditLoop::Begin() { m_ended = false; }
 
 bool ModalEditLoop::Run()
@@ -9,9 +14,11 @@ bool ModalEditLoop::Run()
     // already consumed; the outer loop serves both.
     if (m_running) return true;
     m_running = true;
+    bool gone = false;
+    m_pGone = &gone;
     bool quit = false;
     MSG msg;
-    while (!m_ended) {
+    while (!gone && !m_ended) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == -1) break;
         if (got == 0) {
@@ -22,6 +29,8 @@ bool ModalEditLoop::Run()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    if (gone) return !quit;  // the object was destroyed by what the loop dispatched
+    m_pGone = nullptr;
     m_running = false;
     return !quit;
 }

@@ -2,6 +2,8 @@
 // loop of an in-place edit and the quit thread that ends every local loop at shut-down.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cstring>
+#include <new>
 #include <string>
 #include <thread>
 
@@ -98,6 +100,50 @@ TEST(ModalEditLoop, AQuitEndsTheLoopAndIsKeptForTheApplication)
     WPARAM code = 0;
     EXPECT_TRUE(QuitWaiting(&code));
     EXPECT_EQ(7u, code);
+}
+
+// The loop's owner destroyed by a message the loop dispatches, as a view is when the main window
+// closes during an edit. The loop lives in a buffer that its destruction fills with a pattern, so
+// a loop that still reads or writes its object after the dispatch shows in the buffer.
+struct DoomedLoopOwner
+{
+    static DoomedLoopOwner* current;
+    alignas(ModalEditLoop) unsigned char storage[sizeof(ModalEditLoop)];
+    ModalEditLoop* loop = new (storage) ModalEditLoop;
+    HWND hwnd = nullptr;
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_APP && current) {
+            current->loop->End();  // the view's destruction ends the edit first
+            current->loop->~ModalEditLoop();
+            std::memset(current->storage, 0xAB, sizeof(current->storage));
+            return 0;
+        }
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+};
+DoomedLoopOwner* DoomedLoopOwner::current = nullptr;
+
+TEST(ModalEditLoop, ALoopWhoseOwnerIsDestroyedMeanwhileTouchesItNoMore)
+{
+    DoomedLoopOwner owner;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DoomedLoopOwner::Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "LornivalDoomedLoopTest";
+    RegisterClassA(&wc);
+    owner.hwnd = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, owner.hwnd);
+    DoomedLoopOwner::current = &owner;
+    owner.loop->Begin();
+    PostMessageA(owner.hwnd, WM_APP, 0, 0);
+    EXPECT_TRUE(owner.loop->Run());
+    DoomedLoopOwner::current = nullptr;
+    DestroyWindow(owner.hwnd);
+    for (unsigned char byte : owner.storage) EXPECT_EQ(0xAB, byte);
+    EXPECT_FALSE(QuitWaiting());
 }
 
 TEST(InstanceMutex, ASecondCopyHoldsNothingAndLetsGo)
