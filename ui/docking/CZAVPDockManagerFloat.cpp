@@ -189,6 +189,13 @@ CZAVPBaseControlBar* CZAVPDockManager::FindFloatingBarByID(UINT uBarID) const
 {
     for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
         CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() == nullptr) continue;
+        // A frame of several panes knows every pane of its tree, not only the one it hosts.
+        if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            if (CZAVPDockingControlBar* pPane = static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)
+                                                    ->GetContainerManager()
+                                                    .FindBarByID(uBarID))
+                if (pPane->GetSafeHwnd() != nullptr) return pPane;
         CZAVPBaseControlBar* pBar = DraggedBar(pMiniFrame);
         if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr &&
             (UINT)pBar->GetDlgCtrlID() == uBarID)

@@ -542,8 +542,9 @@ TEST_F(MultiMiniFrameTest, AStoredLayoutTakesPanesOutOfTheFramesFloatingBeforeIt
     EXPECT_TRUE(pFiles->IsDocked());
     EXPECT_EQ(nullptr, pFiles->GetParentMiniFrame(TRUE));
     ASSERT_NE(nullptr, pFiles->GetDefaultSlider());
-    EXPECT_EQ(pFiles->GetDefaultSlider(), pSearch->GetDefaultSlider());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pFiles->GetCurrentAlignment());
     EXPECT_TRUE(pFiles->IsWindowVisible());
+    EXPECT_TRUE(pSearch->IsDocked());
     EXPECT_FALSE(::IsWindow(hFilesFrame));
     // The pane the layout does not name keeps floating where the user put it, and shows.
     EXPECT_EQ(pLateFrame, pLate->GetParentMiniFrame(TRUE));
@@ -583,4 +584,36 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAPaneCaptionJoinsThatPaneAsTabs)
     EXPECT_EQ(2, pFrame->HasControlBar());
     EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
     EXPECT_TRUE(DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, AFrameDockedOnASideKeepsTheArrangementOfItsPanes)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 200));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(150, 40), CSize(300, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFirst != nullptr && pSecond != nullptr);
+    // Search to the right of Files: side by side in the frame.
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.right - 3, rectFiles.CenterPoint().y);
+    ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+    Pump();
+    ASSERT_LE(WindowRect(pFiles).right, WindowRect(pSearch).left);
+    const int nTreeWidth = WindowRect(pSearch).right - WindowRect(pFiles).left;
+
+    // Dropped on the right side of the frame, the tree docks as it is: still side by side, one
+    // slider between them, as wide together as they were.
+    const CPoint pt = CaptionPoint(pFirst);
+    MouseAt(pFirst, WM_LBUTTONDOWN, pt);
+    const CPoint ptEdge = OnScreen(kClientWidth - 4, 200);
+    MouseAt(pFirst, WM_MOUSEMOVE, ptEdge);
+    MouseAt(pFirst, WM_LBUTTONUP, ptEdge);
+    Pump();
+    ASSERT_TRUE(pFiles->IsDocked());
+    ASSERT_TRUE(pSearch->IsDocked());
+    EXPECT_EQ(pFiles->GetDefaultSlider(), pSearch->GetDefaultSlider());
+    EXPECT_LE(WindowRect(pFiles).right, WindowRect(pSearch).left);
+    EXPECT_EQ(WindowRect(pFiles).top, WindowRect(pSearch).top);
+    EXPECT_EQ(nTreeWidth, WindowRect(pSearch).right - WindowRect(pFiles).left);
+    EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
 }
