@@ -617,3 +617,62 @@ TEST_F(MultiMiniFrameTest, AFrameDockedOnASideKeepsTheArrangementOfItsPanes)
     EXPECT_EQ(nTreeWidth, WindowRect(pSearch).right - WindowRect(pFiles).left);
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
 }
+
+TEST_F(MultiMiniFrameTest, ADockedPaneDroppedBesideAFloatingPaneJoinsItsFrame)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    ASSERT_NE(nullptr, pFrame);
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 4);
+    BOOL bDocked = FALSE;
+    pSearch->DockByMouseMove(bDocked);
+    EXPECT_TRUE(bDocked);
+    EXPECT_EQ(pFrame, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
+    EXPECT_EQ(2, pFrame->HasControlBar());
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_TRUE(DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, AFrameKeepingAPlaceForAPaneIsStoredAndLoaded)
+{
+    const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
+    const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
+    CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    rect = WindowRect(pSearch);
+    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    Pump();
+    // Search goes home; its node in the frame keeps its side free while the frame is stored.
+    MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+    Pump();
+    ASSERT_TRUE(pSearch->IsDocked());
+    ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    Manager().SetDockState();
+    Pump();
+    ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
+    CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pLoaded);
+    ASSERT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    EXPECT_EQ(pLoaded, pOutput->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(2, pLoaded->HasControlBar());
+    EXPECT_TRUE(pSearch->IsDocked());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(
+                    static_cast<CZAVPMultiMiniFrameWnd*>(pLoaded)->GetContainerManager().Snapshot())
+                    .empty());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+}
