@@ -396,6 +396,8 @@ BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarge
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr || m_barContainerManager.IsEmpty()) return TRUE;
     const HWND hWnd = m_hWnd;
+    const BOOL bWasMoving = m_bCaptured;
+    CZAVPDockingControlBar* pLead = m_barContainerManager.GetFirstBar();
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     BOOL bDocked = FALSE;
@@ -422,11 +424,20 @@ BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarge
         if (bDocked) pManager->RecalcLayout();
     }
     if (!bDocked) return TRUE;
-    // The emptied frame goes once it has answered its check.
+    // The emptied frame goes once it has answered its check; until then it stands where the
+    // drag began.
     if (::IsWindow(hWnd)) {
         m_hEmbeddedBar = nullptr;
+        if (!m_rectRecentFloatingRect.IsRectEmpty())
+            SetWindowPos(nullptr, m_rectRecentFloatingRect.left, m_rectRecentFloatingRect.top,
+                         m_rectRecentFloatingRect.Width(), m_rectRecentFloatingRect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
     }
+    // A drag of the frame goes on as a drag of its first pane, now docked.
+    if (bWasMoving && pLead != nullptr && pLead->GetSafeHwnd() != nullptr &&
+        pLead->GetParentMiniFrame(TRUE) == nullptr)
+        pLead->EnterDragMode(FALSE);
     return FALSE;
 }
 

@@ -346,6 +346,11 @@ TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
     EXPECT_TRUE(pFiles->IsDocked());
     EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pFiles->GetCurrentAlignment());
     EXPECT_NE(nullptr, pFiles->GetDefaultSlider());
+    // The drag goes on as the docked pane's own; releasing the button there leaves it docked.
+    EXPECT_EQ(pFiles->GetSafeHwnd(), ::GetCapture());
+    MouseAt(pFiles, WM_LBUTTONUP, OnScreen(kClientWidth - 4, 200));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(pFiles->IsDocked());
     Pump();
     EXPECT_FALSE(::IsWindow(hFrame));
 }
