@@ -26,6 +26,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
+#include "ui/foundation/ZAVPRegisteredMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPDockingControlBar, CZAVPControlBar)
 
@@ -933,6 +934,10 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
     // Any pane of a frame of several floats, whether or not the frame hosts it by handle.
     if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE)) {
         pMiniFrame->GetWindowRect(m_recentDockInfo.m_rectRecentFloatingRect);
+        // The frame remembered before may have been kept only for this pane: it looks again.
+        const HWND hEarlier = m_recentDockInfo.m_hRecentMiniFrame;
+        if (hEarlier != nullptr && hEarlier != pMiniFrame->GetSafeHwnd() && ::IsWindow(hEarlier))
+            ::PostMessage(hEarlier, ZAVPRegisteredMessages::CheckEmptyMiniFrame, 0, 0);
         m_recentDockInfo.m_hRecentMiniFrame = pMiniFrame->GetSafeHwnd();
         m_recentDockInfo.m_recentFloatingRecord.Clear();
         pMiniFrame->StoreRecentContainer(this);

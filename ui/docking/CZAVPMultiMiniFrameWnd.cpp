@@ -293,11 +293,21 @@ void CZAVPMultiMiniFrameWnd::DockVisibleBarsBack()
 {
     const std::vector<CZAVPDockingControlBar*> visible = Panes(TRUE);
     for (CZAVPDockingControlBar* pPane : visible) pPane->StoreRecentDockInfo();
-    for (CZAVPDockingControlBar* pPane : visible) {
-        AddRemoveBarToGlobalList(pPane, FALSE);
-        pPane->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
-    }
+    for (CZAVPDockingControlBar* pPane : visible) DockBarBack(pPane);
     SendMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+}
+
+void CZAVPMultiMiniFrameWnd::DockBarBack(CZAVPDockingControlBar* pBar)
+{
+    if (pBar == nullptr) return;
+    AddRemoveBarToGlobalList(pBar, FALSE);
+    pBar->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
+}
+
+BOOL CZAVPMultiMiniFrameWnd::RegisterBar(CZAVPDockingControlBar* pBar)
+{
+    AddRemoveBarToGlobalList(pBar, TRUE);
+    return TRUE;
 }
 
 void CZAVPMultiMiniFrameWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -595,7 +605,7 @@ BOOL CZAVPMultiMiniFrameWnd::DockRecentControlBarToMiniFrame(CZAVPDockingControl
     }
     // Back in its place: the node no longer needs to keep the side for it.
     record.Clear();
-    AddRemoveBarToGlobalList(pBar, TRUE);
+    RegisterBar(pBar);
     UpdateHostedBar();
     // Alone among visible panes, the pane brings the frame back where it floated last.
     if (m_barContainerManager.GetVisibleBarCount() == 1) {

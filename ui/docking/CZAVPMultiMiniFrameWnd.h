@@ -65,6 +65,10 @@ public:
     // the pane untouched) when the place is not there to take.
     virtual BOOL DockRecentControlBarToMiniFrame(CZAVPDockingControlBar* pBar,
                                                  CZAVPRecentDockInfo& recentInfo);
+    // Callbacks over the frame's panes: one leaves the id map and docks back where it was
+    // docked last; one enters the id map (TRUE).
+    virtual void DockBarBack(CZAVPDockingControlBar* pBar);
+    virtual BOOL RegisterBar(CZAVPDockingControlBar* pBar);
     // The pane's recent record names this frame and a node of its tree whose side is free.
     BOOL CanDockRecentControlBar(const CZAVPDockingControlBar* pBar) const;
 
