@@ -681,3 +681,32 @@ TEST_F(MultiMiniFrameTest, AFrameKeepingAPlaceForAPaneIsStoredAndLoaded)
                     .empty());
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
+
+TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 200));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr);
+    const CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    ASSERT_TRUE(pOutput->IsDocked());
+
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    EXPECT_FALSE(pFrame->DockAtTarget(2, pOutput));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+    for (TestPane* pPane : {pFiles, pSearch, pOutput}) {
+        EXPECT_TRUE(pPane->IsTabbed()) << pPane->GetDlgCtrlID();
+        EXPECT_EQ(nullptr, pPane->GetParentMiniFrame(TRUE));
+    }
+    // One group holds all three, docked where Output was.
+    CWnd* pTabWnd = pOutput->GetParent();
+    EXPECT_EQ(pTabWnd, pFiles->GetParent());
+    EXPECT_EQ(pTabWnd, pSearch->GetParent());
+    EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
+}
