@@ -58,14 +58,30 @@ CSize CZAVPAutoHideButton::GetTextSize() const
     return IsHorizontal() ? sizeText : CSize(sizeText.cy, sizeText.cx);
 }
 
+BOOL CZAVPAutoHideButton::m_bActiveStripTextOnly = TRUE;
+
+BOOL CZAVPAutoHideButton::IsTextShown() const
+{
+    const BOOL bHasIcon = m_pAutoHideWindow != nullptr &&
+                          m_pAutoHideWindow->GetSafeHwnd() != nullptr &&
+                          m_pAutoHideWindow->GetIcon(FALSE) != nullptr;
+    const BOOL bActive = m_pParentBar != nullptr && m_pParentBar->IsActiveStrip();
+    const BOOL bAnyActive = m_pParentBar != nullptr && m_pParentBar->IsAnyStripOfRowActive();
+    return DockLayout::AutoHideButtonShowsText(m_bActiveStripTextOnly, bHasIcon, bActive,
+                                               bAnyActive);
+}
+
 CSize CZAVPAutoHideButton::GetSize() const
 {
     const BOOL bHasPane = m_pAutoHideWindow != nullptr;
     HICON hIcon = bHasPane && m_pAutoHideWindow->GetSafeHwnd() ? m_pAutoHideWindow->GetIcon(FALSE)
                                                                : nullptr;
     const CSize sizeIcon(globalData.m_sizeSmallIcon_cx, globalData.m_sizeSmallIcon_cy);
+    const CSize sizeText = bHasPane ? CSize(DockLayout::AutoHideButtonTextExtent(
+                                          m_dwAlignment, GetTextSize(), IsTextShown()))
+                                    : CSize(0, 0);
     return DockLayout::AutoHideButtonSize(bHasPane, m_dwAlignment, hIcon != nullptr, sizeIcon,
-                                          bHasPane ? GetTextSize() : CSize(0, 0));
+                                          sizeText);
 }
 
 void CZAVPAutoHideButton::OnFillBackground(CDC* pDC, CRect rect)
@@ -106,7 +122,7 @@ void CZAVPAutoHideButton::OnDraw(CDC* pDC)
         rectContent.left += DockLayout::kAutoHideButtonMargin;
 
     CString strText;
-    m_pAutoHideWindow->GetWindowText(strText);
+    if (IsTextShown()) m_pAutoHideWindow->GetWindowText(strText);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(globalData.clrBarText);
     if (bHorz) {

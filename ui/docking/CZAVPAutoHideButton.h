@@ -30,6 +30,11 @@ public:
 
     // The size from the pane's icon and text (margin and borders without a pane).
     CSize GetSize() const;
+    // The pane's text is drawn: always, unless the limit to the active strip is on, the pane
+    // has an icon and another strip of the row is the active one.
+    BOOL IsTextShown() const;
+    // Only the buttons of the active strip of a row show their text (on by default).
+    static BOOL m_bActiveStripTextOnly;
     BOOL IsHorizontal() const;
     // Slides the pane out (or back in) and makes the strip the active one of its row.
     void ShowAttachedWindow(BOOL bShow);

@@ -176,18 +176,43 @@ CSize CZAVPAutoHideToolBar::CalcFixedLayout(BOOL, BOOL)
     return rect.Size();
 }
 
+BOOL CZAVPAutoHideToolBar::IsAnyStripOfRowActive() const
+{
+    if (m_bFlagA) return TRUE;
+    CZAVPAutoHideDockBar* pDockBar = GetAutoHideDockBar();
+    if (pDockBar == nullptr) return FALSE;
+    const CObList& bars = pDockBar->GetControlBarList();
+    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+        CObject* p = bars.GetNext(pos);
+        if (p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar)) &&
+            static_cast<CZAVPAutoHideToolBar*>(p)->IsActiveStrip())
+            return TRUE;
+    }
+    return FALSE;
+}
+
 void CZAVPAutoHideToolBar::SetFlagA(BOOL bFlag)
 {
     CZAVPControlBar::SetFlagA(bFlag);
-    if (!bFlag) return;
     CZAVPAutoHideDockBar* pDockBar = GetAutoHideDockBar();
     if (pDockBar == nullptr) return;
     // One active strip per row.
     const CObList& bars = pDockBar->GetControlBarList();
+    if (bFlag)
+        for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+            CObject* p = bars.GetNext(pos);
+            if (p != this && p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar)))
+                static_cast<CZAVPAutoHideToolBar*>(p)->CZAVPControlBar::SetFlagA(FALSE);
+        }
+    // Which buttons show their text changed with the active strip: every strip of the row takes
+    // its button's size again, and the row is laid out anew.
     for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
         CObject* p = bars.GetNext(pos);
-        if (p != this && p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar)))
-            static_cast<CZAVPAutoHideToolBar*>(p)->CZAVPControlBar::SetFlagA(FALSE);
+        if (p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar))) {
+            CZAVPAutoHideToolBar* pStrip = static_cast<CZAVPAutoHideToolBar*>(p);
+            pStrip->GetBaseSize(0, FALSE);
+            if (pStrip->GetSafeHwnd() != nullptr) pStrip->Invalidate();
+        }
     }
     pDockBar->RepositionStrips();
 }

@@ -41,6 +41,8 @@ public:
     const CObList& GetButtons() const { return m_lstAutoHideButtons; }
     CZAVPAutoHideDockBar* GetAutoHideDockBar() const;
     BOOL IsActiveStrip() const { return m_bFlagA; }
+    // Some strip of this strip's row (its auto-hide dock bar) is the active one.
+    BOOL IsAnyStripOfRowActive() const;
     BOOL IsHoverPending() const { return m_bReadyToDisplayAHWnd; }
 
 protected:

@@ -2,6 +2,7 @@
 #include "ui/docking/CZAVPBarContainer.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
@@ -20,7 +21,23 @@ const int kMaxLoadDepth = 64;
 int g_nLoadDepth = 0;
 
 BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
+
+// Every node in existence with its serial number. A pane's recent-position record outlives the
+// frame whose tree it points into; the record asks here before it touches the node again.
+std::unordered_map<const CZAVPBarContainer*, unsigned long long>& LiveNodes()
+{
+    static std::unordered_map<const CZAVPBarContainer*, unsigned long long> nodes;
+    return nodes;
+}
+unsigned long long g_nNextSerial = 1;
 }  // namespace
+
+BOOL CZAVPBarContainer::IsLive(const CZAVPBarContainer* pContainer, unsigned long long nSerial)
+{
+    if (pContainer == nullptr) return FALSE;
+    auto it = LiveNodes().find(pContainer);
+    return it != LiveNodes().end() && it->second == nSerial;
+}
 
 CZAVPBarContainer::CZAVPBarContainer(CZAVPContainerLayout* pManager,
                                      CZAVPDockingControlBar* pLeftBar,
@@ -29,13 +46,15 @@ CZAVPBarContainer::CZAVPBarContainer(CZAVPContainerLayout* pManager,
       m_pRightContainer(nullptr), m_pParentContainer(nullptr), m_pContainerManager(pManager),
       m_nPercent(DockLayout::kHalfPercent), m_nOrientation(0), m_dwRefCount(0),
       m_dwSavedSliderStyle(0), m_nLeftBarID((UINT)-1), m_nRightBarID((UINT)-1), m_nSliderID(-1),
-      m_nReserved(0)
+      m_nReserved(0), m_nSerial(g_nNextSerial++)
 {
     if (pSlider != nullptr) m_nOrientation = pSlider->IsHorizontal() ? 1 : 0;
+    LiveNodes()[this] = m_nSerial;
 }
 
 CZAVPBarContainer::~CZAVPBarContainer()
 {
+    LiveNodes().erase(this);
     for (CZAVPBarContainer** pp : {&m_pLeftContainer, &m_pRightContainer}) {
         CZAVPBarContainer* p = *pp;
         *pp = nullptr;

@@ -52,6 +52,11 @@ public:
     void AddRef() { ++m_dwRefCount; }
     void Release();
     int GetRefCount() const { return m_dwRefCount; }
+    // A number no other node of the process had: a holder of a reference keeps it beside the
+    // pointer, so that it can tell whether the node still exists before it lets go.
+    unsigned long long GetSerial() const { return m_nSerial; }
+    // The node with that serial number still exists at that address.
+    static BOOL IsLive(const CZAVPBarContainer* pContainer, unsigned long long nSerial);
     void SetBar(CZAVPDockingControlBar* pBar, BOOL bLeft);
     void SetContainer(CZAVPBarContainer* pContainer, BOOL bLeft);
     void SetSlider(CZAVPSlider* pSlider) { m_pSlider = pSlider; }
@@ -125,5 +130,6 @@ protected:
     std::vector<UINT> m_lstRightTabs;
     CRect m_rectRoom;  // the owner's client coordinates at the last layout
     int m_nReserved;
+    unsigned long long m_nSerial;
     friend class CZAVPContainerLayout;
 };

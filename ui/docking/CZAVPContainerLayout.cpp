@@ -839,6 +839,11 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
                     (DWORD) static_cast<CWnd*>(p)->GetDlgCtrlID() == id)
                     pBar = static_cast<CZAVPDockingControlBar*>(p);
             }
+            // A pane floating now still belongs where the stored tree puts it.
+            if (pBar == nullptr)
+                if (CZAVPBaseControlBar* pFloating = pManager->FindFloatingBarByID((UINT)id))
+                    if (pFloating->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+                        pBar = static_cast<CZAVPDockingControlBar*>(pFloating);
             if (pBar == nullptr) continue;
             if (m_lstControlBars.Find(pBar) != nullptr) continue;
             if (m_pRootContainer->SetUpByID((UINT)id, pBar)) m_lstControlBars.AddTail(pBar);

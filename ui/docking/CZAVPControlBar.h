@@ -7,6 +7,7 @@
 #include "framework/CRect.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/docking/CZAVPDragOutline.h"
+#include "ui/docking/CZAVPRecentPosRecord.h"
 
 class CZAVPDockBar;
 class CZAVPDockBarRow;
@@ -20,6 +21,10 @@ struct CZAVPRecentDockInfo
     CZAVPDockBar* m_pRecentDockBar = nullptr;
     CZAVPDockBarRow* m_pRecentDockBarRow = nullptr;
     CRect m_rectDockedRect;  // the dock bar's client coordinates
+    // The multi mini frame the pane floated in last and its place in that frame's tree: floated
+    // again, the pane goes back there while the frame and the place still exist.
+    HWND m_hRecentMiniFrame = nullptr;
+    CZAVPRecentPosRecord m_recentFloatingRecord;
 };
 
 class CZAVPControlBar : public CZAVPBaseControlBar

@@ -233,8 +233,18 @@ int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dw
     // with the mini frames; then the frame's edges.
     pBarOut = nullptr;
     DockLayout::DockSiteQuery query = {};
+    CZAVPMiniFrameWnd* pOwnFrame = pDragged != nullptr ? pDragged->GetParentMiniFrame(TRUE)
+                                                       : nullptr;
     CZAVPBaseControlBar* pFound = ControlBarFromPoint(
         point, nSensitivity, TRUE, RUNTIME_CLASS(CZAVPDockingControlBar), pDragged);
+    if (pFound == nullptr) pFound = FloatingPaneFromPoint(point, nSensitivity, pOwnFrame, pDragged);
+    // Over the caption of another frame that carries one bar, the dragged pane would join that
+    // bar as a tab.
+    CZAVPBaseControlBar* pCaptionBar = nullptr;
+    if (pFound == nullptr) {
+        pCaptionBar = SingleBarCaptionAt(point, pOwnFrame);
+        query.bSingleBarMiniFrame = pCaptionBar != nullptr;
+    }
     if (pFound != nullptr) {
         CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pFound);
         query.bBarFound = TRUE;
@@ -251,7 +261,7 @@ int CZAVPDockManager::DetermineDockSite(CPoint point, int nSensitivity, DWORD dw
     query.dwEnabledAlignment = dwEnabledAlignment;
     BOOL bUseFoundBar = FALSE;
     const int nSite = DockLayout::DetermineDockSite(query, &bUseFoundBar);
-    if (bUseFoundBar) pBarOut = pFound;
+    if (bUseFoundBar) pBarOut = pFound != nullptr ? pFound : pCaptionBar;
     return nSite;
 }
 
@@ -712,10 +722,12 @@ void CZAVPDockManager::SetDockState()
     // The staged records name docking panes by id; they are applied to the panes found, and a
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
+    HideExistingMiniFrames();
     ApplyLoadedMiniFrames();
     ApplyPaneLayout();
     ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();
+    RestoreUnclaimedMiniFrames();
     m_bRestoringDockState = FALSE;
     RecalcLayout();
 }

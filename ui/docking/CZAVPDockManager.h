@@ -104,12 +104,26 @@ public:
                               BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar);
     // The dock bar a floating bar docks on when dropped at the cursor, or null.
     CZAVPBaseControlBar* FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar);
+    // A docking pane under a screen point in a visible mini frame other than pIgnoreFrame.
+    CZAVPBaseControlBar* FloatingPaneFromPoint(CPoint point, int nSensitivity,
+                                               CZAVPMiniFrameWnd* pIgnoreFrame,
+                                               const CZAVPBaseControlBar* pIgnoreBar);
+    // The bar of a visible one-bar mini frame (other than pIgnoreFrame) whose caption lies under
+    // the screen point, or null.
+    CZAVPBaseControlBar* SingleBarCaptionAt(CPoint point, CZAVPMiniFrameWnd* pIgnoreFrame);
     // The floating bar with that control id (its mini frame's), or null.
     CZAVPBaseControlBar* FindFloatingBarByID(UINT uBarID) const;
     // The mini frames that hold a bar, for the stored layout (invalid bars dropped first).
     std::vector<CObject*> MiniFramesToSave();
     // Takes the mini frames read from a stored layout; they wait for SetDockState.
     void StageLoadedMiniFrames(const std::vector<CObject*>& miniFrames);
+    // The frames floating before a stored layout is applied give way to the stored ones: they
+    // are hidden, and each loses the bars the layout places elsewhere.
+    void HideExistingMiniFrames();
+    // A frame that gave way still holding a bar the layout did not place shows again; the
+    // others go once their check message finds them empty.
+    void RestoreUnclaimedMiniFrames();
+    BOOL IsGivingWay(const CZAVPMiniFrameWnd* pMiniFrame) const;
     // Gives each staged mini frame its bar back; frames whose bar is gone vanish afterwards.
     void ApplyLoadedMiniFrames();
     // Destroys the staged mini frames that were never applied.
@@ -199,5 +213,6 @@ protected:
     BOOL m_bHiddenForOLE;                     // ShowControlBars(FALSE) in force
     BOOL m_bDisableSetDockState;              // the stored layout failed to load
     std::vector<HWND> m_lstMiniFramesToShow;  // hidden on deactivation
+    std::vector<HWND> m_lstGivingWay;         // floating before the stored layout was applied
     DWORD m_dwEnabledAutoHideBars = 0;        // sides whose auto-hide dock bar exists
 };

@@ -3,6 +3,8 @@
 // (see CZAVPDockManager.h).
 #include "ui/docking/CZAVPDockManager.h"
 
+#include <algorithm>
+
 #include "framework/CControlBar.h"
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPControlBar.h"
@@ -148,10 +150,52 @@ BOOL CZAVPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect&
     return TRUE;
 }
 
+CZAVPBaseControlBar* CZAVPDockManager::FloatingPaneFromPoint(CPoint point, int nSensitivity,
+                                                             CZAVPMiniFrameWnd* pIgnoreFrame,
+                                                             const CZAVPBaseControlBar* pIgnoreBar)
+{
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+            m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame == pIgnoreFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
+            !pMiniFrame->IsWindowVisible())
+            continue;
+        CZAVPBaseControlBar* pBar = pMiniFrame->ControlBarFromPoint(point, nSensitivity, TRUE);
+        if (pBar != nullptr && pBar != pIgnoreBar &&
+            pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+            return pBar;
+    }
+    return nullptr;
+}
+
+CZAVPBaseControlBar* CZAVPDockManager::SingleBarCaptionAt(CPoint point,
+                                                          CZAVPMiniFrameWnd* pIgnoreFrame)
+{
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+            m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame == pIgnoreFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
+            !pMiniFrame->IsWindowVisible() || pMiniFrame->HasControlBar() != 1 ||
+            pMiniFrame->HitTest(point, TRUE) != HTCAPTION)
+            continue;
+        CWnd* pBar = pMiniFrame->GetControlBar();
+        if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)))
+            return static_cast<CZAVPBaseControlBar*>(pBar);
+    }
+    return nullptr;
+}
+
 CZAVPBaseControlBar* CZAVPDockManager::FindFloatingBarByID(UINT uBarID) const
 {
     for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
         CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() == nullptr) continue;
+        // A frame of several panes knows every pane of its tree, not only the one it hosts.
+        if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            if (CZAVPDockingControlBar* pPane = static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)
+                                                    ->GetContainerManager()
+                                                    .FindBarByID(uBarID))
+                if (pPane->GetSafeHwnd() != nullptr) return pPane;
         CZAVPBaseControlBar* pBar = DraggedBar(pMiniFrame);
         if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr &&
             (UINT)pBar->GetDlgCtrlID() == uBarID)
@@ -192,6 +236,38 @@ void CZAVPDockManager::ApplyLoadedMiniFrames()
     for (CZAVPMiniFrameWnd* pMiniFrame : loaded) windows.push_back(pMiniFrame->GetSafeHwnd());
     for (size_t i = 0; i < loaded.size(); ++i)
         if (windows[i] != nullptr && ::IsWindow(windows[i])) loaded[i]->SetDockState(this);
+}
+
+void CZAVPDockManager::HideExistingMiniFrames()
+{
+    m_lstGivingWay.clear();
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+        if (pMiniFrame->GetSafeHwnd() == nullptr || m_lstLoadedMiniFrames.Find(pMiniFrame))
+            continue;
+        m_lstGivingWay.push_back(pMiniFrame->GetSafeHwnd());
+        pMiniFrame->ShowWindow(SW_HIDE);
+    }
+}
+
+BOOL CZAVPDockManager::IsGivingWay(const CZAVPMiniFrameWnd* pMiniFrame) const
+{
+    return pMiniFrame != nullptr && std::find(m_lstGivingWay.begin(), m_lstGivingWay.end(),
+                                              pMiniFrame->GetSafeHwnd()) != m_lstGivingWay.end();
+}
+
+void CZAVPDockManager::RestoreUnclaimedMiniFrames()
+{
+    // A bar the stored layout does not know (made after it was saved) stays where the user put
+    // it rather than vanish with a hidden frame.
+    for (HWND hWnd : m_lstGivingWay) {
+        CWnd* pWnd = ::IsWindow(hWnd) ? CWnd::FromHandlePermanent(hWnd) : nullptr;
+        if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))) continue;
+        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(pWnd);
+        pMiniFrame->ValidateHostedBar();
+        if (pMiniFrame->IsHostedBarVisible()) pMiniFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    }
+    m_lstGivingWay.clear();
 }
 
 void CZAVPDockManager::DiscardLoadedMiniFrames()

@@ -12,6 +12,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
@@ -304,8 +305,19 @@ void CZAVPDockManager::ApplyPaneLayout()
         for (POSITION posBar = pTree->GetControlBars().GetHeadPosition(); posBar != nullptr;)
             panes.push_back(
                 static_cast<CZAVPDockingControlBar*>(pTree->GetControlBars().GetNext(posBar)));
-        for (CZAVPDockingControlBar* pBar : panes)
-            if (pBar->IsFloating()) pTree->RemoveControlBar(pBar);
+        // A pane floating in a frame that gives way to the stored layout comes back to this
+        // frame for the tree; one in a stored frame stays there.
+        for (CZAVPDockingControlBar* pBar : panes) {
+            CZAVPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE);
+            if (pMiniFrame == nullptr) continue;
+            if (!IsGivingWay(pMiniFrame) || pBar->IsTabbed()) {
+                pTree->RemoveControlBar(pBar);
+                continue;
+            }
+            pBar->OnBeforeChangeParent(m_pParentWnd, TRUE);
+            pBar->SetParent(m_pParentWnd);
+            pBar->OnAfterChangeParent(pMiniFrame);
+        }
         pTree->ReleaseEmptyContainers();
         if (pTree->IsEmpty()) {
             pSlider->DestroyWindow();

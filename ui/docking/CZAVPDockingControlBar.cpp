@@ -26,6 +26,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
+#include "ui/foundation/ZAVPRegisteredMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPDockingControlBar, CZAVPControlBar)
 
@@ -588,13 +589,15 @@ void CZAVPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
     const int nHit = HitTest(ptScreen, TRUE);
+    // Every pane of a frame of several floats, also those the frame does not host by handle.
+    const BOOL bFloating = GetParentMiniFrame(TRUE) != nullptr && !IsTabbed();
     if (m_bAutoHideMode || FindCaptionButton((UINT)nHit) != nullptr ||
-        (nHit != HTCAPTION && !IsFloating()))
+        (nHit != HTCAPTION && !bFloating))
         return;
     m_bPrepareToFloat = m_bReadyToFloat = 0;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     StoreRecentDockInfo();
-    if (IsFloating())
+    if (bFloating)
         DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
     else if (CanFloat())
         FloatControlBar(m_recentDockInfo.m_rectRecentFloatingRect, ZAVP_DM_DBL_CLICK, TRUE);
@@ -889,6 +892,14 @@ BOOL CZAVPDockingControlBar::ReplaceControlBar(CZAVPDockingControlBar* pOther,
                                                BOOL bAddToDockManager)
 {
     if (pOther == nullptr) return FALSE;
+    // A floating pane's place is its mini frame's: the other pane takes it there.
+    CZAVPMiniFrameWnd* pMiniFrame = IsTabbed() ? nullptr : GetParentMiniFrame(TRUE);
+    if (pMiniFrame != nullptr) {
+        if (pOther->GetParent() != pMiniFrame) pOther->SetParent(pMiniFrame);
+        pMiniFrame->ReplaceControlBar(this, pOther);
+        pMiniFrame->RecalcLayout();
+        return TRUE;
+    }
     CZAVPSlider* pSlider = GetDefaultSlider();
     if (pSlider == nullptr) return FALSE;
     pSlider->ReplaceControlBar(this, pOther);
@@ -921,9 +932,58 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
         m_recentDockInfo.m_dwRecentAlignmentToFrame = m_dwRecentSliderAlignment;
         return;
     }
-    if (IsFloating())
-        if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
-            pMiniFrame->GetWindowRect(m_recentDockInfo.m_rectRecentFloatingRect);
+    // Any pane of a frame of several floats, whether or not the frame hosts it by handle.
+    if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE)) {
+        pMiniFrame->GetWindowRect(m_recentDockInfo.m_rectRecentFloatingRect);
+        // The frame remembered before may have been kept only for this pane: it looks again.
+        const HWND hEarlier = m_recentDockInfo.m_hRecentMiniFrame;
+        if (hEarlier != nullptr && hEarlier != pMiniFrame->GetSafeHwnd() && ::IsWindow(hEarlier))
+            ::PostMessage(hEarlier, ZAVPRegisteredMessages::CheckEmptyMiniFrame, 0, 0);
+        m_recentDockInfo.m_hRecentMiniFrame = pMiniFrame->GetSafeHwnd();
+        m_recentDockInfo.m_recentFloatingRecord.Clear();
+        pMiniFrame->StoreRecentContainer(this);
+        return;
+    }
+    m_recentDockInfo.m_hRecentMiniFrame = nullptr;
+    m_recentDockInfo.m_recentFloatingRecord.Clear();
+}
+
+CZAVPMultiMiniFrameWnd* CZAVPDockingControlBar::GetRecentMultiMiniFrame() const
+{
+    const HWND hRecent = m_recentDockInfo.m_hRecentMiniFrame;
+    CWnd* pWnd = hRecent != nullptr && ::IsWindow(hRecent) ? CWnd::FromHandlePermanent(hRecent)
+                                                           : nullptr;
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))
+               ? static_cast<CZAVPMultiMiniFrameWnd*>(pWnd)
+               : nullptr;
+}
+
+BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL bShow)
+{
+    // Floated again by a double click, a pane goes back to the frame of several panes it left,
+    // into its old place there, while both still exist. A drag makes a new frame under the
+    // cursor instead, and a stored layout names its own frames.
+    CZAVPMultiMiniFrameWnd* pRecent = nDockMethod == ZAVP_DM_DBL_CLICK && CanFloat() &&
+                                              !m_bAutoHideMode && !IsTabbed() &&
+                                              GetParentMiniFrame(TRUE) == nullptr
+                                          ? GetRecentMultiMiniFrame()
+                                          : nullptr;
+    // Docking back (a double click on the floating pane) returns it where it is docked now.
+    if (nDockMethod != ZAVP_DM_MOUSE && GetDefaultSlider() != nullptr && !m_bAutoHideMode)
+        StoreRecentDockInfo();
+    if (pRecent != nullptr && pRecent->CanDockRecentControlBar(this)) {
+        UndockControlBar(TRUE);
+        if (pRecent->DockRecentControlBarToMiniFrame(this, m_recentDockInfo)) {
+            m_dwStyle |= CBRS_FLOATING;
+            OnAfterFloat();
+            AdjustDockingLayout();
+            return TRUE;
+        }
+    } else if (pRecent == nullptr && GetParentMiniFrame(TRUE) == nullptr) {
+        // The frame is gone: the place in its tree (now in another tree, or deleted) is let go.
+        m_recentDockInfo.m_recentFloatingRecord.Clear();
+    }
+    return CZAVPControlBar::FloatControlBar(rect, nDockMethod, bShow);
 }
 
 void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
@@ -1015,6 +1075,19 @@ CZAVPControlBar* CZAVPDockingControlBar::DockByMouseMove(BOOL& bResult)
     const int nSite = pManager->DetermineDockSite(ptCursor, CZAVPDockManager::m_nDockSensitivity,
                                                   GetEnabledAlignment(), pTarget, this);
     if (pTarget == this) return this;
+    // Beside a pane of another frame of several panes, this pane joins that frame's tree.
+    CZAVPMiniFrameWnd* pTargetFrame = pTarget != nullptr ? pTarget->GetParentMiniFrame(TRUE)
+                                                         : nullptr;
+    if (nSite == ZAVP_DOCKHIT_BESIDE && pTargetFrame != nullptr &&
+        pTargetFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)) &&
+        (GetBarStyle() & CBRS_FLOAT_MULTI))
+    {
+        if (pTargetFrame != GetParentMiniFrame(TRUE))
+            bResult =
+                static_cast<CZAVPMultiMiniFrameWnd*>(pTargetFrame)->AddControlBarAtCursor(this) ==
+                0;
+        return this;
+    }
     if (nSite == ZAVP_DOCKHIT_BESIDE || (nSite != 0 && pTarget == nullptr))
         bResult = DockControlBar(pTarget, ZAVP_DM_DBL_CLICK, nullptr);
     else if (nSite == ZAVP_DOCKHIT_TAB && pTarget != nullptr && CanBeAttached() &&

@@ -15,6 +15,7 @@ class CZAVPAutoHideButton;
 class CZAVPAutoHideToolBar;
 class CZAVPBaseTabbedBar;
 class CZAVPContainerLayout;
+class CZAVPMultiMiniFrameWnd;
 class CZAVPSlider;
 class CZAVPTitleButton;
 struct CRuntimeClass;
@@ -150,6 +151,7 @@ public:
     BOOL Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, int nDockMethod) override;
     void EnterDragMode(BOOL bChangeHotPoint) override;
     void StoreRecentDockInfo() override;
+    BOOL FloatControlBar(CRect rect, int nDockMethod, BOOL bShow) override;
     BOOL CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle = 0,
                   CCreateContext* pContext = nullptr) override;
@@ -202,6 +204,8 @@ public:
     // Back to the rectangle the pane was docked at last (the dock site's client coordinates),
     // before a loaded tree lays it out.
     void MoveToRecentDockedRect();
+    // The frame of several panes this pane floated in last, while it still exists.
+    CZAVPMultiMiniFrameWnd* GetRecentMultiMiniFrame() const;
     // Tabbed groups: the docked place a group made over this pane takes over from it.
     void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
                               int nPercent);

@@ -85,6 +85,7 @@ public:
     virtual BOOL LoadState(LPCSTR lpszProfileName = nullptr, UINT uiID = (UINT)-1);
     // Re-attaches the stored bar after a layout was loaded.
     virtual void SetDockState(CZAVPDockManager* pDockManager);
+    // A frame of several panes records in the pane's recent-position record where it stands.
     virtual void StoreRecentContainer(CZAVPBaseControlBar*) {}
     // A frame of one bar shows and hides with it (without activation).
     virtual void OnShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow);

@@ -5,9 +5,11 @@
 #include "framework/CArchiveException.h"
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
+#include "ui/docking/CZAVPBarContainer.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
@@ -33,12 +35,6 @@ CZAVPDockingControlBar* AsPane(CObject* p)
                : nullptr;
 }
 
-// The side continuing a frame side's panes: down a left or right side, along a top or bottom.
-DWORD FollowingSide(DWORD dwAlignment)
-{
-    return (dwAlignment & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_BOTTOM
-                                                                : CBRS_ALIGN_RIGHT;
-}
 }  // namespace
 
 CZAVPMultiMiniFrameWnd::CZAVPMultiMiniFrameWnd() {}
@@ -297,11 +293,21 @@ void CZAVPMultiMiniFrameWnd::DockVisibleBarsBack()
 {
     const std::vector<CZAVPDockingControlBar*> visible = Panes(TRUE);
     for (CZAVPDockingControlBar* pPane : visible) pPane->StoreRecentDockInfo();
-    for (CZAVPDockingControlBar* pPane : visible) {
-        AddRemoveBarToGlobalList(pPane, FALSE);
-        pPane->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
-    }
+    for (CZAVPDockingControlBar* pPane : visible) DockBarBack(pPane);
     SendMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+}
+
+void CZAVPMultiMiniFrameWnd::DockBarBack(CZAVPDockingControlBar* pBar)
+{
+    if (pBar == nullptr) return;
+    AddRemoveBarToGlobalList(pBar, FALSE);
+    pBar->DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
+}
+
+BOOL CZAVPMultiMiniFrameWnd::RegisterBar(CZAVPDockingControlBar* pBar)
+{
+    AddRemoveBarToGlobalList(pBar, TRUE);
+    return TRUE;
 }
 
 void CZAVPMultiMiniFrameWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -333,27 +339,75 @@ LRESULT CZAVPMultiMiniFrameWnd::OnCheckEmptyMulti(WPARAM, LPARAM)
 
 BOOL CZAVPMultiMiniFrameWnd::DockContentToFrameSide(DWORD dwAlignment)
 {
-    // The first pane opens the side's slider; the others follow it along the side in order.
-    const std::vector<CZAVPDockingControlBar*> panes = Panes(FALSE);
-    if (panes.empty()) return FALSE;
-    for (CZAVPDockingControlBar* pPane : panes) AddRemoveBarToGlobalList(pPane, FALSE);
-    CZAVPDockingControlBar* pFirst = panes.front();
-    if (!pFirst->DockToFrameEdge(dwAlignment, nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE))
+    // The whole tree goes over as it is: a new default slider for the side takes it with its
+    // splits, sliders and shares, so the panes keep their arrangement.
+    CZAVPDockManager* pManager = GetOwnerDockManager();
+    CWnd* pFrame = CWnd::FromHandlePermanent(m_hParentWnd);
+    CZAVPDockingControlBar* pFirst = m_barContainerManager.GetFirstBar();
+    dwAlignment &= CBRS_ALIGN_ANY;
+    if (pManager == nullptr || pFrame == nullptr || pFirst == nullptr || dwAlignment == 0)
         return FALSE;
-    CZAVPDockingControlBar* pPrevious = pFirst;
-    for (size_t i = 1; i < panes.size(); ++i)
-        if (panes[i]->AttachToSlider(pPrevious, ZAVP_DM_MOUSE, FollowingSide(dwAlignment)))
-            pPrevious = panes[i];
+    CZAVPSlider* pSlider = pFirst->CreateSlider(dwAlignment, pFrame);
+    if (pSlider == nullptr) return FALSE;
+    const std::vector<CZAVPDockingControlBar*> panes = Panes(FALSE);
+    for (CZAVPDockingControlBar* pPane : panes) AddRemoveBarToGlobalList(pPane, FALSE);
+    if (!pSlider->AddContainerManager(m_barContainerManager)) {
+        for (CZAVPDockingControlBar* pPane : panes) AddRemoveBarToGlobalList(pPane, TRUE);
+        pSlider->DestroyWindow();
+        return FALSE;
+    }
+    m_hEmbeddedBar = nullptr;
+    pManager->AddControlBar(pSlider, TRUE, FALSE, FALSE);
+    for (CZAVPDockingControlBar* pPane : panes) {
+        pPane->OnAfterChangeParent(this);
+        pPane->EnableGripper(TRUE);
+    }
+    pSlider->ShowIfAnyBarVisible();
+    pManager->AdjustDockingLayout();
     return TRUE;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::DockContentAsTabs(CZAVPDockingControlBar* pTarget)
+{
+    if (pTarget == nullptr || !pTarget->CanBeAttached() ||
+        pTarget->GetParentMiniFrame(TRUE) == this)
+        return FALSE;
+    const std::vector<CZAVPDockingControlBar*> panes = Panes(FALSE);
+    CZAVPDockingControlBar* pFirst = panes.empty() ? nullptr : panes.front();
+    if (pFirst == nullptr || !pTarget->CanAcceptBar(pFirst)) return FALSE;
+    const HWND hWnd = m_hWnd;
+    ReleaseMove();
+    // The first pane may turn the target into a group; the others join that group.
+    CZAVPDockingControlBar* pJoin = pTarget;
+    BOOL bAttached = FALSE;
+    for (CZAVPDockingControlBar* pPane : panes) {
+        AddRemoveBarToGlobalList(pPane, FALSE);
+        CZAVPDockingControlBar* pGroup = nullptr;
+        if (pPane->AttachToTabbedBar(pJoin, ZAVP_DM_DBL_CLICK, TRUE, pGroup) != nullptr)
+            bAttached = TRUE;
+        if (pGroup != nullptr) pJoin = pGroup;
+    }
+    if (!::IsWindow(hWnd)) return bAttached;
+    ShowWindow(SW_HIDE);
+    if (!m_rectRecentFloatingRect.IsRectEmpty())
+        SetWindowPos(nullptr, m_rectRecentFloatingRect.left, m_rectRecentFloatingRect.top,
+                     m_rectRecentFloatingRect.Width(), m_rectRecentFloatingRect.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    OnCancelMode();
+    UpdateHostedBar();
+    PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+    return bAttached;
 }
 
 BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
 {
-    // Joining as tabs is the tabbed bars' work.
+    if (nKind == 2) return DockContentAsTabs(AsPane(pTarget)) ? FALSE : TRUE;
     if (nKind != 1) return TRUE;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr || m_barContainerManager.IsEmpty()) return TRUE;
     const HWND hWnd = m_hWnd;
+    const BOOL bWasMoving = m_bCaptured;
+    CZAVPDockingControlBar* pLead = m_barContainerManager.GetFirstBar();
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     BOOL bDocked = FALSE;
@@ -380,11 +434,20 @@ BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarge
         if (bDocked) pManager->RecalcLayout();
     }
     if (!bDocked) return TRUE;
-    // The emptied frame goes once it has answered its check.
+    // The emptied frame goes once it has answered its check; until then it stands where the
+    // drag began.
     if (::IsWindow(hWnd)) {
         m_hEmbeddedBar = nullptr;
+        if (!m_rectRecentFloatingRect.IsRectEmpty())
+            SetWindowPos(nullptr, m_rectRecentFloatingRect.left, m_rectRecentFloatingRect.top,
+                         m_rectRecentFloatingRect.Width(), m_rectRecentFloatingRect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
     }
+    // A drag of the frame goes on as a drag of its first pane, now docked.
+    if (bWasMoving && pLead != nullptr && pLead->GetSafeHwnd() != nullptr &&
+        pLead->GetParentMiniFrame(TRUE) == nullptr)
+        pLead->EnterDragMode(FALSE);
     return FALSE;
 }
 
@@ -398,10 +461,30 @@ int CZAVPMultiMiniFrameWnd::DockFrame(CZAVPMultiMiniFrameWnd* pOther, int)
     BOOL bTabArea = FALSE, bCaption = FALSE;
     CZAVPDockingUtils::FindDockTarget(m_barContainerManager, ptCursor, pTarget, dwAlignment,
                                       bTabArea, bCaption);
-    // Over a caption or a tab strip the panes would join as tabs: the tabbed bars' work.
-    if (pTarget == nullptr || bTabArea || bCaption) return 1;
-    if (dwAlignment == 0) dwAlignment = CBRS_ALIGN_LEFT;
+    if (pTarget == nullptr) return 1;
     const std::vector<CZAVPDockingControlBar*> moved = pOther->Panes(FALSE);
+    if (bTabArea || bCaption) {
+        // On a caption or a tab strip the other frame's panes join the target as tabs.
+        for (CZAVPDockingControlBar* pPane : moved) AddRemoveBarToGlobalList(pPane, FALSE);
+        if (!m_barContainerManager.AttachContainerManagerAsTabs(pTarget,
+                                                                pOther->m_barContainerManager)) {
+            for (CZAVPDockingControlBar* pPane : moved)
+                if (pPane->GetParentMiniFrame(TRUE) == pOther)
+                    AddRemoveBarToGlobalList(pPane, TRUE);
+            return 1;
+        }
+        for (CZAVPDockingControlBar* pPane : moved)
+            if (pPane->GetParentMiniFrame(TRUE) == this) AddRemoveBarToGlobalList(pPane, TRUE);
+        pOther->ReleaseMove();
+        pOther->UpdateHostedBar();
+        pOther->PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+        OnBarsChanged();
+        RecalcLayout();
+        SendMessage(WM_NCPAINT);
+        SetRollUpTimer();
+        return 0;
+    }
+    if (dwAlignment == 0) dwAlignment = CBRS_ALIGN_LEFT;
     for (CZAVPDockingControlBar* pPane : moved) AddRemoveBarToGlobalList(pPane, FALSE);
     if (!m_barContainerManager.InsertContainerManager(&pOther->m_barContainerManager, pTarget,
                                                       dwAlignment))
@@ -468,7 +551,72 @@ CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
         const int nResult = static_cast<CZAVPMultiMiniFrameWnd*>(pTargetFrame)->DockFrame(this, 5);
         return nResult == 0 ? pFirst : nullptr;
     }
-    return DockAtTarget(1, pTarget) ? nullptr : pFirst;
+    // Where the drop shows a tab the panes join the target as tabs.
+    const BOOL bDocked = !DockAtTarget(bDrawTab && pTarget != nullptr ? 2 : 1, pTarget);
+    if (pbTabbed != nullptr) *pbTabbed = bDocked && bDrawTab;
+    return bDocked ? pFirst : nullptr;
+}
+
+// ---- a pane's recent place
+
+void CZAVPMultiMiniFrameWnd::StoreRecentContainer(CZAVPBaseControlBar* pBar)
+{
+    CZAVPDockingControlBar* pPane = AsPane(pBar);
+    if (pPane == nullptr) return;
+    BOOL bLeft = FALSE;
+    CZAVPBarContainer* pNode = m_barContainerManager.FindContainer(pPane, bLeft);
+    pPane->RecentDockInfo().m_recentFloatingRecord.SetInfo(pNode, pPane);
+}
+
+BOOL CZAVPMultiMiniFrameWnd::CanDockRecentControlBar(const CZAVPDockingControlBar* pBar) const
+{
+    if (pBar == nullptr || m_hWnd == nullptr) return FALSE;
+    const CZAVPRecentDockInfo& info = pBar->GetRecentDockInfo();
+    CZAVPBarContainer* pNode = info.m_recentFloatingRecord.GetContainer();
+    CZAVPBarContainer* pRoot = m_barContainerManager.GetRootContainer();
+    if (info.m_hRecentMiniFrame != m_hWnd || pNode == nullptr || pRoot == nullptr ||
+        pRoot->FindSubContainer(pNode, CZAVPBarContainer::kContainer) == nullptr ||
+        m_barContainerManager.GetControlBars().Find(const_cast<CZAVPDockingControlBar*>(pBar)))
+        return FALSE;
+    const BOOL bFirst = info.m_recentFloatingRecord.IsFirst();
+    return (bFirst ? pNode->GetLeftBar() : pNode->GetRightBar()) == nullptr &&
+           (bFirst ? pNode->GetLeftContainer() : pNode->GetRightContainer()) == nullptr;
+}
+
+BOOL CZAVPMultiMiniFrameWnd::DockRecentControlBarToMiniFrame(CZAVPDockingControlBar* pBar,
+                                                             CZAVPRecentDockInfo& recentInfo)
+{
+    if (!CanDockRecentControlBar(pBar)) return FALSE;
+    CZAVPRecentPosRecord& record = recentInfo.m_recentFloatingRecord;
+    CWnd* pOldParent = pBar->GetParent();
+    pBar->OnBeforeChangeParent(this, FALSE);
+    pBar->SetParent(this);
+    pBar->OnAfterChangeParent(pOldParent);
+    // Only a shown pane takes part in the node's split.
+    pBar->ShowWindow(SW_SHOWNOACTIVATE);
+    if (!m_barContainerManager.AddControlBarToRecentContainer(
+            pBar, record.GetContainer(), record.IsFirst(), record.GetPercent()))
+    {
+        pBar->ShowWindow(SW_HIDE);
+        pBar->OnBeforeChangeParent(pOldParent, FALSE);
+        pBar->SetParent(pOldParent);
+        pBar->OnAfterChangeParent(this);
+        return FALSE;
+    }
+    // Back in its place: the node no longer needs to keep the side for it.
+    record.Clear();
+    RegisterBar(pBar);
+    UpdateHostedBar();
+    // Alone among visible panes, the pane brings the frame back where it floated last.
+    if (m_barContainerManager.GetVisibleBarCount() == 1) {
+        const CRect& rect = recentInfo.m_rectRecentFloatingRect;
+        if (!rect.IsRectEmpty())
+            SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    OnShowControlBar(pBar, TRUE);
+    SetRollUpTimer();
+    return TRUE;
 }
 
 // ---- state

@@ -8,6 +8,7 @@
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 
 class CZAVPDockingControlBar;
+struct CZAVPRecentDockInfo;
 
 class CZAVPMultiMiniFrameWnd : public CZAVPMiniFrameWnd
 {
@@ -52,6 +53,7 @@ public:
     CZAVPBaseControlBar* DockBarAtCursor(BOOL* pbTabbed) override;
     void SetRollUpTimer() override;
     void KillRollUpTimer() override;
+    void StoreRecentContainer(CZAVPBaseControlBar* pBar) override;
 
     // ---- operations this class adds
     // Merges another such frame's tree beside the pane under the cursor; 0 on success, 1 when
@@ -59,6 +61,16 @@ public:
     virtual int DockFrame(CZAVPMultiMiniFrameWnd* pOther, int nMode);
     // Splits the pane under the cursor for another pane; 0 on success, 1 otherwise.
     virtual int AddControlBarAtCursor(CZAVPDockingControlBar* pBar);
+    // Re-floats a pane into the place its recent record names in this frame's tree; FALSE (and
+    // the pane untouched) when the place is not there to take.
+    virtual BOOL DockRecentControlBarToMiniFrame(CZAVPDockingControlBar* pBar,
+                                                 CZAVPRecentDockInfo& recentInfo);
+    // Callbacks over the frame's panes: one leaves the id map and docks back where it was
+    // docked last; one enters the id map (TRUE).
+    virtual void DockBarBack(CZAVPDockingControlBar* pBar);
+    virtual BOOL RegisterBar(CZAVPDockingControlBar* pBar);
+    // The pane's recent record names this frame and a node of its tree whose side is free.
+    BOOL CanDockRecentControlBar(const CZAVPDockingControlBar* pBar) const;
 
     CZAVPContainerLayout& GetContainerManager() { return m_barContainerManager; }
 
@@ -71,6 +83,9 @@ protected:
     void DockVisibleBarsBack();
     // Docks the whole content on the frame side near the cursor.
     BOOL DockContentToFrameSide(DWORD dwAlignment);
+    // Every pane joins pTarget (a pane of another frame or docked) as a tab; the emptied frame
+    // goes once it has answered its check. TRUE when some pane joined.
+    BOOL DockContentAsTabs(CZAVPDockingControlBar* pTarget);
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnSize(UINT nType, int cx, int cy);

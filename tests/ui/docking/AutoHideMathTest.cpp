@@ -47,6 +47,37 @@ TEST(AutoHideButton, SizeFromIconTextAndSide)
     }
 }
 
+TEST(AutoHideButton, OnlyTheActiveStripOfARowShowsTextBesideAnIcon)
+{
+    struct Case
+    {
+        const char* what;
+        BOOL limit, icon, active, anyActive;
+        BOOL shows;
+    } cases[] = {
+        {"limit off", FALSE, TRUE, FALSE, TRUE, TRUE},
+        {"the active strip", TRUE, TRUE, TRUE, TRUE, TRUE},
+        {"another strip is active", TRUE, TRUE, FALSE, TRUE, FALSE},
+        {"no strip active yet", TRUE, TRUE, FALSE, FALSE, TRUE},
+        {"no icon to show instead", TRUE, FALSE, FALSE, TRUE, TRUE},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.shows, AutoHideButtonShowsText(c.limit, c.icon, c.active, c.anyActive))
+            << c.what;
+
+    // Hidden text takes no length along the strip, but the strip keeps its thickness: a top
+    // strip's icon-only button is as high as with its text, a left one as wide.
+    const SIZE icon = {16, 8};
+    const SIZE top = AutoHideButtonSize(TRUE, kTop, TRUE, icon,
+                                        AutoHideButtonTextExtent(kTop, SIZE{50, 13}, FALSE));
+    EXPECT_EQ("23x17", std::to_string(top.cx) + "x" + std::to_string(top.cy));
+    const SIZE left = AutoHideButtonSize(TRUE, kLeft, TRUE, icon,
+                                         AutoHideButtonTextExtent(kLeft, SIZE{20, 50}, FALSE));
+    EXPECT_EQ("24x15", std::to_string(left.cx) + "x" + std::to_string(left.cy));
+    const SIZE shown = AutoHideButtonTextExtent(kLeft, SIZE{20, 50}, TRUE);
+    EXPECT_EQ(50, shown.cy);
+}
+
 TEST(AutoHideButton, OpenSideFacesTheFrameEdge)
 {
     struct Case

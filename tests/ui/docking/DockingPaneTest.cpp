@@ -476,6 +476,50 @@ TEST_F(DockingPaneTest, OnlyOneStripOfARowIsActive)
     EXPECT_TRUE(pFiles->IsWindowVisible());
 }
 
+TEST_F(DockingPaneTest, BesideAnIconOnlyTheActiveStripOfARowShowsItsText)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    const HICON hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    pFiles->SetIcon(hIcon, FALSE);
+    pSearch->SetIcon(hIcon, FALSE);
+    ASSERT_EQ(hIcon, pFiles->GetIcon(FALSE));
+    CZAVPAutoHideToolBar* pStripSearch = pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                  FALSE);
+    CZAVPAutoHideToolBar* pStripFiles = pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                FALSE);
+    ASSERT_TRUE(pStripSearch != nullptr && pStripFiles != nullptr);
+    CZAVPAutoHideButton* pButtonSearch = pSearch->GetAutoHideButton();
+    CZAVPAutoHideButton* pButtonFiles = pFiles->GetAutoHideButton();
+    // No strip of the row is active yet: both labels show.
+    EXPECT_TRUE(pButtonSearch->IsTextShown());
+    EXPECT_TRUE(pButtonFiles->IsTextShown());
+    CRect rectSearch, rectFiles;
+    pStripSearch->GetWindowRect(rectSearch);
+    pStripFiles->GetWindowRect(rectFiles);
+
+    // Search slides out: its strip keeps its label, Files' strip shrinks to its icon along the
+    // side, keeps its thickness and still follows Search's strip.
+    pButtonSearch->ShowAttachedWindow(TRUE);
+    EXPECT_TRUE(pButtonSearch->IsTextShown());
+    EXPECT_FALSE(pButtonFiles->IsTextShown());
+    CRect rectSearchNow, rectFilesNow;
+    pStripSearch->GetWindowRect(rectSearchNow);
+    pStripFiles->GetWindowRect(rectFilesNow);
+    EXPECT_EQ(Text(rectSearch), Text(rectSearchNow));
+    EXPECT_LT(rectFilesNow.Height(), rectFiles.Height());
+    EXPECT_EQ(rectFiles.Width(), rectFilesNow.Width());
+    EXPECT_EQ(rectSearchNow.bottom + CZAVPAutoHideDockBar::kStripGap, rectFilesNow.top);
+
+    // The other way round once Files slides out.
+    pButtonFiles->ShowAttachedWindow(TRUE);
+    EXPECT_FALSE(pButtonSearch->IsTextShown());
+    EXPECT_TRUE(pButtonFiles->IsTextShown());
+    pStripFiles->GetWindowRect(rectFilesNow);
+    EXPECT_EQ(rectFiles.Height(), rectFilesNow.Height());
+    EXPECT_TRUE(PumpUntil([&] { return !pSearch->IsSliding() && !pFiles->IsSliding(); }));
+}
+
 TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
 {
     TestPane *pFiles = nullptr, *pSearch = nullptr;

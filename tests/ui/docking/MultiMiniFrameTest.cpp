@@ -263,6 +263,13 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAFrameSideDocksItsPanesThere)
     m_pFrame->GetClientRect(rectClient);
     m_pFrame->ClientToScreen(rectClient);
     EXPECT_EQ(rectClient.right, WindowRect(pFiles).right);
+    // The frame's tree came over whole: Search still lies below Files, in one tree of the side.
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_EQ(WindowRect(pFiles).left, WindowRect(pSearch).left);
+    CZAVPContainerLayout* pTree = pFiles->GetDefaultSlider()->GetContainerManager();
+    ASSERT_NE(nullptr, pTree);
+    EXPECT_EQ(2, pTree->GetControlBars().GetCount());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(pTree->Snapshot()).empty());
 }
 
 TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
@@ -339,6 +346,11 @@ TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
     EXPECT_TRUE(pFiles->IsDocked());
     EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pFiles->GetCurrentAlignment());
     EXPECT_NE(nullptr, pFiles->GetDefaultSlider());
+    // The drag goes on as the docked pane's own; releasing the button there leaves it docked.
+    EXPECT_EQ(pFiles->GetSafeHwnd(), ::GetCapture());
+    MouseAt(pFiles, WM_LBUTTONUP, OnScreen(kClientWidth - 4, 200));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(pFiles->IsDocked());
     Pump();
     EXPECT_FALSE(::IsWindow(hFrame));
 }
@@ -369,4 +381,332 @@ TEST_F(MultiMiniFrameTest, APaneFloatingAloneDocksOnTheSideAnImmediateMoveReache
     EXPECT_NE(hFrame, ::GetCapture());
     Pump();
     EXPECT_FALSE(::IsWindow(hFrame));
+}
+
+namespace
+{
+// A point in the middle of a pane's own caption strip, on the screen.
+CPoint PaneCaptionPoint(CZAVPDockingControlBar* pPane)
+{
+    CRect rectWindow;
+    pPane->GetWindowRect(rectWindow);
+    return rectWindow.TopLeft() + pPane->GetCaptionRect().CenterPoint();
+}
+}  // namespace
+
+TEST_F(MultiMiniFrameTest, APaneFloatedAgainGoesBackToItsPlaceInTheFrameItLeft)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
+    // Search below Files, then Output to the right of Search: three panes, two splits.
+    CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    rect = WindowRect(pSearch);
+    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    Pump();
+    ASSERT_EQ(3, pFrame->HasControlBar());
+    CZAVPContainerLayout& tree = pFrame->GetContainerManager();
+    ASSERT_TRUE(DockLayout::CheckContainerTree(tree.Snapshot()).empty());
+    const CRect rectSearch = WindowRect(pSearch);
+    const int nNodes = tree.GetNodeCount();
+
+    // A double click on Search's own caption sends it home; the frame keeps the other two, and
+    // Search's node keeps its side free for it.
+    MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+    Pump();
+    ASSERT_TRUE(pSearch->IsDocked());
+    ASSERT_NE(nullptr, pSearch->GetDefaultSlider());
+    ASSERT_EQ(2, pFrame->HasControlBar());
+    EXPECT_EQ(pFrame->GetSafeHwnd(), pSearch->GetRecentDockInfo().m_hRecentMiniFrame);
+    EXPECT_NE(nullptr, pSearch->GetRecentDockInfo().m_recentFloatingRecord.GetContainer());
+    EXPECT_EQ(nNodes, tree.GetNodeCount());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(tree.Snapshot()).empty());
+
+    // A double click on its caption while docked floats it: back into that frame, in its old
+    // place, with its old size.
+    MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+    Pump();
+    EXPECT_EQ(pFrame, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
+    EXPECT_EQ(3, pFrame->HasControlBar());
+    EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
+    EXPECT_EQ(Text(rectSearch), Text(WindowRect(pSearch)));
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_LE(WindowRect(pSearch).right, WindowRect(pOutput).left);
+    EXPECT_EQ(nullptr, pSearch->GetRecentDockInfo().m_recentFloatingRecord.GetContainer());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(tree.Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, APaneWhoseFrameIsGoneFloatsInANewFrame)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr);
+    const CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    const CRect rectFrame = WindowRect(pFrame);
+
+    // The frame's double click sends both home and the frame goes with its tree: the records
+    // that pointed into it find nothing there any more.
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    MouseAt(pFrame, WM_LBUTTONDBLCLK, CaptionPoint(pFrame));
+    Pump();
+    ASSERT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(nullptr, pSearch->GetRecentDockInfo().m_recentFloatingRecord.GetContainer());
+    EXPECT_EQ(nullptr, pSearch->GetRecentMultiMiniFrame());
+
+    MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+    Pump();
+    CZAVPMiniFrameWnd* pNew = pSearch->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pNew);
+    EXPECT_EQ(1, pNew->HasControlBar());
+    EXPECT_EQ(Text(rectFrame), Text(WindowRect(pNew)));
+    EXPECT_TRUE(pFiles->IsDocked());
+}
+
+TEST_F(MultiMiniFrameTest, DockingSitesOverFloatingFrames)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    // Without CBRS_FLOAT_MULTI: a frame of one bar.
+    auto single = std::make_unique<TestPane>();
+    ASSERT_TRUE(single->Create("Single", m_pFrame, CRect(0, 0, 150, 200), TRUE, 103,
+                               WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    single->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(single.get());
+    TestPane* pSingle = single.get();
+    m_panes.push_back(std::move(single));
+    CZAVPMultiMiniFrameWnd* pMulti = Float(pFiles, OnScreen(200, 40), CSize(160, 200));
+    ASSERT_NE(nullptr, pMulti);
+    ASSERT_TRUE(pSingle->FloatControlBar(CRect(OnScreen(400, 200), CSize(150, 150)),
+                                         ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pSingleFrame = pSingle->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pSingleFrame);
+
+    struct Case
+    {
+        const char* what;
+        CPoint pt;
+        CZAVPBaseControlBar* pDragged;
+        int nSite;
+        CZAVPBaseControlBar* pTarget;
+    };
+    const CRect rectFiles = WindowRect(pFiles);
+    const Case cases[] = {
+        // The caption of a frame of one bar: join its bar as a tab.
+        {"single frame caption", CaptionPoint(pSingleFrame), pSearch, ZAVP_DOCKHIT_TAB, pSingle},
+        // Never its own frame.
+        {"own caption", CaptionPoint(pSingleFrame), pSingle, ZAVP_DOCKHIT_NONE, nullptr},
+        // Near the edge of a pane floating with others: beside it, when both may float together.
+        {"multi pane edge", CPoint(rectFiles.CenterPoint().x, rectFiles.bottom - 4), pSearch,
+         ZAVP_DOCKHIT_BESIDE, pFiles},
+        // A bar that floats alone may not join them: nothing there (no frame side is near).
+        {"multi pane edge, single bar", CPoint(rectFiles.CenterPoint().x, rectFiles.bottom - 4),
+         pSingle, ZAVP_DOCKHIT_NONE, nullptr},
+    };
+    for (const Case& c : cases) {
+        CZAVPBaseControlBar* pTarget = reinterpret_cast<CZAVPBaseControlBar*>(1);
+        EXPECT_EQ(c.nSite,
+                  Manager().DetermineDockSite(c.pt, 15, CBRS_ALIGN_ANY, pTarget, c.pDragged))
+            << c.what;
+        EXPECT_EQ(c.pTarget, pTarget) << c.what;
+    }
+}
+
+TEST_F(MultiMiniFrameTest, AStoredLayoutTakesPanesOutOfTheFramesFloatingBeforeIt)
+{
+    const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
+    const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+
+    // Afterwards Files floats, and a pane the stored layout never knew floats too.
+    CZAVPMultiMiniFrameWnd* pFilesFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    TestPane* pLate = MakePane("Late", 104, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pLateFrame = Float(pLate, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFilesFrame != nullptr && pLateFrame != nullptr);
+    const HWND hFilesFrame = pFilesFrame->GetSafeHwnd();
+
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    Manager().SetDockState();
+    Pump();
+    // Files is docked where the layout has it; the frame it floated in is gone.
+    EXPECT_TRUE(pFiles->IsDocked());
+    EXPECT_EQ(nullptr, pFiles->GetParentMiniFrame(TRUE));
+    ASSERT_NE(nullptr, pFiles->GetDefaultSlider());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pFiles->GetCurrentAlignment());
+    EXPECT_TRUE(pFiles->IsWindowVisible());
+    EXPECT_TRUE(pSearch->IsDocked());
+    EXPECT_FALSE(::IsWindow(hFilesFrame));
+    // The pane the layout does not name keeps floating where the user put it, and shows.
+    EXPECT_EQ(pLateFrame, pLate->GetParentMiniFrame(TRUE));
+    EXPECT_TRUE(pLateFrame->IsWindowVisible());
+    EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+}
+
+TEST_F(MultiMiniFrameTest, AFrameDroppedOnAPaneCaptionJoinsThatPaneAsTabs)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(200, 300));
+    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
+    const CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    Pump();
+    ASSERT_GT(pFiles->GetCaptionHeight(), 0);
+
+    // Search's frame dropped with the cursor on Files' caption: the two become tabs of one group
+    // in the frame, in Files' place; Search's frame goes.
+    const CPoint pt = PaneCaptionPoint(pFiles);
+    ::SetCursorPos(pt.x, pt.y);
+    const HWND hSecond = pSecond->GetSafeHwnd();
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hSecond));
+    EXPECT_TRUE(pFiles->IsTabbed());
+    EXPECT_TRUE(pSearch->IsTabbed());
+    EXPECT_EQ(pFrame, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(pFrame, pFiles->GetParentMiniFrame(TRUE));
+    // The frame holds the group and Output.
+    EXPECT_EQ(2, pFrame->HasControlBar());
+    EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, AFrameDockedOnASideKeepsTheArrangementOfItsPanes)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 200));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(150, 40), CSize(300, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFirst != nullptr && pSecond != nullptr);
+    // Search to the right of Files: side by side in the frame.
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.right - 3, rectFiles.CenterPoint().y);
+    ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+    Pump();
+    ASSERT_LE(WindowRect(pFiles).right, WindowRect(pSearch).left);
+    const int nTreeWidth = WindowRect(pSearch).right - WindowRect(pFiles).left;
+
+    // Dropped on the right side of the frame, the tree docks as it is: still side by side, one
+    // slider between them, as wide together as they were.
+    const CPoint pt = CaptionPoint(pFirst);
+    MouseAt(pFirst, WM_LBUTTONDOWN, pt);
+    const CPoint ptEdge = OnScreen(kClientWidth - 4, 200);
+    MouseAt(pFirst, WM_MOUSEMOVE, ptEdge);
+    MouseAt(pFirst, WM_LBUTTONUP, ptEdge);
+    Pump();
+    ASSERT_TRUE(pFiles->IsDocked());
+    ASSERT_TRUE(pSearch->IsDocked());
+    EXPECT_EQ(pFiles->GetDefaultSlider(), pSearch->GetDefaultSlider());
+    EXPECT_LE(WindowRect(pFiles).right, WindowRect(pSearch).left);
+    EXPECT_EQ(WindowRect(pFiles).top, WindowRect(pSearch).top);
+    EXPECT_EQ(nTreeWidth, WindowRect(pSearch).right - WindowRect(pFiles).left);
+    EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
+}
+
+TEST_F(MultiMiniFrameTest, ADockedPaneDroppedBesideAFloatingPaneJoinsItsFrame)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    ASSERT_NE(nullptr, pFrame);
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 4);
+    BOOL bDocked = FALSE;
+    pSearch->DockByMouseMove(bDocked);
+    EXPECT_TRUE(bDocked);
+    EXPECT_EQ(pFrame, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
+    EXPECT_EQ(2, pFrame->HasControlBar());
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_TRUE(DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, AFrameKeepingAPlaceForAPaneIsStoredAndLoaded)
+{
+    const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
+    const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
+    CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    rect = WindowRect(pSearch);
+    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    Pump();
+    // Search goes home; its node in the frame keeps its side free while the frame is stored.
+    MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+    Pump();
+    ASSERT_TRUE(pSearch->IsDocked());
+    ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+
+    ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+    Manager().SetDockState();
+    Pump();
+    ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
+    CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pLoaded);
+    ASSERT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)));
+    EXPECT_EQ(pLoaded, pOutput->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(2, pLoaded->HasControlBar());
+    EXPECT_TRUE(pSearch->IsDocked());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(
+                    static_cast<CZAVPMultiMiniFrameWnd*>(pLoaded)->GetContainerManager().Snapshot())
+                    .empty());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+}
+
+TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 200));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(200, 40), CSize(160, 220));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(400, 250), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr);
+    const CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    ASSERT_TRUE(pOutput->IsDocked());
+
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    EXPECT_FALSE(pFrame->DockAtTarget(2, pOutput));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hFrame));
+    for (TestPane* pPane : {pFiles, pSearch, pOutput}) {
+        EXPECT_TRUE(pPane->IsTabbed()) << pPane->GetDlgCtrlID();
+        EXPECT_EQ(nullptr, pPane->GetParentMiniFrame(TRUE));
+    }
+    // One group holds all three, docked where Output was.
+    CWnd* pTabWnd = pOutput->GetParent();
+    EXPECT_EQ(pTabWnd, pFiles->GetParent());
+    EXPECT_EQ(pTabWnd, pSearch->GetParent());
+    EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
 }

@@ -22,6 +22,23 @@ LONG StepToward(LONG from, LONG to, LONG nStep)
 }
 }  // namespace
 
+BOOL AutoHideButtonShowsText(BOOL bLimitToActiveStrip, BOOL bHasIcon, BOOL bStripActive,
+                             BOOL bAnyStripActiveInRow)
+{
+    return !bLimitToActiveStrip || !bHasIcon || bStripActive || !bAnyStripActiveInRow;
+}
+
+SIZE AutoHideButtonTextExtent(DWORD dwSide, SIZE sizeText, BOOL bShowText)
+{
+    if (bShowText) return sizeText;
+    SIZE size = sizeText;
+    if (IsHorizontalAlignment(dwSide))
+        size.cx = 0;
+    else
+        size.cy = 0;
+    return size;
+}
+
 SIZE AutoHideButtonSize(BOOL bHasPane, DWORD dwSide, BOOL bHasIcon, SIZE sizeIcon, SIZE sizeText)
 {
     SIZE sz;

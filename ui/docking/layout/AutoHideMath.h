@@ -21,6 +21,16 @@ const int kSlideResize = 2;
 // margin and borders count.
 SIZE AutoHideButtonSize(BOOL bHasPane, DWORD dwSide, BOOL bHasIcon, SIZE sizeIcon, SIZE sizeText);
 
+// Whether a strip button shows its pane's text. With the limit on, a button with an icon shows
+// only the icon while another strip of its row is the active one (the strip whose pane slid out
+// last); a button without an icon always keeps its text, having nothing else to show.
+BOOL AutoHideButtonShowsText(BOOL bLimitToActiveStrip, BOOL bHasIcon, BOOL bStripActive,
+                             BOOL bAnyStripActiveInRow);
+
+// The text extent a button is measured with: the text's own, or with the text hidden none along
+// the strip while the strip keeps its thickness across it.
+SIZE AutoHideButtonTextExtent(DWORD dwSide, SIZE sizeText, BOOL bShowText);
+
 // The button's border widths (left, top, right, bottom): 1 except on the side that faces the
 // frame edge, which is open.
 void AutoHideButtonBorders(DWORD dwSide, LONG borders[4]);
