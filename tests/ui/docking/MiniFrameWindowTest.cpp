@@ -101,6 +101,10 @@ protected:
                                rectWindow.Height() + kClientHeight - rectClient.Height(),
                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+        // Other test programs share the desktop: the roll-up asks which window is under the
+        // cursor, so this frame (and the mini frames it owns) stays above theirs.
+        ::SetWindowPos(m_pFrame->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         m_app.m_pMainWnd = m_pFrame;
         ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
     }
@@ -403,6 +407,7 @@ TEST_F(MiniFrameTest, TheFrameRollsUpWhileTheCursorIsAwayUnlessPinned)
     EXPECT_NE(0u, pMiniFrame->GetCaptionButtonFlags() & 0x01);
     ASSERT_NE(nullptr, pMiniFrame->FindCaptionButton(9));
     const CRect rectOpen = WindowRect(pMiniFrame);
+    EXPECT_NE(0, pMiniFrame->GetExStyle() & WS_EX_TOPMOST) << "not above other programs' windows";
 
     // Away for longer than a tick: only the caption and the borders stay.
     ::SetCursorPos(kFarAway.x, kFarAway.y);
