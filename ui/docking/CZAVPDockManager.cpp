@@ -711,6 +711,7 @@ void CZAVPDockManager::SetDockState()
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
+    ApplyBarRows();
     ApplyPaneLayout();
     ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();
