@@ -120,8 +120,6 @@ public:
     int GetElementCount() const { return m_nCount; }
     const CZAVPRecentDockInfo& GetRecentDockInfo() const { return m_recentDockInfo; }
     CZAVPRecentDockInfo& RecentDockInfo() { return m_recentDockInfo; }
-    // Whether the bar's stored state ("IsFloating") says it floated.
-    BOOL GetRecentFloatingState() const { return m_bRecentFloatingState; }
     CPoint GetGrabPoint() const { return m_ptGrab; }
     // The class of the mini frame the bar floats in.
     CRuntimeClass* GetMiniFrameRTC() const { return m_pMiniFrameRTC; }

@@ -711,7 +711,6 @@ void CZAVPDockManager::SetDockState()
     // record whose pane this frame does not have is dropped.
     m_bRestoringDockState = TRUE;
     ApplyLoadedMiniFrames();
-    ApplyBarRows();
     ApplyPaneLayout();
     ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();

@@ -144,9 +144,6 @@ public:
     std::unique_ptr<DockLayout::DockLayoutNested> MakePaneLayoutParts();
     void StagePaneLayout(DockLayout::DockLayoutImage& image);
     void ApplyPaneLayout();
-    // The bars in dock bar rows go back to the side, row and place their own stored state
-    // names (the platform dock state of this frame).
-    void ApplyBarRows();
     void DiscardLoadedPanes();
     // An auto-hide dock bar's strips as the one row the layout dump shows.
     static std::vector<DockLayout::SnapshotRow>
