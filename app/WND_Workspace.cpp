@@ -1,7 +1,10 @@
 // The workspace bar.
 #include "app/WND_Workspace.h"
 
-IMPLEMENT_DYNCREATE(WND_Workspace, CZAVPTabbedControlBar)
+#include "framework/CArchive.h"
+
+// The stored layout names the bar by its class (it has no id).
+IMPLEMENT_SERIAL(WND_Workspace, CZAVPTabbedControlBar, 1)
 
 BEGIN_MESSAGE_MAP(WND_Workspace, CZAVPTabbedControlBar)
 END_MESSAGE_MAP()

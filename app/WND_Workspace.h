@@ -6,7 +6,7 @@
 
 class WND_Workspace : public CZAVPTabbedControlBar
 {
-    DECLARE_DYNCREATE(WND_Workspace)
+    DECLARE_SERIAL(WND_Workspace)
 public:
     WND_Workspace();
     ~WND_Workspace() override;

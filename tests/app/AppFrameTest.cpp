@@ -14,6 +14,7 @@
 #include "app/DriveFacts.h"
 #include "app/InPlaceEdit.h"
 #include "app/VIEW_CategoryTree.h"
+#include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/CaptionMath.h"
@@ -262,9 +263,22 @@ TEST_F(AppFrame, HidingAndShowingTheWorkspaceKeepsTheTreeAndSwapsTheCommands)
     EXPECT_EQ(1, frame->WorkspaceBar().GetTabWnd()->GetTabsNum());
 }
 
-TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheClose)
+TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheCloseAndComesBackAtTheNextStart)
 {
-    Command(32790);
+    // Wider than it starts, then hidden.
+    CZAVPSlider* slider = frame->WorkspaceBar().GetDefaultSlider();
+    ASSERT_NE(nullptr, slider);
+    slider->Move(CPoint(40, 0));
+    PumpPending();
+    auto inFrame = [this](CWnd* wnd) {
+        CRect rect;
+        wnd->GetWindowRect(rect);
+        frame->ScreenToClient(rect);
+        return rect;
+    };
+    const CRect docked = inFrame(&frame->WorkspaceBar());
+    ASSERT_EQ(240, docked.Width());
+    Command(ID_HIDE_WORKSPACE);
     ASSERT_FALSE(frame->WorkspaceBar().IsVisible());
     frame->PostMessage(WM_CLOSE);
     g_app.Run();
@@ -281,6 +295,28 @@ TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheClose)
               RegGetValueA(HKEY_CURRENT_USER, (ui + "ZAVPControlBar--1").c_str(),
                            "RecentFrameAlignment", RRF_RT_REG_DWORD, nullptr, &alignment, &size));
     EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, alignment);
+
+    // The next start reads the layout (the bar without an id is known by its class and its tab)
+    // and the same bar comes back hidden; shown, it has its side and its width again.
+    ASSERT_TRUE(g_app.InitInstance());
+    frame = g_app.GetMainFrame();
+    ASSERT_NE(nullptr, frame);
+    doc = dynamic_cast<CTarnimelDoc*>(frame->GetActiveDocument());
+    PumpPending();
+    EXPECT_FALSE(frame->m_dockManager.IsLoadFailed());
+    EXPECT_FALSE(frame->WorkspaceBar().IsVisible());
+    EXPECT_FALSE(frame->WorkspaceBar().IsWindowVisible());
+    Command(ID_SHOW_WORKSPACE);
+    PumpPending();
+    EXPECT_TRUE(frame->WorkspaceBar().IsWindowVisible());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, frame->WorkspaceBar().GetCurrentAlignment());
+    const CRect shown = inFrame(&frame->WorkspaceBar());
+    EXPECT_EQ(docked.left, shown.left);
+    EXPECT_EQ(docked.Width(), shown.Width());
+    // The tree is still the bar's tab, and the bar is still the frame's own.
+    ASSERT_NE(nullptr, frame->GetCategoryTree());
+    EXPECT_EQ(frame->GetCategoryTree(), frame->WorkspaceBar().FindBarByTabNumber(0, TRUE));
+    EXPECT_TRUE(frame->GetCategoryTree()->IsWindowVisible());
 }
 
 TEST_F(AppFrame, AcceleratorsAreTheTableAndBackspaceGoesUp)

@@ -1146,9 +1146,8 @@ TEST_F(Road, S19_ARestartBringsEverythingBack)
 }
 
 // The workspace bar stands where the exit left it, as wide as its slider made it. The bar has no
-// control id of its own (-1), and a tabbed bar without one does not yet come back from the saved
-// layout at its place: the test waits for that (--gtest_also_run_disabled_tests runs it).
-TEST_F(Road, DISABLED_S20_TheWorkspaceBarIsBackInItsPlace)
+// control id of its own (-1): it comes back from the saved layout as a tabbed bar without one.
+TEST_F(Road, S20_TheWorkspaceBarIsBackInItsPlace)
 {
     const HWND bar = s->WorkspaceBar();
     ASSERT_NE(nullptr, bar);

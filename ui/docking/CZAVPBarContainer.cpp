@@ -6,9 +6,13 @@
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
+#include "framework/CControlBar.h"
+#include "framework/CFile.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/layout/TabWindowRecord.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
 
@@ -30,6 +34,12 @@ std::unordered_map<const CZAVPBarContainer*, unsigned long long>& LiveNodes()
     return nodes;
 }
 unsigned long long g_nNextSerial = 1;
+const DWORD kIdlessMarker = (DWORD)-1;
+// What a stored tabbed bar's window style may bring back: clipping and the bar style bits (its
+// side, borders, floating kind). It is never a floating bar's, and never shown before the
+// layout is applied.
+const DWORD kTabbedBarStyleMask = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | (CBRS_ALL & ~CBRS_FLOATING);
+const DWORD kTabbedBarWindowStyles = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 }  // namespace
 
 BOOL CZAVPBarContainer::IsLive(const CZAVPBarContainer* pContainer, unsigned long long nSerial)
@@ -46,7 +56,8 @@ CZAVPBarContainer::CZAVPBarContainer(CZAVPContainerLayout* pManager,
       m_pRightContainer(nullptr), m_pParentContainer(nullptr), m_pContainerManager(pManager),
       m_nPercent(DockLayout::kHalfPercent), m_nOrientation(0), m_dwRefCount(0),
       m_dwSavedSliderStyle(0), m_nLeftBarID((UINT)-1), m_nRightBarID((UINT)-1), m_nSliderID(-1),
-      m_nReserved(0), m_nSerial(g_nNextSerial++)
+      m_hLeftStagedBar(nullptr), m_hRightStagedBar(nullptr), m_nReserved(0),
+      m_nSerial(g_nNextSerial++)
 {
     if (pSlider != nullptr) m_nOrientation = pSlider->IsHorizontal() ? 1 : 0;
     LiveNodes()[this] = m_nSerial;
@@ -55,6 +66,9 @@ CZAVPBarContainer::CZAVPBarContainer(CZAVPContainerLayout* pManager,
 CZAVPBarContainer::~CZAVPBarContainer()
 {
     LiveNodes().erase(this);
+    // A tabbed bar made from a record that was never applied goes with the record.
+    DestroyStagedTabbedBar(TRUE);
+    DestroyStagedTabbedBar(FALSE);
     for (CZAVPBarContainer** pp : {&m_pLeftContainer, &m_pRightContainer}) {
         CZAVPBarContainer* p = *pp;
         *pp = nullptr;
@@ -408,6 +422,8 @@ void CZAVPBarContainer::Move(int dx, int dy)
 
 BOOL CZAVPBarContainer::SetUpByID(UINT nID, CZAVPDockingControlBar* pBar)
 {
+    // An empty side has no id either: -1 names no side.
+    if (nID == (UINT)-1) return FALSE;
     if (m_nLeftBarID == nID && m_pBarLeft == nullptr) {
         m_pBarLeft = pBar;
         return TRUE;
@@ -486,11 +502,146 @@ BOOL CZAVPBarContainer::ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingCon
     return FALSE;
 }
 
+// ---- id-less tabbed bars
+
+CRuntimeClass* CZAVPBarContainer::StoredTabbedBarClass(const CZAVPDockingControlBar* pBar)
+{
+    if (!HasWindow(pBar) || pBar->GetDlgCtrlID() != -1 ||
+        !pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)) ||
+        static_cast<const CZAVPBaseTabbedBar*>(pBar)->GetTabsNum() <= 0)
+        return nullptr;
+    // A class without a record of its own is stored as the nearest tabbed class that has one.
+    for (CRuntimeClass* pClass = pBar->GetRuntimeClass(); pClass != nullptr;
+         pClass = pClass->m_pBaseClass)
+    {
+        if (!pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPBaseTabbedBar))) break;
+        if (pClass->IsSerializable()) return pClass;
+    }
+    return nullptr;
+}
+
+void CZAVPBarContainer::StoreSide(CArchive& ar, const CZAVPDockingControlBar* pBar) const
+{
+    if (!HasWindow(pBar)) {
+        ar << (DWORD)0;
+        return;
+    }
+    if (pBar->GetDlgCtrlID() != -1) {
+        ar << (DWORD)pBar->GetDlgCtrlID();
+        return;
+    }
+    // Without an id the bar is found again only through its record: a tabbed bar writes it; any
+    // other bar cannot come back and leaves the side empty.
+    CRuntimeClass* pClass = StoredTabbedBarClass(pBar);
+    if (pClass == nullptr) {
+        ar << (DWORD)0;
+        return;
+    }
+    CZAVPBaseTabbedBar* pTabbed = static_cast<CZAVPBaseTabbedBar*>(
+        const_cast<CZAVPDockingControlBar*>(pBar));
+    ar << kIdlessMarker;
+    pTabbed->SaveSiblingBarIDs(ar);
+    ar.WriteClass(pClass);
+    ar << (DWORD)((pTabbed->GetStyle() & kTabbedBarWindowStyles) |
+                  (pTabbed->GetBarStyle() & CBRS_ALL));
+    pTabbed->Serialize(ar);
+}
+
+void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
+{
+    std::vector<int> ids;
+    const size_t nBytes = ar.GetFile() != nullptr ? (size_t)ar.GetFile()->GetLength() : 0;
+    TabLayout::LoadSiblingBarIds(ar, nBytes, ids);
+    // A record is written only for a bar with tabs.
+    if (ids.empty()) AfxThrowArchiveException(CArchiveException::badIndex);
+    CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CZAVPBaseTabbedBar));
+    if (pClass == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
+    DWORD dwStyle = 0;
+    ar >> dwStyle;
+    CWnd* pOwner = m_pContainerManager != nullptr ? m_pContainerManager->GetDockSite() : nullptr;
+    if (pOwner == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
+    CObject* pObject = pClass->CreateObject();
+    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) {
+        delete pObject;
+        AfxThrowArchiveException(CArchiveException::badClass);
+    }
+    CZAVPBaseTabbedBar* pBar = static_cast<CZAVPBaseTabbedBar*>(pObject);
+    BOOL bCreated = FALSE;
+    try {
+        bCreated = pBar->Create("", pOwner, CRect(0, 0, 0, 0), TRUE, (UINT)-1,
+                                WS_CHILD | (dwStyle & kTabbedBarStyleMask), ZAVP_CBRS_REGULAR_TABS,
+                                ZAVP_CBRS_DOCKING_DEFAULT);
+    } catch (CException* e) {
+        e->Delete();
+    }
+    if (!bCreated) {
+        if (HasWindow(pBar))
+            pBar->DestroyWindow();
+        else
+            delete pBar;
+        AfxThrowArchiveException(CArchiveException::genericException);
+    }
+    // Made here, the object goes with its window whatever its record says.
+    pBar->SetAutoDestroy(TRUE);
+    try {
+        // A tabbed class that makes no tab window cannot hold the tabs.
+        if (pBar->GetTabWnd() == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
+        pBar->Serialize(ar);
+    } catch (...) {
+        pBar->DestroyWindow();
+        throw;
+    }
+    pBar->SetAutoDestroy(TRUE);
+    // The record carries its visibility: the layout shows or hides it as stored.
+    pBar->SetRestoredFromRegistry(TRUE);
+    SetBar(pBar, bLeft);
+    std::vector<UINT>& tabs = bLeft ? m_lstLeftTabs : m_lstRightTabs;
+    tabs.assign(ids.begin(), ids.end());
+    (bLeft ? m_hLeftStagedBar : m_hRightStagedBar) = pBar->GetSafeHwnd();
+}
+
+void CZAVPBarContainer::ReleaseStagedTabbedBar(BOOL bLeft)
+{
+    (bLeft ? m_lstLeftTabs : m_lstRightTabs).clear();
+    (bLeft ? m_hLeftStagedBar : m_hRightStagedBar) = nullptr;
+}
+
+void CZAVPBarContainer::DestroyStagedTabbedBar(BOOL bLeft)
+{
+    const HWND hBar = bLeft ? m_hLeftStagedBar : m_hRightStagedBar;
+    CZAVPDockingControlBar*& pBar = bLeft ? m_pBarLeft : m_pBarRight;
+    ReleaseStagedTabbedBar(bLeft);
+    if (hBar == nullptr) return;
+    // The window may have gone with its parent already, and the object with it.
+    CWnd* pWnd = ::IsWindow(hBar) ? CWnd::FromHandlePermanent(hBar) : nullptr;
+    if (pBar == pWnd) pBar = nullptr;
+    if (pWnd != nullptr) pWnd->DestroyWindow();
+}
+
+CZAVPDockingControlBar* CZAVPBarContainer::FindStagedTabbedBar(UINT nFirstTabID)
+{
+    if (!m_lstLeftTabs.empty() && m_lstLeftTabs.front() == nFirstTabID) return m_pBarLeft;
+    if (!m_lstRightTabs.empty() && m_lstRightTabs.front() == nFirstTabID) return m_pBarRight;
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr)
+            if (CZAVPDockingControlBar* pBar = p->FindStagedTabbedBar(nFirstTabID)) return pBar;
+    return nullptr;
+}
+
+void CZAVPBarContainer::GetNodes(std::vector<CZAVPBarContainer*>& nodes)
+{
+    nodes.push_back(this);
+    for (CZAVPBarContainer* p : {m_pLeftContainer, m_pRightContainer})
+        if (p != nullptr) p->GetNodes(nodes);
+}
+
+// ---- the stored record
+
 void CZAVPBarContainer::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        for (const CZAVPDockingControlBar* pBar : {m_pBarLeft, m_pBarRight})
-            ar << (DWORD)(HasWindow(pBar) ? (UINT)pBar->GetDlgCtrlID() : 0);
+        StoreSide(ar, m_pBarLeft);
+        StoreSide(ar, m_pBarRight);
         if (HasWindow(m_pSlider)) {
             ar << (DWORD)m_pSlider->GetDlgCtrlID();
             m_pSlider->Serialize(ar);
@@ -508,13 +659,15 @@ void CZAVPBarContainer::Serialize(CArchive& ar)
         DepthGuard() { ++g_nLoadDepth; }
         ~DepthGuard() { --g_nLoadDepth; }
     } guard;
-    DWORD dwLeft = 0, dwRight = 0, dwSlider = 0;
-    ar >> dwLeft >> dwRight;
-    // Id-less tabbed groups are stored by the tabbed bars; this tree has no kind to make them.
-    if (dwLeft == (DWORD)-1 || dwRight == (DWORD)-1)
-        AfxThrowArchiveException(CArchiveException::badClass);
-    m_nLeftBarID = dwLeft == 0 ? (UINT)-1 : (UINT)dwLeft;
-    m_nRightBarID = dwRight == 0 ? (UINT)-1 : (UINT)dwRight;
+    DWORD dwSides[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        ar >> dwSides[i];
+        // An id-less tabbed bar's record follows its marker; the bar is made from it.
+        if (dwSides[i] == kIdlessMarker) LoadTabbedBar(ar, i == 0);
+    }
+    m_nLeftBarID = dwSides[0] == 0 ? (UINT)-1 : (UINT)dwSides[0];
+    m_nRightBarID = dwSides[1] == 0 ? (UINT)-1 : (UINT)dwSides[1];
+    DWORD dwSlider = 0;
     ar >> dwSlider;
     if (dwSlider != 0) {
         CWnd* pOwner = m_pContainerManager != nullptr ? m_pContainerManager->GetDockSite()
@@ -541,7 +694,9 @@ void CZAVPBarContainer::Serialize(CArchive& ar)
     for (int i = 0; i < 2; ++i) {
         DWORD dwPresent = 0;
         ar >> dwPresent;
-        if (dwPresent > 1) AfxThrowArchiveException(CArchiveException::badIndex);
+        // A side is a pane or a subtree, never both.
+        if (dwPresent > 1 || (dwPresent == 1 && dwSides[i] != 0))
+            AfxThrowArchiveException(CArchiveException::badIndex);
         if (dwPresent == 0) continue;
         CZAVPBarContainer* pSub = m_pContainerManager != nullptr
                                       ? m_pContainerManager->NewContainer()

@@ -12,6 +12,7 @@ class CArchive;
 class CZAVPContainerLayout;
 class CZAVPDockingControlBar;
 class CZAVPSlider;
+struct CRuntimeClass;
 
 class CZAVPBarContainer : public CObject
 {
@@ -105,11 +106,34 @@ public:
     // Replaces a pane by another on its side. TRUE when it was here.
     BOOL ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew);
 
+    // ---- id-less tabbed bars in the stored tree
+    // The class a tabbed bar without a control id is stored under (the nearest class of it that
+    // has a class record), or null when it is not stored: a bar with an id, no tabbed bar, a
+    // tabbed bar without tabs.
+    static CRuntimeClass* StoredTabbedBarClass(const CZAVPDockingControlBar* pBar);
+    // A tabbed bar made from a stored record holds no tab until the layout is applied: the ids
+    // of the panes it is to gather, in tab order (empty for any other side).
+    const std::vector<UINT>& GetStagedTabs(BOOL bLeft) const
+    {
+        return bLeft ? m_lstLeftTabs : m_lstRightTabs;
+    }
+    // The made bar no longer belongs to this node's record: the node will not destroy it.
+    void ReleaseStagedTabbedBar(BOOL bLeft);
+    // The made tabbed bar, in this node or below, whose first stored tab has this id.
+    CZAVPDockingControlBar* FindStagedTabbedBar(UINT nFirstTabID);
+    // Every node of this subtree (this one first).
+    void GetNodes(std::vector<CZAVPBarContainer*>& nodes);
+
 protected:
     // A side's pane rectangle or subtree room in the owner's client coordinates.
     CRect SideRect(BOOL bLeft) const;
     BOOL IsSidePresent(const CZAVPDockingControlBar* pBar,
                        const CZAVPBarContainer* pContainer) const;
+    // Reads a side's id-less tabbed-bar record and makes the bar it describes.
+    void LoadTabbedBar(CArchive& ar, BOOL bLeft);
+    void StoreSide(CArchive& ar, const CZAVPDockingControlBar* pBar) const;
+    // Destroys a made tabbed bar that never gathered its tabs.
+    void DestroyStagedTabbedBar(BOOL bLeft);
 
     CZAVPDockingControlBar* m_pBarLeft;
     CZAVPDockingControlBar* m_pBarRight;
@@ -128,6 +152,10 @@ protected:
     int m_nSliderID;
     std::vector<UINT> m_lstLeftTabs;
     std::vector<UINT> m_lstRightTabs;
+    // The windows of tabbed bars made from the stored record, owned by the node until their tabs
+    // are gathered (the handle tells whether the window is still there).
+    HWND m_hLeftStagedBar;
+    HWND m_hRightStagedBar;
     CRect m_rectRoom;  // the owner's client coordinates at the last layout
     int m_nReserved;
     unsigned long long m_nSerial;

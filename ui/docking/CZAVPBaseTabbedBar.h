@@ -67,6 +67,12 @@ public:
     // Takes a bar out of its tab without destroying anything: the bar changes parent to the
     // frame, gets its caption back and is shown. FALSE when it is no tab of this bar.
     BOOL ReleaseTabBar(CWnd* pBar);
+    // A bar left without tabs leaves its mini frame or its frame side and is destroyed, as the
+    // removal of its last tab would do.
+    void DestroyWhenEmpty()
+    {
+        if (GetTabsNum() == 0) LeaveAndDestroy();
+    }
 
 protected:
     // Whether the recent records hold a place to go to from where the bar is now: a docked place

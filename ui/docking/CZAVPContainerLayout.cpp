@@ -2,12 +2,14 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPBarContainer.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
@@ -21,6 +23,7 @@ namespace
 {
 // A stored tree lists at most this many panes: more cannot fit in any frame.
 const DWORD kMaxStoredBars = 4096;
+const DWORD kIdlessMarker = (DWORD)-1;
 
 BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
@@ -798,13 +801,27 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
         ReleaseEmptyContainers();
         if (m_pRootContainer == nullptr) m_pRootContainer = NewContainer();
         m_pRootContainer->Serialize(ar);
-        std::vector<DWORD> ids;
+        // A pane by its id; an id-less tabbed bar by -1 and its first tab's id, which finds it
+        // among the tabbed bars its node record makes. Other id-less bars cannot come back.
+        std::vector<std::pair<DWORD, DWORD>> entries;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
             const CZAVPDockingControlBar* pBar = AsPane(m_lstControlBars.GetNext(pos));
-            if (HasWindow(pBar)) ids.push_back((DWORD)pBar->GetDlgCtrlID());
+            if (!HasWindow(pBar)) continue;
+            if (pBar->GetDlgCtrlID() != -1) {
+                entries.emplace_back((DWORD)pBar->GetDlgCtrlID(), 0);
+            } else if (CZAVPBarContainer::StoredTabbedBarClass(pBar) != nullptr) {
+                CWnd* pFirst = static_cast<CZAVPBaseTabbedBar*>(
+                                   const_cast<CZAVPDockingControlBar*>(pBar))
+                                   ->FindBarByTabNumber(0);
+                entries.emplace_back(kIdlessMarker,
+                                     HasWindow(pFirst) ? (DWORD)pFirst->GetDlgCtrlID() : 0);
+            }
         }
-        ar << (DWORD)ids.size();
-        for (DWORD id : ids) ar << id;
+        ar << (DWORD)entries.size();
+        for (const auto& e : entries) {
+            ar << e.first;
+            if (e.first == kIdlessMarker) ar << e.second;
+        }
         return;
     }
     CZAVPDockManager* pManager = FindDockManager();
@@ -818,17 +835,24 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
         DWORD dwCount = 0;
         ar >> dwCount;
         if (dwCount > kMaxStoredBars) AfxThrowArchiveException(CArchiveException::badIndex);
-        std::vector<DWORD> ids(dwCount);
-        for (DWORD& id : ids) {
-            ar >> id;
-            // Id-less tabbed groups belong to the tabbed bars' records, not to this tree.
-            if (id == (DWORD)-1) AfxThrowArchiveException(CArchiveException::badClass);
+        std::vector<std::pair<DWORD, DWORD>> entries(dwCount);
+        for (auto& e : entries) {
+            ar >> e.first;
+            if (e.first == kIdlessMarker) ar >> e.second;
         }
         CZAVPBarContainer* pOld = m_pRootContainer;
         m_pRootContainer = pRoot;
         delete pOld;
         m_lstControlBars.RemoveAll();
-        for (DWORD id : ids) {
+        for (const auto& e : entries) {
+            const DWORD id = e.first;
+            if (id == kIdlessMarker) {
+                // The tabbed bar its node made, known by the first of the tabs it will gather.
+                CZAVPDockingControlBar* pTabbed = m_pRootContainer->FindStagedTabbedBar(e.second);
+                if (pTabbed != nullptr && m_lstControlBars.Find(pTabbed) == nullptr)
+                    m_lstControlBars.AddTail(pTabbed);
+                continue;
+            }
             // Only panes are looked up: a slider may carry the same number as a pane.
             CZAVPDockingControlBar* pBar = nullptr;
             const CObList& bars = pManager->GetControlBars();

@@ -94,6 +94,12 @@ public:
     // A loaded tree takes its rooms and shares from where its panes stand now, so that the
     // next layout keeps their sizes.
     void RestoreRooms();
+    // The tabbed bars a loaded tree made from its records gather their tabs: the windows with
+    // the stored ids leave wherever they are now and join in the stored order. A bar of the
+    // stored class without an id that already holds the first tab takes the made bar's place,
+    // so that a frame's own tabbed bar stays the one it knows. A bar left without a tab leaves
+    // the tree and is destroyed.
+    void GatherStagedTabs(CZAVPDockManager* pManager);
     const CObList& GetControlBars() const { return m_lstControlBars; }
     const CObList& GetSliders() const { return m_lstSliders; }
     CZAVPBarContainer* GetRootContainer() const { return m_pRootContainer; }

@@ -21,6 +21,7 @@ class CWnd;
 class CZAVPAutoHideDockBar;
 class CZAVPAutoHideToolBar;
 class CZAVPBaseControlBar;
+class CZAVPBaseTabbedBar;
 class CZAVPDockingControlBar;
 class CZAVPDockBar;
 class CZAVPMiniFrameWnd;
@@ -190,6 +191,10 @@ public:
     // id: only such a pane of this frame is accepted, and the record is read into a staged copy
     // (the pane's tabs are untouched until the layout is applied). CArchiveException otherwise.
     static void StoreTabbedBarContent(CArchive& ar, const DockLayout::TabbedEntry& entry);
+    // The window with this control id that a stored tabbed bar would hold as a tab: a tab of a
+    // tabbed bar (pHolder is that bar) or a docking pane of its own (pHolder null), docked,
+    // floating or auto-hidden. Null when the frame has none.
+    CWnd* FindTabWindow(UINT nID, CZAVPBaseTabbedBar*& pHolder) const;
     CObject* LoadTabbedBarContent(CArchive& ar, DWORD id, size_t nImageBytes);
 
 protected:

@@ -9,6 +9,8 @@
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPBarContainer.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
@@ -232,9 +234,17 @@ void CZAVPDockManager::CollectPaneLayout(DockLayout::DockLayoutImage& image)
         } else if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))) {
             CZAVPDockingControlBar* pBar = static_cast<CZAVPDockingControlBar*>(p);
             const int nID = HasWindow(pBar) ? pBar->GetDlgCtrlID() : -1;
-            if (pBar->CanFloat() && nID > 0 && !pBar->IsAutoHideMode())
+            if (!pBar->CanFloat() || pBar->IsAutoHideMode()) continue;
+            if (nID > 0) {
                 image.entries.push_back(
                     {DockLayout::DockedEntry::bar, (DWORD)nID, (DWORD)-1, nullptr});
+            } else if (CZAVPBarContainer::StoredTabbedBarClass(pBar) != nullptr) {
+                // Without an id a tabbed bar is named by its first tab.
+                CWnd* pFirst = static_cast<CZAVPBaseTabbedBar*>(pBar)->FindBarByTabNumber(0);
+                if (HasWindow(pFirst))
+                    image.entries.push_back({DockLayout::DockedEntry::bar, (DWORD)-1,
+                                             (DWORD)pFirst->GetDlgCtrlID(), nullptr});
+            }
         }
     }
     // One record per auto-hide slider whose pane is a docking pane.
@@ -300,6 +310,8 @@ void CZAVPDockManager::ApplyPaneLayout()
     for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;) {
         CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(loaded.GetNext(pos));
         CZAVPContainerLayout* pTree = pSlider->GetContainerManager();
+        // Tabbed bars made from their records take their tabs first: those are panes too.
+        pTree->GatherStagedTabs(this);
         // Panes that float belong to their mini frames, not to the stored tree.
         std::vector<CZAVPDockingControlBar*> panes;
         for (POSITION posBar = pTree->GetControlBars().GetHeadPosition(); posBar != nullptr;)
@@ -344,6 +356,8 @@ void CZAVPDockManager::ApplyPaneLayout()
 
     // The auto-hide records last: each pane docks at its side and goes onto a strip there.
     for (const DockLayout::AutoHideRecord& r : m_lstLoadedAutoHideBarIDs) {
+        // Without an id the record names no bar: every id-less bar would answer to it.
+        if (r.id == (DWORD)-1) continue;
         CZAVPDockingControlBar* pBar = nullptr;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr && !pBar;) {
             CObject* p = m_lstControlBars.GetNext(pos);

@@ -8,7 +8,9 @@
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
+#include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPBaseTabbedBar.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/layout/TabWindowRecord.h"
 
@@ -76,6 +78,42 @@ private:
     std::set<CObject*> m_staged;  // tab windows read by this object
 };
 
+// A search for the window a stored tabbed bar names as a tab, over one window tree.
+struct TabSearch
+{
+    UINT nID;
+    CWnd* pFound;
+    CZAVPBaseTabbedBar* pHolder;
+};
+
+BOOL CALLBACK SearchTab(HWND hWnd, LPARAM lParam)
+{
+    TabSearch& search = *reinterpret_cast<TabSearch*>(lParam);
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr || (UINT)::GetDlgCtrlID(hWnd) != search.nID) return TRUE;
+    // A tab of a tabbed bar: its parent is the bar's tab window and the window has a tab there.
+    CWnd* pTabWnd = CWnd::FromHandlePermanent(::GetParent(hWnd));
+    CWnd* pBar = pTabWnd != nullptr ? CWnd::FromHandlePermanent(::GetParent(pTabWnd->m_hWnd))
+                                    : nullptr;
+    if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)) &&
+        static_cast<CZAVPBaseTabbedBar*>(pBar)->GetTabWnd() == pTabWnd &&
+        static_cast<CZAVPBaseTabbedBar*>(pBar)->GetTabWnd()->GetTabFromHwnd(hWnd) >= 0)
+    {
+        search.pFound = pWnd;
+        search.pHolder = static_cast<CZAVPBaseTabbedBar*>(pBar);
+        return FALSE;
+    }
+    // A pane standing on its own (a tabbed bar is never a tab).
+    if (pWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+        !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+    {
+        search.pFound = pWnd;
+        search.pHolder = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The fixed tabbed pane with that window, still there.
 CZAVPBaseTabbedBar* LiveTabbedBar(HWND hBar)
 {
@@ -85,6 +123,24 @@ CZAVPBaseTabbedBar* LiveTabbedBar(HWND hBar)
                : nullptr;
 }
 }  // namespace
+
+CWnd* CZAVPDockManager::FindTabWindow(UINT nID, CZAVPBaseTabbedBar*& pHolder) const
+{
+    pHolder = nullptr;
+    if (nID == 0 || nID == (UINT)-1 || m_pParentWnd == nullptr) return nullptr;
+    TabSearch search{nID, nullptr, nullptr};
+    // The frame's windows (docked and auto-hidden panes and their tabs), then every mini frame's.
+    std::vector<HWND> roots{m_pParentWnd->GetSafeHwnd()};
+    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;)
+        roots.push_back(static_cast<CWnd*>(m_lstMiniFrames.GetNext(pos))->GetSafeHwnd());
+    for (HWND hRoot : roots) {
+        if (hRoot == nullptr || !::IsWindow(hRoot)) continue;
+        ::EnumChildWindows(hRoot, SearchTab, reinterpret_cast<LPARAM>(&search));
+        if (search.pFound != nullptr) break;
+    }
+    pHolder = search.pHolder;
+    return search.pFound;
+}
 
 std::vector<DockLayout::TabbedEntry> CZAVPDockManager::TabbedBarsToSave()
 {

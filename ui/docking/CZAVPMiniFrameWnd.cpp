@@ -11,6 +11,7 @@
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMiniFrameWnd.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
@@ -328,9 +329,18 @@ void CZAVPMiniFrameWnd::AddRemoveBarToGlobalList(CZAVPBaseControlBar* pBar, BOOL
 {
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr) return;
     const UINT nID = (UINT)pBar->GetDlgCtrlID();
-    // An id-less bar would be a tabbed bar whose tabs are entered instead; the tabbed bars enter
-    // them when they come.
-    if (nID == (UINT)-1) return;
+    if (nID == (UINT)-1) {
+        // A tabbed bar without an id is found by its tabs: each enters under its own id.
+        if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) return;
+        CZAVPBaseTabbedBar* pTabbed = static_cast<CZAVPBaseTabbedBar*>(pBar);
+        for (int i = 0; i < pTabbed->GetTabsNum(); ++i) {
+            CWnd* pTab = pTabbed->FindBarByTabNumber(i);
+            if (pTab != nullptr && pTab->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)) &&
+                pTab->GetDlgCtrlID() != -1)
+                AddRemoveBarToGlobalList(static_cast<CZAVPBaseControlBar*>(pTab), bAdd);
+        }
+        return;
+    }
     if (bAdd)
         FloatingBars()[nID] = pBar->GetSafeHwnd();
     else {
@@ -979,7 +989,9 @@ void CZAVPMiniFrameWnd::Serialize(CArchive& ar)
 
 void CZAVPMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
 {
-    CZAVPBaseControlBar* pBar = m_nStoredBarId != 0 && pDockManager != nullptr
+    // A bar stored without an id (-1) cannot be told from any other id-less bar.
+    CZAVPBaseControlBar* pBar = m_nStoredBarId != 0 && m_nStoredBarId != (UINT)-1 &&
+                                        pDockManager != nullptr
                                     ? pDockManager->FindBarByID(m_nStoredBarId, TRUE)
                                     : nullptr;
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || !pBar->CanFloat()) {

@@ -649,7 +649,14 @@ void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
         PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
         return;
     }
-    // Each pane of the tree leaves where it is and comes here.
+    // Tabbed bars made from their records take their tabs first; then each pane of the tree
+    // leaves where it is and comes here.
+    m_barContainerManager.GatherStagedTabs(pDockManager);
+    if (m_barContainerManager.IsEmpty()) {
+        m_hEmbeddedBar = nullptr;
+        PostMessage(ZAVPRegisteredMessages::CheckEmptyMiniFrame);
+        return;
+    }
     for (CZAVPDockingControlBar* pPane : Panes(FALSE)) {
         if (pPane->IsAutoHideMode()) pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr, FALSE);
         CZAVPMiniFrameWnd* pOther = pPane->GetParentMiniFrame(TRUE);

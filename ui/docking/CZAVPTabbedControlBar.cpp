@@ -1,9 +1,11 @@
 // The library's tabbed pane (see CZAVPTabbedControlBar.h).
 #include "ui/docking/CZAVPTabbedControlBar.h"
 
+#include "framework/CArchive.h"
 #include "ui/docking/CZAVPTabWnd.h"
 
-IMPLEMENT_DYNCREATE(CZAVPTabbedControlBar, CZAVPBaseTabbedBar)
+// The stored layout names the class of a tabbed bar without an id, which is made again from it.
+IMPLEMENT_SERIAL(CZAVPTabbedControlBar, CZAVPBaseTabbedBar, 1)
 
 int CZAVPTabbedControlBar::m_nTabStyle = CZAVPTabWnd::STYLE_3D;
 

@@ -7,7 +7,7 @@
 
 class CZAVPTabbedControlBar : public CZAVPBaseTabbedBar
 {
-    DECLARE_DYNCREATE(CZAVPTabbedControlBar)
+    DECLARE_SERIAL(CZAVPTabbedControlBar)
 public:
     // The tab window's control id inside the bar.
     static const UINT kTabWndId = 101;

@@ -1,0 +1,302 @@
+// A whole docking layout across a restart: bars in rows, panes beside sliders, a floating frame
+// of two panes and a tabbed pane are stored, the frame and every bar go, a fresh frame makes its
+// bars at their default places and reads the layout back. Damaged stored layouts leave the fresh
+// frame's default layout working.
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <regex>
+
+#include "DockingPaneFixture.h"
+#include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPBarContainer.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
+#include "ui/docking/CZAVPTabWnd.h"
+
+using namespace PaneTests;
+
+namespace
+{
+const char kRoot[] = "Software\\LornivalLayoutRoundTripTests";
+const char kProfile[] = "Software\\LornivalLayoutRoundTripTests\\Layout\\";
+const UINT kFrameId = 128;
+const std::string kKey = std::string(kProfile) + "ZAVPDockManager-128";
+
+struct PaneSpec
+{
+    const char* name;
+    UINT id;
+};
+const PaneSpec kPanes[] = {{"Files", 101},  {"Search", 102}, {"Props", 104}, {"Classes", 105},
+                           {"Output", 106}, {"Tasks", 107},  {"Log", 108}};
+
+class LayoutRoundTripTest : public DockingPaneTest
+{
+protected:
+    void SetUp() override
+    {
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        DockingPaneTest::SetUp();
+        MakeEverything();
+    }
+    void TearDown() override
+    {
+        m_bars.clear();
+        DockingPaneTest::TearDown();
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    }
+
+    // Every bar and pane at the place a frame gives it before its layout is read: the bars in
+    // one row at the top, the panes docked on the left one after the other.
+    void MakeEverything()
+    {
+        const struct
+        {
+            const char* name;
+            UINT id;
+            int length, thickness;
+        } bars[] = {{"Standard", 201, 100, 26}, {"Format", 202, 80, 26}, {"View", 203, 60, 30}};
+        for (const auto& b : bars) {
+            auto bar = std::make_unique<FixedBar>(b.length, b.thickness);
+            ASSERT_TRUE(bar->CreateIn(m_pFrame, b.name, b.id));
+            m_pFrame->DockControlBar(bar.get());
+            m_bars.push_back(std::move(bar));
+        }
+        for (const PaneSpec& p : kPanes)
+            m_pFrame->DockControlBar(MakePane(p.name, p.id, {40, 200}));
+        m_pFrame->RecalcLayout();
+    }
+
+    // The layout the test builds and stores.
+    void Arrange()
+    {
+        // Files above Search on the left, the split moved; Props and Classes tabbed on the right.
+        Pane(101)->DockToFrameEdge(CBRS_ALIGN_LEFT, CRect(0, 0, 180, 300));
+        ASSERT_TRUE(Pane(102)->AttachToSlider(Pane(101), ZAVP_DM_MOUSE, CBRS_ALIGN_BOTTOM));
+        Tree(Pane(101))->GetRootContainer()->GetLeftContainer()->GetSlider()->Move(CPoint(0, -30));
+        Pane(104)->DockToFrameEdge(CBRS_ALIGN_RIGHT, CRect(0, 0, 140, 300));
+        CZAVPDockingControlBar* pGroup = nullptr;
+        Pane(105)->AttachToTabbedBar(Pane(104), ZAVP_DM_MOUSE, TRUE, pGroup);
+        ASSERT_NE(nullptr, pGroup);
+        // A group's record keeps no active tab: the first one is active after a restore.
+        static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd()->SetActiveTab(0);
+        // Output and Tasks float together.
+        ASSERT_TRUE(Pane(106)->FloatControlBar(CRect(OnScreen(CPoint(250, 80)), CSize(160, 220)),
+                                               ZAVP_DM_DBL_CLICK, TRUE));
+        ASSERT_TRUE(Pane(107)->FloatControlBar(CRect(OnScreen(CPoint(420, 150)), CSize(150, 120)),
+                                               ZAVP_DM_DBL_CLICK, TRUE));
+        CZAVPMultiMiniFrameWnd* pFirst = MultiFrame(Pane(106));
+        CZAVPMultiMiniFrameWnd* pSecond = MultiFrame(Pane(107));
+        ASSERT_NE(nullptr, pFirst);
+        ASSERT_NE(nullptr, pSecond);
+        CRect rectOutput;
+        Pane(106)->GetWindowRect(rectOutput);
+        ::SetCursorPos(rectOutput.CenterPoint().x, rectOutput.bottom - 3);
+        ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+        ::SetCursorPos(0, 0);
+        PumpFor(50);
+        m_pFrame->RecalcLayout();
+    }
+
+    void Restart()
+    {
+        m_bars.clear();
+        DockingPaneTest::TearDown();
+        PumpFor(20);
+        DockingPaneTest::SetUp();
+        MakeEverything();
+    }
+
+    CRect OnScreen(CRect rect)
+    {
+        m_pFrame->ClientToScreen(rect);
+        return rect;
+    }
+    CPoint OnScreen(CPoint pt)
+    {
+        m_pFrame->ClientToScreen(&pt);
+        return pt;
+    }
+    FixedBar* Bar(UINT nID)
+    {
+        for (auto& bar : m_bars)
+            if ((UINT)bar->GetDlgCtrlID() == nID) return bar.get();
+        return nullptr;
+    }
+    CZAVPDockingControlBar* Pane(UINT nID)
+    {
+        for (auto& pane : m_panes)
+            if (pane->GetSafeHwnd() != nullptr && (UINT)pane->GetDlgCtrlID() == nID)
+                return pane.get();
+        return nullptr;
+    }
+    static CZAVPMultiMiniFrameWnd* MultiFrame(CZAVPDockingControlBar* pPane)
+    {
+        CZAVPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE);
+        return pMiniFrame && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))
+                   ? static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)
+                   : nullptr;
+    }
+    static CZAVPBaseTabbedBar* GroupOf(CWnd* pTab)
+    {
+        CWnd* pTabWnd = pTab->GetParent();
+        CWnd* pBar = pTabWnd ? pTabWnd->GetParent() : nullptr;
+        return pBar && pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))
+                   ? static_cast<CZAVPBaseTabbedBar*>(pBar)
+                   : nullptr;
+    }
+    static std::string WithoutSliderIds(const std::string& text)
+    {
+        return std::regex_replace(std::regex_replace(text, std::regex("slider \\d+"), "slider"),
+                                  std::regex("sliders[ 0-9]*"), "sliders");
+    }
+
+    // Everything a user sees of the layout, as text: the dock bars with their rows, every tree
+    // of panes (docked and floating), every floating frame, every group's tabs and every pane
+    // on a strip.
+    std::string Everything()
+    {
+        std::string text = DockLayout::DumpLayout(Manager().Snapshot());
+        std::vector<std::string> parts;
+        for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;) {
+            CObject* p = Manager().GetControlBars().GetNext(pos);
+            if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
+            CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(p);
+            if (!pSlider->IsDefault() || pSlider->GetContainerManager() == nullptr) continue;
+            parts.push_back(std::string("tree ") +
+                            DockLayout::AlignmentName(pSlider->GetCurrentAlignment()) + " " +
+                            Text(InFrame(pSlider)) + "\n" +
+                            WithoutSliderIds(Dump(pSlider->GetContainerManager())));
+        }
+        for (POSITION pos = Manager().GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
+            CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+                Manager().GetMiniFrames().GetNext(pos));
+            std::string part = "floating " + Text(InFrame(pMiniFrame)) +
+                               (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
+            // Its panes, in the tree's order. (The split inside the frame may come back a few
+            // pixels off: the stored tree keeps no shares.)
+            if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
+                CZAVPContainerLayout& tree =
+                    static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->GetContainerManager();
+                for (POSITION posBar = tree.GetControlBars().GetHeadPosition(); posBar;) {
+                    CWnd* pPane = static_cast<CWnd*>(tree.GetControlBars().GetNext(posBar));
+                    CString strName;
+                    pPane->GetWindowText(strName);
+                    part += "  pane " + std::string((LPCSTR)strName) +
+                            (pPane->IsWindowVisible() ? " visible\n" : " hidden\n");
+                }
+            }
+            parts.push_back(part);
+        }
+        for (const PaneSpec& p : kPanes) {
+            CZAVPDockingControlBar* pPane = Pane(p.id);
+            if (pPane == nullptr) continue;
+            if (CZAVPBaseTabbedBar* pGroup = GroupOf(pPane)) {
+                CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+                const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
+                parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) + " of " +
+                                Text(InFrame(pGroup)) + "\n");
+            }
+            if (pPane->IsAutoHideMode())
+                parts.push_back(std::string("strip ") + p.name + " " +
+                                DockLayout::AlignmentName(pPane->GetCurrentAlignment()) +
+                                (pPane->IsWindowVisible() ? " out" : " in") + "\n");
+        }
+        std::sort(parts.begin(), parts.end());
+        for (const std::string& part : parts) text += part;
+        return text;
+    }
+    // The rules every layout keeps.
+    std::string Broken()
+    {
+        std::string text;
+        for (const std::string& s : DockLayout::CheckLayout(Manager().Snapshot())) text += s + "\n";
+        for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;) {
+            CObject* p = Manager().GetControlBars().GetNext(pos);
+            if (p->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) &&
+                static_cast<CZAVPSlider*>(p)->GetContainerManager() != nullptr)
+                text += DockingPaneTest::Broken(
+                    static_cast<CZAVPSlider*>(p)->GetContainerManager());
+        }
+        return text;
+    }
+
+    std::vector<std::unique_ptr<FixedBar>> m_bars;
+};
+}  // namespace
+
+TEST_F(LayoutRoundTripTest, TheWholeLayoutComesBackInAFreshFrame)
+{
+    Arrange();
+    const std::string saved = Everything();
+    ASSERT_EQ("", Broken()) << saved;
+    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+
+    Restart();
+    const std::string fresh = Everything();
+    ASSERT_NE(saved, fresh);
+    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ(saved, Everything());
+    EXPECT_EQ("", Broken());
+}
+
+TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
+{
+    Arrange();
+    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    std::vector<BYTE> good(16384);
+    DWORD cb = (DWORD)good.size();
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders",
+                                         nullptr, good.data(), &cb));
+    good.resize(cb);
+    Restart();
+    const std::string fresh = Everything();
+
+    std::vector<std::pair<std::string, std::vector<BYTE>>> damaged;
+    for (size_t nCut : {(size_t)3, good.size() / 3, good.size() / 2, good.size() - 1})
+        damaged.emplace_back("cut at " + std::to_string(nCut),
+                             std::vector<BYTE>(good.begin(), good.begin() + (long)nCut));
+    // The first count (fixed tabbed panes) and the second (panes and sliders) far too big.
+    for (size_t nAt : {(size_t)3, (size_t)7}) {
+        std::vector<BYTE> v = good;
+        v[nAt] = 0x40;
+        damaged.emplace_back("count at " + std::to_string(nAt), v);
+    }
+    // Every class name made unknown, one at a time.
+    for (const std::string name : {"CZAVPTabbedControlBar", "CZAVPMultiMiniFrameWnd"}) {
+        auto it = std::search(good.begin(), good.end(), name.begin(), name.end());
+        ASSERT_NE(good.end(), it) << name;
+        std::vector<BYTE> v = good;
+        v[(size_t)(it - good.begin()) + name.size() - 1] = 'X';
+        damaged.emplace_back("class " + name, v);
+    }
+    for (const auto& [what, value] : damaged) {
+        SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY,
+                    value.data(), (DWORD)value.size());
+        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << what;
+        Manager().SetDockState();
+        PumpFor(20);
+        EXPECT_EQ(fresh, Everything()) << what;
+        EXPECT_EQ("", Broken()) << what;
+    }
+
+    // A stored pane this frame no longer has: the others come back without it.
+    SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY, good.data(),
+                (DWORD)good.size());
+    Pane(102)->DestroyWindow();
+    m_pFrame->RecalcLayout();
+    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ("", Broken()) << Everything();
+    ASSERT_NE(nullptr, Tree(Pane(101)));
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, Pane(101)->GetCurrentAlignment());
+    CRect area;
+    Tree(Pane(101))->GetWindowRect(area);
+    EXPECT_EQ(InFrame(Pane(101)).Height(), area.Height());  // alone in its tree, all of it
+    EXPECT_NE(nullptr, GroupOf(Pane(104)));
+    EXPECT_NE(nullptr, MultiFrame(Pane(106)));
+}
