@@ -3,6 +3,7 @@
 // cursor. There is one, constructed as a global; AfxWinMain runs it.
 #pragma once
 
+#include <string>
 #include <vector>
 #include "framework/CWinThread.h"
 #include "framework/CString.h"
@@ -67,6 +68,15 @@ public:
     void CloseAllDocuments(BOOL bEndSession);
     void OnFileNew();
     void OnAppExit();
+
+    // ---- recent files
+    // The recent-file list the menus offer in place of their "Recent File" item, in list order
+    // (an empty entry is a free slot); FALSE when the application keeps no such list.
+    virtual BOOL GetRecentFileList(std::vector<std::string>& files) const
+    {
+        files.clear();
+        return FALSE;
+    }
 
     // ---- user interaction
     virtual int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt);

@@ -126,6 +126,7 @@ CZAVPToolBar* CZAVPFrameImpl::CreateNewToolbar(LPCSTR lpszName)
     const CPoint pt(::GetSystemMetrics(SM_CXFULLSCREEN) / 2,
                     ::GetSystemMetrics(SM_CYFULLSCREEN) / 2);
     pBar->FloatControlBar(CRect(pt, rectBar.Size()), ZAVP_DM_UNKNOWN, TRUE);
+    pBar->SetMaxStretchLength(kUserToolbarMaxStretch);
     m_pFrame->RecalcLayout(TRUE);
     m_listUserDefinedToolbars.AddTail(pBar);
     return pBar;

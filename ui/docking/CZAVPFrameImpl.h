@@ -104,6 +104,8 @@ public:
     static const DWORD kUserToolbarStyle = 0x50402808;
     // Added to their bar style: CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC.
     static const DWORD kUserToolbarBarStyle = 0x34;
+    // A user toolbar stretched along its dock row may be as long as any row can be.
+    static const int kUserToolbarMaxStretch = 32767;
 
 private:
     // The menus in which the list of a toolbar's buttons looks for command names.

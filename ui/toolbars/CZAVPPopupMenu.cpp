@@ -3,6 +3,9 @@
 // animation and scrolling are in CZAVPPopupMenuEffects.cpp.
 #include "ui/toolbars/CZAVPPopupMenu.h"
 
+#include <string>
+#include <vector>
+
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWinApp.h"
 #include "resources/UiLibraryResource.h"
@@ -12,6 +15,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
 #include "ui/foundation/CZAVPMenuHash.h"
+#include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/toolbars/CZAVPDialog.h"
@@ -19,6 +23,7 @@
 #include "ui/toolbars/CZAVPPropertyPage.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/toolbars/ZAVPMenuKeys.h"
 #include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
@@ -94,6 +99,73 @@ RECT WorkAreaAt(POINT pt)
     else
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
     return rcWork;
+}
+
+// The first item with the command and, when one is given, the text; -1 when there is none.
+int FindItem(const CZAVPPopupMenuBar& bar, UINT uiCmd, LPCSTR lpszText)
+{
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        const CZAVPToolbarButton* pButton = bar.GetButton(i);
+        if (!pButton->IsSeparator() && pButton->m_nID == uiCmd &&
+            (lpszText == nullptr || pButton->m_strText == lpszText))
+            return i;
+    }
+    return -1;
+}
+
+// Puts items in the place of the bar's item iIndex. They go in after it first: taking the
+// placeholder out while its neighbours are still there leaves the separators around it as they
+// are, unless nothing replaces it (then they fold into one).
+void ReplaceItem(CZAVPPopupMenuBar& bar, int iIndex, const std::vector<ZAVPMenuItem>& items)
+{
+    int iInsert = iIndex + 1;
+    for (const ZAVPMenuItem& item : items) {
+        CZAVPToolbarMenuButton button(item.nID, nullptr, -1, item.strText.c_str());
+        if (bar.InsertButtonCopy(button, iInsert) >= 0) ++iInsert;
+    }
+    bar.RemoveButton(iIndex);
+}
+
+// The application's recent files take the place of the "Recent File" item.
+void ExpandRecentFiles(CZAVPPopupMenuBar& bar)
+{
+    CWinApp* pApp = AfxGetApp();
+    std::vector<std::string> files;
+    if (pApp == nullptr || !pApp->GetRecentFileList(files)) return;
+    const int iPlaceholder = FindItem(bar, ZAVPMenuModel::kRecentFileFirst,
+                                      ZAVPMenuModel::kRecentFilePlaceholder);
+    if (iPlaceholder < 0) return;
+
+    char szCurrentDir[MAX_PATH] = {};
+    const DWORD nDir = ::GetCurrentDirectoryA(MAX_PATH, szCurrentDir);
+    const std::string strDir = nDir > 0 && nDir < MAX_PATH ? szCurrentDir : "";
+    std::vector<std::string> names;
+    for (const std::string& strPath : files)
+        names.push_back(strPath.empty() ? strPath
+                                        : ZAVPMenuModel::RecentFileDisplayName(strPath, strDir));
+    std::vector<ZAVPMenuItem> items(1);
+    items[0].nID = ZAVPMenuModel::kRecentFileFirst;
+    items[0].strText = ZAVPMenuModel::kRecentFilePlaceholder;
+    ZAVPMenuModel::ExpandRecentFiles(items, names);
+    ReplaceItem(bar, iPlaceholder, items);
+}
+
+// The user tools, each with its own command (whose icon the item shows), take the place of the
+// manager's entry command.
+void ExpandUserTools(CZAVPPopupMenuBar& bar, const CZAVPUserToolsManager& manager)
+{
+    const int iPlaceholder = FindItem(bar, manager.GetToolsEntryCmd(), nullptr);
+    if (iPlaceholder < 0) return;
+    std::vector<ZAVPMenuItem> items;
+    const CObList& tools = manager.GetUserTools();
+    for (POSITION pos = tools.GetHeadPosition(); pos != nullptr;) {
+        const CZAVPUserTool* pTool = static_cast<const CZAVPUserTool*>(tools.GetNext(pos));
+        ZAVPMenuItem item;
+        item.nID = pTool->m_uiCmdId;
+        item.strText = (LPCSTR)pTool->m_strLabel;
+        items.push_back(item);
+    }
+    ReplaceItem(bar, iPlaceholder, items);
 }
 }  // namespace
 
@@ -211,6 +283,8 @@ BOOL CZAVPPopupMenu::InitMenuBar()
             if (!m_wndMenuBar.ImportFromMenu(m_hMenu, bShowAll)) return FALSE;
         }
     }
+    if (!CZAVPToolBar::IsCustomizeMode()) ExpandRecentFiles(m_wndMenuBar);
+    if (g_pUserToolsManager != nullptr) ExpandUserTools(m_wndMenuBar, *g_pUserToolsManager);
     if (!ActivatePopupMenu(TopFrameOf(this), this)) return FALSE;
     RecalcLayout();
     return TRUE;
@@ -720,6 +794,8 @@ CZAVPToolBar* CZAVPPopupMenu::CreateTearOffBar(HMENU hMenu, UINT uiID, LPCSTR lp
         return nullptr;
     }
     pBar->SetWindowText(lpszName);
+    // A palette stays a grid of as many columns as the menu showed.
+    if (m_wndMenuBar.m_bPaletteMode) pBar->SetColumns(m_wndMenuBar.GetColumns());
     for (const ZAVPMenuItem& item : ZAVPMenuModel::TearOffItems(result.items)) {
         if (item.IsSeparator()) {
             pBar->InsertSeparator();

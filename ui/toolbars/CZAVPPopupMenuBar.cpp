@@ -263,9 +263,14 @@ void CZAVPPopupMenuBar::MeasureItems(std::vector<ZAVPPopupMenuSize::Item>& items
     }
 }
 
-CSize CZAVPPopupMenuBar::CalcSize(BOOL bVertDock)
+CSize CZAVPPopupMenuBar::CalcSize(BOOL /*bVertDock*/)
 {
-    if (m_bPaletteMode) return CZAVPToolBar::CalcSize(bVertDock);
+    if (m_bPaletteMode) {
+        // A grid of the button's column count, whichever way the menu is asked to measure.
+        SetColumns(m_nPaletteColumns > 0 ? m_nPaletteColumns : 1);
+        SizeToolBar(ZAVPToolBarLayout::kUnlimited, FALSE);
+        return CZAVPToolBar::CalcSize(FALSE);
+    }
     std::vector<ZAVPPopupMenuSize::Item> items;
     MeasureItems(items);
     m_size = ZAVPPopupMenuSize::CalcSize(items, 0, IsCustomizeMode());

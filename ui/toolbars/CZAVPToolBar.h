@@ -115,6 +115,13 @@ public:
     // The first visible button under the client point; -1 for none and for separators.
     virtual int HitTest(CPoint point);
     void EnableTextLabels(BOOL bEnable = TRUE);
+    // The longest row a bar stretched along its dock row may claim; 0: the docking maximum.
+    void SetMaxStretchLength(int nLength) { m_nMaxStretchLength = nLength > 0 ? nLength : 0; }
+    int GetMaxStretchLength() const { return m_nMaxStretchLength; }
+    // A grid of this many buttons a row, whatever the length (a palette torn off a menu);
+    // 0: the buttons wrap to the bar's length. Vertically docked bars still stack them.
+    void SetColumns(int nColumns) { m_nColumns = nColumns > 0 ? nColumns : 0; }
+    int GetColumns() const { return m_nColumns; }
     BOOL IsMenuMode() const { return m_bMenuMode; }
     BOOL IsLocked() const { return m_bLocked; }
 
@@ -320,6 +327,8 @@ protected:
     CZAVPBarNcArea m_Impl;                   // borders and gripper outside the client area
     BOOL m_bRememberFocus = TRUE;            // WM_SETFOCUS remembers the window to give it back
     CSize m_sizeLastWindow = CSize(0, 0);    // the size the last WM_WINDOWPOSCHANGED saw
+    int m_nMaxStretchLength = 0;             // 0: none
+    int m_nColumns = 0;                      // 0: wrap to the length
 
     DECLARE_MESSAGE_MAP()
 };

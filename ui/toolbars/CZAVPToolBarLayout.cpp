@@ -147,7 +147,11 @@ void CZAVPToolBar::SizeToolBar(int nLength, BOOL bVert)
     BarFont font(dc.get(), IsHorizontal());
     std::vector<ZAVPToolBarLayout::Item> items;
     MeasureButtons(dc.get(), TRUE, items, FALSE);
-    ZAVPToolBarLayout::SizeToolBar(items, nLength, bVert != FALSE, GetRowHeight(), GetButtonSize());
+    if (m_nColumns > 0)
+        ZAVPToolBarLayout::WrapColumns(items, m_nColumns);
+    else
+        ZAVPToolBarLayout::SizeToolBar(items, nLength, bVert != FALSE, GetRowHeight(),
+                                       GetButtonSize());
     ApplyWrap(items);
 }
 
@@ -198,14 +202,8 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 
     size.cx -= rectBorders.Width();
     size.cy -= rectBorders.Height();
-    if (!(dwMode & kModeStretch) || bHorz) {
-        size.cx = std::max<int>(
-            size.cx, (dwMode & kModeStretch) && bHorz ? ZAVPToolBarLayout::kUnlimited : 0);
-        size.cy = std::max<int>(size.cy, 0);
-    } else {
-        size.cy = ZAVPToolBarLayout::kUnlimited;
-        size.cx = std::max<int>(size.cx, 0);
-    }
+    size = ZAVPToolBarLayout::FixedSize(size, (dwMode & kModeStretch) != 0, bHorz != FALSE,
+                                        m_nMaxStretchLength);
     UpdateMnemonics();
     return size;
 }

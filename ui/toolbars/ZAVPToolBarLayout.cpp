@@ -35,6 +35,40 @@ int Wrap(std::vector<Item>& items, int nWidth, int nHeightLimit)
     return nRows;
 }
 
+int WrapColumns(std::vector<Item>& items, int nColumns)
+{
+    if (nColumns < 1) nColumns = 1;
+    int nRows = 0;
+    int nInRow = 0;
+    int iLast = -1;  // the last button of the row being filled
+    for (size_t i = 0; i < items.size(); ++i) {
+        items[i].bWrap = false;
+        if (items[i].bSeparator) continue;
+        if (nInRow == 0) ++nRows;
+        iLast = (int)i;
+        if (++nInRow == nColumns) {
+            items[i].bWrap = true;
+            nInRow = 0;
+        }
+    }
+    // The last row ends the bar: no empty row after it.
+    if (iLast >= 0) items[iLast].bWrap = false;
+    return nRows;
+}
+
+CSize FixedSize(CSize size, bool bStretch, bool bHorz, int nMaxStretch)
+{
+    const int nStretch = nMaxStretch > 0 ? std::min(nMaxStretch, kUnlimited) : kUnlimited;
+    if (!bStretch || bHorz) {
+        size.cx = std::max<int>(size.cx, bStretch && bHorz ? nStretch : 0);
+        size.cy = std::max<int>(size.cy, 0);
+    } else {
+        size.cy = std::max<int>(size.cy, nStretch);
+        size.cx = std::max<int>(size.cx, 0);
+    }
+    return size;
+}
+
 CSize CalcSize(const std::vector<Item>& items, bool bVertDock, int nRowHeight, CSize sizeButton)
 {
     if (items.empty()) return sizeButton;

@@ -28,6 +28,15 @@ struct Item
 // a row is not ended while the next would reach nHeightLimit); returns the number of rows.
 int Wrap(std::vector<Item>& items, int nWidth, int nHeightLimit = kUnlimited);
 
+// Wraps the buttons into a grid of nColumns buttons a row (a palette). Separators take no cell.
+// Answers the number of rows.
+int WrapColumns(std::vector<Item>& items, int nColumns);
+
+// The bar's size once laid out (without its borders) as the docking machinery wants it: a bar
+// that stretches along its row claims the longest length, limited by nMaxStretch when that is
+// above 0; otherwise neither side is negative.
+CSize FixedSize(CSize size, bool bStretch, bool bHorz, int nMaxStretch);
+
 // The size the buttons take as wrapped (horizontal), or stacked one under the other (bVertDock).
 // An empty bar is one button size.
 CSize CalcSize(const std::vector<Item>& items, bool bVertDock, int nRowHeight, CSize sizeButton);

@@ -6,10 +6,14 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "framework/CFrameWnd.h"
+#include "framework/CWinApp.h"
 #include "ui/menus/SilentMenuSounds.h"
 #include "ui/foundation/CZAVPAccelText.h"
+#include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/toolbars/CZAVPShowAllButton.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButtonsButton.h"
@@ -204,6 +208,105 @@ TEST_F(PopupMenuWindowTest, ReleasingTheMouseOnAnItemRunsItOnce)
     Pump(50);
     EXPECT_EQ(std::vector<UINT>{kExit}, m_frame.m_commands);
     EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+}
+
+namespace
+{
+// An application that keeps a recent-file list.
+class RecentFilesApp : public CWinApp
+{
+public:
+    RecentFilesApp(BOOL bKeepsList, std::vector<std::string> files)
+        : CWinApp("RecentFiles"), m_bKeepsList(bKeepsList), m_files(std::move(files))
+    {
+    }
+    BOOL GetRecentFileList(std::vector<std::string>& files) const override
+    {
+        files = m_files;
+        return m_bKeepsList;
+    }
+    BOOL m_bKeepsList;
+    std::vector<std::string> m_files;
+};
+}  // namespace
+
+TEST_F(PopupMenuWindowTest, TheRecentFileItemBecomesTheApplicationsList)
+{
+    char szDir[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, szDir);
+    std::string strDir = szDir;
+    if (strDir.empty() || strDir.back() != '\\') strDir += '\\';
+    const UINT kFirst = ZAVPMenuModel::kRecentFileFirst;
+    const struct
+    {
+        const char* name;
+        BOOL bKeepsList;
+        std::vector<std::string> files;
+        std::vector<std::string> texts;
+        std::vector<UINT> ids;
+    } cases[] = {
+        {"three files and a free slot",
+         TRUE,
+         {strDir + "a.cdx", "", "Z:\\elsewhere\\b.cdx", strDir + "old\\c.cdx"},
+         {"&Open", "", "&1 a.cdx", "&2 Z:\\elsewhere\\b.cdx", "&3 old\\c.cdx", "", "E&xit"},
+         {kOpen, 0, kFirst, kFirst + 2, kFirst + 3, 0, kExit}},
+        // No files: the placeholder goes and its separators fold into one.
+        {"an empty list", TRUE, {}, {"&Open", "", "E&xit"}, {kOpen, 0, kExit}},
+        {"no list kept",
+         FALSE,
+         {strDir + "a.cdx"},
+         {"&Open", "", "Recent File", "", "E&xit"},
+         {kOpen, 0, kFirst, 0, kExit}},
+    };
+    for (const auto& c : cases) {
+        RecentFilesApp app(c.bKeepsList, c.files);
+        HMENU hMenu = CreatePopupMenu();
+        AppendMenuA(hMenu, MF_STRING, kOpen, "&Open");
+        AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(hMenu, MF_STRING, kFirst, "Recent File");
+        AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(hMenu, MF_STRING, kExit, "E&xit");
+        CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+        ASSERT_TRUE(pPopup->Create(&m_frame, 50, 60, hMenu, FALSE, TRUE)) << c.name;
+        std::vector<std::string> texts;
+        std::vector<UINT> ids;
+        for (int i = 0; i < pPopup->GetMenuItemCount(); ++i) {
+            const CZAVPToolbarButton* pItem = pPopup->GetMenuItem(i);
+            texts.push_back(pItem->IsSeparator() ? "" : (LPCSTR)pItem->m_strText);
+            ids.push_back(pItem->IsSeparator() ? 0 : pItem->m_nID);
+        }
+        EXPECT_EQ(c.texts, texts) << c.name;
+        EXPECT_EQ(c.ids, ids) << c.name;
+        pPopup->SendMessage(WM_CLOSE);
+    }
+}
+
+TEST_F(PopupMenuWindowTest, TheUserToolsTakeThePlaceOfTheirEntry)
+{
+    const UINT kTools = 501, kFirstTool = 600;
+    CZAVPUserToolsManager manager(kTools, kFirstTool, kFirstTool + 9, RUNTIME_CLASS(CZAVPUserTool));
+    for (const char* label : {"&Notes", "&Paint"}) manager.CreateNewTool()->m_strLabel = label;
+    struct Guard
+    {
+        explicit Guard(CZAVPUserToolsManager* p) { g_pUserToolsManager = p; }
+        ~Guard() { g_pUserToolsManager = nullptr; }
+    } guard(&manager);
+
+    HMENU hMenu = CreatePopupMenu();
+    AppendMenuA(hMenu, MF_STRING, kOpen, "&Open");
+    AppendMenuA(hMenu, MF_STRING, kTools, "Tools");
+    AppendMenuA(hMenu, MF_STRING, kExit, "E&xit");
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(&m_frame, 50, 60, hMenu, FALSE, TRUE));
+    std::vector<std::string> texts;
+    std::vector<UINT> ids;
+    for (int i = 0; i < pPopup->GetMenuItemCount(); ++i) {
+        texts.push_back((LPCSTR)pPopup->GetMenuItem(i)->m_strText);
+        ids.push_back(pPopup->GetMenuItem(i)->m_nID);
+    }
+    EXPECT_EQ((std::vector<std::string>{"&Open", "&Notes", "&Paint", "E&xit"}), texts);
+    EXPECT_EQ((std::vector<UINT>{kOpen, kFirstTool, kFirstTool + 1, kExit}), ids);
+    pPopup->SendMessage(WM_CLOSE);
 }
 
 TEST_F(PopupMenuWindowTest, AnotherApplicationTakingTheFocusClosesTheChain)

@@ -466,6 +466,65 @@ TEST_F(TearOffTest, DraggingTheStripFloatsTheMenuAsAToolbarAndEscTakesItBack)
 
 namespace
 {
+// Rows of a laid-out grid: how many buttons share the first button's top, and whether the next
+// row starts under the first button.
+struct Grid
+{
+    int nFirstRow = 0;
+    bool bNextRowAligned = false;
+};
+
+Grid GridOf(const std::vector<CRect>& rects)
+{
+    Grid grid;
+    while (grid.nFirstRow < (int)rects.size() && rects[grid.nFirstRow].top == rects[0].top)
+        ++grid.nFirstRow;
+    if (grid.nFirstRow < (int)rects.size())
+        grid.bNextRowAligned = rects[grid.nFirstRow].left == rects[0].left &&
+                               rects[grid.nFirstRow].top >= rects[0].bottom;
+    return grid;
+}
+}  // namespace
+
+TEST_F(TearOffTest, APaletteMenuIsAGridOfItsColumnsAndStaysOneWhenTornOff)
+{
+    const UINT kPaletteBarId = 702;
+    HMENU hPalette = ::CreatePopupMenu();
+    for (UINT i = 0; i < 7; ++i) ::AppendMenuA(hPalette, MF_STRING, 40100 + i, "&Colour");
+    CZAVPToolbarMenuButton palette((UINT)-1, hPalette, -1, "&Palette");
+    ::DestroyMenu(hPalette);
+    palette.m_bMenuPaletteMode = TRUE;
+    palette.m_nPaletteRows = 3;  // the button's count is the popup's columns
+    palette.SetTearOffId(kPaletteBarId);
+    const int iPalette = m_bar.InsertButtonCopy(palette);
+    ASSERT_GE(iPalette, 0);
+    m_bar.AdjustLayout();
+
+    Click(iPalette);
+    CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_EQ(7, pPopup->GetMenuItemCount());
+    std::vector<CRect> rects;
+    for (int i = 0; i < 7; ++i) rects.push_back(pPopup->GetMenuItem(i)->m_rect);
+    const Grid menuGrid = GridOf(rects);
+    EXPECT_EQ(3, menuGrid.nFirstRow);
+    EXPECT_TRUE(menuGrid.bNextRowAligned);
+
+    DragStrip(pPopup, WM_LBUTTONUP, 0);
+    CZAVPToolBar* pBar = dynamic_cast<CZAVPToolBar*>(m_frame.GetControlBar(kPaletteBarId));
+    ASSERT_NE(nullptr, pBar);
+    ASSERT_TRUE(pBar->IsFloating());
+    EXPECT_EQ(3, pBar->GetColumns());
+    ASSERT_EQ(7, pBar->GetCount());
+    rects.clear();
+    for (int i = 0; i < 7; ++i) rects.push_back(pBar->GetButton(i)->m_rect);
+    const Grid barGrid = GridOf(rects);
+    EXPECT_EQ(3, barGrid.nFirstRow);
+    EXPECT_TRUE(barGrid.bNextRowAligned);
+}
+
+namespace
+{
 // Keys for the popup the context-menu manager is tracking, sent from inside its loop.
 std::vector<UINT> g_trackKeys;
 

@@ -72,6 +72,59 @@ TEST(ToolBarLayoutTest, CalcSizeOfWrappedAndStackedButtons)
     EXPECT_EQ(kButton, ZAVPToolBarLayout::CalcSize({}, false, kRow, kButton));  // empty bar
 }
 
+TEST(ToolBarLayoutTest, APaletteWrapsIntoItsColumnsWhateverTheLength)
+{
+    const struct
+    {
+        const char* buttons;
+        int columns;
+        int rows;
+        const char* wrapped;
+    } cases[] = {
+        {"BBBBBBB", 3, 3, "BBB|BBB|B"},
+        {"BBBBBB", 3, 2, "BBB|BBB"},  // the last row ends the bar: no empty row after it
+        {"BBSBB", 2, 2, "BB|SBB"},    // a separator takes no cell
+        {"BBB", 0, 3, "B|B|B"},       // no column count: one column
+        {"BB", 5, 1, "BB"},
+        {"", 4, 0, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<Item> items = Items(c.buttons);
+        for (Item& item : items) item.bWrap = true;  // left over from an earlier wrap
+        EXPECT_EQ(c.rows, ZAVPToolBarLayout::WrapColumns(items, c.columns)) << c.buttons;
+        EXPECT_EQ(c.wrapped, Rows(items)) << c.buttons << " " << c.columns;
+    }
+    std::vector<Item> grid = Items("BBBBBBB");
+    ZAVPToolBarLayout::WrapColumns(grid, 3);
+    EXPECT_EQ(CSize(3 * 23, 3 * 22 + 2 * 5),
+              ZAVPToolBarLayout::CalcSize(grid, false, kRow, kButton));
+}
+
+TEST(ToolBarLayoutTest, AStretchedBarClaimsTheRowUpToItsLimit)
+{
+    const struct
+    {
+        CSize size;
+        bool stretch, horz;
+        int limit;
+        CSize expected;
+    } cases[] = {
+        {{40, 22}, false, true, 0, {40, 22}},
+        {{-3, -2}, false, true, 0, {0, 0}},       // never negative
+        {{40, 22}, false, false, 500, {40, 22}},  // the limit is for stretching only
+        {{40, 22}, true, true, 0, {32767, 22}},
+        {{40, 22}, true, true, 500, {500, 22}},
+        {{40, 22}, true, true, 20, {40, 22}},  // the buttons still need their room
+        {{40, 22}, true, true, 40000, {32767, 22}},
+        {{23, 90}, true, false, 0, {23, 32767}},
+        {{23, 90}, true, false, 600, {23, 600}},
+        {{23, 90}, true, false, 50, {23, 90}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, ZAVPToolBarLayout::FixedSize(c.size, c.stretch, c.horz, c.limit))
+            << c.size.cx << "x" << c.size.cy << " " << c.stretch << c.horz << " " << c.limit;
+}
+
 TEST(ToolBarLayoutTest, SizeForALength)
 {
     const struct

@@ -237,6 +237,8 @@ TEST_F(ToolbarOptionsTest, UserToolbarsComeFromTheRangeAndGoWithTheirState)
     EXPECT_EQ(900, pFirst->GetDlgCtrlID());
     EXPECT_EQ(901, pSecond->GetDlgCtrlID());
     EXPECT_TRUE(pFirst->IsFloating());
+    // Stretched along a dock row it may take any row's length.
+    EXPECT_EQ(32767, pFirst->GetMaxStretchLength());
     char szName[16] = {};
     ::GetWindowTextA(pSecond->GetSafeHwnd(), szName, sizeof szName);
     EXPECT_STREQ("Yours", szName);
