@@ -25,6 +25,9 @@ struct CZAVPRecentDockInfo
     // again, the pane goes back there while the frame and the place still exist.
     HWND m_hRecentMiniFrame = nullptr;
     CZAVPRecentPosRecord m_recentFloatingRecord;
+    // The place in its side's tree a pane floated from: docked back, it goes there while its
+    // slider and the place still exist. The record keeps the slider from going away meanwhile.
+    CZAVPRecentPosRecord m_recentDockedRecord;
 };
 
 class CZAVPControlBar : public CZAVPBaseControlBar

@@ -690,6 +690,8 @@ void CZAVPDockingControlBar::OnDestroy()
         m_pAutoHideButton = nullptr;
     }
     if (!IsFloating()) UndockControlBar(TRUE);
+    // A destroyed pane comes back nowhere: a side kept for it goes.
+    ForgetDockedPlace();
     if (HasWindow(&m_wndToolTip)) m_wndToolTip.DestroyWindow();
     CZAVPControlBar::OnDestroy();
 }
@@ -756,6 +758,7 @@ void CZAVPDockingControlBar::SetDefaultSlider(HWND hSlider)
     if (hSlider == m_hDefaultSlider) return;
     CZAVPSlider* pOld = GetDefaultSlider();
     m_hDefaultSlider = hSlider;
+    if (hSlider != nullptr) ForgetDockedPlace();
     // The previous slider lets go of the pane (and may destroy itself doing so).
     if (pOld != nullptr && pOld->GetSafeHwnd() != hSlider) pOld->RemoveControlBar(this);
 }
@@ -822,6 +825,7 @@ BOOL CZAVPDockingControlBar::DockToFrameEdge(DWORD dwAlignment, LPCRECT lpRect, 
 
     SetBarAlignment(dwAlignment);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
+    ForgetDockedPlace();
     CRect rect = lpRect != nullptr ? CRect(*lpRect) : RectInDockSite();
     if (rect.IsRectEmpty()) rect = CRect(0, 0, m_sizeMin.cx, m_sizeMin.cy);
     if (nPercent > 0 && nPercent <= 100) m_nPercent = nPercent;
@@ -865,6 +869,7 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
+    ForgetDockedPlace();
     SetBarAlignment(pSlider->GetCurrentAlignment());
     EnableGripper(TRUE);
     if (CZAVPDockManager* pManager = GetDockManager()) pManager->RecalcLayout();
@@ -883,6 +888,7 @@ BOOL CZAVPDockingControlBar::ReconnectSliderPanes(CZAVPContainerLayout* pManager
         pBar->InsertControlBar(this, TRUE);
         if (pBar->GetDefaultSlider() != pSlider) pBar->m_hDefaultSlider = nullptr;
         pBar->m_hDefaultSlider = pSlider->GetSafeHwnd();
+        pBar->ForgetDockedPlace();
         pBar->SetBarAlignment(GetCurrentAlignment());
     }
     return pSlider->AddContainerManager(*pManager, this, dwAlignment);
@@ -971,6 +977,9 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
     // Docking back (a double click on the floating pane) returns it where it is docked now.
     if (nDockMethod != ZAVP_DM_MOUSE && GetDefaultSlider() != nullptr && !m_bAutoHideMode)
         StoreRecentDockInfo();
+    // Floating from a side, the pane keeps its place in the side's tree to come back to.
+    CZAVPSlider* pLeft = !m_bAutoHideMode ? GetDefaultSlider() : nullptr;
+    if (pLeft != nullptr) pLeft->StoreRecentDockInfo(this);
     if (pRecent != nullptr && pRecent->CanDockRecentControlBar(this)) {
         UndockControlBar(TRUE);
         if (pRecent->DockRecentControlBarToMiniFrame(this, m_recentDockInfo)) {
@@ -983,7 +992,16 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
         // The frame is gone: the place in its tree (now in another tree, or deleted) is let go.
         m_recentDockInfo.m_recentFloatingRecord.Clear();
     }
-    return CZAVPControlBar::FloatControlBar(rect, nDockMethod, bShow);
+    const BOOL bFloated = CZAVPControlBar::FloatControlBar(rect, nDockMethod, bShow);
+    if (pLeft != nullptr && !bFloated && GetDefaultSlider() == pLeft) ForgetDockedPlace();
+    return bFloated;
+}
+
+void CZAVPDockingControlBar::ForgetDockedPlace()
+{
+    // Docked somewhere, the pane lets go of the place it left; a side kept only for that place
+    // goes.
+    m_recentDockInfo.m_recentDockedRecord.Clear();
 }
 
 void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
@@ -1042,6 +1060,7 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
             ShowWindow(SW_SHOW);
             if (pSlider->AddRecentControlBar(this) == nullptr) return FALSE;
             m_hDefaultSlider = pSlider->GetSafeHwnd();
+            ForgetDockedPlace();
             if (CZAVPDockManager* pManager = GetDockManager()) pManager->AddControlBar(this);
             EnableGripper(TRUE);
             AdjustDockingLayout();

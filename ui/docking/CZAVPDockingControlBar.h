@@ -209,6 +209,8 @@ public:
     // Tabbed groups: the docked place a group made over this pane takes over from it.
     void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
                               int nPercent);
+    // Lets go of the place in a side's tree kept since the pane floated from it.
+    void ForgetDockedPlace();
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).
