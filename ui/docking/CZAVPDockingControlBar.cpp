@@ -11,6 +11,7 @@
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
@@ -1002,9 +1003,33 @@ void CZAVPDockingControlBar::ForgetDockedPlace()
     // Docked somewhere, the pane lets go of the place it left; a side kept only for that place
     // goes.
     m_recentDockInfo.m_recentDockedRecord.Clear();
+    m_recentDockInfo.m_hRecentTabbedBar = nullptr;
 }
 
-void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
+void CZAVPDockingControlBar::StoreRecentTabInfo()
+{
+    // In a tabbed group, or just taken out of its tab window, the pane's recent place is the
+    // group.
+    CWnd* pTabWnd = m_hWnd != nullptr ? GetParent() : nullptr;
+    CWnd* pGroup = pTabWnd != nullptr && pTabWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))
+                       ? pTabWnd->GetParent()
+                       : nullptr;
+    if (pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+        m_recentDockInfo.m_hRecentTabbedBar = pGroup->GetSafeHwnd();
+    StoreRecentDockInfo();
+}
+
+CZAVPBaseTabbedBar* CZAVPDockingControlBar::GetRecentTabbedBar() const
+{
+    const HWND hGroup = m_recentDockInfo.m_hRecentTabbedBar;
+    CWnd* pWnd = hGroup != nullptr && ::IsWindow(hGroup) ? CWnd::FromHandlePermanent(hGroup)
+                                                         : nullptr;
+    if (pWnd == nullptr || pWnd == this || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+        return nullptr;
+    // A hidden group is closed or letting its tabs go: it takes none back.
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pWnd);
+    return (pGroup->GetStyle() & WS_VISIBLE) && pGroup->CanAcceptBar(this) ? pGroup : nullptr;
+}
 
 void CZAVPDockingControlBar::MoveToRecentDockedRect()
 {
@@ -1039,6 +1064,22 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
     if (nDockMethod == ZAVP_DM_RECT && lpRect == nullptr) return FALSE;
     m_bPrepareToFloat = m_bReadyToFloat = 0;
     if (nDockMethod == ZAVP_DM_RECENT || nDockMethod == 3) {
+        // Floating since it was taken out of a tabbed group, the pane goes back into the
+        // group as a tab.
+        CWnd* pParent = GetParent();
+        CZAVPBaseTabbedBar* pGroup = pParent != nullptr &&
+                                             pParent->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))
+                                         ? GetRecentTabbedBar()
+                                         : nullptr;
+        if (pGroup != nullptr) {
+            CZAVPDockingControlBar* pTabbed = nullptr;
+            if (AttachToTabbedBar(pGroup, ZAVP_DM_RECENT, TRUE, pTabbed) == this) {
+                m_recentDockInfo.m_hRecentTabbedBar = nullptr;
+                AdjustDockingLayout();
+                return TRUE;
+            }
+        }
+        m_recentDockInfo.m_hRecentTabbedBar = nullptr;
         CWnd* pRecent = m_hRecentSlider != nullptr && ::IsWindow(m_hRecentSlider)
                             ? CWnd::FromHandlePermanent(m_hRecentSlider)
                             : nullptr;

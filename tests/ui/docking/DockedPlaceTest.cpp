@@ -4,6 +4,8 @@
 
 #include "DockingPaneFixture.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPTabWnd.h"
+#include "ui/docking/CZAVPTabbedControlBar.h"
 
 using namespace PaneTests;
 
@@ -46,8 +48,7 @@ protected:
     {
         int n = 0;
         for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;)
-            if (Manager().GetControlBars().GetNext(pos)->IsKindOf(RUNTIME_CLASS(CZAVPSlider)))
-                ++n;
+            if (Manager().GetControlBars().GetNext(pos)->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) ++n;
         return n;
     }
 };
@@ -134,4 +135,42 @@ TEST_F(DockedPlaceTest, ASideKeptForAFloatingPaneGoesOnceNoPaneMayComeBack)
     EXPECT_EQ(0, SliderCount());
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ(0, area.top);
+}
+
+TEST_F(DockedPlaceTest, APaneFloatedOutOfATabbedGroupGoesBackIntoTheGroup)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    TestPane* pSearch = MakePane("Search", 102, CSize(200, 300));
+    TestPane* pOutput = MakePane("Output", 103, CSize(200, 300));
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    ASSERT_EQ(pSearch, pSearch->AttachToTabbedBar(pFiles, ZAVP_DM_MOUSE, TRUE, pGroupBar));
+    CZAVPDockingControlBar* pSame = nullptr;
+    ASSERT_EQ(pOutput, pOutput->AttachToTabbedBar(pFiles, ZAVP_DM_MOUSE, TRUE, pSame));
+    ASSERT_TRUE(pGroupBar != nullptr && pGroupBar == pSame);
+    CZAVPTabWnd* pTabs = static_cast<CZAVPTabbedControlBar*>(pGroupBar)->GetTabWnd();
+    ASSERT_EQ(3, pTabs->GetTabsNum());
+
+    // A double click on Search's tab floats it; one on its frame's caption puts it back among
+    // the group's tabs rather than beside the group.
+    for (bool bGroupShown : {true, false}) {
+        SCOPED_TRACE(bGroupShown);
+        const int iTab = pTabs->GetTabFromHwnd(pSearch->GetSafeHwnd());
+        ASSERT_GE(iTab, 0);
+        pTabs->SetActiveTab(iTab);
+        CRect rectTab;
+        pTabs->GetTabRect(iTab, rectTab);
+        pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON,
+                           MAKELPARAM(rectTab.CenterPoint().x, rectTab.CenterPoint().y));
+        ASSERT_TRUE(pSearch->IsFloating());
+        ASSERT_EQ(2, pTabs->GetTabsNum());
+        // A closed group takes no tab back: the pane docks on its own then.
+        if (!bGroupShown) pGroupBar->ShowControlBar(FALSE, FALSE, FALSE);
+
+        DockBackByDoubleClick(pSearch->GetParentMiniFrame(TRUE));
+        EXPECT_FALSE(pSearch->IsFloating());
+        EXPECT_EQ(bGroupShown, pSearch->IsTabbed() != FALSE);
+        EXPECT_EQ(bGroupShown ? 3 : 2, pTabs->GetTabsNum());
+        EXPECT_EQ(bGroupShown, pSearch->GetDefaultSlider() == nullptr);
+    }
 }
