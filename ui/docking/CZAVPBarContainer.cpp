@@ -87,8 +87,14 @@ CZAVPBarContainer::~CZAVPBarContainer()
 void CZAVPBarContainer::Release()
 {
     if (m_dwRefCount > 0) --m_dwRefCount;
-    if (m_dwRefCount == 0 && m_pContainerManager != nullptr)
-        m_pContainerManager->CollapseIfEmpty(this);
+    if (m_dwRefCount != 0 || m_pContainerManager == nullptr) return;
+    CZAVPContainerLayout* pManager = m_pContainerManager;
+    pManager->CollapseIfEmpty(this);  // may delete this node
+    // A side's slider kept only for the place this reference held now holds nothing. It goes
+    // once the caller has finished: callers may be walking the dock manager's lists.
+    CZAVPSlider* pSlider = pManager->GetDefaultSlider();
+    if (pSlider != nullptr && pManager->IsEmpty() && pManager->GetTotalReferenceCount() == 0)
+        pSlider->CheckEmptyLater();
 }
 
 void CZAVPBarContainer::SetBar(CZAVPDockingControlBar* pBar, BOOL bLeft)

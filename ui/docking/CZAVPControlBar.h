@@ -25,6 +25,12 @@ struct CZAVPRecentDockInfo
     // again, the pane goes back there while the frame and the place still exist.
     HWND m_hRecentMiniFrame = nullptr;
     CZAVPRecentPosRecord m_recentFloatingRecord;
+    // The place in its side's tree a pane floated from: docked back, it goes there while its
+    // slider and the place still exist. The record keeps the slider from going away meanwhile.
+    CZAVPRecentPosRecord m_recentDockedRecord;
+    // The tabbed group the pane was taken out of last: docked back, it is one of the group's
+    // tabs again while the group exists and shows.
+    HWND m_hRecentTabbedBar = nullptr;
 };
 
 class CZAVPControlBar : public CZAVPBaseControlBar

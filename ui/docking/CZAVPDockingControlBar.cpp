@@ -11,6 +11,7 @@
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
@@ -690,6 +691,8 @@ void CZAVPDockingControlBar::OnDestroy()
         m_pAutoHideButton = nullptr;
     }
     if (!IsFloating()) UndockControlBar(TRUE);
+    // A destroyed pane comes back nowhere: a side kept for it goes.
+    ForgetDockedPlace();
     if (HasWindow(&m_wndToolTip)) m_wndToolTip.DestroyWindow();
     CZAVPControlBar::OnDestroy();
 }
@@ -756,6 +759,7 @@ void CZAVPDockingControlBar::SetDefaultSlider(HWND hSlider)
     if (hSlider == m_hDefaultSlider) return;
     CZAVPSlider* pOld = GetDefaultSlider();
     m_hDefaultSlider = hSlider;
+    if (hSlider != nullptr) ForgetDockedPlace();
     // The previous slider lets go of the pane (and may destroy itself doing so).
     if (pOld != nullptr && pOld->GetSafeHwnd() != hSlider) pOld->RemoveControlBar(this);
 }
@@ -822,6 +826,7 @@ BOOL CZAVPDockingControlBar::DockToFrameEdge(DWORD dwAlignment, LPCRECT lpRect, 
 
     SetBarAlignment(dwAlignment);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
+    ForgetDockedPlace();
     CRect rect = lpRect != nullptr ? CRect(*lpRect) : RectInDockSite();
     if (rect.IsRectEmpty()) rect = CRect(0, 0, m_sizeMin.cx, m_sizeMin.cy);
     if (nPercent > 0 && nPercent <= 100) m_nPercent = nPercent;
@@ -865,6 +870,7 @@ BOOL CZAVPDockingControlBar::AttachToSlider(CZAVPDockingControlBar* pTarget, int
     }
     InsertControlBar(pTarget, TRUE);
     m_hDefaultSlider = pSlider->GetSafeHwnd();
+    ForgetDockedPlace();
     SetBarAlignment(pSlider->GetCurrentAlignment());
     EnableGripper(TRUE);
     if (CZAVPDockManager* pManager = GetDockManager()) pManager->RecalcLayout();
@@ -883,6 +889,7 @@ BOOL CZAVPDockingControlBar::ReconnectSliderPanes(CZAVPContainerLayout* pManager
         pBar->InsertControlBar(this, TRUE);
         if (pBar->GetDefaultSlider() != pSlider) pBar->m_hDefaultSlider = nullptr;
         pBar->m_hDefaultSlider = pSlider->GetSafeHwnd();
+        pBar->ForgetDockedPlace();
         pBar->SetBarAlignment(GetCurrentAlignment());
     }
     return pSlider->AddContainerManager(*pManager, this, dwAlignment);
@@ -971,6 +978,9 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
     // Docking back (a double click on the floating pane) returns it where it is docked now.
     if (nDockMethod != ZAVP_DM_MOUSE && GetDefaultSlider() != nullptr && !m_bAutoHideMode)
         StoreRecentDockInfo();
+    // Floating from a side, the pane keeps its place in the side's tree to come back to.
+    CZAVPSlider* pLeft = !m_bAutoHideMode ? GetDefaultSlider() : nullptr;
+    if (pLeft != nullptr) pLeft->StoreRecentDockInfo(this);
     if (pRecent != nullptr && pRecent->CanDockRecentControlBar(this)) {
         UndockControlBar(TRUE);
         if (pRecent->DockRecentControlBarToMiniFrame(this, m_recentDockInfo)) {
@@ -983,10 +993,43 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
         // The frame is gone: the place in its tree (now in another tree, or deleted) is let go.
         m_recentDockInfo.m_recentFloatingRecord.Clear();
     }
-    return CZAVPControlBar::FloatControlBar(rect, nDockMethod, bShow);
+    const BOOL bFloated = CZAVPControlBar::FloatControlBar(rect, nDockMethod, bShow);
+    if (pLeft != nullptr && !bFloated && GetDefaultSlider() == pLeft) ForgetDockedPlace();
+    return bFloated;
 }
 
-void CZAVPDockingControlBar::StoreRecentTabInfo() { StoreRecentDockInfo(); }
+void CZAVPDockingControlBar::ForgetDockedPlace()
+{
+    // Docked somewhere, the pane lets go of the place it left; a side kept only for that place
+    // goes.
+    m_recentDockInfo.m_recentDockedRecord.Clear();
+    m_recentDockInfo.m_hRecentTabbedBar = nullptr;
+}
+
+void CZAVPDockingControlBar::StoreRecentTabInfo()
+{
+    // In a tabbed group, or just taken out of its tab window, the pane's recent place is the
+    // group.
+    CWnd* pTabWnd = m_hWnd != nullptr ? GetParent() : nullptr;
+    CWnd* pGroup = pTabWnd != nullptr && pTabWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))
+                       ? pTabWnd->GetParent()
+                       : nullptr;
+    if (pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+        m_recentDockInfo.m_hRecentTabbedBar = pGroup->GetSafeHwnd();
+    StoreRecentDockInfo();
+}
+
+CZAVPBaseTabbedBar* CZAVPDockingControlBar::GetRecentTabbedBar() const
+{
+    const HWND hGroup = m_recentDockInfo.m_hRecentTabbedBar;
+    CWnd* pWnd = hGroup != nullptr && ::IsWindow(hGroup) ? CWnd::FromHandlePermanent(hGroup)
+                                                         : nullptr;
+    if (pWnd == nullptr || pWnd == this || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+        return nullptr;
+    // A hidden group is closed or letting its tabs go: it takes none back.
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pWnd);
+    return (pGroup->GetStyle() & WS_VISIBLE) && pGroup->CanAcceptBar(this) ? pGroup : nullptr;
+}
 
 void CZAVPDockingControlBar::MoveToRecentDockedRect()
 {
@@ -1021,6 +1064,22 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
     if (nDockMethod == ZAVP_DM_RECT && lpRect == nullptr) return FALSE;
     m_bPrepareToFloat = m_bReadyToFloat = 0;
     if (nDockMethod == ZAVP_DM_RECENT || nDockMethod == 3) {
+        // Floating since it was taken out of a tabbed group, the pane goes back into the
+        // group as a tab.
+        CWnd* pParent = GetParent();
+        CZAVPBaseTabbedBar* pGroup = pParent != nullptr &&
+                                             pParent->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))
+                                         ? GetRecentTabbedBar()
+                                         : nullptr;
+        if (pGroup != nullptr) {
+            CZAVPDockingControlBar* pTabbed = nullptr;
+            if (AttachToTabbedBar(pGroup, ZAVP_DM_RECENT, TRUE, pTabbed) == this) {
+                m_recentDockInfo.m_hRecentTabbedBar = nullptr;
+                AdjustDockingLayout();
+                return TRUE;
+            }
+        }
+        m_recentDockInfo.m_hRecentTabbedBar = nullptr;
         CWnd* pRecent = m_hRecentSlider != nullptr && ::IsWindow(m_hRecentSlider)
                             ? CWnd::FromHandlePermanent(m_hRecentSlider)
                             : nullptr;
@@ -1042,6 +1101,7 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
             ShowWindow(SW_SHOW);
             if (pSlider->AddRecentControlBar(this) == nullptr) return FALSE;
             m_hDefaultSlider = pSlider->GetSafeHwnd();
+            ForgetDockedPlace();
             if (CZAVPDockManager* pManager = GetDockManager()) pManager->AddControlBar(this);
             EnableGripper(TRUE);
             AdjustDockingLayout();

@@ -209,6 +209,11 @@ public:
     // Tabbed groups: the docked place a group made over this pane takes over from it.
     void SetRecentDockedPlace(HWND hSlider, DWORD dwAlignment, const CRect& rectDocked,
                               int nPercent);
+    // Lets go of the place in a side's tree kept since the pane floated from it, and of the
+    // tabbed group it left.
+    void ForgetDockedPlace();
+    // The tabbed group the pane was taken out of last, while it exists, shows and takes it.
+    CZAVPBaseTabbedBar* GetRecentTabbedBar() const;
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).

@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
+#include "ui/docking/CZAVPBarContainer.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
@@ -13,6 +14,7 @@
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/ZAVPRegisteredMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPSlider, CZAVPBaseControlBar)
 
@@ -27,6 +29,7 @@ ON_WM_CANCELMODE()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 ON_WM_NCDESTROY()
+ON_REGISTERED_MESSAGE(ZAVPRegisteredMessages::CheckEmptySlider, &CZAVPSlider::OnCheckEmpty)
 END_MESSAGE_MAP()
 
 HCURSOR CZAVPSlider::m_hcurVert = nullptr;
@@ -153,8 +156,20 @@ void CZAVPSlider::AddControlBar(CZAVPDockingControlBar* pBar)
 
 CZAVPDockingControlBar* CZAVPSlider::AddRecentControlBar(CZAVPDockingControlBar* pBar)
 {
-    // The pane goes back into this tree: beside its first pane, or as the first one.
     if (m_pContainerManager == nullptr || pBar == nullptr) return nullptr;
+    // Back into the place the pane left in this tree, while the place is still free.
+    CZAVPRecentPosRecord& record = pBar->RecentDockInfo().m_recentDockedRecord;
+    CZAVPBarContainer* pNode = record.GetContainer();
+    if (pNode != nullptr && pNode->GetManager() == m_pContainerManager &&
+        m_pContainerManager->AddControlBarToRecentContainer(pBar, pNode, record.IsFirst(),
+                                                            record.GetPercent()))
+    {
+        // The node no longer keeps the side for it.
+        record.Clear();
+        ShowIfAnyBarVisible();
+        return pBar;
+    }
+    // Otherwise beside the tree's first pane, or as the first one.
     CZAVPDockingControlBar* pFirst = m_pContainerManager->GetFirstBar();
     if (pFirst == nullptr)
         m_pContainerManager->AddFirstBar(pBar);
@@ -242,8 +257,12 @@ void CZAVPSlider::OnShowBar(CZAVPDockingControlBar* pBar, BOOL bShow)
 
 void CZAVPSlider::StoreRecentDockInfo(CZAVPDockingControlBar* pBar)
 {
-    // The pane remembers this slider, its side and its place in the tree.
-    if (pBar != nullptr && pBar->GetDefaultSlider() == this) pBar->StoreRecentDockInfo();
+    // The node holding the pane and its side go into the pane's docked record; the node then
+    // keeps that side (and this slider its tree) until the record lets go.
+    if (pBar == nullptr || m_pContainerManager == nullptr || m_bAutoHideMode) return;
+    BOOL bLeft = FALSE;
+    CZAVPBarContainer* pNode = m_pContainerManager->FindContainer(pBar, bLeft);
+    pBar->RecentDockInfo().m_recentDockedRecord.SetInfo(pNode, pBar);
 }
 
 void CZAVPSlider::CalcExpectedDockedRect(CWnd* pWndToDock, CPoint ptMouse, CRect& rectResult,
@@ -263,6 +282,18 @@ BOOL CZAVPSlider::DestroyIfEmpty()
         return FALSE;
     RemoveControlBarFromDockManager(TRUE, FALSE, m_bAutoHideMode);
     return TRUE;
+}
+
+void CZAVPSlider::CheckEmptyLater()
+{
+    if (m_hWnd != nullptr) PostMessage(ZAVPRegisteredMessages::CheckEmptySlider);
+}
+
+LRESULT CZAVPSlider::OnCheckEmpty(WPARAM, LPARAM)
+{
+    // Only a side's slider goes by itself; a split's slider goes with its node.
+    if (m_bDefaultSlider && !m_bAutoHideMode) DestroyIfEmpty();
+    return 0;
 }
 
 // ---- layout

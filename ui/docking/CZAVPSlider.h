@@ -55,6 +55,8 @@ public:
     virtual void CalcExpectedDockedRect(CWnd* pWndToDock, CPoint ptMouse, CRect& rectResult,
                                         BOOL& bDrawTab, CZAVPDockingControlBar** ppTargetBar);
     virtual BOOL DestroyIfEmpty();
+    // Posts the slider a request to destroy itself if it is then still empty and unreferenced.
+    void CheckEmptyLater();
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                         CCreateContext* pContext = nullptr);
     virtual BOOL CreateEx(DWORD dwStyleEx, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
@@ -104,6 +106,7 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnNcDestroy();
+    LRESULT OnCheckEmpty(WPARAM, LPARAM);
     void PostNcDestroy() override;
     DECLARE_MESSAGE_MAP()
 

@@ -6,6 +6,7 @@ namespace ZAVPRegisteredMessages
 UINT Register(const char* lpszName) { return ::RegisterWindowMessageA(lpszName); }
 
 const UINT CheckEmptyMiniFrame = Register("ZAVPMSG_CHECKEMPTYMINIFRAME");
+const UINT CheckEmptySlider = Register("ZAVPMSG_CHECKEMPTYSLIDER");
 const UINT OnRenameTab = Register("ZAVM_ON_RENAME_TAB");
 const UINT OnChangeActiveTab = Register("ZAVM_ONCHANGE_ACTIVE_TAB");
 const UINT OnMoveTab = Register("ZAVM_ON_MOVE_TAB");

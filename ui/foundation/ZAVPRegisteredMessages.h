@@ -8,6 +8,7 @@
 namespace ZAVPRegisteredMessages
 {
 extern const UINT CheckEmptyMiniFrame;   // "ZAVPMSG_CHECKEMPTYMINIFRAME"
+extern const UINT CheckEmptySlider;      // "ZAVPMSG_CHECKEMPTYSLIDER"
 extern const UINT OnRenameTab;           // "ZAVM_ON_RENAME_TAB"
 extern const UINT OnChangeActiveTab;     // "ZAVM_ONCHANGE_ACTIVE_TAB"
 extern const UINT OnMoveTab;             // "ZAVM_ON_MOVE_TAB"
