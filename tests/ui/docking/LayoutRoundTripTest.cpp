@@ -164,6 +164,11 @@ protected:
             if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
             CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(p);
             if (!pSlider->IsDefault() || pSlider->GetContainerManager() == nullptr) continue;
+            // A side kept hidden and empty for a floating pane's return is no part of the view
+            // (nor of the stored layout).
+            if (!pSlider->IsWindowVisible() &&
+                pSlider->GetContainerManager()->GetControlBars().IsEmpty())
+                continue;
             parts.push_back(std::string("tree ") +
                             DockLayout::AlignmentName(pSlider->GetCurrentAlignment()) + " " +
                             Text(InFrame(pSlider)) + "\n" +
