@@ -70,27 +70,31 @@ BOOL CZAVPDockManager::SetFrame(CFrameWnd* pFrame)
     return TRUE;
 }
 
+CZAVPDockBar* CZAVPDockManager::CreateSideDockBar(CRuntimeClass* pClass, DWORD dwStyle)
+{
+    CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pClass->CreateObject());
+    BOOL bCreated = FALSE;
+    try {
+        bCreated = pDockBar->Create(dwStyle | WS_CHILD | WS_VISIBLE, CRect(), m_pParentWnd, 0);
+    } catch (CException* e) {
+        e->Delete();
+    }
+    if (bCreated) return pDockBar;
+    // A window that exists deletes its object itself when destroyed.
+    if (pDockBar->GetSafeHwnd() != nullptr)
+        pDockBar->DestroyWindow();
+    else
+        delete pDockBar;
+    return nullptr;
+}
+
 BOOL CZAVPDockManager::EnableDocking(DWORD dwDockStyle)
 {
     for (DWORD dwStyle : kDockBarStyles) {
         const DWORD dwSide = dwStyle & CBRS_ALIGN_ANY;
         if (!(dwDockStyle & dwSide) || (m_dwEnabledDockBars & dwSide)) continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(
-            RUNTIME_CLASS(CZAVPDockBar)->CreateObject());
-        BOOL bCreated = FALSE;
-        try {
-            bCreated = pDockBar->Create(dwStyle | WS_CHILD | WS_VISIBLE, CRect(), m_pParentWnd, 0);
-        } catch (CException* e) {
-            e->Delete();
-        }
-        if (!bCreated) {
-            // A window that exists deletes its object itself when destroyed.
-            if (pDockBar->GetSafeHwnd() != nullptr)
-                pDockBar->DestroyWindow();
-            else
-                delete pDockBar;
-            return FALSE;
-        }
+        CZAVPDockBar* pDockBar = CreateSideDockBar(RUNTIME_CLASS(CZAVPDockBar), dwStyle);
+        if (pDockBar == nullptr) return FALSE;
         m_lstControlBars.AddTail(pDockBar);
         m_dwEnabledDockBars |= dwSide;
     }

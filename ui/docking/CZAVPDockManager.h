@@ -171,6 +171,9 @@ public:
     BOOL m_bHideDockingBarsInContainerMode;
 
 protected:
+    // A dock bar of the given class on the frame side its style names; null when it cannot be
+    // created (nothing is left behind then).
+    CZAVPDockBar* CreateSideDockBar(CRuntimeClass* pClass, DWORD dwStyle);
     // ---- tabbed panes (CZAVPDockManagerTabs.cpp)
     // The bar with that id among the tabs of a tabbed pane, or null (also for any other bar).
     static CZAVPBaseControlBar* FindTabBarByID(CZAVPBaseControlBar* pBar, UINT uBarID);

@@ -30,22 +30,8 @@ BOOL CZAVPDockManager::EnableAutoHideBars(DWORD dwStyle)
     for (DWORD dwBarStyle : kAutoHideDockBarStyles) {
         const DWORD dwSide = dwBarStyle & CBRS_ALIGN_ANY;
         if (!(dwStyle & dwSide) || (m_dwEnabledAutoHideBars & dwSide)) continue;
-        CZAVPAutoHideDockBar* pDockBar = static_cast<CZAVPAutoHideDockBar*>(
-            RUNTIME_CLASS(CZAVPAutoHideDockBar)->CreateObject());
-        BOOL bCreated = FALSE;
-        try {
-            bCreated = pDockBar->Create(dwBarStyle | WS_CHILD | WS_VISIBLE, CRect(), m_pParentWnd,
-                                        0);
-        } catch (CException* e) {
-            e->Delete();
-        }
-        if (!bCreated) {
-            if (pDockBar->GetSafeHwnd() != nullptr)
-                pDockBar->DestroyWindow();
-            else
-                delete pDockBar;
-            return FALSE;
-        }
+        CZAVPDockBar* pDockBar = CreateSideDockBar(RUNTIME_CLASS(CZAVPAutoHideDockBar), dwBarStyle);
+        if (pDockBar == nullptr) return FALSE;
         // Just inside the dock bars: after the last of them, before the panes.
         POSITION posLastDockBar = nullptr;
         for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
