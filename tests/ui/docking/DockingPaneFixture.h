@@ -40,22 +40,8 @@ protected:
     {
         CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
         m_pFrame = new RecordingFrame;
-        CRect rect(0, 0, kClientWidth, kClientHeight);
-        ::AdjustWindowRectEx(rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
-        rect.OffsetRect(100 - rect.left, 100 - rect.top);
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, rect));
-        CRect rectClient, rectWindow;
-        m_pFrame->GetClientRect(rectClient);
-        m_pFrame->GetWindowRect(rectWindow);
-        m_pFrame->SetWindowPos(nullptr, 0, 0,
-                               rectWindow.Width() + kClientWidth - rectClient.Width(),
-                               rectWindow.Height() + kClientHeight - rectClient.Height(),
-                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
-        // Other test programs share the desktop and may open windows over this one; the
-        // auto-hide checks ask which window is under the cursor, so this frame stays on top.
-        ::SetWindowPos(m_pFrame->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // On top: the auto-hide checks ask which window is under the cursor.
+        ASSERT_TRUE(ShowTestFrame(m_pFrame, kClientWidth, kClientHeight, TRUE));
         m_app.m_pMainWnd = m_pFrame;
         ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
         ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));

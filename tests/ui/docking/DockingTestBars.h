@@ -48,3 +48,26 @@ public:
     }
     std::vector<Message> m_messages;
 };
+
+// Creates a frame at (100, 100) whose client area is cx x cy (its own edges may differ from the
+// estimate, so it is sized again to the client wanted) and shows it without activating it. With
+// bOnTop it stays above other test programs' windows on the shared desktop, and so do the mini
+// frames it owns: for tests that ask which window is under the cursor.
+inline BOOL ShowTestFrame(CZAVPFrameWnd* pFrame, int cx, int cy, BOOL bOnTop)
+{
+    CRect rect(0, 0, cx, cy);
+    ::AdjustWindowRectEx(rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    rect.OffsetRect(100 - rect.left, 100 - rect.top);
+    if (!pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, rect)) return FALSE;
+    CRect rectClient, rectWindow;
+    pFrame->GetClientRect(rectClient);
+    pFrame->GetWindowRect(rectWindow);
+    pFrame->SetWindowPos(nullptr, 0, 0, rectWindow.Width() + cx - rectClient.Width(),
+                         rectWindow.Height() + cy - rectClient.Height(),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    if (bOnTop)
+        ::SetWindowPos(pFrame->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return TRUE;
+}

@@ -41,20 +41,7 @@ protected:
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
         CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
         m_pFrame = new RecordingFrame;
-        // A client area of kClientWidth × kClientHeight.
-        CRect rect(0, 0, kClientWidth, kClientHeight);
-        ::AdjustWindowRectEx(rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
-        rect.OffsetRect(100 - rect.left, 100 - rect.top);
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, rect));
-        // The frame's own edges may differ from the estimate: size it to the client wanted.
-        CRect rectClient, rectWindow;
-        m_pFrame->GetClientRect(rectClient);
-        m_pFrame->GetWindowRect(rectWindow);
-        m_pFrame->SetWindowPos(nullptr, 0, 0,
-                               rectWindow.Width() + kClientWidth - rectClient.Width(),
-                               rectWindow.Height() + kClientHeight - rectClient.Height(),
-                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+        ASSERT_TRUE(ShowTestFrame(m_pFrame, kClientWidth, kClientHeight, FALSE));
         m_app.m_pMainWnd = m_pFrame;
         ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
     }
