@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/toolbars/ToolbarTestSupport.h"
+#include "MenuItemsText.h"
 #include "framework/CObList.h"
 #include "framework/CWnd.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
@@ -31,27 +32,7 @@ HMENU BuildMenu()
     return hMenu;
 }
 
-// A compact picture of a menu handle: text=id, ">" before a sub-menu, "-" a separator, flags
-// d(isabled), c(hecked), *(default), |(new column).
-std::string Describe(const std::vector<ZAVPMenuItem>& items)
-{
-    std::string s;
-    for (const ZAVPMenuItem& item : items) {
-        if (!s.empty()) s += ' ';
-        if (item.IsSeparator()) {
-            s += '-';
-            continue;
-        }
-        if (item.bMenuBreak) s += '|';
-        s += item.strText;
-        if (item.bDisabled) s += ":d";
-        if (item.bChecked) s += ":c";
-        if (item.bDefault) s += ":*";
-        s += item.IsSubMenu() ? ">{" + Describe(item.subItems) + "}"
-                              : "=" + std::to_string(item.nID);
-    }
-    return s;
-}
+std::string Describe(const std::vector<ZAVPMenuItem>& items) { return DescribeMenuItems(items); }
 std::string Describe(HMENU hMenu)
 {
     ZAVPMenuModel::ImportResult result;

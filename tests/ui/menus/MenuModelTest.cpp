@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "MenuItemsText.h"
 #include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/ZAVPPopupMenuSize.h"
 
@@ -36,29 +37,7 @@ HMENU BuildFileMenu()
     return hMenu;
 }
 
-// A compact picture of items: id or "-" for a separator, ">" before a sub-menu's items, flags
-// d(isabled), c(hecked), *(default), |(column break).
-std::string Describe(const std::vector<ZAVPMenuItem>& items)
-{
-    std::string s;
-    for (const ZAVPMenuItem& item : items) {
-        if (!s.empty()) s += ' ';
-        if (item.IsSeparator()) {
-            s += '-';
-            continue;
-        }
-        if (item.bMenuBreak) s += '|';
-        s += item.strText;
-        if (item.bDisabled) s += ":d";
-        if (item.bChecked) s += ":c";
-        if (item.bDefault) s += ":*";
-        if (item.IsSubMenu())
-            s += ">{" + Describe(item.subItems) + "}";
-        else
-            s += "=" + std::to_string(item.nID);
-    }
-    return s;
-}
+std::string Describe(const std::vector<ZAVPMenuItem>& items) { return DescribeMenuItems(items); }
 
 HMENU BuildMenu(const std::vector<std::pair<UINT, const char*>>& entries)
 {
