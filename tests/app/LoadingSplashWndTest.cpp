@@ -10,22 +10,12 @@
 #include "app/LoadingSplashWnd.h"
 #include "app/JpegPicture.h"
 #include "resources/AppResource.h"
+#include "tests/support/MessagePump.h"
 
 namespace
 {
 
-void PumpFor(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    }
-}
+void PumpFor(DWORD milliseconds) { PumpMessagesFor(milliseconds); }
 
 const DWORD kWhite = 0xFFFFFF;
 const DWORD kBlack = 0x000000;

@@ -11,6 +11,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "tests/support/MessagePump.h"
 
 namespace
 {
@@ -32,15 +33,7 @@ HMENU BuildMenu()
     return hMenu;
 }
 
-void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
+void Pump(DWORD ms) { PumpMessagesFor(ms); }
 
 class PopupMenuHoverTest : public ::testing::Test
 {

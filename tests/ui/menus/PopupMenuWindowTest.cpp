@@ -23,6 +23,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "tests/support/MessagePump.h"
 
 namespace
 {
@@ -44,15 +45,7 @@ HMENU BuildMenu()
     return hMenu;
 }
 
-void Pump(DWORD ms)
-{
-    const DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
+void Pump(DWORD ms) { PumpMessagesFor(ms); }
 
 // A frame that counts the commands it receives.
 class CommandFrame : public CFrameWnd

@@ -7,6 +7,7 @@
 #include "framework/CWnd.h"
 #include "ui/toolbars/CZAVPButton.h"
 #include "ui/toolbars/CZAVPMenuButton.h"
+#include "tests/support/MessagePump.h"
 
 namespace
 {
@@ -27,18 +28,7 @@ public:
     std::vector<UINT> m_commands;
 };
 
-void Pump(DWORD ms)
-{
-    const DWORD end = ::GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() < end);
-}
+void Pump(DWORD ms) { PumpMessagesFor(ms); }
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 }  // namespace
