@@ -87,6 +87,26 @@ protected:
             return nullptr;
         return static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame);
     }
+    // Files above Search, and Output to the right of Search: three panes and two splits in one
+    // floating frame (null when a step fails).
+    CZAVPMultiMiniFrameWnd* ThreePanesInOneFrame(TestPane*& pFiles, TestPane*& pSearch,
+                                                 TestPane*& pOutput)
+    {
+        pFiles = MakePane("Files", 101, CSize(150, 200));
+        pSearch = MakePane("Search", 102, CSize(150, 120));
+        pOutput = MakePane("Output", 103, CSize(150, 120));
+        CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
+        CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+        CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+        if (pFrame == nullptr || pSecond == nullptr || pThird == nullptr) return nullptr;
+        CRect rect = WindowRect(pFiles);
+        ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+        if (pFrame->DockFrame(pSecond, 5) != 0) return nullptr;
+        rect = WindowRect(pSearch);
+        ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
+        if (pFrame->DockFrame(pThird, 5) != 0) return nullptr;
+        return pFrame;
+    }
     CPoint OnScreen(int x, int y)
     {
         CPoint pt(x, y);
@@ -385,20 +405,9 @@ CPoint PaneCaptionPoint(CZAVPDockingControlBar* pPane)
 
 TEST_F(MultiMiniFrameTest, APaneFloatedAgainGoesBackToItsPlaceInTheFrameItLeft)
 {
-    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
-    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
-    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
-    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
-    // Search below Files, then Output to the right of Search: three panes, two splits.
-    CRect rect = WindowRect(pFiles);
-    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
-    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    rect = WindowRect(pSearch);
-    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
-    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    TestPane *pFiles = nullptr, *pSearch = nullptr, *pOutput = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = ThreePanesInOneFrame(pFiles, pSearch, pOutput);
+    ASSERT_NE(nullptr, pFrame);
     Pump();
     ASSERT_EQ(3, pFrame->HasControlBar());
     CZAVPContainerLayout& tree = pFrame->GetContainerManager();
@@ -635,19 +644,9 @@ TEST_F(MultiMiniFrameTest, AFrameKeepingAPlaceForAPaneIsStoredAndLoaded)
     const char kRoot[] = "Software\\LornivalMultiMiniFrameTests";
     const char kProfile[] = "Software\\LornivalMultiMiniFrameTests\\Bars\\";
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
-    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
-    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
-    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(300, 300));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
-    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
-    CRect rect = WindowRect(pFiles);
-    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
-    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    rect = WindowRect(pSearch);
-    ::SetCursorPos(rect.right - 3, rect.CenterPoint().y);
-    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    TestPane *pFiles = nullptr, *pSearch = nullptr, *pOutput = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = ThreePanesInOneFrame(pFiles, pSearch, pOutput);
+    ASSERT_NE(nullptr, pFrame);
     Pump();
     // Search goes home; its node in the frame keeps its side free while the frame is stored.
     MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
