@@ -379,14 +379,7 @@ void CZAVPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
 {
     if (m_hWnd == nullptr) return;
     m_bTobeDestroyed = TRUE;
-    // Items edited in customisation mode go back to the button that opened the menu.
-    if (CZAVPToolBar::IsCustomizeMode() && m_pParentBtn != nullptr) {
-        HMENU hMenu = m_wndMenuBar.ExportToMenu();
-        if (hMenu != nullptr) {
-            m_pParentBtn->CreateFromMenu(hMenu);
-            ::DestroyMenu(hMenu);
-        }
-    }
+    WriteBackEdits();
     CZAVPPopupMenu* pParentPopup = GetParentPopupMenu();
     CZAVPToolBar* pParentBar = GetParentToolBar();
     CWnd* pTopFrame = TopFrameOf(this);
@@ -399,15 +392,33 @@ void CZAVPPopupMenu::CloseMenu(BOOL bSetFocusToBar)
             pParentBar->SetFocus();
     } else {
         m_bAutoDestroyParent = FALSE;
-        ActivatePopupMenu(pTopFrame, pParentPopup);
+        // A parent that is going itself (its bar closes its sub-menus) is not made active again:
+        // nothing would forget it once it is gone.
+        if (!pParentPopup->m_bTobeDestroyed) ActivatePopupMenu(pTopFrame, pParentPopup);
     }
     if (::IsWindow(hwnd)) ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
 }
 
 void CZAVPPopupMenu::OnClose() { DestroyWindow(); }
 
+void CZAVPPopupMenu::WriteBackEdits()
+{
+    // Items edited in customisation mode go back to the button that opened the menu, and on up
+    // the chain, so the outermost button holds the edits even while its own menu stays open.
+    for (CZAVPPopupMenu* pPopup = this; pPopup != nullptr && CZAVPToolBar::IsCustomizeMode();
+         pPopup = pPopup->GetParentPopupMenu())
+    {
+        if (pPopup->m_pParentBtn == nullptr || pPopup->m_wndMenuBar.GetSafeHwnd() == nullptr) break;
+        HMENU hMenu = pPopup->m_wndMenuBar.ExportToMenu();
+        if (hMenu == nullptr) break;
+        pPopup->m_pParentBtn->CreateFromMenu(hMenu);
+        ::DestroyMenu(hMenu);
+    }
+}
+
 void CZAVPPopupMenu::OnDestroy()
 {
+    m_bTobeDestroyed = TRUE;
     KillTimer(1);
     KillTimer(2);
     if (m_bRestoreRecentMenus) {
@@ -418,16 +429,13 @@ void CZAVPPopupMenu::OnDestroy()
             pMiniFrame->OnOptionsMenuClosed();
     }
 
+    // A button the bar's owner showed for a while and did not keep is no edit of the menu.
+    m_wndMenuBar.RemoveTemporaryButton();
+
     CZAVPToolBar* pParentBar = GetParentToolBar();
     if (m_pParentBtn != nullptr) {
         CZAVPToolbarMenuButton* pButton = m_pParentBtn;
-        if (CZAVPToolBar::IsCustomizeMode()) {
-            HMENU hMenu = m_wndMenuBar.ExportToMenu();
-            if (hMenu != nullptr) {
-                pButton->CreateFromMenu(hMenu);
-                ::DestroyMenu(hMenu);
-            }
-        }
+        WriteBackEdits();
         if (pButton->m_pPopupMenu == this) pButton->m_pPopupMenu = nullptr;
         pButton->m_nStyle &= ~TBBS_PRESSED;
         pButton->m_bToBeClosed = FALSE;

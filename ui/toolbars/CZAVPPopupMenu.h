@@ -85,6 +85,9 @@ protected:
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
     virtual BOOL InitMenuBar();
+    // In customisation mode: the bar's items become the items of the button that opened the
+    // popup, and so on up the chain.
+    void WriteBackEdits();
     virtual BOOL TearOff(CPoint point);
     virtual CZAVPToolBar* CreateTearOffBar(HMENU hMenu, UINT uiID, LPCSTR lpszName);
 

@@ -77,7 +77,8 @@ CZAVPPopupMenuBar::CZAVPPopupMenuBar()
     : m_bNoImageColumn(FALSE), m_bSecondColumn(FALSE), m_bTrackMode(FALSE), m_bPaletteMode(FALSE),
       m_nPaletteColumns(1), m_iSelected(-1), m_uiDefaultMenuCmdId(0), m_bFirstClick(TRUE),
       m_bFirstMove(TRUE), m_bReleaseAllowed(TRUE), m_iOffset(0), m_bAreAllCommandsShown(TRUE),
-      m_nRowHeight(0), m_bInCommand(FALSE), m_tracker(ZAVPMenuShowDelay::kDefaultDelayMs)
+      m_nRowHeight(0), m_bInCommand(FALSE), m_tracker(ZAVPMenuShowDelay::kDefaultDelayMs),
+      m_nMaxWidth(0), m_pTempButton(nullptr)
 {
     m_bMenuMode = TRUE;
     m_bHasButtonExtraSize = FALSE;
@@ -105,12 +106,56 @@ void CZAVPPopupMenuBar::OnDestroy()
 {
     KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
     KillTimer(ZAVPSubMenuTracker::kCloseTimerId);
-    // Open sub-menus go with their parent.
+    // Nothing waits to open or to close any more.
+    m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
+    // Open sub-menus go with their parent; closing one hands its customisation edits back to
+    // its button first.
     for (int i = 0; i < GetCount(); ++i) {
         CZAVPToolbarMenuButton* pButton = MenuButton(i);
-        if (pButton != nullptr && pButton->m_pPopupMenu != nullptr) pButton->OnCancelMode();
+        if (pButton == nullptr) continue;
+        pButton->m_bToBeClosed = FALSE;
+        if (pButton->m_pPopupMenu != nullptr) pButton->OnCancelMode();
     }
     CZAVPToolBar::OnDestroy();
+}
+
+BOOL CZAVPPopupMenuBar::SetTemporaryButton(const CZAVPToolbarButton& button, int iInsertAt)
+{
+    RemoveTemporaryButton();
+    const int iIndex = InsertButtonCopy(button, iInsertAt);
+    if (iIndex < 0) return FALSE;
+    m_pTempButton = GetButton(iIndex);
+    // The indexes the sub-menu timers wait on have moved.
+    KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
+    m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
+    SyncTracker();
+    return TRUE;
+}
+
+void CZAVPPopupMenuBar::RemoveTemporaryButton()
+{
+    if (m_pTempButton == nullptr) return;
+    const int iIndex = ButtonToIndex(m_pTempButton);
+    m_pTempButton = nullptr;
+    if (iIndex < 0) return;
+    CZAVPToolBar::RemoveButton(iIndex);
+    if (m_hWnd != nullptr) {
+        KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
+        m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
+        SyncTracker();
+    }
+}
+
+BOOL CZAVPPopupMenuBar::RemoveButton(int iIndex)
+{
+    if (m_pTempButton != nullptr && GetButton(iIndex) == m_pTempButton) m_pTempButton = nullptr;
+    return CZAVPToolBar::RemoveButton(iIndex);
+}
+
+void CZAVPPopupMenuBar::RemoveAllButtons()
+{
+    m_pTempButton = nullptr;
+    CZAVPToolBar::RemoveAllButtons();
 }
 
 CZAVPPopupMenu* CZAVPPopupMenuBar::GetPopupMenu() const
@@ -273,9 +318,16 @@ CSize CZAVPPopupMenuBar::CalcSize(BOOL /*bVertDock*/)
     }
     std::vector<ZAVPPopupMenuSize::Item> items;
     MeasureItems(items);
-    m_size = ZAVPPopupMenuSize::CalcSize(items, 0, IsCustomizeMode());
-    m_bSecondColumn = m_size.columnWidths.size() > 1;
+    RecordSize(items);
     return CSize(m_size.size);
+}
+
+void CZAVPPopupMenuBar::RecordSize(const std::vector<ZAVPPopupMenuSize::Item>& items)
+{
+    m_size = ZAVPPopupMenuSize::CalcSize(items, m_nMaxWidth, IsCustomizeMode());
+    m_bSecondColumn = m_size.columnWidths.size() > 1;
+    for (int i = 0; i < GetCount() && i < (int)m_size.fits.size(); ++i)
+        GetButton(i)->m_bWholeText = m_size.fits[i];
 }
 
 void CZAVPPopupMenuBar::AdjustLocations()
@@ -287,8 +339,8 @@ void CZAVPPopupMenuBar::AdjustLocations()
     if (m_hWnd == nullptr) return;
     std::vector<ZAVPPopupMenuSize::Item> items;
     MeasureItems(items);
-    if (m_size.columnWidths.empty())
-        m_size = ZAVPPopupMenuSize::CalcSize(items, 0, IsCustomizeMode());
+    // Items may have come or gone since the bar was sized: the columns follow the items.
+    RecordSize(items);
     CRect rectClient;
     GetClientRect(rectClient);
     const std::vector<RECT> rects = ZAVPPopupMenuSize::LayOutItems(

@@ -43,6 +43,23 @@ public:
     int GetMaxOffset(int nVisibleHeight) const;
     // The height of all rows.
     int GetContentHeight() const;
+    // The widest the bar may be, frame included (0: no limit). An item wider than that less the
+    // frame is marked as not fitting and shows its label shortened.
+    void SetMaxWidth(int nMaxWidth) { m_nMaxWidth = nMaxWidth > 0 ? nMaxWidth : 0; }
+    int GetMaxWidth() const { return m_nMaxWidth; }
+    // Where each column after the first starts (inside the frame), as the last size recorded.
+    const std::vector<int>& GetColumnStarts() const { return m_size.columnStarts; }
+
+    // A button the bar's owner shows for a while, e.g. where an item is about to go. It stays
+    // only when the owner commits it; otherwise it leaves with the popup, before the popup hands
+    // edited items back to its button. A second one replaces the first. FALSE when refused.
+    BOOL SetTemporaryButton(const CZAVPToolbarButton& button, int iInsertAt = -1);
+    void CommitTemporaryButton() { m_pTempButton = nullptr; }
+    // Takes an uncommitted temporary button off the bar.
+    void RemoveTemporaryButton();
+    CZAVPToolbarButton* GetTemporaryButton() const { return m_pTempButton; }
+    BOOL RemoveButton(int iIndex) override;
+    void RemoveAllButtons() override;
 
     CZAVPPopupMenu* GetPopupMenu() const;
     // A locked bar draws with its own images and sizes.
@@ -102,6 +119,8 @@ protected:
     // Passes a mouse message outside the client area to the popup or bar under the point.
     BOOL PassMouseOutside(UINT message, UINT nFlags, CPoint point);
     void MeasureItems(std::vector<ZAVPPopupMenuSize::Item>& items);
+    // Sizes the items into columns, records where the columns start and marks which items fit.
+    void RecordSize(const std::vector<ZAVPPopupMenuSize::Item>& items);
     CZAVPToolbarMenuButton* MenuButton(int iIndex) const;
     static BOOL OpensSubMenu(const CZAVPToolbarButton* pButton);
 
@@ -115,7 +134,9 @@ protected:
     int m_nRowHeight;
     BOOL m_bInCommand;
     ZAVPSubMenuTracker m_tracker;
-    ZAVPPopupMenuSize::Result m_size;  // of the last CalcSize
+    ZAVPPopupMenuSize::Result m_size;   // of the last layout: the column starts and widths
+    int m_nMaxWidth;                    // 0: none
+    CZAVPToolbarButton* m_pTempButton;  // on the bar until committed or the popup goes
 
     DECLARE_MESSAGE_MAP()
 };

@@ -118,8 +118,8 @@ public:
     // The longest row a bar stretched along its dock row may claim; 0: the docking maximum.
     void SetMaxStretchLength(int nLength) { m_nMaxStretchLength = nLength > 0 ? nLength : 0; }
     int GetMaxStretchLength() const { return m_nMaxStretchLength; }
-    // A grid of this many buttons a row, whatever the length (a palette torn off a menu);
-    // 0: the buttons wrap to the bar's length. Vertically docked bars still stack them.
+    // A grid of this many buttons a row, whatever the length and whichever way the bar docks (a
+    // palette torn off a menu); 0: the buttons wrap to the bar's length.
     void SetColumns(int nColumns) { m_nColumns = nColumns > 0 ? nColumns : 0; }
     int GetColumns() const { return m_nColumns; }
     BOOL IsMenuMode() const { return m_bMenuMode; }

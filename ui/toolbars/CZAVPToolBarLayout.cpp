@@ -161,7 +161,8 @@ CSize CZAVPToolBar::CalcSize(BOOL bVertDock)
     BarFont font(dc.get(), !bVertDock);
     std::vector<ZAVPToolBarLayout::Item> items;
     MeasureButtons(dc.get(), !bVertDock, items, FALSE);
-    return ZAVPToolBarLayout::CalcSize(items, bVertDock != FALSE, GetRowHeight(), GetButtonSize());
+    const bool bStack = !ZAVPToolBarLayout::RunsInRows(bVertDock == FALSE, m_nColumns);
+    return ZAVPToolBarLayout::CalcSize(items, bStack, GetRowHeight(), GetButtonSize());
 }
 
 CSize CZAVPToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -227,8 +228,8 @@ void CZAVPToolBar::AdjustLocations()
                                               bHorz);
     const bool bHasExtraItems = m_pCustomizeBtn != nullptr && m_pCustomizeBtn->m_bCanCustomize;
     const ZAVPToolBarLayout::Placement placement = ZAVPToolBarLayout::Place(
-        items, rectInside, bHorz != FALSE, GetRowHeight(), !IsFloating(), IsCustomizeMode(),
-        sizeCustomize, bHasExtraItems);
+        items, rectInside, ZAVPToolBarLayout::RunsInRows(bHorz != FALSE, m_nColumns),
+        GetRowHeight(), !IsFloating(), IsCustomizeMode(), sizeCustomize, bHasExtraItems);
     // The customize button offers what did not fit, in bar order.
     if (m_pCustomizeBtn != nullptr) {
         m_pCustomizeBtn->m_lstInvisibleButtons.RemoveAll();

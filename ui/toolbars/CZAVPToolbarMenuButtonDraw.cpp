@@ -200,7 +200,9 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
     HGDIOBJ hOldFont = m_bDefault && globalData.fontBold.GetSafeHandle() != nullptr
                            ? ::SelectObject(pDC->GetSafeHdc(), globalData.fontBold.GetSafeHandle())
                            : nullptr;
-    pDC->DrawText(strLabel, rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    // An item wider than its menu may be (the bar marks it) ends its label in "...".
+    pDC->DrawText(strLabel, rectText,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT | (m_bWholeText ? 0 : DT_END_ELLIPSIS));
     if (hOldFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     if (!strAccel.IsEmpty()) {
         CRect rectAccel = rectText;

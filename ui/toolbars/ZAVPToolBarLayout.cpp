@@ -95,6 +95,8 @@ CSize CalcSize(const std::vector<Item>& items, bool bVertDock, int nRowHeight, C
     return sizeResult;
 }
 
+bool RunsInRows(bool bHorz, int nColumns) { return bHorz || nColumns > 0; }
+
 void SizeToolBar(std::vector<Item>& items, int nLength, bool bVert, int nRowHeight,
                  CSize sizeButton)
 {
@@ -170,7 +172,9 @@ Placement Place(const std::vector<Item>& items, const CRect& rectInside, bool bH
             along += Along(size, bHorz);
             bRowStart = false;
         }
-        if (item.bWrap) {
+        // A bar running down its side is one stack, as its size has it: its buttons wrap
+        // after each one only because it is measured at a length of 0.
+        if (item.bWrap && bHorz) {
             along = nStart;
             across += nRowHeight + kRowGap;
             bRowStart = true;

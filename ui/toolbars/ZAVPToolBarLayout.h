@@ -41,6 +41,11 @@ CSize FixedSize(CSize size, bool bStretch, bool bHorz, int nMaxStretch);
 // An empty bar is one button size.
 CSize CalcSize(const std::vector<Item>& items, bool bVertDock, int nRowHeight, CSize sizeButton);
 
+// Whether the buttons run in rows (left to right, wrapping downwards) rather than down the bar.
+// A bar with a column count (a palette) keeps its grid of rows whichever way it is docked: a
+// vertically docked palette is as wide as its columns, not one stack of buttons.
+bool RunsInRows(bool bHorz, int nColumns);
+
 // Wraps for a length: horizontally the smallest width that keeps the row count of nLength (by
 // halving), vertically the narrowest width (in steps of one button) whose height fits nLength;
 // then wraps again to the width the buttons really take.
@@ -50,7 +55,8 @@ void SizeToolBar(std::vector<Item>& items, int nLength, bool bVert, int nRowHeig
 // Where every button goes. rectInside is the bar's inside rectangle; nLength the length available
 // along the bar. With a customize button (sizeCustomize non-empty) on a docked bar outside
 // customisation, buttons that would pass the length less the customize button are hidden and
-// listed; the customize button ends the row and is shown when it has something to offer.
+// listed; the customize button ends the row and is shown when it has something to offer. Only
+// rows wrap: a vertical bar is one stack from top to bottom.
 struct Placement
 {
     std::vector<CRect> rects;  // empty for hidden buttons

@@ -217,3 +217,25 @@ TEST_F(PopupMenuBarTest, AnEmptyMenuMeasures52By22AndAColumnBreakWidensIt)
     DestroyMenu(hOne);
     DestroyMenu(hTwo);
 }
+
+TEST_F(PopupMenuBarTest, AMaximumWidthCapsTheMenuAndMarksTheItemsThatDoNotFit)
+{
+    HMENU hMenu = CreatePopupMenu();
+    AppendMenuA(hMenu, MF_STRING, kOpen, "Open");
+    AppendMenuA(hMenu, MF_STRING, kSave, "Save the whole catalogue under another name");
+    ASSERT_TRUE(m_bar.ImportFromMenu(hMenu, TRUE));
+    DestroyMenu(hMenu);
+    const CSize sizeFree = m_bar.CalcSize(TRUE);
+
+    // 20 pixels short of the long item: it no longer fits, the short one still does.
+    const int nMax = sizeFree.cx - 20;
+    m_bar.SetMaxWidth(nMax);
+    EXPECT_EQ(CSize(nMax, sizeFree.cy), m_bar.CalcSize(TRUE));
+    EXPECT_TRUE(m_bar.GetButton(0)->m_bWholeText);
+    EXPECT_FALSE(m_bar.GetButton(1)->m_bWholeText);
+
+    // Without a maximum every item shows in full again.
+    m_bar.SetMaxWidth(0);
+    EXPECT_EQ(sizeFree, m_bar.CalcSize(TRUE));
+    EXPECT_TRUE(m_bar.GetButton(1)->m_bWholeText);
+}

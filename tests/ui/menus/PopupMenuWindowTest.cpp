@@ -10,6 +10,8 @@
 
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
+#include "framework/ScopedValue.h"
+#include "ui/menus/MenuItemsText.h"
 #include "ui/menus/SilentMenuSounds.h"
 #include "ui/foundation/CZAVPAccelText.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
@@ -544,4 +546,154 @@ TEST_F(PopupMenuWindowTest, OneMouseHookServesTheActiveMenuOfADialog)
     EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
     EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);
     dialog.DestroyWindow();
+}
+
+TEST_F(PopupMenuWindowTest, AMenuBreakStartsASecondColumnFromTheTop)
+{
+    const UINT kCopy = 401, kPaste = 402;
+    HMENU hMenu = CreatePopupMenu();
+    AppendMenuA(hMenu, MF_STRING, kOpen, "&Open");
+    AppendMenuA(hMenu, MF_STRING, kExit, "E&xit");
+    AppendMenuA(hMenu, MF_STRING | MF_MENUBREAK, kCopy, "&Copy");
+    AppendMenuA(hMenu, MF_STRING, kPaste, "&Paste");
+    AppendMenuA(hMenu, MF_STRING, kOne, "O&ne more");
+    CZAVPPopupMenu* pPopup = new CZAVPPopupMenu;
+    ASSERT_TRUE(pPopup->Create(&m_frame, 50, 60, hMenu, FALSE, TRUE));
+    CZAVPPopupMenuBar* pBar = pPopup->GetMenuBar();
+    ASSERT_EQ(5, pPopup->GetMenuItemCount());
+    std::vector<CRect> r;
+    for (int i = 0; i < 5; ++i) r.push_back(pPopup->GetMenuItem(i)->m_rect);
+
+    // Two rows, then three beside them from the top again, where the bar recorded the column.
+    EXPECT_EQ(r[0].left, r[1].left);
+    EXPECT_EQ(r[0].bottom, r[1].top);
+    EXPECT_EQ(r[0].top, r[2].top);
+    EXPECT_GE(r[2].left, r[0].right);
+    for (int i = 3; i < 5; ++i) {
+        EXPECT_EQ(r[2].left, r[i].left) << i;
+        EXPECT_EQ(r[i - 1].bottom, r[i].top) << i;
+    }
+    ASSERT_EQ(1u, pBar->GetColumnStarts().size());
+    EXPECT_EQ(1 + pBar->GetColumnStarts()[0], r[2].left);  // inside the bar's one-pixel frame
+    // The bar holds both columns; the taller sets its height.
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    EXPECT_LE(r[4].right, rectClient.right);
+    EXPECT_LE(r[4].bottom, rectClient.bottom);
+    EXPECT_GT(r[4].bottom, r[1].bottom);
+    EXPECT_EQ(3, pBar->HitTest(r[3].CenterPoint()));
+
+    // Items changed while the menu is open lay out as they are now: one column, full width.
+    pPopup->RemoveAllItems();
+    pPopup->InsertItem(CZAVPToolbarMenuButton(kOpen, nullptr, -1, "&Open"));
+    pPopup->InsertItem(CZAVPToolbarMenuButton(kExit, nullptr, -1, "E&xit"));
+    pBar->AdjustLocations();
+    EXPECT_TRUE(pBar->GetColumnStarts().empty());
+    EXPECT_EQ(rectClient.right - 1, pPopup->GetMenuItem(1)->m_rect.right);
+    pPopup->SendMessage(WM_CLOSE);
+}
+
+TEST_F(PopupMenuWindowTest, AMenuOfADialogThatGoesWithItsSubMenuOpenLeavesNoMenuActive)
+{
+    CZAVPDialog dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 100, 100,
+                                m_frame.GetSafeHwnd(), nullptr));
+    CZAVPPopupMenu* pRoot = Open(&dialog);
+    ASSERT_NE(nullptr, pRoot);
+    Key(pRoot, VK_END);
+    Key(pRoot, VK_UP);
+    Key(pRoot, VK_RIGHT);
+    CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
+    ASSERT_NE(nullptr, pSub);
+    const HWND hwndSub = pSub->GetSafeHwnd();
+
+    // The outer menu goes first (as when its owner closes it): its bar closes the sub-menu,
+    // which must not make the going menu active again.
+    pRoot->DestroyWindow();
+    EXPECT_FALSE(IsWindow(hwndSub));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(nullptr, CZAVPDlgImpl::m_hookMouse);
+    dialog.DestroyWindow();
+}
+
+namespace
+{
+const UINT kTemp = 401, kNew = 402;
+
+// Menus dropped from the File button of a toolbar, whose items customisation edits.
+class MenuEditTest : public PopupMenuWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        PopupMenuWindowTest::SetUp();
+        ASSERT_TRUE(m_bar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE900));
+        HMENU hMenu = BuildMenu();
+        m_bar.InsertButton(new CZAVPToolbarMenuButton((UINT)-1, hMenu, -1, "&File"));
+        DestroyMenu(hMenu);
+        m_bar.AdjustLayout();
+    }
+    void TearDown() override
+    {
+        m_bar.DestroyWindow();
+        PopupMenuWindowTest::TearDown();
+    }
+    CZAVPToolbarMenuButton* File()
+    {
+        return static_cast<CZAVPToolbarMenuButton*>(m_bar.GetButton(0));
+    }
+    std::string FileItems()
+    {
+        return DescribeMenuItems(CZAVPToolbarMenuButton::ItemOf(*File()).subItems);
+    }
+    // Opens File and its Recent sub-menu; answers the sub-menu.
+    CZAVPPopupMenu* OpenRecent()
+    {
+        if (File()->m_pPopupMenu == nullptr && !File()->OpenPopupMenu(&m_bar)) return nullptr;
+        CZAVPPopupMenu* pRoot = File()->m_pPopupMenu;
+        CZAVPToolbarMenuButton* pRecent = dynamic_cast<CZAVPToolbarMenuButton*>(
+            pRoot != nullptr ? pRoot->GetMenuItem(2) : nullptr);
+        if (pRecent == nullptr || !pRecent->OpenPopupMenu()) return nullptr;
+        return pRecent->m_pPopupMenu;
+    }
+
+    ScopedValue<BOOL> m_customizing{ZAVPSharedBarData::g_bCustomizeMode, TRUE};
+    CZAVPToolBar m_bar;
+};
+
+const char kFileItems[] = "&Open=101 - &Recent>{&One=201 &Two>{&Deep=301}} E&xit=102";
+}  // namespace
+
+TEST_F(MenuEditTest, ATemporaryButtonLeavesWithItsMenuUnlessItIsKept)
+{
+    const CZAVPToolbarMenuButton temp(kTemp, nullptr, -1, "&Temp");
+    CZAVPPopupMenu* pSub = OpenRecent();
+    ASSERT_NE(nullptr, pSub);
+    ASSERT_TRUE(pSub->GetMenuBar()->SetTemporaryButton(temp, 1));
+    EXPECT_EQ(3, pSub->GetMenuItemCount());
+    pSub->CloseMenu();
+    EXPECT_EQ(kFileItems, FileItems());
+
+    // Kept, it is an edit like any other and reaches the outermost button at once.
+    pSub = OpenRecent();
+    ASSERT_NE(nullptr, pSub);
+    ASSERT_TRUE(pSub->GetMenuBar()->SetTemporaryButton(temp, 1));
+    pSub->GetMenuBar()->CommitTemporaryButton();
+    pSub->CloseMenu();
+    EXPECT_EQ("&Open=101 - &Recent>{&One=201 &Temp=401 &Two>{&Deep=301}} E&xit=102", FileItems());
+    File()->m_pPopupMenu->CloseMenu();
+}
+
+TEST_F(MenuEditTest, AMenuThatGoesClosesItsOpenSubMenuAndKeepsItsEdits)
+{
+    CZAVPPopupMenu* pSub = OpenRecent();
+    ASSERT_NE(nullptr, pSub);
+    ASSERT_TRUE(pSub->InsertItem(CZAVPToolbarMenuButton(kNew, nullptr, -1, "&New")));
+    const HWND hwndSub = pSub->GetSafeHwnd();
+
+    File()->m_pPopupMenu->DestroyWindow();
+    EXPECT_FALSE(IsWindow(hwndSub));
+    EXPECT_EQ(nullptr, File()->m_pPopupMenu);
+    EXPECT_EQ("&Open=101 - &Recent>{&One=201 &Two>{&Deep=301} &New=402} E&xit=102", FileItems());
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
 }

@@ -521,6 +521,25 @@ TEST_F(TearOffTest, APaletteMenuIsAGridOfItsColumnsAndStaysOneWhenTornOff)
     const Grid barGrid = GridOf(rects);
     EXPECT_EQ(3, barGrid.nFirstRow);
     EXPECT_TRUE(barGrid.bNextRowAligned);
+
+    // Docked at the side of the frame it is the same grid, and the bar is as wide as the grid.
+    const UINT kLeftDockBarId = 0xE81C;  // AFX_IDW_DOCKBAR_LEFT
+    m_frame.DockControlBar(pBar, kLeftDockBarId);
+    pBar->AdjustLayout();
+    ASSERT_FALSE(pBar->IsFloating());
+    ASSERT_FALSE(pBar->IsHorizontal());
+    rects.clear();
+    for (int i = 0; i < 7; ++i) rects.push_back(pBar->GetButton(i)->m_rect);
+    const Grid dockedGrid = GridOf(rects);
+    EXPECT_EQ(3, dockedGrid.nFirstRow);
+    EXPECT_TRUE(dockedGrid.bNextRowAligned);
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    for (const CRect& rect : rects) {
+        CRect rectInside;
+        EXPECT_TRUE(rectInside.IntersectRect(rect, rectClient) && rectInside == rect)
+            << rect.left << "," << rect.top << " outside the bar";
+    }
 }
 
 namespace

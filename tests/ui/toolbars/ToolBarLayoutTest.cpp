@@ -205,3 +205,38 @@ TEST(ToolBarLayoutTest, PlacingRowsSeparatorsAndVerticalBars)
     EXPECT_EQ(std::vector<int>{2}, p.hidden);
     EXPECT_EQ(CRect(0, 48, 23, 60), p.rectCustomize);
 }
+
+TEST(ToolBarLayoutTest, APaletteKeepsItsGridDockedVerticallyAndPlainBarsStack)
+{
+    const struct
+    {
+        const char* buttons;
+        int columns;  // 0: wrapped as a bar without dynamic size is, at length 0
+        bool horz;
+        CSize size;
+        int probe;  // a button whose rectangle shows the layout
+        CRect rect;
+    } cases[] = {
+        // Seven in three columns: three rows, 5 pixels apart, whichever way the bar lies.
+        {"BBBBBBB", 3, false, CSize(69, 76), 4, CRect(23, 27, 46, 49)},
+        {"BBBBBBB", 3, true, CSize(69, 76), 6, CRect(0, 54, 23, 76)},
+        {"BBBB", 4, false, CSize(92, 22), 3, CRect(69, 0, 92, 22)},
+        {"BBBB", 1, false, CSize(23, 103), 3, CRect(0, 81, 23, 103)},
+        // Without a column count a vertical bar is one stack, though every button wrapped.
+        {"BBB", 0, false, CSize(23, 66), 2, CRect(0, 44, 23, 66)},
+        {"BSB", 0, false, CSize(23, 66), 2, CRect(0, 44, 23, 66)},
+    };
+    for (const auto& c : cases) {
+        std::vector<Item> items = Items(c.buttons);
+        if (c.columns > 0)
+            ZAVPToolBarLayout::WrapColumns(items, c.columns);
+        else
+            ZAVPToolBarLayout::Wrap(items, 0);
+        const bool bRows = ZAVPToolBarLayout::RunsInRows(c.horz, c.columns);
+        EXPECT_EQ(c.size, ZAVPToolBarLayout::CalcSize(items, !bRows, kRow, kButton))
+            << c.buttons << " " << c.columns << " " << c.horz;
+        const auto p = ZAVPToolBarLayout::Place(items, CRect(CPoint(0, 0), c.size), bRows, kRow,
+                                                true, false, CSize(0, 0), false);
+        EXPECT_EQ(c.rect, p.rects[c.probe]) << c.buttons << " " << c.columns << " " << c.horz;
+    }
+}
