@@ -34,6 +34,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPPopupMenuBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
@@ -157,6 +159,12 @@ void CZAVPPopupMenuBar::RemoveAllButtons()
     m_pTempButton = nullptr;
     CZAVPToolBar::RemoveAllButtons();
 }
+
+// The menu draws its own one-pixel frame inside the bar, and its size counts it: the bar keeps
+// no borders of a toolbar around it, or its last row would lie under the bottom border.
+void CZAVPPopupMenuBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) {}
+
+void CZAVPPopupMenuBar::OnNcPaint() {}
 
 CZAVPPopupMenu* CZAVPPopupMenuBar::GetPopupMenu() const
 {

@@ -109,6 +109,8 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnNcPaint();
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     // The hot item changed by the pointer or by a key.

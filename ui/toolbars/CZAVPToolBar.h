@@ -122,6 +122,11 @@ public:
     // palette torn off a menu); 0: the buttons wrap to the bar's length.
     void SetColumns(int nColumns) { m_nColumns = nColumns > 0 ? nColumns : 0; }
     int GetColumns() const { return m_nColumns; }
+    // The buttons run in rows: a horizontal bar, or a palette grid however it is docked.
+    BOOL LaysOutInRows() const
+    {
+        return ZAVPToolBarLayout::RunsInRows(IsHorizontal() != FALSE, m_nColumns);
+    }
     BOOL IsMenuMode() const { return m_bMenuMode; }
     BOOL IsLocked() const { return m_bLocked; }
 

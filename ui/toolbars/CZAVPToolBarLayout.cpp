@@ -157,12 +157,12 @@ void CZAVPToolBar::SizeToolBar(int nLength, BOOL bVert)
 
 CSize CZAVPToolBar::CalcSize(BOOL bVertDock)
 {
+    const bool bRows = ZAVPToolBarLayout::RunsInRows(bVertDock == FALSE, m_nColumns);
     MeasureDC dc;
-    BarFont font(dc.get(), !bVertDock);
+    BarFont font(dc.get(), bRows);
     std::vector<ZAVPToolBarLayout::Item> items;
-    MeasureButtons(dc.get(), !bVertDock, items, FALSE);
-    const bool bStack = !ZAVPToolBarLayout::RunsInRows(bVertDock == FALSE, m_nColumns);
-    return ZAVPToolBarLayout::CalcSize(items, bStack, GetRowHeight(), GetButtonSize());
+    MeasureButtons(dc.get(), bRows, items, FALSE);
+    return ZAVPToolBarLayout::CalcSize(items, !bRows, GetRowHeight(), GetButtonSize());
 }
 
 CSize CZAVPToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -212,7 +212,8 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 void CZAVPToolBar::AdjustLocations()
 {
     if (m_hWnd == nullptr || m_Buttons.IsEmpty()) return;
-    const BOOL bHorz = IsHorizontal();
+    // A palette's grid is rows of buttons, measured and placed as in a horizontal bar.
+    const BOOL bHorz = LaysOutInRows();
     // The borders and the gripper lie outside the client area (WM_NCCALCSIZE).
     CRect rectInside;
     GetClientRect(rectInside);
@@ -228,8 +229,8 @@ void CZAVPToolBar::AdjustLocations()
                                               bHorz);
     const bool bHasExtraItems = m_pCustomizeBtn != nullptr && m_pCustomizeBtn->m_bCanCustomize;
     const ZAVPToolBarLayout::Placement placement = ZAVPToolBarLayout::Place(
-        items, rectInside, ZAVPToolBarLayout::RunsInRows(bHorz != FALSE, m_nColumns),
-        GetRowHeight(), !IsFloating(), IsCustomizeMode(), sizeCustomize, bHasExtraItems);
+        items, rectInside, bHorz != FALSE, GetRowHeight(), !IsFloating(), IsCustomizeMode(),
+        sizeCustomize, bHasExtraItems);
     // The customize button offers what did not fit, in bar order.
     if (m_pCustomizeBtn != nullptr) {
         m_pCustomizeBtn->m_lstInvisibleButtons.RemoveAll();

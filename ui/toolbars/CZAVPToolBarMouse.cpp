@@ -42,7 +42,7 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
     CZAVPBaseToolBar::DoPaint(pDC);  // the visual manager fills the background
     OnFillBackground(pDC);
 
-    const BOOL bHorz = IsHorizontal();
+    const BOOL bHorz = LaysOutInRows();
     CZAVPImageStrip* pImages = m_bLocked ? &m_ImagesLocked
                                : (m_bLargeIcons && m_bLargeIconsAreEnbaled &&
                                   m_LargeImages.GetCount() > 0)
@@ -83,7 +83,7 @@ BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageS
 {
     if (!pButton->IsVisible() || !pDC->RectVisible(&pButton->m_rect)) return TRUE;
     const BOOL bCustomizeLook = IsCustomizeMode() && !m_bLocked;
-    pButton->OnDraw(pDC, pButton->m_rect, pImages, IsHorizontal(), bCustomizeLook, bHighlighted,
+    pButton->OnDraw(pDC, pButton->m_rect, pImages, LaysOutInRows(), bCustomizeLook, bHighlighted,
                     m_bDrawBorders, m_bGrayDisabledButtons && !bDrawDisabledImages);
     return TRUE;
 }

@@ -575,11 +575,11 @@ TEST_F(PopupMenuWindowTest, AMenuBreakStartsASecondColumnFromTheTop)
     }
     ASSERT_EQ(1u, pBar->GetColumnStarts().size());
     EXPECT_EQ(1 + pBar->GetColumnStarts()[0], r[2].left);  // inside the bar's one-pixel frame
-    // The bar holds both columns; the taller sets its height.
+    // The bar holds both columns inside its one-pixel frame; the taller sets its height.
     CRect rectClient;
     pBar->GetClientRect(rectClient);
-    EXPECT_LE(r[4].right, rectClient.right);
-    EXPECT_LE(r[4].bottom, rectClient.bottom);
+    EXPECT_EQ(rectClient.right - 1, r[4].right);
+    EXPECT_EQ(rectClient.bottom - 1, r[4].bottom);
     EXPECT_GT(r[4].bottom, r[1].bottom);
     EXPECT_EQ(3, pBar->HitTest(r[3].CenterPoint()));
 
