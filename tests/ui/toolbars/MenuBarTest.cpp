@@ -304,6 +304,34 @@ TEST_F(MenuBarTest, DeactivatingTheApplicationClosesAnOpenChain)
     EXPECT_TRUE(m_frame.m_commands.empty());
 }
 
+TEST_F(MenuBarTest, AClickInTheFrameAwayFromTheMenusClosesTheChain)
+{
+    Alt();
+    Press(VK_DOWN);   // Files
+    Press(VK_UP);     // Recent
+    Press(VK_RIGHT);  // its sub-menu
+    CZAVPPopupMenu* pInner = CZAVPPopupMenu::GetActiveMenu();
+    ASSERT_NE(nullptr, pInner);
+    ASSERT_NE(nullptr, pInner->GetParentPopupMenu());
+    const HWND hwndInner = pInner->GetSafeHwnd();
+    const HWND hwndOuter = pInner->GetParentPopupMenu()->GetSafeHwnd();
+
+    // A press in the frame's far corner, as the message loop hands it out.
+    CRect rectClient;
+    m_frame.GetClientRect(rectClient);
+    const CPoint pt(rectClient.right - 10, rectClient.bottom - 10);
+    MSG msg = {
+        m_frame.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y), 0, {0, 0}};
+    if (!CWnd::WalkPreTranslateTree(m_frame.GetSafeHwnd(), &msg)) ::DispatchMessageA(&msg);
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hwndInner));
+    EXPECT_FALSE(::IsWindow(hwndOuter));
+    EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
+    EXPECT_EQ(-1, Dropped());
+    EXPECT_NE(m_bar.GetSafeHwnd(), ::GetFocus());  // the menu focus went back to the frame
+    EXPECT_TRUE(m_frame.m_commands.empty());
+}
+
 TEST_F(MenuBarTest, EachMenuKeepsItsOwnCustomisedCopy)
 {
     EXPECT_TRUE(m_bar.RemoveButton(1));  // the user drops Edit
