@@ -430,7 +430,7 @@ void CZAVPPopupMenu::OnDestroy()
     }
 
     // A button the bar's owner showed for a while and did not keep is no edit of the menu.
-    m_wndMenuBar.RemoveTemporaryButton();
+    m_wndMenuBar.RemoveTemporaryButton(FALSE);
 
     CZAVPToolBar* pParentBar = GetParentToolBar();
     if (m_pParentBtn != nullptr) {

@@ -127,24 +127,32 @@ BOOL CZAVPPopupMenuBar::SetTemporaryButton(const CZAVPToolbarButton& button, int
     const int iIndex = InsertButtonCopy(button, iInsertAt);
     if (iIndex < 0) return FALSE;
     m_pTempButton = GetButton(iIndex);
-    // The indexes the sub-menu timers wait on have moved.
-    KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
-    m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
-    SyncTracker();
+    OnItemsChanged(TRUE);
     return TRUE;
 }
 
-void CZAVPPopupMenuBar::RemoveTemporaryButton()
+void CZAVPPopupMenuBar::RemoveTemporaryButton(BOOL bRelayout)
 {
     if (m_pTempButton == nullptr) return;
     const int iIndex = ButtonToIndex(m_pTempButton);
     m_pTempButton = nullptr;
     if (iIndex < 0) return;
     CZAVPToolBar::RemoveButton(iIndex);
-    if (m_hWnd != nullptr) {
-        KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
-        m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
-        SyncTracker();
+    OnItemsChanged(bRelayout);
+}
+
+void CZAVPPopupMenuBar::OnItemsChanged(BOOL bRelayout)
+{
+    if (m_hWnd == nullptr) return;
+    // The indexes the sub-menu timers wait on have moved.
+    KillTimer(ZAVPSubMenuTracker::kOpenTimerId);
+    m_tracker = ZAVPSubMenuTracker(GetMenuShowDelay());
+    SyncTracker();
+    // The popup takes the size of what the bar now holds.
+    CZAVPPopupMenu* pPopup = GetPopupMenu();
+    if (bRelayout && pPopup != nullptr && pPopup->IsWindowVisible()) {
+        static_cast<CFrameWnd*>(pPopup)->RecalcLayout();
+        pPopup->Invalidate();
     }
 }
 

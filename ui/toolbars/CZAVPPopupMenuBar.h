@@ -55,8 +55,9 @@ public:
     // edited items back to its button. A second one replaces the first. FALSE when refused.
     BOOL SetTemporaryButton(const CZAVPToolbarButton& button, int iInsertAt = -1);
     void CommitTemporaryButton() { m_pTempButton = nullptr; }
-    // Takes an uncommitted temporary button off the bar.
-    void RemoveTemporaryButton();
+    // Takes an uncommitted temporary button off the bar; the popup takes its new size unless
+    // it is going anyway.
+    void RemoveTemporaryButton(BOOL bRelayout = TRUE);
     CZAVPToolbarButton* GetTemporaryButton() const { return m_pTempButton; }
     BOOL RemoveButton(int iIndex) override;
     void RemoveAllButtons() override;
@@ -118,6 +119,8 @@ protected:
     void ApplyTracker(const ZAVPSubMenuTracker::Actions& actions);
     // Brings the tracker in line with the sub-menu actually open.
     void SyncTracker();
+    // After an item came or went: the timers forget their items and the popup is laid out.
+    void OnItemsChanged(BOOL bRelayout);
     // Passes a mouse message outside the client area to the popup or bar under the point.
     BOOL PassMouseOutside(UINT message, UINT nFlags, CPoint point);
     void MeasureItems(std::vector<ZAVPPopupMenuSize::Item>& items);

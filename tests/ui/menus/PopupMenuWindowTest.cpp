@@ -669,8 +669,13 @@ TEST_F(MenuEditTest, ATemporaryButtonLeavesWithItsMenuUnlessItIsKept)
     const CZAVPToolbarMenuButton temp(kTemp, nullptr, -1, "&Temp");
     CZAVPPopupMenu* pSub = OpenRecent();
     ASSERT_NE(nullptr, pSub);
+    CRect rectBefore, rectWith;
+    pSub->GetWindowRect(rectBefore);
     ASSERT_TRUE(pSub->GetMenuBar()->SetTemporaryButton(temp, 1));
     EXPECT_EQ(3, pSub->GetMenuItemCount());
+    // The menu grows by the row it shows.
+    pSub->GetWindowRect(rectWith);
+    EXPECT_EQ(rectBefore.Height() + pSub->GetMenuBar()->GetRowHeight(), rectWith.Height());
     pSub->CloseMenu();
     EXPECT_EQ(kFileItems, FileItems());
 
