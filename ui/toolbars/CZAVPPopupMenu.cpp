@@ -448,10 +448,11 @@ void CZAVPPopupMenu::OnDestroy()
     } else {
         m_bForceShowAllCommands = FALSE;
     }
-    if (m_pActivePopupMenu == this) {
-        SetDialogActiveMenu(m_pMessageWnd, nullptr);
-        m_pActivePopupMenu = nullptr;
-    }
+    if (m_pActivePopupMenu == this) SetDialogActiveMenu(m_pMessageWnd, nullptr);
+    // The library frame hears that the popup closed; a popup still registered as the active
+    // one is forgotten in any case.
+    if (CZAVPFrameWnd* pFrame = LibraryFrameOf(nullptr, this)) pFrame->OnClosePopupMenu(this);
+    if (m_pActivePopupMenu == this) m_pActivePopupMenu = nullptr;
     if (!CZAVPToolBar::IsCustomizeMode() && m_pActivePopupMenu == nullptr &&
         pParentBar != nullptr && pParentBar->GetSafeHwnd() != nullptr &&
         !pParentBar->IsKindOf(RUNTIME_CLASS(CZAVPPopupMenuBar)) &&

@@ -4,6 +4,7 @@
 // context-menu manager's modal tracking.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,10 +59,16 @@ class MenuFrame : public CZAVPFrameWnd
 public:
     std::vector<UINT> m_commands;
     std::vector<WPARAM> m_resetMenus;
+    std::vector<CZAVPPopupMenu*> m_closedPopups;
     BOOL m_bRefusePopups = FALSE;
     BOOL m_bRefuseTearOff = FALSE;
     BOOL OnShowPopupMenu(CZAVPPopupMenu*) override { return !m_bRefusePopups; }
     BOOL OnTearOffMenu(CZAVPPopupMenu*, CZAVPControlBar*) override { return !m_bRefuseTearOff; }
+    CZAVPPopupMenu* OnClosePopupMenu(CZAVPPopupMenu* pPopup) override
+    {
+        m_closedPopups.push_back(pPopup);
+        return CZAVPFrameWnd::OnClosePopupMenu(pPopup);
+    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && lParam == 0) {
@@ -299,6 +306,12 @@ TEST_F(MenuBarTest, DeactivatingTheApplicationClosesAnOpenChain)
     PumpMessages();
     EXPECT_FALSE(::IsWindow(hwndInner));
     EXPECT_FALSE(::IsWindow(hwndOuter));
+    // The frame heard of each once.
+    std::vector<CZAVPPopupMenu*> closed = m_frame.m_closedPopups;
+    std::sort(closed.begin(), closed.end());
+    std::vector<CZAVPPopupMenu*> expected = {pInner, pOuter};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, closed);
     EXPECT_EQ(nullptr, CZAVPPopupMenu::GetActiveMenu());
     EXPECT_EQ(-1, Dropped());
     EXPECT_TRUE(m_frame.m_commands.empty());
