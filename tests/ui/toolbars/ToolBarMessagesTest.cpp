@@ -144,6 +144,14 @@ TEST_F(ToolBarMessagesTest, BordersAndGripperLieOutsideTheClientArea)
     EXPECT_EQ(CPoint(kBorder, kBorder + kGripper), ClientOffset());
     m_bar.GetItemRect(0, rectFirst);
     EXPECT_EQ(CPoint(0, 0), rectFirst.TopLeft());
+    // The buttons run down the bar, one under the other, all inside it.
+    CRect rectSecond, rectLast;
+    m_bar.GetItemRect(1, rectSecond);
+    EXPECT_EQ(CPoint(0, rectFirst.bottom), rectSecond.TopLeft());
+    m_bar.GetClientRect(rectClient);
+    m_bar.GetItemRect(m_bar.GetCount() - 1, rectLast);
+    EXPECT_LE(rectLast.right, rectClient.right);
+    EXPECT_LE(rectLast.bottom, rectClient.bottom);
 }
 
 TEST_F(ToolBarMessagesTest, NonClientPaintDrawsTheGripperBesideTheButtons)
