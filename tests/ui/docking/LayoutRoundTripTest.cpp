@@ -179,19 +179,10 @@ protected:
                 Manager().GetMiniFrames().GetNext(pos));
             std::string part = "floating " + Text(InFrame(pMiniFrame)) +
                                (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
-            // Its panes, in the tree's order. (The split inside the frame may come back a few
-            // pixels off: the stored tree keeps no shares.)
-            if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
-                CZAVPContainerLayout& tree =
-                    static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->GetContainerManager();
-                for (POSITION posBar = tree.GetControlBars().GetHeadPosition(); posBar;) {
-                    CWnd* pPane = static_cast<CWnd*>(tree.GetControlBars().GetNext(posBar));
-                    CString strName;
-                    pPane->GetWindowText(strName);
-                    part += "  pane " + std::string((LPCSTR)strName) +
-                            (pPane->IsWindowVisible() ? " visible\n" : " hidden\n");
-                }
-            }
+            // Its tree of panes, to the pixel: the stored sliders say where each split stood.
+            if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                part += WithoutSliderIds(
+                    Dump(&static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->GetContainerManager()));
             parts.push_back(part);
         }
         for (const PaneSpec& p : kPanes) {
@@ -223,6 +214,12 @@ protected:
                 static_cast<CZAVPSlider*>(p)->GetContainerManager() != nullptr)
                 text += DockingPaneTest::Broken(
                     static_cast<CZAVPSlider*>(p)->GetContainerManager());
+        }
+        for (POSITION pos = Manager().GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
+            CObject* p = Manager().GetMiniFrames().GetNext(pos);
+            if (p->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                text += DockingPaneTest::Broken(
+                    &static_cast<CZAVPMultiMiniFrameWnd*>(p)->GetContainerManager());
         }
         return text;
     }
