@@ -56,7 +56,8 @@ protected:
             const char* name;
             UINT id;
             int length, thickness;
-        } bars[] = {{"Standard", 201, 100, 26}, {"Format", 202, 80, 26}, {"View", 203, 60, 30}};
+        } bars[] = {{"Standard", 201, 100, 26}, {"Format", 202, 80, 26}, {"View", 203, 60, 30},
+                    {"Tools", 204, 90, 24},     {"Extras", 205, 70, 26}, {"Palette", 206, 50, 22}};
         for (const auto& b : bars) {
             auto bar = std::make_unique<FixedBar>(b.length, b.thickness);
             ASSERT_TRUE(bar->CreateIn(m_pFrame, b.name, b.id));
@@ -68,9 +69,30 @@ protected:
         m_pFrame->RecalcLayout();
     }
 
+    // The bars in rows: Standard and Format in the top's first row at chosen offsets, View and a
+    // hidden Extras in its second, Tools at the bottom, Palette floating. Each bar is docked at a
+    // rectangle of the frame's client area; the row under its corner takes it, else a new one.
+    void ArrangeRows()
+    {
+        Manager().DockControlBar(Bar(204), AFX_IDW_DOCKBAR_BOTTOM, nullptr);
+        ASSERT_TRUE(Bar(206)->FloatControlBar(CRect(OnScreen(CPoint(300, 200)), CSize(90, 60)),
+                                              ZAVP_DM_DBL_CLICK, TRUE));
+        // Rows now: Standard, Format, View, Extras.
+        DockAt(202, CRect(200, 0, 280, 26));  // into Standard's row
+        DockAt(205, CRect(300, 30, 370, 56));  // into View's row, the second
+        DockAt(203, CRect(50, 30, 110, 60));   // along its row
+        Bar(205)->ShowControlBar(FALSE, FALSE, FALSE);
+        m_pFrame->RecalcLayout();
+    }
+    void DockAt(UINT nID, CRect rect)
+    {
+        Manager().DockControlBar(Bar(nID), AFX_IDW_DOCKBAR_TOP, OnScreen(rect));
+    }
+
     // The layout the test builds and stores.
     void Arrange()
     {
+        ArrangeRows();
         // Files above Search on the left, the split moved; Props and Classes tabbed on the right.
         Pane(101)->DockToFrameEdge(CBRS_ALIGN_LEFT, CRect(0, 0, 180, 300));
         ASSERT_TRUE(Pane(102)->AttachToSlider(Pane(101), ZAVP_DM_MOUSE, CBRS_ALIGN_BOTTOM));
@@ -106,6 +128,21 @@ protected:
         PumpFor(20);
         DockingPaneTest::SetUp();
         MakeEverything();
+    }
+
+    // The layout as the workspace stores it: the docking layout, then each toolbar-like bar's
+    // own state (its side, row, place in the row, visibility and floating place); reading it
+    // back goes the other way round, and the docking layout then applies both.
+    BOOL SaveLayout()
+    {
+        const BOOL bSaved = Manager().SaveState(kProfile, kFrameId);
+        for (auto& bar : m_bars) bar->SaveState(kProfile, -1, (UINT)-1);
+        return bSaved;
+    }
+    BOOL LoadLayout()
+    {
+        for (auto& bar : m_bars) bar->LoadState(kProfile, -1, (UINT)-1);
+        return Manager().LoadState(kProfile, kFrameId);
     }
 
     CRect OnScreen(CRect rect)
@@ -146,6 +183,12 @@ protected:
                    ? static_cast<CZAVPBaseTabbedBar*>(pBar)
                    : nullptr;
     }
+    static std::string Name(CWnd* pWnd)
+    {
+        CString strName;
+        pWnd->GetWindowText(strName);
+        return (LPCSTR)strName;
+    }
     static std::string WithoutSliderIds(const std::string& text)
     {
         return std::regex_replace(std::regex_replace(text, std::regex("slider \\d+"), "slider"),
@@ -179,6 +222,10 @@ protected:
                 Manager().GetMiniFrames().GetNext(pos));
             std::string part = "floating " + Text(InFrame(pMiniFrame)) +
                                (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
+            if (CWnd* pBar = pMiniFrame->GetControlBar(); pBar && !pMiniFrame->IsKindOf(
+                                                               RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                part += "  bar " + std::string(Name(pBar)) +
+                        (pBar->IsWindowVisible() ? " visible\n" : " hidden\n");
             // Its tree of panes, to the pixel: the stored sliders say where each split stood.
             if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
                 part += WithoutSliderIds(
@@ -233,12 +280,12 @@ TEST_F(LayoutRoundTripTest, TheWholeLayoutComesBackInAFreshFrame)
     Arrange();
     const std::string saved = Everything();
     ASSERT_EQ("", Broken()) << saved;
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(SaveLayout());
 
     Restart();
     const std::string fresh = Everything();
     ASSERT_NE(saved, fresh);
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(LoadLayout());
     Manager().SetDockState();
     PumpFor(50);
     EXPECT_EQ(saved, Everything());
@@ -248,7 +295,7 @@ TEST_F(LayoutRoundTripTest, TheWholeLayoutComesBackInAFreshFrame)
 TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
 {
     Arrange();
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(SaveLayout());
     std::vector<BYTE> good(16384);
     DWORD cb = (DWORD)good.size();
     ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders",
@@ -278,7 +325,7 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     for (const auto& [what, value] : damaged) {
         SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY,
                     value.data(), (DWORD)value.size());
-        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << what;
+        EXPECT_FALSE(LoadLayout()) << what;
         Manager().SetDockState();
         PumpFor(20);
         EXPECT_EQ(fresh, Everything()) << what;
@@ -290,7 +337,7 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
                 (DWORD)good.size());
     Pane(102)->DestroyWindow();
     m_pFrame->RecalcLayout();
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(LoadLayout());
     Manager().SetDockState();
     PumpFor(50);
     EXPECT_EQ("", Broken()) << Everything();
