@@ -96,17 +96,16 @@ void CZAVPDockManager::ApplyRestoredRows()
         if (a.nRow != b.nRow) return a.nRow < b.nRow;
         return a.nStart < b.nStart;
     });
-    for (const Place& place : places)
-        if (place.pBar->IsDocked()) place.pBar->UndockControlBar(TRUE);
-    for (const Place& place : places)
-        place.pBar->DockControlBar(place.pDockBar, ZAVP_DM_RECT, nullptr);
-
     // A bar stored floating that no stored frame took (a layout without its frames) floats at
-    // its stored place.
+    // its stored place; it leaves its row before the others come back to theirs.
     for (CZAVPControlBar* pBar : floating) {
         const CRect rect = pBar->GetRecentDockInfo().m_rectRecentFloatingRect;
         pBar->FloatControlBar(rect, ZAVP_DM_UNKNOWN, pBar->GetRecentVisibleState());
     }
+    for (const Place& place : places)
+        if (place.pBar->IsDocked()) place.pBar->UndockControlBar(TRUE);
+    for (const Place& place : places)
+        place.pBar->DockControlBar(place.pDockBar, ZAVP_DM_RECT, nullptr);
 
     // Last the stored visibility: a hidden bar keeps its place in its row.
     for (CZAVPControlBar* pBar : bars) {

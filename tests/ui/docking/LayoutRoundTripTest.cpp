@@ -78,7 +78,7 @@ protected:
         ASSERT_TRUE(Bar(206)->FloatControlBar(CRect(OnScreen(CPoint(300, 200)), CSize(90, 60)),
                                               ZAVP_DM_DBL_CLICK, TRUE));
         // Rows now: Standard, Format, View, Extras.
-        DockAt(202, CRect(200, 0, 280, 26));  // into Standard's row
+        DockAt(202, CRect(200, 0, 280, 26));   // into Standard's row
         DockAt(205, CRect(300, 30, 370, 56));  // into View's row, the second
         DockAt(203, CRect(50, 30, 110, 60));   // along its row
         Bar(205)->ShowControlBar(FALSE, FALSE, FALSE);
@@ -222,8 +222,8 @@ protected:
                 Manager().GetMiniFrames().GetNext(pos));
             std::string part = "floating " + Text(InFrame(pMiniFrame)) +
                                (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
-            if (CWnd* pBar = pMiniFrame->GetControlBar(); pBar && !pMiniFrame->IsKindOf(
-                                                               RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            if (CWnd* pBar = pMiniFrame->GetControlBar();
+                pBar && !pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
                 part += "  bar " + std::string(Name(pBar)) +
                         (pBar->IsWindowVisible() ? " visible\n" : " hidden\n");
             // Its tree of panes, to the pixel: the stored sliders say where each split stood.
@@ -348,4 +348,21 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     EXPECT_EQ(InFrame(Pane(101)).Height(), area.Height());  // alone in its tree, all of it
     EXPECT_NE(nullptr, GroupOf(Pane(104)));
     EXPECT_NE(nullptr, MultiFrame(Pane(106)));
+}
+
+// The bars' own states come back even when the docking layout was never stored: a bar stored
+// floating then has no stored frame to go into and floats at its stored place by itself.
+TEST_F(LayoutRoundTripTest, BarsTakeTheirRowsWithoutAStoredDockingLayout)
+{
+    ArrangeRows();
+    const std::string saved = Everything();
+    for (auto& bar : m_bars) ASSERT_TRUE(bar->SaveState(kProfile, -1, (UINT)-1));
+
+    Restart();
+    ASSERT_NE(saved, Everything());
+    EXPECT_FALSE(LoadLayout());
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ(saved, Everything());
+    EXPECT_EQ("", Broken());
 }
