@@ -587,6 +587,8 @@ void CZAVPBarContainer::StoreSide(CArchive& ar, const CZAVPDockingControlBar* pB
     ar << (DWORD)((pTabbed->GetStyle() & kTabbedBarWindowStyles) |
                   (pTabbed->GetBarStyle() & CBRS_ALL));
     pTabbed->Serialize(ar);
+    // Its tab window's record follows: labels, colours, the active tab and where the tabs stand.
+    pTabbed->SerializeTabWindow(ar);
 }
 
 void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
@@ -629,6 +631,8 @@ void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
         // A tabbed class that makes no tab window cannot hold the tabs.
         if (pBar->GetTabWnd() == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
         pBar->Serialize(ar);
+        // Read into the tab window's restored state; applied once the tabs are gathered.
+        pBar->SerializeTabWindow(ar);
     } catch (...) {
         pBar->DestroyWindow();
         throw;

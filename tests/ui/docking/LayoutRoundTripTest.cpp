@@ -101,8 +101,10 @@ protected:
         CZAVPDockingControlBar* pGroup = nullptr;
         Pane(105)->AttachToTabbedBar(Pane(104), ZAVP_DM_MOUSE, TRUE, pGroup);
         ASSERT_NE(nullptr, pGroup);
-        // A group's record keeps no active tab: the first one is active after a restore.
-        static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd()->SetActiveTab(0);
+        // Not the group's first tab active, and its tabs at the top: neither is the default.
+        CZAVPTabWnd* pTabs = static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd();
+        pTabs->SetActiveTab(1);
+        pTabs->SetLocation(CZAVPBaseTabWnd::LOCATION_TOP);
         // Output and Tasks float together.
         ASSERT_TRUE(Pane(106)->FloatControlBar(CRect(OnScreen(CPoint(250, 80)), CSize(160, 220)),
                                                ZAVP_DM_DBL_CLICK, TRUE));
@@ -238,8 +240,12 @@ protected:
             if (CZAVPBaseTabbedBar* pGroup = GroupOf(pPane)) {
                 CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
                 const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
-                parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) + " of " +
-                                Text(InFrame(pGroup)) + "\n");
+                parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) +
+                                (pTabs->GetActiveTab() == iTab ? " active" : "") +
+                                (pTabs->GetLocation() == CZAVPBaseTabWnd::LOCATION_TOP
+                                     ? " at the top"
+                                     : " at the bottom") +
+                                " of " + Text(InFrame(pGroup)) + "\n");
             }
             if (pPane->IsAutoHideMode())
                 parts.push_back(std::string("strip ") + p.name + " " +
