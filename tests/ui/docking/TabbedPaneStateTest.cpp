@@ -383,7 +383,11 @@ TEST_F(TabbedPaneStateTest, DamagedGroupRecordsAreRefusedAndLeaveTheLayout)
     noTabs.insert(noTabs.end(), {0, 0, 0, 0});
     noTabs.insert(noTabs.end(), good.begin() + (long)nMarker + 16, good.end());
     damaged.emplace_back("no tabs", noTabs);
-    for (size_t nCut : {nMarker + 10, nClass + 4, nClass + className.size() + 20})
+    // The group's tab window record follows its own record; its first label is "Files".
+    const size_t nLabel = Find(good, std::string("\x05") + "Files");
+    ASSERT_NE(std::string::npos, nLabel);
+    ASSERT_GT(nLabel, nClass);
+    for (size_t nCut : {nMarker + 10, nClass + 4, nClass + className.size() + 20, nLabel + 3})
         damaged.emplace_back("cut at " + std::to_string(nCut),
                              std::vector<BYTE>(good.begin(), good.begin() + (long)nCut));
 
