@@ -296,6 +296,15 @@ TEST_F(LayoutRoundTripTest, TheWholeLayoutComesBackInAFreshFrame)
     PumpFor(50);
     EXPECT_EQ(saved, Everything());
     EXPECT_EQ("", Broken());
+
+    // Stored again from the restored frame, it comes back the same: no node of a tree is lost
+    // on the way (a restored tree holds no references to its nodes).
+    ASSERT_TRUE(SaveLayout());
+    Restart();
+    ASSERT_TRUE(LoadLayout());
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ(saved, Everything());
 }
 
 TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
