@@ -226,7 +226,7 @@ protected:
                                (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
             if (CWnd* pBar = pMiniFrame->GetControlBar();
                 pBar && !pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
-                part += "  bar " + std::string(Name(pBar)) +
+                part += "  bar " + Name(pBar) +
                         (pBar->IsWindowVisible() ? " visible\n" : " hidden\n");
             // Its tree of panes, to the pixel: the stored sliders say where each split stood.
             if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
