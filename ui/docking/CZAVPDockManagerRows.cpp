@@ -4,6 +4,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "framework/CFrameWnd.h"
@@ -92,7 +93,7 @@ void CZAVPDockManager::ApplyRestoredRows()
             {pBar, pDockBar, recent.m_nRecentRowIndex, axis.Start(recent.m_rectDockedRect)});
     }
     std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
-        if (a.pDockBar != b.pDockBar) return a.pDockBar < b.pDockBar;
+        if (a.pDockBar != b.pDockBar) return std::less<CZAVPDockBar*>()(a.pDockBar, b.pDockBar);
         if (a.nRow != b.nRow) return a.nRow < b.nRow;
         return a.nStart < b.nStart;
     });
