@@ -493,6 +493,42 @@ CRect CZAVPBarContainer::RestoreRoom()
     return rect;
 }
 
+void CZAVPBarContainer::PlaceAtLoadedSliders(const CRect& rect, HDWP& hdwp)
+{
+    const BOOL bHorzSplit = IsHorizontalSplit();
+    const CRect rectStored = m_rectLoadedSlider;
+    m_rectLoadedSlider.SetRectEmpty();
+    DockLayout::SplitResult split{};
+    split.bFirstPresent = IsLeftPresent();
+    split.bSecondPresent = IsRightPresent();
+    if (split.bFirstPresent && split.bSecondPresent &&
+        (rectStored.IsRectEmpty() ||
+         !DockLayout::SplitAtSlider(rect, rectStored, bHorzSplit, split)))
+    {
+        ResizeContainer(rect, hdwp);
+        return;
+    }
+    RECT placed[3];
+    DockLayout::PlaceSplit(rect, bHorzSplit, split, placed[0], placed[1], placed[2]);
+    m_rectRoom = rect;
+    for (int i = 0; i < 2; ++i) {
+        const BOOL bLeft = i == 0;
+        if (!(bLeft ? split.bFirstPresent : split.bSecondPresent)) continue;
+        CRect rectSide(bLeft ? placed[0] : placed[2]);
+        if (CZAVPDockingControlBar* pBar = bLeft ? m_pBarLeft : m_pBarRight)
+            hdwp = pBar->MoveWindow(rectSide, TRUE, hdwp);
+        else if (CZAVPBarContainer* pSub = bLeft ? m_pLeftContainer : m_pRightContainer)
+            pSub->PlaceAtLoadedSliders(rectSide, hdwp);
+    }
+    if (!HasWindow(m_pSlider)) return;
+    if (split.bSlider) {
+        CRect rectSlider(placed[1]);
+        hdwp = m_pSlider->MoveWindow(rectSlider, TRUE, hdwp);
+        if (!(m_pSlider->GetStyle() & WS_VISIBLE)) m_pSlider->ShowWindow(SW_SHOWNOACTIVATE);
+    } else if (m_pSlider->GetStyle() & WS_VISIBLE)
+        m_pSlider->ShowWindow(SW_HIDE);
+}
+
 BOOL CZAVPBarContainer::ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew)
 {
     if (m_pBarLeft == pOld) {
@@ -551,6 +587,8 @@ void CZAVPBarContainer::StoreSide(CArchive& ar, const CZAVPDockingControlBar* pB
     ar << (DWORD)((pTabbed->GetStyle() & kTabbedBarWindowStyles) |
                   (pTabbed->GetBarStyle() & CBRS_ALL));
     pTabbed->Serialize(ar);
+    // Its tab window's record follows: labels, colours, the active tab and where the tabs stand.
+    pTabbed->SerializeTabWindow(ar);
 }
 
 void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
@@ -593,6 +631,8 @@ void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
         // A tabbed class that makes no tab window cannot hold the tabs.
         if (pBar->GetTabWnd() == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
         pBar->Serialize(ar);
+        // Read into the tab window's restored state; applied once the tabs are gathered.
+        pBar->SerializeTabWindow(ar);
     } catch (...) {
         pBar->DestroyWindow();
         throw;
@@ -692,6 +732,7 @@ void CZAVPBarContainer::Serialize(CArchive& ar)
             throw;
         }
         m_pSlider = pSlider;
+        m_rectLoadedSlider = pSlider->RectInParent();
         m_nSliderID = pSlider->GetSliderID();
         m_nOrientation = pSlider->IsHorizontal() ? 1 : 0;
         pSlider->SetContainerManager(m_pContainerManager);

@@ -103,6 +103,10 @@ public:
     int RemoveNonValidBars();
     // Rooms and shares from the panes' present rectangles, bottom up; answers the room.
     CRect RestoreRoom();
+    // Lays a tree read from a stored layout out in rect with each split where its stored slider
+    // stood; a node without a usable stored slider is laid out by its shares.
+    void PlaceAtLoadedSliders(const CRect& rect, HDWP& hdwp);
+    void ForgetLoadedSlider() { m_rectLoadedSlider.SetRectEmpty(); }
     // Replaces a pane by another on its side. TRUE when it was here.
     BOOL ReplaceBar(CZAVPDockingControlBar* pOld, CZAVPDockingControlBar* pNew);
 
@@ -156,7 +160,8 @@ protected:
     // are gathered (the handle tells whether the window is still there).
     HWND m_hLeftStagedBar;
     HWND m_hRightStagedBar;
-    CRect m_rectRoom;  // the owner's client coordinates at the last layout
+    CRect m_rectRoom;          // the owner's client coordinates at the last layout
+    CRect m_rectLoadedSlider;  // where a loaded slider stood when the layout was stored
     int m_nReserved;
     unsigned long long m_nSerial;
     friend class CZAVPContainerLayout;

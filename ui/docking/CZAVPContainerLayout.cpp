@@ -443,6 +443,18 @@ void CZAVPContainerLayout::RestoreRooms()
     m_rectArea = m_pRootContainer->RestoreRoom();
 }
 
+void CZAVPContainerLayout::PlaceAtLoadedSliders(const CRect& rect)
+{
+    if (m_pRootContainer == nullptr) return;
+    m_rectArea = rect;
+    HDWP hdwp = nullptr;
+    m_pRootContainer->PlaceAtLoadedSliders(rect, hdwp);
+    // Nodes laid out by their shares keep no stored split for a later layout.
+    std::vector<CZAVPBarContainer*> nodes;
+    m_pRootContainer->GetNodes(nodes);
+    for (CZAVPBarContainer* pNode : nodes) pNode->ForgetLoadedSlider();
+}
+
 void CZAVPContainerLayout::RemoveSlider(CZAVPSlider* pSlider)
 {
     POSITION pos = m_lstSliders.Find(pSlider);

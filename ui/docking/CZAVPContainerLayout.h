@@ -94,6 +94,9 @@ public:
     // A loaded tree takes its rooms and shares from where its panes stand now, so that the
     // next layout keeps their sizes.
     void RestoreRooms();
+    // A tree read from a stored layout takes rect with its splits where the stored sliders
+    // stood (exact to the pixel, where the panes' whole-percent shares are not).
+    void PlaceAtLoadedSliders(const CRect& rect);
     // The tabbed bars a loaded tree made from its records gather their tabs: the windows with
     // the stored ids leave wherever they are now and join in the stored order. A bar of the
     // stored class without an id that already holds the first tab takes the made bar's place,

@@ -110,6 +110,7 @@ void CZAVPContainerLayout::GatherStagedTabs(CZAVPDockManager* pManager)
                 pHolder->GetRuntimeClass() == pMade->GetRuntimeClass() && taken.count(pHolder) == 0)
             {
                 CopyBarRecord(pMade, pHolder);
+                pHolder->GetTabWnd()->SetRestoredState(pMade->GetTabWnd()->GetRestoredState());
                 pNode->SetBar(pHolder, bLeft);
                 POSITION pos = m_lstControlBars.Find(pMade);
                 if (pos != nullptr) m_lstControlBars.SetAt(pos, pHolder);
@@ -129,7 +130,15 @@ void CZAVPContainerLayout::GatherStagedTabs(CZAVPDockManager* pManager)
                 pTarget->AddTab(pTab, bVisible, FALSE, bDetachable);
             }
             OrderTabs(pTarget, ids);
-            if (pTarget->GetTabsNum() == 0) gatheredNothing.push_back(pTarget);
+            if (pTarget->GetTabsNum() == 0) {
+                gatheredNothing.push_back(pTarget);
+                continue;
+            }
+            // Then what the group's tab window stored: labels, colours, hidden tabs, the active
+            // tab and the side its tabs stand on.
+            CZAVPTabWnd* pTabs = pTarget->GetTabWnd();
+            pTabs->ApplyRestoredTabInfo(TRUE);
+            pTabs->SetLocation(pTabs->GetRestoredLocation());
         }
     }
     // A bar that found none of its tabs has no place in the tree.

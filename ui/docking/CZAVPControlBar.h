@@ -131,6 +131,8 @@ public:
     int GetElementCount() const { return m_nCount; }
     const CZAVPRecentDockInfo& GetRecentDockInfo() const { return m_recentDockInfo; }
     CZAVPRecentDockInfo& RecentDockInfo() { return m_recentDockInfo; }
+    // Whether the bar floated when its state was stored ("IsFloating").
+    BOOL GetRecentFloatingState() const { return m_bRecentFloatingState; }
     CPoint GetGrabPoint() const { return m_ptGrab; }
     // The class of the mini frame the bar floats in.
     CRuntimeClass* GetMiniFrameRTC() const { return m_pMiniFrameRTC; }

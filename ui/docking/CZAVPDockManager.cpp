@@ -728,6 +728,8 @@ void CZAVPDockManager::SetDockState()
     m_bRestoringDockState = TRUE;
     HideExistingMiniFrames();
     ApplyLoadedMiniFrames();
+    // The rows first: the panes come back to places stored in the client area the rows leave.
+    ApplyRestoredRows();
     ApplyPaneLayout();
     ApplyLoadedTabbedBars();
     m_lstLoadedAutoHideBarIDs.clear();

@@ -170,6 +170,13 @@ public:
     BOOL m_bRecalcLayout;        // in-recalc guard
     BOOL m_bHideDockingBarsInContainerMode;
 
+    // ---- bars in dock rows across a restart (CZAVPDockManagerRows.cpp)
+    // The plain dock bar of a frame side (never an auto-hide one), or null.
+    CZAVPDockBar* FindSideDockBar(DWORD dwAlignment) const;
+    // Every bar of the rows whose own stored state was read back goes to its stored side, row
+    // and place in the row, or floats at its stored place, and takes its stored visibility.
+    void ApplyRestoredRows();
+
 protected:
     // A dock bar of the given class on the frame side its style names; null when it cannot be
     // created (nothing is left behind then).

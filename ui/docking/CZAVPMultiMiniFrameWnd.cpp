@@ -674,6 +674,10 @@ void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
     UpdateHostedBar();
     pDockManager->AdjustDockingLayout();
     OnBarsChanged();
+    // The splits stand where they were stored, to the pixel; the layout then keeps them.
+    CRect rectClient;
+    GetClientRect(rectClient);
+    m_barContainerManager.PlaceAtLoadedSliders(rectClient);
     RecalcLayout();
     ShowWindow(SW_SHOWNOACTIVATE);
 }

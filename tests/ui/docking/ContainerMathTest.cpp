@@ -271,6 +271,38 @@ TEST(ContainerLayout, PlacesSidesAndSliderEdgeToEdge)
     EXPECT_EQ("0,0,200,300", Text(b));
 }
 
+TEST(ContainerLayout, AStoredSliderNamesTheSplitToThePixel)
+{
+    struct Case
+    {
+        const char* what;
+        RECT node, slider;
+        BOOL bHorizontalSlider;
+        BOOL expOk;
+        LONG expFirst, expSecond;
+    } cases[] = {
+        // 96 / 196 is no whole percent: the slider still says it exactly.
+        {"stacked", R(0, 0, 152, 196), R(0, 96, 152, 100), TRUE, TRUE, 96, 96},
+        {"side by side, node not at 0", R(40, 10, 340, 90), R(141, 10, 145, 90), FALSE, TRUE, 101,
+         195},
+        {"slider against the start", R(0, 0, 100, 100), R(0, 0, 4, 100), FALSE, TRUE, 0, 96},
+        {"slider against the end", R(0, 0, 100, 100), R(0, 96, 100, 100), TRUE, TRUE, 96, 0},
+        // Stored for a larger node, or across the wrong axis, or not a slider's thickness.
+        {"past the end", R(0, 0, 100, 100), R(0, 97, 100, 101), TRUE, FALSE, 0, 0},
+        {"before the start", R(0, 50, 100, 150), R(0, 40, 100, 44), TRUE, FALSE, 0, 0},
+        {"wrong axis", R(0, 0, 100, 100), R(0, 40, 100, 44), FALSE, FALSE, 0, 0},
+        {"too thick", R(0, 0, 100, 100), R(0, 40, 100, 50), TRUE, FALSE, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SplitResult split{};
+        EXPECT_EQ(c.expOk, SplitAtSlider(c.node, c.slider, c.bHorizontalSlider, split)) << c.what;
+        if (!c.expOk) continue;
+        EXPECT_TRUE(split.bSlider) << c.what;
+        EXPECT_EQ(c.expFirst, split.nFirst) << c.what;
+        EXPECT_EQ(c.expSecond, split.nSecond) << c.what;
+    }
+}
+
 TEST(ContainerLayout, MinimumSizes)
 {
     struct Case

@@ -56,7 +56,8 @@ protected:
             const char* name;
             UINT id;
             int length, thickness;
-        } bars[] = {{"Standard", 201, 100, 26}, {"Format", 202, 80, 26}, {"View", 203, 60, 30}};
+        } bars[] = {{"Standard", 201, 100, 26}, {"Format", 202, 80, 26}, {"View", 203, 60, 30},
+                    {"Tools", 204, 90, 24},     {"Extras", 205, 70, 26}, {"Palette", 206, 50, 22}};
         for (const auto& b : bars) {
             auto bar = std::make_unique<FixedBar>(b.length, b.thickness);
             ASSERT_TRUE(bar->CreateIn(m_pFrame, b.name, b.id));
@@ -68,9 +69,30 @@ protected:
         m_pFrame->RecalcLayout();
     }
 
+    // The bars in rows: Standard and Format in the top's first row at chosen offsets, View and a
+    // hidden Extras in its second, Tools at the bottom, Palette floating. Each bar is docked at a
+    // rectangle of the frame's client area; the row under its corner takes it, else a new one.
+    void ArrangeRows()
+    {
+        Manager().DockControlBar(Bar(204), AFX_IDW_DOCKBAR_BOTTOM, nullptr);
+        ASSERT_TRUE(Bar(206)->FloatControlBar(CRect(OnScreen(CPoint(300, 200)), CSize(90, 60)),
+                                              ZAVP_DM_DBL_CLICK, TRUE));
+        // Rows now: Standard, Format, View, Extras.
+        DockAt(202, CRect(200, 0, 280, 26));   // into Standard's row
+        DockAt(205, CRect(300, 30, 370, 56));  // into View's row, the second
+        DockAt(203, CRect(50, 30, 110, 60));   // along its row
+        Bar(205)->ShowControlBar(FALSE, FALSE, FALSE);
+        m_pFrame->RecalcLayout();
+    }
+    void DockAt(UINT nID, CRect rect)
+    {
+        Manager().DockControlBar(Bar(nID), AFX_IDW_DOCKBAR_TOP, OnScreen(rect));
+    }
+
     // The layout the test builds and stores.
     void Arrange()
     {
+        ArrangeRows();
         // Files above Search on the left, the split moved; Props and Classes tabbed on the right.
         Pane(101)->DockToFrameEdge(CBRS_ALIGN_LEFT, CRect(0, 0, 180, 300));
         ASSERT_TRUE(Pane(102)->AttachToSlider(Pane(101), ZAVP_DM_MOUSE, CBRS_ALIGN_BOTTOM));
@@ -79,8 +101,10 @@ protected:
         CZAVPDockingControlBar* pGroup = nullptr;
         Pane(105)->AttachToTabbedBar(Pane(104), ZAVP_DM_MOUSE, TRUE, pGroup);
         ASSERT_NE(nullptr, pGroup);
-        // A group's record keeps no active tab: the first one is active after a restore.
-        static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd()->SetActiveTab(0);
+        // Not the group's first tab active, and its tabs at the top: neither is the default.
+        CZAVPTabWnd* pTabs = static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd();
+        pTabs->SetActiveTab(1);
+        pTabs->SetLocation(CZAVPBaseTabWnd::LOCATION_TOP);
         // Output and Tasks float together.
         ASSERT_TRUE(Pane(106)->FloatControlBar(CRect(OnScreen(CPoint(250, 80)), CSize(160, 220)),
                                                ZAVP_DM_DBL_CLICK, TRUE));
@@ -106,6 +130,21 @@ protected:
         PumpFor(20);
         DockingPaneTest::SetUp();
         MakeEverything();
+    }
+
+    // The layout as the workspace stores it: the docking layout, then each toolbar-like bar's
+    // own state (its side, row, place in the row, visibility and floating place); reading it
+    // back goes the other way round, and the docking layout then applies both.
+    BOOL SaveLayout()
+    {
+        const BOOL bSaved = Manager().SaveState(kProfile, kFrameId);
+        for (auto& bar : m_bars) bar->SaveState(kProfile, -1, (UINT)-1);
+        return bSaved;
+    }
+    BOOL LoadLayout()
+    {
+        for (auto& bar : m_bars) bar->LoadState(kProfile, -1, (UINT)-1);
+        return Manager().LoadState(kProfile, kFrameId);
     }
 
     CRect OnScreen(CRect rect)
@@ -146,6 +185,12 @@ protected:
                    ? static_cast<CZAVPBaseTabbedBar*>(pBar)
                    : nullptr;
     }
+    static std::string Name(CWnd* pWnd)
+    {
+        CString strName;
+        pWnd->GetWindowText(strName);
+        return (LPCSTR)strName;
+    }
     static std::string WithoutSliderIds(const std::string& text)
     {
         return std::regex_replace(std::regex_replace(text, std::regex("slider \\d+"), "slider"),
@@ -179,19 +224,14 @@ protected:
                 Manager().GetMiniFrames().GetNext(pos));
             std::string part = "floating " + Text(InFrame(pMiniFrame)) +
                                (pMiniFrame->IsWindowVisible() ? " visible\n" : " hidden\n");
-            // Its panes, in the tree's order. (The split inside the frame may come back a few
-            // pixels off: the stored tree keeps no shares.)
-            if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
-                CZAVPContainerLayout& tree =
-                    static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->GetContainerManager();
-                for (POSITION posBar = tree.GetControlBars().GetHeadPosition(); posBar;) {
-                    CWnd* pPane = static_cast<CWnd*>(tree.GetControlBars().GetNext(posBar));
-                    CString strName;
-                    pPane->GetWindowText(strName);
-                    part += "  pane " + std::string((LPCSTR)strName) +
-                            (pPane->IsWindowVisible() ? " visible\n" : " hidden\n");
-                }
-            }
+            if (CWnd* pBar = pMiniFrame->GetControlBar();
+                pBar && !pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                part += "  bar " + Name(pBar) +
+                        (pBar->IsWindowVisible() ? " visible\n" : " hidden\n");
+            // Its tree of panes, to the pixel: the stored sliders say where each split stood.
+            if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                part += WithoutSliderIds(
+                    Dump(&static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->GetContainerManager()));
             parts.push_back(part);
         }
         for (const PaneSpec& p : kPanes) {
@@ -200,8 +240,12 @@ protected:
             if (CZAVPBaseTabbedBar* pGroup = GroupOf(pPane)) {
                 CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
                 const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
-                parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) + " of " +
-                                Text(InFrame(pGroup)) + "\n");
+                parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) +
+                                (pTabs->GetActiveTab() == iTab ? " active" : "") +
+                                (pTabs->GetLocation() == CZAVPBaseTabWnd::LOCATION_TOP
+                                     ? " at the top"
+                                     : " at the bottom") +
+                                " of " + Text(InFrame(pGroup)) + "\n");
             }
             if (pPane->IsAutoHideMode())
                 parts.push_back(std::string("strip ") + p.name + " " +
@@ -224,6 +268,12 @@ protected:
                 text += DockingPaneTest::Broken(
                     static_cast<CZAVPSlider*>(p)->GetContainerManager());
         }
+        for (POSITION pos = Manager().GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
+            CObject* p = Manager().GetMiniFrames().GetNext(pos);
+            if (p->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+                text += DockingPaneTest::Broken(
+                    &static_cast<CZAVPMultiMiniFrameWnd*>(p)->GetContainerManager());
+        }
         return text;
     }
 
@@ -236,22 +286,31 @@ TEST_F(LayoutRoundTripTest, TheWholeLayoutComesBackInAFreshFrame)
     Arrange();
     const std::string saved = Everything();
     ASSERT_EQ("", Broken()) << saved;
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(SaveLayout());
 
     Restart();
     const std::string fresh = Everything();
     ASSERT_NE(saved, fresh);
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(LoadLayout());
     Manager().SetDockState();
     PumpFor(50);
     EXPECT_EQ(saved, Everything());
     EXPECT_EQ("", Broken());
+
+    // Stored again from the restored frame, it comes back the same: no node of a tree is lost
+    // on the way (a restored tree holds no references to its nodes).
+    ASSERT_TRUE(SaveLayout());
+    Restart();
+    ASSERT_TRUE(LoadLayout());
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ(saved, Everything());
 }
 
 TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
 {
     Arrange();
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(SaveLayout());
     std::vector<BYTE> good(16384);
     DWORD cb = (DWORD)good.size();
     ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders",
@@ -281,7 +340,7 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     for (const auto& [what, value] : damaged) {
         SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY,
                     value.data(), (DWORD)value.size());
-        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << what;
+        EXPECT_FALSE(LoadLayout()) << what;
         Manager().SetDockState();
         PumpFor(20);
         EXPECT_EQ(fresh, Everything()) << what;
@@ -293,7 +352,7 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
                 (DWORD)good.size());
     Pane(102)->DestroyWindow();
     m_pFrame->RecalcLayout();
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(LoadLayout());
     Manager().SetDockState();
     PumpFor(50);
     EXPECT_EQ("", Broken()) << Everything();
@@ -304,4 +363,21 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     EXPECT_EQ(InFrame(Pane(101)).Height(), area.Height());  // alone in its tree, all of it
     EXPECT_NE(nullptr, GroupOf(Pane(104)));
     EXPECT_NE(nullptr, MultiFrame(Pane(106)));
+}
+
+// The bars' own states come back even when the docking layout was never stored: a bar stored
+// floating then has no stored frame to go into and floats at its stored place by itself.
+TEST_F(LayoutRoundTripTest, BarsTakeTheirRowsWithoutAStoredDockingLayout)
+{
+    ArrangeRows();
+    const std::string saved = Everything();
+    for (auto& bar : m_bars) ASSERT_TRUE(bar->SaveState(kProfile, -1, (UINT)-1));
+
+    Restart();
+    ASSERT_NE(saved, Everything());
+    EXPECT_FALSE(LoadLayout());
+    Manager().SetDockState();
+    PumpFor(50);
+    EXPECT_EQ(saved, Everything());
+    EXPECT_EQ("", Broken());
 }

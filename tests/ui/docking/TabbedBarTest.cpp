@@ -452,6 +452,70 @@ TEST_F(TabbedBarTest, DoubleClickOnATabDetachesItsPaneButNotTheLastOne)
     pGroup->DestroyWindow();
 }
 
+TEST_F(TabbedBarTest, DraggingATabOutOfTheRowFloatsItsPaneWhoseFrameTakesTheDrag)
+{
+    auto paneA = MakePane("A", 301);
+    auto paneB = MakePane("B", 302);
+    auto paneC = MakePane("C", 303);
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    paneB->AttachToTabbedBar(paneA.get(), ZAVP_DM_MOUSE, TRUE, pGroupBar);
+    ASSERT_NE(nullptr, pGroupBar);
+    CZAVPDockingControlBar* pSame = nullptr;
+    paneC->AttachToTabbedBar(pGroupBar, ZAVP_DM_MOUSE, TRUE, pSame);
+    CZAVPTabbedControlBar* pGroup = static_cast<CZAVPTabbedControlBar*>(pGroupBar);
+    m_pFrame->RecalcLayout();
+    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    ASSERT_EQ("A,B,C", Tabs(pTabs));
+
+    // The mouse as it goes: the cursor first, then the message at its point.
+    auto mouse = [pTabs](UINT message, CPoint ptScreen) {
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        CPoint pt = ptScreen;
+        pTabs->ScreenToClient(&pt);
+        pTabs->SendMessage(message, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto tabCentre = [pTabs](int iTab) {
+        CRect rect;
+        pTabs->GetTabRect(iTab, rect);
+        pTabs->ClientToScreen(rect);
+        return rect.CenterPoint();
+    };
+    // Far from the tabs, to the right of the frame.
+    CRect rectFrame;
+    m_pFrame->GetWindowRect(rectFrame);
+    const CPoint ptAway(rectFrame.right + 60, rectFrame.top + 120);
+    // A press on a tab, a pull out of the row: the pane floats and its frame moves on with the
+    // mouse; the tab window's own drag is over.
+    auto pullOut = [&](int iTab, CZAVPDockingControlBar* pPane) {
+        pTabs->SetActiveTab(iTab);
+        mouse(WM_LBUTTONDOWN, tabCentre(iTab));
+        ASSERT_TRUE(pTabs->IsDragging());
+        mouse(WM_MOUSEMOVE, ptAway);
+        EXPECT_TRUE(pPane->IsFloating());
+        EXPECT_FALSE(pTabs->IsDragging());
+        CZAVPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE);
+        ASSERT_NE(nullptr, pMiniFrame);
+        EXPECT_TRUE(pMiniFrame->IsMoving());
+        pMiniFrame->SendMessage(WM_CANCELMODE);
+        ::ReleaseCapture();
+    };
+    pullOut(2, paneC.get());
+    EXPECT_EQ("A,B", Tabs(pTabs));
+    pullOut(1, paneB.get());
+    EXPECT_EQ("A", Tabs(pTabs));
+
+    // The last tab never leaves its group.
+    mouse(WM_LBUTTONDOWN, tabCentre(0));
+    mouse(WM_MOUSEMOVE, ptAway);
+    pTabs->SendMessage(WM_CANCELMODE);
+    EXPECT_TRUE(paneA->IsTabbed());
+    ::SetCursorPos(0, 0);
+
+    paneB->DestroyWindow();
+    paneC->DestroyWindow();
+    pGroup->DestroyWindow();
+}
+
 TEST_F(TabbedBarTest, TabbedPaneGoesIntoAutoHideWithAllItsTabsAndComesBack)
 {
     ASSERT_TRUE(Manager().EnableAutoHideBars(CBRS_ALIGN_ANY));

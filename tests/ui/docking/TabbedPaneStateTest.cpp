@@ -13,6 +13,7 @@
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/CZAVPTabbedControlBar.h"
 #include "ui/docking/layout/ContainerRecords.h"
+#include "ui/docking/layout/TabWindowRecord.h"
 
 using namespace PaneTests;
 
@@ -42,13 +43,17 @@ namespace
 const char kRoot[] = "Software\\LornivalTabbedPaneStateTests";
 const char kProfile[] = "Software\\LornivalTabbedPaneStateTests\\Layout\\";
 const UINT kFrameId = 128;
+// "Файлы" in the ANSI code page of the program (1251).
+const char kFiles[] = "\xD4\xE0\xE9\xEB\xFB";
 const std::string kKey = std::string(kProfile) + "ZAVPDockManager-128";
 
-// What the pure reader makes of a tabbed pane's own record: side and visibility, the recent
-// floating and docked rectangles, the floating state and the auto-destroy flag.
+// What the pure reader makes of a tabbed pane's own record (side and visibility, the recent
+// floating and docked rectangles, the floating state and the auto-destroy flag) and of its tab
+// window's record.
 struct PaneRecord : public CObject
 {
     DWORD words[12] = {};
+    TabLayout::TabWindowRecord tabs;
 };
 
 class RecordReader : public DockLayout::ContainerRecordNested
@@ -62,6 +67,7 @@ public:
     {
         PaneRecord* p = new PaneRecord;
         for (DWORD& w : p->words) ar >> w;
+        TabLayout::LoadTabWindowRecord(ar, 4096, p->tabs);
         return p;
     }
 };
@@ -182,10 +188,12 @@ size_t Find(const std::vector<BYTE>& data, const std::string& bytes)
 }
 }  // namespace
 
-TEST_F(TabbedPaneStateTest, TheTreeRecordOfAGroupWithoutAnIdHoldsItsTabsClassStyleAndRecord)
+TEST_F(TabbedPaneStateTest, TheTreeRecordOfAGroupWithoutAnIdHoldsItsTabsClassStyleAndRecords)
 {
     CZAVPBaseTabbedBar* pGroup = BuildGroup();
     ASSERT_EQ(-1, pGroup->GetDlgCtrlID());
+    pGroup->GetTabWnd()->SetActiveTab(1);
+    pGroup->GetTabWnd()->SetTabLabel(0, kFiles);
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
@@ -227,6 +235,13 @@ TEST_F(TabbedPaneStateTest, TheTreeRecordOfAGroupWithoutAnIdHoldsItsTabsClassSty
     EXPECT_EQ(1u, own.words[1]);                      // visible
     EXPECT_EQ(0u, own.words[10]);                     // docked
     EXPECT_EQ(1u, own.words[11]);                     // made on the fly: owns itself
+    // The tab window's record: its tabs with their labels, the active tab, the tabs' side.
+    ASSERT_EQ(2u, own.tabs.tabs.size());
+    EXPECT_STREQ(kFiles, (LPCSTR)own.tabs.tabs[0].label);
+    EXPECT_EQ(101, own.tabs.tabs[0].nControlId);
+    EXPECT_EQ(102, own.tabs.tabs[1].nControlId);
+    EXPECT_EQ(1, own.tabs.nActiveTab);
+    EXPECT_EQ(0, own.tabs.nLocation);
     EXPECT_EQ(103u, node.second.barId);
     // The bar list names the group by -1 and its first tab.
     ASSERT_EQ(2u, record.bars.size());
@@ -239,10 +254,11 @@ TEST_F(TabbedPaneStateTest, TheTreeRecordOfAGroupWithoutAnIdHoldsItsTabsClassSty
 TEST_F(TabbedPaneStateTest, AGroupWithoutAnIdComesBackInAFreshFrameWithItsTabsInOrder)
 {
     CZAVPBaseTabbedBar* pGroup = BuildGroup();
-    // Search first, and Output's split moved: the restored layout must not be the default one.
-    // (The record keeps no active tab: the first one is active again.)
+    // Search first, Files (the second tab) active, the tabs at the top and Output's split moved:
+    // the restored layout must not be the default one.
     pGroup->GetTabWnd()->MoveTab(1, 0);
-    pGroup->GetTabWnd()->SetActiveTab(0);
+    pGroup->GetTabWnd()->SetActiveTab(1);
+    pGroup->GetTabWnd()->SetLocation(CZAVPBaseTabWnd::LOCATION_TOP);
     CZAVPSlider* pInner = Tree(pGroup)->GetRootContainer()->GetLeftContainer()->GetSlider();
     pInner->Move(CPoint(0, -40));
     const std::string before = DumpWithoutSliderIds(Tree(pGroup));
@@ -262,6 +278,10 @@ TEST_F(TabbedPaneStateTest, AGroupWithoutAnIdComesBackInAFreshFrameWithItsTabsIn
     EXPECT_EQ(-1, pRestored->GetDlgCtrlID());
     EXPECT_TRUE(pRestored->IsAutoDestroy());
     EXPECT_EQ("102,101", TabIds(pRestored));
+    EXPECT_EQ(1, pRestored->GetTabWnd()->GetActiveTab());
+    EXPECT_TRUE(Pane(101)->IsWindowVisible());
+    EXPECT_FALSE(Pane(102)->IsWindowVisible());
+    EXPECT_EQ(CZAVPBaseTabWnd::LOCATION_TOP, pRestored->GetTabWnd()->GetLocation());
     EXPECT_EQ(rectGroup, Text(InFrame(pRestored)));
     EXPECT_EQ(rectOutput, Text(InFrame(Pane(103))));
     EXPECT_TRUE(pRestored->IsWindowVisible());
@@ -363,7 +383,11 @@ TEST_F(TabbedPaneStateTest, DamagedGroupRecordsAreRefusedAndLeaveTheLayout)
     noTabs.insert(noTabs.end(), {0, 0, 0, 0});
     noTabs.insert(noTabs.end(), good.begin() + (long)nMarker + 16, good.end());
     damaged.emplace_back("no tabs", noTabs);
-    for (size_t nCut : {nMarker + 10, nClass + 4, nClass + className.size() + 20})
+    // The group's tab window record follows its own record; its first label is "Files".
+    const size_t nLabel = Find(good, std::string("\x05") + "Files");
+    ASSERT_NE(std::string::npos, nLabel);
+    ASSERT_GT(nLabel, nClass);
+    for (size_t nCut : {nMarker + 10, nClass + 4, nClass + className.size() + 20, nLabel + 3})
         damaged.emplace_back("cut at " + std::to_string(nCut),
                              std::vector<BYTE>(good.begin(), good.begin() + (long)nCut));
 

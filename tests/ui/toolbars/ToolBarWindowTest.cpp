@@ -12,6 +12,7 @@
 #include "framework/CWinApp.h"
 #include "framework/ScopedValue.h"
 #include "resources/AppResource.h"
+#include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -257,6 +258,57 @@ TEST_F(ToolBarWindowTest, StateRoundTripsThroughTheRegistry)
     m_main.RemoveButton(0);
     EXPECT_TRUE(m_main.LoadState(profile.c_str()));
     EXPECT_EQ((std::vector<UINT>{32771, 32772, 32773, 0, 57664}), Commands(m_main));
+}
+
+// The workspace's order across a restart: each toolbar reads its state back, then the docking
+// layout puts it where it was: the navigation bar back beside the main one in the first row,
+// wherever the frame's start-up put it.
+TEST_F(ToolBarWindowTest, AToolbarComesBackToItsRowAndPlaceInTheRow)
+{
+    VersionedWorkspace workspace(6, 70);
+    const std::string profile = TestProfile();
+    CZAVPDockManager& manager = m_frame.m_dockManager;
+    m_frame.MoveWindow(0, 0, 700, 400);
+    ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
+    m_main.EnableDocking(CBRS_ALIGN_ANY);
+    m_nav.EnableDocking(CBRS_ALIGN_ANY);
+    m_frame.DockControlBar(&m_main);
+    m_frame.DockControlBar(&m_nav);
+    auto inFrame = [this](CWnd& bar) {
+        CRect rect;
+        bar.GetWindowRect(rect);
+        m_frame.ScreenToClient(rect);
+        return rect;
+    };
+    auto text = [](const CRect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
+    };
+    auto dockAt = [&](CZAVPToolBar& bar, CPoint pt) {
+        CRect rect(pt, inFrame(bar).Size());
+        m_frame.ClientToScreen(rect);
+        manager.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP, rect);
+    };
+    // The start-up's rows: one bar each.
+    ASSERT_NE(inFrame(m_main).top, inFrame(m_nav).top);
+
+    dockAt(m_nav, CPoint(300, 0));
+    const CRect rectMain = inFrame(m_main), rectNav = inFrame(m_nav);
+    ASSERT_EQ(rectMain.top, rectNav.top);
+    ASSERT_EQ(300, rectNav.left);
+    manager.SaveState(profile.c_str(), 128);
+    m_main.SaveState(profile.c_str());
+    m_nav.SaveState(profile.c_str());
+
+    // A start-up's places again, then the stored ones.
+    manager.DockControlBar(&m_nav, AFX_IDW_DOCKBAR_TOP, nullptr);
+    ASSERT_NE(text(rectNav), text(inFrame(m_nav)));
+    EXPECT_TRUE(m_main.LoadState(profile.c_str()));
+    EXPECT_TRUE(m_nav.LoadState(profile.c_str()));
+    manager.LoadState(profile.c_str(), 128);
+    manager.SetDockState();
+    EXPECT_EQ(text(rectMain), text(inFrame(m_main)));
+    EXPECT_EQ(text(rectNav), text(inFrame(m_nav)));
 }
 
 TEST_F(ToolBarWindowTest, DamagedButtonsValuesKeepTheResourceLayout)

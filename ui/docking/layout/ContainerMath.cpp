@@ -141,6 +141,19 @@ void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& spl
                            axis.End(rect) - (nStart + split.nFirst + nSliderWidth), nCross, nThick);
 }
 
+BOOL SplitAtSlider(const RECT& rectNode, const RECT& rectSlider, BOOL bHorizontalSlider,
+                   SplitResult& split, int nSliderWidth)
+{
+    const DockAxis axis = SplitAxis(bHorizontalSlider);
+    const LONG nFirst = axis.Start(rectSlider) - axis.Start(rectNode);
+    const LONG nRoom = axis.Length(rectNode) - nSliderWidth;
+    if (axis.Length(rectSlider) != nSliderWidth || nFirst < 0 || nFirst > nRoom) return FALSE;
+    split.bFirstPresent = split.bSecondPresent = split.bSlider = TRUE;
+    split.nFirst = nFirst;
+    split.nSecond = nRoom - nFirst;
+    return TRUE;
+}
+
 SIZE CombineMinSizes(SIZE sizeFirst, BOOL bFirstPresent, SIZE sizeSecond, BOOL bSecondPresent,
                      BOOL bSliderPresent, BOOL bHorizontalSlider, int nSliderWidth)
 {

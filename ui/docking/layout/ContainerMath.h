@@ -68,6 +68,13 @@ SplitResult CalcSplitLayout(LONG nOldLength, LONG nNewLength, const SplitSide& f
 void PlaceSplit(const RECT& rect, BOOL bHorizontalSlider, const SplitResult& split, RECT& rectFirst,
                 RECT& rectSlider, RECT& rectSecond, int nSliderWidth = kSliderWidth);
 
+// Where a stored slider puts a node's split: the first side runs from the node's start to the
+// slider, the second from the slider's far edge to the node's end. Whole-percent shares cannot
+// say this to the pixel; the slider's stored rectangle can. FALSE when the slider does not lie
+// across the node (it was stored for another size), and the shares then decide.
+BOOL SplitAtSlider(const RECT& rectNode, const RECT& rectSlider, BOOL bHorizontalSlider,
+                   SplitResult& split, int nSliderWidth = kSliderWidth);
+
 // A node's minimum size from its present sides' minimums: a present slider adds its thickness
 // and sums the sides along the split; without one the larger of each dimension counts.
 SIZE CombineMinSizes(SIZE sizeFirst, BOOL bFirstPresent, SIZE sizeSecond, BOOL bSecondPresent,

@@ -9,6 +9,7 @@
 //               slider id (non-zero: the slider's record follows); first and second subtree
 //               present (0 or 1, 1 followed by that node)
 //   tabbed bar: tab count and ids, the bar's class record, its window style, the bar's own record
+//               and its tab window's record
 //   container:  the root node, the pane count and per pane its id (-1: an id-less tabbed bar,
 //               followed by the id of its first tab's pane)
 //   mini frame: style, rectangle, visible, pane id, caption-button flags, pinned; a multi mini
@@ -115,7 +116,7 @@ public:
     // The class every stored tabbed bar must be of or derive from; null refuses them all.
     virtual const CRuntimeClass* TabbedBarBase() const;
     virtual void StoreTabbedBar(CArchive& ar, const TabbedBarRecord& record);
-    // Makes the bar of record.pClass and reads its record.
+    // Makes the bar of record.pClass and reads its records (its own and its tab window's).
     virtual CObject* LoadTabbedBar(CArchive& ar, const TabbedBarRecord& record);
     virtual void Discard(CObject* pStaged);
 };
