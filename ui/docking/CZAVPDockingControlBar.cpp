@@ -97,6 +97,9 @@ CZAVPDockingControlBar::CZAVPDockingControlBar()
 
 CZAVPDockingControlBar::~CZAVPDockingControlBar()
 {
+    // Deleted with its window still there, the pane leaves its tree, strip and tab first (its
+    // WM_DESTROY), as it would if its window had been destroyed before.
+    if (m_hWnd != nullptr) DestroyWindow();
     for (CZAVPTitleButton* pButton : m_arrButtons) delete pButton;
     m_arrButtons.clear();
 }
