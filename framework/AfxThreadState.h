@@ -11,13 +11,14 @@ class CWinThread;
 class CFrameWnd;
 class CToolTipCtrl;
 
-// One dispatch of one message to one window object, linked from the innermost outwards, so that
-// an object deleted inside its own message is not touched again when the message returns.
+// One dispatch of one message to one window object, so that an object deleted inside its own
+// message is not touched again when the message returns. The thread keeps them outermost first;
+// each notes where on the stack its call stands.
 struct AfxDispatchFrame
 {
     CWnd* pWnd;
     bool bDeleted;
-    AfxDispatchFrame* pOuter;
+    const void* pStack;
 };
 
 struct AFX_THREAD_STATE
@@ -33,7 +34,7 @@ struct AFX_THREAD_STATE
     HHOOK m_hHookCbt = nullptr;  // the creation hook, installed once per thread
     HWND m_hLockoutNotifyWindow =
         nullptr;  // notifications to this window are dropped (DDX in progress)
-    AfxDispatchFrame* m_pDispatch = nullptr;
+    std::vector<AfxDispatchFrame> m_dispatch;  // the dispatches under way, outermost first
     CWinThread* m_pCurrentWinThread = nullptr;
     std::vector<CFrameWnd*> m_frameList;  // every frame of the thread, for the idle update
     std::vector<void (*)()> m_tempMapCleanups;

@@ -95,8 +95,8 @@ CWnd::CWnd() {}
 
 CWnd::~CWnd()
 {
-    for (AfxDispatchFrame* f = AfxGetThreadState()->m_pDispatch; f != nullptr; f = f->pOuter)
-        if (f->pWnd == this) f->bDeleted = true;
+    for (AfxDispatchFrame& f : AfxGetThreadState()->m_dispatch)
+        if (f.pWnd == this) f.bDeleted = true;
     if (m_hWnd != nullptr && !CWndMap::IsTemporary(this) && this != &wndTop && this != &wndBottom &&
         this != &wndTopMost && this != &wndNoTopMost)
     {
@@ -242,8 +242,19 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     ts->m_lastSentMsg.message = nMsg;
     ts->m_lastSentMsg.wParam = wParam;
     ts->m_lastSentMsg.lParam = lParam;
-    AfxDispatchFrame frame = {pWnd, false, ts->m_pDispatch};
-    ts->m_pDispatch = &frame;
+    // A dispatch noted at this depth of the stack or deeper never returned: the system swallowed
+    // a fault inside its window procedure and unwound past the dispatcher. It is over; said so.
+    std::vector<AfxDispatchFrame>& frames = ts->m_dispatch;
+    const void* pStack = &oldState;
+    while (!frames.empty() &&
+           reinterpret_cast<uintptr_t>(frames.back().pStack) <= reinterpret_cast<uintptr_t>(pStack))
+    {
+        ReportHandlerException(nMsg, "an earlier message never returned (a fault in its handler)");
+        if (!frames.back().bDeleted) --frames.back().pWnd->m_nMsgDepth;
+        frames.pop_back();
+    }
+    const size_t nFrame = frames.size();
+    frames.push_back({pWnd, false, pStack});
     ++pWnd->m_nMsgDepth;
 
     LRESULT lResult = 0;
@@ -262,9 +273,13 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
         lResult = (nMsg == WM_CREATE) ? -1 : 0;
     }
 
-    ts->m_pDispatch = frame.pOuter;
+    const bool bDeleted = frames.size() > nFrame && frames[nFrame].bDeleted;
+    // Dispatches inside this one that are still noted never returned: they end with it.
+    for (size_t i = nFrame + 1; i < frames.size(); ++i)
+        if (!frames[i].bDeleted) --frames[i].pWnd->m_nMsgDepth;
+    if (frames.size() > nFrame) frames.resize(nFrame);
     ts->m_lastSentMsg = oldState;
-    if (frame.bDeleted) return lResult;
+    if (bDeleted) return lResult;
     // A handler of WM_NCDESTROY that did not call the base still leaves the window detached.
     if (nMsg == WM_NCDESTROY && pWnd->m_hWnd == hWnd) {
         if (pWnd->m_pfnSuper != nullptr)

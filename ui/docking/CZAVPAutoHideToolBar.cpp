@@ -275,6 +275,14 @@ void CZAVPAutoHideToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CZAVPAutoHideToolBar::OnNcDestroy()
 {
     KillHoverTimer();
+    // A strip destroyed with its frame (before its panes) is deleted now: its panes must not
+    // reach for it or its buttons when their turn comes.
+    for (POSITION pos = m_lstAutoHideButtons.GetHeadPosition(); pos != nullptr;) {
+        CZAVPDockingControlBar* pPane =
+            AsButton(m_lstAutoHideButtons.GetNext(pos))->GetAutoHideWindow();
+        if (pPane != nullptr && pPane->GetAutoHideToolBar() == this)
+            pPane->SetAutoHideParents(nullptr, nullptr);
+    }
     CZAVPControlBar::OnNcDestroy();
 }
 

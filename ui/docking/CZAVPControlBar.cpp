@@ -54,7 +54,15 @@ CZAVPControlBar::CZAVPControlBar()
 {
 }
 
-CZAVPControlBar::~CZAVPControlBar() { delete[] m_pData; }
+CZAVPControlBar::~CZAVPControlBar()
+{
+    // Deleted with its window still there, the bar lets its window go while it still is a control
+    // bar: its WM_DESTROY takes it out of its row and the dock manager's lists. Left to the base
+    // destructor, the window would go without those handlers and the lists would keep a pointer
+    // to freed memory.
+    if (m_hWnd != nullptr) DestroyWindow();
+    delete[] m_pData;
+}
 
 BOOL CZAVPControlBar::Create(LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                              CWnd* pParentWnd, UINT nID, DWORD dwControlBarStyle)

@@ -31,6 +31,10 @@ struct CZAVPRecentDockInfo
     // The tabbed group the pane was taken out of last: docked back, it is one of the group's
     // tabs again while the group exists and shows.
     HWND m_hRecentTabbedBar = nullptr;
+    // The same for a group inside a floating frame: the docked pane floated again goes back
+    // among the group's tabs in that frame. A pane that floats among other panes since has a
+    // newer floating place, and this one is let go.
+    HWND m_hRecentFloatingTabbedBar = nullptr;
 };
 
 class CZAVPControlBar : public CZAVPBaseControlBar

@@ -1,8 +1,11 @@
-// A control bar that stands as a tab (see CZAVPControlBar.h): its tab goes before the bar does.
+// A control bar's window going (see CZAVPControlBar.h): its tab, its row and the dock manager's
+// lists let go of it before the bar does.
 #include "ui/docking/CZAVPControlBar.h"
 
 #include "ui/docking/CZAVPBaseTabWnd.h"
 #include "ui/docking/CZAVPBaseTabbedBar.h"
+#include "ui/docking/CZAVPDockBar.h"
+#include "ui/docking/CZAVPDockManager.h"
 
 void CZAVPControlBar::OnDestroy()
 {
@@ -18,6 +21,15 @@ void CZAVPControlBar::OnDestroy()
                 static_cast<CZAVPBaseTabbedBar*>(pGroup)->CanDestroyWhenEmpty())
                 pGroup->PostMessage(WM_CLOSE);
         }
+    }
+    // A bar destroyed while its frame lives leaves the frame's books: its dock bar row and the
+    // dock manager's lists would otherwise keep a pointer to an object about to be deleted, and
+    // the next layout of the frame would walk it.
+    if (CZAVPDockBar* pDockBar = m_pParentDockBar) pDockBar->RemoveControlBar(this, 0);
+    m_pParentDockBar = nullptr;
+    if (CZAVPDockManager* pManager = GetDockManager()) {
+        pManager->RemoveControlBarFromDockManager(this, FALSE, FALSE, FALSE);
+        pManager->RemoveControlBarFromDockManager(this, FALSE, FALSE, TRUE);
     }
     CZAVPBaseControlBar::OnDestroy();
 }

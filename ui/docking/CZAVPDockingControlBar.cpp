@@ -97,6 +97,9 @@ CZAVPDockingControlBar::CZAVPDockingControlBar()
 
 CZAVPDockingControlBar::~CZAVPDockingControlBar()
 {
+    // Deleted with its window still there, the pane leaves its tree, strip and tab first (its
+    // WM_DESTROY), as it would if its window had been destroyed before.
+    if (m_hWnd != nullptr) DestroyWindow();
     for (CZAVPTitleButton* pButton : m_arrButtons) delete pButton;
     m_arrButtons.clear();
 }
@@ -949,6 +952,9 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
         m_recentDockInfo.m_hRecentMiniFrame = pMiniFrame->GetSafeHwnd();
         m_recentDockInfo.m_recentFloatingRecord.Clear();
         pMiniFrame->StoreRecentContainer(this);
+        // Among other panes the pane has a newer floating place than a group it left; alone in
+        // a frame (one made by taking it out) it has not.
+        if (pMiniFrame->HasControlBar() > 1) m_recentDockInfo.m_hRecentFloatingTabbedBar = nullptr;
         return;
     }
     m_recentDockInfo.m_hRecentMiniFrame = nullptr;
@@ -970,11 +976,13 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
     // Floated again by a double click, a pane goes back to the frame of several panes it left,
     // into its old place there, while both still exist. A drag makes a new frame under the
     // cursor instead, and a stored layout names its own frames.
-    CZAVPMultiMiniFrameWnd* pRecent = nDockMethod == ZAVP_DM_DBL_CLICK && CanFloat() &&
-                                              !m_bAutoHideMode && !IsTabbed() &&
-                                              GetParentMiniFrame(TRUE) == nullptr
-                                          ? GetRecentMultiMiniFrame()
-                                          : nullptr;
+    const BOOL bFloatAgain = nDockMethod == ZAVP_DM_DBL_CLICK && CanFloat() && !m_bAutoHideMode &&
+                             !IsTabbed() && GetParentMiniFrame(TRUE) == nullptr;
+    CZAVPMultiMiniFrameWnd* pRecent = bFloatAgain ? GetRecentMultiMiniFrame() : nullptr;
+    // Docked since it was taken out of a floating group, the pane goes back among its tabs.
+    if (bFloatAgain && GetDefaultSlider() != nullptr &&
+        (pRecent == nullptr || !pRecent->CanDockRecentControlBar(this)))
+        if (CZAVPMultiMiniFrameWnd* pGroupFrame = GetRecentGroupFrame()) pRecent = pGroupFrame;
     // Docking back (a double click on the floating pane) returns it where it is docked now.
     if (nDockMethod != ZAVP_DM_MOUSE && GetDefaultSlider() != nullptr && !m_bAutoHideMode)
         StoreRecentDockInfo();
@@ -984,6 +992,10 @@ BOOL CZAVPDockingControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL b
     if (pRecent != nullptr && pRecent->CanDockRecentControlBar(this)) {
         UndockControlBar(TRUE);
         if (pRecent->DockRecentControlBarToMiniFrame(this, m_recentDockInfo)) {
+            if (IsTabbed()) {
+                AdjustDockingLayout();
+                return TRUE;
+            }
             m_dwStyle |= CBRS_FLOATING;
             OnAfterFloat();
             AdjustDockingLayout();
@@ -1017,6 +1029,32 @@ void CZAVPDockingControlBar::StoreRecentTabInfo()
     if (pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
         m_recentDockInfo.m_hRecentTabbedBar = pGroup->GetSafeHwnd();
     StoreRecentDockInfo();
+    // A group floating in a frame of several panes is where the pane floats again.
+    if (pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) {
+        CZAVPMiniFrameWnd* pMiniFrame =
+            static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetParentMiniFrame(TRUE);
+        m_recentDockInfo.m_hRecentFloatingTabbedBar = pMiniFrame != nullptr &&
+                                                              pMiniFrame->IsKindOf(RUNTIME_CLASS(
+                                                                  CZAVPMultiMiniFrameWnd))
+                                                          ? pGroup->GetSafeHwnd()
+                                                          : nullptr;
+    }
+}
+
+CZAVPMultiMiniFrameWnd* CZAVPDockingControlBar::GetRecentGroupFrame() const
+{
+    const HWND hGroup = m_recentDockInfo.m_hRecentFloatingTabbedBar;
+    CWnd* pWnd = hGroup != nullptr && ::IsWindow(hGroup) ? CWnd::FromHandlePermanent(hGroup)
+                                                         : nullptr;
+    if (pWnd == nullptr || pWnd == this || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)))
+        return nullptr;
+    // A hidden group is closed or letting its tabs go: it takes none back.
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pWnd);
+    if (!(pGroup->GetStyle() & WS_VISIBLE) || !pGroup->CanAcceptBar(this)) return nullptr;
+    CZAVPMiniFrameWnd* pMiniFrame = pGroup->GetParentMiniFrame(TRUE);
+    return pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))
+               ? static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)
+               : nullptr;
 }
 
 CZAVPBaseTabbedBar* CZAVPDockingControlBar::GetRecentTabbedBar() const

@@ -214,6 +214,9 @@ public:
     void ForgetDockedPlace();
     // The tabbed group the pane was taken out of last, while it exists, shows and takes it.
     CZAVPBaseTabbedBar* GetRecentTabbedBar() const;
+    // The floating frame of the group the pane was taken out of last, while the group is there
+    // to take it back (null otherwise).
+    CZAVPMultiMiniFrameWnd* GetRecentGroupFrame() const;
 
 protected:
     // Redraws one caption button alone (its rectangle is the only area painted).

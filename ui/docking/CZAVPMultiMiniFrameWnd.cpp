@@ -6,6 +6,7 @@
 #include "framework/CFile.h"
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPBarContainer.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
@@ -568,10 +569,18 @@ void CZAVPMultiMiniFrameWnd::StoreRecentContainer(CZAVPBaseControlBar* pBar)
     pPane->RecentDockInfo().m_recentFloatingRecord.SetInfo(pNode, pPane);
 }
 
+CZAVPBaseTabbedBar* CZAVPMultiMiniFrameWnd::RecentGroupOf(const CZAVPDockingControlBar* pBar) const
+{
+    if (pBar == nullptr || m_hWnd == nullptr || pBar->GetRecentGroupFrame() != this) return nullptr;
+    CWnd* pGroup = CWnd::FromHandlePermanent(pBar->GetRecentDockInfo().m_hRecentFloatingTabbedBar);
+    return static_cast<CZAVPBaseTabbedBar*>(pGroup);
+}
+
 BOOL CZAVPMultiMiniFrameWnd::CanDockRecentControlBar(const CZAVPDockingControlBar* pBar) const
 {
     if (pBar == nullptr || m_hWnd == nullptr) return FALSE;
     const CZAVPRecentDockInfo& info = pBar->GetRecentDockInfo();
+    if (RecentGroupOf(pBar) != nullptr) return TRUE;
     CZAVPBarContainer* pNode = info.m_recentFloatingRecord.GetContainer();
     CZAVPBarContainer* pRoot = m_barContainerManager.GetRootContainer();
     if (info.m_hRecentMiniFrame != m_hWnd || pNode == nullptr || pRoot == nullptr ||
@@ -587,6 +596,17 @@ BOOL CZAVPMultiMiniFrameWnd::DockRecentControlBarToMiniFrame(CZAVPDockingControl
                                                              CZAVPRecentDockInfo& recentInfo)
 {
     if (!CanDockRecentControlBar(pBar)) return FALSE;
+    // The record names a tabbed group of this frame: the pane is one of its tabs again.
+    if (CZAVPBaseTabbedBar* pGroup = RecentGroupOf(pBar)) {
+        CZAVPDockingControlBar* pTabbed = nullptr;
+        if (pBar->AttachToTabbedBar(pGroup, ZAVP_DM_RECENT, TRUE, pTabbed) != pBar) return FALSE;
+        recentInfo.m_hRecentFloatingTabbedBar = nullptr;
+        recentInfo.m_hRecentTabbedBar = nullptr;
+        pBar->ShowWindow(SW_SHOWNOACTIVATE);
+        RecalcLayout();
+        SetRollUpTimer();
+        return TRUE;
+    }
     CZAVPRecentPosRecord& record = recentInfo.m_recentFloatingRecord;
     CWnd* pOldParent = pBar->GetParent();
     pBar->OnBeforeChangeParent(this, FALSE);

@@ -7,6 +7,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 
+class CZAVPBaseTabbedBar;
 class CZAVPDockingControlBar;
 struct CZAVPRecentDockInfo;
 
@@ -71,6 +72,8 @@ public:
     virtual BOOL RegisterBar(CZAVPDockingControlBar* pBar);
     // The pane's recent record names this frame and a node of its tree whose side is free.
     BOOL CanDockRecentControlBar(const CZAVPDockingControlBar* pBar) const;
+    // The tabbed group of this frame that the pane's record names, while it takes it back.
+    CZAVPBaseTabbedBar* RecentGroupOf(const CZAVPDockingControlBar* pBar) const;
 
     CZAVPContainerLayout& GetContainerManager() { return m_barContainerManager; }
 

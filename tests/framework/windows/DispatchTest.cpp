@@ -248,6 +248,49 @@ TEST(Dispatch, SelfDeletionWaitsForTheOutermostMessage)
     EXPECT_EQ(0, SelfDeleting::s_alive);
 }
 
+// A window whose WM_DESTROY handler faults. The system stops such a fault where it called the
+// window procedure and goes on as if the message had returned, past the dispatcher's own
+// bookkeeping.
+class Faulting : public CWnd
+{
+public:
+    void OnDestroy() { *static_cast<volatile int*>(s_pNowhere) = 1; }
+    static void* s_pNowhere;
+    DECLARE_MESSAGE_MAP()
+};
+void* Faulting::s_pNowhere = nullptr;
+BEGIN_MESSAGE_MAP(Faulting, CWnd)
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+void DestroyFaulting(CWnd& wnd) { wnd.DestroyWindow(); }
+
+#ifdef _WIN64
+// (A 32-bit program may end there instead.)
+TEST(Dispatch, AMessageThatNeverReturnedLeavesTheDispatcherSound)
+{
+    Faulting first, second;
+    ASSERT_TRUE(first.CreateEx(0, nullptr, "f", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ASSERT_TRUE(second.CreateEx(0, nullptr, "f", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    // The same call twice: the second dispatch stands where the first one was left.
+    DestroyFaulting(first);
+    DestroyFaulting(second);
+    EXPECT_EQ(nullptr, first.m_hWnd);
+    EXPECT_EQ(nullptr, second.m_hWnd);
+    DerivedWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr));
+    EXPECT_EQ(20, wnd.SendMessage(WM_TEST_B));
+    wnd.DestroyWindow();
+    // Self-deleting windows still go once their last message returns.
+    EventLog log;
+    SelfDeleting::s_log = &log;
+    auto* p = new SelfDeleting;
+    ASSERT_TRUE(p->CreateEx(0, nullptr, "s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(1, ::SendMessageA(p->m_hWnd, WM_TEST_A, 0, 0));
+    EXPECT_EQ("after-destroy alive=1 post-nc-destroy deleted", log.Joined());
+}
+#endif
+
 // ---- reflection
 
 const UINT IDC_REFLECTING = 101;

@@ -120,6 +120,8 @@ protected:
         ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
         ::SetCursorPos(0, 0);
         PumpFor(50);
+        // Log waits on the left side's strip.
+        ASSERT_NE(nullptr, Pane(108)->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
         m_pFrame->RecalcLayout();
     }
 

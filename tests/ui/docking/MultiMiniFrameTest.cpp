@@ -12,11 +12,13 @@
 #include "DockingTestBars.h"
 #include "framework/CWinApp.h"
 #include "tests/ui/docking/RectText.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/layout/ContainerTree.h"
 
 namespace
@@ -699,4 +701,93 @@ TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
     EXPECT_EQ(pTabWnd, pFiles->GetParent());
     EXPECT_EQ(pTabWnd, pSearch->GetParent());
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
+}
+
+namespace
+{
+CZAVPBaseTabbedBar* GroupOf(CWnd* pPane)
+{
+    CWnd* pTabWnd = pPane->GetParent();
+    CWnd* pGroup = pTabWnd != nullptr ? pTabWnd->GetParent() : nullptr;
+    return pGroup != nullptr && pGroup->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))
+               ? static_cast<CZAVPBaseTabbedBar*>(pGroup)
+               : nullptr;
+}
+
+// A double click on the pane's tab in its group: the pane floats out of the group.
+CZAVPMiniFrameWnd* FloatOutOfItsGroup(CZAVPDockingControlBar* pPane)
+{
+    CZAVPBaseTabbedBar* pGroup = GroupOf(pPane);
+    if (pGroup == nullptr) return nullptr;
+    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
+    CRect rectTab;
+    pTabs->GetTabRect(iTab, rectTab);
+    pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON,
+                       MAKELPARAM(rectTab.CenterPoint().x, rectTab.CenterPoint().y));
+    return pPane->IsTabbed() ? nullptr : pPane->GetParentMiniFrame(TRUE);
+}
+}  // namespace
+
+TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
+    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
+    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(200, 300));
+    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
+    CRect rect = WindowRect(pFiles);
+    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    const CPoint pt = PaneCaptionPoint(pFiles);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    CZAVPBaseTabbedBar* pGroup = GroupOf(pSearch);
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));
+
+    // Out by a double click on its tab, it floats alone; a double click on that frame's caption
+    // puts it back among the group's tabs.
+    CZAVPMiniFrameWnd* pAlone = FloatOutOfItsGroup(pSearch);
+    ASSERT_NE(nullptr, pAlone);
+    ASSERT_NE(pFrame, pAlone);
+    EXPECT_EQ(1, pGroup->GetTabsNum());
+    MouseAt(pAlone, WM_LBUTTONDBLCLK, CaptionPoint(pAlone));
+    Pump();
+    EXPECT_EQ(pGroup, GroupOf(pSearch));
+    EXPECT_EQ(2, pGroup->GetTabsNum());
+    EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
+
+    // Out again and docked on a side by an immediate move of its frame: a double click on its
+    // caption floats it back into the group's frame, as a tab of the group. A closed group takes
+    // nothing back: the pane floats in a frame of its own then.
+    pSearch->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    for (bool bGroupShown : {true, false}) {
+        SCOPED_TRACE(bGroupShown);
+        pAlone = FloatOutOfItsGroup(pSearch);
+        ASSERT_NE(nullptr, pAlone);
+        MouseAt(pAlone, WM_LBUTTONDOWN, CaptionPoint(pAlone));
+        ASSERT_TRUE(pAlone->IsMoving());
+        MouseAt(pAlone, WM_MOUSEMOVE, OnScreen(4, 200));
+        ASSERT_TRUE(pSearch->IsDocked());
+        MouseAt(pSearch, WM_LBUTTONUP, OnScreen(4, 200));
+        Pump();
+        ASSERT_NE(nullptr, pSearch->GetDefaultSlider());
+        EXPECT_EQ(1, pGroup->GetTabsNum());
+        if (!bGroupShown) pGroup->ShowControlBar(FALSE, FALSE, FALSE);
+
+        MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
+        Pump();
+        EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
+        EXPECT_EQ(bGroupShown, GroupOf(pSearch) == pGroup);
+        EXPECT_EQ(bGroupShown ? 2 : 1, pGroup->GetTabsNum());
+        EXPECT_EQ(bGroupShown, pSearch->GetParentMiniFrame(TRUE) == pFrame);
+        EXPECT_EQ(bGroupShown ? 1 : 2, Manager().GetMiniFrames().GetCount());
+        EXPECT_EQ(2, pFrame->HasControlBar());
+        EXPECT_TRUE(
+            DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
+    }
 }
