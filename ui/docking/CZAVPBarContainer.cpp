@@ -306,14 +306,7 @@ void CZAVPBarContainer::ResizeContainer(const CRect& rect, HDWP& hdwp)
             pSub->ResizeContainer(rectSide, hdwp);
         }
     }
-    if (m_pSlider != nullptr && HasWindow(m_pSlider)) {
-        if (split.bSlider) {
-            CRect rectSlider(placed[1]);
-            hdwp = m_pSlider->MoveWindow(rectSlider, TRUE, hdwp);
-            if (!(m_pSlider->GetStyle() & WS_VISIBLE)) m_pSlider->ShowWindow(SW_SHOWNOACTIVATE);
-        } else if (m_pSlider->GetStyle() & WS_VISIBLE)
-            m_pSlider->ShowWindow(SW_HIDE);
-    }
+    PlaceSlider(split.bSlider, placed[1], hdwp);
 }
 
 void CZAVPBarContainer::Reposition(BOOL bFlag)
@@ -520,9 +513,14 @@ void CZAVPBarContainer::PlaceAtLoadedSliders(const CRect& rect, HDWP& hdwp)
         else if (CZAVPBarContainer* pSub = bLeft ? m_pLeftContainer : m_pRightContainer)
             pSub->PlaceAtLoadedSliders(rectSide, hdwp);
     }
+    PlaceSlider(split.bSlider, placed[1], hdwp);
+}
+
+void CZAVPBarContainer::PlaceSlider(BOOL bShown, const CRect& rect, HDWP& hdwp)
+{
     if (!HasWindow(m_pSlider)) return;
-    if (split.bSlider) {
-        CRect rectSlider(placed[1]);
+    if (bShown) {
+        CRect rectSlider(rect);
         hdwp = m_pSlider->MoveWindow(rectSlider, TRUE, hdwp);
         if (!(m_pSlider->GetStyle() & WS_VISIBLE)) m_pSlider->ShowWindow(SW_SHOWNOACTIVATE);
     } else if (m_pSlider->GetStyle() & WS_VISIBLE)

@@ -129,6 +129,8 @@ public:
     void GetNodes(std::vector<CZAVPBarContainer*>& nodes);
 
 protected:
+    // Moves the slider to its place in a split and shows it, or hides it when the split has none.
+    void PlaceSlider(BOOL bShown, const CRect& rect, HDWP& hdwp);
     // A side's pane rectangle or subtree room in the owner's client coordinates.
     CRect SideRect(BOOL bLeft) const;
     BOOL IsSidePresent(const CZAVPDockingControlBar* pBar,

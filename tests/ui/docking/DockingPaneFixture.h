@@ -20,6 +20,7 @@
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/ContainerTree.h"
+#include "ui/docking/layout/DockLayoutDump.h"
 
 namespace PaneTests
 {
@@ -96,6 +97,19 @@ protected:
         std::string text;
         for (const std::string& s : DockLayout::CheckContainerTree(pTree->Snapshot()))
             text += s + "\n";
+        return text;
+    }
+    // The dock bars' rules and those of every docked side's tree: an empty text when all hold.
+    std::string BrokenDocking()
+    {
+        std::string text;
+        for (const std::string& s : DockLayout::CheckLayout(Manager().Snapshot())) text += s + "\n";
+        for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;) {
+            CObject* p = Manager().GetControlBars().GetNext(pos);
+            if (p->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) &&
+                static_cast<CZAVPSlider*>(p)->GetContainerManager() != nullptr)
+                text += Broken(static_cast<CZAVPSlider*>(p)->GetContainerManager());
+        }
         return text;
     }
     CRect InFrame(CWnd* pWnd)

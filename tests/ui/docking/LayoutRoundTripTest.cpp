@@ -261,15 +261,7 @@ protected:
     // The rules every layout keeps.
     std::string Broken()
     {
-        std::string text;
-        for (const std::string& s : DockLayout::CheckLayout(Manager().Snapshot())) text += s + "\n";
-        for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;) {
-            CObject* p = Manager().GetControlBars().GetNext(pos);
-            if (p->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) &&
-                static_cast<CZAVPSlider*>(p)->GetContainerManager() != nullptr)
-                text += DockingPaneTest::Broken(
-                    static_cast<CZAVPSlider*>(p)->GetContainerManager());
-        }
+        std::string text = BrokenDocking();
         for (POSITION pos = Manager().GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
             CObject* p = Manager().GetMiniFrames().GetNext(pos);
             if (p->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))

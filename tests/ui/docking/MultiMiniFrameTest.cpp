@@ -109,6 +109,25 @@ protected:
         if (pFrame->DockFrame(pThird, 5) != 0) return nullptr;
         return pFrame;
     }
+    // Files above Output in one floating frame, Search floating alone in pSecond (null when a
+    // step fails).
+    CZAVPMultiMiniFrameWnd* FilesAboveOutputSearchApart(TestPane*& pFiles, TestPane*& pOutput,
+                                                        TestPane*& pSearch,
+                                                        CZAVPMultiMiniFrameWnd*& pSecond)
+    {
+        pFiles = MakePane("Files", 101, CSize(150, 200));
+        pOutput = MakePane("Output", 103, CSize(150, 120));
+        pSearch = MakePane("Search", 102, CSize(150, 120));
+        CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(200, 300));
+        CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
+        pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
+        if (pFrame == nullptr || pSecond == nullptr || pThird == nullptr) return nullptr;
+        const CRect rect = WindowRect(pFiles);
+        ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
+        if (pFrame->DockFrame(pThird, 5) != 0) return nullptr;
+        Pump();
+        return pFrame;
+    }
     CPoint OnScreen(int x, int y)
     {
         CPoint pt(x, y);
@@ -562,17 +581,10 @@ TEST_F(MultiMiniFrameTest, AStoredLayoutTakesPanesOutOfTheFramesFloatingBeforeIt
 
 TEST_F(MultiMiniFrameTest, AFrameDroppedOnAPaneCaptionJoinsThatPaneAsTabs)
 {
-    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
-    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
-    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(200, 300));
-    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
-    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
-    const CRect rect = WindowRect(pFiles);
-    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
-    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
-    Pump();
+    TestPane *pFiles, *pOutput, *pSearch;
+    CZAVPMultiMiniFrameWnd* pSecond = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = FilesAboveOutputSearchApart(pFiles, pOutput, pSearch, pSecond);
+    ASSERT_NE(nullptr, pFrame);
     ASSERT_GT(pFiles->GetCaptionHeight(), 0);
 
     // Search's frame dropped with the cursor on Files' caption: the two become tabs of one group
@@ -731,16 +743,10 @@ CZAVPMiniFrameWnd* FloatOutOfItsGroup(CZAVPDockingControlBar* pPane)
 
 TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
 {
-    TestPane* pFiles = MakePane("Files", 101, CSize(150, 200));
-    TestPane* pOutput = MakePane("Output", 103, CSize(150, 120));
-    TestPane* pSearch = MakePane("Search", 102, CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pFrame = Float(pFiles, OnScreen(150, 20), CSize(200, 300));
-    CZAVPMultiMiniFrameWnd* pThird = Float(pOutput, OnScreen(420, 40), CSize(150, 120));
-    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(420, 250), CSize(150, 120));
-    ASSERT_TRUE(pFrame != nullptr && pSecond != nullptr && pThird != nullptr);
-    CRect rect = WindowRect(pFiles);
-    ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
-    ASSERT_EQ(0, pFrame->DockFrame(pThird, 5));
+    TestPane *pFiles, *pOutput, *pSearch;
+    CZAVPMultiMiniFrameWnd* pSecond = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = FilesAboveOutputSearchApart(pFiles, pOutput, pSearch, pSecond);
+    ASSERT_NE(nullptr, pFrame);
     const CPoint pt = PaneCaptionPoint(pFiles);
     ::SetCursorPos(pt.x, pt.y);
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));

@@ -117,7 +117,7 @@ protected:
         ASSERT_NE(nullptr, Pane(kLog)->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
         PumpFor(20);
         m_pFrame->RecalcLayout();
-        ASSERT_EQ("", Broken());
+        ASSERT_EQ("", BrokenDocking());
     }
 
     TestPane* Pane(UINT id)
@@ -169,21 +169,6 @@ protected:
         return text;
     }
 
-    // The rules of the dock bars and of every side's tree.
-    std::string Broken()
-    {
-        std::string text;
-        for (const std::string& s : DockLayout::CheckLayout(Manager().Snapshot())) text += s + "\n";
-        for (POSITION pos = Manager().GetControlBars().GetHeadPosition(); pos != nullptr;) {
-            CObject* p = Manager().GetControlBars().GetNext(pos);
-            if (p->IsKindOf(RUNTIME_CLASS(CZAVPSlider)) &&
-                static_cast<CZAVPSlider*>(p)->GetContainerManager() != nullptr)
-                text += DockingPaneTest::Broken(
-                    static_cast<CZAVPSlider*>(p)->GetContainerManager());
-        }
-        return text;
-    }
-
     HWND m_hFrame = nullptr;
     std::vector<std::unique_ptr<FixedBar>> m_bars;
     std::vector<const CObject*> m_gone;
@@ -204,7 +189,7 @@ TEST_P(TeardownOrderTest, NothingKeepsABarThatWentAndTheFrameGoesLast)
         m_pFrame->RecalcLayout();
         PumpFor(10);
         EXPECT_EQ("", Listed());
-        EXPECT_EQ("", Broken());
+        EXPECT_EQ("", BrokenDocking());
     }
     if (::IsWindow(m_hFrame)) {
         m_app.m_pMainWnd = nullptr;
