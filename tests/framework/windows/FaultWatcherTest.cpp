@@ -151,22 +151,25 @@ DWORD RunAlone(const std::string& test, std::string& output)
 
 TEST(FaultWatcher, FailsATestThatSurvivedAFaultOfOurs)
 {
-    const struct
-    {
-        const char* test;
-        const char* said;
-    } victims[] = {
-        {"FaultWatcherVictim.DISABLED_ThrowsInsideAHandler",
-         "ended by the window-procedure dispatcher"},
+    std::string output;
+    EXPECT_EQ(1u, RunAlone("FaultWatcherVictim.DISABLED_ThrowsInsideAHandler", output)) << output;
+    EXPECT_NE(std::string::npos,
+              output.find("[  FAILED  ] FaultWatcherVictim.DISABLED_ThrowsInsideAHandler"))
+        << output;
+    EXPECT_NE(std::string::npos, output.find("ended by the window-procedure dispatcher")) << output;
+
+    output.clear();
+    const DWORD dwExit = RunAlone("FaultWatcherVictim.DISABLED_FaultsInsideAHandler", output);
+    EXPECT_NE(0u, dwExit) << output;
+    const bool bFailed = output.find(
+                             "[  FAILED  ] FaultWatcherVictim.DISABLED_FaultsInsideAHandler") !=
+                         std::string::npos;
 #ifdef _WIN64
-        {"FaultWatcherVictim.DISABLED_FaultsInsideAHandler", "code 0xC0000005"},
+    EXPECT_TRUE(bFailed) << output;
 #endif
-    };
-    for (const auto& v : victims) {
-        std::string output;
-        EXPECT_EQ(1u, RunAlone(v.test, output)) << v.test << "\n" << output;
-        EXPECT_NE(std::string::npos, output.find("[  FAILED  ] " + std::string(v.test))) << output;
-        EXPECT_NE(std::string::npos, output.find(v.said)) << output;
+    // (A 32-bit program may end at the fault instead; when it carried on, the fault was named.)
+    if (bFailed) {
+        EXPECT_NE(std::string::npos, output.find("hardware fault(s)")) << output;
     }
 }
 
