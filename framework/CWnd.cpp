@@ -1,6 +1,7 @@
 // CWnd's life: handle maps, the creation hook, attaching and subclassing, the window procedure
 // that dispatches and stops exceptions, and the self-deletion that waits for the outermost message.
 #include "framework/CWnd.h"
+#include "framework/AfxHandlerReports.h"
 #include "framework/AfxThreadState.h"
 #include "framework/CHandleMap.h"
 #include "framework/CException.h"
@@ -24,14 +25,6 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 namespace
 {
 CWnd* NewTempWnd() { return new CWnd; }
-
-// Reports an exception a handler let escape; the message then gets a neutral result.
-void ReportHandlerException(UINT nMsg, const char* what)
-{
-    char buf[256];
-    wsprintfA(buf, "Lornival: exception left the handler of message 0x%04X: %s\n", nMsg, what);
-    ::OutputDebugStringA(buf);
-}
 
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -249,7 +242,8 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     while (!frames.empty() &&
            reinterpret_cast<uintptr_t>(frames.back().pStack) <= reinterpret_cast<uintptr_t>(pStack))
     {
-        ReportHandlerException(nMsg, "an earlier message never returned (a fault in its handler)");
+        AfxReportHandlerException(nMsg,
+                                  "an earlier message never returned (a fault in its handler)");
         if (!frames.back().bDeleted) --frames.back().pWnd->m_nMsgDepth;
         frames.pop_back();
     }
@@ -262,21 +256,24 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     try {
         lResult = pWnd->WindowProc(nMsg, wParam, lParam);
     } catch (CException* e) {
-        ReportHandlerException(nMsg, e->GetRuntimeClass()->m_lpszClassName);
+        AfxReportHandlerException(nMsg, e->GetRuntimeClass()->m_lpszClassName);
         e->Delete();
         lResult = (nMsg == WM_CREATE) ? -1 : 0;
     } catch (const std::exception& e) {
-        ReportHandlerException(nMsg, e.what());
+        AfxReportHandlerException(nMsg, e.what());
         lResult = (nMsg == WM_CREATE) ? -1 : 0;
     } catch (...) {
-        ReportHandlerException(nMsg, "unknown exception");
+        AfxReportHandlerException(nMsg, "unknown exception");
         lResult = (nMsg == WM_CREATE) ? -1 : 0;
     }
 
     const bool bDeleted = frames.size() > nFrame && frames[nFrame].bDeleted;
     // Dispatches inside this one that are still noted never returned: they end with it.
-    for (size_t i = nFrame + 1; i < frames.size(); ++i)
+    for (size_t i = nFrame + 1; i < frames.size(); ++i) {
+        AfxReportHandlerException(nMsg,
+                                  "a message inside it never returned (a fault in its handler)");
         if (!frames[i].bDeleted) --frames[i].pWnd->m_nMsgDepth;
+    }
     if (frames.size() > nFrame) frames.resize(nFrame);
     ts->m_lastSentMsg = oldState;
     if (bDeleted) return lResult;

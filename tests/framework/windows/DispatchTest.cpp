@@ -17,6 +17,7 @@
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 #include "framework/windows/WindowTestSupport.h"
+#include "support/ExpectedFaults.h"
 
 using wintest::EventLog;
 using wintest::PumpPending;
@@ -103,6 +104,7 @@ TEST(Dispatch, ExceptionsStopAtTheWindowProcedure)
     DerivedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr));
     wnd.log.events.clear();
+    ExpectedFaults faults;
     // A framework exception, a standard one and anything else: each gives 0 and the program goes on.
     EXPECT_EQ(0, wnd.SendMessage(WM_TEST_THROW));
     EXPECT_EQ(0, wnd.SendMessage(WM_TEST_THROW_STD));
@@ -112,6 +114,9 @@ TEST(Dispatch, ExceptionsStopAtTheWindowProcedure)
     wnd.PostMessage(WM_TEST_A, 1);
     PumpPending();
     EXPECT_EQ("derived-a1", wnd.log.Joined());
+    // Each was reported; none of them is a hardware fault.
+    EXPECT_EQ(4, faults.DispatcherReports());
+    EXPECT_EQ(0, faults.HardwareFaults());
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
     wnd.DestroyWindow();
 }
@@ -129,8 +134,10 @@ END_MESSAGE_MAP()
 TEST(Dispatch, ExceptionInCreateFailsTheCreation)
 {
     ThrowOnCreate wnd;
+    ExpectedFaults faults;
     EXPECT_FALSE(wnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(1, faults.DispatcherReports());
 }
 
 // A class registered with DefWindowProc, as the library registers its bar classes.
@@ -272,9 +279,14 @@ TEST(Dispatch, AMessageThatNeverReturnedLeavesTheDispatcherSound)
     Faulting first, second;
     ASSERT_TRUE(first.CreateEx(0, nullptr, "f", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     ASSERT_TRUE(second.CreateEx(0, nullptr, "f", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    // The same call twice: the second dispatch stands where the first one was left.
-    DestroyFaulting(first);
-    DestroyFaulting(second);
+    {
+        ExpectedFaults faults;
+        // The same call twice: the second dispatch stands where the first one was left.
+        DestroyFaulting(first);
+        DestroyFaulting(second);
+        EXPECT_EQ(2, faults.HardwareFaults());
+        EXPECT_LE(2, faults.DispatcherReports());  // each message that never returned was told
+    }
     EXPECT_EQ(nullptr, first.m_hWnd);
     EXPECT_EQ(nullptr, second.m_hWnd);
     DerivedWnd wnd;
