@@ -399,6 +399,44 @@ TEST_F(MenuBarTest, AMenuWithoutGoodStateIsRebuiltAndTheFrameIsTold)
 
 namespace
 {
+// A bar whose copy in the menu store is damaged: it writes the given bytes in place of its
+// buttons.
+class DamagedStoreBar : public CZAVPToolBar
+{
+public:
+    explicit DamagedStoreBar(const Bytes& bytes) : m_bytes(bytes)
+    {
+        InsertButtonCopy(CZAVPToolbarButton(kOpen, -1, "&Open"));
+    }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) ar.Write(m_bytes.data(), (UINT)m_bytes.size());
+    }
+
+private:
+    Bytes m_bytes;
+};
+}  // namespace
+
+TEST_F(MenuBarTest, ADamagedMenuStoreCopyIsRefusedAndTheBarIsRebuiltFromItsMenu)
+{
+    const Bytes damaged[] = {
+        Bytes(),                                                      // nothing at all
+        Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("FF FF FF FF FF 7F"),  // a huge count
+        Dword(CBRS_ALIGN_TOP) + Dword(1) + Hex("01 00 FF FF 01 00 07 00 'CObList'"),
+    };
+    for (const Bytes& bytes : damaged) {
+        DamagedStoreBar bar(bytes);
+        ASSERT_TRUE(g_menuHash.SaveMenuBar(m_hMenu, &bar)) << bytes.size();
+        EXPECT_FALSE(g_menuHash.LoadMenuBar(m_hMenu, &m_bar)) << bytes.size();
+        m_bar.CreateFromMenu(m_hMenu, FALSE, FALSE);  // the store first, the menu when it fails
+        EXPECT_EQ((std::vector<std::string>{"&Files", "&Edit", "&Help"}), Texts(m_bar))
+            << bytes.size();
+    }
+}
+
+namespace
+{
 const UINT kTearOffId = 701;
 
 // How the drag of a torn-off menu ends: the message posted, from inside the drag's loop, to the
