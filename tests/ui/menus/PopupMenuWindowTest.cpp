@@ -93,6 +93,16 @@ protected:
         return pPopup;
     }
     static void Key(CWnd* pWnd, UINT nKey) { pWnd->SendMessage(WM_KEYDOWN, nKey); }
+    // The same with the sub-menu of its last item but one opened by keys (End, Up, Right).
+    CZAVPPopupMenu* OpenWithSubMenu(CWnd* pOwner = nullptr)
+    {
+        CZAVPPopupMenu* pRoot = Open(pOwner);
+        if (pRoot == nullptr) return nullptr;
+        Key(pRoot, VK_END);
+        Key(pRoot, VK_UP);
+        Key(pRoot, VK_RIGHT);
+        return pRoot;
+    }
     // The sub-menu open under the popup's item, or null.
     static CZAVPPopupMenu* SubMenuOf(CZAVPPopupMenu* pPopup, int iItem)
     {
@@ -306,11 +316,8 @@ TEST_F(PopupMenuWindowTest, TheUserToolsTakeThePlaceOfTheirEntry)
 
 TEST_F(PopupMenuWindowTest, AnotherApplicationTakingTheFocusClosesTheChain)
 {
-    CZAVPPopupMenu* pRoot = Open();
+    CZAVPPopupMenu* pRoot = OpenWithSubMenu();
     ASSERT_NE(nullptr, pRoot);
-    Key(pRoot, VK_END);
-    Key(pRoot, VK_UP);
-    Key(pRoot, VK_RIGHT);
     CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
     ASSERT_NE(nullptr, pSub);
     const HWND hwndRoot = pRoot->GetSafeHwnd();
@@ -598,11 +605,8 @@ TEST_F(PopupMenuWindowTest, AMenuOfADialogThatGoesWithItsSubMenuOpenLeavesNoMenu
     CZAVPDialog dialog;
     ASSERT_TRUE(dialog.CreateEx(0, nullptr, "Dialog", WS_POPUP, 0, 0, 100, 100,
                                 m_frame.GetSafeHwnd(), nullptr));
-    CZAVPPopupMenu* pRoot = Open(&dialog);
+    CZAVPPopupMenu* pRoot = OpenWithSubMenu(&dialog);
     ASSERT_NE(nullptr, pRoot);
-    Key(pRoot, VK_END);
-    Key(pRoot, VK_UP);
-    Key(pRoot, VK_RIGHT);
     CZAVPPopupMenu* pSub = SubMenuOf(pRoot, 2);
     ASSERT_NE(nullptr, pSub);
     const HWND hwndSub = pSub->GetSafeHwnd();
