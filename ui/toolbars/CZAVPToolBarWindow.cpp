@@ -198,8 +198,13 @@ BOOL CZAVPToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
         const HWND hwndButton = pButton->GetHwnd();
         if (hwndButton == nullptr) continue;
         for (HWND hwnd = hwndControl; hwnd != nullptr && hwnd != m_hWnd; hwnd = ::GetParent(hwnd))
-            if (hwnd == hwndButton)
-                return NotifyControlCommand(pButton, bAccelerator, nNotifyCode, wParam, lParam);
+            if (hwnd == hwndButton) {
+                // A notification the button declined is no command: passed on, it would reach
+                // the frame as the button's command (the echo of a text the program set, focus
+                // changes of the control).
+                NotifyControlCommand(pButton, bAccelerator, nNotifyCode, wParam, lParam);
+                return TRUE;
+            }
     }
     return bAccelerator ? FALSE : CZAVPBaseToolBar::OnCommand(wParam, lParam);
 }

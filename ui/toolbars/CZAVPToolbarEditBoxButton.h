@@ -65,10 +65,10 @@ public:
     BOOL IsHot() const { return m_bHot; }
     void ShowContextMenu(LPARAM lParamPoint);
 
-    static const DWORD kDefaultEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+    static constexpr DWORD kDefaultEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
     // An edit never holds more than this unless told to; a longer stored text is damage.
-    static const int kMaxContents = 30000;
-    static const int kMaxWidth = 16384;
+    static constexpr int kMaxContents = 30000;
+    static constexpr int kMaxWidth = 16384;
 
     UINT m_uiMenuResID;  // menu shown on a right click; 0: the edit's standard menu
 
