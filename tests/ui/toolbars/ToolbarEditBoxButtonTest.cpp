@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "ToolbarTestSupport.h"
@@ -310,4 +311,30 @@ TEST_F(ToolbarEditBoxWindowTest, StoringTakesTheTextFromTheEdit)
     EXPECT_EQ(CString("latest"), pLoaded->GetContents());
     delete loaded.GetHead();
 }
+TEST_F(ToolbarEditBoxWindowTest, CtrlZUndoesAndEscLeavesTheEdit)
+{
+    m_frame.ShowWindow(SW_SHOW);
+    const HWND hwndEdit = m_pFirst->GetHwnd();
+    ::SetFocus(hwndEdit);
+    ASSERT_EQ(hwndEdit, ::GetFocus());
+    EXPECT_TRUE(m_pFirst->IsHot());  // the focus in the edit makes the button hot
+    ::SendMessageA(hwndEdit, EM_REPLACESEL, TRUE, (LPARAM) "abc");
+    ASSERT_EQ(CString("abc"), EditText(hwndEdit));
+
+    // The bar's own key handling would take Ctrl+letters: the edit answers them itself.
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    BYTE withCtrl[256];
+    memcpy(withCtrl, keys, sizeof(keys));
+    withCtrl[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(withCtrl);
+    ::SendMessageA(hwndEdit, WM_KEYDOWN, 'Z', 0);
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(CString(""), EditText(hwndEdit));
+
+    ::SendMessageA(hwndEdit, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_NE(hwndEdit, ::GetFocus());
+    EXPECT_FALSE(m_pFirst->IsHot());
+}
+
 }  // namespace
