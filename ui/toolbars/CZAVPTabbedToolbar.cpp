@@ -109,6 +109,12 @@ BOOL CZAVPTabbedToolbar::AddTab(CZAVPToolBar* pNewBar)
 {
     if (m_pTabWnd == nullptr || pNewBar == nullptr || pNewBar->GetSafeHwnd() == nullptr)
         return FALSE;
+    // The bar itself or a window holding it would become its own descendant, and a page added
+    // twice would have two tabs over one window.
+    if (pNewBar == this || ::IsChild(pNewBar->GetSafeHwnd(), GetSafeHwnd())) return FALSE;
+    for (int i = 0; i < m_pTabWnd->GetTabsNum(); ++i) {
+        if (m_pTabWnd->GetTabWndNoWrapper(i) == pNewBar) return FALSE;
+    }
     pNewBar->SetParent(m_pTabWnd);
     pNewBar->SetOwner(GetParentFrame());
     pNewBar->SetBarStyle(pNewBar->GetBarStyle() & ~CBRS_GRIPPER);

@@ -21,7 +21,8 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) override;
     // Makes the toolbar a page of the tab window (active and shown) without its gripper; FALSE
-    // while the bar has no tab window. The page stays the caller's object.
+    // while the bar has no tab window, and for itself, a bar holding it or a page it has. The
+    // page stays the caller's object.
     virtual BOOL AddTab(CZAVPToolBar* pNewBar);
     virtual CZAVPTabWnd* GetTabWnd() const { return m_pTabWnd; }
 

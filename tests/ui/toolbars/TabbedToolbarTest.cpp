@@ -56,6 +56,7 @@ protected:
 
     // The bars outlive the frame object: they are its children until its window goes.
     CZAVPTabbedToolbar m_tabbed;
+    CZAVPTabbedToolbar m_outer;  // a second tabbed bar, created where a test needs one
     CZAVPToolBar m_main;
     CZAVPToolBar m_nav;
     // A frame deletes itself when its window goes, so it lives on the heap.
@@ -154,6 +155,32 @@ TEST_F(TabbedToolbarTest, SwitchingTabsShowsTheirToolbarsAndRemovalKeepsThePage)
     EXPECT_TRUE(::IsWindow(m_main.GetSafeHwnd()));
     EXPECT_FALSE(ShownInTabs(m_main));
     EXPECT_TRUE(ShownInTabs(m_nav));
+}
+
+TEST_F(TabbedToolbarTest, RefusesItselfABarHoldingItAndAPageItHas)
+{
+    ASSERT_TRUE(m_tabbed.AddTab(&m_main));
+    // A second tabbed bar made a page of the first cannot take the first in turn.
+    CZAVPTabbedToolbar& outer = m_outer;
+    ASSERT_TRUE(outer.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kTabbedBarId + 1));
+    ASSERT_TRUE(outer.AddTab(&m_tabbed));
+
+    struct Case
+    {
+        CZAVPTabbedToolbar* pBar;
+        CZAVPToolBar* pPage;
+        const char* what;
+    } cases[] = {
+        {&m_tabbed, &m_tabbed, "itself"},
+        {&m_tabbed, &outer, "the bar holding it"},
+        {&m_tabbed, &m_main, "a page it has"},
+    };
+    for (const Case& c : cases) {
+        const int nTabs = c.pBar->GetTabWnd()->GetTabsNum();
+        EXPECT_FALSE(c.pBar->AddTab(c.pPage)) << c.what;
+        EXPECT_EQ(nTabs, c.pBar->GetTabWnd()->GetTabsNum()) << c.what;
+    }
+    EXPECT_EQ(&m_main, m_tabbed.GetTabWnd()->GetTabWndNoWrapper(0));
 }
 
 TEST_F(TabbedToolbarTest, ClosingTheBarLeavesItsPagesObjectsAlone)
