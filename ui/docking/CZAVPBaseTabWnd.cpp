@@ -442,20 +442,22 @@ BOOL CZAVPBaseTabWnd::IsTabVisible(int iTab) const
     return pTab != nullptr && pTab->m_bVisible;
 }
 
+CSize CZAVPBaseTabWnd::GetPageSize(CWnd* pWnd)
+{
+    if (pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)))
+        return static_cast<CZAVPBaseControlBar*>(pWnd)->CalcFixedLayout(FALSE, TRUE);
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    return rect.Size();
+}
+
 CSize CZAVPBaseTabWnd::GetMaxWindowSize() const
 {
     CSize sizeMax(0, 0);
     for (int i = 0; i < m_iTabsNum; ++i) {
         CWnd* pWnd = TabAt(i)->m_pWnd;
         if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr) continue;
-        CSize size;
-        if (pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar))) {
-            size = static_cast<CZAVPBaseControlBar*>(pWnd)->CalcFixedLayout(FALSE, TRUE);
-        } else {
-            CRect rect;
-            pWnd->GetWindowRect(rect);
-            size = rect.Size();
-        }
+        const CSize size = CZAVPBaseTabWnd::GetPageSize(pWnd);
         sizeMax.cx = std::max(sizeMax.cx, size.cx);
         sizeMax.cy = std::max(sizeMax.cy, size.cy);
     }

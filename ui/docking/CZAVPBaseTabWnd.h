@@ -132,6 +132,8 @@ public:
     virtual void SwapTabs(int nFisrtTabID, int nSecondTabID);
     virtual void MoveTab(int nSource, int nDest);
     virtual CSize GetMaxWindowSize() const;
+    // A page's size: a control bar's horizontal fixed layout, another window's own size.
+    static CSize GetPageSize(CWnd* pWnd);
     virtual void SetLocation(Location location);
     virtual BOOL IsTabVisible(int iTab) const;
     virtual BOOL IsFlatTab() const { return FALSE; }

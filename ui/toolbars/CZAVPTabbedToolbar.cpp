@@ -148,14 +148,7 @@ CSize CZAVPTabbedToolbar::MeasurePages() const
     for (int i = 0; i < m_pTabWnd->GetTabsNum(); ++i) {
         CWnd* pWnd = m_pTabWnd->GetTabWndNoWrapper(i);
         if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr) continue;
-        CSize size;
-        if (pWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar))) {
-            size = static_cast<CZAVPBaseControlBar*>(pWnd)->CalcFixedLayout(FALSE, TRUE);
-        } else {
-            CRect rect;
-            pWnd->GetWindowRect(rect);
-            size = rect.Size();
-        }
+        const CSize size = CZAVPBaseTabWnd::GetPageSize(pWnd);
         sizeMax.cx = std::max(sizeMax.cx, size.cx);
         sizeMax.cy = std::max(sizeMax.cy, size.cy);
     }
