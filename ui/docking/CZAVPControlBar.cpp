@@ -578,8 +578,17 @@ void CZAVPControlBar::OnMouseMove(UINT nFlags, CPoint point)
         const int dx = ptCursor.x - m_ptLastMouse.x;
         const int dy = ptCursor.y - m_ptLastMouse.y;
         m_rectDrag.OffsetRect(dx, dy);
-        if (m_pParentDockBar != nullptr && (dx != 0 || dy != 0))
-            m_pParentDockBar->MoveControlBar(this, 0, dx, dy);
+        if (m_pParentDockBar != nullptr && (dx != 0 || dy != 0)) {
+            // Along its row the bar follows each step. Across it, the bar stays in its row until
+            // it changes rows, so the dock bar is told how far the drag has gone across since the
+            // bar was last placed: small steps add up to a change of rows.
+            const DockAxis axis(IsHorizontal() != FALSE);
+            CRect rectWindow;
+            GetWindowRect(rectWindow);
+            const int nAcross = axis.CrossStart(m_rectDrag) - axis.CrossStart(rectWindow);
+            m_pParentDockBar->MoveControlBar(this, 0, axis.horizontal ? dx : nAcross,
+                                             axis.horizontal ? nAcross : dy);
+        }
         m_ptLastMouse = ptCursor;
         return;
     }
@@ -619,6 +628,10 @@ void CZAVPControlBar::OnLButtonUp(UINT nFlags, CPoint point)
     ::GetCursorPos(&ptCursor);
     CZAVPBaseControlBar* pUnder = ControlBarFromPoint(ptCursor, 0, TRUE,
                                                       RUNTIME_CLASS(CZAVPDockBar));
+    // A side without bars has no thickness: released near its edge counts as over it.
+    if (pUnder == nullptr)
+        pUnder = ControlBarFromPoint(ptCursor, kUndockSensitivity, FALSE,
+                                     RUNTIME_CLASS(CZAVPDockBar));
     if (pUnder == m_pParentDockBar && m_pParentDockBar != nullptr) {
         m_pParentDockBar->MoveControlBar(this, 0, ptCursor.x - m_ptDragStart.x,
                                          ptCursor.y - m_ptDragStart.y);

@@ -279,7 +279,14 @@ void CZAVPDockBarRow::AddControlBarFromPoint(CZAVPControlBar* pBar, int nDockMet
         CPoint ptCursor;
         ::GetCursorPos(&ptCursor);
         m_pParentDockBar->ScreenToClient(&ptCursor);
-        nAlong = axis.Along(ptCursor) - axis.Along(pBar->GetGrabPoint());
+        // The grab point lies in the bar's client area; its window begins earlier by its
+        // borders and gripper.
+        CRect rectWindow;
+        pBar->GetWindowRect(rectWindow);
+        CPoint ptClientOrigin(0, 0);
+        pBar->ClientToScreen(&ptClientOrigin);
+        nAlong = axis.Along(ptCursor) - axis.Along(pBar->GetGrabPoint()) -
+                 axis.Along(ptClientOrigin - rectWindow.TopLeft());
     }
     const CRect rectNew(
         axis.Make(nAlong, axis.Length(rect), BarsCrossStart(), axis.Thickness(rect)));

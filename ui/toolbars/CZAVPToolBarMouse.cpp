@@ -137,6 +137,11 @@ void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
         Default();
         return;
     }
+    // While the bar itself is dragged by its gripper, the mouse moves the bar, not the hot button.
+    if (IsCapturing()) {
+        CZAVPBaseToolBar::OnMouseMove(nFlags, point);
+        return;
+    }
     if (point == m_ptLastMouse) return;
     m_ptLastMouse = point;
 
@@ -201,8 +206,11 @@ void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     CZAVPToolbarButton* pButton = GetButton(iHit);
     if (pButton == nullptr || (pButton->m_nStyle & TBBS_DISABLED)) {
         m_iButtonCapture = -1;
-        if (pButton == nullptr && CanFloat())
-            CZAVPBaseToolBar::OnLButtonDown(nFlags, point);  // the bar itself is dragged
+        if (pButton == nullptr && CanFloat()) {
+            // The bar itself is dragged.
+            if (m_hcurSizeAll != nullptr) ::SetCursor(m_hcurSizeAll);
+            CZAVPBaseToolBar::OnLButtonDown(nFlags, point);
+        }
         return;
     }
     m_iButtonCapture = iHit;
@@ -228,7 +236,9 @@ void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         return;
     }
     if (m_iButtonCapture < 0) {
-        if (HitTest(point) < 0) CZAVPBaseToolBar::OnLButtonUp(nFlags, point);
+        // A drag of the bar ends wherever the button is released, over a button of its own too:
+        // the bar has not moved yet when an outline drag ends.
+        if (IsCapturing() || HitTest(point) < 0) CZAVPBaseToolBar::OnLButtonUp(nFlags, point);
         return;
     }
 
