@@ -151,8 +151,7 @@ TEST_F(AppToolbarPlace, AToolbarMovedByItsGripperComesBackThereAfterARestart)
         CRect client;
         frame->GetClientRect(client);
         switch (where) {
-        case BesideTheMainBar:
-            return CPoint(300, InFrame(&frame->MainToolBar()).CenterPoint().y);
+        case BesideTheMainBar: return CPoint(300, InFrame(&frame->MainToolBar()).CenterPoint().y);
         case OnTheLeftSide: return CPoint(3, client.CenterPoint().y);
         default: return client.CenterPoint();
         }

@@ -20,7 +20,7 @@ const UINT kNavigationToolBarId = 0xE806;
 // Where the user takes hold of a docked horizontal toolbar: inside its gripper strip, left of
 // the buttons.
 const int kGripperX = 4;
-const int kAlongRow = 80;       // pixels the bar is pulled along its row
+const int kAlongRow = 80;        // pixels the bar is pulled along its row
 const int kBesideMainBar = 150;  // pixels between the main bar's end and the place it is pulled to
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -68,7 +68,8 @@ protected:
     {
         for (HWND top : s->Program().TopLevelWindows())
             for (HWND child : s->Program().Descendants(top, nullptr))
-                if ((UINT)GetDlgCtrlID(child) == id && ClassName(child).rfind(L"ZAVToolBar", 0) == 0)
+                if ((UINT)GetDlgCtrlID(child) == id &&
+                    ClassName(child).rfind(L"ZAVToolBar", 0) == 0)
                     return child;
         return nullptr;
     }
@@ -140,7 +141,8 @@ TEST_F(ToolbarRoad, T1_TheGripperMovesTheBarAlongItsRow)
     EXPECT_TRUE(WaitFor([&] {
         const RECT now = InMain(nav);
         return EqualRect(&now, &expected) != FALSE;
-    })) << "expected " << Text(expected) << ", the bar is at " << Text(InMain(nav));
+    })) << "expected "
+        << Text(expected) << ", the bar is at " << Text(InMain(nav));
 }
 
 TEST_F(ToolbarRoad, T2_TheGripperMovesTheBarIntoTheMainBarsRow)
@@ -154,8 +156,8 @@ TEST_F(ToolbarRoad, T2_TheGripperMovesTheBarIntoTheMainBarsRow)
     ASSERT_NE(mainBar.top, before.top) << "the bars start in rows of their own";
     // Taken by its gripper and put down beside the main bar: the point taken stays under the
     // cursor.
-    const POINT to = OnScreen(POINT{mainBar.right + kBesideMainBar + kGripperX,
-                                    (mainBar.top + mainBar.bottom) / 2});
+    const POINT to = OnScreen(
+        POINT{mainBar.right + kBesideMainBar + kGripperX, (mainBar.top + mainBar.bottom) / 2});
     ASSERT_TRUE(UserInput::Drag(Main(), Gripper(nav), to));
     RECT expected = {mainBar.right + kBesideMainBar, mainBar.top,
                      mainBar.right + kBesideMainBar + before.right - before.left,
@@ -163,7 +165,8 @@ TEST_F(ToolbarRoad, T2_TheGripperMovesTheBarIntoTheMainBarsRow)
     EXPECT_TRUE(WaitFor([&] {
         const RECT now = InMain(nav);
         return EqualRect(&now, &expected) != FALSE;
-    })) << "expected " << Text(expected) << ", the bar is at " << Text(InMain(nav));
+    })) << "expected "
+        << Text(expected) << ", the bar is at " << Text(InMain(nav));
     // The main bar stays where it was.
     const RECT mainNow = InMain(main);
     EXPECT_TRUE(EqualRect(&mainBar, &mainNow)) << Text(mainNow);

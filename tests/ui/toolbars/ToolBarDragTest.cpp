@@ -122,8 +122,9 @@ protected:
         Mouse(pWnd, WM_LBUTTONDOWN, from);
         const int kSteps = 10;
         for (int i = 1; i <= kSteps; ++i)
-            Mouse(pWnd, WM_MOUSEMOVE, CPoint(from.x + (to.x - from.x) * i / kSteps,
-                                             from.y + (to.y - from.y) * i / kSteps));
+            Mouse(pWnd, WM_MOUSEMOVE,
+                  CPoint(from.x + (to.x - from.x) * i / kSteps,
+                         from.y + (to.y - from.y) * i / kSteps));
         Mouse(pWnd, WM_LBUTTONUP, to);
         Pump();
     }
