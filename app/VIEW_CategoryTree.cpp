@@ -24,6 +24,7 @@ BEGIN_MESSAGE_MAP(VIEW_CategoryTree, CTreeView)
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
+ON_WM_CAPTURECHANGED()
 ON_WM_KEYUP()
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, &VIEW_CategoryTree::OnBeginDrag)
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &VIEW_CategoryTree::OnBeginDrag)
@@ -158,6 +159,13 @@ HTREEITEM VIEW_CategoryTree::TargetItem() const
     return item ? item : tree.GetSelectedItem();
 }
 
+HTREEITEM VIEW_CategoryTree::CommandItem() const
+{
+    // Whatever moved the highlight since the last press or drop (keys, a rename, a new folder,
+    // the document) counts: a command never acts on an item the user no longer sees marked.
+    return m_inContextMenu ? m_hCurrentItem : TargetItem();
+}
+
 void VIEW_CategoryTree::OnLButtonDown(UINT, CPoint point)
 {
     m_hCurrentItem = GetTreeCtrl().HitTest(point);
@@ -174,13 +182,35 @@ void VIEW_CategoryTree::OnMouseMove(UINT, CPoint point)
 void VIEW_CategoryTree::OnLButtonUp(UINT, CPoint point)
 {
     m_hCurrentItem = GetTreeCtrl().HitTest(point);
-    CTarnimelApp* app = GetTarnimelApp();
-    if (app && app->GetDragOperation()) {
-        app->GetDragOperation()->Drop(point);
-        ::ReleaseCapture();
-        app->DeleteDragOperation();
-    }
+    EndDrag(&point);
     Default();
+}
+
+void VIEW_CategoryTree::OnCaptureChanged(CWnd* pWnd)
+{
+    // The mouse was taken away in mid-drag (another window or a message box took the capture):
+    // the drag ends here, its drop highlight with it, or later commands would act on that item.
+    if (pWnd != this) EndDrag(nullptr);
+    Default();
+}
+
+void VIEW_CategoryTree::EndDrag(const CPoint* dropPoint)
+{
+    CTarnimelApp* app = GetTarnimelApp();
+    TreeDragOperation* operation = app ? app->GetDragOperation() : nullptr;
+    if (!operation) return;
+    // Taken from the application first: releasing the capture reports a capture change, which
+    // must find no drag left to call off.
+    app->SetDragOperation(nullptr);
+    if (dropPoint)
+        operation->Drop(*dropPoint);
+    else
+        operation->Cancel();
+    delete operation;
+    // Whatever marked a drop target meanwhile (some tree controls mark the pressed item once
+    // the drag starts), the mark ends with the drag.
+    GetTreeCtrl().SelectDropTarget(nullptr);
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
 }
 
 void VIEW_CategoryTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
@@ -189,7 +219,8 @@ void VIEW_CategoryTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
     CTarnimelApp* app = GetTarnimelApp();
     if (!app) return;
     CTreeCtrl& tree = GetTreeCtrl();
-    if (!m_hCurrentItem) m_hCurrentItem = TreeNotify(pNMHDR)->itemNew.hItem;
+    // The control names the item it saw pressed; the press itself set the same one.
+    if (HTREEITEM pressed = TreeNotify(pNMHDR)->itemNew.hItem) m_hCurrentItem = pressed;
     const CatalogNode* node = NodeOf(m_hCurrentItem);
     if (!node) return;
     POINT point = {};
@@ -286,7 +317,14 @@ void VIEW_CategoryTree::OnRightClick(NMHDR*, LRESULT* pResult)
     if (!menu.LoadMenu(IDR_CONTEXT_MENUS)) return;
     CMenu* popup = menu.GetSubMenu(popupIndex);
     if (!popup) return;
-    // The command goes to this view and on to its document, as a menu choice would.
+    // The command goes to this view and on to its document, as a menu choice would, and acts on
+    // the item the menu was opened on.
+    struct ContextMenuScope
+    {
+        bool& open;
+        explicit ContextMenuScope(bool& flag) : open(flag) { open = true; }
+        ~ContextMenuScope() { open = false; }
+    } scope(m_inContextMenu);
     if (const UINT chosen = TrackContextPopup(popup->GetSafeHmenu()))
         SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(chosen), 0), 0);
 }
@@ -301,11 +339,11 @@ void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)
     CTarnimelDoc* doc = GetCatalog();
     switch (nChar) {
     case VK_INSERT:
-        m_hCurrentItem = TargetItem();
+        m_hCurrentItem = CommandItem();
         if (doc) doc->OnAddDisc(NodeOf(m_hCurrentItem));
         break;
     case VK_DELETE:
-        m_hCurrentItem = TargetItem();
+        m_hCurrentItem = CommandItem();
         if (doc) doc->DeleteNode(NodeOf(m_hCurrentItem));
         break;
     case VK_F2: OnRename(); break;
@@ -315,17 +353,19 @@ void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)
 
 void VIEW_CategoryTree::OnAddDisc()
 {
-    if (!m_hCurrentItem) m_hCurrentItem = TargetItem();
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->OnAddDisc(NodeOf(m_hCurrentItem));
 }
 
 void VIEW_CategoryTree::OnCreateFolder()
 {
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->CreateFolder(NodeOf(m_hCurrentItem));
 }
 
 void VIEW_CategoryTree::OnDelete()
 {
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->DeleteNode(NodeOf(m_hCurrentItem));
 }
 

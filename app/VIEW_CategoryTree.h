@@ -30,6 +30,9 @@ public:
 
     // The item the last press or release hit, or that a command or key took as its target.
     HTREEITEM GetCurrentItem() const { return m_hCurrentItem; }
+    // The item the commands act on: the one the user sees highlighted (the drop highlight, else
+    // the selected item), or the right-clicked item while its context menu is open.
+    HTREEITEM CommandItem() const;
     // Moves the dragged item's node under the target item's node when the rules allow it.
     void MoveNode(HTREEITEM target, HTREEITEM dragged);
 
@@ -44,6 +47,7 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnCaptureChanged(CWnd* pWnd);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
@@ -64,8 +68,12 @@ private:
     HTREEITEM TargetItem() const;
     void EndLabelEdit(HTREEITEM item, const char* text);
 
+    // Ends the drag in progress, if any: dropped at the point, or (null) called off.
+    void EndDrag(const CPoint* dropPoint);
+
     HTREEITEM m_hCurrentItem = nullptr;
-    HWND m_hLabelEdit = nullptr;  // the tree's own edit control while a label is edited
+    bool m_inContextMenu = false;  // a context popup opened on m_hCurrentItem is being tracked
+    HWND m_hLabelEdit = nullptr;   // the tree's own edit control while a label is edited
     ModalEditLoop m_editLoop;
 
     DECLARE_MESSAGE_MAP()

@@ -210,7 +210,10 @@ TEST_F(CategoryTree, OnlyFoldersAndDiscsAreRenamedAndOnlyToAnotherName)
         const wchar_t* text;  // null: the edit is cancelled with Esc
         const wchar_t* name;
         int modified;
-    } cases[] = {{L"Disc", L"Disc", 0}, {nullptr, L"Disc", 0}, {L"Диск 1", L"Диск 1", 1}};
+    } cases[] = {{L"Disc", L"Disc", 0},
+                 {nullptr, L"Disc", 0},
+                 {L"", L"Disc", 0},  // an emptied edit is no new name
+                 {L"Диск 1", L"Диск 1", 1}};
     for (const auto& c : cases) {
         root->m_modified = 0;
         TreeView_EditLabel(Tree(), Item(disc));
