@@ -25,6 +25,8 @@ ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_CAPTURECHANGED()
+ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_CONTEXT_COMMAND, &VIEW_CategoryTree::OnContextCommand)
 ON_WM_KEYUP()
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, &VIEW_CategoryTree::OnBeginDrag)
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &VIEW_CategoryTree::OnBeginDrag)
@@ -163,7 +165,7 @@ HTREEITEM VIEW_CategoryTree::CommandItem() const
 {
     // Whatever moved the highlight since the last press or drop (keys, a rename, a new folder,
     // the document) counts: a command never acts on an item the user no longer sees marked.
-    return m_inContextMenu ? m_hCurrentItem : TargetItem();
+    return m_inContextCommand ? m_hCurrentItem : TargetItem();
 }
 
 void VIEW_CategoryTree::OnLButtonDown(UINT, CPoint point)
@@ -297,7 +299,9 @@ void VIEW_CategoryTree::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
     // No item handle may outlive its item.
-    if (TreeNotify(pNMHDR)->itemOld.hItem == m_hCurrentItem) m_hCurrentItem = nullptr;
+    const HTREEITEM gone = TreeNotify(pNMHDR)->itemOld.hItem;
+    for (HTREEITEM* held : {&m_hCurrentItem, &m_hRightPressed, &m_hContextItem})
+        if (*held == gone) *held = nullptr;
 }
 
 BOOL VIEW_CategoryTree::RunEditLoop(UINT)
@@ -307,26 +311,57 @@ BOOL VIEW_CategoryTree::RunEditLoop(UINT)
     return TRUE;
 }
 
+void VIEW_CategoryTree::OnRButtonDown(UINT, CPoint point)
+{
+    // The control reports the click from inside its own handling of this press.
+    m_hRightPressed = GetTreeCtrl().HitTest(point);
+    Default();
+    m_hRightPressed = nullptr;
+}
+
 void VIEW_CategoryTree::OnRightClick(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    m_hCurrentItem = TargetItem();
-    const int popupIndex = TreeContextPopup(NodeOf(m_hCurrentItem));
+    CTreeCtrl& tree = GetTreeCtrl();
+    // The clicked item: the one the control marks while the button is down; a control that
+    // marks none leaves the item the press hit; clicked beside every item, the selected one.
+    HTREEITEM item = tree.GetDropHilightItem();
+    const bool markedByControl = item != nullptr;
+    if (!item) item = m_hRightPressed;
+    if (!item) item = tree.GetSelectedItem();
+    m_hCurrentItem = item;
+    const int popupIndex = TreeContextPopup(NodeOf(item));
     if (popupIndex < 0) return;
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENUS)) return;
     CMenu* popup = menu.GetSubMenu(popupIndex);
     if (!popup) return;
-    // The command goes to this view and on to its document, as a menu choice would, and acts on
-    // the item the menu was opened on.
-    struct ContextMenuScope
+    // The item stays marked while its menu is open: the user sees what the menu acts on.
+    const bool mark = !markedByControl && item != tree.GetSelectedItem();
+    if (mark) tree.SelectDropTarget(item);
+    const UINT chosen = TrackContextPopup(popup->GetSafeHmenu());
+    if (mark) tree.SelectDropTarget(nullptr);
+    if (!chosen) return;
+    // The command may delete the item or open a dialog: it runs once the control has finished
+    // with its click, and goes to this view and on to its document, as a menu choice would.
+    m_hContextItem = item;
+    PostMessage(WM_CONTEXT_COMMAND, LOWORD(chosen), 0);
+}
+
+LRESULT VIEW_CategoryTree::OnContextCommand(WPARAM wParam, LPARAM)
+{
+    const HTREEITEM item = m_hContextItem;
+    m_hContextItem = nullptr;
+    if (!item) return 0;  // the item went meanwhile
+    m_hCurrentItem = item;
+    struct ContextCommandScope
     {
-        bool& open;
-        explicit ContextMenuScope(bool& flag) : open(flag) { open = true; }
-        ~ContextMenuScope() { open = false; }
-    } scope(m_inContextMenu);
-    if (const UINT chosen = TrackContextPopup(popup->GetSafeHmenu()))
-        SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(chosen), 0), 0);
+        bool& running;
+        explicit ContextCommandScope(bool& flag) : running(flag) { running = true; }
+        ~ContextCommandScope() { running = false; }
+    } scope(m_inContextCommand);
+    SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(wParam), 0), 0);
+    return 0;
 }
 
 UINT VIEW_CategoryTree::TrackContextPopup(HMENU popup)

@@ -293,6 +293,11 @@ protected:
         const LPARAM at = PointOf(item);
         tree->PostMessage(WM_RBUTTONUP, 0, at);
         tree->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, at);
+        // The chosen command comes posted; only it runs here (a label edit's loop would wait).
+        MSG msg;
+        while (PeekMessageA(&msg, Tree(), VIEW_CategoryTree::WM_CONTEXT_COMMAND,
+                            VIEW_CategoryTree::WM_CONTEXT_COMMAND, PM_REMOVE))
+            DispatchMessageA(&msg);
         return menu.Offered();
     }
     // The tree's own drag detection sees the mouse leave the pressed item with the button down;
