@@ -1,7 +1,7 @@
 // The road of the category tree's commands through the real Lornival.exe: "Удалить" acts on the
 // folder the user sees highlighted right after a real drag and after keys moved the highlight, an
-// emptied name keeps the old one, and a disc with a file 32 folders down is counted, searched
-// and shown with the hit's own name in view. A copy of the program of its own runs from a fresh
+// emptied name keeps the old one, a disc with a file 32 folders down is counted, searched and
+// shown with the hit's own name in view, and a context menu acts on the item right-clicked. A copy of the program of its own runs from a fresh
 // folder under a fresh registry key, with this layout on the test CD-ROM X::
 //   top.txt, L01\L02\...\L32\deep.txt
 #include <windows.h>
@@ -67,6 +67,18 @@ std::string Narrow(const std::wstring& w)
 }
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// A right click at a screen point, as the mouse gives it.
+bool RightClick(HWND window, POINT at)
+{
+    if (!UserInput::Focus(window) || !SetCursorPos(at.x, at.y)) return false;
+    Sleep(30);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    return SendInput(2, clicks, sizeof(INPUT)) == 2;
+}
 
 }  // namespace
 
@@ -304,4 +316,38 @@ TEST_F(TreeTargetRoad, T04_ADeepSearchHitKeepsItsNameInView)
     for (int level = 1; level <= kDeepLevels; ++level) holder.push_back(Level(level));
     EXPECT_TRUE(s->WaitForCaret(holder));
     EXPECT_TRUE(s->WaitForListNames({L"deep.txt"}));
+}
+
+// A real right click on the disc while its folder is selected, then "Удалить" of the disc's menu
+// and "Да": the disc goes, the selected folder stays.
+TEST_F(TreeTargetRoad, T05_ARightClickedDiscIsTheOneDeleted)
+{
+    const RemoteTreeView tree = s->Tree();
+    const std::vector<std::wstring> folder = {kRoot, kDelta};
+    const std::vector<std::wstring> discPath = {kRoot, kDelta, Label()};
+    ASSERT_TRUE(tree.Select(tree.Find(folder)));
+    ASSERT_TRUE(s->WaitForCaret(folder));
+    ASSERT_TRUE(tree.EnsureVisible(tree.Find(discPath)));
+    s->Program().Idle();
+    RECT r = {};
+    ASSERT_TRUE(tree.TextRect(tree.Find(discPath), r));
+    ASSERT_TRUE(RightClick(tree.Handle(), Centre(r)));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            for (HWND top : s->Program().TopLevelWindows())
+                if (ClassName(top) == L"#32768") menu = top;
+            return menu != nullptr;
+        },
+        ProgramUnderTest::kLimitMs))
+        << "no context menu";
+    // The disc's menu: "Поиск...", "Удалить".
+    UserInput::Key(s->Main(), VK_DOWN);
+    UserInput::Key(s->Main(), VK_DOWN);
+    UserInput::Key(s->Main(), VK_RETURN);
+    EXPECT_EQ(kDeleteQuestion, AnswerMessageBox(IDYES));
+    EXPECT_TRUE(
+        WaitUntil([&] { return tree.Find(discPath) == nullptr; }, ProgramUnderTest::kLimitMs))
+        << Narrow(tree.Outline());
+    EXPECT_NE(nullptr, tree.Find(folder)) << Narrow(tree.Outline());
 }
