@@ -191,21 +191,29 @@ protected:
                                   AnsiToWide(ToAnsiString(entry.second.name.c_str()).c_str())};
         return shape;
     }
-    Shape TreeShape() const
+    // Calls `visit` on every item of the tree, parents before their children.
+    template <class Visit>
+    void ForEachItem(Visit visit) const
     {
-        Shape shape;
         CTreeCtrl& ctrl = tree->GetTreeCtrl();
         std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
         while (!pending.empty()) {
             HTREEITEM item = pending.back();
             pending.pop_back();
             for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                HTREEITEM parent = ctrl.GetParentItem(item);
-                shape[tree->NodeOf(item)] = {parent ? tree->NodeOf(parent) : nullptr,
-                                             AnsiToWide((LPCSTR)ctrl.GetItemText(item))};
+                visit(ctrl, item);
                 pending.push_back(ctrl.GetChildItem(item));
             }
         }
+    }
+    Shape TreeShape() const
+    {
+        Shape shape;
+        ForEachItem([&](CTreeCtrl& ctrl, HTREEITEM item) {
+            HTREEITEM parent = ctrl.GetParentItem(item);
+            shape[tree->NodeOf(item)] = {parent ? tree->NodeOf(parent) : nullptr,
+                                         AnsiToWide((LPCSTR)ctrl.GetItemText(item))};
+        });
         return shape;
     }
     static void AddCatalogue(const CatalogNode* node, Shape& shape)
@@ -245,16 +253,9 @@ protected:
     }
     void ExpandAll()
     {
-        CTreeCtrl& ctrl = tree->GetTreeCtrl();
-        std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
-        while (!pending.empty()) {
-            HTREEITEM item = pending.back();
-            pending.pop_back();
-            for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                if (ctrl.GetChildItem(item)) ctrl.Expand(item, TVE_EXPAND);
-                pending.push_back(ctrl.GetChildItem(item));
-            }
-        }
+        ForEachItem([](CTreeCtrl& ctrl, HTREEITEM item) {
+            if (ctrl.GetChildItem(item)) ctrl.Expand(item, TVE_EXPAND);
+        });
     }
     // Every item in the order the tree shows them.
     std::vector<HTREEITEM> VisibleItems() const
