@@ -140,6 +140,9 @@ void CTarnimelFrame::OnClose()
     // one of the document's views. Its place and visibility would go with it: the UI state is
     // saved while it still stands, and the base close saves nothing over that.
     CZAVPWorkspace* workspace = GetWorkspace();
+    // The close finds the document through the active view: with the tree active, the bar would
+    // take it along and the document would stay open, its changes unsaved.
+    if (m_pItemsList && GetActiveView() != m_pItemsList) SetActiveView(m_pItemsList, FALSE);
     m_Impl.OnCloseFrame();
     const BOOL saving = workspace ? workspace->m_bSaveState : FALSE;
     if (workspace) workspace->m_bSaveState = FALSE;

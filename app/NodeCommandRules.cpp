@@ -117,7 +117,8 @@ bool FileListShowsMenu(int row, int rowCount, LPARAM rowData)
 
 bool LabelEditRenames(const CatalogNode* node, const char* newText)
 {
-    if (!node || !newText) return false;
+    // An emptied edit gives no new text: a node is never left without a name.
+    if (!node || !newText || !*newText) return false;
     const std::string current = ToAnsiString(node->m_name.c_str());
     return _mbscmp(reinterpret_cast<const unsigned char*>(newText),
                    reinterpret_cast<const unsigned char*>(current.c_str())) != 0;

@@ -59,6 +59,6 @@ MenuAction FileListMenuAction(UINT chosen);
 // The file list opens a popup only on an existing row that is a disc folder.
 bool FileListShowsMenu(int row, int rowCount, LPARAM rowData);
 
-// True when a finished label edit renames the node: there is a new text and it differs from the
-// node's name (both in the ANSI code page).
+// True when a finished label edit renames the node: there is a new, non-empty text and it differs
+// from the node's name (both in the ANSI code page).
 bool LabelEditRenames(const CatalogNode* node, const char* newText);

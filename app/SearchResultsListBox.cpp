@@ -1,7 +1,12 @@
 // The search result list: owned hits, their staircase drawing and the double click.
 #include "app/SearchResultsListBox.h"
 
+#include <string>
+#include <vector>
+
 #include "framework/WideText.h"
+
+#include "app/SearchHitLayout.h"
 
 #include "catalog/CTarnimelDoc.h"
 #include "catalog/CatalogNode.h"
@@ -58,11 +63,19 @@ void SearchResultsListBox::RemoveHitsUnder(const CatalogNode* node)
     }
 }
 
+int SearchResultsListBox::MaxLines() const
+{
+    RECT client = {0, 0, 0, 0};
+    if (GetSafeHwnd() != nullptr) ::GetClientRect(GetSafeHwnd(), &client);
+    return SearchHitLayout::MaxLines(client.right - client.left, client.bottom - client.top);
+}
+
 void SearchResultsListBox::MeasureItem(LPMEASUREITEMSTRUCT measureItem)
 {
     const size_t index = static_cast<size_t>(measureItem->itemData);
     const size_t pathLength = index < m_results.size() ? m_results[index]->path.size() : 0;
-    measureItem->itemHeight = static_cast<UINT>(ItemHeight(pathLength));
+    measureItem->itemHeight = static_cast<UINT>(
+        SearchHitLayout(pathLength, MaxLines()).ItemHeight());
 }
 
 void SearchResultsListBox::DrawLine(HDC dc, int x, int y, int image, const wchar_t* name)
@@ -70,7 +83,18 @@ void SearchResultsListBox::DrawLine(HDC dc, int x, int y, int image, const wchar
     if (m_document != nullptr)
         ImageList_Draw(m_document->m_images, image, dc, x, y, ILD_TRANSPARENT);
     const CString narrow = WideToAnsi(name);
-    TextOutA(dc, x + kTextOffset, y, narrow, narrow.GetLength());
+    TextOutA(dc, x + SearchHitLayout::kTextOffset, y, narrow, narrow.GetLength());
+}
+
+void SearchResultsListBox::DrawFoldedLine(HDC dc, int x, int y, int right, int image,
+                                          const std::wstring& path)
+{
+    if (m_document != nullptr)
+        ImageList_Draw(m_document->m_images, image, dc, x, y, ILD_TRANSPARENT);
+    CString narrow = WideToAnsi(path.c_str());
+    RECT text = {x + SearchHitLayout::kTextOffset, y, right, y + SearchHitLayout::kLineHeight};
+    DrawTextA(dc, narrow, narrow.GetLength(), &text,
+              DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_LEFT | DT_TOP);
 }
 
 void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
@@ -88,13 +112,27 @@ void SearchResultsListBox::DrawItem(LPDRAWITEMSTRUCT drawItem)
         SetBkMode(dc, TRANSPARENT);
         FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        int x = rect.left + kLeftMargin;
-        int y = rect.top + 1;
-        for (const CatalogNode* node : hit.path) {
-            DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
-            x += kIndentStep;
-            y += kLineHeight;
+        // The lines the item was measured for, folded the same way.
+        const SearchHitLayout layout(
+            hit.path.size(),
+            SearchHitLayout::LinesIn(drawItem->rcItem.bottom - drawItem->rcItem.top));
+        const int last = layout.LineCount() - 1;
+        for (int line = 0; line < last; ++line) {
+            const int x = rect.left + SearchHitLayout::LineLeft(line);
+            const int y = rect.top + SearchHitLayout::LineTop(line);
+            const CatalogNode* node = hit.path[layout.PathIndexOfLine(line)];
+            if (line == 0 && layout.FoldedCount() > 0) {
+                std::vector<std::wstring> names;
+                for (size_t i = 0; i < layout.FoldedCount(); ++i)
+                    names.push_back(hit.path[i]->m_name.c_str());
+                DrawFoldedLine(dc, x, y, rect.right, GetNodeImageIndex(node, false),
+                               SearchHitLayout::FoldedText(names));
+            } else {
+                DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
+            }
         }
+        const int x = rect.left + SearchHitLayout::LineLeft(last);
+        const int y = rect.top + SearchHitLayout::LineTop(last);
         if (const CatalogNode* node = hit.AsNode())
             DrawLine(dc, x, y, GetNodeImageIndex(node, false), node->m_name.c_str());
         else if (const FileEntry* entry = hit.AsEntry())

@@ -1,5 +1,6 @@
 // The search dialog's result list: an owner-drawn list box that owns the hits the search thread
-// found and draws each one as a staircase of its path, the hit itself on the last line. A double
+// found and draws each one as a staircase of its path, the hit itself on the last line (a path too
+// deep for the list folds its upper levels into the first line, see SearchHitLayout). A double
 // click asks the dialog to show the folder that holds the hit.
 #pragma once
 #include <memory>
@@ -18,11 +19,6 @@ class SearchResultsListBox : public CListBox, public SearchResultList
 public:
     // Sent to the parent on a double click: wParam 0, lParam the CatalogNode holding the hit.
     static const UINT WM_SHOW_SEARCH_RESULT = WM_USER + 100;
-    static const int kLineHeight = 16;   // one path step: an icon and a name
-    static const int kItemPadding = 20;  // added to every item's height
-    static const int kIndentStep = 16;
-    static const int kLeftMargin = 6;
-    static const int kTextOffset = 18;  // from an icon's left edge to its name
 
     // `document` gives the image list and file-type icons the hits are drawn with; null draws
     // the names alone.
@@ -44,11 +40,8 @@ public:
     size_t GetResultCount() const { return m_results.size(); }
     const SearchHit* GetResult(size_t index) const { return m_results[index].get(); }
 
-    // Item height for a hit whose path has `pathLength` nodes.
-    static int ItemHeight(size_t pathLength)
-    {
-        return kLineHeight * static_cast<int>(pathLength) + kItemPadding;
-    }
+    // The most lines an item may take in this list's window (without one: a list box's limit).
+    int MaxLines() const;
 
     void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
     void MeasureItem(LPMEASUREITEMSTRUCT measureItem) override;
@@ -59,6 +52,8 @@ protected:
 private:
     // Draws `image` of the document's list (if any) and `name` at (x, y).
     void DrawLine(HDC dc, int x, int y, int image, const wchar_t* name);
+    // The same for a folded line: the names as one path, shortened in its middle to end at `right`.
+    void DrawFoldedLine(HDC dc, int x, int y, int right, int image, const std::wstring& path);
 
     std::vector<std::unique_ptr<SearchHit>> m_results;  // item data of each list item: its index here
     CTarnimelDoc* m_document;                           // not owned; null draws names only

@@ -55,19 +55,26 @@ void TreeDragImage::Move(POINT point)
     }
 }
 
-void TreeDragImage::Drop(POINT)
+void TreeDragImage::TakeDown()
 {
     ImageList_DragLeave(m_tree->GetSafeHwnd());
     ImageList_EndDrag();
     m_tree->GetTreeCtrl().SelectDropTarget(nullptr);
     m_tree->ModifyStyle(TVS_NOTOOLTIPS, 0);
+    if (m_refusing) ::SetCursor(m_savedCursor);
+}
+
+void TreeDragImage::Drop(POINT)
+{
+    TakeDown();
     if (m_refusing) {
-        ::SetCursor(m_savedCursor);
         ::MessageBeep(RefusedBeep);
         return;
     }
     m_tree->MoveNode(m_tree->GetCurrentItem(), m_dragged);
 }
+
+void TreeDragImage::Cancel() { TakeDown(); }
 
 void TreeDragCursor::Begin(POINT) { m_savedCursor = ::SetCursor(::LoadCursor(nullptr, IDC_NO)); }
 
@@ -76,3 +83,5 @@ void TreeDragCursor::Drop(POINT)
     ::SetCursor(m_savedCursor);
     ::MessageBeep(RefusedBeep);
 }
+
+void TreeDragCursor::Cancel() { ::SetCursor(m_savedCursor); }

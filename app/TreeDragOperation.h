@@ -15,6 +15,9 @@ public:
     virtual void Move(POINT) {}
     virtual void Drop(POINT point) = 0;
     virtual void Begin(POINT point) = 0;
+    // The drag is called off (the mouse capture went elsewhere): everything it showed goes, and
+    // nothing moves.
+    virtual void Cancel() = 0;
 };
 
 // Dragging a user folder or a disc.
@@ -27,11 +30,15 @@ public:
     void Move(POINT point) override;
     void Drop(POINT point) override;
     void Begin(POINT point) override;
+    void Cancel() override;
 
     HTREEITEM DraggedItem() const { return m_dragged; }
     bool Refusing() const { return m_refusing; }
 
 private:
+    // Takes away the drag image, the drop highlight and the refusing cursor.
+    void TakeDown();
+
     VIEW_CategoryTree* m_tree;
     HIMAGELIST m_image;
     HTREEITEM m_dragged = nullptr;
@@ -45,6 +52,7 @@ class TreeDragCursor : public TreeDragOperation
 public:
     void Drop(POINT point) override;
     void Begin(POINT point) override;
+    void Cancel() override;
 
 private:
     HCURSOR m_savedCursor = nullptr;

@@ -24,6 +24,9 @@ BEGIN_MESSAGE_MAP(VIEW_CategoryTree, CTreeView)
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
+ON_WM_CAPTURECHANGED()
+ON_WM_RBUTTONDOWN()
+ON_MESSAGE(WM_CONTEXT_COMMAND, &VIEW_CategoryTree::OnContextCommand)
 ON_WM_KEYUP()
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGA, &VIEW_CategoryTree::OnBeginDrag)
 ON_NOTIFY_REFLECT(TVN_BEGINDRAGW, &VIEW_CategoryTree::OnBeginDrag)
@@ -158,6 +161,13 @@ HTREEITEM VIEW_CategoryTree::TargetItem() const
     return item ? item : tree.GetSelectedItem();
 }
 
+HTREEITEM VIEW_CategoryTree::CommandItem() const
+{
+    // Whatever moved the highlight since the last press or drop (keys, a rename, a new folder,
+    // the document) counts: a command never acts on an item the user no longer sees marked.
+    return m_inContextCommand ? m_hCurrentItem : TargetItem();
+}
+
 void VIEW_CategoryTree::OnLButtonDown(UINT, CPoint point)
 {
     m_hCurrentItem = GetTreeCtrl().HitTest(point);
@@ -174,13 +184,35 @@ void VIEW_CategoryTree::OnMouseMove(UINT, CPoint point)
 void VIEW_CategoryTree::OnLButtonUp(UINT, CPoint point)
 {
     m_hCurrentItem = GetTreeCtrl().HitTest(point);
-    CTarnimelApp* app = GetTarnimelApp();
-    if (app && app->GetDragOperation()) {
-        app->GetDragOperation()->Drop(point);
-        ::ReleaseCapture();
-        app->DeleteDragOperation();
-    }
+    EndDrag(&point);
     Default();
+}
+
+void VIEW_CategoryTree::OnCaptureChanged(CWnd* pWnd)
+{
+    // The mouse was taken away in mid-drag (another window or a message box took the capture):
+    // the drag ends here, its drop highlight with it, or later commands would act on that item.
+    if (pWnd != this) EndDrag(nullptr);
+    Default();
+}
+
+void VIEW_CategoryTree::EndDrag(const CPoint* dropPoint)
+{
+    CTarnimelApp* app = GetTarnimelApp();
+    TreeDragOperation* operation = app ? app->GetDragOperation() : nullptr;
+    if (!operation) return;
+    // Taken from the application first: releasing the capture reports a capture change, which
+    // must find no drag left to call off.
+    app->SetDragOperation(nullptr);
+    if (dropPoint)
+        operation->Drop(*dropPoint);
+    else
+        operation->Cancel();
+    delete operation;
+    // Whatever marked a drop target meanwhile (some tree controls mark the pressed item once
+    // the drag starts), the mark ends with the drag.
+    GetTreeCtrl().SelectDropTarget(nullptr);
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
 }
 
 void VIEW_CategoryTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
@@ -189,7 +221,8 @@ void VIEW_CategoryTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult)
     CTarnimelApp* app = GetTarnimelApp();
     if (!app) return;
     CTreeCtrl& tree = GetTreeCtrl();
-    if (!m_hCurrentItem) m_hCurrentItem = TreeNotify(pNMHDR)->itemNew.hItem;
+    // The control names the item it saw pressed; the press itself set the same one.
+    if (HTREEITEM pressed = TreeNotify(pNMHDR)->itemNew.hItem) m_hCurrentItem = pressed;
     const CatalogNode* node = NodeOf(m_hCurrentItem);
     if (!node) return;
     POINT point = {};
@@ -266,7 +299,9 @@ void VIEW_CategoryTree::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
     // No item handle may outlive its item.
-    if (TreeNotify(pNMHDR)->itemOld.hItem == m_hCurrentItem) m_hCurrentItem = nullptr;
+    const HTREEITEM gone = TreeNotify(pNMHDR)->itemOld.hItem;
+    for (HTREEITEM* held : {&m_hCurrentItem, &m_hRightPressed, &m_hContextItem})
+        if (*held == gone) *held = nullptr;
 }
 
 BOOL VIEW_CategoryTree::RunEditLoop(UINT)
@@ -276,19 +311,57 @@ BOOL VIEW_CategoryTree::RunEditLoop(UINT)
     return TRUE;
 }
 
+void VIEW_CategoryTree::OnRButtonDown(UINT, CPoint point)
+{
+    // The control reports the click from inside its own handling of this press.
+    m_hRightPressed = GetTreeCtrl().HitTest(point);
+    Default();
+    m_hRightPressed = nullptr;
+}
+
 void VIEW_CategoryTree::OnRightClick(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    m_hCurrentItem = TargetItem();
-    const int popupIndex = TreeContextPopup(NodeOf(m_hCurrentItem));
+    CTreeCtrl& tree = GetTreeCtrl();
+    // The clicked item: the one the control marks while the button is down; a control that
+    // marks none leaves the item the press hit; clicked beside every item, the selected one.
+    HTREEITEM item = tree.GetDropHilightItem();
+    const bool markedByControl = item != nullptr;
+    if (!item) item = m_hRightPressed;
+    if (!item) item = tree.GetSelectedItem();
+    m_hCurrentItem = item;
+    const int popupIndex = TreeContextPopup(NodeOf(item));
     if (popupIndex < 0) return;
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENUS)) return;
     CMenu* popup = menu.GetSubMenu(popupIndex);
     if (!popup) return;
-    // The command goes to this view and on to its document, as a menu choice would.
-    if (const UINT chosen = TrackContextPopup(popup->GetSafeHmenu()))
-        SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(chosen), 0), 0);
+    // The item stays marked while its menu is open: the user sees what the menu acts on.
+    const bool mark = !markedByControl && item != tree.GetSelectedItem();
+    if (mark) tree.SelectDropTarget(item);
+    const UINT chosen = TrackContextPopup(popup->GetSafeHmenu());
+    if (mark) tree.SelectDropTarget(nullptr);
+    if (!chosen) return;
+    // The command may delete the item or open a dialog: it runs once the control has finished
+    // with its click, and goes to this view and on to its document, as a menu choice would.
+    m_hContextItem = item;
+    PostMessage(WM_CONTEXT_COMMAND, LOWORD(chosen), 0);
+}
+
+LRESULT VIEW_CategoryTree::OnContextCommand(WPARAM wParam, LPARAM)
+{
+    const HTREEITEM item = m_hContextItem;
+    m_hContextItem = nullptr;
+    if (!item) return 0;  // the item went meanwhile
+    m_hCurrentItem = item;
+    struct ContextCommandScope
+    {
+        bool& running;
+        explicit ContextCommandScope(bool& flag) : running(flag) { running = true; }
+        ~ContextCommandScope() { running = false; }
+    } scope(m_inContextCommand);
+    SendMessage(WM_COMMAND, MAKEWPARAM(LOWORD(wParam), 0), 0);
+    return 0;
 }
 
 UINT VIEW_CategoryTree::TrackContextPopup(HMENU popup)
@@ -301,11 +374,11 @@ void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)
     CTarnimelDoc* doc = GetCatalog();
     switch (nChar) {
     case VK_INSERT:
-        m_hCurrentItem = TargetItem();
+        m_hCurrentItem = CommandItem();
         if (doc) doc->OnAddDisc(NodeOf(m_hCurrentItem));
         break;
     case VK_DELETE:
-        m_hCurrentItem = TargetItem();
+        m_hCurrentItem = CommandItem();
         if (doc) doc->DeleteNode(NodeOf(m_hCurrentItem));
         break;
     case VK_F2: OnRename(); break;
@@ -315,17 +388,19 @@ void VIEW_CategoryTree::OnKeyUp(UINT nChar, UINT, UINT)
 
 void VIEW_CategoryTree::OnAddDisc()
 {
-    if (!m_hCurrentItem) m_hCurrentItem = TargetItem();
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->OnAddDisc(NodeOf(m_hCurrentItem));
 }
 
 void VIEW_CategoryTree::OnCreateFolder()
 {
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->CreateFolder(NodeOf(m_hCurrentItem));
 }
 
 void VIEW_CategoryTree::OnDelete()
 {
+    m_hCurrentItem = CommandItem();
     if (CTarnimelDoc* doc = GetCatalog()) doc->DeleteNode(NodeOf(m_hCurrentItem));
 }
 

@@ -16,6 +16,10 @@ class VIEW_CategoryTree : public CTreeView
 {
     DECLARE_DYNCREATE(VIEW_CategoryTree)
 public:
+    // Posted to itself with a context menu's command (wParam): it runs once the control has
+    // finished its own right click.
+    static const UINT WM_CONTEXT_COMMAND = WM_APP + 1;
+
     VIEW_CategoryTree();
     ~VIEW_CategoryTree() override;
 
@@ -30,6 +34,9 @@ public:
 
     // The item the last press or release hit, or that a command or key took as its target.
     HTREEITEM GetCurrentItem() const { return m_hCurrentItem; }
+    // The item the commands act on: the one the user sees highlighted (the drop highlight, else
+    // the selected item), or the right-clicked item for a command of its context menu.
+    HTREEITEM CommandItem() const;
     // Moves the dragged item's node under the target item's node when the rules allow it.
     void MoveNode(HTREEITEM target, HTREEITEM dragged);
 
@@ -44,6 +51,9 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnCaptureChanged(CWnd* pWnd);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    LRESULT OnContextCommand(WPARAM wParam, LPARAM lParam);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
@@ -64,8 +74,14 @@ private:
     HTREEITEM TargetItem() const;
     void EndLabelEdit(HTREEITEM item, const char* text);
 
+    // Ends the drag in progress, if any: dropped at the point, or (null) called off.
+    void EndDrag(const CPoint* dropPoint);
+
     HTREEITEM m_hCurrentItem = nullptr;
-    HWND m_hLabelEdit = nullptr;  // the tree's own edit control while a label is edited
+    bool m_inContextCommand = false;      // a context menu's command for m_hCurrentItem is running
+    HTREEITEM m_hRightPressed = nullptr;  // the item under the right button while it is down
+    HTREEITEM m_hContextItem = nullptr;   // the item a posted context command is for
+    HWND m_hLabelEdit = nullptr;          // the tree's own edit control while a label is edited
     ModalEditLoop m_editLoop;
 
     DECLARE_MESSAGE_MAP()

@@ -629,6 +629,35 @@ TEST_F(AppFrame, ACellEditEndsOnceByItsKeysOrFocusAndTheProgramRunsOn)
     EXPECT_EQ(L"Петров", disc->m_lentTo.str());
 }
 
+// A click in the tree makes it the active view of the main frame, wherever its bar stands; the
+// close then still closes the document, which saves the catalogue.
+TEST_F(AppFrame, ClosingWithTheTreeActiveSavesTheCatalogue)
+{
+    Populate();
+    Root()->m_modified = 1;
+    // Floating, the bar's own frame stands between the tree and the main frame.
+    ASSERT_TRUE(
+        frame->WorkspaceBar().FloatControlBar(CRect(300, 200, 520, 480), ZAVP_DM_DBL_CLICK, TRUE));
+    PumpPending();
+    VIEW_CategoryTree* tree = frame->GetCategoryTree();
+    frame->SetActiveView(tree);
+    ASSERT_EQ(tree, frame->GetActiveView());
+    const std::string file = m_folder->File("My collections.dat");
+    DeleteFileA(file.c_str());
+    frame->PostMessage(WM_CLOSE);
+    EXPECT_EQ(0, g_app.Run());
+    EXPECT_EQ(nullptr, g_app.m_pMainWnd);
+    frame = nullptr;
+    HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h) << "the catalogue was not saved";
+    char head[4] = {};
+    DWORD read = 0;
+    ReadFile(h, head, sizeof head, &read, nullptr);
+    CloseHandle(h);
+    EXPECT_EQ("BZh5", std::string(head, read));
+}
+
 TEST_F(AppFrame, ClosingTheWindowDuringACellEditEndsTheProgram)
 {
     Populate();

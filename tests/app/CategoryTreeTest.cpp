@@ -121,6 +121,14 @@ protected:
         info.itemNew.hItem = item;
         frame->SendMessage(WM_NOTIFY, AFX_IDW_PANE_FIRST, (LPARAM)&info);
     }
+    // Runs the command a context menu posted, and only that: a label edit's loop would wait.
+    void RunContextCommand()
+    {
+        MSG msg;
+        while (PeekMessageA(&msg, Tree(), VIEW_CategoryTree::WM_CONTEXT_COMMAND,
+                            VIEW_CategoryTree::WM_CONTEXT_COMMAND, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
     // The node becomes the tree's current item as a right-click on the selected item makes it.
     void MakeCurrent(const CatalogNode* node)
     {
@@ -210,7 +218,10 @@ TEST_F(CategoryTree, OnlyFoldersAndDiscsAreRenamedAndOnlyToAnotherName)
         const wchar_t* text;  // null: the edit is cancelled with Esc
         const wchar_t* name;
         int modified;
-    } cases[] = {{L"Disc", L"Disc", 0}, {nullptr, L"Disc", 0}, {L"Диск 1", L"Диск 1", 1}};
+    } cases[] = {{L"Disc", L"Disc", 0},
+                 {nullptr, L"Disc", 0},
+                 {L"", L"Disc", 0},  // an emptied edit is no new name
+                 {L"Диск 1", L"Диск 1", 1}};
     for (const auto& c : cases) {
         root->m_modified = 0;
         TreeView_EditLabel(Tree(), Item(disc));
@@ -253,6 +264,7 @@ TEST_F(CategoryTree, EachKindOfNodeHasItsContextMenuAndTheSearchRunsFromIt)
     Select(games);
     menus.m_answer = 32778;
     Notify(NM_RCLICK);
+    RunContextCommand();
     EXPECT_EQ(2u, games->m_children.size());
     TreeView_EndEditLabelNow(Tree(), TRUE);
 
@@ -260,7 +272,41 @@ TEST_F(CategoryTree, EachKindOfNodeHasItsContextMenuAndTheSearchRunsFromIt)
     DialogAnswerer search(A(L"Поиск...").c_str(), [](HWND) { return (UINT)IDCANCEL; });
     menus.m_answer = 32776;
     Notify(NM_RCLICK);
+    RunContextCommand();
     EXPECT_TRUE(search.Met());
+}
+
+// A right click on a disc that is not selected opens the disc's menu, shows the disc marked
+// meanwhile, and its "Удалить" deletes that disc, once the control's own click handling is over.
+TEST_F(CategoryTree, AContextCommandActsOnTheClickedItemAfterTheClick)
+{
+    Select(games);
+    struct Watch : ScriptedTracker
+    {
+        HWND tree = nullptr;
+        HTREEITEM marked = nullptr;
+        UINT Track(HMENU popup, HWND owner) override
+        {
+            marked = TreeView_GetDropHilight(tree);
+            return ScriptedTracker::Track(popup, owner);
+        }
+    } menus;
+    menus.tree = Tree();
+    menus.m_answer = 32773;
+    g_app.m_answers = {IDYES};
+    const POINT at = Centre(disc);
+    tree->PostMessage(WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    tree->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ((std::vector<UINT>{32776, 32773}), menus.LastIds());
+    EXPECT_EQ(Item(disc), menus.marked);
+    EXPECT_EQ(nullptr, TreeView_GetDropHilight(Tree()));
+    // Nothing is deleted from inside the control's notification.
+    EXPECT_TRUE(g_app.m_messages.empty());
+    EXPECT_TRUE(HoldsNode(disc));
+    RunContextCommand();
+    EXPECT_EQ(1u, g_app.m_messages.size());
+    EXPECT_FALSE(HoldsNode(disc));
+    EXPECT_EQ(std::vector<std::string>{A(L"Игры")}, Children(root));
 }
 
 TEST_F(CategoryTree, DeletedItemsAreForgottenAndDeletingAroundTheCurrentNodeGoesToTheParent)

@@ -3,6 +3,7 @@
 // clears and drops.
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 #include <vector>
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 
 #include "app/SearchResultsListBox.h"
 #include "catalog/CollectionNode.h"
+#include "catalog/DiscFolderNode.h"
 #include "catalog/DiscNode.h"
 #include "catalog/FileEntry.h"
 #include "catalog/UserFolderNode.h"
@@ -215,4 +217,54 @@ TEST(SearchResultsListBox, DrawsAStaircaseWithTheHitLastAndASeparator)
     di.itemData = 1;
     list.DrawItem(&di);
     EXPECT_EQ(0u, canvas.At(40, 5));
+}
+
+// A hit deeper than the list is high: a file 32 folders down a disc. Its item fits the list, so
+// it can be scrolled into view whole, and the hit's own name is drawn on its last line, with the
+// upper levels folded into the first.
+TEST(SearchResultsListBox, ADeepHitKeepsItsOwnNameInView)
+{
+    Tree t;
+    std::vector<CatalogNode*> path = {&t.collection, t.folder, t.disc};
+    CatalogNode* holder = t.disc;
+    for (int level = 1; level <= 31; ++level) {
+        DiscFolderNode* folder = new DiscFolderNode;  // owned by its parent
+        folder->m_name = L"Уровень " + std::to_wstring(level);
+        holder->AddChild(folder);
+        path.push_back(holder = folder);
+    }
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    ASSERT_TRUE(host.list.AddResult(EntryHit(&t.file, path)));
+    RECT client = {}, item = {};
+    ::GetClientRect(host.list.GetSafeHwnd(), &client);
+    ::SendMessageA(host.list.GetSafeHwnd(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    const int height = host.Height(0);
+    EXPECT_LE(height, client.bottom) << "the item is taller than the list";
+    EXPECT_LE(height, 255);
+    EXPECT_EQ(height, item.bottom - item.top);
+
+    const int width = client.right;
+    DibCanvas canvas(width, height);
+    ASSERT_TRUE(canvas.valid());
+    DRAWITEMSTRUCT di = {};
+    di.CtlType = ODT_LISTBOX;
+    di.itemAction = ODA_DRAWENTIRE;
+    di.hDC = canvas.dc();
+    di.rcItem = {0, 0, width, height};
+    host.list.DrawItem(&di);
+    // Text on the first line (the folded levels) and on the last (the hit), each starting 18
+    // pixels after its line's icon, lines 16 pixels apart and one step further in.
+    const DWORD window = DibCanvas::Rgb(GetSysColor(COLOR_WINDOW));
+    const int lines = (height - 20) / 16 + 1;
+    for (int line : {0, lines - 1}) {
+        int left = width;
+        for (int y = 1 + 16 * line; y < 1 + 16 * (line + 1) && y < height - 1; ++y)
+            for (int x = 0; x < width; ++x)
+                if (canvas.At(x, y) != window && x < left) left = x;
+        const int expected = 6 + 16 * line + 18;
+        EXPECT_GE(left, expected) << "line " << line;
+        EXPECT_LT(left, expected + 6) << "line " << line << ": no name drawn";
+    }
+    host.DestroyWindow();
 }

@@ -155,7 +155,7 @@ TEST(NodeCommandRules, LabelEditRenamesOnlyToAnotherText)
     EXPECT_FALSE(LabelEditRenames(t.games, games.c_str()));                 // the same text
     EXPECT_FALSE(LabelEditRenames(t.games, nullptr));                       // cancelled with Esc
     EXPECT_TRUE(LabelEditRenames(t.games, ToAnsiString(L"игры").c_str()));  // letter case counts
-    EXPECT_TRUE(LabelEditRenames(t.games, ""));
+    EXPECT_FALSE(LabelEditRenames(t.games, ""));  // an emptied edit keeps the name
     EXPECT_TRUE(LabelEditRenames(t.disc, "Music"));
 }
 

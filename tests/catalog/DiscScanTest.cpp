@@ -146,6 +146,39 @@ TEST(DiscScan, DepthLimitCases)
     }
 }
 
+// The progress dialog counts each folder as it is scanned, the disc's root among them; the
+// statistics count the disc folders the catalogue holds, and the root is the disc, counted with
+// the discs. A file 32 folders down: 33 folder counts, 32 more folders, one more disc.
+TEST(DiscScan, ProgressCountsTheRootWhereStatisticsCountItAsTheDisc)
+{
+    CdromFixture cd;
+    std::wstring deep;
+    for (int level = 1; level <= 32; ++level) deep += L"L" + std::to_wstring(level) + L"\\";
+    cd.AddFile(deep + L"deep.txt", "d");
+    const std::int32_t discs = CatalogStatistics::DiscCount();
+    const std::int32_t folders = CatalogStatistics::FolderCount();
+    const std::int32_t files = CatalogStatistics::FileCount();
+    {
+        Scan s;
+        s.Run(cd.Root());
+        ASSERT_NE(nullptr, s.disc);
+        EXPECT_EQ(33, s.shell.progressFolders);
+        EXPECT_EQ(2, s.shell.progressFiles);  // deep.txt and the label file
+        EXPECT_EQ(1, CatalogStatistics::DiscCount() - discs);
+        EXPECT_EQ(32, CatalogStatistics::FolderCount() - folders);
+        EXPECT_EQ(2, CatalogStatistics::FileCount() - files);
+        const CatalogNode* node = s.disc;
+        for (int level = 1; level <= 32 && node; ++level)
+            node = Child(node, L"L" + std::to_wstring(level));
+        ASSERT_NE(nullptr, node);
+        EXPECT_EQ(1u, static_cast<const EntryContainerNode*>(node)->EntryCount());
+    }
+    // The disc went with its collection, and the counts with it.
+    EXPECT_EQ(discs, CatalogStatistics::DiscCount());
+    EXPECT_EQ(folders, CatalogStatistics::FolderCount());
+    EXPECT_EQ(files, CatalogStatistics::FileCount());
+}
+
 // A disc hung deep in the tree must not pass the deepest level a file can hold: its folders are
 // cut there as by the depth limit, and where not even the disc fits nothing is scanned.
 TEST(DiscScan, DeepTargetsCutTheDiscAtTheDeepestLevel)
