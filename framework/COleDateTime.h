@@ -11,7 +11,12 @@
 class COleDateTime
 {
 public:
-    enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
+    enum DateTimeStatus
+    {
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     COleDateTime() : m_dt(0.0), m_status(valid) {}
     explicit COleDateTime(double dtSrc) : m_dt(dtSrc), m_status(valid) {}
@@ -29,7 +34,10 @@ public:
 
     // 0 on success; an impossible date (31 April, month 13) leaves the value invalid and answers 1.
     int SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec);
-    int SetDate(int nYear, int nMonth, int nDay) { return SetDateTime(nYear, nMonth, nDay, 0, 0, 0); }
+    int SetDate(int nYear, int nMonth, int nDay)
+    {
+        return SetDateTime(nYear, nMonth, nDay, 0, 0, 0);
+    }
 
     // The fields of a valid date; -1 for an invalid or null one.
     int GetYear() const;

@@ -7,11 +7,13 @@
 TEST(OleDateTime, FieldsOfKnownVariantTimes)
 {
     // Day 0 is 30 December 1899 (a Saturday); 2.75 is 1 January 1900, 18:00.
-    const struct { double dt; int y, m, d, h, dow, doy; } cases[] = {
-        {0.0, 1899, 12, 30, 0, 7, 364},
-        {2.75, 1900, 1, 1, 18, 2, 1},
-        {36526.0, 2000, 1, 1, 0, 7, 1},
-        {36585.0, 2000, 2, 29, 0, 3, 60},
+    const struct
+    {
+        double dt;
+        int y, m, d, h, dow, doy;
+    } cases[] = {
+        {0.0, 1899, 12, 30, 0, 7, 364},   {2.75, 1900, 1, 1, 18, 2, 1},
+        {36526.0, 2000, 1, 1, 0, 7, 1},   {36585.0, 2000, 2, 29, 0, 3, 60},
         {-1.25, 1899, 12, 29, 6, 6, 363},
     };
     for (const auto& c : cases) {
@@ -50,9 +52,9 @@ TEST(OleDateTime, AddingDaysCrossesTheEpochAndKeepsTheTimeOfDay)
     EXPECT_EQ(6, date.GetHour());
     date += COleDateTimeSpan(3, 0, 0, 0);
     EXPECT_EQ(COleDateTime(1900, 1, 1, 6, 0, 0), date);
-    EXPECT_DOUBLE_EQ(-3.0,
-                     (COleDateTime(1899, 12, 29, 6, 0, 0) - COleDateTime(1900, 1, 1, 6, 0, 0))
-                         .GetTotalDays());
+    EXPECT_DOUBLE_EQ(
+        -3.0,
+        (COleDateTime(1899, 12, 29, 6, 0, 0) - COleDateTime(1900, 1, 1, 6, 0, 0)).GetTotalDays());
     EXPECT_TRUE(COleDateTime(1899, 12, 29, 6, 0, 0) < COleDateTime(1899, 12, 29, 7, 0, 0));
 }
 

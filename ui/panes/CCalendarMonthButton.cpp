@@ -28,10 +28,10 @@ void CCalendarMonthButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*,
     m_nStyle |= TBBS_DISABLED;
     const COLORREF clrText = m_pCalendar != nullptr ? m_pCalendar->GetHeaderTextColor()
                                                     : globalData.clrBarText;
-    const HGDIOBJ hOldFont =
-        globalData.fontRegular.GetSafeHandle() != nullptr
-            ? ::SelectObject(pDC->GetSafeHdc(), globalData.fontRegular.GetSafeHandle())
-            : nullptr;
+    const HGDIOBJ hOldFont = globalData.fontRegular.GetSafeHandle() != nullptr
+                                 ? ::SelectObject(pDC->GetSafeHdc(),
+                                                  globalData.fontRegular.GetSafeHandle())
+                                 : nullptr;
     const COLORREF clrOld = pDC->SetTextColor(clrText);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     CRect rectText = rect;

@@ -15,6 +15,7 @@ COLORREF CCalendarWeekNumButton::GetTextColor() const
 CString CCalendarWeekNumButton::TextOf(const COleDateTime& date) const
 {
     CString str;
-    str.Format("%02d", ZAVPCalendarMath::GetWeekOfYear(date, ZAVPCalendarMath::kFirstDayOfWeekSunday));
+    str.Format("%02d",
+               ZAVPCalendarMath::GetWeekOfYear(date, ZAVPCalendarMath::kFirstDayOfWeekSunday));
     return str;
 }

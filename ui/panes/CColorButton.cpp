@@ -11,12 +11,13 @@ IMPLEMENT_SERIAL(CColorButton, CZAVPToolbarButton, 1)
 
 namespace
 {
-const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;         // 0x30000
+const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
 const UINT kRowFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
 const DWORD kPaletteRelative = 0x02000000;
 }  // namespace
 
-CColorButton::CColorButton() : CColorButton((COLORREF)-1, FALSE, FALSE, nullptr, FALSE, FALSE, FALSE)
+CColorButton::CColorButton()
+    : CColorButton((COLORREF)-1, FALSE, FALSE, nullptr, FALSE, FALSE, FALSE)
 {
 }
 
@@ -80,8 +81,8 @@ void CColorButton::DrawEtched(CDC* pDC, const CRect& rect)
     pDC->Draw3dRect(rectInner, globalData.clrBarShadow, globalData.clrBarHilite);
 }
 
-void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, BOOL, BOOL bHighlight,
-                          BOOL, BOOL)
+void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, BOOL,
+                          BOOL bHighlight, BOOL, BOOL)
 {
     CPalette* pOldPalette = nullptr;
     if (m_pParentBar != nullptr) pOldPalette = m_pParentBar->SelectPalette(pDC);
@@ -94,8 +95,9 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, B
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
     if (!bDisabled && !m_bIsLabel && (bHighlight || (m_nStyle & kPressedOrChecked))) {
-        const int nState = (m_nStyle & kPressedOrChecked) ? CZAVPVisualManager::ButtonsIsPressed
-                                                          : CZAVPVisualManager::ButtonsIsHighlighted;
+        const int nState = (m_nStyle & kPressedOrChecked)
+                               ? CZAVPVisualManager::ButtonsIsPressed
+                               : CZAVPVisualManager::ButtonsIsHighlighted;
         pManager->OnDrawButtonBorder(pDC, this, rect, nState);
     }
 
@@ -131,13 +133,12 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, B
             }
             rectText.left = rectSwatch.right + nBorder;
         }
-        const HGDIOBJ hOldFont =
-            globalData.fontRegular.GetSafeHandle() != nullptr
-                ? ::SelectObject(pDC->GetSafeHdc(), globalData.fontRegular.GetSafeHandle())
-                : nullptr;
-        const COLORREF clrOld = pDC->SetTextColor(bDisabled && !m_bIsLabel
-                                                      ? globalData.clrGrayedText
-                                                      : globalData.clrBarText);
+        const HGDIOBJ hOldFont = globalData.fontRegular.GetSafeHandle() != nullptr
+                                     ? ::SelectObject(pDC->GetSafeHdc(),
+                                                      globalData.fontRegular.GetSafeHandle())
+                                     : nullptr;
+        const COLORREF clrOld = pDC->SetTextColor(
+            bDisabled && !m_bIsLabel ? globalData.clrGrayedText : globalData.clrBarText);
         const int nOldMode = pDC->SetBkMode(TRANSPARENT);
         pDC->DrawText(m_strText, rectText, kRowFormat | (m_bIsLabel ? DT_LEFT : DT_CENTER));
         pDC->SetBkMode(nOldMode);

@@ -11,8 +11,8 @@ class CColorButton : public CZAVPToolbarButton
     DECLARE_SERIAL(CColorButton)
 public:
     CColorButton();
-    CColorButton(COLORREF color, BOOL bIsAutomatic, BOOL bIsOther, LPCSTR lpszText,
-                 BOOL bHighlight, BOOL bIsDocument, BOOL bIsCustomPreview);
+    CColorButton(COLORREF color, BOOL bIsAutomatic, BOOL bIsOther, LPCSTR lpszText, BOOL bHighlight,
+                 BOOL bIsDocument, BOOL bIsCustomPreview);
     // A label (the document colours' title).
     CColorButton(LPCSTR lpszText, BOOL bIsDocument);
 
@@ -27,13 +27,13 @@ public:
     // A colour cell: not the automatic, other or label row.
     BOOL IsCell() const { return !m_bIsAutomatic && !m_bIsOther && !m_bIsLabel; }
 
-    COLORREF m_Color;         // -1 for the rows
-    BOOL m_bHighlight;        // the selected mark
+    COLORREF m_Color;   // -1 for the rows
+    BOOL m_bHighlight;  // the selected mark
     BOOL m_bIsAutomatic;
     BOOL m_bIsOther;
     BOOL m_bIsLabel;
-    BOOL m_bIsDocument;       // a document colour or the document title
-    BOOL m_bIsCustomPreview;  // the preview cell after the other row
+    BOOL m_bIsDocument;           // a document colour or the document title
+    BOOL m_bIsCustomPreview;      // the preview cell after the other row
     CZAVPColorBar* m_pParentBar;  // null outside a colour bar
 
 protected:

@@ -27,8 +27,8 @@ const Field kFields[] = {{IDC_ZAVP_COLOR_RED, IDC_ZAVP_COLOR_RED_SPIN},
 }  // namespace
 
 CColorPage2::CColorPage2()
-    : CPropertyPage(IDD_ZAVP_COLOR_PAGE_CUSTOM), m_pDialog(nullptr), m_r(0), m_g(0), m_b(0),
-      m_l(0), m_h(0), m_s(0), m_bInUpdate(FALSE)
+    : CPropertyPage(IDD_ZAVP_COLOR_PAGE_CUSTOM), m_pDialog(nullptr), m_r(0), m_g(0), m_b(0), m_l(0),
+      m_h(0), m_s(0), m_bInUpdate(FALSE)
 {
 }
 

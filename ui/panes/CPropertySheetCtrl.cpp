@@ -45,8 +45,7 @@ void CPropertySheetCtrl::LayoutPages()
         CRect rectPage;
         pPage->GetWindowRect(rectPage);
         ScreenToClient(&rectPage);
-        pPage->SetWindowPos(nullptr, rectPage.left, rectPage.top,
-                            rectClient.Width() - 3 * cxEdge,
+        pPage->SetWindowPos(nullptr, rectPage.left, rectPage.top, rectClient.Width() - 3 * cxEdge,
                             rectClient.Height() - rectPage.top - cyEdge,
                             SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -49,7 +49,7 @@ const CSize kFirstMinCell(10, 10);
 const UINT_PTR kRepeatTimerId = 1;
 const int kDaysInWeek = 7;
 const int kWeekRows = 6;
-const UINT kIdlePrompt = 0xE001;         // AFX_IDS_IDLEMESSAGE
+const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
 const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
 const DWORD kNoGripperOrBorders = 0xFFBFF0FF;
 const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;  // 261
@@ -66,8 +66,8 @@ public:
     {
         m_dc.Attach(m_hDC);
         HGDIOBJ hFont = globalData.fontRegular.GetSafeHandle();
-        m_hOldFont = ::SelectObject(m_hDC, hFont != nullptr ? hFont
-                                                            : ::GetStockObject(DEFAULT_GUI_FONT));
+        m_hOldFont = ::SelectObject(m_hDC,
+                                    hFont != nullptr ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
     }
     ~FontDC()
     {
@@ -83,10 +83,7 @@ private:
     HGDIOBJ m_hOldFont;
 };
 
-CSize TextSize(CDC* pDC, const CString& str)
-{
-    return pDC->GetTextExtent(str, str.GetLength());
-}
+CSize TextSize(CDC* pDC, const CString& str) { return pDC->GetTextExtent(str, str.GetLength()); }
 }  // namespace
 
 // ---- construction
@@ -189,7 +186,8 @@ int CZAVPCalendarBar::OnCreate(LPCREATESTRUCT lpcs)
         m_sizeMinCell.cy = std::max(m_sizeMinCell.cy, sizeDay.cy);
         // The seven days of any week: 1 January 2006 was a Sunday.
         for (int i = 0; i < kDaysInWeek; ++i) {
-            const CSize size = TextSize(dc.get(), COleDateTime(2006, 1, 1 + i, 0, 0, 0).Format("%a"));
+            const CSize size = TextSize(dc.get(),
+                                        COleDateTime(2006, 1, 1 + i, 0, 0, 0).Format("%a"));
             m_sizeMinCell.cx = std::max(m_sizeMinCell.cx, size.cx);
             m_sizeMinCell.cy = std::max(m_sizeMinCell.cy, size.cy);
         }
@@ -419,7 +417,7 @@ void CZAVPCalendarBar::SelectWeekDays(const COleDateTime& date, BOOL bToggle, BO
     const int nDays = GetDaysInMonth(m_date);
     for (int nDay = 1; nDay <= nDays; ++nDay) {
         const COleDateTime day = ZAVPCalendarMath::MakeDateClamped(m_date.GetYear(),
-                                                                  m_date.GetMonth(), nDay, m_date);
+                                                                   m_date.GetMonth(), nDay, m_date);
         if (day.GetDayOfWeek() != date.GetDayOfWeek()) continue;
         if (!bRange && RemoveDay(nDay)) continue;
         AddDay(nDay);
@@ -437,7 +435,7 @@ void CZAVPCalendarBar::SelectWeek(const COleDateTime& date, BOOL bToggle, BOOL b
     const int nDays = GetDaysInMonth(m_date);
     for (int nDay = 1; nDay <= nDays; ++nDay) {
         const COleDateTime day = ZAVPCalendarMath::MakeDateClamped(m_date.GetYear(),
-                                                                  m_date.GetMonth(), nDay, m_date);
+                                                                   m_date.GetMonth(), nDay, m_date);
         if (GetWeekOfYear(day, m_nFirstDayOfWeek) != nWeek) continue;
         if (!bRange && RemoveDay(nDay)) continue;
         AddDay(nDay);
@@ -453,8 +451,7 @@ void CZAVPCalendarBar::OnSelectionChanged()
     HWND hwndTarget = ::GetWindow(m_hWnd, GW_OWNER);
     if (hwndTarget == nullptr) hwndTarget = ::GetParent(m_hWnd);
     if (hwndTarget != nullptr)
-        ::SendMessageA(hwndTarget, ZAVPRegisteredMessages::CalendarOnSelChanged, 0,
-                       (LPARAM)m_hWnd);
+        ::SendMessageA(hwndTarget, ZAVPRegisteredMessages::CalendarOnSelChanged, 0, (LPARAM)m_hWnd);
 }
 
 // ---- layout
@@ -466,9 +463,9 @@ void CZAVPCalendarBar::RecalcCellSize()
     m_nWeekColumnWidth = GetMenuImageSize().cx +
                          2 * CZAVPVisualManager::GetInstance()->GetMenuImageMargin() + 1;
     m_sizeCell.cx = std::max<LONG>(m_sizeMinCell.cx,
-                             (rectClient.Width() - m_nWeekColumnWidth) / kDaysInWeek - 1);
+                                   (rectClient.Width() - m_nWeekColumnWidth) / kDaysInWeek - 1);
     m_sizeCell.cy = std::max<LONG>(m_sizeMinCell.cy,
-                             (rectClient.Height() - m_nHeaderHeight - 2) / kDaysInWeek - 1);
+                                   (rectClient.Height() - m_nHeaderHeight - 2) / kDaysInWeek - 1);
     AdjustLocations();
     SetWindowPos(&wndTop, 0, 0, 0, 0, kTopNoMove);
 }
@@ -524,8 +521,7 @@ void CZAVPCalendarBar::AdjustLocations()
         CZAVPToolbarButton* pButton = GetButton(i);
         CRect rect;
         if (pButton->IsSeparator()) {
-            if (bFirstSeparator)
-                rect.SetRect(x0, r.top + cell.cy, r.right, r.top + cell.cy + 2);
+            if (bFirstSeparator) rect.SetRect(x0, r.top + cell.cy, r.right, r.top + cell.cy + 2);
             bFirstSeparator = FALSE;
         } else if (dynamic_cast<CCalendarMonthButton*>(pButton) != nullptr) {
             rect = MonthCaptionRect(pButton->m_strText);
@@ -533,7 +529,8 @@ void CZAVPCalendarBar::AdjustLocations()
             rect.SetRect(rectClient.left, rectClient.top, rectClient.left + m_nHeaderHeight - 1,
                          rectClient.top + m_nHeaderHeight - 1);
             rect.DeflateRect(1, 1);
-        } else if (CCalendarNavigateButton* pNav = dynamic_cast<CCalendarNavigateButton*>(pButton)) {
+        } else if (CCalendarNavigateButton* pNav = dynamic_cast<CCalendarNavigateButton*>(pButton))
+        {
             const int xLeft[] = {rectBand.left - 2 * h, rectBand.left - h, rectBand.right,
                                  rectBand.right + h};
             const int k = pNav->GetIndex() & 3;
@@ -544,8 +541,8 @@ void CZAVPCalendarBar::AdjustLocations()
         } else if (dynamic_cast<CCalendarWeekNumButton*>(pButton) != nullptr) {
             const int nRow = ++nWeek;
             const int y = r.top + nRow * cell.cy + 2;
-            rect.SetRect(kMargin / 2, y,
-                         nMenuImage + 2 * nImageMargin - kMargin + kMargin / 2, y + cell.cy);
+            rect.SetRect(kMargin / 2, y, nMenuImage + 2 * nImageMargin - kMargin + kMargin / 2,
+                         y + cell.cy);
         } else {
             const int n = nDay++;
             const int x = x0 + (n % kDaysInWeek) * cell.cx;
@@ -578,8 +575,7 @@ void CZAVPCalendarBar::SendPrompt(UINT uiPrompt)
 
 void CZAVPCalendarBar::ShowCommandMessageString(UINT uiCmdId)
 {
-    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt ||
-                       m_uiCommandID == (UINT)-1;
+    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt || m_uiCommandID == (UINT)-1;
     SendPrompt(bIdle ? kIdlePrompt : m_uiCommandID);
 }
 
@@ -603,10 +599,10 @@ BOOL CZAVPCalendarBar::OnSendCommand(const CZAVPToolbarButton* pConstButton)
 
     const BOOL bMultiple = (m_dwOptions & OptionMultipleSelection) != 0;
     BOOL bPlainDay = FALSE;
-    if (const CCalendarNavigateButton* pNav = dynamic_cast<const CCalendarNavigateButton*>(pButton)) {
-        SetDate(m_bIsStandalone
-                    ? pNav->GetDate()
-                    : ZAVPCalendarMath::NavigateTarget(m_date, pNav->GetIndex(), TRUE));
+    if (const CCalendarNavigateButton* pNav = dynamic_cast<const CCalendarNavigateButton*>(pButton))
+    {
+        SetDate(m_bIsStandalone ? pNav->GetDate()
+                                : ZAVPCalendarMath::NavigateTarget(m_date, pNav->GetIndex(), TRUE));
         return TRUE;
     } else if (dynamic_cast<const CCalendarWeekButton*>(pButton) != nullptr) {
         if (m_bIsStandalone && bMultiple && (m_dwOptions & OptionSelectWeekDays))
@@ -733,7 +729,8 @@ void CZAVPCalendarBar::OnLButtonDown(UINT nFlags, CPoint point)
     const int iHit = HitTest(point);
     CZAVPToolbarButton* pButton = GetButton(iHit);
     if (dynamic_cast<CCalendarNavigateButton*>(pButton) != nullptr &&
-        !(pButton->m_nStyle & TBBS_DISABLED)) {
+        !(pButton->m_nStyle & TBBS_DISABLED))
+    {
         m_iPressedNavigate = iHit;
         SetCapture();
         InvalidateButton(iHit);
@@ -763,10 +760,10 @@ void CZAVPCalendarBar::OnTimer(UINT_PTR nIDEvent)
         m_nRepeatTimer = SetTimer(kRepeatTimerId, (UINT)m_nRepeatDelay, nullptr);
     }
     if (const CCalendarNavigateButton* pNav = dynamic_cast<const CCalendarNavigateButton*>(
-            GetButton(m_iPressedNavigate))) {
-        SetDate(m_bIsStandalone
-                    ? pNav->GetDate()
-                    : ZAVPCalendarMath::NavigateTarget(m_date, pNav->GetIndex(), TRUE));
+            GetButton(m_iPressedNavigate)))
+    {
+        SetDate(m_bIsStandalone ? pNav->GetDate()
+                                : ZAVPCalendarMath::NavigateTarget(m_date, pNav->GetIndex(), TRUE));
         RedrawWindow();
     }
 }

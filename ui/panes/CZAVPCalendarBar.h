@@ -133,12 +133,12 @@ protected:
     COLORREF m_clrWeekNumCurrent;
     COLORREF m_clrWeekNumOther;
     DWORD m_dwOptions;
-    int m_nFirstDayOfWeek;           // 1 Sunday, fixed
-    BOOL m_bControlMode;             // made by CreateControl
-    BOOL m_bMouseInCustomizeMode;    // always FALSE: the mouse is ignored while customising
-    UINT_PTR m_nRepeatTimer;         // 0 when no timer runs
-    int m_nRepeatDelay;              // ms
-    int m_iPressedNavigate;          // the navigate button held down, -1
+    int m_nFirstDayOfWeek;         // 1 Sunday, fixed
+    BOOL m_bControlMode;           // made by CreateControl
+    BOOL m_bMouseInCustomizeMode;  // always FALSE: the mouse is ignored while customising
+    UINT_PTR m_nRepeatTimer;       // 0 when no timer runs
+    int m_nRepeatDelay;            // ms
+    int m_iPressedNavigate;        // the navigate button held down, -1
 
     DECLARE_MESSAGE_MAP()
 };

@@ -53,9 +53,9 @@ void CZAVPCalendarButton::InvalidateOnBar()
         m_pCalendar->InvalidateRect(m_rect);
 }
 
-void CZAVPCalendarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages,
-                                 BOOL bHorz, BOOL bCustomizeMode, BOOL bHighlight,
-                                 BOOL bDrawBorder, BOOL bGrayDisabledButtons)
+void CZAVPCalendarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages, BOOL bHorz,
+                                 BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder,
+                                 BOOL bGrayDisabledButtons)
 {
     if (IsSelected())
         m_nStyle |= TBBS_CHECKED;
@@ -70,9 +70,9 @@ void CZAVPCalendarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* p
         CRect rectFrame = rect;
         rectFrame.DeflateRect(nShrink, nShrink);
         pDC->Draw3dRect(rectFrame, globalData.clrBarShadow, globalData.clrBarShadow);
-        pDC->FillSolidRect(CRect(rectFrame.left, rectFrame.top - 1, rectFrame.right,
-                                 rectFrame.top + 2),
-                           globalData.clrBarShadow);
+        pDC->FillSolidRect(
+            CRect(rectFrame.left, rectFrame.top - 1, rectFrame.right, rectFrame.top + 2),
+            globalData.clrBarShadow);
     }
     if (m_bImage) return;  // navigate and today buttons: the image is the drawing
     const BOOL bMarked = IsDayCell() && m_pCalendar != nullptr &&
@@ -82,11 +82,11 @@ void CZAVPCalendarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* p
 
 void CZAVPCalendarButton::DrawText(CDC* pDC, const CRect& rect, BOOL bHighlight, BOOL bBold)
 {
-    const int nState = bHighlight                        ? CZAVPVisualManager::ButtonsIsHighlighted
+    const int nState = bHighlight                       ? CZAVPVisualManager::ButtonsIsHighlighted
                        : (m_nStyle & kPressedOrChecked) ? CZAVPVisualManager::ButtonsIsPressed
-                                                         : CZAVPVisualManager::ButtonsIsRegular;
-    const COLORREF clrText =
-        CZAVPVisualManager::GetInstance()->GetToolbarButtonTextColor(this, nState);
+                                                        : CZAVPVisualManager::ButtonsIsRegular;
+    const COLORREF clrText = CZAVPVisualManager::GetInstance()->GetToolbarButtonTextColor(this,
+                                                                                          nState);
     CFont& font = bBold ? globalData.fontBold : globalData.fontRegular;
     const HGDIOBJ hOldFont = font.GetSafeHandle() != nullptr
                                  ? ::SelectObject(pDC->GetSafeHdc(), font.GetSafeHandle())

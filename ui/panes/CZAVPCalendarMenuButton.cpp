@@ -85,7 +85,8 @@ BOOL CZAVPCalendarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
         if (pPopup->GetSafeHwnd() != nullptr) pPopup->DestroyWindow();
         m_bToBeClosed = FALSE;
     } else if (bDelay && m_bMenuMode && !CZAVPToolBar::IsCustomizeMode() &&
-               ZAVPIsKindOf(m_pWndParent, RUNTIME_CLASS(CZAVPPopupMenuBar))) {
+               ZAVPIsKindOf(m_pWndParent, RUNTIME_CLASS(CZAVPPopupMenuBar)))
+    {
         static_cast<CZAVPPopupMenuBar*>(m_pWndParent)->StartPopupMenuTimer(this);
     } else {
         if (ZAVPIsKindOf(m_pWndParent, RUNTIME_CLASS(CZAVPMenuBar))) {
@@ -144,6 +145,7 @@ void CZAVPCalendarMenuButton::SetDate(const COleDateTime& date, BOOL bNotify)
     const CObList& toolbars = CZAVPToolBar::GetAllToolbars();
     for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPCalendarBar* pBar = dynamic_cast<CZAVPCalendarBar*>(toolbars.GetNext(pos));
-        if (pBar != nullptr && pBar->GetCommandID() == m_nID && pBar->IsStandalone()) pBar->SetDate(date);
+        if (pBar != nullptr && pBar->GetCommandID() == m_nID && pBar->IsStandalone())
+            pBar->SetDate(date);
     }
 }

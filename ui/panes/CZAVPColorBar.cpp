@@ -39,11 +39,11 @@ CMap<COLORREF, COLORREF, CString, LPCSTR> CZAVPColorBar::m_ColorNames;
 
 namespace
 {
-const UINT kIdlePrompt = 0xE001;         // AFX_IDS_IDLEMESSAGE
+const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
 const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
 const DWORD kNoGripperOrBorders = 0xFFBFF0FF;
 const DWORD kControlStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;  // 0x50002000
-const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;   // 19
+const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;    // 19
 const int kDefaultPaletteEntries = 20;
 const int kMaxPaletteEntries8Bit = 100;  // the 8-bit palette holds the first 100 colours
 const DWORD kStandardDialogFlags = CC_FULLOPEN | CC_ANYCOLOR;  // 0x102
@@ -145,8 +145,8 @@ void CZAVPColorBar::Serialize(CArchive& ar)
 {
     CZAVPPopupMenuBar::Serialize(ar);
     if (ar.IsStoring()) {
-        ar << (DWORD)m_nNumColumns << (DWORD)m_nNumRowsHorzDocked
-           << (DWORD)m_nNumColumnsVertDocked << (DWORD)m_ColorAutomatic;
+        ar << (DWORD)m_nNumColumns << (DWORD)m_nNumRowsHorzDocked << (DWORD)m_nNumColumnsVertDocked
+           << (DWORD)m_ColorAutomatic;
         ar << m_strAutoColor << m_strOtherColor << m_strDocColors;
         ar << (DWORD)m_bStandalone << (DWORD)m_nCommandID << (DWORD)m_bStdColorDlg;
         ar << (DWORD)m_colors.GetSize();
@@ -266,10 +266,10 @@ void CZAVPColorBar::RebuildButtons()
     }
     if (!m_strOtherColor.IsEmpty()) {
         InsertSeparator();
-        InsertButton(new CColorButton((COLORREF)-1, FALSE, TRUE, m_strOtherColor, FALSE, FALSE,
-                                      FALSE));
-        InsertButton(new CColorButton(m_ColorSelected, FALSE, FALSE, nullptr, !bMatched, FALSE,
-                                      TRUE));
+        InsertButton(
+            new CColorButton((COLORREF)-1, FALSE, TRUE, m_strOtherColor, FALSE, FALSE, FALSE));
+        InsertButton(
+            new CColorButton(m_ColorSelected, FALSE, FALSE, nullptr, !bMatched, FALSE, TRUE));
     }
 }
 
@@ -395,7 +395,8 @@ void CZAVPColorBar::SetColor(COLORREF color)
 
 CZAVPColorMenuButton* CZAVPColorBar::PopupMenuButton() const
 {
-    CZAVPPopupMenu* pPopup = m_hWnd != nullptr ? dynamic_cast<CZAVPPopupMenu*>(GetParent()) : nullptr;
+    CZAVPPopupMenu* pPopup = m_hWnd != nullptr ? dynamic_cast<CZAVPPopupMenu*>(GetParent())
+                                               : nullptr;
     return pPopup != nullptr ? dynamic_cast<CZAVPColorMenuButton*>(pPopup->m_pParentBtn) : nullptr;
 }
 
@@ -409,8 +410,7 @@ void CZAVPColorBar::SendPrompt(UINT uiPrompt)
 
 void CZAVPColorBar::ShowCommandMessageString(UINT uiCmdId)
 {
-    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt ||
-                       m_nCommandID == (UINT)-1;
+    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt || m_nCommandID == (UINT)-1;
     SendPrompt(bIdle ? kIdlePrompt : m_nCommandID);
 }
 

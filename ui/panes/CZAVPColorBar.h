@@ -26,9 +26,8 @@ public:
     // The bar inside a colour popup (not standalone; document colours shown even when docked).
     CZAVPColorBar(const CArray<COLORREF, COLORREF>& colors, COLORREF color, LPCSTR lpszAutoText,
                   LPCSTR lpszOtherText, LPCSTR lpszDocColorsText,
-                  const CList<COLORREF, COLORREF>& lstDocColors, int nColumns,
-                  int nRowsDockHorz, int nColDockVert, COLORREF clrAutomatic, UINT uiCommandID,
-                  CWnd* pHost = nullptr);
+                  const CList<COLORREF, COLORREF>& lstDocColors, int nColumns, int nRowsDockHorz,
+                  int nColDockVert, COLORREF clrAutomatic, UINT uiCommandID, CWnd* pHost = nullptr);
     // A standalone copy (a torn-off popup).
     CZAVPColorBar(const CZAVPColorBar& src, UINT uiCommandID);
     ~CZAVPColorBar() override;
@@ -105,14 +104,14 @@ protected:
     void SendPrompt(UINT uiPrompt);
     static void FillFromPalette(CArray<COLORREF, COLORREF>& colors, HPALETTE hPalette);
 
-    int m_nNumColumns;          // 0: chosen from the count
-    int m_nNumRowsHorzDocked;   // 0: not set
+    int m_nNumColumns;         // 0: chosen from the count
+    int m_nNumRowsHorzDocked;  // 0: not set
     int m_nNumColumnsVertDocked;
     CArray<COLORREF, COLORREF> m_colors;  // the palette's colours
-    CPalette m_Palette;                    // made from them at 8 bits per pixel only
-    CSize m_BoxSize;                       // cell size
-    int m_nRowHeight;                      // text-row height
-    COLORREF m_ColorSelected;              // -1: automatic
+    CPalette m_Palette;                   // made from them at 8 bits per pixel only
+    CSize m_BoxSize;                      // cell size
+    int m_nRowHeight;                     // text-row height
+    COLORREF m_ColorSelected;             // -1: automatic
     COLORREF m_ColorAutomatic;
     CString m_strAutoColor;
     CString m_strOtherColor;
@@ -123,8 +122,8 @@ protected:
     BOOL m_bIsEnabled;
     BOOL m_bStandalone;
     BOOL m_bShowDocColorsWhenDocked;
-    CWnd* m_pWndParentBtn;     // a colour push-button hosting the bar: never set
-    CWnd* m_pWndPropList;      // a property-grid field hosting the bar: never set
+    CWnd* m_pWndParentBtn;             // a colour push-button hosting the bar: never set
+    CWnd* m_pWndPropList;              // a property-grid field hosting the bar: never set
     int m_nHorzOffset, m_nVertOffset;  // centring offsets, set by control creation
     BOOL m_bInternal;                  // the bar itself changed the palette
     BOOL m_bMouseInCustomizeMode;      // always FALSE

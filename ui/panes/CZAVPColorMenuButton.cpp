@@ -192,12 +192,11 @@ CZAVPPopupMenu* CZAVPColorMenuButton::CreatePopupMenu()
             pFrame->SendMessage(ZAVPRegisteredMessages::GetDocumentColors, (WPARAM)m_nID,
                                 (LPARAM)&lstDocColors);
     }
-    return new CColorPopup(m_Colors, m_Color,
-                           m_bIsAutomaticButton ? (LPCSTR)m_strAutomaticButtonLabel : nullptr,
-                           m_bIsOtherButton ? (LPCSTR)m_strOtherButtonLabel : nullptr,
-                           m_bIsDocumentColors ? (LPCSTR)m_strDocumentColorsLabel : nullptr,
-                           lstDocColors, m_nColumns, m_nHorzDockRows, m_nVertDockColumns,
-                           m_colorAutomatic, m_nID);
+    return new CColorPopup(
+        m_Colors, m_Color, m_bIsAutomaticButton ? (LPCSTR)m_strAutomaticButtonLabel : nullptr,
+        m_bIsOtherButton ? (LPCSTR)m_strOtherButtonLabel : nullptr,
+        m_bIsDocumentColors ? (LPCSTR)m_strDocumentColorsLabel : nullptr, lstDocColors, m_nColumns,
+        m_nHorzDockRows, m_nVertDockColumns, m_colorAutomatic, m_nID);
 }
 
 void CZAVPColorMenuButton::SetColor(COLORREF clr, BOOL bNotify)
@@ -254,9 +253,9 @@ CRect CZAVPColorMenuButton::StripRect(const CRect& rectImage, const CRect& rectS
     return rect;
 }
 
-void CZAVPColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages,
-                                  BOOL bHorz, BOOL bCustomizeMode, BOOL bHighlight,
-                                  BOOL bDrawBorder, BOOL bGrayDisabledButtons)
+void CZAVPColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages, BOOL bHorz,
+                                  BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder,
+                                  BOOL bGrayDisabledButtons)
 {
     CZAVPToolbarMenuButton::OnDraw(pDC, rect, pImages, bHorz, bCustomizeMode, bHighlight,
                                    bDrawBorder, bGrayDisabledButtons);
@@ -265,7 +264,8 @@ void CZAVPColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* 
     CPalette* pOldPalette = nullptr;
     if (globalData.m_nBitsPerPixel == 8 && m_Colors.GetSize() > 0) {
         if (m_Palette.GetSafeHandle() == nullptr) {
-            std::vector<BYTE> buffer(sizeof(LOGPALETTE) + m_Colors.GetSize() * sizeof(PALETTEENTRY));
+            std::vector<BYTE> buffer(sizeof(LOGPALETTE) +
+                                     m_Colors.GetSize() * sizeof(PALETTEENTRY));
             LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer.data());
             pLog->palVersion = 0x300;
             pLog->palNumEntries = (WORD)m_Colors.GetSize();

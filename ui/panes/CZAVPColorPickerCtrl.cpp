@@ -70,9 +70,9 @@ void CZAVPColorPickerCtrl::EnsureCells()
         return;
     CRect rect;
     GetClientRect(rect);
-    const std::vector<ZAVPColorPickerMath::Cell> cells =
-        m_nKind == Hexagons ? ZAVPColorPickerMath::Honeycomb(rect)
-                            : ZAVPColorPickerMath::GreyRow(rect);
+    const std::vector<ZAVPColorPickerMath::Cell> cells = m_nKind == Hexagons
+                                                             ? ZAVPColorPickerMath::Honeycomb(rect)
+                                                             : ZAVPColorPickerMath::GreyRow(rect);
     const BOOL bPaletteBrush = globalData.m_nBitsPerPixel == 8 && m_pPalette != nullptr &&
                                m_pPalette->GetSafeHandle() != nullptr;
     for (const ZAVPColorPickerMath::Cell& c : cells) {
@@ -145,8 +145,8 @@ CRect CZAVPColorPickerCtrl::MarkerRect() const
     GetClientRect(rect);
     if (m_nKind == LuminanceBar) {
         const int y = rect.top + (int)((1.0 - m_dblLum) * (rect.Height() - 1));
-        return CRect(rect.left + m_nLumBarWidth, y - kBarMarker / 2, rect.left + m_nLumBarWidth + kBarMarker,
-                     y - kBarMarker / 2 + kBarMarker);
+        return CRect(rect.left + m_nLumBarWidth, y - kBarMarker / 2,
+                     rect.left + m_nLumBarWidth + kBarMarker, y - kBarMarker / 2 + kBarMarker);
     }
     const int x = rect.left + (int)(m_dblHue * (rect.Width() - 1));
     const int y = rect.top + (int)((1.0 - m_dblSat) * (rect.Height() - 1));
@@ -267,7 +267,8 @@ void CZAVPColorPickerCtrl::OnPaint()
     dc.Attach(hdcMem);
     HPALETTE hOldPalette = nullptr;
     if (globalData.m_nBitsPerPixel == 8 && m_pPalette != nullptr &&
-        m_pPalette->GetSafeHandle() != nullptr) {
+        m_pPalette->GetSafeHandle() != nullptr)
+    {
         hOldPalette = ::SelectPalette(hdcMem, (HPALETTE)m_pPalette->GetSafeHandle(), FALSE);
         ::SelectPalette(hdcPaint, (HPALETTE)m_pPalette->GetSafeHandle(), FALSE);
         ::RealizePalette(hdcPaint);
@@ -316,16 +317,15 @@ void CZAVPColorPickerCtrl::DrawHueSaturation(CDC* pDC, const CRect& rect)
         m_bmpHueSat.DeleteObject();
         m_sizeHueSat = rect.Size();
         const HDC hdc = ::CreateCompatibleDC(pDC->GetSafeHdc());
-        const HBITMAP hbmp = ::CreateCompatibleBitmap(pDC->GetSafeHdc(),
-                                                      std::max(1, rect.Width()),
+        const HBITMAP hbmp = ::CreateCompatibleBitmap(pDC->GetSafeHdc(), std::max(1, rect.Width()),
                                                       std::max(1, rect.Height()));
         const HGDIOBJ hOld = ::SelectObject(hdc, hbmp);
         const int w = std::max(1, rect.Width()), h = std::max(1, rect.Height());
         if (globalData.m_nBitsPerPixel > 8) {
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x)
-                    ::SetPixelV(hdc, x, y, ZAVPColorMath::HlsToRgb((double)x / w, 0.5,
-                                                                   (double)(h - y) / h));
+                    ::SetPixelV(hdc, x, y,
+                                ZAVPColorMath::HlsToRgb((double)x / w, 0.5, (double)(h - y) / h));
         } else {
             for (int y = 0; y < h; y += kBlock)
                 for (int x = 0; x < w; x += kBlock) {
@@ -356,15 +356,16 @@ void CZAVPColorPickerCtrl::DrawLuminanceBar(CDC* pDC, const CRect& rect)
 {
     const int nHeight = std::max(1, rect.Height());
     for (int y = 0; y < nHeight; ++y)
-        pDC->FillSolidRect(CRect(rect.left, rect.top + y, rect.left + m_nLumBarWidth, rect.top + y + 1),
-                           ZAVPColorMath::HlsToRgb(m_dblHue, 1.0 - (double)y / nHeight, m_dblSat));
+        pDC->FillSolidRect(
+            CRect(rect.left, rect.top + y, rect.left + m_nLumBarWidth, rect.top + y + 1),
+            ZAVPColorMath::HlsToRgb(m_dblHue, 1.0 - (double)y / nHeight, m_dblSat));
     pDC->Draw3dRect(CRect(rect.left, rect.top, rect.left + m_nLumBarWidth, rect.bottom),
                     globalData.clrBtnShadow, globalData.clrBtnHilite);
     // A triangle pointing at the luminance.
     const CRect m = MarkerRect();
     const POINT pts[3] = {{m.left, m.CenterPoint().y}, {m.right, m.top}, {m.right, m.bottom}};
     const HBRUSH hBrush = ::CreateSolidBrush(::GetFocus() == m_hWnd ? globalData.clrBtnText
-                                                                     : globalData.clrBtnShadow);
+                                                                    : globalData.clrBtnShadow);
     const HGDIOBJ hOldBrush = ::SelectObject(pDC->GetSafeHdc(), hBrush);
     const HGDIOBJ hOldPen = ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(BLACK_PEN));
     ::Polygon(pDC->GetSafeHdc(), pts, 3);

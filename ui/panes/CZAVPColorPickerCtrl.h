@@ -13,7 +13,14 @@ class CZAVPColorPickerCtrl : public CButton
 {
     DECLARE_DYNAMIC(CZAVPColorPickerCtrl)
 public:
-    enum Kind { Swatch = 0, LuminanceBar = 1, HueSaturation = 2, Hexagons = 3, Greys = 4 };
+    enum Kind
+    {
+        Swatch = 0,
+        LuminanceBar = 1,
+        HueSaturation = 2,
+        Hexagons = 3,
+        Greys = 4
+    };
     static const int kLuminanceBarWidth = 20;
 
     CZAVPColorPickerCtrl();
@@ -64,17 +71,17 @@ protected:
     void TrackTo(CPoint point);
     void Notify(UINT nCode);
 
-    int m_nKind;             // Kind
-    double m_dblHue;         // 0..1
-    double m_dblLum;         // 0..1, 0.5 at construction
-    double m_dblSat;         // 0..1
-    COLORREF m_colorNew;     // the selected colour
+    int m_nKind;               // Kind
+    double m_dblHue;           // 0..1
+    double m_dblLum;           // 0..1, 0.5 at construction
+    double m_dblSat;           // 0..1
+    COLORREF m_colorNew;       // the selected colour
     COLORREF m_colorOriginal;  // shown by the swatch under the new one
     int m_nLumBarWidth;
-    CPalette* m_pPalette;    // not owned
-    CObList m_cells;         // owned CZAVPColorCell objects (kinds 3 and 4)
-    int m_iSelected;         // selected cell, -1
-    CBitmap m_bmpHueSat;     // the hue/saturation field, made once per size
+    CPalette* m_pPalette;  // not owned
+    CObList m_cells;       // owned CZAVPColorCell objects (kinds 3 and 4)
+    int m_iSelected;       // selected cell, -1
+    CBitmap m_bmpHueSat;   // the hue/saturation field, made once per size
     CSize m_sizeHueSat;
     BOOL m_bTracking;
 

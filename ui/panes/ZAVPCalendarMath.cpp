@@ -38,8 +38,8 @@ int GetWeekOfYear(const COleDateTime& date, int nFirstDayOfWeek)
 COleDateTime GridStart(const COleDateTime& date, int nFirstDayOfWeek)
 {
     COleDateTime first = date - COleDateTimeSpan(date.GetDay() - 1, 0, 0, 0);
-    first -= COleDateTimeSpan(
-        (first.GetDayOfWeek() - nFirstDayOfWeek + kDaysInWeek) % kDaysInWeek, 0, 0, 0);
+    first -= COleDateTimeSpan((first.GetDayOfWeek() - nFirstDayOfWeek + kDaysInWeek) % kDaysInWeek,
+                              0, 0, 0);
     return first;
 }
 

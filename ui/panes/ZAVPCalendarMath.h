@@ -31,7 +31,13 @@ COleDateTime MakeDateClamped(int nYear, int nMonth, int nDay, const COleDateTime
 // forward by the length of the date's own month.
 COleDateTime PageStep(const COleDateTime& date, BOOL bForward, BOOL bCtrl);
 
-enum NavigateIndex { PrevYear = 0, PrevMonth = 1, NextMonth = 2, NextYear = 3 };
+enum NavigateIndex
+{
+    PrevYear = 0,
+    PrevMonth = 1,
+    NextMonth = 2,
+    NextYear = 3
+};
 // Where a navigate button leads: the first of the target month, or (bKeepDay, a popup bar) the
 // date's day clamped to the target month's length.
 COleDateTime NavigateTarget(const COleDateTime& date, int nIndex, BOOL bKeepDay);

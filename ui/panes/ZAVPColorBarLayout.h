@@ -41,7 +41,14 @@ struct SizeInputs
 };
 CSize CalcSize(const SizeInputs& in);
 
-enum ItemKind { Separator, Automatic, Other, Label, Cell };
+enum ItemKind
+{
+    Separator,
+    Automatic,
+    Other,
+    Label,
+    Cell
+};
 struct Item
 {
     ItemKind kind;

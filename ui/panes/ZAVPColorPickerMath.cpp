@@ -16,8 +16,8 @@ const COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
 const int kFirstGrey = 240, kGreyStep = 15, kGreyCount = 15;
 
 // The unit steps between the cells of a ring, one direction after the other.
-const double kRingSteps[6][2] = {{-0.5, 0.866}, {-1, 0},    {-0.5, -0.866},
-                                 {0.5, -0.866}, {1, 0},     {0.5, 0.866}};
+const double kRingSteps[6][2] = {{-0.5, 0.866}, {-1, 0}, {-0.5, -0.866},
+                                 {0.5, -0.866}, {1, 0},  {0.5, 0.866}};
 
 Cell MakeCell(int x, int y, int nSize, COLORREF clrExact, BOOL bSnap)
 {
@@ -81,7 +81,8 @@ std::vector<Cell> Honeycomb(const CRect& rectClient)
         const double dblLuminance = (7.0 - r) / 7.0 + 0.1;
         for (const auto& step : kRingSteps) {
             for (int i = 0; i < r; ++i) {
-                int nDegrees = (int)(std::atan2((double)(y - ptCentre.y), (double)(x - ptCentre.x)) *
+                int nDegrees = (int)(std::atan2((double)(y - ptCentre.y),
+                                                (double)(x - ptCentre.x)) *
                                      kDegreesPerRadian);
                 if (nDegrees < 0) nDegrees += 360;
                 const COLORREF clr = ZAVPColorMath::HlsToRgb(nDegrees / 360.0, dblLuminance, 1.0);

@@ -13,7 +13,7 @@ namespace ZAVPColorPickerMath
 {
 const int kHoneycombRings = 6;
 const int kHoneycombCells = 1 + 6 * (1 + 2 + 3 + 4 + 5 + 6);  // 127
-const int kGreyCells = 17;                                     // white, 15 greys, black
+const int kGreyCells = 17;                                    // white, 15 greys, black
 const int kSnapTolerance = 16;
 const float kTan30 = 0.57735026f;  // single precision, as the hexagon sizes are truncated from it
 

@@ -688,8 +688,8 @@ void CZAVPPopupMenu::LayOutBar()
         m_rectScrollUp = layout.rcScrollUp;
         m_rectScrollDn = layout.rcScrollDown;
     }
-    GetMenuBar()->SetWindowPos(nullptr, rectBar.left, rectBar.top, rectBar.Width(), rectBar.Height(),
-                              SWP_NOZORDER | SWP_NOACTIVATE);
+    GetMenuBar()->SetWindowPos(nullptr, rectBar.left, rectBar.top, rectBar.Width(),
+                               rectBar.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     GetMenuBar()->AdjustLocations();
 }
 

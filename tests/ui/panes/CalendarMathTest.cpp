@@ -25,8 +25,11 @@ std::string Days(const CList<int, int>& days)
 
 TEST(CalendarMath, DaysInMonth)
 {
-    const struct { int y, m, days; } cases[] = {
-        {2023, 1, 31}, {2023, 2, 28}, {2024, 2, 29}, {1900, 2, 28}, {2000, 2, 29},
+    const struct
+    {
+        int y, m, days;
+    } cases[] = {
+        {2023, 1, 31}, {2023, 2, 28},  {2024, 2, 29}, {1900, 2, 28}, {2000, 2, 29},
         {2024, 4, 30}, {2024, 12, 31}, {2024, 13, 0}, {2024, 0, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(c.days, DaysInMonth(c.y, c.m)) << c.y << "-" << c.m;
@@ -54,7 +57,11 @@ TEST(CalendarMath, FirstOfJanuaryIsAlwaysInWeekOne)
 
 TEST(CalendarMath, GridStartsOnTheSundayOnOrBeforeTheFirst)
 {
-    const struct { COleDateTime date; const char* start; } cases[] = {
+    const struct
+    {
+        COleDateTime date;
+        const char* start;
+    } cases[] = {
         {Day(2023, 1, 15, 9), "2023-01-01 09"},  // January 2023 starts on a Sunday: column 0
         {Day(2024, 3, 31), "2024-02-25 00"},     // 1 March 2024 is a Friday
         {Day(2024, 9, 1), "2024-09-01 00"},      // a Sunday
@@ -73,7 +80,12 @@ TEST(CalendarMath, GridStartsOnTheSundayOnOrBeforeTheFirst)
 
 TEST(CalendarMath, PageUpAndDown)
 {
-    const struct { COleDateTime date; BOOL bForward, bCtrl; const char* result; } cases[] = {
+    const struct
+    {
+        COleDateTime date;
+        BOOL bForward, bCtrl;
+        const char* result;
+    } cases[] = {
         {Day(2023, 3, 31), FALSE, FALSE, "2023-03-03 00"},  // back 28 days (February 2023)
         {Day(2024, 3, 31), FALSE, FALSE, "2024-03-02 00"},  // back 29 days (February 2024)
         {Day(2024, 1, 15), FALSE, FALSE, "2023-12-15 00"},  // before January: December's 31
@@ -127,7 +139,10 @@ TEST(CalendarMath, SelectedDaysStayAscendingWithoutDuplicates)
     EXPECT_FALSE(RemoveSelectedDay(days, 8));
     EXPECT_EQ("3 12 30 ", Days(days));
 
-    const struct { int nDay, nFirst, nLast; } ranges[] = {{20, 3, 20}, {1, 1, 30}, {30, 3, 30}};
+    const struct
+    {
+        int nDay, nFirst, nLast;
+    } ranges[] = {{20, 3, 20}, {1, 1, 30}, {30, 3, 30}};
     for (const auto& r : ranges) {
         int nFirst = 0, nLast = 0;
         RangeFor(days, r.nDay, nFirst, nLast);

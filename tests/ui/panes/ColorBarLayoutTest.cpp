@@ -8,19 +8,19 @@ using namespace ZAVPColorBarLayout;
 
 TEST(ColorBarLayout, ColumnsAndRows)
 {
-    const struct {
+    const struct
+    {
         int nCount;
         GridSettings settings;
         BOOL bDockedStandalone, bVertical;
         int nColumns, nRows;
     } cases[] = {
-        {20, {0, 0, 0}, FALSE, FALSE, 5, 4},   // (int) sqrt(20) + 1 = 5
-        {40, {0, 0, 0}, FALSE, FALSE, 7, 6},
-        {20, {8, 0, 0}, FALSE, FALSE, 8, 3},
-        {20, {0, 2, 0}, TRUE, FALSE, 10, 2},   // docked horizontally: the rows setting
-        {20, {0, 2, 3}, TRUE, TRUE, 3, 7},     // docked vertically: the columns setting
-        {20, {0, 2, 3}, FALSE, FALSE, 5, 4},   // floating or in a popup: neither
-        {20, {6, 0, 3}, TRUE, FALSE, 3, 7},    // horizontal without a rows setting
+        {20, {0, 0, 0}, FALSE, FALSE, 5, 4},  // (int) sqrt(20) + 1 = 5
+        {40, {0, 0, 0}, FALSE, FALSE, 7, 6}, {20, {8, 0, 0}, FALSE, FALSE, 8, 3},
+        {20, {0, 2, 0}, TRUE, FALSE, 10, 2},  // docked horizontally: the rows setting
+        {20, {0, 2, 3}, TRUE, TRUE, 3, 7},    // docked vertically: the columns setting
+        {20, {0, 2, 3}, FALSE, FALSE, 5, 4},  // floating or in a popup: neither
+        {20, {6, 0, 3}, TRUE, FALSE, 3, 7},   // horizontal without a rows setting
         {0, {0, 0, 0}, FALSE, FALSE, 1, 0},
     };
     for (const auto& c : cases) {
@@ -53,9 +53,12 @@ const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0,
 
 std::vector<Item> AutoGridOther()
 {
-    return {{Automatic, (COLORREF)-1, FALSE, FALSE}, {Cell, kRed, FALSE, FALSE},
-            {Cell, kGreen, FALSE, FALSE},            {Cell, kBlue, FALSE, FALSE},
-            {Separator, 0, FALSE, FALSE},            {Other, (COLORREF)-1, FALSE, FALSE},
+    return {{Automatic, (COLORREF)-1, FALSE, FALSE},
+            {Cell, kRed, FALSE, FALSE},
+            {Cell, kGreen, FALSE, FALSE},
+            {Cell, kBlue, FALSE, FALSE},
+            {Separator, 0, FALSE, FALSE},
+            {Other, (COLORREF)-1, FALSE, FALSE},
             {Cell, 0, FALSE, TRUE}};
 }
 }  // namespace
@@ -114,7 +117,10 @@ TEST(ColorBarLayout, FitToWindowStopsWhereNoCellHeightFitsExactly)
 {
     // 4 rows: the height is 4h + 8, which never equals 101; the largest fitting h is 23.
     SizeInputs in = {5, 4, CSize(17, 17), 25, FALSE, FALSE, FALSE, 0};
-    const struct { int nStartHeight; } starts[] = {{17}, {60}};
+    const struct
+    {
+        int nStartHeight;
+    } starts[] = {{17}, {60}};
     for (const auto& s : starts) {
         in.sizeCell.cy = s.nStartHeight;
         const Fit fit = FitToWindow(in, CSize(120, 101), FALSE, FALSE);
@@ -136,7 +142,7 @@ TEST(ColorBarLayout, FitToWindowStopsWhereNoCellHeightFitsExactly)
 
 TEST(ColorBarLayout, ControlColumnsFromItsRectangle)
 {
-    EXPECT_EQ(5, ChooseColumns(100, 100, 20));   // 4 columns of 23 would need 5 rows: 115 > 92
-    EXPECT_EQ(11, ChooseColumns(200, 40, 20));   // a wide strip: 10 columns of 19 need 38 > 32
+    EXPECT_EQ(5, ChooseColumns(100, 100, 20));       // 4 columns of 23 would need 5 rows: 115 > 92
+    EXPECT_EQ(11, ChooseColumns(200, 40, 20));       // a wide strip: 10 columns of 19 need 38 > 32
     EXPECT_EQ(kNoColumns, ChooseColumns(8, 8, 20));  // no cell has any size
 }

@@ -13,17 +13,21 @@ using namespace ZAVPColorPickerMath;
 
 TEST(ColorPickerMath, ChannelsSnapWithinSixteenOfTheHoneycombLevels)
 {
-    const int cases[][2] = {{0, 0},       {15, 0},      {16, 16},     {100, 100},  {112, 112},
-                            {113, 128},   {143, 128},   {144, 144},   {176, 176},  {177, 192},
-                            {207, 192},   {208, 208},   {239, 239},   {240, 255},  {255, 255}};
+    const int cases[][2] = {{0, 0},     {15, 0},    {16, 16},   {100, 100}, {112, 112},
+                            {113, 128}, {143, 128}, {144, 144}, {176, 176}, {177, 192},
+                            {207, 192}, {208, 208}, {239, 239}, {240, 255}, {255, 255}};
     for (const auto& c : cases) EXPECT_EQ(c[1], SnapChannel(c[0])) << c[0];
     EXPECT_EQ(RGB(0, 128, 255), SnapColor(RGB(10, 140, 250)));
 }
 
 TEST(ColorPickerMath, ChannelIsRoundedOnceAndClamped)
 {
-    const struct { double v; int n; } cases[] = {
-        {0.0, 0}, {1.0, 255}, {0.5, 128}, {0.499, 127}, {0.998, 254}, {1.3, 255}, {-0.2, 0}};
+    const struct
+    {
+        double v;
+        int n;
+    } cases[] = {{0.0, 0},     {1.0, 255}, {0.5, 128}, {0.499, 127},
+                 {0.998, 254}, {1.3, 255}, {-0.2, 0}};
     for (const auto& c : cases) EXPECT_EQ(c.n, UnitToChannel(c.v)) << c.v;
 }
 
@@ -119,7 +123,8 @@ TEST(ColorPickerMath, HlsRoundTrips)
             }
     // Pure hues and greys come back exactly.
     for (COLORREF clr : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 0),
-                         RGB(255, 255, 255), RGB(128, 128, 128)}) {
+                         RGB(255, 255, 255), RGB(128, 128, 128)})
+    {
         double h = 0, s = 0, l = 0;
         ZAVPColorMath::RgbToHls(clr, &h, &s, &l);
         EXPECT_EQ(clr, ZAVPColorMath::HlsToRgb(h, l, s));
