@@ -194,9 +194,10 @@ int CZAVPCalendarBar::OnCreate(LPCREATESTRUCT lpcs)
     }
     m_sizeMinCell += CSize(2, 2);
     m_sizeCell = m_sizeMinCell;
+    // RebuildButtons shows the date, which also puts the keyboard cursor (the anchor) on it: the
+    // arrows then start from the day the calendar shows, not from today.
     RebuildButtons();
     AdjustLocations();
-    m_dateAnchor = COleDateTime::GetCurrentTime();
     return 0;
 }
 
@@ -754,6 +755,7 @@ void CZAVPCalendarBar::OnTimer(UINT_PTR nIDEvent)
         CZAVPPopupMenuBar::OnTimer(nIDEvent);
         return;
     }
+    if (m_nRepeatTimer == 0) return;  // a tick that was already queued when the button went up
     if (m_nRepeatDelay > ZAVPCalendarMath::kRepeatMinDelayMs) {
         m_nRepeatDelay = ZAVPCalendarMath::NextRepeatDelay(m_nRepeatDelay);
         KillTimer(kRepeatTimerId);

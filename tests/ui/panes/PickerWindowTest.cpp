@@ -4,6 +4,7 @@
 // colour dialog; the dialog's pages and numeric fields with their up-downs.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <functional>
@@ -372,6 +373,7 @@ TEST(ColorDialog, PagesPickersAndFieldsFollowEachOther)
     const COLORREF clrStart = RGB(128, 0, 255);
     CZAVPColorDialog dlg(clrStart);
     bool bRan = false;
+    COLORREF clrPicked = (COLORREF)-1;
     WhileDialogOpen([&](HWND) {
         bRan = true;
         CPropertySheetCtrl* pSheet = dlg.GetSheet();
@@ -413,9 +415,14 @@ TEST(ColorDialog, PagesPickersAndFieldsFollowEachOther)
         ZAVPColorMath::RgbToHls(RGB(64, 0, 255), &h, &s, &l);
         EXPECT_EQ((UINT)ZAVPColorPickerMath::UnitToChannel(h),
                   ::GetDlgItemInt(two.GetSafeHwnd(), IDC_ZAVP_COLOR_HUE, nullptr, FALSE));
-        // The up-down's arrow steps its edit.
-        ::SendDlgItemMessageA(two.GetSafeHwnd(), IDC_ZAVP_COLOR_GREEN_SPIN, UDM_SETPOS32, 0, 1);
-        ::SetDlgItemInt(two.GetSafeHwnd(), IDC_ZAVP_COLOR_GREEN, 1, FALSE);
+        // A click on the up-down's upper arrow steps its edit, and the colour follows.
+        HWND hSpin = ::GetDlgItem(two.GetSafeHwnd(), IDC_ZAVP_COLOR_GREEN_SPIN);
+        RECT rcSpin = {};
+        ::GetClientRect(hSpin, &rcSpin);
+        const LPARAM lUp = MAKELPARAM(rcSpin.right / 2, rcSpin.bottom / 4);
+        ::SendMessageA(hSpin, WM_LBUTTONDOWN, MK_LBUTTON, lUp);
+        ::SendMessageA(hSpin, WM_LBUTTONUP, 0, lUp);
+        EXPECT_EQ(1u, ::GetDlgItemInt(two.GetSafeHwnd(), IDC_ZAVP_COLOR_GREEN, nullptr, FALSE));
         EXPECT_EQ(RGB(64, 1, 255), dlg.GetColor());
         // Luminance typed in: red, green and blue follow.
         ::SetDlgItemInt(two.GetSafeHwnd(), IDC_ZAVP_COLOR_LUMINANCE, 255, FALSE);
@@ -426,6 +433,7 @@ TEST(ColorDialog, PagesPickersAndFieldsFollowEachOther)
         pSheet->SetActivePage(0);
         const CZAVPColorCell* pCell = one.m_hexpicker.GetCell(30);
         ASSERT_NE(nullptr, pCell);
+        clrPicked = pCell->m_color;
         const LPARAM lPoint = MAKELPARAM(pCell->m_ptCentre.x, pCell->m_ptCentre.y);
         one.m_hexpicker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
         one.m_hexpicker.SendMessage(WM_LBUTTONUP, 0, lPoint);
@@ -434,5 +442,5 @@ TEST(ColorDialog, PagesPickersAndFieldsFollowEachOther)
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_TRUE(bRan);
-    EXPECT_NE(clrStart, dlg.GetColor());
+    EXPECT_EQ(clrPicked, dlg.GetColor());
 }
