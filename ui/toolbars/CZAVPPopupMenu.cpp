@@ -227,7 +227,7 @@ BOOL CZAVPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bL
         if (!bOwnMessage) m_pMessageWnd = pParentPopup->m_pMessageWnd;
     }
     if (bOwnMessage) m_pMessageWnd = pWndParent;
-    GetMenuBar()->SetLockedLook(bLocked);
+    m_wndMenuBar.SetLockedLook(bLocked);
 
     CWnd* pOwner = pWndParent != nullptr ? pWndParent->GetOwner() : nullptr;
     if (pOwner == nullptr) pOwner = pWndParent;
