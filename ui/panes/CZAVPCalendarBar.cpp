@@ -8,6 +8,7 @@
 #include "framework/CCmdUI.h"
 #include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
+#include "resources/UiLibraryResource.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPPaneSharedData.h"
@@ -42,7 +43,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const UINT kNavigateImagesBitmap = 17014;  // 50 x 10: arrows 0-3, today 4
 const CSize kLockedButtonSize(12, 12);
 const CSize kLockedImageSize(10, 10);
 const CSize kFirstMinCell(10, 10);
@@ -174,8 +174,9 @@ int CZAVPCalendarBar::OnCreate(LPCREATESTRUCT lpcs)
     if (CZAVPPopupMenuBar::OnCreate(lpcs) == -1) return -1;
     m_sizeOwnButton = kLockedButtonSize;
     m_sizeOwnImage = kLockedImageSize;
-    LoadBitmap(kNavigateImagesBitmap, 0, 0, TRUE);
+    LoadBitmap(IDB_ZAVP_CALENDAR_IMAGES, 0, 0, TRUE);
     m_ImagesLocked.SetImageSize(kLockedImageSize);
+    m_ImagesLocked.SetTransparentColor(CZAVPImageStrip::kStdSilver);
 
     m_sizeMinCell = kFirstMinCell;
     {
