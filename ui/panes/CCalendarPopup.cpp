@@ -4,7 +4,7 @@
 #include "framework/CWinApp.h"
 #include "ui/panes/CZAVPCalendarMenuButton.h"
 #include "ui/toolbars/ZAVPPopupEffects.h"
-#include "ui/panes/ZAVPPickerStyles.h"
+#include "ui/panes/ZAVPPickerShared.h"
 
 IMPLEMENT_DYNAMIC(CCalendarPopup, CZAVPPopupMenu)
 
@@ -22,12 +22,12 @@ int CCalendarPopup::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CZAVPToolBar::IsCustomizeMode() && !m_bAllowInCustomizeMode) return -1;
     if (CMiniFrameWnd::OnCreate(lpcs) == -1) return -1;
-    if (!m_wndCalendarBar.Create(this, ZAVPPickerStyles::PopupBarStyle(m_nAnimationType),
-                                 ZAVPPickerStyles::kPopupBarId, FALSE))
+    if (!m_wndCalendarBar.Create(this, ZAVPPickerShared::PopupBarStyle(m_nAnimationType),
+                                 ZAVPPickerShared::kPopupBarId, FALSE))
         return -1;
     m_wndCalendarBar.SetOwner(CWnd::FromHandle(::GetWindow(m_hWnd, GW_OWNER)));
     m_wndCalendarBar.SetBarStyle(m_wndCalendarBar.GetBarStyle() | CBRS_TOOLTIPS);
-    if (!ActivatePopupMenu(ZAVPPickerStyles::TopFrameOf(this), this)) return -1;
+    if (!ActivatePopupMenu(ZAVPPickerShared::TopFrameOf(this), this)) return -1;
     RecalcLayout();
     return 0;
 }
@@ -46,10 +46,10 @@ void CCalendarPopup::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 CZAVPToolBar* CCalendarPopup::CreateTearOffBar(HMENU, UINT uiID, LPCSTR lpszName)
 {
     CZAVPCalendarMenuButton* pButton = dynamic_cast<CZAVPCalendarMenuButton*>(m_pParentBtn);
-    CWnd* pFrame = ZAVPPickerStyles::TopFrameOf(this);
+    CWnd* pFrame = ZAVPPickerShared::TopFrameOf(this);
     if (pButton == nullptr || pFrame == nullptr) return nullptr;
     CZAVPCalendarBar* pBar = new CZAVPCalendarBar(m_wndCalendarBar, pButton->m_nID, FALSE);
-    if (!pBar->Create(pFrame, ZAVPPickerStyles::kTearOffBarStyle, uiID, FALSE)) {
+    if (!pBar->Create(pFrame, ZAVPPickerShared::kTearOffBarStyle, uiID, FALSE)) {
         delete pBar;
         return nullptr;
     }

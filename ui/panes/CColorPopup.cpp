@@ -2,7 +2,7 @@
 #include "ui/panes/CColorPopup.h"
 
 #include "ui/panes/CZAVPColorMenuButton.h"
-#include "ui/panes/ZAVPPickerStyles.h"
+#include "ui/panes/ZAVPPickerShared.h"
 
 IMPLEMENT_DYNAMIC(CColorPopup, CZAVPPopupMenu)
 
@@ -25,12 +25,12 @@ int CColorPopup::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CZAVPToolBar::IsCustomizeMode() && !m_bAllowInCustomizeMode) return -1;
     if (CMiniFrameWnd::OnCreate(lpcs) == -1) return -1;
-    if (!m_wndColorBar.Create(this, ZAVPPickerStyles::PopupBarStyle(m_nAnimationType),
-                              ZAVPPickerStyles::kPopupBarId, nullptr, 0, 0, 0))
+    if (!m_wndColorBar.Create(this, ZAVPPickerShared::PopupBarStyle(m_nAnimationType),
+                              ZAVPPickerShared::kPopupBarId, nullptr, 0, 0, 0))
         return -1;
     m_wndColorBar.SetOwner(CWnd::FromHandle(::GetWindow(m_hWnd, GW_OWNER)));
     m_wndColorBar.SetBarStyle(m_wndColorBar.GetBarStyle() | CBRS_TOOLTIPS);
-    if (!ActivatePopupMenu(ZAVPPickerStyles::TopFrameOf(this), this)) return -1;
+    if (!ActivatePopupMenu(ZAVPPickerShared::TopFrameOf(this), this)) return -1;
     RecalcLayout();
     return 0;
 }
@@ -38,15 +38,15 @@ int CColorPopup::OnCreate(LPCREATESTRUCT lpcs)
 CZAVPToolBar* CColorPopup::CreateTearOffBar(HMENU, UINT uiID, LPCSTR lpszName)
 {
     CZAVPColorMenuButton* pButton = dynamic_cast<CZAVPColorMenuButton*>(m_pParentBtn);
-    CWnd* pFrame = ZAVPPickerStyles::TopFrameOf(this);
+    CWnd* pFrame = ZAVPPickerShared::TopFrameOf(this);
     if (pButton == nullptr || pFrame == nullptr) return nullptr;
     CZAVPColorBar* pBar = new CZAVPColorBar(m_wndColorBar, pButton->m_nID);
-    if (!pBar->Create(pFrame, ZAVPPickerStyles::kTearOffBarStyle, uiID, nullptr, 0, 0, 0)) {
+    if (!pBar->Create(pFrame, ZAVPPickerShared::kTearOffBarStyle, uiID, nullptr, 0, 0, 0)) {
         delete pBar;
         return nullptr;
     }
     pBar->SetWindowText(lpszName);
-    pBar->SetBarStyle(pBar->GetBarStyle() | ZAVPPickerStyles::kTooltipsFlyBy);
+    pBar->SetBarStyle(pBar->GetBarStyle() | ZAVPPickerShared::kTooltipsFlyBy);
     pBar->EnableDocking(CBRS_ALIGN_ANY);
     return pBar;
 }

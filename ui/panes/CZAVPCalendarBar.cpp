@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "framework/CArchive.h"
-#include "framework/CCmdUI.h"
 #include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
 #include "resources/UiLibraryResource.h"
@@ -20,6 +19,7 @@
 #include "ui/panes/CCalendarWeekNumButton.h"
 #include "ui/panes/CZAVPCalendarMenuButton.h"
 #include "ui/panes/ZAVPCalendarMath.h"
+#include "ui/panes/ZAVPPickerShared.h"
 #include "ui/panes/ZAVPUserTimeLocale.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 
@@ -56,7 +56,7 @@ const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;  // 261
 const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;      // 19
 const int kCalcSizeExtraHeight = 16;
 
-BOOL IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
+using ZAVPPickerShared::IsRealCommand;
 
 // A DC on the screen with the regular font, for measuring without a window.
 class FontDC
@@ -567,18 +567,9 @@ void CZAVPCalendarBar::OnSize(UINT nType, int cx, int cy)
 
 // ---- commands
 
-void CZAVPCalendarBar::SendPrompt(UINT uiPrompt)
-{
-    if (m_hWnd == nullptr) return;
-    HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-    if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
-    if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, uiPrompt, 0);
-}
-
 void CZAVPCalendarBar::ShowCommandMessageString(UINT uiCmdId)
 {
-    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt || m_uiCommandID == (UINT)-1;
-    SendPrompt(bIdle ? kIdlePrompt : m_uiCommandID);
+    ZAVPPickerShared::SendPrompt(m_hWnd, ZAVPPickerShared::PromptFor(uiCmdId, m_uiCommandID));
 }
 
 void CZAVPCalendarBar::OnMouseLeave()
@@ -586,7 +577,7 @@ void CZAVPCalendarBar::OnMouseLeave()
     const int iOld = m_iHighlighted;
     m_iHighlighted = -1;
     if (iOld >= 0) InvalidateButton(iOld);
-    SendPrompt(kIdlePrompt);
+    ZAVPPickerShared::SendPrompt(m_hWnd, ZAVPPickerShared::kIdlePrompt);
 }
 
 BOOL CZAVPCalendarBar::OnSendCommand(const CZAVPToolbarButton* pConstButton)
@@ -627,11 +618,8 @@ BOOL CZAVPCalendarBar::OnSendCommand(const CZAVPToolbarButton* pConstButton)
     const COleDateTime date = pButton->GetDate();
     SetDate(date);
     if (IsRealCommand(m_uiCommandID)) {
-        CObList buttons;
-        GetCommandButtons(m_uiCommandID, buttons);
-        for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;)
-            if (CZAVPCalendarMenuButton* pPeer = dynamic_cast<CZAVPCalendarMenuButton*>(
-                    buttons.GetNext(pos)))
+        for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_uiCommandID, nullptr))
+            if (CZAVPCalendarMenuButton* pPeer = dynamic_cast<CZAVPCalendarMenuButton*>(pButton))
                 pPeer->SetDate(date, FALSE);
         ZAVPPaneSharedData::CommandDates()[m_uiCommandID] = date;
         CWnd* pTarget = GetOwner();
@@ -645,25 +633,8 @@ BOOL CZAVPCalendarBar::OnSendCommand(const CZAVPToolbarButton* pConstButton)
 
 void CZAVPCalendarBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (IsRealCommand(m_uiCommandID)) {
-        CCmdTarget* pCmdTarget = pTarget;
-        if (CWnd* pOwn = GetCommandTarget()) pCmdTarget = pOwn;
-        if (pCmdTarget != nullptr) {
-            CTestCmdUI state;
-            state.m_nID = m_uiCommandID;
-            state.m_pOther = this;
-            state.DoUpdate(pCmdTarget, bDisableIfNoHndler);
-            if (state.m_bEnabled != m_bIsEnabled) {
-                m_bIsEnabled = state.m_bEnabled;
-                for (int i = 0; i < GetCount(); ++i)
-                    if (CZAVPCalendarButton* pButton = dynamic_cast<CZAVPCalendarButton*>(
-                            GetButton(i)))
-                        pButton->m_nStyle = m_bIsEnabled ? pButton->m_nStyle & ~TBBS_DISABLED
-                                                         : pButton->m_nStyle | TBBS_DISABLED;
-                RedrawWindow();
-            }
-        }
-    }
+    ZAVPPickerShared::UpdateCommandState(*this, m_uiCommandID, pTarget, bDisableIfNoHndler,
+                                         m_bIsEnabled, RUNTIME_CLASS(CZAVPCalendarButton));
     CZAVPToolBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
 
@@ -851,15 +822,5 @@ void CZAVPCalendarBar::OnNcPaint()
 
 INT_PTR CZAVPCalendarBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
 {
-    const int iHit = const_cast<CZAVPCalendarBar*>(this)->HitTest(point);
-    CZAVPToolbarButton* pButton = GetButton(iHit);
-    CString strTip;
-    if (pButton == nullptr || !pButton->GetCustomToolTipText(strTip)) return -1;
-    if (pTI != nullptr) {
-        pTI->hwnd = m_hWnd;
-        pTI->uId = (UINT_PTR)(iHit + 1);
-        pTI->rect = pButton->m_rect;
-        pTI->lpszText = _strdup(strTip);
-    }
-    return iHit + 1;
+    return ZAVPPickerShared::CustomToolTipHitTest(const_cast<CZAVPCalendarBar*>(this), point, pTI);
 }

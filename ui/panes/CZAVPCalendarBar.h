@@ -115,7 +115,6 @@ protected:
     CRect HeaderRect() const;
     CRect MonthCaptionRect(const CString& strMonth);
     void StopRepeat();
-    void SendPrompt(UINT uiPrompt);
 
     CList<int, int> m_lstSelectedDays;  // days of the shown month, ascending, no duplicates
     CList<int, int> m_lstMarkedDays;    // days drawn bold; nothing adds to it

@@ -6,6 +6,7 @@
 #include "ui/foundation/ZAVPPaneSharedData.h"
 #include "ui/panes/CCalendarPopup.h"
 #include "ui/panes/CZAVPCalendarBar.h"
+#include "ui/panes/ZAVPPickerShared.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -15,8 +16,6 @@ IMPLEMENT_SERIAL(CZAVPCalendarMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_SC
 namespace
 {
 const int kRepaintInflate = 4;
-
-BOOL IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 }  // namespace
 
 CZAVPCalendarMenuButton::CZAVPCalendarMenuButton() : m_date(COleDateTime::GetCurrentTime())
@@ -35,16 +34,11 @@ void CZAVPCalendarMenuButton::Serialize(CArchive& ar)
     DWORD dwValues[4] = {};
     for (DWORD& dw : dwValues) ar >> dw;
     for (int i = 0; i < 4; ++i) m_dwStored[i] = dwValues[i];
-    CObList buttons;
-    CZAVPToolBar::GetCommandButtons(m_nID, buttons);
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        CZAVPCalendarMenuButton* pOther = dynamic_cast<CZAVPCalendarMenuButton*>(
-            buttons.GetNext(pos));
-        if (pOther != nullptr && pOther != this) {
+    for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_nID, this))
+        if (CZAVPCalendarMenuButton* pOther = dynamic_cast<CZAVPCalendarMenuButton*>(pButton)) {
             m_date = pOther->m_date;
             break;
         }
-    }
 }
 
 void CZAVPCalendarMenuButton::CopyFrom(const CZAVPToolbarButton& src)
@@ -60,19 +54,7 @@ void CZAVPCalendarMenuButton::CopyFrom(const CZAVPToolbarButton& src)
 void CZAVPCalendarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
 {
     CZAVPToolbarMenuButton::OnChangeParentWnd(pWndParent);
-    // The calendar always drops down, items or not.
-    m_bDrawDownArrow = TRUE;
-    if (pWndParent == nullptr) {
-        m_pWndParent = nullptr;
-        m_bMenuMode = TRUE;
-    } else if (ZAVPIsKindOf(pWndParent, RUNTIME_CLASS(CZAVPMenuBar))) {
-        m_bText = TRUE;
-    } else if (ZAVPIsKindOf(pWndParent, RUNTIME_CLASS(CZAVPPopupMenuBar))) {
-        m_bMenuMode = TRUE;
-        m_bText = TRUE;
-    } else {
-        m_bMenuMode = FALSE;
-    }
+    ZAVPPickerShared::ApplyParent(*this, pWndParent);
 }
 
 BOOL CZAVPCalendarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
@@ -112,14 +94,7 @@ BOOL CZAVPCalendarMenuButton::OnClick(CWnd* pWnd, BOOL bDelay)
 
 int CZAVPCalendarMenuButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
-    // The customisation list shows the button without its command.
-    const UINT uiID = m_nID;
-    m_nID = 0;
-    CRect rectList = rect;
-    rectList.DeflateRect(1, 0);
-    const int nWidth = CZAVPToolbarMenuButton::OnDrawOnList(pDC, rectList, bSelected);
-    m_nID = uiID;
-    return nWidth;
+    return ZAVPPickerShared::DrawOnListWithoutCommand(*this, pDC, rect, bSelected);
 }
 
 CZAVPPopupMenu* CZAVPCalendarMenuButton::CreatePopupMenu()
@@ -133,15 +108,11 @@ void CZAVPCalendarMenuButton::SetDate(const COleDateTime& date, BOOL bNotify)
     ZAVPPaneSharedData::CommandDates()[m_nID] = date;
     if (m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr)
         m_pWndParent->InvalidateRect(m_rect);
-    if (!bNotify || !IsRealCommand(m_nID)) return;
+    if (!bNotify || !ZAVPPickerShared::IsRealCommand(m_nID)) return;
 
-    CObList buttons;
-    CZAVPToolBar::GetCommandButtons(m_nID, buttons);
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        CZAVPCalendarMenuButton* pOther = dynamic_cast<CZAVPCalendarMenuButton*>(
-            buttons.GetNext(pos));
-        if (pOther != nullptr && pOther != this) pOther->SetDate(date, FALSE);
-    }
+    for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_nID, this))
+        if (CZAVPCalendarMenuButton* pOther = dynamic_cast<CZAVPCalendarMenuButton*>(pButton))
+            pOther->SetDate(date, FALSE);
     const CObList& toolbars = CZAVPToolBar::GetAllToolbars();
     for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPCalendarBar* pBar = dynamic_cast<CZAVPCalendarBar*>(toolbars.GetNext(pos));

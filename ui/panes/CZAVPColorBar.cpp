@@ -5,8 +5,6 @@
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
-#include "framework/CCmdUI.h"
-#include "framework/CColorDialog.h"
 #include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
@@ -14,8 +12,8 @@
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPPaneSharedData.h"
 #include "ui/panes/CColorButton.h"
-#include "ui/panes/CZAVPColorDialog.h"
 #include "ui/panes/CZAVPColorMenuButton.h"
+#include "ui/panes/ZAVPPickerShared.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 
 IMPLEMENT_SERIAL(CZAVPColorBar, CZAVPPopupMenuBar, 1)
@@ -46,9 +44,8 @@ const DWORD kControlStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;  // 0x500020
 const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;    // 19
 const int kDefaultPaletteEntries = 20;
 const int kMaxPaletteEntries8Bit = 100;  // the 8-bit palette holds the first 100 colours
-const DWORD kStandardDialogFlags = CC_FULLOPEN | CC_ANYCOLOR;  // 0x102
 
-BOOL IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
+using ZAVPPickerShared::IsRealCommand;
 }  // namespace
 
 // ---- construction
@@ -125,20 +122,6 @@ void CZAVPColorBar::SetDocumentColors(const CList<COLORREF, COLORREF>& lstDocCol
         m_lstDocColors.AddTail(lstDocColors.GetNext(pos));
 }
 
-void CZAVPColorBar::FillFromPalette(CArray<COLORREF, COLORREF>& colors, HPALETTE hPalette)
-{
-    if (hPalette == nullptr) hPalette = (HPALETTE)::GetStockObject(DEFAULT_PALETTE);
-    WORD nEntries = 0;
-    if (hPalette == nullptr || ::GetObjectA(hPalette, sizeof nEntries, &nEntries) == 0)
-        nEntries = 0;
-    std::vector<PALETTEENTRY> entries(nEntries > 0 ? nEntries : kDefaultPaletteEntries);
-    const UINT nRead = nEntries > 0 ? ::GetPaletteEntries(hPalette, 0, nEntries, entries.data())
-                                    : 0;
-    colors.RemoveAll();
-    for (UINT i = 0; i < nRead; ++i)
-        colors.Add(RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue));
-}
-
 // ---- archive
 
 void CZAVPColorBar::Serialize(CArchive& ar)
@@ -196,7 +179,7 @@ BOOL CZAVPColorBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, HPALETTE h
         m_nNumColumns = nColumns;
         m_nNumRowsHorzDocked = nRowsDockHorz;
         m_nNumColumnsVertDocked = nColDockVert;
-        FillFromPalette(m_colors, hPalette);
+        ZAVPPickerShared::PaletteColors(hPalette, m_colors);
     }
     return CZAVPToolBar::Create(pParentWnd, dwStyle, nID);
 }
@@ -400,18 +383,9 @@ CZAVPColorMenuButton* CZAVPColorBar::PopupMenuButton() const
     return pPopup != nullptr ? dynamic_cast<CZAVPColorMenuButton*>(pPopup->m_pParentBtn) : nullptr;
 }
 
-void CZAVPColorBar::SendPrompt(UINT uiPrompt)
-{
-    if (m_hWnd == nullptr) return;
-    HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-    if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
-    if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, uiPrompt, 0);
-}
-
 void CZAVPColorBar::ShowCommandMessageString(UINT uiCmdId)
 {
-    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt || m_nCommandID == (UINT)-1;
-    SendPrompt(bIdle ? kIdlePrompt : m_nCommandID);
+    ZAVPPickerShared::SendPrompt(m_hWnd, ZAVPPickerShared::PromptFor(uiCmdId, m_nCommandID));
 }
 
 void CZAVPColorBar::Deliver(COLORREF color, CZAVPColorMenuButton* pMenuButton)
@@ -423,11 +397,8 @@ void CZAVPColorBar::Deliver(COLORREF color, CZAVPColorMenuButton* pMenuButton)
     }
     SetColor(color);
     if (IsRealCommand(m_nCommandID)) {
-        CObList buttons;
-        GetCommandButtons(m_nCommandID, buttons);
-        for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;)
-            if (CZAVPColorMenuButton* pPeer = dynamic_cast<CZAVPColorMenuButton*>(
-                    buttons.GetNext(pos)))
+        for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_nCommandID, nullptr))
+            if (CZAVPColorMenuButton* pPeer = dynamic_cast<CZAVPColorMenuButton*>(pButton))
                 pPeer->SetColor(color, FALSE);
         ZAVPPaneSharedData::CommandColors()[m_nCommandID] = color;
     }
@@ -475,23 +446,14 @@ BOOL CZAVPColorBar::OpenColorDialog(COLORREF colorDefault, COLORREF& colorRes)
 {
     if (CZAVPColorMenuButton* pMenuButton = PopupMenuButton())
         return pMenuButton->OpenColorDialog(colorDefault, colorRes);
-    if (m_bStdColorDlg) {
-        CColorDialog dlg(colorDefault, kStandardDialogFlags, nullptr);
-        if (dlg.DoModal() != IDOK) return FALSE;
-        colorRes = dlg.GetColor();
-        return TRUE;
-    }
-    CZAVPColorDialog dlg(colorDefault, nullptr);
-    if (dlg.DoModal() != IDOK) return FALSE;
-    colorRes = dlg.GetColor();
-    return TRUE;
+    return ZAVPPickerShared::RunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
 }
 
 BOOL CZAVPColorBar::OnKey(UINT nChar)
 {
     if (nChar == VK_RETURN) {
         if (CZAVPToolbarButton* pHot = GetButton(m_iHighlighted)) {
-            SendPrompt(kIdlePrompt);
+            ZAVPPickerShared::SendPrompt(m_hWnd, ZAVPPickerShared::kIdlePrompt);
             OnSendCommand(pHot);
             return TRUE;
         }
@@ -507,24 +469,8 @@ BOOL CZAVPColorBar::PreTranslateMessage(MSG* pMsg)
 
 void CZAVPColorBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (IsRealCommand(m_nCommandID)) {
-        CCmdTarget* pCmdTarget = pTarget;
-        if (CWnd* pOwn = GetCommandTarget()) pCmdTarget = pOwn;
-        if (pCmdTarget != nullptr) {
-            CTestCmdUI state;
-            state.m_nID = m_nCommandID;
-            state.m_pOther = this;
-            state.DoUpdate(pCmdTarget, bDisableIfNoHndler);
-            if (state.m_bEnabled != m_bIsEnabled) {
-                m_bIsEnabled = state.m_bEnabled;
-                for (int i = 0; i < GetCount(); ++i)
-                    if (CColorButton* pButton = dynamic_cast<CColorButton*>(GetButton(i)))
-                        pButton->m_nStyle = m_bIsEnabled ? pButton->m_nStyle & ~TBBS_DISABLED
-                                                         : pButton->m_nStyle | TBBS_DISABLED;
-                RedrawWindow();
-            }
-        }
-    }
+    ZAVPPickerShared::UpdateCommandState(*this, m_nCommandID, pTarget, bDisableIfNoHndler,
+                                         m_bIsEnabled, RUNTIME_CLASS(CColorButton));
     CZAVPToolBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
 
@@ -576,20 +522,8 @@ CPalette* CZAVPColorBar::SelectPalette(CDC* pDC)
         m_Palette.DeleteObject();
         return nullptr;
     }
-    if (m_Palette.GetSafeHandle() == nullptr && m_colors.GetSize() > 0) {
-        const int nColors = (int)std::min<INT_PTR>(m_colors.GetSize(), kMaxPaletteEntries8Bit);
-        std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nColors * sizeof(PALETTEENTRY));
-        LOGPALETTE* pLogPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
-        pLogPalette->palVersion = 0x300;
-        pLogPalette->palNumEntries = (WORD)nColors;
-        for (int i = 0; i < nColors; ++i) {
-            pLogPalette->palPalEntry[i].peRed = GetRValue(m_colors[i]);
-            pLogPalette->palPalEntry[i].peGreen = GetGValue(m_colors[i]);
-            pLogPalette->palPalEntry[i].peBlue = GetBValue(m_colors[i]);
-            pLogPalette->palPalEntry[i].peFlags = 0;
-        }
-        m_Palette.CreatePalette(pLogPalette);
-    }
+    if (m_Palette.GetSafeHandle() == nullptr)
+        ZAVPPickerShared::CreatePaletteOf(m_Palette, m_colors, kMaxPaletteEntries8Bit);
     if (m_Palette.GetSafeHandle() == nullptr) return nullptr;
     CPalette* pOld = pDC->SelectPalette(&m_Palette, FALSE);
     pDC->RealizePalette();
@@ -638,17 +572,7 @@ void CZAVPColorBar::OnNcPaint()
 
 INT_PTR CZAVPColorBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
 {
-    const int iHit = const_cast<CZAVPColorBar*>(this)->HitTest(point);
-    CZAVPToolbarButton* pButton = GetButton(iHit);
-    CString strTip;
-    if (pButton == nullptr || !pButton->GetCustomToolTipText(strTip)) return -1;
-    if (pTI != nullptr) {
-        pTI->hwnd = m_hWnd;
-        pTI->uId = (UINT_PTR)(iHit + 1);
-        pTI->rect = pButton->m_rect;
-        pTI->lpszText = _strdup(strTip);
-    }
-    return iHit + 1;
+    return ZAVPPickerShared::CustomToolTipHitTest(const_cast<CZAVPColorBar*>(this), point, pTI);
 }
 
 BOOL CZAVPColorBar::GetColorName(COLORREF color, CString& strName)

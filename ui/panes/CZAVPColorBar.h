@@ -101,8 +101,6 @@ protected:
     BOOL IsDockedStandalone() const;
     void Deliver(COLORREF color, CZAVPColorMenuButton* pMenuButton);
     CZAVPColorMenuButton* PopupMenuButton() const;
-    void SendPrompt(UINT uiPrompt);
-    static void FillFromPalette(CArray<COLORREF, COLORREF>& colors, HPALETTE hPalette);
 
     int m_nNumColumns;         // 0: chosen from the count
     int m_nNumRowsHorzDocked;  // 0: not set

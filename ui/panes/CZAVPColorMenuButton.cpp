@@ -3,18 +3,14 @@
 
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
-#include "framework/CColorDialog.h"
 #include "framework/CDC.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
-#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPPaneSharedData.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/panes/CColorPopup.h"
 #include "ui/panes/CZAVPColorBar.h"
-#include "ui/panes/CZAVPColorDialog.h"
-#include "ui/panes/ZAVPPickerStyles.h"
-#include "ui/toolbars/CZAVPMenuBar.h"
+#include "ui/panes/ZAVPPickerShared.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 
@@ -23,12 +19,9 @@ IMPLEMENT_SERIAL(CZAVPColorMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_SCHEM
 namespace
 {
 const DWORD kPaletteRelative = 0x02000000;
-const DWORD kStandardDialogFlags = CC_FULLOPEN | CC_ANYCOLOR;  // 0x102
 const int kStripHeight = 5;
 const int kStripInset = 4;
 const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
-
-BOOL IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 }  // namespace
 
 CZAVPColorMenuButton::CZAVPColorMenuButton()
@@ -43,15 +36,7 @@ CZAVPColorMenuButton::CZAVPColorMenuButton(UINT uiCmdID, LPCSTR lpszText, HPALET
 {
     m_nID = uiCmdID;
     m_strText = lpszText != nullptr ? lpszText : "";
-    if (hPalette == nullptr) hPalette = (HPALETTE)::GetStockObject(DEFAULT_PALETTE);
-    WORD nEntries = 0;
-    if (hPalette != nullptr && ::GetObjectA(hPalette, sizeof nEntries, &nEntries) != 0 &&
-        nEntries > 0) {
-        std::vector<PALETTEENTRY> entries(nEntries);
-        const UINT nRead = ::GetPaletteEntries(hPalette, 0, nEntries, entries.data());
-        for (UINT i = 0; i < nRead; ++i)
-            m_Colors.Add(RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue));
-    }
+    ZAVPPickerShared::PaletteColors(hPalette, m_Colors);
 }
 
 void CZAVPColorMenuButton::EnableAutomaticButton(LPCSTR lpszLabel, COLORREF colorAutomatic,
@@ -121,11 +106,9 @@ void CZAVPColorMenuButton::Serialize(CArchive& ar)
     m_colorAutomatic = dwAutomatic;
     m_bStdColorDlg = (BOOL)dwStdDialog;
 
-    CObList buttons;
-    CZAVPToolBar::GetCommandButtons(m_nID, buttons);
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        CZAVPColorMenuButton* pOther = dynamic_cast<CZAVPColorMenuButton*>(buttons.GetNext(pos));
-        if (pOther != nullptr && pOther != this && pOther->m_Color != (COLORREF)-1) {
+    for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_nID, this)) {
+        CZAVPColorMenuButton* pOther = dynamic_cast<CZAVPColorMenuButton*>(pButton);
+        if (pOther != nullptr && pOther->m_Color != (COLORREF)-1) {
             m_Color = pOther->m_Color;
             break;
         }
@@ -157,29 +140,12 @@ void CZAVPColorMenuButton::CopyFrom(const CZAVPToolbarButton& src)
 void CZAVPColorMenuButton::OnChangeParentWnd(CWnd* pWndParent)
 {
     CZAVPToolbarMenuButton::OnChangeParentWnd(pWndParent);
-    m_bDrawDownArrow = TRUE;
-    if (pWndParent == nullptr) {
-        m_pWndParent = nullptr;
-        m_bMenuMode = TRUE;
-    } else if (ZAVPIsKindOf(pWndParent, RUNTIME_CLASS(CZAVPMenuBar))) {
-        m_bText = TRUE;
-    } else if (ZAVPIsKindOf(pWndParent, RUNTIME_CLASS(CZAVPPopupMenuBar))) {
-        m_bMenuMode = TRUE;
-        m_bText = TRUE;
-    } else {
-        m_bMenuMode = FALSE;
-    }
+    ZAVPPickerShared::ApplyParent(*this, pWndParent);
 }
 
 int CZAVPColorMenuButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected)
 {
-    const UINT uiID = m_nID;
-    m_nID = 0;
-    CRect rectList = rect;
-    rectList.DeflateRect(1, 0);
-    const int nWidth = CZAVPToolbarMenuButton::OnDrawOnList(pDC, rectList, bSelected);
-    m_nID = uiID;
-    return nWidth;
+    return ZAVPPickerShared::DrawOnListWithoutCommand(*this, pDC, rect, bSelected);
 }
 
 // ---- the popup
@@ -188,7 +154,7 @@ CZAVPPopupMenu* CZAVPColorMenuButton::CreatePopupMenu()
 {
     CList<COLORREF, COLORREF> lstDocColors;
     if (m_bIsDocumentColors && m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr) {
-        if (CWnd* pFrame = ZAVPPickerStyles::TopFrameOf(m_pWndParent))
+        if (CWnd* pFrame = ZAVPPickerShared::TopFrameOf(m_pWndParent))
             pFrame->SendMessage(ZAVPRegisteredMessages::GetDocumentColors, (WPARAM)m_nID,
                                 (LPARAM)&lstDocColors);
     }
@@ -205,14 +171,11 @@ void CZAVPColorMenuButton::SetColor(COLORREF clr, BOOL bNotify)
     ZAVPPaneSharedData::CommandColors()[m_nID] = clr;
     if (m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr)
         m_pWndParent->InvalidateRect(m_rect);
-    if (!bNotify || !IsRealCommand(m_nID)) return;
+    if (!bNotify || !ZAVPPickerShared::IsRealCommand(m_nID)) return;
 
-    CObList buttons;
-    CZAVPToolBar::GetCommandButtons(m_nID, buttons);
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        CZAVPColorMenuButton* pOther = dynamic_cast<CZAVPColorMenuButton*>(buttons.GetNext(pos));
-        if (pOther != nullptr && pOther != this) pOther->SetColor(clr, FALSE);
-    }
+    for (CZAVPToolbarButton* pButton : ZAVPPickerShared::CommandPeers(m_nID, this))
+        if (CZAVPColorMenuButton* pOther = dynamic_cast<CZAVPColorMenuButton*>(pButton))
+            pOther->SetColor(clr, FALSE);
     const CObList& toolbars = CZAVPToolBar::GetAllToolbars();
     for (POSITION pos = toolbars.GetHeadPosition(); pos != nullptr;) {
         CZAVPColorBar* pBar = dynamic_cast<CZAVPColorBar*>(toolbars.GetNext(pos));
@@ -222,16 +185,7 @@ void CZAVPColorMenuButton::SetColor(COLORREF clr, BOOL bNotify)
 
 BOOL CZAVPColorMenuButton::OpenColorDialog(COLORREF colorDefault, COLORREF& colorRes)
 {
-    if (m_bStdColorDlg) {
-        CColorDialog dlg(colorDefault, kStandardDialogFlags, nullptr);
-        if (dlg.DoModal() != IDOK) return FALSE;
-        colorRes = dlg.GetColor();
-        return TRUE;
-    }
-    CZAVPColorDialog dlg(colorDefault, nullptr);
-    if (dlg.DoModal() != IDOK) return FALSE;
-    colorRes = dlg.GetColor();
-    return TRUE;
+    return ZAVPPickerShared::RunColorDialog(m_bStdColorDlg, colorDefault, colorRes);
 }
 
 // ---- drawing
@@ -263,17 +217,8 @@ void CZAVPColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* 
 
     CPalette* pOldPalette = nullptr;
     if (globalData.m_nBitsPerPixel == 8 && m_Colors.GetSize() > 0) {
-        if (m_Palette.GetSafeHandle() == nullptr) {
-            std::vector<BYTE> buffer(sizeof(LOGPALETTE) +
-                                     m_Colors.GetSize() * sizeof(PALETTEENTRY));
-            LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer.data());
-            pLog->palVersion = 0x300;
-            pLog->palNumEntries = (WORD)m_Colors.GetSize();
-            for (INT_PTR i = 0; i < m_Colors.GetSize(); ++i)
-                pLog->palPalEntry[i] = PALETTEENTRY{GetRValue(m_Colors[i]), GetGValue(m_Colors[i]),
-                                                    GetBValue(m_Colors[i]), 0};
-            m_Palette.CreatePalette(pLog);
-        }
+        if (m_Palette.GetSafeHandle() == nullptr)
+            ZAVPPickerShared::CreatePaletteOf(m_Palette, m_Colors, (int)m_Colors.GetSize());
         if (m_Palette.GetSafeHandle() != nullptr) {
             pOldPalette = pDC->SelectPalette(&m_Palette, FALSE);
             pDC->RealizePalette();
