@@ -300,6 +300,8 @@ void CZAVPCalendarBar::SetDate(const COleDateTime& date)
     InvalidateRect(HeaderRect());
     const BOOL bMultiple = (m_dwOptions & OptionMultipleSelection) != 0;
     const COleDateTime today = COleDateTime::GetCurrentTime();
+    // The week-day headers take their names in the user's locale, as they were measured.
+    ZAVPUserTimeLocale locale;
     int nWeekNum = 0, nNavigate = 0, nHeader = 0, nDay = 0;
     for (int i = 0; i < GetCount(); ++i) {
         CZAVPToolbarButton* pButton = GetButton(i);
