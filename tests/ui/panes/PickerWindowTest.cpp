@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/CArchive.h"
 #include "framework/CFrameWnd.h"
+#include "framework/CMemFile.h"
 #include "framework/CPropertyPage.h"
 #include "resources/UiLibraryResource.h"
 #include "tests/support/MessagePump.h"
@@ -357,6 +359,44 @@ TEST_F(PickerWindowTest, TheOtherRowOpensTheColourDialogAndItsColourIsPicked)
     EXPECT_EQ(RGB(10, 20, 30), pButton->GetColor());  // OK with the colour it started from
     EXPECT_EQ(nullptr, pButton->m_pPopupMenu);
     EXPECT_EQ(std::vector<UINT>{kColorCommand}, m_frame.m_commands);
+}
+
+namespace
+{
+// A copy of the button made through its archive, as a toolbar's saved state makes it.
+template <class Button>
+Button* Reloaded(Button& button)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+        ar.Close();
+    }
+    file.SeekToBegin();
+    Button* pLoaded = new Button;
+    CArchive ar(&file, CArchive::load);
+    pLoaded->Serialize(ar);
+    return pLoaded;
+}
+}  // namespace
+
+TEST_F(PickerWindowTest, ReloadedButtonsTakeTheDateAndTheColourOfTheirCommandsButtons)
+{
+    CZAVPCalendarMenuButton* pDate = AddDate(m_bar, Day(2023, 7, 14));
+    CZAVPCalendarMenuButton* pDateCopy = Reloaded(*pDate);
+    EXPECT_EQ("2023-07-14", Text(pDateCopy->GetDate()));
+    delete pDateCopy;
+
+    // A colour comes only from a button whose colour is set.
+    CZAVPColorMenuButton* pColor = AddColor(m_bar);
+    CZAVPColorMenuButton* pUnset = Reloaded(*pColor);
+    EXPECT_EQ((COLORREF)-1, pUnset->GetColor());
+    delete pUnset;
+    AddColor(m_second)->SetColor(RGB(0, 99, 0), FALSE);
+    CZAVPColorMenuButton* pSet = Reloaded(*pColor);
+    EXPECT_EQ(RGB(0, 99, 0), pSet->GetColor());
+    delete pSet;
 }
 
 TEST(ColorDialog, TheSystemDialogStandsInBelowEightBitsPerPixel)
