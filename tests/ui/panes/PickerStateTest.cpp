@@ -3,6 +3,7 @@
 // strip of the drop-down button.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "ui/toolbars/ToolbarTestSupport.h"
@@ -14,6 +15,7 @@
 #include "ui/panes/CZAVPCalendarMenuButton.h"
 #include "ui/panes/CZAVPColorBar.h"
 #include "ui/panes/CZAVPColorMenuButton.h"
+#include "ui/panes/ZAVPUserTimeLocale.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 namespace
@@ -296,4 +298,24 @@ TEST(ColorPickers, PicksAndCopiesReachTheProcessWideMaps)
     COleDateTime date;
     ASSERT_TRUE(ZAVPPaneSharedData::CommandDates().Lookup(40051, date));
     EXPECT_EQ(Day(2024, 2, 29), date);
+}
+
+// ---- the user's time locale for month and day names
+
+TEST(CalendarNames, TheUserLocaleNamesMonthsAndTheRuntimeLocaleComesBack)
+{
+    const std::string strBefore = std::setlocale(LC_TIME, nullptr);
+    {
+        ZAVPUserTimeLocale locale;
+        // The test prefix runs in Russian.
+        EXPECT_EQ("Russian_Russia", ZAVPUserTimeLocale::UserLocaleName());
+        EXPECT_TRUE(locale.IsSwitched());
+    }
+    EXPECT_EQ(strBefore, std::setlocale(LC_TIME, nullptr));
+    // January in code page 1251 starts with the Cyrillic capital or small "ya".
+    const LPCSTR lpszJanuary = CZAVPCalendarBar::GetMonthName(1);
+    ASSERT_NE(nullptr, lpszJanuary);
+    EXPECT_TRUE((BYTE)lpszJanuary[0] == 0xDF || (BYTE)lpszJanuary[0] == 0xFF) << lpszJanuary;
+    EXPECT_EQ(nullptr, CZAVPCalendarBar::GetMonthName(0));
+    EXPECT_EQ(nullptr, CZAVPCalendarBar::GetMonthName(13));
 }
