@@ -124,8 +124,8 @@ TEST(ColorPickerMath, HlsRoundTrips)
     // The conversion back truncates its channels, so a middle level may come back one lower
     // (which is why the colour dialog keeps a picked cell's own colour); full and empty channels
     // come back exactly.
-    for (COLORREF clr : {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 0),
-                         RGB(255, 255, 255), RGB(255, 255, 0)})
+    for (COLORREF clr :
+         {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)})
     {
         double h = 0, s = 0, l = 0;
         ZAVPColorMath::RgbToHls(clr, &h, &s, &l);
