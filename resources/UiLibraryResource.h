@@ -4,6 +4,30 @@
 // Bitmaps
 #define IDB_ZAVP_MENU_IMAGES 16129  // 9 x 9 menu glyphs, black on magenta
 
+#define IDB_ZAVP_CALENDAR_IMAGES 17014  // 50 x 10, 16 colours: navigate arrows 0-3, today 4
+
+// The colour dialog and its pages
+#define IDD_ZAVP_COLOR_DIALOG 16961         // "Цвета"
+#define IDD_ZAVP_COLOR_PAGE_STANDARD 16962  // "Стандартный": honeycomb and greys
+#define IDD_ZAVP_COLOR_PAGE_CUSTOM 16963    // "Другой": hue/saturation, luminance, fields
+#define IDC_ZAVP_COLOR_SWATCH 16662         // the dialog's swatch; the custom page's field
+#define IDC_ZAVP_COLOR_RED 16964
+#define IDC_ZAVP_COLOR_GREEN 16965
+#define IDC_ZAVP_COLOR_BLUE 16966
+#define IDC_ZAVP_COLOR_LUMINANCE 16967
+#define IDC_ZAVP_COLOR_SATURATION 16968
+#define IDC_ZAVP_COLOR_HUE 16969
+#define IDC_ZAVP_COLOR_PLACEHOLDER 16970
+#define IDC_ZAVP_COLOR_GREYS 16972
+#define IDC_ZAVP_COLOR_LUMINANCE_BAR 16973
+#define IDC_ZAVP_COLOR_HEXAGONS 16974
+#define IDC_ZAVP_COLOR_RED_SPIN 16976
+#define IDC_ZAVP_COLOR_GREEN_SPIN 16977
+#define IDC_ZAVP_COLOR_BLUE_SPIN 16978
+#define IDC_ZAVP_COLOR_LUMINANCE_SPIN 16979
+#define IDC_ZAVP_COLOR_SATURATION_SPIN 16980
+#define IDC_ZAVP_COLOR_HUE_SPIN 16981
+
 // Cursors
 #define IDC_ZAVP_PANE_HAND 16919   // hand over the page buttons of panes
 #define IDC_ZAVP_SPLIT_HORZ 30980  // left-right split: sliders between side-by-side panes

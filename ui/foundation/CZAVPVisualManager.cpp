@@ -482,7 +482,7 @@ COLORREF CZAVPVisualManager::GetToolbarButtonTextColor(CZAVPToolbarButton* pButt
                                : (pButton->m_nStyle & TBBS_DISABLED) != 0;
     if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPOutlookButton))
         return bDisabled ? globalData.clrBarFace : globalData.clrBarWindow;
-    if (ZAVPIsKindOf(pButton, ZAVPClassNames::CZAVPCalendarButton)) {
+    if (ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPCalendarButton))) {
         CZAVPCalendarButton* pDay = static_cast<CZAVPCalendarButton*>(pButton);
         const COLORREF clr = pDay->GetTextColor();
         if (clr != (COLORREF)-1) return clr;

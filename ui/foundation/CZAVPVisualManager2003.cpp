@@ -13,6 +13,8 @@
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPColorMath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/panes/CZAVPCalendarBar.h"
+#include "ui/panes/CZAVPColorBar.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
@@ -237,8 +239,8 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
                                                  CRect rectClient, CRect rectClip, BOOL bNCArea)
 {
     if (!UsesGradients() || !pBar || pBar->IsDialogControl() ||
-        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) ||
-        ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
+        ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPColorBar)) ||
+        ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPCalendarBar)))
     {
         CZAVPVisualManagerXP::OnFillBarBackground(pDC, pBar, rectClient, rectClip, bNCArea);
         return;

@@ -14,6 +14,7 @@
 #include "ui/foundation/CZAVPPainter.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
+#include "ui/panes/CZAVPCalendarBar.h"
 #include "ui/panes/CZAVPColorBar.h"
 #include "ui/panes/CZAVPOutlookBarPane.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
@@ -137,9 +138,9 @@ CZAVPVisualManagerXP::BarFacts CZAVPVisualManagerXP::FactsOf(CZAVPBaseControlBar
     facts.bOutlookPane = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPOutlookBarPane);
     facts.bOwnBackground = facts.bOutlookPane &&
                            static_cast<CZAVPOutlookBarPane*>(pBar)->HasOwnBackground();
-    facts.bColorBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar);
+    facts.bColorBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPColorBar));
     facts.bStandalone = facts.bColorBar && static_cast<CZAVPColorBar*>(pBar)->IsStandalone();
-    facts.bCalendarBar = ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar);
+    facts.bCalendarBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPCalendarBar));
     facts.bPopupMenuBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar));
     facts.bToolBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPToolBar));
     facts.bAutoHideDockBar = ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPAutoHideDockBar));
@@ -309,8 +310,8 @@ void CZAVPVisualManagerXP::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, 
     } else {
         int left = rect.left;
         if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPPopupMenuBar)) &&
-            !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPColorBar) &&
-            !ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCalendarBar))
+            !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPColorBar)) &&
+            !ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPCalendarBar)))
         {
             left += ZAVPSharedBarData::g_sizeMenuImage.cx + GetMenuImageMargin() + 1;
             if (static_cast<CZAVPPopupMenuBar*>(pBar)->m_bSecondColumn)

@@ -15,14 +15,11 @@ struct ZAVPClassName
 namespace ZAVPClassNames
 {
 // Declared in ui/, with no record anywhere yet.
-constexpr ZAVPClassName CZAVPCalendarButton{"CZAVPCalendarButton"};
 constexpr ZAVPClassName CZAVPCaptionBar{"CZAVPCaptionBar"};
-constexpr ZAVPClassName CZAVPColorBar{"CZAVPColorBar"};
 constexpr ZAVPClassName CZAVPOutlookBarPane{"CZAVPOutlookBarPane"};
 
 // Not declared yet.
 constexpr ZAVPClassName CMultiDocTemplate{"CMultiDocTemplate"};
-constexpr ZAVPClassName CZAVPCalendarBar{"CZAVPCalendarBar"};
 constexpr ZAVPClassName CZAVPMDIChildWnd{"CZAVPMDIChildWnd"};
 constexpr ZAVPClassName CZAVPOutlookButton{"CZAVPOutlookButton"};
 constexpr ZAVPClassName CZAVPReBar{"CZAVPReBar"};

@@ -28,4 +28,10 @@ CMap<UINT, UINT, COLORREF, COLORREF>& CommandColors()
     static CMap<UINT, UINT, COLORREF, COLORREF> s_colors(kTableBlockSize);
     return s_colors;
 }
+
+CMap<UINT, UINT, COleDateTime, const COleDateTime&>& CommandDates()
+{
+    static CMap<UINT, UINT, COleDateTime, const COleDateTime&> s_dates(kTableBlockSize);
+    return s_dates;
+}
 }  // namespace ZAVPPaneSharedData

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "framework/CMap.h"
+#include "framework/COleDateTime.h"
 #include "framework/CString.h"
 
 class CZAVPImageStrip;
@@ -19,4 +20,6 @@ CString* CalendarMonthNames();
 CZAVPImageStrip& PaneImages();
 // The colour last picked for each command of the colour pickers (command id -> COLORREF).
 CMap<UINT, UINT, COLORREF, COLORREF>& CommandColors();
+// The date last picked for each command of the calendar pickers (command id -> date).
+CMap<UINT, UINT, COleDateTime, const COleDateTime&>& CommandDates();
 }  // namespace ZAVPPaneSharedData

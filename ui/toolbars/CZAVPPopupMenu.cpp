@@ -238,18 +238,18 @@ BOOL CZAVPPopupMenu::Create(CWnd* pWndParent, int x, int y, HMENU hMenu, BOOL bL
     if (m_nAnimationType != ZAVPPopupEffects::AnimationNone) {
         const ZAVPPopupEffects::AnimationState state = ZAVPPopupEffects::StartAnimation(
             (ZAVPPopupEffects::AnimationType)m_nAnimationType, CSize(m_nFinalWidth, m_nFinalHeight),
-            m_iShadowSize, m_wndMenuBar.GetColumnWidth(), m_wndMenuBar.GetRowHeight());
+            m_iShadowSize, GetMenuBar()->GetColumnWidth(), GetMenuBar()->GetRowHeight());
         m_AnimSize = state.size;
         m_iFadePercent = state.nFade;
         m_bAnimationIsDone = FALSE;
-        m_wndMenuBar.ShowWindow(SW_HIDE);
+        GetMenuBar()->ShowWindow(SW_HIDE);
         SetTimer(1, ZAVPPopupEffects::kAnimationPeriodMs, nullptr);
         m_dwLastTick = ::GetTickCount();
     }
     CheckShadow();
     SetWindowPos(&wndTop, 0, 0, 0, 0, kShowNoActivate);
     if (!::IsWindow(hwnd)) return FALSE;
-    if (CZAVPToolBar::IsCustomizeMode()) m_wndMenuBar.RedrawWindow();
+    if (CZAVPToolBar::IsCustomizeMode()) GetMenuBar()->RedrawWindow();
     return TRUE;
 }
 
@@ -499,12 +499,12 @@ void CZAVPPopupMenu::OnKeyDown(UINT nChar, UINT, UINT)
                            !pParentBar->IsKindOf(RUNTIME_CLASS(CZAVPPopupMenuBar));
     facts.bParentPopup = GetParentPopupMenu() != nullptr;
     facts.bParentDroppedDown = m_pParentBtn != nullptr && m_pParentBtn->IsDroppedDown();
-    CZAVPToolbarButton* pHot = m_wndMenuBar.GetButton(m_wndMenuBar.GetHotButton());
+    CZAVPToolbarButton* pHot = GetMenuBar()->GetButton(GetMenuBar()->GetHotButton());
     CZAVPToolbarMenuButton* pHotMenu = dynamic_cast<CZAVPToolbarMenuButton*>(pHot);
     facts.bSubMenuHighlighted = pHotMenu != nullptr &&
                                 !pHot->IsKindOf(RUNTIME_CLASS(CZAVPShowAllButton)) &&
                                 (pHotMenu->m_nID == (UINT)-1 || !pHotMenu->GetCommands().IsEmpty());
-    facts.bHidesRarelyUsed = !m_wndMenuBar.AreAllCommandsShown();
+    facts.bHidesRarelyUsed = !GetMenuBar()->AreAllCommandsShown();
     facts.bCustomizeMode = CZAVPToolBar::IsCustomizeMode();
     const BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
 
@@ -522,7 +522,7 @@ void CZAVPPopupMenu::OnKeyDown(UINT nChar, UINT, UINT)
     case ZAVPMenuKeys::PopupOpenSubMenu: {
         const int nAnimation = CZAVPToolBar::m_nMenuAnimation;
         CZAVPToolBar::m_nMenuAnimation = ZAVPPopupEffects::AnimationNone;
-        if (pHotMenu->m_pPopupMenu == nullptr && pHotMenu->OpenPopupMenu(&m_wndMenuBar) &&
+        if (pHotMenu->m_pPopupMenu == nullptr && pHotMenu->OpenPopupMenu(GetMenuBar()) &&
             pHotMenu->m_pPopupMenu != nullptr)
             pHotMenu->m_pPopupMenu->SendMessage(WM_KEYDOWN, VK_HOME);
         CZAVPToolBar::m_nMenuAnimation = nAnimation;
@@ -534,11 +534,11 @@ void CZAVPPopupMenu::OnKeyDown(UINT nChar, UINT, UINT)
         return;
     case ZAVPMenuKeys::PopupShowAll: ShowAllCommands(); return;
     case ZAVPMenuKeys::PopupToBar:
-        m_wndMenuBar.OnKey(nChar);
+        GetMenuBar()->OnKey(nChar);
         if (::IsWindow(hwnd)) ScrollToHighlighted();
         return;
     case ZAVPMenuKeys::PopupBarKey:
-        if (!m_wndMenuBar.OnKey(nChar) && ::IsWindow(hwnd)) Default();
+        if (!GetMenuBar()->OnKey(nChar) && ::IsWindow(hwnd)) Default();
         return;
     default: Default(); return;
     }
@@ -579,14 +579,14 @@ void CZAVPPopupMenu::ForceShowAllItems()
 
 void CZAVPPopupMenu::RecalcLayout(BOOL)
 {
-    if (m_hWnd == nullptr || m_wndMenuBar.GetSafeHwnd() == nullptr) return;
+    if (m_hWnd == nullptr || GetMenuBar()->GetSafeHwnd() == nullptr) return;
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
     const int nBorder = pManager->GetPopupMenuBorderSize();
     const BOOL bCustomize = CZAVPToolBar::IsCustomizeMode();
     const BOOL bTearOff = m_pParentBtn != nullptr && m_pParentBtn->IsTearOffMenu() && !bCustomize;
 
     ZAVPPopupFrame::FrameInputs in = {};
-    in.sizeBar = m_wndMenuBar.CalcSize(TRUE);
+    in.sizeBar = GetMenuBar()->CalcSize(TRUE);
     in.nBorder = nBorder;
     in.nLogoSize = m_iLogoWidth;
     in.logoLocation = (ZAVPPopupFrame::LogoLocation)m_nLogoLocation;
@@ -623,7 +623,7 @@ void CZAVPPopupMenu::RecalcLayout(BOOL)
         CRect rectParent;
         pParentPopup->GetWindowRect(rectParent);
         req.nParentPopupLeft = rectParent.left;
-        req.nRowHeight = pParentPopup->m_wndMenuBar.GetRowHeight();
+        req.nRowHeight = pParentPopup->GetMenuBar()->GetRowHeight();
     } else if (m_pParentBtn != nullptr && pParentBar != nullptr) {
         req.opener = OpenerBar;
         req.bVerticalMenuBar = ZAVPIsKindOf(pParentBar, RUNTIME_CLASS(CZAVPMenuBar)) &&
@@ -676,21 +676,21 @@ CRect CZAVPPopupMenu::GetBarRect() const
 
 void CZAVPPopupMenu::LayOutBar()
 {
-    if (m_wndMenuBar.GetSafeHwnd() == nullptr) return;
+    if (GetMenuBar()->GetSafeHwnd() == nullptr) return;
     CRect rectBar = GetBarRect();
     m_rectScrollUp.SetRectEmpty();
     m_rectScrollDn.SetRectEmpty();
     if (m_bScrollable) {
-        const int nScrolled = m_wndMenuBar.GetOffset() * m_wndMenuBar.GetRowHeight();
+        const int nScrolled = GetMenuBar()->GetOffset() * GetMenuBar()->GetRowHeight();
         const ZAVPPopupFrame::ScrollLayout layout = ZAVPPopupFrame::LayOutScrolling(
-            rectBar, m_iScrollBtnHeight, m_wndMenuBar.GetContentHeight(), nScrolled);
+            rectBar, m_iScrollBtnHeight, GetMenuBar()->GetContentHeight(), nScrolled);
         rectBar = layout.rcBar;
         m_rectScrollUp = layout.rcScrollUp;
         m_rectScrollDn = layout.rcScrollDown;
     }
-    m_wndMenuBar.SetWindowPos(nullptr, rectBar.left, rectBar.top, rectBar.Width(), rectBar.Height(),
-                              SWP_NOZORDER | SWP_NOACTIVATE);
-    m_wndMenuBar.AdjustLocations();
+    GetMenuBar()->SetWindowPos(nullptr, rectBar.left, rectBar.top, rectBar.Width(),
+                               rectBar.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    GetMenuBar()->AdjustLocations();
 }
 
 void CZAVPPopupMenu::OnSize(UINT nType, int cx, int cy)

@@ -197,11 +197,11 @@ void CZAVPPopupMenu::DrawAnimation(CDC* pDC)
     DrawBitmap(menu.hdc(), m_bmpScreen, 0, 0, cx, cy, 0, 0);
     DrawFrame(menu.dc());
     CRect rectBar;
-    m_wndMenuBar.GetWindowRect(rectBar);
+    GetMenuBar()->GetWindowRect(rectBar);
     ScreenToClient(rectBar);
     POINT ptOld;
     ::SetViewportOrgEx(menu.hdc(), rectBar.left, rectBar.top, &ptOld);
-    m_wndMenuBar.DoPaint(menu.dc());
+    GetMenuBar()->DoPaint(menu.dc());
     ::SetViewportOrgEx(menu.hdc(), ptOld.x, ptOld.y, nullptr);
 
     if (m_nAnimationType == ZAVPPopupEffects::AnimationFade) {
@@ -248,16 +248,16 @@ void CZAVPPopupMenu::OnAnimationTick()
     ZAVPPopupEffects::AnimationState state = {m_AnimSize, m_iFadePercent, m_bAnimationIsDone};
     state = ZAVPPopupEffects::StepAnimation((ZAVPPopupEffects::AnimationType)m_nAnimationType,
                                             state, CSize(m_nFinalWidth, m_nFinalHeight),
-                                            m_iShadowSize, m_wndMenuBar.GetColumnWidth(),
-                                            m_wndMenuBar.GetRowHeight(), dwNow - m_dwLastTick);
+                                            m_iShadowSize, GetMenuBar()->GetColumnWidth(),
+                                            GetMenuBar()->GetRowHeight(), dwNow - m_dwLastTick);
     m_dwLastTick = dwNow;
     m_AnimSize = state.size;
     m_iFadePercent = state.nFade;
     if (state.bDone) {
         KillTimer(kAnimationTimer);
         m_bAnimationIsDone = TRUE;
-        m_wndMenuBar.SetWindowPos(nullptr, 0, 0, 0, 0, kShowBarNoRedraw);
-        m_wndMenuBar.ValidateRect(nullptr);
+        GetMenuBar()->SetWindowPos(nullptr, 0, 0, 0, 0, kShowBarNoRedraw);
+        GetMenuBar()->ValidateRect(nullptr);
     }
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
@@ -301,15 +301,15 @@ void CZAVPPopupMenu::OnScrollTick()
 void CZAVPPopupMenu::ScrollToHighlighted()
 {
     if (!m_bScrollable) return;
-    CZAVPToolbarButton* pHot = m_wndMenuBar.GetButton(m_wndMenuBar.GetHotButton());
+    CZAVPToolbarButton* pHot = GetMenuBar()->GetButton(GetMenuBar()->GetHotButton());
     if (pHot == nullptr) return;
     CRect rectBar;
-    m_wndMenuBar.GetClientRect(rectBar);
+    GetMenuBar()->GetClientRect(rectBar);
     const int nOffset = ZAVPPopupEffects::OffsetToShowItem(
-        m_wndMenuBar.GetOffset(), pHot->m_rect.top, pHot->m_rect.bottom, rectBar.top,
-        rectBar.bottom, m_wndMenuBar.GetRowHeight(), m_wndMenuBar.GetCount(), m_nFinalHeight);
-    if (nOffset != m_wndMenuBar.GetOffset()) {
-        m_wndMenuBar.SetOffset(nOffset);
+        GetMenuBar()->GetOffset(), pHot->m_rect.top, pHot->m_rect.bottom, rectBar.top,
+        rectBar.bottom, GetMenuBar()->GetRowHeight(), GetMenuBar()->GetCount(), m_nFinalHeight);
+    if (nOffset != GetMenuBar()->GetOffset()) {
+        GetMenuBar()->SetOffset(nOffset);
         LayOutBar();
         Invalidate();
     }
