@@ -212,9 +212,9 @@ void MakeBigFolderCatalogue(const std::string& database, int files)
 
 HWND MakeReportList(const std::vector<std::wstring>& titles, DWORD extraStyle)
 {
-    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | WS_VISIBLE | LVS_REPORT | extraStyle,
-                                0, 0, 800, 600, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+    HWND list = CreateWindowExW(0, WC_LISTVIEWW, L"",
+                                WS_POPUP | WS_VISIBLE | LVS_REPORT | extraStyle, 0, 0, 800, 600,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (size_t c = 0; c < titles.size(); ++c) {
         LVCOLUMNW column = {};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
@@ -271,7 +271,8 @@ LRESULT CALLBACK OwnerDataParent(HWND window, UINT message, WPARAM wParam, LPARA
         if (info->hdr.code == LVN_GETDISPINFOW && (info->item.mask & LVIF_TEXT) != 0) {
             const auto& row = (*g_ownerDataRows)[(size_t)info->item.iItem];
             const size_t c = (size_t)info->item.iSubItem;
-            if (c < row.size()) lstrcpynW(info->item.pszText, row[c].c_str(), info->item.cchTextMax);
+            if (c < row.size())
+                lstrcpynW(info->item.pszText, row[c].c_str(), info->item.cchTextMax);
             return 0;
         }
     }
@@ -466,8 +467,7 @@ double SearchOnce(ProgramUnderTest& program, int hits)
     double t = -1;
     while (Now() - start < ReadyLimitMs / 1000.0 && program.Running()) {
         if (Count(results, LB_GETCOUNT) == hits && WindowText(count) == all &&
-            Count(dialog, WM_NULL) >= 0)
-        {
+            Count(dialog, WM_NULL) >= 0) {
             t = Now() - start;
             break;
         }
