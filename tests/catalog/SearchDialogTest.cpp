@@ -206,7 +206,8 @@ TEST(SearchDialogRun, TheListGrowsDuringTheSearchAndAChoiceStopsIt)
             EXPECT_EQ(std::to_string(seen), f.Text(SearchDialog::IdFoundCount));
             EXPECT_EQ((int)seen, (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults,
                                                           LB_GETCOUNT, 0, 0));
-            SendMessageA(f.Window(), SearchDialog::EndSearchMessage, 0,
+            // Posted: stopping the search pumps messages, this script's ticks among them.
+            PostMessageA(f.Window(), SearchDialog::EndSearchMessage, 0,
                          (LPARAM)f.List()->hits[0]->Holder());
             return true;
         },
