@@ -311,20 +311,31 @@ double ShowOwnerData(const std::vector<std::vector<std::wstring>>& rows,
     return t;
 }
 
+// Copies the program into the folder `name`, writes its catalogue there with `make` (given the
+// file's path) and starts it; false (said as `what`) when the copy or the start failed.
+bool StartBeside(ProgramUnderTest& program, const wchar_t* name, const char* what,
+                 const std::function<void(const std::string&)>& make)
+{
+    const std::wstring exe = ProgramFolder(name);
+    if (exe.empty()) {
+        std::printf("%s: the program could not be copied\n", what);
+        return false;
+    }
+    make(DatabaseBeside(exe));
+    if (StartToIdle(program, exe) < 0) {
+        std::printf("%s: the main window never became idle\n", what);
+        Close(program);
+        return false;
+    }
+    return true;
+}
+
 void MeasureList(int runs, int files)
 {
-    const std::wstring exe = ProgramFolder(L"app-bench-list");
-    if (exe.empty()) {
-        std::printf("list: the program could not be copied\n");
-        return;
-    }
-    MakeBigFolderCatalogue(DatabaseBeside(exe), files);
     ProgramUnderTest program;
-    if (StartToIdle(program, exe) < 0) {
-        std::printf("list: the main window never became idle\n");
-        Close(program);
+    if (!StartBeside(program, L"app-bench-list", "list",
+                     [&](const std::string& file) { MakeBigFolderCatalogue(file, files); }))
         return;
-    }
     const RemoteTreeView tree(FindTree(program), program.Process());
     const RemoteListView list(FindList(program), program.Process());
     const HTREEITEM disc = tree.Find({CollectionName, BigDiscName});
@@ -485,18 +496,10 @@ double SearchOnce(ProgramUnderTest& program, int hits)
 
 void MeasureSearch(int runs, int hits)
 {
-    const std::wstring exe = ProgramFolder(L"app-bench-search");
-    if (exe.empty()) {
-        std::printf("search: the program could not be copied\n");
-        return;
-    }
-    MakeSearchCatalogue(DatabaseBeside(exe), hits);
     ProgramUnderTest program;
-    if (StartToIdle(program, exe) < 0) {
-        std::printf("search: the main window never became idle\n");
-        Close(program);
+    if (!StartBeside(program, L"app-bench-search", "search",
+                     [&](const std::string& file) { MakeSearchCatalogue(file, hits); }))
         return;
-    }
     double searched = 1e30, batch = 1e30;
     for (int i = 0; i < runs; ++i) {
         const double t = SearchOnce(program, hits);

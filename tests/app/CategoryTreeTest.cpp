@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,9 +88,8 @@ protected:
             texts.push_back(Text(child));
         return texts;
     }
-    // TRUE when some item of the tree holds the pointer. Reads no node, so it may be asked about
-    // one already deleted (FindItem walks the node's parents).
-    bool HoldsNode(const void* node) const
+    // Calls `visit` on every item of the tree, parents before their children.
+    void ForEachItem(const std::function<void(HTREEITEM)>& visit) const
     {
         CTreeCtrl& ctrl = tree->GetTreeCtrl();
         std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
@@ -97,12 +97,20 @@ protected:
             HTREEITEM item = pending.back();
             pending.pop_back();
             for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                if (tree->NodeOf(item) == node) return true;
+                visit(item);
                 pending.push_back(ctrl.GetChildItem(item));
             }
         }
-        return false;
     }
+    // How many items of the tree hold the pointer. Reads no node, so it may be asked about one
+    // already deleted (FindItem walks the node's parents).
+    int ItemsOf(const void* node) const
+    {
+        int count = 0;
+        ForEachItem([&](HTREEITEM item) { count += tree->NodeOf(item) == node ? 1 : 0; });
+        return count;
+    }
+    bool HoldsNode(const void* node) const { return ItemsOf(node) > 0; }
     // Whether the item shows an expand button.
     bool HasButton(HTREEITEM item) const
     {
@@ -111,35 +119,10 @@ protected:
         info.hItem = item;
         return TreeView_GetItem(Tree(), &info) && info.cChildren != 0;
     }
-    // How many items of the tree show the node.
-    int ItemsOf(const CatalogNode* node) const
-    {
-        CTreeCtrl& ctrl = tree->GetTreeCtrl();
-        int count = 0;
-        std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
-        while (!pending.empty()) {
-            HTREEITEM item = pending.back();
-            pending.pop_back();
-            for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                if (tree->NodeOf(item) == node) ++count;
-                pending.push_back(ctrl.GetChildItem(item));
-            }
-        }
-        return count;
-    }
     // Opens every item, as a user clicking every expand button would.
     void OpenAll()
     {
-        CTreeCtrl& ctrl = tree->GetTreeCtrl();
-        std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
-        while (!pending.empty()) {
-            HTREEITEM item = pending.back();
-            pending.pop_back();
-            for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                ctrl.Expand(item, TVE_EXPAND);
-                pending.push_back(ctrl.GetChildItem(item));
-            }
-        }
+        ForEachItem([&](HTREEITEM item) { tree->GetTreeCtrl().Expand(item, TVE_EXPAND); });
     }
     CatalogNode* Selected() const { return tree->NodeOf(tree->GetTreeCtrl().GetSelectedItem()); }
     void Select(const CatalogNode* node) { tree->GetTreeCtrl().SelectItem(Item(node)); }
