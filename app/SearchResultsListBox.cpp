@@ -21,23 +21,58 @@ SearchResultsListBox::SearchResultsListBox(CTarnimelDoc* document) : m_document(
 
 SearchResultsListBox::~SearchResultsListBox() = default;
 
+bool SearchResultsListBox::AddItem(size_t index)
+{
+    return AddString(reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(index))) > LB_ERR;
+}
+
+void SearchResultsListBox::BeginBatch()
+{
+    if (GetSafeHwnd() != nullptr) SetRedraw(FALSE);
+}
+
+void SearchResultsListBox::EndBatch()
+{
+    if (GetSafeHwnd() == nullptr) return;
+    SetRedraw(TRUE);
+    Invalidate();
+    // Painted now: while hits keep arriving the queue is never empty, and the list would only be
+    // painted at the end.
+    UpdateWindow();
+}
+
 bool SearchResultsListBox::AddResult(SearchHit* hit)
 {
     // The hit goes in first: adding the item measures it, and that looks the hit up.
     m_results.emplace_back(hit);
-    const int item = AddString(
-        reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(m_results.size() - 1)));
-    if (item <= LB_ERR) {
+    if (!AddItem(m_results.size() - 1)) {
         m_results.pop_back();
         return false;
     }
     return true;
 }
 
+std::size_t SearchResultsListBox::AddResults(const std::vector<SearchHit*>& hits)
+{
+    std::size_t taken = 0;
+    BeginBatch();
+    for (; taken < hits.size(); ++taken) {
+        m_results.emplace_back(hits[taken]);
+        if (!AddItem(m_results.size() - 1)) {
+            m_results.pop_back();  // frees the refused hit
+            break;
+        }
+    }
+    EndBatch();
+    for (std::size_t i = taken + 1; i < hits.size(); ++i) delete hits[i];
+    return taken;
+}
+
 void SearchResultsListBox::AddAllItems()
 {
-    for (size_t i = 0; i < m_results.size(); ++i)
-        AddString(reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(i)));
+    BeginBatch();
+    for (size_t i = 0; i < m_results.size(); ++i) AddItem(i);
+    EndBatch();
 }
 
 void SearchResultsListBox::Clear()

@@ -29,6 +29,8 @@ public:
     // Takes the hit and lists it; when the list box refuses the item, frees the hit and answers
     // false.
     bool AddResult(SearchHit* hit) override;
+    // Takes the hits as one batch with the list's drawing off, then paints once.
+    std::size_t AddResults(const std::vector<SearchHit*>& hits) override;
     // Lists again every hit held (the dialog's window was made anew).
     void AddAllItems() override;
     // Empties the list and frees every hit.
@@ -50,6 +52,11 @@ protected:
     void OnDblClk();
 
 private:
+    // Lists the hit at `index` of the results; false when the list box refuses it.
+    bool AddItem(size_t index);
+    // Turns the list's drawing off for a batch, and on again with one repaint.
+    void BeginBatch();
+    void EndBatch();
     // Draws `image` of the document's list (if any) and `name` at (x, y).
     void DrawLine(HDC dc, int x, int y, int image, const wchar_t* name);
     // The same for a folded line: the names as one path, shortened in its middle to end at `right`.

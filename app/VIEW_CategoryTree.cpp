@@ -36,6 +36,8 @@ ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITA, &VIEW_CategoryTree::OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(TVN_BEGINLABELEDITW, &VIEW_CategoryTree::OnBeginLabelEdit)
 ON_NOTIFY_REFLECT(TVN_ENDLABELEDITA, &VIEW_CategoryTree::OnEndLabelEdit)
 ON_NOTIFY_REFLECT(TVN_ENDLABELEDITW, &VIEW_CategoryTree::OnEndLabelEditW)
+ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGA, &VIEW_CategoryTree::OnItemExpanding)
+ON_NOTIFY_REFLECT(TVN_ITEMEXPANDINGW, &VIEW_CategoryTree::OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_DELETEITEMA, &VIEW_CategoryTree::OnDeleteItem)
 ON_NOTIFY_REFLECT(TVN_DELETEITEMW, &VIEW_CategoryTree::OnDeleteItem)
 ON_NOTIFY_REFLECT(NM_RCLICK, &VIEW_CategoryTree::OnRightClick)
@@ -91,6 +93,7 @@ void VIEW_CategoryTree::OnInitialUpdate()
     if (!doc) return;
     CTreeCtrl& tree = GetTreeCtrl();
     TreeView_SetImageList(m_hWnd, doc->m_images, TVSIL_NORMAL);
+    // Only the collections: everything below comes in as it is opened or looked for.
     for (CatalogNode* collection : doc->m_collections)
         TreeInsertVisitor(collection, TVI_ROOT, tree, doc);
     m_hCurrentItem = TargetItem();
@@ -102,6 +105,20 @@ void VIEW_CategoryTree::OnInitialUpdate()
 }
 
 HTREEITEM VIEW_CategoryTree::FindItem(const CatalogNode* node) const
+{
+    if (!node) return nullptr;
+    // The items along the node's path are put in as the path goes down, as opening each parent
+    // would put them in.
+    CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM found = TVI_ROOT;
+    for (CatalogNode* step : NodePathFromRoot(const_cast<CatalogNode*>(node))) {
+        found = TreeInsertVisitor::ChildItem(found, step, tree, GetCatalog());
+        if (!found) return nullptr;
+    }
+    return found;
+}
+
+HTREEITEM VIEW_CategoryTree::FindShownItem(const CatalogNode* node) const
 {
     if (!node) return nullptr;
     CTreeCtrl& tree = GetTreeCtrl();
@@ -138,7 +155,7 @@ void VIEW_CategoryTree::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
         if (!node || !node->m_parent) break;
         HTREEITEM parent = FindItem(node->m_parent);
         if (!parent) break;
-        HTREEITEM item = TreeInsertVisitor(node, parent, tree, doc).Item();
+        HTREEITEM item = TreeInsertVisitor::EnsureChildItem(parent, node, tree, doc);
         doc->NavigateTo(node, nullptr);
         if (item) {
             tree.EnsureVisible(item);
@@ -147,9 +164,17 @@ void VIEW_CategoryTree::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
         }
         break;
     }
-    case CTarnimelDoc::HintNodeRemoving:
-        if (HTREEITEM item = FindItem(CTarnimelDoc::HintNode(pHint))) tree.DeleteItem(item);
+    case CTarnimelDoc::HintNodeRemoving: {
+        // A node whose parent was never opened has no item to delete.
+        const CatalogNode* node = CTarnimelDoc::HintNode(pHint);
+        if (!node) break;
+        HTREEITEM item = FindShownItem(node);
+        HTREEITEM parent = item ? tree.GetParentItem(item) : FindShownItem(node->m_parent);
+        if (item) tree.DeleteItem(item);
+        // The parent's button goes with its last child, opened or not.
+        TreeInsertVisitor::UpdateButton(parent, tree, node);
         break;
+    }
     default: break;
     }
 }
@@ -295,6 +320,14 @@ void VIEW_CategoryTree::EndLabelEdit(HTREEITEM item, const char* text)
     m_editLoop.End();
 }
 
+void VIEW_CategoryTree::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const NMTREEVIEWA* info = TreeNotify(pNMHDR);
+    if (info->action & TVE_EXPAND)
+        TreeInsertVisitor::FillChildren(info->itemNew.hItem, GetTreeCtrl(), GetCatalog());
+}
+
 void VIEW_CategoryTree::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
@@ -433,7 +466,10 @@ void VIEW_CategoryTree::MoveNode(HTREEITEM target, HTREEITEM dragged)
     }
     MoveDroppedNode(draggedNode, targetNode);
     CTreeCtrl& tree = GetTreeCtrl();
+    HTREEITEM oldParent = tree.GetParentItem(dragged);
     tree.DeleteItem(dragged);
-    if (HTREEITEM item = TreeInsertVisitor(draggedNode, target, tree, GetCatalog()).Item())
+    TreeInsertVisitor::UpdateButton(oldParent, tree);
+    if (HTREEITEM item = TreeInsertVisitor::EnsureChildItem(target, draggedNode, tree,
+                                                            GetCatalog()))
         tree.EnsureVisible(item);
 }

@@ -29,8 +29,11 @@ public:
 
     CTarnimelDoc* GetCatalog() const;
     CatalogNode* NodeOf(HTREEITEM item) const;
-    // The item that shows a node (following the node's path from its collection), or null.
+    // The item that shows a node (following the node's path from its collection), or null. The
+    // children of the items on the way go into the tree if they are not there yet.
     HTREEITEM FindItem(const CatalogNode* node) const;
+    // The same among the items already in the tree: null when the node's parent was never opened.
+    HTREEITEM FindShownItem(const CatalogNode* node) const;
 
     // The item the last press or release hit, or that a command or key took as its target.
     HTREEITEM GetCurrentItem() const { return m_hCurrentItem; }
@@ -60,6 +63,7 @@ protected:
     void OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
     void OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult);
     void OnEndLabelEditW(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRightClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnAddDisc();

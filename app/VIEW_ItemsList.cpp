@@ -43,6 +43,19 @@ const UINT EditorStyle = WS_CHILD | WS_BORDER | ES_AUTOHSCROLL;
 
 }  // namespace
 
+VIEW_ItemsList::RowBatch::RowBatch(VIEW_ItemsList& view) : m_view(view)
+{
+    if (m_view.m_batchDepth++ == 0 && m_view.GetSafeHwnd() != nullptr) m_view.SetRedraw(FALSE);
+}
+
+VIEW_ItemsList::RowBatch::~RowBatch()
+{
+    if (--m_view.m_batchDepth == 0 && m_view.GetSafeHwnd() != nullptr) {
+        m_view.SetRedraw(TRUE);
+        m_view.Invalidate();
+    }
+}
+
 VIEW_ItemsList::VIEW_ItemsList() : m_pRepresentation(std::make_unique<ItemsRepresentation>())
 {
     m_pRepresentation->SetOwner(this);
@@ -83,6 +96,8 @@ void VIEW_ItemsList::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
     CTarnimelDoc* doc = GetCatalog();
     if (!doc) return;
     CListCtrl& list = GetListCtrl();
+    // Emptying, filling and sorting paint once, after the whole change.
+    RowBatch batch(*this);
     switch (lHint) {
     case CTarnimelDoc::HintCurrentChanged: {
         // The rows are about to go: an open cell editor would write into another row.
@@ -127,6 +142,7 @@ void VIEW_ItemsList::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
 
 void VIEW_ItemsList::SetRepresentation(int kind)
 {
+    RowBatch batch(*this);
     GetListCtrl().DeleteAllItems();
     if (m_pRepresentation->GetKind() != kind) {
         std::unique_ptr<ItemsRepresentation> next;
@@ -151,7 +167,10 @@ void VIEW_ItemsList::SetRepresentation(int kind)
 void VIEW_ItemsList::InsertRows(const std::vector<ListRow>& rows)
 {
     CListCtrl& list = GetListCtrl();
+    RowBatch batch(*this);
     int at = list.GetItemCount();
+    // Room for every row at once instead of growing row by row.
+    ListView_SetItemCount(m_hWnd, at + (int)rows.size());
     for (const ListRow& row : rows) {
         LVITEMA item = {};
         item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
@@ -175,6 +194,7 @@ int CALLBACK VIEW_ItemsList::CompareItems(LPARAM a, LPARAM b, LPARAM view)
 
 void VIEW_ItemsList::SortRows()
 {
+    RowBatch batch(*this);
     GetListCtrl().SortItems(&VIEW_ItemsList::CompareItems, reinterpret_cast<DWORD_PTR>(this));
 }
 

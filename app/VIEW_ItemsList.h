@@ -38,6 +38,21 @@ public:
     void SortRows();
     void InsertRows(const std::vector<ListRow>& rows);
 
+    // While one lives, the list's drawing is off: rows go in, are sorted and go out as one batch
+    // and the list paints once at the end instead of once per row. Scopes nest; the outermost
+    // turns drawing on again.
+    class RowBatch
+    {
+    public:
+        explicit RowBatch(VIEW_ItemsList& view);
+        ~RowBatch();
+        RowBatch(const RowBatch&) = delete;
+        RowBatch& operator=(const RowBatch&) = delete;
+
+    private:
+        VIEW_ItemsList& m_view;
+    };
+
     // The in-place cell editor.
     void BeginCellEdit(int row, int column);
     void EndCellEdit(bool cancel);
@@ -71,6 +86,7 @@ private:
     int m_editRow = -1;
     int m_editColumn = -1;
     ListSortState m_sort;
+    int m_batchDepth = 0;  // RowBatch scopes open
     std::unique_ptr<ItemsRepresentation> m_pRepresentation;
     ModalEditLoop m_editLoop;
 

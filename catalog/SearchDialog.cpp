@@ -6,6 +6,7 @@
 #include "catalog/TextConversion.h"
 #include "framework/CDataExchange.h"
 #include <cstdio>
+#include <vector>
 
 BEGIN_MESSAGE_MAP(SearchDialog, CDialog)
 ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
@@ -63,29 +64,48 @@ void SearchDialog::StartSearch()
     m_toldTooMany = false;
     m_countText = "0";
     UpdateData(FALSE);
-    if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections))
+    if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections, m_pauseAfterHit))
         OnWorkerEnded(0, 0);
 }
 
 LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM lParam)
 {
-    SearchHit* hit = reinterpret_cast<SearchHit*>(lParam);
-    if (!hit) return 0;
-    if (!m_results || !m_results->AddResult(hit)) {
-        if (!m_results) delete hit;
+    // The hits the worker has posted by now join this one, and the list takes them as one batch:
+    // filled with its drawing off, painted once, the count set once. A batch ends after a short
+    // while, so the list grows visibly while the worker keeps posting.
+    std::vector<SearchHit*> batch;
+    if (lParam) batch.push_back(reinterpret_cast<SearchHit*>(lParam));
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < HitBatchMs &&
+           PeekMessageA(&msg, m_hWnd, SearchResultSink::HitMessage, SearchResultSink::HitMessage,
+                        PM_REMOVE))
+    {
+        if (msg.lParam) batch.push_back(reinterpret_cast<SearchHit*>(msg.lParam));
+    }
+    if (batch.empty()) return 0;
+    if (!m_results) {
+        for (SearchHit* hit : batch) delete hit;
+        m_session.Cancel();
+        return 0;
+    }
+    const std::size_t taken = m_results->AddResults(batch);
+    if (taken > 0) {
+        m_found += (int)taken;
+        char count[16];
+        std::snprintf(count, sizeof count, "%d", m_found);
+        m_countText = count;
+        // Only the count: the search text in the edit stays as the user typed it.
+        if (CWnd* countControl = GetDlgItem(IdFoundCount)) countControl->SetWindowText(m_countText);
+    }
+    if (taken < batch.size()) {
+        // The list is full: the search stops, and says so once.
         m_session.Cancel();
         if (!m_toldTooMany) {
             m_toldTooMany = true;
             Tell(ToAnsiString(L"Слишком много результатов!").c_str());
         }
-        return 0;
     }
-    ++m_found;
-    char count[16];
-    std::snprintf(count, sizeof count, "%d", m_found);
-    m_countText = count;
-    // Only the count: the search text in the edit stays as the user typed it.
-    if (CWnd* countControl = GetDlgItem(IdFoundCount)) countControl->SetWindowText(m_countText);
     return 0;
 }
 

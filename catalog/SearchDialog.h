@@ -23,6 +23,8 @@ public:
     static const int IdFoundCount = 1020;
     // The result list asks the dialog to close on a node: lParam is the node.
     static const UINT EndSearchMessage = WM_USER + 100;
+    // The longest the dialog gathers queued hits into one batch before it shows them.
+    static const DWORD HitBatchMs = 30;
 
     SearchDialog(CTarnimelDoc* document, CWnd* parent);
     ~SearchDialog() override;
@@ -33,6 +35,9 @@ public:
     void ForgetHitsUnder(const CatalogNode* node);
     void ForgetAllHits();
     bool IsSearching() const { return m_session.IsRunning(); }
+    // A pause after each hit the worker posts (none by default); tests slow a search down with it
+    // to act while it runs.
+    void SetPauseAfterHit(DWORD ms) { m_pauseAfterHit = ms; }
     SearchResultList* Results() const { return m_results.get(); }
 
     CString m_searchText;  // the user's text, as typed
@@ -60,6 +65,7 @@ private:
     int m_found = 0;
     bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
+    DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,8 @@
 // The search dialog's result list (list box 1017) as the catalogue uses it. It owns the hits
 // added to it. The application shell gives the real, owner-drawn list through CatalogShell.
 #pragma once
+#include <cstddef>
+#include <vector>
 
 class CatalogNode;
 class CWnd;
@@ -14,6 +16,10 @@ public:
     virtual CWnd& Control() = 0;
     // Takes the hit and shows it; when the list refuses it the hit is freed and false returned.
     virtual bool AddResult(SearchHit* hit) = 0;
+    // Takes the hits and shows them in their order as one batch, the list's drawing off until it
+    // paints once at the end; answers how many were taken. From the first one the list refuses
+    // on, the hits are freed.
+    virtual std::size_t AddResults(const std::vector<SearchHit*>& hits) = 0;
     // Empties the list and frees every hit.
     virtual void Clear() = 0;
     // Shows again every hit held (the dialog's window was made anew).

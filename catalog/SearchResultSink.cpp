@@ -17,6 +17,8 @@ std::vector<CatalogNode*> PathTo(CatalogNode* node)
     return path;
 }
 
+const DWORD QueueFullRetryMs = 1;
+
 }  // namespace
 
 void SearchResultSink::VisitNode(CatalogNode* node)
@@ -39,10 +41,16 @@ void SearchResultSink::VisitEntry(EntryContainerNode* owner, FileEntry* entry)
 
 void SearchResultSink::Post(WPARAM kind, SearchHit* hit)
 {
-    // A hit that cannot be delivered (the window is gone) would never be freed by anyone else.
-    if (!PostMessageA(m_target, HitMessage, kind, (LPARAM)hit)) {
-        delete hit;
-        return;
+    // The system keeps only so many posted messages for one thread; a full queue empties as the
+    // dialog takes its hits, so the hit waits for room. A hit that cannot be delivered (the window
+    // is gone, or the search stops) would never be freed by anyone else.
+    while (!PostMessageA(m_target, HitMessage, kind, (LPARAM)hit)) {
+        const bool stopping = m_cancel && WaitForSingleObject(m_cancel, 0) == WAIT_OBJECT_0;
+        if (stopping || !IsWindow(m_target)) {
+            delete hit;
+            return;
+        }
+        Sleep(QueueFullRetryMs);
     }
     ++m_posted;
     if (m_pause) Sleep(m_pause);

@@ -9,11 +9,15 @@ class SearchResultSink : public NodeVisitor
 public:
     // Message carrying a hit: wParam 0 node, 1 entry; lParam the SearchHit, owned by the receiver.
     static const UINT HitMessage = WM_USER + 3;
-    // Pause after each hit, so that at most about twenty hits a second reach the dialog.
-    static const DWORD PauseAfterHit = 50;
+    // No pause after a hit: the dialog takes what has arrived in batches, so a steady stream
+    // of hits keeps it answering. Tests slow the worker down with a pause of their own.
+    static const DWORD PauseAfterHit = 0;
 
-    explicit SearchResultSink(HWND target = nullptr, DWORD pause = PauseAfterHit)
-        : m_target(target), m_pause(pause)
+    // `cancel` (or null) is the search's stop event: a hit that waits for room in a full queue is
+    // dropped once it is set.
+    explicit SearchResultSink(HWND target = nullptr, DWORD pause = PauseAfterHit,
+                              HANDLE cancel = nullptr)
+        : m_target(target), m_pause(pause), m_cancel(cancel)
     {
     }
     void SetTarget(HWND target) { m_target = target; }
@@ -27,5 +31,6 @@ private:
 
     HWND m_target;
     DWORD m_pause;
+    HANDLE m_cancel;
     int m_posted = 0;
 };

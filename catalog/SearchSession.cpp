@@ -31,7 +31,7 @@ bool SearchSession::Start(HWND window, const std::string& text,
     m_window = window;
     m_pattern = MakePattern(text);
     m_collections = collections;
-    m_sink = SearchResultSink(window, pauseAfterHit);
+    m_sink = SearchResultSink(window, pauseAfterHit, m_cancel);
     ResetEvent(m_cancel);
     DWORD id;
     m_thread = CreateThread(nullptr, 0, WorkerThread, this, 0, &id);

@@ -565,6 +565,30 @@ TEST_F(AppFrame, TheListShowsNodesThenAFolderContentAndSortsBySizeBothWays)
     EXPECT_EQ(docs, doc->GetCurrentNode());
 }
 
+// The list fills, sorts and empties with its drawing off; afterwards it must paint again.
+TEST_F(AppFrame, TheListPaintsAgainAfterAFillASortAndADelete)
+{
+    Populate();
+    const HWND view = list->GetSafeHwnd();
+    auto paints = [&] {
+        ::ValidateRect(view, nullptr);
+        ListView_RedrawItems(view, 0, Rows().GetItemCount() - 1);
+        RECT dirty = {};
+        return ::GetUpdateRect(view, &dirty, FALSE) != FALSE;
+    };
+    ASSERT_TRUE(IsWindowVisible(view));
+    EXPECT_TRUE(paints());
+    doc->NavigateTo(disc, nullptr);
+    EXPECT_TRUE(paints());
+    HeaderClick(1);
+    EXPECT_TRUE(paints());
+    doc->NavigateTo(Root(), nullptr);
+    g_app.m_answers = {IDYES};
+    doc->DeleteNode(games);
+    EXPECT_EQ(std::vector<std::string>{"Disc"}, ColumnTexts(0));
+    EXPECT_TRUE(paints());
+}
+
 TEST_F(AppFrame, EnterOpensTheOneSelectedRowOnly)
 {
     Populate();

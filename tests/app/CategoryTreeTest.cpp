@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,19 +77,19 @@ protected:
     HWND Tree() const { return tree->GetSafeHwnd(); }
     HTREEITEM Item(const CatalogNode* node) const { return tree->FindItem(node); }
     std::string Text(HTREEITEM item) const { return (LPCSTR)tree->GetTreeCtrl().GetItemText(item); }
-    // The texts of an item's children in the tree's order.
+    // The texts of an item's children in the tree's order, the item opened as a user opens it.
     std::vector<std::string> Children(const CatalogNode* node) const
     {
         std::vector<std::string> texts;
         CTreeCtrl& ctrl = tree->GetTreeCtrl();
+        ctrl.Expand(Item(node), TVE_EXPAND);
         for (HTREEITEM child = ctrl.GetChildItem(Item(node)); child;
              child = ctrl.GetNextSiblingItem(child))
             texts.push_back(Text(child));
         return texts;
     }
-    // TRUE when some item of the tree holds the pointer. Reads no node, so it may be asked about
-    // one already deleted (FindItem walks the node's parents).
-    bool HoldsNode(const void* node) const
+    // Calls `visit` on every item of the tree, parents before their children.
+    void ForEachItem(const std::function<void(HTREEITEM)>& visit) const
     {
         CTreeCtrl& ctrl = tree->GetTreeCtrl();
         std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
@@ -96,11 +97,32 @@ protected:
             HTREEITEM item = pending.back();
             pending.pop_back();
             for (; item; item = ctrl.GetNextSiblingItem(item)) {
-                if (tree->NodeOf(item) == node) return true;
+                visit(item);
                 pending.push_back(ctrl.GetChildItem(item));
             }
         }
-        return false;
+    }
+    // How many items of the tree hold the pointer. Reads no node, so it may be asked about one
+    // already deleted (FindItem walks the node's parents).
+    int ItemsOf(const void* node) const
+    {
+        int count = 0;
+        ForEachItem([&](HTREEITEM item) { count += tree->NodeOf(item) == node ? 1 : 0; });
+        return count;
+    }
+    bool HoldsNode(const void* node) const { return ItemsOf(node) > 0; }
+    // Whether the item shows an expand button.
+    bool HasButton(HTREEITEM item) const
+    {
+        TVITEMA info = {};
+        info.mask = TVIF_CHILDREN;
+        info.hItem = item;
+        return TreeView_GetItem(Tree(), &info) && info.cChildren != 0;
+    }
+    // Opens every item, as a user clicking every expand button would.
+    void OpenAll()
+    {
+        ForEachItem([&](HTREEITEM item) { tree->GetTreeCtrl().Expand(item, TVE_EXPAND); });
     }
     CatalogNode* Selected() const { return tree->NodeOf(tree->GetTreeCtrl().GetSelectedItem()); }
     void Select(const CatalogNode* node) { tree->GetTreeCtrl().SelectItem(Item(node)); }
@@ -174,6 +196,54 @@ TEST_F(CategoryTree, MirrorsTheCatalogueAndOpensOnTheCurrentNode)
     int image = -1, selectedImage = -1;
     tree->GetTreeCtrl().GetItemImage(Item(disc), image, selectedImage);
     EXPECT_EQ(3, image);  // the disc image
+}
+
+TEST_F(CategoryTree, ItemsComeInAsTheirParentsOpenAndButtonsShowWhereChildrenAre)
+{
+    // At the start only the collection is in the tree; its button promises the children.
+    EXPECT_FALSE(HoldsNode(games));
+    EXPECT_FALSE(HoldsNode(docs));
+    EXPECT_TRUE(HasButton(tree->GetTreeCtrl().GetRootItem()));
+    EXPECT_EQ((std::vector<std::string>{"Disc", A(L"Игры")}), Children(root));
+    EXPECT_FALSE(HoldsNode(old));  // one level at a time
+    EXPECT_TRUE(HasButton(Item(games)));
+    EXPECT_TRUE(HasButton(Item(disc)));
+    EXPECT_FALSE(HasButton(Item(docs)));
+    // Opening an item again adds nothing twice.
+    OpenAll();
+    OpenAll();
+    for (const CatalogNode* node : std::vector<const CatalogNode*>{root, games, old, disc, docs})
+        EXPECT_EQ(1, ItemsOf(node));
+}
+
+TEST_F(CategoryTree, NodesUnderItemsNeverOpenedAreFoundExactlyOnce)
+{
+    // Navigation (the list, the history, a search hit) selects a node whose parents were never
+    // opened.
+    doc->NavigateTo(docs, nullptr);
+    EXPECT_EQ(docs, Selected());
+    // A new folder under a folder never opened appears once, beside its siblings.
+    doc->NavigateTo(root, nullptr);
+    tree->GetTreeCtrl().Expand(Item(root), TVE_COLLAPSE);
+    doc->CreateFolder(old);
+    TreeView_EndEditLabelNow(Tree(), TRUE);
+    CatalogNode* fresh = doc->GetCurrentNode();
+    ASSERT_EQ(old, fresh->m_parent);
+    EXPECT_EQ(fresh, Selected());
+    EXPECT_EQ(std::vector<std::string>{A(fresh->m_name.c_str())}, Children(old));
+    OpenAll();
+    for (const CatalogNode* node : std::vector<const CatalogNode*>{root, games, old, disc, fresh})
+        EXPECT_EQ(1, ItemsOf(node));
+}
+
+TEST_F(CategoryTree, DeletingTheOnlyChildOfAnItemNeverOpenedTakesItsButtonAway)
+{
+    Children(root);
+    ASSERT_TRUE(HasButton(Item(games)));
+    g_app.m_answers = {IDYES};
+    doc->DeleteNode(old);
+    EXPECT_FALSE(HasButton(Item(games)));
+    EXPECT_TRUE(Children(games).empty());
 }
 
 TEST_F(CategoryTree, SelectionAndTheCurrentNodeFollowEachOther)
@@ -370,6 +440,22 @@ TEST_F(CategoryTree, DraggingMovesFoldersAndDiscsOnlyWhereTheyMayGo)
     EXPECT_EQ(std::vector<std::string>{"Disc"}, Children(games));
     EXPECT_EQ(std::vector<std::string>{"Docs"}, Children(disc));  // the subtree came along
     EXPECT_EQ(0, PumpPending());
+}
+
+TEST_F(CategoryTree, ADropOntoAFolderNeverOpenedShowsTheNodeOnceAmongItsChildren)
+{
+    Children(root);  // the collection's children are in view; the folders' own are not
+    ASSERT_FALSE(HoldsNode(old));
+    Drag(disc, games);
+    EXPECT_EQ(games, disc->m_parent);
+    EXPECT_EQ((std::vector<std::string>{"Disc", "Old"}), Children(games));
+    EXPECT_EQ(1, ItemsOf(disc));
+    EXPECT_EQ(std::vector<std::string>{"Docs"}, Children(disc));
+    // The folder it left keeps its button only while it has children.
+    Drag(old, root);
+    Drag(disc, root);
+    EXPECT_FALSE(HasButton(Item(games)));
+    EXPECT_TRUE(HasButton(Item(disc)));
 }
 
 }  // namespace

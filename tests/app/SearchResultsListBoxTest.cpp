@@ -114,6 +114,31 @@ TEST(SearchResultsListBox, ItemHeightGrowsSixteenPerPathNode)
     host.DestroyWindow();
 }
 
+TEST(SearchResultsListBox, ABatchIsListedInOrderAndTheListPaintsAgainAfterIt)
+{
+    Tree t;
+    ResultHost host;
+    ASSERT_TRUE(host.Create(IDD_SEARCH));
+    host.ShowWindow(SW_SHOW);
+    ASSERT_EQ(3u,
+              host.list.AddResults({NodeHit(&t.collection, {}), NodeHit(t.folder, {&t.collection}),
+                                    EntryHit(&t.file, {&t.collection, t.folder, t.disc})}));
+    ASSERT_EQ(3, host.Count());
+    EXPECT_EQ(20, host.Height(0));
+    EXPECT_EQ(16 + 20, host.Height(1));
+    EXPECT_EQ(16 * 3 + 20, host.Height(2));
+    host.DoubleClick(2);
+    ASSERT_EQ(1u, host.shown.size());
+    EXPECT_EQ(reinterpret_cast<LPARAM>(t.disc), host.shown[0]);
+    // Drawing is on again: a change to an item makes the list paint.
+    const HWND box = host.list.GetSafeHwnd();
+    ::ValidateRect(box, nullptr);
+    host.list.AddResult(NodeHit(t.disc, {&t.collection, t.folder}));
+    RECT dirty = {};
+    EXPECT_TRUE(::GetUpdateRect(box, &dirty, FALSE));
+    host.DestroyWindow();
+}
+
 TEST(SearchResultsListBox, DoubleClickNamesTheHolderOfTheHit)
 {
     Tree t;

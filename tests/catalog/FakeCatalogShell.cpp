@@ -80,6 +80,19 @@ bool FakeResultList::AddResult(SearchHit* hit)
     return true;
 }
 
+std::size_t FakeResultList::AddResults(const std::vector<SearchHit*>& batch)
+{
+    if (m_list.GetSafeHwnd()) m_list.SetRedraw(FALSE);
+    std::size_t taken = 0;
+    while (taken < batch.size() && AddResult(batch[taken])) ++taken;
+    for (std::size_t i = taken + 1; i < batch.size(); ++i) delete batch[i];
+    if (m_list.GetSafeHwnd()) {
+        m_list.SetRedraw(TRUE);
+        m_list.Invalidate();
+    }
+    return taken;
+}
+
 void FakeResultList::Clear()
 {
     if (m_list.GetSafeHwnd()) m_list.SendMessage(LB_RESETCONTENT);

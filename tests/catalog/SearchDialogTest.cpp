@@ -137,6 +137,7 @@ TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
 TEST(SearchDialogRun, EmptyTextIsRefusedAndCloseStopsARunningSearch)
 {
     SearchFixture f(300);
+    f.Dialog()->SetPauseAfterHit(50);  // about twenty hits a second: time to press "Готово"
     Script s;
     s.steps = {
         [&] { return f.TypeAndSearch(""); },
@@ -146,7 +147,7 @@ TEST(SearchDialogRun, EmptyTextIsRefusedAndCloseStopsARunningSearch)
             EXPECT_FALSE(f.Dialog()->IsSearching());
             return f.TypeAndSearch("track");
         },
-        [&] { return f.List()->hits.size() >= 2; },  // hits come about twenty a second
+        [&] { return f.List()->hits.size() >= 2; },
         [&] {
             EXPECT_TRUE(f.Dialog()->IsSearching());
             PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -158,6 +159,64 @@ TEST(SearchDialogRun, EmptyTextIsRefusedAndCloseStopsARunningSearch)
     EXPECT_LT(GetTickCount() - start, 10000u);
     EXPECT_FALSE(f.Dialog()->IsSearching());
     EXPECT_GE(f.List()->hits.size(), 2u);
+    EXPECT_LT(f.List()->hits.size(), 300u);
+}
+
+// The dialog takes the hits that have arrived in batches: however they are cut, every hit is
+// listed once, in the order found, and the count is the list's.
+TEST(SearchDialogRun, AFastStreamOfHitsIsListedOnceEachInOrder)
+{
+    const int files = 3000;
+    SearchFixture f(files);
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] { return !f.Dialog()->IsSearching(); },
+        [&] {
+            EXPECT_EQ(std::to_string(files), f.Text(SearchDialog::IdFoundCount));
+            EXPECT_EQ(files, (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults,
+                                                      LB_GETCOUNT, 0, 0));
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ((std::size_t)files, f.List()->hits.size());
+    // The walk reports a disc's files in their order: cd_track0, cd_track1, ...
+    const FileEntry* entries = f.disc->Entries();
+    for (int i = 0; i < files; ++i) {
+        ASSERT_EQ(&entries[(std::size_t)i], f.List()->hits[(std::size_t)i]->AsEntry()) << i;
+        ASSERT_EQ(f.disc, f.List()->hits[(std::size_t)i]->Holder());
+    }
+}
+
+// While the worker still posts, the list has grown, the count matches it, and a double click
+// on a hit stops the search and shows the hit's folder.
+TEST(SearchDialogRun, TheListGrowsDuringTheSearchAndAChoiceStopsIt)
+{
+    SearchFixture f(300);
+    f.Dialog()->SetPauseAfterHit(20);
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] {
+            const std::size_t seen = f.List()->hits.size();
+            if (seen < 3) return false;
+            EXPECT_TRUE(f.Dialog()->IsSearching());
+            EXPECT_EQ(std::to_string(seen), f.Text(SearchDialog::IdFoundCount));
+            EXPECT_EQ((int)seen, (int)SendDlgItemMessageA(f.Window(), SearchDialog::IdResults,
+                                                          LB_GETCOUNT, 0, 0));
+            // Posted: stopping the search pumps messages, this script's ticks among them.
+            PostMessageA(f.Window(), SearchDialog::EndSearchMessage, 0,
+                         (LPARAM)f.List()->hits[0]->Holder());
+            return true;
+        },
+    };
+    const DWORD start = GetTickCount();
+    s.Run([&] { f.doc->OnSearch(); });
+    EXPECT_LT(GetTickCount() - start, 5000u);  // 300 hits at 20 ms would take 6 s
+    EXPECT_FALSE(f.Dialog()->IsSearching());
+    EXPECT_EQ(f.disc, f.doc->GetCurrentNode());
     EXPECT_LT(f.List()->hits.size(), 300u);
 }
 

@@ -145,8 +145,8 @@ TEST(SearchWorker, StopHalfWayKeepsTheHitsAndNeverHangs)
     SearchSession session;
     HitWindow w;
     w.session = &session;
-    ASSERT_TRUE(session.Start(w.hwnd, "match", &all));   // 50 ms after each hit: about 20 s in all
-    EXPECT_FALSE(session.Start(w.hwnd, "other", &all));  // one search at a time
+    ASSERT_TRUE(session.Start(w.hwnd, "match", &all, 50));  // a slow worker: about 20 s in all
+    EXPECT_FALSE(session.Start(w.hwnd, "other", &all));     // one search at a time
     // Let a few hits arrive, then stop as "Готово" does.
     DWORD start = GetTickCount();
     while (w.hits.size() < 3 && GetTickCount() - start < 10000) {

@@ -30,6 +30,7 @@ std::wstring RemoteTreeView::Text(HTREEITEM item) const
 std::vector<std::wstring> RemoteTreeView::ChildNames(HTREEITEM parent) const
 {
     std::vector<std::wstring> names;
+    Open(parent);
     for (HTREEITEM c = parent ? FirstChild(parent) : Root(); c != nullptr; c = NextSibling(c))
         names.push_back(Text(c));
     return names;
@@ -37,6 +38,7 @@ std::vector<std::wstring> RemoteTreeView::ChildNames(HTREEITEM parent) const
 
 HTREEITEM RemoteTreeView::FindChild(HTREEITEM parent, const std::wstring& name) const
 {
+    Open(parent);
     for (HTREEITEM c = parent ? FirstChild(parent) : Root(); c != nullptr; c = NextSibling(c))
         if (Text(c) == name) return c;
     return nullptr;
@@ -63,6 +65,7 @@ void RemoteTreeView::AddOutline(HTREEITEM first, int depth, std::wstring& out) c
 {
     for (HTREEITEM c = first; c != nullptr; c = NextSibling(c)) {
         out += std::wstring(depth * kIndentPerLevel, L' ') + Text(c) + L"\n";
+        Open(c);
         AddOutline(FirstChild(c), depth + 1, out);
     }
 }
@@ -77,6 +80,12 @@ std::wstring RemoteTreeView::Outline() const
 bool RemoteTreeView::Select(HTREEITEM item) const
 {
     return SendMessageW(m_tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)) != 0;
+}
+
+void RemoteTreeView::Open(HTREEITEM item) const
+{
+    // The program puts an item's children in when it is first opened.
+    if (item != nullptr) Expand(item);
 }
 
 bool RemoteTreeView::Expand(HTREEITEM item) const

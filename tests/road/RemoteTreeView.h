@@ -19,13 +19,16 @@ public:
     HTREEITEM Caret() const { return Next(nullptr, TVGN_CARET); }
     HTREEITEM DropHighlight() const { return Next(nullptr, TVGN_DROPHILITE); }
     std::wstring Text(HTREEITEM item) const;
+    // The children of an item: it is opened first, as a user opens it to see them.
     std::vector<std::wstring> ChildNames(HTREEITEM parent) const;
     HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name) const;
-    // An item by the names from a root item down, e.g. {L"My collections", L"Игры"}.
+    // An item by the names from a root item down, e.g. {L"My collections", L"Игры"}, opening
+    // the items on the way.
     HTREEITEM Find(const std::vector<std::wstring>& path) const;
     // The names from the root down to the item.
     std::vector<std::wstring> PathOf(HTREEITEM item) const;
-    // The whole tree, one line per item, two spaces of indent per level: for comparing states.
+    // The whole tree, one line per item, two spaces of indent per level, every item opened: for
+    // comparing states.
     std::wstring Outline() const;
 
     bool Select(HTREEITEM item) const;  // as the caret, with the tree's notifications
@@ -42,6 +45,7 @@ private:
             SendMessageW(m_tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
     }
     void AddOutline(HTREEITEM first, int depth, std::wstring& out) const;
+    void Open(HTREEITEM item) const;
 
     HWND m_tree;
     HANDLE m_process;
