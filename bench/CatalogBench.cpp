@@ -230,7 +230,7 @@ std::uint64_t LoadFootprintInChild(const std::string& path, const std::string& r
 void Report(const char* what, double measured, double baseline, double goal, const char* unit)
 {
     double ratio = baseline > 0 ? measured / baseline : 0;
-    std::printf("%-34s %10.3f %s vs %10.3f %s  ratio %5.2f  (goal <= %.1f)  %s\n", what, measured,
+    std::printf("%-38s %10.3f %s vs %10.3f %s  ratio %5.2f  (goal <= %.2f)  %s\n", what, measured,
                 unit, baseline, unit, ratio, goal, ratio <= goal ? "ok" : "MISSED");
 }
 
