@@ -335,9 +335,9 @@ BOOL CZAVPToolBar::LoadToolBarEx(UINT uiResID, const CZAVPToolBarImageIds& idsGi
     } else
         SetSizes(sizeButton, sizeImage);
 
-    CZAVPToolBarImageIds ids = idsGiven;
-    if (ids.uiHot == 0) ids.uiHot = uiResID;
-    if (m_uiOriginalResID == 0 && !LoadBitmapEx(ids, bLocked)) return FALSE;
+    CZAVPToolBarImageIds images = idsGiven;
+    if (images.uiHot == 0) images.uiHot = uiResID;
+    if (m_uiOriginalResID == 0 && !LoadBitmapEx(images, bLocked)) return FALSE;
     m_bLocked = bLocked;
 
     const WORD* pItems = reinterpret_cast<const WORD*>(pData + 1);
