@@ -116,6 +116,19 @@ UINT PromptId(UINT uiCmdId)
 
 bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
+// The image block of the short loading calls, which name no large images.
+CZAVPToolBarImageIds ImageIds(UINT uiHot, UINT uiCold, UINT uiMenu, UINT uiDisabled,
+                              UINT uiMenuDisabled)
+{
+    CZAVPToolBarImageIds ids;
+    ids.uiHot = uiHot;
+    ids.uiCold = uiCold;
+    ids.uiMenu = uiMenu;
+    ids.uiDisabled = uiDisabled;
+    ids.uiMenuDisabled = uiMenuDisabled;
+    return ids;
+}
+
 // The second '\n' field of a command's string (its tooltip), empty when none.
 CString TooltipField(UINT uiCmd)
 {
@@ -256,13 +269,8 @@ void CZAVPToolBar::OnDestroy()
 BOOL CZAVPToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
                               UINT uiDisabledResID, UINT uiMenuDisabledResID)
 {
-    CZAVPToolBarImageIds ids;
-    ids.uiHot = uiResID;
-    ids.uiCold = uiColdResID;
-    ids.uiMenu = uiMenuResID;
-    ids.uiDisabled = uiDisabledResID;
-    ids.uiMenuDisabled = uiMenuDisabledResID;
-    return LoadBitmapEx(ids, bLocked);
+    return LoadBitmapEx(
+        ImageIds(uiResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID), bLocked);
 }
 
 BOOL CZAVPToolBar::LoadBitmapEx(const CZAVPToolBarImageIds& ids, BOOL bLocked)
@@ -301,13 +309,10 @@ BOOL CZAVPToolBar::LoadBitmapEx(const CZAVPToolBarImageIds& ids, BOOL bLocked)
 BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
                                UINT uiDisabledResID, UINT uiMenuDisabledResID, UINT uiHotResID)
 {
-    CZAVPToolBarImageIds ids;
-    ids.uiCold = uiColdResID;
-    ids.uiHot = uiHotResID;
-    ids.uiMenu = uiMenuResID;
-    ids.uiDisabled = uiDisabledResID;
-    ids.uiMenuDisabled = uiMenuDisabledResID;
-    return LoadToolBarEx(uiResID, ids, bLocked);
+    return LoadToolBarEx(
+        uiResID,
+        ImageIds(uiHotResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID),
+        bLocked);
 }
 
 BOOL CZAVPToolBar::LoadToolBarEx(UINT uiResID, const CZAVPToolBarImageIds& idsGiven, BOOL bLocked)

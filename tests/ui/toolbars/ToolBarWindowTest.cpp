@@ -18,7 +18,6 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
-#include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
@@ -115,6 +114,16 @@ protected:
         bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));
         bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(up.x, up.y));
         bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
+    }
+    // The frame docks on every side, the two bars at the top, each in a row of its own.
+    void DockBothBars()
+    {
+        m_frame.MoveWindow(0, 0, 700, 400);
+        ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
+        m_main.EnableDocking(CBRS_ALIGN_ANY);
+        m_nav.EnableDocking(CBRS_ALIGN_ANY);
+        m_frame.DockControlBar(&m_main);
+        m_frame.DockControlBar(&m_nav);
     }
     std::vector<UINT> Commands(CZAVPToolBar& bar)
     {
@@ -288,12 +297,7 @@ TEST_F(ToolBarWindowTest, AToolbarComesBackToItsRowAndPlaceInTheRow)
     VersionedWorkspace workspace(6, 70);
     const std::string profile = TestProfile();
     CZAVPDockManager& manager = m_frame.m_dockManager;
-    m_frame.MoveWindow(0, 0, 700, 400);
-    ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
-    m_main.EnableDocking(CBRS_ALIGN_ANY);
-    m_nav.EnableDocking(CBRS_ALIGN_ANY);
-    m_frame.DockControlBar(&m_main);
-    m_frame.DockControlBar(&m_nav);
+    DockBothBars();
     auto inFrame = [this](CWnd& bar) {
         CRect rect;
         bar.GetWindowRect(rect);
@@ -609,12 +613,7 @@ TEST_F(ToolBarWindowTest, ForgedResetAndOriginalListsAreIgnored)
 // list, its dock bar and the row there. Otherwise the frame's next layout walks a dead bar.
 TEST_F(ToolBarWindowTest, ADestroyedToolbarOrStatusBarLeavesItsRowAndTheDockManager)
 {
-    m_frame.MoveWindow(0, 0, 700, 400);
-    ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
-    m_main.EnableDocking(CBRS_ALIGN_ANY);
-    m_nav.EnableDocking(CBRS_ALIGN_ANY);
-    m_frame.DockControlBar(&m_main);
-    m_frame.DockControlBar(&m_nav);
+    DockBothBars();
     CZAVPStatusBar status;
     ASSERT_TRUE(status.Create(&m_frame));
     CZAVPDockBar* pDockBar = m_main.GetParentDockBar();
@@ -837,30 +836,13 @@ TEST_F(ToolBarWindowTest, ALockedBarKeepsItsOwnStrips)
     locked.DestroyWindow();
 }
 
-namespace
-{
-// A bar with a customize button that offers the bar's customise menu.
-class CustomizableBar : public CZAVPToolBar
-{
-public:
-    void AddCustomizeButton()
-    {
-        CCustomizeButton* pButton = new CCustomizeButton;
-        pButton->m_bCanCustomize = TRUE;
-        m_Buttons.AddTail(pButton);
-        pButton->OnChangeParentWnd(this);
-        m_pCustomizeBtn = pButton;
-    }
-};
-}  // namespace
-
 // The customize button is part of a docked bar's length: the bar asks for room for it, so no
 // button has to give way to it.
 TEST_F(ToolBarWindowTest, TheCustomizeButtonIsMeasuredInTheBarsSize)
 {
     m_frame.MoveWindow(0, 0, 700, 400);
     ASSERT_TRUE(m_frame.EnableDocking(CBRS_ALIGN_ANY));
-    CustomizableBar bar;
+    CustomizableToolBar bar;
     ASSERT_TRUE(bar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE808));
     ASSERT_TRUE(bar.LoadToolBar(IDR_MAINFRAME));
     bar.EnableDocking(CBRS_ALIGN_ANY);
