@@ -343,6 +343,17 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     return pOb;
 }
 
+void CArchive::MapObject(const CObject* pOb)
+{
+    if (IsStoring()) {
+        if (pOb != nullptr && m_storeMap.find(pOb) == m_storeMap.end())
+            m_storeMap[pOb] = NextMapIndex();
+        return;
+    }
+    NextMapIndex();
+    m_loadArray.push_back(LoadedItem{const_cast<CObject*>(pOb), false, 0});
+}
+
 CArchive& CArchive::operator<<(const CObject* pOb)
 {
     WriteObject(pOb);

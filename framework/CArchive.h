@@ -71,6 +71,10 @@ public:
     // its Serialize), one read earlier, or null. With pClassRefRequested the object must be of
     // that class or derived from it.
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // Gives an object the next index of the image, as WriteObject and ReadObject do for the
+    // objects they handle, for a caller that writes or creates an object itself. Loading, a null
+    // object takes the index with nothing behind it: a later reference to it is a fault.
+    void MapObject(const CObject* pOb);
 
     void WriteClass(const CRuntimeClass* pClassRef);
     // Reads a class record. When it is an object record instead, the tag goes to *pObTag and the

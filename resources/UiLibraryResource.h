@@ -49,7 +49,8 @@
 #define IDS_ZAVP_TOOLBAR_OPTIONS 17017  // the floating toolbar's options button
 
 // The toolbar options menu and its list of a toolbar's buttons
-#define IDS_ZAVP_UNNAMED_TOOLBAR 16104    // a toolbar without a name
-#define IDS_ZAVP_TOO_MANY_TOOLBARS 16243  // "%d": how many user toolbars there may be
-#define IDS_ZAVP_RESET_TOOLBAR 16300      // the list's last item: back to the toolbar's defaults
+#define IDS_ZAVP_UNNAMED_TOOLBAR 16104       // a toolbar without a name
+#define IDS_ZAVP_RESET_TOOLBAR_PROMPT 16111  // "%s": the toolbar going back to its defaults
+#define IDS_ZAVP_TOO_MANY_TOOLBARS 16243     // "%d": how many user toolbars there may be
+#define IDS_ZAVP_RESET_TOOLBAR 16300         // the list's last item: back to the toolbar's defaults
 #define IDS_ZAVP_ADD_REMOVE_BUTTONS 17018

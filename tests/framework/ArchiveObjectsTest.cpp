@@ -236,6 +236,32 @@ TEST(ArchiveObjects, ObjectsOfAFailedLoadCannotBeReferencedAfterwards)
     });
 }
 
+// An object its caller writes or creates itself takes its index as WriteObject and ReadObject
+// would give it; mapped as null on loading, nothing can refer back to it.
+TEST(ArchiveObjects, MappedObjectsKeepTheNumbering)
+{
+    TestItem a(7), b(8);
+    const Bytes image = StoreImage([&](CArchive& ar) {
+        ar.WriteClass(RUNTIME_CLASS(TestItem));  // class 1
+        ar.MapObject(&a);                        // object 2
+        a.Serialize(ar);
+        ar << &b << &a;  // object 3 of class 1, then a again: a reference to 2
+    });
+    EXPECT_EQ(Hex("FF FF 01 00 08 00 'TestItem' 07 00 00 00 01 80 08 00 00 00 02 00"), image);
+
+    LoadImage(image, [](CArchive& ar) {
+        CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(TestItem));
+        ASSERT_EQ(RUNTIME_CLASS(TestItem), pClass);
+        TestItem first(0);
+        ar.MapObject(nullptr);
+        first.Serialize(ar);
+        EXPECT_EQ(7u, first.value);
+        std::unique_ptr<CObject> second(ar.ReadObject(nullptr));
+        EXPECT_EQ(8u, static_cast<TestItem*>(second.get())->value);
+        EXPECT_EQ(CArchiveException::badIndex, ArchiveFailure([&] { ar.ReadObject(nullptr); }));
+    });
+}
+
 TEST(ArchiveObjects, ImageCutAtEveryLengthRaisesAndLeavesNoObjectBehind)
 {
     TestItem a(1), b(2);

@@ -11,6 +11,7 @@ class CMenu;
 class CZAVPBaseControlBar;
 class CZAVPControlBar;
 class CZAVPPopupMenu;
+class CZAVPToolbarButton;
 class CZAVPMiniFrameWnd;
 
 class CZAVPFrameWnd : public CFrameWnd
@@ -66,6 +67,18 @@ public:
     virtual BOOL OnTearOffMenu(CZAVPPopupMenu* /*pMenuPopup*/, CZAVPControlBar* /*pBar*/)
     {
         return TRUE;
+    }
+
+    // ---- what the frame may say about its bars' tooltips (an application's frame overrides)
+    // A menu button's tooltip: fills the record and answers non-zero, or 0 to leave it be.
+    virtual int OnMenuButtonToolHitTest(CZAVPToolbarButton* /*pButton*/, TOOLINFOA* /*pTI*/)
+    {
+        return 0;
+    }
+    // A toolbar button's tooltip text; FALSE leaves the text to the bar.
+    virtual BOOL GetToolbarButtonToolTipText(CZAVPToolbarButton* /*pButton*/, CString& /*strText*/)
+    {
+        return FALSE;
     }
 
     CZAVPFrameImpl m_Impl;  // constructed with this frame as its owner

@@ -17,7 +17,7 @@ const DWORD kAlignTopBottom = 0xA000;  // CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM
 const UINT kRecentFilesFirst = 57616, kRecentFilesEnd = 57632;
 const UINT kSystemCommandsFirst = 61440, kSystemCommandsEnd = 61936;
 const UINT kOleVerbsFirst = 57872, kOleVerbsEnd = 57888;
-const UINT kWindowListFirst = 65280;  // ids from here up, to 0xFFFFFFFF
+const int kWindowListFirst = 65280;  // ids from here up, compared signed: -1 is no such id
 }  // namespace
 
 SIZE CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -49,7 +49,7 @@ BOOL IsReservedCommandId(UINT uiCmdId)
 {
     if ((uiCmdId >= kRecentFilesFirst && uiCmdId < kRecentFilesEnd) ||
         (uiCmdId >= kSystemCommandsFirst && uiCmdId < kSystemCommandsEnd) ||
-        (uiCmdId >= kOleVerbsFirst && uiCmdId < kOleVerbsEnd) || uiCmdId >= kWindowListFirst)
+        (uiCmdId >= kOleVerbsFirst && uiCmdId < kOleVerbsEnd) || (int)uiCmdId >= kWindowListFirst)
         return TRUE;
     return g_pUserToolsManager != nullptr && uiCmdId == g_pUserToolsManager->GetToolsEntryCmd();
 }

@@ -624,6 +624,13 @@ void CZAVPPopupMenu::RecalcLayout(BOOL)
         pParentPopup->GetWindowRect(rectParent);
         req.nParentPopupLeft = rectParent.left;
         req.nRowHeight = pParentPopup->GetMenuBar()->GetRowHeight();
+        req.bJoinedLook = m_pParentBtn != nullptr && pManager->IsMenuJoinedToParentButton();
+        req.bParentRestoresRecent = pParentPopup->m_bRestoreRecentMenus;
+        req.bRestoresRecent = m_bRestoreRecentMenus;
+        // The parent's joint with this menu is drawn open: it is painted again.
+        if (req.bJoinedLook && pParentPopup->GetSafeHwnd() != nullptr)
+            pParentPopup->RedrawWindow(nullptr, nullptr,
+                                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     } else if (m_pParentBtn != nullptr && pParentBar != nullptr) {
         req.opener = OpenerBar;
         req.bVerticalMenuBar = ZAVPIsKindOf(pParentBar, RUNTIME_CLASS(CZAVPMenuBar)) &&

@@ -368,7 +368,8 @@ void CZAVPStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 void CZAVPStatusBar::OnDestroy()
 {
     ReleasePanes();
-    Default();
+    // The control-bar part: the bar leaves its row and the dock manager's lists.
+    CZAVPControlBar::OnDestroy();
 }
 
 void CZAVPStatusBar::OnSize(UINT nType, int cx, int cy)

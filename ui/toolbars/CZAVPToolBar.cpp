@@ -12,8 +12,10 @@
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
+#include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
@@ -114,6 +116,29 @@ UINT PromptId(UINT uiCmdId)
 
 bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
+// The image block of the short loading calls, which name no large images.
+CZAVPToolBarImageIds ImageIds(UINT uiHot, UINT uiCold, UINT uiMenu, UINT uiDisabled,
+                              UINT uiMenuDisabled)
+{
+    CZAVPToolBarImageIds ids;
+    ids.uiHot = uiHot;
+    ids.uiCold = uiCold;
+    ids.uiMenu = uiMenu;
+    ids.uiDisabled = uiDisabled;
+    ids.uiMenuDisabled = uiMenuDisabled;
+    return ids;
+}
+
+// The second '\n' field of a command's string (its tooltip), empty when none.
+CString TooltipField(UINT uiCmd)
+{
+    CString strPrompt;
+    if (!strPrompt.LoadString(uiCmd)) return CString();
+    CString strTip = ZAVPButtonText::TooltipPart(strPrompt);
+    const int iNext = strTip.Find('\n');
+    return iNext >= 0 ? strTip.Left(iNext) : strTip;
+}
+
 // The toolbar's command-update item: applies enable, check and text to one button.
 class CZAVPToolCmdUI : public CCmdUI
 {
@@ -213,7 +238,9 @@ int CZAVPToolBar::OnCreate(LPCREATESTRUCT lpcs)
         m_hcurVertSplit = ::LoadCursorA(hRes, MAKEINTRESOURCEA(30981));
         m_hcurSizeAll = ::LoadCursorA(nullptr, IDC_SIZEALL);
     }
-    m_pToolTip = new CToolTipCtrl;
+    // A bar's window may be made again after it was destroyed: one control object serves both.
+    if (m_pToolTip == nullptr) m_pToolTip = new CToolTipCtrl;
+    m_nTooltipsCount = 0;
     if (m_pToolTip->Create(this, TTS_ALWAYSTIP)) {
         m_pToolTip->Activate(TRUE);
         ApplyMaxToolTipWidth(m_pToolTip->GetSafeHwnd());
@@ -224,8 +251,14 @@ int CZAVPToolBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CZAVPToolBar::OnDestroy()
 {
-    if (m_pToolTip != nullptr) m_pToolTip->DestroyWindow();
-    Default();
+    if (m_pToolTip != nullptr) {
+        m_pToolTip->DestroyWindow();
+        delete m_pToolTip;
+        m_pToolTip = nullptr;
+    }
+    m_nTooltipsCount = 0;
+    // The control-bar part: the bar leaves its row, the dock manager's lists and a tab window.
+    CZAVPBaseToolBar::OnDestroy();
     if (m_pSelToolbar == this) m_pSelToolbar = nullptr;
     CObList& toolbars = GetAllToolbars();
     if (POSITION pos = toolbars.Find(this)) toolbars.RemoveAt(pos);
@@ -236,27 +269,53 @@ void CZAVPToolBar::OnDestroy()
 BOOL CZAVPToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
                               UINT uiDisabledResID, UINT uiMenuDisabledResID)
 {
+    return LoadBitmapEx(
+        ImageIds(uiResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID), bLocked);
+}
+
+BOOL CZAVPToolBar::LoadBitmapEx(const CZAVPToolBarImageIds& ids, BOOL bLocked)
+{
     m_bLocked = bLocked;
-    if (bLocked) return m_ImagesLocked.Load(uiResID, AfxGetResourceHandle(), FALSE);
-    if (!m_Images.Load(uiResID, AfxGetResourceHandle(), TRUE)) return FALSE;
-    m_iImagesOffset = m_Images.GetResourceOffset(uiResID);
+    const HINSTANCE hRes = AfxGetResourceHandle();
+    if (bLocked) {
+        const UINT uiIds[kStripKinds] = {ids.uiCold,      ids.uiHot,         ids.uiDisabled,
+                                         ids.uiLargeCold, ids.uiLargeHot,    ids.uiLargeDisabled,
+                                         ids.uiMenu,      ids.uiMenuDisabled};
+        if (!m_OwnStrips[kImagesStrip].Load(ids.uiHot, hRes, FALSE)) return FALSE;
+        for (int i = 0; i < kStripKinds; ++i)
+            if (i != kImagesStrip && uiIds[i] != 0 && !m_OwnStrips[i].Load(uiIds[i], hRes, FALSE))
+                return FALSE;
+        return TRUE;
+    }
+    if (!m_Images.Load(ids.uiHot, hRes, TRUE)) return FALSE;
+    m_iImagesOffset = m_Images.GetResourceOffset(ids.uiHot);
     // The other strips are optional, but one that is named must load.
     const struct
     {
         UINT id;
         CZAVPImageStrip* pStrip;
-    } others[] = {{uiColdResID, &m_ColdImages},
-                  {uiMenuResID, &m_MenuImages},
-                  {uiDisabledResID, &m_DisabledImages},
-                  {uiMenuDisabledResID, &m_DisabledMenuImages}};
+    } others[] = {{ids.uiCold, &m_ColdImages},
+                  {ids.uiDisabled, &m_DisabledImages},
+                  {ids.uiLargeCold, &m_LargeColdImages},
+                  {ids.uiLargeHot, &m_LargeImages},
+                  {ids.uiLargeDisabled, &m_LargeDisabledImages},
+                  {ids.uiMenu, &m_MenuImages},
+                  {ids.uiMenuDisabled, &m_DisabledMenuImages}};
     for (const auto& other : others)
-        if (other.id != 0 && !other.pStrip->Load(other.id, AfxGetResourceHandle(), TRUE))
-            return FALSE;
+        if (other.id != 0 && !other.pStrip->Load(other.id, hRes, TRUE)) return FALSE;
     return TRUE;
 }
 
 BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked,
                                UINT uiDisabledResID, UINT uiMenuDisabledResID, UINT uiHotResID)
+{
+    return LoadToolBarEx(
+        uiResID,
+        ImageIds(uiHotResID, uiColdResID, uiMenuResID, uiDisabledResID, uiMenuDisabledResID),
+        bLocked);
+}
+
+BOOL CZAVPToolBar::LoadToolBarEx(UINT uiResID, const CZAVPToolBarImageIds& idsGiven, BOOL bLocked)
 {
     const HINSTANCE hInst = AfxGetResourceHandle();
     HRSRC hRsrc = ::FindResourceA(hInst, MAKEINTRESOURCEA(uiResID), MAKEINTRESOURCEA(241));
@@ -277,18 +336,13 @@ BOOL CZAVPToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID,
     const SIZE sizeButton = {pData->wWidth + kResourceImageMargin,
                              pData->wHeight + kResourceImageMargin};
     if (bLocked) {
-        m_sizeOwnButton = sizeButton;
-        m_sizeOwnImage = sizeImage;
-        m_ImagesLocked.SetImageSize(sizeImage);
+        SetLockedSizes(sizeButton, sizeImage);
     } else
         SetSizes(sizeButton, sizeImage);
 
-    const UINT uiImagesID = uiHotResID != 0 ? uiHotResID : uiResID;
-    if (m_uiOriginalResID == 0 && !LoadBitmap(uiImagesID, uiColdResID, uiMenuResID, bLocked,
-                                              uiDisabledResID, uiMenuDisabledResID))
-    {
-        return FALSE;
-    }
+    CZAVPToolBarImageIds images = idsGiven;
+    if (images.uiHot == 0) images.uiHot = uiResID;
+    if (m_uiOriginalResID == 0 && !LoadBitmapEx(images, bLocked)) return FALSE;
     m_bLocked = bLocked;
 
     const WORD* pItems = reinterpret_cast<const WORD*>(pData + 1);
@@ -422,11 +476,33 @@ BOOL CZAVPToolBar::RemoveButton(int iIndex)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
     if (pButton == nullptr || pButton == m_pCustomizeBtn) return FALSE;
+    DeleteEntry(iIndex);
+
+    // No separator may end the bar (the first entry stays), nor two stand side by side.
+    const int nLast = GetCount() - (m_pCustomizeBtn != nullptr ? 1 : 0) - 1;
+    for (int i = nLast; i > 0; --i) {
+        const CZAVPToolbarButton* pLast = GetButton(i);
+        if (pLast == nullptr || !pLast->IsSeparator()) break;
+        DeleteEntry(i);
+    }
+    const CZAVPToolbarButton* pBefore = GetButton(iIndex - 1);
+    const CZAVPToolbarButton* pAt = GetButton(iIndex);
+    if (pBefore != nullptr && pAt != nullptr && pBefore->IsSeparator() && pAt->IsSeparator())
+        DeleteEntry(iIndex);
+    UpdateMnemonics();
+    return TRUE;
+}
+
+void CZAVPToolBar::DeleteEntry(int iIndex)
+{
+    CZAVPToolbarButton* pButton = GetButton(iIndex);
     m_Buttons.RemoveAt(m_Buttons.FindIndex(iIndex));
     pButton->OnCancelMode();
     delete pButton;
 
-    for (int* pIndex : {&m_iSelected, &m_iButtonCapture}) {
+    // Every index past the entry moves down with it, the separators cleaned up after a removal
+    // included; one that pointed at the entry points at nothing.
+    for (int* pIndex : {&m_iSelected, &m_iButtonCapture, &m_iHot}) {
         if (*pIndex == iIndex)
             *pIndex = -1;
         else if (*pIndex > iIndex)
@@ -436,23 +512,6 @@ BOOL CZAVPToolBar::RemoveButton(int iIndex)
         SetHot(-1);
     else if (m_iHighlighted > iIndex)
         m_iHighlighted--;
-
-    // No separator may end the bar (the first entry stays), nor two stand side by side.
-    const int nLast = GetCount() - (m_pCustomizeBtn != nullptr ? 1 : 0) - 1;
-    for (int i = nLast; i > 0; --i) {
-        CZAVPToolbarButton* pLast = GetButton(i);
-        if (pLast == nullptr || !pLast->IsSeparator()) break;
-        m_Buttons.RemoveAt(m_Buttons.FindIndex(i));
-        delete pLast;
-    }
-    CZAVPToolbarButton* pBefore = GetButton(iIndex - 1);
-    CZAVPToolbarButton* pAt = GetButton(iIndex);
-    if (pBefore != nullptr && pAt != nullptr && pBefore->IsSeparator() && pAt->IsSeparator()) {
-        m_Buttons.RemoveAt(m_Buttons.FindIndex(iIndex));
-        delete pAt;
-    }
-    UpdateMnemonics();
-    return TRUE;
 }
 
 void CZAVPToolBar::RemoveAllButtons()
@@ -514,6 +573,35 @@ CString CZAVPToolBar::GetButtonText(int iIndex) const
 {
     const CZAVPToolbarButton* pButton = GetButton(iIndex);
     return pButton != nullptr ? pButton->m_strText : CString();
+}
+
+BOOL CZAVPToolBar::SetButtonTextMode(int iIndex, BOOL bText, BOOL bImage, LPCSTR lpszText)
+{
+    CZAVPToolbarButton* pButton = GetButton(iIndex);
+    if (pButton == nullptr) return FALSE;
+    pButton->m_bText = bText;
+    pButton->m_bImage = bImage;
+    if (lpszText != nullptr) pButton->m_strText = lpszText;
+    if (m_hWnd != nullptr) AdjustLayout();
+    return TRUE;
+}
+
+BOOL CZAVPToolBar::SetDefaultButtonText(CZAVPToolbarButton* pButton)
+{
+    if (pButton == nullptr || !IsRealCommand(pButton->m_nID)) return FALSE;
+    const CString strText = TooltipField(pButton->m_nID);
+    if (strText.IsEmpty()) return FALSE;
+    pButton->m_strText = strText;
+    return TRUE;
+}
+
+BOOL CZAVPToolBar::IsUserDefined() const
+{
+    CWnd* pFrame = g_pTopLevelFrame;
+    if (pFrame == nullptr && m_hWnd != nullptr) pFrame = GetTopLevelFrame();
+    const CZAVPFrameWnd* pZavFrame = dynamic_cast<const CZAVPFrameWnd*>(pFrame);
+    return pZavFrame != nullptr && m_hWnd != nullptr &&
+           pZavFrame->m_Impl.IsUserToolbarId((UINT)GetDlgCtrlID());
 }
 
 int CZAVPToolBar::GetCommandButtons(UINT uiCmd, CObList& listButtons)
@@ -586,25 +674,27 @@ void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 
 CString CZAVPToolBar::CommandTooltip(UINT uiCmd)
 {
-    CString strPrompt;
-    if (!strPrompt.LoadString(uiCmd)) return CString();
-    CString strTip = ZAVPButtonText::TooltipPart(strPrompt);
-    const int iNext = strTip.Find('\n');
-    if (iNext >= 0) strTip = strTip.Left(iNext);
+    const CString strTip = TooltipField(uiCmd);
     return strTip.GetLength() > kMaxTooltip ? strTip.Left(kMaxTooltip) : strTip;
 }
 
 INT_PTR CZAVPToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
 {
     if (!m_bShowTooltips) return -1;
+    // A control a button hosts answers for itself.
+    const INT_PTR nChild = CZAVPBaseToolBar::OnToolHitTest(point, pTI);
+    if (nChild != -1) return nChild;
     const int iButton = const_cast<CZAVPToolBar*>(this)->HitTest(point);
-    const CZAVPToolbarButton* pButton = GetButton(iButton);
+    CZAVPToolbarButton* pButton = GetButton(iButton);
     if (pButton == nullptr) return -1;
     const UINT uiID = pButton->m_nID == (UINT)-1 ? 0 : pButton->m_nID;
     if (pTI != nullptr) {
         CString strTip;
-        if (!IsRealCommand(pButton->m_nID) || pButton->m_bUserButton ||
-            (g_pUserToolsManager != nullptr && g_pUserToolsManager->FindTool(uiID) != nullptr))
+        if (GetFrameToolTipText(pButton, strTip)) {
+            // The frame's text stands as it is.
+        } else if (!IsRealCommand(pButton->m_nID) || pButton->m_bUserButton ||
+                   (g_pUserToolsManager != nullptr &&
+                    g_pUserToolsManager->FindTool(uiID) != nullptr))
         {
             strTip = pButton->m_strText;
             strTip.Remove('&');
@@ -631,6 +721,13 @@ INT_PTR CZAVPToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
     return (INT_PTR)uiID;
 }
 
+BOOL CZAVPToolBar::GetFrameToolTipText(CZAVPToolbarButton* pButton, CString& strText) const
+{
+    CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(
+        CZAVPGlobalData::GetParentFrameOf(const_cast<CZAVPToolBar*>(this)));
+    return pFrame != nullptr && pFrame->GetToolbarButtonToolTipText(pButton, strText);
+}
+
 BOOL CZAVPToolBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
@@ -651,7 +748,10 @@ BOOL CZAVPToolBar::OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     TOOLINFOA ti = {};
     ti.cbSize = sizeof ti;
     m_strToolTipBuffer.Empty();
-    if (OnToolHitTest(CPoint(pt), &ti) >= 0 && ti.lpszText != nullptr) {
+    // A hosted control's tool asks its text back (the callback marker): the bar has none for it.
+    if (OnToolHitTest(CPoint(pt), &ti) >= 0 && ti.lpszText != nullptr &&
+        ti.lpszText != LPSTR_TEXTCALLBACKA)
+    {
         m_strToolTipBuffer = ti.lpszText;
         free(ti.lpszText);
     }

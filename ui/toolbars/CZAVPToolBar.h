@@ -19,6 +19,20 @@ class CZAVPRegistry;
 class CToolTipCtrl;
 class CZAVPToolbarButton;
 
+// The eight bitmap resources a bar's images come from, 0 for none; the normal (hot) one is
+// required. The order is the one the loading walks.
+struct CZAVPToolBarImageIds
+{
+    UINT uiCold = 0;
+    UINT uiHot = 0;  // the normal images
+    UINT uiDisabled = 0;
+    UINT uiLargeCold = 0;
+    UINT uiLargeHot = 0;
+    UINT uiLargeDisabled = 0;
+    UINT uiMenu = 0;
+    UINT uiMenuDisabled = 0;
+};
+
 class CZAVPToolBar : public CZAVPBaseToolBar
 {
     DECLARE_SERIAL(CZAVPToolBar)
@@ -50,6 +64,10 @@ public:
     virtual BOOL LoadBitmap(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0,
                             BOOL bLocked = FALSE, UINT uiDisabledResID = 0,
                             UINT uiMenuDisabledResID = 0);
+    // Each named bitmap goes into its strip: the bar's own eight when bLocked, else the shared
+    // ones. FALSE at the first that fails to load.
+    virtual BOOL LoadBitmapEx(const CZAVPToolBarImageIds& ids, BOOL bLocked = FALSE);
+    virtual BOOL LoadToolBarEx(UINT uiResID, const CZAVPToolBarImageIds& ids, BOOL bLocked = FALSE);
     // Builds the buttons from command ids (0: a separator).
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
     // The index of the inserted button, or -1 (a refused command, a bad index).
@@ -74,6 +92,8 @@ public:
     // The toolbar resource the bar was loaded from, 0 for none.
     UINT GetResourceID() const { return m_uiOriginalResID; }
     virtual BOOL RestoreOriginalState();
+    // The question asked before RestoreOriginalState: the bar's name, "<Без имени>" for none.
+    static CString FormatResetPrompt(LPCSTR lpszBarName);
     // "OriginalItems": the resource layout the bar had when its state was saved. Loading it
     // brings a customised bar up to date with a resource that changed since (AddMissingButtons).
     virtual BOOL SaveOriginalItems(CZAVPRegistry& reg) const;
@@ -92,10 +112,27 @@ public:
     int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
     int ButtonToIndex(const CZAVPToolbarButton* pButton) const;
     void GetItemRect(int iIndex, LPRECT lpRect) const;
+    // The rectangle repainted for the button: its own.
+    virtual void GetInvalidateItemRect(int iIndex, LPRECT lpRect) const;
+    // Repaints the button; the button, null for a bad index.
+    CZAVPToolbarButton* InvalidateButton(int iIndex);
     virtual void SetButtonStyle(int iIndex, UINT nStyle);
     UINT GetButtonStyle(int iIndex) const;
     BOOL SetButtonText(int iIndex, LPCSTR lpszText);
     CString GetButtonText(int iIndex) const;
+    // What the button shows: text, image, both; a non-null text replaces its own. The bar lays
+    // out again. FALSE for a bad index.
+    BOOL SetButtonTextMode(int iIndex, BOOL bText, BOOL bImage, LPCSTR lpszText = nullptr);
+    // Gives the button the second '\n' field of its command's string (its tooltip) as text; FALSE
+    // when the command has none.
+    virtual BOOL SetDefaultButtonText(CZAVPToolbarButton* pButton);
+    // Whether the bar's text-labels mode may change (toolbars: yes).
+    virtual BOOL CanChangeTextLabels() const { return TRUE; }
+    // The bar is one of its frame's user toolbars (by its id).
+    BOOL IsUserDefined() const;
+    // The bar follows the shared large-icons setting (the default) or keeps its plain sizes.
+    void EnableLargeIcons(BOOL bEnable) { m_bLargeIconsAreEnbaled = bEnable; }
+    BOOL IsLargeIconsEnabled() const { return m_bLargeIconsAreEnbaled; }
     CCustomizeButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
     // The buttons the toolbar was made with (its resource layout), separators included.
     const CObList& GetOriginalButtons() const { return m_OrigButtons; }
@@ -112,9 +149,13 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
     virtual CSize CalcSize(BOOL bVertDock);
+    // The customize button counts in the bar's size: a docked bar's, with hidden buttons or
+    // extra items to offer.
+    BOOL NeedsCustomizeButton() const;
     // The first visible button under the client point; -1 for none and for separators.
     virtual int HitTest(CPoint point);
     void EnableTextLabels(BOOL bEnable = TRUE);
+    BOOL AreTextLabels() const { return m_bTextLabels; }
     // The longest row a bar stretched along its dock row may claim; 0: the docking maximum.
     void SetMaxStretchLength(int nLength) { m_nMaxStretchLength = nLength > 0 ? nLength : 0; }
     int GetMaxStretchLength() const { return m_nMaxStretchLength; }
@@ -128,13 +169,41 @@ public:
         return ZAVPToolBarLayout::RunsInRows(IsHorizontal() != FALSE, m_nColumns);
     }
     BOOL IsMenuMode() const { return m_bMenuMode; }
+    // The bar's tooltip control; it lives with the bar's window (null without one).
+    CToolTipCtrl* GetToolTip() const { return m_pToolTip; }
     BOOL IsLocked() const { return m_bLocked; }
 
     // ---- painting, mouse and keyboard
+    // The strips a paint pass draws from: a locked bar's own, else the shared ones; the large
+    // pair while the bar shows large icons and the large strip has images, the menu pair in menu
+    // mode when the menu strip has images. The disabled strip is null when it has none.
+    struct PaintStrips
+    {
+        CZAVPImageStrip* pImages;
+        CZAVPImageStrip* pDisabled;
+    };
+    PaintStrips GetPaintStrips() const;
+    // A locked bar's own strip of the kind (the order of CZAVPToolBarImageIds).
+    enum StripKind
+    {
+        kColdStrip,
+        kImagesStrip,
+        kDisabledStrip,
+        kLargeColdStrip,
+        kLargeImagesStrip,
+        kLargeDisabledStrip,
+        kMenuStrip,
+        kMenuDisabledStrip,
+        kStripKinds
+    };
+    const CZAVPImageStrip& GetOwnStrip(StripKind kind) const { return m_OwnStrips[kind]; }
     void DoPaint(CDC* pDC) override;
     virtual BOOL DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
                             BOOL bHighlighted, BOOL bDrawDisabledImages);
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    // Where a separator is drawn: its rectangle; for one that ends a row of a horizontal bar, the
+    // gap below the row across the whole client width.
+    virtual void GetSeparatorRect(CZAVPToolbarButton* pButton, CRect& rect, BOOL bHorz) const;
     virtual void OnFillBackground(CDC* /*pDC*/) {}
     virtual void SetHot(int iHot);
     // The button whose mnemonic is the key's character acts: a menu button opens its menu with
@@ -146,6 +215,8 @@ public:
     // The first menu button whose popup is open and its index; null and -1 when none is.
     CZAVPToolbarButton* GetDroppedDownButton(int* piIndex = nullptr) const;
     int GetHotButton() const { return m_iHighlighted; }
+    // Makes the button of the bar the hot one (null: none); FALSE when it is not on the bar.
+    BOOL SetHotButton(CZAVPToolbarButton* pButton);
     int GetPressedButton() const { return m_iButtonCapture; }
     virtual void ClearHighlight();
     virtual void RestoreFocus();
@@ -156,6 +227,8 @@ public:
     virtual CWnd* GetCommandTarget() const;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+    // The tooltip text the bar's frame gives for the button; FALSE when it gives none.
+    virtual BOOL GetFrameToolTipText(CZAVPToolbarButton* pButton, CString& strText) const;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL CanBeClosed() const override { return TRUE; }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -185,6 +258,8 @@ public:
     // ---- shared data of all toolbars
     // Shared button and image sizes; the current sizes are doubled while large icons are on.
     static void SetSizes(SIZE sizeButton, SIZE sizeImage);
+    // The same for one locked bar: its own sizes and its own strips.
+    void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
     static void SetLargeIcons(BOOL bLargeIcons = TRUE);
     static BOOL IsLargeIcons() { return m_bLargeIcons; }
     static SIZE GetMenuImageSize();
@@ -293,7 +368,8 @@ protected:
     void UpdateMnemonics();
     void UpdateTooltips();
     int CalcMaxButtonHeight();
-    void InvalidateButton(int iIndex);
+    // Takes the entry out of the list and deletes it; the indexes follow.
+    void DeleteEntry(int iIndex);
     void SendCommandOf(CZAVPToolbarButton* pButton);
     // The second '\n' part of a command's prompt (the tooltip), empty when none.
     static CString CommandTooltip(UINT uiCmd);
@@ -326,14 +402,14 @@ protected:
     HWND m_hwndLastCapture;  // held the capture before the bar took it
     HWND m_hwndLastFocus;    // to give the focus back to
     CToolTipCtrl* m_pToolTip;
-    int m_nTooltipsCount;                    // tools the bar added (ids 1..count)
-    CMap<UINT, UINT, int, int> m_AccelKeys;  // upper-case mnemonic -> button index
-    CZAVPImageStrip m_ImagesLocked;          // a locked bar's own strip
-    CZAVPBarNcArea m_Impl;                   // borders and gripper outside the client area
-    BOOL m_bRememberFocus = TRUE;            // WM_SETFOCUS remembers the window to give it back
-    CSize m_sizeLastWindow = CSize(0, 0);    // the size the last WM_WINDOWPOSCHANGED saw
-    int m_nMaxStretchLength = 0;             // 0: none
-    int m_nColumns = 0;                      // 0: wrap to the length
+    int m_nTooltipsCount;                      // tools the bar added (ids 1..count)
+    CMap<UINT, UINT, int, int> m_AccelKeys;    // upper-case mnemonic -> button index
+    CZAVPImageStrip m_OwnStrips[kStripKinds];  // a locked bar's own strips
+    CZAVPBarNcArea m_Impl;                     // borders and gripper outside the client area
+    BOOL m_bRememberFocus = TRUE;              // WM_SETFOCUS remembers the window to give it back
+    CSize m_sizeLastWindow = CSize(0, 0);      // the size the last WM_WINDOWPOSCHANGED saw
+    int m_nMaxStretchLength = 0;               // 0: none
+    int m_nColumns = 0;                        // 0: wrap to the length
 
     DECLARE_MESSAGE_MAP()
 };

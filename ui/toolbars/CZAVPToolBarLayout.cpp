@@ -161,7 +161,8 @@ CSize CZAVPToolBar::CalcSize(BOOL bVertDock)
     MeasureDC dc;
     BarFont font(dc.get(), bRows);
     std::vector<ZAVPToolBarLayout::Item> items;
-    MeasureButtons(dc.get(), bRows, items, FALSE);
+    // The customize button takes its room at the end when it has something to offer.
+    MeasureButtons(dc.get(), bRows, items, NeedsCustomizeButton());
     return ZAVPToolBarLayout::CalcSize(items, !bRows, GetRowHeight(), GetButtonSize());
 }
 
@@ -170,8 +171,17 @@ CSize CZAVPToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return CalcLayout((bStretch ? kModeStretch : 0) | (bHorz ? kModeHorz : 0));
 }
 
+BOOL CZAVPToolBar::NeedsCustomizeButton() const
+{
+    // A floating bar shows no customize button.
+    return m_pCustomizeBtn != nullptr && !IsFloating() &&
+           (m_pCustomizeBtn->m_bHasHiddenButtons || m_pCustomizeBtn->m_bCanCustomize);
+}
+
 CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 {
+    // Whether buttons will be hidden is the placing's to find out, after this size.
+    if (m_pCustomizeBtn != nullptr) m_pCustomizeBtn->m_bHasHiddenButtons = FALSE;
     CalcMaxButtonHeight();
     const BOOL bHorz = (dwMode & kModeHorz) != 0;
     const DWORD dwStyle = GetBarStyle();

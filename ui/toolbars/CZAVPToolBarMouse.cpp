@@ -32,6 +32,23 @@ BOOL CZAVPToolBar::IsButtonHighlighted(int iButton) const
     return iButton == m_iHighlighted;
 }
 
+CZAVPToolBar::PaintStrips CZAVPToolBar::GetPaintStrips() const
+{
+    auto strip = [this](StripKind kind, CZAVPImageStrip& shared) {
+        return m_bLocked ? const_cast<CZAVPImageStrip*>(&m_OwnStrips[kind]) : &shared;
+    };
+    PaintStrips strips = {strip(kImagesStrip, m_Images), strip(kDisabledStrip, m_DisabledImages)};
+    CZAVPImageStrip* pMenu = strip(kMenuStrip, m_MenuImages);
+    CZAVPImageStrip* pLarge = strip(kLargeImagesStrip, m_LargeImages);
+    if (m_bMenuMode) {
+        if (pMenu->GetCount() > 0)
+            strips = {pMenu, strip(kMenuDisabledStrip, m_DisabledMenuImages)};
+    } else if (m_bLargeIcons && m_bLargeIconsAreEnbaled && pLarge->GetCount() > 0)
+        strips = {pLarge, strip(kLargeDisabledStrip, m_LargeDisabledImages)};
+    if (strips.pDisabled->GetCount() == 0) strips.pDisabled = nullptr;
+    return strips;
+}
+
 void CZAVPToolBar::DoPaint(CDC* pDCPaint)
 {
     CRect rectClient;
@@ -43,12 +60,11 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
     OnFillBackground(pDC);
 
     const BOOL bHorz = LaysOutInRows();
-    CZAVPImageStrip* pImages = m_bLocked ? &m_ImagesLocked
-                               : (m_bLargeIcons && m_bLargeIconsAreEnbaled &&
-                                  m_LargeImages.GetCount() > 0)
-                                   ? &m_LargeImages
-                                   : &m_Images;
-    CZAVPImageStrip* pDisabled = m_bLocked ? nullptr : &m_DisabledImages;
+    const PaintStrips strips = GetPaintStrips();
+    const SIZE sizeImage = m_bMenuMode && strips.pImages != &m_Images &&
+                                   strips.pImages != &m_OwnStrips[kImagesStrip]
+                               ? GetMenuImageSize()
+                               : SIZE(GetImageSize());
 
     // Menu items read across whatever the bar's orientation.
     CFont& font = bHorz || m_bMenuMode ? globalData.fontRegular : globalData.fontVert;
@@ -57,25 +73,49 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
                                                              : ::GetStockObject(DEFAULT_GUI_FONT));
     CRect rectClip;
     pDCPaint->GetClipBox(rectClip);
-    CZAVPDrawState ds;
-    const BOOL bPrepared = pImages->GetCount() > 0 && pImages->PrepareDrawImage(ds, GetImageSize());
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
-        CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible()) continue;
-        CRect rect = pButton->m_rect;
-        if (pButton->IsSeparator()) {
-            CRect rectInter;
-            if (rectInter.IntersectRect(rect, rectClip)) DrawSeparator(pDC, rect, bHorz);
-            continue;
+    // Two passes, one a strip: a strip draws only between its prepare and end. Disabled buttons
+    // take the disabled strip when it has images, the others the normal one.
+    for (CZAVPImageStrip* pPass : {strips.pImages, strips.pDisabled}) {
+        if (pPass == nullptr) continue;
+        const bool bDisabledPass = pPass == strips.pDisabled;
+        CZAVPDrawState ds;
+        const BOOL bPrepared = pPass->GetCount() > 0 && pPass->PrepareDrawImage(ds, sizeImage);
+        int i = 0;
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
+            CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
+            if ((pButton->m_nStyle & TBBS_HIDDEN) || !pButton->IsVisible()) continue;
+            const bool bDisabledStrip = strips.pDisabled != nullptr &&
+                                        (pButton->m_nStyle & TBBS_DISABLED) != 0 &&
+                                        !pButton->IsSeparator();
+            if (bDisabledStrip != bDisabledPass) continue;
+            if (pButton->IsSeparator()) {
+                CRect rect;
+                GetSeparatorRect(pButton, rect, bHorz);
+                CRect rectInter;
+                // A row's closing separator lies across the bar: its line runs along it.
+                if (rectInter.IntersectRect(rect, rectClip))
+                    DrawSeparator(pDC, rect, bHorz && !pButton->IsWrapped());
+                continue;
+            }
+            DrawButton(pDC, pButton, bPrepared ? pPass : nullptr, IsButtonHighlighted(i),
+                       bDisabledPass);
         }
-        const BOOL bDisabledStrip = (pButton->m_nStyle & TBBS_DISABLED) && pDisabled != nullptr &&
-                                    pDisabled->GetCount() > 0;
-        DrawButton(pDC, pButton, bPrepared ? pImages : nullptr, IsButtonHighlighted(i),
-                   bDisabledStrip);
+        if (bPrepared) pPass->EndDrawImage(ds);
     }
-    if (bPrepared) pImages->EndDrawImage(ds);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
+}
+
+void CZAVPToolBar::GetSeparatorRect(CZAVPToolbarButton* pButton, CRect& rect, BOOL bHorz) const
+{
+    rect = pButton->GetRect();
+    if (!bHorz || !pButton->IsWrapped()) return;
+    // A separator that ends a row stands for the gap between the rows: across the whole bar.
+    CRect rectClient;
+    GetClientRect(rectClient);
+    rect.left = rectClient.left;
+    rect.right = rectClient.right;
+    rect.top = rect.bottom;
+    rect.bottom = rect.top + ZAVPToolBarLayout::kRowGap;
 }
 
 BOOL CZAVPToolBar::DrawButton(CDC* pDC, CZAVPToolbarButton* pButton, CZAVPImageStrip* pImages,
@@ -97,13 +137,21 @@ BOOL CZAVPToolBar::OnEraseBkgnd(CDC*) { return TRUE; }
 
 LRESULT CZAVPToolBar::OnNcHitTest(CPoint) { return HTCLIENT; }
 
-void CZAVPToolBar::InvalidateButton(int iIndex)
+void CZAVPToolBar::GetInvalidateItemRect(int iIndex, LPRECT lpRect) const
+{
+    const CZAVPToolbarButton* pButton = GetButton(iIndex);
+    *lpRect = pButton != nullptr ? (RECT)pButton->GetRect() : RECT{0, 0, 0, 0};
+}
+
+CZAVPToolbarButton* CZAVPToolBar::InvalidateButton(int iIndex)
 {
     CZAVPToolbarButton* pButton = GetButton(iIndex);
     if (pButton != nullptr && m_hWnd != nullptr) {
-        CRect rect = pButton->GetRect();
+        CRect rect;
+        GetInvalidateItemRect(iIndex, rect);
         ::InvalidateRect(m_hWnd, &rect, TRUE);
     }
+    return pButton;
 }
 
 // ---- hot button
@@ -121,6 +169,15 @@ void CZAVPToolBar::ClearHighlight()
         if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, kIdlePrompt, 0);
     }
     RestoreFocus();
+}
+
+BOOL CZAVPToolBar::SetHotButton(CZAVPToolbarButton* pButton)
+{
+    const int iIndex = pButton != nullptr ? ButtonToIndex(pButton) : -1;
+    if (pButton != nullptr && iIndex < 0) return FALSE;
+    // SetHot takes the hot button again as "none".
+    if (iIndex != m_iHighlighted) SetHot(iIndex);
+    return TRUE;
 }
 
 void CZAVPToolBar::RestoreFocus()
@@ -319,10 +376,11 @@ void CZAVPToolBar::OnSysColorChange()
     globalData.UpdateSysColors();
     for (CZAVPImageStrip* pStrip :
          {&m_Images, &m_ColdImages, &m_MenuImages, &m_DisabledImages, &m_DisabledMenuImages,
-          &m_LargeImages, &m_LargeColdImages, &m_LargeDisabledImages, &m_ImagesLocked})
+          &m_LargeImages, &m_LargeColdImages, &m_LargeDisabledImages})
     {
         pStrip->OnSysColorChange();
     }
+    for (CZAVPImageStrip& strip : m_OwnStrips) strip.OnSysColorChange();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
@@ -353,16 +411,23 @@ BOOL CZAVPToolBar::PreTranslateMessage(MSG* pMsg)
     return CZAVPBaseToolBar::PreTranslateMessage(pMsg);
 }
 
+CString CZAVPToolBar::FormatResetPrompt(LPCSTR lpszBarName)
+{
+    CString strName = lpszBarName != nullptr ? lpszBarName : "";
+    if (strName.IsEmpty()) strName.LoadString(IDS_ZAVP_UNNAMED_TOOLBAR);
+    CString strFormat, strPrompt;
+    strFormat.LoadString(IDS_ZAVP_RESET_TOOLBAR_PROMPT);
+    strPrompt.Format(strFormat, (LPCSTR)strName);
+    return strPrompt;
+}
+
 LRESULT CZAVPToolBar::OnResetPrompt(WPARAM, LPARAM)
 {
     CString strName;
     const int nLength = ::GetWindowTextLengthA(m_hWnd);
     ::GetWindowTextA(m_hWnd, strName.GetBuffer(nLength + 1), nLength + 1);
     strName.ReleaseBuffer();
-    if (strName.IsEmpty()) strName.LoadString(IDS_ZAVP_UNNAMED_TOOLBAR);
-    CString strFormat, strPrompt;
-    strFormat.LoadString(16111);
-    strPrompt.Format(strFormat, (LPCSTR)strName);
+    const CString strPrompt = FormatResetPrompt(strName);
     CString strCaption;
     if (CWinApp* pApp = AfxGetApp()) strCaption = pApp->m_pszAppName;
     if (::MessageBoxA(nullptr, strPrompt, strCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)

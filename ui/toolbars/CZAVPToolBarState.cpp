@@ -1,6 +1,6 @@
 // The toolbar's state in the registry: its archive ("Buttons"), its name, the reset layout, and
 // the way back to the layout of its toolbar resource. A stored image is untrusted: it is read
-// whole, with only button classes accepted, before anything of the bar changes.
+// whole (ZAVPButtonListArchive) before anything of the bar changes.
 #include "ui/toolbars/CZAVPToolBar.h"
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
 #include "framework/CException.h"
 #include "framework/CMemFile.h"
 #include "ui/foundation/CZAVPRegistry.h"
@@ -17,6 +16,7 @@
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
+#include "ui/toolbars/ZAVPButtonListArchive.h"
 
 namespace
 {
@@ -59,16 +59,6 @@ bool HasMatch(const CObList& list, const CZAVPToolbarButton& button)
     return false;
 }
 
-// Every object is a toolbar button and none is missing.
-bool OnlyButtons(const CObList& list)
-{
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        const CObject* pObject = list.GetNext(pos);
-        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CZAVPToolbarButton)))
-            return false;
-    }
-    return true;
-}
 }  // namespace
 
 void CZAVPToolBar::Serialize(CArchive& ar)
@@ -102,8 +92,7 @@ void CZAVPToolBar::Serialize(CArchive& ar)
     DWORD dwMRUWidth = (DWORD)m_nMRUWidth;
     if (!m_bLocked) {
         try {
-            loaded.Serialize(ar);
-            if (!OnlyButtons(loaded)) AfxThrowArchiveException(CArchiveException::badClass);
+            ZAVPButtonListArchive::Read(ar, loaded);
             ar >> dwTextLabels >> strName;
             if (HasMRUWidth()) ar >> dwMRUWidth;
         } catch (CException*) {
@@ -136,7 +125,7 @@ void CZAVPToolBar::Serialize(CArchive& ar)
         m_Buttons.AddTail(pButton);
         pButton->OnChangeParentWnd(this);
     }
-    m_bTextLabels = (BOOL)dwTextLabels;
+    if (CanChangeTextLabels()) m_bTextLabels = (BOOL)dwTextLabels;
     if (pCustomizeCopy != nullptr) {
         m_Buttons.AddTail(pCustomizeCopy);
         pCustomizeCopy->OnChangeParentWnd(this);
@@ -225,16 +214,17 @@ BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
         Serialize(ar);
         bSerialized = TRUE;
     } catch (CException* e) {
-        // A damaged image is a missing one: the bar keeps the buttons it has.
+        // Nothing of a damaged image was taken. The bar goes back to its resource layout when it
+        // has one (a menu bar rebuilds from its menu itself), else it keeps the buttons it has.
         e->Delete();
+        if (!m_bLocked && m_uiOriginalResID != 0) LoadToolBar(m_uiOriginalResID, 0, 0, FALSE);
     }
     delete[] pData;
     m_bButtonsLoaded = bSerialized;
     if (bSerialized && KeepsOriginalItems()) LoadOriginalItems(reg);
 
     CObList resetItems;
-    if (reg.Read(kOrigResetValue, resetItems, RUNTIME_CLASS(CZAVPToolbarButton)) &&
-        !resetItems.IsEmpty())
+    if (ZAVPButtonListArchive::ReadValue(reg, kOrigResetValue, resetItems) && !resetItems.IsEmpty())
     {
         DeleteAll(m_OrigResetButtons);
         m_OrigResetButtons.AddTail(&resetItems);
@@ -274,7 +264,7 @@ BOOL CZAVPToolBar::SaveOriginalItems(CZAVPRegistry& reg) const
 BOOL CZAVPToolBar::LoadOriginalItems(CZAVPRegistry& reg)
 {
     CObList saved;
-    const BOOL bRead = reg.Read(kOriginalItemsValue, saved, RUNTIME_CLASS(CZAVPToolbarButton));
+    const BOOL bRead = ZAVPButtonListArchive::ReadValue(reg, kOriginalItemsValue, saved);
     if (bRead) AddMissingButtons(saved);
     DeleteAll(saved);
     return bRead;

@@ -93,6 +93,17 @@ void CZAVPToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
     ZAVPSharedBarData::g_sizeMenuImage = GetMenuImageSize();
 }
 
+void CZAVPToolBar::SetLockedSizes(SIZE sizeButton, SIZE sizeImage)
+{
+    m_sizeOwnButton = sizeButton;
+    m_sizeOwnImage = sizeImage;
+    for (int kind = 0; kind < kStripKinds; ++kind) {
+        const bool bLarge = kind == kLargeColdStrip || kind == kLargeImagesStrip ||
+                            kind == kLargeDisabledStrip;
+        m_OwnStrips[kind].SetImageSize(bLarge ? Scaled(sizeImage, kLargeIconsFactor) : sizeImage);
+    }
+}
+
 void CZAVPToolBar::SetMenuSizes(SIZE sizeButton, SIZE sizeImage)
 {
     m_sizeMenuButton = sizeButton;

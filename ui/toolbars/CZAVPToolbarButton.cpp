@@ -15,6 +15,8 @@
 #include "framework/CSharedFile.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPImageStrip.h"
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -241,10 +243,15 @@ BOOL CZAVPToolbarButton::IsEditable() const
            m_lstProtectedCommands.Find(m_nID) == nullptr;
 }
 
-int CZAVPToolbarButton::HitTestToolTip(CWnd*, TOOLINFOA*) const
+int CZAVPToolbarButton::HitTestToolTip(CWnd* pWnd, TOOLINFOA* pTI) const
 {
-    // No frame of this library answers tool hit tests for buttons: the bar's own tooltip is used.
-    return 0;
+    // The library's main frame is asked first, else the frame around the window.
+    CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(g_pTopLevelFrame);
+    if (pFrame == nullptr && pWnd != nullptr)
+        pFrame = dynamic_cast<CZAVPFrameWnd*>(CZAVPGlobalData::GetParentFrameOf(pWnd));
+    return pFrame != nullptr
+               ? pFrame->OnMenuButtonToolHitTest(const_cast<CZAVPToolbarButton*>(this), pTI)
+               : 0;
 }
 
 void CZAVPToolbarButton::EnableWindow(BOOL bEnable)

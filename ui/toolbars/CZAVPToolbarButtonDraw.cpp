@@ -191,9 +191,12 @@ int CZAVPToolbarButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected
     pDC->DrawText(m_strText, rectText, DT_SINGLELINE | DT_VCENTER);
     pDC->SetBkMode(nOldMode);
     pDC->SetTextColor(clrOld);
+    // The width used: the image square, the gap and the text as drawn (mnemonic marks hidden).
+    CRect rectUsed = rectText;
+    pDC->DrawText(m_strText, rectUsed, DT_SINGLELINE | DT_CALCRECT);
 
     m_bText = bText;
-    return rect.Width();
+    return rectUsed.right - rect.left;
 }
 
 CLIPFORMAT CZAVPToolbarButton::GetClipboardFormat()

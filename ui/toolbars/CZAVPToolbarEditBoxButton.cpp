@@ -10,6 +10,7 @@
 #include "framework/CDC.h"
 #include "framework/CObList.h"
 #include "framework/CToolTipCtrl.h"
+#include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/CZAVPWorkspace.h"
@@ -396,8 +397,16 @@ void CZAVPToolbarEditBoxButton::ShowContextMenu(LPARAM lParamPoint)
             ::ClientToScreen(m_pWndEdit->GetSafeHwnd(), &pt);
         }
         HWND hwndOwner = ::GetAncestor(m_pWndEdit->GetSafeHwnd(), GA_ROOT);
-        ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwndOwner,
-                         nullptr);
+        if (g_pContextMenuManager != nullptr) {
+            // The library's own menu, like every other menu of the program; the command goes
+            // where the system's menu would post it.
+            const UINT uiCmd = g_pContextMenuManager->TrackPopupMenu(hPopup, pt.x, pt.y,
+                                                                     CWnd::FromHandle(hwndOwner));
+            if (uiCmd != 0) ::PostMessageA(hwndOwner, WM_COMMAND, uiCmd, 0);
+        } else {
+            ::TrackPopupMenu(hPopup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwndOwner,
+                             nullptr);
+        }
     }
     ::DestroyMenu(hMenu);
 }

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
 #include "framework/CDC.h"
 #include "framework/CWnd.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
@@ -19,6 +18,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/ZAVPButtonListArchive.h"
 #include "ui/toolbars/ZAVPMenuButtonGeometry.h"
 #include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/ZAVPPopupPlacement.h"
@@ -32,8 +32,6 @@ const int kPaletteFieldsMinor = 52;
 const UINT kMenuBreakStyle = 0x20000000;
 const UINT kSystemCommandFirst = 0xF000;
 const UINT kSystemCommandEnd = 0xF1F0;
-// Nested sub-menus an archive may hold; deeper ones are damaged data, not a menu.
-const int kMaxArchiveDepth = 32;
 
 bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
@@ -44,14 +42,6 @@ bool HasPaletteFields()
     return pWorkspace != nullptr &&
            pWorkspace->IsStateVersionAtLeast(kPaletteFieldsMajor, kPaletteFieldsMinor);
 }
-
-int g_nArchiveDepth = 0;  // sub-menu nesting of the item list being read (UI thread only)
-
-struct DepthGuard
-{
-    DepthGuard() { ++g_nArchiveDepth; }
-    ~DepthGuard() { --g_nArchiveDepth; }
-};
 
 void DeleteAll(CObList& list)
 {
@@ -173,22 +163,8 @@ void CZAVPToolbarMenuButton::Serialize(CArchive& ar)
         m_nPaletteRows = (int)dwRows;
     }
     RemoveAllSubItems();
-
-    DepthGuard depth;
-    if (g_nArchiveDepth > kMaxArchiveDepth) AfxThrowArchiveException(CArchiveException::badIndex);
-    // Only buttons may stand in a menu; what was read before a failure goes with it.
-    CObList loaded;
-    try {
-        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
-            CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CZAVPToolbarButton));
-            if (pObject == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
-            loaded.AddTail(pObject);
-        }
-    } catch (...) {
-        DeleteAll(loaded);
-        throw;
-    }
-    m_listCommands.AddTail(&loaded);
+    // Only buttons may stand in a menu, each one new: what was read before a fault goes with it.
+    ZAVPButtonListArchive::Read(ar, m_listCommands);
 }
 
 void CZAVPToolbarMenuButton::CopyFrom(const CZAVPToolbarButton& s)

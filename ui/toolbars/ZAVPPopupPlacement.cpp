@@ -122,6 +122,14 @@ Placement Place(const Request& req)
 
     PlaceHorizontally(req, p);
     PlaceVertically(req, p);
+    // A sub-menu drawn joined to its item, whose parent shows all items only for now while it
+    // does not, overlaps the parent's edge: 4 pixels toward it, 1 down.
+    if (req.bJoinedLook && req.opener == OpenerPopup && req.bParentRestoresRecent &&
+        !req.bRestoresRecent)
+    {
+        p.x += p.nDropDirection == kDropLeft ? kJoinedShift : -kJoinedShift;
+        p.y += 1;
+    }
     return p;
 }
 }  // namespace ZAVPPopupPlacement

@@ -26,14 +26,20 @@ struct Request
     int cx, cy;  // the menu's size without its shadow
     BOOL bRightAlign;
     Opener opener;
-    BOOL bVerticalMenuBar;  // the opener is a button of a vertically docked menu bar
-    RECT rcWork;            // work area of the monitor nearest to (x, y)
-    int nParentPopupLeft;   // screen left of the parent popup's window (OpenerPopup)
-    RECT rcButton;          // the parent button in screen coordinates (OpenerBar)
-    int nRowHeight;         // the parent popup bar's row height (OpenerPopup)
-    int nBorder;            // the popup border size
-    int nDropDirection;     // the direction the menu was asked to open in
+    BOOL bVerticalMenuBar;       // the opener is a button of a vertically docked menu bar
+    RECT rcWork;                 // work area of the monitor nearest to (x, y)
+    int nParentPopupLeft;        // screen left of the parent popup's window (OpenerPopup)
+    RECT rcButton;               // the parent button in screen coordinates (OpenerBar)
+    int nRowHeight;              // the parent popup bar's row height (OpenerPopup)
+    int nBorder;                 // the popup border size
+    int nDropDirection;          // the direction the menu was asked to open in
+    BOOL bJoinedLook;            // the visual manager draws menus joined to their parent button
+    BOOL bParentRestoresRecent;  // the parent popup shows all items only until it closes
+    BOOL bRestoresRecent;        // so does this one
 };
+
+// How far a joined sub-menu is moved sideways (see Place).
+const int kJoinedShift = 4;
 
 struct Placement
 {

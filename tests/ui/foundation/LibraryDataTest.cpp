@@ -15,16 +15,17 @@
 
 namespace
 {
+// The window-list range is compared signed: -1 (a sub-menu entry) and the like are no reserved ids.
 TEST(ReservedCommandsTest, PlatformRangesAndTheToolsPlaceholder)
 {
     const struct
     {
         UINT id;
         BOOL reserved;
-    } cases[] = {{57615, FALSE}, {57616, TRUE},      {57631, TRUE},      {57632, FALSE},
-                 {61440, TRUE},  {61935, TRUE},      {61936, FALSE},     {57871, FALSE},
-                 {57872, TRUE},  {57887, TRUE},      {57888, FALSE},     {65279, FALSE},
-                 {65280, TRUE},  {0x7FFFFFFF, TRUE}, {0x80000000, TRUE}, {0xFFFFFFFF, TRUE},
+    } cases[] = {{57615, FALSE}, {57616, TRUE},      {57631, TRUE},       {57632, FALSE},
+                 {61440, TRUE},  {61935, TRUE},      {61936, FALSE},      {57871, FALSE},
+                 {57872, TRUE},  {57887, TRUE},      {57888, FALSE},      {65279, FALSE},
+                 {65280, TRUE},  {0x7FFFFFFF, TRUE}, {0x80000000, FALSE}, {0xFFFFFFFF, FALSE},
                  {32771, FALSE}};
     for (const auto& c : cases)
         EXPECT_EQ(c.reserved, ZAVPBarRules::IsReservedCommandId(c.id)) << c.id;

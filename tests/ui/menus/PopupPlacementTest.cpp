@@ -126,6 +126,37 @@ TEST(PopupPlacement, VerticalAboveLargerSideAndScroll)
     for (const Case& c : cases) Check(c);
 }
 
+// The joined look moves a sub-menu 4 pixels toward its parent and 1 down, only while the parent
+// shows all its items for now and this one does not.
+TEST(PopupPlacement, JoinedSubMenuOverlapsItsParent)
+{
+    Request right = MakeRequest(400, 300, 150, 100, OpenerPopup);
+    right.bJoinedLook = TRUE;
+    right.bParentRestoresRecent = TRUE;
+    Request left = right;  // flipped to the parent's left: 800 - 150
+    left.x = 1000;
+    left.nParentPopupLeft = 800;
+    Request bothRestore = right;
+    bothRestore.bRestoresRecent = TRUE;
+    Request notJoined = right;
+    notJoined.bJoinedLook = FALSE;
+    Request parentKeeps = right;
+    parentKeeps.bParentRestoresRecent = FALSE;
+    Request context = MakeRequest(400, 300, 150, 100, OpenerNone);
+    context.bJoinedLook = TRUE;
+    context.bParentRestoresRecent = TRUE;
+
+    const Case cases[] = {
+        {"opened to the right", right, 396, 301, 100, kDropNormal, TRUE, TRUE, FALSE},
+        {"opened to the left", left, 654, 301, 100, kDropLeft, FALSE, TRUE, FALSE},
+        {"both show all for now", bothRestore, 400, 300, 100, kDropNormal, TRUE, TRUE, FALSE},
+        {"not the joined look", notJoined, 400, 300, 100, kDropNormal, TRUE, TRUE, FALSE},
+        {"the parent keeps its items", parentKeeps, 400, 300, 100, kDropNormal, TRUE, TRUE, FALSE},
+        {"a context menu has no parent", context, 400, 300, 100, kDropNormal, TRUE, TRUE, FALSE},
+    };
+    for (const Case& c : cases) Check(c);
+}
+
 TEST(PopupPlacement, ButtonOriginsAndHitAreas)
 {
     const RECT rcButton = {200, 100, 350, 120};

@@ -6,6 +6,7 @@
 #include "framework/CDC.h"
 #include "framework/CObList.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 
 namespace
@@ -254,4 +255,16 @@ TEST_F(ToolbarButtonTest, CalculatedSizes)
     // Text only (no image anywhere): no default width, just the text.
     CZAVPToolbarButton textOnly(kOpen + 50, -1, "&Save && Exit");
     EXPECT_EQ(CSize(cxText + 9, 22), CSize(textOnly.OnCalculateSize(dc.get(), sizeDefault, TRUE)));
+}
+
+// An entry of the customisation command list reports the width it used, not the row's: the
+// image square (image width + 6), a 3-pixel gap, then the text without its mnemonic mark.
+TEST_F(ToolbarButtonTest, DrawingOnTheCommandListAnswersTheWidthUsed)
+{
+    ScreenDC dc;
+    CZAVPToolbarButton button(kOpen, -1, "&Open");
+    const int cxText = dc->GetTextExtent("Open", 4).cx;
+    const int cxImage = CZAVPToolBar::m_sizeImage.cx;
+    EXPECT_EQ(cxImage + 6 + 3 + cxText,
+              button.OnDrawOnList(dc.get(), CRect(10, 0, 400, 22), FALSE));
 }

@@ -11,7 +11,9 @@
 #include "framework/CArchive.h"
 #include "framework/CDC.h"
 #include "framework/CObList.h"
+#include "resources/AppResource.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarEditBoxButton.h"
@@ -338,3 +340,59 @@ TEST_F(ToolbarEditBoxWindowTest, CtrlZUndoesAndEscLeavesTheEdit)
 }
 
 }  // namespace
+
+namespace
+{
+// A context-menu manager that notes the menu it was asked to track and "chooses" a command.
+class RecordingMenuManager : public CZAVPContextMenuManager
+{
+public:
+    UINT TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL) override
+    {
+        for (int i = 0; i < ::GetMenuItemCount(hmenuPopup); ++i)
+            m_items.push_back(::GetMenuItemID(hmenuPopup, i));
+        m_point = CPoint(x, y);
+        m_hwndOwner = pWndOwner != nullptr ? pWndOwner->GetSafeHwnd() : nullptr;
+        return kFind;
+    }
+    std::vector<UINT> m_items;
+    CPoint m_point;
+    HWND m_hwndOwner = nullptr;
+};
+}  // namespace
+
+// A right click in the edit of a button with a context menu shows that menu's first popup through
+// the library's context-menu manager; the chosen command reaches the frame.
+TEST_F(ToolbarEditBoxWindowTest, ContextMenuGoesThroughTheContextMenuManager)
+{
+    RecordingMenuManager manager;
+    m_pFirst->m_uiMenuResID = IDR_CONTEXT_MENUS;
+    ::SendMessageA(m_pFirst->GetHwnd(), WM_CONTEXTMENU, (WPARAM)m_pFirst->GetHwnd(),
+                   MAKELPARAM(120, 80));
+    std::vector<UINT> expected;
+    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_CONTEXT_MENUS));
+    ASSERT_NE(nullptr, hMenu);
+    HMENU hFirst = ::GetSubMenu(hMenu, 0);
+    for (int i = 0; i < ::GetMenuItemCount(hFirst); ++i)
+        expected.push_back(::GetMenuItemID(hFirst, i));
+    ::DestroyMenu(hMenu);
+    EXPECT_EQ(expected, manager.m_items);
+    EXPECT_EQ(CPoint(120, 80), manager.m_point);
+    EXPECT_EQ(m_frame.GetSafeHwnd(), manager.m_hwndOwner);
+    PumpMessagesFor(20);
+    EXPECT_EQ((std::vector<std::pair<UINT, UINT>>{{kFind, 0}}), m_frame.m_commands);
+}
+
+// Over a button's edit the edit is the tool (the framework's child hit test comes first); beside
+// it the bar's own button tooltip.
+TEST_F(ToolbarEditBoxWindowTest, TheHostedEditAnswersTooltipHitTestsFirst)
+{
+    const HWND hwndEdit = m_pFirst->GetHwnd();
+    const CRect rectEdit = ChildRect(hwndEdit);
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    EXPECT_EQ((INT_PTR)kFind, m_first.OnToolHitTest(rectEdit.CenterPoint(), &ti));
+    EXPECT_EQ((UINT_PTR)hwndEdit, ti.uId);
+    EXPECT_NE(0u, ti.uFlags & TTF_IDISHWND);
+    EXPECT_EQ(LPSTR_TEXTCALLBACKA, ti.lpszText);
+}

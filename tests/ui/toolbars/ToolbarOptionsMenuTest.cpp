@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ToolbarTestSupport.h"
 #include "framework/CWinApp.h"
 #include "framework/ScopedValue.h"
 #include "ui/docking/CZAVPFrameWnd.h"
@@ -38,20 +39,6 @@ public:
         return IDOK;
     }
     std::vector<std::string> m_messages;
-};
-
-// A toolbar that offers its customise menu (the application gives it a customise button).
-class CustomizableToolBar : public CZAVPToolBar
-{
-public:
-    void AddCustomizeButton()
-    {
-        CCustomizeButton* pButton = new CCustomizeButton;
-        pButton->m_bCanCustomize = TRUE;
-        m_Buttons.AddTail(pButton);
-        pButton->OnChangeParentWnd(this);
-        m_pCustomizeBtn = pButton;
-    }
 };
 
 void Pump()

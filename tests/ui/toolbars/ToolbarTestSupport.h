@@ -12,6 +12,8 @@
 #include "framework/CArchive.h"
 #include "framework/CString.h"
 #include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 
 typedef std::vector<BYTE> Bytes;
 
@@ -42,5 +44,19 @@ public:
     {
         m_iSavedVersionMajor = nMajor;
         m_iSavedVersionMinor = nMinor;
+    }
+};
+
+// A toolbar that offers its customise menu (the application gives it a customise button).
+class CustomizableToolBar : public CZAVPToolBar
+{
+public:
+    void AddCustomizeButton()
+    {
+        CCustomizeButton* pButton = new CCustomizeButton;
+        pButton->m_bCanCustomize = TRUE;
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+        m_pCustomizeBtn = pButton;
     }
 };
