@@ -13,6 +13,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
@@ -727,11 +728,20 @@ CZAVPDockingControlBar* CZAVPContainerLayout::ControlBarFromPoint(CPoint point, 
     return nullptr;
 }
 
-BOOL CZAVPContainerLayout::CanBeAttachedAsTab(CPoint, CZAVPDockingControlBar*& pBar) const
+BOOL CZAVPContainerLayout::CanBeAttachedAsTab(CPoint point, CZAVPDockingControlBar*& pBar) const
 {
-    // Only a multi mini frame's tree has a caption of its own to drop on.
+    // Only a multi mini frame's tree has a caption of its own to drop on; while the frame holds
+    // one bar its caption is that bar's, and a window dropped there joins the bar as a tab.
     pBar = nullptr;
-    return FALSE;
+    if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr ||
+        !m_pDockSite->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)) ||
+        m_lstControlBars.GetCount() >= 2)
+        return FALSE;
+    CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(m_pDockSite);
+    if (!pMiniFrame->IsWindowVisible() || pMiniFrame->HitTest(point, TRUE) != HTCAPTION)
+        return FALSE;
+    pBar = GetFirstBar();
+    return HasWindow(pBar);
 }
 
 // ---- the dump
@@ -880,6 +890,17 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
                 if (CZAVPBaseControlBar* pFloating = pManager->FindFloatingBarByID((UINT)id))
                     if (pFloating->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
                         pBar = static_cast<CZAVPDockingControlBar*>(pFloating);
+            // A floating frame's pane that became a tab since: the frame takes it back out of
+            // its group (CZAVPMultiMiniFrameWnd::SetDockState).
+            if (pBar == nullptr && m_pDockSite != nullptr &&
+                m_pDockSite->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            {
+                CZAVPBaseTabbedBar* pHolder = nullptr;
+                CWnd* pTab = pManager->FindTabWindow((UINT)id, pHolder);
+                if (pHolder != nullptr && HasWindow(pTab) &&
+                    pTab->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+                    pBar = static_cast<CZAVPDockingControlBar*>(pTab);
+            }
             if (pBar == nullptr) continue;
             if (m_lstControlBars.Find(pBar) != nullptr) continue;
             if (m_pRootContainer->SetUpByID((UINT)id, pBar)) m_lstControlBars.AddTail(pBar);

@@ -1001,8 +1001,12 @@ void CZAVPMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
         return;
     }
     if (pBar->GetSafeHwnd() == m_hEmbeddedBar) return;
-    const BOOL bVisible = pBar->IsRestoredFromRegistry() ? pBar->GetRecentVisibleState()
-                                                         : (pBar->GetStyle() & WS_VISIBLE) != 0;
+    BOOL bVisible = pBar->IsRestoredFromRegistry() ? pBar->GetRecentVisibleState()
+                                                   : (pBar->GetStyle() & WS_VISIBLE) != 0;
+    // A bar that became a tab since the layout was stored leaves its group first: no tab may
+    // keep a window that floats here. Out of the group it shows, whichever tab was in front.
+    if (CZAVPBaseTabbedBar::ReleaseFromGroup(pBar) && !pBar->IsRestoredFromRegistry())
+        bVisible = TRUE;
     // A pane hidden on an auto-hide strip comes off it first.
     if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
         static_cast<CZAVPDockingControlBar*>(pBar)->IsAutoHideMode())
