@@ -848,10 +848,13 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
     }
     CZAVPDockManager* pManager = FindDockManager();
     if (pManager == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
-    // The loaded tree is staged and only replaces the current one when all of it was read.
+    // The loaded tree is staged and only replaces the current one when all of it was read and
+    // its bars were found; nothing after the swap can fail, so a failure never touches the tree
+    // in use.
     CZAVPBarContainer* pRoot = NewContainer();
     CObList slidersBefore;
     slidersBefore.AddTail(&m_lstSliders);
+    std::vector<CZAVPDockingControlBar*> bars;
     try {
         pRoot->Serialize(ar);
         DWORD dwCount = 0;
@@ -862,24 +865,23 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
             ar >> e.first;
             if (e.first == kIdlessMarker) ar >> e.second;
         }
-        CZAVPBarContainer* pOld = m_pRootContainer;
-        m_pRootContainer = pRoot;
-        delete pOld;
-        m_lstControlBars.RemoveAll();
+        bars.reserve(entries.size());
+        auto listed = [&bars](CZAVPDockingControlBar* pBar) {
+            return std::find(bars.begin(), bars.end(), pBar) != bars.end();
+        };
         for (const auto& e : entries) {
             const DWORD id = e.first;
             if (id == kIdlessMarker) {
                 // The tabbed bar its node made, known by the first of the tabs it will gather.
-                CZAVPDockingControlBar* pTabbed = m_pRootContainer->FindStagedTabbedBar(e.second);
-                if (pTabbed != nullptr && m_lstControlBars.Find(pTabbed) == nullptr)
-                    m_lstControlBars.AddTail(pTabbed);
+                CZAVPDockingControlBar* pTabbed = pRoot->FindStagedTabbedBar(e.second);
+                if (pTabbed != nullptr && !listed(pTabbed)) bars.push_back(pTabbed);
                 continue;
             }
             // Only panes are looked up: a slider may carry the same number as a pane.
             CZAVPDockingControlBar* pBar = nullptr;
-            const CObList& bars = pManager->GetControlBars();
-            for (POSITION posBar = bars.GetHeadPosition(); posBar != nullptr && !pBar;) {
-                CObject* p = bars.GetNext(posBar);
+            const CObList& managerBars = pManager->GetControlBars();
+            for (POSITION posBar = managerBars.GetHeadPosition(); posBar != nullptr && !pBar;) {
+                CObject* p = managerBars.GetNext(posBar);
                 if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
                     HasWindow(static_cast<CWnd*>(p)) &&
                     (DWORD) static_cast<CWnd*>(p)->GetDlgCtrlID() == id)
@@ -901,18 +903,28 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
                     pTab->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
                     pBar = static_cast<CZAVPDockingControlBar*>(pTab);
             }
-            if (pBar == nullptr) continue;
-            if (m_lstControlBars.Find(pBar) != nullptr) continue;
-            if (m_pRootContainer->SetUpByID((UINT)id, pBar)) m_lstControlBars.AddTail(pBar);
+            if (pBar == nullptr || listed(pBar)) continue;
+            if (pRoot->SetUpByID((UINT)id, pBar)) bars.push_back(pBar);
         }
+        // The list is made while the tree in use still stands: only pointer moves follow.
+        CObList loaded;
+        for (CZAVPDockingControlBar* pBar : bars) loaded.AddTail(pBar);
+        CZAVPBarContainer* pOld = m_pRootContainer;
+        m_pRootContainer = pRoot;
+        pRoot = nullptr;
+        m_lstControlBars.RemoveAll();
+        m_lstControlBars.AddTail(&loaded);
+        delete pOld;
     } catch (...) {
-        // The sliders read for the staged tree go with it.
-        for (POSITION pos = m_lstSliders.GetHeadPosition(); pos != nullptr;) {
-            POSITION posCur = pos;
-            CObject* p = m_lstSliders.GetNext(pos);
-            if (slidersBefore.Find(p) == nullptr) m_lstSliders.RemoveAt(posCur);
+        if (pRoot != nullptr) {
+            // The sliders read for the staged tree go with it.
+            for (POSITION pos = m_lstSliders.GetHeadPosition(); pos != nullptr;) {
+                POSITION posCur = pos;
+                CObject* p = m_lstSliders.GetNext(pos);
+                if (slidersBefore.Find(p) == nullptr) m_lstSliders.RemoveAt(posCur);
+            }
+            delete pRoot;
         }
-        delete pRoot;
         throw;
     }
     RemoveNonValidBars();

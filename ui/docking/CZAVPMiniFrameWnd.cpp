@@ -19,6 +19,7 @@
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/CZAVPTitleButtonEx.h"
 #include "ui/docking/ZAVPBarClass.h"
+#include "ui/docking/ZAVPLayoutWindowBudget.h"
 #include "ui/docking/layout/ContainerRecords.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -979,6 +980,7 @@ void CZAVPMiniFrameWnd::Serialize(CArchive& ar)
     const size_t nImageBytes = ar.GetFile() != nullptr ? (size_t)ar.GetFile()->GetLength() : 0;
     DockLayout::LoadMiniFrameRecord(ar, nImageBytes, FALSE, record, nested);
     // The window appears when its bar comes back (SetDockState), never empty.
+    ZAVPLayoutWindowBudget::Take();
     if (!Create("", MaskStoredStyle(record.style) & ~WS_VISIBLE, record.rect,
                 m_pParentFrameForLoad))
         AfxThrowArchiveException(CArchiveException::genericException);

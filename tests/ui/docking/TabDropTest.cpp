@@ -263,18 +263,18 @@ TEST_F(TabDropTest, TheOutlineShowsATemporaryTabOrATabShapeAndKeepsWhereItEnded)
 TEST(TabOutline, PartsFollowTheBarAndLeaveTheTabOpen)
 {
     // A bar 200 x 120 at (10, 20), tabs 20 high, lines 3 wide.
-    const CZAVPDragOutline::TabOutline parts =
-        CZAVPDragOutline::TabOutlineParts(CRect(10, 20, 210, 140), 20, 3);
+    const CZAVPDragOutline::TabOutline parts = CZAVPDragOutline::TabOutlineParts(
+        CRect(10, 20, 210, 140), 20, 3);
     EXPECT_EQ("10,20,210,120", Text(parts.rectBody));
     EXPECT_EQ("20,120,60,140", Text(parts.rectTab));
     EXPECT_EQ("23,117,57,123", Text(parts.rectOpening));
     // A narrow bar: the tab ends 4 + 3 px inside its right edge (10 + 50 would pass it).
-    const CZAVPDragOutline::TabOutline narrow =
-        CZAVPDragOutline::TabOutlineParts(CRect(10, 20, 60, 140), 20, 3);
+    const CZAVPDragOutline::TabOutline narrow = CZAVPDragOutline::TabOutlineParts(
+        CRect(10, 20, 60, 140), 20, 3);
     EXPECT_EQ("20,120,53,140", Text(narrow.rectTab));
     // Too low for a band: the bar's rectangle alone.
-    const CZAVPDragOutline::TabOutline flat =
-        CZAVPDragOutline::TabOutlineParts(CRect(10, 20, 210, 42), 20, 3);
+    const CZAVPDragOutline::TabOutline flat = CZAVPDragOutline::TabOutlineParts(
+        CRect(10, 20, 210, 42), 20, 3);
     EXPECT_EQ("10,20,210,42", Text(flat.rectBody));
     EXPECT_TRUE(::IsRectEmpty(&flat.rectTab));
     EXPECT_TRUE(::IsRectEmpty(&flat.rectOpening));
