@@ -12,6 +12,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPLayoutWindowBudget.h"
 #include "ui/docking/layout/TabWindowRecord.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
@@ -602,6 +603,7 @@ void CZAVPBarContainer::LoadTabbedBar(CArchive& ar, BOOL bLeft)
     ar >> dwStyle;
     CWnd* pOwner = m_pContainerManager != nullptr ? m_pContainerManager->GetDockSite() : nullptr;
     if (pOwner == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
+    ZAVPLayoutWindowBudget::Take();
     CObject* pObject = pClass->CreateObject();
     if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) {
         delete pObject;

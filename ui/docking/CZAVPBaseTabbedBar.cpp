@@ -200,6 +200,19 @@ BOOL CZAVPBaseTabbedBar::ReleaseTabBar(CWnd* pBar)
     return TRUE;
 }
 
+BOOL CZAVPBaseTabbedBar::ReleaseFromGroup(CWnd* pBar)
+{
+    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr) return FALSE;
+    CWnd* pTabWnd = pBar->GetParent();
+    if (pTabWnd == nullptr || !pTabWnd->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))) return FALSE;
+    CWnd* pParent = pTabWnd->GetParent();
+    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) return FALSE;
+    CZAVPBaseTabbedBar* pGroup = static_cast<CZAVPBaseTabbedBar*>(pParent);
+    if (!pGroup->ReleaseTabBar(pBar)) return FALSE;
+    if (pGroup->CanDestroyWhenEmpty()) pGroup->DestroyWhenEmpty();
+    return TRUE;
+}
+
 BOOL CZAVPBaseTabbedBar::RemoveTab(CWnd* pBar)
 {
     if (m_pTabWnd == nullptr || pBar == nullptr) return FALSE;

@@ -67,6 +67,9 @@ public:
     // Takes a bar out of its tab without destroying anything: the bar changes parent to the
     // frame, gets its caption back and is shown. FALSE when it is no tab of this bar.
     BOOL ReleaseTabBar(CWnd* pBar);
+    // Takes a bar out of the group it is a tab of, as ReleaseTabBar does; a group left without
+    // tabs goes as its last removed tab would take it. FALSE when the bar is no tab of a group.
+    static BOOL ReleaseFromGroup(CWnd* pBar);
     // A bar left without tabs leaves its mini frame or its frame side and is destroyed, as the
     // removal of its last tab would do.
     void DestroyWhenEmpty()

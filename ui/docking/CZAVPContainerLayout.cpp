@@ -13,6 +13,7 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
@@ -727,11 +728,20 @@ CZAVPDockingControlBar* CZAVPContainerLayout::ControlBarFromPoint(CPoint point, 
     return nullptr;
 }
 
-BOOL CZAVPContainerLayout::CanBeAttachedAsTab(CPoint, CZAVPDockingControlBar*& pBar) const
+BOOL CZAVPContainerLayout::CanBeAttachedAsTab(CPoint point, CZAVPDockingControlBar*& pBar) const
 {
-    // Only a multi mini frame's tree has a caption of its own to drop on.
+    // Only a multi mini frame's tree has a caption of its own to drop on; while the frame holds
+    // one bar its caption is that bar's, and a window dropped there joins the bar as a tab.
     pBar = nullptr;
-    return FALSE;
+    if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr ||
+        !m_pDockSite->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)) ||
+        m_lstControlBars.GetCount() >= 2)
+        return FALSE;
+    CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(m_pDockSite);
+    if (!pMiniFrame->IsWindowVisible() || pMiniFrame->HitTest(point, TRUE) != HTCAPTION)
+        return FALSE;
+    pBar = GetFirstBar();
+    return HasWindow(pBar);
 }
 
 // ---- the dump
@@ -838,10 +848,13 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
     }
     CZAVPDockManager* pManager = FindDockManager();
     if (pManager == nullptr) AfxThrowArchiveException(CArchiveException::genericException);
-    // The loaded tree is staged and only replaces the current one when all of it was read.
+    // The loaded tree is staged and only replaces the current one when all of it was read and
+    // its bars were found; nothing after the swap can fail, so a failure never touches the tree
+    // in use.
     CZAVPBarContainer* pRoot = NewContainer();
     CObList slidersBefore;
     slidersBefore.AddTail(&m_lstSliders);
+    std::vector<CZAVPDockingControlBar*> bars;
     try {
         pRoot->Serialize(ar);
         DWORD dwCount = 0;
@@ -852,24 +865,23 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
             ar >> e.first;
             if (e.first == kIdlessMarker) ar >> e.second;
         }
-        CZAVPBarContainer* pOld = m_pRootContainer;
-        m_pRootContainer = pRoot;
-        delete pOld;
-        m_lstControlBars.RemoveAll();
+        bars.reserve(entries.size());
+        auto listed = [&bars](CZAVPDockingControlBar* pBar) {
+            return std::find(bars.begin(), bars.end(), pBar) != bars.end();
+        };
         for (const auto& e : entries) {
             const DWORD id = e.first;
             if (id == kIdlessMarker) {
                 // The tabbed bar its node made, known by the first of the tabs it will gather.
-                CZAVPDockingControlBar* pTabbed = m_pRootContainer->FindStagedTabbedBar(e.second);
-                if (pTabbed != nullptr && m_lstControlBars.Find(pTabbed) == nullptr)
-                    m_lstControlBars.AddTail(pTabbed);
+                CZAVPDockingControlBar* pTabbed = pRoot->FindStagedTabbedBar(e.second);
+                if (pTabbed != nullptr && !listed(pTabbed)) bars.push_back(pTabbed);
                 continue;
             }
             // Only panes are looked up: a slider may carry the same number as a pane.
             CZAVPDockingControlBar* pBar = nullptr;
-            const CObList& bars = pManager->GetControlBars();
-            for (POSITION posBar = bars.GetHeadPosition(); posBar != nullptr && !pBar;) {
-                CObject* p = bars.GetNext(posBar);
+            const CObList& managerBars = pManager->GetControlBars();
+            for (POSITION posBar = managerBars.GetHeadPosition(); posBar != nullptr && !pBar;) {
+                CObject* p = managerBars.GetNext(posBar);
                 if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
                     HasWindow(static_cast<CWnd*>(p)) &&
                     (DWORD) static_cast<CWnd*>(p)->GetDlgCtrlID() == id)
@@ -880,18 +892,39 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
                 if (CZAVPBaseControlBar* pFloating = pManager->FindFloatingBarByID((UINT)id))
                     if (pFloating->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
                         pBar = static_cast<CZAVPDockingControlBar*>(pFloating);
-            if (pBar == nullptr) continue;
-            if (m_lstControlBars.Find(pBar) != nullptr) continue;
-            if (m_pRootContainer->SetUpByID((UINT)id, pBar)) m_lstControlBars.AddTail(pBar);
+            // A floating frame's pane that became a tab since: the frame takes it back out of
+            // its group (CZAVPMultiMiniFrameWnd::SetDockState).
+            if (pBar == nullptr && m_pDockSite != nullptr &&
+                m_pDockSite->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            {
+                CZAVPBaseTabbedBar* pHolder = nullptr;
+                CWnd* pTab = pManager->FindTabWindow((UINT)id, pHolder);
+                if (pHolder != nullptr && HasWindow(pTab) &&
+                    pTab->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+                    pBar = static_cast<CZAVPDockingControlBar*>(pTab);
+            }
+            if (pBar == nullptr || listed(pBar)) continue;
+            if (pRoot->SetUpByID((UINT)id, pBar)) bars.push_back(pBar);
         }
+        // The list is made while the tree in use still stands: only pointer moves follow.
+        CObList loaded;
+        for (CZAVPDockingControlBar* pBar : bars) loaded.AddTail(pBar);
+        CZAVPBarContainer* pOld = m_pRootContainer;
+        m_pRootContainer = pRoot;
+        pRoot = nullptr;
+        m_lstControlBars.RemoveAll();
+        m_lstControlBars.AddTail(&loaded);
+        delete pOld;
     } catch (...) {
-        // The sliders read for the staged tree go with it.
-        for (POSITION pos = m_lstSliders.GetHeadPosition(); pos != nullptr;) {
-            POSITION posCur = pos;
-            CObject* p = m_lstSliders.GetNext(pos);
-            if (slidersBefore.Find(p) == nullptr) m_lstSliders.RemoveAt(posCur);
+        if (pRoot != nullptr) {
+            // The sliders read for the staged tree go with it.
+            for (POSITION pos = m_lstSliders.GetHeadPosition(); pos != nullptr;) {
+                POSITION posCur = pos;
+                CObject* p = m_lstSliders.GetNext(pos);
+                if (slidersBefore.Find(p) == nullptr) m_lstSliders.RemoveAt(posCur);
+            }
+            delete pRoot;
         }
-        delete pRoot;
         throw;
     }
     RemoveNonValidBars();

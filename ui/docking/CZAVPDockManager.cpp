@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "framework/CArchive.h"
 #include "framework/CException.h"
@@ -17,6 +18,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
+#include "ui/docking/ZAVPLayoutWindowBudget.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockSiteMath.h"
@@ -702,11 +704,16 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         MakePaneLayoutParts(), nBytes);
     BOOL bResult = TRUE;
     try {
+        ZAVPLayoutWindowBudget budget(ZAVPLayoutWindowBudget::kLayoutWindows);
         CMemFile file(pData, nBytes);
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
         DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
         e->Delete();
+        m_bDisableSetDockState = TRUE;
+        bResult = FALSE;
+    } catch (const std::bad_alloc&) {
+        // What the reading had made is gone with it; the layout stays as it is.
         m_bDisableSetDockState = TRUE;
         bResult = FALSE;
     }

@@ -103,6 +103,9 @@ public:
     // The same for a docking pane: another frame of panes, a docked pane's edge, a frame side.
     BOOL CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt, CRect& rectResult,
                               BOOL& bDrawTab, CZAVPBaseControlBar** ppTargetBar);
+    // Whether the dragged window (pBar, or the frame pWnd that carries it) may join pTarget as a
+    // tab.
+    BOOL CanJoinAsTab(CWnd* pWnd, CZAVPBaseControlBar* pBar, CZAVPBaseControlBar* pTarget) const;
     // The dock bar a floating bar docks on when dropped at the cursor, or null.
     CZAVPBaseControlBar* FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar);
     // A docking pane under a screen point in a visible mini frame other than pIgnoreFrame.

@@ -10,6 +10,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
@@ -76,6 +77,19 @@ CZAVPBaseControlBar* CZAVPDockManager::FindDockTargetForFloatingBar(CZAVPBaseCon
     return pDockBar;
 }
 
+BOOL CZAVPDockManager::CanJoinAsTab(CWnd* pWnd, CZAVPBaseControlBar* pBar,
+                                    CZAVPBaseControlBar* pTarget) const
+{
+    if (pTarget == nullptr || pTarget == pBar || !pTarget->CanBeAttached() ||
+        !CZAVPDockingUtils::CanWindowBeAttached(pWnd) || !pTarget->CanAcceptBar(pBar) ||
+        !(pTarget->GetCurrentAlignment() & pBar->GetEnabledAlignment()))
+        return FALSE;
+    // Never the group the dragged pane is a tab of.
+    for (CWnd* pParent = pBar->GetParent(); pParent != nullptr; pParent = pParent->GetParent())
+        if (pParent == pTarget) return FALSE;
+    return TRUE;
+}
+
 BOOL CZAVPDockManager::CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBar, CPoint pt,
                                             CRect& rectResult, BOOL& bDrawTab,
                                             CZAVPBaseControlBar** ppTargetBar)
@@ -92,13 +106,22 @@ BOOL CZAVPDockManager::CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBa
         if (!rectFrame.PtInRect(pt)) continue;
         return pMiniFrame->CalcExpectedDockedRect(pWnd, pt, rectResult, bDrawTab, ppTargetBar);
     }
-    // Beside a docked pane near one of its edges.
     CZAVPBaseControlBar* pUnder = ControlBarFromPoint(pt, m_nDockSensitivity, TRUE,
                                                       RUNTIME_CLASS(CZAVPDockingControlBar), pBar);
-    if (pUnder != nullptr && pUnder->GetParentMiniFrame(TRUE) == nullptr &&
-        static_cast<CZAVPDockingControlBar*>(pUnder)->HitTestForDocking(pt, m_nDockSensitivity) ==
-            ZAVP_DOCKHIT_BESIDE)
-    {
+    if (pUnder != nullptr && pUnder->GetParentMiniFrame(TRUE) != nullptr) pUnder = nullptr;
+    const int nHit = pUnder != nullptr
+                         ? static_cast<CZAVPDockingControlBar*>(pUnder)->HitTestForDocking(
+                               pt, m_nDockSensitivity)
+                         : ZAVP_DOCKHIT_NONE;
+    // On a docked pane's caption or tabs: the dragged window joins it as a tab.
+    if (nHit == ZAVP_DOCKHIT_TAB && CanJoinAsTab(pWnd, pBar, pUnder)) {
+        pUnder->GetWindowRect(rectResult);
+        bDrawTab = TRUE;
+        if (ppTargetBar != nullptr) *ppTargetBar = pUnder;
+        return TRUE;
+    }
+    // Beside a docked pane near one of its edges.
+    if (nHit == ZAVP_DOCKHIT_BESIDE) {
         pUnder->GetWindowRect(rectResult);
         if (ppTargetBar != nullptr) *ppTargetBar = pUnder;
         return TRUE;

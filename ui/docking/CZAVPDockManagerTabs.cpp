@@ -63,6 +63,7 @@ public:
         m_pInner->StoreMiniFrame(ar, pMiniFrame);
     }
     CObject* LoadMiniFrame(CArchive& ar) override { return m_pInner->LoadMiniFrame(ar); }
+    size_t MinMiniFrameBytes() const override { return m_pInner->MinMiniFrameBytes(); }
     void Discard(CObject* pStaged) override
     {
         if (m_staged.erase(pStaged) != 0)

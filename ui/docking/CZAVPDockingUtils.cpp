@@ -37,6 +37,9 @@ void CZAVPDockingUtils::RotateSideValues(LONG values[4], int nAngle)
 
 BOOL CZAVPDockingUtils::CanWindowBeAttached(CWnd* pWnd)
 {
+    // A floating frame answers for what it holds (every pane of a frame of several).
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
+        return static_cast<CZAVPMiniFrameWnd*>(pWnd)->CanBeAttached();
     if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPControlBar)))
         return static_cast<CZAVPControlBar*>(pWnd)->CanBeAttached();
     return FALSE;

@@ -1,12 +1,16 @@
 // The outline that follows the cursor while a bar or a mini frame is dragged in standard dock
 // mode: an XOR rectangle on the desktop, shown once the cursor has moved past the drag threshold,
-// with the frame's window updates locked meanwhile. Tab previews over tabbed bars come with the
-// tabbed bars.
+// with the frame's window updates locked meanwhile. Over the caption or the tabs of a tabbed bar
+// the dragged window shows as a temporary tab of that bar instead (held by the global docking
+// bar); over the caption of another bar that would take it as a tab, a tab-shaped outline.
 #pragma once
+
+#include <windows.h>
 
 #include "framework/CRect.h"
 
 class CWnd;
+class CZAVPBaseControlBar;
 class CZAVPDockManager;
 
 class CZAVPDragOutline
@@ -21,30 +25,72 @@ public:
     void BeginDrag();
     // Each mouse move of the drag; with bForce the outline shows even below the threshold.
     void MoveDragFrame(BOOL bForce = FALSE);
-    // Erases the outline and unlocks window updates; the outline rectangle stays readable.
+    // Erases the outline or takes the temporary tab away and unlocks window updates; the outline
+    // rectangle, the last target and whether the drag ended on a tab stay readable.
     void EndDrag(BOOL bFinal = TRUE);
     BOOL IsActive() const { return m_bActive; }
     CRect GetDragRect() const { return m_rectLastDrag; }
     CPoint GetStartPoint() const { return m_ptStart; }
+    // The bar that was the docking target under the cursor when the drag ended (null for none).
+    CZAVPBaseControlBar* GetLastTarget() const;
+    // The drag ended while a temporary tab or a tab-shaped outline was shown: the caller docks
+    // the dragged window as a tab of the last target.
+    BOOL IsEndedOnTab() const { return m_bEndedOnTab; }
+    // The temporary tab's index in the target's tab window, -1 while none is shown.
+    int GetTemporaryTab() const { return m_nTemporaryTab; }
+    BOOL IsTabOutlineShown() const { return m_bTabOutlineShown; }
 
     // XOR rectangle on the desktop DC: the old one erased, the new one drawn.
     static void DrawDragRect(const RECT& rectNew, const RECT& rectOld, BOOL bErase, int nWidth,
                              int nOldWidth);
+    // The tab-shaped outline over a bar's window rectangle (XOR, drawing it again erases it).
+    static void DrawTabOutline(const RECT& rectBar, int nTabHeight);
     // The first outline of a docked bar: its recent floating size at its top-left corner, moved so
     // that its left edge lies kCursorGap left of the cursor when the cursor is outside it.
     static CRect FirstOutlineRect(const CRect& rectBar, CSize sizeFloating, CPoint ptCursor);
     // The cursor left the threshold box around the start point (SM_CXDRAG by SM_CYDRAG).
     static BOOL PastThreshold(CPoint ptStart, CPoint ptCursor, CSize sizeThreshold);
 
+    // The three XOR parts of a tab-shaped outline: the bar above a band one tab height tall, the
+    // tab in that band (from left + 10 to left + 50, at most right - width - 4) and the opening
+    // between them. Parts that do not fit are empty.
+    struct TabOutline
+    {
+        RECT rectBody;     // drawn as a frame of the given width
+        RECT rectTab;      // drawn as a frame of the given width
+        RECT rectOpening;  // filled: takes away the edges between the body and the tab
+    };
+    static TabOutline TabOutlineParts(const RECT& rectBar, int nTabHeight, int nWidth);
+
     static const int kCursorGap = 5;
     static const int kOutlineWidth = 4;
+    static const int kTabOutlineWidth = 3;
+    static const int kTabOutlineLeft = 10;
+    static const int kTabOutlineRight = 50;
+    static const int kTabOutlineMargin = 4;
 
 private:
+    // The preview for the target under the cursor: a temporary tab or a tab-shaped outline.
+    void ShowTabPreview(CZAVPBaseControlBar* pTarget);
+    // Takes a shown temporary tab or tab-shaped outline away.
+    void HideTabPreview();
+    // The tab window that holds the temporary tab, or null when the target has gone.
+    class CZAVPTabWnd* TemporaryTabWindow() const;
+    CZAVPBaseControlBar* TabTarget() const;
+
     CPoint m_ptStart;      // screen: where the drag began
     CPoint m_ptLast;       // screen: the cursor at the last move
     CRect m_rectDrag;      // screen: the outline now
+    CRect m_rectShown;     // screen: the outline on the screen (empty while a tab preview shows)
     CRect m_rectLastDrag;  // screen: the outline when the drag ended
+    HWND m_hLastTarget;    // the docking target at the last move
+    BOOL m_bEndedOnTab;    // the drag ended on a tab preview
     BOOL m_bActive;        // the threshold was passed; the outline is shown
+    int m_nTemporaryTab;   // index of the temporary tab in the tab target's tab window, or -1
     CWnd* m_pDraggedWnd;
     CZAVPDockManager* m_pDockManager;
+    HWND m_hTabTarget;        // the bar that shows the tab preview
+    BOOL m_bTabOutlineShown;  // the tab-shaped outline is on the screen
+    CRect m_rectTabOutline;   // screen: the bar the tab-shaped outline was drawn over
+    int m_nTabOutlineHeight;
 };

@@ -19,6 +19,7 @@
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/CZAVPTitleButtonEx.h"
 #include "ui/docking/ZAVPBarClass.h"
+#include "ui/docking/ZAVPLayoutWindowBudget.h"
 #include "ui/docking/layout/ContainerRecords.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -979,6 +980,7 @@ void CZAVPMiniFrameWnd::Serialize(CArchive& ar)
     const size_t nImageBytes = ar.GetFile() != nullptr ? (size_t)ar.GetFile()->GetLength() : 0;
     DockLayout::LoadMiniFrameRecord(ar, nImageBytes, FALSE, record, nested);
     // The window appears when its bar comes back (SetDockState), never empty.
+    ZAVPLayoutWindowBudget::Take();
     if (!Create("", MaskStoredStyle(record.style) & ~WS_VISIBLE, record.rect,
                 m_pParentFrameForLoad))
         AfxThrowArchiveException(CArchiveException::genericException);
@@ -1001,8 +1003,12 @@ void CZAVPMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
         return;
     }
     if (pBar->GetSafeHwnd() == m_hEmbeddedBar) return;
-    const BOOL bVisible = pBar->IsRestoredFromRegistry() ? pBar->GetRecentVisibleState()
-                                                         : (pBar->GetStyle() & WS_VISIBLE) != 0;
+    BOOL bVisible = pBar->IsRestoredFromRegistry() ? pBar->GetRecentVisibleState()
+                                                   : (pBar->GetStyle() & WS_VISIBLE) != 0;
+    // A bar that became a tab since the layout was stored leaves its group first: no tab may
+    // keep a window that floats here. Out of the group it shows, whichever tab was in front.
+    if (CZAVPBaseTabbedBar::ReleaseFromGroup(pBar) && !pBar->IsRestoredFromRegistry())
+        bVisible = TRUE;
     // A pane hidden on an auto-hide strip comes off it first.
     if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
         static_cast<CZAVPDockingControlBar*>(pBar)->IsAutoHideMode())

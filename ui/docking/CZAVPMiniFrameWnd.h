@@ -170,6 +170,8 @@ public:
     void SetPinState(BOOL bPinned) { m_bPinned = bPinned; }
     BOOL IsRolledUp() const { return m_bRolledUp; }
     BOOL IsMoving() const { return m_bCaptured; }
+    // The outline of an outline-mode move: what it shows, and where the last move ended.
+    const CZAVPDragOutline& GetDragOutline() const { return m_dragFrameImpl; }
     DWORD GetCaptionButtonFlags() const { return m_dwCaptionButtons; }
     UINT GetStoredBarId() const { return m_nStoredBarId; }
     CRect GetRecentRect() const { return m_rectRecentFloatingRect; }

@@ -9,6 +9,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
@@ -226,6 +227,24 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
     if (pBar == nullptr || pManager == nullptr) return nullptr;
     if (!pBar->IsWindowVisible() && pBar->GetDockMode() == ZAVP_DOCK_STANDARD)
         pBar->ShowWindow(SW_SHOWNOACTIVATE);
+    // An outline that ended on a tab preview knows its target: the pane joins it as a tab.
+    CZAVPBaseControlBar* pTabTarget = GetDockMode() != ZAVP_DOCK_IMMEDIATE &&
+                                              m_dragFrameImpl.IsEndedOnTab()
+                                          ? m_dragFrameImpl.GetLastTarget()
+                                          : nullptr;
+    if (pTabTarget != nullptr && pTabTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
+        pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+    {
+        ReleaseMove();
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pBar);
+        pPane->StoreRecentPosition();
+        CZAVPDockingControlBar* pGroup = nullptr;
+        if (pPane->AttachToTabbedBar(static_cast<CZAVPDockingControlBar*>(pTabTarget),
+                                     ZAVP_DM_DBL_CLICK, TRUE, pGroup) == nullptr)
+            return nullptr;
+        if (pbTabbed != nullptr) *pbTabbed = TRUE;
+        return pPane;
+    }
     if (pBar->IsResizable()) {
         // A docking pane decides where it drops; a move still under way ends here.
         ReleaseMove();

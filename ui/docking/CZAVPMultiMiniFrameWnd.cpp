@@ -536,13 +536,20 @@ CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
     if (!IsDockingPossible()) return nullptr;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr) return nullptr;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    // Over another such frame the two trees merge there.
-    CRect rectDock;
+    // An outline drag found its target while it moved, and knows whether it showed a tab there;
+    // a frame that follows the mouse itself asks the dock manager now.
     BOOL bDrawTab = FALSE;
     CZAVPBaseControlBar* pTarget = nullptr;
-    pManager->CalcExpectedDockedRect(this, ptCursor, rectDock, bDrawTab, &pTarget);
+    if (GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
+        pTarget = m_dragFrameImpl.GetLastTarget();
+        bDrawTab = m_dragFrameImpl.IsEndedOnTab();
+    } else {
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        CRect rectDock;
+        pManager->CalcExpectedDockedRect(this, ptCursor, rectDock, bDrawTab, &pTarget);
+    }
+    // Over another such frame the two trees merge there.
     CZAVPMiniFrameWnd* pTargetFrame = pTarget != nullptr ? pTarget->GetParentMiniFrame(TRUE)
                                                          : nullptr;
     CZAVPDockingControlBar* pFirst = m_barContainerManager.GetFirstBar();
@@ -678,6 +685,9 @@ void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
         return;
     }
     for (CZAVPDockingControlBar* pPane : Panes(FALSE)) {
+        // A pane that became a tab since the layout was stored leaves its group first: no tab
+        // may keep a window that floats here.
+        CZAVPBaseTabbedBar::ReleaseFromGroup(pPane);
         if (pPane->IsAutoHideMode()) pPane->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr, FALSE);
         CZAVPMiniFrameWnd* pOther = pPane->GetParentMiniFrame(TRUE);
         if (pOther != nullptr && pOther != this) pOther->RemoveControlBar(pPane);

@@ -11,6 +11,7 @@
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/ZAVPBarClass.h"
+#include "ui/docking/ZAVPLayoutWindowBudget.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -479,6 +480,7 @@ void CZAVPSlider::Serialize(CArchive& ar)
     dwStyle = dwVisible ? (dwStyle | WS_VISIBLE) : (dwStyle & ~WS_VISIBLE);
     // The stored rectangle gives the thickness; the stored width must agree with it.
     (void)nWidth;
+    ZAVPLayoutWindowBudget::Take();
     if (!CreateEx(0, dwStyle, rect, m_pOwner, (UINT)nID, nullptr))
         AfxThrowArchiveException(CArchiveException::genericException);
     SetBarAlignment(dwStyle & CBRS_ALIGN_ANY);

@@ -13,6 +13,8 @@ public:
     explicit ZAVPMiniFrameLayoutParts(CFrameWnd* pFrame) : m_pFrame(pFrame) {}
     // A mini frame (or a class derived from it) only; anything else refuses the image.
     CObject* LoadMiniFrame(CArchive& ar) override;
+    // An object tag, then style, rectangle, visibility, bar id, caption buttons and pin state.
+    size_t MinMiniFrameBytes() const override { return 2 + 4 + 16 + 4 + 4 + 4 + 4; }
     // A staged window is destroyed (it deletes itself); a bare object is deleted.
     void Discard(CObject* pStaged) override;
 

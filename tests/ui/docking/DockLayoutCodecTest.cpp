@@ -262,3 +262,48 @@ TEST(DockLayoutCodec, UnexpectedClassIsNeverCreatedAndStagedSlidersGo)
     EXPECT_EQ(live, TestSlider::s_live);
     EXPECT_TRUE(loaded.entries.empty());
 }
+
+TEST(DockLayoutCodec, ACountBeyondTheBytesLeftIsRefusedBeforeItsRecordsMakeAnything)
+{
+    // Ten bars, then one mini frame record of 23 bytes whose count says two. Each frame takes at
+    // least 20 bytes: two would need 40 of the 27 left after the count, though the whole image
+    // (119 bytes) could hold five.
+    class CountingNested : public TestNested
+    {
+    public:
+        size_t MinMiniFrameBytes() const override { return 20; }
+        CObject* LoadMiniFrame(CArchive& ar) override
+        {
+            ++m_nLoaded;
+            return TestNested::LoadMiniFrame(ar);
+        }
+        int m_nLoaded = 0;
+    };
+    TestMiniFrame mini;
+    DockLayoutImage image;
+    for (DWORD id = 1; id <= 10; ++id)
+        image.entries.push_back({DockedEntry::bar, id, kNoId, nullptr});
+    image.miniFrames = {&mini};
+    std::vector<BYTE> bytes = Store(image);
+    ASSERT_EQ(119u, bytes.size());
+    const size_t nCountAt = 4 + 4 + 10 * 8;
+    ASSERT_EQ(1, bytes[nCountAt]);
+    bytes[nCountAt] = 2;
+
+    const int miniFramesBefore = TestMiniFrame::s_live;
+    CountingNested nested;
+    DockLayoutImage loaded;
+    CMemFile file(bytes.data(), (UINT)bytes.size());
+    int cause = -1;
+    try {
+        CArchive ar(&file, CArchive::load);
+        LoadDockLayout(ar, bytes.size(), loaded, nested);
+    } catch (CArchiveException* e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(CArchiveException::genericException, cause);
+    EXPECT_EQ(0, nested.m_nLoaded);
+    EXPECT_TRUE(loaded.entries.empty() && loaded.miniFrames.empty());
+    EXPECT_EQ(miniFramesBefore, TestMiniFrame::s_live);
+}

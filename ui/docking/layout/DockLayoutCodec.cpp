@@ -1,8 +1,11 @@
 // The stored docking layout (see DockLayoutCodec.h).
 #include "ui/docking/layout/DockLayoutCodec.h"
 
+#include <algorithm>
+
 #include "framework/CArchive.h"
 #include "framework/CArchiveException.h"
+#include "framework/CFile.h"
 #include "ui/docking/layout/DockSiteMath.h"
 
 namespace DockLayout
@@ -19,11 +22,24 @@ const size_t kIdBytes = 4;
 
 [[noreturn]] void Refuse() { AfxThrowArchiveException(CArchiveException::genericException); }
 
+// The bytes of the image not read yet: the archive gives back what it read ahead, so the file
+// stands right after what was consumed.
+size_t BytesLeft(CArchive& ar, size_t nImageBytes)
+{
+    CFile* pFile = ar.GetFile();
+    if (pFile == nullptr) return nImageBytes;
+    ar.Flush();
+    const ULONGLONG nLength = pFile->GetLength();
+    const ULONGLONG nPosition = pFile->GetPosition();
+    const ULONGLONG nLeft = nPosition < nLength ? nLength - nPosition : 0;
+    return nLeft < (ULONGLONG)nImageBytes ? (size_t)nLeft : nImageBytes;
+}
+
 DWORD ReadCountWithin(CArchive& ar, size_t nImageBytes, size_t nMinRecord)
 {
     DWORD n = 0;
     ar >> n;
-    if ((size_t)n > nImageBytes / nMinRecord) Refuse();
+    if ((size_t)n > BytesLeft(ar, nImageBytes) / nMinRecord) Refuse();
     return n;
 }
 
@@ -116,7 +132,8 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
             staged.entries.push_back(e);
         }
 
-        const DWORD nMiniFrames = ReadCountWithin(ar, nImageBytes, kMinMiniFrameBytes);
+        const DWORD nMiniFrames = ReadCountWithin(
+            ar, nImageBytes, std::max(kMinMiniFrameBytes, nested.MinMiniFrameBytes()));
         for (DWORD i = 0; i < nMiniFrames; ++i) {
             staged.miniFrames.push_back(nullptr);
             staged.miniFrames.back() = nested.LoadMiniFrame(ar);
@@ -127,7 +144,8 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
             AutoHideRecord r{};
             DWORD nSiblings = 0;
             ar >> r.id >> r.alignment >> r.visible >> nSiblings;
-            if (!AlignmentIsOneSide(r.alignment) || (size_t)nSiblings > nImageBytes / kIdBytes)
+            if (!AlignmentIsOneSide(r.alignment) ||
+                (size_t)nSiblings > BytesLeft(ar, nImageBytes) / kIdBytes)
                 Refuse();
             for (DWORD k = 0; k < nSiblings; ++k) {
                 DWORD id = 0;
@@ -138,7 +156,7 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
             for (DWORD& field : r.stripFields) ar >> field;
             staged.autoHide.push_back(r);
         }
-    } catch (CException*) {
+    } catch (...) {
         DiscardAll(staged, nested);
         image = DockLayoutImage();
         throw;

@@ -71,14 +71,19 @@ public:
     virtual CObject* LoadSlider(CArchive& ar);
     virtual void StoreMiniFrame(CArchive& ar, CObject* pMiniFrame);
     virtual CObject* LoadMiniFrame(CArchive& ar);
+    // The fewest bytes a stored mini frame takes (its object tag and its fixed fields), for
+    // bounding the count of frames by the bytes left.
+    virtual size_t MinMiniFrameBytes() const { return 2; }
     // Destroys an object staged by a Load above when the image as a whole is refused.
     virtual void Discard(CObject* pStaged);
 };
 
 // Writes the image; each count is the number of records that follow it.
 void StoreDockLayout(CArchive& ar, const DockLayoutImage& image, DockLayoutNested& nested);
-// Reads an image of nImageBytes bytes into a fresh image. On a fault every staged object is
-// discarded, the image is left empty and the CArchiveException goes on to the caller.
+// Reads an image of nImageBytes bytes into a fresh image. Every count is bounded by the bytes
+// left after it, so a forged count is refused before its records make anything. On a fault
+// (or an allocation failure) every staged object is discarded, the image is left empty and the
+// exception goes on to the caller.
 void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
                     DockLayoutNested& nested);
 }  // namespace DockLayout
