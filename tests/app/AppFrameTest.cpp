@@ -323,6 +323,7 @@ TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheCloseAndComesBackAtTheNextStar
 TEST_F(AppFrame, AWorkspaceBarLeftFloatingComesBackFloatingAboveTheFrameWithItsTree)
 {
     Populate();
+    Root()->m_modified = 1;  // saved at the close, read at the next start
     VIEW_CategoryTree* tree = frame->GetCategoryTree();
     const int items = TreeView_GetCount(tree->GetSafeHwnd());
     ASSERT_GT(items, 1);

@@ -215,7 +215,7 @@ TEST_F(WorkspaceRoad, W04_DroppedOnTheRightEdgeTheBarDocksThereAndTheListEndsBef
     ASSERT_TRUE(Floating());
     const RECT client = ClientOnScreen(Main());
     const POINT to = {client.right - kNearSide, (client.top + client.bottom) / 2};
-    ASSERT_TRUE(UserInput::Drag(BarFrame(), FloatingCaptionPoint(), to));
+    ASSERT_TRUE(UserInput::Drag(Main(), FloatingCaptionPoint(), to));
     ASSERT_TRUE(WaitUntil([] { return !Floating(); }, ProgramUnderTest::kLimitMs))
         << "the bar did not dock";
     ASSERT_TRUE(s->Program().Idle());
@@ -229,7 +229,7 @@ TEST_F(WorkspaceRoad, W05_ADoubleClickOnTheFloatingCaptionDocksTheBarWhereItWasL
 {
     ASSERT_TRUE(DragOut()) << "the bar did not float";
     EXPECT_TRUE(ListFillsTheLeftover());
-    ASSERT_TRUE(UserInput::DoubleClick(BarFrame(), FloatingCaptionPoint()));
+    ASSERT_TRUE(UserInput::DoubleClick(Main(), FloatingCaptionPoint()));
     ASSERT_TRUE(WaitUntil([] { return !Floating(); }, ProgramUnderTest::kLimitMs))
         << "the double click did not dock the bar";
     ASSERT_TRUE(s->Program().Idle());
