@@ -100,10 +100,14 @@ TEST_F(ViewPlacementTest, TheViewStartsAfterTheAutoHideStrip)
     ASSERT_TRUE(m_pFiles->IsAutoHideMode());
     CZAVPAutoHideToolBar* pStrip = m_pFiles->GetAutoHideToolBar();
     ASSERT_NE(nullptr, pStrip);
+    // The strip's side keeps a band for it (the strip lies a little off the edge): the view
+    // takes what the dock manager leaves beside that band, which is right of the strip.
     const CRect rectStrip = InFrame(pStrip);
-    ASSERT_EQ(0, rectStrip.left);
     ASSERT_GT(rectStrip.Width(), 0);
-    EXPECT_EQ(Text(CRect(rectStrip.right, 0, kClientWidth, kClientHeight)), Text(InFrame(&m_view)));
+    CRect area;
+    Manager().GetClientAreaBounds(area);
+    EXPECT_GE(area.left, rectStrip.right);
+    EXPECT_EQ(Text(CRect(area.left, 0, kClientWidth, kClientHeight)), Text(InFrame(&m_view)));
 
     // Pinned again, the pane takes its side back from the view.
     m_pFiles->SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT);
