@@ -17,9 +17,9 @@ namespace
 const UINT kShowWorkspace = 32789;
 const UINT kHideWorkspace = 32790;
 const UINT kExit = 57665;
-const int kWidening = 60;    // pixels the bar's slider is dragged to the right
-const int kMadeSize = 200;   // the bar is made 200 x 200: its first floating frame's size
-const int kNearSide = 6;     // how far from a side of the client area a drop docks there
+const int kWidening = 60;   // pixels the bar's slider is dragged to the right
+const int kMadeSize = 200;  // the bar is made 200 x 200: its first floating frame's size
+const int kNearSide = 6;    // how far from a side of the client area a drop docks there
 const int kCaptionInset = 40;
 
 std::string Text(const RECT& r)
@@ -107,8 +107,7 @@ protected:
         if (programEnded) return;  // the restart starts it again
         ASSERT_TRUE(s->Program().Running()) << "the program is no longer running";
         ASSERT_NE(nullptr, s->Program().WaitForMainWindow()) << "no main window";
-        ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; },
-                              ProgramUnderTest::kLimitMs))
+        ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; }, ProgramUnderTest::kLimitMs))
             << "no tree \"По категориям\"";
     }
 

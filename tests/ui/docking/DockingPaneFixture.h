@@ -186,11 +186,12 @@ inline void ClickCaptionButton(CZAVPDockingControlBar* pPane, UINT nHit)
 }
 
 inline CZAVPMiniFrameWnd* DockingPaneTest::FloatByCaption(CZAVPDockingControlBar* pPane,
-                                                         CPoint ptClient)
+                                                          CPoint ptClient)
 {
     CRect rectPane;
     pPane->GetWindowRect(rectPane);
-    MouseAtScreen(pPane, WM_LBUTTONDOWN, rectPane.TopLeft() + pPane->GetCaptionRect().CenterPoint());
+    MouseAtScreen(pPane, WM_LBUTTONDOWN,
+                  rectPane.TopLeft() + pPane->GetCaptionRect().CenterPoint());
     CPoint ptOut = ptClient;
     m_pFrame->ClientToScreen(&ptOut);
     MouseAtScreen(pPane, WM_MOUSEMOVE, ptOut);
