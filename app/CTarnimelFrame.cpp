@@ -134,6 +134,19 @@ BOOL CTarnimelFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
     return m_pItemsList != nullptr;
 }
 
+void CTarnimelFrame::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    CZAVPFrameWnd::InitialUpdateFrame(pDoc, bMakeVisible);
+    if (!bMakeVisible) return;
+    // A bar left floating comes back in a frame of its own, which is no child of this one: the
+    // first update reaches the views it holds (the category tree) only here.
+    for (POSITION pos = m_dockManager.GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
+        CWnd* miniFrame = static_cast<CWnd*>(m_dockManager.GetMiniFrames().GetNext(pos));
+        if (miniFrame->GetSafeHwnd() != nullptr)
+            miniFrame->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    }
+}
+
 void CTarnimelFrame::OnClose()
 {
     // The workspace bar goes before the document closes, so that the tree it holds is no longer

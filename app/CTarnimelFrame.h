@@ -28,6 +28,7 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible) override;
 
     CZAVPToolBar& MainToolBar() { return m_wndToolBar; }
     CZAVPToolBar& NavigationToolBar() { return m_wndNavigationBar; }

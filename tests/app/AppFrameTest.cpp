@@ -14,6 +14,7 @@
 #include "app/DriveFacts.h"
 #include "app/InPlaceEdit.h"
 #include "app/VIEW_CategoryTree.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
@@ -317,6 +318,74 @@ TEST_F(AppFrame, TheWorkspaceBarsStateIsSavedAtTheCloseAndComesBackAtTheNextStar
     ASSERT_NE(nullptr, frame->GetCategoryTree());
     EXPECT_EQ(frame->GetCategoryTree(), frame->WorkspaceBar().FindBarByTabNumber(0, TRUE));
     EXPECT_TRUE(frame->GetCategoryTree()->IsWindowVisible());
+}
+
+TEST_F(AppFrame, AWorkspaceBarLeftFloatingComesBackFloatingAboveTheFrameWithItsTree)
+{
+    Populate();
+    Root()->m_modified = 1;  // saved at the close, read at the next start
+    VIEW_CategoryTree* tree = frame->GetCategoryTree();
+    const int items = TreeView_GetCount(tree->GetSafeHwnd());
+    ASSERT_GT(items, 1);
+    CRect rectFrame;
+    frame->GetWindowRect(rectFrame);
+    const CRect floating(rectFrame.TopLeft() + CPoint(300, 120), CSize(220, 260));
+    ASSERT_TRUE(frame->WorkspaceBar().FloatControlBar(floating, ZAVP_DM_DBL_CLICK, TRUE));
+    PumpPending();
+    ASSERT_TRUE(frame->WorkspaceBar().IsFloating());
+    const CRect stored = [&] {
+        CRect rect;
+        frame->WorkspaceBar().GetParentMiniFrame(TRUE)->GetWindowRect(rect);
+        return rect;
+    }();
+    frame->PostMessage(WM_CLOSE);
+    g_app.Run();
+    frame = nullptr;
+
+    ASSERT_TRUE(g_app.InitInstance());
+    frame = g_app.GetMainFrame();
+    ASSERT_NE(nullptr, frame);
+    PumpPending();
+    EXPECT_FALSE(frame->m_dockManager.IsLoadFailed());
+    // The frame's own bar floats where it was, holding the tree with all its items.
+    WND_Workspace& bar = frame->WorkspaceBar();
+    CZAVPMiniFrameWnd* miniFrame = bar.GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, miniFrame) << "the bar came back docked";
+    EXPECT_TRUE(miniFrame->IsWindowVisible());
+    CRect now;
+    miniFrame->GetWindowRect(now);
+    EXPECT_EQ(stored, now);
+    tree = frame->GetCategoryTree();
+    ASSERT_NE(nullptr, tree);
+    EXPECT_EQ(tree, bar.FindBarByTabNumber(0, TRUE));
+    EXPECT_TRUE(tree->IsWindowVisible());
+    EXPECT_EQ(items, TreeView_GetCount(tree->GetSafeHwnd()));
+    // Owned by the main frame, it stays above it.
+    EXPECT_EQ(frame->GetSafeHwnd(), ::GetWindow(miniFrame->GetSafeHwnd(), GW_OWNER));
+    bool above = false;
+    for (HWND w = ::GetWindow(miniFrame->GetSafeHwnd(), GW_HWNDNEXT); w != nullptr;
+         w = ::GetWindow(w, GW_HWNDNEXT))
+        if (w == frame->GetSafeHwnd()) above = true;
+    EXPECT_TRUE(above) << "the floating bar lies under the frame";
+
+    // The menu offers to hide the bar the user sees, and hiding and showing keep its tree.
+    auto enabled = [&](UINT command) {
+        CTestCmdUI state;
+        state.m_nID = command;
+        frame->OnCmdMsg(command, (int)CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return state.m_bEnabled != FALSE;
+    };
+    EXPECT_FALSE(enabled(ID_SHOW_WORKSPACE));
+    EXPECT_TRUE(enabled(ID_HIDE_WORKSPACE));
+    Command(ID_HIDE_WORKSPACE);
+    PumpPending();
+    EXPECT_FALSE(miniFrame->IsWindowVisible());
+    EXPECT_TRUE(enabled(ID_SHOW_WORKSPACE));
+    Command(ID_SHOW_WORKSPACE);
+    PumpPending();
+    EXPECT_TRUE(miniFrame->IsWindowVisible());
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_EQ(items, TreeView_GetCount(tree->GetSafeHwnd()));
 }
 
 TEST_F(AppFrame, AcceleratorsAreTheTableAndBackspaceGoesUp)

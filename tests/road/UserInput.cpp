@@ -81,4 +81,14 @@ bool Drag(HWND window, POINT from, POINT to)
     return Send({MouseInput(to, MOUSEEVENTF_LEFTUP)});
 }
 
+bool DoubleClick(HWND window, POINT at)
+{
+    if (!Focus(window)) return false;
+    if (!Send({MouseInput(at, 0)})) return false;
+    Sleep(kStepPauseMs);
+    // One batch: no pause can stretch the two clicks beyond the double-click time.
+    return Send({MouseInput(at, MOUSEEVENTF_LEFTDOWN), MouseInput(at, MOUSEEVENTF_LEFTUP),
+                 MouseInput(at, MOUSEEVENTF_LEFTDOWN), MouseInput(at, MOUSEEVENTF_LEFTUP)});
+}
+
 }  // namespace UserInput

@@ -12,4 +12,6 @@ bool Focus(HWND window);
 bool Key(HWND window, WORD vk, bool ctrl = false);
 // Presses the left button at one screen point, moves to another in steps and releases it there.
 bool Drag(HWND window, POINT from, POINT to);
+// Two left clicks at one screen point, within the system's double-click time.
+bool DoubleClick(HWND window, POINT at);
 }  // namespace UserInput

@@ -11,10 +11,12 @@
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 
 IMPLEMENT_DYNAMIC(CZAVPBaseControlBar, CWnd)
@@ -262,7 +264,19 @@ void CZAVPBaseControlBar::AdjustDockingLayout(HDWP hdwp)
 {
     // A floating bar is laid out by its mini frame.
     if (!IsDocked()) return;
-    if (CZAVPDockManager* pManager = GetDockManager()) pManager->AdjustDockingLayout(hdwp);
+    CWnd* pFrame = m_pDockSite;
+    if (pFrame == nullptr && m_hWnd != nullptr) pFrame = GetParentFrame();
+    AdjustFrameLayout(pFrame, hdwp);
+}
+
+void CZAVPBaseControlBar::AdjustFrameLayout(CWnd* pFrame, HDWP hdwp)
+{
+    // The frame's own operation lays out the bars and then places the view in what they leave;
+    // the dock manager alone would leave the view where it was.
+    if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd)))
+        static_cast<CZAVPFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pFrame))
+        pManager->AdjustDockingLayout(hdwp);
 }
 
 void CZAVPBaseControlBar::Serialize(CArchive& ar)

@@ -124,6 +124,8 @@ public:
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual void DoPaint(CDC* pDC);
     virtual void AdjustDockingLayout(HDWP hdwp = nullptr);
+    // The docking layout of a frame, through the frame's own operation where it has one.
+    static void AdjustFrameLayout(CWnd* pFrame, HDWP hdwp = nullptr);
 
     // The platform's forms stay reachable beside the bar's own.
     using CWnd::MoveWindow;

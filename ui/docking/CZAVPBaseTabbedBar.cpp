@@ -313,7 +313,10 @@ void CZAVPBaseTabbedBar::StoreRecentDockInfo()
         if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
             static_cast<CZAVPDockingControlBar*>(pWnd)->StoreRecentTabInfo();
     }
-    CZAVPControlBar::StoreRecentDockInfo();
+    // The group's own place is a pane's: its slider and side while docked, its frame while
+    // floating. Recorded as a plain control bar's, it would always go back to the side it was
+    // made on.
+    CZAVPDockingControlBar::StoreRecentDockInfo();
 }
 
 // ---- layout and floating

@@ -85,8 +85,10 @@ BOOL CZAVPControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR lps
     CRect rectScreen(rect);
     if (pParentWnd != nullptr) pParentWnd->ClientToScreen(rectScreen);
     if (m_recentDockInfo.m_rectDockedRect.IsRectEmpty()) m_recentDockInfo.m_rectDockedRect = rect;
-    if (m_recentDockInfo.m_rectRecentFloatingRect.IsRectEmpty())
-        m_recentDockInfo.m_rectRecentFloatingRect = rectScreen;
+    // A bar made at a size floats first at that size, where the drag or the double click puts
+    // it; one made without a size (a toolbar fits its frame to its buttons) keeps the small
+    // placeholder.
+    if (!rectScreen.IsRectEmpty()) m_recentDockInfo.m_rectRecentFloatingRect = rectScreen;
     UpdateFullRect();
     m_dragFrameImpl.Attach(this);
     return TRUE;

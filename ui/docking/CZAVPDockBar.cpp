@@ -11,7 +11,6 @@
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
-#include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/ZAVPBarClass.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -135,14 +134,8 @@ CSize CZAVPDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
 void CZAVPDockBar::AdjustDockingLayout(HDWP)
 {
-    CWnd* pParent = GetParent();
-    if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pParent)) {
-        // The frame re-lays out only when it is not already doing so.
-        if (ZAVPIsKindOf(pParent, RUNTIME_CLASS(CZAVPFrameWnd)))
-            static_cast<CZAVPFrameWnd*>(pParent)->AdjustDockingLayout(nullptr);
-        else
-            pManager->AdjustDockingLayout(nullptr);
-    }
+    // The frame re-lays out only when it is not already doing so.
+    AdjustFrameLayout(GetParent(), nullptr);
 }
 
 // ---- rows

@@ -151,7 +151,12 @@ void CZAVPDockManager::RemoveControlBarFromDockManager(CZAVPBaseControlBar* pWnd
     if (POSITION pos = m_lstLastHiddenControlBars.Find(pWnd))
         m_lstLastHiddenControlBars.RemoveAt(pos);
     if (bDestroy && pWnd->GetSafeHwnd() != nullptr) pWnd->DestroyWindow();
-    if (bAdjustLayout) AdjustDockingLayout();
+    if (bAdjustLayout) AdjustDockSiteLayout();
+}
+
+void CZAVPDockManager::AdjustDockSiteLayout()
+{
+    CZAVPBaseControlBar::AdjustFrameLayout(m_pParentWnd, nullptr);
 }
 
 BOOL CZAVPDockManager::AddMiniFrame(CZAVPMiniFrameWnd* pWnd)

@@ -59,6 +59,9 @@ public:
     virtual void OnExitSizeMove();
     virtual BOOL RecalcLayout(BOOL bNotify = TRUE);
     virtual void AdjustDockingLayout(HDWP hdwp = nullptr);
+    // After bars changed: the frame's own layout operation, which lays out the bars and then
+    // places the view in what they leave.
+    void AdjustDockSiteLayout();
     virtual BOOL OnMoveMiniFrame(CWnd* pFrame);
     // The docking layout under "%sZAVPDockManager-%d" of the state path and the frame's id.
     virtual BOOL SaveState(LPCSTR lpszProfileName = nullptr, UINT uiID = (UINT)-1);

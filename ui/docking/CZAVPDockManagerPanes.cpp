@@ -95,7 +95,7 @@ CZAVPAutoHideToolBar* CZAVPDockManager::AutoHideBar(CZAVPDockingControlBar* pBar
     }
     pBar->SetAutoHideParents(pStrip, pButton);
     pDockBar->DockControlBar(pStrip, ZAVP_DM_RECT, nullptr);
-    AdjustDockingLayout();
+    AdjustDockSiteLayout();
     pDockBar->RepositionStrips();
     return pStrip;
 }
@@ -338,7 +338,7 @@ void CZAVPDockManager::ApplyPaneLayout()
         AddControlBar(pSlider);
         pSlider->ShowIfAnyBarVisible();
     }
-    AdjustDockingLayout();
+    AdjustDockSiteLayout();
 
     // The auto-hide records last: each pane docks at its side and goes onto a strip there.
     for (const DockLayout::AutoHideRecord& r : m_lstLoadedAutoHideBarIDs) {

@@ -115,5 +115,5 @@ void CZAVPDockManager::ApplyRestoredRows()
         if (bShow != ((pBar->GetStyle() & WS_VISIBLE) != 0))
             pBar->ShowControlBar(bShow, TRUE, FALSE);
     }
-    AdjustDockingLayout();
+    AdjustDockSiteLayout();
 }

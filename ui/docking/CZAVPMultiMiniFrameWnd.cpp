@@ -364,7 +364,7 @@ BOOL CZAVPMultiMiniFrameWnd::DockContentToFrameSide(DWORD dwAlignment)
         pPane->EnableGripper(TRUE);
     }
     pSlider->ShowIfAnyBarVisible();
-    pManager->AdjustDockingLayout();
+    pManager->AdjustDockSiteLayout();
     return TRUE;
 }
 
@@ -702,7 +702,7 @@ void CZAVPMultiMiniFrameWnd::SetDockState(CZAVPDockManager* pDockManager)
         pPane->ShowWindow(SW_SHOW);
     }
     UpdateHostedBar();
-    pDockManager->AdjustDockingLayout();
+    pDockManager->AdjustDockSiteLayout();
     OnBarsChanged();
     // The splits stand where they were stored, to the pixel; the layout then keeps them.
     CRect rectClient;

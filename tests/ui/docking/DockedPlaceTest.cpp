@@ -174,3 +174,34 @@ TEST_F(DockedPlaceTest, APaneFloatedOutOfATabbedGroupGoesBackIntoTheGroup)
         EXPECT_EQ(bGroupShown, pSearch->GetDefaultSlider() == nullptr);
     }
 }
+
+TEST_F(DockedPlaceTest, ADoubleClickOnTheFloatingCaptionDocksWhereTheBarWasLastDocked)
+{
+    // A plain pane and a tabbed group (the kind of the program's own bar), each moved from the
+    // left side to the right one, then pulled out by its caption.
+    for (bool bTabbed : {false, true}) {
+        SCOPED_TRACE(bTabbed ? "tabbed group" : "pane");
+        TestPane* pFiles = MakePane(bTabbed ? "Files" : "Alone", bTabbed ? 101 : 104,
+                                    CSize(200, 300));
+        m_pFrame->DockControlBar(pFiles);
+        CZAVPDockingControlBar* pBar = pFiles;
+        if (bTabbed) {
+            TestPane* pSearch = MakePane("Search", 102, CSize(200, 300));
+            ASSERT_EQ(pSearch, pSearch->AttachToTabbedBar(pFiles, ZAVP_DM_MOUSE, TRUE, pBar));
+            ASSERT_TRUE(pBar->IsKindOf(RUNTIME_CLASS(CZAVPTabbedControlBar)));
+        }
+        ASSERT_NE(nullptr, FloatByCaption(pBar, CPoint(300, 150)));
+        DockOnTheRightByMouse(pBar);
+        ASSERT_EQ(kClientWidth, InFrame(pBar).right);
+
+        CZAVPMiniFrameWnd* pMiniFrame = FloatByCaption(pBar, CPoint(300, 150));
+        ASSERT_NE(nullptr, pMiniFrame);
+        DockBackByDoubleClick(pMiniFrame);
+        ASSERT_TRUE(pBar->IsDocked());
+        EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pBar->GetCurrentAlignment());
+        EXPECT_EQ(kClientWidth, InFrame(pBar).right);
+        EXPECT_EQ("", BrokenDocking());
+        pBar->DestroyWindow();
+        PumpFor(20);
+    }
+}

@@ -17,6 +17,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/ContainerTree.h"
@@ -139,6 +140,12 @@ protected:
     {
         PumpUntil([] { return false; }, nMilliseconds);
     }
+    // The docked pane's caption pressed and pulled to a point of the client area, where it is
+    // let go: the pane floats there. Answers its frame (null when it did not float).
+    CZAVPMiniFrameWnd* FloatByCaption(CZAVPDockingControlBar* pPane, CPoint ptClient);
+    // The floating pane's frame taken by its caption in immediate mode to the right edge of the
+    // client area, where the pane docks, and let go there.
+    void DockOnTheRightByMouse(CZAVPDockingControlBar* pPane);
 
     CWinApp m_app{"DockingPaneTests"};
     RecordingFrame* m_pFrame = nullptr;
@@ -176,5 +183,42 @@ inline void ClickCaptionButton(CZAVPDockingControlBar* pPane, UINT nHit)
     pPane->SendMessage(WM_NCMOUSEMOVE, nHit, MAKELPARAM(pt.x, pt.y));
     MouseAtScreen(pPane, WM_LBUTTONDOWN, pt);
     MouseAtScreen(pPane, WM_LBUTTONUP, pt);
+}
+
+inline CZAVPMiniFrameWnd* DockingPaneTest::FloatByCaption(CZAVPDockingControlBar* pPane,
+                                                          CPoint ptClient)
+{
+    CRect rectPane;
+    pPane->GetWindowRect(rectPane);
+    MouseAtScreen(pPane, WM_LBUTTONDOWN,
+                  rectPane.TopLeft() + pPane->GetCaptionRect().CenterPoint());
+    CPoint ptOut = ptClient;
+    m_pFrame->ClientToScreen(&ptOut);
+    MouseAtScreen(pPane, WM_MOUSEMOVE, ptOut);
+    CZAVPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE);
+    if (pMiniFrame == nullptr) return nullptr;
+    MouseAtScreen(pMiniFrame, WM_MOUSEMOVE, ptOut + CPoint(10, 10));
+    MouseAtScreen(pMiniFrame, WM_LBUTTONUP, ptOut + CPoint(10, 10));
+    return pMiniFrame;
+}
+
+inline void DockingPaneTest::DockOnTheRightByMouse(CZAVPDockingControlBar* pPane)
+{
+    CZAVPMiniFrameWnd* pMiniFrame = pPane->GetParentMiniFrame(TRUE);
+    ASSERT_NE(nullptr, pMiniFrame);
+    const int nDockMode = pPane->GetDockMode();
+    pPane->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    CRect rectCaption, rectWindow;
+    pMiniFrame->GetCaptionRect(rectCaption);
+    pMiniFrame->GetWindowRect(rectWindow);
+    MouseAtScreen(pMiniFrame, WM_LBUTTONDOWN, rectWindow.TopLeft() + rectCaption.CenterPoint());
+    CPoint ptSide(kClientWidth - 4, kClientHeight / 2);
+    m_pFrame->ClientToScreen(&ptSide);
+    MouseAtScreen(pMiniFrame, WM_MOUSEMOVE, ptSide);
+    ASSERT_TRUE(pPane->IsDocked());
+    ASSERT_EQ((DWORD)CBRS_ALIGN_RIGHT, pPane->GetCurrentAlignment());
+    MouseAtScreen(pPane, WM_LBUTTONUP, ptSide);
+    pPane->SetDockMode(nDockMode);
+    PumpFor(50);
 }
 }  // namespace PaneTests

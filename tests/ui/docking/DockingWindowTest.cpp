@@ -309,6 +309,7 @@ TEST_F(DockingWindowTest, ControlBarStateRoundTripAndDamagedValues)
     auto damaged = std::make_unique<FixedBar>(50, 20);
     ASSERT_TRUE(damaged->CreateIn(m_pFrame, "Damaged", 101));
     damaged->RecentDockInfo().m_nRecentRowIndex = 2;
+    damaged->RecentDockInfo().m_rectRecentFloatingRect = CRect(10, 10, 110, 110);
     EXPECT_TRUE(damaged->LoadState(kProfile, -1, (UINT)-1));
     EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, damaged->GetRecentDockInfo().m_dwRecentAlignmentToFrame);
     EXPECT_EQ(2, damaged->GetRecentDockInfo().m_nRecentRowIndex);

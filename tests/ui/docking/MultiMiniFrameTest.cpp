@@ -186,10 +186,11 @@ TEST_F(MultiMiniFrameTest, APaneDraggedByItsCaptionFloatsAndADoubleClickSendsItB
     MouseAt(pMiniFrame, WM_LBUTTONUP, ptOut + CPoint(20, 10));
     EXPECT_FALSE(pMiniFrame->IsMoving());
     EXPECT_TRUE(pFiles->IsFloating());
-    // One pane: the frame carries its title; it has the pane's recent floating size (the
-    // 100 x 100 of a pane never floated before) and the pane fills its client area.
+    // One pane: the frame carries its title; it has the pane's recent floating size (for a
+    // pane never floated before, the 200 x 300 it was made with) and the pane fills its client
+    // area.
     EXPECT_STREQ("Files", Caption(pMiniFrame));
-    EXPECT_EQ("100x100", SizeText(WindowRect(pMiniFrame).Size()));
+    EXPECT_EQ("200x300", SizeText(WindowRect(pMiniFrame).Size()));
     CRect rectClient;
     pMiniFrame->GetClientRect(rectClient);
     EXPECT_EQ(Text(rectClient), Text(pFiles->WindowRectInParent()));
