@@ -124,7 +124,7 @@ void CZAVPCalendarBar::Construct(const COleDateTime& date, UINT uiCommandID, BOO
     m_bLocked = TRUE;
     m_sizeOwnButton = kLockedButtonSize;
     m_sizeOwnImage = kLockedImageSize;
-    m_ImagesLocked.SetImageSize(kLockedImageSize);
+    m_OwnStrips[kImagesStrip].SetImageSize(kLockedImageSize);
 }
 
 CZAVPCalendarBar::~CZAVPCalendarBar() {}
@@ -175,8 +175,8 @@ int CZAVPCalendarBar::OnCreate(LPCREATESTRUCT lpcs)
     m_sizeOwnButton = kLockedButtonSize;
     m_sizeOwnImage = kLockedImageSize;
     LoadBitmap(IDB_ZAVP_CALENDAR_IMAGES, 0, 0, TRUE);
-    m_ImagesLocked.SetImageSize(kLockedImageSize);
-    m_ImagesLocked.SetTransparentColor(CZAVPImageStrip::kStdSilver);
+    m_OwnStrips[kImagesStrip].SetImageSize(kLockedImageSize);
+    m_OwnStrips[kImagesStrip].SetTransparentColor(CZAVPImageStrip::kStdSilver);
 
     m_sizeMinCell = kFirstMinCell;
     {
