@@ -211,10 +211,8 @@ TEST_F(AppFrame, LockKeyPanesFollowTheLocksAtTheIdleUpdate)
         BYTE caps, num, scroll;
         bool capsOn, numOn, scrollOn;
     } cases[] = {
-        {0x01, 0x00, 0x00, true, false, false},
-        {0x00, 0x01, 0x80, false, true, false},
-        {0x80, 0x00, 0x01, false, false, true},
-        {0x01, 0x81, 0x01, true, true, true},
+        {0x01, 0x00, 0x00, true, false, false},  {0x00, 0x01, 0x80, false, true, false},
+        {0x80, 0x00, 0x01, false, false, true},  {0x01, 0x81, 0x01, true, true, true},
         {0x00, 0x00, 0x00, false, false, false},
     };
     for (const auto& c : cases) {
@@ -228,8 +226,7 @@ TEST_F(AppFrame, LockKeyPanesFollowTheLocksAtTheIdleUpdate)
         g_app.OnIdle(0);
         const bool on[] = {c.capsOn, c.numOn, c.scrollOn};
         for (int pane = 1; pane < 4; ++pane)
-            EXPECT_EQ(on[pane - 1],
-                      (frame->StatusBar().GetPaneStyle(pane) & SBPS_DISABLED) == 0)
+            EXPECT_EQ(on[pane - 1], (frame->StatusBar().GetPaneStyle(pane) & SBPS_DISABLED) == 0)
                 << "pane " << pane << " for " << int(c.caps) << "," << int(c.num) << ","
                 << int(c.scroll);
     }
