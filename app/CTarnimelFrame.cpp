@@ -13,6 +13,7 @@
 #include "catalog/CatalogFormat.h"
 #include "catalog/TextConversion.h"
 #include "framework/CCmdUI.h"
+#include "framework/CWinApp.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "framework/CCreateContext.h"
 #include "ui/foundation/CZAVPWorkspace.h"
@@ -60,7 +61,11 @@ const DWORD WorkspaceBarStyle = ZAVP_CBRS_FLOAT | ZAVP_CBRS_AUTOHIDE | ZAVP_CBRS
                                 ZAVP_CBRS_CLOSE;
 const DWORD CategoryTreeStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 
-const UINT Indicators[] = {ID_SEPARATOR, IDS_INDICATOR_CAP, IDS_INDICATOR_NUM, IDS_INDICATOR_SCRL};
+// The message pane, then the lock keys; the framework's frame enables each while its lock is on.
+const UINT Indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+static_assert(ID_INDICATOR_CAPS == IDS_INDICATOR_CAP && ID_INDICATOR_NUM == IDS_INDICATOR_NUM &&
+                  ID_INDICATOR_SCRL == IDS_INDICATOR_SCRL,
+              "the indicator panes take their texts from the string table under their own ids");
 
 }  // namespace
 

@@ -7,6 +7,8 @@
 #include "catalog/FileEntry.h"
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
+#include "framework/CString.h"
+#include "resources/AppResource.h"
 
 namespace
 {
@@ -29,6 +31,15 @@ enum FileColumn
     FileModified = 3,
     FileDescription = 4
 };
+
+// The type column of a disc folder: the string table's text; a program built without the
+// resources (a test, a tool) gets the same text.
+std::string FolderTypeText()
+{
+    CString text;
+    if (text.LoadString(IDS_FOLDER_TYPE) && !text.IsEmpty()) return (LPCSTR)text;
+    return ToAnsiString(L"Папка");
+}
 
 }  // namespace
 
@@ -54,7 +65,7 @@ std::vector<std::string> DiscFolderRowTexts(const DiscFolderNode* folder)
     std::vector<std::string> texts(FileColumnCount);
     if (!folder) return texts;
     texts[FileName] = ToAnsiString(folder->m_name.c_str());
-    texts[FileType] = ToAnsiString(L"Папка");  // string 137
+    texts[FileType] = FolderTypeText();
     texts[FileModified] = FormatStoredFileTime(folder->m_time);
     return texts;
 }

@@ -32,35 +32,11 @@ enum NodeColumn
     NodeLentTo = 3
 };
 
-bool HoldsNodes(const CatalogNode* node)
-{
-    return node && (node->m_type == NodeCollection || node->m_type == NodeUserFolder);
-}
-
-bool HasRoomBelow(const CatalogNode* node) { return node->Depth() < CatalogNode::MaxDepth; }
-
 }  // namespace
 
-CatalogNode* AddDiscTarget(CatalogNode* node)
+bool CanRenameInPlace(const CatalogNode* node)
 {
-    while (node && !HoldsNodes(node)) node = node->m_parent;
-    return node;
-}
-
-bool IsCommandEnabledFor(ItemCommand command, const CatalogNode* node)
-{
-    if (!node) return false;
-    const bool movable = node->m_type == NodeUserFolder || node->m_type == NodeDisc;
-    switch (command) {
-    case ItemCommand::AddDisc: {
-        const CatalogNode* target = AddDiscTarget(const_cast<CatalogNode*>(node));
-        return target && HasRoomBelow(target);
-    }
-    case ItemCommand::CreateFolder: return HoldsNodes(node) && HasRoomBelow(node);
-    case ItemCommand::Delete: return movable && node->m_parent;
-    case ItemCommand::Rename: return movable;
-    }
-    return false;
+    return node && (node->m_type == NodeUserFolder || node->m_type == NodeDisc);
 }
 
 int TreeContextPopup(const CatalogNode* node)

@@ -1,5 +1,5 @@
-// What the catalogue's views allow on a node, decided without windows: which item commands apply
-// to which kind of node, which context menu a node gets, what a double-click on a list cell does,
+// What the catalogue's views allow on a node, decided without windows: which nodes are renamed in
+// place, which context menu a node gets, what a double-click on a list cell does,
 // what a context menu's answer leads to, and whether a finished label edit renames.
 #pragma once
 #include <windows.h>
@@ -7,21 +7,9 @@
 
 class CatalogNode;
 
-enum class ItemCommand
-{
-    AddDisc,
-    CreateFolder,
-    Delete,
-    Rename
-};
-
-// True when the command can act on the node: a disc is added into the nearest collection or
-// user folder at or above the node; folders are made inside a collection or user folder; only
-// user folders and discs are deleted or renamed (a collection, the root of the tree, never).
-// Nothing is hung below the deepest level a catalogue may hold.
-bool IsCommandEnabledFor(ItemCommand command, const CatalogNode* node);
-// The collection or user folder a new disc goes into, or null.
-CatalogNode* AddDiscTarget(CatalogNode* node);
+// True when the tree lets the user rename the node in place: user folders and discs only (a
+// collection and a disc folder keep their names).
+bool CanRenameInPlace(const CatalogNode* node);
 
 // Popups of menu 130 that the category tree opens for a node: 1 collection, 0 user folder,
 // 2 disc; -1 (no menu) for a disc folder or no node.

@@ -276,7 +276,7 @@ void VIEW_CategoryTree::OnSelChanged(NMHDR*, LRESULT* pResult)
 void VIEW_CategoryTree::OnBeginLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
 {
     const CatalogNode* node = NodeOf(reinterpret_cast<NMTVDISPINFOA*>(pNMHDR)->item.hItem);
-    if (!IsCommandEnabledFor(ItemCommand::Rename, node)) {
+    if (!CanRenameInPlace(node)) {
         *pResult = 1;
         return;
     }

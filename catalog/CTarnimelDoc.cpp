@@ -156,8 +156,8 @@ void CTarnimelDoc::DeleteNode(CatalogNode* node)
     if (!node || (node->m_type != NodeUserFolder && node->m_type != NodeDisc) || !node->m_parent)
         return;
     CatalogShell* shell = CatalogShell::Get();
-    if (!shell || shell->ShowMessage(LoadCatalogString(IdsConfirmDelete),
-                                     MB_YESNO | MB_ICONQUESTION) != IDYES)
+    // The question has Yes and No only; the message box adds its own question mark.
+    if (!shell || shell->ShowMessage(LoadCatalogString(IdsConfirmDelete), MB_YESNO) != IDYES)
         return;
     // Nothing may keep pointing into the subtree: the current node (also when it lies deeper
     // inside), the histories and the kept search results.

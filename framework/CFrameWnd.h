@@ -168,6 +168,8 @@ public:
     LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     BOOL OnBarCheck(UINT nID);
+    // CAP, NUM and SCRL: a pane is enabled (its text shown) while its key's lock is on.
+    void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 };

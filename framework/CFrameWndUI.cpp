@@ -302,6 +302,19 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
     pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
 }
 
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int key = 0;
+    switch (pCmdUI->m_nID) {
+    case ID_INDICATOR_CAPS: key = VK_CAPITAL; break;
+    case ID_INDICATOR_NUM: key = VK_NUMLOCK; break;
+    case ID_INDICATOR_SCRL: key = VK_SCROLL; break;
+    default: pCmdUI->ContinueRouting(); return;
+    }
+    // The low bit of a key's state is its toggle: the lock, not whether the key is held down.
+    pCmdUI->Enable((::GetKeyState(key) & 1) != 0);
+}
+
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
     CControlBar* pBar = GetControlBar(nID);

@@ -118,7 +118,8 @@ void AfxInitCommonControls();
 #define ID_CONTEXT_HELP 0xE145
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
-#define ID_INDICATOR_CAPS 0xE041
-#define ID_INDICATOR_NUM 0xE042
-#define ID_INDICATOR_SCRL 0xE043
+// The status bar's lock-key panes; the frame keeps them enabled while the key's lock is on.
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_SCRL 0xE703
 #define ID_SEPARATOR 0

@@ -201,6 +201,39 @@ TEST_F(AppFrame, BarsMenuAndListColumnsAreThere)
               Headers());
 }
 
+TEST_F(AppFrame, LockKeyPanesFollowTheLocksAtTheIdleUpdate)
+{
+    BYTE saved[256] = {};
+    ASSERT_TRUE(GetKeyboardState(saved));
+    // Each row: the toggles of Caps Lock, Num Lock and Scroll Lock; a held key with its lock off
+    // (0x80) shows that the lock, not the key being down, decides.
+    const struct
+    {
+        BYTE caps, num, scroll;
+        bool capsOn, numOn, scrollOn;
+    } cases[] = {
+        {0x01, 0x00, 0x00, true, false, false},  {0x00, 0x01, 0x80, false, true, false},
+        {0x80, 0x00, 0x01, false, false, true},  {0x01, 0x81, 0x01, true, true, true},
+        {0x00, 0x00, 0x00, false, false, false},
+    };
+    for (const auto& c : cases) {
+        BYTE keys[256] = {};
+        std::copy(saved, saved + 256, keys);
+        keys[VK_CAPITAL] = c.caps;
+        keys[VK_NUMLOCK] = c.num;
+        keys[VK_SCROLL] = c.scroll;
+        ASSERT_TRUE(SetKeyboardState(keys));
+        // The idle update the message loop runs when its queue is empty.
+        g_app.OnIdle(0);
+        const bool on[] = {c.capsOn, c.numOn, c.scrollOn};
+        for (int pane = 1; pane < 4; ++pane)
+            EXPECT_EQ(on[pane - 1], (frame->StatusBar().GetPaneStyle(pane) & SBPS_DISABLED) == 0)
+                << "pane " << pane << " for " << int(c.caps) << "," << int(c.num) << ","
+                << int(c.scroll);
+    }
+    SetKeyboardState(saved);
+}
+
 TEST_F(AppFrame, TheTreeIsTheWorkspaceBarsTabAndFollowsTheDocument)
 {
     WND_Workspace& bar = frame->WorkspaceBar();

@@ -28,47 +28,23 @@ CatalogNode* Chain(CatalogNode* top, int levels)
     return node;
 }
 
-TEST(NodeCommandRules, CommandsEnabledForEachKindOfNode)
+TEST(NodeCommandRules, OnlyUserFoldersAndDiscsAreRenamedInPlace)
 {
     CatalogTreeFixture t;
-    struct Case
+    const struct
     {
         const char* what;
         const CatalogNode* node;
-        bool addDisc, createFolder, remove, rename;
+        bool renamed;
     } cases[] = {
-        {"collection (the root)", &t.root, true, true, false, false},
-        {"user folder", t.games, true, true, true, true},
-        {"nested user folder", t.old, true, true, true, true},
-        {"disc", t.disc, true, false, true, true},
-        {"disc folder", t.docs, true, false, false, false},
-        {"no node", nullptr, false, false, false, false},
+        {"collection (the root)", &t.root, false},
+        {"user folder", t.games, true},
+        {"nested user folder", t.old, true},
+        {"disc", t.disc, true},
+        {"disc folder", t.docs, false},
+        {"no node", nullptr, false},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.addDisc, IsCommandEnabledFor(ItemCommand::AddDisc, c.node)) << c.what;
-        EXPECT_EQ(c.createFolder, IsCommandEnabledFor(ItemCommand::CreateFolder, c.node)) << c.what;
-        EXPECT_EQ(c.remove, IsCommandEnabledFor(ItemCommand::Delete, c.node)) << c.what;
-        EXPECT_EQ(c.rename, IsCommandEnabledFor(ItemCommand::Rename, c.node)) << c.what;
-    }
-    EXPECT_EQ(&t.root, AddDiscTarget(t.sub));
-    EXPECT_EQ(t.old, AddDiscTarget(t.old));
-
-    // A disc without a collection above it (being moved) cannot be deleted from its parent.
-    DiscNode loose;
-    EXPECT_FALSE(IsCommandEnabledFor(ItemCommand::Delete, &loose));
-}
-
-TEST(NodeCommandRules, NothingIsMadeBelowTheDeepestLevel)
-{
-    CollectionNode root;
-    CatalogNode* almost = Chain(&root, CatalogNode::MaxDepth - 1);
-    CatalogNode* deepest = AddNode<UserFolderNode>(almost, L"last");
-    ASSERT_EQ(CatalogNode::MaxDepth, deepest->Depth());
-    EXPECT_TRUE(IsCommandEnabledFor(ItemCommand::CreateFolder, almost));
-    EXPECT_TRUE(IsCommandEnabledFor(ItemCommand::AddDisc, almost));
-    EXPECT_FALSE(IsCommandEnabledFor(ItemCommand::CreateFolder, deepest));
-    EXPECT_FALSE(IsCommandEnabledFor(ItemCommand::AddDisc, deepest));
-    EXPECT_TRUE(IsCommandEnabledFor(ItemCommand::Rename, deepest));
+    for (const auto& c : cases) EXPECT_EQ(c.renamed, CanRenameInPlace(c.node)) << c.what;
 }
 
 TEST(NodeCommandRules, ContextMenusByKindOfNode)

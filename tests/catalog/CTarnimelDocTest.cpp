@@ -174,6 +174,7 @@ TEST(DocumentDelete, CurrentFolderMovesUpFirstAndTheViewsSeeHintOneBeforeThree)
     EXPECT_TRUE(f.view.hints.empty());
     EXPECT_EQ(0, c->m_modified);
     EXPECT_EQ(std::vector<std::string>{LoadCatalogString(IdsConfirmDelete)}, f.shell.Messages());
+    EXPECT_EQ(std::vector<UINT>{MB_YESNO}, f.shell.Types());
 
     f.shell.answer = IDYES;
     f.doc->DeleteNode(nullptr);
