@@ -2,6 +2,7 @@
 #include "catalog/DatabaseReader.h"
 #include "catalog/DatabaseError.h"
 #include <windows.h>
+#include <bzlib.h>
 #include <cstring>
 
 namespace
@@ -27,10 +28,16 @@ DatabaseReader::DatabaseReader(const std::string& path)
         unsigned char magic[2] = {0, 0};
         std::size_t got = std::fread(magic, 1, 2, m_file);
         std::rewind(m_file);
-        if (got == 2 && magic[0] == 'B' && magic[1] == 'Z')
-            m_inflate.reset(new InflateThread(m_file));
-        else
-            m_buffer.resize(BufferSize);
+        if (got == 2 && magic[0] == 'B' && magic[1] == 'Z') {
+            int err = BZ_OK;
+            m_bz = BZ2_bzReadOpen(&err, m_file, 0, 0, nullptr, 0);
+            if (err != BZ_OK) {
+                m_bz = nullptr;
+                throw DatabaseError(DatabaseError::Unreadable,
+                                    "cannot decompress the database file");
+            }
+        }
+        m_buffer.resize(BufferSize);
         m_header.Serialize(*this);
     } catch (...) {
         Close();
@@ -42,7 +49,11 @@ DatabaseReader::~DatabaseReader() { Close(); }
 
 void DatabaseReader::Close()
 {
-    m_inflate.reset();
+    if (m_bz) {
+        int err = BZ_OK;
+        BZ2_bzReadClose(&err, m_bz);
+        m_bz = nullptr;
+    }
     if (m_file) {
         std::fclose(m_file);
         m_file = nullptr;
@@ -54,26 +65,22 @@ bool DatabaseReader::Fill()
 {
     m_pos = m_size = 0;
     if (m_atEnd || !m_file) return false;
-    if (m_inflate) {
-        // Raises on a damaged block; false only once the stream has ended cleanly.
-        const char* data = nullptr;
-        std::size_t size = 0;
-        while (m_inflate->Next(data, size)) {
-            if (size > 0) {
-                m_data = data;
-                m_size = size;
-                return true;
-            }
+    if (m_bz) {
+        int err = BZ_OK;
+        int n = BZ2_bzRead(&err, m_bz, m_buffer.data(), (int)m_buffer.size());
+        if (err == BZ_STREAM_END)
+            m_atEnd = true;
+        else if (err != BZ_OK)
+            throw DatabaseError(DatabaseError::Unreadable,
+                                "the database file's compressed data is damaged");
+        m_size = n > 0 ? (std::size_t)n : 0;
+    } else {
+        m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (m_size < m_buffer.size()) {
+            if (std::ferror(m_file))
+                throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
+            m_atEnd = true;
         }
-        m_atEnd = true;
-        return false;
-    }
-    m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-    m_data = m_buffer.data();
-    if (m_size < m_buffer.size()) {
-        if (std::ferror(m_file))
-            throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
-        m_atEnd = true;
     }
     return m_size > 0;
 }
@@ -85,7 +92,7 @@ std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
     while (done < count) {
         if (m_pos == m_size && !Fill()) break;
         std::size_t n = count - done < m_size - m_pos ? count - done : m_size - m_pos;
-        std::memcpy(out + done, m_data + m_pos, n);
+        std::memcpy(out + done, m_buffer.data() + m_pos, n);
         m_pos += n;
         done += n;
     }
@@ -100,6 +107,14 @@ void DatabaseReader::ExpectEnd()
     // Fill raises on a damaged block or a wrong stream checksum, and is false only once the
     // data has ended cleanly.
     if (Fill()) throw trailing;
+    if (!m_bz || !m_file) return;
     // Nothing may follow the compressed stream either: the writer never puts anything there.
-    if (m_inflate && m_inflate->TrailingBytes()) throw trailing;
+    void* unused = nullptr;
+    int unusedCount = 0;
+    int err = BZ_OK;
+    BZ2_bzReadGetUnused(&err, m_bz, &unused, &unusedCount);
+    if (err != BZ_OK)
+        throw DatabaseError(DatabaseError::Unreadable,
+                            "the database file's compressed data is damaged");
+    if (unusedCount > 0 || std::fgetc(m_file) != EOF) throw trailing;
 }

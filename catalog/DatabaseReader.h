@@ -3,12 +3,10 @@
 // untrusted: a short read, a damaged compressed stream or an unknown tag ends in DatabaseError.
 #pragma once
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 #include "catalog/DatabaseHeader.h"
 #include "catalog/DatabaseStream.h"
-#include "catalog/InflateThread.h"
 
 class DatabaseReader : public DatabaseStream
 {
@@ -42,12 +40,10 @@ private:
     void Close();
 
     std::FILE* m_file = nullptr;
-    // The decompressor over m_file, or null for a plain file.
-    std::unique_ptr<InflateThread> m_inflate;
+    void* m_bz = nullptr;  // the decompressor over m_file, or null for a plain file
     bool m_atEnd = false;
     DatabaseHeader m_header;
-    std::vector<char> m_buffer;  // a plain file's bytes
-    const char* m_data = nullptr;  // the bytes at hand: m_buffer's or the decompressor's
-    std::size_t m_pos = 0;   // next unread byte of m_data
-    std::size_t m_size = 0;  // bytes at m_data
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;   // next unread byte of m_buffer
+    std::size_t m_size = 0;  // bytes held in m_buffer
 };

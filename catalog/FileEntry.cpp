@@ -6,8 +6,8 @@
 FileEntry::FileEntry() : m_time{0, 0}, m_size(0) { CatalogStatistics::AddFiles(1); }
 
 FileEntry::FileEntry(const FileEntry& other)
-    : m_name(other.m_name), m_description(other.m_description), m_time(other.m_time),
-      m_size(other.m_size)
+    : m_name(other.m_name), m_time(other.m_time), m_size(other.m_size),
+      m_description(other.m_description)
 {
     CatalogStatistics::AddFiles(1);
     CatalogStatistics::AddSize(m_size);
@@ -15,8 +15,8 @@ FileEntry::FileEntry(const FileEntry& other)
 
 // The source stays a live entry of the same size, so this counts as a copy does.
 FileEntry::FileEntry(FileEntry&& other) noexcept
-    : m_name(std::move(other.m_name)), m_description(std::move(other.m_description)),
-      m_time(other.m_time), m_size(other.m_size)
+    : m_name(std::move(other.m_name)), m_time(other.m_time), m_size(other.m_size),
+      m_description(std::move(other.m_description))
 {
     CatalogStatistics::AddFiles(1);
     CatalogStatistics::AddSize(m_size);
