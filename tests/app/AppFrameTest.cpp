@@ -358,7 +358,21 @@ TEST_F(AppFrame, AWorkspaceBarLeftFloatingComesBackFloatingAboveTheFrameWithItsT
     Populate();
     Root()->m_modified = 1;  // saved at the close, read at the next start
     VIEW_CategoryTree* tree = frame->GetCategoryTree();
-    const int items = TreeView_GetCount(tree->GetSafeHwnd());
+    // Items come into the tree as their parents are opened: every one is opened before counting.
+    const auto allItems = [](VIEW_CategoryTree* view) {
+        CTreeCtrl& ctrl = view->GetTreeCtrl();
+        std::vector<HTREEITEM> pending{ctrl.GetRootItem()};
+        while (!pending.empty()) {
+            HTREEITEM item = pending.back();
+            pending.pop_back();
+            for (; item; item = ctrl.GetNextSiblingItem(item)) {
+                if (ctrl.ItemHasChildren(item)) ctrl.Expand(item, TVE_EXPAND);
+                pending.push_back(ctrl.GetChildItem(item));
+            }
+        }
+        return (int)ctrl.GetCount();
+    };
+    const int items = allItems(tree);
     ASSERT_GT(items, 1);
     CRect rectFrame;
     frame->GetWindowRect(rectFrame);
@@ -392,7 +406,7 @@ TEST_F(AppFrame, AWorkspaceBarLeftFloatingComesBackFloatingAboveTheFrameWithItsT
     ASSERT_NE(nullptr, tree);
     EXPECT_EQ(tree, bar.FindBarByTabNumber(0, TRUE));
     EXPECT_TRUE(tree->IsWindowVisible());
-    EXPECT_EQ(items, TreeView_GetCount(tree->GetSafeHwnd()));
+    EXPECT_EQ(items, allItems(tree));
     // Owned by the main frame, it stays above it.
     EXPECT_EQ(frame->GetSafeHwnd(), ::GetWindow(miniFrame->GetSafeHwnd(), GW_OWNER));
     bool above = false;

@@ -254,7 +254,8 @@ protected:
     void ExpandAll()
     {
         ForEachItem([](CTreeCtrl& ctrl, HTREEITEM item) {
-            if (ctrl.GetChildItem(item)) ctrl.Expand(item, TVE_EXPAND);
+            // An item's children go in when it is first opened: its button says it has some.
+            if (ctrl.ItemHasChildren(item)) ctrl.Expand(item, TVE_EXPAND);
         });
     }
     // Every item in the order the tree shows them.
