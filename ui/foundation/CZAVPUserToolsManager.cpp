@@ -18,13 +18,46 @@ CZAVPUserToolsManager* g_pUserToolsManager = nullptr;
 
 namespace
 {
+void DeleteTools(CObList& list)
+{
+    while (!list.IsEmpty()) delete list.RemoveHead();
+}
+
+// One stored tool. It is created here from its class record rather than by the framework's
+// object reading, so that no entry can be an object met before: a list that named one tool twice
+// would hold it twice and delete it twice.
+CObject* ReadTool(CArchive& ar, const CRuntimeClass* pToolClass)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    // A class that is no tool is refused here, before anything of it is created.
+    CRuntimeClass* pClass = ar.ReadClass(pToolClass, &nSchema, &obTag);
+    if (pClass == nullptr)  // a null entry, or a reference to an object met before
+        AfxThrowArchiveException(obTag == 0 ? CArchiveException::badClass
+                                            : CArchiveException::badIndex);
+    CObject* pOb = pClass->CreateObject();
+    if (pOb == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
+    // The tool takes its index in the image, so later class references keep their numbers, but
+    // nothing stands behind it: a later reference to it is refused too.
+    try {
+        ar.MapObject(nullptr);
+        ar.SetObjectSchema(nSchema);
+        pOb->Serialize(ar);
+    } catch (...) {
+        delete pOb;
+        throw;
+    }
+    return pOb;
+}
+
 // The stored tool list read as the list's archive form, with every element required to be of
-// the tool class; the objects stay here until the whole list has read back.
+// the tool class and no more elements than the range has ids. The list gains the tools only
+// once the whole list has read back; a refused image leaves it as it was.
 class ToolListImage : public CObject
 {
 public:
-    ToolListImage(CObList& list, const CRuntimeClass* pToolClass)
-        : m_list(list), m_pToolClass(pToolClass)
+    ToolListImage(CObList& list, const CRuntimeClass* pToolClass, int nMaxTools)
+        : m_list(list), m_pToolClass(pToolClass), m_nMaxTools(nMaxTools)
     {
     }
     void Serialize(CArchive& ar) override
@@ -33,22 +66,23 @@ public:
             m_list.Serialize(ar);
             return;
         }
-        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
-            CObject* pOb = ar.ReadObject(m_pToolClass);
-            if (pOb == nullptr) AfxThrowArchiveException(CArchiveException::badClass);
-            m_list.AddTail(pOb);
+        const DWORD_PTR nCount = ar.ReadCount();
+        if (nCount > (DWORD_PTR)m_nMaxTools) AfxThrowArchiveException(CArchiveException::badIndex);
+        CObList read;
+        try {
+            for (DWORD_PTR n = nCount; n > 0; --n) read.AddTail(ReadTool(ar, m_pToolClass));
+        } catch (...) {
+            DeleteTools(read);
+            throw;
         }
+        m_list.AddTail(&read);
     }
 
 private:
     CObList& m_list;
     const CRuntimeClass* m_pToolClass;
+    int m_nMaxTools;  // the command range's size: each tool needs an id of its own
 };
-
-void DeleteTools(CObList& list)
-{
-    while (!list.IsEmpty()) delete list.RemoveHead();
-}
 }  // namespace
 
 CZAVPUserToolsManager::CZAVPUserToolsManager(UINT uiCmdToolsDummy, UINT uiCmdFirst, UINT uiCmdLast,
@@ -152,7 +186,7 @@ BOOL CZAVPUserToolsManager::LoadState(LPCSTR lpszProfileName)
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
     CObList loaded;
-    ToolListImage image(loaded, m_pToolRTC);
+    ToolListImage image(loaded, m_pToolRTC, GetMaxTools());
     if (!reg.ReadKey(strPath) || !reg.Read(ZAVPLibraryNames::kUserToolsValue, image)) {
         DeleteTools(loaded);
         return FALSE;

@@ -32,8 +32,9 @@ public:
     CZAVPUserTool* FindTool(UINT uiCmdId) const;
     BOOL InvokeTool(UINT uiCmdId);
 
-    // The stored list replaces the tools; a list that does not read back whole, or names any
-    // class but the tool class, leaves no tools.
+    // The stored list replaces the tools. A list that does not read back whole, names any class
+    // but the tool class, refers back to a tool read before, holds more tools than the range has
+    // ids or gives two tools one id leaves no tools.
     BOOL LoadState(LPCSTR lpszProfileName = nullptr);
     BOOL SaveState(LPCSTR lpszProfileName = nullptr);
 

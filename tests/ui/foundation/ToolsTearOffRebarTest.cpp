@@ -394,6 +394,81 @@ TEST_F(UserToolsTest, StoredListsOfOtherClassesOrBadIdsLeaveNoTools)
     }
 }
 
+// A stored tool list written byte by byte as the list's archive form: a count, then per tool
+// its class (defined on first use, referred to afterwards) and its data.
+class ToolListBytes
+{
+public:
+    ToolListBytes& Word(WORD w) { return Raw(&w, sizeof w); }
+    ToolListBytes& Dword(DWORD d) { return Raw(&d, sizeof d); }
+    ToolListBytes& Text(const char* text)
+    {
+        const BYTE n = (BYTE)std::strlen(text);
+        return Raw(&n, 1).Raw(text, n);
+    }
+    ToolListBytes& NewToolClass()  // new class record, schema 1
+    {
+        const char name[] = "CZAVPUserTool";
+        return Word(0xFFFF).Word(1).Word((WORD)(sizeof name - 1)).Raw(name, sizeof name - 1);
+    }
+    ToolListBytes& ToolData(const char* label, DWORD id)
+    {
+        return Text(label).Text("").Text("").Text("").Dword(id);
+    }
+    std::vector<BYTE> bytes;
+
+private:
+    ToolListBytes& Raw(const void* p, size_t n)
+    {
+        bytes.insert(bytes.end(), static_cast<const BYTE*>(p), static_cast<const BYTE*>(p) + n);
+        return *this;
+    }
+};
+
+// Object and class indexes of such an image: the tool class takes index 1, the first tool 2.
+const WORD kToolClassRef = 0x8001;
+const WORD kFirstToolRef = 0x0002;
+const WORD kNullObject = 0x0000;
+
+TEST_F(UserToolsTest, AStoredListNamingOneToolTwiceIsRefusedNotDeletedTwice)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<BYTE> image;
+        int tools;  // -1: refused
+    } cases[] = {
+        {"two tools, the second by a class reference",
+         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kToolClassRef)
+             .ToolData("B", kFirst + 1).bytes,
+         2},
+        {"the first tool named again",
+         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kFirstToolRef).bytes,
+         -1},
+        {"the first tool named again after another tool",
+         ToolListBytes().Word(3).NewToolClass().ToolData("A", kFirst).Word(kToolClassRef)
+             .ToolData("B", kFirst + 1).Word(kFirstToolRef).bytes,
+         -1},
+        {"a null entry",
+         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kNullObject).bytes, -1},
+        {"more tools than the range has ids",
+         ToolListBytes().Word(0xFFFF).Dword(0xFFFFFFFF).NewToolClass().ToolData("A", kFirst)
+             .bytes,
+         -1},
+    };
+    for (const auto& c : cases) {
+        WriteValue(kPath, "Tools", c.image);
+        CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast, RUNTIME_CLASS(CZAVPUserTool));
+        manager.CreateNewTool();
+        EXPECT_EQ(c.tools >= 0, manager.LoadState(kPath) != FALSE) << c.what;
+        EXPECT_EQ(c.tools >= 0 ? c.tools : 0, manager.GetUserTools().GetCount()) << c.what;
+        if (c.tools == 2) {
+            EXPECT_STREQ("A", manager.FindTool(kFirst)->m_strLabel) << c.what;
+            EXPECT_STREQ("B", manager.FindTool(kFirst + 1)->m_strLabel) << c.what;
+        }
+    }
+}
+
 // ---- rebar bands
 
 TEST(RebarBlobTest, StoredBandHasNoChildAndFixedBandsGainFourPixels)
