@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 #include "CdromFixture.h"
+#include "ScreenProbe.h"
 #include "NewThreadCatcher.h"
 #include "RoadSession.h"
 #include "ScreenShot.h"
@@ -34,6 +35,7 @@ const UINT kSaveDatabase = 32797;
 const UINT kStatistics = 164;
 const UINT kAbout = 57664;
 const UINT kExit = 57665;
+const UINT kExcludeFromSearch = 108;  // "Исключить из поиска" in a disc folder's context menu
 
 // Controls of the program's dialogs.
 const int kProgressFolders = 1004;
@@ -260,6 +262,7 @@ protected:
 
     static void TearDownTestSuite()
     {
+        probe.reset();
         delete s;  // ends the program if it still runs
         s = nullptr;
         disc.reset();
@@ -484,13 +487,25 @@ protected:
         return nullptr;
     }
 
-    // Chooses "Исключить из поиска" in a disc folder's context menu in the list.
-    static bool ToggleExcluded(const std::wstring& folder)
+    // The probe that reads the program's menus, hooked into the running copy's main thread.
+    static ScreenProbe& Probe()
+    {
+        if (probe == nullptr || probeThread != s->Program().MainThreadId()) {
+            probe.reset();
+            probeThread = s->Program().MainThreadId();
+            probe.reset(new ScreenProbe(probeThread));
+        }
+        return *probe;
+    }
+
+    // Opens a disc folder's context menu in the list with a right click on its row; answers the
+    // menu's window.
+    static HWND OpenFolderMenu(const std::wstring& folder)
     {
         const RemoteListView list = s->List();
         const int row = list.FindRow(folder);
         RECT cell = {};
-        if (row < 0 || !list.CellRect(row, 0, cell)) return false;
+        if (row < 0 || !list.CellRect(row, 0, cell)) return nullptr;
         // The menu opens where the cursor is.
         POINT at = Centre(cell);
         SetCursorPos(at.x, at.y);
@@ -498,24 +513,55 @@ protected:
         const LPARAM where = MAKELPARAM(at.x, at.y);
         if (!PostMessageW(list.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, where) ||
             !PostMessageW(list.Handle(), WM_RBUTTONUP, 0, where))
-            return false;
+            return nullptr;
         HWND menu = nullptr;
-        if (!WaitUntil(
-                [&] {
-                    for (HWND top : s->Program().TopLevelWindows())
-                        if (ClassName(top) == L"#32768") menu = top;
-                    return menu != nullptr;
-                },
-                ProgramUnderTest::kLimitMs))
+        WaitUntil(
+            [&] {
+                for (HWND top : s->Program().TopLevelWindows())
+                    if (ClassName(top) == L"#32768") menu = top;
+                return menu != nullptr;
+            },
+            ProgramUnderTest::kLimitMs);
+        return menu;
+    }
+
+    // Whether the open menu shows "Исключить из поиска" with its check mark.
+    static bool ExcludedMark(HWND menu, bool& checked)
+    {
+        const UINT state = Probe().PopupItemState(menu, kExcludeFromSearch);
+        checked = state != (UINT)-1 && (state & MF_CHECKED) != 0;
+        return state != (UINT)-1;
+    }
+
+    // Chooses "Исключить из поиска" in a disc folder's context menu in the list with the mouse;
+    // `checkedBefore` gets whether the item showed its check mark when the menu opened.
+    static bool ToggleExcluded(const std::wstring& folder, bool* checkedBefore = nullptr)
+    {
+        const HWND menu = OpenFolderMenu(folder);
+        bool checked = false;
+        RECT item = {};
+        if (menu == nullptr || !ExcludedMark(menu, checked) ||
+            !Probe().PopupItemRect(menu, kExcludeFromSearch, item))
             return false;
-        // The only item: the first Down highlights it, Enter chooses it.
-        UserInput::Key(Main(), VK_DOWN);
-        UserInput::Key(Main(), VK_RETURN);
+        if (checkedBefore != nullptr) *checkedBefore = checked;
+        UserInput::Click(Main(), Centre(item));
+        return WaitUntil([&] { return !IsWindowVisible(menu); }, ProgramUnderTest::kLimitMs) &&
+               s->Program().Idle();
+    }
+
+    // Opens the folder's context menu, reads the item's check mark and closes the menu with Esc.
+    static bool ShowsExcluded(const std::wstring& folder, bool& checked)
+    {
+        const HWND menu = OpenFolderMenu(folder);
+        if (menu == nullptr || !ExcludedMark(menu, checked)) return false;
+        UserInput::Key(Main(), VK_ESCAPE);
         return WaitUntil([&] { return !IsWindowVisible(menu); }, ProgramUnderTest::kLimitMs) &&
                s->Program().Idle();
     }
 
     static RoadSession* s;
+    static std::unique_ptr<ScreenProbe> probe;
+    static DWORD probeThread;  // the program's main thread the probe is hooked into
     static std::unique_ptr<CdromFixture> disc;
     static std::string startError;
     static bool programEnded;
@@ -526,6 +572,8 @@ protected:
 };
 
 RoadSession* Road::s = nullptr;
+std::unique_ptr<ScreenProbe> Road::probe;
+DWORD Road::probeThread = 0;
 std::unique_ptr<CdromFixture> Road::disc;
 std::string Road::startError;
 bool Road::programEnded = false;
@@ -761,8 +809,16 @@ TEST_F(Road, S07_ADiscFolderIsExcludedFromSearch)
     ASSERT_TRUE(DoubleClickCell(0, 0));
     ASSERT_TRUE(s->WaitForListNames({L"Docs", kLabelFile, L"readme.txt", L"setup.exe"}))
         << Join(s->List().Names());
-    ASSERT_TRUE(ToggleExcluded(L"Docs"));
+    // The item shows no check mark until it is chosen, and shows it from then on.
+    bool checked = true;
+    ASSERT_TRUE(ToggleExcluded(L"Docs", &checked)) << "no menu with \"Исключить из поиска\"";
+    EXPECT_FALSE(checked) << "a folder never excluded showed the check mark";
     EXPECT_TRUE(s->Program().Running());
+    ASSERT_TRUE(ShowsExcluded(L"Docs", checked));
+    EXPECT_TRUE(checked) << "the excluded folder's menu shows no check mark";
+    // Closing the menu chose nothing.
+    ASSERT_TRUE(ShowsExcluded(L"Docs", checked));
+    EXPECT_TRUE(checked);
 }
 
 TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
@@ -785,7 +841,11 @@ TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
     // Choosing the checked item again takes the folder back into the search.
     ASSERT_TRUE(GoTo({kRoot, kGames, Label()}));
     ASSERT_TRUE(s->WaitForListNames({L"Docs", kLabelFile, L"readme.txt", L"setup.exe"}));
-    ASSERT_TRUE(ToggleExcluded(L"Docs"));
+    bool checked = false;
+    ASSERT_TRUE(ToggleExcluded(L"Docs", &checked));
+    EXPECT_TRUE(checked);
+    ASSERT_TRUE(ShowsExcluded(L"Docs", checked));
+    EXPECT_FALSE(checked) << "the folder taken back still shows the check mark";
     ASSERT_TRUE(GoTo({kRoot}));
     search = OpenSearch();
     ASSERT_TRUE(search.Exists());
@@ -810,7 +870,8 @@ TEST_F(Road, S08_SearchHonoursTheExcludedFolder)
     EXPECT_TRUE(s->WaitForListNames({L"Docs", kLabelFile, L"readme.txt", L"setup.exe"}));
 
     // Excluded again, for the restart to bring back.
-    ASSERT_TRUE(ToggleExcluded(L"Docs"));
+    ASSERT_TRUE(ToggleExcluded(L"Docs", &checked));
+    EXPECT_FALSE(checked);
 }
 
 TEST_F(Road, S09_RenamingWithF2)

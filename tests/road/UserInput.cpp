@@ -81,6 +81,17 @@ bool Drag(HWND window, POINT from, POINT to)
     return Send({MouseInput(to, MOUSEEVENTF_LEFTUP)});
 }
 
+bool MoveTo(HWND window, POINT at) { return Focus(window) && Send({MouseInput(at, 0)}); }
+
+bool Click(HWND window, POINT at)
+{
+    if (!MoveTo(window, at)) return false;
+    Sleep(kStepPauseMs);
+    if (!Send({MouseInput(at, MOUSEEVENTF_LEFTDOWN)})) return false;
+    Sleep(kStepPauseMs);
+    return Send({MouseInput(at, MOUSEEVENTF_LEFTUP)});
+}
+
 bool DoubleClick(HWND window, POINT at)
 {
     if (!Focus(window)) return false;

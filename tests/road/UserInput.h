@@ -12,6 +12,10 @@ bool Focus(HWND window);
 bool Key(HWND window, WORD vk, bool ctrl = false);
 // Presses the left button at one screen point, moves to another in steps and releases it there.
 bool Drag(HWND window, POINT from, POINT to);
+// Moves the cursor to a screen point, as the hand moves the mouse (no button).
+bool MoveTo(HWND window, POINT at);
+// A left click at a screen point: the cursor moves there first, then the button goes down and up.
+bool Click(HWND window, POINT at);
 // Two left clicks at one screen point, within the system's double-click time.
 bool DoubleClick(HWND window, POINT at);
 }  // namespace UserInput
