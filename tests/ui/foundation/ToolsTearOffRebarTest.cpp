@@ -406,10 +406,10 @@ public:
         const BYTE n = (BYTE)std::strlen(text);
         return Raw(&n, 1).Raw(text, n);
     }
-    ToolListBytes& NewToolClass()  // new class record, schema 1
+    ToolListBytes& NewClass(const char* name)  // new class record, schema 1
     {
-        const char name[] = "CZAVPUserTool";
-        return Word(0xFFFF).Word(1).Word((WORD)(sizeof name - 1)).Raw(name, sizeof name - 1);
+        const WORD n = (WORD)std::strlen(name);
+        return Word(0xFFFF).Word(1).Word(n).Raw(name, n);
     }
     ToolListBytes& ToolData(const char* label, DWORD id)
     {
@@ -425,7 +425,21 @@ private:
     }
 };
 
+// A tool that counts its lives, so that one deleted twice shows.
+class CountedUserTool : public CZAVPUserTool
+{
+    DECLARE_SERIAL(CountedUserTool)
+public:
+    CountedUserTool() { ++s_made; }
+    ~CountedUserTool() override { ++s_deleted; }
+    static int s_made, s_deleted;
+};
+IMPLEMENT_SERIAL(CountedUserTool, CZAVPUserTool, VERSIONABLE_SCHEMA | 1)
+int CountedUserTool::s_made = 0;
+int CountedUserTool::s_deleted = 0;
+
 // Object and class indexes of such an image: the tool class takes index 1, the first tool 2.
+const char kCountedClass[] = "CountedUserTool";
 const WORD kToolClassRef = 0x8001;
 const WORD kFirstToolRef = 0x0002;
 const WORD kNullObject = 0x0000;
@@ -439,33 +453,45 @@ TEST_F(UserToolsTest, AStoredListNamingOneToolTwiceIsRefusedNotDeletedTwice)
         int tools;  // -1: refused
     } cases[] = {
         {"two tools, the second by a class reference",
-         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kToolClassRef)
+         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst).Word(kToolClassRef)
              .ToolData("B", kFirst + 1).bytes,
          2},
         {"the first tool named again",
-         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kFirstToolRef).bytes,
+         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst)
+             .Word(kFirstToolRef).bytes,
          -1},
         {"the first tool named again after another tool",
-         ToolListBytes().Word(3).NewToolClass().ToolData("A", kFirst).Word(kToolClassRef)
+         ToolListBytes().Word(3).NewClass(kCountedClass).ToolData("A", kFirst).Word(kToolClassRef)
              .ToolData("B", kFirst + 1).Word(kFirstToolRef).bytes,
          -1},
         {"a null entry",
-         ToolListBytes().Word(2).NewToolClass().ToolData("A", kFirst).Word(kNullObject).bytes, -1},
-        {"more tools than the range has ids",
-         ToolListBytes().Word(0xFFFF).Dword(0xFFFFFFFF).NewToolClass().ToolData("A", kFirst)
+         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst).Word(kNullObject)
              .bytes,
+         -1},
+        {"more tools than the range has ids",
+         ToolListBytes().Word(0xFFFF).Dword(0xFFFFFFFF).NewClass(kCountedClass)
+             .ToolData("A", kFirst).bytes,
          -1},
     };
     for (const auto& c : cases) {
         WriteValue(kPath, "Tools", c.image);
-        CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast, RUNTIME_CLASS(CZAVPUserTool));
-        manager.CreateNewTool();
-        EXPECT_EQ(c.tools >= 0, manager.LoadState(kPath) != FALSE) << c.what;
-        EXPECT_EQ(c.tools >= 0 ? c.tools : 0, manager.GetUserTools().GetCount()) << c.what;
-        if (c.tools == 2) {
-            EXPECT_STREQ("A", manager.FindTool(kFirst)->m_strLabel) << c.what;
-            EXPECT_STREQ("B", manager.FindTool(kFirst + 1)->m_strLabel) << c.what;
+        CountedUserTool::s_made = CountedUserTool::s_deleted = 0;
+        {
+            CZAVPUserToolsManager manager(kPlaceholder, kFirst, kLast,
+                                          RUNTIME_CLASS(CountedUserTool));
+            manager.CreateNewTool();
+            EXPECT_EQ(c.tools >= 0, manager.LoadState(kPath) != FALSE) << c.what;
+            EXPECT_EQ(c.tools >= 0 ? c.tools : 0, manager.GetUserTools().GetCount()) << c.what;
+            EXPECT_EQ(CountedUserTool::s_made - CountedUserTool::s_deleted,
+                      manager.GetUserTools().GetCount())
+                << c.what;
+            if (c.tools == 2) {
+                EXPECT_STREQ("A", manager.FindTool(kFirst)->m_strLabel) << c.what;
+                EXPECT_STREQ("B", manager.FindTool(kFirst + 1)->m_strLabel) << c.what;
+            }
         }
+        // Every tool made was deleted once.
+        EXPECT_EQ(CountedUserTool::s_made, CountedUserTool::s_deleted) << c.what;
     }
 }
 
