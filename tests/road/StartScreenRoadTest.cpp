@@ -143,7 +143,8 @@ TEST_F(StartRoad, B2_TheStatusBarShowsTheMessageAndTheThreeIndicators)
     ASSERT_FALSE(drawn.empty());
     EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), drawn[0].colour) << Describe(drawn);
     for (const DrawnText& t : drawn)
-        EXPECT_TRUE(t.colour == GetSysColor(COLOR_BTNTEXT) || t.colour == GetSysColor(COLOR_GRAYTEXT))
+        EXPECT_TRUE(t.colour == GetSysColor(COLOR_BTNTEXT) ||
+                    t.colour == GetSysColor(COLOR_GRAYTEXT))
             << Describe(drawn);
 }
 

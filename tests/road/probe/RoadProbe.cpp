@@ -51,12 +51,14 @@ bool RedirectImport(void* target, void* replacement)
              reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
          module->Name != 0; ++module)
     {
-        for (IMAGE_THUNK_DATA* thunk = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+        for (IMAGE_THUNK_DATA* thunk =
+                 reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
              thunk->u1.Function != 0; ++thunk)
         {
             if (reinterpret_cast<void*>(thunk->u1.Function) != target) continue;
             DWORD old = 0;
-            if (!VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, PAGE_READWRITE, &old))
+            if (!VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, PAGE_READWRITE,
+                                &old))
                 continue;
             thunk->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
             VirtualProtect(&thunk->u1.Function, sizeof thunk->u1.Function, old, &old);
@@ -69,8 +71,10 @@ bool RedirectImport(void* target, void* replacement)
 void ReplyDrawnTexts(HWND window, DWORD thread, UINT reply)
 {
     if (g_drawTextA == nullptr) {
-        void* system = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "DrawTextA"));
-        if (system != nullptr && RedirectImport(system, reinterpret_cast<void*>(&RecordingDrawTextA)))
+        void* system = reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "DrawTextA"));
+        if (system != nullptr &&
+            RedirectImport(system, reinterpret_cast<void*>(&RecordingDrawTextA)))
             g_drawTextA = reinterpret_cast<DrawTextAProc>(system);
     }
     g_drawnCount = 0;
@@ -129,17 +133,14 @@ void Answer(HWND window, WPARAM question, DWORD thread)
     case RoadProbe::kMenuBarItemRect:
         ReplyRect(thread, reply, window, GetMenu(window), (int)item);
         break;
-    case RoadProbe::kDrawnTexts:
-        ReplyDrawnTexts(window, thread, reply);
-        break;
-    default:
-        break;
+    case RoadProbe::kDrawnTexts: ReplyDrawnTexts(window, thread, reply); break;
+    default: break;
     }
 }
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK RoadProbeCallWndProc(int code, WPARAM wParam,
-                                                                       LPARAM lParam)
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    RoadProbeCallWndProc(int code, WPARAM wParam, LPARAM lParam)
 {
     static const UINT query = RegisterWindowMessageW(RoadProbe::kQueryMessage);
     if (code == HC_ACTION) {

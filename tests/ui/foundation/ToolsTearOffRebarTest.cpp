@@ -453,24 +453,42 @@ TEST_F(UserToolsTest, AStoredListNamingOneToolTwiceIsRefusedNotDeletedTwice)
         int tools;  // -1: refused
     } cases[] = {
         {"two tools, the second by a class reference",
-         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst).Word(kToolClassRef)
-             .ToolData("B", kFirst + 1).bytes,
+         ToolListBytes()
+             .Word(2)
+             .NewClass(kCountedClass)
+             .ToolData("A", kFirst)
+             .Word(kToolClassRef)
+             .ToolData("B", kFirst + 1)
+             .bytes,
          2},
         {"the first tool named again",
-         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst)
-             .Word(kFirstToolRef).bytes,
-         -1},
-        {"the first tool named again after another tool",
-         ToolListBytes().Word(3).NewClass(kCountedClass).ToolData("A", kFirst).Word(kToolClassRef)
-             .ToolData("B", kFirst + 1).Word(kFirstToolRef).bytes,
-         -1},
-        {"a null entry",
-         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst).Word(kNullObject)
+         ToolListBytes()
+             .Word(2)
+             .NewClass(kCountedClass)
+             .ToolData("A", kFirst)
+             .Word(kFirstToolRef)
              .bytes,
          -1},
+        {"the first tool named again after another tool",
+         ToolListBytes()
+             .Word(3)
+             .NewClass(kCountedClass)
+             .ToolData("A", kFirst)
+             .Word(kToolClassRef)
+             .ToolData("B", kFirst + 1)
+             .Word(kFirstToolRef)
+             .bytes,
+         -1},
+        {"a null entry",
+         ToolListBytes().Word(2).NewClass(kCountedClass).ToolData("A", kFirst).Word(kNullObject).bytes,
+         -1},
         {"more tools than the range has ids",
-         ToolListBytes().Word(0xFFFF).Dword(0xFFFFFFFF).NewClass(kCountedClass)
-             .ToolData("A", kFirst).bytes,
+         ToolListBytes()
+             .Word(0xFFFF)
+             .Dword(0xFFFFFFFF)
+             .NewClass(kCountedClass)
+             .ToolData("A", kFirst)
+             .bytes,
          -1},
     };
     for (const auto& c : cases) {
