@@ -5,6 +5,7 @@
 #define IDB_ZAVP_MENU_IMAGES 16129  // 9 x 9 menu glyphs, black on magenta
 
 #define IDB_ZAVP_CALENDAR_IMAGES 17014  // 50 x 10, 16 colours: navigate arrows 0-3, today 4
+
 #define IDB_ZAVP_TASKS_PANE_NAVIGATION 17019  // 48 x 12, 16 colours: Back, Forward, Home, Close
 
 // The colour dialog and its pages
