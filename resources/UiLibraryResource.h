@@ -6,6 +6,8 @@
 
 #define IDB_ZAVP_CALENDAR_IMAGES 17014  // 50 x 10, 16 colours: navigate arrows 0-3, today 4
 
+#define IDB_ZAVP_TASKS_PANE_NAVIGATION 17019  // 48 x 12, 16 colours: Back, Forward, Home, Close
+
 // The colour dialog and its pages
 #define IDD_ZAVP_COLOR_DIALOG 16961         // "Цвета"
 #define IDD_ZAVP_COLOR_PAGE_STANDARD 16962  // "Стандартный": honeycomb and greys
@@ -54,3 +56,11 @@
 #define IDS_ZAVP_TOO_MANY_TOOLBARS 16243     // "%d": how many user toolbars there may be
 #define IDS_ZAVP_RESET_TOOLBAR 16300         // the list's last item: back to the toolbar's defaults
 #define IDS_ZAVP_ADD_REMOVE_BUTTONS 17018
+
+// The tasks pane: its default caption and the navigation (tooltips and toolbar texts)
+#define IDS_ZAVP_TASKS_PANE 17019
+#define IDS_ZAVP_TASKS_BACK 17020
+#define IDS_ZAVP_TASKS_FORWARD 17021
+#define IDS_ZAVP_TASKS_HOME 17022
+#define IDS_ZAVP_TASKS_CLOSE 17023
+#define IDS_ZAVP_TASKS_OTHER 17024
