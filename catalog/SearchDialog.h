@@ -1,5 +1,5 @@
 // The search dialog (template 143, "Поиск..."): the user's text, the result list and the count.
-// The search itself runs in a SearchSession; this window only shows what the worker posts and
+// The search itself runs in a SearchSession; this window only shows what the worker queues and
 // decides when it stops. The document keeps one for its whole life, so the results of the last
 // search come back when the dialog is shown again.
 #pragma once
@@ -23,8 +23,6 @@ public:
     static const int IdFoundCount = 1020;
     // The result list asks the dialog to close on a node: lParam is the node.
     static const UINT EndSearchMessage = WM_USER + 100;
-    // The longest the dialog gathers queued hits into one batch before it shows them.
-    static const DWORD HitBatchMs = 30;
 
     SearchDialog(CTarnimelDoc* document, CWnd* parent);
     ~SearchDialog() override;
@@ -54,6 +52,8 @@ protected:
 
 private:
     void StartSearch();
+    // Lists every hit the worker has queued by now as one batch and sets the count once.
+    void ShowQueuedHits();
     void Tell(const char* text);
 
     SearchSession m_session;
