@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(SearchDialog, CDialog)
 ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
 ON_MESSAGE(SearchDialog::EndSearchMessage, &SearchDialog::EndSearch)
 ON_MESSAGE(SearchSession::EndMessage, &SearchDialog::OnWorkerEnded)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 SearchDialog::SearchDialog(CTarnimelDoc* document, CWnd* parent)
@@ -64,21 +65,42 @@ void SearchDialog::StartSearch()
     m_toldTooMany = false;
     m_countText = "0";
     UpdateData(FALSE);
+    // The first hit goes in at once.
+    m_lastShown = GetTickCount() - ShowEveryMs;
     if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections, m_pauseAfterHit))
         OnWorkerEnded(0, 0);
 }
 
 LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM)
 {
-    ShowQueuedHits();
+    const DWORD since = GetTickCount() - m_lastShown;
+    if (since >= ShowEveryMs) {
+        ShowQueuedHits();
+        return 0;
+    }
+    // Too soon after the last batch: the hits wait in the queue, where the worker adds to them
+    // without waking us again, and go in together when the interval is over.
+    SetTimer(ShowTimerId, ShowEveryMs - since);
     return 0;
+}
+
+void SearchDialog::OnTimer(UINT_PTR id)
+{
+    if (id != ShowTimerId) {
+        Default();
+        return;
+    }
+    KillTimer(ShowTimerId);
+    ShowQueuedHits();
 }
 
 void SearchDialog::ShowQueuedHits()
 {
-    // Everything the worker has queued since the last wake-up goes in as one batch: filled with
-    // the list's drawing off, painted once, the count set once. While the batch goes in the worker
-    // queues the next one, so the list grows in steps as long as the search runs.
+    // Everything the worker has queued by now goes in as one batch: filled with the list's drawing
+    // off, painted once, the count set once. While the batch goes in the worker queues the next
+    // one, so the list grows in steps as long as the search runs.
+    if (m_hWnd) KillTimer(ShowTimerId);
+    m_lastShown = GetTickCount();
     std::vector<SearchHit*> batch = m_session.TakeHits();
     if (batch.empty()) return;
     if (!m_results) {

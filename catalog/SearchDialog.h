@@ -23,6 +23,11 @@ public:
     static const int IdFoundCount = 1020;
     // The result list asks the dialog to close on a node: lParam is the node.
     static const UINT EndSearchMessage = WM_USER + 100;
+    // The shortest time between two batches of hits going into the list: hits that arrive sooner
+    // wait in the worker's queue and go in together, so that a fast search costs a few repaints
+    // rather than one per hit, and the list still grows visibly while the search runs.
+    static const DWORD ShowEveryMs = 30;
+    static const UINT_PTR ShowTimerId = 1;
 
     SearchDialog(CTarnimelDoc* document, CWnd* parent);
     ~SearchDialog() override;
@@ -49,6 +54,7 @@ protected:
     LRESULT OnSearchHit(WPARAM kind, LPARAM hit);
     LRESULT EndSearch(WPARAM, LPARAM node);
     LRESULT OnWorkerEnded(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR id);
 
 private:
     void StartSearch();
@@ -63,6 +69,7 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
+    DWORD m_lastShown = 0;  // tick count when the last batch went into the list
     bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
     DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;
