@@ -15,8 +15,8 @@ namespace ListControlSortDetail
 {
 
 template <class T, class Compare>
-void SortRange(std::vector<T>& items, std::vector<T>& scratch, std::size_t first,
-               std::size_t last, Compare& compare)
+void SortRange(std::vector<T>& items, std::vector<T>& scratch, std::size_t first, std::size_t last,
+               Compare& compare)
 {
     if (first >= last) return;
     const std::size_t middle = first + (last - first) / 2;

@@ -55,5 +55,5 @@ private:
     std::vector<ListRow> m_rows;
     LocalTimeText m_times;  // the offset in force when the fill began
     std::unordered_map<std::wstring, ExtensionFacts> m_extensions;  // of this fill
-    std::wstring m_extension;                                        // the key being looked up
+    std::wstring m_extension;                                       // the key being looked up
 };

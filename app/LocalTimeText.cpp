@@ -38,8 +38,7 @@ LocalTimeText::LocalTimeText() : m_offset(0)
 {
     FILETIME now, local;
     GetSystemTimeAsFileTime(&now);
-    if (FileTimeToLocalFileTime(&now, &local))
-        m_offset = LONGLONG(Ticks(local) - Ticks(now));
+    if (FileTimeToLocalFileTime(&now, &local)) m_offset = LONGLONG(Ticks(local) - Ticks(now));
 }
 
 std::string LocalTimeText::Format(const FILETIME& utc) const

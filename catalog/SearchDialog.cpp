@@ -131,7 +131,7 @@ LRESULT SearchDialog::OnWorkerEnded(WPARAM, LPARAM)
 {
     m_session.OnWorkerEnded();
     if (m_session.IsRunning()) return 0;
-    // Hits whose wake-up could not be posted are still queued.
+    // The last hits may still wait for their batch (or for a wake-up that could not be posted).
     ShowQueuedHits();
     m_searchButton.ShowWindow(SW_SHOW);
     m_searchEdit.EnableWindow(TRUE);

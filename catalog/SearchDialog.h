@@ -69,7 +69,7 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
-    DWORD m_lastShown = 0;  // tick count when the last batch went into the list
+    DWORD m_lastShown = 0;   // tick count when the last batch went into the list
     bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
     DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;

@@ -34,8 +34,7 @@ void SearchHitQueue::DropHitsUnder(const CatalogNode* node)
         CSingleLock lock(&m_lock, TRUE);
         std::vector<SearchHit*> kept;
         kept.reserve(m_hits.size());
-        for (SearchHit* hit : m_hits)
-            (hit->LiesUnder(node) ? dropped : kept).push_back(hit);
+        for (SearchHit* hit : m_hits) (hit->LiesUnder(node) ? dropped : kept).push_back(hit);
         m_hits.swap(kept);
     }
     for (SearchHit* hit : dropped) delete hit;

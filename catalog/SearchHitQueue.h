@@ -29,6 +29,6 @@ public:
     std::size_t Size();
 
 private:
-    CCriticalSection m_lock;           // guards m_hits between the worker and the dialog
-    std::vector<SearchHit*> m_hits;    // owned until taken
+    CCriticalSection m_lock;         // guards m_hits between the worker and the dialog
+    std::vector<SearchHit*> m_hits;  // owned until taken
 };

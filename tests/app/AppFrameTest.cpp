@@ -710,8 +710,8 @@ TEST_F(AppFrame, AFillComesInTheOrderTheListsOwnSortGives)
             list->InsertRows(collector.Collect(disc));
             list->SortRows();
         }
-        EXPECT_EQ(ColumnTexts(0), filled) << "column " << column << ", direction "
-                                          << list->SortDirection();
+        EXPECT_EQ(ColumnTexts(0), filled)
+            << "column " << column << ", direction " << list->SortDirection();
     }
 }
 

@@ -327,8 +327,8 @@ TEST(ListRowCollector, RowsOfTheCurrentNodeForEachRepresentation)
 TEST(LocalTimeText, TheSystemsTextsAndGivenOffsetsWorkedByHand)
 {
     const LocalTimeText now;
-    const FILETIME times[] = {UtcTime(2005, 11, 20, 18, 45), UtcTime(1999, 12, 31, 23, 59),
-                              UtcTime(2024, 2, 29, 0, 0),    FILETIME{0, 0},
+    const FILETIME times[] = {UtcTime(2005, 11, 20, 18, 45),    UtcTime(1999, 12, 31, 23, 59),
+                              UtcTime(2024, 2, 29, 0, 0),       FILETIME{0, 0},
                               FILETIME{0xFFFFFFFF, 0x7FFFFFFF}, FILETIME{0, 0x80000000}};
     for (const FILETIME& t : times)
         EXPECT_EQ(FormatStoredFileTime(t), now.Format(t)) << t.dwHighDateTime;
@@ -362,7 +362,8 @@ TEST(ListRowCollector, EachExtensionIsLookedUpOncePerFill)
     const wchar_t* const names[] = {L"a.txt", L"b.exe", L"c.txt", L"README",
                                     L"d.TXT", L"e.exe", L"NOTES", L"f.txt"};
     std::vector<FileEntry> files;
-    for (const wchar_t* name : names) files.push_back(MakeEntry(name, 10, UtcTime(2001, 1, 1, 0, 0)));
+    for (const wchar_t* name : names)
+        files.push_back(MakeEntry(name, 10, UtcTime(2001, 1, 1, 0, 0)));
     disc.SetEntries(files);
     FakeClasses classes;
     FileTypeNames types(classes.Lookup());
@@ -501,8 +502,8 @@ TEST(SortAsListControl, GivesTheListControlsOwnOrder)
 {
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&init);
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 300, 200,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 300, 200, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, list);
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH;
@@ -523,7 +524,8 @@ TEST(SortAsListControl, GivesTheListControlsOwnOrder)
     {
         int rows;
         int distinctKeys;  // few: many ties; as many as rows: none
-    } cases[] = {{0, 1}, {1, 1}, {2, 1}, {3, 2}, {7, 3}, {17, 17}, {100, 4}, {1000, 9}, {1000, 1000}};
+    } cases[] = {{0, 1},   {1, 1},   {2, 1},    {3, 2},      {7, 3},
+                 {17, 17}, {100, 4}, {1000, 9}, {1000, 1000}};
     for (const Case& c : cases) {
         for (int direction : {ListSortState::Ascending, ListSortState::Descending}) {
             Order order;
@@ -549,11 +551,10 @@ TEST(SortAsListControl, GivesTheListControlsOwnOrder)
                 SendMessageA(list, LVM_GETITEMA, 0, (LPARAM)&item);
                 control.push_back(item.lParam);
             }
-            SortAsListControl(ours, [&](LPARAM a, LPARAM b) {
-                return Order::Compare(a, b, (LPARAM)&order);
-            });
-            EXPECT_EQ(control, ours) << c.rows << " rows, " << c.distinctKeys
-                                     << " keys, direction " << direction;
+            SortAsListControl(
+                ours, [&](LPARAM a, LPARAM b) { return Order::Compare(a, b, (LPARAM)&order); });
+            EXPECT_EQ(control, ours)
+                << c.rows << " rows, " << c.distinctKeys << " keys, direction " << direction;
         }
     }
     DestroyWindow(list);
