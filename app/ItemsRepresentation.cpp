@@ -50,6 +50,5 @@ void ItemsRepresentation::Refill()
     if (!doc) return;
     ListRowCollector collector(GetKind(), FileTypeNames::Shared(),
                                [doc](const wchar_t* name) { return doc->GetFileIconIndex(name); });
-    m_pView->InsertRows(collector.Collect(doc->GetCurrentNode()));
-    m_pView->SortRows();
+    m_pView->ShowRows(collector.Collect(doc->GetCurrentNode()));
 }

@@ -1,6 +1,7 @@
 // Cell texts of the item list.
 #include "app/ListRowTexts.h"
 #include "app/FileTypeNames.h"
+#include "app/LocalTimeText.h"
 #include "catalog/CatalogFormat.h"
 #include "catalog/DiscFolderNode.h"
 #include "catalog/DiscNode.h"
@@ -45,6 +46,11 @@ std::string FolderTypeText()
 
 std::vector<std::string> NodeRowTexts(const CatalogNode* node)
 {
+    return NodeRowTexts(node, LocalTimeText());
+}
+
+std::vector<std::string> NodeRowTexts(const CatalogNode* node, const LocalTimeText& times)
+{
     std::vector<std::string> texts(NodeColumnCount);
     if (!node) return texts;
     texts[NodeName] = ToAnsiString(node->m_name.c_str());
@@ -53,7 +59,7 @@ std::vector<std::string> NodeRowTexts(const CatalogNode* node)
             static_cast<const UserFolderNode*>(node)->m_description.c_str());
     } else if (node->m_type == NodeDisc) {
         const DiscNode* disc = static_cast<const DiscNode*>(node);
-        texts[NodeCreated] = FormatStoredFileTime(disc->m_addedTime);
+        texts[NodeCreated] = times.Format(disc->m_addedTime);
         texts[NodeDescription] = ToAnsiString(disc->m_description.c_str());
         texts[NodeLentTo] = ToAnsiString(disc->m_lentTo.c_str());
     }
@@ -62,21 +68,35 @@ std::vector<std::string> NodeRowTexts(const CatalogNode* node)
 
 std::vector<std::string> DiscFolderRowTexts(const DiscFolderNode* folder)
 {
+    return DiscFolderRowTexts(folder, LocalTimeText());
+}
+
+std::vector<std::string> DiscFolderRowTexts(const DiscFolderNode* folder,
+                                            const LocalTimeText& times)
+{
     std::vector<std::string> texts(FileColumnCount);
     if (!folder) return texts;
     texts[FileName] = ToAnsiString(folder->m_name.c_str());
     texts[FileType] = FolderTypeText();
-    texts[FileModified] = FormatStoredFileTime(folder->m_time);
+    texts[FileModified] = times.Format(folder->m_time);
     return texts;
 }
 
 std::vector<std::string> FileRowTexts(const FileEntry& entry, FileTypeNames& types)
 {
+    std::string name = ToAnsiString(entry.m_name.c_str());
+    const std::string type = types.Get(name.c_str());
+    return FileRowTexts(entry, std::move(name), type, LocalTimeText());
+}
+
+std::vector<std::string> FileRowTexts(const FileEntry& entry, std::string ansiName,
+                                      const std::string& type, const LocalTimeText& times)
+{
     std::vector<std::string> texts(FileColumnCount);
-    texts[FileName] = ToAnsiString(entry.m_name.c_str());
+    texts[FileName] = std::move(ansiName);
     texts[FileSize] = FormatSizeKB(entry.m_size);
-    texts[FileType] = types.Get(texts[FileName].c_str());
-    texts[FileModified] = FormatStoredFileTime(entry.m_time);
+    texts[FileType] = type;
+    texts[FileModified] = times.Format(entry.m_time);
     texts[FileDescription] = ToAnsiString(entry.m_description.c_str());
     return texts;
 }

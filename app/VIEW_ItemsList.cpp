@@ -5,6 +5,7 @@
 #include "app/ContextMenuTracker.h"
 #include "app/FileItemsRepresentation.h"
 #include "app/InPlaceEdit.h"
+#include "app/ListControlSort.h"
 #include "app/ListRowCollector.h"
 #include "app/ListRowOrder.h"
 #include "app/NodeItemsRepresentation.h"
@@ -196,6 +197,22 @@ void VIEW_ItemsList::SortRows()
 {
     RowBatch batch(*this);
     GetListCtrl().SortItems(&VIEW_ItemsList::CompareItems, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void VIEW_ItemsList::ShowRows(std::vector<ListRow> rows)
+{
+    RowBatch batch(*this);
+    if (GetListCtrl().GetItemCount() != 0) {
+        InsertRows(rows);
+        SortRows();
+        return;
+    }
+    // The control's own sort took a good part of a large fill; ordering our own array first gives
+    // the same order for much less.
+    SortAsListControl(rows, [this](const ListRow& a, const ListRow& b) {
+        return CompareItems(a.data, b.data, reinterpret_cast<LPARAM>(this));
+    });
+    InsertRows(rows);
 }
 
 void VIEW_ItemsList::OnHeaderClick(int column)

@@ -37,6 +37,10 @@ public:
     void OnHeaderClick(int column);
     void SortRows();
     void InsertRows(const std::vector<ListRow>& rows);
+    // Shows a fill's rows in the order the list's sort by the current column gives them. Into
+    // an empty list they go in already ordered (the order the control's own sort would give);
+    // otherwise they are appended and the list sorts.
+    void ShowRows(std::vector<ListRow> rows);
 
     // While one lives, the list's drawing is off: rows go in, are sorted and go out as one batch
     // and the list paints once at the end instead of once per row. Scopes nest; the outermost

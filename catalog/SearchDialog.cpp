@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(SearchDialog, CDialog)
 ON_MESSAGE(SearchResultSink::HitMessage, &SearchDialog::OnSearchHit)
 ON_MESSAGE(SearchDialog::EndSearchMessage, &SearchDialog::EndSearch)
 ON_MESSAGE(SearchSession::EndMessage, &SearchDialog::OnWorkerEnded)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 SearchDialog::SearchDialog(CTarnimelDoc* document, CWnd* parent)
@@ -64,30 +65,48 @@ void SearchDialog::StartSearch()
     m_toldTooMany = false;
     m_countText = "0";
     UpdateData(FALSE);
+    // The first hit goes in at once.
+    m_lastShown = GetTickCount() - ShowEveryMs;
     if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections, m_pauseAfterHit))
         OnWorkerEnded(0, 0);
 }
 
-LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM lParam)
+LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM)
 {
-    // The hits the worker has posted by now join this one, and the list takes them as one batch:
-    // filled with its drawing off, painted once, the count set once. A batch ends after a short
-    // while, so the list grows visibly while the worker keeps posting.
-    std::vector<SearchHit*> batch;
-    if (lParam) batch.push_back(reinterpret_cast<SearchHit*>(lParam));
-    const DWORD start = GetTickCount();
-    MSG msg;
-    while (GetTickCount() - start < HitBatchMs &&
-           PeekMessageA(&msg, m_hWnd, SearchResultSink::HitMessage, SearchResultSink::HitMessage,
-                        PM_REMOVE))
-    {
-        if (msg.lParam) batch.push_back(reinterpret_cast<SearchHit*>(msg.lParam));
+    const DWORD since = GetTickCount() - m_lastShown;
+    if (since >= ShowEveryMs) {
+        ShowQueuedHits();
+        return 0;
     }
-    if (batch.empty()) return 0;
+    // Too soon after the last batch: the hits wait in the queue, where the worker adds to them
+    // without waking us again, and go in together when the interval is over.
+    SetTimer(ShowTimerId, ShowEveryMs - since);
+    return 0;
+}
+
+void SearchDialog::OnTimer(UINT_PTR id)
+{
+    if (id != ShowTimerId) {
+        Default();
+        return;
+    }
+    KillTimer(ShowTimerId);
+    ShowQueuedHits();
+}
+
+void SearchDialog::ShowQueuedHits()
+{
+    // Everything the worker has queued by now goes in as one batch: filled with the list's drawing
+    // off, painted once, the count set once. While the batch goes in the worker queues the next
+    // one, so the list grows in steps as long as the search runs.
+    if (m_hWnd) KillTimer(ShowTimerId);
+    m_lastShown = GetTickCount();
+    std::vector<SearchHit*> batch = m_session.TakeHits();
+    if (batch.empty()) return;
     if (!m_results) {
         for (SearchHit* hit : batch) delete hit;
         m_session.Cancel();
-        return 0;
+        return;
     }
     const std::size_t taken = m_results->AddResults(batch);
     if (taken > 0) {
@@ -106,19 +125,25 @@ LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM lParam)
             Tell(ToAnsiString(L"Слишком много результатов!").c_str());
         }
     }
-    return 0;
 }
 
 LRESULT SearchDialog::OnWorkerEnded(WPARAM, LPARAM)
 {
     m_session.OnWorkerEnded();
     if (m_session.IsRunning()) return 0;
+    // The last hits may still wait for their batch (or for a wake-up that could not be posted).
+    ShowQueuedHits();
     m_searchButton.ShowWindow(SW_SHOW);
     m_searchEdit.EnableWindow(TRUE);
     return 0;
 }
 
-void SearchDialog::StopSearch() { m_session.Stop(); }
+void SearchDialog::StopSearch()
+{
+    m_session.Stop();
+    // The hits found before the stop are kept, those without a wake-up of their own as well.
+    ShowQueuedHits();
+}
 
 LRESULT SearchDialog::EndSearch(WPARAM, LPARAM node)
 {
@@ -137,11 +162,13 @@ void SearchDialog::OnCancel()
 
 void SearchDialog::ForgetHitsUnder(const CatalogNode* node)
 {
+    m_session.DropHitsUnder(node);
     if (m_results) m_results->RemoveHitsUnder(node);
 }
 
 void SearchDialog::ForgetAllHits()
 {
     StopSearch();
+    for (SearchHit* hit : m_session.TakeHits()) delete hit;
     if (m_results) m_results->Clear();
 }

@@ -1,5 +1,5 @@
 // The search dialog (template 143, "Поиск..."): the user's text, the result list and the count.
-// The search itself runs in a SearchSession; this window only shows what the worker posts and
+// The search itself runs in a SearchSession; this window only shows what the worker queues and
 // decides when it stops. The document keeps one for its whole life, so the results of the last
 // search come back when the dialog is shown again.
 #pragma once
@@ -23,8 +23,11 @@ public:
     static const int IdFoundCount = 1020;
     // The result list asks the dialog to close on a node: lParam is the node.
     static const UINT EndSearchMessage = WM_USER + 100;
-    // The longest the dialog gathers queued hits into one batch before it shows them.
-    static const DWORD HitBatchMs = 30;
+    // The shortest time between two batches of hits going into the list: hits that arrive sooner
+    // wait in the worker's queue and go in together, so that a fast search costs a few repaints
+    // rather than one per hit, and the list still grows visibly while the search runs.
+    static const DWORD ShowEveryMs = 30;
+    static const UINT_PTR ShowTimerId = 1;
 
     SearchDialog(CTarnimelDoc* document, CWnd* parent);
     ~SearchDialog() override;
@@ -51,9 +54,12 @@ protected:
     LRESULT OnSearchHit(WPARAM kind, LPARAM hit);
     LRESULT EndSearch(WPARAM, LPARAM node);
     LRESULT OnWorkerEnded(WPARAM, LPARAM);
+    void OnTimer(UINT_PTR id);
 
 private:
     void StartSearch();
+    // Lists every hit the worker has queued by now as one batch and sets the count once.
+    void ShowQueuedHits();
     void Tell(const char* text);
 
     SearchSession m_session;
@@ -63,6 +69,7 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
+    DWORD m_lastShown = 0;   // tick count when the last batch went into the list
     bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
     DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;

@@ -1,8 +1,9 @@
-// Building and posting search hits.
+// Building search hits and handing them to the dialog.
 #include "catalog/SearchResultSink.h"
 #include "catalog/CatalogNode.h"
 #include "catalog/EntryContainerNode.h"
 #include "catalog/SearchHit.h"
+#include "catalog/SearchHitQueue.h"
 #include <algorithm>
 
 namespace
@@ -17,7 +18,7 @@ std::vector<CatalogNode*> PathTo(CatalogNode* node)
     return path;
 }
 
-const DWORD QueueFullRetryMs = 1;
+const DWORD WakeRetryMs = 1;
 
 }  // namespace
 
@@ -27,7 +28,7 @@ void SearchResultSink::VisitNode(CatalogNode* node)
     hit->kind = SearchHit::Node;
     hit->path = PathTo(node->m_parent);
     hit->object = node;
-    Post(0, hit);
+    Hand(hit);
 }
 
 void SearchResultSink::VisitEntry(EntryContainerNode* owner, FileEntry* entry)
@@ -36,22 +37,31 @@ void SearchResultSink::VisitEntry(EntryContainerNode* owner, FileEntry* entry)
     hit->kind = SearchHit::Entry;
     hit->path = PathTo(owner);
     hit->object = entry;
-    Post(1, hit);
+    Hand(hit);
 }
 
-void SearchResultSink::Post(WPARAM kind, SearchHit* hit)
+void SearchResultSink::Hand(SearchHit* hit)
+{
+    if (!m_queue) {
+        delete hit;
+        return;
+    }
+    // Only the hit that finds the queue empty wakes the window: the ones after it ride along
+    // with it until the dialog has taken the queue.
+    if (m_queue->Push(hit)) Wake();
+    ++m_queued;
+    if (m_pause) Sleep(m_pause);
+}
+
+void SearchResultSink::Wake()
 {
     // The system keeps only so many posted messages for one thread; a full queue empties as the
-    // dialog takes its hits, so the hit waits for room. A hit that cannot be delivered (the window
-    // is gone, or the search stops) would never be freed by anyone else.
-    while (!PostMessageA(m_target, HitMessage, kind, (LPARAM)hit)) {
+    // dialog's thread works, so the wake-up waits for room. Without one the hits would wait until
+    // the search ends. When the window is gone or the search stops, the hits stay queued and the
+    // queue's owner frees or delivers them.
+    while (!PostMessageA(m_target, HitMessage, 0, 0)) {
         const bool stopping = m_cancel && WaitForSingleObject(m_cancel, 0) == WAIT_OBJECT_0;
-        if (stopping || !IsWindow(m_target)) {
-            delete hit;
-            return;
-        }
-        Sleep(QueueFullRetryMs);
+        if (stopping || !IsWindow(m_target)) return;
+        Sleep(WakeRetryMs);
     }
-    ++m_posted;
-    if (m_pause) Sleep(m_pause);
 }

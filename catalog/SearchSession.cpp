@@ -31,7 +31,9 @@ bool SearchSession::Start(HWND window, const std::string& text,
     m_window = window;
     m_pattern = MakePattern(text);
     m_collections = collections;
-    m_sink = SearchResultSink(window, pauseAfterHit, m_cancel);
+    // Whatever an earlier search left undelivered must not show up among this one's hits.
+    m_hits.Clear();
+    m_sink = SearchResultSink(window, pauseAfterHit, m_cancel, &m_hits);
     ResetEvent(m_cancel);
     DWORD id;
     m_thread = CreateThread(nullptr, 0, WorkerThread, this, 0, &id);
@@ -55,8 +57,9 @@ void SearchSession::Stop()
     SetEvent(m_cancel);
     m_stopping = true;
     WaitPumping(m_thread);
-    // The worker's last hits and its end may still wait in the queue: deliver them now, so that
-    // the hits found so far are kept and nothing of this search reaches the next one.
+    // The wake-up for the worker's last hits and its end may still wait in the message queue:
+    // deliver them now, so that the hits found so far are kept and nothing of this search reaches
+    // the next one.
     MSG msg;
     while (PeekMessageA(&msg, m_window, SearchResultSink::HitMessage, EndMessage, PM_REMOVE))
         DispatchMessageA(&msg);

@@ -20,6 +20,9 @@
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/docking/layout/CaptionMath.h"
 #include "app/VIEW_ItemsList.h"
+#include "app/FileTypeNames.h"
+#include "app/ListRowCollector.h"
+#include "app/RepresentationColumns.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "catalog/CatalogStatistics.h"
 #include "catalog/CollectionNode.h"
@@ -679,6 +682,37 @@ TEST_F(AppFrame, TheListShowsNodesThenAFolderContentAndSortsBySizeBothWays)
     EXPECT_EQ(disc, doc->GetCurrentNode());
     ListNotify(NM_DBLCLK, RowOf(L"Docs"), 0);
     EXPECT_EQ(docs, doc->GetCurrentNode());
+}
+
+// A fill inserts its rows already in order; that order must be the one the list's own sort gives
+// the rows as the walk finds them, rows that tie (files of one size) included, both directions.
+TEST_F(AppFrame, AFillComesInTheOrderTheListsOwnSortGives)
+{
+    Populate();
+    std::vector<FileEntry> files;
+    for (int i = 0; i < 40; ++i)
+        files.push_back(MakeEntry((L"file" + std::to_wstring((i * 17) % 40) + L".dat").c_str(),
+                                  std::uint64_t(i % 3) * 4096, UtcTime(2001, 1, 1 + i % 5, 0, 0)));
+    disc->SetEntries(files);
+    const int SizeColumn = 1, TimeColumn = 3;
+    doc->NavigateTo(disc, nullptr);
+    for (int column : {SizeColumn, SizeColumn, TimeColumn}) {
+        HeaderClick(column);  // ascending, then descending, then another column
+        doc->NavigateTo(Root(), nullptr);
+        doc->NavigateTo(disc, nullptr);
+        const std::vector<std::string> filled = ColumnTexts(0);
+        ASSERT_EQ(41u, filled.size());  // the folder and the files
+        {
+            VIEW_ItemsList::RowBatch batch(*list);
+            Rows().DeleteAllItems();
+            ListRowCollector collector(RepresentationFiles, FileTypeNames::Shared(),
+                                       [](const wchar_t*) { return 0; });
+            list->InsertRows(collector.Collect(disc));
+            list->SortRows();
+        }
+        EXPECT_EQ(ColumnTexts(0), filled)
+            << "column " << column << ", direction " << list->SortDirection();
+    }
 }
 
 // The list fills, sorts and empties with its drawing off; afterwards it must paint again.

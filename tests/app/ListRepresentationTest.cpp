@@ -9,13 +9,16 @@
 #include <vector>
 
 #include "app/FileTypeNames.h"
+#include "app/ListControlSort.h"
 #include "app/ListRowCollector.h"
 #include "app/ListRowOrder.h"
 #include "app/ListRowTexts.h"
+#include "app/LocalTimeText.h"
 #include "app/ListSortState.h"
 #include "app/RepresentationColumns.h"
 #include "app/RowItemData.h"
 #include "catalog/CatalogFormat.h"
+#include "catalog/DiscNode.h"
 #include "catalog/TextConversion.h"
 #include "framework/CWinApp.h"
 #include "CatalogTreeFixture.h"
@@ -318,6 +321,77 @@ TEST(ListRowCollector, RowsOfTheCurrentNodeForEachRepresentation)
     EXPECT_TRUE(files.Collect(nullptr).empty());
 }
 
+// The list's times in local time with the offset taken once for a fill: the same texts as the
+// system's conversion row by row; with a given offset, the hand-worked ones, across a day, a year,
+// a leap day and the ends of what a FILETIME holds.
+TEST(LocalTimeText, TheSystemsTextsAndGivenOffsetsWorkedByHand)
+{
+    const LocalTimeText now;
+    const FILETIME times[] = {UtcTime(2005, 11, 20, 18, 45),    UtcTime(1999, 12, 31, 23, 59),
+                              UtcTime(2024, 2, 29, 0, 0),       FILETIME{0, 0},
+                              FILETIME{0xFFFFFFFF, 0x7FFFFFFF}, FILETIME{0, 0x80000000}};
+    for (const FILETIME& t : times)
+        EXPECT_EQ(FormatStoredFileTime(t), now.Format(t)) << t.dwHighDateTime;
+
+    const LONGLONG Hour = 36000000000LL;  // FILETIME ticks are 100 ns
+    struct Case
+    {
+        FILETIME utc;
+        LONGLONG offset;
+        const char* text;
+    } cases[] = {
+        {UtcTime(2005, 11, 20, 18, 45), 3 * Hour, "20.11.2005 21:45"},
+        {UtcTime(2005, 11, 20, 22, 30), 3 * Hour, "21.11.2005 01:30"},
+        {UtcTime(2000, 1, 1, 1, 0), -2 * Hour, "31.12.1999 23:00"},
+        {UtcTime(2024, 2, 28, 23, 0), Hour, "29.02.2024 00:00"},
+        {UtcTime(2023, 2, 28, 23, 0), Hour, "01.03.2023 00:00"},
+        {UtcTime(2001, 2, 3, 4, 5), 0, "03.02.2001 04:05"},
+        {FILETIME{0, 0}, 0, "01.01.1601 00:00"},
+        {FILETIME{0, 0}, -Hour, ""},  // before the first date
+        {FILETIME{0xFFFFFFFF, 0x7FFFFFFF}, 0, "14.09.30828 02:48"},
+        {FILETIME{0xFFFFFFFF, 0x7FFFFFFF}, Hour, ""},  // past the last one
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.text, LocalTimeText(c.offset).Format(c.utc)) << c.text;
+}
+
+// A fill looks each extension's type and icon up once however many files have it, and every file
+// still gets its own extension's; the next fill looks again (the system may have changed).
+TEST(ListRowCollector, EachExtensionIsLookedUpOncePerFill)
+{
+    DiscNode disc;
+    const wchar_t* const names[] = {L"a.txt", L"b.exe", L"c.txt", L"README",
+                                    L"d.TXT", L"e.exe", L"NOTES", L"f.txt"};
+    std::vector<FileEntry> files;
+    for (const wchar_t* name : names)
+        files.push_back(MakeEntry(name, 10, UtcTime(2001, 1, 1, 0, 0)));
+    disc.SetEntries(files);
+    FakeClasses classes;
+    FileTypeNames types(classes.Lookup());
+    std::vector<std::wstring> iconAsked;
+    auto icons = [&](const wchar_t* name) {
+        iconAsked.push_back(name);
+        const wchar_t* dot = std::wcsrchr(name, L'.');
+        return !dot ? 1 : std::wcscmp(dot, L".exe") == 0 ? 2 : 3;
+    };
+
+    ListRowCollector collector(RepresentationFiles, types, icons);
+    const std::vector<ListRow> rows = collector.Collect(&disc);
+    ASSERT_EQ(8u, rows.size());
+    // The first file of each extension as written (".txt" and ".TXT" are two), and one without.
+    EXPECT_EQ((std::vector<std::wstring>{L"a.txt", L"b.exe", L"README", L"d.TXT"}), iconAsked);
+    const std::string text = A(L"Текстовый документ"), exe = A(L"Файл .EXE"), none = A(L"Файл");
+    const std::vector<std::string> expectedTypes = {text, exe, text, none, text, exe, none, text};
+    const std::vector<int> expectedImages = {3, 2, 3, 1, 3, 2, 1, 3};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(ToAnsiString(names[i]), rows[i].texts.at(0)) << i;
+        EXPECT_EQ(expectedTypes[i], rows[i].texts.at(2)) << i;
+        EXPECT_EQ(expectedImages[i], rows[i].image) << i;
+        EXPECT_EQ(FileRowTexts(disc.Entries()[i], types), rows[i].texts) << i;
+    }
+    collector.Collect(&disc);
+    EXPECT_EQ(8u, iconAsked.size());
+}
+
 TEST(FileTypeNames, DescriptionsPerExtensionCachedCaseInsensitively)
 {
     FakeClasses classes;
@@ -419,6 +493,71 @@ TEST(FileRowLess, FoldersBeforeFilesAndEachColumnItsOwnOrder)
     const std::vector<LPARAM> rows = {setup, docs, readme, artRow};
     EXPECT_EQ((std::vector<LPARAM>{artRow, docs, readme, setup}), SortRows(rows, 0, bySize));
     EXPECT_EQ((std::vector<LPARAM>{setup, readme, docs, artRow}), SortRows(rows, -1, bySize));
+}
+
+// Rows that tie answer "greater" both ways round, so their order is the sort algorithm's own: the
+// order worked out on our array must be the one the list control itself gives, row for row, for
+// ties and distinct keys, both directions, and the sizes where halving is uneven.
+TEST(SortAsListControl, GivesTheListControlsOwnOrder)
+{
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&init);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 300, 200, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, list);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_WIDTH;
+    column.cx = 100;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
+
+    struct Order
+    {
+        std::vector<int> keys;
+        int direction;
+        static int CALLBACK Compare(LPARAM a, LPARAM b, LPARAM self)
+        {
+            const Order* o = reinterpret_cast<const Order*>(self);
+            return CompareRows(o->keys[(std::size_t)a] < o->keys[(std::size_t)b], o->direction);
+        }
+    };
+    struct Case
+    {
+        int rows;
+        int distinctKeys;  // few: many ties; as many as rows: none
+    } cases[] = {{0, 1},   {1, 1},   {2, 1},    {3, 2},      {7, 3},
+                 {17, 17}, {100, 4}, {1000, 9}, {1000, 1000}};
+    for (const Case& c : cases) {
+        for (int direction : {ListSortState::Ascending, ListSortState::Descending}) {
+            Order order;
+            order.direction = direction;
+            for (int i = 0; i < c.rows; ++i)
+                order.keys.push_back((int)((unsigned)(i * 7919 + 13) % 1009) % c.distinctKeys);
+            SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+            std::vector<LPARAM> ours;
+            for (int i = 0; i < c.rows; ++i) {
+                LVITEMA item = {};
+                item.mask = LVIF_PARAM;
+                item.iItem = i;
+                item.lParam = i;
+                SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
+                ours.push_back(i);
+            }
+            SendMessageA(list, LVM_SORTITEMS, (WPARAM)&order, (LPARAM)&Order::Compare);
+            std::vector<LPARAM> control;
+            for (int i = 0; i < c.rows; ++i) {
+                LVITEMA item = {};
+                item.mask = LVIF_PARAM;
+                item.iItem = i;
+                SendMessageA(list, LVM_GETITEMA, 0, (LPARAM)&item);
+                control.push_back(item.lParam);
+            }
+            SortAsListControl(
+                ours, [&](LPARAM a, LPARAM b) { return Order::Compare(a, b, (LPARAM)&order); });
+            EXPECT_EQ(control, ours)
+                << c.rows << " rows, " << c.distinctKeys << " keys, direction " << direction;
+        }
+    }
+    DestroyWindow(list);
 }
 
 TEST(NodeRowLess, CriteriaByColumnUntilOneDecides)

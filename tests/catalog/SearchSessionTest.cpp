@@ -23,6 +23,7 @@ struct HitWindow
     SearchSession* session = nullptr;
     std::vector<std::unique_ptr<SearchHit>> hits;
     int ends = 0;
+    int wakeUps = 0;
 
     HitWindow() { hwnd = MakeTestWindow("LornivalSearchTest", Proc, this); }
     ~HitWindow() { DestroyWindow(hwnd); }
@@ -31,17 +32,24 @@ struct HitWindow
     {
         HitWindow* self = reinterpret_cast<HitWindow*>(GetWindowLongPtrA(h, GWLP_USERDATA));
         if (self && msg == SearchResultSink::HitMessage) {
-            SearchHit* hit = reinterpret_cast<SearchHit*>(lp);
-            EXPECT_EQ(wp, (WPARAM)hit->kind);
-            self->hits.emplace_back(hit);
+            EXPECT_EQ(0u, wp);
+            EXPECT_EQ(0, lp);
+            ++self->wakeUps;
+            self->TakeHits();
             return 0;
         }
         if (self && msg == SearchSession::EndMessage) {
             ++self->ends;
             self->session->OnWorkerEnded();
+            self->TakeHits();
             return 0;
         }
         return DefWindowProcA(h, msg, wp, lp);
+    }
+
+    void TakeHits()
+    {
+        for (SearchHit* hit : session->TakeHits()) hits.emplace_back(hit);
     }
 
     // Pumps until the session has no worker left.
@@ -159,6 +167,7 @@ TEST(SearchWorker, StopHalfWayKeepsTheHitsAndNeverHangs)
     ASSERT_GE(w.hits.size(), 3u);
     DWORD stopAt = GetTickCount();
     session.Stop();
+    w.TakeHits();  // as the dialog does after a stop
     EXPECT_LT(GetTickCount() - stopAt, 2000u);
     EXPECT_FALSE(session.IsRunning());
     // Every hit the worker posted was delivered before Stop returned; nothing more comes.
@@ -173,4 +182,100 @@ TEST(SearchWorker, StopHalfWayKeepsTheHitsAndNeverHangs)
     ASSERT_TRUE(session.Start(w.hwnd, "match39?", &all, 0));
     w.RunUntilEnded();
     EXPECT_EQ(10u, w.hits.size());
+}
+
+// The queue between the worker and the dialog: only the hit that finds it empty asks for a
+// wake-up, the taker gets everything in order, and deletes reach the hits still queued.
+TEST(SearchHitQueue, WakesOnEmptyHandsOverInOrderAndDropsHitsUnderADeletedNode)
+{
+    CollectionNode col;
+    auto disc = new DiscNode;
+    col.AddChild(disc);
+    auto folder = new DiscFolderNode;
+    disc->AddChild(folder);
+    std::vector<FileEntry> files(2);
+    folder->SetEntries(files);
+    auto hitOf = [](SearchHit::Kind kind, std::vector<CatalogNode*> path, void* object) {
+        SearchHit* hit = new SearchHit;
+        hit->kind = kind;
+        hit->path = std::move(path);
+        hit->object = object;
+        return hit;
+    };
+
+    SearchHitQueue queue;
+    SearchHit* discHit = hitOf(SearchHit::Node, {&col}, disc);
+    SearchHit* folderHit = hitOf(SearchHit::Node, {&col, disc}, folder);
+    SearchHit* fileHit = hitOf(SearchHit::Entry, {&col, disc, folder}, &folder->Entries()[1]);
+    EXPECT_TRUE(queue.Push(discHit));
+    EXPECT_FALSE(queue.Push(folderHit));  // the first one's wake-up covers it
+    std::vector<SearchHit*> taken = queue.TakeAll();
+    EXPECT_EQ((std::vector<SearchHit*>{discHit, folderHit}), taken);
+    EXPECT_TRUE(queue.TakeAll().empty());
+    EXPECT_TRUE(queue.Push(fileHit));  // empty again: a new wake-up
+    for (SearchHit* hit : taken) queue.Push(hit);
+
+    // Deleting the folder takes the folder itself and the file inside it; the disc stays.
+    queue.DropHitsUnder(folder);
+    EXPECT_EQ((std::vector<SearchHit*>{discHit}), queue.TakeAll());
+    EXPECT_TRUE(queue.Push(discHit));
+    queue.DropHitsUnder(disc);
+    EXPECT_EQ(0u, queue.Size());
+}
+
+// A fast worker and a busy window: however the hits are cut into batches, each arrives once, in
+// the order of the walk, and a wake-up carries many of them.
+TEST(SearchWorker, AFastStreamArrivesOnceEachInOrderWithFewWakeUps)
+{
+    CollectionNode col;
+    auto disc = new DiscNode;
+    col.AddChild(disc);
+    std::vector<FileEntry> files(20000);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        files[i].m_name = (L"match" + std::to_wstring(i)).c_str();
+    disc->SetEntries(files);
+    std::vector<CollectionNode*> all = {&col};
+
+    SearchSession session;
+    HitWindow w;
+    w.session = &session;
+    ASSERT_TRUE(session.Start(w.hwnd, "match", &all, 0));
+    w.RunUntilEnded();
+    ASSERT_EQ(files.size(), w.hits.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        ASSERT_EQ(&disc->Entries()[i], w.hits[i]->AsEntry()) << i;
+    EXPECT_GE(w.wakeUps, 1);
+    EXPECT_LT(w.wakeUps, (int)files.size());
+}
+
+// A search whose window went away leaves its hits queued (no wake-up can be posted); they are
+// freed when the next search starts and never show up among its hits.
+TEST(SearchWorker, HitsLeftByASearchWhoseWindowWentNeverReachTheNext)
+{
+    CollectionNode col;
+    auto disc = new DiscNode;
+    col.AddChild(disc);
+    std::vector<FileEntry> files(50);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        files[i].m_name = (L"old" + std::to_wstring(i)).c_str();
+    files[7].m_name = L"new7";
+    disc->SetEntries(files);
+    std::vector<CollectionNode*> all = {&col};
+
+    SearchSession session;
+    {
+        HitWindow gone;
+        gone.session = &session;
+        const HWND window = gone.hwnd;
+        gone.hwnd = nullptr;
+        DestroyWindow(window);
+        ASSERT_TRUE(session.Start(window, "old", &all, 0));
+        session.Stop();
+    }
+    HitWindow w;
+    w.session = &session;
+    ASSERT_TRUE(session.Start(w.hwnd, "new", &all, 0));
+    w.RunUntilEnded();
+    ASSERT_EQ(1u, w.hits.size());
+    EXPECT_EQ(&disc->Entries()[7], w.hits[0]->AsEntry());
 }
