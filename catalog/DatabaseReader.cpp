@@ -7,7 +7,7 @@
 
 namespace
 {
-const std::size_t BufferSize = 64 * 1024;
+const std::size_t ReadBufferSize = 64 * 1024;
 }
 
 DatabaseReader::DatabaseReader(const std::string& path)
@@ -37,7 +37,7 @@ DatabaseReader::DatabaseReader(const std::string& path)
                                     "cannot decompress the database file");
             }
         }
-        m_buffer.resize(BufferSize);
+        m_buffer.resize(ReadBufferSize);
         m_header.Serialize(*this);
     } catch (...) {
         Close();
