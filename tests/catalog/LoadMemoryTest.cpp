@@ -237,9 +237,7 @@ TEST(LoadingOutOfMemory, TextWhoseStoreBlockCannotBeAllocatedStaysAsItWas)
     CatalogText text(L"old text");
     const std::size_t held = CatalogTextStore::HeldBytes();
     const std::wstring longText(5000, L'д');
-    EXPECT_TRUE(WithFailingAllocation(1, [&] {
-        EXPECT_THROW(text = longText, std::bad_alloc);
-    }));
+    EXPECT_TRUE(WithFailingAllocation(1, [&] { EXPECT_THROW(text = longText, std::bad_alloc); }));
     EXPECT_EQ(std::wstring(L"old text"), text.str());
     EXPECT_EQ(held, CatalogTextStore::HeldBytes());
 
