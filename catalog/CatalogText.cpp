@@ -1,4 +1,4 @@
-// Storage of the compact catalogue text.
+// The compact catalogue text over the text store.
 #include "catalog/CatalogText.h"
 #include <cwchar>
 #include <utility>
@@ -7,14 +7,10 @@ void CatalogText::Assign(const wchar_t* text, std::size_t length)
 {
     std::size_t n = 0;
     while (n < length && text[n] != L'\0') ++n;
-    wchar_t* copy = nullptr;
-    if (n > 0) {
-        copy = new wchar_t[n + 1];
-        std::wmemcpy(copy, text, n);
-        copy[n] = L'\0';
-    }
-    delete[] m_text;
-    m_text = copy;
+    // The new units first: the old ones may be the source, and stay if the store cannot grow.
+    const std::uint32_t handle = n > 0 ? CatalogTextStore::Add(text, n) : 0;
+    CatalogTextStore::Release(m_handle);
+    m_handle = handle;
 }
 
 CatalogText& CatalogText::operator=(const CatalogText& other)
@@ -25,7 +21,7 @@ CatalogText& CatalogText::operator=(const CatalogText& other)
 
 CatalogText& CatalogText::operator=(CatalogText&& other) noexcept
 {
-    std::swap(m_text, other.m_text);
+    std::swap(m_handle, other.m_handle);
     return *this;
 }
 

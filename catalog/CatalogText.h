@@ -1,9 +1,12 @@
-// A compact UTF-16 text for names and descriptions of the catalogue: one pointer wide, so that a
-// million file entries do not each carry a full string object. Empty text allocates nothing.
+// A compact UTF-16 text for names and descriptions of the catalogue: a 32-bit handle into the
+// packed text store, so that a million file entries take little more than their characters, and
+// the same size in 32-bit and 64-bit builds. Empty text stores nothing.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <cwchar>
 #include <string>
+#include "catalog/CatalogTextStore.h"
 
 class CatalogText
 {
@@ -13,17 +16,18 @@ public:
     CatalogText(const wchar_t* text, std::size_t length) { Assign(text, length); }
     CatalogText(const std::wstring& text) { Assign(text.data(), text.size()); }
     CatalogText(const CatalogText& other) { Assign(other.c_str(), other.length()); }
-    CatalogText(CatalogText&& other) noexcept : m_text(other.m_text) { other.m_text = nullptr; }
-    ~CatalogText() { delete[] m_text; }
+    CatalogText(CatalogText&& other) noexcept : m_handle(other.m_handle) { other.m_handle = 0; }
+    ~CatalogText() { CatalogTextStore::Release(m_handle); }
 
     CatalogText& operator=(const CatalogText& other);
     CatalogText& operator=(CatalogText&& other) noexcept;
     CatalogText& operator=(const wchar_t* text);
     CatalogText& operator=(const std::wstring& text);
 
-    const wchar_t* c_str() const { return m_text ? m_text : L""; }
-    std::size_t length() const { return m_text ? std::wcslen(m_text) : 0; }
-    bool empty() const { return m_text == nullptr; }
+    // Valid until this text changes or goes (other texts may change meanwhile).
+    const wchar_t* c_str() const { return m_handle ? CatalogTextStore::Units(m_handle) : L""; }
+    std::size_t length() const { return m_handle ? std::wcslen(c_str()) : 0; }
+    bool empty() const { return m_handle == 0; }
     std::wstring str() const { return std::wstring(c_str()); }
 
     bool operator==(const CatalogText& other) const
@@ -36,9 +40,11 @@ public:
         return std::wcscmp(c_str(), other ? other : L"") == 0;
     }
 
-    // Replaces the text by `length` units of `text`; a NUL inside ends it there.
+    // Replaces the text by `length` units of `text`; a NUL inside ends it there. `text` may be this
+    // text's own characters. Raises std::bad_alloc, leaving the text as it was, when the store
+    // cannot grow.
     void Assign(const wchar_t* text, std::size_t length);
 
 private:
-    wchar_t* m_text = nullptr;  // NUL-terminated copy of our own, or null for the empty text
+    std::uint32_t m_handle = 0;  // the text in the store; 0 for the empty text
 };

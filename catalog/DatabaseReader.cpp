@@ -7,7 +7,7 @@
 
 namespace
 {
-const std::size_t BufferSize = 64 * 1024;
+const std::size_t ReadBufferSize = 64 * 1024;
 }
 
 DatabaseReader::DatabaseReader(const std::string& path)
@@ -37,7 +37,7 @@ DatabaseReader::DatabaseReader(const std::string& path)
                                     "cannot decompress the database file");
             }
         }
-        m_buffer.resize(BufferSize);
+        m_buffer.resize(ReadBufferSize);
         m_header.Serialize(*this);
     } catch (...) {
         Close();
@@ -63,8 +63,9 @@ void DatabaseReader::Close()
 
 bool DatabaseReader::Fill()
 {
-    m_pos = m_size = 0;
+    m_readNext = m_readEnd = nullptr;
     if (m_atEnd || !m_file) return false;
+    std::size_t size = 0;
     if (m_bz) {
         int err = BZ_OK;
         int n = BZ2_bzRead(&err, m_bz, m_buffer.data(), (int)m_buffer.size());
@@ -73,16 +74,18 @@ bool DatabaseReader::Fill()
         else if (err != BZ_OK)
             throw DatabaseError(DatabaseError::Unreadable,
                                 "the database file's compressed data is damaged");
-        m_size = n > 0 ? (std::size_t)n : 0;
+        size = n > 0 ? (std::size_t)n : 0;
     } else {
-        m_size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-        if (m_size < m_buffer.size()) {
+        size = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (size < m_buffer.size()) {
             if (std::ferror(m_file))
                 throw DatabaseError(DatabaseError::Unreadable, "cannot read the database file");
             m_atEnd = true;
         }
     }
-    return m_size > 0;
+    m_readNext = m_buffer.data();
+    m_readEnd = m_readNext + size;
+    return size > 0;
 }
 
 std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
@@ -90,10 +93,11 @@ std::size_t DatabaseReader::Read(void* buffer, std::size_t count)
     char* out = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < count) {
-        if (m_pos == m_size && !Fill()) break;
-        std::size_t n = count - done < m_size - m_pos ? count - done : m_size - m_pos;
-        std::memcpy(out + done, m_buffer.data() + m_pos, n);
-        m_pos += n;
+        if (m_readNext == m_readEnd && !Fill()) break;
+        const std::size_t held = (std::size_t)(m_readEnd - m_readNext);
+        const std::size_t n = count - done < held ? count - done : held;
+        std::memcpy(out + done, m_readNext, n);
+        m_readNext += n;
         done += n;
     }
     return done;
@@ -103,7 +107,7 @@ void DatabaseReader::ExpectEnd()
 {
     const DatabaseError trailing(DatabaseError::TrailingData,
                                  "the database file goes on after its last record");
-    if (m_pos < m_size) throw trailing;
+    if (m_readNext != m_readEnd) throw trailing;
     // Fill raises on a damaged block or a wrong stream checksum, and is false only once the
     // data has ended cleanly.
     if (Fill()) throw trailing;

@@ -43,7 +43,5 @@ private:
     void* m_bz = nullptr;  // the decompressor over m_file, or null for a plain file
     bool m_atEnd = false;
     DatabaseHeader m_header;
-    std::vector<char> m_buffer;
-    std::size_t m_pos = 0;   // next unread byte of m_buffer
-    std::size_t m_size = 0;  // bytes held in m_buffer
+    std::vector<char> m_buffer;  // its unread bytes are the stream's m_readNext to m_readEnd
 };

@@ -3,38 +3,10 @@
 #include "catalog/DatabaseError.h"
 #include <vector>
 
-void DatabaseStream::ReadExact(void* buffer, std::size_t count)
+void DatabaseStream::ReadExactSlowly(void* buffer, std::size_t count)
 {
     if (Read(buffer, count) != count)
         throw DatabaseError(DatabaseError::Truncated, "database file ends inside a record");
-}
-
-std::uint8_t DatabaseStream::ReadByte()
-{
-    std::uint8_t v;
-    ReadExact(&v, 1);
-    return v;
-}
-
-std::uint32_t DatabaseStream::ReadU32()
-{
-    std::uint32_t v;
-    ReadExact(&v, 4);
-    return v;
-}
-
-std::uint64_t DatabaseStream::ReadU64()
-{
-    std::uint64_t v;
-    ReadExact(&v, 8);
-    return v;
-}
-
-FILETIME DatabaseStream::ReadFileTime()
-{
-    FILETIME v;
-    ReadExact(&v, 8);
-    return v;
 }
 
 void WriteString(const CatalogText& text, DatabaseStream& stream)

@@ -29,9 +29,18 @@ void EntryContainerNode::SerializeEntries(DatabaseStream& stream)
         for (std::uint32_t i = 0; i < m_entryCount; ++i) m_entries[i].Serialize(stream);
         return;
     }
-    // Entries are read into a list that grows with the data actually present; a count larger
-    // than the data ends in a truncation error, not in a huge allocation.
-    std::uint32_t count = stream.ReadU32();
+    // A usual count is read straight into the node's array (a node is loaded once, without
+    // entries). A larger one is believed only as far as the data goes: its entries are read into a
+    // list that grows with them, so that a count larger than the data ends in a truncation error,
+    // not in a huge allocation.
+    const std::uint32_t count = stream.ReadU32();
+    if (count <= DirectReadLimit) {
+        std::unique_ptr<FileEntry[]> array(count == 0 ? nullptr : new FileEntry[count]);
+        for (std::uint32_t i = 0; i < count; ++i) array[i].Serialize(stream);
+        m_entries = std::move(array);
+        m_entryCount = count;
+        return;
+    }
     std::vector<FileEntry> list;
     list.reserve(count < 4096 ? count : 4096);
     for (std::uint32_t i = 0; i < count; ++i) {

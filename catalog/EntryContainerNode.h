@@ -24,6 +24,10 @@ protected:
     void WalkEntriesThenChildren(WalkState& state);
 
 private:
+    // Entry counts up to this are read into an array of that size at once: a few hundred
+    // kilobytes at most, whatever a damaged file claims.
+    static const std::uint32_t DirectReadLimit = 16384;
+
     std::unique_ptr<FileEntry[]> m_entries;
     std::uint32_t m_entryCount = 0;
 };

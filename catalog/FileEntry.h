@@ -31,10 +31,12 @@ public:
     static const std::uint8_t FlagWideSize = 0x08;  // the size takes 8 bytes (it is 2^31 or more)
     static const std::uint8_t FlagDescription = 0x10;  // a description follows
 
+    // The two texts side by side: with the 8-byte fields after them an entry has no padding and
+    // takes 24 bytes in 32-bit and 64-bit builds alike.
     CatalogText m_name;
+    CatalogText m_description;
     FILETIME m_time;
     std::uint64_t m_size;  // bytes; change through SetSize so the statistics follow
-    CatalogText m_description;
 };
 
 // The time a found file or folder is recorded with: its last-write time, else its creation time.

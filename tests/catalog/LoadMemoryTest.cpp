@@ -12,6 +12,8 @@
 #include "FakeCatalogShell.h"
 #include "catalog/CatalogStatistics.h"
 #include "catalog/CatalogStrings.h"
+#include "catalog/CatalogText.h"
+#include "catalog/CatalogTextStore.h"
 #include "catalog/CatalogTestSupport.h"
 #include "catalog/CollectionNode.h"
 #include "catalog/DatabaseFile.h"
@@ -74,7 +76,8 @@ long CountAllocations(const std::function<void()>& work)
     return used;
 }
 
-// Every kind of record, a name longer than the reader's buffer on the stack, and enough files to
+// Every kind of record, a name longer than the reader's buffer on the stack, a description long
+// enough for a block of the text store of its own (allocated by every load), and enough files to
 // need several allocations for one list.
 void FillMixed(CollectionNode& c, const wchar_t* name)
 {
@@ -82,7 +85,7 @@ void FillMixed(CollectionNode& c, const wchar_t* name)
     c.m_description = L"описание коллекции";
     auto folder = new UserFolderNode;
     folder->m_name = std::wstring(300, L'Ф').c_str();
-    folder->m_description = L"d";
+    folder->m_description = std::wstring(5000, L'д');
     c.AddChild(folder);
     for (int d = 0; d < 3; ++d) {
         auto disc = new DiscNode;
@@ -198,7 +201,9 @@ TEST(LoadingOutOfMemory, EveryFailingAllocationRefusesTheFileAndLeaksNothing)
             CollectionNode c;
             EXPECT_EQ(DatabaseLoadResult::Loaded, OpenDatabase(c, path));
         });
-        ASSERT_GT(allocations, 100) << path;
+        // Nodes, their child sets, entry arrays, the long description and the reader's buffers
+        // (short texts come from the text store's blocks, which the first load made).
+        ASSERT_GT(allocations, 20) << path;
 
         for (long n = 1; n <= allocations; ++n) {
             {
@@ -222,6 +227,45 @@ TEST(LoadingOutOfMemory, EveryFailingAllocationRefusesTheFileAndLeaksNothing)
         back.m_name = source.m_name;
         EXPECT_EQ(DumpTree(&source), DumpTree(&back));
     }
+}
+
+// The text store allocates a block for a long text, and a fresh shared block when the current one
+// is full. Either failing leaves the assigned text and the store as they were, and the store
+// serves the next text as usual.
+TEST(LoadingOutOfMemory, TextWhoseStoreBlockCannotBeAllocatedStaysAsItWas)
+{
+    CatalogText text(L"old text");
+    const std::size_t held = CatalogTextStore::HeldBytes();
+    const std::wstring longText(5000, L'д');
+    EXPECT_TRUE(WithFailingAllocation(1, [&] { EXPECT_THROW(text = longText, std::bad_alloc); }));
+    EXPECT_EQ(std::wstring(L"old text"), text.str());
+    EXPECT_EQ(held, CatalogTextStore::HeldBytes());
+
+    // Texts of a size nothing else uses, held, until one no longer fits the current shared block.
+    const std::size_t units = 3999;
+    std::vector<CatalogText> filling;
+    filling.reserve(40);  // the vector allocates nothing below: every allocation is the store's
+    bool blockRefused = false;
+    for (int i = 0; i < 40 && !blockRefused; ++i) {
+        const std::size_t before = CatalogTextStore::HeldBytes();
+        const std::wstring next(units, (wchar_t)(L'a' + i % 26));
+        blockRefused = WithFailingAllocation(1, [&] {
+            try {
+                filling.emplace_back(next);
+            } catch (const std::bad_alloc&) {
+            }
+        });
+        if (blockRefused) {
+            EXPECT_EQ(before, CatalogTextStore::HeldBytes()) << i;
+            EXPECT_EQ(std::size_t(i), filling.size());
+        }
+    }
+    ASSERT_TRUE(blockRefused);
+    for (std::size_t i = 0; i < filling.size(); ++i)
+        EXPECT_EQ(std::wstring(units, (wchar_t)(L'a' + i % 26)), filling[i].str()) << i;
+    text = std::wstring(units, L'z');
+    text = longText;
+    EXPECT_EQ(longText, text.str());
 }
 
 TEST(LoadingOutOfMemory, StartupTellsTheUserKeepsTheFileAndGoesOn)
