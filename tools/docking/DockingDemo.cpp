@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     const bool bNarrow = lpszLook != nullptr && std::strcmp(lpszLook, "chevron") == 0;
     CWinApp app("DockingDemo");
     CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
-    if (!pFrame->Create(nullptr, "Lornival", WS_OVERLAPPEDWINDOW, CRect(40, 40, bNarrow ? 300 : 840, 660)))
+    if (!pFrame->Create(nullptr, "Lornival", WS_OVERLAPPEDWINDOW,
+                        CRect(40, 40, bNarrow ? 300 : 840, 660)))
         return 1;
     DemoBar::SetUtf8Text(pFrame->GetSafeHwnd(), "Lornival: стыковка панелей");
     app.m_pMainWnd = pFrame;

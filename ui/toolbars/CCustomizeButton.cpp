@@ -218,9 +218,9 @@ CZAVPPopupMenu* CCustomizeButton::CreatePopupMenu()
                 pPartner->GetParentDockBar() == pToolBar->GetParentDockBar())
             {
                 const BOOL bSameRow = pPartner->GetDockBarRow() == pToolBar->GetDockBarRow();
-                CZAVPCustomizeMenuButton rows(kRowsSwitchCmd, nullptr, -1,
-                                              LoadText(bSameRow ? IDS_ZAVP_SHOW_TWO_ROWS
-                                                                : IDS_ZAVP_SHOW_ONE_ROW));
+                CZAVPCustomizeMenuButton rows(
+                    kRowsSwitchCmd, nullptr, -1,
+                    LoadText(bSameRow ? IDS_ZAVP_SHOW_TWO_ROWS : IDS_ZAVP_SHOW_ONE_ROW));
                 rows.m_bRowsSwitch = TRUE;
                 rows.m_bText = TRUE;
                 CZAVPCustomizeMenuButton::SetCustomizedToolBar(pToolBar);

@@ -21,15 +21,16 @@ IMPLEMENT_SERIAL(CZAVPCustomizeMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_S
 HWND CZAVPCustomizeMenuButton::s_hwndToolBar = nullptr;
 
 CZAVPCustomizeMenuButton::CZAVPCustomizeMenuButton()
-    : m_bSeparator(FALSE), m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE),
-      m_bAddSpr(FALSE)
+    : m_bSeparator(FALSE), m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE),
+      m_bExist(FALSE), m_bAddSpr(FALSE)
 {
 }
 
 CZAVPCustomizeMenuButton::CZAVPCustomizeMenuButton(UINT uiID, HMENU hMenu, int iImage,
                                                    LPCSTR lpszText, BOOL bUserButton)
     : CZAVPToolbarMenuButton(uiID, hMenu, iImage, lpszText, bUserButton), m_bSeparator(FALSE),
-      m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE), m_bAddSpr(FALSE)
+      m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE),
+      m_bAddSpr(FALSE)
 {
 }
 
@@ -265,10 +266,10 @@ void CZAVPCustomizeMenuButton::DrawCheckBox(CDC* pDC, const CRect& rectCheck, BO
     } else {
         rect.DeflateRect(0, 1);
         pVM->OnFillButtonInterior(pDC, this, rect, CZAVPVisualManager::ButtonsIsHighlighted);
-        CZAVPMenuGlyphs::Draw(pDC, CZAVPMenuGlyphs::IdCheck,
-                              CPoint(rectCheck.left + rectCheck.Width() / 4,
-                                     rectCheck.top + rectCheck.Height() / 4),
-                              CZAVPMenuGlyphs::StateGray);
+        CZAVPMenuGlyphs::Draw(
+            pDC, CZAVPMenuGlyphs::IdCheck,
+            CPoint(rectCheck.left + rectCheck.Width() / 4, rectCheck.top + rectCheck.Height() / 4),
+            CZAVPMenuGlyphs::StateGray);
     }
     (void)bHighlight;
     pVM->OnDrawButtonBorder(pDC, this, rectCheck, CZAVPVisualManager::ButtonsIsPressed);
@@ -289,7 +290,8 @@ void CZAVPCustomizeMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPIm
         const CString strLabel = iTab >= 0 ? m_strText.Left(iTab) : m_strText;
         const CString strAccel = iTab >= 0 ? m_strText.Mid(iTab) : CString();
         const CSize sizeImage = CZAVPToolBar::GetMenuImageSize();
-        const int nTextLeft = rect.left + 3 * CZAVPVisualManager::GetInstance()->GetMenuImageMargin() +
+        const int nTextLeft = rect.left +
+                              3 * CZAVPVisualManager::GetInstance()->GetMenuImageMargin() +
                               sizeImage.cx + 6;
         m_strText = ZAVPCustomizeMenu::FitLabel(
                         strLabel, rect.right - nTextLeft,

@@ -44,8 +44,8 @@ public:
     // The item index of the entry that resets the toolbar.
     static const int kResetItemIndex = 17016;
 
-    BOOL m_bSeparator;  // the entry does nothing when clicked
-    BOOL m_bEnabled;    // a disabled entry does nothing when clicked
+    BOOL m_bSeparator;   // the entry does nothing when clicked
+    BOOL m_bEnabled;     // a disabled entry does nothing when clicked
     BOOL m_bRowsSwitch;  // the entry puts a pair of toolbars on one row or two
 
 private:

@@ -41,7 +41,8 @@ ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 CZAVPDropDownFrame::CZAVPDropDownFrame()
-    : m_pParentBtn(nullptr), m_pParentBar(nullptr), m_bAutoDestroy(TRUE), m_pWndOriginToolbar(nullptr), m_x(0), m_y(0)
+    : m_pParentBtn(nullptr), m_pParentBar(nullptr), m_bAutoDestroy(TRUE),
+      m_pWndOriginToolbar(nullptr), m_x(0), m_y(0)
 {
 }
 

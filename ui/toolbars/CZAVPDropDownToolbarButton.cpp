@@ -19,12 +19,15 @@ CZAVPDropDownToolbarButton* CZAVPDropDownToolbarButton::m_pPendingButton = nullp
 
 namespace
 {
-const int kArrowRoom = 4;        // beside the image for the arrow (9 with large icons)
+const int kArrowRoom = 4;  // beside the image for the arrow (9 with large icons)
 const int kArrowRoomLarge = 9;
-const int kArrowWidth = 7;       // the arrow's width (14 with large icons)
+const int kArrowWidth = 7;        // the arrow's width (14 with large icons)
 const int kMaxNameLength = 1024;  // a longer stored name is damage
 
-void CALLBACK HoldTimerProc(HWND, UINT, UINT_PTR, DWORD) { CZAVPDropDownToolbarButton::OnHoldTimer(); }
+void CALLBACK HoldTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    CZAVPDropDownToolbarButton::OnHoldTimer();
+}
 
 CString TooltipOfCommand(UINT uiCmd)
 {
@@ -313,7 +316,7 @@ void CZAVPDropDownToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageS
     const int nHeight = (nWidth + 1) / 2;
     const int x = rect.right - nWidth - 2, y = rect.bottom - nHeight - 3;
     const COLORREF clr = (m_nStyle & TBBS_DISABLED) ? ::GetSysColor(COLOR_GRAYTEXT)
-                                                   : ::GetSysColor(COLOR_BTNTEXT);
+                                                    : ::GetSysColor(COLOR_BTNTEXT);
     for (int i = 0; i < nHeight; ++i)
         for (int px = x + i; px < x + nWidth - i; ++px) pDC->SetPixel(px, y + i, clr);
 }

@@ -134,8 +134,7 @@ void CZAVPToolBar::OnCustomizeMode(BOOL bSet)
 void CZAVPToolBar::SelectButton(int iIndex)
 {
     if (m_pSelToolbar != nullptr && m_pSelToolbar != this &&
-        m_pSelToolbar->GetSafeHwnd() != nullptr)
-    {
+        m_pSelToolbar->GetSafeHwnd() != nullptr) {
         CZAVPToolBar* pOther = m_pSelToolbar;
         const int iOld = pOther->m_iSelected;
         pOther->m_iSelected = -1;
@@ -246,7 +245,8 @@ DROPEFFECT CZAVPToolBar::RunButtonDrag(CPoint ptStartClient, BOOL bCopy)
     CPoint ptLast = ptStartScreen;
     auto over = [&](CPoint ptScreen, DWORD dwKeys) {
         CZAVPToolBar* pBar = ToolBarAt(ptScreen);
-        if (pBar != pOver && pOver != nullptr && ::IsWindow(pOver->GetSafeHwnd())) pOver->OnDragLeave();
+        if (pBar != pOver && pOver != nullptr && ::IsWindow(pOver->GetSafeHwnd()))
+            pOver->OnDragLeave();
         pOver = pBar;
         effect = DROPEFFECT_NONE;
         if (pBar != nullptr) {
@@ -428,8 +428,7 @@ void CZAVPToolBar::OnDragLeave()
     CZAVPToolbarDropSource::Shared().m_bDragLeft = TRUE;
 }
 
-BOOL CZAVPToolBar::DropButton(const CZAVPToolbarButton& button, DROPEFFECT dropEffect,
-                              CPoint point)
+BOOL CZAVPToolBar::DropButton(const CZAVPToolbarButton& button, DROPEFFECT dropEffect, CPoint point)
 {
     int iDrop = m_iDragIndex;
     if (iDrop < 0) {
@@ -651,8 +650,8 @@ BOOL CZAVPToolBar::EnableContextMenuItems(CZAVPToolbarButton* pButton, CMenu* pP
     ::EnableMenuItem(hMenu, ID_ZAVP_BUTTON_BEGIN_GROUP,
                      MF_BYCOMMAND | (iIndex > 0 ? MF_ENABLED : MF_GRAYED));
     ::CheckMenuItem(hMenu, ID_ZAVP_BUTTON_BEGIN_GROUP,
-                    MF_BYCOMMAND | (pBefore != nullptr && pBefore->IsSeparator() ? MF_CHECKED
-                                                                                 : MF_UNCHECKED));
+                    MF_BYCOMMAND |
+                        (pBefore != nullptr && pBefore->IsSeparator() ? MF_CHECKED : MF_UNCHECKED));
     return TRUE;
 }
 

@@ -30,7 +30,7 @@ namespace
 {
 const int kMenuIdFieldMajor = 6;  // the menu id is stored from 6.41 on
 const int kMenuIdFieldMinor = 41;
-const int kComboInset = 2;        // the combo stands this far inside the button
+const int kComboInset = 2;  // the combo stands this far inside the button
 const DWORD kFlatEditStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | ES_WANTRETURN;
 const int kEditInsetLeft = 4;
 const int kEditInsetTop = 3;
@@ -216,8 +216,7 @@ void CZAVPToolbarComboBoxButton::Serialize(CArchive& ar)
     for (DWORD_PTR i = 0; i < nCount; ++i) {
         CString str;
         ar >> str;
-        if (str.GetLength() > kMaxTextLength)
-            AfxThrowArchiveException(CArchiveException::badIndex);
+        if (str.GetLength() > kMaxTextLength) AfxThrowArchiveException(CArchiveException::badIndex);
         items.push_back(str);
     }
     std::vector<DWORD> data((size_t)nCount, 0);
@@ -330,8 +329,8 @@ void CZAVPToolbarComboBoxButton::OnChangeParentWnd(CWnd* pWndParent)
 void CZAVPToolbarComboBoxButton::OnMove()
 {
     if (m_pWndCombo == nullptr || m_rect.IsRectEmpty()) return;
-    ::SetWindowPos(m_pWndCombo->GetSafeHwnd(), nullptr, m_rect.left + 1, m_rect.top,
-                   m_iWidth - 2, m_nDropDownHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_pWndCombo->GetSafeHwnd(), nullptr, m_rect.left + 1, m_rect.top, m_iWidth - 2,
+                   m_nDropDownHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT rc;
     ::GetWindowRect(m_pWndCombo->GetSafeHwnd(), &rc);
     ::MapWindowPoints(nullptr, ::GetParent(m_pWndCombo->GetSafeHwnd()), (POINT*)&rc, 2);
@@ -429,7 +428,8 @@ void CZAVPToolbarComboBoxButton::InvalidateComboRect()
     ::UpdateWindow(hwndBar);
 }
 
-template <typename Fn> void CZAVPToolbarComboBoxButton::ForOtherButtons(Fn fn)
+template <typename Fn>
+void CZAVPToolbarComboBoxButton::ForOtherButtons(Fn fn)
 {
     CObList listButtons;
     if (CZAVPToolBar::GetCommandButtons(m_nID, listButtons) == 0) return;

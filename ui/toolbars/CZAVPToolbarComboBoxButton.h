@@ -108,7 +108,8 @@ protected:
     // The edit shows the text (when it differs).
     void SetEditText(const CString& strText);
     // Every other combo button of the command, on every toolbar.
-    template <typename Fn> void ForOtherButtons(Fn fn);
+    template <typename Fn>
+    void ForOtherButtons(Fn fn);
     void InvalidateComboRect();
 
     DWORD m_dwStyle;

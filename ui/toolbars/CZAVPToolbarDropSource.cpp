@@ -43,7 +43,8 @@ void CZAVPToolbarDropSource::LoadCursors()
                     {kCursorMove, IDC_ARROW, &m_hcurMove},
                     {kCursorCopy, IDC_ARROW, &m_hcurCopy}};
     for (int i = 0; i < 3; ++i) {
-        *cursors[i].phcur = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(cursors[i].uiId));
+        *cursors[i].phcur = ::LoadCursorA(AfxGetResourceHandle(),
+                                          MAKEINTRESOURCEA(cursors[i].uiId));
         m_bOwnCursors[i] = *cursors[i].phcur != nullptr;
         if (*cursors[i].phcur == nullptr)
             *cursors[i].phcur = ::LoadCursorA(nullptr, cursors[i].lpszSystem);

@@ -25,8 +25,8 @@ public:
 private:
     void LoadCursors();
 
-    HCURSOR m_hcurDelete;  // 16133: the drop removes the button
-    HCURSOR m_hcurMove;    // 16146
-    HCURSOR m_hcurCopy;    // 16004
+    HCURSOR m_hcurDelete;   // 16133: the drop removes the button
+    HCURSOR m_hcurMove;     // 16146
+    HCURSOR m_hcurCopy;     // 16004
     BOOL m_bOwnCursors[3];  // loaded from the resources (destroyed with the object)
 };

@@ -17,15 +17,15 @@ BOOL CZAVPToolbarDropTarget::Accepts(COleDataObject* pDataObject)
            pDataObject->IsDataAvailable(CZAVPToolbarButton::GetClipboardFormat());
 }
 
-DROPEFFECT CZAVPToolbarDropTarget::OnDragEnter(CWnd*, COleDataObject* pDataObject,
-                                               DWORD dwKeyState, CPoint point)
+DROPEFFECT CZAVPToolbarDropTarget::OnDragEnter(CWnd*, COleDataObject* pDataObject, DWORD dwKeyState,
+                                               CPoint point)
 {
     if (m_pOwner == nullptr || !Accepts(pDataObject)) return DROPEFFECT_NONE;
     return m_pOwner->OnDragEnter(pDataObject, dwKeyState, point);
 }
 
-DROPEFFECT CZAVPToolbarDropTarget::OnDragOver(CWnd*, COleDataObject* pDataObject,
-                                              DWORD dwKeyState, CPoint point)
+DROPEFFECT CZAVPToolbarDropTarget::OnDragOver(CWnd*, COleDataObject* pDataObject, DWORD dwKeyState,
+                                              CPoint point)
 {
     if (m_pOwner == nullptr || !Accepts(pDataObject)) return DROPEFFECT_NONE;
     return m_pOwner->OnDragOver(pDataObject, dwKeyState, point);

@@ -27,8 +27,8 @@ CRect MarkAt(int nEdge, const CRect& rectButton, bool bHorz, const CRect& rectCl
 }
 }  // namespace
 
-DropPlace FindDropIndex(const std::vector<CRect>& rects, bool bHasCustomize, bool bHorz,
-                        CPoint pt, int nRowHeight, const CRect& rectClient)
+DropPlace FindDropIndex(const std::vector<CRect>& rects, bool bHasCustomize, bool bHorz, CPoint pt,
+                        int nRowHeight, const CRect& rectClient)
 {
     const int nCount = (int)rects.size() - (bHasCustomize ? 1 : 0);
     if (nCount <= 0) return {-1, CRect(0, 0, 0, 0)};
@@ -43,8 +43,7 @@ DropPlace FindDropIndex(const std::vector<CRect>& rects, bool bHasCustomize, boo
             const CRect& r = rects[(size_t)i];
             if (r.bottom < pt.y) continue;
             const bool bAfter = pt.y - r.top > r.bottom - pt.y;
-            return {bAfter ? i + 1 : i,
-                    MarkAt(bAfter ? r.bottom : r.top, r, false, rectClient)};
+            return {bAfter ? i + 1 : i, MarkAt(bAfter ? r.bottom : r.top, r, false, rectClient)};
         }
         const CRect& r = rects[(size_t)shown.back()];
         return {shown.back() + 1, MarkAt(r.bottom, r, false, rectClient)};
@@ -71,8 +70,7 @@ DropPlace FindDropIndex(const std::vector<CRect>& rects, bool bHasCustomize, boo
 InPlaceAction InPlaceDrop(int iOld, int iDrop, int nDistanceTowardEnd, bool bSeparatorBefore)
 {
     if (iDrop != iOld && iDrop != iOld + 1) return kMove;
-    if (nDistanceTowardEnd >= kGroupDistance && !bSeparatorBefore && iOld > 0)
-        return kAddSeparator;
+    if (nDistanceTowardEnd >= kGroupDistance && !bSeparatorBefore && iOld > 0) return kAddSeparator;
     if (nDistanceTowardEnd <= -kGroupDistance && bSeparatorBefore) return kRemoveSeparator;
     return kNothing;
 }
@@ -84,7 +82,8 @@ bool InStretchZone(const CRect& rectButton, CPoint pt)
 
 bool AcceptsStretch(const CRect& rectButton, int x)
 {
-    return x - rectButton.left > kStretchMinWidth && std::abs(x - rectButton.right) > kStretchMinChange;
+    return x - rectButton.left > kStretchMinWidth &&
+           std::abs(x - rectButton.right) > kStretchMinChange;
 }
 
 MenuStates ContextMenuStates(const ButtonFacts& f, UINT uiImage, UINT uiText, UINT uiImageAndText)

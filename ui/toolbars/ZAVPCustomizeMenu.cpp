@@ -5,11 +5,11 @@ namespace ZAVPCustomizeMenu
 {
 namespace
 {
-const int kEntryExtraWidth = 50;   // the entry's fixed room beside its text and image
-const int kGlyphCustomizeHorz = 0;   // down arrow
-const int kGlyphCustomizeVert = 9;   // left arrow
-const int kGlyphHiddenHorz = 11;     // chevrons pointing right
-const int kGlyphHiddenVert = 8;      // chevrons pointing down
+const int kEntryExtraWidth = 50;    // the entry's fixed room beside its text and image
+const int kGlyphCustomizeHorz = 0;  // down arrow
+const int kGlyphCustomizeVert = 9;  // left arrow
+const int kGlyphHiddenHorz = 11;    // chevrons pointing right
+const int kGlyphHiddenVert = 8;     // chevrons pointing down
 const char kEllipsis[] = "...";
 }  // namespace
 

@@ -42,7 +42,8 @@ TEST(CustomizeMenuItems, SeparatorsNeitherLeadNorEndTheHiddenList)
         {"both", {kSep, kCmd1, kSep, kCmd2, kSep}, {kItemCommand, kItemSeparator, kItemCommand}},
         {"only separators", {kSep, kSep}, {}},
         {"menu button copied", {kMenu, kCmd1}, {kItemMenuCopy, kItemCommand}},
-        {"command 0 is a separator", {kCmd1, kZero, kCmd2},
+        {"command 0 is a separator",
+         {kCmd1, kZero, kCmd2},
          {kItemCommand, kItemSeparator, kItemCommand}},
     };
     for (const auto& c : cases) EXPECT_EQ(c.expected, Kinds(HiddenItems(c.hidden))) << c.what;
@@ -94,11 +95,11 @@ TEST(CustomizeMenuEntries, LabelGetsAnEllipsisOnlyWhenItWasCut)
 {
     // Every character 5 pixels wide, "..." too.
     auto measure = [](const CString& s) { return 5 * s.GetLength(); };
-    EXPECT_EQ(CString("Delete"), FitLabel("Delete", 30, measure));    // fits exactly
-    EXPECT_EQ(CString("Delete"), FitLabel("Delete", 100, measure));   // room to spare
-    EXPECT_EQ(CString("De..."), FitLabel("Delete", 29, measure));     // one short
+    EXPECT_EQ(CString("Delete"), FitLabel("Delete", 30, measure));   // fits exactly
+    EXPECT_EQ(CString("Delete"), FitLabel("Delete", 100, measure));  // room to spare
+    EXPECT_EQ(CString("De..."), FitLabel("Delete", 29, measure));    // one short
     EXPECT_EQ(CString("D..."), FitLabel("Delete", 20, measure));
-    EXPECT_EQ(CString("..."), FitLabel("Delete", 4, measure));        // nothing left
+    EXPECT_EQ(CString("..."), FitLabel("Delete", 4, measure));  // nothing left
     EXPECT_EQ(CString(""), FitLabel("", 0, measure));
 }
 
@@ -111,9 +112,10 @@ TEST(CustomizeMenuEntries, EntriesAfterAReaddedButtonShiftByOne)
         int iIndex;
         BOOL bExisting;
         int expected;
-    } cases[] = {{0, TRUE, 0}, {1, TRUE, 1}, {2, TRUE, 3}, {5, TRUE, 6},
-                 {4, FALSE, 4},  // an entry for a button not on the bar keeps its index
-                 {kReset, TRUE, kReset}};
+    } cases[] = {
+        {0, TRUE, 0},          {1, TRUE, 1},  {2, TRUE, 3},
+        {5, TRUE, 6},          {4, FALSE, 4},  // an entry for a button not on the bar keeps its index
+        {kReset, TRUE, kReset}};
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, ShiftedEntryIndex(c.iIndex, c.bExisting, 2, kReset)) << c.iIndex;
 }
@@ -126,8 +128,8 @@ const CRect kClient(0, 0, 200, 54);
 // customize button at the end: a second row of two buttons at y = 27 (22 + the 5-pixel gap).
 std::vector<CRect> TwoRows()
 {
-    return {CRect(0, 0, 23, 22),   CRect(23, 0, 46, 22),  CRect(46, 0, 54, 22),
-            CRect(54, 0, 77, 22),  CRect(0, 27, 23, 49),  CRect(23, 27, 46, 49),
+    return {CRect(0, 0, 23, 22),   CRect(23, 0, 46, 22), CRect(46, 0, 54, 22),
+            CRect(54, 0, 77, 22),  CRect(0, 27, 23, 49), CRect(23, 27, 46, 49),
             CRect(187, 0, 200, 22)};
 }
 }  // namespace
@@ -169,12 +171,12 @@ TEST(CustomizeDropIndex, VerticalAndEmptyBars)
     EXPECT_EQ(4, below.iIndex);
     EXPECT_EQ(CRect(0, 71, 23, 77), below.rectMark);
     // The mark stays inside the client area.
-    EXPECT_EQ(CRect(0, 0, 23, 6), FindDropIndex(vert, false, false, CPoint(10, 1), 22, client)
-                                      .rectMark);
+    EXPECT_EQ(CRect(0, 0, 23, 6),
+              FindDropIndex(vert, false, false, CPoint(10, 1), 22, client).rectMark);
 
     EXPECT_EQ(-1, FindDropIndex({}, false, true, CPoint(5, 5), 22, kClient).iIndex);
-    EXPECT_EQ(-1, FindDropIndex({CRect(0, 0, 13, 22)}, true, true, CPoint(5, 5), 22, kClient)
-                      .iIndex);
+    EXPECT_EQ(-1,
+              FindDropIndex({CRect(0, 0, 13, 22)}, true, true, CPoint(5, 5), 22, kClient).iIndex);
     // Hidden buttons (empty rectangles) are skipped.
     const std::vector<CRect> withHidden = {CRect(0, 0, 23, 22), CRect(), CRect(23, 0, 46, 22)};
     EXPECT_EQ(2, FindDropIndex(withHidden, false, true, CPoint(25, 5), 22, kClient).iIndex);
@@ -189,11 +191,11 @@ TEST(CustomizeDropIndex, InPlaceDropsStartAndEndGroups)
         bool bSepBefore;
         InPlaceAction expected;
     } cases[] = {
-        {2, 2, 6, false, kAddSeparator},   {2, 3, 6, false, kAddSeparator},
-        {2, 2, 5, false, kNothing},        {2, 2, 6, true, kNothing},  // already a group
+        {2, 2, 6, false, kAddSeparator},    {2, 3, 6, false, kAddSeparator},
+        {2, 2, 5, false, kNothing},         {2, 2, 6, true, kNothing},  // already a group
         {2, 2, -6, true, kRemoveSeparator}, {2, 3, -5, true, kNothing},
         {2, 2, -6, false, kNothing},        {0, 0, 20, false, kNothing},  // no group at the start
-        {2, 4, 30, false, kMove},          {2, 1, -30, true, kMove},
+        {2, 4, 30, false, kMove},           {2, 1, -30, true, kMove},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, InPlaceDrop(c.iOld, c.iDrop, c.nDistance, c.bSepBefore))
@@ -207,9 +209,9 @@ TEST(CustomizeDropIndex, StretchLimits)
     EXPECT_TRUE(InStretchZone(button, CPoint(249, 5)));
     EXPECT_FALSE(InStretchZone(button, CPoint(242, 5)));
     EXPECT_FALSE(InStretchZone(button, CPoint(250, 5)));  // outside the button
-    EXPECT_TRUE(AcceptsStretch(button, 105));              // 5 right of the left edge
+    EXPECT_TRUE(AcceptsStretch(button, 105));             // 5 right of the left edge
     EXPECT_FALSE(AcceptsStretch(button, 104));
-    EXPECT_FALSE(AcceptsStretch(button, 256));             // 6 away from the old edge
+    EXPECT_FALSE(AcceptsStretch(button, 256));  // 6 away from the old edge
     EXPECT_TRUE(AcceptsStretch(button, 257));
     EXPECT_TRUE(AcceptsStretch(button, 243));
     EXPECT_FALSE(AcceptsStretch(button, 244));
@@ -273,17 +275,20 @@ TEST(DropDownPlacement, BelowTheButtonOrPulledBackInside)
         CPoint expected;
     } cases[] = {
         {"fits", {CPoint(100, 122), CSize(80, 30), work, false, 0, true, 22}, CPoint(100, 122)},
-        {"past the right edge", {CPoint(750, 122), CSize(80, 30), work, false, 0, true, 22},
+        {"past the right edge",
+         {CPoint(750, 122), CSize(80, 30), work, false, 0, true, 22},
          CPoint(800 - 80 - 3, 122)},
         {"past the right edge beside a vertical bar",
-         {CPoint(790, 100), CSize(80, 30), work, true, 767, true, 22}, CPoint(767 - 80, 100)},
-        {"past the bottom: above the button", {CPoint(100, 590), CSize(80, 30), work, false, 0,
-                                               true, 22},
+         {CPoint(790, 100), CSize(80, 30), work, true, 767, true, 22},
+         CPoint(767 - 80, 100)},
+        {"past the bottom: above the button",
+         {CPoint(100, 590), CSize(80, 30), work, false, 0, true, 22},
          CPoint(100, 590 - 30 - 22 - 4)},
-        {"past the bottom without a button", {CPoint(100, 590), CSize(80, 30), work, false, 0,
-                                              false, 22},
+        {"past the bottom without a button",
+         {CPoint(100, 590), CSize(80, 30), work, false, 0, false, 22},
          CPoint(100, 560)},
-        {"never above the top", {CPoint(100, 30), CSize(80, 700), work, false, 0, true, 22},
+        {"never above the top",
+         {CPoint(100, 30), CSize(80, 700), work, false, 0, true, 22},
          CPoint(100, 0)},
     };
     for (const auto& c : cases) EXPECT_EQ(c.expected, Place(c.in)) << c.what;

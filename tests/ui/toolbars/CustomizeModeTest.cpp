@@ -72,9 +72,9 @@ protected:
         m_pFrame->DockControlBar(&m_nav);
         Pump();
         m_mainIds = Commands(m_main);
-        ASSERT_EQ((std::vector<UINT>{ID_ADD_DISC, ID_NEW_FOLDER, ID_DELETE_ITEM, 0,
-                                     ID_APP_ABOUT_CMD}),
-                  m_mainIds);
+        ASSERT_EQ(
+            (std::vector<UINT>{ID_ADD_DISC, ID_NEW_FOLDER, ID_DELETE_ITEM, 0, ID_APP_ABOUT_CMD}),
+            m_mainIds);
     }
     void TearDown() override
     {
@@ -95,7 +95,10 @@ protected:
     }
     CZAVPDockBar* Top() { return m_pFrame->m_dockManager.FindDockBar(CBRS_ALIGN_TOP, TRUE); }
     // The centre of a button, in its bar's client coordinates and on the screen.
-    static CPoint Centre(CZAVPToolBar& bar, int i) { return bar.GetButton(i)->GetRect().CenterPoint(); }
+    static CPoint Centre(CZAVPToolBar& bar, int i)
+    {
+        return bar.GetButton(i)->GetRect().CenterPoint();
+    }
     static CPoint Screen(CZAVPToolBar& bar, CPoint pt)
     {
         bar.ClientToScreen(&pt);
@@ -152,8 +155,8 @@ TEST_F(CustomizeModeTest, ContextMenuItemsFollowTheSelectedButton)
 {
     ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
     CMenu menu;
-    ASSERT_TRUE(menu.Attach(
-        ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_ZAVP_BUTTON_MENU))));
+    ASSERT_TRUE(
+        menu.Attach(::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_ZAVP_BUTTON_MENU))));
     const HMENU hPopup = ::GetSubMenu(menu.GetSafeHmenu(), 0);
     ASSERT_NE(nullptr, hPopup);
     ASSERT_EQ(10, ::GetMenuItemCount(hPopup));  // eight commands and two separators
@@ -193,9 +196,9 @@ TEST_F(CustomizeModeTest, BeginGroupCommandTogglesTheSeparatorBeforeTheSelection
     Click(m_main, 1);
     ASSERT_EQ(1, m_main.GetSelectedIndex());
     m_main.SendMessage(WM_COMMAND, ID_ZAVP_BUTTON_BEGIN_GROUP);
-    EXPECT_EQ((std::vector<UINT>{ID_ADD_DISC, 0, ID_NEW_FOLDER, ID_DELETE_ITEM, 0,
-                                 ID_APP_ABOUT_CMD}),
-              Commands(m_main));
+    EXPECT_EQ(
+        (std::vector<UINT>{ID_ADD_DISC, 0, ID_NEW_FOLDER, ID_DELETE_ITEM, 0, ID_APP_ABOUT_CMD}),
+        Commands(m_main));
     EXPECT_EQ(2, m_main.GetSelectedIndex());  // the selection stays on the button
     m_main.SendMessage(WM_COMMAND, ID_ZAVP_BUTTON_BEGIN_GROUP);
     EXPECT_EQ(m_mainIds, Commands(m_main));
@@ -214,15 +217,13 @@ TEST_F(CustomizeModeTest, ButtonDraggedWithinItsBarMoves)
     const CRect rectDelete = m_main.GetButton(2)->GetRect();
     const CPoint ptEnd = Screen(m_main, CPoint(rectDelete.right - 3, rectDelete.CenterPoint().y));
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, m_main.DragButtonTo(0, Centre(m_main, 0), ptEnd));
-    EXPECT_EQ((std::vector<UINT>{ID_NEW_FOLDER, ID_DELETE_ITEM, ID_ADD_DISC, 0,
-                                 ID_APP_ABOUT_CMD}),
+    EXPECT_EQ((std::vector<UINT>{ID_NEW_FOLDER, ID_DELETE_ITEM, ID_ADD_DISC, 0, ID_APP_ABOUT_CMD}),
               Commands(m_main));
     // Dropped past the last button it goes before the customize button, which stays last.
-    const CPoint ptPast = Screen(m_main, CPoint(m_main.GetButton(4)->GetRect().right + 2,
-                                                Centre(m_main, 0).y));
+    const CPoint ptPast = Screen(
+        m_main, CPoint(m_main.GetButton(4)->GetRect().right + 2, Centre(m_main, 0).y));
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, m_main.DragButtonTo(0, Centre(m_main, 0), ptPast));
-    EXPECT_EQ((std::vector<UINT>{ID_DELETE_ITEM, ID_ADD_DISC, 0, ID_APP_ABOUT_CMD,
-                                 ID_NEW_FOLDER}),
+    EXPECT_EQ((std::vector<UINT>{ID_DELETE_ITEM, ID_ADD_DISC, 0, ID_APP_ABOUT_CMD, ID_NEW_FOLDER}),
               Commands(m_main));
     EXPECT_EQ((CZAVPToolbarButton*)m_main.GetCustomizeButton(),
               m_main.GetButton(m_main.GetCount() - 1));
@@ -233,10 +234,9 @@ TEST_F(CustomizeModeTest, ButtonDraggedToTheOtherBarMovesAndWithCtrlIsCopied)
     ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
     const std::vector<UINT> navIds = Commands(m_nav);
     // "Создать папку" onto the left half of the navigation bar's first button.
-    const CPoint ptNav = Screen(m_nav, CPoint(m_nav.GetButton(0)->GetRect().left + 3,
-                                              Centre(m_nav, 0).y));
-    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY,
-              m_main.DragButtonTo(1, Centre(m_main, 1), ptNav, TRUE));
+    const CPoint ptNav = Screen(m_nav,
+                                CPoint(m_nav.GetButton(0)->GetRect().left + 3, Centre(m_nav, 0).y));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY, m_main.DragButtonTo(1, Centre(m_main, 1), ptNav, TRUE));
     EXPECT_EQ(m_mainIds, Commands(m_main));  // a copy: the main bar keeps its button
     ASSERT_EQ(navIds.size() + 1, Commands(m_nav).size());
     EXPECT_EQ((UINT)ID_NEW_FOLDER, Commands(m_nav)[0]);
@@ -246,8 +246,8 @@ TEST_F(CustomizeModeTest, ButtonDraggedToTheOtherBarMovesAndWithCtrlIsCopied)
               Commands(m_main));
     EXPECT_EQ((UINT)ID_DELETE_ITEM, Commands(m_nav)[0]);
     // The moved button belongs to its new bar.
-    EXPECT_EQ(&m_nav, dynamic_cast<CZAVPToolBar*>(
-                          CWnd::FromHandlePermanent(::WindowFromPoint(ptNav))));
+    EXPECT_EQ(&m_nav,
+              dynamic_cast<CZAVPToolBar*>(CWnd::FromHandlePermanent(::WindowFromPoint(ptNav))));
 }
 
 TEST_F(CustomizeModeTest, ButtonDraggedOffEveryBarIsDeletedUnlessTheDragIsCancelled)
@@ -257,8 +257,8 @@ TEST_F(CustomizeModeTest, ButtonDraggedOffEveryBarIsDeletedUnlessTheDragIsCancel
     m_pFrame->GetClientRect(rectClient);
     CPoint ptOff = rectClient.CenterPoint();
     m_pFrame->ClientToScreen(&ptOff);
-    ASSERT_EQ(nullptr, dynamic_cast<CZAVPToolBar*>(
-                           CWnd::FromHandlePermanent(::WindowFromPoint(ptOff))));
+    ASSERT_EQ(nullptr,
+              dynamic_cast<CZAVPToolBar*>(CWnd::FromHandlePermanent(::WindowFromPoint(ptOff))));
 
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_NONE,
               m_main.DragButtonTo(1, Centre(m_main, 1), ptOff, FALSE, TRUE));
@@ -281,9 +281,9 @@ TEST_F(CustomizeModeTest, ShortDragsAlongTheBarStartAndEndAGroup)
     EXPECT_EQ(m_mainIds, Commands(m_main));
     // 6 pixels toward the end: a separator before the button.
     m_main.DragButtonTo(1, ptStart, Screen(m_main, CPoint(ptStart.x + 6, ptStart.y)));
-    EXPECT_EQ((std::vector<UINT>{ID_ADD_DISC, 0, ID_NEW_FOLDER, ID_DELETE_ITEM, 0,
-                                 ID_APP_ABOUT_CMD}),
-              Commands(m_main));
+    EXPECT_EQ(
+        (std::vector<UINT>{ID_ADD_DISC, 0, ID_NEW_FOLDER, ID_DELETE_ITEM, 0, ID_APP_ABOUT_CMD}),
+        Commands(m_main));
     // 6 pixels toward the start: the group ends again.
     const CPoint ptNow = Centre(m_main, 2);
     m_main.DragButtonTo(2, ptNow, Screen(m_main, CPoint(ptNow.x - 6, ptNow.y)));

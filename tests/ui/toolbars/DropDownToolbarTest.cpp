@@ -31,8 +31,7 @@ public:
     std::vector<UINT> m_commands;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_COMMAND && LOWORD(wParam) >= ID_ADD_DISC &&
-            LOWORD(wParam) <= ID_GO_UP) {
+        if (message == WM_COMMAND && LOWORD(wParam) >= ID_ADD_DISC && LOWORD(wParam) <= ID_GO_UP) {
             m_commands.push_back(LOWORD(wParam));
             return 0;
         }
@@ -58,7 +57,8 @@ protected:
         m_pButton = new CZAVPDropDownToolbarButton("Navigation", &m_source);
         ASSERT_GE(m_main.InsertButton(m_pButton), 0);
         m_main.AdjustLayout();
-        for (int i = 0; i < m_source.GetCount(); ++i) m_sourceButtons.push_back(m_source.GetButton(i));
+        for (int i = 0; i < m_source.GetCount(); ++i)
+            m_sourceButtons.push_back(m_source.GetButton(i));
     }
     void TearDown() override
     {
@@ -67,7 +67,10 @@ protected:
         PumpMessagesFor(0);
     }
     CPoint Centre() const { return m_pButton->GetRect().CenterPoint(); }
-    void Press() { m_main.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre().x, Centre().y)); }
+    void Press()
+    {
+        m_main.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre().x, Centre().y));
+    }
     void Release() { m_main.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(Centre().x, Centre().y)); }
     // Every button the source had is still its own, in place and readable.
     void ExpectSourceIntact()
@@ -207,7 +210,8 @@ TEST_F(DropDownToolbarTest, MenuExportListsTheSourceCommands)
         ids.push_back(p->IsSeparator() ? 0 : p->m_nID);
     }
     std::vector<UINT> expected;
-    for (CZAVPToolbarButton* p : m_sourceButtons) expected.push_back(p->IsSeparator() ? 0 : p->m_nID);
+    for (CZAVPToolbarButton* p : m_sourceButtons)
+        expected.push_back(p->IsSeparator() ? 0 : p->m_nID);
     EXPECT_EQ(expected, ids);
 }
 }  // namespace
