@@ -29,9 +29,9 @@
 #define IDC_ZAVP_COLOR_HUE_SPIN 16981
 
 // Cursors
-#define IDC_ZAVP_PANE_HAND 16919   // hand over the page buttons of panes
-#define IDC_ZAVP_SPLIT_HORZ 30980  // left-right split: sliders between side-by-side panes
-#define IDC_ZAVP_SPLIT_VERT 30981  // up-down split: sliders between stacked panes
+#define IDC_ZAVP_PANE_HAND 16919    // hand over the page buttons of panes
+#define IDC_ZAVP_SPLIT_HORZ 30980   // left-right split: sliders between side-by-side panes
+#define IDC_ZAVP_SPLIT_VERT 30981   // up-down split: sliders between stacked panes
 #define IDC_ZAVP_DRAG_DELETE 16133  // a dragged toolbar button would be removed
 #define IDC_ZAVP_DRAG_MOVE 16146    // it would move
 #define IDC_ZAVP_DRAG_COPY 16004    // it would be copied

@@ -49,9 +49,9 @@ public:
     CObList m_lstInvisibleButtons;  // the bar's buttons it had no room for, in order (not owned)
 
 protected:
-    int m_iCustomizeCmdId;                // 0: none
-    CString m_strCustomizeText;           // the customise command's item
-    CZAVPToolBar* m_pWndParentToolbar;    // null when the parent is no toolbar
-    BOOL m_bIsEmpty;                      // measures 0 x 0
-    CSize m_sizeExtra;                    // added around the button with extra layout space
+    int m_iCustomizeCmdId;              // 0: none
+    CString m_strCustomizeText;         // the customise command's item
+    CZAVPToolBar* m_pWndParentToolbar;  // null when the parent is no toolbar
+    BOOL m_bIsEmpty;                    // measures 0 x 0
+    CSize m_sizeExtra;                  // added around the button with extra layout space
 };

@@ -478,17 +478,17 @@ protected:
     // A bar that shows another bar's buttons (a drop-down) paints and measures them with that
     // bar's strips and sizes; null: its own.
     const CZAVPToolBar* m_pLookSource = nullptr;
-    CZAVPToolbarDropTarget m_DropTarget;       // registered where OLE is initialised
-    BOOL m_bQuickCustomize = FALSE;
+    CZAVPToolbarDropTarget m_DropTarget;  // registered where OLE is initialised
+    BOOL m_bQuickCustomize = FALSE;       // the customise drop-down lists the row's bars
     // Customisation mode.
-    int m_iDragIndex = -1;                    // where a dragged button would go
-    CRect m_rectDrag = CRect(0, 0, 0, 0);     // its insertion mark (client)
+    int m_iDragIndex = -1;                        // where a dragged button would go
+    CRect m_rectDrag = CRect(0, 0, 0, 0);         // its insertion mark (client)
     CZAVPToolbarButton* m_pDragButton = nullptr;  // the button being dragged off this bar
-    CPoint m_ptStartDrag = CPoint(-1, -1);    // where its drag started (client)
-    BOOL m_bIsDragCopy = FALSE;               // Ctrl: a copy
-    BOOL m_bStretchButton = FALSE;            // a hosted control is being stretched
-    CRect m_rectTrack = CRect(0, 0, 0, 0);    // the stretched button's outline (client)            // the customise drop-down lists the row's bars
-    HWND m_hwndSibling = nullptr;              // the partner bar (looked up, never dangling)
+    CPoint m_ptStartDrag = CPoint(-1, -1);        // where its drag started (client)
+    BOOL m_bIsDragCopy = FALSE;                   // Ctrl: a copy
+    BOOL m_bStretchButton = FALSE;                // a hosted control is being stretched
+    CRect m_rectTrack = CRect(0, 0, 0, 0);        // the stretched button's outline (client)
+    HWND m_hwndSibling = nullptr;                 // the partner bar (looked up, never dangling)
 
     DECLARE_MESSAGE_MAP()
 };
