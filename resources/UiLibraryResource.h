@@ -31,9 +31,12 @@
 #define IDC_ZAVP_COLOR_HUE_SPIN 16981
 
 // Cursors
-#define IDC_ZAVP_PANE_HAND 16919   // hand over the page buttons of panes
-#define IDC_ZAVP_SPLIT_HORZ 30980  // left-right split: sliders between side-by-side panes
-#define IDC_ZAVP_SPLIT_VERT 30981  // up-down split: sliders between stacked panes
+#define IDC_ZAVP_PANE_HAND 16919    // hand over the page buttons of panes
+#define IDC_ZAVP_SPLIT_HORZ 30980   // left-right split: sliders between side-by-side panes
+#define IDC_ZAVP_SPLIT_VERT 30981   // up-down split: sliders between stacked panes
+#define IDC_ZAVP_DRAG_DELETE 16133  // a dragged toolbar button would be removed
+#define IDC_ZAVP_DRAG_MOVE 16146    // it would move
+#define IDC_ZAVP_DRAG_COPY 16004    // it would be copied
 
 // Icons
 #define IDI_ZAVP_USER_TOOL 16931        // default icon of a user tool
@@ -56,6 +59,21 @@
 #define IDS_ZAVP_TOO_MANY_TOOLBARS 16243     // "%d": how many user toolbars there may be
 #define IDS_ZAVP_RESET_TOOLBAR 16300         // the list's last item: back to the toolbar's defaults
 #define IDS_ZAVP_ADD_REMOVE_BUTTONS 17018
+#define IDS_ZAVP_MORE_BUTTONS 16026   // the customize button's own text
+#define IDS_ZAVP_SHOW_ONE_ROW 17027   // a pair of toolbars goes onto one row
+#define IDS_ZAVP_SHOW_TWO_ROWS 17028  // and back onto two
+
+// The button context menu of customisation mode and its commands
+#define IDR_ZAVP_BUTTON_MENU 16102
+#define ID_ZAVP_BUTTON_RESET 16910
+#define ID_ZAVP_BUTTON_COPY_IMAGE 16911
+#define ID_ZAVP_BUTTON_DELETE 16912
+#define ID_ZAVP_BUTTON_APPEARANCE 16913
+#define ID_ZAVP_BUTTON_IMAGE 16914
+#define ID_ZAVP_BUTTON_TEXT 16915
+#define ID_ZAVP_BUTTON_IMAGE_AND_TEXT 16916
+#define ID_ZAVP_BUTTON_BEGIN_GROUP 16917
+#define ID_ZAVP_BUTTON_NEW 16918  // no menu item: a new button at the selection
 
 // The tasks pane: its default caption and the navigation (tooltips and toolbar texts)
 #define IDS_ZAVP_TASKS_PANE 17019

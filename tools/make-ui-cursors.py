@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the UI library's cursors and its default user-tool icon (resources/images/ui): the
 horizontal split cursor (30980), the vertical split cursor (30981), the hand cursor of panes
-(16919) and the tool icon (16931, 16 x 16 and 32 x 32). Every shape is computed or written out as
+(16919), the three cursors of a toolbar button being dragged (16133 the drop removes it, 16146 it
+moves, 16004 it is copied) and the tool icon (16931, 16 x 16 and 32 x 32). Every shape is computed or written out as
 pixel art below, so a run gives the same files again.
 Usage: tools/make-ui-cursors.py [output directory]"""
 import os
@@ -82,6 +83,58 @@ def hand_cursor():
     return black, inside, (4, 0)
 
 
+ARROW = [
+    "#...........",
+    "##..........",
+    "#.#.........",
+    "#..#........",
+    "#...#.......",
+    "#....#......",
+    "#.....#.....",
+    "#......#....",
+    "#.......#...",
+    "#........#..",
+    "#.....#####.",
+    "#..#..#.....",
+    "#.#.#..#....",
+    "##..#..#....",
+    "#....#..#...",
+    ".....#..#...",
+    "......##....",
+]
+
+
+def drag_cursor(badge):
+    """The arrow with a badge below right of it: "remove" a cross, "move" a small box, "copy" a
+    box with a plus beside it. Black outline, white inside; the hot spot is the arrow's tip."""
+    black = [[False] * CUR for _ in range(CUR)]
+    inside = [[False] * CUR for _ in range(CUR)]
+    for y, row in enumerate(ARROW):
+        xs = [x for x, ch in enumerate(row) if ch == "#"]
+        for x in xs:
+            black[y][x] = True
+        if len(xs) >= 2 and y < 11:
+            for x in range(xs[0] + 1, xs[-1]):
+                inside[y][x] = True
+    x0, y0 = 12, 18
+    if badge == "remove":
+        for k in range(7):
+            black[y0 + k][x0 + k] = black[y0 + k][x0 + 6 - k] = True
+            black[y0 + k][x0 + 1 + k if k < 6 else x0 + k] = True
+    else:
+        for k in range(9):  # a 9 x 7 box
+            black[y0][x0 + k] = black[y0 + 6][x0 + k] = True
+        for k in range(7):
+            black[y0 + k][x0] = black[y0 + k][x0 + 8] = True
+        for y in range(y0 + 1, y0 + 6):
+            for x in range(x0 + 1, x0 + 8):
+                inside[y][x] = True
+        if badge == "copy":
+            for k in range(-2, 3):  # a plus right of the box
+                black[y0 + 3 + k][x0 + 12] = black[y0 + 3][x0 + 12 + k] = True
+    return black, inside, (0, 0)
+
+
 def cursor_file(black, white, hotspot):
     """A .cur file of one 32 x 32 monochrome image."""
     def rows(bits):
@@ -154,6 +207,11 @@ def main():
     black, inside, hotspot = hand_cursor()
     with open(os.path.join(out, "Hand.cur"), "wb") as f:
         f.write(cursor_file(black, inside, hotspot))
+    for name, badge in (("DragDelete.cur", "remove"), ("DragMove.cur", "move"),
+                        ("DragCopy.cur", "copy")):
+        black, inside, hotspot = drag_cursor(badge)
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(cursor_file(black, inside, hotspot))
     with open(os.path.join(out, "UserTool.ico"), "wb") as f:
         f.write(icon_file((16, 32)))
 

@@ -1,12 +1,15 @@
 // The docking demo: a library frame with a toolbar, a status bar and bars docked in rows on all
 // four sides, shown for a few seconds (long enough for tools/docking-screenshot.sh to take a
-// picture); it prints the layout dump and the rule check. Usage: docking_demo.exe [seconds]
+// picture); it prints the layout dump and the rule check. The main toolbar is customisable (F9
+// switches customisation mode). Usage: docking_demo.exe [seconds] [customize|chevron]
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "DemoBars.h"
+#include "DemoCustomize.h"
 #include "DemoPanes.h"
 #include "DemoTabs.h"
 #include "FloatingDemo.h"
@@ -44,9 +47,13 @@ const BarSpec kBars[] = {
 int main(int argc, char** argv)
 {
     const int nSeconds = argc > 1 ? std::atoi(argv[1]) : 5;
+    const char* lpszLook = argc > 2 ? argv[2] : nullptr;
+    // The chevron look: a frame too narrow for the main toolbar's buttons.
+    const bool bNarrow = lpszLook != nullptr && std::strcmp(lpszLook, "chevron") == 0;
     CWinApp app("DockingDemo");
     CZAVPFrameWnd* pFrame = new CZAVPFrameWnd;
-    if (!pFrame->Create(nullptr, "Lornival", WS_OVERLAPPEDWINDOW, CRect(40, 40, 840, 660)))
+    if (!pFrame->Create(nullptr, "Lornival", WS_OVERLAPPEDWINDOW,
+                        CRect(40, 40, bNarrow ? 300 : 840, 660)))
         return 1;
     DemoBar::SetUtf8Text(pFrame->GetSafeHwnd(), "Lornival: стыковка панелей");
     app.m_pMainWnd = pFrame;
@@ -58,6 +65,8 @@ int main(int argc, char** argv)
     if (!toolBar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE800) ||
         !toolBar.LoadToolBar(IDR_MAINFRAME))
         return 3;
+    DemoCustomize customize;
+    if (!AddCustomizeDemo(pFrame, toolBar, customize)) return 7;
     toolBar.EnableDocking(CBRS_ALIGN_ANY);
     pFrame->DockControlBar(&toolBar, 0xE81B);
     CZAVPStatusBar statusBar;
@@ -94,16 +103,19 @@ int main(int argc, char** argv)
     for (const std::string& fault : DockLayout::CheckLayout(snapshot))
         std::printf("fault: %s\n", fault.c_str());
     PrintFloatingFrames(pFrame);
+    ShowCustomizeLook(toolBar, lpszLook);
 
     const DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
     MSG msg;
     while (::GetTickCount() < dwEnd && ::IsWindow(pFrame->GetSafeHwnd())) {
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (HandleCustomizeKey(msg)) continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
         ::Sleep(20);
     }
+    CZAVPToolBar::SetCustomizeMode(FALSE);
     for (auto& pane : panes)
         if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
     if (::IsWindow(pFrame->GetSafeHwnd())) pFrame->DestroyWindow();

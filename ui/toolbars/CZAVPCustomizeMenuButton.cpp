@@ -1,10 +1,19 @@
 // An entry of a toolbar's button list (see CZAVPCustomizeMenuButton.h).
 #include "ui/toolbars/CZAVPCustomizeMenuButton.h"
 
+#include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
+#include "ui/docking/CZAVPDockBar.h"
+#include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/foundation/CZAVPGlobalData.h"
+#include "ui/foundation/CZAVPMenuGlyphs.h"
+#include "ui/foundation/CZAVPVisualManager.h"
+#include "ui/foundation/CZAVPVisualManagerXP.h"
+#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/ZAVPCustomizeMenu.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
 
 IMPLEMENT_SERIAL(CZAVPCustomizeMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_SCHEMA | 1)
@@ -12,15 +21,16 @@ IMPLEMENT_SERIAL(CZAVPCustomizeMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_S
 HWND CZAVPCustomizeMenuButton::s_hwndToolBar = nullptr;
 
 CZAVPCustomizeMenuButton::CZAVPCustomizeMenuButton()
-    : m_bSeparator(FALSE), m_bEnabled(TRUE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE),
-      m_bAddSpr(FALSE)
+    : m_bSeparator(FALSE), m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE),
+      m_bExist(FALSE), m_bAddSpr(FALSE)
 {
 }
 
 CZAVPCustomizeMenuButton::CZAVPCustomizeMenuButton(UINT uiID, HMENU hMenu, int iImage,
                                                    LPCSTR lpszText, BOOL bUserButton)
     : CZAVPToolbarMenuButton(uiID, hMenu, iImage, lpszText, bUserButton), m_bSeparator(FALSE),
-      m_bEnabled(TRUE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE), m_bAddSpr(FALSE)
+      m_bEnabled(TRUE), m_bRowsSwitch(FALSE), m_iIndex(-1), m_bChecked(FALSE), m_bExist(FALSE),
+      m_bAddSpr(FALSE)
 {
 }
 
@@ -35,6 +45,7 @@ void CZAVPCustomizeMenuButton::CopyFrom(const CZAVPToolbarButton& src)
     m_bExist = pSrc->m_bExist;
     m_bAddSpr = pSrc->m_bAddSpr;
     m_bEnabled = pSrc->m_bEnabled;
+    m_bRowsSwitch = pSrc->m_bRowsSwitch;
     SetChecked(m_bChecked);
 }
 
@@ -94,6 +105,10 @@ BOOL CZAVPCustomizeMenuButton::OnClickMenuItem()
     CZAVPToolBar* pToolBar = GetCustomizedToolBar();
     if (pToolBar == nullptr) return FALSE;
 
+    if (m_bRowsSwitch) {
+        SwitchRows(pToolBar);
+        return FALSE;
+    }
     if (m_iIndex == kResetItemIndex) {
         // The toolbar asks whether to go back to its defaults, once the menu is gone.
         pToolBar->PostMessage(ZAVPToolBarMessages::ResetPrompt);
@@ -129,9 +144,9 @@ BOOL CZAVPCustomizeMenuButton::OnClickMenuItem()
             for (int i = 0; i < pMenuBar->GetCount(); ++i) {
                 CZAVPCustomizeMenuButton* pEntry = dynamic_cast<CZAVPCustomizeMenuButton*>(
                     pMenuBar->GetButton(i));
-                if (pEntry != nullptr && pEntry != this && pEntry->m_bExist &&
-                    pEntry->m_iIndex != kResetItemIndex && pEntry->m_iIndex >= iNew)
-                    ++pEntry->m_iIndex;
+                if (pEntry != nullptr && pEntry != this)
+                    pEntry->m_iIndex = ZAVPCustomizeMenu::ShiftedEntryIndex(
+                        pEntry->m_iIndex, pEntry->m_bExist, iNew, kResetItemIndex);
             }
         }
         m_iIndex = iNew;
@@ -147,4 +162,150 @@ BOOL CZAVPCustomizeMenuButton::OnClickMenuItem()
     RefreshToolBar(pToolBar);
     if (pMenuBar != nullptr && pMenuBar->GetSafeHwnd() != nullptr) pMenuBar->Invalidate();
     return TRUE;
+}
+
+void CZAVPCustomizeMenuButton::SwitchRows(CZAVPToolBar* pToolBar)
+{
+    CZAVPToolBar* pPartner = pToolBar->GetSiblingToolBar();
+    CZAVPDockBar* pDockBar = pToolBar->GetParentDockBar();
+    CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(pToolBar->GetDockSiteFrame());
+    if (pPartner == nullptr || pDockBar == nullptr || pFrame == nullptr ||
+        pPartner->GetParentDockBar() != pDockBar)
+        return;
+    const UINT nDockBarId = (UINT)pDockBar->GetDlgCtrlID();
+    if (pPartner->GetDockBarRow() != pToolBar->GetDockBarRow()) {
+        // The partner joins the bar's row, right after it.
+        CRect rectBar, rectPartner;
+        pToolBar->GetWindowRect(rectBar);
+        pPartner->GetWindowRect(rectPartner);
+        const BOOL bHorz = pToolBar->IsHorizontal();
+        const CRect rect = bHorz ? CRect(rectBar.right, rectBar.top,
+                                         rectBar.right + rectPartner.Width(), rectBar.bottom)
+                                 : CRect(rectBar.left, rectBar.bottom, rectBar.right,
+                                         rectBar.bottom + rectPartner.Height());
+        pFrame->DockControlBar(pPartner, nDockBarId, rect);
+    } else {
+        // A row of its own.
+        pFrame->DockControlBar(pPartner, nDockBarId);
+    }
+    pFrame->RecalcLayout();
+}
+
+SIZE CZAVPCustomizeMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
+{
+    if (m_bSeparator) return CSize(0, kSeparatorHeight);
+    if (m_bRowsSwitch) return CZAVPToolbarMenuButton::OnCalculateSize(pDC, sizeDefault, bHorz);
+    m_bHorz = bHorz;
+    CString strPrompt;
+    if (m_strText.IsEmpty() && m_nID != 0 && m_nID != (UINT)-1) strPrompt.LoadString(m_nID);
+    CString strText = ZAVPCustomizeMenu::EntryText(m_strText, strPrompt);
+    CZAVPVisualManager* pVM = CZAVPVisualManager::GetInstance();
+    const int nMargin = pVM->GetMenuImageMargin();
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(pDC->GetSafeHdc(), &tm);
+    const CSize sizeMenuButton = CZAVPToolBar::GetMenuButtonSize();
+    return CSize(ZAVPCustomizeMenu::EntryWidth(nMargin, tm.tmAveCharWidth, strText.GetLength(),
+                                               sizeMenuButton.cx),
+                 ZAVPCustomizeMenu::EntryHeight(sizeMenuButton.cy, nMargin, m_bMenuMode));
+}
+
+void CZAVPCustomizeMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages,
+                                      BOOL bHorz, BOOL bCustomizeMode, BOOL bHighlight,
+                                      BOOL bDrawBorder, BOOL bGrayDisabledButtons)
+{
+    CZAVPVisualManager* pVM = CZAVPVisualManager::GetInstance();
+    if (m_bSeparator) {
+        CRect rectSep = rect;
+        rectSep.left += pVM->GetMenuImageMargin() + 2 * CZAVPToolBar::GetMenuImageSize().cx;
+        pVM->OnDrawSeparator(pDC, nullptr, rectSep, TRUE);
+        return;
+    }
+    if (m_bRowsSwitch) {
+        CZAVPToolbarMenuButton::OnDraw(pDC, rect, pImages, bHorz, bCustomizeMode, bHighlight,
+                                       bDrawBorder, bGrayDisabledButtons);
+        return;
+    }
+    // The check column: a square at the item's left.
+    const CRect rectCheck(rect.left + 2, rect.top, rect.left + rect.Height(), rect.bottom - 2);
+    const UINT nStyleSaved = m_nStyle;
+    BOOL bGray = bGrayDisabledButtons;
+    if (!m_bEnabled) {
+        m_nStyle = TBBS_DISABLED;
+        bHighlight = FALSE;
+        bGray = TRUE;
+    } else {
+        m_nStyle = m_bChecked && bHighlight ? TBBS_CHECKED : 0;
+    }
+    if (bHighlight) {
+        CRect rectFill(rect.left + 2, rect.top, rect.right, rect.bottom - 2);
+        if ((m_nStyle & TBBS_CHECKED) && !ZAVPIsKindOf(pVM, RUNTIME_CLASS(CZAVPVisualManagerXP)))
+            rectFill.left = rect.left + 2 + 3 * pVM->GetMenuImageMargin() +
+                            CZAVPToolBar::GetMenuImageSize().cx;
+        COLORREF clrText = globalData.clrBtnText;
+        pVM->OnHighlightMenuItem(pDC, this, rectFill, clrText);
+    }
+    if (m_bChecked) DrawCheckBox(pDC, rectCheck, bHighlight);
+    if (bHighlight) m_nStyle &= TBBS_DISABLED;
+    CRect rectItem = rect;
+    rectItem.left = rectCheck.right;
+    rectItem.bottom -= 2;
+    DrawMenuItem(pDC, rectItem, pImages, bCustomizeMode, bHighlight, bGray);
+    m_nStyle = nStyleSaved;
+}
+
+void CZAVPCustomizeMenuButton::DrawCheckBox(CDC* pDC, const CRect& rectCheck, BOOL bHighlight)
+{
+    CZAVPVisualManager* pVM = CZAVPVisualManager::GetInstance();
+    CRect rect = rectCheck;
+    if (m_bEnabled) {
+        rect.DeflateRect(1, 1);
+        pVM->OnFillButtonInterior(pDC, this, rect, CZAVPVisualManager::ButtonsIsPressed);
+        const CPoint ptCentre = rectCheck.CenterPoint();
+        CZAVPMenuGlyphs::Draw(pDC, CZAVPMenuGlyphs::IdCheck, CPoint(ptCentre.x - 5, ptCentre.y - 5),
+                              CZAVPMenuGlyphs::StateBlack);
+    } else {
+        rect.DeflateRect(0, 1);
+        pVM->OnFillButtonInterior(pDC, this, rect, CZAVPVisualManager::ButtonsIsHighlighted);
+        CZAVPMenuGlyphs::Draw(
+            pDC, CZAVPMenuGlyphs::IdCheck,
+            CPoint(rectCheck.left + rectCheck.Width() / 4, rectCheck.top + rectCheck.Height() / 4),
+            CZAVPMenuGlyphs::StateGray);
+    }
+    (void)bHighlight;
+    pVM->OnDrawButtonBorder(pDC, this, rectCheck, CZAVPVisualManager::ButtonsIsPressed);
+}
+
+void CZAVPCustomizeMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImageStrip* pImages,
+                                            BOOL bCustomizeMode, BOOL bHighlight,
+                                            BOOL bGrayDisabledButtons)
+{
+    // The reset entry never shows an image.
+    if (m_iIndex == kResetItemIndex) m_bImage = FALSE;
+    const CString strSaved = m_strText;
+    const BOOL bWholeSaved = m_bWholeText;
+    if (!m_bWholeText) {
+        // The label loses characters from its end until it fits; "..." only goes after a label
+        // that was cut.
+        const int iTab = m_strText.Find('\t');
+        const CString strLabel = iTab >= 0 ? m_strText.Left(iTab) : m_strText;
+        const CString strAccel = iTab >= 0 ? m_strText.Mid(iTab) : CString();
+        const CSize sizeImage = CZAVPToolBar::GetMenuImageSize();
+        const int nTextLeft = rect.left +
+                              3 * CZAVPVisualManager::GetInstance()->GetMenuImageMargin() +
+                              sizeImage.cx + 6;
+        m_strText = ZAVPCustomizeMenu::FitLabel(
+                        strLabel, rect.right - nTextLeft,
+                        [pDC](const CString& str) {
+                            return pDC->GetTextExtent(ZAVPButtonText::StripMnemonics(str)).cx;
+                        }) +
+                    strAccel;
+        m_bWholeText = TRUE;
+    }
+    const CRect rectSaved = m_rect;
+    m_rect = rect;
+    CZAVPToolbarMenuButton::DrawMenuItem(pDC, rect, pImages, bCustomizeMode, bHighlight,
+                                         bGrayDisabledButtons);
+    m_rect = rectSaved;
+    m_strText = strSaved;
+    m_bWholeText = bWholeSaved;
 }

@@ -568,6 +568,12 @@ void CZAVPPopupMenu::ShowAllCommands()
             pBar->InvalidateRect(m_pParentBtn->m_rect);
 }
 
+void CZAVPPopupMenu::DisableAnimation()
+{
+    m_nAnimationType = ZAVPPopupEffects::AnimationNone;
+    m_bAnimationIsDone = TRUE;
+}
+
 void CZAVPPopupMenu::ForceShowAllItems()
 {
     m_bSavedRecentMenus = CZAVPToolBar::m_bRecentlyUsedMenus;

@@ -41,6 +41,8 @@ public:
     void ShowAllCommands();
     // Turns personalised menus off while this popup is open.
     void ForceShowAllItems();
+    // The popup opens at once, whatever the animation setting (before Create).
+    void DisableAnimation();
     // Which part of the window a screen point is on (ZAVPPopupPlacement::HitArea).
     int HitTest(CPoint ptScreen) const;
     int GetDropDirection() const { return m_nDropDirection; }

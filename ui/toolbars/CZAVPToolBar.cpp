@@ -45,6 +45,7 @@ ON_WM_SETTINGCHANGE()
 ON_WM_WINDOWPOSCHANGING()
 ON_WM_WINDOWPOSCHANGED()
 ON_WM_CTLCOLOR()
+ON_WM_CONTEXTMENU()
 ON_MESSAGE(WM_HELPHITTEST, &CZAVPToolBar::OnHelpHitTest)
 ON_MESSAGE(TB_GETBUTTON, &CZAVPToolBar::OnGetButton)
 ON_MESSAGE(TB_BUTTONCOUNT, &CZAVPToolBar::OnGetButtonCount)
@@ -245,6 +246,9 @@ int CZAVPToolBar::OnCreate(LPCREATESTRUCT lpcs)
         m_pToolTip->Activate(TRUE);
         ApplyMaxToolTipWidth(m_pToolTip->GetSafeHwnd());
     }
+    // Buttons come and go by OLE drag and drop where OLE is initialised; elsewhere the bars drag
+    // them themselves (customisation mode).
+    if (AfxOleGetInitialized()) m_DropTarget.Register(this);
     GetAllToolbars().AddTail(this);
     return 0;
 }
@@ -260,6 +264,7 @@ void CZAVPToolBar::OnDestroy()
     // The control-bar part: the bar leaves its row, the dock manager's lists and a tab window.
     CZAVPBaseToolBar::OnDestroy();
     if (m_pSelToolbar == this) m_pSelToolbar = nullptr;
+    m_DropTarget.Revoke();
     CObList& toolbars = GetAllToolbars();
     if (POSITION pos = toolbars.Find(this)) toolbars.RemoveAt(pos);
 }
@@ -524,6 +529,42 @@ void CZAVPToolBar::RemoveAllButtons()
     }
     m_pCustomizeBtn = nullptr;
     m_AccelKeys.RemoveAll();
+}
+
+void CZAVPToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd,
+                                         const CString& strCustomizeText, BOOL bQuickCustomize)
+{
+    m_bQuickCustomize = bQuickCustomize;
+    if (!bEnable) {
+        if (m_pCustomizeBtn != nullptr) {
+            POSITION pos = m_Buttons.Find(m_pCustomizeBtn);
+            if (pos != nullptr) m_Buttons.RemoveAt(pos);
+            CCustomizeButton* pOld = m_pCustomizeBtn;
+            m_pCustomizeBtn = nullptr;
+            pOld->OnCancelMode();
+            delete pOld;
+        }
+    } else if (m_pCustomizeBtn != nullptr) {
+        m_pCustomizeBtn->SetCustomizeCommand(uiCustomizeCmd, strCustomizeText);
+    } else {
+        CCustomizeButton* pButton = new CCustomizeButton(uiCustomizeCmd, strCustomizeText);
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+        m_pCustomizeBtn = pButton;
+    }
+    if (m_hWnd != nullptr) AdjustLayout();
+}
+
+void CZAVPToolBar::SetSiblingToolBar(CZAVPToolBar* pSibling)
+{
+    m_hwndSibling = pSibling != nullptr ? pSibling->GetSafeHwnd() : nullptr;
+    if (pSibling != nullptr) pSibling->m_hwndSibling = GetSafeHwnd();
+}
+
+CZAVPToolBar* CZAVPToolBar::GetSiblingToolBar() const
+{
+    if (m_hwndSibling == nullptr || !::IsWindow(m_hwndSibling)) return nullptr;
+    return dynamic_cast<CZAVPToolBar*>(CWnd::FromHandlePermanent(m_hwndSibling));
 }
 
 void CZAVPToolBar::ResetAllImages()

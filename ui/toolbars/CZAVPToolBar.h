@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/AfxOle.h"
 #include "framework/CList.h"
 #include "framework/CMap.h"
 #include "ui/docking/CZAVPBarNcArea.h"
@@ -12,9 +13,12 @@
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
 #include "ui/toolbars/CZAVPCommandUsageStats.h"
+#include "ui/toolbars/CZAVPToolbarDropTarget.h"
 #include "ui/toolbars/ZAVPToolBarLayout.h"
 
 class CCustomizeButton;
+class CMenu;
+class COleDataObject;
 class CZAVPRegistry;
 class CToolTipCtrl;
 class CZAVPToolbarButton;
@@ -134,6 +138,16 @@ public:
     void EnableLargeIcons(BOOL bEnable) { m_bLargeIconsAreEnbaled = bEnable; }
     BOOL IsLargeIconsEnabled() const { return m_bLargeIconsAreEnbaled; }
     CCustomizeButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
+    // Gives the bar a customize button at its end (or takes it away). Its drop-down lists the
+    // buttons that had no room and, with a command, ends with the customise entries: with
+    // bQuickCustomize, a list of the row's toolbars whose buttons can be taken off and put back.
+    void EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, const CString& strCustomizeText,
+                               BOOL bQuickCustomize = TRUE);
+    BOOL IsAddRemoveQuickCustomize() const { return m_bQuickCustomize; }
+    // The bar that may share this bar's row or take one of its own (the customise drop-down
+    // offers the switch); null for none. Both bars name each other.
+    void SetSiblingToolBar(CZAVPToolBar* pSibling);
+    CZAVPToolBar* GetSiblingToolBar() const;
     // The buttons the toolbar was made with (its resource layout), separators included.
     const CObList& GetOriginalButtons() const { return m_OrigButtons; }
     // Every button with the command on every toolbar with a window; answers their count.
@@ -236,6 +250,45 @@ public:
     // owner (else the parent); FALSE when the button kept it.
     virtual BOOL NotifyControlCommand(CZAVPToolbarButton* pButton, BOOL bAccelerator,
                                       int nNotifyCode, WPARAM wParam, LPARAM lParam);
+
+    // ---- customisation mode and moving buttons between bars
+    // Every toolbar enters or leaves customisation mode together; FALSE when it already was in
+    // that mode.
+    static BOOL SetCustomizeMode(BOOL bSet = TRUE);
+    // The bar's buttons are cancelled and their hosted controls disabled while customising.
+    virtual void OnCustomizeMode(BOOL bSet);
+    // Prepares the button context menu for the button; TRUE when it is to be shown.
+    virtual BOOL EnableContextMenuItems(CZAVPToolbarButton* pButton, CMenu* pPopup);
+    // A button dragged over the bar through OLE (its record in the data); forwarded to the
+    // in-process operations below.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual CZAVPToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    // The same for a button record dragged inside the process: the effect a drop at the client
+    // point would have (a copy with Ctrl), and the drop itself (TRUE when done).
+    virtual DROPEFFECT DragOverButton(const CZAVPToolbarButton& button, DWORD dwKeyState,
+                                      CPoint point);
+    virtual BOOL DropButton(const CZAVPToolbarButton& button, DROPEFFECT dropEffect, CPoint point);
+    // Where a button dropped at the client point goes (-1: nowhere) and its insertion mark.
+    virtual int FindDropIndex(CPoint point, CRect& rectMark);
+    virtual void DrawDragMarker(CDC* pDC);
+    // Whether the dragged button leaves this bar after a drag with the effect.
+    virtual BOOL CanRemoveDraggedButton(CZAVPToolbarButton* /*pButton*/, DROPEFFECT /*effect*/)
+    {
+        return TRUE;
+    }
+    // Drags the button from the client point to the screen point as the mouse would, with Ctrl
+    // held when bCopy, ending with a release (or Esc when bCancel); the effect.
+    DROPEFFECT DragButtonTo(int iButton, CPoint ptStartClient, CPoint ptEndScreen,
+                            BOOL bCopy = FALSE, BOOL bCancel = FALSE);
+    // A command of the button context menu on the selected button; FALSE when none applies.
+    BOOL OnButtonCommand(UINT uiCmd);
+    int GetSelectedIndex() const { return m_iSelected; }
+    static CZAVPToolBar* GetSelectedToolBar() { return m_pSelToolbar; }
+    int GetDropIndex() const { return m_iDragIndex; }
+    const CRect& GetDropMark() const { return m_rectDrag; }
 
     // Context-help mode: while it is on, a thread mouse hook hot-tracks the toolbar under the
     // pointer and the bars show no idle prompts.
@@ -357,6 +410,18 @@ protected:
     LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
     LRESULT OnResetPrompt(WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    // Customisation mode's own mouse: selection, stretching a hosted control, dragging a button.
+    void OnCustomizeLButtonDown(UINT nFlags, CPoint point);
+    BOOL OnStretchMouseMove(CPoint point);
+    BOOL OnStretchLButtonUp(CPoint point);
+    // The drag of a button out of this bar: the capture loop inside the process (OLE is off);
+    // the effect it ended with.
+    DROPEFFECT RunButtonDrag(CPoint ptStartClient, BOOL bCopy);
+    // The common ending of a drag that started on this bar.
+    void FinishButtonDrag(DROPEFFECT effect, BOOL bEscape, CPoint ptEndClient);
+    void SelectButton(int iIndex);
+    void InvalidateDropMark();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     BOOL IsButtonHighlighted(int iButton) const;
@@ -410,6 +475,20 @@ protected:
     CSize m_sizeLastWindow = CSize(0, 0);      // the size the last WM_WINDOWPOSCHANGED saw
     int m_nMaxStretchLength = 0;               // 0: none
     int m_nColumns = 0;                        // 0: wrap to the length
+    // A bar that shows another bar's buttons (a drop-down) paints and measures them with that
+    // bar's strips and sizes; null: its own.
+    const CZAVPToolBar* m_pLookSource = nullptr;
+    CZAVPToolbarDropTarget m_DropTarget;  // registered where OLE is initialised
+    BOOL m_bQuickCustomize = FALSE;       // the customise drop-down lists the row's bars
+    // Customisation mode.
+    int m_iDragIndex = -1;                        // where a dragged button would go
+    CRect m_rectDrag = CRect(0, 0, 0, 0);         // its insertion mark (client)
+    CZAVPToolbarButton* m_pDragButton = nullptr;  // the button being dragged off this bar
+    CPoint m_ptStartDrag = CPoint(-1, -1);        // where its drag started (client)
+    BOOL m_bIsDragCopy = FALSE;                   // Ctrl: a copy
+    BOOL m_bStretchButton = FALSE;                // a hosted control is being stretched
+    CRect m_rectTrack = CRect(0, 0, 0, 0);        // the stretched button's outline (client)
+    HWND m_hwndSibling = nullptr;                 // the partner bar (looked up, never dangling)
 
     DECLARE_MESSAGE_MAP()
 };

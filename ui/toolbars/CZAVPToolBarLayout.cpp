@@ -59,6 +59,7 @@ private:
 
 CSize CZAVPToolBar::GetButtonSize() const
 {
+    if (m_pLookSource != nullptr) return m_pLookSource->GetButtonSize();
     CSize size = m_bLocked
                      ? m_sizeOwnButton
                      : (m_bLargeIconsAreEnbaled ? CSize(m_sizeCurButton) : CSize(m_sizeButton));
@@ -70,6 +71,7 @@ CSize CZAVPToolBar::GetButtonSize() const
 
 CSize CZAVPToolBar::GetImageSize() const
 {
+    if (m_pLookSource != nullptr) return m_pLookSource->GetImageSize();
     if (m_bLocked) return m_sizeOwnImage;
     return m_bLargeIconsAreEnbaled ? CSize(m_sizeCurImage) : CSize(m_sizeImage);
 }

@@ -34,6 +34,7 @@ BOOL CZAVPToolBar::IsButtonHighlighted(int iButton) const
 
 CZAVPToolBar::PaintStrips CZAVPToolBar::GetPaintStrips() const
 {
+    if (m_pLookSource != nullptr) return m_pLookSource->GetPaintStrips();
     auto strip = [this](StripKind kind, CZAVPImageStrip& shared) {
         return m_bLocked ? const_cast<CZAVPImageStrip*>(&m_OwnStrips[kind]) : &shared;
     };
@@ -102,6 +103,8 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
         }
         if (bPrepared) pPass->EndDrawImage(ds);
     }
+    // Where a dragged button would go.
+    if (!m_rectDrag.IsRectEmpty()) DrawDragMarker(pDC);
     ::SelectObject(pDC->GetSafeHdc(), hOldFont);
 }
 
@@ -191,7 +194,7 @@ void CZAVPToolBar::RestoreFocus()
 void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (IsCustomizeMode() && !m_bLocked) {
-        Default();
+        if (!OnStretchMouseMove(point)) Default();
         return;
     }
     // While the bar itself is dragged by its gripper, the mouse moves the bar, not the hot button.
@@ -255,8 +258,8 @@ void CZAVPToolBar::OnMouseLeave()
 
 void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (IsCustomizeMode() && !m_bLocked) {
-        Default();
+    if (IsCustomizeMode()) {
+        OnCustomizeLButtonDown(nFlags, point);
         return;
     }
     const int iHit = HitTest(point);
@@ -289,7 +292,7 @@ void CZAVPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (IsCustomizeMode() && !m_bLocked) {
-        Default();
+        if (!OnStretchLButtonUp(point)) Default();
         return;
     }
     if (m_iButtonCapture < 0) {

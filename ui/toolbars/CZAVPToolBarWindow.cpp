@@ -176,7 +176,11 @@ void CZAVPToolBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 
 BOOL CZAVPToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (IsCustomizeMode() && !m_bLocked) return CZAVPBaseToolBar::OnCommand(wParam, lParam);
+    if (IsCustomizeMode() && !m_bLocked) {
+        // The button context menu's commands act on the selected button.
+        if (lParam == 0 && OnButtonCommand(LOWORD(wParam))) return TRUE;
+        return CZAVPBaseToolBar::OnCommand(wParam, lParam);
+    }
 
     HWND hwndControl = (HWND)lParam;
     int nNotifyCode = HIWORD(wParam);

@@ -51,10 +51,10 @@ public:
 class CustomizableToolBar : public CZAVPToolBar
 {
 public:
+    static const UINT kCustomizeCmd = 40100;  // the command the drop-down's last item sends
     void AddCustomizeButton()
     {
-        CCustomizeButton* pButton = new CCustomizeButton;
-        pButton->m_bCanCustomize = TRUE;
+        CCustomizeButton* pButton = new CCustomizeButton(kCustomizeCmd, "Настройка...");
         m_Buttons.AddTail(pButton);
         pButton->OnChangeParentWnd(this);
         m_pCustomizeBtn = pButton;
