@@ -685,7 +685,14 @@ void CZAVPToolBar::ShowCommandMessageString(UINT uiCmdId)
 {
     if (m_hookMouseHelp != nullptr) return;  // context help shows its own prompts
     HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-    if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
+    if (hwnd == nullptr) {
+        hwnd = ::GetParent(m_hWnd);
+        // A docked bar's parent is its dock bar, which shows no prompts: the frame it docks in
+        // does, as for the bar's commands.
+        CWnd* pParent = hwnd != nullptr ? CWnd::FromHandlePermanent(hwnd) : nullptr;
+        if (pParent != nullptr && !pParent->IsFrameWnd())
+            if (CFrameWnd* pFrame = GetParentFrame()) hwnd = pFrame->GetSafeHwnd();
+    }
     if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, PromptId(uiCmdId), 0);
 }
 

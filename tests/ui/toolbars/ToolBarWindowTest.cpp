@@ -227,6 +227,16 @@ TEST_F(ToolBarWindowTest, TooltipsAndPromptsComeFromTheStringTable)
     EXPECT_EQ((std::vector<UINT>{32780, 0xE001}), m_frame.m_prompts);
 }
 
+TEST_F(ToolBarWindowTest, ADockedBarsPromptsReachTheFrameNotItsDockBar)
+{
+    DockBothBars();
+    ASSERT_NE(m_frame.GetSafeHwnd(), ::GetParent(m_nav.GetSafeHwnd()));  // a dock bar holds it
+    const CPoint forward = CentreOf(m_nav, 1);
+    m_nav.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(forward.x, forward.y));
+    m_nav.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5000, 5));
+    EXPECT_EQ((std::vector<UINT>{32780, 0xE001}), m_frame.m_prompts);
+}
+
 TEST_F(ToolBarWindowTest, ButtonTextQueryWithoutABufferOnlyMeasures)
 {
     m_main.SetButtonText(4, "About");
