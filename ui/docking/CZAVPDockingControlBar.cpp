@@ -957,6 +957,9 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
         if (pMiniFrame->HasControlBar() > 1) m_recentDockInfo.m_hRecentFloatingTabbedBar = nullptr;
         return;
     }
+    // A tab of a docked group keeps the floating place it had before it joined the group: a
+    // double click on its tab floats it back there.
+    if (IsTabbed()) return;
     m_recentDockInfo.m_hRecentMiniFrame = nullptr;
     m_recentDockInfo.m_recentFloatingRecord.Clear();
 }
