@@ -638,7 +638,16 @@ void CZAVPDockingControlBar::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
 LRESULT CZAVPDockingControlBar::OnSetText(WPARAM, LPARAM)
 {
     const LRESULT lResult = Default();
-    if (m_bAutoHideMode && HasWindow(m_pAutoHideBar)) {
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))) {
+        // A tab shows the pane's text in its place: a renamed pane renames its tab.
+        CZAVPBaseTabWnd* pTabWnd = static_cast<CZAVPBaseTabWnd*>(pParent);
+        const int iTab = pTabWnd->GetTabFromHwnd(m_hWnd);
+        CString strText, strLabel;
+        GetWindowText(strText);
+        if (iTab >= 0 && (!pTabWnd->GetTabLabel(iTab, strLabel) || strLabel != strText))
+            pTabWnd->SetTabLabel(iTab, strText);
+    } else if (m_bAutoHideMode && HasWindow(m_pAutoHideBar)) {
         m_pAutoHideBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         AdjustDockingLayout();
     } else if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)

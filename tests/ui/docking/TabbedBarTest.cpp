@@ -194,6 +194,12 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
     pGroup->GetTabWnd()->SetActiveTab(0);
     EXPECT_EQ(kFolders, Text(pGroup));
 
+    // A pane renamed while it is a tab renames its tab.
+    paneB->SetWindowText(kSearch);
+    EXPECT_EQ(std::string(kFolders) + "," + kSearch, Tabs(pGroup->GetTabWnd()));
+    paneB->SetWindowText(kFiles);
+    EXPECT_EQ(std::string(kFolders) + "," + kFiles, Tabs(pGroup->GetTabWnd()));
+
     // A pane hidden by itself hides its tab; shown again, the tab comes back.
     EXPECT_TRUE(paneB->ShowControlBar(FALSE, FALSE, FALSE));
     EXPECT_FALSE(pGroup->GetTabWnd()->IsTabVisible(1));
