@@ -423,7 +423,9 @@ void CZAVPMiniFrameWnd::OnBarRecalcLayout()
     CZAVPControlBar* pBar = HostedControlBar();
     if (pBar == nullptr) return;
     pBar->RecalcLayout();
-    AdjustLayout();
+    // A rolled-up frame keeps its caption height: the frame's layout must not unroll it. It
+    // takes the bar's size again when it rolls down.
+    if (!m_bRolledUp) AdjustLayout();
 }
 
 BOOL CZAVPMiniFrameWnd::CalcExpectedDockedRect(CWnd*, CPoint, CRect& rectResult, BOOL& bDrawTab,

@@ -218,6 +218,24 @@ TEST_F(MiniFrameTest, FloatingMakesAFrameAroundTheBarAndADoubleClickOnItsCaption
     EXPECT_EQ(nullptr, CZAVPMiniFrameWnd::GetBarByID(101));
 }
 
+TEST_F(MiniFrameTest, TheFramesLayoutRefitsAFloatingBarsFrameToItsNewSize)
+{
+    auto bar = MakeBar("Панель", 101);
+    ASSERT_TRUE(bar->FloatControlBar(CRect(300, 320, 400, 346), ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pMiniFrame = FrameOf(bar.get());
+    ASSERT_NE(nullptr, pMiniFrame);
+    ASSERT_EQ(Text(CRect(CPoint(300, 320), FrameAround(CSize(100, 26)))),
+              Text(WindowRect(pMiniFrame)));
+
+    // The bar's content grew (a toolbar given more buttons): the frame's next layout gives its
+    // mini frame the new size, at the same place.
+    bar->m_nLength = 160;
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(Text(CRect(CPoint(300, 320), FrameAround(CSize(160, 26)))),
+              Text(WindowRect(pMiniFrame)));
+    EXPECT_EQ("0,0,160,26", Text(bar->WindowRectInParent()));
+}
+
 TEST_F(MiniFrameTest, AnEmptiedFrameDecidesOnlyWhenTheCheckArrives)
 {
     auto bar = MakeBar("Bar", 101);
