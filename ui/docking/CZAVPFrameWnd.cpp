@@ -29,6 +29,7 @@ ON_WM_SIZE()
 ON_WM_ACTIVATEAPP()
 ON_WM_MENUCHAR()
 ON_WM_ACTIVATE()
+ON_COMMAND(ID_CONTEXT_HELP, &CZAVPFrameWnd::OnContextHelp)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
 ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Create, &CZAVPFrameWnd::OnToolbarCreateNew)
 ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Delete, &CZAVPFrameWnd::OnToolbarDelete)
@@ -72,6 +73,28 @@ BOOL CZAVPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     // Commands are dropped while the user customises the toolbars.
     if (ZAVPSharedBarData::g_bCustomizeMode) return FALSE;
     return CFrameWnd::OnCommand(wParam, lParam);
+}
+
+void CZAVPFrameWnd::OnContextHelp()
+{
+    const BOOL bNested = m_bContextHelp;
+    m_bContextHelp = TRUE;
+    // While the help cursor waits for its click, the toolbars show which button it is over.
+    if (!m_bHelpMode && CanEnterHelpMode()) CZAVPToolBar::SetHelpMode(TRUE);
+    CFrameWnd::OnContextHelp();
+    if (!m_bHelpMode) CZAVPToolBar::SetHelpMode(FALSE);
+    m_bContextHelp = bNested;
+}
+
+void CZAVPFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    // Nothing under the help cursor had a topic: the user gets the cursor back, not an empty
+    // help window.
+    if (dwData == 0 && m_bContextHelp) {
+        OnContextHelp();
+        return;
+    }
+    CFrameWnd::WinHelp(dwData, nCmd);
 }
 
 void CZAVPFrameWnd::RecalcLayout(BOOL bNotify)

@@ -19,6 +19,7 @@
 #include "ui/docking/CZAVPDragOutline.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockLayoutDump.h"
@@ -382,6 +383,58 @@ TEST_F(DockingWindowTest, ResizingTheFrameReplacesTheDockBars)
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("0,26,470,350", Text(area));
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
+}
+
+namespace
+{
+// Looks at the help state from inside the frame's help loop (which dispatches what it does not
+// take itself), asks for help without a topic there, then ends the loop with Escape.
+class HelpProbe : public CWnd
+{
+public:
+    explicit HelpProbe(CZAVPFrameWnd* pFrame) : m_pFrame(pFrame)
+    {
+        CreateEx(0, "STATIC", "probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+    }
+    ~HelpProbe() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_USER + 1) {
+            m_bToolbarsHelpMode = CZAVPToolBar::IsHelpMode();
+            m_bFrameHelpMode = m_pFrame->m_bHelpMode;
+            m_pFrame->WinHelp(0);
+            m_bHelpModeAfterEmptyRequest = m_pFrame->m_bHelpMode;
+            ::PostMessageA(m_pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    CZAVPFrameWnd* m_pFrame;
+    BOOL m_bToolbarsHelpMode = FALSE, m_bFrameHelpMode = FALSE;
+    BOOL m_bHelpModeAfterEmptyRequest = FALSE;
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ContextHelpHotTracksTheToolbarsWhileTheHelpCursorWaits)
+{
+    // Without a help file there is no help mode, for the toolbars either.
+    HelpProbe probe(m_pFrame);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP, 0);
+    EXPECT_FALSE(CZAVPToolBar::IsHelpMode());
+    EXPECT_FALSE(m_pFrame->m_bContextHelp);
+
+    m_app.m_pszHelpFilePath = "Lornival.hlp";
+    ::PostMessageA(probe.GetSafeHwnd(), WM_USER + 1, 0, 0);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP, 0);
+    m_app.m_pszHelpFilePath = nullptr;
+    EXPECT_TRUE(probe.m_bToolbarsHelpMode);
+    EXPECT_TRUE(probe.m_bFrameHelpMode);
+    // A request without a topic keeps the help cursor waiting rather than opening help.
+    EXPECT_TRUE(probe.m_bHelpModeAfterEmptyRequest);
+    // Escape ended it: the toolbars leave help mode with the frame.
+    EXPECT_FALSE(m_pFrame->m_bHelpMode);
+    EXPECT_FALSE(CZAVPToolBar::IsHelpMode());
+    EXPECT_FALSE(m_pFrame->m_bContextHelp);
 }
 
 TEST_F(DockingWindowTest, HideAllHidesTheBarsAndShowsTheSameOnesAgain)
