@@ -140,6 +140,12 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
                   dwControlBarStyle, pContext))
         return FALSE;
     m_rectRestored = rect;
+    // A pane made from a dialog template is at least as large as the template made it.
+    if (m_uiDlgTemplateId != 0) {
+        m_rectRestored.right = std::max(m_rectRestored.right, m_rectRestored.left + m_nTemplateWidth);
+        m_rectRestored.bottom =
+            std::max(m_rectRestored.bottom, m_rectRestored.top + m_nTemplateHeight);
+    }
     SetBarAlignment(dwStyle & CBRS_ALIGN_ANY);
     EnableGripper(m_bHasCaption);
     if (lpszCaption != nullptr) SetWindowText(lpszCaption);
