@@ -192,8 +192,10 @@ void CZAVPDockingControlBar::SetCaptionButtons()
 
 void CZAVPDockingControlBar::EnableGripper(BOOL bEnable)
 {
-    m_nCaptionHeight = DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz - 2,
-                                                     m_bHasCaption, bEnable);
+    // The one caption height of docked panes: the library's text height (the regular font's,
+    // padded) and a caption border above and below.
+    m_nCaptionHeight =
+        DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz, m_bHasCaption, bEnable);
     if (m_hWnd != nullptr) CWnd::SetWindowPos(nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
