@@ -460,7 +460,8 @@ void CZAVPSlider::Serialize(CArchive& ar)
         const CRect rect = RectInParent();
         ar << (LONG)m_nID << (LONG)m_nPreferredRow;
         ar << (LONG)rect.left << (LONG)rect.top << (LONG)rect.right << (LONG)rect.bottom;
-        ar << (DWORD)IsWindowVisible() << (DWORD)(m_dwSliderStyle | GetCurrentAlignment())
+        // The side is the base part's; the style field is the slider's own style.
+        ar << (DWORD)IsWindowVisible() << (DWORD)m_dwSliderStyle
            << (LONG)m_nWidth << (DWORD)m_bDefaultSlider << (LONG)m_nMinOffset << (LONG)m_nMaxOffset;
         if (m_bDefaultSlider && m_pContainerManager != nullptr) m_pContainerManager->Serialize(ar);
         return;
@@ -477,6 +478,9 @@ void CZAVPSlider::Serialize(CArchive& ar)
     m_nMinOffset = (int)nMin;
     m_nMaxOffset = (int)nMax;
     dwStyle &= kStoredStyleMask;
+    // The side comes with the base part; records written before the style field carried the
+    // style alone have it in the style too (the same side).
+    if ((dwStyle & CBRS_ALIGN_ANY) == 0) dwStyle |= GetCurrentAlignment();
     dwStyle = dwVisible ? (dwStyle | WS_VISIBLE) : (dwStyle & ~WS_VISIBLE);
     // The stored rectangle gives the thickness; the stored width must agree with it.
     (void)nWidth;

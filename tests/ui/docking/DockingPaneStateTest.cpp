@@ -213,3 +213,24 @@ TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithThe
         PumpFor(50);
     }
 }
+
+TEST_F(PaneStateTest, TheSlidersRecordKeepsItsSideInTheBasePartAndItsStyleAlone)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    CZAVPSlider* pSlider = pFiles->GetDefaultSlider();
+    ASSERT_NE(nullptr, pSlider);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pSlider->Serialize(ar);
+    }
+    const ULONGLONG nLength = file.GetLength();
+    ASSERT_GE(nLength, 40u);
+    std::vector<DWORD> words((size_t)nLength / 4);
+    file.SeekToBegin();
+    file.Read(words.data(), (UINT)(words.size() * 4));
+    // Base part: side, visible; then id, preferred row, the rectangle (4), visible, style.
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, words[0]);
+    EXPECT_EQ((DWORD)CZAVPSlider::SS_VERT, words[9]);
+}
