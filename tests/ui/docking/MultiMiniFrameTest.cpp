@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTabWnd.h"
@@ -837,4 +838,32 @@ TEST_F(MultiMiniFrameTest, ADoubleClickOnATabOfADockedGroupFloatsThePaneBackInto
     EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
     EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
     EXPECT_TRUE(DockLayout::CheckContainerTree(pFirst->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, ATabbedGroupFloatingAmongPanesMayShareAFrameWhateverItsStyle)
+{
+    TestPane *pFiles, *pOutput, *pSearch;
+    CZAVPMultiMiniFrameWnd* pSecond = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = FilesAboveOutputSearchApart(pFiles, pOutput, pSearch, pSecond);
+    ASSERT_NE(nullptr, pFrame);
+    const CPoint pt = PaneCaptionPoint(pFiles);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    CZAVPBaseTabbedBar* pGroup = GroupOf(pSearch);
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));
+
+    // Without the float-multi style: the group in a frame of several may, a plain pane may not.
+    pGroup->SetBarStyle(pGroup->GetBarStyle() & ~CBRS_FLOAT_MULTI);
+    pOutput->SetBarStyle(pOutput->GetBarStyle() & ~CBRS_FLOAT_MULTI);
+    EXPECT_TRUE(CZAVPDockingUtils::CanFloatMulti(pGroup));
+    EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pOutput));
+    // Docked, the group answers by its style again.
+    ASSERT_TRUE(pGroup->DockToFrameEdge(CBRS_ALIGN_LEFT, nullptr, ZAVP_DM_MOUSE, nullptr, -1,
+                                        FALSE));
+    EXPECT_EQ(nullptr, pGroup->GetParentMiniFrame(TRUE));
+    EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pGroup));
+    pGroup->SetBarStyle(pGroup->GetBarStyle() | CBRS_FLOAT_MULTI);
+    EXPECT_TRUE(CZAVPDockingUtils::CanFloatMulti(pGroup));
 }
