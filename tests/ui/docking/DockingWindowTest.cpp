@@ -152,6 +152,40 @@ TEST_F(DockingWindowTest, BarsDockInRowsAndTheDockBarsGrowByTheirThickness)
     EXPECT_EQ(CBRS_ALIGN_LEFT, tools->GetCurrentAlignment());
 }
 
+namespace
+{
+// A bar that lays itself out thinner once it stands in a dock bar (as a toolbar that wraps its
+// buttons to the row it lands in).
+class ReflowingBar : public FixedBar
+{
+public:
+    ReflowingBar() : FixedBar(100, 40) {}
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        CWnd* pParent = GetSafeHwnd() != nullptr ? GetParent() : nullptr;
+        m_nThickness = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) ? 26
+                                                                                          : 40;
+        return FixedBar::CalcFixedLayout(bStretch, bHorz);
+    }
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ARowTakesTheThicknessItsNewBarLaysItselfOutToThinnerOrThicker)
+{
+    ReflowingBar bar;
+    ASSERT_TRUE(bar.CreateIn(m_pFrame, "Reflowing", 106));
+    // Not yet in a dock bar it is 40 thick; in its new row 26: the row and the dock bar follow.
+    m_pFrame->DockControlBar(&bar);
+    const CObList& rows = DockBar(CBRS_ALIGN_TOP)->GetRows();
+    ASSERT_EQ(1, rows.GetCount());
+    EXPECT_EQ(26, static_cast<CZAVPDockBarRow*>(rows.GetHead())->GetRowHeight());
+    CRect rect;
+    DockBar(CBRS_ALIGN_TOP)->GetWindowRect(rect);
+    EXPECT_EQ(26, rect.Height());
+    EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty());
+    bar.DestroyWindow();
+}
+
 TEST_F(DockingWindowTest, HidingARowsBarsShrinksTheDockBarAndShowingRestoresIt)
 {
     auto first = MakeBar("First", 101, 100, 26);
