@@ -253,6 +253,51 @@ TEST_F(DockingWindowTest, ImmediateDragMovesAlongTheRowAndIntoAnotherRow)
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
 }
 
+namespace
+{
+// A bar whose client area starts 8 pixels in from its left edge and 2 below its top (a gripper
+// and a border in its non-client area).
+class BorderedBar : public FixedBar
+{
+public:
+    BorderedBar() : FixedBar(100, 26) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCCALCSIZE) {
+            RECT* pRect = reinterpret_cast<RECT*>(lParam);
+            pRect->left += kLeft;
+            pRect->top += kTop;
+            return 0;
+        }
+        return FixedBar::WindowProc(message, wParam, lParam);
+    }
+    static const int kLeft = 8, kTop = 2;
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ABarDraggedIntoAnotherRowKeepsItsGrabbedPointUnderTheCursor)
+{
+    auto first = MakeBar("First", 101, 100, 26);
+    BorderedBar second;
+    ASSERT_TRUE(second.CreateIn(m_pFrame, "Second", 102));
+    second.SetWindowPos(nullptr, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    m_pFrame->DockControlBar(first.get());
+    m_pFrame->DockControlBar(&second);
+    ASSERT_EQ("0,26,100,52", Text(second.WindowRectInParent()));
+    second.SetDockMode(ZAVP_DOCK_IMMEDIATE);
+
+    // Taken 10 px into its client area (18 px into its window), dragged up into the first row
+    // at x = 300: its window starts 18 px left of the cursor, its border included.
+    MouseAt(m_pFrame, &second, WM_LBUTTONDOWN, BorderedBar::kLeft + 10, 26 + 10);
+    MouseAt(m_pFrame, &second, WM_MOUSEMOVE, 300, 10);
+    MouseAt(m_pFrame, &second, WM_LBUTTONUP, 300, 10);
+    CZAVPDockBar* pTop = DockBar(CBRS_ALIGN_TOP);
+    ASSERT_EQ(pTop->FindRowByBar(first.get()), pTop->FindRowByBar(&second)) << Dump();
+    EXPECT_EQ("282,0,382,26", Text(second.WindowRectInParent()));
+    second.DestroyWindow();
+}
+
 TEST_F(DockingWindowTest, OutlineDragMovesTheBarOnlyWhenTheButtonIsReleased)
 {
     auto first = MakeBar("First", 101, 100, 26);
