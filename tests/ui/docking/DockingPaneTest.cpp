@@ -561,6 +561,31 @@ TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
     EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
 }
 
+TEST_F(DockingPaneTest, AStripLeavingAutoHideTakesTheStripsOfItsRowAlong)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    CZAVPAutoHideToolBar* pSearchStrip =
+        pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE);
+    ASSERT_NE(nullptr, pSearchStrip);
+    CZAVPAutoHideDockBar* pDockBar = Manager().FindAutoHideDockBar(CBRS_ALIGN_LEFT);
+    ASSERT_NE(nullptr, pDockBar);
+    // Both strips stand on the left side's one row.
+    ASSERT_EQ(pDockBar, pSearchStrip->GetAutoHideDockBar());
+    ASSERT_EQ(pDockBar, pFiles->GetAutoHideToolBar()->GetAutoHideDockBar());
+
+    // Search's strip leaves: Files' strip, first in the row, leaves with it; Files docks as it
+    // was and Search beside it, in one tree.
+    pDockBar->UnSetAutoHideMode(pSearchStrip);
+    EXPECT_FALSE(pFiles->IsAutoHideMode());
+    EXPECT_FALSE(pSearch->IsAutoHideMode());
+    ASSERT_NE(nullptr, Tree(pFiles));
+    EXPECT_EQ(Tree(pFiles), Tree(pSearch));
+    EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+    EXPECT_TRUE(pDockBar->GetControlBarList().IsEmpty());
+}
+
 TEST_F(DockingPaneTest, DraggingAnAutoHidePanesSliderResizesThePane)
 {
     TestPane *pFiles = nullptr, *pSearch = nullptr;
