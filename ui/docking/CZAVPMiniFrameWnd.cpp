@@ -322,8 +322,17 @@ LRESULT CZAVPMiniFrameWnd::OnCheckEmptyState(WPARAM, LPARAM)
 
 void CZAVPMiniFrameWnd::ValidateHostedBar()
 {
-    if (m_hEmbeddedBar != nullptr && !::IsWindow(m_hEmbeddedBar)) m_hEmbeddedBar = nullptr;
-    // An id-less tabbed bar without tabs is dropped by the tabbed bars themselves.
+    if (m_hEmbeddedBar == nullptr) return;
+    if (!::IsWindow(m_hEmbeddedBar)) {
+        m_hEmbeddedBar = nullptr;
+        return;
+    }
+    // A tabbed bar without an id is known only by its tabs: with none left, nothing could find
+    // it again, and a stored layout could not name it.
+    CWnd* pBar = CWnd::FromHandlePermanent(m_hEmbeddedBar);
+    if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)) &&
+        pBar->GetDlgCtrlID() == -1 && static_cast<CZAVPBaseTabbedBar*>(pBar)->GetTabsNum() == 0)
+        m_hEmbeddedBar = nullptr;
 }
 
 void CZAVPMiniFrameWnd::AddRemoveBarToGlobalList(CZAVPBaseControlBar* pBar, BOOL bAdd)
