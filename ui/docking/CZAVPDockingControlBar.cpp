@@ -1221,10 +1221,21 @@ CZAVPControlBar* CZAVPDockingControlBar::DockByMouseMove(BOOL& bResult)
 
 BOOL CZAVPDockingControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut)
 {
-    // Panes never dock on the dock bars of the toolbars.
+    // Panes never dock on the dock bars of the toolbars: the frame's dock manager decides, from
+    // the cursor and the sides the pane may take, whether there is a place to dock.
     pDockBarOut = nullptr;
-    (void)nSensitivity;
-    return FALSE;
+    CZAVPDockManager* pManager = nullptr;
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)
+        pManager = CZAVPDockingUtils::GetDockManager(
+            CWnd::FromHandle(pMiniFrame->GetOwnerFrameWnd()));
+    else
+        pManager = GetDockManager();
+    if (pManager == nullptr) return FALSE;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CZAVPBaseControlBar* pTarget = nullptr;
+    return pManager->DetermineDockSite(ptCursor, nSensitivity, GetEnabledAlignment(), pTarget,
+                                       this) != ZAVP_DOCKHIT_NONE;
 }
 
 BOOL CZAVPDockingControlBar::OnBeforeFloat(CRect& rectFloat, int nDockMethod)

@@ -360,7 +360,6 @@ void CZAVPSlider::OnLButtonDown(UINT, CPoint)
     m_nPreferredRow = nRow;
     m_rectLimits = DockLayout::SliderLimitsRect(m_rectDragBounds, m_dwSliderStyle, m_nMinOffset,
                                                 m_nMaxOffset);
-    if (m_pContainerManager != nullptr) m_pContainerManager->NotifySliders(TRUE);
     Default();
 }
 
@@ -404,10 +403,7 @@ void CZAVPSlider::StopTracking(BOOL bMoveSlider)
     m_rectDragBounds.SetRectEmpty();
     m_bDragging = 0;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-    CZAVPContainerLayout* pManager = m_pContainerManager;
-    const HWND hWnd = m_hWnd;
     if (bMoveSlider) Move(ptOffset, TRUE);
-    if (::IsWindow(hWnd) && pManager != nullptr) pManager->NotifySliders(FALSE);
 }
 
 // ---- messages
