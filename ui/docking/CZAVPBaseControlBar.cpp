@@ -256,7 +256,8 @@ BOOL CZAVPBaseControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR
 BOOL CZAVPBaseControlBar::CreateFromTemplate(DWORD dwWindowStyle, CWnd* pParentWnd, UINT nID)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_uiDlgTemplateId), (LPCSTR)RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_uiDlgTemplateId),
+                                      (LPCSTR)RT_DIALOG);
     HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
     const BYTE* pTemplate = hTemplate != nullptr ? (const BYTE*)::LockResource(hTemplate) : nullptr;
     const DWORD nSize = hResource != nullptr ? ::SizeofResource(hInst, hResource) : 0;

@@ -178,12 +178,14 @@ BOOL CZAVPBaseTabbedBar::FloatTab(CWnd* pBar, int nTabID, int nDockMethod, BOOL 
         // back into the frame of several panes it came from, while that frame keeps its place.
         if (nDockMethod == CZAVPBaseTabWnd::DETACH_BY_DBLCLICK) {
             CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
-            if (pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
+            if (pMiniFrame != nullptr &&
+                pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
                 static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->DockBarBack(pPane);
                 return TRUE;
             }
-            CZAVPMultiMiniFrameWnd* pRecent =
-                GetDefaultSlider() != nullptr ? pPane->GetRecentMultiMiniFrame() : nullptr;
+            CZAVPMultiMiniFrameWnd* pRecent = GetDefaultSlider() != nullptr
+                                                  ? pPane->GetRecentMultiMiniFrame()
+                                                  : nullptr;
             if (pRecent != nullptr && pRecent->CanDockRecentControlBar(pPane)) {
                 pPane->FloatControlBar(rectFloating, ZAVP_DM_DBL_CLICK, !bHide);
                 return TRUE;

@@ -142,9 +142,10 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
     m_rectRestored = rect;
     // A pane made from a dialog template is at least as large as the template made it.
     if (m_uiDlgTemplateId != 0) {
-        m_rectRestored.right = std::max(m_rectRestored.right, m_rectRestored.left + m_nTemplateWidth);
-        m_rectRestored.bottom =
-            std::max(m_rectRestored.bottom, m_rectRestored.top + m_nTemplateHeight);
+        m_rectRestored.right = std::max(m_rectRestored.right,
+                                        m_rectRestored.left + m_nTemplateWidth);
+        m_rectRestored.bottom = std::max(m_rectRestored.bottom,
+                                         m_rectRestored.top + m_nTemplateHeight);
     }
     SetBarAlignment(dwStyle & CBRS_ALIGN_ANY);
     EnableGripper(m_bHasCaption);
@@ -194,8 +195,8 @@ void CZAVPDockingControlBar::EnableGripper(BOOL bEnable)
 {
     // The one caption height of docked panes: the library's text height (the regular font's,
     // padded) and a caption border above and below.
-    m_nCaptionHeight =
-        DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz, m_bHasCaption, bEnable);
+    m_nCaptionHeight = DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz, m_bHasCaption,
+                                                     bEnable);
     if (m_hWnd != nullptr) CWnd::SetWindowPos(nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 

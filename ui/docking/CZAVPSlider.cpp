@@ -457,8 +457,8 @@ void CZAVPSlider::Serialize(CArchive& ar)
         ar << (LONG)m_nID << (LONG)m_nPreferredRow;
         ar << (LONG)rect.left << (LONG)rect.top << (LONG)rect.right << (LONG)rect.bottom;
         // The side is the base part's; the style field is the slider's own style.
-        ar << (DWORD)IsWindowVisible() << (DWORD)m_dwSliderStyle
-           << (LONG)m_nWidth << (DWORD)m_bDefaultSlider << (LONG)m_nMinOffset << (LONG)m_nMaxOffset;
+        ar << (DWORD)IsWindowVisible() << (DWORD)m_dwSliderStyle << (LONG)m_nWidth
+           << (DWORD)m_bDefaultSlider << (LONG)m_nMinOffset << (LONG)m_nMaxOffset;
         if (m_bDefaultSlider && m_pContainerManager != nullptr) m_pContainerManager->Serialize(ar);
         return;
     }

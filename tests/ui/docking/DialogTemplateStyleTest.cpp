@@ -29,8 +29,8 @@ TEST(DialogTemplateStyle, TheStyleIsFoundInBothKindsAndShortTemplatesAreRefused)
     };
     for (const Case& c : cases) {
         DWORD nOffset = 99;
-        EXPECT_EQ(c.bFound, DialogTemplateStyleOffset(c.bytes.data(), (DWORD)c.bytes.size(),
-                                                      nOffset))
+        EXPECT_EQ(c.bFound,
+                  DialogTemplateStyleOffset(c.bytes.data(), (DWORD)c.bytes.size(), nOffset))
             << c.bytes.size();
         if (c.bFound) {
             EXPECT_EQ(c.nOffset, nOffset);

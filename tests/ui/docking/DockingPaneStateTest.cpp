@@ -169,11 +169,10 @@ TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithThe
         TestPane* pFiles = MakePane(bTabbed ? "Files" : "Tree", bTabbed ? 101 : 111,
                                     CSize(200, 300));
         m_pFrame->DockControlBar(pFiles);
-        TestPane* pOutput =
-            MakePane("Output", bTabbed ? 103 : 113, CSize(120, 300), CBRS_RIGHT);
+        TestPane* pOutput = MakePane("Output", bTabbed ? 103 : 113, CSize(120, 300), CBRS_RIGHT);
         m_pFrame->DockControlBar(pOutput, 0xE81D);
-        CZAVPAutoHideToolBar* pStrip =
-            pOutput->SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, nullptr, FALSE);
+        CZAVPAutoHideToolBar* pStrip = pOutput->SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, nullptr,
+                                                                FALSE);
         ASSERT_NE(nullptr, pStrip);
         pStrip->SetStateFlags(stored);
         ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));

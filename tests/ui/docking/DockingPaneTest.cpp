@@ -566,8 +566,8 @@ TEST_F(DockingPaneTest, AStripLeavingAutoHideTakesTheStripsOfItsRowAlong)
     TestPane *pFiles = nullptr, *pSearch = nullptr;
     DockTwoOnTheLeft(pFiles, pSearch);
     ASSERT_NE(nullptr, pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
-    CZAVPAutoHideToolBar* pSearchStrip =
-        pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE);
+    CZAVPAutoHideToolBar* pSearchStrip = pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                  FALSE);
     ASSERT_NE(nullptr, pSearchStrip);
     CZAVPAutoHideDockBar* pDockBar = Manager().FindAutoHideDockBar(CBRS_ALIGN_LEFT);
     ASSERT_NE(nullptr, pDockBar);

@@ -164,7 +164,7 @@ public:
     {
         CWnd* pParent = GetSafeHwnd() != nullptr ? GetParent() : nullptr;
         m_nThickness = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) ? 26
-                                                                                          : 40;
+                                                                                            : 40;
         return FixedBar::CalcFixedLayout(bStretch, bHorz);
     }
 };

@@ -860,8 +860,8 @@ TEST_F(MultiMiniFrameTest, ATabbedGroupFloatingAmongPanesMayShareAFrameWhateverI
     EXPECT_TRUE(CZAVPDockingUtils::CanFloatMulti(pGroup));
     EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pOutput));
     // Docked, the group answers by its style again.
-    ASSERT_TRUE(pGroup->DockToFrameEdge(CBRS_ALIGN_LEFT, nullptr, ZAVP_DM_MOUSE, nullptr, -1,
-                                        FALSE));
+    ASSERT_TRUE(
+        pGroup->DockToFrameEdge(CBRS_ALIGN_LEFT, nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE));
     EXPECT_EQ(nullptr, pGroup->GetParentMiniFrame(TRUE));
     EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pGroup));
     pGroup->SetBarStyle(pGroup->GetBarStyle() | CBRS_FLOAT_MULTI);
