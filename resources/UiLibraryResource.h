@@ -48,6 +48,9 @@
 #define IDS_ZAVP_CLOSE_PANE 16032     // the close button
 #define IDS_ZAVP_AUTOHIDE_PANE 16033  // the pin
 #define IDS_ZAVP_AUTOHIDE_ALL 16036   // the pin with Ctrl: the whole side
+// Tooltips of a tab window's scroll buttons (its close button shares IDS_ZAVP_CLOSE_PANE)
+#define IDS_ZAVP_SCROLL_LEFT 16034   // "Прокрутка Влево"
+#define IDS_ZAVP_SCROLL_RIGHT 16035  // "Прокрутка Вправо"
 
 // Mini frame caption-button tooltips
 #define IDS_ZAVP_MINIFRAME_CLOSE 16105  // "Закрыть"

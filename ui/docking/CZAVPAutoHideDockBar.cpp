@@ -6,6 +6,7 @@
 
 #include "framework/CDC.h"
 #include "ui/docking/CZAVPAutoHideToolBar.h"
+#include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
@@ -115,16 +116,36 @@ BOOL CZAVPAutoHideDockBar::ShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow,
 
 void CZAVPAutoHideDockBar::UnSetAutoHideMode(CZAVPAutoHideToolBar* pAutoHideToolbar)
 {
-    if (pAutoHideToolbar != nullptr) {
+    if (pAutoHideToolbar == nullptr) {
+        // Every group of the side in turn; a strip handled with its group is not taken again.
+        // The strips go away as their panes leave: they are collected first.
+        std::vector<CZAVPAutoHideToolBar*> strips;
+        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
+            strips.push_back(AsStrip(m_lstControlBars.GetNext(pos)));
+        for (CZAVPAutoHideToolBar* pStrip : strips)
+            if (m_lstControlBars.Find(pStrip) != nullptr) UnSetAutoHideMode(pStrip);
+        return;
+    }
+    // The strip leaves with the strips its row groups with it: the row's first strip docks its
+    // pane as it was, the others dock beside that pane. The strips of a side stand in one row,
+    // this dock bar's own list, unless a row of the dock bar holds them. A strip in no row
+    // leaves on its own.
+    std::vector<CZAVPAutoHideToolBar*> group;
+    const CObList* pRowBars = nullptr;
+    if (CZAVPDockBarRow* pRow = FindRowByBar(pAutoHideToolbar))
+        pRowBars = &pRow->GetControlBars();
+    else if (m_lstControlBars.Find(pAutoHideToolbar) != nullptr)
+        pRowBars = &m_lstControlBars;
+    if (pRowBars == nullptr) {
         pAutoHideToolbar->UnSetAutoHideMode(nullptr);
         return;
     }
-    // The strips go away one by one as their panes leave: collect them first.
-    std::vector<CZAVPAutoHideToolBar*> strips;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;)
-        strips.push_back(AsStrip(m_lstControlBars.GetNext(pos)));
+    for (POSITION pos = pRowBars->GetHeadPosition(); pos != nullptr;) {
+        CObject* pBar = pRowBars->GetNext(pos);
+        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar))) group.push_back(AsStrip(pBar));
+    }
     CZAVPDockingControlBar* pFirst = nullptr;
-    for (CZAVPAutoHideToolBar* pStrip : strips) {
+    for (CZAVPAutoHideToolBar* pStrip : group) {
         if (m_lstControlBars.Find(pStrip) == nullptr) continue;
         CZAVPDockingControlBar* pPane = pStrip->GetFirstPane();
         pStrip->UnSetAutoHideMode(pFirst);

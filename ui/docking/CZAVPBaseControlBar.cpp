@@ -1,6 +1,10 @@
 // Base window class of every bar (see CZAVPBaseControlBar.h).
 #include "ui/docking/CZAVPBaseControlBar.h"
 
+#include <cstring>
+#include <vector>
+
+#include "framework/AfxResourceHandle.h"
 #include "framework/CArchive.h"
 #include "framework/CDC.h"
 #include "framework/CDialog.h"
@@ -13,6 +17,7 @@
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/layout/DialogTemplateStyle.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/CZAVPVisualManager.h"
@@ -28,6 +33,7 @@ ON_WM_ERASEBKGND()
 ON_WM_SIZE()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPBaseControlBar::OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_HELPHITTEST, &CZAVPBaseControlBar::OnHelpHitTest)
+ON_MESSAGE(WM_INITDIALOG, &CZAVPBaseControlBar::OnInitDialog)
 END_MESSAGE_MAP()
 
 int CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
@@ -241,8 +247,47 @@ BOOL CZAVPBaseControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszClassName, LPCSTR
     }
     // The CBRS_* bits share the low word with nothing the window needs.
     const DWORD dwWindowStyle = dwStyle & ~CBRS_ALL;
+    if (m_uiDlgTemplateId != 0)
+        return CreateFromTemplate(dwWindowStyle | (dwStyle & WS_VISIBLE), pParentWnd, nID);
     return CWnd::CreateEx(dwStyleEx, lpszClassName, lpszWindowName,
                           dwWindowStyle | (dwStyle & WS_VISIBLE), rect, pParentWnd, nID);
+}
+
+BOOL CZAVPBaseControlBar::CreateFromTemplate(DWORD dwWindowStyle, CWnd* pParentWnd, UINT nID)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_uiDlgTemplateId),
+                                      (LPCSTR)RT_DIALOG);
+    HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
+    const BYTE* pTemplate = hTemplate != nullptr ? (const BYTE*)::LockResource(hTemplate) : nullptr;
+    const DWORD nSize = hResource != nullptr ? ::SizeofResource(hInst, hResource) : 0;
+    DWORD nStyleOffset = 0;
+    if (pTemplate == nullptr ||
+        !DockLayout::DialogTemplateStyleOffset(pTemplate, nSize, nStyleOffset))
+        return FALSE;
+    // A copy whose style makes it a child of the bar's parent with the bar's window style; the
+    // DS_* bits of the low word stay the template's (they say how the rest of it reads).
+    std::vector<DWORD> copy((nSize + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(copy.data(), pTemplate, nSize);
+    BYTE* pCopy = reinterpret_cast<BYTE*>(copy.data());
+    DWORD dwTemplateStyle;
+    std::memcpy(&dwTemplateStyle, pCopy + nStyleOffset, sizeof dwTemplateStyle);
+    const DWORD dwStyle = DockLayout::DialogBarStyle(dwTemplateStyle, dwWindowStyle);
+    std::memcpy(pCopy + nStyleOffset, &dwStyle, sizeof dwStyle);
+
+    AfxHookWindowCreate(this);
+    const HWND hWnd = ::CreateDialogIndirectParamA(hInst, (LPCDLGTEMPLATEA)pCopy,
+                                                   AfxGetSafeHwnd(pParentWnd), AfxDlgProc, 0);
+    AfxUnhookWindowCreate();
+    if (hWnd == nullptr) return FALSE;
+    // The bar's background is the dialog face wherever the bar does not paint.
+    ::SetClassLongPtrA(hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)::GetSysColorBrush(COLOR_BTNFACE));
+    ::SetWindowLongPtrA(hWnd, GWLP_ID, (LONG_PTR)nID);
+    CRect rectWindow;
+    ::GetWindowRect(hWnd, rectWindow);
+    m_nTemplateWidth = rectWindow.Width();
+    m_nTemplateHeight = rectWindow.Height();
+    return TRUE;
 }
 
 CSize CZAVPBaseControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -346,7 +391,29 @@ BOOL CZAVPBaseControlBar::PreTranslateMessage(MSG* pMsg)
         if (pWnd->PreTranslateMessage(pMsg)) return TRUE;
         if (pWnd->GetParentFrame() == pWnd) break;
     }
-    return FALSE;
+    return PreTranslateInput(pMsg);
+}
+
+BOOL CZAVPBaseControlBar::PreTranslateInput(MSG* pMsg)
+{
+    // The keys and clicks no frame took get a dialog's handling among the bar's controls: Tab
+    // and the arrows move the focus, Enter and Esc go to the default and cancel commands.
+    const UINT message = pMsg->message;
+    const bool bKey = message >= WM_KEYFIRST && message <= WM_KEYLAST;
+    const bool bMouse = message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+    if ((!bKey && !bMouse) || m_hWnd == nullptr) return FALSE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+LRESULT CZAVPBaseControlBar::OnInitDialog(WPARAM, LPARAM)
+{
+    const LRESULT lResult = Default();
+    // A template bar's controls take their initial data, then the bar's values.
+    if (m_uiDlgTemplateId != 0) {
+        ExecuteDlgInit(MAKEINTRESOURCEA(m_uiDlgTemplateId));
+        UpdateData(FALSE);
+    }
+    return lResult;
 }
 
 LRESULT CZAVPBaseControlBar::OnHelpHitTest(WPARAM, LPARAM lParam)

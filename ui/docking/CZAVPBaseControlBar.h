@@ -144,6 +144,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The owner and each frame above it see a bar's messages before the bar does.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The last step of the bar's pre-translation: input messages get dialog handling.
+    BOOL PreTranslateInput(MSG* pMsg);
 
     // ---- forwarded to the dock manager of the frame that hosts the bar
     void AddControlBar(BOOL bTail = TRUE);
@@ -167,6 +169,9 @@ public:
     // The bar was created with a dialog as its parent: it is drawn with the button colours and
     // its frame operations have nothing to reach.
     BOOL IsDialogControl() const { return m_bIsDlgControl; }
+    // A bar built from a dialog template: the template's id and the window size it produced.
+    UINT GetDlgTemplateId() const { return m_uiDlgTemplateId; }
+    CSize GetTemplateSize() const { return CSize(m_nTemplateWidth, m_nTemplateHeight); }
 
 protected:
     // The tab window that holds the bar as a tab, or null.
@@ -183,7 +188,12 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitDialog(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The window as a modeless child dialog from the bar's dialog template.
+    BOOL CreateFromTemplate(DWORD dwWindowStyle, CWnd* pParentWnd, UINT nID);
 
 protected:
     DWORD m_dwBarFlags;              // transient flags; cleared at construction

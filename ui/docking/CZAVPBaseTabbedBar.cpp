@@ -7,6 +7,7 @@
 #include "framework/CFrameWnd.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "ui/docking/layout/TabWindowRecord.h"
@@ -168,10 +169,30 @@ BOOL CZAVPBaseTabbedBar::FloatTab(CWnd* pBar, int nTabID, int nDockMethod, BOOL 
     pControlBar->OnBeforeChangeParent(pFrame, TRUE);
     pControlBar->SetParent(pFrame);
     pControlBar->OnAfterChangeParent(pOldParent);
-    if (pControlBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
-        static_cast<CZAVPDockingControlBar*>(pControlBar)->EnableGripper(TRUE);
-    pControlBar->FloatControlBar(pControlBar->GetRecentDockInfo().m_rectRecentFloatingRect,
-                                 nDockMethod, !bHide);
+    const CRect rectFloating = pControlBar->GetRecentDockInfo().m_rectRecentFloatingRect;
+    if (pControlBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))) {
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pControlBar);
+        pPane->EnableGripper(TRUE);
+        // A double click on a tab toggles the pane as a double click on its caption does: out of
+        // a floating group it docks where it was docked last; out of a docked group it floats
+        // back into the frame of several panes it came from, while that frame keeps its place.
+        if (nDockMethod == CZAVPBaseTabWnd::DETACH_BY_DBLCLICK) {
+            CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE);
+            if (pMiniFrame != nullptr &&
+                pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd))) {
+                static_cast<CZAVPMultiMiniFrameWnd*>(pMiniFrame)->DockBarBack(pPane);
+                return TRUE;
+            }
+            CZAVPMultiMiniFrameWnd* pRecent = GetDefaultSlider() != nullptr
+                                                  ? pPane->GetRecentMultiMiniFrame()
+                                                  : nullptr;
+            if (pRecent != nullptr && pRecent->CanDockRecentControlBar(pPane)) {
+                pPane->FloatControlBar(rectFloating, ZAVP_DM_DBL_CLICK, !bHide);
+                return TRUE;
+            }
+        }
+    }
+    pControlBar->FloatControlBar(rectFloating, nDockMethod, !bHide);
     return TRUE;
 }
 

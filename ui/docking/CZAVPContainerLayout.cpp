@@ -685,11 +685,6 @@ int CZAVPContainerLayout::GetTotalReferenceCount() const
     return m_pRootContainer ? m_pRootContainer->GetTotalReferenceCount() : 0;
 }
 
-void CZAVPContainerLayout::NotifySliders(BOOL)
-{
-    // Sliders draw no state of their own while a neighbour is dragged.
-}
-
 CZAVPDockingControlBar* CZAVPContainerLayout::ControlBarFromPoint(CPoint point, int nSensitivity,
                                                                   BOOL bExactBar, BOOL& bTabArea,
                                                                   BOOL& bCaption)

@@ -73,7 +73,6 @@ public:
     virtual void ReservedHook() {}
     virtual CZAVPDockingControlBar* GetFirstVisibleBar() const;
     virtual BOOL CanBeAttached() const;
-    virtual void NotifySliders(BOOL bStart);
     virtual void RemoveSlider(CZAVPSlider* pSlider);
     virtual void OnShowControlBar(CZAVPDockingControlBar* pBar, BOOL bShow);
     // The node holding the pane as its first (bLeft TRUE) or second side.

@@ -53,6 +53,16 @@ public:
     virtual int GetAvailableShrinkSize() const;
     virtual BOOL IsFlagBClear() const { return !m_bFlagB; }
     virtual void SetFlagA(BOOL bFlag) { m_bFlagA = bFlag; }
+    // The three flags as an auto-hide record of the stored layout keeps them for a strip.
+    void GetStateFlags(DWORD flags[3]) const
+    {
+        flags[0] = (DWORD)m_bFlag1, flags[1] = (DWORD)m_bFlag2, flags[2] = (DWORD)m_bFlagA;
+    }
+    void SetStateFlags(const DWORD flags[3])
+    {
+        m_bFlag1 = flags[0] != 0, m_bFlag2 = flags[1] != 0;
+        SetFlagA(flags[2] != 0);
+    }
     virtual void SetFlagB(BOOL bFlag) { m_bFlagB = bFlag; }
     virtual BOOL GetFlagB() const { return m_bFlagB; }
     virtual void SetParentDockBar(CZAVPDockBar* pDockBar, int nDockMethod);

@@ -319,7 +319,8 @@ BOOL CZAVPDockBar::DockControlBar(CZAVPBaseControlBar* pBarToDock, int nDockMeth
     if (lpRect != nullptr) rectDock = *lpRect;
     const BOOL bHorz = IsHorizontal();
     const DockAxis axis(bHorz != FALSE);
-    const int nThickness = axis.Across(pBar->CalcFixedLayout(FALSE, bHorz));
+    const CSize sizeBefore = pBar->CalcFixedLayout(FALSE, bHorz);
+    const int nThickness = axis.Across(sizeBefore);
     if (m_lstControlBars.Find(pBar) != nullptr) return TRUE;
 
     CZAVPDockBarRow* pRow = nullptr;
@@ -369,9 +370,11 @@ BOOL CZAVPDockBar::DockControlBar(CZAVPBaseControlBar* pBarToDock, int nDockMeth
 
     pRow->AddControlBar(pBar, nDockMethod, rectDock.IsRectEmpty() ? nullptr : (LPCRECT)rectDock,
                         FALSE);
-    const int nNewThickness = axis.Across(pBar->CalcFixedLayout(FALSE, bHorz));
-    if (nNewThickness != nThickness && nNewThickness > pRow->GetRowHeight())
-        ResizeRow(pRow, nNewThickness, TRUE);
+    // Placed in its row, the bar may lay itself out anew (a toolbar wraps to the row's length):
+    // the row takes its new thickness, thinner as well as thicker; the row refuses to become
+    // thinner than its other bars need.
+    const CSize sizeAfter = pBar->CalcFixedLayout(FALSE, bHorz);
+    if (sizeAfter != sizeBefore) ResizeRow(pRow, axis.Across(sizeAfter), TRUE);
     m_lstControlBars.AddTail(pBar);
     AdjustDockingLayout();
     ShowWindow(SW_SHOW);

@@ -396,6 +396,14 @@ BOOL CZAVPDockManager::RecalcLayout(BOOL)
         CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
         if (!m_bHiddenForOLE || pBar->IsVisible()) pBar->RecalcContentLayout();
     }
+    // Floating bars lay out their content too: a toolbar or pane whose content changed refits
+    // its mini frame. While the bars are hidden the mini frames wait for them to come back.
+    if (!m_bHiddenForOLE)
+        for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
+            CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
+                m_lstMiniFrames.GetNext(pos));
+            if (pMiniFrame->GetSafeHwnd() != nullptr) pMiniFrame->OnBarRecalcLayout();
+        }
     AdjustDockingLayout();
     m_bRecalcLayout = FALSE;
     return TRUE;

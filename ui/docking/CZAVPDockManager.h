@@ -93,6 +93,9 @@ public:
     void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     BOOL IsDockBarListed(const CZAVPDockBar* pDockBar) const;
     BOOL IsLoadFailed() const { return m_bDisableSetDockState; }
+    // Print preview, or the frame's ShowControlBars(FALSE), keeps the bars hidden.
+    BOOL IsPrintPreviewMode() const { return m_bIsPrintPreviewMode; }
+    BOOL IsHiddenBarsMode() const { return m_bHiddenForOLE; }
     const CObList& GetControlBars() const { return m_lstControlBars; }
     const CObList& GetMiniFrames() const { return m_lstMiniFrames; }
     // The layout as plain data (frame client coordinates), for dumps and checks.

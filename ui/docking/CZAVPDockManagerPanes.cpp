@@ -250,6 +250,8 @@ void CZAVPDockManager::CollectPaneLayout(DockLayout::DockLayoutImage& image)
         else if (m_pParentWnd != nullptr)
             m_pParentWnd->ClientToScreen(rect);
         r.rect = rect;
+        if (CZAVPAutoHideToolBar* pStrip = pBar->GetAutoHideToolBar())
+            pStrip->GetStateFlags(r.stripFields);
         image.autoHide.push_back(r);
     }
 }
@@ -344,21 +346,25 @@ void CZAVPDockManager::ApplyPaneLayout()
     for (const DockLayout::AutoHideRecord& r : m_lstLoadedAutoHideBarIDs) {
         // Without an id the record names no bar: every id-less bar would answer to it.
         if (r.id == (DWORD)-1) continue;
-        CZAVPDockingControlBar* pBar = nullptr;
-        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr && !pBar;) {
-            CObject* p = m_lstControlBars.GetNext(pos);
-            if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
-                HasWindow(static_cast<CWnd*>(p)) &&
-                (DWORD) static_cast<CWnd*>(p)->GetDlgCtrlID() == r.id)
-                pBar = static_cast<CZAVPDockingControlBar*>(p);
-        }
-        if (pBar == nullptr || pBar->IsAutoHideMode() || pBar->IsFloating()) continue;
+        // Docked, floating or a tab: the pane is wherever the layout before put it.
+        CZAVPBaseControlBar* pFound = FindBarByID(r.id, TRUE);
+        if (!HasWindow(pFound) || !pFound->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+            continue;
+        CZAVPDockingControlBar* pBar = static_cast<CZAVPDockingControlBar*>(pFound);
+        if (pBar->IsAutoHideMode()) continue;
+        // Only a pane docked on its own goes onto a strip: a tab leaves its group first (the
+        // group lets it go as a window of the frame, with its gripper), a floating pane leaves
+        // its mini frame for the record's side.
+        if (pBar->IsTabbed() && !CZAVPBaseTabbedBar::ReleaseFromGroup(pBar)) continue;
         CRect rect(r.rect);
         m_pParentWnd->ScreenToClient(rect);
-        if (pBar->GetDefaultSlider() == nullptr)
-            pBar->DockToFrameEdge(r.alignment, rect, ZAVP_DM_MOUSE, nullptr, -1, FALSE);
+        if (pBar->GetDefaultSlider() == nullptr &&
+            !pBar->DockToFrameEdge(r.alignment, rect, ZAVP_DM_MOUSE, nullptr, -1, FALSE))
+            continue;
         pBar->CWnd::SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                                  SWP_NOZORDER | SWP_NOACTIVATE);
-        pBar->SetAutoHideMode(TRUE, r.alignment, nullptr, FALSE);
+        CZAVPAutoHideToolBar* pStrip = pBar->SetAutoHideMode(TRUE, r.alignment, nullptr, FALSE);
+        if (pStrip == nullptr) pStrip = pBar->GetAutoHideToolBar();
+        if (pStrip != nullptr) pStrip->SetStateFlags(r.stripFields);
     }
 }

@@ -140,6 +140,13 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
                   dwControlBarStyle, pContext))
         return FALSE;
     m_rectRestored = rect;
+    // A pane made from a dialog template is at least as large as the template made it.
+    if (m_uiDlgTemplateId != 0) {
+        m_rectRestored.right = std::max(m_rectRestored.right,
+                                        m_rectRestored.left + m_nTemplateWidth);
+        m_rectRestored.bottom = std::max(m_rectRestored.bottom,
+                                         m_rectRestored.top + m_nTemplateHeight);
+    }
     SetBarAlignment(dwStyle & CBRS_ALIGN_ANY);
     EnableGripper(m_bHasCaption);
     if (lpszCaption != nullptr) SetWindowText(lpszCaption);
@@ -186,8 +193,10 @@ void CZAVPDockingControlBar::SetCaptionButtons()
 
 void CZAVPDockingControlBar::EnableGripper(BOOL bEnable)
 {
-    m_nCaptionHeight = DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz - 2,
-                                                     m_bHasCaption, bEnable);
+    // The one caption height of docked panes: the library's text height (the regular font's,
+    // padded) and a caption border above and below.
+    m_nCaptionHeight = DockLayout::PaneCaptionHeight(globalData.m_nTextHeightHorz, m_bHasCaption,
+                                                     bEnable);
     if (m_hWnd != nullptr) CWnd::SetWindowPos(nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
@@ -638,7 +647,16 @@ void CZAVPDockingControlBar::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
 LRESULT CZAVPDockingControlBar::OnSetText(WPARAM, LPARAM)
 {
     const LRESULT lResult = Default();
-    if (m_bAutoHideMode && HasWindow(m_pAutoHideBar)) {
+    CWnd* pParent = GetParent();
+    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabWnd))) {
+        // A tab shows the pane's text in its place: a renamed pane renames its tab.
+        CZAVPBaseTabWnd* pTabWnd = static_cast<CZAVPBaseTabWnd*>(pParent);
+        const int iTab = pTabWnd->GetTabFromHwnd(m_hWnd);
+        CString strText, strLabel;
+        GetWindowText(strText);
+        if (iTab >= 0 && (!pTabWnd->GetTabLabel(iTab, strLabel) || strLabel != strText))
+            pTabWnd->SetTabLabel(iTab, strText);
+    } else if (m_bAutoHideMode && HasWindow(m_pAutoHideBar)) {
         m_pAutoHideBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         AdjustDockingLayout();
     } else if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)
@@ -957,6 +975,9 @@ void CZAVPDockingControlBar::StoreRecentDockInfo()
         if (pMiniFrame->HasControlBar() > 1) m_recentDockInfo.m_hRecentFloatingTabbedBar = nullptr;
         return;
     }
+    // A tab of a docked group keeps the floating place it had before it joined the group: a
+    // double click on its tab floats it back there.
+    if (IsTabbed()) return;
     m_recentDockInfo.m_hRecentMiniFrame = nullptr;
     m_recentDockInfo.m_recentFloatingRecord.Clear();
 }
@@ -1201,10 +1222,21 @@ CZAVPControlBar* CZAVPDockingControlBar::DockByMouseMove(BOOL& bResult)
 
 BOOL CZAVPDockingControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut)
 {
-    // Panes never dock on the dock bars of the toolbars.
+    // Panes never dock on the dock bars of the toolbars: the frame's dock manager decides, from
+    // the cursor and the sides the pane may take, whether there is a place to dock.
     pDockBarOut = nullptr;
-    (void)nSensitivity;
-    return FALSE;
+    CZAVPDockManager* pManager = nullptr;
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)
+        pManager = CZAVPDockingUtils::GetDockManager(
+            CWnd::FromHandle(pMiniFrame->GetOwnerFrameWnd()));
+    else
+        pManager = GetDockManager();
+    if (pManager == nullptr) return FALSE;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CZAVPBaseControlBar* pTarget = nullptr;
+    return pManager->DetermineDockSite(ptCursor, nSensitivity, GetEnabledAlignment(), pTarget,
+                                       this) != ZAVP_DOCKHIT_NONE;
 }
 
 BOOL CZAVPDockingControlBar::OnBeforeFloat(CRect& rectFloat, int nDockMethod)

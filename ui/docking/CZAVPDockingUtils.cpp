@@ -6,12 +6,14 @@
 #include "framework/CDialog.h"
 #include "framework/CObList.h"
 #include "framework/CPropertySheet.h"
+#include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
+#include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/layout/DockSiteMath.h"
 #include "ui/docking/layout/DockTargetRules.h"
@@ -50,7 +52,14 @@ BOOL CZAVPDockingUtils::CanFloatMulti(CWnd* pWnd)
     if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd)))
         pWnd = static_cast<CZAVPMiniFrameWnd*>(pWnd)->GetControlBar();
     if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CZAVPControlBar))) return FALSE;
-    return (static_cast<CZAVPControlBar*>(pWnd)->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
+    CZAVPControlBar* pBar = static_cast<CZAVPControlBar*>(pWnd);
+    // A tabbed group already floating among other panes shares their frame, whatever its style.
+    if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) {
+        CZAVPMiniFrameWnd* pMiniFrame = pBar->GetParentMiniFrame(TRUE);
+        if (pMiniFrame != nullptr && pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
+            return TRUE;
+    }
+    return (pBar->GetBarStyle() & CBRS_FLOAT_MULTI) != 0;
 }
 
 RECT CZAVPDockingUtils::WorkAreaNear(POINT pt)

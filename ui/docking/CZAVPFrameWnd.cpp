@@ -4,13 +4,22 @@
 #include <vector>
 
 #include "framework/CCmdUI.h"
+#include "framework/CWinApp.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
 
 IMPLEMENT_DYNCREATE(CZAVPFrameWnd, CFrameWnd)
+
+namespace
+{
+// The platform's splitter window, as a view of the frame; our framework has no class of its own
+// for it yet, so it is known by its name.
+constexpr ZAVPClassName kSplitterWnd{"CSplitterWnd"};
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CZAVPFrameWnd, CFrameWnd)
 ON_WM_CLOSE()
@@ -20,6 +29,7 @@ ON_WM_SIZE()
 ON_WM_ACTIVATEAPP()
 ON_WM_MENUCHAR()
 ON_WM_ACTIVATE()
+ON_COMMAND(ID_CONTEXT_HELP, &CZAVPFrameWnd::OnContextHelp)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CZAVPFrameWnd::OnIdleUpdateCmdUI)
 ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Create, &CZAVPFrameWnd::OnToolbarCreateNew)
 ON_REGISTERED_MESSAGE(ZAVPToolBarMessages::Delete, &CZAVPFrameWnd::OnToolbarDelete)
@@ -65,11 +75,43 @@ BOOL CZAVPFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return CFrameWnd::OnCommand(wParam, lParam);
 }
 
+void CZAVPFrameWnd::OnContextHelp()
+{
+    const BOOL bNested = m_bContextHelp;
+    m_bContextHelp = TRUE;
+    // While the help cursor waits for its click, the toolbars show which button it is over.
+    if (!m_bHelpMode && CanEnterHelpMode()) CZAVPToolBar::SetHelpMode(TRUE);
+    CFrameWnd::OnContextHelp();
+    if (!m_bHelpMode) CZAVPToolBar::SetHelpMode(FALSE);
+    m_bContextHelp = bNested;
+}
+
+void CZAVPFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    // Nothing under the help cursor had a topic: the user gets the cursor back, not an empty
+    // help window.
+    if (dwData == 0 && m_bContextHelp) {
+        OnContextHelp();
+        return;
+    }
+    CFrameWnd::WinHelp(dwData, nCmd);
+}
+
 void CZAVPFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout || m_bIsMinimized) return;
+    if (!m_dockManager.IsPrintPreviewMode() && !m_dockManager.IsHiddenBarsMode()) {
+        m_bInRecalcLayout = TRUE;
+        m_dockManager.RecalcLayout(bNotify);
+        AdjustClientArea();
+        m_bInRecalcLayout = FALSE;
+        return;
+    }
+    // With the library's bars hidden, their layout stays as it was: only the platform's own
+    // bars share out the client area (the base takes its own guard), and the view then takes
+    // what the dock manager leaves.
+    CFrameWnd::RecalcLayout(bNotify);
     m_bInRecalcLayout = TRUE;
-    m_dockManager.RecalcLayout(bNotify);
     AdjustClientArea();
     m_bInRecalcLayout = FALSE;
 }
@@ -79,6 +121,8 @@ BOOL CZAVPFrameWnd::AdjustDockingLayout(HDWP hdwp)
     if (m_dockManager.m_bAdjustingBarLayout) return TRUE;
     m_dockManager.AdjustDockingLayout(hdwp);
     AdjustClientArea();
+    // While the bars are hidden the frame's own layout follows each change of the docked ones.
+    if (m_dockManager.IsHiddenBarsMode()) RecalcLayout(TRUE);
     return TRUE;
 }
 
@@ -95,7 +139,9 @@ CWnd* CZAVPFrameWnd::AdjustClientArea()
     rect.right += m_rectBorder.right;
     rect.bottom += m_rectBorder.bottom;
     pChild->CalcWindowRect(rect, CWnd::adjustBorder);
-    pChild->ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    // A splitter draws its bars between its panes, over their area: it must not clip them out.
+    pChild->ModifyStyle(0, ZAVPIsKindOf(pChild, kSplitterWnd) ? WS_CLIPSIBLINGS
+                                                              : WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     pChild->SetWindowPos(&CWnd::wndBottom, rect.left, rect.top, rect.Width(), rect.Height(),
                          SWP_NOACTIVATE);
     return pChild;

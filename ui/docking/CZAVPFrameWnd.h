@@ -29,6 +29,8 @@ public:
     void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
     BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // A help request without a context while context help runs starts the help cursor again.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
     // ---- operations the frame adds
     virtual BOOL AdjustDockingLayout(HDWP hdwp = nullptr);
@@ -90,6 +92,8 @@ public:
 protected:
     void OnClose();
     void OnDestroy();
+    // ID_CONTEXT_HELP: the platform's help cursor, with the toolbars hot-tracking meanwhile.
+    void OnContextHelp();
     void OnSizing(UINT fwSide, LPRECT pRect);
     void OnSize(UINT nType, int cx, int cy);
     void OnActivateApp(BOOL bActive, DWORD dwThreadID);

@@ -322,8 +322,17 @@ LRESULT CZAVPMiniFrameWnd::OnCheckEmptyState(WPARAM, LPARAM)
 
 void CZAVPMiniFrameWnd::ValidateHostedBar()
 {
-    if (m_hEmbeddedBar != nullptr && !::IsWindow(m_hEmbeddedBar)) m_hEmbeddedBar = nullptr;
-    // An id-less tabbed bar without tabs is dropped by the tabbed bars themselves.
+    if (m_hEmbeddedBar == nullptr) return;
+    if (!::IsWindow(m_hEmbeddedBar)) {
+        m_hEmbeddedBar = nullptr;
+        return;
+    }
+    // A tabbed bar without an id is known only by its tabs: with none left, nothing could find
+    // it again, and a stored layout could not name it.
+    CWnd* pBar = CWnd::FromHandlePermanent(m_hEmbeddedBar);
+    if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar)) &&
+        pBar->GetDlgCtrlID() == -1 && static_cast<CZAVPBaseTabbedBar*>(pBar)->GetTabsNum() == 0)
+        m_hEmbeddedBar = nullptr;
 }
 
 void CZAVPMiniFrameWnd::AddRemoveBarToGlobalList(CZAVPBaseControlBar* pBar, BOOL bAdd)
@@ -423,7 +432,9 @@ void CZAVPMiniFrameWnd::OnBarRecalcLayout()
     CZAVPControlBar* pBar = HostedControlBar();
     if (pBar == nullptr) return;
     pBar->RecalcLayout();
-    AdjustLayout();
+    // A rolled-up frame keeps its caption height: the frame's layout must not unroll it. It
+    // takes the bar's size again when it rolls down.
+    if (!m_bRolledUp) AdjustLayout();
 }
 
 BOOL CZAVPMiniFrameWnd::CalcExpectedDockedRect(CWnd*, CPoint, CRect& rectResult, BOOL& bDrawTab,

@@ -360,7 +360,6 @@ void CZAVPSlider::OnLButtonDown(UINT, CPoint)
     m_nPreferredRow = nRow;
     m_rectLimits = DockLayout::SliderLimitsRect(m_rectDragBounds, m_dwSliderStyle, m_nMinOffset,
                                                 m_nMaxOffset);
-    if (m_pContainerManager != nullptr) m_pContainerManager->NotifySliders(TRUE);
     Default();
 }
 
@@ -404,10 +403,7 @@ void CZAVPSlider::StopTracking(BOOL bMoveSlider)
     m_rectDragBounds.SetRectEmpty();
     m_bDragging = 0;
     if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-    CZAVPContainerLayout* pManager = m_pContainerManager;
-    const HWND hWnd = m_hWnd;
     if (bMoveSlider) Move(ptOffset, TRUE);
-    if (::IsWindow(hWnd) && pManager != nullptr) pManager->NotifySliders(FALSE);
 }
 
 // ---- messages
@@ -460,8 +456,9 @@ void CZAVPSlider::Serialize(CArchive& ar)
         const CRect rect = RectInParent();
         ar << (LONG)m_nID << (LONG)m_nPreferredRow;
         ar << (LONG)rect.left << (LONG)rect.top << (LONG)rect.right << (LONG)rect.bottom;
-        ar << (DWORD)IsWindowVisible() << (DWORD)(m_dwSliderStyle | GetCurrentAlignment())
-           << (LONG)m_nWidth << (DWORD)m_bDefaultSlider << (LONG)m_nMinOffset << (LONG)m_nMaxOffset;
+        // The side is the base part's; the style field is the slider's own style.
+        ar << (DWORD)IsWindowVisible() << (DWORD)m_dwSliderStyle << (LONG)m_nWidth
+           << (DWORD)m_bDefaultSlider << (LONG)m_nMinOffset << (LONG)m_nMaxOffset;
         if (m_bDefaultSlider && m_pContainerManager != nullptr) m_pContainerManager->Serialize(ar);
         return;
     }
@@ -477,6 +474,9 @@ void CZAVPSlider::Serialize(CArchive& ar)
     m_nMinOffset = (int)nMin;
     m_nMaxOffset = (int)nMax;
     dwStyle &= kStoredStyleMask;
+    // The side comes with the base part; records written before the style field carried the
+    // style alone have it in the style too (the same side).
+    if ((dwStyle & CBRS_ALIGN_ANY) == 0) dwStyle |= GetCurrentAlignment();
     dwStyle = dwVisible ? (dwStyle | WS_VISIBLE) : (dwStyle & ~WS_VISIBLE);
     // The stored rectangle gives the thickness; the stored width must agree with it.
     (void)nWidth;

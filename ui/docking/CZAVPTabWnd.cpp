@@ -7,6 +7,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/CView.h"
+#include "resources/UiLibraryResource.h"
 #include "ui/docking/CZAVPTabbedControlBar.h"
 #include "ui/docking/layout/TabStripGeometry.h"
 #include "ui/docking/layout/TabStripRules.h"
@@ -20,9 +21,9 @@ IMPLEMENT_DYNCREATE(CZAVPTabWnd, CZAVPBaseTabWnd)
 namespace
 {
 // Tooltips of the row's buttons in the library's string table.
-const UINT kIdsScrollLeft = 16034;   // "Прокрутка Влево"
-const UINT kIdsScrollRight = 16035;  // "Прокрутка Вправо"
-const UINT kIdsClose = 16032;        // "Закрыть"
+const UINT kIdsScrollLeft = IDS_ZAVP_SCROLL_LEFT;
+const UINT kIdsScrollRight = IDS_ZAVP_SCROLL_RIGHT;
+const UINT kIdsClose = IDS_ZAVP_CLOSE_PANE;
 // The scroll pair repeats while held.
 const int kAutoRepeatMs = 50;
 // The row's buttons carry no control id of their own.

@@ -328,3 +328,43 @@ TEST_F(DockingPaneTest, ThePaneUnderTheCursorDecidesWhereADraggedPaneDocks)
     EXPECT_EQ(300, InFrame(pSearch).bottom);
     ::SetCursorPos(0, 0);
 }
+
+TEST_F(DockingPaneTest, AFloatingPaneIsReadyToDockWhereTheFrameHasAPlaceForIt)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    CZAVPMiniFrameWnd* pMiniFrame = FloatByCaption(pFiles, CPoint(300, 150));
+    ASSERT_NE(nullptr, pMiniFrame);
+    ASSERT_TRUE(pFiles->IsFloating());
+    CRect rectFloating;
+    pMiniFrame->GetWindowRect(rectFloating);
+    const auto AtClient = [&](int x, int y) {
+        CPoint pt(x, y);
+        m_pFrame->ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        return pt;
+    };
+
+    struct Case
+    {
+        CPoint ptClient;
+        DWORD dwEnabled;
+        BOOL bDocks;
+    } cases[] = {
+        {CPoint(3, 150), CBRS_ALIGN_ANY, TRUE},     // at the left edge
+        {CPoint(3, 150), CBRS_ALIGN_TOP, FALSE},    // a side the pane may not take
+        {CPoint(300, 3), CBRS_ALIGN_TOP, TRUE},     // at the top edge
+        {CPoint(560, 150), CBRS_ALIGN_ANY, FALSE},  // in the view, no edge near
+    };
+    for (const Case& c : cases) {
+        const CPoint pt = AtClient(c.ptClient.x, c.ptClient.y);
+        ASSERT_FALSE(rectFloating.PtInRect(pt)) << c.ptClient.x << "," << c.ptClient.y;
+        pFiles->EnableDocking(c.dwEnabled);
+        CZAVPDockBar* pDockBar = reinterpret_cast<CZAVPDockBar*>(&rectFloating);
+        EXPECT_EQ(c.bDocks, pFiles->CheckUndock(15, pDockBar))
+            << c.ptClient.x << "," << c.ptClient.y;
+        // Panes never name a toolbar dock bar.
+        EXPECT_EQ(nullptr, pDockBar);
+    }
+    pFiles->EnableDocking(CBRS_ALIGN_ANY);
+}

@@ -158,3 +158,78 @@ TEST_F(PaneStateTest, APanesRecordCarriesItsRecentFloatingAndDockedRectangles)
     EXPECT_TRUE(bThrew);
     free(pData);
 }
+
+TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithTheStripsFlags)
+{
+    // The stored strip's flags are not the ones a new strip starts with.
+    const DWORD stored[3] = {0, 1, 0};
+    for (bool bTabbed : {false, true}) {
+        SCOPED_TRACE(bTabbed ? "a tab" : "floating");
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        TestPane* pFiles = MakePane(bTabbed ? "Files" : "Tree", bTabbed ? 101 : 111,
+                                    CSize(200, 300));
+        m_pFrame->DockControlBar(pFiles);
+        TestPane* pOutput = MakePane("Output", bTabbed ? 103 : 113, CSize(120, 300), CBRS_RIGHT);
+        m_pFrame->DockControlBar(pOutput, 0xE81D);
+        CZAVPAutoHideToolBar* pStrip = pOutput->SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, nullptr,
+                                                                FALSE);
+        ASSERT_NE(nullptr, pStrip);
+        pStrip->SetStateFlags(stored);
+        ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+
+        // Off its strip and somewhere else: floating, or a tab of Files' group.
+        pOutput->SetAutoHideMode(FALSE, CBRS_ALIGN_RIGHT);
+        ASSERT_FALSE(pOutput->IsAutoHideMode());
+        if (bTabbed) {
+            CZAVPDockingControlBar* pGroup = nullptr;
+            ASSERT_EQ(pOutput, pOutput->AttachToTabbedBar(pFiles, ZAVP_DM_MOUSE, TRUE, pGroup));
+            ASSERT_TRUE(pOutput->IsTabbed());
+        } else {
+            ASSERT_TRUE(
+                pOutput->FloatControlBar(CRect(300, 200, 420, 400), ZAVP_DM_DBL_CLICK, TRUE));
+            ASSERT_TRUE(pOutput->IsFloating());
+        }
+
+        ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+        Manager().SetDockState();
+        PumpFor(50);
+        EXPECT_TRUE(pOutput->IsAutoHideMode());
+        EXPECT_FALSE(pOutput->IsTabbed());
+        EXPECT_FALSE(pOutput->IsFloating());
+        EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pOutput->GetCurrentAlignment());
+        pStrip = pOutput->GetAutoHideToolBar();
+        ASSERT_NE(nullptr, pStrip);
+        DWORD flags[3] = {9, 9, 9};
+        pStrip->GetStateFlags(flags);
+        EXPECT_EQ(stored[0], flags[0]);
+        EXPECT_EQ(stored[1], flags[1]);
+        EXPECT_EQ(stored[2], flags[2]);
+        EXPECT_EQ("", BrokenDocking());
+
+        pOutput->SetAutoHideMode(FALSE, CBRS_ALIGN_RIGHT);
+        pOutput->DestroyWindow();
+        pFiles->DestroyWindow();
+        PumpFor(50);
+    }
+}
+
+TEST_F(PaneStateTest, TheSlidersRecordKeepsItsSideInTheBasePartAndItsStyleAlone)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    m_pFrame->DockControlBar(pFiles);
+    CZAVPSlider* pSlider = pFiles->GetDefaultSlider();
+    ASSERT_NE(nullptr, pSlider);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pSlider->Serialize(ar);
+    }
+    const ULONGLONG nLength = file.GetLength();
+    ASSERT_GE(nLength, 40u);
+    std::vector<DWORD> words((size_t)nLength / 4);
+    file.SeekToBegin();
+    file.Read(words.data(), (UINT)(words.size() * 4));
+    // Base part: side, visible; then id, preferred row, the rectangle (4), visible, style.
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, words[0]);
+    EXPECT_EQ((DWORD)CZAVPSlider::SS_VERT, words[9]);
+}

@@ -10,6 +10,7 @@
 #include "ui/docking/CZAVPAutoHideToolBar.h"
 #include "ui/docking/CZAVPBarContainer.h"
 #include "ui/docking/layout/CaptionMath.h"
+#include "ui/foundation/CZAVPGlobalData.h"
 
 using namespace PaneTests;
 
@@ -31,8 +32,22 @@ TEST_F(DockingPaneTest, APaneDocksOnTheLeftInsideItsDefaultSlider)
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("204,0,600,300", Text(area));
     EXPECT_EQ("", Broken(Tree(pFiles)));
-    // A docked pane has a caption of the text height and its two borders.
-    EXPECT_GT(pFiles->GetCaptionHeight(), 2 * CZAVPDockingControlBar::kCaptionBorder);
+    // A docked pane has a caption of the library's text height (the regular font's height and
+    // its 2-pixel padding) and its two 2-pixel borders; the client area starts below it.
+    HDC hdc = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, globalData.fontRegular.GetSafeHandle());
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(hdc, &tm);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(nullptr, hdc);
+    const int nCaption = tm.tmHeight + 2 + 2 * 2;
+    EXPECT_EQ(nCaption, pFiles->GetCaptionHeight());
+    CRect rectClient;
+    pFiles->GetClientRect(rectClient);
+    pFiles->ClientToScreen(rectClient);
+    CRect rectWindow;
+    pFiles->GetWindowRect(rectWindow);
+    EXPECT_EQ(nCaption, rectClient.top - rectWindow.top);
 }
 
 TEST_F(DockingPaneTest, TwoPanesSplitBySliderAsTheBottomSplitArithmeticSays)
@@ -544,6 +559,31 @@ TEST_F(DockingPaneTest, CtrlPinSendsTheWholeSideToItsStripsAndBringsItBack)
     ASSERT_NE(nullptr, Tree(pFiles));
     EXPECT_EQ(Tree(pFiles), Tree(pSearch));
     EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+}
+
+TEST_F(DockingPaneTest, AStripLeavingAutoHideTakesTheStripsOfItsRowAlong)
+{
+    TestPane *pFiles = nullptr, *pSearch = nullptr;
+    DockTwoOnTheLeft(pFiles, pSearch);
+    ASSERT_NE(nullptr, pFiles->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr, FALSE));
+    CZAVPAutoHideToolBar* pSearchStrip = pSearch->SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, nullptr,
+                                                                  FALSE);
+    ASSERT_NE(nullptr, pSearchStrip);
+    CZAVPAutoHideDockBar* pDockBar = Manager().FindAutoHideDockBar(CBRS_ALIGN_LEFT);
+    ASSERT_NE(nullptr, pDockBar);
+    // Both strips stand on the left side's one row.
+    ASSERT_EQ(pDockBar, pSearchStrip->GetAutoHideDockBar());
+    ASSERT_EQ(pDockBar, pFiles->GetAutoHideToolBar()->GetAutoHideDockBar());
+
+    // Search's strip leaves: Files' strip, first in the row, leaves with it; Files docks as it
+    // was and Search beside it, in one tree.
+    pDockBar->UnSetAutoHideMode(pSearchStrip);
+    EXPECT_FALSE(pFiles->IsAutoHideMode());
+    EXPECT_FALSE(pSearch->IsAutoHideMode());
+    ASSERT_NE(nullptr, Tree(pFiles));
+    EXPECT_EQ(Tree(pFiles), Tree(pSearch));
+    EXPECT_EQ("", Broken(Tree(pFiles))) << Dump(Tree(pFiles));
+    EXPECT_TRUE(pDockBar->GetControlBarList().IsEmpty());
 }
 
 TEST_F(DockingPaneTest, DraggingAnAutoHidePanesSliderResizesThePane)

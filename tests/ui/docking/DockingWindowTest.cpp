@@ -19,6 +19,7 @@
 #include "ui/docking/CZAVPDragOutline.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPUserTool.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockLayoutDump.h"
@@ -151,6 +152,40 @@ TEST_F(DockingWindowTest, BarsDockInRowsAndTheDockBarsGrowByTheirThickness)
     EXPECT_EQ(CBRS_ALIGN_LEFT, tools->GetCurrentAlignment());
 }
 
+namespace
+{
+// A bar that lays itself out thinner once it stands in a dock bar (as a toolbar that wraps its
+// buttons to the row it lands in).
+class ReflowingBar : public FixedBar
+{
+public:
+    ReflowingBar() : FixedBar(100, 40) {}
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        CWnd* pParent = GetSafeHwnd() != nullptr ? GetParent() : nullptr;
+        m_nThickness = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) ? 26
+                                                                                            : 40;
+        return FixedBar::CalcFixedLayout(bStretch, bHorz);
+    }
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ARowTakesTheThicknessItsNewBarLaysItselfOutToThinnerOrThicker)
+{
+    ReflowingBar bar;
+    ASSERT_TRUE(bar.CreateIn(m_pFrame, "Reflowing", 106));
+    // Not yet in a dock bar it is 40 thick; in its new row 26: the row and the dock bar follow.
+    m_pFrame->DockControlBar(&bar);
+    const CObList& rows = DockBar(CBRS_ALIGN_TOP)->GetRows();
+    ASSERT_EQ(1, rows.GetCount());
+    EXPECT_EQ(26, static_cast<CZAVPDockBarRow*>(rows.GetHead())->GetRowHeight());
+    CRect rect;
+    DockBar(CBRS_ALIGN_TOP)->GetWindowRect(rect);
+    EXPECT_EQ(26, rect.Height());
+    EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty());
+    bar.DestroyWindow();
+}
+
 TEST_F(DockingWindowTest, HidingARowsBarsShrinksTheDockBarAndShowingRestoresIt)
 {
     auto first = MakeBar("First", 101, 100, 26);
@@ -216,6 +251,51 @@ TEST_F(DockingWindowTest, ImmediateDragMovesAlongTheRowAndIntoAnotherRow)
     pTop->GetWindowRect(rect);
     EXPECT_EQ(26, rect.Height());
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
+}
+
+namespace
+{
+// A bar whose client area starts 8 pixels in from its left edge and 2 below its top (a gripper
+// and a border in its non-client area).
+class BorderedBar : public FixedBar
+{
+public:
+    BorderedBar() : FixedBar(100, 26) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCCALCSIZE) {
+            RECT* pRect = reinterpret_cast<RECT*>(lParam);
+            pRect->left += kLeft;
+            pRect->top += kTop;
+            return 0;
+        }
+        return FixedBar::WindowProc(message, wParam, lParam);
+    }
+    static const int kLeft = 8, kTop = 2;
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ABarDraggedIntoAnotherRowKeepsItsGrabbedPointUnderTheCursor)
+{
+    auto first = MakeBar("First", 101, 100, 26);
+    BorderedBar second;
+    ASSERT_TRUE(second.CreateIn(m_pFrame, "Second", 102));
+    second.SetWindowPos(nullptr, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    m_pFrame->DockControlBar(first.get());
+    m_pFrame->DockControlBar(&second);
+    ASSERT_EQ("0,26,100,52", Text(second.WindowRectInParent()));
+    second.SetDockMode(ZAVP_DOCK_IMMEDIATE);
+
+    // Taken 10 px into its client area (18 px into its window), dragged up into the first row
+    // at x = 300: its window starts 18 px left of the cursor, its border included.
+    MouseAt(m_pFrame, &second, WM_LBUTTONDOWN, BorderedBar::kLeft + 10, 26 + 10);
+    MouseAt(m_pFrame, &second, WM_MOUSEMOVE, 300, 10);
+    MouseAt(m_pFrame, &second, WM_LBUTTONUP, 300, 10);
+    CZAVPDockBar* pTop = DockBar(CBRS_ALIGN_TOP);
+    ASSERT_EQ(pTop->FindRowByBar(first.get()), pTop->FindRowByBar(&second)) << Dump();
+    EXPECT_EQ("282,0,382,26", Text(second.WindowRectInParent()));
+    second.DestroyWindow();
 }
 
 TEST_F(DockingWindowTest, OutlineDragMovesTheBarOnlyWhenTheButtonIsReleased)
@@ -382,6 +462,58 @@ TEST_F(DockingWindowTest, ResizingTheFrameReplacesTheDockBars)
     Manager().GetClientAreaBounds(area);
     EXPECT_EQ("0,26,470,350", Text(area));
     EXPECT_TRUE(DockLayout::CheckLayout(Manager().Snapshot()).empty()) << Dump();
+}
+
+namespace
+{
+// Looks at the help state from inside the frame's help loop (which dispatches what it does not
+// take itself), asks for help without a topic there, then ends the loop with Escape.
+class HelpProbe : public CWnd
+{
+public:
+    explicit HelpProbe(CZAVPFrameWnd* pFrame) : m_pFrame(pFrame)
+    {
+        CreateEx(0, "STATIC", "probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+    }
+    ~HelpProbe() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_USER + 1) {
+            m_bToolbarsHelpMode = CZAVPToolBar::IsHelpMode();
+            m_bFrameHelpMode = m_pFrame->m_bHelpMode;
+            m_pFrame->WinHelp(0);
+            m_bHelpModeAfterEmptyRequest = m_pFrame->m_bHelpMode;
+            ::PostMessageA(m_pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    CZAVPFrameWnd* m_pFrame;
+    BOOL m_bToolbarsHelpMode = FALSE, m_bFrameHelpMode = FALSE;
+    BOOL m_bHelpModeAfterEmptyRequest = FALSE;
+};
+}  // namespace
+
+TEST_F(DockingWindowTest, ContextHelpHotTracksTheToolbarsWhileTheHelpCursorWaits)
+{
+    // Without a help file there is no help mode, for the toolbars either.
+    HelpProbe probe(m_pFrame);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP, 0);
+    EXPECT_FALSE(CZAVPToolBar::IsHelpMode());
+    EXPECT_FALSE(m_pFrame->m_bContextHelp);
+
+    m_app.m_pszHelpFilePath = "Lornival.hlp";
+    ::PostMessageA(probe.GetSafeHwnd(), WM_USER + 1, 0, 0);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP, 0);
+    m_app.m_pszHelpFilePath = nullptr;
+    EXPECT_TRUE(probe.m_bToolbarsHelpMode);
+    EXPECT_TRUE(probe.m_bFrameHelpMode);
+    // A request without a topic keeps the help cursor waiting rather than opening help.
+    EXPECT_TRUE(probe.m_bHelpModeAfterEmptyRequest);
+    // Escape ended it: the toolbars leave help mode with the frame.
+    EXPECT_FALSE(m_pFrame->m_bHelpMode);
+    EXPECT_FALSE(CZAVPToolBar::IsHelpMode());
+    EXPECT_FALSE(m_pFrame->m_bContextHelp);
 }
 
 TEST_F(DockingWindowTest, HideAllHidesTheBarsAndShowsTheSameOnesAgain)

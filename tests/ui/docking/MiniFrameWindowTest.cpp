@@ -13,6 +13,8 @@
 #include "framework/CMiniFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "resources/AppResource.h"
+#include "resources/UiLibraryResource.h"
+#include "framework/CDataExchange.h"
 #include "tests/ui/docking/RectText.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockManager.h"
@@ -216,6 +218,24 @@ TEST_F(MiniFrameTest, FloatingMakesAFrameAroundTheBarAndADoubleClickOnItsCaption
     EXPECT_FALSE(::IsWindow(hMiniFrame));
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
     EXPECT_EQ(nullptr, CZAVPMiniFrameWnd::GetBarByID(101));
+}
+
+TEST_F(MiniFrameTest, TheFramesLayoutRefitsAFloatingBarsFrameToItsNewSize)
+{
+    auto bar = MakeBar("Панель", 101);
+    ASSERT_TRUE(bar->FloatControlBar(CRect(300, 320, 400, 346), ZAVP_DM_DBL_CLICK, TRUE));
+    CZAVPMiniFrameWnd* pMiniFrame = FrameOf(bar.get());
+    ASSERT_NE(nullptr, pMiniFrame);
+    ASSERT_EQ(Text(CRect(CPoint(300, 320), FrameAround(CSize(100, 26)))),
+              Text(WindowRect(pMiniFrame)));
+
+    // The bar's content grew (a toolbar given more buttons): the frame's next layout gives its
+    // mini frame the new size, at the same place.
+    bar->m_nLength = 160;
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(Text(CRect(CPoint(300, 320), FrameAround(CSize(160, 26)))),
+              Text(WindowRect(pMiniFrame)));
+    EXPECT_EQ("0,0,160,26", Text(bar->WindowRectInParent()));
 }
 
 TEST_F(MiniFrameTest, AnEmptiedFrameDecidesOnlyWhenTheCheckArrives)
@@ -762,4 +782,67 @@ TEST_F(MiniFrameTest, StoredFramesAreCheckedTheStyleMaskedAMissingBarDropsTheFra
     }
     EXPECT_EQ(0, Manager().GetLoadedMiniFrames().GetCount());
     EXPECT_TRUE(bar->IsDocked());
+}
+
+namespace
+{
+// A bar built from one of the library's dialog templates (the standard colour page), noting each
+// exchange of its values with its controls.
+class TemplateBar : public FixedBar
+{
+public:
+    TemplateBar() : FixedBar(100, 26) { m_uiDlgTemplateId = IDD_ZAVP_COLOR_PAGE_STANDARD; }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        m_exchanges.push_back(pDX->m_bSaveAndValidate);
+    }
+    std::vector<BOOL> m_exchanges;
+};
+}  // namespace
+
+TEST_F(MiniFrameTest, ADialogTemplateBarIsAChildDialogOfTheTemplatesSize)
+{
+    TemplateBar bar;
+    ASSERT_TRUE(bar.CreateIn(m_pFrame, "Template", 130));
+    // The template's controls are the bar's, the bar keeps its own id and window style (the
+    // template's caption and disabled state are not the bar's).
+    EXPECT_NE(nullptr, ::GetDlgItem(bar.GetSafeHwnd(), IDC_ZAVP_COLOR_HEXAGONS));
+    EXPECT_EQ(130, bar.GetDlgCtrlID());
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetParent(bar.GetSafeHwnd()));
+    EXPECT_EQ((DWORD)(WS_CHILD | WS_VISIBLE),
+              bar.GetStyle() & (WS_CHILD | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_DISABLED));
+    // Its size is the template's 170 x 150 dialog units in the template's font.
+    CRect rectUnits(0, 0, 170, 150);
+    ::MapDialogRect(bar.GetSafeHwnd(), rectUnits);
+    EXPECT_EQ(Text(rectUnits), Text(CRect(CPoint(0, 0), bar.GetTemplateSize())));
+    EXPECT_EQ(Text(rectUnits), Text(CRect(CPoint(0, 0), WindowRect(&bar).Size())));
+    // Initialised as a dialog: its values went to its controls once.
+    EXPECT_EQ(std::vector<BOOL>{FALSE}, bar.m_exchanges);
+    EXPECT_EQ((ULONG_PTR)::GetSysColorBrush(COLOR_BTNFACE),
+              (ULONG_PTR)::GetClassLongPtrA(bar.GetSafeHwnd(), GCLP_HBRBACKGROUND));
+    bar.DestroyWindow();
+}
+
+TEST_F(MiniFrameTest, TabInABarMovesTheFocusToItsNextControlAsInADialog)
+{
+    TemplateBar bar;
+    ASSERT_TRUE(bar.CreateIn(m_pFrame, "Template", 130));
+    const HWND hHexagons = ::GetDlgItem(bar.GetSafeHwnd(), IDC_ZAVP_COLOR_HEXAGONS);
+    const HWND hGreys = ::GetDlgItem(bar.GetSafeHwnd(), IDC_ZAVP_COLOR_GREYS);
+    ASSERT_TRUE(hHexagons != nullptr && hGreys != nullptr);
+    ::SetFocus(hHexagons);
+    if (::GetFocus() != hHexagons) GTEST_SKIP() << "the test frame cannot take the focus here";
+
+    // Tab to the first control, seen by the bar on its way: the bar takes it, the next one gets
+    // the focus.
+    MSG tab = {};
+    tab.hwnd = hHexagons, tab.message = WM_KEYDOWN, tab.wParam = VK_TAB;
+    EXPECT_TRUE(bar.PreTranslateMessage(&tab));
+    EXPECT_EQ(hGreys, ::GetFocus());
+    // Anything but input goes on untouched.
+    MSG timer = {};
+    timer.hwnd = hGreys, timer.message = WM_TIMER, timer.wParam = 1;
+    EXPECT_FALSE(bar.PreTranslateMessage(&timer));
+    EXPECT_EQ(hGreys, ::GetFocus());
+    bar.DestroyWindow();
 }

@@ -16,6 +16,7 @@
 #include "ui/docking/CZAVPContainerLayout.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/CZAVPTabWnd.h"
@@ -731,18 +732,22 @@ CZAVPBaseTabbedBar* GroupOf(CWnd* pPane)
                : nullptr;
 }
 
-// A double click on the pane's tab in its group: the pane floats out of the group.
-CZAVPMiniFrameWnd* FloatOutOfItsGroup(CZAVPDockingControlBar* pPane)
+// The pane's tab in its group: a double click on it (the pane leaves the group as a double click
+// decides), or the group floats it as a drag out of the row does.
+void TakeOutOfItsGroup(CZAVPDockingControlBar* pPane, bool bDoubleClick)
 {
     CZAVPBaseTabbedBar* pGroup = GroupOf(pPane);
-    if (pGroup == nullptr) return nullptr;
+    if (pGroup == nullptr) return;
     CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
     const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
+    if (!bDoubleClick) {
+        pGroup->FloatTab(pPane, iTab, ZAVP_DM_UNKNOWN, FALSE);
+        return;
+    }
     CRect rectTab;
     pTabs->GetTabRect(iTab, rectTab);
     pTabs->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON,
                        MAKELPARAM(rectTab.CenterPoint().x, rectTab.CenterPoint().y));
-    return pPane->IsTabbed() ? nullptr : pPane->GetParentMiniFrame(TRUE);
 }
 }  // namespace
 
@@ -760,9 +765,10 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
     ASSERT_NE(nullptr, pGroup);
     ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));
 
-    // Out by a double click on its tab, it floats alone; a double click on that frame's caption
-    // puts it back among the group's tabs.
-    CZAVPMiniFrameWnd* pAlone = FloatOutOfItsGroup(pSearch);
+    // Taken out of the row, it floats alone; a double click on that frame's caption puts it
+    // back among the group's tabs.
+    TakeOutOfItsGroup(pSearch, false);
+    CZAVPMiniFrameWnd* pAlone = pSearch->IsTabbed() ? nullptr : pSearch->GetParentMiniFrame(TRUE);
     ASSERT_NE(nullptr, pAlone);
     ASSERT_NE(pFrame, pAlone);
     EXPECT_EQ(1, pGroup->GetTabsNum());
@@ -772,22 +778,19 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
     EXPECT_EQ(2, pGroup->GetTabsNum());
     EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
 
-    // Out again and docked on a side by an immediate move of its frame: a double click on its
-    // caption floats it back into the group's frame, as a tab of the group. A closed group takes
-    // nothing back: the pane floats in a frame of its own then.
-    pSearch->SetDockMode(ZAVP_DOCK_IMMEDIATE);
+    // A double click on its tab docks it where it was docked last (the left side it was made
+    // on), as a double click on a floating caption does; one on its caption then floats it back
+    // into the group's frame, as a tab of the group. A closed group takes nothing back: the
+    // pane floats in a frame of its own then.
     for (bool bGroupShown : {true, false}) {
         SCOPED_TRACE(bGroupShown);
-        pAlone = FloatOutOfItsGroup(pSearch);
-        ASSERT_NE(nullptr, pAlone);
-        MouseAt(pAlone, WM_LBUTTONDOWN, CaptionPoint(pAlone));
-        ASSERT_TRUE(pAlone->IsMoving());
-        MouseAt(pAlone, WM_MOUSEMOVE, OnScreen(4, 200));
-        ASSERT_TRUE(pSearch->IsDocked());
-        MouseAt(pSearch, WM_LBUTTONUP, OnScreen(4, 200));
+        TakeOutOfItsGroup(pSearch, true);
         Pump();
+        ASSERT_TRUE(pSearch->IsDocked());
         ASSERT_NE(nullptr, pSearch->GetDefaultSlider());
+        EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pSearch->GetCurrentAlignment());
         EXPECT_EQ(1, pGroup->GetTabsNum());
+        EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
         if (!bGroupShown) pGroup->ShowControlBar(FALSE, FALSE, FALSE);
 
         MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
@@ -801,4 +804,66 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
         EXPECT_TRUE(
             DockLayout::CheckContainerTree(pFrame->GetContainerManager().Snapshot()).empty());
     }
+}
+
+TEST_F(MultiMiniFrameTest, ADoubleClickOnATabOfADockedGroupFloatsThePaneBackIntoItsFrame)
+{
+    TestPane* pFiles = MakePane("Files", 101, CSize(200, 300));
+    TestPane* pSearch = MakePane("Search", 102, CSize(180, 120));
+    TestPane* pOutput = MakePane("Output", 103, CSize(180, 120));
+    CZAVPMultiMiniFrameWnd* pFirst = Float(pFiles, OnScreen(250, 40), CSize(200, 200));
+    CZAVPMultiMiniFrameWnd* pSecond = Float(pSearch, OnScreen(480, 250), CSize(150, 120));
+    ASSERT_TRUE(pFirst != nullptr && pSecond != nullptr);
+    const CRect rectFiles = WindowRect(pFiles);
+    ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
+    ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
+    Pump();
+    ASSERT_EQ(2, pFirst->HasControlBar());
+
+    // Search leaves the frame for a tab beside the docked Output, as when dropped on its caption.
+    pSearch->StoreRecentDockInfo();
+    CZAVPDockingControlBar* pGroupBar = nullptr;
+    ASSERT_EQ(pSearch, pSearch->AttachToTabbedBar(pOutput, ZAVP_DM_MOUSE, TRUE, pGroupBar));
+    Pump();
+    ASSERT_TRUE(pSearch->IsTabbed());
+    ASSERT_NE(nullptr, pGroupBar->GetDefaultSlider());
+    ASSERT_EQ(1, pFirst->HasControlBar());
+
+    // A double click on its tab: back below Files in the frame it left, not in a new frame.
+    TakeOutOfItsGroup(pSearch, true);
+    Pump();
+    EXPECT_FALSE(pSearch->IsTabbed());
+    EXPECT_EQ(pFirst, pSearch->GetParentMiniFrame(TRUE));
+    EXPECT_EQ(2, pFirst->HasControlBar());
+    EXPECT_LE(WindowRect(pFiles).bottom, WindowRect(pSearch).top);
+    EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
+    EXPECT_TRUE(DockLayout::CheckContainerTree(pFirst->GetContainerManager().Snapshot()).empty());
+}
+
+TEST_F(MultiMiniFrameTest, ATabbedGroupFloatingAmongPanesMayShareAFrameWhateverItsStyle)
+{
+    TestPane *pFiles, *pOutput, *pSearch;
+    CZAVPMultiMiniFrameWnd* pSecond = nullptr;
+    CZAVPMultiMiniFrameWnd* pFrame = FilesAboveOutputSearchApart(pFiles, pOutput, pSearch, pSecond);
+    ASSERT_NE(nullptr, pFrame);
+    const CPoint pt = PaneCaptionPoint(pFiles);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
+    Pump();
+    CZAVPBaseTabbedBar* pGroup = GroupOf(pSearch);
+    ASSERT_NE(nullptr, pGroup);
+    ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));
+
+    // Without the float-multi style: the group in a frame of several may, a plain pane may not.
+    pGroup->SetBarStyle(pGroup->GetBarStyle() & ~CBRS_FLOAT_MULTI);
+    pOutput->SetBarStyle(pOutput->GetBarStyle() & ~CBRS_FLOAT_MULTI);
+    EXPECT_TRUE(CZAVPDockingUtils::CanFloatMulti(pGroup));
+    EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pOutput));
+    // Docked, the group answers by its style again.
+    ASSERT_TRUE(
+        pGroup->DockToFrameEdge(CBRS_ALIGN_LEFT, nullptr, ZAVP_DM_MOUSE, nullptr, -1, FALSE));
+    EXPECT_EQ(nullptr, pGroup->GetParentMiniFrame(TRUE));
+    EXPECT_FALSE(CZAVPDockingUtils::CanFloatMulti(pGroup));
+    pGroup->SetBarStyle(pGroup->GetBarStyle() | CBRS_FLOAT_MULTI);
+    EXPECT_TRUE(CZAVPDockingUtils::CanFloatMulti(pGroup));
 }

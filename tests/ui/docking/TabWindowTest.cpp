@@ -482,6 +482,24 @@ TEST_F(TabWindowTest, CloseButtonFollowsTheWindowsCloseCommandAndNeedsAnActiveTa
     EXPECT_TRUE(pClose->IsWindowEnabled());
 }
 
+TEST_F(TabWindowTest, RowButtonsCarryTheirTooltipsFromTheLibraryStringTable)
+{
+    CZAVPTabWnd& tabs = MakeTabs();
+    struct Case
+    {
+        CZAVPTabWnd::Button button;
+        const wchar_t* text;
+    } cases[] = {{CZAVPTabWnd::BUTTON_LEFT, L"Прокрутка Влево"},
+                 {CZAVPTabWnd::BUTTON_RIGHT, L"Прокрутка Вправо"},
+                 {CZAVPTabWnd::BUTTON_CLOSE, L"Закрыть"}};
+    for (const Case& c : cases) {
+        // The texts are in the ANSI code page (1251).
+        wchar_t szText[64] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, tabs.GetButton(c.button)->GetTooltip(), -1, szText, 63);
+        EXPECT_STREQ(c.text, szText) << c.button;
+    }
+}
+
 TEST_F(TabWindowTest, CtrlPageKeysCycleVisibleTabsAndDoNothingWithoutAnother)
 {
     CZAVPTabWnd& tabs = MakeTabs(CZAVPTabWnd::STYLE_3D, CZAVPBaseTabWnd::LOCATION_BOTTOM,

@@ -194,6 +194,12 @@ TEST_F(TabbedBarTest, PaneJoiningAnotherMakesAGroupInItsPlaceAndTheLastRemovalDe
     pGroup->GetTabWnd()->SetActiveTab(0);
     EXPECT_EQ(kFolders, Text(pGroup));
 
+    // A pane renamed while it is a tab renames its tab.
+    paneB->SetWindowText(kSearch);
+    EXPECT_EQ(std::string(kFolders) + "," + kSearch, Tabs(pGroup->GetTabWnd()));
+    paneB->SetWindowText(kFiles);
+    EXPECT_EQ(std::string(kFolders) + "," + kFiles, Tabs(pGroup->GetTabWnd()));
+
     // A pane hidden by itself hides its tab; shown again, the tab comes back.
     EXPECT_TRUE(paneB->ShowControlBar(FALSE, FALSE, FALSE));
     EXPECT_FALSE(pGroup->GetTabWnd()->IsTabVisible(1));
@@ -537,4 +543,38 @@ TEST_F(TabbedBarTest, TabbedPaneGoesIntoAutoHideWithAllItsTabsAndComesBack)
     EXPECT_EQ("A,B", Tabs(pGroup->GetTabWnd()));
     EXPECT_TRUE(pGroup->IsWindowVisible());
     pGroup->DestroyWindow();
+}
+
+TEST_F(TabbedBarTest, AFloatingTabbedBarWithoutAnIdAndWithoutTabsIsNoLongerItsFramesBar)
+{
+    const DWORD dwStyle = kPaneStyle & ~CBRS_FLOAT_MULTI;
+    for (UINT nID : {(UINT)-1, 0xE900u + 2}) {
+        SCOPED_TRACE(nID);
+        CZAVPTabbedControlBar bar;
+        ASSERT_TRUE(bar.Create(kReview, m_pFrame, CRect(0, 0, 200, 200), TRUE, nID, dwStyle,
+                               ZAVP_CBRS_REGULAR_TABS, ZAVP_CBRS_DOCKING_DEFAULT));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&bar);
+        CWnd tree;
+        ASSERT_TRUE(tree.CreateEx(0, "STATIC", kByCategory, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10,
+                                  bar.GetSafeHwnd(), (HMENU)(UINT_PTR)0x1234));
+        ASSERT_TRUE(bar.AddTab(&tree, TRUE, TRUE, FALSE));
+        ASSERT_TRUE(bar.FloatControlBar(CRect(200, 200, 400, 400), ZAVP_DM_UNKNOWN, TRUE));
+        CZAVPMiniFrameWnd* pMiniFrame = bar.GetParentMiniFrame(TRUE);
+        ASSERT_NE(nullptr, pMiniFrame);
+        ASSERT_EQ(bar.GetSafeHwnd(), pMiniFrame->GetHostedBarWnd());
+
+        // Its tab window lets the last tab go without destroying the window or the bar.
+        bar.GetTabWnd()->SetAutoDestroyWindow(FALSE);
+        bar.GetTabWnd()->RemoveAllTabs();
+        ASSERT_EQ(0, bar.GetTabsNum());
+        pMiniFrame->ValidateHostedBar();
+        // Without an id nothing could name the empty bar again: the frame forgets it. With an
+        // id it stays the frame's bar.
+        EXPECT_EQ(nID == (UINT)-1 ? nullptr : bar.GetSafeHwnd(), pMiniFrame->GetHostedBarWnd());
+        tree.DestroyWindow();
+        bar.DestroyWindow();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
 }

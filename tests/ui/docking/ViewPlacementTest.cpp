@@ -14,6 +14,23 @@ const int kPaneWidth = 200;
 const int kSliderWidth = 4;  // a default slider's width
 const int kWidening = 60;
 
+// Stands in for the platform's splitter window as the frame's view (known to the frame by its
+// class name).
+class CSplitterWnd : public CWnd
+{
+    DECLARE_DYNAMIC(CSplitterWnd)
+};
+IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
+
+// A toolbar-like bar that counts how often its content is laid out.
+class CountingBar : public FixedBar
+{
+public:
+    CountingBar() : FixedBar(120, 26) {}
+    void RecalcContentLayout() override { ++m_nLayouts; }
+    int m_nLayouts = 0;
+};
+
 class ViewPlacementTest : public DockingPaneTest
 {
 protected:
@@ -114,4 +131,49 @@ TEST_F(ViewPlacementTest, TheViewStartsAfterTheAutoHideStrip)
     ASSERT_FALSE(m_pFiles->IsAutoHideMode());
     EXPECT_EQ(Text(CRect(InFrame(m_pFiles).right + kSliderWidth, 0, kClientWidth, kClientHeight)),
               Text(InFrame(&m_view)));
+}
+
+TEST_F(ViewPlacementTest, WhileTheBarsAreHiddenTheFramesLayoutLeavesThemAloneAndPlacesTheView)
+{
+    CountingBar bar;
+    ASSERT_TRUE(bar.CreateIn(m_pFrame, "Bar", 120));
+    m_pFrame->DockControlBar(&bar);
+    m_pFrame->RecalcLayout();
+    ASSERT_EQ(26, InFrame(&m_view).top);
+    ASSERT_GT(bar.m_nLayouts, 0);
+
+    // Hidden by the frame: the view takes the toolbar's band; the frame's layout runs no bar's
+    // content layout meanwhile, yet still places the view.
+    ASSERT_TRUE(m_pFrame->ShowControlBars(FALSE));
+    EXPECT_FALSE(bar.IsWindowVisible());
+    const CRect rectView(kPaneWidth + kSliderWidth, 0, kClientWidth, kClientHeight);
+    EXPECT_EQ(Text(rectView), Text(InFrame(&m_view)));
+    const int nLayouts = bar.m_nLayouts;
+    m_view.SetWindowPos(nullptr, 0, 0, 10, 10, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(nLayouts, bar.m_nLayouts);
+    EXPECT_EQ(Text(rectView), Text(InFrame(&m_view)));
+
+    // Shown again: the bars are laid out as before.
+    ASSERT_TRUE(m_pFrame->ShowControlBars(TRUE));
+    m_pFrame->RecalcLayout();
+    EXPECT_GT(bar.m_nLayouts, nLayouts);
+    EXPECT_EQ(26, InFrame(&m_view).top);
+    bar.DestroyWindow();
+}
+
+TEST_F(ViewPlacementTest, ASplitterViewClipsItsSiblingsButNotItsPanes)
+{
+    const DWORD dwClip = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    EXPECT_EQ(dwClip, m_view.GetStyle() & dwClip);
+
+    m_view.DestroyWindow();
+    CSplitterWnd splitter;
+    ASSERT_TRUE(splitter.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                  m_pFrame, AFX_IDW_PANE_FIRST));
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ((DWORD)WS_CLIPSIBLINGS, splitter.GetStyle() & dwClip);
+    EXPECT_EQ(Text(CRect(kPaneWidth + kSliderWidth, 0, kClientWidth, kClientHeight)),
+              Text(InFrame(&splitter)));
+    splitter.DestroyWindow();
 }

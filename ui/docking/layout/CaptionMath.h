@@ -61,8 +61,9 @@ RECT CaptionButtonRect(const CaptionButton& button, SIZE sizeButton);
 const CaptionButton* CaptionButtonAt(const std::vector<CaptionButton>& buttons, SIZE sizeButton,
                                      POINT ptWindow);
 
-// A docked pane's caption height: the caption text height and a border above and below, or 0
-// when the pane has no caption or its caption is switched off.
+// A docked pane's caption height: the caption text height (the global data's regular text
+// height, which already has its 2-pixel padding) and a border above and below, or 0 when the
+// pane has no caption or its caption is switched off.
 int PaneCaptionHeight(int nTextHeight, BOOL bHasCaption, BOOL bEnabled);
 
 // Whether a pane shows a caption button. bHideUnusable is the library switch that hides buttons
