@@ -12,6 +12,7 @@
 #include "ScreenProbe.h"
 #include "RemoteBuffer.h"
 #include "RoadSession.h"
+#include "RoadText.h"
 #include "UserInput.h"
 
 namespace
@@ -36,21 +37,6 @@ const wchar_t kIdleText[] = L"Готово";
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-std::string Narrow(const std::wstring& w)
-{
-    std::string s(w.size() * 4 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], (int)s.size(), nullptr,
-                                      nullptr);
-    s.resize(n > 0 ? n - 1 : 0);
-    return s;
-}
-
-std::string Join(const std::vector<std::wstring>& items)
-{
-    std::string out;
-    for (const std::wstring& item : items) out += (out.empty() ? "" : " | ") + Narrow(item);
-    return out;
-}
 }  // namespace
 
 class MouseRoad : public ::testing::Test
@@ -59,14 +45,9 @@ protected:
     static void SetUpTestSuite()
     {
         s = new RoadSession;
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-mouse");
-        startError.clear();
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
-        else if (s->Program().WaitForMainWindow() == nullptr)
+        startError = s->StartInFreshFolder(L"road-mouse");
+        if (!startError.empty()) return;
+        if (s->Program().WaitForMainWindow() == nullptr)
             startError = "no main window";
         else
             probe = new ScreenProbe(s->Program().MainThreadId());

@@ -146,6 +146,16 @@ bool RoadSession::FileExists(const std::wstring& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::string RoadSession::StartInFreshFolder(const std::wstring& name)
+{
+    DeleteProgramKey();
+    m_exe = FreshProgramFolder(name);
+    if (m_exe.empty()) return "the program could not be copied into a fresh folder";
+    std::string why;
+    if (!StartProgram(&why) && why.empty()) why = "the program did not start";
+    return why;
+}
+
 bool RoadSession::StartProgram(std::string* why)
 {
     m_program.reset(new ProgramUnderTest);

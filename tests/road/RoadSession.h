@@ -40,6 +40,9 @@ public:
     const ProgramUnderTest& Program() const { return *m_program; }
     // Starts the program (again, once the last copy has ended) from its folder.
     bool StartProgram(std::string* why);
+    // A run of its own: a fresh registry key, a copy of the tree's program in a fresh folder
+    // named `name`, started. Empty when it runs, else why not.
+    std::string StartInFreshFolder(const std::wstring& name);
     std::wstring& ExePath() { return m_exe; }
     std::wstring DatabasePath() const { return FolderOf(m_exe) + L"\\" + kDatabaseName; }
 

@@ -18,6 +18,7 @@
 #include "ScreenProbe.h"
 #include "NewThreadCatcher.h"
 #include "RoadSession.h"
+#include "RoadText.h"
 #include "ScreenShot.h"
 #include "UserInput.h"
 
@@ -82,22 +83,6 @@ std::wstring Widen(const std::string& s)
     const int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, &w[0], (int)w.size());
     w.resize(n > 0 ? n - 1 : 0);
     return w;
-}
-
-std::string Narrow(const std::wstring& w)
-{
-    std::string s(w.size() * 4 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], (int)s.size(), nullptr,
-                                      nullptr);
-    s.resize(n > 0 ? n - 1 : 0);
-    return s;
-}
-
-std::string Join(const std::vector<std::wstring>& items)
-{
-    std::string out;
-    for (const std::wstring& item : items) out += (out.empty() ? "" : " | ") + Narrow(item);
-    return out;
 }
 
 std::wstring Label() { return Widen(CdromFixture::Label()); }
@@ -250,14 +235,8 @@ protected:
         s = new RoadSession;
         disc.reset(new CdromFixture(CdromFixture::Labelled));
         LayOutDisc(*disc);
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-run");
-        startError.clear();
         programEnded = false;
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
+        startError = s->StartInFreshFolder(L"road-run");
     }
 
     static void TearDownTestSuite()

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 #include "RoadSession.h"
+#include "RoadText.h"
 #include "ScreenProbe.h"
 #include "UserInput.h"
 
@@ -24,15 +25,6 @@ struct Indicator
     WORD key;
 };
 const Indicator kIndicators[] = {{L"CAP", VK_CAPITAL}, {L"NUM", VK_NUMLOCK}, {L"SCRL", VK_SCROLL}};
-
-std::string Narrow(const std::wstring& w)
-{
-    std::string s(w.size() * 4 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], (int)s.size(), nullptr,
-                                      nullptr);
-    s.resize(n > 0 ? n - 1 : 0);
-    return s;
-}
 
 std::string Describe(const std::vector<DrawnText>& texts)
 {
@@ -59,14 +51,9 @@ protected:
     static void SetUpTestSuite()
     {
         s = new RoadSession;
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-start");
-        startError.clear();
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
-        else if (s->Program().WaitForMainWindow() == nullptr)
+        startError = s->StartInFreshFolder(L"road-start");
+        if (!startError.empty()) return;
+        if (s->Program().WaitForMainWindow() == nullptr)
             startError = "no main window";
         else
             probe = new ScreenProbe(s->Program().MainThreadId());

@@ -39,13 +39,7 @@ protected:
     static void SetUpTestSuite()
     {
         s = new RoadSession;
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-toolbars");
-        startError.clear();
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
+        startError = s->StartInFreshFolder(L"road-toolbars");
     }
     static void TearDownTestSuite()
     {

@@ -13,6 +13,7 @@
 #include "CdromFixture.h"
 #include "ProgramDialog.h"
 #include "RoadSession.h"
+#include "RoadText.h"
 #include "ScreenShot.h"
 #include "UserInput.h"
 
@@ -57,15 +58,6 @@ std::wstring Level(int level)
     return name;
 }
 
-std::string Narrow(const std::wstring& w)
-{
-    std::string s(w.size() * 4 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], (int)s.size(), nullptr,
-                                      nullptr);
-    s.resize(n > 0 ? n - 1 : 0);
-    return s;
-}
-
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // A right click at a screen point, as the mouse gives it.
@@ -93,13 +85,7 @@ protected:
         std::wstring deep;
         for (int level = 1; level <= kDeepLevels; ++level) deep += Level(level) + L"\\";
         disc->AddFile(deep + L"deep.txt", "deep\r\n");
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-tree-target");
-        startError.clear();
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
+        startError = s->StartInFreshFolder(L"road-tree-target");
     }
 
     static void TearDownTestSuite()

@@ -86,14 +86,8 @@ protected:
     static void SetUpTestSuite()
     {
         s = new RoadSession;
-        RoadSession::DeleteProgramKey();
-        s->ExePath() = RoadSession::FreshProgramFolder(L"road-workspace");
-        startError.clear();
         programEnded = false;
-        if (s->ExePath().empty())
-            startError = "the program could not be copied into a fresh folder";
-        else if (!s->StartProgram(&startError) && startError.empty())
-            startError = "the program did not start";
+        startError = s->StartInFreshFolder(L"road-workspace");
     }
     static void TearDownTestSuite()
     {
