@@ -11,6 +11,7 @@
 #include <vector>
 #include "ScreenProbe.h"
 #include "RemoteBuffer.h"
+#include "ProbedRoadSuite.h"
 #include "RoadSession.h"
 #include "RoadText.h"
 #include "UserInput.h"
@@ -39,36 +40,10 @@ POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bo
 
 }  // namespace
 
-class MouseRoad : public ::testing::Test
+class MouseRoad : public ProbedRoadSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s = new RoadSession;
-        startError = s->StartInFreshFolder(L"road-mouse");
-        if (!startError.empty()) return;
-        if (s->Program().WaitForMainWindow() == nullptr)
-            startError = "no main window";
-        else
-            probe = new ScreenProbe(s->Program().MainThreadId());
-    }
-    static void TearDownTestSuite()
-    {
-        delete probe;
-        probe = nullptr;
-        delete s;  // ends the program if it still runs
-        s = nullptr;
-        RoadSession::DeleteProgramKey();
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(startError.empty()) << startError;
-        ASSERT_TRUE(s->Program().Running()) << "the program is no longer running";
-        ASSERT_TRUE(probe->Hooked()) << "the menu probe could not be hooked into the program";
-        ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; }, ProgramUnderTest::kLimitMs))
-            << "no tree \"По категориям\"";
-        ASSERT_TRUE(s->Program().Idle());
-    }
+    static void SetUpTestSuite() { StartCopy(L"road-mouse"); }
 
     static HWND Main() { return s->Main(); }
 
@@ -140,15 +115,7 @@ protected:
         GetWindowRect(s->ListWindow(), &list);
         UserInput::MoveTo(Main(), Centre(list));
     }
-
-    static RoadSession* s;
-    static ScreenProbe* probe;
-    static std::string startError;
 };
-
-RoadSession* MouseRoad::s = nullptr;
-ScreenProbe* MouseRoad::probe = nullptr;
-std::string MouseRoad::startError;
 
 TEST_F(MouseRoad, M1_FileThenCreateFolderInTheMenuBar)
 {
@@ -183,6 +150,9 @@ TEST_F(MouseRoad, M2_TheToolbarsCreateFolderButton)
     ASSERT_TRUE(s->WaitForCaret({kRoot, kFromMenu}));
     RECT button = {};
     ASSERT_TRUE(ButtonRect(FrameChild(kMainToolBarId), kCreateFolderButton, button));
+    // The pointer resting on the docked bar's button shows its prompt, as the menu item did.
+    ASSERT_TRUE(UserInput::MoveTo(Main(), Centre(button)));
+    EXPECT_TRUE(WaitForStatus(kCreateFolderPrompt)) << Narrow(StatusText());
     ASSERT_TRUE(UserInput::Click(Main(), Centre(button)));
 
     NameNewFolder({kRoot, kFromMenu}, kFromToolbar);

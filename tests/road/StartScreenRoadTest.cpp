@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "ProbedRoadSuite.h"
 #include "RoadSession.h"
 #include "RoadText.h"
 #include "ScreenProbe.h"
@@ -45,36 +46,10 @@ const DrawnText* Find(const std::vector<DrawnText>& texts, const std::wstring& t
 }
 }  // namespace
 
-class StartRoad : public ::testing::Test
+class StartRoad : public ProbedRoadSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s = new RoadSession;
-        startError = s->StartInFreshFolder(L"road-start");
-        if (!startError.empty()) return;
-        if (s->Program().WaitForMainWindow() == nullptr)
-            startError = "no main window";
-        else
-            probe = new ScreenProbe(s->Program().MainThreadId());
-    }
-    static void TearDownTestSuite()
-    {
-        delete probe;
-        probe = nullptr;
-        delete s;  // ends the program if it still runs
-        s = nullptr;
-        RoadSession::DeleteProgramKey();
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(startError.empty()) << startError;
-        ASSERT_TRUE(s->Program().Running()) << "the program is no longer running";
-        ASSERT_TRUE(probe->Hooked()) << "the probe could not be hooked into the program";
-        ASSERT_TRUE(WaitUntil([] { return s->TreeWindow() != nullptr; }, ProgramUnderTest::kLimitMs))
-            << "no tree \"По категориям\"";
-        ASSERT_TRUE(s->Program().Idle());
-    }
+    static void SetUpTestSuite() { StartCopy(L"road-start"); }
 
     static HWND Main() { return s->Main(); }
     static HWND StatusBar()
@@ -89,15 +64,7 @@ protected:
         probe->DrawnTexts(StatusBar(), texts);
         return texts;
     }
-
-    static RoadSession* s;
-    static ScreenProbe* probe;
-    static std::string startError;
 };
-
-RoadSession* StartRoad::s = nullptr;
-ScreenProbe* StartRoad::probe = nullptr;
-std::string StartRoad::startError;
 
 TEST_F(StartRoad, B1_TheBarObzorShowsItsTreeTab)
 {
