@@ -2,6 +2,8 @@
 // size and its drawing through the visual manager.
 #include "ui/toolbars/CZAVPToolbarButton.h"
 
+#include "ui/toolbars/ZAVPButtonRecordRules.h"
+
 #include <algorithm>
 
 #include "framework/CArchive.h"
@@ -32,6 +34,12 @@ IMPLEMENT_SERIAL(CZAVPToolbarButton, CObject, VERSIONABLE_SCHEMA | 1)
 
 CList<UINT, UINT> CZAVPToolbarButton::m_lstProtectedCommands;
 
+bool ButtonRecordsFromVersion(int nMajor, int nMinor)
+{
+    const CZAVPWorkspace* pWorkspace = GetWorkspace();
+    return pWorkspace != nullptr && pWorkspace->IsStateVersionAtLeast(nMajor, nMinor);
+}
+
 namespace
 {
 const int kDefaultSeparatorSize = 8;  // a separator of width 0 or less takes this much
@@ -48,12 +56,7 @@ const UINT kClipboardBuffer = 4096;
 const char kClipboardFormat[] = "ZAVToolbarButton%lx";
 
 // Whether records of the state in force carry the visible flag; no workspace, no flag.
-bool HasVisibleField()
-{
-    const CZAVPWorkspace* pWorkspace = GetWorkspace();
-    return pWorkspace != nullptr &&
-           pWorkspace->IsStateVersionAtLeast(kVisibleFieldMajor, kVisibleFieldMinor);
-}
+bool HasVisibleField() { return ButtonRecordsFromVersion(kVisibleFieldMajor, kVisibleFieldMinor); }
 
 CZAVPUserTool* UserToolOf(UINT uiCmd)
 {

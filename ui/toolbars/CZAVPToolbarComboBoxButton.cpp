@@ -2,6 +2,8 @@
 // the items, selection and text it shares with the other buttons of its command.
 #include "ui/toolbars/CZAVPToolbarComboBoxButton.h"
 
+#include "ui/toolbars/ZAVPButtonRecordRules.h"
+
 #include <algorithm>
 #include <string>
 
@@ -36,19 +38,7 @@ const int kEditInsetLeft = 4;
 const int kEditInsetTop = 3;
 const int kListPictureMin = 10;
 
-bool HasMenuIdField()
-{
-    const CZAVPWorkspace* pWorkspace = GetWorkspace();
-    return pWorkspace != nullptr &&
-           pWorkspace->IsStateVersionAtLeast(kMenuIdFieldMajor, kMenuIdFieldMinor);
-}
-
-// A hosted combo must be a child and nothing else: a popup or a missing child bit would make the
-// stored style open a top-level window.
-bool IsSaneComboStyle(DWORD dwStyle)
-{
-    return (dwStyle & WS_CHILD) != 0 && (dwStyle & WS_POPUP) == 0;
-}
+bool HasMenuIdField() { return ButtonRecordsFromVersion(kMenuIdFieldMajor, kMenuIdFieldMinor); }
 
 bool IsEditableStyle(DWORD dwStyle) { return (dwStyle & 3) == CBS_DROPDOWN; }
 
@@ -207,7 +197,7 @@ void CZAVPToolbarComboBoxButton::Serialize(CArchive& ar)
     ar >> dwWidth >> dwStyle >> dwSel >> strText >> dwHeight;
     if (HasMenuIdField()) ar >> dwMenu;
     const DWORD_PTR nCount = ar.ReadCount();
-    if ((int)dwWidth < 0 || (int)dwWidth > kMaxSize || !IsSaneComboStyle(dwStyle) ||
+    if ((int)dwWidth < 0 || (int)dwWidth > kMaxSize || !IsSaneHostedStyle(dwStyle) ||
         (int)dwHeight < 0 || (int)dwHeight > kMaxSize || strText.GetLength() > kMaxTextLength ||
         nCount > (DWORD_PTR)kMaxItems)
         AfxThrowArchiveException(CArchiveException::badIndex);

@@ -2,6 +2,8 @@
 // shares with the other buttons of its command.
 #include "ui/toolbars/CZAVPToolbarEditBoxButton.h"
 
+#include "ui/toolbars/ZAVPButtonRecordRules.h"
+
 #include <algorithm>
 
 #include "framework/AfxResourceHandle.h"
@@ -27,19 +29,7 @@ const int kMenuIdFieldMinor = 41;
 const int kEditVertMargin = 1;
 const int kListPictureMin = 8;
 
-bool HasMenuIdField()
-{
-    const CZAVPWorkspace* pWorkspace = GetWorkspace();
-    return pWorkspace != nullptr &&
-           pWorkspace->IsStateVersionAtLeast(kMenuIdFieldMajor, kMenuIdFieldMinor);
-}
-
-// A hosted edit must be a child and nothing else: a popup or a missing child bit would make the
-// stored style open a top-level window.
-bool IsSaneEditStyle(DWORD dwStyle)
-{
-    return (dwStyle & WS_CHILD) != 0 && (dwStyle & WS_POPUP) == 0;
-}
+bool HasMenuIdField() { return ButtonRecordsFromVersion(kMenuIdFieldMajor, kMenuIdFieldMinor); }
 
 CString WindowText(HWND hwnd)
 {
@@ -124,7 +114,7 @@ void CZAVPToolbarEditBoxButton::Serialize(CArchive& ar)
     CString strContents;
     ar >> dwWidth >> dwStyle >> strContents;
     if (HasMenuIdField()) ar >> dwMenu;
-    if ((int)dwWidth < 0 || (int)dwWidth > kMaxWidth || !IsSaneEditStyle(dwStyle) ||
+    if ((int)dwWidth < 0 || (int)dwWidth > kMaxWidth || !IsSaneHostedStyle(dwStyle) ||
         strContents.GetLength() > kMaxContents)
         AfxThrowArchiveException(CArchiveException::badIndex);
 

@@ -2,6 +2,8 @@
 // and the opening of its popup menu. Its drawing is in CZAVPToolbarMenuButtonDraw.cpp.
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
+#include "ui/toolbars/ZAVPButtonRecordRules.h"
+
 #include <memory>
 
 #include "framework/CArchive.h"
@@ -38,9 +40,7 @@ bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 // Palette fields are stored by a workspace whose state version is 6.52 or later (or unknown).
 bool HasPaletteFields()
 {
-    const CZAVPWorkspace* pWorkspace = GetWorkspace();
-    return pWorkspace != nullptr &&
-           pWorkspace->IsStateVersionAtLeast(kPaletteFieldsMajor, kPaletteFieldsMinor);
+    return ButtonRecordsFromVersion(kPaletteFieldsMajor, kPaletteFieldsMinor);
 }
 
 void DeleteAll(CObList& list)
