@@ -11,24 +11,10 @@
 #include "catalog/FileEntry.h"
 #include "catalog/TextConversion.h"
 #include "catalog/UserFolderNode.h"
+#include "app/ListColumns.h"
 
 namespace
 {
-
-enum FileColumn
-{
-    FileName = 0,
-    FileSize = 1,
-    FileType = 2,
-    FileModified = 3,
-    FileDescription = 4
-};
-enum NodeColumn
-{
-    NodeName = 0,
-    NodeCreated = 1,
-    NodeDescription = 2
-};
 
 const int Ascending = 0;
 const int Descending = -1;

@@ -10,28 +10,13 @@
 #include "catalog/UserFolderNode.h"
 #include "framework/CString.h"
 #include "resources/AppResource.h"
+#include "app/ListColumns.h"
 
 namespace
 {
 
 const std::size_t NodeColumnCount = 4;
 const std::size_t FileColumnCount = 5;
-
-enum NodeColumn
-{
-    NodeName = 0,
-    NodeCreated = 1,
-    NodeDescription = 2,
-    NodeLentTo = 3
-};
-enum FileColumn
-{
-    FileName = 0,
-    FileSize = 1,
-    FileType = 2,
-    FileModified = 3,
-    FileDescription = 4
-};
 
 // The type column of a disc folder: the string table's text; a program built without the
 // resources (a test, a tool) gets the same text.

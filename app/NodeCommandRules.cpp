@@ -5,6 +5,7 @@
 #include "app/RowItemData.h"
 #include "catalog/CatalogNode.h"
 #include "catalog/TextConversion.h"
+#include "app/ListColumns.h"
 
 namespace
 {
@@ -23,14 +24,6 @@ const int NoPopup = -1;
 const int PositionSecondSeparator = 4;
 const int PositionDelete = 5;
 const int PositionPastEnd = 6;
-
-enum NodeColumn
-{
-    NodeName = 0,
-    NodeCreated = 1,
-    NodeDescription = 2,
-    NodeLentTo = 3
-};
 
 }  // namespace
 

@@ -6,7 +6,7 @@
 
 namespace
 {
-const UINT RefusedBeep = 0xFFFFFFFF;
+const UINT kDragRefusedBeep = 0xFFFFFFFF;
 }
 
 TreeDragImage::TreeDragImage(VIEW_CategoryTree* tree, HIMAGELIST image)
@@ -68,7 +68,7 @@ void TreeDragImage::Drop(POINT)
 {
     TakeDown();
     if (m_refusing) {
-        ::MessageBeep(RefusedBeep);
+        ::MessageBeep(kDragRefusedBeep);
         return;
     }
     m_tree->MoveNode(m_tree->GetCurrentItem(), m_dragged);
@@ -81,7 +81,7 @@ void TreeDragCursor::Begin(POINT) { m_savedCursor = ::SetCursor(::LoadCursor(nul
 void TreeDragCursor::Drop(POINT)
 {
     ::SetCursor(m_savedCursor);
-    ::MessageBeep(RefusedBeep);
+    ::MessageBeep(kDragRefusedBeep);
 }
 
 void TreeDragCursor::Cancel() { ::SetCursor(m_savedCursor); }

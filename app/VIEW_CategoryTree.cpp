@@ -56,7 +56,7 @@ namespace
 
 const DWORD TreeStyle = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS |
                         TVS_SHOWSELALWAYS;
-const UINT RefusedBeep = 0xFFFFFFFF;
+const UINT kTreeRefusedBeep = 0xFFFFFFFF;
 
 // The tree sends the A or the W form of its notifications; the fields the view reads sit at the
 // same places in both, except the texts.
@@ -461,7 +461,7 @@ void VIEW_CategoryTree::MoveNode(HTREEITEM target, HTREEITEM dragged)
     CatalogNode* draggedNode = NodeOf(dragged);
     switch (DecideTreeDrop(draggedNode, targetNode)) {
     case DropDecision::Nothing: return;
-    case DropDecision::Refuse: ::MessageBeep(RefusedBeep); return;
+    case DropDecision::Refuse: ::MessageBeep(kTreeRefusedBeep); return;
     case DropDecision::Move: break;
     }
     MoveDroppedNode(draggedNode, targetNode);

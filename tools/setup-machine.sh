@@ -7,7 +7,7 @@ set -euo pipefail
 need_root() { if [ "$(id -u)" -ne 0 ]; then echo "setup-machine: run as root (or install the packages listed here)" >&2; exit 1; fi; }
 
 PACKAGES=(
-  build-essential cmake make pkg-config dpkg-dev
+  build-essential cmake make ninja-build pkg-config dpkg-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xdotool x11-utils fonts-wine fonts-liberation imagemagick

@@ -8,6 +8,7 @@
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "framework/CControlBar.h"
 
 IMPLEMENT_DYNCREATE(CZAVPAutoHideButton, CObject)
 

@@ -16,6 +16,7 @@
 #include "ui/docking/layout/TabWindowRecord.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 IMPLEMENT_DYNCREATE(CZAVPBarContainer, CObject)
 
@@ -24,8 +25,6 @@ namespace
 // A stored tree deeper than this is refused: no side holds that many panes.
 const int kMaxLoadDepth = 64;
 int g_nLoadDepth = 0;
-
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
 // Every node in existence with its serial number. A pane's recent-position record outlives the
 // frame whose tree it points into; the record asks here before it touches the node again.

@@ -7,6 +7,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
+#include "framework/CControlBar.h"
 
 void CZAVPBarNcArea::CalcSize(CRect& rect) const
 {

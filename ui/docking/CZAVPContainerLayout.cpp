@@ -17,6 +17,7 @@
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/layout/ContainerMath.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 int CZAVPContainerLayout::m_nNextSliderID = 1;
 
@@ -24,9 +25,7 @@ namespace
 {
 // A stored tree lists at most this many panes: more cannot fit in any frame.
 const DWORD kMaxStoredBars = 4096;
-const DWORD kIdlessMarker = (DWORD)-1;
-
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
+const DWORD kLayoutIdlessMarker = (DWORD)-1;
 
 CZAVPDockingControlBar* AsPane(CObject* p) { return static_cast<CZAVPDockingControlBar*>(p); }
 }  // namespace
@@ -830,14 +829,14 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
                 CWnd* pFirst = static_cast<CZAVPBaseTabbedBar*>(
                                    const_cast<CZAVPDockingControlBar*>(pBar))
                                    ->FindBarByTabNumber(0);
-                entries.emplace_back(kIdlessMarker,
+                entries.emplace_back(kLayoutIdlessMarker,
                                      HasWindow(pFirst) ? (DWORD)pFirst->GetDlgCtrlID() : 0);
             }
         }
         ar << (DWORD)entries.size();
         for (const auto& e : entries) {
             ar << e.first;
-            if (e.first == kIdlessMarker) ar << e.second;
+            if (e.first == kLayoutIdlessMarker) ar << e.second;
         }
         return;
     }
@@ -858,7 +857,7 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
         std::vector<std::pair<DWORD, DWORD>> entries(dwCount);
         for (auto& e : entries) {
             ar >> e.first;
-            if (e.first == kIdlessMarker) ar >> e.second;
+            if (e.first == kLayoutIdlessMarker) ar >> e.second;
         }
         bars.reserve(entries.size());
         auto listed = [&bars](CZAVPDockingControlBar* pBar) {
@@ -866,7 +865,7 @@ void CZAVPContainerLayout::Serialize(CArchive& ar)
         };
         for (const auto& e : entries) {
             const DWORD id = e.first;
-            if (id == kIdlessMarker) {
+            if (id == kLayoutIdlessMarker) {
                 // The tabbed bar its node made, known by the first of the tabs it will gather.
                 CZAVPDockingControlBar* pTabbed = pRoot->FindStagedTabbedBar(e.second);
                 if (pTabbed != nullptr && !listed(pTabbed)) bars.push_back(pTabbed);

@@ -12,10 +12,10 @@
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPTabWnd.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
 // The bar's own record (side, visibility, recent places) passed to another bar of its class.
 void CopyBarRecord(CZAVPBaseTabbedBar* pFrom, CZAVPBaseTabbedBar* pTo)

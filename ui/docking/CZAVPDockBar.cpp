@@ -34,7 +34,7 @@ const UINT kDockBarTop = 0xE81B;
 const UINT kDockBarLeft = 0xE81C;
 const UINT kDockBarRight = 0xE81D;
 const UINT kDockBarBottom = 0xE81E;
-const int kUndockSensitivity = 15;
+const int kDockBarUndockSensitivity = 15;
 
 CZAVPControlBar* AsControlBar(CObject* p) { return static_cast<CZAVPControlBar*>(p); }
 }  // namespace
@@ -420,7 +420,7 @@ BOOL CZAVPDockBar::MoveControlBar(CZAVPControlBar* pBar, UINT, int dx, int dy)
     CZAVPDockBarRow* pRowCurrent = FindRowByBar(pBar);
     if (pRowCurrent == nullptr) return FALSE;
     CZAVPDockBar* pDockBarUnder = nullptr;
-    if (pBar->CheckUndock(kUndockSensitivity, pDockBarUnder)) {
+    if (pBar->CheckUndock(kDockBarUndockSensitivity, pDockBarUnder)) {
         CRect rectFloat = pBar->GetFullRect();
         GetParent()->ClientToScreen(rectFloat);
         rectFloat.OffsetRect(dx, dy);

@@ -7,6 +7,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "framework/CControlBar.h"
 
 IMPLEMENT_DYNAMIC(CZAVPDockBarRow, CObject)
 

@@ -37,10 +37,10 @@ int CZAVPDockManager::m_nMaxSharePercent = 0;
 
 namespace
 {
-const char kSection[] = "ZAVPDockManagers";
+const char kDockManagersSection[] = "ZAVPDockManagers";
 const char kValueName[] = "DockingCBAndSliders";
 const UINT kMemFileGrow = 1024;
-const int kArchiveBuffer = 4096;
+const int kDockArchiveBuffer = 4096;
 
 // The sides in the order their dock bars are made, with the bar style of each edge (the
 // alignment and the border on the inner side).
@@ -645,8 +645,8 @@ namespace
 CString DockManagerKey(LPCSTR lpszProfileName, UINT uiID)
 {
     CString strKey;
-    strKey.Format("%sZAVPDockManager-%d", (LPCSTR)BuildRegistryPath(kSection, lpszProfileName),
-                  (int)uiID);
+    strKey.Format("%sZAVPDockManager-%d",
+                  (LPCSTR)BuildRegistryPath(kDockManagersSection, lpszProfileName), (int)uiID);
     return strKey;
 }
 
@@ -679,7 +679,7 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
         MakePaneLayoutParts(), 0);
     CMemFile file(kMemFileGrow);
     try {
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        CArchive ar(&file, CArchive::store, kDockArchiveBuffer);
         DockLayout::StoreDockLayout(ar, image, *pParts);
         ar.Close();
     } catch (CException* e) {
@@ -719,7 +719,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     try {
         ZAVPLayoutWindowBudget budget(ZAVPLayoutWindowBudget::kLayoutWindows);
         CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kDockArchiveBuffer);
         DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
         e->Delete();

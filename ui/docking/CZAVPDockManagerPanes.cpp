@@ -18,6 +18,7 @@
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
@@ -201,7 +202,6 @@ private:
     CFrameWnd* m_pFrame;
 };
 
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 }  // namespace
 
 std::unique_ptr<DockLayout::DockLayoutNested> CZAVPDockManager::MakePaneLayoutParts()

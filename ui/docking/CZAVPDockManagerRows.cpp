@@ -15,10 +15,10 @@
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/layout/DockAxis.h"
 #include "ui/docking/layout/DockLayoutCodec.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
 // A bar of the rows: a control bar that is neither a captioned pane (the panes come back in
 // their trees) nor an auto-hide strip, whose own state was read back.

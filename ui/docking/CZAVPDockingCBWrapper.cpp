@@ -14,7 +14,7 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const char kSection[] = "ZAVControlBars";
+const char kWrapperSection[] = "ZAVControlBars";
 const char kBarName[] = "BarName";
 }  // namespace
 
@@ -27,7 +27,7 @@ CZAVPDockingCBWrapper::~CZAVPDockingCBWrapper() {}
 
 CString CZAVPDockingCBWrapper::WrapperKey(LPCSTR lpszProfileName, int nIndex, UINT uiID)
 {
-    const CString strSection = BuildRegistryPath(kSection, lpszProfileName);
+    const CString strSection = BuildRegistryPath(kWrapperSection, lpszProfileName);
     CString strKey;
     if (uiID != (UINT)-1)
         strKey.Format("%sZAVPDockingCBWrapper-%d%x", (LPCSTR)strSection, nIndex, uiID);

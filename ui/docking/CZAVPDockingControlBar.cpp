@@ -28,6 +28,7 @@
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 IMPLEMENT_DYNCREATE(CZAVPDockingControlBar, CZAVPControlBar)
 
@@ -70,8 +71,6 @@ const UINT kToolPin = 2;
 // SetWindowPos flags: recalculate the non-client area only.
 const UINT kFrameChanged = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
                            SWP_FRAMECHANGED;
-
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
 // The side a new pane takes beside a pane of a frame side: down a left or right side, along
 // a top or bottom one.

@@ -11,10 +11,10 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/layout/AutoHideMath.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
-BOOL HasWindow(const CWnd* pWnd) { return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr; }
 
 // The slider's place beside a slid-out pane: on the pane's inner edge.
 CRect SliderBeside(const CRect& rectPane, DWORD dwAlignment, int nWidth)

@@ -15,7 +15,7 @@ namespace
 const WORD kFromAccelerator = 1;  // high word of WM_COMMAND's wParam
 const LRESULT kMenuCharExecute = MAKELRESULT(MNC_EXECUTE, 0xFFFF);
 
-BOOL IsOpenPopup(CZAVPPopupMenu* pPopup)
+BOOL IsPopupOpen(CZAVPPopupMenu* pPopup)
 {
     return pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd());
 }
@@ -73,14 +73,14 @@ BOOL CZAVPFrameWnd::PreTranslateMessage(MSG* pMsg)
         break;
     case WM_SYSKEYDOWN:
     case WM_CONTEXTMENU:
-        if (IsOpenPopup(CZAVPPopupMenu::GetActiveMenu()) && pMsg->wParam == VK_MENU) {
+        if (IsPopupOpen(CZAVPPopupMenu::GetActiveMenu()) && pMsg->wParam == VK_MENU) {
             CZAVPPopupMenu::GetActiveMenu()->SendMessage(WM_CLOSE);
             return TRUE;
         }
         if (m_Impl.ProcessKeyboard((int)pMsg->wParam)) return TRUE;
         break;
     case WM_SYSKEYUP: {
-        if (IsOpenPopup(CZAVPPopupMenu::GetActiveMenu())) return TRUE;
+        if (IsPopupOpen(CZAVPPopupMenu::GetActiveMenu())) return TRUE;
         CZAVPMenuBar* pMenuBar = m_Impl.m_pMenuBar;
         if (pMsg->wParam == VK_MENU && pMenuBar != nullptr && ::IsWindow(pMenuBar->GetSafeHwnd())) {
             // Alt alone moves the focus to the menu bar, and back.
@@ -96,7 +96,7 @@ BOOL CZAVPFrameWnd::PreTranslateMessage(MSG* pMsg)
     }
     case WM_MOUSEMOVE: {
         CZAVPPopupMenu* pPopup = CZAVPPopupMenu::GetActiveMenu();
-        if (IsOpenPopup(pPopup) && CZAVPDlgImpl::IsClickOutsideActivePopupMenu(ScreenPointOf(pMsg)))
+        if (IsPopupOpen(pPopup) && CZAVPDlgImpl::IsClickOutsideActivePopupMenu(ScreenPointOf(pMsg)))
             return TRUE;
         break;
     }

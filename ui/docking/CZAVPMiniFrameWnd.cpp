@@ -79,7 +79,7 @@ namespace
 {
 const char kClassPrefix[] = "ZAVMiniWrame";  // "ZAVMiniWrame:%x:%x:%x:%x", so spelled
 // The hosted toolbar's border, every side.
-const int kToolBarBorder = 3;
+const int kMiniFrameToolBarBorder = 3;
 // The caption text keeps this far from the buttons on its left, and is inset by kTextInset.
 const int kTextGapAfterLeft = 2;
 const int kTextInset = 2;
@@ -388,7 +388,8 @@ CString CZAVPMiniFrameWnd::GetCaptionText() const
 void CZAVPMiniFrameWnd::GetBorderSize(CRect& rect) const
 {
     if (HostsToolBar()) {
-        rect.SetRect(kToolBarBorder, kToolBarBorder, kToolBarBorder, kToolBarBorder);
+        rect.SetRect(kMiniFrameToolBarBorder, kMiniFrameToolBarBorder, kMiniFrameToolBarBorder,
+                     kMiniFrameToolBarBorder);
         return;
     }
     const int cx = ::GetSystemMetrics(SM_CXFRAME), cy = ::GetSystemMetrics(SM_CYFRAME);

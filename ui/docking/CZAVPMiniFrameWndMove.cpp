@@ -22,7 +22,7 @@ namespace
 // A torn-off menu's frame is held 5 pixels below the middle of its top edge.
 const int kTearOffCursorDrop = 5;
 
-BOOL CtrlHeld() { return ::GetKeyState(VK_CONTROL) < 0; }
+BOOL CtrlHeldWhileMoving() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
 // ---- moving
@@ -207,7 +207,7 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockControlBarOnDrop(BOOL* pbTabbed)
 
 BOOL CZAVPMiniFrameWnd::IsDockingPossible()
 {
-    if (CtrlHeld()) return FALSE;
+    if (CtrlHeldWhileMoving()) return FALSE;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr) return FALSE;
     CPoint ptCursor;

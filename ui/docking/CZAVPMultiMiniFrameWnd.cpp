@@ -29,7 +29,7 @@ END_MESSAGE_MAP()
 
 namespace
 {
-CZAVPDockingControlBar* AsPane(CObject* p)
+CZAVPDockingControlBar* AsDockingPane(CObject* p)
 {
     return p != nullptr && p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))
                ? static_cast<CZAVPDockingControlBar*>(p)
@@ -54,7 +54,7 @@ std::vector<CZAVPDockingControlBar*> CZAVPMultiMiniFrameWnd::Panes(BOOL bVisible
     std::vector<CZAVPDockingControlBar*> panes;
     const CObList& bars = m_barContainerManager.GetControlBars();
     for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPDockingControlBar* pPane = AsPane(bars.GetNext(pos));
+        CZAVPDockingControlBar* pPane = AsDockingPane(bars.GetNext(pos));
         if (pPane == nullptr || pPane->GetSafeHwnd() == nullptr) continue;
         if (bVisibleOnly && !(pPane->GetStyle() & WS_VISIBLE)) continue;
         panes.push_back(pPane);
@@ -106,7 +106,7 @@ void CZAVPMultiMiniFrameWnd::UpdateHostedBar()
 
 void CZAVPMultiMiniFrameWnd::AddControlBar(CZAVPBaseControlBar* pBar)
 {
-    CZAVPDockingControlBar* pPane = AsPane(pBar);
+    CZAVPDockingControlBar* pPane = AsDockingPane(pBar);
     if (pPane != nullptr && m_barContainerManager.IsEmpty()) {
         m_barContainerManager.AddFirstBar(pPane);
         // The first pane keeps its size: the frame grows around it.
@@ -126,7 +126,8 @@ void CZAVPMultiMiniFrameWnd::AddControlBar(CZAVPBaseControlBar* pBar)
 void CZAVPMultiMiniFrameWnd::RemoveControlBar(CZAVPBaseControlBar* pBar, BOOL bDestroyIfEmpty,
                                               BOOL bHideIfEmpty)
 {
-    if (CZAVPDockingControlBar* pPane = AsPane(pBar)) m_barContainerManager.RemoveControlBar(pPane);
+    if (CZAVPDockingControlBar* pPane = AsDockingPane(pBar))
+        m_barContainerManager.RemoveControlBar(pPane);
     if (m_barContainerManager.IsEmpty()) {
         CZAVPMiniFrameWnd::RemoveControlBar(pBar, bDestroyIfEmpty, bHideIfEmpty);
         return;
@@ -145,8 +146,8 @@ void CZAVPMultiMiniFrameWnd::RemoveControlBar(CZAVPBaseControlBar* pBar, BOOL bD
 void CZAVPMultiMiniFrameWnd::ReplaceControlBar(CZAVPBaseControlBar* pBarOrg,
                                                CZAVPBaseControlBar* pBarReplaceWith)
 {
-    CZAVPDockingControlBar* pOld = AsPane(pBarOrg);
-    CZAVPDockingControlBar* pNew = AsPane(pBarReplaceWith);
+    CZAVPDockingControlBar* pOld = AsDockingPane(pBarOrg);
+    CZAVPDockingControlBar* pNew = AsDockingPane(pBarReplaceWith);
     if (pOld == nullptr || pNew == nullptr) return;
     m_barContainerManager.ReplaceControlBar(pOld, pNew);
     CZAVPMiniFrameWnd::ReplaceControlBar(pBarOrg, pBarReplaceWith);
@@ -181,7 +182,8 @@ CString CZAVPMultiMiniFrameWnd::GetCaptionText() const
 
 void CZAVPMultiMiniFrameWnd::OnShowControlBar(CZAVPBaseControlBar* pBar, BOOL bShow)
 {
-    if (CZAVPDockingControlBar* pPane = AsPane(pBar)) m_barContainerManager.ShowBar(pPane, bShow);
+    if (CZAVPDockingControlBar* pPane = AsDockingPane(pBar))
+        m_barContainerManager.ShowBar(pPane, bShow);
     // The last pane hidden hides the frame; one shown brings it back without activating it.
     if (m_barContainerManager.GetVisibleBarCount() == 0)
         ShowWindow(SW_HIDE);
@@ -402,7 +404,7 @@ BOOL CZAVPMultiMiniFrameWnd::DockContentAsTabs(CZAVPDockingControlBar* pTarget)
 
 BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
 {
-    if (nKind == 2) return DockContentAsTabs(AsPane(pTarget)) ? FALSE : TRUE;
+    if (nKind == 2) return DockContentAsTabs(AsDockingPane(pTarget)) ? FALSE : TRUE;
     if (nKind != 1) return TRUE;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr || m_barContainerManager.IsEmpty()) return TRUE;
@@ -412,7 +414,7 @@ BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarge
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     BOOL bDocked = FALSE;
-    CZAVPDockingControlBar* pTargetPane = AsPane(pTarget);
+    CZAVPDockingControlBar* pTargetPane = AsDockingPane(pTarget);
     if (pTarget == nullptr) {
         DWORD dwAlignment = 0;
         BOOL bOuterEdge = FALSE;
@@ -569,7 +571,7 @@ CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
 
 void CZAVPMultiMiniFrameWnd::StoreRecentContainer(CZAVPBaseControlBar* pBar)
 {
-    CZAVPDockingControlBar* pPane = AsPane(pBar);
+    CZAVPDockingControlBar* pPane = AsDockingPane(pBar);
     if (pPane == nullptr) return;
     BOOL bLeft = FALSE;
     CZAVPBarContainer* pNode = m_barContainerManager.FindContainer(pPane, bLeft);

@@ -9,8 +9,8 @@
 
 namespace
 {
-const UINT kHashSize = 17;
-const INT_PTR kBlockSize = 10;
+const UINT kMenuHashSize = 17;
+const INT_PTR kMenuHashBlockSize = 10;
 const int kArchiveBuffer = 4096;
 const char kTempPrefix[] = "ZAV";
 
@@ -48,9 +48,9 @@ BOOL RunArchive(HANDLE hFile, UINT nMode, Pass pass)
 
 CZAVPMenuHash g_menuHash;
 
-CZAVPMenuHash::CZAVPMenuHash() : m_StoredMenues(kBlockSize), m_bIsLoading(FALSE)
+CZAVPMenuHash::CZAVPMenuHash() : m_StoredMenues(kMenuHashBlockSize), m_bIsLoading(FALSE)
 {
-    m_StoredMenues.InitHashTable(kHashSize);
+    m_StoredMenues.InitHashTable(kMenuHashSize);
 }
 
 CZAVPMenuHash::~CZAVPMenuHash() { m_StoredMenues.RemoveAll(); }

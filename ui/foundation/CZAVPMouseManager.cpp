@@ -18,16 +18,17 @@ CZAVPMouseManager* g_pMouseManager = nullptr;
 
 namespace
 {
-const UINT kHashSize = 17;
-const INT_PTR kBlockSize = 10;
+const UINT kMouseHashSize = 17;
+const INT_PTR kMouseBlockSize = 10;
 }  // namespace
 
 CZAVPMouseManager::CZAVPMouseManager()
-    : m_ViewsNames(kBlockSize), m_ViewsToCommands(kBlockSize), m_ViewsToIcons(kBlockSize)
+    : m_ViewsNames(kMouseBlockSize), m_ViewsToCommands(kMouseBlockSize),
+      m_ViewsToIcons(kMouseBlockSize)
 {
-    m_ViewsNames.InitHashTable(kHashSize);
-    m_ViewsToCommands.InitHashTable(kHashSize);
-    m_ViewsToIcons.InitHashTable(kHashSize);
+    m_ViewsNames.InitHashTable(kMouseHashSize);
+    m_ViewsToCommands.InitHashTable(kMouseHashSize);
+    m_ViewsToIcons.InitHashTable(kMouseHashSize);
     ZAVP_ASSERT_UI_THREAD();
     g_pMouseManager = this;
 }

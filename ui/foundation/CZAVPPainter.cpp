@@ -16,7 +16,7 @@ namespace
 {
 const int kGradientBands = 64;
 const double kPi = 3.1415926;
-const COLORREF kNoColor = (COLORREF)-1;
+const COLORREF kPainterNoColor = (COLORREF)-1;
 
 // A 32-bit bottom-up DIB section holding a copy of an area of a DC; Commit copies it back.
 // Every GDI object it made is released on every path.
@@ -228,7 +228,7 @@ BOOL CZAVPPainter::DrawGradientRing(const RECT& rect, COLORREF start, COLORREF f
         const int radius = std::min(w, h) / 2;
         const int d = w - h;
         const double centreX = left + w / 2.0, centreY = top + h / 2.0;
-        if (k == 0 && face != kNoColor) {
+        if (k == 0 && face != kPainterNoColor) {
             // The stadium: every pixel within the radius of the segment joining the end circles.
             const double half = std::abs(d) / 2.0;
             for (int y = top; y < bottom; ++y)
@@ -249,7 +249,7 @@ BOOL CZAVPPainter::DrawGradientRing(const RECT& rect, COLORREF start, COLORREF f
             COLORREF color = RGB(RingChannel(GetRValue(start), stepR, t),
                                  RingChannel(GetGValue(start), stepG, t),
                                  RingChannel(GetBValue(start), stepB, t));
-            if (k == 0 && outerRing != kNoColor) color = outerRing;
+            if (k == 0 && outerRing != kPainterNoColor) color = outerRing;
             double x = centreX + radius * std::cos(a), y = centreY + radius * std::sin(a);
             if (d > 0)
                 x += (std::cos(a) >= 0 ? 1 : -1) * d / 2.0;

@@ -19,10 +19,10 @@ IMPLEMENT_DYNCREATE(CZAVPRegistry, CObject)
 
 namespace
 {
-const UINT kGrowBytes = 1024;     // grow step of the memory file of a stored object
-const int kArchiveBuffer = 4096;  // buffer of the archives over stored objects
-const DWORD kNameBuffer = 1024;   // characters of a value or sub-key name when enumerating
-const DWORD kPointElements = 5;   // a point is stored as a DWORD array of five, x and y first
+const UINT kGrowBytes = 1024;             // grow step of the memory file of a stored object
+const int kRegistryArchiveBuffer = 4096;  // buffer of the archives over stored objects
+const DWORD kNameBuffer = 1024;           // characters of a value or sub-key name when enumerating
+const DWORD kPointElements = 5;  // a point is stored as a DWORD array of five, x and y first
 
 // Paths are used without a trailing backslash.
 CString TrimPath(LPCSTR lpszPath)
@@ -171,7 +171,7 @@ BOOL CZAVPRegistry::WriteArchive(LPCSTR lpszName, Store store)
     try {
         CMemFile file(kGrowBytes);
         {
-            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            CArchive ar(&file, CArchive::store, kRegistryArchiveBuffer);
             store(ar);
             ar.Close();
         }
@@ -214,7 +214,7 @@ BOOL CZAVPRegistry::ReadArchive(LPCSTR lpszName, Load load)
     BOOL bResult = FALSE;
     try {
         CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kRegistryArchiveBuffer);
         load(ar, nBytes);
         ar.Close();
         bResult = TRUE;
@@ -332,7 +332,7 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
     try {
         CMemFile file(kGrowBytes);
         {
-            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            CArchive ar(&file, CArchive::store, kRegistryArchiveBuffer);
             object.Serialize(ar);
             ar.Close();
         }
@@ -346,7 +346,7 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
     if (!bResult && pSaved) {
         try {
             CMemFile file(pSaved, nSaved);
-            CArchive ar(&file, CArchive::load, kArchiveBuffer);
+            CArchive ar(&file, CArchive::load, kRegistryArchiveBuffer);
             object.Serialize(ar);
             ar.Close();
         } catch (CException* e) {

@@ -52,7 +52,7 @@ const COLORREF kDockBesideColor = RGB(127, 0, 0);
 const COLORREF kDockAsTabColor = RGB(0, 0, 127);
 const int kBrightChannel = 128;
 
-void FillSolid(CDC* pDC, const CRect& rect, COLORREF color)
+void FillRectSolid(CDC* pDC, const CRect& rect, COLORREF color)
 {
     CBrush brush(color);
     pDC->FillRect(rect, &brush);
@@ -212,7 +212,7 @@ void CZAVPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar
     }
     if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar)) {
         const COLORREF clr = static_cast<CZAVPCaptionBar*>(pBar)->m_clrBarBackground;
-        FillSolid(pDC, rectClip, clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
+        FillRectSolid(pDC, rectClip, clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
         return;
     }
     const CRect rect = rectClip.IsRectEmpty() ? rectClient : rectClip;
@@ -307,8 +307,8 @@ void CZAVPVisualManager::OnDrawSeparator(CDC* pDC, CZAVPBaseControlBar* pBar, CR
 COLORREF CZAVPVisualManager::OnFillBarCaption(CDC* pDC, CZAVPDockingControlBar*, BOOL bActive,
                                               CRect rectCaption, CRect)
 {
-    FillSolid(pDC, rectCaption,
-              bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
+    FillRectSolid(pDC, rectCaption,
+                  bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;
 }
 
@@ -381,7 +381,7 @@ void CZAVPVisualManager::OnDrawStatusBarProgress(CDC* pDC, CZAVPStatusBar*, CRec
     rectFilled.right = rectFilled.left + ZAVPProgressMath::FilledWidth(
                                              rectProgress.Width(), nProgressCurr, nProgressTotal);
     if (clrProgressBarDest == (COLORREF)-1)
-        FillSolid(pDC, rectFilled, clrBar);
+        FillRectSolid(pDC, rectFilled, clrBar);
     else {
         CZAVPPainter painter(*pDC);
         painter.FillGradient(rectFilled, clrBar, clrProgressBarDest, FALSE);
@@ -498,8 +498,9 @@ COLORREF CZAVPVisualManager::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaption,
 {
     const BOOL bToolBar = pFrameWnd &&
                           ZAVPIsKindOf(pFrameWnd->GetControlBar(), RUNTIME_CLASS(CZAVPBaseToolBar));
-    FillSolid(pDC, rectCaption,
-              bToolBar || bActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
+    FillRectSolid(pDC, rectCaption,
+                  bToolBar || bActive ? globalData.clrActiveCaption
+                                      : globalData.clrInactiveCaption);
     return globalData.clrCaptionText;
 }
 

@@ -22,6 +22,7 @@
 #include "ui/toolbars/CZAVPStatusBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "framework/CControlBar.h"
 
 IMPLEMENT_DYNCREATE(CZAVPVisualManager2003, CZAVPVisualManagerXP)
 

@@ -17,11 +17,11 @@
 namespace
 {
 const int kExpanderRings = 2;
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kPaneWhite = RGB(255, 255, 255);
 const int kClassNameLength = 64;
 const char kDialogClass[] = "#32770";  // the system's dialog window class
 
-void Gradient(CDC* pDC, const CRect& rect, COLORREF start, COLORREF finish, BOOL bVertical)
+void PaneGradient(CDC* pDC, const CRect& rect, COLORREF start, COLORREF finish, BOOL bVertical)
 {
     CZAVPPainter(*pDC).FillGradient(rect, start, finish, bVertical);
 }
@@ -30,7 +30,7 @@ void Gradient(CDC* pDC, const CRect& rect, COLORREF start, COLORREF finish, BOOL
 COLORREF ActiveTabColor(const CZAVPBaseTabWnd* pTabWnd)
 {
     const COLORREF clr = pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab());
-    return clr == (COLORREF)-1 ? kWhite : clr;
+    return clr == (COLORREF)-1 ? kPaneWhite : clr;
 }
 }  // namespace
 
@@ -56,11 +56,11 @@ void CZAVPVisualManager2003::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOOL
     }
     const ZAVP2003Colors& c = m_colors2003;
     if (bIsPressed)
-        Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, FALSE);
+        PaneGradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, FALSE);
     else if (bIsHighlighted)
-        Gradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, FALSE);
+        PaneGradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, FALSE);
     else
-        Gradient(pDC, rect, c.barGradientDark, c.barGradientLight, FALSE);
+        PaneGradient(pDC, rect, c.barGradientDark, c.barGradientLight, FALSE);
     clrText = globalData.clrBtnText;
 }
 
@@ -98,9 +98,9 @@ void CZAVPVisualManager2003::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBa
     const BOOL bBottom = pTabWnd->GetLocation() == CZAVPBaseTabWnd::LOCATION_BOTTOM;
     // The vertical gradient starts at the bottom: the lighter colour goes on the tab side.
     if (bBottom)
-        Gradient(pDC, rect, tabSide, bodySide, TRUE);
+        PaneGradient(pDC, rect, tabSide, bodySide, TRUE);
     else
-        Gradient(pDC, rect, bodySide, tabSide, TRUE);
+        PaneGradient(pDC, rect, bodySide, tabSide, TRUE);
     if (pTabWnd->IsOneTabScroll()) {
         const CRect strip = bBottom ? CRect(rect.left, rect.top, rect.right, rect.top + 2)
                                     : CRect(rect.left, rect.bottom - 2, rect.right, rect.bottom);
@@ -144,9 +144,9 @@ void CZAVPVisualManager2003::OnEraseTabsButton(CDC* pDC, CRect rect, CZAVPButton
     const ZAVP2003Colors& c = m_colors2003;
     if (pWndTab->IsOneTabScroll() && pButton && pButton->IsHighlighted()) {
         if (pButton->IsPushed())
-            Gradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, TRUE);
+            PaneGradient(pDC, rect, c.highlightDnGradientDark, c.highlightDnGradientLight, TRUE);
         else
-            Gradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, TRUE);
+            PaneGradient(pDC, rect, c.highlightGradientDark, c.highlightGradientLight, TRUE);
         return;
     }
     // The button sits on the tab area and shows its background.
@@ -164,7 +164,7 @@ void CZAVPVisualManager2003::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, C
     if (!UsesGradients() || (pTabWnd && pTabWnd->IsOneTabScroll())) return;
     clrDark = clrLight = clrHighlight = globalData.clrBarDkShadow;
     if (pTabWnd && pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab()) == (COLORREF)-1)
-        clrFace = kWhite;
+        clrFace = kPaneWhite;
 }
 
 BOOL CZAVPVisualManager2003::OnEraseTabsFrame(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
@@ -190,8 +190,8 @@ COLORREF CZAVPVisualManager2003::OnFillCommandsListBackground(CDC* pDC, CRect re
         pDC->FillRect(rect, &m_brMenuLight);
         CRect column = rect;
         column.right = column.left + GetMenuImageMargin();
-        Gradient(pDC, column, m_colors2003.toolBarGradientLight, m_colors2003.toolBarGradientDark,
-                 FALSE);
+        PaneGradient(pDC, column, m_colors2003.toolBarGradientLight,
+                     m_colors2003.toolBarGradientDark, FALSE);
     } else {
         const COLORREF clr = m_colors2003.highlightMenuItem != (COLORREF)-1
                                  ? m_colors2003.highlightMenuItem
@@ -204,7 +204,8 @@ COLORREF CZAVPVisualManager2003::OnFillCommandsListBackground(CDC* pDC, CRect re
 
 void CZAVPVisualManager2003::OnFillTasksPaneBackground(CDC* pDC, CRect rectWorkArea)
 {
-    Gradient(pDC, rectWorkArea, m_clrTasksPaneGradientStart, m_clrTasksPaneGradientFinish, TRUE);
+    PaneGradient(pDC, rectWorkArea, m_clrTasksPaneGradientStart, m_clrTasksPaneGradientFinish,
+                 TRUE);
 }
 
 void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGroup,
@@ -212,9 +213,10 @@ void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* 
 {
     const CRect rect = pGroup->m_rect;
     if (pGroup->m_bIsSpecial)
-        Gradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight, FALSE);
+        PaneGradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight,
+                     FALSE);
     else
-        Gradient(pDC, rect, m_clrTasksGroupCaptionDark, m_clrTasksGroupCaptionLight, FALSE);
+        PaneGradient(pDC, rect, m_clrTasksGroupCaptionDark, m_clrTasksGroupCaptionLight, FALSE);
     CRect rectText(rect.left + m_tasksPane.nGroupCaptionHorzOffset, rect.top,
                    rect.right - rect.Height(), rect.bottom);
     DrawTextIn(pDC, pGroup->m_strName, rectText, &globalData.fontBold,
@@ -230,9 +232,10 @@ void CZAVPVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* 
 void CZAVPVisualManager2003::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
 {
     if (bSpecial)
-        Gradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight, TRUE);
+        PaneGradient(pDC, rect, m_clrTasksGroupCaptionSpecDark, m_clrTasksGroupCaptionSpecLight,
+                     TRUE);
     else
-        Gradient(pDC, rect, m_clrTasksGroupAreaDark, m_clrTasksGroupAreaLight, TRUE);
+        PaneGradient(pDC, rect, m_clrTasksGroupAreaDark, m_clrTasksGroupAreaLight, TRUE);
 }
 
 void CZAVPVisualManager2003::OnDrawTasksGroupAreaBorder(CDC* pDC, CRect rect, BOOL, BOOL)
@@ -278,10 +281,10 @@ void CZAVPVisualManager2003::OnFillAutoHideButtonBackground(CDC* pDC, CRect rect
 void CZAVPVisualManager2003::FillAutoHideButton(CDC* pDC, const CRect& rect, BOOL bBarShown)
 {
     if (bBarShown)
-        Gradient(pDC, rect, m_colors2003.highlightGradientLight, m_colors2003.highlightGradientDark,
-                 TRUE);
+        PaneGradient(pDC, rect, m_colors2003.highlightGradientLight,
+                     m_colors2003.highlightGradientDark, TRUE);
     else
-        Gradient(pDC, rect, m_colors2003.barGradientLight, m_colors2003.barGradientDark, TRUE);
+        PaneGradient(pDC, rect, m_colors2003.barGradientLight, m_colors2003.barGradientDark, TRUE);
 }
 
 int CZAVPVisualManager2003::GetShowAllMenuItemsHeight()

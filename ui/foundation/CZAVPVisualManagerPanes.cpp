@@ -22,7 +22,7 @@ const int kTabCut = 10;         // how far a scrolled tab may reach past the tab
 const int kTabImageMargin = 4;  // left margin of a tab's image
 const int kTabLabelGap = 6;     // from the tab's left edge (after the image) to its label
 
-void FillSolid(CDC* pDC, const CRect& rect, COLORREF color)
+void FillPaneRect(CDC* pDC, const CRect& rect, COLORREF color)
 {
     CBrush brush(color);
     pDC->FillRect(rect, &brush);
@@ -35,7 +35,7 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 }
 
 // The active tab's own colour of a scrolled tab window, or -1.
-COLORREF ActiveTabColor(const CZAVPBaseTabWnd* pTabWnd)
+COLORREF ActiveTabFillColor(const CZAVPBaseTabWnd* pTabWnd)
 {
     if (!pTabWnd || !pTabWnd->IsOneTabScroll()) return (COLORREF)-1;
     return pTabWnd->GetTabBkColor(pTabWnd->GetActiveTab());
@@ -46,7 +46,7 @@ void CZAVPVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisab
                                                BOOL bIsDropped, BOOL bIsHighlighted,
                                                CZAVPToolbarComboBoxButton*)
 {
-    FillSolid(pDC, rect, globalData.clrBarFace);
+    FillPaneRect(pDC, rect, globalData.clrBarFace);
     pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarHilite);
     int nOffset = 1;
     if (bIsDropped) {
@@ -81,12 +81,13 @@ void CZAVPVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActi
 {
     pDC->FillRect(rect, &globalData.brBarFace);
     rect.DeflateRect(2, 1);
-    FillSolid(pDC, rect, bIsActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
+    FillPaneRect(pDC, rect,
+                 bIsActive ? globalData.clrActiveCaption : globalData.clrInactiveCaption);
 }
 
 void CZAVPVisualManager::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState, BOOL bOrientation)
 {
-    FillSolid(pDC, rectSpin, globalData.clrBarFace);
+    FillPaneRect(pDC, rectSpin, globalData.clrBarFace);
     pDC->Draw3dRect(rectSpin, globalData.clrBarHilite, globalData.clrBarHilite);
     CRect halves[2];
     int glyphs[2];
@@ -113,7 +114,7 @@ void CZAVPVisualManager::OnFillCaptionBarButton(CDC* pDC, CZAVPCaptionBar*, CRec
     if (clrBarBackground == (COLORREF)-1)
         pDC->FillRect(rect, &globalData.brBarFace);
     else
-        FillSolid(pDC, rect, clrBarBackground);
+        FillPaneRect(pDC, rect, clrBarBackground);
     if (!bNoFrame) pDC->Draw3dRect(rect, globalData.clrBarHilite, globalData.clrBarShadow);
 }
 
@@ -143,9 +144,9 @@ void CZAVPVisualManager::OnDrawOutlookPageButtonBorder(CDC* pDC, CRect& rectBtn,
 void CZAVPVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
 {
     pDC->FillRect(rect, &globalData.brBarFace);
-    const COLORREF clrActive = ActiveTabColor(pTabWnd);
+    const COLORREF clrActive = ActiveTabFillColor(pTabWnd);
     if (clrActive != (COLORREF)-1)
-        FillSolid(pDC, CRect(rect.left, rect.bottom - 2, rect.right, rect.bottom), clrActive);
+        FillPaneRect(pDC, CRect(rect.left, rect.bottom - 2, rect.right, rect.bottom), clrActive);
 }
 
 void CZAVPVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
@@ -199,7 +200,7 @@ void CZAVPVisualManager::DrawTabClassic(CDC* pDC, CRect rectTab, BOOL bIsActive,
         if (clrTab != (COLORREF)-1) {
             CRect rectFill = rectTab;
             rectFill.DeflateRect(1, 1);
-            FillSolid(pDC, rectFill, clrTab);
+            FillPaneRect(pDC, rectFill, clrTab);
         }
     }
     CPen penHilite(PS_SOLID, 1, globalData.clrBarHilite);
@@ -351,7 +352,7 @@ void CZAVPVisualManager::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLOR
                                            COLORREF& clrFace, COLORREF& clrDarkShadow,
                                            COLORREF& clrLight, CBrush*& pbrFace, CBrush*& pbrBlack)
 {
-    const COLORREF clrActive = ActiveTabColor(pTabWnd);
+    const COLORREF clrActive = ActiveTabFillColor(pTabWnd);
     clrDark = globalData.clrBarShadow;
     clrBlack = globalData.clrBarText;
     clrHighlight = globalData.clrBarHilite;
@@ -364,9 +365,9 @@ void CZAVPVisualManager::GetTabFrameColors(const CZAVPBaseTabWnd* pTabWnd, COLOR
 
 BOOL CZAVPVisualManager::OnEraseTabsFrame(CDC* pDC, CRect rect, const CZAVPBaseTabWnd* pTabWnd)
 {
-    const COLORREF clrActive = ActiveTabColor(pTabWnd);
+    const COLORREF clrActive = ActiveTabFillColor(pTabWnd);
     if (clrActive == (COLORREF)-1) return FALSE;
-    FillSolid(pDC, rect, clrActive);
+    FillPaneRect(pDC, rect, clrActive);
     return TRUE;
 }
 
@@ -407,7 +408,7 @@ void CZAVPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup* pGro
 {
     const CRect rect = pGroup->m_rect;
     const COLORREF clrOldBk = pDC->GetBkColor();
-    FillSolid(pDC, rect, pGroup->m_bIsSpecial ? globalData.clrHilite : globalData.clrBarFace);
+    FillPaneRect(pDC, rect, pGroup->m_bIsSpecial ? globalData.clrHilite : globalData.clrBarFace);
     pDC->SetBkColor(clrOldBk);
     const CZAVPTasksPane* pPane = pGroup->m_pPane;
     const int nHorz = pPane && pPane->m_nGroupCaptionHorzOffset != -1
@@ -471,7 +472,7 @@ void CZAVPVisualManager::DrawTaskItem(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIc
     const CRect rect = pTask->m_rect;
     if (pTask->m_bIsSeparator) {
         const int y = rect.CenterPoint().y;
-        FillSolid(pDC, CRect(rect.left, y, rect.right, y + 1), globalData.clrBarFace);
+        FillPaneRect(pDC, CRect(rect.left, y, rect.right, y + 1), globalData.clrBarFace);
         return;
     }
     int cx = 0, cy = 0;
@@ -558,13 +559,13 @@ void CZAVPVisualManager::OnDrawFaceShadowFrame(CDC* pDC, CWnd*, CRect& rect)
 
 void CZAVPVisualManager::OnFillFaceRect(CDC* pDC, CWnd*, CRect rect)
 {
-    FillSolid(pDC, rect, globalData.clrBarFace);
+    FillPaneRect(pDC, rect, globalData.clrBarFace);
 }
 
 COLORREF CZAVPVisualManager::OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1,
                                                          COLORREF& clr2)
 {
-    FillSolid(pDC, rect, globalData.clrBarShadow);
+    FillPaneRect(pDC, rect, globalData.clrBarShadow);
     clr1 = globalData.clrBarHilite;
     clr2 = globalData.clrBarLight;
     return globalData.clrBarHilite;
@@ -572,7 +573,7 @@ COLORREF CZAVPVisualManager::OnFillCalendarBarBackground(CDC* pDC, CRect rect, C
 
 COLORREF CZAVPVisualManager::OnDrawCalendarBarFrame(CDC* pDC, CRect rect)
 {
-    FillSolid(pDC, rect, globalData.clrInactiveCaption);
+    FillPaneRect(pDC, rect, globalData.clrInactiveCaption);
     pDC->Draw3dRect(rect, globalData.clrInactiveBorder, globalData.clrInactiveBorder);
     return globalData.clrInactiveCaptionText;
 }
@@ -582,7 +583,7 @@ void CZAVPVisualManager::OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlighted,
 {
     if (bHighlighted) pDC->DrawFocusRect(rect);
     rect.DeflateRect(1, 1);
-    FillSolid(pDC, rect, bEnabled ? globalData.clrBarWindow : globalData.clrBarFace);
+    FillPaneRect(pDC, rect, bEnabled ? globalData.clrBarWindow : globalData.clrBarFace);
     pDC->Draw3dRect(rect, globalData.clrBarDkShadow, globalData.clrBarHilite);
     rect.DeflateRect(1, 1);
     pDC->Draw3dRect(rect, globalData.clrBarShadow, globalData.clrBarLight);

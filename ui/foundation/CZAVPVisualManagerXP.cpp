@@ -33,9 +33,9 @@ const int kWhiteGlyphChannel = 192;   // own glyph colours above this in every c
 const int kMenuExtension = 4;         // how far a menu button reaches into its open menu
 const int kShadowMaxBrightness = 75;  // shadow of an open menu button
 
-#ifndef SBPS_NOBORDERS
-const UINT SBPS_NOBORDERS = 0x0100;
-const UINT SBPS_POPOUT = 0x0200;
+#ifndef kPaneNoBorders
+const UINT kPaneNoBorders = 0x0100;
+const UINT kPanePopOut = 0x0200;
 #endif
 
 void Frame(CDC* pDC, const CRect& rect, COLORREF color) { pDC->Draw3dRect(rect, color, color); }
@@ -400,8 +400,8 @@ void CZAVPVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiS
 void CZAVPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, CZAVPStatusBar*, CRect rectPane,
                                                      UINT, UINT nStyle)
 {
-    if (nStyle & SBPS_NOBORDERS) return;
-    if (nStyle & SBPS_POPOUT) CZAVPPainter(*pDC).HighlightRect(rectPane);
+    if (nStyle & kPaneNoBorders) return;
+    if (nStyle & kPanePopOut) CZAVPPainter(*pDC).HighlightRect(rectPane);
     Frame(pDC, rectPane, m_clrPaneBorder);
 }
 

@@ -19,9 +19,12 @@ namespace
 const int kDarkChannel = 128;    // any channel below this makes a highlight dark
 const int kTearOffBandMin = 20;  // narrowest dotted band of a tear-off caption
 
-void Frame(CDC* pDC, const CRect& rect, COLORREF color) { pDC->Draw3dRect(rect, color, color); }
+void FramePaneRect(CDC* pDC, const CRect& rect, COLORREF color)
+{
+    pDC->Draw3dRect(rect, color, color);
+}
 
-void Line(CDC* pDC, int x1, int y1, int x2, int y2)
+void PaneLine(CDC* pDC, int x1, int y1, int x2, int y2)
 {
     pDC->MoveTo(x1, y1);
     pDC->LineTo(x2, y2);
@@ -34,7 +37,7 @@ void CZAVPVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDis
 {
     if (bIsDropped || bIsHighlighted) {
         OnFillHighlightedArea(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight, nullptr);
-        Frame(pDC, rect, m_clrFrameHilite);
+        FramePaneRect(pDC, rect, m_clrFrameHilite);
     } else
         pDC->FillRect(rect, &globalData.brBarFace);
     DrawGlyphCentered(pDC, CZAVPMenuGlyphs::IdArrowDown, rect,
@@ -46,7 +49,7 @@ void CZAVPVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL, BOOL bI
 {
     if (!bIsDropped && !bIsHighlighted) return;
     rect.DeflateRect(1, 1);
-    Frame(pDC, rect, m_clrFrameHilite);
+    FramePaneRect(pDC, rect, m_clrFrameHilite);
 }
 
 void CZAVPVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled,
@@ -56,7 +59,7 @@ void CZAVPVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled
         CZAVPVisualManager::OnDrawEditBorder(pDC, rect, bDisabled, bIsHighlighted, pButton);
         return;
     }
-    if (bIsHighlighted) Frame(pDC, rect, m_clrFrameHilite);
+    if (bIsHighlighted) FramePaneRect(pDC, rect, m_clrFrameHilite);
 }
 
 void CZAVPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
@@ -73,14 +76,14 @@ void CZAVPVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAc
     pDC->FillRect(band, &m_brGripperHorz);
     pDC->SetBkColor(clrOldBk);
     pDC->SetTextColor(clrOldText);
-    if (bIsActive) Frame(pDC, rect, globalData.clrBarDkShadow);
+    if (bIsActive) FramePaneRect(pDC, rect, globalData.clrBarDkShadow);
 }
 
 void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nState,
                                              BOOL bOrientation)
 {
     pDC->FillSolidRect(rectSpin, globalData.clrBarFace);
-    Frame(pDC, rectSpin, globalData.clrBarHilite);
+    FramePaneRect(pDC, rectSpin, globalData.clrBarHilite);
     CRect halves[2];
     int glyphs[2];
     SplitSpinRect(rectSpin, bOrientation, halves, glyphs);
@@ -88,7 +91,7 @@ void CZAVPVisualManagerXP::OnDrawSpinButtons(CDC* pDC, CRect& rectSpin, int nSta
     for (int i = 0; i < 2; ++i) {
         if (i == nPressed) {
             OnFillHighlightedArea(pDC, halves[i], &m_brHighlightDn, nullptr);
-            Frame(pDC, halves[i], m_clrFrameHilite);
+            FramePaneRect(pDC, halves[i], m_clrFrameHilite);
         }
         DrawGlyphCentered(pDC, glyphs[i], halves[i],
                           (nState & 8) ? CZAVPMenuGlyphs::StateGray : CZAVPMenuGlyphs::StateBlack);
@@ -121,17 +124,17 @@ void CZAVPVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIs
         CPen* pOldPen = pDC->SelectObject(&penHilite);
         const int yFar = bBottom ? rectTab.bottom - 1 : rectTab.top;
         const int yNear = bBottom ? rectTab.top : rectTab.bottom;
-        Line(pDC, rectTab.left, yNear, rectTab.left, yFar);
+        PaneLine(pDC, rectTab.left, yNear, rectTab.left, yFar);
         pDC->SelectObject(bBottom ? &penDark : &penHilite);
-        Line(pDC, rectTab.left, yFar, rectTab.right - 1, yFar);
+        PaneLine(pDC, rectTab.left, yFar, rectTab.right - 1, yFar);
         pDC->SelectObject(&penDark);
-        Line(pDC, rectTab.right - 1, yFar, rectTab.right - 1, yNear);
+        PaneLine(pDC, rectTab.right - 1, yFar, rectTab.right - 1, yNear);
         pDC->SelectObject(pOldPen);
     } else {
         if (clrTab != (COLORREF)-1) pDC->FillSolidRect(rectTab, clrTab);
         CPen pen(PS_SOLID, 1, m_clrBarShadowLight);
         CPen* pOldPen = pDC->SelectObject(&pen);
-        Line(pDC, rectTab.right - 1, rectTab.top + 3, rectTab.right - 1, rectTab.bottom - 3);
+        PaneLine(pDC, rectTab.right - 1, rectTab.top + 3, rectTab.right - 1, rectTab.bottom - 3);
         pDC->SelectObject(pOldPen);
     }
     const COLORREF clrText = pTabWnd->GetTabTextColor(iTab);
@@ -163,7 +166,7 @@ void CZAVPVisualManagerXP::OnDrawTabsButtonBorder(CDC* pDC, CRect& rect, CZAVPBu
 {
     const BOOL bPushed = pButton && pButton->IsPushed(), bHot = pButton && pButton->IsHighlighted();
     if (pWndTab && pWndTab->IsFlatTab()) {
-        if (bPushed || bHot) Frame(pDC, rect, globalData.clrBarDkShadow);
+        if (bPushed || bHot) FramePaneRect(pDC, rect, globalData.clrBarDkShadow);
         return;
     }
     if (bPushed && bHot)
@@ -183,7 +186,7 @@ COLORREF CZAVPVisualManagerXP::OnFillCommandsListBackground(CDC* pDC, CRect rect
         return globalData.clrBarText;
     }
     OnFillHighlightedArea(pDC, rect, &m_brHighlight, nullptr);
-    Frame(pDC, rect, m_clrFrameHilite);
+    FramePaneRect(pDC, rect, m_clrFrameHilite);
     return TextOnHighlight();
 }
 
@@ -199,7 +202,7 @@ void CZAVPVisualManagerXP::OnDrawMenuArrowOnCustomizeList(CDC* pDC, CRect rectCo
                           bDark ? CZAVPMenuGlyphs::StateWhite : CZAVPMenuGlyphs::StateBlack);
     CPen pen(PS_SOLID, 1, bDark ? RGB(255, 255, 255) : RGB(0, 0, 0));
     CPen* pOldPen = pDC->SelectObject(&pen);
-    Line(pDC, pt.x - 1, rectCommand.top + 2, pt.x - 1, rectCommand.bottom - 2);
+    PaneLine(pDC, pt.x - 1, rectCommand.top + 2, pt.x - 1, rectCommand.bottom - 2);
     pDC->SelectObject(pOldPen);
 }
 
@@ -242,7 +245,7 @@ void CZAVPVisualManagerXP::OnDrawTask(CDC* pDC, CZAVPTask* pTask, HIMAGELIST hIc
     if (pTask->m_bIsSeparator) {
         CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
         const int y = pTask->m_rect.CenterPoint().y;
-        Line(pDC, pTask->m_rect.left, y, pTask->m_rect.right, y);
+        PaneLine(pDC, pTask->m_rect.left, y, pTask->m_rect.right, y);
         pDC->SelectObject(pOldPen);
         return;
     }
@@ -258,21 +261,21 @@ void CZAVPVisualManagerXP::OnDrawScrollButtons(CDC* pDC, const CRect& rect, int 
     pDC->FillRect(rectFill, &globalData.brWindow);
     if (bHilited) {
         pDC->FillRect(rect, &m_brHighlight);
-        Frame(pDC, rect, m_clrFrameHilite);
+        FramePaneRect(pDC, rect, m_clrFrameHilite);
     }
     DrawGlyphCentered(pDC, iImage, rect, CZAVPMenuGlyphs::StateBlack);
 }
 
 void CZAVPVisualManagerXP::OnDrawDoubleFrame(CDC* pDC, CWnd*, CRect rect)
 {
-    Frame(pDC, rect, globalData.clrBarShadow);
+    FramePaneRect(pDC, rect, globalData.clrBarShadow);
     rect.DeflateRect(1, 1);
-    Frame(pDC, rect, globalData.clrBarFace);
+    FramePaneRect(pDC, rect, globalData.clrBarFace);
 }
 
 void CZAVPVisualManagerXP::OnDrawFaceShadowFrame(CDC* pDC, CWnd*, CRect& rect)
 {
-    Frame(pDC, rect, globalData.clrBarFace);
+    FramePaneRect(pDC, rect, globalData.clrBarFace);
 }
 
 COLORREF CZAVPVisualManagerXP::OnFillCalendarBarBackground(CDC* pDC, CRect rect, COLORREF& clr1,
@@ -288,7 +291,7 @@ COLORREF CZAVPVisualManagerXP::OnDrawCalendarBarFrame(CDC* pDC, CRect rect)
 {
     pDC->FillRect(rect, &m_brBarBkgnd);
     CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
-    Line(pDC, rect.left, rect.bottom - 1, rect.right, rect.bottom - 1);
+    PaneLine(pDC, rect.left, rect.bottom - 1, rect.right, rect.bottom - 1);
     pDC->SelectObject(pOldPen);
     return globalData.clrBarText;
 }

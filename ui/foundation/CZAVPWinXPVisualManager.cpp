@@ -22,8 +22,8 @@ IMPLEMENT_DYNCREATE(CZAVPWinXPVisualManager, CZAVPVisualManagerXP)
 namespace
 {
 // Parts and states of the theme library.
-const int BP_PUSHBUTTON = 1, BP_CHECKBOX = 3;
-const int PBS_NORMAL = 1, PBS_HOT = 2, PBS_PRESSED = 3, PBS_DISABLED = 4;
+const int kThemePushButton = 1, kThemeCheckBox = 3;
+const int kPushNormal = 1, kPushHot = 2, kPushPressed = 3, kPushDisabled = 4;
 const int TP_BUTTON = 1, TP_SEPARATOR = 5, TP_SEPARATORVERT = 6;
 const int TS_NORMAL = 1, TS_HOT = 2, TS_PRESSED = 3, TS_DISABLED = 4, TS_CHECKED = 5,
           TS_HOTCHECKED = 6;
@@ -42,8 +42,8 @@ const int TVP_GLYPH = 2, GLPS_CLOSED = 1, GLPS_OPENED = 2;
 // Push-button state by the pressed, highlighted and disabled flags.
 int PushState(BOOL bDisabled, BOOL bPressed, BOOL bHighlighted)
 {
-    return bDisabled ? PBS_DISABLED
-                     : (bPressed ? PBS_PRESSED : (bHighlighted ? PBS_HOT : PBS_NORMAL));
+    return bDisabled ? kPushDisabled
+                     : (bPressed ? kPushPressed : (bHighlighted ? kPushHot : kPushNormal));
 }
 
 BOOL IsMenuItem(CZAVPToolbarButton* pButton)
@@ -156,7 +156,7 @@ void CZAVPWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, CZAVPTitleButton* pB
         return;
     }
     const BOOL bPushed = pButton->m_bPushed, bFocused = pButton->m_bFocused;
-    DrawThemePart(ThemeButton, pDC, BP_PUSHBUTTON,
+    DrawThemePart(ThemeButton, pDC, kThemePushButton,
                   PushState(bDisabled, bPushed && bFocused, bFocused), pButton->GetRect());
     // Only the glyph is added over the themed button.
     pButton->m_bPushed = pButton->m_bFocused = FALSE;
@@ -310,7 +310,7 @@ void CZAVPWinXPVisualManager::OnFillOutlookPageButton(CDC* pDC, CRect& rect, BOO
     }
     CRect rectButton = rect;
     rectButton.InflateRect(1, 1);
-    DrawThemePart(ThemeButton, pDC, BP_PUSHBUTTON, PushState(FALSE, bIsPressed, bIsHighlighted),
+    DrawThemePart(ThemeButton, pDC, kThemePushButton, PushState(FALSE, bIsPressed, bIsHighlighted),
                   rectButton);
 }
 
@@ -395,7 +395,7 @@ void CZAVPWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, CZAVPTasksGroup*
                                            : (pGroup->m_bIsCollapsed ? EBP_NORMALGROUPEXPAND
                                                                      : EBP_NORMALGROUPCOLLAPSE);
     const CRect button(rect.right - rect.Height(), rect.top, rect.right, rect.bottom);
-    DrawThemePart(ThemeExplorerBar, pDC, nPart, bIsHighlighted ? PBS_HOT : PBS_NORMAL, button);
+    DrawThemePart(ThemeExplorerBar, pDC, nPart, bIsHighlighted ? kPushHot : kPushNormal, button);
 }
 
 void CZAVPWinXPVisualManager::OnFillTasksGroupInterior(CDC* pDC, CRect rect, BOOL bSpecial)
@@ -439,7 +439,7 @@ void CZAVPWinXPVisualManager::OnDrawCheckBox(CDC* pDC, CRect rect, BOOL bHighlig
 {
     // Unchecked states 1 normal, 2 hot, 4 disabled; checked ones four further on.
     const int nState = (!bEnabled ? 4 : (bHighlighted ? 2 : 1)) + (bChecked ? 4 : 0);
-    if (!DrawThemePart(ThemeButton, pDC, BP_CHECKBOX, nState, rect))
+    if (!DrawThemePart(ThemeButton, pDC, kThemeCheckBox, nState, rect))
         CZAVPVisualManager::OnDrawCheckBox(pDC, rect, bHighlighted, bChecked, bEnabled);
 }
 

@@ -7,7 +7,7 @@ using namespace ZAVPColorMath;
 
 namespace
 {
-const COLORREF kNone = (COLORREF)-1;
+const COLORREF kNoColor2003 = (COLORREF)-1;
 
 bool IsStandard(const ZAVP2003Colors::Source& s)
 {
@@ -52,8 +52,8 @@ ZAVP2003Colors::BarColors ZAVP2003Colors::GlobalBarColors(const Source& s, COLOR
 ZAVP2003Colors ZAVP2003Colors::Derive(const Source& s)
 {
     ZAVP2003Colors c = {};
-    c.floatBorder = c.frameHilite = c.menuBorder = c.barDkShadow = c.barShadow = kNone;
-    c.highlightMenuItem = kNone;
+    c.floatBorder = c.frameHilite = c.menuBorder = c.barDkShadow = c.barShadow = kNoColor2003;
+    c.highlightMenuItem = kNoColor2003;
     if (s.bitsPerPixel <= 8) {
         // Only the light ends change; everything else keeps the system colours.
         c.toolBarGradientLight = c.barGradientLight = s.barLight;

@@ -8,14 +8,15 @@ namespace ZAVPPixelOps
 namespace
 {
 const DWORD kRgbMask = 0x00FFFFFF;
-const COLORREF kNoColor = (COLORREF)-1;
+const COLORREF kPixelNoColor = (COLORREF)-1;
 
 class ShadowWriter
 {
 public:
     ShadowWriter(const PixelBuffer& buffer, int H, int depth, COLORREF base)
         : m_buffer(buffer), m_bottomRowOffset(H + depth),
-          m_base(base == kNoColor ? kNoColor : ZAVPColorMath::SwapRedBlue(base) & kRgbMask)
+          m_base(base == kPixelNoColor ? kPixelNoColor
+                                       : ZAVPColorMath::SwapRedBlue(base) & kRgbMask)
     {
     }
 
@@ -27,7 +28,7 @@ public:
         if (x < 0 || x >= m_buffer.width || row < 0 || row >= m_buffer.height) return;
         DWORD& pixel = m_buffer.bits[row * m_buffer.width + x];
         COLORREF c = ZAVPColorMath::ScaleColor(pixel & kRgbMask, percentage);
-        if (m_base != kNoColor)
+        if (m_base != kPixelNoColor)
             c = RGB((GetRValue(c) + GetRValue(m_base)) / 2, (GetGValue(c) + GetGValue(m_base)) / 2,
                     (GetBValue(c) + GetBValue(m_base)) / 2);
         pixel = c;
@@ -42,7 +43,7 @@ private:
 template <typename Recolour>
 void ForEachOpaquePixel(const PixelBuffer& buffer, COLORREF transparent, Recolour recolour)
 {
-    const bool hasTransparent = transparent != kNoColor;
+    const bool hasTransparent = transparent != kPixelNoColor;
     const DWORD key = ZAVPColorMath::SwapRedBlue(transparent) & kRgbMask;
     const int count = buffer.width * buffer.height;
     for (int i = 0; i < count; ++i) {

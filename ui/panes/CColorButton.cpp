@@ -11,7 +11,7 @@ IMPLEMENT_SERIAL(CColorButton, CZAVPToolbarButton, 1)
 
 namespace
 {
-const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
+const UINT kColorPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
 const UINT kRowFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
 const DWORD kPaletteRelative = 0x02000000;
 }  // namespace
@@ -94,8 +94,8 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, B
     FillInterior(pDC, rect, bHighlight);
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
     CZAVPVisualManager* pManager = CZAVPVisualManager::GetInstance();
-    if (!bDisabled && !m_bIsLabel && (bHighlight || (m_nStyle & kPressedOrChecked))) {
-        const int nState = (m_nStyle & kPressedOrChecked)
+    if (!bDisabled && !m_bIsLabel && (bHighlight || (m_nStyle & kColorPressedOrChecked))) {
+        const int nState = (m_nStyle & kColorPressedOrChecked)
                                ? CZAVPVisualManager::ButtonsIsPressed
                                : CZAVPVisualManager::ButtonsIsHighlighted;
         pManager->OnDrawButtonBorder(pDC, this, rect, nState);

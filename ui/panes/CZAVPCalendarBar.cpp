@@ -49,11 +49,9 @@ const CSize kFirstMinCell(10, 10);
 const UINT_PTR kRepeatTimerId = 1;
 const int kDaysInWeek = 7;
 const int kWeekRows = 6;
-const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
 const DWORD kNoGripperOrBorders = 0xFFBFF0FF;
-const UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;  // 261
-const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;      // 19
+const UINT kCalendarRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN;  // 261
+const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;           // 19
 const int kCalcSizeExtraHeight = 16;
 
 using ZAVPPickerShared::IsRealCommand;
@@ -564,7 +562,7 @@ void CZAVPCalendarBar::OnSize(UINT nType, int cx, int cy)
     // Only a control is sized from outside; a bar or a popup asks for its own size (CalcSize),
     // and growing its cells from that size again would grow it on every layout.
     if (m_bControlMode) RecalcCellSize();
-    RedrawWindow(nullptr, nullptr, kRedrawAll);
+    RedrawWindow(nullptr, nullptr, kCalendarRedraw);
 }
 
 // ---- commands

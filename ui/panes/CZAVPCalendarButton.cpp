@@ -11,7 +11,7 @@ IMPLEMENT_SERIAL(CZAVPCalendarButton, CZAVPToolbarButton, 1)
 
 namespace
 {
-const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
+const UINT kCalendarPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
 const UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
 }  // namespace
 
@@ -82,9 +82,10 @@ void CZAVPCalendarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* p
 
 void CZAVPCalendarButton::DrawText(CDC* pDC, const CRect& rect, BOOL bHighlight, BOOL bBold)
 {
-    const int nState = bHighlight                       ? CZAVPVisualManager::ButtonsIsHighlighted
-                       : (m_nStyle & kPressedOrChecked) ? CZAVPVisualManager::ButtonsIsPressed
-                                                        : CZAVPVisualManager::ButtonsIsRegular;
+    const int nState = bHighlight ? CZAVPVisualManager::ButtonsIsHighlighted
+                       : (m_nStyle & kCalendarPressedOrChecked)
+                           ? CZAVPVisualManager::ButtonsIsPressed
+                           : CZAVPVisualManager::ButtonsIsRegular;
     const COLORREF clrText = CZAVPVisualManager::GetInstance()->GetToolbarButtonTextColor(this,
                                                                                           nState);
     CFont& font = bBold ? globalData.fontBold : globalData.fontRegular;

@@ -33,7 +33,7 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const UINT kTextFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
+const UINT kCaptionTextFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
 const int kBorderWiden = 2;  // the border strips reach past the window's sides
 const int kDefaultSpacing = 4;
 }  // namespace
@@ -188,7 +188,7 @@ void CZAVPCaptionBar::OnDrawBorder(CDC* pDC, CRect rect)
 
 void CZAVPCaptionBar::OnDrawText(CDC* pDC, CRect rect, const CString& strText)
 {
-    pDC->DrawText(strText, rect, kTextFormat);
+    pDC->DrawText(strText, rect, kCaptionTextFormat);
 }
 
 void CZAVPCaptionBar::OnDrawImage(CDC* pDC, CRect rect)
@@ -211,7 +211,7 @@ void CZAVPCaptionBar::OnDrawButton(CDC* pDC, CRect rect, const CString& strButto
     CRect rectText = rect;
     rectText.DeflateRect(m_nHorzElementOffset, 0);
     if (bArrow) rectText.right -= ZAVPCaptionBarLayout::kDropDownWidth;
-    pDC->DrawText(strButton, rectText, kTextFormat);
+    pDC->DrawText(strButton, rectText, kCaptionTextFormat);
     if (!bArrow) return;
 
     // A small downward triangle in the freed strip, in the text colour.

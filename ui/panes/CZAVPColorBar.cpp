@@ -37,11 +37,9 @@ CMap<COLORREF, COLORREF, CString, LPCSTR> CZAVPColorBar::m_ColorNames;
 
 namespace
 {
-const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
-const DWORD kNoGripperOrBorders = 0xFFBFF0FF;
-const DWORD kControlStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;  // 0x50002000
-const UINT kTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;    // 19
+const DWORD kColorBarNoGripper = 0xFFBFF0FF;
+const DWORD kControlStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;        // 0x50002000
+const UINT kColorBarTopNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
 const int kDefaultPaletteEntries = 20;
 const int kMaxPaletteEntries8Bit = 100;  // the 8-bit palette holds the first 100 colours
 
@@ -195,10 +193,10 @@ BOOL CZAVPColorBar::CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID,
         nColumns = ZAVPColorBarLayout::ChooseColumns(rect.Width(), rect.Height(), nEntries);
     }
     if (!Create(pParentWnd, kControlStyle, nID, hPalette, nColumns)) return FALSE;
-    SetBarStyle(GetBarStyle() & kNoGripperOrBorders);
+    SetBarStyle(GetBarStyle() & kColorBarNoGripper);
     MoveWindow(rect, TRUE);
     FitToWindow(TRUE, TRUE);
-    SetWindowPos(&wndTop, 0, 0, 0, 0, kTopNoMove);
+    SetWindowPos(&wndTop, 0, 0, 0, 0, kColorBarTopNoMove);
     SetOwner(pParentWnd);
     m_nCommandID = 0;
     return TRUE;

@@ -18,10 +18,10 @@ IMPLEMENT_SERIAL(CZAVPColorMenuButton, CZAVPToolbarMenuButton, VERSIONABLE_SCHEM
 
 namespace
 {
-const DWORD kPaletteRelative = 0x02000000;
+const DWORD kMenuPaletteRelative = 0x02000000;
 const int kStripHeight = 5;
 const int kStripInset = 4;
-const UINT kPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
+const UINT kColorMenuPressedOrChecked = TBBS_PRESSED | TBBS_CHECKED;  // 0x30000
 }  // namespace
 
 CZAVPColorMenuButton::CZAVPColorMenuButton()
@@ -239,11 +239,11 @@ void CZAVPColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* 
     const CPoint ptImage(rectSides.left + (rectSides.Width() - sizeImage.cx) / 2,
                          rectSides.top + (rectSides.Height() - sizeImage.cy) / 2);
     const CRect rectImage(ptImage, sizeImage);
-    const BOOL bPressed = (m_nStyle & kPressedOrChecked) != 0 || IsDroppedDown();
+    const BOOL bPressed = (m_nStyle & kColorMenuPressedOrChecked) != 0 || IsDroppedDown();
     const CRect rectStrip = StripRect(rectImage, rectSides, CZAVPToolBar::IsLargeIcons(),
                                       bDrawBorder, bPressed);
 
-    pDC->FillSolidRect(rectStrip, kPaletteRelative | StripColor());
+    pDC->FillSolidRect(rectStrip, kMenuPaletteRelative | StripColor());
     const COLORREF clrStrip = StripColor();
     if (clrStrip == globalData.clrBarFace)
         pDC->Draw3dRect(rectStrip, globalData.clrBarDkShadow, globalData.clrBarDkShadow);

@@ -28,6 +28,8 @@
 #include "ui/panes/CZAVPTasksPanePage.h"
 #include "ui/panes/ZAVPPaneHandCursor.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "framework/CWinApp.h"
+#include "framework/AfxMsgMap.h"
 
 IMPLEMENT_SERIAL(CZAVPTasksPane, CZAVPDockingControlBar, VERSIONABLE_SCHEMA | 1)
 
@@ -57,9 +59,8 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
-const UINT kIdleMessage = 0xE001;       // AFX_IDS_IDLEMESSAGE
-const UINT kScrollBarId = 1;
+const UINT kIdleMessage = 0xE001;  // AFX_IDS_IDLEMESSAGE
+const UINT kTasksScrollBarId = 1;
 // Tooltip tools of the caption buttons, beside the bar's own 1 (close) and 2 (pin).
 const UINT_PTR kToolBack = 3, kToolForward = 4, kToolPages = 5;
 // The pages menu opened from the caption tracks these ids (one per page) so that the choice
@@ -69,9 +70,9 @@ const int kMaxPageItems = 0x0F00;
 const DWORD kNoGripper = CBRS_GRIPPER;
 const char kKeyFormat[] = "%sZAVPTasksPane-%d";
 const char kKeyFormatId[] = "%sZAVPTasksPane-%d%x";
-const char kValueName[] = "Settings";
-const UINT kMemFileGrow = 1024;
-const UINT kArchiveBuffer = 4096;
+const char kTasksValueName[] = "Settings";
+const UINT kTasksMemFileGrow = 1024;
+const UINT kTasksArchiveBuffer = 4096;
 
 BOOL IsOverPaneBar(const CZAVPBaseControlBar* pBar) { return pBar != nullptr; }
 }  // namespace
@@ -145,7 +146,7 @@ int CZAVPTasksPane::OnCreate(LPCREATESTRUCT lpcs)
         CreateFonts();
         ZAVPPaneHandCursor();
         m_wndScrollVert.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, CRect(0, 0, 0, 0), this,
-                               kScrollBarId);
+                               kTasksScrollBarId);
     }
     return 0;
 }
@@ -500,7 +501,7 @@ void CZAVPTasksPane::ShowCommandMessageString(UINT uiCmdId)
 {
     CWnd* pTarget = CommandTarget();
     if (pTarget == nullptr) return;
-    pTarget->SendMessage(kSetMessageString, uiCmdId == (UINT)-1 ? kIdleMessage : uiCmdId);
+    pTarget->SendMessage(WM_SETMESSAGESTRING, uiCmdId == (UINT)-1 ? kIdleMessage : uiCmdId);
 }
 
 void CZAVPTasksPane::OnClickTask(int, int, UINT uiCommandID, DWORD)
@@ -787,9 +788,9 @@ BOOL CZAVPTasksPane::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     if (nIndex == -1) nIndex = GetDlgCtrlID();
     const CString strKey = TasksPaneKey(lpszProfileName, nIndex, uiID);
     try {
-        CMemFile file(kMemFileGrow);
+        CMemFile file(kTasksMemFileGrow);
         {
-            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            CArchive ar(&file, CArchive::store, kTasksArchiveBuffer);
             Serialize(ar);
             ar.Flush();
         }
@@ -797,7 +798,7 @@ BOOL CZAVPTasksPane::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
         BYTE* pData = file.Detach();
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-        if (reg.CreateKey(strKey)) reg.WriteBinary(kValueName, pData, nBytes);
+        if (reg.CreateKey(strKey)) reg.WriteBinary(kTasksValueName, pData, nBytes);
         free(pData);
     } catch (CMemoryException* e) {
         e->Delete();
@@ -816,7 +817,7 @@ BOOL CZAVPTasksPane::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     {
         CZAVPRegistryHolder holder;
         CZAVPRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.ReadKey(strKey) || !reg.ReadBinary(kValueName, pData, nBytes)) {
+        if (!reg.ReadKey(strKey) || !reg.ReadBinary(kTasksValueName, pData, nBytes)) {
             delete[] pData;
             return FALSE;
         }
@@ -824,7 +825,7 @@ BOOL CZAVPTasksPane::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     BOOL bRead = TRUE;
     try {
         CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kTasksArchiveBuffer);
         Serialize(ar);
     } catch (CMemoryException* e) {
         e->Delete();

@@ -5,7 +5,7 @@ namespace ZAVPCalendarMath
 {
 namespace
 {
-const int kDaysInWeek = 7;
+const int kWeekDays = 7;
 const int kMonthsInYear = 12;
 const int kLongestMonth = 31;
 }  // namespace
@@ -29,17 +29,17 @@ int GetWeekOfYear(const COleDateTime& date, int nFirstDayOfWeek)
 {
     if (date.GetStatus() != COleDateTime::valid) return -1;
     const COleDateTime jan1(date.GetYear(), 1, 1, 0, 0, 0);
-    const int w1 = (jan1.GetDayOfWeek() - nFirstDayOfWeek + kDaysInWeek) % kDaysInWeek;
-    const int wd = (date.GetDayOfWeek() - nFirstDayOfWeek + kDaysInWeek) % kDaysInWeek;
+    const int w1 = (jan1.GetDayOfWeek() - nFirstDayOfWeek + kWeekDays) % kWeekDays;
+    const int wd = (date.GetDayOfWeek() - nFirstDayOfWeek + kWeekDays) % kWeekDays;
     const int n = date.GetDayOfYear() - wd + w1;
-    return n / kDaysInWeek + 1;
+    return n / kWeekDays + 1;
 }
 
 COleDateTime GridStart(const COleDateTime& date, int nFirstDayOfWeek)
 {
     COleDateTime first = date - COleDateTimeSpan(date.GetDay() - 1, 0, 0, 0);
-    first -= COleDateTimeSpan((first.GetDayOfWeek() - nFirstDayOfWeek + kDaysInWeek) % kDaysInWeek,
-                              0, 0, 0);
+    first -= COleDateTimeSpan((first.GetDayOfWeek() - nFirstDayOfWeek + kWeekDays) % kWeekDays, 0,
+                              0, 0);
     return first;
 }
 

@@ -9,10 +9,10 @@ namespace ZAVPColorPickerMath
 {
 namespace
 {
-const int kMaxChannel = 255;
+const int kPickerMaxChannel = 255;
 const double kDegreesPerRadian = 57.29577951308239;
 const int kHoneycombColumns = 13;  // cells across the honeycomb's width
-const COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
+const COLORREF kPickerWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
 const int kFirstGrey = 240, kGreyStep = 15, kGreyCount = 15;
 
 // The unit steps between the cells of a ring, one direction after the other.
@@ -32,14 +32,14 @@ Cell MakeCell(int x, int y, int nSize, COLORREF clrExact, BOOL bSnap)
 
 int UnitToChannel(double dblValue)
 {
-    const int n = (int)(dblValue * kMaxChannel + 0.5);
-    return n < 0 ? 0 : (n > kMaxChannel ? kMaxChannel : n);
+    const int n = (int)(dblValue * kPickerMaxChannel + 0.5);
+    return n < 0 ? 0 : (n > kPickerMaxChannel ? kPickerMaxChannel : n);
 }
 
 int SnapChannel(int n)
 {
     if (n < kSnapTolerance) return 0;
-    if (n > kMaxChannel - kSnapTolerance) return kMaxChannel;
+    if (n > kPickerMaxChannel - kSnapTolerance) return kPickerMaxChannel;
     if (std::abs(n - 128) < kSnapTolerance) return 128;
     if (std::abs(n - 192) < kSnapTolerance) return 192;
     return n;
@@ -75,7 +75,7 @@ std::vector<Cell> Honeycomb(const CRect& rectClient)
 
     std::vector<Cell> cells;
     cells.reserve(kHoneycombCells);
-    cells.push_back(MakeCell(ptCentre.x, ptCentre.y, s, kWhite, TRUE));
+    cells.push_back(MakeCell(ptCentre.x, ptCentre.y, s, kPickerWhite, TRUE));
     for (int r = 1; r <= kHoneycombRings; ++r) {
         int x = ptCentre.x + r * s, y = ptCentre.y;
         const double dblLuminance = (7.0 - r) / 7.0 + 0.1;
@@ -108,7 +108,7 @@ std::vector<Cell> GreyRow(const CRect& rectClient)
     const int nRowWidth = 3 * s + (kGreyCount - 1) * (s / 2) + 3 * s;
     const int xLeft = rectClient.left + (rectClient.Width() - nRowWidth) / 2;
     std::vector<Cell> cells;
-    cells.push_back(MakeCell(xLeft + s, yCentre, 2 * s, kWhite, FALSE));
+    cells.push_back(MakeCell(xLeft + s, yCentre, 2 * s, kPickerWhite, FALSE));
     int x = xLeft + 3 * s;
     for (int i = 0; i < kGreyCount; ++i) {
         const int v = kFirstGrey - i * kGreyStep;

@@ -12,12 +12,12 @@
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
+#include "framework/AfxMsgMap.h"
 
 namespace ZAVPPickerShared
 {
 namespace
 {
-const UINT kSetMessageString = 0x0362;                         // WM_SETMESSAGESTRING
 const DWORD kStandardDialogFlags = CC_FULLOPEN | CC_ANYCOLOR;  // 0x102
 }  // namespace
 
@@ -34,13 +34,14 @@ void SendPrompt(HWND hwndBar, UINT uiPrompt)
     if (hwndBar == nullptr) return;
     HWND hwnd = ::GetWindow(hwndBar, GW_OWNER);
     if (hwnd == nullptr) hwnd = ::GetParent(hwndBar);
-    if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, uiPrompt, 0);
+    if (hwnd != nullptr) ::SendMessageA(hwnd, WM_SETMESSAGESTRING, uiPrompt, 0);
 }
 
 UINT PromptFor(UINT uiCmdId, UINT uiBarCommand)
 {
-    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == kIdlePrompt || uiBarCommand == (UINT)-1;
-    return bIdle ? kIdlePrompt : uiBarCommand;
+    const BOOL bIdle = uiCmdId == (UINT)-1 || uiCmdId == AFX_IDS_IDLEMESSAGE ||
+                       uiBarCommand == (UINT)-1;
+    return bIdle ? AFX_IDS_IDLEMESSAGE : uiBarCommand;
 }
 
 INT_PTR CustomToolTipHitTest(CZAVPToolBar* pBar, CPoint point, TOOLINFOA* pTI)

@@ -33,7 +33,7 @@ namespace
 const UINT_PTR kAutoRepeatTimer = 1;
 const int kImageGap = 5;        // image column = image width + this
 const int kContentMargin = 10;  // SizeToContent: around the content
-const COLORREF kLightGray = RGB(0xC0, 0xC0, 0xC0);
+const COLORREF kButtonLightGray = RGB(0xC0, 0xC0, 0xC0);
 const DWORD kButtonTypeMask = 0x0F;
 
 UINT ImageListColorFlag(int nBitsPerPixel)
@@ -170,7 +170,7 @@ void CZAVPButton::SetImage(HBITMAP hbmpImage, BOOL bAutoDestroy, HBITMAP hbmpHot
     Destroy(m_Image[set]);
     Destroy(m_ImageHot[set]);
     Destroy(m_ImageDisabled[set]);
-    const COLORREF clrTransparent = bMap3dColors ? kLightGray : ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF clrTransparent = bMap3dColors ? kButtonLightGray : ::GetSysColor(COLOR_BTNFACE);
 
     SIZE size = {0, 0};
     m_Image[set] = ImageListFrom(hbmpImage, clrTransparent, &size);

@@ -12,7 +12,7 @@
 
 namespace
 {
-const int kImageGap = 5;
+const int kDrawImageGap = 5;
 const int kTextIndent = 5;
 const int kFocusInset = 2;
 
@@ -113,7 +113,7 @@ void CZAVPButton::OnDraw(CDC* pDC, const CRect& rect, UINT uiState)
     CRect rectImage = rect;
     const BOOL bHasImage = m_sizeImage.cx > 0 && (m_nStdImageId >= 0 || ImagesFor(FALSE, FALSE));
     if (bHasImage) {
-        const int cxColumn = m_sizeImage.cx + kImageGap;
+        const int cxColumn = m_sizeImage.cx + kDrawImageGap;
         if (m_bRightImage) {
             rectImage.left = rectImage.right - cxColumn;
             rectText.right = rectImage.left;

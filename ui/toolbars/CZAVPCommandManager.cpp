@@ -5,6 +5,7 @@
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/ZAVPLibraryNames.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
@@ -12,8 +13,6 @@ const UINT kHashTableSize = 17;
 const WORD kLongCountEscape = 0xFFFF;  // a 32-bit count follows
 const char kCommandManagerKey[] = "%sZAVCommandManager";
 const char kCommandsWithoutImagesValue[] = "CommandsWithoutImages";
-
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
 CString CommandManagerPath(LPCSTR lpszProfileName)
 {

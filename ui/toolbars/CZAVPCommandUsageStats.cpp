@@ -11,7 +11,7 @@
 
 namespace
 {
-const UINT kHashTableSize = 17;
+const UINT kUsageHashSize = 17;
 const UINT kPercent = 100;
 }  // namespace
 
@@ -20,7 +20,7 @@ UINT CZAVPCommandUsageStats::m_nStartCount = 0;
 
 CZAVPCommandUsageStats::CZAVPCommandUsageStats() : m_nTotalUsage(0)
 {
-    m_CommandsUsage.InitHashTable(kHashTableSize);
+    m_CommandsUsage.InitHashTable(kUsageHashSize);
 }
 
 void CZAVPCommandUsageStats::AddUse(UINT nCommand)

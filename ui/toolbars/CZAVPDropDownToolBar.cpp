@@ -5,13 +5,13 @@
 #include "ui/toolbars/CZAVPDropDownFrame.h"
 #include "ui/toolbars/CZAVPDropDownToolbarButton.h"
 #include "ui/toolbars/ZAVPMouseLeave.h"
+#include "framework/CWinApp.h"
+#include "framework/AfxMsgMap.h"
 
 IMPLEMENT_SERIAL(CZAVPDropDownToolBar, CZAVPToolBar, VERSIONABLE_SCHEMA | 1)
 
 namespace
 {
-const UINT kIdlePrompt = 0xE001;       // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x362;  // WM_SETMESSAGESTRING
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CZAVPDropDownToolBar, CZAVPToolBar)
@@ -137,8 +137,8 @@ void CZAVPDropDownToolBar::OnMouseMove(UINT nFlags, CPoint point)
     }
     CWnd* pOwner = GetOwner();
     if (pOwner != nullptr) {
-        const UINT uiPrompt = iHit >= 0 ? GetButton(iHit)->m_nID : kIdlePrompt;
-        pOwner->SendMessage(kSetMessageString, uiPrompt);
+        const UINT uiPrompt = iHit >= 0 ? GetButton(iHit)->m_nID : AFX_IDS_IDLEMESSAGE;
+        pOwner->SendMessage(WM_SETMESSAGESTRING, uiPrompt);
     }
     ::UpdateWindow(m_hWnd);
 }

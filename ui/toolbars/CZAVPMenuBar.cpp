@@ -26,6 +26,7 @@
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "framework/CDocTemplate.h"
 #include "ui/toolbars/CZAVPPopupMenuBar.h"
+#include "framework/CControlBar.h"
 
 IMPLEMENT_SERIAL(CZAVPMenuBar, CZAVPToolBar, VERSIONABLE_SCHEMA | 1)
 
@@ -39,16 +40,11 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const DWORD kFlatStyle = 0x800;        // TBSTYLE_FLAT
-const DWORD kHideInPlace = 0x0008;     // CBRS_HIDE_INPLACE, added when the window is made
-const UINT kIdlePrompt = 0xE001;       // AFX_IDS_IDLEMESSAGE
-const int kMaxMenuText = 1024;         // longest item text read from a menu
-const int kWindowButtonGap = 1;        // between the window buttons of an MDI child
-const int kFontRowShrink = 2;          // a text row is the menu font's text height less this
-const int kFullLength = 0xFFFF;        // the bar asks for its whole row
-const DWORD kModeHorz = 2;             // LM_HORZ
-const DWORD kModeStretch = 1;          // LM_STRETCH
-const DWORD kOrientHorzBits = 0xA000;  // CBRS_ORIENT_HORZ
+const DWORD kHideInPlace = 0x0008;  // CBRS_HIDE_INPLACE, added when the window is made
+const int kMaxMenuText = 1024;      // longest item text read from a menu
+const int kWindowButtonGap = 1;     // between the window buttons of an MDI child
+const int kFontRowShrink = 2;       // a text row is the menu font's text height less this
+const int kFullLength = 0xFFFF;     // the bar asks for its whole row
 
 bool IsMenuButton(const CZAVPToolbarButton* pButton)
 {
@@ -56,7 +52,7 @@ bool IsMenuButton(const CZAVPToolbarButton* pButton)
 }
 
 // The text of a menu item by position, or an empty string.
-CString MenuItemText(HMENU hMenu, int iItem)
+CString MenuBarItemText(HMENU hMenu, int iItem)
 {
     CString strText;
     const int nLength = ::GetMenuStringA(hMenu, (UINT)iItem, strText.GetBuffer(kMaxMenuText),
@@ -106,14 +102,14 @@ CFont& CZAVPMenuBar::GetMenuFont(BOOL bHorz)
 
 BOOL CZAVPMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
-    return CreateEx(pParentWnd, kFlatStyle, dwStyle, CRect(1, 1, 1, 1), nID);
+    return CreateEx(pParentWnd, TBSTYLE_FLAT, dwStyle, CRect(1, 1, 1, 1), nID);
 }
 
 BOOL CZAVPMenuBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
                             UINT nID)
 {
     m_pParentWnd = pParentWnd;
-    return CZAVPToolBar::CreateEx(pParentWnd, dwCtrlStyle | kFlatStyle, dwStyle, rcBorders, nID);
+    return CZAVPToolBar::CreateEx(pParentWnd, dwCtrlStyle | TBSTYLE_FLAT, dwStyle, rcBorders, nID);
 }
 
 int CZAVPMenuBar::OnCreate(LPCREATESTRUCT lpcs)
@@ -137,7 +133,7 @@ void CZAVPMenuBar::AppendItemsOf(HMENU hMenu, CObList& list)
     for (int i = 0; i < nItems; ++i) {
         const UINT uiState = ::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION);
         const UINT uiID = ::GetMenuItemID(hMenu, i);
-        CString strText = MenuItemText(hMenu, i);
+        CString strText = MenuBarItemText(hMenu, i);
         CZAVPToolbarButton* pButton = nullptr;
         if (uiState & MF_SEPARATOR) {
             pButton = new CZAVPToolbarButton;
@@ -296,7 +292,7 @@ BOOL CZAVPMenuBar::OnSendCommand(const CZAVPToolbarButton* pButton)
 int CZAVPMenuBar::GetRowHeight() const
 {
     if (m_bHaveImages) return CZAVPToolBar::GetRowHeight();
-    const BOOL bHorz = (GetBarStyle() & kOrientHorzBits) != 0;
+    const BOOL bHorz = (GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
     const int nText = (bHorz ? globalData.m_nTextHeightHorz : globalData.m_nTextHeightVert) -
                       kFontRowShrink;
     return std::max<int>(nText, bHorz ? GetImageSize().cy : GetImageSize().cx);
@@ -335,7 +331,7 @@ CSize CZAVPMenuBar::CalcLayout(DWORD dwMode, int nLength)
         return CZAVPToolBar::CalcLayout(dwMode, nLength);
 
     // Docked: the whole length of the row, less the bar's own insets.
-    const BOOL bHorz = (dwMode & kModeHorz) != 0;
+    const BOOL bHorz = (dwMode & LM_HORZ) != 0;
     CRect rectRow;
     if (CWnd* pDockBar = reinterpret_cast<CWnd*>(GetParentDockBar()))
         pDockBar->GetClientRect(rectRow);
@@ -355,7 +351,7 @@ CSize CZAVPMenuBar::CalcLayout(DWORD dwMode, int nLength)
         size.cx -= rectInsets.Width();
         size.cy = nLengthRow;
     }
-    (void)kModeStretch;
+    (void)LM_STRETCH;
     UpdateMnemonics();
     return size;
 }
@@ -445,7 +441,7 @@ void CZAVPMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CZAVPMenuBar::OnSetFocus(CWnd* pOldWnd)
 {
     CZAVPToolBar::OnSetFocus(pOldWnd);
-    ShowCommandMessageString(kIdlePrompt);
+    ShowCommandMessageString(AFX_IDS_IDLEMESSAGE);
     if (m_iHighlighted < 0) {
         // A bar that takes the focus as one of its menus opens (a click on it) keeps that menu
         // open: its item becomes the hot one, where another hot item would open its own menu.

@@ -88,7 +88,7 @@ CZAVPFrameWnd* LibraryFrameOf(CWnd* pTopFrame, CZAVPPopupMenu* pPopup)
     return dynamic_cast<CZAVPFrameWnd*>(TopFrameOf(pPopup));
 }
 
-RECT WorkAreaAt(POINT pt)
+RECT WorkAreaNear(POINT pt)
 {
     RECT rcWork = {};
     HMONITOR hMonitor = ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST);
@@ -619,7 +619,7 @@ void CZAVPPopupMenu::RecalcLayout(BOOL)
     req.x = m_bRightAlign ? ZAVPPopupFrame::RightAlignedLeft(m_xInitial, size.cx) : m_xInitial;
     req.y = m_yInitial;
     req.bRightAlign = m_bRightAlign;
-    req.rcWork = WorkAreaAt(POINT{m_xInitial, m_yInitial});
+    req.rcWork = WorkAreaNear(POINT{m_xInitial, m_yInitial});
     req.nBorder = nBorder;
     req.nDropDirection = m_nDropDirection;
     CZAVPPopupMenu* pParentPopup = GetParentPopupMenu();

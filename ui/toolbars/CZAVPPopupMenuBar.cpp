@@ -23,6 +23,7 @@
 #include "ui/toolbars/ZAVPMenuNavigation.h"
 #include "ui/toolbars/ZAVPMenuShowDelay.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
+#include "framework/AfxMsgMap.h"
 
 IMPLEMENT_SERIAL(CZAVPPopupMenuBar, CZAVPToolBar, 1)
 
@@ -44,7 +45,6 @@ int CZAVPPopupMenuBar::m_iLastCommandIndex = -1;
 namespace
 {
 const UINT kMenuBreakStyle = 0x20000000;
-const UINT kIdlePrompt = 0xE001;  // AFX_IDS_IDLEMESSAGE
 const int kShowAllDelayFactor = 2;
 
 int g_nMenuShowDelay = -1;  // read by the first popup bar of the process (UI thread only)
@@ -745,7 +745,7 @@ void CZAVPPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CZAVPToolbarButton
     CWnd* pOwner = m_hWnd != nullptr ? GetOwner() : nullptr;
     CWnd* pPrompt = pMessageWnd != nullptr ? pMessageWnd : pOwner;
     if (pPrompt != nullptr && pPrompt->GetSafeHwnd() != nullptr)
-        pPrompt->SendMessage(WM_SETMESSAGESTRING, kIdlePrompt);
+        pPrompt->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
 
     // The bar holding the first button of the chain drops its highlight.
     CZAVPToolBar* pTopBar = nullptr;

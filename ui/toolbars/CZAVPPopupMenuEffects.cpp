@@ -17,7 +17,7 @@ namespace
 const UINT_PTR kAnimationTimer = 1;
 const UINT_PTR kScrollTimer = 2;
 const int kShadowMinBrightness = 100;
-const int kShadowMaxBrightness = 65;
+const int kMenuShadowBrightness = 65;
 const UINT kShowBarNoRedraw = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW |
                               SWP_NOACTIVATE | SWP_SHOWWINDOW;  // 0x5F
 const UINT kRepaintUncovered = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
@@ -142,7 +142,7 @@ void CZAVPPopupMenu::DrawFrame(CDC* pDC)
         CRect rectExclude;
         rectExclude.SetRectEmpty();
         pManager->OnDrawMenuShadow(pDC, rectMenu, rectExclude, m_iShadowSize, kShadowMinBrightness,
-                                   kShadowMaxBrightness, &m_bmpShadowBottom, &m_bmpShadowRight);
+                                   kMenuShadowBrightness, &m_bmpShadowBottom, &m_bmpShadowRight);
     }
     pDC->FillSolidRect(rectMenu, globalData.clrBtnFace);
     pManager->OnDrawMenuBorder(pDC, this, rectMenu);

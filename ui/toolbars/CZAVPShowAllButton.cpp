@@ -17,7 +17,7 @@ IMPLEMENT_SERIAL(CZAVPShowAllButton, CZAVPToolbarMenuButton, VERSIONABLE_SCHEMA 
 namespace
 {
 const int kWidth = 50;
-const int kShowAllDelayFactor = 2;
+const int kShowAllButtonDelayFactor = 2;
 }  // namespace
 
 void CZAVPShowAllButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip*, BOOL, BOOL,
@@ -51,7 +51,7 @@ BOOL CZAVPShowAllButton::OnClick(CWnd*, BOOL bDelay)
     if (!bDelay) {
         if (CZAVPPopupMenu* pPopup = pBar->GetPopupMenu()) pPopup->ShowAllCommands();
     } else if (CZAVPToolBar::m_bShowAllMenusAfterDelay) {
-        pBar->StartPopupMenuTimer(this, kShowAllDelayFactor);
+        pBar->StartPopupMenuTimer(this, kShowAllButtonDelayFactor);
     }
     return TRUE;
 }

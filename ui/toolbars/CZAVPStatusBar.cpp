@@ -36,7 +36,7 @@ namespace
 const int kStretchIndex = 255;      // GetPanePtr: the first stretching pane
 const int kMessagePaneDivisor = 4;  // the message pane is a quarter of the screen wide
 const int kHeightMargin = 4;
-const int kFullLength = 32767;
+const int kStatusFullLength = 32767;
 const UINT kBordersOfBottomBar = 0x0F80;
 const DWORD kBottomWithTopBorder = 0x8200;
 
@@ -298,7 +298,7 @@ CSize CZAVPStatusBar::CalcFixedLayout(BOOL, BOOL bHorz)
     for (int i = 0; i < GetCount(); ++i) cyContent = std::max(cyContent, GetPanePtr(i)->cyIcon);
     CRect rectInsets(0, 0, 0, 0);
     CalcInsideRect(rectInsets, bHorz);
-    return CSize(kFullLength, cyContent - rectInsets.Height() + kHeightMargin);
+    return CSize(kStatusFullLength, cyContent - rectInsets.Height() + kHeightMargin);
 }
 
 void CZAVPStatusBar::DoPaint(CDC* pDCPaint)

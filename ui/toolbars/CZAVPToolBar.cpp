@@ -19,6 +19,8 @@
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
+#include "framework/AfxMsgMap.h"
 
 IMPLEMENT_SERIAL(CZAVPToolBar, CZAVPBaseToolBar, VERSIONABLE_SCHEMA | 1)
 
@@ -56,7 +58,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const DWORD kFlatStyle = 0x800;        // TBSTYLE_FLAT
 const DWORD kNoDivider = 0x4C;         // CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE
 const DWORD kNoMoveY = 0x2;            // CCS_NOMOVEY
 const UINT kToolBarWindowId = 0xE800;  // AFX_IDW_TOOLBAR
@@ -66,8 +67,6 @@ const UINT kCheckStyle = TBBS_CHECKBOX;
 const UINT kSystemCommandFirst = 0xF000;
 const UINT kSystemCommandEnd = 0xF1F0;
 const UINT kMdiWindowFirst = 0xFF00;
-const UINT kIdlePrompt = 0xE001;        // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x0362;  // WM_SETMESSAGESTRING
 const UINT kSystemPromptBase = 0xEF00;
 const UINT kMdiPrompt = 0xEF1F;
 const UINT kHelpPromptA = (UINT)-1;
@@ -108,14 +107,12 @@ CString RegisterToolBarClass()
 // The prompt id shown in the status bar for a command.
 UINT PromptId(UINT uiCmdId)
 {
-    if (uiCmdId == kHelpPromptA || uiCmdId == kHelpPromptB) return kIdlePrompt;
+    if (uiCmdId == kHelpPromptA || uiCmdId == kHelpPromptB) return AFX_IDS_IDLEMESSAGE;
     if (uiCmdId >= kSystemCommandFirst && uiCmdId < kSystemCommandEnd)
         return kSystemPromptBase + (uiCmdId - kSystemCommandFirst) / 16;
     if (uiCmdId >= kMdiWindowFirst) return kMdiPrompt;
     return uiCmdId;
 }
-
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
 // The image block of the short loading calls, which name no large images.
 CZAVPToolBarImageIds ImageIds(UINT uiHot, UINT uiCold, UINT uiMenu, UINT uiDisabled,
@@ -208,7 +205,7 @@ CZAVPToolBar::~CZAVPToolBar()
 
 BOOL CZAVPToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
-    return CreateEx(pParentWnd, kFlatStyle, dwStyle, CRect(1, 1, 1, 1), nID);
+    return CreateEx(pParentWnd, TBSTYLE_FLAT, dwStyle, CRect(1, 1, 1, 1), nID);
 }
 
 BOOL CZAVPToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders,
@@ -693,7 +690,7 @@ void CZAVPToolBar::ShowCommandMessageString(UINT uiCmdId)
         if (pParent != nullptr && !pParent->IsFrameWnd())
             if (CFrameWnd* pFrame = GetParentFrame()) hwnd = pFrame->GetSafeHwnd();
     }
-    if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, PromptId(uiCmdId), 0);
+    if (hwnd != nullptr) ::SendMessageA(hwnd, WM_SETMESSAGESTRING, PromptId(uiCmdId), 0);
 }
 
 void CZAVPToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)

@@ -21,13 +21,12 @@
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/toolbars/CZAVPToolbarDropSource.h"
 #include "ui/toolbars/ZAVPCustomizeDrag.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
 const int kMarkerPenWidth = 1;
 const int kKeyboardMenuOffset = 5;  // a keyboard-invoked menu opens this far into the bar
-
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 
 // The toolbar (not locked, with a window) under a screen point, or null.
 CZAVPToolBar* ToolBarAt(CPoint ptScreen)

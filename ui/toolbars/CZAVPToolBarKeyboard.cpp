@@ -9,10 +9,11 @@
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
 #include "ui/toolbars/CZAVPToolbarSystemMenuButton.h"
 #include "ui/toolbars/ZAVPMenuSound.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
 {
-bool IsMenuButton(const CZAVPToolbarButton* pButton)
+bool IsMenuButtonForKeys(const CZAVPToolbarButton* pButton)
 {
     return ZAVPIsKindOf(pButton, RUNTIME_CLASS(CZAVPToolbarMenuButton)) != FALSE;
 }
@@ -23,12 +24,10 @@ bool IsSystemMenuButton(const CZAVPToolbarButton* pButton)
            pButton->GetRuntimeClass() == RUNTIME_CLASS(CZAVPToolbarSystemMenuButton);
 }
 
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
-
 // The popup window a menu button has open, or null.
 CWnd* OpenPopupOf(CZAVPToolbarButton* pButton)
 {
-    if (!IsMenuButton(pButton)) return nullptr;
+    if (!IsMenuButtonForKeys(pButton)) return nullptr;
     CZAVPPopupMenu* pPopup = static_cast<CZAVPToolbarMenuButton*>(pButton)->m_pPopupMenu;
     return pPopup != nullptr && pPopup->GetSafeHwnd() != nullptr ? pPopup : nullptr;
 }
@@ -45,7 +44,7 @@ CZAVPToolbarButton* CZAVPToolBar::GetDroppedDownButton(int* piIndex) const
     int i = 0;
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; ++i) {
         CZAVPToolbarButton* pButton = static_cast<CZAVPToolbarButton*>(m_Buttons.GetNext(pos));
-        if (IsMenuButton(pButton) && pButton->IsDroppedDown()) {
+        if (IsMenuButtonForKeys(pButton) && pButton->IsDroppedDown()) {
             if (piIndex != nullptr) *piIndex = i;
             return pButton;
         }
@@ -66,7 +65,7 @@ void CZAVPToolBar::SetHot(int iHot)
     int iDropped = -1;
     CZAVPToolbarButton* pDropped = m_bMenuMode ? nullptr : GetDroppedDownButton(&iDropped);
     CZAVPToolbarButton* pNew = GetButton(iHot);
-    if (pDropped != nullptr && pNew != nullptr && iHot != iDropped && IsMenuButton(pNew)) {
+    if (pDropped != nullptr && pNew != nullptr && iHot != iDropped && IsMenuButtonForKeys(pNew)) {
         pDropped->OnCancelMode();
         InvalidateButton(iDropped);
         if (!(IsCustomizeMode() && IsSystemMenuButton(pNew))) pNew->OnClick(this, FALSE);
@@ -96,7 +95,7 @@ BOOL CZAVPToolBar::TranslateChar(UINT nChar)
     CZAVPToolbarButton* pButton = GetButton(iButton);
     if (pButton == nullptr) return FALSE;
 
-    if (IsMenuButton(pButton)) {
+    if (IsMenuButtonForKeys(pButton)) {
         // Opened from the keyboard, a menu appears at once.
         ScopedValue<int> noAnimation(m_nMenuAnimation, 0);
         if (!pButton->IsDroppedDown()) pButton->OnClick(this, FALSE);
@@ -127,7 +126,7 @@ int NextMenuButton(const CZAVPToolBar& bar, int iFrom, int nStep)
     for (int n = 1; n < nCount; ++n) {
         const int i = ((iFrom + nStep * n) % nCount + nCount) % nCount;
         const CZAVPToolbarButton* pButton = bar.GetButton(i);
-        if (IsMenuButton(pButton) && (pButton->m_nStyle & TBBS_DISABLED) == 0) return i;
+        if (IsMenuButtonForKeys(pButton) && (pButton->m_nStyle & TBBS_DISABLED) == 0) return i;
     }
     return -1;
 }

@@ -9,17 +9,15 @@
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
+#include "framework/CControlBar.h"
 
 namespace
 {
-const DWORD kModeStretch = 1;    // LM_STRETCH
-const DWORD kModeHorz = 2;       // LM_HORZ
 const DWORD kModeMRUWidth = 4;   // LM_MRUWIDTH
 const DWORD kModeHorzDock = 8;   // LM_HORZDOCK
 const DWORD kModeVertDock = 16;  // LM_VERTDOCK
 const DWORD kModeLengthY = 32;   // LM_LENGTHY
 const DWORD kModeCommit = 64;    // LM_COMMIT
-const DWORD kOrientHorzBits = 0xA000;
 
 // Selects the bar font for an orientation into a DC for as long as it lives.
 class BarFont
@@ -85,7 +83,7 @@ int CZAVPToolBar::GetRowHeight() const
         nHeight = m_sizeMenuButton.cy > 0 ? m_sizeMenuButton.cy : m_sizeButton.cy;
     else
         nHeight = GetButtonSize().cy;
-    const BOOL bHorz = (GetBarStyle() & kOrientHorzBits) != 0;
+    const BOOL bHorz = (GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
     return std::max(nHeight, bHorz ? m_nMinRowHeightHorz : m_nMinRowHeightVert);
 }
 
@@ -170,7 +168,7 @@ CSize CZAVPToolBar::CalcSize(BOOL bVertDock)
 
 CSize CZAVPToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    return CalcLayout((bStretch ? kModeStretch : 0) | (bHorz ? kModeHorz : 0));
+    return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0));
 }
 
 BOOL CZAVPToolBar::NeedsCustomizeButton() const
@@ -185,7 +183,7 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
     // Whether buttons will be hidden is the placing's to find out, after this size.
     if (m_pCustomizeBtn != nullptr) m_pCustomizeBtn->m_bHasHiddenButtons = FALSE;
     CalcMaxButtonHeight();
-    const BOOL bHorz = (dwMode & kModeHorz) != 0;
+    const BOOL bHorz = (dwMode & LM_HORZ) != 0;
     const DWORD dwStyle = GetBarStyle();
     CRect rectBorders(0, 0, 0, 0);
     CalcInsideRect(rectBorders, bHorz);  // negative insets
@@ -215,7 +213,7 @@ CSize CZAVPToolBar::CalcLayout(DWORD dwMode, int nLength)
 
     size.cx -= rectBorders.Width();
     size.cy -= rectBorders.Height();
-    size = ZAVPToolBarLayout::FixedSize(size, (dwMode & kModeStretch) != 0, bHorz != FALSE,
+    size = ZAVPToolBarLayout::FixedSize(size, (dwMode & LM_STRETCH) != 0, bHorz != FALSE,
                                         m_nMaxStretchLength);
     UpdateMnemonics();
     return size;

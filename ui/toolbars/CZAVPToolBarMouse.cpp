@@ -13,13 +13,12 @@
 #include "ui/toolbars/ZAVPMenuSound.h"
 #include "ui/toolbars/ZAVPMouseLeave.h"
 #include "ui/toolbars/ZAVPBufferedPaint.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
+#include "framework/AfxMsgMap.h"
 
 namespace
 {
-const UINT kIdlePrompt = 0xE001;  // AFX_IDS_IDLEMESSAGE
-const UINT kSetMessageString = 0x0362;
 
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
 }  // namespace
 
 // ---- painting
@@ -169,7 +168,7 @@ void CZAVPToolBar::ClearHighlight()
         ::UpdateWindow(m_hWnd);
         HWND hwnd = ::GetWindow(m_hWnd, GW_OWNER);
         if (hwnd == nullptr) hwnd = ::GetParent(m_hWnd);
-        if (hwnd != nullptr) ::SendMessageA(hwnd, kSetMessageString, kIdlePrompt, 0);
+        if (hwnd != nullptr) ::SendMessageA(hwnd, WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
     }
     RestoreFocus();
 }
@@ -220,7 +219,7 @@ void CZAVPToolBar::OnMouseMove(UINT nFlags, CPoint point)
         if (iHit >= 0)
             ShowCommandMessageString(GetButton(iHit)->m_nID);
         else if (m_iButtonCapture < 0)
-            ShowCommandMessageString(kIdlePrompt);
+            ShowCommandMessageString(AFX_IDS_IDLEMESSAGE);
         SetHot(iHit);  // repaints both; over another menu button an open menu follows
     }
 
@@ -252,7 +251,7 @@ void CZAVPToolBar::OnMouseLeave()
         m_iHighlighted = -1;
         m_iHot = -1;
         InvalidateButton(iOld);
-        if (m_iButtonCapture < 0) ShowCommandMessageString(kIdlePrompt);
+        if (m_iButtonCapture < 0) ShowCommandMessageString(AFX_IDS_IDLEMESSAGE);
     }
 }
 
@@ -315,7 +314,7 @@ void CZAVPToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         if (nNewStyle & TBBS_INDETERMINATE) nNewStyle &= ~TBBS_INDETERMINATE;
         nNewStyle ^= TBBS_CHECKED;
     }
-    ShowCommandMessageString(kIdlePrompt);
+    ShowCommandMessageString(AFX_IDS_IDLEMESSAGE);
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
     m_iHot = -1;

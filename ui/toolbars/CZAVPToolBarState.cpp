@@ -20,8 +20,8 @@
 
 namespace
 {
-const UINT kArchiveBuffer = 4096;
-const UINT kGrowBytes = 1024;
+const UINT kToolBarArchiveBuffer = 4096;
+const UINT kToolBarGrowBytes = 1024;
 const int kMRUWidthMajor = 6;  // the MRU width is stored after 6.1
 const int kMRUWidthMinor = 2;
 const char kNameValue[] = "Name";
@@ -161,9 +161,9 @@ BOOL CZAVPToolBar::SaveState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     if (nIndex == -1) nIndex = (int)GetDlgCtrlID();
     std::vector<BYTE> bytes;
     try {
-        CMemFile file(kGrowBytes);
+        CMemFile file(kToolBarGrowBytes);
         {
-            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            CArchive ar(&file, CArchive::store, kToolBarArchiveBuffer);
             Serialize(ar);
             ar.Close();
         }
@@ -210,7 +210,7 @@ BOOL CZAVPToolBar::LoadState(LPCSTR lpszProfileName, int nIndex, UINT uiID)
     BOOL bSerialized = FALSE;
     try {
         CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kToolBarArchiveBuffer);
         Serialize(ar);
         bSerialized = TRUE;
     } catch (CException* e) {

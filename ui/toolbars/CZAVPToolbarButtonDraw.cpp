@@ -20,16 +20,16 @@
 
 namespace
 {
-const int kTextMargin = 6;
-const int kTextOffset = 3;
-const int kTextGap = 3;
-const UINT kPressedOrChecked = TBBS_CHECKED | TBBS_PRESSED;
-const UINT kNoShadowStates = TBBS_CHECKED | TBBS_PRESSED | TBBS_DISABLED;
-const UINT kNoHotBorderStates = TBBS_CHECKED | TBBS_DISABLED | TBBS_INDETERMINATE;
-const UINT kClipboardBuffer = 4096;
-const char kClipboardFormat[] = "ZAVToolbarButton%lx";
+const int kDrawTextMargin = 6;
+const int kDrawTextOffset = 3;
+const int kDrawTextGap = 3;
+const UINT kDrawPressedOrChecked = TBBS_CHECKED | TBBS_PRESSED;
+const UINT kDrawNoShadowStates = TBBS_CHECKED | TBBS_PRESSED | TBBS_DISABLED;
+const UINT kDrawNoHotBorderStates = TBBS_CHECKED | TBBS_DISABLED | TBBS_INDETERMINATE;
+const UINT kDrawClipboardBuffer = 4096;
+const char kDrawClipboardFormat[] = "ZAVToolbarButton%lx";
 
-CZAVPUserTool* UserToolOf(UINT uiCmd)
+CZAVPUserTool* UserToolFor(UINT uiCmd)
 {
     return g_pUserToolsManager != nullptr ? g_pUserToolsManager->FindTool(uiCmd) : nullptr;
 }
@@ -44,7 +44,7 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
     FillInterior(pDC, rect, bHighlight);
 
     CSize sizeImage = pImages != nullptr ? CSize(pImages->GetImageSize()) : CSize(0, 0);
-    CZAVPUserTool* pUserTool = m_bUserButton ? nullptr : UserToolOf(m_nID);
+    CZAVPUserTool* pUserTool = m_bUserButton ? nullptr : UserToolFor(m_nID);
     if (pUserTool != nullptr)
         sizeImage = CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
 
@@ -58,17 +58,17 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
     const CString strDrawn = ZAVPButtonText::StripMnemonics(m_strText);
     int cxTextPart = 0;
     if (m_bText && !m_strText.IsEmpty() && !bTextBelow)
-        cxTextPart = pDC->GetTextExtent(strDrawn, strDrawn.GetLength()).cx + kTextMargin;
+        cxTextPart = pDC->GetTextExtent(strDrawn, strDrawn.GetLength()).cx + kDrawTextMargin;
 
     CSize sizeArea;
     if (bTextBelow)
-        sizeArea = CSize(rectInner.Width(), sizeImage.cy + kTextMargin);
+        sizeArea = CSize(rectInner.Width(), sizeImage.cy + kDrawTextMargin);
     else if (bHorz)
         sizeArea = CSize(rectInner.Width() - cxTextPart, rectInner.Height());
     else
         sizeArea = CSize(rectInner.Width(), rectInner.Height() - cxTextPart);
     CPoint ptImage((sizeArea.cx - sizeImage.cx) / 2, (sizeArea.cy - sizeImage.cy) / 2);
-    CPoint ptText(kTextOffset, kTextOffset);
+    CPoint ptText(kDrawTextOffset, kDrawTextOffset);
     if (cxTextPart > 0) {
         TEXTMETRICA tm = {};
         ::GetTextMetricsA(pDC->GetSafeHdc(), &tm);
@@ -80,9 +80,9 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
 
     const BOOL bShadowHot = bHighlight && !bCustomizeMode && !IsDroppedDown() &&
                             pManager->m_bShadowHighlightedImage &&
-                            (m_nStyle & kNoShadowStates) == 0;
-    if ((m_nStyle & kPressedOrChecked) && !bCustomizeMode && !pManager->m_bShadowHighlightedImage &&
-        pManager->IsOffsetPressedButton())
+                            (m_nStyle & kDrawNoShadowStates) == 0;
+    if ((m_nStyle & kDrawPressedOrChecked) && !bCustomizeMode &&
+        !pManager->m_bShadowHighlightedImage && pManager->IsOffsetPressedButton())
     {
         ptImage.Offset(1, 1);
         ptText.y += 1;
@@ -112,24 +112,24 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
         int state = CZAVPVisualManager::ButtonsIsRegular;
         if (bHighlight)
             state = CZAVPVisualManager::ButtonsIsHighlighted;
-        else if (m_nStyle & kPressedOrChecked)
+        else if (m_nStyle & kDrawPressedOrChecked)
             state = CZAVPVisualManager::ButtonsIsPressed;
         const COLORREF clrOld = pDC->SetTextColor(pManager->GetToolbarButtonTextColor(this, state));
         const int nOldMode = pDC->SetBkMode(TRANSPARENT);
         if (bTextBelow) {
             CRect rectText(rectInner.CenterPoint().x - m_sizeTextBelowCx / 2, 0,
                            rectInner.CenterPoint().x + m_sizeTextBelowCx / 2 + 1, rectInner.bottom);
-            rectText.top = rectInner.top + ptText.y + sizeImage.cy + kTextGap;
+            rectText.top = rectInner.top + ptText.y + sizeImage.cy + kDrawTextGap;
             if (m_bExtraSize) rectText.top += pManager->GetButtonExtraBorder().cy / 2;
             pDC->DrawText(m_strText, rectText, DT_CENTER | DT_WORDBREAK);
         } else if (bHorz) {
-            if (bShowImage) ptText.x += sizeImage.cx + kTextGap;
-            CRect rectText(rectInner.left + ptText.x + kTextGap, rectInner.top + ptText.y,
+            if (bShowImage) ptText.x += sizeImage.cx + kDrawTextGap;
+            CRect rectText(rectInner.left + ptText.x + kDrawTextGap, rectInner.top + ptText.y,
                            rectInner.right, rectInner.bottom);
             pDC->DrawText(m_strText, rectText, DT_SINGLELINE);
         } else {
             // Vertical bars select their vertical font: the text runs downward below the image.
-            if (bShowImage) ptText.y += sizeImage.cy + kTextGap;
+            if (bShowImage) ptText.y += sizeImage.cy + kDrawTextGap;
             const int x = rectInner.right - ptText.x;
             const int y = rectInner.top + ptText.y;
             ::ExtTextOutA(pDC->GetSafeHdc(), x, y, 0, nullptr, strDrawn, strDrawn.GetLength(),
@@ -153,9 +153,9 @@ void CZAVPToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CZAVPImageStrip* pI
     }
 
     if (!bCustomizeMode && DrawsHotBorder() && bDrawBorder) {
-        if (m_nStyle & kPressedOrChecked)
+        if (m_nStyle & kDrawPressedOrChecked)
             pManager->OnDrawButtonBorder(pDC, this, rect, CZAVPVisualManager::ButtonsIsPressed);
-        else if (bHighlight && (m_nStyle & kNoHotBorderStates) == 0)
+        else if (bHighlight && (m_nStyle & kDrawNoHotBorderStates) == 0)
             pManager->OnDrawButtonBorder(pDC, this, rect, CZAVPVisualManager::ButtonsIsHighlighted);
     }
 }
@@ -171,21 +171,21 @@ int CZAVPToolbarButton::OnDrawOnList(CDC* pDC, const CRect& rect, BOOL bSelected
     CZAVPImageStrip* pImages = m_bUserButton ? ZAVPSharedBarData::g_pUserImages
                                              : &CZAVPToolBar::m_Images;
     const CSize sizeImage = CZAVPToolBar::m_sizeImage;
-    const CRect rectImage(rect.left, rect.top, rect.left + sizeImage.cx + kTextMargin,
-                          rect.top + sizeImage.cy + kTextMargin);
-    if (CZAVPUserTool* pTool = m_bUserButton ? nullptr : UserToolOf(m_nID))
+    const CRect rectImage(rect.left, rect.top, rect.left + sizeImage.cx + kDrawTextMargin,
+                          rect.top + sizeImage.cy + kDrawTextMargin);
+    if (CZAVPUserTool* pTool = m_bUserButton ? nullptr : UserToolFor(m_nID))
         pTool->DrawToolIcon(pDC, rectImage);
     else if (pImages != nullptr && m_bImage && GetImage() >= 0) {
         CZAVPDrawState ds;
         if (pImages->PrepareDrawImage(ds)) {
-            pImages->Draw(pDC, rectImage.left + kTextOffset, rectImage.top + kTextOffset,
+            pImages->Draw(pDC, rectImage.left + kDrawTextOffset, rectImage.top + kDrawTextOffset,
                           GetImage());
             pImages->EndDrawImage(ds);
         }
     }
 
     CRect rectText = rect;
-    rectText.left = rectImage.right + kTextGap;
+    rectText.left = rectImage.right + kDrawTextGap;
     const COLORREF clrOld = pDC->SetTextColor(clrText);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(m_strText, rectText, DT_SINGLELINE | DT_VCENTER);
@@ -204,7 +204,7 @@ CLIPFORMAT CZAVPToolbarButton::GetClipboardFormat()
     static CLIPFORMAT s_cfButton = 0;
     if (s_cfButton == 0) {
         CString strFormat;
-        strFormat.Format(kClipboardFormat, (long)(LONG_PTR)AfxGetInstanceHandle());
+        strFormat.Format(kDrawClipboardFormat, (long)(LONG_PTR)AfxGetInstanceHandle());
         s_cfButton = (CLIPFORMAT)::RegisterClipboardFormatA(strFormat);
     }
     return s_cfButton;
@@ -216,7 +216,7 @@ BOOL CZAVPToolbarButton::PutOnDataSource(COleDataSource& data)
     try {
         CSharedFile file;
         {
-            CArchive ar(&file, CArchive::store, kClipboardBuffer);
+            CArchive ar(&file, CArchive::store, kDrawClipboardBuffer);
             ar.WriteClass(GetRuntimeClass());
             Serialize(ar);
             ar.Close();
@@ -237,7 +237,7 @@ CZAVPToolbarButton* CZAVPToolbarButton::CreateFromOleData(COleDataObject* pDataO
     try {
         pFile = pDataObject->GetFileData(GetClipboardFormat());
         if (pFile == nullptr) return nullptr;
-        CArchive ar(pFile, CArchive::load, kClipboardBuffer);
+        CArchive ar(pFile, CArchive::load, kDrawClipboardBuffer);
         // Only button classes: a foreign class record is refused before anything is created.
         CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CZAVPToolbarButton));
         if (pClass == nullptr) AfxThrowArchiveException(CArchiveException::badClass);

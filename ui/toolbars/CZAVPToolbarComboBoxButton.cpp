@@ -42,7 +42,7 @@ bool HasMenuIdField() { return ButtonRecordsFromVersion(kMenuIdFieldMajor, kMenu
 
 bool IsEditableStyle(DWORD dwStyle) { return (dwStyle & 3) == CBS_DROPDOWN; }
 
-CString WindowText(HWND hwnd)
+CString ComboWindowText(HWND hwnd)
 {
     CString str;
     const int nLength = ::GetWindowTextLengthA(hwnd);
@@ -449,7 +449,7 @@ BOOL CZAVPToolbarComboBoxButton::NotifyCommand(int iNotifyCode)
     case CBN_KILLFOCUS:
     case CBN_EDITUPDATE: return TRUE;
     case CBN_EDITCHANGE: {
-        m_strEdit = WindowText(m_pWndCombo->GetSafeHwnd());
+        m_strEdit = ComboWindowText(m_pWndCombo->GetSafeHwnd());
         const CString strText = m_strEdit;
         ForOtherButtons([&](CZAVPToolbarComboBoxButton& other) {
             other.m_strEdit = strText;
@@ -488,13 +488,13 @@ BOOL CZAVPToolbarComboBoxButton::SelectEntry(int iIndex, BOOL bNotify)
 void CZAVPToolbarComboBoxButton::SetEditText(const CString& strText)
 {
     if (m_pWndEdit == nullptr) return;
-    if (WindowText(m_pWndEdit->GetSafeHwnd()) != strText) m_pWndEdit->SetWindowText(strText);
+    if (ComboWindowText(m_pWndEdit->GetSafeHwnd()) != strText) m_pWndEdit->SetWindowText(strText);
 }
 
 void CZAVPToolbarComboBoxButton::OnEditEnter()
 {
     if (m_pWndEdit == nullptr || m_pWndCombo == nullptr) return;
-    m_strEdit = WindowText(m_pWndEdit->GetSafeHwnd());
+    m_strEdit = ComboWindowText(m_pWndEdit->GetSafeHwnd());
     m_pWndCombo->SetWindowText(m_strEdit);
     const HWND hwndBar = ::GetParent(m_pWndCombo->GetSafeHwnd());
     HWND hwndOwner = hwndBar != nullptr ? ::GetWindow(hwndBar, GW_OWNER) : nullptr;

@@ -24,14 +24,17 @@ IMPLEMENT_SERIAL(CZAVPToolbarEditBoxButton, CZAVPToolbarButton, VERSIONABLE_SCHE
 
 namespace
 {
-const int kMenuIdFieldMajor = 6;  // the menu id is stored from 6.41 on
-const int kMenuIdFieldMinor = 41;
+const int kEditMenuIdFieldMajor = 6;  // the menu id is stored from 6.41 on
+const int kEditMenuIdFieldMinor = 41;
 const int kEditVertMargin = 1;
-const int kListPictureMin = 8;
+const int kEditListPictureMin = 8;
 
-bool HasMenuIdField() { return ButtonRecordsFromVersion(kMenuIdFieldMajor, kMenuIdFieldMinor); }
+bool EditRecordHasMenuId()
+{
+    return ButtonRecordsFromVersion(kEditMenuIdFieldMajor, kEditMenuIdFieldMinor);
+}
 
-CString WindowText(HWND hwnd)
+CString EditWindowText(HWND hwnd)
 {
     CString str;
     const int nLength = ::GetWindowTextLengthA(hwnd);
@@ -57,7 +60,7 @@ CRect EditRect(const CRect& rectButton, int nLabelHeight, int nEditHeight)
 
 CRect ListPictureRect(const CRect& rectEntry, int nWidthLeft)
 {
-    CRect rect(rectEntry.right - std::max(kListPictureMin, nWidthLeft), rectEntry.top,
+    CRect rect(rectEntry.right - std::max(kEditListPictureMin, nWidthLeft), rectEntry.top,
                rectEntry.right, rectEntry.bottom);
     rect.DeflateRect(2, 3);
     return rect;
@@ -103,9 +106,9 @@ void CZAVPToolbarEditBoxButton::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         // The window holds what the user typed last; without a window the kept text is the
         // latest, and storing it keeps it (dropping it would lose the text of a hidden bar).
-        if (m_pWndEdit != nullptr) m_strContents = WindowText(m_pWndEdit->GetSafeHwnd());
+        if (m_pWndEdit != nullptr) m_strContents = EditWindowText(m_pWndEdit->GetSafeHwnd());
         ar << (DWORD)m_iWidth << m_dwStyle << m_strContents;
-        if (HasMenuIdField()) ar << (DWORD)m_uiMenuResID;
+        if (EditRecordHasMenuId()) ar << (DWORD)m_uiMenuResID;
         return;
     }
 
@@ -113,7 +116,7 @@ void CZAVPToolbarEditBoxButton::Serialize(CArchive& ar)
     DWORD dwWidth = 0, dwStyle = 0, dwMenu = m_uiMenuResID;
     CString strContents;
     ar >> dwWidth >> dwStyle >> strContents;
-    if (HasMenuIdField()) ar >> dwMenu;
+    if (EditRecordHasMenuId()) ar >> dwMenu;
     if ((int)dwWidth < 0 || (int)dwWidth > kMaxWidth || !IsSaneHostedStyle(dwStyle) ||
         strContents.GetLength() > kMaxContents)
         AfxThrowArchiveException(CArchiveException::badIndex);
@@ -134,7 +137,7 @@ void CZAVPToolbarEditBoxButton::CopyFrom(const CZAVPToolbarButton& s)
     m_iWidth = pSrc->m_iWidth;
     // The source's window may hold text its field has not seen yet.
     CString strText = pSrc->m_strContents;
-    if (pSrc->m_pWndEdit != nullptr) strText = WindowText(pSrc->m_pWndEdit->GetSafeHwnd());
+    if (pSrc->m_pWndEdit != nullptr) strText = EditWindowText(pSrc->m_pWndEdit->GetSafeHwnd());
     SetEditText(strText);
     m_uiMenuResID = pSrc->m_uiMenuResID;
 }
@@ -156,7 +159,7 @@ void CZAVPToolbarEditBoxButton::OnChangeParentWnd(CWnd* pWndParent)
     if (m_pWndEdit != nullptr) {
         const HWND hwndParent = ::GetParent(m_pWndEdit->GetSafeHwnd());
         if (pWndParent != nullptr && hwndParent == pWndParent->GetSafeHwnd()) return;
-        m_strContents = WindowText(m_pWndEdit->GetSafeHwnd());
+        m_strContents = EditWindowText(m_pWndEdit->GetSafeHwnd());
         DestroyEdit();
     }
     if (pWndParent == nullptr || pWndParent->GetSafeHwnd() == nullptr) return;
@@ -174,7 +177,7 @@ void CZAVPToolbarEditBoxButton::OnChangeParentWnd(CWnd* pWndParent)
         m_pWndEdit->SetWindowText(m_strContents);
         m_bChangingText = FALSE;
     } else
-        m_strContents = WindowText(m_pWndEdit->GetSafeHwnd());
+        m_strContents = EditWindowText(m_pWndEdit->GetSafeHwnd());
 }
 
 void CZAVPToolbarEditBoxButton::OnMove()
@@ -232,7 +235,7 @@ BOOL CZAVPToolbarEditBoxButton::OnClick(CWnd*, BOOL)
 BOOL CZAVPToolbarEditBoxButton::NotifyCommand(int iNotifyCode)
 {
     if (iNotifyCode != EN_CHANGE || m_pWndEdit == nullptr) return FALSE;
-    m_strContents = WindowText(m_pWndEdit->GetSafeHwnd());
+    m_strContents = EditWindowText(m_pWndEdit->GetSafeHwnd());
 
     CObList listButtons;
     if (CZAVPToolBar::GetCommandButtons(m_nID, listButtons) > 0) {

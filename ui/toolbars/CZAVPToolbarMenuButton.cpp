@@ -24,6 +24,7 @@
 #include "ui/toolbars/ZAVPMenuButtonGeometry.h"
 #include "ui/toolbars/ZAVPMenuModel.h"
 #include "ui/toolbars/ZAVPPopupPlacement.h"
+#include "ui/foundation/ZAVPWindowChecks.h"
 
 IMPLEMENT_SERIAL(CZAVPToolbarMenuButton, CZAVPToolbarButton, VERSIONABLE_SCHEMA | 1)
 
@@ -31,11 +32,9 @@ namespace
 {
 const int kPaletteFieldsMajor = 6;  // the palette fields are stored from 6.52 on
 const int kPaletteFieldsMinor = 52;
-const UINT kMenuBreakStyle = 0x20000000;
-const UINT kSystemCommandFirst = 0xF000;
-const UINT kSystemCommandEnd = 0xF1F0;
-
-bool IsRealCommand(UINT uiCmd) { return uiCmd != 0 && uiCmd != (UINT)-1; }
+const UINT kCommandsMenuBreak = 0x20000000;
+const UINT kMenuSysCommandFirst = 0xF000;
+const UINT kMenuSysCommandEnd = 0xF1F0;
 
 // Palette fields are stored by a workspace whose state version is 6.52 or later (or unknown).
 bool HasPaletteFields()
@@ -43,7 +42,7 @@ bool HasPaletteFields()
     return ButtonRecordsFromVersion(kPaletteFieldsMajor, kPaletteFieldsMinor);
 }
 
-void DeleteAll(CObList& list)
+void DeleteAllCommands(CObList& list)
 {
     while (!list.IsEmpty()) delete list.RemoveHead();
 }
@@ -56,7 +55,7 @@ CZAVPToolbarMenuButton* ButtonFromItem(const ZAVPMenuItem& item)
     pButton->m_strText = item.strText.c_str();
     if (item.IsSeparator()) pButton->m_nStyle |= TBBS_SEPARATOR;
     pButton->m_bDefault = item.bDefault;
-    if (item.bMenuBreak) pButton->m_nStyle |= kMenuBreakStyle;
+    if (item.bMenuBreak) pButton->m_nStyle |= kCommandsMenuBreak;
     if (item.IsSubMenu()) {
         if (g_pTearOffManager != nullptr)
             pButton->SetTearOffId(CZAVPTearOffManager::ParseTearOffName(pButton->m_strText));
@@ -80,7 +79,7 @@ ZAVPMenuItem CZAVPToolbarMenuButton::ItemOf(const CZAVPToolbarButton& button)
     item.strText = (LPCSTR)button.m_strText;
     item.bDisabled = (button.m_nStyle & TBBS_DISABLED) != 0;
     item.bChecked = (button.m_nStyle & TBBS_CHECKED) != 0;
-    item.bMenuBreak = (button.m_nStyle & kMenuBreakStyle) != 0;
+    item.bMenuBreak = (button.m_nStyle & kCommandsMenuBreak) != 0;
     const CZAVPToolbarMenuButton* pMenuButton = dynamic_cast<const CZAVPToolbarMenuButton*>(
         &button);
     if (pMenuButton == nullptr) return item;
@@ -132,7 +131,7 @@ CZAVPToolbarMenuButton::~CZAVPToolbarMenuButton()
 
 // ---- items and archive
 
-void CZAVPToolbarMenuButton::RemoveAllSubItems() { DeleteAll(m_listCommands); }
+void CZAVPToolbarMenuButton::RemoveAllSubItems() { DeleteAllCommands(m_listCommands); }
 
 void CZAVPToolbarMenuButton::AddSubItem(const CZAVPToolbarButton& button)
 {
@@ -242,7 +241,7 @@ HMENU CZAVPToolbarMenuButton::CreateMenu() const
             m_listCommands.GetNext(pos));
         const CZAVPToolbarMenuButton* pMenuItem = dynamic_cast<const CZAVPToolbarMenuButton*>(
             pItem);
-        UINT uiFlags = (pItem->m_nStyle & kMenuBreakStyle) ? MF_MENUBREAK : 0;
+        UINT uiFlags = (pItem->m_nStyle & kCommandsMenuBreak) ? MF_MENUBREAK : 0;
         if (pMenuItem != nullptr && pMenuItem->m_uiTearOffBarID != 0) uiFlags |= MF_MENUBARBREAK;
 
         BOOL bAppended = FALSE;
@@ -465,7 +464,7 @@ SIZE CZAVPToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault,
 
     const CString strSaved = m_strText;
     if (m_bMenuMode && g_pKeyboardManager != nullptr &&
-        !(m_nID >= kSystemCommandFirst && m_nID < kSystemCommandEnd))
+        !(m_nID >= kMenuSysCommandFirst && m_nID < kMenuSysCommandEnd))
     {
         const int iTab = m_strText.Find('\t');
         if (iTab >= 0) m_strText = m_strText.Left(iTab);

@@ -18,12 +18,12 @@
 
 namespace
 {
-const int kTextGap = 4;         // between the image column and the text, and before the arrow
+const int kMenuTextGap = 4;     // between the image column and the text, and before the arrow
 const int kAcceleratorGap = 8;  // right of the accelerator text
 const int kCheckFrameHighlighted = 2;
 const int kCheckFrameRegular = 1;
-const UINT kSystemCommandFirst = 0xF000;
-const UINT kSystemCommandEnd = 0xF1F0;
+const UINT kDrawSysCommandFirst = 0xF000;
+const UINT kDrawSysCommandEnd = 0xF1F0;
 
 CPoint CentredGlyph(const CRect& rect)
 {
@@ -154,7 +154,7 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
         int nGlyph = -1;
         if (m_nStyle & TBBS_CHECKED)
             nGlyph = CZAVPMenuGlyphs::IdCheck;
-        else if (m_nID >= kSystemCommandFirst && m_nID < kSystemCommandEnd)
+        else if (m_nID >= kDrawSysCommandFirst && m_nID < kDrawSysCommandEnd)
             nGlyph = SystemGlyph(m_nID);
         if (nGlyph >= 0) {
             if (m_nStyle & TBBS_CHECKED) {
@@ -194,8 +194,8 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
             CZAVPKeyboardManager::FindAcceleratorText(m_nID, strAccel, pFrame, TRUE);
     }
     CRect rectText = rect;
-    rectText.left = rectImage.right + kTextGap;
-    rectText.right -= CZAVPMenuGlyphs::GetSize().cx + kTextGap;
+    rectText.left = rectImage.right + kMenuTextGap;
+    rectText.right -= CZAVPMenuGlyphs::GetSize().cx + kMenuTextGap;
     // The menu's default item stands out in bold.
     HGDIOBJ hOldFont = m_bDefault && globalData.fontBold.GetSafeHandle() != nullptr
                            ? ::SelectObject(pDC->GetSafeHdc(), globalData.fontBold.GetSafeHandle())
@@ -206,7 +206,7 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
     if (hOldFont != nullptr) ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     if (!strAccel.IsEmpty()) {
         CRect rectAccel = rectText;
-        rectAccel.right -= kAcceleratorGap - kTextGap;
+        rectAccel.right -= kAcceleratorGap - kMenuTextGap;
         pDC->DrawText(strAccel, rectAccel, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     }
     pDC->SetBkMode(nOldMode);
@@ -214,7 +214,7 @@ void CZAVPToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CZAVPImag
 
     if (m_nID == (UINT)-1 || !m_listCommands.IsEmpty()) {
         CRect rectArrow = rect;
-        rectArrow.left = rect.right - CZAVPMenuGlyphs::GetSize().cx - kTextGap;
+        rectArrow.left = rect.right - CZAVPMenuGlyphs::GetSize().cx - kMenuTextGap;
         CZAVPMenuGlyphs::Draw(
             pDC, m_iDownArrow != 0 ? CZAVPMenuGlyphs::IdArrowDown : CZAVPMenuGlyphs::IdArrowRight,
             CentredGlyph(rectArrow),

@@ -15,7 +15,7 @@ namespace ZAVPButtonListArchive
 {
 namespace
 {
-const UINT kArchiveBuffer = 4096;
+const UINT kButtonListArchiveBuffer = 4096;
 
 int g_nNesting = 0;  // lists being read, one inside the other (UI thread only)
 
@@ -33,7 +33,7 @@ struct NestingGuard
     NestingGuard& operator=(const NestingGuard&) = delete;
 };
 
-void DeleteAll(CObList& list)
+void DeleteAllButtons(CObList& list)
 {
     while (!list.IsEmpty()) delete list.RemoveHead();
 }
@@ -70,7 +70,7 @@ void Read(CArchive& ar, CObList& list)
     try {
         for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) read.AddTail(ReadButton(ar));
     } catch (...) {
-        DeleteAll(read);
+        DeleteAllButtons(read);
         throw;
     }
     list.AddTail(&read);
@@ -85,13 +85,13 @@ BOOL ReadValue(CZAVPRegistry& reg, LPCSTR lpszName, CObList& list)
     CObList read;
     try {
         CMemFile file(pData, nBytes);
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kButtonListArchiveBuffer);
         Read(ar, read);
         ar.Close();
         bRead = TRUE;
     } catch (CException* e) {
         e->Delete();
-        DeleteAll(read);
+        DeleteAllButtons(read);
     }
     delete[] pData;
     list.AddTail(&read);

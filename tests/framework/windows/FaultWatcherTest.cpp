@@ -13,7 +13,7 @@
 namespace
 {
 
-const UINT WM_TEST_THROW = WM_APP + 21;
+const UINT WM_TEST_FAULT_THROW = WM_APP + 21;
 const UINT WM_TEST_QUIET = WM_APP + 22;
 
 // Throws when asked to, and faults when its window is destroyed while armed: a message the system
@@ -34,7 +34,7 @@ public:
 };
 int* volatile FaultingWnd::s_pNowhere = nullptr;
 BEGIN_MESSAGE_MAP(FaultingWnd, CWnd)
-ON_MESSAGE(WM_TEST_THROW, &FaultingWnd::OnThrow)
+ON_MESSAGE(WM_TEST_FAULT_THROW, &FaultingWnd::OnThrow)
 ON_MESSAGE(WM_TEST_QUIET, &FaultingWnd::OnQuiet)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -70,7 +70,7 @@ TEST(FaultWatcher, CountsWhatTheDispatcherStopped)
     FaultingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "w", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     ExpectedFaults faults;
-    EXPECT_EQ(0, Send(wnd, WM_TEST_THROW));
+    EXPECT_EQ(0, Send(wnd, WM_TEST_FAULT_THROW));
     EXPECT_EQ(7, Send(wnd, WM_TEST_QUIET));
     EXPECT_EQ(1, faults.DispatcherReports());
     EXPECT_EQ(0, faults.HardwareFaults());
@@ -100,7 +100,7 @@ TEST(FaultWatcherVictim, DISABLED_ThrowsInsideAHandler)
 {
     FaultingWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "w", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    Send(wnd, WM_TEST_THROW);
+    Send(wnd, WM_TEST_FAULT_THROW);
     wnd.DestroyWindow();
 }
 

@@ -13,8 +13,8 @@ using namespace PaneTests;
 
 namespace
 {
-const char kRoot[] = "Software\\LornivalPaneStateTests";
-const char kProfile[] = "Software\\LornivalPaneStateTests\\Layout\\";
+const char kPaneStateRoot[] = "Software\\LornivalPaneStateTests";
+const char kPaneStateProfile[] = "Software\\LornivalPaneStateTests\\Layout\\";
 const UINT kFrameId = 128;
 
 class PaneStateTest : public DockingPaneTest
@@ -22,13 +22,13 @@ class PaneStateTest : public DockingPaneTest
 protected:
     void SetUp() override
     {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kPaneStateRoot);
         DockingPaneTest::SetUp();
     }
     void TearDown() override
     {
         DockingPaneTest::TearDown();
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kPaneStateRoot);
     }
     // Files above Search on the left, the split moved to 246 / 50; Output hidden on the right.
     void BuildLayout(TestPane*& pFiles, TestPane*& pSearch, TestPane*& pOutput)
@@ -50,7 +50,7 @@ TEST_F(PaneStateTest, TheSlidersTreesAndTheAutoHiddenPaneComeBackFromTheRegistry
     ASSERT_EQ("0,0,200,246", Text(InFrame(pFiles)));
     ASSERT_EQ("0,250,200,300", Text(InFrame(pSearch)));
     const std::string before = Dump(Tree(pFiles));
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().SaveState(kPaneStateProfile, kFrameId));
 
     // Everything moves: Output back from its strip to the top, Search into its own side.
     pOutput->SetAutoHideMode(FALSE, CBRS_ALIGN_RIGHT);
@@ -58,7 +58,7 @@ TEST_F(PaneStateTest, TheSlidersTreesAndTheAutoHiddenPaneComeBackFromTheRegistry
     pSearch->DockToFrameEdge(CBRS_ALIGN_BOTTOM, CRect(0, 0, 600, 70));
     ASSERT_NE(Tree(pFiles), Tree(pSearch));
 
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().LoadState(kPaneStateProfile, kFrameId));
     Manager().SetDockState();
 
     // One tree on the left again, at the sizes it had, the rules kept.
@@ -91,8 +91,9 @@ TEST_F(PaneStateTest, ADamagedLayoutValueLeavesTheCurrentLayout)
 {
     TestPane *pFiles = nullptr, *pSearch = nullptr, *pOutput = nullptr;
     BuildLayout(pFiles, pSearch, pOutput);
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
-    const std::string key = std::string(kProfile) + "ZAVPDockManager-" + std::to_string(kFrameId);
+    ASSERT_TRUE(Manager().SaveState(kPaneStateProfile, kFrameId));
+    const std::string key = std::string(kPaneStateProfile) + "ZAVPDockManager-" +
+                            std::to_string(kFrameId);
     BYTE data[4096];
     DWORD cb = sizeof data;
     ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders",
@@ -109,7 +110,7 @@ TEST_F(PaneStateTest, ADamagedLayoutValueLeavesTheCurrentLayout)
     for (DWORD nCut : {cb - 1, cb - 5, cb / 2, (DWORD)12}) {
         ASSERT_EQ(ERROR_SUCCESS, SHSetValueA(HKEY_CURRENT_USER, key.c_str(), "DockingCBAndSliders",
                                              REG_BINARY, data, nCut));
-        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << nCut;
+        EXPECT_FALSE(Manager().LoadState(kPaneStateProfile, kFrameId)) << nCut;
         Manager().SetDockState();
         EXPECT_EQ(before, Dump(Tree(pFiles))) << nCut;
         int n = 0;
@@ -165,7 +166,7 @@ TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithThe
     const DWORD stored[3] = {0, 1, 0};
     for (bool bTabbed : {false, true}) {
         SCOPED_TRACE(bTabbed ? "a tab" : "floating");
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kPaneStateRoot);
         TestPane* pFiles = MakePane(bTabbed ? "Files" : "Tree", bTabbed ? 101 : 111,
                                     CSize(200, 300));
         m_pFrame->DockControlBar(pFiles);
@@ -175,7 +176,7 @@ TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithThe
                                                                 FALSE);
         ASSERT_NE(nullptr, pStrip);
         pStrip->SetStateFlags(stored);
-        ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+        ASSERT_TRUE(Manager().SaveState(kPaneStateProfile, kFrameId));
 
         // Off its strip and somewhere else: floating, or a tab of Files' group.
         pOutput->SetAutoHideMode(FALSE, CBRS_ALIGN_RIGHT);
@@ -190,7 +191,7 @@ TEST_F(PaneStateTest, AnAutoHiddenPaneComesBackOnItsStripFromAFrameOrATabWithThe
             ASSERT_TRUE(pOutput->IsFloating());
         }
 
-        ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+        ASSERT_TRUE(Manager().LoadState(kPaneStateProfile, kFrameId));
         Manager().SetDockState();
         PumpFor(50);
         EXPECT_TRUE(pOutput->IsAutoHideMode());

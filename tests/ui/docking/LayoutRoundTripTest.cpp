@@ -18,10 +18,10 @@ using namespace PaneTests;
 
 namespace
 {
-const char kRoot[] = "Software\\LornivalLayoutRoundTripTests";
-const char kProfile[] = "Software\\LornivalLayoutRoundTripTests\\Layout\\";
-const UINT kFrameId = 128;
-const std::string kKey = std::string(kProfile) + "ZAVPDockManager-128";
+const char kRoundTripRoot[] = "Software\\LornivalLayoutRoundTripTests";
+const char kRoundTripProfile[] = "Software\\LornivalLayoutRoundTripTests\\Layout\\";
+const UINT kRoundTripFrameId = 128;
+const std::string kRoundTripKey = std::string(kRoundTripProfile) + "ZAVPDockManager-128";
 
 struct PaneSpec
 {
@@ -36,7 +36,7 @@ class LayoutRoundTripTest : public DockingPaneTest
 protected:
     void SetUp() override
     {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoundTripRoot);
         DockingPaneTest::SetUp();
         MakeEverything();
     }
@@ -44,7 +44,7 @@ protected:
     {
         m_bars.clear();
         DockingPaneTest::TearDown();
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoundTripRoot);
     }
 
     // Every bar and pane at the place a frame gives it before its layout is read: the bars in
@@ -139,14 +139,14 @@ protected:
     // back goes the other way round, and the docking layout then applies both.
     BOOL SaveLayout()
     {
-        const BOOL bSaved = Manager().SaveState(kProfile, kFrameId);
-        for (auto& bar : m_bars) bar->SaveState(kProfile, -1, (UINT)-1);
+        const BOOL bSaved = Manager().SaveState(kRoundTripProfile, kRoundTripFrameId);
+        for (auto& bar : m_bars) bar->SaveState(kRoundTripProfile, -1, (UINT)-1);
         return bSaved;
     }
     BOOL LoadLayout()
     {
-        for (auto& bar : m_bars) bar->LoadState(kProfile, -1, (UINT)-1);
-        return Manager().LoadState(kProfile, kFrameId);
+        for (auto& bar : m_bars) bar->LoadState(kRoundTripProfile, -1, (UINT)-1);
+        return Manager().LoadState(kRoundTripProfile, kRoundTripFrameId);
     }
 
     CRect OnScreen(CRect rect)
@@ -307,8 +307,8 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     ASSERT_TRUE(SaveLayout());
     std::vector<BYTE> good(16384);
     DWORD cb = (DWORD)good.size();
-    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders",
-                                         nullptr, good.data(), &cb));
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kRoundTripKey.c_str(),
+                                         "DockingCBAndSliders", nullptr, good.data(), &cb));
     good.resize(cb);
     Restart();
     const std::string fresh = Everything();
@@ -332,7 +332,7 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
         damaged.emplace_back("class " + name, v);
     }
     for (const auto& [what, value] : damaged) {
-        SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY,
+        SHSetValueA(HKEY_CURRENT_USER, kRoundTripKey.c_str(), "DockingCBAndSliders", REG_BINARY,
                     value.data(), (DWORD)value.size());
         EXPECT_FALSE(LoadLayout()) << what;
         Manager().SetDockState();
@@ -342,8 +342,8 @@ TEST_F(LayoutRoundTripTest, DamagedLayoutsLeaveTheDefaultLayoutWorking)
     }
 
     // A stored pane this frame no longer has: the others come back without it.
-    SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY, good.data(),
-                (DWORD)good.size());
+    SHSetValueA(HKEY_CURRENT_USER, kRoundTripKey.c_str(), "DockingCBAndSliders", REG_BINARY,
+                good.data(), (DWORD)good.size());
     Pane(102)->DestroyWindow();
     m_pFrame->RecalcLayout();
     ASSERT_TRUE(LoadLayout());
@@ -365,7 +365,7 @@ TEST_F(LayoutRoundTripTest, BarsTakeTheirRowsWithoutAStoredDockingLayout)
 {
     ArrangeRows();
     const std::string saved = Everything();
-    for (auto& bar : m_bars) ASSERT_TRUE(bar->SaveState(kProfile, -1, (UINT)-1));
+    for (auto& bar : m_bars) ASSERT_TRUE(bar->SaveState(kRoundTripProfile, -1, (UINT)-1));
 
     Restart();
     ASSERT_NE(saved, Everything());

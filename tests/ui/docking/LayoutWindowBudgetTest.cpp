@@ -9,9 +9,9 @@ using namespace PaneTests;
 
 namespace
 {
-const char kRoot[] = "Software\\LornivalLayoutBudgetTests";
-const char kProfile[] = "Software\\LornivalLayoutBudgetTests\\Bars\\";
-const std::string kKey = std::string(kProfile) + "ZAVPDockManager-128";
+const char kBudgetRoot[] = "Software\\LornivalLayoutBudgetTests";
+const char kBudgetProfile[] = "Software\\LornivalLayoutBudgetTests\\Bars\\";
+const std::string kBudgetKey = std::string(kBudgetProfile) + "ZAVPDockManager-128";
 
 int ChildWindows(CWnd* pParent)
 {
@@ -29,13 +29,13 @@ void PutDword(std::vector<BYTE>& bytes, DWORD v)
 
 TEST_F(DockingPaneTest, ALayoutThatWouldMakeTooManyWindowsIsRefusedAndLeavesNone)
 {
-    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kBudgetRoot);
     m_pFrame->DockControlBar(MakePane("Files", 101, CSize(200, 300)));
-    ASSERT_TRUE(Manager().SaveState(kProfile, 128));
+    ASSERT_TRUE(Manager().SaveState(kBudgetProfile, 128));
     std::vector<BYTE> value(8192);
     DWORD cb = (DWORD)value.size();
-    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders",
-                                         nullptr, value.data(), &cb));
+    ASSERT_EQ(ERROR_SUCCESS, SHGetValueA(HKEY_CURRENT_USER, kBudgetKey.c_str(),
+                                         "DockingCBAndSliders", nullptr, value.data(), &cb));
     value.resize(cb);
     // No fixed tabbed bar, two entries (the side's slider with its tree, then the pane), no
     // floating frame, no auto-hide record.
@@ -58,17 +58,17 @@ TEST_F(DockingPaneTest, ALayoutThatWouldMakeTooManyWindowsIsRefusedAndLeavesNone
         return bytes;
     };
     auto store = [](const std::vector<BYTE>& bytes) {
-        SHSetValueA(HKEY_CURRENT_USER, kKey.c_str(), "DockingCBAndSliders", REG_BINARY,
+        SHSetValueA(HKEY_CURRENT_USER, kBudgetKey.c_str(), "DockingCBAndSliders", REG_BINARY,
                     bytes.data(), (DWORD)bytes.size());
     };
     const int nChildren = ChildWindows(m_pFrame);
     store(layoutOf(ZAVPLayoutWindowBudget::kLayoutWindows + 1));
-    EXPECT_FALSE(Manager().LoadState(kProfile, 128));
+    EXPECT_FALSE(Manager().LoadState(kBudgetProfile, 128));
     EXPECT_EQ(nChildren, ChildWindows(m_pFrame));
 
     // Within the budget the same records are read, one window each.
     store(layoutOf(3));
-    EXPECT_TRUE(Manager().LoadState(kProfile, 128));
+    EXPECT_TRUE(Manager().LoadState(kBudgetProfile, 128));
     EXPECT_EQ(nChildren + 3, ChildWindows(m_pFrame));
-    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kBudgetRoot);
 }

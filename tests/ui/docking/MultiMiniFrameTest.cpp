@@ -24,12 +24,12 @@
 
 namespace
 {
-const int kClientWidth = 600;
-const int kClientHeight = 400;
+const int kMultiClientWidth = 600;
+const int kMultiClientHeight = 400;
 
 std::string SizeText(CSize size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); }
 
-void Pump()
+void PumpMessages()
 {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -52,7 +52,7 @@ protected:
     {
         CZAVPBaseControlBar::m_nDefaultDockMode = ZAVP_DOCK_STANDARD;
         m_pFrame = new RecordingFrame;
-        ASSERT_TRUE(ShowTestFrame(m_pFrame, kClientWidth, kClientHeight, TRUE));
+        ASSERT_TRUE(ShowTestFrame(m_pFrame, kMultiClientWidth, kMultiClientHeight, TRUE));
         m_app.m_pMainWnd = m_pFrame;
         ASSERT_TRUE(m_pFrame->EnableDocking(CBRS_ALIGN_ANY));
         ::SetCursorPos(0, 0);
@@ -63,10 +63,10 @@ protected:
         for (auto& pane : m_panes)
             if (pane->GetSafeHwnd() != nullptr) pane->DestroyWindow();
         m_panes.clear();
-        Pump();
+        PumpMessages();
         m_app.m_pMainWnd = nullptr;
         if (m_pFrame->GetSafeHwnd() != nullptr) m_pFrame->DestroyWindow();
-        Pump();
+        PumpMessages();
     }
 
     CZAVPDockManager& Manager() { return m_pFrame->m_dockManager; }
@@ -126,7 +126,7 @@ protected:
         const CRect rect = WindowRect(pFiles);
         ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
         if (pFrame->DockFrame(pThird, 5) != 0) return nullptr;
-        Pump();
+        PumpMessages();
         return pFrame;
     }
     CPoint OnScreen(int x, int y)
@@ -198,7 +198,7 @@ TEST_F(MultiMiniFrameTest, APaneDraggedByItsCaptionFloatsAndADoubleClickSendsItB
 
     const HWND hMiniFrame = pMiniFrame->GetSafeHwnd();
     MouseAt(pMiniFrame, WM_LBUTTONDBLCLK, CaptionPoint(pMiniFrame));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hMiniFrame));
     EXPECT_TRUE(pFiles->IsDocked());
     ASSERT_NE(nullptr, pFiles->GetDefaultSlider());
@@ -222,7 +222,7 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
     ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
     const HWND hSecond = pSecond->GetSafeHwnd();
     ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hSecond));
     EXPECT_EQ(pFirst, pSearch->GetParentMiniFrame(TRUE));
     EXPECT_EQ(2, pFirst->HasControlBar());
@@ -247,7 +247,7 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
     m_pFrame->SetActiveWindow();
     ASSERT_EQ(m_pFrame->GetSafeHwnd(), ::GetActiveWindow());
     pSearch->ShowControlBar(FALSE, FALSE, FALSE);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(::IsWindow(hFirst));
     EXPECT_FALSE(pFirst->IsWindowVisible());
     pSearch->ShowControlBar(TRUE, FALSE, FALSE);
@@ -256,7 +256,7 @@ TEST_F(MultiMiniFrameTest, TwoFramesMergeAndTheCaptionFollowsTheVisiblePanes)
 
     // A double click sends the visible pane home; the hidden one keeps the frame.
     MouseAt(pFirst, WM_LBUTTONDBLCLK, CaptionPoint(pFirst));
-    Pump();
+    PumpMessages();
     EXPECT_TRUE(pSearch->IsDocked());
     EXPECT_NE(nullptr, pSearch->GetDefaultSlider());
     ASSERT_TRUE(::IsWindow(hFirst));
@@ -275,16 +275,16 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAFrameSideDocksItsPanesThere)
     const CRect rectFiles = WindowRect(pFiles);
     ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
     ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
 
     // Dragged by its caption to the right edge of the client area and released there.
     const HWND hFirst = pFirst->GetSafeHwnd();
     const CPoint pt = CaptionPoint(pFirst);
     MouseAt(pFirst, WM_LBUTTONDOWN, pt);
-    const CPoint ptEdge = OnScreen(kClientWidth - 4, 200);
+    const CPoint ptEdge = OnScreen(kMultiClientWidth - 4, 200);
     MouseAt(pFirst, WM_MOUSEMOVE, ptEdge);
     MouseAt(pFirst, WM_LBUTTONUP, ptEdge);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hFirst));
     EXPECT_EQ(0, Manager().GetMiniFrames().GetCount());
     for (TestPane* pPane : {pFiles, pSearch}) {
@@ -322,19 +322,19 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
     const CRect rectFiles = WindowRect(pFiles);
     ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
     ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     const CRect rectFrame = WindowRect(pFirst);
     const std::string panes = Text(WindowRect(pFiles)) + " " + Text(WindowRect(pSearch));
     ASSERT_TRUE(Manager().SaveState(kProfile, 0));
 
     // Both panes go home; the stored layout floats them together again.
     MouseAt(pFirst, WM_LBUTTONDBLCLK, CaptionPoint(pFirst));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
     ASSERT_TRUE(pFiles->IsDocked());
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
     Manager().SetDockState();
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
     CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
     ASSERT_NE(nullptr, pLoaded);
@@ -350,7 +350,7 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
     // Once the panes are gone the stored frame has nothing to hold: it goes after the check.
     pFiles->DestroyWindow();
     pSearch->DestroyWindow();
-    Pump();
+    PumpMessages();
     ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
     ASSERT_EQ(1, Manager().GetLoadedMiniFrames().GetCount());
@@ -358,7 +358,7 @@ TEST_F(MultiMiniFrameTest, AFrameOfTwoPanesComesBackFromTheStoredLayout)
         static_cast<CWnd*>(Manager().GetLoadedMiniFrames().GetHead())->GetSafeHwnd();
     Manager().SetDockState();
     EXPECT_TRUE(::IsWindow(hStaged));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hStaged));
     SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
 }
@@ -380,16 +380,16 @@ TEST_F(MultiMiniFrameTest, AnImmediateMoveDocksTheFrameOnTheSideItReaches)
     rectMoved.OffsetRect(30, 20);
     EXPECT_EQ(Text(rectMoved), Text(WindowRect(pFrame)));
     // At the right edge of the client area the pane docks there at once.
-    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(kClientWidth - 4, 200));
+    MouseAt(pFrame, WM_MOUSEMOVE, OnScreen(kMultiClientWidth - 4, 200));
     EXPECT_TRUE(pFiles->IsDocked());
     EXPECT_EQ((DWORD)CBRS_ALIGN_RIGHT, pFiles->GetCurrentAlignment());
     EXPECT_NE(nullptr, pFiles->GetDefaultSlider());
     // The drag goes on as the docked pane's own; releasing the button there leaves it docked.
     EXPECT_EQ(pFiles->GetSafeHwnd(), ::GetCapture());
-    MouseAt(pFiles, WM_LBUTTONUP, OnScreen(kClientWidth - 4, 200));
+    MouseAt(pFiles, WM_LBUTTONUP, OnScreen(kMultiClientWidth - 4, 200));
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(pFiles->IsDocked());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hFrame));
 }
 
@@ -417,7 +417,7 @@ TEST_F(MultiMiniFrameTest, APaneFloatingAloneDocksOnTheSideAnImmediateMoveReache
     EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pPane->GetCurrentAlignment());
     EXPECT_NE(nullptr, pPane->GetDefaultSlider());
     EXPECT_NE(hFrame, ::GetCapture());
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hFrame));
 }
 
@@ -437,7 +437,7 @@ TEST_F(MultiMiniFrameTest, APaneFloatedAgainGoesBackToItsPlaceInTheFrameItLeft)
     TestPane *pFiles = nullptr, *pSearch = nullptr, *pOutput = nullptr;
     CZAVPMultiMiniFrameWnd* pFrame = ThreePanesInOneFrame(pFiles, pSearch, pOutput);
     ASSERT_NE(nullptr, pFrame);
-    Pump();
+    PumpMessages();
     ASSERT_EQ(3, pFrame->HasControlBar());
     CZAVPContainerLayout& tree = pFrame->GetContainerManager();
     ASSERT_TRUE(DockLayout::CheckContainerTree(tree.Snapshot()).empty());
@@ -447,7 +447,7 @@ TEST_F(MultiMiniFrameTest, APaneFloatedAgainGoesBackToItsPlaceInTheFrameItLeft)
     // A double click on Search's own caption sends it home; the frame keeps the other two, and
     // Search's node keeps its side free for it.
     MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pSearch->IsDocked());
     ASSERT_NE(nullptr, pSearch->GetDefaultSlider());
     ASSERT_EQ(2, pFrame->HasControlBar());
@@ -459,7 +459,7 @@ TEST_F(MultiMiniFrameTest, APaneFloatedAgainGoesBackToItsPlaceInTheFrameItLeft)
     // A double click on its caption while docked floats it: back into that frame, in its old
     // place, with its old size.
     MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(pFrame, pSearch->GetParentMiniFrame(TRUE));
     EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
     EXPECT_EQ(3, pFrame->HasControlBar());
@@ -481,20 +481,20 @@ TEST_F(MultiMiniFrameTest, APaneWhoseFrameIsGoneFloatsInANewFrame)
     const CRect rect = WindowRect(pFiles);
     ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     const CRect rectFrame = WindowRect(pFrame);
 
     // The frame's double click sends both home and the frame goes with its tree: the records
     // that pointed into it find nothing there any more.
     const HWND hFrame = pFrame->GetSafeHwnd();
     MouseAt(pFrame, WM_LBUTTONDBLCLK, CaptionPoint(pFrame));
-    Pump();
+    PumpMessages();
     ASSERT_FALSE(::IsWindow(hFrame));
     EXPECT_EQ(nullptr, pSearch->GetRecentDockInfo().m_recentFloatingRecord.GetContainer());
     EXPECT_EQ(nullptr, pSearch->GetRecentMultiMiniFrame());
 
     MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
-    Pump();
+    PumpMessages();
     CZAVPMiniFrameWnd* pNew = pSearch->GetParentMiniFrame(TRUE);
     ASSERT_NE(nullptr, pNew);
     EXPECT_EQ(1, pNew->HasControlBar());
@@ -569,7 +569,7 @@ TEST_F(MultiMiniFrameTest, AStoredLayoutTakesPanesOutOfTheFramesFloatingBeforeIt
 
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
     Manager().SetDockState();
-    Pump();
+    PumpMessages();
     // Files is docked where the layout has it; the frame it floated in is gone.
     EXPECT_TRUE(pFiles->IsDocked());
     EXPECT_EQ(nullptr, pFiles->GetParentMiniFrame(TRUE));
@@ -599,7 +599,7 @@ TEST_F(MultiMiniFrameTest, AFrameDroppedOnAPaneCaptionJoinsThatPaneAsTabs)
     ::SetCursorPos(pt.x, pt.y);
     const HWND hSecond = pSecond->GetSafeHwnd();
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hSecond));
     EXPECT_TRUE(pFiles->IsTabbed());
     EXPECT_TRUE(pSearch->IsTabbed());
@@ -622,7 +622,7 @@ TEST_F(MultiMiniFrameTest, AFrameDockedOnASideKeepsTheArrangementOfItsPanes)
     const CRect rectFiles = WindowRect(pFiles);
     ::SetCursorPos(rectFiles.right - 3, rectFiles.CenterPoint().y);
     ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     ASSERT_LE(WindowRect(pFiles).right, WindowRect(pSearch).left);
     const int nTreeWidth = WindowRect(pSearch).right - WindowRect(pFiles).left;
 
@@ -630,10 +630,10 @@ TEST_F(MultiMiniFrameTest, AFrameDockedOnASideKeepsTheArrangementOfItsPanes)
     // slider between them, as wide together as they were.
     const CPoint pt = CaptionPoint(pFirst);
     MouseAt(pFirst, WM_LBUTTONDOWN, pt);
-    const CPoint ptEdge = OnScreen(kClientWidth - 4, 200);
+    const CPoint ptEdge = OnScreen(kMultiClientWidth - 4, 200);
     MouseAt(pFirst, WM_MOUSEMOVE, ptEdge);
     MouseAt(pFirst, WM_LBUTTONUP, ptEdge);
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pFiles->IsDocked());
     ASSERT_TRUE(pSearch->IsDocked());
     EXPECT_EQ(pFiles->GetDefaultSlider(), pSearch->GetDefaultSlider());
@@ -669,16 +669,16 @@ TEST_F(MultiMiniFrameTest, AFrameKeepingAPlaceForAPaneIsStoredAndLoaded)
     TestPane *pFiles = nullptr, *pSearch = nullptr, *pOutput = nullptr;
     CZAVPMultiMiniFrameWnd* pFrame = ThreePanesInOneFrame(pFiles, pSearch, pOutput);
     ASSERT_NE(nullptr, pFrame);
-    Pump();
+    PumpMessages();
     // Search goes home; its node in the frame keeps its side free while the frame is stored.
     MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pSearch->IsDocked());
     ASSERT_TRUE(Manager().SaveState(kProfile, 0));
 
     ASSERT_TRUE(Manager().LoadState(kProfile, 0));
     Manager().SetDockState();
-    Pump();
+    PumpMessages();
     ASSERT_EQ(1, Manager().GetMiniFrames().GetCount());
     CZAVPMiniFrameWnd* pLoaded = pFiles->GetParentMiniFrame(TRUE);
     ASSERT_NE(nullptr, pLoaded);
@@ -703,12 +703,12 @@ TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
     const CRect rect = WindowRect(pFiles);
     ::SetCursorPos(rect.CenterPoint().x, rect.bottom - 3);
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pOutput->IsDocked());
 
     const HWND hFrame = pFrame->GetSafeHwnd();
     EXPECT_FALSE(pFrame->DockAtTarget(2, pOutput));
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(::IsWindow(hFrame));
     for (TestPane* pPane : {pFiles, pSearch, pOutput}) {
         EXPECT_TRUE(pPane->IsTabbed()) << pPane->GetDlgCtrlID();
@@ -760,7 +760,7 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
     const CPoint pt = PaneCaptionPoint(pFiles);
     ::SetCursorPos(pt.x, pt.y);
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     CZAVPBaseTabbedBar* pGroup = GroupOf(pSearch);
     ASSERT_NE(nullptr, pGroup);
     ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));
@@ -773,7 +773,7 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
     ASSERT_NE(pFrame, pAlone);
     EXPECT_EQ(1, pGroup->GetTabsNum());
     MouseAt(pAlone, WM_LBUTTONDBLCLK, CaptionPoint(pAlone));
-    Pump();
+    PumpMessages();
     EXPECT_EQ(pGroup, GroupOf(pSearch));
     EXPECT_EQ(2, pGroup->GetTabsNum());
     EXPECT_EQ(1, Manager().GetMiniFrames().GetCount());
@@ -785,7 +785,7 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
     for (bool bGroupShown : {true, false}) {
         SCOPED_TRACE(bGroupShown);
         TakeOutOfItsGroup(pSearch, true);
-        Pump();
+        PumpMessages();
         ASSERT_TRUE(pSearch->IsDocked());
         ASSERT_NE(nullptr, pSearch->GetDefaultSlider());
         EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, pSearch->GetCurrentAlignment());
@@ -794,7 +794,7 @@ TEST_F(MultiMiniFrameTest, APaneTakenOutOfAFloatingGroupGoesBackIntoItAsATab)
         if (!bGroupShown) pGroup->ShowControlBar(FALSE, FALSE, FALSE);
 
         MouseAt(pSearch, WM_LBUTTONDBLCLK, PaneCaptionPoint(pSearch));
-        Pump();
+        PumpMessages();
         EXPECT_EQ(nullptr, pSearch->GetDefaultSlider());
         EXPECT_EQ(bGroupShown, GroupOf(pSearch) == pGroup);
         EXPECT_EQ(bGroupShown ? 2 : 1, pGroup->GetTabsNum());
@@ -817,21 +817,21 @@ TEST_F(MultiMiniFrameTest, ADoubleClickOnATabOfADockedGroupFloatsThePaneBackInto
     const CRect rectFiles = WindowRect(pFiles);
     ::SetCursorPos(rectFiles.CenterPoint().x, rectFiles.bottom - 3);
     ASSERT_EQ(0, pFirst->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     ASSERT_EQ(2, pFirst->HasControlBar());
 
     // Search leaves the frame for a tab beside the docked Output, as when dropped on its caption.
     pSearch->StoreRecentDockInfo();
     CZAVPDockingControlBar* pGroupBar = nullptr;
     ASSERT_EQ(pSearch, pSearch->AttachToTabbedBar(pOutput, ZAVP_DM_MOUSE, TRUE, pGroupBar));
-    Pump();
+    PumpMessages();
     ASSERT_TRUE(pSearch->IsTabbed());
     ASSERT_NE(nullptr, pGroupBar->GetDefaultSlider());
     ASSERT_EQ(1, pFirst->HasControlBar());
 
     // A double click on its tab: back below Files in the frame it left, not in a new frame.
     TakeOutOfItsGroup(pSearch, true);
-    Pump();
+    PumpMessages();
     EXPECT_FALSE(pSearch->IsTabbed());
     EXPECT_EQ(pFirst, pSearch->GetParentMiniFrame(TRUE));
     EXPECT_EQ(2, pFirst->HasControlBar());
@@ -849,7 +849,7 @@ TEST_F(MultiMiniFrameTest, ATabbedGroupFloatingAmongPanesMayShareAFrameWhateverI
     const CPoint pt = PaneCaptionPoint(pFiles);
     ::SetCursorPos(pt.x, pt.y);
     ASSERT_EQ(0, pFrame->DockFrame(pSecond, 5));
-    Pump();
+    PumpMessages();
     CZAVPBaseTabbedBar* pGroup = GroupOf(pSearch);
     ASSERT_NE(nullptr, pGroup);
     ASSERT_EQ(pFrame, pGroup->GetParentMiniFrame(TRUE));

@@ -17,8 +17,8 @@ using namespace PaneTests;
 
 namespace
 {
-const char kRoot[] = "Software\\LornivalTabDropTests";
-const char kProfile[] = "Software\\LornivalTabDropTests\\Bars\\";
+const char kTabDropRoot[] = "Software\\LornivalTabDropTests";
+const char kTabDropProfile[] = "Software\\LornivalTabDropTests\\Bars\\";
 
 CZAVPBaseTabbedBar* GroupOf(CWnd* pPane)
 {
@@ -74,7 +74,7 @@ class TabDropTest : public DockingPaneTest
 protected:
     void SetUp() override
     {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kTabDropRoot);
         DockingPaneTest::SetUp();
     }
     void TearDown() override
@@ -82,7 +82,7 @@ protected:
         if (::GetCapture() != nullptr) ::ReleaseCapture();
         DockingPaneTest::TearDown();
         PumpFor(10);
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kTabDropRoot);
     }
 
     // A captioned pane docked on the left; with bMulti it floats in frames of several panes.
@@ -289,7 +289,7 @@ TEST_F(TabDropTest, AStoredFloatingFrameTakesItsPaneBackOutOfTheGroupItJoinedSin
         TestPane* pFiles = DockedPane("Files", 101);
         TestPane* pSearch = DockedPane("Search", 102, bMulti);
         ASSERT_NE(nullptr, FloatAway(pSearch));
-        ASSERT_TRUE(Manager().SaveState(kProfile, 0));
+        ASSERT_TRUE(Manager().SaveState(kTabDropProfile, 0));
 
         // Since then Search went back and joined Files as a tab.
         pSearch->DockToRecentPos();
@@ -300,7 +300,7 @@ TEST_F(TabDropTest, AStoredFloatingFrameTakesItsPaneBackOutOfTheGroupItJoinedSin
         PumpFor(20);
         ASSERT_EQ(0, Manager().GetMiniFrames().GetCount());
 
-        ASSERT_TRUE(Manager().LoadState(kProfile, 0));
+        ASSERT_TRUE(Manager().LoadState(kTabDropProfile, 0));
         Manager().SetDockState();
         PumpFor(20);
         // Search floats again, shown, with its own title on the frame; its group no longer has

@@ -40,12 +40,12 @@ IMPLEMENT_SERIAL(BareTabbedBar, CZAVPBaseTabbedBar, 1)
 
 namespace
 {
-const char kRoot[] = "Software\\LornivalTabbedPaneStateTests";
-const char kProfile[] = "Software\\LornivalTabbedPaneStateTests\\Layout\\";
-const UINT kFrameId = 128;
+const char kTabbedRoot[] = "Software\\LornivalTabbedPaneStateTests";
+const char kTabbedProfile[] = "Software\\LornivalTabbedPaneStateTests\\Layout\\";
+const UINT kTabbedFrameId = 128;
 // "Файлы" in the ANSI code page of the program (1251).
 const char kFiles[] = "\xD4\xE0\xE9\xEB\xFB";
-const std::string kKey = std::string(kProfile) + "ZAVPDockManager-128";
+const std::string kKey = std::string(kTabbedProfile) + "ZAVPDockManager-128";
 
 // What the pure reader makes of a tabbed pane's own record (side and visibility, the recent
 // floating and docked rectangles, the floating state and the auto-destroy flag) and of its tab
@@ -77,13 +77,13 @@ class TabbedPaneStateTest : public DockingPaneTest
 protected:
     void SetUp() override
     {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kTabbedRoot);
         DockingPaneTest::SetUp();
     }
     void TearDown() override
     {
         DockingPaneTest::TearDown();
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kTabbedRoot);
     }
 
     // The frame and its panes go; a new frame of the same size takes its place.
@@ -265,11 +265,11 @@ TEST_F(TabbedPaneStateTest, AGroupWithoutAnIdComesBackInAFreshFrameWithItsTabsIn
     const std::string rectGroup = Text(InFrame(pGroup));
     const std::string rectOutput = Text(InFrame(Pane(103)));
     ASSERT_EQ("102,101", TabIds(pGroup));
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().SaveState(kTabbedProfile, kTabbedFrameId));
 
     Restart();
     MakePanesOfAFreshStart();
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().LoadState(kTabbedProfile, kTabbedFrameId));
     Manager().SetDockState();
 
     CZAVPBaseTabbedBar* pRestored = GroupOf(Pane(101));
@@ -319,7 +319,7 @@ TEST_F(TabbedPaneStateTest, AFramesOwnGroupStaysAndTakesItsStoredPlaceAndVisibil
     pOwn->ShowControlBar(FALSE, FALSE, FALSE);
     m_pFrame->RecalcLayout();
     const std::string rectOutput = Text(InFrame(pOutput));
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().SaveState(kTabbedProfile, kTabbedFrameId));
 
     pOwn->DestroyWindow();
     delete pOwn;
@@ -327,7 +327,7 @@ TEST_F(TabbedPaneStateTest, AFramesOwnGroupStaysAndTakesItsStoredPlaceAndVisibil
     CWnd tab;
     pOwn = makeOwn(tab);
     m_pFrame->DockControlBar(MakePane("Output", 103, CSize(200, 300)));
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().LoadState(kTabbedProfile, kTabbedFrameId));
     Manager().SetDockState();
 
     // The same object holds its tab, hidden, and Output has the room it had.
@@ -353,7 +353,7 @@ TEST_F(TabbedPaneStateTest, AFramesOwnGroupStaysAndTakesItsStoredPlaceAndVisibil
 TEST_F(TabbedPaneStateTest, DamagedGroupRecordsAreRefusedAndLeaveTheLayout)
 {
     BuildGroup();
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().SaveState(kTabbedProfile, kTabbedFrameId));
     const std::vector<BYTE> good = StoredValue();
     const std::string className = "CZAVPTabbedControlBar";
     const size_t nClass = Find(good, className);
@@ -396,7 +396,7 @@ TEST_F(TabbedPaneStateTest, DamagedGroupRecordsAreRefusedAndLeaveTheLayout)
     const int nChildren = ChildWindows();
     for (const auto& [what, value] : damaged) {
         Store(value);
-        EXPECT_FALSE(Manager().LoadState(kProfile, kFrameId)) << what;
+        EXPECT_FALSE(Manager().LoadState(kTabbedProfile, kTabbedFrameId)) << what;
         Manager().SetDockState();
         EXPECT_EQ(pGroup, GroupOf(Pane(101))) << what;
         EXPECT_EQ(before, Dump(Tree(pGroup))) << what;
@@ -407,13 +407,13 @@ TEST_F(TabbedPaneStateTest, DamagedGroupRecordsAreRefusedAndLeaveTheLayout)
 TEST_F(TabbedPaneStateTest, AGroupWhoseTabsAreGoneIsNotMadeAndOnlyFoundTabsAreGathered)
 {
     BuildGroup();
-    ASSERT_TRUE(Manager().SaveState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().SaveState(kTabbedProfile, kTabbedFrameId));
 
     // Only Output exists: the group finds nothing and Output takes the whole side.
     Restart();
     m_pFrame->DockControlBar(MakePane("Output", 103, CSize(200, 300)));
     const int nChildren = ChildWindows();
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().LoadState(kTabbedProfile, kTabbedFrameId));
     Manager().SetDockState();
     EXPECT_EQ(nChildren, ChildWindows());
     EXPECT_EQ("0,0,200,300", Text(InFrame(Pane(103))));
@@ -425,7 +425,7 @@ TEST_F(TabbedPaneStateTest, AGroupWhoseTabsAreGoneIsNotMadeAndOnlyFoundTabsAreGa
     Restart();
     m_pFrame->DockControlBar(MakePane("Search", 102, CSize(200, 300)));
     m_pFrame->DockControlBar(MakePane("Output", 103, CSize(200, 300)));
-    ASSERT_TRUE(Manager().LoadState(kProfile, kFrameId));
+    ASSERT_TRUE(Manager().LoadState(kTabbedProfile, kTabbedFrameId));
     Manager().SetDockState();
     CZAVPBaseTabbedBar* pGroup = GroupOf(Pane(102));
     ASSERT_NE(nullptr, pGroup);

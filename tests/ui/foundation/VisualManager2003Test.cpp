@@ -16,7 +16,7 @@
 
 namespace
 {
-COLORREF Grey(int v) { return RGB(v, v, v); }
+COLORREF Grey2003(int v) { return RGB(v, v, v); }
 
 class Look2003 : public CZAVPVisualManager2003
 {
@@ -30,12 +30,12 @@ ZAVP2003Colors::Source GreySource(ZAVP2003Colors::Scheme scheme)
     ZAVP2003Colors::Source s = {};
     s.bitsPerPixel = 32;
     s.scheme = scheme;
-    s.menuHilight = Grey(100);
-    s.btnFace = s.barFace = Grey(192);
-    s.light3d = Grey(223);
-    s.window = Grey(255);
-    s.barShadow = Grey(128);
-    s.barLight = Grey(223);
+    s.menuHilight = Grey2003(100);
+    s.btnFace = s.barFace = Grey2003(192);
+    s.light3d = Grey2003(223);
+    s.window = Grey2003(255);
+    s.barShadow = Grey2003(128);
+    s.barLight = Grey2003(223);
     s.xpHighlight = RGB(177, 185, 210);
     s.xpHighlightDn = RGB(154, 161, 183);
     return s;
@@ -63,22 +63,22 @@ TEST(Colors2003, WithoutTheStandardStyleEverythingComesFromTheBarFace)
         const char* name;
         COLORREF actual, expected;
     } rows[] = {
-        // Grey mixes keep the second colour's value; 0.93 of lightness 192/255 is 178.56.
-        {"toolbar dark: mix with the face, lightness x 0.93", c.toolBarGradientDark, Grey(178)},
-        {"toolbar light: mix with white", c.toolBarGradientLight, Grey(255)},
-        {"bar dark: mix with 3D light, lightness x 0.99", c.barGradientDark, Grey(220)},
-        {"bar light: the toolbar light", c.barGradientLight, Grey(255)},
-        {"vertical dark: toolbar dark at 98 %", c.toolBarGradientVertDark, Grey(174)},
-        {"bottom line: toolbar dark", c.toolBarBottomLine, Grey(178)},
-        {"corner light: bar light", c.toolBarCornerLight, Grey(223)},
-        {"customise dark: bar shadow", c.customizeButtonGradientDark, Grey(128)},
-        {"customise light: bar shadow at 125 %", c.customizeButtonGradientLight, Grey(160)},
+        // Grey2003 mixes keep the second colour's value; 0.93 of lightness 192/255 is 178.56.
+        {"toolbar dark: mix with the face, lightness x 0.93", c.toolBarGradientDark, Grey2003(178)},
+        {"toolbar light: mix with white", c.toolBarGradientLight, Grey2003(255)},
+        {"bar dark: mix with 3D light, lightness x 0.99", c.barGradientDark, Grey2003(220)},
+        {"bar light: the toolbar light", c.barGradientLight, Grey2003(255)},
+        {"vertical dark: toolbar dark at 98 %", c.toolBarGradientVertDark, Grey2003(174)},
+        {"bottom line: toolbar dark", c.toolBarBottomLine, Grey2003(178)},
+        {"corner light: bar light", c.toolBarCornerLight, Grey2003(223)},
+        {"customise dark: bar shadow", c.customizeButtonGradientDark, Grey2003(128)},
+        {"customise light: bar shadow at 125 %", c.customizeButtonGradientLight, Grey2003(160)},
         {"hot light: the flat look's highlight", c.highlightGradientLight, RGB(177, 185, 210)},
         {"hot dark: the flat look's pressed fill", c.highlightGradientDark, RGB(154, 161, 183)},
         {"pressed light: highlight at 120 %", c.highlightDnGradientLight, RGB(212, 222, 252)},
         {"checked dark: pressed light at 120 %", c.highlightCheckedGradientDark,
          RGB(254, 255, 255)},
-        {"gripper: bar shadow", c.toolBarGripper, Grey(128)},
+        {"gripper: bar shadow", c.toolBarGripper, Grey2003(128)},
     };
     for (const Row& r : rows) EXPECT_EQ(r.expected, r.actual) << r.name;
     EXPECT_EQ((COLORREF)-1, c.highlightMenuItem);
@@ -88,41 +88,42 @@ TEST(Colors2003, WithoutTheStandardStyleEverythingComesFromTheBarFace)
 
 TEST(Colors2003, GlobalBarColoursFollowTheScheme)
 {
-    const ZAVP2003Colors::BarColors system = {Grey(1), Grey(2), Grey(3), Grey(4), Grey(5)};
+    const ZAVP2003Colors::BarColors system = {Grey2003(1), Grey2003(2), Grey2003(3), Grey2003(4),
+                                              Grey2003(5)};
     // No standard style: the system colours as they are.
     const ZAVP2003Colors::BarColors plain = ZAVP2003Colors::GlobalBarColors(
         GreySource(ZAVP2003Colors::None), 0, 0, system);
-    EXPECT_EQ(Grey(1), plain.face);
-    EXPECT_EQ(Grey(5), plain.light);
+    EXPECT_EQ(Grey2003(1), plain.face);
+    EXPECT_EQ(Grey2003(5), plain.light);
     // Metallic: the face is the menu highlight mixed with the window (white here), the others
     // scaled from it: 70 %, 130 % (capped), 50 %, 110 % (capped).
     ZAVP2003Colors::Source metallic = GreySource(ZAVP2003Colors::Metallic);
-    metallic.window = Grey(200);
+    metallic.window = Grey2003(200);
     const ZAVP2003Colors::BarColors m = ZAVP2003Colors::GlobalBarColors(metallic, 0, 0, system);
-    EXPECT_EQ(Grey(200), m.face);
-    EXPECT_EQ(Grey(140), m.shadow);
-    EXPECT_EQ(Grey(255), m.hilite);
-    EXPECT_EQ(Grey(100), m.dkShadow);
-    EXPECT_EQ(Grey(220), m.light);
+    EXPECT_EQ(Grey2003(200), m.face);
+    EXPECT_EQ(Grey2003(140), m.shadow);
+    EXPECT_EQ(Grey2003(255), m.hilite);
+    EXPECT_EQ(Grey2003(100), m.dkShadow);
+    EXPECT_EQ(Grey2003(220), m.light);
     // At 8 bits per pixel even the standard style gives the system colours.
     metallic.bitsPerPixel = 8;
-    EXPECT_EQ(Grey(1), ZAVP2003Colors::GlobalBarColors(metallic, 0, 0, system).face);
+    EXPECT_EQ(Grey2003(1), ZAVP2003Colors::GlobalBarColors(metallic, 0, 0, system).face);
 }
 
 TEST(Colors2003, TheFirstDerivationStartsFromTheSchemesToolbarPair)
 {
     // Blue scheme: the pair is the scheme's own, not two colours left unset.
     ZAVP2003Colors::Source s = GreySource(ZAVP2003Colors::Blue);
-    s.window = Grey(200);
+    s.window = Grey2003(200);
     COLORREF dark = 0, light = 0;
     ZAVP2003Colors::ToolBarPair(s, &dark, &light);
     // dark: menu highlight 100 mixed 2:1 with the face 192, value of the face, lightness x 0.93;
     // light: mixed 1:1 with the window 200, lightness x 1.03 (200/255 x 1.03 x 255 = 206).
-    EXPECT_EQ(Grey(178), dark);
-    EXPECT_EQ(Grey(206), light);
+    EXPECT_EQ(Grey2003(178), dark);
+    EXPECT_EQ(Grey2003(206), light);
     const ZAVP2003Colors::BarColors bar = ZAVP2003Colors::GlobalBarColors(s, dark, light, {});
     // Face: the pair mixed 1:1 (value of the light end, 206) at 95 %.
-    EXPECT_EQ(Grey(195), bar.face);
+    EXPECT_EQ(Grey2003(195), bar.face);
 }
 
 TEST(Look2003, BarsHaveNoBorderAndCaptionsTheBarText)
@@ -148,10 +149,10 @@ namespace
 COLORREF WINAPI GreySysColor(HTHEME_ZAVP, int nIndex)
 {
     switch (nIndex) {
-    case COLOR_MENUHILIGHT: return Grey(100);
-    case COLOR_WINDOW: return Grey(200);
-    case COLOR_BTNFACE: return Grey(192);
-    default: return Grey(150);
+    case COLOR_MENUHILIGHT: return Grey2003(100);
+    case COLOR_WINDOW: return Grey2003(200);
+    case COLOR_BTNFACE: return Grey2003(192);
+    default: return Grey2003(150);
     }
 }
 HTHEME_ZAVP WINAPI OpenWindowAndButton(HWND, LPCWSTR name)
@@ -194,14 +195,14 @@ TEST(Look2003, TheMetallicSchemeOfTheStandardStyleSetsTheGlobalBarColours)
         EXPECT_TRUE(look.IsStandardWinXPTheme());
         // Face: menu highlight 100 mixed with the window 200 keeps the window's value, 200;
         // highlight and light at 130 % (capped) and 110 %.
-        EXPECT_EQ(Grey(200), globalData.clrBarFace);
-        EXPECT_EQ(Grey(255), globalData.clrBarHilite);
-        EXPECT_EQ(Grey(220), globalData.clrBarLight);
+        EXPECT_EQ(Grey2003(200), globalData.clrBarFace);
+        EXPECT_EQ(Grey2003(255), globalData.clrBarHilite);
+        EXPECT_EQ(Grey2003(220), globalData.clrBarLight);
         // The menu border is the base colour, the menu highlight.
-        EXPECT_EQ(Grey(100), look.MenuBorder());
+        EXPECT_EQ(Grey2003(100), look.MenuBorder());
         EXPECT_NE((COLORREF)-1, look.GetColors2003().highlightMenuItem);
         // Metallic column: the bar gradient's dark end is the base at 120 %.
-        EXPECT_EQ(Grey(120), look.GetColors2003().barGradientDark);
+        EXPECT_EQ(Grey2003(120), look.GetColors2003().barGradientDark);
     }
     globalData.UpdateSysColors();
 }
@@ -217,7 +218,7 @@ const COLORREF kHotDark = RGB(200, 0, 0), kHotLight = RGB(255, 100, 100);
 const COLORREF kDnDark = RGB(0, 200, 0), kDnLight = RGB(100, 255, 100);
 const COLORREF kCheckDark = RGB(0, 0, 200), kCheckLight = RGB(100, 100, 255);
 const COLORREF kMenuItem = RGB(250, 240, 10);
-const COLORREF kBlack = RGB(0, 0, 0), kWhitePixel = RGB(255, 255, 255);
+const COLORREF kBlack2003 = RGB(0, 0, 0), kWhitePixel = RGB(255, 255, 255);
 
 // The gradient look with the standard style's gradients and known colours.
 class PaintedLook : public CZAVPVisualManager2003
@@ -326,10 +327,10 @@ TEST_F(ElementsOf2003, CustomizeButtonGlyphsOfEachOrientation)
         const CRect rect = c.horz ? CRect(0, 0, 12, 64) : CRect(0, 0, 64, 12);
         MemoryDC dc(64, 64);
         look.DrawCustomizeButtonFace(&dc.DC(), rect, c.horz, 0, c.more, c.customise);
-        EXPECT_EQ(kBlack, dc.Pixel(c.black.x, c.black.y)) << c.what;
+        EXPECT_EQ(kBlack2003, dc.Pixel(c.black.x, c.black.y)) << c.what;
         MemoryDC bare(64, 64);
         look.DrawCustomizeButtonFace(&bare.DC(), rect, c.horz, 0, FALSE, FALSE);
-        EXPECT_NE(kBlack, bare.Pixel(c.black.x, c.black.y)) << c.what;
+        EXPECT_NE(kBlack2003, bare.Pixel(c.black.x, c.black.y)) << c.what;
     }
 }
 

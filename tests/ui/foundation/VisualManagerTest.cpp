@@ -14,7 +14,7 @@
 
 namespace
 {
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kWhiteFace = RGB(255, 255, 255);
 
 // Distinct colours for every role, so a pixel tells which role painted it.
 class VisualManagerTest : public ::testing::Test
@@ -80,7 +80,7 @@ TEST_F(VisualManagerTest, BarBackgroundUsesTheBarOrTheDialogColours)
     FakeBar bar(0, 0, FALSE), dialogBar(0, 0, TRUE);
     m_manager.OnFillBarBackground(&dc.DC(), &bar, CRect(0, 0, 20, 20), CRect(0, 0, 10, 20));
     EXPECT_EQ(globalData.clrBarFace, dc.Pixel(5, 5));
-    EXPECT_EQ(kWhite, dc.Pixel(15, 5));  // only the clip rectangle
+    EXPECT_EQ(kWhiteFace, dc.Pixel(15, 5));  // only the clip rectangle
     m_manager.OnFillBarBackground(&dc.DC(), &dialogBar, CRect(0, 0, 20, 20), CRect());
     EXPECT_EQ(globalData.clrBtnFace, dc.Pixel(15, 5));  // empty clip: the whole client area
 }
@@ -98,7 +98,7 @@ TEST_F(VisualManagerTest, BarBorderLightLeftAndTopDarkRightAndBottom)
     EXPECT_EQ(CRect(1, 1, 19, 19), rect);
 
     // A bar that cannot float gets the etched line along its top.
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteFace);
     FakeBar fixed(CBRS_BORDER_BOTTOM, 0, FALSE);
     rect = CRect(0, 0, 20, 20);
     m_manager.OnDrawBarBorder(&dc.DC(), &fixed, rect);
@@ -107,12 +107,12 @@ TEST_F(VisualManagerTest, BarBorderLightLeftAndTopDarkRightAndBottom)
     EXPECT_EQ(CRect(0, 0, 20, 19), rect);
 
     // Floating bars and bars without border bits: nothing.
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteFace);
     FakeBar floating(CBRS_BORDER_ANY, ZAVP_CBRS_FLOAT, FALSE, TRUE);
     rect = CRect(0, 0, 20, 20);
     m_manager.OnDrawBarBorder(&dc.DC(), &floating, rect);
     EXPECT_EQ(CRect(0, 0, 20, 20), rect);
-    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhiteFace));
 }
 
 TEST_F(VisualManagerTest, MenuBorderIsTwoFrames)
@@ -123,7 +123,7 @@ TEST_F(VisualManagerTest, MenuBorderIsTwoFrames)
     EXPECT_EQ(globalData.clrBarDkShadow, dc.Pixel(19, 5));
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(1, 5));
     EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(18, 5));
-    EXPECT_EQ(kWhite, dc.Pixel(10, 10));
+    EXPECT_EQ(kWhiteFace, dc.Pixel(10, 10));
 }
 
 TEST_F(VisualManagerTest, CaptionFillAndTextColourInBothStates)
@@ -149,16 +149,16 @@ TEST_F(VisualManagerTest, CaptionButtonFramesByState)
     EXPECT_EQ(globalData.clrBarDkShadow, dc.Pixel(rect.right - 1, rect.top + 3));
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(rect.left + 1, rect.top + 3));
 
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteFace);
     button.m_bPushed = button.m_bFocused = TRUE;
     m_manager.OnDrawCaptionButton(&dc.DC(), &button, TRUE, TRUE, FALSE, FALSE);
     EXPECT_EQ(globalData.clrBarDkShadow, dc.Pixel(rect.left, rect.top + 3));
     EXPECT_EQ(globalData.clrBarLight, dc.Pixel(rect.right - 1, rect.top + 3));
 
     // Disabled: no frame at all.
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteFace);
     m_manager.OnDrawCaptionButton(&dc.DC(), &button, TRUE, TRUE, FALSE, TRUE);
-    EXPECT_EQ(kWhite, dc.Pixel(rect.left, rect.top + 3));
+    EXPECT_EQ(kWhiteFace, dc.Pixel(rect.left, rect.top + 3));
 }
 
 TEST_F(VisualManagerTest, StatusPaneBorders)
@@ -170,9 +170,9 @@ TEST_F(VisualManagerTest, StatusPaneBorders)
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0,
                                         0x0200);  // pop-out
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(0, 5));
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteFace);
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 20, 10), 0, 0x0100);  // none
-    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhiteFace));
 }
 
 TEST(ProgressMath, FilledWidthAndPercentCannotOverflow)
@@ -201,13 +201,13 @@ TEST_F(VisualManagerTest, ProgressFillsTheFilledPartOnlyAndNothingWithoutATotal)
     MemoryDC dc(100, 10);
     m_manager.OnDrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 100, 10), 0, 0, RGB(0, 0, 255),
                                       (COLORREF)-1, (COLORREF)-1, TRUE);
-    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhiteFace));
     m_manager.OnDrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 100, 10), 2000000000,
                                       1000000000, RGB(0, 0, 255), (COLORREF)-1, (COLORREF)-1,
                                       FALSE);
     EXPECT_EQ(RGB(0, 0, 255), dc.Pixel(49, 5));
-    EXPECT_EQ(kWhite, dc.Pixel(50, 5));
-    dc.Fill(kWhite);
+    EXPECT_EQ(kWhiteFace, dc.Pixel(50, 5));
+    dc.Fill(kWhiteFace);
     m_manager.OnDrawStatusBarProgress(&dc.DC(), nullptr, CRect(0, 0, 100, 10), 10, 50,
                                       RGB(0, 0, 255), (COLORREF)-1, (COLORREF)-1, FALSE);
     EXPECT_EQ(RGB(0, 0, 255), dc.Pixel(99, 5));
@@ -217,9 +217,9 @@ TEST_F(VisualManagerTest, MenuSystemButtonDrawsOnlyItsThreeCommands)
 {
     MemoryDC dc(20, 20);
     m_manager.OnDrawMenuSystemButton(&dc.DC(), CRect(0, 0, 20, 20), SC_MAXIMIZE, 0, FALSE);
-    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhiteFace));
     m_manager.OnDrawMenuSystemButton(&dc.DC(), CRect(0, 0, 20, 20), SC_CLOSE, 0, FALSE);
-    EXPECT_FALSE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_FALSE(dc.OutsideIs(CRect(), kWhiteFace));
 }
 
 TEST_F(VisualManagerTest, ScrolledTabNearTheRightEndIsNotDrawn)
@@ -228,7 +228,7 @@ TEST_F(VisualManagerTest, ScrolledTabNearTheRightEndIsNotDrawn)
     FakeScrollTabs tabs;
     // The tab area ends at 100: a tab starting at 95 is within 10 pixels of it.
     m_manager.OnDrawTab(&dc.DC(), CRect(95, 0, 140, 20), 0, TRUE, &tabs);
-    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhite));
+    EXPECT_TRUE(dc.OutsideIs(CRect(), kWhiteFace));
 }
 
 TEST_F(VisualManagerTest, SeparatorAndGripperUseTheBarColours)
@@ -238,14 +238,14 @@ TEST_F(VisualManagerTest, SeparatorAndGripperUseTheBarColours)
     m_manager.OnDrawSeparator(&dc.DC(), &bar, CRect(0, 0, 20, 20), TRUE);
     EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(9, 5));  // the 2-pixel band at the centre
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(10, 5));
-    EXPECT_EQ(kWhite, dc.Pixel(8, 5));
-    dc.Fill(kWhite);
+    EXPECT_EQ(kWhiteFace, dc.Pixel(8, 5));
+    dc.Fill(kWhiteFace);
     m_manager.OnDrawBarGripper(&dc.DC(), CRect(0, 0, 10, 20), TRUE, &bar);
     // Classic look: lines at centre - 2 and 4 pixels further, 3 wide, rows 2 .. 17.
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(3, 5));
     EXPECT_EQ(globalData.clrBarShadow, dc.Pixel(5, 5));
     EXPECT_EQ(globalData.clrBarHilite, dc.Pixel(7, 5));
-    EXPECT_EQ(kWhite, dc.Pixel(4, 1));
+    EXPECT_EQ(kWhiteFace, dc.Pixel(4, 1));
 }
 
 TEST(VisualManagerLife, TheCurrentManagerIsClearedOnlyByItself)

@@ -13,7 +13,7 @@
 
 namespace
 {
-const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kWhiteXP = RGB(255, 255, 255);
 
 ZAVPXPColors::Source TrueColour(COLORREF face, COLORREF hilite)
 {
@@ -104,7 +104,7 @@ TEST_F(VisualManagerXPTest, MenuBorderAndPaneBorderUseTheDerivedColours)
     EXPECT_EQ(RGB(105, 105, 105), dc.Pixel(0, 10));  // menu border
     EXPECT_EQ(RGB(249, 248, 247), dc.Pixel(10, 1));  // menu light frame
     EXPECT_EQ(RGB(197, 197, 197), dc.Pixel(1, 10));  // the image column's colour at x 1
-    dc.Fill(kWhite);
+    dc.Fill(kWhiteXP);
     m_manager.OnDrawStatusBarPaneBorder(&dc.DC(), nullptr, CRect(0, 0, 30, 30), 0, 0);
     EXPECT_EQ(RGB(128, 128, 128), dc.Pixel(0, 10));
     EXPECT_EQ(RGB(128, 128, 128), dc.Pixel(29, 10));

@@ -11,7 +11,7 @@ using namespace ZAVPMenuButtonGeometry;
 
 namespace
 {
-std::string Str(const RECT& rc)
+std::string RectStr(const RECT& rc)
 {
     return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) +
            "," + std::to_string(rc.bottom);
@@ -42,10 +42,11 @@ TEST(MenuButtonGeometry, ArrowRoomAndDropDownPart)
         {"extra size without a border", FALSE, TRUE, TRUE, {0, 0}, "133,10,140,32"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.part, Str(DropDownPart(rcButton, {5, 4}, c.large, c.horz, c.extra, c.border)))
+        EXPECT_EQ(c.part,
+                  RectStr(DropDownPart(rcButton, {5, 4}, c.large, c.horz, c.extra, c.border)))
             << c.what;
 
-    EXPECT_EQ("100,10,124,32", Str(ImageColumn(rcButton, 16, 4)));
+    EXPECT_EQ("100,10,124,32", RectStr(ImageColumn(rcButton, 16, 4)));
     EXPECT_EQ(100 + 8 + 23 + 6, PopupItemWidth(100, 8, 23));
 }
 

@@ -11,7 +11,7 @@ using namespace ZAVPCaptionBarLayout;
 
 namespace
 {
-std::string Text(const CRect& r)
+std::string CaptionText(const CRect& r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
            "," + std::to_string(r.bottom);
@@ -64,7 +64,8 @@ TEST(CaptionBarLayout, ClipRuleTable)
     for (const Case& c : cases) {
         CRect a = c.a;
         ClipAgainst(a, c.b, c.nSpace, c.bRight);
-        EXPECT_EQ(Text(c.expected), Text(a)) << Text(c.a) << " against " << Text(c.b);
+        EXPECT_EQ(CaptionText(c.expected), CaptionText(a))
+            << CaptionText(c.a) << " against " << CaptionText(c.b);
     }
 }
 
@@ -106,10 +107,10 @@ TEST(CaptionBarLayout, ImageLeftButtonRightTextLeft)
     WithText(in, 50, 13, AlignLeft);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("4,2,20,18", Text(r.rectImage));      // centred: 10 - 8
-    EXPECT_EQ("152,0,200,20", Text(r.rectButton));  // at the client edge, full height
-    EXPECT_EQ("24,4,74,17", Text(r.rectText));      // after the image and the spacing
-    EXPECT_EQ("24,4,74,17", Text(r.rectDrawText));  // nothing in its way
+    EXPECT_EQ("4,2,20,18", CaptionText(r.rectImage));      // centred: 10 - 8
+    EXPECT_EQ("152,0,200,20", CaptionText(r.rectButton));  // at the client edge, full height
+    EXPECT_EQ("24,4,74,17", CaptionText(r.rectText));      // after the image and the spacing
+    EXPECT_EQ("24,4,74,17", CaptionText(r.rectDrawText));  // nothing in its way
 }
 
 TEST(CaptionBarLayout, LongTextGivesWayToTheButtonButTheButtonKeepsItsPlace)
@@ -119,9 +120,9 @@ TEST(CaptionBarLayout, LongTextGivesWayToTheButtonButTheButtonKeepsItsPlace)
     WithText(in, 100, 13, AlignLeft);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("92,0,120,20", Text(r.rectButton));
-    EXPECT_EQ("4,4,104,17", Text(r.rectText));
-    EXPECT_EQ("4,4,88,17", Text(r.rectDrawText));  // up to the button less the spacing
+    EXPECT_EQ("92,0,120,20", CaptionText(r.rectButton));
+    EXPECT_EQ("4,4,104,17", CaptionText(r.rectText));
+    EXPECT_EQ("4,4,88,17", CaptionText(r.rectDrawText));  // up to the button less the spacing
 }
 
 TEST(CaptionBarLayout, TextGivesWayToARightImage)
@@ -131,9 +132,9 @@ TEST(CaptionBarLayout, TextGivesWayToARightImage)
     WithText(in, 90, 13, AlignLeft);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("80,2,96,18", Text(r.rectImage));
-    EXPECT_EQ("4,4,94,17", Text(r.rectText));
-    EXPECT_EQ("4,4,76,17", Text(r.rectDrawText));
+    EXPECT_EQ("80,2,96,18", CaptionText(r.rectImage));
+    EXPECT_EQ("4,4,94,17", CaptionText(r.rectText));
+    EXPECT_EQ("4,4,76,17", CaptionText(r.rectDrawText));
 }
 
 TEST(CaptionBarLayout, CentredElementsSitSideBySideAroundTheMiddle)
@@ -144,9 +145,9 @@ TEST(CaptionBarLayout, CentredElementsSitSideBySideAroundTheMiddle)
     Result r;
     Layout(in, r);
     // The centre cursor: 100 - 8 - 20 = 72; the image, the spacing, then the text.
-    EXPECT_EQ("72,2,88,18", Text(r.rectImage));
-    EXPECT_EQ("92,4,132,17", Text(r.rectText));
-    EXPECT_EQ("92,4,132,17", Text(r.rectDrawText));
+    EXPECT_EQ("72,2,88,18", CaptionText(r.rectImage));
+    EXPECT_EQ("92,4,132,17", CaptionText(r.rectText));
+    EXPECT_EQ("92,4,132,17", CaptionText(r.rectDrawText));
 }
 
 TEST(CaptionBarLayout, ImageTallerThanTheBarStartsAtTheTopMargin)
@@ -155,10 +156,10 @@ TEST(CaptionBarLayout, ImageTallerThanTheBarStartsAtTheTopMargin)
     WithImage(in, 32, AlignLeft);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("4,4,36,36", Text(r.rectImage));
+    EXPECT_EQ("4,4,36,36", CaptionText(r.rectImage));
     WithImage(in, 32, AlignLeft, TRUE);
     Layout(in, r);
-    EXPECT_EQ("4,4,36,16", Text(r.rectImage));  // stretched: down to the bottom margin
+    EXPECT_EQ("4,4,36,16", CaptionText(r.rectImage));  // stretched: down to the bottom margin
 }
 
 TEST(CaptionBarLayout, ForcedHeightStillCentresTextAndImage)
@@ -168,8 +169,8 @@ TEST(CaptionBarLayout, ForcedHeightStillCentresTextAndImage)
     WithText(in, 30, 13, AlignLeft);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("4,12,20,28", Text(r.rectImage));
-    EXPECT_EQ("24,14,54,27", Text(r.rectText));
+    EXPECT_EQ("4,12,20,28", CaptionText(r.rectImage));
+    EXPECT_EQ("24,14,54,27", CaptionText(r.rectText));
 }
 
 TEST(CaptionBarLayout, UnknownAlignmentStopsTheLayoutAtThatElement)
@@ -182,16 +183,16 @@ TEST(CaptionBarLayout, UnknownAlignmentStopsTheLayoutAtThatElement)
     r.rectText = CRect(1, 2, 3, 4);
     r.rectDrawText = CRect(5, 6, 7, 8);
     Layout(in, r);
-    EXPECT_EQ("4,2,20,18", Text(r.rectImage));  // placed before the button
-    EXPECT_EQ("1,2,3,4", Text(r.rectText));     // never reached
-    EXPECT_EQ("5,6,7,8", Text(r.rectDrawText));
+    EXPECT_EQ("4,2,20,18", CaptionText(r.rectImage));  // placed before the button
+    EXPECT_EQ("1,2,3,4", CaptionText(r.rectText));     // never reached
+    EXPECT_EQ("5,6,7,8", CaptionText(r.rectDrawText));
 
     Inputs text = Bar(200, 20);
     WithText(text, 50, 13, 0);
     Result r2;
     r2.rectDrawText = CRect(5, 6, 7, 8);
     Layout(text, r2);
-    EXPECT_EQ("5,6,7,8", Text(r2.rectDrawText));
+    EXPECT_EQ("5,6,7,8", CaptionText(r2.rectDrawText));
 }
 
 TEST(CaptionBarLayout, EmptyClientAreaPlacesNothing)
@@ -201,7 +202,7 @@ TEST(CaptionBarLayout, EmptyClientAreaPlacesNothing)
     Result r;
     r.rectText = CRect(1, 2, 3, 4);
     Layout(in, r);
-    EXPECT_EQ("1,2,3,4", Text(r.rectText));
+    EXPECT_EQ("1,2,3,4", CaptionText(r.rectText));
 }
 
 TEST(CaptionBarLayout, LeftButtonStartsAtTheEdgeUnlessSomethingIsBeforeIt)
@@ -210,8 +211,8 @@ TEST(CaptionBarLayout, LeftButtonStartsAtTheEdgeUnlessSomethingIsBeforeIt)
     WithButton(in, 20, AlignLeft, FALSE);
     Result r;
     Layout(in, r);
-    EXPECT_EQ("0,0,28,20", Text(r.rectButton));
+    EXPECT_EQ("0,0,28,20", CaptionText(r.rectButton));
     WithImage(in, 16, AlignLeft);
     Layout(in, r);
-    EXPECT_EQ("24,0,52,20", Text(r.rectButton));
+    EXPECT_EQ("24,0,52,20", CaptionText(r.rectButton));
 }

@@ -51,7 +51,7 @@ TEST(ColorPickerMath, HexagonPoints)
 TEST(ColorPickerMath, HoneycombHas127SnappedCellsInRings)
 {
     // 150 x 130: squared to 130 x 130 from (10, 0); s = 130 / 13 + 1 = 11.
-    const std::vector<Cell> cells = Honeycomb(CRect(0, 0, 150, 130));
+    const std::vector<ZAVPColorPickerMath::Cell> cells = Honeycomb(CRect(0, 0, 150, 130));
     ASSERT_EQ(127u, cells.size());
     EXPECT_EQ(75, cells[0].ptCentre.x);
     EXPECT_EQ(65, cells[0].ptCentre.y);
@@ -65,7 +65,7 @@ TEST(ColorPickerMath, HoneycombHas127SnappedCellsInRings)
     EXPECT_EQ(74, cells[3].ptCentre.y);
     std::set<std::pair<LONG, LONG>> centres;
     for (size_t i = 0; i < cells.size(); ++i) {
-        const Cell& cell = cells[i];
+        const ZAVPColorPickerMath::Cell& cell = cells[i];
         EXPECT_EQ(11, cell.nSize);
         EXPECT_EQ(SnapColor(cell.clrExact), cell.color) << i;
         centres.insert(std::make_pair(cell.ptCentre.x, cell.ptCentre.y));
@@ -82,7 +82,7 @@ TEST(ColorPickerMath, HoneycombHas127SnappedCellsInRings)
 TEST(ColorPickerMath, GreyRowZigzagsFromWhiteToBlack)
 {
     // s = min(50 / 2 - 2, 260 / 13) = 20; zigzag half-height (int)(20 x tan 30 x 1.5) / 2 = 8.
-    const std::vector<Cell> cells = GreyRow(CRect(0, 0, 260, 50));
+    const std::vector<ZAVPColorPickerMath::Cell> cells = GreyRow(CRect(0, 0, 260, 50));
     ASSERT_EQ((size_t)kGreyCells, cells.size());
     EXPECT_EQ(RGB(255, 255, 255), cells[0].color);
     EXPECT_EQ(40, cells[0].nSize);
@@ -101,7 +101,7 @@ TEST(ColorPickerMath, GreyRowZigzagsFromWhiteToBlack)
 
 TEST(ColorPickerMath, FindCellMatchesTheSnappedColour)
 {
-    const std::vector<Cell> cells = Honeycomb(CRect(0, 0, 130, 130));
+    const std::vector<ZAVPColorPickerMath::Cell> cells = Honeycomb(CRect(0, 0, 130, 130));
     EXPECT_EQ(0, FindCell(cells, RGB(250, 245, 255)));  // snaps to white
     const int iCell = FindCell(cells, cells[40].color);
     ASSERT_GE(iCell, 0);

@@ -15,7 +15,7 @@
 
 namespace
 {
-std::string Text(const CRect& r)
+std::string TasksText(const CRect& r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
            "," + std::to_string(r.bottom);
@@ -225,14 +225,14 @@ TEST(TasksLayout, GroupsCaptionsAndTasksFromTheTop)
     std::vector<GroupOut> out;
     const int nHeight = Layout(kArea, Metrics(), 0, 16, 16, 1, TwoGroups(), out, FALSE);
     // Caption: max(13 + 7, 25) = 25; tasks start 4 below it, 16 high (the image), 4 apart.
-    EXPECT_EQ("12,12,188,37", Text(out[0].rectCaption));
-    EXPECT_EQ("24,41,176,57", Text(out[0].taskRects[0]));
+    EXPECT_EQ("12,12,188,37", TasksText(out[0].rectCaption));
+    EXPECT_EQ("24,41,176,57", TasksText(out[0].taskRects[0]));
     EXPECT_TRUE(out[0].taskRects[1].IsRectNull());
-    EXPECT_EQ("24,61,176,77", Text(out[0].taskRects[2]));
-    EXPECT_EQ("12,37,188,81", Text(out[0].rectTasks));
+    EXPECT_EQ("24,61,176,77", TasksText(out[0].taskRects[2]));
+    EXPECT_EQ("12,37,188,81", TasksText(out[0].rectTasks));
     // 15 below: a group without caption.
-    EXPECT_EQ("12,96,188,96", Text(out[1].rectCaption));
-    EXPECT_EQ("24,100,176,116", Text(out[1].taskRects[0]));
+    EXPECT_EQ("12,96,188,96", TasksText(out[1].rectCaption));
+    EXPECT_EQ("24,100,176,116", TasksText(out[1].taskRects[0]));
     // y after the last group 135, less the two spacings, plus the margin.
     EXPECT_EQ(128, nHeight);
 }
@@ -241,12 +241,12 @@ TEST(TasksLayout, BottomGroupSitsAtTheBottomOnlyWhileNothingScrolls)
 {
     std::vector<GroupOut> out;
     Layout(kArea, Metrics(), 0, 16, 16, 0, TwoGroups(), out, FALSE);
-    EXPECT_EQ("12,264,188,288", Text(out[1].rectTasks));
-    EXPECT_EQ("24,268,176,284", Text(out[1].taskRects[0]));
-    EXPECT_EQ("12,12,188,37", Text(out[0].rectCaption));  // the others stay
+    EXPECT_EQ("12,264,188,288", TasksText(out[1].rectTasks));
+    EXPECT_EQ("24,268,176,284", TasksText(out[1].taskRects[0]));
+    EXPECT_EQ("12,12,188,37", TasksText(out[0].rectCaption));  // the others stay
 
     Layout(kArea, Metrics(), 0, 16, 16, 0, TwoGroups(), out, TRUE);  // measuring only
-    EXPECT_EQ("12,96,188,120", Text(out[1].rectTasks));
+    EXPECT_EQ("12,96,188,120", TasksText(out[1].rectTasks));
 
     std::vector<GroupIn> hidden = TwoGroups();
     hidden[1].tasks[0].bVisible = FALSE;  // nothing of it shows
@@ -258,7 +258,7 @@ TEST(TasksLayout, ScrollPositionMovesEverythingUpByRows)
 {
     std::vector<GroupOut> out;
     const int nHeight = Layout(kArea, Metrics(), 2, 16, 16, 5, TwoGroups(), out, FALSE);
-    EXPECT_EQ("12,-20,188,5", Text(out[0].rectCaption));
+    EXPECT_EQ("12,-20,188,5", TasksText(out[0].rectCaption));
     EXPECT_EQ(128, nHeight);  // the content height does not depend on the position
 }
 
@@ -268,7 +268,7 @@ TEST(TasksLayout, CollapsedAndAnimatedGroups)
     groups[0].bCollapsed = TRUE;
     std::vector<GroupOut> out;
     Layout(kArea, Metrics(), 0, 16, 16, 1, groups, out, FALSE);
-    EXPECT_EQ("12,36,188,36", Text(out[0].rectTasks));  // the line under the caption
+    EXPECT_EQ("12,36,188,36", TasksText(out[0].rectTasks));  // the line under the caption
     EXPECT_TRUE(out[0].taskRects[0].IsRectNull());
     EXPECT_EQ(52, out[1].rectCaption.top);  // 37 + 15
 
@@ -276,15 +276,15 @@ TEST(TasksLayout, CollapsedAndAnimatedGroups)
     groups[0].bAnimated = TRUE;
     groups[0].nAnimHeight = 10;
     Layout(kArea, Metrics(), 0, 16, 16, 1, groups, out, FALSE);
-    EXPECT_EQ("24,41,176,46", Text(out[0].taskRects[0]));
-    EXPECT_EQ("24,47,176,47", Text(out[0].taskRects[2]));
-    EXPECT_EQ("12,37,188,47", Text(out[0].rectTasks));
+    EXPECT_EQ("24,41,176,46", TasksText(out[0].taskRects[0]));
+    EXPECT_EQ("24,47,176,47", TasksText(out[0].taskRects[2]));
+    EXPECT_EQ("12,37,188,47", TasksText(out[0].rectTasks));
     EXPECT_EQ(62, out[1].rectCaption.top);
 
     // The animation reached 0: laid out as collapsed.
     groups[0].nAnimHeight = 0;
     Layout(kArea, Metrics(), 0, 16, 16, 1, groups, out, FALSE);
-    EXPECT_EQ("12,36,188,36", Text(out[0].rectTasks));
+    EXPECT_EQ("12,36,188,36", TasksText(out[0].rectTasks));
 }
 
 TEST(TasksLayout, IconsAndWindowTasks)
@@ -300,8 +300,8 @@ TEST(TasksLayout, IconsAndWindowTasks)
     icon.tasks = {window};
     std::vector<GroupOut> out;
     Layout(kArea, Metrics(), 0, 16, 16, 1, {icon}, out, FALSE);
-    EXPECT_EQ("12,19,188,44", Text(out[0].rectCaption));  // down by 32 - 25
-    EXPECT_EQ("24,48,176,98", Text(out[0].taskRects[0]));
+    EXPECT_EQ("12,19,188,44", TasksText(out[0].rectCaption));  // down by 32 - 25
+    EXPECT_EQ("24,48,176,98", TasksText(out[0].taskRects[0]));
 
     // A window beyond the area is cut to it, and one hidden keeps no height on screen.
     icon.bHasIcon = FALSE;

@@ -14,10 +14,10 @@ namespace
 {
 using namespace ZAVPCustomizeMenu;
 
-std::vector<ItemKind> Kinds(const std::vector<Item>& items)
+std::vector<ZAVPCustomizeMenu::ItemKind> Kinds(const std::vector<ZAVPCustomizeMenu::Item>& items)
 {
-    std::vector<ItemKind> kinds;
-    for (const Item& item : items) kinds.push_back(item.kind);
+    std::vector<ZAVPCustomizeMenu::ItemKind> kinds;
+    for (const ZAVPCustomizeMenu::Item& item : items) kinds.push_back(item.kind);
     return kinds;
 }
 
@@ -34,7 +34,7 @@ TEST(CustomizeMenuItems, SeparatorsNeitherLeadNorEndTheHiddenList)
     {
         const char* what;
         std::vector<Hidden> hidden;
-        std::vector<ItemKind> expected;
+        std::vector<ZAVPCustomizeMenu::ItemKind> expected;
     } cases[] = {
         {"nothing hidden", {}, {}},
         {"leading separator", {kSep, kCmd1, kCmd2}, {kItemCommand, kItemCommand}},
@@ -48,7 +48,7 @@ TEST(CustomizeMenuItems, SeparatorsNeitherLeadNorEndTheHiddenList)
     };
     for (const auto& c : cases) EXPECT_EQ(c.expected, Kinds(HiddenItems(c.hidden))) << c.what;
     // Items remember which hidden button they stand for.
-    const std::vector<Item> items = HiddenItems({kSep, kCmd1, kSep, kCmd2});
+    const std::vector<ZAVPCustomizeMenu::Item> items = HiddenItems({kSep, kCmd1, kSep, kCmd2});
     ASSERT_EQ(3u, items.size());
     EXPECT_EQ(1, items[0].iHidden);
     EXPECT_EQ(2, items[1].iHidden);

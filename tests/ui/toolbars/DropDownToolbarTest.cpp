@@ -22,7 +22,7 @@
 namespace
 {
 const UINT kSourceBarId = 0xE830;
-const UINT kMainBarId = 0xE820;
+const UINT kDropDownMainBarId = 0xE820;
 
 // A frame that keeps the commands it receives.
 class CommandFrame : public CFrameWnd
@@ -52,7 +52,7 @@ protected:
         ASSERT_TRUE(m_source.Create(&m_frame, WS_CHILD | CBRS_TOP, kSourceBarId));
         ASSERT_TRUE(m_source.LoadToolBar(IDR_NAVIGATION));
         m_source.SetOwner(&m_frame);
-        ASSERT_TRUE(m_main.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kMainBarId));
+        ASSERT_TRUE(m_main.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kDropDownMainBarId));
         m_main.SetOwner(&m_frame);
         m_pButton = new CZAVPDropDownToolbarButton("Navigation", &m_source);
         ASSERT_GE(m_main.InsertButton(m_pButton), 0);

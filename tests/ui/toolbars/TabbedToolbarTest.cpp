@@ -15,8 +15,8 @@
 namespace
 {
 const UINT kTabbedBarId = 0xE810;
-const UINT kMainBarId = 0xE811;
-const UINT kNavBarId = 0xE812;
+const UINT kTabbedMainBarId = 0xE811;
+const UINT kTabbedNavBarId = 0xE812;
 
 class TabbedToolbarTest : public ::testing::Test
 {
@@ -27,10 +27,10 @@ protected:
         ASSERT_TRUE(m_frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW));
         ASSERT_TRUE(m_tabbed.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kTabbedBarId));
         ASSERT_NE(nullptr, m_tabbed.GetTabWnd());
-        ASSERT_TRUE(m_main.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kMainBarId));
+        ASSERT_TRUE(m_main.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kTabbedMainBarId));
         ASSERT_TRUE(m_main.LoadToolBar(IDR_MAINFRAME));
         m_main.SetWindowText("Main");
-        ASSERT_TRUE(m_nav.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kNavBarId));
+        ASSERT_TRUE(m_nav.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kTabbedNavBarId));
         ASSERT_TRUE(m_nav.LoadToolBar(IDR_NAVIGATION));
         m_nav.SetWindowText("Navigation");
     }

@@ -23,8 +23,8 @@ namespace
 const char kRoot[] = "Software\\LornivalToolBarDragTests";
 const int kClientWidth = 600;
 const int kClientHeight = 400;
-const UINT kMainBarId = 0xE800;
-const UINT kNavBarId = 0xE806;
+const UINT kDragMainBarId = 0xE800;
+const UINT kDragNavBarId = 0xE806;
 // The catalogue's toolbar styles.
 const DWORD kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
                         CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
@@ -44,9 +44,9 @@ protected:
         ASSERT_TRUE(ShowTestFrame(m_pFrame, kClientWidth, kClientHeight, TRUE));
         m_app.m_pMainWnd = m_pFrame;
         const CRect borders(1, 1, 1, 1);
-        ASSERT_TRUE(m_main.CreateEx(m_pFrame, TBSTYLE_FLAT, kBarStyle, borders, kMainBarId));
+        ASSERT_TRUE(m_main.CreateEx(m_pFrame, TBSTYLE_FLAT, kBarStyle, borders, kDragMainBarId));
         ASSERT_TRUE(m_main.LoadToolBar(IDR_MAINFRAME));
-        ASSERT_TRUE(m_nav.CreateEx(m_pFrame, TBSTYLE_FLAT, kBarStyle, borders, kNavBarId));
+        ASSERT_TRUE(m_nav.CreateEx(m_pFrame, TBSTYLE_FLAT, kBarStyle, borders, kDragNavBarId));
         ASSERT_TRUE(m_nav.LoadToolBar(IDR_NAVIGATION));
         m_main.EnableDocking(CBRS_ALIGN_ANY);
         m_nav.EnableDocking(CBRS_ALIGN_ANY);

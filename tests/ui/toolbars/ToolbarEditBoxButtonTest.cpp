@@ -162,7 +162,7 @@ TEST(ToolbarEditBoxGeometry, EditRectIsCentredAboveTheLabelAndInsetThreePixels)
 }
 
 // A library frame that keeps the commands its bars' controls send.
-class CommandFrame : public CZAVPFrameWnd
+class EditCommandFrame : public CZAVPFrameWnd
 {
 public:
     std::vector<std::pair<UINT, UINT>> m_commands;  // id, notify code
@@ -197,7 +197,7 @@ protected:
 
     CZAVPToolBar m_first;
     CZAVPToolBar m_second;
-    CommandFrame& m_frame = *new CommandFrame;
+    EditCommandFrame& m_frame = *new EditCommandFrame;
     CZAVPToolbarEditBoxButton* m_pFirst = nullptr;
     CZAVPToolbarEditBoxButton* m_pSecond = nullptr;
 };

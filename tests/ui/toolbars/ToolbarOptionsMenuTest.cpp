@@ -24,8 +24,8 @@ namespace
 {
 const UINT kToolBarId = 0xE900 + 50;
 const UINT kNew = 41001;
-const UINT kOpen = 41002;
-const UINT kSave = 41003;
+const UINT kOptionsOpen = 41002;
+const UINT kOptionsSave = 41003;
 const UINT kPrint = 41004;
 
 // An application that keeps the messages it would have shown.
@@ -90,7 +90,7 @@ protected:
     void MakeFloatingToolBar(BOOL bCanCustomize)
     {
         ASSERT_TRUE(m_toolBar.Create(&m_frame, WS_CHILD | WS_VISIBLE | CBRS_TOP, kToolBarId));
-        const UINT ids[] = {kNew, kOpen, 0, kSave, kPrint};
+        const UINT ids[] = {kNew, kOptionsOpen, 0, kOptionsSave, kPrint};
         ASSERT_TRUE(m_toolBar.SetButtons(ids, 5));
         const char* texts[] = {"New", "Open", "", "Save", "Print"};
         for (int i = 0; i < 5; ++i) m_toolBar.SetButtonText(i, texts[i]);
@@ -189,7 +189,8 @@ TEST_F(ToolbarOptionsTest, TheOptionsButtonListsTheToolbarsButtonsAndTheListChan
     EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
     Pump();
     ASSERT_TRUE(::IsWindow(hList));
-    EXPECT_EQ((std::vector<UINT>{kNew, kOpen, 0, kSave, kPrint}), Commands(m_toolBar));
+    EXPECT_EQ((std::vector<UINT>{kNew, kOptionsOpen, 0, kOptionsSave, kPrint}),
+              Commands(m_toolBar));
     EXPECT_EQ("[x] &Print", Items(pList)[3]);
 
     // Closing the menus brings the caption button up again.

@@ -18,9 +18,9 @@ const size_t kMinTabbedBytes = 4;                     // id (the content adds mo
 const size_t kMinEntryBytes = 4;                      // kind word (a bar adds its id)
 const size_t kMinMiniFrameBytes = 2;                  // an object tag
 const size_t kMinAutoHideBytes = 4 * 4 + 16 + 3 * 4;  // id, alignment, visible, K, rect, fields
-const size_t kIdBytes = 4;
+const size_t kCodecIdBytes = 4;
 
-[[noreturn]] void Refuse() { AfxThrowArchiveException(CArchiveException::genericException); }
+[[noreturn]] void RefuseLayout() { AfxThrowArchiveException(CArchiveException::genericException); }
 
 // The bytes of the image not read yet: the archive gives back what it read ahead, so the file
 // stands right after what was consumed.
@@ -39,7 +39,7 @@ DWORD ReadCountWithin(CArchive& ar, size_t nImageBytes, size_t nMinRecord)
 {
     DWORD n = 0;
     ar >> n;
-    if ((size_t)n > BytesLeft(ar, nImageBytes) / nMinRecord) Refuse();
+    if ((size_t)n > BytesLeft(ar, nImageBytes) / nMinRecord) RefuseLayout();
     return n;
 }
 
@@ -56,14 +56,14 @@ void DiscardAll(DockLayoutImage& image, DockLayoutNested& nested)
 }  // namespace
 
 void DockLayoutNested::StoreTabContent(CArchive&, const TabbedEntry&) {}
-CObject* DockLayoutNested::LoadTabContent(CArchive&, DWORD) { Refuse(); }
+CObject* DockLayoutNested::LoadTabContent(CArchive&, DWORD) { RefuseLayout(); }
 void DockLayoutNested::StoreSlider(CArchive&, CObject*) {}
-CObject* DockLayoutNested::LoadSlider(CArchive&) { Refuse(); }
+CObject* DockLayoutNested::LoadSlider(CArchive&) { RefuseLayout(); }
 void DockLayoutNested::StoreMiniFrame(CArchive& ar, CObject* pMiniFrame)
 {
     ar.WriteObject(pMiniFrame);
 }
-CObject* DockLayoutNested::LoadMiniFrame(CArchive&) { Refuse(); }
+CObject* DockLayoutNested::LoadMiniFrame(CArchive&) { RefuseLayout(); }
 void DockLayoutNested::Discard(CObject* pStaged) { delete pStaged; }
 
 void StoreDockLayout(CArchive& ar, const DockLayoutImage& image, DockLayoutNested& nested)
@@ -145,8 +145,8 @@ void LoadDockLayout(CArchive& ar, size_t nImageBytes, DockLayoutImage& image,
             DWORD nSiblings = 0;
             ar >> r.id >> r.alignment >> r.visible >> nSiblings;
             if (!AlignmentIsOneSide(r.alignment) ||
-                (size_t)nSiblings > BytesLeft(ar, nImageBytes) / kIdBytes)
-                Refuse();
+                (size_t)nSiblings > BytesLeft(ar, nImageBytes) / kCodecIdBytes)
+                RefuseLayout();
             for (DWORD k = 0; k < nSiblings; ++k) {
                 DWORD id = 0;
                 ar >> id;

@@ -9,7 +9,7 @@ namespace DockLayout
 {
 namespace
 {
-std::string RectText(const RECT& r)
+std::string DumpRectText(const RECT& r)
 {
     char buf[64];
     std::snprintf(buf, sizeof buf, "(%ld,%ld)-(%ld,%ld)", (long)r.left, (long)r.top, (long)r.right,
@@ -38,20 +38,20 @@ const char* AlignmentName(DWORD dwAlignment)
 
 std::string DumpLayout(const LayoutSnapshot& s)
 {
-    std::string out = "client " + RectText(s.client) + "\n";
+    std::string out = "client " + DumpRectText(s.client) + "\n";
     for (const SnapshotDockBar& d : s.dockBars) {
-        out += "dockbar " + Hex(d.id) + " " + AlignmentName(d.alignment) + " " + RectText(d.rect) +
-               "\n";
+        out += "dockbar " + Hex(d.id) + " " + AlignmentName(d.alignment) + " " +
+               DumpRectText(d.rect) + "\n";
         for (size_t i = 0; i < d.rows.size(); ++i) {
             const SnapshotRow& row = d.rows[i];
             out += "  row " + std::to_string(i) + " +" + std::to_string(row.offset) + " " +
                    std::to_string(row.thickness) + (row.visible ? " visible" : " hidden") + "\n";
             for (const SnapshotBar& b : row.bars)
                 out += "    bar \"" + b.name + "\" " + std::to_string(b.id) + " " +
-                       RectText(b.rect) + (b.visible ? "" : " hidden") + "\n";
+                       DumpRectText(b.rect) + (b.visible ? "" : " hidden") + "\n";
         }
     }
-    out += "view " + RectText(s.clientArea) + "\n";
+    out += "view " + DumpRectText(s.clientArea) + "\n";
     return out;
 }
 

@@ -9,7 +9,7 @@ namespace DockLayout
 {
 namespace
 {
-BOOL In(const RECT& r, POINT pt) { return ::PtInRect(&r, pt); }
+BOOL Inside(const RECT& r, POINT pt) { return ::PtInRect(&r, pt); }
 }  // namespace
 
 int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivity, BOOL bExactBar,
@@ -19,26 +19,26 @@ int PaneFromPoint(const std::vector<TargetPane>& panes, POINT pt, int nSensitivi
     bCaption = FALSE;
     for (size_t i = 0; i < panes.size(); ++i) {
         const TargetPane& p = panes[i];
-        if (In(p.rectCaption, pt)) {
+        if (Inside(p.rectCaption, pt)) {
             bCaption = TRUE;
             return (int)i;
         }
-        if (In(p.rectTabArea1, pt) || In(p.rectTabArea2, pt)) {
+        if (Inside(p.rectTabArea1, pt) || Inside(p.rectTabArea2, pt)) {
             bTabArea = TRUE;
             return (int)i;
         }
-        if (In(p.rectWindow, pt)) {
+        if (Inside(p.rectWindow, pt)) {
             if (!bExactBar) return (int)i;
             RECT inner = p.rectWindow;
             ::InflateRect(&inner, -nSensitivity, -nSensitivity);
-            if (!In(inner, pt)) return (int)i;
+            if (!Inside(inner, pt)) return (int)i;
         }
     }
     if (!bExactBar) {
         for (size_t i = 0; i < panes.size(); ++i) {
             RECT outer = panes[i].rectWindow;
             ::InflateRect(&outer, nSensitivity, nSensitivity);
-            if (In(outer, pt)) return (int)i;
+            if (Inside(outer, pt)) return (int)i;
         }
     }
     return -1;

@@ -12,9 +12,12 @@ namespace
 {
 const int kLocationBottom = 0;
 const int kLocationTop = 1;
-const size_t kIdBytes = 4;
+const size_t kTabIdBytes = 4;
 
-[[noreturn]] void Refuse() { AfxThrowArchiveException(CArchiveException::genericException); }
+[[noreturn]] void RefuseTabRecord()
+{
+    AfxThrowArchiveException(CArchiveException::genericException);
+}
 }  // namespace
 
 void StoreTabWindowRecord(CArchive& ar, const TabWindowRecord& record)
@@ -35,7 +38,7 @@ void LoadTabWindowRecord(CArchive& ar, size_t nBytesLeft, TabWindowRecord& recor
     ar >> nTabs;
     const size_t nRoom = nBytesLeft > kStoredRecordFrameBytes ? nBytesLeft - kStoredRecordFrameBytes
                                                               : 0;
-    if (nTabs < 0 || (size_t)nTabs > nRoom / kMinStoredTabBytes) Refuse();
+    if (nTabs < 0 || (size_t)nTabs > nRoom / kMinStoredTabBytes) RefuseTabRecord();
     // Tabs are added as they are read, so memory follows the bytes really present.
     for (int i = 0; i < nTabs; ++i) {
         TabWindowRecord::Tab tab;
@@ -49,8 +52,8 @@ void LoadTabWindowRecord(CArchive& ar, size_t nBytesLeft, TabWindowRecord& recor
         staged.tabs.push_back(std::move(tab));
     }
     ar >> staged.nActiveTab >> staged.nLocation;
-    if (staged.nActiveTab < -1 || staged.nActiveTab >= nTabs) Refuse();
-    if (staged.nLocation != kLocationBottom && staged.nLocation != kLocationTop) Refuse();
+    if (staged.nActiveTab < -1 || staged.nActiveTab >= nTabs) RefuseTabRecord();
+    if (staged.nLocation != kLocationBottom && staged.nLocation != kLocationTop) RefuseTabRecord();
     record = std::move(staged);
 }
 void StoreSiblingBarIds(CArchive& ar, const std::vector<int>& ids)
@@ -64,8 +67,8 @@ void LoadSiblingBarIds(CArchive& ar, size_t nBytesLeft, std::vector<int>& ids)
     int n = 0;
     ar >> n;
     // The count itself took the first four of the bytes.
-    const size_t nRoom = nBytesLeft > kIdBytes ? nBytesLeft - kIdBytes : 0;
-    if (n < 0 || (size_t)n > nRoom / kIdBytes) Refuse();
+    const size_t nRoom = nBytesLeft > kTabIdBytes ? nBytesLeft - kTabIdBytes : 0;
+    if (n < 0 || (size_t)n > nRoom / kTabIdBytes) RefuseTabRecord();
     std::vector<int> staged;
     for (int i = 0; i < n; ++i) {
         int id = 0;
