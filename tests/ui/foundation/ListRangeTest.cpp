@@ -67,7 +67,8 @@ TEST(ListRange, ListOfReportsAnObjectOfAnotherKindAndNeverHandsItOut)
         EXPECT_EQ("a frame ", Visit(o, ListOf<CWnd>(windows)));
         EXPECT_EQ(0, faults.DispatcherReports());
     }
-    windows.AddTail(&o.notAWindow);
+    // (Cast: a list handed to AddTail would add its elements.)
+    windows.AddTail(static_cast<CObject*>(&o.notAWindow));
     windows.AddTail(&o.b);
     ExpectedFaults faults;
     EXPECT_EQ("a frame b ", Visit(o, ListOf<CWnd>(windows)));
