@@ -25,6 +25,8 @@
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/ZAVPClassTest.h"
+#include "ui/foundation/ZAVPListRange.h"
+#include "ui/foundation/ZAVPRegistryBytes.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
@@ -371,10 +373,7 @@ void CZAVPDockManager::DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID
         }
         return;
     }
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pCandidate = AsBar(m_lstControlBars.GetNext(pos));
-        if (!pCandidate->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pCandidate);
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
         if ((nDockBarID == 0 || pDockBar->GetDockBarID() == nDockBarID) &&
             pBar->CanBeDocked(pDockBar) && pDockBar->CanAcceptBar(pBar))
         {
@@ -485,11 +484,8 @@ BOOL CZAVPDockManager::LimitToMaxShare(CRect& rect, DWORD dwAlignment)
 
 void CZAVPDockManager::OnExitSizeMove()
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-            static_cast<CZAVPDockBar*>(pBar)->UpdateVirtualRects();
-    }
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars))
+        pDockBar->UpdateVirtualRects();
     AdjustDockingLayout();
 }
 
@@ -514,10 +510,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
                 m_lstLastHiddenControlBars.AddTail(pBar);
             }
         // The bars docked in the dock bars are hidden with their rows.
-        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-            CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-            if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
-            const CObList& docked = static_cast<CZAVPDockBar*>(pBar)->GetControlBarList();
+        for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
+            const CObList& docked = pDockBar->GetControlBarList();
             for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
                 if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, RUNTIME_CLASS(CZAVPStatusBar))) {
@@ -686,14 +680,12 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
         e->Delete();
         return FALSE;
     }
-    const UINT nBytes = (UINT)file.GetLength();
-    BYTE* pData = file.Detach();
+    ZAVPRegistryBytes bytes;
+    bytes.TakeFrom(file);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    BOOL bResult = reg.CreateKey(DockManagerKey(lpszProfileName, uiID)) &&
-                   reg.WriteBinary(kValueName, pData, nBytes);
-    free(pData);
-    return bResult;
+    return reg.CreateKey(DockManagerKey(lpszProfileName, uiID)) &&
+           reg.WriteBinary(kValueName, bytes.Data(), bytes.Size());
 }
 
 BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
@@ -711,6 +703,8 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
             !reg.ReadBinary(kValueName, pData, nBytes))
             return FALSE;
     }
+    ZAVPRegistryBytes bytes;
+    bytes.TakeRead(pData, nBytes);
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
     std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
@@ -718,7 +712,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     BOOL bResult = TRUE;
     try {
         ZAVPLayoutWindowBudget budget(ZAVPLayoutWindowBudget::kLayoutWindows);
-        CMemFile file(pData, nBytes);
+        CMemFile file(bytes.Data(), bytes.Size());
         CArchive ar(&file, CArchive::load, kDockArchiveBuffer);
         DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
@@ -730,7 +724,6 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         m_bDisableSetDockState = TRUE;
         bResult = FALSE;
     }
-    delete[] pData;
     if (bResult) {
         m_bDisableSetDockState = FALSE;
         StagePaneLayout(image);
@@ -781,11 +774,8 @@ DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
         m_pParentWnd->ScreenToClient(rect);
         return (RECT)rect;
     };
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) || pBar->GetSafeHwnd() == nullptr)
-            continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pBar);
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
+        if (pDockBar->GetSafeHwnd() == nullptr) continue;
         DockLayout::SnapshotDockBar dock{
             pDockBar->GetDockBarID(), pDockBar->GetCurrentAlignment(), inFrame(pDockBar), {}};
         const CObList& rows = pDockBar->GetRows();

@@ -11,6 +11,7 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDragDriver.h"
 #include "ui/docking/CZAVPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
@@ -191,7 +192,7 @@ void CZAVPDockingUtils::CalcExpectedDockRect(CZAVPContainerLayout& manager, CWnd
     bDropAsTab = FALSE;
     pTargetBar = nullptr;
     rectResult.SetRectEmpty();
-    if (::GetKeyState(VK_CONTROL) < 0) return;
+    if (CZAVPDragDriver::IsCtrlDown()) return;
     DWORD dwAlignment = CBRS_ALIGN_LEFT;
     BOOL bTabArea = FALSE, bCaption = FALSE;
     CZAVPDockingControlBar* pTarget = nullptr;

@@ -310,7 +310,7 @@ void CZAVPTabWnd::AdjustTabs()
         dc.SelectObject(pOld);
         const bool bHasImage = pTab->m_hIcon != nullptr ||
                                (pTab->m_uiIcon != (UINT)-1 && GetImageList() != nullptr);
-        measures.push_back({pTab->m_bVisible != FALSE, pTab->m_bIconOnly != 0, (int)sizeText.cx,
+        measures.push_back({pTab->m_bVisible != FALSE, pTab->m_bIconOnly != FALSE, (int)sizeText.cx,
                             bHasImage ? (int)m_sizeImage.cx : 0});
     }
     const TabLayout::TabPlacement placement = TabLayout::PlaceTabs(

@@ -707,7 +707,7 @@ TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
     ASSERT_TRUE(pOutput->IsDocked());
 
     const HWND hFrame = pFrame->GetSafeHwnd();
-    EXPECT_FALSE(pFrame->DockAtTarget(2, pOutput));
+    EXPECT_FALSE(pFrame->DockAtTarget(DockLayout::DropKind::AsTab, pOutput));
     PumpMessages();
     EXPECT_FALSE(::IsWindow(hFrame));
     for (TestPane* pPane : {pFiles, pSearch, pOutput}) {
