@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     outlook.SetCaptionFollowsTab(TRUE);
     CZAVPOutlookBarPane pages[3];
     const wchar_t* pageNames[] = {L"Каталог", L"Поиск", L"Сервис"};
-    const wchar_t* buttonNames[] = {L"Добавить диск", L"Создать папку", L"Удалить",
+    const wchar_t* buttonNames[] = {L"Добавить диск", L"Создать папку",     L"Удалить",
                                     L"О программе",   L"Поиск по каталогу", L"Статистика"};
     const int buttonCounts[] = {6, 2, 3};
     for (int i = 0; i < 3; ++i) {
