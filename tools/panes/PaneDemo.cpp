@@ -90,6 +90,8 @@ int main(int argc, char** argv)
     if (!captionBar.Create(WS_CHILD | WS_VISIBLE, pFrame, kCaptionBarId)) return 2;
     captionBar.SetWindowPos(nullptr, 0, 0, 700, captionBar.CalcHeight(),
                             SWP_NOZORDER | SWP_NOACTIVATE);
+    // Laid out by the frame first, along the whole top, before the panes dock.
+    pFrame->AddControlBar(&captionBar);
 
     CZAVPTasksPane pane;
     if (!pane.Create(nullptr, pFrame, CRect(0, 0, 230, 400), TRUE, kTasksPaneId,

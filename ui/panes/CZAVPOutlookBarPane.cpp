@@ -146,7 +146,9 @@ void CZAVPOutlookBarPane::AdjustLocations()
     GetClientRect(rectClient);
     ScreenDC dc;
     const HGDIOBJ hOld = ::SelectObject(dc.get()->GetSafeHdc(), DefaultFont());
-    const CSize sizeDefault = GetButtonSize();
+    // The column is as wide as the pane: labels wrap within it, under their images.
+    const CSize sizeDefault(std::max<int>(GetButtonSize().cx, rectClient.Width() - 1),
+                            GetButtonSize().cy);
     const CSize sizeLarge = LargeButtonSize();
     std::vector<CSize> sizes;
     for (int i = 0; i < GetCount(); ++i) {

@@ -289,10 +289,14 @@ void CZAVPOutlookWnd::SwitchPage(int iOld, int iNew)
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr) return;
     pWnd->ShowWindow(SW_SHOW);
     pWnd->BringWindowToTop();
-    // One pixel wider and back again, so that the page lays itself out at its size.
-    const UINT uiFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    pWnd->SetWindowPos(nullptr, 0, 0, m_rectWndArea.Width() + 1, m_rectWndArea.Height(), uiFlags);
-    pWnd->SetWindowPos(nullptr, 0, 0, m_rectWndArea.Width(), m_rectWndArea.Height(), uiFlags);
+    // One pixel wider and back again, so that the page lays itself out at its size. A page
+    // hidden while the layout ran still stands where it was last shown: it moves to the page
+    // area with the first sizing.
+    const UINT uiFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    pWnd->SetWindowPos(nullptr, m_rectWndArea.left, m_rectWndArea.top, m_rectWndArea.Width() + 1,
+                       m_rectWndArea.Height(), uiFlags);
+    pWnd->SetWindowPos(nullptr, 0, 0, m_rectWndArea.Width(), m_rectWndArea.Height(),
+                       uiFlags | SWP_NOMOVE);
 }
 
 void CZAVPOutlookWnd::SlidePages(int iOld, int iNew)
@@ -342,9 +346,10 @@ void CZAVPOutlookWnd::SlidePages(int iOld, int iNew)
     if (CZAVPOutlookBar* pBar = GetOutlookBar()) pBar->OnAfterAnimation(iNew);
     CWnd* pWnd = TabAt(iNew)->m_pWnd;
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr) return;
-    pWnd->SetWindowPos(nullptr, 0, 0, 0, 0,
-                       SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW | SWP_NOZORDER |
-                           SWP_NOACTIVATE);
+    // Shown where the page area is: the page was hidden while the layout placed the others.
+    pWnd->SetWindowPos(nullptr, m_rectWndArea.left, m_rectWndArea.top, m_rectWndArea.Width(),
+                       m_rectWndArea.Height(),
+                       SWP_SHOWWINDOW | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
     pWnd->BringWindowToTop();
     pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
 }

@@ -170,6 +170,14 @@ protected:
         Wnd()->GetTabRect(iTab, rect);
         return rect;
     }
+    // Where the window of a page stands, in the outlook window's client coordinates.
+    CRect PageRect(int iTab) const
+    {
+        CRect rect;
+        Wnd()->GetTabWnd(iTab)->GetWindowRect(rect);
+        Wnd()->ScreenToClient(rect);
+        return rect;
+    }
     void ClickTab(int iTab)
     {
         const CPoint pt = TabRect(iTab).CenterPoint();
@@ -215,6 +223,11 @@ TEST_F(OutlookWindow, PagesStackAroundTheActivePageAndPaintInEveryLook)
     pWrapper->GetWindowRect(rectPage);
     pWnd->ScreenToClient(rectPage);
     EXPECT_EQ(expected.rectPage, rectPage);
+    // The page itself fills its wrapper.
+    CRect rectPane;
+    m_pages[2].GetWindowRect(rectPane);
+    pWnd->ScreenToClient(rectPane);
+    EXPECT_EQ(expected.rectPage, rectPane);
     EXPECT_FALSE(pWnd->GetTabWnd(0)->IsWindowVisible());
 
     // A group of this bar's own made from one of its pages would be another outlook bar.
@@ -246,6 +259,8 @@ TEST_F(OutlookWindow, ClickedPageButtonSlidesOthersSwitchAtOnce)
     for (int i = 0; i < 3; ++i) EXPECT_EQ(expected.tabs[(size_t)i], TabRect(i)) << i;
     EXPECT_TRUE(pWnd->GetTabWnd(0)->IsWindowVisible());
     EXPECT_FALSE(pWnd->GetTabWnd(2)->IsWindowVisible());
+    // The page shown is in the page area, not where it stood when it was last shown.
+    EXPECT_EQ(expected.rectPage, PageRect(0));
 
     // A change made in code does not slide; neither does one the bar refuses, nor one with the
     // animation off.
@@ -262,6 +277,7 @@ TEST_F(OutlookWindow, ClickedPageButtonSlidesOthersSwitchAtOnce)
     EXPECT_EQ(2, m_pBar->m_nBefore);
     expected = Expected(0);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(expected.tabs[(size_t)i], TabRect(i)) << i;
+    EXPECT_EQ(expected.rectPage, PageRect(0));
 
     EXPECT_FALSE(pWnd->SetActiveTab(3));
     EXPECT_TRUE(pWnd->SetActiveTab(0));
