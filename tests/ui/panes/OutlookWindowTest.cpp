@@ -455,6 +455,7 @@ TEST_F(OutlookPane, ScrollButtonsFollowTheColumnAndAGrownPaneScrollsBack)
     EXPECT_TRUE(m_pane.PreTranslateMessage(&msg));
     msg.message = WM_LBUTTONUP;
     m_pane.PreTranslateMessage(&msg);
+    ::SetCursorPos(0, 0);  // off every test window again
     EXPECT_EQ(1, m_pane.GetFirstVisibleButton());
     EXPECT_EQ(rectFirst.Height(), m_pane.GetScrollOffset());
     EXPECT_EQ(-rectFirst.Height(), m_pane.GetButton(0)->GetRect().top);
