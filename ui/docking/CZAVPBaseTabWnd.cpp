@@ -654,13 +654,22 @@ void CZAVPBaseTabWnd::InitAutoColors()
 
 // ---- wrapping plain windows
 
+void CZAVPBaseTabWnd::SetDockingBarWrapperRTC(CRuntimeClass* pClass)
+{
+    if (pClass == nullptr || pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPDockingCBWrapper)))
+        m_pDockingBarWrapperRTC = pClass;
+}
+
 CWnd* CZAVPBaseTabWnd::CreateWrapper(CWnd* pWndToWrap, LPCSTR lpszTabLabel, BOOL)
 {
     if (pWndToWrap == nullptr || pWndToWrap->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
         return pWndToWrap;
     // Any other window goes into a wrapper pane with the same control id, so that every tab
     // holds a pane; such a tab never detaches.
-    CObject* pObject = RUNTIME_CLASS(CZAVPDockingCBWrapper)->CreateObject();
+    CRuntimeClass* pClass = m_pDockingBarWrapperRTC != nullptr
+                                ? m_pDockingBarWrapperRTC
+                                : RUNTIME_CLASS(CZAVPDockingCBWrapper);
+    CObject* pObject = pClass->CreateObject();
     if (pObject == nullptr) return nullptr;
     CZAVPDockingCBWrapper* pWrapper = static_cast<CZAVPDockingCBWrapper*>(pObject);
     CRect rect;

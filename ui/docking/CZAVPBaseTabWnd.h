@@ -171,6 +171,10 @@ public:
     void SetActivateLastVisibleTab(BOOL bLast) { m_bActivateLastVisibleTab = bLast; }
     void EnableActivatePrevTab(BOOL bEnable) { m_bActivateLastActiveTab = bEnable; }
     void SetButtonLikeTabs(BOOL bButtonLike) { m_bButtonLikeTabs = bButtonLike; }
+    // The class of the pane that wraps a window which is no docking pane; null for the library's
+    // plain wrapper. A class that is no wrapper is not taken.
+    void SetDockingBarWrapperRTC(CRuntimeClass* pClass);
+    CRuntimeClass* GetDockingBarWrapperRTC() const { return m_pDockingBarWrapperRTC; }
     BOOL IsDragging() const { return m_bReadyToDetach; }
     CEdit* GetInPlaceEdit() const { return m_pInPlaceEdit; }
     // The tab states read by Serialize and not yet applied.
@@ -268,4 +272,5 @@ protected:
     int m_iLastActiveTab;
     BOOL m_bIsDefaultAutoColor;  // InitAutoColors refills the table only while set
     BOOL m_bActivateLastVisibleTab;
+    CRuntimeClass* m_pDockingBarWrapperRTC = nullptr;  // null: CZAVPDockingCBWrapper
 };

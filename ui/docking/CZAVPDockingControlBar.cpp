@@ -127,8 +127,7 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
                                       DWORD dwTabbedStyle, DWORD dwControlBarStyle,
                                       CCreateContext* pContext)
 {
-    // The outlook bar has no class in the library yet: looked up by name, it stays null (and a
-    // group then gets the regular tabbed bar) until it has one.
+    // The outlook bar lives with the panes: looked up by name, so that docking needs no panes.
     if (dwTabbedStyle & ZAVP_CBRS_OUTLOOK_TABS)
         m_pTabbedControlBarRTC = CRuntimeClass::FromName("CZAVPOutlookBar");
     else if (dwTabbedStyle & ZAVP_CBRS_REGULAR_TABS)

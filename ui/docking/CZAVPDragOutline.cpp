@@ -82,11 +82,11 @@ CZAVPBaseControlBar* CZAVPDragOutline::GetLastTarget() const { return BarOf(m_hL
 
 CZAVPBaseControlBar* CZAVPDragOutline::TabTarget() const { return BarOf(m_hTabTarget); }
 
-CZAVPTabWnd* CZAVPDragOutline::TemporaryTabWindow() const
+CZAVPBaseTabWnd* CZAVPDragOutline::TemporaryTabWindow() const
 {
     CZAVPBaseControlBar* pTarget = TabTarget();
     if (pTarget == nullptr || !pTarget->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) return nullptr;
-    CZAVPTabWnd* pTabWnd = static_cast<CZAVPBaseTabbedBar*>(pTarget)->GetTabWnd();
+    CZAVPBaseTabWnd* pTabWnd = static_cast<CZAVPBaseTabbedBar*>(pTarget)->GetTabWnd();
     return pTabWnd != nullptr && pTabWnd->GetSafeHwnd() != nullptr ? pTabWnd : nullptr;
 }
 
@@ -160,7 +160,7 @@ void CZAVPDragOutline::ShowTabPreview(CZAVPBaseControlBar* pTarget)
         m_bTabOutlineShown = TRUE;
         return;
     }
-    CZAVPTabWnd* pTabWnd = TemporaryTabWindow();
+    CZAVPBaseTabWnd* pTabWnd = TemporaryTabWindow();
     CZAVPGlobalDockingBar& tabBar = CZAVPGlobalDockingBar::Instance();
     if (pTabWnd == nullptr || tabBar.GetSafeHwnd() == nullptr) return;
     // The tab is drawn with the frame's updates let go for a moment.
@@ -181,7 +181,7 @@ void CZAVPDragOutline::HideTabPreview()
     }
     if (m_nTemporaryTab >= 0) {
         CZAVPGlobalDockingBar& tabBar = CZAVPGlobalDockingBar::Instance();
-        CZAVPTabWnd* pTabWnd = TemporaryTabWindow();
+        CZAVPBaseTabWnd* pTabWnd = TemporaryTabWindow();
         const int iTab = pTabWnd != nullptr && tabBar.GetSafeHwnd() != nullptr
                              ? pTabWnd->GetTabFromHwnd(tabBar.GetSafeHwnd())
                              : -1;

@@ -80,7 +80,7 @@ private:
     // Takes a shown temporary tab or tab-shaped outline away.
     void HideTabPreview();
     // The tab window that holds the temporary tab, or null when the target has gone.
-    class CZAVPTabWnd* TemporaryTabWindow() const;
+    class CZAVPBaseTabWnd* TemporaryTabWindow() const;
     CZAVPBaseControlBar* TabTarget() const;
 
     CPoint m_ptStart;      // screen: where the drag began

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "framework/CControlBar.h"
 #include "framework/CObList.h"
 #include "framework/CString.h"
 
@@ -104,6 +105,12 @@ public:
     static const DWORD kUserToolbarStyle = 0x50402808;
     // Added to their bar style: CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC.
     static const DWORD kUserToolbarBarStyle = 0x34;
+    // A torn-off docking pane starts at the left, this large; another torn-off bar lies along
+    // the top.
+    static const DWORD kTearOffPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
+                                           WS_CLIPCHILDREN | CBRS_LEFT;
+    static const int kTearOffPaneSize = 200;
+    static const DWORD kTearOffBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;
     // A user toolbar stretched along its dock row may be as long as any row can be.
     static const int kUserToolbarMaxStretch = 32767;
 
@@ -112,5 +119,9 @@ private:
     std::vector<HMENU> CommandMenus() const;
     // The toolbar classes a stored "State" may name: toolbar kinds only.
     static BOOL IsToolbarClass(const CRuntimeClass* pClass);
+    // A torn-off bar may be a toolbar, a docking pane or another library bar.
+    static BOOL IsTearOffBarClass(const CRuntimeClass* pClass);
+    // Makes the window of a torn-off bar read from its stored state, by its kind.
+    BOOL CreateTearOffBar(class CZAVPControlBar* pBar, UINT nID, const CString& strName);
     CString TearOffSection() const;
 };

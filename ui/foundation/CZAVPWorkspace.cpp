@@ -20,6 +20,7 @@
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPLibraryNames.h"
+#include "ui/foundation/ZAVPSerialClasses.h"
 #include "ui/foundation/ZAVPRebarState.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -69,6 +70,8 @@ CZAVPWorkspace::CZAVPWorkspace(BOOL bResourceSmartUpdate)
 {
     ZAVP_ASSERT_UI_THREAD();
     g_pWorkspace = this;
+    // Stored states may name any of the library's classes from now on.
+    ZAVPSerialClasses::RegisterAll();
 }
 
 CZAVPWorkspace::~CZAVPWorkspace()

@@ -738,7 +738,7 @@ void TakeOutOfItsGroup(CZAVPDockingControlBar* pPane, bool bDoubleClick)
 {
     CZAVPBaseTabbedBar* pGroup = GroupOf(pPane);
     if (pGroup == nullptr) return;
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
     if (!bDoubleClick) {
         pGroup->FloatTab(pPane, iTab, ZAVP_DM_UNKNOWN, FALSE);

@@ -36,7 +36,7 @@ CZAVPBaseTabbedBar* GroupOf(CWnd* pPane)
 std::string StrayTabs(CZAVPBaseTabbedBar* pGroup)
 {
     std::string text;
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     for (int i = 0; i < pTabs->GetTabsNum(); ++i) {
         CWnd* pWnd = pTabs->GetTabWnd(i);
         if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()) ||
@@ -201,7 +201,7 @@ TEST_F(TabDropTest, TheOutlineShowsATemporaryTabOrATabShapeAndKeepsWhereItEnded)
     CZAVPMiniFrameWnd* pMiniFrame = FloatAway(pSearch);
     ASSERT_NE(nullptr, pMiniFrame);
     m_pFrame->RecalcLayout();
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     const CZAVPDragOutline& outline = pMiniFrame->GetDragOutline();
 
     StartDrag(pMiniFrame);
