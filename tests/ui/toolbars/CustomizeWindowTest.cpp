@@ -99,23 +99,7 @@ public:
         m_dwThread = ::GetCurrentThreadId();
         m_thread = std::thread([this] {
             for (int i = 0; i < 400 && m_hwnd == nullptr; ++i) {
-                ::EnumThreadWindows(
-                    m_dwThread,
-                    [](HWND hwnd, LPARAM lParam) -> BOOL {
-                        char szClass[16] = {};
-                        ::GetClassNameA(hwnd, szClass, sizeof szClass);
-                        if (std::string(szClass) == "#32770" && ::IsWindowVisible(hwnd) &&
-                            ::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CAPTION &&
-                            !(::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) &&
-                            ::GetDlgItem(hwnd, IDOK) != nullptr &&
-                            ::GetDlgItem(hwnd, IDC_ZAVP_COLOR_AREA) != nullptr)
-                        {
-                            *(HWND*)lParam = hwnd;
-                            return FALSE;
-                        }
-                        return TRUE;
-                    },
-                    (LPARAM)&m_hwnd);
+                ::EnumThreadWindows(m_dwThread, FindDialog, (LPARAM)&m_hwnd);
                 if (m_hwnd == nullptr) ::Sleep(25);
             }
             m_drive(m_hwnd);
@@ -124,6 +108,22 @@ public:
     ~DialogDriver() { m_thread.join(); }
 
 private:
+    // A dialog of ours with an OK button and the name field.
+    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lParam)
+    {
+        char szClass[16] = {};
+        ::GetClassNameA(hwnd, szClass, sizeof szClass);
+        const LONG_PTR style = ::GetWindowLongPtrA(hwnd, GWL_STYLE);
+        if (std::string(szClass) == "#32770" && ::IsWindowVisible(hwnd) && (style & WS_CAPTION) &&
+            !(style & WS_CHILD) && ::GetDlgItem(hwnd, IDOK) != nullptr &&
+            ::GetDlgItem(hwnd, IDC_ZAVP_COLOR_AREA) != nullptr)
+        {
+            *(HWND*)lParam = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     std::function<void(HWND)> m_drive;
     DWORD m_dwThread;
     HWND m_hwnd = nullptr;
@@ -301,7 +301,10 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
     list.SetCheck(1, 0);
     Command(pPage, IDC_ZAVP_TOOLBAR_LIST, CLBN_CHKCHANGE);
     EXPECT_FALSE(m_main.IsWindowVisible());
-    pSheet->ShowToolBar(&m_main, TRUE);
+    EXPECT_EQ(0, list.GetCheck(1));
+    // Shown again from elsewhere: the bar tells the sheet, and its item is checked.
+    m_main.ShowControlBar(TRUE, FALSE, FALSE);
+    Pump();
     EXPECT_EQ(1, list.GetCheck(1));
 
     // Reset asks with the bar's name; No keeps the bar as it is.
