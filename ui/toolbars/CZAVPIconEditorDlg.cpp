@@ -81,10 +81,10 @@ BOOL CZAVPIconEditorDlg::OnInitDialog()
         m_wndPaletteToolBar.LoadToolBar(IDR_ZAVP_ICON_TOOLS, 0, 0, TRUE))
     {
         m_wndPaletteToolBar.SetBorders(10, 5, 10, 5);
-        m_wndPaletteToolBar.SetColumns(3);
         m_wndPaletteToolBar.SetOwner(this);
         m_wndPaletteToolBar.m_bRouteCommandsViaFrame = FALSE;
         m_wndPaletteToolBar.MoveWindow(rectTools);
+        m_wndPaletteToolBar.WrapToColumns(3);
         m_wndPaletteToolBar.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0,
                                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }

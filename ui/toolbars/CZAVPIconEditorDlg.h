@@ -17,6 +17,14 @@ class CZAVPIconToolsBar : public CZAVPToolBar
 {
 public:
     CZAVPIconToolsBar() { m_bHasButtonExtraSize = FALSE; }
+    // The buttons in rows of the given count.
+    void WrapToColumns(int nColumns)
+    {
+        SetColumns(nColumns);
+        SizeToolBar(0, FALSE);
+        AdjustLocations();
+        Invalidate();
+    }
 };
 
 class CZAVPIconEditorDlg : public CDialog

@@ -515,6 +515,14 @@ BOOL CZAVPToolbarCustomize::OnInitDialog()
     pCancel->SetWindowText(strClose);
     pCancel->SendMessage(BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     if (pOK != nullptr) pOK->SendMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    // A modeless sheet applies every change at once: it offers neither OK nor Apply.
+    const int kApplyButtonId = 0x3021;  // the sheet control's Apply button
+    for (int nId : {(int)IDOK, kApplyButtonId}) {
+        if (CWnd* pButton = GetDlgItem(nId)) {
+            pButton->ShowWindow(SW_HIDE);
+            pButton->EnableWindow(FALSE);
+        }
+    }
 
     CRect rectCancel;
     pCancel->GetWindowRect(rectCancel);
