@@ -67,6 +67,7 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL CanBeClosed() const override { return FALSE; }
+    BOOL CanChangeTextLabels() const override { return FALSE; }
 
     // The keyboard moves over the bar's items (window buttons excluded).
     std::vector<ZAVPMenuNavigation::NavItem> NavItems() const;

@@ -132,6 +132,8 @@ public:
     virtual BOOL SetDefaultButtonText(CZAVPToolbarButton* pButton);
     // Whether the bar's text-labels mode may change (toolbars: yes).
     virtual BOOL CanChangeTextLabels() const { return TRUE; }
+    // Whether the customisation sheet lists the bar among the frame's toolbars.
+    virtual BOOL AllowShowOnList() const { return TRUE; }
     // The bar is one of its frame's user toolbars (by its id).
     BOOL IsUserDefined() const;
     // The bar follows the shared large-icons setting (the default) or keeps its plain sizes.
