@@ -122,7 +122,7 @@ END_MESSAGE_MAP()
 namespace
 {
 const UINT kListId = 1;
-const int kButtonGap = 1;
+const int kEditListButtonGap = 1;
 }  // namespace
 
 CZAVPEditListBase::CZAVPEditListBase() = default;
@@ -241,17 +241,17 @@ void CZAVPEditListBase::AdjustLayout()
         pButton->SetWindowPos(nullptr, x,
                               m_rectCaption.top + (nCaptionHeight - m_sizeButton.cy) / 2,
                               m_sizeButton.cx, m_sizeButton.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-        x -= m_sizeButton.cx + kButtonGap;
+        x -= m_sizeButton.cx + kEditListButtonGap;
     }
     // The buttons were placed right to left in the order they were added: the first one ends
     // up rightmost, so place them again from the left in list order.
-    x = rectClient.right - 1 - (int)m_lstButtons.GetCount() * (m_sizeButton.cx + kButtonGap);
+    x = rectClient.right - 1 - (int)m_lstButtons.GetCount() * (m_sizeButton.cx + kEditListButtonGap);
     for (POSITION pos = m_lstButtons.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = static_cast<CZAVPButton*>(m_lstButtons.GetNext(pos));
         pButton->SetWindowPos(nullptr, x,
                               m_rectCaption.top + (nCaptionHeight - m_sizeButton.cy) / 2,
                               m_sizeButton.cx, m_sizeButton.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-        x += m_sizeButton.cx + kButtonGap;
+        x += m_sizeButton.cx + kEditListButtonGap;
     }
     m_wndList.SetWindowPos(nullptr, rectClient.left, m_rectCaption.bottom, rectClient.Width(),
                            rectClient.Height() - nCaptionHeight, SWP_NOZORDER | SWP_NOACTIVATE);

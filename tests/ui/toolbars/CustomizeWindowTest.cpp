@@ -48,7 +48,7 @@ const DWORD kBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_T
                         CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
 
 // Texts of the resources come in the ANSI code page; the literals here are UTF-8.
-std::string Ansi(const char* lpszUtf8)
+std::string AnsiText(const char* lpszUtf8)
 {
     wchar_t wide[512] = {};
     ::MultiByteToWideChar(CP_UTF8, 0, lpszUtf8, -1, wide, 512);
@@ -241,7 +241,7 @@ TEST_F(CustomizeWindowTest, TheSheetOpensWithEveryPageAndClosesTheMode)
     EXPECT_TRUE(CZAVPToolBar::IsCustomizeMode());
     // Commands, toolbars, tools, keyboard, menu (the frame has a menu bar), options.
     ASSERT_EQ(6, pSheet->GetPageCount());
-    EXPECT_EQ(Ansi("Настройка"), Text(pSheet->m_hWnd));
+    EXPECT_EQ(AnsiText("Настройка"), Text(pSheet->m_hWnd));
     for (int i = 0; i < pSheet->GetPageCount(); ++i) {
         pSheet->SetActivePage(i);
         Pump();
@@ -252,7 +252,7 @@ TEST_F(CustomizeWindowTest, TheSheetOpensWithEveryPageAndClosesTheMode)
     EXPECT_FALSE(m_view.IsWindowEnabled());
     EXPECT_TRUE(m_main.IsWindowEnabled());
     // Cancel reads "Закрыть" and closes the sheet.
-    EXPECT_EQ(Ansi("Закрыть"), Text(::GetDlgItem(pSheet->m_hWnd, IDCANCEL)));
+    EXPECT_EQ(AnsiText("Закрыть"), Text(::GetDlgItem(pSheet->m_hWnd, IDCANCEL)));
     m_pFrame->m_messages.clear();
     pSheet->SendMessage(WM_COMMAND, IDCANCEL, 0);
     Pump();
@@ -285,7 +285,7 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
         names.push_back((LPCSTR)str);
     }
     // The menu bar is listed but may not be unchecked; the untitled bar has its placeholder.
-    ASSERT_EQ((std::vector<std::string>{Ansi("Меню"), "Main", Ansi("<Без имени>"), "Mine"}), names);
+    ASSERT_EQ((std::vector<std::string>{AnsiText("Меню"), "Main", AnsiText("<Без имени>"), "Mine"}), names);
     EXPECT_FALSE(list.IsEnabled(0));
     EXPECT_TRUE(list.GetCheck(1));
 
@@ -312,7 +312,7 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
     m_app.m_answers = {IDNO};
     Command(pPage, IDC_ZAVP_RESET_TOOLBAR);
     ASSERT_EQ(1u, m_app.m_prompts.size());
-    EXPECT_EQ(Ansi("Все изменения будут потеряны! \nДействительно хотите установить настройки по "
+    EXPECT_EQ(AnsiText("Все изменения будут потеряны! \nДействительно хотите установить настройки по "
                    "умолчанию для панели 'Main'?"),
               m_app.m_prompts[0]);
     EXPECT_EQ(4, m_main.GetCount());
@@ -346,7 +346,7 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
     const int nBefore = list.GetCount();
     Command(pPage, IDC_ZAVP_DELETE_TOOLBAR);
     ASSERT_EQ(1u, m_app.m_prompts.size());
-    EXPECT_EQ(Ansi("Действительно хотите удалить панель 'Renamed'?"), m_app.m_prompts[0]);
+    EXPECT_EQ(AnsiText("Действительно хотите удалить панель 'Renamed'?"), m_app.m_prompts[0]);
     EXPECT_EQ(nBefore - 1, list.GetCount());
 }
 
@@ -429,7 +429,7 @@ TEST_F(CustomizeWindowTest, KeyboardPageAssignsAndRemovesAKey)
     key(WM_KEYDOWN, VK_CONTROL);
     key(WM_KEYDOWN, VK_F5);
     Pump();
-    EXPECT_EQ(Ansi("[Несвязан]"), Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_ASSIGNED_TO)));
+    EXPECT_EQ(AnsiText("[Несвязан]"), Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_ASSIGNED_TO)));
     ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_ASSIGN_KEY)));
     Command(pPage, IDC_ZAVP_ASSIGN_KEY);
     EXPECT_EQ(2, ::SendMessageA(hwndKeys, LB_GETCOUNT, 0, 0));
@@ -480,16 +480,16 @@ TEST_F(CustomizeWindowTest, MenuPageEditsTheMenuBarAndGivesItsMenuBack)
     EXPECT_EQ(&m_menuBar, pPage->GetMenuBar());
     const HMENU hShown = m_menuBar.GetHMenu();
     // The default menu is listed and loaded for editing.
-    EXPECT_EQ(Ansi("Первоначальное меню"), Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_LIST)));
+    EXPECT_EQ(AnsiText("Первоначальное меню"), Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_LIST)));
     EXPECT_EQ(m_menuBar.GetDefaultMenu(), pPage->GetEditedMenu());
     // The animation names follow the animation types: 1 unfolds, 2 slides.
     HWND hwndAnimation = ::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_ANIMATION);
     ASSERT_EQ(4, ::SendMessageA(hwndAnimation, CB_GETCOUNT, 0, 0));
     char szName[64] = {};
     ::SendMessageA(hwndAnimation, CB_GETLBTEXT, 1, (LPARAM)szName);
-    EXPECT_EQ(Ansi("Развертывание"), szName);
+    EXPECT_EQ(AnsiText("Развертывание"), szName);
     ::SendMessageA(hwndAnimation, CB_GETLBTEXT, 2, (LPARAM)szName);
-    EXPECT_EQ(Ansi("Соскальзывание"), szName);
+    EXPECT_EQ(AnsiText("Соскальзывание"), szName);
     // Only the row of dashes: the context-menu combo is disabled.
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_CONTEXT_MENU_LIST)));
 
@@ -516,7 +516,7 @@ TEST_F(CustomizeWindowTest, MenuPageWithoutAMenuBarSaysSo)
     CZAVPMenuPage* pPage = ShowPage<CZAVPMenuPage>(pSheet);
     ASSERT_NE(nullptr, pPage);
     EXPECT_EQ(nullptr, pPage->GetMenuBar());
-    EXPECT_EQ(Ansi("Невозможна настройка меню!"),
+    EXPECT_EQ(AnsiText("Невозможна настройка меню!"),
               Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_SHOW_TEXT)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_LIST)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_RESET_MENU)));
@@ -534,7 +534,7 @@ TEST_F(CustomizeWindowTest, UserToolsPageAddsMovesAndDeletesTools)
     // Nothing selected: the fields wait.
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_TOOL_COMMAND)));
     // The tooltips name their keys (in the keyboard layout's words).
-    EXPECT_EQ(Ansi("Новый (") + (LPCSTR)CZAVPAccelText::GetKeyName(VK_INSERT) + ")",
+    EXPECT_EQ(AnsiText("Новый (") + (LPCSTR)CZAVPAccelText::GetKeyName(VK_INSERT) + ")",
               (LPCSTR)list.GetButtonTooltip(CZAVPEditListBase::kNewButtonId));
 
     auto addTool = [&](const char* lpszName) {
@@ -561,7 +561,7 @@ TEST_F(CustomizeWindowTest, UserToolsPageAddsMovesAndDeletesTools)
     EXPECT_EQ(2, tools.GetUserTools().GetCount());
     EXPECT_EQ(2, list.GetCount());
     ASSERT_FALSE(m_app.m_prompts.empty());
-    EXPECT_EQ(Ansi("Вы можете определить только 2 утилит."), m_app.m_prompts.back());
+    EXPECT_EQ(AnsiText("Вы можете определить только 2 утилит."), m_app.m_prompts.back());
 
     // "Second" up, then deleted.
     list.SelectItem(1);
@@ -613,8 +613,8 @@ TEST_F(CustomizeWindowTest, ButtonAppearanceChecksItsChoicesAndKeepsTheAccelerat
         EXPECT_EQ(IDOK, result);
     }
     ASSERT_EQ(2u, m_app.m_prompts.size());
-    EXPECT_EQ(Ansi("Необходимо ввести текст!"), m_app.m_prompts[0]);
-    EXPECT_EQ(Ansi("Необходимо выбрать иконку!"), m_app.m_prompts[1]);
+    EXPECT_EQ(AnsiText("Необходимо ввести текст!"), m_app.m_prompts[0]);
+    EXPECT_EQ(AnsiText("Необходимо выбрать иконку!"), m_app.m_prompts[1]);
     EXPECT_STREQ("Disc\tCtrl+D", button.m_strText);
     EXPECT_TRUE(button.m_bText);
     EXPECT_FALSE(button.m_bImage);
