@@ -34,11 +34,15 @@ void SearchResultsListBox::BeginBatch()
 void SearchResultsListBox::EndBatch()
 {
     if (GetSafeHwnd() == nullptr) return;
+    const DWORD start = GetTickCount();
+    // Drawing on again also sets the scroll bar, which some systems redraw slowly: it is the
+    // dearest part of a small batch.
     SetRedraw(TRUE);
     Invalidate();
     // Painted now: while hits keep arriving the queue is never empty, and the list would only be
     // painted at the end.
     UpdateWindow();
+    m_lastPaintMs = GetTickCount() - start;
 }
 
 bool SearchResultsListBox::AddResult(SearchHit* hit)

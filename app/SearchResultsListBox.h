@@ -38,6 +38,7 @@ public:
     // Frees the hits that lie in the subtree of `node`, which is about to be destroyed, and lists
     // the rest again.
     void RemoveHitsUnder(const CatalogNode* node) override;
+    std::uint32_t LastPaintMs() const override { return m_lastPaintMs; }
 
     size_t GetResultCount() const { return m_results.size(); }
     const SearchHit* GetResult(size_t index) const { return m_results[index].get(); }
@@ -64,6 +65,7 @@ private:
 
     std::vector<std::unique_ptr<SearchHit>> m_results;  // item data of each list item: its index here
     CTarnimelDoc* m_document;                           // not owned; null draws names only
+    std::uint32_t m_lastPaintMs = 0;  // drawing on and the repaint, at the end of the last batch
 
     DECLARE_MESSAGE_MAP()
 };

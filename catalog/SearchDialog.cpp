@@ -67,20 +67,28 @@ void SearchDialog::StartSearch()
     UpdateData(FALSE);
     // The first hit goes in at once.
     m_lastShown = GetTickCount() - ShowEveryMs;
+    m_lastPaint = 0;
     if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections, m_pauseAfterHit))
         OnWorkerEnded(0, 0);
 }
 
+DWORD SearchDialog::BatchDelay(DWORD sinceLast, DWORD lastPaint)
+{
+    DWORD pause = ShowEveryMs;
+    if (lastPaint > pause / PauseToPaint) pause = lastPaint * PauseToPaint;
+    return sinceLast >= pause ? 0 : pause - sinceLast;
+}
+
 LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM)
 {
-    const DWORD since = GetTickCount() - m_lastShown;
-    if (since >= ShowEveryMs) {
+    const DWORD wait = BatchDelay(GetTickCount() - m_lastShown, m_lastPaint);
+    if (wait == 0) {
         ShowQueuedHits();
         return 0;
     }
     // Too soon after the last batch: the hits wait in the queue, where the worker adds to them
-    // without waking us again, and go in together when the interval is over.
-    SetTimer(ShowTimerId, ShowEveryMs - since);
+    // without waking us again, and go in together when the pause is over.
+    SetTimer(ShowTimerId, wait);
     return 0;
 }
 
@@ -100,7 +108,6 @@ void SearchDialog::ShowQueuedHits()
     // off, painted once, the count set once. While the batch goes in the worker queues the next
     // one, so the list grows in steps as long as the search runs.
     if (m_hWnd) KillTimer(ShowTimerId);
-    m_lastShown = GetTickCount();
     std::vector<SearchHit*> batch = m_session.TakeHits();
     if (batch.empty()) return;
     if (!m_results) {
@@ -117,6 +124,8 @@ void SearchDialog::ShowQueuedHits()
         // Only the count: the search text in the edit stays as the user typed it.
         if (CWnd* countControl = GetDlgItem(IdFoundCount)) countControl->SetWindowText(m_countText);
     }
+    m_lastShown = GetTickCount();
+    m_lastPaint = m_results->LastPaintMs();
     if (taken < batch.size()) {
         // The list is full: the search stops, and says so once.
         m_session.Cancel();

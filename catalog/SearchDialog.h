@@ -23,11 +23,19 @@ public:
     static const int IdFoundCount = 1020;
     // The result list asks the dialog to close on a node: lParam is the node.
     static const UINT EndSearchMessage = WM_USER + 100;
-    // The shortest time between two batches of hits going into the list: hits that arrive sooner
-    // wait in the worker's queue and go in together, so that a fast search costs a few repaints
-    // rather than one per hit, and the list still grows visibly while the search runs.
+    // The shortest time from the end of one batch of hits going into the list to the start of
+    // the next: hits that arrive sooner wait in the worker's queue and go in together, so that a
+    // fast search costs a few repaints rather than one per hit, and the list still grows visibly
+    // while the search runs.
     static const DWORD ShowEveryMs = 30;
+    // Where the list paints slowly, the pause after a batch is this many times its paint, so that
+    // painting takes at most a fifth of the dialog's time and the hits go in in larger batches.
+    static const DWORD PauseToPaint = 4;
     static const UINT_PTR ShowTimerId = 1;
+
+    // How long to wait before the next batch, `sinceLast` ms after the last one ended, when its
+    // painting took `lastPaint` ms (0: now).
+    static DWORD BatchDelay(DWORD sinceLast, DWORD lastPaint);
 
     SearchDialog(CTarnimelDoc* document, CWnd* parent);
     ~SearchDialog() override;
@@ -69,7 +77,8 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
-    DWORD m_lastShown = 0;   // tick count when the last batch went into the list
+    DWORD m_lastShown = 0;   // tick count when the last batch was in the list and painted
+    DWORD m_lastPaint = 0;   // ms the list took to paint after that batch
     bool m_closing = false;  // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
     DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;

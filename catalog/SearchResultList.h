@@ -2,6 +2,7 @@
 // added to it. The application shell gives the real, owner-drawn list through CatalogShell.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class CatalogNode;
@@ -26,4 +27,7 @@ public:
     virtual void AddAllItems() = 0;
     // Frees the hits that lie in the subtree of `node`, which is about to be destroyed.
     virtual void RemoveHitsUnder(const CatalogNode* node) = 0;
+    // Milliseconds the last batch took to paint once drawing was on again (0 when it draws
+    // nothing); the dialog spaces its batches by it.
+    virtual std::uint32_t LastPaintMs() const { return 0; }
 };

@@ -99,6 +99,24 @@ struct SearchFixture
 
 }  // namespace
 
+// The pause before the next batch of hits: 30 ms after the last one ended, or four times its
+// painting where that is longer, so that a slow paint gets at most a fifth of the time.
+TEST(SearchBatchPacing, WaitsThirtyMillisecondsOrFourTimesTheLastPaint)
+{
+    struct Case
+    {
+        DWORD sinceLast, lastPaint, wait;
+    };
+    const Case cases[] = {
+        {0, 0, 30},   {10, 0, 20},  {30, 0, 0},   {500, 0, 0},  // a quick paint: 30 ms
+        {0, 7, 30},   {0, 8, 32},   {20, 8, 12},                // 4 x 8 = 32 passes 30
+        {0, 25, 100}, {60, 25, 40}, {100, 25, 0}, {99, 25, 1},  // a slow one: 4 x 25 = 100
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.wait, SearchDialog::BatchDelay(c.sinceLast, c.lastPaint))
+            << c.sinceLast << " ms after a batch that painted in " << c.lastPaint << " ms";
+}
+
 TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
 {
     SearchFixture f;
