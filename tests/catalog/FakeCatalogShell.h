@@ -66,6 +66,7 @@ public:
     void RemoveHitsUnder(const CatalogNode* node) override;
 
     std::vector<SearchHit*> hits;
+    std::vector<std::size_t> batchSizes;  // of every AddResults, in order
     std::size_t capacity = 100000;
     int addAllCalls = 0;
 

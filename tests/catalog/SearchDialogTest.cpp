@@ -117,6 +117,28 @@ TEST(SearchBatchPacing, WaitsThirtyMillisecondsOrFourTimesTheLastPaint)
             << c.sinceLast << " ms after a batch that painted in " << c.lastPaint << " ms";
 }
 
+// The size of the next batch follows the time the last one took to list (painting aside), aiming
+// at 200 ms: at least 100 hits, at most twice the last size; a batch too quick to time doubles
+// when it was full and leaves the size alone when it held all there was.
+TEST(SearchBatchPacing, BatchesAreSizedByTheTimeTheLastOneTook)
+{
+    struct Case
+    {
+        std::size_t size, lastHits;
+        DWORD lastAddMs;
+        std::size_t next;
+    };
+    const Case cases[] = {
+        {10000, 1, 0, 10000},        {10000, 10000, 19, 20000},  // too quick to time
+        {10000, 10000, 200, 10000},  {10000, 10000, 400, 5000},  // 10000 x 200 / 400
+        {10000, 4000, 400, 2000},    {10000, 10000, 50, 20000},  // 40000, at most twice
+        {10000, 10000, 100000, 100}, {100, 100, 5, 200},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.next, SearchDialog::NextBatchHits(c.size, c.lastHits, c.lastAddMs))
+            << c.lastHits << " of " << c.size << " in " << c.lastAddMs << " ms";
+}
+
 TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
 {
     SearchFixture f;
@@ -205,6 +227,41 @@ TEST(SearchDialogRun, AFastStreamOfHitsIsListedOnceEachInOrder)
     for (int i = 0; i < files; ++i) {
         ASSERT_EQ(&entries[(std::size_t)i], f.List()->hits[(std::size_t)i]->AsEntry()) << i;
         ASSERT_EQ(f.disc, f.List()->hits[(std::size_t)i]->Holder());
+    }
+}
+
+// More hits than one batch takes: they go in in several batches, each hit once and in order,
+// and the search counts as running (its button stays hidden) until the last one is listed.
+TEST(SearchDialogRun, ManyHitsGoInInSeveralBatchesOnceEachInOrder)
+{
+    const int files = 25000;
+    SearchFixture f(files);
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] {
+            if (f.Dialog()->IsSearching()) {
+                EXPECT_FALSE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));
+                return false;
+            }
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));
+            EXPECT_EQ(std::to_string(files), f.Text(SearchDialog::IdFoundCount));
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ((std::size_t)files, f.List()->hits.size());
+    const FileEntry* entries = f.disc->Entries();
+    for (int i = 0; i < files; ++i)
+        ASSERT_EQ(&entries[(std::size_t)i], f.List()->hits[(std::size_t)i]->AsEntry()) << i;
+    // The first batch holds at most 10,000 hits and each later one at most twice as many as the
+    // one before could: 10,000, 20,000, ... So 25,000 hits take two batches at least.
+    EXPECT_GE(f.List()->batchSizes.size(), 2u);
+    std::size_t largest = SearchDialog::FirstBatchHits;
+    for (std::size_t size : f.List()->batchSizes) {
+        EXPECT_LE(size, largest);
+        largest *= 2;
     }
 }
 
