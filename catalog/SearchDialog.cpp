@@ -79,6 +79,7 @@ void SearchDialog::StartSearch()
     UpdateData(FALSE);
     m_lastShown = GetTickCount();
     m_lastPaint = 0;
+    m_unpainted = false;
     m_shownAny = false;
     if (!m_session.Start(m_hWnd, (LPCSTR)m_searchText, &m_document->m_collections, m_pauseAfterHit))
         OnWorkerEnded(0, 0);
@@ -105,9 +106,15 @@ LRESULT SearchDialog::OnSearchHit(WPARAM, LPARAM)
     // Hits still wait from the last batch: their timer takes the new ones along.
     if (!m_waiting.empty()) return 0;
     const DWORD since = GetTickCount() - m_lastShown;
-    const DWORD wait = m_shownAny              ? BatchDelay(since, m_lastPaint)
-                       : since >= FirstBatchMs ? 0
-                                               : FirstBatchMs - since;
+    if (!m_shownAny && since < FirstBatchMs) {
+        // Until the first paint the hits go into the list as they arrive, its drawing off: the
+        // list fills while the worker walks, and paints once when the time is up or the walk
+        // is over.
+        ShowQueuedHits(false);
+        SetTimer(ShowTimerId, FirstBatchMs - since);
+        return 0;
+    }
+    const DWORD wait = m_shownAny ? BatchDelay(since, m_lastPaint) : 0;
     if (wait == 0) {
         ShowQueuedHits();
         return 0;
@@ -129,7 +136,7 @@ void SearchDialog::OnTimer(UINT_PTR id)
     FinishWhenListed();
 }
 
-void SearchDialog::ShowQueuedHits()
+void SearchDialog::ShowQueuedHits(bool paint)
 {
     // What the worker has queued by now goes in as one batch (as much of it as the list takes in
     // about BatchMs): filled with the list's drawing off, painted once, the count set once. While
@@ -138,20 +145,24 @@ void SearchDialog::ShowQueuedHits()
     if (m_hWnd) KillTimer(ShowTimerId);
     const std::vector<SearchHit*> arrived = m_session.TakeHits();
     m_waiting.insert(m_waiting.end(), arrived.begin(), arrived.end());
-    if (m_waiting.empty()) return;
     if (!m_results) {
         FreeWaitingHits();
-        m_session.Cancel();
+        if (!arrived.empty()) m_session.Cancel();
         return;
     }
+    // Nothing new: only what went in unpainted may still need its paint.
+    if (m_waiting.empty() && !(paint && m_unpainted)) return;
     const std::size_t size = m_waiting.size() < m_batchHits ? m_waiting.size() : m_batchHits;
     const std::vector<SearchHit*> batch(m_waiting.begin(),
                                         m_waiting.begin() + (std::ptrdiff_t)size);
     m_waiting.erase(m_waiting.begin(), m_waiting.begin() + (std::ptrdiff_t)size);
     const DWORD started = GetTickCount();
-    const std::size_t taken = m_results->AddResults(batch);
-    const DWORD took = GetTickCount() - started, paint = m_results->LastPaintMs();
-    m_batchHits = NextBatchHits(m_batchHits, size, took > paint ? took - paint : 0);
+    const std::size_t taken = m_results->AddResults(batch, paint);
+    m_unpainted = !paint;
+    const DWORD took = GetTickCount() - started;
+    const DWORD painting = paint ? m_results->LastPaintMs() : 0;
+    if (size > 0)
+        m_batchHits = NextBatchHits(m_batchHits, size, took > painting ? took - painting : 0);
     if (taken > 0) {
         m_found += (int)taken;
         char count[16];
@@ -160,9 +171,11 @@ void SearchDialog::ShowQueuedHits()
         // Only the count: the search text in the edit stays as the user typed it.
         if (CWnd* countControl = GetDlgItem(IdFoundCount)) countControl->SetWindowText(m_countText);
     }
-    m_lastShown = GetTickCount();
-    m_lastPaint = m_results->LastPaintMs();
-    m_shownAny = true;
+    if (paint) {
+        m_lastShown = GetTickCount();
+        m_lastPaint = painting;
+        m_shownAny = true;
+    }
     if (taken < batch.size()) {
         // The list is full: the search stops, and says so once.
         FreeWaitingHits();

@@ -83,9 +83,9 @@ protected:
 private:
     void StartSearch();
     // Takes every hit the worker has queued by now and lists the next batch of them, drawing off
-    // until it paints once, and sets the count once; more waiting hits follow after the dialog
-    // has answered its messages.
-    void ShowQueuedHits();
+    // until it paints once (without `paint` it stays off, for a later batch to paint), and sets
+    // the count once; more waiting hits follow after the dialog has answered its messages.
+    void ShowQueuedHits(bool paint = true);
     // Lists every hit found so far (the search is stopping).
     void ShowAllQueuedHits();
     // The search button and the edit come back once the worker has ended and every hit is listed.
@@ -100,11 +100,12 @@ private:
     std::unique_ptr<SearchResultList> m_results;
     CTarnimelDoc* m_document;
     int m_found = 0;
-    DWORD m_lastShown = 0;    // tick count when the last batch was in the list and painted
-    DWORD m_lastPaint = 0;    // ms the list took to paint after that batch
-    bool m_shownAny = false;  // a batch of this search went into the list (else m_lastShown is
-                              // the search's start)
-    bool m_closing = false;   // EndSearch has begun to end the dialog
+    DWORD m_lastShown = 0;     // tick count when the last batch was in the list and painted
+    DWORD m_lastPaint = 0;     // ms the list took to paint after that batch
+    bool m_unpainted = false;  // hits went into the list with its drawing left off
+    bool m_shownAny = false;   // a batch of this search went into the list (else m_lastShown is
+                               // the search's start)
+    bool m_closing = false;    // EndSearch has begun to end the dialog
     bool m_toldTooMany = false;  // "Слишком много результатов!" was shown for this search
     DWORD m_pauseAfterHit = SearchResultSink::PauseAfterHit;
     std::vector<SearchHit*> m_waiting;  // taken from the worker, not yet listed; owned

@@ -19,8 +19,9 @@ public:
     virtual bool AddResult(SearchHit* hit) = 0;
     // Takes the hits and shows them in their order as one batch, the list's drawing off until it
     // paints once at the end; answers how many were taken. From the first one the list refuses
-    // on, the hits are freed.
-    virtual std::size_t AddResults(const std::vector<SearchHit*>& hits) = 0;
+    // on, the hits are freed. Without `paint` the drawing stays off, and the next batch that
+    // paints (an empty one will do) or Clear paints them all.
+    virtual std::size_t AddResults(const std::vector<SearchHit*>& hits, bool paint) = 0;
     // Empties the list and frees every hit.
     virtual void Clear() = 0;
     // Shows again every hit held (the dialog's window was made anew).

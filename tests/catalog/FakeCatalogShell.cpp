@@ -80,7 +80,7 @@ bool FakeResultList::AddResult(SearchHit* hit)
     return true;
 }
 
-std::size_t FakeResultList::AddResults(const std::vector<SearchHit*>& batch)
+std::size_t FakeResultList::AddResults(const std::vector<SearchHit*>& batch, bool)
 {
     batchSizes.push_back(batch.size());
     if (m_list.GetSafeHwnd()) m_list.SetRedraw(FALSE);

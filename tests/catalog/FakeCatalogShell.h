@@ -60,7 +60,7 @@ public:
     ~FakeResultList() override { Clear(); }
     CWnd& Control() override { return m_list; }
     bool AddResult(SearchHit* hit) override;
-    std::size_t AddResults(const std::vector<SearchHit*>& hits) override;
+    std::size_t AddResults(const std::vector<SearchHit*>& hits, bool paint) override;
     void Clear() override;
     void AddAllItems() override;
     void RemoveHitsUnder(const CatalogNode* node) override;
