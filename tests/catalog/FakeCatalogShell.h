@@ -67,6 +67,7 @@ public:
 
     std::vector<SearchHit*> hits;
     std::vector<std::size_t> batchSizes;  // of every AddResults, in order
+    DWORD batchDelayMs = 0;               // each AddResults takes at least this long
     std::size_t capacity = 100000;
     int addAllCalls = 0;
 

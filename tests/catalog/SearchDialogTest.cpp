@@ -295,6 +295,41 @@ TEST(SearchDialogRun, TheListGrowsDuringTheSearchAndAChoiceStopsIt)
     EXPECT_LT(f.List()->hits.size(), 300u);
 }
 
+// Hits taken from the worker but not yet listed go with the subtree they lie in: a disc deleted
+// while a slow list still takes a large result loses its waiting hits as well as its listed ones,
+// and the hit on another disc, found last, is still listed.
+TEST(SearchDialogRun, DeletingADiscDropsItsHitsStillWaitingToBeListed)
+{
+    SearchFixture f(30000);
+    DiscNode* other = new DiscNode;
+    other->m_name = L"OTHER";
+    f.folder->AddChild(other);
+    std::vector<FileEntry> kept(1);
+    kept[0].m_name = L"cd_track_kept.mp3";
+    other->SetEntries(kept);
+    f.List()->batchDelayMs = 400;  // the walk is long over when the first batch is in
+    f.shell.answer = IDYES;
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] {
+            if (f.List()->hits.empty()) return false;
+            EXPECT_LT(f.List()->hits.size(), 30001u);  // the rest waits to be listed
+            f.doc->DeleteNode(f.disc);
+            for (const SearchHit* hit : f.List()->hits) EXPECT_FALSE(hit->LiesUnder(f.disc));
+            return true;
+        },
+        [&] {
+            if (f.Dialog()->IsSearching()) return false;
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ(1u, f.List()->hits.size());
+    EXPECT_EQ(&other->Entries()[0], f.List()->hits[0]->AsEntry());
+}
+
 TEST(SearchDialogRun, DeletingADiscDropsItsKeptHits)
 {
     SearchFixture f;
