@@ -20,7 +20,6 @@ constexpr ZAVPClassName CZAVPOutlookBarPane{"CZAVPOutlookBarPane"};
 
 // Not declared yet.
 constexpr ZAVPClassName CMultiDocTemplate{"CMultiDocTemplate"};
-constexpr ZAVPClassName CZAVPMDIChildWnd{"CZAVPMDIChildWnd"};
 constexpr ZAVPClassName CZAVPOutlookButton{"CZAVPOutlookButton"};
 constexpr ZAVPClassName CZAVPReBar{"CZAVPReBar"};
 constexpr ZAVPClassName CZAVPTabbedToolbar{"CZAVPTabbedToolbar"};
