@@ -67,7 +67,9 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     if (!AfxUnhookWindowCreate()) PostNcDestroy();  // the hook never saw a window
     if (hWnd == nullptr) return FALSE;
     if (dwStyle & WS_VISIBLE) {
+        // A document made visible is the active one.
         ::ShowWindow(hWnd, (dwStyle & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        ::SendMessageA(pParentWnd->m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)hWnd, 0);
         ::SendMessageA(pParentWnd->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     }
     return TRUE;

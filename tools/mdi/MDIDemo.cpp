@@ -1,6 +1,6 @@
 // The MDI demo: a library MDI frame with the catalogue's toolbar, a status bar and document tabs
-// over three document frames (each with its own icon; the middle one holds a toolbar docked
-// inside it), shown for a few seconds (long enough for tools/mdi-screenshot.sh to take a
+// over three document frames (each with its own icon; the last one holds a toolbar docked inside
+// it), shown for a few seconds (long enough for tools/mdi-screenshot.sh to take a
 // picture). It prints the rectangles of the frame's client area, the tab strip and the MDI client.
 // Usage: mdi_demo.exe [seconds]
 #include <cstdio>
@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     if (!statusBar.Create(pFrame) || !statusBar.SetIndicators(indicators, 3)) return 3;
     pFrame->ShowWindow(SW_SHOW);
 
-    // Three documents, cascaded, each with its own icon; the middle one docks a toolbar inside.
+    // Three documents, cascaded, each with its own icon; the last (on top) docks a toolbar inside.
     const char* titles[] = {"Диски 2024", "Архив фото", "Музыка"};
     LPCSTR icons[] = {IDI_INFORMATION, IDI_WARNING, IDI_QUESTION};
     CZAVPToolBar childBar;
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
             return 4;
         pChild->SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)::LoadIcon(nullptr, icons[i]));
         SetUtf8Text(pChild->GetSafeHwnd(), titles[i]);
-        if (i == 1) {
+        if (i == 2) {
             pChild->EnableDocking(CBRS_ALIGN_ANY);
             if (!childBar.Create(pChild, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE800) ||
                 !childBar.LoadToolBar(IDR_MAINFRAME))
