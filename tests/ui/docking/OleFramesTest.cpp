@@ -16,6 +16,9 @@
 #include "ui/docking/CZAVPOleCntrFrameWnd.h"
 #include "ui/docking/CZAVPOleDocIPFrameWnd.h"
 #include "ui/docking/CZAVPOleIPFrameWnd.h"
+#include "resources/AppResource.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
+#include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 
 namespace
@@ -190,5 +193,28 @@ TEST_F(OleFramesTest, ABarCommandWithoutItsBarLeavesTheItemToLaterTargets)
     EXPECT_EQ(1, withBar.m_nCheck);
     bar.DestroyWindow();
     pFrame->DestroyWindow();
+}
+// The keyboard manager's reset loads the main frame's accelerators again from the resource the
+// frame was made from, for the MDI frame and the OLE in-place frame as for the SDI one.
+TEST_F(OleFramesTest, TheKeyboardResetReloadsTheMainFramesAccelerators)
+{
+    const int nResourceEntries = 5;  // IDR_MAINFRAME's table
+    auto check = [&](CFrameWnd* pFrame, CZAVPFrameImpl& impl) {
+        ASSERT_NE(nullptr, pFrame);
+        impl.m_nIDDefaultResource = IDR_MAINFRAME;
+        ACCEL one = {FVIRTKEY, 'Q', 1};
+        if (pFrame->m_hAccelTable != nullptr) ::DestroyAcceleratorTable(pFrame->m_hAccelTable);
+        pFrame->m_hAccelTable = ::CreateAcceleratorTableA(&one, 1);
+        m_app.m_pMainWnd = pFrame;
+        CZAVPKeyboardManager::ResetAll();
+        EXPECT_EQ(nResourceEntries, ::CopyAcceleratorTableA(pFrame->m_hAccelTable, nullptr, 0))
+            << pFrame->GetRuntimeClass()->m_lpszClassName;
+        m_app.m_pMainWnd = m_pMainFrame;
+        pFrame->DestroyWindow();
+    };
+    CZAVPMDIFrameWnd* pMDIFrame = MakeFrame<CZAVPMDIFrameWnd>("MDI");
+    check(pMDIFrame, pMDIFrame->m_Impl);
+    CZAVPOleIPFrameWnd* pInPlaceFrame = MakeFrame<CZAVPOleIPFrameWnd>("In place");
+    check(pInPlaceFrame, pInPlaceFrame->m_Impl);
 }
 }  // namespace
