@@ -8,6 +8,11 @@
 
 #define IDB_ZAVP_TASKS_PANE_NAVIGATION 17019  // 48 x 12, 16 colours: Back, Forward, Home, Close
 
+// The print preview's toolbar and its strip (128 x 16, 16 colours): print, next, previous, one
+// page, zoom in, zoom out, close, and two pages on the placeholder button.
+#define IDR_ZAVP_PRINT_PREVIEW 0x4240
+#define ID_ZAVP_PREVIEW_TWO_PAGES 0x423F  // carries the two-pages image only
+
 // The colour dialog and its pages
 #define IDD_ZAVP_COLOR_DIALOG 16961         // "Цвета"
 #define IDD_ZAVP_COLOR_PAGE_STANDARD 16962  // "Стандартный": honeycomb and greys

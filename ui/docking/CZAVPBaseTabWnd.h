@@ -166,6 +166,10 @@ public:
     BOOL IsAutoColor() const { return m_bIsAutoColor; }
     // Replaces the automatic colour table; an empty table leaves every tab its default colour.
     void SetAutoColors(const std::vector<COLORREF>& colors);
+    // Document tabs: each tab names a window that lives elsewhere (a document frame in the MDI
+    // client); it is neither wrapped, nor moved into this window, nor hidden, nor destroyed here.
+    void SetDocumentTabs(BOOL bDocumentTabs);
+    BOOL IsDocumentTabs() const { return m_bDocumentTabs; }
     void EnableTabSwap(BOOL bEnable) { m_bEnableTabSwap = bEnable; }
     BOOL IsTabSwapEnabled() const { return m_bEnableTabSwap; }
     void SetActivateLastVisibleTab(BOOL bLast) { m_bActivateLastVisibleTab = bLast; }
@@ -247,6 +251,7 @@ protected:
     int m_nTabBorderSize;
     BOOL m_bAutoDestroyWindow;  // a removed tab's window is destroyed
     BOOL m_bHideInactiveWnd;    // only the active tab's window is shown
+    BOOL m_bDocumentTabs;       // the tabs stand for windows kept elsewhere (SetDocumentTabs)
     int m_iHighlighted;         // the hot tab
     int m_iPressed;
     BOOL m_bButtonLikeTabs;

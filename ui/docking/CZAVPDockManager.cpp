@@ -7,6 +7,7 @@
 #include <new>
 
 #include "framework/CArchive.h"
+#include "framework/CControlBar.h"
 #include "framework/CException.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMemFile.h"
@@ -16,6 +17,7 @@
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPMDIChildWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/ZAVPLayoutWindowBudget.h"
@@ -53,8 +55,23 @@ CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*
 // A bar the manager places against the frame's sides: its window is the frame's own child.
 bool PlacedByFrame(CZAVPBaseControlBar* pBar, CFrameWnd* pFrame)
 {
-    return pBar->GetSafeHwnd() != nullptr &&
-           ::GetParent(pBar->GetSafeHwnd()) == pFrame->GetSafeHwnd();
+    if (pBar->GetSafeHwnd() == nullptr) return false;
+    const HWND hParent = ::GetParent(pBar->GetSafeHwnd());
+    if (hParent == pFrame->GetSafeHwnd()) return true;
+    // A library bar on one of the platform's bars of the frame (the print preview's toolbar on
+    // the preview's own bar) takes its share of the frame too.
+    CWnd* pParent = CWnd::FromHandlePermanent(hParent);
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CControlBar)) &&
+           !pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)) &&
+           ::GetParent(hParent) == pFrame->GetSafeHwnd();
+}
+// A rectangle of the frame's client area in the coordinates of the bar's parent.
+CRect InBarParent(CZAVPBaseControlBar* pBar, CFrameWnd* pFrame, CRect rect)
+{
+    const HWND hParent = ::GetParent(pBar->GetSafeHwnd());
+    if (hParent != pFrame->GetSafeHwnd())
+        ::MapWindowPoints(pFrame->GetSafeHwnd(), hParent, (LPPOINT)&rect, 2);
+    return rect;
 }
 }  // namespace
 
@@ -456,8 +473,10 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
                 resized.emplace_back(static_cast<CZAVPDockBar*>(pBar), rect);
             if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)))
                 static_cast<CZAVPSlider*>(pBar)->RepositionBars(rect, hdwp);
-            else
-                hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
+            else {
+                CRect rectMove = InBarParent(pBar, m_pParentWnd, rect);
+                hdwp = pBar->MoveWindow(rectMove, TRUE, hdwp);
+            }
             switch (dwAlignment & CBRS_ALIGN_ANY) {
             case CBRS_ALIGN_TOP: rectRemaining.top = rect.bottom; break;
             case CBRS_ALIGN_BOTTOM: rectRemaining.bottom = rect.top; break;
@@ -578,7 +597,7 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
 {
     if (!bActivate) {
         const BOOL bChildFrame = m_pParentWnd != nullptr &&
-                                 ZAVPIsKindOf(m_pParentWnd, ZAVPClassNames::CZAVPMDIChildWnd);
+                                 ZAVPIsKindOf(m_pParentWnd, RUNTIME_CLASS(CZAVPMDIChildWnd));
         for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
             CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
                 m_lstMiniFrames.GetNext(pos));

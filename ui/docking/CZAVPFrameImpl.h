@@ -84,6 +84,20 @@ public:
     BOOL ShowCustomizeMenuOfFrame(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID);
     // The frame went inactive: an open menu of the menu bar loses its highlight.
     void OnDeactivate();
+    // A message before the frame's own pre-translation: used here, passed on without the
+    // accelerators (a control on a toolbar has the focus), or passed on.
+    enum PreTranslateResult
+    {
+        kMessageUsed,
+        kNoAccelerators,
+        kPassOn
+    };
+    PreTranslateResult PreTranslateFrameMessage(MSG* pMsg);
+    // A command from an accelerator is counted; TRUE when it only closed a popup or ran a user
+    // tool.
+    BOOL OnAcceleratorCommand(WPARAM wParam);
+    // WM_MENUCHAR's character: the key that makes it is offered to the bars (OnMenuChar).
+    BOOL OnMenuCharacter(UINT nChar);
     static BOOL IsPlainF1(const MSG* pMsg);
     // Whether a bar whose menu opens takes the focus; on unless an application turns it off.
     static BOOL m_bMenuTakesFocus;

@@ -12,6 +12,7 @@
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
@@ -423,10 +424,15 @@ BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu, BOOL bNewBar)
                                      SWP_NOACTIVATE);
     if (!bNewBar) return FALSE;
     CWnd* pOwner = CWnd::FromHandlePermanent(m_hParentWnd);
-    if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd))) {
+    CZAVPFrameImpl* pImpl = nullptr;
+    if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd)))
+        pImpl = &static_cast<CZAVPFrameWnd*>(pOwner)->m_Impl;
+    else if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPMDIFrameWnd)))
+        pImpl = &static_cast<CZAVPMDIFrameWnd*>(pOwner)->m_Impl;
+    if (pImpl != nullptr) {
         // The frame's list of torn-off bars directly: the frame's code stays out of programs
         // that only float bars.
-        CObList& tornOff = static_cast<CZAVPFrameWnd*>(pOwner)->m_Impl.m_listTearOffToolbars;
+        CObList& tornOff = pImpl->m_listTearOffToolbars;
         if (POSITION pos = tornOff.Find(pBar)) tornOff.RemoveAt(pos);
     }
     // The torn-off bar belongs to nobody else: its window and object go, and the emptied frame

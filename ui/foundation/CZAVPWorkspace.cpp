@@ -7,6 +7,7 @@
 #include "framework/ScopedValue.h"
 #include "ui/docking/CZAVPFrameImpl.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPImageStrip.h"
@@ -134,6 +135,11 @@ BOOL CZAVPWorkspace::InitKeyboardManager()
 }
 
 BOOL CZAVPWorkspace::LoadState(CZAVPFrameWnd* pFrame, LPCSTR lpszSectionName)
+{
+    return LoadState(lpszSectionName, pFrame != nullptr ? &pFrame->m_Impl : nullptr);
+}
+
+BOOL CZAVPWorkspace::LoadState(CZAVPMDIFrameWnd* pFrame, LPCSTR lpszSectionName)
 {
     return LoadState(lpszSectionName, pFrame != nullptr ? &pFrame->m_Impl : nullptr);
 }

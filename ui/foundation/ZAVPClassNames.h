@@ -19,8 +19,6 @@ constexpr ZAVPClassName CZAVPOutlookBarPane{"CZAVPOutlookBarPane"};
 
 // Not declared yet.
 constexpr ZAVPClassName CMultiDocTemplate{"CMultiDocTemplate"};
-constexpr ZAVPClassName CZAVPMDIChildWnd{"CZAVPMDIChildWnd"};
-constexpr ZAVPClassName CZAVPMDIFrameWnd{"CZAVPMDIFrameWnd"};
 constexpr ZAVPClassName CZAVPOutlookBar{"CZAVPOutlookBar"};
 constexpr ZAVPClassName CZAVPOutlookButton{"CZAVPOutlookButton"};
 constexpr ZAVPClassName CZAVPReBar{"CZAVPReBar"};
