@@ -58,7 +58,15 @@ public:
     static void OnHoldTimer();
     static CZAVPDropDownToolbarButton* GetPendingButton() { return m_pPendingButton; }
 
+    // The window the hold timer runs on (the button's bar), or null.
+    HWND GetHoldTimerWindow() const
+    {
+        return m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr;
+    }
+
     static const UINT kHoldMs = 500;
+    // Apart from the bars' own timers (and the mouse-leave tracking's).
+    static const UINT_PTR kHoldTimerId = 0xE0A2;
 
 protected:
     void CloseFrame();
