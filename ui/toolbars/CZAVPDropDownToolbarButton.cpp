@@ -45,9 +45,9 @@ CString TooltipOfCommand(UINT uiCmd)
 }  // namespace
 
 CZAVPDropDownToolbarButton::CZAVPDropDownToolbarButton()
-    : m_hwndToolBar(nullptr), m_pPopupMenu(nullptr), m_pWndParent(nullptr), m_uiTimer(0),
-      m_iSelectedImage(0), m_bLocalUserButton(FALSE), m_bInternalClick(FALSE),
-      m_bFrameClosing(FALSE)
+    : m_hwndToolBar(nullptr), m_pPopupMenu(nullptr), m_pClosingFrame(nullptr),
+      m_pWndParent(nullptr), m_uiTimer(0), m_iSelectedImage(0), m_bLocalUserButton(FALSE),
+      m_bInternalClick(FALSE), m_bFrameClosing(FALSE)
 {
 }
 
@@ -66,6 +66,8 @@ CZAVPDropDownToolbarButton::~CZAVPDropDownToolbarButton()
     if (m_uiTimer != 0 && m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr)
         ::KillTimer(m_pWndParent->GetSafeHwnd(), kHoldTimerId);
     CloseFrame();
+    // A frame that is closing (its bar's release deleted the button) must not call back.
+    if (m_pClosingFrame != nullptr) m_pClosingFrame->m_pParentBtn = nullptr;
 }
 
 CZAVPToolBar* CZAVPDropDownToolbarButton::GetSourceToolBar() const

@@ -46,13 +46,19 @@ public:
     CZAVPToolBar* GetSourceToolBar() const;
     const CString& GetName() const { return m_strName; }
     int GetCurrentImage() const { return m_iSelectedImage; }
-    // The frame is going away; the release its bar is then sent runs no command.
-    void OnFrameClosed()
+    // The frame is going away; the release its bar is then sent runs no command. Should the
+    // button be deleted before the frame is done, it tells the frame so.
+    void OnFrameClosed(CZAVPDropDownFrame* pFrame)
     {
         m_pPopupMenu = nullptr;
+        m_pClosingFrame = pFrame;
         m_bFrameClosing = TRUE;
     }
-    void OnFrameGone() { m_bFrameClosing = FALSE; }
+    void OnFrameGone()
+    {
+        m_pClosingFrame = nullptr;
+        m_bFrameClosing = FALSE;
+    }
     CZAVPDropDownFrame* GetDropDownFrame() const { return m_pPopupMenu; }
     // The hold timer fired (the timer callback; tests call it instead of waiting).
     static void OnHoldTimer();
@@ -73,10 +79,11 @@ protected:
 
     HWND m_hwndToolBar;  // the source toolbar's window (looked up, never dangling)
     CString m_strName;
-    CZAVPDropDownFrame* m_pPopupMenu;  // the open frame, null when closed
-    CWnd* m_pWndParent;                // the bar the button stands on
-    UINT_PTR m_uiTimer;                // the hold timer, 0 when no press is pending
-    int m_iSelectedImage;              // image of the current command
+    CZAVPDropDownFrame* m_pPopupMenu;     // the open frame, null when closed
+    CZAVPDropDownFrame* m_pClosingFrame;  // the frame while it closes, or null
+    CWnd* m_pWndParent;                   // the bar the button stands on
+    UINT_PTR m_uiTimer;                   // the hold timer, 0 when no press is pending
+    int m_iSelectedImage;                 // image of the current command
     BOOL m_bLocalUserButton;
     BOOL m_bInternalClick;  // the timer's own call of OnClick
     BOOL m_bFrameClosing;   // the closing frame releases the bar's press: no command

@@ -39,6 +39,18 @@ public:
     }
 };
 
+// The bar a release empties (as a command that rebuilds a bar would), and the window procedure
+// that does it before the bar's own handling.
+CZAVPToolBar* g_pBarEmptiedOnRelease = nullptr;
+WNDPROC g_pfnBarProcBeforeEmptying = nullptr;
+
+LRESULT CALLBACK EmptyBarOnReleaseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONUP && g_pBarEmptiedOnRelease != nullptr)
+        g_pBarEmptiedOnRelease->RemoveAllButtons();
+    return ::CallWindowProcA(g_pfnBarProcBeforeEmptying, hwnd, message, wParam, lParam);
+}
+
 class DropDownToolbarTest : public ::testing::Test
 {
 protected:
@@ -177,6 +189,28 @@ TEST_F(DropDownToolbarTest, EveryWayOfClosingLeavesTheSourceButtonsAlive)
     m_main.RemoveAllButtons();  // the button goes, and its frame with it
     EXPECT_FALSE(::IsWindow(hwndDropDown));
     ExpectSourceIntact();
+}
+
+TEST_F(DropDownToolbarTest, ButtonDeletedWhileItsDropDownClosesIsNotTouchedAgain)
+{
+    // The closing frame releases the button's bar; here that release deletes the button.
+    ASSERT_TRUE(m_pButton->DropDownToolbar(&m_main));
+    const HWND hwndDropDown = m_pButton->GetDropDownFrame()->GetSafeHwnd();
+    g_pBarEmptiedOnRelease = &m_main;
+    g_pfnBarProcBeforeEmptying = (WNDPROC)::SetWindowLongPtrA(m_main.GetSafeHwnd(), GWLP_WNDPROC,
+                                                              (LONG_PTR)EmptyBarOnReleaseProc);
+    ::SendMessageA(hwndDropDown, WM_CLOSE, 0, 0);
+    ::SetWindowLongPtrA(m_main.GetSafeHwnd(), GWLP_WNDPROC, (LONG_PTR)g_pfnBarProcBeforeEmptying);
+    g_pBarEmptiedOnRelease = nullptr;
+    m_pButton = nullptr;  // deleted with the bar's buttons
+
+    EXPECT_FALSE(::IsWindow(hwndDropDown));
+    EXPECT_EQ(0, m_main.GetCount());
+    ExpectSourceIntact();
+    // The bar still paints and takes clicks.
+    m_main.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    m_main.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_main.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 TEST_F(DropDownToolbarTest, StoredButtonFindsItsToolbarByIdentifier)
