@@ -420,6 +420,8 @@ protected:
     // The drag of a button out of this bar: the capture loop inside the process (OLE is off);
     // the effect it ended with.
     DROPEFFECT RunButtonDrag(CPoint ptStartClient, BOOL bCopy);
+    // The same drag through OLE drag and drop (the thread has OLE initialised).
+    DROPEFFECT RunOleButtonDrag();
     // The common ending of a drag that started on this bar.
     void FinishButtonDrag(DROPEFFECT effect, BOOL bEscape, CPoint ptEndClient);
     void SelectButton(int iIndex);
