@@ -245,7 +245,8 @@ void CZAVPEditListBase::AdjustLayout()
     }
     // The buttons were placed right to left in the order they were added: the first one ends
     // up rightmost, so place them again from the left in list order.
-    x = rectClient.right - 1 - (int)m_lstButtons.GetCount() * (m_sizeButton.cx + kEditListButtonGap);
+    x = rectClient.right - 1 -
+        (int)m_lstButtons.GetCount() * (m_sizeButton.cx + kEditListButtonGap);
     for (POSITION pos = m_lstButtons.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = static_cast<CZAVPButton*>(m_lstButtons.GetNext(pos));
         pButton->SetWindowPos(nullptr, x,

@@ -285,7 +285,8 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
         names.push_back((LPCSTR)str);
     }
     // The menu bar is listed but may not be unchecked; the untitled bar has its placeholder.
-    ASSERT_EQ((std::vector<std::string>{AnsiText("Меню"), "Main", AnsiText("<Без имени>"), "Mine"}), names);
+    ASSERT_EQ((std::vector<std::string>{AnsiText("Меню"), "Main", AnsiText("<Без имени>"), "Mine"}),
+              names);
     EXPECT_FALSE(list.IsEnabled(0));
     EXPECT_TRUE(list.GetCheck(1));
 
@@ -312,9 +313,10 @@ TEST_F(CustomizeWindowTest, ToolbarsPageShowsHidesResetsRenamesAndDeletes)
     m_app.m_answers = {IDNO};
     Command(pPage, IDC_ZAVP_RESET_TOOLBAR);
     ASSERT_EQ(1u, m_app.m_prompts.size());
-    EXPECT_EQ(AnsiText("Все изменения будут потеряны! \nДействительно хотите установить настройки по "
-                   "умолчанию для панели 'Main'?"),
-              m_app.m_prompts[0]);
+    EXPECT_EQ(
+        AnsiText("Все изменения будут потеряны! \nДействительно хотите установить настройки по "
+                 "умолчанию для панели 'Main'?"),
+        m_app.m_prompts[0]);
     EXPECT_EQ(4, m_main.GetCount());
     m_app.m_answers = {IDYES};
     Command(pPage, IDC_ZAVP_RESET_TOOLBAR);
@@ -480,7 +482,8 @@ TEST_F(CustomizeWindowTest, MenuPageEditsTheMenuBarAndGivesItsMenuBack)
     EXPECT_EQ(&m_menuBar, pPage->GetMenuBar());
     const HMENU hShown = m_menuBar.GetHMenu();
     // The default menu is listed and loaded for editing.
-    EXPECT_EQ(AnsiText("Первоначальное меню"), Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_LIST)));
+    EXPECT_EQ(AnsiText("Первоначальное меню"),
+              Text(::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_LIST)));
     EXPECT_EQ(m_menuBar.GetDefaultMenu(), pPage->GetEditedMenu());
     // The animation names follow the animation types: 1 unfolds, 2 slides.
     HWND hwndAnimation = ::GetDlgItem(pPage->m_hWnd, IDC_ZAVP_MENU_ANIMATION);
