@@ -14,9 +14,11 @@
 #include "catalog/TextConversion.h"
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
+#include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPTabWnd.h"
 #include "framework/CCreateContext.h"
 #include "ui/foundation/CZAVPWorkspace.h"
+#include "ui/foundation/ZAVPListRange.h"
 #include "resources/AppResource.h"
 
 IMPLEMENT_DYNCREATE(CTarnimelFrame, CZAVPFrameWnd)
@@ -145,11 +147,9 @@ void CTarnimelFrame::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
     if (!bMakeVisible) return;
     // A bar left floating comes back in a frame of its own, which is no child of this one: the
     // first update reaches the views it holds (the category tree) only here.
-    for (POSITION pos = m_dockManager.GetMiniFrames().GetHeadPosition(); pos != nullptr;) {
-        CWnd* miniFrame = static_cast<CWnd*>(m_dockManager.GetMiniFrames().GetNext(pos));
+    for (CZAVPMiniFrameWnd* miniFrame : ListOf<CZAVPMiniFrameWnd>(m_dockManager.GetMiniFrames()))
         if (miniFrame->GetSafeHwnd() != nullptr)
             miniFrame->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-    }
 }
 
 void CTarnimelFrame::OnClose()

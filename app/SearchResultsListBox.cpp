@@ -28,17 +28,24 @@ bool SearchResultsListBox::AddItem(size_t index)
 
 void SearchResultsListBox::BeginBatch()
 {
-    if (GetSafeHwnd() != nullptr) SetRedraw(FALSE);
+    if (m_drawingOff || GetSafeHwnd() == nullptr) return;
+    SetRedraw(FALSE);
+    m_drawingOff = true;
 }
 
 void SearchResultsListBox::EndBatch()
 {
+    m_drawingOff = false;
     if (GetSafeHwnd() == nullptr) return;
+    const DWORD start = GetTickCount();
+    // Drawing on again also sets the scroll bar, which some systems redraw slowly: it is the
+    // dearest part of a small batch.
     SetRedraw(TRUE);
     Invalidate();
     // Painted now: while hits keep arriving the queue is never empty, and the list would only be
     // painted at the end.
     UpdateWindow();
+    m_lastPaintMs = GetTickCount() - start;
 }
 
 bool SearchResultsListBox::AddResult(SearchHit* hit)
@@ -52,7 +59,7 @@ bool SearchResultsListBox::AddResult(SearchHit* hit)
     return true;
 }
 
-std::size_t SearchResultsListBox::AddResults(const std::vector<SearchHit*>& hits)
+std::size_t SearchResultsListBox::AddResults(const std::vector<SearchHit*>& hits, bool paint)
 {
     std::size_t taken = 0;
     BeginBatch();
@@ -63,7 +70,7 @@ std::size_t SearchResultsListBox::AddResults(const std::vector<SearchHit*>& hits
             break;
         }
     }
-    EndBatch();
+    if (paint) EndBatch();
     for (std::size_t i = taken + 1; i < hits.size(); ++i) delete hits[i];
     return taken;
 }
@@ -79,6 +86,7 @@ void SearchResultsListBox::Clear()
 {
     if (GetSafeHwnd() != nullptr) ResetContent();
     m_results.clear();
+    if (m_drawingOff) EndBatch();
 }
 
 void SearchResultsListBox::RemoveHitsUnder(const CatalogNode* node)

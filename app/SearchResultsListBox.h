@@ -29,8 +29,9 @@ public:
     // Takes the hit and lists it; when the list box refuses the item, frees the hit and answers
     // false.
     bool AddResult(SearchHit* hit) override;
-    // Takes the hits as one batch with the list's drawing off, then paints once.
-    std::size_t AddResults(const std::vector<SearchHit*>& hits) override;
+    // Takes the hits as one batch with the list's drawing off, then paints once (or leaves the
+    // drawing off for the next batch to paint).
+    std::size_t AddResults(const std::vector<SearchHit*>& hits, bool paint) override;
     // Lists again every hit held (the dialog's window was made anew).
     void AddAllItems() override;
     // Empties the list and frees every hit.
@@ -38,6 +39,7 @@ public:
     // Frees the hits that lie in the subtree of `node`, which is about to be destroyed, and lists
     // the rest again.
     void RemoveHitsUnder(const CatalogNode* node) override;
+    std::uint32_t LastPaintMs() const override { return m_lastPaintMs; }
 
     size_t GetResultCount() const { return m_results.size(); }
     const SearchHit* GetResult(size_t index) const { return m_results[index].get(); }
@@ -64,6 +66,8 @@ private:
 
     std::vector<std::unique_ptr<SearchHit>> m_results;  // item data of each list item: its index here
     CTarnimelDoc* m_document;                           // not owned; null draws names only
+    std::uint32_t m_lastPaintMs = 0;  // drawing on and the repaint, at the end of the last batch
+    bool m_drawingOff = false;        // a batch turned the drawing off and has not painted yet
 
     DECLARE_MESSAGE_MAP()
 };

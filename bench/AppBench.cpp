@@ -460,7 +460,9 @@ int Count(HWND window, UINT message)
 
 // One search in the program's dialog: opens it, types "hit", presses "Поиск" and waits until the
 // list holds every hit, the count shows it and the dialog answers; closes the dialog again.
-// Answers the seconds from the press, or a negative value.
+// Answers the seconds from the press, or a negative value. The dialog keeps the last search's
+// hits, which would answer the test at once (the questions are sent, so they are answered before
+// the press is taken from the queue): a search that finds nothing empties the list first.
 double SearchOnce(ProgramUnderTest& program, int hits)
 {
     const UINT FindCommand = 32776, SearchText = 1013, Results = 1017, FoundCount = 1020;
@@ -471,6 +473,17 @@ double SearchOnce(ProgramUnderTest& program, int hits)
     const HWND results = GetDlgItem(dialog, Results);
     const HWND count = GetDlgItem(dialog, FoundCount);
     const HWND button = GetDlgItem(dialog, IDOK);
+    SendMessageW(edit, WM_SETTEXT, 0, (LPARAM)L"no such name");
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)button,
+                        SMTO_NORMAL, ReadyLimitMs, &ignored);
+    if (!WaitUntil(
+            [&] {
+                return Count(results, LB_GETCOUNT) == 0 && WindowText(count) == L"0" &&
+                       IsWindowVisible(button) != FALSE;
+            },
+            ReadyLimitMs))
+        return -1;
     SendMessageW(edit, WM_SETTEXT, 0, (LPARAM)L"hit");
     const std::wstring all = std::to_wstring(hits);
     const double start = Now();

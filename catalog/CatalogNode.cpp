@@ -10,7 +10,7 @@
 
 namespace
 {
-const DWORD CancelPollInterval = 2;  // ms between polls of the cancel event when nothing is reported
+const DWORD CancelPollInterval = 2;  // ms between two polls of the cancel event
 }
 
 WalkState::WalkState(NodeVisitor* visitor, const char* pattern, bool deep, HANDLE cancel)
@@ -26,12 +26,12 @@ bool WalkState::Accepts(const CatalogText& name)
     return m_pattern.Matches(m_narrow);
 }
 
-bool WalkState::Cancelled(bool beforeReport)
+bool WalkState::Cancelled()
 {
     if (m_cancelled) return true;
     if (!m_cancel) return false;
     const DWORD now = GetTickCount();
-    if (!beforeReport && m_polled && now - m_lastPoll < CancelPollInterval) return false;
+    if (m_polled && now - m_lastPoll < CancelPollInterval) return false;
     m_polled = true;
     m_lastPoll = now;
     if (WaitForSingleObject(m_cancel, 0) != WAIT_TIMEOUT) m_cancelled = true;
@@ -55,10 +55,7 @@ void CatalogNode::WalkNodeChildren(WalkState& state)
     if (state.Cancelled()) return;
     for (CatalogNode* child : m_children) {
         if (state.Cancelled()) return;
-        if (state.Accepts(child->m_name)) {
-            if (state.Cancelled(true)) return;
-            state.Visitor()->VisitNode(child);
-        }
+        if (state.Accepts(child->m_name)) state.Visitor()->VisitNode(child);
         if (state.Deep()) child->WalkChildren(state);
     }
 }

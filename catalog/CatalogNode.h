@@ -31,10 +31,12 @@ public:
     bool Deep() const { return m_deep; }
     // True when the name passes the pattern (a null pattern passes everything).
     bool Accepts(const CatalogText& name);
-    // Polls the cancel event: always before a report, otherwise at most once a millisecond or
-    // so, since a poll is a system call (a slow one under some emulators) and walks go over
-    // millions of names. So no report follows a cancel, and a walk stops moments after one.
-    bool Cancelled(bool beforeReport = false);
+    // Polls the cancel event at most once every couple of milliseconds, before names and reports
+    // alike: a poll is a system call (a round trip to the server under some emulators, a slow
+    // one while the user-interface thread draws), walks go over millions of names and a search
+    // may report a hundred thousand of them. So a walk stops, reports included, moments after a
+    // cancel.
+    bool Cancelled();
 
 private:
     NodeVisitor* m_visitor;

@@ -57,10 +57,7 @@ void EntryContainerNode::WalkEntriesThenChildren(WalkState& state)
     for (std::uint32_t i = 0; i < m_entryCount; ++i) {
         if (state.Cancelled()) return;
         FileEntry& e = m_entries[i];
-        if (state.Accepts(e.m_name)) {
-            if (state.Cancelled(true)) return;
-            state.Visitor()->VisitEntry(this, &e);
-        }
+        if (state.Accepts(e.m_name)) state.Visitor()->VisitEntry(this, &e);
     }
     WalkNodeChildren(state);
 }

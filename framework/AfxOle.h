@@ -6,7 +6,11 @@
 
 typedef DWORD DROPEFFECT;
 
-// TRUE when OLE (the single-threaded OLE library that drag and drop needs) was initialised by the
-// framework. The program initialises COM multithreaded instead and the framework never calls
-// OleInitialize, so drag and drop stays off.
+// Initialises the single-threaded OLE library that drag and drop needs, on the calling thread.
+// FALSE when it cannot (COM already runs multithreaded there, as in the catalogue program).
+BOOL AfxOleInit();
+// Ends what AfxOleInit began on this thread; nothing when it did not succeed.
+void AfxOleTerm();
+// TRUE on a thread where AfxOleInit succeeded: only there do drags run through OLE and windows
+// register as drop targets.
 BOOL AfxOleGetInitialized();

@@ -10,6 +10,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
+    ASSERT(::IsWindow(m_hWnd));
     int nLen = GetLBTextLen(nIndex);
     if (nLen == CB_ERR) {
         rString.Empty();

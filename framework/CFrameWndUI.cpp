@@ -243,7 +243,8 @@ void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
             HWND hBar = ::GetDlgItem(m_hWnd, nID);
             if (hBar != nullptr && (::GetWindowLongPtrA(hBar, GWL_STYLE) & WS_VISIBLE)) {
                 pState->dwStates |= 1u << (nID - AFX_IDW_CONTROLBAR_FIRST);
-                ::ShowWindow(hBar, SW_HIDE);
+                // The status bar stays: the preview tells the pages shown there.
+                if (nID != AFX_IDW_STATUS_BAR) ::ShowWindow(hBar, SW_HIDE);
             }
         }
         if (HWND hPane = ::GetDlgItem(m_hWnd, pState->nIDMainPane)) {

@@ -53,6 +53,8 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
 {
+    ASSERT(::IsWindow(m_hWnd));
+    ASSERT(nItem >= 0 && nItem < GetItemCount());
     LVITEMA item = {};
     item.iSubItem = nSubItem;
     item.pszText = (LPSTR)lpszText;

@@ -17,6 +17,7 @@ public:
     int GetItemCount() const { return (int)SendMessage(LVM_GETITEMCOUNT); }
     int InsertItem(const LVITEMA* pItem)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return (int)SendMessage(LVM_INSERTITEMA, 0, (LPARAM)pItem);
     }
     int InsertItem(int nItem, LPCSTR lpszItem);

@@ -1,6 +1,7 @@
-// Data offered for a transfer: global-memory blocks by clipboard format. The program runs COM
-// multithreaded, where OLE drag and drop is not available, so DoDragDrop offers nothing and
-// SetClipboard puts the data on the plain Win32 clipboard.
+// Data offered for a transfer: global-memory blocks by clipboard format. Where OLE is
+// initialised (AfxOleInit) DoDragDrop runs a real drag with the blocks as its data object;
+// elsewhere (COM multithreaded) no drag takes place. SetClipboard puts the data on the plain
+// Win32 clipboard.
 #pragma once
 
 #include <windows.h>
@@ -24,9 +25,14 @@ public:
     // Puts every cached block on the Win32 clipboard, which then owns them. FALSE when the
     // clipboard cannot be opened; the data stays with the source then.
     BOOL SetClipboard();
-    // OLE drag and drop is off in this program: no drag takes place and nothing is dropped.
+    // Drags the cached data until it is dropped or cancelled; the effect the target chose, or
+    // DROPEFFECT_NONE (cancelled, refused, or OLE not initialised on this thread). A null drop
+    // source uses the default answers.
     DROPEFFECT DoDragDrop(DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
                           LPCRECT lpRectStartDrag = nullptr, COleDropSource* pDropSource = nullptr);
+    // A new data object over copies of the cached blocks (reference count 1; the caller
+    // releases it).
+    LPDATAOBJECT GetDataObject() const;
 
 private:
     struct Item

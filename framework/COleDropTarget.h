@@ -1,5 +1,5 @@
-// The target side of a drag. Registering needs OLE drag and drop, which is off in this program
-// (COM runs multithreaded): Register answers FALSE and no drop ever arrives.
+// The target side of a drag. Register makes a window a drop target where OLE is initialised on
+// the thread (AfxOleInit); elsewhere (COM multithreaded) it answers FALSE and no drop arrives.
 #pragma once
 
 #include <windows.h>
@@ -16,11 +16,14 @@ class COleDropTarget : public CCmdTarget
 public:
     COleDropTarget() {}
     ~COleDropTarget() override { Revoke(); }
+    COleDropTarget(const COleDropTarget&) = delete;
+    COleDropTarget& operator=(const COleDropTarget&) = delete;
 
     BOOL Register(CWnd* pWnd);
-    void Revoke() { m_hWnd = nullptr; }
+    void Revoke();
     HWND m_hWnd = nullptr;  // the window registered for, or null
 
+    // Points are in the client coordinates of pWnd.
     virtual DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
                                    CPoint point);
     virtual DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
@@ -32,4 +35,11 @@ public:
                                 DROPEFFECT dropList, CPoint point);
     virtual void OnDragLeave(CWnd* pWnd);
     virtual DROPEFFECT OnDragScroll(CWnd* pWnd, DWORD dwKeyState, CPoint point);
+
+    // The object OLE calls for the registered window (null when none is registered); a test
+    // drives a drag through it as the drag loop would.
+    IDropTarget* GetInterface() const { return m_pSite; }
+
+private:
+    IDropTarget* m_pSite = nullptr;
 };

@@ -61,6 +61,7 @@ struct CRuntimeClassRegistrar
 #define DECLARE_DYNAMIC(class_name)                                                                \
 public:                                                                                            \
     static CRuntimeClass class##class_name;                                                        \
+    static CRuntimeClass* GetThisClass() { return &class##class_name; }                            \
     CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name)                                                              \

@@ -14,6 +14,7 @@ public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     HTREEITEM InsertItem(LPTVINSERTSTRUCTA lpInsertStruct)
     {
+        ASSERT(::IsWindow(m_hWnd));
         return (HTREEITEM)SendMessage(TVM_INSERTITEMA, 0, (LPARAM)lpInsertStruct);
     }
     HTREEITEM InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage, UINT nState,

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include "framework/AfxCheck.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CHandleMap.h"
 #include "framework/CString.h"
@@ -162,6 +163,8 @@ public:
     // ---- messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
+        // A handle kept after its window went is a fault of the caller's bookkeeping.
+        ASSERT(m_hWnd == nullptr || ::IsWindow(m_hWnd));
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const

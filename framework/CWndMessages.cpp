@@ -163,10 +163,30 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
         Default();
 }
 
+namespace
+{
+
+// The child of `hParent` with the id of a WM_MEASUREITEM. A variable-height list box measures
+// every item it adds, and finding a child by its id asks the window server each time, so the
+// child found last on this thread is kept while it is still a child of that window with that id.
+HWND ChildToMeasure(HWND hParent, int nIDCtl)
+{
+    static thread_local HWND s_hLast = nullptr;
+    const HWND hLast = s_hLast;
+    if (hLast != nullptr && ::IsWindow(hLast) && ::GetParent(hLast) == hParent &&
+        ::GetDlgCtrlID(hLast) == nIDCtl)
+        return hLast;
+    const HWND hChild = ::GetDlgItem(hParent, nIDCtl);
+    if (hChild != nullptr) s_hLast = hChild;
+    return hChild;
+}
+
+}  // namespace
+
 void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct->CtlType != ODT_MENU && nIDCtl != 0) {
-        HWND hChild = ::GetDlgItem(m_hWnd, nIDCtl);
+        HWND hChild = ChildToMeasure(m_hWnd, nIDCtl);
         if (hChild != nullptr && ReflectLastMsg(hChild)) return;
     }
     Default();

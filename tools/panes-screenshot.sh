@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Shows the pane demo (a caption bar and a tasks pane) on the virtual display :79 once per look,
-# docked and floating, and saves a screenshot of each into <build>/pane-shots. Run by hand; it is
-# no test.
+# Shows the pane demo (a caption bar, a tasks pane and an outlook bar) on the virtual display :79
+# once per look, docked, floating and with the outlook bar's second page chosen, and saves a
+# screenshot of each into <build>/pane-shots. Run by hand; it is no test.
 # Usage: tools/panes-screenshot.sh [build dir]
 set -euo pipefail
 TOP=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +17,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 . "$TOP/tools/wine-env.sh" "$BUILD" x11
 mkdir -p "$BUILD/pane-shots"
 for look in plain xp winxp 2003; do
-  for place in docked floating; do
+  for place in docked floating pages; do
     "$WINE" "$BUILD/tools/pane_demo.exe" "$look" 6 "$place" &
     app=$!
     for _ in $(seq 150); do xdotool search --name Lornival >/dev/null 2>&1 && break; sleep 0.2; done

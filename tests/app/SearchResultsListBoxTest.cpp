@@ -31,6 +31,7 @@ public:
     ResultHost() : CDialog(IDD_SEARCH) {}
     SearchResultsListBox list;
     std::vector<LPARAM> shown;  // lParam of every WM_USER+100 received
+    int draws = 0;              // WM_DRAWITEM received
 
     void DoubleClick(int item)
     {
@@ -56,6 +57,7 @@ protected:
             shown.push_back(lParam);
             return 0;
         }
+        if (message == WM_DRAWITEM) ++draws;
         return CDialog::WindowProc(message, wParam, lParam);
     }
 };
@@ -122,7 +124,8 @@ TEST(SearchResultsListBox, ABatchIsListedInOrderAndTheListPaintsAgainAfterIt)
     host.ShowWindow(SW_SHOW);
     ASSERT_EQ(3u,
               host.list.AddResults({NodeHit(&t.collection, {}), NodeHit(t.folder, {&t.collection}),
-                                    EntryHit(&t.file, {&t.collection, t.folder, t.disc})}));
+                                    EntryHit(&t.file, {&t.collection, t.folder, t.disc})},
+                                   true));
     ASSERT_EQ(3, host.Count());
     EXPECT_EQ(20, host.Height(0));
     EXPECT_EQ(16 + 20, host.Height(1));
@@ -136,6 +139,17 @@ TEST(SearchResultsListBox, ABatchIsListedInOrderAndTheListPaintsAgainAfterIt)
     host.list.AddResult(NodeHit(t.disc, {&t.collection, t.folder}));
     RECT dirty = {};
     EXPECT_TRUE(::GetUpdateRect(box, &dirty, FALSE));
+
+    // A batch that does not paint leaves the drawing off: even asked to, the list draws
+    // nothing. The next batch that paints, an empty one, draws it.
+    ASSERT_EQ(1u, host.list.AddResults({NodeHit(t.folder, {&t.collection})}, false));
+    EXPECT_EQ(5, host.Count());
+    const int drawn = host.draws;
+    ::InvalidateRect(box, nullptr, TRUE);
+    ::UpdateWindow(box);
+    EXPECT_EQ(drawn, host.draws);
+    EXPECT_EQ(0u, host.list.AddResults({}, true));
+    EXPECT_GT(host.draws, drawn);
     host.DestroyWindow();
 }
 

@@ -21,16 +21,25 @@ struct RecordingVisitor : NodeVisitor
 {
     std::vector<std::string> seen;  // "N:name" or "E:owner/name"
     HANDLE signalOnVisit = nullptr;
+    // After signalling: longer than the walk leaves between two polls of its cancel event (and
+    // than a tick of the system clock), so its next poll surely comes after the signal.
+    static const DWORD PauseAfterSignal = 40;
     void VisitNode(CatalogNode* node) override
     {
         seen.push_back("N:" + ToAnsiString(node->m_name.c_str()));
-        if (signalOnVisit) SetEvent(signalOnVisit);
+        Signal();
     }
     void VisitEntry(EntryContainerNode* owner, FileEntry* entry) override
     {
         seen.push_back("E:" + ToAnsiString(owner->m_name.c_str()) + "/" +
                        ToAnsiString(entry->m_name.c_str()));
-        if (signalOnVisit) SetEvent(signalOnVisit);
+        Signal();
+    }
+    void Signal()
+    {
+        if (!signalOnVisit) return;
+        SetEvent(signalOnVisit);
+        Sleep(PauseAfterSignal);
     }
     std::vector<std::string> Sorted() const
     {
@@ -203,7 +212,8 @@ TEST(CatalogWalk, CancelEventStopsTheWalk)
     t.root.Walk(&before, nullptr, true, ev);
     EXPECT_TRUE(before.seen.empty());
 
-    // Signalled by the first visit: nothing further is reported, neither entry nor node.
+    // Signalled by the first visit: once the walk has looked again, nothing further is
+    // reported, neither entry nor node.
     ResetEvent(ev);
     RecordingVisitor middle;
     middle.signalOnVisit = ev;

@@ -80,8 +80,10 @@ bool FakeResultList::AddResult(SearchHit* hit)
     return true;
 }
 
-std::size_t FakeResultList::AddResults(const std::vector<SearchHit*>& batch)
+std::size_t FakeResultList::AddResults(const std::vector<SearchHit*>& batch, bool)
 {
+    batchSizes.push_back(batch.size());
+    if (batchDelayMs) Sleep(batchDelayMs);
     if (m_list.GetSafeHwnd()) m_list.SetRedraw(FALSE);
     std::size_t taken = 0;
     while (taken < batch.size() && AddResult(batch[taken])) ++taken;

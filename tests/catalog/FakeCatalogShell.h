@@ -60,12 +60,14 @@ public:
     ~FakeResultList() override { Clear(); }
     CWnd& Control() override { return m_list; }
     bool AddResult(SearchHit* hit) override;
-    std::size_t AddResults(const std::vector<SearchHit*>& hits) override;
+    std::size_t AddResults(const std::vector<SearchHit*>& hits, bool paint) override;
     void Clear() override;
     void AddAllItems() override;
     void RemoveHitsUnder(const CatalogNode* node) override;
 
     std::vector<SearchHit*> hits;
+    std::vector<std::size_t> batchSizes;  // of every AddResults, in order
+    DWORD batchDelayMs = 0;               // each AddResults takes at least this long
     std::size_t capacity = 100000;
     int addAllCalls = 0;
 

@@ -99,6 +99,46 @@ struct SearchFixture
 
 }  // namespace
 
+// The pause before the next batch of hits: 30 ms after the last one ended, or four times its
+// painting where that is longer, so that a slow paint gets at most a fifth of the time.
+TEST(SearchBatchPacing, WaitsThirtyMillisecondsOrFourTimesTheLastPaint)
+{
+    struct Case
+    {
+        DWORD sinceLast, lastPaint, wait;
+    };
+    const Case cases[] = {
+        {0, 0, 30},   {10, 0, 20},  {30, 0, 0},   {500, 0, 0},  // a quick paint: 30 ms
+        {0, 7, 30},   {0, 8, 32},   {20, 8, 12},                // 4 x 8 = 32 passes 30
+        {0, 25, 100}, {60, 25, 40}, {100, 25, 0}, {99, 25, 1},  // a slow one: 4 x 25 = 100
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.wait, SearchDialog::BatchDelay(c.sinceLast, c.lastPaint))
+            << c.sinceLast << " ms after a batch that painted in " << c.lastPaint << " ms";
+}
+
+// The size of the next batch follows the time the last one took to list (painting aside), aiming
+// at 200 ms: at least 100 hits, at most twice the last size; a batch too quick to time doubles
+// when it was full and leaves the size alone when it held all there was.
+TEST(SearchBatchPacing, BatchesAreSizedByTheTimeTheLastOneTook)
+{
+    struct Case
+    {
+        std::size_t size, lastHits;
+        DWORD lastAddMs;
+        std::size_t next;
+    };
+    const Case cases[] = {
+        {10000, 1, 0, 10000},        {10000, 10000, 19, 20000},  // too quick to time
+        {10000, 10000, 200, 10000},  {10000, 10000, 400, 5000},  // 10000 x 200 / 400
+        {10000, 4000, 400, 2000},    {10000, 10000, 50, 20000},  // 40000, at most twice
+        {10000, 10000, 100000, 100}, {100, 100, 5, 200},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.next, SearchDialog::NextBatchHits(c.size, c.lastHits, c.lastAddMs))
+            << c.lastHits << " of " << c.size << " in " << c.lastAddMs << " ms";
+}
+
 TEST(SearchDialogRun, ChoosingAResultNavigatesToItsFolder)
 {
     SearchFixture f;
@@ -190,6 +230,41 @@ TEST(SearchDialogRun, AFastStreamOfHitsIsListedOnceEachInOrder)
     }
 }
 
+// More hits than one batch takes: they go in in several batches, each hit once and in order,
+// and the search counts as running (its button stays hidden) until the last one is listed.
+TEST(SearchDialogRun, ManyHitsGoInInSeveralBatchesOnceEachInOrder)
+{
+    const int files = 25000;
+    SearchFixture f(files);
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] {
+            if (f.Dialog()->IsSearching()) {
+                EXPECT_FALSE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));
+                return false;
+            }
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(f.Window(), IDOK)));
+            EXPECT_EQ(std::to_string(files), f.Text(SearchDialog::IdFoundCount));
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ((std::size_t)files, f.List()->hits.size());
+    const FileEntry* entries = f.disc->Entries();
+    for (int i = 0; i < files; ++i)
+        ASSERT_EQ(&entries[(std::size_t)i], f.List()->hits[(std::size_t)i]->AsEntry()) << i;
+    // The first batch holds at most 10,000 hits and each later one at most twice as many as the
+    // one before could: 10,000, 20,000, ... So 25,000 hits take two batches at least.
+    EXPECT_GE(f.List()->batchSizes.size(), 2u);
+    std::size_t largest = SearchDialog::FirstBatchHits;
+    for (std::size_t size : f.List()->batchSizes) {
+        EXPECT_LE(size, largest);
+        largest *= 2;
+    }
+}
+
 // While the worker still posts, the list has grown, the count matches it, and a double click
 // on a hit stops the search and shows the hit's folder.
 TEST(SearchDialogRun, TheListGrowsDuringTheSearchAndAChoiceStopsIt)
@@ -218,6 +293,41 @@ TEST(SearchDialogRun, TheListGrowsDuringTheSearchAndAChoiceStopsIt)
     EXPECT_FALSE(f.Dialog()->IsSearching());
     EXPECT_EQ(f.disc, f.doc->GetCurrentNode());
     EXPECT_LT(f.List()->hits.size(), 300u);
+}
+
+// Hits taken from the worker but not yet listed go with the subtree they lie in: a disc deleted
+// while a slow list still takes a large result loses its waiting hits as well as its listed ones,
+// and the hit on another disc, found last, is still listed.
+TEST(SearchDialogRun, DeletingADiscDropsItsHitsStillWaitingToBeListed)
+{
+    SearchFixture f(30000);
+    DiscNode* other = new DiscNode;
+    other->m_name = L"OTHER";
+    f.folder->AddChild(other);
+    std::vector<FileEntry> kept(1);
+    kept[0].m_name = L"cd_track_kept.mp3";
+    other->SetEntries(kept);
+    f.List()->batchDelayMs = 400;  // the walk is long over when the first batch is in
+    f.shell.answer = IDYES;
+    Script s;
+    s.steps = {
+        [&] { return f.TypeAndSearch("track"); },
+        [&] {
+            if (f.List()->hits.empty()) return false;
+            EXPECT_LT(f.List()->hits.size(), 30001u);  // the rest waits to be listed
+            f.doc->DeleteNode(f.disc);
+            for (const SearchHit* hit : f.List()->hits) EXPECT_FALSE(hit->LiesUnder(f.disc));
+            return true;
+        },
+        [&] {
+            if (f.Dialog()->IsSearching()) return false;
+            PostMessageA(f.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return true;
+        },
+    };
+    s.Run([&] { f.Dialog()->DoModal(); });
+    ASSERT_EQ(1u, f.List()->hits.size());
+    EXPECT_EQ(&other->Entries()[0], f.List()->hits[0]->AsEntry());
 }
 
 TEST(SearchDialogRun, DeletingADiscDropsItsKeptHits)

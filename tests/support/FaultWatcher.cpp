@@ -1,5 +1,6 @@
 #include "FaultWatcher.h"
 
+#include "framework/AfxCheck.h"
 #include "framework/AfxHandlerReports.h"
 
 #include <cstdio>
@@ -92,23 +93,28 @@ bool FaultWatcher::IsHardwareFault(DWORD dwCode)
 
 LONG FaultWatcher::UnexpectedHardwareFaults() { return Read(&g_nUnexpected); }
 LONG FaultWatcher::ExpectedHardwareFaults() { return Read(&g_nExpected); }
-LONG FaultWatcher::DispatcherReports() { return AfxGetHandlerExceptionCount(); }
+// A failed precondition check counts as a report: it says that a message or a call went wrong
+// although the program carried on.
+LONG FaultWatcher::DispatcherReports()
+{
+    return AfxGetHandlerExceptionCount() + AfxGetCheckFailureCount();
+}
 LONG FaultWatcher::UnexpectedDispatcherReports()
 {
-    return AfxGetHandlerExceptionCount() - Read(&g_nExcusedReports);
+    return DispatcherReports() - Read(&g_nExcusedReports);
 }
 
 void FaultWatcher::EnterExpected()
 {
     if (::InterlockedIncrement(&g_nExpectDepth) == 1)
-        ::InterlockedExchange(&g_nReportsAtOuterScope, AfxGetHandlerExceptionCount());
+        ::InterlockedExchange(&g_nReportsAtOuterScope, DispatcherReports());
 }
 
 void FaultWatcher::LeaveExpected()
 {
     if (::InterlockedDecrement(&g_nExpectDepth) == 0)
         ::InterlockedExchangeAdd(&g_nExcusedReports,
-                                 AfxGetHandlerExceptionCount() - Read(&g_nReportsAtOuterScope));
+                                 DispatcherReports() - Read(&g_nReportsAtOuterScope));
 }
 
 std::string FaultWatcher::Describe(LONG nFirstFault, LONG nLastFault, LONG nReports)
@@ -138,10 +144,13 @@ std::string FaultWatcher::Describe(LONG nFirstFault, LONG nLastFault, LONG nRepo
     }
     if (nReports > 0) {
         snprintf(line, sizeof(line),
-                 "%ld message(s) ended by the window-procedure dispatcher: an exception left a "
-                 "handler, or a message never returned (the debugger output names them)\n",
+                 "%ld report(s): a message ended by the window-procedure dispatcher (an exception "
+                 "left a handler, or it never returned) or a failed precondition check (the "
+                 "debugger output names them)\n",
                  nReports);
         text += line;
+        if (AfxGetCheckFailureCount() > 0)
+            text += std::string("the latest failed check: ") + AfxGetLastCheckFailure() + "\n";
     }
     return text;
 }

@@ -5,8 +5,8 @@
 // then notes a message that never returned, or stops an exception, and only says so on the
 // debugger output. The watcher counts both: hardware faults whose address lies in this program's
 // own image (first chance, so swallowed ones count too; faults inside the system's DLLs during
-// their own probing are not ours), and the dispatcher's reports. A test that raises them on
-// purpose says so with an ExpectedFaults scope.
+// their own probing are not ours), and the dispatcher's reports, with the failed precondition
+// checks among them. A test that raises them on purpose says so with an ExpectedFaults scope.
 #pragma once
 
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include "ui/docking/CZAVPAutoHideButton.h"
 #include "ui/docking/CZAVPAutoHideDockBar.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/foundation/ZAVPListRange.h"
 
 IMPLEMENT_DYNCREATE(CZAVPAutoHideToolBar, CZAVPControlBar)
 
@@ -182,12 +183,8 @@ BOOL CZAVPAutoHideToolBar::IsAnyStripOfRowActive() const
     CZAVPAutoHideDockBar* pDockBar = GetAutoHideDockBar();
     if (pDockBar == nullptr) return FALSE;
     const CObList& bars = pDockBar->GetControlBarList();
-    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = bars.GetNext(pos);
-        if (p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar)) &&
-            static_cast<CZAVPAutoHideToolBar*>(p)->IsActiveStrip())
-            return TRUE;
-    }
+    for (CZAVPAutoHideToolBar* pStrip : OfKind<CZAVPAutoHideToolBar>(bars))
+        if (pStrip->IsActiveStrip()) return TRUE;
     return FALSE;
 }
 
@@ -199,20 +196,13 @@ void CZAVPAutoHideToolBar::SetFlagA(BOOL bFlag)
     // One active strip per row.
     const CObList& bars = pDockBar->GetControlBarList();
     if (bFlag)
-        for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
-            CObject* p = bars.GetNext(pos);
-            if (p != this && p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar)))
-                static_cast<CZAVPAutoHideToolBar*>(p)->CZAVPControlBar::SetFlagA(FALSE);
-        }
+        for (CZAVPAutoHideToolBar* pStrip : OfKind<CZAVPAutoHideToolBar>(bars))
+            if (pStrip != this) pStrip->CZAVPControlBar::SetFlagA(FALSE);
     // Which buttons show their text changed with the active strip: every strip of the row takes
     // its button's size again, and the row is laid out anew.
-    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = bars.GetNext(pos);
-        if (p->IsKindOf(RUNTIME_CLASS(CZAVPAutoHideToolBar))) {
-            CZAVPAutoHideToolBar* pStrip = static_cast<CZAVPAutoHideToolBar*>(p);
-            pStrip->GetBaseSize(0, FALSE);
-            if (pStrip->GetSafeHwnd() != nullptr) pStrip->Invalidate();
-        }
+    for (CZAVPAutoHideToolBar* pStrip : OfKind<CZAVPAutoHideToolBar>(bars)) {
+        pStrip->GetBaseSize(0, FALSE);
+        if (pStrip->GetSafeHwnd() != nullptr) pStrip->Invalidate();
     }
     pDockBar->RepositionStrips();
 }

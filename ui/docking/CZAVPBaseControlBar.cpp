@@ -16,6 +16,11 @@
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIChildWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
+#include "ui/docking/CZAVPOleCntrFrameWnd.h"
+#include "ui/docking/CZAVPOleDocIPFrameWnd.h"
+#include "ui/docking/CZAVPOleIPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/layout/DialogTemplateStyle.h"
 #include "ui/foundation/CZAVPRegistry.h"
@@ -320,6 +325,16 @@ void CZAVPBaseControlBar::AdjustFrameLayout(CWnd* pFrame, HDWP hdwp)
     // the dock manager alone would leave the view where it was.
     if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd)))
         static_cast<CZAVPFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPMDIFrameWnd)))
+        static_cast<CZAVPMDIFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPMDIChildWnd)))
+        static_cast<CZAVPMDIChildWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPOleIPFrameWnd)))
+        static_cast<CZAVPOleIPFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPOleDocIPFrameWnd)))
+        static_cast<CZAVPOleDocIPFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPOleCntrFrameWnd)))
+        static_cast<CZAVPOleCntrFrameWnd*>(pFrame)->AdjustDockingLayout(hdwp);
     else if (CZAVPDockManager* pManager = CZAVPDockingUtils::GetDockManager(pFrame))
         pManager->AdjustDockingLayout(hdwp);
 }

@@ -40,12 +40,13 @@ CZAVPBaseTabWnd::CZAVPBaseTabWnd()
     : m_pParentFrame(nullptr), m_bHighLightTabs(FALSE), m_location(LOCATION_BOTTOM), m_iTabsNum(0),
       m_iActiveTab(-1), m_iTabBeforeDrag(-1), m_hImageList(nullptr), m_sizeImage(0, 0),
       m_nTabsHeight(0), m_nTabBorderSize(kDefaultTabBorderSize), m_bAutoDestroyWindow(FALSE),
-      m_bHideInactiveWnd(TRUE), m_iHighlighted(-1), m_iPressed(-1), m_bButtonLikeTabs(FALSE),
-      m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE), m_clrActiveTabBk((COLORREF)-1),
-      m_clrActiveTabFg((COLORREF)-1), m_pInPlaceEdit(nullptr), m_iEditedTab(-1),
-      m_bIsInPlaceEdit(FALSE), m_bReadyToDetach(FALSE), m_ptHot(0, 0), m_nOffsetFromTabLeft(0),
-      m_nNextToolId(1), m_bIsAutoColor(FALSE), m_bActivateLastActiveTab(FALSE),
-      m_iLastActiveTab(-1), m_bIsDefaultAutoColor(TRUE), m_bActivateLastVisibleTab(FALSE)
+      m_bHideInactiveWnd(TRUE), m_bDocumentTabs(FALSE), m_iHighlighted(-1), m_iPressed(-1),
+      m_bButtonLikeTabs(FALSE), m_bEnableTabSwap(TRUE), m_bHideSingleTab(FALSE),
+      m_clrActiveTabBk((COLORREF)-1), m_clrActiveTabFg((COLORREF)-1), m_pInPlaceEdit(nullptr),
+      m_iEditedTab(-1), m_bIsInPlaceEdit(FALSE), m_bReadyToDetach(FALSE), m_ptHot(0, 0),
+      m_nOffsetFromTabLeft(0), m_nNextToolId(1), m_bIsAutoColor(FALSE),
+      m_bActivateLastActiveTab(FALSE), m_iLastActiveTab(-1), m_bIsDefaultAutoColor(TRUE),
+      m_bActivateLastVisibleTab(FALSE)
 {
     m_DropTarget.m_pOwner = this;
     InitAutoColors();
@@ -124,6 +125,15 @@ void CZAVPBaseTabWnd::ReleaseTabs()
         delete pTab;
     }
     m_nNextToolId = 1;
+}
+
+void CZAVPBaseTabWnd::SetDocumentTabs(BOOL bDocumentTabs)
+{
+    m_bDocumentTabs = bDocumentTabs;
+    if (!bDocumentTabs) return;
+    // The windows stay where they are, all shown; the tab window never owns them.
+    m_bHideInactiveWnd = FALSE;
+    m_bAutoDestroyWindow = FALSE;
 }
 
 void CZAVPBaseTabWnd::ReleaseTabWindow(CZAVPTabInfo* pTab, BOOL bDestroying)
@@ -249,11 +259,12 @@ void CZAVPBaseTabWnd::InsertTab(CWnd* pNewWnd, LPCSTR lpszTabLabel, int nInsertA
     m_iLastActiveTab = m_iActiveTab;
     const int nActive = m_iActiveTab;
     if (nInsertAt != nActive) {
-        pWnd->ShowWindow(SW_HIDE);
+        if (!m_bDocumentTabs) pWnd->ShowWindow(SW_HIDE);
         // Inserted before the active tab: the same tab stays active at its new place.
         m_iActiveTab = TabLayout::ActiveAfterInsert(nActive, nInsertAt);
         CWnd* pActive = GetActiveWnd();
-        if (!m_bHideInactiveWnd && pActive != nullptr) pActive->BringWindowToTop();
+        if (!m_bHideInactiveWnd && !m_bDocumentTabs && pActive != nullptr)
+            pActive->BringWindowToTop();
     } else {
         // Inserted at the active place: the new tab takes it, the old one moves to the next.
         CZAVPTabInfo* pOld = TabAt(nInsertAt + 1);
@@ -654,13 +665,23 @@ void CZAVPBaseTabWnd::InitAutoColors()
 
 // ---- wrapping plain windows
 
+void CZAVPBaseTabWnd::SetDockingBarWrapperRTC(CRuntimeClass* pClass)
+{
+    if (pClass == nullptr || pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPDockingCBWrapper)))
+        m_pDockingBarWrapperRTC = pClass;
+}
+
 CWnd* CZAVPBaseTabWnd::CreateWrapper(CWnd* pWndToWrap, LPCSTR lpszTabLabel, BOOL)
 {
-    if (pWndToWrap == nullptr || pWndToWrap->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+    if (pWndToWrap == nullptr || m_bDocumentTabs ||
+        pWndToWrap->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
         return pWndToWrap;
     // Any other window goes into a wrapper pane with the same control id, so that every tab
     // holds a pane; such a tab never detaches.
-    CObject* pObject = RUNTIME_CLASS(CZAVPDockingCBWrapper)->CreateObject();
+    CRuntimeClass* pClass = m_pDockingBarWrapperRTC != nullptr
+                                ? m_pDockingBarWrapperRTC
+                                : RUNTIME_CLASS(CZAVPDockingCBWrapper);
+    CObject* pObject = pClass->CreateObject();
     if (pObject == nullptr) return nullptr;
     CZAVPDockingCBWrapper* pWrapper = static_cast<CZAVPDockingCBWrapper*>(pObject);
     CRect rect;

@@ -166,11 +166,19 @@ public:
     BOOL IsAutoColor() const { return m_bIsAutoColor; }
     // Replaces the automatic colour table; an empty table leaves every tab its default colour.
     void SetAutoColors(const std::vector<COLORREF>& colors);
+    // Document tabs: each tab names a window that lives elsewhere (a document frame in the MDI
+    // client); it is neither wrapped, nor moved into this window, nor hidden, nor destroyed here.
+    void SetDocumentTabs(BOOL bDocumentTabs);
+    BOOL IsDocumentTabs() const { return m_bDocumentTabs; }
     void EnableTabSwap(BOOL bEnable) { m_bEnableTabSwap = bEnable; }
     BOOL IsTabSwapEnabled() const { return m_bEnableTabSwap; }
     void SetActivateLastVisibleTab(BOOL bLast) { m_bActivateLastVisibleTab = bLast; }
     void EnableActivatePrevTab(BOOL bEnable) { m_bActivateLastActiveTab = bEnable; }
     void SetButtonLikeTabs(BOOL bButtonLike) { m_bButtonLikeTabs = bButtonLike; }
+    // The class of the pane that wraps a window which is no docking pane; null for the library's
+    // plain wrapper. A class that is no wrapper is not taken.
+    void SetDockingBarWrapperRTC(CRuntimeClass* pClass);
+    CRuntimeClass* GetDockingBarWrapperRTC() const { return m_pDockingBarWrapperRTC; }
     BOOL IsDragging() const { return m_bReadyToDetach; }
     CEdit* GetInPlaceEdit() const { return m_pInPlaceEdit; }
     // The tab states read by Serialize and not yet applied.
@@ -243,6 +251,7 @@ protected:
     int m_nTabBorderSize;
     BOOL m_bAutoDestroyWindow;  // a removed tab's window is destroyed
     BOOL m_bHideInactiveWnd;    // only the active tab's window is shown
+    BOOL m_bDocumentTabs;       // the tabs stand for windows kept elsewhere (SetDocumentTabs)
     int m_iHighlighted;         // the hot tab
     int m_iPressed;
     BOOL m_bButtonLikeTabs;
@@ -268,4 +277,5 @@ protected:
     int m_iLastActiveTab;
     BOOL m_bIsDefaultAutoColor;  // InitAutoColors refills the table only while set
     BOOL m_bActivateLastVisibleTab;
+    CRuntimeClass* m_pDockingBarWrapperRTC = nullptr;  // null: CZAVPDockingCBWrapper
 };

@@ -89,7 +89,7 @@ BOOL CZAVPBaseTabbedBar::AddTab(CWnd* pNewBar, BOOL bVisible, BOOL bSetActive, B
     if (pNewBar->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) {
         // Tabs dropped on tabs: every tab moves over, the emptied bar goes.
         CZAVPBaseTabbedBar* pSource = static_cast<CZAVPBaseTabbedBar*>(pNewBar);
-        CZAVPTabWnd* pSourceTabs = pSource->GetTabWnd();
+        CZAVPBaseTabWnd* pSourceTabs = pSource->GetTabWnd();
         const BOOL bFloating = GetParentMiniFrame() != nullptr;
         const int nTabs = pSourceTabs ? pSourceTabs->GetTabsNum() : 0;
         std::vector<CWnd*> windows;

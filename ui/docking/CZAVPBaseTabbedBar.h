@@ -8,7 +8,7 @@
 #include "ui/docking/CZAVPDockingControlBar.h"
 
 class CArchive;
-class CZAVPTabWnd;
+class CZAVPBaseTabWnd;
 
 class CZAVPBaseTabbedBar : public CZAVPDockingControlBar
 {
@@ -33,7 +33,7 @@ public:
     BOOL ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate) override;
 
     // ---- operations this class adds
-    virtual CZAVPTabWnd* GetTabWnd() const { return m_pTabWnd; }
+    virtual CZAVPBaseTabWnd* GetTabWnd() const { return m_pTabWnd; }
     virtual int GetTabsNum() const;
     virtual int GetVisibleTabsNum() const;
     virtual BOOL IsHideSingleTab() const;
@@ -93,6 +93,6 @@ protected:
 
 protected:
     BOOL m_bAutoDestroy;  // the object deletes itself after its window is gone; serialised
-    CZAVPTabWnd* m_pTabWnd;
+    CZAVPBaseTabWnd* m_pTabWnd;
     BOOL m_bSetCaptionTextToTabName;
 };

@@ -50,7 +50,7 @@ BOOL TakeOut(CWnd* pWnd, CZAVPBaseTabbedBar* pHolder, BOOL bGroupShown, std::vec
 {
     bDetachable = TRUE;
     if (pHolder != nullptr) {
-        CZAVPTabWnd* pTabs = pHolder->GetTabWnd();
+        CZAVPBaseTabWnd* pTabs = pHolder->GetTabWnd();
         const int iTab = pTabs->GetTabFromHwnd(pWnd->GetSafeHwnd());
         const BOOL bVisible = iTab < 0 || pTabs->IsTabVisible(iTab);
         if (iTab >= 0) bDetachable = pTabs->IsTabDetachable(iTab);
@@ -72,7 +72,7 @@ BOOL TakeOut(CWnd* pWnd, CZAVPBaseTabbedBar* pHolder, BOOL bGroupShown, std::vec
 // The tabs in the stored order, those not named after them.
 void OrderTabs(CZAVPBaseTabbedBar* pBar, const std::vector<UINT>& ids)
 {
-    CZAVPTabWnd* pTabs = pBar->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pBar->GetTabWnd();
     int nPlace = 0;
     for (UINT id : ids) {
         for (int i = nPlace; i < pTabs->GetTabsNum(); ++i) {
@@ -136,7 +136,7 @@ void CZAVPContainerLayout::GatherStagedTabs(CZAVPDockManager* pManager)
             }
             // Then what the group's tab window stored: labels, colours, hidden tabs, the active
             // tab and the side its tabs stand on.
-            CZAVPTabWnd* pTabs = pTarget->GetTabWnd();
+            CZAVPBaseTabWnd* pTabs = pTarget->GetTabWnd();
             pTabs->ApplyRestoredTabInfo(TRUE);
             pTabs->SetLocation(pTabs->GetRestoredLocation());
         }

@@ -46,11 +46,10 @@ const int kFloatMargin = 16;
 CZAVPControlBar::CZAVPControlBar()
     : m_dwReserved(0), m_bFlag1(TRUE), m_bFlag2(TRUE), m_bFlagA(TRUE), m_nCount(0),
       m_pData(nullptr), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(2),
-      m_cyBottomBorder(2), m_cxDefaultGap(2), m_nMRUWidth(kDefaultMRUWidth), m_bCaptured(FALSE),
-      m_nSavedID(0), m_bReDocking(FALSE), m_bDragMode(FALSE),
-      m_pMiniFrameRTC(RUNTIME_CLASS(CZAVPMiniFrameWnd)), m_hwndMiniFrameToBeClosed(nullptr),
-      m_bFlagB(FALSE), m_bPinState(FALSE), m_sizeMin(1, 1), m_bRecentFloatingState(FALSE),
-      m_bClickForwarded(FALSE)
+      m_cyBottomBorder(2), m_cxDefaultGap(2), m_nMRUWidth(kDefaultMRUWidth), m_nSavedID(0),
+      m_bReDocking(FALSE), m_bDragMode(FALSE), m_pMiniFrameRTC(RUNTIME_CLASS(CZAVPMiniFrameWnd)),
+      m_hwndMiniFrameToBeClosed(nullptr), m_bFlagB(FALSE), m_bPinState(FALSE), m_sizeMin(1, 1),
+      m_bRecentFloatingState(FALSE), m_bClickForwarded(FALSE)
 {
 }
 
@@ -383,7 +382,7 @@ BOOL CZAVPControlBar::FloatControlBar(CRect rect, int nDockMethod, BOOL bShow)
     OnBeforeChangeParent(pMiniFrame, FALSE);
     const BOOL bByMouse = nDockMethod == ZAVP_DM_MOUSE;
     // A drag by the mouse ends here for the bar: the mini frame takes it over.
-    if (bByMouse && m_bCaptured) SendMessage(WM_LBUTTONUP);
+    if (bByMouse && m_drag.IsActive()) SendMessage(WM_LBUTTONUP);
     UndockControlBar(TRUE);
     ChangeParent(pMiniFrame, nDockMethod);
     pMiniFrame->AddControlBar(this);
@@ -508,7 +507,7 @@ void CZAVPControlBar::StoreRecentPosition()
 {
     m_bReDocking = TRUE;
     StoreRecentDockInfo();
-    if (m_bCaptured) CancelDrag();
+    if (m_drag.IsActive()) CancelDrag();
     m_bReDocking = FALSE;
 }
 
@@ -523,25 +522,32 @@ void CZAVPControlBar::EnterDragMode(BOOL bChangeHotPoint)
         m_ptGrab = ptCursor;
         ScreenToClient(&m_ptGrab);
     }
-    if (m_bCaptured) return;
+    if (m_drag.IsActive()) return;
     if (IsDocked()) {
-        SetCapture();
         m_ptLastMouse = ptCursor;
         m_ptDragStart = ptCursor;
         GetWindowRect(m_rectDrag);
-        m_bCaptured = TRUE;
+        // The outline of standard mode shows once the cursor has moved the system's drag size,
+        // at the bar's floating size; an immediate drag moves the bar from the first pixel.
+        const BOOL bStandard = GetDockMode() == ZAVP_DOCK_STANDARD;
+        DockLayout::DragSettings settings = {};
+        settings.bImmediate = !bStandard;
+        settings.bMayMove = TRUE;
+        if (bStandard)
+            settings.rectHold = DockLayout::DragHoldBox(
+                ptCursor, CSize(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG)));
+        settings.rectFirst = CZAVPDragOutline::FirstOutlineRect(
+            m_rectDrag, m_recentDockInfo.m_rectRecentFloatingRect.Size(), ptCursor);
+        m_drag.Begin(this, this, nullptr, settings);
         SetDragMode(TRUE);
-        if (GetDockMode() == ZAVP_DOCK_STANDARD) m_dragFrameImpl.BeginDrag();
+        if (bStandard) m_dragFrameImpl.BeginDrag();
     }
 }
 
 void CZAVPControlBar::CancelDrag()
 {
     if (GetDockMode() == ZAVP_DOCK_STANDARD) m_dragFrameImpl.EndDrag(FALSE);
-    if (m_bCaptured) {
-        m_bCaptured = FALSE;
-        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-    }
+    m_drag.Stop();
     SetDragMode(FALSE);
     if (m_hwndMiniFrameToBeClosed != nullptr && ::IsWindow(m_hwndMiniFrameToBeClosed))
         ::DestroyWindow(m_hwndMiniFrameToBeClosed);
@@ -550,7 +556,7 @@ void CZAVPControlBar::CancelDrag()
 
 void CZAVPControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured && CanFloat()) {
+    if (!m_drag.IsActive() && CanFloat()) {
         const int nDockMode = GetDockMode();
         if (nDockMode == ZAVP_DOCK_IMMEDIATE || IsFloating()) StoreRecentDockInfo();
         if (!IsFloating()) {
@@ -570,10 +576,11 @@ void CZAVPControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CZAVPControlBar::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured || !m_bDragMode) {
+    if (!m_drag.IsActive() || !m_bDragMode) {
         CZAVPBaseControlBar::OnMouseMove(nFlags, point);
         return;
     }
+    const DockLayout::DragStep step = m_drag.Feed(DockLayout::DragEvent::Move);
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
     if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) {
@@ -594,19 +601,18 @@ void CZAVPControlBar::OnMouseMove(UINT nFlags, CPoint point)
         m_ptLastMouse = ptCursor;
         return;
     }
-    m_dragFrameImpl.MoveDragFrame();
+    m_dragFrameImpl.ShowStep(step, nullptr);
 }
 
 void CZAVPControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (!m_bCaptured) {
+    if (!m_drag.IsActive()) {
         CZAVPBaseControlBar::OnLButtonUp(nFlags, point);
         return;
     }
     const BOOL bStandard = GetDockMode() == ZAVP_DOCK_STANDARD;
     const BOOL bMoved = m_dragFrameImpl.IsActive();
-    m_bCaptured = FALSE;
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    m_drag.Feed(DockLayout::DragEvent::Release);
     SetDragMode(FALSE);
     // The mini frame the bar was dragged out of goes with the drag.
     if (m_hwndMiniFrameToBeClosed != nullptr) {
@@ -661,7 +667,7 @@ void CZAVPControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CZAVPControlBar::OnCancelMode()
 {
     CZAVPBaseControlBar::OnCancelMode();
-    if (m_bCaptured) CancelDrag();
+    if (m_drag.IsActive()) CancelDrag();
 }
 
 void CZAVPControlBar::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -682,7 +688,7 @@ void CZAVPControlBar::OnContextMenu(CWnd*, CPoint point)
 
 void CZAVPControlBar::OnNcDestroy()
 {
-    if (m_bCaptured) CancelDrag();
+    if (m_drag.IsActive()) CancelDrag();
     // The mini frame that hosts the bar lets it go; it decides later whether it goes too.
     if (CZAVPMiniFrameWnd* pMiniFrame = GetParentMiniFrame(TRUE))
         pMiniFrame->RemoveControlBar(this, FALSE, FALSE);

@@ -6,6 +6,7 @@
 
 #include "framework/CRect.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
+#include "ui/docking/CZAVPDragDriver.h"
 #include "ui/docking/CZAVPDragOutline.h"
 #include "ui/docking/CZAVPRecentPosRecord.h"
 
@@ -151,7 +152,7 @@ public:
     // The class of the mini frame the bar floats in.
     CRuntimeClass* GetMiniFrameRTC() const { return m_pMiniFrameRTC; }
     void SetMiniFrameRTC(CRuntimeClass* pClass) { m_pMiniFrameRTC = pClass; }
-    BOOL IsCapturing() const { return m_bCaptured; }
+    BOOL IsCapturing() const { return m_drag.IsActive(); }
     // The parent's client coordinates of a screen rectangle.
     CRect ToParent(CRect rect) const;
     // The window rectangle in the parent's client coordinates.
@@ -179,12 +180,12 @@ protected:
     BYTE* m_pData;                      // zero-filled element buffer owned by the bar
     int m_cxLeftBorder, m_cxRightBorder, m_cyTopBorder, m_cyBottomBorder;
     int m_cxDefaultGap;
-    int m_nMRUWidth;      // most recently used length; "MRUWidth"
-    CRect m_rectVirtual;  // the bar at full length, the parent's coordinates
-    CRect m_rectDrag;     // moved with the mouse in immediate mode (screen)
-    BOOL m_bCaptured;     // the mouse is captured for a drag
-    UINT m_nSavedID;      // "ID"
-    CPoint m_ptGrab;      // where the mouse took hold, the bar's client coordinates
+    int m_nMRUWidth;         // most recently used length; "MRUWidth"
+    CRect m_rectVirtual;     // the bar at full length, the parent's coordinates
+    CRect m_rectDrag;        // moved with the mouse in immediate mode (screen)
+    CZAVPDragDriver m_drag;  // a docked bar's drag: the capture, the threshold, the outline
+    UINT m_nSavedID;         // "ID"
+    CPoint m_ptGrab;         // where the mouse took hold, the bar's client coordinates
     BOOL m_bReDocking;
     BOOL m_bDragMode;
     CRuntimeClass* m_pMiniFrameRTC;    // the mini frame the bar floats in

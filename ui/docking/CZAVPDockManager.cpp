@@ -7,6 +7,7 @@
 #include <new>
 
 #include "framework/CArchive.h"
+#include "framework/CControlBar.h"
 #include "framework/CException.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CMemFile.h"
@@ -16,6 +17,7 @@
 #include "ui/docking/CZAVPDockBarRow.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPMDIChildWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/ZAVPLayoutWindowBudget.h"
@@ -25,6 +27,8 @@
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/ZAVPClassTest.h"
+#include "ui/foundation/ZAVPListRange.h"
+#include "ui/foundation/ZAVPRegistryBytes.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
 #include "ui/toolbars/CZAVPStatusBar.h"
@@ -51,8 +55,23 @@ CZAVPBaseControlBar* AsBar(CObject* p) { return static_cast<CZAVPBaseControlBar*
 // A bar the manager places against the frame's sides: its window is the frame's own child.
 bool PlacedByFrame(CZAVPBaseControlBar* pBar, CFrameWnd* pFrame)
 {
-    return pBar->GetSafeHwnd() != nullptr &&
-           ::GetParent(pBar->GetSafeHwnd()) == pFrame->GetSafeHwnd();
+    if (pBar->GetSafeHwnd() == nullptr) return false;
+    const HWND hParent = ::GetParent(pBar->GetSafeHwnd());
+    if (hParent == pFrame->GetSafeHwnd()) return true;
+    // A library bar on one of the platform's bars of the frame (the print preview's toolbar on
+    // the preview's own bar) takes its share of the frame too.
+    CWnd* pParent = CWnd::FromHandlePermanent(hParent);
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CControlBar)) &&
+           !pParent->IsKindOf(RUNTIME_CLASS(CZAVPBaseControlBar)) &&
+           ::GetParent(hParent) == pFrame->GetSafeHwnd();
+}
+// A rectangle of the frame's client area in the coordinates of the bar's parent.
+CRect InBarParent(CZAVPBaseControlBar* pBar, CFrameWnd* pFrame, CRect rect)
+{
+    const HWND hParent = ::GetParent(pBar->GetSafeHwnd());
+    if (hParent != pFrame->GetSafeHwnd())
+        ::MapWindowPoints(pFrame->GetSafeHwnd(), hParent, (LPPOINT)&rect, 2);
+    return rect;
 }
 }  // namespace
 
@@ -371,10 +390,7 @@ void CZAVPDockManager::DockControlBar(CZAVPBaseControlBar* pBar, UINT nDockBarID
         }
         return;
     }
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pCandidate = AsBar(m_lstControlBars.GetNext(pos));
-        if (!pCandidate->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pCandidate);
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
         if ((nDockBarID == 0 || pDockBar->GetDockBarID() == nDockBarID) &&
             pBar->CanBeDocked(pDockBar) && pDockBar->CanAcceptBar(pBar))
         {
@@ -457,8 +473,10 @@ void CZAVPDockManager::AdjustDockingLayout(HDWP hdwp)
                 resized.emplace_back(static_cast<CZAVPDockBar*>(pBar), rect);
             if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPSlider)))
                 static_cast<CZAVPSlider*>(pBar)->RepositionBars(rect, hdwp);
-            else
-                hdwp = pBar->MoveWindow(rect, TRUE, hdwp);
+            else {
+                CRect rectMove = InBarParent(pBar, m_pParentWnd, rect);
+                hdwp = pBar->MoveWindow(rectMove, TRUE, hdwp);
+            }
             switch (dwAlignment & CBRS_ALIGN_ANY) {
             case CBRS_ALIGN_TOP: rectRemaining.top = rect.bottom; break;
             case CBRS_ALIGN_BOTTOM: rectRemaining.bottom = rect.top; break;
@@ -485,11 +503,8 @@ BOOL CZAVPDockManager::LimitToMaxShare(CRect& rect, DWORD dwAlignment)
 
 void CZAVPDockManager::OnExitSizeMove()
 {
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)))
-            static_cast<CZAVPDockBar*>(pBar)->UpdateVirtualRects();
-    }
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars))
+        pDockBar->UpdateVirtualRects();
     AdjustDockingLayout();
 }
 
@@ -514,10 +529,8 @@ BOOL CZAVPDockManager::ShowControlBars(BOOL bShow)
                 m_lstLastHiddenControlBars.AddTail(pBar);
             }
         // The bars docked in the dock bars are hidden with their rows.
-        for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-            CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-            if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar))) continue;
-            const CObList& docked = static_cast<CZAVPDockBar*>(pBar)->GetControlBarList();
+        for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
+            const CObList& docked = pDockBar->GetControlBarList();
             for (POSITION posDocked = docked.GetHeadPosition(); posDocked != nullptr;) {
                 CZAVPBaseControlBar* pDocked = AsBar(docked.GetNext(posDocked));
                 if (pDocked->IsVisible() && !ZAVPIsKindOf(pDocked, RUNTIME_CLASS(CZAVPStatusBar))) {
@@ -584,7 +597,7 @@ void CZAVPDockManager::OnActivateFrame(BOOL bActivate)
 {
     if (!bActivate) {
         const BOOL bChildFrame = m_pParentWnd != nullptr &&
-                                 ZAVPIsKindOf(m_pParentWnd, ZAVPClassNames::CZAVPMDIChildWnd);
+                                 ZAVPIsKindOf(m_pParentWnd, RUNTIME_CLASS(CZAVPMDIChildWnd));
         for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
             CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
                 m_lstMiniFrames.GetNext(pos));
@@ -686,14 +699,12 @@ BOOL CZAVPDockManager::SaveState(LPCSTR lpszProfileName, UINT uiID)
         e->Delete();
         return FALSE;
     }
-    const UINT nBytes = (UINT)file.GetLength();
-    BYTE* pData = file.Detach();
+    ZAVPRegistryBytes bytes;
+    bytes.TakeFrom(file);
     CZAVPRegistryHolder holder;
     CZAVPRegistry& reg = holder.Create(FALSE, FALSE);
-    BOOL bResult = reg.CreateKey(DockManagerKey(lpszProfileName, uiID)) &&
-                   reg.WriteBinary(kValueName, pData, nBytes);
-    free(pData);
-    return bResult;
+    return reg.CreateKey(DockManagerKey(lpszProfileName, uiID)) &&
+           reg.WriteBinary(kValueName, bytes.Data(), bytes.Size());
 }
 
 BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
@@ -711,6 +722,8 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
             !reg.ReadBinary(kValueName, pData, nBytes))
             return FALSE;
     }
+    ZAVPRegistryBytes bytes;
+    bytes.TakeRead(pData, nBytes);
     DiscardLoadedLayout();
     DockLayout::DockLayoutImage image;
     std::unique_ptr<DockLayout::DockLayoutNested> pParts = MakeTabbedLayoutParts(
@@ -718,7 +731,7 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
     BOOL bResult = TRUE;
     try {
         ZAVPLayoutWindowBudget budget(ZAVPLayoutWindowBudget::kLayoutWindows);
-        CMemFile file(pData, nBytes);
+        CMemFile file(bytes.Data(), bytes.Size());
         CArchive ar(&file, CArchive::load, kDockArchiveBuffer);
         DockLayout::LoadDockLayout(ar, nBytes, image, *pParts);
     } catch (CException* e) {
@@ -730,7 +743,6 @@ BOOL CZAVPDockManager::LoadState(LPCSTR lpszProfileName, UINT uiID)
         m_bDisableSetDockState = TRUE;
         bResult = FALSE;
     }
-    delete[] pData;
     if (bResult) {
         m_bDisableSetDockState = FALSE;
         StagePaneLayout(image);
@@ -781,11 +793,8 @@ DockLayout::LayoutSnapshot CZAVPDockManager::Snapshot() const
         m_pParentWnd->ScreenToClient(rect);
         return (RECT)rect;
     };
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPBaseControlBar* pBar = AsBar(m_lstControlBars.GetNext(pos));
-        if (!pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) || pBar->GetSafeHwnd() == nullptr)
-            continue;
-        CZAVPDockBar* pDockBar = static_cast<CZAVPDockBar*>(pBar);
+    for (CZAVPDockBar* pDockBar : OfKind<CZAVPDockBar>(m_lstControlBars)) {
+        if (pDockBar->GetSafeHwnd() == nullptr) continue;
         DockLayout::SnapshotDockBar dock{
             pDockBar->GetDockBarID(), pDockBar->GetCurrentAlignment(), inFrame(pDockBar), {}};
         const CObList& rows = pDockBar->GetRows();

@@ -11,19 +11,17 @@
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
+#include "ui/docking/CZAVPDragDriver.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPListRange.h"
 
 namespace
 {
 // While Ctrl holds docking off, the move check runs this often to notice its release.
 const UINT kDockCheckInterval = 100;
-
-BOOL CtrlHeld() { return ::GetKeyState(VK_CONTROL) < 0; }
-
-CZAVPMiniFrameWnd* AsMiniFrame(CObject* p) { return static_cast<CZAVPMiniFrameWnd*>(p); }
 
 // The bar that a mini frame or bar window stands for.
 CZAVPBaseControlBar* DraggedBar(CWnd* pWnd)
@@ -41,31 +39,27 @@ BOOL CZAVPDockManager::OnMoveMiniFrame(CWnd* pFrame)
     if (pFrame == nullptr || !pFrame->IsKindOf(RUNTIME_CLASS(CZAVPMiniFrameWnd))) return TRUE;
     CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(pFrame);
     CZAVPBaseControlBar* pBar = DraggedBar(pMiniFrame);
-    // Only the frame's own move docks; a move by the system goes on as it is.
-    if (pBar == nullptr || !pMiniFrame->IsMoving()) {
+    // Only the frame's own move docks, where its drag drops the bar; a move by the system goes
+    // on as it is.
+    const DockLayout::DropKind kind = pMiniFrame->GetDockingTargetKind();
+    const BOOL bOwnMove = pMiniFrame->IsMoving() || kind != DockLayout::DropKind::None;
+    if (pBar == nullptr || !bOwnMove) {
         pMiniFrame->KillDockTimer();
         return TRUE;
     }
-    if (CtrlHeld()) {
+    if (pMiniFrame->GetDrag().IsCtrlHeld()) {
         // Held Ctrl never docks; the timer notices its release without a mouse move.
         if (!pMiniFrame->IsDockTimerRunning()) pMiniFrame->SetDockTimer(kDockCheckInterval);
         return TRUE;
     }
     pMiniFrame->KillDockTimer();
-    if (pBar->IsResizable()) {
-        // A frame of panes (or of one pane) docks its content where a drop would dock it.
-        CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
-        CRect rectDock;
-        BOOL bDrawTab = FALSE;
-        CalcExpectedDockedRect(pMiniFrame, ptCursor, rectDock, bDrawTab, nullptr);
-        if (rectDock.IsRectEmpty()) return TRUE;
-        BOOL bTabbed = FALSE;
-        return pMiniFrame->DockBarAtCursor(&bTabbed) == nullptr;
-    }
-    CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
+    if (kind == DockLayout::DropKind::None) return TRUE;
+    // A frame of panes (or of one pane) docks its content where the drag found the site.
+    BOOL bTabbed = FALSE;
+    if (pBar->IsResizable()) return pMiniFrame->DockBarAtCursor(&bTabbed) == nullptr;
+    CZAVPBaseControlBar* pTarget = pMiniFrame->GetDrag().GetShownTarget();
     if (pTarget == nullptr) return TRUE;
-    return pMiniFrame->DockAtTarget(1, pTarget);
+    return pMiniFrame->DockAtTarget(kind, pTarget);
 }
 
 CZAVPBaseControlBar* CZAVPDockManager::FindDockTargetForFloatingBar(CZAVPBaseControlBar* pBar)
@@ -96,15 +90,25 @@ BOOL CZAVPDockManager::CalcExpectedPaneRect(CWnd* pWnd, CZAVPBaseControlBar* pBa
 {
     CZAVPMiniFrameWnd* pOwnFrame = pBar->GetParentMiniFrame(TRUE);
     // Another frame of panes under the cursor answers for its own panes.
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame == pWnd || pMiniFrame == pOwnFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
             !pMiniFrame->IsWindowVisible())
             continue;
         CRect rectFrame;
         pMiniFrame->GetWindowRect(rectFrame);
         if (!rectFrame.PtInRect(pt)) continue;
-        return pMiniFrame->CalcExpectedDockedRect(pWnd, pt, rectResult, bDrawTab, ppTargetBar);
+        if (pMiniFrame->CalcExpectedDockedRect(pWnd, pt, rectResult, bDrawTab, ppTargetBar))
+            return TRUE;
+        // On the caption of a frame of one bar: the dragged window joins that bar as a tab.
+        CZAVPBaseControlBar* pCaptionBar = SingleBarCaptionAt(pt, pOwnFrame);
+        if (pCaptionBar == nullptr || pCaptionBar->GetParentMiniFrame(TRUE) != pMiniFrame ||
+            !pCaptionBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) ||
+            !CanJoinAsTab(pWnd, pBar, pCaptionBar))
+            return FALSE;
+        pCaptionBar->GetWindowRect(rectResult);
+        bDrawTab = TRUE;
+        if (ppTargetBar != nullptr) *ppTargetBar = pCaptionBar;
+        return TRUE;
     }
     CZAVPBaseControlBar* pUnder = ControlBarFromPoint(pt, m_nDockSensitivity, TRUE,
                                                       RUNTIME_CLASS(CZAVPDockingControlBar), pBar);
@@ -153,7 +157,8 @@ BOOL CZAVPDockManager::CalcExpectedDockedRect(CWnd* pWnd, CPoint ptMouse, CRect&
     bDrawTab = FALSE;
     if (ppTargetBar != nullptr) *ppTargetBar = nullptr;
     CZAVPBaseControlBar* pBar = DraggedBar(pWnd);
-    if (pBar == nullptr || CtrlHeld()) return FALSE;
+    // Held Ctrl: no dock site anywhere.
+    if (pBar == nullptr || CZAVPDragDriver::IsCtrlDown()) return FALSE;
     if (pBar->IsResizable())
         return CalcExpectedPaneRect(pWnd, pBar, ptMouse, rectResult, bDrawTab, ppTargetBar);
     CZAVPBaseControlBar* pTarget = FindDockTargetForFloatingBar(pBar);
@@ -177,9 +182,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FloatingPaneFromPoint(CPoint point, int n
                                                              CZAVPMiniFrameWnd* pIgnoreFrame,
                                                              const CZAVPBaseControlBar* pIgnoreBar)
 {
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
-            m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame == pIgnoreFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
             !pMiniFrame->IsWindowVisible())
             continue;
@@ -194,9 +197,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FloatingPaneFromPoint(CPoint point, int n
 CZAVPBaseControlBar* CZAVPDockManager::SingleBarCaptionAt(CPoint point,
                                                           CZAVPMiniFrameWnd* pIgnoreFrame)
 {
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = static_cast<CZAVPMiniFrameWnd*>(
-            m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame == pIgnoreFrame || pMiniFrame->GetSafeHwnd() == nullptr ||
             !pMiniFrame->IsWindowVisible() || pMiniFrame->HasControlBar() != 1 ||
             pMiniFrame->HitTest(point, TRUE) != HTCAPTION)
@@ -210,8 +211,7 @@ CZAVPBaseControlBar* CZAVPDockManager::SingleBarCaptionAt(CPoint point,
 
 CZAVPBaseControlBar* CZAVPDockManager::FindFloatingBarByID(UINT uBarID) const
 {
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame->GetSafeHwnd() == nullptr) continue;
         // A frame of several panes knows every pane of its tree, not only the one it hosts.
         if (pMiniFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)))
@@ -232,8 +232,7 @@ CZAVPBaseControlBar* CZAVPDockManager::FindFloatingBarByID(UINT uBarID) const
 std::vector<CObject*> CZAVPDockManager::MiniFramesToSave()
 {
     std::vector<CObject*> frames;
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame->GetSafeHwnd() == nullptr) continue;
         pMiniFrame->ValidateHostedBar();
         if (pMiniFrame->HasControlBar()) frames.push_back(pMiniFrame);
@@ -252,8 +251,8 @@ void CZAVPDockManager::ApplyLoadedMiniFrames()
     // The list is taken over first: a frame that gives up leaves it (and the frame list) while
     // this walks a copy, and never destroys itself before the walk is over.
     std::vector<CZAVPMiniFrameWnd*> loaded;
-    for (POSITION pos = m_lstLoadedMiniFrames.GetHeadPosition(); pos != nullptr;)
-        loaded.push_back(AsMiniFrame(m_lstLoadedMiniFrames.GetNext(pos)));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstLoadedMiniFrames))
+        loaded.push_back(pMiniFrame);
     m_lstLoadedMiniFrames.RemoveAll();
     std::vector<HWND> windows;
     for (CZAVPMiniFrameWnd* pMiniFrame : loaded) windows.push_back(pMiniFrame->GetSafeHwnd());
@@ -264,8 +263,7 @@ void CZAVPDockManager::ApplyLoadedMiniFrames()
 void CZAVPDockManager::HideExistingMiniFrames()
 {
     m_lstGivingWay.clear();
-    for (POSITION pos = m_lstMiniFrames.GetHeadPosition(); pos != nullptr;) {
-        CZAVPMiniFrameWnd* pMiniFrame = AsMiniFrame(m_lstMiniFrames.GetNext(pos));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstMiniFrames)) {
         if (pMiniFrame->GetSafeHwnd() == nullptr || m_lstLoadedMiniFrames.Find(pMiniFrame))
             continue;
         m_lstGivingWay.push_back(pMiniFrame->GetSafeHwnd());
@@ -296,8 +294,8 @@ void CZAVPDockManager::RestoreUnclaimedMiniFrames()
 void CZAVPDockManager::DiscardLoadedMiniFrames()
 {
     std::vector<CZAVPMiniFrameWnd*> loaded;
-    for (POSITION pos = m_lstLoadedMiniFrames.GetHeadPosition(); pos != nullptr;)
-        loaded.push_back(AsMiniFrame(m_lstLoadedMiniFrames.GetNext(pos)));
+    for (CZAVPMiniFrameWnd* pMiniFrame : ListOf<CZAVPMiniFrameWnd>(m_lstLoadedMiniFrames))
+        loaded.push_back(pMiniFrame);
     m_lstLoadedMiniFrames.RemoveAll();
     ZAVPMiniFrameLayoutParts parts(m_pParentWnd);
     for (CZAVPMiniFrameWnd* pMiniFrame : loaded) parts.Discard(pMiniFrame);

@@ -18,6 +18,7 @@
 #include "ui/docking/CZAVPSlider.h"
 #include "ui/docking/ZAVPMiniFrameLayoutParts.h"
 #include "ui/docking/layout/DockAxis.h"
+#include "ui/foundation/ZAVPListRange.h"
 #include "ui/foundation/ZAVPWindowChecks.h"
 
 namespace
@@ -123,20 +124,14 @@ CRect CZAVPDockManager::GetAutoHideShownRect(CZAVPDockingControlBar* pBar) const
 
 void CZAVPDockManager::RepositionAutoHidePanes()
 {
-    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = m_lstAutoHideBars.GetNext(pos);
-        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
-        if (CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar())
-            pBar->RepositionSlidOut();
-    }
+    for (CZAVPSlider* pSlider : OfKind<CZAVPSlider>(m_lstAutoHideBars))
+        if (CZAVPDockingControlBar* pBar = pSlider->GetFirstBar()) pBar->RepositionSlidOut();
 }
 
 void CZAVPDockManager::HideAutoHideBars(CZAVPDockingControlBar* pExcept, BOOL bImmediately)
 {
-    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = m_lstAutoHideBars.GetNext(pos);
-        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
-        CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar();
+    for (CZAVPSlider* pSlider : OfKind<CZAVPSlider>(m_lstAutoHideBars)) {
+        CZAVPDockingControlBar* pBar = pSlider->GetFirstBar();
         if (pBar == nullptr || pBar == pExcept || !pBar->IsWindowVisible()) continue;
         pBar->Slide(FALSE, !bImmediately);
     }
@@ -234,10 +229,8 @@ void CZAVPDockManager::CollectPaneLayout(DockLayout::DockLayoutImage& image)
         }
     }
     // One record per auto-hide slider whose pane is a docking pane.
-    for (POSITION pos = m_lstAutoHideBars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = m_lstAutoHideBars.GetNext(pos);
-        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
-        CZAVPDockingControlBar* pBar = static_cast<CZAVPSlider*>(p)->GetFirstBar();
+    for (CZAVPSlider* pSlider : OfKind<CZAVPSlider>(m_lstAutoHideBars)) {
+        CZAVPDockingControlBar* pBar = pSlider->GetFirstBar();
         if (!HasWindow(pBar)) continue;
         DockLayout::AutoHideRecord r{};
         r.id = (DWORD)pBar->GetDlgCtrlID();
@@ -266,10 +259,7 @@ void CZAVPDockManager::StagePaneLayout(DockLayout::DockLayoutImage& image)
 
 void CZAVPDockManager::DiscardLoadedPanes()
 {
-    for (POSITION pos = m_lstLoadedBars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = m_lstLoadedBars.GetNext(pos);
-        if (!p->IsKindOf(RUNTIME_CLASS(CZAVPSlider))) continue;
-        CZAVPSlider* pSlider = static_cast<CZAVPSlider*>(p);
+    for (CZAVPSlider* pSlider : OfKind<CZAVPSlider>(m_lstLoadedBars)) {
         if (pSlider->GetSafeHwnd() != nullptr)
             pSlider->DestroyWindow();
         else
@@ -283,12 +273,8 @@ void CZAVPDockManager::ApplyPaneLayout()
     if (m_pParentWnd == nullptr) return;
     // Panes on strips come back to their trees first: the stored trees name them as docked.
     std::vector<CZAVPDockingControlBar*> autoHidden;
-    for (POSITION pos = m_lstControlBars.GetHeadPosition(); pos != nullptr;) {
-        CObject* p = m_lstControlBars.GetNext(pos);
-        if (p->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
-            static_cast<CZAVPDockingControlBar*>(p)->IsAutoHideMode())
-            autoHidden.push_back(static_cast<CZAVPDockingControlBar*>(p));
-    }
+    for (CZAVPDockingControlBar* pBar : OfKind<CZAVPDockingControlBar>(m_lstControlBars))
+        if (pBar->IsAutoHideMode()) autoHidden.push_back(pBar);
     for (CZAVPDockingControlBar* pBar : autoHidden)
         pBar->SetAutoHideMode(FALSE, CBRS_ALIGN_ANY, nullptr, TRUE);
 

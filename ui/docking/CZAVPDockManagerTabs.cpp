@@ -200,7 +200,7 @@ void CZAVPDockManager::ApplyLoadedTabbedBars()
         CZAVPBaseTabbedBar* pBar = LiveTabbedBar(pStaged->hBar);
         if (pBar == nullptr) continue;
         // The order is put back too: a fixed pane's tabs come back as the user left them.
-        CZAVPTabWnd* pTabs = pBar->GetTabWnd();
+        CZAVPBaseTabWnd* pTabs = pBar->GetTabWnd();
         pTabs->SetRestoredState(pStaged->record);
         pTabs->ApplyRestoredTabInfo(TRUE);
         pTabs->SetLocation((CZAVPBaseTabWnd::Location)pStaged->record.nLocation);

@@ -27,6 +27,7 @@
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
+#include "ui/foundation/ZAVPListRange.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/foundation/ZAVPWindowChecks.h"
 
@@ -81,16 +82,15 @@ DWORD ContinuingSide(DWORD dwSideOfFrame)
 }  // namespace
 
 CZAVPDockingControlBar::CZAVPDockingControlBar()
-    : m_bPrepareToFloat(0), m_bReadyToFloat(0), m_nCaptionHeight(0), m_bHasCaption(FALSE),
-      m_nCaptionOffset(0), m_nReserved1(0), m_bActive(FALSE), m_nReserved2(0),
-      m_nPercent(DockLayout::kFullPercent), m_bRecentStateFlag(TRUE), m_bAutoHideMode(FALSE),
-      m_nAutoHideConditionTimerID(0), m_nSlideTimer(0), m_nSlideStep(0), m_nSlideDelta(0),
-      m_bIsSliding(FALSE), m_bPinnedGuard(FALSE), m_bIsHiding(FALSE),
-      m_nSlideMode(m_nSlideDefaultMode), m_pAutoHideButton(nullptr), m_pAutoHideBar(nullptr),
-      m_pTabbedControlBarRTC(nullptr), m_hDefaultSlider(nullptr), m_dwReserved3(0),
-      m_nHighlightedButton(0), m_nPressedButton(0), m_bCaptionButtonsCaptured(FALSE),
-      m_hRecentSlider(nullptr), m_dwRecentSliderAlignment(CBRS_ALIGN_LEFT),
-      m_nRecentPercent(DockLayout::kHalfPercent)
+    : m_nCaptionHeight(0), m_bHasCaption(FALSE), m_nCaptionOffset(0), m_nReserved1(0),
+      m_bActive(FALSE), m_nReserved2(0), m_nPercent(DockLayout::kFullPercent),
+      m_bRecentStateFlag(TRUE), m_bAutoHideMode(FALSE), m_nAutoHideConditionTimerID(0),
+      m_nSlideTimer(0), m_nSlideStep(0), m_nSlideDelta(0), m_bIsSliding(FALSE),
+      m_bPinnedGuard(FALSE), m_bIsHiding(FALSE), m_nSlideMode(m_nSlideDefaultMode),
+      m_pAutoHideButton(nullptr), m_pAutoHideBar(nullptr), m_pTabbedControlBarRTC(nullptr),
+      m_hDefaultSlider(nullptr), m_dwReserved3(0), m_nHighlightedButton(0), m_nPressedButton(0),
+      m_bCaptionButtonsCaptured(FALSE), m_hRecentSlider(nullptr),
+      m_dwRecentSliderAlignment(CBRS_ALIGN_LEFT), m_nRecentPercent(DockLayout::kHalfPercent)
 {
 }
 
@@ -127,8 +127,7 @@ BOOL CZAVPDockingControlBar::CreateEx(DWORD dwStyleEx, LPCSTR lpszCaption, CWnd*
                                       DWORD dwTabbedStyle, DWORD dwControlBarStyle,
                                       CCreateContext* pContext)
 {
-    // The outlook bar has no class in the library yet: looked up by name, it stays null (and a
-    // group then gets the regular tabbed bar) until it has one.
+    // The outlook bar lives with the panes: looked up by name, so that docking needs no panes.
     if (dwTabbedStyle & ZAVP_CBRS_OUTLOOK_TABS)
         m_pTabbedControlBarRTC = CRuntimeClass::FromName("CZAVPOutlookBar");
     else if (dwTabbedStyle & ZAVP_CBRS_REGULAR_TABS)
@@ -471,8 +470,8 @@ void CZAVPDockingControlBar::OnPressPinButton()
         // Every pane of the side goes; the slider may go with the last of them.
         std::vector<HWND> panes;
         const CObList& bars = pSlider->GetContainerManager()->GetControlBars();
-        for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;)
-            panes.push_back(static_cast<CWnd*>(bars.GetNext(pos))->GetSafeHwnd());
+        for (CZAVPDockingControlBar* pPane : ListOf<CZAVPDockingControlBar>(bars))
+            panes.push_back(pPane->GetSafeHwnd());
         const DWORD dwAlignment = GetCurrentAlignment();
         for (HWND hPane : panes) {
             CWnd* pWnd = CWnd::FromHandlePermanent(hPane);
@@ -491,7 +490,7 @@ void CZAVPDockingControlBar::OnPressPinButton()
 
 void CZAVPDockingControlBar::OnNcMouseMove(UINT nHitTest, CPoint point)
 {
-    if (!m_bPrepareToFloat) OnTrackCaptionButtons(point);
+    if (!m_floatDrag.IsActive()) OnTrackCaptionButtons(point);
     CZAVPControlBar::OnNcMouseMove(nHitTest, point);
 }
 
@@ -532,12 +531,18 @@ void CZAVPDockingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
     if (!m_bAutoHideMode && !IsTabbed() && CanFloat() && !IsFloating() &&
         HitTest(ptScreen, TRUE) == HTCAPTION)
     {
-        m_bPrepareToFloat = TRUE;
+        // The pane floats once the cursor leaves its window by the system's drag size; a press
+        // that began outside the window never floats it.
         CRect rectWnd;
         GetWindowRect(rectWnd);
-        m_bReadyToFloat = rectWnd.PtInRect(ptScreen) ? 1 : 0;
+        DockLayout::DragSettings settings = {};
+        settings.bImmediate = GetDockMode() == ZAVP_DOCK_IMMEDIATE;
+        settings.bWatchButton = settings.bImmediate;
+        settings.bMayMove = rectWnd.PtInRect(ptScreen);
+        rectWnd.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
+        settings.rectHold = rectWnd;
         m_ptDragStart = ptScreen;
-        SetCapture();
+        m_floatDrag.Begin(this, this, nullptr, settings);
     }
     if (pChild == nullptr) SetFocus();
     (void)nFlags;
@@ -547,25 +552,17 @@ void CZAVPDockingControlBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
-    if (m_bPrepareToFloat) {
-        if (!(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetDockMode() == ZAVP_DOCK_IMMEDIATE) {
-            m_bPrepareToFloat = m_bReadyToFloat = 0;
-            if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-            return;
-        }
-        CRect rectWnd;
-        GetWindowRect(rectWnd);
-        rectWnd.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
-        if (rectWnd.PtInRect(ptScreen)) return;
-        const BOOL bReady = m_bReadyToFloat;
-        m_bPrepareToFloat = m_bReadyToFloat = 0;
-        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-        if (bReady) {
-            StoreRecentDockInfo();
-            CRect rectFloat = m_recentDockInfo.m_rectRecentFloatingRect;
-            rectFloat.OffsetRect(ptScreen - rectFloat.TopLeft());
-            FloatControlBar(rectFloat, ZAVP_DM_MOUSE, TRUE);
-        }
+    if (m_floatDrag.IsActive()) {
+        const DockLayout::DragStep step = m_floatDrag.Feed(DockLayout::DragEvent::Move);
+        // A drag handed on to the docked pane ends with the hold.
+        if (step.bEnded) m_drag.Stop();
+        if (!step.bStarted) return;
+        // The drag goes on in the pane's mini frame.
+        m_floatDrag.Stop();
+        StoreRecentDockInfo();
+        CRect rectFloat = m_recentDockInfo.m_rectRecentFloatingRect;
+        rectFloat.OffsetRect(ptScreen - rectFloat.TopLeft());
+        FloatControlBar(rectFloat, ZAVP_DM_MOUSE, TRUE);
         return;
     }
     if (m_bCaptionButtonsCaptured || m_nHighlightedButton != 0) OnTrackCaptionButtons(ptScreen);
@@ -588,9 +585,11 @@ void CZAVPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
         }
         return;
     }
-    if (m_bPrepareToFloat) {
-        m_bPrepareToFloat = m_bReadyToFloat = 0;
-        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (m_floatDrag.IsActive()) {
+        // A press released before it became a drag was a click; a drag handed on to the docked
+        // pane ends here too.
+        m_floatDrag.Feed(DockLayout::DragEvent::Release);
+        m_drag.Stop();
         return;
     }
     CZAVPControlBar::OnLButtonUp(nFlags, point);
@@ -606,8 +605,7 @@ void CZAVPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
     if (m_bAutoHideMode || FindCaptionButton((UINT)nHit) != nullptr ||
         (nHit != HTCAPTION && !bFloating))
         return;
-    m_bPrepareToFloat = m_bReadyToFloat = 0;
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    m_floatDrag.Stop();
     StoreRecentDockInfo();
     if (bFloating)
         DockControlBar(nullptr, ZAVP_DM_RECENT, nullptr);
@@ -619,7 +617,7 @@ void CZAVPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CZAVPDockingControlBar::OnCancelMode()
 {
     StopCaptionButtonsTracking();
-    m_bPrepareToFloat = m_bReadyToFloat = 0;
+    m_floatDrag.Stop();
     CZAVPControlBar::OnCancelMode();
 }
 
@@ -631,7 +629,7 @@ void CZAVPDockingControlBar::OnRButtonDown(UINT nFlags, CPoint point)
 
 void CZAVPDockingControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
-    if (m_bPrepareToFloat) return;
+    if (m_floatDrag.IsActive()) return;
     CZAVPControlBar::OnContextMenu(pWnd, point);
 }
 
@@ -1120,7 +1118,7 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
 {
     if (pTarget != nullptr && pTarget != this && !pTarget->CanAcceptBar(this)) return FALSE;
     if (nDockMethod == ZAVP_DM_RECT && lpRect == nullptr) return FALSE;
-    m_bPrepareToFloat = m_bReadyToFloat = 0;
+    m_floatDrag.Stop();
     if (nDockMethod == ZAVP_DM_RECENT || nDockMethod == 3) {
         // Floating since it was taken out of a tabbed group, the pane goes back into the
         // group as a tab.
@@ -1184,39 +1182,41 @@ BOOL CZAVPDockingControlBar::Dock(CZAVPBaseControlBar* pTarget, LPCRECT lpRect, 
 CZAVPControlBar* CZAVPDockingControlBar::DockByMouseMove(BOOL& bResult)
 {
     bResult = FALSE;
-    if (::GetAsyncKeyState(VK_CONTROL) & 0x8000) return this;
-    CZAVPDockManager* pManager = GetDockManager();
-    if (pManager == nullptr) return this;
+    if (CZAVPDragDriver::IsCtrlDown()) return this;
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
-    CZAVPBaseControlBar* pTarget = nullptr;
-    const int nSite = pManager->DetermineDockSite(ptCursor, CZAVPDockManager::m_nDockSensitivity,
-                                                  GetEnabledAlignment(), pTarget, this);
-    if (pTarget == this) return this;
+    // The same target rules as a drag's outline: the site under the cursor for this pane.
+    CZAVPDockManager* pManager = GetDockManager();
+    if (CZAVPMiniFrameWnd* pMiniFrame = IsFloating() ? GetParentMiniFrame(TRUE) : nullptr)
+        pManager = CZAVPDockingUtils::GetDockManager(
+            CWnd::FromHandle(pMiniFrame->GetOwnerFrameWnd()));
+    const DockLayout::DockSiteAnswer site = CZAVPDragDriver::FindSite(pManager, this, ptCursor);
+    bResult = DockAtSite(site.kind, CZAVPDragDriver::TargetOf(site));
+    return this;
+}
+
+BOOL CZAVPDockingControlBar::DockAtSite(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget)
+{
+    if (kind == DockLayout::DropKind::None || pTarget == this) return FALSE;
+    if (kind == DockLayout::DropKind::AsTab) {
+        if (pTarget == nullptr || !CanBeAttached() ||
+            !pTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
+            return FALSE;
+        StoreRecentPosition();
+        CZAVPDockingControlBar* pGroup = nullptr;
+        return AttachToTabbedBar(static_cast<CZAVPDockingControlBar*>(pTarget), ZAVP_DM_DBL_CLICK,
+                                 TRUE, pGroup) != nullptr;
+    }
     // Beside a pane of another frame of several panes, this pane joins that frame's tree.
     CZAVPMiniFrameWnd* pTargetFrame = pTarget != nullptr ? pTarget->GetParentMiniFrame(TRUE)
                                                          : nullptr;
-    if (nSite == ZAVP_DOCKHIT_BESIDE && pTargetFrame != nullptr &&
-        pTargetFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)) &&
-        (GetBarStyle() & CBRS_FLOAT_MULTI))
-    {
-        if (pTargetFrame != GetParentMiniFrame(TRUE))
-            bResult =
-                static_cast<CZAVPMultiMiniFrameWnd*>(pTargetFrame)->AddControlBarAtCursor(this) ==
-                0;
-        return this;
+    if (pTargetFrame != nullptr) {
+        if (!pTargetFrame->IsKindOf(RUNTIME_CLASS(CZAVPMultiMiniFrameWnd)) ||
+            !(GetBarStyle() & CBRS_FLOAT_MULTI) || pTargetFrame == GetParentMiniFrame(TRUE))
+            return FALSE;
+        return static_cast<CZAVPMultiMiniFrameWnd*>(pTargetFrame)->AddControlBarAtCursor(this) == 0;
     }
-    if (nSite == ZAVP_DOCKHIT_BESIDE || (nSite != 0 && pTarget == nullptr))
-        bResult = DockControlBar(pTarget, ZAVP_DM_DBL_CLICK, nullptr);
-    else if (nSite == ZAVP_DOCKHIT_TAB && pTarget != nullptr && CanBeAttached() &&
-             pTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
-    {
-        StoreRecentPosition();
-        CZAVPDockingControlBar* pGroup = nullptr;
-        bResult = AttachToTabbedBar(static_cast<CZAVPDockingControlBar*>(pTarget),
-                                    ZAVP_DM_DBL_CLICK, TRUE, pGroup) != nullptr;
-    }
-    return this;
+    return DockControlBar(pTarget, ZAVP_DM_DBL_CLICK, nullptr);
 }
 
 BOOL CZAVPDockingControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut)
@@ -1241,7 +1241,7 @@ BOOL CZAVPDockingControlBar::CheckUndock(int nSensitivity, CZAVPDockBar*& pDockB
 BOOL CZAVPDockingControlBar::OnBeforeFloat(CRect& rectFloat, int nDockMethod)
 {
     const BOOL bResult = CZAVPControlBar::OnBeforeFloat(rectFloat, nDockMethod);
-    if (nDockMethod == ZAVP_DM_MOUSE) m_bPrepareToFloat = m_bReadyToFloat = 0;
+    if (nDockMethod == ZAVP_DM_MOUSE) m_floatDrag.Stop();
     return bResult;
 }
 
@@ -1264,7 +1264,16 @@ void CZAVPDockingControlBar::OnAfterDock(CZAVPBaseControlBar*, LPCRECT, int)
 
 void CZAVPDockingControlBar::EnterDragMode(BOOL bChangeHotPoint)
 {
-    m_bPrepareToFloat = TRUE;
+    // A drag handed on from elsewhere holds the pane until the cursor leaves it or the button goes
+    // up; it never floats the pane again.
+    CRect rectWnd;
+    GetWindowRect(rectWnd);
+    rectWnd.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
+    DockLayout::DragSettings settings = {};
+    settings.bImmediate = GetDockMode() == ZAVP_DOCK_IMMEDIATE;
+    settings.bWatchButton = settings.bImmediate;
+    settings.rectHold = rectWnd;
+    m_floatDrag.Begin(this, this, nullptr, settings);
     CZAVPControlBar::EnterDragMode(bChangeHotPoint);
 }
 

@@ -9,6 +9,7 @@
 #include "framework/CRect.h"
 #include "framework/CToolTipCtrl.h"
 #include "ui/docking/CZAVPControlBar.h"
+#include "ui/docking/CZAVPDragDriver.h"
 
 class CDC;
 class CZAVPAutoHideButton;
@@ -144,6 +145,9 @@ public:
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CZAVPControlBar* DockByMouseMove(BOOL& bResult) override;
+    // Docks the pane at a dock site a drag found: beside the target (a frame side without one)
+    // or as its tab. TRUE when it docked.
+    BOOL DockAtSite(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget);
     BOOL CheckUndock(int nSensitivity, CZAVPDockBar*& pDockBarOut) override;
     BOOL OnBeforeFloat(CRect& rectFloat, int nDockMethod) override;
     void DrawDragOutline(CRect rectOld, CRect rectNew) override;
@@ -257,11 +261,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    BYTE m_bPrepareToFloat;  // a caption press that may start a drag
-    BYTE m_bReadyToFloat;    // that press started inside the window
-    int m_nCaptionHeight;    // 0 without a caption (GetCaptionHeight answers 0 while floating)
-    BOOL m_bHasCaption;      // set at creation from WS_CAPTION bits or the gripper flag
-    int m_nCaptionOffset;    // vertical adjustment of the caption buttons
+    CZAVPDragDriver m_floatDrag;  // a caption press that floats the pane once it is dragged
+    int m_nCaptionHeight;         // 0 without a caption (GetCaptionHeight answers 0 while floating)
+    BOOL m_bHasCaption;           // set at creation from WS_CAPTION bits or the gripper flag
+    int m_nCaptionOffset;         // vertical adjustment of the caption buttons
     int m_nReserved1;
     BOOL m_bActive;  // the focus is in the pane: the caption is drawn active
     int m_nReserved2;

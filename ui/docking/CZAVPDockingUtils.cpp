@@ -11,7 +11,13 @@
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPDockingControlBar.h"
+#include "ui/docking/CZAVPDragDriver.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIChildWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
+#include "ui/docking/CZAVPOleCntrFrameWnd.h"
+#include "ui/docking/CZAVPOleDocIPFrameWnd.h"
+#include "ui/docking/CZAVPOleIPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/CZAVPMultiMiniFrameWnd.h"
 #include "ui/docking/CZAVPSlider.h"
@@ -27,8 +33,20 @@ CZAVPDockManager* CZAVPDockingUtils::GetDockManager(CWnd* pWnd)
     // Tested by name: bars and drawing code that never meet a frame need not bring one in.
     if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPFrameWnd)))
         return &static_cast<CZAVPFrameWnd*>(pWnd)->m_dockManager;
-    if (pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) || pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPMDIFrameWnd)))
+        return &static_cast<CZAVPMDIFrameWnd*>(pWnd)->m_dockManager;
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPOleIPFrameWnd)))
+        return &static_cast<CZAVPOleIPFrameWnd*>(pWnd)->m_dockManager;
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPOleDocIPFrameWnd)))
+        return &static_cast<CZAVPOleDocIPFrameWnd*>(pWnd)->m_dockManager;
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPMDIChildWnd)))
+        return &static_cast<CZAVPMDIChildWnd*>(pWnd)->m_dockManager;
+    if (pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) || pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet))) {
         m_bDialogHost = TRUE;
+        return nullptr;
+    }
+    if (ZAVPIsKindOf(pWnd, RUNTIME_CLASS(CZAVPOleCntrFrameWnd)))
+        return &static_cast<CZAVPOleCntrFrameWnd*>(pWnd)->m_dockManager;
     return nullptr;
 }
 
@@ -191,7 +209,7 @@ void CZAVPDockingUtils::CalcExpectedDockRect(CZAVPContainerLayout& manager, CWnd
     bDropAsTab = FALSE;
     pTargetBar = nullptr;
     rectResult.SetRectEmpty();
-    if (::GetKeyState(VK_CONTROL) < 0) return;
+    if (CZAVPDragDriver::IsCtrlDown()) return;
     DWORD dwAlignment = CBRS_ALIGN_LEFT;
     BOOL bTabArea = FALSE, bCaption = FALSE;
     CZAVPDockingControlBar* pTarget = nullptr;

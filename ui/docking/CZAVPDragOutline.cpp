@@ -56,12 +56,6 @@ CRect CZAVPDragOutline::FirstOutlineRect(const CRect& rectBar, CSize sizeFloatin
     return rect;
 }
 
-BOOL CZAVPDragOutline::PastThreshold(CPoint ptStart, CPoint ptCursor, CSize sizeThreshold)
-{
-    return std::abs(ptCursor.x - ptStart.x) >= sizeThreshold.cx ||
-           std::abs(ptCursor.y - ptStart.y) >= sizeThreshold.cy;
-}
-
 CZAVPDragOutline::TabOutline CZAVPDragOutline::TabOutlineParts(const RECT& rectBar, int nTabHeight,
                                                                int nWidth)
 {
@@ -88,11 +82,11 @@ CZAVPBaseControlBar* CZAVPDragOutline::GetLastTarget() const { return BarOf(m_hL
 
 CZAVPBaseControlBar* CZAVPDragOutline::TabTarget() const { return BarOf(m_hTabTarget); }
 
-CZAVPTabWnd* CZAVPDragOutline::TemporaryTabWindow() const
+CZAVPBaseTabWnd* CZAVPDragOutline::TemporaryTabWindow() const
 {
     CZAVPBaseControlBar* pTarget = TabTarget();
     if (pTarget == nullptr || !pTarget->IsKindOf(RUNTIME_CLASS(CZAVPBaseTabbedBar))) return nullptr;
-    CZAVPTabWnd* pTabWnd = static_cast<CZAVPBaseTabbedBar*>(pTarget)->GetTabWnd();
+    CZAVPBaseTabWnd* pTabWnd = static_cast<CZAVPBaseTabbedBar*>(pTarget)->GetTabWnd();
     return pTabWnd != nullptr && pTabWnd->GetSafeHwnd() != nullptr ? pTabWnd : nullptr;
 }
 
@@ -111,47 +105,33 @@ void CZAVPDragOutline::BeginDrag()
         m_pDockManager = static_cast<CZAVPMiniFrameWnd*>(m_pDraggedWnd)->GetOwnerDockManager();
 }
 
-void CZAVPDragOutline::MoveDragFrame(BOOL bForce)
+void CZAVPDragOutline::Activate()
+{
+    if (m_pDockManager != nullptr) {
+        // The window that holds temporary tabs exists before the frame's updates are locked.
+        CWnd* pMainFrame = AfxGetMainWnd();
+        if (pMainFrame == nullptr) pMainFrame = m_pDockManager->GetDockSiteFrameWnd();
+        CZAVPGlobalDockingBar::EnsureWindow(pMainFrame);
+        m_pDockManager->LockUpdate(TRUE);
+    }
+    m_rectShown.SetRectEmpty();
+    m_bActive = TRUE;
+}
+
+void CZAVPDragOutline::ShowStep(const DockLayout::DragStep& step, CZAVPBaseControlBar* pTarget)
 {
     if (m_pDraggedWnd == nullptr || m_pDraggedWnd->GetSafeHwnd() == nullptr) return;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    const CSize sizeThreshold(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
-    if (!m_bActive && !bForce && !PastThreshold(m_ptStart, ptCursor, sizeThreshold)) return;
-
     if (!m_bActive) {
-        if (m_pDockManager != nullptr) {
-            // The window that holds temporary tabs exists before the frame's updates are locked.
-            CWnd* pMainFrame = AfxGetMainWnd();
-            if (pMainFrame == nullptr) pMainFrame = m_pDockManager->GetDockSiteFrameWnd();
-            CZAVPGlobalDockingBar::EnsureWindow(pMainFrame);
-            m_pDockManager->LockUpdate(TRUE);
-        }
-        CRect rectWnd;
-        m_pDraggedWnd->GetWindowRect(rectWnd);
-        m_rectDrag = rectWnd;
-        if (m_pDraggedWnd->IsKindOf(RUNTIME_CLASS(CZAVPControlBar))) {
-            CZAVPControlBar* pBar = static_cast<CZAVPControlBar*>(m_pDraggedWnd);
-            if (!pBar->IsFloating())
-                m_rectDrag = FirstOutlineRect(
-                    rectWnd, pBar->GetRecentDockInfo().m_rectRecentFloatingRect.Size(), m_ptStart);
-        }
-        m_rectShown.SetRectEmpty();
-        m_bActive = TRUE;
-        m_ptLast = m_ptStart;
+        if (step.phase != DockLayout::DragPhase::Moving) return;
+        Activate();
     }
-    m_rectDrag.OffsetRect(ptCursor.x - m_ptLast.x, ptCursor.y - m_ptLast.y);
-    m_ptLast = ptCursor;
+    if (step.phase != DockLayout::DragPhase::Moving) return;
+    m_rectDrag = step.rectLast;
+    Show(pTarget, step.shown.kind == DockLayout::DropKind::AsTab);
+}
 
-    // Where the dragged window would dock, and whether it would go in as a tab. Only a window
-    // that may become a tab asks: a toolbar shows its outline alone.
-    CZAVPBaseControlBar* pTarget = nullptr;
-    BOOL bDropAsTab = FALSE;
-    if (m_pDockManager != nullptr && CZAVPDockingUtils::CanWindowBeAttached(m_pDraggedWnd)) {
-        CRect rectDock;
-        m_pDockManager->CalcExpectedDockedRect(m_pDraggedWnd, ptCursor, rectDock, bDropAsTab,
-                                               &pTarget);
-    }
+void CZAVPDragOutline::Show(CZAVPBaseControlBar* pTarget, BOOL bDropAsTab)
+{
     m_hLastTarget = pTarget != nullptr ? pTarget->GetSafeHwnd() : nullptr;
     if (bDropAsTab && pTarget != nullptr && pTarget != m_pDraggedWnd &&
         pTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
@@ -180,7 +160,7 @@ void CZAVPDragOutline::ShowTabPreview(CZAVPBaseControlBar* pTarget)
         m_bTabOutlineShown = TRUE;
         return;
     }
-    CZAVPTabWnd* pTabWnd = TemporaryTabWindow();
+    CZAVPBaseTabWnd* pTabWnd = TemporaryTabWindow();
     CZAVPGlobalDockingBar& tabBar = CZAVPGlobalDockingBar::Instance();
     if (pTabWnd == nullptr || tabBar.GetSafeHwnd() == nullptr) return;
     // The tab is drawn with the frame's updates let go for a moment.
@@ -201,7 +181,7 @@ void CZAVPDragOutline::HideTabPreview()
     }
     if (m_nTemporaryTab >= 0) {
         CZAVPGlobalDockingBar& tabBar = CZAVPGlobalDockingBar::Instance();
-        CZAVPTabWnd* pTabWnd = TemporaryTabWindow();
+        CZAVPBaseTabWnd* pTabWnd = TemporaryTabWindow();
         const int iTab = pTabWnd != nullptr && tabBar.GetSafeHwnd() != nullptr
                              ? pTabWnd->GetTabFromHwnd(tabBar.GetSafeHwnd())
                              : -1;

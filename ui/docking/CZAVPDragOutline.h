@@ -1,13 +1,15 @@
 // The outline that follows the cursor while a bar or a mini frame is dragged in standard dock
-// mode: an XOR rectangle on the desktop, shown once the cursor has moved past the drag threshold,
-// with the frame's window updates locked meanwhile. Over the caption or the tabs of a tabbed bar
-// the dragged window shows as a temporary tab of that bar instead (held by the global docking
-// bar); over the caption of another bar that would take it as a tab, a tab-shaped outline.
+// mode, drawn as the drag session steps it: an XOR rectangle on the desktop, shown once the drag
+// has started, with the frame's window updates locked meanwhile. Where the drag promises a tab,
+// over the caption or the tabs of a tabbed bar the dragged window shows as a temporary tab of that
+// bar instead (held by the global docking bar), and over the caption of another bar a tab-shaped
+// outline. It finds no targets of its own.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/CRect.h"
+#include "ui/docking/layout/DragSession.h"
 
 class CWnd;
 class CZAVPBaseControlBar;
@@ -21,10 +23,11 @@ public:
 
     // Called when the owning bar's or mini frame's window exists.
     void Attach(CWnd* pDraggedWnd);
-    // Starts following the cursor from its current position.
+    // A drag begins at the cursor's current position; nothing shows yet.
     void BeginDrag();
-    // Each mouse move of the drag; with bForce the outline shows even below the threshold.
-    void MoveDragFrame(BOOL bForce = FALSE);
+    // Shows one step of a drag session: the outline where it stands, or the tab preview for the
+    // target it promises to join as a tab (pTarget: that bar, null for none or a frame side).
+    void ShowStep(const DockLayout::DragStep& step, CZAVPBaseControlBar* pTarget);
     // Erases the outline or takes the temporary tab away and unlocks window updates; the outline
     // rectangle, the last target and whether the drag ended on a tab stay readable.
     void EndDrag(BOOL bFinal = TRUE);
@@ -48,8 +51,6 @@ public:
     // The first outline of a docked bar: its recent floating size at its top-left corner, moved so
     // that its left edge lies kCursorGap left of the cursor when the cursor is outside it.
     static CRect FirstOutlineRect(const CRect& rectBar, CSize sizeFloating, CPoint ptCursor);
-    // The cursor left the threshold box around the start point (SM_CXDRAG by SM_CYDRAG).
-    static BOOL PastThreshold(CPoint ptStart, CPoint ptCursor, CSize sizeThreshold);
 
     // The three XOR parts of a tab-shaped outline: the bar above a band one tab height tall, the
     // tab in that band (from left + 10 to left + 50, at most right - width - 4) and the opening
@@ -70,16 +71,19 @@ public:
     static const int kTabOutlineMargin = 4;
 
 private:
+    // The outline is shown from here on: the frame's updates are locked meanwhile.
+    void Activate();
+    // Draws the outline at m_rectDrag, or the tab preview for a target that takes it as a tab.
+    void Show(CZAVPBaseControlBar* pTarget, BOOL bDropAsTab);
     // The preview for the target under the cursor: a temporary tab or a tab-shaped outline.
     void ShowTabPreview(CZAVPBaseControlBar* pTarget);
     // Takes a shown temporary tab or tab-shaped outline away.
     void HideTabPreview();
     // The tab window that holds the temporary tab, or null when the target has gone.
-    class CZAVPTabWnd* TemporaryTabWindow() const;
+    class CZAVPBaseTabWnd* TemporaryTabWindow() const;
     CZAVPBaseControlBar* TabTarget() const;
 
     CPoint m_ptStart;      // screen: where the drag began
-    CPoint m_ptLast;       // screen: the cursor at the last move
     CRect m_rectDrag;      // screen: the outline now
     CRect m_rectShown;     // screen: the outline on the screen (empty while a tab preview shows)
     CRect m_rectLastDrag;  // screen: the outline when the drag ended

@@ -8,6 +8,7 @@
 #include "framework/CWinApp.h"
 #include "resources/UiLibraryResource.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/docking/layout/DockSiteMath.h"
@@ -179,6 +180,35 @@ BOOL CZAVPFrameImpl::IsToolbarClass(const CRuntimeClass* pClass)
     return pClass != nullptr && pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPToolBar));
 }
 
+BOOL CZAVPFrameImpl::IsTearOffBarClass(const CRuntimeClass* pClass)
+{
+    return pClass != nullptr && pClass->IsDerivedFrom(RUNTIME_CLASS(CZAVPControlBar));
+}
+
+BOOL CZAVPFrameImpl::CreateTearOffBar(CZAVPControlBar* pBar, UINT nID, const CString& strName)
+{
+    // Each kind of bar is made by its own creation: a toolbar as the torn-off menus are, a
+    // docking pane with its caption, any other bar as a plain bar along the top.
+    if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPToolBar))) {
+        CZAVPToolBar* pToolBar = static_cast<CZAVPToolBar*>(pBar);
+        if (!pToolBar->Create(m_pFrame, kUserToolbarStyle, nID)) return FALSE;
+        pToolBar->SetWindowText(strName);
+        pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kUserToolbarBarStyle);
+    } else if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))) {
+        CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pBar);
+        if (!pPane->Create(strName, m_pFrame, CRect(0, 0, kTearOffPaneSize, kTearOffPaneSize), TRUE,
+                           nID, kTearOffPaneStyle, ZAVP_CBRS_REGULAR_TABS,
+                           ZAVP_CBRS_DOCKING_DEFAULT))
+            return FALSE;
+    } else {
+        if (!pBar->Create(strName, kTearOffBarStyle, CRect(0, 0, 0, 0), m_pFrame, nID))
+            return FALSE;
+        return TRUE;
+    }
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    return TRUE;
+}
+
 void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly)
 {
     // The bars live under the workspace's section; without one there is nowhere to keep them.
@@ -197,7 +227,7 @@ void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly
     // loader before the bars after it.
     int nNumber = 0;
     for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;) {
-        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.GetNext(pos));
+        CZAVPControlBar* pBar = static_cast<CZAVPControlBar*>(m_listTearOffToolbars.GetNext(pos));
         if (bFrameBarsOnly && pBar->GetTopLevelFrame() != m_pFrame) continue;
         if (pBar->GetSafeHwnd() == nullptr || !(pBar->GetStyle() & WS_VISIBLE)) continue;
         CString strKey;
@@ -218,7 +248,7 @@ void CZAVPFrameImpl::SaveTearOffBars(LPCSTR lpszProfileName, BOOL bFrameBarsOnly
 void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
 {
     while (!m_listTearOffToolbars.IsEmpty()) {
-        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(m_listTearOffToolbars.RemoveHead());
+        CZAVPControlBar* pBar = static_cast<CZAVPControlBar*>(m_listTearOffToolbars.RemoveHead());
         if (pBar->GetSafeHwnd() != nullptr) {
             pBar->UndockControlBar(TRUE);
             pBar->DestroyWindow();
@@ -236,22 +266,21 @@ void CZAVPFrameImpl::LoadTearOffBars(LPCSTR lpszProfileName)
         int nID = 0;
         CString strName;
         CObject* pObject = nullptr;
-        // "State" creates an object of the stored class: only toolbar kinds are accepted.
+        // "State" creates an object of the stored class: only kinds of bar the frame knows how
+        // to make are accepted.
         if (!reg.Read("ID", nID) || !reg.Read("Name", strName) ||
-            !reg.Read("State", pObject, RUNTIME_CLASS(CZAVPToolBar)))
+            !reg.Read("State", pObject, RUNTIME_CLASS(CZAVPControlBar)))
             break;
-        if (pObject == nullptr || !IsToolbarClass(pObject->GetRuntimeClass())) {
+        if (pObject == nullptr || !IsTearOffBarClass(pObject->GetRuntimeClass())) {
             delete pObject;
             break;
         }
-        CZAVPToolBar* pBar = static_cast<CZAVPToolBar*>(pObject);
-        if (!pBar->Create(m_pFrame, kUserToolbarStyle, (UINT)nID)) {
+        CZAVPControlBar* pBar = static_cast<CZAVPControlBar*>(pObject);
+        if (!CreateTearOffBar(pBar, (UINT)nID, strName)) {
+            if (pBar->GetSafeHwnd() != nullptr) pBar->DestroyWindow();
             delete pBar;
             break;
         }
-        pBar->SetWindowText(strName);
-        pBar->SetBarStyle(pBar->GetBarStyle() | kUserToolbarBarStyle);
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
         m_listTearOffToolbars.AddTail(pBar);
         pBar->LoadState(lpszProfileName, i, (UINT)-1);
         if (m_pDockManager != nullptr) m_pDockManager->DockControlBar(pBar, 0, nullptr);

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "framework/CControlBar.h"
 #include "framework/CObList.h"
 #include "framework/CString.h"
 
@@ -83,6 +84,20 @@ public:
     BOOL ShowCustomizeMenuOfFrame(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID);
     // The frame went inactive: an open menu of the menu bar loses its highlight.
     void OnDeactivate();
+    // A message before the frame's own pre-translation: used here, passed on without the
+    // accelerators (a control on a toolbar has the focus), or passed on.
+    enum PreTranslateResult
+    {
+        kMessageUsed,
+        kNoAccelerators,
+        kPassOn
+    };
+    PreTranslateResult PreTranslateFrameMessage(MSG* pMsg);
+    // A command from an accelerator is counted; TRUE when it only closed a popup or ran a user
+    // tool.
+    BOOL OnAcceleratorCommand(WPARAM wParam);
+    // WM_MENUCHAR's character: the key that makes it is offered to the bars (OnMenuChar).
+    BOOL OnMenuCharacter(UINT nChar);
     static BOOL IsPlainF1(const MSG* pMsg);
     // Whether a bar whose menu opens takes the focus; on unless an application turns it off.
     static BOOL m_bMenuTakesFocus;
@@ -104,6 +119,12 @@ public:
     static const DWORD kUserToolbarStyle = 0x50402808;
     // Added to their bar style: CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC.
     static const DWORD kUserToolbarBarStyle = 0x34;
+    // A torn-off docking pane starts at the left, this large; another torn-off bar lies along
+    // the top.
+    static const DWORD kTearOffPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
+                                           WS_CLIPCHILDREN | CBRS_LEFT;
+    static const int kTearOffPaneSize = 200;
+    static const DWORD kTearOffBarStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP;
     // A user toolbar stretched along its dock row may be as long as any row can be.
     static const int kUserToolbarMaxStretch = 32767;
 
@@ -112,5 +133,9 @@ private:
     std::vector<HMENU> CommandMenus() const;
     // The toolbar classes a stored "State" may name: toolbar kinds only.
     static BOOL IsToolbarClass(const CRuntimeClass* pClass);
+    // A torn-off bar may be a toolbar, a docking pane or another library bar.
+    static BOOL IsTearOffBarClass(const CRuntimeClass* pClass);
+    // Makes the window of a torn-off bar read from its stored state, by its kind.
+    BOOL CreateTearOffBar(class CZAVPControlBar* pBar, UINT nID, const CString& strName);
     CString TearOffSection() const;
 };

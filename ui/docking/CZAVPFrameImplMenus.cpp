@@ -11,6 +11,9 @@
 #include "ui/docking/CZAVPBaseControlBar.h"
 #include "ui/docking/CZAVPDockManager.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
+#include "ui/docking/CZAVPOleDocIPFrameWnd.h"
+#include "ui/docking/CZAVPOleIPFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPKeyboardManager.h"
 #include "ui/foundation/ZAVPClassTest.h"
@@ -311,6 +314,12 @@ std::vector<HMENU> CZAVPFrameImpl::CommandMenus() const
 
 BOOL CZAVPFrameImpl::ShowCustomizeMenuOfFrame(CZAVPPopupMenu* pMenuPopup, UINT uiToolbarID)
 {
+    if (CZAVPMDIFrameWnd* pMDIFrame = dynamic_cast<CZAVPMDIFrameWnd*>(m_pFrame))
+        return pMDIFrame->OnShowCustomizeMenu(pMenuPopup, uiToolbarID);
+    if (CZAVPOleIPFrameWnd* pIPFrame = dynamic_cast<CZAVPOleIPFrameWnd*>(m_pFrame))
+        return pIPFrame->OnShowCustomizeMenu(pMenuPopup, uiToolbarID);
+    if (CZAVPOleDocIPFrameWnd* pDocIPFrame = dynamic_cast<CZAVPOleDocIPFrameWnd*>(m_pFrame))
+        return pDocIPFrame->OnShowCustomizeMenu(pMenuPopup, uiToolbarID);
     CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(m_pFrame);
     return pFrame != nullptr ? pFrame->OnShowCustomizeMenu(pMenuPopup, uiToolbarID) : FALSE;
 }

@@ -6,6 +6,7 @@
 #include "framework/CCmdUI.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPBaseControlBar.h"
+#include "ui/docking/CZAVPPrintPreviewView.h"
 #include "ui/foundation/CZAVPWorkspace.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -104,6 +105,17 @@ void CZAVPFrameWnd::RecalcLayout(BOOL bNotify)
         m_bInRecalcLayout = TRUE;
         m_dockManager.RecalcLayout(bNotify);
         AdjustClientArea();
+        m_bInRecalcLayout = FALSE;
+        return;
+    }
+    if (CView* pView = GetActiveView(); ZAVPIsKindOf(pView, RUNTIME_CLASS(CZAVPPrintPreviewView))) {
+        // The preview's toolbar is one of the dock manager's bars: the preview takes the rest.
+        m_bInRecalcLayout = TRUE;
+        m_dockManager.RecalcLayout(bNotify);
+        CRect rect;
+        m_dockManager.GetClientAreaBounds(rect);
+        pView->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                            SWP_NOZORDER | SWP_NOACTIVATE);
         m_bInRecalcLayout = FALSE;
         return;
     }

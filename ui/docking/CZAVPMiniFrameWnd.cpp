@@ -36,7 +36,6 @@ IMPLEMENT_SERIAL(CZAVPMiniFrameWnd, CWnd, VERSIONABLE_SCHEMA | 1)
 
 BOOL CZAVPMiniFrameWnd::m_bUseSaveBits = TRUE;
 CFrameWnd* CZAVPMiniFrameWnd::m_pParentFrameForLoad = nullptr;
-BOOL CZAVPMiniFrameWnd::m_bDockingInProgress = FALSE;
 
 BEGIN_MESSAGE_MAP(CZAVPMiniFrameWnd, CWnd)
 ON_WM_CREATE()
@@ -106,9 +105,9 @@ BOOL FocusInside(HWND hFrame)
 
 CZAVPMiniFrameWnd::CZAVPMiniFrameWnd()
     : m_bBlockMove(FALSE), m_bActive(FALSE), m_nCaptionHeight(::GetSystemMetrics(SM_CYSMCAPTION)),
-      m_dwCaptionButtons(0), m_pDockingTarget(nullptr), m_hEmbeddedBar(nullptr), m_bCaptured(FALSE),
-      m_nDockingTargetKind(0), m_nMinWidth(0), m_nMinHeight(0), m_nHit(0), m_nHot(0),
-      m_nDockTimerID(0), m_nRollTimerID(0), m_bRolledUp(FALSE), m_nHeightBeforeRollUp(0),
+      m_dwCaptionButtons(0), m_pDockingTarget(nullptr), m_hEmbeddedBar(nullptr),
+      m_dockingTargetKind(DockLayout::DropKind::None), m_nMinWidth(0), m_nMinHeight(0), m_nHit(0),
+      m_nHot(0), m_nDockTimerID(0), m_nRollTimerID(0), m_bRolledUp(FALSE), m_nHeightBeforeRollUp(0),
       m_bPinned(FALSE), m_bHideWhenEmpty(FALSE), m_hParentWnd(nullptr),
       m_hWndToDestroyOnDrag(nullptr), m_hLastFocusWnd(nullptr), m_nStoredBarId(0),
       m_rectRecentFloatingRect(0, 0, 100, 100)
@@ -667,7 +666,7 @@ void CZAVPMiniFrameWnd::OnTrackCaptionButtons(CPoint point)
 void CZAVPMiniFrameWnd::StopCaptionButtonsTracking()
 {
     if (m_nHit == 0 && m_nHot == 0) return;
-    if (!m_bCaptured && ::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (!m_drag.IsActive() && ::GetCapture() == m_hWnd) ::ReleaseCapture();
     CZAVPTitleButton* pPressed = FindCaptionButton(m_nHit);
     CZAVPTitleButton* pHot = FindCaptionButton(m_nHot);
     m_nHit = m_nHot = 0;

@@ -14,6 +14,7 @@
 #include "framework/CString.h"
 #include "framework/CToolTipCtrl.h"
 #include "framework/CWnd.h"
+#include "ui/docking/CZAVPDragDriver.h"
 #include "ui/docking/CZAVPDragOutline.h"
 #include "ui/docking/layout/CaptionMath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -42,8 +43,6 @@ public:
     static BOOL m_bUseSaveBits;
     // The frame whose layout is being loaded: the parent of every mini frame read from it.
     static CFrameWnd* m_pParentFrameForLoad;
-    // An outline drag of some mini frame is docking its bar.
-    static BOOL m_bDockingInProgress;
 
     // ---- virtual operations this class adds
     virtual BOOL CanBeDockedInto(CZAVPBaseControlBar* pTarget);
@@ -61,8 +60,8 @@ public:
     virtual CZAVPBaseControlBar* DockControlBarOnDrop(BOOL* pbTabbed);
     virtual void OnBarsChanged() {}
     virtual void SetCaptionButtons(DWORD dwButtons);
-    // Immediate-mode docking onto a target while moving; TRUE when nothing was done.
-    virtual BOOL DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget);
+    // Docking onto a target while moving; TRUE when nothing was done.
+    virtual BOOL DockAtTarget(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget);
     virtual void MoveFrameBy(int dx, int dy);
     virtual BOOL IsDockingPossible();
     virtual int HasControlBar() const;
@@ -163,13 +162,15 @@ public:
     HWND GetOwnerFrameWnd() const { return m_hParentWnd; }
     CZAVPDockManager* GetOwnerDockManager() const;
     BOOL IsActive() const { return m_bActive; }
-    // What the frame is about to dock onto while dragged: 0 none, 1 beside a bar, 2 as a tab.
-    int GetDockingTargetKind() const { return m_nDockingTargetKind; }
+    // What the frame is about to dock onto while dragged.
+    DockLayout::DropKind GetDockingTargetKind() const { return m_dockingTargetKind; }
     // Pinned: a pinned frame does not roll up; the hosted bar keeps the state while docked.
     BOOL GetPinState() const { return m_bPinned; }
     void SetPinState(BOOL bPinned) { m_bPinned = bPinned; }
     BOOL IsRolledUp() const { return m_bRolledUp; }
-    BOOL IsMoving() const { return m_bCaptured; }
+    BOOL IsMoving() const { return m_drag.IsActive(); }
+    // The drag that moves the frame: its phase, and the dock site it shows.
+    const CZAVPDragDriver& GetDrag() const { return m_drag; }
     // The outline of an outline-mode move: what it shows, and where the last move ended.
     const CZAVPDragOutline& GetDragOutline() const { return m_dragFrameImpl; }
     DWORD GetCaptionButtonFlags() const { return m_dwCaptionButtons; }
@@ -190,8 +191,10 @@ protected:
     // The hosted bar as a control bar, or null.
     CZAVPControlBar* HostedControlBar() const;
     BOOL HostsToolBar() const;
-    // Ends a move in progress: capture, moving flag, drag mode.
+    // Ends a move in progress and lets the capture go; what it showed stays readable.
     void ReleaseMove();
+    // One event of the move: the outline or the frame follows, an immediate move may dock.
+    void FollowDrag(DockLayout::DragEvent event);
     void PaintNonClient(CDC* pDC);
     // Hides the frame and drops a move in progress, as the check message and a close do.
     void HideAndCancel();
@@ -236,19 +239,19 @@ protected:
 
 protected:
     BOOL m_bBlockMove;  // the next WM_MOUSEMOVE only clears it
-    int m_bActive;      // the caption is drawn active
+    BOOL m_bActive;     // the caption is drawn active
     int m_nCaptionHeight;
-    CObList m_lstCaptionButtons;            // CZAVPTitleButton objects, owned
-    DWORD m_dwCaptionButtons;               // the flags last given to SetCaptionButtons
-    CToolTipCtrl m_ToolTip;                 // tool n (from 1) is the n-th caption button
-    CZAVPBaseControlBar* m_pDockingTarget;  // what an immediate move docks onto
-    HWND m_hEmbeddedBar;                    // window of the hosted bar, 0 when empty
-    BOOL m_bCaptured;                       // moving by its own mouse logic
-    int m_nDockingTargetKind;               // 0 none, 1 dock beside the target, 2 as a tab
-    int m_nMinWidth, m_nMinHeight;          // caption height + 15 each
-    UINT m_nHit;                            // pressed caption button, 0 for none
-    UINT m_nHot;                            // highlighted caption button, 0 for none
-    CRect m_rectRedraw;                     // window coordinates: WM_NCPAINT repaints only this
+    CObList m_lstCaptionButtons;               // CZAVPTitleButton objects, owned
+    DWORD m_dwCaptionButtons;                  // the flags last given to SetCaptionButtons
+    CToolTipCtrl m_ToolTip;                    // tool n (from 1) is the n-th caption button
+    CZAVPBaseControlBar* m_pDockingTarget;     // what an immediate move docks onto
+    HWND m_hEmbeddedBar;                       // window of the hosted bar, 0 when empty
+    CZAVPDragDriver m_drag;                    // the move by its own mouse logic
+    DockLayout::DropKind m_dockingTargetKind;  // an immediate move docking now
+    int m_nMinWidth, m_nMinHeight;             // caption height + 15 each
+    UINT m_nHit;                               // pressed caption button, 0 for none
+    UINT m_nHot;                               // highlighted caption button, 0 for none
+    CRect m_rectRedraw;                        // window coordinates: WM_NCPAINT repaints only this
     UINT_PTR m_nDockTimerID;
     UINT_PTR m_nRollTimerID;
     BOOL m_bRolledUp;
@@ -261,5 +264,4 @@ protected:
     HWND m_hLastFocusWnd;            // gets the focus back on WM_EXITSIZEMOVE
     UINT m_nStoredBarId;             // read by Serialize, used by SetDockState
     CRect m_rectRecentFloatingRect;  // screen: the window when a drag began
-    CPoint m_ptHot;                  // screen: the cursor at the last step of an immediate move
 };

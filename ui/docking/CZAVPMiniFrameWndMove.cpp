@@ -12,30 +12,41 @@
 #include "ui/docking/CZAVPDockingControlBar.h"
 #include "ui/docking/CZAVPDockingUtils.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
 #include "ui/docking/CZAVPTitleButton.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/foundation/ZAVPRegisteredMessages.h"
 #include "ui/toolbars/CZAVPToolBar.h"
+#include "ui/toolbars/CZAVPTabbedToolbar.h"
 
 namespace
 {
 // A torn-off menu's frame is held 5 pixels below the middle of its top edge.
 const int kTearOffCursorDrop = 5;
-
-BOOL CtrlHeldWhileMoving() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
 // ---- moving
 
 void CZAVPMiniFrameWnd::EnterDragMode(HWND hWndDrag)
 {
-    if (m_bCaptured) return;
-    SetCapture();
+    if (m_drag.IsActive()) return;
     if (m_hWndToDestroyOnDrag == nullptr) m_hWndToDestroyOnDrag = hWndDrag;
-    m_bCaptured = TRUE;
     SetDragMode(TRUE);
-    ::GetCursorPos(&m_ptHot);
-    if (GetDockMode() == ZAVP_DOCK_IMMEDIATE)
+    const BOOL bImmediate = GetDockMode() == ZAVP_DOCK_IMMEDIATE;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    DockLayout::DragSettings settings = {};
+    settings.bImmediate = bImmediate;
+    settings.bMayMove = TRUE;
+    // The frame itself follows from the first pixel; an outline waits for the system's drag size.
+    if (!bImmediate)
+        settings.rectHold = DockLayout::DragHoldBox(
+            ptCursor, CSize(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG)));
+    settings.rectFirst = rectWindow;
+    m_drag.Begin(this, this, GetOwnerDockManager(), settings);
+    if (bImmediate)
         ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
     else
         m_dragFrameImpl.BeginDrag();
@@ -50,12 +61,7 @@ void CZAVPMiniFrameWnd::SetDragMode(BOOL bOn)
     if (hDrag != nullptr && hDrag != m_hWnd && ::IsWindow(hDrag)) ::DestroyWindow(hDrag);
 }
 
-void CZAVPMiniFrameWnd::ReleaseMove()
-{
-    if (!m_bCaptured) return;
-    m_bCaptured = FALSE;
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
-}
+void CZAVPMiniFrameWnd::ReleaseMove() { m_drag.Stop(); }
 
 void CZAVPMiniFrameWnd::StoreRecentPosition()
 {
@@ -75,13 +81,34 @@ void CZAVPMiniFrameWnd::MoveFrameBy(int dx, int dy)
 
 void CZAVPMiniFrameWnd::MoveDragFrame()
 {
-    if (m_bCaptured && GetDockMode() != ZAVP_DOCK_IMMEDIATE) m_dragFrameImpl.MoveDragFrame(TRUE);
+    if (m_drag.IsActive() && GetDockMode() != ZAVP_DOCK_IMMEDIATE)
+        FollowDrag(DockLayout::DragEvent::Move);
 }
 
 BOOL CZAVPMiniFrameWnd::NotifyFrameOfMove()
 {
     CZAVPDockManager* pManager = GetOwnerDockManager();
     return pManager == nullptr || pManager->OnMoveMiniFrame(this);
+}
+
+void CZAVPMiniFrameWnd::FollowDrag(DockLayout::DragEvent event)
+{
+    const DockLayout::DragStep step = m_drag.Feed(event);
+    if (GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
+        m_dragFrameImpl.ShowStep(step, m_drag.GetShownTarget());
+        return;
+    }
+    if (event == DockLayout::DragEvent::Move) ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
+    // The dock manager docks the bar where the step drops it; the frame then no longer follows.
+    const HWND hWnd = m_hWnd;
+    m_dockingTargetKind = step.drop.kind;
+    m_pDockingTarget = CZAVPDragDriver::TargetOf(step.drop);
+    const BOOL bGoesOn = NotifyFrameOfMove();
+    if (!::IsWindow(hWnd)) return;
+    m_dockingTargetKind = DockLayout::DropKind::None;
+    m_pDockingTarget = nullptr;
+    if (!bGoesOn || step.drop.kind != DockLayout::DropKind::None || !m_drag.IsActive()) return;
+    if (step.ptStep.x != 0 || step.ptStep.y != 0) MoveFrameBy(step.ptStep.x, step.ptStep.y);
 }
 
 void CZAVPMiniFrameWnd::OnLButtonDown(UINT nFlags, CPoint point)
@@ -108,29 +135,20 @@ void CZAVPMiniFrameWnd::OnMouseMove(UINT nFlags, CPoint point)
         m_bBlockMove = FALSE;
         return;
     }
-    CPoint ptScreen;
-    ::GetCursorPos(&ptScreen);
-    if (!m_bCaptured) {
+    if (!m_drag.IsActive()) {
         // Buttons capture the mouse while they are hot; the caption counts as client area.
+        CPoint ptScreen;
+        ::GetCursorPos(&ptScreen);
         OnTrackCaptionButtons(ptScreen);
         CWnd::OnMouseMove(nFlags, point);
         return;
     }
-    if (GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
-        m_dragFrameImpl.MoveDragFrame();
-        return;
-    }
-    ::SetCursor(::LoadCursorA(nullptr, IDC_SIZEALL));
-    const HWND hWnd = m_hWnd;
-    // The dock manager may dock the bar here; the frame then no longer follows the cursor.
-    if (!NotifyFrameOfMove() || !::IsWindow(hWnd) || !m_bCaptured) return;
-    MoveFrameBy(ptScreen.x - m_ptHot.x, ptScreen.y - m_ptHot.y);
-    m_ptHot = ptScreen;
+    FollowDrag(DockLayout::DragEvent::Move);
 }
 
 void CZAVPMiniFrameWnd::OnNcMouseMove(UINT nHitTest, CPoint point)
 {
-    if (!m_bCaptured && !m_bBlockMove) OnTrackCaptionButtons(point);
+    if (!m_drag.IsActive() && !m_bBlockMove) OnTrackCaptionButtons(point);
     CWnd::OnNcMouseMove(nHitTest, point);
 }
 
@@ -142,8 +160,9 @@ void CZAVPMiniFrameWnd::OnMoving(UINT fwSide, LPRECT pRect)
 
 void CZAVPMiniFrameWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bCaptured) {
-        ReleaseMove();
+    if (m_drag.IsActive()) {
+        // The release ends the move; the drop is what the drag showed at the release point.
+        m_drag.Feed(DockLayout::DragEvent::Release);
         KillDockTimer();
         SetDragMode(FALSE);
         BOOL bTabbed = FALSE;
@@ -180,12 +199,13 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockControlBarOnDrop(BOOL* pbTabbed)
     CZAVPControlBar* pBar = HostedControlBar();
     if (GetDockMode() == ZAVP_DOCK_IMMEDIATE) {
         CZAVPBaseControlBar* pTarget = m_pDockingTarget;
-        const int nKind = m_nDockingTargetKind;
-        m_nDockingTargetKind = 0;
+        const DockLayout::DropKind kind = m_dockingTargetKind;
+        m_dockingTargetKind = DockLayout::DropKind::None;
         m_pDockingTarget = nullptr;
         // Joining a tabbed bar is the docking panes' (AttachToTabbedBar); a plain bar docks by
         // the mouse on the target.
-        if (nKind == 1 && pBar != nullptr && pTarget != nullptr && pBar->DockByMouse(pTarget))
+        if (kind == DockLayout::DropKind::Beside && pBar != nullptr && pTarget != nullptr &&
+            pBar->DockByMouse(pTarget))
             return pBar;
         return nullptr;
     }
@@ -193,9 +213,7 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockControlBarOnDrop(BOOL* pbTabbed)
     m_dragFrameImpl.EndDrag(TRUE);
     const CRect rectOutline = m_dragFrameImpl.GetDragRect();
     const HWND hWnd = m_hWnd;
-    m_bDockingInProgress = TRUE;
     CZAVPBaseControlBar* pDocked = rectOutline.IsRectEmpty() ? nullptr : DockBarAtCursor(pbTabbed);
-    m_bDockingInProgress = FALSE;
     if (CZAVPDockManager* pManager = GetOwnerDockManager()) pManager->RecalcLayout();
     if (rectOutline.IsRectEmpty() || *pbTabbed || !::IsWindow(hWnd)) return pDocked;
     if (pDocked != nullptr && pDocked->GetParentMiniFrame(TRUE) != this) return pDocked;
@@ -207,15 +225,8 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockControlBarOnDrop(BOOL* pbTabbed)
 
 BOOL CZAVPMiniFrameWnd::IsDockingPossible()
 {
-    if (CtrlHeldWhileMoving()) return FALSE;
-    CZAVPDockManager* pManager = GetOwnerDockManager();
-    if (pManager == nullptr) return FALSE;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    CRect rectDock;
-    BOOL bDrawTab = FALSE;
-    pManager->CalcExpectedDockedRect(this, ptCursor, rectDock, bDrawTab, nullptr);
-    return !rectDock.IsRectEmpty();
+    // The drag found the site (Ctrl held shows none).
+    return m_drag.GetShownKind() != DockLayout::DropKind::None;
 }
 
 CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
@@ -223,50 +234,34 @@ CZAVPBaseControlBar* CZAVPMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
     if (pbTabbed != nullptr) *pbTabbed = FALSE;
     if (!IsDockingPossible()) return nullptr;
     CZAVPControlBar* pBar = HostedControlBar();
-    CZAVPDockManager* pManager = GetOwnerDockManager();
-    if (pBar == nullptr || pManager == nullptr) return nullptr;
+    if (pBar == nullptr || GetOwnerDockManager() == nullptr) return nullptr;
     if (!pBar->IsWindowVisible() && pBar->GetDockMode() == ZAVP_DOCK_STANDARD)
         pBar->ShowWindow(SW_SHOWNOACTIVATE);
-    // An outline that ended on a tab preview knows its target: the pane joins it as a tab.
-    CZAVPBaseControlBar* pTabTarget = GetDockMode() != ZAVP_DOCK_IMMEDIATE &&
-                                              m_dragFrameImpl.IsEndedOnTab()
-                                          ? m_dragFrameImpl.GetLastTarget()
-                                          : nullptr;
-    if (pTabTarget != nullptr && pTabTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)) &&
-        pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar)))
-    {
-        ReleaseMove();
+    const DockLayout::DropKind kind = m_drag.GetShownKind();
+    CZAVPBaseControlBar* pTarget = m_drag.GetShownTarget();
+    ReleaseMove();
+    if (pBar->IsKindOf(RUNTIME_CLASS(CZAVPDockingControlBar))) {
+        // A docking pane docks where the drag showed it would.
         CZAVPDockingControlBar* pPane = static_cast<CZAVPDockingControlBar*>(pBar);
-        pPane->StoreRecentPosition();
-        CZAVPDockingControlBar* pGroup = nullptr;
-        if (pPane->AttachToTabbedBar(static_cast<CZAVPDockingControlBar*>(pTabTarget),
-                                     ZAVP_DM_DBL_CLICK, TRUE, pGroup) == nullptr)
-            return nullptr;
-        if (pbTabbed != nullptr) *pbTabbed = TRUE;
+        if (!pPane->DockAtSite(kind, pTarget)) return nullptr;
+        if (pbTabbed != nullptr) *pbTabbed = kind == DockLayout::DropKind::AsTab;
         return pPane;
     }
-    if (pBar->IsResizable()) {
-        // A docking pane decides where it drops; a move still under way ends here.
-        ReleaseMove();
-        BOOL bDocked = FALSE;
-        CZAVPControlBar* pResult = pBar->DockByMouseMove(bDocked);
-        return bDocked ? pResult : nullptr;
-    }
-    CZAVPBaseControlBar* pTarget = pManager->FindDockTargetForFloatingBar(pBar);
     return pTarget != nullptr && pBar->DockByMouse(pTarget) ? pBar : nullptr;
 }
 
-BOOL CZAVPMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
+BOOL CZAVPMiniFrameWnd::DockAtTarget(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget)
 {
-    if (nKind == 0 || pTarget == nullptr) return TRUE;
-    if (nKind == 2 && !pTarget->CanBeAttached()) return TRUE;
+    if (kind == DockLayout::DropKind::None || pTarget == nullptr) return TRUE;
+    if (kind == DockLayout::DropKind::AsTab && !pTarget->CanBeAttached()) return TRUE;
     if (!pTarget->IsKindOf(RUNTIME_CLASS(CZAVPDockBar)) && pTarget->IsFloating()) return TRUE;
     CZAVPControlBar* pBar = HostedControlBar();
     if (pBar == nullptr) return TRUE;
-    const BOOL bWasMoving = m_bCaptured;
+    // An immediate move that docks here hands the drag on to the docked bar.
+    const BOOL bWasMoving = m_dockingTargetKind != DockLayout::DropKind::None;
     ReleaseMove();
     KillDockTimer();
-    m_nDockingTargetKind = nKind;
+    m_dockingTargetKind = kind;
     m_pDockingTarget = pTarget;
     BOOL bTabbed = FALSE;
     const int nMode = GetDockMode();
@@ -275,7 +270,7 @@ BOOL CZAVPMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
         pDocked = DockControlBarOnDrop(&bTabbed);
     } else {
         // An outline move docks the same way once the move check found the target.
-        m_nDockingTargetKind = 0;
+        m_dockingTargetKind = DockLayout::DropKind::None;
         m_pDockingTarget = nullptr;
         pDocked = pBar->DockByMouse(pTarget) ? pBar : nullptr;
     }
@@ -289,7 +284,7 @@ BOOL CZAVPMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
 
 void CZAVPMiniFrameWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar != VK_ESCAPE || !m_bCaptured) {
+    if (nChar != VK_ESCAPE || !m_drag.IsActive()) {
         CWnd::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
@@ -298,7 +293,7 @@ void CZAVPMiniFrameWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     // An immediate move that is cancelled puts the bar back where it was docked.
-    ReleaseMove();
+    m_drag.Feed(DockLayout::DragEvent::Escape);
     KillDockTimer();
     SetDragMode(FALSE);
     CZAVPControlBar* pBar = HostedControlBar();
@@ -311,7 +306,8 @@ void CZAVPMiniFrameWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 void CZAVPMiniFrameWnd::OnCancelMode()
 {
     StopCaptionButtonsTracking();
-    if (m_bCaptured && GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
+    if (m_drag.IsActive() && GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
+        m_drag.Feed(DockLayout::DragEvent::Cancel);
         m_dragFrameImpl.EndDrag(FALSE);
         // A frame hidden while its bar is still its child sends the bar back.
         CZAVPControlBar* pBar = HostedControlBar();
@@ -346,7 +342,7 @@ void CZAVPMiniFrameWnd::OnContextMenu(CWnd* pWnd, CPoint point)
     CRect rectWindow;
     GetWindowRect(rectWindow);
     rectCaption.OffsetRect(rectWindow.TopLeft());
-    if (ZAVPSharedBarData::g_bCustomizeMode || m_bCaptured || !rectCaption.PtInRect(point)) {
+    if (ZAVPSharedBarData::g_bCustomizeMode || m_drag.IsActive() || !rectCaption.PtInRect(point)) {
         CWnd::OnContextMenu(pWnd, point);
         return;
     }
@@ -428,10 +424,15 @@ BOOL CZAVPMiniFrameWnd::TearOffDrag(CWnd* pPopupMenu, BOOL bNewBar)
                                      SWP_NOACTIVATE);
     if (!bNewBar) return FALSE;
     CWnd* pOwner = CWnd::FromHandlePermanent(m_hParentWnd);
-    if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd))) {
+    CZAVPFrameImpl* pImpl = nullptr;
+    if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPFrameWnd)))
+        pImpl = &static_cast<CZAVPFrameWnd*>(pOwner)->m_Impl;
+    else if (ZAVPIsKindOf(pOwner, RUNTIME_CLASS(CZAVPMDIFrameWnd)))
+        pImpl = &static_cast<CZAVPMDIFrameWnd*>(pOwner)->m_Impl;
+    if (pImpl != nullptr) {
         // The frame's list of torn-off bars directly: the frame's code stays out of programs
         // that only float bars.
-        CObList& tornOff = static_cast<CZAVPFrameWnd*>(pOwner)->m_Impl.m_listTearOffToolbars;
+        CObList& tornOff = pImpl->m_listTearOffToolbars;
         if (POSITION pos = tornOff.Find(pBar)) tornOff.RemoveAt(pos);
     }
     // The torn-off bar belongs to nobody else: its window and object go, and the emptied frame
@@ -470,7 +471,7 @@ void CZAVPMiniFrameWnd::OnSizing(UINT fwSide, LPRECT pRect)
         return;
     }
     CWnd* pWndBar = GetControlBar();
-    if (ZAVPIsKindOf(pWndBar, ZAVPClassNames::CZAVPTabbedToolbar)) {
+    if (ZAVPIsKindOf(pWndBar, RUNTIME_CLASS(CZAVPTabbedToolbar))) {
         *pRect = rectWindow;
         return;
     }
@@ -573,7 +574,7 @@ void CZAVPMiniFrameWnd::OnCheckRollState()
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    if (!NeedsRollUp() || m_bCaptured) return;
+    if (!NeedsRollUp() || m_drag.IsActive()) return;
     CRect rectClient;
     GetClientRect(rectClient);
     m_nHeightBeforeRollUp = rectWindow.Height();
@@ -632,8 +633,11 @@ void CZAVPMiniFrameWnd::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     if (nIDEvent == kDockTimerId) {
-        // The move check runs again without a mouse move: Ctrl may have been released.
-        NotifyFrameOfMove();
+        // The move runs again without a mouse move: Ctrl may have gone up or down.
+        if (m_drag.IsActive())
+            FollowDrag(DockLayout::DragEvent::CtrlChange);
+        else
+            KillDockTimer();
         return;
     }
     CWnd::OnTimer(nIDEvent);

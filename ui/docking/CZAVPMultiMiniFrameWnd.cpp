@@ -402,14 +402,16 @@ BOOL CZAVPMultiMiniFrameWnd::DockContentAsTabs(CZAVPDockingControlBar* pTarget)
     return bAttached;
 }
 
-BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget)
+BOOL CZAVPMultiMiniFrameWnd::DockAtTarget(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget)
 {
-    if (nKind == 2) return DockContentAsTabs(AsDockingPane(pTarget)) ? FALSE : TRUE;
-    if (nKind != 1) return TRUE;
+    if (kind == DockLayout::DropKind::AsTab)
+        return DockContentAsTabs(AsDockingPane(pTarget)) ? FALSE : TRUE;
+    if (kind != DockLayout::DropKind::Beside) return TRUE;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr || m_barContainerManager.IsEmpty()) return TRUE;
     const HWND hWnd = m_hWnd;
-    const BOOL bWasMoving = m_bCaptured;
+    // An immediate move that docks here hands the drag on to the first pane.
+    const BOOL bWasMoving = m_dockingTargetKind != DockLayout::DropKind::None;
     CZAVPDockingControlBar* pLead = m_barContainerManager.GetFirstBar();
     CPoint ptCursor;
     ::GetCursorPos(&ptCursor);
@@ -538,19 +540,9 @@ CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
     if (!IsDockingPossible()) return nullptr;
     CZAVPDockManager* pManager = GetOwnerDockManager();
     if (pManager == nullptr) return nullptr;
-    // An outline drag found its target while it moved, and knows whether it showed a tab there;
-    // a frame that follows the mouse itself asks the dock manager now.
-    BOOL bDrawTab = FALSE;
-    CZAVPBaseControlBar* pTarget = nullptr;
-    if (GetDockMode() != ZAVP_DOCK_IMMEDIATE) {
-        pTarget = m_dragFrameImpl.GetLastTarget();
-        bDrawTab = m_dragFrameImpl.IsEndedOnTab();
-    } else {
-        CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
-        CRect rectDock;
-        pManager->CalcExpectedDockedRect(this, ptCursor, rectDock, bDrawTab, &pTarget);
-    }
+    // The drag found the target and whether it showed a tab there.
+    const BOOL bDrawTab = m_drag.GetShownKind() == DockLayout::DropKind::AsTab;
+    CZAVPBaseControlBar* pTarget = m_drag.GetShownTarget();
     // Over another such frame the two trees merge there.
     CZAVPMiniFrameWnd* pTargetFrame = pTarget != nullptr ? pTarget->GetParentMiniFrame(TRUE)
                                                          : nullptr;
@@ -562,7 +554,9 @@ CZAVPBaseControlBar* CZAVPMultiMiniFrameWnd::DockBarAtCursor(BOOL* pbTabbed)
         return nResult == 0 ? pFirst : nullptr;
     }
     // Where the drop shows a tab the panes join the target as tabs.
-    const BOOL bDocked = !DockAtTarget(bDrawTab && pTarget != nullptr ? 2 : 1, pTarget);
+    const BOOL bDocked = !DockAtTarget(
+        bDrawTab && pTarget != nullptr ? DockLayout::DropKind::AsTab : DockLayout::DropKind::Beside,
+        pTarget);
     if (pbTabbed != nullptr) *pbTabbed = bDocked && bDrawTab;
     return bDocked ? pFirst : nullptr;
 }

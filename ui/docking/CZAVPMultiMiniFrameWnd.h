@@ -31,7 +31,7 @@ public:
     void ReplaceControlBar(CZAVPBaseControlBar* pBarOrg,
                            CZAVPBaseControlBar* pBarReplaceWith) override;
     void OnBarsChanged() override;
-    BOOL DockAtTarget(int nKind, CZAVPBaseControlBar* pTarget) override;
+    BOOL DockAtTarget(DockLayout::DropKind kind, CZAVPBaseControlBar* pTarget) override;
     int HasControlBar() const override;
     int IsHostedBarVisible() const override;
     CWnd* GetControlBar() const override;

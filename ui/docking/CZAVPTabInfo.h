@@ -33,7 +33,7 @@ public:
     UINT m_uiToolId;                    // the tab's tool in the tab window's tooltip control
     COLORREF m_clrText = (COLORREF)-1;  // -1: default
     COLORREF m_clrBack = (COLORREF)-1;  // -1: default
-    int m_bIconOnly = 0;                // the label is hidden
+    BOOL m_bIconOnly = FALSE;           // the label is hidden
     int m_nIconOnlyValue = 0;           // set together with the flag above
     BOOL m_bIsDetachable;
     BOOL m_bOwnWrapper = FALSE;  // m_pWnd is a wrapper pane the tab window made and deletes

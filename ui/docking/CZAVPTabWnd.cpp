@@ -310,7 +310,7 @@ void CZAVPTabWnd::AdjustTabs()
         dc.SelectObject(pOld);
         const bool bHasImage = pTab->m_hIcon != nullptr ||
                                (pTab->m_uiIcon != (UINT)-1 && GetImageList() != nullptr);
-        measures.push_back({pTab->m_bVisible != FALSE, pTab->m_bIconOnly != 0, (int)sizeText.cx,
+        measures.push_back({pTab->m_bVisible != FALSE, pTab->m_bIconOnly != FALSE, (int)sizeText.cx,
                             bHasImage ? (int)m_sizeImage.cx : 0});
     }
     const TabLayout::TabPlacement placement = TabLayout::PlaceTabs(
@@ -434,6 +434,12 @@ BOOL CZAVPTabWnd::SetActiveTab(int iTab)
     m_iLastActiveTab = m_iActiveTab;
     m_iActiveTab = iTab;
     CWnd* pWnd = pTab->m_pWnd;
+    if (m_bDocumentTabs) {
+        // A document tab activates its document frame through the MDI client, which moves and
+        // focuses it; the frame's activation comes back here with its tab already active.
+        ActivateDocument(pWnd);
+        pWnd = nullptr;
+    }
     if (pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr) {
         pWnd->ShowWindow(SW_SHOW);
         pWnd->BringWindowToTop();
@@ -472,6 +478,14 @@ BOOL CZAVPTabWnd::SetActiveTab(int iTab)
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     NotifyParent(ZAVPRegisteredMessages::OnChangeActiveTab, (WPARAM)iTab);
     return TRUE;
+}
+
+void CZAVPTabWnd::ActivateDocument(CWnd* pWnd)
+{
+    if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd())) return;
+    const HWND hClient = ::GetParent(pWnd->GetSafeHwnd());
+    if ((HWND)::SendMessageA(hClient, WM_MDIGETACTIVE, 0, 0) != pWnd->GetSafeHwnd())
+        ::SendMessageA(hClient, WM_MDIACTIVATE, (WPARAM)pWnd->GetSafeHwnd(), 0);
 }
 
 void CZAVPTabWnd::SwapTabs(int nFirst, int nSecond) { CZAVPBaseTabWnd::SwapTabs(nFirst, nSecond); }

@@ -78,6 +78,8 @@ public:
     // ---- non-virtual
     void HideNoTabs(BOOL bHide = TRUE);
     void AutoSizeWindow(BOOL bAutoSize = TRUE) { m_bAutoSizeWindow = bAutoSize; }
+    // A document tab's frame becomes the active document of its MDI client.
+    static void ActivateDocument(CWnd* pWnd);
     void SetActiveTabBoldFont(BOOL bIsBold = TRUE);
     void SetDrawFrame(BOOL bDraw = TRUE) { m_bDrawFrame = bDraw; }
     int GetTabStyle() const { return m_nStyle; }

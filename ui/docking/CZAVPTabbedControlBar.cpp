@@ -34,7 +34,7 @@ int CZAVPTabbedControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The panes stay alive when their tab goes; the tabbed bar decides about its windows.
     m_pTabWnd->SetAutoDestroyWindow(FALSE);
     m_pTabWnd->SetHideSingleTab(TRUE);
-    m_pTabWnd->AutoSizeWindow(TRUE);
+    pTabWnd->AutoSizeWindow(TRUE);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/docking/CZAVPBaseTabbedBar.h"
+#include "ui/docking/CZAVPTabWnd.h"
 
 class CZAVPTabbedControlBar : public CZAVPBaseTabbedBar
 {
@@ -17,6 +18,8 @@ public:
     explicit CZAVPTabbedControlBar(BOOL bAutoDestroy = FALSE);
     ~CZAVPTabbedControlBar() override;
 
+    // The tab window this bar makes is always the library's concrete one.
+    CZAVPTabWnd* GetTabWnd() const override { return static_cast<CZAVPTabWnd*>(m_pTabWnd); }
     void GetTabArea(CRect& rectTabAreaTop, CRect& rectTabAreaBottom) const override;
     BOOL IsTabLocationBottom() const override;
     BOOL ReservedPaneTest() const override { return TRUE; }

@@ -11,6 +11,8 @@
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
+#include "ui/docking/CZAVPOleIPFrameWnd.h"
 #include "ui/foundation/CZAVPAccelText.h"
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
@@ -178,8 +180,15 @@ void CZAVPKeyboardManager::ResetAll()
     CFrameWnd* pFrame = MainFrame();
     if (pFrame == nullptr || pFrame->m_hAccelTable == nullptr) return;
     // The frame's own resource id is what the library frames remember at creation.
-    if (!ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd))) return;
-    const UINT uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
+    UINT uiResId = 0;
+    if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPFrameWnd)))
+        uiResId = static_cast<CZAVPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPMDIFrameWnd)))
+        uiResId = static_cast<CZAVPMDIFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
+    else if (ZAVPIsKindOf(pFrame, RUNTIME_CLASS(CZAVPOleIPFrameWnd)))
+        uiResId = static_cast<CZAVPOleIPFrameWnd*>(pFrame)->m_Impl.m_nIDDefaultResource;
+    else
+        return;
     if (HACCEL hAccel = ::LoadAcceleratorsA(hinst, MAKEINTRESOURCEA(uiResId))) {
         ::DestroyAcceleratorTable(pFrame->m_hAccelTable);
         pFrame->m_hAccelTable = hAccel;

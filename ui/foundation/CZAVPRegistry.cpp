@@ -14,6 +14,7 @@
 #include "framework/CStringArray.h"
 #include "framework/CStringList.h"
 #include "framework/CWordArray.h"
+#include "ui/foundation/ZAVPRegistryBytes.h"
 
 IMPLEMENT_DYNCREATE(CZAVPRegistry, CObject)
 
@@ -166,8 +167,7 @@ template <class Store>
 BOOL CZAVPRegistry::WriteArchive(LPCSTR lpszName, Store store)
 {
     if (m_bReadOnly) return FALSE;
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
+    ZAVPRegistryBytes bytes;
     try {
         CMemFile file(kGrowBytes);
         {
@@ -175,15 +175,12 @@ BOOL CZAVPRegistry::WriteArchive(LPCSTR lpszName, Store store)
             store(ar);
             ar.Close();
         }
-        nBytes = (UINT)file.GetLength();
-        pData = file.Detach();
+        bytes.TakeFrom(file);
     } catch (CException* e) {
         e->Delete();
         return FALSE;
     }
-    const BOOL bResult = WriteBinary(lpszName, pData, nBytes);
-    free(pData);
-    return bResult;
+    return WriteBinary(lpszName, bytes.Data(), bytes.Size());
 }
 
 bool CZAVPRegistry::QueryBytes(LPCSTR lpszName, BYTE*& pData, UINT& nBytes)
@@ -211,9 +208,11 @@ BOOL CZAVPRegistry::ReadArchive(LPCSTR lpszName, Load load)
     BYTE* pData = nullptr;
     UINT nBytes = 0;
     if (!QueryBytes(lpszName, pData, nBytes)) return FALSE;
+    ZAVPRegistryBytes bytes;
+    bytes.TakeRead(pData, nBytes);
     BOOL bResult = FALSE;
     try {
-        CMemFile file(pData, nBytes);
+        CMemFile file(bytes.Data(), bytes.Size());
         CArchive ar(&file, CArchive::load, kRegistryArchiveBuffer);
         load(ar, nBytes);
         ar.Close();
@@ -222,7 +221,6 @@ BOOL CZAVPRegistry::ReadArchive(LPCSTR lpszName, Load load)
         e->Delete();
     } catch (const std::bad_alloc&) {
     }
-    delete[] pData;
     return bResult;
 }
 
@@ -327,8 +325,7 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
 {
     // The object's state before the read is kept as its own archive image, so that a value that
     // does not read back whole leaves the object as it was instead of half overwritten.
-    BYTE* pSaved = nullptr;
-    UINT nSaved = 0;
+    ZAVPRegistryBytes saved;
     try {
         CMemFile file(kGrowBytes);
         {
@@ -336,16 +333,15 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
             object.Serialize(ar);
             ar.Close();
         }
-        nSaved = (UINT)file.GetLength();
-        pSaved = file.Detach();
+        saved.TakeFrom(file);
     } catch (CException* e) {
         e->Delete();
         return FALSE;
     }
     const BOOL bResult = ReadArchive(lpszName, [&](CArchive& ar, UINT) { object.Serialize(ar); });
-    if (!bResult && pSaved) {
+    if (!bResult && !saved.IsEmpty()) {
         try {
-            CMemFile file(pSaved, nSaved);
+            CMemFile file(saved.Data(), saved.Size());
             CArchive ar(&file, CArchive::load, kRegistryArchiveBuffer);
             object.Serialize(ar);
             ar.Close();
@@ -353,7 +349,6 @@ BOOL CZAVPRegistry::Read(LPCSTR lpszName, CObject& object)
             e->Delete();
         }
     }
-    free(pSaved);
     return bResult;
 }
 

@@ -9,6 +9,7 @@
 #include "ui/foundation/CZAVPRegistry.h"
 #include "ui/foundation/CZAVPRegistryHolder.h"
 #include "ui/foundation/ZAVPLibraryNames.h"
+#include "ui/foundation/ZAVPListRange.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CZAVPToolBar.h"
@@ -164,10 +165,8 @@ BOOL CZAVPUserToolsManager::MoveTool(CZAVPUserTool* pTool, BOOL bUp)
 CZAVPUserTool* CZAVPUserToolsManager::FindTool(UINT uiCmdId) const
 {
     if (!IsUserToolCmd(uiCmdId)) return nullptr;
-    for (POSITION pos = m_lstUserTools.GetHeadPosition(); pos != nullptr;) {
-        CZAVPUserTool* pTool = static_cast<CZAVPUserTool*>(m_lstUserTools.GetNext(pos));
+    for (CZAVPUserTool* pTool : ListOf<CZAVPUserTool>(m_lstUserTools))
         if (pTool->m_uiCmdId == uiCmdId) return pTool;
-    }
     return nullptr;
 }
 

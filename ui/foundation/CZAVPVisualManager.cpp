@@ -210,7 +210,7 @@ void CZAVPVisualManager::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* pBar
             return;
         }
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar)) {
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPCaptionBar))) {
         const COLORREF clr = static_cast<CZAVPCaptionBar*>(pBar)->m_clrBarBackground;
         FillRectSolid(pDC, rectClip, clr == (COLORREF)-1 ? globalData.clrBarShadow : clr);
         return;
@@ -509,10 +509,14 @@ void CZAVPVisualManager::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFra
 {
     COLORREF clrOuterTopLeft = globalData.clrBarFace,
              clrSecondBottomRight = globalData.clrBarShadow;
-    switch (pFrameWnd ? pFrameWnd->GetDockingTargetKind() : 0) {
-    case 1: clrOuterTopLeft = clrSecondBottomRight = kDockBesideColor; break;
-    case 2: clrOuterTopLeft = clrSecondBottomRight = kDockAsTabColor; break;
-    default: break;
+    switch (pFrameWnd ? pFrameWnd->GetDockingTargetKind() : DockLayout::DropKind::None) {
+    case DockLayout::DropKind::Beside:
+        clrOuterTopLeft = clrSecondBottomRight = kDockBesideColor;
+        break;
+    case DockLayout::DropKind::AsTab:
+        clrOuterTopLeft = clrSecondBottomRight = kDockAsTabColor;
+        break;
+    case DockLayout::DropKind::None: break;
     }
     pDC->Draw3dRect(rectBorder, clrOuterTopLeft, globalData.clrBarDkShadow);
     rectBorder.DeflateRect(1, 1);

@@ -14,6 +14,7 @@
 #include "ui/foundation/ZAVPColorMath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/panes/CZAVPCalendarBar.h"
+#include "ui/panes/CZAVPCaptionBar.h"
 #include "ui/panes/CZAVPColorBar.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
@@ -251,7 +252,7 @@ void CZAVPVisualManager2003::OnFillBarBackground(CDC* pDC, CZAVPBaseControlBar* 
         pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &globalData.brBtnFace);
         return;
     }
-    if (ZAVPIsKindOf(pBar, ZAVPClassNames::CZAVPCaptionBar)) {
+    if (ZAVPIsKindOf(pBar, RUNTIME_CLASS(CZAVPCaptionBar))) {
         Gradient(pDC, rectClient, m_clrBarDkShadowCopy, m_clrBarShadowCopy, TRUE);
         return;
     }

@@ -17,6 +17,7 @@
 #include "ui/panes/CZAVPCalendarBar.h"
 #include "ui/panes/CZAVPColorBar.h"
 #include "ui/panes/CZAVPOutlookBarPane.h"
+#include "ui/panes/CZAVPTaskPaneMiniFrameWnd.h"
 #include "ui/toolbars/CZAVPBaseToolBar.h"
 #include "ui/toolbars/CZAVPMenuBar.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
@@ -513,7 +514,7 @@ COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaptio
         pDC->FillRect(rectCaption, &m_brFloatToolBarBorder);
         return globalData.clrCaptionText;
     }
-    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd)) {
+    if (ZAVPIsKindOf(pFrameWnd, RUNTIME_CLASS(CZAVPTaskPaneMiniFrameWnd))) {
         pDC->FillRect(rectCaption, &globalData.brBarFace);
         return globalData.clrBarText;
     }
@@ -525,7 +526,7 @@ COLORREF CZAVPVisualManagerXP::OnFillMiniFrameCaption(CDC* pDC, CRect rectCaptio
 void CZAVPVisualManagerXP::OnDrawMiniFrameBorder(CDC* pDC, CZAVPMiniFrameWnd* pFrameWnd,
                                                  CRect rectBorder, CRect rectBorderSize)
 {
-    if (ZAVPIsKindOf(pFrameWnd, ZAVPClassNames::CZAVPTaskPaneMiniFrameWnd)) {
+    if (ZAVPIsKindOf(pFrameWnd, RUNTIME_CLASS(CZAVPTaskPaneMiniFrameWnd))) {
         CZAVPVisualManager::OnDrawMiniFrameBorder(pDC, pFrameWnd, rectBorder, rectBorderSize);
         return;
     }

@@ -7,6 +7,7 @@
 #include "framework/ScopedValue.h"
 #include "ui/docking/CZAVPFrameImpl.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
 #include "ui/foundation/CZAVPContextMenuManager.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPImageStrip.h"
@@ -20,6 +21,7 @@
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/CZAVPVisualManager.h"
 #include "ui/foundation/ZAVPLibraryNames.h"
+#include "ui/foundation/ZAVPSerialClasses.h"
 #include "ui/foundation/ZAVPRebarState.h"
 #include "ui/foundation/ZAVPRegistryPath.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
@@ -69,6 +71,8 @@ CZAVPWorkspace::CZAVPWorkspace(BOOL bResourceSmartUpdate)
 {
     ZAVP_ASSERT_UI_THREAD();
     g_pWorkspace = this;
+    // Stored states may name any of the library's classes from now on.
+    ZAVPSerialClasses::RegisterAll();
 }
 
 CZAVPWorkspace::~CZAVPWorkspace()
@@ -131,6 +135,11 @@ BOOL CZAVPWorkspace::InitKeyboardManager()
 }
 
 BOOL CZAVPWorkspace::LoadState(CZAVPFrameWnd* pFrame, LPCSTR lpszSectionName)
+{
+    return LoadState(lpszSectionName, pFrame != nullptr ? &pFrame->m_Impl : nullptr);
+}
+
+BOOL CZAVPWorkspace::LoadState(CZAVPMDIFrameWnd* pFrame, LPCSTR lpszSectionName)
 {
     return LoadState(lpszSectionName, pFrame != nullptr ? &pFrame->m_Impl : nullptr);
 }

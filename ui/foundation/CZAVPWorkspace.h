@@ -12,6 +12,7 @@ class CFrameWnd;
 class CWnd;
 class CZAVPFrameImpl;
 class CZAVPFrameWnd;
+class CZAVPMDIFrameWnd;
 
 class CZAVPWorkspace
 {
@@ -57,6 +58,7 @@ public:
     BOOL InitKeyboardManager();
 
     BOOL LoadState(CZAVPFrameWnd* pFrame, LPCSTR lpszSectionName = nullptr);
+    BOOL LoadState(CZAVPMDIFrameWnd* pFrame, LPCSTR lpszSectionName = nullptr);
 
     // The version of the state: (-1, -1) until a load reads one, the stored one during a load,
     // the current one after it.

@@ -15,14 +15,11 @@ struct ZAVPClassName
 namespace ZAVPClassNames
 {
 // Declared in ui/, with no record anywhere yet.
-constexpr ZAVPClassName CZAVPCaptionBar{"CZAVPCaptionBar"};
 constexpr ZAVPClassName CZAVPOutlookBarPane{"CZAVPOutlookBarPane"};
 
 // Not declared yet.
 constexpr ZAVPClassName CMultiDocTemplate{"CMultiDocTemplate"};
-constexpr ZAVPClassName CZAVPMDIChildWnd{"CZAVPMDIChildWnd"};
+constexpr ZAVPClassName CZAVPOutlookBar{"CZAVPOutlookBar"};
 constexpr ZAVPClassName CZAVPOutlookButton{"CZAVPOutlookButton"};
 constexpr ZAVPClassName CZAVPReBar{"CZAVPReBar"};
-constexpr ZAVPClassName CZAVPTabbedToolbar{"CZAVPTabbedToolbar"};
-constexpr ZAVPClassName CZAVPTaskPaneMiniFrameWnd{"CZAVPTaskPaneMiniFrameWnd"};
 }  // namespace ZAVPClassNames

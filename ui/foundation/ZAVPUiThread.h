@@ -1,12 +1,12 @@
 // The UI library's process-wide mutable state (the global data block, the current input
 // managers, the shared bar data, the image strips' memory DCs) belongs to the user-interface
-// thread, taken to be the thread that first asks; none of it is locked. Debug builds check the
-// thread wherever that state is reached through a function.
+// thread, taken to be the thread that first asks; none of it is locked. Where checks are on (the
+// test programs) the thread is checked wherever that state is reached through a function.
 #pragma once
 
 #include <windows.h>
 
-#include <cassert>
+#include "framework/AfxCheck.h"
 
 namespace ZAVPUiThread
 {
@@ -14,8 +14,4 @@ namespace ZAVPUiThread
 BOOL IsCurrent();
 }  // namespace ZAVPUiThread
 
-#ifdef NDEBUG
-#define ZAVP_ASSERT_UI_THREAD() ((void)0)
-#else
-#define ZAVP_ASSERT_UI_THREAD() assert(ZAVPUiThread::IsCurrent())
-#endif
+#define ZAVP_ASSERT_UI_THREAD() ASSERT(ZAVPUiThread::IsCurrent())

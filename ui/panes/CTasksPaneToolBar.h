@@ -21,6 +21,7 @@ public:
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     BOOL GetFrameToolTipText(CZAVPToolbarButton* pButton, CString& strText) const override;
     BOOL CanChangeTextLabels() const override { return FALSE; }
+    BOOL AllowShowOnList() const override { return FALSE; }
 
     // The pane the toolbar sits in, or null.
     CZAVPTasksPane* GetPane() const;

@@ -12,7 +12,8 @@
 #include "ui/toolbars/ZAVPMouseLeave.h"
 #include "ui/toolbars/ZAVPToolBarMessages.h"
 
-IMPLEMENT_DYNCREATE(CZAVPCaptionBar, CZAVPControlBar)
+// Saved states name the bar by its class: it comes back only that way.
+IMPLEMENT_SERIAL(CZAVPCaptionBar, CZAVPControlBar, VERSIONABLE_SCHEMA | 1)
 
 BEGIN_MESSAGE_MAP(CZAVPCaptionBar, CZAVPControlBar)
 ON_WM_CREATE()

@@ -13,7 +13,7 @@ class CDC;
 
 class CZAVPCaptionBar : public CZAVPControlBar
 {
-    DECLARE_DYNCREATE(CZAVPCaptionBar)
+    DECLARE_SERIAL(CZAVPCaptionBar)
 public:
     CZAVPCaptionBar();
     ~CZAVPCaptionBar() override;

@@ -2,6 +2,7 @@
 // keys to the open one.
 #pragma once
 
+#include "framework/AfxMsgMap.h"
 #include "framework/CDialog.h"
 #include "ui/toolbars/CZAVPDlgImpl.h"
 
@@ -20,7 +21,13 @@ public:
     // While set, keyboard messages of the dialog go to that popup.
     void SetActiveMenu(CZAVPPopupMenu* pMenu);
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    BOOL OnNcActivate(BOOL bActive);
+
     CZAVPDlgImpl m_Impl;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 
 #include "framework/CDockBar.h"
 #include "framework/CWnd.h"
+#include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarMenuButton.h"
@@ -175,4 +176,37 @@ BOOL CZAVPDlgImpl::PreTranslateMessage(MSG* pMsg)
     }
     default: return FALSE;
     }
+}
+
+BOOL CZAVPDlgImpl::OnCommand(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const UINT kAcceleratorNotify = 1;
+    if (HIWORD(wParam) != kAcceleratorNotify) return FALSE;
+    const UINT uiCmd = LOWORD(wParam);
+    CZAVPToolBar::AddCommandUsage(uiCmd);
+    if (CZAVPPopupMenu* pMenu = ActiveMenu()) {
+        pMenu->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+        return TRUE;
+    }
+    return g_pUserToolsManager != nullptr && g_pUserToolsManager->InvokeTool(uiCmd);
+}
+
+void CZAVPDlgImpl::OnActivate(UINT nState, CWnd* pWndOther)
+{
+    m_Dlg.m_nFlags &= ~WF_STAYACTIVE;
+    const HWND hwndDlg = m_Dlg.GetSafeHwnd();
+    const HWND hwndTest = nState != WA_INACTIVE ? hwndDlg : AfxGetSafeHwnd(pWndOther);
+    if (hwndTest == nullptr) {
+        m_Dlg.SendMessage(WM_NCACTIVATE, TRUE);
+        return;
+    }
+    if (hwndTest == hwndDlg || ::SendMessageA(hwndTest, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0)
+        m_Dlg.m_nFlags |= WF_STAYACTIVE;
+}
+
+BOOL CZAVPDlgImpl::OnNcActivate(BOOL bActive)
+{
+    if (m_Dlg.m_nFlags & WF_STAYACTIVE) bActive = TRUE;
+    if (!m_Dlg.IsWindowEnabled()) bActive = FALSE;
+    return bActive;
 }

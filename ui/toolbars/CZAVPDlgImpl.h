@@ -22,6 +22,14 @@ public:
     BOOL ProcessMouseClick(POINT pt);
     // TRUE when the point lies outside the active popup menu (outside customisation).
     static BOOL IsClickOutsideActivePopupMenu(POINT pt);
+    // Accelerator commands: counted for the menus' usage; Esc to an open popup menu, else the
+    // user tool with the command. TRUE when handled.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // Keeps the dialog's caption active while one of its own floating windows (a popup menu)
+    // is the active one.
+    void OnActivate(UINT nState, CWnd* pWndOther);
+    // The value WM_NCACTIVATE is to be handled with.
+    BOOL OnNcActivate(BOOL bActive);
 
     // The hook and the object that installed it (UI thread only).
     static HHOOK m_hookMouse;

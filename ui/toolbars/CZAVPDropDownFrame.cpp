@@ -161,7 +161,7 @@ void CZAVPDropDownFrame::OnDestroy()
     m_wndToolBar.ReleaseSharedButtons();
     if (m_pParentBtn != nullptr) {
         CZAVPDropDownToolbarButton* pButton = m_pParentBtn;
-        pButton->OnFrameClosed();
+        pButton->OnFrameClosed(this);
         pButton->m_nStyle &= ~TBBS_PRESSED;
         // The bar the button stands on leaves its pressed state.
         if (m_pParentBar != nullptr && ::IsWindow(m_pParentBar->GetSafeHwnd())) {
@@ -170,16 +170,15 @@ void CZAVPDropDownFrame::OnDestroy()
             m_pParentBar->ScreenToClient(&pt);
             m_pParentBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         }
-        pButton->OnFrameGone();
+        // The release may have deleted the button (its bar dropped its buttons): it cleared
+        // m_pParentBtn then, and is not touched.
+        if (m_pParentBtn != nullptr) {
+            pButton->OnFrameGone();
+            pButton->OnCancelMode();
+        }
+        m_pParentBtn = nullptr;
     }
     CMiniFrameWnd::OnDestroy();
 }
 
-void CZAVPDropDownFrame::PostNcDestroy()
-{
-    if (m_pParentBtn != nullptr) {
-        m_pParentBtn->OnCancelMode();
-        m_pParentBtn = nullptr;
-    }
-    delete this;
-}
+void CZAVPDropDownFrame::PostNcDestroy() { delete this; }

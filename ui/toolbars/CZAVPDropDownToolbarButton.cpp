@@ -24,8 +24,15 @@ const int kArrowRoomLarge = 9;
 const int kArrowWidth = 7;        // the arrow's width (14 with large icons)
 const int kMaxNameLength = 1024;  // a longer stored name is damage
 
-void CALLBACK HoldTimerProc(HWND, UINT, UINT_PTR, DWORD)
+// The hold timer has an id of its own on the button's bar: one left over from a press that ended
+// (or from another bar) stops instead of opening a drop-down early or on the wrong button.
+void CALLBACK HoldTimerProc(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
 {
+    const CZAVPDropDownToolbarButton* pPending = CZAVPDropDownToolbarButton::GetPendingButton();
+    if (pPending == nullptr || pPending->GetHoldTimerWindow() != hwnd) {
+        ::KillTimer(hwnd, idEvent);
+        return;
+    }
     CZAVPDropDownToolbarButton::OnHoldTimer();
 }
 
@@ -38,9 +45,9 @@ CString TooltipOfCommand(UINT uiCmd)
 }  // namespace
 
 CZAVPDropDownToolbarButton::CZAVPDropDownToolbarButton()
-    : m_hwndToolBar(nullptr), m_pPopupMenu(nullptr), m_pWndParent(nullptr), m_uiTimer(0),
-      m_iSelectedImage(0), m_bLocalUserButton(FALSE), m_bInternalClick(FALSE),
-      m_bFrameClosing(FALSE)
+    : m_hwndToolBar(nullptr), m_pPopupMenu(nullptr), m_pClosingFrame(nullptr),
+      m_pWndParent(nullptr), m_uiTimer(0), m_iSelectedImage(0), m_bLocalUserButton(FALSE),
+      m_bInternalClick(FALSE), m_bFrameClosing(FALSE)
 {
 }
 
@@ -57,8 +64,10 @@ CZAVPDropDownToolbarButton::~CZAVPDropDownToolbarButton()
 {
     if (m_pPendingButton == this) m_pPendingButton = nullptr;
     if (m_uiTimer != 0 && m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr)
-        ::KillTimer(m_pWndParent->GetSafeHwnd(), m_uiTimer);
+        ::KillTimer(m_pWndParent->GetSafeHwnd(), kHoldTimerId);
     CloseFrame();
+    // A frame that is closing (its bar's release deleted the button) must not call back.
+    if (m_pClosingFrame != nullptr) m_pClosingFrame->m_pParentBtn = nullptr;
 }
 
 CZAVPToolBar* CZAVPDropDownToolbarButton::GetSourceToolBar() const
@@ -150,11 +159,11 @@ BOOL CZAVPDropDownToolbarButton::OnClick(CWnd* pWnd, BOOL)
 {
     if (m_uiTimer == 0) {
         if (m_pWndParent == nullptr || m_pWndParent->GetSafeHwnd() == nullptr) return FALSE;
-        m_uiTimer = ::SetTimer(m_pWndParent->GetSafeHwnd(), 0, kHoldMs, HoldTimerProc);
+        m_uiTimer = ::SetTimer(m_pWndParent->GetSafeHwnd(), kHoldTimerId, kHoldMs, HoldTimerProc);
         if (m_uiTimer != 0) m_pPendingButton = this;
         return FALSE;
     }
-    ::KillTimer(m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr, m_uiTimer);
+    ::KillTimer(m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr, kHoldTimerId);
     m_uiTimer = 0;
     if (m_pPendingButton == this) m_pPendingButton = nullptr;
     if (m_pPopupMenu != nullptr) {
@@ -185,7 +194,7 @@ BOOL CZAVPDropDownToolbarButton::OnMouseRelease()
     if (m_bFrameClosing) return TRUE;
     if (m_uiTimer != 0) {
         // A quick click: the shown command runs.
-        ::KillTimer(m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr, m_uiTimer);
+        ::KillTimer(m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr, kHoldTimerId);
         m_uiTimer = 0;
         if (m_pPendingButton == this) m_pPendingButton = nullptr;
         return FALSE;

@@ -46,29 +46,44 @@ public:
     CZAVPToolBar* GetSourceToolBar() const;
     const CString& GetName() const { return m_strName; }
     int GetCurrentImage() const { return m_iSelectedImage; }
-    // The frame is going away; the release its bar is then sent runs no command.
-    void OnFrameClosed()
+    // The frame is going away; the release its bar is then sent runs no command. Should the
+    // button be deleted before the frame is done, it tells the frame so.
+    void OnFrameClosed(CZAVPDropDownFrame* pFrame)
     {
         m_pPopupMenu = nullptr;
+        m_pClosingFrame = pFrame;
         m_bFrameClosing = TRUE;
     }
-    void OnFrameGone() { m_bFrameClosing = FALSE; }
+    void OnFrameGone()
+    {
+        m_pClosingFrame = nullptr;
+        m_bFrameClosing = FALSE;
+    }
     CZAVPDropDownFrame* GetDropDownFrame() const { return m_pPopupMenu; }
     // The hold timer fired (the timer callback; tests call it instead of waiting).
     static void OnHoldTimer();
     static CZAVPDropDownToolbarButton* GetPendingButton() { return m_pPendingButton; }
 
+    // The window the hold timer runs on (the button's bar), or null.
+    HWND GetHoldTimerWindow() const
+    {
+        return m_pWndParent != nullptr ? m_pWndParent->GetSafeHwnd() : nullptr;
+    }
+
     static const UINT kHoldMs = 500;
+    // Apart from the bars' own timers (and the mouse-leave tracking's).
+    static const UINT_PTR kHoldTimerId = 0xE0A2;
 
 protected:
     void CloseFrame();
 
     HWND m_hwndToolBar;  // the source toolbar's window (looked up, never dangling)
     CString m_strName;
-    CZAVPDropDownFrame* m_pPopupMenu;  // the open frame, null when closed
-    CWnd* m_pWndParent;                // the bar the button stands on
-    UINT_PTR m_uiTimer;                // the hold timer, 0 when no press is pending
-    int m_iSelectedImage;              // image of the current command
+    CZAVPDropDownFrame* m_pPopupMenu;     // the open frame, null when closed
+    CZAVPDropDownFrame* m_pClosingFrame;  // the frame while it closes, or null
+    CWnd* m_pWndParent;                   // the bar the button stands on
+    UINT_PTR m_uiTimer;                   // the hold timer, 0 when no press is pending
+    int m_iSelectedImage;                 // image of the current command
     BOOL m_bLocalUserButton;
     BOOL m_bInternalClick;  // the timer's own call of OnClick
     BOOL m_bFrameClosing;   // the closing frame releases the bar's press: no command

@@ -204,6 +204,19 @@ void CZAVPMenuBar::RecalcFrameLayout()
 
 // ---- the window buttons of a maximised MDI child
 
+void CZAVPMenuBar::SetMaximizeMode(BOOL bMax, CWnd* /*pWnd*/, BOOL bRecalcLayout)
+{
+    // The buttons follow the MDI client's maximised document (which pWnd names).
+    const BOOL bWasMaximized = m_bMaximizeMode;
+    if (bMax)
+        UpdateMDIChildrenButtons(FALSE);
+    else if (m_bMaximizeMode)
+        RemoveMDIChildrenButtons();
+    if (m_bMaximizeMode == bWasMaximized) return;
+    if (m_hWnd != nullptr) AdjustLayout();
+    if (bRecalcLayout) RecalcFrameLayout();
+}
+
 HWND CZAVPMenuBar::GetMaximizedMDIChild() const
 {
     if (!m_bMDIApp || m_pParentWnd == nullptr) return nullptr;

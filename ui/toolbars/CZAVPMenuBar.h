@@ -30,6 +30,9 @@ public:
     // (always rebuilt with bForceUpdate). The same menu again only refreshes the window buttons.
     virtual void CreateFromMenu(HMENU hMenu, BOOL bDefaultMenu = FALSE, BOOL bForceUpdate = FALSE);
     HMENU GetHMenu() const { return m_hMenu; }
+    // A maximised MDI document's window buttons go on the bar, or come off it; the frame then
+    // lays its bars out again when asked.
+    void SetMaximizeMode(BOOL bMax, CWnd* pWnd = nullptr, BOOL bRecalcLayout = TRUE);
     HMENU GetDefaultMenu() const { return m_hDefaultMenu; }
     // The menu shown while no document is open; the bar does not switch to it.
     void SetDefaultMenu(HMENU hMenu) { m_hDefaultMenu = hMenu; }
@@ -67,6 +70,7 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL CanBeClosed() const override { return FALSE; }
+    BOOL CanChangeTextLabels() const override { return FALSE; }
 
     // The keyboard moves over the bar's items (window buttons excluded).
     std::vector<ZAVPMenuNavigation::NavItem> NavItems() const;

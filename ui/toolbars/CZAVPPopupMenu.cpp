@@ -11,6 +11,7 @@
 #include "resources/UiLibraryResource.h"
 #include "ui/docking/CZAVPControlBar.h"
 #include "ui/docking/CZAVPFrameWnd.h"
+#include "ui/docking/CZAVPMDIFrameWnd.h"
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/CZAVPMenuGlyphs.h"
@@ -86,6 +87,20 @@ CZAVPFrameWnd* LibraryFrameOf(CWnd* pTopFrame, CZAVPPopupMenu* pPopup)
 {
     if (CZAVPFrameWnd* pFrame = dynamic_cast<CZAVPFrameWnd*>(pTopFrame)) return pFrame;
     return dynamic_cast<CZAVPFrameWnd*>(TopFrameOf(pPopup));
+}
+
+// The same for a multiple-document main frame.
+CZAVPMDIFrameWnd* LibraryMDIFrameOf(CWnd* pTopFrame, CZAVPPopupMenu* pPopup)
+{
+    if (CZAVPMDIFrameWnd* pFrame = dynamic_cast<CZAVPMDIFrameWnd*>(pTopFrame)) return pFrame;
+    return dynamic_cast<CZAVPMDIFrameWnd*>(TopFrameOf(pPopup));
+}
+
+// The frame's answer to an opening popup; TRUE without a library frame.
+BOOL AskFrameToShow(CZAVPFrameWnd* pFrame, CZAVPMDIFrameWnd* pMDIFrame, CZAVPPopupMenu* pPopup)
+{
+    if (pFrame != nullptr) return pFrame->ShowPopupMenu(pPopup);
+    return pMDIFrame == nullptr || pMDIFrame->ShowPopupMenu(pPopup);
 }
 
 RECT WorkAreaNear(POINT pt)
@@ -295,8 +310,11 @@ BOOL CZAVPPopupMenu::ActivatePopupMenu(CWnd* pTopFrame, CZAVPPopupMenu* pPopupMe
     if (pPopupMenu != nullptr) SetDialogActiveMenu(pPopupMenu->m_pMessageWnd, pPopupMenu);
     // A menu opened by a click goes the same way as one opened from the keyboard: the library
     // frame records it and the bar it drops from takes the focus, so the menu keys reach it.
-    if (CZAVPFrameWnd* pFrame = LibraryFrameOf(pTopFrame, pPopupMenu)) {
-        if (!pFrame->ShowPopupMenu(pPopupMenu)) {
+    CZAVPFrameWnd* pFrame = LibraryFrameOf(pTopFrame, pPopupMenu);
+    CZAVPMDIFrameWnd* pMDIFrame = pFrame == nullptr ? LibraryMDIFrameOf(pTopFrame, pPopupMenu)
+                                                    : nullptr;
+    if (pFrame != nullptr || pMDIFrame != nullptr) {
+        if (!AskFrameToShow(pFrame, pMDIFrame, pPopupMenu)) {
             if (pPopupMenu != nullptr && !pPopupMenu->m_bTobeDestroyed) {
                 pPopupMenu->m_bTobeDestroyed = TRUE;
                 // A popup still being created fails its creation instead.
@@ -451,7 +469,10 @@ void CZAVPPopupMenu::OnDestroy()
     if (m_pActivePopupMenu == this) SetDialogActiveMenu(m_pMessageWnd, nullptr);
     // The library frame hears that the popup closed; a popup still registered as the active
     // one is forgotten in any case.
-    if (CZAVPFrameWnd* pFrame = LibraryFrameOf(nullptr, this)) pFrame->OnClosePopupMenu(this);
+    if (CZAVPFrameWnd* pFrame = LibraryFrameOf(nullptr, this))
+        pFrame->OnClosePopupMenu(this);
+    else if (CZAVPMDIFrameWnd* pMDIFrame = LibraryMDIFrameOf(nullptr, this))
+        pMDIFrame->OnClosePopupMenu(this);
     if (m_pActivePopupMenu == this) m_pActivePopupMenu = nullptr;
     if (!CZAVPToolBar::IsCustomizeMode() && m_pActivePopupMenu == nullptr &&
         pParentBar != nullptr && pParentBar->GetSafeHwnd() != nullptr &&

@@ -76,6 +76,7 @@ public:
 
     // ---- toolbar slots
     int GetRowHeight() const override;
+    BOOL AllowShowOnList() const override { return FALSE; }
     int GetColumnWidth() const override;
     CSize CalcSize(BOOL bVertDock) override;
     void AdjustLocations() override;

@@ -414,7 +414,10 @@ CZAVPToolbarButton* CZAVPToolBar::GetButton(int iIndex) const
 {
     if (iIndex < 0 || iIndex >= GetCount()) return nullptr;
     POSITION pos = m_Buttons.FindIndex(iIndex);
-    return pos != nullptr ? static_cast<CZAVPToolbarButton*>(m_Buttons.GetAt(pos)) : nullptr;
+    if (pos == nullptr) return nullptr;
+    // The list holds the bar's buttons and nothing else.
+    ASSERT(m_Buttons.GetAt(pos)->IsKindOf(RUNTIME_CLASS(CZAVPToolbarButton)));
+    return static_cast<CZAVPToolbarButton*>(m_Buttons.GetAt(pos));
 }
 
 int CZAVPToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const

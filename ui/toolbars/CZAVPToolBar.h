@@ -132,6 +132,8 @@ public:
     virtual BOOL SetDefaultButtonText(CZAVPToolbarButton* pButton);
     // Whether the bar's text-labels mode may change (toolbars: yes).
     virtual BOOL CanChangeTextLabels() const { return TRUE; }
+    // Whether the customisation sheet lists the bar among the frame's toolbars.
+    virtual BOOL AllowShowOnList() const { return TRUE; }
     // The bar is one of its frame's user toolbars (by its id).
     BOOL IsUserDefined() const;
     // The bar follows the shared large-icons setting (the default) or keeps its plain sizes.
@@ -418,6 +420,8 @@ protected:
     // The drag of a button out of this bar: the capture loop inside the process (OLE is off);
     // the effect it ended with.
     DROPEFFECT RunButtonDrag(CPoint ptStartClient, BOOL bCopy);
+    // The same drag through OLE drag and drop (the thread has OLE initialised).
+    DROPEFFECT RunOleButtonDrag();
     // The common ending of a drag that started on this bar.
     void FinishButtonDrag(DROPEFFECT effect, BOOL bEscape, CPoint ptEndClient);
     void SelectButton(int iIndex);

@@ -184,7 +184,10 @@ void CZAVPToolBar::OnCustomizeLButtonDown(UINT nFlags, CPoint point)
         ShowCommandMessageString(pButton->m_nID);
         m_ptStartDrag = point;
         const HWND hwnd = m_hWnd;
-        const DROPEFFECT effect = RunButtonDrag(point, m_bIsDragCopy);
+        // Through OLE where it is initialised (buttons can then go to any drop target), else
+        // the bar's own drag within the program.
+        const DROPEFFECT effect = AfxOleGetInitialized() ? RunOleButtonDrag()
+                                                         : RunButtonDrag(point, m_bIsDragCopy);
         // A bar destroyed by its own drag is not touched any more.
         if (!::IsWindow(hwnd)) return;
         (void)effect;
@@ -311,6 +314,30 @@ DROPEFFECT CZAVPToolBar::RunButtonDrag(CPoint ptStartClient, BOOL bCopy)
     CPoint ptEnd = ptLast;
     ScreenToClient(&ptEnd);
     FinishButtonDrag(bStarted ? effect : DROPEFFECT_NONE, bEscape || !bStarted, ptEnd);
+    return effect;
+}
+
+DROPEFFECT CZAVPToolBar::RunOleButtonDrag()
+{
+    CZAVPToolbarButton* pDragged = m_pDragButton;
+    COleDataSource data;
+    if (pDragged == nullptr || !pDragged->PutOnDataSource(data)) {
+        m_pDragButton = nullptr;
+        return DROPEFFECT_NONE;
+    }
+    CZAVPToolbarDropSource& source = CZAVPToolbarDropSource::Shared();
+    source.m_bDragStarted = FALSE;
+    CRect rectStart = pDragged->GetRect();
+    ClientToScreen(&rectStart);
+    const HWND hwndSelf = m_hWnd;
+    const DROPEFFECT effect = data.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, rectStart,
+                                              &source);
+    // A bar destroyed during its own drag is not touched.
+    if (!::IsWindow(hwndSelf)) return effect;
+    POINT ptEnd;
+    ::GetCursorPos(&ptEnd);
+    ::ScreenToClient(hwndSelf, &ptEnd);
+    FinishButtonDrag(effect, source.m_bEscapePressed || !source.m_bDragStarted, ptEnd);
     return effect;
 }
 

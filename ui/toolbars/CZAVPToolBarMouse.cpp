@@ -18,7 +18,7 @@
 
 namespace
 {
-
+const int kSelectionFrameWidth = 2;  // the frame round the button selected while customising
 }  // namespace
 
 // ---- painting
@@ -101,6 +101,18 @@ void CZAVPToolBar::DoPaint(CDC* pDCPaint)
                        bDisabledPass);
         }
         if (bPrepared) pPass->EndDrawImage(ds);
+    }
+    // The button the customisation commands act on: only the bar holding the selection shows it.
+    if (IsCustomizeMode() && !m_bLocked && m_pSelToolbar == this) {
+        const CZAVPToolbarButton* pSelected = GetButton(m_iSelected);
+        if (pSelected != nullptr && !pSelected->IsSeparator()) {
+            CRect rectFrame = pSelected->GetRect();
+            CBrush brFrame(globalData.clrBtnText);
+            for (int i = 0; i < kSelectionFrameWidth; ++i) {
+                pDC->FrameRect(rectFrame, &brFrame);
+                rectFrame.DeflateRect(1, 1);
+            }
+        }
     }
     // Where a dragged button would go.
     if (!m_rectDrag.IsRectEmpty()) DrawDragMarker(pDC);

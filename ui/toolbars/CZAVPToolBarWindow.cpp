@@ -10,6 +10,7 @@
 #include "ui/docking/CZAVPMiniFrameWnd.h"
 #include "ui/foundation/ZAVPClassTest.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
+#include "ui/toolbars/CZAVPToolbarCustomize.h"
 
 namespace
 {
@@ -95,6 +96,9 @@ void CZAVPToolBar::OnShowWindow(BOOL bShow, UINT nStatus)
     Default();
     (void)nStatus;
     if (!IsCustomizeMode() || m_bLocked) return;
+    // The open customisation sheet keeps its list of bars in step.
+    if (CZAVPToolbarCustomize* pSheet = CZAVPToolbarCustomize::GetCurrent())
+        pSheet->ShowToolBar(this, bShow);
     // A bar that goes out of sight gives up the customisation selection.
     if (!bShow && m_pSelToolbar == this) {
         const int iOld = m_iSelected;

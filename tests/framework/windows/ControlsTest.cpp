@@ -12,6 +12,7 @@
 #include "framework/COleDataSource.h"
 #include "framework/CButton.h"
 #include "framework/CFile.h"
+#include "framework/CListBox.h"
 #include "framework/CSharedFile.h"
 #include "framework/windows/WindowTestSupport.h"
 
@@ -74,6 +75,53 @@ TEST(CheckListBox, StatesFollowItemsAndDisabledItemsDoNotToggle)
     EXPECT_EQ("chkchange", host.log.Joined());
     list.ResetContent();
     EXPECT_EQ(0, list.GetCheck(0));
+    host.DestroyWindow();
+}
+
+// A variable-height list box that answers its own measuring with a height of its own.
+class MeasuringList : public CListBox
+{
+public:
+    explicit MeasuringList(UINT height) : m_height(height) {}
+    void MeasureItem(LPMEASUREITEMSTRUCT measure) override
+    {
+        measure->itemHeight = m_height;
+        ++measured;
+    }
+    int measured = 0;
+
+private:
+    UINT m_height;
+};
+
+// The parent hands each item's measuring to the list box with the id the message names, also
+// after the list box it handed the last one to was replaced by another with the same id.
+TEST(OwnerDrawnListBox, EachItemIsMeasuredByTheListWithItsId)
+{
+    const UINT firstId = 401, secondId = 402;
+    const DWORD style = WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT;
+    Host host;
+    ASSERT_TRUE(
+        host.CreateEx(0, nullptr, "h", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr));
+    MeasuringList first(17), second(23);
+    ASSERT_TRUE(first.Create(style, CRect(0, 0, 90, 150), &host, firstId));
+    ASSERT_TRUE(second.Create(style, CRect(100, 0, 190, 150), &host, secondId));
+    first.AddString(reinterpret_cast<LPCSTR>(1));
+    first.AddString(reinterpret_cast<LPCSTR>(2));
+    second.AddString(reinterpret_cast<LPCSTR>(3));
+    first.AddString(reinterpret_cast<LPCSTR>(4));
+    EXPECT_EQ(3, first.measured);
+    EXPECT_EQ(1, second.measured);
+    EXPECT_EQ(17, first.GetItemHeight(2));
+    EXPECT_EQ(23, second.GetItemHeight(0));
+
+    first.DestroyWindow();
+    MeasuringList replacement(31);
+    ASSERT_TRUE(replacement.Create(style, CRect(0, 0, 90, 150), &host, firstId));
+    replacement.AddString(reinterpret_cast<LPCSTR>(5));
+    EXPECT_EQ(1, replacement.measured);
+    EXPECT_EQ(31, replacement.GetItemHeight(0));
+    EXPECT_EQ(3, first.measured);
     host.DestroyWindow();
 }
 

@@ -3,9 +3,11 @@
 // fails. The failing tests run in a second copy of this program, whose verdict is read here.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
+#include "framework/AfxCheck.h"
 #include "framework/CWnd.h"
 #include "support/ExpectedFaults.h"
 #include "support/FaultWatcher.h"
@@ -77,6 +79,19 @@ TEST(FaultWatcher, CountsWhatTheDispatcherStopped)
     wnd.DestroyWindow();
 }
 
+TEST(FaultWatcher, CountsAFailedPreconditionCheck)
+{
+    // The test programs turn the checks on; a check that holds counts nothing.
+    EXPECT_TRUE(AfxChecksEnabled());
+    ExpectedFaults faults;
+    const int nIndex = 3, nCount = 3;
+    ASSERT(nIndex < nCount + 1);
+    EXPECT_EQ(0, faults.DispatcherReports());
+    ASSERT(nIndex < nCount);
+    EXPECT_EQ(1, faults.DispatcherReports());
+    EXPECT_NE(nullptr, strstr(AfxGetLastCheckFailure(), "nIndex < nCount"));
+}
+
 #ifdef _WIN64
 // (A 32-bit program may end at such a fault instead.)
 TEST(FaultWatcher, CountsAFaultTheSystemSwallowedInsideAWindowProcedure)
@@ -110,6 +125,12 @@ TEST(FaultWatcherVictim, DISABLED_FaultsInsideAHandler)
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "w", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     wnd.m_bFaultOnDestroy = true;
     wnd.DestroyWindow();
+}
+
+TEST(FaultWatcherVictim, DISABLED_FailsAPreconditionCheck)
+{
+    CWnd wnd;
+    ASSERT(wnd.GetSafeHwnd() != nullptr);
 }
 
 // Runs this program again with only the named test and gives its exit code and output.
@@ -157,6 +178,11 @@ TEST(FaultWatcher, FailsATestThatSurvivedAFaultOfOurs)
               output.find("[  FAILED  ] FaultWatcherVictim.DISABLED_ThrowsInsideAHandler"))
         << output;
     EXPECT_NE(std::string::npos, output.find("ended by the window-procedure dispatcher")) << output;
+
+    output.clear();
+    EXPECT_EQ(1u, RunAlone("FaultWatcherVictim.DISABLED_FailsAPreconditionCheck", output))
+        << output;
+    EXPECT_NE(std::string::npos, output.find("wnd.GetSafeHwnd() != nullptr")) << output;
 
     output.clear();
     const DWORD dwExit = RunAlone("FaultWatcherVictim.DISABLED_FaultsInsideAHandler", output);

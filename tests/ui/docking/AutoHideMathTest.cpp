@@ -80,12 +80,18 @@ TEST(AutoHideButton, OnlyTheActiveStripOfARowShowsTextBesideAnIcon)
 
 TEST(AutoHideButton, OpenSideFacesTheFrameEdge)
 {
+    // clang-format off
     struct Case
     {
         DWORD side;
         LONG l, t, r, b;
     } cases[] = {
-        {kTop, 1, 0, 1, 1}, {kLeft, 0, 1, 1, 1}, {kRight, 1, 1, 0, 1}, {kBottom, 1, 1, 1, 0}};
+        {kTop, 1, 0, 1, 1},
+        {kLeft, 0, 1, 1, 1},
+        {kRight, 1, 1, 0, 1},
+        {kBottom, 1, 1, 1, 0},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         LONG v[4];
         AutoHideButtonBorders(c.side, v);

@@ -107,12 +107,21 @@ TEST(PaneCaption, HitTests)
     q.bLocked = FALSE;
     const RECT tabs = R(100, 380, 300, 400), none = R(0, 0, 0, 0);
     // Less the caption and 15 in on every side: (115,133)-(285,385).
+    // clang-format off
     struct DockCase
     {
         POINT pt;
         int hit;
-    } dock[] = {{{150, 110}, 3}, {{150, 390}, 3}, {{150, 200}, 0}, {{105, 200}, 2},
-                {{150, 130}, 2}, {{284, 370}, 0}, {{285, 200}, 2}};
+    } dock[] = {
+        {{150, 110}, 3},
+        {{150, 390}, 3},
+        {{150, 200}, 0},
+        {{105, 200}, 2},
+        {{150, 130}, 2},
+        {{284, 370}, 0},
+        {{285, 200}, 2},
+    };
+    // clang-format on
     for (const DockCase& c : dock)
         EXPECT_EQ(c.hit, PaneHitTestForDocking(c.pt, q, 15, none, tabs)) << c.pt.x << "," << c.pt.y;
 }

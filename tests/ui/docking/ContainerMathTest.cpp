@@ -353,10 +353,17 @@ TEST(SliderDrag, LimitsFromTheSidesAndFromTheFrame)
 
 TEST(SliderDrag, MovingASplitStopsAtTheMinimums)
 {
+    // clang-format off
     struct Case
     {
         LONG delta, used, first, second;
-    } cases[] = {{-100, -70, 30, 150}, {100, 30, 130, 50}, {-10, -10, 90, 90}, {0, 0, 100, 80}};
+    } cases[] = {
+        {-100, -70, 30, 150},
+        {100, 30, 130, 50},
+        {-10, -10, 90, 90},
+        {0, 0, 100, 80},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         LONG first = 100, second = 80;
         EXPECT_EQ(c.used, MoveSplit(first, 30, second, 50, c.delta)) << c.delta;

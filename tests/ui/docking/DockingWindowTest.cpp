@@ -89,11 +89,18 @@ void MouseAt(CWnd* pFrame, CWnd* pBar, UINT message, int x, int y)
 
 TEST_F(DockingWindowTest, EnableDockingMakesFourEmptyDockBarsInOrder)
 {
+    // clang-format off
     struct Expected
     {
         UINT id;
         DWORD alignment;
-    } expected[] = {{0xE81B, 0x2000}, {0xE81E, 0x8000}, {0xE81C, 0x1000}, {0xE81D, 0x4000}};
+    } expected[] = {
+        {0xE81B, 0x2000},
+        {0xE81E, 0x8000},
+        {0xE81C, 0x1000},
+        {0xE81D, 0x4000},
+    };
+    // clang-format on
     const CObList& bars = Manager().GetControlBars();
     ASSERT_EQ(4, bars.GetCount());
     POSITION pos = bars.GetHeadPosition();
@@ -585,14 +592,21 @@ TEST(ControlBarPure, BaseFixedLayoutAndDockMode)
 TEST(DragOutline, ThresholdAndFirstOutline)
 {
     const CSize threshold(4, 4);
+    // clang-format off
     struct Case
     {
         CPoint cursor;
         BOOL past;
-    } cases[] = {{{100, 100}, FALSE}, {{103, 97}, FALSE}, {{104, 100}, TRUE}, {{100, 96}, TRUE}};
+    } cases[] = {
+        {{100, 100}, FALSE},
+        {{103, 97}, FALSE},
+        {{104, 100}, TRUE},
+        {{100, 96}, TRUE},
+    };
+    // clang-format on
+    const RECT rectHold = DockLayout::DragHoldBox(CPoint(100, 100), threshold);
     for (const Case& c : cases)
-        EXPECT_EQ(c.past, CZAVPDragOutline::PastThreshold(CPoint(100, 100), c.cursor, threshold))
-            << c.cursor.x << "," << c.cursor.y;
+        EXPECT_EQ(c.past, !::PtInRect(&rectHold, c.cursor)) << c.cursor.x << "," << c.cursor.y;
     // A docked bar at (300, 10) 200 long; recent floating size 100 × 100.
     const CRect bar(300, 10, 500, 36);
     EXPECT_EQ("300,10,400,110",

@@ -102,7 +102,7 @@ protected:
         Pane(105)->AttachToTabbedBar(Pane(104), ZAVP_DM_MOUSE, TRUE, pGroup);
         ASSERT_NE(nullptr, pGroup);
         // Not the group's first tab active, and its tabs at the top: neither is the default.
-        CZAVPTabWnd* pTabs = static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd();
+        CZAVPBaseTabWnd* pTabs = static_cast<CZAVPBaseTabbedBar*>(pGroup)->GetTabWnd();
         pTabs->SetActiveTab(1);
         pTabs->SetLocation(CZAVPBaseTabWnd::LOCATION_TOP);
         // Output and Tasks float together.
@@ -240,7 +240,7 @@ protected:
             CZAVPDockingControlBar* pPane = Pane(p.id);
             if (pPane == nullptr) continue;
             if (CZAVPBaseTabbedBar* pGroup = GroupOf(pPane)) {
-                CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+                CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
                 const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
                 parts.push_back(std::string("tab ") + p.name + " " + std::to_string(iTab) +
                                 (pTabs->GetActiveTab() == iTab ? " active" : "") +

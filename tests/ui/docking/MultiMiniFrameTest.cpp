@@ -707,7 +707,7 @@ TEST_F(MultiMiniFrameTest, AFrameDockedAsTabsJoinsEveryPaneToTheTargetsGroup)
     ASSERT_TRUE(pOutput->IsDocked());
 
     const HWND hFrame = pFrame->GetSafeHwnd();
-    EXPECT_FALSE(pFrame->DockAtTarget(2, pOutput));
+    EXPECT_FALSE(pFrame->DockAtTarget(DockLayout::DropKind::AsTab, pOutput));
     PumpMessages();
     EXPECT_FALSE(::IsWindow(hFrame));
     for (TestPane* pPane : {pFiles, pSearch, pOutput}) {
@@ -738,7 +738,7 @@ void TakeOutOfItsGroup(CZAVPDockingControlBar* pPane, bool bDoubleClick)
 {
     CZAVPBaseTabbedBar* pGroup = GroupOf(pPane);
     if (pGroup == nullptr) return;
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     const int iTab = pTabs->GetTabFromHwnd(pPane->GetSafeHwnd());
     if (!bDoubleClick) {
         pGroup->FloatTab(pPane, iTab, ZAVP_DM_UNKNOWN, FALSE);

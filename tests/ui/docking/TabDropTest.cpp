@@ -5,6 +5,8 @@
 // pane became a tab since takes it back out of its group.
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include "DockingPaneFixture.h"
 #include "ui/docking/CZAVPBaseTabbedBar.h"
 #include "ui/docking/CZAVPDragOutline.h"
@@ -34,7 +36,7 @@ CZAVPBaseTabbedBar* GroupOf(CWnd* pPane)
 std::string StrayTabs(CZAVPBaseTabbedBar* pGroup)
 {
     std::string text;
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     for (int i = 0; i < pTabs->GetTabsNum(); ++i) {
         CWnd* pWnd = pTabs->GetTabWnd(i);
         if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()) ||
@@ -199,7 +201,7 @@ TEST_F(TabDropTest, TheOutlineShowsATemporaryTabOrATabShapeAndKeepsWhereItEnded)
     CZAVPMiniFrameWnd* pMiniFrame = FloatAway(pSearch);
     ASSERT_NE(nullptr, pMiniFrame);
     m_pFrame->RecalcLayout();
-    CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
     const CZAVPDragOutline& outline = pMiniFrame->GetDragOutline();
 
     StartDrag(pMiniFrame);
@@ -278,6 +280,50 @@ TEST(TabOutline, PartsFollowTheBarAndLeaveTheTabOpen)
     EXPECT_EQ("10,20,210,42", Text(flat.rectBody));
     EXPECT_TRUE(::IsRectEmpty(&flat.rectTab));
     EXPECT_TRUE(::IsRectEmpty(&flat.rectOpening));
+}
+
+TEST_F(TabDropTest, HeldCtrlShowsNoTabAndTheDropFollowsWhatWasShown)
+{
+    for (const BOOL bMulti : {TRUE, FALSE}) {
+        SCOPED_TRACE(bMulti ? "frame of panes" : "frame of one bar");
+        TearDown();
+        SetUp();
+        TestPane* pFiles = DockedPane("Files", 101);
+        TestPane* pSearch = DockedPane("Search", 102, bMulti);
+        CZAVPMiniFrameWnd* pMiniFrame = FloatAway(pSearch);
+        ASSERT_NE(nullptr, pMiniFrame);
+        m_pFrame->RecalcLayout();
+        const CZAVPDragOutline& outline = pMiniFrame->GetDragOutline();
+        const CPoint ptCaption = CaptionOfPane(pFiles);
+        {
+            // Ctrl is read for the move and the release alike: no tab shows, none is made.
+            BYTE saved[256], keys[256];
+            ::GetKeyboardState(saved);
+            std::copy(saved, saved + 256, keys);
+            keys[VK_CONTROL] = 0x80;
+            ::SetKeyboardState(keys);
+            StartDrag(pMiniFrame);
+            MouseAtScreen(pMiniFrame, WM_MOUSEMOVE, ptCaption);
+            EXPECT_FALSE(outline.IsTabOutlineShown());
+            EXPECT_EQ(DockLayout::DropKind::None, pMiniFrame->GetDrag().GetShownKind());
+            MouseAtScreen(pMiniFrame, WM_LBUTTONUP, ptCaption);
+            ::SetKeyboardState(saved);
+        }
+        PumpFor(20);
+        EXPECT_FALSE(pSearch->IsTabbed());
+        EXPECT_EQ(pMiniFrame, pSearch->GetParentMiniFrame(TRUE));
+        // Without Ctrl the same drag shows the tab and the drop makes it.
+        StartDrag(pMiniFrame);
+        MouseAtScreen(pMiniFrame, WM_MOUSEMOVE, ptCaption);
+        EXPECT_TRUE(outline.IsTabOutlineShown());
+        EXPECT_EQ(DockLayout::DropKind::AsTab, pMiniFrame->GetDrag().GetShownKind());
+        EXPECT_EQ(pFiles, pMiniFrame->GetDrag().GetShownTarget());
+        MouseAtScreen(pMiniFrame, WM_LBUTTONUP, ptCaption);
+        PumpFor(20);
+        EXPECT_TRUE(pSearch->IsTabbed());
+        EXPECT_EQ(GroupOf(pFiles), GroupOf(pSearch));
+        EXPECT_EQ(std::string(), BrokenDocking());
+    }
 }
 
 TEST_F(TabDropTest, AStoredFloatingFrameTakesItsPaneBackOutOfTheGroupItJoinedSince)

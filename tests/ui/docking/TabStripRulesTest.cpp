@@ -19,7 +19,15 @@ TEST(TabStripRules, InsertingAppendsOutOfRangeAndKeepsTheActiveTab)
     {
         int index, count, at;
     };
-    const Position positions[] = {{-1, 3, 3}, {4, 3, 3}, {0, 3, 0}, {3, 3, 3}, {-1, 0, 0}};
+    // clang-format off
+    const Position positions[] = {
+        {-1, 3, 3},
+        {4, 3, 3},
+        {0, 3, 0},
+        {3, 3, 3},
+        {-1, 0, 0},
+    };
+    // clang-format on
     for (const Position& p : positions)
         EXPECT_EQ(p.at, InsertPosition(p.index, p.count)) << p.index << " of " << p.count;
 

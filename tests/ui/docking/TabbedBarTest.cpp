@@ -97,7 +97,7 @@ protected:
         return (LPCSTR)strText;
     }
     // The labels of a tab window's tabs, in order, hidden ones in brackets.
-    static std::string Tabs(CZAVPTabWnd* pTabs)
+    static std::string Tabs(CZAVPBaseTabWnd* pTabs)
     {
         std::string text;
         for (int i = 0; i < pTabs->GetTabsNum(); ++i) {
@@ -246,7 +246,7 @@ TEST_F(TabbedBarTest, MergingGroupsMovesEveryTabWithItsFlagsAndKeepsTheWindows)
     EXPECT_FALSE(pTarget->AddTab(pSource, TRUE, TRUE, TRUE));
     EXPECT_FALSE(::IsWindow(hSource));
     EXPECT_EQ("A,B,[C],D", Tabs(pTarget->GetTabWnd()));
-    CZAVPTabWnd* pTabs = pTarget->GetTabWnd();
+    CZAVPBaseTabWnd* pTabs = pTarget->GetTabWnd();
     EXPECT_TRUE(pTabs->IsTabDetachable(0));
     EXPECT_FALSE(pTabs->IsTabDetachable(3));
     for (CZAVPDockingControlBar* pPane : {paneC.get(), paneD.get()}) {

@@ -142,7 +142,7 @@ protected:
     static std::string TabIds(CZAVPBaseTabbedBar* pGroup)
     {
         std::string text;
-        CZAVPTabWnd* pTabs = pGroup->GetTabWnd();
+        CZAVPBaseTabWnd* pTabs = pGroup->GetTabWnd();
         for (int i = 0; i < pTabs->GetTabsNum(); ++i) {
             const std::string id = std::to_string(pTabs->GetTabWnd(i)->GetDlgCtrlID());
             text += (i ? "," : "") + (pTabs->IsTabVisible(i) ? id : "[" + id + "]");

@@ -56,12 +56,18 @@ TEST(SharedDataTest, StartsEmptyAndIsOneObjectForTheProcess)
 
 TEST(BarRulesTest, FixedLayoutAndMinimumSizes)
 {
+    // clang-format off
     const struct
     {
         BOOL stretch, horz;
         LONG cx, cy;
     } cases[] = {
-        {TRUE, TRUE, 32767, 0}, {TRUE, FALSE, 0, 32767}, {FALSE, TRUE, 0, 0}, {FALSE, FALSE, 0, 0}};
+        {TRUE, TRUE, 32767, 0},
+        {TRUE, FALSE, 0, 32767},
+        {FALSE, TRUE, 0, 0},
+        {FALSE, FALSE, 0, 0},
+    };
+    // clang-format on
     for (const auto& c : cases) {
         const SIZE size = ZAVPBarRules::CalcFixedLayout(c.stretch, c.horz);
         EXPECT_EQ(c.cx, size.cx);

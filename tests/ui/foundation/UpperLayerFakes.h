@@ -1,6 +1,6 @@
-// Test stand-ins for the toolbar windows, menus and frames the foundation calls into, until those
-// classes are built: their operations record what was asked of them in one call log, in call
-// order, so tests can compare the order of a load or save with the expected one.
+// Recording stand-ins for the tests of the workspace's load and save: a real toolbar and a user
+// tool whose state operations record what was asked of them in one call log, in call order, so
+// tests can compare the order of a load or save with the expected one.
 #pragma once
 
 #include <windows.h>

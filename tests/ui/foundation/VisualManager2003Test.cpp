@@ -475,11 +475,18 @@ TEST_F(ElementsOf2003, PopupImageColumnRespectsItsFlags)
     const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
     ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
     // Image width 16 + 2 x margin 3 + 1 = 23; a second column: 2 x (16 + 2 x 3 + 2) = 48.
+    // clang-format off
     struct Case
     {
         BOOL none, second;
         int width;
-    } cases[] = {{FALSE, FALSE, 23}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    } cases[] = {
+        {FALSE, FALSE, 23},
+        {FALSE, TRUE, 48},
+        {TRUE, FALSE, 0},
+        {TRUE, TRUE, 0},
+    };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(c.width, look.PopupImageColumnWidth2003(c.none, c.second)) << c.none << c.second;
     ZAVPSharedBarData::g_sizeMenuImage = saved;

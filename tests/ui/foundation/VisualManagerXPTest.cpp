@@ -221,11 +221,18 @@ TEST(VisualManagerXPLook, PopupImageColumnRespectsItsFlags)
     const SIZE saved = ZAVPSharedBarData::g_sizeMenuImage;
     ZAVPSharedBarData::g_sizeMenuImage = SIZE{16, 15};
     // Image width 16 + 2 x margin 3 + 2 = 24; twice that for a second column.
+    // clang-format off
     struct Case
     {
         BOOL none, second;
         int width;
-    } cases[] = {{FALSE, FALSE, 24}, {FALSE, TRUE, 48}, {TRUE, FALSE, 0}, {TRUE, TRUE, 0}};
+    } cases[] = {
+        {FALSE, FALSE, 24},
+        {FALSE, TRUE, 48},
+        {TRUE, FALSE, 0},
+        {TRUE, TRUE, 0},
+    };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(c.width, look.PopupImageColumnWidth(c.none, c.second)) << c.none << c.second;
     ZAVPSharedBarData::g_sizeMenuImage = saved;

@@ -192,8 +192,14 @@ TEST_F(WorkspaceTest, StoredVersionGovernsTheLoadAndAZeroBlocksTheDockingLayout)
         bool dockLayoutLoaded;
         bool hasFieldsOf641;
     };
+    // clang-format off
     const Case cases[] = {
-        {6, 41, true, true}, {5, 90, true, false}, {0, 70, false, false}, {6, 0, false, false}};
+        {6, 41, true, true},
+        {5, 90, true, false},
+        {0, 70, false, false},
+        {6, 0, false, false},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         CallLog().clear();
         WriteDword(KeyOf("ZAVControlBarVersion"), "Major", c.major);

@@ -17,6 +17,7 @@
 #include "tests/ui/docking/DockingTestBars.h"
 #include "ui/docking/CZAVPDockBar.h"
 #include "ui/docking/CZAVPDockManager.h"
+#include "ui/foundation/CZAVPGlobalData.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CCustomizeButton.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
@@ -149,6 +150,64 @@ TEST_F(CustomizeModeTest, EveryBarEntersAndLeavesTheModeTogether)
     EXPECT_FALSE(CZAVPToolBar::IsCustomizeMode());
     EXPECT_EQ(nullptr, CZAVPToolBar::GetSelectedToolBar());
     EXPECT_TRUE(::IsWindowEnabled(pEdit->GetHwnd()));
+}
+
+// The colours a bar paints at the given client points (drawn into a memory bitmap).
+std::vector<COLORREF> PaintedBarColours(CZAVPToolBar& bar, const std::vector<CPoint>& points)
+{
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    const HDC hdcScreen = ::GetDC(nullptr);
+    const HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcScreen, rectClient.Width(),
+                                                     rectClient.Height());
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+    bar.DoPaint(&dc);
+    std::vector<COLORREF> colours;
+    for (const CPoint& pt : points) colours.push_back(::GetPixel(dc.GetSafeHdc(), pt.x, pt.y));
+    ::SelectObject(dc.GetSafeHdc(), hOld);
+    ::DeleteObject(hBitmap);
+    ::ReleaseDC(nullptr, hdcScreen);
+    return colours;
+}
+
+// The two outer pixel columns and rows of a button, at the middle of each side.
+std::vector<CPoint> SelectionFramePoints(const CRect& r)
+{
+    const CPoint c = r.CenterPoint();
+    return {{r.left, c.y}, {r.left + 1, c.y}, {r.right - 1, c.y},  {r.right - 2, c.y},
+            {c.x, r.top},  {c.x, r.top + 1},  {c.x, r.bottom - 1}, {c.x, r.bottom - 2}};
+}
+
+TEST_F(CustomizeModeTest, SelectedButtonIsFramedOnlyOnTheBarHoldingTheSelection)
+{
+    const CRect rectButton = m_main.GetButton(0)->GetRect();
+    const std::vector<CPoint> points = SelectionFramePoints(rectButton);
+    const std::vector<COLORREF> framed(points.size(), globalData.clrBtnText);
+    // Inside the frame the button looks as before.
+    const CPoint inner(rectButton.left + 2, rectButton.CenterPoint().y);
+    const COLORREF clrInner = PaintedBarColours(m_main, {inner})[0];
+    ASSERT_NE(globalData.clrBtnText, PaintedBarColours(m_main, points)[0]);
+
+    ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
+    // Nothing is selected yet: no frame.
+    EXPECT_NE(framed, PaintedBarColours(m_main, points));
+    Click(m_main, 0);
+    ASSERT_EQ(0, m_main.GetSelectedIndex());
+    EXPECT_EQ(framed, PaintedBarColours(m_main, points));
+    EXPECT_EQ(clrInner, PaintedBarColours(m_main, {inner})[0]);
+
+    // The selection moves to the other bar: the frame goes with it.
+    Click(m_nav, 0);
+    EXPECT_NE(framed, PaintedBarColours(m_main, points));
+    EXPECT_EQ(std::vector<COLORREF>(points.size(), globalData.clrBtnText),
+              PaintedBarColours(m_nav, SelectionFramePoints(m_nav.GetButton(0)->GetRect())));
+
+    // Leaving the mode forgets the selection and the frame.
+    Click(m_main, 0);
+    ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(FALSE));
+    EXPECT_NE(framed, PaintedBarColours(m_main, points));
 }
 
 TEST_F(CustomizeModeTest, ContextMenuItemsFollowTheSelectedButton)

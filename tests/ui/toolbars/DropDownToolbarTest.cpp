@@ -39,6 +39,18 @@ public:
     }
 };
 
+// The bar a release empties (as a command that rebuilds a bar would), and the window procedure
+// that does it before the bar's own handling.
+CZAVPToolBar* g_pBarEmptiedOnRelease = nullptr;
+WNDPROC g_pfnBarProcBeforeEmptying = nullptr;
+
+LRESULT CALLBACK EmptyBarOnReleaseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONUP && g_pBarEmptiedOnRelease != nullptr)
+        g_pBarEmptiedOnRelease->RemoveAllButtons();
+    return ::CallWindowProcA(g_pfnBarProcBeforeEmptying, hwnd, message, wParam, lParam);
+}
+
 class DropDownToolbarTest : public ::testing::Test
 {
 protected:
@@ -67,6 +79,12 @@ protected:
         PumpMessagesFor(0);
     }
     CPoint Centre() const { return m_pButton->GetRect().CenterPoint(); }
+    // Other test programs run beside this one and take the activation at any moment; the
+    // drop-down rightly closes then. Tests of other ways of closing keep it open.
+    static void KeepOpenWhenOtherProgramsActivate(CZAVPDropDownFrame* pFrame)
+    {
+        pFrame->m_bAutoDestroy = FALSE;
+    }
     void Press()
     {
         m_main.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre().x, Centre().y));
@@ -97,13 +115,15 @@ TEST_F(DropDownToolbarTest, QuickClickRunsTheShownCommand)
     EXPECT_EQ((UINT)ID_GO_BACK, m_pButton->m_nID);
     Press();
     EXPECT_EQ(m_pButton, CZAVPDropDownToolbarButton::GetPendingButton());
-    PumpMessagesFor(50);
+    // Released before any message could run the timer, however loaded the machine is.
     Release();
     PumpMessagesFor(50);
     EXPECT_EQ(nullptr, CZAVPDropDownToolbarButton::GetPendingButton());
     EXPECT_FALSE(m_pButton->IsDropDownOpen());
     EXPECT_EQ((std::vector<UINT>{ID_GO_BACK}), m_frame.m_commands);
-    // The timer was killed: nothing opens later.
+    // The timer was killed: none is left on the bar, and nothing opens later.
+    EXPECT_FALSE(::KillTimer(m_main.GetSafeHwnd(), CZAVPDropDownToolbarButton::kHoldTimerId));
+    EXPECT_FALSE(::KillTimer(m_main.GetSafeHwnd(), 0));
     PumpMessagesFor(700);
     EXPECT_FALSE(m_pButton->IsDropDownOpen());
 }
@@ -111,10 +131,14 @@ TEST_F(DropDownToolbarTest, QuickClickRunsTheShownCommand)
 TEST_F(DropDownToolbarTest, HoldOpensTheDropDownAndAPickBecomesTheCommand)
 {
     Press();
-    PumpMessagesFor(700);  // held past 500 ms
+    EXPECT_EQ(m_pButton, CZAVPDropDownToolbarButton::GetPendingButton());
+    // The half second passes (the timer's own call, so that a loaded machine cannot make the
+    // wait too short).
+    CZAVPDropDownToolbarButton::OnHoldTimer();
     ASSERT_TRUE(m_pButton->IsDropDownOpen());
     CZAVPDropDownFrame* pFrame = m_pButton->GetDropDownFrame();
     ASSERT_NE(nullptr, pFrame);
+    KeepOpenWhenOtherProgramsActivate(pFrame);
     // The drop-down shows the very buttons of the source.
     CZAVPDropDownToolBar* pBar = pFrame->GetToolBar();
     ASSERT_EQ(m_source.GetCount(), pBar->GetCount());
@@ -165,6 +189,28 @@ TEST_F(DropDownToolbarTest, EveryWayOfClosingLeavesTheSourceButtonsAlive)
     m_main.RemoveAllButtons();  // the button goes, and its frame with it
     EXPECT_FALSE(::IsWindow(hwndDropDown));
     ExpectSourceIntact();
+}
+
+TEST_F(DropDownToolbarTest, ButtonDeletedWhileItsDropDownClosesIsNotTouchedAgain)
+{
+    // The closing frame releases the button's bar; here that release deletes the button.
+    ASSERT_TRUE(m_pButton->DropDownToolbar(&m_main));
+    const HWND hwndDropDown = m_pButton->GetDropDownFrame()->GetSafeHwnd();
+    g_pBarEmptiedOnRelease = &m_main;
+    g_pfnBarProcBeforeEmptying = (WNDPROC)::SetWindowLongPtrA(m_main.GetSafeHwnd(), GWLP_WNDPROC,
+                                                              (LONG_PTR)EmptyBarOnReleaseProc);
+    ::SendMessageA(hwndDropDown, WM_CLOSE, 0, 0);
+    ::SetWindowLongPtrA(m_main.GetSafeHwnd(), GWLP_WNDPROC, (LONG_PTR)g_pfnBarProcBeforeEmptying);
+    g_pBarEmptiedOnRelease = nullptr;
+    m_pButton = nullptr;  // deleted with the bar's buttons
+
+    EXPECT_FALSE(::IsWindow(hwndDropDown));
+    EXPECT_EQ(0, m_main.GetCount());
+    ExpectSourceIntact();
+    // The bar still paints and takes clicks.
+    m_main.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    m_main.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    m_main.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 TEST_F(DropDownToolbarTest, StoredButtonFindsItsToolbarByIdentifier)
