@@ -27,6 +27,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarEditBoxButton.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 namespace
 {
@@ -351,6 +352,36 @@ TEST_F(CustomizeModeTest, AppearanceDialogChangesTheButtonOnOkAndACancelLeavesIt
     EXPECT_FALSE(pTextButton->m_bImage);
     EXPECT_LT(pTextButton->GetImage(), 0);
     EXPECT_EQ(pTextButton, m_main.GetButton(2));
+}
+
+TEST_F(CustomizeModeTest, NewButtonGoesInAtTheSelectionOnOkAndIsDroppedOnCancel)
+{
+    ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
+    Click(m_main, 1);
+    ASSERT_EQ(1, m_main.GetSelectedIndex());
+
+    const HWND hwndCancel = CommandThroughAppearanceDialog(
+        m_main, ID_ZAVP_BUTTON_NEW, [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
+    Pump();
+    ASSERT_NE(nullptr, hwndCancel);
+    EXPECT_EQ(m_mainIds, Commands(m_main));
+    EXPECT_EQ(1, m_main.GetSelectedIndex());
+
+    const HWND hwndOk = CommandThroughAppearanceDialog(m_main, ID_ZAVP_BUTTON_NEW, [](HWND h) {
+        ::SetDlgItemTextA(h, IDC_ZAVP_TEXT, "Catalogue");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+    });
+    Pump();
+    ASSERT_NE(nullptr, hwndOk);
+    ASSERT_EQ(m_mainIds.size() + 1, Commands(m_main).size());
+    const CZAVPToolbarButton* pNew = m_main.GetButton(1);
+    ASSERT_NE(nullptr, dynamic_cast<const CZAVPToolbarMenuButton*>(pNew));
+    EXPECT_STREQ("Catalogue", pNew->m_strText);
+    EXPECT_TRUE(pNew->m_bText);
+    EXPECT_FALSE(pNew->m_bImage);
+    EXPECT_EQ(1, m_main.GetSelectedIndex());
+    EXPECT_EQ(ID_NEW_FOLDER, m_main.GetButton(2)->m_nID);
+    EXPECT_GT(pNew->GetRect().Width(), 0);
 }
 
 TEST_F(CustomizeModeTest, ButtonDraggedWithinItsBarMoves)
