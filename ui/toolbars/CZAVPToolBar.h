@@ -287,6 +287,8 @@ public:
                             BOOL bCopy = FALSE, BOOL bCancel = FALSE);
     // A command of the button context menu on the selected button; FALSE when none applies.
     BOOL OnButtonCommand(UINT uiCmd);
+    // The button appearance dialog for pButton over this bar; IDOK when the user applied it.
+    virtual INT_PTR RunAppearanceDialog(CZAVPToolbarButton* pButton);
     int GetSelectedIndex() const { return m_iSelected; }
     static CZAVPToolBar* GetSelectedToolBar() { return m_pSelToolbar; }
     int GetDropIndex() const { return m_iDragIndex; }

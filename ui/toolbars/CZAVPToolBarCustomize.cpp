@@ -17,9 +17,11 @@
 #include "ui/foundation/CZAVPUserToolsManager.h"
 #include "ui/foundation/ZAVPSharedBarData.h"
 #include "ui/toolbars/CCustomizeButton.h"
+#include "ui/toolbars/CZAVPButtonAppearanceDlg.h"
 #include "ui/toolbars/CZAVPCommandManager.h"
 #include "ui/toolbars/CZAVPToolbarButton.h"
 #include "ui/toolbars/CZAVPToolbarDropSource.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
 #include "ui/toolbars/ZAVPCustomizeDrag.h"
 #include "ui/foundation/ZAVPWindowChecks.h"
 
@@ -670,8 +672,6 @@ BOOL CZAVPToolBar::EnableContextMenuItems(CZAVPToolbarButton* pButton, CMenu* pP
         ::CheckMenuRadioItem(hMenu, ID_ZAVP_BUTTON_IMAGE, ID_ZAVP_BUTTON_IMAGE_AND_TEXT,
                              states.uiChecked, MF_BYCOMMAND);
         if (facts.bMenuMode) pButton->m_bText = TRUE;
-        // The appearance dialog is not part of this library yet.
-        enable(ID_ZAVP_BUTTON_APPEARANCE, false);
     }
     ::EnableMenuItem(hMenu, ID_ZAVP_BUTTON_BEGIN_GROUP,
                      MF_BYCOMMAND | (iIndex > 0 ? MF_ENABLED : MF_GRAYED));
@@ -724,25 +724,30 @@ BOOL CZAVPToolBar::OnButtonCommand(UINT uiCmd)
         relayout();
         return TRUE;
     }
-    case ID_ZAVP_BUTTON_IMAGE:
-        if (pButton->GetImage() < 0) {
-            // Without the appearance dialog there is no image to give it.
-            ::MessageBeep((UINT)-1);
-            return TRUE;
-        }
+    case ID_ZAVP_BUTTON_IMAGE: {
+        const BOOL bOldText = pButton->m_bText, bOldImage = pButton->m_bImage;
         pButton->m_bText = FALSE;
         pButton->m_bImage = TRUE;
+        // A button without an image gets one chosen in the dialog, or stays as it was.
+        if (pButton->GetImage() < 0 && RunAppearanceDialog(pButton) != IDOK) {
+            pButton->m_bText = bOldText;
+            pButton->m_bImage = bOldImage;
+        }
         relayout();
         return TRUE;
+    }
     case ID_ZAVP_BUTTON_TEXT:
     case ID_ZAVP_BUTTON_IMAGE_AND_TEXT: {
         const BOOL bBoth = uiCmd == ID_ZAVP_BUTTON_IMAGE_AND_TEXT;
-        if (bBoth && pButton->GetImage() < 0) {
-            ::MessageBeep((UINT)-1);
-            return TRUE;
-        }
+        const BOOL bOldText = pButton->m_bText, bOldImage = pButton->m_bImage;
         pButton->m_bText = TRUE;
         pButton->m_bImage = bBoth;
+        if (bBoth && pButton->GetImage() < 0 && RunAppearanceDialog(pButton) != IDOK) {
+            pButton->m_bText = bOldText;
+            pButton->m_bImage = bOldImage;
+            relayout();
+            return TRUE;
+        }
         if (pButton->m_strText.IsEmpty()) SetDefaultButtonText(pButton);
         if (pButton->m_strText.IsEmpty()) {
             // Nothing to show as text: the button stays an image.
@@ -766,10 +771,37 @@ BOOL CZAVPToolBar::OnButtonCommand(UINT uiCmd)
         return TRUE;
     }
     case ID_ZAVP_BUTTON_APPEARANCE:
-    case ID_ZAVP_BUTTON_NEW:
-        // Both need the button appearance dialog, which this library does not have yet.
-        ::MessageBeep((UINT)-1);
+        if (pButton->m_strText.IsEmpty()) SetDefaultButtonText(pButton);
+        if (RunAppearanceDialog(pButton) == IDOK) {
+            relayout();
+            RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+        }
         return TRUE;
+    case ID_ZAVP_BUTTON_NEW: {
+        auto* pNew = new CZAVPToolbarMenuButton;
+        pNew->m_bText = TRUE;
+        pNew->m_bImage = FALSE;
+        if (RunAppearanceDialog(pNew) != IDOK) {
+            delete pNew;
+            return TRUE;
+        }
+        const int iInserted = InsertButton(pNew, m_iSelected);
+        if (iInserted < 0) {
+            delete pNew;
+            return TRUE;
+        }
+        SelectButton(iInserted);
+        AdjustLayout();
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+        pNew->OnChangeParentWnd(this);
+        return TRUE;
+    }
     default: return FALSE;
     }
+}
+
+INT_PTR CZAVPToolBar::RunAppearanceDialog(CZAVPToolbarButton* pButton)
+{
+    CZAVPButtonAppearanceDlg dlg(pButton, ZAVPSharedBarData::g_pUserImages, this, 0, m_bMenuMode);
+    return dlg.DoModal();
 }

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/AfxResourceHandle.h"
@@ -25,6 +27,7 @@
 #include "ui/toolbars/CZAVPPopupMenu.h"
 #include "ui/toolbars/CZAVPToolBar.h"
 #include "ui/toolbars/CZAVPToolbarEditBoxButton.h"
+#include "ui/toolbars/CZAVPToolbarMenuButton.h"
 
 namespace
 {
@@ -46,6 +49,42 @@ std::vector<UINT> Commands(const CZAVPToolBar& bar)
         ids.push_back(pButton->IsSeparator() ? 0 : pButton->m_nID);
     }
     return ids;
+}
+
+// The button appearance dialog this thread opens, looked for from another thread.
+BOOL CALLBACK FindAppearanceDialog(HWND hwnd, LPARAM lParam)
+{
+    char szClass[16] = {};
+    ::GetClassNameA(hwnd, szClass, sizeof szClass);
+    if (std::string(szClass) == "#32770" && ::IsWindowVisible(hwnd) &&
+        ::GetDlgItem(hwnd, IDC_ZAVP_TEXT) != nullptr &&
+        ::GetDlgItem(hwnd, IDC_ZAVP_SHOW_IMAGE_AND_TEXT) != nullptr)
+    {
+        *(HWND*)lParam = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Sends a button command to the bar while a second thread waits for the appearance dialog and
+// hands it to `drive`; the dialog's window, null when none came up.
+HWND CommandThroughAppearanceDialog(CZAVPToolBar& bar, UINT uiCmd,
+                                    const std::function<void(HWND)>& drive)
+{
+    const DWORD dwThread = ::GetCurrentThreadId();
+    HWND hwndDialog = nullptr;
+    std::thread driver([&] {
+        HWND hwnd = nullptr;
+        for (int i = 0; i < 400 && hwnd == nullptr; ++i) {
+            ::EnumThreadWindows(dwThread, FindAppearanceDialog, (LPARAM)&hwnd);
+            if (hwnd == nullptr) ::Sleep(25);
+        }
+        hwndDialog = hwnd;
+        if (hwnd != nullptr) drive(hwnd);
+    });
+    bar.SendMessage(WM_COMMAND, uiCmd);
+    driver.join();
+    return hwndDialog;
 }
 
 class CustomizeModeTest : public ::testing::Test
@@ -232,6 +271,7 @@ TEST_F(CustomizeModeTest, ContextMenuItemsFollowTheSelectedButton)
     EXPECT_FALSE(state(ID_ZAVP_BUTTON_RESET) & MF_GRAYED);
     EXPECT_FALSE(state(ID_ZAVP_BUTTON_COPY_IMAGE) & MF_GRAYED);
     EXPECT_FALSE(state(ID_ZAVP_BUTTON_DELETE) & MF_GRAYED);
+    EXPECT_FALSE(state(ID_ZAVP_BUTTON_APPEARANCE) & MF_GRAYED);
 
     // The button after the separator: its group is checked and may be ended.
     EXPECT_TRUE(m_main.EnableContextMenuItems(m_main.GetButton(4), &popup));
@@ -267,6 +307,81 @@ TEST_F(CustomizeModeTest, BeginGroupCommandTogglesTheSeparatorBeforeTheSelection
     EXPECT_EQ((std::vector<UINT>{ID_ADD_DISC, ID_DELETE_ITEM, 0, ID_APP_ABOUT_CMD}),
               Commands(m_main));
     EXPECT_EQ(-1, m_main.GetSelectedIndex());
+}
+
+TEST_F(CustomizeModeTest, AppearanceDialogChangesTheButtonOnOkAndACancelLeavesItAsItWas)
+{
+    ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
+    Click(m_main, 1);
+    ASSERT_EQ(1, m_main.GetSelectedIndex());
+    CZAVPToolbarButton* pButton = m_main.GetButton(1);
+    ASSERT_GE(pButton->GetImage(), 0);
+    const int cxImageOnly = pButton->GetRect().Width();
+
+    // Appearance: image and text with a text typed in; the bar lays the wider button out.
+    const HWND hwndOk = CommandThroughAppearanceDialog(
+        m_main, ID_ZAVP_BUTTON_APPEARANCE, [](HWND h) {
+            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_ZAVP_SHOW_IMAGE_AND_TEXT, BN_CLICKED),
+                           (LPARAM)::GetDlgItem(h, IDC_ZAVP_SHOW_IMAGE_AND_TEXT));
+            ::SetDlgItemTextA(h, IDC_ZAVP_TEXT, "New folder");
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        });
+    Pump();
+    ASSERT_NE(nullptr, hwndOk);
+    EXPECT_STREQ("New folder", pButton->m_strText);
+    EXPECT_TRUE(pButton->m_bText);
+    EXPECT_TRUE(pButton->m_bImage);
+    EXPECT_GT(pButton->GetRect().Width(), cxImageOnly);
+
+    // Image only on a text button without an image: the dialog asks for one, and a cancel
+    // leaves the button showing its text.
+    const UINT kNoImageCmd = 40777;  // a command with no image anywhere
+    auto* pTextButton = new CZAVPToolbarButton(kNoImageCmd, -1, "Find");
+    pTextButton->m_bText = TRUE;
+    pTextButton->m_bImage = FALSE;
+    ASSERT_EQ(2, m_main.InsertButton(pTextButton, 2));
+    m_main.AdjustLayout();
+    ASSERT_LT(pTextButton->GetImage(), 0);
+    Click(m_main, 2);
+    ASSERT_EQ(2, m_main.GetSelectedIndex());
+    const HWND hwndCancel = CommandThroughAppearanceDialog(
+        m_main, ID_ZAVP_BUTTON_IMAGE, [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
+    Pump();
+    ASSERT_NE(nullptr, hwndCancel);
+    EXPECT_TRUE(pTextButton->m_bText);
+    EXPECT_FALSE(pTextButton->m_bImage);
+    EXPECT_LT(pTextButton->GetImage(), 0);
+    EXPECT_EQ(pTextButton, m_main.GetButton(2));
+}
+
+TEST_F(CustomizeModeTest, NewButtonGoesInAtTheSelectionOnOkAndIsDroppedOnCancel)
+{
+    ASSERT_TRUE(CZAVPToolBar::SetCustomizeMode(TRUE));
+    Click(m_main, 1);
+    ASSERT_EQ(1, m_main.GetSelectedIndex());
+
+    const HWND hwndCancel = CommandThroughAppearanceDialog(
+        m_main, ID_ZAVP_BUTTON_NEW, [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
+    Pump();
+    ASSERT_NE(nullptr, hwndCancel);
+    EXPECT_EQ(m_mainIds, Commands(m_main));
+    EXPECT_EQ(1, m_main.GetSelectedIndex());
+
+    const HWND hwndOk = CommandThroughAppearanceDialog(m_main, ID_ZAVP_BUTTON_NEW, [](HWND h) {
+        ::SetDlgItemTextA(h, IDC_ZAVP_TEXT, "Catalogue");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+    });
+    Pump();
+    ASSERT_NE(nullptr, hwndOk);
+    ASSERT_EQ(m_mainIds.size() + 1, Commands(m_main).size());
+    const CZAVPToolbarButton* pNew = m_main.GetButton(1);
+    ASSERT_NE(nullptr, dynamic_cast<const CZAVPToolbarMenuButton*>(pNew));
+    EXPECT_STREQ("Catalogue", pNew->m_strText);
+    EXPECT_TRUE(pNew->m_bText);
+    EXPECT_FALSE(pNew->m_bImage);
+    EXPECT_EQ(1, m_main.GetSelectedIndex());
+    EXPECT_EQ(ID_NEW_FOLDER, m_main.GetButton(2)->m_nID);
+    EXPECT_GT(pNew->GetRect().Width(), 0);
 }
 
 TEST_F(CustomizeModeTest, ButtonDraggedWithinItsBarMoves)
